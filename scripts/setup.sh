@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the terminal, its tests and the demo shop need, when missing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config ca-certificates
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev libsimdjson-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-nanum fonts-nanum-extra fontconfig
+  xvfb xauth x11-utils imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

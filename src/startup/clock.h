@@ -1,0 +1,19 @@
+#pragma once
+// One clock for every wait and timer, so tests can run 15 s polls and 30 s idle closes in milliseconds.
+#include <cstdint>
+
+namespace sumbrel {
+
+// Real milliseconds since system start, low 32 bits.
+uint32_t TickCount();
+
+// Factor applied to every wait and timer interval (1.0 in production).
+void setTimeScale(double scale);
+double timeScale();
+// A nominal interval in ms as real ms under the current scale (at least 1 for a positive interval).
+int scaledMs(int nominalMs);
+
+// Waits the nominal ms (scaled) while the screens keep handling their events.
+void WaitMs(int ms);
+
+} // namespace sumbrel

@@ -1,0 +1,40 @@
+#pragma once
+// The one process-wide record. Plain data on purpose: screens read it, start-up and login fill it.
+#include <QString>
+
+namespace sumbrel {
+
+struct GlobalState {
+    QString versionText;
+    bool resumeAfterError = true;
+    QString skinFolder;
+    QString menuImageFolder;
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+    bool useDualMonitor = false;
+    int LeftC = 0;
+    int TopC = 0;
+    int LeftO = 0;
+    int TopO = 0;
+    QString loginId;
+    QString loginPassword;
+    QString shopName;
+    QString shopNumber;
+    QString loginFieldSeparator = QStringLiteral("◈");
+    QString orderFieldSeparator = QStringLiteral("◈");
+    QString serviceBaseUrl;
+    QString selectedOrder;
+    bool selectionConfirmed = false;
+
+    // Deployment: where the program lives and which host the web service is on.
+    QString programFolder;
+    QString serviceHost;
+};
+
+GlobalState& gs();
+
+// Paths inside the program folder.
+QString programPath(const QString& name);
+QString configFilePath();
+
+} // namespace sumbrel

@@ -1,0 +1,119 @@
+#include "processes.h"
+
+#include "trace_log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <csignal>
+#include <ctime>
+#include <sys/types.h>
+
+namespace sumbrel {
+
+namespace {
+
+QString programName(const QString& name)
+{
+    QString n = name.trimmed().toLower();
+    if (n.endsWith(QStringLiteral(".exe")))
+        n.chop(4);
+    return n;
+}
+
+QByteArray readProc(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool isZombie(const QString& pidDir)
+{
+    const QByteArray stat = readProc(pidDir + QStringLiteral("/stat"));
+    const qsizetype close = stat.lastIndexOf(')');
+    return close > 0 && close + 2 < stat.size() && (stat[close + 2] == 'Z' || stat[close + 2] == 'X');
+}
+
+// Names under which a process may be known: its executable, its command name, and for
+// scripts the script file itself.
+QStringList namesOf(const QString& pidDir)
+{
+    QStringList names;
+    const QString exe = QFileInfo(pidDir + QStringLiteral("/exe")).symLinkTarget();
+    if (!exe.isEmpty())
+        names << QFileInfo(exe).fileName();
+    QByteArray comm = readProc(pidDir + QStringLiteral("/comm"));
+    const qsizetype nul = comm.indexOf('\0');
+    if (nul >= 0)
+        comm.truncate(nul);
+    names << QString::fromUtf8(comm).trimmed();
+    const QList<QByteArray> args = readProc(pidDir + QStringLiteral("/cmdline")).split('\0');
+    if (!args.isEmpty() && !args[0].isEmpty())
+        names << QFileInfo(QString::fromUtf8(args[0])).fileName();
+    if (args.size() > 1 && !args[1].isEmpty())
+        names << QFileInfo(QString::fromUtf8(args[1])).fileName();
+    return names;
+}
+
+} // namespace
+
+long IsProcessExist(const QString& exeName)
+{
+    const int line = __LINE__;
+    try {
+        const QString wanted = programName(exeName);
+        const QDir proc(QStringLiteral("/proc"));
+        const QStringList entries = proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+        long best = 0;
+        for (const QString& e : entries) {
+            bool ok = false;
+            const long pid = e.toLong(&ok);
+            if (!ok || pid <= 0 || pid == long(::getpid()))
+                continue;
+            const QString dir = QStringLiteral("/proc/") + e;
+            if (isZombie(dir))
+                continue;
+            for (const QString& n : namesOf(dir)) {
+                if (programName(n) == wanted) {
+                    if (best == 0 || pid < best)
+                        best = pid;
+                    break;
+                }
+            }
+        }
+        return best;
+    } catch (...) {
+        long number = 0;
+        QString description;
+        DescribeException(std::current_exception(), number, description);
+        WriteLog(QStringLiteral("E)lib_misc->IsProcessExist(sExeName:=") + exeName + QStringLiteral(")[Erl:=")
+                 + QString::number(line) + QStringLiteral("](Eno:=") + QString::number(number) + u')' + description);
+    }
+    return 0;
+}
+
+void KillProcess(long pid)
+{
+    if (pid <= 0)
+        return;
+    if (::kill(pid_t(pid), SIGTERM) != 0)
+        return;
+    // Give it a moment to go, then make sure it is gone before a new copy starts.
+    for (int i = 0; i < 200; ++i) {
+        if (::kill(pid_t(pid), 0) != 0 || isZombie(QStringLiteral("/proc/") + QString::number(pid)))
+            return;
+        const timespec nap {0, 10'000'000};
+        nanosleep(&nap, nullptr);
+    }
+    ::kill(pid_t(pid), SIGKILL);
+}
+
+bool StartProgram(const QString& path)
+{
+    return QProcess::startDetached(path, {});
+}
+
+} // namespace sumbrel

@@ -1,0 +1,120 @@
+#include "screen_utils.h"
+
+#include "global_state.h"
+#include "trace_log.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainterPath>
+#include <QRegion>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <cstdio>
+
+namespace sumbrel {
+
+void FormRound(QWidget* window, int corner)
+{
+    Procedure proc(QStringLiteral("lib_misc"), QStringLiteral("FormRound"));
+    SUMBREL_STEP(proc, {
+        if (!window)
+            throw Failure(91, QStringLiteral("Object variable not set"));
+        const int w = window->width();
+        const int h = window->height();
+        QPainterPath path;
+        path.addRoundedRect(QRectF(0, 0, w + 1, h + 1), corner / 2.0, corner / 2.0);
+        window->setMask(QRegion(path.toFillPolygon().toPolygon()));
+        window->update();
+    });
+}
+
+void SendKeysToScreen(const QString& keys, bool wait)
+{
+    try {
+        QWidget* target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        if (!target)
+            return;
+        auto send = [&](int key, const QString& text) {
+            auto* press = new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text);
+            auto* release = new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text);
+            if (wait) {
+                QApplication::sendEvent(target, press);
+                QApplication::sendEvent(target, release);
+                delete press;
+                delete release;
+            } else {
+                QApplication::postEvent(target, press);
+                QApplication::postEvent(target, release);
+            }
+        };
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            if (keys[i] == u'{') {
+                const qsizetype close = keys.indexOf(u'}', i);
+                if (close > i) {
+                    const QString name = keys.mid(i + 1, close - i - 1).toUpper();
+                    if (name == u"TAB")
+                        send(Qt::Key_Tab, QStringLiteral("\t"));
+                    else if (name == u"ENTER")
+                        send(Qt::Key_Return, QStringLiteral("\r"));
+                    else if (name == u"BACKSPACE" || name == u"BS")
+                        send(Qt::Key_Backspace, QString());
+                    i = close;
+                    continue;
+                }
+            }
+            send(0, QString(keys[i]));
+        }
+    } catch (...) {
+    }
+}
+
+void ScreenTwipsPerPixel(int& x, int& y)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    x = int(std::lround(1440.0 / (dpiX > 0 ? dpiX : 96.0)));
+    y = int(std::lround(1440.0 / (dpiY > 0 ? dpiY : 96.0)));
+}
+
+void WidgetDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::None: break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+QString WidgetDialogHandler::openFile(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+}
+
+void UnattendedDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
+{
+    static const char* names[] = {"", "information", "warning", "critical"};
+    std::fprintf(stderr, "[%s] %s: %s\n", names[int(icon)], title.toUtf8().constData(), text.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+QString UnattendedDialogHandler::openFile(const QString&, const QString&, const QString&)
+{
+    return QString();
+}
+
+} // namespace sumbrel

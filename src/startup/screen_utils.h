@@ -1,0 +1,32 @@
+#pragma once
+// The widget-side utilities: rounded windows, keystrokes, twips, and the real modal boxes.
+#include "dialogs.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace sumbrel {
+
+// Gives the window a rounded-rectangle mask with corner x corner pixel ellipses.
+void FormRound(QWidget* window, int corner);
+// Types keys ("{TAB}", "{ENTER}", plain characters) into the focused widget of the active window.
+void SendKeysToScreen(const QString& keys, bool wait = false);
+// Twips per pixel of the primary screen, as whole numbers (15 at 96 dpi).
+void ScreenTwipsPerPixel(int& x, int& y);
+
+// QMessageBox / QFileDialog behind the dialog seam.
+class WidgetDialogHandler : public DialogHandler {
+public:
+    void message(const QString& title, const QString& text, MessageIcon icon) override;
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+};
+
+// Answers at once and writes the box to stderr: for runs without anyone at the screen.
+class UnattendedDialogHandler : public DialogHandler {
+public:
+    void message(const QString& title, const QString& text, MessageIcon icon) override;
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+};
+
+} // namespace sumbrel

@@ -1,0 +1,130 @@
+#include "startup.h"
+
+#include "dialogs.h"
+#include "files.h"
+#include "global_state.h"
+#include "ini.h"
+#include "parse.h"
+#include "processes.h"
+#include "screen_utils.h"
+#include "trace_log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <memory>
+
+namespace sumbrel {
+
+namespace {
+std::unique_ptr<QLockFile> g_instanceLock;
+}
+
+bool AcquireInstanceLock(const QString& folder)
+{
+    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/Sumbrel.lock"));
+    // A lock left by a crashed copy names a dead process and is taken over.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return false;
+    g_instanceLock = std::move(lock);
+    return true;
+}
+
+void ReleaseInstanceLock()
+{
+    g_instanceLock.reset();
+}
+
+QString VersionText(int major, int minor, int revision)
+{
+    return QString::number(major) + u'.' + QString::number(minor) + QStringLiteral(".0.") + QString::number(revision)
+        + QStringLiteral(" #4");
+}
+
+void ReadPlacement()
+{
+    const QString cfg = configFilePath();
+    const QString set = QStringLiteral("Set");
+    GlobalState& g = gs();
+    g.useDualMonitor = ParseLong(ReadIni(set, QStringLiteral("UseDualMonitor"), cfg)) == 1;
+    const QString leftC = ReadIni(set, QStringLiteral("LeftC"), cfg);
+    g.LeftC = leftC.isEmpty() ? 1024 : ParseLong(leftC);
+    g.TopC = ParseLong(ReadIni(set, QStringLiteral("TopC"), cfg));
+    g.LeftO = ParseLong(ReadIni(set, QStringLiteral("LeftO"), cfg));
+    g.TopO = ParseLong(ReadIni(set, QStringLiteral("TopO"), cfg));
+}
+
+void RestartCallDisplay()
+{
+    Procedure proc(QStringLiteral("StartUp"), QStringLiteral("Main"));
+    const QString name = QString::fromUtf16(kCallDisplayName);
+    const QString path = programPath(name);
+    if (!FileExists(path))
+        return;
+    const long pid = IsProcessExist(name + QStringLiteral(".exe"));
+    if (pid > 0) {
+        KillProcess(pid);
+        WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid) + u')');
+    }
+    SUMBREL_STEP(proc, {
+        if (!StartProgram(path))
+            throw Failure(53, QStringLiteral("Cannot start ") + path);
+    });
+}
+
+StartResult Main(const StartOptions& options, const std::function<void()>& openLogin)
+{
+    GlobalState& g = gs();
+    g.resumeAfterError = true;
+    Procedure proc(QStringLiteral("StartUp"), QStringLiteral("Main"));
+
+    g.programFolder = options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                      : QDir(options.programFolder).absolutePath();
+
+    if (!AcquireInstanceLock(g.programFolder)) {
+        const QString text = QStringLiteral("이미 실행중이어서 종료합니다!");
+        MessageBox(text, MessageIcon::Critical);
+        WriteLog(text);
+        return StartResult::AlreadyRunning;
+    }
+
+    SUMBREL_STEP_OR(proc, StartResult::Started, ScreenTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY));
+
+    g.loginFieldSeparator = QStringLiteral("◈");
+    g.orderFieldSeparator = QStringLiteral("◈");
+
+    g.skinFolder = programPath(QStringLiteral("skin2"));
+    g.menuImageFolder = programPath(QStringLiteral("menu_img"));
+    if (!FolderExists(g.menuImageFolder)) {
+        QString folder = g.menuImageFolder;
+        MakeDirectory(folder);
+    }
+
+    g.versionText = VersionText(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR, PROJECT_VERSION_PATCH);
+
+    WriteLog(QString(40, u'='));
+    WriteLog(QStringLiteral("Version: ") + g.versionText);
+
+    ReadPlacement();
+    const QString configuredHost = ReadIni(QStringLiteral("Set"), QStringLiteral("ServiceHost"), configFilePath());
+    g.serviceHost = !options.serviceHost.isEmpty() ? options.serviceHost
+                                                   : (!configuredHost.isEmpty() ? configuredHost : QStringLiteral("localhost"));
+
+    const QString exe = options.executableName.isEmpty()
+        ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
+        : options.executableName;
+    if (exe == QString::fromUtf16(kOwnProgramName) && g.useDualMonitor)
+        RestartCallDisplay();
+
+    for (const char16_t* pattern : {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log",
+                                    u"??????_WinHttp_2.log", u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
+        로그_파일_삭제(QString::fromUtf16(pattern));
+
+    if (openLogin)
+        SUMBREL_STEP_OR(proc, StartResult::Started, openLogin());
+    return StartResult::Started;
+}
+
+} // namespace sumbrel

@@ -1,0 +1,35 @@
+#pragma once
+// The entry procedure: fills the global state, refuses a second copy, reads the placement keys,
+// restarts the call display in dual-monitor mode and trims old logs.
+#include <QString>
+#include <functional>
+
+namespace sumbrel {
+
+struct StartOptions {
+    QString programFolder;   // empty: the executable's folder
+    QString serviceHost;     // empty: the ServiceHost key of the configuration file
+    QString executableName;  // empty: the running executable's name
+};
+
+enum class StartResult { Started, AlreadyRunning };
+
+inline constexpr auto kCallDisplayName = u"Dorvane";
+inline constexpr auto kOwnProgramName = u"Sumbrel";
+
+// Steps up to the log housekeeping; then calls openLogin (the login screen) when given.
+StartResult Main(const StartOptions& options, const std::function<void()>& openLogin = {});
+
+// Ends and starts the call display when it is present (used at start and after the settings screen).
+void RestartCallDisplay();
+
+// Reads the placement keys of the configuration file into the global state.
+void ReadPlacement();
+
+QString VersionText(int major, int minor, int revision);
+
+// Single instance: held for the life of the process. False when another copy holds it.
+bool AcquireInstanceLock(const QString& folder);
+void ReleaseInstanceLock();
+
+} // namespace sumbrel

@@ -1,0 +1,173 @@
+#include "trace_log.h"
+
+#include "dialogs.h"
+#include "global_state.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace sumbrel {
+
+Failure::Failure(long number, const QString& description)
+    : std::runtime_error(description.toStdString())
+    , m_number(number)
+{
+}
+
+QString LogFileName(const QDateTime& at, const QString& channel)
+{
+    return at.toString(QStringLiteral("yyMMdd")) + channel + QStringLiteral(".log");
+}
+
+QString LogLine(const QDateTime& at, const QString& message)
+{
+    return u'[' + at.toString(QStringLiteral("yyMMdd-HHmmss.zzz")) + u']' + message + QStringLiteral("\r\n");
+}
+
+QString RedactPasswords(const QString& message)
+{
+    static const QString key = QStringLiteral("PassWord=");
+    if (!message.contains(key))
+        return message;
+    QString out;
+    out.reserve(message.size());
+    qsizetype pos = 0;
+    while (true) {
+        const qsizetype at = message.indexOf(key, pos);
+        if (at < 0) {
+            out += QStringView(message).mid(pos);
+            break;
+        }
+        out += QStringView(message).mid(pos, at - pos + key.size());
+        out += QStringLiteral("***");
+        qsizetype end = at + key.size();
+        while (end < message.size() && message[end] != u'&' && message[end] != u'\r' && message[end] != u'\n')
+            ++end;
+        pos = end;
+    }
+    return out;
+}
+
+void WriteLog(const QString& message, const QString& channel)
+{
+    try {
+        // One reading of the clock for both the file's date and the line's time.
+        const QDateTime now = QDateTime::currentDateTime();
+        const QString path = programPath(LogFileName(now, channel));
+        const QByteArray bytes = LogLine(now, RedactPasswords(message)).toUtf8();
+        const QByteArray native = QFile::encodeName(path);
+        const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EMFILE || errno == ENFILE)
+                MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
+            return;
+        }
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+            if (n <= 0) {
+                if (n < 0 && errno == EINTR)
+                    continue;
+                break;
+            }
+            done += n;
+        }
+        ::close(fd);
+    } catch (...) {
+        // The writer never reports on itself.
+    }
+}
+
+QString ErrorTraceText(const QString& module, const QString& procedure, int line, long number,
+                       const QString& description)
+{
+    return QStringLiteral("e)") + module + QStringLiteral("->") + procedure + QStringLiteral("[Erl:=")
+        + QString::number(line) + QStringLiteral(", Eno:=") + QString::number(number) + QStringLiteral("]\r\n   ")
+        + description;
+}
+
+void DescribeException(std::exception_ptr e, long& number, QString& description)
+{
+    number = 0;
+    description.clear();
+    try {
+        std::rethrow_exception(e);
+    } catch (const Failure& f) {
+        number = f.number();
+        description = f.description();
+    } catch (const std::bad_alloc&) {
+        number = 7;
+        description = QStringLiteral("Out of memory");
+    } catch (const std::out_of_range& x) {
+        number = kSubscriptOutOfRange;
+        description = QStringLiteral("Subscript out of range (") + QString::fromUtf8(x.what()) + u')';
+    } catch (const std::exception& x) {
+        number = 5;
+        description = QString::fromUtf8(x.what());
+    } catch (...) {
+        number = 5;
+        description = QStringLiteral("Unknown failure");
+    }
+}
+
+Procedure::Procedure(QString module, QString procedure, QString channel)
+    : m_module(std::move(module))
+    , m_procedure(std::move(procedure))
+    , m_channel(std::move(channel))
+{
+}
+
+Procedure Procedure::silent()
+{
+    Procedure p {QString(), QString()};
+    p.m_silent = true;
+    return p;
+}
+
+bool Procedure::caught(int line, std::exception_ptr e)
+{
+    m_failed = true;
+    try {
+        if (!m_silent) {
+            long number = 0;
+            QString description;
+            DescribeException(e, number, description);
+            WriteLog(ErrorTraceText(m_module, m_procedure, line, number, description), m_channel);
+        }
+    } catch (...) {
+        // Failures inside the handler are ignored.
+    }
+    return m_silent || gs().resumeAfterError;
+}
+
+bool 로그_파일_삭제(const QString& pattern)
+{
+    Procedure proc(QStringLiteral("lib_misc"), QStringLiteral("로그_파일_삭제"));
+    QStringList names;
+    SUMBREL_STEP_OR(proc, true, {
+        QDir dir(gs().programFolder);
+        names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive,
+                              QDir::NoSort);
+    });
+    if (names.size() <= kLogFilesKept)
+        return true;
+    QuickSort(names);
+    const qsizetype excess = names.size() - kLogFilesKept;
+    for (qsizetype i = 0; i < excess; ++i) {
+        const QString path = programPath(names[i]);
+        proc.run(__LINE__, [&] {
+            QFile file(path);
+            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+            if (!file.remove())
+                throw Failure(70, QStringLiteral("Permission denied: ") + path);
+        });
+    }
+    return true;
+}
+
+} // namespace sumbrel
