@@ -1,0 +1,32 @@
+#pragma once
+// Drawing services the screens share: the dimmed backdrop, scaled pictures and the screen fonts.
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace sumbrel {
+
+// Shows the panel as a darkened copy of what the window shows at its place: every pixel is the
+// bitwise AND of the window's pixel and the colour. A colour of 0 counts as missing (grey 128).
+void ApplyTranslucency(QWidget* panel, QColor colour = QColor(128, 128, 128));
+// The pixel rule on its own, for a picture already taken.
+QImage MaskedCopy(const QImage& source, QColor colour);
+
+// Loads and scales a picture; throws Failure(999, "Error loading picture " + path) when it cannot.
+// width or height -1: the image's own size.
+QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor background, bool keepProportions);
+// Loads into the element at its current size, white background, stretched; throws as above and
+// leaves the element's picture unchanged then.
+void LoadPngPicture(const QString& path, QLabel* element);
+
+// Screen fonts: the design's families first, the Nanum fonts behind them so Korean never shows as boxes.
+QFont LabelFont(int pixelSize, bool bold = false);      // "Mapo당인리발전소"
+QFont KeyFont(int pixelSize, bool bold = true);         // "여기어때 잘난체"
+QFont SettingsFont(int pixelSize);                      // "나눔고딕 ExtraBold"
+QFont CloseKeyFont(int pixelSize);                      // "Arial"
+
+} // namespace sumbrel

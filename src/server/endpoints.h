@@ -1,0 +1,38 @@
+#pragma once
+// The web service's paths and the form bodies the terminal sends to them.
+#include <QString>
+
+namespace sumbrel::endpoints {
+
+inline constexpr auto kLogin = u"/program/logins.php";
+inline constexpr auto kReceptionSettings = u"/program/TOLoadProgram.php";
+inline constexpr auto kOrder = u"/program/TOorderProgram2.php";
+inline constexpr auto kMenuPage = u"/shop/menuloading3.php";
+inline constexpr auto kCatalogue = u"/Admin/menuloading1.php";
+inline constexpr auto kCategories = u"/Admin/categoryloading.php";
+inline constexpr auto kLogoCheck = u"/logoexistCheck.php";
+inline constexpr auto kMenuPictureCheck = u"/menuexistCheck.php";
+
+// serviceBaseUrl + path.
+QString Url(const char16_t* path);
+QString LogoPictureUrl(const QString& shopNumber);
+QString MenuPictureUrl(const QString& menuNumber);
+
+// "ID=" + id + "&PassWord=" + password, unescaped.
+QString LoginBody(const QString& id, const QString& password);
+// The same with the logged-in values of the global state.
+QString CredentialsBody();
+QString OrderBody(const QString& phone, const QString& where, const QString& pay, const QString& taxi,
+                  const QString& escapedMenu);
+QString MenuPageBody(const QString& checktypes);
+QString CatalogueBody(const QString& category);
+QString LogoCheckBody(long logoNumber);
+QString MenuPictureCheckBody(long menuNumber);
+
+// Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns the answer.
+QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel);
+
+inline constexpr auto kChannelHttp = u"_WinHttp";
+inline constexpr auto kChannelCatalogue = u"_WinHttp_3";
+
+} // namespace sumbrel::endpoints
