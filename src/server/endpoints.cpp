@@ -1,0 +1,74 @@
+#include "endpoints.h"
+
+#include "global_state.h"
+#include "http_client.h"
+#include "trace_log.h"
+
+namespace sumbrel::endpoints {
+
+QString Url(const char16_t* path)
+{
+    return gs().serviceBaseUrl + QString::fromUtf16(path);
+}
+
+QString LogoPictureUrl(const QString& shopNumber)
+{
+    return gs().serviceBaseUrl + QStringLiteral("/logoimag/logo") + shopNumber + QStringLiteral("_1.png");
+}
+
+QString MenuPictureUrl(const QString& menuNumber)
+{
+    return gs().serviceBaseUrl + QStringLiteral("/menuimag/") + menuNumber + QStringLiteral(".png");
+}
+
+QString LoginBody(const QString& id, const QString& password)
+{
+    return QStringLiteral("ID=") + id + QStringLiteral("&PassWord=") + password;
+}
+
+QString CredentialsBody()
+{
+    return LoginBody(gs().loginId, gs().loginPassword);
+}
+
+QString OrderBody(const QString& phone, const QString& where, const QString& pay, const QString& taxi,
+                  const QString& escapedMenu)
+{
+    // The service percent-decodes the body, so a literal "%" must travel as "%25" to arrive unchanged.
+    QString menu = escapedMenu;
+    menu.replace(u'%', QStringLiteral("%25"));
+    return CredentialsBody() + QStringLiteral("&phonet=") + phone + QStringLiteral("&where=") + where
+        + QStringLiteral("&pay=") + pay + QStringLiteral("&taxi=") + taxi + QStringLiteral("&memo=현장접수&menu=")
+        + menu;
+}
+
+QString MenuPageBody(const QString& checktypes)
+{
+    return CredentialsBody() + QStringLiteral("&checktypes=") + checktypes;
+}
+
+QString CatalogueBody(const QString& category)
+{
+    return CredentialsBody() + QStringLiteral("&category=") + category;
+}
+
+QString LogoCheckBody(long logoNumber)
+{
+    return CredentialsBody() + QStringLiteral("&logonum=") + QString::number(logoNumber);
+}
+
+QString MenuPictureCheckBody(long menuNumber)
+{
+    // This check carries no login values: the body starts with "&".
+    return QStringLiteral("&menunum=") + QString::number(menuNumber);
+}
+
+QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel)
+{
+    WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, channel);
+    const QString answer = GetWinHttp(url, body);
+    WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + answer, channel);
+    return answer;
+}
+
+} // namespace sumbrel::endpoints
