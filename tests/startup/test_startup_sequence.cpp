@@ -1,0 +1,327 @@
+#include "clock.h"
+#include "files.h"
+#include "ini.h"
+#include "processes.h"
+#include "program_folder.h"
+#include "screen_utils.h"
+#include "startup.h"
+#include "../support/recording_dialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QTimer>
+#include <unistd.h>
+#include <QProcess>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+using namespace sumbrel;
+using namespace Qt::StringLiterals;
+using sumbrel::testing::ProgramFolderTest;
+
+namespace {
+
+// A stand-in call display: a script that stays up until it is ended.
+void writeCallDisplay(const QString& folder)
+{
+    QFile f(folder + u"/Dorvane"_s);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\nwhile true; do sleep 0.2; done\n");
+    f.close();
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+bool waitFor(const std::function<bool()>& condition, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > ms)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+} // namespace
+
+class StartUp : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        setTimeScale(0.001);
+    }
+    void TearDown() override
+    {
+        ReleaseInstanceLock();
+        setTimeScale(1.0);
+        const long pid = IsProcessExist(u"Dorvane.exe"_s);
+        if (pid > 0)
+            KillProcess(pid);
+    }
+    StartOptions options(const QString& exe = u"Sumbrel"_s) const
+    {
+        StartOptions o;
+        o.programFolder = dir.path();
+        o.executableName = exe;
+        return o;
+    }
+};
+
+TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
+{
+    write(u"Mirdal.cfg"_s, "[Other]\nLeftC=5\n");
+    EXPECT_EQ(Main(options()), StartResult::Started);
+    EXPECT_FALSE(gs().useDualMonitor);
+    EXPECT_EQ(gs().LeftC, 1024);
+    EXPECT_EQ(gs().TopC, 0);
+    EXPECT_EQ(gs().LeftO, 0);
+    EXPECT_EQ(gs().TopO, 0);
+    EXPECT_TRUE(gs().resumeAfterError);
+    EXPECT_EQ(gs().versionText, u"1.0.0.0 #4"_s);
+    EXPECT_EQ(gs().twipsPerPixelX, 15);
+    EXPECT_EQ(gs().loginFieldSeparator, u"◈"_s);
+    EXPECT_TRUE(FolderExists(path(u"menu_img"_s)));
+    EXPECT_FALSE(FolderExists(path(u"skin2"_s)));
+    EXPECT_EQ(gs().skinFolder, path(u"skin2"_s));
+    const QString log = todaysLog();
+    EXPECT_TRUE(log.contains(u"]========================================\r\n"_s)) << log.toStdString();
+    EXPECT_TRUE(log.contains(u"]Version: 1.0.0.0 #4\r\n"_s));
+}
+
+TEST_F(StartUp, PlacementKeysAndServiceHost)
+{
+    struct Case { const char* dual; bool on; } cases[] = {{"1", true}, {" 1", true}, {"2", false}, {"true", false}, {"", false}};
+    for (const auto& c : cases) {
+        write(u"Mirdal.cfg"_s, QByteArray("[Set]\nUseDualMonitor=") + c.dual + "\nLeftC=1,280\nTopC=abc\nLeftO=-5\nTopO=12\nServiceHost=shop.example:8080\n");
+        ReleaseInstanceLock();
+        Main(options(u"Other"_s));
+        EXPECT_EQ(gs().useDualMonitor, c.on) << c.dual;
+        EXPECT_EQ(gs().LeftC, 1280);
+        EXPECT_EQ(gs().TopC, 0);
+        EXPECT_EQ(gs().LeftO, -5);
+        EXPECT_EQ(gs().TopO, 12);
+        EXPECT_EQ(gs().serviceHost, u"shop.example:8080"_s);
+    }
+    ReleaseInstanceLock();
+    StartOptions o = options();
+    o.serviceHost = u"127.0.0.1:9"_s;
+    Main(o);
+    EXPECT_EQ(gs().serviceHost, u"127.0.0.1:9"_s);  // the command line wins
+}
+
+TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
+{
+    writeCallDisplay(dir.path());
+    write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
+    QProcess first;
+    first.start(path(u"Dorvane"_s), {});
+    ASSERT_TRUE(first.waitForStarted());
+    const long oldPid = long(first.processId());
+    ASSERT_TRUE(waitFor([&] { return IsProcessExist(u"DORVANE.EXE"_s) == oldPid; }));
+
+    EXPECT_EQ(Main(options()), StartResult::Started);
+    EXPECT_TRUE(first.waitForFinished(5000));
+    EXPECT_TRUE(todaysLog().contains(u"]Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")\r\n"_s))
+        << todaysLog().toStdString();
+    long newPid = 0;
+    EXPECT_TRUE(waitFor([&] { newPid = IsProcessExist(u"Dorvane"_s); return newPid > 0 && newPid != oldPid; }));
+}
+
+TEST_F(StartUp, StartsTheCallDisplayWhenItIsNotRunning)
+{
+    writeCallDisplay(dir.path());
+    write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
+    ASSERT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+    Main(options());
+    EXPECT_TRUE(waitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
+    EXPECT_FALSE(todaysLog().contains(u"Prepare ... kill"_s));
+}
+
+TEST_F(StartUp, LeavesTheCallDisplayAloneOtherwise)
+{
+    // Dual-monitor mode without the program: nothing is started or logged.
+    write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
+    Main(options());
+    EXPECT_FALSE(todaysLog().contains(u"Dorvane"_s));
+
+    // Another executable name never touches it, whatever the configuration says.
+    ReleaseInstanceLock();
+    writeCallDisplay(dir.path());
+    Main(options(u"Sumbrel-test"_s));
+    QTest::qWait(300);
+    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+
+    // Not in dual-monitor mode: not started either.
+    ReleaseInstanceLock();
+    write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=0\n");
+    Main(options());
+    QTest::qWait(300);
+    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+}
+
+TEST_F(StartUp, HousekeepingRunsAtStart)
+{
+    for (int i = 0; i < 25; ++i)
+        write(QDate(2020, 1, 1).addDays(i).toString(u"yyMMdd"_s) + u"_WinHttp_4.log"_s, "x");
+    Main(options(u"Other"_s));
+    EXPECT_EQ(QDir(dir.path()).entryList({u"??????_WinHttp_4.log"_s}, QDir::Files).size(), 21);
+}
+
+TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
+{
+    ASSERT_TRUE(AcquireInstanceLock(dir.path()));
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, dir.path()});
+    ASSERT_TRUE(second.waitForFinished(15000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains(u"[critical] Sumbrel: 이미 실행중이어서 종료합니다!"_s));
+    EXPECT_TRUE(todaysLog().contains(u"]이미 실행중이어서 종료합니다!\r\n"_s));
+    ReleaseInstanceLock();
+
+    // A copy that died holding the lock: the next start takes it over.
+    QProcess crashed;
+    crashed.start(u"/bin/sh"_s, {u"-c"_s, u"exit 0"_s});
+    ASSERT_TRUE(crashed.waitForFinished());
+    const qint64 deadPid = crashed.processId() > 0 ? crashed.processId() : 999999;
+    write(u"Sumbrel.lock"_s, QByteArray::number(deadPid) + "\nSumbrel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QProcess third;
+    third.setProcessEnvironment(env);
+    third.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, dir.path()});
+    ASSERT_TRUE(third.waitForFinished(15000));
+    EXPECT_EQ(third.exitCode(), 0) << third.readAllStandardError().toStdString();
+}
+
+TEST_F(StartUp, AlreadyRunningInTheSameFolderIsRefusedInProcessToo)
+{
+    sumbrel::testing::RecordingDialogs dialogs;
+    // Another holder of the folder's lock: a start in the same folder is a second copy.
+    StartOptions o = options(u"Other"_s);
+    auto held = std::make_unique<QLockFile>(path(u"Sumbrel.lock"_s));
+    ASSERT_TRUE(held->tryLock(0));
+    EXPECT_EQ(Main(o), StartResult::AlreadyRunning);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, u"이미 실행중이어서 종료합니다!"_s);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(dialogs.messages[0].title, u"Sumbrel"_s);
+}
+
+class Folders : public ProgramFolderTest {
+protected:
+    void SetUp() override { ProgramFolderTest::SetUp(); setTimeScale(0.001); }
+    void TearDown() override { setTimeScale(1.0); }
+};
+
+TEST_F(Folders, MakeDirectoryCreatesEveryMissingLevel)
+{
+    QString target = path(u"a/b/c/menu_img"_s);
+    MakeDirectory(target);
+    EXPECT_EQ(target, path(u"a/b/c/menu_img/"_s));  // the caller's text gains the slash
+    EXPECT_TRUE(FolderExists(path(u"a/b/c/menu_img"_s)));
+    EXPECT_FALSE(FileExists(path(u"a/b/c/menu_img"_s)));
+}
+
+TEST_F(Folders, MakeDirectoryWaitsHalfASecondAfterEachFolder)
+{
+    setTimeScale(0.1);  // 500 ms becomes 50 ms
+    QElapsedTimer t;
+    t.start();
+    MakeDirectory(path(u"x/y/z"_s));
+    EXPECT_GE(t.elapsed(), 140);  // three waits of 50 ms, read at ms granularity
+    EXPECT_TRUE(FolderExists(path(u"x/y/z"_s)));
+}
+
+TEST_F(Folders, MakeDirectoryStopsAfterTwelveFolders)
+{
+    QString deep = dir.path();
+    for (int i = 0; i < 14; ++i)
+        deep += u"/d"_s + QString::number(i);
+    MakeDirectory(deep);
+    EXPECT_TRUE(FolderExists(path(u"d0/d1/d2/d3/d4/d5/d6/d7/d8/d9/d10/d11"_s)));
+    EXPECT_FALSE(FolderExists(path(u"d0/d1/d2/d3/d4/d5/d6/d7/d8/d9/d10/d11/d12"_s)));
+    MakeDirectory(deep);  // a second call finishes the path
+    EXPECT_TRUE(FolderExists(deep));
+}
+
+TEST_F(Folders, MakeDirectoryTracesAFolderItCannotCreate)
+{
+    // A file in the way: no folder can be made there, not even by root.
+    write(u"blocker"_s, "x");
+    MakeDirectory(path(u"blocker/inner"_s));
+    EXPECT_TRUE(todaysLog().contains(u"]e)lib_File->MakeDirectory(strPathName:="_s + path(u"blocker/inner/"_s) + u")["_s))
+        << todaysLog().toStdString();
+    EXPECT_TRUE(todaysLog().contains(u"](20)"_s));  // ENOTDIR
+}
+
+TEST(Processes, KillEndsAProcessAndIgnoresTheGone)
+{
+    QTemporaryDir tmp;
+    writeCallDisplay(tmp.path());
+    QProcess p;
+    p.start(tmp.path() + u"/Dorvane"_s, {});
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(waitFor([&] { return IsProcessExist(u"dorvane.EXE"_s) == long(p.processId()); }));
+    KillProcess(long(p.processId()));
+    EXPECT_TRUE(p.waitForFinished(3000));
+    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+    KillProcess(long(p.processId()));  // already gone: nothing happens
+    KillProcess(0);
+    EXPECT_EQ(IsProcessExist(u"no-such-program.exe"_s), 0);
+}
+
+TEST(Clock, WaitKeepsTheScreensResponsiveAndHonoursTheScale)
+{
+    setTimeScale(1.0);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    QElapsedTimer t;
+    t.start();
+    WaitMs(100);
+    EXPECT_GE(t.elapsed(), 100);
+    EXPECT_GE(ticks, 5);  // events were handled while waiting
+    setTimeScale(0.01);
+    EXPECT_EQ(scaledMs(15000), 150);
+    EXPECT_EQ(scaledMs(10), 1);
+    EXPECT_EQ(scaledMs(0), 0);
+    t.restart();
+    WaitMs(10000);
+    EXPECT_LT(t.elapsed(), 1000);
+    setTimeScale(1.0);
+}
+
+TEST(ScreenUtils, TabKeystrokeMovesTheFocusAndRoundedWindowsLoseTheirCorners)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* a = new QLineEdit(&window);
+    auto* b = new QLineEdit(&window);
+    layout->addWidget(a);
+    layout->addWidget(b);
+    window.resize(450, 515);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    a->setFocus();
+    ASSERT_TRUE(waitFor([&] { return a->hasFocus(); }));
+    SendKeysToScreen(u"{TAB}"_s);
+    EXPECT_TRUE(waitFor([&] { return b->hasFocus(); }));
+
+    FormRound(&window, 85);
+    const QRegion mask = window.mask();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(449, 514)));
+    EXPECT_TRUE(mask.contains(QPoint(225, 257)));
+    EXPECT_TRUE(mask.contains(QPoint(42, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(0, 257)));
+}

@@ -1,0 +1,206 @@
+#include "global_state.h"
+#include "program_folder.h"
+#include "stored_login.h"
+#include "trace_log.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <random>
+#include <sys/stat.h>
+
+using namespace sumbrel;
+using namespace Qt::StringLiterals;
+using sumbrel::testing::ProgramFolderTest;
+
+class TraceLog : public ProgramFolderTest {};
+
+TEST_F(TraceLog, LineFormatAndChannelFiles)
+{
+    WriteLog(u"Version: 1.0.0.0 #4"_s);
+    WriteLog(u"logins() ... ResponseStr:\r\n성공\r\n번호[12]번호"_s, u"_WinHttp"_s);
+    const QString general = todaysLog();
+    const QRegularExpression line(uR"(^\[\d{6}-\d{6}\.\d{3}\]Version: 1\.0\.0\.0 #4\r\n$)"_s);
+    EXPECT_TRUE(line.match(general).hasMatch()) << general.toStdString();
+    const QString http = todaysLog(u"_WinHttp"_s);
+    // One entry may span lines; only its first line carries the time.
+    EXPECT_TRUE(QRegularExpression(uR"(^\[\d{6}-\d{6}\.\d{3}\]logins\(\) \.\.\. ResponseStr:\r\n성공\r\n번호\[12\]번호\r\n$)"_s)
+                    .match(http).hasMatch())
+        << http.toStdString();
+}
+
+TEST_F(TraceLog, FileDateAndLineTimeComeFromOneReading)
+{
+    const QDateTime beforeMidnight(QDate(2022, 12, 7), QTime(23, 59, 59, 998));
+    EXPECT_EQ(LogFileName(beforeMidnight, u"_WinHttp_3"_s), u"221207_WinHttp_3.log"_s);
+    EXPECT_EQ(LogLine(beforeMidnight, u"x"_s), u"[221207-235959.998]x\r\n"_s);
+    EXPECT_EQ(LogLine(QDateTime(QDate(2023, 1, 2), QTime(7, 5, 3, 9)), u"y"_s), u"[230102-070503.009]y\r\n"_s);
+}
+
+TEST_F(TraceLog, PasswordsNeverReachTheFile)
+{
+    WriteLog(u"logins() ... https://h/program/logins.php?ID=demo&PassWord=demo1234"_s, u"_WinHttp"_s);
+    WriteLog(u"Save_Input() ... u?ID=demo&PassWord=p&w&phonet=010"_s, u"_WinHttp"_s);
+    WriteLog(u"a PassWord=x\r\nnext line PassWord=yy&z=1"_s, u"_WinHttp"_s);
+    const QString text = todaysLog(u"_WinHttp"_s);
+    EXPECT_FALSE(text.contains(u"demo1234"_s));
+    EXPECT_TRUE(text.contains(u"?ID=demo&PassWord=***\r\n"_s));
+    EXPECT_TRUE(text.contains(u"ID=demo&PassWord=***&w&phonet=010"_s));
+    EXPECT_TRUE(text.contains(u"a PassWord=***\r\nnext line PassWord=***&z=1"_s));
+    EXPECT_EQ(RedactPasswords(u"no secret here"_s), u"no secret here"_s);
+}
+
+TEST_F(TraceLog, UnwritableFolderIsSilent)
+{
+    gs().programFolder = path(u"missing/deeper"_s);
+    WriteLog(u"dropped"_s);
+    EXPECT_FALSE(QFileInfo::exists(path(u"missing"_s)));
+}
+
+TEST_F(TraceLog, ErrorTraceForms)
+{
+    EXPECT_EQ(ErrorTraceText(u"frmLogin"_s, u"Form_Load"_s, 120, 53, u"File not found"_s),
+              u"e)frmLogin->Form_Load[Erl:=120, Eno:=53]\r\n   File not found"_s);
+    EXPECT_EQ(ErrorTraceText(QString(), u"Form_Load"_s, 0, 5, u"x"_s), u"e)->Form_Load[Erl:=0, Eno:=5]\r\n   x"_s);
+
+    // A failing step is traced with its line and skipped; the procedure goes on.
+    Procedure proc(u"lib_misc"_s, u"FormRound"_s);
+    int after = 0;
+    const int line = __LINE__ + 1;
+    const bool goOn = proc.run(__LINE__, [] { throw Failure(91, u"Object variable not set"_s); });
+    after = 1;
+    EXPECT_TRUE(goOn);
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(todaysLog().endsWith(u"]e)lib_misc->FormRound[Erl:="_s + QString::number(line)
+                                     + u", Eno:=91]\r\n   Object variable not set\r\n"_s))
+        << todaysLog().toStdString();
+
+    // With resumeAfterError off the procedure leaves at the failing step.
+    gs().resumeAfterError = false;
+    auto body = [](int& reached) -> bool {
+        Procedure p(u"m"_s, u"p"_s, u"_WinHttp"_s);
+        SUMBREL_STEP_OR(p, false, throw std::out_of_range("index"));
+        reached = 1;
+        return true;
+    };
+    int reached = 0;
+    EXPECT_FALSE(body(reached));
+    EXPECT_EQ(reached, 0);
+    EXPECT_TRUE(todaysLog(u"_WinHttp"_s).contains(u"e)m->p[Erl:="_s));
+    EXPECT_TRUE(todaysLog(u"_WinHttp"_s).contains(u", Eno:=9]"_s));
+
+    // A silent procedure writes nothing at all.
+    gs().resumeAfterError = true;
+    const QString beforeSilent = todaysLog();
+    Procedure quiet = Procedure::silent();
+    EXPECT_TRUE(quiet.run(__LINE__, [] { throw Failure(1, u"x"_s); }));
+    EXPECT_EQ(todaysLog(), beforeSilent);
+}
+
+class Housekeeping : public ProgramFolderTest {
+protected:
+    void make(int count, const QString& suffix)
+    {
+        for (int i = 0; i < count; ++i)
+            write(QDate(2022, 11, 1).addDays(i).toString(u"yyMMdd"_s) + suffix, "x");
+    }
+    QStringList names(const QString& pattern) const
+    {
+        return QDir(dir.path()).entryList({pattern}, QDir::Files, QDir::Name);
+    }
+};
+
+TEST_F(Housekeeping, KeepsTheNewest21PerPattern)
+{
+    make(22, u".log"_s);
+    make(23, u"_WinHttp.log"_s);
+    make(21, u"_WinHttp_3.log"_s);
+    EXPECT_TRUE(로그_파일_삭제(u"??????.log"_s));
+    EXPECT_TRUE(로그_파일_삭제(u"??????_WinHttp.log"_s));
+    EXPECT_TRUE(로그_파일_삭제(u"??????_WinHttp_3.log"_s));
+    const QStringList general = names(u"??????.log"_s);
+    ASSERT_EQ(general.size(), 21);
+    EXPECT_EQ(general.first(), u"221102.log"_s);  // the oldest one went
+    const QStringList http = names(u"??????_WinHttp.log"_s);
+    ASSERT_EQ(http.size(), 21);
+    EXPECT_EQ(http.first(), u"221103_WinHttp.log"_s);
+    EXPECT_EQ(names(u"??????_WinHttp_3.log"_s).size(), 21);  // exactly 21: nothing deleted
+}
+
+TEST_F(Housekeeping, NamesWithoutADateSortByPlainTextAndGoFirst)
+{
+    make(21, u".log"_s);
+    write(u"0-copy.log"_s, "x");  // sorts before every date
+    write(u"ABCDEF.log"_s, "x");  // sorts after every date
+    write(u"notes-longer.log"_s, "x");  // does not match the pattern
+    EXPECT_TRUE(로그_파일_삭제(u"??????.log"_s));
+    EXPECT_FALSE(QFileInfo::exists(path(u"0-copy.log"_s)));
+    EXPECT_FALSE(QFileInfo::exists(path(u"221101.log"_s)));
+    EXPECT_TRUE(QFileInfo::exists(path(u"221102.log"_s)));
+    EXPECT_TRUE(QFileInfo::exists(path(u"ABCDEF.log"_s)));
+    EXPECT_TRUE(QFileInfo::exists(path(u"notes-longer.log"_s)));
+}
+
+TEST_F(Housekeeping, ReadOnlyFilesAreDeletedToo)
+{
+    make(22, u".log"_s);
+    QFile::setPermissions(path(u"221101.log"_s), QFileDevice::ReadOwner);
+    EXPECT_TRUE(로그_파일_삭제(u"??????.log"_s));
+    EXPECT_FALSE(QFileInfo::exists(path(u"221101.log"_s)));
+}
+
+TEST(QuickSortTest, MatchesStdSortOnRandomTextAndHonoursBounds)
+{
+    std::mt19937 rng(7);
+    for (int round = 0; round < 50; ++round) {
+        QStringList values;
+        const int n = int(rng() % 40);
+        for (int i = 0; i < n; ++i)
+            values << QString::number(rng() % 20) + u"_x"_s;
+        QStringList expected = values;
+        std::sort(expected.begin(), expected.end());
+        QuickSort(values);
+        EXPECT_EQ(values, expected);
+    }
+    std::vector<int> part {9, 8, 7, 6, 5, 4};
+    QuickSort(part, 1, 4);
+    EXPECT_EQ(part, (std::vector<int> {9, 5, 6, 7, 8, 4}));
+    QStringList cased {u"b"_s, u"B"_s, u"a"_s, u"A"_s};
+    QuickSort(cased, -2, -2);
+    EXPECT_EQ(cased, (QStringList {u"A"_s, u"B"_s, u"a"_s, u"b"_s}));
+}
+
+class StoredLogin : public ProgramFolderTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        static QTemporaryDir home;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    }
+};
+
+TEST_F(StoredLogin, RoundTripAndOwnerOnlyFile)
+{
+    WriteStoredLogin(u"True◈True◈demo◈demo1234"_s);
+    EXPECT_EQ(ReadStoredLogin(), u"True◈True◈demo◈demo1234"_s);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(StoredLoginFile()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    QFile::setPermissions(StoredLoginFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    WriteStoredLogin(u"False◈False◈◈"_s);
+    ASSERT_EQ(::stat(QFile::encodeName(StoredLoginFile()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(ReadStoredLogin(), u"False◈False◈◈"_s);
+}
+
+TEST(StoredLoginSplit, OnlyFourFieldsAreAccepted)
+{
+    const QString sep = u"◈"_s;
+    EXPECT_EQ(SplitStoredLogin(u"True◈False◈id◈pw"_s, sep), (QStringList {u"True"_s, u"False"_s, u"id"_s, u"pw"_s}));
+    const QStringList fallback {u"False"_s, u"False"_s, QString(), QString()};
+    EXPECT_EQ(SplitStoredLogin(u"True◈False◈id"_s, sep), fallback);
+    EXPECT_EQ(SplitStoredLogin(u"True◈False◈id◈pw◈x"_s, sep), fallback);
+    EXPECT_EQ(SplitStoredLogin(QString(), sep), fallback);
+    EXPECT_EQ(SplitStoredLogin(u"True◈True◈◈"_s, sep), (QStringList {u"True"_s, u"True"_s, QString(), QString()}));
+}
