@@ -6,18 +6,41 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// --help and --version need no display.
+bool answersWithoutScreen(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "-h" || a == "--help" || a == "-v" || a == "--version" || a == "--help-all" || a == "-?")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sumbrel"));
-    QApplication::setApplicationVersion(sumbrel::VersionText(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR,
+    std::unique_ptr<QCoreApplication> application;
+    if (answersWithoutScreen(argc, argv))
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        application = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication& app = *application;
+    QCoreApplication::setApplicationName(QStringLiteral("Sumbrel"));
+    QCoreApplication::setApplicationVersion(sumbrel::VersionText(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR,
                                                              PROJECT_VERSION_PATCH));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Self-service order terminal"));
     parser.addHelpOption();
-    parser.addVersionOption();
+    QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Prints the version."));
+    parser.addOption(version);
     QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder (configuration, logs, skin2, menu_img)."),
                             QStringLiteral("DIR"));
     QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Host of the shop's web service."),
@@ -25,6 +48,11 @@ int main(int argc, char* argv[])
     parser.addOption(home);
     parser.addOption(host);
     parser.process(app);
+    if (parser.isSet(version)) {
+        std::fputs(QCoreApplication::applicationVersion().toUtf8().constData(), stdout);
+        std::fputs("\n", stdout);
+        return 0;
+    }
 
     // Without anyone at the screen (tests, unattended runs) boxes are answered at once.
     static sumbrel::WidgetDialogHandler widgetDialogs;
