@@ -5,6 +5,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <mutex>
 
 namespace sumbrel {
@@ -35,6 +36,7 @@ struct Exchange {
 size_t onBody(char* data, size_t size, size_t count, void* user)
 {
     auto* ex = static_cast<Exchange*>(user);
+    ex->lastMove = TickCount();
     ex->body.append(data, qsizetype(size * count));
     return size * count;
 }
@@ -42,6 +44,8 @@ size_t onBody(char* data, size_t size, size_t count, void* user)
 size_t onHeader(char* data, size_t size, size_t count, void* user)
 {
     auto* ex = static_cast<Exchange*>(user);
+    // Header lines count as movement too: the progress figures hold only body bytes.
+    ex->lastMove = TickCount();
     const QByteArray line = QByteArray(data, qsizetype(size * count)).trimmed();
     // "HTTP/1.1 500 Internal Server Error": the text after the code is the status text.
     if (line.startsWith("HTTP/")) {
@@ -101,13 +105,52 @@ void commonOptions(CURL* h, const QByteArray& url, Exchange& ex, char* errorBuff
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
 }
 
+// A stall ends the transfer through the progress callback; it is reported as the time-out it is.
+long curlErrorNumber(CURLcode code, const Exchange& ex)
+{
+    return ex.stalled ? long(CURLE_OPERATION_TIMEDOUT) : long(code);
+}
+
+// Runs the one transfer of the handle to its end, blocking. A private multi handle drives it so that
+// the wait between rounds follows the stall limit to the millisecond (curl's own blocking loop sleeps
+// up to a second between progress calls when nothing moves).
+CURLcode perform(CURL* h, const Exchange& ex)
+{
+    CURLM* multi = curl_multi_init();
+    if (!multi)
+        return curl_easy_perform(h);
+    if (curl_multi_add_handle(multi, h) != CURLM_OK) {
+        curl_multi_cleanup(multi);
+        return curl_easy_perform(h);
+    }
+    int running = 1;
+    while (true) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK || running == 0)
+            break;
+        int waitMs = 1000;  // curl's own timers (connect limit) wake the poll earlier
+        if (ex.connected && ex.stallMs > 0) {
+            const int left = ex.stallMs - int(TickCount() - ex.lastMove);
+            waitMs = std::clamp(left, 1, 1000);
+        }
+        curl_multi_poll(multi, nullptr, 0, waitMs, nullptr);
+    }
+    CURLcode result = CURLE_FAILED_INIT;
+    int queued = 0;
+    while (CURLMsg* msg = curl_multi_info_read(multi, &queued)) {
+        if (msg->msg == CURLMSG_DONE && msg->easy_handle == h)
+            result = msg->data.result;
+    }
+    curl_multi_remove_handle(multi, h);
+    curl_multi_cleanup(multi);
+    return result;
+}
+
 QString curlErrorText(CURLcode code, const char* errorBuffer, const Exchange& ex)
 {
-    QString text = errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
     if (ex.stalled)
-        text = QStringLiteral("No data moved for ") + QString::number(ex.stallMs) + QStringLiteral(" ms (")
-            + text + u')';
-    return text;
+        return QStringLiteral("Operation timed out: no data moved for ") + QString::number(ex.stallMs)
+            + QStringLiteral(" ms");
+    return errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
 }
 
 } // namespace
@@ -152,7 +195,7 @@ QString GetWinHttp(const QString& address, const QString& body)
             curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(payload.size()));
             curl_easy_setopt(h, CURLOPT_POSTFIELDS, payload.constData());
             line = __LINE__ + 1;
-            code = curl_easy_perform(h);
+            code = perform(h, ex);
             if (code == CURLE_OK)
                 curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
         } else {
@@ -171,8 +214,8 @@ QString GetWinHttp(const QString& address, const QString& body)
             curl_easy_cleanup(h);
             return result;
         }
-        WriteLog(ErrorTraceText(QStringLiteral("lib_misc"), QStringLiteral("GetWinHttp"), line, long(code),
-                                curlErrorText(code, errorBuffer, ex)),
+        WriteLog(ErrorTraceText(QStringLiteral("lib_misc"), QStringLiteral("GetWinHttp"), line,
+                                curlErrorNumber(code, ex), curlErrorText(code, errorBuffer, ex)),
                  kChannel);
         const uint32_t t1 = TickCount();
         WriteLog(QStringLiteral("GetWinHttp ... <실패2>: ") + QString::number(t1 - t0) + QStringLiteral("ms 걸림. ")
@@ -201,7 +244,7 @@ HttpGetResult HttpGet(const QString& url)
     const QByteArray address = url.toUtf8();
     commonOptions(h, address, ex, errorBuffer);
     curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-    const CURLcode code = curl_easy_perform(h);
+    const CURLcode code = perform(h, ex);
     if (code == CURLE_OK) {
         out.completed = true;
         curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &out.status);

@@ -1,0 +1,312 @@
+// The POST towards the web service: headers on the wire, attempts, failure log texts, time limits.
+#include "clock.h"
+#include "http_client.h"
+#include "loopback_listener.h"
+#include "server_test_env.h"
+
+#include <QRegularExpression>
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+using Mode = LoopbackListener::Mode;
+
+// Header names (lower case) and values of a raw request; the request line apart.
+struct RawRequest {
+    QByteArray requestLine;
+    QList<QPair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+};
+
+RawRequest parse(const QByteArray& raw)
+{
+    RawRequest r;
+    const qsizetype end = raw.indexOf("\r\n\r\n");
+    const QList<QByteArray> lines = raw.left(end).split('\n');
+    r.requestLine = lines.value(0).trimmed();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray l = lines[i].trimmed();
+        const qsizetype colon = l.indexOf(':');
+        r.headers.append({l.left(colon).toLower(), l.mid(colon + 1).trimmed()});
+    }
+    r.body = raw.mid(end + 4);
+    return r;
+}
+
+QStringList names(const RawRequest& r)
+{
+    QStringList out;
+    for (const auto& h : r.headers)
+        out.append(QString::fromLatin1(h.first));
+    out.sort();
+    return out;
+}
+
+QByteArray header(const RawRequest& r, const QByteArray& name)
+{
+    for (const auto& h : r.headers)
+        if (h.first == name)
+            return h.second;
+    return {};
+}
+
+QString esc(const QString& s)
+{
+    return QRegularExpression::escape(s);
+}
+
+// Matches the entry against the pattern as a whole and gives the first capture (the ms) as a number.
+int msOf(const QString& entry, const QString& pattern)
+{
+    const QRegularExpression re(QStringLiteral("\\A") + pattern + QStringLiteral("\\z"));
+    const auto m = re.match(entry);
+    EXPECT_TRUE(m.hasMatch()) << "entry:   " << entry.toStdString() << "\npattern: " << pattern.toStdString();
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// A port on which nothing listens.
+int closedPort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr {};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    socklen_t len = sizeof addr;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    ::close(fd);
+    return ntohs(addr.sin_port);
+}
+
+// A listener whose accept queue is full and which never accepts: a further connect hangs in its handshake.
+class FullBacklog {
+public:
+    FullBacklog()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr {};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+        ::listen(m_fd, 0);
+        socklen_t len = sizeof addr;
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len);
+        port = ntohs(addr.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            const int c = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ::connect(c, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+            m_fillers.push_back(c);
+        }
+        ::usleep(50000);
+    }
+    ~FullBacklog()
+    {
+        for (int c : m_fillers)
+            ::close(c);
+        ::close(m_fd);
+    }
+    int port = 0;
+
+private:
+    int m_fd = -1;
+    std::vector<int> m_fillers;
+};
+
+class HttpClientTest : public ServerTest {};
+
+constexpr int kSlackMs = 250;  // scheduling and the log writes
+
+TEST_F(HttpClientTest, NonOkStatusIsLoggedOnceWithReasonAndItsPageReturned)
+{
+    LoopbackListener server(Mode::Status500);
+    const QString url = server.url(QStringLiteral("/program/logins.php"));
+    const QString body = QStringLiteral("ID=shop&PassWord=secret");
+    const QString answer = GetWinHttp(url, body);
+
+    EXPECT_EQ(answer, QString::fromUtf8(LoopbackListener::kErrorPage));
+    EXPECT_EQ(server.connections(), 1);  // a status is an answer: no retry
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    ASSERT_EQ(log.size(), 1) << log.join(u'|').toStdString();
+    // WriteLog hides the password value.
+    const int ms = msOf(log[0],
+                        esc(QStringLiteral("GetWinHttp ... <실패> (500): ")) + QStringLiteral("(\\d+)")
+                            + esc(QStringLiteral("ms 걸림. (Internal Server Error)\r\n") + url
+                                  + QStringLiteral("?ID=shop&PassWord=***")));
+    EXPECT_GE(ms, 0);
+    EXPECT_LT(ms, kShortMs);
+}
+
+struct FailureCase {
+    const char* name;
+    Mode mode;
+    const char* curlCodes;  // the Eno of the trace, as a pattern
+    const char* description;  // its description, as a pattern
+    int minMs;              // each attempt's elapsed time lies in [minMs, maxMs]
+    int maxMs;
+};
+
+class HttpFailureTest : public HttpClientTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(HttpFailureTest, ThreeAttemptsEachTracedThenEmpty)
+{
+    const FailureCase& c = GetParam();
+    LoopbackListener server(c.mode);
+    const QString url = server.url(QStringLiteral("/program/TOLoadProgram.php"));
+    const QString body = QStringLiteral("ID=shop&PassWord=pw&x=가나");
+    const uint32_t t0 = TickCount();
+    const QString answer = GetWinHttp(url, body);
+    const uint32_t total = TickCount() - t0;
+
+    EXPECT_TRUE(answer.isEmpty());
+    EXPECT_EQ(server.connections(), 3);
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    ASSERT_EQ(log.size(), 8) << log.join(QStringLiteral("|\n")).toStdString();
+    const QString request = url + QStringLiteral("?ID=shop&PassWord=***&x=가나");
+    int sum = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int i = attempt * 3;
+        msOf(log[i], esc(QStringLiteral("e)lib_misc->GetWinHttp[Erl:=")) + QStringLiteral("([1-9]\\d*)")
+                         + esc(QStringLiteral(", Eno:=")) + QString::fromLatin1(c.curlCodes)
+                         + esc(QStringLiteral("]\r\n   "))
+                         + QString::fromUtf8(c.description));
+        const int ms = msOf(log[i + 1], esc(QStringLiteral("GetWinHttp ... <실패2>: ")) + QStringLiteral("(\\d+)")
+                                            + esc(QStringLiteral("ms 걸림. ") + request));
+        EXPECT_GE(ms, c.minMs) << "attempt " << attempt;
+        EXPECT_LE(ms, c.maxMs) << "attempt " << attempt;
+        sum += ms;
+        if (attempt < 2)
+            EXPECT_EQ(log[i + 2], QStringLiteral("GetWinHttp ... 재시도"));
+    }
+    EXPECT_GE(int(total), sum);
+    EXPECT_LE(int(total), sum + kSlackMs);
+    std::cout << c.name << ": attempts' ms sum " << sum << ", total " << total << " ms\n"
+              << log.join(QStringLiteral("\n")).toStdString() << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Listeners, HttpFailureTest,
+    ::testing::Values(FailureCase {"never_answers", Mode::Hold, "28", "Operation timed out: no data moved for 300 ms", 300, 300 + kSlackMs},
+                      FailureCase {"closes_at_once", Mode::Close, "(?:52|56)", "(?:Empty reply from server|Recv failure: Connection reset by peer)", 0, kSlackMs}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HttpClientTest, RefusedConnectionIsTriedThreeTimes)
+{
+    const QString url = QStringLiteral("http://127.0.0.1:") + QString::number(closedPort()) + QStringLiteral("/a.php");
+    EXPECT_TRUE(GetWinHttp(url, QStringLiteral("x=1")).isEmpty());
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    ASSERT_EQ(log.size(), 8);
+    EXPECT_TRUE(log[0].startsWith(QStringLiteral("e)lib_misc->GetWinHttp[Erl:="))) << log[0].toStdString();
+    EXPECT_TRUE(log[0].contains(QStringLiteral(", Eno:=7]\r\n   ")));
+    EXPECT_EQ(log[2], QStringLiteral("GetWinHttp ... 재시도"));
+    EXPECT_EQ(log[5], QStringLiteral("GetWinHttp ... 재시도"));
+    EXPECT_TRUE(log[7].startsWith(QStringLiteral("GetWinHttp ... <실패2>: ")));
+    EXPECT_TRUE(log[7].endsWith(QStringLiteral("ms 걸림. ") + url + QStringLiteral("?x=1")));
+}
+
+TEST_F(HttpClientTest, ConnectLimitEndsAHangingHandshake)
+{
+    FullBacklog target;
+    setHttpLimits(HttpLimits {200, 5000, 2});  // the stall limit must not be what ends it
+    const QString url = QStringLiteral("http://127.0.0.1:") + QString::number(target.port) + QStringLiteral("/a.php");
+    EXPECT_TRUE(GetWinHttp(url, QStringLiteral("x=1")).isEmpty());
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    ASSERT_EQ(log.size(), 5) << log.join(u'|').toStdString();  // two attempts as the limits say
+    for (int i : {1, 4}) {
+        const int ms = msOf(log[i], esc(QStringLiteral("GetWinHttp ... <실패2>: ")) + QStringLiteral("(\\d+)")
+                                        + esc(QStringLiteral("ms 걸림. ") + url + QStringLiteral("?x=1")));
+        EXPECT_GE(ms, 200);
+        EXPECT_LE(ms, 200 + kSlackMs);
+    }
+    EXPECT_TRUE(log[0].contains(QStringLiteral(", Eno:=28]"))) << log[0].toStdString();
+}
+
+TEST_F(HttpClientTest, SlowButMovingAnswerIsNoStall)
+{
+    // Five header lines and six body bytes 100 ms apart: beyond the 300 ms limit in total, never 300 ms still.
+    LoopbackListener server(Mode::Trickle, QByteArray("성공"));
+    const uint32_t t0 = TickCount();
+    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")), QStringLiteral("성공"));
+    EXPECT_GT(TickCount() - t0, uint32_t(3 * kShortMs));
+    EXPECT_EQ(server.connections(), 1);
+    EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
+}
+
+TEST_F(HttpClientTest, PostCarriesExactlyTheTwoHeadersAndTheBodyUnchanged)
+{
+    LoopbackListener server(Mode::Ok, QByteArray("성공 번호[12]번호"));
+    // Long enough that curl would otherwise ask "Expect: 100-continue".
+    const QString body = QStringLiteral("ID=가게&PassWord=p+w&menu=") + QString(3000, u'가') + QStringLiteral("%41 &x");
+    const QString answer = GetWinHttp(server.url(QStringLiteral("/program/TOorderProgram2.php")), body);
+    EXPECT_EQ(answer, QStringLiteral("성공 번호[12]번호"));  // answer read as UTF-8
+
+    ASSERT_EQ(server.requests().size(), 1);
+    const RawRequest r = parse(server.requests()[0]);
+    EXPECT_EQ(r.requestLine, QByteArray("POST /program/TOorderProgram2.php HTTP/1.1"));
+    EXPECT_EQ(names(r), (QStringList {QStringLiteral("content-length"), QStringLiteral("content-type"),
+                                      QStringLiteral("host"), QStringLiteral("user-agent")}));
+    EXPECT_EQ(header(r, "content-type"), QByteArray("application/x-www-form-urlencoded"));
+    EXPECT_EQ(header(r, "user-agent"), QByteArray("Firefox 3.6.4"));
+    EXPECT_EQ(r.body, body.toUtf8());
+    EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
+}
+
+TEST_F(HttpClientTest, EmptyBodyIsAnEmptyPostWithBothHeaders)
+{
+    LoopbackListener server(Mode::Ok);
+    EXPECT_EQ(GetWinHttp(server.url(), QString()), QStringLiteral("ok"));
+    ASSERT_EQ(server.requests().size(), 1);
+    const RawRequest r = parse(server.requests()[0]);
+    EXPECT_TRUE(r.requestLine.startsWith("POST "));
+    EXPECT_EQ(header(r, "content-length"), QByteArray("0"));
+    EXPECT_EQ(header(r, "content-type"), QByteArray("application/x-www-form-urlencoded"));
+    EXPECT_EQ(header(r, "user-agent"), QByteArray("Firefox 3.6.4"));
+    EXPECT_TRUE(r.body.isEmpty());
+}
+
+TEST_F(HttpClientTest, EveryAttemptOpensItsOwnConnection)
+{
+    LoopbackListener server(Mode::Ok);
+    GetWinHttp(server.url(), QStringLiteral("a=1"));
+    GetWinHttp(server.url(), QStringLiteral("a=2"));
+    EXPECT_EQ(server.connections(), 2);
+    for (const QByteArray& raw : server.requests())
+        EXPECT_TRUE(header(parse(raw), "cookie").isEmpty());
+}
+
+TEST_F(HttpClientTest, PlainGetReportsStatusBodyAndFailure)
+{
+    LoopbackListener ok(Mode::Ok, QByteArray("\x89PNG\r\n\x1a\n", 8));
+    HttpGetResult got = HttpGet(ok.url(QStringLiteral("/menuimag/305.png")));
+    EXPECT_TRUE(got.completed);
+    EXPECT_EQ(got.status, 200);
+    EXPECT_EQ(got.body, QByteArray("\x89PNG\r\n\x1a\n", 8));
+    ASSERT_EQ(ok.requests().size(), 1);
+    const RawRequest r = parse(ok.requests()[0]);
+    EXPECT_EQ(r.requestLine, QByteArray("GET /menuimag/305.png HTTP/1.1"));
+    EXPECT_TRUE(header(r, "content-type").isEmpty());
+
+    LoopbackListener failing(Mode::Status500);
+    got = HttpGet(failing.url());
+    EXPECT_TRUE(got.completed);
+    EXPECT_EQ(got.status, 500);
+
+    LoopbackListener silent(Mode::Hold);
+    const uint32_t t0 = TickCount();
+    got = HttpGet(silent.url());
+    const uint32_t ms = TickCount() - t0;
+    EXPECT_FALSE(got.completed);
+    EXPECT_FALSE(got.error.isEmpty());
+    EXPECT_EQ(silent.connections(), 1);  // no retries
+    EXPECT_GE(ms, uint32_t(kShortMs));
+    EXPECT_LE(ms, uint32_t(kShortMs + kSlackMs));
+    EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
+}
+
+} // namespace
