@@ -1,0 +1,170 @@
+#include "presentation.h"
+
+#include "trace_log.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QWidget>
+#include <cmath>
+
+namespace sumbrel {
+
+namespace {
+
+// The child label that carries the darkened copy under the panel's own children.
+constexpr auto kBackdropName = "lib_Transparent_backdrop";
+
+QColor MaskColour(QColor colour)
+{
+    if (!colour.isValid() || (colour.red() == 0 && colour.green() == 0 && colour.blue() == 0))
+        return QColor(128, 128, 128);
+    return colour;
+}
+
+QFont ScreenFont(const QStringList& families, int pixelSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize > 0 ? pixelSize : 12);
+    font.setWeight(weight);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+// Installed Korean families behind every design family.
+QStringList WithKoreanFallbacks(QStringList families)
+{
+    families << QStringLiteral("NanumSquareRound") << QStringLiteral("NanumSquare")
+             << QStringLiteral("NanumBarunGothic") << QStringLiteral("NanumGothic")
+             << QStringLiteral("Noto Sans CJK KR") << QStringLiteral("Noto Sans KR");
+    return families;
+}
+
+} // namespace
+
+QImage MaskedCopy(const QImage& source, QColor colour)
+{
+    const QColor mask = MaskColour(colour);
+    QImage out = source.convertToFormat(QImage::Format_RGB32);
+    const QRgb andBits = qRgb(mask.red(), mask.green(), mask.blue());
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = line[x] & andBits;  // alpha bits of the mask are 0xff: stays opaque
+    }
+    return out;
+}
+
+void ApplyTranslucency(QWidget* panel, QColor colour)
+{
+    try {
+        if (!panel)
+            return;
+        QWidget* window = panel->window();
+        QLabel* backdrop = panel->findChild<QLabel*>(QString::fromLatin1(kBackdropName), Qt::FindDirectChildrenOnly);
+        if (!backdrop) {
+            backdrop = new QLabel(panel);
+            backdrop->setObjectName(QString::fromLatin1(kBackdropName));
+            backdrop->setAccessibleName(QStringLiteral("dimmed backdrop"));
+            backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
+            backdrop->setScaledContents(false);
+        }
+        // The window without the panel, as the customer saw it a moment ago.
+        panel->hide();
+        QCoreApplication::processEvents();
+        QImage behind;
+        if (window == panel) {
+            behind = QImage(panel->size(), QImage::Format_RGB32);
+            behind.fill(Qt::white);
+        } else {
+            const QRect area(panel->mapTo(window, QPoint(0, 0)), panel->size());
+            QPixmap shot = window->grab(area);
+            behind = shot.toImage();
+            behind.setDevicePixelRatio(1.0);
+            if (behind.size() != panel->size() * shot.devicePixelRatio())
+                behind = behind.scaled(panel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+        QPixmap dimmed = QPixmap::fromImage(MaskedCopy(behind, colour));
+        dimmed.setDevicePixelRatio(double(behind.width()) / qMax(1, panel->width()));
+        backdrop->setGeometry(panel->rect());
+        backdrop->setPixmap(dimmed);
+        backdrop->lower();
+        backdrop->show();
+        panel->show();
+    } catch (...) {
+        // A backdrop is decoration: a failure leaves the panel as it was.
+        if (panel)
+            panel->show();
+    }
+}
+
+QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor background, bool keepProportions)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + path);
+    if (width == -1 || height == -1) {
+        width = image.width();
+        height = image.height();
+    }
+    if (width <= 0 || height <= 0)
+        return QPixmap();
+
+    QImage canvas(width, height, QImage::Format_RGB32);
+    canvas.fill(background.isValid() ? background : QColor(Qt::white));
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!keepProportions) {
+        painter.drawImage(QPoint(0, 0), image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
+        const double scale = std::min(double(width) / image.width(), double(height) / image.height());
+        const int w = std::max(1, int(std::lround(image.width() * scale)));
+        const int h = std::max(1, int(std::lround(image.height() * scale)));
+        // The free margin split evenly; an odd pixel goes to the far side.
+        const int left = (width - w) / 2;
+        const int top = (height - h) / 2;
+        painter.drawImage(QPoint(left, top), image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    painter.end();
+    return QPixmap::fromImage(canvas);
+}
+
+void LoadPngPicture(const QString& path, QLabel* element)
+{
+    if (!element)
+        throw Failure(91, QStringLiteral("Object variable not set"));
+    QPixmap picture = LoadPictureScaled(path, element->width(), element->height(), QColor(255, 255, 255), false);
+    element->setPixmap(picture);
+}
+
+QFont LabelFont(int pixelSize, bool bold)
+{
+    return ScreenFont(WithKoreanFallbacks({QStringLiteral("Mapo당인리발전소")}), pixelSize,
+                      bold ? QFont::Bold : QFont::Normal);
+}
+
+QFont KeyFont(int pixelSize, bool bold)
+{
+    return ScreenFont(WithKoreanFallbacks({QStringLiteral("여기어때 잘난체"), QStringLiteral("Jalnan")}), pixelSize,
+                      bold ? QFont::Bold : QFont::Normal);
+}
+
+QFont SettingsFont(int pixelSize)
+{
+    QStringList families{QStringLiteral("나눔고딕 ExtraBold"), QStringLiteral("NanumGothic ExtraBold"),
+                         QStringLiteral("NanumGothic")};
+    return ScreenFont(WithKoreanFallbacks(families), pixelSize, QFont::ExtraBold);
+}
+
+QFont CloseKeyFont(int pixelSize)
+{
+    QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    return ScreenFont(WithKoreanFallbacks(families), pixelSize, QFont::Bold);
+}
+
+} // namespace sumbrel

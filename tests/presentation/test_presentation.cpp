@@ -1,0 +1,281 @@
+// The dimmed backdrop over a real widget tree, scaled picture loading and the screen fonts.
+#include "presentation.h"
+#include "trace_log.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace sumbrel;
+
+namespace {
+
+QApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "test_presentation";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: tearing QApplication down in exit handlers crashes the offscreen platform.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
+}
+
+QWidget* Area(QWidget* parent, QRect geometry, QColor colour)
+{
+    auto* w = new QWidget(parent);
+    w->setGeometry(geometry);
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    return w;
+}
+
+class Presentation : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { app(); }
+};
+
+// A window of three areas (white, black, orange) and a panel that covers part of each,
+// with a centred box of its own.
+struct Scene {
+    QWidget window;
+    QWidget* panel = nullptr;
+    QWidget* box = nullptr;
+    Scene()
+    {
+        window.resize(300, 200);
+        Area(&window, QRect(0, 0, 100, 200), Qt::white);
+        Area(&window, QRect(100, 0, 100, 200), Qt::black);
+        Area(&window, QRect(200, 0, 100, 200), QColor(200, 100, 50));
+        panel = new QWidget(&window);
+        panel->setGeometry(50, 20, 240, 160);  // x 50..289 over all three areas
+        box = Area(panel, QRect(100, 60, 40, 40), QColor(0, 200, 0));
+        panel->hide();
+        window.show();
+        QCoreApplication::processEvents();
+    }
+    QColor at(int x, int y) { return window.grab().toImage().pixelColor(x, y); }
+};
+
+TEST_F(Presentation, BackdropIsWindowAndColourPixelByPixel)
+{
+    struct Case {
+        const char* name;
+        QColor mask;
+        QColor white, black, orange;
+    };
+    const Case cases[] = {
+        {"grey 128", QColor(128, 128, 128), QColor(128, 128, 128), QColor(0, 0, 0), QColor(128, 0, 0)},
+        {"colour 0 means grey", QColor(0, 0, 0), QColor(128, 128, 128), QColor(0, 0, 0), QColor(128, 0, 0)},
+        {"invalid means grey", QColor(), QColor(128, 128, 128), QColor(0, 0, 0), QColor(128, 0, 0)},
+        {"grey 100 of the menu page", QColor(100, 100, 100), QColor(100, 100, 100), QColor(0, 0, 0),
+         QColor(64, 100, 32)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Scene s;
+        ApplyTranslucency(s.panel, c.mask);
+        ASSERT_TRUE(s.panel->isVisible());
+        // Window coordinates: inside the panel over each area, away from the box.
+        EXPECT_EQ(s.at(60, 30), c.white);
+        EXPECT_EQ(s.at(120, 30), c.black);
+        EXPECT_EQ(s.at(280, 170), c.orange);
+        // Outside the panel the window is untouched.
+        EXPECT_EQ(s.at(10, 10), QColor(Qt::white));
+        EXPECT_EQ(s.at(295, 190), QColor(200, 100, 50));
+        // The panel's own box stays above the dimmed picture.
+        EXPECT_EQ(s.at(50 + 120, 20 + 80), QColor(0, 200, 0));
+    }
+}
+
+TEST_F(Presentation, BackdropTakesTheWindowAsItIsNow)
+{
+    Scene s;
+    ApplyTranslucency(s.panel);
+    EXPECT_EQ(s.at(60, 30), QColor(128, 128, 128));
+    // The area behind turns black; a second call must show the new state, not the old picture.
+    auto* first = s.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).first();
+    QPalette p = first->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    first->setPalette(p);
+    ApplyTranslucency(s.panel);
+    EXPECT_EQ(s.at(60, 30), QColor(0, 0, 0));
+    EXPECT_EQ(s.panel->findChildren<QLabel*>().size(), 1) << "one backdrop, reused";
+}
+
+TEST(MaskedCopyRule, BitwiseAndPerChannel)
+{
+    QImage src(3, 1, QImage::Format_ARGB32);
+    src.setPixelColor(0, 0, QColor(255, 255, 255));
+    src.setPixelColor(1, 0, QColor(0x0f, 0xf0, 0xaa));
+    src.setPixelColor(2, 0, QColor(1, 2, 3));
+    const QImage out = MaskedCopy(src, QColor(0x3c, 0x3c, 0x3c));
+    EXPECT_EQ(out.pixelColor(0, 0), QColor(0x3c, 0x3c, 0x3c));
+    EXPECT_EQ(out.pixelColor(1, 0), QColor(0x0c, 0x30, 0x28));
+    EXPECT_EQ(out.pixelColor(2, 0), QColor(0, 0, 0));
+}
+
+class Pictures : public Presentation {
+protected:
+    QTemporaryDir dir;
+    QString write(const QString& name, QSize size, QColor colour, const char* format = "PNG")
+    {
+        if (QByteArray(format) == "GIF") {
+            // Qt reads GIF but cannot write it: a 1 x 1 red GIF, byte for byte.
+            static const unsigned char gif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
+                                                0x00, 0xff, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00,
+                                                0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00,
+                                                0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+            QFile f(dir.filePath(name));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(reinterpret_cast<const char*>(gif), sizeof gif);
+            return f.fileName();
+        }
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path, format));
+        return path;
+    }
+};
+
+// Rows (or columns) of background at the start and at the end of the line through the centre.
+std::pair<int, int> Bands(const QImage& img, bool vertical, QColor background)
+{
+    const int n = vertical ? img.height() : img.width();
+    auto bg = [&](int i) {
+        return (vertical ? img.pixelColor(img.width() / 2, i) : img.pixelColor(i, img.height() / 2)) == background;
+    };
+    int lead = 0;
+    while (lead < n && bg(lead))
+        ++lead;
+    int trail = 0;
+    while (trail < n && bg(n - 1 - trail))
+        ++trail;
+    return {lead, trail};
+}
+
+TEST_F(Pictures, KeepProportionsCentresWithEqualBands)
+{
+    const QColor blue(0, 0, 255);
+    struct Case {
+        QSize image, target;
+        bool vertical;
+        int band;
+    };
+    const Case cases[] = {
+        {{200, 100}, {100, 100}, true, 25},   // wide into square: bands above and below
+        {{100, 300}, {120, 120}, false, 40},  // tall into square: bands left and right
+        {{640, 160}, {80, 80}, true, 30},
+    };
+    for (const Case& c : cases) {
+        const QString path = write(QStringLiteral("p.png"), c.image, QColor(255, 0, 0));
+        const QImage img = LoadPictureScaled(path, c.target.width(), c.target.height(), blue, true).toImage();
+        ASSERT_EQ(img.size(), c.target);
+        const auto [lead, trail] = Bands(img, c.vertical, blue);
+        EXPECT_EQ(lead, trail);
+        EXPECT_NEAR(lead, c.band, 1);
+        // The other direction is filled by the picture.
+        const auto [lead2, trail2] = Bands(img, !c.vertical, blue);
+        EXPECT_EQ(lead2 + trail2, 0);
+    }
+}
+
+TEST_F(Pictures, StretchedAndOwnSizeInEveryFormat)
+{
+    struct Case {
+        const char* format;
+        QSize size;
+    };
+    for (const Case& c : {Case{"PNG", {30, 10}}, Case{"JPEG", {30, 10}}, Case{"BMP", {30, 10}}, Case{"GIF", {1, 1}}}) {
+        SCOPED_TRACE(c.format);
+        const QString path = write(QStringLiteral("pic.") + QString::fromLatin1(c.format).toLower(), c.size,
+                                   QColor(255, 0, 0), c.format);
+        const QImage own = LoadPictureScaled(path, -1, 50, Qt::blue, false).toImage();
+        EXPECT_EQ(own.size(), c.size);
+        const QImage stretched = LoadPictureScaled(path, 64, 64, Qt::blue, false).toImage();
+        ASSERT_EQ(stretched.size(), QSize(64, 64));
+        for (QPoint p : {QPoint(0, 0), QPoint(63, 63), QPoint(32, 1), QPoint(1, 62)}) {
+            const QColor c = stretched.pixelColor(p);
+            EXPECT_GT(c.red(), 200);
+            EXPECT_LT(c.blue(), 60) << "no background band when stretched";
+        }
+    }
+}
+
+TEST_F(Pictures, LoadPngPictureFillsTheElementAtItsSize)
+{
+    const QString path = write(QStringLiteral("tile.png"), {10, 10}, QColor(0, 128, 255));
+    QLabel element;
+    element.resize(70, 40);
+    LoadPngPicture(path, &element);
+    const QImage shown = element.pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(70, 40));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 128, 255));
+    EXPECT_EQ(shown.pixelColor(69, 39), QColor(0, 128, 255));
+}
+
+TEST_F(Pictures, MissingOrBrokenFileFailsWith999AndLeavesTheElement)
+{
+    QFile broken(dir.filePath(QStringLiteral("broken.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    for (const QString& path : {dir.filePath(QStringLiteral("missing.png")), broken.fileName()}) {
+        QLabel element;
+        element.resize(20, 20);
+        QPixmap before(20, 20);
+        before.fill(Qt::green);
+        element.setPixmap(before);
+        try {
+            LoadPngPicture(path, &element);
+            ADD_FAILURE() << "no failure for " << path.toStdString();
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number(), 999);
+            EXPECT_EQ(f.description(), QStringLiteral("Error loading picture ") + path);
+        }
+        EXPECT_EQ(element.pixmap().toImage().pixelColor(5, 5), QColor(Qt::green));
+        EXPECT_THROW(LoadPictureScaled(path, -1, -1, Qt::white, true), Failure);
+    }
+}
+
+TEST_F(Presentation, FontsAskTheDesignFamilyAndFallBackToKoreanFonts)
+{
+    const QStringList korean = QFontDatabase::families(QFontDatabase::Korean);
+    bool nanum = false;
+    for (const QString& f : korean)
+        nanum = nanum || f.startsWith(QStringLiteral("Nanum"));
+    if (!nanum)
+        GTEST_SKIP() << "no Nanum font installed";
+    struct Case {
+        QFont font;
+        QString design;
+        int px;
+    };
+    const Case cases[] = {
+        {LabelFont(24), QStringLiteral("Mapo당인리발전소"), 24},
+        {KeyFont(30), QStringLiteral("여기어때 잘난체"), 30},
+        {SettingsFont(16), QStringLiteral("나눔고딕 ExtraBold"), 16},
+        {CloseKeyFont(40), QStringLiteral("Arial"), 40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.design.toStdString());
+        EXPECT_EQ(c.font.families().value(0), c.design);
+        EXPECT_EQ(c.font.pixelSize(), c.px);
+        // What the font really resolves to can draw Hangul.
+        bool resolvedKorean = false;
+        for (const QString& family : c.font.families())
+            if (korean.contains(family))
+                resolvedKorean = true;
+        EXPECT_TRUE(resolvedKorean);
+        EXPECT_TRUE(QFontMetrics(c.font).inFontUcs4(U'로') || korean.contains(QFontInfo(c.font).family()));
+    }
+}
+
+} // namespace
