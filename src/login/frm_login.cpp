@@ -1,0 +1,418 @@
+#include "frm_login.h"
+
+#include "dialogs.h"
+#include "endpoints.h"
+#include "fields.h"
+#include "files.h"
+#include "global_state.h"
+#include "http_client.h"
+#include "login_rules.h"
+#include "login_widgets.h"
+#include "parse.h"
+#include "presentation.h"
+#include "clock.h"
+#include "screen_utils.h"
+#include "stored_login.h"
+#include "trace_log.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#ifdef SUMBREL_LOGIN_HAS_CATALOGUE
+#include "catalogue.h"
+#endif
+
+namespace sumbrel {
+
+namespace {
+
+const QString kModule = QStringLiteral("frmLogin");
+const QColor kKeyColour(255, 213, 0);
+
+QString SkinFile(const QString& name)
+{
+    QString folder = gs().skinFolder;
+    if (folder.isEmpty())
+        return QString();
+    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        folder += u'/';
+    return folder + name;
+}
+
+void ActivationLine(const QString& what)
+{
+    WriteLog(QStringLiteral("  [frmLogin→Form_Activate] ") + what);
+}
+
+} // namespace
+
+frmLogin::frmLogin(LoginHooks hooks, QWidget* parent) : QWidget(parent), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("frmLogin"));
+    setAccessibleName(QStringLiteral("로그인"));
+    setWindowTitle(QStringLiteral("로그인"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    if (!m_hooks.endProgram) {
+        m_hooks.endProgram = [this] {
+            close();
+            QCoreApplication::exit(0);
+        };
+    }
+#ifdef SUMBREL_LOGIN_HAS_CATALOGUE
+    if (!m_hooks.loadCategories)
+        m_hooks.loadCategories = [] { Read_대분류_전체(); };
+    if (!m_hooks.loadCatalogue)
+        m_hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
+#endif
+    buildWidgets();
+    Form_Load();
+}
+
+frmLogin::~frmLogin()
+{
+    delete m_background;
+}
+
+void frmLogin::buildWidgets()
+{
+    const int left = 60;
+    const int inner = kWidth - 2 * left;
+
+    m_title = new QLabel(QStringLiteral("Sumbrel"), this);
+    m_title->setObjectName(QStringLiteral("lblTitle"));
+    m_title->setAccessibleName(QStringLiteral("Sumbrel"));
+    m_title->setFont(KeyFont(40));
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setGeometry(left, 58, inner, 56);
+    m_title->setStyleSheet(QStringLiteral("color: #2b2414; background: transparent;"));
+
+    m_subtitle = new QLabel(QStringLiteral("무인 주문 접수기 · 매장 로그인"), this);
+    m_subtitle->setObjectName(QStringLiteral("lblSubtitle"));
+    m_subtitle->setAccessibleName(m_subtitle->text());
+    m_subtitle->setFont(LabelFont(17));
+    m_subtitle->setAlignment(Qt::AlignCenter);
+    m_subtitle->setGeometry(left, 116, inner, 28);
+    m_subtitle->setStyleSheet(QStringLiteral("color: #6b604a; background: transparent;"));
+
+    const QString boxStyle = QStringLiteral(
+        "QLineEdit { background: white; color: #2b2414; border: 2px solid #e3dccb; border-radius: 14px;"
+        " padding: 0 18px; selection-background-color: rgb(255,213,0); selection-color: #2b2414; }"
+        "QLineEdit:focus { border: 2px solid rgb(230,180,0); }"
+        "QLineEdit:disabled { background: #f3f0e8; color: #8d8676; }");
+    m_id = new QLineEdit(this);
+    m_id->setObjectName(QStringLiteral("ID"));
+    m_id->setAccessibleName(QStringLiteral("아이디"));
+    m_id->setPlaceholderText(QStringLiteral("아이디"));
+    m_pw = new QLineEdit(this);
+    m_pw->setObjectName(QStringLiteral("PW"));
+    m_pw->setAccessibleName(QStringLiteral("비밀번호"));
+    m_pw->setPlaceholderText(QStringLiteral("비밀번호"));
+    m_pw->setEchoMode(QLineEdit::Password);
+    int top = 172;
+    for (QLineEdit* box : {m_id, m_pw}) {
+        box->setFont(LabelFont(21));
+        box->setStyleSheet(boxStyle);
+        box->setGeometry(left, top, inner, 58);
+        box->installEventFilter(this);
+        top += 70;
+    }
+
+    m_chk[0] = new ToggleBox(QStringLiteral("아이디 · 비밀번호 저장"), this);
+    m_chk[1] = new ToggleBox(QStringLiteral("자동 로그인"), this);
+    for (int i = 0; i < 2; ++i) {
+        ToggleBox* box = m_chk[i];
+        box->setObjectName(QStringLiteral("chkLoadValue_%1").arg(i));
+        box->setAccessibleName(box->text());
+        box->setFont(LabelFont(17));
+        box->setGeometry(left + 4, 318 + i * 40, inner - 4, 34);
+        box->installEventFilter(this);
+        connect(box, &QAbstractButton::clicked, this, [this, i] { chkLoadValue_Click(i); });
+    }
+
+    m_lblLogin = new ClickLabel(QStringLiteral("로그인"), this);
+    m_lblLogin->setObjectName(QStringLiteral("lblLogin"));
+    m_lblLogin->setAccessibleName(QStringLiteral("로그인"));
+    m_lblLogin->setAlignment(Qt::AlignCenter);
+    m_lblLogin->setFont(KeyFont(26));
+    m_lblLogin->setGeometry(left, 408, inner, 66);
+    m_lblLogin->setCursor(Qt::PointingHandCursor);
+    m_lblLogin->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgb(255,213,0); color: #2b2414; border-radius: 16px; border-bottom: 4px solid rgb(214,170,0); }"
+        "QLabel:disabled { background: #ebe6da; color: #a59e8e; border-bottom: 4px solid #d9d3c4; }"));
+    connect(m_lblLogin, &ClickLabel::clicked, this, [this] { lblLogin_Click(); });
+
+    m_picWait = new QWidget(this);
+    m_picWait->setObjectName(QStringLiteral("picWait"));
+    m_picWait->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
+    m_picWait->setAttribute(Qt::WA_StyledBackground);
+    m_imgWait = new QLabel(m_picWait);
+    m_imgWait->setObjectName(QStringLiteral("imgWait"));
+    m_imgWait->setAccessibleName(m_picWait->accessibleName());
+    m_imgWait->setAlignment(Qt::AlignCenter);
+
+    setTabOrder(m_id, m_pw);
+    setTabOrder(m_pw, m_chk[0]);
+    setTabOrder(m_chk[0], m_chk[1]);
+}
+
+void frmLogin::Form_Load()
+{
+    Procedure proc(kModule, QStringLiteral("Form_Load"));
+    SUMBREL_STEP(proc, {
+        resize(kWidth, kHeight);
+        setFixedSize(kWidth, kHeight);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    });
+    SUMBREL_STEP(proc, {
+        const QString back = SkinFile(QStringLiteral("0001.gif"));
+        if (!back.isEmpty() && FileExists(back)) {
+            QPixmap picture(back);
+            if (!picture.isNull()) {
+                m_background = new QPixmap(picture);
+                // The shop's own picture carries its own title.
+                m_title->hide();
+                m_subtitle->hide();
+            }
+        }
+    });
+    SUMBREL_STEP(proc, {
+        const QString wait = SkinFile(QStringLiteral("0106.gif"));
+        QPixmap picture;
+        if (!wait.isEmpty() && FileExists(wait))
+            picture.load(wait);
+        if (!picture.isNull()) {
+            m_imgWait->setPixmap(picture);
+            m_picWait->resize(picture.size());
+            m_picWait->setStyleSheet(QString());
+        } else {
+            m_imgWait->setText(QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
+            m_imgWait->setFont(LabelFont(20));
+            m_imgWait->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+            m_picWait->resize(300, 130);
+            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: rgba(43,36,20,242); border-radius: 22px; }"));
+        }
+        m_imgWait->setGeometry(m_picWait->rect());
+        m_picWait->move((kWidth - m_picWait->width()) / 2, (kHeight - m_picWait->height()) / 2);
+        m_picWait->hide();
+    });
+    SUMBREL_STEP(proc, FormRound(this, 85));
+    SUMBREL_STEP(proc, {
+        m_lblLogin->setEnabled(false);
+        m_id->clear();
+        m_pw->clear();
+        m_chk[0]->setChecked(false);
+        m_chk[1]->setChecked(false);
+    });
+    SUMBREL_STEP(proc, {
+        m_stored = SplitStoredLogin(ReadStoredLogin(), gs().loginFieldSeparator);
+        m_chk[0]->setChecked(ParseBool(m_stored.value(0)));
+        m_chk[1]->setChecked(ParseBool(m_stored.value(1)));
+    });
+}
+
+bool frmLogin::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        // Out of the event itself: the automatic login blocks and may close this window.
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+    return QWidget::event(e);
+}
+
+void frmLogin::Form_Activate()
+{
+    Procedure proc(kModule, QStringLiteral("Form_Activate"));
+    if (!m_FirstActivated) {
+        SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Quit")));
+        return;
+    }
+    SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Enter")));
+    m_FirstActivated = false;
+    SUMBREL_STEP(proc, {
+        if (ParseBool(m_stored.value(0))) {
+            m_id->setText(m_stored.value(2));
+            m_pw->setText(m_stored.value(3));
+        }
+    });
+    bool autoLogin = false;
+    SUMBREL_STEP(proc, autoLogin = ParseBool(m_stored.value(1)));
+    if (autoLogin) {
+        SUMBREL_STEP(proc, {
+            m_id->setEnabled(false);
+            m_pw->setEnabled(false);
+            WaitMs(100);
+        });
+        lblLogin_Click();
+    } else {
+        SUMBREL_STEP(proc, enableLoginKey());
+    }
+}
+
+void frmLogin::enableLoginKey()
+{
+    m_lblLogin->setEnabled(true);
+}
+
+bool frmLogin::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Procedure proc(kModule, QStringLiteral("Form_KeyPress"));
+            proc.run(__LINE__, [&] {
+                if (watched == m_pw) {
+                    if (m_lblLogin->isEnabled())
+                        lblLogin_Click();
+                } else {
+                    SendKeysToScreen(QStringLiteral("{TAB}"));
+                }
+            });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmLogin::chkLoadValue_Click(int index)
+{
+    Procedure proc(kModule, QStringLiteral("chkLoadValue_Click"));
+    // Logging in by itself needs the remembered values.
+    SUMBREL_STEP(proc, {
+        if (index == 1)
+            m_chk[0]->setChecked(true);
+    });
+}
+
+bool frmLogin::sendLogin(QString& answer)
+{
+    Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
+    QString url;
+    QString body;
+    SUMBREL_STEP_OR(proc, false, {
+        url = endpoints::Url(endpoints::kLogin);
+        body = endpoints::LoginBody(m_id->text(), m_pw->text());
+    });
+    const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
+    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ") + url + u'?' + body, channel));
+    SUMBREL_STEP_OR(proc, false, answer = GetWinHttp(url, body));
+    SUMBREL_STEP_OR(proc, false, answer = CollapseDoubledBreaks(answer));
+    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + answer, channel));
+    return true;
+}
+
+void frmLogin::lblLogin_Click()
+{
+    // One request at a time, whatever the operator presses meanwhile.
+    if (m_busy)
+        return;
+    m_busy = true;
+    struct Release {
+        bool& busy;
+        ~Release() { busy = false; }
+    } release{m_busy};
+
+    Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
+    const bool keyWasEnabled = m_lblLogin->isEnabled();
+    SUMBREL_STEP(proc, {
+        m_lblLogin->setEnabled(false);
+        m_picWait->raise();
+        m_picWait->show();
+        repaint();
+        QCoreApplication::processEvents();
+    });
+    QString answer;
+    bool sent = false;
+    SUMBREL_STEP(proc, gs().serviceBaseUrl = QStringLiteral("https://") + gs().serviceHost);
+    sent = sendLogin(answer);
+
+    // From here on failures are ignored without trace.
+    try {
+        if (sent && answer.trimmed().isEmpty()) {
+            gs().serviceBaseUrl = QStringLiteral("http://") + gs().serviceHost;
+            sendLogin(answer);
+        }
+    } catch (...) {
+    }
+    try {
+        m_picWait->hide();
+    } catch (...) {
+    }
+
+    if (!IsLoginSuccess(answer)) {
+        ++m_failures;
+        if (m_failures > 2) {
+            MessageBox(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical);
+            if (m_hooks.endProgram)
+                m_hooks.endProgram();
+            return;
+        }
+        MessageBox(QStringLiteral("로그인에 실패했습니다."));
+        m_id->setEnabled(true);
+        m_pw->setEnabled(true);
+        enableLoginKey();
+        return;
+    }
+    Q_UNUSED(keyWasEnabled);
+
+    try {
+        const QString& sep = gs().loginFieldSeparator;
+        const QString stored = BuildStoredLogin(m_chk[0]->isChecked(), m_chk[1]->isChecked(), m_id->text(), m_pw->text(), sep);
+        if (!stored.isEmpty())
+            WriteStoredLogin(stored);
+    } catch (...) {
+    }
+    try {
+        gs().shopNumber = FieldOr(answer, u"번호");
+        gs().shopName = FieldOr(answer, u"storename");
+        gs().loginId = m_id->text();
+        gs().loginPassword = m_pw->text();
+    } catch (...) {
+    }
+    for (const auto& step : {m_hooks.loadCategories, m_hooks.loadCatalogue, m_hooks.openReception}) {
+        try {
+            if (step)
+                step();
+        } catch (...) {
+        }
+    }
+    close();
+}
+
+void frmLogin::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (m_background) {
+        p.drawPixmap(rect(), *m_background);
+        return;
+    }
+    // Our own look: a warm paper gradient with a band in the key colour behind the title.
+    QLinearGradient paper(0, 0, 0, height());
+    paper.setColorAt(0.0, QColor(0xff, 0xfb, 0xef));
+    paper.setColorAt(1.0, QColor(0xf6, 0xee, 0xd9));
+    p.fillRect(rect(), paper);
+    QPainterPath band;
+    band.moveTo(0, 0);
+    band.lineTo(width(), 0);
+    band.lineTo(width(), 128);
+    band.cubicTo(width() * 0.7, 170, width() * 0.3, 120, 0, 150);
+    band.closeSubpath();
+    QLinearGradient yellow(0, 0, width(), 160);
+    yellow.setColorAt(0.0, QColor(255, 224, 64));
+    yellow.setColorAt(1.0, kKeyColour);
+    p.fillPath(band, yellow);
+    // Thin outline along the rounded edge, so the window reads on any desktop.
+    p.setPen(QPen(QColor(0xd9, 0xcf, 0xb4), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 42.5, 42.5);
+}
+
+} // namespace sumbrel

@@ -1,0 +1,75 @@
+#pragma once
+// The first screen: the shop's ID and password, remembered options, the login request.
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPixmap;
+
+namespace sumbrel {
+
+class ClickLabel;
+class ToggleBox;
+
+// What the login screen does after a success, and how it ends the program. Empty members take
+// the defaults: the catalogue loaders (when linked in), nothing for the reception screen, and
+// close + QCoreApplication::exit(0) for the end.
+struct LoginHooks {
+    std::function<void()> loadCategories;  // Read_대분류_전체
+    std::function<void()> loadCatalogue;   // Read_메뉴("전체")
+    std::function<void()> openReception;
+    std::function<void()> endProgram;
+};
+
+class frmLogin : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmLogin(LoginHooks hooks = {}, QWidget* parent = nullptr);
+    ~frmLogin() override;
+
+    // Set by the start-up before the first showing; cleared at the first activation.
+    bool m_FirstActivated = false;
+
+    // The login, as by the key, Enter in PW or the automatic login.
+    void lblLogin_Click();
+    // Runs once per activation of the window (queued from the activation event).
+    void Form_Activate();
+
+    int failureCount() const { return m_failures; }
+    // The four stored fields as read at load (remember, auto-login, ID, password).
+    QStringList storedOptions() const { return m_stored; }
+
+    static constexpr int kWidth = 450;
+    static constexpr int kHeight = 515;
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void Form_Load();
+    void buildWidgets();
+    void chkLoadValue_Click(int index);
+    bool sendLogin(QString& answer);
+    void enableLoginKey();
+
+    LoginHooks m_hooks;
+    QStringList m_stored;
+    int m_failures = 0;
+    bool m_busy = false;
+
+    QPixmap* m_background = nullptr;
+    QLabel* m_title = nullptr;
+    QLabel* m_subtitle = nullptr;
+    QLineEdit* m_id = nullptr;
+    QLineEdit* m_pw = nullptr;
+    ClickLabel* m_lblLogin = nullptr;
+    ToggleBox* m_chk[2] = {nullptr, nullptr};
+    QWidget* m_picWait = nullptr;
+    QLabel* m_imgWait = nullptr;
+};
+
+} // namespace sumbrel

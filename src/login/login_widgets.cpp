@@ -1,0 +1,63 @@
+#include "login_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace sumbrel {
+
+void ClickLabel::mousePressEvent(QMouseEvent* e)
+{
+    m_pressed = e->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(e);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool fire = m_pressed && e->button() == Qt::LeftButton && isEnabled() && rect().contains(e->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(e);
+    if (fire)
+        Q_EMIT clicked();
+}
+
+ToggleBox::ToggleBox(const QString& text, QWidget* parent) : QAbstractButton(parent)
+{
+    setText(text);
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize ToggleBox::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return QSize(56 + 12 + fm.horizontalAdvance(text()) + 4, std::max(32, fm.height() + 8));
+}
+
+void ToggleBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int trackH = 28;
+    const QRectF track(1, (height() - trackH) / 2.0, 52, trackH);
+    const bool on = isChecked();
+    const QColor trackColour = !isEnabled() ? QColor(0xdd, 0xd8, 0xcc) : on ? QColor(0x3a, 0x2e, 0x00) : QColor(0xd6, 0xd0, 0xc2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(trackColour);
+    p.drawRoundedRect(track, trackH / 2.0, trackH / 2.0);
+    const double knob = trackH - 6;
+    const double kx = on ? track.right() - 3 - knob : track.left() + 3;
+    p.setBrush(on ? QColor(255, 213, 0) : QColor(Qt::white));
+    p.drawEllipse(QRectF(kx, track.top() + 3, knob, knob));
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0x3a, 0x2e, 0x00, 110), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(track.adjusted(-2, -2, 2, 2), trackH / 2.0 + 2, trackH / 2.0 + 2);
+    }
+    p.setPen(isEnabled() ? QColor(0x3a, 0x33, 0x26) : QColor(0x9a, 0x93, 0x84));
+    p.setFont(font());
+    p.drawText(QRectF(track.right() + 12, 0, width() - track.right() - 12, height()), Qt::AlignVCenter | Qt::AlignLeft,
+               text());
+}
+
+} // namespace sumbrel
