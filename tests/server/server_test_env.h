@@ -2,6 +2,7 @@
 // A temporary program folder per test, short HTTP limits, and the day's log entries of a channel.
 #include "global_state.h"
 #include "http_client.h"
+#include "qstring_print.h"
 #include "trace_log.h"
 
 #include <QDateTime>

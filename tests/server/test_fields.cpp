@@ -1,5 +1,6 @@
 // Answer fields, record counting and the escaping of free texts.
 #include "fields.h"
+#include "qstring_print.h"
 #include "trace_log.h"
 
 #include <gtest/gtest.h>
