@@ -78,35 +78,40 @@ QString CountOccurrences(QStringView text, QStringView delimiter)
 QString ZulEncodeAA(const QString& text)
 {
     // One pass is the same as the five replacements in turn: no replacement produces a later target.
+    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("ZulEncodeAA"));
     QString out;
-    out.reserve(text.size() + text.size() / 8);
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'+') {
-            out += u"플랏뚜ㅋ";
-        } else if (c == u'&' || c == QChar(0xFF06)) {
-            out += u"!123!";
-        } else if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
-            out += u"!줄바꿈!";
-            ++i;
-        } else if (c == u'\n') {
-            out += u"!줄!";
-        } else {
-            out += c;
+    proc.run(__LINE__, [&] {
+        out.reserve(text.size() + text.size() / 8);
+        const qsizetype n = text.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            const QChar c = text[i];
+            if (c == u'+') {
+                out += u"플랏뚜ㅋ";
+            } else if (c == u'&' || c == QChar(0xFF06)) {
+                out += u"!123!";
+            } else if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
+                out += u"!줄바꿈!";
+                ++i;
+            } else if (c == u'\n') {
+                out += u"!줄!";
+            } else {
+                out += c;
+            }
         }
-    }
+    });
     return out;
 }
 
 QString ZulDecodeAA(const QString& text)
 {
     // In turn, as overlapping markers must resolve in this order ("ccdd!!123!" loses its "!123!").
-    QString out = replaceAll(text, u"ccdd!!", u"+");
-    out = replaceAll(out, u"플랏뚜ㅋ", u"+");
-    out = replaceAll(out, u"!123!", u"＆");
-    out = replaceAll(out, u"!줄바꿈!", u"\r\n");
-    out = replaceAll(out, u"!줄!", u"\r\n");
+    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("ZulDecodeAA"));
+    QString out = text;
+    proc.run(__LINE__, [&] { out = replaceAll(out, u"ccdd!!", u"+"); });
+    proc.run(__LINE__, [&] { out = replaceAll(out, u"플랏뚜ㅋ", u"+"); });
+    proc.run(__LINE__, [&] { out = replaceAll(out, u"!123!", u"＆"); });
+    proc.run(__LINE__, [&] { out = replaceAll(out, u"!줄바꿈!", u"\r\n"); });
+    proc.run(__LINE__, [&] { out = replaceAll(out, u"!줄!", u"\r\n"); });
     return out;
 }
 
