@@ -54,10 +54,12 @@ TEST_F(DemoShopExchange, HeadersAsReceivedAreTheTwoOfTheTerminal)
     EXPECT_FALSE(names.contains(QStringLiteral("cookie")));
     for (auto it = headers.begin(); it != headers.end(); ++it) {
         const QString key = it.key().toLower();
-        if (key == u"content-type")
+        if (key == u"content-type") {
             EXPECT_EQ(it.value().toString(), QStringLiteral("application/x-www-form-urlencoded"));
-        if (key == u"user-agent")
+        }
+        if (key == u"user-agent") {
             EXPECT_EQ(it.value().toString(), QStringLiteral("Firefox 3.6.4"));
+        }
     }
 }
 

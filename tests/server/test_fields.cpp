@@ -23,8 +23,9 @@ TEST_P(FieldTest, Extracts)
     const FieldCase& c = GetParam();
     const std::optional<QString> got = Field(c.answer, c.name);
     ASSERT_EQ(got.has_value(), c.expected.has_value());
-    if (got)
+    if (got) {
         EXPECT_EQ(*got, *c.expected);
+    }
 }
 
 const QString kNone;  // a missing field

@@ -181,8 +181,9 @@ TEST_P(HttpFailureTest, ThreeAttemptsEachTracedThenEmpty)
         EXPECT_GE(ms, c.minMs) << "attempt " << attempt;
         EXPECT_LE(ms, c.maxMs) << "attempt " << attempt;
         sum += ms;
-        if (attempt < 2)
+        if (attempt < 2) {
             EXPECT_EQ(log[i + 2], QStringLiteral("GetWinHttp ... 재시도"));
+        }
     }
     EXPECT_GE(int(total), sum);
     EXPECT_LE(int(total), sum + kSlackMs);
