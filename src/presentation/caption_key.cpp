@@ -1,0 +1,148 @@
+#include "caption_key.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace sumbrel {
+
+CaptionKey::CaptionKey(const QString& caption, QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::NoFocus);
+    setCaption(caption);
+}
+
+void CaptionKey::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    if (!m_invisible)
+        setAccessibleName(caption);
+    update();
+}
+
+void CaptionKey::setColours(const QColor& rest, const QColor& pressed)
+{
+    m_rest = rest;
+    m_pressedColour = pressed;
+    m_background = m_raised ? rest : pressed;
+    update();
+}
+
+void CaptionKey::setForeground(const QColor& colour)
+{
+    m_foreground = colour;
+    update();
+}
+
+void CaptionKey::setKeyEnabled(bool enabled)
+{
+    m_keyEnabled = enabled;
+    update();
+}
+
+void CaptionKey::setInvisible(bool invisible)
+{
+    m_invisible = invisible;
+    update();
+}
+
+void CaptionKey::showPressed()
+{
+    if (!m_keyEnabled)
+        return;
+    m_raised = false;
+    m_background = m_pressedColour;
+    update();
+}
+
+void CaptionKey::showReleased()
+{
+    if (!m_keyEnabled)
+        return;
+    m_raised = true;
+    m_background = m_rest;
+    update();
+}
+
+void CaptionKey::touch()
+{
+    showPressed();
+    Q_EMIT pressed();
+    showReleased();
+    Q_EMIT released();
+    Q_EMIT clicked();
+}
+
+void CaptionKey::doubleTouch()
+{
+    touch();
+    showPressed();
+    Q_EMIT pressed();
+    Q_EMIT doubleClicked();
+    showReleased();
+    Q_EMIT released();
+}
+
+void CaptionKey::paintEvent(QPaintEvent*)
+{
+    if (m_invisible)
+        return;
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, m_background);
+    if (m_raised) {
+        // Two-pixel bevel: light top-left, shadow bottom-right.
+        const QColor light = m_background.lighter(135);
+        const QColor dark = m_background.darker(170);
+        for (int i = 0; i < 2; ++i) {
+            p.setPen(light);
+            p.drawLine(r.left() + i, r.top() + i, r.right() - i, r.top() + i);
+            p.drawLine(r.left() + i, r.top() + i, r.left() + i, r.bottom() - i);
+            p.setPen(dark);
+            p.drawLine(r.left() + i, r.bottom() - i, r.right() - i, r.bottom() - i);
+            p.drawLine(r.right() - i, r.top() + i, r.right() - i, r.bottom() - i);
+        }
+    } else {
+        p.setPen(m_background.darker(150));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    p.setFont(font());
+    p.setPen(m_keyEnabled ? m_foreground : QColor(150, 150, 150));
+    const QRect textArea = r.adjusted(4, 4, -4, -4).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
+    p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+}
+
+void CaptionKey::mousePressEvent(QMouseEvent* event)
+{
+    m_down = true;
+    m_afterDouble = false;
+    showPressed();
+    Q_EMIT pressed();
+    event->accept();
+}
+
+void CaptionKey::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_down && !m_afterDouble && rect().contains(event->position().toPoint());
+    m_down = false;
+    m_afterDouble = false;
+    showReleased();
+    Q_EMIT released();
+    event->accept();
+    if (click)
+        Q_EMIT clicked();
+}
+
+void CaptionKey::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double tap: reported as a double click, not as another click.
+    m_down = true;
+    m_afterDouble = true;
+    showPressed();
+    Q_EMIT pressed();
+    event->accept();
+    Q_EMIT doubleClicked();
+}
+
+} // namespace sumbrel

@@ -1,0 +1,65 @@
+#pragma once
+// A caption panel that acts as a key: raised bevel at rest, flat and darker while pressed.
+#include <QColor>
+#include <QWidget>
+
+namespace sumbrel {
+
+class CaptionKey : public QWidget {
+    Q_OBJECT
+public:
+    explicit CaptionKey(const QString& caption = QString(), QWidget* parent = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+
+    // Rest and pressed background colours; the key shows the rest colour.
+    void setColours(const QColor& rest, const QColor& pressed);
+    QColor restColour() const { return m_rest; }
+    QColor pressedColour() const { return m_pressedColour; }
+    QColor background() const { return m_background; }
+    void setForeground(const QColor& colour);
+    bool isRaised() const { return m_raised; }
+
+    // A key that is "disabled" still reports its clicks (the screen logs them) but keeps its look.
+    bool isKeyEnabled() const { return m_keyEnabled; }
+    void setKeyEnabled(bool enabled);
+
+    // An invisible touch area: paints nothing, still clicks.
+    void setInvisible(bool invisible);
+
+    // The press look by hand (mouse-down / mouse-up), ignored while the key is disabled.
+    void showPressed();
+    void showReleased();
+
+    // One touch as the customer gives it: press, release, click.
+    void touch();
+    // A second touch right after the first, as the platform reports a double tap.
+    void doubleTouch();
+
+Q_SIGNALS:
+    void pressed();
+    void released();
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString m_caption;
+    QColor m_rest {231, 231, 231};
+    QColor m_pressedColour {192, 192, 192};
+    QColor m_background {231, 231, 231};
+    QColor m_foreground {30, 30, 30};
+    bool m_raised = true;
+    bool m_keyEnabled = true;
+    bool m_invisible = false;
+    bool m_down = false;
+    bool m_afterDouble = false;
+};
+
+} // namespace sumbrel

@@ -1,0 +1,131 @@
+#include "reception_rules.h"
+
+#include "fields.h"
+#include "phone.h"
+
+namespace sumbrel::reception {
+
+QString PhoneDisplay(const QString& t)
+{
+    const qsizetype n = t.size();
+    if (n <= 3)
+        return t;
+    const QString head = t.left(3) + u'-' + t.at(3);
+    if (n <= 6)
+        return head + QString(n - 4, u'*');
+    if (n == 7)
+        return head + QStringLiteral("**") + t.at(6);
+    return head + QStringLiteral("**") + t.at(6) + u'-' + t.mid(7);
+}
+
+QString AppendDigit(const QString& text, int digit, int maxLength)
+{
+    if (text.size() >= maxLength || digit < 0 || digit > 9)
+        return text;
+    return text + QChar(u'0' + digit);
+}
+
+QString DeleteLastDigit(const QString& text)
+{
+    return text.isEmpty() ? text : text.left(text.size() - 1);
+}
+
+bool IsMobileNumber(const QString& digits)
+{
+    QString first, middle, last;
+    return SplitPhoneNumber(digits, first, middle, last) == kMobileNumber;
+}
+
+bool IsCompleteCarNumber(const QString& carNumber)
+{
+    return carNumber.size() >= kCarDigits;
+}
+
+NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS)
+{
+    return {IsY(takeOutCarYN) || IsY(toPayTypeS) ? kNextCaption : kSubmitCaption,
+            IsY(toPayTypeS) ? kNextCaption : kSubmitCaption};
+}
+
+int PanelAfterPhone(const QString& takeOutCarYN, const QString& toPayTypeS)
+{
+    if (IsY(takeOutCarYN))
+        return kCarPanel;
+    return IsY(toPayTypeS) ? kPaymentPanel : kCompletionPanel;
+}
+
+int PanelForNumberChange(const QString& takeOutCarYN)
+{
+    return IsY(takeOutCarYN) ? kCarPanel : kPhonePanel;
+}
+
+int LastEntryPanel(const QString& takeOutCarYN, const QString& toPayTypeS)
+{
+    if (IsY(toPayTypeS))
+        return kPaymentPanel;
+    return IsY(takeOutCarYN) ? kCarPanel : kPhonePanel;
+}
+
+QString LineBreakConversion(QString value)
+{
+    value.remove(u'\r');
+    value.replace(QStringLiteral("!줄바꿈!"), QStringLiteral("\r\n"));
+    return value;
+}
+
+QString WaitingTeamsText(QString count)
+{
+    return count.remove(u'분');
+}
+
+WaitingStatus ParseWaitingStatus(QStringView answer)
+{
+    WaitingStatus status;
+    if (auto count = Field(answer, u"count"))
+        status.teams = WaitingTeamsText(*count);
+    status.time = Field(answer, u"time");
+    return status;
+}
+
+ReceptionSettings ParseReceptionSettings(QStringView answer)
+{
+    ReceptionSettings s;
+    s.waiting = ParseWaitingStatus(answer);
+    s.TakeOutPCText = LineBreakConversion(FieldOr(answer, u"TakeOutPCText"));
+    s.TOWhereYN = FieldOr(answer, u"TOWhereYN");
+    s.TakeOutCarYN = FieldOr(answer, u"TakeOutCarYN");
+    s.TakeOutCarText = LineBreakConversion(FieldOr(answer, u"TakeOutCarText"));
+    s.TOPayTypeS = FieldOr(answer, u"TOPayTypeS");
+    return s;
+}
+
+DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN)
+{
+    if (IsY(toWhereYN))
+        return {true, QPoint(70, 205), QPoint(70, 430)};
+    return {false, QPoint(70, 205), QPoint(70, 315)};
+}
+
+KeyColours ColoursFor(KeyGroup group, int index)
+{
+    const bool plain = group == KeyGroup::CMD ? index < 5 : index < 11;
+    if (plain)
+        return {QColor(231, 231, 231), QColor(192, 192, 192)};
+    return {QColor(255, 213, 0), QColor(205, 176, 32)};
+}
+
+QString DisabledKeyLine(KeyGroup group)
+{
+    const QString name = group == KeyGroup::CMD ? QStringLiteral("CMD") : group == KeyGroup::CMD2 ? QStringLiteral("CMD2") : QStringLiteral("CMD3");
+    return QStringLiteral("→") + name + QStringLiteral("_Click Disabled ... Quit");
+}
+
+std::optional<QString> PollAnswerTail(const QString& answer)
+{
+    const qsizetype at = answer.indexOf(QStringLiteral("count["));
+    if (at < 0)
+        return std::nullopt;
+    return QStringLiteral("... ") + answer.mid(at);
+}
+
+} // namespace sumbrel::reception

@@ -1,0 +1,89 @@
+#pragma once
+// The reception screen's rules that need no widget: number entry, masking, the customer's path,
+// the settings answer and the key placement.
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace sumbrel::reception {
+
+inline constexpr int kMaxPhoneDigits = 11;
+inline constexpr int kCarDigits = 4;
+inline constexpr int kCloseSeconds = 10;
+inline constexpr int kCloserIntervalMs = 1000;
+inline constexpr int kRefreshIntervalMs = 15000;
+
+enum Panel : int { kStartPanel = 0, kPhonePanel = 1, kCarPanel = 2, kPaymentPanel = 3, kCompletionPanel = 4 };
+
+// What lblPhone(0) shows for the digit string (positions 5 and 6 masked); empty for no digits.
+QString PhoneDisplay(const QString& digits);
+// Appends the digit while the text is shorter than maxLength.
+QString AppendDigit(const QString& text, int digit, int maxLength);
+// Drops the last character (one character: empty; empty stays empty).
+QString DeleteLastDigit(const QString& text);
+// A mobile number for the order: SplitPhoneNumber classifies it as mobile.
+bool IsMobileNumber(const QString& digits);
+bool IsCompleteCarNumber(const QString& carNumber);
+
+inline bool IsY(const QString& setting) { return setting == QStringLiteral("Y"); }
+
+struct NextKeyCaptions {
+    QString phoneKey;  // CMD2(11)
+    QString carKey;    // CMD3(11)
+};
+NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS);
+inline const QString kNextCaption = QStringLiteral("다음");
+inline const QString kSubmitCaption = QStringLiteral("접수");
+
+// Where "다음" of the phone panel leads: the car panel when car numbers are asked, else the payment
+// panel (no car number to type when the shop asks for none).
+int PanelAfterPhone(const QString& takeOutCarYN, const QString& toPayTypeS);
+// Where "번호변경" of the payment panel leads.
+int PanelForNumberChange(const QString& takeOutCarYN);
+// The panel a failed submission returns to.
+int LastEntryPanel(const QString& takeOutCarYN, const QString& toPayTypeS);
+
+// Every CR removed, then "!줄바꿈!" becomes CR LF.
+QString LineBreakConversion(QString value);
+// The waiting-teams value as shown: every "분" removed.
+QString WaitingTeamsText(QString count);
+
+struct WaitingStatus {
+    std::optional<QString> teams;  // "count" with "분" removed
+    std::optional<QString> time;   // "time" unchanged
+};
+WaitingStatus ParseWaitingStatus(QStringView answer);
+
+struct ReceptionSettings {
+    WaitingStatus waiting;
+    QString TakeOutPCText;
+    QString TOWhereYN;
+    QString TakeOutCarYN;
+    QString TakeOutCarText;
+    QString TOPayTypeS;
+};
+// Missing fields give empty settings.
+ReceptionSettings ParseReceptionSettings(QStringView answer);
+
+struct DiningKeyPlacement {
+    bool eatInVisible = false;
+    QPoint eatIn;
+    QPoint takeout;
+};
+DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
+
+// Key groups of the screen and their rest/pressed colours.
+enum class KeyGroup { CMD, CMD2, CMD3 };
+struct KeyColours {
+    QColor rest;
+    QColor pressed;
+};
+KeyColours ColoursFor(KeyGroup group, int index);
+// The general-log line for a click on a disabled key.
+QString DisabledKeyLine(KeyGroup group);
+// The poll's short answer trace: "... " + the answer from the first "count["; nullopt without one.
+std::optional<QString> PollAnswerTail(const QString& answer);
+
+} // namespace sumbrel::reception
