@@ -771,12 +771,16 @@ TEST_F(DemoShopTest, JournalKeepsTheLastRequests) {
 TEST_F(DemoShopTest, PrintsOneLinePerRequest) {
   answer("/program/logins.php", kLogin);
   client().Get("/menuimag/110.png");
+  shop->setFault(qs("/logoexistCheck.php"), qs("close"));
+  post("/logoexistCheck.php", kLogin);
   auto deadline = Clock::now() + std::chrono::seconds(5);
-  while (shop->logLines().size() < 2 && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  while (shop->logLines().size() < 4 && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   QStringList lines = shop->logLines();
-  ASSERT_GE(lines.size(), 2);
-  EXPECT_TRUE(QRegularExpression(qs("^POST /program/logins.php 200 \\d+ms$")).match(lines[0]).hasMatch()) << lines[0].toStdString();
-  EXPECT_TRUE(QRegularExpression(qs("^GET /menuimag/110.png 404 \\d+ms$")).match(lines[1]).hasMatch()) << lines[1].toStdString();
+  ASSERT_EQ(lines.size(), 4) << lines.join(qs("\n")).toStdString();
+  const char* expected[] = {"^POST /program/logins.php 200 \\d+ms$", "^GET /menuimag/110.png 404 \\d+ms$",
+                            "^POST /__control/fault 200 \\d+ms$", "^POST /logoexistCheck.php closed \\d+ms$"};
+  for (int i = 0; i < 4; ++i)
+    EXPECT_TRUE(QRegularExpression(qs(expected[i])).match(lines[i]).hasMatch()) << lines[i].toStdString();
 }
 
 TEST_F(DemoShopTest, ListensOnLoopbackAddressOnly) {

@@ -121,9 +121,7 @@ private:
 
 struct ConnContext {
   ConnStream* stream = nullptr;
-  bool seen = false;
-  std::string method, path;
-  int status = 0;
+  std::chrono::steady_clock::time_point accepted;
 };
 
 thread_local ConnContext* tl_conn = nullptr;
@@ -167,21 +165,16 @@ private:
   // One request per connection: the terminal makes a new request object
   // for every exchange, and "Connection: close" keeps the stream simple.
   bool process_and_close_socket(socket_t sock) override {
-    auto t0 = std::chrono::steady_clock::now();
     ConnStream stream(sock);
     ConnContext ctx;
     ctx.stream = &stream;
+    ctx.accepted = std::chrono::steady_clock::now();
     tl_conn = &ctx;
     bool closed = false;
     bool ok = process_request(stream, true, closed, [](httplib::Request&) {});
     tl_conn = nullptr;
     ::shutdown(sock, SHUT_RDWR);
     ::close(sock);
-    if (ctx.seen) {
-      auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
-      std::string status = stream.drop ? "closed" : std::to_string(ctx.status);
-      printLine(ctx.method + " " + ctx.path + " " + status + " " + std::to_string(ms) + "ms");
-    }
     return ok;
   }
 };
@@ -239,15 +232,19 @@ bool Service::bind(std::string* error) {
 }
 
 void Service::run() {
+  // Announce first, then look at stopping_: with stop() doing the reverse,
+  // one of the two always sees the other.
+  listening_ = true;
   if (!stopping_) server_->listen_after_bind();
+  runReturned_ = true;
 }
 
 void Service::stop() {
   stopping_ = true;
   stopCv_.notify_all();
-  // A stop that comes before listening has begun must still end it.
-  for (int i = 0; i < 200 && !server_->is_running(); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  // A stop that comes while listening is about to begin must still end it.
+  for (int i = 0; i < 5000 && listening_ && !runReturned_ && !server_->is_running(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   server_->stop();
 }
 
@@ -279,11 +276,6 @@ void Service::answerFile(httplib::Response& res, const std::string& path) {
 }
 
 void Service::handle(const httplib::Request& req, httplib::Response& res, const std::string& body) {
-  if (tl_conn) {
-    tl_conn->seen = true;
-    tl_conn->method = req.method;
-    tl_conn->path = req.path;
-  }
   FormFields form = parseForm(body);
 
   if (startsWith(req.path, "/__control/")) {
@@ -308,7 +300,13 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
     journal_.push_back(std::move(entry));
     while (journal_.size() > kJournalSize) journal_.pop_front();
   }
-  if (tl_conn) tl_conn->status = res.status;
+  // Written before the answer goes out, so the lines keep the order in
+  // which a client sees its answers.
+  bool dropped = tl_conn && tl_conn->stream->drop;
+  auto since = tl_conn ? tl_conn->accepted : std::chrono::steady_clock::now();
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count();
+  printLine(req.method + " " + req.path + " " + (dropped ? std::string("closed") : std::to_string(res.status)) + " " +
+            std::to_string(ms) + "ms");
 }
 
 // True when the fault took the place of the answer.

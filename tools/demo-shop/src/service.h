@@ -32,12 +32,6 @@ struct ServiceOptions {
   std::vector<Fault> faults;
 };
 
-// What one handled request leaves for the request line on stdout.
-struct Handled {
-  int status = 0;
-  bool dropped = false;  // connection closed without an answer
-};
-
 class Service {
 public:
   Service(ServiceOptions options, std::unique_ptr<ShopDb> db);
@@ -82,6 +76,8 @@ private:
   std::unique_ptr<HttpServer> server_;
   int port_ = 0;
   std::atomic<bool> stopping_{false};
+  std::atomic<bool> listening_{false};
+  std::atomic<bool> runReturned_{false};
   std::mutex stopMutex_;
   std::condition_variable stopCv_;
 
