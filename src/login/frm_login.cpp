@@ -27,7 +27,8 @@
 #include <QVBoxLayout>
 
 #ifdef SUMBREL_LOGIN_HAS_CATALOGUE
-#include "catalogue.h"
+#include "category_table.h"
+#include "menu_catalogue.h"
 #endif
 
 namespace sumbrel {
@@ -74,6 +75,15 @@ frmLogin::frmLogin(LoginHooks hooks, QWidget* parent) : QWidget(parent), m_hooks
 #endif
     buildWidgets();
     Form_Load();
+}
+
+bool frmLogin::hasCatalogueLoaders()
+{
+#ifdef SUMBREL_LOGIN_HAS_CATALOGUE
+    return true;
+#else
+    return false;
+#endif
 }
 
 frmLogin::~frmLogin()

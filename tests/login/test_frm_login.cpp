@@ -1,0 +1,335 @@
+// The login screen against the demo shop service: automatic login, the three-failure end,
+// the http fall-back, keys, the answer's logging and the stored options.
+#include "clock.h"
+#include "demo_shop.h"
+#include "frm_login.h"
+#include "global_state.h"
+#include "http_client.h"
+#include "recording_dialogs.h"
+#include "stored_login.h"
+#include "trace_log.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QAbstractButton>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace sumbrel;
+using sumbrel::testing::RecordingDialogs;
+
+namespace {
+
+QTemporaryDir& settingsHome()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "test_frm_login";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: tearing QApplication down in exit handlers crashes the offscreen platform.
+    static QApplication* instance = [] {
+        // Before the store is first used: the stored login never touches the real home.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsHome().path());
+        return new QApplication(argc, argv);
+    }();
+    return *instance;
+}
+
+const QString kDefault = QString::fromUtf16(kDefaultStoredLogin);
+
+class LoginScreen : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        app();
+        HttpLimits limits;
+        limits.connectMs = 1000;
+        limits.stallMs = 1000;
+        limits.attempts = 3;
+        setHttpLimits(limits);
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(StoredLoginFile().startsWith(settingsHome().path())) << StoredLoginFile().toStdString();
+        GlobalState& g = gs();
+        g.programFolder = folder.path();
+        g.skinFolder = folder.filePath(QStringLiteral("skin2"));
+        g.serviceHost = shop.host();
+        g.serviceBaseUrl.clear();
+        g.loginId.clear();
+        g.loginPassword.clear();
+        g.shopNumber.clear();
+        g.shopName.clear();
+        setTimeScale(0.05);
+        hooks.loadCategories = [this] { calls << QStringLiteral("categories"); };
+        hooks.loadCatalogue = [this] { calls << QStringLiteral("catalogue"); };
+        hooks.openReception = [this] { calls << QStringLiteral("reception"); };
+        hooks.endProgram = [this] { calls << QStringLiteral("end"); };
+    }
+    void TearDown() override
+    {
+        delete screen;
+        setTimeScale(1.0);
+    }
+
+    // Shows the screen as the start-up does and lets the first activation run.
+    frmLogin* open(const QString& stored)
+    {
+        WriteStoredLogin(stored);
+        screen = new frmLogin(hooks);
+        screen->m_FirstActivated = true;
+        screen->show();
+        screen->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
+        QCoreApplication::processEvents();
+        return screen;
+    }
+    QLineEdit* box(const char* name) { return screen->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("lblLogin")); }
+    QAbstractButton* check(int i) { return screen->findChild<QAbstractButton*>(QStringLiteral("chkLoadValue_%1").arg(i)); }
+    void type(const QString& id, const QString& pw)
+    {
+        box("ID")->setText(id);
+        box("PW")->setText(pw);
+    }
+    int loginRequests() const
+    {
+        int n = 0;
+        for (const auto& r : shop.requests())
+            if (r.toObject().value(QStringLiteral("path")).toString() == u"/program/logins.php")
+                ++n;
+        return n;
+    }
+    QString log(const QString& channel = QString()) const
+    {
+        QFile f(folder.filePath(LogFileName(QDateTime::currentDateTime(), channel)));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+    QTemporaryDir folder;
+    DemoShop shop;
+    RecordingDialogs dialogs;
+    LoginHooks hooks;
+    QStringList calls;
+    frmLogin* screen = nullptr;
+};
+
+TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
+{
+    open(QStringLiteral("True◈True◈demo◈demo1234"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls.contains(QStringLiteral("reception")); }, 10000));
+    EXPECT_EQ(calls, (QStringList{QStringLiteral("categories"), QStringLiteral("catalogue"), QStringLiteral("reception")}));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
+    EXPECT_FALSE(box("ID")->isEnabled());
+    EXPECT_FALSE(box("PW")->isEnabled());
+    EXPECT_FALSE(screen->isVisible()) << "closed after opening the reception screen";
+    EXPECT_EQ(gs().shopNumber, QStringLiteral("12"));
+    EXPECT_EQ(gs().shopName, QStringLiteral("오르빅 커피 본점"));
+    EXPECT_EQ(gs().loginId, QStringLiteral("demo"));
+    EXPECT_EQ(gs().loginPassword, QStringLiteral("demo1234"));
+    EXPECT_EQ(ReadStoredLogin(), QStringLiteral("True◈True◈demo◈demo1234"));
+    EXPECT_TRUE(log().contains(QStringLiteral("]  [frmLogin→Form_Activate] Enter")));
+    // A later activation does nothing but say so.
+    screen->Form_Activate();
+    EXPECT_TRUE(log().contains(QStringLiteral("]  [frmLogin→Form_Activate] Quit")));
+    EXPECT_EQ(loginRequests(), 1);
+}
+
+TEST_F(LoginScreen, DefaultLoadersFetchCategoriesThenTheWholeCatalogue)
+{
+    if (!frmLogin::hasCatalogueLoaders())
+        GTEST_SKIP() << "catalogue loaders not linked in";
+    hooks.loadCategories = nullptr;
+    hooks.loadCatalogue = nullptr;
+    open(kDefault);
+    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
+    QTest::mouseClick(key(), Qt::LeftButton);
+    ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
+    QStringList paths;
+    QString catalogueBody;
+    for (const auto& r : shop.requests()) {
+        const QJsonObject o = r.toObject();
+        paths << o.value(QStringLiteral("path")).toString();
+        if (paths.last() == u"/Admin/menuloading1.php")
+            catalogueBody = o.value(QStringLiteral("raw_body")).toString();
+    }
+    EXPECT_EQ(paths, (QStringList{QStringLiteral("/program/logins.php"), QStringLiteral("/Admin/categoryloading.php"),
+                                  QStringLiteral("/Admin/menuloading1.php")}));
+    EXPECT_TRUE(catalogueBody.contains(QStringLiteral("category=전체"))) << catalogueBody.toStdString();
+}
+
+TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
+{
+    for (const bool thirdIsRight : {false, true}) {
+        SCOPED_TRACE(thirdIsRight ? "two failures, then success" : "three failures");
+        dialogs.messages.clear();
+        calls.clear();
+        delete screen;
+        open(kDefault);
+        ASSERT_TRUE(key()->isEnabled());
+        for (int attempt = 1; attempt <= 3; ++attempt) {
+            const bool right = thirdIsRight && attempt == 3;
+            type(QStringLiteral("demo"), right ? QStringLiteral("demo1234") : QStringLiteral("wrong%1").arg(attempt));
+            QTest::mouseClick(key(), Qt::LeftButton);
+            if (attempt < 3) {
+                EXPECT_EQ(screen->failureCount(), attempt);
+                EXPECT_TRUE(box("ID")->isEnabled() && box("PW")->isEnabled() && key()->isEnabled());
+                EXPECT_FALSE(screen->findChild<QWidget*>(QStringLiteral("picWait"))->isVisible());
+            }
+        }
+        const QString failed = QStringLiteral("로그인에 실패했습니다.");
+        if (thirdIsRight) {
+            EXPECT_EQ(dialogs.texts(), (QStringList{failed, failed}));
+            EXPECT_FALSE(calls.contains(QStringLiteral("end")));
+            EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
+        } else {
+            ASSERT_EQ(dialogs.texts(), (QStringList{failed, failed, QStringLiteral("로그인에 3번 실패하여 종료합니다.")}));
+            EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
+            EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::None);
+            EXPECT_EQ(dialogs.messages[2].icon, MessageIcon::Critical);
+            EXPECT_EQ(calls, QStringList{QStringLiteral("end")});
+            EXPECT_TRUE(gs().loginId.isEmpty()) << "nothing of a failed login is kept";
+        }
+    }
+}
+
+TEST_F(LoginScreen, ServiceOnlyOverHttpIsReachedOnTheSecondAddress)
+{
+    open(kDefault);
+    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
+    QTest::mouseClick(key(), Qt::LeftButton);
+    ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop.host());
+    const QString http = log(QStringLiteral("_WinHttp"));
+    const QString first = QStringLiteral("logins() ... https://") + shop.host() + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
+    const QString second = QStringLiteral("logins() ... http://") + shop.host() + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
+    ASSERT_TRUE(http.contains(first)) << http.toStdString();
+    ASSERT_TRUE(http.contains(second));
+    EXPECT_LT(http.indexOf(first), http.indexOf(second));
+    EXPECT_EQ(loginRequests(), 1) << "only the http request reaches the service";
+}
+
+TEST_F(LoginScreen, NoServiceAtAllCountsAsAFailure)
+{
+    open(kDefault);
+    shop.stop();
+    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
+    QTest::mouseClick(key(), Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("로그인에 실패했습니다.")});
+    EXPECT_EQ(screen->failureCount(), 1);
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_TRUE(key()->isEnabled());
+}
+
+TEST_F(LoginScreen, EnterMovesTheFocusExceptInThePasswordBox)
+{
+    open(kDefault);
+    box("ID")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), box("ID"));
+    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
+    QTest::keyClick(box("ID"), Qt::Key_Return);
+    QTest::qWaitFor([&] { return QApplication::focusWidget() != box("ID"); }, 2000);
+    EXPECT_EQ(QApplication::focusWidget(), box("PW"));
+    EXPECT_EQ(loginRequests(), 0);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    // Enter in the password box logs in.
+    QTest::keyClick(box("PW"), Qt::Key_Enter);
+    EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
+    EXPECT_EQ(loginRequests(), 1);
+}
+
+TEST_F(LoginScreen, AnswerIsLoggedWithSingleBreaksAndFieldsMayBeMissing)
+{
+    // "성공" inside a longer message, doubled breaks, no shop number or name.
+    shop.setFault(QStringLiteral("/program/logins.php"), QStringLiteral("garbage"), 0, 0, 0,
+                  QStringLiteral("\n\n\n로그인성공입니다\r\r\r\n\n끝"));
+    gs().shopNumber = QStringLiteral("99");
+    open(kDefault);
+    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
+    QTest::mouseClick(key(), Qt::LeftButton);
+    ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
+    EXPECT_TRUE(log(QStringLiteral("_WinHttp")).contains(QStringLiteral("logins() ... ResponseStr:\r\n\n로그인성공입니다\r\n끝")));
+    EXPECT_TRUE(gs().shopNumber.isEmpty());
+    EXPECT_TRUE(gs().shopName.isEmpty());
+}
+
+TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
+{
+    struct Case {
+        QString stored;
+        bool remember, autoLogin;
+        QString id, pw;
+    };
+    const Case cases[] = {
+        {QStringLiteral("True◈True◈demo"), false, false, {}, {}},
+        {QStringLiteral("True◈True◈demo◈demo1234◈more"), false, false, {}, {}},
+        {QString(), false, false, {}, {}},
+        {QStringLiteral("yes◈0◈demo◈secret"), true, false, QStringLiteral("demo"), QStringLiteral("secret")},
+        {QStringLiteral("False◈False◈demo◈secret"), false, false, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        delete screen;
+        open(c.stored);
+        EXPECT_EQ(check(0)->isChecked(), c.remember);
+        EXPECT_EQ(check(1)->isChecked(), c.autoLogin);
+        EXPECT_EQ(box("ID")->text(), c.id);
+        EXPECT_EQ(box("PW")->text(), c.pw);
+        EXPECT_TRUE(key()->isEnabled());
+        if (c.stored.split(QStringLiteral("◈")).size() != 4)
+            EXPECT_EQ(screen->storedOptions().join(QStringLiteral("◈")), kDefault);
+    }
+    EXPECT_EQ(loginRequests(), 0);
+}
+
+TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
+{
+    struct Case {
+        bool clickRemember, clickAuto;
+        QString stored;
+    };
+    const Case cases[] = {
+        {false, false, QStringLiteral("False◈False◈◈")},
+        {true, false, QStringLiteral("True◈False◈demo◈demo1234")},
+        // The automatic login needs the values: clicking it ticks the remember box too.
+        {false, true, QStringLiteral("True◈True◈demo◈demo1234")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        calls.clear();
+        delete screen;
+        open(kDefault);
+        if (c.clickRemember)
+            QTest::mouseClick(check(0), Qt::LeftButton);
+        if (c.clickAuto)
+            QTest::mouseClick(check(1), Qt::LeftButton);
+        type(QStringLiteral("demo"), QStringLiteral("demo1234"));
+        QTest::mouseClick(key(), Qt::LeftButton);
+        ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
+        EXPECT_EQ(ReadStoredLogin(), c.stored);
+        QFile file(StoredLoginFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().contains("demo1234"), c.stored.contains(QStringLiteral("demo1234")));
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(StoredLoginFile()).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+    }
+}
+
+} // namespace
