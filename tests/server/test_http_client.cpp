@@ -141,6 +141,7 @@ TEST_F(HttpClientTest, NonOkStatusIsLoggedOnceWithReasonAndItsPageReturned)
                                   + QStringLiteral("?ID=shop&PassWord=***")));
     EXPECT_GE(ms, 0);
     EXPECT_LT(ms, kShortMs);
+    std::cout << log[0].toStdString() << "\n";
 }
 
 struct FailureCase {
@@ -224,6 +225,7 @@ TEST_F(HttpClientTest, ConnectLimitEndsAHangingHandshake)
                                         + esc(QStringLiteral("ms 걸림. ") + url + QStringLiteral("?x=1")));
         EXPECT_GE(ms, 200);
         EXPECT_LE(ms, 200 + kSlackMs);
+        std::cout << log[i].toStdString() << "\n";
     }
     EXPECT_TRUE(log[0].contains(QStringLiteral(", Eno:=28]"))) << log[0].toStdString();
 }
