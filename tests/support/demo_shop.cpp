@@ -148,31 +148,33 @@ struct DemoShop::Impl {
     }
   }
 
+  // Reaps the service if it has ended; true once it has.
+  bool reap(bool wait) {
+    if (pid <= 0) return true;
+    int status = 0;
+    pid_t r;
+    do {
+      r = ::waitpid(pid, &status, wait ? 0 : WNOHANG);
+    } while (r < 0 && errno == EINTR);
+    if (r == 0) return false;
+    exitCode = r == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    pid = -1;
+    return true;
+  }
+
   int stop() {
     if (stopped) return exitCode;
     stopped = true;
     if (pid > 0) {
       ::kill(pid, SIGTERM);
-      int status = 0;
-      bool reaped = false;
       auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-      while (std::chrono::steady_clock::now() < deadline) {
-        pid_t r = ::waitpid(pid, &status, WNOHANG);
-        if (r == pid) {
-          reaped = true;
-          break;
-        }
-        if (r < 0 && errno != EINTR) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-      }
-      if (!reaped) {
+      while (!reap(false) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      if (pid > 0) {
         ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
+        reap(true);
         exitCode = -1;
-      } else {
-        exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
       }
-      pid = -1;
     }
     if (stdinFd >= 0) ::close(stdinFd);
     stdinFd = -1;
@@ -268,11 +270,7 @@ void DemoShop::deleteLogo() { d->post("/__control/delete-picture", {{QStringLite
 
 int DemoShop::stop() { return d->stop(); }
 
-bool DemoShop::isRunning() const {
-  if (d->stopped || d->pid <= 0) return false;
-  int status = 0;
-  return ::waitpid(d->pid, &status, WNOHANG) == 0;
-}
+bool DemoShop::isRunning() const { return !d->stopped && !d->reap(false); }
 
 QStringList DemoShop::logLines() const {
   std::lock_guard lock(d->mutex);
