@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QJsonObject>
 #include <QLabel>
@@ -172,6 +174,26 @@ TEST_F(LoginScreen, DefaultLoadersFetchCategoriesThenTheWholeCatalogue)
     EXPECT_EQ(paths, (QStringList{QStringLiteral("/program/logins.php"), QStringLiteral("/Admin/categoryloading.php"),
                                   QStringLiteral("/Admin/menuloading1.php")}));
     EXPECT_TRUE(catalogueBody.contains(QStringLiteral("category=전체"))) << catalogueBody.toStdString();
+}
+
+TEST_F(LoginScreen, SkinPicturesAreUsedWhenPresent)
+{
+    ASSERT_TRUE(QDir().mkpath(gs().skinFolder));
+    QImage back(frmLogin::kWidth, frmLogin::kHeight, QImage::Format_RGB32);
+    back.fill(QColor(10, 20, 30));
+    ASSERT_TRUE(back.save(gs().skinFolder + QStringLiteral("/0001.gif"), "PNG"));
+    QImage wait(120, 80, QImage::Format_RGB32);
+    wait.fill(QColor(200, 0, 0));
+    ASSERT_TRUE(wait.save(gs().skinFolder + QStringLiteral("/0106.gif"), "PNG"));
+    open(kDefault);
+    EXPECT_EQ(screen->size(), QSize(frmLogin::kWidth, frmLogin::kHeight));
+    EXPECT_EQ(screen->grab().toImage().pixelColor(225, 5), QColor(10, 20, 30));
+    auto* picWait = screen->findChild<QWidget*>(QStringLiteral("picWait"));
+    auto* imgWait = screen->findChild<QLabel*>(QStringLiteral("imgWait"));
+    ASSERT_TRUE(picWait && imgWait);
+    EXPECT_FALSE(picWait->isVisible());
+    EXPECT_EQ(imgWait->pixmap().size(), QSize(120, 80));
+    EXPECT_EQ(picWait->geometry(), QRect((frmLogin::kWidth - 120) / 2, (frmLogin::kHeight - 80) / 2, 120, 80));
 }
 
 TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
