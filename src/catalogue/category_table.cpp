@@ -1,0 +1,74 @@
+#include "category_table.h"
+
+#include "endpoints.h"
+#include "fields.h"
+#include "trace_log.h"
+
+namespace sumbrel {
+
+namespace {
+
+// Text after the first open in the record, up to the first close after it (or the record's end).
+QString cut(QStringView rec, QStringView open, QStringView close)
+{
+    const qsizetype at = rec.indexOf(open);
+    if (at < 0)
+        return {};
+    const qsizetype s = at + open.size();
+    const qsizetype end = rec.indexOf(close, s);
+    return (end < 0 ? rec.mid(s) : rec.mid(s, end - s)).toString();
+}
+
+} // namespace
+
+CategoryTable& categoryTable()
+{
+    static CategoryTable table;
+    return table;
+}
+
+CategoryTable ParseCategoryAnswer(QStringView answer)
+{
+    CategoryTable table;
+    static constexpr QStringView kOpen = u"<menubrr>";
+    static constexpr QStringView kClose = u"</menubrr>";
+    qsizetype at = answer.indexOf(kOpen);
+    while (at >= 0) {
+        const qsizetype s = at + kOpen.size();
+        const qsizetype next = answer.indexOf(kOpen, s);
+        QStringView rec = next < 0 ? answer.mid(s) : answer.mid(s, next - s);
+        const qsizetype end = rec.indexOf(kClose);
+        if (end >= 0)
+            rec = rec.left(end);
+        at = next;
+
+        const QString category = cut(rec, u"category[", u"]category");
+        if (category == u"분류없음")
+            continue;
+        CategoryRecord row;
+        row.col[kCatNum] = cut(rec, u"num[", u"]num");
+        row.col[kCatCategory] = ZulDecodeAA(category);
+        row.col[kCatDiscount] = cut(rec, u"discount[", u"]discount");
+        row.col[kCatSaving] = cut(rec, u"saving[", u"]saving");
+        row.col[kCatYN] = cut(rec, u" YN[", u"]YN");
+        row.col[kCatFold] = cut(rec, u"foldYN[", u"]foldYN") == u"Y" ? QString() : QStringLiteral("O");
+        table.append(std::move(row));
+    }
+    return table;
+}
+
+bool Read_대분류_전체()
+{
+    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_대분류_전체"));
+    categoryTable().clear();
+    QString answer;
+    SUMBREL_STEP_OR(proc, false, {
+        answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), endpoints::Url(endpoints::kCategories),
+                                       endpoints::CredentialsBody(),
+                                       QString::fromUtf16(endpoints::kChannelCatalogue));
+    });
+    SUMBREL_STEP_OR(proc, false, categoryTable() = ParseCategoryAnswer(answer));
+    return true;
+}
+
+} // namespace sumbrel

@@ -1,0 +1,47 @@
+#pragma once
+// The shop's categories: six text columns per row, only the categories that the terminal shows.
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <vector>
+
+namespace sumbrel {
+
+enum CategoryColumn : int {
+    kCatNum = 0,
+    kCatCategory,  // decoded
+    kCatDiscount,
+    kCatSaving,
+    kCatYN,
+    kCatFold,      // "" when foldYN is exactly "Y", else "O"
+    kCategoryColumns
+};
+
+struct CategoryRecord {
+    std::array<QString, kCategoryColumns> col;
+    bool operator==(const CategoryRecord&) const = default;
+};
+
+class CategoryTable {
+public:
+    qsizetype rowCount() const { return qsizetype(m_rows.size()); }
+    const CategoryRecord& row(qsizetype r) const { return m_rows[size_t(r)]; }
+    const QString& at(qsizetype r, int column) const { return m_rows[size_t(r)].col[size_t(column)]; }
+    void clear() { m_rows.clear(); }
+    void append(CategoryRecord record) { m_rows.push_back(std::move(record)); }
+
+private:
+    std::vector<CategoryRecord> m_rows;
+};
+
+// The global table, refilled as a whole by each load.
+CategoryTable& categoryTable();
+
+// Cuts the category answer into the table. A tag missing from a record gives empty text; the
+// YN field is found only as " YN[" (with the blank, as "foldYN[" holds "YN[" too).
+CategoryTable ParseCategoryAnswer(QStringView answer);
+
+// Requests the categories and rebuilds categoryTable().
+bool Read_대분류_전체();
+
+} // namespace sumbrel

@@ -1,0 +1,141 @@
+#include "picture_download.h"
+
+#include "endpoints.h"
+#include "global_state.h"
+#include "http_client.h"
+#include "menu_catalogue.h"
+#include "parse.h"
+#include "trace_log.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace sumbrel {
+
+namespace {
+
+const QString kModule = QStringLiteral("lib_MenuAdd");
+
+bool existCheck(const QString& procedure, const QString& url, const QString& body)
+{
+    Procedure proc(kModule, procedure);
+    QString answer;
+    SUMBREL_STEP_OR(proc, false, {
+        answer = endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue));
+    });
+    return answer.contains(u"있음");
+}
+
+} // namespace
+
+bool LogoExistCheck(long logoNumber)
+{
+    return existCheck(QStringLiteral("LogoExistCheck"), endpoints::Url(endpoints::kLogoCheck),
+                      endpoints::LogoCheckBody(logoNumber));
+}
+
+bool MenuExistCheck(long menuNumber)
+{
+    return existCheck(QStringLiteral("MenuExistCheck"), endpoints::Url(endpoints::kMenuPictureCheck),
+                      endpoints::MenuPictureCheckBody(menuNumber));
+}
+
+QString PictureFileName(const QString& url)
+{
+    QString name = url.mid(url.lastIndexOf(u'/') + 1);
+    name.remove(u'?');
+    return name;
+}
+
+bool LoadURLMenuImage(const QString& url, bool isLogo)
+{
+    Procedure proc(kModule, QStringLiteral("LoadURLMenuImage"));
+    // A refused or cut answer must not replace a good picture: every failure below ends here.
+    bool written = false;
+    proc.run(__LINE__, [&] {
+        const HttpGetResult got = HttpGet(url);
+        if (!got.completed)
+            throw Failure(0, got.error.isEmpty() ? QStringLiteral("download failed") : got.error);
+        if (got.status != 200)
+            throw Failure(got.status, QStringLiteral("HTTP status ") + QString::number(got.status));
+        if (got.body.isEmpty())
+            throw Failure(0, QStringLiteral("empty picture"));
+        const QString name = isLogo ? QStringLiteral("logo.png") : PictureFileName(url);
+        if (name.isEmpty() || name == u"." || name == u"..")
+            throw Failure(kPathNotFound, QStringLiteral("no file name in ") + url);
+        QSaveFile file(gs().menuImageFolder + u'/' + name);
+        if (!file.open(QIODevice::WriteOnly))
+            throw Failure(kPathNotFound, file.errorString());
+        if (file.write(got.body) != got.body.size()) {
+            file.cancelWriting();
+            throw Failure(kPathNotFound, file.errorString());
+        }
+        if (!file.commit())
+            throw Failure(kPathNotFound, file.errorString());
+        written = true;
+    });
+    return written;
+}
+
+DownloadSummary DownloadPictures(const DownloadProgress& progress)
+{
+    DownloadSummary summary;
+    // A copy of the rows taken from records (the empty slots at the end would only ask for number 0),
+    // so a reload of the catalogue while the run lets events through cannot pull rows away from it.
+    struct Item {
+        QString num, category, title;
+    };
+    std::vector<Item> rows;
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.takenCount(); ++r)
+        if (table.at(r, kColCategory) != u"분류없음")
+            rows.push_back({table.at(r, kColNum), table.at(r, kColCategory), table.at(r, kColTitle)});
+    const int total = 1 + int(rows.size());
+    int done = 0;
+    auto report = [&](const QString& current) {
+        if (progress)
+            progress(done, total, current);
+    };
+    QDir().mkpath(gs().menuImageFolder);
+
+    const QString shop = gs().shopNumber;
+    report(QStringLiteral("logo"));
+    if (LogoExistCheck(ParseLong(shop))) {
+        const QString url = endpoints::LogoPictureUrl(shop);
+        if (LoadURLMenuImage(url, true)) {
+            WriteLog(QStringLiteral("서버에서 로고 다운로드 성공: ") + url);
+            ++summary.stored;
+        } else {
+            WriteLog(QStringLiteral("서버에서 로고 다운로드 실패: ") + url);
+            ++summary.failed;
+        }
+    } else {
+        WriteLog(QStringLiteral("서버에 로고 없음: ") + shop);
+        ++summary.absent;
+    }
+    ++done;
+
+    for (const Item& item : rows) {
+        const QString& num = item.num;
+        report(num);
+        WriteLog(item.category + QStringLiteral("→") + item.title);
+        if (MenuExistCheck(ParseLong(num))) {
+            const QString url = endpoints::MenuPictureUrl(num);
+            if (LoadURLMenuImage(url, false)) {
+                WriteLog(QStringLiteral("서버에서 이미지 다운로드 성공: ") + url);
+                ++summary.stored;
+            } else {
+                WriteLog(QStringLiteral("서버에서 이미지 다운로드 실패: ") + url);
+                ++summary.failed;
+            }
+        } else {
+            WriteLog(QStringLiteral("서버에 이미지 없음: ") + num);
+            ++summary.absent;
+        }
+        ++done;
+    }
+    report(QString());
+    return summary;
+}
+
+} // namespace sumbrel

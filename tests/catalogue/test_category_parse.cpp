@@ -1,0 +1,78 @@
+// Cutting the category answer into CategoryTable, on answer texts.
+#include "catalogue_test_env.h"
+#include "category_table.h"
+
+using namespace sumbrel;
+
+namespace {
+
+QString Cat(const QString& num, const QString& name, const QString& fold = QStringLiteral("N"),
+            const QString& yn = QStringLiteral("Y"))
+{
+    return QStringLiteral("<menubrr>num[") + num + QStringLiteral("]num category[") + name
+        + QStringLiteral("]category discount[0]discount saving[1]saving YN[") + yn + QStringLiteral("]YN foldYN[")
+        + fold + QStringLiteral("]foldYN</menubrr>\r\n");
+}
+
+TEST(CategoryParse, OnlyUncategorisedGivesNoRows)
+{
+    const CategoryTable t = ParseCategoryAnswer(Cat(QStringLiteral("8"), QStringLiteral("분류없음"))
+                                                + Cat(QStringLiteral("9"), QStringLiteral("분류없음")));
+    EXPECT_EQ(t.rowCount(), 0);
+}
+
+TEST(CategoryParse, UncategorisedInTheMiddleIsLeftOutWithoutASlot)
+{
+    const CategoryTable t = ParseCategoryAnswer(QStringLiteral("\r\n<!-- api -->\n") + Cat(QStringLiteral("1"), QStringLiteral("커피"))
+                                                + Cat(QStringLiteral("2"), QStringLiteral("분류없음"))
+                                                + Cat(QStringLiteral("3"), QStringLiteral("에이드!123!주스")));
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.at(0, kCatNum), QStringLiteral("1"));
+    EXPECT_EQ(t.at(0, kCatCategory), QStringLiteral("커피"));
+    EXPECT_EQ(t.at(0, kCatDiscount), QStringLiteral("0"));
+    EXPECT_EQ(t.at(0, kCatSaving), QStringLiteral("1"));
+    EXPECT_EQ(t.at(0, kCatYN), QStringLiteral("Y"));
+    EXPECT_EQ(t.at(1, kCatNum), QStringLiteral("3"));
+    EXPECT_EQ(t.at(1, kCatCategory), QStringLiteral("에이드＆주스"));
+}
+
+TEST(CategoryParse, FoldColumnIsEmptyOnlyForExactY)
+{
+    const struct {
+        const char16_t* fold;
+        const char16_t* stored;
+    } cases[] = {{u"Y", u""}, {u"N", u"O"}, {u"y", u"O"}, {u"", u"O"}, {u" Y", u"O"}, {u"YES", u"O"}};
+    for (const auto& c : cases) {
+        const CategoryTable t = ParseCategoryAnswer(Cat(QStringLiteral("1"), QStringLiteral("커피"), QString::fromUtf16(c.fold)));
+        ASSERT_EQ(t.rowCount(), 1);
+        EXPECT_EQ(t.at(0, kCatFold), QString::fromUtf16(c.stored)) << QString::fromUtf16(c.fold).toStdString();
+    }
+    const CategoryTable missing = ParseCategoryAnswer(QStringLiteral("<menubrr>num[1]num category[a]category</menubrr>"));
+    ASSERT_EQ(missing.rowCount(), 1);
+    EXPECT_EQ(missing.at(0, kCatFold), QStringLiteral("O"));
+}
+
+TEST(CategoryParse, YNNeedsTheBlankBeforeIt)
+{
+    // Without the blank only "foldYN[" holds "YN[": its value must not be taken for YN.
+    const CategoryTable t = ParseCategoryAnswer(
+        Cat(QStringLiteral("1"), QStringLiteral("커피"), QStringLiteral("N"), QStringLiteral("Q"))
+        + QStringLiteral("<menubrr>num[2]num category[라떼]categoryYN[Q]YN foldYN[Y]foldYN</menubrr>")
+        + QStringLiteral("<menubrr>num[3]num category[티]category foldYN[Y]foldYN</menubrr>"));
+    ASSERT_EQ(t.rowCount(), 3);
+    EXPECT_EQ(t.at(0, kCatYN), QStringLiteral("Q"));
+    EXPECT_EQ(t.at(1, kCatYN), QString());  // missing: empty, not the previous record's value
+    EXPECT_EQ(t.at(2, kCatYN), QString());
+    EXPECT_EQ(t.at(1, kCatFold), QString());
+}
+
+TEST(CategoryParse, MarkIsNotReplacedAndEmptyAnswersGiveNoRows)
+{
+    const CategoryTable t = ParseCategoryAnswer(Cat(QStringLiteral("1"), QStringLiteral("A◈B")));
+    ASSERT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(t.at(0, kCatCategory), QStringLiteral("A◈B"));
+    for (const QString& answer : {QString(), QStringLiteral("로그인 실패\r\n"), QStringLiteral("num[1]num</menubrr>")})
+        EXPECT_EQ(ParseCategoryAnswer(answer).rowCount(), 0);
+}
+
+} // namespace

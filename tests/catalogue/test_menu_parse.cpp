@@ -1,0 +1,295 @@
+// Cutting the catalogue answer into MenuCatalogue, on answer texts.
+#include "catalogue_test_env.h"
+#include "menu_answer_builder.h"
+#include "menu_catalogue.h"
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+const QString M = QStringLiteral("◈");
+
+QString Rec(const QString& num, QMap<QString, QString> values = {}, const QStringList& omit = {})
+{
+    values.insert(QStringLiteral("num"), num);
+    return MenuRecordText(values, omit);
+}
+
+const QString kSizeGroup = GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"),
+                                       QStringLiteral("1"),
+                                       {{QStringLiteral("Small"), QStringLiteral("0")},
+                                        {QStringLiteral("Large"), QStringLiteral("500")}});
+
+TEST(MenuParse, EveryTagLandsInItsColumnAndTheCopiesRepeatTheirValues)
+{
+    const MenuCatalogue t = ParseMenuAnswer(kHead + Rec(QStringLiteral("7")));
+    ASSERT_EQ(t.rowCount(), 1);
+    const MenuRecord& r = t.row(0);
+    // Column -> tag, as the table of the catalogue lays them out.
+    const QStringList columns = {
+        QStringLiteral("num"), QStringLiteral("title"), QStringLiteral("price"), QStringLiteral("category"),
+        QStringLiteral("type"), QStringLiteral("menumin"), QStringLiteral("discountt"), QStringLiteral("saving"),
+        QStringLiteral("round"), QStringLiteral("add1"), QStringLiteral("add2"), QStringLiteral("add3"),
+        QStringLiteral("add4"), QStringLiteral("add5"), QStringLiteral("maxYN"), QStringLiteral("maxCount"),
+        QStringLiteral("soldoutYN"), QStringLiteral("SOregdate1"), QStringLiteral("SOregdate2"),
+        QStringLiteral("infotext1"), QStringLiteral("infotext2"), QStringLiteral("soldoutYN"),
+        QStringLiteral("soldoutTO"), QStringLiteral("soldoutZZim"), QStringLiteral("soldoutWait"),
+        QStringLiteral("soldoutDelivery"), QStringLiteral("SOregdate1"), QStringLiteral("SOregdate1num"),
+        QStringLiteral("SOregdate1num2"), QStringLiteral("SOregdate2"), QStringLiteral("SOregdate2num"),
+        QStringLiteral("SOregdate2num2"), QStringLiteral("printtext"), QStringLiteral("hallcheck"),
+        QStringLiteral("TOMenuYN"), QStringLiteral("ZZimMenuYN"), QStringLiteral("WaitMenuYN"),
+        QStringLiteral("DeliveryMenuYN"), QStringLiteral("taxcheck"), QStringLiteral("poscategorynumber"),
+        QStringLiteral("positemnumber"), QStringLiteral("QRMenuYN"), QStringLiteral("soldoutQR")};
+    ASSERT_EQ(columns.size(), kMenuColumns);
+    for (int c = 0; c < kMenuColumns; ++c) {
+        const QString expected = columns[c] == u"num" ? QStringLiteral("7") : DefaultValue(columns[c]);
+        EXPECT_EQ(r.col[size_t(c)], expected) << "column " << c << " (" << columns[c].toStdString() << ")";
+    }
+}
+
+TEST(MenuParse, UncategorisedRecordLeavesAnEmptySlotAtTheEnd)
+{
+    const QString answer = kHead + Rec(QStringLiteral("1"), {{QStringLiteral("title"), QStringLiteral("첫째")}})
+        + Rec(QStringLiteral("2"), {{QStringLiteral("category"), QStringLiteral("분류없음")}})
+        + Rec(QStringLiteral("3"), {{QStringLiteral("title"), QStringLiteral("셋째")}});
+    const MenuCatalogue t = ParseMenuAnswer(answer);
+    ASSERT_EQ(t.rowCount(), 3);
+    EXPECT_EQ(t.takenCount(), 2);
+    EXPECT_EQ(t.at(0, kColNum), QStringLiteral("1"));
+    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("첫째"));
+    EXPECT_EQ(t.at(1, kColNum), QStringLiteral("3"));
+    EXPECT_EQ(t.at(1, kColTitle), QStringLiteral("셋째"));
+    EXPECT_TRUE(t.row(2).isEmpty());
+    EXPECT_EQ(t.FindMenu(u"2"), nullptr);
+    ASSERT_NE(t.FindMenu(3L), nullptr);
+    EXPECT_EQ(t.FindMenu(3L)->title(), QStringLiteral("셋째"));
+    EXPECT_EQ(t.FindMenu(u""), nullptr);  // the empty slot is no menu
+}
+
+TEST(MenuParse, UncategorisedIsComparedAfterDecoding)
+{
+    // The name arrives escaped like every free text; only the exact decoded name drops a record.
+    const MenuCatalogue t = ParseMenuAnswer(
+        Rec(QStringLiteral("1"), {{QStringLiteral("category"), QStringLiteral("분류없음 ")}})
+        + Rec(QStringLiteral("2"), {{QStringLiteral("category"), QStringLiteral("음료!123!디저트")}}));
+    ASSERT_EQ(t.takenCount(), 2);
+    EXPECT_EQ(t.at(0, kColCategory), QStringLiteral("분류없음 "));
+    EXPECT_EQ(t.at(1, kColCategory), QStringLiteral("음료＆디저트"));
+}
+
+TEST(MenuParse, PrintTextKeepsOnlyThreeParts)
+{
+    const struct {
+        const char16_t* sent;
+        const char16_t* stored;
+    } cases[] = {
+        {u"1;음료;7", u"1;음료;7"}, {u";;", u";;"},   {u"1;음료", u";;"},
+        {u"1;음료;7;8", u";;"},     {u"", u";;"},     {u"음료", u";;"},
+    };
+    for (const auto& c : cases) {
+        const MenuCatalogue t = ParseMenuAnswer(
+            Rec(QStringLiteral("1"), {{QStringLiteral("printtext"), QString::fromUtf16(c.sent)}}));
+        ASSERT_EQ(t.rowCount(), 1);
+        EXPECT_EQ(t.at(0, kColPrinttext), QString::fromUtf16(c.stored)) << QString::fromUtf16(c.sent).toStdString();
+    }
+}
+
+TEST(MenuParse, FieldMarkBecomesTheHollowMarkEverywhere)
+{
+    const QString group = GroupMarkup(QStringLiteral("Y"), QStringLiteral("N◈"), QStringLiteral("크기◈"),
+                                      QStringLiteral("1"),
+                                      {{QStringLiteral("작은◈컵"), QStringLiteral("0")},
+                                       {QStringLiteral("큰컵"), QStringLiteral("5◈00")}});
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"),
+                                                {{QStringLiteral("title"), QStringLiteral("라떼◈아트")},
+                                                 {QStringLiteral("price"), QStringLiteral("◈3000")},
+                                                 {QStringLiteral("infotext2"), QStringLiteral("a◈b◈")},
+                                                 {QStringLiteral("add1"), group}}));
+    ASSERT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("라떼◇아트"));
+    EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("◇3000"));
+    EXPECT_EQ(t.at(0, kColInfotext2), QStringLiteral("a◇b◇"));
+    // The group keeps exactly its own marks as separators: 3 header fields + 2 per option.
+    EXPECT_EQ(t.at(0, kColAdd1), QStringLiteral("N◇◈크기◇◈1◈작은◇컵◈0◈큰컵◈5◇00"));
+    EXPECT_EQ(t.at(0, kColAdd1).split(M).size(), 7);
+    for (const QString& c : t.row(0).col) {
+        if (&c != &t.at(0, kColAdd1)) {
+            EXPECT_FALSE(c.contains(M)) << c.toStdString();
+        }
+    }
+}
+
+// add3 value -> stored column 11.
+TEST(MenuParse, OptionGroupTexts)
+{
+    const struct {
+        const char* name;
+        QString add3;
+        QString stored;
+    } cases[] = {
+        {"the Size example", kSizeGroup, QStringLiteral("N◈Size◈1◈Small◈0◈Large◈500")},
+        {"yn N still takes the group",
+         GroupMarkup(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
+                     {{QStringLiteral("Small"), QStringLiteral("0")}}),
+         QStringLiteral("N◈Size◈1◈Small◈0")},
+        {"empty yn", GroupMarkup(QString(), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
+                                 {{QStringLiteral("Small"), QStringLiteral("0")}}),
+         QString()},
+        {"blank yn", GroupMarkup(QStringLiteral("   "), QStringLiteral("N"), QStringLiteral("Size"),
+                                 QStringLiteral("1"), {{QStringLiteral("Small"), QStringLiteral("0")}}),
+         QString()},
+        {"no yn element", QStringLiteral("<nooption>N</nooption><field>Size</field><mincount>1</mincount>"
+                                         "<subtitle>Small</subtitle><subprice>0</subprice>"),
+         QString()},
+        {"no subtitle", GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"),
+                                    QStringLiteral("1"), {}),
+         QString()},
+        {"header values trimmed, option texts not",
+         GroupMarkup(QStringLiteral(" Y "), QStringLiteral(" N "), QStringLiteral("  Size "), QStringLiteral(" 2 "),
+                     {{QStringLiteral(" Small "), QStringLiteral(" 0")}}),
+         QStringLiteral("N◈Size◈2◈ Small ◈ 0")},
+        {"option names decoded, prices and group name as sent",
+         GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("샷!123!시럽"), QStringLiteral("0"),
+                     {{QStringLiteral("헤이즐넛!123!카라멜"), QStringLiteral("500")},
+                      {QStringLiteral("휘핑 플랏뚜ㅋ 드리즐"), QStringLiteral("7!123!0")}}),
+         QStringLiteral("N◈샷!123!시럽◈0◈헤이즐넛＆카라멜◈500◈휘핑 + 드리즐◈7!123!0")},
+        {"text after the last price is not part of it",
+         kSizeGroup + QStringLiteral("<extra>x</extra>"), QStringLiteral("N◈Size◈1◈Small◈0◈Large◈500")},
+        {"empty name and price still count as an option",
+         GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("F"), QStringLiteral("1"),
+                     {{QString(), QString()}}),
+         QStringLiteral("N◈F◈1◈◈")},
+        {"option without a price", QStringLiteral("<yn>Y</yn><nooption>N</nooption><field>F</field>"
+                                                  "<mincount>1</mincount><subtitle>A</subtitle>"
+                                                  "<subtitle>B</subtitle><subprice>9</subprice>"),
+         QStringLiteral("N◈F◈1◈A◈◈B◈9")},
+    };
+    for (const auto& c : cases) {
+        const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"), {{QStringLiteral("add3"), c.add3}}));
+        ASSERT_EQ(t.rowCount(), 1) << c.name;
+        EXPECT_EQ(t.at(0, kColAdd3), c.stored) << c.name;
+        for (int col : {kColAdd1, kColAdd2, kColAdd4, kColAdd5})
+            EXPECT_TRUE(t.at(0, col).isEmpty()) << c.name;
+    }
+}
+
+TEST(MenuParse, GroupsAreNotCompacted)
+{
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"), {{QStringLiteral("add1"), kSizeGroup},
+                                                                      {QStringLiteral("add3"), kSizeGroup},
+                                                                      {QStringLiteral("add5"), kSizeGroup}}));
+    ASSERT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(t.row(0).optionGroupCount(), 3);
+    EXPECT_FALSE(t.at(0, kColAdd1).isEmpty());
+    EXPECT_TRUE(t.at(0, kColAdd2).isEmpty());
+    EXPECT_FALSE(t.at(0, kColAdd3).isEmpty());
+    EXPECT_TRUE(t.at(0, kColAdd4).isEmpty());
+    EXPECT_EQ(t.at(0, kColAdd5), t.at(0, kColAdd1));
+}
+
+TEST(MenuParse, AnswersWithoutRecordsLeaveNoRows)
+{
+    for (const QString& answer : {QString(), QStringLiteral("\r\n\r\n"), QStringLiteral("로그인 실패\r\n"),
+                                  QStringLiteral("num[1]num title[x]title</menubrr>")}) {
+        const MenuCatalogue t = ParseMenuAnswer(answer);
+        EXPECT_EQ(t.rowCount(), 0) << answer.toStdString();
+        EXPECT_EQ(t.FindMenu(1L), nullptr);
+    }
+}
+
+TEST(MenuParse, NumWrittenFirstIsNotTakenFromTheDateNumbers)
+{
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("42"), {{QStringLiteral("SOregdate1num"), QStringLiteral("5")},
+                                                                       {QStringLiteral("SOregdate2num"), QStringLiteral("6")}}));
+    ASSERT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(t.at(0, kColNum), QStringLiteral("42"));
+    EXPECT_EQ(t.at(0, kColSOregdate1num), QStringLiteral("5"));
+    EXPECT_EQ(t.at(0, kColSOregdate2num), QStringLiteral("6"));
+    EXPECT_EQ(t.at(0, kColSOregdate1num2), QStringLiteral("vSOregdate1num2"));
+}
+
+TEST(MenuParse, NumAfterTheDateNumbersIsCutFromTheFirstNumOpening)
+{
+    // The cutter takes the first "num[" of the record, which then is the one inside "SOregdate1num[":
+    // the service must write num first.
+    QStringList order = ServiceTagOrder();
+    order.removeAll(QStringLiteral("num"));
+    order.append(QStringLiteral("num"));
+    const MenuCatalogue t = ParseMenuAnswer(
+        MenuRecordText({{QStringLiteral("num"), QStringLiteral("42")}, {QStringLiteral("SOregdate1num"), QStringLiteral("5")}},
+                       {}, QStringLiteral("|"), order));
+    ASSERT_EQ(t.rowCount(), 1);
+    EXPECT_TRUE(t.at(0, kColNum).startsWith(QStringLiteral("5]SOregdate1num|"))) << t.at(0, kColNum).toStdString();
+    EXPECT_TRUE(t.at(0, kColNum).endsWith(QStringLiteral("|num[42"))) << t.at(0, kColNum).toStdString();
+    EXPECT_EQ(t.at(0, kColSOregdate1num), QStringLiteral("5"));
+}
+
+TEST(MenuParse, MissingTagStoresEmptyTextNotThePreviousRecordsValue)
+{
+    const MenuCatalogue t = ParseMenuAnswer(
+        Rec(QStringLiteral("1"), {{QStringLiteral("price"), QStringLiteral("1000")},
+                                  {QStringLiteral("add1"), kSizeGroup}})
+        + Rec(QStringLiteral("2"), {}, {QStringLiteral("price"), QStringLiteral("add1"), QStringLiteral("printtext"),
+                                        QStringLiteral("soldoutYN"), QStringLiteral("title")})
+        + Rec(QStringLiteral("3"), {}, {QStringLiteral("category")}));
+    ASSERT_EQ(t.rowCount(), 3);
+    EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("1000"));
+    EXPECT_EQ(t.at(1, kColPrice), QString());
+    EXPECT_EQ(t.at(1, kColTitle), QString());
+    EXPECT_EQ(t.at(1, kColAdd1), QString());
+    EXPECT_EQ(t.at(1, kColSoldoutYN), QString());
+    EXPECT_EQ(t.at(1, kColSoldoutYN2), QString());
+    EXPECT_EQ(t.at(1, kColPrinttext), QStringLiteral(";;"));  // an empty printtext is not three parts
+    EXPECT_EQ(t.at(1, kColType), QStringLiteral("vtype"));
+    // A record without category is no "분류없음" record: it is kept.
+    EXPECT_EQ(t.at(2, kColNum), QStringLiteral("3"));
+    EXPECT_EQ(t.at(2, kColCategory), QString());
+}
+
+TEST(MenuParse, RecordFramingAndLooseWriting)
+{
+    // No separators between fields, a record without "</menubrr>", free text with brackets,
+    // and an unclosed last field that runs to the end of its record.
+    const QString answer = QStringLiteral("<menubrr>num[1]numtitle[a[b]c]titlecategory[커피]category")
+        + QStringLiteral("<menubrr>") + QStringLiteral("num[2]num title[둘]title infotext1[x]infotext1 ")
+        + QStringLiteral("</menubrr> price[999]price\r\n")
+        + QStringLiteral("<menubrr>num[3]num price[300]price title[끝");
+    const MenuCatalogue t = ParseMenuAnswer(answer);
+    ASSERT_EQ(t.rowCount(), 3);
+    EXPECT_EQ(t.at(0, kColNum), QStringLiteral("1"));
+    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("a[b]c"));
+    EXPECT_EQ(t.at(0, kColCategory), QStringLiteral("커피"));
+    EXPECT_EQ(t.at(1, kColNum), QStringLiteral("2"));
+    EXPECT_EQ(t.at(1, kColInfotext1), QStringLiteral("x"));
+    EXPECT_EQ(t.at(1, kColPrice), QString());  // after "</menubrr>": not part of the record
+    EXPECT_EQ(t.at(2, kColPrice), QStringLiteral("300"));
+    EXPECT_EQ(t.at(2, kColTitle), QStringLiteral("끝"));
+}
+
+TEST(MenuParse, FreeTextsAreDecodedTheRestAsSent)
+{
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"),
+                                                {{QStringLiteral("title"), QStringLiteral("A플랏뚜ㅋB")},
+                                                 {QStringLiteral("infotext1"), QStringLiteral("x!123!y")},
+                                                 {QStringLiteral("infotext2"), QStringLiteral("줄1!줄바꿈!줄2")},
+                                                 {QStringLiteral("price"), QStringLiteral("1!123!0")},
+                                                 {QStringLiteral("positemnumber"), QStringLiteral("P플랏뚜ㅋ")}}));
+    ASSERT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("A+B"));
+    EXPECT_EQ(t.at(0, kColInfotext1), QStringLiteral("x＆y"));
+    EXPECT_EQ(t.at(0, kColInfotext2), QStringLiteral("줄1\r\n줄2"));
+    EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("1!123!0"));
+    EXPECT_EQ(t.at(0, kColPositemnumber), QStringLiteral("P플랏뚜ㅋ"));
+}
+
+TEST(MenuParse, FirstRowOfADuplicatedNumberIsFound)
+{
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("앞")}})
+                                            + Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("뒤")}}));
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.FindRow(u"5"), 0);
+    EXPECT_EQ(t.FindMenu(5L)->title(), QStringLiteral("앞"));
+}
+
+} // namespace
