@@ -1,0 +1,180 @@
+// Loading the catalogue and the categories from the demo shop service.
+#include "catalogue_test_env.h"
+#include "category_table.h"
+#include "demo_shop.h"
+#include "endpoints.h"
+#include "fields.h"
+#include "menu_catalogue.h"
+
+#include <QJsonObject>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+class CatalogueDemo : public CatalogueTest {
+protected:
+    void SetUp() override
+    {
+        CatalogueTest::SetUp();
+        shop = std::make_unique<DemoShop>();
+        gs().serviceBaseUrl = shop->httpBase();
+        gs().loginId = QString::fromLatin1(DemoShop::kId);
+        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        gs().shopNumber = QString::number(DemoShop::kShopNumber);
+    }
+    void TearDown() override
+    {
+        shop.reset();
+        menuCatalogue().clear();
+        categoryTable().clear();
+        CatalogueTest::TearDown();
+    }
+    // The catalogue as the service serves it, fetched apart from the loader.
+    QString servedCatalogue() const
+    {
+        return GetWinHttp(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(QStringLiteral("전체")));
+    }
+    std::unique_ptr<DemoShop> shop;
+};
+
+TEST_F(CatalogueDemo, LoadGivesTheShopsMenu)
+{
+    const QString served = servedCatalogue();
+    const qsizetype records = CountOf(served, u"<menubrr>");
+    ASSERT_GT(records, 50);
+
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    const MenuCatalogue& t = menuCatalogue();
+    EXPECT_EQ(t.rowCount(), records);
+    // The two "분류없음" items of the shop leave two empty slots at the end.
+    EXPECT_EQ(t.takenCount(), records - 2);
+    EXPECT_TRUE(t.row(records - 1).isEmpty());
+    EXPECT_TRUE(t.row(records - 2).isEmpty());
+    EXPECT_FALSE(t.row(records - 3).isEmpty());
+    EXPECT_EQ(t.FindMenu(158L), nullptr);
+    EXPECT_EQ(t.FindMenu(159L), nullptr);
+    EXPECT_TRUE(served.contains(QStringLiteral("num[158]num")));
+
+    // Rows follow the answer: every taken row's number appears in the answer, in order.
+    qsizetype pos = 0;
+    for (qsizetype r = 0; r < t.takenCount(); ++r) {
+        const qsizetype at = served.indexOf(QStringLiteral("num[") + t.at(r, kColNum) + QStringLiteral("]num"), pos);
+        ASSERT_GE(at, 0) << "row " << r;
+        pos = at;
+    }
+
+    const MenuRecord* americano = t.FindMenu(103L);
+    ASSERT_NE(americano, nullptr);
+    EXPECT_EQ(americano->title(), QStringLiteral("아메리카노"));
+    EXPECT_EQ(americano->price(), QStringLiteral("2500"));
+    EXPECT_EQ(americano->category(), QStringLiteral("커피"));
+    EXPECT_EQ(americano->optionGroup(0), QStringLiteral("N◈사이즈◈1◈레귤러◈0◈라지◈500◈벤티◈1000"));
+    EXPECT_EQ(americano->optionGroup(1),
+              QStringLiteral("N◈추가 선택◈0◈샷 추가◈500◈바닐라 시럽◈300◈헤이즐넛＆카라멜 시럽◈500◈휘핑 + 드리즐◈700"));
+    EXPECT_EQ(americano->optionGroup(2), QString());
+    EXPECT_EQ(americano->optionGroup(3), QString());  // served with an empty yn
+    EXPECT_EQ(americano->printtext(), QStringLiteral("1;음료;103"));
+    EXPECT_EQ(americano->infotext2(),
+              QStringLiteral("아메리카노 - 주문 즉시 만들어 드립니다.\r\n알레르기 정보는 직원에게 문의하세요."));
+    EXPECT_EQ(americano->col[kColPositemnumber], QStringLiteral("P103"));
+
+    const MenuRecord* espresso = t.FindMenu(101L);
+    ASSERT_NE(espresso, nullptr);
+    EXPECT_EQ(espresso->title(), QStringLiteral("에스프레소"));
+    EXPECT_EQ(espresso->optionGroupCount(), 0);
+    EXPECT_EQ(t.FindRow(u"101"), 0);
+
+    // 아인슈페너: size and sweetness with the second slot left unused.
+    const MenuRecord* einspanner = t.FindMenu(121L);
+    ASSERT_NE(einspanner, nullptr);
+    EXPECT_EQ(einspanner->title(), QStringLiteral("아인슈페너"));
+    EXPECT_FALSE(einspanner->optionGroup(0).isEmpty());
+    EXPECT_TRUE(einspanner->optionGroup(1).isEmpty());
+    EXPECT_EQ(einspanner->optionGroup(2), QStringLiteral("N◈당도◈1◈기본◈0◈덜 달게◈0◈더 달게◈0"));
+
+    // Escaped names come back decoded.
+    bool sawAde = false;
+    for (qsizetype r = 0; r < t.takenCount(); ++r)
+        sawAde |= t.at(r, kColCategory) == u"에이드＆주스";
+    EXPECT_TRUE(sawAde);
+    const MenuRecord* shot = nullptr;
+    for (qsizetype r = 0; r < t.takenCount(); ++r)
+        if (t.at(r, kColTitle) == u"아메리카노 + 샷")
+            shot = &t.row(r);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(shot->num(), QStringLiteral("123"));
+
+    // Sold-out item is loaded like any other.
+    const MenuRecord* bingsu = t.FindMenu(157L);
+    ASSERT_NE(bingsu, nullptr);
+    EXPECT_EQ(bingsu->title(), QStringLiteral("팥빙수"));
+    EXPECT_EQ(bingsu->col[kColSoldoutYN], QStringLiteral("Y"));
+    EXPECT_EQ(bingsu->col[kColSoldoutYN2], QStringLiteral("Y"));
+    EXPECT_EQ(bingsu->col[kColSOregdate2b], QStringLiteral("2025-02-28"));
+}
+
+TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
+{
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], RedactPasswords(QStringLiteral("Read_메뉴() ... ") + shop->httpBase()
+                                        + QStringLiteral("/Admin/menuloading1.php?ID=demo&PassWord=demo1234&category=전체")));
+    EXPECT_EQ(lines[1], QStringLiteral("Read_메뉴() ... ResponseStr:\r\n") + servedCatalogue());
+    const QJsonObject request = shop->requests().first().toObject();
+    EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(),
+              QStringLiteral("ID=demo&PassWord=demo1234&category=전체"));
+}
+
+TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
+{
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    const qsizetype all = menuCatalogue().rowCount();
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("라떼")));
+    EXPECT_EQ(menuCatalogue().rowCount(), 8);
+    EXPECT_LT(menuCatalogue().rowCount(), all);
+    EXPECT_EQ(menuCatalogue().FindMenu(101L), nullptr);
+    ASSERT_NE(menuCatalogue().FindMenu(125L), nullptr);
+    EXPECT_EQ(menuCatalogue().FindMenu(125L)->title(), QStringLiteral("카페라떼"));
+
+    // An answer of the failing service empties the table and is no failure of the loader.
+    shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("status"), 1, 500);
+    EXPECT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    EXPECT_EQ(menuCatalogue().rowCount(), 0);
+    shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("close"), 3);
+    EXPECT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    EXPECT_EQ(menuCatalogue().rowCount(), 0);
+    gs().loginPassword = QStringLiteral("wrong");
+    EXPECT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    EXPECT_EQ(menuCatalogue().rowCount(), 0);
+}
+
+TEST_F(CatalogueDemo, CategoriesOfTheShop)
+{
+    ASSERT_TRUE(Read_대분류_전체());
+    const CategoryTable& t = categoryTable();
+    const QStringList names = {QStringLiteral("커피"), QStringLiteral("라떼"), QStringLiteral("티"),
+                               QStringLiteral("에이드＆주스"), QStringLiteral("디저트"), QStringLiteral("베이커리"),
+                               QStringLiteral("시즌 메뉴")};
+    ASSERT_EQ(t.rowCount(), names.size());  // "분류없음" is left out
+    for (qsizetype r = 0; r < t.rowCount(); ++r) {
+        EXPECT_EQ(t.at(r, kCatNum), QString::number(r + 1));
+        EXPECT_EQ(t.at(r, kCatCategory), names[r]);
+        // Only 디저트 is folded ("Y") in the shop's data.
+        EXPECT_EQ(t.at(r, kCatFold), names[r] == u"디저트" ? QString() : QStringLiteral("O")) << r;
+    }
+    const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], RedactPasswords(QStringLiteral("Read_대분류_전체() ... ") + shop->httpBase()
+                                        + QStringLiteral("/Admin/categoryloading.php?ID=demo&PassWord=demo1234")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Read_대분류_전체() ... ResponseStr:\r\n")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("category[시즌 메뉴]category")));
+
+    shop->setFault(QStringLiteral("/Admin/categoryloading.php"), QStringLiteral("close"), 3);
+    EXPECT_TRUE(Read_대분류_전체());
+    EXPECT_EQ(categoryTable().rowCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,265 @@
+// The picture and logo download against the demo shop service.
+#include "catalogue_test_env.h"
+#include "demo_shop.h"
+#include "endpoints.h"
+#include "menu_catalogue.h"
+#include "picture_download.h"
+
+#include <QDir>
+#include <QJsonObject>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class PictureDownload : public CatalogueTest {
+protected:
+    void SetUp() override
+    {
+        CatalogueTest::SetUp();
+        shop = std::make_unique<DemoShop>();
+        gs().serviceBaseUrl = shop->httpBase();
+        gs().loginId = QString::fromLatin1(DemoShop::kId);
+        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        gs().shopNumber = QString::number(DemoShop::kShopNumber);
+        ASSERT_TRUE(QDir().mkpath(gs().menuImageFolder));
+    }
+    void TearDown() override
+    {
+        shop.reset();
+        menuCatalogue().clear();
+        CatalogueTest::TearDown();
+    }
+    QString local(const QString& name) const { return gs().menuImageFolder + u'/' + name; }
+    QByteArray served(int num) const
+    {
+        return ReadFile(shop->dataDir() + QStringLiteral("/menuimag/") + QString::number(num) + QStringLiteral(".png"));
+    }
+    QByteArray servedLogo() const
+    {
+        return ReadFile(shop->dataDir() + QStringLiteral("/logoimag/logo12_1.png"));
+    }
+    // A catalogue of the given rows (no HTTP): num + category + title per row.
+    static void useCatalogue(const QList<int>& nums, int emptySlots = 0)
+    {
+        QString answer;
+        for (int n : nums)
+            answer += QStringLiteral("<menubrr>num[") + QString::number(n)
+                + QStringLiteral("]num title[메뉴") + QString::number(n) + QStringLiteral("]title category[커피]category</menubrr>");
+        for (int i = 0; i < emptySlots; ++i)
+            answer += QStringLiteral("<menubrr>num[0]num category[분류없음]category</menubrr>");
+        menuCatalogue() = ParseMenuAnswer(answer);
+    }
+    QStringList generalLog() const { return logEntries(QString()); }
+    std::unique_ptr<DemoShop> shop;
+};
+
+TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
+{
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    const MenuCatalogue& t = menuCatalogue();
+    ASSERT_EQ(t.takenCount(), 57);
+    shop->clearRequests();
+
+    std::vector<std::tuple<int, int, QString>> calls;
+    const DownloadSummary summary = DownloadPictures([&](int done, int total, const QString& current) {
+        calls.emplace_back(done, total, current);
+    });
+
+    // The four items that have no picture at the service, and none of the dropped "분류없음" items.
+    const QList<int> without = {110, 122, 147, 152};
+    EXPECT_EQ(summary.stored, 1 + 57 - int(without.size()));
+    EXPECT_EQ(summary.absent, int(without.size()));
+    EXPECT_EQ(summary.failed, 0);
+    EXPECT_EQ(ReadFile(local(QStringLiteral("logo.png"))), servedLogo());
+    EXPECT_FALSE(servedLogo().isEmpty());
+    for (qsizetype r = 0; r < t.takenCount(); ++r) {
+        const int num = t.at(r, kColNum).toInt();
+        const QString file = local(QString::number(num) + QStringLiteral(".png"));
+        if (without.contains(num)) {
+            EXPECT_FALSE(QFile::exists(file)) << num;
+        } else {
+            ASSERT_FALSE(served(num).isEmpty()) << num;
+            EXPECT_EQ(ReadFile(file), served(num)) << num;
+        }
+    }
+    EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files).size(), 1 + 57 - without.size());
+
+    // Progress: before each file and once at the end.
+    ASSERT_EQ(calls.size(), size_t(1 + 57 + 1));
+    for (size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(std::get<0>(calls[i]), int(i));
+        EXPECT_EQ(std::get<1>(calls[i]), 58);
+    }
+    EXPECT_EQ(std::get<2>(calls[1]), QStringLiteral("101"));
+
+    // One check per taken row; the empty slots at the end ask for nothing.
+    int checks = 0;
+    for (const auto& v : shop->requests()) {
+        const QJsonObject req = v.toObject();
+        if (req.value(QStringLiteral("path")).toString() == u"/menuexistCheck.php") {
+            ++checks;
+            EXPECT_NE(req.value(QStringLiteral("raw_body")).toString(), QStringLiteral("&menunum=0"));
+        }
+    }
+    EXPECT_EQ(checks, 57);
+
+    const QStringList log = generalLog();
+    const QString base = shop->httpBase();
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 로고 다운로드 성공: ") + base + QStringLiteral("/logoimag/logo12_1.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("커피→에스프레소")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 성공: ") + base + QStringLiteral("/menuimag/101.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에 이미지 없음: 110")));
+    EXPECT_FALSE(log.contains(QStringLiteral("→")));  // no line for an empty slot
+    const qsizetype title = log.indexOf(QStringLiteral("커피→롱블랙"));
+    ASSERT_GE(title, 0);
+    EXPECT_EQ(log.value(title + 1), QStringLiteral("서버에 이미지 없음: 110"));
+}
+
+TEST_F(PictureDownload, ExistenceChecksSendTheirBodiesAndLookForTheWord)
+{
+    shop->clearRequests();
+    EXPECT_TRUE(LogoExistCheck(12));
+    EXPECT_FALSE(LogoExistCheck(13));
+    EXPECT_TRUE(MenuExistCheck(103));
+    EXPECT_FALSE(MenuExistCheck(110));
+    const QJsonArray requests = shop->requests();
+    ASSERT_EQ(requests.size(), 4);
+    EXPECT_EQ(requests[0].toObject().value(QStringLiteral("raw_body")).toString(),
+              QStringLiteral("ID=demo&PassWord=demo1234&logonum=12"));
+    EXPECT_EQ(requests[2].toObject().value(QStringLiteral("raw_body")).toString(), QStringLiteral("&menunum=103"));
+    const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[4], QStringLiteral("MenuExistCheck() ... ") + shop->httpBase()
+                            + QStringLiteral("/menuexistCheck.php?&menunum=103"));
+    EXPECT_EQ(lines[5], QStringLiteral("MenuExistCheck() ... ResponseStr:\r\n있음"));
+
+    // "있음" inside a longer answer counts; other texts and a failed exchange do not.
+    shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("status"), 1, 200, 0,
+                   QStringLiteral("<p>파일 있음 (200)</p>"));
+    EXPECT_TRUE(MenuExistCheck(110));
+    shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("status"), 1, 200, 0, QStringLiteral("없 음"));
+    EXPECT_FALSE(MenuExistCheck(103));
+    shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("close"), 3);
+    EXPECT_FALSE(MenuExistCheck(103));
+}
+
+TEST_F(PictureDownload, FileNameOfAUrl)
+{
+    const struct {
+        const char16_t* url;
+        const char16_t* name;
+    } cases[] = {
+        {u"http://h/menuimag/305.png", u"305.png"},
+        {u"http://h/menuimag/305.png?v=2", u"305.pngv=2"},
+        {u"http://h/a?b/30?5.png", u"305.png"},
+        {u"http://h/menuimag/", u""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PictureFileName(QString::fromUtf16(c.url)), QString::fromUtf16(c.name));
+}
+
+TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
+{
+    const QByteArray old = QByteArray("old picture bytes\0\x01\x02", 20);
+    const QString url = endpoints::MenuPictureUrl(QStringLiteral("103"));
+    const struct {
+        const char* name;
+        const char* kind;
+        int status;
+    } faults[] = {{"404", "status", 404}, {"500", "status", 500}, {"dropped connection", "close", 0}};
+    for (const auto& f : faults) {
+        WriteFile(local(QStringLiteral("103.png")), old);
+        shop->setFault(QStringLiteral("/menuimag/103.png"), QString::fromLatin1(f.kind), 1, f.status);
+        EXPECT_FALSE(LoadURLMenuImage(url, false)) << f.name;
+        EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old) << f.name;
+        EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList {QStringLiteral("103.png")}) << f.name;
+    }
+    // A refused picture that was not there before is not created either.
+    shop->setFault(QStringLiteral("/menuimag/104.png"), QStringLiteral("status"), 1, 404);
+    EXPECT_FALSE(LoadURLMenuImage(endpoints::MenuPictureUrl(QStringLiteral("104")), false));
+    EXPECT_FALSE(QFile::exists(local(QStringLiteral("104.png"))));
+    // The failure is traced under the procedure's name.
+    bool traced = false;
+    for (const QString& line : generalLog())
+        traced |= line.startsWith(QStringLiteral("e)lib_MenuAdd->LoadURLMenuImage[Erl:="));
+    EXPECT_TRUE(traced);
+
+    // Without a fault the same call replaces it with the service's picture.
+    EXPECT_TRUE(LoadURLMenuImage(url, false));
+    EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
+}
+
+TEST_F(PictureDownload, RunLogsFailureAndKeepsPicturesOnRefusal)
+{
+    useCatalogue({103, 104, 105});
+    const QByteArray old103("old 103");
+    const QByteArray oldLogo("old logo");
+    WriteFile(local(QStringLiteral("103.png")), old103);
+    WriteFile(local(QStringLiteral("logo.png")), oldLogo);
+    shop->setFault(QStringLiteral("/menuimag/103.png"), QStringLiteral("status"), 1, 404);
+    shop->setFault(QStringLiteral("/logoimag/logo12_1.png"), QStringLiteral("close"), 1);
+    shop->setFault(QStringLiteral("/menuimag/105.png"), QStringLiteral("close"), 1);
+
+    const DownloadSummary summary = DownloadPictures();
+    EXPECT_EQ(summary.failed, 3);
+    EXPECT_EQ(summary.stored, 1);
+    EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old103);
+    EXPECT_EQ(ReadFile(local(QStringLiteral("logo.png"))), oldLogo);
+    EXPECT_EQ(ReadFile(local(QStringLiteral("104.png"))), served(104));
+    EXPECT_FALSE(QFile::exists(local(QStringLiteral("105.png"))));
+
+    const QStringList log = generalLog();
+    const QString base = shop->httpBase();
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 로고 다운로드 실패: ") + base + QStringLiteral("/logoimag/logo12_1.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 실패: ") + base + QStringLiteral("/menuimag/103.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 성공: ") + base + QStringLiteral("/menuimag/104.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 실패: ") + base + QStringLiteral("/menuimag/105.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("커피→메뉴104")));
+}
+
+TEST_F(PictureDownload, MissingLogoAndPicturesAreLoggedAsAbsent)
+{
+    useCatalogue({103}, 2);
+    ASSERT_EQ(menuCatalogue().rowCount(), 3);
+    shop->deleteLogo();
+    shop->deletePicture(103);
+    shop->clearRequests();
+    const DownloadSummary summary = DownloadPictures();
+    EXPECT_EQ(summary.absent, 2);
+    EXPECT_EQ(summary.stored + summary.failed, 0);
+    const QStringList log = generalLog();
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에 로고 없음: 12")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에 이미지 없음: 103")));
+    EXPECT_EQ(shop->requests().size(), 2);  // the two empty slots are not looked up
+    EXPECT_TRUE(QDir(gs().menuImageFolder).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PictureDownload, SmallerPictureOverALargerFileLeavesExactlyTheNewBytes)
+{
+    WriteFile(local(QStringLiteral("103.png")), QByteArray(served(103).size() * 3 + 1000, 'x'));
+    ASSERT_TRUE(LoadURLMenuImage(endpoints::MenuPictureUrl(QStringLiteral("103")), false));
+    EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
+    // The logo goes to logo.png whatever the URL's file name is.
+    ASSERT_TRUE(LoadURLMenuImage(endpoints::LogoPictureUrl(QStringLiteral("12")), true));
+    EXPECT_EQ(ReadFile(local(QStringLiteral("logo.png"))), servedLogo());
+    EXPECT_FALSE(QFile::exists(local(QStringLiteral("logo12_1.png"))));
+    // No leftovers of the temporary files.
+    EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files).size(), 2);
+}
+
+} // namespace
