@@ -1,0 +1,133 @@
+// Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
+// the login screen, the start panel, the phone panel and the completion panel.
+// The menu page is not part of this walk: a sample cart stands in for the customer's choice.
+#include "dialogs.h"
+#include "frm_login.h"
+#include "frm_main.h"
+#include "global_state.h"
+#include "caption_key.h"
+#include "screen_utils.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+using namespace sumbrel;
+
+namespace {
+
+void settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool shoot(const QString& folder, const QString& name)
+{
+    settle(400);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap shot = screen->grabWindow(0);
+    const QString path = folder + u'/' + name;
+    const bool ok = shot.save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", path.toUtf8().constData());
+    std::fflush(stdout);
+    return ok;
+}
+
+void click(QWidget* root, const QString& name)
+{
+    auto* key = root->findChild<CaptionKey*>(name);
+    if (!key) {
+        std::printf("no key %s\n", name.toUtf8().constData());
+        return;
+    }
+    key->touch();
+    settle(100);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR"));
+    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."), QStringLiteral("HOST"));
+    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
+    parser.addOptions({home, host, out});
+    parser.addHelpOption();
+    parser.process(app);
+    const QString outDir = parser.value(out).isEmpty() ? QStringLiteral(".") : parser.value(out);
+    QDir().mkpath(outDir);
+
+    static UnattendedDialogHandler dialogs;
+    setDialogHandler(&dialogs);
+
+    StartOptions options;
+    options.programFolder = parser.value(home);
+    options.serviceHost = parser.value(host);
+    options.executableName = QStringLiteral("sumbrel-screenshots");
+
+    std::unique_ptr<frmMain> reception;
+    std::unique_ptr<frmLogin> login;
+    LoginHooks hooks;
+    hooks.openReception = [&] {
+        reception = std::make_unique<frmMain>();
+        reception->openMenuPage = [] {
+            gs().selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈&베이컨 베이글◈1◈1◈4500◈4500");
+            gs().selectionConfirmed = true;
+        };
+        reception->show();
+    };
+    hooks.endProgram = [] {};
+    Main(options, [&] {
+        login = std::make_unique<frmLogin>(hooks);
+        login->m_FirstActivated = true;
+        login->show();
+    });
+    if (!login)
+        return 1;
+    settle(800);
+    bool ok = shoot(outDir, QStringLiteral("login.png"));
+
+    login->findChild<QLineEdit*>(QStringLiteral("ID"))->setText(QStringLiteral("demo"));
+    login->findChild<QLineEdit*>(QStringLiteral("PW"))->setText(QStringLiteral("demo1234"));
+    login->lblLogin_Click();
+    QElapsedTimer wait;
+    wait.start();
+    while (!reception && wait.elapsed() < 20000)
+        settle(100);
+    if (!reception) {
+        std::printf("login did not reach the reception screen\n");
+        return 1;
+    }
+    settle(800);
+    ok = shoot(outDir, QStringLiteral("start.png")) && ok;
+
+    click(reception.get(), QStringLiteral("CMD_1"));
+    ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;
+    for (const char* digit : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4", "CMD2_5", "CMD2_6", "CMD2_7", "CMD2_8"})
+        click(reception.get(), QString::fromLatin1(digit));
+    ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
+    click(reception.get(), QStringLiteral("CMD2_11"));
+    ok = shoot(outDir, QStringLiteral("car.png")) && ok;
+    for (const char* digit : {"CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4"})
+        click(reception.get(), QString::fromLatin1(digit));
+    click(reception.get(), QStringLiteral("CMD3_11"));
+    ok = shoot(outDir, QStringLiteral("payment.png")) && ok;
+    click(reception.get(), QStringLiteral("CMD_6"));
+    settle(600);
+    ok = shoot(outDir, QStringLiteral("completion.png")) && ok;
+    return ok ? 0 : 1;
+}
