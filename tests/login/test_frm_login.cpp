@@ -266,7 +266,7 @@ TEST_F(LoginScreen, EnterMovesTheFocusExceptInThePasswordBox)
     ASSERT_EQ(QApplication::focusWidget(), box("ID"));
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::keyClick(box("ID"), Qt::Key_Return);
-    QTest::qWaitFor([&] { return QApplication::focusWidget() != box("ID"); }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() != box("ID"); }, 2000));
     EXPECT_EQ(QApplication::focusWidget(), box("PW"));
     EXPECT_EQ(loginRequests(), 0);
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -314,8 +314,9 @@ TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
         EXPECT_EQ(box("ID")->text(), c.id);
         EXPECT_EQ(box("PW")->text(), c.pw);
         EXPECT_TRUE(key()->isEnabled());
-        if (c.stored.split(QStringLiteral("◈")).size() != 4)
+        if (c.stored.split(QStringLiteral("◈")).size() != 4) {
             EXPECT_EQ(screen->storedOptions().join(QStringLiteral("◈")), kDefault);
+        }
     }
     EXPECT_EQ(loginRequests(), 0);
 }
