@@ -1,0 +1,82 @@
+// What the customer sees: every text fits its place, in a font that has the Korean glyphs.
+// SUMBREL_SCREENSHOT_DIR=<folder> also saves the screens as PNG files for a look by eye.
+#include "reception_fixture.h"
+
+#include <QFontMetrics>
+#include <QRawFont>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+// Texts that do not fit their label or key, on what is visible of the window.
+QStringList Clipped(QWidget& window)
+{
+    QStringList out;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty())
+            continue;
+        const QRect area = label->contentsRect();
+        const QRect need = QFontMetrics(label->font()).boundingRect(area, int(label->alignment()) | Qt::TextWordWrap,
+                                                                     label->text());
+        if (need.width() > area.width() || need.height() > area.height())
+            out << label->objectName() + u':' + label->text();
+    }
+    for (CaptionKey* key : window.findChildren<CaptionKey*>()) {
+        if (!key->isVisibleTo(&window) || key->caption().isEmpty())
+            continue;
+        const QRect area = key->rect().adjusted(4, 4, -4, -4);
+        const QRect need = QFontMetrics(key->font()).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, key->caption());
+        if (need.width() > area.width() || need.height() > area.height())
+            out << key->objectName() + u':' + key->caption();
+    }
+    return out;
+}
+
+void Save(QWidget& window, const char* name)
+{
+    const QByteArray folder = qgetenv("SUMBREL_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/reception-") + QString::fromLatin1(name)
+                           + QStringLiteral(".png"));
+}
+
+} // namespace
+
+TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
+{
+    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("12")},
+                       {QStringLiteral("time"), QStringLiteral("35분")},
+                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    EXPECT_EQ(Clipped(s), QStringList()) << "start";
+    Save(s, "start");
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("12345678"));
+    s.lbl주문금액()->setText(QStringLiteral("128,500원"));  // the widest total the list would show
+    EXPECT_EQ(Clipped(s), QStringList()) << "phone";
+    Save(s, "phone");
+    s.CMD2(11)->touch();
+    typeCar(QStringLiteral("1234"));
+    EXPECT_EQ(Clipped(s), QStringList()) << "car";
+    Save(s, "car");
+    s.CMD3(11)->touch();
+    EXPECT_EQ(Clipped(s), QStringList()) << "payment";
+    Save(s, "payment");
+    s.CMD(6)->touch();
+    ASSERT_EQ(s.currentPanel(), 4);
+    EXPECT_EQ(Clipped(s), QStringList()) << "completion";
+    Save(s, "completion");
+}
+
+TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
+{
+    frmMain& s = open();
+    for (QWidget* w : {static_cast<QWidget*>(s.CMD(1)), static_cast<QWidget*>(s.lblPhoneA()),
+                       static_cast<QWidget*>(s.lblWaitTitle()), static_cast<QWidget*>(s.CMD2(13))}) {
+        const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
+        EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접'))) << w->objectName().toStdString() << " "
+                                                                          << raw.familyName().toStdString();
+    }
+}

@@ -1,0 +1,122 @@
+// The settings load at each reset and the waiting-status poll.
+#include "reception_fixture.h"
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
+{
+    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("3분")},
+                       {QStringLiteral("time"), QStringLiteral("15분")},
+                       {QStringLiteral("TakeOutCarText"), QStringLiteral("드라이브 스루!줄바꿈!네 자리")},
+                       {QStringLiteral("TakeOutPCText"), QStringLiteral("픽업대")},
+                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TOPayTypeS"), QStringLiteral("y")}});
+    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("3"));
+    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("3"));
+    EXPECT_EQ(caption(s.lbl예상대기시간(0)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QStringLiteral("15분"));
+    EXPECT_EQ(s.TakeOutCarText(), QStringLiteral("드라이브 스루\r\n네 자리"));
+    EXPECT_EQ(s.lblDriveThruText()->text(), QStringLiteral("드라이브 스루\n네 자리"));
+    EXPECT_EQ(s.TakeOutPCText(), QStringLiteral("픽업대"));
+    EXPECT_EQ(s.TakeOutCarYN(), QStringLiteral("Y"));
+    EXPECT_EQ(s.TOPayTypeS(), QStringLiteral("y"));
+    s.CMD(1)->touch();
+    EXPECT_EQ(s.CMD3(11)->caption(), QStringLiteral("접수")) << "\"y\" is not \"Y\"";
+    const QString log = logText(QStringLiteral("_WinHttp"));
+    EXPECT_TRUE(log.contains(QStringLiteral("Load_Setting() ... ") + shop.httpBase()
+                             + QStringLiteral("/program/TOLoadProgram.php?ID=demo&PassWord=")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Load_Setting() ... ResponseStr:\r\n")));
+}
+
+TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
+{
+    frmMain& s = open({{QStringLiteral("raw"), QStringLiteral("<html>점검 중</html>")}});
+    EXPECT_TRUE(s.TOWhereYN().isEmpty() && s.TakeOutCarYN().isEmpty() && s.TOPayTypeS().isEmpty());
+    EXPECT_TRUE(s.CMD(0)->isHidden());
+    EXPECT_EQ(s.CMD(1)->pos(), QPoint(70, 315));
+    EXPECT_EQ(s.lblDriveThruText()->text(), QString());
+    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QString());
+    s.CMD(1)->touch();
+    EXPECT_EQ(s.CMD2(11)->caption(), QStringLiteral("접수"));
+}
+
+TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
+{
+    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("4")}, {QStringLiteral("omit"), QStringLiteral("time")}});
+    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("4"));
+    EXPECT_EQ(caption(s.lbl예상대기시간(0)), QString());
+    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QString());
+}
+
+TEST_F(ReceptionTest, PollFillsTheLabelsAndTracesAnUnchangedAnswerShortly)
+{
+    frmMain& s = open();
+    shop.setSettings({{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
+    EXPECT_TRUE(s.TOLoad());
+    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("3"));
+    EXPECT_EQ(caption(s.lbl예상대기시간(0)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("3"));
+    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QStringLiteral("15분"));
+    EXPECT_TRUE(s.TOLoad());
+    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("3")) << "the labels are filled again";
+
+    const QString http = logText(QStringLiteral("_WinHttp"));
+    const QString general = logText();
+    const QString request = QStringLiteral("TOLoad() ... ") + shop.httpBase() + QStringLiteral("/program/TOLoadProgram.php?");
+    EXPECT_EQ(http.count(request), 1);
+    EXPECT_EQ(general.count(request), 1);
+    EXPECT_EQ(http.count(QStringLiteral("TOLoad() ... ResponseStr:\r\n... count[3분]count")), 1);
+    static const QRegularExpression same(QStringLiteral("TOLoad\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\. \\d+ms 걸림\\.\r\n"));
+    EXPECT_EQ(http.count(same), 1);
+}
+
+TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
+{
+    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("2")}});
+    ASSERT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("2"));
+    shop.setSettings({{QStringLiteral("omit"), QStringLiteral("count")}, {QStringLiteral("time"), QStringLiteral("9분")}});
+    s.TOLoad();
+    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QString());
+    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QString());
+    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QStringLiteral("9분"));
+    EXPECT_FALSE(logText(QStringLiteral("_WinHttp")).contains(QStringLiteral("TOLoad() ... ResponseStr:\r\n")))
+        << "no answer line without count[";
+    shop.stop();
+    s.TOLoad();
+    for (QLabel* label : {s.lbl현재대기팀수(0), s.lbl현재대기팀수(1), s.lbl예상대기시간(0), s.lbl예상대기시간(1)})
+        EXPECT_EQ(caption(label), QString()) << label->objectName().toStdString();
+}
+
+TEST_F(ReceptionTest, RefreshTimerStartsAtFirstShowAndPolls)
+{
+    frmMain& s = open();
+    EXPECT_FALSE(s.Timer_Refresh()->isActive());
+    shop.setSettings({{QStringLiteral("count"), QStringLiteral("6")}});
+    shop.clearRequests();
+    s.show();
+    EXPECT_TRUE(s.Timer_Refresh()->isActive());
+    EXPECT_EQ(s.Timer_Refresh()->interval(), scaledMs(15000));
+    QTRY_VERIFY_WITH_TIMEOUT(!logText().isEmpty() && logText().contains(QStringLiteral("TOLoad() ... ")), 5000);
+    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("6"));
+    s.hide();
+}
+
+TEST_F(ReceptionTest, OperatorKeysCallTheirHooksAndReset)
+{
+    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    int settingsOpened = 0;
+    int ended = 0;
+    s.openSettings = [&] {
+        ++settingsOpened;
+        shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")}});
+    };
+    s.terminateProgram = [&] { ++ended; };
+    s.lblConfig()->touch();
+    EXPECT_EQ(settingsOpened, 1);
+    EXPECT_EQ(s.currentPanel(), 0);
+    EXPECT_TRUE(s.CMD(0)->isHidden()) << "the reset reloads the settings";
+    EXPECT_EQ(ended, 0);
+    s.lblTerminate()->touch();
+    EXPECT_EQ(ended, 1);
+}

@@ -1,0 +1,201 @@
+// The submission: completion panel, countdown, refusal, failure and the dimmed backdrop.
+#include "reception_fixture.h"
+
+#include <QTest>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
+} // namespace
+
+class SubmissionTest : public ReceptionTest {
+public:
+    void toPaymentPanel(const QString& phone, const QString& car)
+    {
+        screen->CMD(1)->touch();
+        enterPhone(phone);
+        screen->CMD2(11)->touch();
+        typeCar(car);
+        screen->CMD3(11)->touch();
+    }
+};
+
+TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
+{
+    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    toPaymentPanel(QStringLiteral("01012345678"), QStringLiteral("1234"));
+    s.CMD(5)->touch();
+    ASSERT_EQ(s.currentPanel(), 4);
+    EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
+    EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    EXPECT_TRUE(s.CMD3(14)->isKeyEnabled());
+    EXPECT_TRUE(s.Timer_Closer()->isActive());
+    EXPECT_EQ(s.Timer_Closer()->interval(), scaledMs(1000));
+    s.Timer_Closer()->stop();  // ticks by hand from here: exact counts
+    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("10"));
+    s.Timer_Closer_Timer();
+    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("9"));
+    for (int tick = 2; tick <= 9; ++tick)
+        s.Timer_Closer_Timer();
+    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("1"));
+    EXPECT_EQ(s.currentPanel(), 4);
+    s.Timer_Closer_Timer();
+    EXPECT_EQ(s.currentPanel(), 0);
+    EXPECT_FALSE(s.picFrame(4)->isVisibleTo(&s));
+    EXPECT_FALSE(s.picFrame(3)->isVisibleTo(&s));
+    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("10"));
+    EXPECT_EQ(phoneTag(), QStringLiteral("010"));
+}
+
+TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
+{
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("12345678"));
+    s.CMD2(11)->touch();
+    ASSERT_EQ(s.currentPanel(), 4);
+    QTRY_COMPARE_WITH_TIMEOUT(s.currentPanel(), 0, 5000);
+    EXPECT_FALSE(s.Timer_Closer()->isActive());
+
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("87654321"));
+    s.CMD2(11)->touch();
+    ASSERT_EQ(s.currentPanel(), 4);
+    s.Timer_Closer()->stop();
+    s.Timer_Closer_Timer();
+    s.CMD3(14)->touch();  // 확인
+    EXPECT_EQ(s.currentPanel(), 0);
+    EXPECT_FALSE(s.Timer_Closer()->isActive());
+    EXPECT_EQ(shop.orders().size(), 2);
+}
+
+TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingKept)
+{
+    {
+        frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+        toPaymentPanel(QStringLiteral("01033334444"), QStringLiteral("9876"));
+        ASSERT_EQ(s.currentPanel(), 3);
+        shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
+        s.CMD(6)->touch();
+        EXPECT_EQ(s.currentPanel(), 3);
+        EXPECT_FALSE(s.picFrame(4)->isVisibleTo(&s));
+        EXPECT_TRUE(s.picFrame(3)->isVisibleTo(&s));
+        EXPECT_FALSE(s.Timer_Closer()->isActive());
+        EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-3**3-4444"));
+        EXPECT_EQ(caption(s.lblCarNumber(1)), QStringLiteral("9876"));
+        EXPECT_EQ(gs().selectedOrder, kCart);
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_FALSE(s.CMD3(14)->isKeyEnabled());
+        // The disabled key only leaves its line in the general log.
+        s.CMD3_Click(14);
+        EXPECT_EQ(s.currentPanel(), 3);
+        EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
+        // The retry goes through.
+        s.CMD(6)->touch();
+        EXPECT_EQ(s.currentPanel(), 4);
+        EXPECT_TRUE(s.CMD3(14)->isKeyEnabled());
+        const QJsonArray orders = shop.orders();
+        ASSERT_EQ(orders.size(), 1);
+        EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01033334444"));
+        EXPECT_EQ(orders[0][QStringLiteral("taxi")].toString(), QStringLiteral("9876"));
+    }
+}
+
+TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
+{
+    const QString kinds[] = {QStringLiteral("garbage"), QStringLiteral("close"), QStringLiteral("status")};
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("24681357"));
+    for (const QString& kind : kinds) {
+        shop.setFault(kOrderPath, kind, 1, 500);
+        s.CMD2(11)->touch();
+        EXPECT_EQ(s.currentPanel(), 1) << kind.toStdString();
+        EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
+        EXPECT_TRUE(s.picFrame(1)->isVisibleTo(&s));
+    }
+    EXPECT_TRUE(shop.orders().isEmpty());
+}
+
+TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesCompletionAgain)
+{
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    for (int customer = 0; customer < 2; ++customer) {
+        s.CMD(1)->touch();
+        typePhone(QStringLiteral("13572468"));
+        s.CMD2(11)->touch();
+        ASSERT_EQ(s.currentPanel(), 4);
+        if (customer == 1) {
+            EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 실패"));
+            EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("이미 신청된 번호입니다."));
+            EXPECT_TRUE(s.Timer_Closer()->isActive());
+            EXPECT_TRUE(s.CMD3(14)->isKeyEnabled());
+        }
+        s.CMD3(14)->touch();
+    }
+    EXPECT_EQ(shop.orders().size(), 1);
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("99990000"));
+    s.CMD2(11)->touch();
+    ASSERT_EQ(s.currentPanel(), 4);
+    EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
+    EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), frmMain::titleColour());
+    EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    EXPECT_EQ(shop.orders().size(), 2);
+}
+
+TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
+{
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("12345678"));
+    shop.clearRequests();
+    s.CMD2(11)->touch();
+    QString body;
+    for (const QJsonValue& r : shop.requests())
+        if (r[QStringLiteral("path")].toString() == kOrderPath)
+            body = r[QStringLiteral("raw_body")].toString();
+    EXPECT_TRUE(body.startsWith(QStringLiteral("ID=demo&PassWord=demo1234&phonet=01012345678&where=포장&pay=0&taxi=&memo=현장접수&menu=")))
+        << body.toStdString();
+    // The order text travels escaped: line breaks and "+" in their escaped forms.
+    EXPECT_TRUE(body.contains(QStringLiteral("<subprice>플랏뚜ㅋ500원</subprice>!줄바꿈!</menubrr>!줄바꿈!")))
+        << body.toStdString();
+    EXPECT_FALSE(body.contains(u'\n'));
+    const QString log = logText(QStringLiteral("_WinHttp"));
+    EXPECT_TRUE(log.contains(QStringLiteral("Save_Input() ... ")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Save_Input() ... ResponseStr:\r\n")));
+}
+
+TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
+{
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    s.CMD(1)->touch();
+    typePhone(QStringLiteral("12345678"));
+    const QImage before = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    s.CMD2(11)->touch();
+    ASSERT_EQ(s.currentPanel(), 4);
+    auto* backdrop = s.picFrame(4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
+    ASSERT_NE(backdrop, nullptr);
+    const QImage dimmed = backdrop->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(dimmed.size(), before.size());
+    // Every pixel is the screen's pixel AND grey 128.
+    int differing = 0;
+    for (int y = 0; y < before.height(); y += 7)
+        for (int x = 0; x < before.width(); x += 7) {
+            const QRgb b = before.pixel(x, y);
+            const QRgb expected = qRgb(qRed(b) & 128, qGreen(b) & 128, qBlue(b) & 128);
+            if (dimmed.pixel(x, y) != expected)
+                ++differing;
+        }
+    EXPECT_EQ(differing, 0);
+    // White panel and the yellow next key, as the customer sees them darkened.
+    EXPECT_EQ(QColor(dimmed.pixel(474 + 16, 4 + 240)), QColor(128, 128, 128));
+    EXPECT_EQ(QColor(dimmed.pixel(474 + 355 + 8, 4 + 625 + 8)), QColor(128, 128, 0));
+    // The box itself stays in front of the backdrop.
+    EXPECT_TRUE(s.picFrame4()->isVisibleTo(&s));
+    const QObjectList stack = s.picFrame(4)->children();
+    EXPECT_LT(stack.indexOf(backdrop), stack.indexOf(s.picFrame4()));
+}

@@ -1,0 +1,152 @@
+// The reception rules that need no widget.
+#include "reception_rules.h"
+
+#include <gtest/gtest.h>
+
+using namespace sumbrel::reception;
+
+TEST(PhoneDisplay, MasksPositionsFiveAndSixForEveryLength)
+{
+    const QString all = QStringLiteral("010123456789");
+    const QStringList expected = {
+        QString(), QStringLiteral("0"), QStringLiteral("01"), QStringLiteral("010"), QStringLiteral("010-1"),
+        QStringLiteral("010-1*"), QStringLiteral("010-1**"), QStringLiteral("010-1**4"), QStringLiteral("010-1**4-5"),
+        QStringLiteral("010-1**4-56"), QStringLiteral("010-1**4-567"), QStringLiteral("010-1**4-5678"),
+        QStringLiteral("010-1**4-56789"),
+    };
+    for (int length = 0; length <= 12; ++length)
+        EXPECT_EQ(PhoneDisplay(all.left(length)), expected[length]) << "length " << length;
+}
+
+TEST(DigitEntry, AppendsUpToTheLimitAndDeletesFromTheEnd)
+{
+    struct Case {
+        QString text;
+        int digit;
+        int max;
+        QString appended;
+    };
+    const Case cases[] = {
+        {QString(), 0, 11, QStringLiteral("0")},
+        {QStringLiteral("0101234567"), 8, 11, QStringLiteral("01012345678")},
+        {QStringLiteral("01012345678"), 9, 11, QStringLiteral("01012345678")},
+        {QStringLiteral("123"), 4, 4, QStringLiteral("1234")},
+        {QStringLiteral("1234"), 5, 4, QStringLiteral("1234")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AppendDigit(c.text, c.digit, c.max), c.appended) << c.text.toStdString();
+    EXPECT_EQ(DeleteLastDigit(QStringLiteral("7")), QString());
+    EXPECT_EQ(DeleteLastDigit(QStringLiteral("010")), QStringLiteral("01"));
+    EXPECT_EQ(DeleteLastDigit(QString()), QString());
+}
+
+TEST(NumberChecks, MobileNumbersAndCompleteCarNumbers)
+{
+    EXPECT_TRUE(IsMobileNumber(QStringLiteral("01012345678")));
+    EXPECT_TRUE(IsMobileNumber(QStringLiteral("0101234567")));
+    EXPECT_TRUE(IsMobileNumber(QStringLiteral("0191234567")));
+    EXPECT_FALSE(IsMobileNumber(QStringLiteral("010123456")));   // 9 digits
+    EXPECT_FALSE(IsMobileNumber(QStringLiteral("0212345678")));  // Seoul
+    EXPECT_FALSE(IsMobileNumber(QStringLiteral("03112345678")));
+    EXPECT_FALSE(IsMobileNumber(QStringLiteral("010")));
+    EXPECT_TRUE(IsCompleteCarNumber(QStringLiteral("1234")));
+    EXPECT_FALSE(IsCompleteCarNumber(QStringLiteral("123")));
+}
+
+TEST(CustomerPath, NextKeysAndPanelsFollowTheExactSettings)
+{
+    struct Case {
+        const char16_t* car;
+        const char16_t* pay;
+        QString phoneKey, carKey;
+        int afterPhone, lastEntry, numberChange;
+    };
+    const QString next = QStringLiteral("다음");
+    const QString submit = QStringLiteral("접수");
+    const Case cases[] = {
+        {u"Y", u"Y", next, next, kCarPanel, kPaymentPanel, kCarPanel},
+        {u"Y", u"N", next, submit, kCarPanel, kCarPanel, kCarPanel},
+        {u"N", u"Y", next, next, kPaymentPanel, kPaymentPanel, kPhonePanel},
+        {u"", u"", submit, submit, kCompletionPanel, kPhonePanel, kPhonePanel},
+        {u"y", u"Y ", submit, submit, kCompletionPanel, kPhonePanel, kPhonePanel},
+    };
+    for (const Case& c : cases) {
+        const QString car = QString::fromUtf16(c.car);
+        const QString pay = QString::fromUtf16(c.pay);
+        const NextKeyCaptions keys = NextKeys(car, pay);
+        SCOPED_TRACE((car + u'/' + pay).toStdString());
+        EXPECT_EQ(keys.phoneKey, c.phoneKey);
+        EXPECT_EQ(keys.carKey, c.carKey);
+        EXPECT_EQ(PanelAfterPhone(car, pay), c.afterPhone);
+        EXPECT_EQ(LastEntryPanel(car, pay), c.lastEntry);
+        EXPECT_EQ(PanelForNumberChange(car), c.numberChange);
+    }
+}
+
+TEST(ReceptionSettings, ParsesTheSevenFieldsWithConversions)
+{
+    const QString answer = QStringLiteral(
+        "<html>count[3분]count time[15분]time TakeOutPCText[가\r나!줄바꿈!다]TakeOutPCText TOWhereYN[Y]TOWhereYN "
+        "TakeOutCarYN[N]TakeOutCarYN TakeOutCarText[차량!줄바꿈!번호\n끝]TakeOutCarText TOPayTypeS[Y]TOPayTypeS");
+    const ReceptionSettings s = ParseReceptionSettings(answer);
+    ASSERT_TRUE(s.waiting.teams.has_value());
+    EXPECT_EQ(*s.waiting.teams, QStringLiteral("3"));
+    ASSERT_TRUE(s.waiting.time.has_value());
+    EXPECT_EQ(*s.waiting.time, QStringLiteral("15분"));
+    EXPECT_EQ(s.TakeOutPCText, QStringLiteral("가나\r\n다"));
+    EXPECT_EQ(s.TOWhereYN, QStringLiteral("Y"));
+    EXPECT_EQ(s.TakeOutCarYN, QStringLiteral("N"));
+    EXPECT_EQ(s.TakeOutCarText, QStringLiteral("차량\r\n번호\n끝"));  // a lone LF stays
+    EXPECT_EQ(s.TOPayTypeS, QStringLiteral("Y"));
+}
+
+TEST(ReceptionSettings, MissingFieldsGiveEmptySettingsAndNoWaitingValues)
+{
+    for (const QString& answer : {QString(), QStringLiteral("로그인 실패"), QStringLiteral("time[7]time")}) {
+        const ReceptionSettings s = ParseReceptionSettings(answer);
+        EXPECT_FALSE(s.waiting.teams.has_value());
+        EXPECT_TRUE(s.TakeOutPCText.isEmpty() && s.TOWhereYN.isEmpty() && s.TakeOutCarYN.isEmpty()
+                    && s.TakeOutCarText.isEmpty() && s.TOPayTypeS.isEmpty());
+    }
+    EXPECT_EQ(ParseReceptionSettings(QStringLiteral("time[7]time")).waiting.time.value_or(QString()), QStringLiteral("7"));
+    EXPECT_EQ(WaitingTeamsText(QStringLiteral("분1분2분")), QStringLiteral("12"));
+}
+
+TEST(DiningKeys, TwoKeysOnlyForExactlyY)
+{
+    const DiningKeyPlacement both = PlaceDiningKeys(QStringLiteral("Y"));
+    EXPECT_TRUE(both.eatInVisible);
+    EXPECT_EQ(both.eatIn, QPoint(70, 205));
+    EXPECT_EQ(both.takeout, QPoint(70, 430));
+    for (const QString& other : {QStringLiteral("N"), QStringLiteral("y"), QString(), QStringLiteral("Y ")}) {
+        const DiningKeyPlacement one = PlaceDiningKeys(other);
+        EXPECT_FALSE(one.eatInVisible) << other.toStdString();
+        EXPECT_EQ(one.takeout, QPoint(70, 315)) << other.toStdString();
+    }
+}
+
+TEST(KeyLook, PlainKeysGreyActionKeysYellow)
+{
+    const QColor grey(231, 231, 231), greyDown(192, 192, 192), yellow(255, 213, 0), yellowDown(205, 176, 32);
+    struct Case {
+        KeyGroup group;
+        int index;
+        bool plain;
+    };
+    const Case cases[] = {{KeyGroup::CMD, 0, true},   {KeyGroup::CMD, 4, true},   {KeyGroup::CMD, 5, false},
+                          {KeyGroup::CMD, 7, false},  {KeyGroup::CMD2, 10, true}, {KeyGroup::CMD2, 11, false},
+                          {KeyGroup::CMD2, 13, false}, {KeyGroup::CMD3, 0, true}, {KeyGroup::CMD3, 14, false}};
+    for (const Case& c : cases) {
+        const KeyColours k = ColoursFor(c.group, c.index);
+        EXPECT_EQ(k.rest, c.plain ? grey : yellow) << c.index;
+        EXPECT_EQ(k.pressed, c.plain ? greyDown : yellowDown) << c.index;
+    }
+    EXPECT_EQ(DisabledKeyLine(KeyGroup::CMD3), QStringLiteral("→CMD3_Click Disabled ... Quit"));
+}
+
+TEST(PollTrace, TailFromTheFirstCount)
+{
+    EXPECT_EQ(PollAnswerTail(QStringLiteral("<p>head</p>count[2]count time[6분]time")).value_or(QString()),
+              QStringLiteral("... count[2]count time[6분]time"));
+    EXPECT_FALSE(PollAnswerTail(QStringLiteral("time[6분]time")).has_value());
+}
