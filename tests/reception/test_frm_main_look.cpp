@@ -80,3 +80,60 @@ TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
                                                                           << raw.familyName().toStdString();
     }
 }
+
+namespace {
+void Send(QWidget* w, QEvent::Type type)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+} // namespace
+
+TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
+{
+    frmMain& s = open();
+    s.CMD(1)->touch();
+    struct Case {
+        CaptionKey* key;
+        QColor rest, pressed;
+    };
+    const Case cases[] = {{s.CMD2(5), QColor(231, 231, 231), QColor(192, 192, 192)},
+                          {s.CMD2(11), QColor(255, 213, 0), QColor(205, 176, 32)},
+                          {s.CMD(2), QColor(231, 231, 231), QColor(192, 192, 192)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key->objectName().toStdString());
+        EXPECT_TRUE(c.key->isRaised());
+        EXPECT_EQ(c.key->background(), c.rest);
+        Send(c.key, QEvent::MouseButtonPress);
+        EXPECT_FALSE(c.key->isRaised());
+        EXPECT_EQ(c.key->background(), c.pressed);
+        c.key->showReleased();
+        EXPECT_TRUE(c.key->isRaised());
+        EXPECT_EQ(c.key->background(), c.rest);
+    }
+    // press, release, double click, release: a digit twice.
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                           QEvent::MouseButtonRelease})
+        Send(s.CMD2(8), t);
+    EXPECT_EQ(phoneTag(), QStringLiteral("01088"));
+    // A disabled key keeps its look and only logs its click.
+    CaptionKey* ok = s.CMD3(14);
+    ok->setKeyEnabled(false);
+    Send(ok, QEvent::MouseButtonPress);
+    EXPECT_TRUE(ok->isRaised());
+    Send(ok, QEvent::MouseButtonRelease);
+    EXPECT_EQ(s.currentPanel(), 1);
+    EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
+}
+
+TEST_F(ReceptionTest, DualMonitorPlacesTheWindowAtTheOtherScreensCorner)
+{
+    gs().useDualMonitor = true;
+    gs().LeftO = 1280;
+    gs().TopO = 16;
+    frmMain& s = open();
+    EXPECT_EQ(s.pos(), QPoint(1280, 16));
+    EXPECT_TRUE(s.windowFlags().testFlag(Qt::FramelessWindowHint));
+}
