@@ -1,5 +1,7 @@
 // The terminal's executable: command line, dialog seam, then the start-up sequence.
 #include "dialogs.h"
+#include "frm_login.h"
+#include "frm_main.h"
 #include "global_state.h"
 #include "screen_utils.h"
 #include "startup.h"
@@ -65,8 +67,22 @@ int main(int argc, char* argv[])
     sumbrel::StartOptions options;
     options.programFolder = parser.value(home);
     options.serviceHost = parser.value(host);
-    if (sumbrel::Main(options) == sumbrel::StartResult::AlreadyRunning)
+    // The reception screen lives for the rest of the run once the login opens it.
+    std::unique_ptr<sumbrel::frmMain> reception;
+    sumbrel::LoginHooks hooks;
+    hooks.openReception = [&reception] {
+        reception = std::make_unique<sumbrel::frmMain>();
+        reception->show();
+    };
+    auto openLogin = [&hooks] {
+        auto* login = new sumbrel::frmLogin(hooks);
+        login->setAttribute(Qt::WA_DeleteOnClose);
+        login->m_FirstActivated = true;
+        login->show();
+    };
+    if (sumbrel::Main(options, openLogin) == sumbrel::StartResult::AlreadyRunning)
         return 1;
-    // No screen is open yet: the start-up ends here.
-    return 0;
+    const int code = app.exec();
+    reception.reset();
+    return code;
 }
