@@ -5,6 +5,10 @@
 #include "global_state.h"
 #include "trace_log.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace sumbrel {
 
 namespace {
@@ -42,22 +46,49 @@ constexpr std::array<int, kTagCount> kTagColumn = {
 
 constexpr qsizetype kMaxTagLength = 17;  // "poscategorynumber"
 
-// Tags grouped by length, so the name ending at a "[" is matched with a few comparisons.
-struct TagsByLength {
-    std::array<std::vector<int>, kMaxTagLength + 1> ids;
-    std::array<QString, kTagCount> closing;  // "]" + name
-    TagsByLength()
+inline bool sameChars(const QChar* a, QStringView b)
+{
+    const char16_t* p = b.utf16();
+    for (qsizetype i = 0; i < b.size(); ++i)
+        if (a[i].unicode() != p[i])
+            return false;
+    return true;
+}
+
+// Tags grouped by length, so the name ending at a "[" is matched with a few comparisons; with each
+// tag the shorter tags that end it ("num" ends "SOregdate1num"), which open at the same "[".
+struct TagTable {
+    std::array<std::vector<int>, kMaxTagLength + 1> byLength;
+    std::array<std::vector<int>, kTagCount> endingTags;
+    TagTable()
     {
-        for (int t = 0; t < kTagCount; ++t) {
-            ids[size_t(kTagNames[size_t(t)].size())].push_back(t);
-            closing[size_t(t)] = u']' + kTagNames[size_t(t)].toString();
-        }
+        for (int t = 0; t < kTagCount; ++t)
+            byLength[size_t(kTagNames[size_t(t)].size())].push_back(t);
+        for (int t = 0; t < kTagCount; ++t)
+            for (int u = 0; u < kTagCount; ++u)
+                if (u != t && kTagNames[size_t(t)].endsWith(kTagNames[size_t(u)]))
+                    endingTags[size_t(t)].push_back(u);
+    }
+    // The longest tag that the chars before `end` end with, or -1.
+    int longestEndingAt(const QChar* end, qsizetype run) const
+    {
+        for (qsizetype len = std::min(run, kMaxTagLength); len > 0; --len)
+            for (int t : byLength[size_t(len)])
+                if (sameChars(end - len, kTagNames[size_t(t)]))
+                    return t;
+        return -1;
     }
 };
-const TagsByLength& tagTable()
+const TagTable& tagTable()
 {
-    static const TagsByLength table;
+    static const TagTable table;
     return table;
+}
+
+// Every escape form holds "!" or "플"; most texts hold neither and need no decoding passes.
+inline bool needsDecoding(QStringView text)
+{
+    return text.contains(u'!') || text.contains(u'플');
 }
 
 inline bool isNameChar(QChar c)
@@ -66,73 +97,155 @@ inline bool isNameChar(QChar c)
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
 }
 
+// First index from `i` on whose char is a or b, or n. The searches inside a record are short and
+// many: an inline scan, eight chars at a time where SSE2 is there, beats a library call per search.
+inline qsizetype scanFor(const char16_t* p, qsizetype i, qsizetype n, char16_t a, char16_t b)
+{
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi16(short(a));
+    const __m128i vb = _mm_set1_epi16(short(b));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int m = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, va), _mm_cmpeq_epi16(v, vb)));
+        if (m)
+            return i + (__builtin_ctz(unsigned(m)) >> 1);
+    }
+#endif
+    for (; i < n; ++i)
+        if (p[i] == a || p[i] == b)
+            return i;
+    return n;
+}
+
+inline qsizetype findChar(QStringView text, char16_t c, qsizetype from)
+{
+    const qsizetype at = scanFor(text.utf16(), from, text.size(), c, c);
+    return at < text.size() ? at : -1;
+}
+
+// First occurrence of needle in text from `from` on, or -1.
+qsizetype find(QStringView text, QStringView needle, qsizetype from = 0)
+{
+    const char16_t first = needle.utf16()[0];
+    const QStringView rest = needle.mid(1);
+    const qsizetype last = text.size() - needle.size();
+    const char16_t* p = text.utf16();
+    for (qsizetype i = from; i <= last; ++i) {
+        i = scanFor(p, i, last + 1, first, first);
+        if (i > last)
+            return -1;
+        if (sameChars(text.data() + i + 1, rest))
+            return i;
+    }
+    return -1;
+}
+
+// Position of "]" + name in text from `from` on, or -1. Looks for the "]" and compares the name
+// after it, cheaper than a general substring search for these short closings.
+qsizetype findClosing(QStringView text, qsizetype from, QStringView name)
+{
+    const qsizetype size = text.size();
+    while (true) {
+        const qsizetype at = findChar(text, u']', from);
+        if (at < 0)
+            return -1;
+        if (at + 1 + name.size() <= size && sameChars(text.data() + at + 1, name))
+            return at;
+        from = at + 1;
+    }
+}
+
 // The text after the first open, up to the first close after it (or the end), trimmed.
 QStringView inner(QStringView text, QStringView open, QStringView close)
 {
-    const qsizetype at = text.indexOf(open);
+    const qsizetype at = find(text, open);
     if (at < 0)
         return {};
     const qsizetype start = at + open.size();
-    const qsizetype end = text.indexOf(close, start);
+    const qsizetype end = find(text, close, start);
     return (end < 0 ? text.mid(start) : text.mid(start, end - start)).trimmed();
 }
 
-// One record: a single pass over its "[" finds the first opening of every tag (also one that ends
-// another name, as "num[" inside "SOregdate1num["), then each value is cut up to its closing tag.
-void ReadRecord(QStringView rec, MenuCatalogue& table)
+QStringView valueAt(QStringView rec, qsizetype start, int tag)
 {
-    const TagsByLength& tags = tagTable();
+    const qsizetype end = findClosing(rec, start, kTagNames[size_t(tag)]);
+    return end < 0 ? rec.mid(start) : rec.mid(start, end - start);
+}
+
+// BuildOptionGroup for a value known to hold no "◈".
+QString BuildUnmarkedOptionGroup(QStringView raw);
+
+constexpr QStringView kOpen = u"<menubrr>";
+constexpr QStringView kClose = u"</menubrr>";
+
+// One record, starting after its "<menubrr>" at `from`: a single pass finds where the record ends
+// (its first "</menubrr>", else the next "<menubrr>" or the end of the answer) and, on the way, the
+// first opening of every tag (also one that ends another name, as "num[" inside "SOregdate1num[").
+// Then each value is cut up to its closing tag. Returns the position of the next "<menubrr>" or -1.
+qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
+{
+    const TagTable& tags = tagTable();
     std::array<qsizetype, kTagCount> start;
     start.fill(-1);
     int missing = kTagCount;
-    qsizetype pos = 0;
-    while (missing > 0) {
-        const qsizetype bracket = rec.indexOf(u'[', pos);
-        if (bracket < 0)
-            break;
-        pos = bracket + 1;
-        qsizetype run = 0;
-        while (run < kMaxTagLength && bracket - run > 0 && isNameChar(rec[bracket - run - 1]))
-            ++run;
-        for (qsizetype len = 1; len <= run; ++len) {
-            const auto& candidates = tags.ids[size_t(len)];
-            if (candidates.empty())
+    auto found = [&](int t, qsizetype at) {
+        if (start[size_t(t)] < 0) {
+            start[size_t(t)] = at;
+            --missing;
+        }
+    };
+    const QChar* data = answer.data();
+    const char16_t* p = answer.utf16();
+    const qsizetype n = answer.size();
+    qsizetype end = n;
+    qsizetype next = -1;
+    for (qsizetype i = from; (i = scanFor(p, i, n, u'[', u'<')) < n; ++i) {
+        if (p[i] == u'[') {
+            if (missing == 0)
                 continue;
-            const QStringView name = rec.mid(bracket - len, len);
-            for (int t : candidates) {
-                if (start[size_t(t)] < 0 && name == kTagNames[size_t(t)]) {
-                    start[size_t(t)] = bracket + 1;
-                    --missing;
-                }
+            qsizetype run = 0;
+            while (run < kMaxTagLength && i - run > from && isNameChar(data[i - run - 1]))
+                ++run;
+            const int t = tags.longestEndingAt(data + i, run);
+            if (t < 0)
+                continue;
+            found(t, i + 1 - from);
+            for (int u : tags.endingTags[size_t(t)])
+                found(u, i + 1 - from);
+        } else {
+            if (i + kClose.size() <= n && sameChars(data + i, kClose)) {
+                end = i;
+                next = find(answer, kOpen, i + kClose.size());
+                break;
+            }
+            if (i + kOpen.size() <= n && sameChars(data + i, kOpen)) {
+                end = next = i;
+                break;
             }
         }
     }
+    const QStringView rec = answer.mid(from, end - from);
+    // One look for the mark in the whole record spares a look in each of its values.
+    const bool marked = findChar(rec, kMark.unicode(), 0) >= 0;
 
     std::array<QString, kTagCount> values;
+    std::array<QString, kOptionGroups> groups;
     for (int t = 0; t < kTagCount; ++t) {
         const qsizetype s = start[size_t(t)];
-        if (s < 0) {
+        if (t >= kTagAdd1 && t <= kTagAdd5) {
+            if (s >= 0)
+                groups[size_t(t - kTagAdd1)] = marked ? BuildOptionGroup(valueAt(rec, s, t))
+                                                      : BuildUnmarkedOptionGroup(valueAt(rec, s, t));
+        } else if (t == kTagPrinttext) {
             // A missing tag stores empty text; printtext then holds its empty form ";;".
-            if (t == kTagPrinttext)
-                values[size_t(t)] = NormalisePrintText({});
-            continue;
+            values[size_t(t)] = NormalisePrintText(s < 0 ? QStringView() : valueAt(rec, s, t));
+        } else if (s >= 0) {
+            QString value = valueAt(rec, s, t).toString();
+            values[size_t(t)] = marked ? ReplaceFieldMark(std::move(value)) : std::move(value);
         }
-        const qsizetype end = rec.indexOf(tags.closing[size_t(t)], s);
-        const QStringView value = end < 0 ? rec.mid(s) : rec.mid(s, end - s);
-        if (t == kTagPrinttext)
-            values[size_t(t)] = NormalisePrintText(value);
-        else if (t < kTagAdd1 || t > kTagAdd5)
-            values[size_t(t)] = value.toString();
-    }
-    std::array<QString, kOptionGroups> groups;
-    for (int j = 0; j < kOptionGroups; ++j) {
-        const qsizetype s = start[size_t(kTagAdd1 + j)];
-        if (s < 0)
-            continue;
-        const qsizetype end = rec.indexOf(tags.closing[size_t(kTagAdd1 + j)], s);
-        groups[size_t(j)] = BuildOptionGroup(end < 0 ? rec.mid(s) : rec.mid(s, end - s));
     }
     StoreMenuRecord(table, values, groups);
+    return next;
 }
 
 } // namespace
@@ -184,6 +297,11 @@ void MenuCatalogue::clear()
     m_index.clear();
 }
 
+void MenuCatalogue::reserve(qsizetype slots)
+{
+    m_rows.reserve(size_t(slots));
+}
+
 void MenuCatalogue::reset(qsizetype slots)
 {
     clear();
@@ -192,11 +310,14 @@ void MenuCatalogue::reset(qsizetype slots)
 
 MenuRecord& MenuCatalogue::nextRow()
 {
+    if (size_t(m_taken) == m_rows.size())
+        m_rows.emplace_back();
     return m_rows[size_t(m_taken++)];
 }
 
-void MenuCatalogue::finish()
+void MenuCatalogue::finish(qsizetype slots)
 {
+    m_rows.resize(size_t(std::max(slots, m_taken)));
     m_index.clear();
     m_index.reserve(m_taken);
     // The first row of a number wins, as a search from the top would find it.
@@ -218,14 +339,28 @@ QString ReplaceFieldMark(QString value)
     return value;
 }
 
+QString DecodeText(const QString& value)
+{
+    return needsDecoding(value) ? ZulDecodeAA(value) : value;
+}
+
 QString NormalisePrintText(QStringView value)
 {
     if (value.count(u';') == 2)
-        return value.toString();
+        return ReplaceFieldMark(value.toString());
     return QStringLiteral(";;");
 }
 
 QString BuildOptionGroup(QStringView raw)
+{
+    if (!raw.contains(kMark))
+        return BuildUnmarkedOptionGroup(raw);
+    return BuildUnmarkedOptionGroup(ReplaceFieldMark(raw.toString()));
+}
+
+namespace {
+
+QString BuildUnmarkedOptionGroup(QStringView raw)
 {
     const QStringView yn = inner(raw, u"<yn>", u"</yn>");
     if (yn.isEmpty())
@@ -234,7 +369,7 @@ QString BuildOptionGroup(QStringView raw)
     static constexpr QStringView kSubtitleEnd = u"</subtitle>";
     static constexpr QStringView kSubprice = u"<subprice>";
     static constexpr QStringView kSubpriceEnd = u"</subprice>";
-    const qsizetype first = raw.indexOf(kSubtitle);
+    const qsizetype first = find(raw, kSubtitle);
     if (first < 0)
         return {};
     const qsizetype last = raw.lastIndexOf(kSubpriceEnd);
@@ -255,20 +390,23 @@ QString BuildOptionGroup(QStringView raw)
     qsizetype at = 0;  // options begins with "<subtitle>"
     while (at >= 0) {
         const qsizetype s = at + kSubtitle.size();
-        const qsizetype next = options.indexOf(kSubtitle, s);
+        const qsizetype next = find(options, kSubtitle, s);
         const QStringView piece = next < 0 ? options.mid(s) : options.mid(s, next - s);
-        const qsizetype nameEnd = piece.indexOf(kSubtitleEnd);
+        const qsizetype nameEnd = find(piece, kSubtitleEnd);
         const QStringView name = nameEnd < 0 ? piece : piece.left(nameEnd);
         QStringView price;
-        const qsizetype p = piece.indexOf(kSubprice);
+        const qsizetype p = find(piece, kSubprice);
         if (p >= 0) {
             price = piece.mid(p + kSubprice.size());
-            const qsizetype pe = price.indexOf(kSubpriceEnd);
+            const qsizetype pe = find(price, kSubpriceEnd);
             if (pe >= 0)
                 price = price.left(pe);
         }
         out += kMark;
-        out += ZulDecodeAA(name.toString());
+        if (needsDecoding(name))
+            out += ZulDecodeAA(name.toString());
+        else
+            out += name;
         out += kMark;
         out += price;
         at = next;
@@ -276,11 +414,13 @@ QString BuildOptionGroup(QStringView raw)
     return out;
 }
 
+} // namespace
+
 void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& values,
                      std::array<QString, kOptionGroups>& groups)
 {
     for (int t : {kTagTitle, kTagCategory, kTagInfotext1, kTagInfotext2})
-        values[size_t(t)] = ZulDecodeAA(values[size_t(t)]);
+        values[size_t(t)] = DecodeText(values[size_t(t)]);
     if (values[kTagCategory] == u"분류없음")
         return;
     MenuRecord& row = table.nextRow();
@@ -296,31 +436,13 @@ void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& value
 MenuCatalogue ParseMenuAnswer(QStringView answer)
 {
     MenuCatalogue table;
-    static constexpr QStringView kOpen = u"<menubrr>";
-    static constexpr QStringView kClose = u"</menubrr>";
-    const qsizetype count = CountOf(answer, kOpen);
-    if (count <= 0)
-        return table;
-    // The mark never belongs to a tag, so replacing it once in the whole answer equals replacing it per value.
-    QString marked;
-    if (answer.contains(kMark)) {
-        marked = answer.toString();
-        marked.replace(kMark, kMarkSafe);
-        answer = marked;
-    }
-    table.reset(count);
-    qsizetype at = answer.indexOf(kOpen);
-    while (at >= 0) {
-        const qsizetype s = at + kOpen.size();
-        const qsizetype next = answer.indexOf(kOpen, s);
-        QStringView rec = next < 0 ? answer.mid(s) : answer.mid(s, next - s);
-        const qsizetype end = rec.indexOf(kClose);
-        if (end >= 0)
-            rec = rec.left(end);
-        ReadRecord(rec, table);
-        at = next;
-    }
-    table.finish();
+    // A guess from the size (a full record is over a thousand chars), to spare most regrowing.
+    table.reserve(answer.size() / 1024 + 1);
+    qsizetype slots = 0;
+    for (qsizetype at = find(answer, kOpen); at >= 0; ++slots)
+        at = ReadRecord(answer, at + kOpen.size(), table);
+    // One slot per record; the dropped ones leave theirs empty at the end.
+    table.finish(slots);
     return table;
 }
 

@@ -95,10 +95,12 @@ public:
 
     void clear();
 
-    // Building: size the slots, fill them one by one from row 0, then index.
+    // Building: (optionally) size the slots, fill rows one by one from row 0, then give the number
+    // of slots (empty ones are added at the end) and index.
     void reset(qsizetype slots);
+    void reserve(qsizetype slots);
     MenuRecord& nextRow();
-    void finish();
+    void finish(qsizetype slots);
 
     bool operator==(const MenuCatalogue& other) const
     {
@@ -121,11 +123,14 @@ MenuCatalogue ParseMenuAnswer(QStringView answer);
 QString BuildOptionGroup(QStringView raw);
 // A printtext value stays only when it has exactly three ";"-parts; else ";;".
 QString NormalisePrintText(QStringView value);
+// ZulDecodeAA, skipped for texts that hold no escape form.
+QString DecodeText(const QString& value);
 // Every "◈" turned into "◇".
 QString ReplaceFieldMark(QString value);
 
 // The shared tail of every way of reading a record: decodes, drops "분류없음", stores the row.
-// values: the kMenuTags tag values in tag order (see MenuTagNames), "◈" already replaced;
+// values: the kMenuTags tag values in tag order (see MenuTagNames), "◈" already replaced, printtext
+// normalised;
 // groups: the finished option group texts.
 void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& values,
                      std::array<QString, kOptionGroups>& groups);

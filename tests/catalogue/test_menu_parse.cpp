@@ -105,11 +105,13 @@ TEST(MenuParse, FieldMarkBecomesTheHollowMarkEverywhere)
                                                 {{QStringLiteral("title"), QStringLiteral("라떼◈아트")},
                                                  {QStringLiteral("price"), QStringLiteral("◈3000")},
                                                  {QStringLiteral("infotext2"), QStringLiteral("a◈b◈")},
+                                                 {QStringLiteral("printtext"), QStringLiteral("1;음◈료;7")},
                                                  {QStringLiteral("add1"), group}}));
     ASSERT_EQ(t.rowCount(), 1);
     EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("라떼◇아트"));
     EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("◇3000"));
     EXPECT_EQ(t.at(0, kColInfotext2), QStringLiteral("a◇b◇"));
+    EXPECT_EQ(t.at(0, kColPrinttext), QStringLiteral("1;음◇료;7"));
     // The group keeps exactly its own marks as separators: 3 header fields + 2 per option.
     EXPECT_EQ(t.at(0, kColAdd1), QStringLiteral("N◇◈크기◇◈1◈작은◇컵◈0◈큰컵◈5◇00"));
     EXPECT_EQ(t.at(0, kColAdd1).split(M).size(), 7);
