@@ -26,10 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#ifdef SUMBREL_LOGIN_HAS_CATALOGUE
 #include "category_table.h"
 #include "menu_catalogue.h"
-#endif
 
 namespace sumbrel {
 
@@ -67,24 +65,14 @@ frmLogin::frmLogin(LoginHooks hooks, QWidget* parent) : QWidget(parent), m_hooks
             QCoreApplication::exit(0);
         };
     }
-#ifdef SUMBREL_LOGIN_HAS_CATALOGUE
     if (!m_hooks.loadCategories)
         m_hooks.loadCategories = [] { Read_대분류_전체(); };
     if (!m_hooks.loadCatalogue)
         m_hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
-#endif
     buildWidgets();
     Form_Load();
 }
 
-bool frmLogin::hasCatalogueLoaders()
-{
-#ifdef SUMBREL_LOGIN_HAS_CATALOGUE
-    return true;
-#else
-    return false;
-#endif
-}
 
 frmLogin::~frmLogin()
 {

@@ -38,8 +38,6 @@ public:
     void Form_Activate();
 
     int failureCount() const { return m_failures; }
-    // True when the real catalogue loaders are linked in as the defaults of LoginHooks.
-    static bool hasCatalogueLoaders();
     // The four stored fields as read at load (remember, auto-login, ID, password).
     QStringList storedOptions() const { return m_stored; }
 

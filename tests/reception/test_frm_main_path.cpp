@@ -50,8 +50,9 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
         SCOPED_TRACE(c.where.toStdString());
         EXPECT_EQ(s.TOWhereYN(), c.where);
         EXPECT_EQ(Shown(s.CMD(0)), c.eatIn);
-        if (c.eatIn)
+        if (c.eatIn) {
             EXPECT_EQ(s.CMD(0)->pos(), QPoint(70, 205));
+        }
         EXPECT_TRUE(Shown(s.CMD(1)));
         EXPECT_EQ(s.CMD(1)->pos(), QPoint(70, c.takeoutTop));
     }
