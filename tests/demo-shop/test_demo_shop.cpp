@@ -247,9 +247,9 @@ TEST(DemoShopForm, EscapingMatchesTheTerminal) {
   EXPECT_EQ(demoshop::unescapeOrderText("x!줄바꿈!y!줄!z"), "x\r\ny\nz");
 }
 
-TEST(DemoShopFaultSpec, ParsesCommandLineSpecs) {
+TEST(DemoShopFaultText, ParsesCommandLineFaults) {
   std::string err;
-  auto f = demoshop::parseFaultSpec("/program/logins.php,kind=status,status=503,count=2", &err);
+  auto f = demoshop::parseFaultText("/program/logins.php,kind=status,status=503,count=2", &err);
   ASSERT_TRUE(f) << err;
   EXPECT_EQ(f->path, "/program/logins.php");
   EXPECT_EQ(f->kind, demoshop::FaultKind::Status);
@@ -257,20 +257,20 @@ TEST(DemoShopFaultSpec, ParsesCommandLineSpecs) {
   EXPECT_EQ(f->count, 2);
   EXPECT_FALSE(f->body);
 
-  f = demoshop::parseFaultSpec("/a,kind=garbage,body=x,y=z,count=0", &err);
+  f = demoshop::parseFaultText("/a,kind=garbage,body=x,y=z,count=0", &err);
   ASSERT_TRUE(f) << err;
   EXPECT_EQ(*f->body, "x,y=z");
   EXPECT_EQ(f->count, 0);
 
-  f = demoshop::parseFaultSpec("/a,kind=delay,delay_ms=1500", &err);
+  f = demoshop::parseFaultText("/a,kind=delay,delay_ms=1500", &err);
   ASSERT_TRUE(f) << err;
   EXPECT_EQ(f->delayMs, 1500);
   EXPECT_EQ(f->count, 1);
 
-  EXPECT_FALSE(demoshop::parseFaultSpec("/a,kind=explode", &err));
-  EXPECT_FALSE(demoshop::parseFaultSpec("/a,kind=status,status=abc", &err));
-  EXPECT_FALSE(demoshop::parseFaultSpec("nopath,kind=close", &err));
-  EXPECT_FALSE(demoshop::parseFaultSpec("/a,colour=red", &err));
+  EXPECT_FALSE(demoshop::parseFaultText("/a,kind=explode", &err));
+  EXPECT_FALSE(demoshop::parseFaultText("/a,kind=status,status=abc", &err));
+  EXPECT_FALSE(demoshop::parseFaultText("nopath,kind=close", &err));
+  EXPECT_FALSE(demoshop::parseFaultText("/a,colour=red", &err));
 }
 
 // ---------------------------------------------------------------- login

@@ -70,8 +70,8 @@ static std::optional<Fault> build(const RawFault& raw, std::string* error) {
   return f;
 }
 
-std::optional<Fault> parseFaultSpec(std::string_view spec, std::string* error) {
-  auto pieces = split(spec, ',');
+std::optional<Fault> parseFaultText(std::string_view text, std::string* error) {
+  auto pieces = split(text, ',');
   RawFault raw;
   raw.path = pieces[0];
   std::string* last = nullptr;

@@ -27,7 +27,7 @@ const char* faultKindName(FaultKind kind);
 // "PATH,kind=status|delay|close|garbage[,status=N][,body=TEXT][,delay_ms=N][,count=K]".
 // A piece that is not "key=..." of a known key belongs to the value before
 // it, so a body may hold commas.
-std::optional<Fault> parseFaultSpec(std::string_view spec, std::string* error);
+std::optional<Fault> parseFaultText(std::string_view text, std::string* error);
 
 // From the control endpoint's form: path, kind, status, body, delay_ms, count.
 // kind=clear is handled by the caller.

@@ -1,4 +1,4 @@
-// demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault SPEC]... [--watch-stdin]
+// demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--watch-stdin]
 // demo-shop --seed-only --data DIR
 //
 // Prints the port it listens on as its first line, then one line per
@@ -33,11 +33,11 @@ static void stopService() {
 }
 
 static void usage() {
-  std::cerr << "usage: demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault SPEC]... [--watch-stdin]\n"
+  std::cerr << "usage: demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--watch-stdin]\n"
                "       demo-shop --seed-only --data DIR\n"
                "  --port 0           pick a free port (printed as the first line)\n"
                "  --repeat-window M  refuse a phone number ordered within M minutes (default 30, 0 = never)\n"
-               "  --fault SPEC       PATH,kind=status|delay|close|garbage[,status=N][,body=TEXT][,delay_ms=N][,count=K]\n"
+               "  --fault FAULT      PATH,kind=status|delay|close|garbage[,status=N][,body=TEXT][,delay_ms=N][,count=K]\n"
                "  --watch-stdin      end when standard input is closed (for test harnesses)\n"
                "  --seed-only        create the shop's data in DIR if missing, then exit\n";
 }
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
       }
     } else if (arg == "--fault") {
       std::string error;
-      auto fault = parseFaultSpec(next(), &error);
+      auto fault = parseFaultText(next(), &error);
       if (!fault) {
         std::cerr << "demo-shop: " << error << "\n";
         return 2;
