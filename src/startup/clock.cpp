@@ -39,9 +39,14 @@ int scaledMs(int nominalMs)
 
 void WaitMs(int ms)
 {
-    const uint32_t start = TickCount();
-    const uint32_t wait = uint32_t(scaledMs(ms));
-    while (TickCount() - start < wait) {
+    // Nanosecond reading, so a wait never ends before the full time has passed.
+    auto now = [] {
+        timespec ts {};
+        clock_gettime(CLOCK_MONOTONIC, &ts);
+        return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    };
+    const int64_t end = now() + int64_t(scaledMs(ms)) * 1000000;
+    while (now() < end) {
         if (QCoreApplication::instance())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         // Yield the core between rounds instead of spinning on it.

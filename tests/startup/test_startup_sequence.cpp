@@ -241,7 +241,7 @@ TEST_F(Folders, MakeDirectoryWaitsHalfASecondAfterEachFolder)
     QElapsedTimer t;
     t.start();
     MakeDirectory(path(u"x/y/z"_s));
-    EXPECT_GE(t.elapsed(), 140);  // three waits of 50 ms, read at ms granularity
+    EXPECT_GE(t.elapsed(), 150);  // three waits of 50 ms
     EXPECT_TRUE(FolderExists(path(u"x/y/z"_s)));
 }
 
