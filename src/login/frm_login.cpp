@@ -219,9 +219,22 @@ void frmLogin::Form_Load()
 
 bool frmLogin::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        // Out of the event itself: the automatic login blocks and may close this window.
-        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+    // A kiosk may run without a window manager, so the window is never activated by one:
+    // the first showing counts as the first activation. Either way the call is queued, out of
+    // the event itself, because the automatic login blocks and may close this window.
+    const bool show = e->type() == QEvent::Show;
+    if ((show && m_FirstActivated) || e->type() == QEvent::WindowActivate) {
+        if (m_FirstActivated && m_firstActivationQueued) {
+            // The first activation is already on its way.
+        } else {
+            m_firstActivationQueued = m_FirstActivated;
+            QTimer::singleShot(0, this, [this] { Form_Activate(); });
+        }
+        if (show) {
+            raise();
+            activateWindow();
+        }
+    }
     return QWidget::event(e);
 }
 

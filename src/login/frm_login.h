@@ -60,6 +60,7 @@ private:
     QStringList m_stored;
     int m_failures = 0;
     bool m_busy = false;
+    bool m_firstActivationQueued = false;
 
     QPixmap* m_background = nullptr;
     QLabel* m_title = nullptr;

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
+#include <QShowEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QAbstractButton>
@@ -95,8 +96,8 @@ protected:
         screen = new frmLogin(hooks);
         screen->m_FirstActivated = true;
         screen->show();
-        screen->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
+        // The first showing starts the first activation; an automatic login may close the window
+        // before it is ever active.
         EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
         QCoreApplication::processEvents();
         return screen;
@@ -354,3 +355,20 @@ TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
 }
 
 } // namespace
+
+TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
+{
+    // Without a window manager nothing activates the window: the showing alone must ready it.
+    WriteStoredLogin(QStringLiteral("True◈False◈demo◈demo1234"));
+    screen = new frmLogin(hooks);
+    screen->m_FirstActivated = true;
+    QShowEvent shown;
+    QCoreApplication::sendEvent(screen, &shown);
+    QCoreApplication::sendEvent(screen, &shown);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
+    QTest::qWait(50);
+    EXPECT_TRUE(key()->isEnabled());
+    EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
+    EXPECT_EQ(log().count(QStringLiteral("[frmLogin→Form_Activate] Enter")), 1);
+    EXPECT_FALSE(log().contains(QStringLiteral("[frmLogin→Form_Activate] Quit")));
+}
