@@ -4,6 +4,7 @@
 #include "http_client.h"
 #include "qstring_print.h"
 #include "trace_log.h"
+#include "../support/log_entries.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -33,29 +34,9 @@ protected:
     // The messages of the day's log file of the channel, one per WriteLog call.
     QStringList logEntries(const QString& channel) const
     {
-        QFile file(programPath(LogFileName(QDateTime::currentDateTime(), channel)));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const QString text = QString::fromUtf8(file.readAll());
-        static const QRegularExpression prefix(QStringLiteral("^\\[\\d{6}-\\d{6}\\.\\d{3}\\]"),
-                                               QRegularExpression::MultilineOption);
-        QStringList entries;
-        qsizetype last = -1;
-        qsizetype lastLen = 0;
-        auto it = prefix.globalMatch(text);
-        while (it.hasNext()) {
-            const auto m = it.next();
-            if (last >= 0)
-                entries.append(text.mid(last + lastLen, m.capturedStart() - last - lastLen));
-            last = m.capturedStart();
-            lastLen = m.capturedLength();
-        }
-        if (last >= 0)
-            entries.append(text.mid(last + lastLen));
-        for (QString& e : entries) {
-            EXPECT_TRUE(e.endsWith(QStringLiteral("\r\n"))) << e.toStdString();
-            e.chop(2);
-        }
+        bool everyEnded = true;
+        const QStringList entries = LogEntries(channel, &everyEnded);
+        EXPECT_TRUE(everyEnded) << entries.join(QStringLiteral(" | ")).toStdString();
         return entries;
     }
 
