@@ -1,7 +1,7 @@
 // The catalogue loader's parse on a 5,000-item answer, against the same catalogue written as JSON
 // and read with simdjson into the same table (same decoding, mark replacement and option group text).
-#include "fields.h"
-#include "menu_catalogue.h"
+#include "server/fields.h"
+#include "catalogue/menu_catalogue.h"
 
 #include <benchmark/benchmark.h>
 #include <simdjson.h>

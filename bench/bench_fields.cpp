@@ -1,5 +1,5 @@
 // Field extraction and record counting over answers of catalogue size (50 KB, 500 KB, 5 MB).
-#include "fields.h"
+#include "server/fields.h"
 
 #include <benchmark/benchmark.h>
 

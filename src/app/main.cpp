@@ -1,10 +1,12 @@
 // The terminal's executable: command line, dialog seam, then the start-up sequence.
-#include "dialogs.h"
-#include "frm_login.h"
-#include "frm_main.h"
-#include "global_state.h"
-#include "screen_utils.h"
-#include "startup.h"
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "presentation/screen_utils.h"
+#include "startup/dialogs.h"
+#include "login/frm_login.h"
+#include "reception/frm_main.h"
+#include "startup/global_state.h"
+#include "startup/startup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -67,9 +69,12 @@ int main(int argc, char* argv[])
     sumbrel::StartOptions options;
     options.programFolder = parser.value(home);
     options.serviceHost = parser.value(host);
+    options.readTwipsPerPixel = sumbrel::ScreenTwipsPerPixel;
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<sumbrel::frmMain> reception;
     sumbrel::LoginHooks hooks;
+    hooks.loadCategories = [] { sumbrel::Read_대분류_전체(); };
+    hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
     hooks.openReception = [&reception] {
         reception = std::make_unique<sumbrel::frmMain>();
         reception->show();

@@ -1,8 +1,8 @@
-#include "category_table.h"
+#include "catalogue/category_table.h"
 
-#include "endpoints.h"
-#include "fields.h"
-#include "trace_log.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "startup/trace_log.h"
 
 namespace sumbrel {
 

@@ -1,9 +1,9 @@
-#include "menu_catalogue.h"
+#include "catalogue/menu_catalogue.h"
 
-#include "endpoints.h"
-#include "fields.h"
-#include "global_state.h"
-#include "trace_log.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -1,11 +1,11 @@
-#include "picture_download.h"
+#include "catalogue/picture_download.h"
 
-#include "endpoints.h"
-#include "global_state.h"
-#include "http_client.h"
-#include "menu_catalogue.h"
-#include "parse.h"
-#include "trace_log.h"
+#include "server/endpoints.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "catalogue/menu_catalogue.h"
+#include "startup/parse.h"
+#include "startup/trace_log.h"
 
 #include <QDir>
 #include <QSaveFile>

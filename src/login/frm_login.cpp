@@ -1,19 +1,19 @@
-#include "frm_login.h"
+#include "login/frm_login.h"
 
-#include "dialogs.h"
-#include "endpoints.h"
-#include "fields.h"
-#include "files.h"
-#include "global_state.h"
-#include "http_client.h"
-#include "login_rules.h"
-#include "login_widgets.h"
-#include "parse.h"
-#include "presentation.h"
-#include "clock.h"
-#include "screen_utils.h"
-#include "stored_login.h"
-#include "trace_log.h"
+#include "startup/dialogs.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "startup/files.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "login/login_rules.h"
+#include "login/login_widgets.h"
+#include "startup/parse.h"
+#include "presentation/presentation.h"
+#include "startup/clock.h"
+#include "presentation/screen_utils.h"
+#include "startup/stored_login.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,9 +25,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include "category_table.h"
-#include "menu_catalogue.h"
 
 namespace sumbrel {
 
@@ -65,10 +62,6 @@ frmLogin::frmLogin(LoginHooks hooks, QWidget* parent) : QWidget(parent), m_hooks
             QCoreApplication::exit(0);
         };
     }
-    if (!m_hooks.loadCategories)
-        m_hooks.loadCategories = [] { Read_대분류_전체(); };
-    if (!m_hooks.loadCatalogue)
-        m_hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
     buildWidgets();
     Form_Load();
 }

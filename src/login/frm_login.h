@@ -13,9 +13,9 @@ namespace sumbrel {
 class ClickLabel;
 class ToggleBox;
 
-// What the login screen does after a success, and how it ends the program. Empty members take
-// the defaults: the catalogue loaders (when linked in), nothing for the reception screen, and
-// close + QCoreApplication::exit(0) for the end.
+// What the login screen does after a success, and how it ends the program. Empty members do
+// nothing, except endProgram: close + QCoreApplication::exit(0). The program wires the catalogue
+// loaders in.
 struct LoginHooks {
     std::function<void()> loadCategories;  // Read_대분류_전체
     std::function<void()> loadCatalogue;   // Read_메뉴("전체")

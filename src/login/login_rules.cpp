@@ -1,4 +1,4 @@
-#include "login_rules.h"
+#include "login/login_rules.h"
 
 namespace sumbrel {
 

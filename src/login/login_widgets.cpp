@@ -1,4 +1,4 @@
-#include "login_widgets.h"
+#include "login/login_widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "order_text.h"
+#include "menu/order_text.h"
 
 #include <QStringList>
 #include <cmath>

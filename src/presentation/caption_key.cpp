@@ -1,4 +1,4 @@
-#include "caption_key.h"
+#include "presentation/caption_key.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "presentation.h"
+#include "presentation/presentation.h"
 
-#include "trace_log.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QImage>

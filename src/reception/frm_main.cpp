@@ -1,15 +1,15 @@
-#include "frm_main.h"
+#include "reception/frm_main.h"
 
-#include "caption_key.h"
-#include "clock.h"
-#include "dialogs.h"
-#include "endpoints.h"
-#include "fields.h"
-#include "global_state.h"
-#include "http_client.h"
-#include "order_text.h"
-#include "presentation.h"
-#include "trace_log.h"
+#include "presentation/caption_key.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "menu/order_text.h"
+#include "presentation/presentation.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -43,6 +43,17 @@ const QColor kPanelColour(255, 255, 255);
 const QColor kInk(28, 36, 48);
 const QColor kMutedInk(120, 128, 140);
 const QColor kAccentInk(255, 213, 0);
+
+struct KeyColours {
+    QColor rest;
+    QColor pressed;
+};
+KeyColours ColoursFor(KeyGroup group, int index)
+{
+    if (LookOf(group, index) == KeyLook::Plain)
+        return {QColor(231, 231, 231), QColor(192, 192, 192)};
+    return {QColor(255, 213, 0), QColor(205, 176, 32)};
+}
 
 QString KeyName(KeyGroup group)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The reception screen that customers use: dining choice, phone and car number, payment type,
 // submission and the completion panel. The rules live in reception_rules.h; this class only shows them.
-#include "reception_rules.h"
+#include "reception/reception_rules.h"
 
 #include <QString>
 #include <QWidget>

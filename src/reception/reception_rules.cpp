@@ -1,7 +1,7 @@
-#include "reception_rules.h"
+#include "reception/reception_rules.h"
 
-#include "fields.h"
-#include "phone.h"
+#include "server/fields.h"
+#include "startup/phone.h"
 
 namespace sumbrel::reception {
 
@@ -106,12 +106,10 @@ DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN)
     return {false, QPoint(70, 205), QPoint(70, 315)};
 }
 
-KeyColours ColoursFor(KeyGroup group, int index)
+KeyLook LookOf(KeyGroup group, int index)
 {
     const bool plain = group == KeyGroup::CMD ? index < 5 : index < 11;
-    if (plain)
-        return {QColor(231, 231, 231), QColor(192, 192, 192)};
-    return {QColor(255, 213, 0), QColor(205, 176, 32)};
+    return plain ? KeyLook::Plain : KeyLook::Accent;
 }
 
 QString DisabledKeyLine(KeyGroup group)

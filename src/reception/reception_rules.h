@@ -1,7 +1,6 @@
 #pragma once
 // The reception screen's rules that need no widget: number entry, masking, the customer's path,
 // the settings answer and the key placement.
-#include <QColor>
 #include <QPoint>
 #include <QString>
 #include <QStringView>
@@ -74,13 +73,10 @@ struct DiningKeyPlacement {
 };
 DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
 
-// Key groups of the screen and their rest/pressed colours.
+// Key groups of the screen, and which of the two press looks a key has (the screen owns the colours).
 enum class KeyGroup { CMD, CMD2, CMD3 };
-struct KeyColours {
-    QColor rest;
-    QColor pressed;
-};
-KeyColours ColoursFor(KeyGroup group, int index);
+enum class KeyLook { Plain, Accent };
+KeyLook LookOf(KeyGroup group, int index);
 // The general-log line for a click on a disabled key.
 QString DisabledKeyLine(KeyGroup group);
 // The poll's short answer trace: "... " + the answer from the first "count["; nullopt without one.

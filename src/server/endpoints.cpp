@@ -1,8 +1,8 @@
-#include "endpoints.h"
+#include "server/endpoints.h"
 
-#include "global_state.h"
-#include "http_client.h"
-#include "trace_log.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "startup/trace_log.h"
 
 namespace sumbrel::endpoints {
 

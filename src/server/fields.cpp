@@ -1,6 +1,6 @@
-#include "fields.h"
+#include "server/fields.h"
 
-#include "trace_log.h"
+#include "startup/trace_log.h"
 
 namespace sumbrel {
 

@@ -1,7 +1,7 @@
-#include "http_client.h"
+#include "server/http_client.h"
 
-#include "clock.h"
-#include "trace_log.h"
+#include "startup/clock.h"
+#include "startup/trace_log.h"
 
 #include <curl/curl.h>
 

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "startup/clock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "startup/dialogs.h"
 
 namespace sumbrel {
 

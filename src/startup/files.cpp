@@ -1,7 +1,7 @@
-#include "files.h"
+#include "startup/files.h"
 
-#include "clock.h"
-#include "trace_log.h"
+#include "startup/clock.h"
+#include "startup/trace_log.h"
 
 #include <QDir>
 #include <QFileInfo>

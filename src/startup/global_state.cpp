@@ -1,4 +1,4 @@
-#include "global_state.h"
+#include "startup/global_state.h"
 
 namespace sumbrel {
 

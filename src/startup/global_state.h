@@ -29,6 +29,8 @@ struct GlobalState {
     // Deployment: where the program lives and which host the web service is on.
     QString programFolder;
     QString serviceHost;
+    // The running executable's name without extension; the call display is ours to restart only as "Sumbrel".
+    QString executableName;
 };
 
 GlobalState& gs();

@@ -1,4 +1,4 @@
-#include "ini.h"
+#include "startup/ini.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "parse.h"
+#include "startup/parse.h"
 
 #include <cmath>
 #include <limits>

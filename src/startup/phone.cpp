@@ -1,6 +1,6 @@
-#include "phone.h"
+#include "startup/phone.h"
 
-#include "parse.h"
+#include "startup/parse.h"
 
 #include <QStringList>
 

@@ -1,6 +1,8 @@
-#include "processes.h"
+#include "startup/processes.h"
 
-#include "trace_log.h"
+#include "startup/files.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +116,30 @@ void KillProcess(long pid)
 bool StartProgram(const QString& path)
 {
     return QProcess::startDetached(path, {});
+}
+
+void RestartCallDisplay()
+{
+    Procedure proc(QStringLiteral("StartUp"), QStringLiteral("Main"));
+    const QString name = QString::fromUtf16(kCallDisplayName);
+    const QString path = programPath(name);
+    if (!FileExists(path))
+        return;
+    const long pid = IsProcessExist(name + QStringLiteral(".exe"));
+    if (pid > 0) {
+        KillProcess(pid);
+        WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid) + u')');
+    }
+    SUMBREL_STEP(proc, {
+        if (!StartProgram(path))
+            throw Failure(53, QStringLiteral("Cannot start ") + path);
+    });
+}
+
+void RestartCallDisplayInDualMode()
+{
+    if (gs().executableName == QString::fromUtf16(kOwnProgramName) && gs().useDualMonitor)
+        RestartCallDisplay();
 }
 
 } // namespace sumbrel

@@ -12,4 +12,13 @@ void KillProcess(long pid);
 // Starts a program detached, without arguments; true when it started.
 bool StartProgram(const QString& path);
 
+inline constexpr auto kCallDisplayName = u"Dorvane";
+inline constexpr auto kOwnProgramName = u"Sumbrel";
+
+// Ends a running call display and starts the one in the program folder, when that file is present.
+void RestartCallDisplay();
+// The same, only when this program runs as "Sumbrel" in dual-monitor mode (at start and after the
+// settings screen).
+void RestartCallDisplayInDualMode();
+
 } // namespace sumbrel

@@ -1,13 +1,12 @@
-#include "startup.h"
+#include "startup/startup.h"
 
-#include "dialogs.h"
-#include "files.h"
-#include "global_state.h"
-#include "ini.h"
-#include "parse.h"
-#include "processes.h"
-#include "screen_utils.h"
-#include "trace_log.h"
+#include "startup/dialogs.h"
+#include "startup/files.h"
+#include "startup/global_state.h"
+#include "startup/ini.h"
+#include "startup/parse.h"
+#include "startup/processes.h"
+#include "startup/trace_log.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,24 +55,6 @@ void ReadPlacement()
     g.TopO = ParseLong(ReadIni(set, QStringLiteral("TopO"), cfg));
 }
 
-void RestartCallDisplay()
-{
-    Procedure proc(QStringLiteral("StartUp"), QStringLiteral("Main"));
-    const QString name = QString::fromUtf16(kCallDisplayName);
-    const QString path = programPath(name);
-    if (!FileExists(path))
-        return;
-    const long pid = IsProcessExist(name + QStringLiteral(".exe"));
-    if (pid > 0) {
-        KillProcess(pid);
-        WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid) + u')');
-    }
-    SUMBREL_STEP(proc, {
-        if (!StartProgram(path))
-            throw Failure(53, QStringLiteral("Cannot start ") + path);
-    });
-}
-
 StartResult Main(const StartOptions& options, const std::function<void()>& openLogin)
 {
     GlobalState& g = gs();
@@ -90,7 +71,8 @@ StartResult Main(const StartOptions& options, const std::function<void()>& openL
         return StartResult::AlreadyRunning;
     }
 
-    SUMBREL_STEP_OR(proc, StartResult::Started, ScreenTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY));
+    if (options.readTwipsPerPixel)
+        SUMBREL_STEP_OR(proc, StartResult::Started, options.readTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY));
 
     g.loginFieldSeparator = QStringLiteral("◈");
     g.orderFieldSeparator = QStringLiteral("◈");
@@ -112,11 +94,10 @@ StartResult Main(const StartOptions& options, const std::function<void()>& openL
     g.serviceHost = !options.serviceHost.isEmpty() ? options.serviceHost
                                                    : (!configuredHost.isEmpty() ? configuredHost : QStringLiteral("localhost"));
 
-    const QString exe = options.executableName.isEmpty()
+    g.executableName = options.executableName.isEmpty()
         ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
         : options.executableName;
-    if (exe == QString::fromUtf16(kOwnProgramName) && g.useDualMonitor)
-        RestartCallDisplay();
+    RestartCallDisplayInDualMode();
 
     for (const char16_t* pattern : {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log",
                                     u"??????_WinHttp_2.log", u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})

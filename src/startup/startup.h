@@ -10,18 +10,14 @@ struct StartOptions {
     QString programFolder;   // empty: the executable's folder
     QString serviceHost;     // empty: the ServiceHost key of the configuration file
     QString executableName;  // empty: the running executable's name
+    // Reads the screen's twips per pixel; absent: the 96-dpi value 15 stays.
+    std::function<void(int& x, int& y)> readTwipsPerPixel;
 };
 
 enum class StartResult { Started, AlreadyRunning };
 
-inline constexpr auto kCallDisplayName = u"Dorvane";
-inline constexpr auto kOwnProgramName = u"Sumbrel";
-
 // Steps up to the log housekeeping; then calls openLogin (the login screen) when given.
 StartResult Main(const StartOptions& options, const std::function<void()>& openLogin = {});
-
-// Ends and starts the call display when it is present (used at start and after the settings screen).
-void RestartCallDisplay();
 
 // Reads the placement keys of the configuration file into the global state.
 void ReadPlacement();

@@ -1,4 +1,4 @@
-#include "stored_login.h"
+#include "startup/stored_login.h"
 
 #include <QFile>
 #include <QFileInfo>

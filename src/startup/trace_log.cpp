@@ -1,7 +1,7 @@
-#include "trace_log.h"
+#include "startup/trace_log.h"
 
-#include "dialogs.h"
-#include "global_state.h"
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
 
 #include <QDir>
 #include <QFile>

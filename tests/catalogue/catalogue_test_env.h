@@ -1,9 +1,9 @@
 #pragma once
 // A temporary program folder per test, and the day's log entries of a channel.
-#include "global_state.h"
-#include "http_client.h"
-#include "trace_log.h"
-#include "../support/log_entries.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "startup/trace_log.h"
+#include "support/log_entries.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Loading the catalogue and the categories from the demo shop service.
-#include "catalogue_test_env.h"
-#include "category_table.h"
-#include "demo_shop.h"
-#include "endpoints.h"
-#include "fields.h"
-#include "menu_catalogue.h"
+#include "catalogue/catalogue_test_env.h"
+#include "catalogue/category_table.h"
+#include "support/demo_shop.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "catalogue/menu_catalogue.h"
 
 #include <QJsonObject>
 

@@ -1,6 +1,6 @@
 // Cutting the category answer into CategoryTable, on answer texts.
-#include "catalogue_test_env.h"
-#include "category_table.h"
+#include "catalogue/catalogue_test_env.h"
+#include "catalogue/category_table.h"
 
 using namespace sumbrel;
 

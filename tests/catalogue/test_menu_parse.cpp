@@ -1,7 +1,7 @@
 // Cutting the catalogue answer into MenuCatalogue, on answer texts.
-#include "catalogue_test_env.h"
-#include "menu_answer_builder.h"
-#include "menu_catalogue.h"
+#include "catalogue/catalogue_test_env.h"
+#include "catalogue/menu_answer_builder.h"
+#include "catalogue/menu_catalogue.h"
 
 using namespace sumbrel;
 using namespace sumbrel::testing;

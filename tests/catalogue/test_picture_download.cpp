@@ -1,9 +1,9 @@
 // The picture and logo download against the demo shop service.
-#include "catalogue_test_env.h"
-#include "demo_shop.h"
-#include "endpoints.h"
-#include "menu_catalogue.h"
-#include "picture_download.h"
+#include "catalogue/catalogue_test_env.h"
+#include "support/demo_shop.h"
+#include "server/endpoints.h"
+#include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_download.h"
 
 #include <QDir>
 #include <QJsonObject>

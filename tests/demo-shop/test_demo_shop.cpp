@@ -24,7 +24,7 @@
 #include <thread>
 #include <vector>
 
-#include "demo_shop.h"
+#include "support/demo_shop.h"
 #include "faults.h"
 #include "form.h"
 

@@ -1,13 +1,15 @@
 // The login screen against the demo shop service: automatic login, the three-failure end,
 // the http fall-back, keys, the answer's logging and the stored options.
-#include "clock.h"
-#include "demo_shop.h"
-#include "frm_login.h"
-#include "global_state.h"
-#include "http_client.h"
-#include "recording_dialogs.h"
-#include "stored_login.h"
-#include "trace_log.h"
+#include "startup/clock.h"
+#include "support/demo_shop.h"
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "login/frm_login.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "support/recording_dialogs.h"
+#include "startup/stored_login.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -154,10 +156,11 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
     EXPECT_EQ(loginRequests(), 1);
 }
 
-TEST_F(LoginScreen, DefaultLoadersFetchCategoriesThenTheWholeCatalogue)
+TEST_F(LoginScreen, CatalogueLoadersFetchCategoriesThenTheWholeCatalogue)
 {
-    hooks.loadCategories = nullptr;
-    hooks.loadCatalogue = nullptr;
+    // As the program wires them.
+    hooks.loadCategories = [] { Read_대분류_전체(); };
+    hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
     open(kDefault);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::mouseClick(key(), Qt::LeftButton);

@@ -1,6 +1,6 @@
 // The login's rules without a screen: the answer's clean-up, the success test, the stored options.
-#include "login_rules.h"
-#include "stored_login.h"
+#include "login/login_rules.h"
+#include "startup/stored_login.h"
 
 #include <gtest/gtest.h>
 

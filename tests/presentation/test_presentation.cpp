@@ -1,6 +1,6 @@
 // The dimmed backdrop over a real widget tree, scaled picture loading and the screen fonts.
-#include "presentation.h"
-#include "trace_log.h"
+#include "presentation/presentation.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,16 +15,6 @@ using namespace sumbrel;
 
 namespace {
 
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test_presentation";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing QApplication down in exit handlers crashes the offscreen platform.
-    static QApplication* instance = new QApplication(argc, argv);
-    return *instance;
-}
-
 QWidget* Area(QWidget* parent, QRect geometry, QColor colour)
 {
     auto* w = new QWidget(parent);
@@ -38,7 +28,6 @@ QWidget* Area(QWidget* parent, QRect geometry, QColor colour)
 
 class Presentation : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { app(); }
 };
 
 // A window of three areas (white, black, orange) and a panel that covers part of each,

@@ -1,13 +1,13 @@
 #pragma once
 // A reception screen against its own demo shop, in its own program folder, with fast timers.
-#include "caption_key.h"
-#include "clock.h"
-#include "demo_shop.h"
-#include "frm_main.h"
-#include "global_state.h"
-#include "http_client.h"
-#include "recording_dialogs.h"
-#include "trace_log.h"
+#include "presentation/caption_key.h"
+#include "startup/clock.h"
+#include "support/demo_shop.h"
+#include "reception/frm_main.h"
+#include "startup/global_state.h"
+#include "server/http_client.h"
+#include "support/recording_dialogs.h"
+#include "startup/trace_log.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
 // What the customer sees: every text fits its place, in a font that has the Korean glyphs.
 // SUMBREL_SCREENSHOT_DIR=<folder> also saves the screens as PNG files for a look by eye.
-#include "reception_fixture.h"
+#include "reception/reception_fixture.h"
 
 #include <QFontMetrics>
 #include <QRawFont>

@@ -1,5 +1,5 @@
 // The customer's path through the panels for each combination of the shop's settings.
-#include "reception_fixture.h"
+#include "reception/reception_fixture.h"
 
 using namespace sumbrel;
 using namespace sumbrel::testing;

@@ -1,5 +1,5 @@
 // The settings load at each reset and the waiting-status poll.
-#include "reception_fixture.h"
+#include "reception/reception_fixture.h"
 
 using namespace sumbrel;
 using namespace sumbrel::testing;

@@ -1,5 +1,5 @@
 // The submission: completion panel, countdown, refusal, failure and the dimmed backdrop.
-#include "reception_fixture.h"
+#include "reception/reception_fixture.h"
 
 #include <QTest>
 

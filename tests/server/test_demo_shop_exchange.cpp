@@ -1,9 +1,9 @@
 // The client and the endpoint bodies against the demo shop service.
-#include "demo_shop.h"
-#include "endpoints.h"
-#include "fields.h"
-#include "http_client.h"
-#include "server_test_env.h"
+#include "support/demo_shop.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "server/http_client.h"
+#include "server/server_test_env.h"
 
 #include <QDir>
 #include <QJsonObject>

@@ -1,8 +1,8 @@
 // The form bodies and addresses as the web service expects them.
-#include "endpoints.h"
-#include "fields.h"
-#include "global_state.h"
-#include "qstring_print.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "startup/global_state.h"
+#include "support/qstring_print.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Answer fields, record counting and the escaping of free texts.
-#include "fields.h"
-#include "qstring_print.h"
-#include "trace_log.h"
+#include "server/fields.h"
+#include "support/qstring_print.h"
+#include "startup/trace_log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The POST towards the web service: headers on the wire, attempts, failure log texts, time limits.
-#include "clock.h"
-#include "http_client.h"
-#include "loopback_listener.h"
-#include "server_test_env.h"
+#include "startup/clock.h"
+#include "server/http_client.h"
+#include "server/loopback_listener.h"
+#include "server/server_test_env.h"
 
 #include <QRegularExpression>
 #include <arpa/inet.h>

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh temporary program folder for one test.
-#include "global_state.h"
+#include "startup/global_state.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "ini.h"
-#include "program_folder.h"
+#include "startup/ini.h"
+#include "startup/program_folder.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
-#include "parse.h"
-#include "phone.h"
+#include "startup/parse.h"
+#include "startup/phone.h"
 
 #include <gtest/gtest.h>
 

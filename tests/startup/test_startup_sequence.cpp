@@ -1,11 +1,11 @@
-#include "clock.h"
-#include "files.h"
-#include "ini.h"
-#include "processes.h"
-#include "program_folder.h"
-#include "screen_utils.h"
-#include "startup.h"
-#include "../support/recording_dialogs.h"
+#include "startup/clock.h"
+#include "startup/files.h"
+#include "startup/ini.h"
+#include "startup/processes.h"
+#include "startup/program_folder.h"
+#include "presentation/screen_utils.h"
+#include "startup/startup.h"
+#include "support/recording_dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "global_state.h"
-#include "program_folder.h"
-#include "stored_login.h"
-#include "trace_log.h"
+#include "startup/global_state.h"
+#include "startup/program_folder.h"
+#include "startup/stored_login.h"
+#include "startup/trace_log.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "demo_shop.h"
+#include "support/demo_shop.h"
 
 #include <httplib.h>
 #include <fcntl.h>

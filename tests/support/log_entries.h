@@ -1,8 +1,8 @@
 #pragma once
 // The messages of the day's log file of a channel, one per WriteLog call, without their time
 // prefix and closing CR LF.
-#include "global_state.h"
-#include "trace_log.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 // Answers every modal box and file dialog at once and records what was shown.
-#include "dialogs.h"
+#include "startup/dialogs.h"
 
 #include <QList>
 #include <QString>

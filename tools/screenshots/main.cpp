@@ -1,13 +1,13 @@
 // Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
 // the login screen, the start panel, the phone panel and the completion panel.
 // The menu page is not part of this walk: a sample cart stands in for the customer's choice.
-#include "dialogs.h"
-#include "frm_login.h"
-#include "frm_main.h"
-#include "global_state.h"
-#include "caption_key.h"
-#include "screen_utils.h"
-#include "startup.h"
+#include "startup/dialogs.h"
+#include "login/frm_login.h"
+#include "reception/frm_main.h"
+#include "startup/global_state.h"
+#include "presentation/caption_key.h"
+#include "presentation/screen_utils.h"
+#include "startup/startup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #pragma once
 // The widget-side utilities: rounded windows, keystrokes, twips, and the real modal boxes.
-#include "dialogs.h"
+#include "startup/dialogs.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // The tagged order text built from a cart.
-#include "order_text.h"
+#include "menu/order_text.h"
 
 #include <gtest/gtest.h>
 

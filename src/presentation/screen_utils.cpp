@@ -1,7 +1,7 @@
-#include "screen_utils.h"
+#include "presentation/screen_utils.h"
 
-#include "global_state.h"
-#include "trace_log.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
 
 #include <QAbstractButton>
 #include <QApplication>
