@@ -1,7 +1,7 @@
 // The catalogue loader's parse on a 5,000-item answer, against the same catalogue written as JSON
 // and read with simdjson into the same table (same decoding, mark replacement and option group text).
-#include "server/fields.h"
 #include "catalogue/menu_catalogue.h"
+#include "server/fields.h"
 
 #include <benchmark/benchmark.h>
 #include <simdjson.h>
@@ -28,9 +28,9 @@ struct Item {
     std::array<Group, kOptionGroups> groups;
 };
 
-const QStringList kCategories = {QStringLiteral("커피"), QStringLiteral("라떼"), QStringLiteral("티"),
-                                 QStringLiteral("에이드!123!주스"), QStringLiteral("디저트"),
-                                 QStringLiteral("베이커리"), QStringLiteral("분류없음")};
+const QStringList kCategories = {
+    QStringLiteral("커피"),   QStringLiteral("라떼"),     QStringLiteral("티"),      QStringLiteral("에이드!123!주스"),
+    QStringLiteral("디저트"), QStringLiteral("베이커리"), QStringLiteral("분류없음")};
 
 std::vector<Item> MakeItems(int count)
 {
@@ -59,8 +59,12 @@ std::vector<Item> MakeItems(int count)
         set(u"maxCount", QStringLiteral("0"));
         set(u"SOregdate1", QStringLiteral("2024-12-01"));
         set(u"SOregdate2", QStringLiteral("2025-02-28"));
-        set(u"infotext1", QStringLiteral("원두: 에티오피아 예가체프 !123! 브라질 산토스 블렌드") + (i % 10 == 0 ? QStringLiteral(" ◈") : QString()));
-        set(u"infotext2", QStringLiteral("메뉴 ") + n + QStringLiteral(" - 주문 즉시 만들어 드립니다.!줄바꿈!알레르기 정보는 직원에게 문의하세요."));
+        set(u"infotext1",
+            QStringLiteral("원두: 에티오피아 예가체프 !123! 브라질 산토스 블렌드")
+                + (i % 10 == 0 ? QStringLiteral(" ◈") : QString()));
+        set(u"infotext2",
+            QStringLiteral("메뉴 ") + n
+                + QStringLiteral(" - 주문 즉시 만들어 드립니다.!줄바꿈!알레르기 정보는 직원에게 문의하세요."));
         set(u"SOregdate1num", QStringLiteral("0"));
         set(u"SOregdate1num2", QStringLiteral("0"));
         set(u"SOregdate2num", QStringLiteral("0"));
@@ -68,10 +72,17 @@ std::vector<Item> MakeItems(int count)
         set(u"printtext", i % 50 == 0 ? QStringLiteral("1;음료") : QStringLiteral("1;음료;") + n);
         set(u"poscategorynumber", QString::number(i % 7 + 1));
         set(u"positemnumber", QStringLiteral("P") + n);
-        it.groups[0] = {QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("사이즈"), QStringLiteral("1"),
-                        {{QStringLiteral("레귤러"), QStringLiteral("0")}, {QStringLiteral("라지"), QStringLiteral("500")},
+        it.groups[0] = {QStringLiteral("Y"),
+                        QStringLiteral("N"),
+                        QStringLiteral("사이즈"),
+                        QStringLiteral("1"),
+                        {{QStringLiteral("레귤러"), QStringLiteral("0")},
+                         {QStringLiteral("라지"), QStringLiteral("500")},
                          {QStringLiteral("벤티"), QStringLiteral("1000")}}};
-        it.groups[1] = {QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("추가 선택"), QStringLiteral("0"),
+        it.groups[1] = {QStringLiteral("Y"),
+                        QStringLiteral("N"),
+                        QStringLiteral("추가 선택"),
+                        QStringLiteral("0"),
                         {{QStringLiteral("샷 추가"), QStringLiteral("500")},
                          {QStringLiteral("헤이즐넛!123!카라멜◈시럽"), QStringLiteral("500")},
                          {QStringLiteral("휘핑 플랏뚜ㅋ 드리즐"), QStringLiteral("700")}}};
@@ -310,6 +321,6 @@ void BM_ReadMenuSimdjson(benchmark::State& state)
 }
 BENCHMARK(BM_ReadMenuSimdjson)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -69,6 +69,6 @@ BENCHMARK(BM_FieldNearEnd)->Arg(50 * kKB)->Arg(500 * kKB)->Arg(5000 * kKB)->Unit
 BENCHMARK(BM_FieldMissing)->Arg(50 * kKB)->Arg(500 * kKB)->Arg(5000 * kKB)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CountOccurrences)->Arg(50 * kKB)->Arg(500 * kKB)->Arg(5000 * kKB)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

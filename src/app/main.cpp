@@ -1,10 +1,10 @@
 // The terminal's executable: command line, dialog seam, then the start-up sequence.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "presentation/screen_utils.h"
-#include "startup/dialogs.h"
 #include "login/frm_login.h"
+#include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
+#include "startup/dialogs.h"
 #include "startup/global_state.h"
 #include "startup/startup.h"
 
@@ -26,7 +26,7 @@ bool answersWithoutScreen(int argc, char* argv[])
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -37,15 +37,16 @@ int main(int argc, char* argv[])
         application = std::make_unique<QApplication>(argc, argv);
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("Sumbrel"));
-    QCoreApplication::setApplicationVersion(sumbrel::VersionText(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR,
-                                                             PROJECT_VERSION_PATCH));
+    QCoreApplication::setApplicationVersion(
+        sumbrel::VersionText(PROJECT_VERSION_MAJOR, PROJECT_VERSION_MINOR, PROJECT_VERSION_PATCH));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Self-service order terminal"));
     parser.addHelpOption();
     QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Prints the version."));
     parser.addOption(version);
-    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder (configuration, logs, skin2, menu_img)."),
+    QCommandLineOption home(QStringLiteral("home"),
+                            QStringLiteral("Program folder (configuration, logs, skin2, menu_img)."),
                             QStringLiteral("DIR"));
     QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Host of the shop's web service."),
                             QStringLiteral("HOST[:PORT]"));

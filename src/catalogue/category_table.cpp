@@ -19,7 +19,7 @@ QString cut(QStringView rec, QStringView open, QStringView close)
     return (end < 0 ? rec.mid(s) : rec.mid(s, end - s)).toString();
 }
 
-} // namespace
+}  // namespace
 
 CategoryTable& categoryTable()
 {
@@ -64,11 +64,10 @@ bool Read_대분류_전체()
     QString answer;
     SUMBREL_STEP_OR(proc, false, {
         answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), endpoints::Url(endpoints::kCategories),
-                                       endpoints::CredentialsBody(),
-                                       QString::fromUtf16(endpoints::kChannelCatalogue));
+                                       endpoints::CredentialsBody(), QString::fromUtf16(endpoints::kChannelCatalogue));
     });
     SUMBREL_STEP_OR(proc, false, categoryTable() = ParseCategoryAnswer(answer));
     return true;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -13,7 +13,7 @@ enum CategoryColumn : int {
     kCatDiscount,
     kCatSaving,
     kCatYN,
-    kCatFold,      // "" when foldYN is exactly "Y", else "O"
+    kCatFold,  // "" when foldYN is exactly "Y", else "O"
     kCategoryColumns
 };
 
@@ -44,4 +44,4 @@ CategoryTable ParseCategoryAnswer(QStringView answer);
 // Requests the categories and rebuilds categoryTable().
 bool Read_대분류_전체();
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -13,36 +13,136 @@ namespace sumbrel {
 
 namespace {
 
-constexpr QChar kMark = QChar(0x25C8);      // ◈
+constexpr QChar kMark = QChar(0x25C8);  // ◈
 constexpr QChar kMarkSafe = QChar(0x25C7);  // ◇
 
 enum Tag : int {
-    kTagNum, kTagTitle, kTagPrice, kTagCategory, kTagType, kTagMenumin, kTagDiscountt, kTagSaving, kTagRound,
-    kTagAdd1, kTagAdd2, kTagAdd3, kTagAdd4, kTagAdd5, kTagMaxYN, kTagMaxCount, kTagSoldoutYN, kTagSOregdate1,
-    kTagSOregdate2, kTagInfotext1, kTagInfotext2, kTagSoldoutTO, kTagSoldoutZZim, kTagSoldoutWait,
-    kTagSoldoutDelivery, kTagSOregdate1num, kTagSOregdate1num2, kTagSOregdate2num, kTagSOregdate2num2,
-    kTagPrinttext, kTagHallcheck, kTagTOMenuYN, kTagZZimMenuYN, kTagWaitMenuYN, kTagDeliveryMenuYN, kTagTaxcheck,
-    kTagPoscategorynumber, kTagPositemnumber, kTagQRMenuYN, kTagSoldoutQR,
+    kTagNum,
+    kTagTitle,
+    kTagPrice,
+    kTagCategory,
+    kTagType,
+    kTagMenumin,
+    kTagDiscountt,
+    kTagSaving,
+    kTagRound,
+    kTagAdd1,
+    kTagAdd2,
+    kTagAdd3,
+    kTagAdd4,
+    kTagAdd5,
+    kTagMaxYN,
+    kTagMaxCount,
+    kTagSoldoutYN,
+    kTagSOregdate1,
+    kTagSOregdate2,
+    kTagInfotext1,
+    kTagInfotext2,
+    kTagSoldoutTO,
+    kTagSoldoutZZim,
+    kTagSoldoutWait,
+    kTagSoldoutDelivery,
+    kTagSOregdate1num,
+    kTagSOregdate1num2,
+    kTagSOregdate2num,
+    kTagSOregdate2num2,
+    kTagPrinttext,
+    kTagHallcheck,
+    kTagTOMenuYN,
+    kTagZZimMenuYN,
+    kTagWaitMenuYN,
+    kTagDeliveryMenuYN,
+    kTagTaxcheck,
+    kTagPoscategorynumber,
+    kTagPositemnumber,
+    kTagQRMenuYN,
+    kTagSoldoutQR,
     kTagCount
 };
 static_assert(kTagCount == kMenuTags);
 
-constexpr std::array<QStringView, kTagCount> kTagNames = {
-    u"num", u"title", u"price", u"category", u"type", u"menumin", u"discountt", u"saving", u"round",
-    u"add1", u"add2", u"add3", u"add4", u"add5", u"maxYN", u"maxCount", u"soldoutYN", u"SOregdate1",
-    u"SOregdate2", u"infotext1", u"infotext2", u"soldoutTO", u"soldoutZZim", u"soldoutWait",
-    u"soldoutDelivery", u"SOregdate1num", u"SOregdate1num2", u"SOregdate2num", u"SOregdate2num2",
-    u"printtext", u"hallcheck", u"TOMenuYN", u"ZZimMenuYN", u"WaitMenuYN", u"DeliveryMenuYN", u"taxcheck",
-    u"poscategorynumber", u"positemnumber", u"QRMenuYN", u"soldoutQR"};
+constexpr std::array<QStringView, kTagCount> kTagNames = {u"num",
+                                                          u"title",
+                                                          u"price",
+                                                          u"category",
+                                                          u"type",
+                                                          u"menumin",
+                                                          u"discountt",
+                                                          u"saving",
+                                                          u"round",
+                                                          u"add1",
+                                                          u"add2",
+                                                          u"add3",
+                                                          u"add4",
+                                                          u"add5",
+                                                          u"maxYN",
+                                                          u"maxCount",
+                                                          u"soldoutYN",
+                                                          u"SOregdate1",
+                                                          u"SOregdate2",
+                                                          u"infotext1",
+                                                          u"infotext2",
+                                                          u"soldoutTO",
+                                                          u"soldoutZZim",
+                                                          u"soldoutWait",
+                                                          u"soldoutDelivery",
+                                                          u"SOregdate1num",
+                                                          u"SOregdate1num2",
+                                                          u"SOregdate2num",
+                                                          u"SOregdate2num2",
+                                                          u"printtext",
+                                                          u"hallcheck",
+                                                          u"TOMenuYN",
+                                                          u"ZZimMenuYN",
+                                                          u"WaitMenuYN",
+                                                          u"DeliveryMenuYN",
+                                                          u"taxcheck",
+                                                          u"poscategorynumber",
+                                                          u"positemnumber",
+                                                          u"QRMenuYN",
+                                                          u"soldoutQR"};
 
 // The column each tag's value goes to (three tags fill a second column too, see StoreMenuRecord).
-constexpr std::array<int, kTagCount> kTagColumn = {
-    kColNum, kColTitle, kColPrice, kColCategory, kColType, kColMenumin, kColDiscountt, kColSaving, kColRound,
-    kColAdd1, kColAdd2, kColAdd3, kColAdd4, kColAdd5, kColMaxYN, kColMaxCount, kColSoldoutYN, kColSOregdate1,
-    kColSOregdate2, kColInfotext1, kColInfotext2, kColSoldoutTO, kColSoldoutZZim, kColSoldoutWait,
-    kColSoldoutDelivery, kColSOregdate1num, kColSOregdate1num2, kColSOregdate2num, kColSOregdate2num2,
-    kColPrinttext, kColHallcheck, kColTOMenuYN, kColZZimMenuYN, kColWaitMenuYN, kColDeliveryMenuYN, kColTaxcheck,
-    kColPoscategorynumber, kColPositemnumber, kColQRMenuYN, kColSoldoutQR};
+constexpr std::array<int, kTagCount> kTagColumn = {kColNum,
+                                                   kColTitle,
+                                                   kColPrice,
+                                                   kColCategory,
+                                                   kColType,
+                                                   kColMenumin,
+                                                   kColDiscountt,
+                                                   kColSaving,
+                                                   kColRound,
+                                                   kColAdd1,
+                                                   kColAdd2,
+                                                   kColAdd3,
+                                                   kColAdd4,
+                                                   kColAdd5,
+                                                   kColMaxYN,
+                                                   kColMaxCount,
+                                                   kColSoldoutYN,
+                                                   kColSOregdate1,
+                                                   kColSOregdate2,
+                                                   kColInfotext1,
+                                                   kColInfotext2,
+                                                   kColSoldoutTO,
+                                                   kColSoldoutZZim,
+                                                   kColSoldoutWait,
+                                                   kColSoldoutDelivery,
+                                                   kColSOregdate1num,
+                                                   kColSOregdate1num2,
+                                                   kColSOregdate2num,
+                                                   kColSOregdate2num2,
+                                                   kColPrinttext,
+                                                   kColHallcheck,
+                                                   kColTOMenuYN,
+                                                   kColZZimMenuYN,
+                                                   kColWaitMenuYN,
+                                                   kColDeliveryMenuYN,
+                                                   kColTaxcheck,
+                                                   kColPoscategorynumber,
+                                                   kColPositemnumber,
+                                                   kColQRMenuYN,
+                                                   kColSoldoutQR};
 
 constexpr qsizetype kMaxTagLength = 17;  // "poscategorynumber"
 
@@ -248,7 +348,7 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
     return next;
 }
 
-} // namespace
+}  // namespace
 
 const std::array<QStringView, kMenuTags>& MenuTagNames()
 {
@@ -414,7 +514,7 @@ QString BuildUnmarkedOptionGroup(QStringView raw)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& values,
                      std::array<QString, kOptionGroups>& groups)
@@ -460,4 +560,4 @@ bool Read_메뉴(const QString& category)
     return true;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

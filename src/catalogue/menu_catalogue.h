@@ -102,10 +102,7 @@ public:
     MenuRecord& nextRow();
     void finish(qsizetype slots);
 
-    bool operator==(const MenuCatalogue& other) const
-    {
-        return m_taken == other.m_taken && m_rows == other.m_rows;
-    }
+    bool operator==(const MenuCatalogue& other) const { return m_taken == other.m_taken && m_rows == other.m_rows; }
 
 private:
     std::vector<MenuRecord> m_rows;
@@ -140,4 +137,4 @@ const std::array<QStringView, kMenuTags>& MenuTagNames();
 // Requests the catalogue for the category text and rebuilds menuCatalogue(). The system passes "전체".
 bool Read_메뉴(const QString& category);
 
-} // namespace sumbrel
+}  // namespace sumbrel

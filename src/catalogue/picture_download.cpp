@@ -1,9 +1,9 @@
 #include "catalogue/picture_download.h"
 
-#include "server/endpoints.h"
-#include "startup/global_state.h"
-#include "server/http_client.h"
 #include "catalogue/menu_catalogue.h"
+#include "server/endpoints.h"
+#include "server/http_client.h"
+#include "startup/global_state.h"
 #include "startup/parse.h"
 #include "startup/trace_log.h"
 
@@ -26,7 +26,7 @@ bool existCheck(const QString& procedure, const QString& url, const QString& bod
     return answer.contains(u"있음");
 }
 
-} // namespace
+}  // namespace
 
 bool LogoExistCheck(long logoNumber)
 {
@@ -138,4 +138,4 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress)
     return summary;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -29,4 +29,4 @@ struct DownloadSummary {
 using DownloadProgress = std::function<void(int done, int total, const QString& current)>;
 DownloadSummary DownloadPictures(const DownloadProgress& progress = {});
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -1,17 +1,17 @@
 #include "login/frm_login.h"
 
-#include "startup/dialogs.h"
-#include "server/endpoints.h"
-#include "server/fields.h"
-#include "startup/files.h"
-#include "startup/global_state.h"
-#include "server/http_client.h"
 #include "login/login_rules.h"
 #include "login/login_widgets.h"
-#include "startup/parse.h"
 #include "presentation/presentation.h"
-#include "startup/clock.h"
 #include "presentation/screen_utils.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "server/http_client.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "startup/files.h"
+#include "startup/global_state.h"
+#include "startup/parse.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
 
@@ -48,9 +48,11 @@ void ActivationLine(const QString& what)
     WriteLog(QStringLiteral("  [frmLogin→Form_Activate] ") + what);
 }
 
-} // namespace
+}  // namespace
 
-frmLogin::frmLogin(LoginHooks hooks, QWidget* parent) : QWidget(parent), m_hooks(std::move(hooks))
+frmLogin::frmLogin(LoginHooks hooks, QWidget* parent)
+    : QWidget(parent)
+    , m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setAccessibleName(QStringLiteral("로그인"));
@@ -65,7 +67,6 @@ frmLogin::frmLogin(LoginHooks hooks, QWidget* parent) : QWidget(parent), m_hooks
     buildWidgets();
     Form_Load();
 }
-
 
 frmLogin::~frmLogin()
 {
@@ -135,9 +136,10 @@ void frmLogin::buildWidgets()
     m_lblLogin->setFont(KeyFont(26));
     m_lblLogin->setGeometry(left, 408, inner, 66);
     m_lblLogin->setCursor(Qt::PointingHandCursor);
-    m_lblLogin->setStyleSheet(QStringLiteral(
-        "QLabel { background: rgb(255,213,0); color: #2b2414; border-radius: 16px; border-bottom: 4px solid rgb(214,170,0); }"
-        "QLabel:disabled { background: #ebe6da; color: #a59e8e; border-bottom: 4px solid #d9d3c4; }"));
+    m_lblLogin->setStyleSheet(
+        QStringLiteral("QLabel { background: rgb(255,213,0); color: #2b2414; border-radius: 16px; border-bottom: 4px "
+                       "solid rgb(214,170,0); }"
+                       "QLabel:disabled { background: #ebe6da; color: #a59e8e; border-bottom: 4px solid #d9d3c4; }"));
     connect(m_lblLogin, &ClickLabel::clicked, this, [this] { lblLogin_Click(); });
 
     m_picWait = new QWidget(this);
@@ -189,7 +191,8 @@ void frmLogin::Form_Load()
             m_imgWait->setFont(LabelFont(20));
             m_imgWait->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
             m_picWait->resize(300, 130);
-            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: rgba(43,36,20,242); border-radius: 22px; }"));
+            m_picWait->setStyleSheet(
+                QStringLiteral("QWidget#picWait { background: rgba(43,36,20,242); border-radius: 22px; }"));
         }
         m_imgWait->setGeometry(m_picWait->rect());
         m_picWait->move((kWidth - m_picWait->width()) / 2, (kHeight - m_picWait->height()) / 2);
@@ -368,7 +371,8 @@ void frmLogin::lblLogin_Click()
 
     try {
         const QString& sep = gs().loginFieldSeparator;
-        const QString stored = BuildStoredLogin(m_chk[0]->isChecked(), m_chk[1]->isChecked(), m_id->text(), m_pw->text(), sep);
+        const QString stored = BuildStoredLogin(m_chk[0]->isChecked(), m_chk[1]->isChecked(), m_id->text(),
+                                                m_pw->text(), sep);
         if (!stored.isEmpty())
             WriteStoredLogin(stored);
     } catch (...) {
@@ -419,4 +423,4 @@ void frmLogin::paintEvent(QPaintEvent*)
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 42.5, 42.5);
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

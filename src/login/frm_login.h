@@ -18,7 +18,7 @@ class ToggleBox;
 // loaders in.
 struct LoginHooks {
     std::function<void()> loadCategories;  // Read_대분류_전체
-    std::function<void()> loadCatalogue;   // Read_메뉴("전체")
+    std::function<void()> loadCatalogue;  // Read_메뉴("전체")
     std::function<void()> openReception;
     std::function<void()> endProgram;
 };
@@ -73,4 +73,4 @@ private:
     QLabel* m_imgWait = nullptr;
 };
 
-} // namespace sumbrel
+}  // namespace sumbrel

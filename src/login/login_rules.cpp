@@ -28,4 +28,4 @@ QString BuildStoredLogin(bool remember, bool autoLogin, const QString& id, const
     return value;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -13,4 +13,4 @@ bool IsLoginSuccess(const QString& answer);
 QString BuildStoredLogin(bool remember, bool autoLogin, const QString& id, const QString& password,
                          const QString& separator);
 
-} // namespace sumbrel
+}  // namespace sumbrel

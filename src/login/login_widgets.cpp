@@ -13,14 +13,16 @@ void ClickLabel::mousePressEvent(QMouseEvent* e)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e)
 {
-    const bool fire = m_pressed && e->button() == Qt::LeftButton && isEnabled() && rect().contains(e->position().toPoint());
+    const bool fire = m_pressed && e->button() == Qt::LeftButton && isEnabled()
+        && rect().contains(e->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(e);
     if (fire)
         Q_EMIT clicked();
 }
 
-ToggleBox::ToggleBox(const QString& text, QWidget* parent) : QAbstractButton(parent)
+ToggleBox::ToggleBox(const QString& text, QWidget* parent)
+    : QAbstractButton(parent)
 {
     setText(text);
     setCheckable(true);
@@ -41,7 +43,9 @@ void ToggleBox::paintEvent(QPaintEvent*)
     const int trackH = 28;
     const QRectF track(1, (height() - trackH) / 2.0, 52, trackH);
     const bool on = isChecked();
-    const QColor trackColour = !isEnabled() ? QColor(0xdd, 0xd8, 0xcc) : on ? QColor(0x3a, 0x2e, 0x00) : QColor(0xd6, 0xd0, 0xc2);
+    const QColor trackColour = !isEnabled() ? QColor(0xdd, 0xd8, 0xcc)
+        : on                                ? QColor(0x3a, 0x2e, 0x00)
+                                            : QColor(0xd6, 0xd0, 0xc2);
     p.setPen(Qt::NoPen);
     p.setBrush(trackColour);
     p.drawRoundedRect(track, trackH / 2.0, trackH / 2.0);
@@ -60,4 +64,4 @@ void ToggleBox::paintEvent(QPaintEvent*)
                text());
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -32,4 +32,4 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -52,8 +52,8 @@ QString XML_Order(const QString& cart)
                 if (k + 1 >= f.size())
                     return QString();  // an option name without its price
                 result += QStringLiteral("<submenu>") + f[k] + QStringLiteral("</submenu>") + kCrLf;
-                result += QStringLiteral("<subprice>+") + FormatThousands(f[k + 1])
-                    + QStringLiteral("원</subprice>") + kCrLf;
+                result += QStringLiteral("<subprice>+") + FormatThousands(f[k + 1]) + QStringLiteral("원</subprice>")
+                    + kCrLf;
             }
             result += QStringLiteral("</menubrr>") + kCrLf;
         }
@@ -62,4 +62,4 @@ QString XML_Order(const QString& cart)
     return result;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

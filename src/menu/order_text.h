@@ -11,4 +11,4 @@ QString XML_Order(const QString& cart);
 // A price text formatted "#,##0" (whole number with thousands commas); non-numeric text as it is.
 QString FormatThousands(const QString& value);
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -145,4 +145,4 @@ void CaptionKey::mouseDoubleClickEvent(QMouseEvent* event)
     Q_EMIT doubleClicked();
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -51,10 +51,10 @@ protected:
 
 private:
     QString m_caption;
-    QColor m_rest {231, 231, 231};
-    QColor m_pressedColour {192, 192, 192};
-    QColor m_background {231, 231, 231};
-    QColor m_foreground {30, 30, 30};
+    QColor m_rest{231, 231, 231};
+    QColor m_pressedColour{192, 192, 192};
+    QColor m_background{231, 231, 231};
+    QColor m_foreground{30, 30, 30};
     bool m_raised = true;
     bool m_keyEnabled = true;
     bool m_invisible = false;
@@ -62,4 +62,4 @@ private:
     bool m_afterDouble = false;
 };
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -43,7 +43,7 @@ QStringList WithKoreanFallbacks(QStringList families)
     return families;
 }
 
-} // namespace
+}  // namespace
 
 QImage MaskedCopy(const QImage& source, QColor colour)
 {
@@ -167,4 +167,4 @@ QFont CloseKeyFont(int pixelSize)
     return ScreenFont(WithKoreanFallbacks(families), pixelSize, QFont::Bold);
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

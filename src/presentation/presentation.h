@@ -24,9 +24,9 @@ QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor bac
 void LoadPngPicture(const QString& path, QLabel* element);
 
 // Screen fonts: the design's families first, the Nanum fonts behind them so Korean never shows as boxes.
-QFont LabelFont(int pixelSize, bool bold = false);      // "Mapo당인리발전소"
-QFont KeyFont(int pixelSize, bool bold = true);         // "여기어때 잘난체"
-QFont SettingsFont(int pixelSize);                      // "나눔고딕 ExtraBold"
-QFont CloseKeyFont(int pixelSize);                      // "Arial"
+QFont LabelFont(int pixelSize, bool bold = false);  // "Mapo당인리발전소"
+QFont KeyFont(int pixelSize, bool bold = true);  // "여기어때 잘난체"
+QFont SettingsFont(int pixelSize);  // "나눔고딕 ExtraBold"
+QFont CloseKeyFont(int pixelSize);  // "Arial"
 
-} // namespace sumbrel
+}  // namespace sumbrel

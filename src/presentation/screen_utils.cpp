@@ -89,10 +89,17 @@ void WidgetDialogHandler::message(const QString& title, const QString& text, Mes
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::None:
+        break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
@@ -117,4 +124,4 @@ QString UnattendedDialogHandler::openFile(const QString&, const QString&, const 
     return QString();
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -29,4 +29,4 @@ public:
     QString openFile(const QString& title, const QString& folder, const QString& filter) override;
 };
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -1,14 +1,14 @@
 #include "reception/frm_main.h"
 
+#include "menu/order_text.h"
 #include "presentation/caption_key.h"
-#include "startup/clock.h"
-#include "startup/dialogs.h"
+#include "presentation/presentation.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
-#include "startup/global_state.h"
 #include "server/http_client.h"
-#include "menu/order_text.h"
-#include "presentation/presentation.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -35,7 +35,7 @@ QString& lastWaitAnswer()
     static QString answer;
     return answer;
 }
-} // namespace reception
+}  // namespace reception
 
 namespace {
 
@@ -92,8 +92,8 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, c
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                  const QColor& ink, Qt::Alignment align = Qt::AlignCenter, const QString& text = QString())
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
+                  Qt::Alignment align = Qt::AlignCenter, const QString& text = QString())
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -140,7 +140,7 @@ QString SkinFile(const QString& name)
     return QDir(gs().skinFolder).filePath(name);
 }
 
-} // namespace
+}  // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent)
@@ -371,7 +371,7 @@ QRect KeypadCell(int key)
     }
     return QRect(columns[column], rows[row], 165, 115);
 }
-} // namespace
+}  // namespace
 
 void frmMain::buildPhonePanel()
 {
@@ -466,9 +466,9 @@ void frmMain::Init_Form()
 
 bool frmMain::Load_Setting()
 {
-    const QString answer = endpoints::PostLogged(QStringLiteral("Load_Setting"),
-                                                 endpoints::Url(endpoints::kReceptionSettings),
-                                                 endpoints::CredentialsBody(), QString::fromUtf16(endpoints::kChannelHttp));
+    const QString answer = endpoints::PostLogged(
+        QStringLiteral("Load_Setting"), endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody(),
+        QString::fromUtf16(endpoints::kChannelHttp));
     const ReceptionSettings parsed = ParseReceptionSettings(answer);
     if (parsed.waiting.teams)
         SetCaption(m_lblWaitTeams[0], *parsed.waiting.teams);
@@ -810,4 +810,4 @@ void frmMain::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

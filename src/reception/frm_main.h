@@ -125,14 +125,14 @@ private:
     bool m_submitting = false;
     QPixmap* m_background = nullptr;
 
-    std::array<CaptionKey*, 8> m_cmd {};
-    std::array<CaptionKey*, 14> m_cmd2 {};
-    std::array<CaptionKey*, 15> m_cmd3 {};
-    std::array<QLabel*, 3> m_lblPhone {};
-    std::array<QLabel*, 2> m_lblCarNumber {};
-    std::array<QLabel*, 2> m_lblWaitTeams {};
-    std::array<QLabel*, 2> m_lblWaitTime {};
-    std::array<QFrame*, 5> m_picFrame {};
+    std::array<CaptionKey*, 8> m_cmd{};
+    std::array<CaptionKey*, 14> m_cmd2{};
+    std::array<CaptionKey*, 15> m_cmd3{};
+    std::array<QLabel*, 3> m_lblPhone{};
+    std::array<QLabel*, 2> m_lblCarNumber{};
+    std::array<QLabel*, 2> m_lblWaitTeams{};
+    std::array<QLabel*, 2> m_lblWaitTime{};
+    std::array<QFrame*, 5> m_picFrame{};
     QLabel* m_lblPhoneA = nullptr;
     QLabel* m_lblCarNumberA = nullptr;
     QLabel* m_lblDriveThruText = nullptr;
@@ -151,4 +151,4 @@ private:
     QTimer* m_timerRefresh = nullptr;
 };
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -114,7 +114,9 @@ KeyLook LookOf(KeyGroup group, int index)
 
 QString DisabledKeyLine(KeyGroup group)
 {
-    const QString name = group == KeyGroup::CMD ? QStringLiteral("CMD") : group == KeyGroup::CMD2 ? QStringLiteral("CMD2") : QStringLiteral("CMD3");
+    const QString name = group == KeyGroup::CMD ? QStringLiteral("CMD")
+        : group == KeyGroup::CMD2               ? QStringLiteral("CMD2")
+                                                : QStringLiteral("CMD3");
     return QStringLiteral("→") + name + QStringLiteral("_Click Disabled ... Quit");
 }
 
@@ -126,4 +128,4 @@ std::optional<QString> PollAnswerTail(const QString& answer)
     return QStringLiteral("... ") + answer.mid(at);
 }
 
-} // namespace sumbrel::reception
+}  // namespace sumbrel::reception

@@ -26,11 +26,14 @@ QString DeleteLastDigit(const QString& text);
 bool IsMobileNumber(const QString& digits);
 bool IsCompleteCarNumber(const QString& carNumber);
 
-inline bool IsY(const QString& setting) { return setting == QStringLiteral("Y"); }
+inline bool IsY(const QString& setting)
+{
+    return setting == QStringLiteral("Y");
+}
 
 struct NextKeyCaptions {
     QString phoneKey;  // CMD2(11)
-    QString carKey;    // CMD3(11)
+    QString carKey;  // CMD3(11)
 };
 NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS);
 inline const QString kNextCaption = QStringLiteral("다음");
@@ -51,7 +54,7 @@ QString WaitingTeamsText(QString count);
 
 struct WaitingStatus {
     std::optional<QString> teams;  // "count" with "분" removed
-    std::optional<QString> time;   // "time" unchanged
+    std::optional<QString> time;  // "time" unchanged
 };
 WaitingStatus ParseWaitingStatus(QStringView answer);
 
@@ -82,4 +85,4 @@ QString DisabledKeyLine(KeyGroup group);
 // The poll's short answer trace: "... " + the answer from the first "count["; nullopt without one.
 std::optional<QString> PollAnswerTail(const QString& answer);
 
-} // namespace sumbrel::reception
+}  // namespace sumbrel::reception

@@ -1,7 +1,7 @@
 #include "server/endpoints.h"
 
-#include "startup/global_state.h"
 #include "server/http_client.h"
+#include "startup/global_state.h"
 #include "startup/trace_log.h"
 
 namespace sumbrel::endpoints {
@@ -71,4 +71,4 @@ QString PostLogged(const QString& procedure, const QString& url, const QString& 
     return answer;
 }
 
-} // namespace sumbrel::endpoints
+}  // namespace sumbrel::endpoints

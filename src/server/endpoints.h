@@ -35,4 +35,4 @@ QString PostLogged(const QString& procedure, const QString& url, const QString& 
 inline constexpr auto kChannelHttp = u"_WinHttp";
 inline constexpr auto kChannelCatalogue = u"_WinHttp_3";
 
-} // namespace sumbrel::endpoints
+}  // namespace sumbrel::endpoints

@@ -26,7 +26,7 @@ QString replaceAll(const QString& text, QStringView from, QStringView to)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QString> Field(QStringView answer, QStringView name)
 {
@@ -115,4 +115,4 @@ QString ZulDecodeAA(const QString& text)
     return out;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

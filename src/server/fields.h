@@ -21,4 +21,4 @@ qsizetype CountOf(QStringView text, QStringView delimiter);
 QString ZulEncodeAA(const QString& text);
 QString ZulDecodeAA(const QString& text);
 
-} // namespace sumbrel
+}  // namespace sumbrel

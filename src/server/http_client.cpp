@@ -25,7 +25,7 @@ void globalInit()
 // One exchange's collected answer and its stall watch.
 struct Exchange {
     QByteArray body;
-    QByteArray reason;       // reason phrase of the last status line
+    QByteArray reason;  // reason phrase of the last status line
     int stallMs = 0;
     bool connected = false;  // the stall watch runs from the moment the connection stands
     uint32_t lastMove = 0;
@@ -153,7 +153,7 @@ QString curlErrorText(CURLcode code, const char* errorBuffer, const Exchange& ex
     return errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
 }
 
-} // namespace
+}  // namespace
 
 void setHttpLimits(const HttpLimits& limits)
 {
@@ -206,8 +206,8 @@ QString GetWinHttp(const QString& address, const QString& body)
             if (status != 200) {
                 const uint32_t t1 = TickCount();
                 WriteLog(QStringLiteral("GetWinHttp ... <실패> (") + QString::number(status) + QStringLiteral("): ")
-                             + QString::number(t1 - t0) + QStringLiteral("ms 걸림. (")
-                             + QString::fromUtf8(ex.reason) + QStringLiteral(")\r\n") + requestText,
+                             + QString::number(t1 - t0) + QStringLiteral("ms 걸림. (") + QString::fromUtf8(ex.reason)
+                             + QStringLiteral(")\r\n") + requestText,
                          kChannel);
             }
             curl_slist_free_all(headers);
@@ -256,4 +256,4 @@ HttpGetResult HttpGet(const QString& url)
     return out;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -6,8 +6,8 @@
 namespace sumbrel {
 
 struct HttpLimits {
-    int connectMs = 10000;   // name resolution and connect
-    int stallMs = 10000;     // no progress while sending or receiving
+    int connectMs = 10000;  // name resolution and connect
+    int stallMs = 10000;  // no progress while sending or receiving
     int attempts = 3;
 };
 void setHttpLimits(const HttpLimits& limits);
@@ -26,4 +26,4 @@ struct HttpGetResult {
 // One plain GET, no retries.
 HttpGetResult HttpGet(const QString& url);
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -13,7 +13,7 @@ double g_scale = 1.0;
 
 uint32_t TickCount()
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     const uint64_t ms = uint64_t(ts.tv_sec) * 1000u + uint64_t(ts.tv_nsec) / 1000000u;
     return uint32_t(ms & 0xffffffffu);
@@ -41,7 +41,7 @@ void WaitMs(int ms)
 {
     // Nanosecond reading, so a wait never ends before the full time has passed.
     auto now = [] {
-        timespec ts {};
+        timespec ts{};
         clock_gettime(CLOCK_MONOTONIC, &ts);
         return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
     };
@@ -50,9 +50,9 @@ void WaitMs(int ms)
         if (QCoreApplication::instance())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         // Yield the core between rounds instead of spinning on it.
-        const timespec nap {0, 500000};
+        const timespec nap{0, 500000};
         nanosleep(&nap, nullptr);
     }
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

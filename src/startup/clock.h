@@ -16,4 +16,4 @@ int scaledMs(int nominalMs);
 // Waits the nominal ms (scaled) while the screens keep handling their events.
 void WaitMs(int ms);
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -32,4 +32,4 @@ QString OpenFileDialog(const QString& title, const QString& folder, const QStrin
     return g_handler ? g_handler->openFile(title, folder, filter) : QString();
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

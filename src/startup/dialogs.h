@@ -24,4 +24,4 @@ QString ProgramTitle();
 void MessageBox(const QString& text, MessageIcon icon = MessageIcon::None);
 QString OpenFileDialog(const QString& title, const QString& folder, const QString& filter);
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -55,4 +55,4 @@ void MakeDirectory(QString& path)
     }
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

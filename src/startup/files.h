@@ -8,6 +8,9 @@ bool FolderExists(const QString& path);
 // Creates the folder and its missing parents (at most twelve per call, 500 ms apart).
 // The caller's text gets a trailing "/" when it has none.
 void MakeDirectory(QString& path);
-inline void MakeDirectory(QString&& path) { MakeDirectory(path); }
+inline void MakeDirectory(QString&& path)
+{
+    MakeDirectory(path);
+}
 
-} // namespace sumbrel
+}  // namespace sumbrel

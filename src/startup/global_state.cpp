@@ -18,4 +18,4 @@ QString configFilePath()
     return programPath(QStringLiteral("Mirdal.cfg"));
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -39,4 +39,4 @@ GlobalState& gs();
 QString programPath(const QString& name);
 QString configFilePath();
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -58,7 +58,7 @@ QString cutUtf8(const QString& value, int maxBytes)
     return QString::fromUtf8(bytes.constData(), end);
 }
 
-} // namespace
+}  // namespace
 
 QString ReadIni(const QString& section, const QString& key, const QString& path)
 {
@@ -153,4 +153,4 @@ void WriteIni(const QString& section, const QString& key, const QString& value, 
     }
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -11,4 +11,4 @@ void WriteIni(const QString& section, const QString& key, const QString& value, 
 
 inline constexpr int kIniValueBytes = 254;
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -42,7 +42,7 @@ double readDecimal(const QString& run)
     return std::strtod(text.c_str(), nullptr);
 }
 
-} // namespace
+}  // namespace
 
 int32_t ParseLong(double value)
 {
@@ -129,4 +129,4 @@ bool IsNumericText(const QString& value)
     return i == n;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

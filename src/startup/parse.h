@@ -8,7 +8,10 @@ namespace sumbrel {
 int32_t ParseLong(const QString& value);
 int32_t ParseLong(double value);
 int32_t ParseLong(bool value);
-inline int32_t ParseLong(const char16_t* value) { return ParseLong(QString::fromUtf16(value)); }
+inline int32_t ParseLong(const char16_t* value)
+{
+    return ParseLong(QString::fromUtf16(value));
+}
 
 bool ParseBool(const QString& value);
 bool ParseBool(bool value);
@@ -16,4 +19,4 @@ bool ParseBool(bool value);
 // True for empty text or a number (sign, digits, one decimal point, optional exponent).
 bool IsNumericText(const QString& value);
 
-} // namespace sumbrel
+}  // namespace sumbrel

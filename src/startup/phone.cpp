@@ -34,9 +34,9 @@ int SplitPhoneNumber(const QString& number, QString& first, QString& middle, QSt
     first = s.left(head);
     last = s.right(4);
     middle = s.mid(head, n - head - 4);
-    static const QStringList mobile {QStringLiteral("010"), QStringLiteral("011"), QStringLiteral("016"),
-                                     QStringLiteral("017"), QStringLiteral("018"), QStringLiteral("019")};
+    static const QStringList mobile{QStringLiteral("010"), QStringLiteral("011"), QStringLiteral("016"),
+                                    QStringLiteral("017"), QStringLiteral("018"), QStringLiteral("019")};
     return mobile.contains(first) ? kMobileNumber : kOtherNumber;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

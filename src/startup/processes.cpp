@@ -60,7 +60,7 @@ QStringList namesOf(const QString& pidDir)
     return names;
 }
 
-} // namespace
+}  // namespace
 
 long IsProcessExist(const QString& exeName)
 {
@@ -107,7 +107,7 @@ void KillProcess(long pid)
     for (int i = 0; i < 200; ++i) {
         if (::kill(pid_t(pid), 0) != 0 || isZombie(QStringLiteral("/proc/") + QString::number(pid)))
             return;
-        const timespec nap {0, 10'000'000};
+        const timespec nap{0, 10'000'000};
         nanosleep(&nap, nullptr);
     }
     ::kill(pid_t(pid), SIGKILL);
@@ -128,7 +128,8 @@ void RestartCallDisplay()
     const long pid = IsProcessExist(name + QStringLiteral(".exe"));
     if (pid > 0) {
         KillProcess(pid);
-        WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid) + u')');
+        WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid)
+                 + u')');
     }
     SUMBREL_STEP(proc, {
         if (!StartProgram(path))
@@ -142,4 +143,4 @@ void RestartCallDisplayInDualMode()
         RestartCallDisplay();
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

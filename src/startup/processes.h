@@ -21,4 +21,4 @@ void RestartCallDisplay();
 // settings screen).
 void RestartCallDisplayInDualMode();
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -91,16 +91,18 @@ StartResult Main(const StartOptions& options, const std::function<void()>& openL
 
     ReadPlacement();
     const QString configuredHost = ReadIni(QStringLiteral("Set"), QStringLiteral("ServiceHost"), configFilePath());
-    g.serviceHost = !options.serviceHost.isEmpty() ? options.serviceHost
-                                                   : (!configuredHost.isEmpty() ? configuredHost : QStringLiteral("localhost"));
+    g.serviceHost = !options.serviceHost.isEmpty()
+        ? options.serviceHost
+        : (!configuredHost.isEmpty() ? configuredHost : QStringLiteral("localhost"));
 
     g.executableName = options.executableName.isEmpty()
         ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
         : options.executableName;
     RestartCallDisplayInDualMode();
 
-    for (const char16_t* pattern : {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log",
-                                    u"??????_WinHttp_2.log", u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
+    for (const char16_t* pattern :
+         {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log", u"??????_WinHttp_2.log",
+          u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
         로그_파일_삭제(QString::fromUtf16(pattern));
 
     if (openLogin)
@@ -108,4 +110,4 @@ StartResult Main(const StartOptions& options, const std::function<void()>& openL
     return StartResult::Started;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -7,8 +7,8 @@
 namespace sumbrel {
 
 struct StartOptions {
-    QString programFolder;   // empty: the executable's folder
-    QString serviceHost;     // empty: the ServiceHost key of the configuration file
+    QString programFolder;  // empty: the executable's folder
+    QString serviceHost;  // empty: the ServiceHost key of the configuration file
     QString executableName;  // empty: the running executable's name
     // Reads the screen's twips per pixel; absent: the 96-dpi value 15 stays.
     std::function<void(int& x, int& y)> readTwipsPerPixel;
@@ -28,4 +28,4 @@ QString VersionText(int major, int minor, int revision);
 bool AcquireInstanceLock(const QString& folder);
 void ReleaseInstanceLock();
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -1,8 +1,8 @@
 #include "startup/stored_login.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QSettings>
 
 namespace sumbrel {
@@ -28,7 +28,7 @@ void ownerOnly(const QString& path)
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-} // namespace
+}  // namespace
 
 QString StoredLoginFile()
 {
@@ -60,4 +60,4 @@ QStringList SplitStoredLogin(const QString& value, const QString& separator)
     return fields;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

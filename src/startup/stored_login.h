@@ -15,4 +15,4 @@ QString StoredLoginFile();
 // The four fields; the default when the text does not split into exactly four.
 QStringList SplitStoredLogin(const QString& value, const QString& separator);
 
-} // namespace sumbrel
+}  // namespace sumbrel

@@ -124,7 +124,7 @@ Procedure::Procedure(QString module, QString procedure, QString channel)
 
 Procedure Procedure::silent()
 {
-    Procedure p {QString(), QString()};
+    Procedure p{QString(), QString()};
     p.m_silent = true;
     return p;
 }
@@ -151,8 +151,7 @@ bool 로그_파일_삭제(const QString& pattern)
     QStringList names;
     SUMBREL_STEP_OR(proc, true, {
         QDir dir(gs().programFolder);
-        names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive,
-                              QDir::NoSort);
+        names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive, QDir::NoSort);
     });
     if (names.size() <= kLogFilesKept)
         return true;
@@ -170,4 +169,4 @@ bool 로그_파일_삭제(const QString& pattern)
     return true;
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

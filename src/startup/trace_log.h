@@ -114,4 +114,4 @@ void QuickSort(Vec& values, long low = -2, long high = -2)
         QuickSort(values, i, high);
 }
 
-} // namespace sumbrel
+}  // namespace sumbrel

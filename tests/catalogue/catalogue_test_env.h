@@ -1,7 +1,7 @@
 #pragma once
 // A temporary program folder per test, and the day's log entries of a channel.
-#include "startup/global_state.h"
 #include "server/http_client.h"
+#include "startup/global_state.h"
 #include "startup/trace_log.h"
 #include "support/log_entries.h"
 
@@ -26,11 +26,11 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         m_saved = gs();
-        gs() = GlobalState {};
+        gs() = GlobalState{};
         gs().programFolder = m_dir.path();
         gs().menuImageFolder = m_dir.path() + QStringLiteral("/menu_img");
         m_savedLimits = httpLimits();
-        setHttpLimits(HttpLimits {2000, 2000, 3});
+        setHttpLimits(HttpLimits{2000, 2000, 3});
     }
     void TearDown() override
     {
@@ -39,14 +39,11 @@ protected:
     }
 
     // The messages of the day's log file of the channel, one per WriteLog call.
-    QStringList logEntries(const QString& channel = QString()) const
-    {
-        return LogEntries(channel);
-    }
+    QStringList logEntries(const QString& channel = QString()) const { return LogEntries(channel); }
 
     QTemporaryDir m_dir;
     GlobalState m_saved;
     HttpLimits m_savedLimits;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

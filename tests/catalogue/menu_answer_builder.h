@@ -9,19 +9,46 @@ namespace sumbrel::testing {
 // The tags in the order the service writes them ("num" before "SOregdate1num").
 inline const QStringList& ServiceTagOrder()
 {
-    static const QStringList order = {
-        QStringLiteral("num"), QStringLiteral("title"), QStringLiteral("price"), QStringLiteral("category"),
-        QStringLiteral("type"), QStringLiteral("menumin"), QStringLiteral("discountt"), QStringLiteral("saving"),
-        QStringLiteral("hallcheck"), QStringLiteral("round"), QStringLiteral("add1"), QStringLiteral("add2"),
-        QStringLiteral("add3"), QStringLiteral("add4"), QStringLiteral("add5"), QStringLiteral("maxYN"),
-        QStringLiteral("maxCount"), QStringLiteral("soldoutYN"), QStringLiteral("SOregdate1"),
-        QStringLiteral("SOregdate2"), QStringLiteral("infotext1"), QStringLiteral("infotext2"),
-        QStringLiteral("soldoutTO"), QStringLiteral("soldoutZZim"), QStringLiteral("soldoutWait"),
-        QStringLiteral("soldoutDelivery"), QStringLiteral("soldoutQR"), QStringLiteral("SOregdate1num"),
-        QStringLiteral("SOregdate1num2"), QStringLiteral("SOregdate2num"), QStringLiteral("SOregdate2num2"),
-        QStringLiteral("printtext"), QStringLiteral("TOMenuYN"), QStringLiteral("ZZimMenuYN"),
-        QStringLiteral("WaitMenuYN"), QStringLiteral("DeliveryMenuYN"), QStringLiteral("QRMenuYN"),
-        QStringLiteral("taxcheck"), QStringLiteral("poscategorynumber"), QStringLiteral("positemnumber")};
+    static const QStringList order = {QStringLiteral("num"),
+                                      QStringLiteral("title"),
+                                      QStringLiteral("price"),
+                                      QStringLiteral("category"),
+                                      QStringLiteral("type"),
+                                      QStringLiteral("menumin"),
+                                      QStringLiteral("discountt"),
+                                      QStringLiteral("saving"),
+                                      QStringLiteral("hallcheck"),
+                                      QStringLiteral("round"),
+                                      QStringLiteral("add1"),
+                                      QStringLiteral("add2"),
+                                      QStringLiteral("add3"),
+                                      QStringLiteral("add4"),
+                                      QStringLiteral("add5"),
+                                      QStringLiteral("maxYN"),
+                                      QStringLiteral("maxCount"),
+                                      QStringLiteral("soldoutYN"),
+                                      QStringLiteral("SOregdate1"),
+                                      QStringLiteral("SOregdate2"),
+                                      QStringLiteral("infotext1"),
+                                      QStringLiteral("infotext2"),
+                                      QStringLiteral("soldoutTO"),
+                                      QStringLiteral("soldoutZZim"),
+                                      QStringLiteral("soldoutWait"),
+                                      QStringLiteral("soldoutDelivery"),
+                                      QStringLiteral("soldoutQR"),
+                                      QStringLiteral("SOregdate1num"),
+                                      QStringLiteral("SOregdate1num2"),
+                                      QStringLiteral("SOregdate2num"),
+                                      QStringLiteral("SOregdate2num2"),
+                                      QStringLiteral("printtext"),
+                                      QStringLiteral("TOMenuYN"),
+                                      QStringLiteral("ZZimMenuYN"),
+                                      QStringLiteral("WaitMenuYN"),
+                                      QStringLiteral("DeliveryMenuYN"),
+                                      QStringLiteral("QRMenuYN"),
+                                      QStringLiteral("taxcheck"),
+                                      QStringLiteral("poscategorynumber"),
+                                      QStringLiteral("positemnumber")};
     return order;
 }
 
@@ -68,4 +95,4 @@ inline QString GroupMarkup(const QString& yn, const QString& nooption, const QSt
 
 inline const QString kHead = QStringLiteral("\r\n\r\n<!-- shop api -->\n\n");
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

@@ -1,10 +1,10 @@
 // Loading the catalogue and the categories from the demo shop service.
 #include "catalogue/catalogue_test_env.h"
 #include "catalogue/category_table.h"
-#include "support/demo_shop.h"
+#include "catalogue/menu_catalogue.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
-#include "catalogue/menu_catalogue.h"
+#include "support/demo_shop.h"
 
 #include <QJsonObject>
 
@@ -120,8 +120,9 @@ TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
     ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
     const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0], RedactPasswords(QStringLiteral("Read_메뉴() ... ") + shop->httpBase()
-                                        + QStringLiteral("/Admin/menuloading1.php?ID=demo&PassWord=demo1234&category=전체")));
+    EXPECT_EQ(lines[0],
+              RedactPasswords(QStringLiteral("Read_메뉴() ... ") + shop->httpBase()
+                              + QStringLiteral("/Admin/menuloading1.php?ID=demo&PassWord=demo1234&category=전체")));
     EXPECT_EQ(lines[1], QStringLiteral("Read_메뉴() ... ResponseStr:\r\n") + servedCatalogue());
     const QJsonObject request = shop->requests().first().toObject();
     EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(),
@@ -155,7 +156,7 @@ TEST_F(CatalogueDemo, CategoriesOfTheShop)
 {
     ASSERT_TRUE(Read_대분류_전체());
     const CategoryTable& t = categoryTable();
-    const QStringList names = {QStringLiteral("커피"), QStringLiteral("라떼"), QStringLiteral("티"),
+    const QStringList names = {QStringLiteral("커피"),         QStringLiteral("라떼"),   QStringLiteral("티"),
                                QStringLiteral("에이드＆주스"), QStringLiteral("디저트"), QStringLiteral("베이커리"),
                                QStringLiteral("시즌 메뉴")};
     ASSERT_EQ(t.rowCount(), names.size());  // "분류없음" is left out
@@ -167,8 +168,9 @@ TEST_F(CatalogueDemo, CategoriesOfTheShop)
     }
     const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0], RedactPasswords(QStringLiteral("Read_대분류_전체() ... ") + shop->httpBase()
-                                        + QStringLiteral("/Admin/categoryloading.php?ID=demo&PassWord=demo1234")));
+    EXPECT_EQ(lines[0],
+              RedactPasswords(QStringLiteral("Read_대분류_전체() ... ") + shop->httpBase()
+                              + QStringLiteral("/Admin/categoryloading.php?ID=demo&PassWord=demo1234")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Read_대분류_전체() ... ResponseStr:\r\n")));
     EXPECT_TRUE(lines[1].contains(QStringLiteral("category[시즌 메뉴]category")));
 
@@ -177,4 +179,4 @@ TEST_F(CatalogueDemo, CategoriesOfTheShop)
     EXPECT_EQ(categoryTable().rowCount(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -23,7 +23,8 @@ TEST(CategoryParse, OnlyUncategorisedGivesNoRows)
 
 TEST(CategoryParse, UncategorisedInTheMiddleIsLeftOutWithoutASlot)
 {
-    const CategoryTable t = ParseCategoryAnswer(QStringLiteral("\r\n<!-- api -->\n") + Cat(QStringLiteral("1"), QStringLiteral("커피"))
+    const CategoryTable t = ParseCategoryAnswer(QStringLiteral("\r\n<!-- api -->\n")
+                                                + Cat(QStringLiteral("1"), QStringLiteral("커피"))
                                                 + Cat(QStringLiteral("2"), QStringLiteral("분류없음"))
                                                 + Cat(QStringLiteral("3"), QStringLiteral("에이드!123!주스")));
     ASSERT_EQ(t.rowCount(), 2);
@@ -43,11 +44,13 @@ TEST(CategoryParse, FoldColumnIsEmptyOnlyForExactY)
         const char16_t* stored;
     } cases[] = {{u"Y", u""}, {u"N", u"O"}, {u"y", u"O"}, {u"", u"O"}, {u" Y", u"O"}, {u"YES", u"O"}};
     for (const auto& c : cases) {
-        const CategoryTable t = ParseCategoryAnswer(Cat(QStringLiteral("1"), QStringLiteral("커피"), QString::fromUtf16(c.fold)));
+        const CategoryTable t = ParseCategoryAnswer(
+            Cat(QStringLiteral("1"), QStringLiteral("커피"), QString::fromUtf16(c.fold)));
         ASSERT_EQ(t.rowCount(), 1);
         EXPECT_EQ(t.at(0, kCatFold), QString::fromUtf16(c.stored)) << QString::fromUtf16(c.fold).toStdString();
     }
-    const CategoryTable missing = ParseCategoryAnswer(QStringLiteral("<menubrr>num[1]num category[a]category</menubrr>"));
+    const CategoryTable missing = ParseCategoryAnswer(
+        QStringLiteral("<menubrr>num[1]num category[a]category</menubrr>"));
     ASSERT_EQ(missing.rowCount(), 1);
     EXPECT_EQ(missing.at(0, kCatFold), QStringLiteral("O"));
 }
@@ -75,4 +78,4 @@ TEST(CategoryParse, MarkIsNotReplacedAndEmptyAnswersGiveNoRows)
         EXPECT_EQ(ParseCategoryAnswer(answer).rowCount(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -16,10 +16,9 @@ QString Rec(const QString& num, QMap<QString, QString> values = {}, const QStrin
     return MenuRecordText(values, omit);
 }
 
-const QString kSizeGroup = GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"),
-                                       QStringLiteral("1"),
-                                       {{QStringLiteral("Small"), QStringLiteral("0")},
-                                        {QStringLiteral("Large"), QStringLiteral("500")}});
+const QString kSizeGroup = GroupMarkup(
+    QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
+    {{QStringLiteral("Small"), QStringLiteral("0")}, {QStringLiteral("Large"), QStringLiteral("500")}});
 
 TEST(MenuParse, EveryTagLandsInItsColumnAndTheCopiesRepeatTheirValues)
 {
@@ -27,20 +26,49 @@ TEST(MenuParse, EveryTagLandsInItsColumnAndTheCopiesRepeatTheirValues)
     ASSERT_EQ(t.rowCount(), 1);
     const MenuRecord& r = t.row(0);
     // Column -> tag, as the table of the catalogue lays them out.
-    const QStringList columns = {
-        QStringLiteral("num"), QStringLiteral("title"), QStringLiteral("price"), QStringLiteral("category"),
-        QStringLiteral("type"), QStringLiteral("menumin"), QStringLiteral("discountt"), QStringLiteral("saving"),
-        QStringLiteral("round"), QStringLiteral("add1"), QStringLiteral("add2"), QStringLiteral("add3"),
-        QStringLiteral("add4"), QStringLiteral("add5"), QStringLiteral("maxYN"), QStringLiteral("maxCount"),
-        QStringLiteral("soldoutYN"), QStringLiteral("SOregdate1"), QStringLiteral("SOregdate2"),
-        QStringLiteral("infotext1"), QStringLiteral("infotext2"), QStringLiteral("soldoutYN"),
-        QStringLiteral("soldoutTO"), QStringLiteral("soldoutZZim"), QStringLiteral("soldoutWait"),
-        QStringLiteral("soldoutDelivery"), QStringLiteral("SOregdate1"), QStringLiteral("SOregdate1num"),
-        QStringLiteral("SOregdate1num2"), QStringLiteral("SOregdate2"), QStringLiteral("SOregdate2num"),
-        QStringLiteral("SOregdate2num2"), QStringLiteral("printtext"), QStringLiteral("hallcheck"),
-        QStringLiteral("TOMenuYN"), QStringLiteral("ZZimMenuYN"), QStringLiteral("WaitMenuYN"),
-        QStringLiteral("DeliveryMenuYN"), QStringLiteral("taxcheck"), QStringLiteral("poscategorynumber"),
-        QStringLiteral("positemnumber"), QStringLiteral("QRMenuYN"), QStringLiteral("soldoutQR")};
+    const QStringList columns = {QStringLiteral("num"),
+                                 QStringLiteral("title"),
+                                 QStringLiteral("price"),
+                                 QStringLiteral("category"),
+                                 QStringLiteral("type"),
+                                 QStringLiteral("menumin"),
+                                 QStringLiteral("discountt"),
+                                 QStringLiteral("saving"),
+                                 QStringLiteral("round"),
+                                 QStringLiteral("add1"),
+                                 QStringLiteral("add2"),
+                                 QStringLiteral("add3"),
+                                 QStringLiteral("add4"),
+                                 QStringLiteral("add5"),
+                                 QStringLiteral("maxYN"),
+                                 QStringLiteral("maxCount"),
+                                 QStringLiteral("soldoutYN"),
+                                 QStringLiteral("SOregdate1"),
+                                 QStringLiteral("SOregdate2"),
+                                 QStringLiteral("infotext1"),
+                                 QStringLiteral("infotext2"),
+                                 QStringLiteral("soldoutYN"),
+                                 QStringLiteral("soldoutTO"),
+                                 QStringLiteral("soldoutZZim"),
+                                 QStringLiteral("soldoutWait"),
+                                 QStringLiteral("soldoutDelivery"),
+                                 QStringLiteral("SOregdate1"),
+                                 QStringLiteral("SOregdate1num"),
+                                 QStringLiteral("SOregdate1num2"),
+                                 QStringLiteral("SOregdate2"),
+                                 QStringLiteral("SOregdate2num"),
+                                 QStringLiteral("SOregdate2num2"),
+                                 QStringLiteral("printtext"),
+                                 QStringLiteral("hallcheck"),
+                                 QStringLiteral("TOMenuYN"),
+                                 QStringLiteral("ZZimMenuYN"),
+                                 QStringLiteral("WaitMenuYN"),
+                                 QStringLiteral("DeliveryMenuYN"),
+                                 QStringLiteral("taxcheck"),
+                                 QStringLiteral("poscategorynumber"),
+                                 QStringLiteral("positemnumber"),
+                                 QStringLiteral("QRMenuYN"),
+                                 QStringLiteral("soldoutQR")};
     ASSERT_EQ(columns.size(), kMenuColumns);
     for (int c = 0; c < kMenuColumns; ++c) {
         const QString expected = columns[c] == u"num" ? QStringLiteral("7") : DefaultValue(columns[c]);
@@ -84,8 +112,8 @@ TEST(MenuParse, PrintTextKeepsOnlyThreeParts)
         const char16_t* sent;
         const char16_t* stored;
     } cases[] = {
-        {u"1;음료;7", u"1;음료;7"}, {u";;", u";;"},   {u"1;음료", u";;"},
-        {u"1;음료;7;8", u";;"},     {u"", u";;"},     {u"음료", u";;"},
+        {u"1;음료;7", u"1;음료;7"}, {u";;", u";;"}, {u"1;음료", u";;"},
+        {u"1;음료;7;8", u";;"},     {u"", u";;"},   {u"음료", u";;"},
     };
     for (const auto& c : cases) {
         const MenuCatalogue t = ParseMenuAnswer(
@@ -97,10 +125,9 @@ TEST(MenuParse, PrintTextKeepsOnlyThreeParts)
 
 TEST(MenuParse, FieldMarkBecomesTheHollowMarkEverywhere)
 {
-    const QString group = GroupMarkup(QStringLiteral("Y"), QStringLiteral("N◈"), QStringLiteral("크기◈"),
-                                      QStringLiteral("1"),
-                                      {{QStringLiteral("작은◈컵"), QStringLiteral("0")},
-                                       {QStringLiteral("큰컵"), QStringLiteral("5◈00")}});
+    const QString group = GroupMarkup(
+        QStringLiteral("Y"), QStringLiteral("N◈"), QStringLiteral("크기◈"), QStringLiteral("1"),
+        {{QStringLiteral("작은◈컵"), QStringLiteral("0")}, {QStringLiteral("큰컵"), QStringLiteral("5◈00")}});
     const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"),
                                                 {{QStringLiteral("title"), QStringLiteral("라떼◈아트")},
                                                  {QStringLiteral("price"), QStringLiteral("◈3000")},
@@ -135,17 +162,20 @@ TEST(MenuParse, OptionGroupTexts)
          GroupMarkup(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
                      {{QStringLiteral("Small"), QStringLiteral("0")}}),
          QStringLiteral("N◈Size◈1◈Small◈0")},
-        {"empty yn", GroupMarkup(QString(), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
-                                 {{QStringLiteral("Small"), QStringLiteral("0")}}),
+        {"empty yn",
+         GroupMarkup(QString(), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
+                     {{QStringLiteral("Small"), QStringLiteral("0")}}),
          QString()},
-        {"blank yn", GroupMarkup(QStringLiteral("   "), QStringLiteral("N"), QStringLiteral("Size"),
-                                 QStringLiteral("1"), {{QStringLiteral("Small"), QStringLiteral("0")}}),
+        {"blank yn",
+         GroupMarkup(QStringLiteral("   "), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
+                     {{QStringLiteral("Small"), QStringLiteral("0")}}),
          QString()},
-        {"no yn element", QStringLiteral("<nooption>N</nooption><field>Size</field><mincount>1</mincount>"
-                                         "<subtitle>Small</subtitle><subprice>0</subprice>"),
+        {"no yn element",
+         QStringLiteral("<nooption>N</nooption><field>Size</field><mincount>1</mincount>"
+                        "<subtitle>Small</subtitle><subprice>0</subprice>"),
          QString()},
-        {"no subtitle", GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"),
-                                    QStringLiteral("1"), {}),
+        {"no subtitle",
+         GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"), {}),
          QString()},
         {"header values trimmed, option texts not",
          GroupMarkup(QStringLiteral(" Y "), QStringLiteral(" N "), QStringLiteral("  Size "), QStringLiteral(" 2 "),
@@ -156,15 +186,16 @@ TEST(MenuParse, OptionGroupTexts)
                      {{QStringLiteral("헤이즐넛!123!카라멜"), QStringLiteral("500")},
                       {QStringLiteral("휘핑 플랏뚜ㅋ 드리즐"), QStringLiteral("7!123!0")}}),
          QStringLiteral("N◈샷!123!시럽◈0◈헤이즐넛＆카라멜◈500◈휘핑 + 드리즐◈7!123!0")},
-        {"text after the last price is not part of it",
-         kSizeGroup + QStringLiteral("<extra>x</extra>"), QStringLiteral("N◈Size◈1◈Small◈0◈Large◈500")},
+        {"text after the last price is not part of it", kSizeGroup + QStringLiteral("<extra>x</extra>"),
+         QStringLiteral("N◈Size◈1◈Small◈0◈Large◈500")},
         {"empty name and price still count as an option",
          GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("F"), QStringLiteral("1"),
                      {{QString(), QString()}}),
          QStringLiteral("N◈F◈1◈◈")},
-        {"option without a price", QStringLiteral("<yn>Y</yn><nooption>N</nooption><field>F</field>"
-                                                  "<mincount>1</mincount><subtitle>A</subtitle>"
-                                                  "<subtitle>B</subtitle><subprice>9</subprice>"),
+        {"option without a price",
+         QStringLiteral("<yn>Y</yn><nooption>N</nooption><field>F</field>"
+                        "<mincount>1</mincount><subtitle>A</subtitle>"
+                        "<subtitle>B</subtitle><subprice>9</subprice>"),
          QStringLiteral("N◈F◈1◈A◈◈B◈9")},
     };
     for (const auto& c : cases) {
@@ -178,9 +209,10 @@ TEST(MenuParse, OptionGroupTexts)
 
 TEST(MenuParse, GroupsAreNotCompacted)
 {
-    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"), {{QStringLiteral("add1"), kSizeGroup},
-                                                                      {QStringLiteral("add3"), kSizeGroup},
-                                                                      {QStringLiteral("add5"), kSizeGroup}}));
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"),
+                                                {{QStringLiteral("add1"), kSizeGroup},
+                                                 {QStringLiteral("add3"), kSizeGroup},
+                                                 {QStringLiteral("add5"), kSizeGroup}}));
     ASSERT_EQ(t.rowCount(), 1);
     EXPECT_EQ(t.row(0).optionGroupCount(), 3);
     EXPECT_FALSE(t.at(0, kColAdd1).isEmpty());
@@ -202,8 +234,9 @@ TEST(MenuParse, AnswersWithoutRecordsLeaveNoRows)
 
 TEST(MenuParse, NumWrittenFirstIsNotTakenFromTheDateNumbers)
 {
-    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("42"), {{QStringLiteral("SOregdate1num"), QStringLiteral("5")},
-                                                                       {QStringLiteral("SOregdate2num"), QStringLiteral("6")}}));
+    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("42"),
+                                                {{QStringLiteral("SOregdate1num"), QStringLiteral("5")},
+                                                 {QStringLiteral("SOregdate2num"), QStringLiteral("6")}}));
     ASSERT_EQ(t.rowCount(), 1);
     EXPECT_EQ(t.at(0, kColNum), QStringLiteral("42"));
     EXPECT_EQ(t.at(0, kColSOregdate1num), QStringLiteral("5"));
@@ -218,9 +251,9 @@ TEST(MenuParse, NumAfterTheDateNumbersIsCutFromTheFirstNumOpening)
     QStringList order = ServiceTagOrder();
     order.removeAll(QStringLiteral("num"));
     order.append(QStringLiteral("num"));
-    const MenuCatalogue t = ParseMenuAnswer(
-        MenuRecordText({{QStringLiteral("num"), QStringLiteral("42")}, {QStringLiteral("SOregdate1num"), QStringLiteral("5")}},
-                       {}, QStringLiteral("|"), order));
+    const MenuCatalogue t = ParseMenuAnswer(MenuRecordText(
+        {{QStringLiteral("num"), QStringLiteral("42")}, {QStringLiteral("SOregdate1num"), QStringLiteral("5")}}, {},
+        QStringLiteral("|"), order));
     ASSERT_EQ(t.rowCount(), 1);
     EXPECT_TRUE(t.at(0, kColNum).startsWith(QStringLiteral("5]SOregdate1num|"))) << t.at(0, kColNum).toStdString();
     EXPECT_TRUE(t.at(0, kColNum).endsWith(QStringLiteral("|num[42"))) << t.at(0, kColNum).toStdString();
@@ -230,10 +263,11 @@ TEST(MenuParse, NumAfterTheDateNumbersIsCutFromTheFirstNumOpening)
 TEST(MenuParse, MissingTagStoresEmptyTextNotThePreviousRecordsValue)
 {
     const MenuCatalogue t = ParseMenuAnswer(
-        Rec(QStringLiteral("1"), {{QStringLiteral("price"), QStringLiteral("1000")},
-                                  {QStringLiteral("add1"), kSizeGroup}})
-        + Rec(QStringLiteral("2"), {}, {QStringLiteral("price"), QStringLiteral("add1"), QStringLiteral("printtext"),
-                                        QStringLiteral("soldoutYN"), QStringLiteral("title")})
+        Rec(QStringLiteral("1"),
+            {{QStringLiteral("price"), QStringLiteral("1000")}, {QStringLiteral("add1"), kSizeGroup}})
+        + Rec(QStringLiteral("2"), {},
+              {QStringLiteral("price"), QStringLiteral("add1"), QStringLiteral("printtext"),
+               QStringLiteral("soldoutYN"), QStringLiteral("title")})
         + Rec(QStringLiteral("3"), {}, {QStringLiteral("category")}));
     ASSERT_EQ(t.rowCount(), 3);
     EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("1000"));
@@ -287,11 +321,12 @@ TEST(MenuParse, FreeTextsAreDecodedTheRestAsSent)
 
 TEST(MenuParse, FirstRowOfADuplicatedNumberIsFound)
 {
-    const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("앞")}})
-                                            + Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("뒤")}}));
+    const MenuCatalogue t = ParseMenuAnswer(
+        Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("앞")}})
+        + Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("뒤")}}));
     ASSERT_EQ(t.rowCount(), 2);
     EXPECT_EQ(t.FindRow(u"5"), 0);
     EXPECT_EQ(t.FindMenu(5L)->title(), QStringLiteral("앞"));
 }
 
-} // namespace
+}  // namespace

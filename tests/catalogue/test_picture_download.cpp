@@ -1,9 +1,9 @@
 // The picture and logo download against the demo shop service.
 #include "catalogue/catalogue_test_env.h"
-#include "support/demo_shop.h"
-#include "server/endpoints.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
+#include "server/endpoints.h"
+#include "support/demo_shop.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -49,17 +49,14 @@ protected:
     {
         return ReadFile(shop->dataDir() + QStringLiteral("/menuimag/") + QString::number(num) + QStringLiteral(".png"));
     }
-    QByteArray servedLogo() const
-    {
-        return ReadFile(shop->dataDir() + QStringLiteral("/logoimag/logo12_1.png"));
-    }
+    QByteArray servedLogo() const { return ReadFile(shop->dataDir() + QStringLiteral("/logoimag/logo12_1.png")); }
     // A catalogue of the given rows (no HTTP): num + category + title per row.
     static void useCatalogue(const QList<int>& nums, int emptySlots = 0)
     {
         QString answer;
         for (int n : nums)
-            answer += QStringLiteral("<menubrr>num[") + QString::number(n)
-                + QStringLiteral("]num title[메뉴") + QString::number(n) + QStringLiteral("]title category[커피]category</menubrr>");
+            answer += QStringLiteral("<menubrr>num[") + QString::number(n) + QStringLiteral("]num title[메뉴")
+                + QString::number(n) + QStringLiteral("]title category[커피]category</menubrr>");
         for (int i = 0; i < emptySlots; ++i)
             answer += QStringLiteral("<menubrr>num[0]num category[분류없음]category</menubrr>");
         menuCatalogue() = ParseMenuAnswer(answer);
@@ -76,9 +73,8 @@ TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
     shop->clearRequests();
 
     std::vector<std::tuple<int, int, QString>> calls;
-    const DownloadSummary summary = DownloadPictures([&](int done, int total, const QString& current) {
-        calls.emplace_back(done, total, current);
-    });
+    const DownloadSummary summary = DownloadPictures(
+        [&](int done, int total, const QString& current) { calls.emplace_back(done, total, current); });
 
     // The four items that have no picture at the service, and none of the dropped "분류없음" items.
     const QList<int> without = {110, 122, 147, 152};
@@ -120,9 +116,11 @@ TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
 
     const QStringList log = generalLog();
     const QString base = shop->httpBase();
-    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 로고 다운로드 성공: ") + base + QStringLiteral("/logoimag/logo12_1.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 로고 다운로드 성공: ") + base
+                             + QStringLiteral("/logoimag/logo12_1.png")));
     EXPECT_TRUE(log.contains(QStringLiteral("커피→에스프레소")));
-    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 성공: ") + base + QStringLiteral("/menuimag/101.png")));
+    EXPECT_TRUE(
+        log.contains(QStringLiteral("서버에서 이미지 다운로드 성공: ") + base + QStringLiteral("/menuimag/101.png")));
     EXPECT_TRUE(log.contains(QStringLiteral("서버에 이미지 없음: 110")));
     EXPECT_FALSE(log.contains(QStringLiteral("→")));  // no line for an empty slot
     const qsizetype title = log.indexOf(QStringLiteral("커피→롱블랙"));
@@ -144,8 +142,9 @@ TEST_F(PictureDownload, ExistenceChecksSendTheirBodiesAndLookForTheWord)
     EXPECT_EQ(requests[2].toObject().value(QStringLiteral("raw_body")).toString(), QStringLiteral("&menunum=103"));
     const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
     ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines[4], QStringLiteral("MenuExistCheck() ... ") + shop->httpBase()
-                            + QStringLiteral("/menuexistCheck.php?&menunum=103"));
+    EXPECT_EQ(lines[4],
+              QStringLiteral("MenuExistCheck() ... ") + shop->httpBase()
+                  + QStringLiteral("/menuexistCheck.php?&menunum=103"));
     EXPECT_EQ(lines[5], QStringLiteral("MenuExistCheck() ... ResponseStr:\r\n있음"));
 
     // "있음" inside a longer answer counts; other texts and a failed exchange do not.
@@ -187,7 +186,7 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
         shop->setFault(QStringLiteral("/menuimag/103.png"), QString::fromLatin1(f.kind), 1, f.status);
         EXPECT_FALSE(LoadURLMenuImage(url, false)) << f.name;
         EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old) << f.name;
-        EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList {QStringLiteral("103.png")}) << f.name;
+        EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList{QStringLiteral("103.png")}) << f.name;
     }
     // A refused picture that was not there before is not created either.
     shop->setFault(QStringLiteral("/menuimag/104.png"), QStringLiteral("status"), 1, 404);
@@ -225,10 +224,14 @@ TEST_F(PictureDownload, RunLogsFailureAndKeepsPicturesOnRefusal)
 
     const QStringList log = generalLog();
     const QString base = shop->httpBase();
-    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 로고 다운로드 실패: ") + base + QStringLiteral("/logoimag/logo12_1.png")));
-    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 실패: ") + base + QStringLiteral("/menuimag/103.png")));
-    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 성공: ") + base + QStringLiteral("/menuimag/104.png")));
-    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 이미지 다운로드 실패: ") + base + QStringLiteral("/menuimag/105.png")));
+    EXPECT_TRUE(log.contains(QStringLiteral("서버에서 로고 다운로드 실패: ") + base
+                             + QStringLiteral("/logoimag/logo12_1.png")));
+    EXPECT_TRUE(
+        log.contains(QStringLiteral("서버에서 이미지 다운로드 실패: ") + base + QStringLiteral("/menuimag/103.png")));
+    EXPECT_TRUE(
+        log.contains(QStringLiteral("서버에서 이미지 다운로드 성공: ") + base + QStringLiteral("/menuimag/104.png")));
+    EXPECT_TRUE(
+        log.contains(QStringLiteral("서버에서 이미지 다운로드 실패: ") + base + QStringLiteral("/menuimag/105.png")));
     EXPECT_TRUE(log.contains(QStringLiteral("커피→메뉴104")));
 }
 
@@ -262,4 +265,4 @@ TEST_F(PictureDownload, SmallerPictureOverALargerFileLeavesExactlyTheNewBytes)
     EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files).size(), 2);
 }
 
-} // namespace
+}  // namespace

@@ -1,21 +1,22 @@
 // The login screen against the demo shop service: automatic login, the three-failure end,
 // the http fall-back, keys, the answer's logging and the stored options.
-#include "startup/clock.h"
-#include "support/demo_shop.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "login/frm_login.h"
-#include "startup/global_state.h"
 #include "server/http_client.h"
-#include "support/recording_dialogs.h"
+#include "startup/clock.h"
+#include "startup/global_state.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
+#include "support/demo_shop.h"
+#include "support/recording_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +24,6 @@
 #include <QShowEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QAbstractButton>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -106,7 +106,10 @@ protected:
     }
     QLineEdit* box(const char* name) { return screen->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("lblLogin")); }
-    QAbstractButton* check(int i) { return screen->findChild<QAbstractButton*>(QStringLiteral("chkLoadValue_%1").arg(i)); }
+    QAbstractButton* check(int i)
+    {
+        return screen->findChild<QAbstractButton*>(QStringLiteral("chkLoadValue_%1").arg(i));
+    }
     void type(const QString& id, const QString& pw)
     {
         box("ID")->setText(id);
@@ -138,7 +141,8 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
 {
     open(QStringLiteral("True◈True◈demo◈demo1234"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return calls.contains(QStringLiteral("reception")); }, 10000));
-    EXPECT_EQ(calls, (QStringList{QStringLiteral("categories"), QStringLiteral("catalogue"), QStringLiteral("reception")}));
+    EXPECT_EQ(calls,
+              (QStringList{QStringLiteral("categories"), QStringLiteral("catalogue"), QStringLiteral("reception")}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
     EXPECT_FALSE(box("ID")->isEnabled());
@@ -173,8 +177,9 @@ TEST_F(LoginScreen, CatalogueLoadersFetchCategoriesThenTheWholeCatalogue)
         if (paths.last() == u"/Admin/menuloading1.php")
             catalogueBody = o.value(QStringLiteral("raw_body")).toString();
     }
-    EXPECT_EQ(paths, (QStringList{QStringLiteral("/program/logins.php"), QStringLiteral("/Admin/categoryloading.php"),
-                                  QStringLiteral("/Admin/menuloading1.php")}));
+    EXPECT_EQ(paths,
+              (QStringList{QStringLiteral("/program/logins.php"), QStringLiteral("/Admin/categoryloading.php"),
+                           QStringLiteral("/Admin/menuloading1.php")}));
     EXPECT_TRUE(catalogueBody.contains(QStringLiteral("category=전체"))) << catalogueBody.toStdString();
 }
 
@@ -223,7 +228,8 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
             EXPECT_FALSE(calls.contains(QStringLiteral("end")));
             EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
         } else {
-            ASSERT_EQ(dialogs.texts(), (QStringList{failed, failed, QStringLiteral("로그인에 3번 실패하여 종료합니다.")}));
+            ASSERT_EQ(dialogs.texts(),
+                      (QStringList{failed, failed, QStringLiteral("로그인에 3번 실패하여 종료합니다.")}));
             EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
             EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::None);
             EXPECT_EQ(dialogs.messages[2].icon, MessageIcon::Critical);
@@ -241,8 +247,10 @@ TEST_F(LoginScreen, ServiceOnlyOverHttpIsReachedOnTheSecondAddress)
     ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
     EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop.host());
     const QString http = log(QStringLiteral("_WinHttp"));
-    const QString first = QStringLiteral("logins() ... https://") + shop.host() + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
-    const QString second = QStringLiteral("logins() ... http://") + shop.host() + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
+    const QString first = QStringLiteral("logins() ... https://") + shop.host()
+        + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
+    const QString second = QStringLiteral("logins() ... http://") + shop.host()
+        + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
     ASSERT_TRUE(http.contains(first)) << http.toStdString();
     ASSERT_TRUE(http.contains(second));
     EXPECT_LT(http.indexOf(first), http.indexOf(second));
@@ -288,7 +296,8 @@ TEST_F(LoginScreen, AnswerIsLoggedWithSingleBreaksAndFieldsMayBeMissing)
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::mouseClick(key(), Qt::LeftButton);
     ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
-    EXPECT_TRUE(log(QStringLiteral("_WinHttp")).contains(QStringLiteral("logins() ... ResponseStr:\r\n\n로그인성공입니다\r\n끝")));
+    EXPECT_TRUE(log(QStringLiteral("_WinHttp"))
+                    .contains(QStringLiteral("logins() ... ResponseStr:\r\n\n로그인성공입니다\r\n끝")));
     EXPECT_TRUE(gs().shopNumber.isEmpty());
     EXPECT_TRUE(gs().shopName.isEmpty());
 }
@@ -351,13 +360,13 @@ TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
         QFile file(StoredLoginFile());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll().contains("demo1234"), c.stored.contains(QStringLiteral("demo1234")));
-        struct stat st {};
+        struct stat st { };
         ASSERT_EQ(::stat(QFile::encodeName(StoredLoginFile()).constData(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0600u);
     }
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
 {

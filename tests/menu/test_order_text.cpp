@@ -14,7 +14,7 @@ QString Lines(std::initializer_list<const char16_t*> lines)
         out += QString::fromUtf16(line) + QStringLiteral("\r\n");
     return out;
 }
-} // namespace
+}  // namespace
 
 TEST(XmlOrder, CartLinesToBlocks)
 {
@@ -34,12 +34,27 @@ TEST(XmlOrder, CartLinesToBlocks)
                 u"<subprice>+1,500원</subprice>", u"</menubrr>", u"</menuliner>"})},
         {"two options, two groups, two lines",
          QStringLiteral("라떼◈1◈1◈4000◈4000◈◈샷◈추가◈500◈더블◈12000◈◈컵◈개인컵◈0◈◈◈A&<b◈2◈1◈10◈10"),
-         Lines({u"<menuliner>", u"<mnuname>라떼 ( x1 )</mnuname>", u"<mnucount>1</mnucount>",
-                u"<mnuprice>4000</mnuprice>", u"<menubrr>", u"<field>샷</field>", u"<submenu>추가</submenu>",
-                u"<subprice>+500원</subprice>", u"<submenu>더블</submenu>", u"<subprice>+12,000원</subprice>",
-                u"</menubrr>", u"<menubrr>", u"<field>컵</field>", u"<submenu>개인컵</submenu>",
-                u"<subprice>+0원</subprice>", u"</menubrr>", u"</menuliner>", u"<menuliner>",
-                u"<mnuname>A&<b ( x2 )</mnuname>", u"<mnucount>1</mnucount>", u"<mnuprice>10</mnuprice>",
+         Lines({u"<menuliner>",
+                u"<mnuname>라떼 ( x1 )</mnuname>",
+                u"<mnucount>1</mnucount>",
+                u"<mnuprice>4000</mnuprice>",
+                u"<menubrr>",
+                u"<field>샷</field>",
+                u"<submenu>추가</submenu>",
+                u"<subprice>+500원</subprice>",
+                u"<submenu>더블</submenu>",
+                u"<subprice>+12,000원</subprice>",
+                u"</menubrr>",
+                u"<menubrr>",
+                u"<field>컵</field>",
+                u"<submenu>개인컵</submenu>",
+                u"<subprice>+0원</subprice>",
+                u"</menubrr>",
+                u"</menuliner>",
+                u"<menuliner>",
+                u"<mnuname>A&<b ( x2 )</mnuname>",
+                u"<mnucount>1</mnucount>",
+                u"<mnuprice>10</mnuprice>",
                 u"</menuliner>"})},
         {"main part with four fields", QStringLiteral("A◈1◈1◈10◈10◈◈◈B◈1◈1◈10"), QString()},
         {"option name without price", QStringLiteral("A◈1◈1◈10◈10◈◈Size◈Large"), QString()},

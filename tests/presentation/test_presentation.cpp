@@ -117,10 +117,10 @@ protected:
     {
         if (QByteArray(format) == "GIF") {
             // Qt reads GIF but cannot write it: a 1 x 1 red GIF, byte for byte.
-            static const unsigned char gif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
-                                                0x00, 0xff, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00,
-                                                0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00,
-                                                0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+            static const unsigned char gif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80,
+                                                0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04,
+                                                0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x01,
+                                                0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
             QFile f(dir.filePath(name));
             EXPECT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(reinterpret_cast<const char*>(gif), sizeof gif);
@@ -159,7 +159,7 @@ TEST_F(Pictures, KeepProportionsCentresWithEqualBands)
         int band;
     };
     const Case cases[] = {
-        {{200, 100}, {100, 100}, true, 25},   // wide into square: bands above and below
+        {{200, 100}, {100, 100}, true, 25},  // wide into square: bands above and below
         {{100, 300}, {120, 120}, false, 40},  // tall into square: bands left and right
         {{640, 160}, {80, 80}, true, 30},
     };
@@ -267,4 +267,4 @@ TEST_F(Presentation, FontsAskTheDesignFamilyAndFallBackToKoreanFonts)
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,13 +1,13 @@
 #pragma once
 // A reception screen against its own demo shop, in its own program folder, with fast timers.
 #include "presentation/caption_key.h"
-#include "startup/clock.h"
-#include "support/demo_shop.h"
 #include "reception/frm_main.h"
-#include "startup/global_state.h"
 #include "server/http_client.h"
-#include "support/recording_dialogs.h"
+#include "startup/clock.h"
+#include "startup/global_state.h"
 #include "startup/trace_log.h"
+#include "support/demo_shop.h"
+#include "support/recording_dialogs.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        gs() = GlobalState {};
+        gs() = GlobalState{};
         gs().programFolder = folder.path();
         gs().skinFolder = folder.path() + QStringLiteral("/skin2");
         gs().serviceBaseUrl = shop.httpBase();
@@ -63,9 +63,11 @@ protected:
         };
         return *screen;
     }
-    static QMap<QString, QString> Settings(const QString& car, const QString& pay, const QString& where = QStringLiteral("Y"))
+    static QMap<QString, QString> Settings(const QString& car, const QString& pay,
+                                           const QString& where = QStringLiteral("Y"))
     {
-        return {{QStringLiteral("TakeOutCarYN"), car}, {QStringLiteral("TOPayTypeS"), pay},
+        return {{QStringLiteral("TakeOutCarYN"), car},
+                {QStringLiteral("TOPayTypeS"), pay},
                 {QStringLiteral("TOWhereYN"), where}};
     }
 
@@ -103,4 +105,4 @@ protected:
     int menuOpened = 0;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

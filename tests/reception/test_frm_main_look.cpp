@@ -18,8 +18,8 @@ QStringList Clipped(QWidget& window)
         if (!label->isVisibleTo(&window) || label->text().isEmpty())
             continue;
         const QRect area = label->contentsRect();
-        const QRect need = QFontMetrics(label->font()).boundingRect(area, int(label->alignment()) | Qt::TextWordWrap,
-                                                                     label->text());
+        const QRect need
+            = QFontMetrics(label->font()).boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, label->text());
         if (need.width() > area.width() || need.height() > area.height())
             out << label->objectName() + u':' + label->text();
     }
@@ -27,7 +27,8 @@ QStringList Clipped(QWidget& window)
         if (!key->isVisibleTo(&window) || key->caption().isEmpty())
             continue;
         const QRect area = key->rect().adjusted(4, 4, -4, -4);
-        const QRect need = QFontMetrics(key->font()).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, key->caption());
+        const QRect need
+            = QFontMetrics(key->font()).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, key->caption());
         if (need.width() > area.width() || need.height() > area.height())
             out << key->objectName() + u':' + key->caption();
     }
@@ -42,7 +43,7 @@ void Save(QWidget& window, const char* name)
                            + QStringLiteral(".png"));
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 {
@@ -76,8 +77,8 @@ TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
     for (QWidget* w : {static_cast<QWidget*>(s.CMD(1)), static_cast<QWidget*>(s.lblPhoneA()),
                        static_cast<QWidget*>(s.lblWaitTitle()), static_cast<QWidget*>(s.CMD2(13))}) {
         const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
-        EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접'))) << w->objectName().toStdString() << " "
-                                                                          << raw.familyName().toStdString();
+        EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접')))
+            << w->objectName().toStdString() << " " << raw.familyName().toStdString();
     }
 }
 
@@ -89,7 +90,7 @@ void Send(QWidget* w, QEvent::Type type)
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &event);
 }
-} // namespace
+}  // namespace
 
 TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
 {

@@ -5,7 +5,10 @@ using namespace sumbrel;
 using namespace sumbrel::testing;
 
 namespace {
-bool Shown(QWidget* w) { return !w->isHidden(); }
+bool Shown(QWidget* w)
+{
+    return !w->isHidden();
+}
 }
 
 TEST_F(ReceptionTest, StartStateAfterLoad)
@@ -43,8 +46,10 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
         bool eatIn;
         int takeoutTop;
     };
-    const Case cases[] = {{QStringLiteral("Y"), true, 430}, {QStringLiteral("N"), false, 315},
-                          {QStringLiteral("y"), false, 315}, {QString(), false, 315}};
+    const Case cases[] = {{QStringLiteral("Y"), true, 430},
+                          {QStringLiteral("N"), false, 315},
+                          {QStringLiteral("y"), false, 315},
+                          {QString(), false, 315}};
     for (const Case& c : cases) {
         frmMain& s = open({{QStringLiteral("TOWhereYN"), c.where}});
         SCOPED_TRACE(c.where.toStdString());
@@ -115,7 +120,7 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
     typeCar(QStringLiteral("3"));
     s.CMD3(11)->touch();
     EXPECT_EQ(s.currentPanel(), 2);
-    EXPECT_EQ(dialogs.texts(), QStringList {QStringLiteral("4자리를 입력하세요!")});
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
     EXPECT_EQ(dialogs.messages.value(0).icon, MessageIcon::Warning);
     typeCar(QStringLiteral("45"));  // the fifth digit is ignored
     EXPECT_EQ(caption(s.lblCarNumber(0)), QStringLiteral("1234"));
@@ -214,10 +219,17 @@ TEST_F(ReceptionTest, PhoneKeysMaskTheDisplayAndKeepTheDigits)
     s.CMD2(10)->touch();  // nothing left to delete
     EXPECT_EQ(phoneTag(), QString());
     const QString digits = QStringLiteral("010123456789");
-    const QStringList shown = {QStringLiteral("0"), QStringLiteral("01"), QStringLiteral("010"),
-                               QStringLiteral("010-1"), QStringLiteral("010-1*"), QStringLiteral("010-1**"),
-                               QStringLiteral("010-1**4"), QStringLiteral("010-1**4-5"), QStringLiteral("010-1**4-56"),
-                               QStringLiteral("010-1**4-567"), QStringLiteral("010-1**4-5678"),
+    const QStringList shown = {QStringLiteral("0"),
+                               QStringLiteral("01"),
+                               QStringLiteral("010"),
+                               QStringLiteral("010-1"),
+                               QStringLiteral("010-1*"),
+                               QStringLiteral("010-1**"),
+                               QStringLiteral("010-1**4"),
+                               QStringLiteral("010-1**4-5"),
+                               QStringLiteral("010-1**4-56"),
+                               QStringLiteral("010-1**4-567"),
+                               QStringLiteral("010-1**4-5678"),
                                QStringLiteral("010-1**4-5678")};
     for (int i = 0; i < digits.size(); ++i) {
         s.CMD2(digits.at(i).digitValue())->touch();

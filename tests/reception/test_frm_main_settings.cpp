@@ -43,7 +43,8 @@ TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
 
 TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
 {
-    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("4")}, {QStringLiteral("omit"), QStringLiteral("time")}});
+    frmMain& s = open(
+        {{QStringLiteral("count"), QStringLiteral("4")}, {QStringLiteral("omit"), QStringLiteral("time")}});
     EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("4"));
     EXPECT_EQ(caption(s.lbl예상대기시간(0)), QString());
     EXPECT_EQ(caption(s.lbl예상대기시간(1)), QString());
@@ -52,7 +53,8 @@ TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
 TEST_F(ReceptionTest, PollFillsTheLabelsAndTracesAnUnchangedAnswerShortly)
 {
     frmMain& s = open();
-    shop.setSettings({{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
+    shop.setSettings(
+        {{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
     EXPECT_TRUE(s.TOLoad());
     EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("3"));
     EXPECT_EQ(caption(s.lbl예상대기시간(0)), QStringLiteral("15분"));
@@ -63,11 +65,13 @@ TEST_F(ReceptionTest, PollFillsTheLabelsAndTracesAnUnchangedAnswerShortly)
 
     const QString http = logText(QStringLiteral("_WinHttp"));
     const QString general = logText();
-    const QString request = QStringLiteral("TOLoad() ... ") + shop.httpBase() + QStringLiteral("/program/TOLoadProgram.php?");
+    const QString request = QStringLiteral("TOLoad() ... ") + shop.httpBase()
+        + QStringLiteral("/program/TOLoadProgram.php?");
     EXPECT_EQ(http.count(request), 1);
     EXPECT_EQ(general.count(request), 1);
     EXPECT_EQ(http.count(QStringLiteral("TOLoad() ... ResponseStr:\r\n... count[3분]count")), 1);
-    static const QRegularExpression same(QStringLiteral("TOLoad\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\. \\d+ms 걸림\\.\r\n"));
+    static const QRegularExpression same(
+        QStringLiteral("TOLoad\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\. \\d+ms 걸림\\.\r\n"));
     EXPECT_EQ(http.count(same), 1);
 }
 
@@ -75,7 +79,8 @@ TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
 {
     frmMain& s = open({{QStringLiteral("count"), QStringLiteral("2")}});
     ASSERT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("2"));
-    shop.setSettings({{QStringLiteral("omit"), QStringLiteral("count")}, {QStringLiteral("time"), QStringLiteral("9분")}});
+    shop.setSettings(
+        {{QStringLiteral("omit"), QStringLiteral("count")}, {QStringLiteral("time"), QStringLiteral("9분")}});
     s.TOLoad();
     EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QString());
     EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QString());

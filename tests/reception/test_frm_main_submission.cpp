@@ -8,7 +8,7 @@ using namespace sumbrel::testing;
 
 namespace {
 const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
-} // namespace
+}  // namespace
 
 class SubmissionTest : public ReceptionTest {
 public:
@@ -158,7 +158,8 @@ TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
     for (const QJsonValue& r : shop.requests())
         if (r[QStringLiteral("path")].toString() == kOrderPath)
             body = r[QStringLiteral("raw_body")].toString();
-    EXPECT_TRUE(body.startsWith(QStringLiteral("ID=demo&PassWord=demo1234&phonet=01012345678&where=포장&pay=0&taxi=&memo=현장접수&menu=")))
+    EXPECT_TRUE(body.startsWith(
+        QStringLiteral("ID=demo&PassWord=demo1234&phonet=01012345678&where=포장&pay=0&taxi=&memo=현장접수&menu=")))
         << body.toStdString();
     // The order text travels escaped: line breaks and "+" in their escaped forms.
     EXPECT_TRUE(body.contains(QStringLiteral("<subprice>플랏뚜ㅋ500원</subprice>!줄바꿈!</menubrr>!줄바꿈!")))

@@ -10,9 +10,18 @@ TEST(PhoneDisplay, MasksPositionsFiveAndSixForEveryLength)
 {
     const QString all = QStringLiteral("010123456789");
     const QStringList expected = {
-        QString(), QStringLiteral("0"), QStringLiteral("01"), QStringLiteral("010"), QStringLiteral("010-1"),
-        QStringLiteral("010-1*"), QStringLiteral("010-1**"), QStringLiteral("010-1**4"), QStringLiteral("010-1**4-5"),
-        QStringLiteral("010-1**4-56"), QStringLiteral("010-1**4-567"), QStringLiteral("010-1**4-5678"),
+        QString(),
+        QStringLiteral("0"),
+        QStringLiteral("01"),
+        QStringLiteral("010"),
+        QStringLiteral("010-1"),
+        QStringLiteral("010-1*"),
+        QStringLiteral("010-1**"),
+        QStringLiteral("010-1**4"),
+        QStringLiteral("010-1**4-5"),
+        QStringLiteral("010-1**4-56"),
+        QStringLiteral("010-1**4-567"),
+        QStringLiteral("010-1**4-5678"),
         QStringLiteral("010-1**4-56789"),
     };
     for (int length = 0; length <= 12; ++length)
@@ -46,7 +55,7 @@ TEST(NumberChecks, MobileNumbersAndCompleteCarNumbers)
     EXPECT_TRUE(IsMobileNumber(QStringLiteral("01012345678")));
     EXPECT_TRUE(IsMobileNumber(QStringLiteral("0101234567")));
     EXPECT_TRUE(IsMobileNumber(QStringLiteral("0191234567")));
-    EXPECT_FALSE(IsMobileNumber(QStringLiteral("010123456")));   // 9 digits
+    EXPECT_FALSE(IsMobileNumber(QStringLiteral("010123456")));  // 9 digits
     EXPECT_FALSE(IsMobileNumber(QStringLiteral("0212345678")));  // Seoul
     EXPECT_FALSE(IsMobileNumber(QStringLiteral("03112345678")));
     EXPECT_FALSE(IsMobileNumber(QStringLiteral("010")));
@@ -109,7 +118,8 @@ TEST(ReceptionSettings, MissingFieldsGiveEmptySettingsAndNoWaitingValues)
         EXPECT_TRUE(s.TakeOutPCText.isEmpty() && s.TOWhereYN.isEmpty() && s.TakeOutCarYN.isEmpty()
                     && s.TakeOutCarText.isEmpty() && s.TOPayTypeS.isEmpty());
     }
-    EXPECT_EQ(ParseReceptionSettings(QStringLiteral("time[7]time")).waiting.time.value_or(QString()), QStringLiteral("7"));
+    EXPECT_EQ(ParseReceptionSettings(QStringLiteral("time[7]time")).waiting.time.value_or(QString()),
+              QStringLiteral("7"));
     EXPECT_EQ(WaitingTeamsText(QStringLiteral("분1분2분")), QStringLiteral("12"));
 }
 
@@ -133,9 +143,9 @@ TEST(KeyLook, PlainKeysGreyActionKeysYellow)
         int index;
         bool plain;
     };
-    const Case cases[] = {{KeyGroup::CMD, 0, true},   {KeyGroup::CMD, 4, true},   {KeyGroup::CMD, 5, false},
-                          {KeyGroup::CMD, 7, false},  {KeyGroup::CMD2, 10, true}, {KeyGroup::CMD2, 11, false},
-                          {KeyGroup::CMD2, 13, false}, {KeyGroup::CMD3, 0, true}, {KeyGroup::CMD3, 14, false}};
+    const Case cases[] = {{KeyGroup::CMD, 0, true},    {KeyGroup::CMD, 4, true},   {KeyGroup::CMD, 5, false},
+                          {KeyGroup::CMD, 7, false},   {KeyGroup::CMD2, 10, true}, {KeyGroup::CMD2, 11, false},
+                          {KeyGroup::CMD2, 13, false}, {KeyGroup::CMD3, 0, true},  {KeyGroup::CMD3, 14, false}};
     for (const Case& c : cases) {
         EXPECT_EQ(LookOf(c.group, c.index), c.plain ? KeyLook::Plain : KeyLook::Accent) << c.index;
     }

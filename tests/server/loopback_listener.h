@@ -18,11 +18,11 @@ namespace sumbrel::testing {
 class LoopbackListener {
 public:
     enum class Mode {
-        Hold,       // accepts, reads the request, never answers
-        Close,      // accepts and closes at once
+        Hold,  // accepts, reads the request, never answers
+        Close,  // accepts and closes at once
         Status500,  // answers 500 with an error page
-        Ok,         // answers 200 with a fixed text
-        Trickle,    // answers 200 with the fixed text, a header line or a body byte every 100 ms
+        Ok,  // answers 200 with a fixed text
+        Trickle,  // answers 200 with the fixed text, a header line or a body byte every 100 ms
     };
 
     explicit LoopbackListener(Mode mode, QByteArray okBody = "ok")
@@ -32,7 +32,7 @@ public:
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         int one = 1;
         ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-        sockaddr_in addr {};
+        sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         addr.sin_port = 0;
@@ -71,7 +71,7 @@ private:
     void loop()
     {
         while (!m_stop) {
-            pollfd p {m_fd, POLLIN, 0};
+            pollfd p{m_fd, POLLIN, 0};
             if (::poll(&p, 1, 20) <= 0)
                 continue;
             const int c = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
@@ -124,7 +124,7 @@ private:
         while (!m_stop) {
             if (need >= 0 && data.size() >= need)
                 break;
-            pollfd p {c, POLLIN, 0};
+            pollfd p{c, POLLIN, 0};
             if (::poll(&p, 1, 20) <= 0)
                 continue;
             const ssize_t n = ::recv(c, buf, sizeof buf, 0);
@@ -149,12 +149,12 @@ private:
     QByteArray m_okBody;
     int m_fd = -1;
     int m_port = 0;
-    std::atomic<bool> m_stop {false};
-    std::atomic<int> m_connections {0};
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_connections{0};
     std::vector<int> m_held;
     mutable std::mutex m_mutex;
     QList<QByteArray> m_requests;
     std::thread m_thread;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

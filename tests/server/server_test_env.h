@@ -1,10 +1,10 @@
 #pragma once
 // A temporary program folder per test, short HTTP limits, and the day's log entries of a channel.
-#include "startup/global_state.h"
 #include "server/http_client.h"
-#include "support/qstring_print.h"
+#include "startup/global_state.h"
 #include "startup/trace_log.h"
 #include "support/log_entries.h"
+#include "support/qstring_print.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -23,7 +23,7 @@ protected:
         m_saved = gs();
         gs().programFolder = m_dir.path();
         m_savedLimits = httpLimits();
-        setHttpLimits(HttpLimits {kShortMs, kShortMs, 3});
+        setHttpLimits(HttpLimits{kShortMs, kShortMs, 3});
     }
     void TearDown() override
     {
@@ -46,4 +46,4 @@ protected:
     HttpLimits m_savedLimits;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

@@ -1,9 +1,9 @@
 // The client and the endpoint bodies against the demo shop service.
-#include "support/demo_shop.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "server/http_client.h"
 #include "server/server_test_env.h"
+#include "support/demo_shop.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         ServerTest::SetUp();
-        shop = std::make_unique<DemoShop>(QStringList {QStringLiteral("--repeat-window"), QStringLiteral("0")});
+        shop = std::make_unique<DemoShop>(QStringList{QStringLiteral("--repeat-window"), QStringLiteral("0")});
         gs().serviceBaseUrl = shop->httpBase();
         gs().loginId = QString::fromLatin1(DemoShop::kId);
         gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
@@ -122,8 +122,8 @@ TEST_F(DemoShopExchange, OrderTextArrivesExactlyAsWritten)
 TEST_F(DemoShopExchange, PostLoggedWritesRequestAndAnswerToTheChannel)
 {
     const QString url = endpoints::Url(endpoints::kLogin);
-    const QString answer =
-        endpoints::PostLogged(QStringLiteral("logins"), url, endpoints::CredentialsBody(), QStringLiteral("_WinHttp"));
+    const QString answer = endpoints::PostLogged(QStringLiteral("logins"), url, endpoints::CredentialsBody(),
+                                                 QStringLiteral("_WinHttp"));
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(log.size(), 2);
     EXPECT_EQ(log[0], QStringLiteral("logins() ... ") + url + QStringLiteral("?ID=demo&PassWord=***"));
@@ -164,7 +164,8 @@ TEST_F(DemoShopExchange, PictureChecksAndDownloads)
     ASSERT_FALSE(pictures.isEmpty());
     const long num = QString(pictures.first()).remove(QStringLiteral(".png")).toLong();
     EXPECT_EQ(endpoints::MenuPictureCheckBody(num), QStringLiteral("&menunum=") + QString::number(num));
-    const QString check = GetWinHttp(endpoints::Url(endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(num));
+    const QString check = GetWinHttp(endpoints::Url(endpoints::kMenuPictureCheck),
+                                     endpoints::MenuPictureCheckBody(num));
     EXPECT_TRUE(check.contains(QStringLiteral("있음"))) << check.toStdString();
     EXPECT_FALSE(GetWinHttp(endpoints::Url(endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(999999))
                      .contains(QStringLiteral("있음")));
@@ -176,4 +177,4 @@ TEST_F(DemoShopExchange, PictureChecksAndDownloads)
     EXPECT_NE(missing.status, 200);
 }
 
-} // namespace
+}  // namespace

@@ -51,4 +51,4 @@ TEST_F(EndpointsTest, BodiesAndAddresses)
         EXPECT_EQ(c.got, c.expected);
 }
 
-} // namespace
+}  // namespace

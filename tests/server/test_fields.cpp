@@ -1,7 +1,7 @@
 // Answer fields, record counting and the escaping of free texts.
 #include "server/fields.h"
-#include "support/qstring_print.h"
 #include "startup/trace_log.h"
+#include "support/qstring_print.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ struct FieldCase {
     std::optional<QString> expected;
 };
 
-class FieldTest : public ::testing::TestWithParam<FieldCase> {};
+class FieldTest : public ::testing::TestWithParam<FieldCase> { };
 
 TEST_P(FieldTest, Extracts)
 {
@@ -33,25 +33,25 @@ const QString kNone;  // a missing field
 INSTANTIATE_TEST_SUITE_P(
     Cases, FieldTest,
     ::testing::Values(
-        FieldCase {"name_with_blanks", QStringLiteral("성공\r\n번호[12]번호storename[ 김밥 천국 ]storename"),
-                   QStringLiteral("storename"), QStringLiteral(" 김밥 천국 ")},
-        FieldCase {"korean_name", QStringLiteral("번호[12]번호"), QStringLiteral("번호"), QStringLiteral("12")},
-        FieldCase {"empty_is_not_missing", QStringLiteral("count[]count"), QStringLiteral("count"), QString()},
-        FieldCase {"missing", QStringLiteral("time[5]time"), QStringLiteral("count"), std::nullopt},
-        FieldCase {"closing_alone_is_missing", QStringLiteral("]count"), QStringLiteral("count"), std::nullopt},
-        FieldCase {"case_sensitive", QStringLiteral("Count[3]Count"), QStringLiteral("count"), std::nullopt},
-        FieldCase {"discount_trap", QStringLiteral("discount[10]discount"), QStringLiteral("count"),
-                   QStringLiteral("10]discount")},
-        FieldCase {"first_occurrence_wins", QStringLiteral("discount[10]discount count[3]count"),
-                   QStringLiteral("count"), QStringLiteral("10]discount ")},
-        FieldCase {"unclosed_to_end", QStringLiteral("a[1]a storename[김밥\r\n끝"), QStringLiteral("storename"),
-                   QStringLiteral("김밥\r\n끝")},
-        FieldCase {"unclosed_to_next_opening", QStringLiteral("storename[A storename[B]storename"),
-                   QStringLiteral("storename"), QStringLiteral("A ")},
-        FieldCase {"closing_after_next_opening_not_taken", QStringLiteral("x[1 y x[2]x"), QStringLiteral("x"),
-                   QStringLiteral("1 y ")},
-        FieldCase {"first_closing_ends", QStringLiteral("t[a]tb]t"), QStringLiteral("t"), QStringLiteral("a")},
-        FieldCase {"at_the_very_end", QStringLiteral("count["), QStringLiteral("count"), QString()}),
+        FieldCase{"name_with_blanks", QStringLiteral("성공\r\n번호[12]번호storename[ 김밥 천국 ]storename"),
+                  QStringLiteral("storename"), QStringLiteral(" 김밥 천국 ")},
+        FieldCase{"korean_name", QStringLiteral("번호[12]번호"), QStringLiteral("번호"), QStringLiteral("12")},
+        FieldCase{"empty_is_not_missing", QStringLiteral("count[]count"), QStringLiteral("count"), QString()},
+        FieldCase{"missing", QStringLiteral("time[5]time"), QStringLiteral("count"), std::nullopt},
+        FieldCase{"closing_alone_is_missing", QStringLiteral("]count"), QStringLiteral("count"), std::nullopt},
+        FieldCase{"case_sensitive", QStringLiteral("Count[3]Count"), QStringLiteral("count"), std::nullopt},
+        FieldCase{"discount_trap", QStringLiteral("discount[10]discount"), QStringLiteral("count"),
+                  QStringLiteral("10]discount")},
+        FieldCase{"first_occurrence_wins", QStringLiteral("discount[10]discount count[3]count"),
+                  QStringLiteral("count"), QStringLiteral("10]discount ")},
+        FieldCase{"unclosed_to_end", QStringLiteral("a[1]a storename[김밥\r\n끝"), QStringLiteral("storename"),
+                  QStringLiteral("김밥\r\n끝")},
+        FieldCase{"unclosed_to_next_opening", QStringLiteral("storename[A storename[B]storename"),
+                  QStringLiteral("storename"), QStringLiteral("A ")},
+        FieldCase{"closing_after_next_opening_not_taken", QStringLiteral("x[1 y x[2]x"), QStringLiteral("x"),
+                  QStringLiteral("1 y ")},
+        FieldCase{"first_closing_ends", QStringLiteral("t[a]tb]t"), QStringLiteral("t"), QStringLiteral("a")},
+        FieldCase{"at_the_very_end", QStringLiteral("count["), QStringLiteral("count"), QString()}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(FieldHelpers, FallbackAndThrow)
@@ -97,7 +97,7 @@ struct EscapeCase {
     QString encoded;
 };
 
-class EncodeTest : public ::testing::TestWithParam<EscapeCase> {};
+class EncodeTest : public ::testing::TestWithParam<EscapeCase> { };
 
 TEST_P(EncodeTest, Encodes)
 {
@@ -106,20 +106,19 @@ TEST_P(EncodeTest, Encodes)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EncodeTest,
-    ::testing::Values(
-        EscapeCase {"plus_amp_blank", QStringLiteral("a + b & c"), QStringLiteral("a 플랏뚜ㅋ b !123! c")},
-        EscapeCase {"fullwidth_amp", QStringLiteral("x＆y"), QStringLiteral("x!123!y")},
-        EscapeCase {"crlf", QStringLiteral("줄1\r\n줄2"), QStringLiteral("줄1!줄바꿈!줄2")},
-        EscapeCase {"lone_lf", QStringLiteral("줄1\n줄2"), QStringLiteral("줄1!줄!줄2")},
-        EscapeCase {"lone_cr_unchanged", QStringLiteral("a\rb"), QStringLiteral("a\rb")},
-        EscapeCase {"cr_cr_lf", QStringLiteral("a\r\r\nb"), QStringLiteral("a\r!줄바꿈!b")},
-        EscapeCase {"lf_cr_is_not_a_pair", QStringLiteral("a\n\rb"), QStringLiteral("a!줄!\rb")},
-        EscapeCase {"trailing_cr", QStringLiteral("a\r"), QStringLiteral("a\r")},
-        EscapeCase {"percent_untouched", QStringLiteral("100% %41"), QStringLiteral("100% %41")},
-        EscapeCase {"empty", QString(), QString()}),
+    ::testing::Values(EscapeCase{"plus_amp_blank", QStringLiteral("a + b & c"), QStringLiteral("a 플랏뚜ㅋ b !123! c")},
+                      EscapeCase{"fullwidth_amp", QStringLiteral("x＆y"), QStringLiteral("x!123!y")},
+                      EscapeCase{"crlf", QStringLiteral("줄1\r\n줄2"), QStringLiteral("줄1!줄바꿈!줄2")},
+                      EscapeCase{"lone_lf", QStringLiteral("줄1\n줄2"), QStringLiteral("줄1!줄!줄2")},
+                      EscapeCase{"lone_cr_unchanged", QStringLiteral("a\rb"), QStringLiteral("a\rb")},
+                      EscapeCase{"cr_cr_lf", QStringLiteral("a\r\r\nb"), QStringLiteral("a\r!줄바꿈!b")},
+                      EscapeCase{"lf_cr_is_not_a_pair", QStringLiteral("a\n\rb"), QStringLiteral("a!줄!\rb")},
+                      EscapeCase{"trailing_cr", QStringLiteral("a\r"), QStringLiteral("a\r")},
+                      EscapeCase{"percent_untouched", QStringLiteral("100% %41"), QStringLiteral("100% %41")},
+                      EscapeCase{"empty", QString(), QString()}),
     [](const auto& info) { return std::string(info.param.what); });
 
-class DecodeTest : public ::testing::TestWithParam<EscapeCase> {};
+class DecodeTest : public ::testing::TestWithParam<EscapeCase> { };
 
 TEST_P(DecodeTest, Decodes)
 {
@@ -128,15 +127,14 @@ TEST_P(DecodeTest, Decodes)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DecodeTest,
-    ::testing::Values(
-        EscapeCase {"ccdd", QStringLiteral("+"), QStringLiteral("ccdd!!")},
-        EscapeCase {"plus", QStringLiteral("a+b"), QStringLiteral("a플랏뚜ㅋb")},
-        EscapeCase {"amp_comes_back_fullwidth", QStringLiteral("a＆b"), QStringLiteral("a!123!b")},
-        EscapeCase {"crlf", QStringLiteral("1\r\n2"), QStringLiteral("1!줄바꿈!2")},
-        EscapeCase {"lone_lf_comes_back_crlf", QStringLiteral("1\r\n2"), QStringLiteral("1!줄!2")},
-        // The first replacement takes the "!" that "!123!" would need.
-        EscapeCase {"ccdd_before_123", QStringLiteral("+123!"), QStringLiteral("ccdd!!123!")},
-        EscapeCase {"no_markers", QStringLiteral("김밥 & 라면"), QStringLiteral("김밥 & 라면")}),
+    ::testing::Values(EscapeCase{"ccdd", QStringLiteral("+"), QStringLiteral("ccdd!!")},
+                      EscapeCase{"plus", QStringLiteral("a+b"), QStringLiteral("a플랏뚜ㅋb")},
+                      EscapeCase{"amp_comes_back_fullwidth", QStringLiteral("a＆b"), QStringLiteral("a!123!b")},
+                      EscapeCase{"crlf", QStringLiteral("1\r\n2"), QStringLiteral("1!줄바꿈!2")},
+                      EscapeCase{"lone_lf_comes_back_crlf", QStringLiteral("1\r\n2"), QStringLiteral("1!줄!2")},
+                      // The first replacement takes the "!" that "!123!" would need.
+                      EscapeCase{"ccdd_before_123", QStringLiteral("+123!"), QStringLiteral("ccdd!!123!")},
+                      EscapeCase{"no_markers", QStringLiteral("김밥 & 라면"), QStringLiteral("김밥 & 라면")}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(EscapeRoundTrip, PlusAmpersandAndLineBreaks)
@@ -159,4 +157,4 @@ TEST(EscapeScaling, LongTextsStayLinear)
     EXPECT_EQ(CountOf(decoded, u"＆"), 100000);
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
 // The POST towards the web service: headers on the wire, attempts, failure log texts, time limits.
-#include "startup/clock.h"
 #include "server/http_client.h"
 #include "server/loopback_listener.h"
 #include "server/server_test_env.h"
+#include "startup/clock.h"
 
 #include <QRegularExpression>
 #include <arpa/inet.h>
@@ -75,7 +75,7 @@ int msOf(const QString& entry, const QString& pattern)
 int closedPort()
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr {};
+    sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
@@ -91,7 +91,7 @@ public:
     FullBacklog()
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr {};
+        sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         ::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
@@ -119,7 +119,7 @@ private:
     std::vector<int> m_fillers;
 };
 
-class HttpClientTest : public ServerTest {};
+class HttpClientTest : public ServerTest { };
 
 constexpr int kSlackMs = 250;  // scheduling and the log writes
 
@@ -149,11 +149,11 @@ struct FailureCase {
     Mode mode;
     const char* curlCodes;  // the Eno of the trace, as a pattern
     const char* description;  // its description, as a pattern
-    int minMs;              // each attempt's elapsed time lies in [minMs, maxMs]
+    int minMs;  // each attempt's elapsed time lies in [minMs, maxMs]
     int maxMs;
 };
 
-class HttpFailureTest : public HttpClientTest, public ::testing::WithParamInterface<FailureCase> {};
+class HttpFailureTest : public HttpClientTest, public ::testing::WithParamInterface<FailureCase> { };
 
 TEST_P(HttpFailureTest, ThreeAttemptsEachTracedThenEmpty)
 {
@@ -173,12 +173,13 @@ TEST_P(HttpFailureTest, ThreeAttemptsEachTracedThenEmpty)
     int sum = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int i = attempt * 3;
-        msOf(log[i], esc(QStringLiteral("e)lib_misc->GetWinHttp[Erl:=")) + QStringLiteral("([1-9]\\d*)")
-                         + esc(QStringLiteral(", Eno:=")) + QString::fromLatin1(c.curlCodes)
-                         + esc(QStringLiteral("]\r\n   "))
-                         + QString::fromUtf8(c.description));
-        const int ms = msOf(log[i + 1], esc(QStringLiteral("GetWinHttp ... <실패2>: ")) + QStringLiteral("(\\d+)")
-                                            + esc(QStringLiteral("ms 걸림. ") + request));
+        msOf(log[i],
+             esc(QStringLiteral("e)lib_misc->GetWinHttp[Erl:=")) + QStringLiteral("([1-9]\\d*)")
+                 + esc(QStringLiteral(", Eno:=")) + QString::fromLatin1(c.curlCodes) + esc(QStringLiteral("]\r\n   "))
+                 + QString::fromUtf8(c.description));
+        const int ms = msOf(log[i + 1],
+                            esc(QStringLiteral("GetWinHttp ... <실패2>: ")) + QStringLiteral("(\\d+)")
+                                + esc(QStringLiteral("ms 걸림. ") + request));
         EXPECT_GE(ms, c.minMs) << "attempt " << attempt;
         EXPECT_LE(ms, c.maxMs) << "attempt " << attempt;
         sum += ms;
@@ -194,8 +195,10 @@ TEST_P(HttpFailureTest, ThreeAttemptsEachTracedThenEmpty)
 
 INSTANTIATE_TEST_SUITE_P(
     Listeners, HttpFailureTest,
-    ::testing::Values(FailureCase {"never_answers", Mode::Hold, "28", "Operation timed out: no data moved for 300 ms", 300, 300 + kSlackMs},
-                      FailureCase {"closes_at_once", Mode::Close, "(?:52|56)", "(?:Empty reply from server|Recv failure: Connection reset by peer)", 0, kSlackMs}),
+    ::testing::Values(FailureCase{"never_answers", Mode::Hold, "28", "Operation timed out: no data moved for 300 ms",
+                                  300, 300 + kSlackMs},
+                      FailureCase{"closes_at_once", Mode::Close, "(?:52|56)",
+                                  "(?:Empty reply from server|Recv failure: Connection reset by peer)", 0, kSlackMs}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HttpClientTest, RefusedConnectionIsTriedThreeTimes)
@@ -215,14 +218,15 @@ TEST_F(HttpClientTest, RefusedConnectionIsTriedThreeTimes)
 TEST_F(HttpClientTest, ConnectLimitEndsAHangingHandshake)
 {
     FullBacklog target;
-    setHttpLimits(HttpLimits {200, 5000, 2});  // the stall limit must not be what ends it
+    setHttpLimits(HttpLimits{200, 5000, 2});  // the stall limit must not be what ends it
     const QString url = QStringLiteral("http://127.0.0.1:") + QString::number(target.port) + QStringLiteral("/a.php");
     EXPECT_TRUE(GetWinHttp(url, QStringLiteral("x=1")).isEmpty());
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(log.size(), 5) << log.join(u'|').toStdString();  // two attempts as the limits say
     for (int i : {1, 4}) {
-        const int ms = msOf(log[i], esc(QStringLiteral("GetWinHttp ... <실패2>: ")) + QStringLiteral("(\\d+)")
-                                        + esc(QStringLiteral("ms 걸림. ") + url + QStringLiteral("?x=1")));
+        const int ms = msOf(log[i],
+                            esc(QStringLiteral("GetWinHttp ... <실패2>: ")) + QStringLiteral("(\\d+)")
+                                + esc(QStringLiteral("ms 걸림. ") + url + QStringLiteral("?x=1")));
         EXPECT_GE(ms, 200);
         EXPECT_LE(ms, 200 + kSlackMs);
         std::cout << log[i].toStdString() << "\n";
@@ -252,8 +256,9 @@ TEST_F(HttpClientTest, PostCarriesExactlyTheTwoHeadersAndTheBodyUnchanged)
     ASSERT_EQ(server.requests().size(), 1);
     const RawRequest r = parse(server.requests()[0]);
     EXPECT_EQ(r.requestLine, QByteArray("POST /program/TOorderProgram2.php HTTP/1.1"));
-    EXPECT_EQ(names(r), (QStringList {QStringLiteral("content-length"), QStringLiteral("content-type"),
-                                      QStringLiteral("host"), QStringLiteral("user-agent")}));
+    EXPECT_EQ(names(r),
+              (QStringList{QStringLiteral("content-length"), QStringLiteral("content-type"), QStringLiteral("host"),
+                           QStringLiteral("user-agent")}));
     EXPECT_EQ(header(r, "content-type"), QByteArray("application/x-www-form-urlencoded"));
     EXPECT_EQ(header(r, "user-agent"), QByteArray("Firefox 3.6.4"));
     EXPECT_EQ(r.body, body.toUtf8());
@@ -312,4 +317,4 @@ TEST_F(HttpClientTest, PlainGetReportsStatusBodyAndFailure)
     EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
 }
 
-} // namespace
+}  // namespace

@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        gs() = GlobalState {};
+        gs() = GlobalState{};
         gs().programFolder = dir.path();
     }
     QString path(const QString& name) const { return dir.path() + u'/' + name; }
@@ -37,4 +37,4 @@ protected:
     QTemporaryDir dir;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

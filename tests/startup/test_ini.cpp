@@ -7,7 +7,7 @@ using namespace sumbrel;
 using namespace Qt::StringLiterals;
 using sumbrel::testing::ProgramFolderTest;
 
-class Ini : public ProgramFolderTest {};
+class Ini : public ProgramFolderTest { };
 
 TEST_F(Ini, MissingFileSectionOrKeyGiveEmptyText)
 {
@@ -27,7 +27,8 @@ TEST_F(Ini, LookupIgnoresCaseAndBlanks)
 
 TEST_F(Ini, KoreanValuesRoundTripAndNeighboursStayUntouched)
 {
-    const QByteArray before = "# written by hand\n[Set]\nUseDualMonitor=1\n; the call display reads this\ncalltext=old, text\n\n[Other]\nkey=value\n";
+    const QByteArray before = "# written by hand\n[Set]\nUseDualMonitor=1\n; the call display reads "
+                              "this\ncalltext=old, text\n\n[Other]\nkey=value\n";
     write(u"Mirdal.cfg"_s, before);
     const QString file = path(u"Mirdal.cfg"_s);
     WriteIni(u"Set"_s, u"calltext"_s, u"호출되었습니다, 주문 번호를 확인하세요."_s, file);
@@ -40,7 +41,7 @@ TEST_F(Ini, KoreanValuesRoundTripAndNeighboursStayUntouched)
               u"# written by hand\n[Set]\nUseDualMonitor=1\n; the call display reads this\n"
               "calltext=호출되었습니다, 주문 번호를 확인하세요.\nbottomtext=맛있게 드세요 ☕\n\n[Other]\nKEY=새 값\n"_s);
     // Nothing but the file itself is left in the folder: the temporary file was renamed over it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {u"Mirdal.cfg"_s});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Mirdal.cfg"_s});
 }
 
 TEST_F(Ini, WriteCreatesFileAndSectionAndKeepsLineEndings)

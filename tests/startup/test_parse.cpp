@@ -7,12 +7,40 @@ using namespace sumbrel;
 
 TEST(ParseLong, Table)
 {
-    struct Case { const char16_t* text; int32_t want; } cases[] = {
-        {u"1,234", 1234}, {u"  42  ", 42}, {u"5초", 5}, {u"abc", 0}, {u"", 0}, {u"TRUE", -1}, {u"tRuE", -1},
-        {u"false", 0}, {u"-17", -17}, {u"2.5", 2}, {u"3.5", 4}, {u"-2.5", -2}, {u"0.5", 0}, {u"1.5", 2},
-        {u"2147483647", 2147483647}, {u"2147483648", 0}, {u"-2147483648", -2147483648}, {u"99999999999", 0},
-        {u"1-2", 1}, {u"+7", 7}, {u"-", 0}, {u".", 0}, {u"1.2.3", 1}, {u"12abc34", 12}, {u"--5", 0}, {u".5", 0},
-        {u"5.", 5}, {u" 1", 1}, {u"1 000", 1}, {u"1,2,3,4", 1234},
+    struct Case {
+        const char16_t* text;
+        int32_t want;
+    } cases[] = {
+        {u"1,234", 1234},
+        {u"  42  ", 42},
+        {u"5초", 5},
+        {u"abc", 0},
+        {u"", 0},
+        {u"TRUE", -1},
+        {u"tRuE", -1},
+        {u"false", 0},
+        {u"-17", -17},
+        {u"2.5", 2},
+        {u"3.5", 4},
+        {u"-2.5", -2},
+        {u"0.5", 0},
+        {u"1.5", 2},
+        {u"2147483647", 2147483647},
+        {u"2147483648", 0},
+        {u"-2147483648", -2147483648},
+        {u"99999999999", 0},
+        {u"1-2", 1},
+        {u"+7", 7},
+        {u"-", 0},
+        {u".", 0},
+        {u"1.2.3", 1},
+        {u"12abc34", 12},
+        {u"--5", 0},
+        {u".5", 0},
+        {u"5.", 5},
+        {u" 1", 1},
+        {u"1 000", 1},
+        {u"1,2,3,4", 1234},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseLong(QString::fromUtf16(c.text)), c.want) << QString::fromUtf16(c.text).toStdString();
@@ -40,7 +68,13 @@ TEST(IsNumericText, EmptyAndNumbers)
 
 TEST(SplitPhoneNumber, Table)
 {
-    struct Case { const char16_t* in; const char16_t* first; const char16_t* middle; const char16_t* last; int cls; } cases[] = {
+    struct Case {
+        const char16_t* in;
+        const char16_t* first;
+        const char16_t* middle;
+        const char16_t* last;
+        int cls;
+    } cases[] = {
         {u"010-1234-5678", u"010", u"1234", u"5678", kMobileNumber},
         {u"01012345678", u"010", u"1234", u"5678", kMobileNumber},
         {u"0101234567", u"010", u"123", u"4567", kMobileNumber},

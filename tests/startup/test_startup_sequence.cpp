@@ -1,9 +1,9 @@
+#include "presentation/screen_utils.h"
 #include "startup/clock.h"
 #include "startup/files.h"
 #include "startup/ini.h"
 #include "startup/processes.h"
 #include "startup/program_folder.h"
-#include "presentation/screen_utils.h"
 #include "startup/startup.h"
 #include "support/recording_dialogs.h"
 
@@ -12,12 +12,12 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLockFile>
-#include <QTimer>
-#include <unistd.h>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <unistd.h>
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
@@ -47,7 +47,7 @@ bool waitFor(const std::function<bool()>& condition, int ms = 5000)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 class StartUp : public ProgramFolderTest {
 protected:
@@ -96,9 +96,14 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
 
 TEST_F(StartUp, PlacementKeysAndServiceHost)
 {
-    struct Case { const char* dual; bool on; } cases[] = {{"1", true}, {" 1", true}, {"2", false}, {"true", false}, {"", false}};
+    struct Case {
+        const char* dual;
+        bool on;
+    } cases[] = {{"1", true}, {" 1", true}, {"2", false}, {"true", false}, {"", false}};
     for (const auto& c : cases) {
-        write(u"Mirdal.cfg"_s, QByteArray("[Set]\nUseDualMonitor=") + c.dual + "\nLeftC=1,280\nTopC=abc\nLeftO=-5\nTopO=12\nServiceHost=shop.example:8080\n");
+        write(u"Mirdal.cfg"_s,
+              QByteArray("[Set]\nUseDualMonitor=") + c.dual
+                  + "\nLeftC=1,280\nTopC=abc\nLeftO=-5\nTopO=12\nServiceHost=shop.example:8080\n");
         ReleaseInstanceLock();
         Main(options(u"Other"_s));
         EXPECT_EQ(gs().useDualMonitor, c.on) << c.dual;
@@ -130,7 +135,10 @@ TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
     EXPECT_TRUE(todaysLog().contains(u"]Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")\r\n"_s))
         << todaysLog().toStdString();
     long newPid = 0;
-    EXPECT_TRUE(waitFor([&] { newPid = IsProcessExist(u"Dorvane"_s); return newPid > 0 && newPid != oldPid; }));
+    EXPECT_TRUE(waitFor([&] {
+        newPid = IsProcessExist(u"Dorvane"_s);
+        return newPid > 0 && newPid != oldPid;
+    }));
 }
 
 TEST_F(StartUp, StartsTheCallDisplayWhenItIsNotRunning)
@@ -185,7 +193,8 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
     second.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, dir.path()});
     ASSERT_TRUE(second.waitForFinished(15000));
     EXPECT_EQ(second.exitCode(), 1);
-    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains(u"[critical] Sumbrel: 이미 실행중이어서 종료합니다!"_s));
+    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError())
+                    .contains(u"[critical] Sumbrel: 이미 실행중이어서 종료합니다!"_s));
     EXPECT_TRUE(todaysLog().contains(u"]이미 실행중이어서 종료합니다!\r\n"_s));
     ReleaseInstanceLock();
 
@@ -222,7 +231,11 @@ TEST_F(StartUp, AlreadyRunningInTheSameFolderIsRefusedInProcessToo)
 
 class Folders : public ProgramFolderTest {
 protected:
-    void SetUp() override { ProgramFolderTest::SetUp(); setTimeScale(0.001); }
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        setTimeScale(0.001);
+    }
     void TearDown() override { setTimeScale(1.0); }
 };
 
@@ -262,7 +275,8 @@ TEST_F(Folders, MakeDirectoryTracesAFolderItCannotCreate)
     // A file in the way: no folder can be made there, not even by root.
     write(u"blocker"_s, "x");
     MakeDirectory(path(u"blocker/inner"_s));
-    EXPECT_TRUE(todaysLog().contains(u"]e)lib_File->MakeDirectory(strPathName:="_s + path(u"blocker/inner/"_s) + u")["_s))
+    EXPECT_TRUE(
+        todaysLog().contains(u"]e)lib_File->MakeDirectory(strPathName:="_s + path(u"blocker/inner/"_s) + u")["_s))
         << todaysLog().toStdString();
     EXPECT_TRUE(todaysLog().contains(u"](20)"_s));  // ENOTDIR
 }

@@ -14,7 +14,7 @@ using namespace sumbrel;
 using namespace Qt::StringLiterals;
 using sumbrel::testing::ProgramFolderTest;
 
-class TraceLog : public ProgramFolderTest {};
+class TraceLog : public ProgramFolderTest { };
 
 TEST_F(TraceLog, LineFormatAndChannelFiles)
 {
@@ -25,8 +25,10 @@ TEST_F(TraceLog, LineFormatAndChannelFiles)
     EXPECT_TRUE(line.match(general).hasMatch()) << general.toStdString();
     const QString http = todaysLog(u"_WinHttp"_s);
     // One entry may span lines; only its first line carries the time.
-    EXPECT_TRUE(QRegularExpression(uR"(^\[\d{6}-\d{6}\.\d{3}\]logins\(\) \.\.\. ResponseStr:\r\n성공\r\n번호\[12\]번호\r\n$)"_s)
-                    .match(http).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(uR"(^\[\d{6}-\d{6}\.\d{3}\]logins\(\) \.\.\. ResponseStr:\r\n성공\r\n번호\[12\]번호\r\n$)"_s)
+            .match(http)
+            .hasMatch())
         << http.toStdString();
 }
 
@@ -163,12 +165,12 @@ TEST(QuickSortTest, MatchesStdSortOnRandomTextAndHonoursBounds)
         QuickSort(values);
         EXPECT_EQ(values, expected);
     }
-    std::vector<int> part {9, 8, 7, 6, 5, 4};
+    std::vector<int> part{9, 8, 7, 6, 5, 4};
     QuickSort(part, 1, 4);
-    EXPECT_EQ(part, (std::vector<int> {9, 5, 6, 7, 8, 4}));
-    QStringList cased {u"b"_s, u"B"_s, u"a"_s, u"A"_s};
+    EXPECT_EQ(part, (std::vector<int>{9, 5, 6, 7, 8, 4}));
+    QStringList cased{u"b"_s, u"B"_s, u"a"_s, u"A"_s};
     QuickSort(cased, -2, -2);
-    EXPECT_EQ(cased, (QStringList {u"A"_s, u"B"_s, u"a"_s, u"b"_s}));
+    EXPECT_EQ(cased, (QStringList{u"A"_s, u"B"_s, u"a"_s, u"b"_s}));
 }
 
 class StoredLogin : public ProgramFolderTest {
@@ -184,7 +186,7 @@ TEST_F(StoredLogin, RoundTripAndOwnerOnlyFile)
 {
     WriteStoredLogin(u"True◈True◈demo◈demo1234"_s);
     EXPECT_EQ(ReadStoredLogin(), u"True◈True◈demo◈demo1234"_s);
-    struct stat st {};
+    struct stat st { };
     ASSERT_EQ(::stat(QFile::encodeName(StoredLoginFile()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     QFile::setPermissions(StoredLoginFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
@@ -197,10 +199,10 @@ TEST_F(StoredLogin, RoundTripAndOwnerOnlyFile)
 TEST(StoredLoginSplit, OnlyFourFieldsAreAccepted)
 {
     const QString sep = u"◈"_s;
-    EXPECT_EQ(SplitStoredLogin(u"True◈False◈id◈pw"_s, sep), (QStringList {u"True"_s, u"False"_s, u"id"_s, u"pw"_s}));
-    const QStringList fallback {u"False"_s, u"False"_s, QString(), QString()};
+    EXPECT_EQ(SplitStoredLogin(u"True◈False◈id◈pw"_s, sep), (QStringList{u"True"_s, u"False"_s, u"id"_s, u"pw"_s}));
+    const QStringList fallback{u"False"_s, u"False"_s, QString(), QString()};
     EXPECT_EQ(SplitStoredLogin(u"True◈False◈id"_s, sep), fallback);
     EXPECT_EQ(SplitStoredLogin(u"True◈False◈id◈pw◈x"_s, sep), fallback);
     EXPECT_EQ(SplitStoredLogin(QString(), sep), fallback);
-    EXPECT_EQ(SplitStoredLogin(u"True◈True◈◈"_s, sep), (QStringList {u"True"_s, u"True"_s, QString(), QString()}));
+    EXPECT_EQ(SplitStoredLogin(u"True◈True◈◈"_s, sep), (QStringList{u"True"_s, u"True"_s, QString(), QString()}));
 }

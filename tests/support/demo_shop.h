@@ -15,45 +15,45 @@
 
 class DemoShop {
 public:
-  // Shop account of the seeded data.
-  static constexpr const char* kId = "demo";
-  static constexpr const char* kPassword = "demo1234";
-  static constexpr int kShopNumber = 12;
+    // Shop account of the seeded data.
+    static constexpr const char* kId = "demo";
+    static constexpr const char* kPassword = "demo1234";
+    static constexpr int kShopNumber = 12;
 
-  // extraArgs go to demo-shop as they are, e.g. {"--repeat-window", "0"} or
-  // {"--fault", "/program/logins.php,kind=close"}.
-  explicit DemoShop(QStringList extraArgs = {});
-  ~DemoShop();
-  DemoShop(const DemoShop&) = delete;
-  DemoShop& operator=(const DemoShop&) = delete;
+    // extraArgs go to demo-shop as they are, e.g. {"--repeat-window", "0"} or
+    // {"--fault", "/program/logins.php,kind=close"}.
+    explicit DemoShop(QStringList extraArgs = {});
+    ~DemoShop();
+    DemoShop(const DemoShop&) = delete;
+    DemoShop& operator=(const DemoShop&) = delete;
 
-  int port() const;
-  QString host() const;      // "127.0.0.1:PORT"
-  QString httpBase() const;  // "http://127.0.0.1:PORT"
-  QString dataDir() const;
+    int port() const;
+    QString host() const;  // "127.0.0.1:PORT"
+    QString httpBase() const;  // "http://127.0.0.1:PORT"
+    QString dataDir() const;
 
-  // kind: "status", "delay", "close" or "garbage"; count 0 = until cleared;
-  // status 0 and delayMs 0 take the service's defaults (500, 2000 ms).
-  void setFault(const QString& path, const QString& kind, int count = 1, int status = 0, int delayMs = 0,
-                const QString& body = {});
-  void clearFaults();
-  // Keys: count, time, TakeOutPCText, TOWhereYN, TakeOutCarYN,
-  // TakeOutCarText, TOPayTypeS, omit (comma list), reset ("1"), raw.
-  void setSettings(const QMap<QString, QString>& values);
-  QJsonArray orders() const;
-  QJsonArray requests() const;
-  void clearRequests();
-  void deletePicture(int menuNumber);
-  void deleteLogo();
+    // kind: "status", "delay", "close" or "garbage"; count 0 = until cleared;
+    // status 0 and delayMs 0 take the service's defaults (500, 2000 ms).
+    void setFault(const QString& path, const QString& kind, int count = 1, int status = 0, int delayMs = 0,
+                  const QString& body = {});
+    void clearFaults();
+    // Keys: count, time, TakeOutPCText, TOWhereYN, TakeOutCarYN,
+    // TakeOutCarText, TOPayTypeS, omit (comma list), reset ("1"), raw.
+    void setSettings(const QMap<QString, QString>& values);
+    QJsonArray orders() const;
+    QJsonArray requests() const;
+    void clearRequests();
+    void deletePicture(int menuNumber);
+    void deleteLogo();
 
-  // Ends the service now (SIGTERM) and returns its exit code, or -1 when
-  // it had to be killed. Later calls return the same code.
-  int stop();
-  bool isRunning() const;
-  // The request lines the service has printed so far, one per request.
-  QStringList logLines() const;
+    // Ends the service now (SIGTERM) and returns its exit code, or -1 when
+    // it had to be killed. Later calls return the same code.
+    int stop();
+    bool isRunning() const;
+    // The request lines the service has printed so far, one per request.
+    QStringList logLines() const;
 
 private:
-  struct Impl;
-  std::unique_ptr<Impl> d;
+    struct Impl;
+    std::unique_ptr<Impl> d;
 };

@@ -44,4 +44,4 @@ inline QStringList LogEntries(const QString& channel, bool* everyEnded = nullptr
     return entries;
 }
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

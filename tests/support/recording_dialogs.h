@@ -45,4 +45,4 @@ public:
     std::function<void(const ShownMessage&)> onMessage;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

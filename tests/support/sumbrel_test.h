@@ -22,7 +22,7 @@ namespace sumbrel::testing {
 class SumbrelTest : public ::testing::Test {
 protected:
     // Short enough that a dead service costs little, long enough for a loaded machine.
-    static constexpr HttpLimits kTestLimits {2000, 2000, 3};
+    static constexpr HttpLimits kTestLimits{2000, 2000, 3};
 
     void SetUp() override
     {
@@ -30,7 +30,7 @@ protected:
         m_savedState = gs();
         m_savedLimits = httpLimits();
         m_savedScale = timeScale();
-        gs() = GlobalState {};
+        gs() = GlobalState{};
         gs().programFolder = folder.path();
         gs().skinFolder = path(QStringLiteral("skin2"));
         gs().menuImageFolder = path(QStringLiteral("menu_img"));
@@ -61,7 +61,10 @@ protected:
     // The messages of today's log of the channel, one per WriteLog call.
     static QStringList logEntries(const QString& channel = QString()) { return LogEntries(channel); }
     // The whole text of today's log of the channel.
-    static QString logText(const QString& channel = QString()) { return LogEntries(channel).join(QStringLiteral("\r\n")); }
+    static QString logText(const QString& channel = QString())
+    {
+        return LogEntries(channel).join(QStringLiteral("\r\n"));
+    }
 
     QTemporaryDir folder;
     std::unique_ptr<RecordingDialogs> dialogs;
@@ -72,4 +75,4 @@ private:
     double m_savedScale = 1.0;
 };
 
-} // namespace sumbrel::testing
+}  // namespace sumbrel::testing

@@ -1,12 +1,12 @@
 // Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
 // the login screen, the start panel, the phone panel and the completion panel.
 // The menu page is not part of this walk: a sample cart stands in for the customer's choice.
-#include "startup/dialogs.h"
 #include "login/frm_login.h"
-#include "reception/frm_main.h"
-#include "startup/global_state.h"
 #include "presentation/caption_key.h"
 #include "presentation/screen_utils.h"
+#include "reception/frm_main.h"
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
 #include "startup/startup.h"
 
 #include <QApplication>
@@ -56,14 +56,15 @@ void click(QWidget* root, const QString& name)
     settle(100);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR"));
-    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."), QStringLiteral("HOST"));
+    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."),
+                            QStringLiteral("HOST"));
     QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
     parser.addOptions({home, host, out});
     parser.addHelpOption();
@@ -85,7 +86,8 @@ int main(int argc, char* argv[])
     hooks.openReception = [&] {
         reception = std::make_unique<frmMain>();
         reception->openMenuPage = [] {
-            gs().selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈&베이컨 베이글◈1◈1◈4500◈4500");
+            gs().selectedOrder = QStringLiteral(
+                "아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈&베이컨 베이글◈1◈1◈4500◈4500");
             gs().selectionConfirmed = true;
         };
         reception->show();

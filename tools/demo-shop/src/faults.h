@@ -14,12 +14,12 @@ namespace demoshop {
 enum class FaultKind { Status, Delay, Close, Garbage };
 
 struct Fault {
-  std::string path;
-  FaultKind kind = FaultKind::Status;
-  int status = 500;             // Status: the HTTP status answered
-  std::optional<std::string> body;  // Status, Garbage: replaces the default page or junk
-  int delayMs = 2000;           // Delay: wait before answering normally
-  int count = 1;                // requests left; 0 means until cleared
+    std::string path;
+    FaultKind kind = FaultKind::Status;
+    int status = 500;  // Status: the HTTP status answered
+    std::optional<std::string> body;  // Status, Garbage: replaces the default page or junk
+    int delayMs = 2000;  // Delay: wait before answering normally
+    int count = 1;  // requests left; 0 means until cleared
 };
 
 const char* faultKindName(FaultKind kind);
@@ -35,17 +35,17 @@ std::optional<Fault> faultFromForm(const FormFields& form, std::string* error);
 
 class FaultTable {
 public:
-  void add(Fault fault);
-  // Empty path clears every fault.
-  void clear(const std::string& path);
-  // Uses up one request of the first fault for the path.
-  std::optional<Fault> take(const std::string& path);
-  bool hasPending(const std::string& path, FaultKind kind) const;
-  std::vector<Fault> list() const;
+    void add(Fault fault);
+    // Empty path clears every fault.
+    void clear(const std::string& path);
+    // Uses up one request of the first fault for the path.
+    std::optional<Fault> take(const std::string& path);
+    bool hasPending(const std::string& path, FaultKind kind) const;
+    std::vector<Fault> list() const;
 
 private:
-  mutable std::mutex mutex_;
-  std::vector<Fault> faults_;
+    mutable std::mutex mutex_;
+    std::vector<Fault> faults_;
 };
 
 }  // namespace demoshop

@@ -13,12 +13,12 @@ namespace demoshop {
 // A decoded form body. Pairs keep their order for the request journal;
 // lookups see the last value of a name, as PHP's $_POST does.
 struct FormFields {
-  std::vector<std::pair<std::string, std::string>> pairs;
+    std::vector<std::pair<std::string, std::string>> pairs;
 
-  bool has(std::string_view name) const;
-  // Empty when the name is absent.
-  std::string value(std::string_view name) const;
-  std::map<std::string, std::string> asMap() const;
+    bool has(std::string_view name) const;
+    // Empty when the name is absent.
+    std::string value(std::string_view name) const;
+    std::map<std::string, std::string> asMap() const;
 };
 
 std::string replaceAll(std::string text, std::string_view from, std::string_view to);

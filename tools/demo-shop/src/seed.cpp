@@ -11,63 +11,71 @@ namespace fs = std::filesystem;
 
 namespace demoshop {
 
-std::string databasePath(const std::string& dataDir) { return (fs::path(dataDir) / "shop.db").string(); }
-
-std::string menuPicturePath(const std::string& dataDir, int num) {
-  return (fs::path(dataDir) / "menuimag" / (std::to_string(num) + ".png")).string();
+std::string databasePath(const std::string& dataDir)
+{
+    return (fs::path(dataDir) / "shop.db").string();
 }
 
-std::string logoPath(const std::string& dataDir, int shopNumber) {
-  return (fs::path(dataDir) / "logoimag" / ("logo" + std::to_string(shopNumber) + "_1.png")).string();
+std::string menuPicturePath(const std::string& dataDir, int num)
+{
+    return (fs::path(dataDir) / "menuimag" / (std::to_string(num) + ".png")).string();
+}
+
+std::string logoPath(const std::string& dataDir, int shopNumber)
+{
+    return (fs::path(dataDir) / "logoimag" / ("logo" + std::to_string(shopNumber) + "_1.png")).string();
 }
 
 namespace {
 
 struct Option {
-  const char* name;
-  int price;
+    const char* name;
+    int price;
 };
 
 struct Group {
-  const char* field;
-  const char* mincount;
-  std::vector<Option> options;
+    const char* field;
+    const char* mincount;
+    std::vector<Option> options;
 };
 
 // Option names are stored plain; answers escape them.
-std::string groupMarkup(const Group& g) {
-  std::string s = "<yn>Y</yn><nooption>N</nooption><field>";
-  s += g.field;
-  s += "</field><mincount>";
-  s += g.mincount;
-  s += "</mincount>";
-  for (const auto& o : g.options) {
-    s += "<subtitle>";
-    s += o.name;
-    s += "</subtitle><subprice>";
-    s += std::to_string(o.price);
-    s += "</subprice>";
-  }
-  return s;
+std::string groupMarkup(const Group& g)
+{
+    std::string s = "<yn>Y</yn><nooption>N</nooption><field>";
+    s += g.field;
+    s += "</field><mincount>";
+    s += g.mincount;
+    s += "</mincount>";
+    for (const auto& o : g.options) {
+        s += "<subtitle>";
+        s += o.name;
+        s += "</subtitle><subprice>";
+        s += std::to_string(o.price);
+        s += "</subprice>";
+    }
+    return s;
 }
 
 const Group kSize{"사이즈", "1", {{"레귤러", 0}, {"라지", 500}, {"벤티", 1000}}};
-const Group kExtra{"추가 선택", "0", {{"샷 추가", 500}, {"바닐라 시럽", 300}, {"헤이즐넛&카라멜 시럽", 500}, {"휘핑 + 드리즐", 700}}};
+const Group kExtra{
+    "추가 선택", "0", {{"샷 추가", 500}, {"바닐라 시럽", 300}, {"헤이즐넛&카라멜 시럽", 500}, {"휘핑 + 드리즐", 700}}};
 const Group kMilk{"우유 변경", "0", {{"오트 우유", 600}, {"두유", 500}, {"저지방 우유", 0}}};
 const Group kTemp{"온도", "1", {{"따뜻하게", 0}, {"차갑게", 300}}};
 const Group kSweet{"당도", "1", {{"기본", 0}, {"덜 달게", 0}, {"더 달게", 0}}};
 const Group kIce{"얼음 양", "1", {{"보통", 0}, {"적게", 0}, {"많이", 0}}};
-const Group kMacaron{"마카롱 맛", "2", {{"바닐라", 0}, {"초콜릿", 0}, {"라즈베리", 0}, {"피스타치오", 300}, {"솔티드 카라멜", 300}}};
+const Group kMacaron{
+    "마카롱 맛", "2", {{"바닐라", 0}, {"초콜릿", 0}, {"라즈베리", 0}, {"피스타치오", 300}, {"솔티드 카라멜", 300}}};
 const Group kTopping{"토핑", "2", {{"생크림", 0}, {"초코 시럽", 0}, {"딸기", 500}, {"블루베리", 500}, {"견과류", 300}}};
 const Group kWarm{"데우기", "1", {{"그대로", 0}, {"따뜻하게 데워서", 0}}};
 const Group kSet{"세트 변경", "0", {{"아메리카노 세트", 2000}, {"카페라떼 세트", 2500}}};
 
 struct CategorySeed {
-  const char* name;
-  int hue;
-  int value;  // brightness of the picture's drawing
-  PictureShape shape;
-  const char* info1;  // composition text shown in the item dialog
+    const char* name;
+    int hue;
+    int value;  // brightness of the picture's drawing
+    PictureShape shape;
+    const char* info1;  // composition text shown in the item dialog
 };
 
 // Index 7 is the shop's catch-all category; the terminal never shows it.
@@ -83,12 +91,12 @@ const std::vector<CategorySeed> kCategories = {
 };
 
 struct ItemSeed {
-  int category;  // index into kCategories
-  const char* title;
-  int price;
-  std::vector<const Group*> groups;  // up to five slots, nullptr = unused
-  bool picture = true;
-  bool soldout = false;
+    int category;  // index into kCategories
+    const char* title;
+    int price;
+    std::vector<const Group*> groups;  // up to five slots, nullptr = unused
+    bool picture = true;
+    bool soldout = false;
 };
 
 const std::vector<ItemSeed> kItems = {
@@ -163,118 +171,128 @@ const std::vector<ItemSeed> kItems = {
 
 // An unused option group is written either as nothing or as a group with
 // an empty on-switch; the shop's data holds both.
-std::string unusedGroup(int slot) {
-  return slot % 2 == 0 ? std::string() : "<yn></yn><nooption>N</nooption><field></field><mincount>0</mincount>";
+std::string unusedGroup(int slot)
+{
+    return slot % 2 == 0 ? std::string() : "<yn></yn><nooption>N</nooption><field></field><mincount>0</mincount>";
 }
 
-MenuItem makeItem(const ItemSeed& s, int num, int sort, int categoryNum) {
-  const CategorySeed& cat = kCategories[static_cast<size_t>(s.category)];
-  MenuItem m;
-  m.num = num;
-  m.categoryNum = categoryNum;
-  m.sort = sort;
-  auto& t = m.tags;
-  t["title"] = s.title;
-  t["price"] = std::to_string(s.price);
-  t["type"] = "1";
-  t["menumin"] = "1";
-  t["discountt"] = "0";
-  t["saving"] = "0";
-  t["hallcheck"] = "Y";
-  t["round"] = "0";
-  for (int slot = 0; slot < 5; ++slot) {
-    const Group* g = slot < static_cast<int>(s.groups.size()) ? s.groups[static_cast<size_t>(slot)] : nullptr;
-    t["add" + std::to_string(slot + 1)] = g ? groupMarkup(*g) : unusedGroup(slot);
-  }
-  t["maxYN"] = "N";
-  t["maxCount"] = "0";
-  t["soldoutYN"] = s.soldout ? "Y" : "N";
-  t["SOregdate1"] = s.soldout ? "2024-12-01" : "";
-  t["SOregdate2"] = s.soldout ? "2025-02-28" : "";
-  t["infotext1"] = cat.info1;
-  t["infotext2"] = std::string(s.title) + " - 주문 즉시 만들어 드립니다.\r\n알레르기 정보는 직원에게 문의하세요.";
-  t["soldoutTO"] = "N";
-  t["soldoutZZim"] = "N";
-  t["soldoutWait"] = "N";
-  t["soldoutDelivery"] = "N";
-  t["soldoutQR"] = "N";
-  t["SOregdate1num"] = "0";
-  t["SOregdate1num2"] = "0";
-  t["SOregdate2num"] = "0";
-  t["SOregdate2num2"] = "0";
-  t["printtext"] = std::string("1;") + (s.category <= 3 || s.category == 6 ? "음료" : "주방") + ";" + std::to_string(num);
-  t["TOMenuYN"] = "Y";
-  t["ZZimMenuYN"] = "N";
-  t["WaitMenuYN"] = "Y";
-  t["DeliveryMenuYN"] = "N";
-  t["QRMenuYN"] = "N";
-  t["taxcheck"] = "Y";
-  t["poscategorynumber"] = std::to_string(categoryNum);
-  t["positemnumber"] = "P" + std::to_string(num);
-  return m;
+MenuItem makeItem(const ItemSeed& s, int num, int sort, int categoryNum)
+{
+    const CategorySeed& cat = kCategories[static_cast<size_t>(s.category)];
+    MenuItem m;
+    m.num = num;
+    m.categoryNum = categoryNum;
+    m.sort = sort;
+    auto& t = m.tags;
+    t["title"] = s.title;
+    t["price"] = std::to_string(s.price);
+    t["type"] = "1";
+    t["menumin"] = "1";
+    t["discountt"] = "0";
+    t["saving"] = "0";
+    t["hallcheck"] = "Y";
+    t["round"] = "0";
+    for (int slot = 0; slot < 5; ++slot) {
+        const Group* g = slot < static_cast<int>(s.groups.size()) ? s.groups[static_cast<size_t>(slot)] : nullptr;
+        t["add" + std::to_string(slot + 1)] = g ? groupMarkup(*g) : unusedGroup(slot);
+    }
+    t["maxYN"] = "N";
+    t["maxCount"] = "0";
+    t["soldoutYN"] = s.soldout ? "Y" : "N";
+    t["SOregdate1"] = s.soldout ? "2024-12-01" : "";
+    t["SOregdate2"] = s.soldout ? "2025-02-28" : "";
+    t["infotext1"] = cat.info1;
+    t["infotext2"] = std::string(s.title) + " - 주문 즉시 만들어 드립니다.\r\n알레르기 정보는 직원에게 문의하세요.";
+    t["soldoutTO"] = "N";
+    t["soldoutZZim"] = "N";
+    t["soldoutWait"] = "N";
+    t["soldoutDelivery"] = "N";
+    t["soldoutQR"] = "N";
+    t["SOregdate1num"] = "0";
+    t["SOregdate1num2"] = "0";
+    t["SOregdate2num"] = "0";
+    t["SOregdate2num2"] = "0";
+    t["printtext"] = std::string("1;") + (s.category <= 3 || s.category == 6 ? "음료" : "주방") + ";"
+        + std::to_string(num);
+    t["TOMenuYN"] = "Y";
+    t["ZZimMenuYN"] = "N";
+    t["WaitMenuYN"] = "Y";
+    t["DeliveryMenuYN"] = "N";
+    t["QRMenuYN"] = "N";
+    t["taxcheck"] = "Y";
+    t["poscategorynumber"] = std::to_string(categoryNum);
+    t["positemnumber"] = "P" + std::to_string(num);
+    return m;
 }
 
 }  // namespace
 
-bool ensureSeeded(const std::string& dataDir, bool* seeded, std::string* error) {
-  *seeded = false;
-  std::error_code ec;
-  fs::create_directories(dataDir, ec);
-  if (fs::exists(databasePath(dataDir))) return true;
-  fs::create_directories(fs::path(dataDir) / "menuimag", ec);
-  fs::create_directories(fs::path(dataDir) / "logoimag", ec);
-  if (ec) {
-    *error = "cannot create folders in " + dataDir + ": " + ec.message();
-    return false;
-  }
+bool ensureSeeded(const std::string& dataDir, bool* seeded, std::string* error)
+{
+    *seeded = false;
+    std::error_code ec;
+    fs::create_directories(dataDir, ec);
+    if (fs::exists(databasePath(dataDir)))
+        return true;
+    fs::create_directories(fs::path(dataDir) / "menuimag", ec);
+    fs::create_directories(fs::path(dataDir) / "logoimag", ec);
+    if (ec) {
+        *error = "cannot create folders in " + dataDir + ": " + ec.message();
+        return false;
+    }
 
-  std::string tmp = databasePath(dataDir) + ".seeding";
-  fs::remove(tmp, ec);
-  fs::remove(tmp + "-wal", ec);
-  fs::remove(tmp + "-shm", ec);
-  {
-    auto db = ShopDb::open(tmp, error);
-    if (!db || !db->createSchema(error)) return false;
-    db->begin();
-    for (size_t i = 0; i < kCategories.size(); ++i) {
-      Category c;
-      c.num = static_cast<int>(i) + 1;
-      c.name = kCategories[i].name;
-      c.sort = static_cast<int>(i) + 1;
-      c.foldYN = i == 4 ? "Y" : "N";
-      if (!db->insertCategory(c)) {
-        *error = "cannot store category";
-        return false;
-      }
+    std::string tmp = databasePath(dataDir) + ".seeding";
+    fs::remove(tmp, ec);
+    fs::remove(tmp + "-wal", ec);
+    fs::remove(tmp + "-shm", ec);
+    {
+        auto db = ShopDb::open(tmp, error);
+        if (!db || !db->createSchema(error))
+            return false;
+        db->begin();
+        for (size_t i = 0; i < kCategories.size(); ++i) {
+            Category c;
+            c.num = static_cast<int>(i) + 1;
+            c.name = kCategories[i].name;
+            c.sort = static_cast<int>(i) + 1;
+            c.foldYN = i == 4 ? "Y" : "N";
+            if (!db->insertCategory(c)) {
+                *error = "cannot store category";
+                return false;
+            }
+        }
+        int sort = 0;
+        int num = 101;
+        for (const auto& s : kItems) {
+            MenuItem m = makeItem(s, num, ++sort, s.category + 1);
+            if (!db->insertItem(m)) {
+                *error = "cannot store menu item";
+                return false;
+            }
+            const CategorySeed& cat = kCategories[static_cast<size_t>(s.category)];
+            // Iced drinks are drawn in a glass.
+            PictureShape shape = std::string_view(s.title).find("아이스") != std::string_view::npos
+                ? PictureShape::Glass
+                : cat.shape;
+            if (s.picture
+                && !writeMenuPicture(menuPicturePath(dataDir, num), s.title, cat.hue, cat.value, shape, error))
+                return false;
+            ++num;
+        }
+        db->commit();
     }
-    int sort = 0;
-    int num = 101;
-    for (const auto& s : kItems) {
-      MenuItem m = makeItem(s, num, ++sort, s.category + 1);
-      if (!db->insertItem(m)) {
-        *error = "cannot store menu item";
+    if (!writeLogo(logoPath(dataDir, kShopNumber), kShopName, error))
         return false;
-      }
-      const CategorySeed& cat = kCategories[static_cast<size_t>(s.category)];
-      // Iced drinks are drawn in a glass.
-      PictureShape shape = std::string_view(s.title).find("아이스") != std::string_view::npos ? PictureShape::Glass : cat.shape;
-      if (s.picture && !writeMenuPicture(menuPicturePath(dataDir, num), s.title, cat.hue, cat.value, shape, error))
+    releasePictureTools();
+    // The database was closed above, which folds its write-ahead log back in,
+    // so the renamed file is complete on its own.
+    fs::rename(tmp, databasePath(dataDir), ec);
+    if (ec) {
+        *error = "cannot finish database: " + ec.message();
         return false;
-      ++num;
     }
-    db->commit();
-  }
-  if (!writeLogo(logoPath(dataDir, kShopNumber), kShopName, error)) return false;
-  releasePictureTools();
-  // The database was closed above, which folds its write-ahead log back in,
-  // so the renamed file is complete on its own.
-  fs::rename(tmp, databasePath(dataDir), ec);
-  if (ec) {
-    *error = "cannot finish database: " + ec.message();
-    return false;
-  }
-  *seeded = true;
-  return true;
+    *seeded = true;
+    return true;
 }
 
 }  // namespace demoshop

@@ -1,7 +1,7 @@
 #include "service.h"
 
-#include <httplib.h>
 #include <arpa/inet.h>
+#include <httplib.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -37,10 +37,11 @@ constexpr const char* kTextType = "text/plain; charset=utf-8";
 constexpr const char* kHtmlType = "text/html; charset=utf-8";
 constexpr const char* kJsonType = "application/json; charset=utf-8";
 
-const std::vector<std::string>& settingsFields() {
-  static const std::vector<std::string> names = {"count", "time", "TakeOutPCText", "TOWhereYN",
-                                                 "TakeOutCarYN", "TakeOutCarText", "TOPayTypeS"};
-  return names;
+const std::vector<std::string>& settingsFields()
+{
+    static const std::vector<std::string> names = {"count",        "time",           "TakeOutPCText", "TOWhereYN",
+                                                   "TakeOutCarYN", "TakeOutCarText", "TOPayTypeS"};
+    return names;
 }
 
 // One accepted connection. httplib's own socket stream is not reachable
@@ -48,497 +49,569 @@ const std::vector<std::string>& settingsFields() {
 // bytes; this stream can be told to swallow everything written to it.
 class ConnStream : public httplib::Stream {
 public:
-  explicit ConnStream(int sock) : sock_(sock) {}
-
-  bool drop = false;
-
-  bool is_readable() const override { return off_ < size_ || waitFor(POLLIN, kReadTimeoutMs); }
-  bool is_writable() const override { return drop || waitFor(POLLOUT, kWriteTimeoutMs); }
-
-  ssize_t read(char* ptr, size_t size) override {
-    if (off_ < size_) {
-      size_t n = std::min(size, size_ - off_);
-      std::memcpy(ptr, buf_ + off_, n);
-      off_ += n;
-      return static_cast<ssize_t>(n);
+    explicit ConnStream(int sock)
+        : sock_(sock)
+    {
     }
-    if (!waitFor(POLLIN, kReadTimeoutMs)) return -1;
-    ssize_t n;
-    do {
-      n = ::recv(sock_, buf_, sizeof buf_, 0);
-    } while (n < 0 && errno == EINTR);
-    if (n <= 0) return n;
-    size_ = static_cast<size_t>(n);
-    off_ = 0;
-    return read(ptr, size);
-  }
 
-  ssize_t write(const char* ptr, size_t size) override {
-    if (drop) return static_cast<ssize_t>(size);
-    size_t sent = 0;
-    while (sent < size) {
-      if (!waitFor(POLLOUT, kWriteTimeoutMs)) return -1;
-      ssize_t n = ::send(sock_, ptr + sent, size - sent, MSG_NOSIGNAL);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return -1;
-      sent += static_cast<size_t>(n);
+    bool drop = false;
+
+    bool is_readable() const override { return off_ < size_ || waitFor(POLLIN, kReadTimeoutMs); }
+    bool is_writable() const override { return drop || waitFor(POLLOUT, kWriteTimeoutMs); }
+
+    ssize_t read(char* ptr, size_t size) override
+    {
+        if (off_ < size_) {
+            size_t n = std::min(size, size_ - off_);
+            std::memcpy(ptr, buf_ + off_, n);
+            off_ += n;
+            return static_cast<ssize_t>(n);
+        }
+        if (!waitFor(POLLIN, kReadTimeoutMs))
+            return -1;
+        ssize_t n;
+        do {
+            n = ::recv(sock_, buf_, sizeof buf_, 0);
+        } while (n < 0 && errno == EINTR);
+        if (n <= 0)
+            return n;
+        size_ = static_cast<size_t>(n);
+        off_ = 0;
+        return read(ptr, size);
     }
-    return static_cast<ssize_t>(size);
-  }
 
-  void get_remote_ip_and_port(std::string& ip, int& port) const override { address(true, ip, port); }
-  void get_local_ip_and_port(std::string& ip, int& port) const override { address(false, ip, port); }
-  socket_t socket() const override { return sock_; }
+    ssize_t write(const char* ptr, size_t size) override
+    {
+        if (drop)
+            return static_cast<ssize_t>(size);
+        size_t sent = 0;
+        while (sent < size) {
+            if (!waitFor(POLLOUT, kWriteTimeoutMs))
+                return -1;
+            ssize_t n = ::send(sock_, ptr + sent, size - sent, MSG_NOSIGNAL);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return -1;
+            sent += static_cast<size_t>(n);
+        }
+        return static_cast<ssize_t>(size);
+    }
+
+    void get_remote_ip_and_port(std::string& ip, int& port) const override { address(true, ip, port); }
+    void get_local_ip_and_port(std::string& ip, int& port) const override { address(false, ip, port); }
+    socket_t socket() const override { return sock_; }
 
 private:
-  bool waitFor(short events, int timeoutMs) const {
-    pollfd p{sock_, events, 0};
-    int rc;
-    do {
-      rc = ::poll(&p, 1, timeoutMs);
-    } while (rc < 0 && errno == EINTR);
-    return rc > 0 && !(p.revents & (POLLERR | POLLNVAL));
-  }
+    bool waitFor(short events, int timeoutMs) const
+    {
+        pollfd p{sock_, events, 0};
+        int rc;
+        do {
+            rc = ::poll(&p, 1, timeoutMs);
+        } while (rc < 0 && errno == EINTR);
+        return rc > 0 && !(p.revents & (POLLERR | POLLNVAL));
+    }
 
-  void address(bool peer, std::string& ip, int& port) const {
-    sockaddr_storage ss{};
-    socklen_t len = sizeof ss;
-    int rc = peer ? ::getpeername(sock_, reinterpret_cast<sockaddr*>(&ss), &len)
-                  : ::getsockname(sock_, reinterpret_cast<sockaddr*>(&ss), &len);
-    if (rc != 0 || ss.ss_family != AF_INET) return;
-    auto* in = reinterpret_cast<sockaddr_in*>(&ss);
-    char text[INET_ADDRSTRLEN] = {};
-    ::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
-    ip = text;
-    port = ntohs(in->sin_port);
-  }
+    void address(bool peer, std::string& ip, int& port) const
+    {
+        sockaddr_storage ss{};
+        socklen_t len = sizeof ss;
+        int rc = peer ? ::getpeername(sock_, reinterpret_cast<sockaddr*>(&ss), &len)
+                      : ::getsockname(sock_, reinterpret_cast<sockaddr*>(&ss), &len);
+        if (rc != 0 || ss.ss_family != AF_INET)
+            return;
+        auto* in = reinterpret_cast<sockaddr_in*>(&ss);
+        char text[INET_ADDRSTRLEN] = {};
+        ::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
+        ip = text;
+        port = ntohs(in->sin_port);
+    }
 
-  int sock_;
-  char buf_[4096];
-  size_t off_ = 0;
-  size_t size_ = 0;
+    int sock_;
+    char buf_[4096];
+    size_t off_ = 0;
+    size_t size_ = 0;
 };
 
 struct ConnContext {
-  ConnStream* stream = nullptr;
-  std::chrono::steady_clock::time_point accepted;
+    ConnStream* stream = nullptr;
+    std::chrono::steady_clock::time_point accepted;
 };
 
 thread_local ConnContext* tl_conn = nullptr;
 
 std::mutex g_stdoutMutex;
 
-void printLine(const std::string& line) {
-  std::lock_guard lock(g_stdoutMutex);
-  std::fwrite(line.data(), 1, line.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
+void printLine(const std::string& line)
+{
+    std::lock_guard lock(g_stdoutMutex);
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
 }
 
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // Junk that holds none of the words or field brackets the terminal looks for.
-std::string garbageBytes() {
-  static thread_local std::mt19937 rng{std::random_device{}()};
-  std::uniform_int_distribution<int> len(64, 512), byte(0, 255);
-  while (true) {
-    std::string s = "#!garbage ";
-    int n = len(rng);
-    for (int i = 0; i < n; ++i) {
-      char c = static_cast<char>(byte(rng));
-      if (c == '[' || c == ']' || c == '<' || c == '>') c = '?';
-      s.push_back(c);
+std::string garbageBytes()
+{
+    static thread_local std::mt19937 rng{std::random_device{}()};
+    std::uniform_int_distribution<int> len(64, 512), byte(0, 255);
+    while (true) {
+        std::string s = "#!garbage ";
+        int n = len(rng);
+        for (int i = 0; i < n; ++i) {
+            char c = static_cast<char>(byte(rng));
+            if (c == '[' || c == ']' || c == '<' || c == '>')
+                c = '?';
+            s.push_back(c);
+        }
+        if (s.find("성공") == std::string::npos && s.find("이미") == std::string::npos
+            && s.find("있음") == std::string::npos)
+            return s;
     }
-    if (s.find("성공") == std::string::npos && s.find("이미") == std::string::npos &&
-        s.find("있음") == std::string::npos)
-      return s;
-  }
 }
 
 }  // namespace
 
 class Service::HttpServer : public httplib::Server {
 public:
-  HttpServer() = default;
+    HttpServer() = default;
 
 private:
-  // One request per connection: the terminal makes a new request object
-  // for every exchange, and "Connection: close" keeps the stream simple.
-  bool process_and_close_socket(socket_t sock) override {
-    ConnStream stream(sock);
-    ConnContext ctx;
-    ctx.stream = &stream;
-    ctx.accepted = std::chrono::steady_clock::now();
-    tl_conn = &ctx;
-    bool closed = false;
-    bool ok = process_request(stream, true, closed, [](httplib::Request&) {});
-    tl_conn = nullptr;
-    ::shutdown(sock, SHUT_RDWR);
-    ::close(sock);
-    return ok;
-  }
+    // One request per connection: the terminal makes a new request object
+    // for every exchange, and "Connection: close" keeps the stream simple.
+    bool process_and_close_socket(socket_t sock) override
+    {
+        ConnStream stream(sock);
+        ConnContext ctx;
+        ctx.stream = &stream;
+        ctx.accepted = std::chrono::steady_clock::now();
+        tl_conn = &ctx;
+        bool closed = false;
+        bool ok = process_request(stream, true, closed, [](httplib::Request&) {});
+        tl_conn = nullptr;
+        ::shutdown(sock, SHUT_RDWR);
+        ::close(sock);
+        return ok;
+    }
 };
 
 Service::Service(ServiceOptions options, std::unique_ptr<ShopDb> db)
-    : options_(std::move(options)), db_(std::move(db)), server_(std::make_unique<HttpServer>()) {
-  for (auto& f : options_.faults) faults_.add(f);
+    : options_(std::move(options))
+    , db_(std::move(db))
+    , server_(std::make_unique<HttpServer>())
+{
+    for (auto& f : options_.faults)
+        faults_.add(f);
 
-  server_->Get(".*", [this](const httplib::Request& req, httplib::Response& res) { handle(req, res, {}); });
-  server_->Post(".*", [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader& reader) {
-    std::string body;
-    reader([&](const char* data, size_t len) {
-      if (body.size() + len > kMaxBody) return false;
-      body.append(data, len);
-      return true;
+    server_->Get(".*", [this](const httplib::Request& req, httplib::Response& res) { handle(req, res, {}); });
+    server_->Post(".*",
+                  [this](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader& reader) {
+                      std::string body;
+                      reader([&](const char* data, size_t len) {
+                          if (body.size() + len > kMaxBody)
+                              return false;
+                          body.append(data, len);
+                          return true;
+                      });
+                      handle(req, res, body);
+                  });
+    // A client that waits for "100 Continue" must not get even that when the
+    // connection is to be closed without an answer.
+    server_->set_expect_100_continue_handler([this](const httplib::Request& req, httplib::Response&) {
+        if (tl_conn && faults_.hasPending(req.path, FaultKind::Close))
+            tl_conn->stream->drop = true;
+        return 100;
     });
-    handle(req, res, body);
-  });
-  // A client that waits for "100 Continue" must not get even that when the
-  // connection is to be closed without an answer.
-  server_->set_expect_100_continue_handler([this](const httplib::Request& req, httplib::Response&) {
-    if (tl_conn && faults_.hasPending(req.path, FaultKind::Close)) tl_conn->stream->drop = true;
-    return 100;
-  });
-  server_->set_exception_handler([](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
-    std::string what = "unknown";
-    try {
-      if (ep) std::rethrow_exception(ep);
-    } catch (const std::exception& e) {
-      what = e.what();
-    } catch (...) {
-    }
-    res.status = 500;
-    res.set_content(errorPage(500, what), kHtmlType);
-  });
+    server_->set_exception_handler([](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
+        std::string what = "unknown";
+        try {
+            if (ep)
+                std::rethrow_exception(ep);
+        } catch (const std::exception& e) {
+            what = e.what();
+        } catch (...) {
+        }
+        res.status = 500;
+        res.set_content(errorPage(500, what), kHtmlType);
+    });
 }
 
 Service::~Service() = default;
 
-bool Service::bind(std::string* error) {
-  if (options_.port == 0) {
-    port_ = server_->bind_to_any_port("127.0.0.1");
-    if (port_ <= 0) {
-      *error = "cannot bind 127.0.0.1";
-      return false;
+bool Service::bind(std::string* error)
+{
+    if (options_.port == 0) {
+        port_ = server_->bind_to_any_port("127.0.0.1");
+        if (port_ <= 0) {
+            *error = "cannot bind 127.0.0.1";
+            return false;
+        }
+    } else {
+        if (!server_->bind_to_port("127.0.0.1", options_.port)) {
+            *error = "cannot bind 127.0.0.1:" + std::to_string(options_.port);
+            return false;
+        }
+        port_ = options_.port;
     }
-  } else {
-    if (!server_->bind_to_port("127.0.0.1", options_.port)) {
-      *error = "cannot bind 127.0.0.1:" + std::to_string(options_.port);
-      return false;
+    return true;
+}
+
+void Service::run()
+{
+    // Announce first, then look at stopping_: with stop() doing the reverse,
+    // one of the two always sees the other.
+    listening_ = true;
+    if (!stopping_)
+        server_->listen_after_bind();
+    runReturned_ = true;
+}
+
+void Service::stop()
+{
+    stopping_ = true;
+    stopCv_.notify_all();
+    // A stop that comes while listening is about to begin must still end it.
+    for (int i = 0; i < 5000 && listening_ && !runReturned_ && !server_->is_running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    server_->stop();
+}
+
+void Service::sleepUnlessStopping(int ms)
+{
+    std::unique_lock lock(stopMutex_);
+    stopCv_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopping_.load(); });
+}
+
+void Service::answerText(httplib::Response& res, const std::string& text, int status)
+{
+    res.status = status;
+    res.set_content(text, kTextType);
+}
+
+void Service::notFound(httplib::Response& res, const std::string& path)
+{
+    res.status = 404;
+    res.set_content(errorPage(404, "The requested URL " + path + " was not found on this server."), kHtmlType);
+}
+
+void Service::answerFile(httplib::Response& res, const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        notFound(res, fs::path(path).filename().string());
+        return;
     }
-    port_ = options_.port;
-  }
-  return true;
+    std::ostringstream data;
+    data << in.rdbuf();
+    res.status = 200;
+    res.set_content(data.str(), "image/png");
 }
 
-void Service::run() {
-  // Announce first, then look at stopping_: with stop() doing the reverse,
-  // one of the two always sees the other.
-  listening_ = true;
-  if (!stopping_) server_->listen_after_bind();
-  runReturned_ = true;
-}
+void Service::handle(const httplib::Request& req, httplib::Response& res, const std::string& body)
+{
+    FormFields form = parseForm(body);
 
-void Service::stop() {
-  stopping_ = true;
-  stopCv_.notify_all();
-  // A stop that comes while listening is about to begin must still end it.
-  for (int i = 0; i < 5000 && listening_ && !runReturned_ && !server_->is_running(); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  server_->stop();
-}
+    if (startsWith(req.path, "/__control/")) {
+        handleControl(req, res, form);
+    } else {
+        JournalEntry entry;
+        entry.method = req.method;
+        entry.path = req.path;
+        entry.rawBody = body;
+        entry.fields = form.pairs;
+        for (const auto& [k, v] : req.headers)
+            entry.headers.emplace_back(k, v);
 
-void Service::sleepUnlessStopping(int ms) {
-  std::unique_lock lock(stopMutex_);
-  stopCv_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopping_.load(); });
-}
+        bool answered = false;
+        if (auto fault = faults_.take(req.path)) {
+            entry.fault = faultKindName(fault->kind);
+            answered = applyFault(*fault, res);
+        }
+        if (!answered)
+            route(req, res, form);
+        entry.status = tl_conn && tl_conn->stream->drop ? 0 : res.status;
 
-void Service::answerText(httplib::Response& res, const std::string& text, int status) {
-  res.status = status;
-  res.set_content(text, kTextType);
-}
-
-void Service::notFound(httplib::Response& res, const std::string& path) {
-  res.status = 404;
-  res.set_content(errorPage(404, "The requested URL " + path + " was not found on this server."), kHtmlType);
-}
-
-void Service::answerFile(httplib::Response& res, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    notFound(res, fs::path(path).filename().string());
-    return;
-  }
-  std::ostringstream data;
-  data << in.rdbuf();
-  res.status = 200;
-  res.set_content(data.str(), "image/png");
-}
-
-void Service::handle(const httplib::Request& req, httplib::Response& res, const std::string& body) {
-  FormFields form = parseForm(body);
-
-  if (startsWith(req.path, "/__control/")) {
-    handleControl(req, res, form);
-  } else {
-    JournalEntry entry;
-    entry.method = req.method;
-    entry.path = req.path;
-    entry.rawBody = body;
-    entry.fields = form.pairs;
-    for (const auto& [k, v] : req.headers) entry.headers.emplace_back(k, v);
-
-    bool answered = false;
-    if (auto fault = faults_.take(req.path)) {
-      entry.fault = faultKindName(fault->kind);
-      answered = applyFault(*fault, res);
+        std::lock_guard lock(journalMutex_);
+        journal_.push_back(std::move(entry));
+        while (journal_.size() > kJournalSize)
+            journal_.pop_front();
     }
-    if (!answered) route(req, res, form);
-    entry.status = tl_conn && tl_conn->stream->drop ? 0 : res.status;
-
-    std::lock_guard lock(journalMutex_);
-    journal_.push_back(std::move(entry));
-    while (journal_.size() > kJournalSize) journal_.pop_front();
-  }
-  // Written before the answer goes out, so the lines keep the order in
-  // which a client sees its answers.
-  bool dropped = tl_conn && tl_conn->stream->drop;
-  auto since = tl_conn ? tl_conn->accepted : std::chrono::steady_clock::now();
-  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count();
-  printLine(req.method + " " + req.path + " " + (dropped ? std::string("closed") : std::to_string(res.status)) + " " +
-            std::to_string(ms) + "ms");
+    // Written before the answer goes out, so the lines keep the order in
+    // which a client sees its answers.
+    bool dropped = tl_conn && tl_conn->stream->drop;
+    auto since = tl_conn ? tl_conn->accepted : std::chrono::steady_clock::now();
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count();
+    printLine(req.method + " " + req.path + " " + (dropped ? std::string("closed") : std::to_string(res.status)) + " "
+              + std::to_string(ms) + "ms");
 }
 
 // True when the fault took the place of the answer.
-bool Service::applyFault(const Fault& fault, httplib::Response& res) {
-  switch (fault.kind) {
+bool Service::applyFault(const Fault& fault, httplib::Response& res)
+{
+    switch (fault.kind) {
     case FaultKind::Status:
-      res.status = fault.status;
-      if (fault.body) res.set_content(*fault.body, kTextType);
-      else res.set_content(errorPage(fault.status, "The server encountered a problem."), kHtmlType);
-      return true;
+        res.status = fault.status;
+        if (fault.body)
+            res.set_content(*fault.body, kTextType);
+        else
+            res.set_content(errorPage(fault.status, "The server encountered a problem."), kHtmlType);
+        return true;
     case FaultKind::Delay:
-      sleepUnlessStopping(fault.delayMs);
-      return false;
+        sleepUnlessStopping(fault.delayMs);
+        return false;
     case FaultKind::Close:
-      if (tl_conn) tl_conn->stream->drop = true;
-      res.status = 200;
-      res.set_content("", kTextType);
-      return true;
+        if (tl_conn)
+            tl_conn->stream->drop = true;
+        res.status = 200;
+        res.set_content("", kTextType);
+        return true;
     case FaultKind::Garbage:
-      res.status = 200;
-      res.set_content(fault.body ? *fault.body : garbageBytes(), kTextType);
-      return true;
-  }
-  return false;
-}
-
-static bool loggedIn(const FormFields& form) {
-  return form.value("ID") == kShopId && form.value("PassWord") == kShopPassword;
-}
-
-void Service::route(const httplib::Request& req, httplib::Response& res, const FormFields& form) {
-  const std::string& path = req.path;
-
-  if (path == "/program/logins.php") {
-    answerText(res, loginAnswer(loggedIn(form), kShopNumber, kShopName));
-  } else if (path == "/program/TOLoadProgram.php") {
-    answerText(res, loggedIn(form) ? settingsText() : loginFailedAnswer());
-  } else if (path == "/program/TOorderProgram2.php") {
-    orderPage(res, form);
-  } else if (path == "/Admin/categoryloading.php") {
-    answerText(res, loggedIn(form) ? categoryAnswer(db_->categories()) : loginFailedAnswer());
-  } else if (path == "/Admin/menuloading1.php") {
-    if (!loggedIn(form)) return answerText(res, loginFailedAnswer());
-    std::string wanted = form.value("category");
-    std::vector<MenuItem> items = db_->items();
-    if (wanted != "전체") {
-      // The terminal sends the name as it is; accept its escaped form too.
-      std::string plain = unescapeOrderText(wanted);
-      std::erase_if(items, [&](const MenuItem& m) { return m.categoryName != wanted && m.categoryName != plain; });
+        res.status = 200;
+        res.set_content(fault.body ? *fault.body : garbageBytes(), kTextType);
+        return true;
     }
-    answerText(res, catalogueAnswer(items));
-  } else if (path == "/shop/menuloading3.php") {
-    answerText(res, loggedIn(form) ? menuPageAnswer(db_->categories(), db_->items()) : loginFailedAnswer());
-  } else if (path == "/logoexistCheck.php") {
-    if (!loggedIn(form)) return answerText(res, loginFailedAnswer());
-    std::string num = form.value("logonum");
-    bool exists = isDigits(num) && num.size() <= 9 && fs::exists(logoPath(options_.dataDir, std::stoi(num)));
-    answerText(res, existAnswer(exists));
-  } else if (path == "/menuexistCheck.php") {
-    std::string num = form.value("menunum");
-    bool exists = isDigits(num) && num.size() <= 9 && fs::exists(menuPicturePath(options_.dataDir, std::stoi(num)));
-    answerText(res, existAnswer(exists));
-  } else {
-    static const std::regex menuPicture(R"(^/menuimag/([0-9]{1,9})\.png$)");
-    static const std::regex logoPicture(R"(^/logoimag/(logo[0-9]{1,9}_[0-9]{1,3}\.png)$)");
-    std::smatch m;
-    if (std::regex_match(path, m, menuPicture)) {
-      answerFile(res, menuPicturePath(options_.dataDir, std::stoi(m[1].str())));
-    } else if (std::regex_match(path, m, logoPicture)) {
-      answerFile(res, (fs::path(options_.dataDir) / "logoimag" / m[1].str()).string());
+    return false;
+}
+
+static bool loggedIn(const FormFields& form)
+{
+    return form.value("ID") == kShopId && form.value("PassWord") == kShopPassword;
+}
+
+void Service::route(const httplib::Request& req, httplib::Response& res, const FormFields& form)
+{
+    const std::string& path = req.path;
+
+    if (path == "/program/logins.php") {
+        answerText(res, loginAnswer(loggedIn(form), kShopNumber, kShopName));
+    } else if (path == "/program/TOLoadProgram.php") {
+        answerText(res, loggedIn(form) ? settingsText() : loginFailedAnswer());
+    } else if (path == "/program/TOorderProgram2.php") {
+        orderPage(res, form);
+    } else if (path == "/Admin/categoryloading.php") {
+        answerText(res, loggedIn(form) ? categoryAnswer(db_->categories()) : loginFailedAnswer());
+    } else if (path == "/Admin/menuloading1.php") {
+        if (!loggedIn(form))
+            return answerText(res, loginFailedAnswer());
+        std::string wanted = form.value("category");
+        std::vector<MenuItem> items = db_->items();
+        if (wanted != "전체") {
+            // The terminal sends the name as it is; accept its escaped form too.
+            std::string plain = unescapeOrderText(wanted);
+            std::erase_if(items,
+                          [&](const MenuItem& m) { return m.categoryName != wanted && m.categoryName != plain; });
+        }
+        answerText(res, catalogueAnswer(items));
+    } else if (path == "/shop/menuloading3.php") {
+        answerText(res, loggedIn(form) ? menuPageAnswer(db_->categories(), db_->items()) : loginFailedAnswer());
+    } else if (path == "/logoexistCheck.php") {
+        if (!loggedIn(form))
+            return answerText(res, loginFailedAnswer());
+        std::string num = form.value("logonum");
+        bool exists = isDigits(num) && num.size() <= 9 && fs::exists(logoPath(options_.dataDir, std::stoi(num)));
+        answerText(res, existAnswer(exists));
+    } else if (path == "/menuexistCheck.php") {
+        std::string num = form.value("menunum");
+        bool exists = isDigits(num) && num.size() <= 9 && fs::exists(menuPicturePath(options_.dataDir, std::stoi(num)));
+        answerText(res, existAnswer(exists));
     } else {
-      notFound(res, path);
+        static const std::regex menuPicture(R"(^/menuimag/([0-9]{1,9})\.png$)");
+        static const std::regex logoPicture(R"(^/logoimag/(logo[0-9]{1,9}_[0-9]{1,3}\.png)$)");
+        std::smatch m;
+        if (std::regex_match(path, m, menuPicture)) {
+            answerFile(res, menuPicturePath(options_.dataDir, std::stoi(m[1].str())));
+        } else if (std::regex_match(path, m, logoPicture)) {
+            answerFile(res, (fs::path(options_.dataDir) / "logoimag" / m[1].str()).string());
+        } else {
+            notFound(res, path);
+        }
     }
-  }
 }
 
-std::string Service::settingsText() {
-  int waiting = db_->ordersSince(nowMs() - 60LL * 60 * 1000);
-  std::map<std::string, std::string> defaults = {
-      {"count", std::to_string(waiting)},
-      {"time", std::to_string(waiting * 3) + "분"},
-      {"TakeOutPCText", "포장 주문은 카운터 옆 픽업대에서!줄바꿈!받아 가세요"},
-      {"TOWhereYN", "Y"},
-      {"TakeOutCarYN", "Y"},
-      {"TakeOutCarText", "드라이브 스루 고객님은!줄바꿈!차량 번호 4자리를 입력하세요"},
-      {"TOPayTypeS", "Y"},
-  };
-  std::lock_guard lock(settingsMutex_);
-  if (settingsRaw_) return *settingsRaw_;
-  std::vector<std::pair<std::string, std::string>> fields;
-  // "count" stays first: the terminal takes the first "count[" of the
-  // answer, so no field ending in "count" may come before it.
-  for (const auto& name : settingsFields()) {
-    if (settingsOmitted_.count(name)) continue;
-    auto it = settingsValues_.find(name);
-    fields.emplace_back(name, it != settingsValues_.end() ? it->second : defaults[name]);
-  }
-  return settingsAnswer(fields);
-}
-
-void Service::orderPage(httplib::Response& res, const FormFields& form) {
-  if (!loggedIn(form)) return answerText(res, loginFailedAnswer());
-  std::string phone = trim(form.value("phonet"));
-  if (phone.empty()) return answerText(res, orderInvalidAnswer("전화번호 없음"));
-
-  std::lock_guard lock(orderMutex_);
-  int64_t now = nowMs();
-  if (options_.repeatWindowMinutes > 0 &&
-      db_->phoneOrderedSince(phone, now - int64_t{options_.repeatWindowMinutes} * 60 * 1000))
-    return answerText(res, orderRepeatedAnswer());
-
-  Order o;
-  o.phone = phone;
-  o.where = form.value("where");
-  o.pay = form.value("pay");
-  o.taxi = form.value("taxi");
-  o.memo = form.value("memo");
-  o.menuRaw = form.value("menu");
-  o.menu = unescapeOrderText(o.menuRaw);
-  o.createdMs = now;
-  o.created = localTimeText(now);
-  if (db_->addOrder(o) == 0) return answerText(res, orderInvalidAnswer("저장 실패"), 500);
-  answerText(res, orderAcceptedAnswer(o.id, db_->ordersSince(now - 60LL * 60 * 1000)));
-}
-
-void Service::handleControl(const httplib::Request& req, httplib::Response& res, const FormFields& form) {
-  const std::string& path = req.path;
-  if (path == "/__control/fault") {
-    std::string kind = form.value("kind");
-    if (kind == "clear") {
-      faults_.clear(form.value("path"));
-      return answerText(res, "ok\n");
-    }
-    std::string error;
-    auto fault = faultFromForm(form, &error);
-    if (!fault) return answerText(res, error + "\n", 400);
-    faults_.add(*fault);
-    answerText(res, "ok\n");
-  } else if (path == "/__control/faults") {
-    res.status = 200;
-    res.set_content(faultsJson(), kJsonType);
-  } else if (path == "/__control/settings") {
+std::string Service::settingsText()
+{
+    int waiting = db_->ordersSince(nowMs() - 60LL * 60 * 1000);
+    std::map<std::string, std::string> defaults = {
+        {"count", std::to_string(waiting)},
+        {"time", std::to_string(waiting * 3) + "분"},
+        {"TakeOutPCText", "포장 주문은 카운터 옆 픽업대에서!줄바꿈!받아 가세요"},
+        {"TOWhereYN", "Y"},
+        {"TakeOutCarYN", "Y"},
+        {"TakeOutCarText", "드라이브 스루 고객님은!줄바꿈!차량 번호 4자리를 입력하세요"},
+        {"TOPayTypeS", "Y"},
+    };
     std::lock_guard lock(settingsMutex_);
-    if (form.value("reset") == "1") {
-      settingsValues_.clear();
-      settingsOmitted_.clear();
-      settingsRaw_.reset();
-    }
+    if (settingsRaw_)
+        return *settingsRaw_;
+    std::vector<std::pair<std::string, std::string>> fields;
+    // "count" stays first: the terminal takes the first "count[" of the
+    // answer, so no field ending in "count" may come before it.
     for (const auto& name : settingsFields()) {
-      if (!form.has(name)) continue;
-      settingsValues_[name] = form.value(name);
-      settingsOmitted_.erase(name);
+        if (settingsOmitted_.count(name))
+            continue;
+        auto it = settingsValues_.find(name);
+        fields.emplace_back(name, it != settingsValues_.end() ? it->second : defaults[name]);
     }
-    if (form.has("omit"))
-      for (const auto& name : split(form.value("omit"), ','))
-        if (!trim(name).empty()) settingsOmitted_.insert(trim(name));
-    if (form.has("raw")) settingsRaw_ = form.value("raw");
-    answerText(res, "ok\n");
-  } else if (path == "/__control/orders") {
-    if (form.value("clear") == "1") db_->clearOrders();
-    res.status = 200;
-    res.set_content(ordersJson(), kJsonType);
-  } else if (path == "/__control/requests") {
-    if (form.value("clear") == "1") {
-      std::lock_guard lock(journalMutex_);
-      journal_.clear();
+    return settingsAnswer(fields);
+}
+
+void Service::orderPage(httplib::Response& res, const FormFields& form)
+{
+    if (!loggedIn(form))
+        return answerText(res, loginFailedAnswer());
+    std::string phone = trim(form.value("phonet"));
+    if (phone.empty())
+        return answerText(res, orderInvalidAnswer("전화번호 없음"));
+
+    std::lock_guard lock(orderMutex_);
+    int64_t now = nowMs();
+    if (options_.repeatWindowMinutes > 0
+        && db_->phoneOrderedSince(phone, now - int64_t{options_.repeatWindowMinutes} * 60 * 1000))
+        return answerText(res, orderRepeatedAnswer());
+
+    Order o;
+    o.phone = phone;
+    o.where = form.value("where");
+    o.pay = form.value("pay");
+    o.taxi = form.value("taxi");
+    o.memo = form.value("memo");
+    o.menuRaw = form.value("menu");
+    o.menu = unescapeOrderText(o.menuRaw);
+    o.createdMs = now;
+    o.created = localTimeText(now);
+    if (db_->addOrder(o) == 0)
+        return answerText(res, orderInvalidAnswer("저장 실패"), 500);
+    answerText(res, orderAcceptedAnswer(o.id, db_->ordersSince(now - 60LL * 60 * 1000)));
+}
+
+void Service::handleControl(const httplib::Request& req, httplib::Response& res, const FormFields& form)
+{
+    const std::string& path = req.path;
+    if (path == "/__control/fault") {
+        std::string kind = form.value("kind");
+        if (kind == "clear") {
+            faults_.clear(form.value("path"));
+            return answerText(res, "ok\n");
+        }
+        std::string error;
+        auto fault = faultFromForm(form, &error);
+        if (!fault)
+            return answerText(res, error + "\n", 400);
+        faults_.add(*fault);
+        answerText(res, "ok\n");
+    } else if (path == "/__control/faults") {
+        res.status = 200;
+        res.set_content(faultsJson(), kJsonType);
+    } else if (path == "/__control/settings") {
+        std::lock_guard lock(settingsMutex_);
+        if (form.value("reset") == "1") {
+            settingsValues_.clear();
+            settingsOmitted_.clear();
+            settingsRaw_.reset();
+        }
+        for (const auto& name : settingsFields()) {
+            if (!form.has(name))
+                continue;
+            settingsValues_[name] = form.value(name);
+            settingsOmitted_.erase(name);
+        }
+        if (form.has("omit"))
+            for (const auto& name : split(form.value("omit"), ','))
+                if (!trim(name).empty())
+                    settingsOmitted_.insert(trim(name));
+        if (form.has("raw"))
+            settingsRaw_ = form.value("raw");
+        answerText(res, "ok\n");
+    } else if (path == "/__control/orders") {
+        if (form.value("clear") == "1")
+            db_->clearOrders();
+        res.status = 200;
+        res.set_content(ordersJson(), kJsonType);
+    } else if (path == "/__control/requests") {
+        if (form.value("clear") == "1") {
+            std::lock_guard lock(journalMutex_);
+            journal_.clear();
+        }
+        res.status = 200;
+        res.set_content(journalJson(), kJsonType);
+    } else if (path == "/__control/delete-picture") {
+        std::string file;
+        std::string num = form.value("num");
+        if (form.value("logo") == "1")
+            file = logoPath(options_.dataDir, kShopNumber);
+        else if (isDigits(num) && num.size() <= 9)
+            file = menuPicturePath(options_.dataDir, std::stoi(num));
+        else
+            return answerText(res, "num=N or logo=1 expected\n", 400);
+        std::error_code ec;
+        answerText(res, fs::remove(file, ec) ? "deleted\n" : "missing\n");
+    } else {
+        notFound(res, path);
     }
-    res.status = 200;
-    res.set_content(journalJson(), kJsonType);
-  } else if (path == "/__control/delete-picture") {
-    std::string file;
-    std::string num = form.value("num");
-    if (form.value("logo") == "1") file = logoPath(options_.dataDir, kShopNumber);
-    else if (isDigits(num) && num.size() <= 9) file = menuPicturePath(options_.dataDir, std::stoi(num));
-    else return answerText(res, "num=N or logo=1 expected\n", 400);
-    std::error_code ec;
-    answerText(res, fs::remove(file, ec) ? "deleted\n" : "missing\n");
-  } else {
-    notFound(res, path);
-  }
 }
 
-std::string Service::ordersJson() {
-  QJsonArray arr;
-  for (const auto& o : db_->orders()) {
-    QJsonObject obj;
-    obj[QStringLiteral("id")] = static_cast<qint64>(o.id);
-    obj[QStringLiteral("phone")] = q(o.phone);
-    obj[QStringLiteral("where")] = q(o.where);
-    obj[QStringLiteral("pay")] = q(o.pay);
-    obj[QStringLiteral("taxi")] = q(o.taxi);
-    obj[QStringLiteral("memo")] = q(o.memo);
-    obj[QStringLiteral("menu")] = q(o.menu);
-    obj[QStringLiteral("menu_raw")] = q(o.menuRaw);
-    obj[QStringLiteral("created")] = q(o.created);
-    arr.append(obj);
-  }
-  return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
+std::string Service::ordersJson()
+{
+    QJsonArray arr;
+    for (const auto& o : db_->orders()) {
+        QJsonObject obj;
+        obj[QStringLiteral("id")] = static_cast<qint64>(o.id);
+        obj[QStringLiteral("phone")] = q(o.phone);
+        obj[QStringLiteral("where")] = q(o.where);
+        obj[QStringLiteral("pay")] = q(o.pay);
+        obj[QStringLiteral("taxi")] = q(o.taxi);
+        obj[QStringLiteral("memo")] = q(o.memo);
+        obj[QStringLiteral("menu")] = q(o.menu);
+        obj[QStringLiteral("menu_raw")] = q(o.menuRaw);
+        obj[QStringLiteral("created")] = q(o.created);
+        arr.append(obj);
+    }
+    return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
 }
 
-std::string Service::journalJson() {
-  QJsonArray arr;
-  std::lock_guard lock(journalMutex_);
-  for (const auto& e : journal_) {
-    QJsonObject fields, headers, obj;
-    for (const auto& [k, v] : e.fields) fields[q(k)] = q(v);
-    for (const auto& [k, v] : e.headers) headers[q(k)] = q(v);
-    obj[QStringLiteral("method")] = q(e.method);
-    obj[QStringLiteral("path")] = q(e.path);
-    obj[QStringLiteral("raw_body")] = q(e.rawBody);
-    obj[QStringLiteral("fields")] = fields;
-    obj[QStringLiteral("headers")] = headers;
-    obj[QStringLiteral("status")] = e.status;
-    obj[QStringLiteral("fault")] = q(e.fault);
-    arr.append(obj);
-  }
-  return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
+std::string Service::journalJson()
+{
+    QJsonArray arr;
+    std::lock_guard lock(journalMutex_);
+    for (const auto& e : journal_) {
+        QJsonObject fields, headers, obj;
+        for (const auto& [k, v] : e.fields)
+            fields[q(k)] = q(v);
+        for (const auto& [k, v] : e.headers)
+            headers[q(k)] = q(v);
+        obj[QStringLiteral("method")] = q(e.method);
+        obj[QStringLiteral("path")] = q(e.path);
+        obj[QStringLiteral("raw_body")] = q(e.rawBody);
+        obj[QStringLiteral("fields")] = fields;
+        obj[QStringLiteral("headers")] = headers;
+        obj[QStringLiteral("status")] = e.status;
+        obj[QStringLiteral("fault")] = q(e.fault);
+        arr.append(obj);
+    }
+    return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
 }
 
-std::string Service::faultsJson() {
-  QJsonArray arr;
-  for (const auto& f : faults_.list()) {
-    QJsonObject obj;
-    obj[QStringLiteral("path")] = q(f.path);
-    obj[QStringLiteral("kind")] = QString::fromLatin1(faultKindName(f.kind));
-    obj[QStringLiteral("status")] = f.status;
-    obj[QStringLiteral("delay_ms")] = f.delayMs;
-    obj[QStringLiteral("count")] = f.count;
-    if (f.body) obj[QStringLiteral("body")] = q(*f.body);
-    arr.append(obj);
-  }
-  return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
+std::string Service::faultsJson()
+{
+    QJsonArray arr;
+    for (const auto& f : faults_.list()) {
+        QJsonObject obj;
+        obj[QStringLiteral("path")] = q(f.path);
+        obj[QStringLiteral("kind")] = QString::fromLatin1(faultKindName(f.kind));
+        obj[QStringLiteral("status")] = f.status;
+        obj[QStringLiteral("delay_ms")] = f.delayMs;
+        obj[QStringLiteral("count")] = f.count;
+        if (f.body)
+            obj[QStringLiteral("body")] = q(*f.body);
+        arr.append(obj);
+    }
+    return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
 }
 
 }  // namespace demoshop

@@ -26,72 +26,72 @@ struct Response;
 namespace demoshop {
 
 struct ServiceOptions {
-  std::string dataDir;
-  int port = 0;               // 0: any free port
-  int repeatWindowMinutes = 30;  // 0: no repeat check
-  std::vector<Fault> faults;
+    std::string dataDir;
+    int port = 0;  // 0: any free port
+    int repeatWindowMinutes = 30;  // 0: no repeat check
+    std::vector<Fault> faults;
 };
 
 class Service {
 public:
-  Service(ServiceOptions options, std::unique_ptr<ShopDb> db);
-  ~Service();
+    Service(ServiceOptions options, std::unique_ptr<ShopDb> db);
+    ~Service();
 
-  // Binds 127.0.0.1 only.
-  bool bind(std::string* error);
-  int port() const { return port_; }
-  // Serves until stop().
-  void run();
-  // Safe from any thread.
-  void stop();
+    // Binds 127.0.0.1 only.
+    bool bind(std::string* error);
+    int port() const { return port_; }
+    // Serves until stop().
+    void run();
+    // Safe from any thread.
+    void stop();
 
 private:
-  class HttpServer;
-  struct JournalEntry {
-    std::string method, path, rawBody;
-    std::vector<std::pair<std::string, std::string>> fields;
-    std::vector<std::pair<std::string, std::string>> headers;
-    int status = 0;
-    std::string fault;
-  };
+    class HttpServer;
+    struct JournalEntry {
+        std::string method, path, rawBody;
+        std::vector<std::pair<std::string, std::string>> fields;
+        std::vector<std::pair<std::string, std::string>> headers;
+        int status = 0;
+        std::string fault;
+    };
 
-  void handle(const httplib::Request& req, httplib::Response& res, const std::string& body);
-  void handleControl(const httplib::Request& req, httplib::Response& res, const FormFields& form);
-  void route(const httplib::Request& req, httplib::Response& res, const FormFields& form);
-  bool applyFault(const Fault& fault, httplib::Response& res);
+    void handle(const httplib::Request& req, httplib::Response& res, const std::string& body);
+    void handleControl(const httplib::Request& req, httplib::Response& res, const FormFields& form);
+    void route(const httplib::Request& req, httplib::Response& res, const FormFields& form);
+    bool applyFault(const Fault& fault, httplib::Response& res);
 
-  void answerText(httplib::Response& res, const std::string& text, int status = 200);
-  void answerFile(httplib::Response& res, const std::string& path);
-  void notFound(httplib::Response& res, const std::string& path);
+    void answerText(httplib::Response& res, const std::string& text, int status = 200);
+    void answerFile(httplib::Response& res, const std::string& path);
+    void notFound(httplib::Response& res, const std::string& path);
 
-  std::string settingsText();
-  void orderPage(httplib::Response& res, const FormFields& form);
-  std::string ordersJson();
-  std::string journalJson();
-  std::string faultsJson();
-  void sleepUnlessStopping(int ms);
+    std::string settingsText();
+    void orderPage(httplib::Response& res, const FormFields& form);
+    std::string ordersJson();
+    std::string journalJson();
+    std::string faultsJson();
+    void sleepUnlessStopping(int ms);
 
-  ServiceOptions options_;
-  std::unique_ptr<ShopDb> db_;
-  std::unique_ptr<HttpServer> server_;
-  int port_ = 0;
-  std::atomic<bool> stopping_{false};
-  std::atomic<bool> listening_{false};
-  std::atomic<bool> runReturned_{false};
-  std::mutex stopMutex_;
-  std::condition_variable stopCv_;
+    ServiceOptions options_;
+    std::unique_ptr<ShopDb> db_;
+    std::unique_ptr<HttpServer> server_;
+    int port_ = 0;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> listening_{false};
+    std::atomic<bool> runReturned_{false};
+    std::mutex stopMutex_;
+    std::condition_variable stopCv_;
 
-  FaultTable faults_;
+    FaultTable faults_;
 
-  std::mutex settingsMutex_;
-  std::map<std::string, std::string> settingsValues_;
-  std::set<std::string> settingsOmitted_;
-  std::optional<std::string> settingsRaw_;
+    std::mutex settingsMutex_;
+    std::map<std::string, std::string> settingsValues_;
+    std::set<std::string> settingsOmitted_;
+    std::optional<std::string> settingsRaw_;
 
-  std::mutex orderMutex_;  // repeat check and insert as one step
+    std::mutex orderMutex_;  // repeat check and insert as one step
 
-  std::mutex journalMutex_;
-  std::deque<JournalEntry> journal_;
+    std::mutex journalMutex_;
+    std::deque<JournalEntry> journal_;
 };
 
 }  // namespace demoshop
