@@ -1,7 +1,9 @@
 // The dimmed backdrop over a real widget tree, scaled picture loading and the screen fonts.
+#include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "startup/trace_log.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -268,3 +270,22 @@ TEST_F(Presentation, FontsAskTheDesignFamilyAndFallBackToKoreanFonts)
 }
 
 }  // namespace
+
+TEST(CaptionKeyAccess, IsAPushButtonNamedByItsCaptionThatAReaderCanPress)
+{
+    CaptionKey key(QStringLiteral("다음"));
+    int clicks = 0;
+    QObject::connect(&key, &CaptionKey::clicked, [&] { ++clicks; });
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&key);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("다음"));
+    key.setCaption(QStringLiteral("접수"));
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("접수"));
+    ASSERT_NE(a->actionInterface(), nullptr);
+    EXPECT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks, 1);
+    key.setKeyEnabled(false);
+    EXPECT_TRUE(a->state().disabled);
+}

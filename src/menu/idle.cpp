@@ -1,0 +1,54 @@
+#include "menu/idle.h"
+
+#include "startup/clock.h"
+
+#include <cmath>
+
+namespace sumbrel::menu {
+
+void IdleDeadline::renew()
+{
+    m_deadline = TickCount() + uint32_t(scaledMs(kIdleMs));
+}
+
+int32_t IdleDeadline::remainingMs() const
+{
+    // The tick count wraps; the difference does not.
+    const int32_t real = int32_t(m_deadline - TickCount());
+    return int32_t(std::floor(real / timeScale()));
+}
+
+std::optional<QString> IdleDeadline::countdownText() const
+{
+    return CountdownText(remainingMs());
+}
+
+std::optional<QString> CountdownText(int32_t remainingMs)
+{
+    if (remainingMs < 0)
+        return std::nullopt;
+    return QString::number(remainingMs / 1000 + 1) + QStringLiteral("초");
+}
+
+void HoldRepeat::press(int keyIndex)
+{
+    m_held = true;
+    m_index = keyIndex;
+    m_ticks = 0;
+}
+
+void HoldRepeat::release()
+{
+    m_held = false;
+}
+
+std::optional<int> HoldRepeat::tick()
+{
+    if (!m_held)
+        return std::nullopt;
+    const bool fire = m_ticks >= kRepeatFromTick;
+    ++m_ticks;
+    return fire ? std::optional<int>(m_index) : std::nullopt;
+}
+
+}  // namespace sumbrel::menu

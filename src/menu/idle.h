@@ -1,0 +1,46 @@
+#pragma once
+// The idle close of the menu page and of both item dialogs, and the hold-to-repeat of the dialogs'
+// quantity keys. Times are nominal milliseconds; the clock's time scale makes tests fast.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace sumbrel::menu {
+
+inline constexpr int kIdleMs = 30000;
+inline constexpr int kIdleTickMs = 500;  // Timer3
+inline constexpr int kRepeatTickMs = 50;  // AutoIncrement
+inline constexpr int kRepeatFromTick = 5;  // a held key first repeats at the sixth tick
+
+// The deadline m_Deadline: renewed to now + 30 s; the countdown shown as (left div 1000 + 1) + "초".
+class IdleDeadline {
+public:
+    void renew();
+    // Nominal milliseconds left; negative once the time is up.
+    int32_t remainingMs() const;
+    // The countdown text, or nullopt when the time is up (the screen closes then).
+    std::optional<QString> countdownText() const;
+
+private:
+    uint32_t m_deadline = 0;
+};
+
+// The countdown text for the nominal milliseconds left; nullopt below 0.
+std::optional<QString> CountdownText(int32_t remainingMs);
+
+// AutoIncrement of a held quantity key: every tick after the fifth touches the key once more.
+class HoldRepeat {
+public:
+    void press(int keyIndex);
+    void release();
+    bool held() const { return m_held; }
+    // One tick: the index of the key to touch once more, or nullopt.
+    std::optional<int> tick();
+
+private:
+    bool m_held = false;
+    int m_index = 0;
+    int m_ticks = 0;
+};
+
+}  // namespace sumbrel::menu
