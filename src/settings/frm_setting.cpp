@@ -209,7 +209,7 @@ void frmSetting::cmd서버이미지_불러오기_Click()
     showWaitPanel(false);
     m_downloading = false;
     const QString result = settings::DownloadSummaryText(summary);
-    Step([&] { m_lblDownloadResult->setText(QStringLiteral("마지막 불러오기: ") + result); });
+    Step([&] { m_lblDownloadResult->setText(result); });
     Step([&] {
         MessageBox(QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n") + result,
                    summary.failed > 0 ? MessageIcon::Warning : MessageIcon::Information);

@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPainter>
 #include <QProgressBar>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -23,8 +25,7 @@ const QColor kKeyPressed(205, 176, 32);
 constexpr int kMargin = 24;
 constexpr int kHeaderHeight = 84;
 constexpr int kColumnWidth = (frmSetting::kWidth - 3 * kMargin) / 2;
-constexpr int kLabelWidth = 196;
-constexpr int kFieldHeight = 48;
+constexpr int kFieldHeight = 50;
 constexpr int kLabelSize = 19;
 constexpr int kFieldSize = 19;
 
@@ -38,14 +39,12 @@ const QString kStyle = QStringLiteral(
     " selection-color: #2b2414; }"
     "QLineEdit:focus, QComboBox:focus { border: 2px solid rgb(230,180,0); }"
     "QLineEdit:disabled, QComboBox:disabled { color: #9a927f; }"
-    "QComboBox::drop-down { width: 40px; border: none; }"
+    "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 40px;"
+    " border: none; }"
+    "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
+    "QComboBox QAbstractItemView::item { min-height: 44px; padding: 0 12px; }"
     "QComboBox QAbstractItemView { background: white; color: #2b2414; selection-background-color: rgb(255,213,0);"
     " selection-color: #2b2414; }"
-    "QCheckBox { color: #2b2414; spacing: 14px; background: transparent; }"
-    "QCheckBox::indicator { width: 30px; height: 30px; border: 2px solid #c9bfa6; border-radius: 8px;"
-    " background: white; }"
-    "QCheckBox::indicator:checked { background: rgb(255,213,0); border: 2px solid rgb(205,176,32);"
-    " image: none; }"
     "QSlider::groove:horizontal { height: 12px; border-radius: 6px; background: #ece5d3; }"
     "QSlider::sub-page:horizontal { border-radius: 6px; background: rgb(255,213,0); }"
     "QSlider::handle:horizontal { width: 34px; margin: -12px 0; border-radius: 17px; background: white;"
@@ -73,7 +72,6 @@ QGridLayout* Card(QWidget* card, const QString& title)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(12);
-    grid->setColumnMinimumWidth(0, kLabelWidth);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
     return grid;
@@ -92,9 +90,88 @@ void Row(QGridLayout* grid, const QString& label, QWidget* field)
     grid->addWidget(field, row, 1);
 }
 
+// A row for a long value: the label above the element, which takes the card's whole width.
+void StackedRow(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QWidget* parent = grid->parentWidget();
+    QLabel* caption = Label(label, parent);
+    caption->setBuddy(field);
+    field->setAccessibleName(label);
+    field->setMinimumHeight(kFieldHeight);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0, 1, 2);
+    grid->addWidget(field, row + 1, 0, 1, 2);
+}
+
+// The dual-monitor box drawn large enough to hit with a finger: a rounded box with a tick, then its text.
+class TickBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+    QSize sizeHint() const override
+    {
+        return {kBox + kGap + fontMetrics().horizontalAdvance(text()) + 8, std::max(kBox + 4, fontMetrics().height())};
+    }
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF box(2, (height() - kBox) / 2.0, kBox, kBox);
+        const bool on = isChecked();
+        p.setPen(QPen(on ? kKeyPressed : QColor(0xc9, 0xbf, 0xa6), 2));
+        p.setBrush(on ? kKeyColour : QColor(Qt::white));
+        p.drawRoundedRect(box, 8, 8);
+        if (on) {
+            QPen tick(QColor(0x2b, 0x24, 0x14), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(tick);
+            p.setBrush(Qt::NoBrush);
+            const QPointF points[] = {box.topLeft() + QPointF(kBox * 0.24, kBox * 0.52),
+                                      box.topLeft() + QPointF(kBox * 0.43, kBox * 0.72),
+                                      box.topLeft() + QPointF(kBox * 0.77, kBox * 0.30)};
+            p.drawPolyline(points, 3);
+        }
+        if (hasFocus()) {
+            p.setPen(QPen(QColor(230, 180, 0), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(box.adjusted(-3, -3, 3, 3), 10, 10);
+        }
+        p.setPen(isEnabled() ? QColor(0x2b, 0x24, 0x14) : QColor(0x9a, 0x92, 0x7f));
+        p.setFont(font());
+        p.drawText(QRectF(box.right() + kGap, 0, width() - box.right() - kGap, height()),
+                   Qt::AlignVCenter | Qt::AlignLeft, text());
+    }
+
+private:
+    static constexpr int kBox = 34;
+    static constexpr int kGap = 14;
+};
+
+// A drop-down list with a chevron large enough to see from arm's length.
+class DropList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QComboBox::paintEvent(event);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(isEnabled() ? QColor(0x7a, 0x5b, 0x00) : QColor(0xc9, 0xbf, 0xa6), 3, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        const QPointF centre(width() - 24, height() / 2.0);
+        const QPointF points[] = {centre + QPointF(-7, -3), centre + QPointF(0, 4), centre + QPointF(7, -3)};
+        p.drawPolyline(points, 3);
+    }
+};
+
 QComboBox* Combo(const QString& name, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new DropList(parent);
+    combo->setView(new QListView(combo));
+    combo->view()->setFont(SettingsFont(kFieldSize));
     combo->setObjectName(name);
     combo->setFont(SettingsFont(kFieldSize));
     return combo;
@@ -153,7 +230,7 @@ void frmSetting::buildWidgets()
     QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setGeometry(kMargin + 8, 18, 420, 52);
-    QLabel* hint = Label(QStringLiteral("닫을 때 저장되고 호출 화면이 다시 시작됩니다."), m_content, 17);
+    QLabel* hint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
     hint->setObjectName(QStringLiteral("lblHint"));
     hint->setProperty("role", QStringLiteral("hint"));
     hint->setGeometry(kMargin + 230, 32, 470, 30);
@@ -220,7 +297,7 @@ void frmSetting::buildAlarmGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("알림"));
     m_combo[3] = Combo(QStringLiteral("Combo4"), group);
-    Row(grid, QStringLiteral("알림 종류"), m_combo[3]);
+    StackedRow(grid, QStringLiteral("알림 종류"), m_combo[3]);
 
     auto* volume = new QWidget(group);
     auto* row = new QHBoxLayout(volume);
@@ -239,7 +316,7 @@ void frmSetting::buildAlarmGroup(QWidget* group)
     m_lblVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_slider, 1);
     row->addWidget(m_lblVolume);
-    Row(grid, QStringLiteral("알림 볼륨설정"), volume);
+    StackedRow(grid, QStringLiteral("알림 볼륨설정"), volume);
     m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
 }
 
@@ -255,7 +332,7 @@ void frmSetting::buildTextsGroup(QWidget* group)
 void frmSetting::buildPlacementGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("화면 배치"));
-    m_chkDual = new QCheckBox(QStringLiteral("듀얼모니터 사용"), group);
+    m_chkDual = new TickBox(QStringLiteral("듀얼모니터 사용"), group);
     m_chkDual->setObjectName(QStringLiteral("chkUseDualMonitor"));
     m_chkDual->setAccessibleName(m_chkDual->text());
     m_chkDual->setFont(SettingsFont(kLabelSize));
@@ -275,7 +352,7 @@ void frmSetting::buildPicturesGroup(QWidget* group)
     m_cmdDownload = Key(QStringLiteral("cmd서버이미지_불러오기"), QStringLiteral("서버 이미지 불러오기"), group, 21);
     m_cmdDownload->setMinimumHeight(56);
     grid->addWidget(m_cmdDownload, grid->rowCount(), 0, 1, 2);
-    m_lblDownloadResult = Label(QString(), group, 17);
+    m_lblDownloadResult = Label(QString(), group, 16);
     m_lblDownloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
     m_lblDownloadResult->setProperty("role", QStringLiteral("hint"));
     m_lblDownloadResult->setWordWrap(true);
