@@ -4,6 +4,7 @@
 #include "login/frm_login.h"
 #include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
+#include "settings/frm_setting.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
 #include "startup/startup.h"
@@ -78,6 +79,11 @@ int main(int argc, char* argv[])
     hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
     hooks.openReception = [&reception] {
         reception = std::make_unique<sumbrel::frmMain>();
+        // A new settings screen at each opening, gone when it closes; the reception screen resets after it.
+        reception->openSettings = [&reception] {
+            sumbrel::frmSetting settings(reception.get());
+            settings.exec();
+        };
         reception->show();
     };
     auto openLogin = [&hooks] {

@@ -107,9 +107,23 @@ void WidgetDialogHandler::message(const QString& title, const QString& text, Mes
     box.exec();
 }
 
+QString FileDialogFilter(const QString& filter)
+{
+    if (!filter.contains(u'|'))
+        return filter;
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        filters << parts[i] + QStringLiteral(" (") + patterns.simplified() + u')';
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
 QString WidgetDialogHandler::openFile(const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, FileDialogFilter(filter));
 }
 
 void UnattendedDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)

@@ -15,6 +15,10 @@ void SendKeysToScreen(const QString& keys, bool wait = false);
 // Twips per pixel of the primary screen, as whole numbers (15 at 96 dpi).
 void ScreenTwipsPerPixel(int& x, int& y);
 
+// The system's filters ("이미지파일|*.bmp;*.png;*.jpg": name|patterns pairs) as QFileDialog reads them
+// ("이미지파일 (*.bmp *.png *.jpg)"); a filter without "|" is passed on as it is.
+QString FileDialogFilter(const QString& filter);
+
 // QMessageBox / QFileDialog behind the dialog seam.
 class WidgetDialogHandler : public DialogHandler {
 public:

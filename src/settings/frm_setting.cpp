@@ -1,0 +1,309 @@
+#include "settings/frm_setting.h"
+
+#include "catalogue/picture_download.h"
+#include "presentation/caption_key.h"
+#include "startup/dialogs.h"
+#include "startup/files.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace sumbrel {
+
+namespace {
+
+// Every statement of the screen: a failure skips it, nothing is traced.
+template <typename F>
+void Step(F&& statement)
+{
+    Procedure::silent().run(__LINE__, std::forward<F>(statement));
+}
+
+QString SkinFile(const QString& name)
+{
+    QString folder = gs().skinFolder;
+    if (folder.isEmpty())
+        return QString();
+    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        folder += u'/';
+    return folder + name;
+}
+
+// A key press as the text box reports it before applying it: a character, backspace, enter, or a
+// composed character from the input method.
+bool IsTypedKey(const QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return !static_cast<const QKeyEvent*>(event)->text().isEmpty();
+    if (event->type() == QEvent::InputMethod)
+        return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
+    return false;
+}
+
+}  // namespace
+
+frmSetting::frmSetting(QWidget* reception)
+    : QDialog(reception)
+{
+    setObjectName(QStringLiteral("frmSetting"));
+    setWindowTitle(QStringLiteral("환경 설정"));
+    setAccessibleName(QStringLiteral("환경 설정"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setModal(true);
+    setFixedSize(kWidth, kHeight);
+    buildWidgets();
+    connectElements();
+    Form_Load();
+}
+
+frmSetting::~frmSetting() = default;
+
+void frmSetting::Form_Load()
+{
+    // Placement: over the reception screen, or centred where there is none.
+    Step([&] {
+        if (QWidget* owner = parentWidget()) {
+            move(owner->window()->pos());
+        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            move(screen->geometry().center() - rect().center());
+        }
+    });
+    Step([&] {
+        const QString background = SkinFile(QStringLiteral("0201.gif"));
+        if (FileExists(background))
+            m_background.load(background);
+    });
+    Step([&] {
+        const QString wait = SkinFile(QStringLiteral("0106.gif"));
+        if (FileExists(wait)) {
+            m_waitMovie = std::make_unique<QMovie>(wait);
+            m_imgWait->setMovie(m_waitMovie.get());
+            m_imgWait->show();
+        }
+    });
+    showWaitPanel(false);
+
+    const settings::OpeningValues opened = settings::ReadOpeningValues();
+    m_entry = settings::EntryAtOpening(opened);
+    // Filling the elements is no change by the operator: nothing is written for it.
+    const QSignalBlocker blocks[] = {QSignalBlocker(m_combo[0]), QSignalBlocker(m_combo[1]), QSignalBlocker(m_combo[2]),
+                                     QSignalBlocker(m_combo[3]), QSignalBlocker(m_slider),   QSignalBlocker(m_text1),
+                                     QSignalBlocker(m_text2),    QSignalBlocker(m_text3),    QSignalBlocker(m_chkDual),
+                                     QSignalBlocker(m_leftO),    QSignalBlocker(m_topO),     QSignalBlocker(m_leftC),
+                                     QSignalBlocker(m_topC)};
+    Step([&] { m_text1->setText(opened.imagefile); });
+    Step([&] {
+        if (opened.alramsound)
+            m_slider->setValue(*opened.alramsound);
+        m_lblVolume->setText(QString::number(m_entry.alramsound));
+    });
+    Step([&] {
+        m_combo[3]->clear();
+        m_combo[3]->addItems(settings::AlarmTexts());
+        m_combo[3]->setCurrentIndex(opened.alramkind);
+    });
+    Step([&] { m_combo[0]->setCurrentIndex(opened.visiblesb1); });
+    Step([&] { m_combo[2]->setCurrentIndex(opened.visiblesb2); });
+    Step([&] {
+        // A stored time outside the list is still shown, and kept when the screen closes.
+        int index = m_combo[1]->findText(opened.calltime);
+        if (index < 0) {
+            m_combo[1]->addItem(opened.calltime);
+            index = m_combo[1]->count() - 1;
+        }
+        m_combo[1]->setCurrentIndex(index);
+    });
+    Step([&] { m_text3->setText(opened.calltext); });
+    Step([&] { m_text2->setText(opened.bottomtext); });
+    Step([&] {
+        m_chkDual->setChecked(opened.useDualMonitor);
+        m_leftC->setText(m_entry.LeftC);
+        m_topC->setText(m_entry.TopC);
+        m_leftO->setText(m_entry.LeftO);
+        m_topO->setText(m_entry.TopO);
+    });
+}
+
+void frmSetting::connectElements()
+{
+    connect(m_combo[0], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb1 = i; });
+    connect(m_combo[1], &QComboBox::currentTextChanged, this, [this](const QString& t) { m_entry.calltime = t; });
+    connect(m_combo[2], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb2 = i; });
+    connect(m_combo[3], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.alramkind = i; });
+    connect(m_slider, &QSlider::valueChanged, this, [this](int v) { Slider1_Change(v); });
+    connect(m_text2, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.bottomtext = t; });
+    connect(m_text3, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.calltext = t; });
+    connect(m_chkDual, &QCheckBox::toggled, this, [this](bool on) { m_entry.useDualMonitor = on; });
+    connect(m_leftC, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftC = t; });
+    connect(m_topC, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopC = t; });
+    connect(m_leftO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftO = t; });
+    connect(m_topO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopO = t; });
+    connect(m_command2, &CaptionKey::clicked, this, [this] { Command2_Click(); });
+    connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { cmd서버이미지_불러오기_Click(); });
+    connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
+    m_text2->installEventFilter(this);
+    m_text3->installEventFilter(this);
+}
+
+// ---- while open --------------------------------------------------------------------------------
+
+void frmSetting::Slider1_Change(int value)
+{
+    m_entry.alramsound = value;
+    Step([&] { m_lblVolume->setText(QString::number(value)); });
+    settings::WriteVolume(value);
+}
+
+void frmSetting::Text2_KeyPress()
+{
+    // The box still holds the text before the key; the closing routine writes the whole text.
+    settings::WriteBottomText(m_entry.bottomtext);
+}
+
+void frmSetting::Text3_KeyPress()
+{
+    settings::WriteCallText(m_entry.calltext);
+}
+
+void frmSetting::Command2_Click()
+{
+    if (m_downloading)
+        return;
+    const QString path = settings::ChooseImageFile();
+    Step([&] { m_text1->setText(path); });
+}
+
+void frmSetting::cmd서버이미지_불러오기_Click()
+{
+    if (m_downloading)
+        return;
+    m_downloading = true;
+    Step([&] {
+        // Until the first report the bar only shows that something runs.
+        m_barWait->setRange(0, 0);
+        m_lblWaitCount->clear();
+        m_lblWaitItem->clear();
+        showWaitPanel(true);
+        QCoreApplication::processEvents();
+    });
+    DownloadSummary summary;
+    Step([&] {
+        summary = DownloadPictures([this](int done, int total, const QString& current) {
+            Step([&] { showProgress(settings::DownloadPanelFor(done, total, current)); });
+        });
+    });
+    showWaitPanel(false);
+    m_downloading = false;
+    const QString result = settings::DownloadSummaryText(summary);
+    Step([&] { m_lblDownloadResult->setText(result); });
+    Step([&] {
+        MessageBox(QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n") + result,
+                   summary.failed > 0 ? MessageIcon::Warning : MessageIcon::Information);
+    });
+}
+
+void frmSetting::lblTerminate_Click()
+{
+    close();
+}
+
+void frmSetting::showProgress(const settings::DownloadPanel& panel)
+{
+    m_barWait->setRange(0, std::max(panel.maximum, 1));
+    m_barWait->setValue(panel.value);
+    m_lblWaitCount->setText(panel.count);
+    m_lblWaitItem->setText(
+        m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - 80));
+    m_lblWaitItem->setAccessibleName(panel.item);
+    // Each file blocks the screen while it comes down: let the panel paint before the next one.
+    if (m_waitShade->isVisible()) {
+        m_waitShade->repaint();
+        QCoreApplication::processEvents();
+    }
+    if (onDownloadProgress)
+        onDownloadProgress(panel);
+}
+
+void frmSetting::showWaitPanel(bool shown)
+{
+    m_waitShade->setVisible(shown);
+    m_content->setEnabled(!shown);
+    if (shown) {
+        m_waitShade->raise();
+        if (m_waitMovie)
+            m_waitMovie->start();
+    } else if (m_waitMovie) {
+        m_waitMovie->stop();
+    }
+}
+
+// ---- closing -----------------------------------------------------------------------------------
+
+void frmSetting::closeEvent(QCloseEvent* event)
+{
+    // The download runs inside this screen's events: it must end before the screen can go.
+    if (m_downloading) {
+        event->ignore();
+        return;
+    }
+    if (!m_closed) {
+        m_closed = true;
+        settings::WriteClosingValues(m_entry);
+        Step([&] {
+            if (QWidget* owner = parentWidget())
+                owner->window()->show();
+        });
+        QDialog::done(QDialog::Accepted);
+    }
+    event->accept();
+}
+
+void frmSetting::reject()
+{
+    // Escape and the window manager close through the closing routine as well.
+    close();
+}
+
+bool frmSetting::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        update();
+    }
+    return QDialog::event(event);
+}
+
+bool frmSetting::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsTypedKey(event)) {
+        if (watched == m_text2)
+            Text2_KeyPress();
+        else if (watched == m_text3)
+            Text3_KeyPress();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSetting::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!m_background.isNull())
+        p.drawPixmap(rect(), m_background);
+    else
+        p.fillRect(rect(), QColor(244, 239, 228));
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,120 @@
+#pragma once
+// The operator's settings screen: the call display's keys of the configuration file, the dual-monitor
+// placement, and the picture download. The rules live in settings_rules.h; this class only shows them.
+#include "settings/download_progress.h"
+#include "settings/settings_rules.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMovie;
+class QProgressBar;
+class QSlider;
+
+namespace sumbrel {
+
+class CaptionKey;
+
+class frmSetting : public QDialog {
+public:
+    static constexpr int kWidth = 1024;
+    static constexpr int kHeight = 768;
+
+    // Opens at the reception screen's position (centred on the screen without one) and reads every key.
+    explicit frmSetting(QWidget* reception = nullptr);
+    ~frmSetting() override;
+
+    // Event handlers, public so that a caller can drive the screen.
+    void Slider1_Change(int value);
+    void Text2_KeyPress();
+    void Text3_KeyPress();
+    void Command2_Click();
+    void cmd서버이미지_불러오기_Click();
+    void lblTerminate_Click();
+
+    bool isDownloading() const { return m_downloading; }
+    // Told after the wait panel has shown each progress report of a download.
+    std::function<void(const settings::DownloadPanel&)> onDownloadProgress;
+
+    // Elements.
+    QComboBox* Combo1() const { return m_combo[0]; }
+    QComboBox* Combo2() const { return m_combo[1]; }
+    QComboBox* Combo3() const { return m_combo[2]; }
+    QComboBox* Combo4() const { return m_combo[3]; }
+    QSlider* Slider1() const { return m_slider; }
+    QLineEdit* Text1() const { return m_text1; }
+    QLineEdit* Text2() const { return m_text2; }
+    QLineEdit* Text3() const { return m_text3; }
+    CaptionKey* Command2() const { return m_command2; }
+    QCheckBox* chkUseDualMonitor() const { return m_chkDual; }
+    QLineEdit* LeftO() const { return m_leftO; }
+    QLineEdit* TopO() const { return m_topO; }
+    QLineEdit* LeftC() const { return m_leftC; }
+    QLineEdit* TopC() const { return m_topC; }
+    CaptionKey* cmd서버이미지_불러오기() const { return m_cmdDownload; }
+    CaptionKey* lblTerminate() const { return m_lblTerminate; }
+    QWidget* picWait() const { return m_picWait; }
+    QLabel* imgWait() const { return m_imgWait; }
+    QProgressBar* barWait() const { return m_barWait; }
+    QLabel* lblWaitCount() const { return m_lblWaitCount; }
+    QLabel* lblWaitItem() const { return m_lblWaitItem; }
+    QLabel* lblDownloadResult() const { return m_lblDownloadResult; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildCallDisplayGroup(QWidget* group);
+    void buildAlarmGroup(QWidget* group);
+    void buildTextsGroup(QWidget* group);
+    void buildPlacementGroup(QWidget* group);
+    void buildPicturesGroup(QWidget* group);
+    void buildWaitPanel();
+    void connectElements();
+    void Form_Load();
+    void showProgress(const settings::DownloadPanel& panel);
+    void showWaitPanel(bool shown);
+
+    // What the elements hold, kept as they change, written by the closing routine.
+    settings::ClosingValues m_entry;
+    bool m_downloading = false;
+    bool m_closed = false;
+    QPixmap m_background;
+    std::unique_ptr<QMovie> m_waitMovie;
+
+    QWidget* m_content = nullptr;
+    std::array<QComboBox*, 4> m_combo{};
+    QSlider* m_slider = nullptr;
+    QLabel* m_lblVolume = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QLineEdit* m_text3 = nullptr;
+    CaptionKey* m_command2 = nullptr;
+    QCheckBox* m_chkDual = nullptr;
+    QLineEdit* m_leftO = nullptr;
+    QLineEdit* m_topO = nullptr;
+    QLineEdit* m_leftC = nullptr;
+    QLineEdit* m_topC = nullptr;
+    CaptionKey* m_cmdDownload = nullptr;
+    QLabel* m_lblDownloadResult = nullptr;
+    CaptionKey* m_lblTerminate = nullptr;
+    QWidget* m_waitShade = nullptr;
+    QWidget* m_picWait = nullptr;
+    QLabel* m_imgWait = nullptr;
+    QProgressBar* m_barWait = nullptr;
+    QLabel* m_lblWaitCount = nullptr;
+    QLabel* m_lblWaitItem = nullptr;
+};
+
+}  // namespace sumbrel

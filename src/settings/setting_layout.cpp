@@ -1,0 +1,410 @@
+// The settings screen's look: five groups in two columns, large type for reading at arm's length.
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "settings/frm_setting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QProgressBar>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace sumbrel {
+
+namespace {
+
+const QColor kKeyColour(255, 213, 0);
+const QColor kKeyPressed(205, 176, 32);
+constexpr int kMargin = 24;
+constexpr int kHeaderHeight = 84;
+constexpr int kColumnWidth = (frmSetting::kWidth - 3 * kMargin) / 2;
+constexpr int kFieldHeight = 50;
+constexpr int kLabelSize = 19;
+constexpr int kFieldSize = 19;
+
+const QString kStyle = QStringLiteral(
+    "QFrame#card { background: white; border: 1px solid #e6dfcf; border-radius: 16px; }"
+    "QLabel { color: #2b2414; background: transparent; }"
+    "QLabel[role=\"title\"] { color: #7a5b00; }"
+    "QLabel[role=\"hint\"] { color: #6b604a; }"
+    "QLineEdit, QComboBox { background: #fffdf7; color: #2b2414; border: 2px solid #e3dccb;"
+    " border-radius: 10px; padding: 0 12px; selection-background-color: rgb(255,213,0);"
+    " selection-color: #2b2414; }"
+    "QLineEdit:focus, QComboBox:focus { border: 2px solid rgb(230,180,0); }"
+    "QLineEdit:disabled, QComboBox:disabled { color: #9a927f; }"
+    "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 40px;"
+    " border: none; }"
+    "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
+    "QComboBox QAbstractItemView::item { min-height: 44px; padding: 0 12px; }"
+    "QComboBox QAbstractItemView { background: white; color: #2b2414; selection-background-color: rgb(255,213,0);"
+    " selection-color: #2b2414; }"
+    "QSlider::groove:horizontal { height: 12px; border-radius: 6px; background: #ece5d3; }"
+    "QSlider::sub-page:horizontal { border-radius: 6px; background: rgb(255,213,0); }"
+    "QSlider::handle:horizontal { width: 34px; margin: -12px 0; border-radius: 17px; background: white;"
+    " border: 3px solid rgb(205,176,32); }"
+    "QProgressBar { border: 2px solid #e3dccb; border-radius: 10px; background: #f4efe4; height: 26px; }"
+    "QProgressBar::chunk { border-radius: 8px; background: rgb(255,213,0); }");
+
+QLabel* Label(const QString& text, QWidget* parent, int size = kLabelSize)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(SettingsFont(size));
+    return label;
+}
+
+// A white card with its title; the rows go into the returned grid.
+QGridLayout* Card(QWidget* card, const QString& title)
+{
+    card->setObjectName(QStringLiteral("card"));
+    auto* outer = new QVBoxLayout(card);
+    outer->setContentsMargins(22, 14, 22, 18);
+    outer->setSpacing(10);
+    QLabel* heading = Label(title, card, 22);
+    heading->setProperty("role", QStringLiteral("title"));
+    outer->addWidget(heading);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(12);
+    grid->setColumnStretch(1, 1);
+    outer->addLayout(grid);
+    return grid;
+}
+
+// One labelled row: the label names the element to a screen reader as well.
+void Row(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QWidget* parent = grid->parentWidget();
+    QLabel* caption = Label(label, parent);
+    caption->setBuddy(field);
+    field->setAccessibleName(label);
+    field->setMinimumHeight(kFieldHeight);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+// A row for a long value: the label above the element, which takes the card's whole width.
+void StackedRow(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QWidget* parent = grid->parentWidget();
+    QLabel* caption = Label(label, parent);
+    caption->setBuddy(field);
+    field->setAccessibleName(label);
+    field->setMinimumHeight(kFieldHeight);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0, 1, 2);
+    grid->addWidget(field, row + 1, 0, 1, 2);
+}
+
+// The dual-monitor box drawn large enough to hit with a finger: a rounded box with a tick, then its text.
+class TickBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+    QSize sizeHint() const override
+    {
+        return {kBox + kGap + fontMetrics().horizontalAdvance(text()) + 8, std::max(kBox + 4, fontMetrics().height())};
+    }
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF box(2, (height() - kBox) / 2.0, kBox, kBox);
+        const bool on = isChecked();
+        p.setPen(QPen(on ? kKeyPressed : QColor(0xc9, 0xbf, 0xa6), 2));
+        p.setBrush(on ? kKeyColour : QColor(Qt::white));
+        p.drawRoundedRect(box, 8, 8);
+        if (on) {
+            QPen tick(QColor(0x2b, 0x24, 0x14), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(tick);
+            p.setBrush(Qt::NoBrush);
+            const QPointF points[] = {box.topLeft() + QPointF(kBox * 0.24, kBox * 0.52),
+                                      box.topLeft() + QPointF(kBox * 0.43, kBox * 0.72),
+                                      box.topLeft() + QPointF(kBox * 0.77, kBox * 0.30)};
+            p.drawPolyline(points, 3);
+        }
+        if (hasFocus()) {
+            p.setPen(QPen(QColor(230, 180, 0), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(box.adjusted(-3, -3, 3, 3), 10, 10);
+        }
+        p.setPen(isEnabled() ? QColor(0x2b, 0x24, 0x14) : QColor(0x9a, 0x92, 0x7f));
+        p.setFont(font());
+        p.drawText(QRectF(box.right() + kGap, 0, width() - box.right() - kGap, height()),
+                   Qt::AlignVCenter | Qt::AlignLeft, text());
+    }
+
+private:
+    static constexpr int kBox = 34;
+    static constexpr int kGap = 14;
+};
+
+// A drop-down list with a chevron large enough to see from arm's length.
+class DropList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QComboBox::paintEvent(event);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(isEnabled() ? QColor(0x7a, 0x5b, 0x00) : QColor(0xc9, 0xbf, 0xa6), 3, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        const QPointF centre(width() - 24, height() / 2.0);
+        const QPointF points[] = {centre + QPointF(-7, -3), centre + QPointF(0, 4), centre + QPointF(7, -3)};
+        p.drawPolyline(points, 3);
+    }
+};
+
+QComboBox* Combo(const QString& name, QWidget* parent)
+{
+    auto* combo = new DropList(parent);
+    combo->setView(new QListView(combo));
+    combo->view()->setFont(SettingsFont(kFieldSize));
+    combo->setObjectName(name);
+    combo->setFont(SettingsFont(kFieldSize));
+    return combo;
+}
+
+QLineEdit* TextBox(const QString& name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(SettingsFont(kFieldSize));
+    return box;
+}
+
+CaptionKey* Key(const QString& name, const QString& caption, QWidget* parent, int size)
+{
+    auto* key = new CaptionKey(caption, parent);
+    key->setObjectName(name);
+    key->setFont(SettingsFont(size));
+    key->setColours(kKeyColour, kKeyPressed);
+    return key;
+}
+
+// Two coordinate boxes under one label: "X" and "Y" beside each box.
+QWidget* Coordinates(const QString& label, QLineEdit*& x, QLineEdit*& y, const QString& xName, const QString& yName,
+                     QWidget* parent)
+{
+    auto* pair = new QWidget(parent);
+    auto* row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    x = TextBox(xName, pair);
+    y = TextBox(yName, pair);
+    for (auto [box, axis] : {std::pair{x, QStringLiteral("X")}, std::pair{y, QStringLiteral("Y")}}) {
+        QLabel* axisLabel = Label(axis, pair);
+        axisLabel->setProperty("role", QStringLiteral("hint"));
+        axisLabel->setBuddy(box);
+        box->setAccessibleName(label + u' ' + axis);
+        box->setMinimumHeight(kFieldHeight);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row->addWidget(axisLabel);
+        row->addWidget(box, 1);
+    }
+    pair->setAccessibleName(label);
+    return pair;
+}
+
+}  // namespace
+
+void frmSetting::buildWidgets()
+{
+    setStyleSheet(kStyle);
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("content"));
+    m_content->setGeometry(0, 0, kWidth, kHeight);
+
+    QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setGeometry(kMargin + 8, 18, 420, 52);
+    QLabel* hint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
+    hint->setObjectName(QStringLiteral("lblHint"));
+    hint->setProperty("role", QStringLiteral("hint"));
+    hint->setGeometry(kMargin + 230, 32, 470, 30);
+
+    m_lblTerminate = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
+    m_lblTerminate->setGeometry(kWidth - kMargin - 220, 16, 220, 56);
+
+    const int top = kHeaderHeight + 8;
+    auto* left = new QWidget(m_content);
+    left->setGeometry(kMargin, top, kColumnWidth, kHeight - top - kMargin);
+    auto* right = new QWidget(m_content);
+    right->setGeometry(2 * kMargin + kColumnWidth, top, kColumnWidth, kHeight - top - kMargin);
+    auto* leftColumn = new QVBoxLayout(left);
+    auto* rightColumn = new QVBoxLayout(right);
+    for (QVBoxLayout* column : {leftColumn, rightColumn}) {
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(16);
+    }
+    auto addCard = [](QVBoxLayout* column, QWidget* parent) {
+        auto* card = new QFrame(parent);
+        column->addWidget(card);
+        return card;
+    };
+    buildCallDisplayGroup(addCard(leftColumn, left));
+    buildAlarmGroup(addCard(leftColumn, left));
+    leftColumn->addStretch(1);
+    buildTextsGroup(addCard(rightColumn, right));
+    buildPlacementGroup(addCard(rightColumn, right));
+    buildPicturesGroup(addCard(rightColumn, right));
+    rightColumn->addStretch(1);
+
+    buildWaitPanel();
+}
+
+void frmSetting::buildCallDisplayGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("호출 화면"));
+    m_combo[0] = Combo(QStringLiteral("Combo1"), group);
+    m_combo[0]->addItems(settings::CalledCustomerTexts());
+    Row(grid, QStringLiteral("호출고객"), m_combo[0]);
+    m_combo[2] = Combo(QStringLiteral("Combo3"), group);
+    m_combo[2]->addItems(settings::PreparingCustomerTexts());
+    Row(grid, QStringLiteral("준비중고객"), m_combo[2]);
+    m_combo[1] = Combo(QStringLiteral("Combo2"), group);
+    m_combo[1]->addItems(settings::CallTimeTexts());
+    Row(grid, QStringLiteral("호출 표시 시간"), m_combo[1]);
+
+    auto* image = new QWidget(group);
+    auto* row = new QHBoxLayout(image);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    m_text1 = TextBox(QStringLiteral("Text1"), image);
+    m_text1->setAccessibleName(QStringLiteral("이미지"));
+    m_text1->setMinimumHeight(kFieldHeight);
+    m_command2 = Key(QStringLiteral("Command2"), QStringLiteral("..."), image, 22);
+    m_command2->setAccessibleDescription(QStringLiteral("이미지 파일 선택"));
+    m_command2->setFixedSize(64, kFieldHeight);
+    row->addWidget(m_text1, 1);
+    row->addWidget(m_command2);
+    Row(grid, QStringLiteral("이미지"), image);
+}
+
+void frmSetting::buildAlarmGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("알림"));
+    m_combo[3] = Combo(QStringLiteral("Combo4"), group);
+    StackedRow(grid, QStringLiteral("알림 종류"), m_combo[3]);
+
+    auto* volume = new QWidget(group);
+    auto* row = new QHBoxLayout(volume);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
+    m_slider = new QSlider(Qt::Horizontal, volume);
+    m_slider->setObjectName(QStringLiteral("Slider1"));
+    m_slider->setRange(settings::kVolumeMin, settings::kVolumeMax);
+    m_slider->setPageStep(10);
+    m_slider->setValue(settings::kSliderStart);
+    m_slider->setMinimumHeight(kFieldHeight);
+    m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
+    m_lblVolume = Label(QString::number(settings::kSliderStart), volume, 22);
+    m_lblVolume->setObjectName(QStringLiteral("lblVolume"));
+    m_lblVolume->setFixedWidth(52);
+    m_lblVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_slider, 1);
+    row->addWidget(m_lblVolume);
+    StackedRow(grid, QStringLiteral("알림 볼륨설정"), volume);
+    m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
+}
+
+void frmSetting::buildTextsGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("안내 문구"));
+    m_text3 = TextBox(QStringLiteral("Text3"), group);
+    Row(grid, QStringLiteral("호출멘트"), m_text3);
+    m_text2 = TextBox(QStringLiteral("Text2"), group);
+    Row(grid, QStringLiteral("하단멘트"), m_text2);
+}
+
+void frmSetting::buildPlacementGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("화면 배치"));
+    m_chkDual = new TickBox(QStringLiteral("듀얼모니터 사용"), group);
+    m_chkDual->setObjectName(QStringLiteral("chkUseDualMonitor"));
+    m_chkDual->setAccessibleName(m_chkDual->text());
+    m_chkDual->setFont(SettingsFont(kLabelSize));
+    m_chkDual->setMinimumHeight(kFieldHeight);
+    grid->addWidget(m_chkDual, grid->rowCount(), 0, 1, 2);
+    const QString reception = QStringLiteral("접수부 좌표 (좌상)");
+    const QString callDisplay = QStringLiteral("호출부 좌표 (좌상)");
+    Row(grid, reception,
+        Coordinates(reception, m_leftO, m_topO, QStringLiteral("LeftO"), QStringLiteral("TopO"), group));
+    Row(grid, callDisplay,
+        Coordinates(callDisplay, m_leftC, m_topC, QStringLiteral("LeftC"), QStringLiteral("TopC"), group));
+}
+
+void frmSetting::buildPicturesGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("메뉴 사진"));
+    m_cmdDownload = Key(QStringLiteral("cmd서버이미지_불러오기"), QStringLiteral("서버 이미지 불러오기"), group, 21);
+    m_cmdDownload->setMinimumHeight(56);
+    grid->addWidget(m_cmdDownload, grid->rowCount(), 0, 1, 2);
+    m_lblDownloadResult = Label(QString(), group, 16);
+    m_lblDownloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
+    m_lblDownloadResult->setProperty("role", QStringLiteral("hint"));
+    m_lblDownloadResult->setWordWrap(true);
+    grid->addWidget(m_lblDownloadResult, grid->rowCount(), 0, 1, 2);
+}
+
+void frmSetting::buildWaitPanel()
+{
+    // A shade over the whole screen keeps every element out of reach while the pictures come down.
+    m_waitShade = new QWidget(this);
+    m_waitShade->setObjectName(QStringLiteral("waitShade"));
+    m_waitShade->setAttribute(Qt::WA_StyledBackground);
+    m_waitShade->setStyleSheet(QStringLiteral("QWidget#waitShade { background: rgba(30, 24, 10, 150); }"));
+    m_waitShade->setGeometry(0, 0, kWidth, kHeight);
+
+    const QSize size(620, 300);
+    auto* panel = new QFrame(m_waitShade);
+    panel->setObjectName(QStringLiteral("picWait"));
+    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: white; border-radius: 20px; }"));
+    panel->setGeometry((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height());
+    m_picWait = panel;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(40, 28, 40, 30);
+    column->setSpacing(14);
+    auto* head = new QHBoxLayout;
+    head->setSpacing(16);
+    m_imgWait = new QLabel(panel);
+    m_imgWait->setObjectName(QStringLiteral("imgWait"));
+    m_imgWait->setFixedSize(64, 64);
+    m_imgWait->setScaledContents(true);
+    m_imgWait->hide();
+    QLabel* title = Label(QStringLiteral("서버 이미지 불러오는 중"), panel, 26);
+    title->setObjectName(QStringLiteral("lblWaitTitle"));
+    head->addWidget(m_imgWait);
+    head->addWidget(title, 1);
+    column->addLayout(head);
+    m_barWait = new QProgressBar(panel);
+    m_barWait->setObjectName(QStringLiteral("barWait"));
+    m_barWait->setAccessibleName(QStringLiteral("진행"));
+    m_barWait->setTextVisible(false);
+    m_barWait->setFixedHeight(28);
+    column->addWidget(m_barWait);
+    m_lblWaitCount = Label(QString(), panel, 30);
+    m_lblWaitCount->setObjectName(QStringLiteral("lblWaitCount"));
+    m_lblWaitCount->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_lblWaitCount);
+    m_lblWaitItem = Label(QString(), panel, 20);
+    m_lblWaitItem->setObjectName(QStringLiteral("lblWaitItem"));
+    m_lblWaitItem->setProperty("role", QStringLiteral("hint"));
+    m_lblWaitItem->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_lblWaitItem);
+    m_waitShade->hide();
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,202 @@
+#include "settings/settings_rules.h"
+
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
+#include "startup/ini.h"
+#include "startup/parse.h"
+#include "startup/processes.h"
+#include "startup/trace_log.h"
+
+namespace sumbrel::settings {
+
+namespace {
+
+const QString kSection = QStringLiteral("Set");
+
+QString Read(const QString& key)
+{
+    return ReadIni(kSection, key, configFilePath());
+}
+
+void Write(const QString& key, const QString& value)
+{
+    WriteIni(kSection, key, value, configFilePath());
+}
+
+// The stored value, or the default written back at once when the key is empty.
+QString ReadOrWriteDefault(const QString& key, const QString& fallback)
+{
+    QString value = Read(key);
+    if (value.isEmpty()) {
+        Write(key, fallback);
+        value = fallback;
+    }
+    return value;
+}
+
+// Every statement of the screen's procedures: a failure skips it, nothing is traced.
+template <typename F>
+void Step(F&& statement)
+{
+    Procedure::silent().run(__LINE__, std::forward<F>(statement));
+}
+
+}  // namespace
+
+const QStringList& CalledCustomerTexts()
+{
+    static const QStringList texts{QStringLiteral("5팀"), QStringLiteral("10팀"), QStringLiteral("15팀")};
+    return texts;
+}
+
+const QStringList& CallTimeTexts()
+{
+    static const QStringList texts{QStringLiteral("5초"),  QStringLiteral("7초"),  QStringLiteral("10초"),
+                                   QStringLiteral("15초"), QStringLiteral("20초"), QStringLiteral("30초")};
+    return texts;
+}
+
+const QStringList& PreparingCustomerTexts()
+{
+    static const QStringList texts{QStringLiteral("사용안함"), QStringLiteral("5팀"), QStringLiteral("10팀")};
+    return texts;
+}
+
+const QStringList& AlarmTexts()
+{
+    static const QStringList texts{QStringLiteral("0.고객님 입장하세요."), QStringLiteral("1.포장완료 되었습니다."),
+                                   QStringLiteral("2.준비되었습니다. 카운터로 오세요."),
+                                   QStringLiteral("3.카운터로 오세요."), QStringLiteral("4.준비되었습니다.")};
+    return texts;
+}
+
+int AlarmKindIndex(const QString& stored)
+{
+    const int index = std::max(0, int(ParseLong(stored)));
+    return index < AlarmTexts().size() ? index : kNoSelection;
+}
+
+int StrictListIndex(const QString& stored, int count)
+{
+    bool whole = false;
+    const int index = stored.trimmed().toInt(&whole);
+    return whole && index >= 0 && index < count ? index : kNoSelection;
+}
+
+std::optional<int> StrictVolume(const QString& stored)
+{
+    bool whole = false;
+    const int volume = stored.trimmed().toInt(&whole);
+    if (!whole || volume < kVolumeMin || volume > kVolumeMax)
+        return std::nullopt;
+    return volume;
+}
+
+OpeningValues ReadOpeningValues()
+{
+    OpeningValues v;
+    Step([&] { v.imagefile = Read(QStringLiteral("imagefile")); });
+    Step([&] { v.alramsound = StrictVolume(ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"))); });
+    Step([&] { v.alramkind = AlarmKindIndex(Read(QStringLiteral("alramkind"))); });
+    Step([&] {
+        v.visiblesb1 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0")),
+                                       int(CalledCustomerTexts().size()));
+    });
+    Step([&] {
+        v.visiblesb2 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1")),
+                                       int(PreparingCustomerTexts().size()));
+    });
+    Step([&] { v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초")); });
+    Step([&] { v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다.")); });
+    Step([&] { v.bottomtext = Read(QStringLiteral("bottomtext")); });
+    const GlobalState& g = gs();
+    v.useDualMonitor = g.useDualMonitor;
+    v.LeftC = g.LeftC;
+    v.TopC = g.TopC;
+    v.LeftO = g.LeftO;
+    v.TopO = g.TopO;
+    return v;
+}
+
+void WriteVolume(int value)
+{
+    Step([&] { Write(QStringLiteral("alramsound"), QString::number(value)); });
+}
+
+void WriteBottomText(const QString& text)
+{
+    Step([&] { Write(QStringLiteral("bottomtext"), text); });
+}
+
+void WriteCallText(const QString& text)
+{
+    Step([&] { Write(QStringLiteral("calltext"), text); });
+}
+
+QString ChooseImageFile()
+{
+    QString path;
+    Step([&] { path = OpenFileDialog(QStringLiteral("이미지 선택"), QString(), QString::fromUtf16(kImageFilter)); });
+    Step([&] { Write(QStringLiteral("imagefile"), path); });
+    return path;
+}
+
+ClosingValues EntryAtOpening(const OpeningValues& opened)
+{
+    ClosingValues v;
+    v.bottomtext = opened.bottomtext;
+    v.calltext = opened.calltext;
+    v.alramsound = opened.alramsound.value_or(kSliderStart);
+    v.alramkind = opened.alramkind;
+    v.visiblesb1 = opened.visiblesb1;
+    v.calltime = opened.calltime;
+    v.visiblesb2 = opened.visiblesb2;
+    v.useDualMonitor = opened.useDualMonitor;
+    v.LeftC = QString::number(opened.LeftC);
+    v.TopC = QString::number(opened.TopC);
+    v.LeftO = QString::number(opened.LeftO);
+    v.TopO = QString::number(opened.TopO);
+    return v;
+}
+
+QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
+{
+    return {
+        {QStringLiteral("bottomtext"), v.bottomtext},
+        {QStringLiteral("calltext"), v.calltext},
+        {QStringLiteral("alramsound"), QString::number(v.alramsound)},
+        {QStringLiteral("alramkind"), QString::number(v.alramkind)},
+        {QStringLiteral("visiblesb1"), QString::number(v.visiblesb1)},
+        {QStringLiteral("calltime"), v.calltime},
+        {QStringLiteral("visiblesb2"), QString::number(v.visiblesb2)},
+    };
+}
+
+QList<IniWrite> PlacementWrites()
+{
+    const GlobalState& g = gs();
+    return {
+        {QStringLiteral("UseDualMonitor"), g.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
+        {QStringLiteral("LeftC"), QString::number(g.LeftC)},
+        {QStringLiteral("TopC"), QString::number(g.TopC)},
+        {QStringLiteral("LeftO"), QString::number(g.LeftO)},
+        {QStringLiteral("TopO"), QString::number(g.TopO)},
+    };
+}
+
+void WriteClosingValues(const ClosingValues& values)
+{
+    for (const IniWrite& w : ClosingTextWrites(values))
+        Step([&] { Write(w.key, w.value); });
+    GlobalState& g = gs();
+    g.useDualMonitor = values.useDualMonitor;
+    Step([&] { g.LeftC = ParseLong(values.LeftC); });
+    Step([&] { g.TopC = ParseLong(values.TopC); });
+    Step([&] { g.LeftO = ParseLong(values.LeftO); });
+    Step([&] { g.TopO = ParseLong(values.TopO); });
+    for (const IniWrite& w : PlacementWrites())
+        Step([&] { Write(w.key, w.value); });
+    Step([] { RestartCallDisplayInDualMode(); });
+}
+
+}  // namespace sumbrel::settings

@@ -1,0 +1,98 @@
+#pragma once
+// The settings screen's rules: what it reads from the configuration file at opening (writing the
+// defaults of empty keys back at once), what it writes while open, and the closing writes in their
+// order. No widgets: the screen only shows what these return and hands its elements' values back.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace sumbrel::settings {
+
+inline constexpr int kNoSelection = -1;
+inline constexpr int kVolumeMin = 0;
+inline constexpr int kVolumeMax = 100;
+// Where the volume slider stands before the file is read; a stored volume that is not a whole number
+// from 0 to 100 leaves it there, so a garbled value keeps the default volume instead of silencing the alarm.
+inline constexpr int kSliderStart = 100;
+
+// The drop-down lists, in list order; the stored index counts into these.
+const QStringList& CalledCustomerTexts();  // Combo1, visiblesb1
+const QStringList& CallTimeTexts();  // Combo2, calltime (the text itself is stored)
+const QStringList& PreparingCustomerTexts();  // Combo3, visiblesb2
+const QStringList& AlarmTexts();  // Combo4, alramkind
+
+// alramkind: read leniently; a negative number is the first text, one past the list is no selection.
+int AlarmKindIndex(const QString& stored);
+// visiblesb1 / visiblesb2: a whole number inside the list, otherwise no selection.
+int StrictListIndex(const QString& stored, int count);
+// alramsound: a whole number from 0 to 100, otherwise nothing (the slider stays where it is).
+std::optional<int> StrictVolume(const QString& stored);
+
+// What the screen shows when it opens.
+struct OpeningValues {
+    QString imagefile;  // Text1
+    std::optional<int> alramsound;  // Slider1; empty: leave it
+    int alramkind = kNoSelection;  // Combo4
+    int visiblesb1 = kNoSelection;  // Combo1
+    int visiblesb2 = kNoSelection;  // Combo3
+    QString calltime;  // Combo2's text
+    QString calltext;  // Text3
+    QString bottomtext;  // Text2
+    bool useDualMonitor = false;  // chkUseDualMonitor
+    int LeftC = 0;
+    int TopC = 0;
+    int LeftO = 0;
+    int TopO = 0;
+};
+
+// Reads every key of the configuration file and the placement held in the global state. Empty
+// alramsound, visiblesb1, visiblesb2, calltime and calltext get their defaults written back at once.
+OpeningValues ReadOpeningValues();
+
+// The writes while the screen is open.
+void WriteVolume(int value);
+void WriteBottomText(const QString& text);
+void WriteCallText(const QString& text);
+// The image file dialog ("이미지파일|*.bmp;*.png;*.jpg"); the chosen path, empty when cancelled, is
+// stored at once and returned for Text1.
+QString ChooseImageFile();
+
+inline constexpr auto kImageFilter = u"이미지파일|*.bmp;*.png;*.jpg";
+
+// What the screen's elements hold when it closes.
+struct ClosingValues {
+    QString bottomtext;  // Text2
+    QString calltext;  // Text3
+    int alramsound = kSliderStart;  // Slider1
+    int alramkind = kNoSelection;  // Combo4 index
+    int visiblesb1 = kNoSelection;  // Combo1 index
+    QString calltime;  // Combo2 text
+    int visiblesb2 = kNoSelection;  // Combo3 index
+    bool useDualMonitor = false;  // chkUseDualMonitor
+    QString LeftC;  // the coordinate boxes as typed
+    QString TopC;
+    QString LeftO;
+    QString TopO;
+};
+
+// What the elements hold right after opening; the slider stays at its start where the file gave no volume.
+ClosingValues EntryAtOpening(const OpeningValues& opened);
+
+struct IniWrite {
+    QString key;
+    QString value;
+    bool operator==(const IniWrite&) const = default;
+};
+
+// The screen's texts and lists, in the order they are written on closing.
+QList<IniWrite> ClosingTextWrites(const ClosingValues& values);
+// The dual-monitor placement as held in the global state, in the order it is written.
+QList<IniWrite> PlacementWrites();
+
+// The closing routine up to the screen's own closing: the texts and lists, the placement into the
+// global state and then into the file, and the call-display restart in dual-monitor mode.
+// A failing statement is skipped without a trace.
+void WriteClosingValues(const ClosingValues& values);
+
+}  // namespace sumbrel::settings

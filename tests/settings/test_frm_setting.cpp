@@ -1,0 +1,240 @@
+// The settings screen: what it shows at opening, what it writes while open and on closing, and
+// the call-display restart.
+#include "presentation/caption_key.h"
+#include "presentation/screen_utils.h"
+#include "settings/settings_screen_fixture.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSlider>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+QString AccessibleName(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+}  // namespace
+
+TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
+{
+    reception.setGeometry(40, 30, 1024, 768);
+    reception.show();
+    frmSetting& s = open(&reception);
+    EXPECT_EQ(
+        read(QStringLiteral("Mirdal.cfg")),
+        QStringLiteral("[Set]\nalramsound=100\nvisiblesb1=0\nvisiblesb2=1\ncalltime=5초\ncalltext=호출되었습니다.\n"));
+    EXPECT_EQ(s.Slider1()->value(), 100);
+    EXPECT_EQ(s.Combo1()->currentText(), QStringLiteral("5팀"));
+    EXPECT_EQ(s.Combo3()->currentText(), QStringLiteral("5팀"));
+    EXPECT_EQ(s.Combo3()->currentIndex(), 1);
+    EXPECT_EQ(s.Combo2()->currentText(), QStringLiteral("5초"));
+    EXPECT_EQ(s.Combo4()->currentText(), QStringLiteral("0.고객님 입장하세요."));
+    EXPECT_EQ(s.Combo4()->count(), 5);
+    EXPECT_EQ(s.Text3()->text(), QStringLiteral("호출되었습니다."));
+    EXPECT_TRUE(s.Text1()->text().isEmpty() && s.Text2()->text().isEmpty());
+    EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());
+    EXPECT_EQ(s.LeftC()->text(), QStringLiteral("0"));
+    EXPECT_FALSE(s.picWait()->isVisible());
+
+    EXPECT_EQ(s.size(), QSize(1024, 768));
+    EXPECT_EQ(s.pos(), reception.pos());
+    EXPECT_TRUE(s.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(s.isModal());
+
+    // Every element is named by its label, found by its name.
+    const struct {
+        QWidget* element;
+        const char16_t* objectName;
+        const char16_t* accessibleName;
+    } elements[] = {
+        {s.Combo1(), u"Combo1", u"호출고객"},
+        {s.Combo2(), u"Combo2", u"호출 표시 시간"},
+        {s.Combo3(), u"Combo3", u"준비중고객"},
+        {s.Combo4(), u"Combo4", u"알림 종류"},
+        {s.Slider1(), u"Slider1", u"알림 볼륨설정"},
+        {s.Text3(), u"Text3", u"호출멘트"},
+        {s.Text2(), u"Text2", u"하단멘트"},
+        {s.Text1(), u"Text1", u"이미지"},
+        {s.Command2(), u"Command2", u"..."},
+        {s.chkUseDualMonitor(), u"chkUseDualMonitor", u"듀얼모니터 사용"},
+        {s.LeftO(), u"LeftO", u"접수부 좌표 (좌상) X"},
+        {s.TopO(), u"TopO", u"접수부 좌표 (좌상) Y"},
+        {s.LeftC(), u"LeftC", u"호출부 좌표 (좌상) X"},
+        {s.TopC(), u"TopC", u"호출부 좌표 (좌상) Y"},
+        {s.cmd서버이미지_불러오기(), u"cmd서버이미지_불러오기", u"서버 이미지 불러오기"},
+        {s.lblTerminate(), u"lblTerminate", u"저장하고 닫기"},
+    };
+    for (const auto& e : elements) {
+        const QString name = QString::fromUtf16(e.objectName);
+        const QString label = QString::fromUtf16(e.accessibleName);
+        EXPECT_EQ(s.findChild<QWidget*>(name), e.element) << name.toStdString();
+        EXPECT_EQ(e.element->accessibleName(), label) << name.toStdString();
+        // Where the platform names a list by its value, its label is its labelling relation.
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e.element);
+        ASSERT_NE(a, nullptr);
+        QStringList labels{a->text(QAccessible::Name)};
+        for (const auto& [other, relation] : a->relations(QAccessible::Label))
+            labels << other->text(QAccessible::Name);
+        EXPECT_TRUE(labels.contains(label)) << name.toStdString() << ": " << labels.join(u'|').toStdString();
+    }
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(s.cmd서버이미지_불러오기());
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->role(), QAccessible::Button);
+}
+
+TEST_F(SettingsScreenTest, AlarmKindOutOfTheListIsNoSelectionAndClosesAsMinusOne)
+{
+    write(QStringLiteral("Mirdal.cfg"), "[Set]\nalramkind=-3\nvisiblesb1=x\nvisiblesb2=3\nalramsound=250\n");
+    frmSetting& first = open();
+    EXPECT_EQ(first.Combo4()->currentIndex(), 0);
+    EXPECT_EQ(first.Combo1()->currentIndex(), -1);
+    EXPECT_EQ(first.Combo3()->currentIndex(), -1);
+    EXPECT_EQ(first.Slider1()->value(), 100) << "a volume out of range leaves the slider";
+    first.close();
+    EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("0"));
+    EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("-1"));
+    EXPECT_EQ(stored(QStringLiteral("visiblesb2")), QStringLiteral("-1"));
+    EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("100"));
+
+    WriteIni(QStringLiteral("Set"), QStringLiteral("alramkind"), QStringLiteral("9"), configFilePath());
+    frmSetting& second = open();
+    EXPECT_EQ(second.Combo4()->currentIndex(), -1);
+    second.lblTerminate()->touch();
+    EXPECT_FALSE(second.isVisible());
+    EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("-1"));
+}
+
+TEST_F(SettingsScreenTest, WritesWhileOpenAndTheWholeTextsOnClosing)
+{
+    write(QStringLiteral("Mirdal.cfg"), "[Set]\ncalltime=8초\n");
+    frmSetting& s = open();
+    EXPECT_EQ(s.Combo2()->currentText(), QStringLiteral("8초")) << "a stored time outside the list is shown";
+
+    // Each key press stores the text before it; closing stores the whole text.
+    QTest::keyClick(s.Text2(), Qt::Key_A);
+    EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
+    QTest::keyClick(s.Text2(), Qt::Key_B);
+    EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("a"));
+    QTest::keyClick(s.Text3(), Qt::Key_Backspace);
+    QTest::keyClick(s.Text3(), Qt::Key_Left);  // no character: nothing written
+    QTest::keyClick(s.Text3(), Qt::Key_Z);
+    EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("호출되었습니다"));
+    s.Text3()->setText(QStringLiteral("번호를 확인하세요"));  // no key press: written on closing
+    EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("호출되었습니다"));
+
+    s.Slider1()->setValue(40);
+    EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("40"));
+    QTest::keyClick(s.Slider1(), Qt::Key_Right);
+    EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("41"));
+
+    s.Combo1()->setCurrentIndex(2);
+    s.Combo4()->setCurrentIndex(3);
+    EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("0")) << "lists are written on closing";
+
+    // A coordinate box holding letters is stored as 0.
+    s.LeftO()->setText(QStringLiteral("왼쪽"));
+    s.TopO()->setText(QStringLiteral("1,024"));
+    s.LeftC()->setText(QStringLiteral("abc"));
+    s.TopC()->setText(QStringLiteral("12px"));
+    gs().LeftO = 77;
+    s.close();
+    EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("ab"));
+    EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("번호를 확인하세요"));
+    EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("41"));
+    EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("2"));
+    EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("3"));
+    EXPECT_EQ(stored(QStringLiteral("calltime")), QStringLiteral("8초"));
+    EXPECT_EQ(stored(QStringLiteral("LeftO")), QStringLiteral("0"));
+    EXPECT_EQ(stored(QStringLiteral("TopO")), QStringLiteral("1024"));
+    EXPECT_EQ(stored(QStringLiteral("LeftC")), QStringLiteral("0"));
+    EXPECT_EQ(stored(QStringLiteral("TopC")), QStringLiteral("12"));
+    EXPECT_EQ(gs().LeftO, 0);
+    EXPECT_EQ(gs().TopO, 1024);
+    EXPECT_EQ(gs().TopC, 12);
+}
+
+TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
+{
+    write(QStringLiteral("Mirdal.cfg"), "[Set]\nimagefile=/old/call.png\n");
+    frmSetting& s = open();
+    EXPECT_EQ(s.Text1()->text(), QStringLiteral("/old/call.png"));
+    dialogs->nextFiles << QStringLiteral("/pictures/호출.jpg");
+    s.Command2()->touch();
+    EXPECT_EQ(s.Text1()->text(), QStringLiteral("/pictures/호출.jpg"));
+    EXPECT_EQ(stored(QStringLiteral("imagefile")), QStringLiteral("/pictures/호출.jpg"));
+    s.Command2()->touch();  // cancelled
+    EXPECT_EQ(dialogs->fileDialogTitles.size(), 2);
+    EXPECT_TRUE(s.Text1()->text().isEmpty());
+    EXPECT_EQ(stored(QStringLiteral("imagefile")), QString());
+    EXPECT_TRUE(read(QStringLiteral("Mirdal.cfg")).contains(QStringLiteral("\nimagefile=\n")));
+
+    // The platform dialog gets the filter in its own form.
+    EXPECT_EQ(FileDialogFilter(QString::fromUtf16(settings::kImageFilter)),
+              QStringLiteral("이미지파일 (*.bmp *.png *.jpg)"));
+    EXPECT_EQ(FileDialogFilter(QStringLiteral("그림|*.png|모든 파일|*.*")),
+              QStringLiteral("그림 (*.png);;모든 파일 (*.*)"));
+    EXPECT_EQ(FileDialogFilter(QStringLiteral("Images (*.png)")), QStringLiteral("Images (*.png)"));
+}
+
+TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay)
+{
+    writeCallDisplay();
+    gs().executableName = QStringLiteral("Sumbrel");
+    gs().useDualMonitor = true;
+    gs().LeftO = 1920;
+    QProcess running;
+    running.start(path(QStringLiteral("Dorvane")), {});
+    ASSERT_TRUE(running.waitForStarted());
+    const long pid = long(running.processId());
+    ASSERT_TRUE(waitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+
+    frmSetting& s = open();
+    EXPECT_TRUE(s.chkUseDualMonitor()->isChecked());
+    EXPECT_EQ(s.LeftO()->text(), QStringLiteral("1920"));
+    s.chkUseDualMonitor()->click();
+    s.close();
+    EXPECT_FALSE(gs().useDualMonitor);
+    EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("0"));
+    EXPECT_EQ(stored(QStringLiteral("LeftO")), QStringLiteral("1920"));
+    QTest::qWait(300);
+    EXPECT_EQ(running.state(), QProcess::Running);
+    EXPECT_EQ(IsProcessExist(QStringLiteral("Dorvane.exe")), pid);
+    EXPECT_FALSE(logText().contains(QStringLiteral("Dorvane")));
+}
+
+TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
+{
+    writeCallDisplay();
+    gs().executableName = QStringLiteral("Sumbrel");
+    QProcess running;
+    running.start(path(QStringLiteral("Dorvane")), {});
+    ASSERT_TRUE(running.waitForStarted());
+    const long oldPid = long(running.processId());
+    ASSERT_TRUE(waitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == oldPid; }));
+
+    frmSetting& s = open();
+    EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());
+    s.chkUseDualMonitor()->click();
+    s.lblTerminate()->touch();
+    EXPECT_TRUE(gs().useDualMonitor);
+    EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("1"));
+    EXPECT_TRUE(running.waitForFinished(5000)) << "the running call display is ended";
+    EXPECT_TRUE(
+        logEntries().contains(QStringLiteral("Prepare ... kill Dorvane.exe (PID ") + QString::number(oldPid) + u')'))
+        << logText().toStdString();
+    long newPid = 0;
+    EXPECT_TRUE(waitFor([&] {
+        newPid = IsProcessExist(QStringLiteral("Dorvane.exe"));
+        return newPid > 0 && newPid != oldPid;
+    })) << "and started again";
+}

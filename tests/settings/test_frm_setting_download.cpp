@@ -1,0 +1,77 @@
+// "서버 이미지 불러오기" against the demo shop: the wait panel counts the files as they come down.
+#include "catalogue/menu_catalogue.h"
+#include "presentation/caption_key.h"
+#include "settings/settings_screen_fixture.h"
+#include "support/demo_shop.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
+{
+    DemoShop shop;
+    gs().serviceBaseUrl = shop.httpBase();
+    gs().loginId = QString::fromLatin1(DemoShop::kId);
+    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+    gs().shopNumber = QString::number(DemoShop::kShopNumber);
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    const qsizetype rows = menuCatalogue().takenCount();
+    ASSERT_GT(rows, 10);
+    const int total = 1 + int(rows);
+
+    frmSetting& s = open();
+    struct Seen {
+        settings::DownloadPanel panel;
+        bool panelShown;
+        bool elementsLocked;
+        int bar;
+        QString count;
+    };
+    std::vector<Seen> seen;
+    s.onDownloadProgress = [&](const settings::DownloadPanel& p) {
+        seen.push_back({p, s.picWait()->isVisible(), !s.cmd서버이미지_불러오기()->isEnabled(), s.barWait()->value(),
+                        s.lblWaitCount()->text()});
+        if (seen.size() == 2) {
+            s.close();  // not while the pictures come down
+            s.lblTerminate()->touch();
+        }
+    };
+    s.cmd서버이미지_불러오기()->touch();
+
+    ASSERT_EQ(seen.size(), size_t(total + 1)) << "one report before each file and one at the end";
+    for (size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_TRUE(seen[i].panelShown) << i;
+        EXPECT_TRUE(seen[i].elementsLocked) << i;
+        EXPECT_EQ(seen[i].bar, int(i)) << i;
+        EXPECT_EQ(seen[i].count,
+                  QString::number(std::min<int>(int(i) + 1, total)) + QStringLiteral(" / ") + QString::number(total));
+    }
+    EXPECT_EQ(seen[0].panel.item, QStringLiteral("로고"));
+    EXPECT_EQ(seen[1].panel.item, QStringLiteral("101 에스프레소"));
+    EXPECT_EQ(seen.back().panel.item, QStringLiteral("완료"));
+
+    EXPECT_TRUE(s.isVisible()) << "closing was refused during the download";
+    EXPECT_FALSE(s.picWait()->isVisible());
+    EXPECT_FALSE(s.isDownloading());
+    EXPECT_TRUE(s.cmd서버이미지_불러오기()->isEnabled());
+
+    // The demo shop serves a picture for all but four items, and the logo.
+    const QStringList files = QDir(gs().menuImageFolder).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), total - 4);
+    EXPECT_TRUE(files.contains(QStringLiteral("logo.png")));
+    EXPECT_TRUE(files.contains(QStringLiteral("101.png")));
+    const QString counts = QStringLiteral("저장 ") + QString::number(total - 4)
+        + QStringLiteral("개 · 실패 0개 · 서버에 없음 4개");
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(counts)) << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(s.lblDownloadResult()->text().contains(counts));
+
+    s.close();
+    EXPECT_FALSE(s.isVisible());
+    menuCatalogue().clear();
+}
