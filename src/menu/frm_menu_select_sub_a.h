@@ -54,6 +54,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void done(int result) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -71,6 +72,7 @@ private:
     QPixmap m_background;
     bool m_activated = false;
     bool m_closing = false;
+    QString m_countdownShown = QStringLiteral("30초");
 
     QLabel* 메뉴사진 = nullptr;
     QLabel* 메뉴이름 = nullptr;
