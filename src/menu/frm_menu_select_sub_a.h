@@ -67,8 +67,8 @@ private:
     menu::SingleMenu m_model;
     menu::IdleDeadline m_Deadline;
     menu::HoldRepeat m_hold;
-    QTimer Timer3;
-    QTimer AutoIncrement;
+    QTimer Timer3{this};
+    QTimer AutoIncrement{this};
     QPixmap m_background;
     bool m_activated = false;
     bool m_closing = false;

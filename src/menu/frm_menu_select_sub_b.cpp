@@ -24,22 +24,11 @@ using menu::OptionMenu;
 namespace {
 const QString kModule = QStringLiteral("frmMenuSelectSubB");
 constexpr int kRowLeft = 6;
-constexpr int kRowWidth = 160;
-constexpr int kPriceLeft = 168;
-constexpr int kPriceWidth = 56;
+constexpr int kRowWidth = 154;
+constexpr int kPriceLeft = 160;
+constexpr int kPriceWidth = 64;
 constexpr int kRowHeight = 36;
 
-QWidget* WhitePanel(QWidget* parent, const QString& objectName, const QRect& geometry)
-{
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(objectName);
-    panel->setGeometry(geometry);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(palette);
-    return panel;
-}
 }  // namespace
 
 frmMenuSelectSubB::frmMenuSelectSubB(QString& pageCart, QWidget* page)
@@ -78,15 +67,15 @@ void frmMenuSelectSubB::buildWidgets()
     메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {73, 176, 657, 72}, LabelFont(16), kInk,
                          Qt::AlignLeft | Qt::AlignVCenter, true);
 
-    picBack = WhitePanel(this, QStringLiteral("picBack"), kBackArea);
+    picBack = MakeWhitePanel(this, QStringLiteral("picBack"), kBackArea);
     for (int j = 0; j < kOptionGroups; ++j) {
-        picList[j] = WhitePanel(picBack, QStringLiteral("picList_%1").arg(j),
-                                {OptionMenu::PanelLeft(j, 0), 0, OptionMenu::kPanelWidth, kBackArea.height()});
-        if (j % 3 != 0) {
-            auto* rule = new QFrame(picList[j]);
-            rule->setGeometry(0, 12, 1, kBackArea.height() - 24);
-            rule->setStyleSheet(QStringLiteral("background: rgb(226,224,218);"));
-        }
+        picList[j] = MakeWhitePanel(picBack, QStringLiteral("picList_%1").arg(j),
+                                    {OptionMenu::PanelLeft(j, 0), 0, OptionMenu::kPanelWidth, kBackArea.height()});
+        // A rule between neighbouring groups, shown with the group.
+        m_rules[j] = new QFrame(picList[j]);
+        m_rules[j]->setGeometry(0, 12, 1, kBackArea.height() - 24);
+        m_rules[j]->setStyleSheet(QStringLiteral("background: rgb(226,224,218); border: none;"));
+        m_rules[j]->hide();
         AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), {10, 6, 212, 44},
                                      KeyFont(17), kNavy, Qt::AlignLeft | Qt::AlignVCenter, true);
         AddMenu_Title[j]->hide();
@@ -99,7 +88,8 @@ void frmMenuSelectSubB::buildWidgets()
         ->setText(QStringLiteral("옵션 그룹"));
     lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15), kInk,
                             Qt::AlignCenter);
-    lbl선택갯수->setStyleSheet(QStringLiteral("background: rgb(255,213,0); border-radius: 14px;"));
+    lbl선택갯수->setStyleSheet(
+        QStringLiteral("background: rgb(255,213,0); color: %1; border-radius: 14px;").arg(kInk.name()));
 
     const QColor pageKey(231, 231, 231);
     CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {276, 568, 104, 44},
@@ -210,6 +200,7 @@ void frmMenuSelectSubB::Disp_AddMenu(int j)
     AddMenu_Price[j].clear();
 
     const menu::OptionGroup* group = m_model.group(j);
+    m_rules[j]->setVisible(group && j % 3 != 0);
     if (!group) {
         AddMenu_Title[j]->hide();
         return;

@@ -78,8 +78,8 @@ private:
     menu::OptionMenu m_model;
     menu::IdleDeadline m_Deadline;
     menu::HoldRepeat m_hold;
-    QTimer Timer3;
-    QTimer AutoIncrement;
+    QTimer Timer3{this};
+    QTimer AutoIncrement{this};
     QPixmap m_background;
     bool m_activated = false;
     bool m_closing = false;
@@ -94,6 +94,7 @@ private:
     QWidget* picBack = nullptr;
     std::array<QWidget*, kOptionGroups> picList{};
     std::array<QLabel*, kOptionGroups> AddMenu_Title{};
+    std::array<QWidget*, kOptionGroups> m_rules{};
     // Rows of group j: single-choice rows (AddMenu_Option j) or check boxes (AddMenu_Check j).
     std::array<std::vector<OptionRow*>, kOptionGroups> m_rows;
     std::array<std::vector<PricePanel*>, kOptionGroups> AddMenu_Price;

@@ -31,9 +31,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geome
     label->setAlignment(alignment);
     label->setWordWrap(wrap);
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    // Its own style sheet: whatever the page behind sets for its widgets never reaches the dialog.
+    label->setStyleSheet(QStringLiteral("background: transparent; color: %1;").arg(colour.name()));
     return label;
 }
 
@@ -55,6 +54,16 @@ CaptionKey* MakeQuantityKey(QWidget* parent, int index, const QRect& geometry)
     return MakeKey(parent, QStringLiteral("SetNum_Add_%1").arg(index),
                    index == 0 ? QStringLiteral("-") : QStringLiteral("+"), geometry, KeyFont(28), QColor(206, 206, 206),
                    QColor(128, 128, 128), kInk);
+}
+
+QWidget* MakeWhitePanel(QWidget* parent, const QString& objectName, const QRect& geometry)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(objectName);
+    panel->setGeometry(geometry);
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral("QWidget#%1 { background: white; }").arg(objectName));
+    return panel;
 }
 
 void PaintBackground(QPainter& p, const QWidget* dialog, const QPixmap& skin)

@@ -28,6 +28,8 @@ QPixmap SkinPicture(const QString& name);
 
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
                   const QColor& colour, Qt::Alignment alignment, bool wrap = false);
+// A plain white panel.
+QWidget* MakeWhitePanel(QWidget* parent, const QString& objectName, const QRect& geometry);
 // A key with its caption as accessible name; rest and pressed colours, text colour.
 CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
                     const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text);
