@@ -139,18 +139,39 @@ bool OrderList::touchReleased(int y)
     return scroll(TouchDirection(m_top, y, m_viewHeight));
 }
 
+RowPlace* OrderList::rowOf(int row)
+{
+    for (RowPlace& place : m_layout.rows)
+        if (place.line == row)
+            return &place;
+    return nullptr;
+}
+
 bool OrderList::stepQuantity(QString& cart, int row, int step)
+{
+    RowPlace* place = rowOf(row);
+    if (!place)
+        return false;
+    const int quantity = ParseLong(place->quantity);
+    const int next = cart::StepQuantity(quantity, step);
+    if (next == quantity)
+        return false;
+    place->quantity = QString::number(next);
+    // A line that cannot be rewritten stays as it was; the list is drawn again all the same.
+    ReGen_Order(cart, row);
+    draw(cart);
+    return true;
+}
+
+bool OrderList::ReGen_Order(QString& cart, int row) const
 {
     for (const RowPlace& place : m_layout.rows) {
         if (place.line != row)
             continue;
-        const int quantity = ParseLong(place.quantity);
-        const int next = cart::StepQuantity(quantity, step);
-        if (next == quantity)
+        const auto regenerated = cart::RegenLine(cart, row, place.quantity, place.unitPrice);
+        if (!regenerated)
             return false;
-        if (const auto regenerated = cart::RegenLine(cart, row, QString::number(next), place.unitPrice))
-            cart = *regenerated;
-        draw(cart);
+        cart = *regenerated;
         return true;
     }
     return false;

@@ -93,14 +93,19 @@ public:
     // A touch released on the list at list height y; true when the top moved.
     bool touchReleased(int y);
 
-    // "-" (step -1) or "+" (step +1) of a row: ReGen_Order of its line with the new quantity, then
-    // Draw_Order. False at the limits 1 and 99, where nothing changes.
+    // "-" (step -1) or "+" (step +1) of a row: the row's quantity, ReGen_Order, then Draw_Order.
+    // False at the limits 1 and 99, where nothing changes.
     bool stepQuantity(QString& cart, int row, int step);
+    // The row's line of the cart rewritten from the row's quantity and unit price, its option parts
+    // kept; false (cart unchanged) when the row or its line cannot be read.
+    bool ReGen_Order(QString& cart, int row) const;
     // "x" of a row: the line leaves the cart, the list is drawn again and, when it has become
     // shorter than the viewport, goes back to its top.
     void deleteLine(QString& cart, int row);
 
 private:
+    RowPlace* rowOf(int row);
+
     TextMeasure m_measure;
     int m_listWidth;
     int m_viewHeight;
