@@ -63,25 +63,6 @@ TEST(OrderAnswer, SuccessIsLookedForBeforeAlready)
             << QString::fromUtf16(c.answer).toStdString();
 }
 
-TEST_F(ServiceTest, SettingsRequestIsTracedAndItsAnswerRead)
-{
-    shop.setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
-                      {QStringLiteral("count"), QStringLiteral("3분")},
-                      {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
-                      {QStringLiteral("TakeOutCarText"), QStringLiteral("차량!줄바꿈!번호")}});
-    const ReceptionSettings s = service.loadSettings();
-    EXPECT_EQ(s.waiting.teams.value_or(QString()), QStringLiteral("3"));
-    EXPECT_EQ(s.TOWhereYN, QStringLiteral("Y"));
-    EXPECT_EQ(s.TakeOutCarText, QStringLiteral("차량\r\n번호"));
-    const QStringList http = logEntries(QStringLiteral("_WinHttp"));
-    ASSERT_EQ(http.size(), 2);
-    EXPECT_EQ(http[0],
-              RedactPasswords(QStringLiteral("Load_Setting() ... ") + shop.httpBase()
-                              + QStringLiteral("/program/TOLoadProgram.php?ID=demo&PassWord=demo1234")));
-    EXPECT_TRUE(http[1].startsWith(QStringLiteral("Load_Setting() ... ResponseStr:\r\n")));
-    EXPECT_TRUE(http[1].contains(QStringLiteral("count[3분]count")));
-}
-
 TEST_F(ServiceTest, UnchangedPollAnswerCostsOneShortLine)
 {
     shop.setSettings(
