@@ -207,6 +207,7 @@ void frmMain::buildOrderRows()
         borderColours.setColor(QPalette::WindowText, QColor(128, 128, 255));
         row.border->setPalette(borderColours);
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26), kInk);
+        row.quantity->setWordWrap(false);  // a number: no text layout on every paint
         row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
                          stepRest, stepPressed);
         row.add = rowKey(row.frame, QStringLiteral("SetNum_Add") + index, QStringLiteral("+"), QRect(94, 0, 45, 39),
