@@ -1,8 +1,13 @@
 #pragma once
-// The reception screen that customers use: dining choice, phone and car number, payment type,
-// submission and the completion panel. The rules live in reception_rules.h; this class only shows them.
-#include "reception/reception_rules.h"
+// The reception screen that customers use: dining choice, phone and car number, payment type, the
+// order list, the submission and the completion panel. The customer's path, the exchanges with the
+// web service and the order list's layout live in widget-free classes; this screen only shows them.
+#include "reception/customer_path.h"
+#include "reception/keys.h"
+#include "reception/order_list.h"
+#include "reception/reception_service.h"
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -17,8 +22,7 @@ namespace sumbrel {
 class CaptionKey;
 
 namespace reception {
-// The previous poll's whole answer; lives as long as the process.
-QString& lastWaitAnswer();
+class OrderListSurface;
 }
 
 class frmMain : public QWidget {
@@ -41,40 +45,49 @@ public:
     bool TOLoad();
     bool Save_Input();
     void reset();  // Init_Form, then Load_Setting
+    bool Draw_Order();
+    void ScrollOrderList(reception::ScrollDirection direction);
 
-    // Event handlers, public so that a caller can drive the flow by index.
-    void CMD_Click(int index);
-    void CMD2_Click(int index);
-    void CMD3_Click(int index);
-    void CMD2_DblClick(int index);
-    void CMD3_DblClick(int index);
+    // Event handlers, public so that a caller can drive the flow by key.
+    void CMD_Click(reception::Cmd key);
+    void CMD2_Click(reception::Cmd2 key);
+    void CMD3_Click(reception::Cmd3 key);
+    void CMD2_DblClick(reception::Cmd2 key);
+    void CMD3_DblClick(reception::Cmd3 key);
+    void SetNum_Sub_Click(int row);
+    void SetNum_Add_Click(int row);
+    void Set_Delete_Click(int row);
+    void picList_MouseUp(int y);
     void lblConfig_Click();
     void lblTerminate_Click();
     void Timer_Closer_Timer();
     void Timer_Refresh_Timer();
 
     // State.
-    int currentPanel() const { return m_currentPanel; }
-    QString diningChoice() const { return m_diningChoice; }
-    QString payType() const { return m_payType; }
-    int closeCountdown() const { return m_closeCountdown; }
-    QString TakeOutPCText() const { return m_settings.TakeOutPCText; }
-    QString TOWhereYN() const { return m_settings.TOWhereYN; }
-    QString TakeOutCarYN() const { return m_settings.TakeOutCarYN; }
-    QString TakeOutCarText() const { return m_settings.TakeOutCarText; }
-    QString TOPayTypeS() const { return m_settings.TOPayTypeS; }
+    const reception::CustomerPath& path() const { return m_path; }
+    reception::ReceptionService& service() { return m_service; }
+    const reception::OrderList& orderList() const { return m_orderList; }
+    int currentPanel() const { return m_path.currentPanel(); }
+    QString diningChoice() const { return m_path.diningChoice(); }
+    QString payType() const { return m_path.payType(); }
+    int closeCountdown() const { return m_path.closeCountdown(); }
+    QString TakeOutPCText() const { return m_path.settings().TakeOutPCText; }
+    QString TOWhereYN() const { return m_path.settings().TOWhereYN; }
+    QString TakeOutCarYN() const { return m_path.settings().TakeOutCarYN; }
+    QString TakeOutCarText() const { return m_path.settings().TakeOutCarText; }
+    QString TOPayTypeS() const { return m_path.settings().TOPayTypeS; }
 
     // Widgets.
-    CaptionKey* CMD(int index) const;
-    CaptionKey* CMD2(int index) const;
-    CaptionKey* CMD3(int index) const;
-    QLabel* lblPhone(int index) const { return m_lblPhone.at(index); }
+    CaptionKey* CMD(reception::Cmd key) const { return m_cmd.at(size_t(key)); }
+    CaptionKey* CMD2(reception::Cmd2 key) const { return m_cmd2.at(size_t(key)); }
+    CaptionKey* CMD3(reception::Cmd3 key) const { return m_cmd3.at(size_t(key)); }
+    QLabel* lblPhone(int index) const { return m_lblPhone.at(size_t(index)); }
     QLabel* lblPhoneA() const { return m_lblPhoneA; }
-    QLabel* lblCarNumber(int index) const { return m_lblCarNumber.at(index); }
+    QLabel* lblCarNumber(int index) const { return m_lblCarNumber.at(size_t(index)); }
     QLabel* lblCarNumberA() const { return m_lblCarNumberA; }
     QLabel* lblDriveThruText() const { return m_lblDriveThruText; }
-    QLabel* lbl현재대기팀수(int index) const { return m_lblWaitTeams.at(index); }
-    QLabel* lbl예상대기시간(int index) const { return m_lblWaitTime.at(index); }
+    QLabel* lbl현재대기팀수(int index) const { return m_lblWaitTeams.at(size_t(index)); }
+    QLabel* lbl예상대기시간(int index) const { return m_lblWaitTime.at(size_t(index)); }
     QLabel* lblWaitTitle() const { return m_lblWaitTitle; }
     QLabel* lblWaitSCM() const { return m_lblWaitSCM; }
     QLabel* lblCount() const { return m_lblCount; }
@@ -82,9 +95,16 @@ public:
     QLabel* lbl주문금액() const { return m_lblTotal; }
     CaptionKey* lblConfig() const { return m_lblConfig; }
     CaptionKey* lblTerminate() const { return m_lblTerminate; }
-    QFrame* picFrame(int index) const { return m_picFrame.at(index); }
+    QFrame* picFrame(int index) const { return m_picFrame.at(size_t(index)); }
     QFrame* picFrame4() const { return m_picFrame4; }
     QFrame* picFrameMenu() const { return m_picFrameMenu; }
+    QFrame* picBack() const { return m_picBack; }
+    QWidget* picList() const;
+    QFrame* SetNum_Frame(int row) const { return m_rows.at(size_t(row)).frame; }
+    CaptionKey* SetNum_Sub(int row) const { return m_rows.at(size_t(row)).sub; }
+    QLabel* SetNum(int row) const { return m_rows.at(size_t(row)).quantity; }
+    CaptionKey* SetNum_Add(int row) const { return m_rows.at(size_t(row)).add; }
+    CaptionKey* Set_Delete(int row) const { return m_rows.at(size_t(row)).remove; }
     QTimer* Timer_Closer() const { return m_timerCloser; }
     QTimer* Timer_Refresh() const { return m_timerRefresh; }
 
@@ -97,42 +117,57 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    struct OrderRow {
+        QFrame* frame = nullptr;
+        CaptionKey* sub = nullptr;
+        QLabel* quantity = nullptr;
+        QFrame* border = nullptr;
+        CaptionKey* add = nullptr;
+        CaptionKey* remove = nullptr;
+    };
+
     void Form_Load();
+    // Building, by panel.
+    void buildPanels();
     void buildStartPanel();
     void buildPhonePanel();
     void buildCarPanel();
     void buildPaymentPanel();
     void buildCompletionPanel();
     void buildMenuPanel();
+    void buildOrderRows();
     void buildWaitingStatus();
+    void buildKeypad(reception::KeyGroup group, QWidget* panel);
     CaptionKey* makeKey(reception::KeyGroup group, int index, const QString& caption, QWidget* parent,
                         const QRect& geometry);
     void wireKey(CaptionKey* key, reception::KeyGroup group, int index);
-    void switchPanel(int panel);
-    void submission();
-    void redrawPhone();
+
+    // Showing the model.
+    void act(const reception::Reaction& reaction, reception::KeyGroup group);
+    void switchPanel(int from, int to);
+    void showNumbers();
+    void showWaiting();
+    void showOrderList();
     void setNextKeys();
-    void openMenu();
-    void Draw_Order();
+    void submission();
     void firstActivation();
 
-    int m_currentPanel = 0;
-    QString m_diningChoice = QStringLiteral("포장");
-    QString m_payType = QStringLiteral("0");
-    int m_closeCountdown = 0;
-    reception::ReceptionSettings m_settings;
+    reception::CustomerPath m_path;
+    reception::ReceptionService m_service;
+    reception::OrderList m_orderList;
+    reception::WaitingTexts m_waiting;
     bool m_activated = false;
-    bool m_submitting = false;
-    QPixmap* m_background = nullptr;
+    QPixmap m_background;
 
-    std::array<CaptionKey*, 8> m_cmd{};
-    std::array<CaptionKey*, 14> m_cmd2{};
-    std::array<CaptionKey*, 15> m_cmd3{};
+    std::array<CaptionKey*, reception::kCmdCount> m_cmd{};
+    std::array<CaptionKey*, reception::kCmd2Count> m_cmd2{};
+    std::array<CaptionKey*, reception::kCmd3Count> m_cmd3{};
     std::array<QLabel*, 3> m_lblPhone{};
     std::array<QLabel*, 2> m_lblCarNumber{};
     std::array<QLabel*, 2> m_lblWaitTeams{};
     std::array<QLabel*, 2> m_lblWaitTime{};
     std::array<QFrame*, 5> m_picFrame{};
+    std::array<OrderRow, reception::kRowPanels> m_rows{};
     QLabel* m_lblPhoneA = nullptr;
     QLabel* m_lblCarNumberA = nullptr;
     QLabel* m_lblDriveThruText = nullptr;
@@ -147,6 +182,7 @@ private:
     QFrame* m_picFrame4 = nullptr;
     QFrame* m_picFrameMenu = nullptr;
     QFrame* m_picBack = nullptr;
+    reception::OrderListSurface* m_picList = nullptr;
     QTimer* m_timerCloser = nullptr;
     QTimer* m_timerRefresh = nullptr;
 };

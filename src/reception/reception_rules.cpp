@@ -108,7 +108,8 @@ DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN)
 
 KeyLook LookOf(KeyGroup group, int index)
 {
-    const bool plain = group == KeyGroup::CMD ? index < 5 : index < 11;
+    // The dining and close keys, the digits and delete are plain; the keys that move on are accented.
+    const bool plain = group == KeyGroup::CMD ? index < int(Cmd::Cash) : index < int(Cmd2::Next);
     return plain ? KeyLook::Plain : KeyLook::Accent;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The reception screen's rules that need no widget: number entry, masking, the customer's path,
 // the settings answer and the key placement.
+#include "reception/keys.h"
+
 #include <QPoint>
 #include <QString>
 #include <QStringView>
@@ -39,6 +41,17 @@ NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS)
 inline const QString kNextCaption = QStringLiteral("다음");
 inline const QString kSubmitCaption = QStringLiteral("접수");
 
+// The completion panel's texts: as Load_Setting sets them, and as a refusal replaces them.
+inline const QString kCompletedTitle = QStringLiteral("접수 완료");
+inline const QString kThanksMessage = QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~");
+inline const QString kRefusedTitle = QStringLiteral("접수 실패");
+inline const QString kRefusedMessage = QStringLiteral("이미 신청된 번호입니다.");
+
+// The warnings of the entry panels.
+inline const QString kNotMobileWarning = QStringLiteral("휴대폰 번호가 아닙니다!");
+inline const QString kCarDigitsWarning = QStringLiteral("4자리를 입력하세요!");
+inline const QString kNoMenuWarning = QStringLiteral("메뉴를 선택하세요!");
+
 // Where "다음" of the phone panel leads: the car panel when car numbers are asked, else the payment
 // panel (no car number to type when the shop asks for none).
 int PanelAfterPhone(const QString& takeOutCarYN, const QString& toPayTypeS);
@@ -58,6 +71,20 @@ struct WaitingStatus {
 };
 WaitingStatus ParseWaitingStatus(QStringView answer);
 
+// What the waiting labels show (index 1 copies index 0): a field missing from an answer leaves
+// its text as it was.
+struct WaitingTexts {
+    QString teams;
+    QString time;
+    void apply(const WaitingStatus& status)
+    {
+        if (status.teams)
+            teams = *status.teams;
+        if (status.time)
+            time = *status.time;
+    }
+};
+
 struct ReceptionSettings {
     WaitingStatus waiting;
     QString TakeOutPCText;
@@ -76,8 +103,7 @@ struct DiningKeyPlacement {
 };
 DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
 
-// Key groups of the screen, and which of the two press looks a key has (the screen owns the colours).
-enum class KeyGroup { CMD, CMD2, CMD3 };
+// Which of the two press looks a key has (the screen owns the colours).
 enum class KeyLook { Plain, Accent };
 KeyLook LookOf(KeyGroup group, int index);
 // The general-log line for a click on a disabled key.

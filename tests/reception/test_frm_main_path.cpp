@@ -29,13 +29,13 @@ TEST_F(ReceptionTest, StartStateAfterLoad)
     EXPECT_EQ(s.picFrame(4)->geometry(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(s.picFrame4()->geometry(), QRect(200, 70, 624, 618));
     EXPECT_EQ(s.picFrameMenu()->geometry(), QRect(5, 5, 469, 758));
-    EXPECT_EQ(s.CMD2(1)->geometry(), QRect(25, 280, 165, 115));
-    EXPECT_EQ(s.CMD2(0)->geometry(), QRect(190, 625, 165, 115));
-    EXPECT_EQ(s.CMD3(11)->geometry(), QRect(355, 625, 165, 115));
-    EXPECT_EQ(s.CMD(4)->geometry(), QRect(464, 1, 80, 60));
-    EXPECT_EQ(s.CMD2(13)->geometry(), QRect(340, 535, 130, 70));
+    EXPECT_EQ(s.CMD2(DigitKey<Cmd2>(1))->geometry(), QRect(25, 280, 165, 115));
+    EXPECT_EQ(s.CMD2(DigitKey<Cmd2>(0))->geometry(), QRect(190, 625, 165, 115));
+    EXPECT_EQ(s.CMD3(Cmd3::Next)->geometry(), QRect(355, 625, 165, 115));
+    EXPECT_EQ(s.CMD(Cmd::ClosePayment)->geometry(), QRect(464, 1, 80, 60));
+    EXPECT_EQ(s.CMD2(Cmd2::MenuSelect)->geometry(), QRect(340, 535, 130, 70));
     EXPECT_EQ(s.lblConfig()->cursor().pixmap().cacheKey(), s.lblTerminate()->cursor().pixmap().cacheKey());
-    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), s.CMD2(11));
+    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), s.CMD2(Cmd2::Next));
     EXPECT_NE(s.findChild<QLabel*>(QStringLiteral("lbl현재대기팀수_0")), nullptr);
 }
 
@@ -54,12 +54,12 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
         frmMain& s = open({{QStringLiteral("TOWhereYN"), c.where}});
         SCOPED_TRACE(c.where.toStdString());
         EXPECT_EQ(s.TOWhereYN(), c.where);
-        EXPECT_EQ(Shown(s.CMD(0)), c.eatIn);
+        EXPECT_EQ(Shown(s.CMD(Cmd::EatIn)), c.eatIn);
         if (c.eatIn) {
-            EXPECT_EQ(s.CMD(0)->pos(), QPoint(70, 205));
+            EXPECT_EQ(s.CMD(Cmd::EatIn)->pos(), QPoint(70, 205));
         }
-        EXPECT_TRUE(Shown(s.CMD(1)));
-        EXPECT_EQ(s.CMD(1)->pos(), QPoint(70, c.takeoutTop));
+        EXPECT_TRUE(Shown(s.CMD(Cmd::Takeout)));
+        EXPECT_EQ(s.CMD(Cmd::Takeout)->pos(), QPoint(70, c.takeoutTop));
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(ReceptionTest, MenuNotConfirmedLeavesTheStartPanel)
 {
     confirmMenu = false;
     frmMain& s = open();
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     EXPECT_EQ(menuOpened, 1);
     EXPECT_EQ(s.currentPanel(), 0);
     EXPECT_FALSE(Shown(s.picFrameMenu()));
@@ -77,13 +77,13 @@ TEST_F(ReceptionTest, MenuNotConfirmedLeavesTheStartPanel)
 TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     ASSERT_EQ(s.currentPanel(), 1);
     EXPECT_TRUE(Shown(s.picFrameMenu()));
-    EXPECT_EQ(s.CMD2(11)->caption(), QStringLiteral("접수"));
-    EXPECT_EQ(s.CMD3(11)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("12345678"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     EXPECT_EQ(s.currentPanel(), 4);
     EXPECT_TRUE(Shown(s.picFrame(4)));
     EXPECT_TRUE(Shown(s.picFrame(1))) << "the used panel stays under the completion panel";
@@ -102,29 +102,29 @@ TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    s.CMD(0)->touch();
+    s.CMD(Cmd::EatIn)->touch();
     ASSERT_EQ(s.currentPanel(), 1);
     EXPECT_EQ(s.diningChoice(), QStringLiteral("매장식사"));
-    EXPECT_EQ(s.CMD2(11)->caption(), QStringLiteral("다음"));
-    EXPECT_EQ(s.CMD3(11)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("다음"));
+    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("98765432"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 2);
     EXPECT_EQ(caption(s.lblPhone(1)), QStringLiteral("010-9**6-5432"));
     typeCar(QStringLiteral("12"));
-    s.CMD3(12)->touch();  // 번호변경
+    s.CMD3(Cmd3::NumberChange)->touch();  // 번호변경
     EXPECT_EQ(s.currentPanel(), 1);
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 2);
     EXPECT_EQ(caption(s.lblCarNumber(0)), QStringLiteral("12"));
     typeCar(QStringLiteral("3"));
-    s.CMD3(11)->touch();
+    s.CMD3(Cmd3::Next)->touch();
     EXPECT_EQ(s.currentPanel(), 2);
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
-    EXPECT_EQ(dialogs.messages.value(0).icon, MessageIcon::Warning);
+    EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
+    EXPECT_EQ(dialogs->messages.value(0).icon, MessageIcon::Warning);
     typeCar(QStringLiteral("45"));  // the fifth digit is ignored
     EXPECT_EQ(caption(s.lblCarNumber(0)), QStringLiteral("1234"));
-    s.CMD3(11)->touch();
+    s.CMD3(Cmd3::Next)->touch();
     EXPECT_EQ(s.currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
@@ -137,22 +137,22 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    s.CMD(1)->touch();
-    EXPECT_EQ(s.CMD2(11)->caption(), QStringLiteral("다음"));
-    EXPECT_EQ(s.CMD3(11)->caption(), QStringLiteral("다음"));
+    s.CMD(Cmd::Takeout)->touch();
+    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("다음"));
+    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("11112222"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     typeCar(QStringLiteral("5678"));
-    s.CMD3(11)->touch();
+    s.CMD3(Cmd3::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 3);
     EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-1**1-2222"));
     EXPECT_EQ(caption(s.lblCarNumber(1)), QStringLiteral("5678"));
-    s.CMD(7)->touch();  // 번호변경 goes back to the car panel
+    s.CMD(Cmd::NumberChange)->touch();  // 번호변경 goes back to the car panel
     EXPECT_EQ(s.currentPanel(), 2);
     EXPECT_FALSE(Shown(s.picFrame(3)));
-    s.CMD3(11)->touch();
+    s.CMD3(Cmd3::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 3);
-    s.CMD(6)->touch();  // card
+    s.CMD(Cmd::Card)->touch();  // card
     EXPECT_EQ(s.currentPanel(), 4);
     EXPECT_EQ(s.payType(), QStringLiteral("1"));
     const QJsonArray orders = shop.orders();
@@ -165,16 +165,16 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
-    s.CMD(1)->touch();
-    EXPECT_EQ(s.CMD2(11)->caption(), QStringLiteral("다음"));
+    s.CMD(Cmd::Takeout)->touch();
+    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("55556666"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 3);
     EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-5**5-6666"));
-    s.CMD(7)->touch();
+    s.CMD(Cmd::NumberChange)->touch();
     EXPECT_EQ(s.currentPanel(), 1);
-    s.CMD2(11)->touch();
-    s.CMD(5)->touch();  // cash
+    s.CMD2(Cmd2::Next)->touch();
+    s.CMD(Cmd::Cash)->touch();  // cash
     EXPECT_EQ(s.currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
@@ -185,15 +185,15 @@ TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    const int closeKeys[] = {2, 3, 4};
+    const Cmd closeKeys[] = {Cmd::ClosePhone, Cmd::CloseCar, Cmd::ClosePayment};
     for (int panel = 1; panel <= 3; ++panel) {
-        s.CMD(1)->touch();
+        s.CMD(Cmd::Takeout)->touch();
         typePhone(QStringLiteral("12345678"));
         if (panel >= 2)
-            s.CMD2(11)->touch();
+            s.CMD2(Cmd2::Next)->touch();
         if (panel == 3) {
             typeCar(QStringLiteral("1234"));
-            s.CMD3(11)->touch();
+            s.CMD3(Cmd3::Next)->touch();
         }
         ASSERT_EQ(s.currentPanel(), panel);
         s.CMD(closeKeys[panel - 1])->touch();
@@ -207,93 +207,36 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
     EXPECT_TRUE(shop.orders().isEmpty());
 }
 
-TEST_F(ReceptionTest, PhoneKeysMaskTheDisplayAndKeepTheDigits)
-{
-    frmMain& s = open();
-    s.CMD(1)->touch();
-    for (int i = 0; i < 3; ++i)
-        s.CMD2(10)->touch();
-    EXPECT_EQ(phoneTag(), QString());
-    EXPECT_EQ(caption(s.lblPhone(0)), QString());
-    EXPECT_TRUE(Shown(s.lblPhoneA()));
-    s.CMD2(10)->touch();  // nothing left to delete
-    EXPECT_EQ(phoneTag(), QString());
-    const QString digits = QStringLiteral("010123456789");
-    const QStringList shown = {QStringLiteral("0"),
-                               QStringLiteral("01"),
-                               QStringLiteral("010"),
-                               QStringLiteral("010-1"),
-                               QStringLiteral("010-1*"),
-                               QStringLiteral("010-1**"),
-                               QStringLiteral("010-1**4"),
-                               QStringLiteral("010-1**4-5"),
-                               QStringLiteral("010-1**4-56"),
-                               QStringLiteral("010-1**4-567"),
-                               QStringLiteral("010-1**4-5678"),
-                               QStringLiteral("010-1**4-5678")};
-    for (int i = 0; i < digits.size(); ++i) {
-        s.CMD2(digits.at(i).digitValue())->touch();
-        EXPECT_EQ(caption(s.lblPhone(0)), shown[i]) << i + 1 << " digits";
-        EXPECT_FALSE(Shown(s.lblPhoneA()));
-    }
-    EXPECT_EQ(phoneTag(), QStringLiteral("01012345678"));
-    for (int i = 0; i < 8; ++i)
-        s.CMD2(10)->touch();
-    EXPECT_EQ(caption(s.lblPhone(0)), QStringLiteral("010"));
-}
-
-TEST_F(ReceptionTest, PhoneCheckRefusesNonMobileNumbers)
-{
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    s.CMD(1)->touch();
-    typePhone(QStringLiteral("123456"));  // 9 digits
-    s.CMD2(11)->touch();
-    EXPECT_EQ(s.currentPanel(), 1);
-    enterPhone(QStringLiteral("0212345678"));
-    s.CMD2(11)->touch();
-    EXPECT_EQ(s.currentPanel(), 1);
-    ASSERT_EQ(dialogs.messages.size(), 2);
-    for (const ShownMessage& m : dialogs.messages) {
-        EXPECT_EQ(m.text, QStringLiteral("휴대폰 번호가 아닙니다!"));
-        EXPECT_EQ(m.icon, MessageIcon::Warning);
-    }
-    EXPECT_EQ(phoneTag(), QStringLiteral("0212345678")) << "the digits stay for correction";
-    enterPhone(QStringLiteral("0101234567"));  // 10 digits are a mobile number
-    s.CMD2(11)->touch();
-    EXPECT_EQ(s.currentPanel(), 2);
-    EXPECT_EQ(dialogs.messages.size(), 2);
-}
-
 TEST_F(ReceptionTest, DoubleTapEntersADigitTwiceButNextOnce)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    s.CMD(1)->touch();
-    s.CMD2(7)->doubleTouch();
+    s.CMD(Cmd::Takeout)->touch();
+    s.CMD2(DigitKey<Cmd2>(7))->doubleTouch();
     EXPECT_EQ(phoneTag(), QStringLiteral("01077"));
     typePhone(QStringLiteral("123456"));
-    s.CMD2(11)->doubleTouch();
+    s.CMD2(Cmd2::Next)->doubleTouch();
     EXPECT_EQ(s.currentPanel(), 2);
-    s.CMD3(3)->doubleTouch();
-    s.CMD3(10)->doubleTouch();
+    s.CMD3(DigitKey<Cmd3>(3))->doubleTouch();
+    s.CMD3(Cmd3::Delete)->doubleTouch();
     EXPECT_EQ(caption(s.lblCarNumber(0)), QString());
-    s.CMD3(12)->doubleTouch();  // 번호변경 once
+    s.CMD3(Cmd3::NumberChange)->doubleTouch();  // 번호변경 once
     EXPECT_EQ(s.currentPanel(), 1);
 }
 
 TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 2);
     cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
     confirmMenu = false;
     s.openMenuPage = [this] { gs().selectedOrder = cart; };  // edited, not confirmed
-    s.CMD2(13)->touch();
+    s.CMD2(Cmd2::MenuSelect)->touch();
     EXPECT_EQ(s.currentPanel(), 2);
     typeCar(QStringLiteral("4321"));
-    s.CMD3(11)->touch();
+    s.CMD3(Cmd3::Next)->touch();
     ASSERT_EQ(shop.orders().size(), 1);
     EXPECT_TRUE(shop.orders()[0][QStringLiteral("menu")].toString().contains(QStringLiteral("라떼 ( x1 )")));
 }

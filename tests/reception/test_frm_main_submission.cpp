@@ -1,4 +1,5 @@
 // The submission: completion panel, countdown, refusal, failure and the dimmed backdrop.
+#include "menu/order_text.h"
 #include "reception/reception_fixture.h"
 
 #include <QTest>
@@ -14,11 +15,11 @@ class SubmissionTest : public ReceptionTest {
 public:
     void toPaymentPanel(const QString& phone, const QString& car)
     {
-        screen->CMD(1)->touch();
+        screen->CMD(Cmd::Takeout)->touch();
         enterPhone(phone);
-        screen->CMD2(11)->touch();
+        screen->CMD2(Cmd2::Next)->touch();
         typeCar(car);
-        screen->CMD3(11)->touch();
+        screen->CMD3(Cmd3::Next)->touch();
     }
 };
 
@@ -26,11 +27,11 @@ TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     toPaymentPanel(QStringLiteral("01012345678"), QStringLiteral("1234"));
-    s.CMD(5)->touch();
+    s.CMD(Cmd::Cash)->touch();
     ASSERT_EQ(s.currentPanel(), 4);
     EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
     EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
-    EXPECT_TRUE(s.CMD3(14)->isKeyEnabled());
+    EXPECT_TRUE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
     EXPECT_TRUE(s.Timer_Closer()->isActive());
     EXPECT_EQ(s.Timer_Closer()->interval(), scaledMs(1000));
     s.Timer_Closer()->stop();  // ticks by hand from here: exact counts
@@ -52,20 +53,20 @@ TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
 TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 4);
     QTRY_COMPARE_WITH_TIMEOUT(s.currentPanel(), 0, 5000);
     EXPECT_FALSE(s.Timer_Closer()->isActive());
 
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("87654321"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 4);
     s.Timer_Closer()->stop();
     s.Timer_Closer_Timer();
-    s.CMD3(14)->touch();  // 확인
+    s.CMD3(Cmd3::Confirm)->touch();  // 확인
     EXPECT_EQ(s.currentPanel(), 0);
     EXPECT_FALSE(s.Timer_Closer()->isActive());
     EXPECT_EQ(shop.orders().size(), 2);
@@ -78,7 +79,7 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         toPaymentPanel(QStringLiteral("01033334444"), QStringLiteral("9876"));
         ASSERT_EQ(s.currentPanel(), 3);
         shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
-        s.CMD(6)->touch();
+        s.CMD(Cmd::Card)->touch();
         EXPECT_EQ(s.currentPanel(), 3);
         EXPECT_FALSE(s.picFrame(4)->isVisibleTo(&s));
         EXPECT_TRUE(s.picFrame(3)->isVisibleTo(&s));
@@ -86,16 +87,16 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-3**3-4444"));
         EXPECT_EQ(caption(s.lblCarNumber(1)), QStringLiteral("9876"));
         EXPECT_EQ(gs().selectedOrder, kCart);
-        EXPECT_TRUE(dialogs.messages.isEmpty());
-        EXPECT_FALSE(s.CMD3(14)->isKeyEnabled());
+        EXPECT_TRUE(dialogs->messages.isEmpty());
+        EXPECT_FALSE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
         // The disabled key only leaves its line in the general log.
-        s.CMD3_Click(14);
+        s.CMD3_Click(Cmd3::Confirm);
         EXPECT_EQ(s.currentPanel(), 3);
         EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
         // The retry goes through.
-        s.CMD(6)->touch();
+        s.CMD(Cmd::Card)->touch();
         EXPECT_EQ(s.currentPanel(), 4);
-        EXPECT_TRUE(s.CMD3(14)->isKeyEnabled());
+        EXPECT_TRUE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), 1);
         EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01033334444"));
@@ -107,39 +108,50 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
 {
     const QString kinds[] = {QStringLiteral("garbage"), QStringLiteral("close"), QStringLiteral("status")};
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("24681357"));
     for (const QString& kind : kinds) {
         shop.setFault(kOrderPath, kind, 1, 500);
-        s.CMD2(11)->touch();
+        s.CMD2(Cmd2::Next)->touch();
         EXPECT_EQ(s.currentPanel(), 1) << kind.toStdString();
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
         EXPECT_TRUE(s.picFrame(1)->isVisibleTo(&s));
+        // The order stays, and so does its list.
+        EXPECT_EQ(gs().selectedOrder, kCart);
+        EXPECT_TRUE(s.picFrameMenu()->isVisibleTo(&s));
+        EXPECT_TRUE(s.SetNum_Frame(0)->isVisibleTo(&s));
     }
     EXPECT_TRUE(shop.orders().isEmpty());
+    // The service is back: the second try stores the order once.
+    s.CMD2(Cmd2::Next)->touch();
+    EXPECT_EQ(s.currentPanel(), 4);
+    const QJsonArray orders = shop.orders();
+    ASSERT_EQ(orders.size(), 1);
+    EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024681357"));
+    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(kCart));
 }
 
 TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesCompletionAgain)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     for (int customer = 0; customer < 2; ++customer) {
-        s.CMD(1)->touch();
+        s.CMD(Cmd::Takeout)->touch();
         typePhone(QStringLiteral("13572468"));
-        s.CMD2(11)->touch();
+        s.CMD2(Cmd2::Next)->touch();
         ASSERT_EQ(s.currentPanel(), 4);
         if (customer == 1) {
             EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 실패"));
             EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
             EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("이미 신청된 번호입니다."));
             EXPECT_TRUE(s.Timer_Closer()->isActive());
-            EXPECT_TRUE(s.CMD3(14)->isKeyEnabled());
+            EXPECT_TRUE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
         }
-        s.CMD3(14)->touch();
+        s.CMD3(Cmd3::Confirm)->touch();
     }
     EXPECT_EQ(shop.orders().size(), 1);
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("99990000"));
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 4);
     EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
     EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), frmMain::titleColour());
@@ -150,10 +162,10 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
 TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     shop.clearRequests();
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     QString body;
     for (const QJsonValue& r : shop.requests())
         if (r[QStringLiteral("path")].toString() == kOrderPath)
@@ -173,10 +185,10 @@ TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(1)->touch();
+    s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     const QImage before = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    s.CMD2(11)->touch();
+    s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 4);
     auto* backdrop = s.picFrame(4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
     ASSERT_NE(backdrop, nullptr);

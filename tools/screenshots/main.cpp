@@ -1,5 +1,6 @@
 // Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
-// the login screen, the start panel, the phone panel and the completion panel.
+// the login screen, the start panel, the phone panel with the order list, the car and payment
+// panels, and the completion panel as accepted and as refused for a number already registered.
 // The menu page is not part of this walk: a sample cart stands in for the customer's choice.
 #include "login/frm_login.h"
 #include "presentation/caption_key.h"
@@ -122,6 +123,9 @@ int main(int argc, char* argv[])
     for (const char* digit : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4", "CMD2_5", "CMD2_6", "CMD2_7", "CMD2_8"})
         click(reception.get(), QString::fromLatin1(digit));
     ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
+    // The customer takes a second bagel on the order list.
+    click(reception.get(), QStringLiteral("SetNum_Add_1"));
+    ok = shoot(outDir, QStringLiteral("order-list-phone.png")) && ok;
     click(reception.get(), QStringLiteral("CMD2_11"));
     ok = shoot(outDir, QStringLiteral("car.png")) && ok;
     for (const char* digit : {"CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4"})
@@ -131,5 +135,14 @@ int main(int argc, char* argv[])
     click(reception.get(), QStringLiteral("CMD_6"));
     settle(600);
     ok = shoot(outDir, QStringLiteral("completion.png")) && ok;
+
+    // The same number again, within the shop's repeat window: refused on the completion panel.
+    click(reception.get(), QStringLiteral("CMD3_14"));
+    click(reception.get(), QStringLiteral("CMD_1"));
+    for (const char* key : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4", "CMD2_5", "CMD2_6", "CMD2_7", "CMD2_8", "CMD2_11",
+                            "CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4", "CMD3_11", "CMD_6"})
+        click(reception.get(), QString::fromLatin1(key));
+    settle(600);
+    ok = shoot(outDir, QStringLiteral("completion-refused.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,191 @@
+#include "reception/customer_path.h"
+
+#include "startup/global_state.h"
+
+namespace sumbrel::reception {
+
+namespace {
+const QString kTakeout = QStringLiteral("포장");
+const QString kEatIn = QStringLiteral("매장식사");
+const QString kCash = QStringLiteral("0");
+const QString kCard = QStringLiteral("1");
+
+Reaction Just(Step step)
+{
+    Reaction reaction;
+    reaction.step = step;
+    return reaction;
+}
+
+// A step that leaves the panel as it is.
+Reaction Stay(Step step, int panel, const QString& text = QString())
+{
+    return {step, panel, panel, text};
+}
+}  // namespace
+
+void CustomerPath::start()
+{
+    m_panel = kStartPanel;
+    m_phoneDigits = QStringLiteral("010");
+    m_phoneCaption = QStringLiteral("010-");
+    m_placeholder = false;
+    m_phoneCopyDigits.clear();
+    m_phoneCopyCaption.clear();
+    m_carNumber.clear();
+    m_carCopy.clear();
+    m_diningChoice = kTakeout;
+    m_payType = kCash;
+    m_menuOpenedBy.reset();
+    m_closeCountdown = 0;
+}
+
+void CustomerPath::applySettings(const ReceptionSettings& settings)
+{
+    m_settings = settings;
+}
+
+Reaction CustomerPath::showPanel(int panel)
+{
+    const int from = m_panel;
+    m_panel = panel;
+    return {Step::ShowPanel, panel, from, QString()};
+}
+
+Reaction CustomerPath::submitOrWarn() const
+{
+    // A customer who deleted every line on the order list has nothing to send.
+    if (gs().selectedOrder.isEmpty())
+        return Stay(Step::Warn, m_panel, kNoMenuWarning);
+    return {Step::Submit, kCompletionPanel, m_panel, QString()};
+}
+
+Reaction CustomerPath::press(Cmd key)
+{
+    if (m_submitting)
+        return Just(Step::Dropped);
+    switch (key) {
+    case Cmd::EatIn:
+    case Cmd::Takeout:
+        m_menuOpenedBy = key;
+        return Just(Step::OpenMenu);
+    case Cmd::ClosePhone:
+    case Cmd::CloseCar:
+    case Cmd::ClosePayment:
+        return Just(Step::Reset);
+    case Cmd::Cash:
+    case Cmd::Card:
+        m_payType = key == Cmd::Cash ? kCash : kCard;
+        return submitOrWarn();
+    case Cmd::NumberChange:
+        return showPanel(PanelForNumberChange(m_settings.TakeOutCarYN));
+    }
+    return Just(Step::Nothing);
+}
+
+Reaction CustomerPath::press(Cmd2 key)
+{
+    if (m_submitting)
+        return Just(Step::Dropped);
+    if (const auto digit = DigitOf(key)) {
+        m_phoneDigits = AppendDigit(m_phoneDigits, *digit, kMaxPhoneDigits);
+    } else if (key == Cmd2::Delete) {
+        m_phoneDigits = DeleteLastDigit(m_phoneDigits);
+    } else if (key == Cmd2::Next) {
+        if (!IsMobileNumber(m_phoneDigits))
+            return Stay(Step::Warn, m_panel, kNotMobileWarning);
+        if (m_nextKeys.phoneKey == kSubmitCaption)
+            return submitOrWarn();
+        m_phoneCopyDigits = m_phoneDigits;
+        m_phoneCopyCaption = m_phoneCaption;
+        return showPanel(PanelAfterPhone(m_settings.TakeOutCarYN, m_settings.TOPayTypeS));
+    } else if (key == Cmd2::MenuSelect) {
+        m_menuOpenedBy.reset();
+        return Just(Step::OpenMenu);
+    } else {
+        return Just(Step::Nothing);
+    }
+    // A digit or delete: the display follows the digits.
+    m_phoneCaption = PhoneDisplay(m_phoneDigits);
+    m_placeholder = m_phoneDigits.isEmpty();
+    return Stay(Step::Numbers, m_panel);
+}
+
+Reaction CustomerPath::press(Cmd3 key)
+{
+    if (m_submitting)
+        return Just(Step::Dropped);
+    if (key == Cmd3::Confirm && !m_confirmEnabled)
+        return Just(Step::Disabled);
+    if (const auto digit = DigitOf(key)) {
+        m_carNumber = AppendDigit(m_carNumber, *digit, kCarDigits);
+        return Stay(Step::Numbers, m_panel);
+    }
+    switch (key) {
+    case Cmd3::Delete:
+        m_carNumber = DeleteLastDigit(m_carNumber);
+        return Stay(Step::Numbers, m_panel);
+    case Cmd3::Next:
+        if (!IsCompleteCarNumber(m_carNumber))
+            return Stay(Step::Warn, m_panel, kCarDigitsWarning);
+        if (m_nextKeys.carKey == kSubmitCaption)
+            return submitOrWarn();
+        m_carCopy = m_carNumber;
+        return showPanel(kPaymentPanel);
+    case Cmd3::NumberChange:
+        return showPanel(kPhonePanel);
+    case Cmd3::Confirm:
+        return Just(Step::Reset);
+    default:
+        return Just(Step::Nothing);
+    }
+}
+
+Reaction CustomerPath::menuClosed(bool confirmed)
+{
+    const std::optional<Cmd> opener = m_menuOpenedBy;
+    m_menuOpenedBy.reset();
+    if (!opener)
+        return Stay(Step::RedrawOrder, m_panel);
+    if (!confirmed)
+        return Just(Step::Nothing);
+    const int from = m_panel;
+    m_panel = kPhonePanel;
+    m_nextKeys = NextKeys(m_settings.TakeOutCarYN, m_settings.TOPayTypeS);
+    m_diningChoice = *opener == Cmd::EatIn ? kEatIn : kTakeout;
+    return {Step::OrderShown, kPhonePanel, from, QString()};
+}
+
+void CustomerPath::beginSubmission()
+{
+    m_submitting = true;
+    m_panel = kCompletionPanel;
+    m_confirmEnabled = false;
+}
+
+Reaction CustomerPath::endSubmission(bool kept)
+{
+    m_submitting = false;
+    if (kept) {
+        m_closeCountdown = kCloseSeconds;
+        m_confirmEnabled = true;
+        return Stay(Step::Countdown, kCompletionPanel, QString::number(kCloseSeconds));
+    }
+    // "확인" stays disabled until a submission succeeds.
+    return showPanel(LastEntryPanel(m_settings.TakeOutCarYN, m_settings.TOPayTypeS));
+}
+
+Reaction CustomerPath::tick()
+{
+    --m_closeCountdown;
+    if (m_closeCountdown > 0)
+        return Stay(Step::Countdown, m_panel, QString::number(m_closeCountdown));
+    return Just(Step::Reset);
+}
+
+OrderValues CustomerPath::orderValues() const
+{
+    return {m_phoneDigits, m_diningChoice, m_payType, m_carNumber};
+}
+
+}  // namespace sumbrel::reception

@@ -1,0 +1,112 @@
+#pragma once
+// The customer's path through the reception screen, without widgets: which panel is up, the numbers
+// typed so far, the dining choice and payment type, the shop settings of this customer, the running
+// submission and the close countdown. Every key goes in as a named key; what comes out is what the
+// screen must do.
+#include "reception/keys.h"
+#include "reception/reception_rules.h"
+
+#include <QString>
+#include <optional>
+
+namespace sumbrel::reception {
+
+enum class Step {
+    Nothing,  // the key changes nothing
+    Dropped,  // a submission is running: the key does not act
+    Disabled,  // the key is disabled: only its DisabledKeyLine is written
+    Numbers,  // the typed numbers changed: redraw the number displays
+    ShowPanel,  // hide panel `from`, show panel `panel` (the number displays may have changed too)
+    Warn,  // a warning box with `text`; the panel stays
+    Submit,  // run the submission
+    Reset,  // back to the start: Init_Form, then Load_Setting
+    OpenMenu,  // open the menu page modally, then report menuClosed()
+    OrderShown,  // the first confirmed menu: panel 1, the next keys, the order panel and its list
+    RedrawOrder,  // the menu page may have changed the order: redraw the list
+    Countdown,  // the close countdown shows `text`
+};
+
+struct Reaction {
+    Step step = Step::Nothing;
+    int panel = kStartPanel;
+    int from = kStartPanel;
+    QString text;
+};
+
+// The values an order carries besides the cart.
+struct OrderValues {
+    QString phone;  // the full digit string
+    QString where;  // "포장" or "매장식사"
+    QString pay;  // "0" cash, "1" card
+    QString taxi;  // the car number, empty when none was asked
+};
+
+class CustomerPath {
+public:
+    CustomerPath() { start(); }
+
+    // Init_Form's data: start panel, phone "010" shown as "010-", no car number, takeout, cash, no
+    // countdown. The shop settings stay until the next applySettings.
+    void start();
+    void applySettings(const ReceptionSettings& settings);
+
+    Reaction press(Cmd key);
+    Reaction press(Cmd2 key);
+    Reaction press(Cmd3 key);
+    // After the menu page opened by OpenMenu has closed; confirmed: selectionConfirmed.
+    Reaction menuClosed(bool confirmed);
+
+    // The submission shows the completion panel over the panel in use and disables "확인".
+    void beginSubmission();
+    // kept (Save_Input's result): the countdown starts; else back to the last entry panel.
+    Reaction endSubmission(bool kept);
+    // One tick of Timer_Closer.
+    Reaction tick();
+
+    int currentPanel() const { return m_panel; }
+    bool submitting() const { return m_submitting; }
+    bool confirmEnabled() const { return m_confirmEnabled; }
+    int closeCountdown() const { return m_closeCountdown; }
+    const QString& diningChoice() const { return m_diningChoice; }
+    const QString& payType() const { return m_payType; }
+    const ReceptionSettings& settings() const { return m_settings; }
+    // The next keys' captions, as set when the menu was confirmed.
+    const NextKeyCaptions& nextKeys() const { return m_nextKeys; }
+
+    // lblPhone(0): the digits behind it and what it shows; lblPhoneA(0) while no digit is there.
+    const QString& phoneDigits() const { return m_phoneDigits; }
+    const QString& phoneCaption() const { return m_phoneCaption; }
+    bool phonePlaceholderShown() const { return m_placeholder; }
+    // lblPhone(1) and (2): the copy taken by "다음" of the phone panel.
+    const QString& phoneCopyDigits() const { return m_phoneCopyDigits; }
+    const QString& phoneCopyCaption() const { return m_phoneCopyCaption; }
+    // lblCarNumber(0) and its copy lblCarNumber(1).
+    const QString& carNumber() const { return m_carNumber; }
+    const QString& carCopy() const { return m_carCopy; }
+
+    OrderValues orderValues() const;
+
+private:
+    Reaction showPanel(int panel);
+    // The submission, unless there is no order to send.
+    Reaction submitOrWarn() const;
+
+    int m_panel = kStartPanel;
+    QString m_phoneDigits;
+    QString m_phoneCaption;
+    bool m_placeholder = false;
+    QString m_phoneCopyDigits;
+    QString m_phoneCopyCaption;
+    QString m_carNumber;
+    QString m_carCopy;
+    QString m_diningChoice;
+    QString m_payType;
+    ReceptionSettings m_settings;
+    NextKeyCaptions m_nextKeys{kSubmitCaption, kSubmitCaption};
+    std::optional<Cmd> m_menuOpenedBy;
+    bool m_submitting = false;
+    bool m_confirmEnabled = true;
+    int m_closeCountdown = 0;
+};
+
+}  // namespace sumbrel::reception

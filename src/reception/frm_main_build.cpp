@@ -1,0 +1,336 @@
+// The reception screen's widgets, panel by panel, where the design puts them.
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "reception/frm_main.h"
+#include "reception/screen_parts.h"
+#include "startup/global_state.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+
+namespace sumbrel {
+
+using namespace reception;
+
+namespace {
+
+const QColor kPanelColour(255, 255, 255);
+const QColor kInk(28, 36, 48);
+const QColor kMutedInk(120, 128, 140);
+const QColor kAccentInk(255, 213, 0);
+const QColor kWaitingInk(200, 40, 40);
+const QString kDeleteCaption = QStringLiteral("<-");
+const QString kCloseCaption = QStringLiteral("X");
+const QString kNumberChangeCaption = QStringLiteral("번호변경");
+
+struct KeyColours {
+    QColor rest;
+    QColor pressed;
+};
+KeyColours ColoursFor(KeyGroup group, int index)
+{
+    if (LookOf(group, index) == KeyLook::Plain)
+        return {QColor(231, 231, 231), QColor(192, 192, 192)};
+    return {QColor(255, 213, 0), QColor(205, 176, 32)};
+}
+
+QString KeyName(KeyGroup group)
+{
+    switch (group) {
+    case KeyGroup::CMD:
+        return QStringLiteral("CMD");
+    case KeyGroup::CMD2:
+        return QStringLiteral("CMD2");
+    case KeyGroup::CMD3:
+        return QStringLiteral("CMD3");
+    }
+    return QString();
+}
+
+// The keypad grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
+QRect KeypadCell(int key)
+{
+    static const int columns[] = {25, 190, 355};
+    static const int rows[] = {280, 395, 510, 625};
+    const int digitZero = int(Cmd2::Digit0);
+    const int lastRow = 3;
+    int row = lastRow;
+    int column = 0;
+    if (key > digitZero && key <= int(Cmd2::Digit9)) {
+        row = (key - 1) / 3;
+        column = (key - 1) % 3;
+    } else if (key == digitZero) {
+        column = 1;
+    } else if (key == int(Cmd2::Next)) {
+        column = 2;
+    }
+    return QRect(columns[column], rows[row], 165, 115);
+}
+
+QString SkinFile(const QString& name)
+{
+    if (gs().skinFolder.isEmpty())
+        return QString();
+    return QDir(gs().skinFolder).filePath(name);
+}
+
+}  // namespace
+
+CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
+{
+    auto* key = new CaptionKey(caption, parent);
+    key->setObjectName(KeyName(group) + QStringLiteral("_%1").arg(index));
+    key->setGeometry(geometry);
+    const KeyColours colours = ColoursFor(group, index);
+    key->setColours(colours.rest, colours.pressed);
+    key->setForeground(kInk);
+    const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
+    key->setFont(KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28)));
+    if (caption == kCloseCaption)
+        key->setFont(CloseKeyFont(36));
+    switch (group) {
+    case KeyGroup::CMD:
+        m_cmd.at(size_t(index)) = key;
+        break;
+    case KeyGroup::CMD2:
+        m_cmd2.at(size_t(index)) = key;
+        break;
+    case KeyGroup::CMD3:
+        m_cmd3.at(size_t(index)) = key;
+        break;
+    }
+    wireKey(key, group, index);
+    return key;
+}
+
+void frmMain::wireKey(CaptionKey* key, KeyGroup group, int index)
+{
+    switch (group) {
+    case KeyGroup::CMD:
+        connect(key, &CaptionKey::clicked, this, [this, index] { CMD_Click(Cmd(index)); });
+        break;
+    case KeyGroup::CMD2:
+        connect(key, &CaptionKey::clicked, this, [this, index] { CMD2_Click(Cmd2(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD2_DblClick(Cmd2(index)); });
+        break;
+    case KeyGroup::CMD3:
+        connect(key, &CaptionKey::clicked, this, [this, index] { CMD3_Click(Cmd3(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD3_DblClick(Cmd3(index)); });
+        break;
+    }
+}
+
+void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
+{
+    for (int i = 0; i < kKeypadKeys; ++i) {
+        const std::optional<int> digit = DigitOf(Cmd2(i));
+        const QString caption = digit ? QString::number(*digit)
+            : i == int(Cmd2::Delete)  ? kDeleteCaption
+                                      : kSubmitCaption;
+        makeKey(group, i, caption, panel, KeypadCell(i));
+    }
+}
+
+void frmMain::buildWaitingStatus()
+{
+    // Index 0 of the waiting labels stands on the window itself, left of the panels, where the
+    // order panel later covers it with its own copies.
+    const QColor light(235, 240, 248);
+    MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), QRect(30, 220, 414, 56), LabelFont(40), light,
+              Qt::AlignCenter, QStringLiteral("현재 대기"));
+    m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), QRect(30, 280, 270, 130), KeyFont(110),
+                                  kAccentInk, Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), QRect(310, 280, 134, 130), LabelFont(52), light,
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("명"));
+    MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), QRect(30, 450, 414, 56), LabelFont(40), light,
+              Qt::AlignCenter, QStringLiteral("예상 대기 시간"));
+    m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), QRect(30, 510, 414, 110), KeyFont(80),
+                                 kAccentInk, Qt::AlignCenter);
+}
+
+void frmMain::buildMenuPanel()
+{
+    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), QRect(5, 5, 469, 758), QColor(248, 248, 246));
+    m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), QRect(0, 0, kListWidth, kViewHeight),
+                          kPanelColour);
+    m_picList = new OrderListSurface(m_picBack);
+    m_picList->setGeometry(0, 0, kListWidth, kEmptyListHeight);
+    m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
+    buildOrderRows();
+    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), QRect(10, 535, 320, 70), KeyFont(40), kInk,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    makeKey(KeyGroup::CMD2, int(Cmd2::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
+            QRect(340, 535, 130, 70));
+    const QFont font = LabelFont(30);
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, 625, 150, 50), font, kInk,
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("현재 대기"));
+    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), QRect(165, 625, 110, 50),
+                                  KeyFont(36), kWaitingInk, Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, 625, 60, 50), font, kInk,
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("명"));
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, 690, 210, 50), font, kInk,
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("예상 대기 시간"));
+    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), QRect(225, 690, 230, 50),
+                                 KeyFont(36), kWaitingInk, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void frmMain::buildOrderRows()
+{
+    const QColor stepRest(83, 175, 148);
+    const QColor stepPressed(70, 136, 117);
+    const QColor deleteColour(192, 0, 0);
+    auto rowKey = [](QWidget* row, const QString& name, const QString& caption, const QRect& geometry,
+                     const QColor& rest, const QColor& pressed) {
+        auto* key = new CaptionKey(caption, row);
+        key->setObjectName(name);
+        key->setGeometry(geometry);
+        key->setColours(rest, pressed);
+        key->setForeground(Qt::white);
+        key->setFont(KeyFont(26));
+        return key;
+    };
+    for (int i = 0; i < kRowPanels; ++i) {
+        OrderRow& row = m_rows[size_t(i)];
+        const QString index = QStringLiteral("_%1").arg(i);
+        row.frame = new QFrame(m_picList);
+        row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
+        row.frame->setGeometry(kRowLeft, 0, kRowWidth, kRowHeight);
+        row.frame->hide();
+        row.border = new QFrame(row.frame);
+        row.border->setObjectName(QStringLiteral("SetNum_Border") + index);
+        row.border->setGeometry(43, 0, 52, 39);
+        row.border->setFrameStyle(QFrame::Box | QFrame::Plain);
+        row.border->setLineWidth(2);
+        QPalette borderColours = row.border->palette();
+        borderColours.setColor(QPalette::WindowText, QColor(128, 128, 255));
+        row.border->setPalette(borderColours);
+        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26), kInk);
+        row.quantity->setWordWrap(false);  // a number: no text layout on every paint
+        row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
+                         stepRest, stepPressed);
+        row.add = rowKey(row.frame, QStringLiteral("SetNum_Add") + index, QStringLiteral("+"), QRect(94, 0, 45, 39),
+                         stepRest, stepPressed);
+        row.remove = rowKey(row.frame, QStringLiteral("Set_Delete") + index, QStringLiteral("x"), QRect(160, 0, 45, 40),
+                            deleteColour, deleteColour.darker(130));
+        connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
+        connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
+        connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
+    }
+}
+
+void frmMain::buildStartPanel()
+{
+    QFrame* panel = m_picFrame[kStartPanel];
+    m_shopName = MakeLabel(panel, QStringLiteral("상호"), QRect(20, 95, 506, 100), LabelFont(44, true), kInk);
+    makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, QRect(70, 205, 410, 150));
+    makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, QRect(70, 430, 410, 150));
+    CMD(Cmd::EatIn)->setFont(KeyFont(52));
+    CMD(Cmd::Takeout)->setFont(KeyFont(52));
+
+    m_pictureBox = new QLabel(panel);
+    m_pictureBox->setObjectName(QStringLiteral("picOperator"));
+    m_pictureBox->setGeometry(394, 10, 140, 70);
+    m_pictureBox->setAutoFillBackground(true);
+    QPalette pal = m_pictureBox->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    m_pictureBox->setPalette(pal);
+    const QString picture = SkinFile(QStringLiteral("0102.gif"));
+    if (!picture.isEmpty() && QFile::exists(picture))
+        m_pictureBox->setPixmap(QPixmap(picture));
+
+    // Two invisible touch areas for the operator, side by side.
+    auto operatorArea = [this](const QString& name, int left) {
+        auto* area = new CaptionKey(QString(), m_pictureBox);
+        area->setObjectName(name);
+        area->setAccessibleName(name);
+        area->setInvisible(true);
+        area->setGeometry(left, 0, 70, 60);
+        return area;
+    };
+    m_lblConfig = operatorArea(QStringLiteral("lblConfig"), 0);
+    connect(m_lblConfig, &CaptionKey::clicked, this, [this] { lblConfig_Click(); });
+    m_lblTerminate = operatorArea(QStringLiteral("lblTerminate"), 70);
+    connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
+}
+
+void frmMain::buildPhonePanel()
+{
+    QFrame* panel = m_picFrame[kPhonePanel];
+    makeKey(KeyGroup::CMD, int(Cmd::ClosePhone), kCloseCaption, panel, QRect(464, 1, 80, 60));
+    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), QRect(0, 70, 546, 100), KeyFont(64), kInk);
+    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), QRect(0, 70, 546, 100), LabelFont(36), kMutedInk,
+                            Qt::AlignCenter, QStringLiteral("휴대폰 번호를 입력하세요."));
+    buildKeypad(KeyGroup::CMD2, panel);
+}
+
+void frmMain::buildCarPanel()
+{
+    QFrame* panel = m_picFrame[kCarPanel];
+    makeKey(KeyGroup::CMD, int(Cmd::CloseCar), kCloseCaption, panel, QRect(464, 1, 80, 60));
+    makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
+    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), QRect(15, 15, 305, 45), KeyFont(32), kMutedInk,
+                              Qt::AlignLeft | Qt::AlignVCenter);
+    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), QRect(0, 70, 546, 100), KeyFont(72), kInk);
+    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), QRect(0, 70, 546, 100), LabelFont(36),
+                                kMutedInk, Qt::AlignCenter, QStringLiteral("차량 번호를 입력하세요."));
+    m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), QRect(10, 175, 526, 101), LabelFont(28),
+                                   kInk);
+    buildKeypad(KeyGroup::CMD3, panel);
+}
+
+void frmMain::buildPaymentPanel()
+{
+    QFrame* panel = m_picFrame[kPaymentPanel];
+    makeKey(KeyGroup::CMD, int(Cmd::ClosePayment), kCloseCaption, panel, QRect(464, 1, 80, 60));
+    makeKey(KeyGroup::CMD, int(Cmd::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
+    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), QRect(129, 100, 305, 45), KeyFont(34), kInk);
+    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), QRect(130, 145, 305, 45), KeyFont(34), kInk);
+    makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, QRect(115, 270, 335, 115));
+    makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, QRect(115, 430, 335, 115));
+}
+
+void frmMain::buildCompletionPanel()
+{
+    m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(0, 0, 1024, 768),
+                                             QColor(128, 128, 128));
+    m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), QRect(200, 70, 624, 618),
+                            kPanelColour);
+    m_picFrame4->setFrameShape(QFrame::Box);
+    m_picFrame4->setLineWidth(2);
+    m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), QRect(0, 90, 624, 55), KeyFont(48),
+                               titleColour());
+    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), QRect(50, 155, 524, 241), LabelFont(40), kInk);
+    makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, QRect(100, 405, 424, 100));
+    CMD3(Cmd3::Confirm)->setFont(KeyFont(48));
+    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40), kWaitingInk,
+                           Qt::AlignRight | Qt::AlignVCenter, QString::number(kCloseSeconds));
+    MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30), kInk,
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("초 후 자동 종료됩니다."));
+    m_picFrame[kCompletionPanel]->raise();
+}
+
+void frmMain::buildPanels()
+{
+    for (int i = kStartPanel; i < kCompletionPanel; ++i)
+        m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), QRect(474, 4, 546, 760),
+                                          kPanelColour);
+    buildWaitingStatus();
+    buildMenuPanel();
+    buildStartPanel();
+    buildPhonePanel();
+    buildCarPanel();
+    buildPaymentPanel();
+    buildCompletionPanel();
+    const QCursor cursor = OperatorCursor();
+    m_lblConfig->setCursor(cursor);
+    m_lblTerminate->setCursor(cursor);
+    const QString background = SkinFile(QStringLiteral("0101.gif"));
+    if (!background.isEmpty() && QFile::exists(background))
+        m_background = QPixmap(background);
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,77 @@
+// The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
+#include "presentation/caption_key.h"
+#include "reception/frm_main.h"
+#include "reception/screen_parts.h"
+#include "startup/global_state.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace sumbrel {
+
+using namespace reception;
+
+bool frmMain::Draw_Order()
+{
+    m_orderList.draw(gs().selectedOrder);
+    showOrderList();
+    return true;
+}
+
+void frmMain::showOrderList()
+{
+    const OrderListLayout& layout = m_orderList.layout();
+    std::array<bool, kRowPanels> shown{};
+    for (const RowPlace& place : layout.rows) {
+        const OrderRow& row = m_rows.at(size_t(place.line));
+        row.frame->move(kRowLeft, place.top);
+        SetCaption(row.quantity, place.quantity);
+        row.quantity->setProperty("tag", place.unitPrice);
+        shown[size_t(place.line)] = true;
+    }
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_rows[i].frame->setVisible(shown[i]);
+    m_picList->setGeometry(0, m_orderList.top(), kListWidth, m_orderList.height());
+    m_picList->showLayout(layout);
+    SetCaption(m_lblTotal, m_orderList.totalText());
+}
+
+void frmMain::SetNum_Sub_Click(int row)
+{
+    if (m_path.submitting())
+        return;
+    if (m_orderList.stepQuantity(gs().selectedOrder, row, -1))
+        showOrderList();
+}
+
+void frmMain::SetNum_Add_Click(int row)
+{
+    if (m_path.submitting())
+        return;
+    if (m_orderList.stepQuantity(gs().selectedOrder, row, +1))
+        showOrderList();
+}
+
+void frmMain::Set_Delete_Click(int row)
+{
+    if (m_path.submitting())
+        return;
+    m_orderList.deleteLine(gs().selectedOrder, row);
+    showOrderList();
+}
+
+void frmMain::ScrollOrderList(ScrollDirection direction)
+{
+    if (m_orderList.scroll(direction))
+        Draw_Order();
+}
+
+void frmMain::picList_MouseUp(int y)
+{
+    if (m_path.submitting())
+        return;
+    if (m_orderList.touchReleased(y))
+        Draw_Order();
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,73 @@
+#pragma once
+// Pieces the reception screen is built from: panels and labels as the design has them, the order
+// list's drawing surface, and the guard that keeps taps away while an order is being sent.
+#include "reception/order_list.h"
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QFrame;
+class QLabel;
+
+namespace sumbrel::reception {
+
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour);
+// A label shows its text to a screen reader as it shows it on the screen.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
+                  Qt::Alignment align = Qt::AlignCenter, const QString& text = QString());
+// The caption as the system holds it (CR LF line breaks) in "caption"; the label shows Qt's line breaks.
+void SetCaption(QLabel* label, const QString& caption);
+void SetInk(QLabel* label, const QColor& ink);
+// The operator keys' cursor: a small target ring, so the technician sees the hidden areas.
+QCursor OperatorCursor();
+
+// The order list's fonts by point size, and the measure that lays the list out with them.
+QFont ListFont(int sizePt);
+TextMeasure ListMeasure();
+
+// picList: paints the printed texts and dotted separators of the order list's layout; a released
+// touch reports its height on the list.
+class OrderListSurface : public QWidget {
+public:
+    explicit OrderListSurface(QWidget* parent);
+    // Repaints only when the layout differs from the one shown.
+    void showLayout(const OrderListLayout& layout);
+    const OrderListLayout& shown() const { return m_layout; }
+    std::function<void(int y)> touchReleased;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QFont& fontOf(int sizePt) const;
+
+    OrderListLayout m_layout;
+    QFont m_title;
+    QFont m_price;
+    QFont m_option;
+};
+
+// While it lives, no touch, click or key reaches the window's widgets: they are dropped, not queued.
+class InputBlocker : public QObject {
+public:
+    explicit InputBlocker(QWidget* window);
+    ~InputBlocker() override;
+    InputBlocker(const InputBlocker&) = delete;
+    InputBlocker& operator=(const InputBlocker&) = delete;
+    int dropped() const { return m_dropped; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> m_window;
+    int m_dropped = 0;
+};
+
+}  // namespace sumbrel::reception

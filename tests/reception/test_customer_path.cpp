@@ -1,0 +1,154 @@
+// The customer's path without a screen: keys in, what the screen must do out.
+#include "reception/customer_path.h"
+#include "startup/global_state.h"
+#include "support/sumbrel_test.h"
+
+#include <QStringList>
+
+using namespace sumbrel;
+using namespace sumbrel::reception;
+using sumbrel::testing::SumbrelTest;
+
+namespace {
+
+ReceptionSettings With(const QString& car, const QString& pay)
+{
+    ReceptionSettings s;
+    s.TakeOutCarYN = car;
+    s.TOPayTypeS = pay;
+    return s;
+}
+
+class PathTest : public SumbrelTest {
+protected:
+    // On the phone panel with a confirmed cart, as after the menu page.
+    void toPhonePanel(const ReceptionSettings& settings, Cmd dining = Cmd::Takeout)
+    {
+        path.applySettings(settings);
+        ASSERT_EQ(path.press(dining).step, Step::OpenMenu);
+        gs().selectedOrder = QStringLiteral("라떼◈1◈1◈4000◈4000");
+        const Reaction shown = path.menuClosed(true);
+        ASSERT_EQ(shown.step, Step::OrderShown);
+        ASSERT_EQ(shown.panel, kPhonePanel);
+    }
+    void type(const QString& digits)
+    {
+        for (QChar c : digits)
+            path.press(DigitKey<Cmd2>(c.digitValue()));
+    }
+    void enter(const QString& digits)
+    {
+        while (!path.phoneDigits().isEmpty())
+            path.press(Cmd2::Delete);
+        type(digits);
+    }
+
+    CustomerPath path;
+};
+
+}  // namespace
+
+TEST_F(PathTest, PhoneKeysMaskTheDisplayAndKeepTheDigits)
+{
+    toPhonePanel({});
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(path.press(Cmd2::Delete).step, Step::Numbers);
+    EXPECT_EQ(path.phoneDigits(), QString());
+    EXPECT_EQ(path.phoneCaption(), QString());
+    EXPECT_TRUE(path.phonePlaceholderShown());
+    path.press(Cmd2::Delete);  // nothing left to delete
+    EXPECT_EQ(path.phoneDigits(), QString());
+    const QString digits = QStringLiteral("010123456789");
+    const QStringList shown = {QStringLiteral("0"),
+                               QStringLiteral("01"),
+                               QStringLiteral("010"),
+                               QStringLiteral("010-1"),
+                               QStringLiteral("010-1*"),
+                               QStringLiteral("010-1**"),
+                               QStringLiteral("010-1**4"),
+                               QStringLiteral("010-1**4-5"),
+                               QStringLiteral("010-1**4-56"),
+                               QStringLiteral("010-1**4-567"),
+                               QStringLiteral("010-1**4-5678"),
+                               QStringLiteral("010-1**4-5678")};
+    for (int i = 0; i < digits.size(); ++i) {
+        path.press(DigitKey<Cmd2>(digits.at(i).digitValue()));
+        EXPECT_EQ(path.phoneCaption(), shown[i]) << i + 1 << " digits";
+        EXPECT_FALSE(path.phonePlaceholderShown());
+    }
+    EXPECT_EQ(path.phoneDigits(), QStringLiteral("01012345678"));
+    for (int i = 0; i < 8; ++i)
+        path.press(Cmd2::Delete);
+    EXPECT_EQ(path.phoneCaption(), QStringLiteral("010"));
+}
+
+TEST_F(PathTest, PhoneCheckRefusesNonMobileNumbers)
+{
+    toPhonePanel(With(QStringLiteral("Y"), QStringLiteral("N")));
+    type(QStringLiteral("123456"));  // 9 digits
+    QStringList warnings;
+    Reaction r = path.press(Cmd2::Next);
+    EXPECT_EQ(r.step, Step::Warn);
+    warnings << r.text;
+    EXPECT_EQ(path.currentPanel(), kPhonePanel);
+    enter(QStringLiteral("0212345678"));
+    r = path.press(Cmd2::Next);
+    warnings << r.text;
+    EXPECT_EQ(path.currentPanel(), kPhonePanel);
+    EXPECT_EQ(warnings, QStringList(2, QStringLiteral("휴대폰 번호가 아닙니다!")));
+    EXPECT_EQ(path.phoneDigits(), QStringLiteral("0212345678")) << "the digits stay for correction";
+    enter(QStringLiteral("0101234567"));  // 10 digits are a mobile number
+    r = path.press(Cmd2::Next);
+    EXPECT_EQ(r.step, Step::ShowPanel);
+    EXPECT_EQ(r.from, kPhonePanel);
+    EXPECT_EQ(path.currentPanel(), kCarPanel);
+    EXPECT_EQ(path.phoneCopyDigits(), QStringLiteral("0101234567"));
+    EXPECT_EQ(path.phoneCopyCaption(), QStringLiteral("010-1**4-567"));
+}
+
+TEST_F(PathTest, NoKeyActsWhileASubmissionRuns)
+{
+    toPhonePanel({});
+    type(QStringLiteral("12345678"));
+    ASSERT_EQ(path.press(Cmd2::Next).step, Step::Submit);
+    path.beginSubmission();
+    EXPECT_EQ(path.currentPanel(), kCompletionPanel);
+    EXPECT_FALSE(path.confirmEnabled());
+    int dropped = 0;
+    for (int i = 0; i < kCmdCount; ++i)
+        dropped += path.press(Cmd(i)).step == Step::Dropped;
+    for (int i = 0; i < kCmd2Count; ++i)
+        dropped += path.press(Cmd2(i)).step == Step::Dropped;
+    for (int i = 0; i < kCmd3Count; ++i)
+        dropped += path.press(Cmd3(i)).step == Step::Dropped;
+    EXPECT_EQ(dropped, kCmdCount + kCmd2Count + kCmd3Count);
+    EXPECT_EQ(path.phoneDigits(), QStringLiteral("01012345678"));
+    EXPECT_EQ(path.payType(), QStringLiteral("0"));
+}
+
+TEST_F(PathTest, AnEmptyCartIsNeverSubmitted)
+{
+    struct Case {
+        const char16_t* car;
+        const char16_t* pay;
+    };
+    for (const Case c : {Case{u"", u""}, Case{u"Y", u""}, Case{u"", u"Y"}}) {
+        path.start();
+        toPhonePanel(With(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
+        type(QStringLiteral("12345678"));
+        gs().selectedOrder.clear();  // every line deleted on the order list
+        Reaction r = path.press(Cmd2::Next);
+        if (r.step == Step::ShowPanel && path.currentPanel() == kCarPanel) {
+            for (int d : {1, 2, 3, 4})
+                path.press(DigitKey<Cmd3>(d));
+            r = path.press(Cmd3::Next);
+        }
+        if (r.step == Step::ShowPanel && path.currentPanel() == kPaymentPanel)
+            r = path.press(Cmd::Card);
+        const int panel = path.currentPanel();
+        EXPECT_EQ(r.step, Step::Warn);
+        EXPECT_EQ(r.text, QStringLiteral("메뉴를 선택하세요!"));
+        EXPECT_EQ(r.panel, panel);
+        EXPECT_NE(panel, kCompletionPanel);
+    }
+}

@@ -1,0 +1,136 @@
+// The reception screen's exchanges with the web service, against the demo shop, without a screen.
+#include "menu/order_text.h"
+#include "reception/reception_service.h"
+#include "startup/trace_log.h"
+#include "support/demo_shop.h"
+#include "support/sumbrel_test.h"
+
+#include <QJsonObject>
+#include <QRegularExpression>
+
+using namespace sumbrel;
+using namespace sumbrel::reception;
+using sumbrel::testing::SumbrelTest;
+
+namespace {
+
+const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
+
+class ServiceTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        gs().serviceBaseUrl = shop.httpBase();
+        gs().loginId = QString::fromLatin1(DemoShop::kId);
+        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+    }
+    QJsonArray orderRequests() const
+    {
+        QJsonArray out;
+        for (const QJsonValue& r : shop.requests())
+            if (r[QStringLiteral("path")].toString() == kOrderPath)
+                out.append(r);
+        return out;
+    }
+    int entries(const QString& channel, const QString& text) const
+    {
+        return int(logEntries(channel).filter(text).size());
+    }
+
+    DemoShop shop;
+    ReceptionService service;
+};
+
+}  // namespace
+
+TEST(OrderAnswer, SuccessIsLookedForBeforeAlready)
+{
+    struct Case {
+        const char16_t* answer;
+        SubmitOutcome outcome;
+    };
+    const Case cases[] = {
+        {u"주문 접수 성공", SubmitOutcome::Accepted},
+        {u"이미 신청된 번호입니다.", SubmitOutcome::AlreadyRegistered},
+        {u"이미 있던 주문에 추가 성공", SubmitOutcome::Accepted},
+        {u"<html>500 Internal Server Error</html>", SubmitOutcome::Failed},
+        {u"", SubmitOutcome::Failed},
+        {u"성 공", SubmitOutcome::Failed},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(JudgeOrderAnswer(QString::fromUtf16(c.answer)), c.outcome)
+            << QString::fromUtf16(c.answer).toStdString();
+}
+
+TEST_F(ServiceTest, UnchangedPollAnswerCostsOneShortLine)
+{
+    shop.setSettings(
+        {{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
+    EXPECT_EQ(service.poll().teams.value_or(QString()), QStringLiteral("3"));
+    EXPECT_EQ(service.poll().time.value_or(QString()), QStringLiteral("15분"));
+    const QString request = RedactPasswords(QStringLiteral("TOLoad() ... ") + shop.httpBase()
+                                            + QStringLiteral("/program/TOLoadProgram.php?ID=demo&PassWord=demo1234"));
+    EXPECT_EQ(entries(QStringLiteral("_WinHttp"), request), 1);
+    EXPECT_EQ(entries(QString(), request), 1);
+    EXPECT_EQ(entries(QStringLiteral("_WinHttp"), QStringLiteral("TOLoad() ... ResponseStr:\r\n... count[3분]count")),
+              1);
+    static const QRegularExpression same(
+        QStringLiteral("^TOLoad\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\. \\d+ms 걸림\\.$"));
+    EXPECT_EQ(logEntries(QStringLiteral("_WinHttp")).filter(same).size(), 1);
+    EXPECT_TRUE(service.lastWaitAnswer().contains(QStringLiteral("time[15분]time")));
+    // A changed answer is traced in full again.
+    shop.setSettings({{QStringLiteral("count"), QStringLiteral("4")}});
+    service.poll();
+    EXPECT_EQ(entries(QString(), request), 2);
+}
+
+TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
+{
+    const QString cart = QStringLiteral(
+        "치즈&베이컨 베이글◈1◈2◈4500◈9000◈◈소스◈핫+칠리◈500◈◈◈아메리카노◈1◈1◈3000◈3000");
+    const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("매장식사"), QStringLiteral("1"),
+                             QStringLiteral("1234")};
+    EXPECT_EQ(service.submit(values, cart), SubmitOutcome::Accepted);
+    const QJsonArray requests = orderRequests();
+    ASSERT_EQ(requests.size(), 1);
+    const QString body = requests[0][QStringLiteral("raw_body")].toString();
+    const QString head = QStringLiteral(
+        "ID=demo&PassWord=demo1234&phonet=01012345678&where=매장식사&pay=1&taxi=1234&memo=현장접수&menu=");
+    ASSERT_TRUE(body.startsWith(head)) << body.toStdString();
+    const QString menu = body.mid(head.size());
+    for (QChar raw : {QChar(u'&'), QChar(u'\r'), QChar(u'\n'), QChar(u'+')})
+        EXPECT_FALSE(menu.contains(raw)) << "escaped: " << QString(raw).toStdString();
+    const QJsonArray orders = shop.orders();
+    ASSERT_EQ(orders.size(), 1);
+    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(cart));
+    EXPECT_EQ(orders[0][QStringLiteral("taxi")].toString(), QStringLiteral("1234"));
+    const QStringList http = logEntries(QStringLiteral("_WinHttp"));
+    ASSERT_EQ(http.size(), 2);
+    EXPECT_EQ(http[0],
+              RedactPasswords(QStringLiteral("Save_Input() ... ") + shop.httpBase() + kOrderPath + u'?' + body));
+    EXPECT_TRUE(http[1].startsWith(QStringLiteral("Save_Input() ... ResponseStr:\r\n")));
+    // The same number again within the repeat window.
+    EXPECT_EQ(service.submit(values, cart), SubmitOutcome::AlreadyRegistered);
+    EXPECT_EQ(shop.orders().size(), 1);
+}
+
+TEST_F(ServiceTest, ACartWithoutOrderTextIsNeverSent)
+{
+    const QString carts[] = {
+        QString(),
+        QStringLiteral("커피◈1◈2"),  // main part short of its amount
+        QStringLiteral("커피◈1◈1◈3000◈3000◈◈사이즈◈라지"),  // option name without its price
+    };
+    for (const QString& cart : carts)
+        EXPECT_EQ(
+            service.submit({QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}}, cart),
+            SubmitOutcome::NotSent)
+            << cart.toStdString();
+    EXPECT_TRUE(orderRequests().isEmpty());
+    EXPECT_TRUE(shop.orders().isEmpty());
+    EXPECT_EQ(entries(QString(),
+                      QStringLiteral("e)->Save_Input[Erl:=0, Eno:=9]\r\n   주문 내용을 만들 수 없어 보내지 않음.")),
+              3);
+    EXPECT_EQ(entries(QString(), QStringLiteral("장바구니: 커피◈1◈2")), 1);
+}
