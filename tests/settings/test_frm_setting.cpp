@@ -15,16 +15,6 @@
 using namespace sumbrel;
 using namespace sumbrel::testing;
 
-namespace {
-
-QString AccessibleName(QWidget* w)
-{
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
-}
-
-}  // namespace
-
 TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
 {
     reception.setGeometry(40, 30, 1024, 768);
