@@ -91,22 +91,23 @@ void CaptionKey::setInvisible(bool invisible)
     update();
 }
 
-void CaptionKey::showPressed()
+void CaptionKey::showLook(bool raised)
 {
     if (!m_keyEnabled)
         return;
-    m_raised = false;
-    m_background = m_pressedColour;
+    m_raised = raised;
+    m_background = raised ? m_rest : m_pressedColour;
     update();
+}
+
+void CaptionKey::showPressed()
+{
+    showLook(false);
 }
 
 void CaptionKey::showReleased()
 {
-    if (!m_keyEnabled)
-        return;
-    m_raised = true;
-    m_background = m_rest;
-    update();
+    showLook(true);
 }
 
 void CaptionKey::touch()
@@ -157,13 +158,18 @@ void CaptionKey::paintEvent(QPaintEvent*)
     p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
 }
 
-void CaptionKey::mousePressEvent(QMouseEvent* event)
+void CaptionKey::pressDown(QMouseEvent* event, bool secondOfDouble)
 {
     m_down = true;
-    m_afterDouble = false;
+    m_afterDouble = secondOfDouble;
     showPressed();
     Q_EMIT pressed();
     event->accept();
+}
+
+void CaptionKey::mousePressEvent(QMouseEvent* event)
+{
+    pressDown(event, false);
 }
 
 void CaptionKey::mouseReleaseEvent(QMouseEvent* event)
@@ -181,11 +187,7 @@ void CaptionKey::mouseReleaseEvent(QMouseEvent* event)
 void CaptionKey::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double tap: reported as a double click, not as another click.
-    m_down = true;
-    m_afterDouble = true;
-    showPressed();
-    Q_EMIT pressed();
-    event->accept();
+    pressDown(event, true);
     Q_EMIT doubleClicked();
 }
 
