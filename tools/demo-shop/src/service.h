@@ -30,6 +30,9 @@ struct ServiceOptions {
     int port = 0;  // 0: any free port
     int repeatWindowMinutes = 30;  // 0: no repeat check
     std::vector<Fault> faults;
+    std::string password = "demo1234";  // of the shop account "demo"
+    std::string charset;  // empty: UTF-8; else the pages answer and read their forms in it
+    std::string tlsCert, tlsKey;  // both set: https and http on the one port
 };
 
 class Service {
@@ -53,6 +56,7 @@ private:
         std::vector<std::pair<std::string, std::string>> headers;
         int status = 0;
         std::string fault;
+        bool tls = false;
     };
 
     void handle(const httplib::Request& req, httplib::Response& res, const std::string& body);
@@ -60,6 +64,9 @@ private:
     void route(const httplib::Request& req, httplib::Response& res, const FormFields& form);
     bool applyFault(const Fault& fault, httplib::Response& res);
 
+    bool loggedIn(const FormFields& form) const;
+    std::string toCharset(const std::string& utf8) const;
+    std::string fromCharset(const std::string& bytes) const;
     void answerText(httplib::Response& res, const std::string& text, int status = 200);
     void answerFile(httplib::Response& res, const std::string& path);
     void notFound(httplib::Response& res, const std::string& path);
