@@ -1,7 +1,8 @@
 #include "presentation/caption_key.h"
 
+#include "presentation/accessible_key.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,36 +10,15 @@ namespace sumbrel {
 
 namespace {
 
-// A caption key is a push button to a screen reader: its caption is its name, and pressing it
-// through the reader touches the key as a customer would.
-class AccessibleCaptionKey : public QAccessibleWidget {
-public:
-    explicit AccessibleCaptionKey(CaptionKey* key)
-        : QAccessibleWidget(key, QAccessible::Button)
-    {
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.disabled = !key()->isKeyEnabled();
-        return s;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction())
-            key()->touch();
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-private:
-    CaptionKey* key() const { return static_cast<CaptionKey*>(widget()); }
-};
-
 QAccessibleInterface* CaptionKeyFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("sumbrel::CaptionKey") && object && object->isWidgetType())
-        return new AccessibleCaptionKey(static_cast<CaptionKey*>(object));
+    if (className == QLatin1String("sumbrel::CaptionKey") && object && object->isWidgetType()) {
+        // A caption key is a push button to a screen reader: its caption is its name, and pressing
+        // it through the reader touches the key as a customer would.
+        auto* key = static_cast<CaptionKey*>(object);
+        return new AccessibleKey(
+            key, {[key] { return key->caption(); }, [key] { return key->isKeyEnabled(); }, [key] { key->touch(); }});
+    }
     return nullptr;
 }
 

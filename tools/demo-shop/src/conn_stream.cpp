@@ -20,6 +20,22 @@ constexpr int kReadTimeoutMs = 5000;
 constexpr int kWriteTimeoutMs = 5000;
 constexpr unsigned char kTlsHandshake = 0x16;
 
+// Notes the protocols the client offers (for the journal) and takes HTTP/1.1, the only one served.
+int selectProtocol(SSL* ssl, const unsigned char** out, unsigned char* outlen, const unsigned char* in,
+                   unsigned int inlen, void*)
+{
+    if (auto* offered = static_cast<std::string*>(SSL_get_app_data(ssl))) {
+        for (unsigned int i = 0; i < inlen && i + 1 + in[i] <= inlen; i += 1 + in[i])
+            offered->append(offered->empty() ? "" : ",").append(reinterpret_cast<const char*>(in + i + 1), in[i]);
+    }
+    static const unsigned char http11[] = "\x08http/1.1";
+    unsigned char* chosen = nullptr;
+    if (SSL_select_next_proto(&chosen, outlen, http11, sizeof http11 - 1, in, inlen) != OPENSSL_NPN_NEGOTIATED)
+        return SSL_TLSEXT_ERR_NOACK;
+    *out = chosen;
+    return SSL_TLSEXT_ERR_OK;
+}
+
 }  // namespace
 
 TlsContext::~TlsContext()
@@ -43,6 +59,7 @@ bool TlsContext::load(const std::string& certFile, const std::string& keyFile, s
         *error = "cannot use " + certFile + " / " + keyFile + ": " + text;
         return false;
     }
+    SSL_CTX_set_alpn_select_cb(ctx_, selectProtocol, nullptr);
     return true;
 }
 
@@ -63,6 +80,8 @@ ConnStream::ConnStream(int sock, const TlsContext* tls)
     ::setsockopt(sock_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     ::setsockopt(sock_, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
     ssl_ = SSL_new(tls->get());
+    if (ssl_)
+        SSL_set_app_data(ssl_, &alpnOffered_);
     ready_ = ssl_ && SSL_set_fd(ssl_, sock_) == 1 && SSL_accept(ssl_) == 1;
 }
 

@@ -37,6 +37,8 @@ public:
     // false when a TLS handshake was begun and failed.
     bool ready() const { return ready_; }
     bool isTls() const { return ssl_ != nullptr; }
+    // The application protocols the client offered in its TLS handshake, comma-separated.
+    const std::string& alpnOffered() const { return alpnOffered_; }
 
     bool drop = false;
 
@@ -56,6 +58,7 @@ private:
     int sock_;
     SSL* ssl_ = nullptr;
     bool ready_ = true;
+    std::string alpnOffered_;
     char buf_[4096];
     size_t off_ = 0;
     size_t size_ = 0;

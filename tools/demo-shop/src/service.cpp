@@ -280,6 +280,8 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
         entry.path = req.path;
         entry.rawBody = fromCharset(body);
         entry.tls = tl_conn && tl_conn->stream->isTls();
+        if (entry.tls)
+            entry.alpn = tl_conn->stream->alpnOffered();
         entry.fields = form.pairs;
         for (const auto& [k, v] : req.headers)
             entry.headers.emplace_back(k, v);
@@ -291,6 +293,8 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
         }
         if (!answered)
             route(req, res, form);
+        // Like a PHP shop, every page opens a session; the terminal must never send it back.
+        res.set_header("Set-Cookie", "PHPSESSID=demo" + std::to_string(++sessions_) + "; path=/");
         entry.status = tl_conn && tl_conn->stream->drop ? 0 : res.status;
 
         std::lock_guard lock(journalMutex_);
@@ -549,6 +553,7 @@ std::string Service::journalJson()
         obj[QStringLiteral("status")] = e.status;
         obj[QStringLiteral("fault")] = q(e.fault);
         obj[QStringLiteral("tls")] = e.tls;
+        obj[QStringLiteral("alpn")] = q(e.alpn);
         arr.append(obj);
     }
     return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();

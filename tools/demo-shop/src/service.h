@@ -57,6 +57,7 @@ private:
         int status = 0;
         std::string fault;
         bool tls = false;
+        std::string alpn;  // protocols the client offered over TLS
     };
 
     void handle(const httplib::Request& req, httplib::Response& res, const std::string& body);
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<HttpServer> server_;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
+    std::atomic<long> sessions_{0};
     std::atomic<bool> listening_{false};
     std::atomic<bool> runReturned_{false};
     std::mutex stopMutex_;
