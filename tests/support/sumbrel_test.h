@@ -56,6 +56,9 @@ protected:
         gs() = m_savedState;
     }
 
+    // The HTTP limits in force before this test shortened them: the program's own.
+    HttpLimits limitsBeforeTheTest() const { return m_savedLimits; }
+
     QString path(const QString& name) const { return folder.path() + u'/' + name; }
     QString read(const QString& name) const
     {
