@@ -84,15 +84,7 @@ protected:
         box("ID")->setText(id);
         box("PW")->setText(pw);
     }
-    int loginRequests() const
-    {
-        int n = 0;
-        for (const auto& r : shop->requests())
-            if (r.toObject().value(QStringLiteral("path")).toString() == u"/program/logins.php")
-                ++n;
-        return n;
-    }
-    static QString log(const QString& channel = QString()) { return logText(channel); }
+    int loginRequests() const { return shop->requestCount(QStringLiteral("/program/logins.php")); }
 
     LoginHooks hooks;
     QStringList calls;
@@ -309,8 +301,8 @@ TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
     QTest::qWait(50);
     EXPECT_TRUE(key()->isEnabled());
     EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
-    EXPECT_EQ(log().count(QStringLiteral("[frmLogin→Form_Activate] Enter")), 1);
-    EXPECT_FALSE(log().contains(QStringLiteral("[frmLogin→Form_Activate] Quit")));
+    EXPECT_EQ(logText().count(QStringLiteral("[frmLogin→Form_Activate] Enter")), 1);
+    EXPECT_FALSE(logText().contains(QStringLiteral("[frmLogin→Form_Activate] Quit")));
 }
 
 TEST_F(LoginScreen, KeysAndLabelsSpeakTheirTextAndThePasswordStaysHidden)
