@@ -442,6 +442,11 @@ TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
         prefix = {u"setpriv"_s, u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s};
     }
     ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+    // A copy of the program that the user nobody can reach wherever the build lies.
+    const QString exe = path(u"bin/Sumbrel"_s);
+    ASSERT_TRUE(QDir().mkpath(path(u"bin"_s)));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SUMBREL_EXE), exe));
+    ASSERT_EQ(::chmod(QFile::encodeName(exe).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(home).constData(), 0555), 0);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -450,8 +455,7 @@ TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
     env.insert(u"XDG_CONFIG_HOME"_s, runtime + u"/config"_s);
     auto start = [&](QProcess& p) {
         p.setProcessEnvironment(env);
-        const QStringList args = prefix
-            + QStringList{QStringLiteral(SUMBREL_EXE), u"--home"_s, home, u"--service-host"_s, u"127.0.0.1:9"_s};
+        const QStringList args = prefix + QStringList{exe, u"--home"_s, home, u"--service-host"_s, u"127.0.0.1:9"_s};
         p.start(args.first(), args.mid(1));
         return p.waitForStarted();
     };
