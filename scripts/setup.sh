@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config ca-certificates
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev libsimdjson-dev
+  libcurl4-openssl-dev libcpp-httplib-dev libssl-dev openssl libsqlite3-dev libsimdjson-dev util-linux
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-nanum fonts-nanum-extra fontconfig
   xvfb xauth x11-utils imagemagick

@@ -4,6 +4,7 @@
 #include "login/frm_login.h"
 #include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
+#include "server/http_client.h"
 #include "settings/frm_setting.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
@@ -51,8 +52,13 @@ int main(int argc, char* argv[])
                             QStringLiteral("DIR"));
     QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Host of the shop's web service."),
                             QStringLiteral("HOST[:PORT]"));
+    QCommandLineOption caFile(
+        QStringLiteral("ca-file"),
+        QStringLiteral("Trust the certificate authorities of this PEM file besides the system's."),
+        QStringLiteral("FILE"));
     parser.addOption(home);
     parser.addOption(host);
+    parser.addOption(caFile);
     parser.process(app);
     if (parser.isSet(version)) {
         std::fputs(QCoreApplication::applicationVersion().toUtf8().constData(), stdout);
@@ -67,6 +73,8 @@ int main(int argc, char* argv[])
         sumbrel::setDialogHandler(&unattendedDialogs);
     else
         sumbrel::setDialogHandler(&widgetDialogs);
+
+    sumbrel::setCaFile(parser.value(caFile));
 
     sumbrel::StartOptions options;
     options.programFolder = parser.value(home);

@@ -8,15 +8,16 @@ namespace sumbrel {
 
 namespace {
 
-// Text after the first open in the record, up to the first close after it (or the record's end).
-QString cut(QStringView rec, QStringView open, QStringView close)
+// Text after the first open in the record, up to the first close after it (or the record's end);
+// a missing open leaves the value as it was.
+void cut(QStringView rec, QStringView open, QStringView close, QString& value)
 {
     const qsizetype at = rec.indexOf(open);
     if (at < 0)
-        return {};
+        return;
     const qsizetype s = at + open.size();
     const qsizetype end = rec.indexOf(close, s);
-    return (end < 0 ? rec.mid(s) : rec.mid(s, end - s)).toString();
+    value = (end < 0 ? rec.mid(s) : rec.mid(s, end - s)).toString();
 }
 
 }  // namespace
@@ -32,6 +33,7 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
     CategoryTable table;
     static constexpr QStringView kOpen = u"<menubrr>";
     static constexpr QStringView kClose = u"</menubrr>";
+    QString num, category, discount, saving, yn, fold;
     qsizetype at = answer.indexOf(kOpen);
     while (at >= 0) {
         const qsizetype s = at + kOpen.size();
@@ -42,16 +44,22 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
             rec = rec.left(end);
         at = next;
 
-        const QString category = cut(rec, u"category[", u"]category");
+        // A tag missing from a record keeps the value the previous record left (empty at first).
+        cut(rec, u"num[", u"]num", num);
+        cut(rec, u"category[", u"]category", category);
+        cut(rec, u"discount[", u"]discount", discount);
+        cut(rec, u"saving[", u"]saving", saving);
+        cut(rec, u" YN[", u"]YN", yn);
+        cut(rec, u"foldYN[", u"]foldYN", fold);
         if (category == u"분류없음")
             continue;
         CategoryRecord row;
-        row.col[kCatNum] = cut(rec, u"num[", u"]num");
+        row.col[kCatNum] = num;
         row.col[kCatCategory] = ZulDecodeAA(category);
-        row.col[kCatDiscount] = cut(rec, u"discount[", u"]discount");
-        row.col[kCatSaving] = cut(rec, u"saving[", u"]saving");
-        row.col[kCatYN] = cut(rec, u" YN[", u"]YN");
-        row.col[kCatFold] = cut(rec, u"foldYN[", u"]foldYN") == u"Y" ? QString() : QStringLiteral("O");
+        row.col[kCatDiscount] = discount;
+        row.col[kCatSaving] = saving;
+        row.col[kCatYN] = yn;
+        row.col[kCatFold] = fold == u"Y" ? QString() : QStringLiteral("O");
         table.append(std::move(row));
     }
     return table;

@@ -37,8 +37,9 @@ private:
 // The global table, refilled as a whole by each load.
 CategoryTable& categoryTable();
 
-// Cuts the category answer into the table. A tag missing from a record gives empty text; the
-// YN field is found only as " YN[" (with the blank, as "foldYN[" holds "YN[" too).
+// Cuts the category answer into the table. A tag missing from a record keeps the previous record's
+// value (empty for the first); the YN field is found only as " YN[" (with the blank, as "foldYN["
+// holds "YN[" too).
 CategoryTable ParseCategoryAnswer(QStringView answer);
 
 // Requests the categories and rebuilds categoryTable().

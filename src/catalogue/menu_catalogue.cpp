@@ -16,135 +16,43 @@ namespace {
 constexpr QChar kMark = QChar(0x25C8);  // ◈
 constexpr QChar kMarkSafe = QChar(0x25C7);  // ◇
 
-enum Tag : int {
-    kTagNum,
-    kTagTitle,
-    kTagPrice,
-    kTagCategory,
-    kTagType,
-    kTagMenumin,
-    kTagDiscountt,
-    kTagSaving,
-    kTagRound,
-    kTagAdd1,
-    kTagAdd2,
-    kTagAdd3,
-    kTagAdd4,
-    kTagAdd5,
-    kTagMaxYN,
-    kTagMaxCount,
-    kTagSoldoutYN,
-    kTagSOregdate1,
-    kTagSOregdate2,
-    kTagInfotext1,
-    kTagInfotext2,
-    kTagSoldoutTO,
-    kTagSoldoutZZim,
-    kTagSoldoutWait,
-    kTagSoldoutDelivery,
-    kTagSOregdate1num,
-    kTagSOregdate1num2,
-    kTagSOregdate2num,
-    kTagSOregdate2num2,
-    kTagPrinttext,
-    kTagHallcheck,
-    kTagTOMenuYN,
-    kTagZZimMenuYN,
-    kTagWaitMenuYN,
-    kTagDeliveryMenuYN,
-    kTagTaxcheck,
-    kTagPoscategorynumber,
-    kTagPositemnumber,
-    kTagQRMenuYN,
-    kTagSoldoutQR,
-    kTagCount
-};
-static_assert(kTagCount == kMenuTags);
+constexpr int kTagCount = kMenuTags;
+constexpr int kTagTitle = MenuTagIndex("title");
+constexpr int kTagCategory = MenuTagIndex("category");
+constexpr int kTagInfotext1 = MenuTagIndex("infotext1");
+constexpr int kTagInfotext2 = MenuTagIndex("infotext2");
+constexpr int kTagAdd1 = MenuTagIndex("add1");
+constexpr int kTagAdd5 = MenuTagIndex("add5");
+constexpr int kTagPrinttext = MenuTagIndex("printtext");
+static_assert(kTagAdd5 - kTagAdd1 == kOptionGroups - 1, "add1..add5 stand together");
 
-constexpr std::array<QStringView, kTagCount> kTagNames = {u"num",
-                                                          u"title",
-                                                          u"price",
-                                                          u"category",
-                                                          u"type",
-                                                          u"menumin",
-                                                          u"discountt",
-                                                          u"saving",
-                                                          u"round",
-                                                          u"add1",
-                                                          u"add2",
-                                                          u"add3",
-                                                          u"add4",
-                                                          u"add5",
-                                                          u"maxYN",
-                                                          u"maxCount",
-                                                          u"soldoutYN",
-                                                          u"SOregdate1",
-                                                          u"SOregdate2",
-                                                          u"infotext1",
-                                                          u"infotext2",
-                                                          u"soldoutTO",
-                                                          u"soldoutZZim",
-                                                          u"soldoutWait",
-                                                          u"soldoutDelivery",
-                                                          u"SOregdate1num",
-                                                          u"SOregdate1num2",
-                                                          u"SOregdate2num",
-                                                          u"SOregdate2num2",
-                                                          u"printtext",
-                                                          u"hallcheck",
-                                                          u"TOMenuYN",
-                                                          u"ZZimMenuYN",
-                                                          u"WaitMenuYN",
-                                                          u"DeliveryMenuYN",
-                                                          u"taxcheck",
-                                                          u"poscategorynumber",
-                                                          u"positemnumber",
-                                                          u"QRMenuYN",
-                                                          u"soldoutQR"};
+constexpr qsizetype longestTag()
+{
+    qsizetype n = 0;
+    for (const MenuTag& t : kMenuTagList)
+        n = std::max(n, qsizetype(t.name.size()));
+    return n;
+}
+constexpr qsizetype kMaxTagLength = longestTag();  // "poscategorynumber"
 
-// The column each tag's value goes to (three tags fill a second column too, see StoreMenuRecord).
-constexpr std::array<int, kTagCount> kTagColumn = {kColNum,
-                                                   kColTitle,
-                                                   kColPrice,
-                                                   kColCategory,
-                                                   kColType,
-                                                   kColMenumin,
-                                                   kColDiscountt,
-                                                   kColSaving,
-                                                   kColRound,
-                                                   kColAdd1,
-                                                   kColAdd2,
-                                                   kColAdd3,
-                                                   kColAdd4,
-                                                   kColAdd5,
-                                                   kColMaxYN,
-                                                   kColMaxCount,
-                                                   kColSoldoutYN,
-                                                   kColSOregdate1,
-                                                   kColSOregdate2,
-                                                   kColInfotext1,
-                                                   kColInfotext2,
-                                                   kColSoldoutTO,
-                                                   kColSoldoutZZim,
-                                                   kColSoldoutWait,
-                                                   kColSoldoutDelivery,
-                                                   kColSOregdate1num,
-                                                   kColSOregdate1num2,
-                                                   kColSOregdate2num,
-                                                   kColSOregdate2num2,
-                                                   kColPrinttext,
-                                                   kColHallcheck,
-                                                   kColTOMenuYN,
-                                                   kColZZimMenuYN,
-                                                   kColWaitMenuYN,
-                                                   kColDeliveryMenuYN,
-                                                   kColTaxcheck,
-                                                   kColPoscategorynumber,
-                                                   kColPositemnumber,
-                                                   kColQRMenuYN,
-                                                   kColSoldoutQR};
-
-constexpr qsizetype kMaxTagLength = 17;  // "poscategorynumber"
+// The tag names as UTF-16 views, for the searches in the answer.
+const std::array<QStringView, kTagCount>& tagNames()
+{
+    static const std::array<QString, kTagCount> texts = [] {
+        std::array<QString, kTagCount> t;
+        for (int i = 0; i < kTagCount; ++i)
+            t[size_t(i)] = QString::fromLatin1(kMenuTagList[size_t(i)].name.data(),
+                                               qsizetype(kMenuTagList[size_t(i)].name.size()));
+        return t;
+    }();
+    static const std::array<QStringView, kTagCount> views = [] {
+        std::array<QStringView, kTagCount> v;
+        for (int i = 0; i < kTagCount; ++i)
+            v[size_t(i)] = texts[size_t(i)];
+        return v;
+    }();
+    return views;
+}
 
 inline bool sameChars(const QChar* a, QStringView b)
 {
@@ -160,13 +68,14 @@ inline bool sameChars(const QChar* a, QStringView b)
 struct TagTable {
     std::array<std::vector<int>, kMaxTagLength + 1> byLength;
     std::array<std::vector<int>, kTagCount> endingTags;
+    std::array<QStringView, kTagCount> names = tagNames();
     TagTable()
     {
         for (int t = 0; t < kTagCount; ++t)
-            byLength[size_t(kTagNames[size_t(t)].size())].push_back(t);
+            byLength[size_t(names[size_t(t)].size())].push_back(t);
         for (int t = 0; t < kTagCount; ++t)
             for (int u = 0; u < kTagCount; ++u)
-                if (u != t && kTagNames[size_t(t)].endsWith(kTagNames[size_t(u)]))
+                if (u != t && names[size_t(t)].endsWith(names[size_t(u)]))
                     endingTags[size_t(t)].push_back(u);
     }
     // The longest tag that the chars before `end` end with, or -1.
@@ -174,7 +83,7 @@ struct TagTable {
     {
         for (qsizetype len = std::min(run, kMaxTagLength); len > 0; --len)
             for (int t : byLength[size_t(len)])
-                if (sameChars(end - len, kTagNames[size_t(t)]))
+                if (sameChars(end - len, names[size_t(t)]))
                     return t;
         return -1;
     }
@@ -268,7 +177,7 @@ QStringView inner(QStringView text, QStringView open, QStringView close)
 
 QStringView valueAt(QStringView rec, qsizetype start, int tag)
 {
-    const qsizetype end = findClosing(rec, start, kTagNames[size_t(tag)]);
+    const qsizetype end = findClosing(rec, start, tagNames()[size_t(tag)]);
     return end < 0 ? rec.mid(start) : rec.mid(start, end - start);
 }
 
@@ -352,7 +261,7 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
 
 const std::array<QStringView, kMenuTags>& MenuTagNames()
 {
-    return kTagNames;
+    return tagNames();
 }
 
 int MenuRecord::optionGroupCount() const
@@ -525,7 +434,7 @@ void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& value
         return;
     MenuRecord& row = table.nextRow();
     for (int t = 0; t < kTagCount; ++t)
-        row.col[size_t(kTagColumn[size_t(t)])] = std::move(values[size_t(t)]);
+        row.col[size_t(kMenuTagList[size_t(t)].column)] = std::move(values[size_t(t)]);
     for (int j = 0; j < kOptionGroups; ++j)
         row.col[size_t(kColAdd1 + j)] = std::move(groups[size_t(j)]);
     row.col[kColSoldoutYN2] = row.col[kColSoldoutYN];

@@ -1,5 +1,7 @@
 #pragma once
 // The shop's menu catalogue as the web service delivers it: one row per record slot, 43 text columns.
+#include "catalogue/menu_tags.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -8,58 +10,7 @@
 
 namespace sumbrel {
 
-// Column indices, in the order of the table.
-enum MenuColumn : int {
-    kColNum = 0,
-    kColTitle,
-    kColPrice,
-    kColCategory,
-    kColType,
-    kColMenumin,
-    kColDiscountt,
-    kColSaving,
-    kColRound,
-    kColAdd1,
-    kColAdd2,
-    kColAdd3,
-    kColAdd4,
-    kColAdd5,
-    kColMaxYN,
-    kColMaxCount,
-    kColSoldoutYN,
-    kColSOregdate1,
-    kColSOregdate2,
-    kColInfotext1,
-    kColInfotext2,
-    kColSoldoutYN2,
-    kColSoldoutTO,
-    kColSoldoutZZim,
-    kColSoldoutWait,
-    kColSoldoutDelivery,
-    kColSOregdate1b,
-    kColSOregdate1num,
-    kColSOregdate1num2,
-    kColSOregdate2b,
-    kColSOregdate2num,
-    kColSOregdate2num2,
-    kColPrinttext,
-    kColHallcheck,
-    kColTOMenuYN,
-    kColZZimMenuYN,
-    kColWaitMenuYN,
-    kColDeliveryMenuYN,
-    kColTaxcheck,
-    kColPoscategorynumber,
-    kColPositemnumber,
-    kColQRMenuYN,
-    kColSoldoutQR,
-    kMenuColumns
-};
-static_assert(kMenuColumns == 43);
-
 inline constexpr int kOptionGroups = 5;
-// Distinct tags of a catalogue record: the 43 columns less the three that hold a second copy.
-inline constexpr int kMenuTags = 40;
 
 struct MenuRecord {
     std::array<QString, kMenuColumns> col;

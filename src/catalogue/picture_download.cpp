@@ -98,40 +98,30 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress)
     };
     QDir().mkpath(gs().menuImageFolder);
 
-    const QString shop = gs().shopNumber;
-    report(QStringLiteral("logo"));
-    if (LogoExistCheck(ParseLong(shop))) {
-        const QString url = endpoints::LogoPictureUrl(shop);
-        if (LoadURLMenuImage(url, true)) {
-            WriteLog(QStringLiteral("서버에서 로고 다운로드 성공: ") + url);
+    // One picture: ask whether it exists, fetch it, log and count the outcome.
+    auto fetch = [&summary](bool exists, const QString& url, bool isLogo, const QString& key) {
+        const QString what = isLogo ? QStringLiteral("로고") : QStringLiteral("이미지");
+        if (!exists) {
+            WriteLog(QStringLiteral("서버에 ") + what + QStringLiteral(" 없음: ") + key);
+            ++summary.absent;
+        } else if (LoadURLMenuImage(url, isLogo)) {
+            WriteLog(QStringLiteral("서버에서 ") + what + QStringLiteral(" 다운로드 성공: ") + url);
             ++summary.stored;
         } else {
-            WriteLog(QStringLiteral("서버에서 로고 다운로드 실패: ") + url);
+            WriteLog(QStringLiteral("서버에서 ") + what + QStringLiteral(" 다운로드 실패: ") + url);
             ++summary.failed;
         }
-    } else {
-        WriteLog(QStringLiteral("서버에 로고 없음: ") + shop);
-        ++summary.absent;
-    }
+    };
+
+    const QString shop = gs().shopNumber;
+    report(QStringLiteral("logo"));
+    fetch(LogoExistCheck(ParseLong(shop)), endpoints::LogoPictureUrl(shop), true, shop);
     ++done;
 
     for (const Item& item : rows) {
-        const QString& num = item.num;
-        report(num);
+        report(item.num);
         WriteLog(item.category + QStringLiteral("→") + item.title);
-        if (MenuExistCheck(ParseLong(num))) {
-            const QString url = endpoints::MenuPictureUrl(num);
-            if (LoadURLMenuImage(url, false)) {
-                WriteLog(QStringLiteral("서버에서 이미지 다운로드 성공: ") + url);
-                ++summary.stored;
-            } else {
-                WriteLog(QStringLiteral("서버에서 이미지 다운로드 실패: ") + url);
-                ++summary.failed;
-            }
-        } else {
-            WriteLog(QStringLiteral("서버에 이미지 없음: ") + num);
-            ++summary.absent;
-        }
+        fetch(MenuExistCheck(ParseLong(item.num)), endpoints::MenuPictureUrl(item.num), false, item.num);
         ++done;
     }
     report(QString());

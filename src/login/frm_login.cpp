@@ -1,18 +1,12 @@
 #include "login/frm_login.h"
 
-#include "login/login_rules.h"
 #include "login/login_widgets.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
-#include "server/endpoints.h"
-#include "server/fields.h"
-#include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
 #include "startup/global_state.h"
-#include "startup/parse.h"
-#include "startup/stored_login.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -68,10 +62,7 @@ frmLogin::frmLogin(LoginHooks hooks, QWidget* parent)
     Form_Load();
 }
 
-frmLogin::~frmLogin()
-{
-    delete m_background;
-}
+frmLogin::~frmLogin() = default;
 
 void frmLogin::buildWidgets()
 {
@@ -148,7 +139,6 @@ void frmLogin::buildWidgets()
     m_picWait->setAttribute(Qt::WA_StyledBackground);
     m_imgWait = new QLabel(m_picWait);
     m_imgWait->setObjectName(QStringLiteral("imgWait"));
-    m_imgWait->setAccessibleName(m_picWait->accessibleName());
     m_imgWait->setAlignment(Qt::AlignCenter);
 
     setTabOrder(m_id, m_pw);
@@ -170,7 +160,7 @@ void frmLogin::Form_Load()
         if (!back.isEmpty() && FileExists(back)) {
             QPixmap picture(back);
             if (!picture.isNull()) {
-                m_background = new QPixmap(picture);
+                m_background = picture;
                 // The shop's own picture carries its own title.
                 m_title->hide();
                 m_subtitle->hide();
@@ -188,6 +178,7 @@ void frmLogin::Form_Load()
             m_picWait->setStyleSheet(QString());
         } else {
             m_imgWait->setText(QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
+            m_imgWait->setAccessibleName(m_imgWait->text());
             m_imgWait->setFont(LabelFont(20));
             m_imgWait->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
             m_picWait->resize(300, 130);
@@ -207,9 +198,9 @@ void frmLogin::Form_Load()
         m_chk[1]->setChecked(false);
     });
     SUMBREL_STEP(proc, {
-        m_stored = SplitStoredLogin(ReadStoredLogin(), gs().loginFieldSeparator);
-        m_chk[0]->setChecked(ParseBool(m_stored.value(0)));
-        m_chk[1]->setChecked(ParseBool(m_stored.value(1)));
+        m_model.readStoredOptions();
+        m_chk[0]->setChecked(m_model.storedRemember());
+        m_chk[1]->setChecked(m_model.storedAutoLogin());
     });
 }
 
@@ -244,13 +235,13 @@ void frmLogin::Form_Activate()
     SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Enter")));
     m_FirstActivated = false;
     SUMBREL_STEP(proc, {
-        if (ParseBool(m_stored.value(0))) {
-            m_id->setText(m_stored.value(2));
-            m_pw->setText(m_stored.value(3));
+        if (m_model.storedRemember()) {
+            m_id->setText(m_model.storedId());
+            m_pw->setText(m_model.storedPassword());
         }
     });
     bool autoLogin = false;
-    SUMBREL_STEP(proc, autoLogin = ParseBool(m_stored.value(1)));
+    SUMBREL_STEP(proc, autoLogin = m_model.storedAutoLogin());
     if (autoLogin) {
         SUMBREL_STEP(proc, {
             m_id->setEnabled(false);
@@ -298,23 +289,6 @@ void frmLogin::chkLoadValue_Click(int index)
     });
 }
 
-bool frmLogin::sendLogin(QString& answer)
-{
-    Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
-    QString url;
-    QString body;
-    SUMBREL_STEP_OR(proc, false, {
-        url = endpoints::Url(endpoints::kLogin);
-        body = endpoints::LoginBody(m_id->text(), m_pw->text());
-    });
-    const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
-    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ") + url + u'?' + body, channel));
-    SUMBREL_STEP_OR(proc, false, answer = GetWinHttp(url, body));
-    SUMBREL_STEP_OR(proc, false, answer = CollapseDoubledBreaks(answer));
-    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + answer, channel));
-    return true;
-}
-
 void frmLogin::lblLogin_Click()
 {
     // One request at a time, whatever the operator presses meanwhile.
@@ -327,7 +301,6 @@ void frmLogin::lblLogin_Click()
     } release{m_busy};
 
     Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
-    const bool keyWasEnabled = m_lblLogin->isEnabled();
     SUMBREL_STEP(proc, {
         m_lblLogin->setEnabled(false);
         m_picWait->raise();
@@ -335,54 +308,26 @@ void frmLogin::lblLogin_Click()
         repaint();
         QCoreApplication::processEvents();
     });
-    QString answer;
-    bool sent = false;
-    SUMBREL_STEP(proc, gs().serviceBaseUrl = QStringLiteral("https://") + gs().serviceHost);
-    sent = sendLogin(answer);
-
-    // From here on failures are ignored without trace.
-    try {
-        if (sent && answer.trimmed().isEmpty()) {
-            gs().serviceBaseUrl = QStringLiteral("http://") + gs().serviceHost;
-            sendLogin(answer);
-        }
-    } catch (...) {
-    }
+    const LoginOutcome outcome = m_model.Login(m_id->text(), m_pw->text(), m_chk[0]->isChecked(),
+                                               m_chk[1]->isChecked());
     try {
         m_picWait->hide();
     } catch (...) {
     }
-
-    if (!IsLoginSuccess(answer)) {
-        ++m_failures;
-        if (m_failures > 2) {
-            MessageBox(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical);
-            if (m_hooks.endProgram)
-                m_hooks.endProgram();
-            return;
-        }
+    switch (outcome) {
+    case LoginOutcome::TooManyFailures:
+        MessageBox(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical);
+        if (m_hooks.endProgram)
+            m_hooks.endProgram();
+        return;
+    case LoginOutcome::Failed:
         MessageBox(QStringLiteral("로그인에 실패했습니다."));
         m_id->setEnabled(true);
         m_pw->setEnabled(true);
         enableLoginKey();
         return;
-    }
-    Q_UNUSED(keyWasEnabled);
-
-    try {
-        const QString& sep = gs().loginFieldSeparator;
-        const QString stored = BuildStoredLogin(m_chk[0]->isChecked(), m_chk[1]->isChecked(), m_id->text(),
-                                                m_pw->text(), sep);
-        if (!stored.isEmpty())
-            WriteStoredLogin(stored);
-    } catch (...) {
-    }
-    try {
-        gs().shopNumber = FieldOr(answer, u"번호");
-        gs().shopName = FieldOr(answer, u"storename");
-        gs().loginId = m_id->text();
-        gs().loginPassword = m_pw->text();
-    } catch (...) {
+    case LoginOutcome::Success:
+        break;
     }
     for (const auto& step : {m_hooks.loadCategories, m_hooks.loadCatalogue, m_hooks.openReception}) {
         try {
@@ -398,8 +343,8 @@ void frmLogin::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    if (m_background) {
-        p.drawPixmap(rect(), *m_background);
+    if (!m_background.isNull()) {
+        p.drawPixmap(rect(), m_background);
         return;
     }
     // Our own look: a warm paper gradient with a band in the key colour behind the title.

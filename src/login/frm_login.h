@@ -1,12 +1,14 @@
 #pragma once
 // The first screen: the shop's ID and password, remembered options, the login request.
+#include "login/login_model.h"
+
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 
 class QLabel;
 class QLineEdit;
-class QPixmap;
 
 namespace sumbrel {
 
@@ -37,9 +39,9 @@ public:
     // Runs once per activation of the window (queued from the activation event).
     void Form_Activate();
 
-    int failureCount() const { return m_failures; }
+    int failureCount() const { return m_model.failures(); }
     // The four stored fields as read at load (remember, auto-login, ID, password).
-    QStringList storedOptions() const { return m_stored; }
+    QStringList storedOptions() const { return m_model.storedOptions(); }
 
     static constexpr int kWidth = 450;
     static constexpr int kHeight = 515;
@@ -53,16 +55,14 @@ private:
     void Form_Load();
     void buildWidgets();
     void chkLoadValue_Click(int index);
-    bool sendLogin(QString& answer);
     void enableLoginKey();
 
     LoginHooks m_hooks;
-    QStringList m_stored;
-    int m_failures = 0;
+    LoginModel m_model;
     bool m_busy = false;
     bool m_firstActivationQueued = false;
 
-    QPixmap* m_background = nullptr;
+    QPixmap m_background;  // the shop's own picture from the skin folder, when there is one
     QLabel* m_title = nullptr;
     QLabel* m_subtitle = nullptr;
     QLineEdit* m_id = nullptr;

@@ -1,9 +1,40 @@
 #include "login/login_widgets.h"
 
+#include "presentation/accessible_key.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace sumbrel {
+
+namespace {
+
+// The label key is a push button to a screen reader, pressed as by a click while enabled.
+QAccessibleInterface* ClickLabelFactory(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("sumbrel::ClickLabel") || !object || !object->isWidgetType())
+        return nullptr;
+    auto* key = static_cast<ClickLabel*>(object);
+    return new AccessibleKey(key,
+                             {[key] { return key->text(); }, [key] { return key->isEnabled(); },
+                              [key] {
+                                  if (key->isEnabled())
+                                      Q_EMIT key->clicked();
+                              }});
+}
+
+}  // namespace
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(ClickLabelFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* e)
 {

@@ -5,11 +5,12 @@
 
 namespace sumbrel {
 
-// A label that acts as a key: a click inside it while enabled emits clicked().
+// A label that acts as a key: a click inside it while enabled emits clicked(). A screen reader
+// sees a push button named by its text.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 Q_SIGNALS:
     void clicked();
 

@@ -1,7 +1,8 @@
 #include "presentation/caption_key.h"
 
+#include "presentation/accessible_key.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,36 +10,15 @@ namespace sumbrel {
 
 namespace {
 
-// A caption key is a push button to a screen reader: its caption is its name, and pressing it
-// through the reader touches the key as a customer would.
-class AccessibleCaptionKey : public QAccessibleWidget {
-public:
-    explicit AccessibleCaptionKey(CaptionKey* key)
-        : QAccessibleWidget(key, QAccessible::Button)
-    {
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.disabled = !key()->isKeyEnabled();
-        return s;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction())
-            key()->touch();
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-private:
-    CaptionKey* key() const { return static_cast<CaptionKey*>(widget()); }
-};
-
 QAccessibleInterface* CaptionKeyFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("sumbrel::CaptionKey") && object && object->isWidgetType())
-        return new AccessibleCaptionKey(static_cast<CaptionKey*>(object));
+    if (className == QLatin1String("sumbrel::CaptionKey") && object && object->isWidgetType()) {
+        // A caption key is a push button to a screen reader: its caption is its name, and pressing
+        // it through the reader touches the key as a customer would.
+        auto* key = static_cast<CaptionKey*>(object);
+        return new AccessibleKey(
+            key, {[key] { return key->caption(); }, [key] { return key->isKeyEnabled(); }, [key] { key->touch(); }});
+    }
     return nullptr;
 }
 
@@ -91,22 +71,23 @@ void CaptionKey::setInvisible(bool invisible)
     update();
 }
 
-void CaptionKey::showPressed()
+void CaptionKey::showLook(bool raised)
 {
     if (!m_keyEnabled)
         return;
-    m_raised = false;
-    m_background = m_pressedColour;
+    m_raised = raised;
+    m_background = raised ? m_rest : m_pressedColour;
     update();
+}
+
+void CaptionKey::showPressed()
+{
+    showLook(false);
 }
 
 void CaptionKey::showReleased()
 {
-    if (!m_keyEnabled)
-        return;
-    m_raised = true;
-    m_background = m_rest;
-    update();
+    showLook(true);
 }
 
 void CaptionKey::touch()
@@ -157,13 +138,18 @@ void CaptionKey::paintEvent(QPaintEvent*)
     p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
 }
 
-void CaptionKey::mousePressEvent(QMouseEvent* event)
+void CaptionKey::pressDown(QMouseEvent* event, bool secondOfDouble)
 {
     m_down = true;
-    m_afterDouble = false;
+    m_afterDouble = secondOfDouble;
     showPressed();
     Q_EMIT pressed();
     event->accept();
+}
+
+void CaptionKey::mousePressEvent(QMouseEvent* event)
+{
+    pressDown(event, false);
 }
 
 void CaptionKey::mouseReleaseEvent(QMouseEvent* event)
@@ -181,11 +167,7 @@ void CaptionKey::mouseReleaseEvent(QMouseEvent* event)
 void CaptionKey::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double tap: reported as a double click, not as another click.
-    m_down = true;
-    m_afterDouble = true;
-    showPressed();
-    Q_EMIT pressed();
-    event->accept();
+    pressDown(event, true);
     Q_EMIT doubleClicked();
 }
 

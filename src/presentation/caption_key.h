@@ -51,6 +51,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Raised at rest, flat in the pressed colour while down.
+    void showLook(bool raised);
+    // A mouse press: the key goes down and says so.
+    void pressDown(QMouseEvent* event, bool secondOfDouble);
+
     QString m_caption;
     QColor m_rest{231, 231, 231};
     QColor m_pressedColour{192, 192, 192};

@@ -41,16 +41,15 @@ void SendKeysToScreen(const QString& keys, bool wait)
         if (!target)
             return;
         auto send = [&](int key, const QString& text) {
-            auto* press = new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text);
-            auto* release = new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text);
             if (wait) {
-                QApplication::sendEvent(target, press);
-                QApplication::sendEvent(target, release);
-                delete press;
-                delete release;
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+                QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+                QApplication::sendEvent(target, &press);
+                QApplication::sendEvent(target, &release);
             } else {
-                QApplication::postEvent(target, press);
-                QApplication::postEvent(target, release);
+                // The event queue takes the events over.
+                QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+                QApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
             }
         };
         for (qsizetype i = 0; i < keys.size(); ++i) {

@@ -21,9 +21,18 @@ QString MenuPictureUrl(const QString& menuNumber)
     return gs().serviceBaseUrl + QStringLiteral("/menuimag/") + menuNumber + QStringLiteral(".png");
 }
 
+QString FormValue(QString value)
+{
+    // "%" first, so the escapes added after it stay as they are.
+    value.replace(u'%', QStringLiteral("%25"));
+    value.replace(u'&', QStringLiteral("%26"));
+    value.replace(u'+', QStringLiteral("%2B"));
+    return value;
+}
+
 QString LoginBody(const QString& id, const QString& password)
 {
-    return QStringLiteral("ID=") + id + QStringLiteral("&PassWord=") + password;
+    return QStringLiteral("ID=") + FormValue(id) + QStringLiteral("&PassWord=") + FormValue(password);
 }
 
 QString CredentialsBody()
@@ -34,12 +43,11 @@ QString CredentialsBody()
 QString OrderBody(const QString& phone, const QString& where, const QString& pay, const QString& taxi,
                   const QString& escapedMenu)
 {
-    // The service percent-decodes the body, so a literal "%" must travel as "%25" to arrive unchanged.
-    QString menu = escapedMenu;
-    menu.replace(u'%', QStringLiteral("%25"));
-    return CredentialsBody() + QStringLiteral("&phonet=") + phone + QStringLiteral("&where=") + where
-        + QStringLiteral("&pay=") + pay + QStringLiteral("&taxi=") + taxi + QStringLiteral("&memo=현장접수&menu=")
-        + menu;
+    // The service percent-decodes the body: the customer's entries and the menu travel through
+    // FormValue (the menu's "+" and "&" are already marker words) so they arrive unchanged.
+    return CredentialsBody() + QStringLiteral("&phonet=") + FormValue(phone) + QStringLiteral("&where=") + where
+        + QStringLiteral("&pay=") + pay + QStringLiteral("&taxi=") + FormValue(taxi)
+        + QStringLiteral("&memo=현장접수&menu=") + FormValue(escapedMenu);
 }
 
 QString MenuPageBody(const QString& checktypes)

@@ -18,7 +18,12 @@ QString Url(const char16_t* path);
 QString LogoPictureUrl(const QString& shopNumber);
 QString MenuPictureUrl(const QString& menuNumber);
 
-// "ID=" + id + "&PassWord=" + password, unescaped.
+// A value typed by a person, made safe for a form body: "%", "&" and "+" become "%25", "%26" and
+// "%2B" (the service decodes its forms, and would read "+" as a blank, "&" as the next field and
+// "%41" as "A"); everything else stays as it is.
+QString FormValue(QString value);
+
+// "ID=" + id + "&PassWord=" + password, the two values through FormValue.
 QString LoginBody(const QString& id, const QString& password);
 // The same with the logged-in values of the global state.
 QString CredentialsBody();

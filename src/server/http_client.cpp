@@ -3,9 +3,13 @@
 #include "startup/clock.h"
 #include "startup/trace_log.h"
 
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <memory>
 #include <mutex>
 
 namespace sumbrel {
@@ -13,6 +17,31 @@ namespace sumbrel {
 namespace {
 
 HttpLimits g_limits;
+QString g_caFile;
+QByteArray g_caBundle;  // the system's authorities followed by the extra file's, built once per file
+QByteArray g_formCharset;
+
+struct EasyCleanup {
+    void operator()(CURL* h) const { curl_easy_cleanup(h); }
+};
+struct ListCleanup {
+    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+};
+struct MultiCleanup {
+    void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+};
+using Easy = std::unique_ptr<CURL, EasyCleanup>;
+using HeaderList = std::unique_ptr<curl_slist, ListCleanup>;
+using Multi = std::unique_ptr<CURLM, MultiCleanup>;
+
+HeaderList appendHeader(HeaderList list, const char* line)
+{
+    curl_slist* grown = curl_slist_append(list.get(), line);
+    if (!grown)
+        return list;  // out of memory: the list stays as it was
+    (void)list.release();  // now owned through grown
+    return HeaderList(grown);
+}
 
 const QString kChannel = QStringLiteral("_WinHttp");
 
@@ -26,6 +55,7 @@ void globalInit()
 struct Exchange {
     QByteArray body;
     QByteArray reason;  // reason phrase of the last status line
+    QByteArray contentType;  // of the last answer's header block
     int stallMs = 0;
     bool connected = false;  // the stall watch runs from the moment the connection stands
     uint32_t lastMove = 0;
@@ -52,6 +82,9 @@ size_t onHeader(char* data, size_t size, size_t count, void* user)
         const qsizetype sp1 = line.indexOf(' ');
         const qsizetype sp2 = sp1 < 0 ? -1 : line.indexOf(' ', sp1 + 1);
         ex->reason = sp2 < 0 ? QByteArray() : line.mid(sp2 + 1);
+        ex->contentType.clear();
+    } else if (line.size() > 13 && line.left(13).compare("content-type:", Qt::CaseInsensitive) == 0) {
+        ex->contentType = line.mid(13).trimmed();
     }
     return size * count;
 }
@@ -103,6 +136,30 @@ void commonOptions(CURL* h, const QByteArray& url, Exchange& ex, char* errorBuff
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &ex);
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    // HTTP/1.1 only: over HTTP/2 the status line has no reason phrase, and the failure log of a
+    // refused request would read "()".
+    curl_easy_setopt(h, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    if (!g_caBundle.isEmpty()) {
+        curl_blob blob{const_cast<char*>(g_caBundle.constData()), size_t(g_caBundle.size()), CURL_BLOB_COPY};
+        curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob);
+    }
+}
+
+// The system's bundle (where this libcurl looks by default) and the extra file, as one PEM text.
+QByteArray caBundleWith(const QString& extraFile)
+{
+    QFile extra(extraFile);
+    if (!extra.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bundle;
+    Easy probe(curl_easy_init());
+    char* system = nullptr;
+    if (probe && curl_easy_getinfo(probe.get(), CURLINFO_CAINFO, &system) == CURLE_OK && system) {
+        QFile file(QString::fromLocal8Bit(system));
+        if (file.open(QIODevice::ReadOnly))
+            bundle = file.readAll() + '\n';
+    }
+    return bundle + extra.readAll();
 }
 
 // A stall ends the transfer through the progress callback; it is reported as the time-out it is.
@@ -116,32 +173,27 @@ long curlErrorNumber(CURLcode code, const Exchange& ex)
 // up to a second between progress calls when nothing moves).
 CURLcode perform(CURL* h, const Exchange& ex)
 {
-    CURLM* multi = curl_multi_init();
-    if (!multi)
+    Multi multi(curl_multi_init());
+    if (!multi || curl_multi_add_handle(multi.get(), h) != CURLM_OK)
         return curl_easy_perform(h);
-    if (curl_multi_add_handle(multi, h) != CURLM_OK) {
-        curl_multi_cleanup(multi);
-        return curl_easy_perform(h);
-    }
     int running = 1;
     while (true) {
-        if (curl_multi_perform(multi, &running) != CURLM_OK || running == 0)
+        if (curl_multi_perform(multi.get(), &running) != CURLM_OK || running == 0)
             break;
         int waitMs = 1000;  // curl's own timers (connect limit) wake the poll earlier
         if (ex.connected && ex.stallMs > 0) {
             const int left = ex.stallMs - int(TickCount() - ex.lastMove);
             waitMs = std::clamp(left, 1, 1000);
         }
-        curl_multi_poll(multi, nullptr, 0, waitMs, nullptr);
+        curl_multi_poll(multi.get(), nullptr, 0, waitMs, nullptr);
     }
     CURLcode result = CURLE_FAILED_INIT;
     int queued = 0;
-    while (CURLMsg* msg = curl_multi_info_read(multi, &queued)) {
+    while (CURLMsg* msg = curl_multi_info_read(multi.get(), &queued)) {
         if (msg->msg == CURLMSG_DONE && msg->easy_handle == h)
             result = msg->data.result;
     }
-    curl_multi_remove_handle(multi, h);
-    curl_multi_cleanup(multi);
+    curl_multi_remove_handle(multi.get(), h);
     return result;
 }
 
@@ -153,7 +205,70 @@ QString curlErrorText(CURLcode code, const char* errorBuffer, const Exchange& ex
     return errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
 }
 
+const QString kCharsetTrace = QStringLiteral("GetWinHttp ... <charset> ");
+
+// The answer's text by the charset its Content-Type declares; a usable one becomes the charset of
+// the next form bodies.
+QString decodeAnswer(const Exchange& ex)
+{
+    const QByteArray declared = CharsetOf(ex.contentType);
+    if (declared.isEmpty())
+        return QString::fromUtf8(ex.body);
+    QStringDecoder decoder(declared.constData());
+    if (!decoder.isValid()) {
+        WriteLog(kCharsetTrace + QString::fromLatin1(declared) + QStringLiteral(": 알 수 없어 UTF-8로 읽음"), kChannel);
+        return QString::fromUtf8(ex.body);
+    }
+    g_formCharset = declared;
+    return decoder.decode(ex.body);
+}
+
+QByteArray encodeBody(const QString& body)
+{
+    if (g_formCharset.isEmpty())
+        return body.toUtf8();
+    QStringEncoder encoder(g_formCharset.constData());
+    if (!encoder.isValid())
+        return body.toUtf8();
+    return encoder.encode(body);
+}
+
 }  // namespace
+
+QByteArray CharsetOf(QByteArrayView contentType)
+{
+    for (QByteArrayView part : QByteArray(contentType.toByteArray()).split(';')) {
+        part = part.trimmed();
+        if (part.size() > 8 && part.first(8).compare("charset=", Qt::CaseInsensitive) == 0) {
+            QByteArrayView value = part.sliced(8).trimmed();
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.sliced(1, value.size() - 2);
+            return value.toByteArray();
+        }
+    }
+    return {};
+}
+
+QByteArray formCharset()
+{
+    return g_formCharset;
+}
+
+void setFormCharset(const QByteArray& charset)
+{
+    g_formCharset = charset;
+}
+
+void setCaFile(const QString& path)
+{
+    g_caFile = path;
+    g_caBundle = path.isEmpty() ? QByteArray() : caBundleWith(path);
+}
+
+QString caFile()
+{
+    return g_caFile;
+}
 
 void setHttpLimits(const HttpLimits& limits)
 {
@@ -170,39 +285,39 @@ QString GetWinHttp(const QString& address, const QString& body)
     globalInit();
     QString result;
     const QByteArray url = address.toUtf8();
-    const QByteArray payload = body.toUtf8();
     const QString requestText = address + u'?' + body;
     const int attempts = g_limits.attempts > 0 ? g_limits.attempts : 1;
     int failures = 0;
     while (true) {
         const uint32_t t0 = TickCount();
+        // Each attempt in the charset the service declared last, which an answer may change.
+        const QByteArray payload = encodeBody(body);
         Exchange ex;
         char errorBuffer[CURL_ERROR_SIZE] = {0};
         CURLcode code = CURLE_FAILED_INIT;
         int line = 0;
         long status = 0;
-        CURL* h = curl_easy_init();
-        curl_slist* headers = nullptr;
+        Easy h(curl_easy_init());
+        HeaderList headers;
         if (h) {
-            commonOptions(h, url, ex, errorBuffer);
+            commonOptions(h.get(), url, ex, errorBuffer);
             // Exactly these two headers; an empty "Expect:" and "Accept:" keep curl's own ones away.
-            headers = curl_slist_append(headers, "Content-Type: application/x-www-form-urlencoded");
-            headers = curl_slist_append(headers, "User-Agent: Firefox 3.6.4");
-            headers = curl_slist_append(headers, "Expect:");
-            headers = curl_slist_append(headers, "Accept:");
-            curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers);
-            curl_easy_setopt(h, CURLOPT_POST, 1L);
-            curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(payload.size()));
-            curl_easy_setopt(h, CURLOPT_POSTFIELDS, payload.constData());
+            for (const char* header :
+                 {"Content-Type: application/x-www-form-urlencoded", "User-Agent: Firefox 3.6.4", "Expect:", "Accept:"})
+                headers = appendHeader(std::move(headers), header);
+            curl_easy_setopt(h.get(), CURLOPT_HTTPHEADER, headers.get());
+            curl_easy_setopt(h.get(), CURLOPT_POST, 1L);
+            curl_easy_setopt(h.get(), CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(payload.size()));
+            curl_easy_setopt(h.get(), CURLOPT_POSTFIELDS, payload.constData());
             line = __LINE__ + 1;
-            code = perform(h, ex);
+            code = perform(h.get(), ex);
             if (code == CURLE_OK)
-                curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+                curl_easy_getinfo(h.get(), CURLINFO_RESPONSE_CODE, &status);
         } else {
             line = __LINE__;  // no handle to be had
         }
         if (code == CURLE_OK) {
-            result = QString::fromUtf8(ex.body);
+            result = decodeAnswer(ex);
             if (status != 200) {
                 const uint32_t t1 = TickCount();
                 WriteLog(QStringLiteral("GetWinHttp ... <실패> (") + QString::number(status) + QStringLiteral("): ")
@@ -210,8 +325,6 @@ QString GetWinHttp(const QString& address, const QString& body)
                              + QStringLiteral(")\r\n") + requestText,
                          kChannel);
             }
-            curl_slist_free_all(headers);
-            curl_easy_cleanup(h);
             return result;
         }
         WriteLog(ErrorTraceText(QStringLiteral("lib_misc"), QStringLiteral("GetWinHttp"), line,
@@ -221,9 +334,6 @@ QString GetWinHttp(const QString& address, const QString& body)
         WriteLog(QStringLiteral("GetWinHttp ... <실패2>: ") + QString::number(t1 - t0) + QStringLiteral("ms 걸림. ")
                      + requestText,
                  kChannel);
-        curl_slist_free_all(headers);
-        if (h)
-            curl_easy_cleanup(h);
         if (++failures >= attempts)
             return result;
         WriteLog(QStringLiteral("GetWinHttp ... 재시도"), kChannel);
@@ -234,7 +344,7 @@ HttpGetResult HttpGet(const QString& url)
 {
     globalInit();
     HttpGetResult out;
-    CURL* h = curl_easy_init();
+    Easy h(curl_easy_init());
     if (!h) {
         out.error = QString::fromUtf8(curl_easy_strerror(CURLE_FAILED_INIT));
         return out;
@@ -242,17 +352,16 @@ HttpGetResult HttpGet(const QString& url)
     Exchange ex;
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     const QByteArray address = url.toUtf8();
-    commonOptions(h, address, ex, errorBuffer);
-    curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-    const CURLcode code = perform(h, ex);
+    commonOptions(h.get(), address, ex, errorBuffer);
+    curl_easy_setopt(h.get(), CURLOPT_HTTPGET, 1L);
+    const CURLcode code = perform(h.get(), ex);
     if (code == CURLE_OK) {
         out.completed = true;
-        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &out.status);
+        curl_easy_getinfo(h.get(), CURLINFO_RESPONSE_CODE, &out.status);
         out.body = ex.body;
     } else {
         out.error = curlErrorText(code, errorBuffer, ex);
     }
-    curl_easy_cleanup(h);
     return out;
 }
 

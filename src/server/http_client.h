@@ -13,8 +13,22 @@ struct HttpLimits {
 void setHttpLimits(const HttpLimits& limits);
 HttpLimits httpLimits();
 
+// Certificate authorities trusted besides the system's (a PEM file); empty: the system's only.
+// Certificate checks stay on either way.
+void setCaFile(const QString& path);
+QString caFile();
+
+// The charset in which form bodies are sent: the one the service declared last in an answer's
+// Content-Type, as a browser submits a form in its page's charset. Empty: UTF-8.
+QByteArray formCharset();
+void setFormCharset(const QByteArray& charset);
+// The charset parameter of a Content-Type value, empty when none.
+QByteArray CharsetOf(QByteArrayView contentType);
+
 // Blocking POST with three attempts; the body also for a status other than 200, empty text when
-// every attempt failed. Failures and retries are logged to "_WinHttp". Never throws.
+// every attempt failed. The answer is decoded by the charset its Content-Type declares (UTF-8 when
+// none is); a charset that cannot be used is traced. Failures and retries are logged to "_WinHttp".
+// Never throws.
 QString GetWinHttp(const QString& address, const QString& body);
 
 struct HttpGetResult {

@@ -1,61 +1,90 @@
 #include "startup/ini.h"
 
+#include <QByteArrayList>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
+#include <QStringDecoder>
 
 namespace sumbrel {
 
 namespace {
 
-// "[name]" with blanks around allowed; returns the name or a null string.
-QString sectionName(QStringView line)
+// The file is handled as bytes: the call display or a person may have written lines in another
+// encoding (the Korean ANSI code page), and a write must leave them exactly as they are.
+
+// "[name]" with blanks around allowed; returns the name or a null array.
+QByteArray sectionName(QByteArrayView line)
 {
-    const QStringView t = line.trimmed();
-    if (t.size() >= 2 && t.front() == u'[') {
-        const qsizetype close = t.indexOf(u']');
+    const QByteArrayView t = line.trimmed();
+    if (t.size() >= 2 && t.front() == '[') {
+        const qsizetype close = t.indexOf(']');
         if (close > 0)
-            return t.mid(1, close - 1).trimmed().toString();
+            return t.sliced(1, close - 1).trimmed().toByteArray();
     }
-    return QString();
+    return QByteArray();
 }
 
-bool isComment(QStringView line)
+bool keyOf(QByteArrayView line, QByteArray& key, QByteArray& value)
 {
-    const QStringView t = line.trimmed();
-    return t.startsWith(u';') || t.startsWith(u'#');
-}
-
-bool keyOf(QStringView line, QString& key, QString& value)
-{
-    if (isComment(line))
+    const QByteArrayView t = line.trimmed();
+    if (t.startsWith(';') || t.startsWith('#'))
         return false;
-    const qsizetype eq = line.indexOf(u'=');
+    const qsizetype eq = line.indexOf('=');
     if (eq <= 0)
         return false;
-    key = line.left(eq).trimmed().toString();
-    value = line.mid(eq + 1).trimmed().toString();
+    key = line.first(eq).trimmed().toByteArray();
+    value = line.sliced(eq + 1).trimmed().toByteArray();
     return !key.isEmpty();
 }
 
-QString stripQuotes(const QString& v)
+bool sameName(const QByteArray& a, const QString& b)
 {
-    if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\'')))
+    return a.compare(b.toUtf8(), Qt::CaseInsensitive) == 0;
+}
+
+QByteArray stripQuotes(const QByteArray& v)
+{
+    if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\'')))
         return v.mid(1, v.size() - 2);
     return v;
 }
 
-QString cutUtf8(const QString& value, int maxBytes)
+// At most maxBytes, never splitting a character: UTF-8 continuation bytes, or the second byte of
+// a double-byte character of the Korean code page.
+QString decodeCut(QByteArray bytes, int maxBytes)
 {
-    QByteArray bytes = value.toUtf8();
-    if (bytes.size() <= maxBytes)
-        return value;
-    int end = maxBytes;
-    // Step back over continuation bytes so no character is split.
-    while (end > 0 && (uchar(bytes[end]) & 0xC0) == 0x80)
-        --end;
-    return QString::fromUtf8(bytes.constData(), end);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    const bool isUtf8 = !utf8.hasError();
+    if (bytes.size() > maxBytes) {
+        qsizetype end = maxBytes;
+        if (isUtf8) {
+            while (end > 0 && (uchar(bytes[end]) & 0xC0) == 0x80)
+                --end;
+        } else {
+            qsizetype i = 0;
+            while (i < maxBytes) {
+                const qsizetype step = uchar(bytes[i]) >= 0x81 ? 2 : 1;
+                if (i + step > maxBytes)
+                    break;
+                i += step;
+            }
+            end = i;
+        }
+        bytes.truncate(end);
+    }
+    if (isUtf8)
+        return QString::fromUtf8(bytes);
+    QStringDecoder cp949("CP949");
+    return cp949.isValid() ? cp949.decode(bytes) : QString::fromLatin1(bytes);
+}
+
+QByteArrayList splitLines(const QByteArray& text)
+{
+    QByteArrayList lines = text.split('\n');
+    if (text.isEmpty() || text.endsWith('\n'))
+        lines.removeLast();
+    return lines;
 }
 
 }  // namespace
@@ -66,21 +95,18 @@ QString ReadIni(const QString& section, const QString& key, const QString& path)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return QString();
-        const QString text = QString::fromUtf8(file.readAll());
         bool inSection = false;
-        for (QStringView line : QStringView(text).split(u'\n')) {
-            if (line.endsWith(u'\r'))
+        for (QByteArray line : splitLines(file.readAll())) {
+            if (line.endsWith('\r'))
                 line.chop(1);
-            const QString name = sectionName(line);
+            const QByteArray name = sectionName(line);
             if (!name.isNull()) {
-                inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+                inSection = sameName(name, section);
                 continue;
             }
-            if (!inSection)
-                continue;
-            QString k, v;
-            if (keyOf(line, k, v) && k.compare(key, Qt::CaseInsensitive) == 0)
-                return cutUtf8(stripQuotes(v), kIniValueBytes);
+            QByteArray k, v;
+            if (inSection && keyOf(line, k, v) && sameName(k, key))
+                return decodeCut(stripQuotes(v), kIniValueBytes);
         }
     } catch (...) {
     }
@@ -90,64 +116,68 @@ QString ReadIni(const QString& section, const QString& key, const QString& path)
 void WriteIni(const QString& section, const QString& key, const QString& value, const QString& path)
 {
     try {
-        QString text;
+        QByteArray text;
         {
             QFile file(path);
             if (file.open(QIODevice::ReadOnly))
-                text = QString::fromUtf8(file.readAll());
+                text = file.readAll();
         }
-        const QString eol = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
-        QStringList lines = text.split(u'\n');
-        for (QString& l : lines)
-            if (l.endsWith(u'\r'))
-                l.chop(1);
-        const bool endsWithBreak = !text.isEmpty() && text.endsWith(u'\n');
-        if (endsWithBreak || text.isEmpty())
-            lines.removeLast();
-
-        const QString entry = key + u'=' + value;
+        const QByteArray eol = text.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+        // Each line keeps its own ending; only the changed key's line is written anew.
+        QByteArrayList lines = splitLines(text);
+        const bool lastHasBreak = text.isEmpty() || text.endsWith('\n');
+        auto bare = [](QByteArray line) {
+            if (line.endsWith('\r'))
+                line.chop(1);
+            return line;
+        };
+        const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
         qsizetype sectionAt = -1;
         qsizetype lastInSection = -1;
-        bool done = false;
+        qsizetype replaced = -1;
         bool inSection = false;
-        for (qsizetype i = 0; i < lines.size() && !done; ++i) {
-            const QString name = sectionName(lines[i]);
+        for (qsizetype i = 0; i < lines.size() && replaced < 0; ++i) {
+            const QByteArray line = bare(lines[i]);
+            const QByteArray name = sectionName(line);
             if (!name.isNull()) {
                 if (inSection)
                     break;
-                inSection = name.compare(section, Qt::CaseInsensitive) == 0;
-                if (inSection) {
-                    sectionAt = i;
-                    lastInSection = i;
-                }
+                inSection = sameName(name, section);
+                if (inSection)
+                    sectionAt = lastInSection = i;
                 continue;
             }
             if (!inSection)
                 continue;
-            QString k, v;
-            if (keyOf(lines[i], k, v) && k.compare(key, Qt::CaseInsensitive) == 0) {
-                lines[i] = entry;
-                done = true;
-            } else if (!lines[i].trimmed().isEmpty()) {
+            QByteArray k, v;
+            if (keyOf(line, k, v) && sameName(k, key))
+                replaced = i;
+            else if (!line.trimmed().isEmpty())
                 lastInSection = i;
-            }
         }
-        if (!done) {
-            if (sectionAt < 0) {
-                if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-                    lines.append(QString());
-                lines.append(u'[' + section + u']');
-                lines.append(entry);
-            } else {
-                lines.insert(lastInSection + 1, entry);
-            }
+        const QByteArray cr = eol == "\r\n" ? QByteArrayLiteral("\r") : QByteArray();
+        bool appendedAtEnd = false;
+        if (replaced >= 0) {
+            lines[replaced] = entry + (lines[replaced].endsWith('\r') ? QByteArrayLiteral("\r") : QByteArray());
+        } else if (sectionAt >= 0) {
+            appendedAtEnd = lastInSection + 1 == lines.size();
+            lines.insert(lastInSection + 1, entry + cr);
+        } else {
+            appendedAtEnd = true;
+            if (!lines.isEmpty() && !bare(lines.last()).trimmed().isEmpty())
+                lines.append(cr);
+            lines.append('[' + section.toUtf8() + ']' + cr);
+            lines.append(entry + cr);
         }
-
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly))
+        QByteArray out = lines.join('\n');
+        // A last line without a break keeps having none, unless the write added lines after it.
+        if (lastHasBreak || appendedAtEnd)
+            out += '\n';
+        QSaveFile save(path);
+        if (!save.open(QIODevice::WriteOnly))
             return;
-        out.write((lines.join(eol) + eol).toUtf8());
-        out.commit();
+        save.write(out);
+        save.commit();
     } catch (...) {
         // Not reported: the screen keeps the value for this run.
     }

@@ -39,8 +39,9 @@ bool isZombie(const QString& pidDir)
     return close > 0 && close + 2 < stat.size() && (stat[close + 2] == 'Z' || stat[close + 2] == 'X');
 }
 
-// Names under which a process may be known: its executable, its command name, and for
-// scripts the script file itself.
+// Names under which a process may be known: its executable's file name, its command name (for a
+// script started directly the kernel names it after the script file) and the file name of its own
+// first word. Never a later argument: "cat Dorvane.exe" is not the call display.
 QStringList namesOf(const QString& pidDir)
 {
     QStringList names;
@@ -55,8 +56,6 @@ QStringList namesOf(const QString& pidDir)
     const QList<QByteArray> args = readProc(pidDir + QStringLiteral("/cmdline")).split('\0');
     if (!args.isEmpty() && !args[0].isEmpty())
         names << QFileInfo(QString::fromUtf8(args[0])).fileName();
-    if (args.size() > 1 && !args[1].isEmpty())
-        names << QFileInfo(QString::fromUtf8(args[1])).fileName();
     return names;
 }
 

@@ -11,30 +11,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
-#include <memory>
 
 namespace sumbrel {
-
-namespace {
-std::unique_ptr<QLockFile> g_instanceLock;
-}
-
-bool AcquireInstanceLock(const QString& folder)
-{
-    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/Sumbrel.lock"));
-    // A lock left by a crashed copy names a dead process and is taken over.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return false;
-    g_instanceLock = std::move(lock);
-    return true;
-}
-
-void ReleaseInstanceLock()
-{
-    g_instanceLock.reset();
-}
 
 QString VersionText(int major, int minor, int revision)
 {

@@ -24,8 +24,13 @@ void ReadPlacement();
 
 QString VersionText(int major, int minor, int revision);
 
-// Single instance: held for the life of the process. False when another copy holds it.
+// Single instance: held for the life of the process. False when another copy holds it. The lock
+// lies in the program folder, or, where that folder cannot hold it (read-only), in the user's
+// runtime folder under a name derived from the folder's absolute path.
 bool AcquireInstanceLock(const QString& folder);
 void ReleaseInstanceLock();
+// The file held now (empty when none), and the runtime folder's lock name for a program folder.
+QString InstanceLockPath();
+QString RuntimeLockPath(const QString& folder);
 
 }  // namespace sumbrel

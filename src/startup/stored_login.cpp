@@ -4,15 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <memory>
 
 namespace sumbrel {
 
 namespace {
 
-QSettings& store()
+// Opened per use, like the registry key it stands for: the store's place is read anew each time.
+std::unique_ptr<QSettings> store()
 {
-    static QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("fsOrvik"));
-    return settings;
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("fsOrvik"));
 }
 
 void ownerOnly(const QString& path)
@@ -32,24 +33,22 @@ void ownerOnly(const QString& path)
 
 QString StoredLoginFile()
 {
-    return store().fileName();
+    return store()->fileName();
 }
 
 QString ReadStoredLogin()
 {
-    QSettings& s = store();
-    s.sync();
-    return s.value(QStringLiteral("Login/A"), QString()).toString();
+    return store()->value(QStringLiteral("Login/A"), QString()).toString();
 }
 
 void WriteStoredLogin(const QString& value)
 {
-    QSettings& s = store();
+    const std::unique_ptr<QSettings> s = store();
     // The file holds the password: create it private before anything is written into it.
-    ownerOnly(s.fileName());
-    s.setValue(QStringLiteral("Login/A"), value);
-    s.sync();
-    ownerOnly(s.fileName());
+    ownerOnly(s->fileName());
+    s->setValue(QStringLiteral("Login/A"), value);
+    s->sync();
+    ownerOnly(s->fileName());
 }
 
 QStringList SplitStoredLogin(const QString& value, const QString& separator)

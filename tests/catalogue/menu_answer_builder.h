@@ -1,5 +1,7 @@
 #pragma once
 // Catalogue answers written the way the web service writes them, for the parser tests.
+#include "catalogue/menu_tags.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -9,46 +11,12 @@ namespace sumbrel::testing {
 // The tags in the order the service writes them ("num" before "SOregdate1num").
 inline const QStringList& ServiceTagOrder()
 {
-    static const QStringList order = {QStringLiteral("num"),
-                                      QStringLiteral("title"),
-                                      QStringLiteral("price"),
-                                      QStringLiteral("category"),
-                                      QStringLiteral("type"),
-                                      QStringLiteral("menumin"),
-                                      QStringLiteral("discountt"),
-                                      QStringLiteral("saving"),
-                                      QStringLiteral("hallcheck"),
-                                      QStringLiteral("round"),
-                                      QStringLiteral("add1"),
-                                      QStringLiteral("add2"),
-                                      QStringLiteral("add3"),
-                                      QStringLiteral("add4"),
-                                      QStringLiteral("add5"),
-                                      QStringLiteral("maxYN"),
-                                      QStringLiteral("maxCount"),
-                                      QStringLiteral("soldoutYN"),
-                                      QStringLiteral("SOregdate1"),
-                                      QStringLiteral("SOregdate2"),
-                                      QStringLiteral("infotext1"),
-                                      QStringLiteral("infotext2"),
-                                      QStringLiteral("soldoutTO"),
-                                      QStringLiteral("soldoutZZim"),
-                                      QStringLiteral("soldoutWait"),
-                                      QStringLiteral("soldoutDelivery"),
-                                      QStringLiteral("soldoutQR"),
-                                      QStringLiteral("SOregdate1num"),
-                                      QStringLiteral("SOregdate1num2"),
-                                      QStringLiteral("SOregdate2num"),
-                                      QStringLiteral("SOregdate2num2"),
-                                      QStringLiteral("printtext"),
-                                      QStringLiteral("TOMenuYN"),
-                                      QStringLiteral("ZZimMenuYN"),
-                                      QStringLiteral("WaitMenuYN"),
-                                      QStringLiteral("DeliveryMenuYN"),
-                                      QStringLiteral("QRMenuYN"),
-                                      QStringLiteral("taxcheck"),
-                                      QStringLiteral("poscategorynumber"),
-                                      QStringLiteral("positemnumber")};
+    static const QStringList order = [] {
+        QStringList tags;
+        for (const MenuTag& t : kMenuTagList)
+            tags << QString::fromLatin1(t.name.data(), qsizetype(t.name.size()));
+        return tags;
+    }();
     return order;
 }
 

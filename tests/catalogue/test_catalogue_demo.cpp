@@ -1,10 +1,9 @@
 // Loading the catalogue and the categories from the demo shop service.
-#include "catalogue/catalogue_test_env.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
-#include "support/demo_shop.h"
+#include "support/shop_test.h"
 
 #include <QJsonObject>
 
@@ -13,30 +12,19 @@ using namespace sumbrel::testing;
 
 namespace {
 
-class CatalogueDemo : public CatalogueTest {
+class CatalogueDemo : public ShopTest {
 protected:
-    void SetUp() override
-    {
-        CatalogueTest::SetUp();
-        shop = std::make_unique<DemoShop>();
-        gs().serviceBaseUrl = shop->httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-        gs().shopNumber = QString::number(DemoShop::kShopNumber);
-    }
     void TearDown() override
     {
-        shop.reset();
         menuCatalogue().clear();
         categoryTable().clear();
-        CatalogueTest::TearDown();
+        ShopTest::TearDown();
     }
     // The catalogue as the service serves it, fetched apart from the loader.
     QString servedCatalogue() const
     {
         return GetWinHttp(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(QStringLiteral("전체")));
     }
-    std::unique_ptr<DemoShop> shop;
 };
 
 TEST_F(CatalogueDemo, LoadGivesTheShopsMenu)

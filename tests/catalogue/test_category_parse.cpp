@@ -1,6 +1,10 @@
 // Cutting the category answer into CategoryTable, on answer texts.
-#include "catalogue/catalogue_test_env.h"
+#include "support/qstring_print.h"
+
 #include "catalogue/category_table.h"
+#include <gtest/gtest.h>
+
+#include <QStringList>
 
 using namespace sumbrel;
 
@@ -64,9 +68,30 @@ TEST(CategoryParse, YNNeedsTheBlankBeforeIt)
         + QStringLiteral("<menubrr>num[3]num category[티]category foldYN[Y]foldYN</menubrr>"));
     ASSERT_EQ(t.rowCount(), 3);
     EXPECT_EQ(t.at(0, kCatYN), QStringLiteral("Q"));
-    EXPECT_EQ(t.at(1, kCatYN), QString());  // missing: empty, not the previous record's value
-    EXPECT_EQ(t.at(2, kCatYN), QString());
+    // Missing (no blank before it): the value stays as the previous record left it.
+    EXPECT_EQ(t.at(1, kCatYN), QStringLiteral("Q"));
+    EXPECT_EQ(t.at(2, kCatYN), QStringLiteral("Q"));
     EXPECT_EQ(t.at(1, kCatFold), QString());
+}
+
+TEST(CategoryParse, AMissingTagKeepsThePreviousRecordsValue)
+{
+    const CategoryTable t = ParseCategoryAnswer(Cat(QStringLiteral("1"), QStringLiteral("커피"), QStringLiteral("Y"))
+                                                + QStringLiteral("<menubrr>num[2]num category[차]category</menubrr>")
+                                                + QStringLiteral("<menubrr>num[3]num</menubrr>"));
+    ASSERT_EQ(t.rowCount(), 3);
+    const QStringList second = {t.at(1, kCatNum),    t.at(1, kCatCategory), t.at(1, kCatDiscount),
+                                t.at(1, kCatSaving), t.at(1, kCatYN),       t.at(1, kCatFold)};
+    EXPECT_EQ(second,
+              (QStringList{QStringLiteral("2"), QStringLiteral("차"), QStringLiteral("0"), QStringLiteral("1"),
+                           QStringLiteral("Y"), QString()}));
+    EXPECT_EQ(t.at(2, kCatNum), QStringLiteral("3"));
+    EXPECT_EQ(t.at(2, kCatCategory), QStringLiteral("차"));
+    // The first record has no previous one: empty, and its fold mark "O".
+    const CategoryTable first = ParseCategoryAnswer(QStringLiteral("<menubrr>num[1]num category[a]category</menubrr>"));
+    ASSERT_EQ(first.rowCount(), 1);
+    EXPECT_EQ(first.at(0, kCatYN), QString());
+    EXPECT_EQ(first.at(0, kCatFold), QStringLiteral("O"));
 }
 
 TEST(CategoryParse, MarkIsNotReplacedAndEmptyAnswersGiveNoRows)

@@ -1,7 +1,9 @@
 // Cutting the catalogue answer into MenuCatalogue, on answer texts.
-#include "catalogue/catalogue_test_env.h"
+#include "support/qstring_print.h"
+
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
+#include <gtest/gtest.h>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
@@ -25,51 +27,21 @@ TEST(MenuParse, EveryTagLandsInItsColumnAndTheCopiesRepeatTheirValues)
     const MenuCatalogue t = ParseMenuAnswer(kHead + Rec(QStringLiteral("7")));
     ASSERT_EQ(t.rowCount(), 1);
     const MenuRecord& r = t.row(0);
-    // Column -> tag, as the table of the catalogue lays them out.
-    const QStringList columns = {QStringLiteral("num"),
-                                 QStringLiteral("title"),
-                                 QStringLiteral("price"),
-                                 QStringLiteral("category"),
-                                 QStringLiteral("type"),
-                                 QStringLiteral("menumin"),
-                                 QStringLiteral("discountt"),
-                                 QStringLiteral("saving"),
-                                 QStringLiteral("round"),
-                                 QStringLiteral("add1"),
-                                 QStringLiteral("add2"),
-                                 QStringLiteral("add3"),
-                                 QStringLiteral("add4"),
-                                 QStringLiteral("add5"),
-                                 QStringLiteral("maxYN"),
-                                 QStringLiteral("maxCount"),
-                                 QStringLiteral("soldoutYN"),
-                                 QStringLiteral("SOregdate1"),
-                                 QStringLiteral("SOregdate2"),
-                                 QStringLiteral("infotext1"),
-                                 QStringLiteral("infotext2"),
-                                 QStringLiteral("soldoutYN"),
-                                 QStringLiteral("soldoutTO"),
-                                 QStringLiteral("soldoutZZim"),
-                                 QStringLiteral("soldoutWait"),
-                                 QStringLiteral("soldoutDelivery"),
-                                 QStringLiteral("SOregdate1"),
-                                 QStringLiteral("SOregdate1num"),
-                                 QStringLiteral("SOregdate1num2"),
-                                 QStringLiteral("SOregdate2"),
-                                 QStringLiteral("SOregdate2num"),
-                                 QStringLiteral("SOregdate2num2"),
-                                 QStringLiteral("printtext"),
-                                 QStringLiteral("hallcheck"),
-                                 QStringLiteral("TOMenuYN"),
-                                 QStringLiteral("ZZimMenuYN"),
-                                 QStringLiteral("WaitMenuYN"),
-                                 QStringLiteral("DeliveryMenuYN"),
-                                 QStringLiteral("taxcheck"),
-                                 QStringLiteral("poscategorynumber"),
-                                 QStringLiteral("positemnumber"),
-                                 QStringLiteral("QRMenuYN"),
-                                 QStringLiteral("soldoutQR")};
+    // Column -> tag: each tag's own column, and the three columns that repeat a value.
+    QStringList columns(kMenuColumns);
+    for (const MenuTag& t : kMenuTagList)
+        columns[t.column] = QString::fromLatin1(t.name.data(), qsizetype(t.name.size()));
+    columns[kColSoldoutYN2] = columns[kColSoldoutYN];
+    columns[kColSOregdate1b] = columns[kColSOregdate1];
+    columns[kColSOregdate2b] = columns[kColSOregdate2];
     ASSERT_EQ(columns.size(), kMenuColumns);
+    ASSERT_FALSE(columns.contains(QString())) << "a column no tag fills";
+    // Where the table puts the tags the service writes elsewhere or twice.
+    EXPECT_EQ(columns[kColHallcheck], QStringLiteral("hallcheck"));
+    EXPECT_EQ(kColHallcheck, 33);
+    EXPECT_EQ(kColSoldoutQR, 42);
+    EXPECT_EQ(kColSoldoutYN2, 21);
+    EXPECT_EQ(kColSOregdate2b, 29);
     for (int c = 0; c < kMenuColumns; ++c) {
         const QString expected = columns[c] == u"num" ? QStringLiteral("7") : DefaultValue(columns[c]);
         EXPECT_EQ(r.col[size_t(c)], expected) << "column " << c << " (" << columns[c].toStdString() << ")";

@@ -1,9 +1,8 @@
 // The picture and logo download against the demo shop service.
-#include "catalogue/catalogue_test_env.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
 #include "server/endpoints.h"
-#include "support/demo_shop.h"
+#include "support/shop_test.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -26,23 +25,17 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-class PictureDownload : public CatalogueTest {
+class PictureDownload : public ShopTest {
 protected:
     void SetUp() override
     {
-        CatalogueTest::SetUp();
-        shop = std::make_unique<DemoShop>();
-        gs().serviceBaseUrl = shop->httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-        gs().shopNumber = QString::number(DemoShop::kShopNumber);
+        ShopTest::SetUp();
         ASSERT_TRUE(QDir().mkpath(gs().menuImageFolder));
     }
     void TearDown() override
     {
-        shop.reset();
         menuCatalogue().clear();
-        CatalogueTest::TearDown();
+        ShopTest::TearDown();
     }
     QString local(const QString& name) const { return gs().menuImageFolder + u'/' + name; }
     QByteArray served(int num) const
@@ -62,7 +55,6 @@ protected:
         menuCatalogue() = ParseMenuAnswer(answer);
     }
     QStringList generalLog() const { return logEntries(QString()); }
-    std::unique_ptr<DemoShop> shop;
 };
 
 TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)

@@ -14,6 +14,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -24,9 +26,14 @@
 #include <thread>
 #include <vector>
 
+#include "catalogue/category_table.h"
+#include "catalogue/menu_tags.h"
 #include "faults.h"
 #include "form.h"
+#include "server/fields.h"
 #include "support/demo_shop.h"
+#include "support/sumbrel_test.h"
+#include "support/test_certificate.h"
 
 namespace {
 
@@ -34,52 +41,24 @@ using Clock = std::chrono::steady_clock;
 
 const std::string kLogin = "ID=demo&PassWord=demo1234";
 
-// The terminal's field cutter: the text after the first "name[" up to the
-// first "]name" after it (or up to a second "name[", or the end).
+// The terminal's own field cutter and escaping, on the std::string texts of these tests.
 std::optional<std::string> cut(const std::string& answer, const std::string& name)
 {
-    std::string open = name + "[";
-    size_t p = answer.find(open);
-    if (p == std::string::npos)
-        return std::nullopt;
-    size_t start = p + open.size();
-    size_t next = answer.find(open, start);
-    std::string piece = answer.substr(start, next == std::string::npos ? std::string::npos : next - start);
-    std::string closeTag = "]" + (name[0] == ' ' ? name.substr(1) : name);
-    return piece.substr(0, piece.find(closeTag));
+    const auto value = sumbrel::Field(QString::fromStdString(answer), QString::fromStdString(name));
+    return value ? std::optional(value->toStdString()) : std::nullopt;
 }
 
-std::string replaceAll(std::string s, const std::string& from, const std::string& to)
+std::string terminalEncode(const std::string& s)
 {
-    size_t pos = 0;
-    while ((pos = s.find(from, pos)) != std::string::npos) {
-        s.replace(pos, from.size(), to);
-        pos += to.size();
-    }
-    return s;
+    return sumbrel::ZulEncodeAA(QString::fromStdString(s)).toStdString();
 }
 
-// How the terminal escapes a free text before it puts it into a body.
-std::string terminalEncode(std::string s)
+std::string terminalDecode(const std::string& s)
 {
-    s = replaceAll(s, "+", "플랏뚜ㅋ");
-    s = replaceAll(s, "&", "!123!");
-    s = replaceAll(s, "＆", "!123!");
-    s = replaceAll(s, "\r\n", "!줄바꿈!");
-    s = replaceAll(s, "\n", "!줄!");
-    return s;
+    return sumbrel::ZulDecodeAA(QString::fromStdString(s)).toStdString();
 }
 
-// How the terminal reads an escaped text from an answer.
-std::string terminalDecode(std::string s)
-{
-    s = replaceAll(s, "ccdd!!", "+");
-    s = replaceAll(s, "플랏뚜ㅋ", "+");
-    s = replaceAll(s, "!123!", "＆");
-    s = replaceAll(s, "!줄바꿈!", "\r\n");
-    s = replaceAll(s, "!줄!", "\r\n");
-    return s;
-}
+using demoshop::replaceAll;
 
 // Records as the terminal cuts them: after each "<menubrr>", up to the
 // next "<menubrr>", cut at the first "</menubrr>".
@@ -206,9 +185,18 @@ std::optional<std::pair<std::vector<std::string>, std::vector<Tile>>> parseMenuP
     return std::make_pair(cats, tiles);
 }
 
-class DemoShopTest : public ::testing::Test {
+class DemoShopTest : public sumbrel::testing::SumbrelTest {
 protected:
-    void SetUp() override { shop = std::make_unique<DemoShop>(extraArgs()); }
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        shop = std::make_unique<DemoShop>(extraArgs());
+    }
+    void TearDown() override
+    {
+        shop.reset();
+        SumbrelTest::TearDown();
+    }
     virtual QStringList extraArgs() { return {}; }
 
     httplib::Client client() const
@@ -317,9 +305,84 @@ TEST_F(DemoShopTest, LoginAcceptsTheDemoAccount)
     EXPECT_NE(a.find("성공"), std::string::npos);
     EXPECT_EQ(cut(a, "번호"), "12");
     EXPECT_EQ(cut(a, "storename"), "오르빅 커피 본점");
-    // Looks like PHP output, doubled line breaks included.
+    // Looks like PHP output, doubled line breaks included, and opens a session.
     EXPECT_NE(a.find("\r\r"), std::string::npos);
     EXPECT_NE(a.find("\n\n"), std::string::npos);
+    EXPECT_TRUE(
+        demoshop::startsWith(post("/program/logins.php", kLogin)->get_header_value("Set-Cookie"), "PHPSESSID="));
+}
+
+class DemoShopEucKr : public DemoShopTest {
+    QStringList extraArgs() override { return {qs("--charset"), qs("EUC-KR"), qs("--password"), qs("a+b&c 1")}; }
+};
+
+TEST_F(DemoShopEucKr, AnswersAndReadsItsFormsInItsCharsetWithItsPassword)
+{
+    auto euckr = [](const char* text) {
+        QStringEncoder encoder("EUC-KR");
+        const QByteArray bytes = encoder.encode(qs(text));
+        return bytes.toStdString();
+    };
+    auto fromEuckr = [](const std::string& bytes) {
+        QStringDecoder decoder("EUC-KR");
+        const QString text = decoder.decode(QByteArray::fromStdString(bytes));
+        return text;
+    };
+    const std::string login = "ID=demo&PassWord=a%2Bb%26c+1";
+    auto res = post("/program/logins.php", login);
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->get_header_value("Content-Type"), "text/plain; charset=EUC-KR");
+    const QString text = fromEuckr(res->body);
+    EXPECT_TRUE(text.contains(qs("성공"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(qs("storename[오르빅 커피 본점]storename")));
+    res = post("/program/TOorderProgram2.php",
+               login + "&phonet=01012345678&where=" + euckr("포장") + "&memo=" + euckr("현장접수")
+                   + "&menu=" + euckr("김밥 플랏뚜ㅋ 라면"));
+    ASSERT_TRUE(res);
+    EXPECT_TRUE(fromEuckr(res->body).contains(qs("성공")));
+    const QJsonObject order = shop->orders().last().toObject();
+    EXPECT_EQ(order[qs("where")].toString(), qs("포장"));
+    EXPECT_EQ(order[qs("memo")].toString(), qs("현장접수"));
+    EXPECT_EQ(order[qs("menu")].toString(), qs("김밥 + 라면"));
+    // The old password no longer opens the shop.
+    EXPECT_FALSE(fromEuckr(post("/program/logins.php", kLogin)->body).contains(qs("성공")));
+}
+
+class DemoShopTls : public sumbrel::testing::SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        certificate = sumbrel::testing::MakeCertificate(folder.path());
+        ASSERT_TRUE(certificate.error.isEmpty()) << certificate.error.toStdString();
+        shop = std::make_unique<DemoShop>(QStringList{qs("--tls"), certificate.cert, certificate.key});
+    }
+    void TearDown() override
+    {
+        shop.reset();
+        SumbrelTest::TearDown();
+    }
+    sumbrel::testing::TestCertificate certificate;
+    std::unique_ptr<DemoShop> shop;
+};
+
+TEST_F(DemoShopTls, ServesHttpsAndHttpOnOnePort)
+{
+    httplib::SSLClient secure("127.0.0.1", shop->port());
+    secure.set_ca_cert_path(certificate.cert.toStdString().c_str());
+    secure.enable_server_certificate_verification(true);
+    secure.set_connection_timeout(5, 0);
+    auto res = secure.Post("/program/logins.php", kLogin, "application/x-www-form-urlencoded");
+    ASSERT_TRUE(res) << httplib::to_string(res.error());
+    EXPECT_NE(res->body.find("성공"), std::string::npos);
+    httplib::Client plain("127.0.0.1", shop->port());
+    res = plain.Post("/program/logins.php", kLogin, "application/x-www-form-urlencoded");
+    ASSERT_TRUE(res) << httplib::to_string(res.error());
+    EXPECT_NE(res->body.find("성공"), std::string::npos);
+    const QJsonArray journal = shop->requests();
+    ASSERT_EQ(journal.size(), 2);
+    EXPECT_TRUE(journal[0].toObject()[qs("tls")].toBool());
+    EXPECT_FALSE(journal[1].toObject()[qs("tls")].toBool());
 }
 
 TEST_F(DemoShopTest, WrongCredentialsNeverSucceed)
@@ -484,46 +547,9 @@ TEST_F(DemoShopTest, SettingsOverridesOmissionsAndRawAnswers)
 
 TEST_F(DemoShopTest, CatalogueRecordsCarryEveryTagOnce)
 {
-    static const std::vector<std::string> tags = {"num",
-                                                  "title",
-                                                  "price",
-                                                  "category",
-                                                  "type",
-                                                  "menumin",
-                                                  "discountt",
-                                                  "saving",
-                                                  "hallcheck",
-                                                  "round",
-                                                  "add1",
-                                                  "add2",
-                                                  "add3",
-                                                  "add4",
-                                                  "add5",
-                                                  "maxYN",
-                                                  "maxCount",
-                                                  "soldoutYN",
-                                                  "SOregdate1",
-                                                  "SOregdate2",
-                                                  "infotext1",
-                                                  "infotext2",
-                                                  "soldoutTO",
-                                                  "soldoutZZim",
-                                                  "soldoutWait",
-                                                  "soldoutDelivery",
-                                                  "soldoutQR",
-                                                  "SOregdate1num",
-                                                  "SOregdate1num2",
-                                                  "SOregdate2num",
-                                                  "SOregdate2num2",
-                                                  "printtext",
-                                                  "TOMenuYN",
-                                                  "ZZimMenuYN",
-                                                  "WaitMenuYN",
-                                                  "DeliveryMenuYN",
-                                                  "QRMenuYN",
-                                                  "taxcheck",
-                                                  "poscategorynumber",
-                                                  "positemnumber"};
+    std::vector<std::string> tags;
+    for (const auto& t : sumbrel::kMenuTagList)
+        tags.emplace_back(t.name);
     std::string a = catalogue();
     auto recs = records(a);
     ASSERT_EQ(recs.size(), 59u);
@@ -611,9 +637,6 @@ TEST_F(DemoShopTest, CategoriesHaveTheBlankBeforeYn)
     for (const auto& r : recs) {
         EXPECT_EQ(occurrences(r, " YN["), 1u) << r;
         EXPECT_LT(r.find(" YN["), r.find("foldYN[")) << r;
-        auto yn = cut(r, " YN");
-        ASSERT_TRUE(yn);
-        EXPECT_EQ(*yn, "Y");
         auto fold = cut(r, "foldYN");
         ASSERT_TRUE(fold);
         EXPECT_TRUE(*fold == "Y" || *fold == "N");
@@ -621,6 +644,11 @@ TEST_F(DemoShopTest, CategoriesHaveTheBlankBeforeYn)
             EXPECT_TRUE(cut(r, t)) << t;
         names.push_back(terminalDecode(*cut(r, "category")));
     }
+    // The terminal's category reader finds every YN value (it looks for " YN[").
+    const sumbrel::CategoryTable table = sumbrel::ParseCategoryAnswer(QString::fromStdString(a));
+    ASSERT_EQ(table.rowCount(), 7);  // the "분류없음" record is left out
+    for (qsizetype i = 0; i < table.rowCount(); ++i)
+        EXPECT_EQ(table.at(i, sumbrel::kCatYN), QStringLiteral("Y"));
     EXPECT_EQ(names.front(), "커피");
     EXPECT_EQ(names[3], "에이드＆주스");
     EXPECT_EQ(names.back(), "분류없음");

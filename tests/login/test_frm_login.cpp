@@ -8,10 +8,10 @@
 #include "startup/global_state.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
-#include "support/demo_shop.h"
-#include "support/recording_dialogs.h"
+#include "support/shop_test.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -28,52 +28,19 @@
 #include <sys/stat.h>
 
 using namespace sumbrel;
-using sumbrel::testing::RecordingDialogs;
+using sumbrel::testing::ShopTest;
 
 namespace {
 
-QTemporaryDir& settingsHome()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test_frm_login";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing QApplication down in exit handlers crashes the offscreen platform.
-    static QApplication* instance = [] {
-        // Before the store is first used: the stored login never touches the real home.
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsHome().path());
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
-}
-
 const QString kDefault = QString::fromUtf16(kDefaultStoredLogin);
 
-class LoginScreen : public ::testing::Test {
+class LoginScreen : public ShopTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        app();
-        HttpLimits limits;
-        limits.connectMs = 1000;
-        limits.stallMs = 1000;
-        limits.attempts = 3;
-        setHttpLimits(limits);
-    }
-
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(StoredLoginFile().startsWith(settingsHome().path())) << StoredLoginFile().toStdString();
+        ShopTest::SetUp();
+        ASSERT_TRUE(StoredLoginFile().startsWith(folder.path())) << StoredLoginFile().toStdString();
         GlobalState& g = gs();
-        g.programFolder = folder.path();
-        g.skinFolder = folder.filePath(QStringLiteral("skin2"));
-        g.serviceHost = shop.host();
         g.serviceBaseUrl.clear();
         g.loginId.clear();
         g.loginPassword.clear();
@@ -87,22 +54,24 @@ protected:
     }
     void TearDown() override
     {
-        delete screen;
-        setTimeScale(1.0);
+        screen.reset();
+        menuCatalogue().clear();
+        categoryTable().clear();
+        ShopTest::TearDown();
     }
 
     // Shows the screen as the start-up does and lets the first activation run.
     frmLogin* open(const QString& stored)
     {
         WriteStoredLogin(stored);
-        screen = new frmLogin(hooks);
+        screen = std::make_unique<frmLogin>(hooks);
         screen->m_FirstActivated = true;
         screen->show();
         // The first showing starts the first activation; an automatic login may close the window
         // before it is ever active.
         EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
         QCoreApplication::processEvents();
-        return screen;
+        return screen.get();
     }
     QLineEdit* box(const char* name) { return screen->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("lblLogin")); }
@@ -115,26 +84,11 @@ protected:
         box("ID")->setText(id);
         box("PW")->setText(pw);
     }
-    int loginRequests() const
-    {
-        int n = 0;
-        for (const auto& r : shop.requests())
-            if (r.toObject().value(QStringLiteral("path")).toString() == u"/program/logins.php")
-                ++n;
-        return n;
-    }
-    QString log(const QString& channel = QString()) const
-    {
-        QFile f(folder.filePath(LogFileName(QDateTime::currentDateTime(), channel)));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    int loginRequests() const { return shop->requestCount(QStringLiteral("/program/logins.php")); }
 
-    QTemporaryDir folder;
-    DemoShop shop;
-    RecordingDialogs dialogs;
     LoginHooks hooks;
     QStringList calls;
-    frmLogin* screen = nullptr;
+    std::unique_ptr<frmLogin> screen;
 };
 
 TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
@@ -143,7 +97,7 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
     ASSERT_TRUE(QTest::qWaitFor([&] { return calls.contains(QStringLiteral("reception")); }, 10000));
     EXPECT_EQ(calls,
               (QStringList{QStringLiteral("categories"), QStringLiteral("catalogue"), QStringLiteral("reception")}));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs->messages.isEmpty());
     EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
     EXPECT_FALSE(box("ID")->isEnabled());
     EXPECT_FALSE(box("PW")->isEnabled());
@@ -153,10 +107,10 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
     EXPECT_EQ(gs().loginId, QStringLiteral("demo"));
     EXPECT_EQ(gs().loginPassword, QStringLiteral("demo1234"));
     EXPECT_EQ(ReadStoredLogin(), QStringLiteral("True◈True◈demo◈demo1234"));
-    EXPECT_TRUE(log().contains(QStringLiteral("]  [frmLogin→Form_Activate] Enter")));
+    EXPECT_TRUE(logEntries().contains(QStringLiteral("  [frmLogin→Form_Activate] Enter")));
     // A later activation does nothing but say so.
     screen->Form_Activate();
-    EXPECT_TRUE(log().contains(QStringLiteral("]  [frmLogin→Form_Activate] Quit")));
+    EXPECT_TRUE(logEntries().contains(QStringLiteral("  [frmLogin→Form_Activate] Quit")));
     EXPECT_EQ(loginRequests(), 1);
 }
 
@@ -171,7 +125,7 @@ TEST_F(LoginScreen, CatalogueLoadersFetchCategoriesThenTheWholeCatalogue)
     ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
     QStringList paths;
     QString catalogueBody;
-    for (const auto& r : shop.requests()) {
+    for (const auto& r : shop->requests()) {
         const QJsonObject o = r.toObject();
         paths << o.value(QStringLiteral("path")).toString();
         if (paths.last() == u"/Admin/menuloading1.php")
@@ -207,9 +161,9 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
 {
     for (const bool thirdIsRight : {false, true}) {
         SCOPED_TRACE(thirdIsRight ? "two failures, then success" : "three failures");
-        dialogs.messages.clear();
+        dialogs->messages.clear();
         calls.clear();
-        delete screen;
+        screen.reset();
         open(kDefault);
         ASSERT_TRUE(key()->isEnabled());
         for (int attempt = 1; attempt <= 3; ++attempt) {
@@ -224,46 +178,28 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
         }
         const QString failed = QStringLiteral("로그인에 실패했습니다.");
         if (thirdIsRight) {
-            EXPECT_EQ(dialogs.texts(), (QStringList{failed, failed}));
+            EXPECT_EQ(dialogs->texts(), (QStringList{failed, failed}));
             EXPECT_FALSE(calls.contains(QStringLiteral("end")));
             EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
         } else {
-            ASSERT_EQ(dialogs.texts(),
+            ASSERT_EQ(dialogs->texts(),
                       (QStringList{failed, failed, QStringLiteral("로그인에 3번 실패하여 종료합니다.")}));
-            EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
-            EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::None);
-            EXPECT_EQ(dialogs.messages[2].icon, MessageIcon::Critical);
+            EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::None);
+            EXPECT_EQ(dialogs->messages[1].icon, MessageIcon::None);
+            EXPECT_EQ(dialogs->messages[2].icon, MessageIcon::Critical);
             EXPECT_EQ(calls, QStringList{QStringLiteral("end")});
             EXPECT_TRUE(gs().loginId.isEmpty()) << "nothing of a failed login is kept";
         }
     }
 }
 
-TEST_F(LoginScreen, ServiceOnlyOverHttpIsReachedOnTheSecondAddress)
-{
-    open(kDefault);
-    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-    QTest::mouseClick(key(), Qt::LeftButton);
-    ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop.host());
-    const QString http = log(QStringLiteral("_WinHttp"));
-    const QString first = QStringLiteral("logins() ... https://") + shop.host()
-        + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
-    const QString second = QStringLiteral("logins() ... http://") + shop.host()
-        + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
-    ASSERT_TRUE(http.contains(first)) << http.toStdString();
-    ASSERT_TRUE(http.contains(second));
-    EXPECT_LT(http.indexOf(first), http.indexOf(second));
-    EXPECT_EQ(loginRequests(), 1) << "only the http request reaches the service";
-}
-
 TEST_F(LoginScreen, NoServiceAtAllCountsAsAFailure)
 {
     open(kDefault);
-    shop.stop();
+    shop->stop();
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::mouseClick(key(), Qt::LeftButton);
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("로그인에 실패했습니다.")});
+    EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("로그인에 실패했습니다.")});
     EXPECT_EQ(screen->failureCount(), 1);
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_TRUE(key()->isEnabled());
@@ -279,27 +215,11 @@ TEST_F(LoginScreen, EnterMovesTheFocusExceptInThePasswordBox)
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() != box("ID"); }, 2000));
     EXPECT_EQ(QApplication::focusWidget(), box("PW"));
     EXPECT_EQ(loginRequests(), 0);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs->messages.isEmpty());
     // Enter in the password box logs in.
     QTest::keyClick(box("PW"), Qt::Key_Enter);
     EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
     EXPECT_EQ(loginRequests(), 1);
-}
-
-TEST_F(LoginScreen, AnswerIsLoggedWithSingleBreaksAndFieldsMayBeMissing)
-{
-    // "성공" inside a longer message, doubled breaks, no shop number or name.
-    shop.setFault(QStringLiteral("/program/logins.php"), QStringLiteral("garbage"), 0, 0, 0,
-                  QStringLiteral("\n\n\n로그인성공입니다\r\r\r\n\n끝"));
-    gs().shopNumber = QStringLiteral("99");
-    open(kDefault);
-    type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-    QTest::mouseClick(key(), Qt::LeftButton);
-    ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
-    EXPECT_TRUE(log(QStringLiteral("_WinHttp"))
-                    .contains(QStringLiteral("logins() ... ResponseStr:\r\n\n로그인성공입니다\r\n끝")));
-    EXPECT_TRUE(gs().shopNumber.isEmpty());
-    EXPECT_TRUE(gs().shopName.isEmpty());
 }
 
 TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
@@ -318,7 +238,7 @@ TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.toStdString());
-        delete screen;
+        screen.reset();
         open(c.stored);
         EXPECT_EQ(check(0)->isChecked(), c.remember);
         EXPECT_EQ(check(1)->isChecked(), c.autoLogin);
@@ -347,7 +267,7 @@ TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.toStdString());
         calls.clear();
-        delete screen;
+        screen.reset();
         open(kDefault);
         if (c.clickRemember)
             QTest::mouseClick(check(0), Qt::LeftButton);
@@ -372,15 +292,51 @@ TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
 {
     // Without a window manager nothing activates the window: the showing alone must ready it.
     WriteStoredLogin(QStringLiteral("True◈False◈demo◈demo1234"));
-    screen = new frmLogin(hooks);
+    screen = std::make_unique<frmLogin>(hooks);
     screen->m_FirstActivated = true;
     QShowEvent shown;
-    QCoreApplication::sendEvent(screen, &shown);
-    QCoreApplication::sendEvent(screen, &shown);
+    QCoreApplication::sendEvent(screen.get(), &shown);
+    QCoreApplication::sendEvent(screen.get(), &shown);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
     QTest::qWait(50);
     EXPECT_TRUE(key()->isEnabled());
     EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
-    EXPECT_EQ(log().count(QStringLiteral("[frmLogin→Form_Activate] Enter")), 1);
-    EXPECT_FALSE(log().contains(QStringLiteral("[frmLogin→Form_Activate] Quit")));
+    EXPECT_EQ(logText().count(QStringLiteral("[frmLogin→Form_Activate] Enter")), 1);
+    EXPECT_FALSE(logText().contains(QStringLiteral("[frmLogin→Form_Activate] Quit")));
+}
+
+TEST_F(LoginScreen, KeysAndLabelsSpeakTheirTextAndThePasswordStaysHidden)
+{
+    open(QStringLiteral("True◈False◈demo◈demo1234"));
+    // The login key: a push button named by its caption that a reader can press.
+    QAccessibleInterface* login = QAccessible::queryAccessibleInterface(key());
+    ASSERT_NE(login, nullptr);
+    EXPECT_EQ(login->role(), QAccessible::Button);
+    EXPECT_EQ(login->text(QAccessible::Name), key()->text());
+    ASSERT_NE(login->actionInterface(), nullptr);
+    EXPECT_TRUE(login->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // Every label says what it shows.
+    for (QLabel* label : screen->findChildren<QLabel*>()) {
+        if (label == key() || label->text().isEmpty())
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), label->text()) << label->objectName().toStdString();
+    }
+    // The boxes are named by their captions; the password box never tells its text.
+    for (int i = 0; i < 2; ++i) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(check(i));
+        EXPECT_EQ(a->text(QAccessible::Name), check(i)->text());
+    }
+    QAccessibleInterface* pw = QAccessible::queryAccessibleInterface(box("PW"));
+    ASSERT_NE(pw, nullptr);
+    EXPECT_EQ(box("PW")->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(pw->state().passwordEdit);
+    EXPECT_FALSE(pw->text(QAccessible::Value).contains(QStringLiteral("demo1234")));
+    if (QAccessibleTextInterface* text = pw->textInterface()) {
+        EXPECT_FALSE(text->text(0, text->characterCount()).contains(QStringLiteral("demo1234")));
+    }
+    // Pressing through the reader logs in as a click does.
+    login->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
 }

@@ -2,6 +2,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "startup/trace_log.h"
+#include "support/sumbrel_test.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -28,9 +28,7 @@ QWidget* Area(QWidget* parent, QRect geometry, QColor colour)
     return w;
 }
 
-class Presentation : public ::testing::Test {
-protected:
-};
+class Presentation : public sumbrel::testing::SumbrelTest { };
 
 // A window of three areas (white, black, orange) and a panel that covers part of each,
 // with a centred box of its own.
@@ -114,7 +112,6 @@ TEST(MaskedCopyRule, BitwiseAndPerChannel)
 
 class Pictures : public Presentation {
 protected:
-    QTemporaryDir dir;
     QString write(const QString& name, QSize size, QColor colour, const char* format = "PNG")
     {
         if (QByteArray(format) == "GIF") {
@@ -123,14 +120,14 @@ protected:
                                                 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04,
                                                 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x01,
                                                 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
-            QFile f(dir.filePath(name));
+            QFile f(folder.filePath(name));
             EXPECT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(reinterpret_cast<const char*>(gif), sizeof gif);
             return f.fileName();
         }
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
-        const QString path = dir.filePath(name);
+        const QString path = folder.filePath(name);
         EXPECT_TRUE(image.save(path, format));
         return path;
     }
@@ -214,11 +211,11 @@ TEST_F(Pictures, LoadPngPictureFillsTheElementAtItsSize)
 
 TEST_F(Pictures, MissingOrBrokenFileFailsWith999AndLeavesTheElement)
 {
-    QFile broken(dir.filePath(QStringLiteral("broken.png")));
+    QFile broken(folder.filePath(QStringLiteral("broken.png")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    for (const QString& path : {dir.filePath(QStringLiteral("missing.png")), broken.fileName()}) {
+    for (const QString& path : {folder.filePath(QStringLiteral("missing.png")), broken.fileName()}) {
         QLabel element;
         element.resize(20, 20);
         QPixmap before(20, 20);

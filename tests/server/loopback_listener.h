@@ -23,11 +23,17 @@ public:
         Status500,  // answers 500 with an error page
         Ok,  // answers 200 with a fixed text
         Trickle,  // answers 200 with the fixed text, a header line or a body byte every 100 ms
+        CloseOnceThenOk,  // closes the first connection at once, answers 200 on the later ones
     };
 
-    explicit LoopbackListener(Mode mode, QByteArray okBody = "ok")
+    // Every answer sets a session cookie and, with keepAlive, leaves the connection open for the
+    // next request, so a client that kept cookies or connections would show it.
+    explicit LoopbackListener(Mode mode, QByteArray okBody = "ok", bool keepAlive = false,
+                              QByteArray contentType = "text/html; charset=utf-8")
         : m_mode(mode)
         , m_okBody(std::move(okBody))
+        , m_keepAlive(keepAlive)
+        , m_contentType(std::move(contentType))
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         int one = 1;
@@ -77,25 +83,45 @@ private:
             const int c = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
             if (c < 0)
                 continue;
-            ++m_connections;
-            if (m_mode == Mode::Close) {
+            const int number = ++m_connections;
+            if (m_mode == Mode::Close || (m_mode == Mode::CloseOnceThenOk && number == 1)) {
                 ::close(c);
                 continue;
             }
-            const QByteArray request = readRequest(c);
-            {
-                std::lock_guard lock(m_mutex);
-                m_requests.append(request);
-            }
             if (m_mode == Mode::Hold) {
+                record(readRequest(c));
                 m_held.push_back(c);
                 continue;
             }
-            const bool ok = m_mode == Mode::Ok || m_mode == Mode::Trickle;
+            // With keep-alive, answer every request that comes on the connection until the client
+            // closes it (or 2 s pass).
+            do {
+                const QByteArray request = readRequest(c);
+                if (request.isEmpty())
+                    break;
+                record(request);
+                answer(c);
+            } while (m_keepAlive);
+            ::close(c);
+        }
+    }
+
+    void record(const QByteArray& request)
+    {
+        std::lock_guard lock(m_mutex);
+        m_requests.append(request);
+    }
+
+    void answer(int c)
+    {
+        {
+            const bool ok = m_mode != Mode::Status500;
             const QByteArray body = ok ? m_okBody : QByteArray(kErrorPage);
             const QByteArray status = ok ? "200 OK" : "500 Internal Server Error";
-            const QByteArray answer = "HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=utf-8\r\n"
-                + "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+            const QByteArray answer = "HTTP/1.1 " + status + "\r\nContent-Type: " + m_contentType
+                + "\r\nSet-Cookie: session=" + QByteArray::number(m_connections.load()) + "; path=/\r\n"
+                + "Content-Length: " + QByteArray::number(body.size())
+                + (m_keepAlive ? "\r\nConnection: keep-alive\r\n\r\n" : "\r\nConnection: close\r\n\r\n") + body;
             const bool trickle = m_mode == Mode::Trickle;
             qsizetype done = 0;
             while (done < answer.size()) {
@@ -112,7 +138,6 @@ private:
                     break;
                 done += n;
             }
-            ::close(c);
         }
     }
 
@@ -121,7 +146,11 @@ private:
         QByteArray data;
         qsizetype need = -1;
         char buf[4096];
+        int idleRounds = 0;
         while (!m_stop) {
+            // A kept connection on which no further request comes is given up after 2 s.
+            if (m_keepAlive && data.isEmpty() && ++idleRounds > 100 && m_mode != Mode::Hold)
+                break;
             if (need >= 0 && data.size() >= need)
                 break;
             pollfd p{c, POLLIN, 0};
@@ -147,6 +176,8 @@ private:
 
     Mode m_mode;
     QByteArray m_okBody;
+    bool m_keepAlive = false;
+    QByteArray m_contentType;
     int m_fd = -1;
     int m_port = 0;
     std::atomic<bool> m_stop{false};

@@ -2,8 +2,7 @@
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "server/http_client.h"
-#include "server/server_test_env.h"
-#include "support/demo_shop.h"
+#include "support/shop_test.h"
 
 #include <QDir>
 #include <QJsonObject>
@@ -13,27 +12,14 @@ using namespace sumbrel::testing;
 
 namespace {
 
-class DemoShopExchange : public ServerTest {
+class DemoShopExchange : public ShopTest {
 protected:
-    void SetUp() override
-    {
-        ServerTest::SetUp();
-        shop = std::make_unique<DemoShop>(QStringList{QStringLiteral("--repeat-window"), QStringLiteral("0")});
-        gs().serviceBaseUrl = shop->httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-    }
-    void TearDown() override
-    {
-        shop.reset();
-        ServerTest::TearDown();
-    }
+    QStringList shopArgs() const override { return {QStringLiteral("--repeat-window"), QStringLiteral("0")}; }
     QJsonObject lastRequest() const
     {
         const QJsonArray all = shop->requests();
         return all.isEmpty() ? QJsonObject() : all.last().toObject();
     }
-    std::unique_ptr<DemoShop> shop;
 };
 
 TEST_F(DemoShopExchange, HeadersAsReceivedAreTheTwoOfTheTerminal)
@@ -41,6 +27,9 @@ TEST_F(DemoShopExchange, HeadersAsReceivedAreTheTwoOfTheTerminal)
     const QString answer = GetWinHttp(endpoints::Url(endpoints::kLogin), endpoints::CredentialsBody());
     EXPECT_TRUE(answer.contains(QStringLiteral("성공"))) << answer.toStdString();
     EXPECT_EQ(FieldOr(answer, u"번호"), QString::number(DemoShop::kShopNumber));
+    // The service opened a session with its answer (as PHP does); the next request must not carry it.
+    GetWinHttp(endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody());
+    ASSERT_EQ(shop->requests().size(), 2);
     const QJsonObject headers = lastRequest().value(QStringLiteral("headers")).toObject();
     QStringList names;
     for (auto it = headers.begin(); it != headers.end(); ++it)

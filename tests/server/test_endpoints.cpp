@@ -2,25 +2,21 @@
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "startup/global_state.h"
-#include "support/qstring_print.h"
-
-#include <gtest/gtest.h>
+#include "support/sumbrel_test.h"
 
 using namespace sumbrel;
 
 namespace {
 
-class EndpointsTest : public ::testing::Test {
+class EndpointsTest : public sumbrel::testing::SumbrelTest {
 protected:
     void SetUp() override
     {
-        m_saved = gs();
+        SumbrelTest::SetUp();
         gs().serviceBaseUrl = QStringLiteral("https://shop.example");
         gs().loginId = QStringLiteral("가게1");
         gs().loginPassword = QStringLiteral("pw");
     }
-    void TearDown() override { gs() = m_saved; }
-    GlobalState m_saved;
 };
 
 TEST_F(EndpointsTest, BodiesAndAddresses)
@@ -33,6 +29,11 @@ TEST_F(EndpointsTest, BodiesAndAddresses)
         {endpoints::LogoPictureUrl(QStringLiteral("12")), QStringLiteral("https://shop.example/logoimag/logo12_1.png")},
         {endpoints::MenuPictureUrl(QStringLiteral("305")), QStringLiteral("https://shop.example/menuimag/305.png")},
         {endpoints::LoginBody(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("ID=a&PassWord=b")},
+        // What a person typed reaches the service's form parser unchanged.
+        {endpoints::LoginBody(QStringLiteral("a+b"), QStringLiteral("a+b&c%41 1")),
+         QStringLiteral("ID=a%2Bb&PassWord=a%2Bb%26c%2541 1")},
+        {endpoints::FormValue(QStringLiteral("%2B&+ 가=?#")), QStringLiteral("%252B%26%2B 가=?#")},
+        {endpoints::FormValue(QString()), QString()},
         {endpoints::CredentialsBody(), QStringLiteral("ID=가게1&PassWord=pw")},
         {endpoints::MenuPageBody(QStringLiteral("1")), QStringLiteral("ID=가게1&PassWord=pw&checktypes=1")},
         {endpoints::CatalogueBody(QStringLiteral("식사")), QStringLiteral("ID=가게1&PassWord=pw&category=식사")},

@@ -1,8 +1,10 @@
 // The POST towards the web service: headers on the wire, attempts, failure log texts, time limits.
 #include "server/http_client.h"
 #include "server/loopback_listener.h"
-#include "server/server_test_env.h"
 #include "startup/clock.h"
+#include "support/sumbrel_test.h"
+
+#include <QStringEncoder>
 
 #include <QRegularExpression>
 #include <arpa/inet.h>
@@ -119,7 +121,15 @@ private:
     std::vector<int> m_fillers;
 };
 
-class HttpClientTest : public ServerTest { };
+class HttpClientTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        setHttpLimits(HttpLimits{kShortMs, kShortMs, 3});
+    }
+    static constexpr int kShortMs = 300;
+};
 
 constexpr int kSlackMs = 250;  // scheduling and the log writes
 
@@ -280,12 +290,75 @@ TEST_F(HttpClientTest, EmptyBodyIsAnEmptyPostWithBothHeaders)
 
 TEST_F(HttpClientTest, EveryAttemptOpensItsOwnConnection)
 {
-    LoopbackListener server(Mode::Ok);
-    GetWinHttp(server.url(), QStringLiteral("a=1"));
-    GetWinHttp(server.url(), QStringLiteral("a=2"));
+    // The listener keeps each connection open for more and sets a cookie with every answer: a client
+    // that reused a connection or sent a cookie back would show it here.
+    LoopbackListener server(Mode::Ok, "ok", true);
+    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")), QStringLiteral("ok"));
+    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=2")), QStringLiteral("ok"));
     EXPECT_EQ(server.connections(), 2);
+    ASSERT_EQ(server.requests().size(), 2);
     for (const QByteArray& raw : server.requests())
         EXPECT_TRUE(header(parse(raw), "cookie").isEmpty());
+}
+
+TEST_F(HttpClientTest, TheProgramRunsWithTenSecondLimitsAndThreeAttempts)
+{
+    // What is in force when nothing sets the limits (this fixture saved it before shortening them),
+    // and what the client then does with them: ConnectLimitEndsAHangingHandshake and the failure
+    // cases below show each limit applied.
+    const HttpLimits real = limitsBeforeTheTest();
+    EXPECT_EQ(real.connectMs, 10000);
+    EXPECT_EQ(real.stallMs, 10000);
+    EXPECT_EQ(real.attempts, 3);
+}
+
+TEST_F(HttpClientTest, AFailureThenAnAnswerGivesTheAnswerWithOneRetry)
+{
+    LoopbackListener server(Mode::CloseOnceThenOk, QByteArray("성공 번호[12]번호"));
+    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")), QStringLiteral("성공 번호[12]번호"));
+    EXPECT_EQ(server.connections(), 2);
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    ASSERT_EQ(log.size(), 3) << log.join(u'|').toStdString();
+    EXPECT_TRUE(log[0].startsWith(QStringLiteral("e)lib_misc->GetWinHttp[Erl:="))) << log[0].toStdString();
+    EXPECT_TRUE(log[1].startsWith(QStringLiteral("GetWinHttp ... <실패2>: ")));
+    EXPECT_EQ(log[2], QStringLiteral("GetWinHttp ... 재시도"));
+}
+
+TEST_F(HttpClientTest, AnswersAreReadAndFormsSentInTheDeclaredCharset)
+{
+    QStringEncoder euckr("EUC-KR");
+    const QByteArray korean = euckr.encode(QStringLiteral("로그인 성공 storename[오르빅]storename"));
+    LoopbackListener server(Mode::Ok, korean, false, "text/plain; charset=EUC-KR");
+    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")),
+              QStringLiteral("로그인 성공 storename[오르빅]storename"));
+    EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
+    // The next form goes in the service's charset, as a browser submits a page's form.
+    GetWinHttp(server.url(), QStringLiteral("where=포장"));
+    ASSERT_EQ(server.requests().size(), 2);
+    EXPECT_EQ(parse(server.requests()[1]).body, QByteArray("where=") + euckr.encode(QStringLiteral("포장")));
+    EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
+
+    // A charset nobody knows is traced, the answer read as UTF-8, and the form charset kept.
+    LoopbackListener odd(Mode::Ok, QByteArray("성공"), false, "text/plain; charset=\"x-no-such\"");
+    EXPECT_EQ(GetWinHttp(odd.url(), QString()), QStringLiteral("성공"));
+    EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
+    EXPECT_EQ(logEntries(QStringLiteral("_WinHttp")),
+              QStringList{QStringLiteral("GetWinHttp ... <charset> x-no-such: 알 수 없어 UTF-8로 읽음")});
+}
+
+TEST(CharsetOf, TheParameterOfAContentType)
+{
+    const struct {
+        const char* contentType;
+        const char* charset;
+    } cases[] = {{"text/html; charset=EUC-KR", "EUC-KR"},
+                 {"text/plain;charset=\"cp949\"", "cp949"},
+                 {"text/html; Charset=utf-8; x=y", "utf-8"},
+                 {"text/html", ""},
+                 {"", ""},
+                 {"text/html; charset=", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CharsetOf(c.contentType), QByteArray(c.charset)) << c.contentType;
 }
 
 TEST_F(HttpClientTest, PlainGetReportsStatusBodyAndFailure)

@@ -1,13 +1,13 @@
 #include "startup/ini.h"
-#include "startup/program_folder.h"
+#include "support/sumbrel_test.h"
 
 #include <QDir>
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
-using sumbrel::testing::ProgramFolderTest;
+using sumbrel::testing::SumbrelTest;
 
-class Ini : public ProgramFolderTest { };
+class Ini : public SumbrelTest { };
 
 TEST_F(Ini, MissingFileSectionOrKeyGiveEmptyText)
 {
@@ -41,7 +41,7 @@ TEST_F(Ini, KoreanValuesRoundTripAndNeighboursStayUntouched)
               u"# written by hand\n[Set]\nUseDualMonitor=1\n; the call display reads this\n"
               "calltext=호출되었습니다, 주문 번호를 확인하세요.\nbottomtext=맛있게 드세요 ☕\n\n[Other]\nKEY=새 값\n"_s);
     // Nothing but the file itself is left in the folder: the temporary file was renamed over it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Mirdal.cfg"_s});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{u"Mirdal.cfg"_s});
 }
 
 TEST_F(Ini, WriteCreatesFileAndSectionAndKeepsLineEndings)
@@ -72,4 +72,25 @@ TEST_F(Ini, LongValuesAreCutAt254BytesOnACharacterBoundary)
     // "ab" + 84 Korean characters is 254 bytes, whole.
     WriteIni(u"Set"_s, u"calltext"_s, u"ab"_s + QString(84, u'호'), file);
     EXPECT_EQ(ReadIni(u"Set"_s, u"calltext"_s, file), u"ab"_s + QString(84, u'호'));
+}
+
+TEST_F(Ini, LinesTheWriteDoesNotChangeKeepTheirBytes)
+{
+    // A call-display line in the Korean code page, a broken one, CR LF and a last line without a
+    // break: a write of another key must leave all of them exactly as they were.
+    const QByteArray korean = QByteArray::fromHex("c8a3c3e2b5c7befabdc0b4cfb4d92e");
+    const QByteArray before = "[Set]\r\ncalltext=" + korean
+        + "\r\nbottomtext=\xff\xfe broken\r\nUseDualMonitor=0\r\n"
+          "[Other]\r\nkey=\xb0\xa1";
+    write(u"Mirdal.cfg"_s, before);
+    const QString file = path(u"Mirdal.cfg"_s);
+    WriteIni(u"Set"_s, u"UseDualMonitor"_s, u"1"_s, file);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray expected = before;
+    expected.replace("UseDualMonitor=0", "UseDualMonitor=1");
+    EXPECT_EQ(f.readAll().toHex(' '), expected.toHex(' '));
+    // A value in the code page reads back as its text.
+    EXPECT_EQ(ReadIni(u"Set"_s, u"calltext"_s, file), u"호출되었습니다."_s);
+    EXPECT_EQ(ReadIni(u"Other"_s, u"key"_s, file), u"가"_s);
 }

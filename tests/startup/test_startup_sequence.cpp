@@ -3,9 +3,8 @@
 #include "startup/files.h"
 #include "startup/ini.h"
 #include "startup/processes.h"
-#include "startup/program_folder.h"
 #include "startup/startup.h"
-#include "support/recording_dialogs.h"
+#include "support/sumbrel_test.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,11 +16,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
-using sumbrel::testing::ProgramFolderTest;
+using sumbrel::testing::SumbrelTest;
 
 namespace {
 
@@ -47,27 +47,58 @@ bool waitFor(const std::function<bool()>& condition, int ms = 5000)
     return true;
 }
 
+// Whether today's general log holds an entry that starts with the text.
+bool logHasEntryStartingWith(const QString& text)
+{
+    for (const QString& e : sumbrel::testing::LogEntries(QString()))
+        if (e.startsWith(text))
+            return true;
+    return false;
+}
+
+// Sets an environment variable for the life of the guard.
+class EnvGuard {
+public:
+    EnvGuard(const char* name, const QString& value)
+        : m_name(name)
+        , m_saved(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvGuard()
+    {
+        if (m_saved.isNull())
+            qunsetenv(m_name);
+        else
+            qputenv(m_name, m_saved);
+    }
+
+private:
+    const char* m_name;
+    QByteArray m_saved;
+};
+
 }  // namespace
 
-class StartUp : public ProgramFolderTest {
+class StartUp : public SumbrelTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        SumbrelTest::SetUp();
         setTimeScale(0.001);
     }
     void TearDown() override
     {
         ReleaseInstanceLock();
-        setTimeScale(1.0);
         const long pid = IsProcessExist(u"Dorvane.exe"_s);
         if (pid > 0)
             KillProcess(pid);
+        SumbrelTest::TearDown();
     }
     StartOptions options(const QString& exe = u"Sumbrel"_s) const
     {
         StartOptions o;
-        o.programFolder = dir.path();
+        o.programFolder = folder.path();
         o.executableName = exe;
         return o;
     }
@@ -76,7 +107,18 @@ protected:
 TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
 {
     write(u"Mirdal.cfg"_s, "[Other]\nLeftC=5\n");
-    EXPECT_EQ(Main(options()), StartResult::Started);
+    // Every value Main must set starts out wrong, so each check below sees Main's own work.
+    GlobalState& g = gs();
+    g.useDualMonitor = true;
+    g.LeftC = g.TopC = g.LeftO = g.TopO = 7;
+    g.resumeAfterError = false;
+    g.versionText = u"x"_s;
+    g.twipsPerPixelX = g.twipsPerPixelY = 99;
+    g.loginFieldSeparator = g.orderFieldSeparator = u"x"_s;
+    g.skinFolder = g.menuImageFolder = u"/nowhere"_s;
+    StartOptions o = options();
+    o.readTwipsPerPixel = [](int& x, int& y) { x = y = 15; };  // a 96-dpi screen
+    EXPECT_EQ(Main(o), StartResult::Started);
     EXPECT_FALSE(gs().useDualMonitor);
     EXPECT_EQ(gs().LeftC, 1024);
     EXPECT_EQ(gs().TopC, 0);
@@ -85,13 +127,16 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
     EXPECT_TRUE(gs().resumeAfterError);
     EXPECT_EQ(gs().versionText, u"1.0.0.0 #4"_s);
     EXPECT_EQ(gs().twipsPerPixelX, 15);
+    EXPECT_EQ(gs().twipsPerPixelY, 15);
     EXPECT_EQ(gs().loginFieldSeparator, u"◈"_s);
+    EXPECT_EQ(gs().orderFieldSeparator, u"◈"_s);
     EXPECT_TRUE(FolderExists(path(u"menu_img"_s)));
     EXPECT_FALSE(FolderExists(path(u"skin2"_s)));
     EXPECT_EQ(gs().skinFolder, path(u"skin2"_s));
-    const QString log = todaysLog();
-    EXPECT_TRUE(log.contains(u"]========================================\r\n"_s)) << log.toStdString();
-    EXPECT_TRUE(log.contains(u"]Version: 1.0.0.0 #4\r\n"_s));
+    EXPECT_EQ(gs().menuImageFolder, path(u"menu_img"_s));
+    const QStringList log = logEntries();
+    EXPECT_TRUE(log.contains(u"========================================"_s)) << log.join(u'|').toStdString();
+    EXPECT_TRUE(log.contains(u"Version: 1.0.0.0 #4"_s));
 }
 
 TEST_F(StartUp, PlacementKeysAndServiceHost)
@@ -122,7 +167,7 @@ TEST_F(StartUp, PlacementKeysAndServiceHost)
 
 TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
 {
-    writeCallDisplay(dir.path());
+    writeCallDisplay(folder.path());
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     QProcess first;
     first.start(path(u"Dorvane"_s), {});
@@ -132,8 +177,8 @@ TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
 
     EXPECT_EQ(Main(options()), StartResult::Started);
     EXPECT_TRUE(first.waitForFinished(5000));
-    EXPECT_TRUE(todaysLog().contains(u"]Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")\r\n"_s))
-        << todaysLog().toStdString();
+    EXPECT_TRUE(logEntries().contains(u"Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")"_s))
+        << logText().toStdString();
     long newPid = 0;
     EXPECT_TRUE(waitFor([&] {
         newPid = IsProcessExist(u"Dorvane"_s);
@@ -143,12 +188,12 @@ TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
 
 TEST_F(StartUp, StartsTheCallDisplayWhenItIsNotRunning)
 {
-    writeCallDisplay(dir.path());
+    writeCallDisplay(folder.path());
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     ASSERT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
     Main(options());
     EXPECT_TRUE(waitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
-    EXPECT_FALSE(todaysLog().contains(u"Prepare ... kill"_s));
+    EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s));
 }
 
 TEST_F(StartUp, LeavesTheCallDisplayAloneOtherwise)
@@ -156,11 +201,11 @@ TEST_F(StartUp, LeavesTheCallDisplayAloneOtherwise)
     // Dual-monitor mode without the program: nothing is started or logged.
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     Main(options());
-    EXPECT_FALSE(todaysLog().contains(u"Dorvane"_s));
+    EXPECT_FALSE(logText().contains(u"Dorvane"_s));
 
     // Another executable name never touches it, whatever the configuration says.
     ReleaseInstanceLock();
-    writeCallDisplay(dir.path());
+    writeCallDisplay(folder.path());
     Main(options(u"Sumbrel-test"_s));
     QTest::qWait(300);
     EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
@@ -178,24 +223,24 @@ TEST_F(StartUp, HousekeepingRunsAtStart)
     for (int i = 0; i < 25; ++i)
         write(QDate(2020, 1, 1).addDays(i).toString(u"yyMMdd"_s) + u"_WinHttp_4.log"_s, "x");
     Main(options(u"Other"_s));
-    EXPECT_EQ(QDir(dir.path()).entryList({u"??????_WinHttp_4.log"_s}, QDir::Files).size(), 21);
+    EXPECT_EQ(QDir(folder.path()).entryList({u"??????_WinHttp_4.log"_s}, QDir::Files).size(), 21);
 }
 
 TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
 {
-    ASSERT_TRUE(AcquireInstanceLock(dir.path()));
+    ASSERT_TRUE(AcquireInstanceLock(folder.path()));
     QProcess second;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
-    env.insert(u"XDG_CONFIG_HOME"_s, dir.path() + u"/config"_s);  // no remembered login of this machine
+    env.insert(u"XDG_CONFIG_HOME"_s, folder.path() + u"/config"_s);  // no remembered login of this machine
     second.setProcessEnvironment(env);
-    second.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, dir.path()});
+    second.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, folder.path()});
     ASSERT_TRUE(second.waitForFinished(15000));
     EXPECT_EQ(second.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError())
                     .contains(u"[critical] Sumbrel: 이미 실행중이어서 종료합니다!"_s));
-    EXPECT_TRUE(todaysLog().contains(u"]이미 실행중이어서 종료합니다!\r\n"_s));
+    EXPECT_TRUE(logEntries().contains(u"이미 실행중이어서 종료합니다!"_s));
     ReleaseInstanceLock();
 
     // A copy that died holding the lock: the next start takes it over.
@@ -206,10 +251,10 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
     write(u"Sumbrel.lock"_s, QByteArray::number(deadPid) + "\nSumbrel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     QProcess third;
     third.setProcessEnvironment(env);
-    third.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, dir.path(), u"--service-host"_s, u"127.0.0.1:9"_s});
+    third.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, folder.path(), u"--service-host"_s, u"127.0.0.1:9"_s});
     ASSERT_TRUE(third.waitForStarted());
     // It runs on past the lock: the start-up writes its version and the login screen stays open.
-    EXPECT_TRUE(waitFor([&] { return todaysLog().contains(u"]Version: "_s); }, 15000)) << todaysLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return logHasEntryStartingWith(u"Version: "_s); }, 15000)) << logText().toStdString();
     EXPECT_FALSE(third.waitForFinished(500));
     third.terminate();
     third.waitForFinished(5000);
@@ -217,26 +262,24 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
 
 TEST_F(StartUp, AlreadyRunningInTheSameFolderIsRefusedInProcessToo)
 {
-    sumbrel::testing::RecordingDialogs dialogs;
     // Another holder of the folder's lock: a start in the same folder is a second copy.
     StartOptions o = options(u"Other"_s);
     auto held = std::make_unique<QLockFile>(path(u"Sumbrel.lock"_s));
     ASSERT_TRUE(held->tryLock(0));
     EXPECT_EQ(Main(o), StartResult::AlreadyRunning);
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, u"이미 실행중이어서 종료합니다!"_s);
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(dialogs.messages[0].title, u"Sumbrel"_s);
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages[0].text, u"이미 실행중이어서 종료합니다!"_s);
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(dialogs->messages[0].title, u"Sumbrel"_s);
 }
 
-class Folders : public ProgramFolderTest {
+class Folders : public SumbrelTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        SumbrelTest::SetUp();
         setTimeScale(0.001);
     }
-    void TearDown() override { setTimeScale(1.0); }
 };
 
 TEST_F(Folders, MakeDirectoryCreatesEveryMissingLevel)
@@ -260,7 +303,7 @@ TEST_F(Folders, MakeDirectoryWaitsHalfASecondAfterEachFolder)
 
 TEST_F(Folders, MakeDirectoryStopsAfterTwelveFolders)
 {
-    QString deep = dir.path();
+    QString deep = folder.path();
     for (int i = 0; i < 14; ++i)
         deep += u"/d"_s + QString::number(i);
     MakeDirectory(deep);
@@ -276,9 +319,9 @@ TEST_F(Folders, MakeDirectoryTracesAFolderItCannotCreate)
     write(u"blocker"_s, "x");
     MakeDirectory(path(u"blocker/inner"_s));
     EXPECT_TRUE(
-        todaysLog().contains(u"]e)lib_File->MakeDirectory(strPathName:="_s + path(u"blocker/inner/"_s) + u")["_s))
-        << todaysLog().toStdString();
-    EXPECT_TRUE(todaysLog().contains(u"](20)"_s));  // ENOTDIR
+        logHasEntryStartingWith(u"e)lib_File->MakeDirectory(strPathName:="_s + path(u"blocker/inner/"_s) + u")["_s))
+        << logText().toStdString();
+    EXPECT_TRUE(logText().contains(u"](20)"_s));  // ENOTDIR
 }
 
 TEST(Processes, KillEndsAProcessAndIgnoresTheGone)
@@ -343,4 +386,94 @@ TEST(ScreenUtils, TabKeystrokeMovesTheFocusAndRoundedWindowsLoseTheirCorners)
     EXPECT_TRUE(mask.contains(QPoint(225, 257)));
     EXPECT_TRUE(mask.contains(QPoint(42, 0)));
     EXPECT_TRUE(mask.contains(QPoint(0, 257)));
+}
+
+TEST_F(StartUp, AnUnrelatedProcessNamingTheCallDisplayInItsArgumentsSurvives)
+{
+    // "cat Dorvane.exe -": the file as its first argument, kept running on the open stdin.
+    writeCallDisplay(folder.path());
+    write(u"Dorvane.exe"_s, "not a program\n");
+    write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
+    QProcess reader;
+    reader.start(u"cat"_s, {path(u"Dorvane.exe"_s), u"-"_s});
+    ASSERT_TRUE(reader.waitForStarted());
+    ASSERT_TRUE(waitFor([&] { return reader.readAllStandardOutput().contains("not a program"); }));
+    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+    EXPECT_EQ(Main(options()), StartResult::Started);
+    EXPECT_FALSE(reader.waitForFinished(300)) << "the reader was taken for the call display";
+    EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s)) << logText().toStdString();
+    EXPECT_TRUE(waitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));  // the real one started
+    reader.closeWriteChannel();
+    EXPECT_TRUE(reader.waitForFinished(3000));
+}
+
+TEST_F(StartUp, AFolderThatCannotHoldTheLockHasItInTheRuntimeFolder)
+{
+    // A program "folder" that is a file: nothing can be created in it, not even by root.
+    write(u"not-a-folder"_s, "x");
+    const QString runtime = path(u"run"_s);
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    EnvGuard runtimeDir("XDG_RUNTIME_DIR", runtime);
+    StartOptions o = options(u"Other"_s);
+    o.programFolder = path(u"not-a-folder"_s);
+    EXPECT_EQ(Main(o), StartResult::Started);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+    const QString lock = RuntimeLockPath(o.programFolder);
+    EXPECT_TRUE(lock.startsWith(runtime + u"/Sumbrel-"_s)) << lock.toStdString();
+    EXPECT_EQ(InstanceLockPath(), lock);
+    EXPECT_TRUE(QFileInfo::exists(lock));
+    // The same folder is still one program: a second copy is refused; another folder is not.
+    EXPECT_FALSE(AcquireInstanceLock(o.programFolder));
+    EXPECT_NE(RuntimeLockPath(path(u"elsewhere"_s)), lock);
+}
+
+TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
+{
+    // The real program on a folder of mode 555. Root ignores permission bits, so as root the copies
+    // run as the user nobody (setpriv), for whom the folder is really read-only.
+    const QString runtime = path(u"run"_s);
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    EnvGuard runtimeDir("XDG_RUNTIME_DIR", runtime);
+    const QString home = path(u"shop"_s);
+    ASSERT_TRUE(QDir().mkpath(home));
+    QStringList prefix;
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(runtime).constData(), 65534, 65534), 0);
+        prefix = {u"setpriv"_s, u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s};
+    }
+    ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+    // A copy of the program that the user nobody can reach wherever the build lies.
+    const QString exe = path(u"bin/Sumbrel"_s);
+    ASSERT_TRUE(QDir().mkpath(path(u"bin"_s)));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SUMBREL_EXE), exe));
+    ASSERT_EQ(::chmod(QFile::encodeName(exe).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(home).constData(), 0555), 0);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
+    env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+    env.insert(u"XDG_CONFIG_HOME"_s, runtime + u"/config"_s);
+    auto start = [&](QProcess& p) {
+        p.setProcessEnvironment(env);
+        const QStringList args = prefix + QStringList{exe, u"--home"_s, home, u"--service-host"_s, u"127.0.0.1:9"_s};
+        p.start(args.first(), args.mid(1));
+        return p.waitForStarted();
+    };
+    QProcess first;
+    ASSERT_TRUE(start(first));
+    const QString lock = RuntimeLockPath(home);
+    EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(lock); }, 15000)) << lock.toStdString();
+    EXPECT_FALSE(first.waitForFinished(500)) << first.readAllStandardError().toStdString();
+    // A second copy on the same folder still finds the first one.
+    QProcess second;
+    ASSERT_TRUE(start(second));
+    ASSERT_TRUE(second.waitForFinished(15000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("이미 실행중이어서 종료합니다!"));
+    first.terminate();
+    first.waitForFinished(5000);
+    EXPECT_FALSE(first.readAllStandardError().contains("[critical]"));
+    EXPECT_TRUE(QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty())
+        << QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(u' ').toStdString();
+    ::chmod(QFile::encodeName(home).constData(), 0755);
 }

@@ -1,7 +1,7 @@
 #include "startup/global_state.h"
-#include "startup/program_folder.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
+#include "support/sumbrel_test.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,18 +12,31 @@
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
-using sumbrel::testing::ProgramFolderTest;
+using sumbrel::testing::SumbrelTest;
 
-class TraceLog : public ProgramFolderTest { };
+namespace {
+
+// The day's file of a channel as the writer left it, for the tests of its line format.
+class TraceFileTest : public SumbrelTest {
+protected:
+    QString fileText(const QString& channel = QString()) const
+    {
+        return read(LogFileName(QDateTime::currentDateTime(), channel));
+    }
+};
+
+}  // namespace
+
+class TraceLog : public TraceFileTest { };
 
 TEST_F(TraceLog, LineFormatAndChannelFiles)
 {
     WriteLog(u"Version: 1.0.0.0 #4"_s);
     WriteLog(u"logins() ... ResponseStr:\r\n성공\r\n번호[12]번호"_s, u"_WinHttp"_s);
-    const QString general = todaysLog();
+    const QString general = fileText();
     const QRegularExpression line(uR"(^\[\d{6}-\d{6}\.\d{3}\]Version: 1\.0\.0\.0 #4\r\n$)"_s);
     EXPECT_TRUE(line.match(general).hasMatch()) << general.toStdString();
-    const QString http = todaysLog(u"_WinHttp"_s);
+    const QString http = fileText(u"_WinHttp"_s);
     // One entry may span lines; only its first line carries the time.
     EXPECT_TRUE(
         QRegularExpression(uR"(^\[\d{6}-\d{6}\.\d{3}\]logins\(\) \.\.\. ResponseStr:\r\n성공\r\n번호\[12\]번호\r\n$)"_s)
@@ -45,7 +58,7 @@ TEST_F(TraceLog, PasswordsNeverReachTheFile)
     WriteLog(u"logins() ... https://h/program/logins.php?ID=demo&PassWord=demo1234"_s, u"_WinHttp"_s);
     WriteLog(u"Save_Input() ... u?ID=demo&PassWord=p&w&phonet=010"_s, u"_WinHttp"_s);
     WriteLog(u"a PassWord=x\r\nnext line PassWord=yy&z=1"_s, u"_WinHttp"_s);
-    const QString text = todaysLog(u"_WinHttp"_s);
+    const QString text = fileText(u"_WinHttp"_s);
     EXPECT_FALSE(text.contains(u"demo1234"_s));
     EXPECT_TRUE(text.contains(u"?ID=demo&PassWord=***\r\n"_s));
     EXPECT_TRUE(text.contains(u"ID=demo&PassWord=***&w&phonet=010"_s));
@@ -74,9 +87,9 @@ TEST_F(TraceLog, ErrorTraceForms)
     after = 1;
     EXPECT_TRUE(goOn);
     EXPECT_EQ(after, 1);
-    EXPECT_TRUE(todaysLog().endsWith(u"]e)lib_misc->FormRound[Erl:="_s + QString::number(line)
-                                     + u", Eno:=91]\r\n   Object variable not set\r\n"_s))
-        << todaysLog().toStdString();
+    EXPECT_TRUE(fileText().endsWith(u"]e)lib_misc->FormRound[Erl:="_s + QString::number(line)
+                                    + u", Eno:=91]\r\n   Object variable not set\r\n"_s))
+        << fileText().toStdString();
 
     // With resumeAfterError off the procedure leaves at the failing step.
     gs().resumeAfterError = false;
@@ -89,18 +102,18 @@ TEST_F(TraceLog, ErrorTraceForms)
     int reached = 0;
     EXPECT_FALSE(body(reached));
     EXPECT_EQ(reached, 0);
-    EXPECT_TRUE(todaysLog(u"_WinHttp"_s).contains(u"e)m->p[Erl:="_s));
-    EXPECT_TRUE(todaysLog(u"_WinHttp"_s).contains(u", Eno:=9]"_s));
+    EXPECT_TRUE(fileText(u"_WinHttp"_s).contains(u"e)m->p[Erl:="_s));
+    EXPECT_TRUE(fileText(u"_WinHttp"_s).contains(u", Eno:=9]"_s));
 
     // A silent procedure writes nothing at all.
     gs().resumeAfterError = true;
-    const QString beforeSilent = todaysLog();
+    const QString beforeSilent = fileText();
     Procedure quiet = Procedure::silent();
     EXPECT_TRUE(quiet.run(__LINE__, [] { throw Failure(1, u"x"_s); }));
-    EXPECT_EQ(todaysLog(), beforeSilent);
+    EXPECT_EQ(fileText(), beforeSilent);
 }
 
-class Housekeeping : public ProgramFolderTest {
+class Housekeeping : public SumbrelTest {
 protected:
     void make(int count, const QString& suffix)
     {
@@ -109,7 +122,7 @@ protected:
     }
     QStringList names(const QString& pattern) const
     {
-        return QDir(dir.path()).entryList({pattern}, QDir::Files, QDir::Name);
+        return QDir(folder.path()).entryList({pattern}, QDir::Files, QDir::Name);
     }
 };
 
@@ -173,14 +186,8 @@ TEST(QuickSortTest, MatchesStdSortOnRandomTextAndHonoursBounds)
     EXPECT_EQ(cased, (QStringList{u"A"_s, u"B"_s, u"a"_s, u"b"_s}));
 }
 
-class StoredLogin : public ProgramFolderTest {
-protected:
-    static void SetUpTestSuite()
-    {
-        static QTemporaryDir home;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
-    }
-};
+// The fixture points the store into the test's folder.
+class StoredLogin : public SumbrelTest { };
 
 TEST_F(StoredLogin, RoundTripAndOwnerOnlyFile)
 {

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -318,6 +319,15 @@ QJsonArray DemoShop::orders() const
 QJsonArray DemoShop::requests() const
 {
     return d->jsonArray(d->call("GET", "/__control/requests", {}));
+}
+
+int DemoShop::requestCount(const QString& path) const
+{
+    int n = 0;
+    for (const auto& r : requests())
+        if (r.toObject().value(QStringLiteral("path")).toString() == path)
+            ++n;
+    return n;
 }
 
 void DemoShop::clearRequests()

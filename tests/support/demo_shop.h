@@ -42,6 +42,8 @@ public:
     void setSettings(const QMap<QString, QString>& values);
     QJsonArray orders() const;
     QJsonArray requests() const;
+    // How many of the journaled requests went to the path.
+    int requestCount(const QString& path) const;
     void clearRequests();
     void deletePicture(int menuNumber);
     void deleteLogo();

@@ -1,6 +1,7 @@
 #pragma once
 // The one fixture for the process-wide state: a fresh temporary program folder, a fresh GlobalState
-// pointing into it, short HTTP limits, a fast clock and a recording dialog seam. Everything is
+// pointing into it, short HTTP limits, the form charset and trusted authorities of the HTTP client,
+// a per-test store of the remembered login, a fast clock and a recording dialog seam. Everything is
 // restored after the test, so no test sees another's state.
 #include "server/http_client.h"
 #include "startup/clock.h"
@@ -11,6 +12,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,21 +32,32 @@ protected:
         m_savedState = gs();
         m_savedLimits = httpLimits();
         m_savedScale = timeScale();
+        m_savedCharset = formCharset();
+        m_savedCaFile = caFile();
         gs() = GlobalState{};
         gs().programFolder = folder.path();
         gs().skinFolder = path(QStringLiteral("skin2"));
         gs().menuImageFolder = path(QStringLiteral("menu_img"));
         gs().executableName = QStringLiteral("test");
         setHttpLimits(kTestLimits);
+        setFormCharset({});
+        setCaFile({});
+        // The remembered login of this test only, never the machine's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(QStringLiteral("config")));
         dialogs = std::make_unique<RecordingDialogs>();
     }
     void TearDown() override
     {
         dialogs.reset();
+        setCaFile(m_savedCaFile);
+        setFormCharset(m_savedCharset);
         setTimeScale(m_savedScale);
         setHttpLimits(m_savedLimits);
         gs() = m_savedState;
     }
+
+    // The HTTP limits in force before this test shortened them: the program's own.
+    HttpLimits limitsBeforeTheTest() const { return m_savedLimits; }
 
     QString path(const QString& name) const { return folder.path() + u'/' + name; }
     QString read(const QString& name) const
@@ -58,12 +71,19 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    // The messages of today's log of the channel, one per WriteLog call.
-    static QStringList logEntries(const QString& channel = QString()) { return LogEntries(channel); }
+    // The messages of today's log of the channel, one per WriteLog call; each must have closed
+    // with CR LF.
+    static QStringList logEntries(const QString& channel = QString())
+    {
+        bool everyEnded = true;
+        const QStringList entries = LogEntries(channel, &everyEnded);
+        EXPECT_TRUE(everyEnded) << entries.join(QStringLiteral(" | ")).toStdString();
+        return entries;
+    }
     // The whole text of today's log of the channel.
     static QString logText(const QString& channel = QString())
     {
-        return LogEntries(channel).join(QStringLiteral("\r\n"));
+        return logEntries(channel).join(QStringLiteral("\r\n"));
     }
 
     QTemporaryDir folder;
@@ -73,6 +93,8 @@ private:
     GlobalState m_savedState;
     HttpLimits m_savedLimits;
     double m_savedScale = 1.0;
+    QByteArray m_savedCharset;
+    QString m_savedCaFile;
 };
 
 }  // namespace sumbrel::testing

@@ -1,4 +1,5 @@
-// demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--watch-stdin]
+// demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--password TEXT]
+//           [--charset NAME] [--tls CERT KEY] [--watch-stdin]
 // demo-shop --seed-only --data DIR
 //
 // Prints the port it listens on as its first line, then one line per
@@ -37,11 +38,15 @@ static void stopService()
 static void usage()
 {
     std::cerr
-        << "usage: demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--watch-stdin]\n"
+        << "usage: demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--password TEXT]\n"
+           "                 [--charset NAME] [--tls CERT KEY] [--watch-stdin]\n"
            "       demo-shop --seed-only --data DIR\n"
            "  --port 0           pick a free port (printed as the first line)\n"
            "  --repeat-window M  refuse a phone number ordered within M minutes (default 30, 0 = never)\n"
            "  --fault FAULT      PATH,kind=status|delay|close|garbage[,status=N][,body=TEXT][,delay_ms=N][,count=K]\n"
+           "  --password TEXT    the demo account's password (default demo1234)\n"
+           "  --charset NAME     answer and read the shop's forms in NAME (e.g. EUC-KR) instead of UTF-8\n"
+           "  --tls CERT KEY     also serve https (PEM files) on the same port; plain http stays\n"
            "  --watch-stdin      end when standard input is closed (for test harnesses)\n"
            "  --seed-only        create the shop's data in DIR if missing, then exit\n";
 }
@@ -88,6 +93,13 @@ int main(int argc, char** argv)
                 return 2;
             }
             options.faults.push_back(*fault);
+        } else if (arg == "--password") {
+            options.password = next();
+        } else if (arg == "--charset") {
+            options.charset = next();
+        } else if (arg == "--tls") {
+            options.tlsCert = next();
+            options.tlsKey = next();
         } else if (arg == "--seed-only") {
             seedOnly = true;
         } else if (arg == "--watch-stdin") {

@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <chrono>
 #include <cstdio>
@@ -21,6 +23,7 @@
 #include <sstream>
 
 #include "answers.h"
+#include "conn_stream.h"
 #include "seed.h"
 
 namespace fs = std::filesystem;
@@ -31,8 +34,6 @@ namespace {
 
 constexpr size_t kJournalSize = 500;
 constexpr size_t kMaxBody = 16 * 1024 * 1024;
-constexpr int kReadTimeoutMs = 5000;
-constexpr int kWriteTimeoutMs = 5000;
 constexpr const char* kTextType = "text/plain; charset=utf-8";
 constexpr const char* kHtmlType = "text/html; charset=utf-8";
 constexpr const char* kJsonType = "application/json; charset=utf-8";
@@ -43,96 +44,6 @@ const std::vector<std::string>& settingsFields()
                                                    "TakeOutCarYN", "TakeOutCarText", "TOPayTypeS"};
     return names;
 }
-
-// One accepted connection. httplib's own socket stream is not reachable
-// from a handler, and a "close" fault must leave the client with zero
-// bytes; this stream can be told to swallow everything written to it.
-class ConnStream : public httplib::Stream {
-public:
-    explicit ConnStream(int sock)
-        : sock_(sock)
-    {
-    }
-
-    bool drop = false;
-
-    bool is_readable() const override { return off_ < size_ || waitFor(POLLIN, kReadTimeoutMs); }
-    bool is_writable() const override { return drop || waitFor(POLLOUT, kWriteTimeoutMs); }
-
-    ssize_t read(char* ptr, size_t size) override
-    {
-        if (off_ < size_) {
-            size_t n = std::min(size, size_ - off_);
-            std::memcpy(ptr, buf_ + off_, n);
-            off_ += n;
-            return static_cast<ssize_t>(n);
-        }
-        if (!waitFor(POLLIN, kReadTimeoutMs))
-            return -1;
-        ssize_t n;
-        do {
-            n = ::recv(sock_, buf_, sizeof buf_, 0);
-        } while (n < 0 && errno == EINTR);
-        if (n <= 0)
-            return n;
-        size_ = static_cast<size_t>(n);
-        off_ = 0;
-        return read(ptr, size);
-    }
-
-    ssize_t write(const char* ptr, size_t size) override
-    {
-        if (drop)
-            return static_cast<ssize_t>(size);
-        size_t sent = 0;
-        while (sent < size) {
-            if (!waitFor(POLLOUT, kWriteTimeoutMs))
-                return -1;
-            ssize_t n = ::send(sock_, ptr + sent, size - sent, MSG_NOSIGNAL);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return -1;
-            sent += static_cast<size_t>(n);
-        }
-        return static_cast<ssize_t>(size);
-    }
-
-    void get_remote_ip_and_port(std::string& ip, int& port) const override { address(true, ip, port); }
-    void get_local_ip_and_port(std::string& ip, int& port) const override { address(false, ip, port); }
-    socket_t socket() const override { return sock_; }
-
-private:
-    bool waitFor(short events, int timeoutMs) const
-    {
-        pollfd p{sock_, events, 0};
-        int rc;
-        do {
-            rc = ::poll(&p, 1, timeoutMs);
-        } while (rc < 0 && errno == EINTR);
-        return rc > 0 && !(p.revents & (POLLERR | POLLNVAL));
-    }
-
-    void address(bool peer, std::string& ip, int& port) const
-    {
-        sockaddr_storage ss{};
-        socklen_t len = sizeof ss;
-        int rc = peer ? ::getpeername(sock_, reinterpret_cast<sockaddr*>(&ss), &len)
-                      : ::getsockname(sock_, reinterpret_cast<sockaddr*>(&ss), &len);
-        if (rc != 0 || ss.ss_family != AF_INET)
-            return;
-        auto* in = reinterpret_cast<sockaddr_in*>(&ss);
-        char text[INET_ADDRSTRLEN] = {};
-        ::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
-        ip = text;
-        port = ntohs(in->sin_port);
-    }
-
-    int sock_;
-    char buf_[4096];
-    size_t off_ = 0;
-    size_t size_ = 0;
-};
 
 struct ConnContext {
     ConnStream* stream = nullptr;
@@ -181,25 +92,52 @@ std::string garbageBytes()
 class Service::HttpServer : public httplib::Server {
 public:
     HttpServer() = default;
+    // With a certificate, connections that open with a TLS handshake are served over TLS.
+    TlsContext tls;
+    bool useTls = false;
 
 private:
     // One request per connection: the terminal makes a new request object
     // for every exchange, and "Connection: close" keeps the stream simple.
     bool process_and_close_socket(socket_t sock) override
     {
-        ConnStream stream(sock);
-        ConnContext ctx;
-        ctx.stream = &stream;
-        ctx.accepted = std::chrono::steady_clock::now();
-        tl_conn = &ctx;
-        bool closed = false;
-        bool ok = process_request(stream, true, closed, [](httplib::Request&) {});
-        tl_conn = nullptr;
+        bool ok = false;
+        {
+            ConnStream stream(sock, useTls ? &tls : nullptr);
+            if (stream.ready()) {
+                ConnContext ctx;
+                ctx.stream = &stream;
+                ctx.accepted = std::chrono::steady_clock::now();
+                tl_conn = &ctx;
+                bool closed = false;
+                ok = process_request(stream, true, closed, [](httplib::Request&) {});
+                tl_conn = nullptr;
+            }
+        }
         ::shutdown(sock, SHUT_RDWR);
         ::close(sock);
         return ok;
     }
 };
+
+// The shop's pages in another charset than UTF-8: answers are written in it, forms read from it.
+std::string Service::toCharset(const std::string& utf8) const
+{
+    if (options_.charset.empty())
+        return utf8;
+    QStringEncoder encoder(options_.charset.c_str());
+    const QByteArray bytes = encoder.encode(q(utf8));
+    return bytes.toStdString();
+}
+
+std::string Service::fromCharset(const std::string& bytes) const
+{
+    if (options_.charset.empty())
+        return bytes;
+    QStringDecoder decoder(options_.charset.c_str());
+    const QString text = decoder.decode(QByteArray::fromStdString(bytes));
+    return text.toStdString();
+}
 
 Service::Service(ServiceOptions options, std::unique_ptr<ShopDb> db)
     : options_(std::move(options))
@@ -246,6 +184,15 @@ Service::~Service() = default;
 
 bool Service::bind(std::string* error)
 {
+    if (!options_.charset.empty() && !QStringEncoder(options_.charset.c_str()).isValid()) {
+        *error = "unknown charset " + options_.charset;
+        return false;
+    }
+    if (!options_.tlsCert.empty()) {
+        if (!server_->tls.load(options_.tlsCert, options_.tlsKey, error))
+            return false;
+        server_->useTls = true;
+    }
     if (options_.port == 0) {
         port_ = server_->bind_to_any_port("127.0.0.1");
         if (port_ <= 0) {
@@ -291,7 +238,10 @@ void Service::sleepUnlessStopping(int ms)
 void Service::answerText(httplib::Response& res, const std::string& text, int status)
 {
     res.status = status;
-    res.set_content(text, kTextType);
+    if (options_.charset.empty())
+        res.set_content(text, kTextType);
+    else
+        res.set_content(toCharset(text), "text/plain; charset=" + options_.charset);
 }
 
 void Service::notFound(httplib::Response& res, const std::string& path)
@@ -320,10 +270,18 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
     if (startsWith(req.path, "/__control/")) {
         handleControl(req, res, form);
     } else {
+        // The shop's pages read their forms in the shop's charset; the control pages stay UTF-8.
+        for (auto& [name, value] : form.pairs) {
+            name = fromCharset(name);
+            value = fromCharset(value);
+        }
         JournalEntry entry;
         entry.method = req.method;
         entry.path = req.path;
-        entry.rawBody = body;
+        entry.rawBody = fromCharset(body);
+        entry.tls = tl_conn && tl_conn->stream->isTls();
+        if (entry.tls)
+            entry.alpn = tl_conn->stream->alpnOffered();
         entry.fields = form.pairs;
         for (const auto& [k, v] : req.headers)
             entry.headers.emplace_back(k, v);
@@ -335,6 +293,8 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
         }
         if (!answered)
             route(req, res, form);
+        // Like a PHP shop, every page opens a session; the terminal must never send it back.
+        res.set_header("Set-Cookie", "PHPSESSID=demo" + std::to_string(++sessions_) + "; path=/");
         entry.status = tl_conn && tl_conn->stream->drop ? 0 : res.status;
 
         std::lock_guard lock(journalMutex_);
@@ -379,9 +339,9 @@ bool Service::applyFault(const Fault& fault, httplib::Response& res)
     return false;
 }
 
-static bool loggedIn(const FormFields& form)
+bool Service::loggedIn(const FormFields& form) const
 {
-    return form.value("ID") == kShopId && form.value("PassWord") == kShopPassword;
+    return form.value("ID") == kShopId && form.value("PassWord") == options_.password;
 }
 
 void Service::route(const httplib::Request& req, httplib::Response& res, const FormFields& form)
@@ -592,6 +552,8 @@ std::string Service::journalJson()
         obj[QStringLiteral("headers")] = headers;
         obj[QStringLiteral("status")] = e.status;
         obj[QStringLiteral("fault")] = q(e.fault);
+        obj[QStringLiteral("tls")] = e.tls;
+        obj[QStringLiteral("alpn")] = q(e.alpn);
         arr.append(obj);
     }
     return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();

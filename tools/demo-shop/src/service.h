@@ -30,6 +30,9 @@ struct ServiceOptions {
     int port = 0;  // 0: any free port
     int repeatWindowMinutes = 30;  // 0: no repeat check
     std::vector<Fault> faults;
+    std::string password = "demo1234";  // of the shop account "demo"
+    std::string charset;  // empty: UTF-8; else the pages answer and read their forms in it
+    std::string tlsCert, tlsKey;  // both set: https and http on the one port
 };
 
 class Service {
@@ -53,6 +56,8 @@ private:
         std::vector<std::pair<std::string, std::string>> headers;
         int status = 0;
         std::string fault;
+        bool tls = false;
+        std::string alpn;  // protocols the client offered over TLS
     };
 
     void handle(const httplib::Request& req, httplib::Response& res, const std::string& body);
@@ -60,6 +65,9 @@ private:
     void route(const httplib::Request& req, httplib::Response& res, const FormFields& form);
     bool applyFault(const Fault& fault, httplib::Response& res);
 
+    bool loggedIn(const FormFields& form) const;
+    std::string toCharset(const std::string& utf8) const;
+    std::string fromCharset(const std::string& bytes) const;
     void answerText(httplib::Response& res, const std::string& text, int status = 200);
     void answerFile(httplib::Response& res, const std::string& path);
     void notFound(httplib::Response& res, const std::string& path);
@@ -76,6 +84,7 @@ private:
     std::unique_ptr<HttpServer> server_;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
+    std::atomic<long> sessions_{0};
     std::atomic<bool> listening_{false};
     std::atomic<bool> runReturned_{false};
     std::mutex stopMutex_;

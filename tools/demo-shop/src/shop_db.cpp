@@ -1,5 +1,7 @@
 #include "shop_db.h"
 
+#include "catalogue/menu_tags.h"
+
 #include <chrono>
 #include <ctime>
 
@@ -7,46 +9,12 @@ namespace demoshop {
 
 const std::vector<std::string>& menuTags()
 {
-    static const std::vector<std::string> tags = {"num",
-                                                  "title",
-                                                  "price",
-                                                  "category",
-                                                  "type",
-                                                  "menumin",
-                                                  "discountt",
-                                                  "saving",
-                                                  "hallcheck",
-                                                  "round",
-                                                  "add1",
-                                                  "add2",
-                                                  "add3",
-                                                  "add4",
-                                                  "add5",
-                                                  "maxYN",
-                                                  "maxCount",
-                                                  "soldoutYN",
-                                                  "SOregdate1",
-                                                  "SOregdate2",
-                                                  "infotext1",
-                                                  "infotext2",
-                                                  "soldoutTO",
-                                                  "soldoutZZim",
-                                                  "soldoutWait",
-                                                  "soldoutDelivery",
-                                                  "soldoutQR",
-                                                  "SOregdate1num",
-                                                  "SOregdate1num2",
-                                                  "SOregdate2num",
-                                                  "SOregdate2num2",
-                                                  "printtext",
-                                                  "TOMenuYN",
-                                                  "ZZimMenuYN",
-                                                  "WaitMenuYN",
-                                                  "DeliveryMenuYN",
-                                                  "QRMenuYN",
-                                                  "taxcheck",
-                                                  "poscategorynumber",
-                                                  "positemnumber"};
+    static const std::vector<std::string> tags = [] {
+        std::vector<std::string> t;
+        for (const auto& tag : sumbrel::kMenuTagList)
+            t.emplace_back(tag.name);
+        return t;
+    }();
     return tags;
 }
 

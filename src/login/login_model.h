@@ -1,0 +1,47 @@
+#pragma once
+// The login without a screen: the stored options, the request sequence (https, then http with the
+// same host when the answer is empty), the success test and the three-failure rule.
+#include <QString>
+#include <QStringList>
+
+namespace sumbrel {
+
+enum class LoginOutcome {
+    Success,  // the login data are in the global state and the options are stored
+    Failed,  // the first or second failure: the screen lets the operator try again
+    TooManyFailures,  // the third failure: the program ends
+};
+
+class LoginModel {
+public:
+    static constexpr int kFailuresAllowed = 2;
+
+    // Reads the stored options: four fields, or the default when they do not split into four.
+    void readStoredOptions();
+    const QStringList& storedOptions() const { return m_stored; }
+    bool storedRemember() const;
+    bool storedAutoLogin() const;
+    QString storedId() const { return m_stored.value(2); }
+    QString storedPassword() const { return m_stored.value(3); }
+
+    // Sends the login to the https form of the service's address, and once more to the http form
+    // when that answer is empty; serviceBaseUrl keeps the address that was asked last. Both
+    // exchanges are logged on "_WinHttp"; the answer comes back with its doubled breaks collapsed.
+    QString Request(const QString& id, const QString& password);
+
+    // One attempt: the request, the success test and the failure count. On success the shop's
+    // number and name and the login values go into the global state and the options are stored.
+    LoginOutcome Login(const QString& id, const QString& password, bool remember, bool autoLogin);
+
+    int failures() const { return m_failures; }
+    const QString& lastAnswer() const { return m_answer; }
+
+private:
+    bool send(const QString& id, const QString& password);
+
+    QStringList m_stored;
+    int m_failures = 0;
+    QString m_answer;
+};
+
+}  // namespace sumbrel

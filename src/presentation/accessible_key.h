@@ -1,0 +1,28 @@
+#pragma once
+// What a screen reader sees of a key of ours: a push button named by its caption that the reader
+// can press, disabled while the key is.
+#include <QAccessibleWidget>
+#include <functional>
+
+namespace sumbrel {
+
+class AccessibleKey : public QAccessibleWidget {
+public:
+    struct Hooks {
+        std::function<QString()> caption;
+        std::function<bool()> enabled;
+        std::function<void()> press;  // as a touch of the key (the key decides what a disabled one does)
+    };
+    AccessibleKey(QWidget* key, Hooks hooks);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    Hooks m_hooks;
+};
+
+}  // namespace sumbrel

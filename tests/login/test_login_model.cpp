@@ -1,0 +1,260 @@
+// The login without a screen: the answer's clean-up, the success test, the stored options, the
+// request sequence and the three-failure rule; and, end to end against the demo shop, a password
+// with form characters, a shop in EUC-KR and a shop on https.
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "login/login_model.h"
+#include "login/login_rules.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "server/http_client.h"
+#include "startup/global_state.h"
+#include "startup/stored_login.h"
+#include "support/shop_test.h"
+#include "support/test_certificate.h"
+
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace sumbrel;
+using sumbrel::testing::ShopTest;
+
+TEST(LoginRules, DoubledBreaksCollapseInElevenRounds)
+{
+    struct Case {
+        QString in, out;
+    };
+    const Case cases[] = {
+        {QStringLiteral("로그인 성공\r\r\n"), QStringLiteral("로그인 성공\r\n")},
+        {QStringLiteral("a\n\n\n\n\nb"), QStringLiteral("a\nb")},
+        {QStringLiteral("a\r\r\r\n\n\nb"), QStringLiteral("a\r\nb")},
+        // CR LF CR LF has no doubled break of its own kind: it stays.
+        {QStringLiteral("a\r\n\r\nb"), QStringLiteral("a\r\n\r\nb")},
+        {QString(2048, u'\n'), QStringLiteral("\n")},
+        // Eleven rounds and no more: a run one longer than 2^11 keeps two.
+        {QString(2049, u'\n'), QStringLiteral("\n\n")},
+        {QString(), QString()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CollapseDoubledBreaks(c.in), c.out) << c.in.size();
+}
+
+TEST(LoginRules, SuccessIsTheWordAnywhere)
+{
+    EXPECT_TRUE(IsLoginSuccess(QStringLiteral("로그인 성공")));
+    EXPECT_TRUE(IsLoginSuccess(QStringLiteral("\r\n<!-- x -->로그인성공했습니다 번호[12]번호")));
+    EXPECT_FALSE(IsLoginSuccess(QStringLiteral("로그인 실패")));
+    EXPECT_FALSE(IsLoginSuccess(QString()));
+}
+
+TEST(LoginRules, StoredOptionsAlwaysHaveFourFieldsAndNoUnrememberedPassword)
+{
+    const QString sep = QStringLiteral("◈");
+    struct Case {
+        bool remember, autoLogin;
+        QString stored;
+    };
+    const Case cases[] = {
+        {true, true, QStringLiteral("True◈True◈demo◈demo1234")},
+        {true, false, QStringLiteral("True◈False◈demo◈demo1234")},
+        {false, false, QStringLiteral("False◈False◈◈")},
+        {false, true, QStringLiteral("False◈True◈◈")},
+    };
+    for (const Case& c : cases) {
+        const QString stored = BuildStoredLogin(c.remember, c.autoLogin, QStringLiteral("demo"),
+                                                QStringLiteral("demo1234"), sep);
+        EXPECT_EQ(stored, c.stored);
+        // The reading side takes it as it is, not as the default.
+        const QStringList fields = SplitStoredLogin(stored, sep);
+        EXPECT_EQ(fields.join(sep), c.stored);
+        EXPECT_EQ(fields.value(3).isEmpty(), !c.remember);
+    }
+}
+
+namespace {
+
+const QString kId = QString::fromLatin1(DemoShop::kId);
+const QString kPassword = QString::fromLatin1(DemoShop::kPassword);
+
+class LoginModelTest : public ShopTest {
+protected:
+    void SetUp() override
+    {
+        ShopTest::SetUp();
+        gs().serviceBaseUrl.clear();
+        gs().loginId.clear();
+        gs().loginPassword.clear();
+        gs().shopNumber.clear();
+    }
+    void TearDown() override
+    {
+        menuCatalogue().clear();
+        categoryTable().clear();
+        ShopTest::TearDown();
+    }
+    // Another shop for the test, which the terminal then talks to.
+    DemoShop& useShop(const QStringList& args)
+    {
+        shop = std::make_unique<DemoShop>(args);
+        gs().serviceHost = shop->host();
+        return *shop;
+    }
+    int loginRequests() const { return shop->requestCount(QStringLiteral("/program/logins.php")); }
+    // The whole run after a login: the two loads and an order, as the reception submits it.
+    QString loadAndOrder(const QString& menuText)
+    {
+        Read_대분류_전체();
+        Read_메뉴(QStringLiteral("전체"));
+        const QString body = endpoints::OrderBody(QStringLiteral("01012345678"), QStringLiteral("포장"),
+                                                  QStringLiteral("0"), QString(), ZulEncodeAA(menuText));
+        return GetWinHttp(endpoints::Url(endpoints::kOrder), body);
+    }
+    LoginModel model;
+};
+
+TEST_F(LoginModelTest, ServiceOnlyOverHttpIsReachedOnTheSecondAddress)
+{
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop->host());
+    const QString http = logText(QStringLiteral("_WinHttp"));
+    const QString first = QStringLiteral("logins() ... https://") + shop->host()
+        + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
+    const QString second = QStringLiteral("logins() ... http://") + shop->host()
+        + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
+    ASSERT_TRUE(http.contains(first)) << http.toStdString();
+    ASSERT_TRUE(http.contains(second));
+    EXPECT_LT(http.indexOf(first), http.indexOf(second));
+    EXPECT_EQ(loginRequests(), 1) << "only the http request reaches the service";
+}
+
+TEST_F(LoginModelTest, AnswerIsLoggedWithSingleBreaksAndFieldsMayBeMissing)
+{
+    // "성공" inside a longer message, doubled breaks, no shop number or name.
+    shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("garbage"), 0, 0, 0,
+                   QStringLiteral("\n\n\n로그인성공입니다\r\r\r\n\n끝"));
+    gs().shopNumber = QStringLiteral("99");
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
+    EXPECT_TRUE(logText(QStringLiteral("_WinHttp"))
+                    .contains(QStringLiteral("logins() ... ResponseStr:\r\n\n로그인성공입니다\r\n끝")));
+    EXPECT_TRUE(gs().shopNumber.isEmpty());
+    EXPECT_TRUE(gs().shopName.isEmpty());
+}
+
+TEST_F(LoginModelTest, ThirdFailureEndsTwoFailuresThenSuccessDoNot)
+{
+    using O = LoginOutcome;
+    const struct {
+        const char* what;
+        QStringList passwords;
+        QList<O> outcomes;
+    } cases[] = {
+        {"three failures",
+         {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
+         {O::Failed, O::Failed, O::TooManyFailures}},
+        {"two failures, then success",
+         {QStringLiteral("a"), QStringLiteral("b"), kPassword},
+         {O::Failed, O::Failed, O::Success}},
+        {"success at once", {kPassword}, {O::Success}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoginModel fresh;
+        gs().loginId.clear();
+        QList<O> got;
+        for (const QString& pw : c.passwords)
+            got << fresh.Login(kId, pw, true, false);
+        EXPECT_EQ(got, c.outcomes);
+        // Only a success keeps anything: the values and the stored options.
+        const bool succeeded = got.last() == O::Success;
+        EXPECT_EQ(gs().loginId, succeeded ? kId : QString());
+        EXPECT_EQ(ReadStoredLogin(), succeeded ? QStringLiteral("True◈False◈demo◈demo1234") : QString());
+        EXPECT_EQ(fresh.failures(), int(c.passwords.size()) - (succeeded ? 1 : 0));
+        WriteStoredLogin(QString());
+    }
+}
+
+TEST_F(LoginModelTest, PasswordWithFormCharactersLogsIn)
+{
+    // The service decodes its forms as PHP does: unescaped, "+" would be a blank, "&" the next
+    // field and "%41" an "A".
+    const QString password = QStringLiteral("a+b&c%41 1");
+    useShop({QStringLiteral("--password"), password});
+    ASSERT_EQ(model.Login(kId, password, false, false), LoginOutcome::Success) << model.lastAnswer().toStdString();
+    EXPECT_EQ(gs().loginPassword, password);
+    const QJsonObject request = shop->requests().last().toObject();
+    EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(),
+              QStringLiteral("ID=demo&PassWord=a%2Bb%26c%2541 1"));
+    EXPECT_EQ(request.value(QStringLiteral("fields")).toObject().value(QStringLiteral("PassWord")).toString(),
+              password);
+    // Every later body carries it the same way.
+    Read_메뉴(QStringLiteral("전체"));
+    EXPECT_GT(menuCatalogue().rowCount(), 50);
+}
+
+TEST_F(LoginModelTest, ShopInEucKrLogsInLoadsTheCatalogueAndTakesAnOrder)
+{
+    useShop({QStringLiteral("--charset"), QStringLiteral("EUC-KR")});
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success) << model.lastAnswer().toStdString();
+    EXPECT_EQ(gs().shopName, QStringLiteral("오르빅 커피 본점"));
+    EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
+
+    const QString menuText = QStringLiteral("<menuliner><mnuname>아이스티 + 샷</mnuname><mnucount>2</mnucount>"
+                                            "</menuliner>\r\n매운 맛 & 덜 달게");
+    const QString answer = loadAndOrder(menuText);
+    EXPECT_TRUE(answer.contains(QStringLiteral("성공"))) << answer.toStdString();
+    // The catalogue of "전체" (asked for in EUC-KR) with its Korean names whole.
+    ASSERT_EQ(menuCatalogue().rowCount(), 59);
+    EXPECT_GT(categoryTable().rowCount(), 3);
+    bool foundTitle = false;
+    for (qsizetype r = 0; r < menuCatalogue().takenCount(); ++r) {
+        EXPECT_FALSE(menuCatalogue().at(r, kColTitle).contains(QChar::ReplacementCharacter));
+        foundTitle = foundTitle || menuCatalogue().at(r, kColTitle) == u"아이스티 + 샷";
+    }
+    EXPECT_TRUE(foundTitle);
+    const QJsonObject order = shop->orders().last().toObject();
+    EXPECT_EQ(order.value(QStringLiteral("where")).toString(), QStringLiteral("포장"));
+    EXPECT_EQ(order.value(QStringLiteral("memo")).toString(), QStringLiteral("현장접수"));
+    EXPECT_EQ(order.value(QStringLiteral("menu")).toString(), menuText);
+    EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("<charset>")).isEmpty());
+}
+
+TEST_F(LoginModelTest, ShopOnHttpsIsUsedForTheWholeRun)
+{
+    const auto certificate = sumbrel::testing::MakeCertificate(folder.path());
+    ASSERT_TRUE(certificate.error.isEmpty()) << certificate.error.toStdString();
+    useShop({QStringLiteral("--tls"), certificate.cert, certificate.key});
+    setCaFile(certificate.cert);
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success)
+        << logText(QStringLiteral("_WinHttp")).toStdString();
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("https://") + shop->host());
+    EXPECT_TRUE(loadAndOrder(QStringLiteral("<menuliner>커피</menuliner>")).contains(QStringLiteral("성공")));
+    const QJsonArray requests = shop->requests();
+    ASSERT_EQ(requests.size(), 4);  // login, categories, catalogue, order
+    for (const auto& r : requests) {
+        const QJsonObject o = r.toObject();
+        EXPECT_TRUE(o.value(QStringLiteral("tls")).toBool())
+            << o.value(QStringLiteral("path")).toString().toStdString();
+        // HTTP/1.1 only: the status line keeps its reason phrase for the failure log.
+        EXPECT_EQ(o.value(QStringLiteral("alpn")).toString(), QStringLiteral("http/1.1"));
+    }
+    EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("<실패")).isEmpty());
+}
+
+TEST_F(LoginModelTest, ShopWithAnUntrustedCertificateIsReachedOverHttp)
+{
+    const auto certificate = sumbrel::testing::MakeCertificate(folder.path());
+    ASSERT_TRUE(certificate.error.isEmpty()) << certificate.error.toStdString();
+    useShop({QStringLiteral("--tls"), certificate.cert, certificate.key});
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop->host());
+    // Three refused https attempts, each traced as the certificate failure it is, then http.
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    EXPECT_EQ(log.filter(QStringLiteral("e)lib_misc->GetWinHttp[Erl:=")).size(), 3) << log.join(u'|').toStdString();
+    EXPECT_EQ(log.filter(QStringLiteral(", Eno:=60]")).size(), 3);
+    EXPECT_EQ(log.filter(QStringLiteral("GetWinHttp ... 재시도")).size(), 2);
+    EXPECT_TRUE(loadAndOrder(QStringLiteral("<menuliner>커피</menuliner>")).contains(QStringLiteral("성공")));
+    for (const auto& r : shop->requests())
+        EXPECT_FALSE(r.toObject().value(QStringLiteral("tls")).toBool());
+}
+
+}  // namespace
