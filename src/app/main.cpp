@@ -2,6 +2,7 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "login/frm_login.h"
+#include "menu/frm_menu_select_main.h"
 #include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
 #include "startup/dialogs.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QPointer>
 #include <cstdio>
 #include <memory>
 
@@ -76,8 +78,18 @@ int main(int argc, char* argv[])
     sumbrel::LoginHooks hooks;
     hooks.loadCategories = [] { sumbrel::Read_대분류_전체(); };
     hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
-    hooks.openReception = [&reception] {
+    // The menu page is created on first use, owned by the reception screen and only hidden between uses.
+    QPointer<sumbrel::frmMenuSelectMain> menuPage;
+    hooks.openReception = [&reception, &menuPage] {
         reception = std::make_unique<sumbrel::frmMain>();
+        sumbrel::frmMain* screen = reception.get();
+        reception->openMenuPage = [screen, &menuPage] {
+            if (!menuPage)
+                menuPage = new sumbrel::frmMenuSelectMain(screen);
+            menuPage->m_FirstActivated = true;
+            menuPage->m_SELECTED = sumbrel::gs().selectedOrder;
+            menuPage->showModal();
+        };
         reception->show();
     };
     auto openLogin = [&hooks] {
