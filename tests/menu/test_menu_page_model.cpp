@@ -259,3 +259,24 @@ TEST_F(MenuPageModelTest, DemoShopTilesAndTraceLines)
     EXPECT_EQ(model.touchTile(0).dialog, ItemDialog::Single);
     EXPECT_EQ(model.touchTile(2).dialog, ItemDialog::Options);  // 아메리카노: size and extras
 }
+
+TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
+{
+    // 41 items in two categories: 21 and 20.
+    DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
+    gs().serviceBaseUrl = shop.httpBase();
+    gs().loginId = QString::fromLatin1(DemoShop::kId);
+    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(Parsing(menuloading3(QString())));
+    EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
+    EXPECT_EQ(TileMenuTable().size(), 41u);
+    model.load();
+    EXPECT_EQ(model.tiles().counter, QStringLiteral("1/2"));
+    model.key(PageKey::NextPage);
+    EXPECT_EQ(model.tiles().count, 1);
+    EXPECT_EQ(model.tileEntry(0)->col[kTileName], QStringLiteral("커피 메뉴 21"));
+    EXPECT_TRUE(model.touchTab(1));
+    EXPECT_EQ(model.tiles().count, 20);
+    EXPECT_TRUE(model.tiles().counter.isEmpty());
+}

@@ -1,5 +1,6 @@
 // demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--watch-stdin]
 // demo-shop --seed-only --data DIR
+// Both take --seed-size ITEMS,CATEGORIES for a generated menu when they seed.
 //
 // Prints the port it listens on as its first line, then one line per
 // request. Ends with exit code 0 on SIGTERM or SIGINT.
@@ -43,7 +44,8 @@ static void usage()
            "  --repeat-window M  refuse a phone number ordered within M minutes (default 30, 0 = never)\n"
            "  --fault FAULT      PATH,kind=status|delay|close|garbage[,status=N][,body=TEXT][,delay_ms=N][,count=K]\n"
            "  --watch-stdin      end when standard input is closed (for test harnesses)\n"
-           "  --seed-only        create the shop's data in DIR if missing, then exit\n";
+           "  --seed-only        create the shop's data in DIR if missing, then exit\n"
+           "  --seed-size I,C    when seeding: I generated items in C categories, each with a picture\n";
 }
 
 static bool parseNumber(const char* text, int* out)
@@ -58,6 +60,7 @@ int main(int argc, char** argv)
 {
     ServiceOptions options;
     bool havePort = false, watchStdin = false, seedOnly = false;
+    SeedSize seedSize;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto next = [&]() -> const char* {
@@ -88,6 +91,15 @@ int main(int argc, char** argv)
                 return 2;
             }
             options.faults.push_back(*fault);
+        } else if (arg == "--seed-size") {
+            const std::string value = next();
+            const size_t comma = value.find(',');
+            if (comma == std::string::npos || !parseNumber(value.substr(0, comma).c_str(), &seedSize.items)
+                || !parseNumber(value.substr(comma + 1).c_str(), &seedSize.categories) || seedSize.items < 1
+                || seedSize.categories < 1 || seedSize.categories > seedSize.items) {
+                std::cerr << "demo-shop: bad seed size (ITEMS,CATEGORIES)\n";
+                return 2;
+            }
         } else if (arg == "--seed-only") {
             seedOnly = true;
         } else if (arg == "--watch-stdin") {
@@ -117,7 +129,7 @@ int main(int argc, char** argv)
 
     std::string error;
     bool seeded = false;
-    if (!ensureSeeded(options.dataDir, &seeded, &error)) {
+    if (!ensureSeeded(options.dataDir, &seeded, &error, seedSize)) {
         std::cerr << "demo-shop: cannot seed " << options.dataDir << ": " << error << "\n";
         return 1;
     }
