@@ -19,6 +19,7 @@ public:
     QColor pressedColour() const { return m_pressedColour; }
     QColor background() const { return m_background; }
     void setForeground(const QColor& colour);
+    QColor foreground() const { return m_foreground; }
     bool isRaised() const { return m_raised; }
 
     // A key that is "disabled" still reports its clicks (the screen logs them) but keeps its look.

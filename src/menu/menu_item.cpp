@@ -1,0 +1,43 @@
+#include "menu/menu_item.h"
+
+#include "menu/order_text.h"
+#include "startup/global_state.h"
+#include "startup/parse.h"
+
+namespace sumbrel::menu {
+
+std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText)
+{
+    const int32_t row = ParseLong(rowText);
+    if (row < 0 || row >= table.rowCount())
+        return std::nullopt;
+    const MenuRecord& rec = table.row(row);
+    MenuItem item;
+    item.num = rec.num();
+    item.name = rec.title();
+    item.composition = rec.infotext1();
+    item.description = rec.infotext2();
+    item.priceText = FormatThousands(QString::number(ParseLong(rec.price())));
+    for (int j = 0; j < kOptionGroups; ++j)
+        item.groups[size_t(j)] = rec.optionGroup(j);
+    return item;
+}
+
+QString MenuPhotoPath(const QString& num)
+{
+    QString folder = gs().menuImageFolder;
+    if (!folder.isEmpty() && !folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        folder += u'/';
+    return folder + num + QStringLiteral(".png");
+}
+
+bool Quantity::step(int delta)
+{
+    const int next = m_value + delta;
+    if (next < m_minimum || next >= kBeyond)
+        return false;
+    m_value = next;
+    return true;
+}
+
+}  // namespace sumbrel::menu

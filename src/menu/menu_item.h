@@ -1,0 +1,46 @@
+#pragma once
+// What the two item dialogs show of one catalogue row, and the rule of their quantity keys.
+#include "catalogue/menu_catalogue.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace sumbrel::menu {
+
+struct MenuItem {
+    QString num;  // column 0: the photo's file name
+    QString name;  // 메뉴이름: column 1
+    QString composition;  // 메뉴구성: column 19
+    QString description;  // 메뉴설명: column 20
+    QString priceText;  // 메뉴가격: column 2 read as a number, "#,##0"
+    std::array<QString, kOptionGroups> groups;  // columns 9..13 as stored
+};
+
+// The row that m_메뉴IDX names (decimal text, read leniently); nullopt when there is no such row.
+std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText);
+
+// menuImageFolder + "/" + num + ".png".
+QString MenuPhotoPath(const QString& num);
+
+// SetNum: the quantity, with its tag holding the minimum.
+class Quantity {
+public:
+    static constexpr int kMinimum = 1;
+    static constexpr int kBeyond = 100;  // the first quantity never taken
+
+    int value() const { return m_value; }
+    QString text() const { return QString::number(m_value); }
+    int minimum() const { return m_minimum; }
+    QString minimumText() const { return QString::number(m_minimum); }
+
+    // One touch of a quantity key (-1 down, +1 up): taken only from the minimum to 99.
+    // True when the quantity changed.
+    bool step(int delta);
+
+private:
+    int m_value = 1;
+    int m_minimum = kMinimum;
+};
+
+}  // namespace sumbrel::menu

@@ -1,0 +1,196 @@
+#include "menu/option_menu.h"
+
+#include "menu/cart.h"
+#include "menu/order_text.h"
+#include "startup/parse.h"
+
+namespace sumbrel::menu {
+
+namespace {
+
+enum GroupPart : int { kNoOption = 0, kGroupName, kMinimum, kFirstOption };
+
+QString Part(const QStringList& parts, qsizetype i)
+{
+    return i < parts.size() ? parts[i] : QString();
+}
+
+}  // namespace
+
+std::array<QString, kOptionGroups> CompactGroups(const std::array<QString, kOptionGroups>& texts)
+{
+    std::array<QString, kOptionGroups> out;
+    size_t next = 0;
+    for (const QString& text : texts) {
+        if (!text.isEmpty())
+            out[next++] = text;
+    }
+    return out;
+}
+
+QString DropUnnamed(const QString& text, const QString& where, QStringList& notes)
+{
+    if (text.isEmpty())
+        return text;
+    const QStringList parts = text.split(cart::kFieldMark);
+    if (parts.size() <= kFirstOption + 1)
+        return text;  // shows no rows anyway
+    if (!cart::IsFieldText(parts[kGroupName])) {
+        notes << where + QStringLiteral(": option group without a name, skipped");
+        return QString();
+    }
+    QStringList kept = parts.mid(0, kFirstOption);
+    for (qsizetype i = kFirstOption; i < parts.size(); i += 2) {
+        if (!cart::IsFieldText(parts[i])) {
+            notes << where + QStringLiteral(": option %1 of ").arg((i - kFirstOption) / 2 + 1) + parts[kGroupName]
+                    + QStringLiteral(" without a name, skipped");
+            continue;
+        }
+        kept << parts[i] << Part(parts, i + 1);
+    }
+    if (kept.size() == kFirstOption) {
+        notes << where + QStringLiteral(": no named option in ") + parts[kGroupName] + QStringLiteral(", skipped");
+        return QString();
+    }
+    return kept.join(cart::kFieldMark);
+}
+
+std::optional<OptionGroup> ReadOptionGroup(const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const QStringList parts = text.split(cart::kFieldMark);
+    if (parts.size() <= kFirstOption + 1)
+        return std::nullopt;
+    OptionGroup group;
+    group.name = parts[kGroupName];
+    group.minimum = parts[kMinimum];
+    group.singleChoice = group.minimum == u"1";
+    for (qsizetype i = kFirstOption; i < parts.size(); i += 2)
+        group.options.append({parts[i], PriceCaption(Part(parts, i + 1))});
+    return group;
+}
+
+QString OptionHeading(int j, const OptionGroup& group)
+{
+    QString heading = QString::number(j + 1) + QStringLiteral(") ") + group.name;
+    if (ParseLong(group.minimum) >= 2)
+        heading += QStringLiteral(" (최소: ") + group.minimum + QStringLiteral("개 선택)");
+    return heading;
+}
+
+QString PriceCaption(const QString& price)
+{
+    const int32_t value = ParseLong(price);
+    const QString shown = FormatThousands(QString::number(value));
+    return value < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
+}
+
+int32_t PriceFromCaption(const QString& caption)
+{
+    // After the opening bracket: "+1,000)" reads as 1000, "-500)" as -500.
+    return ParseLong(caption.mid(1));
+}
+
+OptionMenu::OptionMenu(MenuItem item)
+    : m_item(std::move(item))
+{
+    std::array<QString, kOptionGroups> texts;
+    for (int j = 0; j < kOptionGroups; ++j)
+        texts[size_t(j)] = DropUnnamed(m_item.groups[size_t(j)], QStringLiteral("add%1").arg(j + 1), m_skipped);
+    texts = CompactGroups(texts);
+    for (int j = 0; j < kOptionGroups; ++j) {
+        if (!texts[size_t(j)].isEmpty())
+            ++m_groupCount;
+        m_groups[size_t(j)] = ReadOptionGroup(texts[size_t(j)]);
+        if (const OptionGroup* g = group(j)) {
+            QList<bool>& chosen = m_chosen[size_t(j)];
+            chosen.fill(false, g->options.size());
+            if (g->singleChoice)
+                chosen[0] = true;
+        }
+    }
+    금액합계();
+}
+
+const OptionGroup* OptionMenu::group(int j) const
+{
+    if (j < 0 || j >= kOptionGroups || !m_groups[size_t(j)])
+        return nullptr;
+    return &*m_groups[size_t(j)];
+}
+
+bool OptionMenu::isChosen(int j, int k) const
+{
+    if (!group(j) || k < 0 || k >= m_chosen[size_t(j)].size())
+        return false;
+    return m_chosen[size_t(j)][k];
+}
+
+void OptionMenu::touch(int j, int k)
+{
+    const OptionGroup* g = group(j);
+    if (!g || k < 0 || k >= g->options.size())
+        return;
+    QList<bool>& chosen = m_chosen[size_t(j)];
+    if (g->singleChoice) {
+        for (qsizetype i = 0; i < chosen.size(); ++i)
+            chosen[i] = i == k;
+    } else {
+        chosen[k] = !chosen[k];
+    }
+}
+
+bool OptionMenu::금액합계()
+{
+    m_valid = true;
+    int64_t total = ParseLong(m_item.priceText);
+    QString choices[kOptionGroups];
+    for (int j = 0; j < kOptionGroups; ++j) {
+        const OptionGroup* g = group(j);
+        if (!g)
+            continue;
+        int ticked = 0;
+        for (qsizetype k = 0; k < g->options.size(); ++k) {
+            if (!m_chosen[size_t(j)][k])
+                continue;
+            const MenuOption& option = g->options[k];
+            const int32_t price = PriceFromCaption(option.priceCaption);
+            total += price;
+            choices[j] += cart::kFieldMark + option.name + cart::kFieldMark + QString::number(price);
+            ++ticked;
+        }
+        if (!g->singleChoice && ticked < ParseLong(g->minimum))
+            m_valid = false;
+    }
+    m_unitTotal = total;
+    m_lineTotal = total * m_quantity.value();
+    m_selection = cart::MainPart(m_item.name, m_quantity.value(), m_unitTotal);
+    for (int j = 0; j < kOptionGroups; ++j) {
+        if (!choices[j].isEmpty())
+            m_selection += cart::kPartMark + group(j)->name + choices[j];
+    }
+    return true;
+}
+
+QString OptionMenu::totalText() const
+{
+    return FormatThousands(QString::number(m_lineTotal));
+}
+
+std::optional<QString> OptionMenu::AddedTo(const QString& cart) const
+{
+    if (!cart::IsFieldText(m_item.name))
+        return std::nullopt;
+    return cart::AppendLine(cart, m_selection);
+}
+
+void OptionMenu::togglePage()
+{
+    if (m_pageLeft == -kPageWidth)
+        m_pageLeft = 0;
+    else if (group(3) || group(4))
+        m_pageLeft = -kPageWidth;
+}
+
+}  // namespace sumbrel::menu

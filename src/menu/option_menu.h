@@ -1,0 +1,108 @@
+#pragma once
+// The option-menu dialog's rules: the item's option groups (compacted), the customer's choices,
+// the minimum per group, the selection text and the paging of the groups.
+#include "menu/menu_item.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace sumbrel::menu {
+
+struct MenuOption {
+    QString name;
+    QString priceCaption;  // "(+" price "#,##0" ")"
+};
+
+// One group as the dialog reads its text nooption◈field◈mincount◈name◈price◈name◈price...
+struct OptionGroup {
+    QString name;  // the bare group name (the heading keeps it)
+    QString minimum;  // the heading's tag
+    bool singleChoice = false;  // the minimum is exactly "1"
+    QList<MenuOption> options;
+};
+
+// The non-empty group texts moved to the front in their stored order; empty slots after them.
+std::array<QString, kOptionGroups> CompactGroups(const std::array<QString, kOptionGroups>& texts);
+
+// The group text without the options whose name is empty; empty when the group's name is empty
+// or no named option is left. Each dropped option or group adds a note (for the trace).
+QString DropUnnamed(const QString& text, const QString& where, QStringList& notes);
+
+// Disp_AddMenu's reading: nullopt for an empty text or one of four parts or fewer (no rows).
+std::optional<OptionGroup> ReadOptionGroup(const QString& text);
+
+// "1) Size", or "2) Topping (최소: 2개 선택)" when the minimum read as a number is 2 or more.
+QString OptionHeading(int j, const OptionGroup& group);
+
+// The price panel's caption from the stored price, and the price read back from a caption.
+// A negative price shows as "(-500)" (not "(+-500)", which would read back as 0).
+QString PriceCaption(const QString& price);
+int32_t PriceFromCaption(const QString& caption);
+
+class OptionMenu {
+public:
+    // Layout rules of the options area (picBack): group panels side by side, rows 40 px apart,
+    // the groups paged by 690 px (three panels a page).
+    static constexpr int kPanelWidth = 230;
+    static constexpr int kPageWidth = 690;
+    static constexpr int kFirstRowTop = 54;
+    static constexpr int kRowStep = 40;
+    static int PanelLeft(int j, int pageLeft) { return pageLeft + j * kPanelWidth; }
+    static int RowTop(int k) { return kFirstRowTop + k * kRowStep; }
+
+    // Form_Activate's content: groups dropped of unnamed options, compacted, read; the first option
+    // of every single-choice group chosen, no check box ticked, quantity 1.
+    explicit OptionMenu(MenuItem item = {});
+
+    const MenuItem& item() const { return m_item; }
+    // lbl선택갯수: the number of non-empty group texts.
+    int groupCount() const { return m_groupCount; }
+    // The group shown in slot j (0..4), or nullptr when slot j shows nothing.
+    const OptionGroup* group(int j) const;
+    // What was dropped for an empty name, one note each.
+    const QStringList& skipped() const { return m_skipped; }
+
+    bool isChosen(int j, int k) const;
+    // An option row or its price panel touched: a single-choice row is selected, a check box toggled.
+    void touch(int j, int k);
+
+    Quantity& quantity() { return m_quantity; }
+    const Quantity& quantity() const { return m_quantity; }
+
+    // Recomputes validity, totals and the selection text from the choices and the quantity.
+    bool 금액합계();
+    // Every check-box group has at least its minimum ticked.
+    bool valid() const { return m_valid; }
+    const QString& selection() const { return m_selection; }
+    int64_t unitTotal() const { return m_unitTotal; }
+    int64_t lineTotal() const { return m_lineTotal; }
+    QString totalText() const;  // "#,##0"
+
+    // The page's cart with the selection appended; nullopt when the item's name cannot stand in
+    // the cart text.
+    std::optional<QString> AddedTo(const QString& cart) const;
+
+    // picList(0)'s left edge: 0, or -690 on the second page.
+    int pageLeft() const { return m_pageLeft; }
+    // The page keys: back to 0 from -690; else to -690 when group 4 or 5 is shown.
+    void togglePage();
+
+private:
+    MenuItem m_item;
+    std::array<std::optional<OptionGroup>, kOptionGroups> m_groups;
+    std::array<QList<bool>, kOptionGroups> m_chosen;
+    int m_groupCount = 0;
+    QStringList m_skipped;
+    Quantity m_quantity;
+    bool m_valid = true;
+    QString m_selection;
+    int64_t m_unitTotal = 0;
+    int64_t m_lineTotal = 0;
+    int m_pageLeft = 0;
+};
+
+}  // namespace sumbrel::menu

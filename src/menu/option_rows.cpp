@@ -1,0 +1,87 @@
+#include "menu/option_rows.h"
+
+#include "presentation/presentation.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace sumbrel {
+
+namespace {
+const QColor kInk(33, 37, 41);
+const QColor kAccent(255, 213, 0);
+const QColor kAccentDark(214, 170, 0);
+const QColor kLine(218, 218, 218);
+}  // namespace
+
+OptionRow::OptionRow(const QString& name, bool singleChoice, QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setText(name);
+    setCheckable(true);
+    // Exclusive among the rows of the same group panel: a screen reader sees radio buttons.
+    setAutoExclusive(singleChoice);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void OptionRow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const bool on = isChecked();
+    p.setPen(QPen(on ? kAccentDark : kLine, 1.5));
+    p.setBrush(on ? QColor(255, 246, 204) : QColor(Qt::white));
+    p.drawRoundedRect(r, 8, 8);
+
+    // The indicator: a ring with a dot, or a box with a tick.
+    const QRectF mark(9, (height() - 20) / 2.0, 20, 20);
+    p.setPen(QPen(on ? kAccentDark : QColor(170, 170, 170), 2));
+    p.setBrush(on ? kAccent : QColor(Qt::white));
+    if (isSingleChoice()) {
+        p.drawEllipse(mark);
+        if (on) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawEllipse(mark.center(), 4.5, 4.5);
+        }
+    } else {
+        p.drawRoundedRect(mark, 4, 4);
+        if (on) {
+            p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPainterPath tick;
+            tick.moveTo(mark.left() + 4.5, mark.center().y());
+            tick.lineTo(mark.left() + 8.5, mark.bottom() - 5);
+            tick.lineTo(mark.right() - 4, mark.top() + 5);
+            p.drawPath(tick);
+        }
+    }
+
+    // The name on one line when it fits, else on two in a smaller size.
+    const QRect textArea(36, 1, width() - 40, height() - 2);
+    QFont font = LabelFont(16, on);
+    if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width())
+        font = LabelFont(14, on);
+    p.setFont(font);
+    p.setPen(kInk);
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+}
+
+PricePanel::PricePanel(const QString& caption, QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PricePanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(LabelFont(14));
+    p.setPen(QColor(110, 104, 92));
+    p.drawText(rect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, text());
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,35 @@
+#include "menu/single_menu.h"
+
+#include "menu/cart.h"
+#include "menu/order_text.h"
+#include "startup/parse.h"
+
+namespace sumbrel::menu {
+
+SingleMenu::SingleMenu(MenuItem item)
+    : m_item(std::move(item))
+{
+    금액합계();
+}
+
+bool SingleMenu::금액합계()
+{
+    const int64_t unit = ParseLong(m_item.priceText);
+    m_amount = unit * m_quantity.value();
+    m_line = cart::MainPart(m_item.name, m_quantity.value(), unit);
+    return true;
+}
+
+QString SingleMenu::totalText() const
+{
+    return FormatThousands(QString::number(m_amount));
+}
+
+std::optional<QString> SingleMenu::AddedTo(const QString& cart) const
+{
+    if (!cart::IsFieldText(m_item.name))
+        return std::nullopt;
+    return cart::AppendLine(cart, m_line);
+}
+
+}  // namespace sumbrel::menu

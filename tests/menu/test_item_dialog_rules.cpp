@@ -1,0 +1,218 @@
+// The item dialogs' rules without widgets: the single line, the option groups as the dialog reads
+// them, the minimum per group, the selection text, the empty-name rule and the paging.
+#include "menu/option_menu.h"
+#include "menu/single_menu.h"
+#include "support/qstring_print.h"
+
+#include <gtest/gtest.h>
+
+using namespace sumbrel;
+using namespace sumbrel::menu;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+MenuItem Item(const QString& name, const QString& price, std::array<QString, kOptionGroups> groups = {})
+{
+    MenuItem item;
+    item.num = u"7"_s;
+    item.name = name;
+    item.priceText = price;
+    item.groups = groups;
+    return item;
+}
+
+const QString kSize = u"N◈Size◈1◈Small◈0◈Large◈500"_s;
+const QString kTopping = u"N◈Topping◈2◈Cheese◈500◈Egg◈300◈Ham◈1000"_s;
+const QString kExtra = u"N◈Extra◈0◈Shot◈500"_s;
+
+}  // namespace
+
+TEST(SingleMenu, LineAmountAndAppending)
+{
+    MenuCatalogue table;
+    table.reset(1);
+    MenuRecord& rec = table.nextRow();
+    rec.col[kColNum] = u"31"_s;
+    rec.col[kColTitle] = u"Tea"_s;
+    rec.col[kColPrice] = u"3000"_s;
+    rec.col[kColInfotext1] = u"Leaves"_s;
+    rec.col[kColInfotext2] = u"Hot"_s;
+    table.finish(1);
+    const std::optional<MenuItem> item = ReadMenuItem(table, u"0"_s);
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->priceText, u"3,000"_s);
+    EXPECT_EQ(item->composition, u"Leaves"_s);
+    EXPECT_EQ(item->description, u"Hot"_s);
+    EXPECT_FALSE(ReadMenuItem(table, u"1"_s));
+    EXPECT_FALSE(ReadMenuItem(table, u"-1"_s));
+
+    SingleMenu menu(*item);
+    EXPECT_EQ(menu.line(), u"Tea◈1◈1◈3000◈3000"_s);  // opening: quantity 1, amount = price
+    menu.quantity().step(+1);
+    menu.quantity().step(+1);
+    menu.금액합계();
+    EXPECT_EQ(menu.line(), u"Tea◈1◈3◈3000◈9000"_s);
+    EXPECT_EQ(menu.totalText(), u"9,000"_s);
+
+    EXPECT_EQ(menu.AddedTo(QString()).value_or(u"?"_s), menu.line());
+    EXPECT_EQ(menu.AddedTo(u"A◈1◈1◈100◈100"_s).value_or(u"?"_s), u"A◈1◈1◈100◈100◈◈◈Tea◈1◈3◈3000◈9000"_s);
+    // A nameless item would start the line with a mark.
+    EXPECT_FALSE(SingleMenu(Item(QString(), u"1,000"_s)).AddedTo(QString()));
+}
+
+TEST(SingleMenu, QuantityStaysWithinOneAndNinetyNine)
+{
+    Quantity q;
+    EXPECT_EQ(q.value(), 1);
+    EXPECT_EQ(q.minimumText(), u"1"_s);
+    EXPECT_FALSE(q.step(-1));
+    EXPECT_EQ(q.value(), 1);
+    for (int i = 0; i < 97; ++i)
+        q.step(+1);
+    EXPECT_EQ(q.value(), 98);
+    EXPECT_TRUE(q.step(+1));
+    EXPECT_EQ(q.value(), 99);
+    EXPECT_FALSE(q.step(+1));
+    EXPECT_EQ(q.value(), 99);
+    EXPECT_TRUE(q.step(-1));
+    EXPECT_EQ(q.value(), 98);
+}
+
+TEST(OptionMenu, GroupsAsTheDialogReadsThem)
+{
+    const struct {
+        const char16_t* text;
+        bool shown;
+        bool single;
+        const char16_t* heading;  // as group 2
+        int options;
+    } cases[] = {
+        {u"N◈Size◈1◈Small◈0◈Large◈500", true, true, u"2) Size", 2},
+        {u"N◈Milk◈0◈Oat◈600", true, false, u"2) Milk", 1},
+        {u"N◈Milk◈◈Oat◈600", true, false, u"2) Milk", 1},
+        {u"N◈Topping◈2◈Cheese◈500◈Egg◈300", true, false, u"2) Topping (최소: 2개 선택)", 2},
+        {u"N◈Size◈1◈Small", false, false, u"", 0},  // four parts: no rows
+        {u"", false, false, u"", 0},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        const std::optional<OptionGroup> group = ReadOptionGroup(text);
+        ASSERT_EQ(group.has_value(), c.shown) << text.toStdString();
+        if (!group)
+            continue;
+        EXPECT_EQ(group->singleChoice, c.single) << text.toStdString();
+        EXPECT_EQ(OptionHeading(1, *group), QString::fromUtf16(c.heading));
+        EXPECT_EQ(group->options.size(), c.options);
+    }
+
+    const struct {
+        const char16_t* price;
+        const char16_t* caption;
+        int32_t back;
+    } prices[] = {{u"0", u"(+0)", 0},           {u"500", u"(+500)", 500},
+                  {u"1000", u"(+1,000)", 1000}, {u"12500", u"(+12,500)", 12500},
+                  {u"-500", u"(-500)", -500},   {u"", u"(+0)", 0}};
+    for (const auto& p : prices) {
+        EXPECT_EQ(PriceCaption(QString::fromUtf16(p.price)), QString::fromUtf16(p.caption));
+        EXPECT_EQ(PriceFromCaption(QString::fromUtf16(p.caption)), p.back);
+    }
+}
+
+TEST(OptionMenu, GroupsInAdd1AndAdd5AreShownFirstAndSecond)
+{
+    const std::array<QString, kOptionGroups> stored{kSize, QString(), QString(), QString(), kExtra};
+    EXPECT_EQ(CompactGroups(stored), (std::array<QString, kOptionGroups>{kSize, kExtra, {}, {}, {}}));
+    const OptionMenu menu(Item(u"Coffee"_s, u"3,000"_s, stored));
+    EXPECT_EQ(menu.groupCount(), 2);
+    ASSERT_TRUE(menu.group(0) && menu.group(1));
+    EXPECT_EQ(OptionHeading(0, *menu.group(0)), u"1) Size"_s);
+    EXPECT_EQ(OptionHeading(1, *menu.group(1)), u"2) Extra"_s);
+    EXPECT_FALSE(menu.group(2) || menu.group(3) || menu.group(4));
+    // First single choice preselected, check boxes clear.
+    EXPECT_TRUE(menu.isChosen(0, 0));
+    EXPECT_FALSE(menu.isChosen(0, 1));
+    EXPECT_FALSE(menu.isChosen(1, 0));
+}
+
+TEST(OptionMenu, MinimumSelectionTextAndTwoItemsInTheCart)
+{
+    OptionMenu menu(Item(u"Coffee"_s, u"3,000"_s, {kSize, kTopping}));
+    EXPECT_FALSE(menu.valid());  // Topping needs two
+    EXPECT_EQ(menu.selection(), u"Coffee◈1◈1◈3000◈3000◈◈Size◈Small◈0"_s);
+
+    menu.touch(0, 1);  // Large
+    menu.touch(1, 0);  // Cheese
+    menu.quantity().step(+1);
+    menu.금액합계();
+    EXPECT_FALSE(menu.valid());
+    EXPECT_TRUE(menu.isChosen(0, 1));
+    EXPECT_FALSE(menu.isChosen(0, 0));  // single choice moved
+    menu.touch(1, 2);  // Ham
+    menu.금액합계();
+    EXPECT_TRUE(menu.valid());
+    EXPECT_EQ(menu.unitTotal(), 3000 + 500 + 500 + 1000);
+    EXPECT_EQ(menu.totalText(), u"10,000"_s);
+    EXPECT_EQ(menu.selection(), u"Coffee◈1◈2◈5000◈10000◈◈Size◈Large◈500◈◈Topping◈Cheese◈500◈Ham◈1000"_s);
+
+    menu.touch(1, 0);  // Cheese off again
+    menu.금액합계();
+    EXPECT_FALSE(menu.valid());
+    EXPECT_EQ(menu.selection(), u"Coffee◈1◈2◈4500◈9000◈◈Size◈Large◈500◈◈Topping◈Ham◈1000"_s);
+
+    // A minimum of 0 never blocks; two confirmed items are joined by three marks.
+    OptionMenu tea(Item(u"Tea"_s, u"2,000"_s, {kExtra}));
+    EXPECT_TRUE(tea.valid());
+    const QString first = tea.AddedTo(QString()).value_or(u"?"_s);
+    EXPECT_EQ(first, u"Tea◈1◈1◈2000◈2000"_s);
+    menu.touch(1, 1);
+    menu.금액합계();
+    EXPECT_EQ(menu.AddedTo(first).value_or(u"?"_s),
+              u"Tea◈1◈1◈2000◈2000◈◈◈Coffee◈1◈2◈4800◈9600◈◈Size◈Large◈500◈◈Topping◈Egg◈300◈Ham◈1000"_s);
+}
+
+TEST(OptionMenu, EmptyNamesNeverReachTheCart)
+{
+    const struct {
+        const char16_t* text;
+        const char16_t* kept;
+        int notes;
+    } cases[] = {
+        {u"N◈Size◈1◈Small◈0◈Large◈500", u"N◈Size◈1◈Small◈0◈Large◈500", 0},
+        {u"N◈◈1◈Small◈0◈Large◈500", u"", 1},  // no group name: the whole group
+        {u"N◈Size◈1◈◈0◈Large◈500", u"N◈Size◈1◈Large◈500", 1},  // no option name: that option
+        {u"N◈Size◈1◈◈0◈◈500", u"", 3},  // no named option left
+        {u"N◈Size◈1◈Small", u"N◈Size◈1◈Small", 0},  // shows no rows anyway
+    };
+    for (const auto& c : cases) {
+        QStringList notes;
+        EXPECT_EQ(DropUnnamed(QString::fromUtf16(c.text), u"add2"_s, notes), QString::fromUtf16(c.kept));
+        EXPECT_EQ(notes.size(), c.notes) << notes.join(u" | "_s).toStdString();
+    }
+
+    // A dropped group leaves no gap: the next one is shown as group 1.
+    const OptionMenu menu(Item(u"Coffee"_s, u"3,000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s}));
+    EXPECT_EQ(menu.groupCount(), 1);
+    ASSERT_TRUE(menu.group(0));
+    EXPECT_EQ(menu.group(0)->name, u"Size"_s);
+    ASSERT_EQ(menu.group(0)->options.size(), 1);
+    EXPECT_EQ(menu.selection(), u"Coffee◈1◈1◈3500◈3500◈◈Size◈Large◈500"_s);
+    EXPECT_EQ(menu.skipped().size(), 2);
+}
+
+TEST(OptionMenu, GroupsPageBy690PixelsOnlyWithAFourthOrFifthGroup)
+{
+    OptionMenu three(Item(u"A"_s, u"1"_s, {kSize, kExtra, kTopping}));
+    three.togglePage();
+    EXPECT_EQ(three.pageLeft(), 0);
+
+    OptionMenu four(Item(u"A"_s, u"1"_s, {kSize, QString(), kExtra, kTopping, kExtra}));
+    four.togglePage();
+    EXPECT_EQ(four.pageLeft(), -690);
+    EXPECT_EQ(OptionMenu::PanelLeft(3, four.pageLeft()), 0);
+    EXPECT_EQ(OptionMenu::PanelLeft(0, four.pageLeft()), -690);
+    four.togglePage();
+    EXPECT_EQ(four.pageLeft(), 0);
+    EXPECT_EQ(OptionMenu::PanelLeft(2, 0), 460);
+    EXPECT_EQ(OptionMenu::RowTop(3) - OptionMenu::RowTop(2), 40);
+}

@@ -1,0 +1,339 @@
+// The two item dialogs as the customer uses them: placement, the line they add, hold-to-repeat,
+// the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
+#include "catalogue/menu_catalogue.h"
+#include "menu/frm_menu_select_sub_a.h"
+#include "menu/frm_menu_select_sub_b.h"
+#include "menu/menu_photo.h"
+#include "menu/option_rows.h"
+#include "presentation/caption_key.h"
+#include "startup/clock.h"
+#include "support/demo_shop.h"
+#include "support/sumbrel_test.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+using namespace sumbrel;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ItemDialogTest : public sumbrel::testing::SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        menuCatalogue().clear();
+        page.setGeometry(40, 30, 1024, 768);
+        page.show();
+    }
+    void TearDown() override
+    {
+        menuCatalogue().clear();
+        SumbrelTest::TearDown();
+    }
+
+    // The catalogue as the demo shop serves it.
+    void loadFromShop()
+    {
+        shop = std::make_unique<DemoShop>();
+        gs().serviceBaseUrl = shop->httpBase();
+        gs().loginId = QString::fromLatin1(DemoShop::kId);
+        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        ASSERT_TRUE(Read_메뉴(u"전체"_s));
+        ASSERT_GT(menuCatalogue().takenCount(), 40);
+    }
+    // One hand-made row: name, price, group texts.
+    void oneRow(const QString& name, const QString& price, std::array<QString, kOptionGroups> groups = {})
+    {
+        MenuCatalogue& table = menuCatalogue();
+        table.reset(1);
+        MenuRecord& rec = table.nextRow();
+        rec.col[kColNum] = u"901"_s;
+        rec.col[kColTitle] = name;
+        rec.col[kColPrice] = price;
+        for (int j = 0; j < kOptionGroups; ++j)
+            rec.col[kColAdd1 + j] = groups[size_t(j)];
+        table.finish(1);
+    }
+    QString rowOf(const QString& title) const
+    {
+        for (qsizetype r = 0; r < menuCatalogue().takenCount(); ++r) {
+            if (menuCatalogue().row(r).title().startsWith(title))
+                return QString::number(r);
+        }
+        ADD_FAILURE() << "no menu " << title.toStdString();
+        return QString();
+    }
+    const QString& title(const QString& row) const { return menuCatalogue().row(row.toInt()).title(); }
+
+    template <typename Dialog>
+    std::unique_ptr<Dialog> open(const QString& row)
+    {
+        auto dialog = std::make_unique<Dialog>(cart, &page);
+        dialog->m_메뉴IDX = row;
+        dialog->show();
+        return dialog;
+    }
+    // exec() as the page calls it, with the customer's actions queued before it blocks.
+    template <typename Dialog>
+    int exec(const QString& row, std::function<void(Dialog&)> customer)
+    {
+        Dialog dialog(cart, &page);
+        dialog.m_메뉴IDX = row;
+        QTimer::singleShot(0, &dialog, [&] { customer(dialog); });
+        return dialog.exec();
+    }
+
+    template <typename T = QWidget>
+    static T* find(QWidget* root, const QString& name)
+    {
+        T* w = root->findChild<T*>(name);
+        EXPECT_TRUE(w) << name.toStdString();
+        return w;
+    }
+    static QString text(QWidget* root, const QString& name)
+    {
+        QLabel* label = find<QLabel>(root, name);
+        return label ? label->text() : QString();
+    }
+    static void touch(QWidget* root, const QString& name)
+    {
+        if (auto* key = root->findChild<CaptionKey*>(name))
+            key->touch();
+        else if (auto* button = find<QAbstractButton>(root, name))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // What a screen reader is told of the widget: role and name.
+    static std::pair<QAccessible::Role, QString> spoken(QWidget* w)
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? std::pair{a->role(), a->text(QAccessible::Name)} : std::pair{QAccessible::NoRole, QString()};
+    }
+    static QImage shown(QWidget* root)
+    {
+        QLabel* photo = find<QLabel>(root, u"메뉴사진"_s);
+        return photo ? photo->pixmap().toImage() : QImage();
+    }
+
+    QWidget page;
+    QString cart;
+    std::unique_ptr<DemoShop> shop;
+};
+
+TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
+{
+    loadFromShop();
+    setTimeScale(0.2);  // an unattended dialog closes itself after 6 s
+    const QString espresso = rowOf(u"에스프레소"_s);
+    QDir().mkpath(gs().menuImageFolder);
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(gs().menuImageFolder + u'/' + menuCatalogue().row(espresso.toInt()).num() + u".png"_s));
+
+    const int result = exec<frmMenuSelectSubA>(espresso, [&](frmMenuSelectSubA& d) {
+        EXPECT_EQ(d.pos(), page.mapToGlobal(QPoint(78, 80)));
+        EXPECT_EQ(d.size(), QSize(645, 596));
+        EXPECT_EQ(text(&d, u"메뉴이름"_s), u"에스프레소"_s);
+        EXPECT_EQ(text(&d, u"메뉴가격"_s), u"2,000"_s);
+        EXPECT_EQ(shown(&d).pixelColor(122, 81), QColor(Qt::red));  // the photo, stretched to 245 x 163
+        EXPECT_EQ(text(&d, u"SetNum"_s), u"1"_s);
+        EXPECT_EQ(text(&d, u"Total"_s), u"2,000"_s);
+        touch(&d, u"SetNum_Add_0"_s);  // stays at 1
+        EXPECT_EQ(text(&d, u"SetNum"_s), u"1"_s);
+        touch(&d, u"SetNum_Add_1"_s);
+        touch(&d, u"SetNum_Add_1"_s);
+        EXPECT_EQ(text(&d, u"SetNum"_s), u"3"_s);
+        EXPECT_EQ(text(&d, u"Total"_s), u"6,000"_s);
+        EXPECT_EQ(spoken(find(&d, u"SetNum_Add_1"_s)), std::pair(QAccessible::Button, u"+"_s));
+        EXPECT_EQ(spoken(find(&d, u"CmdLabel_3"_s)), std::pair(QAccessible::Button, u"주문 담기"_s));
+        EXPECT_EQ(spoken(find(&d, u"Total"_s)), std::pair(QAccessible::StaticText, u"6,000"_s));
+        touch(&d, u"CmdLabel_3"_s);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(cart, u"에스프레소◈1◈3◈2000◈6000"_s);
+
+    // Closed without adding: the cart stays; a second item is joined by three marks.
+    exec<frmMenuSelectSubA>(rowOf(u"도피오"_s), [&](frmMenuSelectSubA& d) { touch(&d, u"CmdLabel_0"_s); });
+    EXPECT_EQ(cart, u"에스프레소◈1◈3◈2000◈6000"_s);
+    exec<frmMenuSelectSubA>(rowOf(u"도피오"_s), [&](frmMenuSelectSubA& d) {
+        // No picture file: the placeholder.
+        EXPECT_EQ(shown(&d), MenuPhotoPlaceholder(QSize(245, 163)).toImage());
+        touch(&d, u"CmdLabel_3"_s);
+    });
+    EXPECT_EQ(cart, u"에스프레소◈1◈3◈2000◈6000◈◈◈도피오◈1◈1◈2500◈2500"_s);
+}
+
+template <typename Dialog>
+void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
+{
+    auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
+    auto* repeat = d->template findChild<QTimer*>(u"AutoIncrement"_s);
+    ASSERT_TRUE(plus && repeat);
+    QTest::mousePress(plus, Qt::LeftButton);
+    EXPECT_TRUE(repeat->isActive());
+    for (int tick = 0; tick < 20; ++tick)  // one second of 50 ms ticks
+        d->AutoIncrement_Timer();
+    EXPECT_EQ(d->model().quantity().value(), 1 + 15);
+    QTest::mouseRelease(plus, Qt::LeftButton);
+    EXPECT_FALSE(repeat->isActive());
+    EXPECT_EQ(d->model().quantity().value(), 1 + 15 + 1);
+    // Held long enough, it stops at 99.
+    QTest::mousePress(plus, Qt::LeftButton);
+    for (int tick = 0; tick < 120; ++tick)
+        d->AutoIncrement_Timer();
+    QTest::mouseRelease(plus, Qt::LeftButton);
+    EXPECT_EQ(d->model().quantity().value(), 99);
+    EXPECT_TRUE(d->m_SELECTED.contains(u"◈99◈"_s)) << d->m_SELECTED.toStdString();
+}
+
+TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
+{
+    oneRow(u"Tea"_s, u"3000"_s, {u"N◈Size◈1◈Small◈0◈Large◈500"_s});
+    HoldPlusForOneSecond(open<frmMenuSelectSubA>(u"0"_s));
+    HoldPlusForOneSecond(open<frmMenuSelectSubB>(u"0"_s));
+}
+
+template <typename Dialog>
+void ClosesUnattended(QString& cart, QWidget& page)
+{
+    setTimeScale(0.05);  // 30 s in 1.5 s
+    const QString before = cart;
+    Dialog d(cart, &page);
+    d.m_메뉴IDX = u"0"_s;
+    QStringList shownTexts;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &d, [&] {
+        const QString t = d.template findChild<QLabel*>(u"ssp타이머"_s)->text();
+        if (shownTexts.isEmpty() || shownTexts.last() != t)
+            shownTexts << t;
+    });
+    watch.start(5);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(d.exec(), QDialog::Rejected);
+    EXPECT_GE(clock.elapsed(), scaledMs(29000));
+    EXPECT_EQ(cart, before);
+    ASSERT_GE(shownTexts.size(), 3) << shownTexts.join(u' ').toStdString();
+    EXPECT_EQ(shownTexts.first(), u"30초"_s);
+    for (qsizetype i = 1; i < shownTexts.size(); ++i)
+        EXPECT_LT(shownTexts[i].chopped(1).toInt(), shownTexts[i - 1].chopped(1).toInt());
+}
+
+TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
+{
+    oneRow(u"Tea"_s, u"3000"_s, {u"N◈Extra◈0◈Shot◈500◈Syrup◈300"_s});
+    ClosesUnattended<frmMenuSelectSubA>(cart, page);
+    ClosesUnattended<frmMenuSelectSubB>(cart, page);
+
+    // Touching options alone does not put the option dialog's close off; the quantity keys do.
+    auto d = open<frmMenuSelectSubB>(u"0"_s);
+    WaitMs(6000);
+    EXPECT_LT(d->idleRemainingMs(), 24500);
+    touch(d.get(), u"AddMenu_Check0_0"_s);
+    touch(d.get(), u"AddMenu_Price0_1"_s);
+    EXPECT_TRUE(d->model().isChosen(0, 0) && d->model().isChosen(0, 1));
+    EXPECT_LT(d->idleRemainingMs(), 24500);
+    touch(d.get(), u"SetNum_Add_1"_s);
+    EXPECT_GT(d->idleRemainingMs(), 28000);
+}
+
+TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
+{
+    loadFromShop();
+    setTimeScale(0.2);
+    const QString waffle = rowOf(u"와플"_s);
+    const int result = exec<frmMenuSelectSubB>(waffle, [&](frmMenuSelectSubB& d) {
+        EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) 토핑 (최소: 2개 선택)"_s);
+        EXPECT_EQ(text(&d, u"AddMenu_Title_1"_s), u"2) 세트 변경"_s);
+        EXPECT_FALSE(d.findChild<OptionRow*>(u"AddMenu_Option0_0"_s));
+        auto* confirm = find<CaptionKey>(&d, u"CmdLabel_3"_s);
+        EXPECT_EQ(confirm->foreground(), QColor(192, 192, 192));
+        confirm->touch();
+        EXPECT_EQ(dialogs->texts(), QStringList{u"최소 선택 갯수를 확인하세요!"_s});
+        EXPECT_EQ(dialogs->messages.value(0).icon, MessageIcon::Information);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(cart.isEmpty());
+
+        touch(&d, u"AddMenu_Check0_2"_s);  // 딸기
+        EXPECT_EQ(confirm->foreground(), QColor(192, 192, 192));
+        touch(&d, u"AddMenu_Price0_3"_s);  // 블루베리, by its price
+        EXPECT_EQ(confirm->foreground(), QColor(255, 255, 255));
+        auto* blueberry = find<OptionRow>(&d, u"AddMenu_Check0_3"_s);
+        EXPECT_TRUE(blueberry->isChecked());
+        EXPECT_EQ(spoken(blueberry), std::pair(QAccessible::CheckBox, u"블루베리"_s));
+        EXPECT_EQ(text(&d, u"Total"_s), u"7,000"_s);
+        confirm->touch();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(cart, title(waffle) + u"◈1◈1◈7000◈7000◈◈토핑◈딸기◈500◈블루베리◈500"_s);
+}
+
+TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
+{
+    loadFromShop();
+    auto d = open<frmMenuSelectSubB>(rowOf(u"아이스 카페라떼"_s));
+    EXPECT_EQ(d->pos(), page.mapToGlobal(QPoint(0, 10)));
+    EXPECT_EQ(d->size(), QSize(805, 748));
+    EXPECT_EQ(find(d.get(), u"picBack"_s)->geometry(), QRect(57, 260, 689, 295));
+    EXPECT_EQ(shown(d.get()), MenuPhotoPlaceholder(QSize(210, 140)).toImage());
+    EXPECT_EQ(text(d.get(), u"lbl선택갯수"_s), u"4"_s);
+    const QStringList headings{u"1) 사이즈"_s, u"2) 우유 변경"_s, u"3) 추가 선택"_s, u"4) 얼음 양"_s};
+    for (int j = 0; j < 4; ++j)
+        EXPECT_EQ(text(d.get(), u"AddMenu_Title_%1"_s.arg(j)), headings[j]);
+    EXPECT_FALSE(find<QLabel>(d.get(), u"AddMenu_Title_4"_s)->isVisibleTo(d.get()));
+
+    // Size: single choice, the first chosen; milk: check boxes, none ticked; rows 40 px apart.
+    auto* regular = find<OptionRow>(d.get(), u"AddMenu_Option0_0"_s);
+    auto* large = find<OptionRow>(d.get(), u"AddMenu_Option0_1"_s);
+    auto* oat = find<OptionRow>(d.get(), u"AddMenu_Check1_0"_s);
+    EXPECT_TRUE(regular->isChecked());
+    EXPECT_FALSE(large->isChecked() || oat->isChecked());
+    EXPECT_EQ(large->y() - regular->y(), 40);
+    EXPECT_EQ(spoken(large), std::pair(QAccessible::RadioButton, u"라지"_s));
+    EXPECT_EQ(spoken(oat), std::pair(QAccessible::CheckBox, u"오트 우유"_s));
+    EXPECT_EQ(spoken(find(d.get(), u"AddMenu_Price0_1"_s)), std::pair(QAccessible::Button, u"(+500)"_s));
+    touch(d.get(), u"AddMenu_Option0_1"_s);
+    EXPECT_TRUE(large->isChecked());
+    EXPECT_FALSE(regular->isChecked());
+    EXPECT_EQ(text(d.get(), u"Total"_s), u"4,500"_s);
+
+    QWidget* first = find(d.get(), u"picList_0"_s);
+    QWidget* fourth = find(d.get(), u"picList_3"_s);
+    EXPECT_EQ(fourth->x(), 690);
+    touch(d.get(), u"CmdLabel_2"_s);
+    EXPECT_EQ(first->x(), -690);
+    EXPECT_EQ(fourth->x(), 0);
+    touch(d.get(), u"CmdLabel_1"_s);
+    EXPECT_EQ(first->x(), 0);
+}
+
+TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
+{
+    setTimeScale(0.2);
+    oneRow(u"Tea"_s, u"3000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s});
+    const int result = exec<frmMenuSelectSubB>(u"0"_s, [&](frmMenuSelectSubB& d) {
+        EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) Size"_s);
+        EXPECT_FALSE(find<QLabel>(&d, u"AddMenu_Title_1"_s)->isVisibleTo(&d));
+        EXPECT_EQ(find<OptionRow>(&d, u"AddMenu_Option0_0"_s)->text(), u"Large"_s);
+        EXPECT_FALSE(d.findChild<OptionRow*>(u"AddMenu_Option0_1"_s));
+        touch(&d, u"SetNum_Add_1"_s);
+        touch(&d, u"CmdLabel_3"_s);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(cart, u"Tea◈1◈2◈3500◈7000◈◈Size◈Large◈500"_s);
+    const QStringList traced = logEntries().filter(u"frmMenuSelectSubB"_s);
+    ASSERT_EQ(traced.size(), 2) << traced.join(u'\n').toStdString();
+    EXPECT_TRUE(traced[0].contains(u"add1"_s) && traced[0].contains(u"without a name"_s));
+    EXPECT_TRUE(traced[1].contains(u"add2"_s) && traced[1].contains(u"option 1 of Size"_s));
+}
+
+}  // namespace
