@@ -1,5 +1,5 @@
 // Timings of the menu page against a demo shop with 500 items in 8 categories, every item with a
-// picture: the first activation of an opening, a page flip, and a tile touch to its dialog.
+// picture: the first activation of an opening, a page flip, and a tile touch to its option dialog.
 #include "screens/figure.h"
 
 #include "menu/frm_menu_select_main.h"
@@ -9,7 +9,9 @@
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -86,6 +88,37 @@ const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {
                                        b.page->CmdLabel(3)->touch();
                                        b.page->repaint();
                                        return t.nsecsElapsed() / 1e6;
+                                   }});
+
+// A touch of a tile with three option groups until its dialog is shown (and painted) over the
+// dimmed page; the dialog is then closed unseen.
+const bench::RegisterFigure kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
+                                       MenuBench& b = bench();
+                                       if (!b.page->isVisible())
+                                           b.open();
+                                       int tile = 0;
+                                       while (
+                                           tile + 1 < menu::kTileCount
+                                           && (!b.page->model().tileEntry(tile)
+                                               || b.page->model().tileEntry(tile)->col[menu::kTileOptionCount] != u"3"))
+                                           ++tile;
+                                       double ms = -1;
+                                       QElapsedTimer t;
+                                       QTimer watch;
+                                       watch.setInterval(0);
+                                       QObject::connect(&watch, &QTimer::timeout, [&] {
+                                           auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                                           if (!dialog || dialog == b.page.get() || !dialog->isVisible())
+                                               return;
+                                           dialog->repaint();
+                                           ms = t.nsecsElapsed() / 1e6;
+                                           watch.stop();
+                                           dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_0"))->touch();
+                                       });
+                                       watch.start();
+                                       t.start();
+                                       b.page->picMenu(tile)->touch();
+                                       return ms;
                                    }});
 
 }  // namespace

@@ -2,7 +2,11 @@
 
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
+#include "menu/frm_menu_select_sub_a.h"
+#include "menu/frm_menu_select_sub_b.h"
+#include "menu/menu_item.h"
 #include "menu/menu_page_widgets.h"
+#include "menu/menu_photo.h"
 #include "menu/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
@@ -12,7 +16,6 @@
 #include "startup/trace_log.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -38,10 +41,20 @@ const QPixmap& Placeholder(QSize size)
     static QSize drawnFor;
     static QPixmap picture;
     if (picture.isNull() || drawnFor != size) {
-        picture = PagePlaceholder(size);
+        picture = MenuPhotoPlaceholder(size);
         drawnFor = size;
     }
     return picture;
+}
+
+// The item dialog of the touched tile, shown modally over the page; it appends its line to the cart.
+template <typename Dialog>
+void RunItemDialog(QString& cart, QWidget* page, const TileTouch& touch)
+{
+    Dialog dialog(cart, page);
+    dialog.m_SRL = touch.srl;
+    dialog.m_메뉴IDX = touch.menuIndex;
+    dialog.exec();
 }
 
 template <typename T, size_t N>
@@ -64,6 +77,12 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     m_timer3 = new QTimer(this);
     m_timer3->setObjectName(QStringLiteral("Timer3"));
     connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+    openItemDialog = [this](const TileTouch& touch) {
+        if (touch.dialog == ItemDialog::Single)
+            RunItemDialog<frmMenuSelectSubA>(m_SELECTED, this, touch);
+        else
+            RunItemDialog<frmMenuSelectSubB>(m_SELECTED, this, touch);
+    };
     Form_Load();
 }
 
@@ -235,8 +254,8 @@ void frmMenuSelectMain::showTiles()
 void frmMenuSelectMain::showPhoto(int k, const QString& num)
 {
     QLabel* photo = m_tiles[size_t(k)].photo;
-    const QString path = gs().menuImageFolder + u'/' + num + QStringLiteral(".png");
-    const QPixmap picture = PictureCache::shared().scaled(path, photo->size());
+    // A file that is missing or cannot be read shows the placeholder; the page goes on.
+    const QPixmap picture = PictureCache::shared().scaled(MenuPhotoPath(num), photo->size());
     photo->setPixmap(picture.isNull() ? Placeholder(photo->size()) : picture);
 }
 

@@ -1,7 +1,7 @@
 #include "menu/menu_page_data.h"
 
 #include "catalogue/menu_catalogue.h"
-#include "menu/cart.h"
+#include "menu/option_menu.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "startup/trace_log.h"
@@ -78,15 +78,10 @@ std::vector<TileEntry>& TileMenuTable()
 
 bool UsableOptionGroup(const QString& groupText)
 {
-    // nooption ◈ field ◈ mincount ◈ name ◈ price ...
-    const QStringList fields = groupText.split(cart::kFieldMark);
-    if (fields.size() < 5 || !cart::IsFieldText(fields[1]))
-        return false;
-    for (qsizetype k = 3; k < fields.size(); k += 2) {
-        if (cart::IsFieldText(fields[k]))
-            return true;
-    }
-    return false;
+    // The option dialog's own reading: what it drops shows no row there.
+    QStringList notes;
+    const QString kept = DropUnnamed(groupText, QString(), notes);
+    return !kept.isEmpty() && ReadOptionGroup(kept).has_value();
 }
 
 int UsableOptionGroupCount(const MenuRecord& record)

@@ -1,13 +1,10 @@
 #include "menu/menu_page_widgets.h"
 
-#include "presentation/presentation.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <algorithm>
 
 namespace sumbrel::menu {
 
@@ -104,27 +101,6 @@ QRegion ShadowRegion(QSize page)
 {
     const QRegion whole(0, 0, page.width() + 1, page.height() + 1);
     return whole.subtracted(RoundedRegion(QRectF(800, 95, 1025 - 800, 680 - 95), 20));
-}
-
-QPixmap PagePlaceholder(QSize size)
-{
-    QPixmap picture(size.isEmpty() ? QSize(1, 1) : size);
-    picture.fill(QColor(242, 238, 232));
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(picture.rect());
-    // A plate with a fork and a knife: "no photo" without words.
-    const double d = std::min(r.width(), r.height()) * 0.62;
-    const QRectF plate(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
-    p.setPen(QPen(QColor(196, 186, 172), 2.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(plate);
-    p.drawEllipse(plate.adjusted(d * 0.18, d * 0.18, -d * 0.18, -d * 0.18));
-    const double x1 = plate.left() - d * 0.22;
-    const double x2 = plate.right() + d * 0.22;
-    p.drawLine(QPointF(x1, plate.top() + d * 0.1), QPointF(x1, plate.bottom() - d * 0.1));
-    p.drawLine(QPointF(x2, plate.top() + d * 0.1), QPointF(x2, plate.bottom() - d * 0.1));
-    return picture;
 }
 
 }  // namespace sumbrel::menu

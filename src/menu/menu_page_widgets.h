@@ -1,6 +1,6 @@
 #pragma once
-// The menu page's own widgets: the menu tile (one touch target for its photo, name and price),
-// the dimmed panel's shape and the photo placeholder.
+// The menu page's own widgets: the menu tile (one touch target for its photo, name and price) and
+// the dimmed panel's shape.
 #include <QPixmap>
 #include <QRegion>
 #include <QSize>
@@ -37,8 +37,5 @@ private:
 // The dimmed panel covers the page except the order list area (800, 95)-(1025, 680), cut out with
 // rounded corners, so the order list stays bright while a dialog is open.
 QRegion ShadowRegion(QSize page);
-
-// The photo shown where a menu picture file is missing.
-QPixmap PagePlaceholder(QSize size);
 
 }  // namespace sumbrel::menu

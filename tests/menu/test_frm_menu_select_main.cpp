@@ -4,12 +4,14 @@
 #include "catalogue/menu_catalogue.h"
 #include "menu/frm_menu_select_main.h"
 #include "menu/menu_page_widgets.h"
+#include "menu/menu_photo.h"
 #include "menu/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "support/demo_shop.h"
 #include "support/sumbrel_test.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -54,6 +56,7 @@ protected:
             QFile::copy(pictures.filePath(name), gs().menuImageFolder + u'/' + name);
         PictureCache::shared().clear();
         page = std::make_unique<frmMenuSelectMain>();
+        realDialogs = page->openItemDialog;
         page->openItemDialog = [this](const TileTouch& touch) {
             touches.append(touch);
             shadowShown = page->picShadow()->isVisible();
@@ -97,6 +100,7 @@ protected:
     std::unique_ptr<frmMenuSelectMain> page;
     QList<TileTouch> touches;
     QString lineToAdd = kTea;
+    std::function<void(const TileTouch&)> realDialogs;
     bool shadowShown = false;
     QImage behind;
 };
@@ -128,8 +132,8 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     // 롱블랙 has no picture: the placeholder stands in.
     EXPECT_EQ(page->메뉴이름(9)->text(), QStringLiteral("롱블랙"));
     const QSize photo = page->메뉴사진(9)->size();
-    EXPECT_EQ(page->메뉴사진(9)->pixmap().toImage(), PagePlaceholder(photo).toImage());
-    EXPECT_NE(page->메뉴사진(0)->pixmap().toImage(), PagePlaceholder(photo).toImage());
+    EXPECT_EQ(page->메뉴사진(9)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    EXPECT_NE(page->메뉴사진(0)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
     // The cart handed over is drawn at once.
     EXPECT_EQ(visibleRows(), 1);
     EXPECT_EQ(page->SetMenuName(0)->text(), QStringLiteral("Coffee"));
@@ -313,6 +317,37 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     EXPECT_TRUE(shown.first() == QStringLiteral("30초") || shown.first() == QStringLiteral("29초"))
         << shown.first().toStdString();
     EXPECT_EQ(gs().selectedOrder, kTea);
+}
+
+TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
+{
+    page->openItemDialog = realDialogs;
+    open();
+    QStringList opened;
+    // The customer in the dialog: its add key, once it is up over the dimmed page.
+    QTimer customer;
+    customer.setInterval(5);
+    QObject::connect(&customer, &QTimer::timeout, [this, &opened] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == page.get() || !dialog->isVisible())
+            return;
+        opened << dialog->objectName() + (page->picShadow()->isVisible() ? QStringLiteral(" dimmed") : QString());
+        dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
+    });
+    customer.start();
+    QTimer::singleShot(20000, [] {  // never hang the suite
+        if (QWidget* stuck = QApplication::activeModalWidget())
+            stuck->hide();
+    });
+    page->picMenu(0)->touch();  // 에스프레소
+    page->picMenu(2)->touch();  // 아메리카노, its first size preselected
+    EXPECT_EQ(opened,
+              (QStringList{QStringLiteral("frmMenuSelectSubA dimmed"), QStringLiteral("frmMenuSelectSubB dimmed")}));
+    EXPECT_EQ(page->m_SELECTED, QStringLiteral("에스프레소◈1◈1◈2000◈2000◈◈◈아메리카노◈1◈1◈2500◈2500◈◈사이즈◈레귤러◈0"));
+    EXPECT_EQ(visibleRows(), 2);
+    EXPECT_EQ(page->SetOptionMenu(1)->text(), QStringLiteral("사이즈:레귤러"));
+    EXPECT_EQ(page->주문금액()->text(), QStringLiteral("4,500"));
+    EXPECT_FALSE(page->picShadow()->isVisible());
 }
 
 TEST(MenuPictureCache, DecodesOncePerFileSizeAndTime)
