@@ -113,7 +113,12 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     open();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate]")),
               QStringList{QStringLiteral("  [MenuSelectMain→Form_Activate] Enter")});
-    EXPECT_EQ(logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("menuloading3() ... ")).size(), 2);
+    const QStringList http = logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("menuloading3() ... "));
+    ASSERT_EQ(http.size(), 2);
+    EXPECT_EQ(http[0],
+              QStringLiteral("menuloading3() ... ") + shop.httpBase()
+                  + QStringLiteral("/shop/menuloading3.php?ID=demo&PassWord=***&checktypes="));
+    EXPECT_TRUE(http[1].startsWith(QStringLiteral("menuloading3() ... ResponseStr:\r\n")));
     EXPECT_GT(categoryTable().rowCount(), 0);
     EXPECT_GT(menuCatalogue().rowCount(), 0);
 

@@ -2,7 +2,6 @@
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/menu_page_model.h"
-#include "startup/clock.h"
 #include "support/demo_shop.h"
 #include "support/sumbrel_test.h"
 
@@ -152,70 +151,6 @@ TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
     EXPECT_EQ(model.m_Category, QStringLiteral("C7"));
 }
 
-TEST_F(MenuPageModelTest, TileTouchesChooseTheDialogOrRefuse)
-{
-    Fill(1, 4);
-    model.load();
-    const TileTouch single = model.touchTile(0);  // 100: no option group
-    EXPECT_EQ(single.kind, TileTouch::OpenDialog);
-    EXPECT_EQ(single.dialog, ItemDialog::Single);
-    EXPECT_EQ(single.srl, QStringLiteral("100"));
-    EXPECT_EQ(single.menuIndex, QStringLiteral("0"));
-    const TileTouch options = model.touchTile(1);
-    EXPECT_EQ(options.dialog, ItemDialog::Options);
-    EXPECT_EQ(options.menuIndex, QStringLiteral("1"));
-    EXPECT_EQ(model.touchTile(4).kind, TileTouch::Nothing);
-
-    QStringList lines;
-    for (int i = 0; i < 20; ++i)
-        lines << QStringLiteral("Tea◈1◈1◈3000◈3000");
-    model.m_SELECTED = lines.join(QStringLiteral("◈◈◈"));
-    EXPECT_EQ(model.touchTile(0).kind, TileTouch::CartFull);
-    model.deleteRow(19);
-    EXPECT_EQ(model.touchTile(0).kind, TileTouch::OpenDialog);
-
-    menuCatalogue().clear();
-    EXPECT_EQ(model.touchTile(0).kind, TileTouch::MenuError);
-}
-
-TEST_F(MenuPageModelTest, ConfirmHandsTheCartOverAndCancelLeavesTheOrder)
-{
-    gs().selectedOrder = QStringLiteral("Before◈1◈1◈1000◈1000");
-    model.m_SELECTED.clear();
-    EXPECT_EQ(model.key(PageKey::Confirm), KeyOutcome::Stay);  // an empty cart is not taken
-    EXPECT_FALSE(gs().selectionConfirmed);
-
-    model.m_SELECTED = QStringLiteral("Tea◈1◈1◈3000◈3000");
-    EXPECT_EQ(model.key(PageKey::Close), KeyOutcome::Cancelled);
-    EXPECT_FALSE(gs().selectionConfirmed);
-    EXPECT_EQ(gs().selectedOrder, QStringLiteral("Before◈1◈1◈1000◈1000"));
-
-    EXPECT_EQ(model.key(PageKey::Confirm), KeyOutcome::Confirmed);
-    EXPECT_TRUE(gs().selectionConfirmed);
-    EXPECT_EQ(gs().selectedOrder, QStringLiteral("Tea◈1◈1◈3000◈3000"));
-}
-
-TEST_F(MenuPageModelTest, IdleTimeRunsOutUnconfirmed)
-{
-    setTimeScale(0.01);
-    gs().selectionConfirmed = true;
-    // Seconds shown after a wait of the nominal ms (a loaded machine may be a little late).
-    const auto shownAfter = [this](int ms) {
-        WaitMs(ms);
-        const QString text = model.idleTick().value_or(QString());
-        return text.endsWith(u'초') ? text.chopped(1).toInt() : -1;
-    };
-    model.deadline().renew();
-    const int first = shownAfter(kIdleTickMs);  // the first tick after a renewal
-    EXPECT_TRUE(first == 30 || first == 29) << first;
-    const int later = shownAfter(14500);
-    EXPECT_TRUE(later >= 14 && later <= 16) << later;  // 15000 left: "16초"
-    EXPECT_TRUE(gs().selectionConfirmed);
-    WaitMs(16000);
-    EXPECT_FALSE(model.idleTick().has_value());
-    EXPECT_FALSE(gs().selectionConfirmed);
-}
-
 TEST_F(MenuPageModelTest, ListStaysInViewAfterTheCartShrinks)
 {
     QStringList lines;
@@ -235,29 +170,6 @@ TEST_F(MenuPageModelTest, ListStaysInViewAfterTheCartShrinks)
     model.scrollToEnd();
     EXPECT_EQ(model.list().height, 135);
     EXPECT_EQ(model.list().top, 0);
-}
-
-TEST_F(MenuPageModelTest, DemoShopTilesAndTraceLines)
-{
-    DemoShop shop;
-    gs().serviceBaseUrl = shop.httpBase();
-    gs().loginId = QString::fromLatin1(DemoShop::kId);
-    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
-    ASSERT_TRUE(Parsing(menuloading3(QString())));
-    const QStringList http = logEntries(QStringLiteral("_WinHttp"));
-    ASSERT_GE(http.size(), 2);
-    EXPECT_EQ(http[0],
-              QStringLiteral("menuloading3() ... ") + shop.httpBase()
-                  + QStringLiteral("/shop/menuloading3.php?ID=demo&PassWord=***&checktypes="));
-    EXPECT_TRUE(http[1].startsWith(QStringLiteral("menuloading3() ... ResponseStr:\r\n")));
-    EXPECT_EQ(TabCategoryList().size(), 7);
-    model.load();
-    EXPECT_EQ(model.m_Category, QStringLiteral("커피"));
-    EXPECT_EQ(model.tiles().counter, QStringLiteral("1/2"));
-    EXPECT_EQ(model.tileEntry(0)->col[kTileName], QStringLiteral("에스프레소"));
-    EXPECT_EQ(model.touchTile(0).dialog, ItemDialog::Single);
-    EXPECT_EQ(model.touchTile(2).dialog, ItemDialog::Options);  // 아메리카노: size and extras
 }
 
 TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
