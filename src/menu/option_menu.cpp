@@ -10,7 +10,7 @@ namespace {
 
 enum GroupPart : int { kNoOption = 0, kGroupName, kMinimum, kFirstOption };
 
-QString Part(const QStringList& parts, qsizetype i)
+QString FieldAt(const QStringList& parts, qsizetype i)
 {
     return i < parts.size() ? parts[i] : QString();
 }
@@ -46,7 +46,7 @@ QString DropUnnamed(const QString& text, const QString& where, QStringList& note
                     + QStringLiteral(" without a name, skipped");
             continue;
         }
-        kept << parts[i] << Part(parts, i + 1);
+        kept << parts[i] << FieldAt(parts, i + 1);
     }
     if (kept.size() == kFirstOption) {
         notes << where + QStringLiteral(": no named option in ") + parts[kGroupName] + QStringLiteral(", skipped");
@@ -67,7 +67,7 @@ std::optional<OptionGroup> ReadOptionGroup(const QString& text)
     group.minimum = parts[kMinimum];
     group.singleChoice = group.minimum == u"1";
     for (qsizetype i = kFirstOption; i < parts.size(); i += 2)
-        group.options.append({parts[i], PriceCaption(Part(parts, i + 1))});
+        group.options.append({parts[i], PriceCaption(FieldAt(parts, i + 1))});
     return group;
 }
 
