@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QPointer>
 #include <cstdio>
 #include <memory>
 
@@ -78,14 +77,14 @@ int main(int argc, char* argv[])
     sumbrel::LoginHooks hooks;
     hooks.loadCategories = [] { sumbrel::Read_대분류_전체(); };
     hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
-    // The menu page is created on first use, owned by the reception screen and only hidden between uses.
-    QPointer<sumbrel::frmMenuSelectMain> menuPage;
+    // The menu page is created on first use and only hidden between uses.
+    std::unique_ptr<sumbrel::frmMenuSelectMain> menuPage;
     hooks.openReception = [&reception, &menuPage] {
         reception = std::make_unique<sumbrel::frmMain>();
         sumbrel::frmMain* screen = reception.get();
         reception->openMenuPage = [screen, &menuPage] {
             if (!menuPage)
-                menuPage = new sumbrel::frmMenuSelectMain(screen);
+                menuPage = std::make_unique<sumbrel::frmMenuSelectMain>(screen);
             menuPage->m_FirstActivated = true;
             menuPage->m_SELECTED = sumbrel::gs().selectedOrder;
             menuPage->showModal();
@@ -101,6 +100,7 @@ int main(int argc, char* argv[])
     if (sumbrel::Main(options, openLogin) == sumbrel::StartResult::AlreadyRunning)
         return 1;
     const int code = app.exec();
+    menuPage.reset();
     reception.reset();
     return code;
 }

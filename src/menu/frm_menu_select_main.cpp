@@ -66,7 +66,9 @@ T* At(const std::array<T*, N>& items, int index)
 }  // namespace
 
 frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
-    : QDialog(reception, Qt::Window | Qt::FramelessWindowHint)
+    // A window of its own rather than the reception screen's child, so the two screens' like-named
+    // widgets (the order rows) are never found in each other.
+    : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_SELECTED(m_model.m_SELECTED)
     , m_Caller(m_model.m_Caller)
     , m_reception(reception)

@@ -24,7 +24,7 @@ class MenuTile;
 
 class frmMenuSelectMain : public QDialog {
 public:
-    // reception: the screen the page is placed over (its left and top), and the page's owner.
+    // reception: the screen the page is placed over (its left and top).
     explicit frmMenuSelectMain(QWidget* reception = nullptr);
     ~frmMenuSelectMain() override;
 

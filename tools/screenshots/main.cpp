@@ -21,7 +21,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -135,18 +134,19 @@ int main(int argc, char* argv[])
     std::unique_ptr<frmLogin> login;
     LoginHooks hooks;
     bool ok = true;
+    std::unique_ptr<frmMenuSelectMain> menuPage;
     hooks.loadCategories = [] { Read_대분류_전체(); };
     hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
     hooks.openReception = [&] {
         reception = std::make_unique<frmMain>();
         frmMain* screen = reception.get();
-        reception->openMenuPage = [screen, &outDir, &ok] {
-            static QPointer<frmMenuSelectMain> page;
-            if (!page)
-                page = new frmMenuSelectMain(screen);
+        reception->openMenuPage = [screen, &menuPage, &outDir, &ok] {
+            if (!menuPage)
+                menuPage = std::make_unique<frmMenuSelectMain>(screen);
+            frmMenuSelectMain* page = menuPage.get();
             page->m_FirstActivated = true;
             page->m_SELECTED = gs().selectedOrder;
-            QTimer::singleShot(0, page, [&outDir, &ok] { menuWalk(page, outDir, ok); });
+            QTimer::singleShot(0, page, [page, &outDir, &ok] { menuWalk(page, outDir, ok); });
             page->showModal();
         };
         reception->show();
