@@ -2,6 +2,7 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "login/frm_login.h"
+#include "menu/frm_menu_select_main.h"
 #include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
 #include "server/http_client.h"
@@ -85,11 +86,21 @@ int main(int argc, char* argv[])
     sumbrel::LoginHooks hooks;
     hooks.loadCategories = [] { sumbrel::Read_대분류_전체(); };
     hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
-    hooks.openReception = [&reception] {
+    // The menu page is created on first use and only hidden between uses.
+    std::unique_ptr<sumbrel::frmMenuSelectMain> menuPage;
+    hooks.openReception = [&reception, &menuPage] {
         reception = std::make_unique<sumbrel::frmMain>();
+        sumbrel::frmMain* screen = reception.get();
+        reception->openMenuPage = [screen, &menuPage] {
+            if (!menuPage)
+                menuPage = std::make_unique<sumbrel::frmMenuSelectMain>(screen);
+            menuPage->m_FirstActivated = true;
+            menuPage->m_SELECTED = sumbrel::gs().selectedOrder;
+            menuPage->showModal();
+        };
         // A new settings screen at each opening, gone when it closes; the reception screen resets after it.
-        reception->openSettings = [&reception] {
-            sumbrel::frmSetting settings(reception.get());
+        reception->openSettings = [screen] {
+            sumbrel::frmSetting settings(screen);
             settings.exec();
         };
         reception->show();
@@ -103,6 +114,7 @@ int main(int argc, char* argv[])
     if (sumbrel::Main(options, openLogin) == sumbrel::StartResult::AlreadyRunning)
         return 1;
     const int code = app.exec();
+    menuPage.reset();
     reception.reset();
     return code;
 }

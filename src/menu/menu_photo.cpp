@@ -1,8 +1,10 @@
 #include "menu/menu_photo.h"
 
 #include "menu/menu_item.h"
+#include "menu/picture_cache.h"
 #include "presentation/presentation.h"
 #include "startup/files.h"
+#include "startup/trace_log.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -55,12 +57,13 @@ void ShowMenuPhoto(QLabel* photo, const QString& num)
         photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
         return;
     }
-    try {
-        LoadPngPicture(path, photo);
-    } catch (...) {
+    // Decoded once per file, size and modification time, as the menu page's tiles.
+    const QPixmap picture = menu::PictureCache::shared().scaled(path, photo->size());
+    if (picture.isNull()) {
         photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
-        throw;
+        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + path);
     }
+    photo->setPixmap(picture);
 }
 
 }  // namespace sumbrel

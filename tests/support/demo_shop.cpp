@@ -121,7 +121,9 @@ struct DemoShop::Impl {
         if (!tmp.isValid())
             throw std::runtime_error("DemoShop: cannot create a temporary folder");
         dataDir = tmp.path() + QStringLiteral("/data");
-        copyTemplate(toStd(dataDir));
+        // A generated menu is seeded by the service itself; the template holds the fixed one.
+        if (!extraArgs.contains(QStringLiteral("--seed-size")))
+            copyTemplate(toStd(dataDir));
 
         std::vector<std::string> args = {DEMO_SHOP_PATH, "--port", "0", "--data", toStd(dataDir), "--watch-stdin"};
         for (const auto& a : extraArgs)

@@ -20,8 +20,9 @@ public:
     static constexpr const char* kPassword = "demo1234";
     static constexpr int kShopNumber = 12;
 
-    // extraArgs go to demo-shop as they are, e.g. {"--repeat-window", "0"} or
-    // {"--fault", "/program/logins.php,kind=close"}.
+    // extraArgs go to demo-shop as they are, e.g. {"--repeat-window", "0"},
+    // {"--fault", "/program/logins.php,kind=close"} or {"--seed-size", "500,8"}
+    // (a generated menu, seeded afresh instead of copying the template).
     explicit DemoShop(QStringList extraArgs = {});
     ~DemoShop();
     DemoShop(const DemoShop&) = delete;

@@ -1,8 +1,13 @@
 // Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
-// the login screen, the start panel, the phone panel with the order list, the car and payment
-// panels, and the completion panel as accepted and as refused for a number already registered.
-// The menu page is not part of this walk: a sample cart stands in for the customer's choice.
+// the login screen, the start panel, the menu page (both pages of the long category, both item
+// dialogs over the dimmed page, the composed order), the phone panel with the order list, the car
+// and payment panels, and the completion panel as accepted and as refused for a number already
+// registered.
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_download.h"
 #include "login/frm_login.h"
+#include "menu/frm_menu_select_main.h"
 #include "presentation/caption_key.h"
 #include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
@@ -12,6 +17,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -57,6 +63,57 @@ void click(QWidget* root, const QString& name)
     settle(100);
 }
 
+// Once an item dialog is up: photographed, then its key touched. Polled without blocking, as the
+// page lets events run (darkening itself) before the dialog exists.
+void shootDialog(const QString& folder, const QString& name, const QString& key, bool& ok)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, folder, name, key, &ok] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        const bool up = dialog && !dynamic_cast<frmMenuSelectMain*>(dialog) && dialog->isVisible();
+        if (!up && waited->elapsed() < 10000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!up) {
+            std::printf("no item dialog for %s\n", name.toUtf8().constData());
+            ok = false;
+            return;
+        }
+        if (!folder.isEmpty())
+            ok = shoot(folder, name) && ok;
+        click(dialog, key);
+    });
+    poll->start(50);
+}
+
+// The customer on the menu page: both pages of the long category, an item of each dialog, confirm.
+// A later visit only orders (no pictures of the page again).
+void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool shots)
+{
+    QElapsedTimer wait;
+    wait.start();
+    while ((page->m_FirstActivated || !page->isEnabled()) && wait.elapsed() < 20000)
+        settle(100);
+    const QString dir = shots ? folder : QString();
+    if (shots) {
+        ok = shoot(folder, QStringLiteral("menu-page1.png")) && ok;
+        click(page, QStringLiteral("CmdLabel_3"));
+        ok = shoot(folder, QStringLiteral("menu-page2.png")) && ok;
+        click(page, QStringLiteral("CmdLabel_2"));
+    }
+    shootDialog(dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    page->picMenu_Click(2);  // 아메리카노: size and extras
+    shootDialog(dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    page->picMenu_Click(0);  // 에스프레소
+    if (shots)
+        ok = shoot(folder, QStringLiteral("menu-order.png")) && ok;
+    click(page, QStringLiteral("CmdLabel_7"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -84,12 +141,23 @@ int main(int argc, char* argv[])
     std::unique_ptr<frmMain> reception;
     std::unique_ptr<frmLogin> login;
     LoginHooks hooks;
+    bool ok = true;
+    std::unique_ptr<frmMenuSelectMain> menuPage;
+    hooks.loadCategories = [] { Read_대분류_전체(); };
+    hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
     hooks.openReception = [&] {
         reception = std::make_unique<frmMain>();
-        reception->openMenuPage = [] {
-            gs().selectedOrder = QStringLiteral(
-                "아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈&베이컨 베이글◈1◈1◈4500◈4500");
-            gs().selectionConfirmed = true;
+        frmMain* screen = reception.get();
+        reception->openMenuPage = [screen, &menuPage, &outDir, &ok] {
+            static int visits = 0;
+            const bool shots = visits++ == 0;
+            if (!menuPage)
+                menuPage = std::make_unique<frmMenuSelectMain>(screen);
+            frmMenuSelectMain* page = menuPage.get();
+            page->m_FirstActivated = true;
+            page->m_SELECTED = gs().selectedOrder;
+            QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
+            page->showModal();
         };
         reception->show();
     };
@@ -102,7 +170,7 @@ int main(int argc, char* argv[])
     if (!login)
         return 1;
     settle(800);
-    bool ok = shoot(outDir, QStringLiteral("login.png"));
+    ok = shoot(outDir, QStringLiteral("login.png")) && ok;
 
     login->findChild<QLineEdit*>(QStringLiteral("ID"))->setText(QStringLiteral("demo"));
     login->findChild<QLineEdit*>(QStringLiteral("PW"))->setText(QStringLiteral("demo1234"));
@@ -117,13 +185,15 @@ int main(int argc, char* argv[])
     }
     settle(800);
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
+    // The operator's picture download of the settings screen, so the tiles show the shop's pictures.
+    DownloadPictures();
 
     click(reception.get(), QStringLiteral("CMD_1"));
     ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;
     for (const char* digit : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4", "CMD2_5", "CMD2_6", "CMD2_7", "CMD2_8"})
         click(reception.get(), QString::fromLatin1(digit));
     ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
-    // The customer takes a second bagel on the order list.
+    // The customer takes a second espresso on the order list.
     click(reception.get(), QStringLiteral("SetNum_Add_1"));
     ok = shoot(outDir, QStringLiteral("order-list-phone.png")) && ok;
     click(reception.get(), QStringLiteral("CMD2_11"));

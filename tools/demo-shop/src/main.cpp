@@ -1,6 +1,7 @@
 // demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--password TEXT]
 //           [--charset NAME] [--tls CERT KEY] [--watch-stdin]
 // demo-shop --seed-only --data DIR
+// Both take --seed-size ITEMS,CATEGORIES for a generated menu when they seed.
 //
 // Prints the port it listens on as its first line, then one line per
 // request. Ends with exit code 0 on SIGTERM or SIGINT.
@@ -48,7 +49,8 @@ static void usage()
            "  --charset NAME     answer and read the shop's forms in NAME (e.g. EUC-KR) instead of UTF-8\n"
            "  --tls CERT KEY     also serve https (PEM files) on the same port; plain http stays\n"
            "  --watch-stdin      end when standard input is closed (for test harnesses)\n"
-           "  --seed-only        create the shop's data in DIR if missing, then exit\n";
+           "  --seed-only        create the shop's data in DIR if missing, then exit\n"
+           "  --seed-size I,C    when seeding: I generated items in C categories, each with a picture\n";
 }
 
 static bool parseNumber(const char* text, int* out)
@@ -63,6 +65,7 @@ int main(int argc, char** argv)
 {
     ServiceOptions options;
     bool havePort = false, watchStdin = false, seedOnly = false;
+    SeedSize seedSize;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto next = [&]() -> const char* {
@@ -100,6 +103,15 @@ int main(int argc, char** argv)
         } else if (arg == "--tls") {
             options.tlsCert = next();
             options.tlsKey = next();
+        } else if (arg == "--seed-size") {
+            const std::string value = next();
+            const size_t comma = value.find(',');
+            if (comma == std::string::npos || !parseNumber(value.substr(0, comma).c_str(), &seedSize.items)
+                || !parseNumber(value.substr(comma + 1).c_str(), &seedSize.categories) || seedSize.items < 1
+                || seedSize.categories < 1 || seedSize.categories > seedSize.items) {
+                std::cerr << "demo-shop: bad seed size (ITEMS,CATEGORIES)\n";
+                return 2;
+            }
         } else if (arg == "--seed-only") {
             seedOnly = true;
         } else if (arg == "--watch-stdin") {
@@ -129,7 +141,7 @@ int main(int argc, char** argv)
 
     std::string error;
     bool seeded = false;
-    if (!ensureSeeded(options.dataDir, &seeded, &error)) {
+    if (!ensureSeeded(options.dataDir, &seeded, &error, seedSize)) {
         std::cerr << "demo-shop: cannot seed " << options.dataDir << ": " << error << "\n";
         return 1;
     }

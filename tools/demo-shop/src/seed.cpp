@@ -1,5 +1,6 @@
 #include "seed.h"
 
+#include <deque>
 #include <filesystem>
 #include <vector>
 
@@ -176,9 +177,8 @@ std::string unusedGroup(int slot)
     return slot % 2 == 0 ? std::string() : "<yn></yn><nooption>N</nooption><field></field><mincount>0</mincount>";
 }
 
-MenuItem makeItem(const ItemSeed& s, int num, int sort, int categoryNum)
+MenuItem makeItem(const ItemSeed& s, const CategorySeed& cat, int num, int sort, int categoryNum)
 {
-    const CategorySeed& cat = kCategories[static_cast<size_t>(s.category)];
     MenuItem m;
     m.num = num;
     m.categoryNum = categoryNum;
@@ -225,10 +225,49 @@ MenuItem makeItem(const ItemSeed& s, int num, int sort, int categoryNum)
     return m;
 }
 
+// The shop's data: the fixed menu, or a large generated one for timings.
+struct ShopSeed {
+    std::vector<CategorySeed> categories;
+    std::vector<ItemSeed> items;
+    std::deque<std::string> texts;  // names of generated entries (stable addresses)
+};
+
+ShopSeed fixedSeed()
+{
+    return {kCategories, kItems, {}};
+}
+
+// `items` items spread evenly over `categories` categories named after the fixed ones ("커피",
+// ..., "커피 2"), every item with a picture, a third without option groups.
+ShopSeed generatedSeed(const SeedSize& size)
+{
+    ShopSeed seed;
+    const int named = static_cast<int>(kCategories.size()) - 1;  // without the catch-all
+    for (int c = 0; c < size.categories; ++c) {
+        CategorySeed cat = kCategories[static_cast<size_t>(c % named)];
+        if (c >= named) {
+            seed.texts.push_back(std::string(cat.name) + " " + std::to_string(c / named + 1));
+            cat.name = seed.texts.back().c_str();
+        }
+        seed.categories.push_back(cat);
+    }
+    const std::vector<const Group*> groups[] = {{}, {&kSize}, {&kSize, &kExtra, &kIce}};
+    for (int i = 0; i < size.items; ++i) {
+        const int c = static_cast<int>(static_cast<long long>(i) * size.categories / size.items);
+        seed.texts.push_back(std::string(seed.categories[static_cast<size_t>(c)].name) + " 메뉴 "
+                             + std::to_string(i + 1));
+        seed.items.push_back({c, seed.texts.back().c_str(), 2000 + (i % 30) * 100, groups[i % 3]});
+    }
+    return seed;
+}
+
 }  // namespace
 
-bool ensureSeeded(const std::string& dataDir, bool* seeded, std::string* error)
+bool ensureSeeded(const std::string& dataDir, bool* seeded, std::string* error, const SeedSize& size)
 {
+    const ShopSeed seed = size.items > 0 && size.categories > 0 ? generatedSeed(size) : fixedSeed();
+    const auto& categories = seed.categories;
+    const auto& items = seed.items;
     *seeded = false;
     std::error_code ec;
     fs::create_directories(dataDir, ec);
@@ -250,10 +289,10 @@ bool ensureSeeded(const std::string& dataDir, bool* seeded, std::string* error)
         if (!db || !db->createSchema(error))
             return false;
         db->begin();
-        for (size_t i = 0; i < kCategories.size(); ++i) {
+        for (size_t i = 0; i < categories.size(); ++i) {
             Category c;
             c.num = static_cast<int>(i) + 1;
-            c.name = kCategories[i].name;
+            c.name = categories[i].name;
             c.sort = static_cast<int>(i) + 1;
             c.foldYN = i == 4 ? "Y" : "N";
             if (!db->insertCategory(c)) {
@@ -263,13 +302,13 @@ bool ensureSeeded(const std::string& dataDir, bool* seeded, std::string* error)
         }
         int sort = 0;
         int num = 101;
-        for (const auto& s : kItems) {
-            MenuItem m = makeItem(s, num, ++sort, s.category + 1);
+        for (const auto& s : items) {
+            const CategorySeed& cat = categories[static_cast<size_t>(s.category)];
+            MenuItem m = makeItem(s, cat, num, ++sort, s.category + 1);
             if (!db->insertItem(m)) {
                 *error = "cannot store menu item";
                 return false;
             }
-            const CategorySeed& cat = kCategories[static_cast<size_t>(s.category)];
             // Iced drinks are drawn in a glass.
             PictureShape shape = std::string_view(s.title).find("아이스") != std::string_view::npos
                 ? PictureShape::Glass

@@ -1,0 +1,124 @@
+// Timings of the menu page against a demo shop with 500 items in 8 categories, every item with a
+// picture: the first activation of an opening, a page flip, and a tile touch to its option dialog.
+#include "screens/figure.h"
+
+#include "menu/frm_menu_select_main.h"
+#include "menu/menu_page_widgets.h"
+#include "menu/picture_cache.h"
+#include "presentation/caption_key.h"
+#include "startup/global_state.h"
+#include "support/demo_shop.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+using namespace sumbrel;
+
+// One demo shop and one page per process, as in the running terminal.
+struct MenuBench {
+    QTemporaryDir home;
+    DemoShop shop{{QStringLiteral("--seed-size"), QStringLiteral("500,8")}};
+    std::unique_ptr<frmMenuSelectMain> page;
+
+    MenuBench()
+    {
+        gs().programFolder = home.path();
+        gs().menuImageFolder = home.path() + QStringLiteral("/menu_img");
+        gs().skinFolder = home.path() + QStringLiteral("/skin2");
+        gs().serviceBaseUrl = shop.httpBase();
+        gs().loginId = QString::fromLatin1(DemoShop::kId);
+        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        QDir().mkpath(gs().menuImageFolder);
+        const QDir pictures(shop.dataDir() + QStringLiteral("/menuimag"));
+        for (const QString& name : pictures.entryList({QStringLiteral("*.png")}))
+            QFile::copy(pictures.filePath(name), gs().menuImageFolder + u'/' + name);
+        page = std::make_unique<frmMenuSelectMain>();
+        page->move(0, 0);
+    }
+    // Statics end after main's application object: widgets cannot be destroyed any more then, and
+    // go with the process instead. The demo shop and the folder are ended and removed as usual.
+    ~MenuBench() { (void)page.release(); }
+    bool loaded() const { return !page->m_FirstActivated && page->isEnabled() && page->Timer3()->isActive(); }
+    // Opens the page as the reception screen does (without the modal loop) until its tiles are painted.
+    double open()
+    {
+        page->hide();
+        QCoreApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        page->m_FirstActivated = true;
+        page->m_SELECTED.clear();
+        page->show();
+        while (!loaded())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        page->repaint();
+        return t.nsecsElapsed() / 1e6;
+    }
+};
+
+MenuBench& bench()
+{
+    static MenuBench b;
+    return b;
+}
+
+const bench::RegisterFigure kOpen({QStringLiteral("menu_open_ms"), 150, [] { return bench().open(); }});
+
+// The same with no picture decoded yet, as the first opening after a start.
+const bench::RegisterFigure kOpenCold({QStringLiteral("menu_open_cold_ms"), 150, [] {
+                                           menu::PictureCache::shared().clear();
+                                           return bench().open();
+                                       }});
+
+const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {
+                                       MenuBench& b = bench();
+                                       if (!b.page->isVisible())
+                                           b.open();
+                                       QElapsedTimer t;
+                                       t.start();
+                                       b.page->CmdLabel(3)->touch();
+                                       b.page->repaint();
+                                       return t.nsecsElapsed() / 1e6;
+                                   }});
+
+// A touch of a tile with three option groups until its dialog is shown (and painted) over the
+// dimmed page; the dialog is then closed unseen.
+const bench::RegisterFigure kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
+                                       MenuBench& b = bench();
+                                       if (!b.page->isVisible())
+                                           b.open();
+                                       int tile = 0;
+                                       while (
+                                           tile + 1 < menu::kTileCount
+                                           && (!b.page->model().tileEntry(tile)
+                                               || b.page->model().tileEntry(tile)->col[menu::kTileOptionCount] != u"3"))
+                                           ++tile;
+                                       double ms = -1;
+                                       QElapsedTimer t;
+                                       QTimer watch;
+                                       watch.setInterval(0);
+                                       QObject::connect(&watch, &QTimer::timeout, [&] {
+                                           auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                                           if (!dialog || dialog == b.page.get() || !dialog->isVisible())
+                                               return;
+                                           dialog->repaint();
+                                           ms = t.nsecsElapsed() / 1e6;
+                                           watch.stop();
+                                           dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_0"))->touch();
+                                       });
+                                       watch.start();
+                                       t.start();
+                                       b.page->picMenu(tile)->touch();
+                                       return ms;
+                                   }});
+
+}  // namespace

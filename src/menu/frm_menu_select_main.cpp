@@ -1,0 +1,430 @@
+#include "menu/frm_menu_select_main.h"
+
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/frm_menu_select_sub_a.h"
+#include "menu/frm_menu_select_sub_b.h"
+#include "menu/menu_item.h"
+#include "menu/menu_page_widgets.h"
+#include "menu/menu_photo.h"
+#include "menu/picture_cache.h"
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTimer>
+
+namespace sumbrel {
+
+using namespace menu;
+
+namespace {
+
+const QString kModule = QStringLiteral("frmMenuSelectMain");
+
+void ActivationLine(const QString& what)
+{
+    WriteLog(QStringLiteral("  [MenuSelectMain→Form_Activate] ") + what);
+}
+
+// The placeholder is drawn once per size.
+const QPixmap& Placeholder(QSize size)
+{
+    static QSize drawnFor;
+    static QPixmap picture;
+    if (picture.isNull() || drawnFor != size) {
+        picture = MenuPhotoPlaceholder(size);
+        drawnFor = size;
+    }
+    return picture;
+}
+
+// The item dialog of the touched tile, shown modally over the page; it appends its line to the cart.
+template <typename Dialog>
+void RunItemDialog(QString& cart, QWidget* page, const TileTouch& touch)
+{
+    Dialog dialog(cart, page);
+    dialog.m_SRL = touch.srl;
+    dialog.m_메뉴IDX = touch.menuIndex;
+    dialog.exec();
+}
+
+template <typename T, size_t N>
+T* At(const std::array<T*, N>& items, int index)
+{
+    return index >= 0 && index < int(N) ? items[size_t(index)] : nullptr;
+}
+
+}  // namespace
+
+frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
+    // A window of its own rather than the reception screen's child, so the two screens' like-named
+    // widgets (the order rows) are never found in each other.
+    : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_SELECTED(m_model.m_SELECTED)
+    , m_Caller(m_model.m_Caller)
+    , m_reception(reception)
+{
+    setObjectName(QStringLiteral("frmMenuSelectMain"));
+    setWindowTitle(ProgramTitle());
+    setModal(true);
+    m_timer3 = new QTimer(this);
+    m_timer3->setObjectName(QStringLiteral("Timer3"));
+    connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+    openItemDialog = [this](const TileTouch& touch) {
+        if (touch.dialog == ItemDialog::Single)
+            RunItemDialog<frmMenuSelectSubA>(m_SELECTED, this, touch);
+        else
+            RunItemDialog<frmMenuSelectSubB>(m_SELECTED, this, touch);
+    };
+    Form_Load();
+}
+
+frmMenuSelectMain::~frmMenuSelectMain() = default;
+
+void frmMenuSelectMain::showModal()
+{
+    if (m_reception)
+        move(m_reception->pos());
+    exec();
+}
+
+// ---- widgets -----------------------------------------------------------------------------------
+
+CaptionKey* frmMenuSelectMain::대분류(int tab) const
+{
+    return At(m_tabs, tab);
+}
+MenuTile* frmMenuSelectMain::picMenu(int tile) const
+{
+    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].frame : nullptr;
+}
+QLabel* frmMenuSelectMain::메뉴사진(int tile) const
+{
+    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].photo : nullptr;
+}
+QLabel* frmMenuSelectMain::메뉴이름(int tile) const
+{
+    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].name : nullptr;
+}
+QLabel* frmMenuSelectMain::가격(int tile) const
+{
+    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].price : nullptr;
+}
+CaptionKey* frmMenuSelectMain::CmdLabel(int key) const
+{
+    return At(m_keys, key);
+}
+QFrame* frmMenuSelectMain::SetNum_Frame(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].frame : nullptr;
+}
+QLabel* frmMenuSelectMain::SetSerial(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].serial : nullptr;
+}
+QLabel* frmMenuSelectMain::SetMenuName(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].name : nullptr;
+}
+QLabel* frmMenuSelectMain::SetPrice(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].price : nullptr;
+}
+QLabel* frmMenuSelectMain::SetOptionMenu(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].options : nullptr;
+}
+QLabel* frmMenuSelectMain::SetNum(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].quantity : nullptr;
+}
+CaptionKey* frmMenuSelectMain::SetNum_Sub(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].sub : nullptr;
+}
+CaptionKey* frmMenuSelectMain::SetNum_Add(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].add : nullptr;
+}
+CaptionKey* frmMenuSelectMain::Set_Delete(int row) const
+{
+    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].remove : nullptr;
+}
+
+// ---- activation --------------------------------------------------------------------------------
+
+bool frmMenuSelectMain::event(QEvent* e)
+{
+    // Without a window manager the page is never activated by one: a showing with the flag set
+    // counts as the activation. The call is queued so that the page is on the screen first.
+    const bool show = e->type() == QEvent::Show;
+    if ((show && m_FirstActivated) || e->type() == QEvent::WindowActivate) {
+        if (!(m_FirstActivated && m_activationQueued)) {
+            m_activationQueued = m_FirstActivated;
+            QTimer::singleShot(0, this, [this] {
+                m_activationQueued = false;
+                Form_Activate();
+            });
+        }
+    }
+    return QDialog::event(e);
+}
+
+void frmMenuSelectMain::Form_Activate()
+{
+    // Every step goes on with the next when it fails.
+    Procedure proc(kModule, QStringLiteral("Form_Activate"));
+    if (!m_FirstActivated) {
+        proc.run(__LINE__, [] { ActivationLine(QStringLiteral("Quit")); });
+        return;
+    }
+    proc.run(__LINE__, [this] {
+        ActivationLine(QStringLiteral("Enter"));
+        m_FirstActivated = false;
+        setEnabled(false);
+    });
+    proc.run(__LINE__, [] {
+        Read_대분류_전체();
+        Read_메뉴(QStringLiteral("전체"));
+    });
+    proc.run(__LINE__, [this] { Parsing(menuloading3(m_Caller)); });
+    proc.run(__LINE__, [this] {
+        m_model.load();
+        showTabs();
+        showTiles();
+    });
+    proc.run(__LINE__, [this] { Draw_Order(); });
+    proc.run(__LINE__, [this] {
+        m_model.deadline().renew();
+        m_timer3->start(scaledMs(kIdleTickMs));
+        setEnabled(true);
+    });
+}
+
+// ---- showing the model -------------------------------------------------------------------------
+
+void frmMenuSelectMain::showTabs()
+{
+    const TabStrip& strip = m_model.tabs();
+    for (int t = 0; t < kTabCount; ++t) {
+        CaptionKey* tab = m_tabs[size_t(t)];
+        const bool current = t == strip.current;
+        tab->setCaption(strip.captions[size_t(t)]);
+        tab->setColours(tabColour(current), tabColour(current).darker(130));
+        tab->setForeground(current ? Qt::black : Qt::white);
+    }
+}
+
+void frmMenuSelectMain::showTiles()
+{
+    const TilePage& page = m_model.tiles();
+    m_page->setText(page.counter);
+    m_pageMarker->setVisible(page.markerTop.has_value());
+    if (page.markerTop)
+        m_pageMarker->move(m_pageMarker->x(), *page.markerTop);
+    for (int k = 0; k < kTileCount; ++k) {
+        Tile& tile = m_tiles[size_t(k)];
+        const TileEntry* entry = m_model.tileEntry(k);
+        if (!entry) {
+            // A category without entries leaves the tiles as they were, without texts.
+            tile.name->clear();
+            tile.price->clear();
+            tile.frame->setDescription(QString());
+            if (page.first >= 0)
+                tile.frame->hide();
+            continue;
+        }
+        const QString name = entry->col[kTileName];
+        const QString price = WonText(entry->col[kTilePrice]);
+        tile.name->setText(name);
+        tile.price->setText(price);
+        tile.frame->setDescription(name + u' ' + price);
+        showPhoto(k, entry->col[kTileNum]);
+        tile.frame->show();
+    }
+}
+
+void frmMenuSelectMain::showPhoto(int k, const QString& num)
+{
+    QLabel* photo = m_tiles[size_t(k)].photo;
+    // A file that is missing or cannot be read shows the placeholder; the page goes on.
+    const QPixmap picture = PictureCache::shared().scaled(MenuPhotoPath(num), photo->size());
+    photo->setPixmap(picture.isNull() ? Placeholder(photo->size()) : picture);
+}
+
+void frmMenuSelectMain::showList()
+{
+    const ListGeometry& list = m_model.list();
+    m_picList->setGeometry(0, list.top, m_picList->width(), qMax(list.height, 1));
+}
+
+int frmMenuSelectMain::textWidth(const QString& text) const
+{
+    return QFontMetrics(m_picList->font()).horizontalAdvance(text);
+}
+
+bool frmMenuSelectMain::Draw_Order()
+{
+    if (m_Drawing)
+        return false;
+    m_Drawing = true;
+    // Cleared on every way out, so a line that cannot be read never stops all later drawing.
+    const auto cleared = qScopeGuard([this] { m_Drawing = false; });
+    const OrderRowsLayout layout = m_model.redraw([this](const QString& text) { return textWidth(text); });
+    for (Row& row : m_rows)
+        row.frame->hide();
+    for (qsizetype i = 0; i < layout.rows.size(); ++i) {
+        const OrderRow& shown = layout.rows[i];
+        Row& row = m_rows[size_t(i)];
+        row.serial->setText(shown.serial);
+        row.name->setText(shown.name);
+        row.name->move(row.name->x(), shown.nameTop);
+        row.price->setText(shown.price);
+        row.price->move(row.price->x(), shown.priceTop);
+        row.options->setText(shown.options);
+        row.quantity->setText(shown.quantity);
+        row.frame->show();
+    }
+    if (layout.complete) {
+        m_orderCount->setText(layout.count);
+        m_orderTotal->setText(layout.total);
+    }
+    showList();
+    return true;
+}
+
+// ---- touches -----------------------------------------------------------------------------------
+
+void frmMenuSelectMain::대분류_Click(int tab)
+{
+    if (!m_model.touchTab(tab))
+        return;
+    showTabs();
+    showTiles();
+}
+
+void frmMenuSelectMain::picMenu_Click(int k)
+{
+    const TileTouch touch = m_model.touchTile(k);
+    if (touch.kind == TileTouch::Nothing)
+        return;
+    if (touch.kind == TileTouch::CartFull) {
+        MessageBox(QStringLiteral("메뉴 갯수 한계만큼 주문되었습니다!"), MessageIcon::Critical);
+        return;
+    }
+    MenuTile* tile = m_tiles[size_t(k)].frame;
+    tile->setEnabled(false);
+    const auto enableTile = qScopeGuard([tile] { tile->setEnabled(true); });
+    if (touch.kind == TileTouch::MenuError) {
+        MessageBox(QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"), MessageIcon::Critical);
+        return;
+    }
+    // From here every step goes on with the next when it fails.
+    Procedure proc(kModule, QStringLiteral("picMenu_Click"));
+    proc.run(__LINE__, [this] {
+        m_timer3->stop();
+        m_picShadow->show();
+        m_picShadow->raise();
+        m_picShadow->repaint();
+        ApplyTranslucency(m_picShadow, QColor(100, 100, 100));
+    });
+    proc.run(__LINE__, [this, &touch] {
+        if (openItemDialog)
+            openItemDialog(touch);
+    });
+    proc.run(__LINE__, [this] {
+        m_model.afterDialog();
+        m_timer3->start(scaledMs(kIdleTickMs));
+        m_picShadow->hide();
+        Draw_Order();
+        m_model.scrollToEnd();
+        showList();
+    });
+}
+
+void frmMenuSelectMain::CmdLabel_Click(int index)
+{
+    CaptionKey* key = CmdLabel(index);
+    if (!key || !key->isKeyEnabled())
+        return;
+    key->setKeyEnabled(false);
+    const PageKey which = PageKey(index);
+    const KeyOutcome outcome = m_model.key(which);
+    switch (which) {
+    case PageKey::PreviousGroup:
+    case PageKey::NextGroup:
+        showTabs();
+        showTiles();
+        break;
+    case PageKey::PreviousPage:
+    case PageKey::NextPage:
+        showTiles();
+        break;
+    case PageKey::ScrollBack:
+    case PageKey::ScrollOn:
+        showList();
+        break;
+    case PageKey::Close:
+    case PageKey::Confirm:
+        break;
+    }
+    key->setKeyEnabled(true);
+    if (outcome != KeyOutcome::Stay)
+        closePage();
+}
+
+void frmMenuSelectMain::CmdLabel_DblClick(int index)
+{
+    if (index >= 0 && index < kPageKeyCount && ActsOnDoubleTouch(PageKey(index)))
+        CmdLabel_Click(index);
+}
+
+void frmMenuSelectMain::SetNum_Sub_Click(int row)
+{
+    if (m_model.stepRow(row, -1))
+        Draw_Order();
+}
+
+void frmMenuSelectMain::SetNum_Add_Click(int row)
+{
+    if (m_model.stepRow(row, +1))
+        Draw_Order();
+}
+
+void frmMenuSelectMain::Set_Delete_Click(int row)
+{
+    m_model.deleteRow(row);
+    Draw_Order();
+}
+
+void frmMenuSelectMain::Timer3_Timer()
+{
+    const std::optional<QString> text = m_model.idleTick();
+    if (!text) {
+        closePage();
+        return;
+    }
+    m_timerText->setText(*text);  // a label ignores the same text
+}
+
+void frmMenuSelectMain::closePage()
+{
+    m_timer3->stop();
+    hide();
+}
+
+void frmMenuSelectMain::reject()
+{
+    CmdLabel_Click(int(PageKey::Close));
+}
+
+}  // namespace sumbrel

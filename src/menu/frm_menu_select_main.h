@@ -1,0 +1,156 @@
+#pragma once
+// The menu page on which a customer composes the order: category tabs, twenty menu tiles per page,
+// the order rows with their totals, and the keys. Created once, hidden between uses and opened
+// modally by the reception screen. The rules live in menu_page_model.h; this class shows them.
+#include "menu/menu_page_model.h"
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+namespace sumbrel {
+
+class CaptionKey;
+
+namespace menu {
+class MenuTile;
+}
+
+class frmMenuSelectMain : public QDialog {
+public:
+    // reception: the screen the page is placed over (its left and top).
+    explicit frmMenuSelectMain(QWidget* reception = nullptr);
+    ~frmMenuSelectMain() override;
+
+    // Set by the opener before each opening; the activation that finds it set loads the data.
+    bool m_FirstActivated = false;
+    // The cart text and the "checktypes" value: the model's, named as the opener knows them.
+    QString& m_SELECTED;
+    QString& m_Caller;
+
+    // Shows the page modally at the reception screen's place; returns when the page hides itself.
+    void showModal();
+
+    // Opens the item dialog for a touched tile and returns when it has closed. The default opens
+    // frmMenuSelectSubA or frmMenuSelectSubB; tests may put their own.
+    std::function<void(const menu::TileTouch&)> openItemDialog;
+
+    // Operations.
+    void Form_Activate();
+    bool Draw_Order();
+
+    // Event handlers, public so that a caller can drive the page by index.
+    void 대분류_Click(int tab);
+    void picMenu_Click(int tile);
+    void CmdLabel_Click(int key);
+    void CmdLabel_DblClick(int key);
+    void SetNum_Sub_Click(int row);
+    void SetNum_Add_Click(int row);
+    void Set_Delete_Click(int row);
+    void Timer3_Timer();
+
+    const menu::MenuPageModel& model() const { return m_model; }
+
+    // Widgets.
+    CaptionKey* 대분류(int tab) const;
+    menu::MenuTile* picMenu(int tile) const;
+    QLabel* 메뉴사진(int tile) const;
+    QLabel* 메뉴이름(int tile) const;
+    QLabel* 가격(int tile) const;
+    CaptionKey* CmdLabel(int key) const;
+    QLabel* 페이지() const { return m_page; }
+    QLabel* img페이지() const { return m_pageMarker; }
+    QLabel* ssp타이머() const { return m_timerText; }
+    QFrame* picBack() const { return m_picBack; }
+    QFrame* picList() const { return m_picList; }
+    QLabel* 주문수() const { return m_orderCount; }
+    QLabel* 주문금액() const { return m_orderTotal; }
+    QWidget* picShadow() const { return m_picShadow; }
+    QTimer* Timer3() const { return m_timer3; }
+    // Order row i.
+    QFrame* SetNum_Frame(int row) const;
+    QLabel* SetSerial(int row) const;
+    QLabel* SetMenuName(int row) const;
+    QLabel* SetPrice(int row) const;
+    QLabel* SetOptionMenu(int row) const;
+    QLabel* SetNum(int row) const;
+    CaptionKey* SetNum_Sub(int row) const;
+    CaptionKey* SetNum_Add(int row) const;
+    CaptionKey* Set_Delete(int row) const;
+
+    // Design colours of the tabs (the current one and the others).
+    static QColor tabColour(bool current);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // Escape or the window's close: as the close key.
+    void reject() override;
+
+private:
+    struct Tile {
+        menu::MenuTile* frame = nullptr;
+        QLabel* photo = nullptr;
+        QLabel* name = nullptr;
+        QLabel* price = nullptr;
+    };
+    struct Row {
+        QFrame* frame = nullptr;
+        QLabel* serial = nullptr;
+        QLabel* name = nullptr;
+        QLabel* price = nullptr;
+        QLabel* options = nullptr;
+        QLabel* quantity = nullptr;
+        CaptionKey* sub = nullptr;
+        CaptionKey* add = nullptr;
+        CaptionKey* remove = nullptr;
+    };
+
+    // Layout, once.
+    void Form_Load();
+    void buildTabs();
+    void buildTiles();
+    void buildKeys();
+    void buildOrderList();
+    void buildShadow();
+    void loadSkin();
+
+    // Showing the model.
+    void showTabs();
+    void showTiles();
+    void showList();
+    void showPhoto(int tile, const QString& num);
+    void closePage();
+    int textWidth(const QString& text) const;
+
+    menu::MenuPageModel m_model;
+    bool m_Drawing = false;
+    bool m_activationQueued = false;
+    QWidget* m_reception = nullptr;
+
+    std::unique_ptr<QPixmap> m_background;  // 0501.gif
+    std::unique_ptr<QPixmap> m_tileBackground;  // 0502.gif
+    std::unique_ptr<QPixmap> m_rowBackground;  // 0503.gif
+
+    std::array<CaptionKey*, menu::kTabCount> m_tabs{};
+    std::array<Tile, menu::kTileCount> m_tiles{};
+    std::array<CaptionKey*, menu::kPageKeyCount> m_keys{};
+    std::array<Row, menu::kOrderRows> m_rows{};
+    QLabel* m_page = nullptr;
+    QLabel* m_pageMarker = nullptr;
+    QLabel* m_timerText = nullptr;
+    QFrame* m_picBack = nullptr;
+    QFrame* m_picList = nullptr;
+    QLabel* m_orderCount = nullptr;
+    QLabel* m_orderTotal = nullptr;
+    QWidget* m_picShadow = nullptr;
+    QTimer* m_timer3 = nullptr;
+};
+
+}  // namespace sumbrel

@@ -1,0 +1,142 @@
+#include "menu/menu_page_data.h"
+
+#include "catalogue/menu_catalogue.h"
+#include "menu/option_menu.h"
+#include "server/endpoints.h"
+#include "server/fields.h"
+#include "startup/trace_log.h"
+
+#include <optional>
+
+namespace sumbrel::menu {
+
+namespace {
+
+// The trimmed text between the first `open` and the next `close` after it; nullopt when either
+// is missing.
+std::optional<QString> Between(QStringView entry, QStringView open, QStringView close)
+{
+    const qsizetype at = entry.indexOf(open);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype from = at + open.size();
+    const qsizetype to = entry.indexOf(close, from);
+    if (to < 0)
+        return std::nullopt;
+    return entry.mid(from, to - from).trimmed().toString();
+}
+
+bool ReadEntry(QStringView text, const QString& category, TileEntry& entry)
+{
+    struct Marker {
+        int column;
+        const char16_t* open;
+        const char16_t* close;
+        bool decode;
+    };
+    static constexpr Marker kMarkers[] = {
+        {kTileName, u"<submenuname>", u" !!!!", true}, {kTilePrice, u" !!!!", u"@@@@", false},
+        {kTileNameTag, u" !1!!!", u"@1@@@", false},    {kTileNum, u" !2!!!", u"@2@@@", false},
+        {kTileText3, u" !3!!!", u"@3@@@", true},       {kTileText5, u" !5!!!", u"@5@@@", true},
+        {kTileText4, u" !4!!!", u"@4@@@", false},
+    };
+    entry.col[kTileCategory] = category;
+    for (const Marker& m : kMarkers) {
+        std::optional<QString> value = Between(text, QStringView(m.open), QStringView(m.close));
+        if (!value)
+            return false;
+        entry.col[size_t(m.column)] = m.decode ? ZulDecodeAA(*value) : *value;
+    }
+    const MenuRecord* record = menuCatalogue().FindMenu(QStringView(entry.col[kTileNum]));
+    int count = 0;
+    if (record) {
+        count = UsableOptionGroupCount(*record);
+        for (int j = 0; j < kOptionGroups; ++j) {
+            const QString& group = record->optionGroup(j);
+            if (!group.isEmpty() && !UsableOptionGroup(group))
+                WriteLog(QStringLiteral("Parsing: menu ") + record->num() + QStringLiteral(" option group ")
+                         + QString::number(j + 1) + QStringLiteral(" skipped (empty group or option name)"));
+        }
+    }
+    entry.col[kTileOptionCount] = QString::number(count);
+    return true;
+}
+
+}  // namespace
+
+QStringList& TabCategoryList()
+{
+    static QStringList list;
+    return list;
+}
+
+std::vector<TileEntry>& TileMenuTable()
+{
+    static std::vector<TileEntry> table;
+    return table;
+}
+
+bool UsableOptionGroup(const QString& groupText)
+{
+    // The option dialog's own reading: what it drops shows no row there.
+    QStringList notes;
+    const QString kept = DropUnnamed(groupText, QString(), notes);
+    return !kept.isEmpty() && ReadOptionGroup(kept).has_value();
+}
+
+int UsableOptionGroupCount(const MenuRecord& record)
+{
+    int count = 0;
+    for (int j = 0; j < kOptionGroups; ++j) {
+        if (!record.optionGroup(j).isEmpty() && UsableOptionGroup(record.optionGroup(j)))
+            ++count;
+    }
+    return count;
+}
+
+bool Parsing(QStringView answer)
+{
+    static const QString kOpen = QStringLiteral("<menubrr>");
+    static const QString kClose = QStringLiteral("</menubrr>");
+    static const QString kCategoryOpen = QStringLiteral("<mainmenuname>");
+    static const QString kCategoryClose = QStringLiteral("</mainmenuname>");
+    static const QString kEntryClose = QStringLiteral("</submenuname>");
+
+    const qsizetype open = answer.indexOf(kOpen);
+    const qsizetype close = answer.lastIndexOf(kClose);
+    if (open < 0 || close < 0 || close < open + kOpen.size())
+        return true;
+    const QStringView body = answer.mid(open + kOpen.size(), close - open - kOpen.size());
+    const qsizetype first = body.indexOf(kCategoryOpen);
+    if (first < 0)
+        return true;
+
+    QStringList categories;
+    std::vector<TileEntry> table;
+    const QStringView rest = body.mid(first + kCategoryOpen.size());
+    for (QStringView section : rest.split(kCategoryOpen)) {
+        const qsizetype nameEnd = section.indexOf(kCategoryClose);
+        const QString name = ZulDecodeAA(section.left(nameEnd < 0 ? section.size() : nameEnd).trimmed().toString());
+        categories.append(name);
+        if (nameEnd < 0)
+            continue;
+        const QList<QStringView> pieces = section.mid(nameEnd + kCategoryClose.size()).split(kEntryClose);
+        for (qsizetype p = 0; p + 1 < pieces.size(); ++p) {
+            TileEntry entry;
+            if (!ReadEntry(pieces[p], name, entry))
+                return false;
+            table.push_back(std::move(entry));
+        }
+    }
+    TabCategoryList() = std::move(categories);
+    TileMenuTable() = std::move(table);
+    return true;
+}
+
+QString menuloading3(const QString& caller)
+{
+    return endpoints::PostLogged(QStringLiteral("menuloading3"), endpoints::Url(endpoints::kMenuPage),
+                                 endpoints::MenuPageBody(caller), QString::fromUtf16(endpoints::kChannelHttp));
+}
+
+}  // namespace sumbrel::menu

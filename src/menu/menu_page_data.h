@@ -1,0 +1,53 @@
+#pragma once
+// The menu page's own lists from "/shop/menuloading3.php": the category tabs and the tile entries.
+// Both are global and survive between openings of the page; a load replaces them in one step.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <vector>
+
+namespace sumbrel {
+
+struct MenuRecord;
+
+namespace menu {
+
+enum TileColumn : int {
+    kTileCategory = 0,  // decoded; the grouping key
+    kTileName,  // decoded
+    kTilePrice,
+    kTileNameTag,  // text after " !1!!!"
+    kTileNum,  // the catalogue's num; photo file name
+    kTileOptionCount,  // option groups the item's dialog shows, as decimal text
+    kTileText3,  // decoded, carried
+    kTileText5,  // decoded, carried
+    kTileText4,  // carried
+    kTileColumns
+};
+
+struct TileEntry {
+    std::array<QString, kTileColumns> col;
+    bool operator==(const TileEntry&) const = default;
+};
+
+QStringList& TabCategoryList();
+std::vector<TileEntry>& TileMenuTable();
+
+// The menuloading3 answer into the two lists. An answer without "<menubrr>" ... "</menubrr>" or
+// without "<mainmenuname>" changes nothing (true); an entry that lacks a marker changes nothing
+// either (false). Otherwise both lists are replaced at once (true).
+bool Parsing(QStringView answer);
+
+// The option groups of a catalogue row that can reach the cart. A group whose name is not a field
+// text, or which has no option with a field text, would break the cart text: it is not counted
+// (Parsing traces it).
+int UsableOptionGroupCount(const MenuRecord& record);
+// One option group text (nooption◈field◈mincount◈name◈price...): can it stand in the cart?
+bool UsableOptionGroup(const QString& groupText);
+
+// Posts the page's request (with its "menuloading3() ... " trace lines on "_WinHttp"); the answer.
+QString menuloading3(const QString& caller);
+
+}  // namespace menu
+}  // namespace sumbrel

@@ -1,0 +1,161 @@
+#include "menu/menu_page_model.h"
+
+#include "catalogue/menu_catalogue.h"
+#include "menu/cart.h"
+#include "startup/global_state.h"
+
+namespace sumbrel::menu {
+
+void MenuPageModel::load()
+{
+    m_Category = TabCategoryList().value(0);
+    Show_MainMenu(0);
+    m_Page = 0;
+    Show_Menu(0);
+    m_deadline.renew();
+}
+
+void MenuPageModel::Show_MainMenu(int direction)
+{
+    m_tabs = menu::Show_MainMenu(TabCategoryList(), m_Category, direction);
+}
+
+void MenuPageModel::Show_Menu(int direction)
+{
+    m_tiles = menu::Show_Menu(TileMenuTable(), m_Category, m_Page, direction);
+    m_Page = m_tiles.page;
+}
+
+const TileEntry* MenuPageModel::tileEntry(int k) const
+{
+    if (m_tiles.first < 0 || k < 0 || k >= m_tiles.count)
+        return nullptr;
+    const size_t r = size_t(m_tiles.first + k);
+    return r < TileMenuTable().size() ? &TileMenuTable()[r] : nullptr;
+}
+
+bool MenuPageModel::touchTab(int tab)
+{
+    if (tab < 0 || tab >= kTabCount || m_tabs.captions[size_t(tab)].isEmpty())
+        return false;
+    m_deadline.renew();
+    m_Category = m_tabs.captions[size_t(tab)];
+    Show_MainMenu(0);
+    m_Page = 0;
+    Show_Menu(0);
+    return true;
+}
+
+KeyOutcome MenuPageModel::key(PageKey key)
+{
+    KeyOutcome outcome = KeyOutcome::Stay;
+    switch (key) {
+    case PageKey::PreviousGroup:
+    case PageKey::NextGroup: {
+        const QString before = m_tabs.captions[0];
+        Show_MainMenu(key == PageKey::PreviousGroup ? -1 : +1);
+        if (m_tabs.captions[0] != before)
+            touchTab(0);
+        m_Page = 0;
+        Show_Menu(0);
+        break;
+    }
+    case PageKey::PreviousPage:
+        Show_Menu(-1);
+        break;
+    case PageKey::NextPage:
+        Show_Menu(+1);
+        break;
+    case PageKey::ScrollBack:
+        m_list.top = ScrollBack(m_list);
+        break;
+    case PageKey::ScrollOn:
+        m_list.top = ScrollOn(m_list);
+        break;
+    case PageKey::Close:
+        gs().selectionConfirmed = false;
+        outcome = KeyOutcome::Cancelled;
+        break;
+    case PageKey::Confirm:
+        if (!m_SELECTED.isEmpty()) {
+            gs().selectionConfirmed = true;
+            gs().selectedOrder = m_SELECTED;
+            outcome = KeyOutcome::Confirmed;
+        }
+        break;
+    }
+    m_deadline.renew();
+    return outcome;
+}
+
+bool MenuPageModel::cartFull() const
+{
+    return cart::LineCount(m_SELECTED) >= cart::kMaxLines;
+}
+
+TileTouch MenuPageModel::touchTile(int k) const
+{
+    TileTouch touch;
+    const TileEntry* entry = tileEntry(k);
+    if (!entry || entry->col[kTileNum].isEmpty())
+        return touch;
+    if (cartFull()) {
+        touch.kind = TileTouch::CartFull;
+        return touch;
+    }
+    const qsizetype row = menuCatalogue().FindRow(QStringView(entry->col[kTileNum]));
+    if (row < 0) {
+        touch.kind = TileTouch::MenuError;
+        return touch;
+    }
+    touch.kind = TileTouch::OpenDialog;
+    touch.dialog = DialogFor(entry->col[kTileOptionCount]);
+    touch.srl = entry->col[kTileNum];
+    touch.menuIndex = QString::number(row);
+    return touch;
+}
+
+void MenuPageModel::afterDialog()
+{
+    m_deadline.renew();
+}
+
+OrderRowsLayout MenuPageModel::redraw(const TextWidth& width)
+{
+    OrderRowsLayout layout = LayOutOrderRows(m_SELECTED, width);
+    if (layout.listHeight)
+        m_list.height = *layout.listHeight;
+    // A list that fits stands at its top; a longer one never shows space below its last row (a
+    // list left scrolled by an earlier, longer cart would hide its only rows).
+    m_list.top = ClampTop(m_list);
+    return layout;
+}
+
+void MenuPageModel::scrollToEnd()
+{
+    m_list.top = ScrollToEnd(m_list);
+}
+
+bool MenuPageModel::stepRow(int row, int step)
+{
+    const std::optional<QString> next = StepRowQuantity(m_SELECTED, row, step);
+    if (!next)
+        return false;
+    m_SELECTED = *next;
+    return true;
+}
+
+void MenuPageModel::deleteRow(int row)
+{
+    m_SELECTED = cart::DeleteLine(m_SELECTED, row);
+}
+
+std::optional<QString> MenuPageModel::idleTick()
+{
+    std::optional<QString> text = m_deadline.countdownText();
+    if (!text)
+        gs().selectionConfirmed = false;
+    return text;
+}
+
+}  // namespace sumbrel::menu

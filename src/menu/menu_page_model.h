@@ -1,0 +1,76 @@
+#pragma once
+// The menu page's state and what its touches do, without widgets: the current category and page,
+// the cart text, the idle deadline and the order list's scroll position. The screen shows it.
+#include "menu/idle.h"
+#include "menu/menu_page_rules.h"
+#include "menu/order_rows.h"
+
+#include <QString>
+
+namespace sumbrel::menu {
+
+// What a touch of a tile leads to.
+struct TileTouch {
+    enum Kind {
+        Nothing,  // an empty tile
+        CartFull,  // "메뉴 갯수 한계만큼 주문되었습니다!"
+        MenuError,  // the number is not in the catalogue
+        OpenDialog,
+    };
+    Kind kind = Nothing;
+    ItemDialog dialog = ItemDialog::Single;
+    QString srl;  // the tile's menu number (m_SRL)
+    QString menuIndex;  // the catalogue row, as decimal text (m_메뉴IDX)
+};
+
+// What a key leaves the page in.
+enum class KeyOutcome { Stay, Cancelled, Confirmed };
+
+class MenuPageModel {
+public:
+    QString m_SELECTED;  // the cart text
+    QString m_Caller;  // sent as "checktypes"; the reception screen leaves it empty
+    QString m_Category;
+    int m_Page = 0;
+
+    // After Parsing: the first category, its tabs and its first page; the deadline renewed.
+    void load();
+    void Show_MainMenu(int direction);
+    void Show_Menu(int direction);
+
+    const TabStrip& tabs() const { return m_tabs; }
+    const TilePage& tiles() const { return m_tiles; }
+    // The entry shown on tile k, or nullptr for an empty tile.
+    const TileEntry* tileEntry(int k) const;
+
+    // A tab touch: false (nothing) for an empty tab.
+    bool touchTab(int tab);
+    // A key touch; the deadline is renewed afterwards.
+    KeyOutcome key(PageKey key);
+
+    bool cartFull() const;
+    TileTouch touchTile(int k) const;
+    // After an item dialog: the deadline renewed; call redraw() then scrollToEnd().
+    void afterDialog();
+
+    // The order rows from the cart; the list's height and top follow.
+    OrderRowsLayout redraw(const TextWidth& width);
+    void scrollToEnd();
+    const ListGeometry& list() const { return m_list; }
+    // "-" / "+" of row i: true when the cart changed.
+    bool stepRow(int row, int step);
+    // Set_Delete of row i.
+    void deleteRow(int row);
+
+    // Timer3: the countdown text, or nullopt when the time is up (the page closes unconfirmed).
+    std::optional<QString> idleTick();
+    IdleDeadline& deadline() { return m_deadline; }
+
+private:
+    TabStrip m_tabs;
+    TilePage m_tiles;
+    ListGeometry m_list;
+    IdleDeadline m_deadline;
+};
+
+}  // namespace sumbrel::menu

@@ -1,0 +1,145 @@
+#include "menu/menu_page_rules.h"
+
+#include "menu/order_text.h"
+#include "startup/parse.h"
+
+#include <algorithm>
+
+namespace sumbrel::menu {
+
+bool ActsOnDoubleTouch(PageKey key)
+{
+    return key != PageKey::Close && key != PageKey::Confirm;
+}
+
+TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction)
+{
+    TabStrip strip;
+    if (categories.isEmpty())
+        return strip;
+    const int last = int(categories.size()) - 1;
+    const int pos = int(categories.indexOf(category));
+    int start = pos < 0 ? 0 : (pos / kTabCount) * kTabCount;
+    if (direction < 0) {
+        start = start > 0 ? start - kTabCount : (last / kTabCount) * kTabCount;
+    } else if (direction > 0) {
+        start = start + kTabCount > last ? 0 : start + kTabCount;
+    }
+    if (start < 1)
+        start = 0;
+    const int end = std::min(start + kTabCount - 1, last);
+    for (int r = start; r <= end; ++r) {
+        strip.captions[size_t(r - start)] = categories[r];
+        if (r == pos)
+            strip.current = r - start;
+    }
+    return strip;
+}
+
+std::optional<int> MarkerTop(int page, int pages)
+{
+    if (pages <= 1)
+        return std::nullopt;
+    if (page <= 0)
+        return 372;
+    if (page >= pages - 1)
+        return 472;
+    return 424;
+}
+
+TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction)
+{
+    TilePage result;
+    result.page = page;
+    const int size = int(table.size());
+    int first = -1;
+    for (int r = 0; r < size; ++r) {
+        if (table[size_t(r)].col[kTileCategory] == category) {
+            first = r;
+            break;
+        }
+    }
+    if (first < 0)
+        return result;
+    int count = 0;
+    while (first + count < size && table[size_t(first + count)].col[kTileCategory] == category)
+        ++count;
+    const int pages = (count - 1) / kTileCount + 1;
+
+    int current = page + direction;
+    if (current < 0)
+        current = pages - 1;
+    if (current > pages - 1)
+        current = 0;
+    int start = current * kTileCount + first;
+    if (start > size - 1) {
+        current = 0;
+        start = first;
+    }
+    // The category's entries are contiguous: the page ends at the last of them.
+    const int last = std::min({start + kTileCount - 1, size - 1, first + count - 1});
+
+    result.page = current;
+    result.first = start;
+    result.count = last - start + 1;
+    const QString counter = QString::number(current + 1) + u'/' + QString::number(pages);
+    if (counter != QStringLiteral("1/1"))
+        result.counter = counter;
+    result.markerTop = MarkerTop(current, pages);
+    return result;
+}
+
+QString WonText(const QString& amount)
+{
+    return FormatThousands(QString::number(ParseLong(amount))) + QStringLiteral("원");
+}
+
+ItemDialog DialogFor(const QString& optionCount)
+{
+    return ParseLong(optionCount) == 0 ? ItemDialog::Single : ItemDialog::Options;
+}
+
+TilePlace TilePosition(int k)
+{
+    const int row = k / kTileColumnsPerRow;
+    const int column = k % kTileColumnsPerRow;
+    return {21 + 144 * column, 105 + 153 * row};
+}
+
+namespace {
+// The clamp of the scroll keys: never below the end of the list.
+int KeepEnd(const ListGeometry& list, int top)
+{
+    return list.height + top < list.viewHeight ? list.viewHeight - list.height : top;
+}
+}  // namespace
+
+int ScrollBack(const ListGeometry& list)
+{
+    if (list.height < list.viewHeight)
+        return 0;
+    const int top = list.top + kScrollStep;
+    return top >= 0 ? 0 : KeepEnd(list, top);
+}
+
+int ScrollOn(const ListGeometry& list)
+{
+    if (list.height < list.viewHeight)
+        return 0;
+    const int top = list.top - kScrollStep;
+    return top > 0 ? 0 : KeepEnd(list, top);
+}
+
+int ScrollToEnd(const ListGeometry& list)
+{
+    return list.height > list.viewHeight ? list.viewHeight - list.height : list.top;
+}
+
+int ClampTop(const ListGeometry& list)
+{
+    if (list.height <= list.viewHeight)
+        return 0;
+    return std::clamp(list.top, list.viewHeight - list.height, 0);
+}
+
+}  // namespace sumbrel::menu

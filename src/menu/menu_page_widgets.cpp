@@ -1,0 +1,106 @@
+#include "menu/menu_page_widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace sumbrel::menu {
+
+namespace {
+
+class AccessibleTile : public QAccessibleWidget {
+public:
+    explicit AccessibleTile(MenuTile* tile)
+        : QAccessibleWidget(tile, QAccessible::Button)
+    {
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            static_cast<MenuTile*>(widget())->touch();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* TileFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("sumbrel::menu::MenuTile") && object && object->isWidgetType())
+        return new AccessibleTile(static_cast<MenuTile*>(object));
+    return nullptr;
+}
+
+QRegion RoundedRegion(const QRectF& area, double corner)
+{
+    QPainterPath path;
+    path.addRoundedRect(area, corner / 2.0, corner / 2.0);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+
+}  // namespace
+
+MenuTile::MenuTile(QWidget* parent)
+    : QWidget(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(TileFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void MenuTile::setBackground(const QPixmap& picture)
+{
+    m_background = picture;
+    update();
+}
+
+void MenuTile::setDescription(const QString& text)
+{
+    setAccessibleName(text);
+}
+
+void MenuTile::touch()
+{
+    if (isEnabled())
+        Q_EMIT clicked();
+}
+
+void MenuTile::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!m_background.isNull()) {
+        p.drawPixmap(rect(), m_background);
+        return;
+    }
+    p.fillRect(rect(), QColor(255, 255, 255));
+    p.setPen(QPen(QColor(214, 206, 194), 2));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 10, 10);
+}
+
+void MenuTile::mousePressEvent(QMouseEvent* event)
+{
+    m_down = true;
+    event->accept();
+}
+
+void MenuTile::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_down && rect().contains(event->position().toPoint());
+    m_down = false;
+    event->accept();
+    if (click)
+        Q_EMIT clicked();
+}
+
+QRegion ShadowRegion(QSize page)
+{
+    const QRegion whole(0, 0, page.width() + 1, page.height() + 1);
+    return whole.subtracted(RoundedRegion(QRectF(800, 95, 1025 - 800, 680 - 95), 20));
+}
+
+}  // namespace sumbrel::menu

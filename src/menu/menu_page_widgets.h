@@ -1,0 +1,41 @@
+#pragma once
+// The menu page's own widgets: the menu tile (one touch target for its photo, name and price) and
+// the dimmed panel's shape.
+#include <QPixmap>
+#include <QRegion>
+#include <QSize>
+#include <QWidget>
+
+namespace sumbrel::menu {
+
+// A rounded tile that reports a touch anywhere on it (its photo, name and price let touches through).
+// A screen reader sees a push button named by the tile's name and price.
+class MenuTile : public QWidget {
+    Q_OBJECT
+public:
+    explicit MenuTile(QWidget* parent = nullptr);
+
+    void setBackground(const QPixmap& picture);
+    // The text a screen reader announces (name and price); empty while the tile shows no item.
+    void setDescription(const QString& text);
+    // One touch as the customer gives it.
+    void touch();
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_background;
+    bool m_down = false;
+};
+
+// The dimmed panel covers the page except the order list area (800, 95)-(1025, 680), cut out with
+// rounded corners, so the order list stays bright while a dialog is open.
+QRegion ShadowRegion(QSize page);
+
+}  // namespace sumbrel::menu

@@ -1,0 +1,46 @@
+#pragma once
+// The menu page's order rows as a layout: which row shows what at which top, the list's height and
+// the totals, computed from the cart text. The screen only puts the texts into its row widgets.
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace sumbrel::menu {
+
+inline constexpr int kOrderRows = 20;
+inline constexpr int kRowPitch = 140;  // row i stands at top 140 × i
+inline constexpr int kRowHeight = 135;
+// A menu name wider than this (in picList's font) takes two lines.
+inline constexpr int kLongNameWidth = 159;
+
+struct OrderRow {
+    QString serial;  // "1", "2", ...
+    QString name;
+    int nameTop = 25;
+    QString price;  // line amount, "#,##0원"
+    int priceTop = 54;
+    QString options;  // "Size:Large / Topping:Cheese,Egg", or empty
+    QString quantity;  // main part field 2, as written
+    QString unitPrice;  // main part field 3, as written
+};
+
+struct OrderRowsLayout {
+    QList<OrderRow> rows;  // rows 0.. shown; the others hidden
+    // False when a line could not be read: the rows before it are shown, totals and height stay.
+    bool complete = true;
+    std::optional<int> listHeight;  // picList's new height (140 × lines − 5); unchanged for no line
+    QString count;  // 주문수
+    QString total;  // 주문금액, "#,##0"
+};
+
+// Text width in pixels in picList's font.
+using TextWidth = std::function<int(const QString&)>;
+
+OrderRowsLayout LayOutOrderRows(const QString& cart, const TextWidth& width);
+
+// The cart after one "-" (step -1) or "+" (+1) on row i: nullopt when nothing changes (limits 1
+// and 99, or a line that cannot be read).
+std::optional<QString> StepRowQuantity(const QString& cart, int row, int step);
+
+}  // namespace sumbrel::menu

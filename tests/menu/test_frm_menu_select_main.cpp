@@ -1,0 +1,392 @@
+// The menu page against the demo shop: loading, paging, tiles, the dimmed page behind a dialog, the
+// order rows, the limits, confirm, cancel and the idle close.
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/frm_menu_select_main.h"
+#include "menu/menu_page_widgets.h"
+#include "menu/menu_photo.h"
+#include "menu/picture_cache.h"
+#include "presentation/caption_key.h"
+#include "support/demo_shop.h"
+#include "support/sumbrel_test.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+using namespace sumbrel;
+using namespace sumbrel::menu;
+using namespace sumbrel::testing;
+
+namespace {
+
+const QString kTea = QStringLiteral("Tea◈1◈1◈3000◈3000");
+const QString kCoffee = QStringLiteral("Coffee◈1◈2◈3500◈7000◈◈Size◈Large◈500");
+
+QString Lines(int n)
+{
+    QStringList lines;
+    for (int i = 0; i < n; ++i)
+        lines << kTea;
+    return lines.join(QStringLiteral("◈◈◈"));
+}
+
+QString AccessibleName(QObject* widget)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+class MenuPageTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        gs().serviceBaseUrl = shop.httpBase();
+        gs().loginId = QString::fromLatin1(DemoShop::kId);
+        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        // The pictures as the settings screen would have fetched them.
+        QDir().mkpath(gs().menuImageFolder);
+        const QDir pictures(shop.dataDir() + QStringLiteral("/menuimag"));
+        for (const QString& name : pictures.entryList({QStringLiteral("*.png")}))
+            QFile::copy(pictures.filePath(name), gs().menuImageFolder + u'/' + name);
+        PictureCache::shared().clear();
+        page = std::make_unique<frmMenuSelectMain>();
+        realDialogs = page->openItemDialog;
+        page->openItemDialog = [this](const TileTouch& touch) {
+            touches.append(touch);
+            shadowShown = page->picShadow()->isVisible();
+            behind = page->grab().toImage();
+            if (!lineToAdd.isEmpty())
+                page->m_SELECTED = page->m_SELECTED.isEmpty() ? lineToAdd
+                                                              : page->m_SELECTED + QStringLiteral("◈◈◈") + lineToAdd;
+        };
+    }
+    void TearDown() override
+    {
+        page.reset();
+        SumbrelTest::TearDown();
+    }
+
+    // Opens the page as the reception screen does (without the modal loop) and waits for the load.
+    void open()
+    {
+        page->m_FirstActivated = true;
+        page->m_SELECTED = gs().selectedOrder;
+        page->show();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return loaded(); }, 10000));
+    }
+    bool loaded() const { return !page->m_FirstActivated && page->isEnabled() && page->Timer3()->isActive(); }
+    int visibleTiles() const
+    {
+        int n = 0;
+        for (int k = 0; k < kTileCount; ++k)
+            n += page->picMenu(k)->isVisibleTo(page.get()) ? 1 : 0;
+        return n;
+    }
+    int visibleRows() const
+    {
+        int n = 0;
+        for (int i = 0; i < kOrderRows; ++i)
+            n += page->SetNum_Frame(i)->isVisibleTo(page.get()) ? 1 : 0;
+        return n;
+    }
+
+    DemoShop shop;
+    std::unique_ptr<frmMenuSelectMain> page;
+    QList<TileTouch> touches;
+    QString lineToAdd = kTea;
+    std::function<void(const TileTouch&)> realDialogs;
+    bool shadowShown = false;
+    QImage behind;
+};
+
+}  // namespace
+
+TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
+{
+    gs().selectedOrder = kCoffee;
+    open();
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate]")),
+              QStringList{QStringLiteral("  [MenuSelectMain→Form_Activate] Enter")});
+    const QStringList http = logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("menuloading3() ... "));
+    ASSERT_EQ(http.size(), 2);
+    EXPECT_EQ(http[0],
+              QStringLiteral("menuloading3() ... ") + shop.httpBase()
+                  + QStringLiteral("/shop/menuloading3.php?ID=demo&PassWord=***&checktypes="));
+    EXPECT_TRUE(http[1].startsWith(QStringLiteral("menuloading3() ... ResponseStr:\r\n")));
+    EXPECT_GT(categoryTable().rowCount(), 0);
+    EXPECT_GT(menuCatalogue().rowCount(), 0);
+
+    // Seven categories: the first five on the tabs, the first one current.
+    EXPECT_EQ(page->대분류(0)->caption(), QStringLiteral("커피"));
+    EXPECT_EQ(page->대분류(4)->caption(), QStringLiteral("디저트"));
+    EXPECT_EQ(page->대분류(0)->background(), frmMenuSelectMain::tabColour(true));
+    EXPECT_EQ(page->대분류(1)->background(), frmMenuSelectMain::tabColour(false));
+    // 커피 has 24 items: a full first page.
+    EXPECT_EQ(visibleTiles(), 20);
+    EXPECT_EQ(page->메뉴이름(0)->text(), QStringLiteral("에스프레소"));
+    EXPECT_EQ(page->가격(0)->text(), QStringLiteral("2,000원"));
+    EXPECT_EQ(page->페이지()->text(), QStringLiteral("1/2"));
+    EXPECT_TRUE(page->img페이지()->isVisibleTo(page.get()));
+    EXPECT_EQ(page->img페이지()->y(), 372);
+    // 롱블랙 has no picture: the placeholder stands in.
+    EXPECT_EQ(page->메뉴이름(9)->text(), QStringLiteral("롱블랙"));
+    const QSize photo = page->메뉴사진(9)->size();
+    EXPECT_EQ(page->메뉴사진(9)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    EXPECT_NE(page->메뉴사진(0)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    // The cart handed over is drawn at once.
+    EXPECT_EQ(visibleRows(), 1);
+    EXPECT_EQ(page->SetMenuName(0)->text(), QStringLiteral("Coffee"));
+    EXPECT_EQ(page->SetOptionMenu(0)->text(), QStringLiteral("Size:Large"));
+    EXPECT_EQ(page->주문수()->text(), QStringLiteral("1"));
+    EXPECT_EQ(page->주문금액()->text(), QStringLiteral("7,000"));
+
+    // What a screen reader hears.
+    QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(page->picMenu(0));
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(tile->role(), QAccessible::Button);
+    EXPECT_EQ(tile->text(QAccessible::Name), QStringLiteral("에스프레소 2,000원"));
+    EXPECT_EQ(AccessibleName(page->대분류(1)), QStringLiteral("라떼"));
+    EXPECT_EQ(AccessibleName(page->CmdLabel(7)), QStringLiteral("선택완료"));
+    EXPECT_EQ(AccessibleName(page->SetNum_Add(0)), QStringLiteral("+"));
+    EXPECT_EQ(AccessibleName(page->메뉴이름(1)), QStringLiteral("도피오"));
+    EXPECT_EQ(AccessibleName(page->주문금액()), QStringLiteral("7,000"));
+
+    // Paging decodes no picture twice; a double tap moves two pages.
+    const int decoded = PictureCache::shared().decodeCount();
+    page->CmdLabel(3)->touch();
+    EXPECT_EQ(page->페이지()->text(), QStringLiteral("2/2"));
+    EXPECT_EQ(page->img페이지()->y(), 472);
+    EXPECT_EQ(visibleTiles(), 4);
+    EXPECT_EQ(page->메뉴이름(0)->text(), QStringLiteral("아인슈페너"));
+    page->CmdLabel(2)->touch();
+    EXPECT_EQ(page->메뉴이름(0)->text(), QStringLiteral("에스프레소"));
+    page->CmdLabel(3)->doubleTouch();
+    EXPECT_EQ(page->페이지()->text(), QStringLiteral("1/2"));
+    EXPECT_EQ(PictureCache::shared().decodeCount(), decoded + 3);  // page 2 once (크림 콜드브루 has no picture)
+
+    // Another tab; an activation without the flag only traces.
+    page->대분류(1)->touch();
+    EXPECT_EQ(page->메뉴이름(0)->text(), QStringLiteral("카페라떼"));
+    EXPECT_TRUE(page->페이지()->text().isEmpty());
+    EXPECT_FALSE(page->img페이지()->isVisibleTo(page.get()));
+    page->Form_Activate();
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate] Quit")).size(), 1);
+}
+
+TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
+{
+    gs().selectedOrder = Lines(3);
+    open();
+    page->picMenu(0)->touch();  // 에스프레소: no option group
+    page->picMenu(2)->touch();  // 아메리카노: size and extras
+    ASSERT_EQ(touches.size(), 2);
+    EXPECT_EQ(touches[0].dialog, ItemDialog::Single);
+    EXPECT_EQ(touches[0].srl, QStringLiteral("101"));
+    EXPECT_EQ(menuCatalogue().at(touches[0].menuIndex.toInt(), kColNum), QStringLiteral("101"));
+    EXPECT_EQ(touches[1].dialog, ItemDialog::Options);
+
+    // Behind the dialog: the page darkened (AND 100) except the order list.
+    EXPECT_TRUE(shadowShown);
+    const QRgb tile = behind.pixel(40, 230);  // the white of tile 0, beside its price
+    EXPECT_LE(qRed(tile), 100);
+    EXPECT_LE(qBlue(tile), 100);
+    EXPECT_EQ(behind.pixel(820, 115), qRgb(255, 255, 255));  // the order list's card
+    EXPECT_FALSE(page->picShadow()->isVisible());
+    EXPECT_TRUE(page->picMenu(2)->isEnabled());
+
+    // Five lines now: the newest is in view at the list's end.
+    EXPECT_EQ(visibleRows(), 5);
+    EXPECT_EQ(page->picList()->height(), 695);
+    EXPECT_EQ(page->picList()->y(), 415 - 695);
+    EXPECT_EQ(page->주문수()->text(), QStringLiteral("5"));
+    page->CmdLabel(4)->touch();
+    EXPECT_EQ(page->picList()->y(), 0);
+}
+
+TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
+{
+    gs().selectedOrder = Lines(20);
+    open();
+    page->picMenu(0)->touch();
+    EXPECT_TRUE(touches.isEmpty());
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("메뉴 갯수 한계만큼 주문되었습니다!"));
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
+
+    page->Set_Delete(19)->touch();
+    EXPECT_EQ(visibleRows(), 19);
+    page->picMenu(0)->touch();
+    EXPECT_EQ(touches.size(), 1);
+
+    page->Set_Delete(0)->touch();
+    menuCatalogue().clear();
+    page->picMenu(1)->touch();
+    EXPECT_EQ(touches.size(), 1);
+    ASSERT_EQ(dialogs->messages.size(), 2);
+    EXPECT_EQ(dialogs->messages[1].text, QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"));
+    EXPECT_TRUE(page->picMenu(1)->isEnabled());
+}
+
+TEST_F(MenuPageTest, RowKeysRewriteTheCart)
+{
+    gs().selectedOrder = kCoffee + QStringLiteral("◈◈◈") + kTea;
+    open();
+    page->SetNum_Add(0)->touch();
+    EXPECT_EQ(page->m_SELECTED, QStringLiteral("Coffee◈1◈3◈3500◈10500◈◈Size◈Large◈500◈◈◈") + kTea);
+    EXPECT_EQ(page->SetNum(0)->text(), QStringLiteral("3"));
+    EXPECT_EQ(page->SetPrice(0)->text(), QStringLiteral("10,500원"));
+    page->SetNum_Sub(0)->doubleTouch();  // two steps
+    EXPECT_EQ(page->SetNum(0)->text(), QStringLiteral("1"));
+    page->SetNum_Sub(0)->touch();  // stays at 1
+    EXPECT_EQ(page->SetNum(0)->text(), QStringLiteral("1"));
+    page->Set_Delete(0)->touch();
+    EXPECT_EQ(page->m_SELECTED, kTea);
+    EXPECT_EQ(page->SetSerial(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(page->SetMenuName(0)->text(), QStringLiteral("Tea"));
+    EXPECT_EQ(page->주문금액()->text(), QStringLiteral("3,000"));
+
+    // A name wider than 159 pixels in picList's font takes the upper place.
+    page->m_SELECTED = QStringLiteral("아이스 디카페인 아메리카노 라지 사이즈◈1◈1◈3500◈3500");
+    EXPECT_TRUE(page->Draw_Order());
+    EXPECT_EQ(page->SetMenuName(0)->y(), 15);
+    EXPECT_EQ(page->SetPrice(0)->y(), 59);
+    // A line that cannot be read leaves the totals; the next drawing works again.
+    page->m_SELECTED = QStringLiteral("Broken◈1");
+    EXPECT_TRUE(page->Draw_Order());
+    EXPECT_EQ(page->주문수()->text(), QStringLiteral("1"));
+    page->m_SELECTED = Lines(2);
+    EXPECT_TRUE(page->Draw_Order());
+    EXPECT_EQ(page->주문수()->text(), QStringLiteral("2"));
+}
+
+TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
+{
+    gs().selectedOrder = kTea;
+    open();
+    page->picMenu(0)->touch();  // one more line in this visit
+    page->CmdLabel(6)->touch();
+    EXPECT_FALSE(page->isVisible());
+    EXPECT_FALSE(gs().selectionConfirmed);
+    EXPECT_EQ(gs().selectedOrder, kTea);
+
+    // Reopened: the cart as it was before that visit. An empty cart is not confirmed.
+    open();
+    EXPECT_EQ(page->m_SELECTED, kTea);
+    EXPECT_EQ(visibleRows(), 1);
+    page->Set_Delete(0)->touch();
+    page->CmdLabel(7)->touch();
+    EXPECT_TRUE(page->isVisible());
+
+    // The modal opening as the reception screen uses it: a line added, then confirmed with a double tap.
+    page->hide();
+    gs().selectedOrder = kCoffee;
+    page->m_FirstActivated = true;
+    page->m_SELECTED = gs().selectedOrder;
+    QTimer driver;
+    driver.setInterval(5);
+    QObject::connect(&driver, &QTimer::timeout, [this, &driver] {
+        if (!loaded())
+            return;
+        driver.stop();
+        page->picMenu(1)->touch();
+        page->CmdLabel(7)->doubleTouch();
+    });
+    driver.start();
+    QTimer::singleShot(15000, page.get(), [this] { page->hide(); });  // never hang the suite
+    page->showModal();
+    EXPECT_TRUE(gs().selectionConfirmed);
+    EXPECT_EQ(gs().selectedOrder, kCoffee + QStringLiteral("◈◈◈") + kTea);
+}
+
+TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
+{
+    setTimeScale(0.01);
+    gs().selectedOrder = kTea;
+    gs().selectionConfirmed = true;  // from an earlier confirmation
+    open();
+    QStringList shown;
+    QObject::connect(page->Timer3(), &QTimer::timeout, [this, &shown] {
+        if (shown.isEmpty() || shown.last() != page->ssp타이머()->text())
+            shown << page->ssp타이머()->text();
+    });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isVisible(); }, 5000));
+    EXPECT_FALSE(gs().selectionConfirmed);
+    EXPECT_FALSE(page->Timer3()->isActive());
+    ASSERT_GE(shown.size(), 20);
+    EXPECT_TRUE(shown.first() == QStringLiteral("30초") || shown.first() == QStringLiteral("29초"))
+        << shown.first().toStdString();
+    EXPECT_EQ(gs().selectedOrder, kTea);
+}
+
+TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
+{
+    page->openItemDialog = realDialogs;
+    open();
+    QStringList opened;
+    // The customer in the dialog: its add key, once it is up over the dimmed page.
+    QTimer customer;
+    customer.setInterval(5);
+    QObject::connect(&customer, &QTimer::timeout, [this, &opened] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == page.get() || !dialog->isVisible())
+            return;
+        opened << dialog->objectName() + (page->picShadow()->isVisible() ? QStringLiteral(" dimmed") : QString());
+        dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
+    });
+    customer.start();
+    QTimer::singleShot(20000, [] {  // never hang the suite
+        if (QWidget* stuck = QApplication::activeModalWidget())
+            stuck->hide();
+    });
+    page->picMenu(0)->touch();  // 에스프레소
+    page->picMenu(2)->touch();  // 아메리카노, its first size preselected
+    EXPECT_EQ(opened,
+              (QStringList{QStringLiteral("frmMenuSelectSubA dimmed"), QStringLiteral("frmMenuSelectSubB dimmed")}));
+    EXPECT_EQ(page->m_SELECTED, QStringLiteral("에스프레소◈1◈1◈2000◈2000◈◈◈아메리카노◈1◈1◈2500◈2500◈◈사이즈◈레귤러◈0"));
+    EXPECT_EQ(visibleRows(), 2);
+    EXPECT_EQ(page->SetOptionMenu(1)->text(), QStringLiteral("사이즈:레귤러"));
+    EXPECT_EQ(page->주문금액()->text(), QStringLiteral("4,500"));
+    EXPECT_FALSE(page->picShadow()->isVisible());
+}
+
+TEST(MenuPictureCache, DecodesOncePerFileSizeAndTime)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("7.png"));
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(path));
+    PictureCache cache;
+    const QPixmap first = cache.scaled(path, QSize(132, 70));
+    EXPECT_EQ(first.size(), QSize(132, 70));
+    EXPECT_EQ(cache.decodeCount(), 1);
+    cache.scaled(path, QSize(132, 70));
+    EXPECT_EQ(cache.decodeCount(), 1);
+    cache.scaled(path, QSize(60, 60));  // another size
+    EXPECT_EQ(cache.decodeCount(), 2);
+
+    // Replaced on disk: decoded again and shown as it is now.
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    const QPixmap second = cache.scaled(path, QSize(132, 70));
+    EXPECT_EQ(cache.decodeCount(), 3);
+    EXPECT_EQ(second.toImage().pixel(10, 10), qRgb(0, 0, 255));
+
+    EXPECT_TRUE(cache.scaled(dir.filePath(QStringLiteral("missing.png")), QSize(132, 70)).isNull());
+    ASSERT_TRUE(QFile(path).resize(10));  // no longer a picture
+    QFile again(path);
+    ASSERT_TRUE(again.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(again.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    again.close();
+    EXPECT_TRUE(cache.scaled(path, QSize(132, 70)).isNull());
+}

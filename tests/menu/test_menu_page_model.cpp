@@ -1,0 +1,194 @@
+// The menu page's lists from menuloading3 and its model: keys, tiles, hand-over and idle close.
+#include "catalogue/menu_answer_builder.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/menu_page_model.h"
+#include "support/demo_shop.h"
+#include "support/sumbrel_test.h"
+
+using namespace sumbrel;
+using namespace sumbrel::menu;
+using namespace sumbrel::testing;
+
+namespace {
+
+QString Entry(const QString& name, const QString& price, const QString& num)
+{
+    return QStringLiteral("<submenuname>") + name + QStringLiteral(" !!!!") + price + QStringLiteral("@@@@ !1!!!7@1@@@")
+        + QStringLiteral(" !2!!!") + num + QStringLiteral("@2@@@ !3!!!a!123!b@3@@@ !5!!!five@5@@@ !4!!!N@4@@@")
+        + QStringLiteral("</submenuname>\r\n");
+}
+
+QString Section(const QString& category, const QString& entries)
+{
+    return QStringLiteral("<mainmenuname> ") + category + QStringLiteral(" </mainmenuname>\r\n") + entries;
+}
+
+QString Answer(const QString& sections)
+{
+    return QStringLiteral("<html>\r\n<menubrr>\r\n") + sections + QStringLiteral("</menubrr>\r\n");
+}
+
+// A catalogue of the numbers with the given option group texts (empty: none).
+void SetCatalogue(const QList<QPair<QString, QStringList>>& items)
+{
+    QString answer;
+    for (const auto& [num, groups] : items) {
+        QMap<QString, QString> values{{QStringLiteral("num"), num}};
+        for (int j = 0; j < groups.size(); ++j)
+            values.insert(QStringLiteral("add%1").arg(j + 1), groups[j]);
+        answer += MenuRecordText(values);
+    }
+    menuCatalogue() = ParseMenuAnswer(answer);
+}
+
+QString Size(const QString& field = QStringLiteral("사이즈"), const QString& option = QStringLiteral("라지"))
+{
+    return GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), field, QStringLiteral("1"),
+                       {{option, QStringLiteral("500")}});
+}
+
+class MenuPageModelTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        TabCategoryList().clear();
+        TileMenuTable().clear();
+        menuCatalogue().clear();
+    }
+    // Categories C1..Cn, each with `items` entries numbered from 100.
+    void Fill(int categories, int items)
+    {
+        QString sections;
+        QList<QPair<QString, QStringList>> catalogue;
+        int num = 100;
+        for (int c = 1; c <= categories; ++c) {
+            QString entries;
+            for (int i = 0; i < items; ++i, ++num) {
+                entries += Entry(QStringLiteral("M%1").arg(num), QStringLiteral("1000"), QString::number(num));
+                catalogue.append({QString::number(num), num % 2 ? QStringList{Size()} : QStringList{}});
+            }
+            sections += Section(QStringLiteral("C%1").arg(c), entries);
+        }
+        SetCatalogue(catalogue);
+        ASSERT_TRUE(Parsing(Answer(sections)));
+    }
+    MenuPageModel model;
+};
+
+}  // namespace
+
+TEST_F(MenuPageModelTest, ParsingReplacesBothListsOnlyFromAWholeAnswer)
+{
+    SetCatalogue({{QStringLiteral("101"), {Size(), QString(), Size(QStringLiteral("온도"))}},
+                  {QStringLiteral("102"), {Size(QString()), Size(QStringLiteral("샷"), QString())}}});
+    const QString good = Answer(
+        Section(QStringLiteral("커피!123!차"),
+                Entry(QStringLiteral("아메리카노"), QStringLiteral("2500"), QStringLiteral("101"))
+                    + Entry(QStringLiteral("라떼"), QStringLiteral("3000"), QStringLiteral("102"))
+                    + Entry(QStringLiteral("없는 메뉴"), QStringLiteral("1"), QStringLiteral("999")))
+        + Section(QStringLiteral("빈 분류"), QString()));
+    ASSERT_TRUE(Parsing(good));
+    EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피＆차"), QStringLiteral("빈 분류")}));
+    ASSERT_EQ(TileMenuTable().size(), 3u);
+    const TileEntry& first = TileMenuTable()[0];
+    EXPECT_EQ(first.col[kTileCategory], QStringLiteral("커피＆차"));
+    EXPECT_EQ(first.col[kTileName], QStringLiteral("아메리카노"));
+    EXPECT_EQ(first.col[kTilePrice], QStringLiteral("2500"));
+    EXPECT_EQ(first.col[kTileNameTag], QStringLiteral("7"));
+    EXPECT_EQ(first.col[kTileNum], QStringLiteral("101"));
+    EXPECT_EQ(first.col[kTileText3], QStringLiteral("a＆b"));
+    EXPECT_EQ(first.col[kTileText5], QStringLiteral("five"));
+    EXPECT_EQ(first.col[kTileText4], QStringLiteral("N"));
+    // Groups that can reach the cart: two for 101; none for 102 (empty group name, empty option name).
+    EXPECT_EQ(first.col[kTileOptionCount], QStringLiteral("2"));
+    EXPECT_EQ(TileMenuTable()[1].col[kTileOptionCount], QStringLiteral("0"));
+    EXPECT_EQ(TileMenuTable()[2].col[kTileOptionCount], QStringLiteral("0"));
+    EXPECT_EQ(logEntries().filter(QStringLiteral("menu 102 option group")).size(), 2);
+
+    // Answers that change nothing.
+    const auto before = TileMenuTable();
+    EXPECT_TRUE(Parsing(QString()));
+    EXPECT_TRUE(Parsing(QStringLiteral("<menubrr>nothing</menubrr>")));
+    EXPECT_TRUE(Parsing(QStringLiteral("fault <mainmenuname>A</mainmenuname>")));
+    QString broken = Entry(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("5"));
+    broken.remove(QStringLiteral(" !4!!!N@4@@@"));
+    EXPECT_FALSE(Parsing(Answer(Section(QStringLiteral("A"), broken))));
+    EXPECT_EQ(TileMenuTable(), before);
+    EXPECT_EQ(TabCategoryList().size(), 2);
+}
+
+TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
+{
+    Fill(5, 41);
+    model.load();
+    model.key(PageKey::NextPage);
+    model.key(PageKey::NextPage);
+    EXPECT_EQ(model.tiles().counter, QStringLiteral("3/3"));
+    // Five categories: the tabs stay, page 1 of the current category again.
+    EXPECT_EQ(model.key(PageKey::NextGroup), KeyOutcome::Stay);
+    EXPECT_EQ(model.tabs().captions[4], QStringLiteral("C5"));
+    EXPECT_EQ(model.m_Category, QStringLiteral("C1"));
+    EXPECT_EQ(model.tiles().counter, QStringLiteral("1/3"));
+    model.key(PageKey::PreviousGroup);
+    EXPECT_EQ(model.m_Category, QStringLiteral("C1"));
+
+    Fill(7, 3);
+    model.load();
+    model.key(PageKey::NextGroup);
+    EXPECT_EQ(model.tabs().captions[0], QStringLiteral("C6"));
+    EXPECT_EQ(model.tabs().captions[1], QStringLiteral("C7"));
+    EXPECT_TRUE(model.tabs().captions[2].isEmpty());
+    EXPECT_EQ(model.m_Category, QStringLiteral("C6"));
+    EXPECT_EQ(model.tabs().current, 0);
+    EXPECT_EQ(model.tileEntry(0)->col[kTileCategory], QStringLiteral("C6"));
+    model.key(PageKey::NextGroup);
+    EXPECT_EQ(model.m_Category, QStringLiteral("C1"));
+    model.key(PageKey::PreviousGroup);
+    EXPECT_EQ(model.m_Category, QStringLiteral("C6"));
+    EXPECT_FALSE(model.touchTab(3));  // an empty tab
+    EXPECT_TRUE(model.touchTab(1));
+    EXPECT_EQ(model.m_Category, QStringLiteral("C7"));
+}
+
+TEST_F(MenuPageModelTest, ListStaysInViewAfterTheCartShrinks)
+{
+    QStringList lines;
+    for (int i = 0; i < 5; ++i)
+        lines << QStringLiteral("Tea◈1◈1◈3000◈3000");
+    model.m_SELECTED = lines.join(QStringLiteral("◈◈◈"));
+    const auto width = [](const QString&) { return 10; };
+    model.redraw(width);
+    model.scrollToEnd();
+    EXPECT_EQ(model.list().top, 415 - 695);
+    // The next customer starts empty (the height stays) and adds one line: it shows at the top.
+    model.m_SELECTED.clear();
+    model.redraw(width);
+    EXPECT_EQ(model.list().height, 695);
+    model.m_SELECTED = lines.front();
+    model.redraw(width);
+    model.scrollToEnd();
+    EXPECT_EQ(model.list().height, 135);
+    EXPECT_EQ(model.list().top, 0);
+}
+
+TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
+{
+    // 41 items in two categories: 21 and 20.
+    DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
+    gs().serviceBaseUrl = shop.httpBase();
+    gs().loginId = QString::fromLatin1(DemoShop::kId);
+    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(Parsing(menuloading3(QString())));
+    EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
+    EXPECT_EQ(TileMenuTable().size(), 41u);
+    model.load();
+    EXPECT_EQ(model.tiles().counter, QStringLiteral("1/2"));
+    model.key(PageKey::NextPage);
+    EXPECT_EQ(model.tiles().count, 1);
+    EXPECT_EQ(model.tileEntry(0)->col[kTileName], QStringLiteral("커피 메뉴 21"));
+    EXPECT_TRUE(model.touchTab(1));
+    EXPECT_EQ(model.tiles().count, 20);
+    EXPECT_TRUE(model.tiles().counter.isEmpty());
+}
