@@ -2,12 +2,76 @@
 
 #include "presentation/presentation.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace sumbrel {
 
 namespace {
+
+// A reader's press or toggle is a touch of the row (or price panel): the dialog hears of it and its
+// model decides the choice. Qt's own button interface would toggle the row without telling anyone,
+// or press it only after a delay.
+class AccessibleChoice : public QAccessibleWidget {
+public:
+    explicit AccessibleChoice(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+    // Asked each time: the interface may be made before the button is checkable.
+    QAccessible::Role role() const override
+    {
+        if (!button()->isCheckable())
+            return QAccessible::Button;
+        return button()->autoExclusive() ? QAccessible::RadioButton : QAccessible::CheckBox;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return button()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return button()->isCheckable() ? QStringList{toggleAction(), pressAction()} : QStringList{pressAction()};
+    }
+    void doAction(const QString& name) override
+    {
+        if ((name == pressAction() || name == toggleAction()) && button()->isEnabled())
+            button()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* ChoiceFactory(const QString& className, QObject* object)
+{
+    if ((className == QLatin1String("sumbrel::OptionRow") || className == QLatin1String("sumbrel::PricePanel"))
+        && object && object->isWidgetType())
+        return new AccessibleChoice(static_cast<QAbstractButton*>(object));
+    return nullptr;
+}
+
+void InstallChoiceFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ChoiceFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 const QColor kInk(33, 37, 41);
 const QColor kAccent(255, 213, 0);
 const QColor kAccentDark(214, 170, 0);
@@ -17,6 +81,7 @@ const QColor kLine(218, 218, 218);
 OptionRow::OptionRow(const QString& name, bool singleChoice, QWidget* parent)
     : QAbstractButton(parent)
 {
+    InstallChoiceFactory();
     setText(name);
     setCheckable(true);
     // Exclusive among the rows of the same group panel: a screen reader sees radio buttons.
@@ -71,6 +136,7 @@ void OptionRow::paintEvent(QPaintEvent*)
 PricePanel::PricePanel(const QString& caption, QWidget* parent)
     : QAbstractButton(parent)
 {
+    InstallChoiceFactory();
     setText(caption);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);

@@ -1,0 +1,143 @@
+// One customer from the start panel to the completion panel through the real screens (the menu
+// page, both item dialogs, the order list, the entry panels), every element found by its
+// accessible name and pressed as a screen reader presses it.
+#include "menu/cart.h"
+#include "menu/frm_menu_select_main.h"
+#include "menu/order_text.h"
+#include "reception/frm_main.h"
+#include "support/shop_test.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <type_traits>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+// Presses the first shown element below root whose accessible name is name (or starts with it).
+bool Press(QWidget* root, const QString& name, bool prefix = false)
+{
+    if (!root)
+        return false;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        const QString shown = a ? a->text(QAccessible::Name) : QString();
+        if (!a || !a->actionInterface() || !(prefix ? shown.startsWith(name) : shown == name))
+            continue;
+        const QStringList actions = a->actionInterface()->actionNames();
+        if (actions.isEmpty())
+            continue;
+        a->actionInterface()->doAction(actions.front());
+        return true;
+    }
+    return false;
+}
+
+// The screens block in their own modal loops; a polled script drives whatever is on top.
+class Script {
+public:
+    using Step = std::function<bool(QWidget* top)>;
+    explicit Script(std::deque<Step> steps)
+        : m_steps(std::move(steps))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start(10);
+    }
+    bool done() const { return m_steps.empty(); }
+    size_t left() const { return m_steps.size(); }
+
+private:
+    void poll()
+    {
+        QWidget* top = QApplication::activeModalWidget();
+        if (m_steps.empty() || !top || !top->isVisible() || !top->isEnabled())
+            return;
+        if (m_steps.front()(top))
+            m_steps.pop_front();
+    }
+    std::deque<Step> m_steps;
+    QTimer m_timer;
+};
+
+// A step that presses names on the top screen once it is of type T; the last press runs after the
+// poll returns, since it may open the next modal screen.
+template <typename T>
+Script::Step On(QStringList names, bool prefix = false)
+{
+    return [names, prefix](QWidget* top) {
+        auto* screen = dynamic_cast<T*>(top);
+        auto* page = dynamic_cast<frmMenuSelectMain*>(top);
+        // The page is a dialog too: dialog steps wait for the item dialog on top of it.
+        if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated : page != nullptr))
+            return false;
+        for (qsizetype i = 0; i + 1 < names.size(); ++i)
+            if (!Press(screen, names[i], prefix))
+                return false;
+        QTimer::singleShot(0, screen, [screen, last = names.last(), prefix] { Press(screen, last, prefix); });
+        return true;
+    };
+}
+
+}  // namespace
+
+class OrderFlowTest : public ShopTest { };
+
+TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasItOnce)
+{
+    shop->setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
+                       {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    frmMain reception;
+    frmMenuSelectMain page(&reception);
+    reception.openMenuPage = [&page] {
+        page.m_FirstActivated = true;
+        page.m_SELECTED = gs().selectedOrder;
+        page.showModal();
+    };
+    reception.show();
+
+    // The page: 아메리카노 with the large size, then two espressos, then "선택완료".
+    Script script({On<frmMenuSelectMain>({QStringLiteral("아메리카노")}, true),
+                   On<QDialog>({QStringLiteral("라지"), QStringLiteral("주문 담기")}),
+                   On<frmMenuSelectMain>({QStringLiteral("에스프레소")}, true),
+                   On<QDialog>({QStringLiteral("+"), QStringLiteral("주문 담기")}),
+                   On<frmMenuSelectMain>({QStringLiteral("선택완료")})});
+    ASSERT_TRUE(Press(&reception, QStringLiteral("포장 주문")));
+    ASSERT_TRUE(script.done()) << script.left() << " steps left";
+    ASSERT_TRUE(gs().selectionConfirmed);
+
+    const QString cart = gs().selectedOrder;
+    const cart::Parsed lines = cart::Parse(cart);
+    ASSERT_EQ(lines.lines.size(), 2) << cart.toStdString();
+    EXPECT_EQ(lines.lines[0].main[cart::kName], QStringLiteral("아메리카노"));
+    EXPECT_EQ(cart::OptionSummary(lines.lines[0]).section(u':', 1), QStringLiteral("라지"));
+    EXPECT_EQ(lines.lines[1].main[cart::kName], QStringLiteral("에스프레소"));
+    EXPECT_EQ(lines.lines[1].main[cart::kQuantity], QStringLiteral("2"));
+
+    // The entry panels: the number, the car and the card.
+    for (const char16_t* key :
+         {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"다음", u"4", u"3", u"2", u"1", u"다음", u"카드결제"})
+        ASSERT_TRUE(Press(&reception, QString::fromUtf16(key))) << QString::fromUtf16(key).toStdString();
+    ASSERT_EQ(reception.currentPanel(), reception::kCompletionPanel);
+
+    const QJsonArray orders = shop->orders();
+    ASSERT_EQ(orders.size(), 1);
+    const QJsonObject o = orders[0].toObject();
+    EXPECT_EQ(o[QStringLiteral("phone")].toString(), QStringLiteral("01012345678"));
+    EXPECT_EQ(o[QStringLiteral("where")].toString(), QStringLiteral("포장"));
+    EXPECT_EQ(o[QStringLiteral("pay")].toString(), QStringLiteral("1"));
+    EXPECT_EQ(o[QStringLiteral("taxi")].toString(), QStringLiteral("4321"));
+    EXPECT_EQ(o[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));
+    EXPECT_EQ(o[QStringLiteral("menu")].toString(), XML_Order(cart));
+}
