@@ -80,7 +80,7 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     m_timer3->setObjectName(QStringLiteral("Timer3"));
     connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
     openItemDialog = [this](const TileTouch& touch) {
-        if (touch.dialog == ItemDialog::Single)
+        if (touch.dialog == menu::ItemDialog::Single)
             RunItemDialog<frmMenuSelectSubA>(m_SELECTED, this, touch);
         else
             RunItemDialog<frmMenuSelectSubB>(m_SELECTED, this, touch);
