@@ -15,6 +15,8 @@
 #include "startup/global_state.h"
 #include "startup/startup.h"
 
+#include "shots.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDialog>
@@ -29,39 +31,9 @@
 #include <memory>
 
 using namespace sumbrel;
+using namespace sumbrel::shots;
 
 namespace {
-
-void settle(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool shoot(const QString& folder, const QString& name)
-{
-    settle(400);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QPixmap shot = screen->grabWindow(0);
-    const QString path = folder + u'/' + name;
-    const bool ok = shot.save(path);
-    std::printf("%s %s\n", ok ? "saved" : "FAILED", path.toUtf8().constData());
-    std::fflush(stdout);
-    return ok;
-}
-
-void click(QWidget* root, const QString& name)
-{
-    auto* key = root->findChild<CaptionKey*>(name);
-    if (!key) {
-        std::printf("no key %s\n", name.toUtf8().constData());
-        return;
-    }
-    key->touch();
-    settle(100);
-}
 
 // Once an item dialog is up: photographed, then its key touched. Polled without blocking, as the
 // page lets events run (darkening itself) before the dialog exists.
