@@ -2,18 +2,14 @@
 // screen shows: the single-menu dialog, the option dialog with choices, below a group's minimum, and
 // on its second page of groups.
 //   sumbrel-dialog-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
-#include "startup/dialogs.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
 #include "menu/frm_menu_select_sub_a.h"
 #include "menu/frm_menu_select_sub_b.h"
-#include "presentation/screen_utils.h"
 
 #include "shots.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -51,22 +47,11 @@ bool Shoot(QString& cart, QWidget& page, const QString& title, const QStringList
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder (default: a temporary one)."),
-                            QStringLiteral("DIR"));
-    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("The demo shop's host."),
-                            QStringLiteral("HOST"));
-    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
-    parser.addOptions({home, host, out});
-    parser.addHelpOption();
-    parser.process(app);
-    const QString outDir = parser.value(out).isEmpty() ? QStringLiteral(".") : parser.value(out);
-    QDir().mkpath(outDir);
-    static UnattendedDialogHandler dialogs;
-    setDialogHandler(&dialogs);
+    const Walk walk = StartWalk(app);
+    const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    UseDemoShop(parser.value(home).isEmpty() ? temporary.path() : parser.value(home), parser.value(host));
+    UseDemoShop(walk.home.isEmpty() ? temporary.path() : walk.home, walk.host);
     if (!Read_메뉴(QStringLiteral("전체"))) {
         std::printf("catalogue did not load\n");
         return 1;

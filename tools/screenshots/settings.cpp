@@ -3,17 +3,13 @@
 //   sumbrel-settings-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
 #include "settings/frm_setting.h"
-#include "startup/dialogs.h"
 #include "startup/global_state.h"
 #include "startup/ini.h"
 
 #include "shots.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -23,22 +19,11 @@ using namespace sumbrel::shots;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder (default: a temporary one)."),
-                            QStringLiteral("DIR"));
-    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("The demo shop's host."),
-                            QStringLiteral("HOST"));
-    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
-    parser.addOptions({home, host, out});
-    parser.addHelpOption();
-    parser.process(app);
-    const QString outDir = parser.value(out).isEmpty() ? QStringLiteral(".") : parser.value(out);
-    QDir().mkpath(outDir);
-    static UnattendedDialogHandler dialogs;
-    setDialogHandler(&dialogs);
+    const Walk walk = StartWalk(app);
+    const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    UseDemoShop(parser.value(home).isEmpty() ? temporary.path() : parser.value(home), parser.value(host));
+    UseDemoShop(walk.home.isEmpty() ? temporary.path() : walk.home, walk.host);
     GlobalState& g = gs();
     g.executableName = QStringLiteral("sumbrel-settings-screenshots");
     g.useDualMonitor = true;

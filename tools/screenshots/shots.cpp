@@ -1,9 +1,11 @@
 #include "shots.h"
 
 #include "presentation/caption_key.h"
+#include "presentation/screen_utils.h"
 #include "startup/global_state.h"
 
 #include <QAbstractButton>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +15,25 @@
 #include <cstdio>
 
 namespace sumbrel::shots {
+
+Walk StartWalk(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR"));
+    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."),
+                            QStringLiteral("HOST"));
+    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
+    parser.addOptions({home, host, out});
+    parser.addHelpOption();
+    parser.process(app);
+    Walk walk{parser.value(home), parser.value(host), parser.value(out)};
+    if (walk.out.isEmpty())
+        walk.out = QStringLiteral(".");
+    QDir().mkpath(walk.out);
+    static UnattendedDialogHandler dialogs;
+    setDialogHandler(&dialogs);
+    return walk;
+}
 
 void settle(int ms)
 {

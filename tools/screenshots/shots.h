@@ -3,9 +3,20 @@
 // by its name, and point the terminal at a demo shop.
 #include <QString>
 
+class QCoreApplication;
 class QWidget;
 
 namespace sumbrel::shots {
+
+// The command line of every walk: --home DIR (program folder), --service-host HOST (the demo shop),
+// --out DIR (folder for the pictures, "." by default, made when missing).
+struct Walk {
+    QString home;
+    QString host;
+    QString out;
+};
+// Reads the command line; from then on message boxes are answered at once and written to stderr.
+Walk StartWalk(const QCoreApplication& app);
 
 // Handles events for the time given, so the screens draw what they were told to.
 void settle(int ms);
