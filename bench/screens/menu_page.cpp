@@ -8,6 +8,7 @@
 #include "presentation/caption_key.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -34,13 +35,8 @@ struct MenuBench {
         gs().programFolder = home.path();
         gs().menuImageFolder = home.path() + QStringLiteral("/menu_img");
         gs().skinFolder = home.path() + QStringLiteral("/skin2");
-        gs().serviceBaseUrl = shop.httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-        QDir().mkpath(gs().menuImageFolder);
-        const QDir pictures(shop.dataDir() + QStringLiteral("/menuimag"));
-        for (const QString& name : pictures.entryList({QStringLiteral("*.png")}))
-            QFile::copy(pictures.filePath(name), gs().menuImageFolder + u'/' + name);
+        sumbrel::testing::LogInTo(shop);
+        sumbrel::testing::CopyShopPictures(shop);
         page = std::make_unique<frmMenuSelectMain>();
         page->move(0, 0);
     }

@@ -6,6 +6,7 @@
 #include "screens/figure.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,9 +36,7 @@ struct OrderListBench {
     OrderListBench()
     {
         gs().programFolder = folder.path();
-        gs().serviceBaseUrl = shop.httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        sumbrel::testing::LogInTo(shop);
         screen = std::make_unique<frmMain>();
         screen->openMenuPage = [this] {
             gs().selectedOrder = carts[0];

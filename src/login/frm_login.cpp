@@ -3,10 +3,9 @@
 #include "login/login_widgets.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
+#include "presentation/widgets.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
-#include "startup/files.h"
-#include "startup/global_state.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -26,16 +25,6 @@ namespace {
 
 const QString kModule = QStringLiteral("frmLogin");
 const QColor kKeyColour(255, 213, 0);
-
-QString SkinFile(const QString& name)
-{
-    QString folder = gs().skinFolder;
-    if (folder.isEmpty())
-        return QString();
-    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
-        folder += u'/';
-    return folder + name;
-}
 
 void ActivationLine(const QString& what)
 {
@@ -156,22 +145,16 @@ void frmLogin::Form_Load()
             move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
     });
     SUMBREL_STEP(proc, {
-        const QString back = SkinFile(QStringLiteral("0001.gif"));
-        if (!back.isEmpty() && FileExists(back)) {
-            QPixmap picture(back);
-            if (!picture.isNull()) {
-                m_background = picture;
-                // The shop's own picture carries its own title.
-                m_title->hide();
-                m_subtitle->hide();
-            }
+        const QPixmap picture = SkinPicture(QStringLiteral("0001.gif"));
+        if (!picture.isNull()) {
+            m_background = picture;
+            // The shop's own picture carries its own title.
+            m_title->hide();
+            m_subtitle->hide();
         }
     });
     SUMBREL_STEP(proc, {
-        const QString wait = SkinFile(QStringLiteral("0106.gif"));
-        QPixmap picture;
-        if (!wait.isEmpty() && FileExists(wait))
-            picture.load(wait);
+        const QPixmap picture = SkinPicture(QStringLiteral("0106.gif"));
         if (!picture.isNull()) {
             m_imgWait->setPixmap(picture);
             m_picWait->resize(picture.size());

@@ -63,6 +63,13 @@ T* At(const std::array<T*, N>& items, int index)
     return index >= 0 && index < int(N) ? items[size_t(index)] : nullptr;
 }
 
+// The part of a tile or an order row, or nullptr outside the array.
+template <typename Part, typename Element, size_t N>
+Part* PartAt(const std::array<Element, N>& items, int index, Part* Element::*part)
+{
+    return index >= 0 && index < int(N) ? items[size_t(index)].*part : nullptr;
+}
+
 }  // namespace
 
 frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
@@ -80,7 +87,7 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     m_timer3->setObjectName(QStringLiteral("Timer3"));
     connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
     openItemDialog = [this](const TileTouch& touch) {
-        if (touch.dialog == ItemDialog::Single)
+        if (touch.dialog == menu::ItemDialog::Single)
             RunItemDialog<frmMenuSelectSubA>(m_SELECTED, this, touch);
         else
             RunItemDialog<frmMenuSelectSubB>(m_SELECTED, this, touch);
@@ -105,19 +112,19 @@ CaptionKey* frmMenuSelectMain::대분류(int tab) const
 }
 MenuTile* frmMenuSelectMain::picMenu(int tile) const
 {
-    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].frame : nullptr;
+    return PartAt(m_tiles, tile, &Tile::frame);
 }
 QLabel* frmMenuSelectMain::메뉴사진(int tile) const
 {
-    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].photo : nullptr;
+    return PartAt(m_tiles, tile, &Tile::photo);
 }
 QLabel* frmMenuSelectMain::메뉴이름(int tile) const
 {
-    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].name : nullptr;
+    return PartAt(m_tiles, tile, &Tile::name);
 }
 QLabel* frmMenuSelectMain::가격(int tile) const
 {
-    return tile >= 0 && tile < kTileCount ? m_tiles[size_t(tile)].price : nullptr;
+    return PartAt(m_tiles, tile, &Tile::price);
 }
 CaptionKey* frmMenuSelectMain::CmdLabel(int key) const
 {
@@ -125,39 +132,39 @@ CaptionKey* frmMenuSelectMain::CmdLabel(int key) const
 }
 QFrame* frmMenuSelectMain::SetNum_Frame(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].frame : nullptr;
+    return PartAt(m_rows, row, &Row::frame);
 }
 QLabel* frmMenuSelectMain::SetSerial(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].serial : nullptr;
+    return PartAt(m_rows, row, &Row::serial);
 }
 QLabel* frmMenuSelectMain::SetMenuName(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].name : nullptr;
+    return PartAt(m_rows, row, &Row::name);
 }
 QLabel* frmMenuSelectMain::SetPrice(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].price : nullptr;
+    return PartAt(m_rows, row, &Row::price);
 }
 QLabel* frmMenuSelectMain::SetOptionMenu(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].options : nullptr;
+    return PartAt(m_rows, row, &Row::options);
 }
 QLabel* frmMenuSelectMain::SetNum(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].quantity : nullptr;
+    return PartAt(m_rows, row, &Row::quantity);
 }
 CaptionKey* frmMenuSelectMain::SetNum_Sub(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].sub : nullptr;
+    return PartAt(m_rows, row, &Row::sub);
 }
 CaptionKey* frmMenuSelectMain::SetNum_Add(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].add : nullptr;
+    return PartAt(m_rows, row, &Row::add);
 }
 CaptionKey* frmMenuSelectMain::Set_Delete(int row) const
 {
-    return row >= 0 && row < kOrderRows ? m_rows[size_t(row)].remove : nullptr;
+    return PartAt(m_rows, row, &Row::remove);
 }
 
 // ---- activation --------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "menu/menu_page_model.h"
 
 #include <QDialog>
+#include <QPixmap>
 #include <QString>
 #include <array>
 #include <functional>
@@ -134,9 +135,9 @@ private:
     bool m_activationQueued = false;
     QWidget* m_reception = nullptr;
 
-    std::unique_ptr<QPixmap> m_background;  // 0501.gif
-    std::unique_ptr<QPixmap> m_tileBackground;  // 0502.gif
-    std::unique_ptr<QPixmap> m_rowBackground;  // 0503.gif
+    QPixmap m_background;  // 0501.gif
+    QPixmap m_tileBackground;  // 0502.gif
+    QPixmap m_rowBackground;  // 0503.gif
 
     std::array<CaptionKey*, menu::kTabCount> m_tabs{};
     std::array<Tile, menu::kTileCount> m_tiles{};

@@ -1,20 +1,15 @@
 #include "menu/frm_menu_select_sub_b.h"
 
-#include "catalogue/menu_catalogue.h"
 #include "menu/item_dialog_look.h"
-#include "menu/menu_photo.h"
 #include "menu/option_rows.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
-#include "presentation/screen_utils.h"
-#include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/trace_log.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QShowEvent>
 
 namespace sumbrel {
 
@@ -22,7 +17,6 @@ using namespace item_dialog;
 using menu::OptionMenu;
 
 namespace {
-const QString kModule = QStringLiteral("frmMenuSelectSubB");
 constexpr int kRowLeft = 6;
 constexpr int kRowWidth = 154;
 constexpr int kPriceLeft = 160;
@@ -32,17 +26,10 @@ constexpr int kRowHeight = 36;
 }  // namespace
 
 frmMenuSelectSubB::frmMenuSelectSubB(QString& pageCart, QWidget* page)
-    : QDialog(page, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_pageCart(pageCart)
-    , m_page(page)
+    : ItemDialog(pageCart, page,
+                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), QSize(kWidth, kHeight),
+                  QPoint(0, kTopFromPage), QStringLiteral("0505.gif")})
 {
-    setObjectName(QStringLiteral("frmMenuSelectSubB"));
-    setWindowTitle(QStringLiteral("옵션 선택"));
-    setModal(true);
-    Timer3.setObjectName(QStringLiteral("Timer3"));
-    AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
-    connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
-    connect(&AutoIncrement, &QTimer::timeout, this, [this] { AutoIncrement_Timer(); });
     buildWidgets();
     Form_Load();
 }
@@ -81,8 +68,7 @@ void frmMenuSelectSubB::buildWidgets()
         AddMenu_Title[j]->hide();
     }
 
-    ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), {57, 568, 84, 44}, LabelFont(17), kMuted, Qt::AlignCenter);
-    ssp타이머->setText(QStringLiteral("30초"));
+    makeCountdown({57, 568, 84, 44});
     MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15), kMuted,
               Qt::AlignRight | Qt::AlignVCenter)
         ->setText(QStringLiteral("옵션 그룹"));
@@ -97,17 +83,7 @@ void frmMenuSelectSubB::buildWidgets()
     CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {386, 568, 104, 44},
                                      KeyFont(18), pageKey, QColor(192, 192, 192), kInk);
 
-    SetNum_Add[kQuantityDown] = MakeQuantityKey(this, kQuantityDown, {566, 570, 40, 40});
-    SetNum = MakeLabel(this, QStringLiteral("SetNum"), {608, 570, 96, 40}, KeyFont(24), kInk, Qt::AlignCenter);
-    SetNum_Add[kQuantityUp] = MakeQuantityKey(this, kQuantityUp, {706, 570, 40, 40});
-    for (int i : {kQuantityDown, kQuantityUp}) {
-        CaptionKey* key = SetNum_Add[i];
-        connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
-        connect(key, &CaptionKey::released, this, [this, i] { SetNum_Add_MouseUp(i); });
-        connect(key, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
-        // The second touch of a double tap is one more step.
-        connect(key, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
-    }
+    makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
 
     MakeLabel(this, QStringLiteral("lblTotalCaption"), {57, 620, 120, 48}, LabelFont(19), kInk,
               Qt::AlignLeft | Qt::AlignVCenter)
@@ -118,62 +94,23 @@ void frmMenuSelectSubB::buildWidgets()
               Qt::AlignLeft | Qt::AlignVCenter)
         ->setText(QStringLiteral("원"));
 
-    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), {57, 676, 330, 60},
-                                  KeyFont(24), QColor(231, 231, 231), QColor(192, 192, 192), kInk);
-    CmdLabel[kCmdConfirm] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"),
-                                    {416, 676, 330, 60}, KeyFont(24), kNavy, kNavy.darker(140), kWhite);
-    for (int i = 0; i < kCmdCount; ++i)
+    makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
+    for (int i : {kCmdPageBack, kCmdPageNext})
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
-}
-
-void frmMenuSelectSubB::Form_Load()
-{
-    Procedure proc(kModule, QStringLiteral("Form_Load"));
-    SUMBREL_STEP(proc, {
-        setFixedSize(kWidth, kHeight);
-        if (m_page)
-            move(m_page->mapToGlobal(QPoint(0, 0)) + QPoint(0, kTopFromPage));
-    });
-    SUMBREL_STEP(proc, m_background = SkinPicture(QStringLiteral("0505.gif")));
-    SUMBREL_STEP(proc, FormRound(this, kCorner));
-    m_Deadline.renew();
-    Timer3.start(scaledMs(menu::kIdleTickMs));
-}
-
-void frmMenuSelectSubB::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // Once per opening: coming back from the message box never clears the customer's choices.
-    if (!m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
 }
 
 void frmMenuSelectSubB::Form_Activate()
 {
-    Procedure proc(kModule, QStringLiteral("Form_Activate"));
+    Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
     SUMBREL_STEP(proc, {
-        const std::optional<menu::MenuItem> item = menu::ReadMenuItem(menuCatalogue(), m_메뉴IDX);
-        if (!item)
-            throw Failure(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-        m_model = OptionMenu(*item);
+        m_model = OptionMenu(ReadItem());
         // An empty name would break the cart text: what was left out is traced once, here.
         for (const QString& note : m_model.skipped())
             WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num
                      + QStringLiteral(" ") + note);
     });
-    SUMBREL_STEP(proc, {
-        메뉴사진->setAccessibleName(m_model.item().name + QStringLiteral(" 사진"));
-        ShowMenuPhoto(메뉴사진, m_model.item().num);
-    });
-    SUMBREL_STEP(proc, {
-        메뉴이름->setText(m_model.item().name);
-        메뉴구성->setText(m_model.item().composition);
-        메뉴설명->setText(m_model.item().description);
-        메뉴가격->setText(m_model.item().priceText);
-    });
-    SUMBREL_STEP(proc, SetNum->setText(m_model.quantity().text()));
+    if (!showItem(proc))
+        return;
     SUMBREL_STEP(proc, lbl선택갯수->setText(QString::number(m_model.groupCount())));
     SUMBREL_STEP(proc, {
         // The page keys only where there is a second page.
@@ -253,7 +190,7 @@ bool frmMenuSelectSubB::금액합계()
     m_model.금액합계();
     m_SELECTED = m_model.selection();
     Total->setText(m_model.totalText());
-    CmdLabel[kCmdConfirm]->setForeground(m_model.valid() ? kWhite : kSilver);
+    CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? kWhite : kSilver);
     return true;
 }
 
@@ -270,55 +207,22 @@ void frmMenuSelectSubB::AddMenu_Price_Click(int j, int k)
     AddMenu_Option_Click(j, k);
 }
 
-void frmMenuSelectSubB::SetNum_Add_Click(int index)
-{
-    m_Deadline.renew();
-    m_model.quantity().step(index == kQuantityUp ? +1 : -1);
-    SetNum->setText(m_model.quantity().text());
-    금액합계();
-}
-
-void frmMenuSelectSubB::SetNum_Add_MouseDown(int index)
-{
-    m_hold.press(index);
-    AutoIncrement.start(scaledMs(menu::kRepeatTickMs));
-}
-
-void frmMenuSelectSubB::SetNum_Add_MouseUp(int)
-{
-    AutoIncrement.stop();
-    m_hold.release();
-}
-
-void frmMenuSelectSubB::AutoIncrement_Timer()
-{
-    if (const std::optional<int> key = m_hold.tick())
-        SetNum_Add_Click(*key);
-}
-
 void frmMenuSelectSubB::CmdLabel_Click(int index)
 {
-    if (index < 0 || index >= kCmdCount || !CmdLabel[index])
+    CaptionKey* key = takeKey(index);
+    if (!key)
         return;
-    CaptionKey* key = CmdLabel[index];
-    // A key works once; nothing acts while the dialog is closing.
-    if (!key->isKeyEnabled() || m_closing)
-        return;
-    key->setKeyEnabled(false);
     switch (CmdIndex(index)) {
-    case kCmdConfirm:
+    case kCmdAdd:
         if (!m_model.valid()) {
             MessageBox(QStringLiteral("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
             break;
         }
-        if (const std::optional<QString> cart = m_model.AddedTo(m_pageCart)) {
-            m_pageCart = *cart;
+        if (addToPage(m_model.AddedTo(m_pageCart))) {
             key->setKeyEnabled(true);
             m_Deadline.renew();
             closeDialog(Accepted);
         } else {
-            WriteLog(QStringLiteral("  [frmMenuSelectSubB→CmdLabel_Click] menu ") + m_model.item().num
-                     + QStringLiteral(" without a name: not added"));
             key->setKeyEnabled(true);
             closeDialog(Rejected);
         }
@@ -341,41 +245,8 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
     m_Deadline.renew();
 }
 
-void frmMenuSelectSubB::closeDialog(int result)
+void frmMenuSelectSubB::paintPanels(QPainter& p)
 {
-    m_closing = true;
-    WaitMs(100);
-    done(result);
-}
-
-void frmMenuSelectSubB::done(int result)
-{
-    Timer3.stop();
-    AutoIncrement.stop();
-    QDialog::done(result);
-}
-
-void frmMenuSelectSubB::Timer3_Timer()
-{
-    if (m_closing)
-        return;
-    const std::optional<QString> text = m_Deadline.countdownText();
-    if (!text) {
-        done(Rejected);
-        return;
-    }
-    if (*text != m_countdownShown) {
-        m_countdownShown = *text;
-        ssp타이머->setText(*text);
-    }
-}
-
-void frmMenuSelectSubB::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    PaintBackground(p, this, m_background);
-    if (!m_background.isNull())
-        return;
     PaintPanel(p, {57, 172, 689, 80}, kBand);
     // A rim around the options area.
     p.setPen(QPen(QColor(214, 211, 203), 1));

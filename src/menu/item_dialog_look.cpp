@@ -2,33 +2,17 @@
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
-#include "startup/files.h"
-#include "startup/global_state.h"
+#include "presentation/widgets.h"
 
 #include <QLabel>
 #include <QPainter>
 
 namespace sumbrel::item_dialog {
 
-QPixmap SkinPicture(const QString& name)
-{
-    QString folder = gs().skinFolder;
-    if (folder.isEmpty())
-        return QPixmap();
-    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
-        folder += u'/';
-    const QString path = folder + name;
-    return FileExists(path) ? QPixmap(path) : QPixmap();
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
                   const QColor& colour, Qt::Alignment alignment, bool wrap)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
+    QLabel* label = PlaceLabel(parent, objectName, geometry, font, alignment);
     label->setWordWrap(wrap);
     label->setTextFormat(Qt::PlainText);
     // Its own style sheet: whatever the page behind sets for its widgets never reaches the dialog.
@@ -39,12 +23,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geome
 CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
                     const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text)
 {
-    auto* key = new CaptionKey(caption, parent);
-    key->setObjectName(objectName);
-    key->setGeometry(geometry);
-    key->setFont(font);
-    key->setColours(rest, pressed);
-    key->setForeground(text);
+    CaptionKey* key = MakeCaptionKey(parent, objectName, caption, geometry, font, rest, pressed, text);
     key->setCursor(Qt::PointingHandCursor);
     return key;
 }

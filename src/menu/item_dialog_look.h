@@ -23,9 +23,6 @@ inline const QColor kBand(244, 243, 239);
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kSilver(192, 192, 192);
 
-// The picture skinFolder + "/" + name when it exists and reads, else a null picture.
-QPixmap SkinPicture(const QString& name);
-
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
                   const QColor& colour, Qt::Alignment alignment, bool wrap = false);
 // A plain white panel.

@@ -1,5 +1,6 @@
 #include "menu/menu_item.h"
 
+#include "menu/cart.h"
 #include "menu/order_text.h"
 #include "startup/global_state.h"
 #include "startup/parse.h"
@@ -21,6 +22,13 @@ std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& 
     for (int j = 0; j < kOptionGroups; ++j)
         item.groups[size_t(j)] = rec.optionGroup(j);
     return item;
+}
+
+std::optional<QString> CartWithLine(const QString& cart, const MenuItem& item, const QString& line)
+{
+    if (!cart::IsFieldText(item.name))
+        return std::nullopt;
+    return cart::AppendLine(cart, line);
 }
 
 QString MenuPhotoPath(const QString& num)

@@ -20,6 +20,10 @@ struct MenuItem {
 // The row that m_메뉴IDX names (decimal text, read leniently); nullopt when there is no such row.
 std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText);
 
+// The page's cart with the item's line appended; nullopt when the item's name cannot stand in the
+// cart text (an empty name would read as a boundary).
+std::optional<QString> CartWithLine(const QString& cart, const MenuItem& item, const QString& line);
+
 // menuImageFolder + "/" + num + ".png".
 QString MenuPhotoPath(const QString& num);
 

@@ -4,10 +4,8 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
-#include "startup/global_state.h"
+#include "presentation/widgets.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
@@ -52,42 +50,14 @@ constexpr KeyDesign kKeys[kPageKeyCount] = {
     {{0, 0, 86, 94}, u"닫기", 22, KeyDesign::Band},          {{830, 700, 161, 54}, u"선택완료", 26, KeyDesign::Accent},
 };
 
+// The page's labels only show; touches go to the tile or row beneath.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
                   Qt::Alignment align)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(align);
+    QLabel* label = PlaceLabel(parent, name, geometry, font, align);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    label->setPalette(pal);
+    SetInk(label, ink);
     return label;
-}
-
-CaptionKey* MakeKey(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
-                    const QFont& font, const QColor& rest, const QColor& pressed, const QColor& ink)
-{
-    auto* key = new CaptionKey(caption, parent);
-    key->setObjectName(name);
-    key->setGeometry(geometry);
-    key->setFont(font);
-    key->setColours(rest, pressed);
-    key->setForeground(ink);
-    return key;
-}
-
-std::unique_ptr<QPixmap> SkinPicture(const QString& name)
-{
-    if (gs().skinFolder.isEmpty())
-        return nullptr;
-    const QString file = QDir(gs().skinFolder).filePath(name);
-    if (!QFile::exists(file))
-        return nullptr;
-    auto picture = std::make_unique<QPixmap>(file);
-    return picture->isNull() ? nullptr : std::move(picture);
 }
 
 QPixmap MarkerPicture()
@@ -132,8 +102,9 @@ void frmMenuSelectMain::loadSkin()
 void frmMenuSelectMain::buildTabs()
 {
     for (int t = 0; t < kTabCount; ++t) {
-        CaptionKey* tab = MakeKey(this, QStringLiteral("대분류_%1").arg(t), QString(), QRect(144 + 165 * t, 5, 156, 89),
-                                  KeyFont(22), tabColour(false), tabColour(false).darker(130), Qt::white);
+        CaptionKey* tab = MakeCaptionKey(this, QStringLiteral("대분류_%1").arg(t), QString(),
+                                         QRect(144 + 165 * t, 5, 156, 89), KeyFont(22), tabColour(false),
+                                         tabColour(false).darker(130), Qt::white);
         connect(tab, &CaptionKey::clicked, this, [this, t] { 대분류_Click(t); });
         m_tabs[size_t(t)] = tab;
     }
@@ -147,8 +118,8 @@ void frmMenuSelectMain::buildTiles()
         tile.frame->setObjectName(QStringLiteral("picMenu_%1").arg(k));
         const TilePlace place = TilePosition(k);
         tile.frame->setGeometry(place.left, place.top, 132, 141);
-        if (m_tileBackground)
-            tile.frame->setBackground(*m_tileBackground);
+        if (!m_tileBackground.isNull())
+            tile.frame->setBackground(m_tileBackground);
         FormRound(tile.frame, 20);
         tile.photo = MakeLabel(tile.frame, QStringLiteral("메뉴사진_%1").arg(k), QRect(0, 0, 132, 70), LabelFont(12),
                                kInk, Qt::AlignCenter);
@@ -164,7 +135,7 @@ void frmMenuSelectMain::buildTiles()
 
 void frmMenuSelectMain::buildKeys()
 {
-    const bool skinned = m_background != nullptr;
+    const bool skinned = !m_background.isNull();
     for (int i = 0; i < kPageKeyCount; ++i) {
         const KeyDesign& d = kKeys[i];
         QColor rest = kPlainKey;
@@ -178,8 +149,8 @@ void frmMenuSelectMain::buildKeys()
             rest = kAccentKey;
             pressed = kAccentKeyPressed;
         }
-        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption), d.geometry,
-                                  KeyFont(d.fontSize), rest, pressed, ink);
+        CaptionKey* key = MakeCaptionKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption),
+                                         d.geometry, KeyFont(d.fontSize), rest, pressed, ink);
         // The skin's background carries the pictures of the keys; the confirm key keeps its caption.
         if (skinned && PageKey(i) != PageKey::Confirm)
             key->setInvisible(true);
@@ -218,8 +189,8 @@ void frmMenuSelectMain::buildOrderList()
         row.frame->setGeometry(0, kRowPitch * i, 189, kRowHeight);
         row.frame->setAutoFillBackground(true);
         QPalette pal = row.frame->palette();
-        if (m_rowBackground)
-            pal.setBrush(QPalette::Window, m_rowBackground->scaled(189, kRowHeight));
+        if (!m_rowBackground.isNull())
+            pal.setBrush(QPalette::Window, m_rowBackground.scaled(189, kRowHeight));
         else
             pal.setColor(QPalette::Window, kRowColour);
         row.frame->setPalette(pal);
@@ -233,15 +204,15 @@ void frmMenuSelectMain::buildOrderList()
         row.options = MakeLabel(row.frame, QStringLiteral("SetOptionMenu_%1").arg(i), QRect(10, 66, 170, 43),
                                 LabelFont(12), kMutedInk, Qt::AlignLeft | Qt::AlignTop);
         row.options->setWordWrap(true);
-        row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"), QRect(11, 99, 32, 30),
-                          KeyFont(20), kQuantityKey, kQuantityKeyPressed, kInk);
+        row.sub = MakeCaptionKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"),
+                                 QRect(11, 99, 32, 30), KeyFont(20), kQuantityKey, kQuantityKeyPressed, kInk);
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), QRect(43, 100, 101, 28), KeyFont(18),
                                  kInk, Qt::AlignCenter);
-        row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
-                          QRect(146, 99, 32, 30), KeyFont(20), kQuantityKey, kQuantityKeyPressed, kInk);
-        row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), QStringLiteral("삭제"),
-                             QRect(149, 0, 40, 36), KeyFont(13), QColor(236, 204, 198), QColor(200, 150, 142),
-                             QColor(150, 40, 30));
+        row.add = MakeCaptionKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
+                                 QRect(146, 99, 32, 30), KeyFont(20), kQuantityKey, kQuantityKeyPressed, kInk);
+        row.remove = MakeCaptionKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), QStringLiteral("삭제"),
+                                    QRect(149, 0, 40, 36), KeyFont(13), QColor(236, 204, 198), QColor(200, 150, 142),
+                                    QColor(150, 40, 30));
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
@@ -267,8 +238,8 @@ void frmMenuSelectMain::buildShadow()
 void frmMenuSelectMain::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (m_background) {
-        p.drawPixmap(rect(), *m_background);
+    if (!m_background.isNull()) {
+        p.drawPixmap(rect(), m_background);
         return;
     }
     p.fillRect(rect(), kPage);

@@ -180,9 +180,7 @@ QString OptionMenu::totalText() const
 
 std::optional<QString> OptionMenu::AddedTo(const QString& cart) const
 {
-    if (!cart::IsFieldText(m_item.name))
-        return std::nullopt;
-    return cart::AppendLine(cart, m_selection);
+    return CartWithLine(cart, m_item, m_selection);
 }
 
 void OptionMenu::togglePage()

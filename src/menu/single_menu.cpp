@@ -27,9 +27,7 @@ QString SingleMenu::totalText() const
 
 std::optional<QString> SingleMenu::AddedTo(const QString& cart) const
 {
-    if (!cart::IsFieldText(m_item.name))
-        return std::nullopt;
-    return cart::AppendLine(cart, m_line);
+    return CartWithLine(cart, m_item, m_line);
 }
 
 }  // namespace sumbrel::menu

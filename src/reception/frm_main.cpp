@@ -2,6 +2,7 @@
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 #include "reception/screen_parts.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"

@@ -1,12 +1,10 @@
 // The reception screen's widgets, panel by panel, where the design puts them.
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 #include "reception/frm_main.h"
 #include "reception/screen_parts.h"
-#include "startup/global_state.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 
@@ -69,27 +67,16 @@ QRect KeypadCell(int key)
     return QRect(columns[column], rows[row], 165, 115);
 }
 
-QString SkinFile(const QString& name)
-{
-    if (gs().skinFolder.isEmpty())
-        return QString();
-    return QDir(gs().skinFolder).filePath(name);
-}
-
 }  // namespace
 
 CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
-    auto* key = new CaptionKey(caption, parent);
-    key->setObjectName(KeyName(group) + QStringLiteral("_%1").arg(index));
-    key->setGeometry(geometry);
     const KeyColours colours = ColoursFor(group, index);
-    key->setColours(colours.rest, colours.pressed);
-    key->setForeground(kInk);
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
-    key->setFont(KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28)));
-    if (caption == kCloseCaption)
-        key->setFont(CloseKeyFont(36));
+    const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
+                                                : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
+    CaptionKey* key = MakeCaptionKey(parent, KeyName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
+                                     colours.rest, colours.pressed, kInk);
     switch (group) {
     case KeyGroup::CMD:
         m_cmd.at(size_t(index)) = key;
@@ -183,13 +170,7 @@ void frmMain::buildOrderRows()
     const QColor deleteColour(192, 0, 0);
     auto rowKey = [](QWidget* row, const QString& name, const QString& caption, const QRect& geometry,
                      const QColor& rest, const QColor& pressed) {
-        auto* key = new CaptionKey(caption, row);
-        key->setObjectName(name);
-        key->setGeometry(geometry);
-        key->setColours(rest, pressed);
-        key->setForeground(Qt::white);
-        key->setFont(KeyFont(26));
-        return key;
+        return MakeCaptionKey(row, name, caption, geometry, KeyFont(26), rest, pressed, Qt::white);
     };
     for (int i = 0; i < kRowPanels; ++i) {
         OrderRow& row = m_rows[size_t(i)];
@@ -238,9 +219,9 @@ void frmMain::buildStartPanel()
     QPalette pal = m_pictureBox->palette();
     pal.setColor(QPalette::Window, Qt::white);
     m_pictureBox->setPalette(pal);
-    const QString picture = SkinFile(QStringLiteral("0102.gif"));
-    if (!picture.isEmpty() && QFile::exists(picture))
-        m_pictureBox->setPixmap(QPixmap(picture));
+    const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));
+    if (!picture.isNull())
+        m_pictureBox->setPixmap(picture);
 
     // Two invisible touch areas for the operator, side by side.
     auto operatorArea = [this](const QString& name, int left) {
@@ -328,9 +309,7 @@ void frmMain::buildPanels()
     const QCursor cursor = OperatorCursor();
     m_lblConfig->setCursor(cursor);
     m_lblTerminate->setCursor(cursor);
-    const QString background = SkinFile(QStringLiteral("0101.gif"));
-    if (!background.isEmpty() && QFile::exists(background))
-        m_background = QPixmap(background);
+    m_background = SkinPicture(QStringLiteral("0101.gif"));
 }
 
 }  // namespace sumbrel

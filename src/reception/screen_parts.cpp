@@ -1,6 +1,7 @@
 #include "reception/screen_parts.h"
 
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -28,11 +29,7 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, c
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
                   Qt::Alignment align, const QString& text)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(align);
+    QLabel* label = PlaceLabel(parent, name, geometry, font, align);
     label->setWordWrap(true);
     SetInk(label, ink);
     SetCaption(label, text);
@@ -46,13 +43,6 @@ void SetCaption(QLabel* label, const QString& caption)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.remove(u'\r');
     label->setText(shown);
-}
-
-void SetInk(QLabel* label, const QColor& ink)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    label->setPalette(pal);
 }
 
 QCursor OperatorCursor()

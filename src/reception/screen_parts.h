@@ -22,7 +22,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
                   Qt::Alignment align = Qt::AlignCenter, const QString& text = QString());
 // The caption as the system holds it (CR LF line breaks) in "caption"; the label shows Qt's line breaks.
 void SetCaption(QLabel* label, const QString& caption);
-void SetInk(QLabel* label, const QColor& ink);
 // The operator keys' cursor: a small target ring, so the technician sees the hidden areas.
 QCursor OperatorCursor();
 

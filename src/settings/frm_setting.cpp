@@ -2,9 +2,9 @@
 
 #include "catalogue/picture_download.h"
 #include "presentation/caption_key.h"
+#include "presentation/widgets.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
-#include "startup/global_state.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -31,16 +31,6 @@ template <typename F>
 void Step(F&& statement)
 {
     Procedure::silent().run(__LINE__, std::forward<F>(statement));
-}
-
-QString SkinFile(const QString& name)
-{
-    QString folder = gs().skinFolder;
-    if (folder.isEmpty())
-        return QString();
-    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
-        folder += u'/';
-    return folder + name;
 }
 
 // A key press as the text box reports it before applying it: a character, backspace, enter, or a
@@ -82,11 +72,7 @@ void frmSetting::Form_Load()
             move(screen->geometry().center() - rect().center());
         }
     });
-    Step([&] {
-        const QString background = SkinFile(QStringLiteral("0201.gif"));
-        if (FileExists(background))
-            m_background.load(background);
-    });
+    Step([&] { m_background = SkinPicture(QStringLiteral("0201.gif")); });
     Step([&] {
         const QString wait = SkinFile(QStringLiteral("0106.gif"));
         if (FileExists(wait)) {

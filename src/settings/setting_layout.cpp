@@ -77,27 +77,29 @@ QGridLayout* Card(QWidget* card, const QString& title)
     return grid;
 }
 
-// One labelled row: the label names the element to a screen reader as well.
-void Row(QGridLayout* grid, const QString& label, QWidget* field)
+// The caption of a row's element: it names the element to a screen reader as well.
+QLabel* Caption(QGridLayout* grid, const QString& label, QWidget* field)
 {
-    QWidget* parent = grid->parentWidget();
-    QLabel* caption = Label(label, parent);
+    QLabel* caption = Label(label, grid->parentWidget());
     caption->setBuddy(field);
     field->setAccessibleName(label);
     field->setMinimumHeight(kFieldHeight);
+    return caption;
+}
+
+// One labelled row: the caption, then the element.
+void Row(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QLabel* caption = Caption(grid, label, field);
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
 }
 
-// A row for a long value: the label above the element, which takes the card's whole width.
+// A row for a long value: the caption above the element, which takes the card's whole width.
 void StackedRow(QGridLayout* grid, const QString& label, QWidget* field)
 {
-    QWidget* parent = grid->parentWidget();
-    QLabel* caption = Label(label, parent);
-    caption->setBuddy(field);
-    field->setAccessibleName(label);
-    field->setMinimumHeight(kFieldHeight);
+    QLabel* caption = Caption(grid, label, field);
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0, 1, 2);
     grid->addWidget(field, row + 1, 0, 1, 2);

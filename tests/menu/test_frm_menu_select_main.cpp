@@ -8,6 +8,7 @@
 #include "menu/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
 #include <QAccessible>
@@ -46,14 +47,8 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        gs().serviceBaseUrl = shop.httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-        // The pictures as the settings screen would have fetched them.
-        QDir().mkpath(gs().menuImageFolder);
-        const QDir pictures(shop.dataDir() + QStringLiteral("/menuimag"));
-        for (const QString& name : pictures.entryList({QStringLiteral("*.png")}))
-            QFile::copy(pictures.filePath(name), gs().menuImageFolder + u'/' + name);
+        LogInTo(shop);
+        CopyShopPictures(shop);
         PictureCache::shared().clear();
         page = std::make_unique<frmMenuSelectMain>();
         realDialogs = page->openItemDialog;

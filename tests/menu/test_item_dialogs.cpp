@@ -8,6 +8,7 @@
 #include "presentation/caption_key.h"
 #include "startup/clock.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
 #include <QAccessible>
@@ -44,9 +45,7 @@ protected:
     void loadFromShop()
     {
         shop = std::make_unique<DemoShop>();
-        gs().serviceBaseUrl = shop->httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        sumbrel::testing::LogInTo(*shop);
         ASSERT_TRUE(Read_메뉴(u"전체"_s));
         ASSERT_GT(menuCatalogue().takenCount(), 40);
     }

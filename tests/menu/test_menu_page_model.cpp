@@ -3,6 +3,7 @@
 #include "catalogue/menu_catalogue.h"
 #include "menu/menu_page_model.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
 using namespace sumbrel;
@@ -176,9 +177,7 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
 {
     // 41 items in two categories: 21 and 20.
     DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
-    gs().serviceBaseUrl = shop.httpBase();
-    gs().loginId = QString::fromLatin1(DemoShop::kId);
-    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+    LogInTo(shop);
     ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
     ASSERT_TRUE(Parsing(menuloading3(QString())));
     EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));

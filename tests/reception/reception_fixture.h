@@ -4,6 +4,7 @@
 #include "presentation/caption_key.h"
 #include "reception/frm_main.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
 #include <QFrame>
@@ -25,9 +26,7 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        gs().serviceBaseUrl = shop.httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        LogInTo(shop);
         gs().shopName = QStringLiteral("오르빅 커피 본점");
         // One attempt: a fault of count 1 is a failed submission, not a retried one.
         setHttpLimits({2000, 2000, 1});

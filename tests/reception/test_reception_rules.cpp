@@ -1,31 +1,18 @@
 // The reception rules that need no widget.
+#include "reception/phone_captions.h"
 #include "reception/reception_rules.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace sumbrel::reception;
+using sumbrel::testing::kMaskedPhone;
+using sumbrel::testing::kPhoneDigits;
 
 TEST(PhoneDisplay, MasksPositionsFiveAndSixForEveryLength)
 {
-    const QString all = QStringLiteral("010123456789");
-    const QStringList expected = {
-        QString(),
-        QStringLiteral("0"),
-        QStringLiteral("01"),
-        QStringLiteral("010"),
-        QStringLiteral("010-1"),
-        QStringLiteral("010-1*"),
-        QStringLiteral("010-1**"),
-        QStringLiteral("010-1**4"),
-        QStringLiteral("010-1**4-5"),
-        QStringLiteral("010-1**4-56"),
-        QStringLiteral("010-1**4-567"),
-        QStringLiteral("010-1**4-5678"),
-        QStringLiteral("010-1**4-56789"),
-    };
     for (int length = 0; length <= 12; ++length)
-        EXPECT_EQ(PhoneDisplay(all.left(length)), expected[length]) << "length " << length;
+        EXPECT_EQ(PhoneDisplay(kPhoneDigits.left(length)), kMaskedPhone[length]) << "length " << length;
 }
 
 TEST(DigitEntry, AppendsUpToTheLimitAndDeletesFromTheEnd)

@@ -3,6 +3,7 @@
 #include "reception/reception_service.h"
 #include "startup/trace_log.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
 #include <QJsonObject>
@@ -21,9 +22,7 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        gs().serviceBaseUrl = shop.httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
+        sumbrel::testing::LogInTo(shop);
     }
     QJsonArray orderRequests() const
     {

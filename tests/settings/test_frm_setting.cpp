@@ -178,7 +178,7 @@ TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
 
 TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay)
 {
-    writeCallDisplay();
+    WriteCallDisplay(folder.path());
     gs().executableName = QStringLiteral("Sumbrel");
     gs().useDualMonitor = true;
     gs().LeftO = 1920;
@@ -186,7 +186,7 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
     running.start(path(QStringLiteral("Dorvane")), {});
     ASSERT_TRUE(running.waitForStarted());
     const long pid = long(running.processId());
-    ASSERT_TRUE(waitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
 
     frmSetting& s = open();
     EXPECT_TRUE(s.chkUseDualMonitor()->isChecked());
@@ -204,13 +204,13 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
 
 TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
 {
-    writeCallDisplay();
+    WriteCallDisplay(folder.path());
     gs().executableName = QStringLiteral("Sumbrel");
     QProcess running;
     running.start(path(QStringLiteral("Dorvane")), {});
     ASSERT_TRUE(running.waitForStarted());
     const long oldPid = long(running.processId());
-    ASSERT_TRUE(waitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == oldPid; }));
+    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == oldPid; }));
 
     frmSetting& s = open();
     EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());
@@ -223,7 +223,7 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
         logEntries().contains(QStringLiteral("Prepare ... kill Dorvane.exe (PID ") + QString::number(oldPid) + u')'))
         << logText().toStdString();
     long newPid = 0;
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(WaitFor([&] {
         newPid = IsProcessExist(QStringLiteral("Dorvane.exe"));
         return newPid > 0 && newPid != oldPid;
     })) << "and started again";

@@ -3,6 +3,7 @@
 #include "presentation/caption_key.h"
 #include "settings/settings_screen_fixture.h"
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 
 #include <QDir>
 #include <QLabel>
@@ -14,10 +15,7 @@ using namespace sumbrel::testing;
 TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
 {
     DemoShop shop;
-    gs().serviceBaseUrl = shop.httpBase();
-    gs().loginId = QString::fromLatin1(DemoShop::kId);
-    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-    gs().shopNumber = QString::number(DemoShop::kShopNumber);
+    LogInTo(shop);
     ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
     const qsizetype rows = menuCatalogue().takenCount();
     ASSERT_GT(rows, 10);

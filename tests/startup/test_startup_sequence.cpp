@@ -4,6 +4,7 @@
 #include "startup/ini.h"
 #include "startup/processes.h"
 #include "startup/startup.h"
+#include "support/call_display.h"
 #include "support/sumbrel_test.h"
 
 #include <QApplication>
@@ -21,31 +22,12 @@
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
+using sumbrel::testing::EndCallDisplays;
 using sumbrel::testing::SumbrelTest;
+using sumbrel::testing::WaitFor;
+using sumbrel::testing::WriteCallDisplay;
 
 namespace {
-
-// A stand-in call display: a script that stays up until it is ended.
-void writeCallDisplay(const QString& folder)
-{
-    QFile f(folder + u"/Dorvane"_s);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\nwhile true; do sleep 0.2; done\n");
-    f.close();
-    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-bool waitFor(const std::function<bool()>& condition, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 // Whether today's general log holds an entry that starts with the text.
 bool logHasEntryStartingWith(const QString& text)
@@ -90,9 +72,7 @@ protected:
     void TearDown() override
     {
         ReleaseInstanceLock();
-        const long pid = IsProcessExist(u"Dorvane.exe"_s);
-        if (pid > 0)
-            KillProcess(pid);
+        EndCallDisplays();
         SumbrelTest::TearDown();
     }
     StartOptions options(const QString& exe = u"Sumbrel"_s) const
@@ -167,20 +147,20 @@ TEST_F(StartUp, PlacementKeysAndServiceHost)
 
 TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
 {
-    writeCallDisplay(folder.path());
+    WriteCallDisplay(folder.path());
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     QProcess first;
     first.start(path(u"Dorvane"_s), {});
     ASSERT_TRUE(first.waitForStarted());
     const long oldPid = long(first.processId());
-    ASSERT_TRUE(waitFor([&] { return IsProcessExist(u"DORVANE.EXE"_s) == oldPid; }));
+    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(u"DORVANE.EXE"_s) == oldPid; }));
 
     EXPECT_EQ(Main(options()), StartResult::Started);
     EXPECT_TRUE(first.waitForFinished(5000));
     EXPECT_TRUE(logEntries().contains(u"Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")"_s))
         << logText().toStdString();
     long newPid = 0;
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(WaitFor([&] {
         newPid = IsProcessExist(u"Dorvane"_s);
         return newPid > 0 && newPid != oldPid;
     }));
@@ -188,11 +168,11 @@ TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
 
 TEST_F(StartUp, StartsTheCallDisplayWhenItIsNotRunning)
 {
-    writeCallDisplay(folder.path());
+    WriteCallDisplay(folder.path());
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     ASSERT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
     Main(options());
-    EXPECT_TRUE(waitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
+    EXPECT_TRUE(WaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
     EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s));
 }
 
@@ -205,7 +185,7 @@ TEST_F(StartUp, LeavesTheCallDisplayAloneOtherwise)
 
     // Another executable name never touches it, whatever the configuration says.
     ReleaseInstanceLock();
-    writeCallDisplay(folder.path());
+    WriteCallDisplay(folder.path());
     Main(options(u"Sumbrel-test"_s));
     QTest::qWait(300);
     EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
@@ -254,7 +234,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
     third.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, folder.path(), u"--service-host"_s, u"127.0.0.1:9"_s});
     ASSERT_TRUE(third.waitForStarted());
     // It runs on past the lock: the start-up writes its version and the login screen stays open.
-    EXPECT_TRUE(waitFor([&] { return logHasEntryStartingWith(u"Version: "_s); }, 15000)) << logText().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return logHasEntryStartingWith(u"Version: "_s); }, 15000)) << logText().toStdString();
     EXPECT_FALSE(third.waitForFinished(500));
     third.terminate();
     third.waitForFinished(5000);
@@ -327,11 +307,11 @@ TEST_F(Folders, MakeDirectoryTracesAFolderItCannotCreate)
 TEST(Processes, KillEndsAProcessAndIgnoresTheGone)
 {
     QTemporaryDir tmp;
-    writeCallDisplay(tmp.path());
+    WriteCallDisplay(tmp.path());
     QProcess p;
     p.start(tmp.path() + u"/Dorvane"_s, {});
     ASSERT_TRUE(p.waitForStarted());
-    ASSERT_TRUE(waitFor([&] { return IsProcessExist(u"dorvane.EXE"_s) == long(p.processId()); }));
+    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(u"dorvane.EXE"_s) == long(p.processId()); }));
     KillProcess(long(p.processId()));
     EXPECT_TRUE(p.waitForFinished(3000));
     EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
@@ -375,9 +355,9 @@ TEST(ScreenUtils, TabKeystrokeMovesTheFocusAndRoundedWindowsLoseTheirCorners)
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     a->setFocus();
-    ASSERT_TRUE(waitFor([&] { return a->hasFocus(); }));
+    ASSERT_TRUE(WaitFor([&] { return a->hasFocus(); }));
     SendKeysToScreen(u"{TAB}"_s);
-    EXPECT_TRUE(waitFor([&] { return b->hasFocus(); }));
+    EXPECT_TRUE(WaitFor([&] { return b->hasFocus(); }));
 
     FormRound(&window, 85);
     const QRegion mask = window.mask();
@@ -391,18 +371,18 @@ TEST(ScreenUtils, TabKeystrokeMovesTheFocusAndRoundedWindowsLoseTheirCorners)
 TEST_F(StartUp, AnUnrelatedProcessNamingTheCallDisplayInItsArgumentsSurvives)
 {
     // "cat Dorvane.exe -": the file as its first argument, kept running on the open stdin.
-    writeCallDisplay(folder.path());
+    WriteCallDisplay(folder.path());
     write(u"Dorvane.exe"_s, "not a program\n");
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     QProcess reader;
     reader.start(u"cat"_s, {path(u"Dorvane.exe"_s), u"-"_s});
     ASSERT_TRUE(reader.waitForStarted());
-    ASSERT_TRUE(waitFor([&] { return reader.readAllStandardOutput().contains("not a program"); }));
+    ASSERT_TRUE(WaitFor([&] { return reader.readAllStandardOutput().contains("not a program"); }));
     EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
     EXPECT_EQ(Main(options()), StartResult::Started);
     EXPECT_FALSE(reader.waitForFinished(300)) << "the reader was taken for the call display";
     EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s)) << logText().toStdString();
-    EXPECT_TRUE(waitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));  // the real one started
+    EXPECT_TRUE(WaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));  // the real one started
     reader.closeWriteChannel();
     EXPECT_TRUE(reader.waitForFinished(3000));
 }
@@ -462,7 +442,7 @@ TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
     QProcess first;
     ASSERT_TRUE(start(first));
     const QString lock = RuntimeLockPath(home);
-    EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(lock); }, 15000)) << lock.toStdString();
+    EXPECT_TRUE(WaitFor([&] { return QFileInfo::exists(lock); }, 15000)) << lock.toStdString();
     EXPECT_FALSE(first.waitForFinished(500)) << first.readAllStandardError().toStdString();
     // A second copy on the same folder still finds the first one.
     QProcess second;

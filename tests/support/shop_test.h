@@ -1,6 +1,7 @@
 #pragma once
 // SumbrelTest with a demo shop of its own and the terminal logged in to it over http.
 #include "support/demo_shop.h"
+#include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
 #include <QStringList>
@@ -17,11 +18,7 @@ protected:
     {
         SumbrelTest::SetUp();
         shop = std::make_unique<DemoShop>(shopArgs());
-        gs().serviceHost = shop->host();
-        gs().serviceBaseUrl = shop->httpBase();
-        gs().loginId = QString::fromLatin1(DemoShop::kId);
-        gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-        gs().shopNumber = QString::number(DemoShop::kShopNumber);
+        LogInTo(*shop);
     }
     void TearDown() override
     {

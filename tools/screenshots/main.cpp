@@ -9,59 +9,24 @@
 #include "login/frm_login.h"
 #include "menu/frm_menu_select_main.h"
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
 #include "reception/frm_main.h"
-#include "startup/dialogs.h"
 #include "startup/global_state.h"
 #include "startup/startup.h"
 
+#include "shots.h"
+
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 
 using namespace sumbrel;
+using namespace sumbrel::shots;
 
 namespace {
-
-void settle(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool shoot(const QString& folder, const QString& name)
-{
-    settle(400);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QPixmap shot = screen->grabWindow(0);
-    const QString path = folder + u'/' + name;
-    const bool ok = shot.save(path);
-    std::printf("%s %s\n", ok ? "saved" : "FAILED", path.toUtf8().constData());
-    std::fflush(stdout);
-    return ok;
-}
-
-void click(QWidget* root, const QString& name)
-{
-    auto* key = root->findChild<CaptionKey*>(name);
-    if (!key) {
-        std::printf("no key %s\n", name.toUtf8().constData());
-        return;
-    }
-    key->touch();
-    settle(100);
-}
 
 // Once an item dialog is up: photographed, then its key touched. Polled without blocking, as the
 // page lets events run (darkening itself) before the dialog exists.
@@ -119,23 +84,12 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool sho
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR"));
-    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."),
-                            QStringLiteral("HOST"));
-    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
-    parser.addOptions({home, host, out});
-    parser.addHelpOption();
-    parser.process(app);
-    const QString outDir = parser.value(out).isEmpty() ? QStringLiteral(".") : parser.value(out);
-    QDir().mkpath(outDir);
-
-    static UnattendedDialogHandler dialogs;
-    setDialogHandler(&dialogs);
+    const Walk walk = StartWalk(app);
+    const QString& outDir = walk.out;
 
     StartOptions options;
-    options.programFolder = parser.value(home);
-    options.serviceHost = parser.value(host);
+    options.programFolder = walk.home;
+    options.serviceHost = walk.host;
     options.executableName = QStringLiteral("sumbrel-screenshots");
 
     std::unique_ptr<frmMain> reception;

@@ -1,0 +1,204 @@
+#include "menu/item_dialog.h"
+
+#include "catalogue/menu_catalogue.h"
+#include "menu/item_dialog_look.h"
+#include "menu/menu_photo.h"
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/screen_utils.h"
+#include "presentation/widgets.h"
+#include "startup/clock.h"
+#include "startup/trace_log.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QShowEvent>
+
+namespace sumbrel {
+
+using namespace item_dialog;
+
+ItemDialog::ItemDialog(QString& pageCart, QWidget* page, Frame frame)
+    : QDialog(page, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_frame(std::move(frame))
+    , m_pageCart(pageCart)
+    , m_page(page)
+{
+    setObjectName(m_frame.name);
+    setWindowTitle(m_frame.title);
+    setModal(true);
+    Timer3.setObjectName(QStringLiteral("Timer3"));
+    AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
+    connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+    connect(&AutoIncrement, &QTimer::timeout, this, [this] { AutoIncrement_Timer(); });
+}
+
+ItemDialog::~ItemDialog() = default;
+
+void ItemDialog::Form_Load()
+{
+    Procedure proc(m_frame.name, QStringLiteral("Form_Load"));
+    SUMBREL_STEP(proc, {
+        setFixedSize(m_frame.size);
+        if (m_page)
+            move(m_page->mapToGlobal(QPoint(0, 0)) + m_frame.fromPage);
+    });
+    SUMBREL_STEP(proc, m_background = SkinPicture(m_frame.skin));
+    SUMBREL_STEP(proc, FormRound(this, kCorner));
+    m_Deadline.renew();
+    Timer3.start(scaledMs(menu::kIdleTickMs));
+}
+
+void ItemDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once per opening: coming back to the dialog (from a message box too) never resets the
+    // customer's quantity or choices.
+    if (!m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
+menu::MenuItem ItemDialog::ReadItem() const
+{
+    std::optional<menu::MenuItem> read = menu::ReadMenuItem(menuCatalogue(), m_메뉴IDX);
+    if (!read)
+        throw Failure(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    return std::move(*read);
+}
+
+bool ItemDialog::showItem(Procedure& proc)
+{
+    SUMBREL_STEP_OR(proc, false, {
+        메뉴사진->setAccessibleName(item().name + QStringLiteral(" 사진"));
+        ShowMenuPhoto(메뉴사진, item().num);
+    });
+    SUMBREL_STEP_OR(proc, false, {
+        메뉴이름->setText(item().name);
+        메뉴구성->setText(item().composition);
+        메뉴설명->setText(item().description);
+        메뉴가격->setText(item().priceText);
+    });
+    SUMBREL_STEP_OR(proc, false, SetNum->setText(quantity().text()));
+    return true;
+}
+
+void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up)
+{
+    SetNum_Add[kQuantityDown] = MakeQuantityKey(this, kQuantityDown, down);
+    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(24), kInk, Qt::AlignCenter);
+    SetNum_Add[kQuantityUp] = MakeQuantityKey(this, kQuantityUp, up);
+    for (int i : {kQuantityDown, kQuantityUp}) {
+        CaptionKey* key = SetNum_Add[i];
+        connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
+        connect(key, &CaptionKey::released, this, [this, i] { SetNum_Add_MouseUp(i); });
+        connect(key, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
+        // The second touch of a double tap is one more step.
+        connect(key, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+    }
+}
+
+void ItemDialog::makeCountdown(const QRect& geometry)
+{
+    ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), kMuted, Qt::AlignCenter);
+    ssp타이머->setText(QStringLiteral("30초"));
+}
+
+void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add)
+{
+    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(24),
+                                  QColor(231, 231, 231), QColor(192, 192, 192), kInk);
+    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(24),
+                                kNavy, kNavy.darker(140), kWhite);
+    for (int i : {kCmdClose, kCmdAdd})
+        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+}
+
+void ItemDialog::SetNum_Add_Click(int index)
+{
+    m_Deadline.renew();
+    quantity().step(index == kQuantityUp ? +1 : -1);
+    SetNum->setText(quantity().text());
+    금액합계();
+}
+
+void ItemDialog::SetNum_Add_MouseDown(int index)
+{
+    m_hold.press(index);
+    AutoIncrement.start(scaledMs(menu::kRepeatTickMs));
+}
+
+void ItemDialog::SetNum_Add_MouseUp(int)
+{
+    AutoIncrement.stop();
+    m_hold.release();
+}
+
+void ItemDialog::AutoIncrement_Timer()
+{
+    if (const std::optional<int> key = m_hold.tick())
+        SetNum_Add_Click(*key);
+}
+
+CaptionKey* ItemDialog::takeKey(int index)
+{
+    if (index < 0 || index >= kCmdCount || !CmdLabel[index])
+        return nullptr;
+    CaptionKey* key = CmdLabel[index];
+    // A key works once; nothing acts while the dialog is closing.
+    if (!key->isKeyEnabled() || m_closing)
+        return nullptr;
+    key->setKeyEnabled(false);
+    return key;
+}
+
+bool ItemDialog::addToPage(const std::optional<QString>& cart)
+{
+    if (!cart) {
+        WriteLog(QStringLiteral("  [") + m_frame.name + QStringLiteral("→CmdLabel_Click] menu ") + item().num
+                 + QStringLiteral(" without a name: not added"));
+        return false;
+    }
+    m_pageCart = *cart;
+    return true;
+}
+
+void ItemDialog::closeDialog(int result)
+{
+    m_closing = true;
+    WaitMs(100);
+    done(result);
+}
+
+void ItemDialog::done(int result)
+{
+    Timer3.stop();
+    AutoIncrement.stop();
+    QDialog::done(result);
+}
+
+void ItemDialog::Timer3_Timer()
+{
+    if (m_closing)
+        return;
+    const std::optional<QString> text = m_Deadline.countdownText();
+    if (!text) {
+        done(Rejected);
+        return;
+    }
+    if (*text != m_countdownShown) {
+        m_countdownShown = *text;
+        ssp타이머->setText(*text);
+    }
+}
+
+void ItemDialog::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    PaintBackground(p, this, m_background);
+    if (m_background.isNull())
+        paintPanels(p);
+}
+
+}  // namespace sumbrel

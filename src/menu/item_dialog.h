@@ -1,0 +1,122 @@
+#pragma once
+// What the two item dialogs share: placement and skin, the item's photo and texts, the quantity
+// keys with hold-to-repeat, the idle close with its countdown, the command keys and the closing.
+#include "menu/idle.h"
+#include "menu/menu_item.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <optional>
+
+class QLabel;
+class QPainter;
+
+namespace sumbrel {
+
+class CaptionKey;
+class Procedure;
+
+class ItemDialog : public QDialog {
+    Q_OBJECT
+public:
+    ~ItemDialog() override;
+
+    QString m_SRL;  // menu number of the touched tile (kept, not used)
+    QString m_메뉴IDX;  // menuCatalogue() row, as decimal text
+    QString m_SELECTED;  // the line being composed
+    // exec() shows it modally; it closes itself (add, close, idle) and is then destroyed by its owner.
+
+    static constexpr int kCorner = 20;
+    // CmdLabel(0..3); the page keys 1 and 2 only where there are option groups to page.
+    enum CmdIndex : int { kCmdClose = 0, kCmdPageBack = 1, kCmdPageNext = 2, kCmdAdd = 3, kCmdCount = 4 };
+    enum QuantityKey : int { kQuantityDown = 0, kQuantityUp = 1 };
+
+    // The content from the catalogue row; runs once, at the first showing.
+    virtual void Form_Activate() = 0;
+    // Recomputes m_SELECTED, Total and the add key's colour.
+    virtual bool 금액합계() = 0;
+    virtual void CmdLabel_Click(int index) = 0;
+    void SetNum_Add_Click(int index);
+    void SetNum_Add_MouseDown(int index);
+    void SetNum_Add_MouseUp(int index);
+    void Timer3_Timer();
+    void AutoIncrement_Timer();
+
+    // Nominal milliseconds before the idle close.
+    int32_t idleRemainingMs() const { return m_Deadline.remainingMs(); }
+
+protected:
+    // The window: its name (also the trace's module), title, size, place from the page's top-left
+    // corner and skin picture.
+    struct Frame {
+        QString name;
+        QString title;
+        QSize size;
+        QPoint fromPage;
+        QString skin;
+    };
+    // pageCart: the menu page's m_SELECTED; adding appends one line to it. page: the menu page (the
+    // dialog is placed relative to it and is its child window).
+    ItemDialog(QString& pageCart, QWidget* page, Frame frame);
+
+    virtual menu::Quantity& quantity() = 0;
+    virtual const menu::MenuItem& item() const = 0;
+
+    // Size, place, skin, rounded corners; the idle deadline starts.
+    void Form_Load();
+    // The catalogue row m_메뉴IDX; throws when there is none.
+    menu::MenuItem ReadItem() const;
+    // Photo, texts and quantity, each a step of the procedure; false when the procedure ends.
+    bool showItem(Procedure& proc);
+
+    // SetNum between its two keys, wired for touch, double touch and hold.
+    void makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up);
+    void makeCountdown(const QRect& geometry);
+    // CmdLabel(0) closes, CmdLabel(3) adds; both wired.
+    void makeCommandKeys(const QRect& close, const QRect& add);
+
+    // The touched command key, disabled for its action; nullptr when it cannot act (no such key,
+    // still disabled, or the dialog closing).
+    CaptionKey* takeKey(int index);
+    // Puts the cart with the line into the page's cart; an item whose name cannot stand in the
+    // cart text is traced and not added.
+    bool addToPage(const std::optional<QString>& cart);
+    // After a short wait that keeps handling events.
+    void closeDialog(int result);
+
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+    void paintEvent(QPaintEvent* event) override;
+    // What is drawn where there is no skin picture.
+    virtual void paintPanels(QPainter& p) = 0;
+
+    const Frame m_frame;
+    QString& m_pageCart;
+    QWidget* m_page;
+    menu::IdleDeadline m_Deadline;
+    menu::HoldRepeat m_hold;
+    QTimer Timer3{this};
+    QTimer AutoIncrement{this};
+    QPixmap m_background;
+    bool m_activated = false;
+    bool m_closing = false;
+    QString m_countdownShown = QStringLiteral("30초");
+
+    QLabel* 메뉴사진 = nullptr;
+    QLabel* 메뉴이름 = nullptr;
+    QLabel* 메뉴구성 = nullptr;
+    QLabel* 메뉴설명 = nullptr;
+    QLabel* 메뉴가격 = nullptr;
+    QLabel* SetNum = nullptr;
+    QLabel* Total = nullptr;
+    QLabel* ssp타이머 = nullptr;
+    std::array<CaptionKey*, 2> SetNum_Add{};
+    std::array<CaptionKey*, kCmdCount> CmdLabel{};
+};
+
+}  // namespace sumbrel

@@ -1,0 +1,57 @@
+#include "presentation/widgets.h"
+
+#include "presentation/caption_key.h"
+#include "startup/files.h"
+#include "startup/global_state.h"
+
+#include <QLabel>
+
+namespace sumbrel {
+
+QString SkinFile(const QString& name)
+{
+    QString folder = gs().skinFolder;
+    if (folder.isEmpty())
+        return QString();
+    if (!folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        folder += u'/';
+    return folder + name;
+}
+
+QPixmap SkinPicture(const QString& name)
+{
+    const QString path = SkinFile(name);
+    return FileExists(path) ? QPixmap(path) : QPixmap();
+}
+
+QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
+                   Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+void SetInk(QLabel* label, const QColor& ink)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, ink);
+    label->setPalette(pal);
+}
+
+CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
+                           const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text)
+{
+    auto* key = new CaptionKey(caption, parent);
+    key->setObjectName(objectName);
+    key->setGeometry(geometry);
+    key->setFont(font);
+    key->setColours(rest, pressed);
+    key->setForeground(text);
+    return key;
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,84 @@
+// Shows the two item dialogs over a stand-in menu page, against the demo shop, and saves what the
+// screen shows: the single-menu dialog, the option dialog with choices, below a group's minimum, and
+// on its second page of groups.
+//   sumbrel-dialog-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
+#include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_download.h"
+#include "menu/frm_menu_select_sub_a.h"
+#include "menu/frm_menu_select_sub_b.h"
+
+#include "shots.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace sumbrel;
+using namespace sumbrel::shots;
+
+namespace {
+
+QString RowOf(const QString& title)
+{
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.takenCount(); ++r) {
+        if (table.row(r).title().startsWith(title))
+            return QString::number(r);
+    }
+    std::printf("no menu %s\n", title.toUtf8().constData());
+    return QStringLiteral("0");
+}
+
+// The dialog of the item, shown over the page; the keys touched in turn, then photographed.
+template <typename Dialog>
+bool Shoot(QString& cart, QWidget& page, const QString& title, const QStringList& keys, const QString& folder,
+           const QString& name)
+{
+    Dialog dialog(cart, &page);
+    dialog.m_메뉴IDX = RowOf(title);
+    dialog.show();
+    for (const QString& key : keys)
+        click(&dialog, key);
+    return shoot(folder, name);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const Walk walk = StartWalk(app);
+    const QString& outDir = walk.out;
+
+    QTemporaryDir temporary;
+    UseDemoShop(walk.home.isEmpty() ? temporary.path() : walk.home, walk.host);
+    if (!Read_메뉴(QStringLiteral("전체"))) {
+        std::printf("catalogue did not load\n");
+        return 1;
+    }
+    DownloadPictures();
+
+    // A stand-in for the darkened menu page behind the dialog.
+    QWidget page;
+    page.setWindowFlag(Qt::FramelessWindowHint);
+    page.setGeometry(0, 0, 1024, 768);
+    page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
+    page.show();
+    settle(200);
+
+    QString cart;
+    bool ok = Shoot<frmMenuSelectSubA>(cart, page, QStringLiteral("에스프레소"), {QStringLiteral("SetNum_Add_1")},
+                                       outDir, QStringLiteral("dialog-single.png"));
+    ok = Shoot<frmMenuSelectSubB>(cart, page, QStringLiteral("아메리카노"),
+                                  {QStringLiteral("AddMenu_Option0_1"), QStringLiteral("AddMenu_Check1_2")}, outDir,
+                                  QStringLiteral("dialog-options.png"))
+        && ok;
+    ok = Shoot<frmMenuSelectSubB>(cart, page, QStringLiteral("와플"), {QStringLiteral("AddMenu_Check0_2")}, outDir,
+                                  QStringLiteral("dialog-options-minimum.png"))
+        && ok;
+    ok = Shoot<frmMenuSelectSubB>(cart, page, QStringLiteral("아이스 카페라떼"),
+                                  {QStringLiteral("CmdLabel_2"), QStringLiteral("AddMenu_Option3_1")}, outDir,
+                                  QStringLiteral("dialog-options-page2.png"))
+        && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,57 @@
+// Shows the settings screen against the demo shop and saves what the screen shows: the screen as it
+// opens, the picture download while it runs, and the screen after it.
+//   sumbrel-settings-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
+#include "catalogue/menu_catalogue.h"
+#include "presentation/caption_key.h"
+#include "settings/frm_setting.h"
+#include "startup/global_state.h"
+#include "startup/ini.h"
+
+#include "shots.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace sumbrel;
+using namespace sumbrel::shots;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const Walk walk = StartWalk(app);
+    const QString& outDir = walk.out;
+
+    QTemporaryDir temporary;
+    UseDemoShop(walk.home.isEmpty() ? temporary.path() : walk.home, walk.host);
+    GlobalState& g = gs();
+    g.executableName = QStringLiteral("sumbrel-settings-screenshots");
+    g.useDualMonitor = true;
+    g.LeftC = 1024;
+    g.LeftO = 0;
+    WriteIni(QStringLiteral("Set"), QStringLiteral("imagefile"), QStringLiteral("/home/kiosk/skin2/call_back.png"),
+             configFilePath());
+    WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),
+             configFilePath());
+    if (!Read_메뉴(QStringLiteral("전체"))) {
+        std::printf("catalogue did not load\n");
+        return 1;
+    }
+
+    frmSetting screen;
+    screen.move(0, 0);
+    screen.show();
+    settle(400);
+    bool ok = shoot(outDir, QStringLiteral("settings.png"));
+
+    bool shot = false;
+    screen.onDownloadProgress = [&](const settings::DownloadPanel& panel) {
+        if (!shot && panel.value == 11) {
+            shot = true;
+            ok = shoot(outDir, QStringLiteral("settings-download.png")) && ok;
+        }
+    };
+    screen.cmd서버이미지_불러오기()->touch();
+    ok = shoot(outDir, QStringLiteral("settings-after-download.png")) && ok;
+    return ok && shot ? 0 : 1;
+}

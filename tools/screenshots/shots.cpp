@@ -1,0 +1,84 @@
+#include "shots.h"
+
+#include "presentation/caption_key.h"
+#include "presentation/screen_utils.h"
+#include "startup/global_state.h"
+
+#include <QAbstractButton>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+
+namespace sumbrel::shots {
+
+Walk StartWalk(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR"));
+    QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."),
+                            QStringLiteral("HOST"));
+    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
+    parser.addOptions({home, host, out});
+    parser.addHelpOption();
+    parser.process(app);
+    Walk walk{parser.value(home), parser.value(host), parser.value(out)};
+    if (walk.out.isEmpty())
+        walk.out = QStringLiteral(".");
+    QDir().mkpath(walk.out);
+    static UnattendedDialogHandler dialogs;
+    setDialogHandler(&dialogs);
+    return walk;
+}
+
+void settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool shoot(const QString& folder, const QString& name)
+{
+    settle(400);
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QString path = folder + u'/' + name;
+    const bool ok = shot.save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", path.toUtf8().constData());
+    std::fflush(stdout);
+    return ok;
+}
+
+void click(QWidget* root, const QString& name)
+{
+    if (auto* key = root->findChild<CaptionKey*>(name)) {
+        key->touch();
+    } else if (auto* button = root->findChild<QAbstractButton*>(name)) {
+        button->click();
+    } else {
+        std::printf("no key %s\n", name.toUtf8().constData());
+        return;
+    }
+    settle(100);
+}
+
+void UseDemoShop(const QString& home, const QString& host)
+{
+    GlobalState& g = gs();
+    g.programFolder = home;
+    g.menuImageFolder = home + QStringLiteral("/menu_img");
+    g.skinFolder = home + QStringLiteral("/skin2");
+    g.serviceHost = host;
+    g.serviceBaseUrl = QStringLiteral("http://") + host;
+    g.loginId = QStringLiteral("demo");
+    g.loginPassword = QStringLiteral("demo1234");
+    g.shopNumber = QStringLiteral("12");
+    QDir().mkpath(g.menuImageFolder);
+}
+
+}  // namespace sumbrel::shots
