@@ -5,7 +5,6 @@
 #include "presentation/widgets.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
-#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,12 +25,7 @@ namespace sumbrel {
 
 namespace {
 
-// Every statement of the screen: a failure skips it, nothing is traced.
-template <typename F>
-void Step(F&& statement)
-{
-    Procedure::silent().run(__LINE__, std::forward<F>(statement));
-}
+using settings::Step;
 
 // A key press as the text box reports it before applying it: a character, backspace, enter, or a
 // composed character from the input method.

@@ -5,7 +5,6 @@
 #include "startup/ini.h"
 #include "startup/parse.h"
 #include "startup/processes.h"
-#include "startup/trace_log.h"
 
 namespace sumbrel::settings {
 
@@ -32,13 +31,6 @@ QString ReadOrWriteDefault(const QString& key, const QString& fallback)
         value = fallback;
     }
     return value;
-}
-
-// Every statement of the screen's procedures: a failure skips it, nothing is traced.
-template <typename F>
-void Step(F&& statement)
-{
-    Procedure::silent().run(__LINE__, std::forward<F>(statement));
 }
 
 }  // namespace

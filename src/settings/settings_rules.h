@@ -2,12 +2,22 @@
 // The settings screen's rules: what it reads from the configuration file at opening (writing the
 // defaults of empty keys back at once), what it writes while open, and the closing writes in their
 // order. No widgets: the screen only shows what these return and hands its elements' values back.
+#include "startup/trace_log.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace sumbrel::settings {
+
+// Every statement of the screen's procedures: a failure skips it, nothing is traced.
+template <typename F>
+void Step(F&& statement)
+{
+    Procedure::silent().run(__LINE__, std::forward<F>(statement));
+}
 
 inline constexpr int kNoSelection = -1;
 inline constexpr int kVolumeMin = 0;
