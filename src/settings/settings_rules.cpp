@@ -33,6 +33,16 @@ QString ReadOrWriteDefault(const QString& key, const QString& fallback)
     return value;
 }
 
+// A whole number from low to high, spaces around it allowed; otherwise nothing.
+std::optional<int> WholeNumberIn(const QString& stored, int low, int high)
+{
+    bool whole = false;
+    const int value = stored.trimmed().toInt(&whole);
+    if (!whole || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 const QStringList& CalledCustomerTexts()
@@ -70,18 +80,12 @@ int AlarmKindIndex(const QString& stored)
 
 int StrictListIndex(const QString& stored, int count)
 {
-    bool whole = false;
-    const int index = stored.trimmed().toInt(&whole);
-    return whole && index >= 0 && index < count ? index : kNoSelection;
+    return WholeNumberIn(stored, 0, count - 1).value_or(kNoSelection);
 }
 
 std::optional<int> StrictVolume(const QString& stored)
 {
-    bool whole = false;
-    const int volume = stored.trimmed().toInt(&whole);
-    if (!whole || volume < kVolumeMin || volume > kVolumeMax)
-        return std::nullopt;
-    return volume;
+    return WholeNumberIn(stored, kVolumeMin, kVolumeMax);
 }
 
 OpeningValues ReadOpeningValues()
