@@ -6,6 +6,8 @@
 #include "startup/parse.h"
 #include "startup/processes.h"
 
+#include <QList>
+
 namespace sumbrel::settings {
 
 namespace {
@@ -41,6 +43,38 @@ std::optional<int> WholeNumberIn(const QString& stored, int low, int high)
     if (!whole || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+struct IniWrite {
+    QString key;
+    QString value;
+};
+
+// The screen's texts and lists, in the order they are written on closing.
+QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
+{
+    return {
+        {QStringLiteral("bottomtext"), v.bottomtext},
+        {QStringLiteral("calltext"), v.calltext},
+        {QStringLiteral("alramsound"), QString::number(v.alramsound)},
+        {QStringLiteral("alramkind"), QString::number(v.alramkind)},
+        {QStringLiteral("visiblesb1"), QString::number(v.visiblesb1)},
+        {QStringLiteral("calltime"), v.calltime},
+        {QStringLiteral("visiblesb2"), QString::number(v.visiblesb2)},
+    };
+}
+
+// The dual-monitor placement as held in the global state, in the order it is written.
+QList<IniWrite> PlacementWrites()
+{
+    const GlobalState& g = gs();
+    return {
+        {QStringLiteral("UseDualMonitor"), g.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
+        {QStringLiteral("LeftC"), QString::number(g.LeftC)},
+        {QStringLiteral("TopC"), QString::number(g.TopC)},
+        {QStringLiteral("LeftO"), QString::number(g.LeftO)},
+        {QStringLiteral("TopO"), QString::number(g.TopO)},
+    };
 }
 
 }  // namespace
@@ -153,31 +187,6 @@ ClosingValues EntryAtOpening(const OpeningValues& opened)
     v.LeftO = QString::number(opened.LeftO);
     v.TopO = QString::number(opened.TopO);
     return v;
-}
-
-QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
-{
-    return {
-        {QStringLiteral("bottomtext"), v.bottomtext},
-        {QStringLiteral("calltext"), v.calltext},
-        {QStringLiteral("alramsound"), QString::number(v.alramsound)},
-        {QStringLiteral("alramkind"), QString::number(v.alramkind)},
-        {QStringLiteral("visiblesb1"), QString::number(v.visiblesb1)},
-        {QStringLiteral("calltime"), v.calltime},
-        {QStringLiteral("visiblesb2"), QString::number(v.visiblesb2)},
-    };
-}
-
-QList<IniWrite> PlacementWrites()
-{
-    const GlobalState& g = gs();
-    return {
-        {QStringLiteral("UseDualMonitor"), g.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
-        {QStringLiteral("LeftC"), QString::number(g.LeftC)},
-        {QStringLiteral("TopC"), QString::number(g.TopC)},
-        {QStringLiteral("LeftO"), QString::number(g.LeftO)},
-        {QStringLiteral("TopO"), QString::number(g.TopO)},
-    };
 }
 
 void WriteClosingValues(const ClosingValues& values)

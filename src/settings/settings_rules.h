@@ -4,7 +4,6 @@
 // order. No widgets: the screen only shows what these return and hands its elements' values back.
 #include "startup/trace_log.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -88,17 +87,6 @@ struct ClosingValues {
 
 // What the elements hold right after opening; the slider stays at its start where the file gave no volume.
 ClosingValues EntryAtOpening(const OpeningValues& opened);
-
-struct IniWrite {
-    QString key;
-    QString value;
-    bool operator==(const IniWrite&) const = default;
-};
-
-// The screen's texts and lists, in the order they are written on closing.
-QList<IniWrite> ClosingTextWrites(const ClosingValues& values);
-// The dual-monitor placement as held in the global state, in the order it is written.
-QList<IniWrite> PlacementWrites();
 
 // The closing routine up to the screen's own closing: the texts and lists, the placement into the
 // global state and then into the file, and the call-display restart in dual-monitor mode.
