@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QSlider>
 
 namespace sumbrel {
@@ -50,8 +49,9 @@ frmSetting::frmSetting(QWidget* reception)
     setModal(true);
     setFixedSize(kWidth, kHeight);
     buildWidgets();
-    connectElements();
     Form_Load();
+    // Connected once filled: filling the elements is no change by the operator, nothing is written for it.
+    connectElements();
 }
 
 frmSetting::~frmSetting() = default;
@@ -79,12 +79,6 @@ void frmSetting::Form_Load()
 
     const settings::OpeningValues opened = settings::ReadOpeningValues();
     m_entry = settings::EntryAtOpening(opened);
-    // Filling the elements is no change by the operator: nothing is written for it.
-    const QSignalBlocker blocks[] = {QSignalBlocker(m_combo[0]), QSignalBlocker(m_combo[1]), QSignalBlocker(m_combo[2]),
-                                     QSignalBlocker(m_combo[3]), QSignalBlocker(m_slider),   QSignalBlocker(m_text1),
-                                     QSignalBlocker(m_text2),    QSignalBlocker(m_text3),    QSignalBlocker(m_chkDual),
-                                     QSignalBlocker(m_leftO),    QSignalBlocker(m_topO),     QSignalBlocker(m_leftC),
-                                     QSignalBlocker(m_topC)};
     Step([&] { m_text1->setText(opened.imagefile); });
     Step([&] {
         if (opened.alramsound)
