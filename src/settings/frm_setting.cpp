@@ -5,7 +5,6 @@
 #include "presentation/widgets.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
-#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,19 +18,13 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QSlider>
 
 namespace sumbrel {
 
 namespace {
 
-// Every statement of the screen: a failure skips it, nothing is traced.
-template <typename F>
-void Step(F&& statement)
-{
-    Procedure::silent().run(__LINE__, std::forward<F>(statement));
-}
+using settings::Step;
 
 // A key press as the text box reports it before applying it: a character, backspace, enter, or a
 // composed character from the input method.
@@ -56,8 +49,9 @@ frmSetting::frmSetting(QWidget* reception)
     setModal(true);
     setFixedSize(kWidth, kHeight);
     buildWidgets();
-    connectElements();
     Form_Load();
+    // Connected once filled: filling the elements is no change by the operator, nothing is written for it.
+    connectElements();
 }
 
 frmSetting::~frmSetting() = default;
@@ -85,12 +79,6 @@ void frmSetting::Form_Load()
 
     const settings::OpeningValues opened = settings::ReadOpeningValues();
     m_entry = settings::EntryAtOpening(opened);
-    // Filling the elements is no change by the operator: nothing is written for it.
-    const QSignalBlocker blocks[] = {QSignalBlocker(m_combo[0]), QSignalBlocker(m_combo[1]), QSignalBlocker(m_combo[2]),
-                                     QSignalBlocker(m_combo[3]), QSignalBlocker(m_slider),   QSignalBlocker(m_text1),
-                                     QSignalBlocker(m_text2),    QSignalBlocker(m_text3),    QSignalBlocker(m_chkDual),
-                                     QSignalBlocker(m_leftO),    QSignalBlocker(m_topO),     QSignalBlocker(m_leftC),
-                                     QSignalBlocker(m_topC)};
     Step([&] { m_text1->setText(opened.imagefile); });
     Step([&] {
         if (opened.alramsound)

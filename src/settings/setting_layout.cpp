@@ -319,7 +319,6 @@ void frmSetting::buildAlarmGroup(QWidget* group)
     row->addWidget(m_slider, 1);
     row->addWidget(m_lblVolume);
     StackedRow(grid, QStringLiteral("알림 볼륨설정"), volume);
-    m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
 }
 
 void frmSetting::buildTextsGroup(QWidget* group)

@@ -5,7 +5,8 @@
 #include "startup/ini.h"
 #include "startup/parse.h"
 #include "startup/processes.h"
-#include "startup/trace_log.h"
+
+#include <QList>
 
 namespace sumbrel::settings {
 
@@ -34,11 +35,46 @@ QString ReadOrWriteDefault(const QString& key, const QString& fallback)
     return value;
 }
 
-// Every statement of the screen's procedures: a failure skips it, nothing is traced.
-template <typename F>
-void Step(F&& statement)
+// A whole number from low to high, spaces around it allowed; otherwise nothing.
+std::optional<int> WholeNumberIn(const QString& stored, int low, int high)
 {
-    Procedure::silent().run(__LINE__, std::forward<F>(statement));
+    bool whole = false;
+    const int value = stored.trimmed().toInt(&whole);
+    if (!whole || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+struct IniWrite {
+    QString key;
+    QString value;
+};
+
+// The screen's texts and lists, in the order they are written on closing.
+QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
+{
+    return {
+        {QStringLiteral("bottomtext"), v.bottomtext},
+        {QStringLiteral("calltext"), v.calltext},
+        {QStringLiteral("alramsound"), QString::number(v.alramsound)},
+        {QStringLiteral("alramkind"), QString::number(v.alramkind)},
+        {QStringLiteral("visiblesb1"), QString::number(v.visiblesb1)},
+        {QStringLiteral("calltime"), v.calltime},
+        {QStringLiteral("visiblesb2"), QString::number(v.visiblesb2)},
+    };
+}
+
+// The dual-monitor placement as held in the global state, in the order it is written.
+QList<IniWrite> PlacementWrites()
+{
+    const GlobalState& g = gs();
+    return {
+        {QStringLiteral("UseDualMonitor"), g.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
+        {QStringLiteral("LeftC"), QString::number(g.LeftC)},
+        {QStringLiteral("TopC"), QString::number(g.TopC)},
+        {QStringLiteral("LeftO"), QString::number(g.LeftO)},
+        {QStringLiteral("TopO"), QString::number(g.TopO)},
+    };
 }
 
 }  // namespace
@@ -78,18 +114,12 @@ int AlarmKindIndex(const QString& stored)
 
 int StrictListIndex(const QString& stored, int count)
 {
-    bool whole = false;
-    const int index = stored.trimmed().toInt(&whole);
-    return whole && index >= 0 && index < count ? index : kNoSelection;
+    return WholeNumberIn(stored, 0, count - 1).value_or(kNoSelection);
 }
 
 std::optional<int> StrictVolume(const QString& stored)
 {
-    bool whole = false;
-    const int volume = stored.trimmed().toInt(&whole);
-    if (!whole || volume < kVolumeMin || volume > kVolumeMax)
-        return std::nullopt;
-    return volume;
+    return WholeNumberIn(stored, kVolumeMin, kVolumeMax);
 }
 
 OpeningValues ReadOpeningValues()
@@ -157,31 +187,6 @@ ClosingValues EntryAtOpening(const OpeningValues& opened)
     v.LeftO = QString::number(opened.LeftO);
     v.TopO = QString::number(opened.TopO);
     return v;
-}
-
-QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
-{
-    return {
-        {QStringLiteral("bottomtext"), v.bottomtext},
-        {QStringLiteral("calltext"), v.calltext},
-        {QStringLiteral("alramsound"), QString::number(v.alramsound)},
-        {QStringLiteral("alramkind"), QString::number(v.alramkind)},
-        {QStringLiteral("visiblesb1"), QString::number(v.visiblesb1)},
-        {QStringLiteral("calltime"), v.calltime},
-        {QStringLiteral("visiblesb2"), QString::number(v.visiblesb2)},
-    };
-}
-
-QList<IniWrite> PlacementWrites()
-{
-    const GlobalState& g = gs();
-    return {
-        {QStringLiteral("UseDualMonitor"), g.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
-        {QStringLiteral("LeftC"), QString::number(g.LeftC)},
-        {QStringLiteral("TopC"), QString::number(g.TopC)},
-        {QStringLiteral("LeftO"), QString::number(g.LeftO)},
-        {QStringLiteral("TopO"), QString::number(g.TopO)},
-    };
 }
 
 void WriteClosingValues(const ClosingValues& values)

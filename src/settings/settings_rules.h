@@ -2,12 +2,21 @@
 // The settings screen's rules: what it reads from the configuration file at opening (writing the
 // defaults of empty keys back at once), what it writes while open, and the closing writes in their
 // order. No widgets: the screen only shows what these return and hands its elements' values back.
-#include <QList>
+#include "startup/trace_log.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace sumbrel::settings {
+
+// Every statement of the screen's procedures: a failure skips it, nothing is traced.
+template <typename F>
+void Step(F&& statement)
+{
+    Procedure::silent().run(__LINE__, std::forward<F>(statement));
+}
 
 inline constexpr int kNoSelection = -1;
 inline constexpr int kVolumeMin = 0;
@@ -78,17 +87,6 @@ struct ClosingValues {
 
 // What the elements hold right after opening; the slider stays at its start where the file gave no volume.
 ClosingValues EntryAtOpening(const OpeningValues& opened);
-
-struct IniWrite {
-    QString key;
-    QString value;
-    bool operator==(const IniWrite&) const = default;
-};
-
-// The screen's texts and lists, in the order they are written on closing.
-QList<IniWrite> ClosingTextWrites(const ClosingValues& values);
-// The dual-monitor placement as held in the global state, in the order it is written.
-QList<IniWrite> PlacementWrites();
 
 // The closing routine up to the screen's own closing: the texts and lists, the placement into the
 // global state and then into the file, and the call-display restart in dual-monitor mode.

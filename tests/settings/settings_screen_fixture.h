@@ -7,6 +7,7 @@
 #include "support/call_display.h"
 #include "support/sumbrel_test.h"
 
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -34,6 +35,16 @@ protected:
         return *screen;
     }
     QString stored(const QString& key) const { return ReadIni(QStringLiteral("Set"), key, configFilePath()); }
+    // The stand-in call display of the program folder, started and seen running; pid is its process id.
+    void startCallDisplay(QProcess& running, long& pid)
+    {
+        WriteCallDisplay(folder.path());
+        gs().executableName = QStringLiteral("Sumbrel");
+        running.start(path(QStringLiteral("Dorvane")), {});
+        ASSERT_TRUE(running.waitForStarted());
+        pid = long(running.processId());
+        ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+    }
 
     QWidget reception;  // an owner for the screen, when a test gives it one
     std::unique_ptr<frmSetting> screen;

@@ -178,15 +178,11 @@ TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
 
 TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay)
 {
-    WriteCallDisplay(folder.path());
-    gs().executableName = QStringLiteral("Sumbrel");
     gs().useDualMonitor = true;
     gs().LeftO = 1920;
     QProcess running;
-    running.start(path(QStringLiteral("Dorvane")), {});
-    ASSERT_TRUE(running.waitForStarted());
-    const long pid = long(running.processId());
-    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+    long pid = 0;
+    ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, pid));
 
     frmSetting& s = open();
     EXPECT_TRUE(s.chkUseDualMonitor()->isChecked());
@@ -204,13 +200,9 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
 
 TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
 {
-    WriteCallDisplay(folder.path());
-    gs().executableName = QStringLiteral("Sumbrel");
     QProcess running;
-    running.start(path(QStringLiteral("Dorvane")), {});
-    ASSERT_TRUE(running.waitForStarted());
-    const long oldPid = long(running.processId());
-    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == oldPid; }));
+    long oldPid = 0;
+    ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, oldPid));
 
     frmSetting& s = open();
     EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());

@@ -51,11 +51,8 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    UseDemoShop(walk.home.isEmpty() ? temporary.path() : walk.home, walk.host);
-    if (!Read_메뉴(QStringLiteral("전체"))) {
-        std::printf("catalogue did not load\n");
+    if (!UseDemoShop(walk, temporary))
         return 1;
-    }
     DownloadPictures();
 
     // A stand-in for the darkened menu page behind the dialog.

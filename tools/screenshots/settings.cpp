@@ -1,7 +1,6 @@
 // Shows the settings screen against the demo shop and saves what the screen shows: the screen as it
 // opens, the picture download while it runs, and the screen after it.
 //   sumbrel-settings-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
-#include "catalogue/menu_catalogue.h"
 #include "presentation/caption_key.h"
 #include "settings/frm_setting.h"
 #include "startup/global_state.h"
@@ -11,7 +10,6 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <cstdio>
 
 using namespace sumbrel;
 using namespace sumbrel::shots;
@@ -23,7 +21,8 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    UseDemoShop(walk.home.isEmpty() ? temporary.path() : walk.home, walk.host);
+    if (!UseDemoShop(walk, temporary))
+        return 1;
     GlobalState& g = gs();
     g.executableName = QStringLiteral("sumbrel-settings-screenshots");
     g.useDualMonitor = true;
@@ -33,10 +32,6 @@ int main(int argc, char* argv[])
              configFilePath());
     WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),
              configFilePath());
-    if (!Read_메뉴(QStringLiteral("전체"))) {
-        std::printf("catalogue did not load\n");
-        return 1;
-    }
 
     frmSetting screen;
     screen.move(0, 0);

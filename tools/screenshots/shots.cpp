@@ -1,5 +1,6 @@
 #include "shots.h"
 
+#include "catalogue/menu_catalogue.h"
 #include "presentation/caption_key.h"
 #include "presentation/screen_utils.h"
 #include "startup/global_state.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace sumbrel::shots {
@@ -67,18 +69,24 @@ void click(QWidget* root, const QString& name)
     settle(100);
 }
 
-void UseDemoShop(const QString& home, const QString& host)
+bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
 {
+    const QString home = walk.home.isEmpty() ? temporary.path() : walk.home;
     GlobalState& g = gs();
     g.programFolder = home;
     g.menuImageFolder = home + QStringLiteral("/menu_img");
     g.skinFolder = home + QStringLiteral("/skin2");
-    g.serviceHost = host;
-    g.serviceBaseUrl = QStringLiteral("http://") + host;
+    g.serviceHost = walk.host;
+    g.serviceBaseUrl = QStringLiteral("http://") + walk.host;
     g.loginId = QStringLiteral("demo");
     g.loginPassword = QStringLiteral("demo1234");
     g.shopNumber = QStringLiteral("12");
     QDir().mkpath(g.menuImageFolder);
+    if (!Read_메뉴(QStringLiteral("전체"))) {
+        std::printf("catalogue did not load\n");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace sumbrel::shots

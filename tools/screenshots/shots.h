@@ -4,6 +4,7 @@
 #include <QString>
 
 class QCoreApplication;
+class QTemporaryDir;
 class QWidget;
 
 namespace sumbrel::shots {
@@ -24,8 +25,9 @@ void settle(int ms);
 bool shoot(const QString& folder, const QString& name);
 // Touches the caption key (or clicks the button) of that name below root, then settles briefly.
 void click(QWidget* root, const QString& name);
-// A terminal logged in to the demo shop at host ("127.0.0.1:PORT") with its seeded account, its
-// program folder home (with the folders menu_img and skin2 below it).
-void UseDemoShop(const QString& home, const QString& host);
+// A terminal logged in to the walk's demo shop ("127.0.0.1:PORT") with its seeded account, and the
+// shop's menus read. Its program folder (with the folders menu_img and skin2 below it) is the walk's
+// home, or the temporary folder without one. False, said on stdout, when the menus do not load.
+bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary);
 
 }  // namespace sumbrel::shots
