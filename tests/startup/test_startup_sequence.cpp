@@ -60,6 +60,17 @@ private:
     QByteArray m_saved;
 };
 
+// The environment of a copy of the program a test starts: no screen, nobody to answer its boxes,
+// and its remembered login under configHome rather than this machine's.
+QProcessEnvironment ProgramEnvironment(const QString& configHome)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
+    env.insert(u"XDG_CONFIG_HOME"_s, configHome);
+    return env;
+}
+
 }  // namespace
 
 class StartUp : public SumbrelTest {
@@ -210,10 +221,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
 {
     ASSERT_TRUE(AcquireInstanceLock(folder.path()));
     QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
-    env.insert(u"XDG_CONFIG_HOME"_s, folder.path() + u"/config"_s);  // no remembered login of this machine
+    const QProcessEnvironment env = ProgramEnvironment(folder.path() + u"/config"_s);
     second.setProcessEnvironment(env);
     second.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, folder.path()});
     ASSERT_TRUE(second.waitForFinished(15000));
@@ -428,11 +436,8 @@ TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
     ASSERT_TRUE(QFile::copy(QStringLiteral(SUMBREL_EXE), exe));
     ASSERT_EQ(::chmod(QFile::encodeName(exe).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(home).constData(), 0555), 0);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
+    QProcessEnvironment env = ProgramEnvironment(runtime + u"/config"_s);
     env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-    env.insert(u"XDG_CONFIG_HOME"_s, runtime + u"/config"_s);
     auto start = [&](QProcess& p) {
         p.setProcessEnvironment(env);
         const QStringList args = prefix + QStringList{exe, u"--home"_s, home, u"--service-host"_s, u"127.0.0.1:9"_s};
