@@ -186,7 +186,7 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
     running.start(path(QStringLiteral("Dorvane")), {});
     ASSERT_TRUE(running.waitForStarted());
     const long pid = long(running.processId());
-    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
 
     frmSetting& s = open();
     EXPECT_TRUE(s.chkUseDualMonitor()->isChecked());
@@ -210,7 +210,7 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
     running.start(path(QStringLiteral("Dorvane")), {});
     ASSERT_TRUE(running.waitForStarted());
     const long oldPid = long(running.processId());
-    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == oldPid; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == oldPid; }));
 
     frmSetting& s = open();
     EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());
@@ -223,7 +223,7 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
         logEntries().contains(QStringLiteral("Prepare ... kill Dorvane.exe (PID ") + QString::number(oldPid) + u')'))
         << logText().toStdString();
     long newPid = 0;
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         newPid = IsProcessExist(QStringLiteral("Dorvane.exe"));
         return newPid > 0 && newPid != oldPid;
     })) << "and started again";
