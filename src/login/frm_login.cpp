@@ -194,9 +194,8 @@ bool frmLogin::event(QEvent* e)
     // the event itself, because the automatic login blocks and may close this window.
     const bool show = e->type() == QEvent::Show;
     if ((show && m_FirstActivated) || e->type() == QEvent::WindowActivate) {
-        if (m_FirstActivated && m_firstActivationQueued) {
-            // The first activation is already on its way.
-        } else {
+        // A first activation already on its way is not queued twice.
+        if (!(m_FirstActivated && m_firstActivationQueued)) {
             m_firstActivationQueued = m_FirstActivated;
             QTimer::singleShot(0, this, [this] { Form_Activate(); });
         }

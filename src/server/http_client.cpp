@@ -285,13 +285,14 @@ QString GetWinHttp(const QString& address, const QString& body)
     globalInit();
     QString result;
     const QByteArray url = address.toUtf8();
+    // In the charset the service declared last; only an answer changes it, and an answer ends the
+    // attempts, so every attempt sends the same bytes.
+    const QByteArray payload = encodeBody(body);
     const QString requestText = address + u'?' + body;
     const int attempts = g_limits.attempts > 0 ? g_limits.attempts : 1;
     int failures = 0;
     while (true) {
         const uint32_t t0 = TickCount();
-        // Each attempt in the charset the service declared last, which an answer may change.
-        const QByteArray payload = encodeBody(body);
         Exchange ex;
         char errorBuffer[CURL_ERROR_SIZE] = {0};
         CURLcode code = CURLE_FAILED_INIT;

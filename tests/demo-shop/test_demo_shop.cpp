@@ -32,6 +32,7 @@
 #include "form.h"
 #include "server/fields.h"
 #include "support/demo_shop.h"
+#include "support/shop_test.h"
 #include "support/sumbrel_test.h"
 #include "support/test_certificate.h"
 
@@ -185,20 +186,8 @@ std::optional<std::pair<std::vector<std::string>, std::vector<Tile>>> parseMenuP
     return std::make_pair(cats, tiles);
 }
 
-class DemoShopTest : public sumbrel::testing::SumbrelTest {
+class DemoShopTest : public sumbrel::testing::ShopTest {
 protected:
-    void SetUp() override
-    {
-        SumbrelTest::SetUp();
-        shop = std::make_unique<DemoShop>(extraArgs());
-    }
-    void TearDown() override
-    {
-        shop.reset();
-        SumbrelTest::TearDown();
-    }
-    virtual QStringList extraArgs() { return {}; }
-
     httplib::Client client() const
     {
         httplib::Client c("127.0.0.1", shop->port());
@@ -235,8 +224,6 @@ protected:
     {
         return answer("/Admin/menuloading1.php", kLogin + "&category=" + category);
     }
-
-    std::unique_ptr<DemoShop> shop;
 };
 
 // ---------------------------------------------------------------- form text
@@ -313,7 +300,7 @@ TEST_F(DemoShopTest, LoginAcceptsTheDemoAccount)
 }
 
 class DemoShopEucKr : public DemoShopTest {
-    QStringList extraArgs() override { return {qs("--charset"), qs("EUC-KR"), qs("--password"), qs("a+b&c 1")}; }
+    QStringList shopArgs() const override { return {qs("--charset"), qs("EUC-KR"), qs("--password"), qs("a+b&c 1")}; }
 };
 
 TEST_F(DemoShopEucKr, AnswersAndReadsItsFormsInItsCharsetWithItsPassword)
@@ -473,7 +460,7 @@ TEST_F(DemoShopTest, OrderWithoutPhoneIsInvalid)
 }
 
 class DemoShopNoRepeatWindow : public DemoShopTest {
-    QStringList extraArgs() override { return {qs("--repeat-window"), qs("0")}; }
+    QStringList shopArgs() const override { return {qs("--repeat-window"), qs("0")}; }
 };
 
 TEST_F(DemoShopNoRepeatWindow, AcceptsTheSameNumberAgain)
@@ -860,7 +847,7 @@ TEST_F(DemoShopTest, BadFaultRequestsAreRefused)
 }
 
 class DemoShopStartFault : public DemoShopTest {
-    QStringList extraArgs() override
+    QStringList shopArgs() const override
     {
         return {qs("--fault"), qs("/program/logins.php,kind=status,status=404,count=1"), qs("--fault"),
                 qs("/shop/menuloading3.php,kind=garbage,body=no menu, sorry")};

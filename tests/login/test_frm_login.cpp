@@ -3,12 +3,12 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "login/frm_login.h"
+#include "login/login_test.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
-#include "support/shop_test.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -28,24 +28,18 @@
 #include <sys/stat.h>
 
 using namespace sumbrel;
-using sumbrel::testing::ShopTest;
+using sumbrel::testing::LoginTest;
 
 namespace {
 
 const QString kDefault = QString::fromUtf16(kDefaultStoredLogin);
 
-class LoginScreen : public ShopTest {
+class LoginScreen : public LoginTest {
 protected:
     void SetUp() override
     {
-        ShopTest::SetUp();
+        LoginTest::SetUp();
         ASSERT_TRUE(StoredLoginFile().startsWith(folder.path())) << StoredLoginFile().toStdString();
-        GlobalState& g = gs();
-        g.serviceBaseUrl.clear();
-        g.loginId.clear();
-        g.loginPassword.clear();
-        g.shopNumber.clear();
-        g.shopName.clear();
         setTimeScale(0.05);
         hooks.loadCategories = [this] { calls << QStringLiteral("categories"); };
         hooks.loadCatalogue = [this] { calls << QStringLiteral("catalogue"); };
@@ -55,9 +49,7 @@ protected:
     void TearDown() override
     {
         screen.reset();
-        menuCatalogue().clear();
-        categoryTable().clear();
-        ShopTest::TearDown();
+        LoginTest::TearDown();
     }
 
     // Shows the screen as the start-up does and lets the first activation run.
@@ -84,7 +76,6 @@ protected:
         box("ID")->setText(id);
         box("PW")->setText(pw);
     }
-    int loginRequests() const { return shop->requestCount(QStringLiteral("/program/logins.php")); }
 
     LoginHooks hooks;
     QStringList calls;

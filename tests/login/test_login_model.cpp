@@ -5,19 +5,19 @@
 #include "catalogue/menu_catalogue.h"
 #include "login/login_model.h"
 #include "login/login_rules.h"
+#include "login/login_test.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
 #include "startup/stored_login.h"
-#include "support/shop_test.h"
 #include "support/test_certificate.h"
 
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
-using sumbrel::testing::ShopTest;
+using sumbrel::testing::LoginTest;
 
 TEST(LoginRules, DoubledBreaksCollapseInElevenRounds)
 {
@@ -76,22 +76,8 @@ namespace {
 const QString kId = QString::fromLatin1(DemoShop::kId);
 const QString kPassword = QString::fromLatin1(DemoShop::kPassword);
 
-class LoginModelTest : public ShopTest {
+class LoginModelTest : public LoginTest {
 protected:
-    void SetUp() override
-    {
-        ShopTest::SetUp();
-        gs().serviceBaseUrl.clear();
-        gs().loginId.clear();
-        gs().loginPassword.clear();
-        gs().shopNumber.clear();
-    }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        categoryTable().clear();
-        ShopTest::TearDown();
-    }
     // Another shop for the test, which the terminal then talks to.
     DemoShop& useShop(const QStringList& args)
     {
@@ -99,7 +85,6 @@ protected:
         gs().serviceHost = shop->host();
         return *shop;
     }
-    int loginRequests() const { return shop->requestCount(QStringLiteral("/program/logins.php")); }
     // The whole run after a login: the two loads and an order, as the reception submits it.
     QString loadAndOrder(const QString& menuText)
     {

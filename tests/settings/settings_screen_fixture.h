@@ -43,7 +43,7 @@ protected:
         running.start(path(QStringLiteral("Dorvane")), {});
         ASSERT_TRUE(running.waitForStarted());
         pid = long(running.processId());
-        ASSERT_TRUE(WaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
     }
 
     QWidget reception;  // an owner for the screen, when a test gives it one

@@ -215,7 +215,7 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
         logEntries().contains(QStringLiteral("Prepare ... kill Dorvane.exe (PID ") + QString::number(oldPid) + u')'))
         << logText().toStdString();
     long newPid = 0;
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         newPid = IsProcessExist(QStringLiteral("Dorvane.exe"));
         return newPid > 0 && newPid != oldPid;
     })) << "and started again";

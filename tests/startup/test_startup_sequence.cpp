@@ -24,7 +24,6 @@ using namespace sumbrel;
 using namespace Qt::StringLiterals;
 using sumbrel::testing::EndCallDisplays;
 using sumbrel::testing::SumbrelTest;
-using sumbrel::testing::WaitFor;
 using sumbrel::testing::WriteCallDisplay;
 
 namespace {
@@ -59,6 +58,17 @@ private:
     const char* m_name;
     QByteArray m_saved;
 };
+
+// The environment of a copy of the program a test starts: no screen, nobody to answer its boxes,
+// and its remembered login under configHome rather than this machine's.
+QProcessEnvironment ProgramEnvironment(const QString& configHome)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
+    env.insert(u"XDG_CONFIG_HOME"_s, configHome);
+    return env;
+}
 
 }  // namespace
 
@@ -153,14 +163,14 @@ TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
     first.start(path(u"Dorvane"_s), {});
     ASSERT_TRUE(first.waitForStarted());
     const long oldPid = long(first.processId());
-    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(u"DORVANE.EXE"_s) == oldPid; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(u"DORVANE.EXE"_s) == oldPid; }));
 
     EXPECT_EQ(Main(options()), StartResult::Started);
     EXPECT_TRUE(first.waitForFinished(5000));
     EXPECT_TRUE(logEntries().contains(u"Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")"_s))
         << logText().toStdString();
     long newPid = 0;
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         newPid = IsProcessExist(u"Dorvane"_s);
         return newPid > 0 && newPid != oldPid;
     }));
@@ -172,7 +182,7 @@ TEST_F(StartUp, StartsTheCallDisplayWhenItIsNotRunning)
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
     ASSERT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
     Main(options());
-    EXPECT_TRUE(WaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
     EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s));
 }
 
@@ -210,10 +220,7 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
 {
     ASSERT_TRUE(AcquireInstanceLock(folder.path()));
     QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
-    env.insert(u"XDG_CONFIG_HOME"_s, folder.path() + u"/config"_s);  // no remembered login of this machine
+    const QProcessEnvironment env = ProgramEnvironment(folder.path() + u"/config"_s);
     second.setProcessEnvironment(env);
     second.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, folder.path()});
     ASSERT_TRUE(second.waitForFinished(15000));
@@ -234,7 +241,8 @@ TEST_F(StartUp, ASecondCopyIsRefusedAndACrashedOneDoesNotBlock)
     third.start(QStringLiteral(SUMBREL_EXE), {u"--home"_s, folder.path(), u"--service-host"_s, u"127.0.0.1:9"_s});
     ASSERT_TRUE(third.waitForStarted());
     // It runs on past the lock: the start-up writes its version and the login screen stays open.
-    EXPECT_TRUE(WaitFor([&] { return logHasEntryStartingWith(u"Version: "_s); }, 15000)) << logText().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logHasEntryStartingWith(u"Version: "_s); }, 15000))
+        << logText().toStdString();
     EXPECT_FALSE(third.waitForFinished(500));
     third.terminate();
     third.waitForFinished(5000);
@@ -311,7 +319,7 @@ TEST(Processes, KillEndsAProcessAndIgnoresTheGone)
     QProcess p;
     p.start(tmp.path() + u"/Dorvane"_s, {});
     ASSERT_TRUE(p.waitForStarted());
-    ASSERT_TRUE(WaitFor([&] { return IsProcessExist(u"dorvane.EXE"_s) == long(p.processId()); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(u"dorvane.EXE"_s) == long(p.processId()); }));
     KillProcess(long(p.processId()));
     EXPECT_TRUE(p.waitForFinished(3000));
     EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
@@ -355,9 +363,9 @@ TEST(ScreenUtils, TabKeystrokeMovesTheFocusAndRoundedWindowsLoseTheirCorners)
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     a->setFocus();
-    ASSERT_TRUE(WaitFor([&] { return a->hasFocus(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a->hasFocus(); }));
     SendKeysToScreen(u"{TAB}"_s);
-    EXPECT_TRUE(WaitFor([&] { return b->hasFocus(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return b->hasFocus(); }));
 
     FormRound(&window, 85);
     const QRegion mask = window.mask();
@@ -377,12 +385,12 @@ TEST_F(StartUp, AnUnrelatedProcessNamingTheCallDisplayInItsArgumentsSurvives)
     QProcess reader;
     reader.start(u"cat"_s, {path(u"Dorvane.exe"_s), u"-"_s});
     ASSERT_TRUE(reader.waitForStarted());
-    ASSERT_TRUE(WaitFor([&] { return reader.readAllStandardOutput().contains("not a program"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reader.readAllStandardOutput().contains("not a program"); }));
     EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
     EXPECT_EQ(Main(options()), StartResult::Started);
     EXPECT_FALSE(reader.waitForFinished(300)) << "the reader was taken for the call display";
     EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s)) << logText().toStdString();
-    EXPECT_TRUE(WaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));  // the real one started
+    EXPECT_TRUE(QTest::qWaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));  // the real one started
     reader.closeWriteChannel();
     EXPECT_TRUE(reader.waitForFinished(3000));
 }
@@ -428,11 +436,8 @@ TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
     ASSERT_TRUE(QFile::copy(QStringLiteral(SUMBREL_EXE), exe));
     ASSERT_EQ(::chmod(QFile::encodeName(exe).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(home).constData(), 0555), 0);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"SUMBREL_UNATTENDED"_s, u"1"_s);
+    QProcessEnvironment env = ProgramEnvironment(runtime + u"/config"_s);
     env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-    env.insert(u"XDG_CONFIG_HOME"_s, runtime + u"/config"_s);
     auto start = [&](QProcess& p) {
         p.setProcessEnvironment(env);
         const QStringList args = prefix + QStringList{exe, u"--home"_s, home, u"--service-host"_s, u"127.0.0.1:9"_s};
@@ -442,7 +447,7 @@ TEST_F(StartUp, AReadOnlyProgramFolderRunsWithoutLogOrMessage)
     QProcess first;
     ASSERT_TRUE(start(first));
     const QString lock = RuntimeLockPath(home);
-    EXPECT_TRUE(WaitFor([&] { return QFileInfo::exists(lock); }, 15000)) << lock.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(lock); }, 15000)) << lock.toStdString();
     EXPECT_FALSE(first.waitForFinished(500)) << first.readAllStandardError().toStdString();
     // A second copy on the same folder still finds the first one.
     QProcess second;

@@ -14,20 +14,14 @@ using namespace sumbrel;
 using namespace Qt::StringLiterals;
 using sumbrel::testing::SumbrelTest;
 
-namespace {
-
-// The day's file of a channel as the writer left it, for the tests of its line format.
-class TraceFileTest : public SumbrelTest {
+class TraceLog : public SumbrelTest {
 protected:
+    // The day's file of a channel as the writer left it, for the tests of its line format.
     QString fileText(const QString& channel = QString()) const
     {
         return read(LogFileName(QDateTime::currentDateTime(), channel));
     }
 };
-
-}  // namespace
-
-class TraceLog : public TraceFileTest { };
 
 TEST_F(TraceLog, LineFormatAndChannelFiles)
 {

@@ -1,12 +1,9 @@
 #pragma once
-// A stand-in for the call-display program, and waiting for what a started process does.
+// A stand-in for the call-display program.
 #include "startup/processes.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
-#include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace sumbrel::testing {
@@ -30,19 +27,6 @@ inline void EndCallDisplays()
             break;
         KillProcess(pid);
     }
-}
-
-// Handles events until the condition holds; false when ms pass first.
-inline bool WaitFor(const std::function<bool()>& condition, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
 }
 
 }  // namespace sumbrel::testing
