@@ -23,15 +23,9 @@ const QString kDeleteCaption = QStringLiteral("<-");
 const QString kCloseCaption = QStringLiteral("X");
 const QString kNumberChangeCaption = QStringLiteral("번호변경");
 
-struct KeyColours {
-    QColor rest;
-    QColor pressed;
-};
-KeyColours ColoursFor(KeyGroup group, int index)
+const KeyColours& ColoursFor(KeyGroup group, int index)
 {
-    if (LookOf(group, index) == KeyLook::Plain)
-        return {QColor(231, 231, 231), QColor(192, 192, 192)};
-    return {QColor(255, 213, 0), QColor(205, 176, 32)};
+    return LookOf(group, index) == KeyLook::Plain ? kPlainKeyColours : kAccentKeyColours;
 }
 
 QString KeyName(KeyGroup group)
@@ -71,7 +65,7 @@ QRect KeypadCell(int key)
 
 CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
-    const KeyColours colours = ColoursFor(group, index);
+    const KeyColours& colours = ColoursFor(group, index);
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
                                                 : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
