@@ -28,19 +28,6 @@ const KeyColours& ColoursFor(KeyGroup group, int index)
     return LookOf(group, index) == KeyLook::Plain ? kPlainKeyColours : kAccentKeyColours;
 }
 
-QString KeyName(KeyGroup group)
-{
-    switch (group) {
-    case KeyGroup::CMD:
-        return QStringLiteral("CMD");
-    case KeyGroup::CMD2:
-        return QStringLiteral("CMD2");
-    case KeyGroup::CMD3:
-        return QStringLiteral("CMD3");
-    }
-    return QString();
-}
-
 // The keypad grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
 QRect KeypadCell(int key)
 {
@@ -69,8 +56,8 @@ CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, 
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
                                                 : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
-    CaptionKey* key = MakeCaptionKey(parent, KeyName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
-                                     colours.rest, colours.pressed, kInk);
+    CaptionKey* key = MakeCaptionKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry,
+                                     font, colours.rest, colours.pressed, kInk);
     switch (group) {
     case KeyGroup::CMD:
         m_cmd.at(size_t(index)) = key;
