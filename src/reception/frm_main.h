@@ -121,7 +121,6 @@ private:
         QFrame* frame = nullptr;
         CaptionKey* sub = nullptr;
         QLabel* quantity = nullptr;
-        QFrame* border = nullptr;
         CaptionKey* add = nullptr;
         CaptionKey* remove = nullptr;
     };

@@ -160,14 +160,14 @@ void frmMain::buildOrderRows()
         row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
         row.frame->setGeometry(kRowLeft, 0, kRowWidth, kRowHeight);
         row.frame->hide();
-        row.border = new QFrame(row.frame);
-        row.border->setObjectName(QStringLiteral("SetNum_Border") + index);
-        row.border->setGeometry(43, 0, 52, 39);
-        row.border->setFrameStyle(QFrame::Box | QFrame::Plain);
-        row.border->setLineWidth(2);
-        QPalette borderColours = row.border->palette();
+        auto* border = new QFrame(row.frame);
+        border->setObjectName(QStringLiteral("SetNum_Border") + index);
+        border->setGeometry(43, 0, 52, 39);
+        border->setFrameStyle(QFrame::Box | QFrame::Plain);
+        border->setLineWidth(2);
+        QPalette borderColours = border->palette();
         borderColours.setColor(QPalette::WindowText, QColor(128, 128, 255));
-        row.border->setPalette(borderColours);
+        border->setPalette(borderColours);
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26), kInk);
         row.quantity->setWordWrap(false);  // a number: no text layout on every paint
         row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),

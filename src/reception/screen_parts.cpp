@@ -184,10 +184,7 @@ bool InputBlocker::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !m_window || (widget != m_window && !m_window->isAncestorOf(widget)))
-        return false;
-    ++m_dropped;
-    return true;
+    return widget && m_window && (widget == m_window || m_window->isAncestorOf(widget));
 }
 
 }  // namespace sumbrel::reception
