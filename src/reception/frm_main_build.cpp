@@ -165,9 +165,7 @@ void frmMain::buildOrderRows()
         border->setGeometry(43, 0, 52, 39);
         border->setFrameStyle(QFrame::Box | QFrame::Plain);
         border->setLineWidth(2);
-        QPalette borderColours = border->palette();
-        borderColours.setColor(QPalette::WindowText, QColor(128, 128, 255));
-        border->setPalette(borderColours);
+        SetInk(border, QColor(128, 128, 255));
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26), kInk);
         row.quantity->setWordWrap(false);  // a number: no text layout on every paint
         row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
@@ -196,10 +194,7 @@ void frmMain::buildStartPanel()
     m_pictureBox = new QLabel(panel);
     m_pictureBox->setObjectName(QStringLiteral("picOperator"));
     m_pictureBox->setGeometry(394, 10, 140, 70);
-    m_pictureBox->setAutoFillBackground(true);
-    QPalette pal = m_pictureBox->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    m_pictureBox->setPalette(pal);
+    SetFill(m_pictureBox, Qt::white);
     const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));
     if (!picture.isNull())
         m_pictureBox->setPixmap(picture);

@@ -19,10 +19,7 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, c
     panel->setObjectName(name);
     panel->setGeometry(geometry);
     panel->setFrameShape(QFrame::NoFrame);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, colour);
-    panel->setPalette(pal);
+    SetFill(panel, colour);
     return panel;
 }
 
@@ -107,10 +104,7 @@ OrderListSurface::OrderListSurface(QWidget* parent)
     , m_option(ListFont(kOptionPt))
 {
     setObjectName(QStringLiteral("picList"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    SetFill(this, Qt::white);
 }
 
 void OrderListSurface::showLayout(const OrderListLayout& layout)
