@@ -50,7 +50,7 @@ QRect KeypadCell(int key)
 
 }  // namespace
 
-CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
+void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
     const KeyColours& colours = ColoursFor(group, index);
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
@@ -61,29 +61,15 @@ CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, 
     switch (group) {
     case KeyGroup::CMD:
         m_cmd.at(size_t(index)) = key;
-        break;
-    case KeyGroup::CMD2:
-        m_cmd2.at(size_t(index)) = key;
-        break;
-    case KeyGroup::CMD3:
-        m_cmd3.at(size_t(index)) = key;
-        break;
-    }
-    wireKey(key, group, index);
-    return key;
-}
-
-void frmMain::wireKey(CaptionKey* key, KeyGroup group, int index)
-{
-    switch (group) {
-    case KeyGroup::CMD:
         connect(key, &CaptionKey::clicked, this, [this, index] { CMD_Click(Cmd(index)); });
         break;
     case KeyGroup::CMD2:
+        m_cmd2.at(size_t(index)) = key;
         connect(key, &CaptionKey::clicked, this, [this, index] { CMD2_Click(Cmd2(index)); });
         connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD2_DblClick(Cmd2(index)); });
         break;
     case KeyGroup::CMD3:
+        m_cmd3.at(size_t(index)) = key;
         connect(key, &CaptionKey::clicked, this, [this, index] { CMD3_Click(Cmd3(index)); });
         connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD3_DblClick(Cmd3(index)); });
         break;
