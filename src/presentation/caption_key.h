@@ -5,6 +5,15 @@
 
 namespace sumbrel {
 
+// A key's background at rest and while pressed.
+struct KeyColours {
+    QColor rest;
+    QColor pressed;
+};
+// The two key looks the screens share: plain grey, and the accent yellow of the keys that lead on.
+inline constexpr KeyColours kPlainKeyColours{QColor(231, 231, 231), QColor(192, 192, 192)};
+inline constexpr KeyColours kAccentKeyColours{QColor(255, 213, 0), QColor(205, 176, 32)};
+
 class CaptionKey : public QWidget {
     Q_OBJECT
 public:
@@ -57,9 +66,9 @@ private:
     void pressDown(QMouseEvent* event, bool secondOfDouble);
 
     QString m_caption;
-    QColor m_rest{231, 231, 231};
-    QColor m_pressedColour{192, 192, 192};
-    QColor m_background{231, 231, 231};
+    QColor m_rest = kPlainKeyColours.rest;
+    QColor m_pressedColour = kPlainKeyColours.pressed;
+    QColor m_background = kPlainKeyColours.rest;
     QColor m_foreground{30, 30, 30};
     bool m_raised = true;
     bool m_keyEnabled = true;

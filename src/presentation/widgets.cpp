@@ -35,11 +35,19 @@ QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geom
     return label;
 }
 
-void SetInk(QLabel* label, const QColor& ink)
+void SetInk(QWidget* widget, const QColor& ink)
 {
-    QPalette pal = label->palette();
+    QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, ink);
-    label->setPalette(pal);
+    widget->setPalette(pal);
+}
+
+void SetFill(QWidget* widget, const QColor& colour)
+{
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
 }
 
 CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,

@@ -21,8 +21,10 @@ QPixmap SkinPicture(const QString& name);
 // A label with its name, place, font and alignment; its colour and text are the caller's.
 QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
                    Qt::Alignment alignment);
-// The label's text colour, through its palette.
-void SetInk(QLabel* label, const QColor& ink);
+// The widget's foreground colour (a label's text, a plain frame's lines), through its palette.
+void SetInk(QWidget* widget, const QColor& ink);
+// The widget fills its background with the colour, through its palette.
+void SetFill(QWidget* widget, const QColor& colour);
 
 // A key with its caption (also its accessible name), place, font, rest and pressed colours and text colour.
 CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,

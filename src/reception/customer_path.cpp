@@ -29,7 +29,6 @@ void CustomerPath::start()
     m_panel = kStartPanel;
     m_phoneDigits = QStringLiteral("010");
     m_phoneCaption = QStringLiteral("010-");
-    m_placeholder = false;
     m_phoneCopyDigits.clear();
     m_phoneCopyCaption.clear();
     m_carNumber.clear();
@@ -107,7 +106,6 @@ Reaction CustomerPath::press(Cmd2 key)
     }
     // A digit or delete: the display follows the digits.
     m_phoneCaption = PhoneDisplay(m_phoneDigits);
-    m_placeholder = m_phoneDigits.isEmpty();
     return Stay(Step::Numbers, m_panel);
 }
 

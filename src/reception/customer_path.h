@@ -76,7 +76,7 @@ public:
     // lblPhone(0): the digits behind it and what it shows; lblPhoneA(0) while no digit is there.
     const QString& phoneDigits() const { return m_phoneDigits; }
     const QString& phoneCaption() const { return m_phoneCaption; }
-    bool phonePlaceholderShown() const { return m_placeholder; }
+    bool phonePlaceholderShown() const { return m_phoneDigits.isEmpty(); }
     // lblPhone(1) and (2): the copy taken by "다음" of the phone panel.
     const QString& phoneCopyDigits() const { return m_phoneCopyDigits; }
     const QString& phoneCopyCaption() const { return m_phoneCopyCaption; }
@@ -94,7 +94,6 @@ private:
     int m_panel = kStartPanel;
     QString m_phoneDigits;
     QString m_phoneCaption;
-    bool m_placeholder = false;
     QString m_phoneCopyDigits;
     QString m_phoneCopyCaption;
     QString m_carNumber;

@@ -169,15 +169,15 @@ void frmMain::submission()
     completion->raise();
     completion->show();
     ApplyTranslucency(completion);
-    CMD3(Cmd3::Confirm)->setKeyEnabled(false);
+    CMD3(Cmd3::Confirm)->setKeyEnabled(m_path.confirmEnabled());
     QCoreApplication::processEvents();
     const bool kept = Save_Input();
     // Taps that waited behind the blocking request arrive here and are dropped.
     QCoreApplication::processEvents();
     const Reaction reaction = m_path.endSubmission(kept);
+    CMD3(Cmd3::Confirm)->setKeyEnabled(m_path.confirmEnabled());
     if (kept) {
         m_timerCloser->start(scaledMs(kCloserIntervalMs));
-        CMD3(Cmd3::Confirm)->setKeyEnabled(true);
         return;
     }
     completion->hide();

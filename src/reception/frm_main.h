@@ -121,7 +121,6 @@ private:
         QFrame* frame = nullptr;
         CaptionKey* sub = nullptr;
         QLabel* quantity = nullptr;
-        QFrame* border = nullptr;
         CaptionKey* add = nullptr;
         CaptionKey* remove = nullptr;
     };
@@ -138,9 +137,8 @@ private:
     void buildOrderRows();
     void buildWaitingStatus();
     void buildKeypad(reception::KeyGroup group, QWidget* panel);
-    CaptionKey* makeKey(reception::KeyGroup group, int index, const QString& caption, QWidget* parent,
-                        const QRect& geometry);
-    void wireKey(CaptionKey* key, reception::KeyGroup group, int index);
+    // A key of the group at its index: built, kept in the group's array and connected to its handlers.
+    void makeKey(reception::KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry);
 
     // Showing the model.
     void act(const reception::Reaction& reaction, reception::KeyGroup group);

@@ -23,28 +23,9 @@ const QString kDeleteCaption = QStringLiteral("<-");
 const QString kCloseCaption = QStringLiteral("X");
 const QString kNumberChangeCaption = QStringLiteral("번호변경");
 
-struct KeyColours {
-    QColor rest;
-    QColor pressed;
-};
-KeyColours ColoursFor(KeyGroup group, int index)
+const KeyColours& ColoursFor(KeyGroup group, int index)
 {
-    if (LookOf(group, index) == KeyLook::Plain)
-        return {QColor(231, 231, 231), QColor(192, 192, 192)};
-    return {QColor(255, 213, 0), QColor(205, 176, 32)};
-}
-
-QString KeyName(KeyGroup group)
-{
-    switch (group) {
-    case KeyGroup::CMD:
-        return QStringLiteral("CMD");
-    case KeyGroup::CMD2:
-        return QStringLiteral("CMD2");
-    case KeyGroup::CMD3:
-        return QStringLiteral("CMD3");
-    }
-    return QString();
+    return LookOf(group, index) == KeyLook::Plain ? kPlainKeyColours : kAccentKeyColours;
 }
 
 // The keypad grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
@@ -69,40 +50,26 @@ QRect KeypadCell(int key)
 
 }  // namespace
 
-CaptionKey* frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
+void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
-    const KeyColours colours = ColoursFor(group, index);
+    const KeyColours& colours = ColoursFor(group, index);
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
                                                 : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
-    CaptionKey* key = MakeCaptionKey(parent, KeyName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
-                                     colours.rest, colours.pressed, kInk);
+    CaptionKey* key = MakeCaptionKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry,
+                                     font, colours.rest, colours.pressed, kInk);
     switch (group) {
     case KeyGroup::CMD:
         m_cmd.at(size_t(index)) = key;
-        break;
-    case KeyGroup::CMD2:
-        m_cmd2.at(size_t(index)) = key;
-        break;
-    case KeyGroup::CMD3:
-        m_cmd3.at(size_t(index)) = key;
-        break;
-    }
-    wireKey(key, group, index);
-    return key;
-}
-
-void frmMain::wireKey(CaptionKey* key, KeyGroup group, int index)
-{
-    switch (group) {
-    case KeyGroup::CMD:
         connect(key, &CaptionKey::clicked, this, [this, index] { CMD_Click(Cmd(index)); });
         break;
     case KeyGroup::CMD2:
+        m_cmd2.at(size_t(index)) = key;
         connect(key, &CaptionKey::clicked, this, [this, index] { CMD2_Click(Cmd2(index)); });
         connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD2_DblClick(Cmd2(index)); });
         break;
     case KeyGroup::CMD3:
+        m_cmd3.at(size_t(index)) = key;
         connect(key, &CaptionKey::clicked, this, [this, index] { CMD3_Click(Cmd3(index)); });
         connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD3_DblClick(Cmd3(index)); });
         break;
@@ -179,14 +146,12 @@ void frmMain::buildOrderRows()
         row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
         row.frame->setGeometry(kRowLeft, 0, kRowWidth, kRowHeight);
         row.frame->hide();
-        row.border = new QFrame(row.frame);
-        row.border->setObjectName(QStringLiteral("SetNum_Border") + index);
-        row.border->setGeometry(43, 0, 52, 39);
-        row.border->setFrameStyle(QFrame::Box | QFrame::Plain);
-        row.border->setLineWidth(2);
-        QPalette borderColours = row.border->palette();
-        borderColours.setColor(QPalette::WindowText, QColor(128, 128, 255));
-        row.border->setPalette(borderColours);
+        auto* border = new QFrame(row.frame);
+        border->setObjectName(QStringLiteral("SetNum_Border") + index);
+        border->setGeometry(43, 0, 52, 39);
+        border->setFrameStyle(QFrame::Box | QFrame::Plain);
+        border->setLineWidth(2);
+        SetInk(border, QColor(128, 128, 255));
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26), kInk);
         row.quantity->setWordWrap(false);  // a number: no text layout on every paint
         row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
@@ -215,10 +180,7 @@ void frmMain::buildStartPanel()
     m_pictureBox = new QLabel(panel);
     m_pictureBox->setObjectName(QStringLiteral("picOperator"));
     m_pictureBox->setGeometry(394, 10, 140, 70);
-    m_pictureBox->setAutoFillBackground(true);
-    QPalette pal = m_pictureBox->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    m_pictureBox->setPalette(pal);
+    SetFill(m_pictureBox, Qt::white);
     const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));
     if (!picture.isNull())
         m_pictureBox->setPixmap(picture);

@@ -1,5 +1,4 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
-#include "presentation/caption_key.h"
 #include "reception/frm_main.h"
 #include "reception/screen_parts.h"
 #include "startup/global_state.h"

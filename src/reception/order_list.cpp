@@ -139,24 +139,25 @@ bool OrderList::touchReleased(int y)
     return scroll(TouchDirection(m_top, y, m_viewHeight));
 }
 
-RowPlace* OrderList::rowOf(int row)
+qsizetype OrderList::placeOf(int row) const
 {
-    for (RowPlace& place : m_layout.rows)
-        if (place.line == row)
-            return &place;
-    return nullptr;
+    for (qsizetype i = 0; i < m_layout.rows.size(); ++i)
+        if (m_layout.rows[i].line == row)
+            return i;
+    return -1;
 }
 
 bool OrderList::stepQuantity(QString& cart, int row, int step)
 {
-    RowPlace* place = rowOf(row);
-    if (!place)
+    const qsizetype at = placeOf(row);
+    if (at < 0)
         return false;
-    const int quantity = ParseLong(place->quantity);
+    RowPlace& place = m_layout.rows[at];
+    const int quantity = ParseLong(place.quantity);
     const int next = cart::StepQuantity(quantity, step);
     if (next == quantity)
         return false;
-    place->quantity = QString::number(next);
+    place.quantity = QString::number(next);
     // A line that cannot be rewritten stays as it was; the list is drawn again all the same.
     ReGen_Order(cart, row);
     draw(cart);
@@ -165,16 +166,15 @@ bool OrderList::stepQuantity(QString& cart, int row, int step)
 
 bool OrderList::ReGen_Order(QString& cart, int row) const
 {
-    for (const RowPlace& place : m_layout.rows) {
-        if (place.line != row)
-            continue;
-        const auto regenerated = cart::RegenLine(cart, row, place.quantity, place.unitPrice);
-        if (!regenerated)
-            return false;
-        cart = *regenerated;
-        return true;
-    }
-    return false;
+    const qsizetype at = placeOf(row);
+    if (at < 0)
+        return false;
+    const RowPlace& place = m_layout.rows.at(at);
+    const auto regenerated = cart::RegenLine(cart, row, place.quantity, place.unitPrice);
+    if (!regenerated)
+        return false;
+    cart = *regenerated;
+    return true;
 }
 
 void OrderList::deleteLine(QString& cart, int row)

@@ -104,7 +104,8 @@ public:
     void deleteLine(QString& cart, int row);
 
 private:
-    RowPlace* rowOf(int row);
+    // The index in the layout's rows of the row panel's place; -1 when the row shows no line.
+    qsizetype placeOf(int row) const;
 
     TextMeasure m_measure;
     int m_listWidth;

@@ -113,12 +113,16 @@ KeyLook LookOf(KeyGroup group, int index)
     return plain ? KeyLook::Plain : KeyLook::Accent;
 }
 
+QString KeyGroupName(KeyGroup group)
+{
+    return group == KeyGroup::CMD ? QStringLiteral("CMD")
+        : group == KeyGroup::CMD2 ? QStringLiteral("CMD2")
+                                  : QStringLiteral("CMD3");
+}
+
 QString DisabledKeyLine(KeyGroup group)
 {
-    const QString name = group == KeyGroup::CMD ? QStringLiteral("CMD")
-        : group == KeyGroup::CMD2               ? QStringLiteral("CMD2")
-                                                : QStringLiteral("CMD3");
-    return QStringLiteral("→") + name + QStringLiteral("_Click Disabled ... Quit");
+    return QStringLiteral("→") + KeyGroupName(group) + QStringLiteral("_Click Disabled ... Quit");
 }
 
 std::optional<QString> PollAnswerTail(const QString& answer)

@@ -106,6 +106,8 @@ DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
 // Which of the two press looks a key has (the screen owns the colours).
 enum class KeyLook { Plain, Accent };
 KeyLook LookOf(KeyGroup group, int index);
+// The group's name, "CMD", "CMD2" or "CMD3": its keys' object names and log lines carry it.
+QString KeyGroupName(KeyGroup group);
 // The general-log line for a click on a disabled key.
 QString DisabledKeyLine(KeyGroup group);
 // The poll's short answer trace: "... " + the answer from the first "count["; nullopt without one.

@@ -19,10 +19,7 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, c
     panel->setObjectName(name);
     panel->setGeometry(geometry);
     panel->setFrameShape(QFrame::NoFrame);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, colour);
-    panel->setPalette(pal);
+    SetFill(panel, colour);
     return panel;
 }
 
@@ -107,10 +104,7 @@ OrderListSurface::OrderListSurface(QWidget* parent)
     , m_option(ListFont(kOptionPt))
 {
     setObjectName(QStringLiteral("picList"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    SetFill(this, Qt::white);
 }
 
 void OrderListSurface::showLayout(const OrderListLayout& layout)
@@ -184,10 +178,7 @@ bool InputBlocker::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !m_window || (widget != m_window && !m_window->isAncestorOf(widget)))
-        return false;
-    ++m_dropped;
-    return true;
+    return widget && m_window && (widget == m_window || m_window->isAncestorOf(widget));
 }
 
 }  // namespace sumbrel::reception

@@ -36,7 +36,6 @@ public:
     explicit OrderListSurface(QWidget* parent);
     // Repaints only when the layout differs from the one shown.
     void showLayout(const OrderListLayout& layout);
-    const OrderListLayout& shown() const { return m_layout; }
     std::function<void(int y)> touchReleased;
 
 protected:
@@ -59,14 +58,12 @@ public:
     ~InputBlocker() override;
     InputBlocker(const InputBlocker&) = delete;
     InputBlocker& operator=(const InputBlocker&) = delete;
-    int dropped() const { return m_dropped; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QWidget> m_window;
-    int m_dropped = 0;
 };
 
 }  // namespace sumbrel::reception

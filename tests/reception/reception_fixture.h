@@ -20,6 +20,7 @@ namespace sumbrel::testing {
 using namespace sumbrel::reception;
 
 inline const QString kCart = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+inline const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 
 class ReceptionTest : public SumbrelTest {
 protected:

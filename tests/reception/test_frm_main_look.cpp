@@ -121,7 +121,7 @@ TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
     EXPECT_EQ(phoneTag(), QStringLiteral("01088"));
     // A disabled key keeps its look and only logs its click: "확인" after a failed submission.
     typePhone(QStringLiteral("123456"));
-    shop.setFault(QStringLiteral("/program/TOorderProgram2.php"), QStringLiteral("status"), 1, 500);
+    shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
     s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 1);
     CaptionKey* ok = s.CMD3(Cmd3::Confirm);

@@ -12,7 +12,6 @@ using namespace sumbrel::testing;
 namespace {
 
 const QString kTwoItems = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈 베이글◈1◈1◈4500◈4500");
-const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 
 void Tap(QWidget* w, QPoint at = QPoint(-1, -1))
 {
@@ -24,14 +23,6 @@ void Tap(QWidget* w, QPoint at = QPoint(-1, -1))
                                                     type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                                                     Qt::NoModifier));
     }
-}
-
-int OrderRequests(const DemoShop& shop)
-{
-    int n = 0;
-    for (const QJsonValue& r : shop.requests())
-        n += r[QStringLiteral("path")].toString() == kOrderPath;
-    return n;
 }
 
 }  // namespace
@@ -157,7 +148,7 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("메뉴를 선택하세요!"));
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(OrderRequests(shop), 0);
+    EXPECT_EQ(shop.requestCount(kOrderPath), 0);
     // The menu key brings an order back, and then it goes.
     s.CMD2(Cmd2::MenuSelect)->touch();
     s.CMD2(Cmd2::Next)->touch();

@@ -7,10 +7,6 @@
 using namespace sumbrel;
 using namespace sumbrel::testing;
 
-namespace {
-const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
-}  // namespace
-
 class SubmissionTest : public ReceptionTest {
 public:
     void toPaymentPanel(const QString& phone, const QString& car)
