@@ -1,8 +1,9 @@
 #include "menu/order_text.h"
 
+#include "menu/cart.h"
+
 #include <QStringList>
 #include <cmath>
-#include <optional>
 
 namespace sumbrel {
 
@@ -26,24 +27,19 @@ QString FormatThousands(const QString& value)
 
 QString XML_Order(const QString& cart)
 {
-    if (cart.isEmpty())
-        return QString();
-    const QString lineMark = QStringLiteral("◈◈◈");
-    const QString partMark = QStringLiteral("◈◈");
-    const QString fieldMark = QStringLiteral("◈");
     QString result;
-    for (const QString& line : cart.split(lineMark)) {
+    for (const QString& line : cart::SplitLines(cart)) {
         result += QStringLiteral("<menuliner>") + kCrLf;
-        const QStringList parts = line.split(partMark);
+        const QStringList parts = line.split(cart::kPartMark);
         for (qsizetype p = 0; p < parts.size(); ++p) {
-            const QStringList f = parts[p].split(fieldMark);
+            const QStringList f = parts[p].split(cart::kFieldMark);
             if (p == 0) {
-                if (f.size() < 5)
+                if (f.size() < cart::kMainFields)
                     return QString();
-                result += QStringLiteral("<mnuname>") + f[0] + QStringLiteral(" ( x") + f[1]
+                result += QStringLiteral("<mnuname>") + f[cart::kName] + QStringLiteral(" ( x") + f[cart::kUnitCount]
                     + QStringLiteral(" )</mnuname>") + kCrLf;
-                result += QStringLiteral("<mnucount>") + f[2] + QStringLiteral("</mnucount>") + kCrLf;
-                result += QStringLiteral("<mnuprice>") + f[4] + QStringLiteral("</mnuprice>") + kCrLf;
+                result += QStringLiteral("<mnucount>") + f[cart::kQuantity] + QStringLiteral("</mnucount>") + kCrLf;
+                result += QStringLiteral("<mnuprice>") + f[cart::kAmount] + QStringLiteral("</mnuprice>") + kCrLf;
                 continue;
             }
             result += QStringLiteral("<menubrr>") + kCrLf;
