@@ -126,7 +126,6 @@ private:
     void showTabs();
     void showTiles();
     void showList();
-    void showPhoto(int tile, const QString& num);
     void closePage();
     int textWidth(const QString& text) const;
 
