@@ -41,8 +41,8 @@ QString MenuPhotoPath(const QString& num)
 
 bool Quantity::step(int delta)
 {
-    const int next = m_value + delta;
-    if (next < m_minimum || next >= kBeyond)
+    const int next = cart::StepQuantity(m_value, delta);
+    if (next == m_value)
         return false;
     m_value = next;
     return true;
