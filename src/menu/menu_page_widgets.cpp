@@ -90,7 +90,7 @@ void MenuTile::mouseReleaseEvent(QMouseEvent* event)
 QRegion ShadowRegion(QSize page)
 {
     const QRegion whole(0, 0, page.width() + 1, page.height() + 1);
-    return whole.subtracted(RoundedRegion(QRectF(800, 95, 1025 - 800, 680 - 95), 20));
+    return whole.subtracted(RoundedRegion(QRectF(kOrderArea), 20));
 }
 
 }  // namespace sumbrel::menu
