@@ -13,7 +13,7 @@
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>

@@ -9,7 +9,6 @@
 #include <QString>
 #include <array>
 #include <functional>
-#include <memory>
 
 class QFrame;
 class QLabel;

@@ -13,12 +13,12 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
