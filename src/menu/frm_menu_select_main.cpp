@@ -4,10 +4,8 @@
 #include "catalogue/menu_catalogue.h"
 #include "menu/frm_menu_select_sub_a.h"
 #include "menu/frm_menu_select_sub_b.h"
-#include "menu/menu_item.h"
 #include "menu/menu_page_widgets.h"
 #include "menu/menu_photo.h"
-#include "menu/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "startup/clock.h"
@@ -15,7 +13,7 @@
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -33,18 +31,6 @@ const QString kModule = QStringLiteral("frmMenuSelectMain");
 void ActivationLine(const QString& what)
 {
     WriteLog(QStringLiteral("  [MenuSelectMain→Form_Activate] ") + what);
-}
-
-// The placeholder is drawn once per size.
-const QPixmap& Placeholder(QSize size)
-{
-    static QSize drawnFor;
-    static QPixmap picture;
-    if (picture.isNull() || drawnFor != size) {
-        picture = MenuPhotoPlaceholder(size);
-        drawnFor = size;
-    }
-    return picture;
 }
 
 // The item dialog of the touched tile, shown modally over the page; it appends its line to the cart.
@@ -255,17 +241,10 @@ void frmMenuSelectMain::showTiles()
         tile.name->setText(name);
         tile.price->setText(price);
         tile.frame->setDescription(name + u' ' + price);
-        showPhoto(k, entry->col[kTileNum]);
+        // A file that is missing or cannot be read shows the placeholder; the page goes on.
+        SetMenuPhoto(tile.photo, entry->col[kTileNum]);
         tile.frame->show();
     }
-}
-
-void frmMenuSelectMain::showPhoto(int k, const QString& num)
-{
-    QLabel* photo = m_tiles[size_t(k)].photo;
-    // A file that is missing or cannot be read shows the placeholder; the page goes on.
-    const QPixmap picture = PictureCache::shared().scaled(MenuPhotoPath(num), photo->size());
-    photo->setPixmap(picture.isNull() ? Placeholder(photo->size()) : picture);
 }
 
 void frmMenuSelectMain::showList()

@@ -9,7 +9,6 @@
 #include <QString>
 #include <array>
 #include <functional>
-#include <memory>
 
 class QFrame;
 class QLabel;
@@ -126,7 +125,6 @@ private:
     void showTabs();
     void showTiles();
     void showList();
-    void showPhoto(int tile, const QString& num);
     void closePage();
     int textWidth(const QString& text) const;
 

@@ -187,10 +187,7 @@ void ItemDialog::Timer3_Timer()
         done(Rejected);
         return;
     }
-    if (*text != m_countdownShown) {
-        m_countdownShown = *text;
-        ssp타이머->setText(*text);
-    }
+    ssp타이머->setText(*text);  // a label ignores the same text
 }
 
 void ItemDialog::paintEvent(QPaintEvent*)

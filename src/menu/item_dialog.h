@@ -105,7 +105,6 @@ protected:
     QPixmap m_background;
     bool m_activated = false;
     bool m_closing = false;
-    QString m_countdownShown = QStringLiteral("30초");
 
     QLabel* 메뉴사진 = nullptr;
     QLabel* 메뉴이름 = nullptr;

@@ -18,7 +18,7 @@ std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& 
     item.name = rec.title();
     item.composition = rec.infotext1();
     item.description = rec.infotext2();
-    item.priceText = FormatThousands(QString::number(ParseLong(rec.price())));
+    item.priceText = FormatThousands(ParseLong(rec.price()));
     for (int j = 0; j < kOptionGroups; ++j)
         item.groups[size_t(j)] = rec.optionGroup(j);
     return item;
@@ -41,8 +41,8 @@ QString MenuPhotoPath(const QString& num)
 
 bool Quantity::step(int delta)
 {
-    const int next = m_value + delta;
-    if (next < m_minimum || next >= kBeyond)
+    const int next = cart::StepQuantity(m_value, delta);
+    if (next == m_value)
         return false;
     m_value = next;
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // What the two item dialogs show of one catalogue row, and the rule of their quantity keys.
 #include "catalogue/menu_catalogue.h"
+#include "menu/cart.h"
 
 #include <QString>
 #include <array>
@@ -30,21 +31,16 @@ QString MenuPhotoPath(const QString& num);
 // SetNum: the quantity, with its tag holding the minimum.
 class Quantity {
 public:
-    static constexpr int kMinimum = 1;
-    static constexpr int kBeyond = 100;  // the first quantity never taken
-
     int value() const { return m_value; }
     QString text() const { return QString::number(m_value); }
-    int minimum() const { return m_minimum; }
-    QString minimumText() const { return QString::number(m_minimum); }
+    QString minimumText() const { return QString::number(cart::kMinQuantity); }
 
-    // One touch of a quantity key (-1 down, +1 up): taken only from the minimum to 99.
+    // One touch of a quantity key (-1 down, +1 up): taken only from 1 to 99, as on the cart's rows.
     // True when the quantity changed.
     bool step(int delta);
 
 private:
     int m_value = 1;
-    int m_minimum = kMinimum;
 };
 
 }  // namespace sumbrel::menu

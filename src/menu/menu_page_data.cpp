@@ -47,16 +47,18 @@ bool ReadEntry(QStringView text, const QString& category, TileEntry& entry)
             return false;
         entry.col[size_t(m.column)] = m.decode ? ZulDecodeAA(*value) : *value;
     }
+    // The option groups that can reach the cart; the others are traced and not counted.
     const MenuRecord* record = menuCatalogue().FindMenu(QStringView(entry.col[kTileNum]));
     int count = 0;
-    if (record) {
-        count = UsableOptionGroupCount(*record);
-        for (int j = 0; j < kOptionGroups; ++j) {
-            const QString& group = record->optionGroup(j);
-            if (!group.isEmpty() && !UsableOptionGroup(group))
-                WriteLog(QStringLiteral("Parsing: menu ") + record->num() + QStringLiteral(" option group ")
-                         + QString::number(j + 1) + QStringLiteral(" skipped (empty group or option name)"));
-        }
+    for (int j = 0; record && j < kOptionGroups; ++j) {
+        const QString& group = record->optionGroup(j);
+        if (group.isEmpty())
+            continue;
+        if (UsableOptionGroup(group))
+            ++count;
+        else
+            WriteLog(QStringLiteral("Parsing: menu ") + record->num() + QStringLiteral(" option group ")
+                     + QString::number(j + 1) + QStringLiteral(" skipped (empty group or option name)"));
     }
     entry.col[kTileOptionCount] = QString::number(count);
     return true;
@@ -82,16 +84,6 @@ bool UsableOptionGroup(const QString& groupText)
     QStringList notes;
     const QString kept = DropUnnamed(groupText, QString(), notes);
     return !kept.isEmpty() && ReadOptionGroup(kept).has_value();
-}
-
-int UsableOptionGroupCount(const MenuRecord& record)
-{
-    int count = 0;
-    for (int j = 0; j < kOptionGroups; ++j) {
-        if (!record.optionGroup(j).isEmpty() && UsableOptionGroup(record.optionGroup(j)))
-            ++count;
-    }
-    return count;
 }
 
 bool Parsing(QStringView answer)

@@ -7,11 +7,7 @@
 #include <array>
 #include <vector>
 
-namespace sumbrel {
-
-struct MenuRecord;
-
-namespace menu {
+namespace sumbrel::menu {
 
 enum TileColumn : int {
     kTileCategory = 0,  // decoded; the grouping key
@@ -39,15 +35,12 @@ std::vector<TileEntry>& TileMenuTable();
 // either (false). Otherwise both lists are replaced at once (true).
 bool Parsing(QStringView answer);
 
-// The option groups of a catalogue row that can reach the cart. A group whose name is not a field
-// text, or which has no option with a field text, would break the cart text: it is not counted
-// (Parsing traces it).
-int UsableOptionGroupCount(const MenuRecord& record);
-// One option group text (nooption◈field◈mincount◈name◈price...): can it stand in the cart?
+// One option group text (nooption◈field◈mincount◈name◈price...): can it stand in the cart? A group
+// whose name is not a field text, or which has no option with a field text, would break the cart
+// text: Parsing does not count it in the tile's option group count, and traces it.
 bool UsableOptionGroup(const QString& groupText);
 
 // Posts the page's request (with its "menuloading3() ... " trace lines on "_WinHttp"); the answer.
 QString menuloading3(const QString& caller);
 
-}  // namespace menu
-}  // namespace sumbrel
+}  // namespace sumbrel::menu

@@ -33,9 +33,6 @@ const QColor kRowColour(247, 243, 236);
 const QColor kQuantityKey(206, 206, 206);
 const QColor kQuantityKeyPressed(128, 128, 128);
 
-// The order list area that stays bright behind a dialog.
-const QRect kOrderArea(800, 95, 225, 585);
-
 struct KeyDesign {
     QRect geometry;
     const char16_t* caption;

@@ -91,7 +91,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
 
 QString WonText(const QString& amount)
 {
-    return FormatThousands(QString::number(ParseLong(amount))) + QStringLiteral("원");
+    return FormatThousands(ParseLong(amount)) + QStringLiteral("원");
 }
 
 ItemDialog DialogFor(const QString& optionCount)
@@ -107,27 +107,27 @@ TilePlace TilePosition(int k)
 }
 
 namespace {
-// The clamp of the scroll keys: never below the end of the list.
-int KeepEnd(const ListGeometry& list, int top)
+// A scroll key's new top: a list shorter than its viewport stands at 0; a longer one moves by the
+// step, never above 0 and never leaving space below its end.
+int ScrolledBy(const ListGeometry& list, int step)
 {
+    if (list.height < list.viewHeight)
+        return 0;
+    const int top = list.top + step;
+    if (top > 0)
+        return 0;
     return list.height + top < list.viewHeight ? list.viewHeight - list.height : top;
 }
 }  // namespace
 
 int ScrollBack(const ListGeometry& list)
 {
-    if (list.height < list.viewHeight)
-        return 0;
-    const int top = list.top + kScrollStep;
-    return top >= 0 ? 0 : KeepEnd(list, top);
+    return ScrolledBy(list, +kScrollStep);
 }
 
 int ScrollOn(const ListGeometry& list)
 {
-    if (list.height < list.viewHeight)
-        return 0;
-    const int top = list.top - kScrollStep;
-    return top > 0 ? 0 : KeepEnd(list, top);
+    return ScrolledBy(list, -kScrollStep);
 }
 
 int ScrollToEnd(const ListGeometry& list)

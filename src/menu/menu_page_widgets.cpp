@@ -1,7 +1,8 @@
 #include "menu/menu_page_widgets.h"
 
+#include "presentation/accessible_key.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,26 +11,15 @@ namespace sumbrel::menu {
 
 namespace {
 
-class AccessibleTile : public QAccessibleWidget {
-public:
-    explicit AccessibleTile(MenuTile* tile)
-        : QAccessibleWidget(tile, QAccessible::Button)
-    {
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction() && widget()->isEnabled())
-            static_cast<MenuTile*>(widget())->touch();
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-};
-
+// A push button named by the item it shows (empty while it shows none), pressed as by a touch.
 QAccessibleInterface* TileFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("sumbrel::menu::MenuTile") && object && object->isWidgetType())
-        return new AccessibleTile(static_cast<MenuTile*>(object));
-    return nullptr;
+    if (className != QLatin1String("sumbrel::menu::MenuTile") || !object || !object->isWidgetType())
+        return nullptr;
+    auto* tile = static_cast<MenuTile*>(object);
+    return new AccessibleKey(
+        tile,
+        {[tile] { return tile->accessibleName(); }, [tile] { return tile->isEnabled(); }, [tile] { tile->touch(); }});
 }
 
 QRegion RoundedRegion(const QRectF& area, double corner)
@@ -100,7 +90,7 @@ void MenuTile::mouseReleaseEvent(QMouseEvent* event)
 QRegion ShadowRegion(QSize page)
 {
     const QRegion whole(0, 0, page.width() + 1, page.height() + 1);
-    return whole.subtracted(RoundedRegion(QRectF(800, 95, 1025 - 800, 680 - 95), 20));
+    return whole.subtracted(RoundedRegion(QRectF(kOrderArea), 20));
 }
 
 }  // namespace sumbrel::menu

@@ -2,6 +2,7 @@
 // The menu page's own widgets: the menu tile (one touch target for its photo, name and price) and
 // the dimmed panel's shape.
 #include <QPixmap>
+#include <QRect>
 #include <QRegion>
 #include <QSize>
 #include <QWidget>
@@ -34,8 +35,10 @@ private:
     bool m_down = false;
 };
 
-// The dimmed panel covers the page except the order list area (800, 95)-(1025, 680), cut out with
-// rounded corners, so the order list stays bright while a dialog is open.
+// The order list's area (800, 95)-(1025, 680): it stays bright while a dialog is open.
+inline constexpr QRect kOrderArea{800, 95, 225, 585};
+
+// The dimmed panel covers the page except the order list's area, cut out with rounded corners.
 QRegion ShadowRegion(QSize page);
 
 }  // namespace sumbrel::menu

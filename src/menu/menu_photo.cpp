@@ -10,13 +10,15 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace sumbrel {
 
-QPixmap MenuPhotoPlaceholder(QSize size)
+namespace {
+
+QPixmap DrawPlaceholder(QSize size)
 {
-    if (size.isEmpty())
-        return QPixmap();
     QPixmap picture(size);
     picture.fill(QColor(243, 241, 236));
     QPainter p(&picture);
@@ -50,20 +52,37 @@ QPixmap MenuPhotoPlaceholder(QSize size)
     return picture;
 }
 
-void ShowMenuPhoto(QLabel* photo, const QString& num)
+}  // namespace
+
+QPixmap MenuPhotoPlaceholder(QSize size)
+{
+    if (size.isEmpty())
+        return QPixmap();
+    // The page's twenty tiles and every dialog of a size share one drawing.
+    static std::map<std::pair<int, int>, QPixmap> drawn;
+    QPixmap& picture = drawn[{size.width(), size.height()}];
+    if (picture.isNull())
+        picture = DrawPlaceholder(size);
+    return picture;
+}
+
+bool SetMenuPhoto(QLabel* photo, const QString& num)
 {
     const QString path = menu::MenuPhotoPath(num);
-    if (!FileExists(path)) {
-        photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
-        return;
-    }
-    // Decoded once per file, size and modification time, as the menu page's tiles.
+    // Decoded once per file, size and modification time; null for a missing or unreadable file.
     const QPixmap picture = menu::PictureCache::shared().scaled(path, photo->size());
-    if (picture.isNull()) {
-        photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
-        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + path);
+    if (!picture.isNull()) {
+        photo->setPixmap(picture);
+        return true;
     }
-    photo->setPixmap(picture);
+    photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
+    return !FileExists(path);
+}
+
+void ShowMenuPhoto(QLabel* photo, const QString& num)
+{
+    if (!SetMenuPhoto(photo, num))
+        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + menu::MenuPhotoPath(num));
 }
 
 }  // namespace sumbrel

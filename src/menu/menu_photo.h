@@ -8,11 +8,13 @@ class QLabel;
 
 namespace sumbrel {
 
-// The placeholder for an item without a photo, drawn at the given size.
+// The placeholder for an item without a photo, drawn at the given size (once per size).
 QPixmap MenuPhotoPlaceholder(QSize size);
 
 // menuImageFolder + "/" + num + ".png" drawn to the label's size on white, else the placeholder.
-// A file that exists but cannot be read shows the placeholder and the failure goes on to the caller.
+// False when the file exists but cannot be read (the placeholder shows then).
+bool SetMenuPhoto(QLabel* photo, const QString& num);
+// As SetMenuPhoto; a file that exists but cannot be read goes on to the caller as a failure.
 void ShowMenuPhoto(QLabel* photo, const QString& num);
 
 }  // namespace sumbrel

@@ -82,7 +82,7 @@ QString OptionHeading(int j, const OptionGroup& group)
 QString PriceCaption(const QString& price)
 {
     const int32_t value = ParseLong(price);
-    const QString shown = FormatThousands(QString::number(value));
+    const QString shown = FormatThousands(value);
     return value < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
 }
 
@@ -175,7 +175,7 @@ bool OptionMenu::금액합계()
 
 QString OptionMenu::totalText() const
 {
-    return FormatThousands(QString::number(m_lineTotal));
+    return FormatThousands(m_lineTotal);
 }
 
 std::optional<QString> OptionMenu::AddedTo(const QString& cart) const

@@ -37,7 +37,7 @@ OrderRowsLayout LayOutOrderRows(const QString& cart, const TextWidth& width)
     if (lines > 0)
         layout.listHeight = kRowPitch * int(qMin<qsizetype>(lines, kOrderRows)) - (kRowPitch - kRowHeight);
     layout.count = QString::number(lines);
-    layout.total = FormatThousands(QString::number(cart::Total(parsed)));
+    layout.total = FormatThousands(cart::Total(parsed));
     return layout;
 }
 

@@ -1,49 +1,53 @@
 #include "menu/order_text.h"
 
+#include "menu/cart.h"
+
 #include <QStringList>
 #include <cmath>
-#include <optional>
 
 namespace sumbrel {
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
+// Beyond any price: such a number stays as plain digits.
+constexpr int64_t kLargestFormatted = 9'000'000'000'000'000;
+}  // namespace
+
+QString FormatThousands(int64_t value)
+{
+    if (value > kLargestFormatted || value < -kLargestFormatted)
+        return QString::number(value);
+    QString digits = QString::number(value < 0 ? -value : value);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    return value < 0 ? u'-' + digits : digits;
 }
 
 QString FormatThousands(const QString& value)
 {
     bool ok = false;
     const double number = value.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(number) || std::fabs(number) > 9.0e15)
+    if (!ok || !std::isfinite(number) || std::fabs(number) > double(kLargestFormatted))
         return value;
     // Halves away from zero, as the "#,##0" format does.
-    const long long whole = std::llround(number);
-    QString digits = QString::number(whole < 0 ? -whole : whole);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
-    return whole < 0 ? u'-' + digits : digits;
+    return FormatThousands(int64_t(std::llround(number)));
 }
 
 QString XML_Order(const QString& cart)
 {
-    if (cart.isEmpty())
-        return QString();
-    const QString lineMark = QStringLiteral("◈◈◈");
-    const QString partMark = QStringLiteral("◈◈");
-    const QString fieldMark = QStringLiteral("◈");
     QString result;
-    for (const QString& line : cart.split(lineMark)) {
+    for (const QString& line : cart::SplitLines(cart)) {
         result += QStringLiteral("<menuliner>") + kCrLf;
-        const QStringList parts = line.split(partMark);
+        const QStringList parts = line.split(cart::kPartMark);
         for (qsizetype p = 0; p < parts.size(); ++p) {
-            const QStringList f = parts[p].split(fieldMark);
+            const QStringList f = parts[p].split(cart::kFieldMark);
             if (p == 0) {
-                if (f.size() < 5)
+                if (f.size() < cart::kMainFields)
                     return QString();
-                result += QStringLiteral("<mnuname>") + f[0] + QStringLiteral(" ( x") + f[1]
+                result += QStringLiteral("<mnuname>") + f[cart::kName] + QStringLiteral(" ( x") + f[cart::kUnitCount]
                     + QStringLiteral(" )</mnuname>") + kCrLf;
-                result += QStringLiteral("<mnucount>") + f[2] + QStringLiteral("</mnucount>") + kCrLf;
-                result += QStringLiteral("<mnuprice>") + f[4] + QStringLiteral("</mnuprice>") + kCrLf;
+                result += QStringLiteral("<mnucount>") + f[cart::kQuantity] + QStringLiteral("</mnucount>") + kCrLf;
+                result += QStringLiteral("<mnuprice>") + f[cart::kAmount] + QStringLiteral("</mnuprice>") + kCrLf;
                 continue;
             }
             result += QStringLiteral("<menubrr>") + kCrLf;

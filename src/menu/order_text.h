@@ -1,6 +1,7 @@
 #pragma once
 // The tagged order text that the web service takes for one cart.
 #include <QString>
+#include <cstdint>
 
 namespace sumbrel {
 
@@ -10,5 +11,7 @@ QString XML_Order(const QString& cart);
 
 // A price text formatted "#,##0" (whole number with thousands commas); non-numeric text as it is.
 QString FormatThousands(const QString& value);
+// A number formatted "#,##0".
+QString FormatThousands(int64_t value);
 
 }  // namespace sumbrel

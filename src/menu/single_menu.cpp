@@ -22,7 +22,7 @@ bool SingleMenu::금액합계()
 
 QString SingleMenu::totalText() const
 {
-    return FormatThousands(QString::number(m_amount));
+    return FormatThousands(m_amount);
 }
 
 std::optional<QString> SingleMenu::AddedTo(const QString& cart) const

@@ -13,12 +13,12 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
@@ -173,6 +173,12 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     EXPECT_FALSE(page->img페이지()->isVisibleTo(page.get()));
     page->Form_Activate();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate] Quit")).size(), 1);
+
+    // A screen reader's press is a touch of the tile.
+    ASSERT_NE(tile->actionInterface(), nullptr);
+    tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(touches.size(), 1);
+    EXPECT_EQ(touches[0].srl, page->model().tileEntry(0)->col[kTileNum]);
 }
 
 TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)

@@ -71,4 +71,8 @@ TEST(XmlOrder, PriceFormat)
     EXPECT_EQ(FormatThousands(QStringLiteral("-1500")), QStringLiteral("-1,500"));
     EXPECT_EQ(FormatThousands(QStringLiteral("1500.5")), QStringLiteral("1,501"));
     EXPECT_EQ(FormatThousands(QStringLiteral("무료")), QStringLiteral("무료"));
+    // A number gives the text its digits give, up to the largest formatted and beyond.
+    for (const int64_t n : {int64_t(0), int64_t(999), int64_t(-1500), int64_t(1234567), int64_t(-9'000'000'000'000'000),
+                            int64_t(9'000'000'000'000'001)})
+        EXPECT_EQ(FormatThousands(n), FormatThousands(QString::number(n))) << n;
 }
