@@ -35,18 +35,11 @@ void ReceptionService::setTransport(Transport transport)
     m_transport = transport ? std::move(transport) : Transport(GetWinHttp);
 }
 
-QString ReceptionService::postLogged(const QString& procedure, const QString& url, const QString& body)
-{
-    WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, HttpChannel());
-    const QString answer = m_transport(url, body);
-    WriteLog(procedure + QStringLiteral("() ... ResponseStr:\r\n") + answer, HttpChannel());
-    return answer;
-}
-
 ReceptionSettings ReceptionService::loadSettings()
 {
-    return ParseReceptionSettings(postLogged(
-        QStringLiteral("Load_Setting"), endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody()));
+    return ParseReceptionSettings(endpoints::PostLogged(QStringLiteral("Load_Setting"),
+                                                        endpoints::Url(endpoints::kReceptionSettings),
+                                                        endpoints::CredentialsBody(), HttpChannel(), m_transport));
 }
 
 WaitingStatus ReceptionService::poll()
@@ -80,7 +73,8 @@ SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString&
         return SubmitOutcome::NotSent;
     }
     const QString body = endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, ZulEncodeAA(xml));
-    return JudgeOrderAnswer(postLogged(QStringLiteral("Save_Input"), endpoints::Url(endpoints::kOrder), body));
+    return JudgeOrderAnswer(endpoints::PostLogged(QStringLiteral("Save_Input"), endpoints::Url(endpoints::kOrder), body,
+                                                  HttpChannel(), m_transport));
 }
 
 }  // namespace sumbrel::reception

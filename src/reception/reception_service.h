@@ -3,6 +3,7 @@
 // the waiting-status poll and the order submission. No widgets: the screen shows what comes back.
 #include "reception/customer_path.h"
 #include "reception/reception_rules.h"
+#include "server/endpoints.h"
 
 #include <QString>
 #include <functional>
@@ -20,8 +21,7 @@ SubmitOutcome JudgeOrderAnswer(const QString& answer);
 
 class ReceptionService {
 public:
-    // One form POST: url and body in, the answer (empty when none) out.
-    using Transport = std::function<QString(const QString& url, const QString& body)>;
+    using Transport = endpoints::Poster;
 
     ReceptionService();
     // GetWinHttp unless replaced.
@@ -37,8 +37,6 @@ public:
     SubmitOutcome submit(const OrderValues& values, const QString& cart);
 
 private:
-    QString postLogged(const QString& procedure, const QString& url, const QString& body);
-
     Transport m_transport;
     QString m_lastWaitAnswer;
 };

@@ -71,10 +71,11 @@ QString MenuPictureCheckBody(long menuNumber)
     return QStringLiteral("&menunum=") + QString::number(menuNumber);
 }
 
-QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel)
+QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
+                   const Poster& post)
 {
     WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, channel);
-    const QString answer = GetWinHttp(url, body);
+    const QString answer = post ? post(url, body) : GetWinHttp(url, body);
     WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + answer, channel);
     return answer;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The web service's paths and the form bodies the terminal sends to them.
 #include <QString>
+#include <functional>
 
 namespace sumbrel::endpoints {
 
@@ -34,8 +35,13 @@ QString CatalogueBody(const QString& category);
 QString LogoCheckBody(long logoNumber);
 QString MenuPictureCheckBody(long menuNumber);
 
+// One form POST: url and body in, the answer (empty when none) out. GetWinHttp unless a caller
+// (or its test) sends another way.
+using Poster = std::function<QString(const QString& url, const QString& body)>;
+
 // Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns the answer.
-QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel);
+QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
+                   const Poster& post = {});
 
 inline constexpr auto kChannelHttp = u"_WinHttp";
 inline constexpr auto kChannelCatalogue = u"_WinHttp_3";
