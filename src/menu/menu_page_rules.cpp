@@ -106,9 +106,8 @@ TilePlace TilePosition(int k)
     return {21 + 144 * column, 105 + 153 * row};
 }
 
-namespace {
-// A scroll key's new top: a list shorter than its viewport stands at 0; a longer one moves by the
-// step, never above 0 and never leaving space below its end.
+// A list shorter than its viewport stands at 0; a longer one moves by the step, never above 0 and
+// never leaving space below its end.
 int ScrolledBy(const ListGeometry& list, int step)
 {
     if (list.height < list.viewHeight)
@@ -118,7 +117,6 @@ int ScrolledBy(const ListGeometry& list, int step)
         return 0;
     return list.height + top < list.viewHeight ? list.viewHeight - list.height : top;
 }
-}  // namespace
 
 int ScrollBack(const ListGeometry& list)
 {

@@ -75,6 +75,9 @@ struct ListGeometry {
     int height = 0;  // picList's height
     int viewHeight = 415;  // picBack's height
 };
+// The top after moving the list by step pixels (positive: towards its first line): 0 for a list
+// that fits or a move past its start, never past its end. The reception screen's list uses it too.
+int ScrolledBy(const ListGeometry& list, int step);
 // Key 4 and key 5: the new top.
 int ScrollBack(const ListGeometry& list);
 int ScrollOn(const ListGeometry& list);

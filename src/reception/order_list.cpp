@@ -1,6 +1,7 @@
 #include "reception/order_list.h"
 
 #include "menu/cart.h"
+#include "menu/menu_page_rules.h"
 #include "menu/order_text.h"
 #include "startup/parse.h"
 
@@ -95,14 +96,8 @@ OrderListLayout LayOutOrderList(const QString& cart, const TextMeasure& measure,
 
 int ScrolledTop(int top, int listHeight, int viewHeight, ScrollDirection direction)
 {
-    if (listHeight < viewHeight)
-        return 0;
-    int target = direction == ScrollDirection::Earlier ? top + kScrollStep : top - kScrollStep;
-    if (target > 0)
-        return 0;
-    if (listHeight + target < viewHeight)
-        target = viewHeight - listHeight;
-    return target;
+    return menu::ScrolledBy({top, listHeight, viewHeight},
+                            direction == ScrollDirection::Earlier ? kScrollStep : -kScrollStep);
 }
 
 ScrollDirection TouchDirection(int top, int y, int viewHeight)
