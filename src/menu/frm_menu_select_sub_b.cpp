@@ -77,11 +77,11 @@ void frmMenuSelectSubB::buildWidgets()
     lbl선택갯수->setStyleSheet(
         QStringLiteral("background: rgb(255,213,0); color: %1; border-radius: 14px;").arg(kInk.name()));
 
-    const QColor pageKey(231, 231, 231);
+    const KeyColours& pageKey = kPlainKeyColours;
     CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {276, 568, 104, 44},
-                                     KeyFont(18), pageKey, QColor(192, 192, 192), kInk);
+                                     KeyFont(18), pageKey.rest, pageKey.pressed, kInk);
     CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {386, 568, 104, 44},
-                                     KeyFont(18), pageKey, QColor(192, 192, 192), kInk);
+                                     KeyFont(18), pageKey.rest, pageKey.pressed, kInk);
 
     makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
 

@@ -108,7 +108,7 @@ void ItemDialog::makeCountdown(const QRect& geometry)
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add)
 {
     CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(24),
-                                  QColor(231, 231, 231), QColor(192, 192, 192), kInk);
+                                  kPlainKeyColours.rest, kPlainKeyColours.pressed, kInk);
     CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(24),
                                 kNavy, kNavy.darker(140), kWhite);
     for (int i : {kCmdClose, kCmdAdd})

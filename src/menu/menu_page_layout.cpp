@@ -23,10 +23,7 @@ const QColor kBand(22, 52, 84);
 const QColor kInk(28, 36, 48);
 const QColor kPriceInk(176, 58, 36);
 const QColor kMutedInk(110, 116, 126);
-const QColor kPlainKey(231, 231, 231);
-const QColor kPlainKeyPressed(192, 192, 192);
-const QColor kAccentKey(255, 213, 0);
-const QColor kAccentKeyPressed(205, 176, 32);
+const QColor kAccentKey = kAccentKeyColours.rest;
 const QColor kBandKey(48, 84, 124);
 const QColor kBandKeyPressed(30, 58, 90);
 const QColor kRowColour(247, 243, 236);
@@ -135,16 +132,16 @@ void frmMenuSelectMain::buildKeys()
     const bool skinned = !m_background.isNull();
     for (int i = 0; i < kPageKeyCount; ++i) {
         const KeyDesign& d = kKeys[i];
-        QColor rest = kPlainKey;
-        QColor pressed = kPlainKeyPressed;
+        QColor rest = kPlainKeyColours.rest;
+        QColor pressed = kPlainKeyColours.pressed;
         QColor ink = kInk;
         if (d.look == KeyDesign::Band) {
             rest = kBandKey;
             pressed = kBandKeyPressed;
             ink = Qt::white;
         } else if (d.look == KeyDesign::Accent) {
-            rest = kAccentKey;
-            pressed = kAccentKeyPressed;
+            rest = kAccentKeyColours.rest;
+            pressed = kAccentKeyColours.pressed;
         }
         CaptionKey* key = MakeCaptionKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption),
                                          d.geometry, KeyFont(d.fontSize), rest, pressed, ink);

@@ -20,8 +20,8 @@ namespace sumbrel {
 
 namespace {
 
-const QColor kKeyColour(255, 213, 0);
-const QColor kKeyPressed(205, 176, 32);
+const QColor kKeyColour = kAccentKeyColours.rest;
+const QColor kKeyPressed = kAccentKeyColours.pressed;
 constexpr int kMargin = 24;
 constexpr int kHeaderHeight = 84;
 constexpr int kColumnWidth = (frmSetting::kWidth - 3 * kMargin) / 2;
