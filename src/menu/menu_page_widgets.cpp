@@ -1,11 +1,11 @@
 #include "menu/menu_page_widgets.h"
 
 #include "presentation/accessible_key.h"
+#include "presentation/screen_utils.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace sumbrel::menu {
 
@@ -20,13 +20,6 @@ QAccessibleInterface* TileFactory(const QString& className, QObject* object)
     return new AccessibleKey(
         tile,
         {[tile] { return tile->accessibleName(); }, [tile] { return tile->isEnabled(); }, [tile] { tile->touch(); }});
-}
-
-QRegion RoundedRegion(const QRectF& area, double corner)
-{
-    QPainterPath path;
-    path.addRoundedRect(area, corner / 2.0, corner / 2.0);
-    return QRegion(path.toFillPolygon().toPolygon());
 }
 
 }  // namespace

@@ -25,11 +25,16 @@ void FormRound(QWidget* window, int corner)
             throw Failure(91, QStringLiteral("Object variable not set"));
         const int w = window->width();
         const int h = window->height();
-        QPainterPath path;
-        path.addRoundedRect(QRectF(0, 0, w + 1, h + 1), corner / 2.0, corner / 2.0);
-        window->setMask(QRegion(path.toFillPolygon().toPolygon()));
+        window->setMask(RoundedRegion(QRectF(0, 0, w + 1, h + 1), corner));
         window->update();
     });
+}
+
+QRegion RoundedRegion(const QRectF& area, double corner)
+{
+    QPainterPath path;
+    path.addRoundedRect(area, corner / 2.0, corner / 2.0);
+    return QRegion(path.toFillPolygon().toPolygon());
 }
 
 void SendKeysToScreen(const QString& keys, bool wait)
