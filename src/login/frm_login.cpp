@@ -16,7 +16,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace sumbrel {
@@ -189,20 +188,10 @@ void frmLogin::Form_Load()
 
 bool frmLogin::event(QEvent* e)
 {
-    // A kiosk may run without a window manager, so the window is never activated by one:
-    // the first showing counts as the first activation. Either way the call is queued, out of
-    // the event itself, because the automatic login blocks and may close this window.
-    const bool show = e->type() == QEvent::Show;
-    if ((show && m_FirstActivated) || e->type() == QEvent::WindowActivate) {
-        // A first activation already on its way is not queued twice.
-        if (!(m_FirstActivated && m_firstActivationQueued)) {
-            m_firstActivationQueued = m_FirstActivated;
-            QTimer::singleShot(0, this, [this] { Form_Activate(); });
-        }
-        if (show) {
-            raise();
-            activateWindow();
-        }
+    // Queued: the automatic login blocks and may close this window.
+    if (m_activation.onEvent(this, e, m_FirstActivated, [this] { Form_Activate(); }) && e->type() == QEvent::Show) {
+        raise();
+        activateWindow();
     }
     return QWidget::event(e);
 }

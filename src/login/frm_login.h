@@ -1,6 +1,7 @@
 #pragma once
 // The first screen: the shop's ID and password, remembered options, the login request.
 #include "login/login_model.h"
+#include "presentation/widgets.h"
 
 #include <QPixmap>
 #include <QStringList>
@@ -60,7 +61,7 @@ private:
     LoginHooks m_hooks;
     LoginModel m_model;
     bool m_busy = false;
-    bool m_firstActivationQueued = false;
+    ActivationQueue m_activation;
 
     QPixmap m_background;  // the shop's own picture from the skin folder, when there is one
     QLabel* m_title = nullptr;

@@ -157,18 +157,8 @@ CaptionKey* frmMenuSelectMain::Set_Delete(int row) const
 
 bool frmMenuSelectMain::event(QEvent* e)
 {
-    // Without a window manager the page is never activated by one: a showing with the flag set
-    // counts as the activation. The call is queued so that the page is on the screen first.
-    const bool show = e->type() == QEvent::Show;
-    if ((show && m_FirstActivated) || e->type() == QEvent::WindowActivate) {
-        if (!(m_FirstActivated && m_activationQueued)) {
-            m_activationQueued = m_FirstActivated;
-            QTimer::singleShot(0, this, [this] {
-                m_activationQueued = false;
-                Form_Activate();
-            });
-        }
-    }
+    // Queued, so that the page is on the screen first.
+    m_activation.onEvent(this, e, m_FirstActivated, [this] { Form_Activate(); });
     return QDialog::event(e);
 }
 

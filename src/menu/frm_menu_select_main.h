@@ -3,6 +3,7 @@
 // the order rows with their totals, and the keys. Created once, hidden between uses and opened
 // modally by the reception screen. The rules live in menu_page_model.h; this class shows them.
 #include "menu/menu_page_model.h"
+#include "presentation/widgets.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -130,7 +131,7 @@ private:
 
     menu::MenuPageModel m_model;
     bool m_Drawing = false;
-    bool m_activationQueued = false;
+    ActivationQueue m_activation;
     QWidget* m_reception = nullptr;
 
     QPixmap m_background;  // 0501.gif

@@ -4,7 +4,9 @@
 #include "startup/files.h"
 #include "startup/global_state.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QTimer>
 
 namespace sumbrel {
 
@@ -60,6 +62,21 @@ CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QSt
     key->setColours(rest, pressed);
     key->setForeground(text);
     return key;
+}
+
+bool ActivationQueue::onEvent(QObject* owner, QEvent* event, bool firstActivated, const std::function<void()>& activate)
+{
+    const bool show = event->type() == QEvent::Show;
+    if (!(show && firstActivated) && event->type() != QEvent::WindowActivate)
+        return false;
+    if (!(firstActivated && m_firstQueued)) {
+        m_firstQueued = firstActivated;
+        QTimer::singleShot(0, owner, [this, activate] {
+            m_firstQueued = false;
+            activate();
+        });
+    }
+    return true;
 }
 
 }  // namespace sumbrel

@@ -5,8 +5,11 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <functional>
 
+class QEvent;
 class QLabel;
+class QObject;
 class QWidget;
 
 namespace sumbrel {
@@ -29,5 +32,17 @@ void SetFill(QWidget* widget, const QColor& colour);
 // A key with its caption (also its accessible name), place, font, rest and pressed colours and text colour.
 CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
                            const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text);
+
+// A screen's activations. A kiosk may run without a window manager, so a window is never activated
+// by one: its showing while firstActivated is set counts as the activation. The handler runs queued,
+// out of the event (it may block or close the window); a first activation on its way is not queued
+// twice. onEvent is true for an event that counts as an activation.
+class ActivationQueue {
+public:
+    bool onEvent(QObject* owner, QEvent* event, bool firstActivated, const std::function<void()>& activate);
+
+private:
+    bool m_firstQueued = false;
+};
 
 }  // namespace sumbrel
