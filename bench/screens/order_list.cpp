@@ -38,15 +38,15 @@ struct OrderListBench {
         gs().programFolder = folder.path();
         sumbrel::testing::LogInTo(shop);
         screen = std::make_unique<frmMain>();
-        screen->openMenuPage = [this] {
-            gs().selectedOrder = carts[0];
-            gs().selectionConfirmed = true;
+        screen->openMenuPage = [this](cart::OrderCart& order) {
+            order.selectedOrder = carts[0];
+            order.selectionConfirmed = true;
         };
         screen->CMD(reception::Cmd::Takeout)->touch();
     }
     double sample()
     {
-        gs().selectedOrder = carts[++turn % 2];
+        screen->cart().selectedOrder = carts[++turn % 2];
         QImage picture(screen->picList()->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
         timer.start();

@@ -91,12 +91,10 @@ int main(int argc, char* argv[])
     hooks.openReception = [&reception, &menuPage] {
         reception = std::make_unique<sumbrel::frmMain>();
         sumbrel::frmMain* screen = reception.get();
-        reception->openMenuPage = [screen, &menuPage] {
+        reception->openMenuPage = [screen, &menuPage](sumbrel::cart::OrderCart& cart) {
             if (!menuPage)
                 menuPage = std::make_unique<sumbrel::frmMenuSelectMain>(screen);
-            menuPage->m_FirstActivated = true;
-            menuPage->m_SELECTED = sumbrel::gs().selectedOrder;
-            menuPage->showModal();
+            menuPage->open(cart);
         };
         // A new settings screen at each opening, gone when it closes; the reception screen resets after it.
         reception->openSettings = [screen] {

@@ -65,16 +65,29 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
     return table;
 }
 
-bool Read_대분류_전체()
+std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post)
 {
     Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_대분류_전체"));
-    categoryTable().clear();
-    QString answer;
-    SUMBREL_STEP_OR(proc, false, {
+    PostResult answer;
+    SUMBREL_STEP_OR(proc, std::nullopt, {
         answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), endpoints::Url(endpoints::kCategories),
-                                       endpoints::CredentialsBody(), QString::fromUtf16(endpoints::kChannelCatalogue));
+                                       endpoints::CredentialsBody(), QString::fromUtf16(endpoints::kChannelCatalogue),
+                                       post);
     });
-    SUMBREL_STEP_OR(proc, false, categoryTable() = ParseCategoryAnswer(answer));
+    if (!answer.ok() || !answer.text.contains(QStringLiteral("<menubrr>"))) {
+        WriteLog(QStringLiteral("Read_대분류_전체() ... 분류 응답이 없거나 올바르지 않아 이전 분류를 유지함 (")
+                 + QString::number(answer.status) + u')');
+        return std::nullopt;
+    }
+    std::optional<CategoryTable> table;
+    SUMBREL_STEP_OR(proc, std::nullopt, table = ParseCategoryAnswer(answer.text));
+    return table;
+}
+
+bool Read_대분류_전체()
+{
+    if (std::optional<CategoryTable> table = FetchCategories())
+        categoryTable() = std::move(*table);
     return true;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // The shop's categories: six text columns per row, only the categories that the terminal shows.
+#include "server/endpoints.h"
+
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace sumbrel {
@@ -42,7 +45,9 @@ CategoryTable& categoryTable();
 // holds "YN[" too).
 CategoryTable ParseCategoryAnswer(QStringView answer);
 
-// Requests the categories and rebuilds categoryTable().
+// Requests the categories: nullopt when no good answer came (no whole 200 answer holding records).
+std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post = {});
+// FetchCategories into categoryTable(), which a failed load leaves as it was.
 bool Read_대분류_전체();
 
 }  // namespace sumbrel

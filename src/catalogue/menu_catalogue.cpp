@@ -455,17 +455,30 @@ MenuCatalogue ParseMenuAnswer(QStringView answer)
     return table;
 }
 
-bool Read_메뉴(const QString& category)
+std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const endpoints::Poster& post)
 {
     Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_메뉴"));
-    menuCatalogue().clear();
-    QString answer;
-    SUMBREL_STEP_OR(proc, false, {
+    PostResult answer;
+    SUMBREL_STEP_OR(proc, std::nullopt, {
         answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), endpoints::Url(endpoints::kCatalogue),
                                        endpoints::CatalogueBody(category),
-                                       QString::fromUtf16(endpoints::kChannelCatalogue));
+                                       QString::fromUtf16(endpoints::kChannelCatalogue), post);
     });
-    SUMBREL_STEP_OR(proc, false, menuCatalogue() = ParseMenuAnswer(answer));
+    // An error page, a cut answer or none at all is no menu: the last good one stays.
+    if (!answer.ok() || !answer.text.contains(kOpen)) {
+        WriteLog(QStringLiteral("Read_메뉴() ... 메뉴 응답이 없거나 올바르지 않아 이전 메뉴를 유지함 (")
+                 + QString::number(answer.status) + u')');
+        return std::nullopt;
+    }
+    std::optional<MenuCatalogue> table;
+    SUMBREL_STEP_OR(proc, std::nullopt, table = ParseMenuAnswer(answer.text));
+    return table;
+}
+
+bool Read_메뉴(const QString& category)
+{
+    if (std::optional<MenuCatalogue> table = FetchMenuCatalogue(category))
+        menuCatalogue() = std::move(*table);
     return true;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The shop's menu catalogue as the web service delivers it: one row per record slot, 43 text columns.
 #include "catalogue/menu_tags.h"
+#include "server/endpoints.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace sumbrel {
@@ -85,7 +87,10 @@ void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& value
 // The tag names in the order of StoreMenuRecord's values.
 const std::array<QStringView, kMenuTags>& MenuTagNames();
 
-// Requests the catalogue for the category text and rebuilds menuCatalogue(). The system passes "전체".
+// Requests the catalogue for the category text. nullopt when no good answer came (no whole 200
+// answer holding records): the caller keeps its last good table. The system passes "전체".
+std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const endpoints::Poster& post = {});
+// FetchMenuCatalogue into menuCatalogue(), which a failed load leaves as it was.
 bool Read_메뉴(const QString& category);
 
 }  // namespace sumbrel

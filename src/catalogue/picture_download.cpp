@@ -21,7 +21,7 @@ bool existCheck(const QString& procedure, const QString& url, const QString& bod
     Procedure proc(kModule, procedure);
     QString answer;
     SUMBREL_STEP_OR(proc, false, {
-        answer = endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue));
+        answer = endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue)).text;
     });
     return answer.contains(u"있음");
 }

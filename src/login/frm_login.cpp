@@ -16,6 +16,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace sumbrel {
@@ -24,6 +25,8 @@ namespace {
 
 const QString kModule = QStringLiteral("frmLogin");
 const QColor kKeyColour(255, 213, 0);
+const QString kUnreachable = QStringLiteral("서버에 연결할 수 없습니다.");
+const QString kUntrusted = QStringLiteral("매장 서버의 인증서를 신뢰할 수 없습니다.");
 
 void ActivationLine(const QString& what)
 {
@@ -119,7 +122,24 @@ void frmLogin::buildWidgets()
         QStringLiteral("QLabel { background: rgb(255,213,0); color: #2b2414; border-radius: 16px; border-bottom: 4px "
                        "solid rgb(214,170,0); }"
                        "QLabel:disabled { background: #ebe6da; color: #a59e8e; border-bottom: 4px solid #d9d3c4; }"));
-    connect(m_lblLogin, &ClickLabel::clicked, this, [this] { lblLogin_Click(); });
+    connect(m_lblLogin, &ClickLabel::clicked, this, [this] {
+        // The operator's own login: a failure to reach the service is told, not retried.
+        m_automatic = false;
+        lblLogin_Click();
+    });
+
+    m_lblStatus = new QLabel(this);
+    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lblStatus->setTextFormat(Qt::PlainText);
+    m_lblStatus->setAlignment(Qt::AlignCenter);
+    m_lblStatus->setWordWrap(true);
+    m_lblStatus->setFont(LabelFont(15));
+    m_lblStatus->setGeometry(left - 20, 476, inner + 40, 36);
+    m_lblStatus->setStyleSheet(QStringLiteral("color: #b03a10; background: transparent;"));
+
+    m_retryTimer = new QTimer(this);
+    m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
+    connect(m_retryTimer, &QTimer::timeout, this, [this] { retryTick(); });
 
     m_picWait = new QWidget(this);
     m_picWait->setObjectName(QStringLiteral("picWait"));
@@ -219,6 +239,7 @@ void frmLogin::Form_Activate()
             m_pw->setEnabled(false);
             WaitMs(100);
         });
+        m_automatic = true;
         lblLogin_Click();
     } else {
         SUMBREL_STEP(proc, enableLoginKey());
@@ -232,6 +253,9 @@ void frmLogin::enableLoginKey()
 
 bool frmLogin::eventFilter(QObject* watched, QEvent* e)
 {
+    // The operator at the keyboard or the boxes takes over from the automatic retries.
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) && m_retryLeft > 0)
+        stopRetries();
     if (e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -248,6 +272,51 @@ bool frmLogin::eventFilter(QObject* watched, QEvent* e)
         }
     }
     return QWidget::eventFilter(watched, e);
+}
+
+void frmLogin::enableEntry()
+{
+    m_id->setEnabled(true);
+    m_pw->setEnabled(true);
+    enableLoginKey();
+}
+
+void frmLogin::showStatus(const QString& text)
+{
+    m_lblStatus->setText(text);
+    m_lblStatus->setAccessibleName(text);
+}
+
+void frmLogin::scheduleRetry()
+{
+    // The operator may type meanwhile, which stops the retries.
+    enableEntry();
+    m_retryLeft = AutoLoginRetrySeconds(++m_retries);
+    showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft) + QStringLiteral("초 후 다시 연결합니다."));
+    WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] ") + kUnreachable + QStringLiteral(" 자동 로그인 ")
+             + QString::number(m_retryLeft) + QStringLiteral("초 후 다시 시도"));
+    m_retryTimer->start(scaledMs(1000));
+}
+
+void frmLogin::retryTick()
+{
+    if (--m_retryLeft > 0) {
+        showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft)
+                   + QStringLiteral("초 후 다시 연결합니다."));
+        return;
+    }
+    m_retryTimer->stop();
+    m_retryLeft = 0;
+    lblLogin_Click();
+}
+
+void frmLogin::stopRetries()
+{
+    m_retryTimer->stop();
+    m_retryLeft = 0;
+    m_automatic = false;
+    showStatus(kUnreachable);
+    enableEntry();
 }
 
 void frmLogin::chkLoadValue_Click(int index)
@@ -271,8 +340,11 @@ void frmLogin::lblLogin_Click()
         ~Release() { busy = false; }
     } release{m_busy};
 
+    m_retryTimer->stop();
+    m_retryLeft = 0;
     Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
     SUMBREL_STEP(proc, {
+        showStatus(QString());
         m_lblLogin->setEnabled(false);
         m_picWait->raise();
         m_picWait->show();
@@ -292,10 +364,25 @@ void frmLogin::lblLogin_Click()
             m_hooks.endProgram();
         return;
     case LoginOutcome::Failed:
+        m_automatic = false;
         MessageBox(QStringLiteral("로그인에 실패했습니다."));
-        m_id->setEnabled(true);
-        m_pw->setEnabled(true);
-        enableLoginKey();
+        enableEntry();
+        return;
+    case LoginOutcome::Unreachable:
+        // Not the password's fault: a kiosk that starts before the shop's network tries again by itself.
+        if (m_automatic) {
+            scheduleRetry();
+            return;
+        }
+        showStatus(kUnreachable);
+        MessageBox(kUnreachable, MessageIcon::Warning);
+        enableEntry();
+        return;
+    case LoginOutcome::Untrusted:
+        m_automatic = false;
+        showStatus(kUntrusted);
+        MessageBox(kUntrusted + QStringLiteral("\r\n(--ca-file)"), MessageIcon::Critical);
+        enableEntry();
         return;
     case LoginOutcome::Success:
         break;

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QTimer;
 
 namespace sumbrel {
 
@@ -41,6 +42,9 @@ public:
     void Form_Activate();
 
     int failureCount() const { return m_model.failures(); }
+    // The automatic login waits to try again after the service could not be reached: the seconds
+    // left (0 when no retry is due).
+    int retrySecondsLeft() const { return m_retryLeft; }
     // The four stored fields as read at load (remember, auto-login, ID, password).
     QStringList storedOptions() const { return m_model.storedOptions(); }
 
@@ -57,10 +61,22 @@ private:
     void buildWidgets();
     void chkLoadValue_Click(int index);
     void enableLoginKey();
+    void enableEntry();
+    void showStatus(const QString& text);
+    // The automatic login could not reach the service: the next try after the schedule's wait.
+    void scheduleRetry();
+    void retryTick();
+    // The operator took over: no more tries by itself.
+    void stopRetries();
 
     LoginHooks m_hooks;
     LoginModel m_model;
     bool m_busy = false;
+    bool m_automatic = false;  // the login under way (or due) is the automatic one
+    int m_retries = 0;
+    int m_retryLeft = 0;
+    QTimer* m_retryTimer = nullptr;
+    QLabel* m_lblStatus = nullptr;
     ActivationQueue m_activation;
 
     QPixmap m_background;  // the shop's own picture from the skin folder, when there is one

@@ -41,22 +41,41 @@ bool LoginModel::send(const QString& id, const QString& password)
     });
     const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
     SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ") + url + u'?' + body, channel));
-    SUMBREL_STEP_OR(proc, false, m_answer = GetWinHttp(url, body));
+    SUMBREL_STEP_OR(proc, false, {
+        m_result = PostForm(url, body);
+        m_answer = m_result.text;
+    });
     SUMBREL_STEP_OR(proc, false, m_answer = CollapseDoubledBreaks(m_answer));
     SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + m_answer, channel));
     return true;
 }
 
+int AutoLoginRetrySeconds(int retry)
+{
+    static constexpr int kFirst[] = {5, 10, 20, 40};
+    return retry >= 1 && retry <= 4 ? kFirst[retry - 1] : 60;
+}
+
 QString LoginModel::Request(const QString& id, const QString& password)
 {
     m_answer.clear();
+    m_result = {};
+    m_untrusted = false;
     gs().serviceBaseUrl = QStringLiteral("https://") + gs().serviceHost;
     const bool sent = send(id, password);
     // From here on failures are ignored without trace.
     try {
         if (sent && m_answer.trimmed().isEmpty()) {
-            gs().serviceBaseUrl = QStringLiteral("http://") + gs().serviceHost;
-            send(id, password);
+            if (m_result.failure == NetFailure::Tls) {
+                // The shop speaks https with a certificate we cannot trust: falling back would send
+                // the ID and password in clear. --ca-file is the way on.
+                m_untrusted = true;
+                WriteLog(QStringLiteral("logins() ... 매장 서버의 인증서를 신뢰할 수 없어 http로 바꾸지 않음 (--ca-file)"),
+                         QString::fromUtf16(endpoints::kChannelHttp));
+            } else {
+                gs().serviceBaseUrl = QStringLiteral("http://") + gs().serviceHost;
+                send(id, password);
+            }
         }
     } catch (...) {
     }
@@ -66,6 +85,12 @@ QString LoginModel::Request(const QString& id, const QString& password)
 LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool remember, bool autoLogin)
 {
     const QString answer = Request(id, password);
+    if (m_untrusted)
+        return LoginOutcome::Untrusted;
+    // No answer, or an error page instead of the shop's own: the service is not there, which says
+    // nothing about the password.
+    if (!IsLoginSuccess(answer) && !m_result.ok())
+        return LoginOutcome::Unreachable;
     if (!IsLoginSuccess(answer)) {
         ++m_failures;
         return m_failures > kFailuresAllowed ? LoginOutcome::TooManyFailures : LoginOutcome::Failed;

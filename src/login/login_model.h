@@ -1,6 +1,8 @@
 #pragma once
 // The login without a screen: the stored options, the request sequence (https, then http with the
 // same host when the answer is empty), the success test and the three-failure rule.
+#include "server/http_client.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,13 @@ enum class LoginOutcome {
     Success,  // the login data are in the global state and the options are stored
     Failed,  // the first or second failure: the screen lets the operator try again
     TooManyFailures,  // the third failure: the program ends
+    Unreachable,  // no answer from the service at all (or an error page): not counted as a failure
+    Untrusted,  // the shop's https certificate is not trusted: no fallback to http, not counted
 };
+
+// The automatic login's waits after the service could not be reached: 5, 10, 20, 40 s, then every
+// 60 s. retry counts from 1.
+int AutoLoginRetrySeconds(int retry);
 
 class LoginModel {
 public:
@@ -25,8 +33,10 @@ public:
     QString storedPassword() const { return m_stored.value(3); }
 
     // Sends the login to the https form of the service's address, and once more to the http form
-    // when that answer is empty; serviceBaseUrl keeps the address that was asked last. Both
-    // exchanges are logged on "_WinHttp"; the answer comes back with its doubled breaks collapsed.
+    // when https could not be reached at all (never after a certificate or handshake failure: the
+    // password would then travel in clear); serviceBaseUrl keeps the address that was asked last.
+    // Both exchanges are logged on "_WinHttp"; the answer comes back with its doubled breaks
+    // collapsed.
     QString Request(const QString& id, const QString& password);
 
     // One attempt: the request, the success test and the failure count. On success the shop's
@@ -42,6 +52,8 @@ private:
     QStringList m_stored;
     int m_failures = 0;
     QString m_answer;
+    PostResult m_result;
+    bool m_untrusted = false;
 };
 
 }  // namespace sumbrel

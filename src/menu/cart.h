@@ -69,4 +69,16 @@ QString OptionSummary(const Line& line);
 // A text that can stand in a cart field: not empty and without the mark.
 bool IsFieldText(const QString& text);
 
+// The customer's order between the screens, with its one owner (the reception screen), which hands
+// it to the menu page. The page works on a copy and writes it back only when the customer confirms.
+struct OrderCart {
+    QString selectedOrder;  // the cart as last confirmed, edited by the reception screen's order list
+    bool selectionConfirmed = false;  // the last visit of the menu page ended with "선택완료"
+    void clear()
+    {
+        selectedOrder.clear();
+        selectionConfirmed = false;
+    }
+};
+
 }  // namespace sumbrel::cart

@@ -33,14 +33,16 @@ void ActivationLine(const QString& what)
     WriteLog(QStringLiteral("  [MenuSelectMain→Form_Activate] ") + what);
 }
 
-// The item dialog of the touched tile, shown modally over the page; it appends its line to the cart.
+// The item dialog of the touched tile, shown modally over the page; the line it added, if any.
 template <typename Dialog>
-void RunItemDialog(QString& cart, QWidget* page, const TileTouch& touch)
+std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std::function<void()> shown)
 {
-    Dialog dialog(cart, page);
+    Dialog dialog(page);
     dialog.m_SRL = touch.srl;
     dialog.m_메뉴IDX = touch.menuIndex;
+    dialog.shown = std::move(shown);
     dialog.exec();
+    return dialog.addedLine();
 }
 
 template <typename T, size_t N>
@@ -73,18 +75,25 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     m_timer3->setObjectName(QStringLiteral("Timer3"));
     connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
     openItemDialog = [this](const TileTouch& touch) {
+        auto shown = [this] { m_tileDrop.reset(); };
         if (touch.dialog == menu::ItemDialog::Single)
-            RunItemDialog<frmMenuSelectSubA>(m_SELECTED, this, touch);
-        else
-            RunItemDialog<frmMenuSelectSubB>(m_SELECTED, this, touch);
+            return RunItemDialog<frmMenuSelectSubA>(this, touch, shown);
+        return RunItemDialog<frmMenuSelectSubB>(this, touch, shown);
     };
     Form_Load();
 }
 
 frmMenuSelectMain::~frmMenuSelectMain() = default;
 
-void frmMenuSelectMain::showModal()
+void frmMenuSelectMain::prepare(cart::OrderCart& cart)
 {
+    m_FirstActivated = true;
+    m_model.open(cart);
+}
+
+void frmMenuSelectMain::open(cart::OrderCart& cart)
+{
+    prepare(cart);
     if (m_reception)
         move(m_reception->pos());
     exec();
@@ -175,11 +184,7 @@ void frmMenuSelectMain::Form_Activate()
         m_FirstActivated = false;
         setEnabled(false);
     });
-    proc.run(__LINE__, [] {
-        Read_대분류_전체();
-        Read_메뉴(QStringLiteral("전체"));
-    });
-    proc.run(__LINE__, [this] { Parsing(menuloading3(m_Caller)); });
+    proc.run(__LINE__, [this] { m_service.load(m_Caller); });
     proc.run(__LINE__, [this] {
         m_model.load();
         showTabs();
@@ -299,6 +304,10 @@ void frmMenuSelectMain::picMenu_Click(int k)
     }
     MenuTile* tile = m_tiles[size_t(k)].frame;
     tile->setEnabled(false);
+    // Touches queued behind this one would land on the page while it darkens; none acts until the
+    // dialog is up.
+    m_tileDrop.emplace(this);
+    const auto endDrop = qScopeGuard([this] { m_tileDrop.reset(); });
     const auto enableTile = qScopeGuard([tile] { tile->setEnabled(true); });
     if (touch.kind == TileTouch::MenuError) {
         MessageBox(QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"), MessageIcon::Critical);
@@ -313,12 +322,14 @@ void frmMenuSelectMain::picMenu_Click(int k)
         m_picShadow->repaint();
         ApplyTranslucency(m_picShadow, QColor(100, 100, 100));
     });
-    proc.run(__LINE__, [this, &touch] {
+    std::optional<QString> added;
+    proc.run(__LINE__, [this, &touch, &added] {
         if (openItemDialog)
-            openItemDialog(touch);
+            added = openItemDialog(touch);
     });
-    proc.run(__LINE__, [this] {
-        m_model.afterDialog();
+    proc.run(__LINE__, [this, &added] {
+        m_tileDrop.reset();
+        m_model.afterDialog(added);
         m_timer3->start(scaledMs(kIdleTickMs));
         m_picShadow->hide();
         Draw_Order();

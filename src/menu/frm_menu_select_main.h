@@ -3,6 +3,8 @@
 // the order rows with their totals, and the keys. Created once, hidden between uses and opened
 // modally by the reception screen. The rules live in menu_page_model.h; this class shows them.
 #include "menu/menu_page_model.h"
+#include "menu/menu_page_service.h"
+#include "startup/screen_hold.h"
 #include "presentation/widgets.h"
 
 #include <QDialog>
@@ -10,6 +12,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -35,12 +38,18 @@ public:
     QString& m_SELECTED;
     QString& m_Caller;
 
-    // Shows the page modally at the reception screen's place; returns when the page hides itself.
-    void showModal();
+    // Before an opening: m_FirstActivated set, and the opener's cart, of which m_SELECTED is a copy
+    // until "선택완료" writes it back.
+    void prepare(cart::OrderCart& cart);
+    // prepare, then shows the page modally at the reception screen's place; returns when the page
+    // hides itself.
+    void open(cart::OrderCart& cart);
 
-    // Opens the item dialog for a touched tile and returns when it has closed. The default opens
-    // frmMenuSelectSubA or frmMenuSelectSubB; tests may put their own.
-    std::function<void(const menu::TileTouch&)> openItemDialog;
+    // Opens the item dialog for a touched tile and returns, when it has closed, the line it added.
+    // The default opens frmMenuSelectSubA or frmMenuSelectSubB; tests may put their own.
+    std::function<std::optional<QString>(const menu::TileTouch&)> openItemDialog;
+
+    menu::MenuPageService& service() { return m_service; }
 
     // Operations.
     void Form_Activate();
@@ -130,6 +139,9 @@ private:
     int textWidth(const QString& text) const;
 
     menu::MenuPageModel m_model;
+    menu::MenuPageService m_service;
+    // From the touch of a tile until its dialog is up, the page takes no touch.
+    std::optional<InputDrop> m_tileDrop;
     bool m_Drawing = false;
     ActivationQueue m_activation;
     QWidget* m_reception = nullptr;

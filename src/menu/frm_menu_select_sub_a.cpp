@@ -12,8 +12,8 @@ namespace sumbrel {
 
 using namespace item_dialog;
 
-frmMenuSelectSubA::frmMenuSelectSubA(QString& pageCart, QWidget* page)
-    : ItemDialog(pageCart, page,
+frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
+    : ItemDialog(page,
                  {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), QSize(kWidth, kHeight),
                   QPoint(kLeftFromPage, kTopFromPage), QStringLiteral("0504.gif")})
 {
@@ -82,7 +82,7 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
         closeDialog(Rejected);
         break;
     case kCmdAdd:
-        closeDialog(addToPage(m_model.AddedTo(m_pageCart)) ? Accepted : Rejected);
+        closeDialog(addToPage(m_model.AddedTo(QString())) ? Accepted : Rejected);
         break;
     default:
         break;

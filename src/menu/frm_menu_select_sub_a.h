@@ -8,7 +8,7 @@ namespace sumbrel {
 class frmMenuSelectSubA : public ItemDialog {
     Q_OBJECT
 public:
-    frmMenuSelectSubA(QString& pageCart, QWidget* page);
+    explicit frmMenuSelectSubA(QWidget* page);
     ~frmMenuSelectSubA() override;
 
     static constexpr int kWidth = 645;

@@ -25,8 +25,8 @@ constexpr int kRowHeight = 36;
 
 }  // namespace
 
-frmMenuSelectSubB::frmMenuSelectSubB(QString& pageCart, QWidget* page)
-    : ItemDialog(pageCart, page,
+frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
+    : ItemDialog(page,
                  {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), QSize(kWidth, kHeight),
                   QPoint(0, kTopFromPage), QStringLiteral("0505.gif")})
 {
@@ -218,7 +218,7 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
             MessageBox(QStringLiteral("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
             break;
         }
-        if (addToPage(m_model.AddedTo(m_pageCart))) {
+        if (addToPage(m_model.AddedTo(QString()))) {
             key->setKeyEnabled(true);
             m_Deadline.renew();
             closeDialog(Accepted);

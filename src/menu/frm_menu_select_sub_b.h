@@ -16,7 +16,7 @@ class PricePanel;
 class frmMenuSelectSubB : public ItemDialog {
     Q_OBJECT
 public:
-    frmMenuSelectSubB(QString& pageCart, QWidget* page);
+    explicit frmMenuSelectSubB(QWidget* page);
     ~frmMenuSelectSubB() override;
 
     static constexpr int kWidth = 805;

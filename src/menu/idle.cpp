@@ -1,6 +1,7 @@
 #include "menu/idle.h"
 
 #include "startup/clock.h"
+#include "startup/screen_hold.h"
 
 #include <cmath>
 
@@ -8,13 +9,14 @@ namespace sumbrel::menu {
 
 void IdleDeadline::renew()
 {
-    m_deadline = TickCount() + uint32_t(scaledMs(kIdleMs));
+    m_deadline = TickCount() + uint32_t(scaledMs(m_idleMs));
+    m_heldAtRenew = ScreenHold::heldMs();
 }
 
 int32_t IdleDeadline::remainingMs() const
 {
     // The tick count wraps; the difference does not.
-    const int32_t real = int32_t(m_deadline - TickCount());
+    const int32_t real = int32_t(m_deadline - TickCount()) + int32_t(ScreenHold::heldMs() - m_heldAtRenew);
     return int32_t(std::floor(real / timeScale()));
 }
 

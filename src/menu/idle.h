@@ -13,16 +13,24 @@ inline constexpr int kRepeatTickMs = 50;  // AutoIncrement
 inline constexpr int kRepeatFromTick = 5;  // a held key first repeats at the sixth tick
 
 // The deadline m_Deadline: renewed to now + 30 s; the countdown shown as (left div 1000 + 1) + "초".
+// Time in which the screen was held by an exchange does not count: nobody could touch anything.
 class IdleDeadline {
 public:
+    explicit IdleDeadline(int idleMs = kIdleMs)
+        : m_idleMs(idleMs)
+    {
+    }
     void renew();
+    int idleMs() const { return m_idleMs; }
     // Nominal milliseconds left; negative once the time is up.
     int32_t remainingMs() const;
     // The countdown text, or nullopt when the time is up (the screen closes then).
     std::optional<QString> countdownText() const;
 
 private:
+    int m_idleMs;
     uint32_t m_deadline = 0;
+    int64_t m_heldAtRenew = 0;
 };
 
 // The countdown text for the nominal milliseconds left; nullopt below 0.

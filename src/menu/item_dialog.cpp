@@ -18,10 +18,9 @@ namespace sumbrel {
 
 using namespace item_dialog;
 
-ItemDialog::ItemDialog(QString& pageCart, QWidget* page, Frame frame)
+ItemDialog::ItemDialog(QWidget* page, Frame frame)
     : QDialog(page, Qt::Dialog | Qt::FramelessWindowHint)
     , m_frame(std::move(frame))
-    , m_pageCart(pageCart)
     , m_page(page)
 {
     setObjectName(m_frame.name);
@@ -57,6 +56,8 @@ void ItemDialog::showEvent(QShowEvent* event)
     if (!m_activated) {
         m_activated = true;
         Form_Activate();
+        if (shown)
+            shown();
     }
 }
 
@@ -153,14 +154,14 @@ CaptionKey* ItemDialog::takeKey(int index)
     return key;
 }
 
-bool ItemDialog::addToPage(const std::optional<QString>& cart)
+bool ItemDialog::addToPage(const std::optional<QString>& line)
 {
-    if (!cart) {
+    if (!line) {
         WriteLog(QStringLiteral("  [") + m_frame.name + QStringLiteral("→CmdLabel_Click] menu ") + item().num
                  + QStringLiteral(" without a name: not added"));
         return false;
     }
-    m_pageCart = *cart;
+    m_added = line;
     return true;
 }
 

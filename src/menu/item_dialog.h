@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -30,6 +31,11 @@ public:
     QString m_메뉴IDX;  // menuCatalogue() row, as decimal text
     QString m_SELECTED;  // the line being composed
     // exec() shows it modally; it closes itself (add, close, idle) and is then destroyed by its owner.
+
+    // Called once, when the dialog is first on the screen.
+    std::function<void()> shown;
+    // The line "주문 담기" added, for the page to append to its cart; none when the dialog was closed.
+    const std::optional<QString>& addedLine() const { return m_added; }
 
     static constexpr int kCorner = 20;
     // CmdLabel(0..3); the page keys 1 and 2 only where there are option groups to page.
@@ -60,9 +66,8 @@ protected:
         QPoint fromPage;
         QString skin;
     };
-    // pageCart: the menu page's m_SELECTED; adding appends one line to it. page: the menu page (the
-    // dialog is placed relative to it and is its child window).
-    ItemDialog(QString& pageCart, QWidget* page, Frame frame);
+    // page: the menu page (the dialog is placed relative to it and is its child window).
+    ItemDialog(QWidget* page, Frame frame);
 
     virtual menu::Quantity& quantity() = 0;
     virtual const menu::MenuItem& item() const = 0;
@@ -83,9 +88,9 @@ protected:
     // The touched command key, disabled for its action; nullptr when it cannot act (no such key,
     // still disabled, or the dialog closing).
     CaptionKey* takeKey(int index);
-    // Puts the cart with the line into the page's cart; an item whose name cannot stand in the
-    // cart text is traced and not added.
-    bool addToPage(const std::optional<QString>& cart);
+    // Keeps the line for the page; an item whose name cannot stand in the cart text is traced and
+    // not added.
+    bool addToPage(const std::optional<QString>& line);
     // After a short wait that keeps handling events.
     void closeDialog(int result);
 
@@ -96,7 +101,7 @@ protected:
     virtual void paintPanels(QPainter& p) = 0;
 
     const Frame m_frame;
-    QString& m_pageCart;
+    std::optional<QString> m_added;
     QWidget* m_page;
     menu::IdleDeadline m_Deadline;
     menu::HoldRepeat m_hold;

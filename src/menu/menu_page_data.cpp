@@ -26,7 +26,7 @@ std::optional<QString> Between(QStringView entry, QStringView open, QStringView 
     return entry.mid(from, to - from).trimmed().toString();
 }
 
-bool ReadEntry(QStringView text, const QString& category, TileEntry& entry)
+bool ReadEntry(QStringView text, const QString& category, const MenuCatalogue& catalogue, TileEntry& entry)
 {
     struct Marker {
         int column;
@@ -48,7 +48,7 @@ bool ReadEntry(QStringView text, const QString& category, TileEntry& entry)
         entry.col[size_t(m.column)] = m.decode ? ZulDecodeAA(*value) : *value;
     }
     // The option groups that can reach the cart; the others are traced and not counted.
-    const MenuRecord* record = menuCatalogue().FindMenu(QStringView(entry.col[kTileNum]));
+    const MenuRecord* record = catalogue.FindMenu(QStringView(entry.col[kTileNum]));
     int count = 0;
     for (int j = 0; record && j < kOptionGroups; ++j) {
         const QString& group = record->optionGroup(j);
@@ -86,7 +86,7 @@ bool UsableOptionGroup(const QString& groupText)
     return !kept.isEmpty() && ReadOptionGroup(kept).has_value();
 }
 
-bool Parsing(QStringView answer)
+std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry)
 {
     static const QString kOpen = QStringLiteral("<menubrr>");
     static const QString kClose = QStringLiteral("</menubrr>");
@@ -94,41 +94,54 @@ bool Parsing(QStringView answer)
     static const QString kCategoryClose = QStringLiteral("</mainmenuname>");
     static const QString kEntryClose = QStringLiteral("</submenuname>");
 
+    if (badEntry)
+        *badEntry = false;
     const qsizetype open = answer.indexOf(kOpen);
     const qsizetype close = answer.lastIndexOf(kClose);
     if (open < 0 || close < 0 || close < open + kOpen.size())
-        return true;
+        return std::nullopt;
     const QStringView body = answer.mid(open + kOpen.size(), close - open - kOpen.size());
     const qsizetype first = body.indexOf(kCategoryOpen);
     if (first < 0)
-        return true;
+        return std::nullopt;
 
-    QStringList categories;
-    std::vector<TileEntry> table;
+    MenuPageLists lists;
     const QStringView rest = body.mid(first + kCategoryOpen.size());
     for (QStringView section : rest.split(kCategoryOpen)) {
         const qsizetype nameEnd = section.indexOf(kCategoryClose);
         const QString name = ZulDecodeAA(section.left(nameEnd < 0 ? section.size() : nameEnd).trimmed().toString());
-        categories.append(name);
+        lists.categories.append(name);
         if (nameEnd < 0)
             continue;
         const QList<QStringView> pieces = section.mid(nameEnd + kCategoryClose.size()).split(kEntryClose);
         for (qsizetype p = 0; p + 1 < pieces.size(); ++p) {
             TileEntry entry;
-            if (!ReadEntry(pieces[p], name, entry))
-                return false;
-            table.push_back(std::move(entry));
+            if (!ReadEntry(pieces[p], name, catalogue, entry)) {
+                if (badEntry)
+                    *badEntry = true;
+                return std::nullopt;
+            }
+            lists.tiles.push_back(std::move(entry));
         }
     }
-    TabCategoryList() = std::move(categories);
-    TileMenuTable() = std::move(table);
+    return lists;
+}
+
+bool Parsing(QStringView answer)
+{
+    bool badEntry = false;
+    std::optional<MenuPageLists> lists = ReadMenuPage(answer, menuCatalogue(), &badEntry);
+    if (!lists)
+        return !badEntry;
+    TabCategoryList() = std::move(lists->categories);
+    TileMenuTable() = std::move(lists->tiles);
     return true;
 }
 
-QString menuloading3(const QString& caller)
+PostResult menuloading3(const QString& caller, const endpoints::Poster& post)
 {
     return endpoints::PostLogged(QStringLiteral("menuloading3"), endpoints::Url(endpoints::kMenuPage),
-                                 endpoints::MenuPageBody(caller), QString::fromUtf16(endpoints::kChannelHttp));
+                                 endpoints::MenuPageBody(caller), QString::fromUtf16(endpoints::kChannelHttp), post);
 }
 
 }  // namespace sumbrel::menu

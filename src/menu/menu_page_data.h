@@ -1,10 +1,14 @@
 #pragma once
 // The menu page's own lists from "/shop/menuloading3.php": the category tabs and the tile entries.
 // Both are global and survive between openings of the page; a load replaces them in one step.
+#include "catalogue/menu_catalogue.h"
+#include "server/endpoints.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace sumbrel::menu {
@@ -30,6 +34,15 @@ struct TileEntry {
 QStringList& TabCategoryList();
 std::vector<TileEntry>& TileMenuTable();
 
+struct MenuPageLists {
+    QStringList categories;
+    std::vector<TileEntry> tiles;
+};
+// The menuloading3 answer read against the catalogue its tiles will open. nullopt for an answer
+// without "<menubrr>" ... "</menubrr>" or "<mainmenuname>", or (badEntry) with an entry that
+// lacks a marker.
+std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry = nullptr);
+
 // The menuloading3 answer into the two lists. An answer without "<menubrr>" ... "</menubrr>" or
 // without "<mainmenuname>" changes nothing (true); an entry that lacks a marker changes nothing
 // either (false). Otherwise both lists are replaced at once (true).
@@ -40,7 +53,7 @@ bool Parsing(QStringView answer);
 // text: Parsing does not count it in the tile's option group count, and traces it.
 bool UsableOptionGroup(const QString& groupText);
 
-// Posts the page's request (with its "menuloading3() ... " trace lines on "_WinHttp"); the answer.
-QString menuloading3(const QString& caller);
+// Posts the page's request (with its "menuloading3() ... " trace lines on "_WinHttp").
+PostResult menuloading3(const QString& caller, const endpoints::Poster& post = {});
 
 }  // namespace sumbrel::menu

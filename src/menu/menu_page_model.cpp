@@ -2,9 +2,23 @@
 
 #include "catalogue/menu_catalogue.h"
 #include "menu/cart.h"
-#include "startup/global_state.h"
 
 namespace sumbrel::menu {
+
+void MenuPageModel::open(cart::OrderCart& cart)
+{
+    m_cart = &cart;
+    m_SELECTED = cart.selectedOrder;
+}
+
+void MenuPageModel::setConfirmed(bool confirmed)
+{
+    if (!m_cart)
+        return;
+    m_cart->selectionConfirmed = confirmed;
+    if (confirmed)
+        m_cart->selectedOrder = m_SELECTED;
+}
 
 void MenuPageModel::load()
 {
@@ -73,13 +87,12 @@ KeyOutcome MenuPageModel::key(PageKey key)
         m_list.top = ScrollOn(m_list);
         break;
     case PageKey::Close:
-        gs().selectionConfirmed = false;
+        setConfirmed(false);
         outcome = KeyOutcome::Cancelled;
         break;
     case PageKey::Confirm:
         if (!m_SELECTED.isEmpty()) {
-            gs().selectionConfirmed = true;
-            gs().selectedOrder = m_SELECTED;
+            setConfirmed(true);
             outcome = KeyOutcome::Confirmed;
         }
         break;
@@ -115,8 +128,10 @@ TileTouch MenuPageModel::touchTile(int k) const
     return touch;
 }
 
-void MenuPageModel::afterDialog()
+void MenuPageModel::afterDialog(const std::optional<QString>& added)
 {
+    if (added)
+        m_SELECTED = cart::AppendLine(m_SELECTED, *added);
     m_deadline.renew();
 }
 
@@ -154,7 +169,7 @@ std::optional<QString> MenuPageModel::idleTick()
 {
     std::optional<QString> text = m_deadline.countdownText();
     if (!text)
-        gs().selectionConfirmed = false;
+        setConfirmed(false);
     return text;
 }
 

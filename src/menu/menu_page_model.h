@@ -1,6 +1,7 @@
 #pragma once
 // The menu page's state and what its touches do, without widgets: the current category and page,
 // the cart text, the idle deadline and the order list's scroll position. The screen shows it.
+#include "menu/cart.h"
 #include "menu/idle.h"
 #include "menu/menu_page_rules.h"
 #include "menu/order_rows.h"
@@ -33,6 +34,9 @@ public:
     QString m_Category;
     int m_Page = 0;
 
+    // The opener's cart: the page works on a copy (m_SELECTED) and writes it back on "선택완료".
+    void open(cart::OrderCart& cart);
+
     // After Parsing: the first category, its tabs and its first page; the deadline renewed.
     void load();
     void Show_MainMenu(int direction);
@@ -50,8 +54,9 @@ public:
 
     bool cartFull() const;
     TileTouch touchTile(int k) const;
-    // After an item dialog: the deadline renewed; call redraw() then scrollToEnd().
-    void afterDialog();
+    // After an item dialog, with the line it added (none when it was closed): the deadline renewed;
+    // call redraw() then scrollToEnd().
+    void afterDialog(const std::optional<QString>& added);
 
     // The order rows from the cart; the list's height and top follow.
     OrderRowsLayout redraw(const TextWidth& width);
@@ -67,6 +72,9 @@ public:
     IdleDeadline& deadline() { return m_deadline; }
 
 private:
+    void setConfirmed(bool confirmed);
+
+    cart::OrderCart* m_cart = nullptr;
     TabStrip m_tabs;
     TilePage m_tiles;
     ListGeometry m_list;

@@ -69,6 +69,15 @@ bool ActivationQueue::onEvent(QObject* owner, QEvent* event, bool firstActivated
     const bool show = event->type() == QEvent::Show;
     if (!(show && firstActivated) && event->type() != QEvent::WindowActivate)
         return false;
+    if (show) {
+        m_showing = true;
+    } else if (m_showing) {
+        // The activation that follows a showing belongs to it, even when the window system brings it
+        // while the first activation is already at work.
+        m_showing = false;
+        if (!firstActivated || m_firstQueued)
+            return true;
+    }
     if (!(firstActivated && m_firstQueued)) {
         m_firstQueued = firstActivated;
         QTimer::singleShot(0, owner, [this, activate] {

@@ -43,6 +43,7 @@ public:
 
 private:
     bool m_firstQueued = false;
+    bool m_showing = false;  // shown, its window activation not yet seen
 };
 
 }  // namespace sumbrel

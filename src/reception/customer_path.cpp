@@ -1,6 +1,6 @@
 #include "reception/customer_path.h"
 
-#include "startup/global_state.h"
+#include "startup/trace_log.h"
 
 namespace sumbrel::reception {
 
@@ -37,6 +37,10 @@ void CustomerPath::start()
     m_payType = kCash;
     m_menuOpenedBy.reset();
     m_closeCountdown = 0;
+    m_order = OrderState::Composing;
+    m_notice.clear();
+    m_idleWarned = false;
+    m_idle.renew();
 }
 
 void CustomerPath::applySettings(const ReceptionSettings& settings)
@@ -54,15 +58,23 @@ Reaction CustomerPath::showPanel(int panel)
 Reaction CustomerPath::submitOrWarn() const
 {
     // A customer who deleted every line on the order list has nothing to send.
-    if (gs().selectedOrder.isEmpty())
+    if (m_cart.selectedOrder.isEmpty())
         return Stay(Step::Warn, m_panel, kNoMenuWarning);
     return {Step::Submit, kCompletionPanel, m_panel, QString()};
+}
+
+void CustomerPath::keyed()
+{
+    m_idle.renew();
+    m_idleWarned = false;
+    m_notice.clear();
 }
 
 Reaction CustomerPath::press(Cmd key)
 {
     if (m_submitting)
         return Just(Step::Dropped);
+    keyed();
     switch (key) {
     case Cmd::EatIn:
     case Cmd::Takeout:
@@ -86,6 +98,7 @@ Reaction CustomerPath::press(Cmd2 key)
 {
     if (m_submitting)
         return Just(Step::Dropped);
+    keyed();
     if (const auto digit = DigitOf(key)) {
         m_phoneDigits = AppendDigit(m_phoneDigits, *digit, kMaxPhoneDigits);
     } else if (key == Cmd2::Delete) {
@@ -113,6 +126,7 @@ Reaction CustomerPath::press(Cmd3 key)
 {
     if (m_submitting)
         return Just(Step::Dropped);
+    keyed();
     if (key == Cmd3::Confirm && !m_confirmEnabled)
         return Just(Step::Disabled);
     if (const auto digit = DigitOf(key)) {
@@ -159,18 +173,93 @@ void CustomerPath::beginSubmission()
     m_submitting = true;
     m_panel = kCompletionPanel;
     m_confirmEnabled = false;
+    m_order = OrderState::Sending;
+    m_notice.clear();
 }
 
-Reaction CustomerPath::endSubmission(bool kept)
+Reaction CustomerPath::endSubmission(OrderState outcome)
 {
     m_submitting = false;
-    if (kept) {
+    m_order = outcome;
+    m_idle.renew();
+    m_idleWarned = false;
+    if (outcome == OrderState::Accepted || outcome == OrderState::Refused) {
         m_closeCountdown = kCloseSeconds;
         m_confirmEnabled = true;
         return Stay(Step::Countdown, kCompletionPanel, QString::number(kCloseSeconds));
     }
+    switch (outcome) {
+    case OrderState::Unknown:
+        m_notice = kUnknownNotice;
+        break;
+    case OrderState::NotSent:
+        m_notice = kNotSentNotice;
+        break;
+    default:
+        m_notice = kFailedNotice;
+        break;
+    }
     // "확인" stays disabled until a submission succeeds.
     return showPanel(LastEntryPanel(m_settings.TakeOutCarYN, m_settings.TOPayTypeS));
+}
+
+CompletionTexts CustomerPath::completion() const
+{
+    switch (m_order) {
+    case OrderState::Accepted:
+        return {kCompletedTitle, kThanksMessage, false, true};
+    case OrderState::Refused:
+        return {kRefusedTitle, kRefusedMessage, true, true};
+    default:
+        // Sending, and whatever shows while nothing was sent: never the thanks.
+        return {kSendingTitle, kSendingMessage, false, false};
+    }
+}
+
+bool CustomerPath::idleWatched() const
+{
+    if (m_submitting || m_idlePaused || m_panel == kCompletionPanel)
+        return false;
+    return m_panel != kStartPanel || !m_cart.selectedOrder.isEmpty();
+}
+
+Reaction CustomerPath::touched()
+{
+    m_idle.renew();
+    if (!m_idleWarned)
+        return Just(Step::Nothing);
+    m_idleWarned = false;
+    m_notice.clear();
+    return Stay(Step::Notice, m_panel);
+}
+
+void CustomerPath::setIdlePaused(bool paused)
+{
+    m_idlePaused = paused;
+    m_idle.renew();
+}
+
+Reaction CustomerPath::idleTick()
+{
+    if (!idleWatched()) {
+        m_idle.renew();
+        return Just(Step::Nothing);
+    }
+    const int32_t left = m_idle.remainingMs();
+    if (left < 0) {
+        WriteLog(QStringLiteral("  [frmMain→Timer_Idle] ") + QString::number(m_idle.idleMs() / 1000)
+                 + QStringLiteral("초 동안 입력이 없어 처음 화면으로 돌아감 (패널 ") + QString::number(m_panel)
+                 + QStringLiteral(", 주문 비움)"));
+        return Just(Step::Reset);
+    }
+    if (left >= kEntryWarnMs)
+        return Just(Step::Nothing);
+    const QString warning = IdleWarning(left / 1000 + 1);
+    if (m_idleWarned && warning == m_notice)
+        return Just(Step::Nothing);
+    m_idleWarned = true;
+    m_notice = warning;
+    return Stay(Step::Notice, m_panel);
 }
 
 Reaction CustomerPath::tick()

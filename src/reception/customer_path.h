@@ -3,6 +3,8 @@
 // typed so far, the dining choice and payment type, the shop settings of this customer, the running
 // submission and the close countdown. Every key goes in as a named key; what comes out is what the
 // screen must do.
+#include "menu/cart.h"
+#include "menu/idle.h"
 #include "reception/keys.h"
 #include "reception/reception_rules.h"
 
@@ -24,6 +26,27 @@ enum class Step {
     OrderShown,  // the first confirmed menu: panel 1, the next keys, the order panel and its list
     RedrawOrder,  // the menu page may have changed the order: redraw the list
     Countdown,  // the close countdown shows `text`
+    Notice,  // the entry panel's notice shows notice() (empty: none)
+};
+
+// What became of the customer's order at the counter.
+enum class OrderState {
+    Composing,  // not sent (yet)
+    Sending,  // under way: the completion panel says so and its countdown waits
+    Accepted,
+    Refused,  // "이미": the number has ordered already
+    Failed,  // did not reach the shop: back to the entry panel, which says so
+    Unknown,  // may have reached the shop: back to the entry panel, which says to ask the staff
+    NotSent,  // the cart gave no order text
+};
+
+// The completion panel's title and message, whether the title is a warning, and whether its
+// countdown line shows.
+struct CompletionTexts {
+    QString title;
+    QString message;
+    bool alert = false;
+    bool countdown = false;
 };
 
 struct Reaction {
@@ -43,7 +66,12 @@ struct OrderValues {
 
 class CustomerPath {
 public:
-    CustomerPath() { start(); }
+    // cart: the order of the customer at the counter (its owner is the screen).
+    explicit CustomerPath(const cart::OrderCart& cart)
+        : m_cart(cart)
+    {
+        start();
+    }
 
     // Init_Form's data: start panel, phone "010" shown as "010-", no car number, takeout, cash, no
     // countdown. The shop settings stay until the next applySettings.
@@ -58,10 +86,26 @@ public:
 
     // The submission shows the completion panel over the panel in use and disables "확인".
     void beginSubmission();
-    // kept (Save_Input's result): the countdown starts; else back to the last entry panel.
-    Reaction endSubmission(bool kept);
+    // Accepted or refused: the countdown starts; else back to the last entry panel, whose notice
+    // tells the customer what became of the order.
+    Reaction endSubmission(OrderState outcome);
     // One tick of Timer_Closer.
     Reaction tick();
+
+    OrderState orderState() const { return m_order; }
+    CompletionTexts completion() const;
+    // The entry panels' notice: what became of the last submission, or the idle warning.
+    const QString& notice() const { return m_notice; }
+
+    // Any touch on the screen: the idle limit starts again, its warning goes.
+    Reaction touched();
+    // The menu page (which has its own limit) is open over the screen: the limit waits.
+    void setIdlePaused(bool paused);
+    // One tick of the idle watch: Notice while the last seconds count down, Reset when the time is
+    // up, else Nothing.
+    Reaction idleTick();
+    bool idleWatched() const;
+    int32_t idleRemainingMs() const { return m_idle.remainingMs(); }
 
     int currentPanel() const { return m_panel; }
     bool submitting() const { return m_submitting; }
@@ -90,7 +134,10 @@ private:
     Reaction showPanel(int panel);
     // The submission, unless there is no order to send.
     Reaction submitOrWarn() const;
+    // Every key: the idle limit starts again and an earlier notice goes.
+    void keyed();
 
+    const cart::OrderCart& m_cart;
     int m_panel = kStartPanel;
     QString m_phoneDigits;
     QString m_phoneCaption;
@@ -106,6 +153,11 @@ private:
     bool m_submitting = false;
     bool m_confirmEnabled = true;
     int m_closeCountdown = 0;
+    OrderState m_order = OrderState::Composing;
+    QString m_notice;
+    menu::IdleDeadline m_idle{kEntryIdleMs};
+    bool m_idlePaused = false;
+    bool m_idleWarned = false;
 };
 
 }  // namespace sumbrel::reception

@@ -7,8 +7,10 @@
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
+#include "startup/screen_hold.h"
 #include "startup/trace_log.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -26,6 +28,7 @@ using namespace reception;
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent)
+    , m_path(m_cart)
     , m_orderList(ListMeasure())
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -37,11 +40,19 @@ frmMain::frmMain(QWidget* parent)
     m_timerRefresh = new QTimer(this);
     m_timerRefresh->setObjectName(QStringLiteral("Timer_Refresh"));
     connect(m_timerRefresh, &QTimer::timeout, this, [this] { Timer_Refresh_Timer(); });
+    m_timerIdle = new QTimer(this);
+    m_timerIdle->setObjectName(QStringLiteral("Timer_Idle"));
+    connect(m_timerIdle, &QTimer::timeout, this, [this] { Timer_Idle_Timer(); });
+    // Every touch on the screen counts for the entry panels' idle limit.
+    qApp->installEventFilter(this);
     terminateProgram = [] { QCoreApplication::exit(0); };
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+}
 
 QWidget* frmMain::picList() const
 {
@@ -83,11 +94,11 @@ void frmMain::Init_Form()
     m_picFrameMenu->hide();
     m_orderList.toTop();
     m_picList->move(0, 0);
+    m_cart.clear();
     m_path.start();
     m_picFrame[kStartPanel]->show();
-    gs().selectedOrder.clear();
-    gs().selectionConfirmed = false;
     showNumbers();
+    showNotice();
     m_lblCarNumberA->hide();
     m_waiting = {};
     showWaiting();
@@ -101,9 +112,7 @@ bool frmMain::Load_Setting()
     SetCaption(m_lblCount, QString::number(kCloseSeconds));
     m_path.applySettings(settings);
     SetCaption(m_lblDriveThruText, settings.TakeOutCarText);
-    SetCaption(m_lblWaitSCM, kThanksMessage);
-    SetCaption(m_lblWaitTitle, kCompletedTitle);
-    SetInk(m_lblWaitTitle, titleColour());
+    showCompletion();
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
     CMD(Cmd::EatIn)->move(keys.eatIn);
     CMD(Cmd::EatIn)->setVisible(keys.eatInVisible);
@@ -122,12 +131,23 @@ void frmMain::reset()
 
 bool frmMain::TOLoad()
 {
+    // Never two at once, and never beside an exchange that holds the screen.
+    if (m_poll.busy() || ScreenHold::active())
+        return false;
     // The labels show empty while the request is under way.
     m_waiting = {};
     showWaiting();
-    QCoreApplication::processEvents();
-    m_waiting.apply(m_service.poll());
-    showWaiting();
+    const ReceptionService::PollRequest request = m_service.pollRequest();
+    const ReceptionService::Transport transport = m_service.transport();
+    m_poll.start([request, transport](const CancelFlag& cancel) {
+        CallOptions options;
+        options.cancel = cancel;
+        return transport(request.url, request.body, options);
+    },
+                 [this, request](const PostResult& result) {
+                     m_waiting.apply(m_service.pollAnswered(request, result.text));
+                     showWaiting();
+                 });
     return true;
 }
 
@@ -144,27 +164,35 @@ void frmMain::Timer_Refresh_Timer()
 
 bool frmMain::Save_Input()
 {
-    switch (m_service.submit(m_path.orderValues(), gs().selectedOrder)) {
+    OrderState state = OrderState::Failed;
+    switch (m_service.submit(m_path.orderValues(), m_cart.selectedOrder)) {
     case SubmitOutcome::Accepted:
-        return true;
+        state = OrderState::Accepted;
+        break;
     case SubmitOutcome::AlreadyRegistered:
-        SetCaption(m_lblWaitTitle, kRefusedTitle);
-        SetInk(m_lblWaitTitle, QColor(255, 0, 0));
-        SetCaption(m_lblWaitSCM, kRefusedMessage);
-        return true;
+        state = OrderState::Refused;
+        break;
     case SubmitOutcome::Failed:
+        state = OrderState::Failed;
+        break;
+    case SubmitOutcome::Unknown:
+        state = OrderState::Unknown;
+        break;
     case SubmitOutcome::NotSent:
+        state = OrderState::NotSent;
         break;
     }
-    return false;
+    const Reaction reaction = m_path.endSubmission(state);
+    showCompletion();
+    return reaction.step == Step::Countdown;
 }
 
 void frmMain::submission()
 {
-    // Nothing the customer touches acts until the answer is in: taps made meanwhile are dropped,
-    // so none of them resets the screen mid-way or lands on "확인" afterwards.
-    InputBlocker blocker(this);
+    // Taps are dropped while the order is under way: the path takes no key, and the exchange drops
+    // what was touched while it held the screen.
     m_path.beginSubmission();
+    showCompletion();
     QWidget* completion = m_picFrame[kCompletionPanel];
     completion->raise();
     completion->show();
@@ -172,17 +200,17 @@ void frmMain::submission()
     CMD3(Cmd3::Confirm)->setKeyEnabled(m_path.confirmEnabled());
     QCoreApplication::processEvents();
     const bool kept = Save_Input();
-    // Taps that waited behind the blocking request arrive here and are dropped.
-    QCoreApplication::processEvents();
-    const Reaction reaction = m_path.endSubmission(kept);
     CMD3(Cmd3::Confirm)->setKeyEnabled(m_path.confirmEnabled());
     if (kept) {
         m_timerCloser->start(scaledMs(kCloserIntervalMs));
         return;
     }
     completion->hide();
+    const int panel = m_path.currentPanel();
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_picFrame[size_t(i)]->setVisible(i == reaction.panel);
+        m_picFrame[size_t(i)]->setVisible(i == panel);
+    showNumbers();
+    showNotice();
 }
 
 void frmMain::Timer_Closer_Timer()
@@ -191,6 +219,11 @@ void frmMain::Timer_Closer_Timer()
     act(reaction, KeyGroup::CMD3);
     if (reaction.step == Step::Countdown)
         QCoreApplication::processEvents();
+}
+
+void frmMain::Timer_Idle_Timer()
+{
+    act(m_path.idleTick(), KeyGroup::CMD);
 }
 
 // ---- showing the model -------------------------------------------------------------------------
@@ -209,17 +242,26 @@ void frmMain::act(const Reaction& reaction, KeyGroup group)
         [[fallthrough]];
     case Step::Numbers:
         showNumbers();
+        showNotice();
+        return;
+    case Step::Notice:
+        showNotice();
         return;
     case Step::OpenMenu:
+        showNotice();
+        // The page keeps its own idle limit meanwhile.
+        m_path.setIdlePaused(true);
         if (openMenuPage)
-            openMenuPage();
-        act(m_path.menuClosed(gs().selectionConfirmed), group);
+            openMenuPage(m_cart);
+        m_path.setIdlePaused(false);
+        act(m_path.menuClosed(m_cart.selectionConfirmed), group);
         return;
     case Step::Warn:
         MessageBox(reaction.text, MessageIcon::Warning);
         return;
     case Step::OrderShown:
         switchPanel(reaction.from, reaction.panel);
+        showNotice();
         setNextKeys();
         m_picFrameMenu->show();
         [[fallthrough]];
@@ -255,6 +297,34 @@ void frmMain::showNumbers()
     }
     SetCaption(m_lblCarNumber[0], m_path.carNumber());
     SetCaption(m_lblCarNumber[1], m_path.carCopy());
+}
+
+void frmMain::showNotice()
+{
+    // Over the free part of the entry panel in use: below the number on the phone panel, over the
+    // drive-through text on the car panel, below the payment keys.
+    static const QRect kPlaces[] = {QRect(), QRect(10, 178, 526, 96), QRect(10, 175, 526, 101),
+                                    QRect(10, 565, 526, 120)};
+    const int panel = m_path.currentPanel();
+    const bool shown = !m_path.notice().isEmpty() && panel > kStartPanel && panel < kCompletionPanel;
+    if (shown) {
+        m_lblNotice->setGeometry(kPlaces[panel].translated(m_picFrame[size_t(panel)]->pos()));
+        SetCaption(m_lblNotice, m_path.notice());
+        m_lblNotice->raise();
+    } else {
+        SetCaption(m_lblNotice, QString());
+    }
+    m_lblNotice->setVisible(shown);
+}
+
+void frmMain::showCompletion()
+{
+    const CompletionTexts texts = m_path.completion();
+    SetCaption(m_lblWaitTitle, texts.title);
+    SetInk(m_lblWaitTitle, texts.alert ? QColor(255, 0, 0) : titleColour());
+    SetCaption(m_lblWaitSCM, texts.message);
+    m_lblCount->setVisible(texts.countdown);
+    m_lblCountText->setVisible(texts.countdown);
 }
 
 void frmMain::showWaiting()
@@ -326,6 +396,7 @@ void frmMain::firstActivation()
     m_activated = true;
     update();
     m_timerRefresh->start(scaledMs(kRefreshIntervalMs));
+    m_timerIdle->start(scaledMs(kEntryIdleTickMs));
 }
 
 bool frmMain::event(QEvent* event)
@@ -333,6 +404,17 @@ bool frmMain::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         firstActivation();
     return QWidget::event(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin || type == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || isAncestorOf(widget)))
+            act(m_path.touched(), KeyGroup::CMD);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::paintEvent(QPaintEvent*)

@@ -6,6 +6,7 @@
 #include "reception/keys.h"
 #include "reception/order_list.h"
 #include "reception/reception_service.h"
+#include "server/background_exchange.h"
 
 #include <QPixmap>
 #include <QString>
@@ -31,9 +32,10 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Shows the menu page modally. Before it: the page's m_FirstActivated = true and m_SELECTED =
-    // gs().selectedOrder; a confirmation there writes gs().selectedOrder and sets gs().selectionConfirmed.
-    std::function<void()> openMenuPage;
+    // Shows the menu page modally for the customer's cart. Before it: the page's m_FirstActivated =
+    // true and m_SELECTED = the cart's selectedOrder; a confirmation there writes selectedOrder and
+    // sets selectionConfirmed.
+    std::function<void(cart::OrderCart&)> openMenuPage;
     // Shows the settings screen modally; the screen resets after it. Absent: only the reset.
     std::function<void()> openSettings;
     // Ends the program (lblTerminate). Default: QCoreApplication::exit(0).
@@ -42,6 +44,8 @@ public:
     // Operations.
     void Init_Form();
     bool Load_Setting();
+    // Starts the poll off the screen's thread; its answer fills the labels when it arrives. False
+    // when it was skipped because an exchange is under way.
     bool TOLoad();
     bool Save_Input();
     void reset();  // Init_Form, then Load_Setting
@@ -62,9 +66,13 @@ public:
     void lblTerminate_Click();
     void Timer_Closer_Timer();
     void Timer_Refresh_Timer();
+    void Timer_Idle_Timer();
 
     // State.
+    cart::OrderCart& cart() { return m_cart; }
     const reception::CustomerPath& path() const { return m_path; }
+    // A poll's request is under way off the screen's thread.
+    bool polling() const { return m_poll.busy(); }
     reception::ReceptionService& service() { return m_service; }
     const reception::OrderList& orderList() const { return m_orderList; }
     int currentPanel() const { return m_path.currentPanel(); }
@@ -91,6 +99,7 @@ public:
     QLabel* lblWaitTitle() const { return m_lblWaitTitle; }
     QLabel* lblWaitSCM() const { return m_lblWaitSCM; }
     QLabel* lblCount() const { return m_lblCount; }
+    QLabel* lblNotice() const { return m_lblNotice; }
     QLabel* 상호() const { return m_shopName; }
     QLabel* lbl주문금액() const { return m_lblTotal; }
     CaptionKey* lblConfig() const { return m_lblConfig; }
@@ -107,12 +116,14 @@ public:
     CaptionKey* Set_Delete(int row) const { return m_rows.at(size_t(row)).remove; }
     QTimer* Timer_Closer() const { return m_timerCloser; }
     QTimer* Timer_Refresh() const { return m_timerRefresh; }
+    QTimer* Timer_Idle() const { return m_timerIdle; }
 
     // The colour of lblWaitTitle before any refusal.
     static QColor titleColour();
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -144,12 +155,15 @@ private:
     void act(const reception::Reaction& reaction, reception::KeyGroup group);
     void switchPanel(int from, int to);
     void showNumbers();
+    void showNotice();
+    void showCompletion();
     void showWaiting();
     void showOrderList();
     void setNextKeys();
     void submission();
     void firstActivation();
 
+    cart::OrderCart m_cart;  // before m_path, which reads it
     reception::CustomerPath m_path;
     reception::ReceptionService m_service;
     reception::OrderList m_orderList;
@@ -172,6 +186,8 @@ private:
     QLabel* m_lblWaitTitle = nullptr;
     QLabel* m_lblWaitSCM = nullptr;
     QLabel* m_lblCount = nullptr;
+    QLabel* m_lblCountText = nullptr;
+    QLabel* m_lblNotice = nullptr;
     QLabel* m_shopName = nullptr;
     QLabel* m_lblTotal = nullptr;
     QLabel* m_pictureBox = nullptr;
@@ -183,6 +199,9 @@ private:
     reception::OrderListSurface* m_picList = nullptr;
     QTimer* m_timerCloser = nullptr;
     QTimer* m_timerRefresh = nullptr;
+    QTimer* m_timerIdle = nullptr;
+    // Last: its destructor stops a poll under way before the screen it reports to goes.
+    BackgroundExchange m_poll{this};
 };
 
 }  // namespace sumbrel

@@ -251,8 +251,8 @@ void frmMain::buildCompletionPanel()
     CMD3(Cmd3::Confirm)->setFont(KeyFont(48));
     m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40), kWaitingInk,
                            Qt::AlignRight | Qt::AlignVCenter, QString::number(kCloseSeconds));
-    MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30), kInk,
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("초 후 자동 종료됩니다."));
+    m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30),
+                               kInk, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("초 후 자동 종료됩니다."));
     m_picFrame[kCompletionPanel]->raise();
 }
 
@@ -267,6 +267,11 @@ void frmMain::buildPanels()
     buildPhonePanel();
     buildCarPanel();
     buildPaymentPanel();
+    // What became of a submission, or the idle warning, over the entry panel in use.
+    m_lblNotice = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true), QColor(120, 40, 0));
+    m_lblNotice->setAutoFillBackground(true);
+    SetFill(m_lblNotice, QColor(255, 240, 200));
+    m_lblNotice->hide();
     buildCompletionPanel();
     const QCursor cursor = OperatorCursor();
     m_lblConfig->setCursor(cursor);

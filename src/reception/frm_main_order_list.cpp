@@ -1,7 +1,6 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
 #include "reception/frm_main.h"
 #include "reception/screen_parts.h"
-#include "startup/global_state.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,7 +11,7 @@ using namespace reception;
 
 bool frmMain::Draw_Order()
 {
-    m_orderList.draw(gs().selectedOrder);
+    m_orderList.draw(m_cart.selectedOrder);
     showOrderList();
     return true;
 }
@@ -39,7 +38,7 @@ void frmMain::SetNum_Sub_Click(int row)
 {
     if (m_path.submitting())
         return;
-    if (m_orderList.stepQuantity(gs().selectedOrder, row, -1))
+    if (m_orderList.stepQuantity(m_cart.selectedOrder, row, -1))
         showOrderList();
 }
 
@@ -47,7 +46,7 @@ void frmMain::SetNum_Add_Click(int row)
 {
     if (m_path.submitting())
         return;
-    if (m_orderList.stepQuantity(gs().selectedOrder, row, +1))
+    if (m_orderList.stepQuantity(m_cart.selectedOrder, row, +1))
         showOrderList();
 }
 
@@ -55,7 +54,7 @@ void frmMain::Set_Delete_Click(int row)
 {
     if (m_path.submitting())
         return;
-    m_orderList.deleteLine(gs().selectedOrder, row);
+    m_orderList.deleteLine(m_cart.selectedOrder, row);
     showOrderList();
 }
 

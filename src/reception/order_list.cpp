@@ -119,6 +119,8 @@ const OrderListLayout& OrderList::draw(const QString& cart)
         m_height = m_layout.height;
         m_totalText = Won(QString::number(m_layout.total));
     }
+    // Lines deleted on the menu page meanwhile must not leave the list wholly above its view.
+    m_top = menu::ClampTop({m_top, m_height, m_viewHeight});
     return m_layout;
 }
 

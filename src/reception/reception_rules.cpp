@@ -133,4 +133,9 @@ std::optional<QString> PollAnswerTail(const QString& answer)
     return QStringLiteral("... ") + answer.mid(at);
 }
 
+QString IdleWarning(int seconds)
+{
+    return QString::number(seconds) + QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.");
+}
+
 }  // namespace sumbrel::reception

@@ -15,6 +15,10 @@ inline constexpr int kCarDigits = 4;
 inline constexpr int kCloseSeconds = 10;
 inline constexpr int kCloserIntervalMs = 1000;
 inline constexpr int kRefreshIntervalMs = 15000;
+// The entry panels' idle limit, its warning over the last seconds, and the watch's tick.
+inline constexpr int kEntryIdleMs = 60000;
+inline constexpr int kEntryWarnMs = 10000;
+inline constexpr int kEntryIdleTickMs = 500;
 
 enum Panel : int { kStartPanel = 0, kPhonePanel = 1, kCarPanel = 2, kPaymentPanel = 3, kCompletionPanel = 4 };
 
@@ -46,6 +50,17 @@ inline const QString kCompletedTitle = QStringLiteral("접수 완료");
 inline const QString kThanksMessage = QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~");
 inline const QString kRefusedTitle = QStringLiteral("접수 실패");
 inline const QString kRefusedMessage = QStringLiteral("이미 신청된 번호입니다.");
+// While the order is under way; the thanks come only with the shop's "성공".
+inline const QString kSendingTitle = QStringLiteral("주문 전송 중");
+inline const QString kSendingMessage = QStringLiteral("잠시만 기다려 주세요");
+
+// What the entry panel a submission returns to tells the customer.
+inline const QString kFailedNotice = QStringLiteral("주문을 전송하지 못했습니다. 다시 시도해 주세요.");
+inline const QString kUnknownNotice =
+    QStringLiteral("주문이 매장에 전달되었을 수 있습니다.\r\n다시 주문하기 전에 직원에게 확인해 주세요.");
+inline const QString kNotSentNotice = QStringLiteral("주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.");
+// The idle warning over the last seconds of an entry panel.
+QString IdleWarning(int seconds);
 
 // The warnings of the entry panels.
 inline const QString kNotMobileWarning = QStringLiteral("휴대폰 번호가 아닙니다!");

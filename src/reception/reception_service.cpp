@@ -14,6 +14,15 @@ QString HttpChannel()
 {
     return QString::fromUtf16(endpoints::kChannelHttp);
 }
+
+// An answer that carries the shop's settings at all: one of their fields is there.
+bool HoldsSettings(const QString& answer)
+{
+    for (const char16_t* name : {u"TOWhereYN", u"TakeOutCarYN", u"TOPayTypeS", u"TakeOutCarText", u"TakeOutPCText"})
+        if (Field(answer, name))
+            return true;
+    return false;
+}
 }  // namespace
 
 SubmitOutcome JudgeOrderAnswer(const QString& answer)
@@ -25,42 +34,81 @@ SubmitOutcome JudgeOrderAnswer(const QString& answer)
     return SubmitOutcome::Failed;
 }
 
+SubmitOutcome JudgeOrderExchange(const PostResult& result)
+{
+    switch (result.delivery) {
+    case Delivery::NotReached:
+        return SubmitOutcome::Failed;
+    case Delivery::Unknown:
+        return SubmitOutcome::Unknown;
+    case Delivery::Answered:
+        break;
+    }
+    if (result.status == 200)
+        return JudgeOrderAnswer(result.text);
+    // A gateway that gave up waiting for the shop, or got a broken answer from it: the shop may have
+    // stored the order all the same.
+    if (result.status == 502 || result.status == 504)
+        return SubmitOutcome::Unknown;
+    return SubmitOutcome::Failed;
+}
+
 ReceptionService::ReceptionService()
-    : m_transport(GetWinHttp)
+    : m_transport(PostForm)
 {
 }
 
 void ReceptionService::setTransport(Transport transport)
 {
-    m_transport = transport ? std::move(transport) : Transport(GetWinHttp);
+    m_transport = transport ? std::move(transport) : Transport(PostForm);
 }
 
 ReceptionSettings ReceptionService::loadSettings()
 {
-    return ParseReceptionSettings(endpoints::PostLogged(QStringLiteral("Load_Setting"),
-                                                        endpoints::Url(endpoints::kReceptionSettings),
-                                                        endpoints::CredentialsBody(), HttpChannel(), m_transport));
+    const PostResult answer =
+        endpoints::PostLogged(QStringLiteral("Load_Setting"), endpoints::Url(endpoints::kReceptionSettings),
+                              endpoints::CredentialsBody(), HttpChannel(), m_transport);
+    ReceptionSettings settings = ParseReceptionSettings(answer.text);
+    if (answer.ok() && HoldsSettings(answer.text)) {
+        m_lastGoodSettings = settings;
+        return settings;
+    }
+    if (!m_lastGoodSettings)
+        return settings;
+    WriteLog(QStringLiteral("Load_Setting() ... 설정 응답이 없거나 올바르지 않아 이전 설정을 유지함 (")
+             + QString::number(answer.status) + u')');
+    // The shop's choices stay; the waiting status is what this answer says (nothing, mostly).
+    ReceptionSettings kept = *m_lastGoodSettings;
+    kept.waiting = settings.waiting;
+    return kept;
 }
 
-WaitingStatus ReceptionService::poll()
+ReceptionService::PollRequest ReceptionService::pollRequest() const
 {
-    const QString url = endpoints::Url(endpoints::kReceptionSettings);
-    const QString body = endpoints::CredentialsBody();
-    const uint32_t t0 = TickCount();
-    const QString answer = m_transport(url, body);
+    return {endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody(), TickCount()};
+}
+
+WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const QString& answer)
+{
     if (answer == m_lastWaitAnswer) {
-        WriteLog(QStringLiteral("TOLoad() ... ResponseStr: 직전과 동일. ") + QString::number(TickCount() - t0)
+        WriteLog(QStringLiteral("TOLoad() ... ResponseStr: 직전과 동일. ") + QString::number(TickCount() - request.t0)
                      + QStringLiteral("ms 걸림."),
                  HttpChannel());
     } else {
-        const QString request = QStringLiteral("TOLoad() ... ") + url + u'?' + body;
-        WriteLog(request);
-        WriteLog(request, HttpChannel());
+        const QString line = QStringLiteral("TOLoad() ... ") + request.url + u'?' + request.body;
+        WriteLog(line);
+        WriteLog(line, HttpChannel());
         if (const auto tail = PollAnswerTail(answer))
             WriteLog(QStringLiteral("TOLoad() ... ResponseStr:\r\n") + *tail, HttpChannel());
     }
     m_lastWaitAnswer = answer;
     return ParseWaitingStatus(answer);
+}
+
+WaitingStatus ReceptionService::poll()
+{
+    const PollRequest request = pollRequest();
+    return pollAnswered(request, m_transport(request.url, request.body, {}).text);
 }
 
 SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString& cart)
@@ -73,8 +121,16 @@ SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString&
         return SubmitOutcome::NotSent;
     }
     const QString body = endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, ZulEncodeAA(xml));
-    return JudgeOrderAnswer(endpoints::PostLogged(QStringLiteral("Save_Input"), endpoints::Url(endpoints::kOrder), body,
-                                                  HttpChannel(), m_transport));
+    CallOptions once;
+    once.retryAfterSending = false;
+    const PostResult result = endpoints::PostLogged(QStringLiteral("Save_Input"), endpoints::Url(endpoints::kOrder),
+                                                    body, HttpChannel(), m_transport, once);
+    const SubmitOutcome outcome = JudgeOrderExchange(result);
+    if (outcome == SubmitOutcome::Unknown)
+        WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, 0,
+                                QStringLiteral("주문을 보냈으나 답을 받지 못함: 매장에 전달되었을 수 있음 (")
+                                    + QString::number(result.status) + u')'));
+    return outcome;
 }
 
 }  // namespace sumbrel::reception

@@ -7,38 +7,58 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace sumbrel::reception {
 
 enum class SubmitOutcome {
-    Accepted,  // the answer holds "성공"
-    AlreadyRegistered,  // no "성공" but "이미": the number has ordered already
-    Failed,  // no answer, or neither marker
+    Accepted,  // a 200 answer holds "성공"
+    AlreadyRegistered,  // a 200 answer without "성공" but with "이미": the number has ordered already
+    Failed,  // the order did not reach the shop, or the shop answered without either marker
+    Unknown,  // the order went out but no answer came back: the shop may have it
     NotSent,  // the cart gives no order text: nothing was sent
 };
 // "성공" is looked for before "이미": an answer with both is a success.
 SubmitOutcome JudgeOrderAnswer(const QString& answer);
+// The whole exchange: only a 200 answer can accept or refuse; a gateway's 502 or 504 and a request
+// that went out without an answer leave the outcome unknown.
+SubmitOutcome JudgeOrderExchange(const PostResult& result);
 
 class ReceptionService {
 public:
     using Transport = endpoints::Poster;
 
     ReceptionService();
-    // GetWinHttp unless replaced.
+    // PostForm unless replaced.
     void setTransport(Transport transport);
     const Transport& transport() const { return m_transport; }
 
-    // Load_Setting's exchange: missing fields give empty settings.
+    // Load_Setting's exchange. An answer without any of the shop's settings (failed, empty,
+    // garbage) keeps the last good settings, traced; missing fields of a good answer are empty.
     ReceptionSettings loadSettings();
-    // TOLoad's exchange; an answer equal to the previous poll's costs one short trace line.
+
+    // TOLoad's exchange, in two halves so that the request can run off the screen's thread: the
+    // request (url and body, taken from the logged-in state on the screen's thread), then the answer's
+    // traces (an answer equal to the previous poll's costs one short line) and its fields.
+    struct PollRequest {
+        QString url;
+        QString body;
+        uint32_t t0 = 0;
+    };
+    PollRequest pollRequest() const;
+    WaitingStatus pollAnswered(const PollRequest& request, const QString& answer);
+    // Both halves at once, on this thread.
     WaitingStatus poll();
     const QString& lastWaitAnswer() const { return m_lastWaitAnswer; }
-    // Save_Input's exchange for the cart; a cart without order text is never sent.
+
+    // Save_Input's exchange for the cart. Sent once: never repeated once the request may have
+    // reached the shop. A cart without order text is never sent.
     SubmitOutcome submit(const OrderValues& values, const QString& cart);
 
 private:
     Transport m_transport;
     QString m_lastWaitAnswer;
+    std::optional<ReceptionSettings> m_lastGoodSettings;
 };
 
 }  // namespace sumbrel::reception

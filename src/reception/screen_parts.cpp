@@ -150,35 +150,4 @@ void OrderListSurface::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-InputBlocker::InputBlocker(QWidget* window)
-    : m_window(window)
-{
-    qApp->installEventFilter(this);
-}
-
-InputBlocker::~InputBlocker()
-{
-    qApp->removeEventFilter(this);
-}
-
-bool InputBlocker::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Wheel:
-        break;
-    default:
-        return false;
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && m_window && (widget == m_window || m_window->isAncestorOf(widget));
-}
-
 }  // namespace sumbrel::reception

@@ -1,12 +1,11 @@
 #pragma once
 // Pieces the reception screen is built from: panels and labels as the design has them, the order
-// list's drawing surface, and the guard that keeps taps away while an order is being sent.
+// list's drawing surface.
 #include "reception/order_list.h"
 
 #include <QColor>
 #include <QFont>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -49,21 +48,6 @@ private:
     QFont m_title;
     QFont m_price;
     QFont m_option;
-};
-
-// While it lives, no touch, click or key reaches the window's widgets: they are dropped, not queued.
-class InputBlocker : public QObject {
-public:
-    explicit InputBlocker(QWidget* window);
-    ~InputBlocker() override;
-    InputBlocker(const InputBlocker&) = delete;
-    InputBlocker& operator=(const InputBlocker&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QPointer<QWidget> m_window;
 };
 
 }  // namespace sumbrel::reception

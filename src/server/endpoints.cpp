@@ -71,13 +71,13 @@ QString MenuPictureCheckBody(long menuNumber)
     return QStringLiteral("&menunum=") + QString::number(menuNumber);
 }
 
-QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
-                   const Poster& post)
+PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
+                      const Poster& post, const CallOptions& options)
 {
     WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, channel);
-    const QString answer = post ? post(url, body) : GetWinHttp(url, body);
-    WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + answer, channel);
-    return answer;
+    PostResult result = post ? post(url, body, options) : PostForm(url, body, options);
+    WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + result.text, channel);
+    return result;
 }
 
 }  // namespace sumbrel::endpoints

@@ -1,5 +1,7 @@
 #pragma once
 // The web service's paths and the form bodies the terminal sends to them.
+#include "server/http_client.h"
+
 #include <QString>
 #include <functional>
 
@@ -35,13 +37,14 @@ QString CatalogueBody(const QString& category);
 QString LogoCheckBody(long logoNumber);
 QString MenuPictureCheckBody(long menuNumber);
 
-// One form POST: url and body in, the answer (empty when none) out. GetWinHttp unless a caller
-// (or its test) sends another way.
-using Poster = std::function<QString(const QString& url, const QString& body)>;
+// One form POST: url and body in, what came back out. PostForm unless a caller (or its test)
+// sends another way.
+using Poster = std::function<PostResult(const QString& url, const QString& body, const CallOptions& options)>;
 
-// Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns the answer.
-QString PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
-                   const Poster& post = {});
+// Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns what
+// came back.
+PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
+                      const Poster& post = {}, const CallOptions& options = {});
 
 inline constexpr auto kChannelHttp = u"_WinHttp";
 inline constexpr auto kChannelCatalogue = u"_WinHttp_3";

@@ -1,6 +1,7 @@
 #include "server/http_client.h"
 
 #include "startup/clock.h"
+#include "startup/screen_hold.h"
 #include "startup/trace_log.h"
 
 #include <QFile>
@@ -16,10 +17,24 @@ namespace sumbrel {
 
 namespace {
 
+// The settings below are read by exchanges on any thread (the waiting poll runs off the screen's).
+std::mutex g_mutex;
 HttpLimits g_limits;
 QString g_caFile;
 QByteArray g_caBundle;  // the system's authorities followed by the extra file's, built once per file
 QByteArray g_formCharset;
+
+HttpLimits Limits()
+{
+    std::lock_guard lock(g_mutex);
+    return g_limits;
+}
+
+QByteArray CaBundle()
+{
+    std::lock_guard lock(g_mutex);
+    return g_caBundle;
+}
 
 struct EasyCleanup {
     void operator()(CURL* h) const { curl_easy_cleanup(h); }
@@ -51,42 +66,66 @@ void globalInit()
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-// One exchange's collected answer and its stall watch.
+// One attempt's collected answer and its watches.
 struct Exchange {
     QByteArray body;
     QByteArray reason;  // reason phrase of the last status line
     QByteArray contentType;  // of the last answer's header block
     int stallMs = 0;
-    bool connected = false;  // the stall watch runs from the moment the connection stands
+    uint32_t start = 0;
+    int budgetMs = 0;  // the attempt's overall limit
+    qint64 maxBytes = kMaxAnswerBytes;
+    const std::atomic<bool>* cancel = nullptr;
+    bool connected = false;  // the request is about to leave; the stall watch runs from here
     uint32_t lastMove = 0;
     curl_off_t lastBytes = -1;
     bool stalled = false;
+    bool overdue = false;
+    bool tooLarge = false;
+    bool cancelled = false;
 };
 
 size_t onBody(char* data, size_t size, size_t count, void* user)
 {
     auto* ex = static_cast<Exchange*>(user);
+    const size_t n = size * count;
     ex->lastMove = TickCount();
-    ex->body.append(data, qsizetype(size * count));
-    return size * count;
+    if (ex->body.size() + qint64(n) > ex->maxBytes) {
+        ex->tooLarge = true;
+        return 0;  // ends the transfer
+    }
+    // Nothing may be thrown through curl's C frames.
+    try {
+        ex->body.append(data, qsizetype(n));
+    } catch (...) {
+        ex->tooLarge = true;
+        return 0;
+    }
+    return n;
 }
 
 size_t onHeader(char* data, size_t size, size_t count, void* user)
 {
     auto* ex = static_cast<Exchange*>(user);
+    const size_t n = size * count;
     // Header lines count as movement too: the progress figures hold only body bytes.
     ex->lastMove = TickCount();
-    const QByteArray line = QByteArray(data, qsizetype(size * count)).trimmed();
-    // "HTTP/1.1 500 Internal Server Error": the text after the code is the status text.
-    if (line.startsWith("HTTP/")) {
-        const qsizetype sp1 = line.indexOf(' ');
-        const qsizetype sp2 = sp1 < 0 ? -1 : line.indexOf(' ', sp1 + 1);
-        ex->reason = sp2 < 0 ? QByteArray() : line.mid(sp2 + 1);
-        ex->contentType.clear();
-    } else if (line.size() > 13 && line.left(13).compare("content-type:", Qt::CaseInsensitive) == 0) {
-        ex->contentType = line.mid(13).trimmed();
+    if (n > 16384)
+        return n;  // no header we read is that long
+    try {
+        const QByteArray line = QByteArray(data, qsizetype(n)).trimmed();
+        // "HTTP/1.1 500 Internal Server Error": the text after the code is the status text.
+        if (line.startsWith("HTTP/")) {
+            const qsizetype sp1 = line.indexOf(' ');
+            const qsizetype sp2 = sp1 < 0 ? -1 : line.indexOf(' ', sp1 + 1);
+            ex->reason = sp2 < 0 ? QByteArray() : line.mid(sp2 + 1, 200);
+            ex->contentType.clear();
+        } else if (line.size() > 13 && line.left(13).compare("content-type:", Qt::CaseInsensitive) == 0) {
+            ex->contentType = line.mid(13, 200).trimmed();
+        }
+    } catch (...) {
     }
-    return size * count;
+    return n;
 }
 
 int onPrereq(void* user, char*, char*, int, int)
@@ -100,9 +139,17 @@ int onPrereq(void* user, char*, char*, int, int)
 int onProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal, curl_off_t ulNow)
 {
     auto* ex = static_cast<Exchange*>(user);
+    if (ex->cancel && ex->cancel->load()) {
+        ex->cancelled = true;
+        return 1;
+    }
+    const uint32_t now = TickCount();
+    if (ex->budgetMs > 0 && now - ex->start >= uint32_t(ex->budgetMs)) {
+        ex->overdue = true;
+        return 1;
+    }
     if (!ex->connected)
         return 0;
-    const uint32_t now = TickCount();
     const curl_off_t moved = dlNow + ulNow;
     if (moved != ex->lastBytes) {
         ex->lastBytes = moved;
@@ -117,15 +164,16 @@ int onProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTo
 }
 
 // The options both requests share: a fresh connection, no cookies, the limits, certificate checks on.
-void commonOptions(CURL* h, const QByteArray& url, Exchange& ex, char* errorBuffer)
+void commonOptions(CURL* h, const QByteArray& url, Exchange& ex, char* errorBuffer, const HttpLimits& limits,
+                   const QByteArray& caBundle)
 {
-    const HttpLimits limits = g_limits;
     ex.stallMs = limits.stallMs;
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 1L);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, long(limits.connectMs));
+    const int connectMs = ex.budgetMs > 0 ? std::min(limits.connectMs, ex.budgetMs) : limits.connectMs;
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, long(std::max(connectMs, 1)));
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, onBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &ex);
@@ -136,11 +184,14 @@ void commonOptions(CURL* h, const QByteArray& url, Exchange& ex, char* errorBuff
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &ex);
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    // Only the two schemes of the service; a redirect is an answer of its own, never followed.
+    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
     // HTTP/1.1 only: over HTTP/2 the status line has no reason phrase, and the failure log of a
     // refused request would read "()".
     curl_easy_setopt(h, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
-    if (!g_caBundle.isEmpty()) {
-        curl_blob blob{const_cast<char*>(g_caBundle.constData()), size_t(g_caBundle.size()), CURL_BLOB_COPY};
+    if (!caBundle.isEmpty()) {
+        curl_blob blob{const_cast<char*>(caBundle.constData()), size_t(caBundle.size()), CURL_BLOB_COPY};
         curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob);
     }
 }
@@ -162,35 +213,50 @@ QByteArray caBundleWith(const QString& extraFile)
     return bundle + extra.readAll();
 }
 
-// A stall ends the transfer through the progress callback; it is reported as the time-out it is.
+// A failure that our own watches caused is reported as the time-out (or write stop) it is.
 long curlErrorNumber(CURLcode code, const Exchange& ex)
 {
-    return ex.stalled ? long(CURLE_OPERATION_TIMEDOUT) : long(code);
+    return ex.stalled || ex.overdue ? long(CURLE_OPERATION_TIMEDOUT) : long(code);
 }
 
 // Runs the one transfer of the handle to its end, blocking. A private multi handle drives it so that
-// the wait between rounds follows the stall limit to the millisecond (curl's own blocking loop sleeps
-// up to a second between progress calls when nothing moves).
-CURLcode perform(CURL* h, const Exchange& ex)
+// the waits follow the stall limit, the overall limit and a cancel to the millisecond (curl's own
+// blocking loop sleeps up to a second between progress calls when nothing moves).
+CURLcode perform(CURL* h, Exchange& ex)
 {
     Multi multi(curl_multi_init());
     if (!multi || curl_multi_add_handle(multi.get(), h) != CURLM_OK)
         return curl_easy_perform(h);
     int running = 1;
+    CURLcode result = CURLE_FAILED_INIT;
+    bool stopped = false;
     while (true) {
         if (curl_multi_perform(multi.get(), &running) != CURLM_OK || running == 0)
             break;
-        int waitMs = 1000;  // curl's own timers (connect limit) wake the poll earlier
-        if (ex.connected && ex.stallMs > 0) {
-            const int left = ex.stallMs - int(TickCount() - ex.lastMove);
-            waitMs = std::clamp(left, 1, 1000);
+        const uint32_t now = TickCount();
+        if (ex.cancel && ex.cancel->load()) {
+            ex.cancelled = true;
+            stopped = true;
+        } else if (ex.budgetMs > 0 && now - ex.start >= uint32_t(ex.budgetMs)) {
+            ex.overdue = true;
+            stopped = true;
         }
-        curl_multi_poll(multi.get(), nullptr, 0, waitMs, nullptr);
+        if (stopped) {
+            result = CURLE_ABORTED_BY_CALLBACK;
+            break;
+        }
+        int waitMs = 1000;  // curl's own timers (connect limit) wake the poll earlier
+        if (ex.connected && ex.stallMs > 0)
+            waitMs = std::min(waitMs, ex.stallMs - int(now - ex.lastMove));
+        if (ex.budgetMs > 0)
+            waitMs = std::min(waitMs, ex.budgetMs - int(now - ex.start));
+        if (ex.cancel)
+            waitMs = std::min(waitMs, 50);
+        curl_multi_poll(multi.get(), nullptr, 0, std::clamp(waitMs, 1, 1000), nullptr);
     }
-    CURLcode result = CURLE_FAILED_INIT;
     int queued = 0;
     while (CURLMsg* msg = curl_multi_info_read(multi.get(), &queued)) {
-        if (msg->msg == CURLMSG_DONE && msg->easy_handle == h)
+        if (!stopped && msg->msg == CURLMSG_DONE && msg->easy_handle == h)
             result = msg->data.result;
     }
     curl_multi_remove_handle(multi.get(), h);
@@ -199,17 +265,69 @@ CURLcode perform(CURL* h, const Exchange& ex)
 
 QString curlErrorText(CURLcode code, const char* errorBuffer, const Exchange& ex)
 {
+    if (ex.cancelled)
+        return QStringLiteral("Cancelled");
+    if (ex.tooLarge)
+        return QStringLiteral("Answer larger than ") + QString::number(ex.maxBytes) + QStringLiteral(" bytes");
+    if (ex.overdue)
+        return QStringLiteral("Operation timed out: no whole answer within ") + QString::number(ex.budgetMs)
+            + QStringLiteral(" ms");
     if (ex.stalled)
         return QStringLiteral("Operation timed out: no data moved for ") + QString::number(ex.stallMs)
             + QStringLiteral(" ms");
     return errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
 }
 
+NetFailure classify(CURLcode code, const char* errorBuffer, const Exchange& ex)
+{
+    if (ex.cancelled)
+        return NetFailure::Cancelled;
+    if (ex.tooLarge)
+        return NetFailure::TooLarge;
+    if (ex.overdue)
+        return NetFailure::Overdue;
+    if (ex.stalled)
+        return NetFailure::Stalled;
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_CONNECT:
+        return NetFailure::Unreachable;
+    case CURLE_OPERATION_TIMEDOUT:
+        return ex.connected ? NetFailure::Stalled : NetFailure::Unreachable;
+    case CURLE_SSL_CONNECT_ERROR:
+        // A peer that answers a handshake in plain text is an http-only service, not a bad certificate.
+        if (QByteArray(errorBuffer).contains("wrong version number"))
+            return NetFailure::NoTls;
+        return NetFailure::Tls;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_CRL_BADFILE:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_USE_SSL_FAILED:
+        return NetFailure::Tls;
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_PARTIAL_FILE:
+        return NetFailure::Dropped;
+    default:
+        return NetFailure::Other;
+    }
+}
+
 const QString kCharsetTrace = QStringLiteral("GetWinHttp ... <charset> ");
 
-// The answer's text by the charset its Content-Type declares; a usable one becomes the charset of
-// the next form bodies.
-QString decodeAnswer(const Exchange& ex)
+// The answer's text by the charset its Content-Type declares. Only a 200 answer whose charset writes
+// Hangul becomes the charset of the next form bodies: an error page of a proxy must not turn the
+// shop's Korean texts into question marks.
+QString decodeAnswer(const Exchange& ex, long status)
 {
     const QByteArray declared = CharsetOf(ex.contentType);
     if (declared.isEmpty())
@@ -219,18 +337,33 @@ QString decodeAnswer(const Exchange& ex)
         WriteLog(kCharsetTrace + QString::fromLatin1(declared) + QStringLiteral(": 알 수 없어 UTF-8로 읽음"), kChannel);
         return QString::fromUtf8(ex.body);
     }
-    g_formCharset = declared;
+    if (status == 200) {
+        if (CharsetWritesHangul(declared)) {
+            std::lock_guard lock(g_mutex);
+            g_formCharset = declared;
+        } else if (declared.compare(formCharset(), Qt::CaseInsensitive) != 0) {
+            WriteLog(kCharsetTrace + QString::fromLatin1(declared) + QStringLiteral(": 한글을 쓸 수 없어 폼에 쓰지 않음"),
+                     kChannel);
+        }
+    }
     return decoder.decode(ex.body);
 }
 
 QByteArray encodeBody(const QString& body)
 {
-    if (g_formCharset.isEmpty())
+    const QByteArray charset = formCharset();
+    if (charset.isEmpty())
         return body.toUtf8();
-    QStringEncoder encoder(g_formCharset.constData());
+    QStringEncoder encoder(charset.constData());
     if (!encoder.isValid())
         return body.toUtf8();
-    return encoder.encode(body);
+    QByteArray bytes = encoder.encode(body);
+    if (encoder.hasError()) {
+        WriteLog(kCharsetTrace + QString::fromLatin1(charset) + QStringLiteral(": 본문을 쓸 수 없어 UTF-8로 보냄"),
+                 kChannel);
+        return body.toUtf8();
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -249,59 +382,90 @@ QByteArray CharsetOf(QByteArrayView contentType)
     return {};
 }
 
+bool CharsetWritesHangul(const QByteArray& charset)
+{
+    static const QString sample = QStringLiteral("한글 포장 매장식사 현장접수");
+    QStringEncoder encoder(charset.constData());
+    if (!encoder.isValid())
+        return false;
+    const QByteArray bytes = encoder.encode(sample);
+    if (encoder.hasError())
+        return false;
+    QStringDecoder decoder(charset.constData());
+    return decoder.isValid() && QString(decoder.decode(bytes)) == sample && !decoder.hasError();
+}
+
 QByteArray formCharset()
 {
+    std::lock_guard lock(g_mutex);
     return g_formCharset;
 }
 
 void setFormCharset(const QByteArray& charset)
 {
+    std::lock_guard lock(g_mutex);
     g_formCharset = charset;
 }
 
 void setCaFile(const QString& path)
 {
+    const QByteArray bundle = path.isEmpty() ? QByteArray() : caBundleWith(path);
+    std::lock_guard lock(g_mutex);
     g_caFile = path;
-    g_caBundle = path.isEmpty() ? QByteArray() : caBundleWith(path);
+    g_caBundle = bundle;
 }
 
 QString caFile()
 {
+    std::lock_guard lock(g_mutex);
     return g_caFile;
 }
 
 void setHttpLimits(const HttpLimits& limits)
 {
+    std::lock_guard lock(g_mutex);
     g_limits = limits;
 }
 
 HttpLimits httpLimits()
 {
-    return g_limits;
+    return Limits();
 }
 
-QString GetWinHttp(const QString& address, const QString& body)
+PostResult PostForm(const QString& address, const QString& body, const CallOptions& options)
 {
     globalInit();
-    QString result;
+    ScreenHold hold;
+    const HttpLimits limits = Limits();
+    const QByteArray caBundle = CaBundle();
+    PostResult result;
     const QByteArray url = address.toUtf8();
     // In the charset the service declared last; only an answer changes it, and an answer ends the
     // attempts, so every attempt sends the same bytes.
     const QByteArray payload = encodeBody(body);
     const QString requestText = address + u'?' + body;
-    const int attempts = g_limits.attempts > 0 ? g_limits.attempts : 1;
-    int failures = 0;
+    const int attempts = limits.attempts > 0 ? limits.attempts : 1;
+    const uint32_t callStart = TickCount();
+    bool sentOnce = false;
     while (true) {
         const uint32_t t0 = TickCount();
+        const int callLeft = limits.callMs > 0 ? limits.callMs - int(t0 - callStart) : 0;
         Exchange ex;
+        ex.start = t0;
+        ex.budgetMs = limits.attemptMs > 0 ? limits.attemptMs : 0;
+        if (limits.callMs > 0)
+            ex.budgetMs = ex.budgetMs > 0 ? std::min(ex.budgetMs, callLeft) : callLeft;
+        ex.maxBytes = options.maxBytes > 0 ? options.maxBytes : kMaxAnswerBytes;
+        ex.cancel = options.cancel.get();
         char errorBuffer[CURL_ERROR_SIZE] = {0};
         CURLcode code = CURLE_FAILED_INIT;
         int line = 0;
         long status = 0;
         Easy h(curl_easy_init());
         HeaderList headers;
+        ++result.attempts;
         if (h) {
-            commonOptions(h.get(), url, ex, errorBuffer);
+            commonOptions(h.get(), url, ex, errorBuffer, limits, caBundle);
             // Exactly these two headers; an empty "Expect:" and "Accept:" keep curl's own ones away.
             for (const char* header :
                  {"Content-Type: application/x-www-form-urlencoded", "User-Agent: Firefox 3.6.4", "Expect:", "Accept:"})
@@ -318,7 +482,10 @@ QString GetWinHttp(const QString& address, const QString& body)
             line = __LINE__;  // no handle to be had
         }
         if (code == CURLE_OK) {
-            result = decodeAnswer(ex);
+            result.text = decodeAnswer(ex, status);
+            result.status = status;
+            result.delivery = Delivery::Answered;
+            result.failure = NetFailure::None;
             if (status != 200) {
                 const uint32_t t1 = TickCount();
                 WriteLog(QStringLiteral("GetWinHttp ... <실패> (") + QString::number(status) + QStringLiteral("): ")
@@ -328,6 +495,9 @@ QString GetWinHttp(const QString& address, const QString& body)
             }
             return result;
         }
+        sentOnce = sentOnce || ex.connected;
+        result.delivery = sentOnce ? Delivery::Unknown : Delivery::NotReached;
+        result.failure = classify(code, errorBuffer, ex);
         WriteLog(ErrorTraceText(QStringLiteral("lib_misc"), QStringLiteral("GetWinHttp"), line,
                                 curlErrorNumber(code, ex), curlErrorText(code, errorBuffer, ex)),
                  kChannel);
@@ -335,25 +505,39 @@ QString GetWinHttp(const QString& address, const QString& body)
         WriteLog(QStringLiteral("GetWinHttp ... <실패2>: ") + QString::number(t1 - t0) + QStringLiteral("ms 걸림. ")
                      + requestText,
                  kChannel);
-        if (++failures >= attempts)
+        const bool mayRetry = options.retryAfterSending || !ex.connected;
+        const bool timeLeft = limits.callMs <= 0 || int(TickCount() - callStart) < limits.callMs;
+        if (result.attempts >= attempts || !mayRetry || !timeLeft || ex.cancelled || ex.tooLarge)
             return result;
         WriteLog(QStringLiteral("GetWinHttp ... 재시도"), kChannel);
     }
 }
 
-HttpGetResult HttpGet(const QString& url)
+QString GetWinHttp(const QString& address, const QString& body)
+{
+    return PostForm(address, body).text;
+}
+
+HttpGetResult HttpGet(const QString& url, qint64 maxBytes, const CancelFlag& cancel)
 {
     globalInit();
+    ScreenHold hold;
+    const HttpLimits limits = Limits();
     HttpGetResult out;
     Easy h(curl_easy_init());
     if (!h) {
         out.error = QString::fromUtf8(curl_easy_strerror(CURLE_FAILED_INIT));
+        out.failure = NetFailure::Other;
         return out;
     }
     Exchange ex;
+    ex.start = TickCount();
+    ex.budgetMs = limits.attemptMs;
+    ex.maxBytes = maxBytes > 0 ? maxBytes : kMaxPictureBytes;
+    ex.cancel = cancel.get();
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     const QByteArray address = url.toUtf8();
-    commonOptions(h.get(), address, ex, errorBuffer);
+    commonOptions(h.get(), address, ex, errorBuffer, limits, CaBundle());
     curl_easy_setopt(h.get(), CURLOPT_HTTPGET, 1L);
     const CURLcode code = perform(h.get(), ex);
     if (code == CURLE_OK) {
@@ -362,6 +546,7 @@ HttpGetResult HttpGet(const QString& url)
         out.body = ex.body;
     } else {
         out.error = curlErrorText(code, errorBuffer, ex);
+        out.failure = classify(code, errorBuffer, ex);
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #include "startup/dialogs.h"
 
+#include "startup/screen_hold.h"
+
 namespace sumbrel {
 
 namespace {
@@ -23,7 +25,8 @@ QString ProgramTitle()
 
 void MessageBox(const QString& text, MessageIcon icon)
 {
-    if (g_handler)
+    // A box belongs to the screens; work on another thread cannot show one.
+    if (g_handler && OnScreenThread())
         g_handler->message(ProgramTitle(), text, icon);
 }
 

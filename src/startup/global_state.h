@@ -23,8 +23,6 @@ struct GlobalState {
     QString loginFieldSeparator = QStringLiteral("◈");
     QString orderFieldSeparator = QStringLiteral("◈");
     QString serviceBaseUrl;
-    QString selectedOrder;
-    bool selectionConfirmed = false;
 
     // Deployment: where the program lives and which host the web service is on.
     QString programFolder;

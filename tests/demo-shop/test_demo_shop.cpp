@@ -278,6 +278,15 @@ TEST(DemoShopFaultText, ParsesCommandLineFaults)
     EXPECT_EQ(f->delayMs, 1500);
     EXPECT_EQ(f->count, 1);
 
+    f = demoshop::parseFaultText("/a,kind=trickle,interval_ms=250", &err);
+    ASSERT_TRUE(f) << err;
+    EXPECT_EQ(f->kind, demoshop::FaultKind::Trickle);
+    EXPECT_EQ(f->intervalMs, 250);
+    f = demoshop::parseFaultText("/a,kind=process-close", &err);
+    ASSERT_TRUE(f) << err;
+    EXPECT_EQ(f->kind, demoshop::FaultKind::ProcessClose);
+
+    EXPECT_FALSE(demoshop::parseFaultText("/a,kind=trickle,interval_ms=0", &err));
     EXPECT_FALSE(demoshop::parseFaultText("/a,kind=explode", &err));
     EXPECT_FALSE(demoshop::parseFaultText("/a,kind=status,status=abc", &err));
     EXPECT_FALSE(demoshop::parseFaultText("nopath,kind=close", &err));
@@ -823,6 +832,27 @@ TEST_F(DemoShopTest, CloseFaultSendsNothing)
     shop->setFault(qs("/program/logins.php"), qs("close"), 1);
     auto failed = post("/program/logins.php", kLogin);
     EXPECT_FALSE(failed);
+}
+
+TEST_F(DemoShopTest, ProcessCloseStoresTheOrderAndAnswersNothing)
+{
+    shop->addFault(qs("/program/TOorderProgram2.php"), qs("process-close"));
+    const std::string body = kLogin + "&phonet=01066667777&menu=x";
+    EXPECT_EQ(rawExchange(shop->port(), formRequest("/program/TOorderProgram2.php", body)), "");
+    EXPECT_EQ(shop->orders().size(), 1) << "handled before the connection was dropped";
+}
+
+TEST_F(DemoShopTest, TrickleFaultSendsTheWholeAnswerByteByByte)
+{
+    shop->addFault(qs("/program/logins.php"), qs("trickle"), {{qs("interval_ms"), qs("2")}});
+    const auto start = std::chrono::steady_clock::now();
+    const std::string answer = rawExchange(shop->port(), formRequest("/program/logins.php", kLogin));
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(answer.substr(0, 15), "HTTP/1.1 200 OK");
+    EXPECT_NE(answer.find("성공"), std::string::npos);
+    // Two milliseconds a byte: at least one a byte, however the pauses round.
+    EXPECT_GE(ms, int64_t(answer.size()));
 }
 
 TEST_F(DemoShopTest, GarbageFaultAnswersJunk)

@@ -184,14 +184,53 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
     }
 }
 
-TEST_F(LoginScreen, NoServiceAtAllCountsAsAFailure)
+TEST_F(LoginScreen, AServiceThatCannotBeReachedIsToldAndNotCounted)
 {
+    // The operator's own login: told at once, not counted, the screen ready for the next try.
     open(kDefault);
-    shop->stop();
+    shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 0);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::mouseClick(key(), Qt::LeftButton);
-    EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("로그인에 실패했습니다.")});
-    EXPECT_EQ(screen->failureCount(), 1);
+    EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("서버에 연결할 수 없습니다.")});
+    EXPECT_EQ(screen->failureCount(), 0);
+    EXPECT_EQ(screen->retrySecondsLeft(), 0) << "no retries for the operator's own login";
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_TRUE(key()->isEnabled());
+}
+
+TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
+{
+    EXPECT_EQ((QList<int>{AutoLoginRetrySeconds(1), AutoLoginRetrySeconds(2), AutoLoginRetrySeconds(3),
+                          AutoLoginRetrySeconds(4), AutoLoginRetrySeconds(5), AutoLoginRetrySeconds(9)}),
+              (QList<int>{5, 10, 20, 40, 60, 60}));
+    // A kiosk that starts before the shop's network: the first two logins find nothing.
+    shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 2 * httpLimits().attempts);
+    QStringList shown;
+    open(QStringLiteral("True◈True◈demo◈demo1234"));
+    auto* status = screen->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    ASSERT_NE(status, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (!status->text().isEmpty() && (shown.isEmpty() || shown.last() != status->text()))
+                shown << status->text();
+            return calls.contains(QStringLiteral("reception"));
+        },
+        20000));
+    EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->texts().join(u'|').toStdString();
+    EXPECT_EQ(screen->failureCount(), 0);
+    EXPECT_TRUE(shown.contains(QStringLiteral("서버에 연결할 수 없습니다. 5초 후 다시 연결합니다.")))
+        << shown.join(u'|').toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("서버에 연결할 수 없습니다. 10초 후 다시 연결합니다.")));
+    EXPECT_EQ(loginRequests(), 2 * httpLimits().attempts + 1);
+
+    // The operator typing stops the retries: the screen is theirs.
+    calls.clear();
+    shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 0);
+    open(QStringLiteral("True◈True◈demo◈demo1234"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->retrySecondsLeft() > 0; }, 10000));
+    QTest::keyClick(box("ID"), Qt::Key_A);
+    EXPECT_EQ(screen->retrySecondsLeft(), 0);
+    QTest::qWait(scaledMs(6000));
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_TRUE(key()->isEnabled());
 }

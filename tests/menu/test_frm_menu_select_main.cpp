@@ -53,13 +53,13 @@ protected:
         PictureCache::shared().clear();
         page = std::make_unique<frmMenuSelectMain>();
         realDialogs = page->openItemDialog;
-        page->openItemDialog = [this](const TileTouch& touch) {
+        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<QString> {
             touches.append(touch);
             shadowShown = page->picShadow()->isVisible();
             behind = page->grab().toImage();
-            if (!lineToAdd.isEmpty())
-                page->m_SELECTED = page->m_SELECTED.isEmpty() ? lineToAdd
-                                                              : page->m_SELECTED + QStringLiteral("◈◈◈") + lineToAdd;
+            if (lineToAdd.isEmpty())
+                return std::nullopt;
+            return lineToAdd;
         };
     }
     void TearDown() override
@@ -71,8 +71,7 @@ protected:
     // Opens the page as the reception screen does (without the modal loop) and waits for the load.
     void open()
     {
-        page->m_FirstActivated = true;
-        page->m_SELECTED = gs().selectedOrder;
+        page->prepare(order);
         page->show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return loaded(); }, 10000));
     }
@@ -93,10 +92,11 @@ protected:
     }
 
     DemoShop shop;
+    cart::OrderCart order;  // the reception screen's cart, as it hands it over
     std::unique_ptr<frmMenuSelectMain> page;
     QList<TileTouch> touches;
     QString lineToAdd = kTea;
-    std::function<void(const TileTouch&)> realDialogs;
+    std::function<std::optional<QString>(const TileTouch&)> realDialogs;
     bool shadowShown = false;
     QImage behind;
 };
@@ -105,7 +105,7 @@ protected:
 
 TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
 {
-    gs().selectedOrder = kCoffee;
+    order.selectedOrder = kCoffee;
     open();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate]")),
               QStringList{QStringLiteral("  [MenuSelectMain→Form_Activate] Enter")});
@@ -183,7 +183,7 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
 
 TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
 {
-    gs().selectedOrder = Lines(3);
+    order.selectedOrder = Lines(3);
     open();
     page->picMenu(0)->touch();  // 에스프레소: no option group
     page->picMenu(2)->touch();  // 아메리카노: size and extras
@@ -213,7 +213,7 @@ TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
 
 TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
 {
-    gs().selectedOrder = Lines(20);
+    order.selectedOrder = Lines(20);
     open();
     page->picMenu(0)->touch();
     EXPECT_TRUE(touches.isEmpty());
@@ -237,7 +237,7 @@ TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
 
 TEST_F(MenuPageTest, RowKeysRewriteTheCart)
 {
-    gs().selectedOrder = kCoffee + QStringLiteral("◈◈◈") + kTea;
+    order.selectedOrder = kCoffee + QStringLiteral("◈◈◈") + kTea;
     open();
     page->SetNum_Add(0)->touch();
     EXPECT_EQ(page->m_SELECTED, QStringLiteral("Coffee◈1◈3◈3500◈10500◈◈Size◈Large◈500◈◈◈") + kTea);
@@ -269,13 +269,13 @@ TEST_F(MenuPageTest, RowKeysRewriteTheCart)
 
 TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
 {
-    gs().selectedOrder = kTea;
+    order.selectedOrder = kTea;
     open();
     page->picMenu(0)->touch();  // one more line in this visit
     page->CmdLabel(6)->touch();
     EXPECT_FALSE(page->isVisible());
-    EXPECT_FALSE(gs().selectionConfirmed);
-    EXPECT_EQ(gs().selectedOrder, kTea);
+    EXPECT_FALSE(order.selectionConfirmed);
+    EXPECT_EQ(order.selectedOrder, kTea);
 
     // Reopened: the cart as it was before that visit. An empty cart is not confirmed.
     open();
@@ -287,9 +287,7 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
 
     // The modal opening as the reception screen uses it: a line added, then confirmed with a double tap.
     page->hide();
-    gs().selectedOrder = kCoffee;
-    page->m_FirstActivated = true;
-    page->m_SELECTED = gs().selectedOrder;
+    order.selectedOrder = kCoffee;
     QTimer driver;
     driver.setInterval(5);
     QObject::connect(&driver, &QTimer::timeout, [this, &driver] {
@@ -301,16 +299,16 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
     });
     driver.start();
     QTimer::singleShot(15000, page.get(), [this] { page->hide(); });  // never hang the suite
-    page->showModal();
-    EXPECT_TRUE(gs().selectionConfirmed);
-    EXPECT_EQ(gs().selectedOrder, kCoffee + QStringLiteral("◈◈◈") + kTea);
+    page->open(order);
+    EXPECT_TRUE(order.selectionConfirmed);
+    EXPECT_EQ(order.selectedOrder, kCoffee + QStringLiteral("◈◈◈") + kTea);
 }
 
 TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
 {
     setTimeScale(0.02);
-    gs().selectedOrder = kTea;
-    gs().selectionConfirmed = true;  // from an earlier confirmation
+    order.selectedOrder = kTea;
+    order.selectionConfirmed = true;  // from an earlier confirmation
     open();
     QList<int> shown;  // the seconds the countdown showed, in order
     QObject::connect(page->Timer3(), &QTimer::timeout, [this, &shown] {
@@ -319,7 +317,7 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
             shown << seconds;
     });
     ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isVisible(); }, 10000));
-    EXPECT_FALSE(gs().selectionConfirmed);
+    EXPECT_FALSE(order.selectionConfirmed);
     EXPECT_FALSE(page->Timer3()->isActive());
     // Counting down second by second from thirty (a loaded machine may skip a tick or two).
     ASSERT_GE(shown.size(), 10);
@@ -327,7 +325,7 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     EXPECT_GE(shown.first(), 26);
     EXPECT_LE(shown.last(), 3);
     EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend()));
-    EXPECT_EQ(gs().selectedOrder, kTea);
+    EXPECT_EQ(order.selectedOrder, kTea);
 }
 
 TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)

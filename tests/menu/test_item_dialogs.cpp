@@ -1,6 +1,7 @@
 // The two item dialogs as the customer uses them: placement, the line they add, hold-to-repeat,
 // the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
 #include "catalogue/menu_catalogue.h"
+#include "menu/cart.h"
 #include "menu/frm_menu_select_sub_a.h"
 #include "menu/frm_menu_select_sub_b.h"
 #include "menu/menu_photo.h"
@@ -76,8 +77,10 @@ protected:
     template <typename Dialog>
     std::unique_ptr<Dialog> open(const QString& row)
     {
-        auto dialog = std::make_unique<Dialog>(cart, &page);
+        auto dialog = std::make_unique<Dialog>(&page);
         dialog->m_메뉴IDX = row;
+        // As the page does with the line a dialog added.
+        QObject::connect(dialog.get(), &QDialog::finished, &page, [this, d = dialog.get()] { takeLine(*d); });
         dialog->show();
         return dialog;
     }
@@ -85,10 +88,17 @@ protected:
     template <typename Dialog>
     int exec(const QString& row, std::function<void(Dialog&)> customer)
     {
-        Dialog dialog(cart, &page);
+        Dialog dialog(&page);
         dialog.m_메뉴IDX = row;
         QTimer::singleShot(0, &dialog, [&] { customer(dialog); });
-        return dialog.exec();
+        const int result = dialog.exec();
+        takeLine(dialog);
+        return result;
+    }
+    void takeLine(const ItemDialog& dialog)
+    {
+        if (dialog.addedLine())
+            cart = cart::AppendLine(cart, *dialog.addedLine());
     }
 
     template <typename T = QWidget>
@@ -201,11 +211,10 @@ TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
 }
 
 template <typename Dialog>
-void ClosesUnattended(QString& cart, QWidget& page)
+void ClosesUnattended(QWidget& page)
 {
     setTimeScale(0.05);  // 30 s in 1.5 s
-    const QString before = cart;
-    Dialog d(cart, &page);
+    Dialog d(&page);
     d.m_메뉴IDX = u"0"_s;
     QStringList shownTexts;
     QTimer watch;
@@ -219,7 +228,7 @@ void ClosesUnattended(QString& cart, QWidget& page)
     clock.start();
     EXPECT_EQ(d.exec(), QDialog::Rejected);
     EXPECT_GE(clock.elapsed(), scaledMs(29000));
-    EXPECT_EQ(cart, before);
+    EXPECT_FALSE(d.addedLine());
     ASSERT_GE(shownTexts.size(), 3) << shownTexts.join(u' ').toStdString();
     EXPECT_EQ(shownTexts.first(), u"30초"_s);
     for (qsizetype i = 1; i < shownTexts.size(); ++i)
@@ -229,8 +238,8 @@ void ClosesUnattended(QString& cart, QWidget& page)
 TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Extra◈0◈Shot◈500◈Syrup◈300"_s});
-    ClosesUnattended<frmMenuSelectSubA>(cart, page);
-    ClosesUnattended<frmMenuSelectSubB>(cart, page);
+    ClosesUnattended<frmMenuSelectSubA>(page);
+    ClosesUnattended<frmMenuSelectSubB>(page);
 
     // Touching options alone does not put the option dialog's close off; the quantity keys do.
     auto d = open<frmMenuSelectSubB>(u"0"_s);

@@ -179,7 +179,7 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
     DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
     LogInTo(shop);
     ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
-    ASSERT_TRUE(Parsing(menuloading3(QString())));
+    ASSERT_TRUE(Parsing(menuloading3(QString()).text));
     EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
     EXPECT_EQ(TileMenuTable().size(), 41u);
     model.load();

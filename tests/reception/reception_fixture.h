@@ -46,11 +46,11 @@ protected:
         values.insert(QStringLiteral("reset"), QStringLiteral("1"));
         shop.setSettings(values);
         screen = std::make_unique<frmMain>();
-        screen->openMenuPage = [this] {
+        screen->openMenuPage = [this](cart::OrderCart& order) {
             ++menuOpened;
             if (confirmMenu) {
-                gs().selectedOrder = cart;
-                gs().selectionConfirmed = true;
+                order.selectedOrder = cart;
+                order.selectionConfirmed = true;
             }
         };
         return *screen;
@@ -79,6 +79,12 @@ protected:
         while (!screen->path().phoneDigits().isEmpty())
             screen->CMD2(Cmd2::Delete)->touch();
         typePhone(digits);
+    }
+    // One waiting-status poll, through to its answer on the labels.
+    void poll(frmMain& s)
+    {
+        ASSERT_TRUE(s.TOLoad());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !s.polling(); }, 10000));
     }
     QString phoneTag() const { return screen->lblPhone(0)->property("tag").toString(); }
     static QString caption(QLabel* label) { return label->property("caption").toString(); }

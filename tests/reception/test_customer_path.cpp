@@ -30,7 +30,7 @@ protected:
     {
         path.applySettings(settings);
         ASSERT_EQ(path.press(dining).step, Step::OpenMenu);
-        gs().selectedOrder = QStringLiteral("라떼◈1◈1◈4000◈4000");
+        order.selectedOrder = QStringLiteral("라떼◈1◈1◈4000◈4000");
         const Reaction shown = path.menuClosed(true);
         ASSERT_EQ(shown.step, Step::OrderShown);
         ASSERT_EQ(shown.panel, kPhonePanel);
@@ -47,7 +47,8 @@ protected:
         type(digits);
     }
 
-    CustomerPath path;
+    cart::OrderCart order;
+    CustomerPath path{order};
 };
 
 }  // namespace
@@ -128,7 +129,7 @@ TEST_F(PathTest, AnEmptyCartIsNeverSubmitted)
         path.start();
         toPhonePanel(With(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
         type(QStringLiteral("12345678"));
-        gs().selectedOrder.clear();  // every line deleted on the order list
+        order.selectedOrder.clear();  // every line deleted on the order list
         Reaction r = path.press(Cmd2::Next);
         if (r.step == Step::ShowPanel && path.currentPanel() == kCarPanel) {
             for (int d : {1, 2, 3, 4})

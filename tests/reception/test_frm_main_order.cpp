@@ -52,7 +52,7 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
         // The customer takes a second bagel on the order list: the shop gets what the list shows.
         s.SetNum_Add(1)->touch();
         const QString shown = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈 베이글◈1◈2◈4500◈9000");
-        ASSERT_EQ(gs().selectedOrder, shown);
+        ASSERT_EQ(screen->cart().selectedOrder, shown);
         EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("15,000원"));
         typePhone(QString::fromUtf16(c.phone));
         s.CMD2(Cmd2::Next)->touch();
@@ -98,7 +98,7 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
     EXPECT_EQ(s.SetNum(0)->text(), QStringLiteral("1"));
     EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("7,500원"));
     s.Set_Delete(0)->touch();
-    EXPECT_EQ(gs().selectedOrder, QStringLiteral("치즈 베이글◈1◈1◈4500◈4500"));
+    EXPECT_EQ(screen->cart().selectedOrder, QStringLiteral("치즈 베이글◈1◈1◈4500◈4500"));
     EXPECT_TRUE(s.SetNum_Frame(0)->isVisibleTo(&s));
     EXPECT_FALSE(s.SetNum_Frame(1)->isVisibleTo(&s));
     EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("4,500원"));
@@ -140,7 +140,7 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
     s.CMD(Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     s.Set_Delete(0)->touch();
-    ASSERT_TRUE(gs().selectedOrder.isEmpty());
+    ASSERT_TRUE(screen->cart().selectedOrder.isEmpty());
     shop.clearRequests();
     s.CMD2(Cmd2::Next)->touch();
     EXPECT_EQ(s.currentPanel(), kPhonePanel);
@@ -168,13 +168,13 @@ TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
     // Queued while the request blocks: a second tap on "카드결제", where "확인" will stand.
     const auto send = s.service().transport();
     int sent = 0;
-    s.service().setTransport([&](const QString& url, const QString& body) {
+    s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
         if (url.endsWith(kOrderPath)) {
             ++sent;
             Tap(s.CMD3(Cmd3::Confirm));
             Tap(s.CMD(Cmd::Card));
         }
-        return send(url, body);
+        return send(url, body, options);
     });
     s.CMD(Cmd::Card)->touch();
     QCoreApplication::processEvents();

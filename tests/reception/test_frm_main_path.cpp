@@ -202,7 +202,7 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
         EXPECT_FALSE(Shown(s.picFrameMenu()));
         EXPECT_EQ(phoneTag(), QStringLiteral("010"));
         EXPECT_EQ(caption(s.lblCarNumber(0)), QString());
-        EXPECT_TRUE(gs().selectedOrder.isEmpty());
+        EXPECT_TRUE(screen->cart().selectedOrder.isEmpty());
     }
     EXPECT_TRUE(shop.orders().isEmpty());
 }
@@ -232,7 +232,7 @@ TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
     ASSERT_EQ(s.currentPanel(), 2);
     cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
     confirmMenu = false;
-    s.openMenuPage = [this] { gs().selectedOrder = cart; };  // edited, not confirmed
+    s.openMenuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
     s.CMD2(Cmd2::MenuSelect)->touch();
     EXPECT_EQ(s.currentPanel(), 2);
     typeCar(QStringLiteral("4321"));

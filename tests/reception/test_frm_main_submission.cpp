@@ -82,7 +82,7 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         EXPECT_FALSE(s.Timer_Closer()->isActive());
         EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-3**3-4444"));
         EXPECT_EQ(caption(s.lblCarNumber(1)), QStringLiteral("9876"));
-        EXPECT_EQ(gs().selectedOrder, kCart);
+        EXPECT_EQ(screen->cart().selectedOrder, kCart);
         EXPECT_TRUE(dialogs->messages.isEmpty());
         EXPECT_FALSE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
         // The disabled key only leaves its line in the general log.
@@ -113,7 +113,7 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
         EXPECT_TRUE(s.picFrame(1)->isVisibleTo(&s));
         // The order stays, and so does its list.
-        EXPECT_EQ(gs().selectedOrder, kCart);
+        EXPECT_EQ(screen->cart().selectedOrder, kCart);
         EXPECT_TRUE(s.picFrameMenu()->isVisibleTo(&s));
         EXPECT_TRUE(s.SetNum_Frame(0)->isVisibleTo(&s));
     }

@@ -100,11 +100,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page] {
-        page.m_FirstActivated = true;
-        page.m_SELECTED = gs().selectedOrder;
-        page.showModal();
-    };
+    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
     reception.show();
 
     // The page: 아메리카노 with the large size, then two espressos, then "선택완료".
@@ -115,9 +111,9 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
                    On<frmMenuSelectMain>({QStringLiteral("선택완료")})});
     ASSERT_TRUE(Press(&reception, QStringLiteral("포장 주문")));
     ASSERT_TRUE(script.done()) << script.left() << " steps left";
-    ASSERT_TRUE(gs().selectionConfirmed);
+    ASSERT_TRUE(reception.cart().selectionConfirmed);
 
-    const QString cart = gs().selectedOrder;
+    const QString cart = reception.cart().selectedOrder;
     const cart::Parsed lines = cart::Parse(cart);
     ASSERT_EQ(lines.lines.size(), 2) << cart.toStdString();
     EXPECT_EQ(lines.lines[0].main[cart::kName], QStringLiteral("아메리카노"));

@@ -112,7 +112,8 @@ TEST_F(DemoShopExchange, PostLoggedWritesRequestAndAnswerToTheChannel)
 {
     const QString url = endpoints::Url(endpoints::kLogin);
     const QString answer = endpoints::PostLogged(QStringLiteral("logins"), url, endpoints::CredentialsBody(),
-                                                 QStringLiteral("_WinHttp"));
+                                                 QStringLiteral("_WinHttp"))
+                               .text;
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(log.size(), 2);
     EXPECT_EQ(log[0], QStringLiteral("logins() ... ") + url + QStringLiteral("?ID=demo&PassWord=***"));

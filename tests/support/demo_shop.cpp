@@ -299,6 +299,16 @@ void DemoShop::setFault(const QString& path, const QString& kind, int count, int
     d->post("/__control/fault", f);
 }
 
+void DemoShop::addFault(const QString& path, const QString& kind, const QMap<QString, QString>& settings, int count)
+{
+    std::vector<std::pair<QString, QString>> f = {{QStringLiteral("path"), path},
+                                                  {QStringLiteral("kind"), kind},
+                                                  {QStringLiteral("count"), QString::number(count)}};
+    for (auto it = settings.begin(); it != settings.end(); ++it)
+        f.emplace_back(it.key(), it.value());
+    d->post("/__control/fault", f);
+}
+
 void DemoShop::clearFaults()
 {
     d->post("/__control/fault",

@@ -33,10 +33,14 @@ public:
     QString httpBase() const;  // "http://127.0.0.1:PORT"
     QString dataDir() const;
 
-    // kind: "status", "delay", "close" or "garbage"; count 0 = until cleared;
+    // kind: "status", "delay", "close", "garbage", "trickle" or "process-close"; count 0 = until cleared;
     // status 0 and delayMs 0 take the service's defaults (500, 2000 ms).
     void setFault(const QString& path, const QString& kind, int count = 1, int status = 0, int delayMs = 0,
                   const QString& body = {});
+    // Any fault kind with its settings as the control page takes them (interval_ms, delay_ms,
+    // status, body, ...).
+    void addFault(const QString& path, const QString& kind, const QMap<QString, QString>& settings = {},
+                  int count = 1);
     void clearFaults();
     // Keys: count, time, TakeOutPCText, TOWhereYN, TakeOutCarYN,
     // TakeOutCarText, TOPayTypeS, omit (comma list), reset ("1"), raw.

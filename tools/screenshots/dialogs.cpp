@@ -31,10 +31,9 @@ QString RowOf(const QString& title)
 
 // The dialog of the item, shown over the page; the keys touched in turn, then photographed.
 template <typename Dialog>
-bool Shoot(QString& cart, QWidget& page, const QString& title, const QStringList& keys, const QString& folder,
-           const QString& name)
+bool Shoot(QWidget& page, const QString& title, const QStringList& keys, const QString& folder, const QString& name)
 {
-    Dialog dialog(cart, &page);
+    Dialog dialog(&page);
     dialog.m_메뉴IDX = RowOf(title);
     dialog.show();
     for (const QString& key : keys)
@@ -63,17 +62,16 @@ int main(int argc, char* argv[])
     page.show();
     settle(200);
 
-    QString cart;
-    bool ok = Shoot<frmMenuSelectSubA>(cart, page, QStringLiteral("에스프레소"), {QStringLiteral("SetNum_Add_1")},
+    bool ok = Shoot<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), {QStringLiteral("SetNum_Add_1")},
                                        outDir, QStringLiteral("dialog-single.png"));
-    ok = Shoot<frmMenuSelectSubB>(cart, page, QStringLiteral("아메리카노"),
+    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아메리카노"),
                                   {QStringLiteral("AddMenu_Option0_1"), QStringLiteral("AddMenu_Check1_2")}, outDir,
                                   QStringLiteral("dialog-options.png"))
         && ok;
-    ok = Shoot<frmMenuSelectSubB>(cart, page, QStringLiteral("와플"), {QStringLiteral("AddMenu_Check0_2")}, outDir,
+    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("와플"), {QStringLiteral("AddMenu_Check0_2")}, outDir,
                                   QStringLiteral("dialog-options-minimum.png"))
         && ok;
-    ok = Shoot<frmMenuSelectSubB>(cart, page, QStringLiteral("아이스 카페라떼"),
+    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"),
                                   {QStringLiteral("CmdLabel_2"), QStringLiteral("AddMenu_Option3_1")}, outDir,
                                   QStringLiteral("dialog-options-page2.png"))
         && ok;

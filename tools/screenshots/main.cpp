@@ -102,16 +102,14 @@ int main(int argc, char* argv[])
     hooks.openReception = [&] {
         reception = std::make_unique<frmMain>();
         frmMain* screen = reception.get();
-        reception->openMenuPage = [screen, &menuPage, &outDir, &ok] {
+        reception->openMenuPage = [screen, &menuPage, &outDir, &ok](cart::OrderCart& order) {
             static int visits = 0;
             const bool shots = visits++ == 0;
             if (!menuPage)
                 menuPage = std::make_unique<frmMenuSelectMain>(screen);
             frmMenuSelectMain* page = menuPage.get();
-            page->m_FirstActivated = true;
-            page->m_SELECTED = gs().selectedOrder;
             QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
-            page->showModal();
+            page->open(order);
         };
         reception->show();
     };

@@ -142,6 +142,18 @@ ssize_t ConnStream::write(const char* ptr, size_t size)
 {
     if (drop)
         return static_cast<ssize_t>(size);
+    if (trickleMs > 0 && size > 1) {
+        const int interval = trickleMs;
+        trickleMs = 0;  // the bytes below go one by one
+        for (size_t i = 0; i < size; ++i) {
+            if (write(ptr + i, 1) != 1 || (pause && !pause(interval))) {
+                trickleMs = interval;
+                return -1;
+            }
+        }
+        trickleMs = interval;
+        return static_cast<ssize_t>(size);
+    }
     size_t sent = 0;
     while (sent < size) {
         if (!waitFor(POLLOUT, kWriteTimeoutMs))

@@ -4,6 +4,7 @@
 
 #include <httplib.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,9 @@ public:
     const std::string& alpnOffered() const { return alpnOffered_; }
 
     bool drop = false;
+    // Writes one byte at a time, trickleMs apart; pause(ms) waits and is false when the service stops.
+    int trickleMs = 0;
+    std::function<bool(int ms)> pause;
 
     bool is_readable() const override;
     bool is_writable() const override;

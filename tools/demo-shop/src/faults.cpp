@@ -15,6 +15,10 @@ const char* faultKindName(FaultKind kind)
         return "close";
     case FaultKind::Garbage:
         return "garbage";
+    case FaultKind::Trickle:
+        return "trickle";
+    case FaultKind::ProcessClose:
+        return "process-close";
     }
     return "?";
 }
@@ -29,6 +33,10 @@ static std::optional<FaultKind> kindFromName(std::string_view name)
         return FaultKind::Close;
     if (name == "garbage")
         return FaultKind::Garbage;
+    if (name == "trickle")
+        return FaultKind::Trickle;
+    if (name == "process-close")
+        return FaultKind::ProcessClose;
     return std::nullopt;
 }
 
@@ -44,7 +52,7 @@ static bool parseCount(std::string_view text, int* out)
 
 namespace {
 struct RawFault {
-    std::string path, kind, status, body, delayMs, count;
+    std::string path, kind, status, body, delayMs, intervalMs, count;
     bool hasBody = false;
 };
 }  // namespace
@@ -59,7 +67,7 @@ static std::optional<Fault> build(const RawFault& raw, std::string* error)
     }
     auto kind = kindFromName(raw.kind);
     if (!kind) {
-        *error = "unknown fault kind '" + raw.kind + "' (status, delay, close, garbage, clear)";
+        *error = "unknown fault kind '" + raw.kind + "' (status, delay, close, garbage, trickle, process-close, clear)";
         return std::nullopt;
     }
     f.kind = *kind;
@@ -74,6 +82,10 @@ static std::optional<Fault> build(const RawFault& raw, std::string* error)
     }
     if (!raw.delayMs.empty() && !parseCount(raw.delayMs, &f.delayMs)) {
         *error = "bad delay_ms '" + raw.delayMs + "'";
+        return std::nullopt;
+    }
+    if (!raw.intervalMs.empty() && (!parseCount(raw.intervalMs, &f.intervalMs) || f.intervalMs == 0)) {
+        *error = "bad interval_ms '" + raw.intervalMs + "'";
         return std::nullopt;
     }
     if (!raw.count.empty() && !parseCount(raw.count, &f.count)) {
@@ -106,6 +118,8 @@ std::optional<Fault> parseFaultText(std::string_view text, std::string* error)
             raw.hasBody = true;
         } else if (key == "delay_ms")
             target = &raw.delayMs;
+        else if (key == "interval_ms")
+            target = &raw.intervalMs;
         else if (key == "count")
             target = &raw.count;
         if (target) {
@@ -130,6 +144,7 @@ std::optional<Fault> faultFromForm(const FormFields& form, std::string* error)
     raw.hasBody = form.has("body");
     raw.body = form.value("body");
     raw.delayMs = form.value("delay_ms");
+    raw.intervalMs = form.value("interval_ms");
     raw.count = form.value("count");
     return build(raw, error);
 }

@@ -289,7 +289,7 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
         bool answered = false;
         if (auto fault = faults_.take(req.path)) {
             entry.fault = faultKindName(fault->kind);
-            answered = applyFault(*fault, res);
+            answered = applyFault(*fault, req, res, form);
         }
         if (!answered)
             route(req, res, form);
@@ -312,7 +312,8 @@ void Service::handle(const httplib::Request& req, httplib::Response& res, const 
 }
 
 // True when the fault took the place of the answer.
-bool Service::applyFault(const Fault& fault, httplib::Response& res)
+bool Service::applyFault(const Fault& fault, const httplib::Request& req, httplib::Response& res,
+                         const FormFields& form)
 {
     switch (fault.kind) {
     case FaultKind::Status:
@@ -334,6 +335,22 @@ bool Service::applyFault(const Fault& fault, httplib::Response& res)
     case FaultKind::Garbage:
         res.status = 200;
         res.set_content(fault.body ? *fault.body : garbageBytes(), kTextType);
+        return true;
+    case FaultKind::Trickle:
+        // The page is handled as always; only its bytes go out slowly.
+        if (tl_conn) {
+            tl_conn->stream->trickleMs = fault.intervalMs;
+            tl_conn->stream->pause = [this](int ms) {
+                sleepUnlessStopping(ms);
+                return !stopping_.load();
+            };
+        }
+        return false;
+    case FaultKind::ProcessClose:
+        // Handled (an order is stored), then the connection ends without a byte of answer.
+        route(req, res, form);
+        if (tl_conn)
+            tl_conn->stream->drop = true;
         return true;
     }
     return false;

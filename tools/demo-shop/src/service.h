@@ -63,7 +63,7 @@ private:
     void handle(const httplib::Request& req, httplib::Response& res, const std::string& body);
     void handleControl(const httplib::Request& req, httplib::Response& res, const FormFields& form);
     void route(const httplib::Request& req, httplib::Response& res, const FormFields& form);
-    bool applyFault(const Fault& fault, httplib::Response& res);
+    bool applyFault(const Fault& fault, const httplib::Request& req, httplib::Response& res, const FormFields& form);
 
     bool loggedIn(const FormFields& form) const;
     std::string toCharset(const std::string& utf8) const;

@@ -1,0 +1,117 @@
+#include "startup/screen_hold.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QThread>
+#include <ctime>
+#include <memory>
+
+namespace sumbrel {
+
+namespace {
+
+int g_depth = 0;
+int64_t g_heldMs = 0;
+int64_t g_start = 0;  // of the outermost hold under way
+
+int64_t MonotonicMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return int64_t(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+bool Inside(QObject* object, QObject* scope)
+{
+    for (QObject* o = object; o; o = o->parent())
+        if (o == scope)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+InputDrop::InputDrop(QObject* scope)
+    : m_scope(scope)
+    , m_everywhere(scope == nullptr)
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputDrop::~InputDrop()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool InputDrop::isInput(int eventType)
+{
+    switch (eventType) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool InputDrop::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!isInput(event->type()) || !watched->isWidgetType())
+        return false;
+    if (m_everywhere)
+        return true;
+    return m_scope && Inside(watched, m_scope);
+}
+
+bool OnScreenThread()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
+ScreenHold::ScreenHold()
+{
+    if (!QCoreApplication::instance() || !OnScreenThread())
+        return;
+    m_counts = true;
+    if (g_depth++ == 0)
+        g_start = MonotonicMs();
+}
+
+ScreenHold::~ScreenHold()
+{
+    if (!m_counts)
+        return;
+    if (g_depth == 1) {
+        // The window system has queued what was touched meanwhile: take it in now and drop it.
+        {
+            InputDrop drop;
+            QCoreApplication::processEvents();
+        }
+        g_heldMs += MonotonicMs() - g_start;
+    }
+    --g_depth;
+}
+
+bool ScreenHold::active()
+{
+    return g_depth > 0;
+}
+
+int64_t ScreenHold::heldMs()
+{
+    // A hold under way counts up to now.
+    return g_depth > 0 ? g_heldMs + (MonotonicMs() - g_start) : g_heldMs;
+}
+
+}  // namespace sumbrel
