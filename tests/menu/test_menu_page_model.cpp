@@ -1,7 +1,9 @@
 // The menu page's lists from menuloading3 and its model: keys, tiles, hand-over and idle close.
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
+#include "catalogue/category_table.h"
 #include "menu/menu_page_model.h"
+#include "menu/menu_page_service.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -190,4 +192,45 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
     EXPECT_TRUE(model.touchTab(1));
     EXPECT_EQ(model.tiles().count, 20);
     EXPECT_TRUE(model.tiles().counter.isEmpty());
+}
+
+TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
+{
+    DemoShop shop;
+    LogInTo(shop);
+    MenuPageService service;
+    const MenuLoad first = service.load(QString());
+    ASSERT_TRUE(first.menu && first.categories);
+    const MenuCatalogue catalogue = menuCatalogue();
+    const QStringList tabs = TabCategoryList();
+    const std::vector<TileEntry> tiles = TileMenuTable();
+    const qsizetype categories = categoryTable().rowCount();
+    ASSERT_FALSE(tiles.empty());
+
+    // Whichever of the three answers fails, the tiles and the catalogue they open stay one pair.
+    const struct {
+        const char* path;
+        const char* kind;
+        bool categoriesKept;
+    } faults[] = {
+        {"/shop/menuloading3.php", "status", false},
+        {"/shop/menuloading3.php", "garbage", false},
+        {"/Admin/menuloading1.php", "close", false},
+        {"/Admin/menuloading1.php", "garbage", false},
+        {"/Admin/categoryloading.php", "status", true},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(std::string(f.path) + " " + f.kind);
+        shop.setFault(QString::fromLatin1(f.path), QString::fromLatin1(f.kind), f.kind == std::string("close") ? 3 : 1);
+        const MenuLoad load = service.load(QString());
+        EXPECT_EQ(load.categories, !f.categoriesKept);
+        EXPECT_EQ(load.menu, f.categoriesKept) << "only a categories fault lets the menu through";
+        EXPECT_TRUE(menuCatalogue() == catalogue);
+        EXPECT_EQ(TabCategoryList(), tabs);
+        EXPECT_TRUE(TileMenuTable() == tiles);
+        EXPECT_EQ(categoryTable().rowCount(), categories);
+        for (const TileEntry& t : TileMenuTable())
+            EXPECT_NE(menuCatalogue().FindMenu(QStringView(t.col[kTileNum])), nullptr);
+    }
+    EXPECT_EQ(logEntries().filter(QStringLiteral("이전 메뉴로 보여 줌")).size(), 4);
 }

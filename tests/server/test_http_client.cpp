@@ -7,6 +7,8 @@
 #include <QStringEncoder>
 
 #include <QRegularExpression>
+#include <optional>
+#include <thread>
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -388,6 +390,78 @@ TEST_F(HttpClientTest, PlainGetReportsStatusBodyAndFailure)
     EXPECT_GE(ms, uint32_t(kShortMs));
     EXPECT_LE(ms, uint32_t(kShortMs + kSlackMs));
     EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
+}
+
+// What a call does with each kind of failure: how long it may hold its caller, how often it tries,
+// and whether the request may have reached the service.
+TEST_F(HttpClientTest, DeadlinesAndRetriesFollowWhetherTheRequestCouldHaveLeft)
+{
+    struct Case {
+        const char* name;
+        std::optional<Mode> mode;  // none: a port nobody listens on
+        HttpLimits limits;
+        bool retryAfterSending;
+        qint64 maxBytes;
+        int connections;  // attempts that reached the listener
+        Delivery delivery;
+        NetFailure failure;
+        int maxTotalMs;
+    };
+    const Case cases[] = {
+        // A trickle never stalls; the attempt's overall limit ends it, and the call's ends the third.
+        {"trickle", Mode::Trickle, {300, 300, 3, 500, 1200}, true, kMaxAnswerBytes, 3, Delivery::Unknown,
+         NetFailure::Overdue, 1200},
+        {"order that stalls", Mode::Hold, {300, 300, 3, 15000, 35000}, false, kMaxAnswerBytes, 1, Delivery::Unknown,
+         NetFailure::Stalled, 300},
+        {"order dropped after sending", Mode::Close, {300, 300, 3, 15000, 35000}, false, kMaxAnswerBytes, 1,
+         Delivery::Unknown, NetFailure::Dropped, 100},
+        {"order refused before sending", std::nullopt, {300, 300, 3, 15000, 35000}, false, kMaxAnswerBytes, 0,
+         Delivery::NotReached, NetFailure::Unreachable, 100},
+        {"answer over its limit", Mode::Ok, {300, 300, 3, 15000, 35000}, true, 1024, 1, Delivery::Unknown,
+         NetFailure::TooLarge, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<LoopbackListener> server;
+        if (c.mode)
+            server.emplace(*c.mode, QByteArray(4096, 'a'));
+        const QString url = server ? server->url()
+                                   : QStringLiteral("http://127.0.0.1:") + QString::number(closedPort())
+                + QStringLiteral("/a.php");
+        setHttpLimits(c.limits);
+        CallOptions options;
+        options.retryAfterSending = c.retryAfterSending;
+        options.maxBytes = c.maxBytes;
+        const uint32_t t0 = TickCount();
+        const PostResult result = PostForm(url, QStringLiteral("a=1"), options);
+        const int total = int(TickCount() - t0);
+        EXPECT_TRUE(result.text.isEmpty());
+        EXPECT_EQ(result.delivery, c.delivery);
+        EXPECT_EQ(result.failure, c.failure);
+        if (server)
+            EXPECT_EQ(server->connections(), c.connections);
+        else
+            EXPECT_EQ(result.attempts, 3) << "a request that cannot have left is tried again";
+        EXPECT_LE(total, c.maxTotalMs + kSlackMs);
+    }
+}
+
+TEST_F(HttpClientTest, ACancelEndsAnExchangeAtOnce)
+{
+    LoopbackListener server(Mode::Hold);
+    setHttpLimits(HttpLimits{5000, 5000, 3});
+    CallOptions options;
+    options.cancel = std::make_shared<std::atomic<bool>>(false);
+    std::thread stopper([flag = options.cancel] {
+        ::usleep(100000);
+        flag->store(true);
+    });
+    const uint32_t t0 = TickCount();
+    const PostResult result = PostForm(server.url(), QStringLiteral("a=1"), options);
+    stopper.join();
+    EXPECT_EQ(result.failure, NetFailure::Cancelled);
+    EXPECT_EQ(server.connections(), 1);
+    EXPECT_LT(TickCount() - t0, uint32_t(100 + kSlackMs));
 }
 
 }  // namespace

@@ -1,0 +1,192 @@
+// The reception screen on a bad day: a stalling or trickling shop, an order whose answer never comes,
+// a customer who walks away, and a settings load that fails.
+#include "reception/reception_fixture.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <functional>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+
+namespace {
+
+class CounterTest : public ReceptionTest {
+protected:
+    // The production shape of the limits, shortened: a stall of 1 s, an attempt of 1.5 s, three
+    // attempts within 3 s.
+    static constexpr HttpLimits kLimits{2000, 1000, 3, 1500, 3000};
+
+    void toPaymentPanel(frmMain& s, const QString& phone)
+    {
+        s.CMD(Cmd::Takeout)->touch();
+        enterPhone(phone);
+        s.CMD2(Cmd2::Next)->touch();
+        typeCar(QStringLiteral("1234"));
+        s.CMD3(Cmd3::Next)->touch();
+        ASSERT_EQ(s.currentPanel(), kPaymentPanel);
+    }
+    int ordersOf(const QString& phone) const
+    {
+        int n = 0;
+        for (const QJsonValue& o : shop.orders())
+            n += o[QStringLiteral("phone")].toString() == phone ? 1 : 0;
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST_F(CounterTest, APollAgainstAStallingOrTricklingShopNeverHoldsTheScreen)
+{
+    frmMain& s = open();
+    setHttpLimits(kLimits);
+    const struct {
+        const char* kind;
+        QMap<QString, QString> settings;
+    } faults[] = {
+        {"delay", {{QStringLiteral("delay_ms"), QStringLiteral("4000")}}},
+        {"trickle", {{QStringLiteral("interval_ms"), QStringLiteral("200")}}},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(f.kind);
+        shop.addFault(QStringLiteral("/program/TOLoadProgram.php"), QString::fromLatin1(f.kind), f.settings, 0);
+        ASSERT_TRUE(s.TOLoad());
+        EXPECT_FALSE(s.TOLoad()) << "never two polls at once";
+        // The screen's thread measured while the exchange hangs: a 10 ms timer's worst lateness.
+        QElapsedTimer sinceTick;
+        sinceTick.start();
+        qint64 worst = 0;
+        QTimer beat;
+        QObject::connect(&beat, &QTimer::timeout, [&] { worst = std::max(worst, sinceTick.restart() - 10); });
+        beat.start(10);
+        QElapsedTimer poll;
+        poll.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !s.polling(); }, 15000));
+        EXPECT_GE(poll.elapsed(), 1000) << "the exchange itself took its time";
+        EXPECT_LT(worst, 100) << "the screen answered all the while";
+        for (QLabel* label : {s.lbl현재대기팀수(0), s.lbl예상대기시간(1)})
+            EXPECT_EQ(caption(label), QString());
+        shop.clearFaults();
+    }
+}
+
+TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
+{
+    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    setHttpLimits(kLimits);
+    const struct {
+        const char* what;
+        QString phone;
+        QString kind;
+        QMap<QString, QString> settings;
+        int stored;
+        QString notice;
+    } cases[] = {
+        // Handled after the terminal stopped waiting: the shop has it, nobody must send it again.
+        {"answered after the stall limit", QStringLiteral("01011110001"), QStringLiteral("delay"),
+         {{QStringLiteral("delay_ms"), QStringLiteral("1500")}}, 1, kUnknownNotice},
+        {"handled, then dropped", QStringLiteral("01011110002"), QStringLiteral("process-close"), {}, 1,
+         kUnknownNotice},
+        {"refused with an error page", QStringLiteral("01011110003"), QStringLiteral("status"),
+         {{QStringLiteral("status"), QStringLiteral("503")}}, 0, kFailedNotice},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        toPaymentPanel(s, c.phone);
+        shop.addFault(kOrderPath, c.kind, c.settings);
+        shop.clearRequests();
+        QString titleWhileSending;
+        const auto send = s.service().transport();
+        s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
+            titleWhileSending = caption(s.lblWaitTitle());
+            return send(url, body, options);
+        });
+        s.CMD(Cmd::Card)->touch();
+        EXPECT_EQ(titleWhileSending, QStringLiteral("주문 전송 중"));
+        EXPECT_EQ(s.currentPanel(), kPaymentPanel);
+        EXPECT_TRUE(s.lblNotice()->isVisibleTo(&s));
+        EXPECT_EQ(caption(s.lblNotice()), c.notice);
+        EXPECT_EQ(s.cart().selectedOrder, cart) << "the order is kept for another try";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ordersOf(c.phone) == c.stored; }, 5000));
+        // The shop journals a request once it has handled it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shop.requestCount(kOrderPath) > 0; }, 5000));
+        QTest::qWait(100);
+        EXPECT_EQ(shop.requestCount(kOrderPath), 1) << "sent once";
+        EXPECT_EQ(ordersOf(c.phone), c.stored);
+        // The next key takes the notice away.
+        s.CMD(Cmd::ClosePayment)->touch();
+        EXPECT_FALSE(s.lblNotice()->isVisibleTo(&s));
+        s.service().setTransport({});
+    }
+    // Only "성공" thanks the customer.
+    toPaymentPanel(s, QStringLiteral("01011110004"));
+    s.CMD(Cmd::Card)->touch();
+    EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
+    EXPECT_TRUE(s.lblCount()->isVisibleTo(&s));
+}
+
+TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
+{
+    setTimeScale(0.01);  // a minute in 0.6 s
+    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    s.show();
+    s.CMD(Cmd::Takeout)->touch();
+    typePhone(QStringLiteral("1234"));
+    ASSERT_EQ(s.currentPanel(), kPhonePanel);
+    QStringList warnings;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (s.lblNotice()->isVisible() && (warnings.isEmpty() || warnings.last() != caption(s.lblNotice())))
+            warnings << caption(s.lblNotice());
+    });
+    watch.start(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.currentPanel() == kStartPanel; }, 5000));
+    EXPECT_TRUE(s.cart().selectedOrder.isEmpty());
+    EXPECT_EQ(phoneTag(), QStringLiteral("010"));
+    EXPECT_FALSE(s.picFrameMenu()->isVisibleTo(&s));
+    ASSERT_FALSE(warnings.isEmpty());
+    EXPECT_TRUE(warnings.first().endsWith(QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.")))
+        << warnings.first().toStdString();
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[frmMain→Timer_Idle] 60초 동안 입력이 없어")).size(), 1);
+
+    // While the menu page is open, its own limit counts, not the panel's.
+    s.CMD(Cmd::Takeout)->touch();
+    s.openMenuPage = [&](cart::OrderCart& order) {
+        QTest::qWait(scaledMs(90000));
+        order.selectedOrder = cart;
+        order.selectionConfirmed = true;
+    };
+    s.CMD2(Cmd2::MenuSelect)->touch();
+    EXPECT_EQ(s.currentPanel(), kPhonePanel);
+    EXPECT_EQ(s.cart().selectedOrder, cart);
+    s.hide();
+}
+
+TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
+{
+    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    const struct {
+        const char* what;
+        std::function<void()> fault;
+    } failures[] = {
+        {"error page", [&] { shop.setFault(QStringLiteral("/program/TOLoadProgram.php"), QStringLiteral("status")); }},
+        {"garbage", [&] { shop.setFault(QStringLiteral("/program/TOLoadProgram.php"), QStringLiteral("garbage")); }},
+        {"empty", [&] { shop.setFault(QStringLiteral("/program/TOLoadProgram.php"), QStringLiteral("close"), 1); }},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.what);
+        f.fault();
+        s.reset();
+        EXPECT_EQ(s.TOWhereYN(), QStringLiteral("Y"));
+        EXPECT_TRUE(s.CMD(Cmd::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
+        EXPECT_EQ(s.TakeOutCarYN(), QStringLiteral("Y"));
+        EXPECT_EQ(s.TOPayTypeS(), QStringLiteral("Y"));
+    }
+    EXPECT_EQ(logEntries().filter(QStringLiteral("이전 설정을 유지함")).size(), 3);
+    // A good answer that leaves a field out still means what it says.
+    shop.setSettings({{QStringLiteral("omit"), QStringLiteral("TOPayTypeS")}});
+    s.reset();
+    EXPECT_EQ(s.TOPayTypeS(), QString());
+    EXPECT_EQ(s.TOWhereYN(), QStringLiteral("Y"));
+}
