@@ -1,6 +1,7 @@
 // The settings screen's look: five groups in two columns, large type for reading at arm's length.
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 #include "settings/frm_setting.h"
 
 #include <QCheckBox>
@@ -54,7 +55,8 @@ const QString kStyle = QStringLiteral(
 
 QLabel* Label(const QString& text, QWidget* parent, int size = kLabelSize)
 {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = TextLabel(parent);
+    label->setText(text);
     label->setFont(SettingsFont(size));
     return label;
 }
@@ -380,8 +382,7 @@ void frmSetting::buildWaitPanel()
     column->setSpacing(14);
     auto* head = new QHBoxLayout;
     head->setSpacing(16);
-    m_imgWait = new QLabel(panel);
-    m_imgWait->setObjectName(QStringLiteral("imgWait"));
+    m_imgWait = TextLabel(panel, QStringLiteral("imgWait"));
     m_imgWait->setFixedSize(64, 64);
     m_imgWait->setScaledContents(true);
     m_imgWait->hide();
