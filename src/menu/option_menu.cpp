@@ -81,15 +81,15 @@ QString OptionHeading(int j, const OptionGroup& group)
 
 QString PriceCaption(const QString& price)
 {
-    const int32_t value = ParseLong(price);
+    const int64_t value = ParseAmount(price);
     const QString shown = FormatThousands(value);
     return value < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
 }
 
-int32_t PriceFromCaption(const QString& caption)
+int64_t PriceFromCaption(const QString& caption)
 {
     // After the opening bracket: "+1,000)" reads as 1000, "-500)" as -500.
-    return ParseLong(caption.mid(1));
+    return ParseAmount(caption.mid(1));
 }
 
 OptionMenu::OptionMenu(MenuItem item)
@@ -144,7 +144,7 @@ void OptionMenu::touch(int j, int k)
 bool OptionMenu::금액합계()
 {
     m_valid = true;
-    int64_t total = ParseLong(m_item.priceText);
+    int64_t total = ParseAmount(m_item.priceText);
     QString choices[kOptionGroups];
     for (int j = 0; j < kOptionGroups; ++j) {
         const OptionGroup* g = group(j);
@@ -155,7 +155,7 @@ bool OptionMenu::금액합계()
             if (!m_chosen[size_t(j)][k])
                 continue;
             const MenuOption& option = g->options[k];
-            const int32_t price = PriceFromCaption(option.priceCaption);
+            const int64_t price = PriceFromCaption(option.priceCaption);
             total += price;
             choices[j] += cart::kFieldMark + option.name + cart::kFieldMark + QString::number(price);
             ++ticked;

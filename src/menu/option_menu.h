@@ -41,7 +41,7 @@ QString OptionHeading(int j, const OptionGroup& group);
 // The price panel's caption from the stored price, and the price read back from a caption.
 // A negative price shows as "(-500)" (not "(+-500)", which would read back as 0).
 QString PriceCaption(const QString& price);
-int32_t PriceFromCaption(const QString& caption);
+int64_t PriceFromCaption(const QString& caption);
 
 class OptionMenu {
 public:
