@@ -315,6 +315,47 @@ TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
     EXPECT_EQ(first->x(), 0);
 }
 
+TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
+{
+    QString nine = u"N◈Topping◈2"_s;
+    for (int k = 0; k < 9; ++k)
+        nine += u"◈T%1◈100"_s.arg(k);
+    oneRow(u"Tea"_s, u"3000"_s, {nine, u"N◈Size◈1◈Small◈0◈Large◈500"_s});
+    auto d = open<frmMenuSelectSubB>(u"0"_s);
+    QWidget* panel = find(d.get(), u"picList_0"_s);
+    EXPECT_FALSE(find(d.get(), u"AddMenu_Page1_1"_s)->isVisibleTo(d.get()));  // two options: no keys
+    auto* next = find<CaptionKey>(d.get(), u"AddMenu_Page0_1"_s);
+    EXPECT_EQ(spoken(next), std::pair(QAccessible::Button, u"▼ 다음"_s));
+    EXPECT_EQ(spoken(find(d.get(), u"AddMenu_Page0_0"_s)), std::pair(QAccessible::Button, u"▲ 이전"_s));
+    QList<int> seen(9, 0);
+    for (int page = 0; page < 2; ++page) {
+        SCOPED_TRACE(page);
+        EXPECT_EQ(text(d.get(), u"AddMenu_PageText_0"_s), u"%1/2"_s.arg(page + 1));
+        // What the panel shows: inside it, and nothing over anything else.
+        QList<QRect> shown;
+        for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisibleTo(d.get()) || w->objectName().isEmpty())
+                continue;
+            EXPECT_TRUE(panel->rect().contains(w->geometry())) << w->objectName().toStdString();
+            for (const QRect& other : shown)
+                EXPECT_FALSE(other.intersects(w->geometry())) << w->objectName().toStdString();
+            shown << w->geometry();
+        }
+        for (int k = 0; k < 9; ++k)
+            seen[k] += find(d.get(), u"AddMenu_Check0_%1"_s.arg(k))->isVisibleTo(d.get()) ? 1 : 0;
+        if (page == 1) {
+            touch(d.get(), u"AddMenu_Check0_8"_s);
+            touch(d.get(), u"AddMenu_Price0_7"_s);
+        }
+        next->touch();
+    }
+    EXPECT_EQ(seen, QList<int>(9, 1));
+    EXPECT_EQ(text(d.get(), u"AddMenu_PageText_0"_s), u"1/2"_s);  // round again
+    EXPECT_TRUE(d->model().isChosen(0, 8) && d->model().isChosen(0, 7));
+    EXPECT_TRUE(d->model().valid());
+    EXPECT_EQ(text(d.get(), u"Total"_s), u"3,200"_s);
+}
+
 TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
 {
     setTimeScale(0.2);
