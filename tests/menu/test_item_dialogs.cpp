@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -198,6 +199,77 @@ TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Size◈1◈Small◈0◈Large◈500"_s});
     HoldPlusForOneSecond(open<frmMenuSelectSubA>(u"0"_s));
     HoldPlusForOneSecond(open<frmMenuSelectSubB>(u"0"_s));
+}
+
+// A hold ends without its release: the repeat stops at once and for good, and the key stands up.
+template <typename Dialog>
+void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<void(Dialog&, CaptionKey*)>& end,
+                               double scale)
+{
+    auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
+    auto* repeat = d->template findChild<QTimer*>(u"AutoIncrement"_s);
+    ASSERT_TRUE(plus && repeat);
+    setTimeScale(scale);
+    QTest::mousePress(plus, Qt::LeftButton);
+    for (int tick = 0; tick < 8; ++tick)  // repeats from the sixth
+        d->AutoIncrement_Timer();
+    const int reached = d->model().quantity().value();
+    EXPECT_EQ(reached, 1 + 3);
+    end(*d, plus);
+    // Held on until the end, the key kept repeating (from the timer itself) and still looks held.
+    const bool heldToTheEnd = scale < 1.0;
+    const int ended = d->model().quantity().value();
+    for (int tick = 0; tick < 40; ++tick)
+        d->AutoIncrement_Timer();
+    EXPECT_FALSE(repeat->isActive());
+    EXPECT_EQ(d->model().quantity().value(), ended);
+    if (heldToTheEnd) {
+        EXPECT_GT(ended, reached);
+    } else {
+        EXPECT_EQ(ended, reached);
+        EXPECT_TRUE(plus->isRaised());
+    }
+    setTimeScale(1.0);
+}
+
+TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSecondsPass)
+{
+    oneRow(u"Tea"_s, u"3000"_s, {u"N◈Size◈1◈Small◈0◈Large◈500"_s});
+    QWidget other;
+    const struct {
+        const char* name;
+        double scale;  // 10 s of holding take 200 ms at 0.02
+        std::function<void(ItemDialog&, CaptionKey*)> end;
+    } cases[] = {
+        {"dialog hidden", 1.0, [](ItemDialog& d, CaptionKey*) { d.hide(); }},
+        {"pointer moved off the key", 1.0,
+         [](ItemDialog&, CaptionKey* key) {
+             QMouseEvent off(QEvent::MouseMove, QPointF(-5, -5), key->mapToGlobal(QPointF(-5, -5)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(key, &off);
+         }},
+        {"pointer taken by another window", 1.0,
+         [](ItemDialog&, CaptionKey* key) {
+             QEvent leave(QEvent::Leave);
+             QCoreApplication::sendEvent(key, &leave);
+         }},
+        {"focus taken by another window", 1.0,
+         [&other](ItemDialog& d, CaptionKey*) {
+             d.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+             other.show();
+             other.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         }},
+        {"ten seconds held", 0.02, [](ItemDialog&, CaptionKey*) { WaitMs(10000); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HoldEndsWithoutItsRelease<frmMenuSelectSubA>(
+            open<frmMenuSelectSubA>(u"0"_s), [&](frmMenuSelectSubA& d, CaptionKey* key) { c.end(d, key); }, c.scale);
+        HoldEndsWithoutItsRelease<frmMenuSelectSubB>(
+            open<frmMenuSelectSubB>(u"0"_s), [&](frmMenuSelectSubB& d, CaptionKey* key) { c.end(d, key); }, c.scale);
+    }
 }
 
 template <typename Dialog>
