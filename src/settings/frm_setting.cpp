@@ -251,9 +251,7 @@ void frmSetting::closeEvent(QCloseEvent* event)
     if (!m_closed) {
         const IniWriteResult written = settings::WriteClosingValues(m_entry);
         tellSaveProblem(settings::SaveProblemText(written));
-        if (!settings::Saved(written) && !m_saveProblemTold) {
-            // Told on the screen, which stays open for it once; the next closing goes all the same.
-            m_saveProblemTold = true;
+        if (!settings::ClosesAfter(written, m_stayedOpenOnce)) {
             event->ignore();
             return;
         }

@@ -94,8 +94,8 @@ private:
     settings::ClosingValues m_entry;
     bool m_downloading = false;
     bool m_closed = false;
-    // A closing whose write failed keeps the screen open once, so that the operator reads why.
-    bool m_saveProblemTold = false;
+    // A closing that could not store everything has kept the screen open once (ClosesAfter).
+    bool m_stayedOpenOnce = false;
     QPixmap m_background;
     std::unique_ptr<QMovie> m_waitMovie;
 

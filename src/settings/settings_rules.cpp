@@ -207,6 +207,14 @@ ClosingValues EntryAtOpening(const OpeningValues& opened)
     return v;
 }
 
+bool ClosesAfter(const IniWriteResult& closingWrites, bool& stayedOpenOnce)
+{
+    if (Saved(closingWrites) || stayedOpenOnce)
+        return true;
+    stayedOpenOnce = true;
+    return false;
+}
+
 IniWriteResult WriteClosingValues(const ClosingValues& values)
 {
     GlobalState& g = gs();

@@ -76,6 +76,9 @@ inline bool Saved(const IniWriteResult& result)
 {
     return result.written && result.refused.isEmpty();
 }
+// Whether the screen closes after its closing writes: one that could not store everything stays
+// open once (told), so that the operator can read why; the next closing goes all the same.
+bool ClosesAfter(const IniWriteResult& closingWrites, bool& stayedOpenOnce);
 
 inline constexpr auto kImageFilter = u"이미지파일|*.bmp;*.png;*.jpg";
 
