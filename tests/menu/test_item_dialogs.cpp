@@ -238,22 +238,24 @@ TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSec
     QWidget other;
     const struct {
         const char* name;
-        double scale;  // 10 s of holding take 200 ms at 0.02
+        // At 100 the repeat timer never fires by itself while a case waits for events; 10 s of
+        // holding take one second at 0.1.
+        double scale;
         std::function<void(ItemDialog&, CaptionKey*)> end;
     } cases[] = {
-        {"dialog hidden", 1.0, [](ItemDialog& d, CaptionKey*) { d.hide(); }},
-        {"pointer moved off the key", 1.0,
+        {"dialog hidden", 100.0, [](ItemDialog& d, CaptionKey*) { d.hide(); }},
+        {"pointer moved off the key", 100.0,
          [](ItemDialog&, CaptionKey* key) {
              QMouseEvent off(QEvent::MouseMove, QPointF(-5, -5), key->mapToGlobal(QPointF(-5, -5)), Qt::NoButton,
                              Qt::LeftButton, Qt::NoModifier);
              QCoreApplication::sendEvent(key, &off);
          }},
-        {"pointer taken by another window", 1.0,
+        {"pointer taken by another window", 100.0,
          [](ItemDialog&, CaptionKey* key) {
              QEvent leave(QEvent::Leave);
              QCoreApplication::sendEvent(key, &leave);
          }},
-        {"focus taken by another window", 1.0,
+        {"focus taken by another window", 100.0,
          [&other](ItemDialog& d, CaptionKey*) {
              d.activateWindow();
              ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
@@ -261,7 +263,7 @@ TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSec
              other.activateWindow();
              ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
          }},
-        {"ten seconds held", 0.02, [](ItemDialog&, CaptionKey*) { WaitMs(10000); }},
+        {"ten seconds held", 0.1, [](ItemDialog&, CaptionKey*) { WaitMs(10000); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
