@@ -187,12 +187,6 @@ void CaptionKey::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
-void CaptionKey::focusOutEvent(QFocusEvent* event)
-{
-    losePress();
-    QWidget::focusOutEvent(event);
-}
-
 void CaptionKey::hideEvent(QHideEvent* event)
 {
     losePress();

@@ -58,11 +58,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    // A key held down that loses the pointer, the focus or its window's activation, or is hidden,
-    // goes up without a click: whatever repeats while it is held must stop then.
+    // A key held down that loses the pointer or the focus (a key takes none itself: its window's
+    // activation), or is hidden, goes up without a click: what repeats while it is held stops then.
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
