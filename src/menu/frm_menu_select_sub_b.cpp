@@ -69,7 +69,7 @@ void frmMenuSelectSubB::buildWidgets()
         AddMenu_Title[j]->hide();
         const int top = OptionMenu::kRowPagerTop;
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), {8, top, 78, 34}},
-                                                   {QStringLiteral("▼ 다음"), {144, top, 78, 34}}};
+                                                  {QStringLiteral("▼ 다음"), {144, top, 78, 34}}};
         for (int i = 0; i < 2; ++i) {
             CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
                                       keys[i].second, KeyFont(14), kPlainKeyColours.rest, kPlainKeyColours.pressed,

@@ -124,18 +124,25 @@ OpeningValues ReadOpeningValues()
 {
     OpeningValues v;
     Step([&] { v.imagefile = Read(QStringLiteral("imagefile")); });
-    Step([&] { v.alramsound = StrictVolume(ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem)); });
+    Step([&] {
+        v.alramsound = StrictVolume(
+            ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem));
+    });
     Step([&] { v.alramkind = AlarmKindIndex(Read(QStringLiteral("alramkind"))); });
     Step([&] {
-        v.visiblesb1 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
-                                       int(CalledCustomerTexts().size()));
+        v.visiblesb1 = StrictListIndex(
+            ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
+            int(CalledCustomerTexts().size()));
     });
     Step([&] {
-        v.visiblesb2 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
-                                       int(PreparingCustomerTexts().size()));
+        v.visiblesb2 = StrictListIndex(
+            ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
+            int(PreparingCustomerTexts().size()));
     });
     Step([&] { v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초"), v.saveProblem); });
-    Step([&] { v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem); });
+    Step([&] {
+        v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem);
+    });
     Step([&] { v.bottomtext = Read(QStringLiteral("bottomtext")); });
     const GlobalState& g = gs();
     v.useDualMonitor = g.useDualMonitor;
@@ -224,9 +231,7 @@ IniWriteResult WriteClosingValues(const ClosingValues& values)
     Step([&] { g.LeftO = ParseLong(values.LeftO); });
     Step([&] { g.TopO = ParseLong(values.TopO); });
     IniWriteResult result;
-    Step([&] {
-        result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(), configFilePath());
-    });
+    Step([&] { result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(), configFilePath()); });
     // The call display would only read the old file again.
     if (result.written)
         Step([] { RestartCallDisplayInDualMode(); });

@@ -129,7 +129,7 @@ void WriteLog(const QString& message, const QString& channel)
                 MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
             return;
         }
-        struct stat st {};
+        struct stat st { };
         const qint64 size = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : 0;
         static const QByteArray fullTail = (QString::fromUtf16(kLogFullText) + QStringLiteral("\r\n")).toUtf8();
         const QByteArray closing = LogLine(now, QString::fromUtf16(kLogFullText)).toUtf8();

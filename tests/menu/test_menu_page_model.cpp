@@ -164,7 +164,8 @@ TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
     for (const Case& c : cases) {
         const QString number = QString::number(num++);
         SCOPED_TRACE(number.toStdString());
-        const QStringList traced = logEntries().filter(QStringLiteral("menu ") + number + QStringLiteral(" not offered"));
+        const QStringList traced = logEntries().filter(QStringLiteral("menu ") + number
+                                                       + QStringLiteral(" not offered"));
         const auto item = ReadMenuItem(menuCatalogue(), QString::number(menuCatalogue().FindRow(number)));
         if (!c.shown) {
             EXPECT_EQ(traced.size(), 2);

@@ -61,8 +61,8 @@ protected:
                               {u"price"_s, u"3000"_s},
                               {u"infotext1"_s, markup},
                               {u"infotext2"_s, markup},
-                              {u"add1"_s, GroupMarkup(u"Y"_s, u"N"_s, markup, u"1"_s,
-                                                      {{markup, u"500"_s}, {u"B"_s, u"0"_s}})}});
+                              {u"add1"_s,
+                               GroupMarkup(u"Y"_s, u"N"_s, markup, u"1"_s, {{markup, u"500"_s}, {u"B"_s, u"0"_s}})}});
         shop.setFault(u"/Admin/menuloading1.php"_s, u"status"_s, 0, 200, 0, kHead + catalogue);
         const QString tile = u"<submenuname>%1 !!!!3000@@@@ !1!!!t@1@@@ !2!!!901@2@@@ !3!!!@3@@@ !5!!!@5@@@"
                              u" !4!!!@4@@@</submenuname>"_s.arg(markup);
@@ -85,8 +85,8 @@ struct Screens {
 
     QWidget* byName(const QString& name) const
     {
-        for (QWidget* w : std::initializer_list<QWidget*>{reception.get(), page.get(), single.get(), options.get(),
-                                                          settings.get()})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{reception.get(), page.get(), single.get(), options.get(), settings.get()})
             if (w && w->objectName() == name)
                 return w;
         return nullptr;

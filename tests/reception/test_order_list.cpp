@@ -188,15 +188,17 @@ TEST(Amounts, ALineOf2To31WonOrMoreCountsEverywhere)
     // Where an amount is read, summed or written, and what it must come to.
     const std::pair<const char*, std::pair<QString, QString>> places[] = {
         {"cart total", {QString::number(cart::Total(cart::Parse(cart))), QStringLiteral("2147486648")}},
-        {"cart line rebuilt", {cart::RegenLine(cart, 0, QStringLiteral("3"), QStringLiteral("1100000000")).value_or(QString()),
-                               QStringLiteral("Big◈1◈3◈1100000000◈3300000000◈◈◈") + kTea}},
+        {"cart line rebuilt",
+         {cart::RegenLine(cart, 0, QStringLiteral("3"), QStringLiteral("1100000000")).value_or(QString()),
+          QStringLiteral("Big◈1◈3◈1100000000◈3300000000◈◈◈") + kTea}},
         {"menu page row", {rows.rows.value(0).price, QStringLiteral("2,147,483,648원")}},
         {"menu page total", {rows.total, QStringLiteral("2,147,486,648")}},
         {"reception list total", {QString::number(LayOutOrderList(cart, Fixed()).total), QStringLiteral("2147486648")}},
         {"reception list shown", {list.totalText(), QStringLiteral("2,147,486,648원")}},
         {"single dialog line", {single.line(), QStringLiteral("Big◈1◈2◈1100000000◈2200000000")}},
         {"single dialog total", {single.totalText(), QStringLiteral("2,200,000,000")}},
-        {"option dialog line", {options.selection(), QStringLiteral("Big◈1◈2◈2500000000◈5000000000◈◈Size◈Huge◈500000000")}},
+        {"option dialog line",
+         {options.selection(), QStringLiteral("Big◈1◈2◈2500000000◈5000000000◈◈Size◈Huge◈500000000")}},
         {"option dialog total", {options.totalText(), QStringLiteral("5,000,000,000")}},
         {"option price shown", {menu::PriceCaption(QStringLiteral("3000000000")), QStringLiteral("(+3,000,000,000)")}},
     };

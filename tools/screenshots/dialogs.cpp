@@ -85,8 +85,8 @@ int main(int argc, char* argv[])
     nine.col[kColTitle] = QStringLiteral("토핑 와플");
     nine.col[kColPrice] = QStringLiteral("4500");
     QString toppings = QStringLiteral("N◈토핑◈2");
-    for (const char16_t* name : {u"딸기", u"블루베리", u"바나나", u"초코칩", u"아몬드", u"시나몬", u"카라멜",
-                                 u"크림치즈", u"메이플 시럽"})
+    for (const char16_t* name :
+         {u"딸기", u"블루베리", u"바나나", u"초코칩", u"아몬드", u"시나몬", u"카라멜", u"크림치즈", u"메이플 시럽"})
         toppings += QStringLiteral("◈") + QString::fromUtf16(name) + QStringLiteral("◈500");
     nine.col[kColAdd1] = toppings;
     nine.col[kColAdd1 + 1] = QStringLiteral("N◈사이즈◈1◈레귤러◈0◈라지◈1000");
