@@ -60,7 +60,7 @@ std::optional<QString> RegenLine(const QString& cart, int i, const QString& quan
     const QStringList main = parts.front().split(kFieldMark);
     if (main.size() < 2)
         return std::nullopt;
-    const int64_t amount = int64_t(ParseLong(quantity)) * int64_t(ParseLong(unitPrice));
+    const int64_t amount = ParseAmount(quantity) * ParseAmount(unitPrice);
     parts.front() = main[kName] + kFieldMark + main[kUnitCount] + kFieldMark + quantity + kFieldMark + unitPrice
         + kFieldMark + QString::number(amount);
     lines[i] = parts.join(kPartMark);
@@ -83,7 +83,7 @@ int64_t Total(const Parsed& parsed)
 {
     int64_t total = 0;
     for (const Line& line : parsed.lines)
-        total += ParseLong(line.main[kAmount]);
+        total += ParseAmount(line.main[kAmount]);
     return total;
 }
 

@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -21,7 +22,7 @@ constexpr int kRowLeft = 6;
 constexpr int kRowWidth = 154;
 constexpr int kPriceLeft = 160;
 constexpr int kPriceWidth = 64;
-constexpr int kRowHeight = 36;
+constexpr int kRowHeight = OptionMenu::kRowHeight;
 
 }  // namespace
 
@@ -66,6 +67,20 @@ void frmMenuSelectSubB::buildWidgets()
         AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), {10, 6, 212, 44},
                                      KeyFont(17), kNavy, Qt::AlignLeft | Qt::AlignVCenter, true);
         AddMenu_Title[j]->hide();
+        const int top = OptionMenu::kRowPagerTop;
+        const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), {8, top, 78, 34}},
+                                                  {QStringLiteral("▼ 다음"), {144, top, 78, 34}}};
+        for (int i = 0; i < 2; ++i) {
+            CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
+                                      keys[i].second, KeyFont(14), kPlainKeyColours.rest, kPlainKeyColours.pressed,
+                                      kInk);
+            connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
+            key->hide();
+            AddMenu_Page[j][size_t(i)] = key;
+        }
+        AddMenu_PageText[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_PageText_%1").arg(j), {86, top, 58, 34},
+                                        KeyFont(14), kInk, Qt::AlignCenter);
+        AddMenu_PageText[j]->hide();
     }
 
     makeCountdown({57, 568, 84, 44});
@@ -105,7 +120,7 @@ void frmMenuSelectSubB::Form_Activate()
     SUMBREL_STEP(proc, {
         m_model = OptionMenu(ReadItem());
         // An empty name would break the cart text: what was left out is traced once, here.
-        for (const QString& note : m_model.skipped())
+        for (const QString& note : m_model.notes())
             WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num
                      + QStringLiteral(" ") + note);
     });
@@ -140,6 +155,7 @@ void frmMenuSelectSubB::Disp_AddMenu(int j)
     m_rules[j]->setVisible(group && j % 3 != 0);
     if (!group) {
         AddMenu_Title[j]->hide();
+        placeRows(j);
         return;
     }
     AddMenu_Title[j]->setText(menu::OptionHeading(j, *group));
@@ -150,19 +166,41 @@ void frmMenuSelectSubB::Disp_AddMenu(int j)
         const menu::MenuOption& option = group->options[k];
         auto* row = new OptionRow(option.name, group->singleChoice, picList[j]);
         row->setObjectName(rowName.arg(j).arg(k));
-        row->setGeometry(kRowLeft, OptionMenu::RowTop(k), kRowWidth, kRowHeight);
         connect(row, &QAbstractButton::clicked, this, [this, j, k] { AddMenu_Option_Click(j, k); });
-        row->show();
         m_rows[j].push_back(row);
 
         auto* price = new PricePanel(option.priceCaption, picList[j]);
         price->setObjectName(QStringLiteral("AddMenu_Price%1_%2").arg(j).arg(k));
-        price->setGeometry(kPriceLeft, OptionMenu::RowTop(k), kPriceWidth, kRowHeight);
         connect(price, &QAbstractButton::clicked, this, [this, j, k] { AddMenu_Price_Click(j, k); });
-        price->show();
         AddMenu_Price[j].push_back(price);
     }
+    placeRows(j);
     showChoices(j);
+}
+
+void frmMenuSelectSubB::placeRows(int j)
+{
+    // The rows of the group's current page at their slots; the others hidden until paged to.
+    for (size_t k = 0; k < m_rows[j].size(); ++k) {
+        const int slot = m_model.rowSlot(j, int(k));
+        const int top = OptionMenu::RowTop(std::max(slot, 0));
+        m_rows[j][k]->setGeometry(kRowLeft, top, kRowWidth, kRowHeight);
+        AddMenu_Price[j][k]->setGeometry(kPriceLeft, top, kPriceWidth, kRowHeight);
+        m_rows[j][k]->setVisible(slot >= 0);
+        AddMenu_Price[j][k]->setVisible(slot >= 0);
+    }
+    const bool paged = m_model.rowPages(j) > 1;
+    for (CaptionKey* key : AddMenu_Page[j])
+        key->setVisible(paged);
+    AddMenu_PageText[j]->setText(m_model.rowPageText(j));
+    AddMenu_PageText[j]->setVisible(paged);
+}
+
+void frmMenuSelectSubB::AddMenu_Page_Click(int j, int step)
+{
+    m_Deadline.renew();
+    m_model.stepRowPage(j, step);
+    placeRows(j);
 }
 
 void frmMenuSelectSubB::showChoices(int j)

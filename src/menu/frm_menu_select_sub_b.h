@@ -22,7 +22,7 @@ public:
     static constexpr int kWidth = 805;
     static constexpr int kHeight = 748;
     static constexpr int kTopFromPage = 10;
-    static constexpr QRect kBackArea{57, 260, 689, 295};  // picBack
+    static constexpr QRect kBackArea{57, 260, 689, menu::OptionMenu::kPanelHeight};  // picBack
 
     void Form_Activate() override;
     void Disp_AddMenu(int j);
@@ -30,6 +30,8 @@ public:
     // An option row (single choice or check box) or its price panel touched.
     void AddMenu_Option_Click(int j, int k);
     void AddMenu_Price_Click(int j, int k);
+    // A group's own page keys, when its rows take more than one page: back (-1) or on (+1).
+    void AddMenu_Page_Click(int j, int step);
     void CmdLabel_Click(int index) override;
 
     const menu::OptionMenu& model() const { return m_model; }
@@ -42,6 +44,7 @@ protected:
 private:
     void buildWidgets();
     void showChoices(int j);
+    void placeRows(int j);
     void placePanels();
 
     menu::OptionMenu m_model;
@@ -54,6 +57,9 @@ private:
     // Rows of group j: single-choice rows (AddMenu_Option j) or check boxes (AddMenu_Check j).
     std::array<std::vector<OptionRow*>, kOptionGroups> m_rows;
     std::array<std::vector<PricePanel*>, kOptionGroups> AddMenu_Price;
+    // Group j's page keys and its "1/2", shown only for a group of more than six options.
+    std::array<std::array<CaptionKey*, 2>, kOptionGroups> AddMenu_Page{};
+    std::array<QLabel*, kOptionGroups> AddMenu_PageText{};
 };
 
 }  // namespace sumbrel

@@ -37,6 +37,7 @@ void HoldRepeat::press(int keyIndex)
     m_held = true;
     m_index = keyIndex;
     m_ticks = 0;
+    m_pressedAt = TickCount();
 }
 
 void HoldRepeat::release()
@@ -48,6 +49,11 @@ std::optional<int> HoldRepeat::tick()
 {
     if (!m_held)
         return std::nullopt;
+    // The tick count wraps; the difference does not.
+    if (uint32_t(TickCount() - m_pressedAt) >= uint32_t(scaledMs(kMaxHoldMs))) {
+        m_held = false;
+        return std::nullopt;
+    }
     const bool fire = m_ticks >= kRepeatFromTick;
     ++m_ticks;
     return fire ? std::optional<int>(m_index) : std::nullopt;

@@ -11,6 +11,8 @@ inline constexpr int kIdleMs = 30000;
 inline constexpr int kIdleTickMs = 500;  // Timer3
 inline constexpr int kRepeatTickMs = 50;  // AutoIncrement
 inline constexpr int kRepeatFromTick = 5;  // a held key first repeats at the sixth tick
+// A hold whose release never comes (another window took the pointer) repeats no longer than this.
+inline constexpr int kMaxHoldMs = 10000;
 
 // The deadline m_Deadline: renewed to now + 30 s; the countdown shown as (left div 1000 + 1) + "초".
 // Time in which the screen was held by an exchange does not count: nobody could touch anything.
@@ -36,19 +38,22 @@ private:
 // The countdown text for the nominal milliseconds left; nullopt below 0.
 std::optional<QString> CountdownText(int32_t remainingMs);
 
-// AutoIncrement of a held quantity key: every tick after the fifth touches the key once more.
+// AutoIncrement of a held quantity key: every tick after the fifth touches the key once more, until
+// the release or kMaxHoldMs (nominal) after the press.
 class HoldRepeat {
 public:
     void press(int keyIndex);
     void release();
     bool held() const { return m_held; }
-    // One tick: the index of the key to touch once more, or nullopt.
+    // One tick: the index of the key to touch once more, or nullopt (and no longer held once the
+    // hold has lasted kMaxHoldMs).
     std::optional<int> tick();
 
 private:
     bool m_held = false;
     int m_index = 0;
     int m_ticks = 0;
+    uint32_t m_pressedAt = 0;
 };
 
 }  // namespace sumbrel::menu

@@ -140,6 +140,8 @@ void ItemDialog::AutoIncrement_Timer()
 {
     if (const std::optional<int> key = m_hold.tick())
         SetNum_Add_Click(*key);
+    else if (!m_hold.held())
+        AutoIncrement.stop();  // the hold ran out without a release
 }
 
 CaptionKey* ItemDialog::takeKey(int index)

@@ -14,7 +14,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geome
 {
     QLabel* label = PlaceLabel(parent, objectName, geometry, font, alignment);
     label->setWordWrap(wrap);
-    label->setTextFormat(Qt::PlainText);
     // Its own style sheet: whatever the page behind sets for its widgets never reaches the dialog.
     label->setStyleSheet(QStringLiteral("background: transparent; color: %1;").arg(colour.name()));
     return label;

@@ -13,12 +13,15 @@ std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& 
     if (row < 0 || row >= table.rowCount())
         return std::nullopt;
     const MenuRecord& rec = table.row(row);
+    const std::optional<int64_t> price = ReadPrice(rec.price());
+    if (!price)
+        return std::nullopt;  // not offered: no dialog sells it for nothing
     MenuItem item;
     item.num = rec.num();
     item.name = rec.title();
     item.composition = rec.infotext1();
     item.description = rec.infotext2();
-    item.priceText = FormatThousands(ParseLong(rec.price()));
+    item.priceText = FormatThousands(*price);
     for (int j = 0; j < kOptionGroups; ++j)
         item.groups[size_t(j)] = rec.optionGroup(j);
     return item;

@@ -14,11 +14,12 @@ struct MenuItem {
     QString name;  // 메뉴이름: column 1
     QString composition;  // 메뉴구성: column 19
     QString description;  // 메뉴설명: column 20
-    QString priceText;  // 메뉴가격: column 2 read as a number, "#,##0"
+    QString priceText;  // 메뉴가격: column 2, a plain price, "#,##0"
     std::array<QString, kOptionGroups> groups;  // columns 9..13 as stored
 };
 
-// The row that m_메뉴IDX names (decimal text, read leniently); nullopt when there is no such row.
+// The row that m_메뉴IDX names (decimal text, read leniently); nullopt when there is no such row or
+// its price is not a plain whole number (ReadPrice), as such an item is not offered.
 std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText);
 
 // The page's cart with the item's line appended; nullopt when the item's name cannot stand in the

@@ -4,6 +4,7 @@
 #include "menu/option_menu.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
+#include "startup/parse.h"
 #include "startup/trace_log.h"
 
 #include <optional>
@@ -24,6 +25,18 @@ std::optional<QString> Between(QStringView entry, QStringView open, QStringView 
     if (to < 0)
         return std::nullopt;
     return entry.mid(from, to - from).trimmed().toString();
+}
+
+// Why the entry is not offered, or empty: its price on the tile or in the catalogue is not a plain
+// whole number (one that does not read would sell the item for nothing, a negative one pays out).
+QString PriceRefusal(const TileEntry& entry, const MenuCatalogue& catalogue)
+{
+    if (!ReadPrice(entry.col[kTilePrice]))
+        return QStringLiteral("tile price \"") + entry.col[kTilePrice] + u'"';
+    const MenuRecord* record = catalogue.FindMenu(QStringView(entry.col[kTileNum]));
+    if (record && !ReadPrice(record->price()))
+        return QStringLiteral("catalogue price \"") + record->price() + u'"';
+    return QString();
 }
 
 bool ReadEntry(QStringView text, const QString& category, const MenuCatalogue& catalogue, TileEntry& entry)
@@ -120,6 +133,13 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
                 if (badEntry)
                     *badEntry = true;
                 return std::nullopt;
+            }
+            // Traced here, once per load; the tile is not shown.
+            const QString refusal = PriceRefusal(entry, catalogue);
+            if (!refusal.isEmpty()) {
+                WriteLog(QStringLiteral("Parsing: menu ") + entry.col[kTileNum] + QStringLiteral(" not offered: ")
+                         + refusal + QStringLiteral(" is not a plain whole number"));
+                continue;
             }
             lists.tiles.push_back(std::move(entry));
         }

@@ -45,7 +45,8 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
 
 // The menuloading3 answer into the two lists. An answer without "<menubrr>" ... "</menubrr>" or
 // without "<mainmenuname>" changes nothing (true); an entry that lacks a marker changes nothing
-// either (false). Otherwise both lists are replaced at once (true).
+// either (false). Otherwise both lists are replaced at once (true). An entry whose price on the tile
+// or in the catalogue is not a plain whole number (ReadPrice) is left out and traced.
 bool Parsing(QStringView answer);
 
 // One option group text (nooption◈field◈mincount◈name◈price...): can it stand in the cart? A group

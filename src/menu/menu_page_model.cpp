@@ -2,6 +2,7 @@
 
 #include "catalogue/menu_catalogue.h"
 #include "menu/cart.h"
+#include "startup/parse.h"
 
 namespace sumbrel::menu {
 
@@ -121,6 +122,9 @@ TileTouch MenuPageModel::touchTile(int k) const
         touch.kind = TileTouch::MenuError;
         return touch;
     }
+    // Never a dialog for an item without a plain price (Parsing leaves such tiles out already).
+    if (!ReadPrice(menuCatalogue().row(row).price()))
+        return touch;
     touch.kind = TileTouch::OpenDialog;
     touch.dialog = DialogFor(entry->col[kTileOptionCount]);
     touch.srl = entry->col[kTileNum];

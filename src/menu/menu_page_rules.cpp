@@ -91,7 +91,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
 
 QString WonText(const QString& amount)
 {
-    return FormatThousands(ParseLong(amount)) + QStringLiteral("원");
+    return FormatThousands(ParseAmount(amount)) + QStringLiteral("원");
 }
 
 ItemDialog DialogFor(const QString& optionCount)

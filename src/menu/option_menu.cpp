@@ -4,6 +4,8 @@
 #include "menu/order_text.h"
 #include "startup/parse.h"
 
+#include <algorithm>
+
 namespace sumbrel::menu {
 
 namespace {
@@ -71,25 +73,37 @@ std::optional<OptionGroup> ReadOptionGroup(const QString& text)
     return group;
 }
 
+int OptionGroup::required() const
+{
+    return std::clamp(int(ParseLong(minimum)), 0, int(options.size()));
+}
+
+bool OptionGroup::minimumCapped() const
+{
+    return !singleChoice && ParseLong(minimum) > options.size();
+}
+
 QString OptionHeading(int j, const OptionGroup& group)
 {
     QString heading = QString::number(j + 1) + QStringLiteral(") ") + group.name;
-    if (ParseLong(group.minimum) >= 2)
-        heading += QStringLiteral(" (최소: ") + group.minimum + QStringLiteral("개 선택)");
+    if (group.required() >= 2) {
+        const QString shown = group.minimumCapped() ? QString::number(group.required()) : group.minimum;
+        heading += QStringLiteral(" (최소: ") + shown + QStringLiteral("개 선택)");
+    }
     return heading;
 }
 
 QString PriceCaption(const QString& price)
 {
-    const int32_t value = ParseLong(price);
+    const int64_t value = ParseAmount(price);
     const QString shown = FormatThousands(value);
     return value < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
 }
 
-int32_t PriceFromCaption(const QString& caption)
+int64_t PriceFromCaption(const QString& caption)
 {
     // After the opening bracket: "+1,000)" reads as 1000, "-500)" as -500.
-    return ParseLong(caption.mid(1));
+    return ParseAmount(caption.mid(1));
 }
 
 OptionMenu::OptionMenu(MenuItem item)
@@ -97,7 +111,7 @@ OptionMenu::OptionMenu(MenuItem item)
 {
     std::array<QString, kOptionGroups> texts;
     for (int j = 0; j < kOptionGroups; ++j)
-        texts[size_t(j)] = DropUnnamed(m_item.groups[size_t(j)], QStringLiteral("add%1").arg(j + 1), m_skipped);
+        texts[size_t(j)] = DropUnnamed(m_item.groups[size_t(j)], QStringLiteral("add%1").arg(j + 1), m_notes);
     texts = CompactGroups(texts);
     for (int j = 0; j < kOptionGroups; ++j) {
         if (!texts[size_t(j)].isEmpty())
@@ -108,6 +122,10 @@ OptionMenu::OptionMenu(MenuItem item)
             chosen.fill(false, g->options.size());
             if (g->singleChoice)
                 chosen[0] = true;
+            if (g->minimumCapped())
+                m_notes << QStringLiteral("minimum %1 of %2 exceeds its %3 options, capped")
+                               .arg(g->minimum, g->name)
+                               .arg(g->options.size());
         }
     }
     금액합계();
@@ -144,7 +162,7 @@ void OptionMenu::touch(int j, int k)
 bool OptionMenu::금액합계()
 {
     m_valid = true;
-    int64_t total = ParseLong(m_item.priceText);
+    int64_t total = ParseAmount(m_item.priceText);
     QString choices[kOptionGroups];
     for (int j = 0; j < kOptionGroups; ++j) {
         const OptionGroup* g = group(j);
@@ -155,12 +173,12 @@ bool OptionMenu::금액합계()
             if (!m_chosen[size_t(j)][k])
                 continue;
             const MenuOption& option = g->options[k];
-            const int32_t price = PriceFromCaption(option.priceCaption);
+            const int64_t price = PriceFromCaption(option.priceCaption);
             total += price;
             choices[j] += cart::kFieldMark + option.name + cart::kFieldMark + QString::number(price);
             ++ticked;
         }
-        if (!g->singleChoice && ticked < ParseLong(g->minimum))
+        if (!g->singleChoice && ticked < g->required())
             m_valid = false;
     }
     m_unitTotal = total;
@@ -189,6 +207,42 @@ void OptionMenu::togglePage()
         m_pageLeft = 0;
     else if (group(3) || group(4))
         m_pageLeft = -kPageWidth;
+}
+
+int OptionMenu::rowPages(int j) const
+{
+    const OptionGroup* g = group(j);
+    if (!g)
+        return 0;
+    const int per = RowsPerPage(g->options.size());
+    return std::max(1, int((g->options.size() + per - 1) / per));
+}
+
+int OptionMenu::rowPage(int j) const
+{
+    return group(j) ? m_rowPage[size_t(j)] : 0;
+}
+
+void OptionMenu::stepRowPage(int j, int step)
+{
+    const int pages = rowPages(j);
+    if (pages < 2)
+        return;
+    m_rowPage[size_t(j)] = ((m_rowPage[size_t(j)] + step) % pages + pages) % pages;
+}
+
+int OptionMenu::rowSlot(int j, int k) const
+{
+    const OptionGroup* g = group(j);
+    if (!g || k < 0 || k >= g->options.size())
+        return -1;
+    const int per = RowsPerPage(g->options.size());
+    return k / per == rowPage(j) ? k % per : -1;
+}
+
+QString OptionMenu::rowPageText(int j) const
+{
+    return QString::number(rowPage(j) + 1) + u'/' + QString::number(rowPages(j));
 }
 
 }  // namespace sumbrel::menu

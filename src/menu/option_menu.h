@@ -23,6 +23,11 @@ struct OptionGroup {
     QString minimum;  // the heading's tag
     bool singleChoice = false;  // the minimum is exactly "1"
     QList<MenuOption> options;
+
+    // The check boxes to tick: the minimum, capped at the number of options, since a group asking
+    // for more than it offers could never be confirmed.
+    int required() const;
+    bool minimumCapped() const;
 };
 
 // The non-empty group texts moved to the front in their stored order; empty slots after them.
@@ -35,13 +40,14 @@ QString DropUnnamed(const QString& text, const QString& where, QStringList& note
 // Disp_AddMenu's reading: nullopt for an empty text or one of four parts or fewer (no rows).
 std::optional<OptionGroup> ReadOptionGroup(const QString& text);
 
-// "1) Size", or "2) Topping (최소: 2개 선택)" when the minimum read as a number is 2 or more.
+// "1) Size", or "2) Topping (최소: 2개 선택)" when the minimum read as a number is 2 or more (a capped
+// minimum names the number of options).
 QString OptionHeading(int j, const OptionGroup& group);
 
 // The price panel's caption from the stored price, and the price read back from a caption.
 // A negative price shows as "(-500)" (not "(+-500)", which would read back as 0).
 QString PriceCaption(const QString& price);
-int32_t PriceFromCaption(const QString& caption);
+int64_t PriceFromCaption(const QString& caption);
 
 class OptionMenu {
 public:
@@ -49,10 +55,18 @@ public:
     // the groups paged by 690 px (three panels a page).
     static constexpr int kPanelWidth = 230;
     static constexpr int kPageWidth = 690;
+    static constexpr int kPanelHeight = 295;
     static constexpr int kFirstRowTop = 54;
     static constexpr int kRowStep = 40;
+    static constexpr int kRowHeight = 36;
     static int PanelLeft(int j, int pageLeft) { return pageLeft + j * kPanelWidth; }
     static int RowTop(int k) { return kFirstRowTop + k * kRowStep; }
+    // Inside a group panel (295 px high): every row while six fit, else five a page with the
+    // panel's own page keys beneath them, so that every option can be seen and touched.
+    static constexpr int kRowsFitting = 6;
+    static constexpr int kRowsPaged = 5;
+    static constexpr int kRowPagerTop = 256;
+    static int RowsPerPage(qsizetype options) { return options <= kRowsFitting ? kRowsFitting : kRowsPaged; }
 
     // Form_Activate's content: groups dropped of unnamed options, compacted, read; the first option
     // of every single-choice group chosen, no check box ticked, quantity 1.
@@ -63,8 +77,8 @@ public:
     int groupCount() const { return m_groupCount; }
     // The group shown in slot j (0..4), or nullptr when slot j shows nothing.
     const OptionGroup* group(int j) const;
-    // What was dropped for an empty name, one note each.
-    const QStringList& skipped() const { return m_skipped; }
+    // What was dropped for an empty name, or capped, one note each (for the trace).
+    const QStringList& notes() const { return m_notes; }
 
     bool isChosen(int j, int k) const;
     // An option row or its price panel touched: a single-choice row is selected, a check box toggled.
@@ -91,18 +105,30 @@ public:
     // The page keys: back to 0 from -690; else to -690 when group 4 or 5 is shown.
     void togglePage();
 
+    // The rows' pages inside group j's panel: 1 when all rows fit, 0 for no group.
+    int rowPages(int j) const;
+    int rowPage(int j) const;
+    // The group's page keys: one page on (+1) or back (-1), wrapping around.
+    void stepRowPage(int j, int step);
+    // The row slot of option k on group j's current page (its top is RowTop(slot)), or -1 when the
+    // option stands on another page.
+    int rowSlot(int j, int k) const;
+    // "1/2" beside the group's page keys.
+    QString rowPageText(int j) const;
+
 private:
     MenuItem m_item;
     std::array<std::optional<OptionGroup>, kOptionGroups> m_groups;
     std::array<QList<bool>, kOptionGroups> m_chosen;
     int m_groupCount = 0;
-    QStringList m_skipped;
+    QStringList m_notes;
     Quantity m_quantity;
     bool m_valid = true;
     QString m_selection;
     int64_t m_unitTotal = 0;
     int64_t m_lineTotal = 0;
     int m_pageLeft = 0;
+    std::array<int, kOptionGroups> m_rowPage{};
 };
 
 }  // namespace sumbrel::menu

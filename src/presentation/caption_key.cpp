@@ -164,6 +164,43 @@ void CaptionKey::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
+void CaptionKey::losePress()
+{
+    if (!m_down)
+        return;
+    m_down = false;
+    m_afterDouble = false;
+    showReleased();
+    Q_EMIT released();
+}
+
+void CaptionKey::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_down && !rect().contains(event->position().toPoint()))
+        losePress();
+    QWidget::mouseMoveEvent(event);
+}
+
+void CaptionKey::leaveEvent(QEvent* event)
+{
+    losePress();
+    QWidget::leaveEvent(event);
+}
+
+void CaptionKey::hideEvent(QHideEvent* event)
+{
+    losePress();
+    QWidget::hideEvent(event);
+}
+
+bool CaptionKey::event(QEvent* event)
+{
+    // Another window became the active one (its window passes this on to every shown child).
+    if (event->type() == QEvent::WindowDeactivate)
+        losePress();
+    return QWidget::event(event);
+}
+
 void CaptionKey::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double tap: reported as a double click, not as another click.

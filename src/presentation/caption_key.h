@@ -58,12 +58,20 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A key held down that loses the pointer or the focus (a key takes none itself: its window's
+    // activation), or is hidden, goes up without a click: what repeats while it is held stops then.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Raised at rest, flat in the pressed colour while down.
     void showLook(bool raised);
     // A mouse press: the key goes down and says so.
     void pressDown(QMouseEvent* event, bool secondOfDouble);
+    // The press is lost: up, released, no click.
+    void losePress();
 
     QString m_caption;
     QColor m_rest = kPlainKeyColours.rest;

@@ -1,5 +1,6 @@
 #include "presentation/presentation.h"
 
+#include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -66,8 +67,7 @@ void ApplyTranslucency(QWidget* panel, QColor colour)
         QWidget* window = panel->window();
         QLabel* backdrop = panel->findChild<QLabel*>(QString::fromLatin1(kBackdropName), Qt::FindDirectChildrenOnly);
         if (!backdrop) {
-            backdrop = new QLabel(panel);
-            backdrop->setObjectName(QString::fromLatin1(kBackdropName));
+            backdrop = TextLabel(panel, QString::fromLatin1(kBackdropName));
             backdrop->setAccessibleName(QStringLiteral("dimmed backdrop"));
             backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
             backdrop->setScaledContents(false);

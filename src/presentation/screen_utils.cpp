@@ -91,6 +91,8 @@ void WidgetDialogHandler::message(const QString& title, const QString& text, Mes
 {
     QMessageBox box;
     box.setWindowTitle(title);
+    // Plain, as every label: a box's text is never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case MessageIcon::Information:

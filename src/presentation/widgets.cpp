@@ -26,11 +26,18 @@ QPixmap SkinPicture(const QString& name)
     return FileExists(path) ? QPixmap(path) : QPixmap();
 }
 
-QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
-                   Qt::Alignment alignment)
+QLabel* TextLabel(QWidget* parent, const QString& objectName)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
+                   Qt::Alignment alignment)
+{
+    QLabel* label = TextLabel(parent, objectName);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment);

@@ -21,7 +21,10 @@ QString SkinFile(const QString& name);
 // The skin folder's picture of that name when it exists and reads, else a null picture.
 QPixmap SkinPicture(const QString& name);
 
-// A label with its name, place, font and alignment; its colour and text are the caller's.
+// Every label of every screen comes from here. It shows its text as plain text: an answer of the
+// service may hold markup, which Qt::AutoText would render, reading any file an <img> names.
+QLabel* TextLabel(QWidget* parent, const QString& objectName = QString());
+// A text label with its name, place, font and alignment; its colour and text are the caller's.
 QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
                    Qt::Alignment alignment);
 // The widget's foreground colour (a label's text, a plain frame's lines), through its palette.

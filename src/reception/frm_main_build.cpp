@@ -177,8 +177,7 @@ void frmMain::buildStartPanel()
     CMD(Cmd::EatIn)->setFont(KeyFont(52));
     CMD(Cmd::Takeout)->setFont(KeyFont(52));
 
-    m_pictureBox = new QLabel(panel);
-    m_pictureBox->setObjectName(QStringLiteral("picOperator"));
+    m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
     m_pictureBox->setGeometry(394, 10, 140, 70);
     SetFill(m_pictureBox, Qt::white);
     const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));

@@ -79,6 +79,7 @@ void frmSetting::Form_Load()
 
     const settings::OpeningValues opened = settings::ReadOpeningValues();
     m_entry = settings::EntryAtOpening(opened);
+    tellSaveProblem(opened.saveProblem);
     Step([&] { m_text1->setText(opened.imagefile); });
     Step([&] {
         if (opened.alramsound)
@@ -139,26 +140,28 @@ void frmSetting::Slider1_Change(int value)
 {
     m_entry.alramsound = value;
     Step([&] { m_lblVolume->setText(QString::number(value)); });
-    settings::WriteVolume(value);
+    tellSaveProblem(settings::SaveProblemText(settings::WriteVolume(value)));
 }
 
 void frmSetting::Text2_KeyPress()
 {
     // The box still holds the text before the key; the closing routine writes the whole text.
-    settings::WriteBottomText(m_entry.bottomtext);
+    tellSaveProblem(settings::SaveProblemText(settings::WriteBottomText(m_entry.bottomtext)));
 }
 
 void frmSetting::Text3_KeyPress()
 {
-    settings::WriteCallText(m_entry.calltext);
+    tellSaveProblem(settings::SaveProblemText(settings::WriteCallText(m_entry.calltext)));
 }
 
 void frmSetting::Command2_Click()
 {
     if (m_downloading)
         return;
-    const QString path = settings::ChooseImageFile();
+    IniWriteResult written;
+    const QString path = settings::ChooseImageFile(&written);
     Step([&] { m_text1->setText(path); });
+    tellSaveProblem(settings::SaveProblemText(written));
 }
 
 void frmSetting::cmd서버이미지_불러오기_Click()
@@ -212,6 +215,17 @@ void frmSetting::showProgress(const settings::DownloadPanel& panel)
         onDownloadProgress(panel);
 }
 
+void frmSetting::tellSaveProblem(const QString& problem)
+{
+    if (problem.isEmpty())
+        return;  // an earlier problem stays told until the screen closes
+    Step([&] {
+        m_lblSaveResult->setText(problem);
+        m_lblSaveResult->show();
+        m_lblHint->hide();
+    });
+}
+
 void frmSetting::showWaitPanel(bool shown)
 {
     m_waitShade->setVisible(shown);
@@ -235,8 +249,13 @@ void frmSetting::closeEvent(QCloseEvent* event)
         return;
     }
     if (!m_closed) {
+        const IniWriteResult written = settings::WriteClosingValues(m_entry);
+        tellSaveProblem(settings::SaveProblemText(written));
+        if (!settings::ClosesAfter(written, m_stayedOpenOnce)) {
+            event->ignore();
+            return;
+        }
         m_closed = true;
-        settings::WriteClosingValues(m_entry);
         Step([&] {
             if (QWidget* owner = parentWidget())
                 owner->window()->show();

@@ -65,6 +65,8 @@ public:
     QLabel* lblWaitCount() const { return m_lblWaitCount; }
     QLabel* lblWaitItem() const { return m_lblWaitItem; }
     QLabel* lblDownloadResult() const { return m_lblDownloadResult; }
+    // What could not be stored in the configuration file; hidden while everything was.
+    QLabel* lblSaveResult() const { return m_lblSaveResult; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,11 +87,15 @@ private:
     void Form_Load();
     void showProgress(const settings::DownloadPanel& panel);
     void showWaitPanel(bool shown);
+    // Tells a write that did not store everything (the latest such), in place of the hint.
+    void tellSaveProblem(const QString& problem);
 
     // What the elements hold, kept as they change, written by the closing routine.
     settings::ClosingValues m_entry;
     bool m_downloading = false;
     bool m_closed = false;
+    // A closing that could not store everything has kept the screen open once (ClosesAfter).
+    bool m_stayedOpenOnce = false;
     QPixmap m_background;
     std::unique_ptr<QMovie> m_waitMovie;
 
@@ -108,6 +114,8 @@ private:
     QLineEdit* m_topC = nullptr;
     CaptionKey* m_cmdDownload = nullptr;
     QLabel* m_lblDownloadResult = nullptr;
+    QLabel* m_lblHint = nullptr;
+    QLabel* m_lblSaveResult = nullptr;
     CaptionKey* m_lblTerminate = nullptr;
     QWidget* m_waitShade = nullptr;
     QWidget* m_picWait = nullptr;

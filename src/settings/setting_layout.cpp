@@ -1,6 +1,7 @@
 // The settings screen's look: five groups in two columns, large type for reading at arm's length.
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 #include "settings/frm_setting.h"
 
 #include <QCheckBox>
@@ -34,6 +35,7 @@ const QString kStyle = QStringLiteral(
     "QLabel { color: #2b2414; background: transparent; }"
     "QLabel[role=\"title\"] { color: #7a5b00; }"
     "QLabel[role=\"hint\"] { color: #6b604a; }"
+    "QLabel[role=\"problem\"] { color: #b3261e; }"
     "QLineEdit, QComboBox { background: #fffdf7; color: #2b2414; border: 2px solid #e3dccb;"
     " border-radius: 10px; padding: 0 12px; selection-background-color: rgb(255,213,0);"
     " selection-color: #2b2414; }"
@@ -54,7 +56,8 @@ const QString kStyle = QStringLiteral(
 
 QLabel* Label(const QString& text, QWidget* parent, int size = kLabelSize)
 {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = TextLabel(parent);
+    label->setText(text);
     label->setFont(SettingsFont(size));
     return label;
 }
@@ -232,10 +235,16 @@ void frmSetting::buildWidgets()
     QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setGeometry(kMargin + 8, 18, 420, 52);
-    QLabel* hint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
-    hint->setObjectName(QStringLiteral("lblHint"));
-    hint->setProperty("role", QStringLiteral("hint"));
-    hint->setGeometry(kMargin + 230, 32, 470, 30);
+    m_lblHint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
+    m_lblHint->setObjectName(QStringLiteral("lblHint"));
+    m_lblHint->setProperty("role", QStringLiteral("hint"));
+    m_lblHint->setGeometry(kMargin + 230, 32, 470, 30);
+    m_lblSaveResult = Label(QString(), m_content, 15);
+    m_lblSaveResult->setObjectName(QStringLiteral("lblSaveResult"));
+    m_lblSaveResult->setProperty("role", QStringLiteral("problem"));
+    m_lblSaveResult->setWordWrap(true);
+    m_lblSaveResult->setGeometry(kMargin + 230, 12, 490, 64);
+    m_lblSaveResult->hide();
 
     m_lblTerminate = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
     m_lblTerminate->setGeometry(kWidth - kMargin - 220, 16, 220, 56);
@@ -380,8 +389,7 @@ void frmSetting::buildWaitPanel()
     column->setSpacing(14);
     auto* head = new QHBoxLayout;
     head->setSpacing(16);
-    m_imgWait = new QLabel(panel);
-    m_imgWait->setObjectName(QStringLiteral("imgWait"));
+    m_imgWait = TextLabel(panel, QStringLiteral("imgWait"));
     m_imgWait->setFixedSize(64, 64);
     m_imgWait->setScaledContents(true);
     m_imgWait->hide();

@@ -19,17 +19,20 @@ QString Read(const QString& key)
     return ReadIni(kSection, key, configFilePath());
 }
 
-void Write(const QString& key, const QString& value)
+IniWriteResult Write(const QString& key, const QString& value)
 {
-    WriteIni(kSection, key, value, configFilePath());
+    return WriteIni(kSection, key, value, configFilePath());
 }
 
-// The stored value, or the default written back at once when the key is empty.
-QString ReadOrWriteDefault(const QString& key, const QString& fallback)
+// The stored value, or the default written back at once when the key is empty; problem tells a
+// default that could not be written.
+QString ReadOrWriteDefault(const QString& key, const QString& fallback, QString& problem)
 {
     QString value = Read(key);
     if (value.isEmpty()) {
-        Write(key, fallback);
+        const QString told = SaveProblemText(Write(key, fallback));
+        if (!told.isEmpty())
+            problem = told;
         value = fallback;
     }
     return value;
@@ -45,13 +48,8 @@ std::optional<int> WholeNumberIn(const QString& stored, int low, int high)
     return value;
 }
 
-struct IniWrite {
-    QString key;
-    QString value;
-};
-
 // The screen's texts and lists, in the order they are written on closing.
-QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
+QList<IniEntry> ClosingTextWrites(const ClosingValues& v)
 {
     return {
         {QStringLiteral("bottomtext"), v.bottomtext},
@@ -65,7 +63,7 @@ QList<IniWrite> ClosingTextWrites(const ClosingValues& v)
 }
 
 // The dual-monitor placement as held in the global state, in the order it is written.
-QList<IniWrite> PlacementWrites()
+QList<IniEntry> PlacementWrites()
 {
     const GlobalState& g = gs();
     return {
@@ -126,18 +124,25 @@ OpeningValues ReadOpeningValues()
 {
     OpeningValues v;
     Step([&] { v.imagefile = Read(QStringLiteral("imagefile")); });
-    Step([&] { v.alramsound = StrictVolume(ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"))); });
+    Step([&] {
+        v.alramsound = StrictVolume(
+            ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem));
+    });
     Step([&] { v.alramkind = AlarmKindIndex(Read(QStringLiteral("alramkind"))); });
     Step([&] {
-        v.visiblesb1 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0")),
-                                       int(CalledCustomerTexts().size()));
+        v.visiblesb1 = StrictListIndex(
+            ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
+            int(CalledCustomerTexts().size()));
     });
     Step([&] {
-        v.visiblesb2 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1")),
-                                       int(PreparingCustomerTexts().size()));
+        v.visiblesb2 = StrictListIndex(
+            ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
+            int(PreparingCustomerTexts().size()));
     });
-    Step([&] { v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초")); });
-    Step([&] { v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다.")); });
+    Step([&] { v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초"), v.saveProblem); });
+    Step([&] {
+        v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem);
+    });
     Step([&] { v.bottomtext = Read(QStringLiteral("bottomtext")); });
     const GlobalState& g = gs();
     v.useDualMonitor = g.useDualMonitor;
@@ -148,27 +153,47 @@ OpeningValues ReadOpeningValues()
     return v;
 }
 
-void WriteVolume(int value)
+IniWriteResult WriteVolume(int value)
 {
-    Step([&] { Write(QStringLiteral("alramsound"), QString::number(value)); });
+    IniWriteResult result;
+    Step([&] { result = Write(QStringLiteral("alramsound"), QString::number(value)); });
+    return result;
 }
 
-void WriteBottomText(const QString& text)
+IniWriteResult WriteBottomText(const QString& text)
 {
-    Step([&] { Write(QStringLiteral("bottomtext"), text); });
+    IniWriteResult result;
+    Step([&] { result = Write(QStringLiteral("bottomtext"), text); });
+    return result;
 }
 
-void WriteCallText(const QString& text)
+IniWriteResult WriteCallText(const QString& text)
 {
-    Step([&] { Write(QStringLiteral("calltext"), text); });
+    IniWriteResult result;
+    Step([&] { result = Write(QStringLiteral("calltext"), text); });
+    return result;
 }
 
-QString ChooseImageFile()
+QString ChooseImageFile(IniWriteResult* written)
 {
     QString path;
     Step([&] { path = OpenFileDialog(QStringLiteral("이미지 선택"), QString(), QString::fromUtf16(kImageFilter)); });
-    Step([&] { Write(QStringLiteral("imagefile"), path); });
+    Step([&] {
+        const IniWriteResult result = Write(QStringLiteral("imagefile"), path);
+        if (written)
+            *written = result;
+    });
     return path;
+}
+
+QString SaveProblemText(const IniWriteResult& result)
+{
+    QStringList told;
+    if (!result.error.isEmpty())
+        told << QStringLiteral("설정 파일을 저장하지 못했습니다: ") + result.error;
+    if (!result.refused.isEmpty())
+        told << QStringLiteral("줄바꿈이 든 값은 저장하지 않았습니다: ") + result.refused.join(QStringLiteral(", "));
+    return told.join(u'\n');
 }
 
 ClosingValues EntryAtOpening(const OpeningValues& opened)
@@ -189,19 +214,28 @@ ClosingValues EntryAtOpening(const OpeningValues& opened)
     return v;
 }
 
-void WriteClosingValues(const ClosingValues& values)
+bool ClosesAfter(const IniWriteResult& closingWrites, bool& stayedOpenOnce)
 {
-    for (const IniWrite& w : ClosingTextWrites(values))
-        Step([&] { Write(w.key, w.value); });
+    if (Saved(closingWrites) || stayedOpenOnce)
+        return true;
+    stayedOpenOnce = true;
+    return false;
+}
+
+IniWriteResult WriteClosingValues(const ClosingValues& values)
+{
     GlobalState& g = gs();
     g.useDualMonitor = values.useDualMonitor;
     Step([&] { g.LeftC = ParseLong(values.LeftC); });
     Step([&] { g.TopC = ParseLong(values.TopC); });
     Step([&] { g.LeftO = ParseLong(values.LeftO); });
     Step([&] { g.TopO = ParseLong(values.TopO); });
-    for (const IniWrite& w : PlacementWrites())
-        Step([&] { Write(w.key, w.value); });
-    Step([] { RestartCallDisplayInDualMode(); });
+    IniWriteResult result;
+    Step([&] { result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(), configFilePath()); });
+    // The call display would only read the old file again.
+    if (result.written)
+        Step([] { RestartCallDisplayInDualMode(); });
+    return result;
 }
 
 }  // namespace sumbrel::settings

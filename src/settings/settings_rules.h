@@ -2,6 +2,7 @@
 // The settings screen's rules: what it reads from the configuration file at opening (writing the
 // defaults of empty keys back at once), what it writes while open, and the closing writes in their
 // order. No widgets: the screen only shows what these return and hands its elements' values back.
+#include "startup/ini.h"
 #include "startup/trace_log.h"
 
 #include <QString>
@@ -53,6 +54,7 @@ struct OpeningValues {
     int TopC = 0;
     int LeftO = 0;
     int TopO = 0;
+    QString saveProblem;  // a default that could not be written back (SaveProblemText), or empty
 };
 
 // Reads every key of the configuration file and the placement held in the global state. Empty
@@ -60,12 +62,23 @@ struct OpeningValues {
 OpeningValues ReadOpeningValues();
 
 // The writes while the screen is open.
-void WriteVolume(int value);
-void WriteBottomText(const QString& text);
-void WriteCallText(const QString& text);
+IniWriteResult WriteVolume(int value);
+IniWriteResult WriteBottomText(const QString& text);
+IniWriteResult WriteCallText(const QString& text);
 // The image file dialog ("이미지파일|*.bmp;*.png;*.jpg"); the chosen path, empty when cancelled, is
 // stored at once and returned for Text1.
-QString ChooseImageFile();
+QString ChooseImageFile(IniWriteResult* written = nullptr);
+
+// What the screen tells of a write that did not store everything; empty when it did.
+QString SaveProblemText(const IniWriteResult& result);
+// Everything was stored as shown.
+inline bool Saved(const IniWriteResult& result)
+{
+    return result.written && result.refused.isEmpty();
+}
+// Whether the screen closes after its closing writes: one that could not store everything stays
+// open once (told), so that the operator can read why; the next closing goes all the same.
+bool ClosesAfter(const IniWriteResult& closingWrites, bool& stayedOpenOnce);
 
 inline constexpr auto kImageFilter = u"이미지파일|*.bmp;*.png;*.jpg";
 
@@ -88,9 +101,10 @@ struct ClosingValues {
 // What the elements hold right after opening; the slider stays at its start where the file gave no volume.
 ClosingValues EntryAtOpening(const OpeningValues& opened);
 
-// The closing routine up to the screen's own closing: the texts and lists, the placement into the
-// global state and then into the file, and the call-display restart in dual-monitor mode.
-// A failing statement is skipped without a trace.
-void WriteClosingValues(const ClosingValues& values);
+// The closing routine up to the screen's own closing: the placement into the global state, then the
+// texts, lists and placement into the file in one replacement (a power cut between a dozen separate
+// writes would leave a mix the call display reads), then the call-display restart in dual-monitor
+// mode, unless the file could not be written. A failing statement is skipped without a trace.
+IniWriteResult WriteClosingValues(const ClosingValues& values);
 
 }  // namespace sumbrel::settings

@@ -9,6 +9,23 @@ namespace sumbrel {
 
 namespace {
 double g_scale = 1.0;
+int64_t g_offsetMs = 0;
+}  // namespace
+
+QDateTime LocalNow()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return g_offsetMs == 0 ? now : now.addMSecs(g_offsetMs);
+}
+
+void setLocalTimeOffsetMs(int64_t offsetMs)
+{
+    g_offsetMs = offsetMs;
+}
+
+int64_t localTimeOffsetMs()
+{
+    return g_offsetMs;
 }
 
 uint32_t TickCount()

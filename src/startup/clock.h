@@ -1,5 +1,6 @@
 #pragma once
 // One clock for every wait and timer, so tests can run 15 s polls and 30 s idle closes in milliseconds.
+#include <QDateTime>
 #include <cstdint>
 
 namespace sumbrel {
@@ -15,5 +16,11 @@ int scaledMs(int nominalMs);
 
 // Waits the nominal ms (scaled) while the screens keep handling their events.
 void WaitMs(int ms);
+
+// The local date and time, moved by the offset (0 in production), so that a test can let a date
+// change during a run.
+QDateTime LocalNow();
+void setLocalTimeOffsetMs(int64_t offsetMs);
+int64_t localTimeOffsetMs();
 
 }  // namespace sumbrel

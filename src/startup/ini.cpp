@@ -1,9 +1,12 @@
 #include "startup/ini.h"
 
+#include "startup/trace_log.h"
+
 #include <QByteArrayList>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <exception>
 
 namespace sumbrel {
 
@@ -113,8 +116,70 @@ QString ReadIni(const QString& section, const QString& key, const QString& path)
     return QString();
 }
 
-void WriteIni(const QString& section, const QString& key, const QString& value, const QString& path)
+namespace {
+
+// The file's text with one key set: only that key's line is written anew (or added at the end of
+// its section, or with a new section at the end); every other line keeps its bytes and its ending.
+QByteArray WithValue(const QByteArray& text, const QString& section, const QString& key, const QString& value)
 {
+    const QByteArray eol = text.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    QByteArrayList lines = splitLines(text);
+    const bool lastHasBreak = text.isEmpty() || text.endsWith('\n');
+    auto bare = [](QByteArray line) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        return line;
+    };
+    const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
+    qsizetype sectionAt = -1;
+    qsizetype lastInSection = -1;
+    qsizetype replaced = -1;
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size() && replaced < 0; ++i) {
+        const QByteArray line = bare(lines[i]);
+        const QByteArray name = sectionName(line);
+        if (!name.isNull()) {
+            if (inSection)
+                break;
+            inSection = sameName(name, section);
+            if (inSection)
+                sectionAt = lastInSection = i;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        QByteArray k, v;
+        if (keyOf(line, k, v) && sameName(k, key))
+            replaced = i;
+        else if (!line.trimmed().isEmpty())
+            lastInSection = i;
+    }
+    const QByteArray cr = eol == "\r\n" ? QByteArrayLiteral("\r") : QByteArray();
+    bool appendedAtEnd = false;
+    if (replaced >= 0) {
+        lines[replaced] = entry + (lines[replaced].endsWith('\r') ? QByteArrayLiteral("\r") : QByteArray());
+    } else if (sectionAt >= 0) {
+        appendedAtEnd = lastInSection + 1 == lines.size();
+        lines.insert(lastInSection + 1, entry + cr);
+    } else {
+        appendedAtEnd = true;
+        if (!lines.isEmpty() && !bare(lines.last()).trimmed().isEmpty())
+            lines.append(cr);
+        lines.append('[' + section.toUtf8() + ']' + cr);
+        lines.append(entry + cr);
+    }
+    QByteArray out = lines.join('\n');
+    // A last line without a break keeps having none, unless the write added lines after it.
+    if (lastHasBreak || appendedAtEnd)
+        out += '\n';
+    return out;
+}
+
+}  // namespace
+
+IniWriteResult WriteIniKeys(const QString& section, const QList<IniEntry>& entries, const QString& path)
+{
+    IniWriteResult result;
     try {
         QByteArray text;
         {
@@ -122,65 +187,37 @@ void WriteIni(const QString& section, const QString& key, const QString& value, 
             if (file.open(QIODevice::ReadOnly))
                 text = file.readAll();
         }
-        const QByteArray eol = text.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-        // Each line keeps its own ending; only the changed key's line is written anew.
-        QByteArrayList lines = splitLines(text);
-        const bool lastHasBreak = text.isEmpty() || text.endsWith('\n');
-        auto bare = [](QByteArray line) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-            return line;
-        };
-        const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
-        qsizetype sectionAt = -1;
-        qsizetype lastInSection = -1;
-        qsizetype replaced = -1;
-        bool inSection = false;
-        for (qsizetype i = 0; i < lines.size() && replaced < 0; ++i) {
-            const QByteArray line = bare(lines[i]);
-            const QByteArray name = sectionName(line);
-            if (!name.isNull()) {
-                if (inSection)
-                    break;
-                inSection = sameName(name, section);
-                if (inSection)
-                    sectionAt = lastInSection = i;
+        for (const IniEntry& e : entries) {
+            // A line break would end the line early and write the rest as keys of their own.
+            if (e.value.contains(u'\r') || e.value.contains(u'\n')) {
+                result.refused << e.key;
+                WriteLog(QStringLiteral("WriteIni: ") + e.key
+                         + QStringLiteral(" not written: its value holds a line break; the old value stays"));
                 continue;
             }
-            if (!inSection)
-                continue;
-            QByteArray k, v;
-            if (keyOf(line, k, v) && sameName(k, key))
-                replaced = i;
-            else if (!line.trimmed().isEmpty())
-                lastInSection = i;
+            text = WithValue(text, section, e.key, e.value);
         }
-        const QByteArray cr = eol == "\r\n" ? QByteArrayLiteral("\r") : QByteArray();
-        bool appendedAtEnd = false;
-        if (replaced >= 0) {
-            lines[replaced] = entry + (lines[replaced].endsWith('\r') ? QByteArrayLiteral("\r") : QByteArray());
-        } else if (sectionAt >= 0) {
-            appendedAtEnd = lastInSection + 1 == lines.size();
-            lines.insert(lastInSection + 1, entry + cr);
-        } else {
-            appendedAtEnd = true;
-            if (!lines.isEmpty() && !bare(lines.last()).trimmed().isEmpty())
-                lines.append(cr);
-            lines.append('[' + section.toUtf8() + ']' + cr);
-            lines.append(entry + cr);
-        }
-        QByteArray out = lines.join('\n');
-        // A last line without a break keeps having none, unless the write added lines after it.
-        if (lastHasBreak || appendedAtEnd)
-            out += '\n';
+        if (result.refused.size() == entries.size())
+            return result;
+        // Written whole beside the file and renamed over it: the file is the old one or the new one.
         QSaveFile save(path);
-        if (!save.open(QIODevice::WriteOnly))
-            return;
-        save.write(out);
-        save.commit();
+        if (!save.open(QIODevice::WriteOnly) || save.write(text) != text.size() || !save.commit())
+            result.error = save.errorString();
+        else
+            result.written = true;
+    } catch (const std::exception& x) {
+        result.error = QString::fromUtf8(x.what());
     } catch (...) {
-        // Not reported: the screen keeps the value for this run.
+        result.error = QStringLiteral("unknown failure");
     }
+    if (!result.written && !result.error.isEmpty())
+        WriteLog(QStringLiteral("WriteIni: ") + path + QStringLiteral(" not written: ") + result.error);
+    return result;
+}
+
+IniWriteResult WriteIni(const QString& section, const QString& key, const QString& value, const QString& path)
+{
+    return WriteIniKeys(section, {{key, value}}, path);
 }
 
 }  // namespace sumbrel

@@ -1,6 +1,8 @@
 #include "startup/parse.h"
 
+#include <QStringList>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -74,6 +76,75 @@ int32_t ParseLong(const QString& value)
     while (end < text.size() && isRunChar(text[end]))
         ++end;
     return ParseLong(readDecimal(text.left(end)));
+}
+
+int64_t ParseAmount(const QString& value)
+{
+    const QString lower = value.toLower();
+    if (lower == u"true")
+        return -1;
+    if (lower == u"false")
+        return 0;
+    QString text = value;
+    text.remove(u',');
+    text = text.trimmed();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    const bool negative = i < n && text[i] == u'-';
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    // Whole digits exactly (a double would lose them above 2^53), then the fraction for rounding.
+    uint64_t whole = 0;
+    bool digits = false;
+    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        const int d = text[i].unicode() - u'0';
+        if (whole > (uint64_t(INT64_MAX) - uint64_t(d)) / 10)
+            return 0;
+        whole = whole * 10 + uint64_t(d);
+        digits = true;
+    }
+    int firstFraction = -1;
+    bool restNonZero = false;
+    if (i < n && text[i] == u'.') {
+        for (++i; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+            const int d = text[i].unicode() - u'0';
+            if (firstFraction < 0)
+                firstFraction = d;
+            else
+                restNonZero = restNonZero || d != 0;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    // Halves to the even neighbour, as ParseLong.
+    if (firstFraction > 5 || (firstFraction == 5 && (restNonZero || whole % 2 == 1))) {
+        if (whole == uint64_t(INT64_MAX))
+            return 0;
+        ++whole;
+    }
+    return negative ? -int64_t(whole) : int64_t(whole);
+}
+
+std::optional<int64_t> ReadPrice(const QString& value)
+{
+    const QString text = value.trimmed();
+    const QStringList groups = text.split(u',');
+    QString digits;
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        const QString& group = groups[g];
+        const bool sized = g == 0 ? !group.isEmpty() && (groups.size() == 1 || group.size() <= 3) : group.size() == 3;
+        if (!sized)
+            return std::nullopt;
+        for (QChar c : group) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+        }
+        digits += group;
+    }
+    if (digits.size() > kPriceDigits)
+        return std::nullopt;
+    return digits.toLongLong();
 }
 
 bool ParseBool(bool value)

@@ -78,10 +78,7 @@ StartResult Main(const StartOptions& options, const std::function<void()>& openL
         : options.executableName;
     RestartCallDisplayInDualMode();
 
-    for (const char16_t* pattern :
-         {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log", u"??????_WinHttp_2.log",
-          u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
-        로그_파일_삭제(QString::fromUtf16(pattern));
+    TrimLogFiles();
 
     if (openLogin)
         SUMBREL_STEP_OR(proc, StartResult::Started, openLogin());

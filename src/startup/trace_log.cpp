@@ -1,5 +1,6 @@
 #include "startup/trace_log.h"
 
+#include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
 
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sumbrel {
@@ -29,9 +31,11 @@ QString LogLine(const QDateTime& at, const QString& message)
     return u'[' + at.toString(QStringLiteral("yyMMdd-HHmmss.zzz")) + u']' + message + QStringLiteral("\r\n");
 }
 
-QString RedactPasswords(const QString& message)
+namespace {
+
+// Every value of the form field `key` (up to "&" or the line's end) replaced by what mask makes of it.
+QString MaskField(const QString& message, const QString& key, QString (*mask)(QStringView))
 {
-    static const QString key = QStringLiteral("PassWord=");
     if (!message.contains(key))
         return message;
     QString out;
@@ -44,38 +48,97 @@ QString RedactPasswords(const QString& message)
             break;
         }
         out += QStringView(message).mid(pos, at - pos + key.size());
-        out += QStringLiteral("***");
         qsizetype end = at + key.size();
         while (end < message.size() && message[end] != u'&' && message[end] != u'\r' && message[end] != u'\n')
             ++end;
+        out += mask(QStringView(message).mid(at + key.size(), end - at - key.size()));
         pos = end;
     }
     return out;
 }
 
+QString MaskPassword(QStringView)
+{
+    return QStringLiteral("***");
+}
+
+// Enough to tell two orders apart in a trace, not enough to call the customer.
+QString MaskPhone(QStringView phone)
+{
+    if (phone.size() < 8)
+        return QString(phone.size(), u'*');
+    return phone.left(3).toString() + QString(phone.size() - 7, u'*') + phone.right(4).toString();
+}
+
+}  // namespace
+
+QString RedactPasswords(const QString& message)
+{
+    return MaskField(MaskField(message, QStringLiteral("PassWord="), MaskPassword), QStringLiteral("phonet="),
+                     MaskPhone);
+}
+
+namespace {
+
+void WriteAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            break;
+        }
+        done += n;
+    }
+}
+
+// The file of size `size` already ends with the closing line (of this run or an earlier one).
+bool EndsWith(int fd, qint64 size, const QByteArray& tail)
+{
+    if (size < tail.size())
+        return false;
+    QByteArray last(tail.size(), Qt::Uninitialized);
+    return ::pread(fd, last.data(), size_t(last.size()), off_t(size - tail.size())) == last.size() && last == tail;
+}
+
+// The date of the run's last line: a line of another date trims the old files first.
+QDate g_lastLogDate;
+
+}  // namespace
+
 void WriteLog(const QString& message, const QString& channel)
 {
     try {
         // One reading of the clock for both the file's date and the line's time.
-        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime now = LocalNow();
+        if (now.date() != g_lastLogDate) {
+            const bool changed = g_lastLogDate.isValid();
+            g_lastLogDate = now.date();  // set first: the housekeeping's own traces come back here
+            if (changed)
+                TrimLogFiles();
+        }
         const QString path = programPath(LogFileName(now, channel));
         const QByteArray bytes = LogLine(now, RedactPasswords(message)).toUtf8();
         const QByteArray native = QFile::encodeName(path);
-        const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        // Owner only: the lines name the shop's requests and answers. Read too, for the closing line.
+        const int fd = ::open(native.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
         if (fd < 0) {
             if (errno == EMFILE || errno == ENFILE)
                 MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
             return;
         }
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0) {
-                if (n < 0 && errno == EINTR)
-                    continue;
-                break;
-            }
-            done += n;
+        struct stat st { };
+        const qint64 size = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : 0;
+        static const QByteArray fullTail = (QString::fromUtf16(kLogFullText) + QStringLiteral("\r\n")).toUtf8();
+        const QByteArray closing = LogLine(now, QString::fromUtf16(kLogFullText)).toUtf8();
+        if (EndsWith(fd, size, fullTail)) {
+            // Full for today: the line is dropped.
+        } else if (size + bytes.size() + closing.size() > kLogFileLimit) {
+            WriteAll(fd, closing);  // every line before left room for it
+        } else {
+            WriteAll(fd, bytes);
         }
         ::close(fd);
     } catch (...) {
@@ -143,6 +206,14 @@ bool Procedure::caught(int line, std::exception_ptr e)
         // Failures inside the handler are ignored.
     }
     return m_silent || gs().resumeAfterError;
+}
+
+void TrimLogFiles()
+{
+    for (const char16_t* pattern :
+         {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log", u"??????_WinHttp_2.log",
+          u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
+        로그_파일_삭제(QString::fromUtf16(pattern));
 }
 
 bool 로그_파일_삭제(const QString& pattern)

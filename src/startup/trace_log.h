@@ -26,12 +26,18 @@ enum FailureNo : long {
     kPictureLoad = 999,
 };
 
-// Appends one line to <program folder>/<yyMMdd><channel>.log; never throws.
+// Appends one line to <program folder>/<yyMMdd><channel>.log; never throws. A new file is readable by
+// its owner only. A file stops at kLogFileLimit with one closing line (kLogFullText): nothing more
+// goes to that channel that day. The first line of a new date in a run trims the old files.
 void WriteLog(const QString& message, const QString& channel = QString());
+inline constexpr qint64 kLogFileLimit = 32LL * 1024 * 1024;
+inline constexpr auto kLogFullText = u"log file reached 32 MB: nothing more is written to it today";
 
 // The texts, for tests and for callers that compose without writing.
 QString LogLine(const QDateTime& at, const QString& message);
 QString LogFileName(const QDateTime& at, const QString& channel);
+// What never reaches a log file in clear: passwords ("PassWord=***") and customers' phone numbers
+// (the first 3 and last 4 digits kept: "phonet=010****5678").
 QString RedactPasswords(const QString& message);
 
 QString ErrorTraceText(const QString& module, const QString& procedure, int line, long number,
@@ -83,6 +89,9 @@ private:
 // Keeps the newest 21 files of the pattern ("?" = one character) in the program folder.
 bool 로그_파일_삭제(const QString& pattern);
 inline constexpr int kLogFilesKept = 21;
+// The housekeeping of every log file name, old channels' included: 로그_파일_삭제 for each pattern.
+// Run at start-up and when the date changes during a run.
+void TrimLogFiles();
 
 // Sorts values[low..high] ascending; -2 stands for the array's own bound.
 template <typename Vec>

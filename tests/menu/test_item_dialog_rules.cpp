@@ -197,7 +197,70 @@ TEST(OptionMenu, EmptyNamesNeverReachTheCart)
     EXPECT_EQ(menu.group(0)->name, u"Size"_s);
     ASSERT_EQ(menu.group(0)->options.size(), 1);
     EXPECT_EQ(menu.selection(), u"Coffee◈1◈1◈3500◈3500◈◈Size◈Large◈500"_s);
-    EXPECT_EQ(menu.skipped().size(), 2);
+    EXPECT_EQ(menu.notes().size(), 2);
+}
+
+TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
+{
+    const struct {
+        int options;
+        const char16_t* minimum;
+        int pages;
+        int required;
+        const char16_t* heading;
+        bool capped;
+    } cases[] = {
+        {3, u"1", 1, 1, u"1) G", false},
+        {6, u"0", 1, 0, u"1) G", false},
+        {7, u"2", 2, 2, u"1) G (최소: 2개 선택)", false},
+        {9, u"9", 2, 9, u"1) G (최소: 9개 선택)", false},
+        {12, u"3", 3, 3, u"1) G (최소: 3개 선택)", false},
+        {3, u"9", 1, 3, u"1) G (최소: 3개 선택)", true},  // capped at the options there are
+        {1, u"5", 1, 1, u"1) G", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        QString text = u"N◈G◈"_s + QString::fromUtf16(c.minimum);
+        for (int k = 0; k < c.options; ++k)
+            text += u"◈O%1◈100"_s.arg(k);
+        OptionMenu menu(Item(u"A"_s, u"1000"_s, {text}));
+        ASSERT_TRUE(menu.group(0));
+        EXPECT_EQ(menu.rowPages(0), c.pages);
+        // Page by page: each option on exactly one page, its row inside the panel and above the keys.
+        const int bottom = c.pages > 1 ? OptionMenu::kRowPagerTop : OptionMenu::kPanelHeight;
+        QList<int> seen(c.options, 0);
+        for (int page = 0; page < c.pages; ++page) {
+            EXPECT_EQ(menu.rowPageText(0), u"%1/%2"_s.arg(page + 1).arg(c.pages));
+            for (int k = 0; k < c.options; ++k) {
+                const int slot = menu.rowSlot(0, k);
+                if (slot < 0)
+                    continue;
+                ++seen[k];
+                EXPECT_LE(OptionMenu::RowTop(slot) + OptionMenu::kRowHeight, bottom) << k;
+            }
+            menu.stepRowPage(0, +1);
+        }
+        EXPECT_EQ(seen, QList<int>(c.options, 1));
+        EXPECT_EQ(menu.rowPage(0), 0);  // wrapped round
+        menu.stepRowPage(0, -1);
+        EXPECT_EQ(menu.rowPage(0), c.pages - 1);
+
+        EXPECT_EQ(menu.group(0)->required(), c.required);
+        EXPECT_EQ(OptionHeading(0, *menu.group(0)), QString::fromUtf16(c.heading));
+        EXPECT_EQ(menu.notes().filter(u"capped"_s).size(), c.capped ? 1 : 0);
+        if (menu.group(0)->singleChoice)
+            continue;
+        // Ticking the required number confirms; one fewer does not.
+        for (int k = 0; k < c.required; ++k)
+            menu.touch(0, k);
+        menu.금액합계();
+        EXPECT_TRUE(menu.valid());
+        if (c.required > 0) {
+            menu.touch(0, 0);
+            menu.금액합계();
+            EXPECT_FALSE(menu.valid());
+        }
+    }
 }
 
 TEST(OptionMenu, GroupsPageBy690PixelsOnlyWithAFourthOrFifthGroup)

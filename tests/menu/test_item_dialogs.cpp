@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -210,6 +211,79 @@ TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
     HoldPlusForOneSecond(open<frmMenuSelectSubB>(u"0"_s));
 }
 
+// A hold ends without its release: the repeat stops at once and for good, and the key stands up.
+template <typename Dialog>
+void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<void(Dialog&, CaptionKey*)>& end,
+                               double scale)
+{
+    auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
+    auto* repeat = d->template findChild<QTimer*>(u"AutoIncrement"_s);
+    ASSERT_TRUE(plus && repeat);
+    setTimeScale(scale);
+    QTest::mousePress(plus, Qt::LeftButton);
+    for (int tick = 0; tick < 8; ++tick)  // repeats from the sixth
+        d->AutoIncrement_Timer();
+    const int reached = d->model().quantity().value();
+    EXPECT_EQ(reached, 1 + 3);
+    end(*d, plus);
+    // Held on until the end, the key kept repeating (from the timer itself) and still looks held.
+    const bool heldToTheEnd = scale < 1.0;
+    const int ended = d->model().quantity().value();
+    for (int tick = 0; tick < 40; ++tick)
+        d->AutoIncrement_Timer();
+    EXPECT_FALSE(repeat->isActive());
+    EXPECT_EQ(d->model().quantity().value(), ended);
+    if (heldToTheEnd) {
+        EXPECT_GT(ended, reached);
+    } else {
+        EXPECT_EQ(ended, reached);
+        EXPECT_TRUE(plus->isRaised());
+    }
+    setTimeScale(1.0);
+}
+
+TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSecondsPass)
+{
+    oneRow(u"Tea"_s, u"3000"_s, {u"N◈Size◈1◈Small◈0◈Large◈500"_s});
+    QWidget other;
+    const struct {
+        const char* name;
+        // At 100 the repeat timer never fires by itself while a case waits for events; 10 s of
+        // holding take one second at 0.1.
+        double scale;
+        std::function<void(ItemDialog&, CaptionKey*)> end;
+    } cases[] = {
+        {"dialog hidden", 100.0, [](ItemDialog& d, CaptionKey*) { d.hide(); }},
+        {"pointer moved off the key", 100.0,
+         [](ItemDialog&, CaptionKey* key) {
+             QMouseEvent off(QEvent::MouseMove, QPointF(-5, -5), key->mapToGlobal(QPointF(-5, -5)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(key, &off);
+         }},
+        {"pointer taken by another window", 100.0,
+         [](ItemDialog&, CaptionKey* key) {
+             QEvent leave(QEvent::Leave);
+             QCoreApplication::sendEvent(key, &leave);
+         }},
+        {"focus taken by another window", 100.0,
+         [&other](ItemDialog& d, CaptionKey*) {
+             d.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+             other.show();
+             other.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         }},
+        {"ten seconds held", 0.1, [](ItemDialog&, CaptionKey*) { WaitMs(10000); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HoldEndsWithoutItsRelease<frmMenuSelectSubA>(
+            open<frmMenuSelectSubA>(u"0"_s), [&](frmMenuSelectSubA& d, CaptionKey* key) { c.end(d, key); }, c.scale);
+        HoldEndsWithoutItsRelease<frmMenuSelectSubB>(
+            open<frmMenuSelectSubB>(u"0"_s), [&](frmMenuSelectSubB& d, CaptionKey* key) { c.end(d, key); }, c.scale);
+    }
+}
+
 template <typename Dialog>
 void ClosesUnattended(QWidget& page)
 {
@@ -322,6 +396,47 @@ TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
     EXPECT_EQ(fourth->x(), 0);
     touch(d.get(), u"CmdLabel_1"_s);
     EXPECT_EQ(first->x(), 0);
+}
+
+TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
+{
+    QString nine = u"N◈Topping◈2"_s;
+    for (int k = 0; k < 9; ++k)
+        nine += u"◈T%1◈100"_s.arg(k);
+    oneRow(u"Tea"_s, u"3000"_s, {nine, u"N◈Size◈1◈Small◈0◈Large◈500"_s});
+    auto d = open<frmMenuSelectSubB>(u"0"_s);
+    QWidget* panel = find(d.get(), u"picList_0"_s);
+    EXPECT_FALSE(find(d.get(), u"AddMenu_Page1_1"_s)->isVisibleTo(d.get()));  // two options: no keys
+    auto* next = find<CaptionKey>(d.get(), u"AddMenu_Page0_1"_s);
+    EXPECT_EQ(spoken(next), std::pair(QAccessible::Button, u"▼ 다음"_s));
+    EXPECT_EQ(spoken(find(d.get(), u"AddMenu_Page0_0"_s)), std::pair(QAccessible::Button, u"▲ 이전"_s));
+    QList<int> seen(9, 0);
+    for (int page = 0; page < 2; ++page) {
+        SCOPED_TRACE(page);
+        EXPECT_EQ(text(d.get(), u"AddMenu_PageText_0"_s), u"%1/2"_s.arg(page + 1));
+        // What the panel shows: inside it, and nothing over anything else.
+        QList<QRect> shown;
+        for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisibleTo(d.get()) || w->objectName().isEmpty())
+                continue;
+            EXPECT_TRUE(panel->rect().contains(w->geometry())) << w->objectName().toStdString();
+            for (const QRect& other : shown)
+                EXPECT_FALSE(other.intersects(w->geometry())) << w->objectName().toStdString();
+            shown << w->geometry();
+        }
+        for (int k = 0; k < 9; ++k)
+            seen[k] += find(d.get(), u"AddMenu_Check0_%1"_s.arg(k))->isVisibleTo(d.get()) ? 1 : 0;
+        if (page == 1) {
+            touch(d.get(), u"AddMenu_Check0_8"_s);
+            touch(d.get(), u"AddMenu_Price0_7"_s);
+        }
+        next->touch();
+    }
+    EXPECT_EQ(seen, QList<int>(9, 1));
+    EXPECT_EQ(text(d.get(), u"AddMenu_PageText_0"_s), u"1/2"_s);  // round again
+    EXPECT_TRUE(d->model().isChosen(0, 8) && d->model().isChosen(0, 7));
+    EXPECT_TRUE(d->model().valid());
+    EXPECT_EQ(text(d.get(), u"Total"_s), u"3,200"_s);
 }
 
 TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)

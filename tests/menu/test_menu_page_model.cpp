@@ -2,11 +2,14 @@
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/category_table.h"
+#include "menu/menu_item.h"
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
+
+#include <algorithm>
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
@@ -36,7 +39,7 @@ void SetCatalogue(const QList<QPair<QString, QStringList>>& items)
 {
     QString answer;
     for (const auto& [num, groups] : items) {
-        QMap<QString, QString> values{{QStringLiteral("num"), num}};
+        QMap<QString, QString> values{{QStringLiteral("num"), num}, {QStringLiteral("price"), QStringLiteral("1000")}};
         for (int j = 0; j < groups.size(); ++j)
             values.insert(QStringLiteral("add%1").arg(j + 1), groups[j]);
         answer += MenuRecordText(values);
@@ -119,6 +122,71 @@ TEST_F(MenuPageModelTest, ParsingReplacesBothListsOnlyFromAWholeAnswer)
     EXPECT_FALSE(Parsing(Answer(Section(QStringLiteral("A"), broken))));
     EXPECT_EQ(TileMenuTable(), before);
     EXPECT_EQ(TabCategoryList().size(), 2);
+}
+
+TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
+{
+    // Digits only, blanks around and commas grouping three digits allowed, at most twelve digits.
+    struct Case {
+        const char16_t* tile;
+        const char16_t* catalogue;
+        const char16_t* shown;  // the tile's price, or nullptr when the item is not offered
+    } cases[] = {
+        {u"3000", u"3000", u"3,000원"},
+        {u"3,500", u"3500", u"3,500원"},
+        {u" 4000 ", u"4,000", u"4,000원"},
+        {u"0", u"0", u"0원"},
+        {u"999,999,999,999", u"999999999999", u"999,999,999,999원"},
+        {u"abc", u"abc", nullptr},
+        {u"", u"", nullptr},
+        {u"-500", u"-500", nullptr},
+        {u"1.5", u"1.5", nullptr},
+        {u"35,00", u"3500", nullptr},
+        {u"3000원", u"3000", nullptr},
+        {u"1,000,000,000,000", u"1000000000000", nullptr},
+        {u"3000", u"x", nullptr},
+        {u"x", u"3000", nullptr},
+    };
+    QString entries;
+    QString catalogue;
+    int num = 500;
+    for (const Case& c : cases) {
+        entries += Entry(QStringLiteral("M%1").arg(num), QString::fromUtf16(c.tile), QString::number(num));
+        catalogue += MenuRecordText({{QStringLiteral("num"), QString::number(num)},
+                                     {QStringLiteral("price"), QString::fromUtf16(c.catalogue)}});
+        ++num;
+    }
+    menuCatalogue() = ParseMenuAnswer(catalogue);
+    // Two loads: each refusal is traced once per load.
+    for (int load = 0; load < 2; ++load)
+        ASSERT_TRUE(Parsing(Answer(Section(QStringLiteral("C"), entries))));
+    model.load();
+    num = 500;
+    int tile = 0;
+    for (const Case& c : cases) {
+        const QString number = QString::number(num++);
+        SCOPED_TRACE(number.toStdString());
+        const QStringList traced = logEntries().filter(QStringLiteral("menu ") + number
+                                                       + QStringLiteral(" not offered"));
+        const auto item = ReadMenuItem(menuCatalogue(), QString::number(menuCatalogue().FindRow(number)));
+        if (!c.shown) {
+            EXPECT_EQ(traced.size(), 2);
+            EXPECT_TRUE(std::none_of(TileMenuTable().begin(), TileMenuTable().end(),
+                                     [&](const TileEntry& e) { return e.col[kTileNum] == number; }));
+            continue;
+        }
+        EXPECT_TRUE(traced.isEmpty());
+        ASSERT_TRUE(model.tileEntry(tile));
+        EXPECT_EQ(model.tileEntry(tile)->col[kTileNum], number);
+        EXPECT_EQ(WonText(model.tileEntry(tile)->col[kTilePrice]), QString::fromUtf16(c.shown));
+        EXPECT_EQ(model.touchTile(tile).kind, TileTouch::OpenDialog);
+        ASSERT_TRUE(item.has_value());
+        EXPECT_EQ(item->priceText + QStringLiteral("원"), QString::fromUtf16(c.shown));
+        ++tile;
+    }
+    EXPECT_FALSE(model.tileEntry(tile));
+    // A catalogue row without a plain price opens no dialog, whatever the tile says.
+    EXPECT_FALSE(ReadMenuItem(menuCatalogue(), QString::number(menuCatalogue().FindRow(u"512"))).has_value());
 }
 
 TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)

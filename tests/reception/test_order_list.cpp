@@ -1,5 +1,9 @@
 // The reception order list without painting: where its texts and rows go, its height and total,
 // the scroll steps and the "-", "+" and "x" keys on the cart text.
+#include "menu/cart.h"
+#include "menu/option_menu.h"
+#include "menu/order_rows.h"
+#include "menu/single_menu.h"
 #include "reception/order_list.h"
 
 #include <gtest/gtest.h>
@@ -158,4 +162,46 @@ TEST(OrderListKeys, QuantityLimitsAndDeletingBackToAShortList)
     EXPECT_EQ(cart, QString());
     EXPECT_EQ(list.height(), 20);
     EXPECT_EQ(list.totalText(), QStringLiteral("0원"));
+}
+
+TEST(Amounts, ALineOf2To31WonOrMoreCountsEverywhere)
+{
+    using namespace sumbrel;
+    const QString big = QStringLiteral("Big◈1◈1◈2147483648◈2147483648");
+    const QString cart = big + QStringLiteral("◈◈◈") + kTea;
+
+    menu::MenuItem item;
+    item.name = QStringLiteral("Big");
+    item.priceText = QStringLiteral("1,100,000,000");
+    menu::SingleMenu single(item);
+    single.quantity().step(+1);
+    single.금액합계();
+    item.priceText = QStringLiteral("2,000,000,000");
+    item.groups[0] = QStringLiteral("N◈Size◈1◈Huge◈500000000");
+    menu::OptionMenu options(item);
+    options.quantity().step(+1);
+    options.금액합계();
+    OrderList list(Fixed());
+    list.draw(cart);
+    const menu::OrderRowsLayout rows = menu::LayOutOrderRows(cart, {});
+
+    // Where an amount is read, summed or written, and what it must come to.
+    const std::pair<const char*, std::pair<QString, QString>> places[] = {
+        {"cart total", {QString::number(cart::Total(cart::Parse(cart))), QStringLiteral("2147486648")}},
+        {"cart line rebuilt",
+         {cart::RegenLine(cart, 0, QStringLiteral("3"), QStringLiteral("1100000000")).value_or(QString()),
+          QStringLiteral("Big◈1◈3◈1100000000◈3300000000◈◈◈") + kTea}},
+        {"menu page row", {rows.rows.value(0).price, QStringLiteral("2,147,483,648원")}},
+        {"menu page total", {rows.total, QStringLiteral("2,147,486,648")}},
+        {"reception list total", {QString::number(LayOutOrderList(cart, Fixed()).total), QStringLiteral("2147486648")}},
+        {"reception list shown", {list.totalText(), QStringLiteral("2,147,486,648원")}},
+        {"single dialog line", {single.line(), QStringLiteral("Big◈1◈2◈1100000000◈2200000000")}},
+        {"single dialog total", {single.totalText(), QStringLiteral("2,200,000,000")}},
+        {"option dialog line",
+         {options.selection(), QStringLiteral("Big◈1◈2◈2500000000◈5000000000◈◈Size◈Huge◈500000000")}},
+        {"option dialog total", {options.totalText(), QStringLiteral("5,000,000,000")}},
+        {"option price shown", {menu::PriceCaption(QStringLiteral("3000000000")), QStringLiteral("(+3,000,000,000)")}},
+    };
+    for (const auto& [place, values] : places)
+        EXPECT_EQ(values.first, values.second) << place;
 }

@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -219,4 +221,48 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
         newPid = IsProcessExist(QStringLiteral("Dorvane.exe"));
         return newPid > 0 && newPid != oldPid;
     })) << "and started again";
+}
+
+TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOnce)
+{
+    const struct {
+        const char* name;
+        bool fileIsAFolder;  // nothing can replace it
+        const char* typed;  // into Text2 (bottomtext)
+        const char16_t* told;
+    } cases[] = {
+        {"a file that cannot be replaced", true, "하단", u"설정 파일을 저장하지 못했습니다: "},
+        {"a line break in a text", false, "하단\n문구", u"줄바꿈이 든 값은 저장하지 않았습니다: bottomtext"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(configFilePath());
+        QDir(configFilePath()).removeRecursively();
+        if (c.fileIsAFolder)
+            ASSERT_TRUE(QDir().mkpath(configFilePath()));
+        frmSetting& s = open();
+        QLabel* told = s.lblSaveResult();
+        auto* hint = s.findChild<QLabel*>(QStringLiteral("lblHint"));
+        ASSERT_TRUE(told && hint);
+        // The defaults of a fresh folder are written at opening: what fails shows at once.
+        EXPECT_EQ(told->isVisible(), c.fileIsAFolder);
+        s.Text2()->setText(QString::fromUtf8(c.typed));
+        s.lblTerminate()->touch();
+        EXPECT_TRUE(s.isVisible());
+        EXPECT_TRUE(told->isVisible());
+        EXPECT_FALSE(hint->isVisible());
+        EXPECT_TRUE(told->text().startsWith(QString::fromUtf16(c.told))) << told->text().toStdString();
+        EXPECT_TRUE(dialogs->messages.isEmpty());  // told on the screen, not in a box
+        EXPECT_FALSE(logEntries().filter(QStringLiteral("WriteIni: ")).isEmpty());
+        if (!c.fileIsAFolder) {
+            // The other keys are stored; the text with the break keeps its old value.
+            EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("100"));
+            EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("0"));
+            EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
+        }
+        // A second closing goes.
+        s.lblTerminate()->touch();
+        EXPECT_FALSE(s.isVisible());
+        screen.reset();
+    }
 }

@@ -2,6 +2,7 @@
 #include "support/sumbrel_test.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
@@ -93,4 +94,72 @@ TEST_F(Ini, LinesTheWriteDoesNotChangeKeepTheirBytes)
     // A value in the code page reads back as its text.
     EXPECT_EQ(ReadIni(u"Set"_s, u"calltext"_s, file), u"호출되었습니다."_s);
     EXPECT_EQ(ReadIni(u"Other"_s, u"key"_s, file), u"가"_s);
+}
+
+TEST_F(Ini, KeysAreSetInOneReplacementAndLineBreaksAreRefused)
+{
+    const QByteArray korean = QByteArray::fromHex("c8a3c3e2b5c7befabdc0b4cfb4d92e");
+    const QByteArray handWritten = "[Set]\r\ncalltext=" + korean
+        + "\r\nbottomtext=\xff\xfe broken\r\nUseDualMonitor=0\r\n[Other]\r\nkey=\xb0\xa1";
+    const struct {
+        const char* name;
+        QByteArray before;  // null: no file
+        QList<IniEntry> entries;
+        QByteArray after;  // null: the path stays a folder
+        QStringList refused;
+        bool written;
+    } cases[] = {
+        {"untouched lines keep their bytes",
+         handWritten,
+         {{u"UseDualMonitor"_s, u"1"_s}, {u"LeftC"_s, u"1280"_s}, {u"bottomtext"_s, u"맛있게 드세요"_s}},
+         "[Set]\r\ncalltext=" + korean + "\r\nbottomtext=" + u"맛있게 드세요"_s.toUtf8()
+             + "\r\nUseDualMonitor=1\r\nLeftC=1280\r\n[Other]\r\nkey=\xb0\xa1",
+         {},
+         true},
+        {"a new file",
+         QByteArray(),
+         {{u"alramsound"_s, u"100"_s}, {u"calltime"_s, u"5초"_s}},
+         u"[Set]\nalramsound=100\ncalltime=5초\n"_s.toUtf8(),
+         {},
+         true},
+        {"line breaks refused, the rest written",
+         "[Set]\ncalltext=old\n",
+         {{u"calltext"_s, u"a\r\nLeftC=9"_s}, {u"bottomtext"_s, u"b\nc"_s}, {u"TopC"_s, u"3"_s}},
+         "[Set]\ncalltext=old\nTopC=3\n",
+         {u"calltext"_s, u"bottomtext"_s},
+         true},
+        {"nothing left to write",
+         "[Set]\ncalltext=old\n",
+         {{u"calltext"_s, u"x\ry"_s}},
+         "[Set]\ncalltext=old\n",
+         {u"calltext"_s},
+         false},
+        {"a file that cannot be replaced", "", {{u"TopC"_s, u"3"_s}}, QByteArray(), {}, false},
+    };
+    int traced = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString file = dir.path() + u"/Mirdal.cfg"_s;
+        if (c.after.isNull()) {
+            ASSERT_TRUE(QDir().mkpath(file));
+        } else if (!c.before.isNull()) {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.before);
+        }
+        const IniWriteResult result = WriteIniKeys(u"Set"_s, c.entries, file);
+        EXPECT_EQ(result.written, c.written);
+        EXPECT_EQ(result.refused, c.refused);
+        EXPECT_EQ(result.error.isEmpty(), !c.after.isNull()) << result.error.toStdString();
+        if (!c.after.isNull()) {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll().toHex(' '), c.after.toHex(' '));
+        }
+        // One file replaced whole: no temporary file is left beside it.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"Mirdal.cfg"_s});
+        traced += int(c.refused.size()) + (c.after.isNull() ? 1 : 0);
+        EXPECT_EQ(logEntries().filter(u"WriteIni: "_s).size(), traced);
+    }
 }

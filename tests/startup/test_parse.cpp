@@ -49,6 +49,34 @@ TEST(ParseLong, Table)
     EXPECT_EQ(ParseLong(1e12), 0);
 }
 
+TEST(ParseAmount, ReadsAsParseLongButIn64Bits)
+{
+    struct Case {
+        const char16_t* text;
+        int64_t want;
+    } cases[] = {
+        {u"2147483648", 2147483648LL},
+        {u"2,147,483,648원", 2147483648LL},
+        {u"-3000000000", -3000000000LL},
+        {u"9223372036854775807", INT64_MAX},
+        {u"9223372036854775808", 0},
+        {u"12345678901234567890", 0},
+        {u"4294967296.5", 4294967296LL},
+        {u"4294967297.5", 4294967298LL},
+        {u"2.51", 3},
+        {u"1,234", 1234},
+        {u"5초", 5},
+        {u"abc", 0},
+        {u"", 0},
+        {u"TRUE", -1},
+        {u"1-2", 1},
+        {u".5", 0},
+        {u"--5", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseAmount(QString::fromUtf16(c.text)), c.want) << QString::fromUtf16(c.text).toStdString();
+}
+
 TEST(ParseBool, Table)
 {
     for (const char16_t* t : {u"Y", u"yes", u"1", u"-1", u"True", u"t", u"YES", u"7"})

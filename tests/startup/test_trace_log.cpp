@@ -1,3 +1,4 @@
+#include "startup/clock.h"
 #include "startup/global_state.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <random>
 #include <sys/stat.h>
@@ -55,9 +57,63 @@ TEST_F(TraceLog, PasswordsNeverReachTheFile)
     const QString text = fileText(u"_WinHttp"_s);
     EXPECT_FALSE(text.contains(u"demo1234"_s));
     EXPECT_TRUE(text.contains(u"?ID=demo&PassWord=***\r\n"_s));
-    EXPECT_TRUE(text.contains(u"ID=demo&PassWord=***&w&phonet=010"_s));
+    EXPECT_TRUE(text.contains(u"ID=demo&PassWord=***&w&phonet=***"_s));  // too short to keep any digit
     EXPECT_TRUE(text.contains(u"a PassWord=***\r\nnext line PassWord=***&z=1"_s));
     EXPECT_EQ(RedactPasswords(u"no secret here"_s), u"no secret here"_s);
+}
+
+TEST_F(TraceLog, PhoneNumbersAreMaskedInEveryLine)
+{
+    const struct {
+        const char16_t* message;
+        const char16_t* written;
+    } cases[] = {
+        {u"Save_Input() ... u?ID=demo&PassWord=pw&phonet=01012345678&where=포장&menu=x",
+         u"Save_Input() ... u?ID=demo&PassWord=***&phonet=010****5678&where=포장&menu=x"},
+        {u"phonet=0101234567", u"phonet=010***4567"},
+        {u"a phonet=01099998888\r\nb phonet=01700001111&c=1", u"a phonet=010****8888\r\nb phonet=017****1111&c=1"},
+        {u"phonet=0101234", u"phonet=*******"},
+        {u"phonet=&where=포장", u"phonet=&where=포장"},
+    };
+    for (const auto& c : cases) {
+        WriteLog(QString::fromUtf16(c.message), u"_WinHttp"_s);
+        EXPECT_EQ(logEntries(u"_WinHttp"_s).last(), QString::fromUtf16(c.written));
+    }
+    EXPECT_FALSE(fileText(u"_WinHttp"_s).contains(u"12345678"_s));
+}
+
+TEST_F(TraceLog, FilesAreTheOwnersAndStopAt32MBWithOneClosingLine)
+{
+    struct stat st { };
+    for (const QString& channel : {QString(), u"_WinHttp"_s, u"_WinHttp_3"_s}) {
+        WriteLog(u"x"_s, channel);
+        ASSERT_EQ(::stat(QFile::encodeName(path(LogFileName(LocalNow(), channel))).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << channel.toStdString();
+    }
+
+    // Today's file of a channel, 300 bytes short of the limit.
+    const QString file = path(LogFileName(LocalNow(), u"_WinHttp"_s));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.resize(kLogFileLimit - 300));
+    }
+    auto tail = [&] {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly) && f.seek(kLogFileLimit - 300));
+        return QString::fromUtf8(f.readAll());
+    };
+    WriteLog(u"fits"_s, u"_WinHttp"_s);
+    EXPECT_TRUE(tail().endsWith(u"]fits\r\n"_s));
+    WriteLog(QString(200, u'a'), u"_WinHttp"_s);  // no room left beside the closing line
+    WriteLog(u"short"_s, u"_WinHttp"_s);
+    const QString end = tail();
+    EXPECT_TRUE(end.endsWith(u"]"_s + QString::fromUtf16(kLogFullText) + u"\r\n"_s)) << end.toStdString();
+    EXPECT_EQ(end.count(QString::fromUtf16(kLogFullText)), 1);
+    EXPECT_FALSE(end.contains(u"aaaa"_s) || end.contains(u"short"_s));
+    EXPECT_LE(QFileInfo(file).size(), kLogFileLimit);
+    // The other channels go on.
+    WriteLog(u"elsewhere"_s, u"_WinHttp_3"_s);
+    EXPECT_TRUE(fileText(u"_WinHttp_3"_s).endsWith(u"]elsewhere\r\n"_s));
 }
 
 TEST_F(TraceLog, UnwritableFolderIsSilent)
@@ -135,6 +191,22 @@ TEST_F(Housekeeping, KeepsTheNewest21PerPattern)
     ASSERT_EQ(http.size(), 21);
     EXPECT_EQ(http.first(), u"221103_WinHttp.log"_s);
     EXPECT_EQ(names(u"??????_WinHttp_3.log"_s).size(), 21);  // exactly 21: nothing deleted
+}
+
+TEST_F(Housekeeping, RunsAgainWhenTheDateChangesDuringARun)
+{
+    WriteLog(u"today"_s);
+    make(23, u"_WinHttp.log"_s);
+    make(22, u"_WinHttp_1.log"_s);
+    WriteLog(u"still today"_s);
+    EXPECT_EQ(names(u"??????_WinHttp.log"_s).size(), 23);
+    // The next line is written after midnight.
+    setLocalTimeOffsetMs(24 * 3600 * 1000);
+    const auto back = qScopeGuard([] { setLocalTimeOffsetMs(0); });
+    WriteLog(u"tomorrow"_s);
+    EXPECT_EQ(names(u"??????_WinHttp.log"_s).size(), 21);
+    EXPECT_EQ(names(u"??????_WinHttp_1.log"_s).size(), 21);
+    EXPECT_TRUE(QFileInfo::exists(path(LogFileName(LocalNow(), QString()))));
 }
 
 TEST_F(Housekeeping, NamesWithoutADateSortByPlainTextAndGoFirst)

@@ -1,6 +1,6 @@
 // Shows the two item dialogs over a stand-in menu page, against the demo shop, and saves what the
 // screen shows: the single-menu dialog, the option dialog with choices, below a group's minimum, and
-// on its second page of groups.
+// on its second page of groups, and a group of nine options on both of its pages.
 //   sumbrel-dialog-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
@@ -74,6 +74,27 @@ int main(int argc, char* argv[])
     ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"),
                                   {QStringLiteral("CmdLabel_2"), QStringLiteral("AddMenu_Option3_1")}, outDir,
                                   QStringLiteral("dialog-options-page2.png"))
+        && ok;
+    // A group of nine options pages inside its panel: both pages, the second with a choice on it.
+    MenuCatalogue& table = menuCatalogue();
+    table.reset(1);
+    MenuRecord& nine = table.nextRow();
+    nine.col[kColNum] = QStringLiteral("990");
+    nine.col[kColTitle] = QStringLiteral("토핑 와플");
+    nine.col[kColPrice] = QStringLiteral("4500");
+    QString toppings = QStringLiteral("N◈토핑◈2");
+    for (const char16_t* name :
+         {u"딸기", u"블루베리", u"바나나", u"초코칩", u"아몬드", u"시나몬", u"카라멜", u"크림치즈", u"메이플 시럽"})
+        toppings += QStringLiteral("◈") + QString::fromUtf16(name) + QStringLiteral("◈500");
+    nine.col[kColAdd1] = toppings;
+    nine.col[kColAdd1 + 1] = QStringLiteral("N◈사이즈◈1◈레귤러◈0◈라지◈1000");
+    table.finish(1);
+    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("토핑 와플"), {QStringLiteral("AddMenu_Check0_1")}, outDir,
+                                  QStringLiteral("dialog-options-nine.png"))
+        && ok;
+    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("토핑 와플"),
+                                  {QStringLiteral("AddMenu_Page0_1"), QStringLiteral("AddMenu_Check0_8")}, outDir,
+                                  QStringLiteral("dialog-options-nine-page2.png"))
         && ok;
     return ok ? 0 : 1;
 }
