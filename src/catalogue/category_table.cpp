@@ -35,7 +35,8 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
     static constexpr QStringView kClose = u"</menubrr>";
     QString num, category, discount, saving, yn, fold;
     qsizetype at = answer.indexOf(kOpen);
-    while (at >= 0) {
+    // Records beyond what a shop has would only cost memory.
+    for (qsizetype records = 0; at >= 0 && records < kMaxCategoryRecords; ++records) {
         const qsizetype s = at + kOpen.size();
         const qsizetype next = answer.indexOf(kOpen, s);
         QStringView rec = next < 0 ? answer.mid(s) : answer.mid(s, next - s);

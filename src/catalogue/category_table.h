@@ -25,6 +25,9 @@ struct CategoryRecord {
     bool operator==(const CategoryRecord&) const = default;
 };
 
+// The most records a category answer is read for.
+inline constexpr qsizetype kMaxCategoryRecords = 1000;
+
 class CategoryTable {
 public:
     qsizetype rowCount() const { return qsizetype(m_rows.size()); }

@@ -448,8 +448,14 @@ MenuCatalogue ParseMenuAnswer(QStringView answer)
     // A guess from the size (a full record is over a thousand chars), to spare most regrowing.
     table.reserve(answer.size() / 1024 + 1);
     qsizetype slots = 0;
-    for (qsizetype at = find(answer, kOpen); at >= 0; ++slots)
+    qsizetype at = find(answer, kOpen);
+    for (; at >= 0 && slots < kMaxMenuRecords; ++slots)
         at = ReadRecord(answer, at + kOpen.size(), table);
+    // Every slot costs a row of 43 texts however short its record: an answer of empty records
+    // must not cost a thousand times its size.
+    if (at >= 0)
+        WriteLog(QStringLiteral("Read_메뉴() ... 메뉴가 ") + QString::number(kMaxMenuRecords)
+                 + QStringLiteral("개를 넘어 나머지는 읽지 않음"));
     // One slot per record; the dropped ones leave theirs empty at the end.
     table.finish(slots);
     return table;

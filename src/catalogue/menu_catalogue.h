@@ -13,6 +13,8 @@
 namespace sumbrel {
 
 inline constexpr int kOptionGroups = 5;
+// The most records a catalogue answer is read for; a shop's menu has a few hundred.
+inline constexpr qsizetype kMaxMenuRecords = 5000;
 
 struct MenuRecord {
     std::array<QString, kMenuColumns> col;

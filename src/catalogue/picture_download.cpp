@@ -16,28 +16,32 @@ namespace {
 
 const QString kModule = QStringLiteral("lib_MenuAdd");
 
-bool existCheck(const QString& procedure, const QString& url, const QString& body)
+bool existCheck(const QString& procedure, const QString& url, const QString& body, const CancelFlag& cancel)
 {
     Procedure proc(kModule, procedure);
     QString answer;
+    CallOptions options;
+    options.cancel = cancel;
     SUMBREL_STEP_OR(proc, false, {
-        answer = endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue)).text;
+        answer = endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue), {},
+                                       options)
+                     .text;
     });
     return answer.contains(u"있음");
 }
 
 }  // namespace
 
-bool LogoExistCheck(long logoNumber)
+bool LogoExistCheck(long logoNumber, const CancelFlag& cancel)
 {
     return existCheck(QStringLiteral("LogoExistCheck"), endpoints::Url(endpoints::kLogoCheck),
-                      endpoints::LogoCheckBody(logoNumber));
+                      endpoints::LogoCheckBody(logoNumber), cancel);
 }
 
-bool MenuExistCheck(long menuNumber)
+bool MenuExistCheck(long menuNumber, const CancelFlag& cancel)
 {
     return existCheck(QStringLiteral("MenuExistCheck"), endpoints::Url(endpoints::kMenuPictureCheck),
-                      endpoints::MenuPictureCheckBody(menuNumber));
+                      endpoints::MenuPictureCheckBody(menuNumber), cancel);
 }
 
 QString PictureFileName(const QString& url)
@@ -47,19 +51,25 @@ QString PictureFileName(const QString& url)
     return name;
 }
 
-bool LoadURLMenuImage(const QString& url, bool isLogo)
+bool LoadURLMenuImage(const QString& url, bool isLogo, const DownloadOptions& options)
 {
     Procedure proc(kModule, QStringLiteral("LoadURLMenuImage"));
     // A refused or cut answer must not replace a good picture: every failure below ends here.
     bool written = false;
     proc.run(__LINE__, [&] {
-        const HttpGetResult got = HttpGet(url);
+        const HttpGetResult got = HttpGet(url, kMaxPictureBytes, options.cancel);
         if (!got.completed)
             throw Failure(0, got.error.isEmpty() ? QStringLiteral("download failed") : got.error);
         if (got.status != 200)
             throw Failure(got.status, QStringLiteral("HTTP status ") + QString::number(got.status));
         if (got.body.isEmpty())
             throw Failure(0, QStringLiteral("empty picture"));
+        const PictureVerdict verdict = CheckPng(got.body);
+        if (!verdict.ok)
+            throw Failure(kPictureLoad, QStringLiteral("not a picture to store: ") + verdict.why);
+        QString why;
+        if (options.decode && !options.decode(got.body, &why))
+            throw Failure(kPictureLoad, QStringLiteral("picture does not decode: ") + why);
         const QString name = isLogo ? QStringLiteral("logo.png") : PictureFileName(url);
         if (name.isEmpty() || name == u"." || name == u"..")
             throw Failure(kPathNotFound, QStringLiteral("no file name in ") + url);
@@ -77,7 +87,7 @@ bool LoadURLMenuImage(const QString& url, bool isLogo)
     return written;
 }
 
-DownloadSummary DownloadPictures(const DownloadProgress& progress)
+DownloadSummary DownloadPictures(const DownloadProgress& progress, const DownloadOptions& options)
 {
     DownloadSummary summary;
     // A copy of the rows taken from records (the empty slots at the end would only ask for number 0),
@@ -98,13 +108,26 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress)
     };
     QDir().mkpath(gs().menuImageFolder);
 
-    // One picture: ask whether it exists, fetch it, log and count the outcome.
-    auto fetch = [&summary](bool exists, const QString& url, bool isLogo, const QString& key) {
+    auto stopped = [&] { return options.cancel && options.cancel->load(); };
+    // One picture: ask whether it exists, fetch it, log and count the outcome. A number that is not
+    // all digits would put its text into a URL and a path ("../"): it is asked for nothing.
+    auto fetch = [&](const QString& number, bool isLogo) {
         const QString what = isLogo ? QStringLiteral("로고") : QStringLiteral("이미지");
+        if (!IsPictureNumber(number)) {
+            WriteLog(QStringLiteral("서버에서 ") + what + QStringLiteral(" 다운로드 실패: 번호가 숫자가 아님 \"")
+                     + number + u'"');
+            ++summary.failed;
+            return;
+        }
+        const bool exists = isLogo ? LogoExistCheck(ParseLong(number), options.cancel)
+                                   : MenuExistCheck(ParseLong(number), options.cancel);
+        const QString url = isLogo ? endpoints::LogoPictureUrl(number) : endpoints::MenuPictureUrl(number);
+        if (stopped())
+            return;
         if (!exists) {
-            WriteLog(QStringLiteral("서버에 ") + what + QStringLiteral(" 없음: ") + key);
+            WriteLog(QStringLiteral("서버에 ") + what + QStringLiteral(" 없음: ") + number);
             ++summary.absent;
-        } else if (LoadURLMenuImage(url, isLogo)) {
+        } else if (LoadURLMenuImage(url, isLogo, options)) {
             WriteLog(QStringLiteral("서버에서 ") + what + QStringLiteral(" 다운로드 성공: ") + url);
             ++summary.stored;
         } else {
@@ -115,14 +138,21 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress)
 
     const QString shop = gs().shopNumber;
     report(QStringLiteral("logo"));
-    fetch(LogoExistCheck(ParseLong(shop)), endpoints::LogoPictureUrl(shop), true, shop);
+    fetch(shop, true);
     ++done;
 
     for (const Item& item : rows) {
+        if (stopped())
+            break;
         report(item.num);
         WriteLog(item.category + QStringLiteral("→") + item.title);
-        fetch(MenuExistCheck(ParseLong(item.num)), endpoints::MenuPictureUrl(item.num), false, item.num);
+        fetch(item.num, false);
         ++done;
+    }
+    if (stopped()) {
+        summary.stopped = true;
+        WriteLog(QStringLiteral("서버 이미지 불러오기 중지: ") + QString::number(done) + QStringLiteral(" / ")
+                 + QString::number(total));
     }
     report(QString());
     return summary;

@@ -46,7 +46,7 @@ bool LoginModel::send(const QString& id, const QString& password)
         m_answer = m_result.text;
     });
     SUMBREL_STEP_OR(proc, false, m_answer = CollapseDoubledBreaks(m_answer));
-    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + m_answer, channel));
+    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + endpoints::TraceAnswer(m_answer), channel));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "menu/menu_item.h"
 
+#include "catalogue/picture_check.h"
 #include "menu/cart.h"
 #include "menu/order_text.h"
 #include "startup/global_state.h"
@@ -36,6 +37,9 @@ std::optional<QString> CartWithLine(const QString& cart, const MenuItem& item, c
 
 QString MenuPhotoPath(const QString& num)
 {
+    // A number from the service names a file only when it is all digits ("../" would leave the folder).
+    if (!IsPictureNumber(num))
+        return QString();
     QString folder = gs().menuImageFolder;
     if (!folder.isEmpty() && !folder.endsWith(u'/') && !folder.endsWith(u'\\'))
         folder += u'/';

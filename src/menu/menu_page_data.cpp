@@ -1,5 +1,6 @@
 #include "menu/menu_page_data.h"
 
+#include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/option_menu.h"
 #include "server/endpoints.h"
@@ -121,13 +122,15 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
     MenuPageLists lists;
     const QStringView rest = body.mid(first + kCategoryOpen.size());
     for (QStringView section : rest.split(kCategoryOpen)) {
+        if (lists.categories.size() >= kMaxCategoryRecords)
+            break;
         const qsizetype nameEnd = section.indexOf(kCategoryClose);
         const QString name = ZulDecodeAA(section.left(nameEnd < 0 ? section.size() : nameEnd).trimmed().toString());
         lists.categories.append(name);
         if (nameEnd < 0)
             continue;
         const QList<QStringView> pieces = section.mid(nameEnd + kCategoryClose.size()).split(kEntryClose);
-        for (qsizetype p = 0; p + 1 < pieces.size(); ++p) {
+        for (qsizetype p = 0; p + 1 < pieces.size() && qsizetype(lists.tiles.size()) < kMaxMenuRecords; ++p) {
             TileEntry entry;
             if (!ReadEntry(pieces[p], name, catalogue, entry)) {
                 if (badEntry)

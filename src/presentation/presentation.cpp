@@ -4,6 +4,7 @@
 #include "startup/trace_log.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -165,6 +166,26 @@ QFont CloseKeyFont(int pixelSize)
 {
     QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     return ScreenFont(WithKoreanFallbacks(families), pixelSize, QFont::Bold);
+}
+
+bool DecodesAsPicture(const QByteArray& bytes, int maxSide, QString* why)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "png");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) {
+        if (why)
+            *why = QStringLiteral("size ") + QString::number(size.width()) + u'x' + QString::number(size.height());
+        return false;
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        if (why)
+            *why = reader.errorString();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace sumbrel

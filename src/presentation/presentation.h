@@ -22,6 +22,9 @@ QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor bac
 // Loads into the element at its current size, white background, stretched; throws as above and
 // leaves the element's picture unchanged then.
 void LoadPngPicture(const QString& path, QLabel* element);
+// Whether downloaded bytes decode as a PNG picture of at most maxSide pixels a side (the image
+// library's own reading, safe on any thread); why not, when they do not.
+bool DecodesAsPicture(const QByteArray& bytes, int maxSide, QString* why);
 
 // Screen fonts: the design's families first, the Nanum fonts behind them so Korean never shows as boxes.
 QFont LabelFont(int pixelSize, bool bold = false);  // "Mapo당인리발전소"

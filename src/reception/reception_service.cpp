@@ -99,7 +99,7 @@ WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const Q
         WriteLog(line);
         WriteLog(line, HttpChannel());
         if (const auto tail = PollAnswerTail(answer))
-            WriteLog(QStringLiteral("TOLoad() ... ResponseStr:\r\n") + *tail, HttpChannel());
+            WriteLog(QStringLiteral("TOLoad() ... ResponseStr:\r\n") + endpoints::TraceAnswer(*tail), HttpChannel());
     }
     m_lastWaitAnswer = answer;
     return ParseWaitingStatus(answer);

@@ -71,12 +71,21 @@ QString MenuPictureCheckBody(long menuNumber)
     return QStringLiteral("&menunum=") + QString::number(menuNumber);
 }
 
+QString TraceAnswer(const QString& answer)
+{
+    if (answer.size() <= kTracedAnswerChars)
+        return answer;
+    // A day of huge answers must not fill the disk; the start tells what came.
+    return answer.left(kTracedAnswerChars) + QStringLiteral("\r\n... (응답 ") + QString::number(answer.size())
+        + QStringLiteral("자 중 앞 ") + QString::number(kTracedAnswerChars) + QStringLiteral("자만 기록)");
+}
+
 PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
                       const Poster& post, const CallOptions& options)
 {
     WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, channel);
     PostResult result = post ? post(url, body, options) : PostForm(url, body, options);
-    WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + result.text, channel);
+    WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + TraceAnswer(result.text), channel);
     return result;
 }
 

@@ -46,6 +46,10 @@ using Poster = std::function<PostResult(const QString& url, const QString& body,
 PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
                       const Poster& post = {}, const CallOptions& options = {});
 
+// An answer as its trace line shows it: the first 64 KB, and the full length when it was longer.
+QString TraceAnswer(const QString& answer);
+inline constexpr qsizetype kTracedAnswerChars = 64 * 1024;
+
 inline constexpr auto kChannelHttp = u"_WinHttp";
 inline constexpr auto kChannelCatalogue = u"_WinHttp_3";
 

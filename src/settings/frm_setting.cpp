@@ -2,6 +2,7 @@
 
 #include "catalogue/picture_download.h"
 #include "presentation/caption_key.h"
+#include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
@@ -54,7 +55,13 @@ frmSetting::frmSetting(QWidget* reception)
     connectElements();
 }
 
-frmSetting::~frmSetting() = default;
+frmSetting::~frmSetting()
+{
+    if (m_downloadCancel)
+        m_downloadCancel->store(true);
+    if (m_download.joinable())
+        m_download.join();
+}
 
 void frmSetting::Form_Load()
 {
@@ -129,6 +136,7 @@ void frmSetting::connectElements()
     connect(m_topO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopO = t; });
     connect(m_command2, &CaptionKey::clicked, this, [this] { Command2_Click(); });
     connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { cmd서버이미지_불러오기_Click(); });
+    connect(m_cmdStopDownload, &CaptionKey::clicked, this, [this] { stopDownload(); });
     connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
     m_text2->installEventFilter(this);
     m_text3->installEventFilter(this);
@@ -174,22 +182,58 @@ void frmSetting::cmd서버이미지_불러오기_Click()
         m_barWait->setRange(0, 0);
         m_lblWaitCount->clear();
         m_lblWaitItem->clear();
+        m_cmdStopDownload->setCaption(QStringLiteral("중지"));
+        m_cmdStopDownload->setKeyEnabled(true);
         showWaitPanel(true);
-        QCoreApplication::processEvents();
     });
-    DownloadSummary summary;
+    if (m_download.joinable())
+        m_download.join();
+    m_downloadCancel = std::make_shared<std::atomic<bool>>(false);
+    DownloadOptions options;
+    options.cancel = m_downloadCancel;
+    options.decode = [](const QByteArray& bytes, QString* why) { return DecodesAsPicture(bytes, kMaxPictureSide, why); };
+    // Off the screen's thread: the panel keeps painting and the stop key keeps working. The reports
+    // come back through the event queue; the destructor stops and waits for the thread.
+    m_download = std::thread([this, options] {
+        DownloadSummary summary;
+        try {
+            summary = DownloadPictures(
+                [this](int done, int total, const QString& current) {
+                    const settings::DownloadPanel panel = settings::DownloadPanelFor(done, total, current);
+                    QMetaObject::invokeMethod(this, [this, panel] { Step([&] { showProgress(panel); }); },
+                                              Qt::QueuedConnection);
+                },
+                options);
+        } catch (...) {
+            summary.failed = -1;
+        }
+        QMetaObject::invokeMethod(this, [this, summary] { downloadFinished(summary); }, Qt::QueuedConnection);
+    });
+}
+
+void frmSetting::stopDownload()
+{
+    if (!m_downloading || !m_downloadCancel)
+        return;
+    m_downloadCancel->store(true);
     Step([&] {
-        summary = DownloadPictures([this](int done, int total, const QString& current) {
-            Step([&] { showProgress(settings::DownloadPanelFor(done, total, current)); });
-        });
+        m_cmdStopDownload->setCaption(QStringLiteral("중지하는 중"));
+        m_cmdStopDownload->setKeyEnabled(false);
     });
+}
+
+void frmSetting::downloadFinished(const DownloadSummary& summary)
+{
+    if (m_download.joinable())
+        m_download.join();
     showWaitPanel(false);
     m_downloading = false;
     const QString result = settings::DownloadSummaryText(summary);
     Step([&] { m_lblDownloadResult->setText(result); });
     Step([&] {
-        MessageBox(QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n") + result,
-                   summary.failed > 0 ? MessageIcon::Warning : MessageIcon::Information);
+        const QString head = summary.stopped ? QStringLiteral("서버 이미지 불러오기를 중지했습니다.\n")
+                                             : QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n");
+        MessageBox(head + result, summary.failed != 0 ? MessageIcon::Warning : MessageIcon::Information);
     });
 }
 
@@ -206,11 +250,6 @@ void frmSetting::showProgress(const settings::DownloadPanel& panel)
     m_lblWaitItem->setText(
         m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - 80));
     m_lblWaitItem->setAccessibleName(panel.item);
-    // Each file blocks the screen while it comes down: let the panel paint before the next one.
-    if (m_waitShade->isVisible()) {
-        m_waitShade->repaint();
-        QCoreApplication::processEvents();
-    }
     if (onDownloadProgress)
         onDownloadProgress(panel);
 }
@@ -243,7 +282,7 @@ void frmSetting::showWaitPanel(bool shown)
 
 void frmSetting::closeEvent(QCloseEvent* event)
 {
-    // The download runs inside this screen's events: it must end before the screen can go.
+    // The download reports to this screen: it must end (or be stopped) before the screen can go.
     if (m_downloading) {
         event->ignore();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // The operator's settings screen: the call display's keys of the configuration file, the dual-monitor
 // placement, and the picture download. The rules live in settings_rules.h; this class only shows them.
+#include "server/http_client.h"
 #include "settings/download_progress.h"
 #include "settings/settings_rules.h"
 
@@ -8,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QCheckBox;
 class QComboBox;
@@ -59,6 +61,7 @@ public:
     QLineEdit* TopC() const { return m_topC; }
     CaptionKey* cmd서버이미지_불러오기() const { return m_cmdDownload; }
     CaptionKey* lblTerminate() const { return m_lblTerminate; }
+    CaptionKey* cmdStopDownload() const { return m_cmdStopDownload; }
     QWidget* picWait() const { return m_picWait; }
     QLabel* imgWait() const { return m_imgWait; }
     QProgressBar* barWait() const { return m_barWait; }
@@ -86,6 +89,8 @@ private:
     void connectElements();
     void Form_Load();
     void showProgress(const settings::DownloadPanel& panel);
+    void downloadFinished(const DownloadSummary& summary);
+    void stopDownload();
     void showWaitPanel(bool shown);
     // Tells a write that did not store everything (the latest such), in place of the hint.
     void tellSaveProblem(const QString& problem);
@@ -93,6 +98,9 @@ private:
     // What the elements hold, kept as they change, written by the closing routine.
     settings::ClosingValues m_entry;
     bool m_downloading = false;
+    // The download runs on a thread of its own, so the stop key can be touched meanwhile.
+    std::thread m_download;
+    CancelFlag m_downloadCancel;
     bool m_closed = false;
     // A closing that could not store everything has kept the screen open once (ClosesAfter).
     bool m_stayedOpenOnce = false;
@@ -113,6 +121,7 @@ private:
     QLineEdit* m_leftC = nullptr;
     QLineEdit* m_topC = nullptr;
     CaptionKey* m_cmdDownload = nullptr;
+    CaptionKey* m_cmdStopDownload = nullptr;
     QLabel* m_lblDownloadResult = nullptr;
     QLabel* m_lblHint = nullptr;
     QLabel* m_lblSaveResult = nullptr;

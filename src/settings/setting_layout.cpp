@@ -378,7 +378,7 @@ void frmSetting::buildWaitPanel()
     m_waitShade->setStyleSheet(QStringLiteral("QWidget#waitShade { background: rgba(30, 24, 10, 150); }"));
     m_waitShade->setGeometry(0, 0, kWidth, kHeight);
 
-    const QSize size(620, 300);
+    const QSize size(620, 380);
     auto* panel = new QFrame(m_waitShade);
     panel->setObjectName(QStringLiteral("picWait"));
     panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: white; border-radius: 20px; }"));
@@ -413,6 +413,9 @@ void frmSetting::buildWaitPanel()
     m_lblWaitItem->setProperty("role", QStringLiteral("hint"));
     m_lblWaitItem->setAlignment(Qt::AlignCenter);
     column->addWidget(m_lblWaitItem);
+    m_cmdStopDownload = Key(QStringLiteral("cmdStopDownload"), QStringLiteral("중지"), panel, 24);
+    m_cmdStopDownload->setFixedSize(200, 60);
+    column->addWidget(m_cmdStopDownload, 0, Qt::AlignHCenter);
     m_waitShade->hide();
 }
 

@@ -1,5 +1,6 @@
 // The picture and logo download against the demo shop service.
 #include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_check.h"
 #include "catalogue/picture_download.h"
 #include "server/endpoints.h"
 #include "support/shop_test.h"
@@ -172,10 +173,25 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
         const char* name;
         const char* kind;
         int status;
-    } faults[] = {{"404", "status", 404}, {"500", "status", 500}, {"dropped connection", "close", 0}};
+        QMap<QString, QString> settings;
+    } faults[] = {
+        {"404", "status", 404, {}},
+        {"500", "status", 500, {}},
+        {"dropped connection", "close", 0, {}},
+        // A proxy's page in place of the picture, and a picture larger than any menu needs.
+        {"html page", "garbage", 0,
+         {{QStringLiteral("body"), QStringLiteral("<html><body>Please log in to the Wi-Fi</body></html>")},
+          {QStringLiteral("content_type"), QStringLiteral("text/html")}}},
+        {"6 MB", "huge", 0,
+         {{QStringLiteral("size"), QString::number(6 * 1024 * 1024)},
+          {QStringLiteral("content_type"), QStringLiteral("image/png")}}},
+    };
     for (const auto& f : faults) {
         WriteFile(local(QStringLiteral("103.png")), old);
-        shop->setFault(QStringLiteral("/menuimag/103.png"), QString::fromLatin1(f.kind), 1, f.status);
+        QMap<QString, QString> settings = f.settings;
+        if (f.status)
+            settings.insert(QStringLiteral("status"), QString::number(f.status));
+        shop->addFault(QStringLiteral("/menuimag/103.png"), QString::fromLatin1(f.kind), settings);
         EXPECT_FALSE(LoadURLMenuImage(url, false)) << f.name;
         EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old) << f.name;
         EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList{QStringLiteral("103.png")}) << f.name;
@@ -193,6 +209,59 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
     // Without a fault the same call replaces it with the service's picture.
     EXPECT_TRUE(LoadURLMenuImage(url, false));
     EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
+}
+
+// An independent CRC-32 of PNG chunks, to forge chunks that are whole but wrong.
+uint32_t Crc(const QByteArray& bytes)
+{
+    uint32_t c = 0xffffffffu;
+    for (char ch : bytes) {
+        c ^= uchar(ch);
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+TEST_F(PictureDownload, OnlyAWholePngWithinItsLimitsIsAPicture)
+{
+    const QByteArray png = served(101);
+    ASSERT_TRUE(CheckPng(png).ok) << CheckPng(png).why.toStdString();
+    EXPECT_GT(CheckPng(png).width, 0);
+    // The same header with another size, its CRC made right.
+    auto resized = [&](uint32_t w, uint32_t h) {
+        QByteArray b = png;
+        for (int i = 0; i < 4; ++i) {
+            b[16 + i] = char(w >> (24 - 8 * i));
+            b[20 + i] = char(h >> (24 - 8 * i));
+        }
+        const uint32_t crc = Crc(b.mid(12, 17));
+        for (int i = 0; i < 4; ++i)
+            b[29 + i] = char(crc >> (24 - 8 * i));
+        return b;
+    };
+    QByteArray flipped = png;
+    flipped[png.size() / 2] = char(flipped[png.size() / 2] ^ 0x40);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool ok;
+    } cases[] = {
+        {"as served", png, true},
+        {"4096 wide", resized(4096, 10), true},
+        {"4097 wide", resized(4097, 10), false},
+        {"empty", QByteArray(), false},
+        {"html", QByteArray("<html>login</html>"), false},
+        {"cut in half", png.left(png.size() / 2), false},
+        {"without its end", png.left(png.size() - 12), false},
+        {"a bit flipped", flipped, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckPng(c.bytes).ok, c.ok) << c.name << ": " << CheckPng(c.bytes).why.toStdString();
+    // Numbers from the service name files only as digits.
+    EXPECT_TRUE(IsPictureNumber(QStringLiteral("305")));
+    for (const char16_t* bad : {u"", u"../305", u"3/05", u"30 5", u"-305", u"305.png"})
+        EXPECT_FALSE(IsPictureNumber(QString::fromUtf16(bad))) << QString::fromUtf16(bad).toStdString();
 }
 
 TEST_F(PictureDownload, RunLogsFailureAndKeepsPicturesOnRefusal)
@@ -242,6 +311,24 @@ TEST_F(PictureDownload, MissingLogoAndPicturesAreLoggedAsAbsent)
     EXPECT_TRUE(log.contains(QStringLiteral("서버에 이미지 없음: 103")));
     EXPECT_EQ(shop->requests().size(), 2);  // the two empty slots are not looked up
     EXPECT_TRUE(QDir(gs().menuImageFolder).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PictureDownload, ANumberThatIsNotDigitsNamesNoUrlAndNoFile)
+{
+    menuCatalogue() = ParseMenuAnswer(
+        QStringLiteral("<menubrr>num[../../escape]num title[x]title category[커피]category</menubrr>"
+                       "<menubrr>num[103]num title[y]title category[커피]category</menubrr>"));
+    gs().shopNumber = QStringLiteral("12/../..");
+    shop->clearRequests();
+    const DownloadSummary summary = DownloadPictures();
+    EXPECT_EQ(summary.failed, 2);
+    EXPECT_EQ(summary.stored, 1);
+    QStringList paths;
+    for (const QJsonValue& r : shop->requests())
+        paths << r[QStringLiteral("path")].toString();
+    EXPECT_EQ(paths, (QStringList{QStringLiteral("/menuexistCheck.php"), QStringLiteral("/menuimag/103.png")}));
+    EXPECT_EQ(generalLog().filter(QStringLiteral("번호가 숫자가 아님")).size(), 2);
+    EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList{QStringLiteral("103.png")});
 }
 
 TEST_F(PictureDownload, SmallerPictureOverALargerFileLeavesExactlyTheNewBytes)

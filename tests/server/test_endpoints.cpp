@@ -52,4 +52,15 @@ TEST_F(EndpointsTest, BodiesAndAddresses)
         EXPECT_EQ(c.got, c.expected);
 }
 
+TEST(TraceAnswer, LongAnswersAreCutWithTheirLength)
+{
+    const QString exact(endpoints::kTracedAnswerChars, u'a');
+    EXPECT_EQ(endpoints::TraceAnswer(exact), exact);
+    const QString longer = exact + QStringLiteral("bb");
+    const QString traced = endpoints::TraceAnswer(longer);
+    EXPECT_TRUE(traced.startsWith(exact));
+    EXPECT_FALSE(traced.contains(u'b'));
+    EXPECT_TRUE(traced.endsWith(QStringLiteral("(응답 65538자 중 앞 65536자만 기록)"))) << traced.right(40).toStdString();
+}
+
 }  // namespace

@@ -348,6 +348,35 @@ TEST_F(HttpClientTest, AnswersAreReadAndFormsSentInTheDeclaredCharset)
               QStringList{QStringLiteral("GetWinHttp ... <charset> x-no-such: 알 수 없어 UTF-8로 읽음")});
 }
 
+TEST_F(HttpClientTest, OnlyAShopPageThatWritesHangulSetsTheFormCharset)
+{
+    setFormCharset("EUC-KR");
+    const struct {
+        const char* name;
+        Mode mode;
+        QByteArray contentType;
+        QByteArray charsetAfter;
+    } cases[] = {
+        // A proxy's error page just before the order must not turn its Korean into question marks.
+        {"503 page in Latin-1", Mode::Status500, "text/html; charset=iso-8859-1", "EUC-KR"},
+        {"200 in Latin-1", Mode::Ok, "text/plain; charset=ISO-8859-1", "EUC-KR"},
+        {"200 in CP949", Mode::Ok, "text/plain; charset=cp949", "cp949"},
+        {"200 in UTF-8", Mode::Ok, "text/plain; charset=utf-8", "utf-8"},
+    };
+    for (const auto& c : cases) {
+        LoopbackListener server(c.mode, QByteArray("ok"), false, c.contentType);
+        GetWinHttp(server.url(), QStringLiteral("a=1"));
+        EXPECT_EQ(formCharset(), c.charsetAfter) << c.name;
+    }
+    // A form charset that cannot write the body sends it in UTF-8, traced.
+    setFormCharset("ISO-8859-1");
+    LoopbackListener server(Mode::Ok);
+    GetWinHttp(server.url(), QStringLiteral("where=포장"));
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(parse(server.requests()[0]).body, QStringLiteral("where=포장").toUtf8());
+    EXPECT_EQ(logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("본문을 쓸 수 없어 UTF-8로 보냄")).size(), 1);
+}
+
 TEST(CharsetOf, TheParameterOfAContentType)
 {
     const struct {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTest>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
@@ -39,6 +40,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
         }
     };
     s.cmd서버이미지_불러오기()->touch();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 60000));
 
     ASSERT_EQ(seen.size(), size_t(total + 1)) << "one report before each file and one at the end";
     for (size_t i = 0; i < seen.size(); ++i) {
@@ -69,6 +71,33 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Information);
     EXPECT_TRUE(s.lblDownloadResult()->text().contains(counts));
 
+    s.close();
+    EXPECT_FALSE(s.isVisible());
+    menuCatalogue().clear();
+}
+
+TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
+{
+    DemoShop shop;
+    LogInTo(shop);
+    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    // Every picture takes its time: the stop comes while one is under way.
+    for (int num : {101, 102, 103, 104, 105, 106})
+        shop.addFault(QStringLiteral("/menuimag/%1.png").arg(num), QStringLiteral("delay"),
+                      {{QStringLiteral("delay_ms"), QStringLiteral("400")}});
+    frmSetting& s = open();
+    int reports = 0;
+    s.onDownloadProgress = [&](const settings::DownloadPanel&) {
+        if (++reports == 3)
+            s.cmdStopDownload()->touch();
+    };
+    s.cmd서버이미지_불러오기()->touch();
+    EXPECT_TRUE(s.isDownloading()) << "the screen's thread is free while the pictures come";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 10000));
+    EXPECT_LE(reports, 5);
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].text.startsWith(QStringLiteral("서버 이미지 불러오기를 중지했습니다.")));
+    EXPECT_LE(QDir(gs().menuImageFolder).entryList(QDir::Files).size(), 3);
     s.close();
     EXPECT_FALSE(s.isVisible());
     menuCatalogue().clear();

@@ -19,6 +19,8 @@ const char* faultKindName(FaultKind kind)
         return "trickle";
     case FaultKind::ProcessClose:
         return "process-close";
+    case FaultKind::Huge:
+        return "huge";
     }
     return "?";
 }
@@ -37,6 +39,8 @@ static std::optional<FaultKind> kindFromName(std::string_view name)
         return FaultKind::Trickle;
     if (name == "process-close")
         return FaultKind::ProcessClose;
+    if (name == "huge")
+        return FaultKind::Huge;
     return std::nullopt;
 }
 
@@ -52,8 +56,9 @@ static bool parseCount(std::string_view text, int* out)
 
 namespace {
 struct RawFault {
-    std::string path, kind, status, body, delayMs, intervalMs, count;
+    std::string path, kind, status, body, delayMs, intervalMs, size, contentType, count;
     bool hasBody = false;
+    bool hasContentType = false;
 };
 }  // namespace
 
@@ -67,7 +72,7 @@ static std::optional<Fault> build(const RawFault& raw, std::string* error)
     }
     auto kind = kindFromName(raw.kind);
     if (!kind) {
-        *error = "unknown fault kind '" + raw.kind + "' (status, delay, close, garbage, trickle, process-close, clear)";
+        *error = "unknown fault kind '" + raw.kind + "' (status, delay, close, garbage, trickle, process-close, huge, clear)";
         return std::nullopt;
     }
     f.kind = *kind;
@@ -88,6 +93,12 @@ static std::optional<Fault> build(const RawFault& raw, std::string* error)
         *error = "bad interval_ms '" + raw.intervalMs + "'";
         return std::nullopt;
     }
+    if (!raw.size.empty() && !parseCount(raw.size, &f.size)) {
+        *error = "bad size '" + raw.size + "'";
+        return std::nullopt;
+    }
+    if (raw.hasContentType)
+        f.contentType = raw.contentType;
     if (!raw.count.empty() && !parseCount(raw.count, &f.count)) {
         *error = "bad count '" + raw.count + "'";
         return std::nullopt;
@@ -120,6 +131,12 @@ std::optional<Fault> parseFaultText(std::string_view text, std::string* error)
             target = &raw.delayMs;
         else if (key == "interval_ms")
             target = &raw.intervalMs;
+        else if (key == "size")
+            target = &raw.size;
+        else if (key == "content_type") {
+            target = &raw.contentType;
+            raw.hasContentType = true;
+        }
         else if (key == "count")
             target = &raw.count;
         if (target) {
@@ -145,6 +162,9 @@ std::optional<Fault> faultFromForm(const FormFields& form, std::string* error)
     raw.body = form.value("body");
     raw.delayMs = form.value("delay_ms");
     raw.intervalMs = form.value("interval_ms");
+    raw.size = form.value("size");
+    raw.hasContentType = form.has("content_type");
+    raw.contentType = form.value("content_type");
     raw.count = form.value("count");
     return build(raw, error);
 }

@@ -11,7 +11,7 @@
 
 namespace demoshop {
 
-enum class FaultKind { Status, Delay, Close, Garbage, Trickle, ProcessClose };
+enum class FaultKind { Status, Delay, Close, Garbage, Trickle, ProcessClose, Huge };
 
 struct Fault {
     std::string path;
@@ -20,18 +20,20 @@ struct Fault {
     std::optional<std::string> body;  // Status, Garbage: replaces the default page or junk
     int delayMs = 2000;  // Delay: wait before answering normally
     int intervalMs = 1000;  // Trickle: the answer goes out one byte every intervalMs
+    int size = 10 * 1024 * 1024;  // Huge: a 200 answer of this many bytes
+    std::optional<std::string> contentType;  // Status, Garbage, Huge: the answer's Content-Type
     int count = 1;  // requests left; 0 means until cleared
 };
 
 const char* faultKindName(FaultKind kind);
 
-// "PATH,kind=status|delay|close|garbage|trickle|process-close[,status=N][,body=TEXT][,delay_ms=N]
-// [,interval_ms=N][,count=K]".
+// "PATH,kind=status|delay|close|garbage|trickle|process-close|huge[,status=N][,body=TEXT]
+// [,delay_ms=N][,interval_ms=N][,size=N][,content_type=TYPE][,count=K]".
 // A piece that is not "key=..." of a known key belongs to the value before
 // it, so a body may hold commas.
 std::optional<Fault> parseFaultText(std::string_view text, std::string* error);
 
-// From the control endpoint's form: path, kind, status, body, delay_ms, interval_ms, count.
+// From the control endpoint's form: path, kind, status, body, delay_ms, interval_ms, size, content_type, count.
 // kind=clear is handled by the caller.
 std::optional<Fault> faultFromForm(const FormFields& form, std::string* error);
 

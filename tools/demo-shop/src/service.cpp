@@ -319,9 +319,10 @@ bool Service::applyFault(const Fault& fault, const httplib::Request& req, httpli
     case FaultKind::Status:
         res.status = fault.status;
         if (fault.body)
-            res.set_content(*fault.body, kTextType);
+            res.set_content(*fault.body, fault.contentType.value_or(kTextType));
         else
-            res.set_content(errorPage(fault.status, "The server encountered a problem."), kHtmlType);
+            res.set_content(errorPage(fault.status, "The server encountered a problem."),
+                            fault.contentType.value_or(kHtmlType));
         return true;
     case FaultKind::Delay:
         sleepUnlessStopping(fault.delayMs);
@@ -334,8 +335,20 @@ bool Service::applyFault(const Fault& fault, const httplib::Request& req, httpli
         return true;
     case FaultKind::Garbage:
         res.status = 200;
-        res.set_content(fault.body ? *fault.body : garbageBytes(), kTextType);
+        res.set_content(fault.body ? *fault.body : garbageBytes(), fault.contentType.value_or(kTextType));
         return true;
+    case FaultKind::Huge: {
+        // The body repeated to the size ("a" when none is given).
+        const std::string pattern = fault.body && !fault.body->empty() ? *fault.body : std::string("a");
+        std::string body;
+        body.reserve(size_t(fault.size));
+        while (body.size() < size_t(fault.size))
+            body += pattern;
+        body.resize(size_t(fault.size));
+        res.status = 200;
+        res.set_content(std::move(body), fault.contentType.value_or(kTextType));
+        return true;
+    }
     case FaultKind::Trickle:
         // The page is handled as always; only its bytes go out slowly.
         if (tl_conn) {
