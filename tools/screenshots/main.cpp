@@ -126,6 +126,10 @@ int main(int argc, char* argv[])
 
     login->findChild<QLineEdit*>(QStringLiteral("ID"))->setText(QStringLiteral("demo"));
     login->findChild<QLineEdit*>(QStringLiteral("PW"))->setText(QStringLiteral("demo1234"));
+    // First while the shop cannot be reached: the screen says so and counts no failure.
+    ShopFault(walk, QStringLiteral("/program/logins.php"), QStringLiteral("close"), QString(), 3);
+    login->lblLogin_Click();
+    ok = shoot(outDir, QStringLiteral("login-unreachable.png")) && ok;
     login->lblLogin_Click();
     QElapsedTimer wait;
     wait.start();
@@ -166,5 +170,22 @@ int main(int argc, char* argv[])
         click(reception.get(), QString::fromLatin1(key));
     settle(600);
     ok = shoot(outDir, QStringLiteral("completion-refused.png")) && ok;
+
+    // A shop that handles the order and drops the connection: the completion panel says it is sending
+    // while the order is under way, and the payment panel then says the order may have reached the shop.
+    click(reception.get(), QStringLiteral("CMD3_14"));
+    click(reception.get(), QStringLiteral("CMD_1"));
+    for (const char* key : {"CMD2_8", "CMD2_7", "CMD2_6", "CMD2_5", "CMD2_4", "CMD2_3", "CMD2_2", "CMD2_1", "CMD2_11",
+                            "CMD3_5", "CMD3_6", "CMD3_7", "CMD3_8", "CMD3_11"})
+        click(reception.get(), QString::fromLatin1(key));
+    ShopFault(walk, QStringLiteral("/program/TOorderProgram2.php"), QStringLiteral("process-close"));
+    const auto send = reception->service().transport();
+    reception->service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
+        ok = shoot(outDir, QStringLiteral("completion-sending.png")) && ok;
+        return send(url, body, options);
+    });
+    click(reception.get(), QStringLiteral("CMD_6"));
+    reception->service().setTransport({});
+    ok = shoot(outDir, QStringLiteral("payment-unknown.png")) && ok;
     return ok ? 0 : 1;
 }

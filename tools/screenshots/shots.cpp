@@ -3,6 +3,7 @@
 #include "catalogue/menu_catalogue.h"
 #include "presentation/caption_key.h"
 #include "presentation/screen_utils.h"
+#include "server/http_client.h"
 #include "startup/global_state.h"
 
 #include <QAbstractButton>
@@ -87,6 +88,15 @@ bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
         return false;
     }
     return true;
+}
+
+void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings, int count)
+{
+    QString body = QStringLiteral("path=") + path + QStringLiteral("&kind=") + kind + QStringLiteral("&count=")
+        + QString::number(count);
+    if (!settings.isEmpty())
+        body += u'&' + settings;
+    PostForm(QStringLiteral("http://") + walk.host + QStringLiteral("/__control/fault"), body);
 }
 
 }  // namespace sumbrel::shots

@@ -29,5 +29,8 @@ void click(QWidget* root, const QString& name);
 // shop's menus read. Its program folder (with the folders menu_img and skin2 below it) is the walk's
 // home, or the temporary folder without one. False, said on stdout, when the menus do not load.
 bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary);
+// A fault of the walk's demo shop for the path: kind and its settings as its control page takes them.
+void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings = QString(),
+               int count = 1);
 
 }  // namespace sumbrel::shots
