@@ -37,6 +37,9 @@ public:
     void Command2_Click();
     void cmd서버이미지_불러오기_Click();
     void lblTerminate_Click();
+    // The operator PIN: stores the typed PIN as a salted hash, or removes it.
+    void cmdOperatorPinSave_Click();
+    void cmdOperatorPinClear_Click();
 
     bool isDownloading() const { return m_downloading; }
     // Told after the wait panel has shown each progress report of a download.
@@ -59,6 +62,10 @@ public:
     QLineEdit* TopC() const { return m_topC; }
     CaptionKey* cmd서버이미지_불러오기() const { return m_cmdDownload; }
     CaptionKey* lblTerminate() const { return m_lblTerminate; }
+    QLineEdit* txtOperatorPin() const { return m_txtPin; }
+    CaptionKey* cmdOperatorPinSave() const { return m_cmdPinSave; }
+    CaptionKey* cmdOperatorPinClear() const { return m_cmdPinClear; }
+    QLabel* lblOperatorPinState() const { return m_lblPinState; }
     QWidget* picWait() const { return m_picWait; }
     QLabel* imgWait() const { return m_imgWait; }
     QProgressBar* barWait() const { return m_barWait; }
@@ -80,6 +87,8 @@ private:
     void buildTextsGroup(QWidget* group);
     void buildPlacementGroup(QWidget* group);
     void buildPicturesGroup(QWidget* group);
+    void buildOperatorPinGroup(QWidget* group);
+    void showPinState();
     void buildWaitPanel();
     void connectElements();
     void Form_Load();
@@ -109,6 +118,10 @@ private:
     CaptionKey* m_cmdDownload = nullptr;
     QLabel* m_lblDownloadResult = nullptr;
     CaptionKey* m_lblTerminate = nullptr;
+    QLineEdit* m_txtPin = nullptr;
+    CaptionKey* m_cmdPinSave = nullptr;
+    CaptionKey* m_cmdPinClear = nullptr;
+    QLabel* m_lblPinState = nullptr;
     QWidget* m_waitShade = nullptr;
     QWidget* m_picWait = nullptr;
     QLabel* m_imgWait = nullptr;
