@@ -119,6 +119,8 @@ bool KioskSession::eventFilter(QObject* watched, QEvent* event)
 void KioskSession::settle()
 {
     m_settlePending = false;
+    // A compositor may move the stage as the screens come and go; drawn anew it never shows stale.
+    m_stage->update();
     updatePointer();
     m_screens.removeAll(nullptr);
     bool anyShown = false;

@@ -18,6 +18,7 @@ class CaptionKey;
 namespace kiosk {
 
 class PinPanel : public QWidget {
+    Q_OBJECT
 public:
     // Keys by index: 0-9 the digits, then back, OK and cancel.
     enum Key { Back = 10, Ok = 11, Cancel = 12, KeyCount = 13 };

@@ -29,7 +29,7 @@ constexpr int kNobody = 65534;
 constexpr int kStartLimitMs = 90000;
 const QSize kScreen(1920, 1080);
 
-struct Display {
+struct Platform {
     const char* name;
     bool wayland;
 };
@@ -77,7 +77,7 @@ QString ScreenProblem(const QImage& shot)
 
 }  // namespace
 
-class KioskDisplay : public ShopTest, public ::testing::WithParamInterface<Display> {
+class KioskDisplay : public ShopTest, public ::testing::WithParamInterface<Platform> {
 protected:
     void SetUp() override
     {
@@ -217,10 +217,12 @@ protected:
 
 TEST_P(KioskDisplay, TheStartPanelCoversTheScreenAfterTheAutomaticLogin)
 {
-    for (const char* tool : GetParam().wayland ? std::initializer_list<const char*>{"cage", "grim", "Xwayland"}
-                                               : std::initializer_list<const char*>{"Xvfb", "import"})
-        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            << tool << " is missing: scripts/setup.sh installs it";
+    const QStringList tools = GetParam().wayland
+        ? QStringList{QStringLiteral("cage"), QStringLiteral("grim"), QStringLiteral("Xwayland")}
+        : QStringList{QStringLiteral("Xvfb"), QStringLiteral("import")};
+    for (const QString& tool : tools)
+        ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty())
+            << tool.toStdString() << " is missing: scripts/setup.sh installs it";
     QElapsedTimer since;
     since.start();
     if (GetParam().wayland)
@@ -242,7 +244,7 @@ TEST_P(KioskDisplay, TheStartPanelCoversTheScreenAfterTheAutomaticLogin)
     // The screen settles into its picture: retried while it paints, bounded.
     QString problem = QStringLiteral("no screenshot");
     QImage shot;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             shot = screenshot();
             problem = ScreenProblem(shot);
@@ -256,8 +258,8 @@ TEST_P(KioskDisplay, TheStartPanelCoversTheScreenAfterTheAutomaticLogin)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, KioskDisplay,
-                         ::testing::Values(Display{"cage", true}, Display{"xvfb", false}),
-                         [](const ::testing::TestParamInfo<Display>& info) { return std::string(info.param.name); });
+                         ::testing::Values(Platform{"cage", true}, Platform{"xvfb", false}),
+                         [](const ::testing::TestParamInfo<Platform>& info) { return std::string(info.param.name); });
 
 // The scale comes from the screen the program finds, whatever the platform.
 TEST(KioskProgram, ScalesToTheScreenItFinds)
@@ -266,7 +268,7 @@ TEST(KioskProgram, ScalesToTheScreenItFinds)
     ASSERT_TRUE(dir.isValid());
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));  // an 800 x 600 screen
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));  // an 800 x 800 screen
     env.insert(QStringLiteral("SUMBREL_UNATTENDED"), QStringLiteral("1"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
@@ -276,7 +278,7 @@ TEST(KioskProgram, ScalesToTheScreenItFinds)
     ASSERT_TRUE(program.waitForStarted());
     GlobalState saved = gs();
     gs().programFolder = dir.path();
-    const QString line = QStringLiteral("Kiosk: frmLogin shown, 352x402 px on a screen of 800x600 px (scale 0.78125)");
+    const QString line = QStringLiteral("Kiosk: frmLogin shown, 352x402 px on a screen of 800x800 px (scale 0.78125)");
     const bool seen = QTest::qWaitFor([&] { return LogEntries(QString()).contains(line); }, 30000);
     EXPECT_TRUE(seen) << LogEntries(QString()).join(u'\n').toStdString();
     gs() = saved;

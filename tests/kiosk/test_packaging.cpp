@@ -14,12 +14,12 @@ namespace {
 
 const QString kVersion = QStringLiteral(SUMBREL_VERSION);
 
-struct Run {
+struct Outcome {
     int code = -1;
     QString out;
 };
 
-Run Execute(const QString& program, const QStringList& args, int timeoutMs = 60000, const QString& dir = {})
+Outcome Execute(const QString& program, const QStringList& args, int timeoutMs = 60000, const QString& dir = {})
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
@@ -61,7 +61,7 @@ protected:
     static QStringList contents(const QString& file)
     {
         QStringList paths;
-        const Run listing = Execute(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), file});
+        const Outcome listing = Execute(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), file});
         EXPECT_EQ(listing.code, 0) << listing.out.toStdString();
         for (const QString& line : listing.out.split(u'\n', Qt::SkipEmptyParts))
             paths << line.section(u' ', -1).mid(1);  // "./usr/bin/Sumbrel" -> "/usr/bin/Sumbrel"
@@ -85,11 +85,11 @@ protected:
     }
 
     static QTemporaryDir* s_out;
-    static Run s_build;
+    static Outcome s_build;
 };
 
 QTemporaryDir* Packages::s_out = nullptr;
-Run Packages::s_build;
+Outcome Packages::s_build;
 
 }  // namespace
 
@@ -116,6 +116,7 @@ TEST_F(Packages, TheTerminalPackageHoldsTheKioskAndSaysWhatItNeeds)
     };
     for (const auto& f : fields)
         EXPECT_EQ(field(file, QString::fromLatin1(f.name)), f.value) << f.name;
+    EXPECT_TRUE(field(file, QStringLiteral("Description")).startsWith(QStringLiteral("Self-service order terminal as a kiosk\n")));
     const QStringList depends = field(file, QStringLiteral("Depends")).split(QRegularExpression(QStringLiteral(",\\s*")));
     for (const char* needed : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libcurl4", "libsystemd0", "fonts-nanum",
                                "cage", "qt6-wayland", "xwayland"}) {
@@ -128,7 +129,7 @@ TEST_F(Packages, TheTerminalPackageHoldsTheKioskAndSaysWhatItNeeds)
     // What the package installs works: the program answers, the post-install step makes the user and folder.
     QTemporaryDir root;
     unpack(file, root.path());
-    const Run version = Execute(root.filePath(QStringLiteral("usr/bin/Sumbrel")), {QStringLiteral("--version")});
+    const Outcome version = Execute(root.filePath(QStringLiteral("usr/bin/Sumbrel")), {QStringLiteral("--version")});
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("1.0.0.0 #4")) << version.out.toStdString();
     const QString postinst = text(root.filePath(QStringLiteral("DEBIAN/postinst")));
     EXPECT_TRUE(postinst.contains(QStringLiteral("adduser --system --group --home /var/lib/sumbrel")));
@@ -152,6 +153,7 @@ TEST_F(Packages, TheDemoShopHasAPackageOfItsOwn)
     EXPECT_EQ(field(file, QStringLiteral("Package")), QStringLiteral("sumbrel-demo-shop"));
     EXPECT_EQ(field(file, QStringLiteral("Version")), kVersion);
     EXPECT_TRUE(field(file, QStringLiteral("Depends")).contains(QStringLiteral("libqt6core6")));
+    EXPECT_TRUE(field(file, QStringLiteral("Description")).startsWith(QStringLiteral("Demo shop web service")));
 }
 
 TEST_F(Packages, TheUnitsPassSystemdAnalyzeVerify)
@@ -177,7 +179,7 @@ TEST_F(Packages, TheUnitsPassSystemdAnalyzeVerify)
     out.write(shopUnit.toUtf8());
     out.close();
 
-    const Run verify = Execute(QStringLiteral("systemd-analyze"),
+    const Outcome verify = Execute(QStringLiteral("systemd-analyze"),
                                {QStringLiteral("verify"), QStringLiteral("--man=no"),
                                 units.filePath(QStringLiteral("sumbrel-kiosk.service")),
                                 units.filePath(QStringLiteral("sumbrel-demo-shop.service"))},

@@ -35,10 +35,14 @@ protected:
     // then inspect sees it before the panel is gone or cancelled.
     void onPanel(const QString& keys, std::function<void(PinPanel&)> inspect = {})
     {
-        QTimer::singleShot(0, screen.get(), [this, keys, inspect] {
+        // Polled: the panel takes its darkened backdrop (letting events run) before it is up.
+        auto* poll = new QTimer(screen.get());
+        QObject::connect(poll, &QTimer::timeout, screen.get(), [this, poll, keys, inspect] {
             PinPanel* panel = screen->findChild<PinPanel*>();
-            ASSERT_NE(panel, nullptr);
-            ASSERT_TRUE(panel->isVisible());
+            if (!panel || panel->isHidden())
+                return;
+            poll->deleteLater();
+            poll->stop();
             for (QChar c : keys) {
                 const int key = c == u'b' ? PinPanel::Back : c == u'k' ? PinPanel::Ok : c == u'x' ? PinPanel::Cancel
                                                                                                    : c.digitValue();
@@ -51,6 +55,7 @@ protected:
             if (!panel->isFinished())
                 panel->key(PinPanel::Cancel)->touch();
         });
+        poll->start(5);
     }
 
     int settingsOpened = 0;
@@ -187,17 +192,13 @@ TEST_F(OperatorPinTest, ALockRunningOutWhileThePanelIsOpenFreesTheKeypad)
 {
     pin::WriteStoredPin(pin::HashPin(kPin));
     frmMain& s = guarded();
-    QTimer::singleShot(0, screen.get(), [this] {
-        PinPanel* panel = screen->findChild<PinPanel*>();
-        ASSERT_NE(panel, nullptr);
-        for (QChar c : QStringLiteral("0000k0000k0000k"))
-            panel->key(c == u'k' ? PinPanel::Ok : 0)->touch();
-        ASSERT_TRUE(panel->lblPinMessage()->text().startsWith(QStringLiteral("3회")));
+    onPanel(QStringLiteral("0000k0000k0000k"), [](PinPanel& panel) {
+        ASSERT_TRUE(panel.lblPinMessage()->text().startsWith(QStringLiteral("3회")));
         advanceTickCount(pin::kLockMs);
         // The panel's countdown (once a second, at this test's fast clock) sees the lock run out.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return panel->lblPinMessage()->text() == pin::PromptText(); }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return panel.lblPinMessage()->text() == pin::PromptText(); }, 3000));
         for (QChar c : kPin + u'k')
-            panel->key(c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
+            panel.key(c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
     });
     s.lblConfig()->touch();
     EXPECT_EQ(settingsOpened, 1);

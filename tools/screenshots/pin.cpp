@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     frmMain screen;
     screen.move(0, 0);
     screen.openSettings = [] {};
-    GuardOperatorAreas(screen);
+    kiosk::GuardOperatorAreas(screen);
     screen.show();
     settle(600);
 
