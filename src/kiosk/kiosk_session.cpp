@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QGraphicsEffect>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -22,6 +23,28 @@ QColor Rgb(const int (&c)[3])
 {
     return QColor(c[0], c[1], c[2]);
 }
+
+// Draws a screen only inside its mask: Wayland shapes no window, so a rounded screen's corners would
+// show whatever the screen paints there instead of the stage.
+class MaskClip : public QGraphicsEffect {
+public:
+    explicit MaskClip(QWidget* screen)
+        : QGraphicsEffect(screen)
+        , m_screen(screen)
+    {
+    }
+
+protected:
+    void draw(QPainter* painter) override
+    {
+        if (!m_screen->mask().isEmpty())
+            painter->setClipRegion(m_screen->mask(), Qt::IntersectClip);
+        drawSource(painter);
+    }
+
+private:
+    QWidget* m_screen;
+};
 
 QSize DevicePixels(const QScreen* screen)
 {
@@ -61,6 +84,14 @@ Stage::Stage()
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void Stage::changeEvent(QEvent* event)
+{
+    // A compositor that maximizes the stage only shows it once it is drawn again in its new state.
+    if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
 void Stage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -75,6 +106,7 @@ KioskSession::KioskSession(const ScaleChoice& scale)
     , m_stage(new Stage)
 {
     lastScreenClosed = [] { QCoreApplication::quit(); };
+    m_clipMasks = QGuiApplication::platformName() == u"wayland";
     qApp->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_stage->setGeometry(screen->geometry());
@@ -101,6 +133,15 @@ void KioskSession::adopt(QWidget* screen)
 bool KioskSession::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    // Before a window exists on the screen: a rounded one (the login screen, the item dialogs) is
+    // drawn see-through outside its mask where the platform cannot shape windows.
+    if (type == QEvent::Polish && watched->isWidgetType() && m_clipMasks) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && !widget->mask().isEmpty() && !widget->graphicsEffect()) {
+            widget->setAttribute(Qt::WA_TranslucentBackground);
+            widget->setGraphicsEffect(new MaskClip(widget));
+        }
+    }
     if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && widget != m_stage) {

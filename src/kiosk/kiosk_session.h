@@ -27,6 +27,7 @@ public:
     Stage();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -40,6 +41,9 @@ public:
     // centres it and keeps it above. Call before the screen is first shown.
     void adopt(QWidget* screen);
     bool pointerHidden() const { return m_pointerHidden; }
+    // Whether rounded windows are clipped to their masks by drawing (on by itself under Wayland,
+    // which shapes no window).
+    void setClipMasks(bool clip) { m_clipMasks = clip; }
     // Runs when no adopted screen is visible any more (default: the application quits), as a
     // program without the stage would end with its last window.
     std::function<void()> lastScreenClosed;
@@ -56,6 +60,7 @@ private:
     Stage* m_stage = nullptr;
     QList<QPointer<QWidget>> m_screens;
     bool m_pointerHidden = false;
+    bool m_clipMasks = false;
     bool m_settlePending = false;
 };
 

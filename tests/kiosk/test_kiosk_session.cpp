@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -127,4 +128,30 @@ TEST_F(KioskSessionTest, EndingTheSessionGivesThePointerBack)
     ASSERT_TRUE(PointerBlank());
     session.reset();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(KioskSessionTest, RoundedWindowsAreSeeThroughOutsideTheirMaskWhereNothingShapesThem)
+{
+    session->setClipMasks(true);
+    // A screen that paints its whole rectangle, as the login screen does.
+    class Filled : public QWidget {
+    protected:
+        void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(255, 213, 0)); }
+    };
+    QWidget* rounded = new Filled;
+    rounded->setObjectName(QStringLiteral("frmLogin"));
+    rounded->resize(200, 200);
+    rounded->setMask(QRegion(QRect(20, 20, 160, 160), QRegion::Ellipse));
+    QWidget* square = screen(QStringLiteral("frmMain"));
+    session->adopt(rounded);
+    session->adopt(square);
+    rounded->show();
+    square->show();
+    settle();
+    EXPECT_TRUE(rounded->testAttribute(Qt::WA_TranslucentBackground));
+    ASSERT_NE(rounded->graphicsEffect(), nullptr);
+    EXPECT_EQ(square->graphicsEffect(), nullptr) << "a window without a mask is left as it is";
+    const QImage drawn = rounded->grab().toImage();
+    EXPECT_EQ(qAlpha(drawn.pixel(2, 2)), 0) << "outside the mask";
+    EXPECT_EQ(drawn.pixel(100, 100), qRgb(255, 213, 0)) << "inside the mask";
 }
