@@ -135,6 +135,15 @@ bool KioskSession::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     // Before a window exists on the screen: a rounded one (the login screen, the item dialogs) is
     // drawn see-through outside its mask where the platform cannot shape windows.
+    if (type == QEvent::Polish && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // A window of no screen (a message box, a file dialog) is put over the stage too, so a kiosk
+        // compositor centres it instead of leaving it in a corner.
+        const Qt::WindowType kind = widget->windowType();
+        if (widget->isWindow() && !widget->parentWidget() && widget != m_stage && kind != Qt::Popup
+            && kind != Qt::ToolTip && kind != Qt::SplashScreen && kind != Qt::Desktop)
+            widget->setParent(m_stage, widget->windowFlags());
+    }
     if (type == QEvent::Polish && watched->isWidgetType() && m_clipMasks) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && !widget->mask().isEmpty() && !widget->graphicsEffect()) {

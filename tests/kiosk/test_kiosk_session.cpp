@@ -77,6 +77,20 @@ TEST_F(KioskSessionTest, TheStageCoversTheScreenBehindFramelessScreens)
         << logText().toStdString();
 }
 
+TEST_F(KioskSessionTest, WindowsOfNoScreenGoOverTheStageToo)
+{
+    // A message box as the dialog seam's real handler makes it: without a parent.
+    QDialog box;
+    box.resize(300, 120);
+    box.show();
+    settle();
+    EXPECT_EQ(box.parentWidget(), session->stage());
+    EXPECT_TRUE(box.isWindow());
+    ASSERT_TRUE(box.windowHandle());
+    EXPECT_EQ(box.windowHandle()->transientParent(), session->stage()->windowHandle());
+    box.hide();
+}
+
 TEST_F(KioskSessionTest, PointerOnlyOverTheLoginAndSettingsScreens)
 {
     settle();
