@@ -71,7 +71,8 @@ int main(int argc, char* argv[])
     parser.addOption(caFile);
     parser.addOption(QCommandLineOption(
         QStringLiteral("kiosk"),
-        QStringLiteral("Full screen for a kiosk: the screens scaled to fill it, no pointer over the customer's screens.")));
+        QStringLiteral(
+            "Full screen for a kiosk: the screens scaled to fill it, no pointer over the customer's screens.")));
     parser.process(app);
     if (parser.isSet(version)) {
         std::fputs(QCoreApplication::applicationVersion().toUtf8().constData(), stdout);

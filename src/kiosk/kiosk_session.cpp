@@ -106,6 +106,8 @@ KioskSession::KioskSession(const ScaleChoice& scale)
     , m_stage(new Stage)
 {
     lastScreenClosed = [] { QCoreApplication::quit(); };
+    // Read by the application already; the call display, started from here, finds its own scale.
+    qunsetenv("QT_SCALE_FACTOR");
     m_clipMasks = QGuiApplication::platformName() == u"wayland";
     qApp->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -100,8 +100,7 @@ void PinPanel::build()
             : i == Back            ? QStringLiteral("cmdPinBack")
             : i == Ok              ? QStringLiteral("cmdPinOk")
                                    : QStringLiteral("cmdPinCancel");
-        m_keys.at(size_t(i)) =
-            MakeCaptionKey(m_box, name, caption, cell, font, colours.rest, colours.pressed, kInk);
+        m_keys.at(size_t(i)) = MakeCaptionKey(m_box, name, caption, cell, font, colours.rest, colours.pressed, kInk);
         connect(m_keys.at(size_t(i)), &CaptionKey::clicked, this, [this, i] { press(i); });
     }
 }
@@ -146,8 +145,7 @@ void PinPanel::press(int key)
             return;
         }
         const uint32_t now = TickCount();
-        const pin::TryResult result =
-            m_gate.attempt(pin::Matches(m_stored, m_entry.digits()), now);
+        const pin::TryResult result = m_gate.attempt(pin::Matches(m_stored, m_entry.digits()), now);
         m_entry.clear();
         WriteLog(pin::TraceLine(m_area, result));
         if (result.verdict == pin::Verdict::Accepted) {

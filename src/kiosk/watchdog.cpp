@@ -7,8 +7,7 @@
 
 namespace sumbrel::kiosk {
 
-int WatchdogIntervalMs(const QByteArray& watchdogUsec, const QByteArray& watchdogPid, qint64 ownPid,
-                       qint64 parentPid)
+int WatchdogIntervalMs(const QByteArray& watchdogUsec, const QByteArray& watchdogPid, qint64 ownPid, qint64 parentPid)
 {
     bool ok = false;
     const qulonglong usec = watchdogUsec.trimmed().toULongLong(&ok);

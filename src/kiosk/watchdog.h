@@ -10,8 +10,7 @@ namespace sumbrel::kiosk {
 
 // Half of WATCHDOG_USEC in ms, 0 without a watchdog. WATCHDOG_PID, when set, must be this process or
 // its parent: under the kiosk the service's main process is the compositor that started us.
-int WatchdogIntervalMs(const QByteArray& watchdogUsec, const QByteArray& watchdogPid, qint64 ownPid,
-                       qint64 parentPid);
+int WatchdogIntervalMs(const QByteArray& watchdogUsec, const QByteArray& watchdogPid, qint64 ownPid, qint64 parentPid);
 
 class WatchdogNotifier : public QObject {
 public:

@@ -26,9 +26,8 @@ bool IsHex(const QString& text, qsizetype length)
 {
     if (text.size() != length)
         return false;
-    return std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
 }
 
 // Equal length and content without stopping at the first difference.
@@ -144,7 +143,8 @@ TryResult PinGate::attempt(bool matches, uint32_t nowMs, int lockMs)
 
 QString PanelTitle(Area area)
 {
-    return area == Area::Settings ? QStringLiteral("운영자 PIN · 환경 설정") : QStringLiteral("운영자 PIN · 프로그램 종료");
+    return area == Area::Settings ? QStringLiteral("운영자 PIN · 환경 설정")
+                                  : QStringLiteral("운영자 PIN · 프로그램 종료");
 }
 
 QString PromptText()
@@ -181,7 +181,10 @@ QString TraceLine(Area area, const TryResult& result)
     case Verdict::Accepted:
         return head + QStringLiteral("accepted");
     case Verdict::Wrong:
-        return head + QStringLiteral("wrong, %1 %2 left").arg(result.triesLeft).arg(result.triesLeft == 1 ? QStringLiteral("try") : QStringLiteral("tries"));
+        return head
+            + QStringLiteral("wrong, %1 %2 left")
+                  .arg(result.triesLeft)
+                  .arg(result.triesLeft == 1 ? QStringLiteral("try") : QStringLiteral("tries"));
     case Verdict::LockedNow:
         return head + QStringLiteral("wrong, locked for %1 s").arg(SecondsLeft(result.lockLeftMs));
     case Verdict::Refused:

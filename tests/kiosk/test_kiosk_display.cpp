@@ -34,6 +34,11 @@ struct Platform {
     bool wayland;
 };
 
+void PrintTo(const Platform& platform, std::ostream* out)
+{
+    *out << platform.name;
+}
+
 bool Near(QRgb pixel, int r, int g, int b, int tolerance)
 {
     return std::abs(qRed(pixel) - r) <= tolerance && std::abs(qGreen(pixel) - g) <= tolerance
@@ -68,7 +73,10 @@ QString ScreenProblem(const QImage& shot)
     const int panelX = 240 + int(700 * 1.40625);
     for (int y : {40, 540, 1040})
         if (!Near(shot.pixel(panelX, y), 255, 255, 255, 8))
-            return QStringLiteral("start panel pixel at %1,%2 is %3").arg(panelX).arg(y).arg(Describe(shot.pixel(panelX, y)));
+            return QStringLiteral("start panel pixel at %1,%2 is %3")
+                .arg(panelX)
+                .arg(y)
+                .arg(Describe(shot.pixel(panelX, y)));
     for (int y : {1, 1078})
         if (qRed(shot.pixel(250, y)) > 60 || qBlue(shot.pixel(250, y)) < 30)
             return QStringLiteral("design's edge at 250,%1 is %2").arg(y).arg(Describe(shot.pixel(250, y)));
@@ -129,7 +137,7 @@ protected:
             return command;
         return QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                            QStringLiteral("--clear-groups"), QStringLiteral("--")}
-            + command;
+        + command;
     }
     QProcessEnvironment environment() const
     {
@@ -144,8 +152,8 @@ protected:
     }
     QStringList terminal() const
     {
-        return {exe, QStringLiteral("--kiosk"), QStringLiteral("--home"), home, QStringLiteral("--service-host"),
-                shop->host()};
+        return {exe,  QStringLiteral("--kiosk"),        QStringLiteral("--home"),
+                home, QStringLiteral("--service-host"), shop->host()};
     }
     void start(const QStringList& command, const QProcessEnvironment& env)
     {
@@ -164,14 +172,16 @@ protected:
         env.insert(QStringLiteral("LD_PRELOAD"), shim);
         env.insert(QStringLiteral("SUMBREL_HEADLESS_SIZE"), QStringLiteral("1920x1080"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        start(asUser(QStringList{QStringLiteral("cage"), QStringLiteral("-d"), QStringLiteral("--")} + terminal()), env);
+        start(asUser(QStringList{QStringLiteral("cage"), QStringLiteral("-d"), QStringLiteral("--")} + terminal()),
+              env);
     }
     // The kiosk on an X server of 1920 x 1080 without a window manager, on the xcb platform.
     void startUnderXvfb()
     {
-        xserver.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                               QStringLiteral("0"), QStringLiteral("1920x1080x24"),
-                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        xserver.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1920x1080x24"), QStringLiteral("-nolisten"),
+                       QStringLiteral("tcp")});
         ASSERT_TRUE(xserver.waitForStarted(10000));
         ASSERT_TRUE(QTest::qWaitFor([&] { return xserver.canReadLine(); }, 20000)) << "Xvfb gave no display";
         display = QStringLiteral(":") + QString::fromLatin1(xserver.readLine().trimmed());
@@ -237,8 +247,8 @@ TEST_P(KioskDisplay, TheStartPanelCoversTheScreenAfterTheAutomaticLogin)
     ASSERT_TRUE(started && logHas(shown)) << "log:\n"
                                           << LogEntries(QString()).join(u'\n').toStdString() << "\noutput:\n"
                                           << program.readAll().toStdString();
-    std::cout << "[ figure ] " << GetParam().name << ": start to start panel with automatic login " << startMs
-              << " ms" << std::endl;
+    std::cout << "[ figure ] " << GetParam().name << ": start to start panel with automatic login " << startMs << " ms"
+              << std::endl;
     EXPECT_TRUE(logHas(QStringLiteral("Kiosk: frmLogin shown")));
 
     // The screen settles into its picture: retried while it paints, bounded.
@@ -257,8 +267,7 @@ TEST_P(KioskDisplay, TheStartPanelCoversTheScreenAfterTheAutomaticLogin)
     EXPECT_EQ(program.state(), QProcess::Running) << "the kiosk keeps running";
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, KioskDisplay,
-                         ::testing::Values(Platform{"cage", true}, Platform{"xvfb", false}),
+INSTANTIATE_TEST_SUITE_P(Screens, KioskDisplay, ::testing::Values(Platform{"cage", true}, Platform{"xvfb", false}),
                          [](const ::testing::TestParamInfo<Platform>& info) { return std::string(info.param.name); });
 
 // The scale comes from the screen the program finds, whatever the platform.
@@ -273,8 +282,9 @@ TEST(KioskProgram, ScalesToTheScreenItFinds)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(SUMBREL_EXE), {QStringLiteral("--kiosk"), QStringLiteral("--home"), dir.path(),
-                                                 QStringLiteral("--service-host"), QStringLiteral("127.0.0.1:9")});
+    program.start(QStringLiteral(SUMBREL_EXE),
+                  {QStringLiteral("--kiosk"), QStringLiteral("--home"), dir.path(), QStringLiteral("--service-host"),
+                   QStringLiteral("127.0.0.1:9")});
     ASSERT_TRUE(program.waitForStarted());
     GlobalState saved = gs();
     gs().programFolder = dir.path();

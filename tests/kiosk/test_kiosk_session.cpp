@@ -71,9 +71,10 @@ TEST_F(KioskSessionTest, TheStageCoversTheScreenBehindFramelessScreens)
     EXPECT_EQ(login->windowHandle()->transientParent(), stage->windowHandle());
     settle();
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    EXPECT_TRUE(logText().contains(QStringLiteral("Kiosk: frmLogin shown, 1024x768 px on a screen of %1x%2 px (scale 1.40625)")
-                                       .arg(screen.width())
-                                       .arg(screen.height())))
+    EXPECT_TRUE(
+        logText().contains(QStringLiteral("Kiosk: frmLogin shown, 1024x768 px on a screen of %1x%2 px (scale 1.40625)")
+                               .arg(screen.width())
+                               .arg(screen.height())))
         << logText().toStdString();
 }
 
@@ -108,12 +109,9 @@ TEST_F(KioskSessionTest, PointerOnlyOverTheLoginAndSettingsScreens)
         bool show;
         bool blank;
     } steps[] = {
-        {"login shown", login, true, false},
-        {"reception opened by the login", reception, true, false},
-        {"login closed", login, false, true},
-        {"menu page", menu, true, true},
-        {"menu page closed", menu, false, true},
-        {"settings screen", settings, true, false},
+        {"login shown", login, true, false},        {"reception opened by the login", reception, true, false},
+        {"login closed", login, false, true},       {"menu page", menu, true, true},
+        {"menu page closed", menu, false, true},    {"settings screen", settings, true, false},
         {"settings closed", settings, false, true},
     };
     for (const auto& s : steps) {

@@ -15,9 +15,10 @@ TEST(OperatorPin, ValidPinsAreFourToEightPlainDigits)
         const char16_t* text;
         bool valid;
     } cases[] = {
-        {u"", false},         {u"123", false},      {u"1234", true},      {u"12345678", true},
-        {u"123456789", false}, {u"12a4", false},    {u" 1234", false},    {u"1234 ", false},
-        {u"１２３４", false} /* full-width digits */, {u"0000", true},
+        {u"", false},        {u"123", false},       {u"1234", true},
+        {u"12345678", true}, {u"123456789", false}, {u"12a4", false},
+        {u" 1234", false},   {u"1234 ", false},     {u"１２３４", false} /* full-width digits */,
+        {u"0000", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidPin(QString::fromUtf16(c.text)), c.valid) << QString::fromUtf16(c.text).toStdString();
@@ -165,9 +166,11 @@ TEST(OperatorPin, TextsForEachVerdict)
     } cases[] = {
         {{Verdict::Accepted, 3, 0}, u"확인되었습니다.", u"Operator PIN (settings): accepted"},
         {{Verdict::Wrong, 2, 0}, u"PIN이 틀렸습니다. 남은 횟수 2회", u"Operator PIN (settings): wrong, 2 tries left"},
-        {{Verdict::LockedNow, 0, 60000}, u"3회 틀려 잠겼습니다. 60초 후에 다시 시도하세요.",
+        {{Verdict::LockedNow, 0, 60000},
+         u"3회 틀려 잠겼습니다. 60초 후에 다시 시도하세요.",
          u"Operator PIN (settings): wrong, locked for 60 s"},
-        {{Verdict::Refused, 0, 44001}, u"잠겨 있습니다. 45초 후에 다시 시도하세요.",
+        {{Verdict::Refused, 0, 44001},
+         u"잠겨 있습니다. 45초 후에 다시 시도하세요.",
          u"Operator PIN (settings): refused, locked for 45 s more"},
     };
     for (const auto& c : cases) {
@@ -211,7 +214,8 @@ TEST_F(OperatorPinFile, LivesUnderSetOperatorPinOfTheConfigurationFile)
     EXPECT_TRUE(ReadStoredPin().isEmpty());
     const QString stored = HashPin(QStringLiteral("2468"));
     WriteStoredPin(stored);
-    EXPECT_EQ(ReadIni(QStringLiteral("Set"), QStringLiteral("OperatorPin"), path(QStringLiteral("Mirdal.cfg"))), stored);
+    EXPECT_EQ(ReadIni(QStringLiteral("Set"), QStringLiteral("OperatorPin"), path(QStringLiteral("Mirdal.cfg"))),
+              stored);
     EXPECT_TRUE(Matches(ReadStoredPin(), QStringLiteral("2468")));
     EXPECT_TRUE(read(QStringLiteral("Mirdal.cfg")).contains(QStringLiteral("\nOperatorPin=") + stored));
     WriteStoredPin(QString());

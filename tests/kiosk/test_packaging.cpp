@@ -43,7 +43,8 @@ protected:
         const QString cpack = QFileInfo(QStringLiteral(CMAKE_COMMAND_PATH)).dir().filePath(QStringLiteral("cpack"));
         s_build = Execute(cpack,
                           {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                           QStringLiteral(SUMBREL_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), s_out->path()},
+                           QStringLiteral(SUMBREL_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
+                           s_out->path()},
                           240000);
     }
     static void TearDownTestSuite()
@@ -57,7 +58,10 @@ protected:
             GTEST_SKIP() << "dpkg-deb is missing: no Debian package can be built or read here";
         ASSERT_EQ(s_build.code, 0) << s_build.out.toStdString();
     }
-    static QString deb(const QString& name) { return s_out->filePath(name + u'_' + kVersion + QStringLiteral("_amd64.deb")); }
+    static QString deb(const QString& name)
+    {
+        return s_out->filePath(name + u'_' + kVersion + QStringLiteral("_amd64.deb"));
+    }
     static QStringList contents(const QString& file)
     {
         QStringList paths;
@@ -97,13 +101,14 @@ TEST_F(Packages, TheTerminalPackageHoldsTheKioskAndSaysWhatItNeeds)
 {
     const QString file = deb(QStringLiteral("sumbrel"));
     ASSERT_TRUE(QFileInfo::exists(file)) << QDir(s_out->path()).entryList().join(u' ').toStdString();
-    std::cout << "[ figure ] " << QFileInfo(file).fileName().toStdString() << ": " << QFileInfo(file).size()
-              << " bytes" << std::endl;
+    std::cout << "[ figure ] " << QFileInfo(file).fileName().toStdString() << ": " << QFileInfo(file).size() << " bytes"
+              << std::endl;
     const QStringList paths = contents(file);
-    for (const char* expected : {"/usr/bin/Sumbrel", "/lib/systemd/system/sumbrel-kiosk.service", "/etc/pam.d/sumbrel-kiosk",
-                                 "/usr/share/sumbrel/Mirdal.cfg", "/usr/share/doc/sumbrel/copyright",
-                                 "/usr/share/doc/sumbrel/README.md"})
-        EXPECT_TRUE(paths.contains(QString::fromLatin1(expected))) << expected << "\n" << paths.join(u'\n').toStdString();
+    for (const char* expected :
+         {"/usr/bin/Sumbrel", "/lib/systemd/system/sumbrel-kiosk.service", "/etc/pam.d/sumbrel-kiosk",
+          "/usr/share/sumbrel/Mirdal.cfg", "/usr/share/doc/sumbrel/copyright", "/usr/share/doc/sumbrel/README.md"})
+        EXPECT_TRUE(paths.contains(QString::fromLatin1(expected))) << expected << "\n"
+                                                                   << paths.join(u'\n').toStdString();
     EXPECT_FALSE(paths.contains(QStringLiteral("/usr/bin/sumbrel-demo-shop"))) << "the demo shop has its own package";
 
     const struct {
@@ -116,8 +121,10 @@ TEST_F(Packages, TheTerminalPackageHoldsTheKioskAndSaysWhatItNeeds)
     };
     for (const auto& f : fields)
         EXPECT_EQ(field(file, QString::fromLatin1(f.name)), f.value) << f.name;
-    EXPECT_TRUE(field(file, QStringLiteral("Description")).startsWith(QStringLiteral("Self-service order terminal as a kiosk\n")));
-    const QStringList depends = field(file, QStringLiteral("Depends")).split(QRegularExpression(QStringLiteral(",\\s*")));
+    EXPECT_TRUE(field(file, QStringLiteral("Description"))
+                    .startsWith(QStringLiteral("Self-service order terminal as a kiosk\n")));
+    const QStringList depends
+        = field(file, QStringLiteral("Depends")).split(QRegularExpression(QStringLiteral(",\\s*")));
     for (const char* needed : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libcurl4", "libsystemd0", "fonts-nanum",
                                "cage", "qt6-wayland", "xwayland"}) {
         const bool found = std::any_of(depends.begin(), depends.end(), [&](const QString& d) {
@@ -135,9 +142,13 @@ TEST_F(Packages, TheTerminalPackageHoldsTheKioskAndSaysWhatItNeeds)
     EXPECT_TRUE(postinst.contains(QStringLiteral("adduser --system --group --home /var/lib/sumbrel")));
     EXPECT_TRUE(postinst.contains(QStringLiteral("install -d -o sumbrel -g sumbrel -m 0750 /var/lib/sumbrel")));
     EXPECT_TRUE(QFileInfo(root.filePath(QStringLiteral("DEBIAN/postinst"))).isExecutable());
-    EXPECT_EQ(Execute(QStringLiteral("sh"), {QStringLiteral("-n"), root.filePath(QStringLiteral("DEBIAN/postinst"))}).code, 0);
-    EXPECT_EQ(text(root.filePath(QStringLiteral("DEBIAN/conffiles"))).trimmed(), QStringLiteral("/etc/pam.d/sumbrel-kiosk"));
-    EXPECT_TRUE(text(root.filePath(QStringLiteral("usr/share/sumbrel/Mirdal.cfg"))).startsWith(QStringLiteral("[Set]")));
+    EXPECT_EQ(
+        Execute(QStringLiteral("sh"), {QStringLiteral("-n"), root.filePath(QStringLiteral("DEBIAN/postinst"))}).code,
+        0);
+    EXPECT_EQ(text(root.filePath(QStringLiteral("DEBIAN/conffiles"))).trimmed(),
+              QStringLiteral("/etc/pam.d/sumbrel-kiosk"));
+    EXPECT_TRUE(
+        text(root.filePath(QStringLiteral("usr/share/sumbrel/Mirdal.cfg"))).startsWith(QStringLiteral("[Set]")));
 }
 
 TEST_F(Packages, TheDemoShopHasAPackageOfItsOwn)
@@ -145,9 +156,9 @@ TEST_F(Packages, TheDemoShopHasAPackageOfItsOwn)
     const QString file = deb(QStringLiteral("sumbrel-demo-shop"));
     ASSERT_TRUE(QFileInfo::exists(file));
     const QStringList paths = contents(file);
-    for (const char* expected : {"/usr/bin/sumbrel-demo-shop", "/lib/systemd/system/sumbrel-demo-shop.service",
-                                 "/lib/systemd/system/sumbrel-kiosk.service.d/demo-shop.conf",
-                                 "/usr/share/doc/sumbrel-demo-shop/copyright"})
+    for (const char* expected :
+         {"/usr/bin/sumbrel-demo-shop", "/lib/systemd/system/sumbrel-demo-shop.service",
+          "/lib/systemd/system/sumbrel-kiosk.service.d/demo-shop.conf", "/usr/share/doc/sumbrel-demo-shop/copyright"})
         EXPECT_TRUE(paths.contains(QString::fromLatin1(expected))) << expected;
     EXPECT_FALSE(paths.contains(QStringLiteral("/usr/bin/Sumbrel")));
     EXPECT_EQ(field(file, QStringLiteral("Package")), QStringLiteral("sumbrel-demo-shop"));
@@ -170,20 +181,23 @@ TEST_F(Packages, TheUnitsPassSystemdAnalyzeVerify)
     QFile::copy(root.filePath(QStringLiteral("terminal")) + system + QStringLiteral("sumbrel-kiosk.service"),
                 units.filePath(QStringLiteral("sumbrel-kiosk.service")));
     QDir().mkpath(units.filePath(QStringLiteral("sumbrel-kiosk.service.d")));
-    QFile::copy(root.filePath(QStringLiteral("demo")) + system + QStringLiteral("sumbrel-kiosk.service.d/demo-shop.conf"),
+    QFile::copy(root.filePath(QStringLiteral("demo")) + system
+                    + QStringLiteral("sumbrel-kiosk.service.d/demo-shop.conf"),
                 units.filePath(QStringLiteral("sumbrel-kiosk.service.d/demo-shop.conf")));
-    QString shopUnit = text(root.filePath(QStringLiteral("demo")) + system + QStringLiteral("sumbrel-demo-shop.service"));
-    shopUnit.replace(QStringLiteral("ExecStart=/usr/bin/"), QStringLiteral("ExecStart=") + root.filePath(QStringLiteral("demo/usr/bin/")));
+    QString shopUnit = text(root.filePath(QStringLiteral("demo")) + system
+                            + QStringLiteral("sumbrel-demo-shop.service"));
+    shopUnit.replace(QStringLiteral("ExecStart=/usr/bin/"),
+                     QStringLiteral("ExecStart=") + root.filePath(QStringLiteral("demo/usr/bin/")));
     QFile out(units.filePath(QStringLiteral("sumbrel-demo-shop.service")));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(shopUnit.toUtf8());
     out.close();
 
     const Outcome verify = Execute(QStringLiteral("systemd-analyze"),
-                               {QStringLiteral("verify"), QStringLiteral("--man=no"),
-                                units.filePath(QStringLiteral("sumbrel-kiosk.service")),
-                                units.filePath(QStringLiteral("sumbrel-demo-shop.service"))},
-                               60000, units.path());
+                                   {QStringLiteral("verify"), QStringLiteral("--man=no"),
+                                    units.filePath(QStringLiteral("sumbrel-kiosk.service")),
+                                    units.filePath(QStringLiteral("sumbrel-demo-shop.service"))},
+                                   60000, units.path());
     EXPECT_EQ(verify.code, 0) << verify.out.toStdString();
     EXPECT_TRUE(verify.out.trimmed().isEmpty()) << verify.out.toStdString();
 

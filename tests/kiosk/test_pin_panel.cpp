@@ -44,8 +44,10 @@ protected:
             poll->deleteLater();
             poll->stop();
             for (QChar c : keys) {
-                const int key = c == u'b' ? PinPanel::Back : c == u'k' ? PinPanel::Ok : c == u'x' ? PinPanel::Cancel
-                                                                                                   : c.digitValue();
+                const int key = c == u'b' ? PinPanel::Back
+                    : c == u'k'           ? PinPanel::Ok
+                    : c == u'x'           ? PinPanel::Cancel
+                                          : c.digitValue();
                 panel->key(key)->touch();
                 if (panel->isFinished())
                     break;
@@ -112,10 +114,10 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
         EXPECT_EQ(panel.lblPinDigits()->text(), QStringLiteral("●●●"));
         EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("PIN을 입력하세요."));
         EXPECT_EQ(panel.geometry(), panel.parentWidget()->rect()) << "the panel covers the screen";
-        const QStringList captions = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                      QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                                      QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("<-"),
-                                      QStringLiteral("확인"), QStringLiteral("X")};
+        const QStringList captions = {
+            QStringLiteral("0"),  QStringLiteral("1"),    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5"),  QStringLiteral("6"),    QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
+            QStringLiteral("<-"), QStringLiteral("확인"), QStringLiteral("X")};
         QList<QRect> cells;
         for (int i = 0; i < PinPanel::KeyCount; ++i) {
             QAccessibleInterface* key = QAccessible::queryAccessibleInterface(panel.key(i));
@@ -134,7 +136,9 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
             EXPECT_EQ(shown->text(QAccessible::Name), label->text());
         }
         // Pressed through the screen reader, a key acts as a touch.
-        QAccessible::queryAccessibleInterface(panel.key(7))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(panel.key(7))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(panel.lblPinDigits()->text(), QStringLiteral("●●●●"));
     });
     s.lblConfig()->touch();

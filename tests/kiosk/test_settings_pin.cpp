@@ -70,9 +70,9 @@ TEST_F(SettingsPinTest, ThePinRowFitsOnTheScreen)
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     }
     EXPECT_GE(s.txtOperatorPin()->width(), 100);
-    EXPECT_FALSE(QRect(s.cmdOperatorPinSave()->mapTo(&s, QPoint(0, 0)), s.cmdOperatorPinSave()->size())
-                     .intersects(QRect(s.cmdOperatorPinClear()->mapTo(&s, QPoint(0, 0)),
-                                       s.cmdOperatorPinClear()->size())));
+    EXPECT_FALSE(
+        QRect(s.cmdOperatorPinSave()->mapTo(&s, QPoint(0, 0)), s.cmdOperatorPinSave()->size())
+            .intersects(QRect(s.cmdOperatorPinClear()->mapTo(&s, QPoint(0, 0)), s.cmdOperatorPinClear()->size())));
 }
 
 TEST_F(SettingsPinTest, TheRealFileDialogCannotRenameDeleteOrCreate)

@@ -73,8 +73,7 @@ public:
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::strncpy(address.sun_path, m_path.constData(), sizeof(address.sun_path) - 1);
-        ::sendto(out, text.constData(), size_t(text.size()), 0, reinterpret_cast<sockaddr*>(&address),
-                 sizeof(address));
+        ::sendto(out, text.constData(), size_t(text.size()), 0, reinterpret_cast<sockaddr*>(&address), sizeof(address));
         ::close(out);
     }
     // Every datagram received so far.
