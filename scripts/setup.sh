@@ -9,6 +9,9 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-nanum fonts-nanum-extra fontconfig
   xvfb xauth x11-utils imagemagick
+  libsystemd-dev systemd
+  cage xwayland qt6-wayland grim
+  dpkg-dev file
 )
 
 missing=()

@@ -1,6 +1,10 @@
 // The terminal's executable: command line, dialog seam, then the start-up sequence.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
+#include "kiosk/kiosk_layout.h"
+#include "kiosk/kiosk_session.h"
+#include "kiosk/operator_guard.h"
+#include "kiosk/watchdog.h"
 #include "login/frm_login.h"
 #include "menu/frm_menu_select_main.h"
 #include "presentation/screen_utils.h"
@@ -33,8 +37,13 @@ bool answersWithoutScreen(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // The kiosk's scale is an environment setting: it must be in place before the application exists.
+    const bool withoutScreen = answersWithoutScreen(argc, argv);
+    const bool kiosk = !withoutScreen && sumbrel::kiosk::RequestedOnCommandLine(argc, argv);
+    const sumbrel::kiosk::ScaleChoice scale = kiosk ? sumbrel::kiosk::PrepareScale(argc, argv)
+                                                    : sumbrel::kiosk::ScaleChoice{};
     std::unique_ptr<QCoreApplication> application;
-    if (answersWithoutScreen(argc, argv))
+    if (withoutScreen)
         application = std::make_unique<QCoreApplication>(argc, argv);
     else
         application = std::make_unique<QApplication>(argc, argv);
@@ -60,6 +69,10 @@ int main(int argc, char* argv[])
     parser.addOption(home);
     parser.addOption(host);
     parser.addOption(caFile);
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("kiosk"),
+        QStringLiteral(
+            "Full screen for a kiosk: the screens scaled to fill it, no pointer over the customer's screens.")));
     parser.process(app);
     if (parser.isSet(version)) {
         std::fputs(QCoreApplication::applicationVersion().toUtf8().constData(), stdout);
@@ -81,6 +94,12 @@ int main(int argc, char* argv[])
     options.programFolder = parser.value(home);
     options.serviceHost = parser.value(host);
     options.readTwipsPerPixel = sumbrel::ScreenTwipsPerPixel;
+    // Declared before the screens, so it outlives them. Pings a systemd watchdog when one watches.
+    std::unique_ptr<sumbrel::kiosk::KioskSession> session;
+    if (kiosk)
+        session = std::make_unique<sumbrel::kiosk::KioskSession>(scale);
+    sumbrel::kiosk::WatchdogNotifier watchdog;
+    watchdog.start();
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<sumbrel::frmMain> reception;
     sumbrel::LoginHooks hooks;
@@ -88,8 +107,10 @@ int main(int argc, char* argv[])
     hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
     // The menu page is created on first use and only hidden between uses.
     std::unique_ptr<sumbrel::frmMenuSelectMain> menuPage;
-    hooks.openReception = [&reception, &menuPage] {
+    hooks.openReception = [&reception, &menuPage, &session] {
         reception = std::make_unique<sumbrel::frmMain>();
+        if (session)
+            session->adopt(reception.get());
         sumbrel::frmMain* screen = reception.get();
         reception->openMenuPage = [screen, &menuPage](sumbrel::cart::OrderCart& cart) {
             if (!menuPage)
@@ -101,10 +122,13 @@ int main(int argc, char* argv[])
             sumbrel::frmSetting settings(screen);
             settings.exec();
         };
+        sumbrel::kiosk::GuardOperatorAreas(*reception);
         reception->show();
     };
-    auto openLogin = [&hooks] {
+    auto openLogin = [&hooks, &session] {
         auto* login = new sumbrel::frmLogin(hooks);
+        if (session)
+            session->adopt(login);
         login->setAttribute(Qt::WA_DeleteOnClose);
         login->m_FirstActivated = true;
         login->show();

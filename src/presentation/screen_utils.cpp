@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace sumbrel {
 
@@ -127,9 +128,22 @@ QString FileDialogFilter(const QString& filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    auto* dialog = new QFileDialog(parent, title, folder);
+    dialog->setOptions(QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters(FileDialogFilter(filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+    return dialog;
+}
+
 QString WidgetDialogHandler::openFile(const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, FileDialogFilter(filter));
+    const std::unique_ptr<QFileDialog> dialog(MakeOpenFileDialog(QApplication::activeWindow(), title, folder, filter));
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    return dialog->selectedFiles().value(0);
 }
 
 void UnattendedDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QRectF;
 class QRegion;
 class QWidget;
@@ -22,6 +23,10 @@ void ScreenTwipsPerPixel(int& x, int& y);
 // The system's filters ("이미지파일|*.bmp;*.png;*.jpg": name|patterns pairs) as QFileDialog reads them
 // ("이미지파일 (*.bmp *.png *.jpg)"); a filter without "|" is passed on as it is.
 QString FileDialogFilter(const QString& filter);
+
+// The file-open dialog as the real handler shows it: Qt's own dialog (the same on every platform),
+// read-only, so nobody at the terminal can rename, delete or create files through it.
+QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
 
 // QMessageBox / QFileDialog behind the dialog seam.
 class WidgetDialogHandler : public DialogHandler {

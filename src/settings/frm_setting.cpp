@@ -4,8 +4,10 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
+#include "settings/operator_pin.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -118,6 +120,7 @@ void frmSetting::Form_Load()
         m_leftO->setText(m_entry.LeftO);
         m_topO->setText(m_entry.TopO);
     });
+    showPinState();
 }
 
 void frmSetting::connectElements()
@@ -138,6 +141,8 @@ void frmSetting::connectElements()
     connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { cmd서버이미지_불러오기_Click(); });
     connect(m_cmdStopDownload, &CaptionKey::clicked, this, [this] { stopDownload(); });
     connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
+    connect(m_cmdPinSave, &CaptionKey::clicked, this, [this] { cmdOperatorPinSave_Click(); });
+    connect(m_cmdPinClear, &CaptionKey::clicked, this, [this] { cmdOperatorPinClear_Click(); });
     m_text2->installEventFilter(this);
     m_text3->installEventFilter(this);
 }
@@ -240,6 +245,35 @@ void frmSetting::downloadFinished(const DownloadSummary& summary)
 void frmSetting::lblTerminate_Click()
 {
     close();
+}
+
+void frmSetting::cmdOperatorPinSave_Click()
+{
+    const pin::SaveOutcome outcome = pin::SaveFromSettings(m_txtPin->text());
+    // The typed digits never stay on the screen.
+    m_txtPin->clear();
+    if (outcome.saved) {
+        pin::WriteStoredPin(outcome.stored);
+        WriteLog(QStringLiteral("Operator PIN set in the settings screen"));
+    }
+    showPinState();
+    MessageBox(outcome.message, outcome.saved ? MessageIcon::Information : MessageIcon::Warning);
+}
+
+void frmSetting::cmdOperatorPinClear_Click()
+{
+    m_txtPin->clear();
+    pin::WriteStoredPin(QString());
+    WriteLog(QStringLiteral("Operator PIN removed in the settings screen"));
+    showPinState();
+    MessageBox(pin::ClearedMessage(), MessageIcon::Information);
+}
+
+void frmSetting::showPinState()
+{
+    const QString state = pin::StateText(pin::ReadStoredPin());
+    m_lblPinState->setText(state);
+    m_lblPinState->setAccessibleName(state);
 }
 
 void frmSetting::showProgress(const settings::DownloadPanel& panel)

@@ -39,6 +39,9 @@ public:
     void Command2_Click();
     void cmd서버이미지_불러오기_Click();
     void lblTerminate_Click();
+    // The operator PIN: stores the typed PIN as a salted hash, or removes it.
+    void cmdOperatorPinSave_Click();
+    void cmdOperatorPinClear_Click();
 
     bool isDownloading() const { return m_downloading; }
     // Told after the wait panel has shown each progress report of a download.
@@ -62,6 +65,10 @@ public:
     CaptionKey* cmd서버이미지_불러오기() const { return m_cmdDownload; }
     CaptionKey* lblTerminate() const { return m_lblTerminate; }
     CaptionKey* cmdStopDownload() const { return m_cmdStopDownload; }
+    QLineEdit* txtOperatorPin() const { return m_txtPin; }
+    CaptionKey* cmdOperatorPinSave() const { return m_cmdPinSave; }
+    CaptionKey* cmdOperatorPinClear() const { return m_cmdPinClear; }
+    QLabel* lblOperatorPinState() const { return m_lblPinState; }
     QWidget* picWait() const { return m_picWait; }
     QLabel* imgWait() const { return m_imgWait; }
     QProgressBar* barWait() const { return m_barWait; }
@@ -85,6 +92,8 @@ private:
     void buildTextsGroup(QWidget* group);
     void buildPlacementGroup(QWidget* group);
     void buildPicturesGroup(QWidget* group);
+    void buildOperatorPinGroup(QWidget* group);
+    void showPinState();
     void buildWaitPanel();
     void connectElements();
     void Form_Load();
@@ -126,6 +135,10 @@ private:
     QLabel* m_lblHint = nullptr;
     QLabel* m_lblSaveResult = nullptr;
     CaptionKey* m_lblTerminate = nullptr;
+    QLineEdit* m_txtPin = nullptr;
+    CaptionKey* m_cmdPinSave = nullptr;
+    CaptionKey* m_cmdPinClear = nullptr;
+    QLabel* m_lblPinState = nullptr;
     QWidget* m_waitShade = nullptr;
     QWidget* m_picWait = nullptr;
     QLabel* m_imgWait = nullptr;

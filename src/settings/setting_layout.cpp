@@ -3,6 +3,7 @@
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "settings/frm_setting.h"
+#include "settings/operator_pin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QProgressBar>
+#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -62,16 +64,18 @@ QLabel* Label(const QString& text, QWidget* parent, int size = kLabelSize)
     return label;
 }
 
-// A white card with its title; the rows go into the returned grid.
+// A white card with its title (none when empty); the rows go into the returned grid.
 QGridLayout* Card(QWidget* card, const QString& title)
 {
     card->setObjectName(QStringLiteral("card"));
     auto* outer = new QVBoxLayout(card);
-    outer->setContentsMargins(22, 14, 22, 18);
+    outer->setContentsMargins(22, title.isEmpty() ? 16 : 14, 22, title.isEmpty() ? 16 : 18);
     outer->setSpacing(10);
-    QLabel* heading = Label(title, card, 22);
-    heading->setProperty("role", QStringLiteral("title"));
-    outer->addWidget(heading);
+    if (!title.isEmpty()) {
+        QLabel* heading = Label(title, card, 22);
+        heading->setProperty("role", QStringLiteral("title"));
+        outer->addWidget(heading);
+    }
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(12);
@@ -267,6 +271,7 @@ void frmSetting::buildWidgets()
     };
     buildCallDisplayGroup(addCard(leftColumn, left));
     buildAlarmGroup(addCard(leftColumn, left));
+    buildOperatorPinGroup(addCard(leftColumn, left));
     leftColumn->addStretch(1);
     buildTextsGroup(addCard(rightColumn, right));
     buildPlacementGroup(addCard(rightColumn, right));
@@ -327,7 +332,49 @@ void frmSetting::buildAlarmGroup(QWidget* group)
     m_lblVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_slider, 1);
     row->addWidget(m_lblVolume);
-    StackedRow(grid, QStringLiteral("알림 볼륨설정"), volume);
+    Row(grid, QStringLiteral("알림 볼륨설정"), volume);
+}
+
+void frmSetting::buildOperatorPinGroup(QWidget* group)
+{
+    // One row without a title: the caption names the PIN and says whether one is in use.
+    QGridLayout* grid = Card(group, QString());
+    auto* caption = new QWidget(group);
+    auto* lines = new QVBoxLayout(caption);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(0);
+    QLabel* name = Label(QStringLiteral("운영자 PIN"), caption);
+    name->setProperty("role", QStringLiteral("title"));
+    m_lblPinState = Label(QString(), caption, 15);
+    m_lblPinState->setObjectName(QStringLiteral("lblOperatorPinState"));
+    m_lblPinState->setProperty("role", QStringLiteral("hint"));
+    lines->addWidget(name);
+    lines->addWidget(m_lblPinState);
+
+    auto* entry = new QWidget(group);
+    auto* row = new QHBoxLayout(entry);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    m_txtPin = TextBox(QStringLiteral("txtOperatorPin"), entry);
+    m_txtPin->setAccessibleName(QStringLiteral("운영자 PIN"));
+    m_txtPin->setEchoMode(QLineEdit::Password);
+    m_txtPin->setMaxLength(pin::kMaxDigits);
+    m_txtPin->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_txtPin));
+    m_txtPin->setPlaceholderText(QStringLiteral("%1~%2자리").arg(pin::kMinDigits).arg(pin::kMaxDigits));
+    m_txtPin->setMinimumHeight(kFieldHeight);
+    m_txtPin->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
+    m_cmdPinSave = Key(QStringLiteral("cmdOperatorPinSave"), QStringLiteral("저장"), entry, 20);
+    m_cmdPinClear = Key(QStringLiteral("cmdOperatorPinClear"), QStringLiteral("해제"), entry, 20);
+    for (CaptionKey* key : {m_cmdPinSave, m_cmdPinClear}) {
+        key->setFixedSize(76, kFieldHeight);
+        key->setAccessibleDescription(QStringLiteral("운영자 PIN ") + key->caption());
+    }
+    row->addWidget(m_txtPin, 1);
+    row->addWidget(m_cmdPinSave);
+    row->addWidget(m_cmdPinClear);
+    const int at = grid->rowCount();
+    grid->addWidget(caption, at, 0);
+    grid->addWidget(entry, at, 1);
 }
 
 void frmSetting::buildTextsGroup(QWidget* group)

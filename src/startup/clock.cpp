@@ -10,6 +10,7 @@ namespace sumbrel {
 namespace {
 double g_scale = 1.0;
 int64_t g_offsetMs = 0;
+uint32_t g_advanced = 0;
 }  // namespace
 
 QDateTime LocalNow()
@@ -33,7 +34,12 @@ uint32_t TickCount()
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     const uint64_t ms = uint64_t(ts.tv_sec) * 1000u + uint64_t(ts.tv_nsec) / 1000000u;
-    return uint32_t(ms & 0xffffffffu);
+    return uint32_t(ms & 0xffffffffu) + g_advanced;
+}
+
+void advanceTickCount(uint32_t ms)
+{
+    g_advanced += ms;
 }
 
 void setTimeScale(double scale)

@@ -5,8 +5,10 @@
 
 namespace sumbrel {
 
-// Real milliseconds since system start, low 32 bits.
+// Real milliseconds since system start, low 32 bits (plus what advanceTickCount added).
 uint32_t TickCount();
+// Moves TickCount forward, so a test lets a deadline pass without waiting for it.
+void advanceTickCount(uint32_t ms);
 
 // Factor applied to every wait and timer interval (1.0 in production).
 void setTimeScale(double scale);

@@ -1,0 +1,64 @@
+#include "kiosk/kiosk_layout.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sumbrel::kiosk {
+
+bool RequestedOnCommandLine(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (std::strcmp(argv[i], "--kiosk") == 0)
+            return true;
+    }
+    return false;
+}
+
+double FitScale(QSize screenPixels, QSize design)
+{
+    if (screenPixels.isEmpty() || design.isEmpty())
+        return 1.0;
+    return std::min(double(screenPixels.width()) / design.width(), double(screenPixels.height()) / design.height());
+}
+
+double QtScaleFactor(QSize screenPixels, double platformRatio, QSize design)
+{
+    const double ratio = platformRatio > 0 ? platformRatio : 1.0;
+    return FitScale(screenPixels, design) / ratio;
+}
+
+QString ScaleFactorText(double factor)
+{
+    return QString::number(factor, 'g', 10);
+}
+
+QRect Centred(QSize window, const QRect& screen)
+{
+    return QRect(screen.left() + (screen.width() - window.width()) / 2,
+                 screen.top() + (screen.height() - window.height()) / 2, window.width(), window.height());
+}
+
+bool KeepsPointer(const QString& windowName)
+{
+    return windowName == u"frmLogin" || windowName == u"frmSetting";
+}
+
+bool PointerShown(const QStringList& visibleWindowNames)
+{
+    return std::any_of(visibleWindowNames.begin(), visibleWindowNames.end(), KeepsPointer);
+}
+
+QString WindowLine(const QString& name, QSize windowPixels, QSize screenPixels, double factor)
+{
+    return QStringLiteral("Kiosk: %1 shown, %2x%3 px on a screen of %4x%5 px (scale %6)")
+        .arg(name)
+        .arg(windowPixels.width())
+        .arg(windowPixels.height())
+        .arg(screenPixels.width())
+        .arg(screenPixels.height())
+        .arg(ScaleFactorText(factor));
+}
+
+}  // namespace sumbrel::kiosk

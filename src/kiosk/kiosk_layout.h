@@ -1,0 +1,40 @@
+#pragma once
+// The kiosk's rules: how the 1024 x 768 design is scaled to the screen and centred on it, and which
+// screens keep the pointer. No widgets: the kiosk session only applies these.
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace sumbrel::kiosk {
+
+inline constexpr QSize kDesignSize{1024, 768};
+
+// The command line asks for the kiosk ("--kiosk"); read before the application exists.
+bool RequestedOnCommandLine(int argc, const char* const* argv);
+
+// The largest uniform factor at which the design fits into a screen of that many device pixels;
+// 1 for an empty screen.
+double FitScale(QSize screenPixels, QSize design = kDesignSize);
+// The value for QT_SCALE_FACTOR: the fit divided by the ratio the platform applies on its own
+// (2 on a high-density screen), so the two together give the fit.
+double QtScaleFactor(QSize screenPixels, double platformRatio, QSize design = kDesignSize);
+// QT_SCALE_FACTOR's text: enough digits that the design fills the screen to the pixel.
+QString ScaleFactorText(double factor);
+
+// A window of that size centred on the screen area (both in the same units).
+QRect Centred(QSize window, const QRect& screen);
+
+// The reception screen's own gradient, continued into the bands beside the design.
+inline constexpr int kStageTop[3] = {22, 52, 84};
+inline constexpr int kStageBottom[3] = {12, 30, 50};
+
+// Operators use a pointer on the login and settings screens; customers touch everything else.
+bool KeepsPointer(const QString& windowName);
+// The pointer shows while any of the visible windows keeps it.
+bool PointerShown(const QStringList& visibleWindowNames);
+
+// The log line that reports a shown window in device pixels.
+QString WindowLine(const QString& name, QSize windowPixels, QSize screenPixels, double factor);
+
+}  // namespace sumbrel::kiosk

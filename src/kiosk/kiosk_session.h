@@ -1,0 +1,67 @@
+#pragma once
+// The terminal as a kiosk: the 1024 x 768 screens scaled uniformly to the whole screen, centred on a
+// full-screen stage in the background colour, without decorations, and the pointer hidden over the
+// customer's screens. The rules live in kiosk_layout.h; this only applies them.
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+#include <functional>
+
+namespace sumbrel::kiosk {
+
+// What the scale was computed from.
+struct ScaleChoice {
+    QSize screenPixels;  // the primary screen in device pixels; empty when none was found
+    double factor = 1.0;  // QT_SCALE_FACTOR as set
+};
+
+// Before the QApplication exists: looks at the primary screen through a short-lived application,
+// sets QT_SCALE_FACTOR so the design fills it, and turns client-side decorations off on Wayland.
+ScaleChoice PrepareScale(int argc, char** argv);
+
+// The full-screen window behind the screens: the background colour where the design leaves bands.
+class Stage : public QWidget {
+public:
+    Stage();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class KioskSession : public QObject {
+public:
+    explicit KioskSession(const ScaleChoice& scale);
+    ~KioskSession() override;
+
+    QWidget* stage() const { return m_stage; }
+    // Makes a screen a frameless window over the stage (transient for it), so a kiosk compositor
+    // centres it and keeps it above. Call before the screen is first shown.
+    void adopt(QWidget* screen);
+    bool pointerHidden() const { return m_pointerHidden; }
+    // Whether rounded windows are clipped to their masks by drawing (on by itself under Wayland,
+    // which shapes no window).
+    void setClipMasks(bool clip) { m_clipMasks = clip; }
+    // Runs when no adopted screen is visible any more (default: the application quits), as a
+    // program without the stage would end with its last window.
+    std::function<void()> lastScreenClosed;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void settle();
+    void updatePointer();
+    void logShown(QWidget* window) const;
+
+    ScaleChoice m_scale;
+    Stage* m_stage = nullptr;
+    QList<QPointer<QWidget>> m_screens;
+    bool m_pointerHidden = false;
+    bool m_clipMasks = false;
+    bool m_settlePending = false;
+};
+
+}  // namespace sumbrel::kiosk

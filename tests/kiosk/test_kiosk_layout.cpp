@@ -1,0 +1,99 @@
+// The kiosk's rules: the scale that fits the design to the screen, centring, and the pointer.
+#include "kiosk/kiosk_layout.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace sumbrel::kiosk;
+
+TEST(KioskLayout, ScaleFitsTheDesignIntoTheScreen)
+{
+    const struct {
+        QSize screen;
+        double platformRatio;
+        double fit;
+        double qtFactor;
+    } cases[] = {
+        {{1024, 768}, 1, 1.0, 1.0},
+        {{1920, 1080}, 1, 1.40625, 1.40625},
+        {{1280, 720}, 1, 0.9375, 0.9375},
+        {{1280, 1024}, 1, 1.25, 1.25},
+        {{800, 600}, 1, 0.78125, 0.78125},
+        {{3840, 2160}, 2, 2.8125, 1.40625},
+        {{1080, 1920}, 1, 1.0546875, 1.0546875} /* portrait */,
+        {{0, 0}, 1, 1.0, 1.0},
+        {{2560, 1600}, 0, 2.0833333333, 2.0833333333} /* no ratio reported counts as 1 */,
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(FitScale(c.screen), c.fit, 1e-9) << c.screen.width() << "x" << c.screen.height();
+        EXPECT_NEAR(QtScaleFactor(c.screen, c.platformRatio), c.qtFactor, 1e-9);
+        if (c.screen.isEmpty())
+            continue;
+        // The scaled design stays inside the screen and fills one side of it to the pixel.
+        const double f = ScaleFactorText(c.fit).toDouble();
+        const double w = kDesignSize.width() * f;
+        const double h = kDesignSize.height() * f;
+        EXPECT_LE(w, c.screen.width() + 1e-6);
+        EXPECT_LE(h, c.screen.height() + 1e-6);
+        EXPECT_TRUE(std::lround(w) == c.screen.width() || std::lround(h) == c.screen.height())
+            << c.screen.width() << "x" << c.screen.height();
+    }
+}
+
+TEST(KioskLayout, WindowsAreCentredOnTheScreen)
+{
+    const struct {
+        QSize window;
+        QRect screen;
+        QPoint at;
+    } cases[] = {
+        {{1024, 768}, {0, 0, 1365, 768}, {170, 0}},  {{1024, 768}, {0, 0, 1024, 819}, {0, 25}},
+        {{450, 515}, {0, 0, 1365, 768}, {457, 126}}, {{1024, 768}, {1920, 0, 1365, 768}, {2090, 0}},
+        {{1024, 768}, {0, 0, 1024, 768}, {0, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Centred(c.window, c.screen), QRect(c.at, c.window));
+}
+
+TEST(KioskLayout, OnlyTheLoginAndSettingsScreensKeepThePointer)
+{
+    const struct {
+        QStringList visible;
+        bool shown;
+    } cases[] = {
+        {{}, false},
+        {{QStringLiteral("kioskStage")}, false},
+        {{QStringLiteral("kioskStage"), QStringLiteral("frmLogin")}, true},
+        {{QStringLiteral("kioskStage"), QStringLiteral("frmMain")}, false},
+        {{QStringLiteral("frmMain"), QStringLiteral("frmMenuSelectMain"), QStringLiteral("frmMenuSelectSubB")}, false},
+        {{QStringLiteral("frmMain"), QStringLiteral("frmSetting")}, true},
+        {{QStringLiteral("frmMain"), QStringLiteral("frmSetting"), QStringLiteral("QFileDialog")}, true},
+        {{QStringLiteral("frmMain"), QStringLiteral("qt_msgbox")}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PointerShown(c.visible), c.shown) << c.visible.join(u',').toStdString();
+}
+
+TEST(KioskLayout, KioskIsAskedForByItsOwnArgument)
+{
+    const struct {
+        std::vector<const char*> args;
+        bool kiosk;
+    } cases[] = {
+        {{"Sumbrel"}, false},
+        {{"Sumbrel", "--kiosk"}, true},
+        {{"Sumbrel", "--home", "/var/lib/sumbrel", "--kiosk"}, true},
+        {{"Sumbrel", "--kiosks"}, false},
+        {{"Sumbrel", "--", "--kiosk"}, false},
+        {{"Sumbrel", "-k"}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RequestedOnCommandLine(int(c.args.size()), c.args.data()), c.kiosk) << c.args.size();
+}
+
+TEST(KioskLayout, ShownWindowsAreReportedInDevicePixels)
+{
+    EXPECT_EQ(WindowLine(QStringLiteral("frmMain"), {1440, 1080}, {1920, 1080}, 1.40625),
+              QStringLiteral("Kiosk: frmMain shown, 1440x1080 px on a screen of 1920x1080 px (scale 1.40625)"));
+}

@@ -1,0 +1,209 @@
+// The operator PIN in front of the reception screen's hidden areas: the keypad panel, the tries,
+// the lock of a minute (at a fast clock), the trace, and the areas as before when no PIN is set.
+#include "kiosk/operator_guard.h"
+#include "kiosk/pin_panel.h"
+#include "reception/reception_fixture.h"
+#include "settings/operator_pin.h"
+#include "startup/clock.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace sumbrel;
+using namespace sumbrel::kiosk;
+using namespace sumbrel::testing;
+
+namespace {
+
+const QString kPin = QStringLiteral("4821");
+
+}  // namespace
+
+class OperatorPinTest : public ReceptionTest {
+protected:
+    frmMain& guarded()
+    {
+        frmMain& s = open();
+        s.openSettings = [this] { ++settingsOpened; };
+        s.terminateProgram = [this] { ++terminated; };
+        GuardOperatorAreas(s);
+        return s;
+    }
+    // The panel that the next touch opens gets these keys (digits, 'b' back, 'k' OK, 'x' cancel),
+    // then inspect sees it before the panel is gone or cancelled.
+    void onPanel(const QString& keys, std::function<void(PinPanel&)> inspect = {})
+    {
+        // Polled: the panel takes its darkened backdrop (letting events run) before it is up.
+        auto* poll = new QTimer(screen.get());
+        QObject::connect(poll, &QTimer::timeout, screen.get(), [this, poll, keys, inspect] {
+            PinPanel* panel = screen->findChild<PinPanel*>();
+            if (!panel || panel->isHidden())
+                return;
+            poll->deleteLater();
+            poll->stop();
+            for (QChar c : keys) {
+                const int key = c == u'b' ? PinPanel::Back
+                    : c == u'k'           ? PinPanel::Ok
+                    : c == u'x'           ? PinPanel::Cancel
+                                          : c.digitValue();
+                panel->key(key)->touch();
+                if (panel->isFinished())
+                    break;
+            }
+            if (inspect)
+                inspect(*panel);
+            if (!panel->isFinished())
+                panel->key(PinPanel::Cancel)->touch();
+        });
+        poll->start(5);
+    }
+
+    int settingsOpened = 0;
+    int terminated = 0;
+};
+
+TEST_F(OperatorPinTest, WithoutAPinTheAreasActAsBefore)
+{
+    frmMain& s = guarded();
+    s.lblConfig()->touch();
+    s.lblTerminate()->touch();
+    EXPECT_EQ(settingsOpened, 1);
+    EXPECT_EQ(terminated, 1);
+    EXPECT_EQ(s.findChild<PinPanel*>(), nullptr);
+    EXPECT_FALSE(logText().contains(QStringLiteral("Operator PIN")));
+}
+
+TEST_F(OperatorPinTest, TheRightPinOpensTheArea)
+{
+    pin::WriteStoredPin(pin::HashPin(kPin));
+    frmMain& s = guarded();
+    struct {
+        const char* name;
+        CaptionKey* area;
+        QString keys;
+        int settings;
+        int terminate;
+        const char16_t* trace;
+    } cases[] = {
+        {"settings, right", s.lblConfig(), kPin + u'k', 1, 0, u"Operator PIN (settings): accepted"},
+        {"terminate, right after a correction", s.lblTerminate(), QStringLiteral("48299bbb21k"), 1, 1,
+         u"Operator PIN (terminate): accepted"},
+        {"settings, cancelled", s.lblConfig(), QStringLiteral("48x"), 1, 1, u"Operator PIN (settings): cancelled"},
+        {"terminate, too short is no try", s.lblTerminate(), QStringLiteral("482k"), 1, 1,
+         u"Operator PIN (terminate): cancelled"},
+    };
+    for (const auto& c : cases) {
+        onPanel(c.keys);
+        c.area->touch();
+        EXPECT_EQ(settingsOpened, c.settings) << c.name;
+        EXPECT_EQ(terminated, c.terminate) << c.name;
+        EXPECT_EQ(logEntries().last(), QString::fromUtf16(c.trace)) << c.name;
+        EXPECT_EQ(s.findChild<PinPanel*>(), nullptr) << c.name << ": the panel is gone";
+    }
+    EXPECT_FALSE(logText().contains(kPin));
+}
+
+TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
+{
+    pin::WriteStoredPin(pin::HashPin(kPin));
+    frmMain& s = guarded();
+    onPanel(QStringLiteral("482"), [](PinPanel& panel) {
+        EXPECT_EQ(panel.lblPinTitle()->text(), QStringLiteral("운영자 PIN · 환경 설정"));
+        EXPECT_EQ(panel.lblPinDigits()->text(), QStringLiteral("●●●"));
+        EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("PIN을 입력하세요."));
+        EXPECT_EQ(panel.geometry(), panel.parentWidget()->rect()) << "the panel covers the screen";
+        const QStringList captions = {
+            QStringLiteral("0"),  QStringLiteral("1"),    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5"),  QStringLiteral("6"),    QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
+            QStringLiteral("<-"), QStringLiteral("확인"), QStringLiteral("X")};
+        QList<QRect> cells;
+        for (int i = 0; i < PinPanel::KeyCount; ++i) {
+            QAccessibleInterface* key = QAccessible::queryAccessibleInterface(panel.key(i));
+            ASSERT_NE(key, nullptr);
+            EXPECT_EQ(key->role(), QAccessible::Button) << i;
+            EXPECT_EQ(key->text(QAccessible::Name), captions[i]);
+            const QRect cell = panel.key(i)->geometry();
+            EXPECT_TRUE(panel.picPinBox()->rect().contains(cell)) << i << ": inside the box";
+            EXPECT_GE(cell.height(), 60) << i;
+            for (const QRect& other : cells)
+                EXPECT_FALSE(cell.intersects(other)) << i << ": keys never overlap";
+            cells << cell;
+        }
+        for (QLabel* label : {panel.lblPinTitle(), panel.lblPinDigits(), panel.lblPinMessage()}) {
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(label);
+            EXPECT_EQ(shown->text(QAccessible::Name), label->text());
+        }
+        // Pressed through the screen reader, a key acts as a touch.
+        QAccessible::queryAccessibleInterface(panel.key(7))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(panel.lblPinDigits()->text(), QStringLiteral("●●●●"));
+    });
+    s.lblConfig()->touch();
+    EXPECT_EQ(settingsOpened, 0);
+}
+
+TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
+{
+    pin::WriteStoredPin(pin::HashPin(kPin));
+    frmMain& s = guarded();
+    onPanel(QStringLiteral("1111k"), [](PinPanel& panel) {
+        EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("PIN이 틀렸습니다. 남은 횟수 2회"));
+        EXPECT_TRUE(panel.lblPinDigits()->text().isEmpty()) << "a wrong PIN is cleared";
+    });
+    s.lblConfig()->touch();
+    onPanel(QStringLiteral("2222k3333k") + kPin + u'k', [](PinPanel& panel) {
+        EXPECT_FALSE(panel.isFinished()) << "locked: even the right PIN does nothing";
+        EXPECT_TRUE(panel.lblPinMessage()->text().startsWith(QStringLiteral("3회 틀려 잠겼습니다.")))
+            << panel.lblPinMessage()->text().toStdString();
+    });
+    s.lblTerminate()->touch();
+    // The other area is locked as well, and says so as it opens.
+    advanceTickCount(10000);
+    onPanel(kPin + u'k', [](PinPanel& panel) {
+        EXPECT_FALSE(panel.isFinished());
+        EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("잠겨 있습니다. 50초 후에 다시 시도하세요."));
+    });
+    s.lblConfig()->touch();
+    EXPECT_EQ(settingsOpened, 0);
+    EXPECT_EQ(terminated, 0);
+    const QStringList expected = {
+        QStringLiteral("Operator PIN (settings): wrong, 2 tries left"),
+        QStringLiteral("Operator PIN (settings): cancelled"),
+        QStringLiteral("Operator PIN (terminate): wrong, 1 try left"),
+        QStringLiteral("Operator PIN (terminate): wrong, locked for 60 s"),
+        QStringLiteral("Operator PIN (terminate): cancelled"),
+        QStringLiteral("Operator PIN (settings): refused, locked for 50 s more"),
+        QStringLiteral("Operator PIN (settings): cancelled"),
+    };
+    QStringList traced;
+    for (const QString& e : logEntries())
+        if (e.startsWith(QStringLiteral("Operator PIN")))
+            traced << e;
+    EXPECT_EQ(traced, expected);
+
+    // The rest of the minute passes on the clock: the right PIN opens again.
+    advanceTickCount(50000);
+    onPanel(kPin + u'k');
+    s.lblTerminate()->touch();
+    EXPECT_EQ(terminated, 1);
+    EXPECT_FALSE(logText().contains(kPin));
+}
+
+TEST_F(OperatorPinTest, ALockRunningOutWhileThePanelIsOpenFreesTheKeypad)
+{
+    pin::WriteStoredPin(pin::HashPin(kPin));
+    frmMain& s = guarded();
+    onPanel(QStringLiteral("0000k0000k0000k"), [](PinPanel& panel) {
+        ASSERT_TRUE(panel.lblPinMessage()->text().startsWith(QStringLiteral("3회")));
+        advanceTickCount(pin::kLockMs);
+        // The panel's countdown (once a second, at this test's fast clock) sees the lock run out.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return panel.lblPinMessage()->text() == pin::PromptText(); }, 3000));
+        for (QChar c : kPin + u'k')
+            panel.key(c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
+    });
+    s.lblConfig()->touch();
+    EXPECT_EQ(settingsOpened, 1);
+}

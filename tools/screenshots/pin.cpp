@@ -1,0 +1,59 @@
+// Shows the operator PIN keypad over the reception screen against the demo shop and saves what the
+// screen shows: the keypad with digits typed, after a wrong PIN, and locked after the third.
+//   sumbrel-pin-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
+#include "kiosk/operator_guard.h"
+#include "kiosk/pin_panel.h"
+#include "presentation/caption_key.h"
+#include "reception/frm_main.h"
+#include "settings/operator_pin.h"
+#include "startup/global_state.h"
+
+#include "shots.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace sumbrel;
+using namespace sumbrel::shots;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const Walk walk = StartWalk(app);
+    QTemporaryDir temporary;
+    if (!UseDemoShop(walk, temporary))
+        return 1;
+    gs().shopName = QStringLiteral("오르빅 커피 본점");
+    pin::WriteStoredPin(pin::HashPin(QStringLiteral("4821")));
+
+    frmMain screen;
+    screen.move(0, 0);
+    screen.openSettings = [] {};
+    kiosk::GuardOperatorAreas(screen);
+    screen.show();
+    settle(600);
+
+    bool ok = true;
+    auto type = [](kiosk::PinPanel* panel, const QString& keys) {
+        for (QChar c : keys)
+            panel->key(c == u'k' ? kiosk::PinPanel::Ok : c.digitValue())->touch();
+        settle(200);
+    };
+    QTimer::singleShot(300, &screen, [&] {
+        auto* panel = screen.findChild<kiosk::PinPanel*>();
+        if (!panel) {
+            ok = false;
+            return;
+        }
+        type(panel, QStringLiteral("48"));
+        ok = shoot(walk.out, QStringLiteral("pin-panel.png")) && ok;
+        type(panel, QStringLiteral("11k"));
+        ok = shoot(walk.out, QStringLiteral("pin-wrong.png")) && ok;
+        type(panel, QStringLiteral("1111k2222k"));
+        ok = shoot(walk.out, QStringLiteral("pin-locked.png")) && ok;
+        panel->key(kiosk::PinPanel::Cancel)->touch();
+    });
+    screen.lblConfig()->touch();
+    return ok ? 0 : 1;
+}
