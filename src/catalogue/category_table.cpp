@@ -75,7 +75,7 @@ std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post)
                                        endpoints::CredentialsBody(), QString::fromUtf16(endpoints::kChannelCatalogue),
                                        post);
     });
-    if (!answer.ok() || !answer.text.contains(QStringLiteral("<menubrr>"))) {
+    if (!answer.good() || !answer.text.contains(QStringLiteral("<menubrr>"))) {
         WriteLog(QStringLiteral("Read_대분류_전체() ... 분류 응답이 없거나 올바르지 않아 이전 분류를 유지함 (")
                  + QString::number(answer.status) + u')');
         return std::nullopt;

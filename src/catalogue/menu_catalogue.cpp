@@ -471,7 +471,7 @@ std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const e
                                        QString::fromUtf16(endpoints::kChannelCatalogue), post);
     });
     // An error page, a cut answer or none at all is no menu: the last good one stays.
-    if (!answer.ok() || !answer.text.contains(kOpen)) {
+    if (!answer.good() || !answer.text.contains(kOpen)) {
         WriteLog(QStringLiteral("Read_메뉴() ... 메뉴 응답이 없거나 올바르지 않아 이전 메뉴를 유지함 (")
                  + QString::number(answer.status) + u')');
         return std::nullopt;

@@ -87,11 +87,12 @@ LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool 
     const QString answer = Request(id, password);
     if (m_untrusted)
         return LoginOutcome::Untrusted;
-    // No answer, or an error page instead of the shop's own: the service is not there, which says
-    // nothing about the password.
-    if (!IsLoginSuccess(answer) && !m_result.ok())
+    // No answer, an error page or bytes that do not read instead of the shop's own: the service is
+    // not there, which says nothing about the password.
+    const bool success = IsLoginSuccess(answer) && !m_result.malformed;
+    if (!success && !m_result.good())
         return LoginOutcome::Unreachable;
-    if (!IsLoginSuccess(answer)) {
+    if (!success) {
         ++m_failures;
         return m_failures > kFailuresAllowed ? LoginOutcome::TooManyFailures : LoginOutcome::Failed;
     }

@@ -17,7 +17,7 @@ MenuLoad MenuPageService::load(const QString& caller)
     std::optional<MenuCatalogue> catalogue = FetchMenuCatalogue(QStringLiteral("전체"), m_transport);
     const PostResult page = menuloading3(caller, m_transport);
     std::optional<MenuPageLists> lists;
-    if (catalogue && page.ok())
+    if (catalogue && page.good())
         lists = ReadMenuPage(page.text, *catalogue);
     if (!lists) {
         // Tiles that name items of another catalogue would open the wrong item or none.

@@ -145,7 +145,7 @@ bool frmMain::TOLoad()
         return transport(request.url, request.body, options);
     },
                  [this, request](const PostResult& result) {
-                     m_waiting.apply(m_service.pollAnswered(request, result.text));
+                     m_waiting.apply(m_service.pollAnswered(request, result));
                      showWaiting();
                  });
     return true;

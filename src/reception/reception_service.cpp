@@ -69,7 +69,7 @@ ReceptionSettings ReceptionService::loadSettings()
         endpoints::PostLogged(QStringLiteral("Load_Setting"), endpoints::Url(endpoints::kReceptionSettings),
                               endpoints::CredentialsBody(), HttpChannel(), m_transport);
     ReceptionSettings settings = ParseReceptionSettings(answer.text);
-    if (answer.ok() && HoldsSettings(answer.text)) {
+    if (answer.good() && HoldsSettings(answer.text)) {
         m_lastGoodSettings = settings;
         return settings;
     }
@@ -77,9 +77,9 @@ ReceptionSettings ReceptionService::loadSettings()
         return settings;
     WriteLog(QStringLiteral("Load_Setting() ... 설정 응답이 없거나 올바르지 않아 이전 설정을 유지함 (")
              + QString::number(answer.status) + u')');
-    // The shop's choices stay; the waiting status is what this answer says (nothing, mostly).
+    // The shop's choices stay; the waiting status is what this answer says, unless it does not read.
     ReceptionSettings kept = *m_lastGoodSettings;
-    kept.waiting = settings.waiting;
+    kept.waiting = answer.malformed ? WaitingStatus{} : settings.waiting;
     return kept;
 }
 
@@ -88,8 +88,9 @@ ReceptionService::PollRequest ReceptionService::pollRequest() const
     return {endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody(), TickCount()};
 }
 
-WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const QString& answer)
+WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const PostResult& result)
 {
+    const QString& answer = result.text;
     if (answer == m_lastWaitAnswer) {
         WriteLog(QStringLiteral("TOLoad() ... ResponseStr: 직전과 동일. ") + QString::number(TickCount() - request.t0)
                      + QStringLiteral("ms 걸림."),
@@ -102,13 +103,13 @@ WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const Q
             WriteLog(QStringLiteral("TOLoad() ... ResponseStr:\r\n") + endpoints::TraceAnswer(*tail), HttpChannel());
     }
     m_lastWaitAnswer = answer;
-    return ParseWaitingStatus(answer);
+    return result.malformed ? WaitingStatus{} : ParseWaitingStatus(answer);
 }
 
 WaitingStatus ReceptionService::poll()
 {
     const PollRequest request = pollRequest();
-    return pollAnswered(request, m_transport(request.url, request.body, {}).text);
+    return pollAnswered(request, m_transport(request.url, request.body, {}));
 }
 
 SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString& cart)

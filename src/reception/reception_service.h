@@ -46,7 +46,8 @@ public:
         uint32_t t0 = 0;
     };
     PollRequest pollRequest() const;
-    WaitingStatus pollAnswered(const PollRequest& request, const QString& answer);
+    // An answer whose bytes do not read shows nothing: better empty labels than garbled ones.
+    WaitingStatus pollAnswered(const PollRequest& request, const PostResult& result);
     // Both halves at once, on this thread.
     WaitingStatus poll();
     const QString& lastWaitAnswer() const { return m_lastWaitAnswer; }

@@ -327,15 +327,23 @@ const QString kCharsetTrace = QStringLiteral("GetWinHttp ... <charset> ");
 // The answer's text by the charset its Content-Type declares. Only a 200 answer whose charset writes
 // Hangul becomes the charset of the next form bodies: an error page of a proxy must not turn the
 // shop's Korean texts into question marks.
-QString decodeAnswer(const Exchange& ex, long status)
+QString decodeUtf8(const QByteArray& body, bool* malformed)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(body);
+    *malformed = decoder.hasError();
+    return text;
+}
+
+QString decodeAnswer(const Exchange& ex, long status, bool* malformed)
 {
     const QByteArray declared = CharsetOf(ex.contentType);
     if (declared.isEmpty())
-        return QString::fromUtf8(ex.body);
+        return decodeUtf8(ex.body, malformed);
     QStringDecoder decoder(declared.constData());
     if (!decoder.isValid()) {
         WriteLog(kCharsetTrace + QString::fromLatin1(declared) + QStringLiteral(": 알 수 없어 UTF-8로 읽음"), kChannel);
-        return QString::fromUtf8(ex.body);
+        return decodeUtf8(ex.body, malformed);
     }
     if (status == 200) {
         if (CharsetWritesHangul(declared)) {
@@ -346,7 +354,9 @@ QString decodeAnswer(const Exchange& ex, long status)
                      kChannel);
         }
     }
-    return decoder.decode(ex.body);
+    QString text = decoder.decode(ex.body);
+    *malformed = decoder.hasError();
+    return text;
 }
 
 QByteArray encodeBody(const QString& body)
@@ -482,7 +492,9 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
             line = __LINE__;  // no handle to be had
         }
         if (code == CURLE_OK) {
-            result.text = decodeAnswer(ex, status);
+            result.text = decodeAnswer(ex, status, &result.malformed);
+            if (result.malformed)
+                WriteLog(kCharsetTrace + QStringLiteral("응답에 읽을 수 없는 바이트가 있음"), kChannel);
             result.status = status;
             result.delivery = Delivery::Answered;
             result.failure = NetFailure::None;

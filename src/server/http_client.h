@@ -73,8 +73,11 @@ struct PostResult {
     Delivery delivery = Delivery::NotReached;
     NetFailure failure = NetFailure::None;
     int attempts = 0;
+    bool malformed = false;  // the answer's bytes do not all read in its charset
     bool answered() const { return delivery == Delivery::Answered; }
     bool ok() const { return answered() && status == 200; }
+    // A 200 answer that reads cleanly: the only kind that may replace what the terminal keeps.
+    bool good() const { return ok() && !malformed; }
 };
 
 // Blocking POST. Failed attempts are retried (up to the attempts of the limits, within the call's

@@ -142,6 +142,17 @@ ssize_t ConnStream::write(const char* ptr, size_t size)
 {
     if (drop)
         return static_cast<ssize_t>(size);
+    if (cutAfter >= 0) {
+        const size_t allowed = std::min<size_t>(size, size_t(cutAfter));
+        cutAfter -= static_cast<long long>(allowed);
+        const long long keep = cutAfter;
+        cutAfter = -1;
+        const ssize_t sent = allowed > 0 ? write(ptr, allowed) : 0;
+        cutAfter = keep;
+        if (cutAfter == 0)
+            drop = true;  // the rest is swallowed; the connection closes after the handler
+        return sent < 0 ? sent : static_cast<ssize_t>(size);
+    }
     if (trickleMs > 0 && size > 1) {
         const int interval = trickleMs;
         trickleMs = 0;  // the bytes below go one by one

@@ -42,6 +42,9 @@ public:
     const std::string& alpnOffered() const { return alpnOffered_; }
 
     bool drop = false;
+    // When not negative: only this many more bytes go out, then the connection ends (whatever the
+    // answer's Content-Length promised).
+    long long cutAfter = -1;
     // Writes one byte at a time, trickleMs apart; pause(ms) waits and is false when the service stops.
     int trickleMs = 0;
     std::function<bool(int ms)> pause;

@@ -21,6 +21,14 @@ const char* faultKindName(FaultKind kind)
         return "process-close";
     case FaultKind::Huge:
         return "huge";
+    case FaultKind::Late:
+        return "late";
+    case FaultKind::Truncate:
+        return "truncate";
+    case FaultKind::Redirect:
+        return "redirect";
+    case FaultKind::InvalidUtf8:
+        return "invalid-utf8";
     }
     return "?";
 }
@@ -41,6 +49,14 @@ static std::optional<FaultKind> kindFromName(std::string_view name)
         return FaultKind::ProcessClose;
     if (name == "huge")
         return FaultKind::Huge;
+    if (name == "late")
+        return FaultKind::Late;
+    if (name == "truncate")
+        return FaultKind::Truncate;
+    if (name == "redirect")
+        return FaultKind::Redirect;
+    if (name == "invalid-utf8")
+        return FaultKind::InvalidUtf8;
     return std::nullopt;
 }
 
@@ -72,7 +88,7 @@ static std::optional<Fault> build(const RawFault& raw, std::string* error)
     }
     auto kind = kindFromName(raw.kind);
     if (!kind) {
-        *error = "unknown fault kind '" + raw.kind + "' (status, delay, close, garbage, trickle, process-close, huge, clear)";
+        *error = "unknown fault kind '" + raw.kind + "' (status, delay, close, garbage, trickle, process-close, huge, late, truncate, redirect, invalid-utf8, clear)";
         return std::nullopt;
     }
     f.kind = *kind;

@@ -11,23 +11,24 @@
 
 namespace demoshop {
 
-enum class FaultKind { Status, Delay, Close, Garbage, Trickle, ProcessClose, Huge };
+enum class FaultKind { Status, Delay, Close, Garbage, Trickle, ProcessClose, Huge, Late, Truncate, Redirect, InvalidUtf8 };
 
 struct Fault {
     std::string path;
     FaultKind kind = FaultKind::Status;
     int status = 500;  // Status: the HTTP status answered
     std::optional<std::string> body;  // Status, Garbage: replaces the default page or junk
-    int delayMs = 2000;  // Delay: wait before answering normally
+    int delayMs = 2000;  // Delay: wait before handling; Late: wait after handling, before answering
     int intervalMs = 1000;  // Trickle: the answer goes out one byte every intervalMs
-    int size = 10 * 1024 * 1024;  // Huge: a 200 answer of this many bytes
+    int size = 10 * 1024 * 1024;  // Huge: a 200 answer of this many bytes; Truncate: bytes sent
     std::optional<std::string> contentType;  // Status, Garbage, Huge: the answer's Content-Type
     int count = 1;  // requests left; 0 means until cleared
 };
 
 const char* faultKindName(FaultKind kind);
 
-// "PATH,kind=status|delay|close|garbage|trickle|process-close|huge[,status=N][,body=TEXT]
+// "PATH,kind=status|delay|close|garbage|trickle|process-close|huge|late|truncate|redirect|invalid-utf8
+// [,status=N][,body=TEXT]
 // [,delay_ms=N][,interval_ms=N][,size=N][,content_type=TYPE][,count=K]".
 // A piece that is not "key=..." of a known key belongs to the value before
 // it, so a body may hold commas.

@@ -359,6 +359,34 @@ bool Service::applyFault(const Fault& fault, const httplib::Request& req, httpli
             };
         }
         return false;
+    case FaultKind::Late:
+        // Handled now (an order is stored), answered only after the wait.
+        route(req, res, form);
+        sleepUnlessStopping(fault.delayMs);
+        return true;
+    case FaultKind::Truncate:
+        // The whole page is promised, only its first bytes come.
+        route(req, res, form);
+        if (tl_conn)
+            tl_conn->stream->cutAfter = fault.size;
+        return true;
+    case FaultKind::Redirect:
+        res.status = fault.status >= 300 && fault.status < 400 ? fault.status : 302;
+        res.set_header("Location", fault.body.value_or("http://127.0.0.1:1/elsewhere"));
+        res.set_content("", kTextType);
+        return true;
+    case FaultKind::InvalidUtf8: {
+        // The page as always with bytes that are no UTF-8 at its start and inside its fields.
+        route(req, res, form);
+        std::string broken = "\xff\xfe\xc3(";
+        for (char c : res.body) {
+            broken += c;
+            if (c == '[')
+                broken += "\xe2\x82";
+        }
+        res.body = std::move(broken);
+        return true;
+    }
     case FaultKind::ProcessClose:
         // Handled (an order is stored), then the connection ends without a byte of answer.
         route(req, res, form);
