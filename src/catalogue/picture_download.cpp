@@ -3,12 +3,12 @@
 #include "catalogue/menu_catalogue.h"
 #include "server/endpoints.h"
 #include "server/http_client.h"
+#include "startup/files.h"
 #include "startup/global_state.h"
 #include "startup/parse.h"
 #include "startup/trace_log.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace sumbrel {
 
@@ -73,15 +73,9 @@ bool LoadURLMenuImage(const QString& url, bool isLogo, const DownloadOptions& op
         const QString name = isLogo ? QStringLiteral("logo.png") : PictureFileName(url);
         if (name.isEmpty() || name == u"." || name == u"..")
             throw Failure(kPathNotFound, QStringLiteral("no file name in ") + url);
-        QSaveFile file(gs().menuImageFolder + u'/' + name);
-        if (!file.open(QIODevice::WriteOnly))
-            throw Failure(kPathNotFound, file.errorString());
-        if (file.write(got.body) != got.body.size()) {
-            file.cancelWriting();
-            throw Failure(kPathNotFound, file.errorString());
-        }
-        if (!file.commit())
-            throw Failure(kPathNotFound, file.errorString());
+        QString notStored;
+        if (!ReplaceFile(gs().menuImageFolder + u'/' + name, got.body, &notStored))
+            throw Failure(kPathNotFound, notStored);
         written = true;
     });
     return written;

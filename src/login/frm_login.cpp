@@ -385,6 +385,11 @@ void frmLogin::lblLogin_Click()
         enableEntry();
         return;
     case LoginOutcome::Success:
+        // An operator at the keyboard hears that the next start will not log in by itself; a kiosk
+        // logging in unattended only traces it.
+        if (m_model.storeFailed() && !m_automatic)
+            MessageBox(QStringLiteral("로그인 정보를 저장하지 못했습니다.\r\n다음 시작 때 자동 로그인이 되지 않을 수 있습니다."),
+                       MessageIcon::Warning);
         break;
     }
     for (const auto& step : {m_hooks.loadCategories, m_hooks.loadCatalogue, m_hooks.openReception}) {

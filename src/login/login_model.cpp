@@ -84,6 +84,7 @@ QString LoginModel::Request(const QString& id, const QString& password)
 
 LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool remember, bool autoLogin)
 {
+    m_storeFailed = false;
     const QString answer = Request(id, password);
     if (m_untrusted)
         return LoginOutcome::Untrusted;
@@ -98,8 +99,9 @@ LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool 
     }
     try {
         const QString stored = BuildStoredLogin(remember, autoLogin, id, password, gs().loginFieldSeparator);
-        if (!stored.isEmpty())
-            WriteStoredLogin(stored);
+        m_storeFailed = !stored.isEmpty() && !WriteStoredLogin(stored);
+        if (m_storeFailed)
+            WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] 로그인 정보를 저장하지 못함: ") + StoredLoginFile());
     } catch (...) {
     }
     try {

@@ -44,6 +44,8 @@ public:
     LoginOutcome Login(const QString& id, const QString& password, bool remember, bool autoLogin);
 
     int failures() const { return m_failures; }
+    // The last successful login could not store its options (a full or read-only disk).
+    bool storeFailed() const { return m_storeFailed; }
     const QString& lastAnswer() const { return m_answer; }
 
 private:
@@ -54,6 +56,7 @@ private:
     QString m_answer;
     PostResult m_result;
     bool m_untrusted = false;
+    bool m_storeFailed = false;
 };
 
 }  // namespace sumbrel

@@ -1,5 +1,7 @@
 #include "startup/files.h"
 
+#include <QSaveFile>
+
 #include "startup/clock.h"
 #include "startup/trace_log.h"
 
@@ -53,6 +55,28 @@ void MakeDirectory(QString& path)
         }
         pos = slash + 1;
     }
+}
+
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why)
+{
+    QSaveFile file(path);
+    bool whole = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    // The write may only have filled the device's buffer; a failing flush is not seen by commit()
+    // (it would put an empty file in the old one's place), so it is checked here.
+    whole = whole && file.flush();
+    if (!whole) {
+        if (why)
+            *why = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit()) {
+        if (why)
+            *why = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace sumbrel

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 namespace sumbrel {
@@ -12,5 +13,10 @@ inline void MakeDirectory(QString&& path)
 {
     MakeDirectory(path);
 }
+
+// Replaces the file's whole content: written beside it and renamed over it, so the file is the old
+// one or the new one, never a part. False (the file as it was) with why, when the bytes could not
+// all be written (a full or read-only disk).
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 
 }  // namespace sumbrel

@@ -1,10 +1,10 @@
 #include "startup/ini.h"
 
+#include "startup/files.h"
 #include "startup/trace_log.h"
 
 #include <QByteArrayList>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <exception>
 
@@ -200,11 +200,7 @@ IniWriteResult WriteIniKeys(const QString& section, const QList<IniEntry>& entri
         if (result.refused.size() == entries.size())
             return result;
         // Written whole beside the file and renamed over it: the file is the old one or the new one.
-        QSaveFile save(path);
-        if (!save.open(QIODevice::WriteOnly) || save.write(text) != text.size() || !save.commit())
-            result.error = save.errorString();
-        else
-            result.written = true;
+        result.written = ReplaceFile(path, text, &result.error);
     } catch (const std::exception& x) {
         result.error = QString::fromUtf8(x.what());
     } catch (...) {

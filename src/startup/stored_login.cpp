@@ -41,7 +41,7 @@ QString ReadStoredLogin()
     return store()->value(QStringLiteral("Login/A"), QString()).toString();
 }
 
-void WriteStoredLogin(const QString& value)
+bool WriteStoredLogin(const QString& value)
 {
     const std::unique_ptr<QSettings> s = store();
     // The file holds the password: create it private before anything is written into it.
@@ -49,6 +49,7 @@ void WriteStoredLogin(const QString& value)
     s->setValue(QStringLiteral("Login/A"), value);
     s->sync();
     ownerOnly(s->fileName());
+    return s->status() == QSettings::NoError;
 }
 
 QStringList SplitStoredLogin(const QString& value, const QString& separator)

@@ -8,8 +8,9 @@ namespace sumbrel {
 inline constexpr auto kDefaultStoredLogin = u"False◈False◈◈";
 
 QString ReadStoredLogin();
-// Writes the text and keeps the store readable by its owner only.
-void WriteStoredLogin(const QString& value);
+// Writes the text and keeps the store readable by its owner only; false when it could not be stored
+// (the old value then stays as it was).
+bool WriteStoredLogin(const QString& value);
 QString StoredLoginFile();
 
 // The four fields; the default when the text does not split into exactly four.
