@@ -12,6 +12,8 @@ PACKAGES=(
   libsystemd-dev systemd
   cage xwayland qt6-wayland grim
   dpkg-dev file
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+  espeak-ng
 )
 
 missing=()

@@ -55,6 +55,8 @@ int main(int argc, char** argv)
                 f.rssStartKb / 1024.0, f.rssEndKb / 1024.0, (f.rssEndKb - f.rssStartKb) / 1024.0);
     std::printf("open descriptors after 10 customers %lld, at the end %lld\n",
                 static_cast<long long>(f.fdsStart.size()), static_cast<long long>(f.fdsEnd.size()));
+    std::printf("threads after 10 customers: %s; at the end: %s\n", f.threadsStart.join(u',').toUtf8().constData(),
+                f.threadsEnd.join(u',').toUtf8().constData());
     if (f.fdsStart != f.fdsEnd)
         std::printf("  after 10: %s\n  at the end: %s\n", f.fdsStart.join(u' ').toUtf8().constData(),
                     f.fdsEnd.join(u' ').toUtf8().constData());

@@ -1,4 +1,5 @@
 // The terminal's executable: command line, dialog seam, then the start-up sequence.
+#include "access/ui/tts_engine.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "kiosk/kiosk_layout.h"
@@ -22,12 +23,13 @@
 
 namespace {
 
-// --help and --version need no display.
+// --help, --version and --say need no display.
 bool answersWithoutScreen(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray a(argv[i]);
-        if (a == "-h" || a == "--help" || a == "-v" || a == "--version" || a == "--help-all" || a == "-?")
+        if (a == "-h" || a == "--help" || a == "-v" || a == "--version" || a == "--help-all" || a == "-?"
+            || a == "--say" || a.startsWith("--say="))
             return true;
     }
     return false;
@@ -69,6 +71,10 @@ int main(int argc, char* argv[])
     parser.addOption(home);
     parser.addOption(host);
     parser.addOption(caFile);
+    QCommandLineOption say(QStringLiteral("say"),
+                           QStringLiteral("Speaks the text through the voice guidance's engine, to check the speaker."),
+                           QStringLiteral("TEXT"));
+    parser.addOption(say);
     parser.addOption(QCommandLineOption(
         QStringLiteral("kiosk"),
         QStringLiteral(
@@ -78,6 +84,17 @@ int main(int argc, char* argv[])
         std::fputs(QCoreApplication::applicationVersion().toUtf8().constData(), stdout);
         std::fputs("\n", stdout);
         return 0;
+    }
+    if (parser.isSet(say)) {
+        sumbrel::access::TtsEngine engine;
+        const bool spoken = engine.sayAndWait(parser.value(say), 20000);
+        std::fputs((spoken ? QStringLiteral("spoken: ") + parser.value(say)
+                           : QStringLiteral("not spoken: ") + engine.why())
+                       .toUtf8()
+                       .constData(),
+                   stdout);
+        std::fputs("\n", stdout);
+        return spoken ? 0 : 1;
     }
 
     // Without anyone at the screen (tests, unattended runs) boxes are answered at once.

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -68,6 +69,18 @@ inline QStringList OpenDescriptors()
     return open;
 }
 
+// The threads, by name.
+inline QStringList Threads()
+{
+    QStringList names;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::NoDotAndDotDot | QDir::Dirs)) {
+        QFile comm(tasks.filePath(task) + QStringLiteral("/comm"));
+        names << (comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : task);
+    }
+    return names;
+}
+
 struct DayFigures {
     int customers = 0;
     int polls = 0;
@@ -83,6 +96,8 @@ struct DayFigures {
     long rssEndKb = 0;
     QStringList fdsStart;
     QStringList fdsEnd;
+    QStringList threadsStart;
+    QStringList threadsEnd;
     qint64 largestLogBytes = 0;
     double seconds = 0;
 };
@@ -100,6 +115,8 @@ public:
     // them in all. The figures of memory and descriptors are taken after the first `warmUp` customers.
     DayFigures run(int customers, int polls, int warmUp, int pollGapMs)
     {
+        // Qt's own pooled threads (each with a descriptor) would otherwise linger 30 s after their work.
+        QThreadPool::globalInstance()->setExpiryTimeout(0);
         QElapsedTimer clock;
         clock.start();
         m_timer.start(2);
@@ -108,6 +125,7 @@ public:
                 quiet();
                 m_figures.rssStartKb = ResidentKb();
                 m_figures.fdsStart = OpenDescriptors();
+                m_figures.threadsStart = Threads();
             }
             serve();
         }
@@ -125,6 +143,7 @@ public:
         m_figures.polls = pollsSoFar();
         m_figures.rssEndKb = ResidentKb();
         m_figures.fdsEnd = OpenDescriptors();
+        m_figures.threadsEnd = Threads();
         m_figures.seconds = clock.elapsed() / 1000.0;
         tally();
         return m_figures;

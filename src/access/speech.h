@@ -1,0 +1,35 @@
+#pragma once
+// Spoken guidance goes through here: the engine speaks, tests record, and every text is also a line
+// "[음성] text" of the day's general log, so what a customer heard can be read back.
+#include <QString>
+
+namespace sumbrel::access {
+
+class SpeechEngine {
+public:
+    virtual ~SpeechEngine() = default;
+    // Speaks the text, cutting off what was being said.
+    virtual void say(const QString& text) = 0;
+    // 0 to 100.
+    virtual void setVolume(int volume) = 0;
+    // False, with why, when nothing can be heard (no engine, no Korean voice).
+    virtual bool works() const = 0;
+    virtual QString why() const = 0;
+};
+
+// The engine in use; nullptr: none (the texts still reach the log).
+void setSpeechEngine(SpeechEngine* engine);
+SpeechEngine* speechEngine();
+
+// Logs the text and hands it to the engine.
+void Say(const QString& text);
+
+// What the engine says about itself, logged once when guidance starts without one that works.
+QString SpeechState();
+
+// Volume steps of the volume keys.
+inline constexpr int kVolumeStep = 10;
+int SpeechVolume();
+int ChangeSpeechVolume(int delta);
+
+}  // namespace sumbrel::access

@@ -1,0 +1,60 @@
+// Barrier-free ordering without a screen: the contrast rule and the speech seam.
+#include "access/contrast.h"
+#include "access/speech.h"
+#include "support/sumbrel_test.h"
+
+using namespace sumbrel;
+using namespace sumbrel::access;
+using sumbrel::testing::SumbrelTest;
+
+TEST(Contrast, RatiosAsWcagComputesThem)
+{
+    const struct {
+        uint32_t a, b;
+        double ratio;
+    } cases[] = {
+        {0x000000, 0xffffff, 21.0},
+        {0xffffff, 0xffffff, 1.0},
+        {0x767676, 0xffffff, 4.54},  // the lightest grey that passes 4.5:1 on white
+        {0x595959, 0xffffff, 7.0},  // and 7:1
+        {0xffd500, 0x000000, 14.77},  // the key yellow under black text
+        {0x1c2430, 0xffffff, 15.62},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ContrastRatio(c.a, c.b), c.ratio, 0.05) << std::hex << c.a << " on " << c.b;
+        EXPECT_DOUBLE_EQ(ContrastRatio(c.a, c.b), ContrastRatio(c.b, c.a));
+    }
+}
+
+namespace {
+class Recorder : public SpeechEngine {
+public:
+    void say(const QString& text) override { said << text; }
+    void setVolume(int v) override { volume = v; }
+    bool works() const override { return false; }
+    QString why() const override { return QStringLiteral("no sound card"); }
+    QStringList said;
+    int volume = -1;
+};
+}  // namespace
+
+TEST_F(SumbrelTest, EverySpokenTextIsLoggedAndReachesTheEngine)
+{
+    Recorder engine;
+    setSpeechEngine(&engine);
+    EXPECT_EQ(engine.volume, SpeechVolume()) << "a new engine takes the volume in force";
+    Say(QStringLiteral("메뉴 화면입니다."));
+    Say(QString());
+    EXPECT_EQ(engine.said, QStringList{QStringLiteral("메뉴 화면입니다.")});
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")), QStringList{QStringLiteral("[음성] 메뉴 화면입니다.")});
+    EXPECT_EQ(SpeechState(), QStringLiteral("no sound card"));
+    const int start = SpeechVolume();
+    EXPECT_EQ(ChangeSpeechVolume(+kVolumeStep * 20), 100);
+    EXPECT_EQ(ChangeSpeechVolume(-kVolumeStep), 90);
+    EXPECT_EQ(engine.volume, 90);
+    ChangeSpeechVolume(start - 90);
+    setSpeechEngine(nullptr);
+    Say(QStringLiteral("엔진 없이"));
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")).size(), 2) << "logged without an engine too";
+    EXPECT_EQ(SpeechState(), QStringLiteral("음성 엔진 없음"));
+}
