@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-nanum fonts-nanum-extra fontconfig
   xvfb xauth x11-utils imagemagick
+  clang libfuzzer-14-dev
 )
 
 missing=()
