@@ -156,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const HttpLimits limits = httpLimits();
     // Per attempt: the pauses of the script, then at most one stall before the client gives up; and
     // room for a slow machine under the sanitizers.
-    const qint64 perAttempt = qint64(script.pieces.size() - 1) * kPauseMs + limits.stallMs + 700;
+    const qint64 perAttempt = qint64(script.pieces.size() - 1) * kPauseMs + limits.stallMs + 2000;
     const qint64 deadline = qint64(std::max(limits.attempts, 1)) * perAttempt;
     QElapsedTimer timer;
     timer.start();
