@@ -8,6 +8,7 @@
 #include "startup/clock.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <arpa/inet.h>
 #include <atomic>
 #include <mutex>
@@ -104,6 +105,22 @@ void Serve()
     }
 }
 
+constexpr qint64 kSlackMs = 2000;  // a loaded machine under the sanitizers
+
+// The longest a call may take: per attempt the script's pauses and one stall before the client
+// gives up, or the client's own bounds on an attempt and on a whole call where it has them.
+template <typename Limits>
+qint64 CallDeadline(const Limits& limits, qint64 pausesMs)
+{
+    qint64 perAttempt = pausesMs + limits.stallMs + kSlackMs;
+    if constexpr (requires { limits.attemptMs; })
+        perAttempt = std::min(perAttempt, qint64(limits.attemptMs) + kSlackMs);
+    qint64 call = qint64(std::max(limits.attempts, 1)) * perAttempt;
+    if constexpr (requires { limits.callMs; })
+        call = std::min(call, qint64(limits.callMs) + kSlackMs);
+    return call;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -153,11 +170,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     setFormCharset({});
-    const HttpLimits limits = httpLimits();
-    // Per attempt: the pauses of the script, then at most one stall before the client gives up; and
-    // room for a slow machine under the sanitizers.
-    const qint64 perAttempt = qint64(script.pieces.size() - 1) * kPauseMs + limits.stallMs + 2000;
-    const qint64 deadline = qint64(std::max(limits.attempts, 1)) * perAttempt;
+    const qint64 deadline = CallDeadline(httpLimits(), qint64(script.pieces.size() - 1) * kPauseMs);
     QElapsedTimer timer;
     timer.start();
     const QString answer = GetWinHttp(QStringLiteral("http://127.0.0.1:%1/program/TOLoadProgram.php").arg(g_port),
