@@ -14,6 +14,7 @@ PACKAGES=(
   dpkg-dev file
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
   espeak-ng
+  clang libfuzzer-14-dev
 )
 
 missing=()

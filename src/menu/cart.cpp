@@ -75,8 +75,12 @@ QString MainPart(const QString& name, int64_t quantity, int64_t unitPrice)
 
 int StepQuantity(int quantity, int step)
 {
-    const int next = quantity + step;
-    return next < kMinQuantity || next > kMaxQuantity ? quantity : next;
+    // "-" acts above 1 and "+" below 99 whatever the text held, without stepping past either end.
+    if (step < 0)
+        return quantity > kMinQuantity ? quantity - 1 : quantity;
+    if (step > 0)
+        return quantity < kMaxQuantity ? quantity + 1 : quantity;
+    return quantity;
 }
 
 int64_t Total(const Parsed& parsed)

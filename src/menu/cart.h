@@ -57,7 +57,8 @@ std::optional<QString> RegenLine(const QString& cart, int i, const QString& quan
 // name ◈ "1" ◈ quantity ◈ unit price ◈ quantity × unit price.
 QString MainPart(const QString& name, int64_t quantity, int64_t unitPrice);
 
-// The quantity after one step of a "-" (-1) or "+" (+1) key: unchanged at the limits 1 and 99.
+// The quantity after one step of a "-" (-1) or "+" (+1) key: "-" acts above 1, "+" below 99, so a
+// quantity read from a text outside 1 to 99 steps towards the range ("-" on 150 gives 149).
 int StepQuantity(int quantity, int step);
 
 // Sum of the line amounts of the lines that can be read.

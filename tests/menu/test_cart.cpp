@@ -2,6 +2,7 @@
 #include "menu/cart.h"
 #include "support/qstring_print.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace sumbrel::cart;
@@ -64,7 +65,12 @@ TEST(Cart, AppendDeleteAndRegen)
 
 TEST(Cart, QuantityStaysWithinOneAndNinetyNine)
 {
-    const int cases[][3] = {{1, -1, 1}, {2, -1, 1}, {98, 1, 99}, {99, 1, 99}, {5, 1, 6}};
+    // A quantity outside the range, as a hand-edited text may hold: "-" above 1 and "+" below 99
+    // still act, and the largest number read steps without overflowing.
+    const int cases[][3] = {{1, -1, 1},     {2, -1, 1},          {98, 1, 99},          {99, 1, 99},
+                            {5, 1, 6},      {150, -1, 149},      {150, 1, 150},        {0, 1, 1},
+                            {-4, -1, -4},   {INT_MAX, 1, INT_MAX}, {INT_MAX, -1, INT_MAX - 1},
+                            {INT_MIN, -1, INT_MIN}};
     for (const auto& c : cases)
         EXPECT_EQ(StepQuantity(c[0], c[1]), c[2]) << c[0] << " " << c[1];
     EXPECT_TRUE(IsFieldText(QStringLiteral("Large")));

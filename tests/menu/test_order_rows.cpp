@@ -94,4 +94,8 @@ TEST(OrderRows, QuantityKeysStayWithinOneAndNinetyNine)
     EXPECT_FALSE(StepRowQuantity(kTea, 0, -1).has_value());  // 1 and "-"
     EXPECT_FALSE(StepRowQuantity(QStringLiteral("Tea◈1◈99◈3000◈297000"), 0, +1).has_value());
     EXPECT_FALSE(StepRowQuantity(kTea, 1, +1).has_value());  // no such row
+    // A quantity beyond 99 in the text: "-" steps down, "+" does nothing, the largest one read too.
+    EXPECT_EQ(StepRowQuantity(QStringLiteral("Tea◈1◈150◈3000◈450000"), 0, -1).value_or(QString()),
+              QStringLiteral("Tea◈1◈149◈3000◈447000"));
+    EXPECT_FALSE(StepRowQuantity(QStringLiteral("Tea◈1◈2147483647◈1◈2147483647"), 0, +1).has_value());
 }

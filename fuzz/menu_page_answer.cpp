@@ -1,0 +1,137 @@
+// The menu page's answer: Parsing against a plain reading of it, with a catalogue read from the
+// first part of the input (up to a NUL byte) for the option group counts. Either both lists are
+// replaced by what the reading gives, or (no frame, no category, an entry short of a marker) both
+// stay exactly as they were.
+#include "catalogue/menu_catalogue.h"
+#include "fuzz_support.h"
+#include "menu/menu_page_data.h"
+#include "server/fields.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+using namespace sumbrel;
+using namespace sumbrel::menu;
+
+struct Lists {
+    QStringList categories;
+    std::vector<TileEntry> tiles;
+};
+
+// The trimmed text between the first a and the next b after it; nullopt when either is missing.
+std::optional<QString> T(const QString& entry, const QString& a, const QString& b)
+{
+    const qsizetype at = entry.indexOf(a);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype to = entry.indexOf(b, at + a.size());
+    if (to < 0)
+        return std::nullopt;
+    return entry.mid(at + a.size(), to - at - a.size()).trimmed();
+}
+
+// The groups of the first catalogue row of that number that can reach the cart.
+QString OptionCount(const QString& num)
+{
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.rowCount(); ++r) {
+        if (table.at(r, kColNum) != num)
+            continue;
+        int count = 0;
+        for (int j = 0; j < kOptionGroups; ++j)
+            count += !table.row(r).optionGroup(j).isEmpty() && UsableOptionGroup(table.row(r).optionGroup(j));
+        return QString::number(count);
+    }
+    return QStringLiteral("0");
+}
+
+// nullopt: the lists stay as they were.
+std::optional<Lists> Read(const QString& answer)
+{
+    const qsizetype open = answer.indexOf(QStringLiteral("<menubrr>"));
+    const qsizetype close = answer.lastIndexOf(QStringLiteral("</menubrr>"));
+    if (open < 0 || close < 0 || close < open + 9)
+        return std::nullopt;
+    const QString body = answer.mid(open + 9, close - open - 9);
+    const qsizetype first = body.indexOf(QStringLiteral("<mainmenuname>"));
+    if (first < 0)
+        return std::nullopt;
+    Lists out;
+    const QStringList sections = body.mid(first + 14).split(QStringLiteral("<mainmenuname>"));
+    for (const QString& section : sections) {
+        const QString name = ZulDecodeAA(section.split(QStringLiteral("</mainmenuname>")).front().trimmed());
+        out.categories << name;
+        const qsizetype end = section.indexOf(QStringLiteral("</mainmenuname>"));
+        if (end < 0)
+            continue;
+        const QStringList pieces = section.mid(end + 15).split(QStringLiteral("</submenuname>"));
+        for (qsizetype p = 0; p + 1 < pieces.size(); ++p) {
+            const QString& e = pieces[p];
+            const auto c1 = T(e, QStringLiteral("<submenuname>"), QStringLiteral(" !!!!"));
+            const auto c2 = T(e, QStringLiteral(" !!!!"), QStringLiteral("@@@@"));
+            const auto c3 = T(e, QStringLiteral(" !1!!!"), QStringLiteral("@1@@@"));
+            const auto c4 = T(e, QStringLiteral(" !2!!!"), QStringLiteral("@2@@@"));
+            const auto c6 = T(e, QStringLiteral(" !3!!!"), QStringLiteral("@3@@@"));
+            const auto c7 = T(e, QStringLiteral(" !5!!!"), QStringLiteral("@5@@@"));
+            const auto c8 = T(e, QStringLiteral(" !4!!!"), QStringLiteral("@4@@@"));
+            if (!c1 || !c2 || !c3 || !c4 || !c6 || !c7 || !c8)
+                return std::nullopt;
+            TileEntry t;
+            t.col = {name, ZulDecodeAA(*c1), *c2, *c3, *c4, OptionCount(*c4), ZulDecodeAA(*c6), ZulDecodeAA(*c7), *c8};
+            out.tiles.push_back(t);
+        }
+    }
+    return out;
+}
+
+QString ShowEntry(const TileEntry& e)
+{
+    QStringList cols;
+    for (const QString& c : e.col)
+        cols << fuzz::Show(c);
+    return cols.join(QStringLiteral(" | "));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::NoLogFiles();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const uint8_t* nul = static_cast<const uint8_t*>(memchr(data, 0, size));
+    const size_t split = nul ? size_t(nul - data) : 0;
+    menuCatalogue() = ParseMenuAnswer(fuzz::Text(data, split));
+    const QString answer = nul ? fuzz::Text(nul + 1, size - split - 1) : fuzz::Text(data, size);
+
+    // What an earlier load left.
+    TileEntry earlier;
+    earlier.col.fill(QStringLiteral("earlier"));
+    TabCategoryList() = QStringList{QStringLiteral("earlier")};
+    TileMenuTable() = {earlier};
+
+    Parsing(answer);
+    const std::optional<Lists> ref = Read(answer);
+    const QStringList wantCategories = ref ? ref->categories : QStringList{QStringLiteral("earlier")};
+    const std::vector<TileEntry> wantTiles = ref ? ref->tiles : std::vector<TileEntry>{earlier};
+    FUZZ_CHECK(TabCategoryList() == wantCategories,
+               QStringLiteral(" got: %1\nwant: %2")
+                   .arg(fuzz::Show(TabCategoryList().join(u'|')), fuzz::Show(wantCategories.join(u'|'))));
+    FUZZ_CHECK(TileMenuTable().size() == wantTiles.size(),
+               QStringLiteral("%1 tiles, want %2").arg(TileMenuTable().size()).arg(wantTiles.size()));
+    for (size_t i = 0; i < wantTiles.size(); ++i) {
+        TileEntry got = TileMenuTable()[i];
+        // A tile without a number reacts to no touch: its option count plays no part.
+        if (got.col[kTileNum].isEmpty())
+            got.col[kTileOptionCount] = wantTiles[i].col[kTileOptionCount];
+        FUZZ_CHECK(got == wantTiles[i], QStringLiteral("entry %1\n got: %2\nwant: %3")
+                                            .arg(i)
+                                            .arg(ShowEntry(TileMenuTable()[i]), ShowEntry(wantTiles[i])));
+    }
+    return 0;
+}

@@ -1,0 +1,229 @@
+// The option dialog's model under random touches, from random option groups (unnamed options and
+// groups among them) and a cart it appends to. After every touch:
+// - the groups shown are the named ones, compacted, with their options in order, and each price
+//   panel shows the stored price;
+// - single-choice groups have exactly one row chosen, check boxes follow their toggles;
+// - the unit total is the base price plus the chosen rows' shown prices, the line total that times the
+//   quantity, and the selection is valid exactly when every check-box group has its minimum;
+// - a valid selection confirmed gives a cart whose new last line reads back complete with the item's
+//   name, the quantity, both totals and the chosen options; the order text of that cart is not empty,
+//   and the menu page's rows show its total (for totals a 32-bit number holds).
+#include "fuzz_support.h"
+#include "menu/cart.h"
+#include "menu/option_menu.h"
+#include "menu/order_rows.h"
+#include "menu/order_text.h"
+#include "startup/parse.h"
+
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using namespace sumbrel;
+using namespace sumbrel::menu;
+const QString M = QStringLiteral("◈");
+
+struct Option {
+    QString name;
+    QString price;
+};
+struct Group {
+    QString name;
+    QString minimum;
+    QList<Option> options;
+};
+// One slot of the dialog after compacting: a text that shows rows, or one that shows none.
+struct Slot {
+    std::optional<Group> group;
+    QList<bool> chosen;
+};
+
+QString Piece(FuzzedDataProvider& in, int minLength, int maxLength)
+{
+    static const QString kChars = QStringLiteral("Ab가 +&,1");
+    QString out;
+    const int n = in.ConsumeIntegralInRange(minLength, maxLength);
+    for (int i = 0; i < n; ++i)
+        out += kChars[in.ConsumeIntegralInRange<int>(0, int(kChars.size()) - 1)];
+    return out;
+}
+
+QString Price(FuzzedDataProvider& in)
+{
+    switch (in.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return QString::number(in.ConsumeIntegralInRange(0, 5) * 500);
+    case 1:
+        return QString::number(in.ConsumeIntegral<int32_t>());
+    case 2:
+        return QStringLiteral("-") + QString::number(in.ConsumeIntegralInRange(0, 3000));
+    default:
+        return Piece(in, 0, 5);
+    }
+}
+
+QString Minimum(FuzzedDataProvider& in)
+{
+    static const char* const kMinimums[] = {"1", "0", "", "2", "3", "01", " 1", "x"};
+    return QString::fromLatin1(kMinimums[in.ConsumeIntegralInRange(0, 7)]);
+}
+
+QString Describe(const OptionMenu& dialog)
+{
+    return QStringLiteral("selection: %1 unit %2 line %3 valid %4")
+        .arg(fuzz::Show(dialog.selection()))
+        .arg(dialog.unitTotal())
+        .arg(dialog.lineTotal())
+        .arg(dialog.valid());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    MenuItem item;
+    item.name = Piece(in, 0, 10);
+    const QString basePrice = Price(in);
+    item.priceText = FormatThousands(ParseLong(basePrice));
+    std::vector<Slot> slots;
+    for (int j = 0; j < kOptionGroups; ++j) {
+        if (!in.ConsumeBool())
+            continue;
+        Group g{Piece(in, 0, 6), Minimum(in), {}};
+        const int options = in.ConsumeIntegralInRange(0, 6);
+        for (int k = 0; k < options; ++k)
+            g.options.append({Piece(in, 0, 6), Price(in)});
+        QString text = Piece(in, 0, 2) + M + g.name + M + g.minimum;
+        for (const Option& o : g.options)
+            text += M + o.name + M + o.price;
+        item.groups[size_t(j)] = text;
+        // What the dialog keeps: the named options of a named group; a group without options
+        // counts but shows no rows.
+        if (g.options.isEmpty()) {
+            slots.push_back({});
+            continue;
+        }
+        QList<Option> named;
+        for (const Option& o : g.options)
+            if (!o.name.isEmpty())
+                named.append(o);
+        if (g.name.isEmpty() || named.isEmpty())
+            continue;
+        g.options = named;
+        Slot slot{g, QList<bool>(named.size(), false)};
+        if (g.minimum == u"1")
+            slot.chosen[0] = true;
+        slots.push_back(slot);
+    }
+    QString cart;
+    const int lines = in.ConsumeIntegralInRange(0, 19);
+    for (int i = 0; i < lines; ++i)
+        cart = cart::AppendLine(cart, cart::MainPart(QStringLiteral("Tea"), 1, 3000));
+
+    OptionMenu dialog(item);
+    FUZZ_CHECK(dialog.groupCount() == int(slots.size()), QStringLiteral("%1 groups").arg(dialog.groupCount()));
+    int quantity = 1;
+    while (true) {
+        for (int j = 0; j < kOptionGroups; ++j) {
+            const OptionGroup* shown = dialog.group(j);
+            const bool want = size_t(j) < slots.size() && slots[size_t(j)].group;
+            FUZZ_CHECK((shown != nullptr) == want, QStringLiteral("group %1").arg(j));
+            if (!shown)
+                continue;
+            const Slot& slot = slots[size_t(j)];
+            FUZZ_CHECK(shown->name == slot.group->name && shown->minimum == slot.group->minimum
+                           && shown->singleChoice == (slot.group->minimum == u"1")
+                           && shown->options.size() == slot.group->options.size(),
+                       QStringLiteral("group %1").arg(j));
+            for (qsizetype k = 0; k < shown->options.size(); ++k) {
+                const MenuOption& o = shown->options[k];
+                FUZZ_CHECK(o.name == slot.group->options[k].name
+                               && PriceFromCaption(o.priceCaption) == ParseLong(slot.group->options[k].price)
+                               && dialog.isChosen(j, int(k)) == slot.chosen[k],
+                           QStringLiteral("group %1 option %2: %3 %4").arg(j).arg(k).arg(o.name, o.priceCaption));
+            }
+        }
+        int64_t unit = ParseLong(item.priceText);
+        bool valid = true;
+        for (const Slot& slot : slots) {
+            if (!slot.group)
+                continue;
+            int ticked = 0;
+            for (qsizetype k = 0; k < slot.chosen.size(); ++k) {
+                if (slot.chosen[k]) {
+                    unit += ParseLong(slot.group->options[k].price);
+                    ++ticked;
+                }
+            }
+            if (slot.group->minimum != u"1" && ticked < ParseLong(slot.group->minimum))
+                valid = false;
+        }
+        FUZZ_CHECK(dialog.quantity().value() == quantity, Describe(dialog));
+        FUZZ_CHECK(dialog.unitTotal() == unit && dialog.lineTotal() == unit * quantity && dialog.valid() == valid,
+                   Describe(dialog) + QStringLiteral("\nwant unit %1 valid %2").arg(unit).arg(valid));
+        FUZZ_CHECK(dialog.totalText() == FormatThousands(unit * quantity), Describe(dialog));
+
+        if (valid) {
+            const std::optional<QString> added = dialog.AddedTo(cart);
+            FUZZ_CHECK(added.has_value() == !item.name.isEmpty(), Describe(dialog));
+            if (added) {
+                const cart::Parsed parsed = cart::Parse(*added);
+                FUZZ_CHECK(parsed.complete && parsed.lines.size() == lines + 1, fuzz::Show(*added));
+                const cart::Line& line = parsed.lines.last();
+                FUZZ_CHECK(line.main == (QStringList{item.name, QStringLiteral("1"), QString::number(quantity),
+                                                     QString::number(unit), QString::number(unit * quantity)}),
+                           fuzz::Show(*added));
+                QList<QStringList> parts;
+                for (const Slot& slot : slots) {
+                    if (!slot.group)
+                        continue;
+                    QStringList part{slot.group->name};
+                    for (qsizetype k = 0; k < slot.chosen.size(); ++k)
+                        if (slot.chosen[k])
+                            part << slot.group->options[k].name << QString::number(ParseLong(slot.group->options[k].price));
+                    if (part.size() > 1)
+                        parts << part;
+                }
+                FUZZ_CHECK(line.optionParts == parts, fuzz::Show(*added));
+                FUZZ_CHECK(!XML_Order(*added).isEmpty(), fuzz::Show(*added));
+                // The lists read amounts as 32-bit numbers, as the dialog's own arithmetic did: a line
+                // beyond that (prices in the billions) shows 0 there.
+                const bool readable = std::abs(unit * quantity) <= INT32_MAX && std::abs(unit) <= INT32_MAX;
+                const OrderRowsLayout rows = LayOutOrderRows(*added, {});
+                FUZZ_CHECK(!readable || rows.complete && rows.count == QString::number(lines + 1)
+                               && rows.total == FormatThousands(int64_t(lines) * 3000 + unit * quantity),
+                           fuzz::Show(*added));
+            }
+        }
+
+        if (in.remaining_bytes() == 0)
+            break;
+        const int op = in.ConsumeIntegralInRange(0, 3);
+        if (op <= 1) {
+            const int j = in.ConsumeIntegralInRange(0, 5);
+            const int k = in.ConsumeIntegralInRange(0, 6);
+            dialog.touch(j, k);
+            if (size_t(j) < slots.size() && slots[size_t(j)].group && k < slots[size_t(j)].chosen.size()) {
+                Slot& slot = slots[size_t(j)];
+                if (slot.group->minimum == u"1")
+                    for (qsizetype i = 0; i < slot.chosen.size(); ++i)
+                        slot.chosen[i] = i == k;
+                else
+                    slot.chosen[k] = !slot.chosen[k];
+            }
+        } else if (op == 2) {
+            const int step = in.ConsumeBool() ? 1 : -1;
+            dialog.quantity().step(step);
+            if (quantity + step >= 1 && quantity + step <= 99)
+                quantity += step;
+        } else {
+            dialog.togglePage();
+        }
+        dialog.금액합계();
+    }
+    return 0;
+}
