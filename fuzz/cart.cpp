@@ -176,7 +176,7 @@ reception::OrderListLayout ListRef(const QString& cart)
                 }
                 const int top = y;
                 out.rows.append({i, top, f[2], f[3]});
-                out.total += ParseLong(f[4]);
+                out.total = AddAmounts(out.total, ParseAmount(f[4]));
                 const QString price = FormatThousands(f[4]) + QStringLiteral("원");
                 const int w = int(price.size()) * 16 / 2;
                 y = top + 40 + 5;
@@ -244,10 +244,10 @@ void CheckRows(const QString& cart)
         const int nameTop = options.isEmpty() ? (longName ? 15 : 25) : (longName ? 5 : 15);
         const int priceTop = options.isEmpty() ? (longName ? 59 : 54) : (longName ? 44 : 39);
         FUZZ_CHECK(row.serial == QString::number(i + 1) && row.name == f[0] && row.quantity == f[2] && row.unitPrice == f[3]
-                       && row.price == FormatThousands(ParseLong(f[4])) + QStringLiteral("원") && row.options == options.mid(3)
+                       && row.price == FormatThousands(ParseAmount(f[4])) + QStringLiteral("원") && row.options == options.mid(3)
                        && row.nameTop == nameTop && row.priceTop == priceTop,
                    QStringLiteral("row %1 of %2").arg(i).arg(fuzz::Show(cart)));
-        total += ParseLong(f[4]);
+        total = AddAmounts(total, ParseAmount(f[4]));
     }
     FUZZ_CHECK(layout.count == QString::number(lines.size()) && layout.total == FormatThousands(total), fuzz::Show(cart));
     FUZZ_CHECK(layout.listHeight == (lines.isEmpty() ? std::nullopt : std::optional<int>(140 * int(lines.size()) - 5)),
@@ -288,7 +288,7 @@ std::optional<QString> RegenRef(const QString& cart, int i, const QString& quant
     if (f.size() < 2)
         return std::nullopt;
     parts[0] = f[0] + M + f[1] + M + quantity + M + unitPrice + M
-        + QString::number(int64_t(ParseLong(quantity)) * ParseLong(unitPrice));
+        + QString::number(MultiplyAmounts(ParseAmount(quantity), ParseAmount(unitPrice)));
     lines[i] = parts.join(MM);
     return lines.join(MMM);
 }
@@ -344,7 +344,7 @@ QString BuiltLine(FuzzedDataProvider& in)
     const QString quantity = Number(in);
     const QString price = Number(in);
     QString line = Piece(in, 24) + M + QStringLiteral("1") + M + quantity + M + price + M
-        + QString::number(int64_t(ParseLong(quantity)) * ParseLong(price));
+        + QString::number(MultiplyAmounts(ParseAmount(quantity), ParseAmount(price)));
     const int groups = in.ConsumeIntegralInRange(0, 3);
     for (int g = 0; g < groups; ++g) {
         line += MM + Piece(in, 8);

@@ -6,6 +6,7 @@
 #include "fuzz_support.h"
 #include "menu/menu_page_data.h"
 #include "server/fields.h"
+#include "startup/parse.h"
 
 #include <optional>
 #include <vector>
@@ -30,6 +31,16 @@ std::optional<QString> T(const QString& entry, const QString& a, const QString& 
     if (to < 0)
         return std::nullopt;
     return entry.mid(at + a.size(), to - at - a.size()).trimmed();
+}
+
+// The price of the first catalogue row of that number, or nullopt when there is none.
+std::optional<QString> CataloguePrice(const QString& num)
+{
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.rowCount(); ++r)
+        if (table.at(r, kColNum) == num)
+            return table.at(r, kColPrice);
+    return std::nullopt;
 }
 
 // The groups of the first catalogue row of that number that can reach the cart.
@@ -80,6 +91,10 @@ std::optional<Lists> Read(const QString& answer)
                 return std::nullopt;
             TileEntry t;
             t.col = {name, ZulDecodeAA(*c1), *c2, *c3, *c4, OptionCount(*c4), ZulDecodeAA(*c6), ZulDecodeAA(*c7), *c8};
+            // An item whose price on the tile or in the catalogue is no plain number is not offered.
+            const std::optional<QString> listed = CataloguePrice(*c4);
+            if (!ReadPrice(*c2) || (listed && !ReadPrice(*listed)))
+                continue;
             out.tiles.push_back(t);
         }
     }

@@ -142,12 +142,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             for (qsizetype k = 0; k < shown->options.size(); ++k) {
                 const MenuOption& o = shown->options[k];
                 FUZZ_CHECK(o.name == slot.group->options[k].name
-                               && PriceFromCaption(o.priceCaption) == ParseLong(slot.group->options[k].price)
+                               && PriceFromCaption(o.priceCaption) == ParseAmount(slot.group->options[k].price)
                                && dialog.isChosen(j, int(k)) == slot.chosen[k],
                            QStringLiteral("group %1 option %2: %3 %4").arg(j).arg(k).arg(o.name, o.priceCaption));
             }
         }
-        int64_t unit = ParseLong(item.priceText);
+        int64_t unit = ParseAmount(item.priceText);
         bool valid = true;
         for (const Slot& slot : slots) {
             if (!slot.group)
@@ -155,17 +155,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             int ticked = 0;
             for (qsizetype k = 0; k < slot.chosen.size(); ++k) {
                 if (slot.chosen[k]) {
-                    unit += ParseLong(slot.group->options[k].price);
+                    unit = AddAmounts(unit, ParseAmount(slot.group->options[k].price));
                     ++ticked;
                 }
             }
-            if (slot.group->minimum != u"1" && ticked < ParseLong(slot.group->minimum))
+            // A minimum above the group's options asks for all of them.
+            const int required = std::min<int>(ParseLong(slot.group->minimum), int(slot.group->options.size()));
+            if (slot.group->minimum != u"1" && ticked < required)
                 valid = false;
         }
         FUZZ_CHECK(dialog.quantity().value() == quantity, Describe(dialog));
-        FUZZ_CHECK(dialog.unitTotal() == unit && dialog.lineTotal() == unit * quantity && dialog.valid() == valid,
+        const int64_t lineTotal = MultiplyAmounts(unit, quantity);
+        FUZZ_CHECK(dialog.unitTotal() == unit && dialog.lineTotal() == lineTotal && dialog.valid() == valid,
                    Describe(dialog) + QStringLiteral("\nwant unit %1 valid %2").arg(unit).arg(valid));
-        FUZZ_CHECK(dialog.totalText() == FormatThousands(unit * quantity), Describe(dialog));
+        FUZZ_CHECK(dialog.totalText() == FormatThousands(lineTotal), Describe(dialog));
 
         if (valid) {
             const std::optional<QString> added = dialog.AddedTo(cart);
@@ -175,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 FUZZ_CHECK(parsed.complete && parsed.lines.size() == lines + 1, fuzz::Show(*added));
                 const cart::Line& line = parsed.lines.last();
                 FUZZ_CHECK(line.main == (QStringList{item.name, QStringLiteral("1"), QString::number(quantity),
-                                                     QString::number(unit), QString::number(unit * quantity)}),
+                                                     QString::number(unit), QString::number(lineTotal)}),
                            fuzz::Show(*added));
                 QList<QStringList> parts;
                 for (const Slot& slot : slots) {
@@ -184,18 +187,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     QStringList part{slot.group->name};
                     for (qsizetype k = 0; k < slot.chosen.size(); ++k)
                         if (slot.chosen[k])
-                            part << slot.group->options[k].name << QString::number(ParseLong(slot.group->options[k].price));
+                            part << slot.group->options[k].name << QString::number(ParseAmount(slot.group->options[k].price));
                     if (part.size() > 1)
                         parts << part;
                 }
                 FUZZ_CHECK(line.optionParts == parts, fuzz::Show(*added));
                 FUZZ_CHECK(!XML_Order(*added).isEmpty(), fuzz::Show(*added));
-                // The lists read amounts as 32-bit numbers, as the dialog's own arithmetic did: a line
-                // beyond that (prices in the billions) shows 0 there.
-                const bool readable = std::abs(unit * quantity) <= INT32_MAX && std::abs(unit) <= INT32_MAX;
+                // The lists read amounts as the dialog writes them: 64-bit, whatever the prices.
                 const OrderRowsLayout rows = LayOutOrderRows(*added, {});
-                FUZZ_CHECK(!readable || rows.complete && rows.count == QString::number(lines + 1)
-                               && rows.total == FormatThousands(int64_t(lines) * 3000 + unit * quantity),
+                FUZZ_CHECK(rows.complete && rows.count == QString::number(lines + 1)
+                               && rows.total == FormatThousands(AddAmounts(int64_t(lines) * 3000, lineTotal)),
                            fuzz::Show(*added));
             }
         }

@@ -60,7 +60,7 @@ std::optional<QString> RegenLine(const QString& cart, int i, const QString& quan
     const QStringList main = parts.front().split(kFieldMark);
     if (main.size() < 2)
         return std::nullopt;
-    const int64_t amount = ParseAmount(quantity) * ParseAmount(unitPrice);
+    const int64_t amount = MultiplyAmounts(ParseAmount(quantity), ParseAmount(unitPrice));
     parts.front() = main[kName] + kFieldMark + main[kUnitCount] + kFieldMark + quantity + kFieldMark + unitPrice
         + kFieldMark + QString::number(amount);
     lines[i] = parts.join(kPartMark);
@@ -70,7 +70,7 @@ std::optional<QString> RegenLine(const QString& cart, int i, const QString& quan
 QString MainPart(const QString& name, int64_t quantity, int64_t unitPrice)
 {
     return name + kFieldMark + QStringLiteral("1") + kFieldMark + QString::number(quantity) + kFieldMark
-        + QString::number(unitPrice) + kFieldMark + QString::number(quantity * unitPrice);
+        + QString::number(unitPrice) + kFieldMark + QString::number(MultiplyAmounts(quantity, unitPrice));
 }
 
 int StepQuantity(int quantity, int step)
@@ -87,7 +87,7 @@ int64_t Total(const Parsed& parsed)
 {
     int64_t total = 0;
     for (const Line& line : parsed.lines)
-        total += ParseAmount(line.main[kAmount]);
+        total = AddAmounts(total, ParseAmount(line.main[kAmount]));
     return total;
 }
 

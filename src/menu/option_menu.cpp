@@ -174,7 +174,7 @@ bool OptionMenu::금액합계()
                 continue;
             const MenuOption& option = g->options[k];
             const int64_t price = PriceFromCaption(option.priceCaption);
-            total += price;
+            total = AddAmounts(total, price);
             choices[j] += cart::kFieldMark + option.name + cart::kFieldMark + QString::number(price);
             ++ticked;
         }
@@ -182,7 +182,7 @@ bool OptionMenu::금액합계()
             m_valid = false;
     }
     m_unitTotal = total;
-    m_lineTotal = total * m_quantity.value();
+    m_lineTotal = MultiplyAmounts(total, m_quantity.value());
     m_selection = cart::MainPart(m_item.name, m_quantity.value(), m_unitTotal);
     for (int j = 0; j < kOptionGroups; ++j) {
         if (!choices[j].isEmpty())

@@ -15,7 +15,7 @@ SingleMenu::SingleMenu(MenuItem item)
 bool SingleMenu::금액합계()
 {
     const int64_t unit = ParseAmount(m_item.priceText);
-    m_amount = unit * m_quantity.value();
+    m_amount = MultiplyAmounts(unit, m_quantity.value());
     m_line = cart::MainPart(m_item.name, m_quantity.value(), unit);
     return true;
 }

@@ -66,7 +66,7 @@ OrderListLayout LayOutOrderList(const QString& cart, const TextMeasure& measure,
                 }
                 const int rowTop = y;
                 out.rows.append({i, rowTop, f[cart::kQuantity], f[cart::kUnitPrice]});
-                total += ParseAmount(f[cart::kAmount]);
+                total = AddAmounts(total, ParseAmount(f[cart::kAmount]));
                 const QString price = Won(f[cart::kAmount]);
                 // Measured at the title's size, printed at the price's: the design's own right edge.
                 const int width = measure.width(price, kTitlePt);

@@ -126,6 +126,18 @@ int64_t ParseAmount(const QString& value)
     return negative ? -int64_t(whole) : int64_t(whole);
 }
 
+int64_t AddAmounts(int64_t a, int64_t b)
+{
+    int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? 0 : sum;
+}
+
+int64_t MultiplyAmounts(int64_t a, int64_t b)
+{
+    int64_t product = 0;
+    return __builtin_mul_overflow(a, b, &product) ? 0 : product;
+}
+
 std::optional<int64_t> ReadPrice(const QString& value)
 {
     const QString text = value.trimmed();

@@ -17,6 +17,9 @@ inline int32_t ParseLong(const char16_t* value)
 // ParseLong's reading for amounts (prices, line amounts, totals): 64-bit, since a line of 2^31 won
 // or more must still count; a number beyond the 64-bit range gives 0.
 int64_t ParseAmount(const QString& value);
+// Sums and products of amounts by the same rule: a result beyond the 64-bit range gives 0.
+int64_t AddAmounts(int64_t a, int64_t b);
+int64_t MultiplyAmounts(int64_t a, int64_t b);
 
 // A price the terminal may offer: digits only, with blanks around and thousands commas that group
 // three digits ("3,500") allowed, at most kPriceDigits digits. nullopt for anything else: empty

@@ -75,6 +75,13 @@ TEST(ParseAmount, ReadsAsParseLongButIn64Bits)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseAmount(QString::fromUtf16(c.text)), c.want) << QString::fromUtf16(c.text).toStdString();
+    // Sums and products follow the same rule: beyond the range, 0 (and never undefined arithmetic).
+    EXPECT_EQ(AddAmounts(INT64_MAX - 1, 1), INT64_MAX);
+    EXPECT_EQ(AddAmounts(INT64_MAX, 1), 0);
+    EXPECT_EQ(AddAmounts(INT64_MIN, -1), 0);
+    EXPECT_EQ(MultiplyAmounts(3037000499LL, 3037000499LL), 9223372030926249001LL);
+    EXPECT_EQ(MultiplyAmounts(3037000500LL, 3037000500LL), 0);
+    EXPECT_EQ(MultiplyAmounts(99, INT64_MAX / 98), 0);
 }
 
 TEST(ParseBool, Table)
