@@ -1,5 +1,7 @@
 // Barrier-free ordering without a screen: the contrast rule and the speech seam.
 #include "access/contrast.h"
+#include "access/focus_order.h"
+#include "access/modes.h"
 #include "access/speech.h"
 #include "support/sumbrel_test.h"
 
@@ -57,4 +59,35 @@ TEST_F(SumbrelTest, EverySpokenTextIsLoggedAndReachesTheEngine)
     Say(QStringLiteral("엔진 없이"));
     EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")).size(), 2) << "logged without an engine too";
     EXPECT_EQ(SpeechState(), QStringLiteral("음성 엔진 없음"));
+}
+
+TEST(FocusOrder, TheArrowsFollowTheScreen)
+{
+    // The phone panel as placed: "X" in the top corner, then the keypad's four rows of three.
+    QList<Place> places{{464, 1, 80, 60}};
+    const int columns[] = {25, 190, 355};
+    const int rows[] = {280, 395, 510, 625};
+    for (int r : rows)
+        for (int c : columns)
+            places.append({c, r, 165, 115});
+    const QList<int> order = ReadingOrder(places);
+    ASSERT_EQ(order.size(), 13);
+    EXPECT_EQ(order.front(), 0) << "the X key first, being highest";
+    EXPECT_EQ(order.mid(1, 3), (QList<int>{1, 2, 3}));
+    const struct {
+        int from;
+        Move move;
+        int to;
+    } moves[] = {
+        {5, Move::Up, 2},  // "5" up to "2"
+        {2, Move::Up, 0},  // the top row's only element
+        {11, Move::Down, 11},  // nothing below the last row
+        {12, Move::Next, 0},  // wraps to the first
+        {0, Move::Previous, 12},
+        {3, Move::Next, 4},  // the end of a row leads to the next row's start
+        {-1, Move::Down, 0},  // without a focus: the first
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(MoveFocus(places, m.from, m.move), m.to) << m.from << " " << int(m.move);
+    EXPECT_EQ(MoveFocus({}, 0, Move::Next), -1);
 }
