@@ -2,9 +2,9 @@
 // picture: the first activation of an opening, a page flip, and a tile touch to its option dialog.
 #include "screens/figure.h"
 
-#include "menu/frm_menu_select_main.h"
-#include "menu/menu_page_widgets.h"
-#include "menu/picture_cache.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page_widgets.h"
+#include "menu/ui/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"

@@ -2,7 +2,7 @@
 // third with two option groups, painted into a picture. Two carts that differ in one quantity take
 // turns, so every run lays out and paints anew.
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "screens/figure.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"

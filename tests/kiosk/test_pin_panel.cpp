@@ -1,7 +1,7 @@
 // The operator PIN in front of the reception screen's hidden areas: the keypad panel, the tries,
 // the lock of a minute (at a fast clock), the trace, and the areas as before when no PIN is set.
-#include "kiosk/operator_guard.h"
-#include "kiosk/pin_panel.h"
+#include "kiosk/ui/operator_guard.h"
+#include "kiosk/ui/pin_panel.h"
 #include "reception/reception_fixture.h"
 #include "settings/operator_pin.h"
 #include "startup/clock.h"

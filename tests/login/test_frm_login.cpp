@@ -2,7 +2,7 @@
 // the http fall-back, keys, the answer's logging and the stored options.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "login/frm_login.h"
+#include "login/ui/frm_login.h"
 #include "login/login_test.h"
 #include "server/http_client.h"
 #include "startup/clock.h"

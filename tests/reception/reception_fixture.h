@@ -2,7 +2,7 @@
 // A reception screen against its own demo shop, in its own program folder, with fast timers. The
 // menu page is stood in for by the openMenuPage hook, which sets the cart as the page would.
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"

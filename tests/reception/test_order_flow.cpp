@@ -2,9 +2,9 @@
 // page, both item dialogs, the order list, the entry panels), every element found by its
 // accessible name and pressed as a screen reader presses it.
 #include "menu/cart.h"
-#include "menu/frm_menu_select_main.h"
+#include "menu/ui/frm_menu_select_main.h"
 #include "menu/order_text.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "support/shop_test.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #pragma once
 // A settings screen in its own program folder; the call displays a test starts end with it.
-#include "settings/frm_setting.h"
+#include "settings/ui/frm_setting.h"
 #include "startup/clock.h"
 #include "startup/ini.h"
 #include "startup/processes.h"

@@ -1,10 +1,10 @@
 // Shows the operator PIN keypad over the reception screen against the demo shop and saves what the
 // screen shows: the keypad with digits typed, after a wrong PIN, and locked after the third.
 //   sumbrel-pin-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
-#include "kiosk/operator_guard.h"
-#include "kiosk/pin_panel.h"
+#include "kiosk/ui/operator_guard.h"
+#include "kiosk/ui/pin_panel.h"
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "settings/operator_pin.h"
 #include "startup/global_state.h"
 

@@ -1,4 +1,4 @@
-#include "kiosk/kiosk_session.h"
+#include "kiosk/ui/kiosk_session.h"
 
 #include "kiosk/kiosk_layout.h"
 #include "startup/trace_log.h"

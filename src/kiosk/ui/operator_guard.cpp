@@ -1,7 +1,7 @@
-#include "kiosk/operator_guard.h"
+#include "kiosk/ui/operator_guard.h"
 
-#include "kiosk/pin_panel.h"
-#include "reception/frm_main.h"
+#include "kiosk/ui/pin_panel.h"
+#include "reception/ui/frm_main.h"
 
 #include <QEventLoop>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "kiosk/pin_panel.h"
+#include "kiosk/ui/pin_panel.h"
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"

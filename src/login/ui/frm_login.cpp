@@ -1,6 +1,6 @@
-#include "login/frm_login.h"
+#include "login/ui/frm_login.h"
 
-#include "login/login_widgets.h"
+#include "login/ui/login_widgets.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
 #include "presentation/widgets.h"

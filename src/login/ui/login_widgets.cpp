@@ -1,4 +1,4 @@
-#include "login/login_widgets.h"
+#include "login/ui/login_widgets.h"
 
 #include "presentation/accessible_key.h"
 

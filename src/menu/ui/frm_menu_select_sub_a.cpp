@@ -1,6 +1,6 @@
-#include "menu/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
 
-#include "menu/item_dialog_look.h"
+#include "menu/ui/item_dialog_look.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "startup/trace_log.h"

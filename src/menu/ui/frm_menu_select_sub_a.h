@@ -1,6 +1,6 @@
 #pragma once
 // The single-menu dialog: an item without option groups, its quantity, one line for the page's cart.
-#include "menu/item_dialog.h"
+#include "menu/ui/item_dialog.h"
 #include "menu/single_menu.h"
 
 namespace sumbrel {

@@ -1,7 +1,7 @@
-#include "menu/frm_menu_select_sub_b.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
 
-#include "menu/item_dialog_look.h"
-#include "menu/option_rows.h"
+#include "menu/ui/item_dialog_look.h"
+#include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "startup/dialogs.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The option-menu dialog: an item with option groups, the customer's choices and quantity, one line
 // for the page's cart.
-#include "menu/item_dialog.h"
+#include "menu/ui/item_dialog.h"
 #include "menu/option_menu.h"
 
 #include <QRect>

@@ -1,8 +1,8 @@
-#include "menu/item_dialog.h"
+#include "menu/ui/item_dialog.h"
 
 #include "catalogue/menu_catalogue.h"
-#include "menu/item_dialog_look.h"
-#include "menu/menu_photo.h"
+#include "menu/ui/item_dialog_look.h"
+#include "menu/ui/menu_photo.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"

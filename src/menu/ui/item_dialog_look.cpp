@@ -1,4 +1,4 @@
-#include "menu/item_dialog_look.h"
+#include "menu/ui/item_dialog_look.h"
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"

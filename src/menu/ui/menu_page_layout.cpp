@@ -1,6 +1,6 @@
 // The menu page's layout, built once when the page is created, and its painted background.
-#include "menu/frm_menu_select_main.h"
-#include "menu/menu_page_widgets.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page_widgets.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"

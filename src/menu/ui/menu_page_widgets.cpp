@@ -1,4 +1,4 @@
-#include "menu/menu_page_widgets.h"
+#include "menu/ui/menu_page_widgets.h"
 
 #include "presentation/accessible_key.h"
 #include "presentation/screen_utils.h"

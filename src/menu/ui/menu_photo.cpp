@@ -1,7 +1,7 @@
-#include "menu/menu_photo.h"
+#include "menu/ui/menu_photo.h"
 
 #include "menu/menu_item.h"
-#include "menu/picture_cache.h"
+#include "menu/ui/picture_cache.h"
 #include "presentation/presentation.h"
 #include "startup/files.h"
 #include "startup/trace_log.h"

@@ -1,4 +1,4 @@
-#include "menu/option_rows.h"
+#include "menu/ui/option_buttons.h"
 
 #include "presentation/presentation.h"
 

@@ -1,4 +1,4 @@
-#include "menu/picture_cache.h"
+#include "menu/ui/picture_cache.h"
 
 #include "presentation/presentation.h"
 

@@ -1,9 +1,9 @@
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
-#include "reception/screen_parts.h"
+#include "reception/ui/screen_parts.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"

@@ -2,8 +2,8 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
-#include "reception/frm_main.h"
-#include "reception/screen_parts.h"
+#include "reception/ui/frm_main.h"
+#include "reception/ui/screen_parts.h"
 
 #include <QFrame>
 #include <QLabel>

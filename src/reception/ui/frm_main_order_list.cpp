@@ -1,6 +1,6 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
-#include "reception/frm_main.h"
-#include "reception/screen_parts.h"
+#include "reception/ui/frm_main.h"
+#include "reception/ui/screen_parts.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "reception/screen_parts.h"
+#include "reception/ui/screen_parts.h"
 
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"

@@ -1,4 +1,4 @@
-#include "settings/frm_setting.h"
+#include "settings/ui/frm_setting.h"
 
 #include "catalogue/picture_download.h"
 #include "presentation/caption_key.h"

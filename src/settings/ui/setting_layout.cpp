@@ -2,7 +2,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
-#include "settings/frm_setting.h"
+#include "settings/ui/frm_setting.h"
 #include "settings/operator_pin.h"
 
 #include <QCheckBox>
