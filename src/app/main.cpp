@@ -7,6 +7,7 @@
 #include "kiosk/watchdog.h"
 #include "login/ui/frm_login.h"
 #include "menu/ui/frm_menu_select_main.h"
+#include "presentation/dialog_handlers.h"
 #include "presentation/screen_utils.h"
 #include "reception/ui/frm_main.h"
 #include "server/http_client.h"

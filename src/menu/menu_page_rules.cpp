@@ -1,7 +1,7 @@
 #include "menu/menu_page_rules.h"
 
-#include "menu/order_text.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 #include <algorithm>
 
@@ -94,9 +94,9 @@ QString WonText(const QString& amount)
     return FormatThousands(ParseAmount(amount)) + QStringLiteral("원");
 }
 
-ItemDialog DialogFor(const QString& optionCount)
+DialogKind DialogFor(const QString& optionCount)
 {
-    return ParseLong(optionCount) == 0 ? ItemDialog::Single : ItemDialog::Options;
+    return ParseLong(optionCount) == 0 ? DialogKind::Single : DialogKind::Options;
 }
 
 TilePlace TilePosition(int k)
@@ -104,18 +104,6 @@ TilePlace TilePosition(int k)
     const int row = k / kTileColumnsPerRow;
     const int column = k % kTileColumnsPerRow;
     return {21 + 144 * column, 105 + 153 * row};
-}
-
-// A list shorter than its viewport stands at 0; a longer one moves by the step, never above 0 and
-// never leaving space below its end.
-int ScrolledBy(const ListGeometry& list, int step)
-{
-    if (list.height < list.viewHeight)
-        return 0;
-    const int top = list.top + step;
-    if (top > 0)
-        return 0;
-    return list.height + top < list.viewHeight ? list.viewHeight - list.height : top;
 }
 
 int ScrollBack(const ListGeometry& list)
@@ -126,18 +114,6 @@ int ScrollBack(const ListGeometry& list)
 int ScrollOn(const ListGeometry& list)
 {
     return ScrolledBy(list, -kScrollStep);
-}
-
-int ScrollToEnd(const ListGeometry& list)
-{
-    return list.height > list.viewHeight ? list.viewHeight - list.height : list.top;
-}
-
-int ClampTop(const ListGeometry& list)
-{
-    if (list.height <= list.viewHeight)
-        return 0;
-    return std::clamp(list.top, list.viewHeight - list.height, 0);
 }
 
 }  // namespace sumbrel::menu

@@ -2,6 +2,7 @@
 // The menu page's rules without widgets: which categories the tabs show, which entries fill which
 // tiles on which page, where the page marker stands, how the order list scrolls, what each key does.
 #include "menu/menu_page_data.h"
+#include "startup/list_scroll.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,9 +58,9 @@ std::optional<int> MarkerTop(int page, int pages);
 QString WonText(const QString& amount);
 
 // The two dialogs of a tile.
-enum class ItemDialog { Single, Options };
+enum class DialogKind { Single, Options };
 // By the tile's option group count (ParseLong): 0 the single-menu dialog, else the option dialog.
-ItemDialog DialogFor(const QString& optionCount);
+DialogKind DialogFor(const QString& optionCount);
 
 // Tile k's place on the page.
 struct TilePlace {
@@ -70,20 +71,9 @@ TilePlace TilePosition(int k);
 
 // The order list's scrolling inside its viewport (picBack), by 420 pixels (three rows).
 inline constexpr int kScrollStep = 420;
-struct ListGeometry {
-    int top = 0;  // picList's top inside picBack (0 or negative)
-    int height = 0;  // picList's height
-    int viewHeight = 415;  // picBack's height
-};
-// The top after moving the list by step pixels (positive: towards its first line): 0 for a list
-// that fits or a move past its start, never past its end. The reception screen's list uses it too.
-int ScrolledBy(const ListGeometry& list, int step);
+inline constexpr int kListViewHeight = 415;  // picBack's height
 // Key 4 and key 5: the new top.
 int ScrollBack(const ListGeometry& list);
 int ScrollOn(const ListGeometry& list);
-// After a dialog: the newest line in view.
-int ScrollToEnd(const ListGeometry& list);
-// The top kept within what the list can show: 0 for a list that fits, else between the end and 0.
-int ClampTop(const ListGeometry& list);
 
 }  // namespace sumbrel::menu

@@ -1,6 +1,6 @@
 // The settings screen's operator PIN field, and its file dialog that cannot change files.
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
+#include "presentation/dialog_handlers.h"
 #include "settings/operator_pin.h"
 #include "settings/settings_screen_fixture.h"
 

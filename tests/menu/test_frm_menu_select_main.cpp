@@ -188,10 +188,10 @@ TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
     page->picMenu(0)->touch();  // 에스프레소: no option group
     page->picMenu(2)->touch();  // 아메리카노: size and extras
     ASSERT_EQ(touches.size(), 2);
-    EXPECT_EQ(touches[0].dialog, ItemDialog::Single);
+    EXPECT_EQ(touches[0].dialog, DialogKind::Single);
     EXPECT_EQ(touches[0].srl, QStringLiteral("101"));
     EXPECT_EQ(menuCatalogue().at(touches[0].menuIndex.toInt(), kColNum), QStringLiteral("101"));
-    EXPECT_EQ(touches[1].dialog, ItemDialog::Options);
+    EXPECT_EQ(touches[1].dialog, DialogKind::Options);
 
     // Behind the dialog: the page darkened (AND 100) except the order list.
     EXPECT_TRUE(shadowShown);

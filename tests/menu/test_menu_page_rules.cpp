@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace sumbrel;
 using namespace sumbrel::menu;
 
 namespace {
@@ -136,10 +137,10 @@ TEST(MenuPageRules, KeysDialogsAndTilePlaces)
 {
     for (int k = 0; k < kPageKeyCount; ++k)
         EXPECT_EQ(ActsOnDoubleTouch(PageKey(k)), k <= 5) << k;
-    EXPECT_EQ(DialogFor(QStringLiteral("0")), ItemDialog::Single);
-    EXPECT_EQ(DialogFor(QString()), ItemDialog::Single);
+    EXPECT_EQ(DialogFor(QStringLiteral("0")), DialogKind::Single);
+    EXPECT_EQ(DialogFor(QString()), DialogKind::Single);
     for (const char* n : {"1", "2", "5"})
-        EXPECT_EQ(DialogFor(QString::fromLatin1(n)), ItemDialog::Options) << n;
+        EXPECT_EQ(DialogFor(QString::fromLatin1(n)), DialogKind::Options) << n;
     EXPECT_EQ(TilePosition(0).left, 21);
     EXPECT_EQ(TilePosition(0).top, 105);
     EXPECT_EQ(TilePosition(7).left, 21 + 144 * 2);

@@ -1,7 +1,7 @@
 // The settings screen: what it shows at opening, what it writes while open and on closing, and
 // the call-display restart.
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
+#include "presentation/dialog_handlers.h"
 #include "settings/settings_screen_fixture.h"
 
 #include <QAccessible>

@@ -76,7 +76,7 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
     openItemDialog = [this](const TileTouch& touch) {
         auto shown = [this] { m_tileDrop.reset(); };
-        if (touch.dialog == menu::ItemDialog::Single)
+        if (touch.dialog == menu::DialogKind::Single)
             return RunItemDialog<frmMenuSelectSubA>(this, touch, shown);
         return RunItemDialog<frmMenuSelectSubB>(this, touch, shown);
     };
