@@ -1,5 +1,6 @@
 // The submission: completion panel, countdown, refusal, failure and the dimmed backdrop.
 #include "menu/order_text.h"
+#include "presentation/look.h"
 #include "reception/reception_fixture.h"
 
 #include <QTest>
@@ -150,7 +151,7 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
     s.CMD2(Cmd2::Next)->touch();
     ASSERT_EQ(s.currentPanel(), 4);
     EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
-    EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), frmMain::titleColour());
+    EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), Colours().reception.completionTitle);
     EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
     EXPECT_EQ(shop.orders().size(), 2);
 }

@@ -14,9 +14,6 @@ namespace sumbrel::kiosk {
 
 namespace {
 
-const QColor kInk(28, 36, 48);
-const QColor kMutedInk(120, 128, 140);
-const QColor kWarningInk(200, 40, 40);
 constexpr QSize kBoxSize{560, 720};
 constexpr int kKeyWidth = 165;
 constexpr int kKeyHeight = 115;
@@ -37,21 +34,6 @@ QRect KeyCell(int key)
         column = 2;
     }
     return QRect(kKeypadLeft + column * kKeyWidth, kKeypadTop + row * kKeyHeight, kKeyWidth, kKeyHeight);
-}
-
-QLabel* Label(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink)
-{
-    QLabel* label = PlaceLabel(parent, name, geometry, font, Qt::AlignCenter);
-    SetInk(label, ink);
-    label->setWordWrap(true);
-    return label;
-}
-
-// A label shows a screen reader what it shows on the screen.
-void Show(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->setAccessibleName(text);
 }
 
 }  // namespace
@@ -75,17 +57,19 @@ PinPanel::~PinPanel() = default;
 void PinPanel::build()
 {
     setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), QSize(1024, 768)));
-    m_box = new QFrame(this);
-    m_box->setObjectName(QStringLiteral("picPinBox"));
+    m_box = MakePanel(this, QStringLiteral("picPinBox"),
+                      QRect(QPoint((width() - kBoxSize.width()) / 2, (height() - kBoxSize.height()) / 2), kBoxSize),
+                      Colours().panel);
     m_box->setFrameShape(QFrame::Box);
     m_box->setLineWidth(2);
-    SetFill(m_box, Qt::white);
-    m_box->setGeometry(QRect(QPoint((width() - kBoxSize.width()) / 2, (height() - kBoxSize.height()) / 2), kBoxSize));
 
-    m_title = Label(m_box, QStringLiteral("lblPinTitle"), QRect(20, 24, 440, 50), KeyFont(34), kInk);
-    Show(m_title, pin::PanelTitle(m_area));
-    m_digits = Label(m_box, QStringLiteral("lblPinDigits"), QRect(20, 84, 520, 76), KeyFont(60), kInk);
-    m_message = Label(m_box, QStringLiteral("lblPinMessage"), QRect(20, 160, 520, 66), LabelFont(26), kMutedInk);
+    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), QRect(20, 24, 440, 50), KeyFont(34), Colours().ink,
+                        Qt::AlignCenter, LabelFlag::Wrap);
+    ShowText(m_title, pin::PanelTitle(m_area));
+    m_digits = MakeLabel(m_box, QStringLiteral("lblPinDigits"), QRect(20, 84, 520, 76), KeyFont(60), Colours().ink,
+                         Qt::AlignCenter, LabelFlag::Wrap);
+    m_message = MakeLabel(m_box, QStringLiteral("lblPinMessage"), QRect(20, 160, 520, 66), LabelFont(26),
+                          Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap);
 
     for (int i = 0; i < KeyCount; ++i) {
         const bool digit = i <= 9;
@@ -93,14 +77,14 @@ void PinPanel::build()
             : i == Back               ? QStringLiteral("<-")
             : i == Ok                 ? QStringLiteral("확인")
                                       : QStringLiteral("X");
-        const KeyColours& colours = i == Ok ? kAccentKeyColours : kPlainKeyColours;
+        const KeyColours& colours = i == Ok ? Colours().accentKey : Colours().plainKey;
         const QRect cell = i == Cancel ? QRect(kBoxSize.width() - 84, 4, 80, 60) : KeyCell(i);
         const QFont font = i == Cancel ? CloseKeyFont(36) : KeyFont(digit ? 54 : 40);
         const QString name = digit ? QStringLiteral("cmdPin_%1").arg(i)
             : i == Back            ? QStringLiteral("cmdPinBack")
             : i == Ok              ? QStringLiteral("cmdPinOk")
                                    : QStringLiteral("cmdPinCancel");
-        m_keys.at(size_t(i)) = MakeCaptionKey(m_box, name, caption, cell, font, colours.rest, colours.pressed, kInk);
+        m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, cell, font, colours, Colours().ink);
         connect(m_keys.at(size_t(i)), &CaptionKey::clicked, this, [this, i] { press(i); });
     }
 }
@@ -118,8 +102,8 @@ void PinPanel::open()
         showLock(pin::ResultText(refused));
         return;
     }
-    Show(m_message, pin::PromptText());
-    SetInk(m_message, kMutedInk);
+    ShowText(m_message, pin::PromptText());
+    SetInk(m_message, Colours().mutedInk);
     showEntry();
 }
 
@@ -141,7 +125,7 @@ void PinPanel::press(int key)
         m_entry.back();
     } else if (key == Ok) {
         if (!m_entry.complete()) {
-            Show(m_message, pin::PromptText());
+            ShowText(m_message, pin::PromptText());
             return;
         }
         const uint32_t now = TickCount();
@@ -153,8 +137,8 @@ void PinPanel::press(int key)
             return;
         }
         if (result.verdict == pin::Verdict::Wrong) {
-            Show(m_message, pin::ResultText(result));
-            SetInk(m_message, kWarningInk);
+            ShowText(m_message, pin::ResultText(result));
+            SetInk(m_message, Colours().alert);
         } else {
             showLock(pin::ResultText(result));
         }
@@ -164,17 +148,17 @@ void PinPanel::press(int key)
 
 void PinPanel::showEntry()
 {
-    Show(m_digits, m_entry.masked());
+    ShowText(m_digits, m_entry.masked());
 }
 
 void PinPanel::showLock(const QString& text)
 {
-    Show(m_message, text);
-    SetInk(m_message, kWarningInk);
+    ShowText(m_message, text);
+    SetInk(m_message, Colours().alert);
     // Keys that do nothing while locked say so by their faded captions.
     for (int i = 0; i < KeyCount; ++i)
         if (i != Cancel)
-            m_keys.at(size_t(i))->setForeground(kMutedInk);
+            m_keys.at(size_t(i))->setForeground(Colours().mutedInk);
     showEntry();
     m_lockTimer->start(scaledMs(1000));
 }
@@ -183,14 +167,14 @@ void PinPanel::lockTick()
 {
     const int left = m_gate.lockLeftMs(TickCount());
     if (left > 0) {
-        Show(m_message, pin::ResultText({pin::Verdict::Refused, 0, left}));
+        ShowText(m_message, pin::ResultText({pin::Verdict::Refused, 0, left}));
         return;
     }
     m_lockTimer->stop();
     for (CaptionKey* key : m_keys)
-        key->setForeground(kInk);
-    Show(m_message, pin::PromptText());
-    SetInk(m_message, kMutedInk);
+        key->setForeground(Colours().ink);
+    ShowText(m_message, pin::PromptText());
+    SetInk(m_message, Colours().mutedInk);
 }
 
 void PinPanel::finish(bool accepted)

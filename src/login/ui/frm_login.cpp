@@ -24,7 +24,6 @@ namespace sumbrel {
 namespace {
 
 const QString kModule = QStringLiteral("frmLogin");
-const QColor kKeyColour(255, 213, 0);
 const QString kUnreachable = QStringLiteral("서버에 연결할 수 없습니다.");
 const QString kUntrusted = QStringLiteral("매장 서버의 인증서를 신뢰할 수 없습니다.");
 
@@ -60,27 +59,19 @@ void frmLogin::buildWidgets()
     const int left = 60;
     const int inner = kWidth - 2 * left;
 
-    m_title = new QLabel(QStringLiteral("Sumbrel"), this);
-    m_title->setObjectName(QStringLiteral("lblTitle"));
-    m_title->setAccessibleName(QStringLiteral("Sumbrel"));
-    m_title->setFont(KeyFont(40));
-    m_title->setAlignment(Qt::AlignCenter);
-    m_title->setGeometry(left, 58, inner, 56);
-    m_title->setStyleSheet(QStringLiteral("color: #2b2414; background: transparent;"));
+    const Palette::Operator& c = Colours().operatorScreens;
+    m_title = MakeLabel(this, QStringLiteral("lblTitle"), QRect(left, 58, inner, 56), KeyFont(40), c.ink,
+                        Qt::AlignCenter, {}, QStringLiteral("Sumbrel"));
+    m_subtitle = MakeLabel(this, QStringLiteral("lblSubtitle"), QRect(left, 116, inner, 28), LabelFont(17), c.hint,
+                           Qt::AlignCenter, {}, QStringLiteral("무인 주문 접수기 · 매장 로그인"));
 
-    m_subtitle = new QLabel(QStringLiteral("무인 주문 접수기 · 매장 로그인"), this);
-    m_subtitle->setObjectName(QStringLiteral("lblSubtitle"));
-    m_subtitle->setAccessibleName(m_subtitle->text());
-    m_subtitle->setFont(LabelFont(17));
-    m_subtitle->setAlignment(Qt::AlignCenter);
-    m_subtitle->setGeometry(left, 116, inner, 28);
-    m_subtitle->setStyleSheet(QStringLiteral("color: #6b604a; background: transparent;"));
-
-    const QString boxStyle = QStringLiteral(
-        "QLineEdit { background: white; color: #2b2414; border: 2px solid #e3dccb; border-radius: 14px;"
-        " padding: 0 18px; selection-background-color: rgb(255,213,0); selection-color: #2b2414; }"
-        "QLineEdit:focus { border: 2px solid rgb(230,180,0); }"
-        "QLineEdit:disabled { background: #f3f0e8; color: #8d8676; }");
+    const QString boxStyle
+        = QStringLiteral("QLineEdit { background: %1; color: %2; border: 2px solid %3; border-radius: 14px;"
+                         " padding: 0 18px; selection-background-color: %4; selection-color: %2; }"
+                         "QLineEdit:focus { border: 2px solid %5; }"
+                         "QLineEdit:disabled { background: %6; color: %7; }")
+              .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim), CssColour(Colours().accentKey.rest),
+                   CssColour(c.focusRim), CssColour(c.disabledField), CssColour(c.disabledFieldInk));
     m_id = new QLineEdit(this);
     m_id->setObjectName(QStringLiteral("ID"));
     m_id->setAccessibleName(QStringLiteral("아이디"));
@@ -119,23 +110,18 @@ void frmLogin::buildWidgets()
     m_lblLogin->setGeometry(left, 408, inner, 66);
     m_lblLogin->setCursor(Qt::PointingHandCursor);
     m_lblLogin->setStyleSheet(
-        QStringLiteral("QLabel { background: rgb(255,213,0); color: #2b2414; border-radius: 16px; border-bottom: 4px "
-                       "solid rgb(214,170,0); }"
-                       "QLabel:disabled { background: #ebe6da; color: #a59e8e; border-bottom: 4px solid #d9d3c4; }"));
+        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 16px; border-bottom: 4px solid %3; }"
+                       "QLabel:disabled { background: %4; color: %5; border-bottom: 4px solid %6; }")
+            .arg(CssColour(Colours().accentKey.rest), CssColour(c.ink), CssColour(c.keyEdge), CssColour(c.disabledKey),
+                 CssColour(c.disabledKeyInk), CssColour(c.disabledKeyEdge)));
     connect(m_lblLogin, &ClickLabel::clicked, this, [this] {
         // The operator's own login: a failure to reach the service is told, not retried.
         m_automatic = false;
         lblLogin_Click();
     });
 
-    m_lblStatus = new QLabel(this);
-    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    m_lblStatus->setTextFormat(Qt::PlainText);
-    m_lblStatus->setAlignment(Qt::AlignCenter);
-    m_lblStatus->setWordWrap(true);
-    m_lblStatus->setFont(LabelFont(15));
-    m_lblStatus->setGeometry(left - 20, 476, inner + 40, 36);
-    m_lblStatus->setStyleSheet(QStringLiteral("color: #b03a10; background: transparent;"));
+    m_lblStatus = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
+                            c.status, Qt::AlignCenter, LabelFlag::Wrap);
 
     m_retryTimer = new QTimer(this);
     m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
@@ -145,9 +131,7 @@ void frmLogin::buildWidgets()
     m_picWait->setObjectName(QStringLiteral("picWait"));
     m_picWait->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
     m_picWait->setAttribute(Qt::WA_StyledBackground);
-    m_imgWait = new QLabel(m_picWait);
-    m_imgWait->setObjectName(QStringLiteral("imgWait"));
-    m_imgWait->setAlignment(Qt::AlignCenter);
+    m_imgWait = MakeLabel(m_picWait, QStringLiteral("imgWait"), QRect(), LabelFont(20), Colours().inkOnDark);
 
     setTabOrder(m_id, m_pw);
     setTabOrder(m_pw, m_chk[0]);
@@ -179,13 +163,10 @@ void frmLogin::Form_Load()
             m_picWait->resize(picture.size());
             m_picWait->setStyleSheet(QString());
         } else {
-            m_imgWait->setText(QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
-            m_imgWait->setAccessibleName(m_imgWait->text());
-            m_imgWait->setFont(LabelFont(20));
-            m_imgWait->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+            ShowText(m_imgWait, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
             m_picWait->resize(300, 130);
-            m_picWait->setStyleSheet(
-                QStringLiteral("QWidget#picWait { background: rgba(43,36,20,242); border-radius: 22px; }"));
+            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: 22px; }")
+                                         .arg(CssColour(Colours().operatorScreens.loginWait)));
         }
         m_imgWait->setGeometry(m_picWait->rect());
         m_picWait->move((kWidth - m_picWait->width()) / 2, (kHeight - m_picWait->height()) / 2);
@@ -283,8 +264,7 @@ void frmLogin::enableEntry()
 
 void frmLogin::showStatus(const QString& text)
 {
-    m_lblStatus->setText(text);
-    m_lblStatus->setAccessibleName(text);
+    ShowText(m_lblStatus, text);
 }
 
 void frmLogin::scheduleRetry()
@@ -292,7 +272,8 @@ void frmLogin::scheduleRetry()
     // The operator may type meanwhile, which stops the retries.
     enableEntry();
     m_retryLeft = AutoLoginRetrySeconds(++m_retries);
-    showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft) + QStringLiteral("초 후 다시 연결합니다."));
+    showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft)
+               + QStringLiteral("초 후 다시 연결합니다."));
     WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] ") + kUnreachable + QStringLiteral(" 자동 로그인 ")
              + QString::number(m_retryLeft) + QStringLiteral("초 후 다시 시도"));
     m_retryTimer->start(scaledMs(1000));
@@ -407,8 +388,9 @@ void frmLogin::paintEvent(QPaintEvent*)
     }
     // Our own look: a warm paper gradient with a band in the key colour behind the title.
     QLinearGradient paper(0, 0, 0, height());
-    paper.setColorAt(0.0, QColor(0xff, 0xfb, 0xef));
-    paper.setColorAt(1.0, QColor(0xf6, 0xee, 0xd9));
+    const Palette::Operator& c = Colours().operatorScreens;
+    paper.setColorAt(0.0, c.paperTop);
+    paper.setColorAt(1.0, c.paperFoot);
     p.fillRect(rect(), paper);
     QPainterPath band;
     band.moveTo(0, 0);
@@ -417,11 +399,11 @@ void frmLogin::paintEvent(QPaintEvent*)
     band.cubicTo(width() * 0.7, 170, width() * 0.3, 120, 0, 150);
     band.closeSubpath();
     QLinearGradient yellow(0, 0, width(), 160);
-    yellow.setColorAt(0.0, QColor(255, 224, 64));
-    yellow.setColorAt(1.0, kKeyColour);
+    yellow.setColorAt(0.0, c.bandTop);
+    yellow.setColorAt(1.0, Colours().accentKey.rest);
     p.fillPath(band, yellow);
     // Thin outline along the rounded edge, so the window reads on any desktop.
-    p.setPen(QPen(QColor(0xd9, 0xcf, 0xb4), 2));
+    p.setPen(QPen(c.paperRim, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 42.5, 42.5);
 }

@@ -77,7 +77,7 @@ private:
     int m_retryLeft = 0;
     QTimer* m_retryTimer = nullptr;
     QLabel* m_lblStatus = nullptr;
-    ActivationQueue m_activation;
+    ScreenActivation m_activation;
 
     QPixmap m_background;  // the shop's own picture from the skin folder, when there is one
     QLabel* m_title = nullptr;

@@ -1,6 +1,7 @@
 #include "login/ui/login_widgets.h"
 
 #include "presentation/accessible_key.h"
+#include "presentation/look.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -74,22 +75,23 @@ void ToggleBox::paintEvent(QPaintEvent*)
     const int trackH = 28;
     const QRectF track(1, (height() - trackH) / 2.0, 52, trackH);
     const bool on = isChecked();
-    const QColor trackColour = !isEnabled() ? QColor(0xdd, 0xd8, 0xcc)
-        : on                                ? QColor(0x3a, 0x2e, 0x00)
-                                            : QColor(0xd6, 0xd0, 0xc2);
+    const Palette::Operator& c = Colours().operatorScreens;
+    const QColor trackColour = !isEnabled() ? c.switchDisabled : on ? c.switchOn : c.switchOff;
     p.setPen(Qt::NoPen);
     p.setBrush(trackColour);
     p.drawRoundedRect(track, trackH / 2.0, trackH / 2.0);
     const double knob = trackH - 6;
     const double kx = on ? track.right() - 3 - knob : track.left() + 3;
-    p.setBrush(on ? QColor(255, 213, 0) : QColor(Qt::white));
+    p.setBrush(on ? Colours().accentKey.rest : c.card);
     p.drawEllipse(QRectF(kx, track.top() + 3, knob, knob));
     if (hasFocus()) {
-        p.setPen(QPen(QColor(0x3a, 0x2e, 0x00, 110), 2));
+        QColor ring = c.switchOn;
+        ring.setAlpha(110);
+        p.setPen(QPen(ring, 2));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(track.adjusted(-2, -2, 2, 2), trackH / 2.0 + 2, trackH / 2.0 + 2);
     }
-    p.setPen(isEnabled() ? QColor(0x3a, 0x33, 0x26) : QColor(0x9a, 0x93, 0x84));
+    p.setPen(isEnabled() ? c.switchInk : c.switchDisabledInk);
     p.setFont(font());
     p.drawText(QRectF(track.right() + 12, 0, width() - track.right() - 12, height()), Qt::AlignVCenter | Qt::AlignLeft,
                text());

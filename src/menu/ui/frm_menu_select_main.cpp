@@ -208,7 +208,7 @@ void frmMenuSelectMain::showTabs()
         const bool current = t == strip.current;
         tab->setCaption(strip.captions[size_t(t)]);
         tab->setColours(tabColour(current), tabColour(current).darker(130));
-        tab->setForeground(current ? Qt::black : Qt::white);
+        tab->setForeground(current ? Colours().menuPage.currentTabInk : Colours().inkOnDark);
     }
 }
 
@@ -320,7 +320,7 @@ void frmMenuSelectMain::picMenu_Click(int k)
         m_picShadow->show();
         m_picShadow->raise();
         m_picShadow->repaint();
-        ApplyTranslucency(m_picShadow, QColor(100, 100, 100));
+        ApplyTranslucency(m_picShadow, Colours().menuPage.shadow);
     });
     std::optional<QString> added;
     proc.run(__LINE__, [this, &touch, &added] {

@@ -4,8 +4,8 @@
 // modally by the reception screen. The rules live in menu_page_model.h; this class shows them.
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
-#include "startup/screen_hold.h"
 #include "presentation/widgets.h"
+#include "startup/screen_hold.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -143,7 +143,7 @@ private:
     // From the touch of a tile until its dialog is up, the page takes no touch.
     std::optional<InputDrop> m_tileDrop;
     bool m_Drawing = false;
-    ActivationQueue m_activation;
+    ScreenActivation m_activation;
     QWidget* m_reception = nullptr;
 
     QPixmap m_background;  // 0501.gif

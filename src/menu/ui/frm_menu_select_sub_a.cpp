@@ -3,6 +3,7 @@
 #include "menu/ui/item_dialog_look.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
 #include <QLabel>
@@ -10,7 +11,8 @@
 
 namespace sumbrel {
 
-using namespace item_dialog;
+using item_dialog::PaintBackground;
+using item_dialog::PaintPanel;
 
 frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
     : ItemDialog(page,
@@ -25,31 +27,32 @@ frmMenuSelectSubA::~frmMenuSelectSubA() = default;
 
 void frmMenuSelectSubA::buildWidgets()
 {
-    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), {8, 27, 245, 163}, LabelFont(14), kMuted, Qt::AlignCenter);
-    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), {265, 29, 366, 100}, KeyFont(30), kNavy,
-                         Qt::AlignLeft | Qt::AlignVCenter, true);
-    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), {265, 129, 366, 56}, LabelFont(16), kMuted,
-                         Qt::AlignLeft | Qt::AlignTop, true);
-    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {115, 229, 486, 106}, LabelFont(17), kInk,
-                         Qt::AlignLeft | Qt::AlignVCenter, true);
-    MakeLabel(this, QStringLiteral("lblPriceCaption"), {115, 354, 60, 61}, LabelFont(17), kMuted,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), {8, 27, 245, 163}, LabelFont(14),
+                         Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
+    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), {265, 29, 366, 100}, KeyFont(30), Colours().itemDialogs.navy,
+                         Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), {265, 129, 366, 56}, LabelFont(16),
+                         Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignTop, LabelFlag::Wrap);
+    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {115, 229, 486, 106}, LabelFont(17),
+                         Colours().itemDialogs.ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(this, QStringLiteral("lblPriceCaption"), {115, 354, 60, 61}, LabelFont(17),
+              Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("가격"));
-    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), {175, 354, 125, 61}, KeyFont(28), kInk,
-                         Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblPriceUnit"), {302, 354, 24, 61}, LabelFont(17), kInk,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), {175, 354, 125, 61}, KeyFont(28), Colours().itemDialogs.ink,
+                         Qt::AlignRight | Qt::AlignVCenter, {});
+    MakeLabel(this, QStringLiteral("lblPriceUnit"), {302, 354, 24, 61}, LabelFont(17), Colours().itemDialogs.ink,
+              Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("원"));
 
     makeQuantityKeys({462, 363, 39, 39}, {502, 363, 63, 40}, {566, 363, 39, 39});
     makeCountdown({20, 436, 100, 45});
-    MakeLabel(this, QStringLiteral("lblTotalCaption"), {150, 440, 90, 40}, LabelFont(18), kInk,
-              Qt::AlignRight | Qt::AlignVCenter)
+    MakeLabel(this, QStringLiteral("lblTotalCaption"), {150, 440, 90, 40}, LabelFont(18), Colours().itemDialogs.ink,
+              Qt::AlignRight | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("합계"));
-    Total = MakeLabel(this, QStringLiteral("Total"), {245, 440, 205, 40}, KeyFont(32), kNavy,
-                      Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblTotalUnit"), {453, 440, 30, 40}, LabelFont(20), kNavy,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    Total = MakeLabel(this, QStringLiteral("Total"), {245, 440, 205, 40}, KeyFont(32), Colours().itemDialogs.navy,
+                      Qt::AlignRight | Qt::AlignVCenter, {});
+    MakeLabel(this, QStringLiteral("lblTotalUnit"), {453, 440, 30, 40}, LabelFont(20), Colours().itemDialogs.navy,
+              Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("원"));
     makeCommandKeys({58, 511, 248, 63}, {338, 511, 247, 63});
 }
@@ -68,7 +71,7 @@ bool frmMenuSelectSubA::금액합계()
     m_model.금액합계();
     m_SELECTED = m_model.line();
     Total->setText(m_model.totalText());
-    CmdLabel[kCmdAdd]->setForeground(kWhite);
+    CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);
     return true;
 }
 
@@ -92,8 +95,8 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
 
 void frmMenuSelectSubA::paintPanels(QPainter& p)
 {
-    PaintPanel(p, {100, 216, 516, 132}, kBand);
-    p.setPen(QPen(QColor(228, 226, 220), 1));
+    PaintPanel(p, {100, 216, 516, 132}, Colours().itemDialogs.band);
+    p.setPen(QPen(Colours().itemDialogs.footRule, 1));
     p.drawLine(20, 428, kWidth - 20, 428);
 }
 

@@ -4,6 +4,7 @@
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/widgets.h"
 #include "startup/dialogs.h"
 #include "startup/trace_log.h"
 
@@ -14,7 +15,8 @@
 
 namespace sumbrel {
 
-using namespace item_dialog;
+using item_dialog::PaintBackground;
+using item_dialog::PaintPanel;
 using menu::OptionMenu;
 
 namespace {
@@ -39,74 +41,75 @@ frmMenuSelectSubB::~frmMenuSelectSubB() = default;
 
 void frmMenuSelectSubB::buildWidgets()
 {
-    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), {57, 24, 210, 140}, LabelFont(14), kMuted, Qt::AlignCenter);
-    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), {287, 18, 459, 74}, KeyFont(30), kNavy,
-                         Qt::AlignLeft | Qt::AlignVCenter, true);
-    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), {287, 92, 459, 30}, LabelFont(16), kMuted,
-                         Qt::AlignLeft | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblPriceCaption"), {287, 122, 50, 44}, LabelFont(17), kMuted,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), {57, 24, 210, 140}, LabelFont(14),
+                         Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
+    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), {287, 18, 459, 74}, KeyFont(30), Colours().itemDialogs.navy,
+                         Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), {287, 92, 459, 30}, LabelFont(16),
+                         Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignVCenter, {});
+    MakeLabel(this, QStringLiteral("lblPriceCaption"), {287, 122, 50, 44}, LabelFont(17),
+              Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("가격"));
-    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), {337, 122, 110, 44}, KeyFont(26), kInk,
-                         Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblPriceUnit"), {449, 122, 26, 44}, LabelFont(17), kInk,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), {337, 122, 110, 44}, KeyFont(26), Colours().itemDialogs.ink,
+                         Qt::AlignRight | Qt::AlignVCenter, {});
+    MakeLabel(this, QStringLiteral("lblPriceUnit"), {449, 122, 26, 44}, LabelFont(17), Colours().itemDialogs.ink,
+              Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("원"));
-    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {73, 176, 657, 72}, LabelFont(16), kInk,
-                         Qt::AlignLeft | Qt::AlignVCenter, true);
+    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {73, 176, 657, 72}, LabelFont(16), Colours().itemDialogs.ink,
+                         Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 
-    picBack = MakeWhitePanel(this, QStringLiteral("picBack"), kBackArea);
+    picBack = MakePanel(this, QStringLiteral("picBack"), kBackArea, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
-        picList[j] = MakeWhitePanel(picBack, QStringLiteral("picList_%1").arg(j),
-                                    {OptionMenu::PanelLeft(j, 0), 0, OptionMenu::kPanelWidth, kBackArea.height()});
+        picList[j] = MakePanel(picBack, QStringLiteral("picList_%1").arg(j),
+                               {OptionMenu::PanelLeft(j, 0), 0, OptionMenu::kPanelWidth, kBackArea.height()},
+                               Colours().panel);
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(picList[j]);
         m_rules[j]->setGeometry(0, 12, 1, kBackArea.height() - 24);
-        m_rules[j]->setStyleSheet(QStringLiteral("background: rgb(226,224,218); border: none;"));
+        SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
         AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), {10, 6, 212, 44},
-                                     KeyFont(17), kNavy, Qt::AlignLeft | Qt::AlignVCenter, true);
+                                     KeyFont(17), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
+                                     LabelFlag::Wrap);
         AddMenu_Title[j]->hide();
         const int top = OptionMenu::kRowPagerTop;
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), {8, top, 78, 34}},
                                                   {QStringLiteral("▼ 다음"), {144, top, 78, 34}}};
         for (int i = 0; i < 2; ++i) {
             CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
-                                      keys[i].second, KeyFont(14), kPlainKeyColours.rest, kPlainKeyColours.pressed,
-                                      kInk);
+                                      keys[i].second, KeyFont(14), Colours().plainKey, Colours().itemDialogs.ink);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
             key->hide();
             AddMenu_Page[j][size_t(i)] = key;
         }
         AddMenu_PageText[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_PageText_%1").arg(j), {86, top, 58, 34},
-                                        KeyFont(14), kInk, Qt::AlignCenter);
+                                        KeyFont(14), Colours().itemDialogs.ink, Qt::AlignCenter, {});
         AddMenu_PageText[j]->hide();
     }
 
     makeCountdown({57, 568, 84, 44});
-    MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15), kMuted,
-              Qt::AlignRight | Qt::AlignVCenter)
+    MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15),
+              Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("옵션 그룹"));
-    lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15), kInk,
-                            Qt::AlignCenter);
-    lbl선택갯수->setStyleSheet(
-        QStringLiteral("background: rgb(255,213,0); color: %1; border-radius: 14px;").arg(kInk.name()));
+    lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
+                            Colours().itemDialogs.ink, Qt::AlignCenter, {});
+    lbl선택갯수->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: 14px;")
+                                   .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().itemDialogs.ink)));
 
-    const KeyColours& pageKey = kPlainKeyColours;
     CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {276, 568, 104, 44},
-                                     KeyFont(18), pageKey.rest, pageKey.pressed, kInk);
+                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
     CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {386, 568, 104, 44},
-                                     KeyFont(18), pageKey.rest, pageKey.pressed, kInk);
+                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
 
     makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
 
-    MakeLabel(this, QStringLiteral("lblTotalCaption"), {57, 620, 120, 48}, LabelFont(19), kInk,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    MakeLabel(this, QStringLiteral("lblTotalCaption"), {57, 620, 120, 48}, LabelFont(19), Colours().itemDialogs.ink,
+              Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("합계 금액"));
-    Total = MakeLabel(this, QStringLiteral("Total"), {400, 620, 310, 48}, KeyFont(34), kNavy,
-                      Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblTotalUnit"), {713, 620, 33, 48}, LabelFont(21), kNavy,
-              Qt::AlignLeft | Qt::AlignVCenter)
+    Total = MakeLabel(this, QStringLiteral("Total"), {400, 620, 310, 48}, KeyFont(34), Colours().itemDialogs.navy,
+                      Qt::AlignRight | Qt::AlignVCenter, {});
+    MakeLabel(this, QStringLiteral("lblTotalUnit"), {713, 620, 33, 48}, LabelFont(21), Colours().itemDialogs.navy,
+              Qt::AlignLeft | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("원"));
 
     makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
@@ -228,7 +231,7 @@ bool frmMenuSelectSubB::금액합계()
     m_model.금액합계();
     m_SELECTED = m_model.selection();
     Total->setText(m_model.totalText());
-    CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? kWhite : kSilver);
+    CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
     return true;
 }
 
@@ -285,9 +288,9 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
 
 void frmMenuSelectSubB::paintPanels(QPainter& p)
 {
-    PaintPanel(p, {57, 172, 689, 80}, kBand);
+    PaintPanel(p, {57, 172, 689, 80}, Colours().itemDialogs.band);
     // A rim around the options area.
-    p.setPen(QPen(QColor(214, 211, 203), 1));
+    p.setPen(QPen(Colours().itemDialogs.optionsRim, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(kBackArea).adjusted(-4.5, -4.5, 4.5, 4.5), 8, 8);
 }

@@ -10,13 +10,14 @@
 #include "startup/clock.h"
 #include "startup/trace_log.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QShowEvent>
 
 namespace sumbrel {
 
-using namespace item_dialog;
+using item_dialog::PaintBackground;
+using item_dialog::PaintPanel;
 
 ItemDialog::ItemDialog(QWidget* page, Frame frame)
     : QDialog(page, Qt::Dialog | Qt::FramelessWindowHint)
@@ -44,21 +45,26 @@ void ItemDialog::Form_Load()
     });
     SUMBREL_STEP(proc, m_background = SkinPicture(m_frame.skin));
     SUMBREL_STEP(proc, FormRound(this, kCorner));
+    for (CaptionKey* key : findChildren<CaptionKey*>())
+        key->setCursor(Qt::PointingHandCursor);
     m_Deadline.renew();
     Timer3.start(scaledMs(menu::kIdleTickMs));
 }
 
-void ItemDialog::showEvent(QShowEvent* event)
+bool ItemDialog::event(QEvent* event)
 {
-    QDialog::showEvent(event);
+    const bool handled = QDialog::event(event);
     // Once per opening: coming back to the dialog (from a message box too) never resets the
     // customer's quantity or choices.
-    if (!m_activated) {
+    m_activation.onEvent(this, event, !m_activated, [this] {
+        if (m_activated)
+            return;
         m_activated = true;
         Form_Activate();
         if (shown)
             shown();
-    }
+    });
+    return handled;
 }
 
 menu::MenuItem ItemDialog::ReadItem() const
@@ -87,9 +93,13 @@ bool ItemDialog::showItem(Procedure& proc)
 
 void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up)
 {
-    SetNum_Add[kQuantityDown] = MakeQuantityKey(this, kQuantityDown, down);
-    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(24), kInk, Qt::AlignCenter);
-    SetNum_Add[kQuantityUp] = MakeQuantityKey(this, kQuantityUp, up);
+    const Palette& colours = Colours();
+    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down, KeyFont(28),
+                                        colours.menuPage.quantityKey, colours.itemDialogs.ink);
+    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(24), Colours().itemDialogs.ink, Qt::AlignCenter,
+                       {});
+    SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(28),
+                                      colours.menuPage.quantityKey, colours.itemDialogs.ink);
     for (int i : {kQuantityDown, kQuantityUp}) {
         CaptionKey* key = SetNum_Add[i];
         connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
@@ -102,16 +112,18 @@ void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const Q
 
 void ItemDialog::makeCountdown(const QRect& geometry)
 {
-    ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), kMuted, Qt::AlignCenter);
+    ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), Colours().itemDialogs.mutedInk,
+                          Qt::AlignCenter, {});
     ssp타이머->setText(QStringLiteral("30초"));
 }
 
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add)
 {
     CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(24),
-                                  kPlainKeyColours.rest, kPlainKeyColours.pressed, kInk);
+                                  Colours().plainKey, Colours().itemDialogs.ink);
     CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(24),
-                                kNavy, kNavy.darker(140), kWhite);
+                                {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
+                                Colours().inkOnDark);
     for (int i : {kCmdClose, kCmdAdd})
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
 }

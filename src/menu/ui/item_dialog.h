@@ -3,6 +3,7 @@
 // keys with hold-to-repeat, the idle close with its countdown, the command keys and the closing.
 #include "menu/idle.h"
 #include "menu/menu_item.h"
+#include "presentation/widgets.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -94,7 +95,7 @@ protected:
     // After a short wait that keeps handling events.
     void closeDialog(int result);
 
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void done(int result) override;
     void paintEvent(QPaintEvent* event) override;
     // What is drawn where there is no skin picture.
@@ -109,6 +110,8 @@ protected:
     QTimer AutoIncrement{this};
     QPixmap m_background;
     bool m_activated = false;
+    // In place: the content is there once the dialog shows, before anything queued behind exec().
+    ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     bool m_closing = false;
 
     QLabel* 메뉴사진 = nullptr;

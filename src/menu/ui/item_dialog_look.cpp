@@ -1,48 +1,11 @@
 #include "menu/ui/item_dialog_look.h"
 
-#include "presentation/caption_key.h"
-#include "presentation/presentation.h"
-#include "presentation/widgets.h"
+#include "presentation/look.h"
 
-#include <QLabel>
 #include <QPainter>
+#include <QWidget>
 
 namespace sumbrel::item_dialog {
-
-QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
-                  const QColor& colour, Qt::Alignment alignment, bool wrap)
-{
-    QLabel* label = PlaceLabel(parent, objectName, geometry, font, alignment);
-    label->setWordWrap(wrap);
-    // Its own style sheet: whatever the page behind sets for its widgets never reaches the dialog.
-    label->setStyleSheet(QStringLiteral("background: transparent; color: %1;").arg(colour.name()));
-    return label;
-}
-
-CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
-                    const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text)
-{
-    CaptionKey* key = MakeCaptionKey(parent, objectName, caption, geometry, font, rest, pressed, text);
-    key->setCursor(Qt::PointingHandCursor);
-    return key;
-}
-
-CaptionKey* MakeQuantityKey(QWidget* parent, int index, const QRect& geometry)
-{
-    return MakeKey(parent, QStringLiteral("SetNum_Add_%1").arg(index),
-                   index == 0 ? QStringLiteral("-") : QStringLiteral("+"), geometry, KeyFont(28), QColor(206, 206, 206),
-                   QColor(128, 128, 128), kInk);
-}
-
-QWidget* MakeWhitePanel(QWidget* parent, const QString& objectName, const QRect& geometry)
-{
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(objectName);
-    panel->setGeometry(geometry);
-    panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral("QWidget#%1 { background: white; }").arg(objectName));
-    return panel;
-}
 
 void PaintBackground(QPainter& p, const QWidget* dialog, const QPixmap& skin)
 {
@@ -52,9 +15,10 @@ void PaintBackground(QPainter& p, const QWidget* dialog, const QPixmap& skin)
     }
     const QRectF r = QRectF(dialog->rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(dialog->rect(), kNavy);
-    p.setPen(QPen(kNavy, 3));
-    p.setBrush(kWhite);
+    const QColor navy = Colours().itemDialogs.navy;
+    p.fillRect(dialog->rect(), navy);
+    p.setPen(QPen(navy, 3));
+    p.setBrush(Colours().panel);
     p.drawRoundedRect(r, 10, 10);
 }
 

@@ -18,18 +18,6 @@ using namespace menu;
 
 namespace {
 
-const QColor kPage(246, 243, 238);
-const QColor kBand(22, 52, 84);
-const QColor kInk(28, 36, 48);
-const QColor kPriceInk(176, 58, 36);
-const QColor kMutedInk(110, 116, 126);
-const QColor kAccentKey = kAccentKeyColours.rest;
-const QColor kBandKey(48, 84, 124);
-const QColor kBandKeyPressed(30, 58, 90);
-const QColor kRowColour(247, 243, 236);
-const QColor kQuantityKey(206, 206, 206);
-const QColor kQuantityKeyPressed(128, 128, 128);
-
 struct KeyDesign {
     QRect geometry;
     const char16_t* caption;
@@ -44,24 +32,14 @@ constexpr KeyDesign kKeys[kPageKeyCount] = {
     {{0, 0, 86, 94}, u"닫기", 22, KeyDesign::Band},          {{830, 700, 161, 54}, u"선택완료", 26, KeyDesign::Accent},
 };
 
-// The page's labels only show; touches go to the tile or row beneath.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
-                  Qt::Alignment align)
-{
-    QLabel* label = PlaceLabel(parent, name, geometry, font, align);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SetInk(label, ink);
-    return label;
-}
-
 QPixmap MarkerPicture()
 {
     QPixmap picture(20, 20);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kBand, 2));
-    p.setBrush(kAccentKey);
+    p.setPen(QPen(Colours().banner, 2));
+    p.setBrush(Colours().accentKey.rest);
     p.drawEllipse(QRectF(2, 2, 16, 16));
     return picture;
 }
@@ -70,7 +48,7 @@ QPixmap MarkerPicture()
 
 QColor frmMenuSelectMain::tabColour(bool current)
 {
-    return current ? kAccentKey : kBandKey;
+    return current ? Colours().accentKey.rest : Colours().menuPage.bandKey.rest;
 }
 
 void frmMenuSelectMain::Form_Load()
@@ -96,9 +74,8 @@ void frmMenuSelectMain::loadSkin()
 void frmMenuSelectMain::buildTabs()
 {
     for (int t = 0; t < kTabCount; ++t) {
-        CaptionKey* tab = MakeCaptionKey(this, QStringLiteral("대분류_%1").arg(t), QString(),
-                                         QRect(144 + 165 * t, 5, 156, 89), KeyFont(22), tabColour(false),
-                                         tabColour(false).darker(130), Qt::white);
+        CaptionKey* tab = MakeKey(this, QStringLiteral("대분류_%1").arg(t), QString(), QRect(144 + 165 * t, 5, 156, 89),
+                                  KeyFont(22), {tabColour(false), tabColour(false).darker(130)}, Colours().inkOnDark);
         connect(tab, &CaptionKey::clicked, this, [this, t] { 대분류_Click(t); });
         m_tabs[size_t(t)] = tab;
     }
@@ -116,12 +93,12 @@ void frmMenuSelectMain::buildTiles()
             tile.frame->setBackground(m_tileBackground);
         FormRound(tile.frame, 20);
         tile.photo = MakeLabel(tile.frame, QStringLiteral("메뉴사진_%1").arg(k), QRect(0, 0, 132, 70), LabelFont(12),
-                               kInk, Qt::AlignCenter);
+                               Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         tile.name = MakeLabel(tile.frame, QStringLiteral("메뉴이름_%1").arg(k), QRect(1, 75, 130, 38),
-                              LabelFont(15, true), kInk, Qt::AlignCenter);
+                              LabelFont(15, true), Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         tile.name->setWordWrap(true);
         tile.price = MakeLabel(tile.frame, QStringLiteral("가격_%1").arg(k), QRect(0, 114, 132, 24), KeyFont(16, true),
-                               kPriceInk, Qt::AlignCenter);
+                               Colours().menuPage.priceInk, Qt::AlignCenter, LabelFlag::PassTouches);
         connect(tile.frame, &MenuTile::clicked, this, [this, k] { picMenu_Click(k); });
         tile.frame->hide();
     }
@@ -132,19 +109,16 @@ void frmMenuSelectMain::buildKeys()
     const bool skinned = !m_background.isNull();
     for (int i = 0; i < kPageKeyCount; ++i) {
         const KeyDesign& d = kKeys[i];
-        QColor rest = kPlainKeyColours.rest;
-        QColor pressed = kPlainKeyColours.pressed;
-        QColor ink = kInk;
+        KeyColours colours = Colours().plainKey;
+        QColor ink = Colours().ink;
         if (d.look == KeyDesign::Band) {
-            rest = kBandKey;
-            pressed = kBandKeyPressed;
-            ink = Qt::white;
+            colours = Colours().menuPage.bandKey;
+            ink = Colours().inkOnDark;
         } else if (d.look == KeyDesign::Accent) {
-            rest = kAccentKeyColours.rest;
-            pressed = kAccentKeyColours.pressed;
+            colours = Colours().accentKey;
         }
-        CaptionKey* key = MakeCaptionKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption),
-                                         d.geometry, KeyFont(d.fontSize), rest, pressed, ink);
+        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption), d.geometry,
+                                  KeyFont(d.fontSize), colours, ink);
         // The skin's background carries the pictures of the keys; the confirm key keeps its caption.
         if (skinned && PageKey(i) != PageKey::Confirm)
             key->setInvisible(true);
@@ -152,15 +126,16 @@ void frmMenuSelectMain::buildKeys()
         connect(key, &CaptionKey::doubleClicked, this, [this, i] { CmdLabel_DblClick(i); });
         m_keys[size_t(i)] = key;
     }
-    m_page = MakeLabel(this, QStringLiteral("페이지"), QRect(734, 530, 60, 41), KeyFont(18), kInk, Qt::AlignCenter);
-    m_pageMarker = MakeLabel(this, QStringLiteral("img페이지"), QRect(754, 372, 20, 20), LabelFont(10), kInk,
-                             Qt::AlignCenter);
+    m_page = MakeLabel(this, QStringLiteral("페이지"), QRect(734, 530, 60, 41), KeyFont(18), Colours().ink,
+                       Qt::AlignCenter, LabelFlag::PassTouches);
+    m_pageMarker = MakeLabel(this, QStringLiteral("img페이지"), QRect(754, 372, 20, 20), LabelFont(10), Colours().ink,
+                             Qt::AlignCenter, LabelFlag::PassTouches);
     m_pageMarker->setPixmap(MarkerPicture());
     m_pageMarker->setAccessibleName(QStringLiteral("img페이지"));
     m_pageMarker->hide();
     // Below the next-page key rather than across its lower edge.
-    m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), QRect(730, 719, 75, 45), KeyFont(22), kPriceInk,
-                            Qt::AlignCenter);
+    m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), QRect(730, 719, 75, 45), KeyFont(22),
+                            Colours().menuPage.priceInk, Qt::AlignCenter, LabelFlag::PassTouches);
     m_timerText->setText(QStringLiteral("30초"));
 }
 
@@ -186,27 +161,29 @@ void frmMenuSelectMain::buildOrderList()
         if (!m_rowBackground.isNull())
             pal.setBrush(QPalette::Window, m_rowBackground.scaled(189, kRowHeight));
         else
-            pal.setColor(QPalette::Window, kRowColour);
+            pal.setColor(QPalette::Window, Colours().menuPage.row);
         row.frame->setPalette(pal);
         row.serial = MakeLabel(row.frame, QStringLiteral("SetSerial_%1").arg(i), QRect(0, 2, 20, 19), KeyFont(12),
-                               kMutedInk, Qt::AlignCenter);
+                               Colours().menuPage.mutedInk, Qt::AlignCenter, LabelFlag::PassTouches);
         row.name = MakeLabel(row.frame, QStringLiteral("SetMenuName_%1").arg(i), QRect(15, 25, 160, 39),
-                             m_picList->font(), kInk, Qt::AlignLeft | Qt::AlignTop);
+                             m_picList->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
         row.name->setWordWrap(true);
         row.price = MakeLabel(row.frame, QStringLiteral("SetPrice_%1").arg(i), QRect(10, 54, 170, 20),
-                              KeyFont(15, true), kPriceInk, Qt::AlignLeft | Qt::AlignVCenter);
+                              KeyFont(15, true), Colours().menuPage.priceInk, Qt::AlignLeft | Qt::AlignVCenter,
+                              LabelFlag::PassTouches);
         row.options = MakeLabel(row.frame, QStringLiteral("SetOptionMenu_%1").arg(i), QRect(10, 66, 170, 43),
-                                LabelFont(12), kMutedInk, Qt::AlignLeft | Qt::AlignTop);
+                                LabelFont(12), Colours().menuPage.mutedInk, Qt::AlignLeft | Qt::AlignTop,
+                                LabelFlag::PassTouches);
         row.options->setWordWrap(true);
-        row.sub = MakeCaptionKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"),
-                                 QRect(11, 99, 32, 30), KeyFont(20), kQuantityKey, kQuantityKeyPressed, kInk);
+        row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"), QRect(11, 99, 32, 30),
+                          KeyFont(20), Colours().menuPage.quantityKey, Colours().ink);
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), QRect(43, 100, 101, 28), KeyFont(18),
-                                 kInk, Qt::AlignCenter);
-        row.add = MakeCaptionKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
-                                 QRect(146, 99, 32, 30), KeyFont(20), kQuantityKey, kQuantityKeyPressed, kInk);
-        row.remove = MakeCaptionKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), QStringLiteral("삭제"),
-                                    QRect(149, 0, 40, 36), KeyFont(13), QColor(236, 204, 198), QColor(200, 150, 142),
-                                    QColor(150, 40, 30));
+                                 Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
+        row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
+                          QRect(146, 99, 32, 30), KeyFont(20), Colours().menuPage.quantityKey, Colours().ink);
+        row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), QStringLiteral("삭제"),
+                             QRect(149, 0, 40, 36), KeyFont(13), Colours().menuPage.removeKey,
+                             Colours().menuPage.removeInk);
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
@@ -214,10 +191,10 @@ void frmMenuSelectMain::buildOrderList()
         connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
         row.frame->hide();
     }
-    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), QRect(837, 641, 40, 30), KeyFont(20, true), kInk,
-                             Qt::AlignCenter);
-    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), QRect(880, 641, 112, 30), KeyFont(20, true), kPriceInk,
-                             Qt::AlignRight | Qt::AlignVCenter);
+    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), QRect(837, 641, 40, 30), KeyFont(20, true), Colours().ink,
+                             Qt::AlignCenter, LabelFlag::PassTouches);
+    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), QRect(880, 641, 112, 30), KeyFont(20, true),
+                             Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::PassTouches);
 }
 
 void frmMenuSelectMain::buildShadow()
@@ -236,29 +213,29 @@ void frmMenuSelectMain::paintEvent(QPaintEvent*)
         p.drawPixmap(rect(), m_background);
         return;
     }
-    p.fillRect(rect(), kPage);
+    p.fillRect(rect(), Colours().menuPage.page);
     QLinearGradient band(0, 0, 0, 99);
-    band.setColorAt(0, kBand.lighter(115));
-    band.setColorAt(1, kBand);
+    band.setColorAt(0, Colours().banner.lighter(115));
+    band.setColorAt(1, Colours().banner);
     p.fillRect(QRect(0, 0, width(), 99), band);
 
     p.setRenderHint(QPainter::Antialiasing);
     // The order list's card, its heading and the words around the totals.
     QPainterPath card;
     card.addRoundedRect(QRectF(kOrderArea).adjusted(0.5, 5, -1.5, -3), 10, 10);
-    p.fillPath(card, Qt::white);
-    p.setPen(QPen(QColor(214, 206, 194), 1.5));
+    p.fillPath(card, Colours().panel);
+    p.setPen(QPen(Colours().menuPage.cardRim, 1.5));
     p.drawPath(card);
-    p.setPen(kInk);
+    p.setPen(Colours().ink);
     p.setFont(KeyFont(20));
     p.drawText(QRect(815, 104, 189, 44), Qt::AlignCenter, QStringLiteral("주문 내역"));
     p.setFont(LabelFont(16, true));
-    p.setPen(kMutedInk);
+    p.setPen(Colours().menuPage.mutedInk);
     p.drawText(QRect(806, 641, 30, 30), Qt::AlignCenter, QStringLiteral("총"));
     p.drawText(QRect(993, 641, 26, 30), Qt::AlignCenter, QStringLiteral("원"));
 
     // The page marker's track between the page keys.
-    p.setPen(QPen(QColor(206, 198, 186), 4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Colours().menuPage.markerTrack, 4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(764, 382), QPointF(764, 482));
 }
 

@@ -1,6 +1,7 @@
 #include "menu/ui/menu_page_widgets.h"
 
 #include "presentation/accessible_key.h"
+#include "presentation/look.h"
 #include "presentation/screen_utils.h"
 
 #include <QAccessible>
@@ -59,8 +60,8 @@ void MenuTile::paintEvent(QPaintEvent*)
         p.drawPixmap(rect(), m_background);
         return;
     }
-    p.fillRect(rect(), QColor(255, 255, 255));
-    p.setPen(QPen(QColor(214, 206, 194), 2));
+    p.fillRect(rect(), Colours().panel);
+    p.setPen(QPen(Colours().menuPage.cardRim, 2));
     p.setRenderHint(QPainter::Antialiasing);
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 10, 10);
 }

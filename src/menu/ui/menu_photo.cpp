@@ -2,6 +2,7 @@
 
 #include "menu/menu_item.h"
 #include "menu/ui/picture_cache.h"
+#include "presentation/look.h"
 #include "presentation/presentation.h"
 #include "startup/files.h"
 #include "startup/trace_log.h"
@@ -20,13 +21,13 @@ namespace {
 QPixmap DrawPlaceholder(QSize size)
 {
     QPixmap picture(size);
-    picture.fill(QColor(243, 241, 236));
+    picture.fill(Colours().menuPage.photoFill);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const int w = size.width();
     const int h = size.height();
     const int unit = std::max(4, std::min(w, h) / 8);
-    const QColor ink(200, 193, 178);
+    const QColor ink = Colours().menuPage.photoInk;
     // A cup on a saucer, above the words when there is room for them.
     const bool words = h >= 90 && w >= 110;
     const QPointF centre(w / 2.0, words ? h * 0.42 : h / 2.0);
@@ -44,7 +45,7 @@ QPixmap DrawPlaceholder(QSize size)
     p.drawLine(QPointF(body.left() - 0.6 * unit, body.bottom() + 0.45 * unit),
                QPointF(body.right() + 0.6 * unit, body.bottom() + 0.45 * unit));
     if (words) {
-        p.setPen(QColor(160, 152, 136));
+        p.setPen(Colours().menuPage.photoRim);
         p.setFont(LabelFont(std::clamp(h / 11, 11, 20)));
         p.drawText(QRectF(0, body.bottom() + 0.7 * unit, w, h - body.bottom() - 0.7 * unit),
                    Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("사진 준비 중"));

@@ -1,5 +1,6 @@
 #include "menu/ui/option_buttons.h"
 
+#include "presentation/look.h"
 #include "presentation/presentation.h"
 
 #include <QAccessible>
@@ -72,10 +73,6 @@ void InstallChoiceFactory()
     Q_UNUSED(installed);
 }
 
-const QColor kInk(33, 37, 41);
-const QColor kAccent(255, 213, 0);
-const QColor kAccentDark(214, 170, 0);
-const QColor kLine(218, 218, 218);
 }  // namespace
 
 OptionRow::OptionRow(const QString& name, bool singleChoice, QWidget* parent)
@@ -96,25 +93,28 @@ void OptionRow::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
     const bool on = isChecked();
-    p.setPen(QPen(on ? kAccentDark : kLine, 1.5));
-    p.setBrush(on ? QColor(255, 246, 204) : QColor(Qt::white));
+    const Palette& colours = Colours();
+    const QColor ink = colours.itemDialogs.ink;
+    const QColor accentDark = colours.itemDialogs.chosenRim;
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, 1.5));
+    p.setBrush(on ? colours.itemDialogs.chosenFill : colours.panel);
     p.drawRoundedRect(r, 8, 8);
 
     // The indicator: a ring with a dot, or a box with a tick.
     const QRectF mark(9, (height() - 20) / 2.0, 20, 20);
-    p.setPen(QPen(on ? kAccentDark : QColor(170, 170, 170), 2));
-    p.setBrush(on ? kAccent : QColor(Qt::white));
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.markOff, 2));
+    p.setBrush(on ? colours.accentKey.rest : colours.panel);
     if (isSingleChoice()) {
         p.drawEllipse(mark);
         if (on) {
             p.setPen(Qt::NoPen);
-            p.setBrush(kInk);
+            p.setBrush(ink);
             p.drawEllipse(mark.center(), 4.5, 4.5);
         }
     } else {
         p.drawRoundedRect(mark, 4, 4);
         if (on) {
-            p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             QPainterPath tick;
             tick.moveTo(mark.left() + 4.5, mark.center().y());
             tick.lineTo(mark.left() + 8.5, mark.bottom() - 5);
@@ -129,7 +129,7 @@ void OptionRow::paintEvent(QPaintEvent*)
     if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width())
         font = LabelFont(14, on);
     p.setFont(font);
-    p.setPen(kInk);
+    p.setPen(ink);
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
 }
 
@@ -146,7 +146,7 @@ void PricePanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setFont(LabelFont(14));
-    p.setPen(QColor(110, 104, 92));
+    p.setPen(Colours().itemDialogs.priceInk);
     p.drawText(rect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, text());
 }
 

@@ -59,11 +59,6 @@ QWidget* frmMain::picList() const
     return m_picList;
 }
 
-QColor frmMain::titleColour()
-{
-    return QColor(20, 70, 140);
-}
-
 // ---- window load -------------------------------------------------------------------------------
 
 void frmMain::Form_Load()
@@ -81,7 +76,7 @@ void frmMain::Form_Load()
     SUMBREL_STEP(proc, buildPanels());
     SUMBREL_STEP(proc, Init_Form());
     SUMBREL_STEP(proc, Load_Setting());
-    SUMBREL_STEP(proc, SetCaption(m_shopName, gs().shopName));
+    SUMBREL_STEP(proc, ShowText(m_shopName, gs().shopName));
 }
 
 // ---- the start state ---------------------------------------------------------------------------
@@ -109,9 +104,9 @@ bool frmMain::Load_Setting()
     const ReceptionSettings settings = m_service.loadSettings();
     m_waiting.apply(settings.waiting);
     showWaiting();
-    SetCaption(m_lblCount, QString::number(kCloseSeconds));
+    ShowText(m_lblCount, QString::number(kCloseSeconds));
     m_path.applySettings(settings);
-    SetCaption(m_lblDriveThruText, settings.TakeOutCarText);
+    ShowText(m_lblDriveThruText, settings.TakeOutCarText);
     showCompletion();
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
     CMD(Cmd::EatIn)->move(keys.eatIn);
@@ -139,15 +134,16 @@ bool frmMain::TOLoad()
     showWaiting();
     const ReceptionService::PollRequest request = m_service.pollRequest();
     const ReceptionService::Transport transport = m_service.transport();
-    m_poll.start([request, transport](const CancelFlag& cancel) {
-        CallOptions options;
-        options.cancel = cancel;
-        return transport(request.url, request.body, options);
-    },
-                 [this, request](const PostResult& result) {
-                     m_waiting.apply(m_service.pollAnswered(request, result.text));
-                     showWaiting();
-                 });
+    m_poll.start(
+        [request, transport](const CancelFlag& cancel) {
+            CallOptions options;
+            options.cancel = cancel;
+            return transport(request.url, request.body, options);
+        },
+        [this, request](const PostResult& result) {
+            m_waiting.apply(m_service.pollAnswered(request, result.text));
+            showWaiting();
+        });
     return true;
 }
 
@@ -272,7 +268,7 @@ void frmMain::act(const Reaction& reaction, KeyGroup group)
         submission();
         return;
     case Step::Countdown:
-        SetCaption(m_lblCount, reaction.text);
+        ShowText(m_lblCount, reaction.text);
         return;
     case Step::Reset:
         reset();
@@ -288,15 +284,15 @@ void frmMain::switchPanel(int from, int to)
 
 void frmMain::showNumbers()
 {
-    SetCaption(m_lblPhone[0], m_path.phoneCaption());
+    ShowText(m_lblPhone[0], m_path.phoneCaption());
     m_lblPhone[0]->setProperty("tag", m_path.phoneDigits());
     m_lblPhoneA->setVisible(m_path.phonePlaceholderShown());
     for (size_t i = 1; i < m_lblPhone.size(); ++i) {
-        SetCaption(m_lblPhone[i], m_path.phoneCopyCaption());
+        ShowText(m_lblPhone[i], m_path.phoneCopyCaption());
         m_lblPhone[i]->setProperty("tag", m_path.phoneCopyDigits());
     }
-    SetCaption(m_lblCarNumber[0], m_path.carNumber());
-    SetCaption(m_lblCarNumber[1], m_path.carCopy());
+    ShowText(m_lblCarNumber[0], m_path.carNumber());
+    ShowText(m_lblCarNumber[1], m_path.carCopy());
 }
 
 void frmMain::showNotice()
@@ -309,10 +305,10 @@ void frmMain::showNotice()
     const bool shown = !m_path.notice().isEmpty() && panel > kStartPanel && panel < kCompletionPanel;
     if (shown) {
         m_lblNotice->setGeometry(kPlaces[panel].translated(m_picFrame[size_t(panel)]->pos()));
-        SetCaption(m_lblNotice, m_path.notice());
+        ShowText(m_lblNotice, m_path.notice());
         m_lblNotice->raise();
     } else {
-        SetCaption(m_lblNotice, QString());
+        ShowText(m_lblNotice, QString());
     }
     m_lblNotice->setVisible(shown);
 }
@@ -320,9 +316,9 @@ void frmMain::showNotice()
 void frmMain::showCompletion()
 {
     const CompletionTexts texts = m_path.completion();
-    SetCaption(m_lblWaitTitle, texts.title);
-    SetInk(m_lblWaitTitle, texts.alert ? QColor(255, 0, 0) : titleColour());
-    SetCaption(m_lblWaitSCM, texts.message);
+    ShowText(m_lblWaitTitle, texts.title);
+    SetInk(m_lblWaitTitle, texts.alert ? Colours().reception.refusal : Colours().reception.completionTitle);
+    ShowText(m_lblWaitSCM, texts.message);
     m_lblCount->setVisible(texts.countdown);
     m_lblCountText->setVisible(texts.countdown);
 }
@@ -330,9 +326,9 @@ void frmMain::showCompletion()
 void frmMain::showWaiting()
 {
     for (QLabel* label : m_lblWaitTeams)
-        SetCaption(label, m_waiting.teams);
+        ShowText(label, m_waiting.teams);
     for (QLabel* label : m_lblWaitTime)
-        SetCaption(label, m_waiting.time);
+        ShowText(label, m_waiting.time);
 }
 
 void frmMain::setNextKeys()
@@ -401,8 +397,7 @@ void frmMain::firstActivation()
 
 bool frmMain::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-        firstActivation();
+    m_activation.onEvent(this, event, !m_activated, [this] { firstActivation(); });
     return QWidget::event(event);
 }
 
@@ -424,8 +419,8 @@ void frmMain::paintEvent(QPaintEvent*)
         p.drawPixmap(rect(), m_background);
     } else {
         QLinearGradient shade(0, 0, 0, height());
-        shade.setColorAt(0, QColor(22, 52, 84));
-        shade.setColorAt(1, QColor(12, 30, 50));
+        shade.setColorAt(0, Colours().banner);
+        shade.setColorAt(1, Colours().reception.backgroundFoot);
         p.fillRect(rect(), shade);
     }
     Draw_Order();

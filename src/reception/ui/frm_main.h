@@ -2,6 +2,7 @@
 // The reception screen that customers use: dining choice, phone and car number, payment type, the
 // order list, the submission and the completion panel. The customer's path, the exchanges with the
 // web service and the order list's layout live in widget-free classes; this screen only shows them.
+#include "presentation/widgets.h"
 #include "reception/customer_path.h"
 #include "reception/keys.h"
 #include "reception/order_list.h"
@@ -118,9 +119,6 @@ public:
     QTimer* Timer_Refresh() const { return m_timerRefresh; }
     QTimer* Timer_Idle() const { return m_timerIdle; }
 
-    // The colour of lblWaitTitle before any refusal.
-    static QColor titleColour();
-
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -169,6 +167,7 @@ private:
     reception::OrderList m_orderList;
     reception::WaitingTexts m_waiting;
     bool m_activated = false;
+    ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     QPixmap m_background;
 
     std::array<CaptionKey*, reception::kCmdCount> m_cmd{};

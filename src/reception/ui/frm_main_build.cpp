@@ -14,18 +14,13 @@ using namespace reception;
 
 namespace {
 
-const QColor kPanelColour(255, 255, 255);
-const QColor kInk(28, 36, 48);
-const QColor kMutedInk(120, 128, 140);
-const QColor kAccentInk(255, 213, 0);
-const QColor kWaitingInk(200, 40, 40);
 const QString kDeleteCaption = QStringLiteral("<-");
 const QString kCloseCaption = QStringLiteral("X");
 const QString kNumberChangeCaption = QStringLiteral("번호변경");
 
 const KeyColours& ColoursFor(KeyGroup group, int index)
 {
-    return LookOf(group, index) == KeyLook::Plain ? kPlainKeyColours : kAccentKeyColours;
+    return LookOf(group, index) == KeyLook::Plain ? Colours().plainKey : Colours().accentKey;
 }
 
 // The keypad grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
@@ -52,12 +47,11 @@ QRect KeypadCell(int key)
 
 void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
-    const KeyColours& colours = ColoursFor(group, index);
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
                                                 : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
-    CaptionKey* key = MakeCaptionKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry,
-                                     font, colours.rest, colours.pressed, kInk);
+    CaptionKey* key = MakeKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
+                              ColoursFor(group, index), Colours().ink);
     switch (group) {
     case KeyGroup::CMD:
         m_cmd.at(size_t(index)) = key;
@@ -91,53 +85,52 @@ void frmMain::buildWaitingStatus()
 {
     // Index 0 of the waiting labels stands on the window itself, left of the panels, where the
     // order panel later covers it with its own copies.
-    const QColor light(235, 240, 248);
+    const QColor light = Colours().reception.waitingCaption;
     MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), QRect(30, 220, 414, 56), LabelFont(40), light,
-              Qt::AlignCenter, QStringLiteral("현재 대기"));
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
     m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), QRect(30, 280, 270, 130), KeyFont(110),
-                                  kAccentInk, Qt::AlignRight | Qt::AlignVCenter);
+                                  Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), QRect(310, 280, 134, 130), LabelFont(52), light,
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("명"));
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
     MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), QRect(30, 450, 414, 56), LabelFont(40), light,
-              Qt::AlignCenter, QStringLiteral("예상 대기 시간"));
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
     m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), QRect(30, 510, 414, 110), KeyFont(80),
-                                 kAccentInk, Qt::AlignCenter);
+                                 Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
 }
 
 void frmMain::buildMenuPanel()
 {
-    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), QRect(5, 5, 469, 758), QColor(248, 248, 246));
+    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), QRect(5, 5, 469, 758),
+                               Colours().reception.orderPanel);
     m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), QRect(0, 0, kListWidth, kViewHeight),
-                          kPanelColour);
+                          Colours().panel);
     m_picList = new OrderListSurface(m_picBack);
     m_picList->setGeometry(0, 0, kListWidth, kEmptyListHeight);
     m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
     buildOrderRows();
-    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), QRect(10, 535, 320, 70), KeyFont(40), kInk,
-                           Qt::AlignRight | Qt::AlignVCenter);
+    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), QRect(10, 535, 320, 70), KeyFont(40),
+                           Colours().ink, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD2, int(Cmd2::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
             QRect(340, 535, 130, 70));
     const QFont font = LabelFont(30);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, 625, 150, 50), font, kInk,
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("현재 대기"));
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, 625, 150, 50), font, Colours().ink,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
     m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), QRect(165, 625, 110, 50),
-                                  KeyFont(36), kWaitingInk, Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, 625, 60, 50), font, kInk,
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("명"));
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, 690, 210, 50), font, kInk,
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("예상 대기 시간"));
+                                  KeyFont(36), Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, 625, 60, 50), font, Colours().ink,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, 690, 210, 50), font, Colours().ink,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
     m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), QRect(225, 690, 230, 50),
-                                 KeyFont(36), kWaitingInk, Qt::AlignLeft | Qt::AlignVCenter);
+                                 KeyFont(36), Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 }
 
 void frmMain::buildOrderRows()
 {
-    const QColor stepRest(83, 175, 148);
-    const QColor stepPressed(70, 136, 117);
-    const QColor deleteColour(192, 0, 0);
+    const Palette::Reception& colours = Colours().reception;
     auto rowKey = [](QWidget* row, const QString& name, const QString& caption, const QRect& geometry,
-                     const QColor& rest, const QColor& pressed) {
-        return MakeCaptionKey(row, name, caption, geometry, KeyFont(26), rest, pressed, Qt::white);
+                     const KeyColours& keyColours) {
+        return MakeKey(row, name, caption, geometry, KeyFont(26), keyColours, Colours().inkOnDark);
     };
     for (int i = 0; i < kRowPanels; ++i) {
         OrderRow& row = m_rows[size_t(i)];
@@ -151,15 +144,16 @@ void frmMain::buildOrderRows()
         border->setGeometry(43, 0, 52, 39);
         border->setFrameStyle(QFrame::Box | QFrame::Plain);
         border->setLineWidth(2);
-        SetInk(border, QColor(128, 128, 255));
-        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26), kInk);
+        SetInk(border, colours.quantityRim);
+        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26),
+                                 Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
         row.quantity->setWordWrap(false);  // a number: no text layout on every paint
         row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
-                         stepRest, stepPressed);
+                         colours.stepKey);
         row.add = rowKey(row.frame, QStringLiteral("SetNum_Add") + index, QStringLiteral("+"), QRect(94, 0, 45, 39),
-                         stepRest, stepPressed);
+                         colours.stepKey);
         row.remove = rowKey(row.frame, QStringLiteral("Set_Delete") + index, QStringLiteral("x"), QRect(160, 0, 45, 40),
-                            deleteColour, deleteColour.darker(130));
+                            colours.deleteKey);
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
@@ -171,7 +165,8 @@ void frmMain::buildOrderRows()
 void frmMain::buildStartPanel()
 {
     QFrame* panel = m_picFrame[kStartPanel];
-    m_shopName = MakeLabel(panel, QStringLiteral("상호"), QRect(20, 95, 506, 100), LabelFont(44, true), kInk);
+    m_shopName = MakeLabel(panel, QStringLiteral("상호"), QRect(20, 95, 506, 100), LabelFont(44, true), Colours().ink,
+                           Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, QRect(70, 205, 410, 150));
     makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, QRect(70, 430, 410, 150));
     CMD(Cmd::EatIn)->setFont(KeyFont(52));
@@ -179,7 +174,7 @@ void frmMain::buildStartPanel()
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
     m_pictureBox->setGeometry(394, 10, 140, 70);
-    SetFill(m_pictureBox, Qt::white);
+    SetFill(m_pictureBox, Colours().panel);
     const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));
     if (!picture.isNull())
         m_pictureBox->setPixmap(picture);
@@ -203,9 +198,11 @@ void frmMain::buildPhonePanel()
 {
     QFrame* panel = m_picFrame[kPhonePanel];
     makeKey(KeyGroup::CMD, int(Cmd::ClosePhone), kCloseCaption, panel, QRect(464, 1, 80, 60));
-    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), QRect(0, 70, 546, 100), KeyFont(64), kInk);
-    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), QRect(0, 70, 546, 100), LabelFont(36), kMutedInk,
-                            Qt::AlignCenter, QStringLiteral("휴대폰 번호를 입력하세요."));
+    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), QRect(0, 70, 546, 100), KeyFont(64), Colours().ink,
+                              Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), QRect(0, 70, 546, 100), LabelFont(36),
+                            Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
+                            QStringLiteral("휴대폰 번호를 입력하세요."));
     buildKeypad(KeyGroup::CMD2, panel);
 }
 
@@ -214,13 +211,15 @@ void frmMain::buildCarPanel()
     QFrame* panel = m_picFrame[kCarPanel];
     makeKey(KeyGroup::CMD, int(Cmd::CloseCar), kCloseCaption, panel, QRect(464, 1, 80, 60));
     makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
-    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), QRect(15, 15, 305, 45), KeyFont(32), kMutedInk,
-                              Qt::AlignLeft | Qt::AlignVCenter);
-    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), QRect(0, 70, 546, 100), KeyFont(72), kInk);
+    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), QRect(15, 15, 305, 45), KeyFont(32),
+                              Colours().mutedInk, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), QRect(0, 70, 546, 100), KeyFont(72),
+                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), QRect(0, 70, 546, 100), LabelFont(36),
-                                kMutedInk, Qt::AlignCenter, QStringLiteral("차량 번호를 입력하세요."));
+                                Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
+                                QStringLiteral("차량 번호를 입력하세요."));
     m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), QRect(10, 175, 526, 101), LabelFont(28),
-                                   kInk);
+                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     buildKeypad(KeyGroup::CMD3, panel);
 }
 
@@ -229,8 +228,10 @@ void frmMain::buildPaymentPanel()
     QFrame* panel = m_picFrame[kPaymentPanel];
     makeKey(KeyGroup::CMD, int(Cmd::ClosePayment), kCloseCaption, panel, QRect(464, 1, 80, 60));
     makeKey(KeyGroup::CMD, int(Cmd::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
-    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), QRect(129, 100, 305, 45), KeyFont(34), kInk);
-    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), QRect(130, 145, 305, 45), KeyFont(34), kInk);
+    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), QRect(129, 100, 305, 45), KeyFont(34), Colours().ink,
+                              Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), QRect(130, 145, 305, 45), KeyFont(34),
+                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, QRect(115, 270, 335, 115));
     makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, QRect(115, 430, 335, 115));
 }
@@ -238,20 +239,23 @@ void frmMain::buildPaymentPanel()
 void frmMain::buildCompletionPanel()
 {
     m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(0, 0, 1024, 768),
-                                             QColor(128, 128, 128));
+                                             Colours().dimming);
     m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), QRect(200, 70, 624, 618),
-                            kPanelColour);
+                            Colours().panel);
     m_picFrame4->setFrameShape(QFrame::Box);
     m_picFrame4->setLineWidth(2);
     m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), QRect(0, 90, 624, 55), KeyFont(48),
-                               titleColour());
-    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), QRect(50, 155, 524, 241), LabelFont(40), kInk);
+                               Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), QRect(50, 155, 524, 241), LabelFont(40),
+                             Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, QRect(100, 405, 424, 100));
     CMD3(Cmd3::Confirm)->setFont(KeyFont(48));
-    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40), kWaitingInk,
-                           Qt::AlignRight | Qt::AlignVCenter, QString::number(kCloseSeconds));
+    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40),
+                           Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
+                           QString::number(kCloseSeconds));
     m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30),
-                               kInk, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("초 후 자동 종료됩니다."));
+                               Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
+                               QStringLiteral("초 후 자동 종료됩니다."));
     m_picFrame[kCompletionPanel]->raise();
 }
 
@@ -259,7 +263,7 @@ void frmMain::buildPanels()
 {
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
         m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), QRect(474, 4, 546, 760),
-                                          kPanelColour);
+                                          Colours().panel);
     buildWaitingStatus();
     buildMenuPanel();
     buildStartPanel();
@@ -267,9 +271,10 @@ void frmMain::buildPanels()
     buildCarPanel();
     buildPaymentPanel();
     // What became of a submission, or the idle warning, over the entry panel in use.
-    m_lblNotice = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true), QColor(120, 40, 0));
+    m_lblNotice = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true),
+                            Colours().reception.noticeInk, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblNotice->setAutoFillBackground(true);
-    SetFill(m_lblNotice, QColor(255, 240, 200));
+    SetFill(m_lblNotice, Colours().reception.noticeFill);
     m_lblNotice->hide();
     buildCompletionPanel();
     const QCursor cursor = OperatorCursor();

@@ -1,4 +1,5 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
+#include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
 
@@ -23,7 +24,7 @@ void frmMain::showOrderList()
     for (const RowPlace& place : layout.rows) {
         const OrderRow& row = m_rows.at(size_t(place.line));
         row.frame->move(kRowLeft, place.top);
-        SetCaption(row.quantity, place.quantity);
+        ShowText(row.quantity, place.quantity);
         row.quantity->setProperty("tag", place.unitPrice);
         shown[size_t(place.line)] = true;
     }
@@ -31,7 +32,7 @@ void frmMain::showOrderList()
         m_rows[i].frame->setVisible(shown[i]);
     m_picList->setGeometry(0, m_orderList.top(), kListWidth, m_orderList.height());
     m_picList->showLayout(layout);
-    SetCaption(m_lblTotal, m_orderList.totalText());
+    ShowText(m_lblTotal, m_orderList.totalText());
 }
 
 void frmMain::SetNum_Sub_Click(int row)

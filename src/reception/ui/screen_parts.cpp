@@ -13,35 +13,6 @@
 
 namespace sumbrel::reception {
 
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    panel->setFrameShape(QFrame::NoFrame);
-    SetFill(panel, colour);
-    return panel;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
-                  Qt::Alignment align, const QString& text)
-{
-    QLabel* label = PlaceLabel(parent, name, geometry, font, align);
-    label->setWordWrap(true);
-    SetInk(label, ink);
-    SetCaption(label, text);
-    return label;
-}
-
-void SetCaption(QLabel* label, const QString& caption)
-{
-    label->setProperty("caption", caption);
-    QString shown = caption;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.remove(u'\r');
-    label->setText(shown);
-}
-
 QCursor OperatorCursor()
 {
     QPixmap pix(32, 32);
@@ -86,14 +57,14 @@ QColor InkOf(TextRole role)
 {
     switch (role) {
     case TextRole::OptionTitle:
-        return QColor(230, 147, 75);
+        return Colours().reception.optionTitleInk;
     case TextRole::Option:
-        return QColor(94, 94, 157);
+        return Colours().reception.optionInk;
     case TextRole::Title:
     case TextRole::Price:
         break;
     }
-    return Qt::black;
+    return Colours().reception.listInk;
 }
 }  // namespace
 
@@ -104,7 +75,7 @@ OrderListSurface::OrderListSurface(QWidget* parent)
     , m_option(ListFont(kOptionPt))
 {
     setObjectName(QStringLiteral("picList"));
-    SetFill(this, Qt::white);
+    SetFill(this, Colours().panel);
 }
 
 void OrderListSurface::showLayout(const OrderListLayout& layout)
@@ -128,7 +99,7 @@ const QFont& OrderListSurface::fontOf(int sizePt) const
 void OrderListSurface::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.setPen(QPen(QColor(192, 192, 255), 1, Qt::DotLine));
+    p.setPen(QPen(Colours().reception.listRule, 1, Qt::DotLine));
     for (int y : m_layout.separators)
         p.drawLine(10, y, width() - 5, y);
     const QRect dirty = event->rect();

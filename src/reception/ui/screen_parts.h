@@ -1,6 +1,6 @@
 #pragma once
-// Pieces the reception screen is built from: panels and labels as the design has them, the order
-// list's drawing surface.
+// Pieces of the reception screen of its own: the operator keys' cursor and the order list's drawing
+// surface.
 #include "reception/order_list.h"
 
 #include <QColor>
@@ -10,17 +10,8 @@
 #include <QWidget>
 #include <functional>
 
-class QFrame;
-class QLabel;
-
 namespace sumbrel::reception {
 
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour);
-// A label shows its text to a screen reader as it shows it on the screen.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& ink,
-                  Qt::Alignment align = Qt::AlignCenter, const QString& text = QString());
-// The caption as the system holds it (CR LF line breaks) in "caption"; the label shows Qt's line breaks.
-void SetCaption(QLabel* label, const QString& caption);
 // The operator keys' cursor: a small target ring, so the technician sees the hidden areas.
 QCursor OperatorCursor();
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/picture_download.h"
 #include "presentation/caption_key.h"
+#include "presentation/look.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "settings/operator_pin.h"
@@ -196,7 +197,9 @@ void frmSetting::cmd서버이미지_불러오기_Click()
     m_downloadCancel = std::make_shared<std::atomic<bool>>(false);
     DownloadOptions options;
     options.cancel = m_downloadCancel;
-    options.decode = [](const QByteArray& bytes, QString* why) { return DecodesAsPicture(bytes, kMaxPictureSide, why); };
+    options.decode = [](const QByteArray& bytes, QString* why) {
+        return DecodesAsPicture(bytes, kMaxPictureSide, why);
+    };
     // Off the screen's thread: the panel keeps painting and the stop key keeps working. The reports
     // come back through the event queue; the destructor stops and waits for the thread.
     m_download = std::thread([this, options] {
@@ -205,14 +208,15 @@ void frmSetting::cmd서버이미지_불러오기_Click()
             summary = DownloadPictures(
                 [this](int done, int total, const QString& current) {
                     const settings::DownloadPanel panel = settings::DownloadPanelFor(done, total, current);
-                    QMetaObject::invokeMethod(this, [this, panel] { Step([&] { showProgress(panel); }); },
-                                              Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        this, [this, panel] { Step([&] { showProgress(panel); }); }, Qt::QueuedConnection);
                 },
                 options);
         } catch (...) {
             summary.failed = -1;
         }
-        QMetaObject::invokeMethod(this, [this, summary] { downloadFinished(summary); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, summary] { downloadFinished(summary); }, Qt::QueuedConnection);
     });
 }
 
@@ -369,7 +373,7 @@ void frmSetting::paintEvent(QPaintEvent*)
     if (!m_background.isNull())
         p.drawPixmap(rect(), m_background);
     else
-        p.fillRect(rect(), QColor(244, 239, 228));
+        p.fillRect(rect(), Colours().operatorScreens.background);
 }
 
 }  // namespace sumbrel

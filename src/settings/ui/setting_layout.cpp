@@ -2,8 +2,8 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
-#include "settings/ui/frm_setting.h"
 #include "settings/operator_pin.h"
+#include "settings/ui/frm_setting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,8 +23,6 @@ namespace sumbrel {
 
 namespace {
 
-const QColor kKeyColour = kAccentKeyColours.rest;
-const QColor kKeyPressed = kAccentKeyColours.pressed;
 constexpr int kMargin = 24;
 constexpr int kHeaderHeight = 84;
 constexpr int kColumnWidth = (frmSetting::kWidth - 3 * kMargin) / 2;
@@ -32,36 +30,45 @@ constexpr int kFieldHeight = 50;
 constexpr int kLabelSize = 19;
 constexpr int kFieldSize = 19;
 
-const QString kStyle = QStringLiteral(
-    "QFrame#card { background: white; border: 1px solid #e6dfcf; border-radius: 16px; }"
-    "QLabel { color: #2b2414; background: transparent; }"
-    "QLabel[role=\"title\"] { color: #7a5b00; }"
-    "QLabel[role=\"hint\"] { color: #6b604a; }"
-    "QLabel[role=\"problem\"] { color: #b3261e; }"
-    "QLineEdit, QComboBox { background: #fffdf7; color: #2b2414; border: 2px solid #e3dccb;"
-    " border-radius: 10px; padding: 0 12px; selection-background-color: rgb(255,213,0);"
-    " selection-color: #2b2414; }"
-    "QLineEdit:focus, QComboBox:focus { border: 2px solid rgb(230,180,0); }"
-    "QLineEdit:disabled, QComboBox:disabled { color: #9a927f; }"
-    "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 40px;"
-    " border: none; }"
-    "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
-    "QComboBox QAbstractItemView::item { min-height: 44px; padding: 0 12px; }"
-    "QComboBox QAbstractItemView { background: white; color: #2b2414; selection-background-color: rgb(255,213,0);"
-    " selection-color: #2b2414; }"
-    "QSlider::groove:horizontal { height: 12px; border-radius: 6px; background: #ece5d3; }"
-    "QSlider::sub-page:horizontal { border-radius: 6px; background: rgb(255,213,0); }"
-    "QSlider::handle:horizontal { width: 34px; margin: -12px 0; border-radius: 17px; background: white;"
-    " border: 3px solid rgb(205,176,32); }"
-    "QProgressBar { border: 2px solid #e3dccb; border-radius: 10px; background: #f4efe4; height: 26px; }"
-    "QProgressBar::chunk { border-radius: 8px; background: rgb(255,213,0); }");
+// The screen's style, in the look's colours.
+QString Style()
+{
+    const Palette::Operator& c = Colours().operatorScreens;
+    const QString accent = CssColour(Colours().accentKey.rest);
+    return QStringLiteral(
+               "QFrame#card { background: %1; border: 1px solid %2; border-radius: 16px; }"
+               "QLabel { color: %3; background: transparent; }"
+               "QLabel[role=\"title\"] { color: %4; }"
+               "QLabel[role=\"hint\"] { color: %5; }"
+               "QLabel[role=\"problem\"] { color: %6; }"
+               "QLineEdit, QComboBox { background: %7; color: %3; border: 2px solid %8;"
+               " border-radius: 10px; padding: 0 12px; selection-background-color: %9;"
+               " selection-color: %3; }"
+               "QLineEdit:focus, QComboBox:focus { border: 2px solid %10; }"
+               "QLineEdit:disabled, QComboBox:disabled { color: %11; }"
+               "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 40px;"
+               " border: none; }"
+               "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
+               "QComboBox QAbstractItemView::item { min-height: 44px; padding: 0 12px; }"
+               "QComboBox QAbstractItemView { background: %1; color: %3; selection-background-color: %9;"
+               " selection-color: %3; }"
+               "QSlider::groove:horizontal { height: 12px; border-radius: 6px; background: %12; }"
+               "QSlider::sub-page:horizontal { border-radius: 6px; background: %9; }"
+               "QSlider::handle:horizontal { width: 34px; margin: -12px 0; border-radius: 17px; background: %1;"
+               " border: 3px solid %13; }"
+               "QProgressBar { border: 2px solid %8; border-radius: 10px; background: %14; height: 26px; }"
+               "QProgressBar::chunk { border-radius: 8px; background: %9; }")
+        .arg(CssColour(c.card), CssColour(c.cardRim), CssColour(c.ink), CssColour(c.title), CssColour(c.hint),
+             CssColour(c.problem), CssColour(c.field), CssColour(c.fieldRim), accent)
+        .arg(CssColour(c.focusRim), CssColour(c.disabledInk), CssColour(c.groove),
+             CssColour(Colours().accentKey.pressed), CssColour(c.track));
+}
 
+// A label that the card's layout places; its colour comes from the style by its role.
 QLabel* Label(const QString& text, QWidget* parent, int size = kLabelSize)
 {
-    QLabel* label = TextLabel(parent);
-    label->setText(text);
-    label->setFont(SettingsFont(size));
-    return label;
+    return MakeLabel(parent, QString(), QRect(), SettingsFont(size), Colours().operatorScreens.ink,
+                     Qt::AlignLeft | Qt::AlignVCenter, {}, text);
 }
 
 // A white card with its title (none when empty); the rows go into the returned grid.
@@ -129,11 +136,12 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF box(2, (height() - kBox) / 2.0, kBox, kBox);
         const bool on = isChecked();
-        p.setPen(QPen(on ? kKeyPressed : QColor(0xc9, 0xbf, 0xa6), 2));
-        p.setBrush(on ? kKeyColour : QColor(Qt::white));
+        const Palette::Operator& c = Colours().operatorScreens;
+        p.setPen(QPen(on ? Colours().accentKey.pressed : c.boxOff, 2));
+        p.setBrush(on ? Colours().accentKey.rest : c.card);
         p.drawRoundedRect(box, 8, 8);
         if (on) {
-            QPen tick(QColor(0x2b, 0x24, 0x14), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            QPen tick(c.ink, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
             p.setPen(tick);
             p.setBrush(Qt::NoBrush);
             const QPointF points[] = {box.topLeft() + QPointF(kBox * 0.24, kBox * 0.52),
@@ -142,11 +150,11 @@ protected:
             p.drawPolyline(points, 3);
         }
         if (hasFocus()) {
-            p.setPen(QPen(QColor(230, 180, 0), 2));
+            p.setPen(QPen(c.focusRim, 2));
             p.setBrush(Qt::NoBrush);
             p.drawRoundedRect(box.adjusted(-3, -3, 3, 3), 10, 10);
         }
-        p.setPen(isEnabled() ? QColor(0x2b, 0x24, 0x14) : QColor(0x9a, 0x92, 0x7f));
+        p.setPen(isEnabled() ? c.ink : c.disabledInk);
         p.setFont(font());
         p.drawText(QRectF(box.right() + kGap, 0, width() - box.right() - kGap, height()),
                    Qt::AlignVCenter | Qt::AlignLeft, text());
@@ -168,8 +176,8 @@ protected:
         QComboBox::paintEvent(event);
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(isEnabled() ? QColor(0x7a, 0x5b, 0x00) : QColor(0xc9, 0xbf, 0xa6), 3, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        const Palette::Operator& c = Colours().operatorScreens;
+        p.setPen(QPen(isEnabled() ? c.title : c.boxOff, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const QPointF centre(width() - 24, height() / 2.0);
         const QPointF points[] = {centre + QPointF(-7, -3), centre + QPointF(0, 4), centre + QPointF(7, -3)};
         p.drawPolyline(points, 3);
@@ -194,13 +202,10 @@ QLineEdit* TextBox(const QString& name, QWidget* parent)
     return box;
 }
 
+// A key that a layout places.
 CaptionKey* Key(const QString& name, const QString& caption, QWidget* parent, int size)
 {
-    auto* key = new CaptionKey(caption, parent);
-    key->setObjectName(name);
-    key->setFont(SettingsFont(size));
-    key->setColours(kKeyColour, kKeyPressed);
-    return key;
+    return MakeKey(parent, name, caption, QRect(), SettingsFont(size), Colours().accentKey, Colours().keyInk);
 }
 
 // Two coordinate boxes under one label: "X" and "Y" beside each box.
@@ -231,7 +236,7 @@ QWidget* Coordinates(const QString& label, QLineEdit*& x, QLineEdit*& y, const Q
 
 void frmSetting::buildWidgets()
 {
-    setStyleSheet(kStyle);
+    setStyleSheet(Style());
     m_content = new QWidget(this);
     m_content->setObjectName(QStringLiteral("content"));
     m_content->setGeometry(0, 0, kWidth, kHeight);
@@ -422,13 +427,15 @@ void frmSetting::buildWaitPanel()
     m_waitShade = new QWidget(this);
     m_waitShade->setObjectName(QStringLiteral("waitShade"));
     m_waitShade->setAttribute(Qt::WA_StyledBackground);
-    m_waitShade->setStyleSheet(QStringLiteral("QWidget#waitShade { background: rgba(30, 24, 10, 150); }"));
+    m_waitShade->setStyleSheet(
+        QStringLiteral("QWidget#waitShade { background: %1; }").arg(CssColour(Colours().operatorScreens.waitShade)));
     m_waitShade->setGeometry(0, 0, kWidth, kHeight);
 
     const QSize size(620, 380);
     auto* panel = new QFrame(m_waitShade);
     panel->setObjectName(QStringLiteral("picWait"));
-    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: white; border-radius: 20px; }"));
+    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: %1; border-radius: 20px; }")
+                             .arg(CssColour(Colours().operatorScreens.card)));
     panel->setGeometry((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height());
     m_picWait = panel;
     auto* column = new QVBoxLayout(panel);
