@@ -36,15 +36,15 @@ TabStrip Show_MainMenu(const QStringList& categories, const QString& category, i
     return strip;
 }
 
-std::optional<int> MarkerTop(int page, int pages)
+std::optional<MarkerSlot> PageMarker(int page, int pages)
 {
     if (pages <= 1)
         return std::nullopt;
     if (page <= 0)
-        return 372;
+        return MarkerSlot::First;
     if (page >= pages - 1)
-        return 472;
-    return 424;
+        return MarkerSlot::Last;
+    return MarkerSlot::Middle;
 }
 
 TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction)
@@ -85,7 +85,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
     const QString counter = QString::number(current + 1) + u'/' + QString::number(pages);
     if (counter != QStringLiteral("1/1"))
         result.counter = counter;
-    result.markerTop = MarkerTop(current, pages);
+    result.marker = PageMarker(current, pages);
     return result;
 }
 
@@ -99,11 +99,9 @@ DialogKind DialogFor(const QString& optionCount)
     return ParseLong(optionCount) == 0 ? DialogKind::Single : DialogKind::Options;
 }
 
-TilePlace TilePosition(int k)
+TileCell TileCellOf(int k)
 {
-    const int row = k / kTileColumnsPerRow;
-    const int column = k % kTileColumnsPerRow;
-    return {21 + 144 * column, 105 + 153 * row};
+    return {k / kTileColumnsPerRow, k % kTileColumnsPerRow};
 }
 
 int ScrollBack(const ListGeometry& list)

@@ -216,9 +216,9 @@ void frmMenuSelectMain::showTiles()
 {
     const TilePage& page = m_model.tiles();
     m_page->setText(page.counter);
-    m_pageMarker->setVisible(page.markerTop.has_value());
-    if (page.markerTop)
-        m_pageMarker->move(m_pageMarker->x(), *page.markerTop);
+    m_pageMarker->setVisible(page.marker.has_value());
+    if (page.marker)
+        m_pageMarker->move(m_pageMarker->x(), MarkerTop(*page.marker));
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
         const TileEntry* entry = m_model.tileEntry(k);

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <functional>
@@ -96,6 +97,9 @@ public:
 
     // Design colours of the tabs (the current one and the others).
     static QColor tabColour(bool current);
+    // The page marker's top for its slot, and tile k's place on the page.
+    static int MarkerTop(menu::MarkerSlot slot);
+    static QPoint TilePlace(int k);
 
 protected:
     bool event(QEvent* event) override;

@@ -24,7 +24,21 @@ constexpr int kRowLeft = 6;
 constexpr int kRowWidth = 154;
 constexpr int kPriceLeft = 160;
 constexpr int kPriceWidth = 64;
-constexpr int kRowHeight = OptionMenu::kRowHeight;
+constexpr int kRowHeight = 36;
+constexpr int kFirstRowTop = 54;
+constexpr int kRowStep = 40;
+constexpr int kRowPagerTop = 256;  // the group's own page keys, below five rows
+constexpr int kPageWidth = OptionMenu::kGroupsPerPage * frmMenuSelectSubB::kPanelWidth;
+
+int PanelLeft(int j, int groupPage)
+{
+    return j * frmMenuSelectSubB::kPanelWidth - groupPage * kPageWidth;
+}
+
+int RowTop(int slot)
+{
+    return kFirstRowTop + slot * kRowStep;
+}
 
 }  // namespace
 
@@ -61,8 +75,7 @@ void frmMenuSelectSubB::buildWidgets()
     picBack = MakePanel(this, QStringLiteral("picBack"), kBackArea, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
         picList[j] = MakePanel(picBack, QStringLiteral("picList_%1").arg(j),
-                               {OptionMenu::PanelLeft(j, 0), 0, OptionMenu::kPanelWidth, kBackArea.height()},
-                               Colours().panel);
+                               {PanelLeft(j, 0), 0, kPanelWidth, kBackArea.height()}, Colours().panel);
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(picList[j]);
         m_rules[j]->setGeometry(0, 12, 1, kBackArea.height() - 24);
@@ -72,7 +85,7 @@ void frmMenuSelectSubB::buildWidgets()
                                      KeyFont(17), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
                                      LabelFlag::Wrap);
         AddMenu_Title[j]->hide();
-        const int top = OptionMenu::kRowPagerTop;
+        const int top = kRowPagerTop;
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), {8, top, 78, 34}},
                                                   {QStringLiteral("▼ 다음"), {144, top, 78, 34}}};
         for (int i = 0; i < 2; ++i) {
@@ -186,7 +199,7 @@ void frmMenuSelectSubB::placeRows(int j)
     // The rows of the group's current page at their slots; the others hidden until paged to.
     for (size_t k = 0; k < m_rows[j].size(); ++k) {
         const int slot = m_model.rowSlot(j, int(k));
-        const int top = OptionMenu::RowTop(std::max(slot, 0));
+        const int top = RowTop(std::max(slot, 0));
         m_rows[j][k]->setGeometry(kRowLeft, top, kRowWidth, kRowHeight);
         AddMenu_Price[j][k]->setGeometry(kPriceLeft, top, kPriceWidth, kRowHeight);
         m_rows[j][k]->setVisible(slot >= 0);
@@ -223,7 +236,7 @@ void frmMenuSelectSubB::showChoices(int j)
 void frmMenuSelectSubB::placePanels()
 {
     for (int j = 0; j < kOptionGroups; ++j)
-        picList[j]->move(OptionMenu::PanelLeft(j, m_model.pageLeft()), 0);
+        picList[j]->move(PanelLeft(j, m_model.groupPage()), 0);
 }
 
 bool frmMenuSelectSubB::금액합계()

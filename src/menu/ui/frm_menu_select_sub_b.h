@@ -1,8 +1,8 @@
 #pragma once
 // The option-menu dialog: an item with option groups, the customer's choices and quantity, one line
 // for the page's cart.
-#include "menu/ui/item_dialog.h"
 #include "menu/option_menu.h"
+#include "menu/ui/item_dialog.h"
 
 #include <QRect>
 #include <array>
@@ -22,7 +22,10 @@ public:
     static constexpr int kWidth = 805;
     static constexpr int kHeight = 748;
     static constexpr int kTopFromPage = 10;
-    static constexpr QRect kBackArea{57, 260, 689, menu::OptionMenu::kPanelHeight};  // picBack
+    // The options area (picBack): group panels side by side, three a page, rows 40 px apart.
+    static constexpr int kPanelWidth = 230;
+    static constexpr int kPanelHeight = 295;
+    static constexpr QRect kBackArea{57, 260, 689, kPanelHeight};  // picBack
 
     void Form_Activate() override;
     void Disp_AddMenu(int j);

@@ -27,6 +27,9 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     setObjectName(m_frame.name);
     setWindowTitle(m_frame.title);
     setModal(true);
+    // Whatever style the page behind gives its widgets never reaches the dialog's: panels fill with
+    // their own colour, labels with none.
+    setStyleSheet(QStringLiteral("QFrame { background: palette(window); } QLabel { background: transparent; }"));
     Timer3.setObjectName(QStringLiteral("Timer3"));
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
     connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });

@@ -46,6 +46,25 @@ QPixmap MarkerPicture()
 
 }  // namespace
 
+int frmMenuSelectMain::MarkerTop(MarkerSlot slot)
+{
+    switch (slot) {
+    case MarkerSlot::First:
+        return 372;
+    case MarkerSlot::Middle:
+        return 424;
+    case MarkerSlot::Last:
+        break;
+    }
+    return 472;
+}
+
+QPoint frmMenuSelectMain::TilePlace(int k)
+{
+    const TileCell cell = TileCellOf(k);
+    return {21 + 144 * cell.column, 105 + 153 * cell.row};
+}
+
 QColor frmMenuSelectMain::tabColour(bool current)
 {
     return current ? Colours().accentKey.rest : Colours().menuPage.bandKey.rest;
@@ -87,8 +106,7 @@ void frmMenuSelectMain::buildTiles()
         Tile& tile = m_tiles[size_t(k)];
         tile.frame = new MenuTile(this);
         tile.frame->setObjectName(QStringLiteral("picMenu_%1").arg(k));
-        const TilePlace place = TilePosition(k);
-        tile.frame->setGeometry(place.left, place.top, 132, 141);
+        tile.frame->setGeometry(QRect(TilePlace(k), QSize(132, 141)));
         if (!m_tileBackground.isNull())
             tile.frame->setBackground(m_tileBackground);
         FormRound(tile.frame, 20);

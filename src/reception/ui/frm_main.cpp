@@ -108,10 +108,11 @@ bool frmMain::Load_Setting()
     m_path.applySettings(settings);
     ShowText(m_lblDriveThruText, settings.TakeOutCarText);
     showCompletion();
+    // The takeout key alone stands in the middle of the two keys' places.
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
-    CMD(Cmd::EatIn)->move(keys.eatIn);
+    CMD(Cmd::EatIn)->move(70, 205);
     CMD(Cmd::EatIn)->setVisible(keys.eatInVisible);
-    CMD(Cmd::Takeout)->move(keys.takeout);
+    CMD(Cmd::Takeout)->move(70, keys.takeoutAlone ? 315 : 430);
     CMD(Cmd::Takeout)->setVisible(true);
     return true;
 }

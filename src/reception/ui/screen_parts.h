@@ -12,6 +12,10 @@
 
 namespace sumbrel::reception {
 
+// The "-", number, "+" and "x" panel of a list row, at the right of its line.
+inline constexpr int kRowLeft = 255;
+inline constexpr int kRowWidth = 205;
+
 // The operator keys' cursor: a small target ring, so the technician sees the hidden areas.
 QCursor OperatorCursor();
 
