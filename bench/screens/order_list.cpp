@@ -42,16 +42,17 @@ struct OrderListBench {
             order.selectedOrder = carts[0];
             order.selectionConfirmed = true;
         };
-        screen->CMD(reception::Cmd::Takeout)->touch();
+        screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::Cmd::Takeout)))->touch();
     }
     double sample()
     {
         screen->cart().selectedOrder = carts[++turn % 2];
-        QImage picture(screen->picList()->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
+        QWidget* list = screen->findChild<QWidget*>(QStringLiteral("picList"));
+        QImage picture(list->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
         timer.start();
         screen->Draw_Order();
-        screen->picList()->render(&picture);
+        list->render(&picture);
         return double(timer.nsecsElapsed()) / 1e6;
     }
 

@@ -28,7 +28,6 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        setTimeScale(0.001);
         LogInTo(shop);
         // A picture the markup names: an <img> rendered by a label would read it.
         QImage dot(4, 4, QImage::Format_RGB32);

@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
             ok = shoot(outDir, QStringLiteral("settings-download.png")) && ok;
         }
     };
-    screen.cmd서버이미지_불러오기()->touch();
+    screen.findChild<CaptionKey*>(QStringLiteral("cmd서버이미지_불러오기"))->touch();
     ok = shoot(outDir, QStringLiteral("settings-after-download.png")) && ok;
     return ok && shot ? 0 : 1;
 }

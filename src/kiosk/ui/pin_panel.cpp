@@ -8,7 +8,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QTimer>
 
 namespace sumbrel::kiosk {
 
@@ -46,8 +45,8 @@ PinPanel::PinPanel(QWidget* screen, pin::PinGate& gate, pin::Area area, QString 
 {
     setObjectName(QStringLiteral("picPin"));
     setAccessibleName(pin::PanelTitle(area));
-    m_lockTimer = new QTimer(this);
-    connect(m_lockTimer, &QTimer::timeout, this, [this] { lockTick(); });
+    m_lockTimer = new ClockTimer(this);
+    connect(m_lockTimer, &ClockTimer::timeout, this, [this] { lockTick(); });
     build();
     hide();
 }
@@ -160,7 +159,7 @@ void PinPanel::showLock(const QString& text)
         if (i != Cancel)
             m_keys.at(size_t(i))->setForeground(Colours().mutedInk);
     showEntry();
-    m_lockTimer->start(scaledMs(1000));
+    m_lockTimer->start(1000);
 }
 
 void PinPanel::lockTick()

@@ -2,6 +2,7 @@
 // The numeric keypad that asks for the operator PIN over the reception screen. A thin screen: the
 // digits, the tries and the lock are settings/operator_pin.h's; this panel shows them.
 #include "settings/operator_pin.h"
+#include "startup/clock.h"
 
 #include <QWidget>
 #include <array>
@@ -9,7 +10,6 @@
 
 class QFrame;
 class QLabel;
-class QTimer;
 
 namespace sumbrel {
 
@@ -37,12 +37,6 @@ public:
     bool isFinished() const { return m_finished; }
     bool accepted() const { return m_accepted; }
 
-    CaptionKey* key(int index) const { return m_keys.at(size_t(index)); }
-    QLabel* lblPinTitle() const { return m_title; }
-    QLabel* lblPinDigits() const { return m_digits; }
-    QLabel* lblPinMessage() const { return m_message; }
-    QFrame* picPinBox() const { return m_box; }
-
 private:
     void build();
     void showEntry();
@@ -62,7 +56,7 @@ private:
     QLabel* m_digits = nullptr;
     QLabel* m_message = nullptr;
     std::array<CaptionKey*, KeyCount> m_keys{};
-    QTimer* m_lockTimer = nullptr;
+    ClockTimer* m_lockTimer = nullptr;
 };
 
 }  // namespace kiosk

@@ -16,7 +16,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace sumbrel {
@@ -123,9 +122,9 @@ void frmLogin::buildWidgets()
     m_lblStatus = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
                             c.status, Qt::AlignCenter, LabelFlag::Wrap);
 
-    m_retryTimer = new QTimer(this);
+    m_retryTimer = new ClockTimer(this);
     m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
-    connect(m_retryTimer, &QTimer::timeout, this, [this] { retryTick(); });
+    connect(m_retryTimer, &ClockTimer::timeout, this, [this] { retryTick(); });
 
     m_picWait = new QWidget(this);
     m_picWait->setObjectName(QStringLiteral("picWait"));
@@ -276,7 +275,7 @@ void frmLogin::scheduleRetry()
                + QStringLiteral("초 후 다시 연결합니다."));
     WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] ") + kUnreachable + QStringLiteral(" 자동 로그인 ")
              + QString::number(m_retryLeft) + QStringLiteral("초 후 다시 시도"));
-    m_retryTimer->start(scaledMs(1000));
+    m_retryTimer->start(1000);
 }
 
 void frmLogin::retryTick()

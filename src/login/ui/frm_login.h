@@ -2,6 +2,7 @@
 // The first screen: the shop's ID and password, remembered options, the login request.
 #include "login/login_model.h"
 #include "presentation/widgets.h"
+#include "startup/clock.h"
 
 #include <QPixmap>
 #include <QStringList>
@@ -10,7 +11,6 @@
 
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace sumbrel {
 
@@ -75,7 +75,7 @@ private:
     bool m_automatic = false;  // the login under way (or due) is the automatic one
     int m_retries = 0;
     int m_retryLeft = 0;
-    QTimer* m_retryTimer = nullptr;
+    ClockTimer* m_retryTimer = nullptr;
     QLabel* m_lblStatus = nullptr;
     ScreenActivation m_activation;
 

@@ -18,7 +18,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScopeGuard>
-#include <QTimer>
 
 namespace sumbrel {
 
@@ -45,19 +44,6 @@ std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std:
     return dialog.addedLine();
 }
 
-template <typename T, size_t N>
-T* At(const std::array<T*, N>& items, int index)
-{
-    return index >= 0 && index < int(N) ? items[size_t(index)] : nullptr;
-}
-
-// The part of a tile or an order row, or nullptr outside the array.
-template <typename Part, typename Element, size_t N>
-Part* PartAt(const std::array<Element, N>& items, int index, Part* Element::*part)
-{
-    return index >= 0 && index < int(N) ? items[size_t(index)].*part : nullptr;
-}
-
 }  // namespace
 
 frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
@@ -71,9 +57,9 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     setObjectName(QStringLiteral("frmMenuSelectMain"));
     setWindowTitle(ProgramTitle());
     setModal(true);
-    m_timer3 = new QTimer(this);
+    m_timer3 = new ClockTimer(this);
     m_timer3->setObjectName(QStringLiteral("Timer3"));
-    connect(m_timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+    connect(m_timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
     openItemDialog = [this](const TileTouch& touch) {
         auto shown = [this] { m_tileDrop.reset(); };
         if (touch.dialog == menu::DialogKind::Single)
@@ -97,69 +83,6 @@ void frmMenuSelectMain::open(cart::OrderCart& cart)
     if (m_reception)
         move(m_reception->pos());
     exec();
-}
-
-// ---- widgets -----------------------------------------------------------------------------------
-
-CaptionKey* frmMenuSelectMain::대분류(int tab) const
-{
-    return At(m_tabs, tab);
-}
-MenuTile* frmMenuSelectMain::picMenu(int tile) const
-{
-    return PartAt(m_tiles, tile, &Tile::frame);
-}
-QLabel* frmMenuSelectMain::메뉴사진(int tile) const
-{
-    return PartAt(m_tiles, tile, &Tile::photo);
-}
-QLabel* frmMenuSelectMain::메뉴이름(int tile) const
-{
-    return PartAt(m_tiles, tile, &Tile::name);
-}
-QLabel* frmMenuSelectMain::가격(int tile) const
-{
-    return PartAt(m_tiles, tile, &Tile::price);
-}
-CaptionKey* frmMenuSelectMain::CmdLabel(int key) const
-{
-    return At(m_keys, key);
-}
-QFrame* frmMenuSelectMain::SetNum_Frame(int row) const
-{
-    return PartAt(m_rows, row, &Row::frame);
-}
-QLabel* frmMenuSelectMain::SetSerial(int row) const
-{
-    return PartAt(m_rows, row, &Row::serial);
-}
-QLabel* frmMenuSelectMain::SetMenuName(int row) const
-{
-    return PartAt(m_rows, row, &Row::name);
-}
-QLabel* frmMenuSelectMain::SetPrice(int row) const
-{
-    return PartAt(m_rows, row, &Row::price);
-}
-QLabel* frmMenuSelectMain::SetOptionMenu(int row) const
-{
-    return PartAt(m_rows, row, &Row::options);
-}
-QLabel* frmMenuSelectMain::SetNum(int row) const
-{
-    return PartAt(m_rows, row, &Row::quantity);
-}
-CaptionKey* frmMenuSelectMain::SetNum_Sub(int row) const
-{
-    return PartAt(m_rows, row, &Row::sub);
-}
-CaptionKey* frmMenuSelectMain::SetNum_Add(int row) const
-{
-    return PartAt(m_rows, row, &Row::add);
-}
-CaptionKey* frmMenuSelectMain::Set_Delete(int row) const
-{
-    return PartAt(m_rows, row, &Row::remove);
 }
 
 // ---- activation --------------------------------------------------------------------------------
@@ -193,7 +116,7 @@ void frmMenuSelectMain::Form_Activate()
     proc.run(__LINE__, [this] { Draw_Order(); });
     proc.run(__LINE__, [this] {
         m_model.deadline().renew();
-        m_timer3->start(scaledMs(kIdleTickMs));
+        m_timer3->start(kIdleTickMs);
         setEnabled(true);
     });
 }
@@ -330,7 +253,7 @@ void frmMenuSelectMain::picMenu_Click(int k)
     proc.run(__LINE__, [this, &added] {
         m_tileDrop.reset();
         m_model.afterDialog(added);
-        m_timer3->start(scaledMs(kIdleTickMs));
+        m_timer3->start(kIdleTickMs);
         m_picShadow->hide();
         Draw_Order();
         m_model.scrollToEnd();
@@ -340,7 +263,7 @@ void frmMenuSelectMain::picMenu_Click(int k)
 
 void frmMenuSelectMain::CmdLabel_Click(int index)
 {
-    CaptionKey* key = CmdLabel(index);
+    CaptionKey* key = index >= 0 && index < kPageKeyCount ? m_keys[size_t(index)] : nullptr;
     if (!key || !key->isKeyEnabled())
         return;
     key->setKeyEnabled(false);

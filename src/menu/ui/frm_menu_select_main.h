@@ -5,6 +5,7 @@
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
 #include "presentation/widgets.h"
+#include "startup/clock.h"
 #include "startup/screen_hold.h"
 
 #include <QDialog>
@@ -17,7 +18,6 @@
 
 class QFrame;
 class QLabel;
-class QTimer;
 
 namespace sumbrel {
 
@@ -67,33 +67,6 @@ public:
     void Timer3_Timer();
 
     const menu::MenuPageModel& model() const { return m_model; }
-
-    // Widgets.
-    CaptionKey* 대분류(int tab) const;
-    menu::MenuTile* picMenu(int tile) const;
-    QLabel* 메뉴사진(int tile) const;
-    QLabel* 메뉴이름(int tile) const;
-    QLabel* 가격(int tile) const;
-    CaptionKey* CmdLabel(int key) const;
-    QLabel* 페이지() const { return m_page; }
-    QLabel* img페이지() const { return m_pageMarker; }
-    QLabel* ssp타이머() const { return m_timerText; }
-    QFrame* picBack() const { return m_picBack; }
-    QFrame* picList() const { return m_picList; }
-    QLabel* 주문수() const { return m_orderCount; }
-    QLabel* 주문금액() const { return m_orderTotal; }
-    QWidget* picShadow() const { return m_picShadow; }
-    QTimer* Timer3() const { return m_timer3; }
-    // Order row i.
-    QFrame* SetNum_Frame(int row) const;
-    QLabel* SetSerial(int row) const;
-    QLabel* SetMenuName(int row) const;
-    QLabel* SetPrice(int row) const;
-    QLabel* SetOptionMenu(int row) const;
-    QLabel* SetNum(int row) const;
-    CaptionKey* SetNum_Sub(int row) const;
-    CaptionKey* SetNum_Add(int row) const;
-    CaptionKey* Set_Delete(int row) const;
 
     // Design colours of the tabs (the current one and the others).
     static QColor tabColour(bool current);
@@ -166,7 +139,7 @@ private:
     QLabel* m_orderCount = nullptr;
     QLabel* m_orderTotal = nullptr;
     QWidget* m_picShadow = nullptr;
-    QTimer* m_timer3 = nullptr;
+    ClockTimer* m_timer3 = nullptr;
 };
 
 }  // namespace sumbrel

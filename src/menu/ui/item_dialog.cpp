@@ -32,8 +32,8 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     setStyleSheet(QStringLiteral("QFrame { background: palette(window); } QLabel { background: transparent; }"));
     Timer3.setObjectName(QStringLiteral("Timer3"));
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
-    connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
-    connect(&AutoIncrement, &QTimer::timeout, this, [this] { AutoIncrement_Timer(); });
+    connect(&Timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
+    connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
 }
 
 ItemDialog::~ItemDialog() = default;
@@ -51,7 +51,7 @@ void ItemDialog::Form_Load()
     for (CaptionKey* key : findChildren<CaptionKey*>())
         key->setCursor(Qt::PointingHandCursor);
     m_Deadline.renew();
-    Timer3.start(scaledMs(menu::kIdleTickMs));
+    Timer3.start(menu::kIdleTickMs);
 }
 
 bool ItemDialog::event(QEvent* event)
@@ -142,7 +142,7 @@ void ItemDialog::SetNum_Add_Click(int index)
 void ItemDialog::SetNum_Add_MouseDown(int index)
 {
     m_hold.press(index);
-    AutoIncrement.start(scaledMs(menu::kRepeatTickMs));
+    AutoIncrement.start(menu::kRepeatTickMs);
 }
 
 void ItemDialog::SetNum_Add_MouseUp(int)

@@ -4,13 +4,13 @@
 #include "menu/idle.h"
 #include "menu/menu_item.h"
 #include "presentation/widgets.h"
+#include "startup/clock.h"
 
 #include <QDialog>
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>
 #include <QString>
-#include <QTimer>
 #include <array>
 #include <functional>
 #include <optional>
@@ -106,8 +106,8 @@ protected:
     QWidget* m_page;
     menu::IdleDeadline m_Deadline;
     menu::HoldRepeat m_hold;
-    QTimer Timer3{this};
-    QTimer AutoIncrement{this};
+    ClockTimer Timer3{this};
+    ClockTimer AutoIncrement{this};
     QPixmap m_background;
     bool m_activated = false;
     // In place: the content is there once the dialog shows, before anything queued behind exec().

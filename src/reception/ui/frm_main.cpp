@@ -19,7 +19,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 namespace sumbrel {
@@ -34,15 +33,15 @@ frmMain::frmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    m_timerCloser = new QTimer(this);
+    m_timerCloser = new ClockTimer(this);
     m_timerCloser->setObjectName(QStringLiteral("Timer_Closer"));
-    connect(m_timerCloser, &QTimer::timeout, this, [this] { Timer_Closer_Timer(); });
-    m_timerRefresh = new QTimer(this);
+    connect(m_timerCloser, &ClockTimer::timeout, this, [this] { Timer_Closer_Timer(); });
+    m_timerRefresh = new ClockTimer(this);
     m_timerRefresh->setObjectName(QStringLiteral("Timer_Refresh"));
-    connect(m_timerRefresh, &QTimer::timeout, this, [this] { Timer_Refresh_Timer(); });
-    m_timerIdle = new QTimer(this);
+    connect(m_timerRefresh, &ClockTimer::timeout, this, [this] { Timer_Refresh_Timer(); });
+    m_timerIdle = new ClockTimer(this);
     m_timerIdle->setObjectName(QStringLiteral("Timer_Idle"));
-    connect(m_timerIdle, &QTimer::timeout, this, [this] { Timer_Idle_Timer(); });
+    connect(m_timerIdle, &ClockTimer::timeout, this, [this] { Timer_Idle_Timer(); });
     // Every touch on the screen counts for the entry panels' idle limit.
     qApp->installEventFilter(this);
     terminateProgram = [] { QCoreApplication::exit(0); };
@@ -52,11 +51,6 @@ frmMain::frmMain(QWidget* parent)
 frmMain::~frmMain()
 {
     qApp->removeEventFilter(this);
-}
-
-QWidget* frmMain::picList() const
-{
-    return m_picList;
 }
 
 // ---- window load -------------------------------------------------------------------------------
@@ -110,10 +104,10 @@ bool frmMain::Load_Setting()
     showCompletion();
     // The takeout key alone stands in the middle of the two keys' places.
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
-    CMD(Cmd::EatIn)->move(70, 205);
-    CMD(Cmd::EatIn)->setVisible(keys.eatInVisible);
-    CMD(Cmd::Takeout)->move(70, keys.takeoutAlone ? 315 : 430);
-    CMD(Cmd::Takeout)->setVisible(true);
+    m_cmd[size_t(Cmd::EatIn)]->move(70, 205);
+    m_cmd[size_t(Cmd::EatIn)]->setVisible(keys.eatInVisible);
+    m_cmd[size_t(Cmd::Takeout)]->move(70, keys.takeoutAlone ? 315 : 430);
+    m_cmd[size_t(Cmd::Takeout)]->setVisible(true);
     return true;
 }
 
@@ -194,12 +188,12 @@ void frmMain::submission()
     completion->raise();
     completion->show();
     ApplyTranslucency(completion);
-    CMD3(Cmd3::Confirm)->setKeyEnabled(m_path.confirmEnabled());
+    m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     QCoreApplication::processEvents();
     const bool kept = Save_Input();
-    CMD3(Cmd3::Confirm)->setKeyEnabled(m_path.confirmEnabled());
+    m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     if (kept) {
-        m_timerCloser->start(scaledMs(kCloserIntervalMs));
+        m_timerCloser->start(kCloserIntervalMs);
         return;
     }
     completion->hide();
@@ -334,8 +328,8 @@ void frmMain::showWaiting()
 
 void frmMain::setNextKeys()
 {
-    CMD2(Cmd2::Next)->setCaption(m_path.nextKeys().phoneKey);
-    CMD3(Cmd3::Next)->setCaption(m_path.nextKeys().carKey);
+    m_cmd2[size_t(Cmd2::Next)]->setCaption(m_path.nextKeys().phoneKey);
+    m_cmd3[size_t(Cmd3::Next)]->setCaption(m_path.nextKeys().carKey);
 }
 
 // ---- keys --------------------------------------------------------------------------------------
@@ -392,8 +386,8 @@ void frmMain::firstActivation()
         return;
     m_activated = true;
     update();
-    m_timerRefresh->start(scaledMs(kRefreshIntervalMs));
-    m_timerIdle->start(scaledMs(kEntryIdleTickMs));
+    m_timerRefresh->start(kRefreshIntervalMs);
+    m_timerIdle->start(kEntryIdleTickMs);
 }
 
 bool frmMain::event(QEvent* event)

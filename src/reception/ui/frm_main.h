@@ -8,6 +8,7 @@
 #include "reception/order_list.h"
 #include "reception/reception_service.h"
 #include "server/background_exchange.h"
+#include "startup/clock.h"
 
 #include <QPixmap>
 #include <QString>
@@ -17,7 +18,6 @@
 
 class QFrame;
 class QLabel;
-class QTimer;
 
 namespace sumbrel {
 
@@ -76,48 +76,6 @@ public:
     bool polling() const { return m_poll.busy(); }
     reception::ReceptionService& service() { return m_service; }
     const reception::OrderList& orderList() const { return m_orderList; }
-    int currentPanel() const { return m_path.currentPanel(); }
-    QString diningChoice() const { return m_path.diningChoice(); }
-    QString payType() const { return m_path.payType(); }
-    int closeCountdown() const { return m_path.closeCountdown(); }
-    QString TakeOutPCText() const { return m_path.settings().TakeOutPCText; }
-    QString TOWhereYN() const { return m_path.settings().TOWhereYN; }
-    QString TakeOutCarYN() const { return m_path.settings().TakeOutCarYN; }
-    QString TakeOutCarText() const { return m_path.settings().TakeOutCarText; }
-    QString TOPayTypeS() const { return m_path.settings().TOPayTypeS; }
-
-    // Widgets.
-    CaptionKey* CMD(reception::Cmd key) const { return m_cmd.at(size_t(key)); }
-    CaptionKey* CMD2(reception::Cmd2 key) const { return m_cmd2.at(size_t(key)); }
-    CaptionKey* CMD3(reception::Cmd3 key) const { return m_cmd3.at(size_t(key)); }
-    QLabel* lblPhone(int index) const { return m_lblPhone.at(size_t(index)); }
-    QLabel* lblPhoneA() const { return m_lblPhoneA; }
-    QLabel* lblCarNumber(int index) const { return m_lblCarNumber.at(size_t(index)); }
-    QLabel* lblCarNumberA() const { return m_lblCarNumberA; }
-    QLabel* lblDriveThruText() const { return m_lblDriveThruText; }
-    QLabel* lbl현재대기팀수(int index) const { return m_lblWaitTeams.at(size_t(index)); }
-    QLabel* lbl예상대기시간(int index) const { return m_lblWaitTime.at(size_t(index)); }
-    QLabel* lblWaitTitle() const { return m_lblWaitTitle; }
-    QLabel* lblWaitSCM() const { return m_lblWaitSCM; }
-    QLabel* lblCount() const { return m_lblCount; }
-    QLabel* lblNotice() const { return m_lblNotice; }
-    QLabel* 상호() const { return m_shopName; }
-    QLabel* lbl주문금액() const { return m_lblTotal; }
-    CaptionKey* lblConfig() const { return m_lblConfig; }
-    CaptionKey* lblTerminate() const { return m_lblTerminate; }
-    QFrame* picFrame(int index) const { return m_picFrame.at(size_t(index)); }
-    QFrame* picFrame4() const { return m_picFrame4; }
-    QFrame* picFrameMenu() const { return m_picFrameMenu; }
-    QFrame* picBack() const { return m_picBack; }
-    QWidget* picList() const;
-    QFrame* SetNum_Frame(int row) const { return m_rows.at(size_t(row)).frame; }
-    CaptionKey* SetNum_Sub(int row) const { return m_rows.at(size_t(row)).sub; }
-    QLabel* SetNum(int row) const { return m_rows.at(size_t(row)).quantity; }
-    CaptionKey* SetNum_Add(int row) const { return m_rows.at(size_t(row)).add; }
-    CaptionKey* Set_Delete(int row) const { return m_rows.at(size_t(row)).remove; }
-    QTimer* Timer_Closer() const { return m_timerCloser; }
-    QTimer* Timer_Refresh() const { return m_timerRefresh; }
-    QTimer* Timer_Idle() const { return m_timerIdle; }
 
 protected:
     bool event(QEvent* event) override;
@@ -196,9 +154,9 @@ private:
     QFrame* m_picFrameMenu = nullptr;
     QFrame* m_picBack = nullptr;
     reception::OrderListSurface* m_picList = nullptr;
-    QTimer* m_timerCloser = nullptr;
-    QTimer* m_timerRefresh = nullptr;
-    QTimer* m_timerIdle = nullptr;
+    ClockTimer* m_timerCloser = nullptr;
+    ClockTimer* m_timerRefresh = nullptr;
+    ClockTimer* m_timerIdle = nullptr;
     // Last: its destructor stops a poll under way before the screen it reports to goes.
     BackgroundExchange m_poll{this};
 };

@@ -169,8 +169,8 @@ void frmMain::buildStartPanel()
                            Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, QRect(70, 205, 410, 150));
     makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, QRect(70, 430, 410, 150));
-    CMD(Cmd::EatIn)->setFont(KeyFont(52));
-    CMD(Cmd::Takeout)->setFont(KeyFont(52));
+    m_cmd[size_t(Cmd::EatIn)]->setFont(KeyFont(52));
+    m_cmd[size_t(Cmd::Takeout)]->setFont(KeyFont(52));
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
     m_pictureBox->setGeometry(394, 10, 140, 70);
@@ -249,7 +249,7 @@ void frmMain::buildCompletionPanel()
     m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), QRect(50, 155, 524, 241), LabelFont(40),
                              Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, QRect(100, 405, 424, 100));
-    CMD3(Cmd3::Confirm)->setFont(KeyFont(48));
+    m_cmd3[size_t(Cmd3::Confirm)]->setFont(KeyFont(48));
     m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40),
                            Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
                            QString::number(kCloseSeconds));

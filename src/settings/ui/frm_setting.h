@@ -47,37 +47,6 @@ public:
     // Told after the wait panel has shown each progress report of a download.
     std::function<void(const settings::DownloadPanel&)> onDownloadProgress;
 
-    // Elements.
-    QComboBox* Combo1() const { return m_combo[0]; }
-    QComboBox* Combo2() const { return m_combo[1]; }
-    QComboBox* Combo3() const { return m_combo[2]; }
-    QComboBox* Combo4() const { return m_combo[3]; }
-    QSlider* Slider1() const { return m_slider; }
-    QLineEdit* Text1() const { return m_text1; }
-    QLineEdit* Text2() const { return m_text2; }
-    QLineEdit* Text3() const { return m_text3; }
-    CaptionKey* Command2() const { return m_command2; }
-    QCheckBox* chkUseDualMonitor() const { return m_chkDual; }
-    QLineEdit* LeftO() const { return m_leftO; }
-    QLineEdit* TopO() const { return m_topO; }
-    QLineEdit* LeftC() const { return m_leftC; }
-    QLineEdit* TopC() const { return m_topC; }
-    CaptionKey* cmd서버이미지_불러오기() const { return m_cmdDownload; }
-    CaptionKey* lblTerminate() const { return m_lblTerminate; }
-    CaptionKey* cmdStopDownload() const { return m_cmdStopDownload; }
-    QLineEdit* txtOperatorPin() const { return m_txtPin; }
-    CaptionKey* cmdOperatorPinSave() const { return m_cmdPinSave; }
-    CaptionKey* cmdOperatorPinClear() const { return m_cmdPinClear; }
-    QLabel* lblOperatorPinState() const { return m_lblPinState; }
-    QWidget* picWait() const { return m_picWait; }
-    QLabel* imgWait() const { return m_imgWait; }
-    QProgressBar* barWait() const { return m_barWait; }
-    QLabel* lblWaitCount() const { return m_lblWaitCount; }
-    QLabel* lblWaitItem() const { return m_lblWaitItem; }
-    QLabel* lblDownloadResult() const { return m_lblDownloadResult; }
-    // What could not be stored in the configuration file; hidden while everything was.
-    QLabel* lblSaveResult() const { return m_lblSaveResult; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
