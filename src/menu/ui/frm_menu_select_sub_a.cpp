@@ -27,33 +27,24 @@ frmMenuSelectSubA::~frmMenuSelectSubA() = default;
 
 void frmMenuSelectSubA::buildWidgets()
 {
-    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), {8, 27, 245, 163}, LabelFont(14),
-                         Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
-    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), {265, 29, 366, 100}, KeyFont(30), Colours().itemDialogs.navy,
-                         Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), {265, 129, 366, 56}, LabelFont(16),
-                         Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignTop, LabelFlag::Wrap);
-    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {115, 229, 486, 106}, LabelFont(17),
-                         Colours().itemDialogs.ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(this, QStringLiteral("lblPriceCaption"), {115, 354, 60, 61}, LabelFont(17),
-              Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("가격"));
-    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), {175, 354, 125, 61}, KeyFont(28), Colours().itemDialogs.ink,
-                         Qt::AlignRight | Qt::AlignVCenter, {});
-    MakeLabel(this, QStringLiteral("lblPriceUnit"), {302, 354, 24, 61}, LabelFont(17), Colours().itemDialogs.ink,
-              Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("원"));
+    makeItemTexts({.photo = {8, 27, 245, 163},
+                   .name = {265, 29, 366, 100},
+                   .composition = {265, 129, 366, 56},
+                   .description = {115, 229, 486, 106},
+                   .priceCaption = {115, 354, 60, 61},
+                   .price = {175, 354, 125, 61},
+                   .priceUnit = {302, 354, 24, 61},
+                   .compositionWraps = true,
+                   .descriptionSize = 17,
+                   .priceSize = 28});
 
     makeQuantityKeys({462, 363, 39, 39}, {502, 363, 63, 40}, {566, 363, 39, 39});
     makeCountdown({20, 436, 100, 45});
-    MakeLabel(this, QStringLiteral("lblTotalCaption"), {150, 440, 90, 40}, LabelFont(18), Colours().itemDialogs.ink,
-              Qt::AlignRight | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("합계"));
-    Total = MakeLabel(this, QStringLiteral("Total"), {245, 440, 205, 40}, KeyFont(32), Colours().itemDialogs.navy,
-                      Qt::AlignRight | Qt::AlignVCenter, {});
-    MakeLabel(this, QStringLiteral("lblTotalUnit"), {453, 440, 30, 40}, LabelFont(20), Colours().itemDialogs.navy,
-              Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("원"));
+    makeTotal({.caption = {150, 440, 90, 40},
+               .amount = {245, 440, 205, 40},
+               .unit = {453, 440, 30, 40},
+               .captionText = QStringLiteral("합계"),
+               .captionAlignment = Qt::AlignRight | Qt::AlignVCenter});
     makeCommandKeys({58, 511, 248, 63}, {338, 511, 247, 63});
 }
 

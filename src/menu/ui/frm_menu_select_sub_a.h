@@ -1,7 +1,7 @@
 #pragma once
 // The single-menu dialog: an item without option groups, its quantity, one line for the page's cart.
-#include "menu/ui/item_dialog.h"
 #include "menu/single_menu.h"
+#include "menu/ui/item_dialog.h"
 
 namespace sumbrel {
 

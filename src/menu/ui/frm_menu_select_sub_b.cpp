@@ -55,22 +55,13 @@ frmMenuSelectSubB::~frmMenuSelectSubB() = default;
 
 void frmMenuSelectSubB::buildWidgets()
 {
-    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), {57, 24, 210, 140}, LabelFont(14),
-                         Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
-    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), {287, 18, 459, 74}, KeyFont(30), Colours().itemDialogs.navy,
-                         Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), {287, 92, 459, 30}, LabelFont(16),
-                         Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignVCenter, {});
-    MakeLabel(this, QStringLiteral("lblPriceCaption"), {287, 122, 50, 44}, LabelFont(17),
-              Colours().itemDialogs.mutedInk, Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("가격"));
-    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), {337, 122, 110, 44}, KeyFont(26), Colours().itemDialogs.ink,
-                         Qt::AlignRight | Qt::AlignVCenter, {});
-    MakeLabel(this, QStringLiteral("lblPriceUnit"), {449, 122, 26, 44}, LabelFont(17), Colours().itemDialogs.ink,
-              Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("원"));
-    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), {73, 176, 657, 72}, LabelFont(16), Colours().itemDialogs.ink,
-                         Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    makeItemTexts({.photo = {57, 24, 210, 140},
+                   .name = {287, 18, 459, 74},
+                   .composition = {287, 92, 459, 30},
+                   .description = {73, 176, 657, 72},
+                   .priceCaption = {287, 122, 50, 44},
+                   .price = {337, 122, 110, 44},
+                   .priceUnit = {449, 122, 26, 44}});
 
     picBack = MakePanel(this, QStringLiteral("picBack"), kBackArea, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
@@ -116,14 +107,14 @@ void frmMenuSelectSubB::buildWidgets()
 
     makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
 
-    MakeLabel(this, QStringLiteral("lblTotalCaption"), {57, 620, 120, 48}, LabelFont(19), Colours().itemDialogs.ink,
-              Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("합계 금액"));
-    Total = MakeLabel(this, QStringLiteral("Total"), {400, 620, 310, 48}, KeyFont(34), Colours().itemDialogs.navy,
-                      Qt::AlignRight | Qt::AlignVCenter, {});
-    MakeLabel(this, QStringLiteral("lblTotalUnit"), {713, 620, 33, 48}, LabelFont(21), Colours().itemDialogs.navy,
-              Qt::AlignLeft | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("원"));
+    makeTotal({.caption = {57, 620, 120, 48},
+               .amount = {400, 620, 310, 48},
+               .unit = {713, 620, 33, 48},
+               .captionText = QStringLiteral("합계 금액"),
+               .captionAlignment = Qt::AlignLeft | Qt::AlignVCenter,
+               .captionSize = 19,
+               .amountSize = 34,
+               .unitSize = 21});
 
     makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
     for (int i : {kCmdPageBack, kCmdPageNext})

@@ -94,6 +94,35 @@ bool ItemDialog::showItem(Procedure& proc)
     return true;
 }
 
+void ItemDialog::makeItemTexts(const ItemPlaces& at)
+{
+    const Palette::ItemDialogs& c = Colours().itemDialogs;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
+    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
+    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), at.composition, LabelFont(16), c.mutedInk,
+                         at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
+                         at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
+    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize), c.ink, left,
+                         LabelFlag::Wrap);
+    MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
+              QStringLiteral("가격"));
+    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), at.price, KeyFont(at.priceSize), c.ink,
+                         Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {}, QStringLiteral("원"));
+}
+
+void ItemDialog::makeTotal(const TotalPlaces& at)
+{
+    const Palette::ItemDialogs& c = Colours().itemDialogs;
+    MakeLabel(this, QStringLiteral("lblTotalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
+              at.captionAlignment, {}, at.captionText);
+    Total = MakeLabel(this, QStringLiteral("Total"), at.amount, KeyFont(at.amountSize), c.navy,
+                      Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(this, QStringLiteral("lblTotalUnit"), at.unit, LabelFont(at.unitSize), c.navy,
+              Qt::AlignLeft | Qt::AlignVCenter, {}, QStringLiteral("원"));
+}
+
 void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up)
 {
     const Palette& colours = Colours();

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -80,6 +81,24 @@ protected:
     // Photo, texts and quantity, each a step of the procedure; false when the procedure ends.
     bool showItem(Procedure& proc);
 
+    // Where the item's photo and texts stand, and their sizes where the two dialogs differ.
+    struct ItemPlaces {
+        QRect photo, name, composition, description, priceCaption, price, priceUnit;
+        bool compositionWraps = false;  // several lines from the top, else one centred line
+        int descriptionSize = 16;
+        int priceSize = 26;
+    };
+    void makeItemTexts(const ItemPlaces& at);
+    // The total line: its caption, the amount and the unit.
+    struct TotalPlaces {
+        QRect caption, amount, unit;
+        QString captionText;
+        Qt::Alignment captionAlignment;
+        int captionSize = 18;
+        int amountSize = 32;
+        int unitSize = 20;
+    };
+    void makeTotal(const TotalPlaces& at);
     // SetNum between its two keys, wired for touch, double touch and hold.
     void makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up);
     void makeCountdown(const QRect& geometry);

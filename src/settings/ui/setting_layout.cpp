@@ -91,6 +91,15 @@ QGridLayout* Card(QWidget* card, const QString& title)
     return grid;
 }
 
+// A row of elements side by side inside one cell of a card.
+QHBoxLayout* InlineRow(QWidget* holder, int spacing)
+{
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(spacing);
+    return row;
+}
+
 // The caption of a row's element: it names the element to a screen reader as well.
 QLabel* Caption(QGridLayout* grid, const QString& label, QWidget* field)
 {
@@ -213,9 +222,7 @@ QWidget* Coordinates(const QString& label, QLineEdit*& x, QLineEdit*& y, const Q
                      QWidget* parent)
 {
     auto* pair = new QWidget(parent);
-    auto* row = new QHBoxLayout(pair);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    auto* row = InlineRow(pair, 8);
     x = TextBox(xName, pair);
     y = TextBox(yName, pair);
     for (auto [box, axis] : {std::pair{x, QStringLiteral("X")}, std::pair{y, QStringLiteral("Y")}}) {
@@ -300,9 +307,7 @@ void frmSetting::buildCallDisplayGroup(QWidget* group)
     Row(grid, QStringLiteral("호출 표시 시간"), m_combo[1]);
 
     auto* image = new QWidget(group);
-    auto* row = new QHBoxLayout(image);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    auto* row = InlineRow(image, 8);
     m_text1 = TextBox(QStringLiteral("Text1"), image);
     m_text1->setAccessibleName(QStringLiteral("이미지"));
     m_text1->setMinimumHeight(kFieldHeight);
@@ -321,9 +326,7 @@ void frmSetting::buildAlarmGroup(QWidget* group)
     StackedRow(grid, QStringLiteral("알림 종류"), m_combo[3]);
 
     auto* volume = new QWidget(group);
-    auto* row = new QHBoxLayout(volume);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(12);
+    auto* row = InlineRow(volume, 12);
     m_slider = new QSlider(Qt::Horizontal, volume);
     m_slider->setObjectName(QStringLiteral("Slider1"));
     m_slider->setRange(settings::kVolumeMin, settings::kVolumeMax);
@@ -357,9 +360,7 @@ void frmSetting::buildOperatorPinGroup(QWidget* group)
     lines->addWidget(m_lblPinState);
 
     auto* entry = new QWidget(group);
-    auto* row = new QHBoxLayout(entry);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    auto* row = InlineRow(entry, 8);
     m_txtPin = TextBox(QStringLiteral("txtOperatorPin"), entry);
     m_txtPin->setAccessibleName(QStringLiteral("운영자 PIN"));
     m_txtPin->setEchoMode(QLineEdit::Password);
