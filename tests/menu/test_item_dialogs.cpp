@@ -317,15 +317,20 @@ TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
     ClosesUnattended<frmMenuSelectSubB>(page);
 
     // Touching options alone does not put the option dialog's close off; the quantity keys do.
+    // The countdown as the next half-second tick shows it.
     auto d = open<frmMenuSelectSubB>(u"0"_s);
-    WaitMs(6000);
-    EXPECT_LT(d->idleRemainingMs(), 24500);
+    const auto countdown = [&] {
+        clock->advance(500);
+        return text(d.get(), u"ssp타이머"_s);
+    };
+    clock->advance(5500);
+    EXPECT_EQ(countdown(), u"25초"_s);
     touch(d.get(), u"AddMenu_Check0_0"_s);
     touch(d.get(), u"AddMenu_Price0_1"_s);
     EXPECT_TRUE(d->model().isChosen(0, 0) && d->model().isChosen(0, 1));
-    EXPECT_LT(d->idleRemainingMs(), 24500);
+    EXPECT_EQ(countdown(), u"24초"_s);
     touch(d.get(), u"SetNum_Add_1"_s);
-    EXPECT_GT(d->idleRemainingMs(), 28000);
+    EXPECT_EQ(countdown(), u"30초"_s);
 }
 
 TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)

@@ -41,12 +41,8 @@ public:
     // Runs once per activation of the window (queued from the activation event).
     void Form_Activate();
 
-    int failureCount() const { return m_model.failures(); }
-    // The automatic login waits to try again after the service could not be reached: the seconds
-    // left (0 when no retry is due).
-    int retrySecondsLeft() const { return m_retryLeft; }
-    // The four stored fields as read at load (remember, auto-login, ID, password).
-    QStringList storedOptions() const { return m_model.storedOptions(); }
+    // The login's state: the failures so far and the stored options as read at load.
+    const LoginModel& model() const { return m_model; }
 
     static constexpr int kWidth = 450;
     static constexpr int kHeight = 515;

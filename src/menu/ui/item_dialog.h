@@ -55,8 +55,6 @@ public:
     void Timer3_Timer();
     void AutoIncrement_Timer();
 
-    // Nominal milliseconds before the idle close.
-    int32_t idleRemainingMs() const { return m_Deadline.remainingMs(); }
 
 protected:
     // The window: its name (also the trace's module), title, size, place from the page's top-left
