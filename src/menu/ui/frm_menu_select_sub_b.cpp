@@ -69,6 +69,7 @@ void frmMenuSelectSubB::buildWidgets()
                                {PanelLeft(j, 0), 0, kPanelWidth, kBackArea.height()}, Colours().panel);
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(picList[j]);
+        m_rules[j]->setObjectName(QStringLiteral("AddMenu_Rule_%1").arg(j));
         m_rules[j]->setGeometry(0, 12, 1, kBackArea.height() - 24);
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();

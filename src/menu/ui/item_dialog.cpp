@@ -11,6 +11,7 @@
 #include "startup/trace_log.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QPainter>
 
@@ -27,9 +28,6 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     setObjectName(m_frame.name);
     setWindowTitle(m_frame.title);
     setModal(true);
-    // Whatever style the page behind gives its widgets never reaches the dialog's: panels fill with
-    // their own colour, labels with none.
-    setStyleSheet(QStringLiteral("QFrame { background: palette(window); } QLabel { background: transparent; }"));
     Timer3.setObjectName(QStringLiteral("Timer3"));
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
     connect(&Timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
@@ -50,6 +48,15 @@ void ItemDialog::Form_Load()
     SUMBREL_STEP(proc, FormRound(this, kCorner));
     for (CaptionKey* key : findChildren<CaptionKey*>())
         key->setCursor(Qt::PointingHandCursor);
+    // Whatever style the page behind gives its widgets never reaches the dialog's: labels stay clear,
+    // panels keep their own fill.
+    QString style = QStringLiteral("QLabel { background: transparent; }");
+    for (const QFrame* panel : findChildren<QFrame*>()) {
+        if (panel->autoFillBackground() && !qobject_cast<const QLabel*>(panel) && !panel->objectName().isEmpty())
+            style += QStringLiteral(" QFrame#%1 { background: %2; border: none; }")
+                         .arg(panel->objectName(), CssColour(panel->palette().color(QPalette::Window)));
+    }
+    setStyleSheet(style);
     m_Deadline.renew();
     Timer3.start(menu::kIdleTickMs);
 }

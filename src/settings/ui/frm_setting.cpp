@@ -350,9 +350,8 @@ void frmSetting::reject()
 
 bool frmSetting::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) {
-        update();
-    }
+    // Every activation repaints the screen; there is no first one to wait for.
+    m_activation.onEvent(this, event, false, [this] { update(); });
     return QDialog::event(event);
 }
 

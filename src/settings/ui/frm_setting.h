@@ -1,6 +1,7 @@
 #pragma once
 // The operator's settings screen: the call display's keys of the configuration file, the dual-monitor
 // placement, and the picture download. The rules live in settings_rules.h; this class only shows them.
+#include "presentation/widgets.h"
 #include "server/http_client.h"
 #include "settings/download_progress.h"
 #include "settings/settings_rules.h"
@@ -80,6 +81,7 @@ private:
     std::thread m_download;
     CancelFlag m_downloadCancel;
     bool m_closed = false;
+    ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     // A closing that could not store everything has kept the screen open once (ClosesAfter).
     bool m_stayedOpenOnce = false;
     QPixmap m_background;
