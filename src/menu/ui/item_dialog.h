@@ -55,7 +55,6 @@ public:
     void Timer3_Timer();
     void AutoIncrement_Timer();
 
-
 protected:
     // The window: its name (also the trace's module), title, size, place from the page's top-left
     // corner and skin picture.
