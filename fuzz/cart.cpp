@@ -6,6 +6,7 @@
 //   menu page's rows equal theirs for a cart whose lines can all be read;
 // - "-", "+", "x" and appending change the cart as the rules say (nothing at the quantity limits).
 #include "fuzz_support.h"
+#include "startup/utilities.h"
 #include "menu/cart.h"
 #include "menu/order_rows.h"
 #include "menu/order_text.h"

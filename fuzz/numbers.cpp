@@ -5,6 +5,7 @@
 // - FormatThousands of a whole number: digits in groups of three, read back by ParseLong.
 // - SplitPhoneNumber against its steps.
 #include "fuzz_support.h"
+#include "startup/utilities.h"
 #include "menu/order_text.h"
 #include "startup/parse.h"
 #include "startup/phone.h"

@@ -9,6 +9,7 @@
 //   name, the quantity, both totals and the chosen options; the order text of that cart is not empty,
 //   and the menu page's rows show its total (for totals a 32-bit number holds).
 #include "fuzz_support.h"
+#include "startup/utilities.h"
 #include "menu/cart.h"
 #include "menu/option_menu.h"
 #include "menu/order_rows.h"

@@ -39,13 +39,14 @@ int main(int argc, char** argv)
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     setHttpLimits({1000, 300, 3, 1000, 2000});
-    setTimeScale(0.02);  // the idle limits and countdowns fifty times faster
+    // The screens' timers and deadlines run from a clock the day moves on itself.
+    ManualClock clock;
     frmMain reception;
     frmMenuSelectMain page(&reception);
     reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
     reception.show();
     CounterDay day(shop, reception);
-    const DayFigures f = day.run(customers, polls, 10, 15);
+    const DayFigures f = day.run(customers, polls, 10);
     std::printf("customers %d in %.0f s, waiting-status polls %d\n", f.customers, f.seconds, f.polls);
     std::printf("shown: 접수 완료 %d (of which %d after a retry), 접수 실패 (이미) %d, failed %d, uncertain %d\n",
                 f.accepted, f.retriedAndAccepted, f.refused, f.failed, f.unknown);

@@ -2,9 +2,9 @@
 // picture: the first activation of an opening, a page flip, and a tile touch to its option dialog.
 #include "screens/figure.h"
 
-#include "menu/frm_menu_select_main.h"
-#include "menu/menu_page_widgets.h"
-#include "menu/picture_cache.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page_widgets.h"
+#include "menu/ui/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
@@ -41,7 +41,11 @@ struct MenuBench {
     // Statics end after main's application object: widgets cannot be destroyed any more then, and
     // go with the process instead. The demo shop and the folder are ended and removed as usual.
     ~MenuBench() { (void)page.release(); }
-    bool loaded() const { return !page->m_FirstActivated && page->isEnabled() && page->Timer3()->isActive(); }
+    bool loaded() const
+    {
+        return !page->m_FirstActivated && page->isEnabled()
+            && page->findChild<ClockTimer*>(QStringLiteral("Timer3"))->isActive();
+    }
     // Opens the page as the reception screen does (without the modal loop) until its tiles are painted.
     double open()
     {
@@ -79,40 +83,40 @@ const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {
                                            b.open();
                                        QElapsedTimer t;
                                        t.start();
-                                       b.page->CmdLabel(3)->touch();
+                                       b.page->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
                                        b.page->repaint();
                                        return t.nsecsElapsed() / 1e6;
                                    }});
 
 // A touch of a tile with three option groups until its dialog is shown (and painted) over the
 // dimmed page; the dialog is then closed unseen.
-const bench::RegisterFigure kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
-                                       MenuBench& b = bench();
-                                       if (!b.page->isVisible())
-                                           b.open();
-                                       int tile = 0;
-                                       while (
-                                           tile + 1 < menu::kTileCount
-                                           && (!b.page->model().tileEntry(tile)
-                                               || b.page->model().tileEntry(tile)->col[menu::kTileOptionCount] != u"3"))
-                                           ++tile;
-                                       double ms = -1;
-                                       QElapsedTimer t;
-                                       QTimer watch;
-                                       watch.setInterval(0);
-                                       QObject::connect(&watch, &QTimer::timeout, [&] {
-                                           auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                                           if (!dialog || dialog == b.page.get() || !dialog->isVisible())
-                                               return;
-                                           dialog->repaint();
-                                           ms = t.nsecsElapsed() / 1e6;
-                                           watch.stop();
-                                           dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_0"))->touch();
-                                       });
-                                       watch.start();
-                                       t.start();
-                                       b.page->picMenu(tile)->touch();
-                                       return ms;
-                                   }});
+const bench::RegisterFigure
+    kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
+               MenuBench& b = bench();
+               if (!b.page->isVisible())
+                   b.open();
+               int tile = 0;
+               while (tile + 1 < menu::kTileCount
+                      && (!b.page->model().tileEntry(tile)
+                          || b.page->model().tileEntry(tile)->col[menu::kTileOptionCount] != u"3"))
+                   ++tile;
+               double ms = -1;
+               QElapsedTimer t;
+               QTimer watch;
+               watch.setInterval(0);
+               QObject::connect(&watch, &QTimer::timeout, [&] {
+                   auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                   if (!dialog || dialog == b.page.get() || !dialog->isVisible())
+                       return;
+                   dialog->repaint();
+                   ms = t.nsecsElapsed() / 1e6;
+                   watch.stop();
+                   dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_0"))->touch();
+               });
+               watch.start();
+               t.start();
+               b.page->findChild<menu::MenuTile*>(QStringLiteral("picMenu_%1").arg(tile))->touch();
+               return ms;
+           }});
 
 }  // namespace

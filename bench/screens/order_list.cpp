@@ -2,7 +2,7 @@
 // third with two option groups, painted into a picture. Two carts that differ in one quantity take
 // turns, so every run lays out and paints anew.
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "screens/figure.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
@@ -42,16 +42,17 @@ struct OrderListBench {
             order.selectedOrder = carts[0];
             order.selectionConfirmed = true;
         };
-        screen->CMD(reception::Cmd::Takeout)->touch();
+        screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::Cmd::Takeout)))->touch();
     }
     double sample()
     {
         screen->cart().selectedOrder = carts[++turn % 2];
-        QImage picture(screen->picList()->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
+        QWidget* list = screen->findChild<QWidget*>(QStringLiteral("picList"));
+        QImage picture(list->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
         timer.start();
         screen->Draw_Order();
-        screen->picList()->render(&picture);
+        list->render(&picture);
         return double(timer.nsecsElapsed()) / 1e6;
     }
 

@@ -3,7 +3,7 @@
 // run, and their median.
 //   bench_ui_stall [--seconds S] [--runs N]      (defaults: 60 s, 3 runs)
 // Prints "ui_stall_max_ms: N" (the median) last.
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"

@@ -2,9 +2,9 @@
 
 #include "catalogue/picture_check.h"
 #include "menu/cart.h"
-#include "menu/order_text.h"
 #include "startup/global_state.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 namespace sumbrel::menu {
 

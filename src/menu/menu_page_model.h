@@ -19,7 +19,7 @@ struct TileTouch {
         OpenDialog,
     };
     Kind kind = Nothing;
-    ItemDialog dialog = ItemDialog::Single;
+    DialogKind dialog = DialogKind::Single;
     QString srl;  // the tile's menu number (m_SRL)
     QString menuIndex;  // the catalogue row, as decimal text (m_메뉴IDX)
 };
@@ -77,7 +77,7 @@ private:
     cart::OrderCart* m_cart = nullptr;
     TabStrip m_tabs;
     TilePage m_tiles;
-    ListGeometry m_list;
+    ListGeometry m_list{0, 0, kListViewHeight};
     IdleDeadline m_deadline;
 };
 

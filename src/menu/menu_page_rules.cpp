@@ -1,7 +1,7 @@
 #include "menu/menu_page_rules.h"
 
-#include "menu/order_text.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 #include <algorithm>
 
@@ -36,15 +36,15 @@ TabStrip Show_MainMenu(const QStringList& categories, const QString& category, i
     return strip;
 }
 
-std::optional<int> MarkerTop(int page, int pages)
+std::optional<MarkerSlot> PageMarker(int page, int pages)
 {
     if (pages <= 1)
         return std::nullopt;
     if (page <= 0)
-        return 372;
+        return MarkerSlot::First;
     if (page >= pages - 1)
-        return 472;
-    return 424;
+        return MarkerSlot::Last;
+    return MarkerSlot::Middle;
 }
 
 TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction)
@@ -85,7 +85,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
     const QString counter = QString::number(current + 1) + u'/' + QString::number(pages);
     if (counter != QStringLiteral("1/1"))
         result.counter = counter;
-    result.markerTop = MarkerTop(current, pages);
+    result.marker = PageMarker(current, pages);
     return result;
 }
 
@@ -94,28 +94,14 @@ QString WonText(const QString& amount)
     return FormatThousands(ParseAmount(amount)) + QStringLiteral("원");
 }
 
-ItemDialog DialogFor(const QString& optionCount)
+DialogKind DialogFor(const QString& optionCount)
 {
-    return ParseLong(optionCount) == 0 ? ItemDialog::Single : ItemDialog::Options;
+    return ParseLong(optionCount) == 0 ? DialogKind::Single : DialogKind::Options;
 }
 
-TilePlace TilePosition(int k)
+TileCell TileCellOf(int k)
 {
-    const int row = k / kTileColumnsPerRow;
-    const int column = k % kTileColumnsPerRow;
-    return {21 + 144 * column, 105 + 153 * row};
-}
-
-// A list shorter than its viewport stands at 0; a longer one moves by the step, never above 0 and
-// never leaving space below its end.
-int ScrolledBy(const ListGeometry& list, int step)
-{
-    if (list.height < list.viewHeight)
-        return 0;
-    const int top = list.top + step;
-    if (top > 0)
-        return 0;
-    return list.height + top < list.viewHeight ? list.viewHeight - list.height : top;
+    return {k / kTileColumnsPerRow, k % kTileColumnsPerRow};
 }
 
 int ScrollBack(const ListGeometry& list)
@@ -126,18 +112,6 @@ int ScrollBack(const ListGeometry& list)
 int ScrollOn(const ListGeometry& list)
 {
     return ScrolledBy(list, -kScrollStep);
-}
-
-int ScrollToEnd(const ListGeometry& list)
-{
-    return list.height > list.viewHeight ? list.viewHeight - list.height : list.top;
-}
-
-int ClampTop(const ListGeometry& list)
-{
-    if (list.height <= list.viewHeight)
-        return 0;
-    return std::clamp(list.top, list.viewHeight - list.height, 0);
 }
 
 }  // namespace sumbrel::menu

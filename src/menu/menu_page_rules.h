@@ -2,6 +2,7 @@
 // The menu page's rules without widgets: which categories the tabs show, which entries fill which
 // tiles on which page, where the page marker stands, how the order list scrolls, what each key does.
 #include "menu/menu_page_data.h"
+#include "startup/list_scroll.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,51 +40,44 @@ struct TabStrip {
 // Show_MainMenu: the group of five that holds `category`, moved by direction -1/0/+1, wrapping.
 TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction);
 
+// img페이지 between the page keys: at the top on the first page, at the bottom on the last, in the
+// middle between them.
+enum class MarkerSlot { First, Middle, Last };
+
 // Show_Menu's result: the page index after the move and which table entries fill tiles 0, 1, ...
 struct TilePage {
     int page = 0;  // m_Page after the move
     int first = -1;  // table index shown on tile 0; -1 when the category has no entry
     int count = 0;  // tiles filled (0..20); the rest are hidden (all stay as they were when first < 0)
     QString counter;  // "2/3", or empty for a single page
-    std::optional<int> markerTop;  // img페이지's top, or hidden
+    std::optional<MarkerSlot> marker;  // where img페이지 stands, or hidden
 };
 // Show_Menu: moves `page` by direction -1/0/+1 within the category's pages, wrapping both ways.
 TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction);
 
-// img페이지's top on page (0-based) of pages; nullopt when there is one page only.
-std::optional<int> MarkerTop(int page, int pages);
+// Where img페이지 stands on page (0-based) of pages; nullopt when there is one page only.
+std::optional<MarkerSlot> PageMarker(int page, int pages);
 
 // The price text of a tile or row: "#,##0" followed by "원".
 QString WonText(const QString& amount);
 
 // The two dialogs of a tile.
-enum class ItemDialog { Single, Options };
+enum class DialogKind { Single, Options };
 // By the tile's option group count (ParseLong): 0 the single-menu dialog, else the option dialog.
-ItemDialog DialogFor(const QString& optionCount);
+DialogKind DialogFor(const QString& optionCount);
 
-// Tile k's place on the page.
-struct TilePlace {
-    int left;
-    int top;
+// Tile k's row and column in the page's grid of five columns.
+struct TileCell {
+    int row;
+    int column;
 };
-TilePlace TilePosition(int k);
+TileCell TileCellOf(int k);
 
 // The order list's scrolling inside its viewport (picBack), by 420 pixels (three rows).
 inline constexpr int kScrollStep = 420;
-struct ListGeometry {
-    int top = 0;  // picList's top inside picBack (0 or negative)
-    int height = 0;  // picList's height
-    int viewHeight = 415;  // picBack's height
-};
-// The top after moving the list by step pixels (positive: towards its first line): 0 for a list
-// that fits or a move past its start, never past its end. The reception screen's list uses it too.
-int ScrolledBy(const ListGeometry& list, int step);
+inline constexpr int kListViewHeight = 415;  // picBack's height
 // Key 4 and key 5: the new top.
 int ScrollBack(const ListGeometry& list);
 int ScrollOn(const ListGeometry& list);
-// After a dialog: the newest line in view.
-int ScrollToEnd(const ListGeometry& list);
-// The top kept within what the list can show: 0 for a list that fits, else between the end and 0.
-int ClampTop(const ListGeometry& list);
 
 }  // namespace sumbrel::menu

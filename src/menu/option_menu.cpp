@@ -1,8 +1,8 @@
 #include "menu/option_menu.h"
 
 #include "menu/cart.h"
-#include "menu/order_text.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 #include <algorithm>
 
@@ -203,10 +203,10 @@ std::optional<QString> OptionMenu::AddedTo(const QString& cart) const
 
 void OptionMenu::togglePage()
 {
-    if (m_pageLeft == -kPageWidth)
-        m_pageLeft = 0;
+    if (m_groupPage == 1)
+        m_groupPage = 0;
     else if (group(3) || group(4))
-        m_pageLeft = -kPageWidth;
+        m_groupPage = 1;
 }
 
 int OptionMenu::rowPages(int j) const

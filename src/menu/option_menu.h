@@ -51,21 +51,12 @@ int64_t PriceFromCaption(const QString& caption);
 
 class OptionMenu {
 public:
-    // Layout rules of the options area (picBack): group panels side by side, rows 40 px apart,
-    // the groups paged by 690 px (three panels a page).
-    static constexpr int kPanelWidth = 230;
-    static constexpr int kPageWidth = 690;
-    static constexpr int kPanelHeight = 295;
-    static constexpr int kFirstRowTop = 54;
-    static constexpr int kRowStep = 40;
-    static constexpr int kRowHeight = 36;
-    static int PanelLeft(int j, int pageLeft) { return pageLeft + j * kPanelWidth; }
-    static int RowTop(int k) { return kFirstRowTop + k * kRowStep; }
-    // Inside a group panel (295 px high): every row while six fit, else five a page with the
-    // panel's own page keys beneath them, so that every option can be seen and touched.
+    // The groups stand side by side, three a page: the second page shows groups 4 and 5.
+    static constexpr int kGroupsPerPage = 3;
+    // Inside a group panel: every row while six fit, else five a page with the panel's own page keys
+    // beneath them, so that every option can be seen and touched.
     static constexpr int kRowsFitting = 6;
     static constexpr int kRowsPaged = 5;
-    static constexpr int kRowPagerTop = 256;
     static int RowsPerPage(qsizetype options) { return options <= kRowsFitting ? kRowsFitting : kRowsPaged; }
 
     // Form_Activate's content: groups dropped of unnamed options, compacted, read; the first option
@@ -100,9 +91,10 @@ public:
     // the cart text.
     std::optional<QString> AddedTo(const QString& cart) const;
 
-    // picList(0)'s left edge: 0, or -690 on the second page.
-    int pageLeft() const { return m_pageLeft; }
-    // The page keys: back to 0 from -690; else to -690 when group 4 or 5 is shown.
+    // The page of groups shown: 0, or 1 for groups 4 and 5.
+    int groupPage() const { return m_groupPage; }
+    // The page keys: back to the first page from the second; else to the second when group 4 or 5
+    // is shown.
     void togglePage();
 
     // The rows' pages inside group j's panel: 1 when all rows fit, 0 for no group.
@@ -110,8 +102,7 @@ public:
     int rowPage(int j) const;
     // The group's page keys: one page on (+1) or back (-1), wrapping around.
     void stepRowPage(int j, int step);
-    // The row slot of option k on group j's current page (its top is RowTop(slot)), or -1 when the
-    // option stands on another page.
+    // The row slot of option k on group j's current page, or -1 when the option stands on another page.
     int rowSlot(int j, int k) const;
     // "1/2" beside the group's page keys.
     QString rowPageText(int j) const;
@@ -127,7 +118,7 @@ private:
     QString m_selection;
     int64_t m_unitTotal = 0;
     int64_t m_lineTotal = 0;
-    int m_pageLeft = 0;
+    int m_groupPage = 0;
     std::array<int, kOptionGroups> m_rowPage{};
 };
 

@@ -2,8 +2,8 @@
 
 #include "menu/cart.h"
 #include "menu/menu_page_rules.h"
-#include "menu/order_text.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 namespace sumbrel::menu {
 

@@ -1,8 +1,8 @@
 #include "menu/single_menu.h"
 
 #include "menu/cart.h"
-#include "menu/order_text.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 namespace sumbrel::menu {
 

@@ -133,7 +133,7 @@ void CaptionKey::paintEvent(QPaintEvent*)
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
     p.setFont(font());
-    p.setPen(m_keyEnabled ? m_foreground : QColor(150, 150, 150));
+    p.setPen(m_keyEnabled ? m_foreground : Colours().disabledKeyInk);
     const QRect textArea = r.adjusted(4, 4, -4, -4).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
     p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
 }

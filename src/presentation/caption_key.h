@@ -1,18 +1,11 @@
 #pragma once
 // A caption panel that acts as a key: raised bevel at rest, flat and darker while pressed.
+#include "presentation/look.h"
+
 #include <QColor>
 #include <QWidget>
 
 namespace sumbrel {
-
-// A key's background at rest and while pressed.
-struct KeyColours {
-    QColor rest;
-    QColor pressed;
-};
-// The two key looks the screens share: plain grey, and the accent yellow of the keys that lead on.
-inline constexpr KeyColours kPlainKeyColours{QColor(231, 231, 231), QColor(192, 192, 192)};
-inline constexpr KeyColours kAccentKeyColours{QColor(255, 213, 0), QColor(205, 176, 32)};
 
 class CaptionKey : public QWidget {
     Q_OBJECT
@@ -74,10 +67,10 @@ private:
     void losePress();
 
     QString m_caption;
-    QColor m_rest = kPlainKeyColours.rest;
-    QColor m_pressedColour = kPlainKeyColours.pressed;
-    QColor m_background = kPlainKeyColours.rest;
-    QColor m_foreground{30, 30, 30};
+    QColor m_rest = Colours().plainKey.rest;
+    QColor m_pressedColour = Colours().plainKey.pressed;
+    QColor m_background = m_rest;
+    QColor m_foreground = Colours().keyInk;
     bool m_raised = true;
     bool m_keyEnabled = true;
     bool m_invisible = false;

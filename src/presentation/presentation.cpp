@@ -1,5 +1,6 @@
 #include "presentation/presentation.h"
 
+#include "presentation/look.h"
 #include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace sumbrel {
@@ -30,7 +32,8 @@ QFont ScreenFont(const QStringList& families, int pixelSize, QFont::Weight weigh
 {
     QFont font;
     font.setFamilies(families);
-    font.setPixelSize(pixelSize > 0 ? pixelSize : 12);
+    const int designSize = pixelSize > 0 ? pixelSize : 12;
+    font.setPixelSize(std::max(1, int(std::lround(designSize * CurrentLook().scale))));
     font.setWeight(weight);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
@@ -88,7 +91,7 @@ void ApplyTranslucency(QWidget* panel, QColor colour)
             if (behind.size() != panel->size() * shot.devicePixelRatio())
                 behind = behind.scaled(panel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         }
-        QPixmap dimmed = QPixmap::fromImage(MaskedCopy(behind, colour));
+        QPixmap dimmed = QPixmap::fromImage(MaskedCopy(behind, colour.isValid() ? colour : Colours().dimming));
         dimmed.setDevicePixelRatio(double(behind.width()) / qMax(1, panel->width()));
         backdrop->setGeometry(panel->rect());
         backdrop->setPixmap(dimmed);

@@ -11,8 +11,9 @@ class QWidget;
 namespace sumbrel {
 
 // Shows the panel as a darkened copy of what the window shows at its place: every pixel is the
-// bitwise AND of the window's pixel and the colour. A colour of 0 counts as missing (grey 128).
-void ApplyTranslucency(QWidget* panel, QColor colour = QColor(128, 128, 128));
+// bitwise AND of the window's pixel and the colour (none: the look's dimming). A colour of 0 counts
+// as missing (grey 128).
+void ApplyTranslucency(QWidget* panel, QColor colour = QColor());
 // The pixel rule on its own, for a picture already taken.
 QImage MaskedCopy(const QImage& source, QColor colour);
 
@@ -26,7 +27,8 @@ void LoadPngPicture(const QString& path, QLabel* element);
 // library's own reading, safe on any thread); why not, when they do not.
 bool DecodesAsPicture(const QByteArray& bytes, int maxSide, QString* why);
 
-// Screen fonts: the design's families first, the Nanum fonts behind them so Korean never shows as boxes.
+// Screen fonts at the design's pixel sizes times the look's scale: the design's families first, the
+// Nanum fonts behind them so Korean never shows as boxes.
 QFont LabelFont(int pixelSize, bool bold = false);  // "Mapo당인리발전소"
 QFont KeyFont(int pixelSize, bool bold = true);  // "여기어때 잘난체"
 QFont SettingsFont(int pixelSize);  // "나눔고딕 ExtraBold"

@@ -5,6 +5,7 @@
 #include "startup/global_state.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QTimer>
 
@@ -34,14 +35,41 @@ QLabel* TextLabel(QWidget* parent, const QString& objectName)
     return label;
 }
 
-QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
-                   Qt::Alignment alignment)
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
+                  const QColor& ink, Qt::Alignment alignment, LabelFlags flags, const QString& text)
 {
     QLabel* label = TextLabel(parent, objectName);
-    label->setGeometry(geometry);
+    if (!geometry.isNull())
+        label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment);
+    label->setWordWrap(flags.testFlag(LabelFlag::Wrap));
+    if (flags.testFlag(LabelFlag::PassTouches))
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetInk(label, ink);
+    ShowText(label, text);
     return label;
+}
+
+void ShowText(QLabel* label, const QString& text)
+{
+    label->setProperty("caption", text);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.remove(u'\r');
+    label->setText(shown);
+    label->setAccessibleName(shown);
+}
+
+QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geometry, const QColor& fill)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(objectName);
+    if (!geometry.isNull())
+        panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::NoFrame);
+    SetFill(panel, fill);
+    return panel;
 }
 
 void SetInk(QWidget* widget, const QColor& ink)
@@ -59,19 +87,21 @@ void SetFill(QWidget* widget, const QColor& colour)
     widget->setPalette(pal);
 }
 
-CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
-                           const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text)
+CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
+                    const QFont& font, const KeyColours& colours, const QColor& ink)
 {
     auto* key = new CaptionKey(caption, parent);
     key->setObjectName(objectName);
-    key->setGeometry(geometry);
+    if (!geometry.isNull())
+        key->setGeometry(geometry);
     key->setFont(font);
-    key->setColours(rest, pressed);
-    key->setForeground(text);
+    key->setColours(colours.rest, colours.pressed);
+    key->setForeground(ink);
     return key;
 }
 
-bool ActivationQueue::onEvent(QObject* owner, QEvent* event, bool firstActivated, const std::function<void()>& activate)
+bool ScreenActivation::onEvent(QObject* owner, QEvent* event, bool firstActivated,
+                               const std::function<void()>& activate)
 {
     const bool show = event->type() == QEvent::Show;
     if (!(show && firstActivated) && event->type() != QEvent::WindowActivate)
@@ -84,6 +114,10 @@ bool ActivationQueue::onEvent(QObject* owner, QEvent* event, bool firstActivated
         m_showing = false;
         if (!firstActivated || m_firstQueued)
             return true;
+    }
+    if (m_run == Run::InPlace) {
+        activate();
+        return true;
     }
     if (!(firstActivated && m_firstQueued)) {
         m_firstQueued = firstActivated;

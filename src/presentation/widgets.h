@@ -1,6 +1,10 @@
 #pragma once
-// What every screen is built from: pictures of the skin folder, labels at their place, caption keys.
+// The presentation toolkit every screen is built from: pictures of the skin folder, labels, keys and
+// panels in the current look, and the rule of a screen's activation.
+#include "presentation/look.h"
+
 #include <QColor>
+#include <QFlags>
 #include <QFont>
 #include <QPixmap>
 #include <QRect>
@@ -8,6 +12,7 @@
 #include <functional>
 
 class QEvent;
+class QFrame;
 class QLabel;
 class QObject;
 class QWidget;
@@ -21,30 +26,55 @@ QString SkinFile(const QString& name);
 // The skin folder's picture of that name when it exists and reads, else a null picture.
 QPixmap SkinPicture(const QString& name);
 
-// Every label of every screen comes from here. It shows its text as plain text: an answer of the
-// service may hold markup, which Qt::AutoText would render, reading any file an <img> names.
+// The base of every label: it shows its text as plain text, since an answer of the service may hold
+// markup, which Qt::AutoText would render, reading any file an <img> names.
 QLabel* TextLabel(QWidget* parent, const QString& objectName = QString());
-// A text label with its name, place, font and alignment; its colour and text are the caller's.
-QLabel* PlaceLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
-                   Qt::Alignment alignment);
+
+enum class LabelFlag {
+    Wrap = 1,  // long texts wrap onto more lines
+    PassTouches = 2,  // touches go to the tile or row beneath
+};
+Q_DECLARE_FLAGS(LabelFlags, LabelFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(LabelFlags)
+
+// Every label of every screen: its name, place (a null rectangle for one a layout places), font, ink,
+// alignment and the text it shows first.
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
+                  const QColor& ink, Qt::Alignment alignment = Qt::AlignCenter, LabelFlags flags = {},
+                  const QString& text = QString());
+// What a label shows, kept as the system holds it (CR LF line breaks) in its "caption" property; the
+// label shows Qt's line breaks, and a screen reader is told what it shows.
+void ShowText(QLabel* label, const QString& text);
+
+// Every key of every screen: caption (also its accessible name), place (null: a layout places it),
+// font, rest and pressed colours and ink.
+CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
+                    const QFont& font, const KeyColours& colours, const QColor& ink);
+
+// Every plain panel: a frame filled with its colour.
+QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geometry, const QColor& fill);
+
 // The widget's foreground colour (a label's text, a plain frame's lines), through its palette.
 void SetInk(QWidget* widget, const QColor& ink);
 // The widget fills its background with the colour, through its palette.
 void SetFill(QWidget* widget, const QColor& colour);
 
-// A key with its caption (also its accessible name), place, font, rest and pressed colours and text colour.
-CaptionKey* MakeCaptionKey(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
-                           const QFont& font, const QColor& rest, const QColor& pressed, const QColor& text);
-
-// A screen's activations. A kiosk may run without a window manager, so a window is never activated
-// by one: its showing while firstActivated is set counts as the activation. The handler runs queued,
-// out of the event (it may block or close the window); a first activation on its way is not queued
-// twice. onEvent is true for an event that counts as an activation.
-class ActivationQueue {
+// The one rule of a screen's activation, for every screen and dialog. A kiosk may run without a
+// window manager, so a window is never activated by one: its showing while `first` is set counts as
+// the activation, and so does every activation the window system reports. Queued, the handler runs
+// out of the event (it may block or close the window) and a first activation on its way is not
+// queued twice; in place, it runs within the event. onEvent is true for an event that counts.
+class ScreenActivation {
 public:
-    bool onEvent(QObject* owner, QEvent* event, bool firstActivated, const std::function<void()>& activate);
+    enum class Run { Queued, InPlace };
+    explicit ScreenActivation(Run run = Run::Queued)
+        : m_run(run)
+    {
+    }
+    bool onEvent(QObject* owner, QEvent* event, bool first, const std::function<void()>& activate);
 
 private:
+    Run m_run;
     bool m_firstQueued = false;
     bool m_showing = false;  // shown, its window activation not yet seen
 };

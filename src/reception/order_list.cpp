@@ -1,9 +1,9 @@
 #include "reception/order_list.h"
 
 #include "menu/cart.h"
-#include "menu/menu_page_rules.h"
-#include "menu/order_text.h"
+#include "startup/list_scroll.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 namespace sumbrel::reception {
 
@@ -96,8 +96,8 @@ OrderListLayout LayOutOrderList(const QString& cart, const TextMeasure& measure,
 
 int ScrolledTop(int top, int listHeight, int viewHeight, ScrollDirection direction)
 {
-    return menu::ScrolledBy({top, listHeight, viewHeight},
-                            direction == ScrollDirection::Earlier ? kScrollStep : -kScrollStep);
+    return ScrolledBy({top, listHeight, viewHeight},
+                      direction == ScrollDirection::Earlier ? kScrollStep : -kScrollStep);
 }
 
 ScrollDirection TouchDirection(int top, int y, int viewHeight)
@@ -120,7 +120,7 @@ const OrderListLayout& OrderList::draw(const QString& cart)
         m_totalText = Won(QString::number(m_layout.total));
     }
     // Lines deleted on the menu page meanwhile must not leave the list wholly above its view.
-    m_top = menu::ClampTop({m_top, m_height, m_viewHeight});
+    m_top = ClampTop({m_top, m_height, m_viewHeight});
     return m_layout;
 }
 

@@ -13,8 +13,6 @@ namespace sumbrel::reception {
 inline constexpr int kListWidth = 469;  // picList
 inline constexpr int kViewHeight = 531;  // picBack
 inline constexpr int kRowPanels = 20;  // SetNum_Frame(0..19)
-inline constexpr int kRowLeft = 255;
-inline constexpr int kRowWidth = 205;
 inline constexpr int kRowHeight = 40;
 inline constexpr int kScrollStep = 500;
 inline constexpr int kEmptyListHeight = 20;

@@ -101,9 +101,8 @@ ReceptionSettings ParseReceptionSettings(QStringView answer)
 
 DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN)
 {
-    if (IsY(toWhereYN))
-        return {true, QPoint(70, 205), QPoint(70, 430)};
-    return {false, QPoint(70, 205), QPoint(70, 315)};
+    const bool both = IsY(toWhereYN);
+    return {both, !both};
 }
 
 KeyLook LookOf(KeyGroup group, int index)
@@ -135,7 +134,8 @@ std::optional<QString> PollAnswerTail(const QString& answer)
 
 QString IdleWarning(int seconds)
 {
-    return QString::number(seconds) + QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.");
+    return QString::number(seconds)
+        + QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.");
 }
 
 }  // namespace sumbrel::reception

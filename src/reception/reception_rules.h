@@ -3,7 +3,6 @@
 // the settings answer and the key placement.
 #include "reception/keys.h"
 
-#include <QPoint>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -56,8 +55,8 @@ inline const QString kSendingMessage = QStringLiteral("잠시만 기다려 주�
 
 // What the entry panel a submission returns to tells the customer.
 inline const QString kFailedNotice = QStringLiteral("주문을 전송하지 못했습니다. 다시 시도해 주세요.");
-inline const QString kUnknownNotice =
-    QStringLiteral("주문이 매장에 전달되었을 수 있습니다.\r\n다시 주문하기 전에 직원에게 확인해 주세요.");
+inline const QString kUnknownNotice = QStringLiteral(
+    "주문이 매장에 전달되었을 수 있습니다.\r\n다시 주문하기 전에 직원에게 확인해 주세요.");
 inline const QString kNotSentNotice = QStringLiteral("주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.");
 // The idle warning over the last seconds of an entry panel.
 QString IdleWarning(int seconds);
@@ -111,10 +110,10 @@ struct ReceptionSettings {
 // Missing fields give empty settings.
 ReceptionSettings ParseReceptionSettings(QStringView answer);
 
+// Both dining keys one above the other, or the takeout key alone in their middle.
 struct DiningKeyPlacement {
     bool eatInVisible = false;
-    QPoint eatIn;
-    QPoint takeout;
+    bool takeoutAlone = true;
 };
 DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
 

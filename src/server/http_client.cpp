@@ -89,7 +89,7 @@ size_t onBody(char* data, size_t size, size_t count, void* user)
 {
     auto* ex = static_cast<Exchange*>(user);
     const size_t n = size * count;
-    ex->lastMove = TickCount();
+    ex->lastMove = RealTickCount();
     if (ex->body.size() + qint64(n) > ex->maxBytes) {
         ex->tooLarge = true;
         return 0;  // ends the transfer
@@ -109,7 +109,7 @@ size_t onHeader(char* data, size_t size, size_t count, void* user)
     auto* ex = static_cast<Exchange*>(user);
     const size_t n = size * count;
     // Header lines count as movement too: the progress figures hold only body bytes.
-    ex->lastMove = TickCount();
+    ex->lastMove = RealTickCount();
     if (n > 16384)
         return n;  // no header we read is that long
     try {
@@ -132,7 +132,7 @@ int onPrereq(void* user, char*, char*, int, int)
 {
     auto* ex = static_cast<Exchange*>(user);
     ex->connected = true;
-    ex->lastMove = TickCount();
+    ex->lastMove = RealTickCount();
     return CURL_PREREQFUNC_OK;
 }
 
@@ -143,7 +143,7 @@ int onProgress(void* user, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTo
         ex->cancelled = true;
         return 1;
     }
-    const uint32_t now = TickCount();
+    const uint32_t now = RealTickCount();
     if (ex->budgetMs > 0 && now - ex->start >= uint32_t(ex->budgetMs)) {
         ex->overdue = true;
         return 1;
@@ -233,7 +233,7 @@ CURLcode perform(CURL* h, Exchange& ex)
     while (true) {
         if (curl_multi_perform(multi.get(), &running) != CURLM_OK || running == 0)
             break;
-        const uint32_t now = TickCount();
+        const uint32_t now = RealTickCount();
         if (ex.cancel && ex.cancel->load()) {
             ex.cancelled = true;
             stopped = true;
@@ -350,7 +350,8 @@ QString decodeAnswer(const Exchange& ex, long status, bool* malformed)
             std::lock_guard lock(g_mutex);
             g_formCharset = declared;
         } else if (declared.compare(formCharset(), Qt::CaseInsensitive) != 0) {
-            WriteLog(kCharsetTrace + QString::fromLatin1(declared) + QStringLiteral(": 한글을 쓸 수 없어 폼에 쓰지 않음"),
+            WriteLog(kCharsetTrace + QString::fromLatin1(declared)
+                         + QStringLiteral(": 한글을 쓸 수 없어 폼에 쓰지 않음"),
                      kChannel);
         }
     }
@@ -455,10 +456,10 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
     const QByteArray payload = encodeBody(body);
     const QString requestText = address + u'?' + body;
     const int attempts = limits.attempts > 0 ? limits.attempts : 1;
-    const uint32_t callStart = TickCount();
+    const uint32_t callStart = RealTickCount();
     bool sentOnce = false;
     while (true) {
-        const uint32_t t0 = TickCount();
+        const uint32_t t0 = RealTickCount();
         const int callLeft = limits.callMs > 0 ? limits.callMs - int(t0 - callStart) : 0;
         Exchange ex;
         ex.start = t0;
@@ -499,7 +500,7 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
             result.delivery = Delivery::Answered;
             result.failure = NetFailure::None;
             if (status != 200) {
-                const uint32_t t1 = TickCount();
+                const uint32_t t1 = RealTickCount();
                 WriteLog(QStringLiteral("GetWinHttp ... <실패> (") + QString::number(status) + QStringLiteral("): ")
                              + QString::number(t1 - t0) + QStringLiteral("ms 걸림. (") + QString::fromUtf8(ex.reason)
                              + QStringLiteral(")\r\n") + requestText,
@@ -513,12 +514,12 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
         WriteLog(ErrorTraceText(QStringLiteral("lib_misc"), QStringLiteral("GetWinHttp"), line,
                                 curlErrorNumber(code, ex), curlErrorText(code, errorBuffer, ex)),
                  kChannel);
-        const uint32_t t1 = TickCount();
+        const uint32_t t1 = RealTickCount();
         WriteLog(QStringLiteral("GetWinHttp ... <실패2>: ") + QString::number(t1 - t0) + QStringLiteral("ms 걸림. ")
                      + requestText,
                  kChannel);
         const bool mayRetry = options.retryAfterSending || !ex.connected;
-        const bool timeLeft = limits.callMs <= 0 || int(TickCount() - callStart) < limits.callMs;
+        const bool timeLeft = limits.callMs <= 0 || int(RealTickCount() - callStart) < limits.callMs;
         if (result.attempts >= attempts || !mayRetry || !timeLeft || ex.cancelled || ex.tooLarge)
             return result;
         WriteLog(QStringLiteral("GetWinHttp ... 재시도"), kChannel);
@@ -543,7 +544,7 @@ HttpGetResult HttpGet(const QString& url, qint64 maxBytes, const CancelFlag& can
         return out;
     }
     Exchange ex;
-    ex.start = TickCount();
+    ex.start = RealTickCount();
     ex.budgetMs = limits.attemptMs;
     ex.maxBytes = maxBytes > 0 ? maxBytes : kMaxPictureBytes;
     ex.cancel = cancel.get();

@@ -1,9 +1,10 @@
 #include "startup/screen_hold.h"
 
+#include "startup/clock.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QThread>
-#include <ctime>
 #include <memory>
 
 namespace sumbrel {
@@ -13,13 +14,6 @@ namespace {
 int g_depth = 0;
 int64_t g_heldMs = 0;
 int64_t g_start = 0;  // of the outermost hold under way
-
-int64_t MonotonicMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return int64_t(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
-}
 
 bool Inside(QObject* object, QObject* scope)
 {
@@ -85,7 +79,7 @@ ScreenHold::ScreenHold()
         return;
     m_counts = true;
     if (g_depth++ == 0)
-        g_start = MonotonicMs();
+        g_start = ElapsedMs();
 }
 
 ScreenHold::~ScreenHold()
@@ -98,7 +92,7 @@ ScreenHold::~ScreenHold()
             InputDrop drop;
             QCoreApplication::processEvents();
         }
-        g_heldMs += MonotonicMs() - g_start;
+        g_heldMs += ElapsedMs() - g_start;
     }
     --g_depth;
 }
@@ -111,7 +105,7 @@ bool ScreenHold::active()
 int64_t ScreenHold::heldMs()
 {
     // A hold under way counts up to now.
-    return g_depth > 0 ? g_heldMs + (MonotonicMs() - g_start) : g_heldMs;
+    return g_depth > 0 ? g_heldMs + (ElapsedMs() - g_start) : g_heldMs;
 }
 
 }  // namespace sumbrel

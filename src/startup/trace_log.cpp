@@ -3,6 +3,7 @@
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
+#include "startup/utilities.h"
 
 #include <QDir>
 #include <QFile>

@@ -93,34 +93,4 @@ inline constexpr int kLogFilesKept = 21;
 // Run at start-up and when the date changes during a run.
 void TrimLogFiles();
 
-// Sorts values[low..high] ascending; -2 stands for the array's own bound.
-template <typename Vec>
-void QuickSort(Vec& values, long low = -2, long high = -2)
-{
-    if (low == -2)
-        low = 0;
-    if (high == -2)
-        high = long(values.size()) - 1;
-    if (low >= high)
-        return;
-    const auto pivot = values[(low + high) / 2];
-    long i = low;
-    long j = high;
-    while (i <= j) {
-        while (values[i] < pivot)
-            ++i;
-        while (pivot < values[j])
-            --j;
-        if (i <= j) {
-            std::swap(values[i], values[j]);
-            ++i;
-            --j;
-        }
-    }
-    if (low < j)
-        QuickSort(values, low, j);
-    if (i < high)
-        QuickSort(values, i, high);
-}
-
 }  // namespace sumbrel

@@ -147,9 +147,9 @@ protected:
             }
         }
         const double peakBefore = PeakMb();
-        const uint32_t t0 = TickCount();
+        const uint32_t t0 = RealTickCount();
         const QString outcome = run();
-        const int ms = int(TickCount() - t0);
+        const int ms = int(RealTickCount() - t0);
         shop->clearFaults();
         gs().serviceBaseUrl = base;
         // A call per step of the family: each within its limit.

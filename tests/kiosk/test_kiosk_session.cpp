@@ -1,6 +1,6 @@
 // The kiosk session: the full-screen stage behind the screens, and the pointer that only the
 // login and settings screens keep.
-#include "kiosk/kiosk_session.h"
+#include "kiosk/ui/kiosk_session.h"
 #include "support/sumbrel_test.h"
 
 #include <QApplication>

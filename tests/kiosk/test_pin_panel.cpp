@@ -1,10 +1,11 @@
 // The operator PIN in front of the reception screen's hidden areas: the keypad panel, the tries,
 // the lock of a minute (at a fast clock), the trace, and the areas as before when no PIN is set.
-#include "kiosk/operator_guard.h"
-#include "kiosk/pin_panel.h"
+#include "kiosk/ui/operator_guard.h"
+#include "kiosk/ui/pin_panel.h"
 #include "reception/reception_fixture.h"
 #include "settings/operator_pin.h"
 #include "startup/clock.h"
+#include "support/screen_widgets.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -48,14 +49,14 @@ protected:
                     : c == u'k'           ? PinPanel::Ok
                     : c == u'x'           ? PinPanel::Cancel
                                           : c.digitValue();
-                panel->key(key)->touch();
+                PinKey(*panel, key)->touch();
                 if (panel->isFinished())
                     break;
             }
             if (inspect)
                 inspect(*panel);
             if (!panel->isFinished())
-                panel->key(PinPanel::Cancel)->touch();
+                PinKey(*panel, PinPanel::Cancel)->touch();
         });
         poll->start(5);
     }
@@ -67,8 +68,8 @@ protected:
 TEST_F(OperatorPinTest, WithoutAPinTheAreasActAsBefore)
 {
     frmMain& s = guarded();
-    s.lblConfig()->touch();
-    s.lblTerminate()->touch();
+    lblConfig(s)->touch();
+    lblTerminate(s)->touch();
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(terminated, 1);
     EXPECT_EQ(s.findChild<PinPanel*>(), nullptr);
@@ -87,11 +88,11 @@ TEST_F(OperatorPinTest, TheRightPinOpensTheArea)
         int terminate;
         const char16_t* trace;
     } cases[] = {
-        {"settings, right", s.lblConfig(), kPin + u'k', 1, 0, u"Operator PIN (settings): accepted"},
-        {"terminate, right after a correction", s.lblTerminate(), QStringLiteral("48299bbb21k"), 1, 1,
+        {"settings, right", lblConfig(s), kPin + u'k', 1, 0, u"Operator PIN (settings): accepted"},
+        {"terminate, right after a correction", lblTerminate(s), QStringLiteral("48299bbb21k"), 1, 1,
          u"Operator PIN (terminate): accepted"},
-        {"settings, cancelled", s.lblConfig(), QStringLiteral("48x"), 1, 1, u"Operator PIN (settings): cancelled"},
-        {"terminate, too short is no try", s.lblTerminate(), QStringLiteral("482k"), 1, 1,
+        {"settings, cancelled", lblConfig(s), QStringLiteral("48x"), 1, 1, u"Operator PIN (settings): cancelled"},
+        {"terminate, too short is no try", lblTerminate(s), QStringLiteral("482k"), 1, 1,
          u"Operator PIN (terminate): cancelled"},
     };
     for (const auto& c : cases) {
@@ -110,9 +111,9 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
     pin::WriteStoredPin(pin::HashPin(kPin));
     frmMain& s = guarded();
     onPanel(QStringLiteral("482"), [](PinPanel& panel) {
-        EXPECT_EQ(panel.lblPinTitle()->text(), QStringLiteral("운영자 PIN · 환경 설정"));
-        EXPECT_EQ(panel.lblPinDigits()->text(), QStringLiteral("●●●"));
-        EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("PIN을 입력하세요."));
+        EXPECT_EQ(lblPinTitle(panel)->text(), QStringLiteral("운영자 PIN · 환경 설정"));
+        EXPECT_EQ(lblPinDigits(panel)->text(), QStringLiteral("●●●"));
+        EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("PIN을 입력하세요."));
         EXPECT_EQ(panel.geometry(), panel.parentWidget()->rect()) << "the panel covers the screen";
         const QStringList captions = {
             QStringLiteral("0"),  QStringLiteral("1"),    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
@@ -120,28 +121,28 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
             QStringLiteral("<-"), QStringLiteral("확인"), QStringLiteral("X")};
         QList<QRect> cells;
         for (int i = 0; i < PinPanel::KeyCount; ++i) {
-            QAccessibleInterface* key = QAccessible::queryAccessibleInterface(panel.key(i));
+            QAccessibleInterface* key = QAccessible::queryAccessibleInterface(PinKey(panel, i));
             ASSERT_NE(key, nullptr);
             EXPECT_EQ(key->role(), QAccessible::Button) << i;
             EXPECT_EQ(key->text(QAccessible::Name), captions[i]);
-            const QRect cell = panel.key(i)->geometry();
-            EXPECT_TRUE(panel.picPinBox()->rect().contains(cell)) << i << ": inside the box";
+            const QRect cell = PinKey(panel, i)->geometry();
+            EXPECT_TRUE(picPinBox(panel)->rect().contains(cell)) << i << ": inside the box";
             EXPECT_GE(cell.height(), 60) << i;
             for (const QRect& other : cells)
                 EXPECT_FALSE(cell.intersects(other)) << i << ": keys never overlap";
             cells << cell;
         }
-        for (QLabel* label : {panel.lblPinTitle(), panel.lblPinDigits(), panel.lblPinMessage()}) {
+        for (QLabel* label : {lblPinTitle(panel), lblPinDigits(panel), lblPinMessage(panel)}) {
             QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(label);
             EXPECT_EQ(shown->text(QAccessible::Name), label->text());
         }
         // Pressed through the screen reader, a key acts as a touch.
-        QAccessible::queryAccessibleInterface(panel.key(7))
+        QAccessible::queryAccessibleInterface(PinKey(panel, 7))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_EQ(panel.lblPinDigits()->text(), QStringLiteral("●●●●"));
+        EXPECT_EQ(lblPinDigits(panel)->text(), QStringLiteral("●●●●"));
     });
-    s.lblConfig()->touch();
+    lblConfig(s)->touch();
     EXPECT_EQ(settingsOpened, 0);
 }
 
@@ -150,23 +151,23 @@ TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
     pin::WriteStoredPin(pin::HashPin(kPin));
     frmMain& s = guarded();
     onPanel(QStringLiteral("1111k"), [](PinPanel& panel) {
-        EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("PIN이 틀렸습니다. 남은 횟수 2회"));
-        EXPECT_TRUE(panel.lblPinDigits()->text().isEmpty()) << "a wrong PIN is cleared";
+        EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("PIN이 틀렸습니다. 남은 횟수 2회"));
+        EXPECT_TRUE(lblPinDigits(panel)->text().isEmpty()) << "a wrong PIN is cleared";
     });
-    s.lblConfig()->touch();
+    lblConfig(s)->touch();
     onPanel(QStringLiteral("2222k3333k") + kPin + u'k', [](PinPanel& panel) {
         EXPECT_FALSE(panel.isFinished()) << "locked: even the right PIN does nothing";
-        EXPECT_TRUE(panel.lblPinMessage()->text().startsWith(QStringLiteral("3회 틀려 잠겼습니다.")))
-            << panel.lblPinMessage()->text().toStdString();
+        EXPECT_TRUE(lblPinMessage(panel)->text().startsWith(QStringLiteral("3회 틀려 잠겼습니다.")))
+            << lblPinMessage(panel)->text().toStdString();
     });
-    s.lblTerminate()->touch();
+    lblTerminate(s)->touch();
     // The other area is locked as well, and says so as it opens.
     advanceTickCount(10000);
     onPanel(kPin + u'k', [](PinPanel& panel) {
         EXPECT_FALSE(panel.isFinished());
-        EXPECT_EQ(panel.lblPinMessage()->text(), QStringLiteral("잠겨 있습니다. 50초 후에 다시 시도하세요."));
+        EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("잠겨 있습니다. 50초 후에 다시 시도하세요."));
     });
-    s.lblConfig()->touch();
+    lblConfig(s)->touch();
     EXPECT_EQ(settingsOpened, 0);
     EXPECT_EQ(terminated, 0);
     const QStringList expected = {
@@ -187,7 +188,7 @@ TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
     // The rest of the minute passes on the clock: the right PIN opens again.
     advanceTickCount(50000);
     onPanel(kPin + u'k');
-    s.lblTerminate()->touch();
+    lblTerminate(s)->touch();
     EXPECT_EQ(terminated, 1);
     EXPECT_FALSE(logText().contains(kPin));
 }
@@ -197,13 +198,15 @@ TEST_F(OperatorPinTest, ALockRunningOutWhileThePanelIsOpenFreesTheKeypad)
     pin::WriteStoredPin(pin::HashPin(kPin));
     frmMain& s = guarded();
     onPanel(QStringLiteral("0000k0000k0000k"), [](PinPanel& panel) {
-        ASSERT_TRUE(panel.lblPinMessage()->text().startsWith(QStringLiteral("3회")));
-        advanceTickCount(pin::kLockMs);
-        // The panel's countdown (once a second, at this test's fast clock) sees the lock run out.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return panel.lblPinMessage()->text() == pin::PromptText(); }, 3000));
+        ASSERT_TRUE(lblPinMessage(panel)->text().startsWith(QStringLiteral("3회")));
+        // The panel's countdown, once a second, sees the lock run out with the minute.
+        ManualClock::installed()->advance(pin::kLockMs - 1000);
+        EXPECT_NE(lblPinMessage(panel)->text(), pin::PromptText());
+        ManualClock::installed()->advance(1000);
+        EXPECT_EQ(lblPinMessage(panel)->text(), pin::PromptText());
         for (QChar c : kPin + u'k')
-            panel.key(c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
+            PinKey(panel, c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
     });
-    s.lblConfig()->touch();
+    lblConfig(s)->touch();
     EXPECT_EQ(settingsOpened, 1);
 }

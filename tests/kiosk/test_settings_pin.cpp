@@ -1,8 +1,9 @@
 // The settings screen's operator PIN field, and its file dialog that cannot change files.
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
+#include "presentation/dialog_handlers.h"
 #include "settings/operator_pin.h"
 #include "settings/settings_screen_fixture.h"
+#include "support/screen_widgets.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -20,8 +21,8 @@ using SettingsPinTest = SettingsScreenTest;
 TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
 {
     frmSetting& s = open();
-    EXPECT_EQ(s.lblOperatorPinState()->text(), QStringLiteral("사용 안 함"));
-    EXPECT_EQ(s.txtOperatorPin()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(lblOperatorPinState(s)->text(), QStringLiteral("사용 안 함"));
+    EXPECT_EQ(txtOperatorPin(s)->echoMode(), QLineEdit::Password);
     const struct {
         const char* typed;
         const char16_t* field;  // what the field takes of the typing
@@ -34,11 +35,11 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
     };
     QString before = pin::ReadStoredPin();
     for (const auto& c : cases) {
-        QTest::keyClicks(s.txtOperatorPin(), QString::fromLatin1(c.typed));
-        EXPECT_EQ(s.txtOperatorPin()->text(), QString::fromUtf16(c.field)) << c.typed;
+        QTest::keyClicks(txtOperatorPin(s), QString::fromLatin1(c.typed));
+        EXPECT_EQ(txtOperatorPin(s)->text(), QString::fromUtf16(c.field)) << c.typed;
         const qsizetype shown = dialogs->messages.size();
-        s.cmdOperatorPinSave()->touch();
-        EXPECT_TRUE(s.txtOperatorPin()->text().isEmpty()) << "the digits never stay on the screen";
+        cmdOperatorPinSave(s)->touch();
+        EXPECT_TRUE(txtOperatorPin(s)->text().isEmpty()) << "the digits never stay on the screen";
         ASSERT_EQ(dialogs->messages.size(), shown + 1);
         EXPECT_EQ(dialogs->messages.last().icon, c.saved ? MessageIcon::Information : MessageIcon::Warning);
         const QString after = pin::ReadStoredPin();
@@ -47,12 +48,12 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
             EXPECT_EQ(after, before) << "a refused PIN leaves the stored one";
         }
         EXPECT_TRUE(after.isEmpty() || pin::IsWellFormed(after)) << "never the PIN in clear: " << after.toStdString();
-        EXPECT_EQ(s.lblOperatorPinState()->text(), QString::fromUtf16(c.state));
+        EXPECT_EQ(lblOperatorPinState(s)->text(), QString::fromUtf16(c.state));
         before = after;
     }
-    s.cmdOperatorPinClear()->touch();
+    cmdOperatorPinClear(s)->touch();
     EXPECT_FALSE(pin::IsPinSet(pin::ReadStoredPin()));
-    EXPECT_EQ(s.lblOperatorPinState()->text(), QStringLiteral("사용 안 함"));
+    EXPECT_EQ(lblOperatorPinState(s)->text(), QStringLiteral("사용 안 함"));
     EXPECT_EQ(dialogs->texts().last(), QStringLiteral("운영자 PIN을 해제했습니다."));
     const QString log = logText();
     EXPECT_TRUE(log.contains(QStringLiteral("Operator PIN set in the settings screen")));
@@ -63,16 +64,16 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
 TEST_F(SettingsPinTest, ThePinRowFitsOnTheScreen)
 {
     frmSetting& s = open();
-    for (QWidget* w : std::initializer_list<QWidget*>{s.txtOperatorPin(), s.cmdOperatorPinSave(),
-                                                      s.cmdOperatorPinClear(), s.lblOperatorPinState()}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{txtOperatorPin(s), cmdOperatorPinSave(s), cmdOperatorPinClear(s),
+                                                      lblOperatorPinState(s)}) {
         const QRect at(w->mapTo(&s, QPoint(0, 0)), w->size());
         EXPECT_TRUE(s.rect().contains(at)) << w->objectName().toStdString();
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     }
-    EXPECT_GE(s.txtOperatorPin()->width(), 100);
+    EXPECT_GE(txtOperatorPin(s)->width(), 100);
     EXPECT_FALSE(
-        QRect(s.cmdOperatorPinSave()->mapTo(&s, QPoint(0, 0)), s.cmdOperatorPinSave()->size())
-            .intersects(QRect(s.cmdOperatorPinClear()->mapTo(&s, QPoint(0, 0)), s.cmdOperatorPinClear()->size())));
+        QRect(cmdOperatorPinSave(s)->mapTo(&s, QPoint(0, 0)), cmdOperatorPinSave(s)->size())
+            .intersects(QRect(cmdOperatorPinClear(s)->mapTo(&s, QPoint(0, 0)), cmdOperatorPinClear(s)->size())));
 }
 
 TEST_F(SettingsPinTest, TheRealFileDialogCannotRenameDeleteOrCreate)

@@ -2,8 +2,8 @@
 // the http fall-back, keys, the answer's logging and the stored options.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "login/frm_login.h"
 #include "login/login_test.h"
+#include "login/ui/frm_login.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
@@ -40,7 +40,6 @@ protected:
     {
         LoginTest::SetUp();
         ASSERT_TRUE(StoredLoginFile().startsWith(folder.path())) << StoredLoginFile().toStdString();
-        setTimeScale(0.05);
         hooks.loadCategories = [this] { calls << QStringLiteral("categories"); };
         hooks.loadCatalogue = [this] { calls << QStringLiteral("catalogue"); };
         hooks.openReception = [this] { calls << QStringLiteral("reception"); };
@@ -67,6 +66,8 @@ protected:
     }
     QLineEdit* box(const char* name) { return screen->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("lblLogin")); }
+    // The automatic login waits to try again.
+    bool retrying() const { return screen->findChild<ClockTimer*>(QStringLiteral("Timer_Retry"))->isActive(); }
     QAbstractButton* check(int i)
     {
         return screen->findChild<QAbstractButton*>(QStringLiteral("chkLoadValue_%1").arg(i));
@@ -162,7 +163,7 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
             type(QStringLiteral("demo"), right ? QStringLiteral("demo1234") : QStringLiteral("wrong%1").arg(attempt));
             QTest::mouseClick(key(), Qt::LeftButton);
             if (attempt < 3) {
-                EXPECT_EQ(screen->failureCount(), attempt);
+                EXPECT_EQ(screen->model().failures(), attempt);
                 EXPECT_TRUE(box("ID")->isEnabled() && box("PW")->isEnabled() && key()->isEnabled());
                 EXPECT_FALSE(screen->findChild<QWidget*>(QStringLiteral("picWait"))->isVisible());
             }
@@ -192,8 +193,8 @@ TEST_F(LoginScreen, AServiceThatCannotBeReachedIsToldAndNotCounted)
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::mouseClick(key(), Qt::LeftButton);
     EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("서버에 연결할 수 없습니다.")});
-    EXPECT_EQ(screen->failureCount(), 0);
-    EXPECT_EQ(screen->retrySecondsLeft(), 0) << "no retries for the operator's own login";
+    EXPECT_EQ(screen->model().failures(), 0);
+    EXPECT_FALSE(retrying()) << "no retries for the operator's own login";
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_TRUE(key()->isEnabled());
 }
@@ -209,15 +210,16 @@ TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
     open(QStringLiteral("True◈True◈demo◈demo1234"));
     auto* status = screen->findChild<QLabel*>(QStringLiteral("lblStatus"));
     ASSERT_NE(status, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            if (!status->text().isEmpty() && (shown.isEmpty() || shown.last() != status->text()))
-                shown << status->text();
-            return calls.contains(QStringLiteral("reception"));
-        },
-        20000));
+    // The retries' seconds pass one at a time.
+    for (int second = 0; second < 60 && !calls.contains(QStringLiteral("reception")); ++second) {
+        if (!status->text().isEmpty() && (shown.isEmpty() || shown.last() != status->text()))
+            shown << status->text();
+        clock->advance(1000);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
     EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->texts().join(u'|').toStdString();
-    EXPECT_EQ(screen->failureCount(), 0);
+    EXPECT_EQ(screen->model().failures(), 0);
     EXPECT_TRUE(shown.contains(QStringLiteral("서버에 연결할 수 없습니다. 5초 후 다시 연결합니다.")))
         << shown.join(u'|').toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("서버에 연결할 수 없습니다. 10초 후 다시 연결합니다.")));
@@ -227,10 +229,11 @@ TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
     calls.clear();
     shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 0);
     open(QStringLiteral("True◈True◈demo◈demo1234"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->retrySecondsLeft() > 0; }, 10000));
+    ASSERT_TRUE(retrying());
     QTest::keyClick(box("ID"), Qt::Key_A);
-    EXPECT_EQ(screen->retrySecondsLeft(), 0);
-    QTest::qWait(scaledMs(6000));
+    EXPECT_FALSE(retrying());
+    clock->advance(6000);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_TRUE(key()->isEnabled());
 }
@@ -276,7 +279,7 @@ TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
         EXPECT_EQ(box("PW")->text(), c.pw);
         EXPECT_TRUE(key()->isEnabled());
         if (c.stored.split(QStringLiteral("◈")).size() != 4) {
-            EXPECT_EQ(screen->storedOptions().join(QStringLiteral("◈")), kDefault);
+            EXPECT_EQ(screen->model().storedOptions().join(QStringLiteral("◈")), kDefault);
         }
     }
     EXPECT_EQ(loginRequests(), 0);

@@ -226,8 +226,8 @@ TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
         OptionMenu menu(Item(u"A"_s, u"1000"_s, {text}));
         ASSERT_TRUE(menu.group(0));
         EXPECT_EQ(menu.rowPages(0), c.pages);
-        // Page by page: each option on exactly one page, its row inside the panel and above the keys.
-        const int bottom = c.pages > 1 ? OptionMenu::kRowPagerTop : OptionMenu::kPanelHeight;
+        // Page by page: each option on exactly one page, in one of the page's row slots.
+        const int slots = c.pages > 1 ? OptionMenu::kRowsPaged : OptionMenu::kRowsFitting;
         QList<int> seen(c.options, 0);
         for (int page = 0; page < c.pages; ++page) {
             EXPECT_EQ(menu.rowPageText(0), u"%1/%2"_s.arg(page + 1).arg(c.pages));
@@ -236,7 +236,7 @@ TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
                 if (slot < 0)
                     continue;
                 ++seen[k];
-                EXPECT_LE(OptionMenu::RowTop(slot) + OptionMenu::kRowHeight, bottom) << k;
+                EXPECT_LT(slot, slots) << k;
             }
             menu.stepRowPage(0, +1);
         }
@@ -263,19 +263,16 @@ TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
     }
 }
 
-TEST(OptionMenu, GroupsPageBy690PixelsOnlyWithAFourthOrFifthGroup)
+TEST(OptionMenu, GroupsPageOnlyWithAFourthOrFifthGroup)
 {
     OptionMenu three(Item(u"A"_s, u"1"_s, {kSize, kExtra, kTopping}));
     three.togglePage();
-    EXPECT_EQ(three.pageLeft(), 0);
+    EXPECT_EQ(three.groupPage(), 0);
 
     OptionMenu four(Item(u"A"_s, u"1"_s, {kSize, QString(), kExtra, kTopping, kExtra}));
+    EXPECT_EQ(four.groupPage(), 0);
     four.togglePage();
-    EXPECT_EQ(four.pageLeft(), -690);
-    EXPECT_EQ(OptionMenu::PanelLeft(3, four.pageLeft()), 0);
-    EXPECT_EQ(OptionMenu::PanelLeft(0, four.pageLeft()), -690);
+    EXPECT_EQ(four.groupPage(), 1);
     four.togglePage();
-    EXPECT_EQ(four.pageLeft(), 0);
-    EXPECT_EQ(OptionMenu::PanelLeft(2, 0), 460);
-    EXPECT_EQ(OptionMenu::RowTop(3) - OptionMenu::RowTop(2), 40);
+    EXPECT_EQ(four.groupPage(), 0);
 }

@@ -2,10 +2,10 @@
 // the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
 #include "catalogue/menu_catalogue.h"
 #include "menu/cart.h"
-#include "menu/frm_menu_select_sub_a.h"
-#include "menu/frm_menu_select_sub_b.h"
-#include "menu/menu_photo.h"
-#include "menu/option_rows.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/menu_photo.h"
+#include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
 #include "startup/clock.h"
 #include "support/demo_shop.h"
@@ -14,7 +14,6 @@
 
 #include <QAccessible>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -92,6 +91,7 @@ protected:
         Dialog dialog(&page);
         dialog.m_메뉴IDX = row;
         QTimer::singleShot(0, &dialog, [&] { customer(dialog); });
+        QTimer::singleShot(10000, &dialog, [&] { dialog.reject(); });  // never hang the suite
         const int result = dialog.exec();
         takeLine(dialog);
         return result;
@@ -141,7 +141,6 @@ protected:
 TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
 {
     loadFromShop();
-    setTimeScale(0.2);  // an unattended dialog closes itself after 6 s
     const QString espresso = rowOf(u"에스프레소"_s);
     QDir().mkpath(gs().menuImageFolder);
     QImage red(40, 30, QImage::Format_RGB32);
@@ -185,7 +184,7 @@ template <typename Dialog>
 void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
 {
     auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
-    auto* repeat = d->template findChild<QTimer*>(u"AutoIncrement"_s);
+    auto* repeat = d->template findChild<ClockTimer*>(u"AutoIncrement"_s);
     ASSERT_TRUE(plus && repeat);
     QTest::mousePress(plus, Qt::LeftButton);
     EXPECT_TRUE(repeat->isActive());
@@ -214,12 +213,11 @@ TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
 // A hold ends without its release: the repeat stops at once and for good, and the key stands up.
 template <typename Dialog>
 void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<void(Dialog&, CaptionKey*)>& end,
-                               double scale)
+                               bool heldToTheEnd)
 {
     auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
-    auto* repeat = d->template findChild<QTimer*>(u"AutoIncrement"_s);
+    auto* repeat = d->template findChild<ClockTimer*>(u"AutoIncrement"_s);
     ASSERT_TRUE(plus && repeat);
-    setTimeScale(scale);
     QTest::mousePress(plus, Qt::LeftButton);
     for (int tick = 0; tick < 8; ++tick)  // repeats from the sixth
         d->AutoIncrement_Timer();
@@ -227,7 +225,6 @@ void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<vo
     EXPECT_EQ(reached, 1 + 3);
     end(*d, plus);
     // Held on until the end, the key kept repeating (from the timer itself) and still looks held.
-    const bool heldToTheEnd = scale < 1.0;
     const int ended = d->model().quantity().value();
     for (int tick = 0; tick < 40; ++tick)
         d->AutoIncrement_Timer();
@@ -239,7 +236,6 @@ void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<vo
         EXPECT_EQ(ended, reached);
         EXPECT_TRUE(plus->isRaised());
     }
-    setTimeScale(1.0);
 }
 
 TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSecondsPass)
@@ -248,24 +244,23 @@ TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSec
     QWidget other;
     const struct {
         const char* name;
-        // At 100 the repeat timer never fires by itself while a case waits for events; 10 s of
-        // holding take one second at 0.1.
-        double scale;
+        // The repeat timer fires only while the clock moves: in the ten seconds of the last case.
+        bool heldToTheEnd;
         std::function<void(ItemDialog&, CaptionKey*)> end;
     } cases[] = {
-        {"dialog hidden", 100.0, [](ItemDialog& d, CaptionKey*) { d.hide(); }},
-        {"pointer moved off the key", 100.0,
+        {"dialog hidden", false, [](ItemDialog& d, CaptionKey*) { d.hide(); }},
+        {"pointer moved off the key", false,
          [](ItemDialog&, CaptionKey* key) {
              QMouseEvent off(QEvent::MouseMove, QPointF(-5, -5), key->mapToGlobal(QPointF(-5, -5)), Qt::NoButton,
                              Qt::LeftButton, Qt::NoModifier);
              QCoreApplication::sendEvent(key, &off);
          }},
-        {"pointer taken by another window", 100.0,
+        {"pointer taken by another window", false,
          [](ItemDialog&, CaptionKey* key) {
              QEvent leave(QEvent::Leave);
              QCoreApplication::sendEvent(key, &leave);
          }},
-        {"focus taken by another window", 100.0,
+        {"focus taken by another window", false,
          [&other](ItemDialog& d, CaptionKey*) {
              d.activateWindow();
              ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
@@ -273,38 +268,44 @@ TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSec
              other.activateWindow();
              ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
          }},
-        {"ten seconds held", 0.1, [](ItemDialog&, CaptionKey*) { WaitMs(10000); }},
+        {"ten seconds held", true, [](ItemDialog&, CaptionKey*) { ManualClock::installed()->advance(10000); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HoldEndsWithoutItsRelease<frmMenuSelectSubA>(
-            open<frmMenuSelectSubA>(u"0"_s), [&](frmMenuSelectSubA& d, CaptionKey* key) { c.end(d, key); }, c.scale);
+            open<frmMenuSelectSubA>(u"0"_s), [&](frmMenuSelectSubA& d, CaptionKey* key) { c.end(d, key); },
+            c.heldToTheEnd);
         HoldEndsWithoutItsRelease<frmMenuSelectSubB>(
-            open<frmMenuSelectSubB>(u"0"_s), [&](frmMenuSelectSubB& d, CaptionKey* key) { c.end(d, key); }, c.scale);
+            open<frmMenuSelectSubB>(u"0"_s), [&](frmMenuSelectSubB& d, CaptionKey* key) { c.end(d, key); },
+            c.heldToTheEnd);
     }
 }
 
 template <typename Dialog>
 void ClosesUnattended(QWidget& page)
 {
-    setTimeScale(0.05);  // 30 s in 1.5 s
+    ManualClock& clock = *ManualClock::installed();
     Dialog d(&page);
     d.m_메뉴IDX = u"0"_s;
     QStringList shownTexts;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &d, [&] {
-        const QString t = d.template findChild<QLabel*>(u"ssp타이머"_s)->text();
-        if (shownTexts.isEmpty() || shownTexts.last() != t)
-            shownTexts << t;
+    const int64_t opened = clock.elapsedMs();
+    // Nobody touches anything: the clock moves a tenth of a second at a time, the countdown read
+    // after each step.
+    QTimer::singleShot(0, &d, [&] {
+        for (int ms = 0; ms < 40000 && d.isVisible(); ms += 100) {
+            const QString t = d.template findChild<QLabel*>(u"ssp타이머"_s)->text();
+            if (shownTexts.isEmpty() || shownTexts.last() != t)
+                shownTexts << t;
+            clock.advance(100);
+        }
     });
-    watch.start(5);
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_EQ(d.exec(), QDialog::Rejected);
-    EXPECT_GE(clock.elapsed(), scaledMs(29000));
+    EXPECT_GE(clock.elapsedMs() - opened, 30000);
+    EXPECT_LE(clock.elapsedMs() - opened, 30500);
     EXPECT_FALSE(d.addedLine());
-    ASSERT_GE(shownTexts.size(), 3) << shownTexts.join(u' ').toStdString();
+    ASSERT_EQ(shownTexts.size(), 30) << shownTexts.join(u' ').toStdString();
     EXPECT_EQ(shownTexts.first(), u"30초"_s);
+    EXPECT_EQ(shownTexts.last(), u"1초"_s);
     for (qsizetype i = 1; i < shownTexts.size(); ++i)
         EXPECT_LT(shownTexts[i].chopped(1).toInt(), shownTexts[i - 1].chopped(1).toInt());
 }
@@ -316,21 +317,25 @@ TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
     ClosesUnattended<frmMenuSelectSubB>(page);
 
     // Touching options alone does not put the option dialog's close off; the quantity keys do.
+    // The countdown as the next half-second tick shows it.
     auto d = open<frmMenuSelectSubB>(u"0"_s);
-    WaitMs(6000);
-    EXPECT_LT(d->idleRemainingMs(), 24500);
+    const auto countdown = [&] {
+        clock->advance(500);
+        return text(d.get(), u"ssp타이머"_s);
+    };
+    clock->advance(5500);
+    EXPECT_EQ(countdown(), u"25초"_s);
     touch(d.get(), u"AddMenu_Check0_0"_s);
     touch(d.get(), u"AddMenu_Price0_1"_s);
     EXPECT_TRUE(d->model().isChosen(0, 0) && d->model().isChosen(0, 1));
-    EXPECT_LT(d->idleRemainingMs(), 24500);
+    EXPECT_EQ(countdown(), u"24초"_s);
     touch(d.get(), u"SetNum_Add_1"_s);
-    EXPECT_GT(d->idleRemainingMs(), 28000);
+    EXPECT_EQ(countdown(), u"30초"_s);
 }
 
 TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
 {
     loadFromShop();
-    setTimeScale(0.2);
     const QString waffle = rowOf(u"와플"_s);
     const int result = exec<frmMenuSelectSubB>(waffle, [&](frmMenuSelectSubB& d) {
         EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) 토핑 (최소: 2개 선택)"_s);
@@ -441,7 +446,6 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
 
 TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
 {
-    setTimeScale(0.2);
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s});
     const int result = exec<frmMenuSelectSubB>(u"0"_s, [&](frmMenuSelectSubB& d) {
         EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) Size"_s);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace sumbrel;
 using namespace sumbrel::menu;
 
 namespace {
@@ -43,14 +44,14 @@ TEST(MenuPageRules, PagesOfTwentyWrapBothWaysWithCounterAndMarker)
         int direction;
         int wantPage;
         const char* counter;
-        int marker;  // -1: hidden
+        int marker;  // the MarkerSlot, -1: hidden
         int tiles;
     } cases[] = {
-        {20, 0, 0, 0, "", -1, 20},      {20, 0, +1, 0, "", -1, 20},     {20, 0, -1, 0, "", -1, 20},
-        {21, 0, 0, 0, "1/2", 372, 20},  {21, 0, +1, 1, "2/2", 472, 1},  {21, 1, +1, 0, "1/2", 372, 20},
-        {21, 0, -1, 1, "2/2", 472, 1},  {41, 0, +1, 1, "2/3", 424, 20}, {41, 1, +1, 2, "3/3", 472, 1},
-        {41, 2, +1, 0, "1/3", 372, 20}, {41, 0, -1, 2, "3/3", 472, 1},  {41, 2, -1, 1, "2/3", 424, 20},
-        {41, 7, 0, 0, "1/3", 372, 20},  // a page left from a longer list starts over
+        {20, 0, 0, 0, "", -1, 20},    {20, 0, +1, 0, "", -1, 20},   {20, 0, -1, 0, "", -1, 20},
+        {21, 0, 0, 0, "1/2", 0, 20},  {21, 0, +1, 1, "2/2", 2, 1},  {21, 1, +1, 0, "1/2", 0, 20},
+        {21, 0, -1, 1, "2/2", 2, 1},  {41, 0, +1, 1, "2/3", 1, 20}, {41, 1, +1, 2, "3/3", 2, 1},
+        {41, 2, +1, 0, "1/3", 0, 20}, {41, 0, -1, 2, "3/3", 2, 1},  {41, 2, -1, 1, "2/3", 1, 20},
+        {41, 7, 0, 0, "1/3", 0, 20},  // a page left from a longer list starts over
     };
     for (const auto& c : cases) {
         // Other categories before and after: the pages never reach into them.
@@ -59,7 +60,7 @@ TEST(MenuPageRules, PagesOfTwentyWrapBothWaysWithCounterAndMarker)
         SCOPED_TRACE(testing::Message() << c.items << " items, page " << c.page << " dir " << c.direction);
         EXPECT_EQ(p.page, c.wantPage);
         EXPECT_EQ(p.counter, QString::fromLatin1(c.counter));
-        EXPECT_EQ(p.markerTop.value_or(-1), c.marker);
+        EXPECT_EQ(p.marker ? int(*p.marker) : -1, c.marker);
         EXPECT_EQ(p.count, c.tiles);
         EXPECT_EQ(p.first, 3 + c.wantPage * kTileCount);
     }
@@ -136,14 +137,16 @@ TEST(MenuPageRules, KeysDialogsAndTilePlaces)
 {
     for (int k = 0; k < kPageKeyCount; ++k)
         EXPECT_EQ(ActsOnDoubleTouch(PageKey(k)), k <= 5) << k;
-    EXPECT_EQ(DialogFor(QStringLiteral("0")), ItemDialog::Single);
-    EXPECT_EQ(DialogFor(QString()), ItemDialog::Single);
+    EXPECT_EQ(DialogFor(QStringLiteral("0")), DialogKind::Single);
+    EXPECT_EQ(DialogFor(QString()), DialogKind::Single);
     for (const char* n : {"1", "2", "5"})
-        EXPECT_EQ(DialogFor(QString::fromLatin1(n)), ItemDialog::Options) << n;
-    EXPECT_EQ(TilePosition(0).left, 21);
-    EXPECT_EQ(TilePosition(0).top, 105);
-    EXPECT_EQ(TilePosition(7).left, 21 + 144 * 2);
-    EXPECT_EQ(TilePosition(19).top, 105 + 153 * 3);
+        EXPECT_EQ(DialogFor(QString::fromLatin1(n)), DialogKind::Options) << n;
+    EXPECT_EQ(TileCellOf(0).row, 0);
+    EXPECT_EQ(TileCellOf(0).column, 0);
+    EXPECT_EQ(TileCellOf(7).row, 1);
+    EXPECT_EQ(TileCellOf(7).column, 2);
+    EXPECT_EQ(TileCellOf(19).row, 3);
+    EXPECT_EQ(TileCellOf(19).column, 4);
     EXPECT_EQ(WonText(QStringLiteral("12500")), QStringLiteral("12,500원"));
     EXPECT_EQ(WonText(QStringLiteral("abc")), QStringLiteral("0원"));
 }

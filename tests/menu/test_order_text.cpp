@@ -1,5 +1,6 @@
 // The tagged order text built from a cart.
 #include "menu/order_text.h"
+#include "startup/utilities.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // label of any screen reads its text as markup.
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/frm_menu_select_main.h"
-#include "menu/frm_menu_select_sub_a.h"
-#include "menu/frm_menu_select_sub_b.h"
-#include "reception/frm_main.h"
-#include "settings/frm_setting.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "reception/ui/frm_main.h"
+#include "settings/ui/frm_setting.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -28,7 +28,6 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        setTimeScale(0.001);
         LogInTo(shop);
         // A picture the markup names: an <img> rendered by a label would read it.
         QImage dot(4, 4, QImage::Format_RGB32);

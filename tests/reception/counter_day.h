@@ -4,9 +4,10 @@
 // registered), while the waiting status is polled and the shop now and then fails, stalls and
 // recovers. Every element is found by its accessible name and pressed as a screen reader presses it.
 // What each customer was shown is kept, to be held against what the shop stored.
-#include "menu/frm_menu_select_main.h"
-#include "reception/frm_main.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
+#include "startup/clock.h"
 #include "support/log_entries.h"
 
 #include <QAccessible>
@@ -111,10 +112,13 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
     }
 
-    // customers through the screens, then the polls (pollGapMs apart) until there were `polls` of
-    // them in all. The figures of memory and descriptors are taken after the first `warmUp` customers.
-    DayFigures run(int customers, int polls, int warmUp, int pollGapMs)
+    // customers through the screens, then the polls until there were `polls` of them in all. The
+    // screens' clock is a manual one that the day moves on: stepMs at every step of a customer (less
+    // than any idle limit, so nobody is timed out), a poll period at a time afterwards. The figures of
+    // memory and descriptors are taken after the first `warmUp` customers.
+    DayFigures run(int customers, int polls, int warmUp, int stepMs = 100)
     {
+        m_stepMs = stepMs;
         // Qt's own pooled threads (each with a descriptor) would otherwise linger 30 s after their work.
         QThreadPool::globalInstance()->setExpiryTimeout(0);
         QElapsedTimer clock;
@@ -129,9 +133,9 @@ public:
             }
             serve();
         }
-        // The rest of the day's polls, faster: nobody at the counter any more.
-        if (auto* refresh = m_reception.findChild<QTimer*>(QStringLiteral("Timer_Refresh")))
-            refresh->setInterval(pollGapMs);
+        // The rest of the day's polls: nobody at the counter any more, the clock runs a poll period
+        // at a time.
+        m_stepMs = 15000;
         QElapsedTimer waiting;
         waiting.start();
         while (pollsSoFar() < polls && waiting.elapsed() < 600000)
@@ -329,6 +333,8 @@ private:
 
     void poll()
     {
+        if (ManualClock* clock = ManualClock::installed())
+            clock->advance(m_stepMs);
         if (!m_steps.empty() && m_steps.front()())
             m_steps.pop_front();
     }
@@ -380,6 +386,7 @@ private:
     QTimer m_timer;
     std::deque<Step> m_steps;
     int m_customer = 0;
+    int64_t m_stepMs = 100;
     DayFigures m_figures;
     QMap<QString, QStringList> m_shown;
     QStringList m_accepted;

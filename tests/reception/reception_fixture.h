@@ -2,8 +2,9 @@
 // A reception screen against its own demo shop, in its own program folder, with fast timers. The
 // menu page is stood in for by the openMenuPage hook, which sets the cart as the page would.
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
+#include "support/screen_widgets.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
@@ -31,7 +32,6 @@ protected:
         gs().shopName = QStringLiteral("오르빅 커피 본점");
         // One attempt: a fault of count 1 is a failed submission, not a retried one.
         setHttpLimits({2000, 2000, 1});
-        setTimeScale(0.001);
     }
     void TearDown() override
     {
@@ -66,18 +66,18 @@ protected:
     void typePhone(const QString& digits)
     {
         for (QChar c : digits)
-            screen->CMD2(DigitKey<Cmd2>(c.digitValue()))->touch();
+            CMD2(*screen, DigitKey<Cmd2>(c.digitValue()))->touch();
     }
     void typeCar(const QString& digits)
     {
         for (QChar c : digits)
-            screen->CMD3(DigitKey<Cmd3>(c.digitValue()))->touch();
+            CMD3(*screen, DigitKey<Cmd3>(c.digitValue()))->touch();
     }
     // Empties the phone number (the preset "010" too) and types the whole number.
     void enterPhone(const QString& digits)
     {
         while (!screen->path().phoneDigits().isEmpty())
-            screen->CMD2(Cmd2::Delete)->touch();
+            CMD2(*screen, Cmd2::Delete)->touch();
         typePhone(digits);
     }
     // One waiting-status poll, through to its answer on the labels.
@@ -86,7 +86,7 @@ protected:
         ASSERT_TRUE(s.TOLoad());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !s.polling(); }, 10000));
     }
-    QString phoneTag() const { return screen->lblPhone(0)->property("tag").toString(); }
+    QString phoneTag() const { return lblPhone(*screen, 0)->property("tag").toString(); }
     static QString caption(QLabel* label) { return label->property("caption").toString(); }
 
     DemoShop shop;

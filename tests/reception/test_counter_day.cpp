@@ -16,13 +16,12 @@ TEST_F(CounterDayTest, EveryCompletionIsOneStoredOrderAndNothingElseIs)
                        {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     setHttpLimits({1000, 300, 3, 1000, 2000});
-    setTimeScale(0.02);
     frmMain reception;
     frmMenuSelectMain page(&reception);
     reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
     reception.show();
     CounterDay day(*shop, reception);
-    const DayFigures f = day.run(26, 120, 6, 15);
+    const DayFigures f = day.run(26, 120, 6);
     std::printf("accepted %d (%d after a retry), refused %d, failed %d, unknown %d; stored %d; polls %d; "
                 "resident %ld -> %ld kB; descriptors %lld -> %lld\n",
                 f.accepted, f.retriedAndAccepted, f.refused, f.failed, f.unknown, f.storedOrders, f.polls,

@@ -19,12 +19,12 @@ protected:
 
     void toPaymentPanel(frmMain& s, const QString& phone)
     {
-        s.CMD(Cmd::Takeout)->touch();
+        CMD(s, Cmd::Takeout)->touch();
         enterPhone(phone);
-        s.CMD2(Cmd2::Next)->touch();
+        CMD2(s, Cmd2::Next)->touch();
         typeCar(QStringLiteral("1234"));
-        s.CMD3(Cmd3::Next)->touch();
-        ASSERT_EQ(s.currentPanel(), kPaymentPanel);
+        CMD3(s, Cmd3::Next)->touch();
+        ASSERT_EQ(s.path().currentPanel(), kPaymentPanel);
     }
     int ordersOf(const QString& phone) const
     {
@@ -65,7 +65,7 @@ TEST_F(CounterTest, APollAgainstAStallingOrTricklingShopNeverHoldsTheScreen)
         ASSERT_TRUE(QTest::qWaitFor([&] { return !s.polling(); }, 15000));
         EXPECT_GE(poll.elapsed(), 1000) << "the exchange itself took its time";
         EXPECT_LT(worst, 100) << "the screen answered all the while";
-        for (QLabel* label : {s.lbl현재대기팀수(0), s.lbl예상대기시간(1)})
+        for (QLabel* label : {lbl현재대기팀수(s, 0), lbl예상대기시간(s, 1)})
             EXPECT_EQ(caption(label), QString());
         shop.clearFaults();
     }
@@ -84,12 +84,24 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         QString notice;
     } cases[] = {
         // Handled after the terminal stopped waiting: the shop has it, nobody must send it again.
-        {"answered after the stall limit", QStringLiteral("01011110001"), QStringLiteral("delay"),
-         {{QStringLiteral("delay_ms"), QStringLiteral("1500")}}, 1, kUnknownNotice},
-        {"handled, then dropped", QStringLiteral("01011110002"), QStringLiteral("process-close"), {}, 1,
+        {"answered after the stall limit",
+         QStringLiteral("01011110001"),
+         QStringLiteral("delay"),
+         {{QStringLiteral("delay_ms"), QStringLiteral("1500")}},
+         1,
          kUnknownNotice},
-        {"refused with an error page", QStringLiteral("01011110003"), QStringLiteral("status"),
-         {{QStringLiteral("status"), QStringLiteral("503")}}, 0, kFailedNotice},
+        {"handled, then dropped",
+         QStringLiteral("01011110002"),
+         QStringLiteral("process-close"),
+         {},
+         1,
+         kUnknownNotice},
+        {"refused with an error page",
+         QStringLiteral("01011110003"),
+         QStringLiteral("status"),
+         {{QStringLiteral("status"), QStringLiteral("503")}},
+         0,
+         kFailedNotice},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -99,14 +111,14 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         QString titleWhileSending;
         const auto send = s.service().transport();
         s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
-            titleWhileSending = caption(s.lblWaitTitle());
+            titleWhileSending = caption(lblWaitTitle(s));
             return send(url, body, options);
         });
-        s.CMD(Cmd::Card)->touch();
+        CMD(s, Cmd::Card)->touch();
         EXPECT_EQ(titleWhileSending, QStringLiteral("주문 전송 중"));
-        EXPECT_EQ(s.currentPanel(), kPaymentPanel);
-        EXPECT_TRUE(s.lblNotice()->isVisibleTo(&s));
-        EXPECT_EQ(caption(s.lblNotice()), c.notice);
+        EXPECT_EQ(s.path().currentPanel(), kPaymentPanel);
+        EXPECT_TRUE(lblNotice(s)->isVisibleTo(&s));
+        EXPECT_EQ(caption(lblNotice(s)), c.notice);
         EXPECT_EQ(s.cart().selectedOrder, cart) << "the order is kept for another try";
         ASSERT_TRUE(QTest::qWaitFor([&] { return ordersOf(c.phone) == c.stored; }, 5000));
         // The shop journals a request once it has handled it.
@@ -115,50 +127,50 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         EXPECT_EQ(shop.requestCount(kOrderPath), 1) << "sent once";
         EXPECT_EQ(ordersOf(c.phone), c.stored);
         // The next key takes the notice away.
-        s.CMD(Cmd::ClosePayment)->touch();
-        EXPECT_FALSE(s.lblNotice()->isVisibleTo(&s));
+        CMD(s, Cmd::ClosePayment)->touch();
+        EXPECT_FALSE(lblNotice(s)->isVisibleTo(&s));
         s.service().setTransport({});
     }
     // Only "성공" thanks the customer.
     toPaymentPanel(s, QStringLiteral("01011110004"));
-    s.CMD(Cmd::Card)->touch();
-    EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
-    EXPECT_TRUE(s.lblCount()->isVisibleTo(&s));
+    CMD(s, Cmd::Card)->touch();
+    EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
+    EXPECT_TRUE(lblCount(s)->isVisibleTo(&s));
 }
 
 TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
 {
-    setTimeScale(0.01);  // a minute in 0.6 s
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     s.show();
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("1234"));
-    ASSERT_EQ(s.currentPanel(), kPhonePanel);
+    ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
+    // The idle minute passes a tenth of a second at a time, the notice read after each step.
     QStringList warnings;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (s.lblNotice()->isVisible() && (warnings.isEmpty() || warnings.last() != caption(s.lblNotice())))
-            warnings << caption(s.lblNotice());
-    });
-    watch.start(2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return s.currentPanel() == kStartPanel; }, 5000));
+    for (int ms = 0; ms < 120000 && s.path().currentPanel() != kStartPanel; ms += 100) {
+        clock->advance(100);
+        if (lblNotice(s)->isVisible() && (warnings.isEmpty() || warnings.last() != caption(lblNotice(s))))
+            warnings << caption(lblNotice(s));
+    }
+    ASSERT_EQ(s.path().currentPanel(), kStartPanel);
     EXPECT_TRUE(s.cart().selectedOrder.isEmpty());
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
-    EXPECT_FALSE(s.picFrameMenu()->isVisibleTo(&s));
+    EXPECT_FALSE(picFrameMenu(s)->isVisibleTo(&s));
     ASSERT_FALSE(warnings.isEmpty());
-    EXPECT_TRUE(warnings.first().endsWith(QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.")))
+    EXPECT_TRUE(warnings.first().endsWith(
+        QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.")))
         << warnings.first().toStdString();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[frmMain→Timer_Idle] 60초 동안 입력이 없어")).size(), 1);
 
     // While the menu page is open, its own limit counts, not the panel's.
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     s.openMenuPage = [&](cart::OrderCart& order) {
-        QTest::qWait(scaledMs(90000));
+        clock->advance(90000);
         order.selectedOrder = cart;
         order.selectionConfirmed = true;
     };
-    s.CMD2(Cmd2::MenuSelect)->touch();
-    EXPECT_EQ(s.currentPanel(), kPhonePanel);
+    CMD2(s, Cmd2::MenuSelect)->touch();
+    EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
     EXPECT_EQ(s.cart().selectedOrder, cart);
     s.hide();
 }
@@ -178,15 +190,15 @@ TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
         SCOPED_TRACE(f.what);
         f.fault();
         s.reset();
-        EXPECT_EQ(s.TOWhereYN(), QStringLiteral("Y"));
-        EXPECT_TRUE(s.CMD(Cmd::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
-        EXPECT_EQ(s.TakeOutCarYN(), QStringLiteral("Y"));
-        EXPECT_EQ(s.TOPayTypeS(), QStringLiteral("Y"));
+        EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
+        EXPECT_TRUE(CMD(s, Cmd::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
+        EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
+        EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("Y"));
     }
     EXPECT_EQ(logEntries().filter(QStringLiteral("이전 설정을 유지함")).size(), 3);
     // A good answer that leaves a field out still means what it says.
     shop.setSettings({{QStringLiteral("omit"), QStringLiteral("TOPayTypeS")}});
     s.reset();
-    EXPECT_EQ(s.TOPayTypeS(), QString());
-    EXPECT_EQ(s.TOWhereYN(), QStringLiteral("Y"));
+    EXPECT_EQ(s.path().settings().TOPayTypeS, QString());
+    EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
 }

@@ -53,20 +53,20 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     EXPECT_EQ(Clipped(s), QStringList()) << "start";
     Save(s, "start");
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    s.lbl주문금액()->setText(QStringLiteral("128,500원"));  // the widest total the list would show
+    lbl주문금액(s)->setText(QStringLiteral("128,500원"));  // the widest total the list would show
     EXPECT_EQ(Clipped(s), QStringList()) << "phone";
     Save(s, "phone");
-    s.CMD2(Cmd2::Next)->touch();
+    CMD2(s, Cmd2::Next)->touch();
     typeCar(QStringLiteral("1234"));
     EXPECT_EQ(Clipped(s), QStringList()) << "car";
     Save(s, "car");
-    s.CMD3(Cmd3::Next)->touch();
+    CMD3(s, Cmd3::Next)->touch();
     EXPECT_EQ(Clipped(s), QStringList()) << "payment";
     Save(s, "payment");
-    s.CMD(Cmd::Card)->touch();
-    ASSERT_EQ(s.currentPanel(), 4);
+    CMD(s, Cmd::Card)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(Clipped(s), QStringList()) << "completion";
     Save(s, "completion");
 }
@@ -74,8 +74,8 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
 {
     frmMain& s = open();
-    for (QWidget* w : {static_cast<QWidget*>(s.CMD(Cmd::Takeout)), static_cast<QWidget*>(s.lblPhoneA()),
-                       static_cast<QWidget*>(s.lblWaitTitle()), static_cast<QWidget*>(s.CMD2(Cmd2::MenuSelect))}) {
+    for (QWidget* w : {static_cast<QWidget*>(CMD(s, Cmd::Takeout)), static_cast<QWidget*>(lblPhoneA(s)),
+                       static_cast<QWidget*>(lblWaitTitle(s)), static_cast<QWidget*>(CMD2(s, Cmd2::MenuSelect))}) {
         const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
         EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접')))
             << w->objectName().toStdString() << " " << raw.familyName().toStdString();
@@ -95,14 +95,14 @@ void Send(QWidget* w, QEvent::Type type)
 TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     struct Case {
         CaptionKey* key;
         QColor rest, pressed;
     };
-    const Case cases[] = {{s.CMD2(DigitKey<Cmd2>(5)), QColor(231, 231, 231), QColor(192, 192, 192)},
-                          {s.CMD2(Cmd2::Next), QColor(255, 213, 0), QColor(205, 176, 32)},
-                          {s.CMD(Cmd::ClosePhone), QColor(231, 231, 231), QColor(192, 192, 192)}};
+    const Case cases[] = {{CMD2(s, DigitKey<Cmd2>(5)), QColor(231, 231, 231), QColor(192, 192, 192)},
+                          {CMD2(s, Cmd2::Next), QColor(255, 213, 0), QColor(205, 176, 32)},
+                          {CMD(s, Cmd::ClosePhone), QColor(231, 231, 231), QColor(192, 192, 192)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key->objectName().toStdString());
         EXPECT_TRUE(c.key->isRaised());
@@ -117,19 +117,19 @@ TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
     // press, release, double click, release: a digit twice.
     for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                            QEvent::MouseButtonRelease})
-        Send(s.CMD2(DigitKey<Cmd2>(8)), t);
+        Send(CMD2(s, DigitKey<Cmd2>(8)), t);
     EXPECT_EQ(phoneTag(), QStringLiteral("01088"));
     // A disabled key keeps its look and only logs its click: "확인" after a failed submission.
     typePhone(QStringLiteral("123456"));
     shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 1);
-    CaptionKey* ok = s.CMD3(Cmd3::Confirm);
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 1);
+    CaptionKey* ok = CMD3(s, Cmd3::Confirm);
     EXPECT_FALSE(ok->isKeyEnabled());
     Send(ok, QEvent::MouseButtonPress);
     EXPECT_TRUE(ok->isRaised());
     Send(ok, QEvent::MouseButtonRelease);
-    EXPECT_EQ(s.currentPanel(), 1);
+    EXPECT_EQ(s.path().currentPanel(), 1);
     EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
 }
 

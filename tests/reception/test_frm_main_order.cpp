@@ -47,23 +47,23 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
     for (const Case& c : cases) {
         SCOPED_TRACE((QString::fromUtf16(c.car) + u'/' + QString::fromUtf16(c.pay)).toStdString());
         frmMain& s = open(Settings(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
-        s.CMD(c.dining)->touch();
-        ASSERT_EQ(s.currentPanel(), kPhonePanel);
+        CMD(s, c.dining)->touch();
+        ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
         // The customer takes a second bagel on the order list: the shop gets what the list shows.
-        s.SetNum_Add(1)->touch();
+        SetNum_Add(s, 1)->touch();
         const QString shown = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈 베이글◈1◈2◈4500◈9000");
         ASSERT_EQ(screen->cart().selectedOrder, shown);
-        EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("15,000원"));
+        EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("15,000원"));
         typePhone(QString::fromUtf16(c.phone));
-        s.CMD2(Cmd2::Next)->touch();
-        if (s.currentPanel() == kCarPanel) {
+        CMD2(s, Cmd2::Next)->touch();
+        if (s.path().currentPanel() == kCarPanel) {
             typeCar(QStringLiteral("4321"));
-            s.CMD3(Cmd3::Next)->touch();
+            CMD3(s, Cmd3::Next)->touch();
         }
-        if (s.currentPanel() == kPaymentPanel)
-            s.CMD(c.payType == u"1" ? Cmd::Card : Cmd::Cash)->touch();
-        ASSERT_EQ(s.currentPanel(), kCompletionPanel);
-        EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
+        if (s.path().currentPanel() == kPaymentPanel)
+            CMD(s, c.payType == u"1" ? Cmd::Card : Cmd::Cash)->touch();
+        ASSERT_EQ(s.path().currentPanel(), kCompletionPanel);
+        EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), ++stored);
         const QJsonObject o = orders.last().toObject();
@@ -80,32 +80,32 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
 {
     cart = kTwoItems;
     frmMain& s = open();
-    s.CMD(Cmd::Takeout)->touch();
-    ASSERT_TRUE(s.picFrameMenu()->isVisibleTo(&s));
-    EXPECT_EQ(s.picBack()->geometry(), QRect(0, 0, 469, 531));
-    EXPECT_EQ(s.picList()->parentWidget(), s.picBack());
-    EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("10,500원"));
+    CMD(s, Cmd::Takeout)->touch();
+    ASSERT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
+    EXPECT_EQ(picBack(s)->geometry(), QRect(0, 0, 469, 531));
+    EXPECT_EQ(picList(s)->parentWidget(), picBack(s));
+    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("10,500원"));
     for (int row : {0, 1}) {
         const RowPlace& place = s.orderList().layout().rows.at(row);
-        EXPECT_EQ(s.SetNum_Frame(row)->geometry(), QRect(255, place.top, 205, 40));
-        EXPECT_TRUE(s.SetNum_Frame(row)->isVisibleTo(&s));
+        EXPECT_EQ(SetNum_Frame(s, row)->geometry(), QRect(255, place.top, 205, 40));
+        EXPECT_TRUE(SetNum_Frame(s, row)->isVisibleTo(&s));
     }
-    EXPECT_FALSE(s.SetNum_Frame(2)->isVisibleTo(&s));
-    EXPECT_EQ(s.SetNum(0)->text(), QStringLiteral("2"));
-    EXPECT_EQ(s.picList()->height(), s.orderList().height());
+    EXPECT_FALSE(SetNum_Frame(s, 2)->isVisibleTo(&s));
+    EXPECT_EQ(SetNum(s, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(picList(s)->height(), s.orderList().height());
 
-    s.SetNum_Sub(0)->doubleTouch();  // 2 → 1, and no further
-    EXPECT_EQ(s.SetNum(0)->text(), QStringLiteral("1"));
-    EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("7,500원"));
-    s.Set_Delete(0)->touch();
+    SetNum_Sub(s, 0)->doubleTouch();  // 2 → 1, and no further
+    EXPECT_EQ(SetNum(s, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("7,500원"));
+    Set_Delete(s, 0)->touch();
     EXPECT_EQ(screen->cart().selectedOrder, QStringLiteral("치즈 베이글◈1◈1◈4500◈4500"));
-    EXPECT_TRUE(s.SetNum_Frame(0)->isVisibleTo(&s));
-    EXPECT_FALSE(s.SetNum_Frame(1)->isVisibleTo(&s));
-    EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("4,500원"));
-    s.Set_Delete(0)->touch();
-    EXPECT_FALSE(s.SetNum_Frame(0)->isVisibleTo(&s));
-    EXPECT_EQ(s.picList()->height(), 20);
-    EXPECT_EQ(s.lbl주문금액()->text(), QStringLiteral("0원"));
+    EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
+    EXPECT_FALSE(SetNum_Frame(s, 1)->isVisibleTo(&s));
+    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("4,500원"));
+    Set_Delete(s, 0)->touch();
+    EXPECT_FALSE(SetNum_Frame(s, 0)->isVisibleTo(&s));
+    EXPECT_EQ(picList(s)->height(), 20);
+    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("0원"));
 }
 
 TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)
@@ -115,89 +115,89 @@ TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)
         lines << QStringLiteral("라떼◈1◈1◈4000◈4000◈◈샷◈추가◈500");
     cart = lines.join(QStringLiteral("◈◈◈"));
     frmMain& s = open();
-    s.CMD(Cmd::Takeout)->touch();
-    const int height = s.picList()->height();
+    CMD(s, Cmd::Takeout)->touch();
+    const int height = picList(s)->height();
     ASSERT_GT(height, 1000);
-    Tap(s.picList(), QPoint(20, 400));  // lower half of the viewport: later lines
+    Tap(picList(s), QPoint(20, 400));  // lower half of the viewport: later lines
     QCoreApplication::processEvents();
-    EXPECT_EQ(s.picList()->y(), -500);
-    Tap(s.picList(), QPoint(20, 500 + 100));  // upper half: earlier lines
+    EXPECT_EQ(picList(s)->y(), -500);
+    Tap(picList(s), QPoint(20, 500 + 100));  // upper half: earlier lines
     QCoreApplication::processEvents();
-    EXPECT_EQ(s.picList()->y(), 0);
+    EXPECT_EQ(picList(s)->y(), 0);
     s.ScrollOrderList(ScrollDirection::Later);
     s.ScrollOrderList(ScrollDirection::Later);
     s.ScrollOrderList(ScrollDirection::Later);
-    EXPECT_EQ(s.picList()->y(), 531 - height) << "the list's end stays at the viewport's bottom";
+    EXPECT_EQ(picList(s)->y(), 531 - height) << "the list's end stays at the viewport's bottom";
     for (int i = 0; i < 10; ++i)
-        s.Set_Delete(0)->touch();
-    EXPECT_EQ(s.picList()->y(), 0);
-    EXPECT_LT(s.picList()->height(), 531);
+        Set_Delete(s, 0)->touch();
+    EXPECT_EQ(picList(s)->y(), 0);
+    EXPECT_LT(picList(s)->height(), 531);
 }
 
 TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    s.Set_Delete(0)->touch();
+    Set_Delete(s, 0)->touch();
     ASSERT_TRUE(screen->cart().selectedOrder.isEmpty());
     shop.clearRequests();
-    s.CMD2(Cmd2::Next)->touch();
-    EXPECT_EQ(s.currentPanel(), kPhonePanel);
-    EXPECT_FALSE(s.picFrame(kCompletionPanel)->isVisibleTo(&s));
+    CMD2(s, Cmd2::Next)->touch();
+    EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
+    EXPECT_FALSE(picFrame(s, kCompletionPanel)->isVisibleTo(&s));
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("메뉴를 선택하세요!"));
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(shop.requestCount(kOrderPath), 0);
     // The menu key brings an order back, and then it goes.
-    s.CMD2(Cmd2::MenuSelect)->touch();
-    s.CMD2(Cmd2::Next)->touch();
-    EXPECT_EQ(s.currentPanel(), kCompletionPanel);
+    CMD2(s, Cmd2::MenuSelect)->touch();
+    CMD2(s, Cmd2::Next)->touch();
+    EXPECT_EQ(s.path().currentPanel(), kCompletionPanel);
     EXPECT_EQ(shop.orders().size(), 1);
 }
 
 TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("24682468"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), kPaymentPanel);
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), kPaymentPanel);
     // Queued before: a tap on "X" that the backdrop's event run would deliver mid-way.
-    Tap(s.CMD(Cmd::ClosePayment));
+    Tap(CMD(s, Cmd::ClosePayment));
     // Queued while the request blocks: a second tap on "카드결제", where "확인" will stand.
     const auto send = s.service().transport();
     int sent = 0;
     s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
         if (url.endsWith(kOrderPath)) {
             ++sent;
-            Tap(s.CMD3(Cmd3::Confirm));
-            Tap(s.CMD(Cmd::Card));
+            Tap(CMD3(s, Cmd3::Confirm));
+            Tap(CMD(s, Cmd::Card));
         }
         return send(url, body, options);
     });
-    s.CMD(Cmd::Card)->touch();
+    CMD(s, Cmd::Card)->touch();
     QCoreApplication::processEvents();
     EXPECT_EQ(sent, 1);
-    EXPECT_EQ(s.currentPanel(), kCompletionPanel) << "no tap reset the screen";
-    EXPECT_TRUE(s.Timer_Closer()->isActive());
-    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("10"));
+    EXPECT_EQ(s.path().currentPanel(), kCompletionPanel) << "no tap reset the screen";
+    EXPECT_TRUE(Timer_Closer(s)->isActive());
+    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
     EXPECT_EQ(phoneTag(), QStringLiteral("01024682468"));
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024682468"));
     EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(kCart));
     // Once the answer is in, "확인" works again.
-    Tap(s.CMD3(Cmd3::Confirm));
+    Tap(CMD3(s, Cmd3::Confirm));
     QCoreApplication::processEvents();
-    EXPECT_EQ(s.currentPanel(), kStartPanel);
+    EXPECT_EQ(s.path().currentPanel(), kStartPanel);
 }
 
 TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
 {
     cart = kTwoItems;
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     int keys = 0;
     for (CaptionKey* key : s.findChildren<CaptionKey*>()) {
@@ -223,13 +223,13 @@ TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
         ++labels;
     }
     EXPECT_GT(labels, 10);
-    const QString phone = QAccessible::queryAccessibleInterface(s.lblPhone(0))->text(QAccessible::Name);
+    const QString phone = QAccessible::queryAccessibleInterface(lblPhone(s, 0))->text(QAccessible::Name);
     EXPECT_EQ(phone, QStringLiteral("010-1**4-5678"));
     EXPECT_FALSE(phone.contains(QStringLiteral("12345678")));
-    EXPECT_TRUE(s.picList()->accessibleDescription().contains(QStringLiteral("2) 치즈 베이글 (x1)")));
+    EXPECT_TRUE(picList(s)->accessibleDescription().contains(QStringLiteral("2) 치즈 베이글 (x1)")));
     // A press through the reader is a touch.
-    QAccessible::queryAccessibleInterface(s.SetNum_Add(1))
+    QAccessible::queryAccessibleInterface(SetNum_Add(s, 1))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(s.SetNum(1))->text(QAccessible::Name), QStringLiteral("2"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(SetNum(s, 1))->text(QAccessible::Name), QStringLiteral("2"));
 }

@@ -15,27 +15,27 @@ TEST_F(ReceptionTest, StartStateAfterLoad)
 {
     frmMain& s = open();
     EXPECT_EQ(s.size(), QSize(1024, 768));
-    EXPECT_EQ(s.currentPanel(), 0);
-    EXPECT_TRUE(Shown(s.picFrame(0)));
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_TRUE(Shown(picFrame(s, 0)));
     for (int i = 1; i <= 4; ++i)
-        EXPECT_FALSE(Shown(s.picFrame(i))) << i;
-    EXPECT_FALSE(Shown(s.picFrameMenu()));
-    EXPECT_EQ(s.상호()->text(), QStringLiteral("오르빅 커피 본점"));
-    EXPECT_EQ(caption(s.lblPhone(0)), QStringLiteral("010-"));
+        EXPECT_FALSE(Shown(picFrame(s, i))) << i;
+    EXPECT_FALSE(Shown(picFrameMenu(s)));
+    EXPECT_EQ(상호(s)->text(), QStringLiteral("오르빅 커피 본점"));
+    EXPECT_EQ(caption(lblPhone(s, 0)), QStringLiteral("010-"));
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
-    EXPECT_EQ(s.diningChoice(), QStringLiteral("포장"));
-    EXPECT_EQ(s.payType(), QStringLiteral("0"));
-    EXPECT_EQ(s.picFrame(1)->geometry(), QRect(474, 4, 546, 760));
-    EXPECT_EQ(s.picFrame(4)->geometry(), QRect(0, 0, 1024, 768));
-    EXPECT_EQ(s.picFrame4()->geometry(), QRect(200, 70, 624, 618));
-    EXPECT_EQ(s.picFrameMenu()->geometry(), QRect(5, 5, 469, 758));
-    EXPECT_EQ(s.CMD2(DigitKey<Cmd2>(1))->geometry(), QRect(25, 280, 165, 115));
-    EXPECT_EQ(s.CMD2(DigitKey<Cmd2>(0))->geometry(), QRect(190, 625, 165, 115));
-    EXPECT_EQ(s.CMD3(Cmd3::Next)->geometry(), QRect(355, 625, 165, 115));
-    EXPECT_EQ(s.CMD(Cmd::ClosePayment)->geometry(), QRect(464, 1, 80, 60));
-    EXPECT_EQ(s.CMD2(Cmd2::MenuSelect)->geometry(), QRect(340, 535, 130, 70));
-    EXPECT_EQ(s.lblConfig()->cursor().pixmap().cacheKey(), s.lblTerminate()->cursor().pixmap().cacheKey());
-    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), s.CMD2(Cmd2::Next));
+    EXPECT_EQ(s.path().diningChoice(), QStringLiteral("포장"));
+    EXPECT_EQ(s.path().payType(), QStringLiteral("0"));
+    EXPECT_EQ(picFrame(s, 1)->geometry(), QRect(474, 4, 546, 760));
+    EXPECT_EQ(picFrame(s, 4)->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(picFrame4(s)->geometry(), QRect(200, 70, 624, 618));
+    EXPECT_EQ(picFrameMenu(s)->geometry(), QRect(5, 5, 469, 758));
+    EXPECT_EQ(CMD2(s, DigitKey<Cmd2>(1))->geometry(), QRect(25, 280, 165, 115));
+    EXPECT_EQ(CMD2(s, DigitKey<Cmd2>(0))->geometry(), QRect(190, 625, 165, 115));
+    EXPECT_EQ(CMD3(s, Cmd3::Next)->geometry(), QRect(355, 625, 165, 115));
+    EXPECT_EQ(CMD(s, Cmd::ClosePayment)->geometry(), QRect(464, 1, 80, 60));
+    EXPECT_EQ(CMD2(s, Cmd2::MenuSelect)->geometry(), QRect(340, 535, 130, 70));
+    EXPECT_EQ(lblConfig(s)->cursor().pixmap().cacheKey(), lblTerminate(s)->cursor().pixmap().cacheKey());
+    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), CMD2(s, Cmd2::Next));
     EXPECT_NE(s.findChild<QLabel*>(QStringLiteral("lbl현재대기팀수_0")), nullptr);
 }
 
@@ -53,13 +53,13 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
     for (const Case& c : cases) {
         frmMain& s = open({{QStringLiteral("TOWhereYN"), c.where}});
         SCOPED_TRACE(c.where.toStdString());
-        EXPECT_EQ(s.TOWhereYN(), c.where);
-        EXPECT_EQ(Shown(s.CMD(Cmd::EatIn)), c.eatIn);
+        EXPECT_EQ(s.path().settings().TOWhereYN, c.where);
+        EXPECT_EQ(Shown(CMD(s, Cmd::EatIn)), c.eatIn);
         if (c.eatIn) {
-            EXPECT_EQ(s.CMD(Cmd::EatIn)->pos(), QPoint(70, 205));
+            EXPECT_EQ(CMD(s, Cmd::EatIn)->pos(), QPoint(70, 205));
         }
-        EXPECT_TRUE(Shown(s.CMD(Cmd::Takeout)));
-        EXPECT_EQ(s.CMD(Cmd::Takeout)->pos(), QPoint(70, c.takeoutTop));
+        EXPECT_TRUE(Shown(CMD(s, Cmd::Takeout)));
+        EXPECT_EQ(CMD(s, Cmd::Takeout)->pos(), QPoint(70, c.takeoutTop));
     }
 }
 
@@ -67,26 +67,26 @@ TEST_F(ReceptionTest, MenuNotConfirmedLeavesTheStartPanel)
 {
     confirmMenu = false;
     frmMain& s = open();
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     EXPECT_EQ(menuOpened, 1);
-    EXPECT_EQ(s.currentPanel(), 0);
-    EXPECT_FALSE(Shown(s.picFrameMenu()));
-    EXPECT_FALSE(Shown(s.picFrame(1)));
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_FALSE(Shown(picFrameMenu(s)));
+    EXPECT_FALSE(Shown(picFrame(s, 1)));
 }
 
 TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
-    ASSERT_EQ(s.currentPanel(), 1);
-    EXPECT_TRUE(Shown(s.picFrameMenu()));
-    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("접수"));
-    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("접수"));
+    CMD(s, Cmd::Takeout)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 1);
+    EXPECT_TRUE(Shown(picFrameMenu(s)));
+    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("12345678"));
-    s.CMD2(Cmd2::Next)->touch();
-    EXPECT_EQ(s.currentPanel(), 4);
-    EXPECT_TRUE(Shown(s.picFrame(4)));
-    EXPECT_TRUE(Shown(s.picFrame(1))) << "the used panel stays under the completion panel";
+    CMD2(s, Cmd2::Next)->touch();
+    EXPECT_EQ(s.path().currentPanel(), 4);
+    EXPECT_TRUE(Shown(picFrame(s, 4)));
+    EXPECT_TRUE(Shown(picFrame(s, 1))) << "the used panel stays under the completion panel";
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     const QJsonObject o = orders[0].toObject();
@@ -102,30 +102,30 @@ TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    s.CMD(Cmd::EatIn)->touch();
-    ASSERT_EQ(s.currentPanel(), 1);
-    EXPECT_EQ(s.diningChoice(), QStringLiteral("매장식사"));
-    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("다음"));
-    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("접수"));
+    CMD(s, Cmd::EatIn)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 1);
+    EXPECT_EQ(s.path().diningChoice(), QStringLiteral("매장식사"));
+    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("다음"));
+    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("98765432"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 2);
-    EXPECT_EQ(caption(s.lblPhone(1)), QStringLiteral("010-9**6-5432"));
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 2);
+    EXPECT_EQ(caption(lblPhone(s, 1)), QStringLiteral("010-9**6-5432"));
     typeCar(QStringLiteral("12"));
-    s.CMD3(Cmd3::NumberChange)->touch();  // 번호변경
-    EXPECT_EQ(s.currentPanel(), 1);
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 2);
-    EXPECT_EQ(caption(s.lblCarNumber(0)), QStringLiteral("12"));
+    CMD3(s, Cmd3::NumberChange)->touch();  // 번호변경
+    EXPECT_EQ(s.path().currentPanel(), 1);
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 2);
+    EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("12"));
     typeCar(QStringLiteral("3"));
-    s.CMD3(Cmd3::Next)->touch();
-    EXPECT_EQ(s.currentPanel(), 2);
+    CMD3(s, Cmd3::Next)->touch();
+    EXPECT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
     EXPECT_EQ(dialogs->messages.value(0).icon, MessageIcon::Warning);
     typeCar(QStringLiteral("45"));  // the fifth digit is ignored
-    EXPECT_EQ(caption(s.lblCarNumber(0)), QStringLiteral("1234"));
-    s.CMD3(Cmd3::Next)->touch();
-    EXPECT_EQ(s.currentPanel(), 4);
+    EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("1234"));
+    CMD3(s, Cmd3::Next)->touch();
+    EXPECT_EQ(s.path().currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01098765432"));
@@ -137,24 +137,24 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    s.CMD(Cmd::Takeout)->touch();
-    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("다음"));
-    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("다음"));
+    CMD(s, Cmd::Takeout)->touch();
+    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("다음"));
+    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("11112222"));
-    s.CMD2(Cmd2::Next)->touch();
+    CMD2(s, Cmd2::Next)->touch();
     typeCar(QStringLiteral("5678"));
-    s.CMD3(Cmd3::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 3);
-    EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-1**1-2222"));
-    EXPECT_EQ(caption(s.lblCarNumber(1)), QStringLiteral("5678"));
-    s.CMD(Cmd::NumberChange)->touch();  // 번호변경 goes back to the car panel
-    EXPECT_EQ(s.currentPanel(), 2);
-    EXPECT_FALSE(Shown(s.picFrame(3)));
-    s.CMD3(Cmd3::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 3);
-    s.CMD(Cmd::Card)->touch();  // card
-    EXPECT_EQ(s.currentPanel(), 4);
-    EXPECT_EQ(s.payType(), QStringLiteral("1"));
+    CMD3(s, Cmd3::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 3);
+    EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-1**1-2222"));
+    EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("5678"));
+    CMD(s, Cmd::NumberChange)->touch();  // 번호변경 goes back to the car panel
+    EXPECT_EQ(s.path().currentPanel(), 2);
+    EXPECT_FALSE(Shown(picFrame(s, 3)));
+    CMD3(s, Cmd3::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 3);
+    CMD(s, Cmd::Card)->touch();  // card
+    EXPECT_EQ(s.path().currentPanel(), 4);
+    EXPECT_EQ(s.path().payType(), QStringLiteral("1"));
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("where")].toString(), QStringLiteral("포장"));
@@ -165,17 +165,17 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
-    s.CMD(Cmd::Takeout)->touch();
-    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("다음"));
+    CMD(s, Cmd::Takeout)->touch();
+    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("55556666"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 3);
-    EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-5**5-6666"));
-    s.CMD(Cmd::NumberChange)->touch();
-    EXPECT_EQ(s.currentPanel(), 1);
-    s.CMD2(Cmd2::Next)->touch();
-    s.CMD(Cmd::Cash)->touch();  // cash
-    EXPECT_EQ(s.currentPanel(), 4);
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 3);
+    EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-5**5-6666"));
+    CMD(s, Cmd::NumberChange)->touch();
+    EXPECT_EQ(s.path().currentPanel(), 1);
+    CMD2(s, Cmd2::Next)->touch();
+    CMD(s, Cmd::Cash)->touch();  // cash
+    EXPECT_EQ(s.path().currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("pay")].toString(), QStringLiteral("0"));
@@ -187,21 +187,21 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     const Cmd closeKeys[] = {Cmd::ClosePhone, Cmd::CloseCar, Cmd::ClosePayment};
     for (int panel = 1; panel <= 3; ++panel) {
-        s.CMD(Cmd::Takeout)->touch();
+        CMD(s, Cmd::Takeout)->touch();
         typePhone(QStringLiteral("12345678"));
         if (panel >= 2)
-            s.CMD2(Cmd2::Next)->touch();
+            CMD2(s, Cmd2::Next)->touch();
         if (panel == 3) {
             typeCar(QStringLiteral("1234"));
-            s.CMD3(Cmd3::Next)->touch();
+            CMD3(s, Cmd3::Next)->touch();
         }
-        ASSERT_EQ(s.currentPanel(), panel);
-        s.CMD(closeKeys[panel - 1])->touch();
-        EXPECT_EQ(s.currentPanel(), 0) << panel;
-        EXPECT_FALSE(Shown(s.picFrame(panel)));
-        EXPECT_FALSE(Shown(s.picFrameMenu()));
+        ASSERT_EQ(s.path().currentPanel(), panel);
+        CMD(s, closeKeys[panel - 1])->touch();
+        EXPECT_EQ(s.path().currentPanel(), 0) << panel;
+        EXPECT_FALSE(Shown(picFrame(s, panel)));
+        EXPECT_FALSE(Shown(picFrameMenu(s)));
         EXPECT_EQ(phoneTag(), QStringLiteral("010"));
-        EXPECT_EQ(caption(s.lblCarNumber(0)), QString());
+        EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
         EXPECT_TRUE(screen->cart().selectedOrder.isEmpty());
     }
     EXPECT_TRUE(shop.orders().isEmpty());
@@ -210,33 +210,33 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
 TEST_F(ReceptionTest, DoubleTapEntersADigitTwiceButNextOnce)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    s.CMD(Cmd::Takeout)->touch();
-    s.CMD2(DigitKey<Cmd2>(7))->doubleTouch();
+    CMD(s, Cmd::Takeout)->touch();
+    CMD2(s, DigitKey<Cmd2>(7))->doubleTouch();
     EXPECT_EQ(phoneTag(), QStringLiteral("01077"));
     typePhone(QStringLiteral("123456"));
-    s.CMD2(Cmd2::Next)->doubleTouch();
-    EXPECT_EQ(s.currentPanel(), 2);
-    s.CMD3(DigitKey<Cmd3>(3))->doubleTouch();
-    s.CMD3(Cmd3::Delete)->doubleTouch();
-    EXPECT_EQ(caption(s.lblCarNumber(0)), QString());
-    s.CMD3(Cmd3::NumberChange)->doubleTouch();  // 번호변경 once
-    EXPECT_EQ(s.currentPanel(), 1);
+    CMD2(s, Cmd2::Next)->doubleTouch();
+    EXPECT_EQ(s.path().currentPanel(), 2);
+    CMD3(s, DigitKey<Cmd3>(3))->doubleTouch();
+    CMD3(s, Cmd3::Delete)->doubleTouch();
+    EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
+    CMD3(s, Cmd3::NumberChange)->doubleTouch();  // 번호변경 once
+    EXPECT_EQ(s.path().currentPanel(), 1);
 }
 
 TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 2);
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 2);
     cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
     confirmMenu = false;
     s.openMenuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
-    s.CMD2(Cmd2::MenuSelect)->touch();
-    EXPECT_EQ(s.currentPanel(), 2);
+    CMD2(s, Cmd2::MenuSelect)->touch();
+    EXPECT_EQ(s.path().currentPanel(), 2);
     typeCar(QStringLiteral("4321"));
-    s.CMD3(Cmd3::Next)->touch();
+    CMD3(s, Cmd3::Next)->touch();
     ASSERT_EQ(shop.orders().size(), 1);
     EXPECT_TRUE(shop.orders()[0][QStringLiteral("menu")].toString().contains(QStringLiteral("라떼 ( x1 )")));
 }

@@ -12,17 +12,17 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
                        {QStringLiteral("TakeOutPCText"), QStringLiteral("픽업대")},
                        {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("y")}});
-    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("3"));
-    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("3"));
-    EXPECT_EQ(caption(s.lbl예상대기시간(0)), QStringLiteral("15분"));
-    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QStringLiteral("15분"));
-    EXPECT_EQ(s.TakeOutCarText(), QStringLiteral("드라이브 스루\r\n네 자리"));
-    EXPECT_EQ(s.lblDriveThruText()->text(), QStringLiteral("드라이브 스루\n네 자리"));
-    EXPECT_EQ(s.TakeOutPCText(), QStringLiteral("픽업대"));
-    EXPECT_EQ(s.TakeOutCarYN(), QStringLiteral("Y"));
-    EXPECT_EQ(s.TOPayTypeS(), QStringLiteral("y"));
-    s.CMD(Cmd::Takeout)->touch();
-    EXPECT_EQ(s.CMD3(Cmd3::Next)->caption(), QStringLiteral("접수")) << "\"y\" is not \"Y\"";
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QStringLiteral("3"));
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("3"));
+    EXPECT_EQ(caption(lbl예상대기시간(s, 0)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QStringLiteral("15분"));
+    EXPECT_EQ(s.path().settings().TakeOutCarText, QStringLiteral("드라이브 스루\r\n네 자리"));
+    EXPECT_EQ(lblDriveThruText(s)->text(), QStringLiteral("드라이브 스루\n네 자리"));
+    EXPECT_EQ(s.path().settings().TakeOutPCText, QStringLiteral("픽업대"));
+    EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
+    EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("y"));
+    CMD(s, Cmd::Takeout)->touch();
+    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("접수")) << "\"y\" is not \"Y\"";
     const QString log = logText(QStringLiteral("_WinHttp"));
     EXPECT_TRUE(log.contains(QStringLiteral("Load_Setting() ... ") + shop.httpBase()
                              + QStringLiteral("/program/TOLoadProgram.php?ID=demo&PassWord=")));
@@ -32,22 +32,23 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
 TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
 {
     frmMain& s = open({{QStringLiteral("raw"), QStringLiteral("<html>점검 중</html>")}});
-    EXPECT_TRUE(s.TOWhereYN().isEmpty() && s.TakeOutCarYN().isEmpty() && s.TOPayTypeS().isEmpty());
-    EXPECT_TRUE(s.CMD(Cmd::EatIn)->isHidden());
-    EXPECT_EQ(s.CMD(Cmd::Takeout)->pos(), QPoint(70, 315));
-    EXPECT_EQ(s.lblDriveThruText()->text(), QString());
-    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QString());
-    s.CMD(Cmd::Takeout)->touch();
-    EXPECT_EQ(s.CMD2(Cmd2::Next)->caption(), QStringLiteral("접수"));
+    EXPECT_TRUE(s.path().settings().TOWhereYN.isEmpty() && s.path().settings().TakeOutCarYN.isEmpty()
+                && s.path().settings().TOPayTypeS.isEmpty());
+    EXPECT_TRUE(CMD(s, Cmd::EatIn)->isHidden());
+    EXPECT_EQ(CMD(s, Cmd::Takeout)->pos(), QPoint(70, 315));
+    EXPECT_EQ(lblDriveThruText(s)->text(), QString());
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QString());
+    CMD(s, Cmd::Takeout)->touch();
+    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("접수"));
 }
 
 TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
 {
     frmMain& s = open(
         {{QStringLiteral("count"), QStringLiteral("4")}, {QStringLiteral("omit"), QStringLiteral("time")}});
-    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("4"));
-    EXPECT_EQ(caption(s.lbl예상대기시간(0)), QString());
-    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QString());
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("4"));
+    EXPECT_EQ(caption(lbl예상대기시간(s, 0)), QString());
+    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QString());
 }
 
 TEST_F(ReceptionTest, PollFillsTheLabelsEveryTime)
@@ -56,45 +57,48 @@ TEST_F(ReceptionTest, PollFillsTheLabelsEveryTime)
     shop.setSettings(
         {{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
     poll(s);
-    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("3"));
-    EXPECT_EQ(caption(s.lbl예상대기시간(0)), QStringLiteral("15분"));
-    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("3"));
-    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QStringLiteral("3"));
+    EXPECT_EQ(caption(lbl예상대기시간(s, 0)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("3"));
+    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QStringLiteral("15분"));
     poll(s);
-    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QStringLiteral("3")) << "the labels are filled again";
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("3")) << "the labels are filled again";
     EXPECT_EQ(s.service().lastWaitAnswer().count(QStringLiteral("count[3분]count")), 1);
 }
 
 TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
 {
     frmMain& s = open({{QStringLiteral("count"), QStringLiteral("2")}});
-    ASSERT_EQ(caption(s.lbl현재대기팀수(0)), QStringLiteral("2"));
+    ASSERT_EQ(caption(lbl현재대기팀수(s, 0)), QStringLiteral("2"));
     shop.setSettings(
         {{QStringLiteral("omit"), QStringLiteral("count")}, {QStringLiteral("time"), QStringLiteral("9분")}});
     poll(s);
-    EXPECT_EQ(caption(s.lbl현재대기팀수(0)), QString());
-    EXPECT_EQ(caption(s.lbl현재대기팀수(1)), QString());
-    EXPECT_EQ(caption(s.lbl예상대기시간(1)), QStringLiteral("9분"));
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QString());
+    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QString());
+    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QStringLiteral("9분"));
     EXPECT_FALSE(logText(QStringLiteral("_WinHttp")).contains(QStringLiteral("TOLoad() ... ResponseStr:\r\n")))
         << "no answer line without count[";
     shop.stop();
     poll(s);
-    for (QLabel* label : {s.lbl현재대기팀수(0), s.lbl현재대기팀수(1), s.lbl예상대기시간(0), s.lbl예상대기시간(1)})
+    for (QLabel* label : {lbl현재대기팀수(s, 0), lbl현재대기팀수(s, 1), lbl예상대기시간(s, 0), lbl예상대기시간(s, 1)})
         EXPECT_EQ(caption(label), QString()) << label->objectName().toStdString();
 }
 
 TEST_F(ReceptionTest, RefreshTimerStartsAtFirstShowAndPolls)
 {
     frmMain& s = open();
-    EXPECT_FALSE(s.Timer_Refresh()->isActive());
+    EXPECT_FALSE(Timer_Refresh(s)->isActive());
     shop.setSettings({{QStringLiteral("count"), QStringLiteral("6")}});
     shop.clearRequests();
     s.show();
-    EXPECT_TRUE(s.Timer_Refresh()->isActive());
-    EXPECT_EQ(s.Timer_Refresh()->interval(), scaledMs(15000));
-    QTRY_VERIFY_WITH_TIMEOUT(!logText().isEmpty() && logText().contains(QStringLiteral("TOLoad() ... ")), 5000);
+    EXPECT_TRUE(Timer_Refresh(s)->isActive());
+    EXPECT_EQ(Timer_Refresh(s)->interval(), 15000);
+    clock->advance(14999);
+    EXPECT_FALSE(logText().contains(QStringLiteral("TOLoad() ... ")));
+    clock->advance(1);
+    QTRY_VERIFY_WITH_TIMEOUT(logText().contains(QStringLiteral("TOLoad() ... ")), 5000);
     // The labels empty at each poll's start and fill at its answer.
-    QTRY_COMPARE_WITH_TIMEOUT(caption(s.lbl현재대기팀수(0)), QStringLiteral("6"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(caption(lbl현재대기팀수(s, 0)), QStringLiteral("6"), 5000);
     s.hide();
 }
 
@@ -108,11 +112,11 @@ TEST_F(ReceptionTest, OperatorKeysCallTheirHooksAndReset)
         shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")}});
     };
     s.terminateProgram = [&] { ++ended; };
-    s.lblConfig()->touch();
+    lblConfig(s)->touch();
     EXPECT_EQ(settingsOpened, 1);
-    EXPECT_EQ(s.currentPanel(), 0);
-    EXPECT_TRUE(s.CMD(Cmd::EatIn)->isHidden()) << "the reset reloads the settings";
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_TRUE(CMD(s, Cmd::EatIn)->isHidden()) << "the reset reloads the settings";
     EXPECT_EQ(ended, 0);
-    s.lblTerminate()->touch();
+    lblTerminate(s)->touch();
     EXPECT_EQ(ended, 1);
 }

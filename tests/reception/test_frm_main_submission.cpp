@@ -1,5 +1,6 @@
 // The submission: completion panel, countdown, refusal, failure and the dimmed backdrop.
 #include "menu/order_text.h"
+#include "presentation/look.h"
 #include "reception/reception_fixture.h"
 
 #include <QTest>
@@ -11,11 +12,11 @@ class SubmissionTest : public ReceptionTest {
 public:
     void toPaymentPanel(const QString& phone, const QString& car)
     {
-        screen->CMD(Cmd::Takeout)->touch();
+        CMD(*screen, Cmd::Takeout)->touch();
         enterPhone(phone);
-        screen->CMD2(Cmd2::Next)->touch();
+        CMD2(*screen, Cmd2::Next)->touch();
         typeCar(car);
-        screen->CMD3(Cmd3::Next)->touch();
+        CMD3(*screen, Cmd3::Next)->touch();
     }
 };
 
@@ -23,48 +24,51 @@ TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     toPaymentPanel(QStringLiteral("01012345678"), QStringLiteral("1234"));
-    s.CMD(Cmd::Cash)->touch();
-    ASSERT_EQ(s.currentPanel(), 4);
-    EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
-    EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
-    EXPECT_TRUE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
-    EXPECT_TRUE(s.Timer_Closer()->isActive());
-    EXPECT_EQ(s.Timer_Closer()->interval(), scaledMs(1000));
-    s.Timer_Closer()->stop();  // ticks by hand from here: exact counts
-    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("10"));
+    CMD(s, Cmd::Cash)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 4);
+    EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
+    EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    EXPECT_TRUE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
+    EXPECT_TRUE(Timer_Closer(s)->isActive());
+    EXPECT_EQ(Timer_Closer(s)->interval(), 1000);
+    Timer_Closer(s)->stop();  // ticks by hand from here: exact counts
+    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
     s.Timer_Closer_Timer();
-    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("9"));
+    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("9"));
     for (int tick = 2; tick <= 9; ++tick)
         s.Timer_Closer_Timer();
-    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("1"));
-    EXPECT_EQ(s.currentPanel(), 4);
+    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("1"));
+    EXPECT_EQ(s.path().currentPanel(), 4);
     s.Timer_Closer_Timer();
-    EXPECT_EQ(s.currentPanel(), 0);
-    EXPECT_FALSE(s.picFrame(4)->isVisibleTo(&s));
-    EXPECT_FALSE(s.picFrame(3)->isVisibleTo(&s));
-    EXPECT_EQ(caption(s.lblCount()), QStringLiteral("10"));
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_FALSE(picFrame(s, 4)->isVisibleTo(&s));
+    EXPECT_FALSE(picFrame(s, 3)->isVisibleTo(&s));
+    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
 }
 
 TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 4);
-    QTRY_COMPARE_WITH_TIMEOUT(s.currentPanel(), 0, 5000);
-    EXPECT_FALSE(s.Timer_Closer()->isActive());
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 4);
+    clock->advance(9000);
+    EXPECT_EQ(s.path().currentPanel(), 4);
+    clock->advance(1000);
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_FALSE(Timer_Closer(s)->isActive());
 
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("87654321"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 4);
-    s.Timer_Closer()->stop();
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 4);
+    Timer_Closer(s)->stop();
     s.Timer_Closer_Timer();
-    s.CMD3(Cmd3::Confirm)->touch();  // 확인
-    EXPECT_EQ(s.currentPanel(), 0);
-    EXPECT_FALSE(s.Timer_Closer()->isActive());
+    CMD3(s, Cmd3::Confirm)->touch();  // 확인
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_FALSE(Timer_Closer(s)->isActive());
     EXPECT_EQ(shop.orders().size(), 2);
 }
 
@@ -73,26 +77,26 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
     {
         frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
         toPaymentPanel(QStringLiteral("01033334444"), QStringLiteral("9876"));
-        ASSERT_EQ(s.currentPanel(), 3);
+        ASSERT_EQ(s.path().currentPanel(), 3);
         shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
-        s.CMD(Cmd::Card)->touch();
-        EXPECT_EQ(s.currentPanel(), 3);
-        EXPECT_FALSE(s.picFrame(4)->isVisibleTo(&s));
-        EXPECT_TRUE(s.picFrame(3)->isVisibleTo(&s));
-        EXPECT_FALSE(s.Timer_Closer()->isActive());
-        EXPECT_EQ(caption(s.lblPhone(2)), QStringLiteral("010-3**3-4444"));
-        EXPECT_EQ(caption(s.lblCarNumber(1)), QStringLiteral("9876"));
+        CMD(s, Cmd::Card)->touch();
+        EXPECT_EQ(s.path().currentPanel(), 3);
+        EXPECT_FALSE(picFrame(s, 4)->isVisibleTo(&s));
+        EXPECT_TRUE(picFrame(s, 3)->isVisibleTo(&s));
+        EXPECT_FALSE(Timer_Closer(s)->isActive());
+        EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-3**3-4444"));
+        EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("9876"));
         EXPECT_EQ(screen->cart().selectedOrder, kCart);
         EXPECT_TRUE(dialogs->messages.isEmpty());
-        EXPECT_FALSE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
+        EXPECT_FALSE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
         // The disabled key only leaves its line in the general log.
         s.CMD3_Click(Cmd3::Confirm);
-        EXPECT_EQ(s.currentPanel(), 3);
+        EXPECT_EQ(s.path().currentPanel(), 3);
         EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
         // The retry goes through.
-        s.CMD(Cmd::Card)->touch();
-        EXPECT_EQ(s.currentPanel(), 4);
-        EXPECT_TRUE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
+        CMD(s, Cmd::Card)->touch();
+        EXPECT_EQ(s.path().currentPanel(), 4);
+        EXPECT_TRUE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), 1);
         EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01033334444"));
@@ -104,23 +108,23 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
 {
     const QString kinds[] = {QStringLiteral("garbage"), QStringLiteral("close"), QStringLiteral("status")};
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("24681357"));
     for (const QString& kind : kinds) {
         shop.setFault(kOrderPath, kind, 1, 500);
-        s.CMD2(Cmd2::Next)->touch();
-        EXPECT_EQ(s.currentPanel(), 1) << kind.toStdString();
+        CMD2(s, Cmd2::Next)->touch();
+        EXPECT_EQ(s.path().currentPanel(), 1) << kind.toStdString();
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
-        EXPECT_TRUE(s.picFrame(1)->isVisibleTo(&s));
+        EXPECT_TRUE(picFrame(s, 1)->isVisibleTo(&s));
         // The order stays, and so does its list.
         EXPECT_EQ(screen->cart().selectedOrder, kCart);
-        EXPECT_TRUE(s.picFrameMenu()->isVisibleTo(&s));
-        EXPECT_TRUE(s.SetNum_Frame(0)->isVisibleTo(&s));
+        EXPECT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
+        EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
     }
     EXPECT_TRUE(shop.orders().isEmpty());
     // The service is back: the second try stores the order once.
-    s.CMD2(Cmd2::Next)->touch();
-    EXPECT_EQ(s.currentPanel(), 4);
+    CMD2(s, Cmd2::Next)->touch();
+    EXPECT_EQ(s.path().currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024681357"));
@@ -131,37 +135,37 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     for (int customer = 0; customer < 2; ++customer) {
-        s.CMD(Cmd::Takeout)->touch();
+        CMD(s, Cmd::Takeout)->touch();
         typePhone(QStringLiteral("13572468"));
-        s.CMD2(Cmd2::Next)->touch();
-        ASSERT_EQ(s.currentPanel(), 4);
+        CMD2(s, Cmd2::Next)->touch();
+        ASSERT_EQ(s.path().currentPanel(), 4);
         if (customer == 1) {
-            EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 실패"));
-            EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-            EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("이미 신청된 번호입니다."));
-            EXPECT_TRUE(s.Timer_Closer()->isActive());
-            EXPECT_TRUE(s.CMD3(Cmd3::Confirm)->isKeyEnabled());
+            EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 실패"));
+            EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("이미 신청된 번호입니다."));
+            EXPECT_TRUE(Timer_Closer(s)->isActive());
+            EXPECT_TRUE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
         }
-        s.CMD3(Cmd3::Confirm)->touch();
+        CMD3(s, Cmd3::Confirm)->touch();
     }
     EXPECT_EQ(shop.orders().size(), 1);
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("99990000"));
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 4);
-    EXPECT_EQ(caption(s.lblWaitTitle()), QStringLiteral("접수 완료"));
-    EXPECT_EQ(s.lblWaitTitle()->palette().color(QPalette::WindowText), frmMain::titleColour());
-    EXPECT_EQ(caption(s.lblWaitSCM()), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 4);
+    EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
+    EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), Colours().reception.completionTitle);
+    EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
     EXPECT_EQ(shop.orders().size(), 2);
 }
 
 TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     shop.clearRequests();
-    s.CMD2(Cmd2::Next)->touch();
+    CMD2(s, Cmd2::Next)->touch();
     QString body;
     for (const QJsonValue& r : shop.requests())
         if (r[QStringLiteral("path")].toString() == kOrderPath)
@@ -181,12 +185,12 @@ TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    s.CMD(Cmd::Takeout)->touch();
+    CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     const QImage before = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    s.CMD2(Cmd2::Next)->touch();
-    ASSERT_EQ(s.currentPanel(), 4);
-    auto* backdrop = s.picFrame(4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
+    CMD2(s, Cmd2::Next)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 4);
+    auto* backdrop = picFrame(s, 4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
     ASSERT_NE(backdrop, nullptr);
     const QImage dimmed = backdrop->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(dimmed.size(), before.size());
@@ -204,7 +208,7 @@ TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
     EXPECT_EQ(QColor(dimmed.pixel(474 + 16, 4 + 240)), QColor(128, 128, 128));
     EXPECT_EQ(QColor(dimmed.pixel(474 + 355 + 8, 4 + 625 + 8)), QColor(128, 128, 0));
     // The box itself stays in front of the backdrop.
-    EXPECT_TRUE(s.picFrame4()->isVisibleTo(&s));
-    const QObjectList stack = s.picFrame(4)->children();
-    EXPECT_LT(stack.indexOf(backdrop), stack.indexOf(s.picFrame4()));
+    EXPECT_TRUE(picFrame4(s)->isVisibleTo(&s));
+    const QObjectList stack = picFrame(s, 4)->children();
+    EXPECT_LT(stack.indexOf(backdrop), stack.indexOf(picFrame4(s)));
 }

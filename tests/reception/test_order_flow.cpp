@@ -2,9 +2,9 @@
 // page, both item dialogs, the order list, the entry panels), every element found by its
 // accessible name and pressed as a screen reader presses it.
 #include "menu/cart.h"
-#include "menu/frm_menu_select_main.h"
 #include "menu/order_text.h"
-#include "reception/frm_main.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "reception/ui/frm_main.h"
 #include "support/shop_test.h"
 
 #include <QAccessible>
@@ -125,7 +125,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
     for (const char16_t* key :
          {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"다음", u"4", u"3", u"2", u"1", u"다음", u"카드결제"})
         ASSERT_TRUE(Press(&reception, QString::fromUtf16(key))) << QString::fromUtf16(key).toStdString();
-    ASSERT_EQ(reception.currentPanel(), reception::kCompletionPanel);
+    ASSERT_EQ(reception.path().currentPanel(), reception::kCompletionPanel);
 
     const QJsonArray orders = shop->orders();
     ASSERT_EQ(orders.size(), 1);

@@ -1,10 +1,11 @@
 #pragma once
 // A settings screen in its own program folder; the call displays a test starts end with it.
-#include "settings/frm_setting.h"
+#include "settings/ui/frm_setting.h"
 #include "startup/clock.h"
 #include "startup/ini.h"
 #include "startup/processes.h"
 #include "support/call_display.h"
+#include "support/screen_widgets.h"
 #include "support/sumbrel_test.h"
 
 #include <QProcess>
@@ -16,11 +17,7 @@ namespace sumbrel::testing {
 
 class SettingsScreenTest : public SumbrelTest {
 protected:
-    void SetUp() override
-    {
-        SumbrelTest::SetUp();
-        setTimeScale(0.001);
-    }
+    void SetUp() override { SumbrelTest::SetUp(); }
     void TearDown() override
     {
         screen.reset();

@@ -1,7 +1,7 @@
 // The settings screen: what it shows at opening, what it writes while open and on closing, and
 // the call-display restart.
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
+#include "presentation/dialog_handlers.h"
 #include "settings/settings_screen_fixture.h"
 
 #include <QAccessible>
@@ -25,18 +25,18 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
     EXPECT_EQ(
         read(QStringLiteral("Mirdal.cfg")),
         QStringLiteral("[Set]\nalramsound=100\nvisiblesb1=0\nvisiblesb2=1\ncalltime=5초\ncalltext=호출되었습니다.\n"));
-    EXPECT_EQ(s.Slider1()->value(), 100);
-    EXPECT_EQ(s.Combo1()->currentText(), QStringLiteral("5팀"));
-    EXPECT_EQ(s.Combo3()->currentText(), QStringLiteral("5팀"));
-    EXPECT_EQ(s.Combo3()->currentIndex(), 1);
-    EXPECT_EQ(s.Combo2()->currentText(), QStringLiteral("5초"));
-    EXPECT_EQ(s.Combo4()->currentText(), QStringLiteral("0.고객님 입장하세요."));
-    EXPECT_EQ(s.Combo4()->count(), 5);
-    EXPECT_EQ(s.Text3()->text(), QStringLiteral("호출되었습니다."));
-    EXPECT_TRUE(s.Text1()->text().isEmpty() && s.Text2()->text().isEmpty());
-    EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());
-    EXPECT_EQ(s.LeftC()->text(), QStringLiteral("0"));
-    EXPECT_FALSE(s.picWait()->isVisible());
+    EXPECT_EQ(Slider1(s)->value(), 100);
+    EXPECT_EQ(Combo1(s)->currentText(), QStringLiteral("5팀"));
+    EXPECT_EQ(Combo3(s)->currentText(), QStringLiteral("5팀"));
+    EXPECT_EQ(Combo3(s)->currentIndex(), 1);
+    EXPECT_EQ(Combo2(s)->currentText(), QStringLiteral("5초"));
+    EXPECT_EQ(Combo4(s)->currentText(), QStringLiteral("0.고객님 입장하세요."));
+    EXPECT_EQ(Combo4(s)->count(), 5);
+    EXPECT_EQ(Text3(s)->text(), QStringLiteral("호출되었습니다."));
+    EXPECT_TRUE(Text1(s)->text().isEmpty() && Text2(s)->text().isEmpty());
+    EXPECT_FALSE(chkUseDualMonitor(s)->isChecked());
+    EXPECT_EQ(LeftC(s)->text(), QStringLiteral("0"));
+    EXPECT_FALSE(picWait(s)->isVisible());
 
     EXPECT_EQ(s.size(), QSize(1024, 768));
     EXPECT_EQ(s.pos(), reception.pos());
@@ -49,22 +49,22 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
         const char16_t* objectName;
         const char16_t* accessibleName;
     } elements[] = {
-        {s.Combo1(), u"Combo1", u"호출고객"},
-        {s.Combo2(), u"Combo2", u"호출 표시 시간"},
-        {s.Combo3(), u"Combo3", u"준비중고객"},
-        {s.Combo4(), u"Combo4", u"알림 종류"},
-        {s.Slider1(), u"Slider1", u"알림 볼륨설정"},
-        {s.Text3(), u"Text3", u"호출멘트"},
-        {s.Text2(), u"Text2", u"하단멘트"},
-        {s.Text1(), u"Text1", u"이미지"},
-        {s.Command2(), u"Command2", u"..."},
-        {s.chkUseDualMonitor(), u"chkUseDualMonitor", u"듀얼모니터 사용"},
-        {s.LeftO(), u"LeftO", u"접수부 좌표 (좌상) X"},
-        {s.TopO(), u"TopO", u"접수부 좌표 (좌상) Y"},
-        {s.LeftC(), u"LeftC", u"호출부 좌표 (좌상) X"},
-        {s.TopC(), u"TopC", u"호출부 좌표 (좌상) Y"},
-        {s.cmd서버이미지_불러오기(), u"cmd서버이미지_불러오기", u"서버 이미지 불러오기"},
-        {s.lblTerminate(), u"lblTerminate", u"저장하고 닫기"},
+        {Combo1(s), u"Combo1", u"호출고객"},
+        {Combo2(s), u"Combo2", u"호출 표시 시간"},
+        {Combo3(s), u"Combo3", u"준비중고객"},
+        {Combo4(s), u"Combo4", u"알림 종류"},
+        {Slider1(s), u"Slider1", u"알림 볼륨설정"},
+        {Text3(s), u"Text3", u"호출멘트"},
+        {Text2(s), u"Text2", u"하단멘트"},
+        {Text1(s), u"Text1", u"이미지"},
+        {Command2(s), u"Command2", u"..."},
+        {chkUseDualMonitor(s), u"chkUseDualMonitor", u"듀얼모니터 사용"},
+        {LeftO(s), u"LeftO", u"접수부 좌표 (좌상) X"},
+        {TopO(s), u"TopO", u"접수부 좌표 (좌상) Y"},
+        {LeftC(s), u"LeftC", u"호출부 좌표 (좌상) X"},
+        {TopC(s), u"TopC", u"호출부 좌표 (좌상) Y"},
+        {cmd서버이미지_불러오기(s), u"cmd서버이미지_불러오기", u"서버 이미지 불러오기"},
+        {lblTerminate(s), u"lblTerminate", u"저장하고 닫기"},
     };
     for (const auto& e : elements) {
         const QString name = QString::fromUtf16(e.objectName);
@@ -79,7 +79,7 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
             labels << other->text(QAccessible::Name);
         EXPECT_TRUE(labels.contains(label)) << name.toStdString() << ": " << labels.join(u'|').toStdString();
     }
-    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(s.cmd서버이미지_불러오기());
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(cmd서버이미지_불러오기(s));
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->role(), QAccessible::Button);
 }
@@ -88,10 +88,10 @@ TEST_F(SettingsScreenTest, AlarmKindOutOfTheListIsNoSelectionAndClosesAsMinusOne
 {
     write(QStringLiteral("Mirdal.cfg"), "[Set]\nalramkind=-3\nvisiblesb1=x\nvisiblesb2=3\nalramsound=250\n");
     frmSetting& first = open();
-    EXPECT_EQ(first.Combo4()->currentIndex(), 0);
-    EXPECT_EQ(first.Combo1()->currentIndex(), -1);
-    EXPECT_EQ(first.Combo3()->currentIndex(), -1);
-    EXPECT_EQ(first.Slider1()->value(), 100) << "a volume out of range leaves the slider";
+    EXPECT_EQ(Combo4(first)->currentIndex(), 0);
+    EXPECT_EQ(Combo1(first)->currentIndex(), -1);
+    EXPECT_EQ(Combo3(first)->currentIndex(), -1);
+    EXPECT_EQ(Slider1(first)->value(), 100) << "a volume out of range leaves the slider";
     first.close();
     EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("-1"));
@@ -100,8 +100,8 @@ TEST_F(SettingsScreenTest, AlarmKindOutOfTheListIsNoSelectionAndClosesAsMinusOne
 
     WriteIni(QStringLiteral("Set"), QStringLiteral("alramkind"), QStringLiteral("9"), configFilePath());
     frmSetting& second = open();
-    EXPECT_EQ(second.Combo4()->currentIndex(), -1);
-    second.lblTerminate()->touch();
+    EXPECT_EQ(Combo4(second)->currentIndex(), -1);
+    lblTerminate(second)->touch();
     EXPECT_FALSE(second.isVisible());
     EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("-1"));
 }
@@ -110,34 +110,34 @@ TEST_F(SettingsScreenTest, WritesWhileOpenAndTheWholeTextsOnClosing)
 {
     write(QStringLiteral("Mirdal.cfg"), "[Set]\ncalltime=8초\n");
     frmSetting& s = open();
-    EXPECT_EQ(s.Combo2()->currentText(), QStringLiteral("8초")) << "a stored time outside the list is shown";
+    EXPECT_EQ(Combo2(s)->currentText(), QStringLiteral("8초")) << "a stored time outside the list is shown";
 
     // Each key press stores the text before it; closing stores the whole text.
-    QTest::keyClick(s.Text2(), Qt::Key_A);
+    QTest::keyClick(Text2(s), Qt::Key_A);
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
-    QTest::keyClick(s.Text2(), Qt::Key_B);
+    QTest::keyClick(Text2(s), Qt::Key_B);
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("a"));
-    QTest::keyClick(s.Text3(), Qt::Key_Backspace);
-    QTest::keyClick(s.Text3(), Qt::Key_Left);  // no character: nothing written
-    QTest::keyClick(s.Text3(), Qt::Key_Z);
+    QTest::keyClick(Text3(s), Qt::Key_Backspace);
+    QTest::keyClick(Text3(s), Qt::Key_Left);  // no character: nothing written
+    QTest::keyClick(Text3(s), Qt::Key_Z);
     EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("호출되었습니다"));
-    s.Text3()->setText(QStringLiteral("번호를 확인하세요"));  // no key press: written on closing
+    Text3(s)->setText(QStringLiteral("번호를 확인하세요"));  // no key press: written on closing
     EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("호출되었습니다"));
 
-    s.Slider1()->setValue(40);
+    Slider1(s)->setValue(40);
     EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("40"));
-    QTest::keyClick(s.Slider1(), Qt::Key_Right);
+    QTest::keyClick(Slider1(s), Qt::Key_Right);
     EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("41"));
 
-    s.Combo1()->setCurrentIndex(2);
-    s.Combo4()->setCurrentIndex(3);
+    Combo1(s)->setCurrentIndex(2);
+    Combo4(s)->setCurrentIndex(3);
     EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("0")) << "lists are written on closing";
 
     // A coordinate box holding letters is stored as 0.
-    s.LeftO()->setText(QStringLiteral("왼쪽"));
-    s.TopO()->setText(QStringLiteral("1,024"));
-    s.LeftC()->setText(QStringLiteral("abc"));
-    s.TopC()->setText(QStringLiteral("12px"));
+    LeftO(s)->setText(QStringLiteral("왼쪽"));
+    TopO(s)->setText(QStringLiteral("1,024"));
+    LeftC(s)->setText(QStringLiteral("abc"));
+    TopC(s)->setText(QStringLiteral("12px"));
     gs().LeftO = 77;
     s.close();
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("ab"));
@@ -159,14 +159,14 @@ TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
 {
     write(QStringLiteral("Mirdal.cfg"), "[Set]\nimagefile=/old/call.png\n");
     frmSetting& s = open();
-    EXPECT_EQ(s.Text1()->text(), QStringLiteral("/old/call.png"));
+    EXPECT_EQ(Text1(s)->text(), QStringLiteral("/old/call.png"));
     dialogs->nextFiles << QStringLiteral("/pictures/호출.jpg");
-    s.Command2()->touch();
-    EXPECT_EQ(s.Text1()->text(), QStringLiteral("/pictures/호출.jpg"));
+    Command2(s)->touch();
+    EXPECT_EQ(Text1(s)->text(), QStringLiteral("/pictures/호출.jpg"));
     EXPECT_EQ(stored(QStringLiteral("imagefile")), QStringLiteral("/pictures/호출.jpg"));
-    s.Command2()->touch();  // cancelled
+    Command2(s)->touch();  // cancelled
     EXPECT_EQ(dialogs->fileDialogTitles.size(), 2);
-    EXPECT_TRUE(s.Text1()->text().isEmpty());
+    EXPECT_TRUE(Text1(s)->text().isEmpty());
     EXPECT_EQ(stored(QStringLiteral("imagefile")), QString());
     EXPECT_TRUE(read(QStringLiteral("Mirdal.cfg")).contains(QStringLiteral("\nimagefile=\n")));
 
@@ -187,9 +187,9 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
     ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, pid));
 
     frmSetting& s = open();
-    EXPECT_TRUE(s.chkUseDualMonitor()->isChecked());
-    EXPECT_EQ(s.LeftO()->text(), QStringLiteral("1920"));
-    s.chkUseDualMonitor()->click();
+    EXPECT_TRUE(chkUseDualMonitor(s)->isChecked());
+    EXPECT_EQ(LeftO(s)->text(), QStringLiteral("1920"));
+    chkUseDualMonitor(s)->click();
     s.close();
     EXPECT_FALSE(gs().useDualMonitor);
     EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("0"));
@@ -207,9 +207,9 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
     ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, oldPid));
 
     frmSetting& s = open();
-    EXPECT_FALSE(s.chkUseDualMonitor()->isChecked());
-    s.chkUseDualMonitor()->click();
-    s.lblTerminate()->touch();
+    EXPECT_FALSE(chkUseDualMonitor(s)->isChecked());
+    chkUseDualMonitor(s)->click();
+    lblTerminate(s)->touch();
     EXPECT_TRUE(gs().useDualMonitor);
     EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("1"));
     EXPECT_TRUE(running.waitForFinished(5000)) << "the running call display is ended";
@@ -241,13 +241,13 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
         if (c.fileIsAFolder)
             ASSERT_TRUE(QDir().mkpath(configFilePath()));
         frmSetting& s = open();
-        QLabel* told = s.lblSaveResult();
+        QLabel* told = lblSaveResult(s);
         auto* hint = s.findChild<QLabel*>(QStringLiteral("lblHint"));
         ASSERT_TRUE(told && hint);
         // The defaults of a fresh folder are written at opening: what fails shows at once.
         EXPECT_EQ(told->isVisible(), c.fileIsAFolder);
-        s.Text2()->setText(QString::fromUtf8(c.typed));
-        s.lblTerminate()->touch();
+        Text2(s)->setText(QString::fromUtf8(c.typed));
+        lblTerminate(s)->touch();
         EXPECT_TRUE(s.isVisible());
         EXPECT_TRUE(told->isVisible());
         EXPECT_FALSE(hint->isVisible());
@@ -261,7 +261,7 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
             EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
         }
         // A second closing goes.
-        s.lblTerminate()->touch();
+        lblTerminate(s)->touch();
         EXPECT_FALSE(s.isVisible());
         screen.reset();
     }

@@ -32,14 +32,14 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     };
     std::vector<Seen> seen;
     s.onDownloadProgress = [&](const settings::DownloadPanel& p) {
-        seen.push_back({p, s.picWait()->isVisible(), !s.cmd서버이미지_불러오기()->isEnabled(), s.barWait()->value(),
-                        s.lblWaitCount()->text()});
+        seen.push_back({p, picWait(s)->isVisible(), !cmd서버이미지_불러오기(s)->isEnabled(), barWait(s)->value(),
+                        lblWaitCount(s)->text()});
         if (seen.size() == 2) {
             s.close();  // not while the pictures come down
-            s.lblTerminate()->touch();
+            lblTerminate(s)->touch();
         }
     };
-    s.cmd서버이미지_불러오기()->touch();
+    cmd서버이미지_불러오기(s)->touch();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 60000));
 
     ASSERT_EQ(seen.size(), size_t(total + 1)) << "one report before each file and one at the end";
@@ -55,9 +55,9 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     EXPECT_EQ(seen.back().panel.item, QStringLiteral("완료"));
 
     EXPECT_TRUE(s.isVisible()) << "closing was refused during the download";
-    EXPECT_FALSE(s.picWait()->isVisible());
+    EXPECT_FALSE(picWait(s)->isVisible());
     EXPECT_FALSE(s.isDownloading());
-    EXPECT_TRUE(s.cmd서버이미지_불러오기()->isEnabled());
+    EXPECT_TRUE(cmd서버이미지_불러오기(s)->isEnabled());
 
     // The demo shop serves a picture for all but four items, and the logo.
     const QStringList files = QDir(gs().menuImageFolder).entryList(QDir::Files);
@@ -69,7 +69,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].text.contains(counts)) << dialogs->messages[0].text.toStdString();
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Information);
-    EXPECT_TRUE(s.lblDownloadResult()->text().contains(counts));
+    EXPECT_TRUE(lblDownloadResult(s)->text().contains(counts));
 
     s.close();
     EXPECT_FALSE(s.isVisible());
@@ -89,9 +89,9 @@ TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
     int reports = 0;
     s.onDownloadProgress = [&](const settings::DownloadPanel&) {
         if (++reports == 3)
-            s.cmdStopDownload()->touch();
+            cmdStopDownload(s)->touch();
     };
-    s.cmd서버이미지_불러오기()->touch();
+    cmd서버이미지_불러오기(s)->touch();
     EXPECT_TRUE(s.isDownloading()) << "the screen's thread is free while the pictures come";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 10000));
     EXPECT_LE(reports, 5);

@@ -3,6 +3,7 @@
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
 #include "support/sumbrel_test.h"
+#include "startup/utilities.h"
 
 #include <QDir>
 #include <QFileInfo>

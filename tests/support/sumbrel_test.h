@@ -1,8 +1,9 @@
 #pragma once
 // The one fixture for the process-wide state: a fresh temporary program folder, a fresh GlobalState
 // pointing into it, short HTTP limits, the form charset and trusted authorities of the HTTP client,
-// a per-test store of the remembered login, a fast clock and a recording dialog seam. Everything is
-// restored after the test, so no test sees another's state.
+// a per-test store of the remembered login, a manual clock the test advances (every screen timer
+// runs from it) and a recording dialog seam. Everything is restored after the test, so no test sees
+// another's state.
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace sumbrel::testing {
 
@@ -45,9 +47,11 @@ protected:
         // The remembered login of this test only, never the machine's.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(QStringLiteral("config")));
         dialogs = std::make_unique<RecordingDialogs>();
+        clock.emplace();
     }
     void TearDown() override
     {
+        clock.reset();
         dialogs.reset();
         setCaFile(m_savedCaFile);
         setFormCharset(m_savedCharset);
@@ -88,6 +92,8 @@ protected:
 
     QTemporaryDir folder;
     std::unique_ptr<RecordingDialogs> dialogs;
+    // The clock of the screens' timers and deadlines; reset() it for a test of the system's clock.
+    std::optional<ManualClock> clock;
 
 private:
     GlobalState m_savedState;

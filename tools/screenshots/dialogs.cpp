@@ -4,8 +4,8 @@
 //   sumbrel-dialog-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
-#include "menu/frm_menu_select_sub_a.h"
-#include "menu/frm_menu_select_sub_b.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
 
 #include "shots.h"
 

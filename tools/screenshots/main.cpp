@@ -6,10 +6,10 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
-#include "login/frm_login.h"
-#include "menu/frm_menu_select_main.h"
+#include "login/ui/frm_login.h"
+#include "menu/ui/frm_menu_select_main.h"
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "startup/global_state.h"
 #include "startup/startup.h"
 

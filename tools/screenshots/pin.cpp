@@ -1,10 +1,10 @@
 // Shows the operator PIN keypad over the reception screen against the demo shop and saves what the
 // screen shows: the keypad with digits typed, after a wrong PIN, and locked after the third.
 //   sumbrel-pin-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
-#include "kiosk/operator_guard.h"
-#include "kiosk/pin_panel.h"
+#include "kiosk/ui/operator_guard.h"
+#include "kiosk/ui/pin_panel.h"
 #include "presentation/caption_key.h"
-#include "reception/frm_main.h"
+#include "reception/ui/frm_main.h"
 #include "settings/operator_pin.h"
 #include "startup/global_state.h"
 
@@ -37,7 +37,8 @@ int main(int argc, char* argv[])
     bool ok = true;
     auto type = [](kiosk::PinPanel* panel, const QString& keys) {
         for (QChar c : keys)
-            panel->key(c == u'k' ? kiosk::PinPanel::Ok : c.digitValue())->touch();
+            panel->findChild<CaptionKey*>(c == u'k' ? QStringLiteral("cmdPinOk") : QStringLiteral("cmdPin_") + c)
+                ->touch();
         settle(200);
     };
     QTimer::singleShot(300, &screen, [&] {
@@ -52,8 +53,8 @@ int main(int argc, char* argv[])
         ok = shoot(walk.out, QStringLiteral("pin-wrong.png")) && ok;
         type(panel, QStringLiteral("1111k2222k"));
         ok = shoot(walk.out, QStringLiteral("pin-locked.png")) && ok;
-        panel->key(kiosk::PinPanel::Cancel)->touch();
+        panel->findChild<CaptionKey*>(QStringLiteral("cmdPinCancel"))->touch();
     });
-    screen.lblConfig()->touch();
+    screen.findChild<CaptionKey*>(QStringLiteral("lblConfig"))->touch();
     return ok ? 0 : 1;
 }

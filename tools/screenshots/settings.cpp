@@ -2,7 +2,7 @@
 // opens, the picture download while it runs, and the screen after it.
 //   sumbrel-settings-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "presentation/caption_key.h"
-#include "settings/frm_setting.h"
+#include "settings/ui/frm_setting.h"
 #include "startup/global_state.h"
 #include "startup/ini.h"
 
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
             ok = shoot(outDir, QStringLiteral("settings-download.png")) && ok;
         }
     };
-    screen.cmd서버이미지_불러오기()->touch();
+    screen.findChild<CaptionKey*>(QStringLiteral("cmd서버이미지_불러오기"))->touch();
     ok = shoot(outDir, QStringLiteral("settings-after-download.png")) && ok;
     return ok && shot ? 0 : 1;
 }

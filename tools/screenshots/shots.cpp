@@ -2,7 +2,7 @@
 
 #include "catalogue/menu_catalogue.h"
 #include "presentation/caption_key.h"
-#include "presentation/screen_utils.h"
+#include "presentation/dialog_handlers.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
 

@@ -1,0 +1,209 @@
+#include "kiosk/ui/kiosk_session.h"
+
+#include "kiosk/kiosk_layout.h"
+#include "startup/trace_log.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QGraphicsEffect>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <vector>
+
+namespace sumbrel::kiosk {
+
+namespace {
+
+QColor Rgb(const int (&c)[3])
+{
+    return QColor(c[0], c[1], c[2]);
+}
+
+// Draws a screen only inside its mask: Wayland shapes no window, so a rounded screen's corners would
+// show whatever the screen paints there instead of the stage.
+class MaskClip : public QGraphicsEffect {
+public:
+    explicit MaskClip(QWidget* screen)
+        : QGraphicsEffect(screen)
+        , m_screen(screen)
+    {
+    }
+
+protected:
+    void draw(QPainter* painter) override
+    {
+        if (!m_screen->mask().isEmpty())
+            painter->setClipRegion(m_screen->mask(), Qt::IntersectClip);
+        drawSource(painter);
+    }
+
+private:
+    QWidget* m_screen;
+};
+
+QSize DevicePixels(const QScreen* screen)
+{
+    return screen ? (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize() : QSize();
+}
+
+}  // namespace
+
+ScaleChoice PrepareScale(int argc, char** argv)
+{
+    // The probe must see the screen as the platform gives it, without a factor of ours.
+    qunsetenv("QT_SCALE_FACTOR");
+    ScaleChoice choice;
+    double ratio = 1.0;
+    {
+        // QGuiApplication takes Qt's own arguments out of the array: give it a copy.
+        std::vector<char*> args(argv, argv + argc);
+        args.push_back(nullptr);
+        int probeArgc = argc;
+        QGuiApplication probe(probeArgc, args.data());
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            ratio = screen->devicePixelRatio();
+            choice.screenPixels = DevicePixels(screen);
+        }
+    }
+    choice.factor = QtScaleFactor(choice.screenPixels, ratio);
+    qputenv("QT_SCALE_FACTOR", ScaleFactorText(choice.factor).toLatin1());
+    qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    return choice;
+}
+
+Stage::Stage()
+{
+    setObjectName(QStringLiteral("kioskStage"));
+    setAccessibleName(QStringLiteral("Sumbrel"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Stage::changeEvent(QEvent* event)
+{
+    // A compositor that maximizes the stage only shows it once it is drawn again in its new state.
+    if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void Stage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QLinearGradient shade(0, 0, 0, height());
+    shade.setColorAt(0, Rgb(kStageTop));
+    shade.setColorAt(1, Rgb(kStageBottom));
+    p.fillRect(rect(), shade);
+}
+
+KioskSession::KioskSession(const ScaleChoice& scale)
+    : m_scale(scale)
+    , m_stage(new Stage)
+{
+    lastScreenClosed = [] { QCoreApplication::quit(); };
+    // Read by the application already; the call display, started from here, finds its own scale.
+    qunsetenv("QT_SCALE_FACTOR");
+    m_clipMasks = QGuiApplication::platformName() == u"wayland";
+    qApp->installEventFilter(this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_stage->setGeometry(screen->geometry());
+    m_stage->showFullScreen();
+    updatePointer();
+}
+
+KioskSession::~KioskSession()
+{
+    qApp->removeEventFilter(this);
+    if (m_pointerHidden)
+        QGuiApplication::restoreOverrideCursor();
+    delete m_stage;
+}
+
+void KioskSession::adopt(QWidget* screen)
+{
+    if (!screen)
+        return;
+    screen->setParent(m_stage, screen->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    m_screens.append(screen);
+}
+
+bool KioskSession::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    // Before a window exists on the screen: a rounded one (the login screen, the item dialogs) is
+    // drawn see-through outside its mask where the platform cannot shape windows.
+    if (type == QEvent::Polish && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // A window of no screen (a message box, a file dialog) is put over the stage too, so a kiosk
+        // compositor centres it instead of leaving it in a corner.
+        const Qt::WindowType kind = widget->windowType();
+        if (widget->isWindow() && !widget->parentWidget() && widget != m_stage && kind != Qt::Popup
+            && kind != Qt::ToolTip && kind != Qt::SplashScreen && kind != Qt::Desktop)
+            widget->setParent(m_stage, widget->windowFlags());
+    }
+    if (type == QEvent::Polish && watched->isWidgetType() && m_clipMasks) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && !widget->mask().isEmpty() && !widget->graphicsEffect()) {
+            widget->setAttribute(Qt::WA_TranslucentBackground);
+            widget->setGraphicsEffect(new MaskClip(widget));
+        }
+    }
+    if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget != m_stage) {
+            if (type == QEvent::Show)
+                logShown(widget);
+            // Once the showing or hiding is through: a screen may hide one window and show the next.
+            if (!m_settlePending) {
+                m_settlePending = true;
+                QTimer::singleShot(0, this, [this] { settle(); });
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void KioskSession::settle()
+{
+    m_settlePending = false;
+    // A compositor may move the stage as the screens come and go; drawn anew it never shows stale.
+    m_stage->update();
+    updatePointer();
+    m_screens.removeAll(nullptr);
+    bool anyShown = false;
+    for (const QPointer<QWidget>& screen : m_screens)
+        anyShown = anyShown || screen->isVisible();
+    if (!m_screens.isEmpty() && !anyShown && lastScreenClosed)
+        lastScreenClosed();
+}
+
+void KioskSession::updatePointer()
+{
+    QStringList visible;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            visible << window->objectName();
+    const bool hide = !PointerShown(visible);
+    if (hide == m_pointerHidden)
+        return;
+    m_pointerHidden = hide;
+    if (hide)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void KioskSession::logShown(QWidget* window) const
+{
+    if (window->objectName().isEmpty())
+        return;
+    const QSize pixels = (QSizeF(window->size()) * window->devicePixelRatioF()).toSize();
+    WriteLog(WindowLine(window->objectName(), pixels, DevicePixels(window->screen()), m_scale.factor));
+}
+
+}  // namespace sumbrel::kiosk

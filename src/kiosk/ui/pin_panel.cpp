@@ -1,0 +1,191 @@
+#include "kiosk/ui/pin_panel.h"
+
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "startup/clock.h"
+#include "startup/trace_log.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace sumbrel::kiosk {
+
+namespace {
+
+constexpr QSize kBoxSize{560, 720};
+constexpr int kKeyWidth = 165;
+constexpr int kKeyHeight = 115;
+constexpr int kKeypadLeft = 32;
+constexpr int kKeypadTop = 235;
+
+// "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" "확인", as the reception screen's keypads.
+QRect KeyCell(int key)
+{
+    int row = 3;
+    int column = 0;
+    if (key >= 1 && key <= 9) {
+        row = (key - 1) / 3;
+        column = (key - 1) % 3;
+    } else if (key == 0) {
+        column = 1;
+    } else if (key == PinPanel::Ok) {
+        column = 2;
+    }
+    return QRect(kKeypadLeft + column * kKeyWidth, kKeypadTop + row * kKeyHeight, kKeyWidth, kKeyHeight);
+}
+
+}  // namespace
+
+PinPanel::PinPanel(QWidget* screen, pin::PinGate& gate, pin::Area area, QString stored)
+    : QWidget(screen)
+    , m_gate(gate)
+    , m_area(area)
+    , m_stored(std::move(stored))
+{
+    setObjectName(QStringLiteral("picPin"));
+    setAccessibleName(pin::PanelTitle(area));
+    m_lockTimer = new ClockTimer(this);
+    connect(m_lockTimer, &ClockTimer::timeout, this, [this] { lockTick(); });
+    build();
+    hide();
+}
+
+PinPanel::~PinPanel() = default;
+
+void PinPanel::build()
+{
+    setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), QSize(1024, 768)));
+    m_box = MakePanel(this, QStringLiteral("picPinBox"),
+                      QRect(QPoint((width() - kBoxSize.width()) / 2, (height() - kBoxSize.height()) / 2), kBoxSize),
+                      Colours().panel);
+    m_box->setFrameShape(QFrame::Box);
+    m_box->setLineWidth(2);
+
+    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), QRect(20, 24, 440, 50), KeyFont(34), Colours().ink,
+                        Qt::AlignCenter, LabelFlag::Wrap);
+    ShowText(m_title, pin::PanelTitle(m_area));
+    m_digits = MakeLabel(m_box, QStringLiteral("lblPinDigits"), QRect(20, 84, 520, 76), KeyFont(60), Colours().ink,
+                         Qt::AlignCenter, LabelFlag::Wrap);
+    m_message = MakeLabel(m_box, QStringLiteral("lblPinMessage"), QRect(20, 160, 520, 66), LabelFont(26),
+                          Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap);
+
+    for (int i = 0; i < KeyCount; ++i) {
+        const bool digit = i <= 9;
+        const QString caption = digit ? QString::number(i)
+            : i == Back               ? QStringLiteral("<-")
+            : i == Ok                 ? QStringLiteral("확인")
+                                      : QStringLiteral("X");
+        const KeyColours& colours = i == Ok ? Colours().accentKey : Colours().plainKey;
+        const QRect cell = i == Cancel ? QRect(kBoxSize.width() - 84, 4, 80, 60) : KeyCell(i);
+        const QFont font = i == Cancel ? CloseKeyFont(36) : KeyFont(digit ? 54 : 40);
+        const QString name = digit ? QStringLiteral("cmdPin_%1").arg(i)
+            : i == Back            ? QStringLiteral("cmdPinBack")
+            : i == Ok              ? QStringLiteral("cmdPinOk")
+                                   : QStringLiteral("cmdPinCancel");
+        m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, cell, font, colours, Colours().ink);
+        connect(m_keys.at(size_t(i)), &CaptionKey::clicked, this, [this, i] { press(i); });
+    }
+}
+
+void PinPanel::open()
+{
+    raise();
+    show();
+    ApplyTranslucency(this);
+    const int left = m_gate.lockLeftMs(TickCount());
+    if (left > 0) {
+        // Touching a locked area is a try too; it is refused and not counted.
+        const pin::TryResult refused{pin::Verdict::Refused, 0, left};
+        WriteLog(pin::TraceLine(m_area, refused));
+        showLock(pin::ResultText(refused));
+        return;
+    }
+    ShowText(m_message, pin::PromptText());
+    SetInk(m_message, Colours().mutedInk);
+    showEntry();
+}
+
+void PinPanel::press(int key)
+{
+    if (m_finished || key < 0 || key >= KeyCount)
+        return;
+    if (key == Cancel) {
+        WriteLog(pin::CancelTraceLine(m_area));
+        finish(false);
+        return;
+    }
+    // While locked only the cancel key acts.
+    if (m_lockTimer->isActive())
+        return;
+    if (key <= 9) {
+        m_entry.press(key);
+    } else if (key == Back) {
+        m_entry.back();
+    } else if (key == Ok) {
+        if (!m_entry.complete()) {
+            ShowText(m_message, pin::PromptText());
+            return;
+        }
+        const uint32_t now = TickCount();
+        const pin::TryResult result = m_gate.attempt(pin::Matches(m_stored, m_entry.digits()), now);
+        m_entry.clear();
+        WriteLog(pin::TraceLine(m_area, result));
+        if (result.verdict == pin::Verdict::Accepted) {
+            finish(true);
+            return;
+        }
+        if (result.verdict == pin::Verdict::Wrong) {
+            ShowText(m_message, pin::ResultText(result));
+            SetInk(m_message, Colours().alert);
+        } else {
+            showLock(pin::ResultText(result));
+        }
+    }
+    showEntry();
+}
+
+void PinPanel::showEntry()
+{
+    ShowText(m_digits, m_entry.masked());
+}
+
+void PinPanel::showLock(const QString& text)
+{
+    ShowText(m_message, text);
+    SetInk(m_message, Colours().alert);
+    // Keys that do nothing while locked say so by their faded captions.
+    for (int i = 0; i < KeyCount; ++i)
+        if (i != Cancel)
+            m_keys.at(size_t(i))->setForeground(Colours().mutedInk);
+    showEntry();
+    m_lockTimer->start(1000);
+}
+
+void PinPanel::lockTick()
+{
+    const int left = m_gate.lockLeftMs(TickCount());
+    if (left > 0) {
+        ShowText(m_message, pin::ResultText({pin::Verdict::Refused, 0, left}));
+        return;
+    }
+    m_lockTimer->stop();
+    for (CaptionKey* key : m_keys)
+        key->setForeground(Colours().ink);
+    ShowText(m_message, pin::PromptText());
+    SetInk(m_message, Colours().mutedInk);
+}
+
+void PinPanel::finish(bool accepted)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_accepted = accepted;
+    m_lockTimer->stop();
+    hide();
+    if (finished)
+        finished(accepted);
+}
+
+}  // namespace sumbrel::kiosk

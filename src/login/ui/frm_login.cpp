@@ -1,0 +1,415 @@
+#include "login/ui/frm_login.h"
+
+#include "login/ui/login_widgets.h"
+#include "presentation/presentation.h"
+#include "presentation/screen_utils.h"
+#include "presentation/widgets.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "startup/trace_log.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace sumbrel {
+
+namespace {
+
+const QString kModule = QStringLiteral("frmLogin");
+const QString kUnreachable = QStringLiteral("서버에 연결할 수 없습니다.");
+const QString kUntrusted = QStringLiteral("매장 서버의 인증서를 신뢰할 수 없습니다.");
+
+void ActivationLine(const QString& what)
+{
+    WriteLog(QStringLiteral("  [frmLogin→Form_Activate] ") + what);
+}
+
+}  // namespace
+
+frmLogin::frmLogin(LoginHooks hooks, QWidget* parent)
+    : QWidget(parent)
+    , m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("frmLogin"));
+    setAccessibleName(QStringLiteral("로그인"));
+    setWindowTitle(QStringLiteral("로그인"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    if (!m_hooks.endProgram) {
+        m_hooks.endProgram = [this] {
+            close();
+            QCoreApplication::exit(0);
+        };
+    }
+    buildWidgets();
+    Form_Load();
+}
+
+frmLogin::~frmLogin() = default;
+
+void frmLogin::buildWidgets()
+{
+    const int left = 60;
+    const int inner = kWidth - 2 * left;
+
+    const Palette::Operator& c = Colours().operatorScreens;
+    m_title = MakeLabel(this, QStringLiteral("lblTitle"), QRect(left, 58, inner, 56), KeyFont(40), c.ink,
+                        Qt::AlignCenter, {}, QStringLiteral("Sumbrel"));
+    m_subtitle = MakeLabel(this, QStringLiteral("lblSubtitle"), QRect(left, 116, inner, 28), LabelFont(17), c.hint,
+                           Qt::AlignCenter, {}, QStringLiteral("무인 주문 접수기 · 매장 로그인"));
+
+    const QString boxStyle
+        = QStringLiteral("QLineEdit { background: %1; color: %2; border: 2px solid %3; border-radius: 14px;"
+                         " padding: 0 18px; selection-background-color: %4; selection-color: %2; }"
+                         "QLineEdit:focus { border: 2px solid %5; }"
+                         "QLineEdit:disabled { background: %6; color: %7; }")
+              .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim), CssColour(Colours().accentKey.rest),
+                   CssColour(c.focusRim), CssColour(c.disabledField), CssColour(c.disabledFieldInk));
+    m_id = new QLineEdit(this);
+    m_id->setObjectName(QStringLiteral("ID"));
+    m_id->setAccessibleName(QStringLiteral("아이디"));
+    m_id->setPlaceholderText(QStringLiteral("아이디"));
+    m_pw = new QLineEdit(this);
+    m_pw->setObjectName(QStringLiteral("PW"));
+    m_pw->setAccessibleName(QStringLiteral("비밀번호"));
+    m_pw->setPlaceholderText(QStringLiteral("비밀번호"));
+    m_pw->setEchoMode(QLineEdit::Password);
+    int top = 172;
+    for (QLineEdit* box : {m_id, m_pw}) {
+        box->setFont(LabelFont(21));
+        box->setStyleSheet(boxStyle);
+        box->setGeometry(left, top, inner, 58);
+        box->installEventFilter(this);
+        top += 70;
+    }
+
+    m_chk[0] = new ToggleBox(QStringLiteral("아이디 · 비밀번호 저장"), this);
+    m_chk[1] = new ToggleBox(QStringLiteral("자동 로그인"), this);
+    for (int i = 0; i < 2; ++i) {
+        ToggleBox* box = m_chk[i];
+        box->setObjectName(QStringLiteral("chkLoadValue_%1").arg(i));
+        box->setAccessibleName(box->text());
+        box->setFont(LabelFont(17));
+        box->setGeometry(left + 4, 318 + i * 40, inner - 4, 34);
+        box->installEventFilter(this);
+        connect(box, &QAbstractButton::clicked, this, [this, i] { chkLoadValue_Click(i); });
+    }
+
+    m_lblLogin = new ClickLabel(QStringLiteral("로그인"), this);
+    m_lblLogin->setObjectName(QStringLiteral("lblLogin"));
+    m_lblLogin->setAccessibleName(QStringLiteral("로그인"));
+    m_lblLogin->setAlignment(Qt::AlignCenter);
+    m_lblLogin->setFont(KeyFont(26));
+    m_lblLogin->setGeometry(left, 408, inner, 66);
+    m_lblLogin->setCursor(Qt::PointingHandCursor);
+    m_lblLogin->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 16px; border-bottom: 4px solid %3; }"
+                       "QLabel:disabled { background: %4; color: %5; border-bottom: 4px solid %6; }")
+            .arg(CssColour(Colours().accentKey.rest), CssColour(c.ink), CssColour(c.keyEdge), CssColour(c.disabledKey),
+                 CssColour(c.disabledKeyInk), CssColour(c.disabledKeyEdge)));
+    connect(m_lblLogin, &ClickLabel::clicked, this, [this] {
+        // The operator's own login: a failure to reach the service is told, not retried.
+        m_automatic = false;
+        lblLogin_Click();
+    });
+
+    m_lblStatus = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
+                            c.status, Qt::AlignCenter, LabelFlag::Wrap);
+
+    m_retryTimer = new ClockTimer(this);
+    m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
+    connect(m_retryTimer, &ClockTimer::timeout, this, [this] { retryTick(); });
+
+    m_picWait = new QWidget(this);
+    m_picWait->setObjectName(QStringLiteral("picWait"));
+    m_picWait->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
+    m_picWait->setAttribute(Qt::WA_StyledBackground);
+    m_imgWait = MakeLabel(m_picWait, QStringLiteral("imgWait"), QRect(), LabelFont(20), Colours().inkOnDark);
+
+    setTabOrder(m_id, m_pw);
+    setTabOrder(m_pw, m_chk[0]);
+    setTabOrder(m_chk[0], m_chk[1]);
+}
+
+void frmLogin::Form_Load()
+{
+    Procedure proc(kModule, QStringLiteral("Form_Load"));
+    SUMBREL_STEP(proc, {
+        resize(kWidth, kHeight);
+        setFixedSize(kWidth, kHeight);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    });
+    SUMBREL_STEP(proc, {
+        const QPixmap picture = SkinPicture(QStringLiteral("0001.gif"));
+        if (!picture.isNull()) {
+            m_background = picture;
+            // The shop's own picture carries its own title.
+            m_title->hide();
+            m_subtitle->hide();
+        }
+    });
+    SUMBREL_STEP(proc, {
+        const QPixmap picture = SkinPicture(QStringLiteral("0106.gif"));
+        if (!picture.isNull()) {
+            m_imgWait->setPixmap(picture);
+            m_picWait->resize(picture.size());
+            m_picWait->setStyleSheet(QString());
+        } else {
+            ShowText(m_imgWait, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
+            m_picWait->resize(300, 130);
+            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: 22px; }")
+                                         .arg(CssColour(Colours().operatorScreens.loginWait)));
+        }
+        m_imgWait->setGeometry(m_picWait->rect());
+        m_picWait->move((kWidth - m_picWait->width()) / 2, (kHeight - m_picWait->height()) / 2);
+        m_picWait->hide();
+    });
+    SUMBREL_STEP(proc, FormRound(this, 85));
+    SUMBREL_STEP(proc, {
+        m_lblLogin->setEnabled(false);
+        m_id->clear();
+        m_pw->clear();
+        m_chk[0]->setChecked(false);
+        m_chk[1]->setChecked(false);
+    });
+    SUMBREL_STEP(proc, {
+        m_model.readStoredOptions();
+        m_chk[0]->setChecked(m_model.storedRemember());
+        m_chk[1]->setChecked(m_model.storedAutoLogin());
+    });
+}
+
+bool frmLogin::event(QEvent* e)
+{
+    // Queued: the automatic login blocks and may close this window.
+    if (m_activation.onEvent(this, e, m_FirstActivated, [this] { Form_Activate(); }) && e->type() == QEvent::Show) {
+        raise();
+        activateWindow();
+    }
+    return QWidget::event(e);
+}
+
+void frmLogin::Form_Activate()
+{
+    Procedure proc(kModule, QStringLiteral("Form_Activate"));
+    if (!m_FirstActivated) {
+        SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Quit")));
+        return;
+    }
+    SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Enter")));
+    m_FirstActivated = false;
+    SUMBREL_STEP(proc, {
+        if (m_model.storedRemember()) {
+            m_id->setText(m_model.storedId());
+            m_pw->setText(m_model.storedPassword());
+        }
+    });
+    bool autoLogin = false;
+    SUMBREL_STEP(proc, autoLogin = m_model.storedAutoLogin());
+    if (autoLogin) {
+        SUMBREL_STEP(proc, {
+            m_id->setEnabled(false);
+            m_pw->setEnabled(false);
+            WaitMs(100);
+        });
+        m_automatic = true;
+        lblLogin_Click();
+    } else {
+        SUMBREL_STEP(proc, enableLoginKey());
+    }
+}
+
+void frmLogin::enableLoginKey()
+{
+    m_lblLogin->setEnabled(true);
+}
+
+bool frmLogin::eventFilter(QObject* watched, QEvent* e)
+{
+    // The operator at the keyboard or the boxes takes over from the automatic retries.
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) && m_retryLeft > 0)
+        stopRetries();
+    if (e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Procedure proc(kModule, QStringLiteral("Form_KeyPress"));
+            proc.run(__LINE__, [&] {
+                if (watched == m_pw) {
+                    if (m_lblLogin->isEnabled())
+                        lblLogin_Click();
+                } else {
+                    SendKeysToScreen(QStringLiteral("{TAB}"));
+                }
+            });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmLogin::enableEntry()
+{
+    m_id->setEnabled(true);
+    m_pw->setEnabled(true);
+    enableLoginKey();
+}
+
+void frmLogin::showStatus(const QString& text)
+{
+    ShowText(m_lblStatus, text);
+}
+
+void frmLogin::scheduleRetry()
+{
+    // The operator may type meanwhile, which stops the retries.
+    enableEntry();
+    m_retryLeft = AutoLoginRetrySeconds(++m_retries);
+    showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft)
+               + QStringLiteral("초 후 다시 연결합니다."));
+    WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] ") + kUnreachable + QStringLiteral(" 자동 로그인 ")
+             + QString::number(m_retryLeft) + QStringLiteral("초 후 다시 시도"));
+    m_retryTimer->start(1000);
+}
+
+void frmLogin::retryTick()
+{
+    if (--m_retryLeft > 0) {
+        showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft)
+                   + QStringLiteral("초 후 다시 연결합니다."));
+        return;
+    }
+    m_retryTimer->stop();
+    m_retryLeft = 0;
+    lblLogin_Click();
+}
+
+void frmLogin::stopRetries()
+{
+    m_retryTimer->stop();
+    m_retryLeft = 0;
+    m_automatic = false;
+    showStatus(kUnreachable);
+    enableEntry();
+}
+
+void frmLogin::chkLoadValue_Click(int index)
+{
+    Procedure proc(kModule, QStringLiteral("chkLoadValue_Click"));
+    // Logging in by itself needs the remembered values.
+    SUMBREL_STEP(proc, {
+        if (index == 1)
+            m_chk[0]->setChecked(true);
+    });
+}
+
+void frmLogin::lblLogin_Click()
+{
+    // One request at a time, whatever the operator presses meanwhile.
+    if (m_busy)
+        return;
+    m_busy = true;
+    struct Release {
+        bool& busy;
+        ~Release() { busy = false; }
+    } release{m_busy};
+
+    m_retryTimer->stop();
+    m_retryLeft = 0;
+    Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
+    SUMBREL_STEP(proc, {
+        showStatus(QString());
+        m_lblLogin->setEnabled(false);
+        m_picWait->raise();
+        m_picWait->show();
+        repaint();
+        QCoreApplication::processEvents();
+    });
+    const LoginOutcome outcome = m_model.Login(m_id->text(), m_pw->text(), m_chk[0]->isChecked(),
+                                               m_chk[1]->isChecked());
+    try {
+        m_picWait->hide();
+    } catch (...) {
+    }
+    switch (outcome) {
+    case LoginOutcome::TooManyFailures:
+        MessageBox(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical);
+        if (m_hooks.endProgram)
+            m_hooks.endProgram();
+        return;
+    case LoginOutcome::Failed:
+        m_automatic = false;
+        MessageBox(QStringLiteral("로그인에 실패했습니다."));
+        enableEntry();
+        return;
+    case LoginOutcome::Unreachable:
+        // Not the password's fault: a kiosk that starts before the shop's network tries again by itself.
+        if (m_automatic) {
+            scheduleRetry();
+            return;
+        }
+        showStatus(kUnreachable);
+        MessageBox(kUnreachable, MessageIcon::Warning);
+        enableEntry();
+        return;
+    case LoginOutcome::Untrusted:
+        m_automatic = false;
+        showStatus(kUntrusted);
+        MessageBox(kUntrusted + QStringLiteral("\r\n(--ca-file)"), MessageIcon::Critical);
+        enableEntry();
+        return;
+    case LoginOutcome::Success:
+        // An operator at the keyboard hears that the next start will not log in by itself; a kiosk
+        // logging in unattended only traces it.
+        if (m_model.storeFailed() && !m_automatic)
+            MessageBox(QStringLiteral("로그인 정보를 저장하지 못했습니다.\r\n다음 시작 때 자동 로그인이 되지 않을 수 있습니다."),
+                       MessageIcon::Warning);
+        break;
+    }
+    for (const auto& step : {m_hooks.loadCategories, m_hooks.loadCatalogue, m_hooks.openReception}) {
+        try {
+            if (step)
+                step();
+        } catch (...) {
+        }
+    }
+    close();
+}
+
+void frmLogin::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (!m_background.isNull()) {
+        p.drawPixmap(rect(), m_background);
+        return;
+    }
+    // Our own look: a warm paper gradient with a band in the key colour behind the title.
+    QLinearGradient paper(0, 0, 0, height());
+    const Palette::Operator& c = Colours().operatorScreens;
+    paper.setColorAt(0.0, c.paperTop);
+    paper.setColorAt(1.0, c.paperFoot);
+    p.fillRect(rect(), paper);
+    QPainterPath band;
+    band.moveTo(0, 0);
+    band.lineTo(width(), 0);
+    band.lineTo(width(), 128);
+    band.cubicTo(width() * 0.7, 170, width() * 0.3, 120, 0, 150);
+    band.closeSubpath();
+    QLinearGradient yellow(0, 0, width(), 160);
+    yellow.setColorAt(0.0, c.bandTop);
+    yellow.setColorAt(1.0, Colours().accentKey.rest);
+    p.fillPath(band, yellow);
+    // Thin outline along the rounded edge, so the window reads on any desktop.
+    p.setPen(QPen(c.paperRim, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 42.5, 42.5);
+}
+
+}  // namespace sumbrel

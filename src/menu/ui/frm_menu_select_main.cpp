@@ -1,0 +1,340 @@
+#include "menu/ui/frm_menu_select_main.h"
+
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/menu_page_widgets.h"
+#include "menu/ui/menu_photo.h"
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QScopeGuard>
+
+namespace sumbrel {
+
+using namespace menu;
+
+namespace {
+
+const QString kModule = QStringLiteral("frmMenuSelectMain");
+
+void ActivationLine(const QString& what)
+{
+    WriteLog(QStringLiteral("  [MenuSelectMain→Form_Activate] ") + what);
+}
+
+// The item dialog of the touched tile, shown modally over the page; the line it added, if any.
+template <typename Dialog>
+std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std::function<void()> shown)
+{
+    Dialog dialog(page);
+    dialog.m_SRL = touch.srl;
+    dialog.m_메뉴IDX = touch.menuIndex;
+    dialog.shown = std::move(shown);
+    dialog.exec();
+    return dialog.addedLine();
+}
+
+}  // namespace
+
+frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
+    // A window of its own rather than the reception screen's child, so the two screens' like-named
+    // widgets (the order rows) are never found in each other.
+    : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_SELECTED(m_model.m_SELECTED)
+    , m_Caller(m_model.m_Caller)
+    , m_reception(reception)
+{
+    setObjectName(QStringLiteral("frmMenuSelectMain"));
+    setWindowTitle(ProgramTitle());
+    setModal(true);
+    m_timer3 = new ClockTimer(this);
+    m_timer3->setObjectName(QStringLiteral("Timer3"));
+    connect(m_timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
+    openItemDialog = [this](const TileTouch& touch) {
+        auto shown = [this] { m_tileDrop.reset(); };
+        if (touch.dialog == menu::DialogKind::Single)
+            return RunItemDialog<frmMenuSelectSubA>(this, touch, shown);
+        return RunItemDialog<frmMenuSelectSubB>(this, touch, shown);
+    };
+    Form_Load();
+}
+
+frmMenuSelectMain::~frmMenuSelectMain() = default;
+
+void frmMenuSelectMain::prepare(cart::OrderCart& cart)
+{
+    m_FirstActivated = true;
+    m_model.open(cart);
+}
+
+void frmMenuSelectMain::open(cart::OrderCart& cart)
+{
+    prepare(cart);
+    if (m_reception)
+        move(m_reception->pos());
+    exec();
+}
+
+// ---- activation --------------------------------------------------------------------------------
+
+bool frmMenuSelectMain::event(QEvent* e)
+{
+    // Queued, so that the page is on the screen first.
+    m_activation.onEvent(this, e, m_FirstActivated, [this] { Form_Activate(); });
+    return QDialog::event(e);
+}
+
+void frmMenuSelectMain::Form_Activate()
+{
+    // Every step goes on with the next when it fails.
+    Procedure proc(kModule, QStringLiteral("Form_Activate"));
+    if (!m_FirstActivated) {
+        proc.run(__LINE__, [] { ActivationLine(QStringLiteral("Quit")); });
+        return;
+    }
+    proc.run(__LINE__, [this] {
+        ActivationLine(QStringLiteral("Enter"));
+        m_FirstActivated = false;
+        setEnabled(false);
+    });
+    proc.run(__LINE__, [this] { m_service.load(m_Caller); });
+    proc.run(__LINE__, [this] {
+        m_model.load();
+        showTabs();
+        showTiles();
+    });
+    proc.run(__LINE__, [this] { Draw_Order(); });
+    proc.run(__LINE__, [this] {
+        m_model.deadline().renew();
+        m_timer3->start(kIdleTickMs);
+        setEnabled(true);
+    });
+}
+
+// ---- showing the model -------------------------------------------------------------------------
+
+void frmMenuSelectMain::showTabs()
+{
+    const TabStrip& strip = m_model.tabs();
+    for (int t = 0; t < kTabCount; ++t) {
+        CaptionKey* tab = m_tabs[size_t(t)];
+        const bool current = t == strip.current;
+        tab->setCaption(strip.captions[size_t(t)]);
+        tab->setColours(tabColour(current), tabColour(current).darker(130));
+        tab->setForeground(current ? Colours().menuPage.currentTabInk : Colours().inkOnDark);
+    }
+}
+
+void frmMenuSelectMain::showTiles()
+{
+    const TilePage& page = m_model.tiles();
+    m_page->setText(page.counter);
+    m_pageMarker->setVisible(page.marker.has_value());
+    if (page.marker)
+        m_pageMarker->move(m_pageMarker->x(), MarkerTop(*page.marker));
+    for (int k = 0; k < kTileCount; ++k) {
+        Tile& tile = m_tiles[size_t(k)];
+        const TileEntry* entry = m_model.tileEntry(k);
+        if (!entry) {
+            // A category without entries leaves the tiles as they were, without texts.
+            tile.name->clear();
+            tile.price->clear();
+            tile.frame->setDescription(QString());
+            if (page.first >= 0)
+                tile.frame->hide();
+            continue;
+        }
+        const QString name = entry->col[kTileName];
+        const QString price = WonText(entry->col[kTilePrice]);
+        tile.name->setText(name);
+        tile.price->setText(price);
+        tile.frame->setDescription(name + u' ' + price);
+        // A file that is missing or cannot be read shows the placeholder; the page goes on.
+        SetMenuPhoto(tile.photo, entry->col[kTileNum]);
+        tile.frame->show();
+    }
+}
+
+void frmMenuSelectMain::showList()
+{
+    const ListGeometry& list = m_model.list();
+    m_picList->setGeometry(0, list.top, m_picList->width(), qMax(list.height, 1));
+}
+
+int frmMenuSelectMain::textWidth(const QString& text) const
+{
+    return QFontMetrics(m_picList->font()).horizontalAdvance(text);
+}
+
+bool frmMenuSelectMain::Draw_Order()
+{
+    if (m_Drawing)
+        return false;
+    m_Drawing = true;
+    // Cleared on every way out, so a line that cannot be read never stops all later drawing.
+    const auto cleared = qScopeGuard([this] { m_Drawing = false; });
+    const OrderRowsLayout layout = m_model.redraw([this](const QString& text) { return textWidth(text); });
+    for (Row& row : m_rows)
+        row.frame->hide();
+    for (qsizetype i = 0; i < layout.rows.size(); ++i) {
+        const OrderRow& shown = layout.rows[i];
+        Row& row = m_rows[size_t(i)];
+        row.serial->setText(shown.serial);
+        row.name->setText(shown.name);
+        row.name->move(row.name->x(), shown.nameTop);
+        row.price->setText(shown.price);
+        row.price->move(row.price->x(), shown.priceTop);
+        row.options->setText(shown.options);
+        row.quantity->setText(shown.quantity);
+        row.frame->show();
+    }
+    if (layout.complete) {
+        m_orderCount->setText(layout.count);
+        m_orderTotal->setText(layout.total);
+    }
+    showList();
+    return true;
+}
+
+// ---- touches -----------------------------------------------------------------------------------
+
+void frmMenuSelectMain::대분류_Click(int tab)
+{
+    if (!m_model.touchTab(tab))
+        return;
+    showTabs();
+    showTiles();
+}
+
+void frmMenuSelectMain::picMenu_Click(int k)
+{
+    const TileTouch touch = m_model.touchTile(k);
+    if (touch.kind == TileTouch::Nothing)
+        return;
+    if (touch.kind == TileTouch::CartFull) {
+        MessageBox(QStringLiteral("메뉴 갯수 한계만큼 주문되었습니다!"), MessageIcon::Critical);
+        return;
+    }
+    MenuTile* tile = m_tiles[size_t(k)].frame;
+    tile->setEnabled(false);
+    // Touches queued behind this one would land on the page while it darkens; none acts until the
+    // dialog is up.
+    m_tileDrop.emplace(this);
+    const auto endDrop = qScopeGuard([this] { m_tileDrop.reset(); });
+    const auto enableTile = qScopeGuard([tile] { tile->setEnabled(true); });
+    if (touch.kind == TileTouch::MenuError) {
+        MessageBox(QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"), MessageIcon::Critical);
+        return;
+    }
+    // From here every step goes on with the next when it fails.
+    Procedure proc(kModule, QStringLiteral("picMenu_Click"));
+    proc.run(__LINE__, [this] {
+        m_timer3->stop();
+        m_picShadow->show();
+        m_picShadow->raise();
+        m_picShadow->repaint();
+        ApplyTranslucency(m_picShadow, Colours().menuPage.shadow);
+    });
+    std::optional<QString> added;
+    proc.run(__LINE__, [this, &touch, &added] {
+        if (openItemDialog)
+            added = openItemDialog(touch);
+    });
+    proc.run(__LINE__, [this, &added] {
+        m_tileDrop.reset();
+        m_model.afterDialog(added);
+        m_timer3->start(kIdleTickMs);
+        m_picShadow->hide();
+        Draw_Order();
+        m_model.scrollToEnd();
+        showList();
+    });
+}
+
+void frmMenuSelectMain::CmdLabel_Click(int index)
+{
+    CaptionKey* key = index >= 0 && index < kPageKeyCount ? m_keys[size_t(index)] : nullptr;
+    if (!key || !key->isKeyEnabled())
+        return;
+    key->setKeyEnabled(false);
+    const PageKey which = PageKey(index);
+    const KeyOutcome outcome = m_model.key(which);
+    switch (which) {
+    case PageKey::PreviousGroup:
+    case PageKey::NextGroup:
+        showTabs();
+        showTiles();
+        break;
+    case PageKey::PreviousPage:
+    case PageKey::NextPage:
+        showTiles();
+        break;
+    case PageKey::ScrollBack:
+    case PageKey::ScrollOn:
+        showList();
+        break;
+    case PageKey::Close:
+    case PageKey::Confirm:
+        break;
+    }
+    key->setKeyEnabled(true);
+    if (outcome != KeyOutcome::Stay)
+        closePage();
+}
+
+void frmMenuSelectMain::CmdLabel_DblClick(int index)
+{
+    if (index >= 0 && index < kPageKeyCount && ActsOnDoubleTouch(PageKey(index)))
+        CmdLabel_Click(index);
+}
+
+void frmMenuSelectMain::SetNum_Sub_Click(int row)
+{
+    if (m_model.stepRow(row, -1))
+        Draw_Order();
+}
+
+void frmMenuSelectMain::SetNum_Add_Click(int row)
+{
+    if (m_model.stepRow(row, +1))
+        Draw_Order();
+}
+
+void frmMenuSelectMain::Set_Delete_Click(int row)
+{
+    m_model.deleteRow(row);
+    Draw_Order();
+}
+
+void frmMenuSelectMain::Timer3_Timer()
+{
+    const std::optional<QString> text = m_model.idleTick();
+    if (!text) {
+        closePage();
+        return;
+    }
+    m_timerText->setText(*text);  // a label ignores the same text
+}
+
+void frmMenuSelectMain::closePage()
+{
+    m_timer3->stop();
+    hide();
+}
+
+void frmMenuSelectMain::reject()
+{
+    CmdLabel_Click(int(PageKey::Close));
+}
+
+}  // namespace sumbrel

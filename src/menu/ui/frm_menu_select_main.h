@@ -1,0 +1,145 @@
+#pragma once
+// The menu page on which a customer composes the order: category tabs, twenty menu tiles per page,
+// the order rows with their totals, and the keys. Created once, hidden between uses and opened
+// modally by the reception screen. The rules live in menu_page_model.h; this class shows them.
+#include "menu/menu_page_model.h"
+#include "menu/menu_page_service.h"
+#include "presentation/widgets.h"
+#include "startup/clock.h"
+#include "startup/screen_hold.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QFrame;
+class QLabel;
+
+namespace sumbrel {
+
+class CaptionKey;
+
+namespace menu {
+class MenuTile;
+}
+
+class frmMenuSelectMain : public QDialog {
+public:
+    // reception: the screen the page is placed over (its left and top).
+    explicit frmMenuSelectMain(QWidget* reception = nullptr);
+    ~frmMenuSelectMain() override;
+
+    // Set by the opener before each opening; the activation that finds it set loads the data.
+    bool m_FirstActivated = false;
+    // The cart text and the "checktypes" value: the model's, named as the opener knows them.
+    QString& m_SELECTED;
+    QString& m_Caller;
+
+    // Before an opening: m_FirstActivated set, and the opener's cart, of which m_SELECTED is a copy
+    // until "선택완료" writes it back.
+    void prepare(cart::OrderCart& cart);
+    // prepare, then shows the page modally at the reception screen's place; returns when the page
+    // hides itself.
+    void open(cart::OrderCart& cart);
+
+    // Opens the item dialog for a touched tile and returns, when it has closed, the line it added.
+    // The default opens frmMenuSelectSubA or frmMenuSelectSubB; tests may put their own.
+    std::function<std::optional<QString>(const menu::TileTouch&)> openItemDialog;
+
+    menu::MenuPageService& service() { return m_service; }
+
+    // Operations.
+    void Form_Activate();
+    bool Draw_Order();
+
+    // Event handlers, public so that a caller can drive the page by index.
+    void 대분류_Click(int tab);
+    void picMenu_Click(int tile);
+    void CmdLabel_Click(int key);
+    void CmdLabel_DblClick(int key);
+    void SetNum_Sub_Click(int row);
+    void SetNum_Add_Click(int row);
+    void Set_Delete_Click(int row);
+    void Timer3_Timer();
+
+    const menu::MenuPageModel& model() const { return m_model; }
+
+    // Design colours of the tabs (the current one and the others).
+    static QColor tabColour(bool current);
+    // The page marker's top for its slot, and tile k's place on the page.
+    static int MarkerTop(menu::MarkerSlot slot);
+    static QPoint TilePlace(int k);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // Escape or the window's close: as the close key.
+    void reject() override;
+
+private:
+    struct Tile {
+        menu::MenuTile* frame = nullptr;
+        QLabel* photo = nullptr;
+        QLabel* name = nullptr;
+        QLabel* price = nullptr;
+    };
+    struct Row {
+        QFrame* frame = nullptr;
+        QLabel* serial = nullptr;
+        QLabel* name = nullptr;
+        QLabel* price = nullptr;
+        QLabel* options = nullptr;
+        QLabel* quantity = nullptr;
+        CaptionKey* sub = nullptr;
+        CaptionKey* add = nullptr;
+        CaptionKey* remove = nullptr;
+    };
+
+    // Layout, once.
+    void Form_Load();
+    void buildTabs();
+    void buildTiles();
+    void buildKeys();
+    void buildOrderList();
+    void buildShadow();
+    void loadSkin();
+
+    // Showing the model.
+    void showTabs();
+    void showTiles();
+    void showList();
+    void closePage();
+    int textWidth(const QString& text) const;
+
+    menu::MenuPageModel m_model;
+    menu::MenuPageService m_service;
+    // From the touch of a tile until its dialog is up, the page takes no touch.
+    std::optional<InputDrop> m_tileDrop;
+    bool m_Drawing = false;
+    ScreenActivation m_activation;
+    QWidget* m_reception = nullptr;
+
+    QPixmap m_background;  // 0501.gif
+    QPixmap m_tileBackground;  // 0502.gif
+    QPixmap m_rowBackground;  // 0503.gif
+
+    std::array<CaptionKey*, menu::kTabCount> m_tabs{};
+    std::array<Tile, menu::kTileCount> m_tiles{};
+    std::array<CaptionKey*, menu::kPageKeyCount> m_keys{};
+    std::array<Row, menu::kOrderRows> m_rows{};
+    QLabel* m_page = nullptr;
+    QLabel* m_pageMarker = nullptr;
+    QLabel* m_timerText = nullptr;
+    QFrame* m_picBack = nullptr;
+    QFrame* m_picList = nullptr;
+    QLabel* m_orderCount = nullptr;
+    QLabel* m_orderTotal = nullptr;
+    QWidget* m_picShadow = nullptr;
+    ClockTimer* m_timer3 = nullptr;
+};
+
+}  // namespace sumbrel

@@ -1,0 +1,94 @@
+#include "menu/ui/frm_menu_select_sub_a.h"
+
+#include "menu/ui/item_dialog_look.h"
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "startup/trace_log.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace sumbrel {
+
+using item_dialog::PaintBackground;
+using item_dialog::PaintPanel;
+
+frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
+    : ItemDialog(page,
+                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), QSize(kWidth, kHeight),
+                  QPoint(kLeftFromPage, kTopFromPage), QStringLiteral("0504.gif")})
+{
+    buildWidgets();
+    Form_Load();
+}
+
+frmMenuSelectSubA::~frmMenuSelectSubA() = default;
+
+void frmMenuSelectSubA::buildWidgets()
+{
+    makeItemTexts({.photo = {8, 27, 245, 163},
+                   .name = {265, 29, 366, 100},
+                   .composition = {265, 129, 366, 56},
+                   .description = {115, 229, 486, 106},
+                   .priceCaption = {115, 354, 60, 61},
+                   .price = {175, 354, 125, 61},
+                   .priceUnit = {302, 354, 24, 61},
+                   .compositionWraps = true,
+                   .descriptionSize = 17,
+                   .priceSize = 28});
+
+    makeQuantityKeys({462, 363, 39, 39}, {502, 363, 63, 40}, {566, 363, 39, 39});
+    makeCountdown({20, 436, 100, 45});
+    makeTotal({.caption = {150, 440, 90, 40},
+               .amount = {245, 440, 205, 40},
+               .unit = {453, 440, 30, 40},
+               .captionText = QStringLiteral("합계"),
+               .captionAlignment = Qt::AlignRight | Qt::AlignVCenter});
+    makeCommandKeys({58, 511, 248, 63}, {338, 511, 247, 63});
+}
+
+void frmMenuSelectSubA::Form_Activate()
+{
+    Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
+    SUMBREL_STEP(proc, m_model = menu::SingleMenu(ReadItem()));
+    if (!showItem(proc))
+        return;
+    SUMBREL_STEP(proc, 금액합계());
+}
+
+bool frmMenuSelectSubA::금액합계()
+{
+    m_model.금액합계();
+    m_SELECTED = m_model.line();
+    Total->setText(m_model.totalText());
+    CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);
+    return true;
+}
+
+void frmMenuSelectSubA::CmdLabel_Click(int index)
+{
+    CaptionKey* key = takeKey(index);
+    if (!key)
+        return;
+    switch (CmdIndex(index)) {
+    case kCmdClose:
+        closeDialog(Rejected);
+        break;
+    case kCmdAdd:
+        closeDialog(addToPage(m_model.AddedTo(QString())) ? Accepted : Rejected);
+        break;
+    default:
+        break;
+    }
+    key->setKeyEnabled(true);
+}
+
+void frmMenuSelectSubA::paintPanels(QPainter& p)
+{
+    PaintPanel(p, {100, 216, 516, 132}, Colours().itemDialogs.band);
+    p.setPen(QPen(Colours().itemDialogs.footRule, 1));
+    p.drawLine(20, 428, kWidth - 20, 428);
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,68 @@
+#pragma once
+// The option-menu dialog: an item with option groups, the customer's choices and quantity, one line
+// for the page's cart.
+#include "menu/option_menu.h"
+#include "menu/ui/item_dialog.h"
+
+#include <QRect>
+#include <array>
+#include <vector>
+
+namespace sumbrel {
+
+class OptionRow;
+class PricePanel;
+
+class frmMenuSelectSubB : public ItemDialog {
+    Q_OBJECT
+public:
+    explicit frmMenuSelectSubB(QWidget* page);
+    ~frmMenuSelectSubB() override;
+
+    static constexpr int kWidth = 805;
+    static constexpr int kHeight = 748;
+    static constexpr int kTopFromPage = 10;
+    // The options area (picBack): group panels side by side, three a page, rows 40 px apart.
+    static constexpr int kPanelWidth = 230;
+    static constexpr int kPanelHeight = 295;
+    static constexpr QRect kBackArea{57, 260, 689, kPanelHeight};  // picBack
+
+    void Form_Activate() override;
+    void Disp_AddMenu(int j);
+    bool 금액합계() override;
+    // An option row (single choice or check box) or its price panel touched.
+    void AddMenu_Option_Click(int j, int k);
+    void AddMenu_Price_Click(int j, int k);
+    // A group's own page keys, when its rows take more than one page: back (-1) or on (+1).
+    void AddMenu_Page_Click(int j, int step);
+    void CmdLabel_Click(int index) override;
+
+    const menu::OptionMenu& model() const { return m_model; }
+
+protected:
+    menu::Quantity& quantity() override { return m_model.quantity(); }
+    const menu::MenuItem& item() const override { return m_model.item(); }
+    void paintPanels(QPainter& p) override;
+
+private:
+    void buildWidgets();
+    void showChoices(int j);
+    void placeRows(int j);
+    void placePanels();
+
+    menu::OptionMenu m_model;
+
+    QLabel* lbl선택갯수 = nullptr;
+    QWidget* picBack = nullptr;
+    std::array<QWidget*, kOptionGroups> picList{};
+    std::array<QLabel*, kOptionGroups> AddMenu_Title{};
+    std::array<QWidget*, kOptionGroups> m_rules{};
+    // Rows of group j: single-choice rows (AddMenu_Option j) or check boxes (AddMenu_Check j).
+    std::array<std::vector<OptionRow*>, kOptionGroups> m_rows;
+    std::array<std::vector<PricePanel*>, kOptionGroups> AddMenu_Price;
+    // Group j's page keys and its "1/2", shown only for a group of more than six options.
+    std::array<std::array<CaptionKey*, 2>, kOptionGroups> AddMenu_Page{};
+    std::array<QLabel*, kOptionGroups> AddMenu_PageText{};
+};
+
+}  // namespace sumbrel

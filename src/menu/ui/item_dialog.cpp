@@ -1,0 +1,255 @@
+#include "menu/ui/item_dialog.h"
+
+#include "catalogue/menu_catalogue.h"
+#include "menu/ui/item_dialog_look.h"
+#include "menu/ui/menu_photo.h"
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/screen_utils.h"
+#include "presentation/widgets.h"
+#include "startup/clock.h"
+#include "startup/trace_log.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+
+namespace sumbrel {
+
+using item_dialog::PaintBackground;
+using item_dialog::PaintPanel;
+
+ItemDialog::ItemDialog(QWidget* page, Frame frame)
+    : QDialog(page, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_frame(std::move(frame))
+    , m_page(page)
+{
+    setObjectName(m_frame.name);
+    setWindowTitle(m_frame.title);
+    setModal(true);
+    Timer3.setObjectName(QStringLiteral("Timer3"));
+    AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
+    connect(&Timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
+    connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
+}
+
+ItemDialog::~ItemDialog() = default;
+
+void ItemDialog::Form_Load()
+{
+    Procedure proc(m_frame.name, QStringLiteral("Form_Load"));
+    SUMBREL_STEP(proc, {
+        setFixedSize(m_frame.size);
+        if (m_page)
+            move(m_page->mapToGlobal(QPoint(0, 0)) + m_frame.fromPage);
+    });
+    SUMBREL_STEP(proc, m_background = SkinPicture(m_frame.skin));
+    SUMBREL_STEP(proc, FormRound(this, kCorner));
+    for (CaptionKey* key : findChildren<CaptionKey*>())
+        key->setCursor(Qt::PointingHandCursor);
+    // Whatever style the page behind gives its widgets never reaches the dialog's: labels stay clear,
+    // panels keep their own fill.
+    QString style = QStringLiteral("QLabel { background: transparent; }");
+    for (const QFrame* panel : findChildren<QFrame*>()) {
+        if (panel->autoFillBackground() && !qobject_cast<const QLabel*>(panel) && !panel->objectName().isEmpty())
+            style += QStringLiteral(" QFrame#%1 { background: %2; border: none; }")
+                         .arg(panel->objectName(), CssColour(panel->palette().color(QPalette::Window)));
+    }
+    setStyleSheet(style);
+    m_Deadline.renew();
+    Timer3.start(menu::kIdleTickMs);
+}
+
+bool ItemDialog::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    // Once per opening: coming back to the dialog (from a message box too) never resets the
+    // customer's quantity or choices.
+    m_activation.onEvent(this, event, !m_activated, [this] {
+        if (m_activated)
+            return;
+        m_activated = true;
+        Form_Activate();
+        if (shown)
+            shown();
+    });
+    return handled;
+}
+
+menu::MenuItem ItemDialog::ReadItem() const
+{
+    std::optional<menu::MenuItem> read = menu::ReadMenuItem(menuCatalogue(), m_메뉴IDX);
+    if (!read)
+        throw Failure(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    return std::move(*read);
+}
+
+bool ItemDialog::showItem(Procedure& proc)
+{
+    SUMBREL_STEP_OR(proc, false, {
+        메뉴사진->setAccessibleName(item().name + QStringLiteral(" 사진"));
+        ShowMenuPhoto(메뉴사진, item().num);
+    });
+    SUMBREL_STEP_OR(proc, false, {
+        메뉴이름->setText(item().name);
+        메뉴구성->setText(item().composition);
+        메뉴설명->setText(item().description);
+        메뉴가격->setText(item().priceText);
+    });
+    SUMBREL_STEP_OR(proc, false, SetNum->setText(quantity().text()));
+    return true;
+}
+
+void ItemDialog::makeItemTexts(const ItemPlaces& at)
+{
+    const Palette::ItemDialogs& c = Colours().itemDialogs;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
+    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
+    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), at.composition, LabelFont(16), c.mutedInk,
+                         at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
+                         at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
+    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize), c.ink, left,
+                         LabelFlag::Wrap);
+    MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
+              QStringLiteral("가격"));
+    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), at.price, KeyFont(at.priceSize), c.ink,
+                         Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {}, QStringLiteral("원"));
+}
+
+void ItemDialog::makeTotal(const TotalPlaces& at)
+{
+    const Palette::ItemDialogs& c = Colours().itemDialogs;
+    MakeLabel(this, QStringLiteral("lblTotalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
+              at.captionAlignment, {}, at.captionText);
+    Total = MakeLabel(this, QStringLiteral("Total"), at.amount, KeyFont(at.amountSize), c.navy,
+                      Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(this, QStringLiteral("lblTotalUnit"), at.unit, LabelFont(at.unitSize), c.navy,
+              Qt::AlignLeft | Qt::AlignVCenter, {}, QStringLiteral("원"));
+}
+
+void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up)
+{
+    const Palette& colours = Colours();
+    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down, KeyFont(28),
+                                        colours.menuPage.quantityKey, colours.itemDialogs.ink);
+    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(24), Colours().itemDialogs.ink, Qt::AlignCenter,
+                       {});
+    SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(28),
+                                      colours.menuPage.quantityKey, colours.itemDialogs.ink);
+    for (int i : {kQuantityDown, kQuantityUp}) {
+        CaptionKey* key = SetNum_Add[i];
+        connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
+        connect(key, &CaptionKey::released, this, [this, i] { SetNum_Add_MouseUp(i); });
+        connect(key, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
+        // The second touch of a double tap is one more step.
+        connect(key, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+    }
+}
+
+void ItemDialog::makeCountdown(const QRect& geometry)
+{
+    ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), Colours().itemDialogs.mutedInk,
+                          Qt::AlignCenter, {});
+    ssp타이머->setText(QStringLiteral("30초"));
+}
+
+void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add)
+{
+    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(24),
+                                  Colours().plainKey, Colours().itemDialogs.ink);
+    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(24),
+                                {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
+                                Colours().inkOnDark);
+    for (int i : {kCmdClose, kCmdAdd})
+        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+}
+
+void ItemDialog::SetNum_Add_Click(int index)
+{
+    m_Deadline.renew();
+    quantity().step(index == kQuantityUp ? +1 : -1);
+    SetNum->setText(quantity().text());
+    금액합계();
+}
+
+void ItemDialog::SetNum_Add_MouseDown(int index)
+{
+    m_hold.press(index);
+    AutoIncrement.start(menu::kRepeatTickMs);
+}
+
+void ItemDialog::SetNum_Add_MouseUp(int)
+{
+    AutoIncrement.stop();
+    m_hold.release();
+}
+
+void ItemDialog::AutoIncrement_Timer()
+{
+    if (const std::optional<int> key = m_hold.tick())
+        SetNum_Add_Click(*key);
+    else if (!m_hold.held())
+        AutoIncrement.stop();  // the hold ran out without a release
+}
+
+CaptionKey* ItemDialog::takeKey(int index)
+{
+    if (index < 0 || index >= kCmdCount || !CmdLabel[index])
+        return nullptr;
+    CaptionKey* key = CmdLabel[index];
+    // A key works once; nothing acts while the dialog is closing.
+    if (!key->isKeyEnabled() || m_closing)
+        return nullptr;
+    key->setKeyEnabled(false);
+    return key;
+}
+
+bool ItemDialog::addToPage(const std::optional<QString>& line)
+{
+    if (!line) {
+        WriteLog(QStringLiteral("  [") + m_frame.name + QStringLiteral("→CmdLabel_Click] menu ") + item().num
+                 + QStringLiteral(" without a name: not added"));
+        return false;
+    }
+    m_added = line;
+    return true;
+}
+
+void ItemDialog::closeDialog(int result)
+{
+    m_closing = true;
+    WaitMs(100);
+    done(result);
+}
+
+void ItemDialog::done(int result)
+{
+    Timer3.stop();
+    AutoIncrement.stop();
+    QDialog::done(result);
+}
+
+void ItemDialog::Timer3_Timer()
+{
+    if (m_closing)
+        return;
+    const std::optional<QString> text = m_Deadline.countdownText();
+    if (!text) {
+        done(Rejected);
+        return;
+    }
+    ssp타이머->setText(*text);  // a label ignores the same text
+}
+
+void ItemDialog::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    PaintBackground(p, this, m_background);
+    if (m_background.isNull())
+        paintPanels(p);
+}
+
+}  // namespace sumbrel

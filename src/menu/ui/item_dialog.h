@@ -1,0 +1,145 @@
+#pragma once
+// What the two item dialogs share: placement and skin, the item's photo and texts, the quantity
+// keys with hold-to-repeat, the idle close with its countdown, the command keys and the closing.
+#include "menu/idle.h"
+#include "menu/menu_item.h"
+#include "presentation/widgets.h"
+#include "startup/clock.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPainter;
+
+namespace sumbrel {
+
+class CaptionKey;
+class Procedure;
+
+class ItemDialog : public QDialog {
+    Q_OBJECT
+public:
+    ~ItemDialog() override;
+
+    QString m_SRL;  // menu number of the touched tile (kept, not used)
+    QString m_메뉴IDX;  // menuCatalogue() row, as decimal text
+    QString m_SELECTED;  // the line being composed
+    // exec() shows it modally; it closes itself (add, close, idle) and is then destroyed by its owner.
+
+    // Called once, when the dialog is first on the screen.
+    std::function<void()> shown;
+    // The line "주문 담기" added, for the page to append to its cart; none when the dialog was closed.
+    const std::optional<QString>& addedLine() const { return m_added; }
+
+    static constexpr int kCorner = 20;
+    // CmdLabel(0..3); the page keys 1 and 2 only where there are option groups to page.
+    enum CmdIndex : int { kCmdClose = 0, kCmdPageBack = 1, kCmdPageNext = 2, kCmdAdd = 3, kCmdCount = 4 };
+    enum QuantityKey : int { kQuantityDown = 0, kQuantityUp = 1 };
+
+    // The content from the catalogue row; runs once, at the first showing.
+    virtual void Form_Activate() = 0;
+    // Recomputes m_SELECTED, Total and the add key's colour.
+    virtual bool 금액합계() = 0;
+    virtual void CmdLabel_Click(int index) = 0;
+    void SetNum_Add_Click(int index);
+    void SetNum_Add_MouseDown(int index);
+    void SetNum_Add_MouseUp(int index);
+    void Timer3_Timer();
+    void AutoIncrement_Timer();
+
+protected:
+    // The window: its name (also the trace's module), title, size, place from the page's top-left
+    // corner and skin picture.
+    struct Frame {
+        QString name;
+        QString title;
+        QSize size;
+        QPoint fromPage;
+        QString skin;
+    };
+    // page: the menu page (the dialog is placed relative to it and is its child window).
+    ItemDialog(QWidget* page, Frame frame);
+
+    virtual menu::Quantity& quantity() = 0;
+    virtual const menu::MenuItem& item() const = 0;
+
+    // Size, place, skin, rounded corners; the idle deadline starts.
+    void Form_Load();
+    // The catalogue row m_메뉴IDX; throws when there is none.
+    menu::MenuItem ReadItem() const;
+    // Photo, texts and quantity, each a step of the procedure; false when the procedure ends.
+    bool showItem(Procedure& proc);
+
+    // Where the item's photo and texts stand, and their sizes where the two dialogs differ.
+    struct ItemPlaces {
+        QRect photo, name, composition, description, priceCaption, price, priceUnit;
+        bool compositionWraps = false;  // several lines from the top, else one centred line
+        int descriptionSize = 16;
+        int priceSize = 26;
+    };
+    void makeItemTexts(const ItemPlaces& at);
+    // The total line: its caption, the amount and the unit.
+    struct TotalPlaces {
+        QRect caption, amount, unit;
+        QString captionText;
+        Qt::Alignment captionAlignment;
+        int captionSize = 18;
+        int amountSize = 32;
+        int unitSize = 20;
+    };
+    void makeTotal(const TotalPlaces& at);
+    // SetNum between its two keys, wired for touch, double touch and hold.
+    void makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up);
+    void makeCountdown(const QRect& geometry);
+    // CmdLabel(0) closes, CmdLabel(3) adds; both wired.
+    void makeCommandKeys(const QRect& close, const QRect& add);
+
+    // The touched command key, disabled for its action; nullptr when it cannot act (no such key,
+    // still disabled, or the dialog closing).
+    CaptionKey* takeKey(int index);
+    // Keeps the line for the page; an item whose name cannot stand in the cart text is traced and
+    // not added.
+    bool addToPage(const std::optional<QString>& line);
+    // After a short wait that keeps handling events.
+    void closeDialog(int result);
+
+    bool event(QEvent* event) override;
+    void done(int result) override;
+    void paintEvent(QPaintEvent* event) override;
+    // What is drawn where there is no skin picture.
+    virtual void paintPanels(QPainter& p) = 0;
+
+    const Frame m_frame;
+    std::optional<QString> m_added;
+    QWidget* m_page;
+    menu::IdleDeadline m_Deadline;
+    menu::HoldRepeat m_hold;
+    ClockTimer Timer3{this};
+    ClockTimer AutoIncrement{this};
+    QPixmap m_background;
+    bool m_activated = false;
+    // In place: the content is there once the dialog shows, before anything queued behind exec().
+    ScreenActivation m_activation{ScreenActivation::Run::InPlace};
+    bool m_closing = false;
+
+    QLabel* 메뉴사진 = nullptr;
+    QLabel* 메뉴이름 = nullptr;
+    QLabel* 메뉴구성 = nullptr;
+    QLabel* 메뉴설명 = nullptr;
+    QLabel* 메뉴가격 = nullptr;
+    QLabel* SetNum = nullptr;
+    QLabel* Total = nullptr;
+    QLabel* ssp타이머 = nullptr;
+    std::array<CaptionKey*, 2> SetNum_Add{};
+    std::array<CaptionKey*, kCmdCount> CmdLabel{};
+};
+
+}  // namespace sumbrel

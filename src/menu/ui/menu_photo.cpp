@@ -1,0 +1,89 @@
+#include "menu/ui/menu_photo.h"
+
+#include "menu/menu_item.h"
+#include "menu/ui/picture_cache.h"
+#include "presentation/look.h"
+#include "presentation/presentation.h"
+#include "startup/files.h"
+#include "startup/trace_log.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace sumbrel {
+
+namespace {
+
+QPixmap DrawPlaceholder(QSize size)
+{
+    QPixmap picture(size);
+    picture.fill(Colours().menuPage.photoFill);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int w = size.width();
+    const int h = size.height();
+    const int unit = std::max(4, std::min(w, h) / 8);
+    const QColor ink = Colours().menuPage.photoInk;
+    // A cup on a saucer, above the words when there is room for them.
+    const bool words = h >= 90 && w >= 110;
+    const QPointF centre(w / 2.0, words ? h * 0.42 : h / 2.0);
+    p.setPen(QPen(ink, std::max(2, unit / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath cup;
+    const QRectF body(centre.x() - 1.5 * unit, centre.y() - 1.2 * unit, 3 * unit, 2.2 * unit);
+    cup.moveTo(body.topLeft());
+    cup.lineTo(body.topRight());
+    cup.cubicTo(body.right(), body.bottom(), body.right() - 0.4 * unit, body.bottom(), body.center().x(),
+                body.bottom());
+    cup.cubicTo(body.left() + 0.4 * unit, body.bottom(), body.left(), body.bottom(), body.left(), body.top());
+    p.drawPath(cup);
+    p.drawArc(QRectF(body.right() - 0.3 * unit, body.top() + 0.3 * unit, 1.1 * unit, 1.1 * unit), 90 * 16, -180 * 16);
+    p.drawLine(QPointF(body.left() - 0.6 * unit, body.bottom() + 0.45 * unit),
+               QPointF(body.right() + 0.6 * unit, body.bottom() + 0.45 * unit));
+    if (words) {
+        p.setPen(Colours().menuPage.photoRim);
+        p.setFont(LabelFont(std::clamp(h / 11, 11, 20)));
+        p.drawText(QRectF(0, body.bottom() + 0.7 * unit, w, h - body.bottom() - 0.7 * unit),
+                   Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("사진 준비 중"));
+    }
+    return picture;
+}
+
+}  // namespace
+
+QPixmap MenuPhotoPlaceholder(QSize size)
+{
+    if (size.isEmpty())
+        return QPixmap();
+    // The page's twenty tiles and every dialog of a size share one drawing.
+    static std::map<std::pair<int, int>, QPixmap> drawn;
+    QPixmap& picture = drawn[{size.width(), size.height()}];
+    if (picture.isNull())
+        picture = DrawPlaceholder(size);
+    return picture;
+}
+
+bool SetMenuPhoto(QLabel* photo, const QString& num)
+{
+    const QString path = menu::MenuPhotoPath(num);
+    // Decoded once per file, size and modification time; null for a missing or unreadable file.
+    const QPixmap picture = menu::PictureCache::shared().scaled(path, photo->size());
+    if (!picture.isNull()) {
+        photo->setPixmap(picture);
+        return true;
+    }
+    photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
+    return !FileExists(path);
+}
+
+void ShowMenuPhoto(QLabel* photo, const QString& num)
+{
+    if (!SetMenuPhoto(photo, num))
+        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + menu::MenuPhotoPath(num));
+}
+
+}  // namespace sumbrel

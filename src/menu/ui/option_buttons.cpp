@@ -1,0 +1,153 @@
+#include "menu/ui/option_buttons.h"
+
+#include "presentation/look.h"
+#include "presentation/presentation.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace sumbrel {
+
+namespace {
+
+// A reader's press or toggle is a touch of the row (or price panel): the dialog hears of it and its
+// model decides the choice. Qt's own button interface would toggle the row without telling anyone,
+// or press it only after a delay.
+class AccessibleChoice : public QAccessibleWidget {
+public:
+    explicit AccessibleChoice(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+    // Asked each time: the interface may be made before the button is checkable.
+    QAccessible::Role role() const override
+    {
+        if (!button()->isCheckable())
+            return QAccessible::Button;
+        return button()->autoExclusive() ? QAccessible::RadioButton : QAccessible::CheckBox;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return button()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return button()->isCheckable() ? QStringList{toggleAction(), pressAction()} : QStringList{pressAction()};
+    }
+    void doAction(const QString& name) override
+    {
+        if ((name == pressAction() || name == toggleAction()) && button()->isEnabled())
+            button()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* ChoiceFactory(const QString& className, QObject* object)
+{
+    if ((className == QLatin1String("sumbrel::OptionRow") || className == QLatin1String("sumbrel::PricePanel"))
+        && object && object->isWidgetType())
+        return new AccessibleChoice(static_cast<QAbstractButton*>(object));
+    return nullptr;
+}
+
+void InstallChoiceFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ChoiceFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+}  // namespace
+
+OptionRow::OptionRow(const QString& name, bool singleChoice, QWidget* parent)
+    : QAbstractButton(parent)
+{
+    InstallChoiceFactory();
+    setText(name);
+    setCheckable(true);
+    // Exclusive among the rows of the same group panel: a screen reader sees radio buttons.
+    setAutoExclusive(singleChoice);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void OptionRow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const bool on = isChecked();
+    const Palette& colours = Colours();
+    const QColor ink = colours.itemDialogs.ink;
+    const QColor accentDark = colours.itemDialogs.chosenRim;
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, 1.5));
+    p.setBrush(on ? colours.itemDialogs.chosenFill : colours.panel);
+    p.drawRoundedRect(r, 8, 8);
+
+    // The indicator: a ring with a dot, or a box with a tick.
+    const QRectF mark(9, (height() - 20) / 2.0, 20, 20);
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.markOff, 2));
+    p.setBrush(on ? colours.accentKey.rest : colours.panel);
+    if (isSingleChoice()) {
+        p.drawEllipse(mark);
+        if (on) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
+            p.drawEllipse(mark.center(), 4.5, 4.5);
+        }
+    } else {
+        p.drawRoundedRect(mark, 4, 4);
+        if (on) {
+            p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPainterPath tick;
+            tick.moveTo(mark.left() + 4.5, mark.center().y());
+            tick.lineTo(mark.left() + 8.5, mark.bottom() - 5);
+            tick.lineTo(mark.right() - 4, mark.top() + 5);
+            p.drawPath(tick);
+        }
+    }
+
+    // The name on one line when it fits, else on two in a smaller size.
+    const QRect textArea(36, 1, width() - 40, height() - 2);
+    QFont font = LabelFont(16, on);
+    if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width())
+        font = LabelFont(14, on);
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+}
+
+PricePanel::PricePanel(const QString& caption, QWidget* parent)
+    : QAbstractButton(parent)
+{
+    InstallChoiceFactory();
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PricePanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(LabelFont(14));
+    p.setPen(Colours().itemDialogs.priceInk);
+    p.drawText(rect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, text());
+}
+
+}  // namespace sumbrel

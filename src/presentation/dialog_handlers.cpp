@@ -1,0 +1,82 @@
+#include "presentation/dialog_handlers.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <cstdio>
+#include <memory>
+
+namespace sumbrel {
+
+void WidgetDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    // Plain, as every label: a box's text is never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::None:
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+QString FileDialogFilter(const QString& filter)
+{
+    if (!filter.contains(u'|'))
+        return filter;
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        filters << parts[i] + QStringLiteral(" (") + patterns.simplified() + u')';
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    auto* dialog = new QFileDialog(parent, title, folder);
+    dialog->setOptions(QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters(FileDialogFilter(filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+    return dialog;
+}
+
+QString WidgetDialogHandler::openFile(const QString& title, const QString& folder, const QString& filter)
+{
+    const std::unique_ptr<QFileDialog> dialog(MakeOpenFileDialog(QApplication::activeWindow(), title, folder, filter));
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    return dialog->selectedFiles().value(0);
+}
+
+void UnattendedDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
+{
+    static const char* names[] = {"", "information", "warning", "critical"};
+    std::fprintf(stderr, "[%s] %s: %s\n", names[int(icon)], title.toUtf8().constData(), text.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+QString UnattendedDialogHandler::openFile(const QString&, const QString&, const QString&)
+{
+    return QString();
+}
+
+}  // namespace sumbrel

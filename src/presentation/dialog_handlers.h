@@ -1,0 +1,35 @@
+#pragma once
+// The dialog seam's real handlers: Qt's message boxes and file dialog, and the unattended handler
+// for runs without anyone at the screen.
+#include "startup/dialogs.h"
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace sumbrel {
+
+// The system's filters ("이미지파일|*.bmp;*.png;*.jpg": name|patterns pairs) as QFileDialog reads them
+// ("이미지파일 (*.bmp *.png *.jpg)"); a filter without "|" is passed on as it is.
+QString FileDialogFilter(const QString& filter);
+
+// The file-open dialog as the real handler shows it: Qt's own dialog (the same on every platform),
+// read-only, so nobody at the terminal can rename, delete or create files through it.
+QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+
+// QMessageBox / QFileDialog behind the dialog seam.
+class WidgetDialogHandler : public DialogHandler {
+public:
+    void message(const QString& title, const QString& text, MessageIcon icon) override;
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+};
+
+// Answers at once and writes the box to stderr: for runs without anyone at the screen.
+class UnattendedDialogHandler : public DialogHandler {
+public:
+    void message(const QString& title, const QString& text, MessageIcon icon) override;
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+};
+
+}  // namespace sumbrel

@@ -1,0 +1,432 @@
+#include "reception/ui/frm_main.h"
+
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "reception/ui/screen_parts.h"
+#include "startup/clock.h"
+#include "startup/dialogs.h"
+#include "startup/global_state.h"
+#include "startup/screen_hold.h"
+#include "startup/trace_log.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace sumbrel {
+
+using namespace reception;
+
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent)
+    , m_path(m_cart)
+    , m_orderList(ListMeasure())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ProgramTitle());
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    m_timerCloser = new ClockTimer(this);
+    m_timerCloser->setObjectName(QStringLiteral("Timer_Closer"));
+    connect(m_timerCloser, &ClockTimer::timeout, this, [this] { Timer_Closer_Timer(); });
+    m_timerRefresh = new ClockTimer(this);
+    m_timerRefresh->setObjectName(QStringLiteral("Timer_Refresh"));
+    connect(m_timerRefresh, &ClockTimer::timeout, this, [this] { Timer_Refresh_Timer(); });
+    m_timerIdle = new ClockTimer(this);
+    m_timerIdle->setObjectName(QStringLiteral("Timer_Idle"));
+    connect(m_timerIdle, &ClockTimer::timeout, this, [this] { Timer_Idle_Timer(); });
+    // Every touch on the screen counts for the entry panels' idle limit.
+    qApp->installEventFilter(this);
+    terminateProgram = [] { QCoreApplication::exit(0); };
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+}
+
+// ---- window load -------------------------------------------------------------------------------
+
+void frmMain::Form_Load()
+{
+    Procedure proc(QString(), QStringLiteral("Form_Load"));
+    SUMBREL_STEP(proc, {
+        setFixedSize(1024, 768);
+        if (gs().useDualMonitor) {
+            move(gs().LeftO, gs().TopO);
+        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->geometry();
+            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        }
+    });
+    SUMBREL_STEP(proc, buildPanels());
+    SUMBREL_STEP(proc, Init_Form());
+    SUMBREL_STEP(proc, Load_Setting());
+    SUMBREL_STEP(proc, ShowText(m_shopName, gs().shopName));
+}
+
+// ---- the start state ---------------------------------------------------------------------------
+
+void frmMain::Init_Form()
+{
+    m_timerCloser->stop();
+    for (QFrame* panel : m_picFrame)
+        panel->hide();
+    m_picFrameMenu->hide();
+    m_orderList.toTop();
+    m_picList->move(0, 0);
+    m_cart.clear();
+    m_path.start();
+    m_picFrame[kStartPanel]->show();
+    showNumbers();
+    showNotice();
+    m_lblCarNumberA->hide();
+    m_waiting = {};
+    showWaiting();
+}
+
+bool frmMain::Load_Setting()
+{
+    const ReceptionSettings settings = m_service.loadSettings();
+    m_waiting.apply(settings.waiting);
+    showWaiting();
+    ShowText(m_lblCount, QString::number(kCloseSeconds));
+    m_path.applySettings(settings);
+    ShowText(m_lblDriveThruText, settings.TakeOutCarText);
+    showCompletion();
+    // The takeout key alone stands in the middle of the two keys' places.
+    const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
+    m_cmd[size_t(Cmd::EatIn)]->move(70, 205);
+    m_cmd[size_t(Cmd::EatIn)]->setVisible(keys.eatInVisible);
+    m_cmd[size_t(Cmd::Takeout)]->move(70, keys.takeoutAlone ? 315 : 430);
+    m_cmd[size_t(Cmd::Takeout)]->setVisible(true);
+    return true;
+}
+
+void frmMain::reset()
+{
+    Init_Form();
+    Load_Setting();
+}
+
+// ---- waiting status ----------------------------------------------------------------------------
+
+bool frmMain::TOLoad()
+{
+    // Never two at once, and never beside an exchange that holds the screen.
+    if (m_poll.busy() || ScreenHold::active())
+        return false;
+    // The labels show empty while the request is under way.
+    m_waiting = {};
+    showWaiting();
+    const ReceptionService::PollRequest request = m_service.pollRequest();
+    const ReceptionService::Transport transport = m_service.transport();
+    m_poll.start(
+        [request, transport](const CancelFlag& cancel) {
+            CallOptions options;
+            options.cancel = cancel;
+            return transport(request.url, request.body, options);
+        },
+        [this, request](const PostResult& result) {
+            m_waiting.apply(m_service.pollAnswered(request, result));
+            showWaiting();
+        });
+    return true;
+}
+
+void frmMain::Timer_Refresh_Timer()
+{
+    try {
+        TOLoad();
+    } catch (...) {
+        // The poll's failures never reach the timer.
+    }
+}
+
+// ---- the submission ----------------------------------------------------------------------------
+
+bool frmMain::Save_Input()
+{
+    OrderState state = OrderState::Failed;
+    switch (m_service.submit(m_path.orderValues(), m_cart.selectedOrder)) {
+    case SubmitOutcome::Accepted:
+        state = OrderState::Accepted;
+        break;
+    case SubmitOutcome::AlreadyRegistered:
+        state = OrderState::Refused;
+        break;
+    case SubmitOutcome::Failed:
+        state = OrderState::Failed;
+        break;
+    case SubmitOutcome::Unknown:
+        state = OrderState::Unknown;
+        break;
+    case SubmitOutcome::NotSent:
+        state = OrderState::NotSent;
+        break;
+    }
+    const Reaction reaction = m_path.endSubmission(state);
+    showCompletion();
+    return reaction.step == Step::Countdown;
+}
+
+void frmMain::submission()
+{
+    // Taps are dropped while the order is under way: the path takes no key, and the exchange drops
+    // what was touched while it held the screen.
+    m_path.beginSubmission();
+    showCompletion();
+    QWidget* completion = m_picFrame[kCompletionPanel];
+    completion->raise();
+    completion->show();
+    ApplyTranslucency(completion);
+    m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
+    QCoreApplication::processEvents();
+    const bool kept = Save_Input();
+    m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
+    if (kept) {
+        m_timerCloser->start(kCloserIntervalMs);
+        return;
+    }
+    completion->hide();
+    const int panel = m_path.currentPanel();
+    for (int i = kStartPanel; i < kCompletionPanel; ++i)
+        m_picFrame[size_t(i)]->setVisible(i == panel);
+    showNumbers();
+    showNotice();
+}
+
+void frmMain::Timer_Closer_Timer()
+{
+    const Reaction reaction = m_path.tick();
+    act(reaction, KeyGroup::CMD3);
+    if (reaction.step == Step::Countdown)
+        QCoreApplication::processEvents();
+}
+
+void frmMain::Timer_Idle_Timer()
+{
+    act(m_path.idleTick(), KeyGroup::CMD);
+}
+
+// ---- showing the model -------------------------------------------------------------------------
+
+void frmMain::act(const Reaction& reaction, KeyGroup group)
+{
+    switch (reaction.step) {
+    case Step::Nothing:
+    case Step::Dropped:
+        return;
+    case Step::Disabled:
+        WriteLog(DisabledKeyLine(group));
+        return;
+    case Step::ShowPanel:
+        switchPanel(reaction.from, reaction.panel);
+        [[fallthrough]];
+    case Step::Numbers:
+        showNumbers();
+        showNotice();
+        return;
+    case Step::Notice:
+        showNotice();
+        return;
+    case Step::OpenMenu:
+        showNotice();
+        // The page keeps its own idle limit meanwhile.
+        m_path.setIdlePaused(true);
+        if (openMenuPage)
+            openMenuPage(m_cart);
+        m_path.setIdlePaused(false);
+        act(m_path.menuClosed(m_cart.selectionConfirmed), group);
+        return;
+    case Step::Warn:
+        MessageBox(reaction.text, MessageIcon::Warning);
+        return;
+    case Step::OrderShown:
+        switchPanel(reaction.from, reaction.panel);
+        showNotice();
+        setNextKeys();
+        m_picFrameMenu->show();
+        [[fallthrough]];
+    case Step::RedrawOrder:
+        Draw_Order();
+        return;
+    case Step::Submit:
+        submission();
+        return;
+    case Step::Countdown:
+        ShowText(m_lblCount, reaction.text);
+        return;
+    case Step::Reset:
+        reset();
+        return;
+    }
+}
+
+void frmMain::switchPanel(int from, int to)
+{
+    m_picFrame.at(size_t(from))->hide();
+    m_picFrame.at(size_t(to))->show();
+}
+
+void frmMain::showNumbers()
+{
+    ShowText(m_lblPhone[0], m_path.phoneCaption());
+    m_lblPhone[0]->setProperty("tag", m_path.phoneDigits());
+    m_lblPhoneA->setVisible(m_path.phonePlaceholderShown());
+    for (size_t i = 1; i < m_lblPhone.size(); ++i) {
+        ShowText(m_lblPhone[i], m_path.phoneCopyCaption());
+        m_lblPhone[i]->setProperty("tag", m_path.phoneCopyDigits());
+    }
+    ShowText(m_lblCarNumber[0], m_path.carNumber());
+    ShowText(m_lblCarNumber[1], m_path.carCopy());
+}
+
+void frmMain::showNotice()
+{
+    // Over the free part of the entry panel in use: below the number on the phone panel, over the
+    // drive-through text on the car panel, below the payment keys.
+    static const QRect kPlaces[] = {QRect(), QRect(10, 178, 526, 96), QRect(10, 175, 526, 101),
+                                    QRect(10, 565, 526, 120)};
+    const int panel = m_path.currentPanel();
+    const bool shown = !m_path.notice().isEmpty() && panel > kStartPanel && panel < kCompletionPanel;
+    if (shown) {
+        m_lblNotice->setGeometry(kPlaces[panel].translated(m_picFrame[size_t(panel)]->pos()));
+        ShowText(m_lblNotice, m_path.notice());
+        m_lblNotice->raise();
+    } else {
+        ShowText(m_lblNotice, QString());
+    }
+    m_lblNotice->setVisible(shown);
+}
+
+void frmMain::showCompletion()
+{
+    const CompletionTexts texts = m_path.completion();
+    ShowText(m_lblWaitTitle, texts.title);
+    SetInk(m_lblWaitTitle, texts.alert ? Colours().reception.refusal : Colours().reception.completionTitle);
+    ShowText(m_lblWaitSCM, texts.message);
+    m_lblCount->setVisible(texts.countdown);
+    m_lblCountText->setVisible(texts.countdown);
+}
+
+void frmMain::showWaiting()
+{
+    for (QLabel* label : m_lblWaitTeams)
+        ShowText(label, m_waiting.teams);
+    for (QLabel* label : m_lblWaitTime)
+        ShowText(label, m_waiting.time);
+}
+
+void frmMain::setNextKeys()
+{
+    m_cmd2[size_t(Cmd2::Next)]->setCaption(m_path.nextKeys().phoneKey);
+    m_cmd3[size_t(Cmd3::Next)]->setCaption(m_path.nextKeys().carKey);
+}
+
+// ---- keys --------------------------------------------------------------------------------------
+
+void frmMain::CMD_Click(Cmd key)
+{
+    act(m_path.press(key), KeyGroup::CMD);
+}
+
+void frmMain::CMD2_Click(Cmd2 key)
+{
+    act(m_path.press(key), KeyGroup::CMD2);
+}
+
+void frmMain::CMD3_Click(Cmd3 key)
+{
+    act(m_path.press(key), KeyGroup::CMD3);
+}
+
+void frmMain::CMD2_DblClick(Cmd2 key)
+{
+    if (RepeatsOnDoubleTap(key))
+        CMD2_Click(key);
+}
+
+void frmMain::CMD3_DblClick(Cmd3 key)
+{
+    if (RepeatsOnDoubleTap(key))
+        CMD3_Click(key);
+}
+
+void frmMain::lblConfig_Click()
+{
+    if (m_path.submitting())
+        return;
+    if (openSettings)
+        openSettings();
+    reset();
+}
+
+void frmMain::lblTerminate_Click()
+{
+    if (m_path.submitting())
+        return;
+    if (terminateProgram)
+        terminateProgram();
+}
+
+// ---- window events -----------------------------------------------------------------------------
+
+void frmMain::firstActivation()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    update();
+    m_timerRefresh->start(kRefreshIntervalMs);
+    m_timerIdle->start(kEntryIdleTickMs);
+}
+
+bool frmMain::event(QEvent* event)
+{
+    m_activation.onEvent(this, event, !m_activated, [this] { firstActivation(); });
+    return QWidget::event(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin || type == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || isAncestorOf(widget)))
+            act(m_path.touched(), KeyGroup::CMD);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!m_background.isNull()) {
+        p.drawPixmap(rect(), m_background);
+    } else {
+        QLinearGradient shade(0, 0, 0, height());
+        shade.setColorAt(0, Colours().banner);
+        shade.setColorAt(1, Colours().reception.backgroundFoot);
+        p.fillRect(rect(), shade);
+    }
+    Draw_Order();
+}
+
+void frmMain::mousePressEvent(QMouseEvent* event)
+{
+    // Only the window's own background moves the window.
+    if (childAt(event->position().toPoint()) == nullptr && windowHandle())
+        windowHandle()->startSystemMove();
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,164 @@
+#pragma once
+// The reception screen that customers use: dining choice, phone and car number, payment type, the
+// order list, the submission and the completion panel. The customer's path, the exchanges with the
+// web service and the order list's layout live in widget-free classes; this screen only shows them.
+#include "presentation/widgets.h"
+#include "reception/customer_path.h"
+#include "reception/keys.h"
+#include "reception/order_list.h"
+#include "reception/reception_service.h"
+#include "server/background_exchange.h"
+#include "startup/clock.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+
+namespace sumbrel {
+
+class CaptionKey;
+
+namespace reception {
+class OrderListSurface;
+}
+
+class frmMain : public QWidget {
+public:
+    // Builds the screen and runs the window load (Init_Form, then Load_Setting against the web service).
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Shows the menu page modally for the customer's cart. Before it: the page's m_FirstActivated =
+    // true and m_SELECTED = the cart's selectedOrder; a confirmation there writes selectedOrder and
+    // sets selectionConfirmed.
+    std::function<void(cart::OrderCart&)> openMenuPage;
+    // Shows the settings screen modally; the screen resets after it. Absent: only the reset.
+    std::function<void()> openSettings;
+    // Ends the program (lblTerminate). Default: QCoreApplication::exit(0).
+    std::function<void()> terminateProgram;
+
+    // Operations.
+    void Init_Form();
+    bool Load_Setting();
+    // Starts the poll off the screen's thread; its answer fills the labels when it arrives. False
+    // when it was skipped because an exchange is under way.
+    bool TOLoad();
+    bool Save_Input();
+    void reset();  // Init_Form, then Load_Setting
+    bool Draw_Order();
+    void ScrollOrderList(reception::ScrollDirection direction);
+
+    // Event handlers, public so that a caller can drive the flow by key.
+    void CMD_Click(reception::Cmd key);
+    void CMD2_Click(reception::Cmd2 key);
+    void CMD3_Click(reception::Cmd3 key);
+    void CMD2_DblClick(reception::Cmd2 key);
+    void CMD3_DblClick(reception::Cmd3 key);
+    void SetNum_Sub_Click(int row);
+    void SetNum_Add_Click(int row);
+    void Set_Delete_Click(int row);
+    void picList_MouseUp(int y);
+    void lblConfig_Click();
+    void lblTerminate_Click();
+    void Timer_Closer_Timer();
+    void Timer_Refresh_Timer();
+    void Timer_Idle_Timer();
+
+    // State.
+    cart::OrderCart& cart() { return m_cart; }
+    const reception::CustomerPath& path() const { return m_path; }
+    // A poll's request is under way off the screen's thread.
+    bool polling() const { return m_poll.busy(); }
+    reception::ReceptionService& service() { return m_service; }
+    const reception::OrderList& orderList() const { return m_orderList; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    struct OrderRow {
+        QFrame* frame = nullptr;
+        CaptionKey* sub = nullptr;
+        QLabel* quantity = nullptr;
+        CaptionKey* add = nullptr;
+        CaptionKey* remove = nullptr;
+    };
+
+    void Form_Load();
+    // Building, by panel.
+    void buildPanels();
+    void buildStartPanel();
+    void buildPhonePanel();
+    void buildCarPanel();
+    void buildPaymentPanel();
+    void buildCompletionPanel();
+    void buildMenuPanel();
+    void buildOrderRows();
+    void buildWaitingStatus();
+    void buildKeypad(reception::KeyGroup group, QWidget* panel);
+    // A key of the group at its index: built, kept in the group's array and connected to its handlers.
+    void makeKey(reception::KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry);
+
+    // Showing the model.
+    void act(const reception::Reaction& reaction, reception::KeyGroup group);
+    void switchPanel(int from, int to);
+    void showNumbers();
+    void showNotice();
+    void showCompletion();
+    void showWaiting();
+    void showOrderList();
+    void setNextKeys();
+    void submission();
+    void firstActivation();
+
+    cart::OrderCart m_cart;  // before m_path, which reads it
+    reception::CustomerPath m_path;
+    reception::ReceptionService m_service;
+    reception::OrderList m_orderList;
+    reception::WaitingTexts m_waiting;
+    bool m_activated = false;
+    ScreenActivation m_activation{ScreenActivation::Run::InPlace};
+    QPixmap m_background;
+
+    std::array<CaptionKey*, reception::kCmdCount> m_cmd{};
+    std::array<CaptionKey*, reception::kCmd2Count> m_cmd2{};
+    std::array<CaptionKey*, reception::kCmd3Count> m_cmd3{};
+    std::array<QLabel*, 3> m_lblPhone{};
+    std::array<QLabel*, 2> m_lblCarNumber{};
+    std::array<QLabel*, 2> m_lblWaitTeams{};
+    std::array<QLabel*, 2> m_lblWaitTime{};
+    std::array<QFrame*, 5> m_picFrame{};
+    std::array<OrderRow, reception::kRowPanels> m_rows{};
+    QLabel* m_lblPhoneA = nullptr;
+    QLabel* m_lblCarNumberA = nullptr;
+    QLabel* m_lblDriveThruText = nullptr;
+    QLabel* m_lblWaitTitle = nullptr;
+    QLabel* m_lblWaitSCM = nullptr;
+    QLabel* m_lblCount = nullptr;
+    QLabel* m_lblCountText = nullptr;
+    QLabel* m_lblNotice = nullptr;
+    QLabel* m_shopName = nullptr;
+    QLabel* m_lblTotal = nullptr;
+    QLabel* m_pictureBox = nullptr;
+    CaptionKey* m_lblConfig = nullptr;
+    CaptionKey* m_lblTerminate = nullptr;
+    QFrame* m_picFrame4 = nullptr;
+    QFrame* m_picFrameMenu = nullptr;
+    QFrame* m_picBack = nullptr;
+    reception::OrderListSurface* m_picList = nullptr;
+    ClockTimer* m_timerCloser = nullptr;
+    ClockTimer* m_timerRefresh = nullptr;
+    ClockTimer* m_timerIdle = nullptr;
+    // Last: its destructor stops a poll under way before the screen it reports to goes.
+    BackgroundExchange m_poll{this};
+};
+
+}  // namespace sumbrel

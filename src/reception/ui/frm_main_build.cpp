@@ -1,0 +1,286 @@
+// The reception screen's widgets, panel by panel, where the design puts them.
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "reception/ui/frm_main.h"
+#include "reception/ui/screen_parts.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace sumbrel {
+
+using namespace reception;
+
+namespace {
+
+const QString kDeleteCaption = QStringLiteral("<-");
+const QString kCloseCaption = QStringLiteral("X");
+const QString kNumberChangeCaption = QStringLiteral("번호변경");
+
+const KeyColours& ColoursFor(KeyGroup group, int index)
+{
+    return LookOf(group, index) == KeyLook::Plain ? Colours().plainKey : Colours().accentKey;
+}
+
+// The keypad grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
+QRect KeypadCell(int key)
+{
+    static const int columns[] = {25, 190, 355};
+    static const int rows[] = {280, 395, 510, 625};
+    const int digitZero = int(Cmd2::Digit0);
+    const int lastRow = 3;
+    int row = lastRow;
+    int column = 0;
+    if (key > digitZero && key <= int(Cmd2::Digit9)) {
+        row = (key - 1) / 3;
+        column = (key - 1) % 3;
+    } else if (key == digitZero) {
+        column = 1;
+    } else if (key == int(Cmd2::Next)) {
+        column = 2;
+    }
+    return QRect(columns[column], rows[row], 165, 115);
+}
+
+}  // namespace
+
+void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
+{
+    const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
+    const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
+                                                : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
+    CaptionKey* key = MakeKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
+                              ColoursFor(group, index), Colours().ink);
+    switch (group) {
+    case KeyGroup::CMD:
+        m_cmd.at(size_t(index)) = key;
+        connect(key, &CaptionKey::clicked, this, [this, index] { CMD_Click(Cmd(index)); });
+        break;
+    case KeyGroup::CMD2:
+        m_cmd2.at(size_t(index)) = key;
+        connect(key, &CaptionKey::clicked, this, [this, index] { CMD2_Click(Cmd2(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD2_DblClick(Cmd2(index)); });
+        break;
+    case KeyGroup::CMD3:
+        m_cmd3.at(size_t(index)) = key;
+        connect(key, &CaptionKey::clicked, this, [this, index] { CMD3_Click(Cmd3(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD3_DblClick(Cmd3(index)); });
+        break;
+    }
+}
+
+void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
+{
+    for (int i = 0; i < kKeypadKeys; ++i) {
+        const std::optional<int> digit = DigitOf(Cmd2(i));
+        const QString caption = digit ? QString::number(*digit)
+            : i == int(Cmd2::Delete)  ? kDeleteCaption
+                                      : kSubmitCaption;
+        makeKey(group, i, caption, panel, KeypadCell(i));
+    }
+}
+
+void frmMain::buildWaitingStatus()
+{
+    // Index 0 of the waiting labels stands on the window itself, left of the panels, where the
+    // order panel later covers it with its own copies.
+    const QColor light = Colours().reception.waitingCaption;
+    MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), QRect(30, 220, 414, 56), LabelFont(40), light,
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
+    m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), QRect(30, 280, 270, 130), KeyFont(110),
+                                  Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), QRect(310, 280, 134, 130), LabelFont(52), light,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
+    MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), QRect(30, 450, 414, 56), LabelFont(40), light,
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
+    m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), QRect(30, 510, 414, 110), KeyFont(80),
+                                 Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
+}
+
+void frmMain::buildMenuPanel()
+{
+    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), QRect(5, 5, 469, 758),
+                               Colours().reception.orderPanel);
+    m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), QRect(0, 0, kListWidth, kViewHeight),
+                          Colours().panel);
+    m_picList = new OrderListSurface(m_picBack);
+    m_picList->setGeometry(0, 0, kListWidth, kEmptyListHeight);
+    m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
+    buildOrderRows();
+    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), QRect(10, 535, 320, 70), KeyFont(40),
+                           Colours().ink, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    makeKey(KeyGroup::CMD2, int(Cmd2::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
+            QRect(340, 535, 130, 70));
+    const QFont font = LabelFont(30);
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, 625, 150, 50), font, Colours().ink,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
+    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), QRect(165, 625, 110, 50),
+                                  KeyFont(36), Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, 625, 60, 50), font, Colours().ink,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, 690, 210, 50), font, Colours().ink,
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
+    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), QRect(225, 690, 230, 50),
+                                 KeyFont(36), Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+}
+
+void frmMain::buildOrderRows()
+{
+    const Palette::Reception& colours = Colours().reception;
+    auto rowKey = [](QWidget* row, const QString& name, const QString& caption, const QRect& geometry,
+                     const KeyColours& keyColours) {
+        return MakeKey(row, name, caption, geometry, KeyFont(26), keyColours, Colours().inkOnDark);
+    };
+    for (int i = 0; i < kRowPanels; ++i) {
+        OrderRow& row = m_rows[size_t(i)];
+        const QString index = QStringLiteral("_%1").arg(i);
+        row.frame = new QFrame(m_picList);
+        row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
+        row.frame->setGeometry(kRowLeft, 0, kRowWidth, kRowHeight);
+        row.frame->hide();
+        auto* border = new QFrame(row.frame);
+        border->setObjectName(QStringLiteral("SetNum_Border") + index);
+        border->setGeometry(43, 0, 52, 39);
+        border->setFrameStyle(QFrame::Box | QFrame::Plain);
+        border->setLineWidth(2);
+        SetInk(border, colours.quantityRim);
+        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26),
+                                 Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+        row.quantity->setWordWrap(false);  // a number: no text layout on every paint
+        row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
+                         colours.stepKey);
+        row.add = rowKey(row.frame, QStringLiteral("SetNum_Add") + index, QStringLiteral("+"), QRect(94, 0, 45, 39),
+                         colours.stepKey);
+        row.remove = rowKey(row.frame, QStringLiteral("Set_Delete") + index, QStringLiteral("x"), QRect(160, 0, 45, 40),
+                            colours.deleteKey);
+        connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
+        connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
+        connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
+    }
+}
+
+void frmMain::buildStartPanel()
+{
+    QFrame* panel = m_picFrame[kStartPanel];
+    m_shopName = MakeLabel(panel, QStringLiteral("상호"), QRect(20, 95, 506, 100), LabelFont(44, true), Colours().ink,
+                           Qt::AlignCenter, LabelFlag::Wrap);
+    makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, QRect(70, 205, 410, 150));
+    makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, QRect(70, 430, 410, 150));
+    m_cmd[size_t(Cmd::EatIn)]->setFont(KeyFont(52));
+    m_cmd[size_t(Cmd::Takeout)]->setFont(KeyFont(52));
+
+    m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
+    m_pictureBox->setGeometry(394, 10, 140, 70);
+    SetFill(m_pictureBox, Colours().panel);
+    const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));
+    if (!picture.isNull())
+        m_pictureBox->setPixmap(picture);
+
+    // Two invisible touch areas for the operator, side by side.
+    auto operatorArea = [this](const QString& name, int left) {
+        auto* area = new CaptionKey(QString(), m_pictureBox);
+        area->setObjectName(name);
+        area->setAccessibleName(name);
+        area->setInvisible(true);
+        area->setGeometry(left, 0, 70, 60);
+        return area;
+    };
+    m_lblConfig = operatorArea(QStringLiteral("lblConfig"), 0);
+    connect(m_lblConfig, &CaptionKey::clicked, this, [this] { lblConfig_Click(); });
+    m_lblTerminate = operatorArea(QStringLiteral("lblTerminate"), 70);
+    connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
+}
+
+void frmMain::buildPhonePanel()
+{
+    QFrame* panel = m_picFrame[kPhonePanel];
+    makeKey(KeyGroup::CMD, int(Cmd::ClosePhone), kCloseCaption, panel, QRect(464, 1, 80, 60));
+    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), QRect(0, 70, 546, 100), KeyFont(64), Colours().ink,
+                              Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), QRect(0, 70, 546, 100), LabelFont(36),
+                            Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
+                            QStringLiteral("휴대폰 번호를 입력하세요."));
+    buildKeypad(KeyGroup::CMD2, panel);
+}
+
+void frmMain::buildCarPanel()
+{
+    QFrame* panel = m_picFrame[kCarPanel];
+    makeKey(KeyGroup::CMD, int(Cmd::CloseCar), kCloseCaption, panel, QRect(464, 1, 80, 60));
+    makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
+    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), QRect(15, 15, 305, 45), KeyFont(32),
+                              Colours().mutedInk, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), QRect(0, 70, 546, 100), KeyFont(72),
+                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), QRect(0, 70, 546, 100), LabelFont(36),
+                                Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
+                                QStringLiteral("차량 번호를 입력하세요."));
+    m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), QRect(10, 175, 526, 101), LabelFont(28),
+                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    buildKeypad(KeyGroup::CMD3, panel);
+}
+
+void frmMain::buildPaymentPanel()
+{
+    QFrame* panel = m_picFrame[kPaymentPanel];
+    makeKey(KeyGroup::CMD, int(Cmd::ClosePayment), kCloseCaption, panel, QRect(464, 1, 80, 60));
+    makeKey(KeyGroup::CMD, int(Cmd::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
+    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), QRect(129, 100, 305, 45), KeyFont(34), Colours().ink,
+                              Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), QRect(130, 145, 305, 45), KeyFont(34),
+                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, QRect(115, 270, 335, 115));
+    makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, QRect(115, 430, 335, 115));
+}
+
+void frmMain::buildCompletionPanel()
+{
+    m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(0, 0, 1024, 768),
+                                             Colours().dimming);
+    m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), QRect(200, 70, 624, 618),
+                            Colours().panel);
+    m_picFrame4->setFrameShape(QFrame::Box);
+    m_picFrame4->setLineWidth(2);
+    m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), QRect(0, 90, 624, 55), KeyFont(48),
+                               Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), QRect(50, 155, 524, 241), LabelFont(40),
+                             Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, QRect(100, 405, 424, 100));
+    m_cmd3[size_t(Cmd3::Confirm)]->setFont(KeyFont(48));
+    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40),
+                           Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
+                           QString::number(kCloseSeconds));
+    m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30),
+                               Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
+                               QStringLiteral("초 후 자동 종료됩니다."));
+    m_picFrame[kCompletionPanel]->raise();
+}
+
+void frmMain::buildPanels()
+{
+    for (int i = kStartPanel; i < kCompletionPanel; ++i)
+        m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), QRect(474, 4, 546, 760),
+                                          Colours().panel);
+    buildWaitingStatus();
+    buildMenuPanel();
+    buildStartPanel();
+    buildPhonePanel();
+    buildCarPanel();
+    buildPaymentPanel();
+    // What became of a submission, or the idle warning, over the entry panel in use.
+    m_lblNotice = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true),
+                            Colours().reception.noticeInk, Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblNotice->setAutoFillBackground(true);
+    SetFill(m_lblNotice, Colours().reception.noticeFill);
+    m_lblNotice->hide();
+    buildCompletionPanel();
+    const QCursor cursor = OperatorCursor();
+    m_lblConfig->setCursor(cursor);
+    m_lblTerminate->setCursor(cursor);
+    m_background = SkinPicture(QStringLiteral("0101.gif"));
+}
+
+}  // namespace sumbrel

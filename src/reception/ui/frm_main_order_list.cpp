@@ -1,0 +1,76 @@
+// The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
+#include "presentation/widgets.h"
+#include "reception/ui/frm_main.h"
+#include "reception/ui/screen_parts.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace sumbrel {
+
+using namespace reception;
+
+bool frmMain::Draw_Order()
+{
+    m_orderList.draw(m_cart.selectedOrder);
+    showOrderList();
+    return true;
+}
+
+void frmMain::showOrderList()
+{
+    const OrderListLayout& layout = m_orderList.layout();
+    std::array<bool, kRowPanels> shown{};
+    for (const RowPlace& place : layout.rows) {
+        const OrderRow& row = m_rows.at(size_t(place.line));
+        row.frame->move(kRowLeft, place.top);
+        ShowText(row.quantity, place.quantity);
+        row.quantity->setProperty("tag", place.unitPrice);
+        shown[size_t(place.line)] = true;
+    }
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_rows[i].frame->setVisible(shown[i]);
+    m_picList->setGeometry(0, m_orderList.top(), kListWidth, m_orderList.height());
+    m_picList->showLayout(layout);
+    ShowText(m_lblTotal, m_orderList.totalText());
+}
+
+void frmMain::SetNum_Sub_Click(int row)
+{
+    if (m_path.submitting())
+        return;
+    if (m_orderList.stepQuantity(m_cart.selectedOrder, row, -1))
+        showOrderList();
+}
+
+void frmMain::SetNum_Add_Click(int row)
+{
+    if (m_path.submitting())
+        return;
+    if (m_orderList.stepQuantity(m_cart.selectedOrder, row, +1))
+        showOrderList();
+}
+
+void frmMain::Set_Delete_Click(int row)
+{
+    if (m_path.submitting())
+        return;
+    m_orderList.deleteLine(m_cart.selectedOrder, row);
+    showOrderList();
+}
+
+void frmMain::ScrollOrderList(ScrollDirection direction)
+{
+    if (m_orderList.scroll(direction))
+        Draw_Order();
+}
+
+void frmMain::picList_MouseUp(int y)
+{
+    if (m_path.submitting())
+        return;
+    if (m_orderList.touchReleased(y))
+        Draw_Order();
+}
+
+}  // namespace sumbrel

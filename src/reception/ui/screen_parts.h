@@ -1,0 +1,48 @@
+#pragma once
+// Pieces of the reception screen of its own: the operator keys' cursor and the order list's drawing
+// surface.
+#include "reception/order_list.h"
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace sumbrel::reception {
+
+// The "-", number, "+" and "x" panel of a list row, at the right of its line.
+inline constexpr int kRowLeft = 255;
+inline constexpr int kRowWidth = 205;
+
+// The operator keys' cursor: a small target ring, so the technician sees the hidden areas.
+QCursor OperatorCursor();
+
+// The order list's fonts by point size, and the measure that lays the list out with them.
+QFont ListFont(int sizePt);
+TextMeasure ListMeasure();
+
+// picList: paints the printed texts and dotted separators of the order list's layout; a released
+// touch reports its height on the list.
+class OrderListSurface : public QWidget {
+public:
+    explicit OrderListSurface(QWidget* parent);
+    // Repaints only when the layout differs from the one shown.
+    void showLayout(const OrderListLayout& layout);
+    std::function<void(int y)> touchReleased;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QFont& fontOf(int sizePt) const;
+
+    OrderListLayout m_layout;
+    QFont m_title;
+    QFont m_price;
+    QFont m_option;
+};
+
+}  // namespace sumbrel::reception

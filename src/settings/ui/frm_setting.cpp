@@ -1,0 +1,378 @@
+#include "settings/ui/frm_setting.h"
+
+#include "catalogue/picture_download.h"
+#include "presentation/caption_key.h"
+#include "presentation/look.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "settings/operator_pin.h"
+#include "startup/dialogs.h"
+#include "startup/files.h"
+#include "startup/trace_log.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSlider>
+
+namespace sumbrel {
+
+namespace {
+
+using settings::Step;
+
+// A key press as the text box reports it before applying it: a character, backspace, enter, or a
+// composed character from the input method.
+bool IsTypedKey(const QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return !static_cast<const QKeyEvent*>(event)->text().isEmpty();
+    if (event->type() == QEvent::InputMethod)
+        return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
+    return false;
+}
+
+}  // namespace
+
+frmSetting::frmSetting(QWidget* reception)
+    : QDialog(reception)
+{
+    setObjectName(QStringLiteral("frmSetting"));
+    setWindowTitle(QStringLiteral("환경 설정"));
+    setAccessibleName(QStringLiteral("환경 설정"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setModal(true);
+    setFixedSize(kWidth, kHeight);
+    buildWidgets();
+    Form_Load();
+    // Connected once filled: filling the elements is no change by the operator, nothing is written for it.
+    connectElements();
+}
+
+frmSetting::~frmSetting()
+{
+    if (m_downloadCancel)
+        m_downloadCancel->store(true);
+    if (m_download.joinable())
+        m_download.join();
+}
+
+void frmSetting::Form_Load()
+{
+    // Placement: over the reception screen, or centred where there is none.
+    Step([&] {
+        if (QWidget* owner = parentWidget()) {
+            move(owner->window()->pos());
+        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            move(screen->geometry().center() - rect().center());
+        }
+    });
+    Step([&] { m_background = SkinPicture(QStringLiteral("0201.gif")); });
+    Step([&] {
+        const QString wait = SkinFile(QStringLiteral("0106.gif"));
+        if (FileExists(wait)) {
+            m_waitMovie = std::make_unique<QMovie>(wait);
+            m_imgWait->setMovie(m_waitMovie.get());
+            m_imgWait->show();
+        }
+    });
+    showWaitPanel(false);
+
+    const settings::OpeningValues opened = settings::ReadOpeningValues();
+    m_entry = settings::EntryAtOpening(opened);
+    tellSaveProblem(opened.saveProblem);
+    Step([&] { m_text1->setText(opened.imagefile); });
+    Step([&] {
+        if (opened.alramsound)
+            m_slider->setValue(*opened.alramsound);
+        m_lblVolume->setText(QString::number(m_entry.alramsound));
+    });
+    Step([&] {
+        m_combo[3]->clear();
+        m_combo[3]->addItems(settings::AlarmTexts());
+        m_combo[3]->setCurrentIndex(opened.alramkind);
+    });
+    Step([&] { m_combo[0]->setCurrentIndex(opened.visiblesb1); });
+    Step([&] { m_combo[2]->setCurrentIndex(opened.visiblesb2); });
+    Step([&] {
+        // A stored time outside the list is still shown, and kept when the screen closes.
+        int index = m_combo[1]->findText(opened.calltime);
+        if (index < 0) {
+            m_combo[1]->addItem(opened.calltime);
+            index = m_combo[1]->count() - 1;
+        }
+        m_combo[1]->setCurrentIndex(index);
+    });
+    Step([&] { m_text3->setText(opened.calltext); });
+    Step([&] { m_text2->setText(opened.bottomtext); });
+    Step([&] {
+        m_chkDual->setChecked(opened.useDualMonitor);
+        m_leftC->setText(m_entry.LeftC);
+        m_topC->setText(m_entry.TopC);
+        m_leftO->setText(m_entry.LeftO);
+        m_topO->setText(m_entry.TopO);
+    });
+    showPinState();
+}
+
+void frmSetting::connectElements()
+{
+    connect(m_combo[0], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb1 = i; });
+    connect(m_combo[1], &QComboBox::currentTextChanged, this, [this](const QString& t) { m_entry.calltime = t; });
+    connect(m_combo[2], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb2 = i; });
+    connect(m_combo[3], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.alramkind = i; });
+    connect(m_slider, &QSlider::valueChanged, this, [this](int v) { Slider1_Change(v); });
+    connect(m_text2, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.bottomtext = t; });
+    connect(m_text3, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.calltext = t; });
+    connect(m_chkDual, &QCheckBox::toggled, this, [this](bool on) { m_entry.useDualMonitor = on; });
+    connect(m_leftC, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftC = t; });
+    connect(m_topC, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopC = t; });
+    connect(m_leftO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftO = t; });
+    connect(m_topO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopO = t; });
+    connect(m_command2, &CaptionKey::clicked, this, [this] { Command2_Click(); });
+    connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { cmd서버이미지_불러오기_Click(); });
+    connect(m_cmdStopDownload, &CaptionKey::clicked, this, [this] { stopDownload(); });
+    connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
+    connect(m_cmdPinSave, &CaptionKey::clicked, this, [this] { cmdOperatorPinSave_Click(); });
+    connect(m_cmdPinClear, &CaptionKey::clicked, this, [this] { cmdOperatorPinClear_Click(); });
+    m_text2->installEventFilter(this);
+    m_text3->installEventFilter(this);
+}
+
+// ---- while open --------------------------------------------------------------------------------
+
+void frmSetting::Slider1_Change(int value)
+{
+    m_entry.alramsound = value;
+    Step([&] { m_lblVolume->setText(QString::number(value)); });
+    tellSaveProblem(settings::SaveProblemText(settings::WriteVolume(value)));
+}
+
+void frmSetting::Text2_KeyPress()
+{
+    // The box still holds the text before the key; the closing routine writes the whole text.
+    tellSaveProblem(settings::SaveProblemText(settings::WriteBottomText(m_entry.bottomtext)));
+}
+
+void frmSetting::Text3_KeyPress()
+{
+    tellSaveProblem(settings::SaveProblemText(settings::WriteCallText(m_entry.calltext)));
+}
+
+void frmSetting::Command2_Click()
+{
+    if (m_downloading)
+        return;
+    IniWriteResult written;
+    const QString path = settings::ChooseImageFile(&written);
+    Step([&] { m_text1->setText(path); });
+    tellSaveProblem(settings::SaveProblemText(written));
+}
+
+void frmSetting::cmd서버이미지_불러오기_Click()
+{
+    if (m_downloading)
+        return;
+    m_downloading = true;
+    Step([&] {
+        // Until the first report the bar only shows that something runs.
+        m_barWait->setRange(0, 0);
+        m_lblWaitCount->clear();
+        m_lblWaitItem->clear();
+        m_cmdStopDownload->setCaption(QStringLiteral("중지"));
+        m_cmdStopDownload->setKeyEnabled(true);
+        showWaitPanel(true);
+    });
+    if (m_download.joinable())
+        m_download.join();
+    m_downloadCancel = std::make_shared<std::atomic<bool>>(false);
+    DownloadOptions options;
+    options.cancel = m_downloadCancel;
+    options.decode = [](const QByteArray& bytes, QString* why) {
+        return DecodesAsPicture(bytes, kMaxPictureSide, why);
+    };
+    // Off the screen's thread: the panel keeps painting and the stop key keeps working. The reports
+    // come back through the event queue; the destructor stops and waits for the thread.
+    m_download = std::thread([this, options] {
+        DownloadSummary summary;
+        try {
+            summary = DownloadPictures(
+                [this](int done, int total, const QString& current) {
+                    const settings::DownloadPanel panel = settings::DownloadPanelFor(done, total, current);
+                    QMetaObject::invokeMethod(
+                        this, [this, panel] { Step([&] { showProgress(panel); }); }, Qt::QueuedConnection);
+                },
+                options);
+        } catch (...) {
+            summary.failed = -1;
+        }
+        QMetaObject::invokeMethod(
+            this, [this, summary] { downloadFinished(summary); }, Qt::QueuedConnection);
+    });
+}
+
+void frmSetting::stopDownload()
+{
+    if (!m_downloading || !m_downloadCancel)
+        return;
+    m_downloadCancel->store(true);
+    Step([&] {
+        m_cmdStopDownload->setCaption(QStringLiteral("중지하는 중"));
+        m_cmdStopDownload->setKeyEnabled(false);
+    });
+}
+
+void frmSetting::downloadFinished(const DownloadSummary& summary)
+{
+    if (m_download.joinable())
+        m_download.join();
+    showWaitPanel(false);
+    m_downloading = false;
+    const QString result = settings::DownloadSummaryText(summary);
+    Step([&] { m_lblDownloadResult->setText(result); });
+    Step([&] {
+        const QString head = summary.stopped ? QStringLiteral("서버 이미지 불러오기를 중지했습니다.\n")
+                                             : QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n");
+        MessageBox(head + result, summary.failed != 0 ? MessageIcon::Warning : MessageIcon::Information);
+    });
+}
+
+void frmSetting::lblTerminate_Click()
+{
+    close();
+}
+
+void frmSetting::cmdOperatorPinSave_Click()
+{
+    const pin::SaveOutcome outcome = pin::SaveFromSettings(m_txtPin->text());
+    // The typed digits never stay on the screen.
+    m_txtPin->clear();
+    if (outcome.saved) {
+        pin::WriteStoredPin(outcome.stored);
+        WriteLog(QStringLiteral("Operator PIN set in the settings screen"));
+    }
+    showPinState();
+    MessageBox(outcome.message, outcome.saved ? MessageIcon::Information : MessageIcon::Warning);
+}
+
+void frmSetting::cmdOperatorPinClear_Click()
+{
+    m_txtPin->clear();
+    pin::WriteStoredPin(QString());
+    WriteLog(QStringLiteral("Operator PIN removed in the settings screen"));
+    showPinState();
+    MessageBox(pin::ClearedMessage(), MessageIcon::Information);
+}
+
+void frmSetting::showPinState()
+{
+    const QString state = pin::StateText(pin::ReadStoredPin());
+    m_lblPinState->setText(state);
+    m_lblPinState->setAccessibleName(state);
+}
+
+void frmSetting::showProgress(const settings::DownloadPanel& panel)
+{
+    m_barWait->setRange(0, std::max(panel.maximum, 1));
+    m_barWait->setValue(panel.value);
+    m_lblWaitCount->setText(panel.count);
+    m_lblWaitItem->setText(
+        m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - 80));
+    m_lblWaitItem->setAccessibleName(panel.item);
+    if (onDownloadProgress)
+        onDownloadProgress(panel);
+}
+
+void frmSetting::tellSaveProblem(const QString& problem)
+{
+    if (problem.isEmpty())
+        return;  // an earlier problem stays told until the screen closes
+    Step([&] {
+        m_lblSaveResult->setText(problem);
+        m_lblSaveResult->show();
+        m_lblHint->hide();
+    });
+}
+
+void frmSetting::showWaitPanel(bool shown)
+{
+    m_waitShade->setVisible(shown);
+    m_content->setEnabled(!shown);
+    if (shown) {
+        m_waitShade->raise();
+        if (m_waitMovie)
+            m_waitMovie->start();
+    } else if (m_waitMovie) {
+        m_waitMovie->stop();
+    }
+}
+
+// ---- closing -----------------------------------------------------------------------------------
+
+void frmSetting::closeEvent(QCloseEvent* event)
+{
+    // The download reports to this screen: it must end (or be stopped) before the screen can go.
+    if (m_downloading) {
+        event->ignore();
+        return;
+    }
+    if (!m_closed) {
+        const IniWriteResult written = settings::WriteClosingValues(m_entry);
+        tellSaveProblem(settings::SaveProblemText(written));
+        if (!settings::ClosesAfter(written, m_stayedOpenOnce)) {
+            event->ignore();
+            return;
+        }
+        m_closed = true;
+        Step([&] {
+            if (QWidget* owner = parentWidget())
+                owner->window()->show();
+        });
+        QDialog::done(QDialog::Accepted);
+    }
+    event->accept();
+}
+
+void frmSetting::reject()
+{
+    // Escape and the window manager close through the closing routine as well.
+    close();
+}
+
+bool frmSetting::event(QEvent* event)
+{
+    // Every activation repaints the screen; there is no first one to wait for.
+    m_activation.onEvent(this, event, false, [this] { update(); });
+    return QDialog::event(event);
+}
+
+bool frmSetting::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsTypedKey(event)) {
+        if (watched == m_text2)
+            Text2_KeyPress();
+        else if (watched == m_text3)
+            Text3_KeyPress();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSetting::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!m_background.isNull())
+        p.drawPixmap(rect(), m_background);
+    else
+        p.fillRect(rect(), Colours().operatorScreens.background);
+}
+
+}  // namespace sumbrel

@@ -1,0 +1,121 @@
+#pragma once
+// The operator's settings screen: the call display's keys of the configuration file, the dual-monitor
+// placement, and the picture download. The rules live in settings_rules.h; this class only shows them.
+#include "presentation/widgets.h"
+#include "server/http_client.h"
+#include "settings/download_progress.h"
+#include "settings/settings_rules.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+#include <thread>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMovie;
+class QProgressBar;
+class QSlider;
+
+namespace sumbrel {
+
+class CaptionKey;
+
+class frmSetting : public QDialog {
+public:
+    static constexpr int kWidth = 1024;
+    static constexpr int kHeight = 768;
+
+    // Opens at the reception screen's position (centred on the screen without one) and reads every key.
+    explicit frmSetting(QWidget* reception = nullptr);
+    ~frmSetting() override;
+
+    // Event handlers, public so that a caller can drive the screen.
+    void Slider1_Change(int value);
+    void Text2_KeyPress();
+    void Text3_KeyPress();
+    void Command2_Click();
+    void cmd서버이미지_불러오기_Click();
+    void lblTerminate_Click();
+    // The operator PIN: stores the typed PIN as a salted hash, or removes it.
+    void cmdOperatorPinSave_Click();
+    void cmdOperatorPinClear_Click();
+
+    bool isDownloading() const { return m_downloading; }
+    // Told after the wait panel has shown each progress report of a download.
+    std::function<void(const settings::DownloadPanel&)> onDownloadProgress;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildCallDisplayGroup(QWidget* group);
+    void buildAlarmGroup(QWidget* group);
+    void buildTextsGroup(QWidget* group);
+    void buildPlacementGroup(QWidget* group);
+    void buildPicturesGroup(QWidget* group);
+    void buildOperatorPinGroup(QWidget* group);
+    void showPinState();
+    void buildWaitPanel();
+    void connectElements();
+    void Form_Load();
+    void showProgress(const settings::DownloadPanel& panel);
+    void downloadFinished(const DownloadSummary& summary);
+    void stopDownload();
+    void showWaitPanel(bool shown);
+    // Tells a write that did not store everything (the latest such), in place of the hint.
+    void tellSaveProblem(const QString& problem);
+
+    // What the elements hold, kept as they change, written by the closing routine.
+    settings::ClosingValues m_entry;
+    bool m_downloading = false;
+    // The download runs on a thread of its own, so the stop key can be touched meanwhile.
+    std::thread m_download;
+    CancelFlag m_downloadCancel;
+    bool m_closed = false;
+    ScreenActivation m_activation{ScreenActivation::Run::InPlace};
+    // A closing that could not store everything has kept the screen open once (ClosesAfter).
+    bool m_stayedOpenOnce = false;
+    QPixmap m_background;
+    std::unique_ptr<QMovie> m_waitMovie;
+
+    QWidget* m_content = nullptr;
+    std::array<QComboBox*, 4> m_combo{};
+    QSlider* m_slider = nullptr;
+    QLabel* m_lblVolume = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QLineEdit* m_text3 = nullptr;
+    CaptionKey* m_command2 = nullptr;
+    QCheckBox* m_chkDual = nullptr;
+    QLineEdit* m_leftO = nullptr;
+    QLineEdit* m_topO = nullptr;
+    QLineEdit* m_leftC = nullptr;
+    QLineEdit* m_topC = nullptr;
+    CaptionKey* m_cmdDownload = nullptr;
+    CaptionKey* m_cmdStopDownload = nullptr;
+    QLabel* m_lblDownloadResult = nullptr;
+    QLabel* m_lblHint = nullptr;
+    QLabel* m_lblSaveResult = nullptr;
+    CaptionKey* m_lblTerminate = nullptr;
+    QLineEdit* m_txtPin = nullptr;
+    CaptionKey* m_cmdPinSave = nullptr;
+    CaptionKey* m_cmdPinClear = nullptr;
+    QLabel* m_lblPinState = nullptr;
+    QWidget* m_waitShade = nullptr;
+    QWidget* m_picWait = nullptr;
+    QLabel* m_imgWait = nullptr;
+    QProgressBar* m_barWait = nullptr;
+    QLabel* m_lblWaitCount = nullptr;
+    QLabel* m_lblWaitItem = nullptr;
+};
+
+}  // namespace sumbrel

@@ -1,0 +1,477 @@
+// The settings screen's look: five groups in two columns, large type for reading at arm's length.
+#include "presentation/caption_key.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "settings/operator_pin.h"
+#include "settings/ui/frm_setting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QProgressBar>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace sumbrel {
+
+namespace {
+
+constexpr int kMargin = 24;
+constexpr int kHeaderHeight = 84;
+constexpr int kColumnWidth = (frmSetting::kWidth - 3 * kMargin) / 2;
+constexpr int kFieldHeight = 50;
+constexpr int kLabelSize = 19;
+constexpr int kFieldSize = 19;
+
+// The screen's style, in the look's colours.
+QString Style()
+{
+    const Palette::Operator& c = Colours().operatorScreens;
+    const QString accent = CssColour(Colours().accentKey.rest);
+    return QStringLiteral(
+               "QFrame#card { background: %1; border: 1px solid %2; border-radius: 16px; }"
+               "QLabel { color: %3; background: transparent; }"
+               "QLabel[role=\"title\"] { color: %4; }"
+               "QLabel[role=\"hint\"] { color: %5; }"
+               "QLabel[role=\"problem\"] { color: %6; }"
+               "QLineEdit, QComboBox { background: %7; color: %3; border: 2px solid %8;"
+               " border-radius: 10px; padding: 0 12px; selection-background-color: %9;"
+               " selection-color: %3; }"
+               "QLineEdit:focus, QComboBox:focus { border: 2px solid %10; }"
+               "QLineEdit:disabled, QComboBox:disabled { color: %11; }"
+               "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 40px;"
+               " border: none; }"
+               "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
+               "QComboBox QAbstractItemView::item { min-height: 44px; padding: 0 12px; }"
+               "QComboBox QAbstractItemView { background: %1; color: %3; selection-background-color: %9;"
+               " selection-color: %3; }"
+               "QSlider::groove:horizontal { height: 12px; border-radius: 6px; background: %12; }"
+               "QSlider::sub-page:horizontal { border-radius: 6px; background: %9; }"
+               "QSlider::handle:horizontal { width: 34px; margin: -12px 0; border-radius: 17px; background: %1;"
+               " border: 3px solid %13; }"
+               "QProgressBar { border: 2px solid %8; border-radius: 10px; background: %14; height: 26px; }"
+               "QProgressBar::chunk { border-radius: 8px; background: %9; }")
+        .arg(CssColour(c.card), CssColour(c.cardRim), CssColour(c.ink), CssColour(c.title), CssColour(c.hint),
+             CssColour(c.problem), CssColour(c.field), CssColour(c.fieldRim), accent)
+        .arg(CssColour(c.focusRim), CssColour(c.disabledInk), CssColour(c.groove),
+             CssColour(Colours().accentKey.pressed), CssColour(c.track));
+}
+
+// A label that the card's layout places; its colour comes from the style by its role.
+QLabel* Label(const QString& text, QWidget* parent, int size = kLabelSize)
+{
+    return MakeLabel(parent, QString(), QRect(), SettingsFont(size), Colours().operatorScreens.ink,
+                     Qt::AlignLeft | Qt::AlignVCenter, {}, text);
+}
+
+// A white card with its title (none when empty); the rows go into the returned grid.
+QGridLayout* Card(QWidget* card, const QString& title)
+{
+    card->setObjectName(QStringLiteral("card"));
+    auto* outer = new QVBoxLayout(card);
+    outer->setContentsMargins(22, title.isEmpty() ? 16 : 14, 22, title.isEmpty() ? 16 : 18);
+    outer->setSpacing(10);
+    if (!title.isEmpty()) {
+        QLabel* heading = Label(title, card, 22);
+        heading->setProperty("role", QStringLiteral("title"));
+        outer->addWidget(heading);
+    }
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(12);
+    grid->setColumnStretch(1, 1);
+    outer->addLayout(grid);
+    return grid;
+}
+
+// A row of elements side by side inside one cell of a card.
+QHBoxLayout* InlineRow(QWidget* holder, int spacing)
+{
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(spacing);
+    return row;
+}
+
+// The caption of a row's element: it names the element to a screen reader as well.
+QLabel* Caption(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QLabel* caption = Label(label, grid->parentWidget());
+    caption->setBuddy(field);
+    field->setAccessibleName(label);
+    field->setMinimumHeight(kFieldHeight);
+    return caption;
+}
+
+// One labelled row: the caption, then the element.
+void Row(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QLabel* caption = Caption(grid, label, field);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+// A row for a long value: the caption above the element, which takes the card's whole width.
+void StackedRow(QGridLayout* grid, const QString& label, QWidget* field)
+{
+    QLabel* caption = Caption(grid, label, field);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0, 1, 2);
+    grid->addWidget(field, row + 1, 0, 1, 2);
+}
+
+// The dual-monitor box drawn large enough to hit with a finger: a rounded box with a tick, then its text.
+class TickBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+    QSize sizeHint() const override
+    {
+        return {kBox + kGap + fontMetrics().horizontalAdvance(text()) + 8, std::max(kBox + 4, fontMetrics().height())};
+    }
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF box(2, (height() - kBox) / 2.0, kBox, kBox);
+        const bool on = isChecked();
+        const Palette::Operator& c = Colours().operatorScreens;
+        p.setPen(QPen(on ? Colours().accentKey.pressed : c.boxOff, 2));
+        p.setBrush(on ? Colours().accentKey.rest : c.card);
+        p.drawRoundedRect(box, 8, 8);
+        if (on) {
+            QPen tick(c.ink, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(tick);
+            p.setBrush(Qt::NoBrush);
+            const QPointF points[] = {box.topLeft() + QPointF(kBox * 0.24, kBox * 0.52),
+                                      box.topLeft() + QPointF(kBox * 0.43, kBox * 0.72),
+                                      box.topLeft() + QPointF(kBox * 0.77, kBox * 0.30)};
+            p.drawPolyline(points, 3);
+        }
+        if (hasFocus()) {
+            p.setPen(QPen(c.focusRim, 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(box.adjusted(-3, -3, 3, 3), 10, 10);
+        }
+        p.setPen(isEnabled() ? c.ink : c.disabledInk);
+        p.setFont(font());
+        p.drawText(QRectF(box.right() + kGap, 0, width() - box.right() - kGap, height()),
+                   Qt::AlignVCenter | Qt::AlignLeft, text());
+    }
+
+private:
+    static constexpr int kBox = 34;
+    static constexpr int kGap = 14;
+};
+
+// A drop-down list with a chevron large enough to see from arm's length.
+class DropList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QComboBox::paintEvent(event);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const Palette::Operator& c = Colours().operatorScreens;
+        p.setPen(QPen(isEnabled() ? c.title : c.boxOff, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF centre(width() - 24, height() / 2.0);
+        const QPointF points[] = {centre + QPointF(-7, -3), centre + QPointF(0, 4), centre + QPointF(7, -3)};
+        p.drawPolyline(points, 3);
+    }
+};
+
+QComboBox* Combo(const QString& name, QWidget* parent)
+{
+    auto* combo = new DropList(parent);
+    combo->setView(new QListView(combo));
+    combo->view()->setFont(SettingsFont(kFieldSize));
+    combo->setObjectName(name);
+    combo->setFont(SettingsFont(kFieldSize));
+    return combo;
+}
+
+QLineEdit* TextBox(const QString& name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(SettingsFont(kFieldSize));
+    return box;
+}
+
+// A key that a layout places.
+CaptionKey* Key(const QString& name, const QString& caption, QWidget* parent, int size)
+{
+    return MakeKey(parent, name, caption, QRect(), SettingsFont(size), Colours().accentKey, Colours().keyInk);
+}
+
+// Two coordinate boxes under one label: "X" and "Y" beside each box.
+QWidget* Coordinates(const QString& label, QLineEdit*& x, QLineEdit*& y, const QString& xName, const QString& yName,
+                     QWidget* parent)
+{
+    auto* pair = new QWidget(parent);
+    auto* row = InlineRow(pair, 8);
+    x = TextBox(xName, pair);
+    y = TextBox(yName, pair);
+    for (auto [box, axis] : {std::pair{x, QStringLiteral("X")}, std::pair{y, QStringLiteral("Y")}}) {
+        QLabel* axisLabel = Label(axis, pair);
+        axisLabel->setProperty("role", QStringLiteral("hint"));
+        axisLabel->setBuddy(box);
+        box->setAccessibleName(label + u' ' + axis);
+        box->setMinimumHeight(kFieldHeight);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row->addWidget(axisLabel);
+        row->addWidget(box, 1);
+    }
+    pair->setAccessibleName(label);
+    return pair;
+}
+
+}  // namespace
+
+void frmSetting::buildWidgets()
+{
+    setStyleSheet(Style());
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("content"));
+    m_content->setGeometry(0, 0, kWidth, kHeight);
+
+    QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setGeometry(kMargin + 8, 18, 420, 52);
+    m_lblHint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
+    m_lblHint->setObjectName(QStringLiteral("lblHint"));
+    m_lblHint->setProperty("role", QStringLiteral("hint"));
+    m_lblHint->setGeometry(kMargin + 230, 32, 470, 30);
+    m_lblSaveResult = Label(QString(), m_content, 15);
+    m_lblSaveResult->setObjectName(QStringLiteral("lblSaveResult"));
+    m_lblSaveResult->setProperty("role", QStringLiteral("problem"));
+    m_lblSaveResult->setWordWrap(true);
+    m_lblSaveResult->setGeometry(kMargin + 230, 12, 490, 64);
+    m_lblSaveResult->hide();
+
+    m_lblTerminate = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
+    m_lblTerminate->setGeometry(kWidth - kMargin - 220, 16, 220, 56);
+
+    const int top = kHeaderHeight + 8;
+    auto* left = new QWidget(m_content);
+    left->setGeometry(kMargin, top, kColumnWidth, kHeight - top - kMargin);
+    auto* right = new QWidget(m_content);
+    right->setGeometry(2 * kMargin + kColumnWidth, top, kColumnWidth, kHeight - top - kMargin);
+    auto* leftColumn = new QVBoxLayout(left);
+    auto* rightColumn = new QVBoxLayout(right);
+    for (QVBoxLayout* column : {leftColumn, rightColumn}) {
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(16);
+    }
+    auto addCard = [](QVBoxLayout* column, QWidget* parent) {
+        auto* card = new QFrame(parent);
+        column->addWidget(card);
+        return card;
+    };
+    buildCallDisplayGroup(addCard(leftColumn, left));
+    buildAlarmGroup(addCard(leftColumn, left));
+    buildOperatorPinGroup(addCard(leftColumn, left));
+    leftColumn->addStretch(1);
+    buildTextsGroup(addCard(rightColumn, right));
+    buildPlacementGroup(addCard(rightColumn, right));
+    buildPicturesGroup(addCard(rightColumn, right));
+    rightColumn->addStretch(1);
+
+    buildWaitPanel();
+}
+
+void frmSetting::buildCallDisplayGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("호출 화면"));
+    m_combo[0] = Combo(QStringLiteral("Combo1"), group);
+    m_combo[0]->addItems(settings::CalledCustomerTexts());
+    Row(grid, QStringLiteral("호출고객"), m_combo[0]);
+    m_combo[2] = Combo(QStringLiteral("Combo3"), group);
+    m_combo[2]->addItems(settings::PreparingCustomerTexts());
+    Row(grid, QStringLiteral("준비중고객"), m_combo[2]);
+    m_combo[1] = Combo(QStringLiteral("Combo2"), group);
+    m_combo[1]->addItems(settings::CallTimeTexts());
+    Row(grid, QStringLiteral("호출 표시 시간"), m_combo[1]);
+
+    auto* image = new QWidget(group);
+    auto* row = InlineRow(image, 8);
+    m_text1 = TextBox(QStringLiteral("Text1"), image);
+    m_text1->setAccessibleName(QStringLiteral("이미지"));
+    m_text1->setMinimumHeight(kFieldHeight);
+    m_command2 = Key(QStringLiteral("Command2"), QStringLiteral("..."), image, 22);
+    m_command2->setAccessibleDescription(QStringLiteral("이미지 파일 선택"));
+    m_command2->setFixedSize(64, kFieldHeight);
+    row->addWidget(m_text1, 1);
+    row->addWidget(m_command2);
+    Row(grid, QStringLiteral("이미지"), image);
+}
+
+void frmSetting::buildAlarmGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("알림"));
+    m_combo[3] = Combo(QStringLiteral("Combo4"), group);
+    StackedRow(grid, QStringLiteral("알림 종류"), m_combo[3]);
+
+    auto* volume = new QWidget(group);
+    auto* row = InlineRow(volume, 12);
+    m_slider = new QSlider(Qt::Horizontal, volume);
+    m_slider->setObjectName(QStringLiteral("Slider1"));
+    m_slider->setRange(settings::kVolumeMin, settings::kVolumeMax);
+    m_slider->setPageStep(10);
+    m_slider->setValue(settings::kSliderStart);
+    m_slider->setMinimumHeight(kFieldHeight);
+    m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
+    m_lblVolume = Label(QString::number(settings::kSliderStart), volume, 22);
+    m_lblVolume->setObjectName(QStringLiteral("lblVolume"));
+    m_lblVolume->setFixedWidth(52);
+    m_lblVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_slider, 1);
+    row->addWidget(m_lblVolume);
+    Row(grid, QStringLiteral("알림 볼륨설정"), volume);
+}
+
+void frmSetting::buildOperatorPinGroup(QWidget* group)
+{
+    // One row without a title: the caption names the PIN and says whether one is in use.
+    QGridLayout* grid = Card(group, QString());
+    auto* caption = new QWidget(group);
+    auto* lines = new QVBoxLayout(caption);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(0);
+    QLabel* name = Label(QStringLiteral("운영자 PIN"), caption);
+    name->setProperty("role", QStringLiteral("title"));
+    m_lblPinState = Label(QString(), caption, 15);
+    m_lblPinState->setObjectName(QStringLiteral("lblOperatorPinState"));
+    m_lblPinState->setProperty("role", QStringLiteral("hint"));
+    lines->addWidget(name);
+    lines->addWidget(m_lblPinState);
+
+    auto* entry = new QWidget(group);
+    auto* row = InlineRow(entry, 8);
+    m_txtPin = TextBox(QStringLiteral("txtOperatorPin"), entry);
+    m_txtPin->setAccessibleName(QStringLiteral("운영자 PIN"));
+    m_txtPin->setEchoMode(QLineEdit::Password);
+    m_txtPin->setMaxLength(pin::kMaxDigits);
+    m_txtPin->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_txtPin));
+    m_txtPin->setPlaceholderText(QStringLiteral("%1~%2자리").arg(pin::kMinDigits).arg(pin::kMaxDigits));
+    m_txtPin->setMinimumHeight(kFieldHeight);
+    m_txtPin->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
+    m_cmdPinSave = Key(QStringLiteral("cmdOperatorPinSave"), QStringLiteral("저장"), entry, 20);
+    m_cmdPinClear = Key(QStringLiteral("cmdOperatorPinClear"), QStringLiteral("해제"), entry, 20);
+    for (CaptionKey* key : {m_cmdPinSave, m_cmdPinClear}) {
+        key->setFixedSize(76, kFieldHeight);
+        key->setAccessibleDescription(QStringLiteral("운영자 PIN ") + key->caption());
+    }
+    row->addWidget(m_txtPin, 1);
+    row->addWidget(m_cmdPinSave);
+    row->addWidget(m_cmdPinClear);
+    const int at = grid->rowCount();
+    grid->addWidget(caption, at, 0);
+    grid->addWidget(entry, at, 1);
+}
+
+void frmSetting::buildTextsGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("안내 문구"));
+    m_text3 = TextBox(QStringLiteral("Text3"), group);
+    Row(grid, QStringLiteral("호출멘트"), m_text3);
+    m_text2 = TextBox(QStringLiteral("Text2"), group);
+    Row(grid, QStringLiteral("하단멘트"), m_text2);
+}
+
+void frmSetting::buildPlacementGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("화면 배치"));
+    m_chkDual = new TickBox(QStringLiteral("듀얼모니터 사용"), group);
+    m_chkDual->setObjectName(QStringLiteral("chkUseDualMonitor"));
+    m_chkDual->setAccessibleName(m_chkDual->text());
+    m_chkDual->setFont(SettingsFont(kLabelSize));
+    m_chkDual->setMinimumHeight(kFieldHeight);
+    grid->addWidget(m_chkDual, grid->rowCount(), 0, 1, 2);
+    const QString reception = QStringLiteral("접수부 좌표 (좌상)");
+    const QString callDisplay = QStringLiteral("호출부 좌표 (좌상)");
+    Row(grid, reception,
+        Coordinates(reception, m_leftO, m_topO, QStringLiteral("LeftO"), QStringLiteral("TopO"), group));
+    Row(grid, callDisplay,
+        Coordinates(callDisplay, m_leftC, m_topC, QStringLiteral("LeftC"), QStringLiteral("TopC"), group));
+}
+
+void frmSetting::buildPicturesGroup(QWidget* group)
+{
+    QGridLayout* grid = Card(group, QStringLiteral("메뉴 사진"));
+    m_cmdDownload = Key(QStringLiteral("cmd서버이미지_불러오기"), QStringLiteral("서버 이미지 불러오기"), group, 21);
+    m_cmdDownload->setMinimumHeight(56);
+    grid->addWidget(m_cmdDownload, grid->rowCount(), 0, 1, 2);
+    m_lblDownloadResult = Label(QString(), group, 16);
+    m_lblDownloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
+    m_lblDownloadResult->setProperty("role", QStringLiteral("hint"));
+    m_lblDownloadResult->setWordWrap(true);
+    grid->addWidget(m_lblDownloadResult, grid->rowCount(), 0, 1, 2);
+}
+
+void frmSetting::buildWaitPanel()
+{
+    // A shade over the whole screen keeps every element out of reach while the pictures come down.
+    m_waitShade = new QWidget(this);
+    m_waitShade->setObjectName(QStringLiteral("waitShade"));
+    m_waitShade->setAttribute(Qt::WA_StyledBackground);
+    m_waitShade->setStyleSheet(
+        QStringLiteral("QWidget#waitShade { background: %1; }").arg(CssColour(Colours().operatorScreens.waitShade)));
+    m_waitShade->setGeometry(0, 0, kWidth, kHeight);
+
+    const QSize size(620, 380);
+    auto* panel = new QFrame(m_waitShade);
+    panel->setObjectName(QStringLiteral("picWait"));
+    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: %1; border-radius: 20px; }")
+                             .arg(CssColour(Colours().operatorScreens.card)));
+    panel->setGeometry((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height());
+    m_picWait = panel;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(40, 28, 40, 30);
+    column->setSpacing(14);
+    auto* head = new QHBoxLayout;
+    head->setSpacing(16);
+    m_imgWait = TextLabel(panel, QStringLiteral("imgWait"));
+    m_imgWait->setFixedSize(64, 64);
+    m_imgWait->setScaledContents(true);
+    m_imgWait->hide();
+    QLabel* title = Label(QStringLiteral("서버 이미지 불러오는 중"), panel, 26);
+    title->setObjectName(QStringLiteral("lblWaitTitle"));
+    head->addWidget(m_imgWait);
+    head->addWidget(title, 1);
+    column->addLayout(head);
+    m_barWait = new QProgressBar(panel);
+    m_barWait->setObjectName(QStringLiteral("barWait"));
+    m_barWait->setAccessibleName(QStringLiteral("진행"));
+    m_barWait->setTextVisible(false);
+    m_barWait->setFixedHeight(28);
+    column->addWidget(m_barWait);
+    m_lblWaitCount = Label(QString(), panel, 30);
+    m_lblWaitCount->setObjectName(QStringLiteral("lblWaitCount"));
+    m_lblWaitCount->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_lblWaitCount);
+    m_lblWaitItem = Label(QString(), panel, 20);
+    m_lblWaitItem->setObjectName(QStringLiteral("lblWaitItem"));
+    m_lblWaitItem->setProperty("role", QStringLiteral("hint"));
+    m_lblWaitItem->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_lblWaitItem);
+    m_cmdStopDownload = Key(QStringLiteral("cmdStopDownload"), QStringLiteral("중지"), panel, 24);
+    m_cmdStopDownload->setFixedSize(200, 60);
+    column->addWidget(m_cmdStopDownload, 0, Qt::AlignHCenter);
+    m_waitShade->hide();
+}
+
+}  // namespace sumbrel
