@@ -1,5 +1,7 @@
 #include "access/speech.h"
 
+#include "access/modes.h"
+
 #include "startup/trace_log.h"
 
 #include <algorithm>
@@ -30,6 +32,12 @@ void Say(const QString& text)
     WriteLog(QStringLiteral("[음성] ") + text);
     if (g_engine)
         g_engine->say(text);
+}
+
+void Guide(const QString& text)
+{
+    if (CurrentModes().voice)
+        Say(text);
 }
 
 QString SpeechState()

@@ -23,6 +23,8 @@ SpeechEngine* speechEngine();
 
 // Logs the text and hands it to the engine.
 void Say(const QString& text);
+// Says the text when the customer at the counter has voice guidance on.
+void Guide(const QString& text);
 
 // What the engine says about itself, logged once when guidance starts without one that works.
 QString SpeechState();

@@ -1,5 +1,6 @@
 #include "menu/idle.h"
 
+#include "access/modes.h"
 #include "startup/clock.h"
 #include "startup/screen_hold.h"
 
@@ -9,7 +10,8 @@ namespace sumbrel::menu {
 
 void IdleDeadline::renew()
 {
-    m_deadline = TickCount() + uint32_t(scaledMs(m_idleMs));
+    // The barrier-free choices give three times as long.
+    m_deadline = TickCount() + uint32_t(scaledMs(access::IdleMs(m_idleMs)));
     m_heldAtRenew = ScreenHold::heldMs();
 }
 

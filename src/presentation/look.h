@@ -3,6 +3,7 @@
 // size scale, held by the current Look. A second palette (high contrast) or a larger scale is
 // swapped in here, before the screens are built.
 #include <QColor>
+#include <QList>
 
 namespace sumbrel {
 
@@ -126,6 +127,23 @@ struct Look {
 // The look in use; setLook before the screens are built.
 const Look& CurrentLook();
 void SetLook(const Look& look);
+// Counts the looks set so far: a screen built under an older one is built again (the barrier-free
+// choices change the look between customers).
+int LookGeneration();
+
+// The palette of "고대비": light faces and inks on black, so that every text and key face stands at
+// least 7:1 from what lies behind it; what is dark in the design is light here and the other way.
+Palette HighContrastPalette();
+// The look for the barrier-free choices: the high-contrast palette, and twice the sizes for "크게 보기".
+Look LookFor(bool highContrast, bool large);
+
+// A text or face and what lies behind it, as the screens pair them.
+struct ColourPair {
+    const char* what;
+    QColor front;
+    QColor back;
+};
+QList<ColourPair> ColourPairs(const Palette& palette);
 inline const Palette& Colours()
 {
     return CurrentLook().palette;

@@ -184,9 +184,9 @@ Reaction CustomerPath::endSubmission(OrderState outcome)
     m_idle.renew();
     m_idleWarned = false;
     if (outcome == OrderState::Accepted || outcome == OrderState::Refused) {
-        m_closeCountdown = kCloseSeconds;
+        m_closeCountdown = CloseSeconds();
         m_confirmEnabled = true;
-        return Stay(Step::Countdown, kCompletionPanel, QString::number(kCloseSeconds));
+        return Stay(Step::Countdown, kCompletionPanel, QString::number(m_closeCountdown));
     }
     switch (outcome) {
     case OrderState::Unknown:

@@ -1,5 +1,6 @@
 #include "reception/reception_rules.h"
 
+#include "access/modes.h"
 #include "server/fields.h"
 #include "startup/phone.h"
 
@@ -132,10 +133,18 @@ std::optional<QString> PollAnswerTail(const QString& answer)
     return QStringLiteral("... ") + answer.mid(at);
 }
 
+int CloseSeconds()
+{
+    return access::IdleMs(kCloseSeconds * 1000) / 1000;
+}
+
 QString IdleWarning(int seconds)
 {
+    // With the keypad in use a key also counts.
     return QString::number(seconds)
-        + QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.");
+        + (access::CurrentModes().any()
+               ? QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치하거나 아무 키나 누르세요.")
+               : QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요."));
 }
 
 }  // namespace sumbrel::reception

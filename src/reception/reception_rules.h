@@ -12,6 +12,8 @@ namespace sumbrel::reception {
 inline constexpr int kMaxPhoneDigits = 11;
 inline constexpr int kCarDigits = 4;
 inline constexpr int kCloseSeconds = 10;
+// The completion countdown of this visit: three times as long with the barrier-free choices.
+int CloseSeconds();
 inline constexpr int kCloserIntervalMs = 1000;
 inline constexpr int kRefreshIntervalMs = 15000;
 // The entry panels' idle limit, its warning over the last seconds, and the watch's tick.

@@ -1,4 +1,6 @@
 // The dimmed backdrop over a real widget tree, scaled picture loading and the screen fonts.
+#include "access/contrast.h"
+#include "presentation/look.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "startup/trace_log.h"
@@ -285,4 +287,20 @@ TEST(CaptionKeyAccess, IsAPushButtonNamedByItsCaptionThatAReaderCanPress)
     EXPECT_EQ(clicks, 1);
     key.setKeyEnabled(false);
     EXPECT_TRUE(a->state().disabled);
+}
+
+TEST(HighContrast, EveryTextAndKeyFaceStandsSevenToOneFromWhatLiesBehind)
+{
+    const QList<ColourPair> pairs = ColourPairs(HighContrastPalette());
+    ASSERT_GE(pairs.size(), 40);
+    for (const ColourPair& pair : pairs) {
+        const double ratio = access::ContrastRatio(pair.front.rgb() & 0xffffff, pair.back.rgb() & 0xffffff);
+        EXPECT_GE(ratio, access::kHighContrastRatio)
+            << pair.what << ": " << pair.front.name().toStdString() << " on " << pair.back.name().toStdString();
+    }
+    // The design's own palette is not held to it: that is what the mode is for.
+    int below = 0;
+    for (const ColourPair& pair : ColourPairs(Palette{}))
+        below += access::ContrastRatio(pair.front.rgb() & 0xffffff, pair.back.rgb() & 0xffffff) < access::kHighContrastRatio;
+    EXPECT_GT(below, 0);
 }

@@ -98,7 +98,7 @@ bool frmMain::Load_Setting()
     const ReceptionSettings settings = m_service.loadSettings();
     m_waiting.apply(settings.waiting);
     showWaiting();
-    ShowText(m_lblCount, QString::number(kCloseSeconds));
+    ShowText(m_lblCount, QString::number(CloseSeconds()));
     m_path.applySettings(settings);
     ShowText(m_lblDriveThruText, settings.TakeOutCarText);
     showCompletion();

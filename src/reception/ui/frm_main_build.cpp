@@ -252,7 +252,7 @@ void frmMain::buildCompletionPanel()
     m_cmd3[size_t(Cmd3::Confirm)]->setFont(KeyFont(48));
     m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40),
                            Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
-                           QString::number(kCloseSeconds));
+                           QString::number(CloseSeconds()));
     m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30),
                                Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
                                QStringLiteral("초 후 자동 종료됩니다."));

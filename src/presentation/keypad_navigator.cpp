@@ -1,0 +1,275 @@
+#include "presentation/keypad_navigator.h"
+
+#include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
+#include "presentation/look.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace sumbrel {
+
+// Drawn over the focused element: a black band around a yellow one, so one of the two stands out
+// against any face (each has a contrast of more than 7:1 to the other, and one of them to any colour).
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("focusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+    static int Width() { return int(8 * CurrentLook().scale); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const int w = Width();
+        const QRectF outer = QRectF(rect()).adjusted(w / 4.0, w / 4.0, -w / 4.0, -w / 4.0);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0), w / 2.0));
+        p.drawRoundedRect(outer, w, w);
+        p.setPen(QPen(QColor(255, 224, 0), w / 4.0));
+        p.drawRoundedRect(outer.adjusted(w / 2.5, w / 2.5, -w / 2.5, -w / 2.5), w * 0.7, w * 0.7);
+    }
+};
+
+namespace {
+
+QAccessibleInterface* Pressable(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (!a || !a->actionInterface() || a->actionInterface()->actionNames().isEmpty())
+        return nullptr;
+    return a;
+}
+
+int DigitOfKey(int key)
+{
+    return key >= Qt::Key_0 && key <= Qt::Key_9 ? key - Qt::Key_0 : -1;
+}
+
+}  // namespace
+
+KeypadNavigator::KeypadNavigator(QWidget* window)
+    : QObject(window)
+    , m_window(window)
+{
+    m_ring = new FocusRing(window);
+    qApp->installEventFilter(this);
+}
+
+KeypadNavigator::~KeypadNavigator()
+{
+    qApp->removeEventFilter(this);
+}
+
+QList<QWidget*> KeypadNavigator::elements() const
+{
+    QList<QWidget*> found;
+    QList<access::Place> places;
+    if (!m_window)
+        return found;
+    for (QWidget* w : m_window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled() || w->window() != m_window || !Pressable(w))
+            continue;
+        const QPoint at = w->mapTo(m_window, QPoint(0, 0));
+        found.append(w);
+        places.append({at.x(), at.y(), w->width(), w->height()});
+    }
+    QList<QWidget*> ordered;
+    for (int i : access::ReadingOrder(places))
+        ordered.append(found[i]);
+    return ordered;
+}
+
+QString KeypadNavigator::Describe(QWidget* element)
+{
+    QAccessibleInterface* a = element ? QAccessible::queryAccessibleInterface(element) : nullptr;
+    if (!a)
+        return QString();
+    const QString name = a->text(QAccessible::Name);
+    const QString description = a->text(QAccessible::Description);
+    QString text;
+    switch (a->role()) {
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+        text = access::ToggleText(name, a->state().checked);
+        break;
+    default:
+        text = access::KeyText(name, !a->state().disabled);
+        if (a->state().checkable)
+            text += a->state().checked ? QStringLiteral(", 선택됨") : QStringLiteral(", 선택 안 됨");
+        break;
+    }
+    if (!description.isEmpty() && description != name)
+        text += QStringLiteral(". ") + access::SpokenForm(description);
+    return text;
+}
+
+bool KeypadNavigator::Press(QWidget* element)
+{
+    QAccessibleInterface* a = element ? Pressable(element) : nullptr;
+    if (!a)
+        return false;
+    a->actionInterface()->doAction(a->actionInterface()->actionNames().front());
+    return true;
+}
+
+void KeypadNavigator::focus(QWidget* element, bool speak)
+{
+    m_focused = element;
+    placeRing();
+    if (element && speak && access::CurrentModes().voice)
+        access::Say(Describe(element));
+}
+
+void KeypadNavigator::focusFirst(bool speak)
+{
+    const QList<QWidget*> all = elements();
+    focus(all.isEmpty() ? nullptr : all.front(), speak);
+}
+
+void KeypadNavigator::refresh()
+{
+    const QList<QWidget*> all = elements();
+    if (m_focused && all.contains(m_focused.data())) {
+        placeRing();
+        return;
+    }
+    // A screen the keypad has not been used on shows no ring.
+    if (!m_focused && !m_ring->isVisible())
+        return;
+    focus(all.isEmpty() ? nullptr : all.front(), false);
+}
+
+void KeypadNavigator::placeRing()
+{
+    if (!m_window || !m_focused || !m_focused->isVisible()) {
+        m_ring->hide();
+        return;
+    }
+    const int w = FocusRing::Width();
+    const QPoint at = m_focused->mapTo(m_window, QPoint(0, 0));
+    m_ring->setGeometry(QRect(at, m_focused->size()).adjusted(-w, -w, w, w));
+    m_ring->raise();
+    m_ring->show();
+    m_ring->update();
+}
+
+void KeypadNavigator::move(access::Move move)
+{
+    const QList<QWidget*> all = elements();
+    if (all.isEmpty())
+        return;
+    const qsizetype at = all.indexOf(m_focused.data());
+    if (at < 0) {
+        focus(all.front());
+        return;
+    }
+    const bool past = (move == access::Move::Next && at == all.size() - 1)
+        || (move == access::Move::Previous && at == 0);
+    if (past && beyond && beyond(move)) {
+        const QList<QWidget*> turned = elements();
+        if (!turned.isEmpty())
+            focus(move == access::Move::Next ? turned.front() : turned.back());
+        return;
+    }
+    QList<access::Place> places;
+    for (QWidget* w : all) {
+        const QPoint p = w->mapTo(m_window, QPoint(0, 0));
+        places.append({p.x(), p.y(), w->width(), w->height()});
+    }
+    focus(all[access::MoveFocus(places, int(at), move)]);
+}
+
+bool KeypadNavigator::handle(int key, const QString& text)
+{
+    if (anyKey)
+        anyKey();
+    switch (key) {
+    case Qt::Key_Right:
+        move(access::Move::Next);
+        return true;
+    case Qt::Key_Left:
+        move(access::Move::Previous);
+        return true;
+    case Qt::Key_Up:
+        move(access::Move::Up);
+        return true;
+    case Qt::Key_Down:
+        move(access::Move::Down);
+        return true;
+    case Qt::Key_Tab:
+        move(access::Move::Next);
+        return true;
+    case Qt::Key_Backtab:
+        move(access::Move::Previous);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!m_focused || !elements().contains(m_focused.data()))
+            focusFirst();
+        else
+            Press(m_focused);
+        return true;
+    case Qt::Key_Escape:
+    case Qt::Key_Backspace:
+        if (back)
+            back();
+        return true;
+    case Qt::Key_Asterisk:
+    case Qt::Key_F1:
+        if (access::CurrentModes().voice) {
+            access::Say((describe ? describe() + QStringLiteral(" ") : QString()) + Describe(m_focused));
+        }
+        return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Minus: {
+        const int volume = access::ChangeSpeechVolume(key == Qt::Key_Plus ? access::kVolumeStep : -access::kVolumeStep);
+        if (access::CurrentModes().voice)
+            access::Say(QStringLiteral("음량 ") + QString::number(volume));
+        return true;
+    }
+    default:
+        break;
+    }
+    const int d = DigitOfKey(key);
+    if (d >= 0 && !text.isEmpty()) {
+        if (digit)
+            return digit(d);
+        for (QWidget* w : elements()) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (a && a->text(QAccessible::Name) == QString::number(d))
+                return Press(w);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool KeypadNavigator::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !m_window || !watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget != m_window && !m_window->isAncestorOf(widget))
+        return false;
+    // A text box of the screen (none on the customer's path) keeps its own keys.
+    if (widget->inherits("QLineEdit"))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return handle(key->key(), key->text());
+}
+
+}  // namespace sumbrel
