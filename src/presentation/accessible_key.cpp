@@ -12,6 +12,8 @@ AccessibleKey::AccessibleKey(QWidget* key, Hooks hooks)
 
 QString AccessibleKey::text(QAccessible::Text t) const
 {
+    if (m_hooks.hidden())
+        return QString();
     if (t == QAccessible::Name) {
         const QString name = widget()->accessibleName();
         return name.isEmpty() ? m_hooks.caption() : name;
@@ -19,15 +21,26 @@ QString AccessibleKey::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
+QAccessible::Role AccessibleKey::role() const
+{
+    return m_hooks.hidden() ? QAccessible::NoRole : QAccessible::Button;
+}
+
 QAccessible::State AccessibleKey::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
     s.disabled = !m_hooks.enabled();
+    if (m_hooks.hidden()) {
+        s.invisible = true;
+        s.focusable = false;
+    }
     return s;
 }
 
 QStringList AccessibleKey::actionNames() const
 {
+    if (m_hooks.hidden())
+        return {};
     return {pressAction()};
 }
 

@@ -12,10 +12,13 @@ public:
         std::function<QString()> caption;
         std::function<bool()> enabled;
         std::function<void()> press;  // as a touch of the key (the key decides what a disabled one does)
+        // An area that shows nothing (the operator's): no key to a screen reader, nothing to press.
+        std::function<bool()> hidden = [] { return false; };
     };
     AccessibleKey(QWidget* key, Hooks hooks);
 
     QString text(QAccessible::Text t) const override;
+    QAccessible::Role role() const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;
     void doAction(const QString& name) override;

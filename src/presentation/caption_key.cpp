@@ -16,8 +16,8 @@ QAccessibleInterface* CaptionKeyFactory(const QString& className, QObject* objec
         // A caption key is a push button to a screen reader: its caption is its name, and pressing
         // it through the reader touches the key as a customer would.
         auto* key = static_cast<CaptionKey*>(object);
-        return new AccessibleKey(
-            key, {[key] { return key->caption(); }, [key] { return key->isKeyEnabled(); }, [key] { key->touch(); }});
+        return new AccessibleKey(key, {[key] { return key->caption(); }, [key] { return key->isKeyEnabled(); },
+                                       [key] { key->touch(); }, [key] { return key->isInvisible(); }});
     }
     return nullptr;
 }
@@ -68,6 +68,9 @@ void CaptionKey::setKeyEnabled(bool enabled)
 void CaptionKey::setInvisible(bool invisible)
 {
     m_invisible = invisible;
+    // An invisible touch area is the operator's, not the customer's: a screen reader passes over it.
+    if (invisible)
+        setAccessibleName(QString());
     update();
 }
 

@@ -30,6 +30,7 @@ public:
 
     // An invisible touch area: paints nothing, still clicks.
     void setInvisible(bool invisible);
+    bool isInvisible() const { return m_invisible; }
 
     // The press look by hand (mouse-down / mouse-up), ignored while the key is disabled.
     void showPressed();

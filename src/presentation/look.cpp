@@ -1,5 +1,7 @@
 #include "presentation/look.h"
 
+#include "access/modes.h"
+
 #include <QString>
 
 namespace sumbrel {
@@ -98,6 +100,16 @@ Palette HighContrastPalette()
     d.markOff = white;
     d.priceInk = yellow;
     return p;
+}
+
+void ApplyModes(const access::Modes& modes)
+{
+    const bool lookChanges = modes.contrast != access::CurrentModes().contrast
+        || modes.large != access::CurrentModes().large || modes.low != access::CurrentModes().low;
+    access::SetCurrentModes(modes);
+    // The low layout is a look of its own too: the screens place their keys from it.
+    if (lookChanges)
+        SetLook(LookFor(modes.contrast, modes.large));
 }
 
 Look LookFor(bool highContrast, bool large)

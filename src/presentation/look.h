@@ -5,6 +5,10 @@
 #include <QColor>
 #include <QList>
 
+namespace sumbrel::access {
+struct Modes;
+}
+
 namespace sumbrel {
 
 // A key's background at rest and while pressed.
@@ -136,6 +140,10 @@ int LookGeneration();
 Palette HighContrastPalette();
 // The look for the barrier-free choices: the high-contrast palette, and twice the sizes for "크게 보기".
 Look LookFor(bool highContrast, bool large);
+
+// The customer's barrier-free choices for the visit, and the look they ask for; the screens built
+// from now on take both (those built before are built again).
+void ApplyModes(const access::Modes& modes);
 
 // A text or face and what lies behind it, as the screens pair them.
 struct ColourPair {
