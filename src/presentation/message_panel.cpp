@@ -169,7 +169,6 @@ MessagePanel::MessagePanel(QWidget* owner, const QString& title, const QString& 
     setAccessibleName(m_text->accessibleName());
     setAccessibleDescription(IconWord(icon));
     layOut(owner);
-    m_key->setFocus();
 }
 
 MessagePanel::~MessagePanel() = default;
