@@ -1,9 +1,9 @@
 #include "presentation/dialog_handlers.h"
 
-#include <QAbstractButton>
+#include "presentation/message_panel.h"
+
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
@@ -11,28 +11,9 @@ namespace sumbrel {
 
 void WidgetDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
 {
-    QMessageBox box;
-    box.setWindowTitle(title);
-    // Plain, as every label: a box's text is never read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
-    switch (icon) {
-    case MessageIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MessageIcon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MessageIcon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MessageIcon::None:
-        break;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    // Blocks as a modal box does: the callers go on only once it is closed.
+    MessagePanel panel(MessagePanel::Owner(), title, text, icon);
+    panel.exec();
 }
 
 QString FileDialogFilter(const QString& filter)

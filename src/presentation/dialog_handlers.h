@@ -1,6 +1,6 @@
 #pragma once
-// The dialog seam's real handlers: Qt's message boxes and file dialog, and the unattended handler
-// for runs without anyone at the screen.
+// The dialog seam's real handlers: the terminal's own message panel and Qt's file dialog, and the
+// unattended handler for runs without anyone at the screen.
 #include "startup/dialogs.h"
 
 #include <QString>
@@ -18,7 +18,7 @@ QString FileDialogFilter(const QString& filter);
 // read-only, so nobody at the terminal can rename, delete or create files through it.
 QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
 
-// QMessageBox / QFileDialog behind the dialog seam.
+// MessagePanel (presentation/message_panel.h) and QFileDialog behind the dialog seam.
 class WidgetDialogHandler : public DialogHandler {
 public:
     void message(const QString& title, const QString& text, MessageIcon icon) override;

@@ -1,0 +1,108 @@
+// Shows the terminal's own message box as a customer meets it, against the demo shop, and saves what
+// the screen shows: over the reception screen's phone panel (a number that is not a mobile number)
+// and over the option dialog (a group below its minimum).
+//   sumbrel-box-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
+#include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_download.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "presentation/caption_key.h"
+#include "presentation/dialog_handlers.h"
+#include "presentation/message_panel.h"
+#include "reception/ui/frm_main.h"
+#include "startup/global_state.h"
+
+#include "shots.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+using namespace sumbrel;
+using namespace sumbrel::shots;
+
+namespace {
+
+// Touches the key of that name below root; the box it raises is photographed, then its key touched.
+// Polled, as the box blocks the touch until it closes.
+bool shootBox(QWidget* root, const QString& key, const QString& folder, const QString& name)
+{
+    bool up = false;
+    bool shot = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<MessagePanel*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll.stop();
+        up = true;
+        shot = shoot(folder, name);
+        box->key()->touch();
+    });
+    poll.start(50);
+    click(root, key);
+    if (!up)
+        std::printf("no box for %s\n", name.toUtf8().constData());
+    return up && shot;
+}
+
+QString RowOf(const QString& title)
+{
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.takenCount(); ++r) {
+        if (table.row(r).title().startsWith(title))
+            return QString::number(r);
+    }
+    std::printf("no menu %s\n", title.toUtf8().constData());
+    return QStringLiteral("0");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const Walk walk = StartWalk(app);
+    QTemporaryDir temporary;
+    if (!UseDemoShop(walk, temporary))
+        return 1;
+    DownloadPictures();
+    gs().shopName = QStringLiteral("오르빅 커피 본점");
+    // The boxes as the terminal shows them, not answered at once.
+    static WidgetDialogHandler boxes;
+    setDialogHandler(&boxes);
+    bool ok = true;
+
+    {
+        frmMain screen;
+        screen.move(0, 0);
+        // The menu page stands aside: the customer confirmed two americanos.
+        screen.openMenuPage = [](cart::OrderCart& order) {
+            order.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+            order.selectionConfirmed = true;
+        };
+        screen.show();
+        settle(600);
+        click(&screen, QStringLiteral("CMD_1"));
+        for (const char* digit : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4"})
+            click(&screen, QString::fromLatin1(digit));
+        ok = shootBox(&screen, QStringLiteral("CMD2_11"), walk.out, QStringLiteral("message-box.png")) && ok;
+    }
+
+    {
+        // A stand-in for the darkened menu page behind the dialog.
+        QWidget page;
+        page.setWindowFlag(Qt::FramelessWindowHint);
+        page.setGeometry(0, 0, 1024, 768);
+        page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
+        page.show();
+        settle(200);
+        frmMenuSelectSubB dialog(&page);
+        dialog.m_메뉴IDX = RowOf(QStringLiteral("와플"));
+        dialog.show();
+        click(&dialog, QStringLiteral("AddMenu_Check0_2"));
+        settle(300);
+        ok = shootBox(&dialog, QStringLiteral("CmdLabel_3"), walk.out, QStringLiteral("message-box-dialog.png")) && ok;
+    }
+    return ok ? 0 : 1;
+}
