@@ -33,6 +33,14 @@ using namespace sumbrel::testing;
 
 namespace {
 
+// AddressSanitizer keeps freed blocks in its quarantine (256 MB by default) and adds its shadow, so
+// under it the peak only guards against the unbounded growth of hundreds of megabytes.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kPeakSlackMb = 320.0;
+#else
+constexpr double kPeakSlackMb = 64.0;
+#endif
+
 enum class F {
     Refused,
     BlackHole,
@@ -154,7 +162,7 @@ protected:
         gs().serviceBaseUrl = base;
         // A call per step of the family: each within its limit.
         EXPECT_LE(ms, calls * (kLimits.callMs + kSlackMs)) << ms << " ms for " << calls << " calls";
-        EXPECT_LT(PeakMb() - peakBefore, 64.0) << "memory bounded";
+        EXPECT_LT(PeakMb() - peakBefore, kPeakSlackMb) << "memory bounded";
         table.append(QStringLiteral("%1 | %2 | %3 | %4 ms")
                          .arg(QString::fromLatin1(family), -20)
                          .arg(QString::fromLatin1(f.name), -28)
@@ -222,10 +230,12 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
         const int stored = ordersOf(number);
         EXPECT_LE(stored, 1) << f.name;
         EXPECT_LE(shop->requestCount(kOrderPath), 1) << f.name << ": never sent twice";
-        if (outcome == SubmitOutcome::Accepted)
+        if (outcome == SubmitOutcome::Accepted) {
             EXPECT_EQ(stored, 1) << f.name;
-        if (stored == 1)
+        }
+        if (stored == 1) {
             EXPECT_NE(outcome, SubmitOutcome::Failed) << f.name << ": a stored order must not be told as failed";
+        }
         const bool answeredWithSuccess = f.kind == F::InvalidUtf8;
         EXPECT_EQ(outcome == SubmitOutcome::Accepted, answeredWithSuccess) << f.name;
     }

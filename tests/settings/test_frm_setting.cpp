@@ -238,8 +238,9 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
         SCOPED_TRACE(c.name);
         QFile::remove(configFilePath());
         QDir(configFilePath()).removeRecursively();
-        if (c.fileIsAFolder)
+        if (c.fileIsAFolder) {
             ASSERT_TRUE(QDir().mkpath(configFilePath()));
+        }
         frmSetting& s = open();
         QLabel* told = lblSaveResult(s);
         auto* hint = s.findChild<QLabel*>(QStringLiteral("lblHint"));

@@ -34,7 +34,13 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
 }
 
-ItemDialog::~ItemDialog() = default;
+ItemDialog::~ItemDialog()
+{
+    // The base destructor hides the keys, and a held key then reports its release: nothing of this
+    // dialog may hear it by then.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void ItemDialog::Form_Load()
 {

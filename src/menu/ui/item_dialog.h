@@ -122,13 +122,14 @@ protected:
     QWidget* m_page;
     menu::IdleDeadline m_Deadline;
     menu::HoldRepeat m_hold;
-    ClockTimer Timer3{this};
-    ClockTimer AutoIncrement{this};
     QPixmap m_background;
     bool m_activated = false;
     // In place: the content is there once the dialog shows, before anything queued behind exec().
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     bool m_closing = false;
+    // After the state event() reads: parenting a timer sends the dialog a ChildAdded event.
+    ClockTimer Timer3{this};
+    ClockTimer AutoIncrement{this};
 
     QLabel* 메뉴사진 = nullptr;
     QLabel* 메뉴이름 = nullptr;
