@@ -23,13 +23,19 @@ QString AccessibleKey::text(QAccessible::Text t) const
 
 QAccessible::Role AccessibleKey::role() const
 {
-    return m_hooks.hidden() ? QAccessible::NoRole : QAccessible::Button;
+    if (m_hooks.hidden())
+        return QAccessible::NoRole;
+    return m_hooks.checked() >= 0 ? QAccessible::CheckBox : QAccessible::Button;
 }
 
 QAccessible::State AccessibleKey::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
     s.disabled = !m_hooks.enabled();
+    if (const int checked = m_hooks.checked(); checked >= 0) {
+        s.checkable = true;
+        s.checked = checked == 1;
+    }
     if (m_hooks.hidden()) {
         s.invisible = true;
         s.focusable = false;

@@ -14,6 +14,8 @@ public:
         std::function<void()> press;  // as a touch of the key (the key decides what a disabled one does)
         // An area that shows nothing (the operator's): no key to a screen reader, nothing to press.
         std::function<bool()> hidden = [] { return false; };
+        // A toggle: -1 for a plain key, else 0 (off) or 1 (on).
+        std::function<int()> checked = [] { return -1; };
     };
     AccessibleKey(QWidget* key, Hooks hooks);
 

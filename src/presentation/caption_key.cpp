@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace sumbrel {
 
@@ -17,7 +18,8 @@ QAccessibleInterface* CaptionKeyFactory(const QString& className, QObject* objec
         // it through the reader touches the key as a customer would.
         auto* key = static_cast<CaptionKey*>(object);
         return new AccessibleKey(key, {[key] { return key->caption(); }, [key] { return key->isKeyEnabled(); },
-                                       [key] { key->touch(); }, [key] { return key->isInvisible(); }});
+                                       [key] { key->touch(); }, [key] { return key->isInvisible(); },
+                                       [key] { return key->isCheckable() ? int(key->isChecked()) : -1; }});
     }
     return nullptr;
 }
@@ -35,6 +37,13 @@ CaptionKey::CaptionKey(const QString& caption, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
     setCaption(caption);
+    // First of the click's receivers: the others see the new state.
+    connect(this, &CaptionKey::clicked, this, [this] {
+        if (!m_checkable || !m_keyEnabled)
+            return;
+        setChecked(!m_checked);
+        Q_EMIT toggled(m_checked);
+    });
 }
 
 void CaptionKey::setCaption(const QString& caption)
@@ -137,8 +146,44 @@ void CaptionKey::paintEvent(QPaintEvent*)
     }
     p.setFont(font());
     p.setPen(m_keyEnabled ? m_foreground : Colours().disabledKeyInk);
-    const QRect textArea = r.adjusted(4, 4, -4, -4).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
+    QRect textArea = r.adjusted(4, 4, -4, -4).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
+    if (m_checkable) {
+        // The state told by a mark, not by colour alone.
+        const int side = std::min(textArea.height(), QFontMetrics(font()).height());
+        const QRectF box(textArea.left() + side / 4.0, textArea.center().y() - side / 2.0, side, side);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(p.pen().color(), std::max(2.0, side / 12.0)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(box.adjusted(2, 2, -2, -2), side / 8.0, side / 8.0);
+        if (m_checked) {
+            QPainterPath tick;
+            tick.moveTo(box.left() + side * 0.22, box.top() + side * 0.52);
+            tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.74);
+            tick.lineTo(box.left() + side * 0.80, box.top() + side * 0.28);
+            p.setPen(QPen(p.pen().color(), std::max(3.0, side / 7.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(tick);
+        }
+        textArea.setLeft(int(box.right() + side / 4.0));
+    }
     p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+}
+
+void CaptionKey::setCheckable(bool checkable)
+{
+    m_checkable = checkable;
+    update();
+}
+
+void CaptionKey::setChecked(bool checked)
+{
+    if (m_checked == checked)
+        return;
+    m_checked = checked;
+    update();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CaptionKey::pressDown(QMouseEvent* event, bool secondOfDouble)

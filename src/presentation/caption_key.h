@@ -32,6 +32,13 @@ public:
     void setInvisible(bool invisible);
     bool isInvisible() const { return m_invisible; }
 
+    // A toggle: a touch turns it on or off (toggled), a box left of the caption shows which, and a
+    // screen reader sees a check box with its state.
+    void setCheckable(bool checkable);
+    bool isCheckable() const { return m_checkable; }
+    void setChecked(bool checked);
+    bool isChecked() const { return m_checked; }
+
     // The press look by hand (mouse-down / mouse-up), ignored while the key is disabled.
     void showPressed();
     void showReleased();
@@ -46,6 +53,7 @@ Q_SIGNALS:
     void released();
     void clicked();
     void doubleClicked();
+    void toggled(bool checked);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,6 +83,8 @@ private:
     bool m_raised = true;
     bool m_keyEnabled = true;
     bool m_invisible = false;
+    bool m_checkable = false;
+    bool m_checked = false;
     bool m_down = false;
     bool m_afterDouble = false;
 };

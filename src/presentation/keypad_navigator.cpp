@@ -196,6 +196,8 @@ bool KeypadNavigator::handle(int key, const QString& text)
 {
     if (anyKey)
         anyKey();
+    if (intercept && intercept(key))
+        return true;
     switch (key) {
     case Qt::Key_Right:
         move(access::Move::Next);
@@ -223,8 +225,11 @@ bool KeypadNavigator::handle(int key, const QString& text)
         else
             Press(m_focused);
         return true;
-    case Qt::Key_Escape:
     case Qt::Key_Backspace:
+        if (erase && erase())
+            return true;
+        [[fallthrough]];
+    case Qt::Key_Escape:
         if (back)
             back();
         return true;

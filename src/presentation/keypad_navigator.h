@@ -25,6 +25,10 @@ public:
     // What the screen does for the keys that are not about the focus. Empty members: nothing, but
     // digit (which presses the shown key captioned with the digit).
     std::function<void()> back;
+    // BackSpace where digits are typed: deletes the last one and returns true; false: back.
+    std::function<bool()> erase;
+    // Sees every key first; true when the screen took it (nothing else happens then).
+    std::function<bool(int key)> intercept;
     std::function<bool(int digit)> digit;
     // What the screen is for and how to move on it, said again by "*".
     std::function<QString()> describe;

@@ -75,8 +75,8 @@ inline QRect VisibleRect(const QWidget* widget)
     return r & widget->window()->rect();
 }
 
-// Every key a customer can see on the window: a visible push button of the accessibility tree (the
-// operator's invisible areas are none), with what of it can be seen.
+// Every key a customer can see on the window: a visible push button or toggle of the accessibility
+// tree (the operator's invisible areas are none), with what of it can be seen.
 inline QList<std::pair<QString, QRect>> VisibleKeys(QWidget* window)
 {
     QList<std::pair<QString, QRect>> keys;
@@ -84,7 +84,8 @@ inline QList<std::pair<QString, QRect>> VisibleKeys(QWidget* window)
         if (!w->isVisible() || w->window() != window)
             continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (!a || a->role() != QAccessible::Button || !a->actionInterface()
+        const bool key = a && (a->role() == QAccessible::Button || a->role() == QAccessible::CheckBox);
+        if (!key || !a->actionInterface()
             || a->actionInterface()->actionNames().isEmpty())
             continue;
         const QRect seen = VisibleRect(w);

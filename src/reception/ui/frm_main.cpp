@@ -1,6 +1,10 @@
 #include "reception/ui/frm_main.h"
 
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
+#include "presentation/look.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "reception/ui/screen_parts.h"
@@ -68,6 +72,7 @@ void frmMain::Form_Load()
         }
     });
     SUMBREL_STEP(proc, buildPanels());
+    SUMBREL_STEP(proc, buildNavigation());
     SUMBREL_STEP(proc, Init_Form());
     SUMBREL_STEP(proc, Load_Setting());
     SUMBREL_STEP(proc, ShowText(m_shopName, gs().shopName));
@@ -85,6 +90,13 @@ void frmMain::Init_Form()
     m_picList->move(0, 0);
     m_cart.clear();
     m_path.start();
+    m_modePanel->hide();
+    m_chosen = access::CurrentModes();
+    for (size_t i = 0; i < m_toggles.size(); ++i) {
+        const bool on[] = {m_chosen.voice, m_chosen.low, m_chosen.large, m_chosen.contrast};
+        m_toggles[i]->setChecked(on[i]);
+    }
+    m_spokenNotice.clear();
     m_picFrame[kStartPanel]->show();
     showNumbers();
     showNotice();
@@ -104,17 +116,183 @@ bool frmMain::Load_Setting()
     showCompletion();
     // The takeout key alone stands in the middle of the two keys' places.
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
-    m_cmd[size_t(Cmd::EatIn)]->move(70, 205);
+    m_cmd[size_t(Cmd::EatIn)]->move(m_places.eatIn.topLeft());
     m_cmd[size_t(Cmd::EatIn)]->setVisible(keys.eatInVisible);
-    m_cmd[size_t(Cmd::Takeout)]->move(70, keys.takeoutAlone ? 315 : 430);
+    m_cmd[size_t(Cmd::Takeout)]->move((keys.takeoutAlone ? m_places.takeoutAlone : m_places.takeout).topLeft());
     m_cmd[size_t(Cmd::Takeout)]->setVisible(true);
+    if (CurrentLook().scale > 1.0)
+        fitTexts();
     return true;
 }
 
 void frmMain::reset()
 {
+    // The customer's choices end with the visit.
+    if (access::CurrentModes().any())
+        ApplyModes({});
+    rebuildForLook();
     Init_Form();
     Load_Setting();
+    if (m_keypad)
+        m_keypad->focus(nullptr, false);
+}
+
+void frmMain::rebuildForLook()
+{
+    if (m_builtLook == LookGeneration())
+        return;
+    delete m_keypad;
+    m_keypad = nullptr;
+    // A key of the old panels may be the one whose touch brought us here: gone once it has returned.
+    for (QWidget* old : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        old->hide();
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
+    buildPanels();
+    m_orderList = OrderList(ListMeasure(), kListWidth, m_places.listView.height());
+    buildNavigation();
+    ShowText(m_shopName, gs().shopName);
+    if (CurrentLook().scale > 1.0)
+        fitTexts();
+    update();
+}
+
+// ---- the keypad and the voice ------------------------------------------------------------------
+
+void frmMain::buildNavigation()
+{
+    m_keypad = new KeypadNavigator(this);
+    m_keypad->intercept = [this](int key) { return keypadIntercept(key); };
+    m_keypad->back = [this] { keypadBack(); };
+    m_keypad->erase = [this] { return keypadErase(); };
+    m_keypad->describe = [this] { return panelIntro(); };
+}
+
+bool frmMain::keypadIntercept(int key)
+{
+    const bool onStart = m_path.currentPanel() == kStartPanel && !m_modePanel->isVisible()
+        && !m_picFrame[kCompletionPanel]->isVisible();
+    const bool keypadKey = (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Return
+        || key == Qt::Key_Enter || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    if (!onStart || !keypadKey || access::CurrentModes().voice)
+        return false;
+    // A customer who reaches for the keypad is guided by voice from here on.
+    access::Modes modes = access::CurrentModes();
+    modes.voice = true;
+    ApplyModes(modes);
+    m_chosen.voice = true;
+    m_toggles[0]->setChecked(true);
+    WriteLog(QStringLiteral("  [frmMain] 키패드 입력으로 음성 안내 시작 (") + access::SpeechState() + u')');
+    m_keypad->focusFirst(false);
+    access::Guide(panelIntro() + QStringLiteral(" ") + KeypadNavigator::Describe(m_keypad->focused()));
+    return true;
+}
+
+void frmMain::keypadBack()
+{
+    if (m_modePanel->isVisible()) {
+        CloseModePanel_Click();
+        return;
+    }
+    if (m_picFrame[kCompletionPanel]->isVisible())
+        return;
+    switch (m_path.currentPanel()) {
+    case kPhonePanel:
+        CMD_Click(Cmd::ClosePhone);
+        break;
+    case kCarPanel:
+        CMD_Click(Cmd::CloseCar);
+        break;
+    case kPaymentPanel:
+        CMD_Click(Cmd::ClosePayment);
+        break;
+    default:
+        break;
+    }
+}
+
+bool frmMain::keypadErase()
+{
+    // Where digits are typed BackSpace only ever deletes one: it never throws the order away.
+    if (m_modePanel->isVisible() || m_picFrame[kCompletionPanel]->isVisible())
+        return false;
+    if (m_path.currentPanel() == kPhonePanel) {
+        CMD2_Click(Cmd2::Delete);
+        return true;
+    }
+    if (m_path.currentPanel() == kCarPanel) {
+        CMD3_Click(Cmd3::Delete);
+        return true;
+    }
+    return false;
+}
+
+QString frmMain::panelIntro() const
+{
+    if (m_picFrame[kCompletionPanel]->isVisible()) {
+        const CompletionTexts texts = m_path.completion();
+        return access::OutcomeText(texts.title, texts.message);
+    }
+    if (m_modePanel->isVisible())
+        return access::ModePanelIntro();
+    switch (m_path.currentPanel()) {
+    case kPhonePanel:
+        return access::PhonePanelIntro(m_path.nextKeys().phoneKey == kSubmitCaption);
+    case kCarPanel:
+        return access::CarPanelIntro(m_lblDriveThruText->text(), m_path.nextKeys().carKey == kSubmitCaption);
+    case kPaymentPanel:
+        return access::PaymentPanelIntro();
+    default:
+        return access::StartPanelIntro(m_cmd[size_t(Cmd::EatIn)]->isVisible());
+    }
+}
+
+void frmMain::announce()
+{
+    if (m_keypad)
+        m_keypad->refresh();
+    access::Guide(panelIntro());
+}
+
+void frmMain::EasyOrder_Click()
+{
+    if (m_path.submitting())
+        return;
+    m_chosen = access::CurrentModes();
+    m_picFrame[kStartPanel]->hide();
+    m_modePanel->show();
+    m_modePanel->raise();
+    announce();
+}
+
+void frmMain::CloseModePanel_Click()
+{
+    m_modePanel->hide();
+    m_picFrame[kStartPanel]->show();
+    announce();
+}
+
+void frmMain::StartEasyOrder_Click()
+{
+    WriteLog(QStringLiteral("  [frmMain] 쉬운 주문: 음성 %1, 낮은 화면 %2, 크게 보기 %3, 고대비 %4")
+                 .arg(int(m_chosen.voice))
+                 .arg(int(m_chosen.low))
+                 .arg(int(m_chosen.large))
+                 .arg(int(m_chosen.contrast)));
+    if (m_chosen.voice && !access::CurrentModes().voice)
+        WriteLog(QStringLiteral("  [frmMain] 음성 안내: ") + access::SpeechState());
+    ApplyModes(m_chosen);
+    const bool rebuilt = m_builtLook != LookGeneration();
+    rebuildForLook();
+    if (rebuilt) {
+        Init_Form();
+        Load_Setting();
+    } else {
+        m_modePanel->hide();
+        m_picFrame[kStartPanel]->show();
+    }
+    announce();
 }
 
 // ---- waiting status ----------------------------------------------------------------------------
@@ -194,6 +372,9 @@ void frmMain::submission()
     m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     if (kept) {
         m_timerCloser->start(kCloserIntervalMs);
+        if (CurrentLook().scale > 1.0)
+            fitTexts();
+        announce();
         return;
     }
     completion->hide();
@@ -221,6 +402,13 @@ void frmMain::Timer_Idle_Timer()
 
 void frmMain::act(const Reaction& reaction, KeyGroup group)
 {
+    showAct(reaction, group);
+    if (CurrentLook().scale > 1.0)
+        fitTexts();
+}
+
+void frmMain::showAct(const Reaction& reaction, KeyGroup group)
+{
     switch (reaction.step) {
     case Step::Nothing:
     case Step::Dropped:
@@ -230,10 +418,15 @@ void frmMain::act(const Reaction& reaction, KeyGroup group)
         return;
     case Step::ShowPanel:
         switchPanel(reaction.from, reaction.panel);
-        [[fallthrough]];
+        showNumbers();
+        showNotice();
+        announce();
+        return;
     case Step::Numbers:
         showNumbers();
         showNotice();
+        access::Guide(access::DigitsText(m_path.currentPanel() == kCarPanel ? m_path.carNumber()
+                                                                            : m_path.phoneCaption()));
         return;
     case Step::Notice:
         showNotice();
@@ -254,8 +447,10 @@ void frmMain::act(const Reaction& reaction, KeyGroup group)
         switchPanel(reaction.from, reaction.panel);
         showNotice();
         setNextKeys();
-        m_picFrameMenu->show();
-        [[fallthrough]];
+        m_picFrameMenu->setVisible(!m_places.orderPanelCovered);
+        Draw_Order();
+        announce();
+        return;
     case Step::RedrawOrder:
         Draw_Order();
         return;
@@ -294,16 +489,18 @@ void frmMain::showNotice()
 {
     // Over the free part of the entry panel in use: below the number on the phone panel, over the
     // drive-through text on the car panel, below the payment keys.
-    static const QRect kPlaces[] = {QRect(), QRect(10, 178, 526, 96), QRect(10, 175, 526, 101),
-                                    QRect(10, 565, 526, 120)};
     const int panel = m_path.currentPanel();
     const bool shown = !m_path.notice().isEmpty() && panel > kStartPanel && panel < kCompletionPanel;
     if (shown) {
-        m_lblNotice->setGeometry(kPlaces[panel].translated(m_picFrame[size_t(panel)]->pos()));
+        m_lblNotice->setGeometry(m_places.notice[size_t(panel)].translated(m_picFrame[size_t(panel)]->pos()));
         ShowText(m_lblNotice, m_path.notice());
         m_lblNotice->raise();
+        if (m_path.notice() != m_spokenNotice)
+            access::Guide(m_path.notice());
+        m_spokenNotice = m_path.notice();
     } else {
         ShowText(m_lblNotice, QString());
+        m_spokenNotice.clear();
     }
     m_lblNotice->setVisible(shown);
 }
@@ -320,10 +517,15 @@ void frmMain::showCompletion()
 
 void frmMain::showWaiting()
 {
-    for (QLabel* label : m_lblWaitTeams)
+    // A screen reader hears what the numbers count.
+    for (QLabel* label : m_lblWaitTeams) {
         ShowText(label, m_waiting.teams);
-    for (QLabel* label : m_lblWaitTime)
+        label->setAccessibleName(QStringLiteral("현재 대기 ") + m_waiting.teams + QStringLiteral("명"));
+    }
+    for (QLabel* label : m_lblWaitTime) {
         ShowText(label, m_waiting.time);
+        label->setAccessibleName(QStringLiteral("예상 대기 시간 ") + m_waiting.time);
+    }
 }
 
 void frmMain::setNextKeys()

@@ -7,6 +7,8 @@
 #include "reception/keys.h"
 #include "reception/order_list.h"
 #include "reception/reception_service.h"
+#include "reception/ui/reception_places.h"
+#include "access/modes.h"
 #include "server/background_exchange.h"
 #include "startup/clock.h"
 
@@ -22,6 +24,7 @@ class QLabel;
 namespace sumbrel {
 
 class CaptionKey;
+class KeypadNavigator;
 
 namespace reception {
 class OrderListSurface;
@@ -63,6 +66,11 @@ public:
     void SetNum_Add_Click(int row);
     void Set_Delete_Click(int row);
     void picList_MouseUp(int y);
+    // "쉬운 주문": the panel of the barrier-free choices, and its "주문 시작".
+    void EasyOrder_Click();
+    void StartEasyOrder_Click();
+    void CloseModePanel_Click();
+    KeypadNavigator* keypad() const { return m_keypad; }
     void lblConfig_Click();
     void lblTerminate_Click();
     void Timer_Closer_Timer();
@@ -103,12 +111,27 @@ private:
     void buildMenuPanel();
     void buildOrderRows();
     void buildWaitingStatus();
+    void buildModePanel();
     void buildKeypad(reception::KeyGroup group, QWidget* panel);
+    // Builds every panel again when the look changed since they were built (the customer's
+    // choices), and puts the keypad's navigation over them.
+    void rebuildForLook();
+    void buildNavigation();
+    // The keypad's keys that the screen itself answers.
+    bool keypadIntercept(int key);
+    void keypadBack();
+    bool keypadErase();
+    // What the panel in front is for, as voice guidance says it.
+    QString panelIntro() const;
+    void announce();
+    // A text larger than its element at twice the sizes gets the largest size that fits.
+    void fitTexts();
     // A key of the group at its index: built, kept in the group's array and connected to its handlers.
     void makeKey(reception::KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry);
 
     // Showing the model.
     void act(const reception::Reaction& reaction, reception::KeyGroup group);
+    void showAct(const reception::Reaction& reaction, reception::KeyGroup group);
     void switchPanel(int from, int to);
     void showNumbers();
     void showNotice();
@@ -128,6 +151,15 @@ private:
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     QPixmap m_background;
 
+    reception::ReceptionPlaces m_places;
+    int m_builtLook = -1;
+    // The choices of the mode panel, applied by "주문 시작".
+    access::Modes m_chosen;
+    QString m_spokenNotice;
+    KeypadNavigator* m_keypad = nullptr;
+    CaptionKey* m_easyOrder = nullptr;
+    QFrame* m_modePanel = nullptr;
+    std::array<CaptionKey*, 4> m_toggles{};
     std::array<CaptionKey*, reception::kCmdCount> m_cmd{};
     std::array<CaptionKey*, reception::kCmd2Count> m_cmd2{};
     std::array<CaptionKey*, reception::kCmd3Count> m_cmd3{};

@@ -4,6 +4,10 @@
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
+#include "access/modes.h"
+#include "presentation/look.h"
+
+#include <QFontMetrics>
 
 #include <QFrame>
 #include <QLabel>
@@ -23,33 +27,15 @@ const KeyColours& ColoursFor(KeyGroup group, int index)
     return LookOf(group, index) == KeyLook::Plain ? Colours().plainKey : Colours().accentKey;
 }
 
-// The keypad grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
-QRect KeypadCell(int key)
-{
-    static const int columns[] = {25, 190, 355};
-    static const int rows[] = {280, 395, 510, 625};
-    const int digitZero = int(Cmd2::Digit0);
-    const int lastRow = 3;
-    int row = lastRow;
-    int column = 0;
-    if (key > digitZero && key <= int(Cmd2::Digit9)) {
-        row = (key - 1) / 3;
-        column = (key - 1) % 3;
-    } else if (key == digitZero) {
-        column = 1;
-    } else if (key == int(Cmd2::Next)) {
-        column = 2;
-    }
-    return QRect(columns[column], rows[row], 165, 115);
-}
-
 }  // namespace
 
 void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
     const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
+    // The design's sizes: the look's scale makes them larger, not the larger keys of its layout.
+    const int designHeight = int(geometry.height() / CurrentLook().scale);
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
-                                                : KeyFont(digitKey ? 54 : (geometry.height() >= 100 ? 40 : 28));
+                                                : KeyFont(digitKey ? 54 : (designHeight >= 100 ? 40 : 28));
     CaptionKey* key = MakeKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
                               ColoursFor(group, index), Colours().ink);
     switch (group) {
@@ -77,7 +63,7 @@ void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
         const QString caption = digit ? QString::number(*digit)
             : i == int(Cmd2::Delete)  ? kDeleteCaption
                                       : kSubmitCaption;
-        makeKey(group, i, caption, panel, KeypadCell(i));
+        makeKey(group, i, caption, panel, m_places.keypad[size_t(i)]);
     }
 }
 
@@ -102,26 +88,26 @@ void frmMain::buildMenuPanel()
 {
     m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), QRect(5, 5, 469, 758),
                                Colours().reception.orderPanel);
-    m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), QRect(0, 0, kListWidth, kViewHeight),
-                          Colours().panel);
+    m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), m_places.listView, Colours().panel);
     m_picList = new OrderListSurface(m_picBack);
     m_picList->setGeometry(0, 0, kListWidth, kEmptyListHeight);
     m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
     buildOrderRows();
-    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), QRect(10, 535, 320, 70), KeyFont(40),
+    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40),
                            Colours().ink, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD2, int(Cmd2::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
-            QRect(340, 535, 130, 70));
+    makeKey(KeyGroup::CMD2, int(Cmd2::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu, m_places.menuSelect);
+    const int teams = m_places.waitTeamsTop;
+    const int time = m_places.waitTimeTop;
     const QFont font = LabelFont(30);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, 625, 150, 50), font, Colours().ink,
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, teams, 150, 50), font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
-    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), QRect(165, 625, 110, 50),
+    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), QRect(165, teams, 110, 50),
                                   KeyFont(36), Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, 625, 60, 50), font, Colours().ink,
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, teams, 60, 50), font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, 690, 210, 50), font, Colours().ink,
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, time, 210, 50), font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
-    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), QRect(225, 690, 230, 50),
+    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), QRect(225, time, 230, 50),
                                  KeyFont(36), Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 }
 
@@ -165,17 +151,20 @@ void frmMain::buildOrderRows()
 void frmMain::buildStartPanel()
 {
     QFrame* panel = m_picFrame[kStartPanel];
-    m_shopName = MakeLabel(panel, QStringLiteral("상호"), QRect(20, 95, 506, 100), LabelFont(44, true), Colours().ink,
+    m_shopName = MakeLabel(panel, QStringLiteral("상호"), m_places.shopName, LabelFont(44, true), Colours().ink,
                            Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, QRect(70, 205, 410, 150));
-    makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, QRect(70, 430, 410, 150));
+    makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, m_places.eatIn);
+    makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, m_places.takeout);
     m_cmd[size_t(Cmd::EatIn)]->setFont(KeyFont(52));
     m_cmd[size_t(Cmd::Takeout)]->setFont(KeyFont(52));
+    m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), QStringLiteral("쉬운 주문"), m_places.easyOrder,
+                          KeyFont(40), Colours().plainKey, Colours().ink);
+    connect(m_easyOrder, &CaptionKey::clicked, this, [this] { EasyOrder_Click(); });
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
-    m_pictureBox->setGeometry(394, 10, 140, 70);
+    m_pictureBox->setGeometry(m_places.operatorBox);
     SetFill(m_pictureBox, Colours().panel);
-    const QPixmap picture = SkinPicture(QStringLiteral("0102.gif"));
+    const QPixmap picture = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0102.gif"));
     if (!picture.isNull())
         m_pictureBox->setPixmap(picture);
 
@@ -197,10 +186,10 @@ void frmMain::buildStartPanel()
 void frmMain::buildPhonePanel()
 {
     QFrame* panel = m_picFrame[kPhonePanel];
-    makeKey(KeyGroup::CMD, int(Cmd::ClosePhone), kCloseCaption, panel, QRect(464, 1, 80, 60));
-    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), QRect(0, 70, 546, 100), KeyFont(64), Colours().ink,
+    makeKey(KeyGroup::CMD, int(Cmd::ClosePhone), kCloseCaption, panel, m_places.close);
+    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), m_places.number, KeyFont(64), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), QRect(0, 70, 546, 100), LabelFont(36),
+    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36),
                             Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
                             QStringLiteral("휴대폰 번호를 입력하세요."));
     buildKeypad(KeyGroup::CMD2, panel);
@@ -209,16 +198,16 @@ void frmMain::buildPhonePanel()
 void frmMain::buildCarPanel()
 {
     QFrame* panel = m_picFrame[kCarPanel];
-    makeKey(KeyGroup::CMD, int(Cmd::CloseCar), kCloseCaption, panel, QRect(464, 1, 80, 60));
-    makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
-    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), QRect(15, 15, 305, 45), KeyFont(32),
+    makeKey(KeyGroup::CMD, int(Cmd::CloseCar), kCloseCaption, panel, m_places.close);
+    makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, m_places.numberChange);
+    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32),
                               Colours().mutedInk, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), QRect(0, 70, 546, 100), KeyFont(72),
+    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.number, KeyFont(72),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), QRect(0, 70, 546, 100), LabelFont(36),
+    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.number, LabelFont(36),
                                 Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
                                 QStringLiteral("차량 번호를 입력하세요."));
-    m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), QRect(10, 175, 526, 101), LabelFont(28),
+    m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),
                                    Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     buildKeypad(KeyGroup::CMD3, panel);
 }
@@ -226,34 +215,34 @@ void frmMain::buildCarPanel()
 void frmMain::buildPaymentPanel()
 {
     QFrame* panel = m_picFrame[kPaymentPanel];
-    makeKey(KeyGroup::CMD, int(Cmd::ClosePayment), kCloseCaption, panel, QRect(464, 1, 80, 60));
-    makeKey(KeyGroup::CMD, int(Cmd::NumberChange), kNumberChangeCaption, panel, QRect(335, 0, 125, 60));
-    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), QRect(129, 100, 305, 45), KeyFont(34), Colours().ink,
+    makeKey(KeyGroup::CMD, int(Cmd::ClosePayment), kCloseCaption, panel, m_places.payClose);
+    makeKey(KeyGroup::CMD, int(Cmd::NumberChange), kNumberChangeCaption, panel, m_places.payNumberChange);
+    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), QRect(130, 145, 305, 45), KeyFont(34),
+    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, QRect(115, 270, 335, 115));
-    makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, QRect(115, 430, 335, 115));
+    makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, m_places.cash);
+    makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, m_places.card);
 }
 
 void frmMain::buildCompletionPanel()
 {
     m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(0, 0, 1024, 768),
                                              Colours().dimming);
-    m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), QRect(200, 70, 624, 618),
+    m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), m_places.completionBox,
                             Colours().panel);
     m_picFrame4->setFrameShape(QFrame::Box);
     m_picFrame4->setLineWidth(2);
-    m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), QRect(0, 90, 624, 55), KeyFont(48),
+    m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), m_places.completionTitle, KeyFont(48),
                                Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), QRect(50, 155, 524, 241), LabelFont(40),
+    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),
                              Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, QRect(100, 405, 424, 100));
+    makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, m_places.completionConfirm);
     m_cmd3[size_t(Cmd3::Confirm)]->setFont(KeyFont(48));
-    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), QRect(20, 530, 90, 50), KeyFont(40),
+    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40),
                            Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
                            QString::number(CloseSeconds()));
-    m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), QRect(115, 530, 490, 50), LabelFont(30),
+    m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), m_places.countText, LabelFont(30),
                                Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
                                QStringLiteral("초 후 자동 종료됩니다."));
     m_picFrame[kCompletionPanel]->raise();
@@ -261,8 +250,9 @@ void frmMain::buildCompletionPanel()
 
 void frmMain::buildPanels()
 {
+    m_places = PlacesFor(access::CurrentModes());
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), QRect(474, 4, 546, 760),
+        m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), m_places.entryPanel,
                                           Colours().panel);
     buildWaitingStatus();
     buildMenuPanel();
@@ -270,6 +260,7 @@ void frmMain::buildPanels()
     buildPhonePanel();
     buildCarPanel();
     buildPaymentPanel();
+    buildModePanel();
     // What became of a submission, or the idle warning, over the entry panel in use.
     m_lblNotice = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true),
                             Colours().reception.noticeInk, Qt::AlignCenter, LabelFlag::Wrap);
@@ -280,7 +271,84 @@ void frmMain::buildPanels()
     const QCursor cursor = OperatorCursor();
     m_lblConfig->setCursor(cursor);
     m_lblTerminate->setCursor(cursor);
-    m_background = SkinPicture(QStringLiteral("0101.gif"));
+    // High contrast: plain faces only, no picture behind texts.
+    m_background = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0101.gif"));
+    if (m_places.orderPanelCovered)
+        m_picFrameMenu->hide();
+    if (CurrentLook().scale > 1.0)
+        fitTexts();
+    m_builtLook = LookGeneration();
+}
+
+void frmMain::buildModePanel()
+{
+    m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
+    m_modePanel->hide();
+    MakeLabel(m_modePanel, QStringLiteral("lblModeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("쉬운 주문"));
+    MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("필요한 도움을 켜고 주문 시작을 누르세요."));
+    static const char* const kToggles[] = {"음성 안내", "낮은 화면", "크게 보기", "고대비"};
+    for (size_t i = 0; i < m_toggles.size(); ++i) {
+        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), QString::fromUtf8(kToggles[i]),
+                                     m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().ink);
+        toggle->setCheckable(true);
+        connect(toggle, &CaptionKey::toggled, this, [this, i](bool on) {
+            bool* choice[] = {&m_chosen.voice, &m_chosen.low, &m_chosen.large, &m_chosen.contrast};
+            *choice[i] = on;
+        });
+        m_toggles[i] = toggle;
+    }
+    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), QStringLiteral("주문 시작"),
+                                m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().ink);
+    connect(start, &CaptionKey::clicked, this, [this] { StartEasyOrder_Click(); });
+    CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
+                                CloseKeyFont(36), Colours().plainKey, Colours().ink);
+    connect(close, &CaptionKey::clicked, this, [this] { CloseModePanel_Click(); });
+}
+
+void frmMain::fitTexts()
+{
+    auto fits = [](const QFont& font, const QRect& area, const QString& text, bool wrap) {
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, area.width(), 100000),
+                                                             Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0), text);
+        return needed.width() <= area.width() && needed.height() <= area.height();
+    };
+    // The largest size up to the built one that fits, found by halving.
+    auto fit = [&](QWidget* w, const QString& text, const QRect& area, bool wrap) {
+        QFont font = w->font();
+        if (text.isEmpty() || fits(font, area, text, wrap))
+            return;
+        int low = 8;
+        int high = font.pixelSize() - 1;
+        while (low < high) {
+            const int mid = (low + high + 1) / 2;
+            font.setPixelSize(mid);
+            if (fits(font, area, text, wrap))
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        font.setPixelSize(low);
+        w->setFont(font);
+    };
+    for (CaptionKey* key : findChildren<CaptionKey*>()) {
+        if (!key->isInvisible())
+            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
+    }
+    // Labels change their texts: each fit starts from the size it was built with.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull() || label->text().isEmpty()
+            || label->property("fittedText").toString() == label->text())
+            continue;
+        label->setProperty("fittedText", label->text());
+        const QVariant built = label->property("builtFont");
+        if (built.isValid())
+            label->setFont(built.value<QFont>());
+        else
+            label->setProperty("builtFont", label->font());
+        fit(label, label->text(), label->contentsRect(), label->wordWrap());
+    }
 }
 
 }  // namespace sumbrel

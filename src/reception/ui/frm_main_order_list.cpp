@@ -33,6 +33,7 @@ void frmMain::showOrderList()
     m_picList->setGeometry(0, m_orderList.top(), kListWidth, m_orderList.height());
     m_picList->showLayout(layout);
     ShowText(m_lblTotal, m_orderList.totalText());
+    m_lblTotal->setAccessibleName(QStringLiteral("합계 ") + m_orderList.totalText());
 }
 
 void frmMain::SetNum_Sub_Click(int row)

@@ -1,0 +1,184 @@
+#include "reception/ui/reception_places.h"
+
+#include "access/modes.h"
+
+namespace sumbrel::reception {
+
+namespace {
+
+// The keypad's keys in a grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
+std::array<QRect, kKeypadKeys> ThreeColumns(const int (&columns)[3], const int (&rows)[4], QSize cell)
+{
+    std::array<QRect, kKeypadKeys> keys{};
+    for (int key = 0; key < kKeypadKeys; ++key) {
+        int row = 3;
+        int column = 0;
+        if (key >= 1 && key <= 9) {
+            row = (key - 1) / 3;
+            column = (key - 1) % 3;
+        } else if (key == int(Cmd2::Digit0)) {
+            column = 1;
+        } else if (key == int(Cmd2::Next)) {
+            column = 2;
+        }
+        keys[size_t(key)] = QRect(QPoint(columns[column], rows[row]), cell);
+    }
+    return keys;
+}
+
+void Design(ReceptionPlaces& p)
+{
+    p.entryPanel = QRect(474, 4, 546, 760);
+    p.shopName = QRect(20, 95, 506, 100);
+    p.eatIn = QRect(70, 205, 410, 150);
+    p.takeout = QRect(70, 430, 410, 150);
+    p.takeoutAlone = QRect(70, 315, 410, 150);
+    p.easyOrder = QRect(70, 610, 410, 100);
+    p.operatorBox = QRect(394, 10, 140, 70);
+    p.modeTitle = QRect(0, 20, 546, 80);
+    p.modeHint = QRect(20, 100, 506, 80);
+    for (int i = 0; i < 4; ++i)
+        p.toggles[size_t(i)] = QRect(70, 190 + i * 100, 410, 88);
+    p.modeStart = QRect(70, 600, 410, 100);
+    p.modeClose = QRect(464, 1, 80, 60);
+    p.close = QRect(464, 1, 80, 60);
+    p.numberChange = QRect(335, 0, 125, 60);
+    p.number = QRect(0, 70, 546, 100);
+    p.phoneOnCar = QRect(15, 15, 305, 45);
+    p.driveThru = QRect(10, 175, 526, 101);
+    p.keypad = ThreeColumns({25, 190, 355}, {280, 395, 510, 625}, QSize(165, 115));
+    p.payClose = p.close;
+    p.payNumberChange = p.numberChange;
+    p.payPhone = QRect(129, 100, 305, 45);
+    p.payCar = QRect(130, 145, 305, 45);
+    p.cash = QRect(115, 270, 335, 115);
+    p.card = QRect(115, 430, 335, 115);
+    p.notice = {QRect(), QRect(10, 178, 526, 96), QRect(10, 175, 526, 101), QRect(10, 565, 526, 120)};
+    p.listView = QRect(0, 0, 469, 531);
+    p.total = QRect(10, 535, 320, 70);
+    p.menuSelect = QRect(340, 535, 130, 70);
+    p.completionBox = QRect(200, 70, 624, 618);
+    p.completionTitle = QRect(0, 90, 624, 55);
+    p.completionMessage = QRect(50, 155, 524, 241);
+    p.completionConfirm = QRect(100, 405, 424, 100);
+    p.countNumber = QRect(20, 530, 90, 50);
+    p.countText = QRect(115, 530, 490, 50);
+}
+
+// Keys from 346 pixels down (the lower 55 % of 768), information above.
+void Low(ReceptionPlaces& p)
+{
+    p.shopName = QRect(20, 95, 506, 200);
+    p.eatIn = QRect(70, 350, 410, 120);
+    p.takeout = QRect(70, 485, 410, 120);
+    p.takeoutAlone = QRect(70, 415, 410, 120);
+    p.easyOrder = QRect(70, 630, 410, 100);
+    p.modeTitle = QRect(0, 40, 546, 80);
+    p.modeHint = QRect(20, 130, 506, 150);
+    for (int i = 0; i < 4; ++i)
+        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 256, 350 + (i / 2) * 110, 250, 100);
+    p.modeStart = QRect(20, 580, 400, 110);
+    p.modeClose = QRect(426, 580, 100, 110);
+    p.keypad = ThreeColumns({10, 136, 262}, {350, 452, 554, 656}, QSize(120, 96));
+    p.close = QRect(400, 350, 136, 96);
+    p.numberChange = QRect(400, 452, 136, 96);
+    p.cash = QRect(115, 350, 335, 110);
+    p.card = QRect(115, 480, 335, 110);
+    p.payNumberChange = QRect(30, 620, 230, 90);
+    p.payClose = QRect(286, 620, 230, 90);
+    p.notice[3] = QRect(10, 230, 526, 110);
+    p.waitTeamsTop = 15;
+    p.waitTimeTop = 75;
+    p.total = QRect(10, 140, 450, 80);
+    p.listView = QRect(0, 341, 469, 340);
+    p.menuSelect = QRect(340, 686, 125, 66);
+}
+
+// Twice the sizes: the entry panels over the whole window, the completion box too.
+void Large(ReceptionPlaces& p, bool low)
+{
+    p.entryPanel = QRect(0, 0, 1024, 768);
+    p.orderPanelCovered = true;
+    p.operatorBox = QRect(874, 10, 140, 70);
+    p.completionBox = QRect(0, 0, 1024, 768);
+    p.completionTitle = QRect(0, 20, 1024, 130);
+    p.completionMessage = QRect(20, 150, 984, 300);
+    p.completionConfirm = QRect(212, 470, 600, 150);
+    p.countNumber = QRect(20, 640, 200, 100);
+    p.countText = QRect(230, 640, 774, 100);
+    if (!low) {
+        p.shopName = QRect(20, 30, 984, 170);
+        p.eatIn = QRect(112, 215, 800, 165);
+        p.takeout = QRect(112, 400, 800, 165);
+        p.takeoutAlone = QRect(112, 300, 800, 165);
+        p.easyOrder = QRect(112, 600, 800, 140);
+        p.modeTitle = QRect(0, 10, 1024, 110);
+        p.modeHint = QRect(20, 120, 984, 130);
+        for (int i = 0; i < 4; ++i)
+            p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 265 + (i / 2) * 135, 484, 120);
+        p.modeStart = QRect(20, 545, 800, 140);
+        p.modeClose = QRect(840, 545, 164, 140);
+        p.number = QRect(0, 5, 1024, 155);
+        p.keypad = ThreeColumns({10, 270, 530}, {165, 315, 465, 615}, QSize(250, 140));
+        p.close = QRect(800, 165, 214, 140);
+        p.numberChange = QRect(800, 315, 214, 140);
+        p.phoneOnCar = QRect(800, 465, 214, 60);
+        p.driveThru = QRect(800, 530, 214, 230);
+        p.payPhone = QRect(0, 20, 1024, 110);
+        p.payCar = QRect(0, 130, 1024, 110);
+        p.cash = QRect(112, 260, 800, 150);
+        p.card = QRect(112, 425, 800, 150);
+        p.payNumberChange = QRect(112, 600, 390, 140);
+        p.payClose = QRect(522, 600, 390, 140);
+        p.notice = {QRect(), QRect(0, 0, 1024, 160), QRect(0, 0, 1024, 160), QRect(0, 0, 1024, 250)};
+        return;
+    }
+    p.shopName = QRect(20, 60, 984, 260);
+    p.eatIn = QRect(112, 350, 800, 125);
+    p.takeout = QRect(112, 490, 800, 125);
+    p.takeoutAlone = QRect(112, 420, 800, 125);
+    p.easyOrder = QRect(112, 630, 800, 120);
+    p.modeTitle = QRect(0, 20, 1024, 110);
+    p.modeHint = QRect(20, 135, 984, 190);
+    for (int i = 0; i < 4; ++i)
+        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 350 + (i / 2) * 120, 484, 110);
+    p.modeStart = QRect(20, 595, 800, 140);
+    p.modeClose = QRect(840, 595, 164, 140);
+    p.number = QRect(0, 10, 1024, 150);
+    p.phoneOnCar = QRect(20, 165, 984, 60);
+    p.driveThru = QRect(20, 230, 984, 110);
+    // Five columns of three rows: 1-5, 6-0, then delete, next (two cells), X and number change.
+    const int columns[] = {10, 214, 418, 622, 826};
+    const int rows[] = {350, 490, 630};
+    const QSize cell(188, 130);
+    for (int digit = 0; digit <= 9; ++digit) {
+        const int at = digit == 0 ? 9 : digit - 1;
+        p.keypad[size_t(digit)] = QRect(QPoint(columns[at % 5], rows[at / 5]), cell);
+    }
+    p.keypad[size_t(Cmd2::Delete)] = QRect(QPoint(columns[0], rows[2]), cell);
+    p.keypad[size_t(Cmd2::Next)] = QRect(columns[1], rows[2], columns[2] - columns[1] + cell.width(), cell.height());
+    p.close = QRect(QPoint(columns[3], rows[2]), cell);
+    p.numberChange = QRect(QPoint(columns[4], rows[2]), cell);
+    p.payPhone = QRect(0, 60, 1024, 110);
+    p.payCar = QRect(0, 180, 1024, 110);
+    p.cash = QRect(20, 350, 484, 180);
+    p.card = QRect(520, 350, 484, 180);
+    p.payNumberChange = QRect(20, 560, 484, 160);
+    p.payClose = QRect(520, 560, 484, 160);
+    p.notice = {QRect(), QRect(10, 165, 1004, 175), QRect(20, 165, 984, 175), QRect(10, 10, 1004, 150)};
+}
+
+}  // namespace
+
+ReceptionPlaces PlacesFor(const access::Modes& modes)
+{
+    ReceptionPlaces p;
+    Design(p);
+    if (modes.large)
+        Large(p, modes.low);
+    else if (modes.low)
+        Low(p);
+    return p;
+}
+
+}  // namespace sumbrel::reception

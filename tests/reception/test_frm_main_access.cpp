@@ -1,0 +1,149 @@
+// The reception screen in the barrier-free mode: entered from the start panel, laid out for each
+// choice on every panel of the path, guided by voice and driven from the keypad, and gone with the
+// visit.
+#include "reception_fixture.h"
+#include "support/barrier_free.h"
+
+#include "presentation/keypad_navigator.h"
+
+namespace sumbrel::testing {
+namespace {
+
+class ReceptionAccessTest : public ReceptionTest {
+protected:
+    void TearDown() override
+    {
+        ApplyModes({});
+        ReceptionTest::TearDown();
+    }
+    // The layout rules of the choices, checked on what the window shows now.
+    void checkLayout(const access::Modes& modes, const char* where)
+    {
+        SCOPED_TRACE(where);
+        QWidget* window = screen.get();
+        if (modes.low)
+            EXPECT_EQ(KeysAboveLowPart(window), QStringList());
+        if (modes.large)
+            EXPECT_EQ(ClippedTexts(window), QStringList());
+        for (const auto& [name, seen] : VisibleKeys(window))
+            EXPECT_FALSE(name.startsWith(u'(')) << "a key without a name: " << name.toStdString();
+    }
+};
+
+TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
+{
+    struct Case {
+        const char* name;
+        access::Modes modes;
+    };
+    const Case cases[] = {
+        {"plain", {}},
+        {"low", {false, true, false, false}},
+        {"large", {false, false, true, false}},
+        {"contrast", {false, false, false, true}},
+        {"low and large", {false, true, true, false}},
+        {"all", {true, true, true, true}},
+    };
+    const QRect designPanel = QRect(474, 4, 546, 760);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+        s.show();
+        ASSERT_EQ(picFrame(s, 0)->geometry(), designPanel);
+        Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+        const bool wanted[] = {c.modes.voice, c.modes.low, c.modes.large, c.modes.contrast};
+        for (int i = 0; i < 4; ++i) {
+            if (wanted[i])
+                Key(s, QStringLiteral("cmdMode_%1").arg(i))->touch();
+        }
+        Key(s, QStringLiteral("cmdModeStart"))->touch();
+        EXPECT_EQ(access::CurrentModes(), c.modes);
+        EXPECT_EQ(Colours().panel, (c.modes.contrast ? HighContrastPalette() : Palette()).panel);
+        checkLayout(c.modes, "start panel");
+        Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+        checkLayout(c.modes, "mode panel, opened again");
+        EXPECT_EQ(Key(s, QStringLiteral("cmdMode_1"))->isChecked(), c.modes.low);
+        Key(s, QStringLiteral("cmdModeClose"))->touch();
+        EXPECT_EQ(access::CurrentModes(), c.modes) << "closing the panel keeps the choices";
+        CMD(s, Cmd::Takeout)->touch();
+        ASSERT_EQ(s.path().currentPanel(), 1);
+        EXPECT_EQ(!picFrameMenu(s)->isHidden(), !c.modes.large) << "the full-window panels cover the order";
+        checkLayout(c.modes, "phone panel");
+        typePhone(QStringLiteral("1234567") + QString::number(&c - cases));
+        checkLayout(c.modes, "phone panel with a number");
+        CMD2(s, Cmd2::Next)->touch();
+        ASSERT_EQ(s.path().currentPanel(), 2);
+        typeCar(QStringLiteral("1234"));
+        checkLayout(c.modes, "car panel");
+        CMD3(s, Cmd3::Next)->touch();
+        ASSERT_EQ(s.path().currentPanel(), 3);
+        checkLayout(c.modes, "payment panel");
+        CMD(s, Cmd::Card)->touch();
+        ASSERT_EQ(s.path().currentPanel(), 4);
+        checkLayout(c.modes, "completion panel");
+        // The visit ends: the next customer finds the design again.
+        CMD3(s, Cmd3::Confirm)->touch();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(access::CurrentModes().any());
+        EXPECT_EQ(picFrame(s, 0)->geometry(), designPanel);
+        EXPECT_EQ(Colours().panel, Palette().panel);
+        screen.reset();
+    }
+    EXPECT_EQ(shop.orders().size(), std::size(cases));
+}
+
+TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrderToThePayment)
+{
+    SpeechRecorder voice;
+    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    s.show();
+    Keypad(&s, Qt::Key_Down);
+    ASSERT_TRUE(access::CurrentModes().voice) << "a keypad key on the start panel turns the voice on";
+    EXPECT_TRUE(voice.heard(QStringLiteral("매장 식사 또는 포장 주문을 고르세요")));
+    EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::EatIn)) << "the first key in reading order";
+    Keypad(&s, Qt::Key_Down);
+    EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::Takeout));
+    voice.take();
+    Keypad(&s, Qt::Key_Return);
+    ASSERT_EQ(s.path().currentPanel(), 1);
+    EXPECT_TRUE(voice.heard(QStringLiteral("휴대폰 번호를 숫자 키로 입력하고 다음을 누르세요")));
+    KeypadDigits(&s, QStringLiteral("12345679"));
+    Keypad(&s, Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(s.path().phoneDigits(), QStringLiteral("0101234567")) << "BackSpace deletes one digit";
+    KeypadDigits(&s, QStringLiteral("8"));
+    EXPECT_EQ(s.path().currentPanel(), 1) << "and never leaves the panel";
+    // Enter on "다음", reached from the delete key beside it.
+    Keypad(&s, Qt::Key_Down);
+    while (s.keypad()->focused() != CMD2(s, Cmd2::Next))
+        Keypad(&s, Qt::Key_Right);
+    Keypad(&s, Qt::Key_Enter);
+    ASSERT_EQ(s.path().currentPanel(), 2);
+    KeypadDigits(&s, QStringLiteral("4321"));
+    EXPECT_TRUE(voice.heard(QStringLiteral("4 3 2 1")) || voice.heard(QStringLiteral("4321")));
+    Keypad(&s, Qt::Key_Asterisk, QStringLiteral("*"));
+    EXPECT_TRUE(voice.heard(QStringLiteral("차량 번호 네 자리")));
+    while (s.keypad()->focused() != CMD3(s, Cmd3::Next))
+        Keypad(&s, Qt::Key_Right);
+    Keypad(&s, Qt::Key_Return);
+    ASSERT_EQ(s.path().currentPanel(), 3);
+    // Escape is the panel's "X": the visit ends, and the voice with it.
+    Keypad(&s, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(s.path().currentPanel(), 0);
+    EXPECT_FALSE(access::CurrentModes().voice);
+    EXPECT_TRUE(shop.orders().isEmpty());
+}
+
+TEST_F(ReceptionAccessTest, CountsAndTotalsAreNamedWithWhatTheyCount)
+{
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    s.show();
+    CMD(s, Cmd::Takeout)->touch();
+    EXPECT_EQ(lbl주문금액(s)->accessibleName(), QStringLiteral("합계 6,000원"));
+    EXPECT_TRUE(lbl현재대기팀수(s, 1)->accessibleName().startsWith(QStringLiteral("현재 대기 ")));
+    for (const auto& [name, seen] : VisibleKeys(&s))
+        EXPECT_FALSE(name.startsWith(QStringLiteral("lbl"))) << name.toStdString();
+}
+
+}  // namespace
+}  // namespace sumbrel::testing
