@@ -217,8 +217,9 @@ void frmMenuSelectMain::showTiles()
 {
     const TilePage& page = m_model.tiles();
     m_page->setText(page.counter);
-    m_pageMarker->setVisible(page.marker.has_value());
-    if (page.marker)
+    // The other layouts have no track for it; their counter tells the page.
+    m_pageMarker->setVisible(page.marker.has_value() && m_layout.marker);
+    if (page.marker && m_layout.marker)
         m_pageMarker->move(m_pageMarker->x(), MarkerTop(*page.marker));
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
