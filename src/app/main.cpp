@@ -123,16 +123,21 @@ int main(int argc, char* argv[])
     sumbrel::LoginHooks hooks;
     hooks.loadCategories = [] { sumbrel::Read_대분류_전체(); };
     hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
-    // The menu page is created on first use and only hidden between uses.
+    // The menu page is created on first use and only hidden between uses; a visit with another look
+    // (the barrier-free choices) gets a page built under it.
     std::unique_ptr<sumbrel::frmMenuSelectMain> menuPage;
-    hooks.openReception = [&reception, &menuPage, &session] {
+    int menuPageLook = -1;
+    hooks.openReception = [&reception, &menuPage, &menuPageLook, &session] {
         reception = std::make_unique<sumbrel::frmMain>();
         if (session)
             session->adopt(reception.get());
         sumbrel::frmMain* screen = reception.get();
-        reception->openMenuPage = [screen, &menuPage](sumbrel::cart::OrderCart& cart) {
-            if (!menuPage)
+        reception->openMenuPage = [screen, &menuPage, &menuPageLook](sumbrel::cart::OrderCart& cart) {
+            if (!menuPage || menuPageLook != sumbrel::LookGeneration()) {
+                menuPage.reset();
                 menuPage = std::make_unique<sumbrel::frmMenuSelectMain>(screen);
+                menuPageLook = sumbrel::LookGeneration();
+            }
             menuPage->open(cart);
         };
         // A new settings screen at each opening, gone when it closes; the reception screen resets after it.

@@ -12,6 +12,12 @@ void MenuPageModel::open(cart::OrderCart& cart)
     m_SELECTED = cart.selectedOrder;
 }
 
+void MenuPageModel::setShape(const PageShape& shape)
+{
+    m_shape = shape;
+    m_list.viewHeight = shape.listViewHeight;
+}
+
 void MenuPageModel::setConfirmed(bool confirmed)
 {
     if (!m_cart)
@@ -32,12 +38,12 @@ void MenuPageModel::load()
 
 void MenuPageModel::Show_MainMenu(int direction)
 {
-    m_tabs = menu::Show_MainMenu(TabCategoryList(), m_Category, direction);
+    m_tabs = menu::Show_MainMenu(TabCategoryList(), m_Category, direction, m_shape.tabsPerStrip);
 }
 
 void MenuPageModel::Show_Menu(int direction)
 {
-    m_tiles = menu::Show_Menu(TileMenuTable(), m_Category, m_Page, direction);
+    m_tiles = menu::Show_Menu(TileMenuTable(), m_Category, m_Page, direction, m_shape.tilesPerPage);
     m_Page = m_tiles.page;
 }
 

@@ -24,6 +24,13 @@ struct TileTouch {
     QString menuIndex;  // the catalogue row, as decimal text (m_메뉴IDX)
 };
 
+// How much one page shows: the design's, or fewer and larger tabs, tiles and rows (the large view).
+struct PageShape {
+    int tabsPerStrip = kTabCount;
+    int tilesPerPage = kTileCount;
+    int listViewHeight = kListViewHeight;  // the order list's viewport in the design's pixels
+};
+
 // What a key leaves the page in.
 enum class KeyOutcome { Stay, Cancelled, Confirmed };
 
@@ -33,6 +40,10 @@ public:
     QString m_Caller;  // sent as "checktypes"; the reception screen leaves it empty
     QString m_Category;
     int m_Page = 0;
+
+    // Before load(): how much a page shows.
+    void setShape(const PageShape& shape);
+    const PageShape& shape() const { return m_shape; }
 
     // The opener's cart: the page works on a copy (m_SELECTED) and writes it back on "선택완료".
     void open(cart::OrderCart& cart);
@@ -75,6 +86,7 @@ private:
     void setConfirmed(bool confirmed);
 
     cart::OrderCart* m_cart = nullptr;
+    PageShape m_shape;
     TabStrip m_tabs;
     TilePage m_tiles;
     ListGeometry m_list{0, 0, kListViewHeight};

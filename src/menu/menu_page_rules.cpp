@@ -1,5 +1,6 @@
 #include "menu/menu_page_rules.h"
 
+#include "menu/order_rows.h"
 #include "startup/parse.h"
 #include "startup/utilities.h"
 
@@ -12,22 +13,23 @@ bool ActsOnDoubleTouch(PageKey key)
     return key != PageKey::Close && key != PageKey::Confirm;
 }
 
-TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction)
+TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction, int perStrip)
 {
+    perStrip = std::clamp(perStrip, 1, kTabCount);
     TabStrip strip;
     if (categories.isEmpty())
         return strip;
     const int last = int(categories.size()) - 1;
     const int pos = int(categories.indexOf(category));
-    int start = pos < 0 ? 0 : (pos / kTabCount) * kTabCount;
+    int start = pos < 0 ? 0 : (pos / perStrip) * perStrip;
     if (direction < 0) {
-        start = start > 0 ? start - kTabCount : (last / kTabCount) * kTabCount;
+        start = start > 0 ? start - perStrip : (last / perStrip) * perStrip;
     } else if (direction > 0) {
-        start = start + kTabCount > last ? 0 : start + kTabCount;
+        start = start + perStrip > last ? 0 : start + perStrip;
     }
     if (start < 1)
         start = 0;
-    const int end = std::min(start + kTabCount - 1, last);
+    const int end = std::min(start + perStrip - 1, last);
     for (int r = start; r <= end; ++r) {
         strip.captions[size_t(r - start)] = categories[r];
         if (r == pos)
@@ -47,8 +49,10 @@ std::optional<MarkerSlot> PageMarker(int page, int pages)
     return MarkerSlot::Middle;
 }
 
-TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction)
+TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
+                   int perPage)
 {
+    perPage = std::clamp(perPage, 1, kTileCount);
     TilePage result;
     result.page = page;
     const int size = int(table.size());
@@ -64,20 +68,20 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
     int count = 0;
     while (first + count < size && table[size_t(first + count)].col[kTileCategory] == category)
         ++count;
-    const int pages = (count - 1) / kTileCount + 1;
+    const int pages = (count - 1) / perPage + 1;
 
     int current = page + direction;
     if (current < 0)
         current = pages - 1;
     if (current > pages - 1)
         current = 0;
-    int start = current * kTileCount + first;
+    int start = current * perPage + first;
     if (start > size - 1) {
         current = 0;
         start = first;
     }
     // The category's entries are contiguous: the page ends at the last of them.
-    const int last = std::min({start + kTileCount - 1, size - 1, first + count - 1});
+    const int last = std::min({start + perPage - 1, size - 1, first + count - 1});
 
     result.page = current;
     result.first = start;
@@ -104,14 +108,24 @@ TileCell TileCellOf(int k)
     return {k / kTileColumnsPerRow, k % kTileColumnsPerRow};
 }
 
+namespace {
+
+// Whole rows: the viewport and the gap below its last row.
+int ScrollStep(const ListGeometry& list)
+{
+    return std::max(1, (list.viewHeight + kRowPitch - kRowHeight) / kRowPitch) * kRowPitch;
+}
+
+}  // namespace
+
 int ScrollBack(const ListGeometry& list)
 {
-    return ScrolledBy(list, +kScrollStep);
+    return ScrolledBy(list, +ScrollStep(list));
 }
 
 int ScrollOn(const ListGeometry& list)
 {
-    return ScrolledBy(list, -kScrollStep);
+    return ScrolledBy(list, -ScrollStep(list));
 }
 
 }  // namespace sumbrel::menu

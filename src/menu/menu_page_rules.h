@@ -37,8 +37,10 @@ struct TabStrip {
     std::array<QString, kTabCount> captions;
     int current = -1;  // tab showing the current category, or -1
 };
-// Show_MainMenu: the group of five that holds `category`, moved by direction -1/0/+1, wrapping.
-TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction);
+// Show_MainMenu: the group of five (or of perStrip, fewer for larger tabs) that holds `category`,
+// moved by direction -1/0/+1, wrapping.
+TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction,
+                       int perStrip = kTabCount);
 
 // img페이지 between the page keys: at the top on the first page, at the bottom on the last, in the
 // middle between them.
@@ -48,12 +50,14 @@ enum class MarkerSlot { First, Middle, Last };
 struct TilePage {
     int page = 0;  // m_Page after the move
     int first = -1;  // table index shown on tile 0; -1 when the category has no entry
-    int count = 0;  // tiles filled (0..20); the rest are hidden (all stay as they were when first < 0)
+    int count = 0;  // tiles filled (0..perPage); the rest are hidden (all stay as they were when first < 0)
     QString counter;  // "2/3", or empty for a single page
     std::optional<MarkerSlot> marker;  // where img페이지 stands, or hidden
 };
-// Show_Menu: moves `page` by direction -1/0/+1 within the category's pages, wrapping both ways.
-TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction);
+// Show_Menu: moves `page` by direction -1/0/+1 within the category's pages of perPage tiles (fewer
+// for larger tiles), wrapping both ways.
+TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
+                   int perPage = kTileCount);
 
 // Where img페이지 stands on page (0-based) of pages; nullopt when there is one page only.
 std::optional<MarkerSlot> PageMarker(int page, int pages);
@@ -73,7 +77,8 @@ struct TileCell {
 };
 TileCell TileCellOf(int k);
 
-// The order list's scrolling inside its viewport (picBack), by 420 pixels (three rows).
+// The order list's scrolling inside its viewport (picBack), by the rows the viewport shows: 420
+// pixels (three rows) for the design's viewport, at least one row for a smaller one.
 inline constexpr int kScrollStep = 420;
 inline constexpr int kListViewHeight = 415;  // picBack's height
 // Key 4 and key 5: the new top.

@@ -147,12 +147,14 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(picMenu(*page, 0));
     ASSERT_NE(tile, nullptr);
     EXPECT_EQ(tile->role(), QAccessible::Button);
-    EXPECT_EQ(tile->text(QAccessible::Name), QStringLiteral("에스프레소 2,000원"));
+    EXPECT_EQ(tile->text(QAccessible::Name), QStringLiteral("에스프레소"));
+    EXPECT_EQ(tile->text(QAccessible::Description), QStringLiteral("에스프레소, 2,000원"));
     EXPECT_EQ(AccessibleName(대분류(*page, 1)), QStringLiteral("라떼"));
     EXPECT_EQ(AccessibleName(CmdLabel(*page, 7)), QStringLiteral("선택완료"));
     EXPECT_EQ(AccessibleName(SetNum_Add(*page, 0)), QStringLiteral("+"));
     EXPECT_EQ(AccessibleName(메뉴이름(*page, 1)), QStringLiteral("도피오"));
-    EXPECT_EQ(AccessibleName(주문금액(*page)), QStringLiteral("7,000"));
+    EXPECT_EQ(AccessibleName(주문금액(*page)), QStringLiteral("합계 7,000원"));
+    EXPECT_EQ(AccessibleName(주문수(*page)), QStringLiteral("총 수량 1"));
 
     // Paging decodes no picture twice; a double tap moves two pages.
     const int decoded = PictureCache::shared().decodeCount();

@@ -1,5 +1,9 @@
 #include "menu/ui/frm_menu_select_main.h"
 
+#include "access/focus_order.h"
+#include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/frm_menu_select_sub_a.h"
@@ -7,6 +11,7 @@
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/menu_photo.h"
 #include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
@@ -18,6 +23,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScopeGuard>
+#include <cmath>
 
 namespace sumbrel {
 
@@ -44,6 +50,15 @@ std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std:
     return dialog.addedLine();
 }
 
+// The spoken warning before the idle close, this long before it (nominal milliseconds).
+constexpr int kIdleWarnMs = 10000;
+
+QString IdleCloseWarning(int seconds)
+{
+    return QString::number(seconds)
+        + QStringLiteral("초 후 메뉴 선택이 취소됩니다. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.");
+}
+
 }  // namespace
 
 frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
@@ -67,9 +82,54 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
         return RunItemDialog<frmMenuSelectSubB>(this, touch, shown);
     };
     Form_Load();
+    buildKeypad();
 }
 
 frmMenuSelectMain::~frmMenuSelectMain() = default;
+
+void frmMenuSelectMain::buildKeypad()
+{
+    m_keypad = new KeypadNavigator(this);
+    m_keypad->back = [this] { CmdLabel_Click(int(PageKey::Close)); };
+    m_keypad->describe = [this] { return intro(); };
+    m_keypad->anyKey = [this] {
+        m_model.deadline().renew();
+        m_idleWarned = false;
+    };
+    m_keypad->beyond = [this](access::Move move) { return turnPage(move == access::Move::Next ? +1 : -1); };
+}
+
+// Past the last element the next page of tiles, before the first the previous one; the first and
+// the last page do not wrap around, so the arrows still reach every key.
+bool frmMenuSelectMain::turnPage(int direction)
+{
+    const QString counter = m_model.tiles().counter;
+    if (counter.isEmpty())
+        return false;
+    const int page = m_model.tiles().page;
+    const int pages = counter.section(u'/', 1).toInt();
+    if ((direction > 0 && page >= pages - 1) || (direction < 0 && page <= 0))
+        return false;
+    CmdLabel_Click(int(direction > 0 ? PageKey::NextPage : PageKey::PreviousPage));
+    access::Guide(QString::number(pages) + QStringLiteral("쪽 중 ") + QString::number(m_model.tiles().page + 1)
+                  + QStringLiteral("쪽"));
+    return true;
+}
+
+QString frmMenuSelectMain::intro() const
+{
+    const TabStrip& strip = m_model.tabs();
+    const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.m_Category;
+    return access::MenuPageIntro(category, m_model.tiles().counter, m_model.tiles().count,
+                                 cart::LineCount(m_model.m_SELECTED));
+}
+
+void frmMenuSelectMain::sayLineAdded(const QString& line)
+{
+    const QStringList fields = line.split(cart::kFieldMark);
+    access::Guide(access::LineAddedText(fields.value(cart::kName), fields.value(cart::kQuantity).toInt(),
+                                        m_orderTotal->text() + QStringLiteral("원")));
+}
 
 void frmMenuSelectMain::prepare(cart::OrderCart& cart)
 {
@@ -116,8 +176,13 @@ void frmMenuSelectMain::Form_Activate()
     proc.run(__LINE__, [this] { Draw_Order(); });
     proc.run(__LINE__, [this] {
         m_model.deadline().renew();
+        m_idleWarned = false;
         m_timer3->start(kIdleTickMs);
         setEnabled(true);
+    });
+    proc.run(__LINE__, [this] {
+        m_keypad->refresh();
+        access::Guide(intro());
     });
 }
 
@@ -132,6 +197,19 @@ void frmMenuSelectMain::showTabs()
         tab->setCaption(strip.captions[size_t(t)]);
         tab->setColours(tabColour(current), tabColour(current).darker(130));
         tab->setForeground(current ? Colours().menuPage.currentTabInk : Colours().inkOnDark);
+        // An unused slot is no key, to the eye or to a screen reader.
+        tab->setVisible(t < m_layout.tabsPerStrip && !strip.captions[size_t(t)].isEmpty());
+        tab->setAccessibleDescription(current ? QStringLiteral("현재 분류") : QString());
+    }
+    if (m_tabMark) {
+        const bool marked = strip.current >= 0 && strip.current < m_layout.tabsPerStrip;
+        if (marked) {
+            const QRect tab = m_tabs[size_t(strip.current)]->geometry();
+            const int bar = qMax(4, int(std::lround(5 * CurrentLook().scale)));
+            m_tabMark->setGeometry(tab.left(), tab.bottom() + 1, tab.width(), bar);
+            m_tabMark->raise();
+        }
+        m_tabMark->setVisible(marked);
     }
 }
 
@@ -139,18 +217,20 @@ void frmMenuSelectMain::showTiles()
 {
     const TilePage& page = m_model.tiles();
     m_page->setText(page.counter);
-    m_pageMarker->setVisible(page.marker.has_value());
-    if (page.marker)
+    // The other layouts have no track for it; their counter tells the page.
+    m_pageMarker->setVisible(page.marker.has_value() && m_layout.marker);
+    if (page.marker && m_layout.marker)
         m_pageMarker->move(m_pageMarker->x(), MarkerTop(*page.marker));
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
         const TileEntry* entry = m_model.tileEntry(k);
         if (!entry) {
-            // A category without entries leaves the tiles as they were, without texts.
+            // A category without entries leaves the tiles as they were, without texts (and no key to
+            // a screen reader).
             tile.name->clear();
             tile.price->clear();
-            tile.frame->setDescription(QString());
-            if (page.first >= 0)
+            tile.frame->setItem(QString(), QString());
+            if (page.first >= 0 || k >= m_layout.tilesPerPage)
                 tile.frame->hide();
             continue;
         }
@@ -158,22 +238,26 @@ void frmMenuSelectMain::showTiles()
         const QString price = WonText(entry->col[kTilePrice]);
         tile.name->setText(name);
         tile.price->setText(price);
-        tile.frame->setDescription(name + u' ' + price);
+        tile.frame->setItem(
+            name, access::TileText(name, price, DialogFor(entry->col[kTileOptionCount]) == DialogKind::Options));
         // A file that is missing or cannot be read shows the placeholder; the page goes on.
         SetMenuPhoto(tile.photo, entry->col[kTileNum]);
         tile.frame->show();
     }
+    if (m_keypad)
+        m_keypad->refresh();
 }
 
 void frmMenuSelectMain::showList()
 {
     const ListGeometry& list = m_model.list();
-    m_picList->setGeometry(0, list.top, m_picList->width(), qMax(list.height, 1));
+    m_picList->setGeometry(0, rowPx(list.top), m_picList->width(), qMax(rowPx(list.height), 1));
 }
 
+// In the design's pixels, as the rows' rules measure.
 int frmMenuSelectMain::textWidth(const QString& text) const
 {
-    return QFontMetrics(m_picList->font()).horizontalAdvance(text);
+    return int(QFontMetrics(m_picList->font()).horizontalAdvance(text) / m_layout.rowScale);
 }
 
 bool frmMenuSelectMain::Draw_Order()
@@ -191,9 +275,9 @@ bool frmMenuSelectMain::Draw_Order()
         Row& row = m_rows[size_t(i)];
         row.serial->setText(shown.serial);
         row.name->setText(shown.name);
-        row.name->move(row.name->x(), shown.nameTop);
+        row.name->move(row.name->x(), rowPx(shown.nameTop));
         row.price->setText(shown.price);
-        row.price->move(row.price->x(), shown.priceTop);
+        row.price->move(row.price->x(), rowPx(shown.priceTop));
         row.options->setText(shown.options);
         row.quantity->setText(shown.quantity);
         row.frame->show();
@@ -201,8 +285,13 @@ bool frmMenuSelectMain::Draw_Order()
     if (layout.complete) {
         m_orderCount->setText(layout.count);
         m_orderTotal->setText(layout.total);
+        // The bare figures read alone mean nothing.
+        m_orderCount->setAccessibleName(QStringLiteral("총 수량 ") + layout.count);
+        m_orderTotal->setAccessibleName(QStringLiteral("합계 ") + layout.total + QStringLiteral("원"));
     }
     showList();
+    if (m_keypad)
+        m_keypad->refresh();
     return true;
 }
 
@@ -258,6 +347,9 @@ void frmMenuSelectMain::picMenu_Click(int k)
         Draw_Order();
         m_model.scrollToEnd();
         showList();
+        m_keypad->refresh();
+        if (added)
+            sayLineAdded(*added);
     });
 }
 
@@ -324,6 +416,13 @@ void frmMenuSelectMain::Timer3_Timer()
         return;
     }
     m_timerText->setText(*text);  // a label ignores the same text
+    const int32_t left = m_model.deadline().remainingMs();
+    if (left >= kIdleWarnMs) {
+        m_idleWarned = false;
+    } else if (!m_idleWarned) {
+        m_idleWarned = true;
+        access::Guide(IdleCloseWarning(left / 1000 + 1));
+    }
 }
 
 void frmMenuSelectMain::closePage()

@@ -1,7 +1,9 @@
 #pragma once
 // The menu page on which a customer composes the order: category tabs, twenty menu tiles per page,
 // the order rows with their totals, and the keys. Created once, hidden between uses and opened
-// modally by the reception screen. The rules live in menu_page_model.h; this class shows them.
+// modally by the reception screen; built again when the look changes (the barrier-free choices lay
+// it out larger or low, with fewer tiles per page). The rules live in menu_page_model.h; this class
+// shows them. A keypad drives it as well as touch.
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
 #include "presentation/widgets.h"
@@ -11,6 +13,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
@@ -22,6 +25,7 @@ class QLabel;
 namespace sumbrel {
 
 class CaptionKey;
+class KeypadNavigator;
 
 namespace menu {
 class MenuTile;
@@ -67,6 +71,9 @@ public:
     void Timer3_Timer();
 
     const menu::MenuPageModel& model() const { return m_model; }
+    KeypadNavigator& keypad() { return *m_keypad; }
+    // What the page is for, where it stands and how to move on it (spoken on opening and by "*").
+    QString intro() const;
 
     // Design colours of the tabs (the current one and the others).
     static QColor tabColour(bool current);
@@ -81,6 +88,31 @@ protected:
     void reject() override;
 
 private:
+    // Where everything stands: the design's layout, or the large or low one of the barrier-free
+    // choices. rowScale sizes the order rows (and the tiles' texts follow the fonts).
+    struct PageLayout {
+        bool low = false;
+        double rowScale = 1.0;
+        std::array<QRect, menu::kPageKeyCount> keys{};
+        std::array<int, menu::kPageKeyCount> keyFonts{};
+        QRect firstTab;
+        int tabPitch = 0;
+        int tabsPerStrip = menu::kTabCount;
+        int tabFont = 22;
+        int tileColumns = 5;
+        QPoint tileOrigin;
+        QSize tileSize;
+        QSize tilePitch;
+        int tilesPerPage = menu::kTileCount;
+        QRect pageLabel;
+        bool marker = true;
+        QRect timer;
+        int band = 99;  // the dark band across the top
+        QRect card, heading, list;
+        QRect totalWord, count, total, wonWord;
+    };
+    static PageLayout LayoutFor(bool low, bool large);
+
     struct Tile {
         menu::MenuTile* frame = nullptr;
         QLabel* photo = nullptr;
@@ -114,6 +146,10 @@ private:
     void showList();
     void closePage();
     int textWidth(const QString& text) const;
+    int rowPx(int designPixels) const;
+    void buildKeypad();
+    bool turnPage(int direction);
+    void sayLineAdded(const QString& line);
 
     menu::MenuPageModel m_model;
     menu::MenuPageService m_service;
@@ -122,6 +158,11 @@ private:
     bool m_Drawing = false;
     ScreenActivation m_activation;
     QWidget* m_reception = nullptr;
+    PageLayout m_layout;
+    // The skin's pictures carry the keys of the design's layout: only that layout shows them.
+    bool m_skinned = false;
+    KeypadNavigator* m_keypad = nullptr;
+    bool m_idleWarned = false;
 
     QPixmap m_background;  // 0501.gif
     QPixmap m_tileBackground;  // 0502.gif
@@ -139,6 +180,7 @@ private:
     QLabel* m_orderCount = nullptr;
     QLabel* m_orderTotal = nullptr;
     QWidget* m_picShadow = nullptr;
+    QWidget* m_tabMark = nullptr;  // under the current tab, so it is told by more than its colour
     ClockTimer* m_timer3 = nullptr;
 };
 

@@ -1,4 +1,5 @@
 // The menu page's layout, built once when the page is created, and its painted background.
+#include "access/modes.h"
 #include "menu/ui/frm_menu_select_main.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/caption_key.h"
@@ -6,11 +7,13 @@
 #include "presentation/screen_utils.h"
 #include "presentation/widgets.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace sumbrel {
 
@@ -19,18 +22,27 @@ using namespace menu;
 namespace {
 
 struct KeyDesign {
-    QRect geometry;
     const char16_t* caption;
-    int fontSize;
     enum { Band, Plain, Accent } look;
 };
 // CmdLabel(0..7), in key order.
 constexpr KeyDesign kKeys[kPageKeyCount] = {
-    {{90, 0, 54, 94}, u"◀\n이전", 16, KeyDesign::Band},      {{960, 0, 64, 94}, u"▶\n다음", 16, KeyDesign::Band},
-    {{735, 141, 60, 136}, u"▲\n이전", 17, KeyDesign::Plain}, {{735, 581, 60, 136}, u"▼\n다음", 17, KeyDesign::Plain},
-    {{800, 575, 111, 46}, u"▲ 위로", 17, KeyDesign::Plain},  {{913, 575, 111, 46}, u"▼ 아래로", 17, KeyDesign::Plain},
-    {{0, 0, 86, 94}, u"닫기", 22, KeyDesign::Band},          {{830, 700, 161, 54}, u"선택완료", 26, KeyDesign::Accent},
+    {u"◀\n이전", KeyDesign::Band},  {u"▶\n다음", KeyDesign::Band},   {u"▲\n이전", KeyDesign::Plain},
+    {u"▼\n다음", KeyDesign::Plain}, {u"▲ 위로", KeyDesign::Plain},   {u"▼ 아래로", KeyDesign::Plain},
+    {u"닫기", KeyDesign::Band},      {u"선택완료", KeyDesign::Accent},
 };
+
+// The design's plain keys carry the page's ink; in the other palettes that ink may be the faces'
+// own colour, so they take the key ink made for them.
+QColor PlainKeyInk()
+{
+    return access::CurrentModes().any() ? Colours().keyInk : Colours().ink;
+}
+
+QRect Scaled(const QRect& r, double s)
+{
+    return QRect(int(r.x() * s), int(r.y() * s), int(r.width() * s), int(r.height() * s));
+}
 
 QPixmap MarkerPicture()
 {
@@ -65,6 +77,112 @@ QPoint frmMenuSelectMain::TilePlace(int k)
     return {21 + 144 * cell.column, 105 + 153 * cell.row};
 }
 
+// The low layouts keep every key below 768 × (1 − 0.55) = 346, the large ones show fewer and larger
+// tabs, tiles and rows. The order list keeps the right-hand column in all of them.
+frmMenuSelectMain::PageLayout frmMenuSelectMain::LayoutFor(bool low, bool large)
+{
+    PageLayout l;
+    l.low = low;
+    if (!low && !large) {
+        l.keys = {QRect(90, 0, 54, 94),    QRect(960, 0, 64, 94),    QRect(735, 141, 60, 136), QRect(735, 581, 60, 136),
+                  QRect(800, 575, 111, 46), QRect(913, 575, 111, 46), QRect(0, 0, 86, 94),      QRect(830, 700, 161, 54)};
+        l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 26};
+        l.firstTab = QRect(144, 5, 156, 89);
+        l.tabPitch = 165;
+        l.tileOrigin = QPoint(21, 105);
+        l.tileSize = QSize(132, 141);
+        l.tilePitch = QSize(144, 153);
+        l.pageLabel = QRect(734, 530, 60, 41);
+        l.timer = QRect(730, 719, 75, 45);
+        l.card = kOrderArea;
+        l.heading = QRect(815, 104, 189, 44);
+        l.list = QRect(815, 153, 189, kListViewHeight);
+        l.totalWord = QRect(806, 641, 30, 30);
+        l.count = QRect(837, 641, 40, 30);
+        l.total = QRect(880, 641, 112, 30);
+        l.wonWord = QRect(993, 641, 26, 30);
+        return l;
+    }
+    l.marker = false;
+    if (!large) {
+        // Low: the tab row, two rows of five tiles, the list of two rows; the totals stay above.
+        l.keys = {QRect(90, 352, 50, 60),   QRect(732, 352, 64, 60),  QRect(735, 420, 60, 110), QRect(735, 601, 60, 110),
+                  QRect(800, 640, 111, 46), QRect(913, 640, 111, 46), QRect(0, 352, 86, 60),    QRect(830, 700, 161, 54)};
+        l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 26};
+        l.firstTab = QRect(144, 352, 112, 60);
+        l.tabPitch = 118;
+        l.tileOrigin = QPoint(21, 420);
+        l.tileSize = QSize(132, 141);
+        l.tilePitch = QSize(144, 150);
+        l.tilesPerPage = 10;
+        l.pageLabel = QRect(735, 540, 60, 51);
+        l.timer = QRect(730, 719, 75, 45);
+        l.card = QRect(800, 200, 225, 566);
+        l.heading = QRect(815, 206, 189, 44);
+        l.list = QRect(815, 352, 189, 2 * kRowPitch - (kRowPitch - kRowHeight));
+        l.totalWord = QRect(806, 280, 30, 30);
+        l.count = QRect(837, 280, 40, 30);
+        l.total = QRect(880, 280, 112, 30);
+        l.wonWord = QRect(993, 280, 26, 30);
+        return l;
+    }
+    using access::kLargeScale;
+    l.rowScale = kLargeScale;
+    l.tileColumns = 2;
+    l.tileSize = QSize(262, 290);
+    l.tilePitch = QSize(270, 298);
+    l.card = QRect(634, 104, 390, 662);
+    l.heading = QRect(644, 110, 370, 56);
+    // One row of the order list in view: 135 design pixels at twice the size.
+    l.list = QRect(640, 172, int(189 * kLargeScale), int(kRowHeight * kLargeScale));
+    l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 26};
+    if (!low) {
+        // Large: three tabs, two by two tiles.
+        l.keys = {QRect(114, 4, 84, 98),    QRect(926, 4, 94, 98),    QRect(546, 112, 84, 230), QRect(546, 470, 84, 230),
+                  QRect(640, 450, 186, 70), QRect(832, 450, 186, 70), QRect(0, 4, 110, 98),     QRect(660, 680, 340, 80)};
+        l.firstTab = QRect(202, 4, 236, 98);
+        l.tabPitch = 242;
+        l.tileOrigin = QPoint(8, 112);
+        l.tilesPerPage = 4;
+        l.tabsPerStrip = 3;
+        l.pageLabel = QRect(546, 370, 84, 70);
+        l.timer = QRect(8, 706, 262, 56);
+        l.band = 106;
+        l.totalWord = QRect(640, 540, 50, 60);
+        l.count = QRect(692, 540, 80, 60);
+        l.total = QRect(774, 540, 200, 60);
+        l.wonWord = QRect(976, 540, 44, 60);
+        return l;
+    }
+    // Low and large: two tabs, one row of two tiles below them, the totals above.
+    l.keys = {QRect(0, 350, 80, 98),    QRect(550, 350, 80, 98),  QRect(546, 454, 84, 96),  QRect(546, 610, 84, 96),
+              QRect(640, 450, 186, 64), QRect(832, 450, 186, 64), QRect(0, 700, 150, 66),   QRect(660, 690, 340, 76)};
+    l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 22};
+    l.firstTab = QRect(84, 350, 228, 98);
+    l.tabPitch = 234;
+    l.tileOrigin = QPoint(8, 454);
+    l.tileSize = QSize(262, 240);
+    l.tilesPerPage = 2;
+    l.tabsPerStrip = 2;
+    l.pageLabel = QRect(546, 552, 84, 56);
+    l.timer = QRect(160, 704, 200, 60);
+    l.list = QRect(640, 350, int(189 * kLargeScale), int(kRowHeight * kLargeScale));
+    l.keys[4].moveTop(l.list.bottom() + 6);
+    l.keys[5].moveTop(l.list.bottom() + 6);
+    l.keys[7].setTop(l.keys[4].bottom() + 6);
+    l.keys[7].setBottom(764);
+    l.totalWord = QRect(640, 200, 50, 60);
+    l.count = QRect(692, 200, 80, 60);
+    l.total = QRect(774, 200, 200, 60);
+    l.wonWord = QRect(976, 200, 44, 60);
+    return l;
+}
+
+int frmMenuSelectMain::rowPx(int designPixels) const
+{
+    return int(std::lround(designPixels * m_layout.rowScale));
+}
+
 QColor frmMenuSelectMain::tabColour(bool current)
 {
     return current ? Colours().accentKey.rest : Colours().menuPage.bandKey.rest;
@@ -73,6 +191,9 @@ QColor frmMenuSelectMain::tabColour(bool current)
 void frmMenuSelectMain::Form_Load()
 {
     setFixedSize(1024, 768);
+    const access::Modes& modes = access::CurrentModes();
+    m_layout = LayoutFor(modes.low, modes.large);
+    m_model.setShape({m_layout.tabsPerStrip, m_layout.tilesPerPage, int(m_layout.list.height() / m_layout.rowScale)});
     if (m_reception)
         move(m_reception->pos());
     loadSkin();
@@ -85,37 +206,70 @@ void frmMenuSelectMain::Form_Load()
 
 void frmMenuSelectMain::loadSkin()
 {
+    // The skin draws the design's keys and its pale faces behind texts: neither holds in the other
+    // layouts or in high contrast, where plain faces are drawn instead.
+    if (access::CurrentModes().any())
+        return;
     m_background = SkinPicture(QStringLiteral("0501.gif"));
     m_tileBackground = SkinPicture(QStringLiteral("0502.gif"));
     m_rowBackground = SkinPicture(QStringLiteral("0503.gif"));
+    m_skinned = !m_background.isNull();
 }
 
 void frmMenuSelectMain::buildTabs()
 {
+    const PageLayout& l = m_layout;
     for (int t = 0; t < kTabCount; ++t) {
-        CaptionKey* tab = MakeKey(this, QStringLiteral("대분류_%1").arg(t), QString(), QRect(144 + 165 * t, 5, 156, 89),
-                                  KeyFont(22), {tabColour(false), tabColour(false).darker(130)}, Colours().inkOnDark);
+        const QRect place = l.firstTab.translated(l.tabPitch * t, 0);
+        CaptionKey* tab = MakeKey(this, QStringLiteral("대분류_%1").arg(t), QString(), place, KeyFont(l.tabFont),
+                                  {tabColour(false), tabColour(false).darker(130)}, Colours().inkOnDark);
         connect(tab, &CaptionKey::clicked, this, [this, t] { 대분류_Click(t); });
+        tab->setVisible(t < l.tabsPerStrip);
         m_tabs[size_t(t)] = tab;
+    }
+    if (access::CurrentModes().any()) {
+        m_tabMark = new QWidget(this);
+        m_tabMark->setObjectName(QStringLiteral("현재분류"));
+        m_tabMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_tabMark->setAutoFillBackground(true);
+        QPalette pal = m_tabMark->palette();
+        pal.setColor(QPalette::Window, Colours().accentKey.rest);
+        m_tabMark->setPalette(pal);
+        m_tabMark->hide();
     }
 }
 
 void frmMenuSelectMain::buildTiles()
 {
+    const PageLayout& l = m_layout;
+    const bool design = l.tileSize == QSize(132, 141);
+    const QFont nameFont = LabelFont(15, true);
+    const QFont priceFont = KeyFont(16, true);
+    const int w = l.tileSize.width();
+    const int h = l.tileSize.height();
+    // Larger tiles: the price's line at the foot, two lines of name above it, the photo the rest.
+    const int priceHeight = QFontMetrics(priceFont).height() + 6;
+    const int nameHeight = 2 * QFontMetrics(nameFont).lineSpacing() + 4;
+    const int photoHeight = h - priceHeight - nameHeight - 6;
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
         tile.frame = new MenuTile(this);
         tile.frame->setObjectName(QStringLiteral("picMenu_%1").arg(k));
-        tile.frame->setGeometry(QRect(TilePlace(k), QSize(132, 141)));
+        const QPoint at = l.tileOrigin
+            + QPoint(l.tilePitch.width() * (k % l.tileColumns), l.tilePitch.height() * (k / l.tileColumns));
+        tile.frame->setGeometry(QRect(at, l.tileSize));
         if (!m_tileBackground.isNull())
             tile.frame->setBackground(m_tileBackground);
         FormRound(tile.frame, 20);
-        tile.photo = MakeLabel(tile.frame, QStringLiteral("메뉴사진_%1").arg(k), QRect(0, 0, 132, 70), LabelFont(12),
+        tile.photo = MakeLabel(tile.frame, QStringLiteral("메뉴사진_%1").arg(k),
+                               design ? QRect(0, 0, 132, 70) : QRect(4, 4, w - 8, photoHeight), LabelFont(12),
                                Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
-        tile.name = MakeLabel(tile.frame, QStringLiteral("메뉴이름_%1").arg(k), QRect(1, 75, 130, 38),
-                              LabelFont(15, true), Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
+        tile.name = MakeLabel(tile.frame, QStringLiteral("메뉴이름_%1").arg(k),
+                              design ? QRect(1, 75, 130, 38) : QRect(4, 4 + photoHeight, w - 8, nameHeight), nameFont,
+                              Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         tile.name->setWordWrap(true);
-        tile.price = MakeLabel(tile.frame, QStringLiteral("가격_%1").arg(k), QRect(0, 114, 132, 24), KeyFont(16, true),
+        tile.price = MakeLabel(tile.frame, QStringLiteral("가격_%1").arg(k),
+                               design ? QRect(0, 114, 132, 24) : QRect(0, h - priceHeight - 2, w, priceHeight), priceFont,
                                Colours().menuPage.priceInk, Qt::AlignCenter, LabelFlag::PassTouches);
         connect(tile.frame, &MenuTile::clicked, this, [this, k] { picMenu_Click(k); });
         tile.frame->hide();
@@ -124,56 +278,62 @@ void frmMenuSelectMain::buildTiles()
 
 void frmMenuSelectMain::buildKeys()
 {
-    const bool skinned = !m_background.isNull();
+    const PageLayout& l = m_layout;
     for (int i = 0; i < kPageKeyCount; ++i) {
         const KeyDesign& d = kKeys[i];
         KeyColours colours = Colours().plainKey;
         QColor ink = Colours().ink;
-        if (d.look == KeyDesign::Band) {
+        // The band's keys lie on the band only where there is one behind them.
+        if (d.look == KeyDesign::Band && l.keys[size_t(i)].top() < l.band) {
             colours = Colours().menuPage.bandKey;
             ink = Colours().inkOnDark;
         } else if (d.look == KeyDesign::Accent) {
             colours = Colours().accentKey;
         }
-        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption), d.geometry,
-                                  KeyFont(d.fontSize), colours, ink);
+        if (colours.rest == Colours().plainKey.rest)
+            ink = PlainKeyInk();
+        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption),
+                                  l.keys[size_t(i)], KeyFont(l.keyFonts[size_t(i)]), colours, ink);
         // The skin's background carries the pictures of the keys; the confirm key keeps its caption.
-        if (skinned && PageKey(i) != PageKey::Confirm)
+        if (m_skinned && PageKey(i) != PageKey::Confirm)
             key->setInvisible(true);
         connect(key, &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
         connect(key, &CaptionKey::doubleClicked, this, [this, i] { CmdLabel_DblClick(i); });
         m_keys[size_t(i)] = key;
     }
-    m_page = MakeLabel(this, QStringLiteral("페이지"), QRect(734, 530, 60, 41), KeyFont(18), Colours().ink,
-                       Qt::AlignCenter, LabelFlag::PassTouches);
+    m_page = MakeLabel(this, QStringLiteral("페이지"), l.pageLabel, KeyFont(18), Colours().ink, Qt::AlignCenter,
+                       LabelFlag::PassTouches);
     m_pageMarker = MakeLabel(this, QStringLiteral("img페이지"), QRect(754, 372, 20, 20), LabelFont(10), Colours().ink,
                              Qt::AlignCenter, LabelFlag::PassTouches);
     m_pageMarker->setPixmap(MarkerPicture());
     m_pageMarker->setAccessibleName(QStringLiteral("img페이지"));
     m_pageMarker->hide();
     // Below the next-page key rather than across its lower edge.
-    m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), QRect(730, 719, 75, 45), KeyFont(22),
-                            Colours().menuPage.priceInk, Qt::AlignCenter, LabelFlag::PassTouches);
+    m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), l.timer, KeyFont(22), Colours().menuPage.priceInk,
+                            Qt::AlignCenter, LabelFlag::PassTouches);
     m_timerText->setText(QStringLiteral("30초"));
 }
 
 void frmMenuSelectMain::buildOrderList()
 {
+    const PageLayout& l = m_layout;
     m_picBack = new QFrame(this);
     m_picBack->setObjectName(QStringLiteral("picBack"));
-    m_picBack->setGeometry(815, 153, 189, 415);
+    m_picBack->setGeometry(l.list);
     m_picBack->setFrameShape(QFrame::NoFrame);
     m_picList = new QFrame(m_picBack);
     m_picList->setObjectName(QStringLiteral("picList"));
-    m_picList->setGeometry(0, 0, 189, 415);
+    m_picList->setGeometry(0, 0, l.list.width(), l.list.height());
     m_picList->setFrameShape(QFrame::NoFrame);
     m_picList->setFont(LabelFont(15, true));
 
+    // The rows are the design's, at rowScale (their fonts grow with the look's scale).
+    const double s = l.rowScale;
     for (int i = 0; i < kOrderRows; ++i) {
         Row& row = m_rows[size_t(i)];
         row.frame = new QFrame(m_picList);
         row.frame->setObjectName(QStringLiteral("SetNum_Frame_%1").arg(i));
-        row.frame->setGeometry(0, kRowPitch * i, 189, kRowHeight);
+        row.frame->setGeometry(Scaled(QRect(0, kRowPitch * i, 189, kRowHeight), s));
         row.frame->setAutoFillBackground(true);
         QPalette pal = row.frame->palette();
         if (!m_rowBackground.isNull())
@@ -181,26 +341,28 @@ void frmMenuSelectMain::buildOrderList()
         else
             pal.setColor(QPalette::Window, Colours().menuPage.row);
         row.frame->setPalette(pal);
-        row.serial = MakeLabel(row.frame, QStringLiteral("SetSerial_%1").arg(i), QRect(0, 2, 20, 19), KeyFont(12),
-                               Colours().menuPage.mutedInk, Qt::AlignCenter, LabelFlag::PassTouches);
-        row.name = MakeLabel(row.frame, QStringLiteral("SetMenuName_%1").arg(i), QRect(15, 25, 160, 39),
+        row.serial = MakeLabel(row.frame, QStringLiteral("SetSerial_%1").arg(i), Scaled(QRect(0, 2, 20, 19), s),
+                               KeyFont(12), Colours().menuPage.mutedInk, Qt::AlignCenter, LabelFlag::PassTouches);
+        row.name = MakeLabel(row.frame, QStringLiteral("SetMenuName_%1").arg(i), Scaled(QRect(15, 25, 160, 39), s),
                              m_picList->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
         row.name->setWordWrap(true);
-        row.price = MakeLabel(row.frame, QStringLiteral("SetPrice_%1").arg(i), QRect(10, 54, 170, 20),
+        row.price = MakeLabel(row.frame, QStringLiteral("SetPrice_%1").arg(i), Scaled(QRect(10, 54, 170, 20), s),
                               KeyFont(15, true), Colours().menuPage.priceInk, Qt::AlignLeft | Qt::AlignVCenter,
                               LabelFlag::PassTouches);
-        row.options = MakeLabel(row.frame, QStringLiteral("SetOptionMenu_%1").arg(i), QRect(10, 66, 170, 43),
-                                LabelFont(12), Colours().menuPage.mutedInk, Qt::AlignLeft | Qt::AlignTop,
-                                LabelFlag::PassTouches);
+        row.options = MakeLabel(row.frame, QStringLiteral("SetOptionMenu_%1").arg(i),
+                                Scaled(QRect(10, 66, 170, 43), s), LabelFont(12), Colours().menuPage.mutedInk,
+                                Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
         row.options->setWordWrap(true);
-        row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"), QRect(11, 99, 32, 30),
-                          KeyFont(20), Colours().menuPage.quantityKey, Colours().ink);
-        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), QRect(43, 100, 101, 28), KeyFont(18),
-                                 Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
+        row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"),
+                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
+                          PlainKeyInk());
+        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), Scaled(QRect(43, 100, 101, 28), s),
+                                 KeyFont(18), Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
-                          QRect(146, 99, 32, 30), KeyFont(20), Colours().menuPage.quantityKey, Colours().ink);
+                          Scaled(QRect(146, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
+                          PlainKeyInk());
         row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), QStringLiteral("삭제"),
-                             QRect(149, 0, 40, 36), KeyFont(13), Colours().menuPage.removeKey,
+                             Scaled(QRect(149, 0, 40, 36), s), KeyFont(13), Colours().menuPage.removeKey,
                              Colours().menuPage.removeInk);
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
@@ -209,10 +371,10 @@ void frmMenuSelectMain::buildOrderList()
         connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
         row.frame->hide();
     }
-    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), QRect(837, 641, 40, 30), KeyFont(20, true), Colours().ink,
+    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), l.count, KeyFont(20, true), Colours().ink,
                              Qt::AlignCenter, LabelFlag::PassTouches);
-    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), QRect(880, 641, 112, 30), KeyFont(20, true),
-                             Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::PassTouches);
+    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), l.total, KeyFont(20, true), Colours().menuPage.priceInk,
+                             Qt::AlignRight | Qt::AlignVCenter, LabelFlag::PassTouches);
 }
 
 void frmMenuSelectMain::buildShadow()
@@ -227,34 +389,43 @@ void frmMenuSelectMain::buildShadow()
 void frmMenuSelectMain::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!m_background.isNull()) {
+    if (m_skinned) {
         p.drawPixmap(rect(), m_background);
         return;
     }
+    const PageLayout& l = m_layout;
     p.fillRect(rect(), Colours().menuPage.page);
-    QLinearGradient band(0, 0, 0, 99);
+    QLinearGradient band(0, 0, 0, l.band);
     band.setColorAt(0, Colours().banner.lighter(115));
     band.setColorAt(1, Colours().banner);
-    p.fillRect(QRect(0, 0, width(), 99), band);
+    p.fillRect(QRect(0, 0, width(), l.band), band);
+    if (l.low) {
+        // The upper part shows what the page is for; its keys are all below.
+        p.setPen(Colours().inkOnDark);
+        p.setFont(KeyFont(28));
+        p.drawText(QRect(20, 0, width() - 40, l.band), Qt::AlignCenter, QStringLiteral("메뉴 선택"));
+    }
 
     p.setRenderHint(QPainter::Antialiasing);
     // The order list's card, its heading and the words around the totals.
     QPainterPath card;
-    card.addRoundedRect(QRectF(kOrderArea).adjusted(0.5, 5, -1.5, -3), 10, 10);
+    card.addRoundedRect(QRectF(l.card).adjusted(0.5, 5, -1.5, -3), 10, 10);
     p.fillPath(card, Colours().panel);
     p.setPen(QPen(Colours().menuPage.cardRim, 1.5));
     p.drawPath(card);
     p.setPen(Colours().ink);
     p.setFont(KeyFont(20));
-    p.drawText(QRect(815, 104, 189, 44), Qt::AlignCenter, QStringLiteral("주문 내역"));
+    p.drawText(l.heading, Qt::AlignCenter, QStringLiteral("주문 내역"));
     p.setFont(LabelFont(16, true));
     p.setPen(Colours().menuPage.mutedInk);
-    p.drawText(QRect(806, 641, 30, 30), Qt::AlignCenter, QStringLiteral("총"));
-    p.drawText(QRect(993, 641, 26, 30), Qt::AlignCenter, QStringLiteral("원"));
+    p.drawText(l.totalWord, Qt::AlignCenter, QStringLiteral("총"));
+    p.drawText(l.wonWord, Qt::AlignCenter, QStringLiteral("원"));
 
     // The page marker's track between the page keys.
-    p.setPen(QPen(Colours().menuPage.markerTrack, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(764, 382), QPointF(764, 482));
+    if (l.marker) {
+        p.setPen(QPen(Colours().menuPage.markerTrack, 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(764, 382), QPointF(764, 482));
+    }
 }
 
 }  // namespace sumbrel

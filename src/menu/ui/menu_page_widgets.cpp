@@ -12,7 +12,7 @@ namespace sumbrel::menu {
 
 namespace {
 
-// A push button named by the item it shows (empty while it shows none), pressed as by a touch.
+// A push button named by the item it shows, pressed as by a touch; while it shows none, no key.
 QAccessibleInterface* TileFactory(const QString& className, QObject* object)
 {
     if (className != QLatin1String("sumbrel::menu::MenuTile") || !object || !object->isWidgetType())
@@ -20,7 +20,8 @@ QAccessibleInterface* TileFactory(const QString& className, QObject* object)
     auto* tile = static_cast<MenuTile*>(object);
     return new AccessibleKey(
         tile,
-        {[tile] { return tile->accessibleName(); }, [tile] { return tile->isEnabled(); }, [tile] { tile->touch(); }});
+        {[tile] { return tile->accessibleName(); }, [tile] { return tile->isEnabled(); }, [tile] { tile->touch(); },
+         [tile] { return !tile->showsItem(); }});
 }
 
 }  // namespace
@@ -42,9 +43,10 @@ void MenuTile::setBackground(const QPixmap& picture)
     update();
 }
 
-void MenuTile::setDescription(const QString& text)
+void MenuTile::setItem(const QString& name, const QString& description)
 {
-    setAccessibleName(text);
+    setAccessibleName(name);
+    setAccessibleDescription(description);
 }
 
 void MenuTile::touch()

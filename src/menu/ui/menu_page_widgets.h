@@ -10,15 +10,18 @@
 namespace sumbrel::menu {
 
 // A rounded tile that reports a touch anywhere on it (its photo, name and price let touches through).
-// A screen reader sees a push button named by the tile's name and price.
+// A screen reader sees a push button named by the item, described by its price and options; a tile
+// that shows no item is nothing to it.
 class MenuTile : public QWidget {
     Q_OBJECT
 public:
     explicit MenuTile(QWidget* parent = nullptr);
 
     void setBackground(const QPixmap& picture);
-    // The text a screen reader announces (name and price); empty while the tile shows no item.
-    void setDescription(const QString& text);
+    // What a screen reader announces: the item's name and the whole spoken text; both empty while
+    // the tile shows no item.
+    void setItem(const QString& name, const QString& description);
+    bool showsItem() const { return !accessibleName().isEmpty(); }
     // One touch as the customer gives it.
     void touch();
 
