@@ -118,6 +118,13 @@ int main(int argc, char* argv[])
         session = std::make_unique<sumbrel::kiosk::KioskSession>(scale);
     sumbrel::kiosk::WatchdogNotifier watchdog;
     watchdog.start();
+    // Voice guidance for the barrier-free mode: the engine finds its voice on its own thread while
+    // the program starts. Unattended runs speak nothing (the texts still reach the log).
+    std::unique_ptr<sumbrel::access::TtsEngine> speech;
+    if (!qEnvironmentVariableIsSet("SUMBREL_UNATTENDED")) {
+        speech = std::make_unique<sumbrel::access::TtsEngine>(0);
+        sumbrel::access::setSpeechEngine(speech.get());
+    }
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<sumbrel::frmMain> reception;
     sumbrel::LoginHooks hooks;
@@ -161,5 +168,6 @@ int main(int argc, char* argv[])
     const int code = app.exec();
     menuPage.reset();
     reception.reset();
+    sumbrel::access::setSpeechEngine(nullptr);
     return code;
 }

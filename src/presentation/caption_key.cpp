@@ -18,7 +18,7 @@ QAccessibleInterface* CaptionKeyFactory(const QString& className, QObject* objec
         // it through the reader touches the key as a customer would.
         auto* key = static_cast<CaptionKey*>(object);
         return new AccessibleKey(key, {[key] { return key->caption(); }, [key] { return key->isKeyEnabled(); },
-                                       [key] { key->touch(); }, [key] { return key->isInvisible(); },
+                                       [key] { key->touch(); }, [key] { return key->isInvisible() && key->caption().isEmpty(); },
                                        [key] { return key->isCheckable() ? int(key->isChecked()) : -1; }});
     }
     return nullptr;
@@ -77,8 +77,9 @@ void CaptionKey::setKeyEnabled(bool enabled)
 void CaptionKey::setInvisible(bool invisible)
 {
     m_invisible = invisible;
-    // An invisible touch area is the operator's, not the customer's: a screen reader passes over it.
-    if (invisible)
+    // An invisible area without a caption is the operator's, not the customer's: a screen reader
+    // passes over it. One with a caption is a key a skin's picture draws, and stays a key.
+    if (invisible && m_caption.isEmpty())
         setAccessibleName(QString());
     update();
 }

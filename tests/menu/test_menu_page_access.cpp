@@ -79,12 +79,15 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
         open();
         EXPECT_EQ(페이지(*page)->text(), c.counter);
         // Nothing of the page's information lies over a key (the page marker has no track there).
-        if (c.modes.low || c.modes.large)
+        if (c.modes.low || c.modes.large) {
             EXPECT_FALSE(img페이지(*page)->isVisible());
-        if (c.modes.low)
+        }
+        if (c.modes.low) {
             EXPECT_EQ(KeysAboveLowPart(page.get()), QStringList());
-        if (c.modes.large)
+        }
+        if (c.modes.large) {
             EXPECT_EQ(ClippedTexts(page.get()), QStringList());
+        }
 
         // Every tile shown is a key named by its item; the empty ones are none.
         const int shown = page->model().tiles().count;
@@ -103,8 +106,9 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
         CmdLabel(*page, 0)->touch();
         for (const auto& [name, seen] : VisibleKeys(page.get()))
             EXPECT_FALSE(name.startsWith(u'(')) << name.toStdString();
-        if (c.modes.low)
+        if (c.modes.low) {
             EXPECT_EQ(KeysAboveLowPart(page.get()), QStringList());
+        }
         page.reset();
     }
 }

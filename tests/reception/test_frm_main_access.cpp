@@ -21,10 +21,12 @@ protected:
     {
         SCOPED_TRACE(where);
         QWidget* window = screen.get();
-        if (modes.low)
+        if (modes.low) {
             EXPECT_EQ(KeysAboveLowPart(window), QStringList());
-        if (modes.large)
+        }
+        if (modes.large) {
             EXPECT_EQ(ClippedTexts(window), QStringList());
+        }
         for (const auto& [name, seen] : VisibleKeys(window))
             EXPECT_FALSE(name.startsWith(u'(')) << "a key without a name: " << name.toStdString();
     }
