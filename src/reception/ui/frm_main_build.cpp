@@ -37,7 +37,7 @@ void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
                                                 : KeyFont(digitKey ? 54 : (designHeight >= 100 ? 40 : 28));
     CaptionKey* key = MakeKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
-                              ColoursFor(group, index), Colours().ink);
+                              ColoursFor(group, index), Colours().keyInk);
     switch (group) {
     case KeyGroup::CMD:
         m_cmd.at(size_t(index)) = key;
@@ -158,7 +158,7 @@ void frmMain::buildStartPanel()
     m_cmd[size_t(Cmd::EatIn)]->setFont(KeyFont(52));
     m_cmd[size_t(Cmd::Takeout)]->setFont(KeyFont(52));
     m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), QStringLiteral("쉬운 주문"), m_places.easyOrder,
-                          KeyFont(40), Colours().plainKey, Colours().ink);
+                          KeyFont(40), Colours().plainKey, Colours().keyInk);
     connect(m_easyOrder, &CaptionKey::clicked, this, [this] { EasyOrder_Click(); });
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
@@ -273,8 +273,14 @@ void frmMain::buildPanels()
     m_lblTerminate->setCursor(cursor);
     // High contrast: plain faces only, no picture behind texts.
     m_background = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0101.gif"));
-    if (m_places.orderPanelCovered)
+    if (m_places.orderPanelCovered) {
+        // Under the full-window panels: neither seen nor read out.
         m_picFrameMenu->hide();
+        for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (label->objectName().endsWith(QStringLiteral("_0")))
+                label->hide();
+        }
+    }
     if (CurrentLook().scale > 1.0)
         fitTexts();
     m_builtLook = LookGeneration();
@@ -291,7 +297,7 @@ void frmMain::buildModePanel()
     static const char* const kToggles[] = {"음성 안내", "낮은 화면", "크게 보기", "고대비"};
     for (size_t i = 0; i < m_toggles.size(); ++i) {
         CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), QString::fromUtf8(kToggles[i]),
-                                     m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().ink);
+                                     m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
         toggle->setCheckable(true);
         connect(toggle, &CaptionKey::toggled, this, [this, i](bool on) {
             bool* choice[] = {&m_chosen.voice, &m_chosen.low, &m_chosen.large, &m_chosen.contrast};
@@ -300,10 +306,10 @@ void frmMain::buildModePanel()
         m_toggles[i] = toggle;
     }
     CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), QStringLiteral("주문 시작"),
-                                m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().ink);
+                                m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().keyInk);
     connect(start, &CaptionKey::clicked, this, [this] { StartEasyOrder_Click(); });
     CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
-                                CloseKeyFont(36), Colours().plainKey, Colours().ink);
+                                CloseKeyFont(36), Colours().plainKey, Colours().keyInk);
     connect(close, &CaptionKey::clicked, this, [this] { CloseModePanel_Click(); });
 }
 

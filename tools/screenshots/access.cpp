@@ -1,0 +1,138 @@
+// The customer's path in each barrier-free look, against the demo shop: the mode panel, then for the
+// low layout, the large view, high contrast and low with large: the start panel, the menu page with
+// both item dialogs, the phone, car and payment panels and the completion panel.
+//   sumbrel-access-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
+#include "access/modes.h"
+#include "catalogue/picture_download.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "presentation/look.h"
+#include "reception/ui/frm_main.h"
+#include "startup/global_state.h"
+
+#include "shots.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+using namespace sumbrel;
+using namespace sumbrel::shots;
+
+namespace {
+
+// Once an item dialog is up: photographed, then its key touched (polled: the page lets events run
+// before the dialog exists).
+void shootDialog(const QString& folder, const QString& name, const QString& key, bool& ok)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, folder, name, key, &ok] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        const bool up = dialog && !dynamic_cast<frmMenuSelectMain*>(dialog) && dialog->isVisible();
+        if (!up && waited->elapsed() < 10000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!up) {
+            std::printf("no item dialog for %s\n", name.toUtf8().constData());
+            ok = false;
+            return;
+        }
+        ok = shoot(folder, name) && ok;
+        click(dialog, key);
+    });
+    poll->start(50);
+}
+
+void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& look, bool& ok)
+{
+    QElapsedTimer wait;
+    wait.start();
+    while ((page->m_FirstActivated || !page->isEnabled()) && wait.elapsed() < 20000)
+        settle(100);
+    ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
+    // Each dialog photographed, then its line added.
+    shootDialog(folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    page->picMenu_Click(2);
+    shootDialog(folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    page->picMenu_Click(0);
+    ok = shoot(folder, look + QStringLiteral("-menu-order.png")) && ok;
+    click(page, QStringLiteral("CmdLabel_7"));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const Walk walk = StartWalk(app);
+    QTemporaryDir temporary;
+    if (!UseDemoShop(walk, temporary))
+        return 1;
+    DownloadPictures();
+    gs().shopName = QStringLiteral("오르빅 커피 본점");
+    bool ok = true;
+
+    {
+        frmMain screen;
+        screen.move(0, 0);
+        screen.show();
+        settle(600);
+        click(&screen, QStringLiteral("cmdEasyOrder"));
+        click(&screen, QStringLiteral("cmdMode_0"));
+        click(&screen, QStringLiteral("cmdMode_2"));
+        ok = shoot(walk.out, QStringLiteral("access-mode-panel.png")) && ok;
+    }
+
+    struct Look {
+        const char* name;
+        access::Modes modes;
+    };
+    const Look looks[] = {
+        {"access-low", {true, true, false, false}},
+        {"access-large", {true, false, true, false}},
+        {"access-contrast", {true, false, false, true}},
+        {"access-low-large", {true, true, true, false}},
+    };
+    int visit = 0;
+    for (const Look& look : looks) {
+        const QString name = QString::fromLatin1(look.name);
+        ApplyModes(look.modes);
+        frmMain screen;
+        std::unique_ptr<frmMenuSelectMain> page;
+        screen.openMenuPage = [&](cart::OrderCart& order) {
+            page = std::make_unique<frmMenuSelectMain>(&screen);
+            frmMenuSelectMain* shown = page.get();
+            QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });
+            shown->open(order);
+        };
+        screen.move(0, 0);
+        screen.show();
+        settle(600);
+        ok = shoot(walk.out, name + QStringLiteral("-start.png")) && ok;
+        click(&screen, QStringLiteral("CMD_1"));
+        // A number of its own for each look: the shop refuses a number again within its window.
+        for (const QString& digit : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                                     QStringLiteral("7"), QString::number(visit++)})
+            click(&screen, QStringLiteral("CMD2_") + digit);
+        ok = shoot(walk.out, name + QStringLiteral("-phone.png")) && ok;
+        click(&screen, QStringLiteral("CMD2_11"));
+        for (const char* digit : {"CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4"})
+            click(&screen, QString::fromLatin1(digit));
+        ok = shoot(walk.out, name + QStringLiteral("-car.png")) && ok;
+        click(&screen, QStringLiteral("CMD3_11"));
+        ok = shoot(walk.out, name + QStringLiteral("-payment.png")) && ok;
+        click(&screen, QStringLiteral("CMD_6"));
+        settle(600);
+        ok = shoot(walk.out, name + QStringLiteral("-completion.png")) && ok;
+        page.reset();
+    }
+    ApplyModes({});
+    return ok ? 0 : 1;
+}
