@@ -1,5 +1,7 @@
 #include "menu/ui/frm_menu_select_sub_a.h"
 
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "menu/ui/item_dialog_look.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
@@ -61,7 +63,7 @@ bool frmMenuSelectSubA::금액합계()
 {
     m_model.금액합계();
     m_SELECTED = m_model.line();
-    Total->setText(m_model.totalText());
+    showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);
     return true;
 }
@@ -76,7 +78,12 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
         closeDialog(Rejected);
         break;
     case kCmdAdd:
-        closeDialog(addToPage(m_model.AddedTo(QString())) ? Accepted : Rejected);
+        if (addToPage(m_model.AddedTo(QString()))) {
+            access::Guide(access::LineAddedText(item().name, quantity().value(), m_model.totalText()));
+            closeDialog(Accepted);
+        } else {
+            closeDialog(Rejected);
+        }
         break;
     default:
         break;

@@ -1,5 +1,7 @@
 #include "menu/ui/frm_menu_select_sub_b.h"
 
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "menu/ui/item_dialog_look.h"
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
@@ -38,6 +40,15 @@ int PanelLeft(int j, int groupPage)
 int RowTop(int slot)
 {
     return kFirstRowTop + slot * kRowStep;
+}
+
+// "(+500)" as it is said.
+QString SpokenPrice(const QString& caption)
+{
+    const int64_t price = menu::PriceFromCaption(caption);
+    if (price == 0)
+        return QStringLiteral("추가 금액 없음");
+    return QString::number(price < 0 ? -price : price) + (price < 0 ? QStringLiteral("원 할인") : QStringLiteral("원 추가"));
 }
 
 }  // namespace
@@ -223,6 +234,54 @@ void frmMenuSelectSubB::showChoices(int j)
         if (!m_model.isChosen(j, int(k)))
             rows[k]->setChecked(false);
     }
+    const menu::OptionGroup* group = m_model.group(j);
+    if (!group)
+        return;
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const menu::MenuOption& option = group->options[qsizetype(k)];
+        const QString said = access::OptionText(group->name, option.name, SpokenPrice(option.priceCaption),
+                                                m_model.isChosen(j, int(k)));
+        rows[k]->setAccessibleDescription(said);
+        AddMenu_Price[j][k]->setAccessibleDescription(said);
+    }
+}
+
+void frmMenuSelectSubB::guideMinimum()
+{
+    for (int j = 0; j < kOptionGroups; ++j) {
+        const menu::OptionGroup* group = m_model.group(j);
+        if (!group || group->singleChoice)
+            continue;
+        int ticked = 0;
+        for (qsizetype k = 0; k < group->options.size(); ++k)
+            ticked += m_model.isChosen(j, int(k)) ? 1 : 0;
+        if (ticked < group->required()) {
+            access::Guide(access::MinimumNotMetText(group->name, group->required()));
+            return;
+        }
+    }
+}
+
+bool frmMenuSelectSubB::turnPage(access::Move move)
+{
+    const int step = move == access::Move::Next ? +1 : move == access::Move::Previous ? -1 : 0;
+    if (step == 0)
+        return false;
+    // The rows of the groups shown first, then the groups.
+    const int per = m_model.paging().groupsPerPage;
+    const int first = m_model.groupPage() * per;
+    for (int i = 0; i < per; ++i) {
+        const int j = step > 0 ? first + i : first + per - 1 - i;
+        if (j < kOptionGroups && m_model.turnRowPage(j, step)) {
+            placeRows(j);
+            return true;
+        }
+    }
+    if (!m_model.turnGroupPage(step))
+        return false;
+    picBack->update();
+    placePanels();
+    return true;
 }
 
 void frmMenuSelectSubB::placePanels()
@@ -235,7 +294,7 @@ bool frmMenuSelectSubB::금액합계()
 {
     m_model.금액합계();
     m_SELECTED = m_model.selection();
-    Total->setText(m_model.totalText());
+    showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
     return true;
 }
@@ -261,10 +320,12 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
     switch (CmdIndex(index)) {
     case kCmdAdd:
         if (!m_model.valid()) {
+            guideMinimum();
             MessageBox(QStringLiteral("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
             break;
         }
         if (addToPage(m_model.AddedTo(QString()))) {
+            access::Guide(access::LineAddedText(item().name, quantity().value(), m_model.totalText()));
             key->setKeyEnabled(true);
             m_Deadline.renew();
             closeDialog(Accepted);

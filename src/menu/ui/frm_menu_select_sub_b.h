@@ -42,6 +42,8 @@ public:
 protected:
     menu::Quantity& quantity() override { return m_model.quantity(); }
     const menu::MenuItem& item() const override { return m_model.item(); }
+    int optionGroups() const override { return m_model.groupCount(); }
+    bool turnPage(access::Move move) override;
     void paintPanels(QPainter& p) override;
 
 private:
@@ -49,6 +51,8 @@ private:
     void showChoices(int j);
     void placeRows(int j);
     void placePanels();
+    // The first group short of its minimum, said.
+    void guideMinimum();
 
     menu::OptionMenu m_model;
 
