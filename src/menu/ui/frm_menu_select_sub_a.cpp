@@ -18,8 +18,9 @@ using item_dialog::PaintPanel;
 
 frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), QSize(kWidth, kHeight),
-                  QPoint(kLeftFromPage, kTopFromPage), QStringLiteral("0504.gif")})
+                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"),
+                  FullScreen() ? kScreen : QSize(kWidth, kHeight),
+                  FullScreen() ? QPoint(0, 0) : QPoint(kLeftFromPage, kTopFromPage), SkinIn(QStringLiteral("0504.gif"))})
 {
     buildWidgets();
     Form_Load();
@@ -29,6 +30,10 @@ frmMenuSelectSubA::~frmMenuSelectSubA() = default;
 
 void frmMenuSelectSubA::buildWidgets()
 {
+    if (FullScreen()) {
+        buildFullScreen();
+        return;
+    }
     makeItemTexts({.photo = {8, 27, 245, 163},
                    .name = {265, 29, 366, 100},
                    .composition = {265, 129, 366, 56},
@@ -48,6 +53,30 @@ void frmMenuSelectSubA::buildWidgets()
                .captionText = QStringLiteral("합계"),
                .captionAlignment = Qt::AlignRight | Qt::AlignVCenter});
     makeCommandKeys({58, 511, 248, 63}, {338, 511, 247, 63});
+}
+
+void frmMenuSelectSubA::buildFullScreen()
+{
+    // The item above the lower part, every key within it.
+    makeItemTexts({.photo = {24, 24, 300, 200},
+                   .name = {348, 20, 652, 84},
+                   .composition = {348, 108, 652, 64},
+                   .description = {24, 236, 976, 104},
+                   .priceCaption = {348, 176, 90, 56},
+                   .price = {438, 176, 200, 56},
+                   .priceUnit = {640, 176, 60, 56},
+                   .compositionWraps = true,
+                   .descriptionSize = 17,
+                   .priceSize = 22});
+    const int top = LowTop() + 24;
+    makeQuantityKeys({24, top, 120, 100}, {144, top, 150, 100}, {294, top, 120, 100}, 30);
+    makeTotal({.caption = {440, top, 120, 100},
+               .amount = {560, top, 340, 100},
+               .unit = {900, top, 100, 100},
+               .captionText = QStringLiteral("합계"),
+               .captionAlignment = Qt::AlignRight | Qt::AlignVCenter});
+    makeCountdown({24, top + 112, 200, 60});
+    makeCommandKeys({24, top + 190, 470, 180}, {530, top + 190, 470, 180}, 30);
 }
 
 void frmMenuSelectSubA::Form_Activate()
@@ -93,6 +122,11 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
 
 void frmMenuSelectSubA::paintPanels(QPainter& p)
 {
+    if (FullScreen()) {
+        p.setPen(QPen(Colours().itemDialogs.footRule, 1));
+        p.drawLine(20, LowTop(), kScreen.width() - 20, LowTop());
+        return;
+    }
     PaintPanel(p, {100, 216, 516, 132}, Colours().itemDialogs.band);
     p.setPen(QPen(Colours().itemDialogs.footRule, 1));
     p.drawLine(20, 428, kWidth - 20, 428);

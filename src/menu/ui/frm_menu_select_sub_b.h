@@ -27,6 +27,21 @@ public:
     static constexpr int kPanelHeight = 295;
     static constexpr QRect kBackArea{57, 260, 689, kPanelHeight};  // picBack
 
+    // Where the option panels and their rows stand, and how many a page shows.
+    struct Places {
+        QRect back;  // picBack, in the dialog
+        int panelWidth;
+        QRect title;  // in a panel
+        int titleSize;
+        int columns;  // rows side by side in a panel
+        int cellWidth;
+        int rowLeft, rowWidth, priceOffset, priceWidth;  // a row and its price panel within a cell
+        int firstRowTop, rowHeight, rowStep;
+        QRect pageBack, pageText, pageNext;  // a group's own page keys, in its panel
+        int pageSize;
+        menu::OptionPaging paging;
+    };
+
     void Form_Activate() override;
     void Disp_AddMenu(int j);
     bool 금액합계() override;
@@ -48,12 +63,16 @@ protected:
 
 private:
     void buildWidgets();
+    void buildFullScreen();
+    int panelLeft(int j, int groupPage) const;
+    QRect rowPlace(int slot) const;
     void showChoices(int j);
     void placeRows(int j);
     void placePanels();
     // The first group short of its minimum, said.
     void guideMinimum();
 
+    const Places m_at;
     menu::OptionMenu m_model;
 
     QLabel* lbl선택갯수 = nullptr;
