@@ -37,6 +37,10 @@ protected:
         rec.col[kColNum] = u"901"_s;
         rec.col[kColTitle] = u"Iced caramel latte"_s;
         rec.col[kColPrice] = u"4500"_s;
+        // Long enough for two lines in the large view.
+        rec.col[kColInfotext1] = u"원두: 에티오피아 예가체프 ＆ 브라질 산토스 블렌드"_s;
+        rec.col[kColInfotext2]
+            = u"에스프레소에 부드러운 우유와 카라멜 시럽을 더하고 얼음을 가득 채운 여름 음료입니다. 달콤한 맛을 원하시면 시럽을 추가하시고, 더 진한 맛을 원하시면 샷을 추가하세요."_s;
         const QString groups[] = {u"N◈Size◈1◈Regular◈0◈Large◈500"_s, toppings, u"N◈Milk◈0◈Oat milk◈600"_s,
                                   u"N◈Ice◈1◈Less ice◈0◈More ice◈0"_s};
         for (int j = 0; j < 4; ++j)
@@ -83,8 +87,7 @@ QStringList Faults(ItemDialog& d, const access::Modes& modes)
             faults << u"option "_s + row->objectName() + u" above the lower part"_s;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(row);
         const auto role = a->role();
-        if (a->text(QAccessible::Name) != row->text() || !a->state().checkable
-            || a->state().checked != row->isChecked()
+        if (a->text(QAccessible::Name) != row->text() || !a->state().checkable || a->state().checked != row->isChecked()
             || (role != QAccessible::CheckBox && role != QAccessible::RadioButton)
             || !a->text(QAccessible::Description).endsWith(row->isChecked() ? u"선택됨"_s : u"선택 안 됨"_s))
             faults << u"option "_s + row->objectName() + u" as a reader sees it: "_s + a->text(QAccessible::Name)
@@ -134,7 +137,8 @@ TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptio
                 reached << row->text();
             Keypad(b.get(), Qt::Key_Right);
         }
-        EXPECT_EQ(reached.size(), 2 + 9 + 1 + 2) << QStringList(reached.begin(), reached.end()).join(u", "_s).toStdString();
+        EXPECT_EQ(reached.size(), 2 + 9 + 1 + 2)
+            << QStringList(reached.begin(), reached.end()).join(u", "_s).toStdString();
     }
 }
 
@@ -143,7 +147,8 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
     ModesScope scope({.voice = true, .low = true, .large = true});
     SpeechRecorder voice;
     auto d = open<frmMenuSelectSubB>();
-    EXPECT_TRUE(voice.heard(access::ItemDialogIntro(u"Iced caramel latte"_s, u"4,500"_s, 4))) << voice.said.join(u"\n"_s).toStdString();
+    EXPECT_TRUE(voice.heard(access::ItemDialogIntro(u"Iced caramel latte"_s, u"4,500"_s, 4)))
+        << voice.said.join(u"\n"_s).toStdString();
     const menu::OptionMenu& model = d->model();
 
     // Enter on a topping ticks it, and says so.

@@ -20,7 +20,8 @@ frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
     : ItemDialog(page,
                  {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"),
                   FullScreen() ? kScreen : QSize(kWidth, kHeight),
-                  FullScreen() ? QPoint(0, 0) : QPoint(kLeftFromPage, kTopFromPage), SkinIn(QStringLiteral("0504.gif"))})
+                  FullScreen() ? QPoint(0, 0) : QPoint(kLeftFromPage, kTopFromPage),
+                  SkinIn(QStringLiteral("0504.gif"))})
 {
     buildWidgets();
     Form_Load();
@@ -59,12 +60,12 @@ void frmMenuSelectSubA::buildFullScreen()
 {
     // The item above the lower part, every key within it.
     makeItemTexts({.photo = {24, 24, 300, 200},
-                   .name = {348, 20, 652, 84},
-                   .composition = {348, 108, 652, 64},
+                   .name = {348, 16, 652, 84},
+                   .composition = {348, 100, 652, 78},
                    .description = {24, 236, 976, 104},
-                   .priceCaption = {348, 176, 90, 56},
-                   .price = {438, 176, 200, 56},
-                   .priceUnit = {640, 176, 60, 56},
+                   .priceCaption = {348, 180, 90, 56},
+                   .price = {438, 180, 200, 56},
+                   .priceUnit = {640, 180, 60, 56},
                    .compositionWraps = true,
                    .descriptionSize = 17,
                    .priceSize = 22});

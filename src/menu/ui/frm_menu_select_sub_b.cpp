@@ -25,10 +25,26 @@ using menu::OptionMenu;
 
 namespace {
 
+constexpr int kTitleSize = 17;
+constexpr int kPageKeySize = 14;
+constexpr int kRowLeft = 6;
+
 // The design's layout: three groups a page, six rows (five and the group's page keys when paged).
-const frmMenuSelectSubB::Places kDesign{frmMenuSelectSubB::kBackArea, frmMenuSelectSubB::kPanelWidth, {10, 6, 212, 44}, 17, 1,
-                           0, 6, 154, 154, 64, 54, 36, 40, {8, 256, 78, 34}, {86, 256, 58, 34},
-                           {144, 256, 78, 34}, 14, {}};
+const frmMenuSelectSubB::Places kDesign{.back = frmMenuSelectSubB::kBackArea,
+                                        .panelWidth = frmMenuSelectSubB::kPanelWidth,
+                                        .title = {10, 6, 212, 44},
+                                        .columns = 1,
+                                        .cellWidth = 0,
+                                        .rowWidth = 154,
+                                        .priceOffset = 154,
+                                        .priceWidth = 64,
+                                        .firstRowTop = 54,
+                                        .rowHeight = 36,
+                                        .rowStep = 40,
+                                        .pageBack = {8, 256, 78, 34},
+                                        .pageText = {86, 256, 58, 34},
+                                        .pageNext = {144, 256, 78, 34},
+                                        .paging = {}};
 
 // The whole screen, the options in the lower part: in the large view one group a page in two
 // columns of two rows, else three groups of five rows (four and the page keys when paged).
@@ -36,10 +52,36 @@ frmMenuSelectSubB::Places FullScreenPlaces(bool large)
 {
     const QRect back{24, ItemDialog::LowTop() + 4, 976, 262};
     if (large)
-        return {back, 976, {12, 2, 952, 52}, 17, 2, 482, 6, 340, 344, 130, 58, 62, 70,
-                {12, 200, 180, 58}, {192, 200, 120, 58}, {312, 200, 180, 58}, 14, {1, 4, 4}};
-    return {back, 325, {10, 4, 305, 44}, 17, 1, 313, 6, 229, 231, 82, 50, 38, 42,
-            {8, 218, 110, 38}, {118, 218, 89, 38}, {207, 218, 110, 38}, 14, {3, 5, 4}};
+        return {.back = back,
+                .panelWidth = 976,
+                .title = {12, 2, 952, 52},
+                .columns = 2,
+                .cellWidth = 482,
+                .rowWidth = 340,
+                .priceOffset = 344,
+                .priceWidth = 130,
+                .firstRowTop = 58,
+                .rowHeight = 62,
+                .rowStep = 70,
+                .pageBack = {12, 200, 180, 58},
+                .pageText = {192, 200, 120, 58},
+                .pageNext = {312, 200, 180, 58},
+                .paging = {.groupsPerPage = 1, .rowsFitting = 4, .rowsPaged = 4}};
+    return {.back = back,
+            .panelWidth = 325,
+            .title = {10, 4, 305, 44},
+            .columns = 1,
+            .cellWidth = 313,
+            .rowWidth = 229,
+            .priceOffset = 231,
+            .priceWidth = 82,
+            .firstRowTop = 50,
+            .rowHeight = 38,
+            .rowStep = 42,
+            .pageBack = {8, 218, 110, 38},
+            .pageText = {118, 218, 89, 38},
+            .pageNext = {207, 218, 110, 38},
+            .paging = {.groupsPerPage = 3, .rowsFitting = 5, .rowsPaged = 4}};
 }
 
 frmMenuSelectSubB::Places PlacesNow()
@@ -53,7 +95,8 @@ QString SpokenPrice(const QString& caption)
     const int64_t price = menu::PriceFromCaption(caption);
     if (price == 0)
         return QStringLiteral("추가 금액 없음");
-    return QString::number(price < 0 ? -price : price) + (price < 0 ? QStringLiteral("원 할인") : QStringLiteral("원 추가"));
+    return QString::number(price < 0 ? -price : price)
+        + (price < 0 ? QStringLiteral("원 할인") : QStringLiteral("원 추가"));
 }
 
 }  // namespace
@@ -80,8 +123,7 @@ QRect frmMenuSelectSubB::rowPlace(int slot) const
 {
     const int column = slot % m_at.columns;
     const int line = slot / m_at.columns;
-    return {column * m_at.cellWidth + m_at.rowLeft, m_at.firstRowTop + line * m_at.rowStep, m_at.rowWidth,
-            m_at.rowHeight};
+    return {column * m_at.cellWidth + kRowLeft, m_at.firstRowTop + line * m_at.rowStep, m_at.rowWidth, m_at.rowHeight};
 }
 
 void frmMenuSelectSubB::buildWidgets()
@@ -136,21 +178,21 @@ void frmMenuSelectSubB::buildWidgets()
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
         AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), m_at.title,
-                                     KeyFont(m_at.titleSize), Colours().itemDialogs.navy,
-                                     Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+                                     KeyFont(kTitleSize), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
+                                     LabelFlag::Wrap);
         AddMenu_Title[j]->hide();
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), m_at.pageBack},
                                                   {QStringLiteral("▼ 다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
             CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
-                                      keys[i].second, KeyFont(m_at.pageSize), Colours().plainKey,
+                                      keys[i].second, KeyFont(kPageKeySize), Colours().plainKey,
                                       Colours().itemDialogs.ink);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
             key->hide();
             AddMenu_Page[j][size_t(i)] = key;
         }
         AddMenu_PageText[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_PageText_%1").arg(j), m_at.pageText,
-                                        KeyFont(m_at.pageSize), Colours().itemDialogs.ink, Qt::AlignCenter, {});
+                                        KeyFont(kPageKeySize), Colours().itemDialogs.ink, Qt::AlignCenter, {});
         AddMenu_PageText[j]->hide();
     }
 }
@@ -182,10 +224,10 @@ void frmMenuSelectSubB::buildFullScreen()
                .amountSize = 24});
 
     const int keys = m_at.back.bottom() + 8;
-    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"),
-                                     {24, keys, 200, 72}, KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
-    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"),
-                                     {232, keys, 200, 72}, KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
+    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {24, keys, 200, 72},
+                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
+    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {232, keys, 200, 72},
+                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
     makeQuantityKeys({640, keys, 110, 72}, {750, keys, 140, 72}, {890, keys, 110, 72}, 24);
     const int commands = keys + 80;
     makeCommandKeys({24, commands, 470, kScreen.height() - commands - 6},

@@ -30,15 +30,19 @@ public:
     // Where the option panels and their rows stand, and how many a page shows.
     struct Places {
         QRect back;  // picBack, in the dialog
-        int panelWidth;
+        int panelWidth = 0;
         QRect title;  // in a panel
-        int titleSize;
-        int columns;  // rows side by side in a panel
-        int cellWidth;
-        int rowLeft, rowWidth, priceOffset, priceWidth;  // a row and its price panel within a cell
-        int firstRowTop, rowHeight, rowStep;
-        QRect pageBack, pageText, pageNext;  // a group's own page keys, in its panel
-        int pageSize;
+        int columns = 1;  // rows side by side in a panel
+        int cellWidth = 0;
+        // A row and its price panel within a cell.
+        int rowWidth = 0;
+        int priceOffset = 0;
+        int priceWidth = 0;
+        int firstRowTop = 0;
+        int rowHeight = 0;
+        int rowStep = 0;
+        // A group's own page keys and its "1/2", in its panel.
+        QRect pageBack, pageText, pageNext;
         menu::OptionPaging paging;
     };
 

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -33,6 +34,28 @@ QString IdleWarningText(int seconds)
 {
     return QString::number(seconds)
         + QStringLiteral("초 후 메뉴 화면으로 돌아갑니다. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.");
+}
+
+// In the large view a text longer than its place steps down in size, at most to the design's size,
+// rather than being cut.
+void FitLarge(QLabel* label)
+{
+    const double scale = CurrentLook().scale;
+    if (scale <= 1.0 || label->text().isEmpty())
+        return;
+    QFont font = label->font();
+    const int floor = std::max(1, int(font.pixelSize() / scale));
+    const QRect room = label->contentsRect();
+    auto fits = [&](const QFont& f) {
+        const QFontMetrics m(f);
+        const QRect need = label->wordWrap()
+            ? m.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text())
+            : m.boundingRect(QRect(0, 0, 100000, 100000), 0, label->text());
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    while (!fits(font) && font.pixelSize() - 2 >= floor)
+        font.setPixelSize(font.pixelSize() - 2);
+    label->setFont(font);
 }
 
 }  // namespace
@@ -155,6 +178,8 @@ bool ItemDialog::showItem(Procedure& proc)
         메뉴구성->setText(item().composition);
         메뉴설명->setText(item().description);
         메뉴가격->setText(item().priceText);
+        for (QLabel* label : {메뉴이름, 메뉴구성, 메뉴설명, 메뉴가격})
+            FitLarge(label);
     });
     SUMBREL_STEP_OR(proc, false, showQuantity());
     return true;
@@ -205,8 +230,8 @@ void ItemDialog::makeTotal(const TotalPlaces& at)
 void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize)
 {
     const Palette& colours = Colours();
-    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down, KeyFont(fontSize),
-                                        colours.menuPage.quantityKey, colours.itemDialogs.ink);
+    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down,
+                                        KeyFont(fontSize), colours.menuPage.quantityKey, colours.itemDialogs.ink);
     SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
                        Qt::AlignCenter, {});
     SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(fontSize),
