@@ -1,5 +1,6 @@
 // The two item dialogs in the barrier-free mode: every layout keeps its keys where the mode wants
 // them and its texts whole, every option is reached by the keypad and told to a screen reader.
+#include "access/contrast.h"
 #include "access/spoken.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/frm_menu_select_sub_a.h"
@@ -79,6 +80,14 @@ QStringList Faults(ItemDialog& d, const access::Modes& modes)
         faults << KeysAboveLowPart(&d);
     if (modes.large)
         faults << ClippedTexts(&d);
+    if (modes.contrast) {
+        for (CaptionKey* key : d.findChildren<CaptionKey*>()) {
+            if (key->isVisible() && !key->caption().isEmpty()
+                && access::ContrastRatio(key->foreground().rgb() & 0xffffff, key->background().rgb() & 0xffffff)
+                    < access::kHighContrastRatio)
+                faults << u"caption of "_s + key->objectName() + u" too faint"_s;
+        }
+    }
     for (OptionRow* row : d.findChildren<OptionRow*>()) {
         if (!row->isVisible())
             continue;
@@ -107,6 +116,7 @@ TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptio
         {"large", {.large = true}},
         {"contrast", {.contrast = true}},
         {"low and large", {.low = true, .large = true}},
+        {"everything", {.voice = true, .low = true, .large = true, .contrast = true}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

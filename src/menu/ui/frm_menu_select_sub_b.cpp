@@ -145,11 +145,9 @@ void frmMenuSelectSubB::buildWidgets()
         lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
                                 Colours().itemDialogs.ink, Qt::AlignCenter, {});
         CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"),
-                                         {276, 568, 104, 44}, KeyFont(18), Colours().plainKey,
-                                         Colours().itemDialogs.ink);
+                                         {276, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
         CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"),
-                                         {386, 568, 104, 44}, KeyFont(18), Colours().plainKey,
-                                         Colours().itemDialogs.ink);
+                                         {386, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
         makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
         makeTotal({.caption = {57, 620, 120, 48},
                    .amount = {400, 620, 310, 48},
@@ -162,7 +160,7 @@ void frmMenuSelectSubB::buildWidgets()
         makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
     }
     lbl선택갯수->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
-                                   .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().itemDialogs.ink))
+                                   .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
                                    .arg(lbl선택갯수->height() / 2));
     for (int i : {kCmdPageBack, kCmdPageNext})
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
@@ -185,8 +183,7 @@ void frmMenuSelectSubB::buildWidgets()
                                                   {QStringLiteral("▼ 다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
             CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
-                                      keys[i].second, KeyFont(kPageKeySize), Colours().plainKey,
-                                      Colours().itemDialogs.ink);
+                                      keys[i].second, KeyFont(kPageKeySize), Colours().plainKey, Colours().keyInk);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
             key->hide();
             AddMenu_Page[j][size_t(i)] = key;
@@ -225,9 +222,9 @@ void frmMenuSelectSubB::buildFullScreen()
 
     const int keys = m_at.back.bottom() + 8;
     CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {24, keys, 200, 72},
-                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
+                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
     CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {232, keys, 200, 72},
-                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
+                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
     makeQuantityKeys({640, keys, 110, 72}, {750, keys, 140, 72}, {890, keys, 110, 72}, 24);
     const int commands = keys + 80;
     makeCommandKeys({24, commands, 470, kScreen.height() - commands - 6},

@@ -231,11 +231,11 @@ void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const Q
 {
     const Palette& colours = Colours();
     SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down,
-                                        KeyFont(fontSize), colours.menuPage.quantityKey, colours.itemDialogs.ink);
+                                        KeyFont(fontSize), colours.menuPage.quantityKey, colours.keyInk);
     SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
                        Qt::AlignCenter, {});
     SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(fontSize),
-                                      colours.menuPage.quantityKey, colours.itemDialogs.ink);
+                                      colours.menuPage.quantityKey, colours.keyInk);
     for (int i : {kQuantityDown, kQuantityUp}) {
         CaptionKey* key = SetNum_Add[i];
         connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
@@ -256,7 +256,7 @@ void ItemDialog::makeCountdown(const QRect& geometry)
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
 {
     CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(fontSize),
-                                  Colours().plainKey, Colours().itemDialogs.ink);
+                                  Colours().plainKey, Colours().keyInk);
     CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(fontSize),
                                 {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
                                 Colours().inkOnDark);

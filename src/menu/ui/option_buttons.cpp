@@ -95,7 +95,8 @@ void OptionRow::paintEvent(QPaintEvent*)
     const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
     const bool on = isChecked();
     const Palette& colours = Colours();
-    const QColor ink = colours.itemDialogs.ink;
+    // On the chosen fill and the accent mark the key ink reads; the dialog's ink on a plain row.
+    const QColor ink = on ? colours.keyInk : colours.itemDialogs.ink;
     const QColor accentDark = colours.itemDialogs.chosenRim;
     // A chosen row differs by more than its fill: a heavier rim, the mark and a bold name.
     p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, on ? 3 * scale : 1.5));
