@@ -6,6 +6,7 @@
 #include "menu/ui/item_dialog_look.h"
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "startup/dialogs.h"
@@ -311,6 +312,8 @@ void frmMenuSelectSubB::placeRows(int j)
         key->setVisible(paged);
     AddMenu_PageText[j]->setText(m_model.rowPageText(j));
     AddMenu_PageText[j]->setVisible(paged);
+    // The keypad's ring leaves a row paged away.
+    keypad()->refresh();
 }
 
 void frmMenuSelectSubB::AddMenu_Page_Click(int j, int step)
@@ -389,6 +392,7 @@ void frmMenuSelectSubB::placePanels()
         // Off the page, a group's rows are no keys to the keypad or a screen reader.
         picList[j]->setVisible(j / m_at.paging.groupsPerPage == m_model.groupPage());
     }
+    keypad()->refresh();
 }
 
 bool frmMenuSelectSubB::금액합계()

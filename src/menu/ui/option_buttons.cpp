@@ -127,12 +127,22 @@ void OptionRow::paintEvent(QPaintEvent*)
         }
     }
 
-    // The name on one line when it fits, else on two in a smaller size.
+    // The name on one line when it fits, else on two in a smaller size, smaller still where two
+    // lines of it would not fit the row.
     const int textLeft = int(mark.right() + 7 * scale);
     const QRect textArea(textLeft, 1, width() - textLeft - 4, height() - 2);
     QFont font = LabelFont(16, on);
-    if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width())
+    if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width()) {
         font = LabelFont(14, on);
+        const auto tall = [&] {
+            return QFontMetrics(font)
+                       .boundingRect(QRect(0, 0, textArea.width(), 100000), Qt::TextWordWrap, text())
+                       .height()
+                > textArea.height();
+        };
+        while (font.pixelSize() > 10 && tall())
+            font.setPixelSize(font.pixelSize() - 1);
+    }
     p.setFont(font);
     p.setPen(ink);
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
