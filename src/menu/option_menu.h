@@ -139,4 +139,9 @@ private:
     std::array<int, kOptionGroups> m_rowPage{};
 };
 
+// The design's paging is the default one.
+static_assert(OptionPaging{}.groupsPerPage == OptionMenu::kGroupsPerPage
+              && OptionPaging{}.rowsFitting == OptionMenu::kRowsFitting
+              && OptionPaging{}.rowsPaged == OptionMenu::kRowsPaged);
+
 }  // namespace sumbrel::menu
