@@ -106,9 +106,13 @@ int64_t PriceFromCaption(const QString& caption)
     return ParseAmount(caption.mid(1));
 }
 
-OptionMenu::OptionMenu(MenuItem item)
+OptionMenu::OptionMenu(MenuItem item, OptionPaging paging)
     : m_item(std::move(item))
+    , m_paging(paging)
 {
+    m_paging.groupsPerPage = std::max(1, m_paging.groupsPerPage);
+    m_paging.rowsFitting = std::max(1, m_paging.rowsFitting);
+    m_paging.rowsPaged = std::clamp(m_paging.rowsPaged, 1, m_paging.rowsFitting);
     std::array<QString, kOptionGroups> texts;
     for (int j = 0; j < kOptionGroups; ++j)
         texts[size_t(j)] = DropUnnamed(m_item.groups[size_t(j)], QStringLiteral("add%1").arg(j + 1), m_notes);
@@ -201,12 +205,28 @@ std::optional<QString> OptionMenu::AddedTo(const QString& cart) const
     return CartWithLine(cart, m_item, m_selection);
 }
 
+int OptionMenu::groupPages() const
+{
+    int last = -1;
+    for (int j = 0; j < kOptionGroups; ++j) {
+        if (group(j))
+            last = j;
+    }
+    return last < 0 ? 1 : last / m_paging.groupsPerPage + 1;
+}
+
 void OptionMenu::togglePage()
 {
-    if (m_groupPage == 1)
-        m_groupPage = 0;
-    else if (group(3) || group(4))
-        m_groupPage = 1;
+    m_groupPage = m_groupPage + 1 < groupPages() ? m_groupPage + 1 : 0;
+}
+
+bool OptionMenu::turnGroupPage(int step)
+{
+    const int to = m_groupPage + step;
+    if (step == 0 || to < 0 || to >= groupPages())
+        return false;
+    m_groupPage = to;
+    return true;
 }
 
 int OptionMenu::rowPages(int j) const
@@ -214,7 +234,7 @@ int OptionMenu::rowPages(int j) const
     const OptionGroup* g = group(j);
     if (!g)
         return 0;
-    const int per = RowsPerPage(g->options.size());
+    const int per = rowsPerPage(g->options.size());
     return std::max(1, int((g->options.size() + per - 1) / per));
 }
 
@@ -231,12 +251,21 @@ void OptionMenu::stepRowPage(int j, int step)
     m_rowPage[size_t(j)] = ((m_rowPage[size_t(j)] + step) % pages + pages) % pages;
 }
 
+bool OptionMenu::turnRowPage(int j, int step)
+{
+    const int to = rowPage(j) + step;
+    if (step == 0 || to < 0 || to >= rowPages(j))
+        return false;
+    m_rowPage[size_t(j)] = to;
+    return true;
+}
+
 int OptionMenu::rowSlot(int j, int k) const
 {
     const OptionGroup* g = group(j);
     if (!g || k < 0 || k >= g->options.size())
         return -1;
-    const int per = RowsPerPage(g->options.size());
+    const int per = rowsPerPage(g->options.size());
     return k / per == rowPage(j) ? k % per : -1;
 }
 

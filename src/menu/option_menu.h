@@ -49,6 +49,13 @@ QString OptionHeading(int j, const OptionGroup& group);
 QString PriceCaption(const QString& price);
 int64_t PriceFromCaption(const QString& caption);
 
+// How much of the options one page of the dialog shows; the larger layouts show fewer.
+struct OptionPaging {
+    int groupsPerPage = 3;
+    int rowsFitting = 6;  // every row of a group while this many fit
+    int rowsPaged = 5;  // else this many a page, beside the group's own page keys
+};
+
 class OptionMenu {
 public:
     // The groups stand side by side, three a page: the second page shows groups 4 and 5.
@@ -57,11 +64,16 @@ public:
     // beneath them, so that every option can be seen and touched.
     static constexpr int kRowsFitting = 6;
     static constexpr int kRowsPaged = 5;
-    static int RowsPerPage(qsizetype options) { return options <= kRowsFitting ? kRowsFitting : kRowsPaged; }
 
     // Form_Activate's content: groups dropped of unnamed options, compacted, read; the first option
     // of every single-choice group chosen, no check box ticked, quantity 1.
-    explicit OptionMenu(MenuItem item = {});
+    explicit OptionMenu(MenuItem item = {}, OptionPaging paging = {});
+
+    const OptionPaging& paging() const { return m_paging; }
+    int rowsPerPage(qsizetype options) const
+    {
+        return options <= m_paging.rowsFitting ? m_paging.rowsFitting : m_paging.rowsPaged;
+    }
 
     const MenuItem& item() const { return m_item; }
     // lbl선택갯수: the number of non-empty group texts.
@@ -91,17 +103,21 @@ public:
     // the cart text.
     std::optional<QString> AddedTo(const QString& cart) const;
 
-    // The page of groups shown: 0, or 1 for groups 4 and 5.
+    // The page of groups shown: 0, or 1 for groups 4 and 5 (with three groups a page).
     int groupPage() const { return m_groupPage; }
-    // The page keys: back to the first page from the second; else to the second when group 4 or 5
-    // is shown.
+    int groupPages() const;
+    // The page keys: on to the next page, from the last back to the first.
     void togglePage();
+    // One page on (+1) or back (-1), without wrapping; false at either end.
+    bool turnGroupPage(int step);
 
     // The rows' pages inside group j's panel: 1 when all rows fit, 0 for no group.
     int rowPages(int j) const;
     int rowPage(int j) const;
     // The group's page keys: one page on (+1) or back (-1), wrapping around.
     void stepRowPage(int j, int step);
+    // The same without wrapping; false at either end.
+    bool turnRowPage(int j, int step);
     // The row slot of option k on group j's current page, or -1 when the option stands on another page.
     int rowSlot(int j, int k) const;
     // "1/2" beside the group's page keys.
@@ -109,6 +125,7 @@ public:
 
 private:
     MenuItem m_item;
+    OptionPaging m_paging;
     std::array<std::optional<OptionGroup>, kOptionGroups> m_groups;
     std::array<QList<bool>, kOptionGroups> m_chosen;
     int m_groupCount = 0;
@@ -121,5 +138,10 @@ private:
     int m_groupPage = 0;
     std::array<int, kOptionGroups> m_rowPage{};
 };
+
+// The design's paging is the default one.
+static_assert(OptionPaging{}.groupsPerPage == OptionMenu::kGroupsPerPage
+              && OptionPaging{}.rowsFitting == OptionMenu::kRowsFitting
+              && OptionPaging{}.rowsPaged == OptionMenu::kRowsPaged);
 
 }  // namespace sumbrel::menu

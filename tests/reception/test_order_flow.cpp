@@ -4,7 +4,9 @@
 #include "menu/cart.h"
 #include "menu/order_text.h"
 #include "menu/ui/frm_menu_select_main.h"
+#include "presentation/keypad_navigator.h"
 #include "reception/ui/frm_main.h"
+#include "support/barrier_free.h"
 #include "support/shop_test.h"
 
 #include <QAccessible>
@@ -88,9 +90,134 @@ Script::Step On(QStringList names, bool prefix = false)
     };
 }
 
+// The keypad's navigation of a screen, and the name of what it has the focus on.
+KeypadNavigator* NavigatorOf(QWidget* window)
+{
+    for (QObject* child : window->children()) {
+        if (auto* navigator = dynamic_cast<KeypadNavigator*>(child))
+            return navigator;
+    }
+    return nullptr;
+}
+QString FocusedName(QWidget* window)
+{
+    KeypadNavigator* navigator = NavigatorOf(window);
+    QWidget* focused = navigator ? navigator->focused() : nullptr;
+    QAccessibleInterface* a = focused ? QAccessible::queryAccessibleInterface(focused) : nullptr;
+    return a ? a->text(QAccessible::Name) : QString();
+}
+// Right arrow until the focus is on the element named so (at most a screenful of presses); every
+// name passed on the way is added to seen.
+bool MoveTo(QWidget* window, const QString& name, QStringList& seen)
+{
+    for (int i = 0; i < 80; ++i) {
+        if (FocusedName(window).startsWith(name))
+            return true;
+        Keypad(window, Qt::Key_Right);
+        seen.append(FocusedName(window));
+    }
+    return false;
+}
+
+// A step of keys on the top screen once it is of type T: the focus moved to each name and Enter
+// pressed there; the last Enter after the poll returns (it may open the next modal screen).
+template <typename T>
+Script::Step Keys(QStringList names, QStringList& seen, bool& lost)
+{
+    return [names, &seen, &lost](QWidget* top) {
+        auto* screen = dynamic_cast<T*>(top);
+        auto* page = dynamic_cast<frmMenuSelectMain*>(top);
+        if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated : page != nullptr))
+            return false;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (!MoveTo(screen, names[i], seen)) {
+                lost = true;
+                ADD_FAILURE() << "no focus reaches " << names[i].toStdString();
+                return true;
+            }
+            if (i + 1 < names.size())
+                Keypad(screen, Qt::Key_Return);
+        }
+        QTimer::singleShot(0, screen, [screen] { Keypad(screen, Qt::Key_Return); });
+        return true;
+    };
+}
+
 }  // namespace
 
 class OrderFlowTest : public ShopTest { };
+
+TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
+{
+    shop->setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
+                       {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    SpeechRecorder voice;
+    frmMain reception;
+    frmMenuSelectMain page(&reception);
+    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    reception.show();
+
+    // The start panel: any keypad key turns the voice on; the focus follows the screen downwards.
+    Keypad(&reception, Qt::Key_Down);
+    ASSERT_TRUE(access::CurrentModes().voice);
+    EXPECT_TRUE(voice.heard(QStringLiteral("매장 식사 또는 포장 주문을 고르세요")));
+    EXPECT_EQ(FocusedName(&reception), QStringLiteral("매장 식사"));
+    Keypad(&reception, Qt::Key_Down);
+    EXPECT_EQ(FocusedName(&reception), QStringLiteral("포장 주문"));
+
+    // The page and its dialogs by arrows and Enter: 아메리카노 with the large size, two espressos.
+    QStringList pageSeen, optionsSeen, singleSeen, closeSeen;
+    bool lost = false;
+    Script script({Keys<frmMenuSelectMain>({QStringLiteral("아메리카노")}, pageSeen, lost),
+                   Keys<QDialog>({QStringLiteral("라지"), QStringLiteral("주문 담기")}, optionsSeen, lost),
+                   Keys<frmMenuSelectMain>({QStringLiteral("에스프레소")}, pageSeen, lost),
+                   Keys<QDialog>({QStringLiteral("+"), QStringLiteral("주문 담기")}, singleSeen, lost),
+                   Keys<frmMenuSelectMain>({QStringLiteral("선택완료")}, closeSeen, lost)});
+    Keypad(&reception, Qt::Key_Return);
+    ASSERT_TRUE(script.done()) << script.left() << " steps left";
+    ASSERT_FALSE(lost);
+    EXPECT_TRUE(voice.heard(QStringLiteral("메뉴 화면입니다")));
+    EXPECT_TRUE(voice.heard(QStringLiteral("아메리카노, ")));
+    EXPECT_TRUE(voice.heard(QStringLiteral("수량 2")));
+    EXPECT_TRUE(voice.heard(QStringLiteral("에스프레소 2개를 담았습니다")));
+    // The tiles come in the page's order: 아메리카노 after the two before it, then on towards 에스프레소.
+    const qsizetype americano = pageSeen.indexOf(QStringLiteral("아메리카노"));
+    ASSERT_GE(americano, 2);
+    EXPECT_EQ(pageSeen.mid(americano - 2, 2), (QStringList{QStringLiteral("에스프레소"), QStringLiteral("도피오")}));
+    ASSERT_TRUE(reception.cart().selectionConfirmed);
+    const cart::Parsed lines = cart::Parse(reception.cart().selectedOrder);
+    ASSERT_EQ(lines.lines.size(), 2);
+    EXPECT_EQ(cart::OptionSummary(lines.lines[0]).section(u':', 1), QStringLiteral("라지"));
+    EXPECT_EQ(lines.lines[1].main[cart::kQuantity], QStringLiteral("2"));
+
+    // The entry panels: digits where digits are asked, the focus moved to "다음" and the card.
+    ASSERT_EQ(reception.path().currentPanel(), reception::kPhonePanel);
+    EXPECT_TRUE(voice.heard(QStringLiteral("휴대폰 번호를 숫자 키로 입력")));
+    QStringList seen;
+    KeypadDigits(&reception, QStringLiteral("12345678"));
+    ASSERT_TRUE(MoveTo(&reception, QStringLiteral("다음"), seen));
+    Keypad(&reception, Qt::Key_Return);
+    ASSERT_EQ(reception.path().currentPanel(), reception::kCarPanel);
+    KeypadDigits(&reception, QStringLiteral("4321"));
+    ASSERT_TRUE(MoveTo(&reception, QStringLiteral("다음"), seen));
+    Keypad(&reception, Qt::Key_Return);
+    ASSERT_EQ(reception.path().currentPanel(), reception::kPaymentPanel);
+    ASSERT_TRUE(MoveTo(&reception, QStringLiteral("카드결제"), seen));
+    Keypad(&reception, Qt::Key_Return);
+    ASSERT_EQ(reception.path().currentPanel(), reception::kCompletionPanel);
+    EXPECT_TRUE(voice.heard(QStringLiteral("접수 완료")));
+
+    const QJsonArray orders = shop->orders();
+    ASSERT_EQ(orders.size(), 1);
+    const QJsonObject o = orders[0].toObject();
+    EXPECT_EQ(o[QStringLiteral("phone")].toString(), QStringLiteral("01012345678"));
+    EXPECT_EQ(o[QStringLiteral("pay")].toString(), QStringLiteral("1"));
+    EXPECT_EQ(o[QStringLiteral("taxi")].toString(), QStringLiteral("4321"));
+    EXPECT_EQ(o[QStringLiteral("menu")].toString(), XML_Order(reception.cart().selectedOrder));
+    ApplyModes({});
+}
 
 TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasItOnce)
 {

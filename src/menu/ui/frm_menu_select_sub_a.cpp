@@ -1,5 +1,7 @@
 #include "menu/ui/frm_menu_select_sub_a.h"
 
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "menu/ui/item_dialog_look.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
@@ -16,8 +18,10 @@ using item_dialog::PaintPanel;
 
 frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), QSize(kWidth, kHeight),
-                  QPoint(kLeftFromPage, kTopFromPage), QStringLiteral("0504.gif")})
+                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"),
+                  FullScreen() ? kScreen : QSize(kWidth, kHeight),
+                  FullScreen() ? QPoint(0, 0) : QPoint(kLeftFromPage, kTopFromPage),
+                  SkinIn(QStringLiteral("0504.gif"))})
 {
     buildWidgets();
     Form_Load();
@@ -27,6 +31,10 @@ frmMenuSelectSubA::~frmMenuSelectSubA() = default;
 
 void frmMenuSelectSubA::buildWidgets()
 {
+    if (FullScreen()) {
+        buildFullScreen();
+        return;
+    }
     makeItemTexts({.photo = {8, 27, 245, 163},
                    .name = {265, 29, 366, 100},
                    .composition = {265, 129, 366, 56},
@@ -48,6 +56,30 @@ void frmMenuSelectSubA::buildWidgets()
     makeCommandKeys({58, 511, 248, 63}, {338, 511, 247, 63});
 }
 
+void frmMenuSelectSubA::buildFullScreen()
+{
+    // The item above the lower part, every key within it.
+    makeItemTexts({.photo = {24, 24, 300, 200},
+                   .name = {348, 16, 652, 84},
+                   .composition = {348, 100, 652, 78},
+                   .description = {24, 236, 976, 104},
+                   .priceCaption = {348, 180, 90, 56},
+                   .price = {438, 180, 200, 56},
+                   .priceUnit = {640, 180, 60, 56},
+                   .compositionWraps = true,
+                   .descriptionSize = 17,
+                   .priceSize = 22});
+    const int top = LowTop() + 24;
+    makeQuantityKeys({24, top, 120, 100}, {144, top, 150, 100}, {294, top, 120, 100}, 30);
+    makeTotal({.caption = {440, top, 120, 100},
+               .amount = {560, top, 340, 100},
+               .unit = {900, top, 100, 100},
+               .captionText = QStringLiteral("합계"),
+               .captionAlignment = Qt::AlignRight | Qt::AlignVCenter});
+    makeCountdown({24, top + 112, 200, 60});
+    makeCommandKeys({24, top + 190, 470, 180}, {530, top + 190, 470, 180}, 30);
+}
+
 void frmMenuSelectSubA::Form_Activate()
 {
     Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
@@ -61,7 +93,7 @@ bool frmMenuSelectSubA::금액합계()
 {
     m_model.금액합계();
     m_SELECTED = m_model.line();
-    Total->setText(m_model.totalText());
+    showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);
     return true;
 }
@@ -76,7 +108,12 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
         closeDialog(Rejected);
         break;
     case kCmdAdd:
-        closeDialog(addToPage(m_model.AddedTo(QString())) ? Accepted : Rejected);
+        if (addToPage(m_model.AddedTo(QString()))) {
+            access::Guide(access::LineAddedText(item().name, quantity().value(), m_model.totalText()));
+            closeDialog(Accepted);
+        } else {
+            closeDialog(Rejected);
+        }
         break;
     default:
         break;
@@ -86,6 +123,11 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
 
 void frmMenuSelectSubA::paintPanels(QPainter& p)
 {
+    if (FullScreen()) {
+        p.setPen(QPen(Colours().itemDialogs.footRule, 1));
+        p.drawLine(20, LowTop(), kScreen.width() - 20, LowTop());
+        return;
+    }
     PaintPanel(p, {100, 216, 516, 132}, Colours().itemDialogs.band);
     p.setPen(QPen(Colours().itemDialogs.footRule, 1));
     p.drawLine(20, 428, kWidth - 20, 428);

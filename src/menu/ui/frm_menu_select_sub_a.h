@@ -29,6 +29,7 @@ protected:
 
 private:
     void buildWidgets();
+    void buildFullScreen();
 
     menu::SingleMenu m_model;
 };

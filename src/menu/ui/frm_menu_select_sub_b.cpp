@@ -1,8 +1,12 @@
 #include "menu/ui/frm_menu_select_sub_b.h"
 
+#include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "menu/ui/item_dialog_look.h"
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "startup/dialogs.h"
@@ -12,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace sumbrel {
 
@@ -20,32 +25,89 @@ using item_dialog::PaintPanel;
 using menu::OptionMenu;
 
 namespace {
-constexpr int kRowLeft = 6;
-constexpr int kRowWidth = 154;
-constexpr int kPriceLeft = 160;
-constexpr int kPriceWidth = 64;
-constexpr int kRowHeight = 36;
-constexpr int kFirstRowTop = 54;
-constexpr int kRowStep = 40;
-constexpr int kRowPagerTop = 256;  // the group's own page keys, below five rows
-constexpr int kPageWidth = OptionMenu::kGroupsPerPage * frmMenuSelectSubB::kPanelWidth;
 
-int PanelLeft(int j, int groupPage)
+constexpr int kTitleSize = 17;
+constexpr int kPageKeySize = 14;
+constexpr int kRowLeft = 6;
+
+// The design's layout: three groups a page, six rows (five and the group's page keys when paged).
+const frmMenuSelectSubB::Places kDesign{.back = frmMenuSelectSubB::kBackArea,
+                                        .panelWidth = frmMenuSelectSubB::kPanelWidth,
+                                        .title = {10, 6, 212, 44},
+                                        .columns = 1,
+                                        .cellWidth = 0,
+                                        .rowWidth = 154,
+                                        .priceOffset = 154,
+                                        .priceWidth = 64,
+                                        .firstRowTop = 54,
+                                        .rowHeight = 36,
+                                        .rowStep = 40,
+                                        .pageBack = {8, 256, 78, 34},
+                                        .pageText = {86, 256, 58, 34},
+                                        .pageNext = {144, 256, 78, 34},
+                                        .paging = {}};
+
+// The whole screen, the options in the lower part: in the large view one group a page in two
+// columns of two rows, else three groups of five rows (four and the page keys when paged).
+frmMenuSelectSubB::Places FullScreenPlaces(bool large)
 {
-    return j * frmMenuSelectSubB::kPanelWidth - groupPage * kPageWidth;
+    const QRect back{24, ItemDialog::LowTop() + 4, 976, 262};
+    if (large)
+        return {.back = back,
+                .panelWidth = 976,
+                .title = {12, 2, 952, 52},
+                .columns = 2,
+                .cellWidth = 482,
+                .rowWidth = 340,
+                .priceOffset = 344,
+                .priceWidth = 130,
+                .firstRowTop = 58,
+                .rowHeight = 62,
+                .rowStep = 70,
+                .pageBack = {12, 200, 180, 58},
+                .pageText = {192, 200, 120, 58},
+                .pageNext = {312, 200, 180, 58},
+                .paging = {.groupsPerPage = 1, .rowsFitting = 4, .rowsPaged = 4}};
+    return {.back = back,
+            .panelWidth = 325,
+            .title = {10, 4, 305, 44},
+            .columns = 1,
+            .cellWidth = 313,
+            .rowWidth = 229,
+            .priceOffset = 231,
+            .priceWidth = 82,
+            .firstRowTop = 50,
+            .rowHeight = 38,
+            .rowStep = 42,
+            .pageBack = {8, 218, 110, 38},
+            .pageText = {118, 218, 89, 38},
+            .pageNext = {207, 218, 110, 38},
+            .paging = {.groupsPerPage = 3, .rowsFitting = 5, .rowsPaged = 4}};
 }
 
-int RowTop(int slot)
+frmMenuSelectSubB::Places PlacesNow()
 {
-    return kFirstRowTop + slot * kRowStep;
+    return ItemDialog::FullScreen() ? FullScreenPlaces(access::CurrentModes().large) : kDesign;
+}
+
+// "(+500)" as it is said.
+QString SpokenPrice(const QString& caption)
+{
+    const int64_t price = menu::PriceFromCaption(caption);
+    if (price == 0)
+        return QStringLiteral("추가 금액 없음");
+    return QString::number(price < 0 ? -price : price)
+        + (price < 0 ? QStringLiteral("원 할인") : QStringLiteral("원 추가"));
 }
 
 }  // namespace
 
 frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), QSize(kWidth, kHeight),
-                  QPoint(0, kTopFromPage), QStringLiteral("0505.gif")})
+                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"),
+                  FullScreen() ? kScreen : QSize(kWidth, kHeight), QPoint(0, FullScreen() ? 0 : kTopFromPage),
+                  SkinIn(QStringLiteral("0505.gif"))})
+    , m_at(PlacesNow())
 {
     buildWidgets();
     Form_Load();
@@ -53,80 +115,128 @@ frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
 
 frmMenuSelectSubB::~frmMenuSelectSubB() = default;
 
+int frmMenuSelectSubB::panelLeft(int j, int groupPage) const
+{
+    return (j - groupPage * m_at.paging.groupsPerPage) * m_at.panelWidth;
+}
+
+QRect frmMenuSelectSubB::rowPlace(int slot) const
+{
+    const int column = slot % m_at.columns;
+    const int line = slot / m_at.columns;
+    return {column * m_at.cellWidth + kRowLeft, m_at.firstRowTop + line * m_at.rowStep, m_at.rowWidth, m_at.rowHeight};
+}
+
 void frmMenuSelectSubB::buildWidgets()
 {
-    makeItemTexts({.photo = {57, 24, 210, 140},
-                   .name = {287, 18, 459, 74},
-                   .composition = {287, 92, 459, 30},
-                   .description = {73, 176, 657, 72},
-                   .priceCaption = {287, 122, 50, 44},
-                   .price = {337, 122, 110, 44},
-                   .priceUnit = {449, 122, 26, 44}});
+    if (FullScreen()) {
+        buildFullScreen();
+    } else {
+        makeItemTexts({.photo = {57, 24, 210, 140},
+                       .name = {287, 18, 459, 74},
+                       .composition = {287, 92, 459, 30},
+                       .description = {73, 176, 657, 72},
+                       .priceCaption = {287, 122, 50, 44},
+                       .price = {337, 122, 110, 44},
+                       .priceUnit = {449, 122, 26, 44}});
+        makeCountdown({57, 568, 84, 44});
+        MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15),
+                  Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
+            ->setText(QStringLiteral("옵션 그룹"));
+        lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
+                                Colours().itemDialogs.ink, Qt::AlignCenter, {});
+        CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"),
+                                         {276, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
+        CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"),
+                                         {386, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
+        makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
+        makeTotal({.caption = {57, 620, 120, 48},
+                   .amount = {400, 620, 310, 48},
+                   .unit = {713, 620, 33, 48},
+                   .captionText = QStringLiteral("합계 금액"),
+                   .captionAlignment = Qt::AlignLeft | Qt::AlignVCenter,
+                   .captionSize = 19,
+                   .amountSize = 34,
+                   .unitSize = 21});
+        makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
+    }
+    lbl선택갯수->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
+                                   .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
+                                   .arg(lbl선택갯수->height() / 2));
+    for (int i : {kCmdPageBack, kCmdPageNext})
+        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
 
-    picBack = MakePanel(this, QStringLiteral("picBack"), kBackArea, Colours().panel);
+    picBack = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
         picList[j] = MakePanel(picBack, QStringLiteral("picList_%1").arg(j),
-                               {PanelLeft(j, 0), 0, kPanelWidth, kBackArea.height()}, Colours().panel);
+                               {panelLeft(j, 0), 0, m_at.panelWidth, m_at.back.height()}, Colours().panel);
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(picList[j]);
         m_rules[j]->setObjectName(QStringLiteral("AddMenu_Rule_%1").arg(j));
-        m_rules[j]->setGeometry(0, 12, 1, kBackArea.height() - 24);
+        m_rules[j]->setGeometry(0, 12, 1, m_at.back.height() - 24);
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
-        AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), {10, 6, 212, 44},
-                                     KeyFont(17), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
+        AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), m_at.title,
+                                     KeyFont(kTitleSize), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
                                      LabelFlag::Wrap);
         AddMenu_Title[j]->hide();
-        const int top = kRowPagerTop;
-        const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), {8, top, 78, 34}},
-                                                  {QStringLiteral("▼ 다음"), {144, top, 78, 34}}};
+        const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), m_at.pageBack},
+                                                  {QStringLiteral("▼ 다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
             CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
-                                      keys[i].second, KeyFont(14), Colours().plainKey, Colours().itemDialogs.ink);
+                                      keys[i].second, KeyFont(kPageKeySize), Colours().plainKey, Colours().keyInk);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
             key->hide();
             AddMenu_Page[j][size_t(i)] = key;
         }
-        AddMenu_PageText[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_PageText_%1").arg(j), {86, top, 58, 34},
-                                        KeyFont(14), Colours().itemDialogs.ink, Qt::AlignCenter, {});
+        AddMenu_PageText[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_PageText_%1").arg(j), m_at.pageText,
+                                        KeyFont(kPageKeySize), Colours().itemDialogs.ink, Qt::AlignCenter, {});
         AddMenu_PageText[j]->hide();
     }
+}
 
-    makeCountdown({57, 568, 84, 44});
-    MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15),
+void frmMenuSelectSubB::buildFullScreen()
+{
+    // The item and the totals above the lower part; the options and every key within it.
+    makeItemTexts({.photo = {24, 20, 220, 150},
+                   .name = {264, 14, 736, 72},
+                   .composition = {264, 148, 736, 40},
+                   .description = {24, 190, 976, 84},
+                   .priceCaption = {264, 88, 90, 58},
+                   .price = {354, 88, 190, 58},
+                   .priceUnit = {546, 88, 60, 58},
+                   .priceSize = 22});
+    const int info = 280;
+    makeCountdown({24, info, 170, 60});
+    MakeLabel(this, QStringLiteral("lblGroupCaption"), {640, info, 250, 60}, LabelFont(15),
               Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("옵션 그룹"));
-    lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
-                            Colours().itemDialogs.ink, Qt::AlignCenter, {});
-    lbl선택갯수->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: 14px;")
-                                   .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().itemDialogs.ink)));
+    const int badge = int(std::lround(36 * CurrentLook().scale));
+    lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {900, info + (60 - badge) / 2, badge, badge},
+                            KeyFont(15), Colours().itemDialogs.ink, Qt::AlignCenter, {});
+    makeTotal({.caption = {200, info, 130, 60},
+               .amount = {330, info, 230, 60},
+               .unit = {560, info, 70, 60},
+               .captionText = QStringLiteral("합계"),
+               .captionAlignment = Qt::AlignRight | Qt::AlignVCenter,
+               .amountSize = 24});
 
-    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {276, 568, 104, 44},
-                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
-    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {386, 568, 104, 44},
-                                     KeyFont(18), Colours().plainKey, Colours().itemDialogs.ink);
-
-    makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
-
-    makeTotal({.caption = {57, 620, 120, 48},
-               .amount = {400, 620, 310, 48},
-               .unit = {713, 620, 33, 48},
-               .captionText = QStringLiteral("합계 금액"),
-               .captionAlignment = Qt::AlignLeft | Qt::AlignVCenter,
-               .captionSize = 19,
-               .amountSize = 34,
-               .unitSize = 21});
-
-    makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
-    for (int i : {kCmdPageBack, kCmdPageNext})
-        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+    const int keys = m_at.back.bottom() + 8;
+    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {24, keys, 200, 72},
+                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
+    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {232, keys, 200, 72},
+                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
+    makeQuantityKeys({640, keys, 110, 72}, {750, keys, 140, 72}, {890, keys, 110, 72}, 24);
+    const int commands = keys + 80;
+    makeCommandKeys({24, commands, 470, kScreen.height() - commands - 6},
+                    {530, commands, 470, kScreen.height() - commands - 6}, 22);
 }
 
 void frmMenuSelectSubB::Form_Activate()
 {
     Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
     SUMBREL_STEP(proc, {
-        m_model = OptionMenu(ReadItem());
+        m_model = OptionMenu(ReadItem(), m_at.paging);
         // An empty name would break the cart text: what was left out is traced once, here.
         for (const QString& note : m_model.notes())
             WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num
@@ -137,7 +247,7 @@ void frmMenuSelectSubB::Form_Activate()
     SUMBREL_STEP(proc, lbl선택갯수->setText(QString::number(m_model.groupCount())));
     SUMBREL_STEP(proc, {
         // The page keys only where there is a second page.
-        const bool paged = m_model.group(3) || m_model.group(4);
+        const bool paged = m_model.groupPages() > 1;
         CmdLabel[kCmdPageBack]->setVisible(paged);
         CmdLabel[kCmdPageNext]->setVisible(paged);
     });
@@ -160,7 +270,7 @@ void frmMenuSelectSubB::Disp_AddMenu(int j)
     AddMenu_Price[j].clear();
 
     const menu::OptionGroup* group = m_model.group(j);
-    m_rules[j]->setVisible(group && j % 3 != 0);
+    m_rules[j]->setVisible(group && j % m_at.paging.groupsPerPage != 0);
     if (!group) {
         AddMenu_Title[j]->hide();
         placeRows(j);
@@ -191,9 +301,9 @@ void frmMenuSelectSubB::placeRows(int j)
     // The rows of the group's current page at their slots; the others hidden until paged to.
     for (size_t k = 0; k < m_rows[j].size(); ++k) {
         const int slot = m_model.rowSlot(j, int(k));
-        const int top = RowTop(std::max(slot, 0));
-        m_rows[j][k]->setGeometry(kRowLeft, top, kRowWidth, kRowHeight);
-        AddMenu_Price[j][k]->setGeometry(kPriceLeft, top, kPriceWidth, kRowHeight);
+        const QRect row = rowPlace(std::max(slot, 0));
+        m_rows[j][k]->setGeometry(row);
+        AddMenu_Price[j][k]->setGeometry(row.left() + m_at.priceOffset, row.top(), m_at.priceWidth, row.height());
         m_rows[j][k]->setVisible(slot >= 0);
         AddMenu_Price[j][k]->setVisible(slot >= 0);
     }
@@ -202,6 +312,8 @@ void frmMenuSelectSubB::placeRows(int j)
         key->setVisible(paged);
     AddMenu_PageText[j]->setText(m_model.rowPageText(j));
     AddMenu_PageText[j]->setVisible(paged);
+    // The keypad's ring leaves a row paged away.
+    keypad()->refresh();
 }
 
 void frmMenuSelectSubB::AddMenu_Page_Click(int j, int step)
@@ -223,19 +335,71 @@ void frmMenuSelectSubB::showChoices(int j)
         if (!m_model.isChosen(j, int(k)))
             rows[k]->setChecked(false);
     }
+    const menu::OptionGroup* group = m_model.group(j);
+    if (!group)
+        return;
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const menu::MenuOption& option = group->options[qsizetype(k)];
+        const QString said = access::OptionText(group->name, option.name, SpokenPrice(option.priceCaption),
+                                                m_model.isChosen(j, int(k)));
+        rows[k]->setAccessibleDescription(said);
+        AddMenu_Price[j][k]->setAccessibleDescription(said);
+    }
+}
+
+void frmMenuSelectSubB::guideMinimum()
+{
+    for (int j = 0; j < kOptionGroups; ++j) {
+        const menu::OptionGroup* group = m_model.group(j);
+        if (!group || group->singleChoice)
+            continue;
+        int ticked = 0;
+        for (qsizetype k = 0; k < group->options.size(); ++k)
+            ticked += m_model.isChosen(j, int(k)) ? 1 : 0;
+        if (ticked < group->required()) {
+            access::Guide(access::MinimumNotMetText(group->name, group->required()));
+            return;
+        }
+    }
+}
+
+bool frmMenuSelectSubB::turnPage(access::Move move)
+{
+    const int step = move == access::Move::Next ? +1 : move == access::Move::Previous ? -1 : 0;
+    if (step == 0)
+        return false;
+    // The rows of the groups shown first, then the groups.
+    const int per = m_model.paging().groupsPerPage;
+    const int first = m_model.groupPage() * per;
+    for (int i = 0; i < per; ++i) {
+        const int j = step > 0 ? first + i : first + per - 1 - i;
+        if (j < kOptionGroups && m_model.turnRowPage(j, step)) {
+            placeRows(j);
+            return true;
+        }
+    }
+    if (!m_model.turnGroupPage(step))
+        return false;
+    picBack->update();
+    placePanels();
+    return true;
 }
 
 void frmMenuSelectSubB::placePanels()
 {
-    for (int j = 0; j < kOptionGroups; ++j)
-        picList[j]->move(PanelLeft(j, m_model.groupPage()), 0);
+    for (int j = 0; j < kOptionGroups; ++j) {
+        picList[j]->move(panelLeft(j, m_model.groupPage()), 0);
+        // Off the page, a group's rows are no keys to the keypad or a screen reader.
+        picList[j]->setVisible(j / m_at.paging.groupsPerPage == m_model.groupPage());
+    }
+    keypad()->refresh();
 }
 
 bool frmMenuSelectSubB::금액합계()
 {
     m_model.금액합계();
     m_SELECTED = m_model.selection();
-    Total->setText(m_model.totalText());
+    showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
     return true;
 }
@@ -246,6 +410,8 @@ void frmMenuSelectSubB::AddMenu_Option_Click(int j, int k)
     m_model.touch(j, k);
     showChoices(j);
     금액합계();
+    if (j >= 0 && j < kOptionGroups && k >= 0 && size_t(k) < m_rows[j].size())
+        access::Guide(m_rows[j][size_t(k)]->accessibleDescription());
 }
 
 void frmMenuSelectSubB::AddMenu_Price_Click(int j, int k)
@@ -261,10 +427,12 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
     switch (CmdIndex(index)) {
     case kCmdAdd:
         if (!m_model.valid()) {
+            guideMinimum();
             MessageBox(QStringLiteral("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
             break;
         }
         if (addToPage(m_model.AddedTo(QString()))) {
+            access::Guide(access::LineAddedText(item().name, quantity().value(), m_model.totalText()));
             key->setKeyEnabled(true);
             m_Deadline.renew();
             closeDialog(Accepted);
@@ -293,11 +461,12 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
 
 void frmMenuSelectSubB::paintPanels(QPainter& p)
 {
-    PaintPanel(p, {57, 172, 689, 80}, Colours().itemDialogs.band);
+    if (!FullScreen())
+        PaintPanel(p, {57, 172, 689, 80}, Colours().itemDialogs.band);
     // A rim around the options area.
     p.setPen(QPen(Colours().itemDialogs.optionsRim, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(kBackArea).adjusted(-4.5, -4.5, 4.5, 4.5), 8, 8);
+    p.drawRoundedRect(QRectF(m_at.back).adjusted(-4.5, -4.5, 4.5, 4.5), 8, 8);
 }
 
 }  // namespace sumbrel

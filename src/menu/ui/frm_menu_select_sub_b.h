@@ -27,6 +27,25 @@ public:
     static constexpr int kPanelHeight = 295;
     static constexpr QRect kBackArea{57, 260, 689, kPanelHeight};  // picBack
 
+    // Where the option panels and their rows stand, and how many a page shows.
+    struct Places {
+        QRect back;  // picBack, in the dialog
+        int panelWidth = 0;
+        QRect title;  // in a panel
+        int columns = 1;  // rows side by side in a panel
+        int cellWidth = 0;
+        // A row and its price panel within a cell.
+        int rowWidth = 0;
+        int priceOffset = 0;
+        int priceWidth = 0;
+        int firstRowTop = 0;
+        int rowHeight = 0;
+        int rowStep = 0;
+        // A group's own page keys and its "1/2", in its panel.
+        QRect pageBack, pageText, pageNext;
+        menu::OptionPaging paging;
+    };
+
     void Form_Activate() override;
     void Disp_AddMenu(int j);
     bool 금액합계() override;
@@ -42,14 +61,22 @@ public:
 protected:
     menu::Quantity& quantity() override { return m_model.quantity(); }
     const menu::MenuItem& item() const override { return m_model.item(); }
+    int optionGroups() const override { return m_model.groupCount(); }
+    bool turnPage(access::Move move) override;
     void paintPanels(QPainter& p) override;
 
 private:
     void buildWidgets();
+    void buildFullScreen();
+    int panelLeft(int j, int groupPage) const;
+    QRect rowPlace(int slot) const;
     void showChoices(int j);
     void placeRows(int j);
     void placePanels();
+    // The first group short of its minimum, said.
+    void guideMinimum();
 
+    const Places m_at;
     menu::OptionMenu m_model;
 
     QLabel* lbl선택갯수 = nullptr;

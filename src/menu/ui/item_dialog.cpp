@@ -1,9 +1,13 @@
 #include "menu/ui/item_dialog.h"
 
+#include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/item_dialog_look.h"
 #include "menu/ui/menu_photo.h"
 #include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
 #include "presentation/widgets.h"
@@ -14,11 +18,68 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace sumbrel {
 
 using item_dialog::PaintBackground;
 using item_dialog::PaintPanel;
+
+namespace {
+
+// The spoken warning before the idle close, as long before it as the reception's.
+constexpr int kIdleWarnMs = 10000;
+
+QString IdleWarningText(int seconds)
+{
+    return QString::number(seconds)
+        + QStringLiteral("초 후 메뉴 화면으로 돌아갑니다. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.");
+}
+
+// In the large view a text longer than its place steps down in size, at most to the design's size,
+// rather than being cut.
+void FitLarge(QLabel* label)
+{
+    const double scale = CurrentLook().scale;
+    if (scale <= 1.0 || label->text().isEmpty())
+        return;
+    QFont font = label->font();
+    const int floor = std::max(1, int(font.pixelSize() / scale));
+    const QRect room = label->contentsRect();
+    auto fits = [&](const QFont& f) {
+        const QFontMetrics m(f);
+        const QRect need = label->wordWrap()
+            ? m.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text())
+            : m.boundingRect(QRect(0, 0, 100000, 100000), 0, label->text());
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    while (!fits(font) && font.pixelSize() - 2 >= floor)
+        font.setPixelSize(font.pixelSize() - 2);
+    label->setFont(font);
+}
+
+}  // namespace
+
+bool ItemDialog::FullScreen()
+{
+    return access::CurrentModes().low || access::CurrentModes().large;
+}
+
+int ItemDialog::LowTop()
+{
+    return kScreen.height() - int(kScreen.height() * access::kLowShare);
+}
+
+QString ItemDialog::SkinIn(const QString& skin)
+{
+    return FullScreen() || access::CurrentModes().contrast ? QString() : skin;
+}
+
+QString ItemDialog::intro() const
+{
+    return access::ItemDialogIntro(item().name, item().priceText, optionGroups()) + QStringLiteral(" ")
+        + access::HowToMove();
+}
 
 ItemDialog::ItemDialog(QWidget* page, Frame frame)
     : QDialog(page, Qt::Dialog | Qt::FramelessWindowHint)
@@ -32,10 +93,18 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
     connect(&Timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
     connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
+
+    m_keypad = new KeypadNavigator(this);
+    m_keypad->back = [this] { CmdLabel_Click(kCmdClose); };
+    m_keypad->describe = [this] { return intro(); };
+    m_keypad->anyKey = [this] { m_Deadline.renew(); };
+    m_keypad->beyond = [this](access::Move move) { return turnPage(move); };
 }
 
 ItemDialog::~ItemDialog()
 {
+    delete m_keypad;
+    m_keypad = nullptr;
     // The base destructor hides the keys, and a held key then reports its release: nothing of this
     // dialog may hear it by then.
     for (QObject* child : findChildren<QObject*>())
@@ -50,7 +119,10 @@ void ItemDialog::Form_Load()
         if (m_page)
             move(m_page->mapToGlobal(QPoint(0, 0)) + m_frame.fromPage);
     });
-    SUMBREL_STEP(proc, m_background = SkinPicture(m_frame.skin));
+    SUMBREL_STEP(proc, {
+        if (!m_frame.skin.isEmpty())
+            m_background = SkinPicture(m_frame.skin);
+    });
     SUMBREL_STEP(proc, FormRound(this, kCorner));
     for (CaptionKey* key : findChildren<CaptionKey*>())
         key->setCursor(Qt::PointingHandCursor);
@@ -77,6 +149,7 @@ bool ItemDialog::event(QEvent* event)
             return;
         m_activated = true;
         Form_Activate();
+        access::Guide(intro());
         if (shown)
             shown();
     });
@@ -98,13 +171,31 @@ bool ItemDialog::showItem(Procedure& proc)
         ShowMenuPhoto(메뉴사진, item().num);
     });
     SUMBREL_STEP_OR(proc, false, {
+        // A screen reader announces the dialog by the item.
+        setWindowTitle(item().name);
+        setAccessibleName(item().name);
         메뉴이름->setText(item().name);
         메뉴구성->setText(item().composition);
         메뉴설명->setText(item().description);
         메뉴가격->setText(item().priceText);
+        for (QLabel* label : {메뉴이름, 메뉴구성, 메뉴설명, 메뉴가격})
+            FitLarge(label);
     });
-    SUMBREL_STEP_OR(proc, false, SetNum->setText(quantity().text()));
+    SUMBREL_STEP_OR(proc, false, showQuantity());
     return true;
+}
+
+void ItemDialog::showQuantity()
+{
+    SetNum->setText(quantity().text());
+    SetNum->setAccessibleName(access::QuantityText(quantity().value()));
+}
+
+void ItemDialog::showTotal(const QString& totalText)
+{
+    // The name stays the amount as shown; the description says what it is.
+    Total->setText(totalText);
+    Total->setAccessibleDescription(QStringLiteral("합계 ") + totalText + QStringLiteral("원"));
 }
 
 void ItemDialog::makeItemTexts(const ItemPlaces& at)
@@ -136,15 +227,15 @@ void ItemDialog::makeTotal(const TotalPlaces& at)
               Qt::AlignLeft | Qt::AlignVCenter, {}, QStringLiteral("원"));
 }
 
-void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up)
+void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize)
 {
     const Palette& colours = Colours();
-    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down, KeyFont(28),
-                                        colours.menuPage.quantityKey, colours.itemDialogs.ink);
-    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(24), Colours().itemDialogs.ink, Qt::AlignCenter,
-                       {});
-    SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(28),
-                                      colours.menuPage.quantityKey, colours.itemDialogs.ink);
+    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down,
+                                        KeyFont(fontSize), colours.menuPage.quantityKey, colours.keyInk);
+    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
+                       Qt::AlignCenter, {});
+    SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(fontSize),
+                                      colours.menuPage.quantityKey, colours.keyInk);
     for (int i : {kQuantityDown, kQuantityUp}) {
         CaptionKey* key = SetNum_Add[i];
         connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
@@ -159,14 +250,14 @@ void ItemDialog::makeCountdown(const QRect& geometry)
 {
     ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), Colours().itemDialogs.mutedInk,
                           Qt::AlignCenter, {});
-    ssp타이머->setText(QStringLiteral("30초"));
+    ssp타이머->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
 }
 
-void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add)
+void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
 {
-    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(24),
-                                  Colours().plainKey, Colours().itemDialogs.ink);
-    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(24),
+    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(fontSize),
+                                  Colours().plainKey, Colours().keyInk);
+    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(fontSize),
                                 {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
                                 Colours().inkOnDark);
     for (int i : {kCmdClose, kCmdAdd})
@@ -177,8 +268,9 @@ void ItemDialog::SetNum_Add_Click(int index)
 {
     m_Deadline.renew();
     quantity().step(index == kQuantityUp ? +1 : -1);
-    SetNum->setText(quantity().text());
+    showQuantity();
     금액합계();
+    access::Guide(access::QuantityText(quantity().value()));
 }
 
 void ItemDialog::SetNum_Add_MouseDown(int index)
@@ -247,6 +339,11 @@ void ItemDialog::Timer3_Timer()
         done(Rejected);
         return;
     }
+    // Said once as the time runs short; a touch or a key renews the deadline and the warning with it.
+    const bool late = m_Deadline.remainingMs() < kIdleWarnMs;
+    if (late && !m_idleWarned)
+        access::Guide(IdleWarningText(m_Deadline.remainingMs() / 1000 + 1));
+    m_idleWarned = late;
     ssp타이머->setText(*text);  // a label ignores the same text
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What the two item dialogs share: placement and skin, the item's photo and texts, the quantity
-// keys with hold-to-repeat, the idle close with its countdown, the command keys and the closing.
+// keys with hold-to-repeat, the idle close with its countdown, the command keys and the closing, the
+// keypad and the spoken guidance of the barrier-free mode.
+#include "access/focus_order.h"
 #include "menu/idle.h"
 #include "menu/menu_item.h"
 #include "presentation/widgets.h"
@@ -22,6 +24,7 @@ class QPainter;
 namespace sumbrel {
 
 class CaptionKey;
+class KeypadNavigator;
 class Procedure;
 
 class ItemDialog : public QDialog {
@@ -40,6 +43,17 @@ public:
     const std::optional<QString>& addedLine() const { return m_added; }
 
     static constexpr int kCorner = 20;
+    // The low and the large layouts cover the whole 1024 x 768 screen: information above, every key
+    // in the lower part.
+    static bool FullScreen();
+    static constexpr QSize kScreen{1024, 768};
+    // Where the lower part starts on the screen.
+    static int LowTop();
+    // Skin pictures only in the design's layout and palette: in high contrast every face is plain.
+    static QString SkinIn(const QString& skin);
+    // What the dialog says when it shows and again on "*".
+    QString intro() const;
+    KeypadNavigator* keypad() const { return m_keypad; }
     // CmdLabel(0..3); the page keys 1 and 2 only where there are option groups to page.
     enum CmdIndex : int { kCmdClose = 0, kCmdPageBack = 1, kCmdPageNext = 2, kCmdAdd = 3, kCmdCount = 4 };
     enum QuantityKey : int { kQuantityDown = 0, kQuantityUp = 1 };
@@ -70,6 +84,9 @@ protected:
 
     virtual menu::Quantity& quantity() = 0;
     virtual const menu::MenuItem& item() const = 0;
+    virtual int optionGroups() const { return 0; }
+    // The keypad moved past the last (or before the first) element: true when a page was turned.
+    virtual bool turnPage(access::Move) { return false; }
 
     // Size, place, skin, rounded corners; the idle deadline starts.
     void Form_Load();
@@ -97,10 +114,13 @@ protected:
     };
     void makeTotal(const TotalPlaces& at);
     // SetNum between its two keys, wired for touch, double touch and hold.
-    void makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up);
+    void makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize = 28);
     void makeCountdown(const QRect& geometry);
     // CmdLabel(0) closes, CmdLabel(3) adds; both wired.
-    void makeCommandKeys(const QRect& close, const QRect& add);
+    void makeCommandKeys(const QRect& close, const QRect& add, int fontSize = 24);
+    // SetNum and Total, with what a screen reader says of them.
+    void showQuantity();
+    void showTotal(const QString& totalText);
 
     // The touched command key, disabled for its action; nullptr when it cannot act (no such key,
     // still disabled, or the dialog closing).
@@ -127,6 +147,9 @@ protected:
     // In place: the content is there once the dialog shows, before anything queued behind exec().
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     bool m_closing = false;
+    bool m_idleWarned = false;
+    // Deleted first of all: none of its callbacks may reach a dialog being torn down.
+    KeypadNavigator* m_keypad = nullptr;
     // After the state event() reads: parenting a timer sends the dialog a ChildAdded event.
     ClockTimer Timer3{this};
     ClockTimer AutoIncrement{this};

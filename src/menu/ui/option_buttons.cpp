@@ -91,43 +91,58 @@ void OptionRow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    const double scale = CurrentLook().scale;
     const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
     const bool on = isChecked();
     const Palette& colours = Colours();
-    const QColor ink = colours.itemDialogs.ink;
+    // On the chosen fill and the accent mark the key ink reads; the dialog's ink on a plain row.
+    const QColor ink = on ? colours.keyInk : colours.itemDialogs.ink;
     const QColor accentDark = colours.itemDialogs.chosenRim;
-    p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, 1.5));
+    // A chosen row differs by more than its fill: a heavier rim, the mark and a bold name.
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, on ? 3 * scale : 1.5));
     p.setBrush(on ? colours.itemDialogs.chosenFill : colours.panel);
-    p.drawRoundedRect(r, 8, 8);
+    p.drawRoundedRect(r, 8 * scale, 8 * scale);
 
     // The indicator: a ring with a dot, or a box with a tick.
-    const QRectF mark(9, (height() - 20) / 2.0, 20, 20);
-    p.setPen(QPen(on ? accentDark : colours.itemDialogs.markOff, 2));
+    const double size = 20 * scale;
+    const QRectF mark(9 * scale, (height() - size) / 2.0, size, size);
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.markOff, 2 * scale));
     p.setBrush(on ? colours.accentKey.rest : colours.panel);
     if (isSingleChoice()) {
         p.drawEllipse(mark);
         if (on) {
             p.setPen(Qt::NoPen);
             p.setBrush(ink);
-            p.drawEllipse(mark.center(), 4.5, 4.5);
+            p.drawEllipse(mark.center(), 4.5 * scale, 4.5 * scale);
         }
     } else {
-        p.drawRoundedRect(mark, 4, 4);
+        p.drawRoundedRect(mark, 4 * scale, 4 * scale);
         if (on) {
-            p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(QPen(ink, 2.5 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             QPainterPath tick;
-            tick.moveTo(mark.left() + 4.5, mark.center().y());
-            tick.lineTo(mark.left() + 8.5, mark.bottom() - 5);
-            tick.lineTo(mark.right() - 4, mark.top() + 5);
+            tick.moveTo(mark.left() + 4.5 * scale, mark.center().y());
+            tick.lineTo(mark.left() + 8.5 * scale, mark.bottom() - 5 * scale);
+            tick.lineTo(mark.right() - 4 * scale, mark.top() + 5 * scale);
             p.drawPath(tick);
         }
     }
 
-    // The name on one line when it fits, else on two in a smaller size.
-    const QRect textArea(36, 1, width() - 40, height() - 2);
+    // The name on one line when it fits, else on two in a smaller size, smaller still where two
+    // lines of it would not fit the row.
+    const int textLeft = int(mark.right() + 7 * scale);
+    const QRect textArea(textLeft, 1, width() - textLeft - 4, height() - 2);
     QFont font = LabelFont(16, on);
-    if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width())
+    if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width()) {
         font = LabelFont(14, on);
+        const auto tall = [&] {
+            return QFontMetrics(font)
+                       .boundingRect(QRect(0, 0, textArea.width(), 100000), Qt::TextWordWrap, text())
+                       .height()
+                > textArea.height();
+        };
+        while (font.pixelSize() > 10 && tall())
+            font.setPixelSize(font.pixelSize() - 1);
+    }
     p.setFont(font);
     p.setPen(ink);
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());

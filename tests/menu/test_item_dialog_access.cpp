@@ -1,0 +1,225 @@
+// The two item dialogs in the barrier-free mode: every layout keeps its keys where the mode wants
+// them and its texts whole, every option is reached by the keypad and told to a screen reader.
+#include "access/contrast.h"
+#include "access/spoken.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/option_buttons.h"
+#include "presentation/keypad_navigator.h"
+#include "support/barrier_free.h"
+#include "support/sumbrel_test.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QSet>
+#include <memory>
+
+using namespace sumbrel;
+using namespace sumbrel::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ItemDialogAccessTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        page.setGeometry(0, 0, 1024, 768);
+        page.show();
+        // Four groups (a second page of groups in the design's layout), one of nine options.
+        QString toppings = u"N◈Extra topping◈2"_s;
+        for (int k = 0; k < 9; ++k)
+            toppings += u"◈Topping number %1◈300"_s.arg(k + 1);
+        MenuCatalogue& table = menuCatalogue();
+        table.reset(1);
+        MenuRecord& rec = table.nextRow();
+        rec.col[kColNum] = u"901"_s;
+        rec.col[kColTitle] = u"Iced caramel latte"_s;
+        rec.col[kColPrice] = u"4500"_s;
+        // Long enough for two lines in the large view.
+        rec.col[kColInfotext1] = u"원두: 에티오피아 예가체프 ＆ 브라질 산토스 블렌드"_s;
+        rec.col[kColInfotext2]
+            = u"에스프레소에 부드러운 우유와 카라멜 시럽을 더하고 얼음을 가득 채운 여름 음료입니다. 달콤한 맛을 원하시면 시럽을 추가하시고, 더 진한 맛을 원하시면 샷을 추가하세요."_s;
+        const QString groups[] = {u"N◈Size◈1◈Regular◈0◈Large◈500"_s, toppings, u"N◈Milk◈0◈Oat milk◈600"_s,
+                                  u"N◈Ice◈1◈Less ice◈0◈More ice◈0"_s};
+        for (int j = 0; j < 4; ++j)
+            rec.col[kColAdd1 + j] = groups[j];
+        table.finish(1);
+    }
+    void TearDown() override
+    {
+        menuCatalogue().clear();
+        SumbrelTest::TearDown();
+    }
+    template <typename Dialog>
+    std::unique_ptr<Dialog> open()
+    {
+        auto d = std::make_unique<Dialog>(&page);
+        d->m_메뉴IDX = u"0"_s;
+        d->show();
+        return d;
+    }
+    // One arrow until the element is in focus; false when the walk never reaches it.
+    static bool walkTo(ItemDialog& d, QWidget* element, int arrow = Qt::Key_Right)
+    {
+        for (int i = 0; i < 80 && d.keypad()->focused() != element; ++i)
+            Keypad(&d, arrow);
+        return d.keypad()->focused() == element;
+    }
+
+    QWidget page;
+};
+
+// What must hold of the dialog as it stands: keys low, texts whole, the screen reader's view.
+QStringList Faults(ItemDialog& d, const access::Modes& modes)
+{
+    QStringList faults;
+    if (modes.low)
+        faults << KeysAboveLowPart(&d);
+    if (modes.large)
+        faults << ClippedTexts(&d);
+    if (modes.contrast) {
+        for (CaptionKey* key : d.findChildren<CaptionKey*>()) {
+            if (key->isVisible() && !key->caption().isEmpty()
+                && access::ContrastRatio(key->foreground().rgb() & 0xffffff, key->background().rgb() & 0xffffff)
+                    < access::kHighContrastRatio)
+                faults << u"caption of "_s + key->objectName() + u" too faint"_s;
+        }
+    }
+    for (OptionRow* row : d.findChildren<OptionRow*>()) {
+        if (!row->isVisible())
+            continue;
+        // The keys check counts push buttons only; the options are keys too.
+        if (modes.low && VisibleRect(row).top() < d.height() - int(d.height() * access::kLowShare))
+            faults << u"option "_s + row->objectName() + u" above the lower part"_s;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(row);
+        const auto role = a->role();
+        if (a->text(QAccessible::Name) != row->text() || !a->state().checkable || a->state().checked != row->isChecked()
+            || (role != QAccessible::CheckBox && role != QAccessible::RadioButton)
+            || !a->text(QAccessible::Description).endsWith(row->isChecked() ? u"선택됨"_s : u"선택 안 됨"_s))
+            faults << u"option "_s + row->objectName() + u" as a reader sees it: "_s + a->text(QAccessible::Name)
+                    + u" / "_s + a->text(QAccessible::Description);
+    }
+    return faults;
+}
+
+TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptionByKeypad)
+{
+    const struct {
+        const char* name;
+        access::Modes modes;
+    } cases[] = {
+        {"plain", {}},
+        {"low", {.low = true}},
+        {"large", {.large = true}},
+        {"contrast", {.contrast = true}},
+        {"low and large", {.low = true, .large = true}},
+        {"everything", {.voice = true, .low = true, .large = true, .contrast = true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModesScope scope(c.modes);
+        const bool full = c.modes.low || c.modes.large;
+
+        auto a = open<frmMenuSelectSubA>();
+        EXPECT_EQ(a->size(), full ? QSize(1024, 768) : QSize(645, 596));
+        EXPECT_EQ(Faults(*a, c.modes), QStringList());
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(a.get());
+        EXPECT_EQ(dialog->text(QAccessible::Name), u"Iced caramel latte"_s);
+        a->findChild<CaptionKey*>(u"SetNum_Add_1"_s)->touch();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(a->findChild<QLabel*>(u"SetNum"_s))->text(QAccessible::Name),
+                  u"수량 2"_s);
+        EXPECT_EQ(a->findChild<QLabel*>(u"Total"_s)->accessibleDescription(), u"합계 9,000원"_s);
+        a.reset();
+
+        // The keypad alone, from the first element on, turning every page the walk runs past.
+        auto b = open<frmMenuSelectSubB>();
+        QSet<QString> reached;
+        Keypad(b.get(), Qt::Key_Right);
+        for (int step = 0; step < 120; ++step) {
+            if (const QStringList faults = Faults(*b, c.modes); !faults.isEmpty()) {
+                ADD_FAILURE() << "step " << step << ": " << faults.join(u"; "_s).toStdString();
+                break;
+            }
+            if (auto* row = qobject_cast<OptionRow*>(b->keypad()->focused()))
+                reached << row->text();
+            Keypad(b.get(), Qt::Key_Right);
+        }
+        EXPECT_EQ(reached.size(), 2 + 9 + 1 + 2)
+            << QStringList(reached.begin(), reached.end()).join(u", "_s).toStdString();
+    }
+}
+
+TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAdds)
+{
+    ModesScope scope({.voice = true, .low = true, .large = true});
+    SpeechRecorder voice;
+    auto d = open<frmMenuSelectSubB>();
+    EXPECT_TRUE(voice.heard(access::ItemDialogIntro(u"Iced caramel latte"_s, u"4,500"_s, 4)))
+        << voice.said.join(u"\n"_s).toStdString();
+    const menu::OptionMenu& model = d->model();
+
+    // Enter on a topping ticks it, and says so.
+    auto* first = d->findChild<OptionRow*>(u"AddMenu_Check1_0"_s);
+    auto* pageTurn = d->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+    ASSERT_TRUE(walkTo(*d, pageTurn));  // past the first page of groups: the toppings' page
+    Keypad(d.get(), Qt::Key_Return);
+    ASSERT_TRUE(walkTo(*d, first, Qt::Key_Left));
+    voice.take();
+    Keypad(d.get(), Qt::Key_Return);
+    EXPECT_TRUE(model.isChosen(1, 0));
+    EXPECT_TRUE(voice.heard(access::OptionText(u"Extra topping"_s, u"Topping number 1"_s, u"300원 추가"_s, true)))
+        << voice.said.join(u"\n"_s).toStdString();
+
+    // One short of the minimum: the confirm key says what is missing and adds nothing.
+    auto* confirm = d->findChild<CaptionKey*>(u"CmdLabel_3"_s);
+    ASSERT_TRUE(walkTo(*d, confirm));
+    Keypad(d.get(), Qt::Key_Return);
+    EXPECT_TRUE(voice.heard(access::MinimumNotMetText(u"Extra topping"_s, 2)));
+    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(d->isVisible());
+
+    // Past the last element the toppings' rows turn to their next page.
+    const int rowPage = model.rowPage(1);
+    Keypad(d.get(), Qt::Key_Right);
+    EXPECT_EQ(model.rowPage(1), rowPage + 1);
+    auto* fifth = d->findChild<OptionRow*>(u"AddMenu_Check1_4"_s);
+    ASSERT_TRUE(fifth->isVisible());
+    EXPECT_EQ(d->keypad()->focused(), fifth);
+    Keypad(d.get(), Qt::Key_Return);
+    EXPECT_TRUE(model.isChosen(1, 4));
+
+    ASSERT_TRUE(walkTo(*d, d->findChild<CaptionKey*>(u"SetNum_Add_1"_s)));
+    voice.take();
+    Keypad(d.get(), Qt::Key_Return);
+    EXPECT_EQ(model.quantity().value(), 2);
+    EXPECT_TRUE(voice.heard(access::QuantityText(2)));
+
+    // Time runs short: said once, and a key gives the whole time back.
+    voice.take();
+    clock->advance(access::IdleMs(menu::kIdleMs) - 9000);
+    EXPECT_TRUE(voice.heard(u"초 후 메뉴 화면으로 돌아갑니다"_s)) << voice.said.join(u"\n"_s).toStdString();
+    Keypad(d.get(), Qt::Key_Down);
+    Keypad(d.get(), Qt::Key_Up);
+    clock->advance(12000);
+    EXPECT_TRUE(d->isVisible());
+
+    ASSERT_TRUE(walkTo(*d, confirm));
+    voice.take();
+    Keypad(d.get(), Qt::Key_Return);
+    EXPECT_TRUE(voice.heard(access::LineAddedText(u"Iced caramel latte"_s, 2, u"10,200"_s)))
+        << voice.said.join(u"\n"_s).toStdString();
+    ASSERT_TRUE(d->addedLine());
+    EXPECT_TRUE(d->addedLine()->contains(u"Topping number 1◈300◈Topping number 5◈300"_s));
+
+    // Back closes the single item dialog without adding.
+    auto a = open<frmMenuSelectSubA>();
+    Keypad(a.get(), Qt::Key_Escape);
+    EXPECT_EQ(a->result(), QDialog::Rejected);
+    EXPECT_FALSE(a->isVisible());
+    EXPECT_FALSE(a->addedLine());
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// Shows the two item dialogs in the barrier-free views, against the demo shop, and saves what the
+// screen shows: the low, the large and the high-contrast view and all of them together, with the
+// keypad's focus ring on an option.
+//   sumbrel-dialog-access-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
+#include "access/modes.h"
+#include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_download.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "presentation/look.h"
+
+#include "shots.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace sumbrel;
+using namespace sumbrel::shots;
+
+namespace {
+
+QString RowOf(const QString& title)
+{
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.takenCount(); ++r) {
+        if (table.row(r).title().startsWith(title))
+            return QString::number(r);
+    }
+    std::printf("no menu %s\n", title.toUtf8().constData());
+    return QStringLiteral("0");
+}
+
+void Press(QWidget* window, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(window, &press);
+    QApplication::sendEvent(window, &release);
+}
+
+// The dialog of the item over the page, the keypad's arrows pressed in turn, then photographed.
+template <typename Dialog>
+bool Shoot(QWidget& page, const QString& title, const QList<int>& keys, const QString& folder, const QString& name)
+{
+    Dialog dialog(&page);
+    dialog.m_메뉴IDX = RowOf(title);
+    dialog.show();
+    settle(50);
+    for (int key : keys)
+        Press(&dialog, key);
+    return shoot(folder, name);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const Walk walk = StartWalk(app);
+    const QString& outDir = walk.out;
+
+    QTemporaryDir temporary;
+    if (!UseDemoShop(walk, temporary))
+        return 1;
+    DownloadPictures();
+
+    QWidget page;
+    page.setWindowFlag(Qt::FramelessWindowHint);
+    page.setGeometry(0, 0, 1024, 768);
+    page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
+    page.show();
+    settle(200);
+
+    const struct {
+        const char* name;
+        access::Modes modes;
+    } views[] = {
+        {"low", {.low = true}},
+        {"large", {.large = true}},
+        {"contrast", {.contrast = true}},
+        {"all", {.voice = true, .low = true, .large = true, .contrast = true}},
+    };
+    const QList<int> toSecondOption{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right};
+    bool ok = true;
+    for (const auto& view : views) {
+        ApplyModes(view.modes);
+        const QString prefix = QStringLiteral("dialog-access-") + QString::fromLatin1(view.name);
+        ok = Shoot<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), {Qt::Key_Right}, outDir,
+                                      prefix + QStringLiteral("-single.png"))
+            && ok;
+        ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"), toSecondOption, outDir,
+                                      prefix + QStringLiteral("-options.png"))
+            && ok;
+        ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("와플"), {Qt::Key_Right, Qt::Key_Return}, outDir,
+                                      prefix + QStringLiteral("-options-minimum.png"))
+            && ok;
+    }
+    ApplyModes({});
+    return ok ? 0 : 1;
+}
