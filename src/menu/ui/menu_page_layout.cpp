@@ -311,7 +311,7 @@ void frmMenuSelectMain::buildKeys()
     // Below the next-page key rather than across its lower edge.
     m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), l.timer, KeyFont(22), Colours().menuPage.priceInk,
                             Qt::AlignCenter, LabelFlag::PassTouches);
-    m_timerText->setText(QStringLiteral("30초"));
+    m_timerText->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
 }
 
 void frmMenuSelectMain::buildOrderList()
