@@ -1,5 +1,8 @@
 #include "presentation/message_panel.h"
 
+#include "access/modes.h"
+#include "access/speech.h"
+
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
@@ -221,10 +224,12 @@ void MessagePanel::layOut(QWidget* owner)
     const int textHeight = std::max(0, std::min(m_text->heightForWidth(inner), area.height() - 2 * kMargin - fixed));
     const int height = fixed + textHeight;
 
-    // Over the middle of the owner's window, kept inside the panel.
+    // Over the middle of the owner's window, kept inside the panel; at its foot in the low layout,
+    // where the key is within reach.
     const QPoint centre = owner ? owner->mapToGlobal(owner->rect().center()) - area.topLeft() : rect().center();
     const int left = qBound(kMargin, centre.x() - width / 2, area.width() - kMargin - width);
-    const int top = qBound(kMargin, centre.y() - height / 2, std::max(kMargin, area.height() - kMargin - height));
+    const int lowest = std::max(kMargin, area.height() - kMargin - height);
+    const int top = access::CurrentModes().low ? lowest : qBound(kMargin, centre.y() - height / 2, lowest);
     m_box = QRect(left, top, width, height);
     m_iconArea = QRect(left + (width - iconSide) / 2, top + pad, iconSide, iconSide);
     m_text->setGeometry(left + pad, top + pad + iconSide + iconGap, inner, textHeight);
@@ -271,6 +276,7 @@ void MessagePanel::showEvent(QShowEvent* event)
     m_key->setFocus();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    access::Guide(m_text->text() + QStringLiteral(". 확인 키를 누르면 닫힙니다."));
 }
 
 }  // namespace sumbrel

@@ -163,7 +163,7 @@ TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
         EXPECT_EQ(text(&d, u"Total"_s), u"6,000"_s);
         EXPECT_EQ(spoken(find(&d, u"SetNum_Add_1"_s)), std::pair(QAccessible::Button, u"+"_s));
         EXPECT_EQ(spoken(find(&d, u"CmdLabel_3"_s)), std::pair(QAccessible::Button, u"주문 담기"_s));
-        EXPECT_EQ(spoken(find(&d, u"Total"_s)), std::pair(QAccessible::StaticText, u"6,000"_s));
+        EXPECT_EQ(spoken(find(&d, u"Total"_s)), std::pair(QAccessible::StaticText, u"합계 6,000원"_s));
         touch(&d, u"CmdLabel_3"_s);
     });
     EXPECT_EQ(result, QDialog::Accepted);

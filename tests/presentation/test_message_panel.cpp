@@ -4,6 +4,7 @@
 #include "presentation/dialog_handlers.h"
 #include "presentation/look.h"
 #include "presentation/message_panel.h"
+#include "support/barrier_free.h"
 #include "support/find.h"
 #include "support/sumbrel_test.h"
 
@@ -84,6 +85,25 @@ TEST_F(MessageBoxes, PanelShowsPlainTextInTheLookWithATallKeyThatTheKeyboardPres
         EXPECT_TRUE(large.rect().contains(large.box()));
         QTest::keyClick(large.key(), closer, modifiers);
         EXPECT_FALSE(large.isVisible());
+    }
+}
+
+TEST_F(MessageBoxes, InTheLowLayoutTheBoxSitsLowAndItsTextIsSpoken)
+{
+    sumbrel::testing::SpeechRecorder voice;
+    for (const bool large : {false, true}) {
+        SCOPED_TRACE(large);
+        sumbrel::testing::ModesScope modes({true, true, large, false});
+        MessagePanel panel(&window, ProgramTitle(), QStringLiteral("4자리를 입력하세요!"), MessageIcon::Warning);
+        panel.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(sumbrel::testing::KeysAboveLowPart(&panel), QStringList());
+        EXPECT_EQ(sumbrel::testing::ClippedTexts(&panel), QStringList());
+        // At the foot of the window, not over its middle.
+        EXPECT_GT(panel.box().center().y(), window.height() / 2);
+        EXPECT_TRUE(voice.heard(QStringLiteral("4자리를 입력하세요!")));
+        voice.take();
+        panel.key()->touch();
     }
 }
 

@@ -193,9 +193,10 @@ void ItemDialog::showQuantity()
 
 void ItemDialog::showTotal(const QString& totalText)
 {
-    // The name stays the amount as shown; the description says what it is.
+    // A screen reader hears what the amount is.
     Total->setText(totalText);
-    Total->setAccessibleDescription(QStringLiteral("합계 ") + totalText + QStringLiteral("원"));
+    Total->setAccessibleName(QStringLiteral("합계 ") + totalText + QStringLiteral("원"));
+    Total->setAccessibleDescription(Total->accessibleName());
 }
 
 void ItemDialog::makeItemTexts(const ItemPlaces& at)

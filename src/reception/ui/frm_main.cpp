@@ -509,6 +509,7 @@ void frmMain::showCompletion()
 {
     const CompletionTexts texts = m_path.completion();
     ShowText(m_lblWaitTitle, texts.title);
+    m_picFrame4->setAccessibleName(texts.title);
     SetInk(m_lblWaitTitle, texts.alert ? Colours().reception.refusal : Colours().reception.completionTitle);
     ShowText(m_lblWaitSCM, texts.message);
     m_lblCount->setVisible(texts.countdown);

@@ -254,8 +254,13 @@ void frmMain::buildPanels()
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
         m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), m_places.entryPanel,
                                           Colours().panel);
+    // What each panel is, as a screen reader announces it.
+    static const char* const kPanelNames[] = {"처음 화면", "휴대폰 번호 입력", "차량 번호 입력", "결제 방법 선택"};
+    for (int i = kStartPanel; i < kCompletionPanel; ++i)
+        m_picFrame[size_t(i)]->setAccessibleName(QString::fromUtf8(kPanelNames[i]));
     buildWaitingStatus();
     buildMenuPanel();
+    m_picFrameMenu->setAccessibleName(QStringLiteral("주문 내역"));
     buildStartPanel();
     buildPhonePanel();
     buildCarPanel();
@@ -290,6 +295,7 @@ void frmMain::buildModePanel()
 {
     m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
     m_modePanel->hide();
+    m_modePanel->setAccessibleName(QStringLiteral("쉬운 주문"));
     MakeLabel(m_modePanel, QStringLiteral("lblModeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("쉬운 주문"));
     MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
