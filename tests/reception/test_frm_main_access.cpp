@@ -49,6 +49,7 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
     const QRect designPanel = QRect(474, 4, 546, 760);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        menuOpened = 0;
         frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
         s.show();
         ASSERT_EQ(picFrame(s, 0)->geometry(), designPanel);
@@ -70,6 +71,8 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         CMD(s, Cmd::Takeout)->touch();
         ASSERT_EQ(s.path().currentPanel(), 1);
         EXPECT_EQ(!picFrameMenu(s)->isHidden(), !c.modes.large) << "the full-window panels cover the order";
+        // Its menu key stays within reach: on the entry panel when the order panel is covered.
+        EXPECT_TRUE(CMD2(s, Cmd2::MenuSelect)->isVisible());
         checkLayout(c.modes, "phone panel");
         typePhone(QStringLiteral("1234567") + QString::number(&c - cases));
         checkLayout(c.modes, "phone panel with a number");
@@ -80,8 +83,17 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         CMD3(s, Cmd3::Next)->touch();
         ASSERT_EQ(s.path().currentPanel(), 3);
         checkLayout(c.modes, "payment panel");
+        if (c.modes.large) {
+            EXPECT_EQ(Label(s, QStringLiteral("lblPayTotal"))->text(), QStringLiteral("합계 6,000원"));
+        }
+        // Back to the menu page and again to the payment, by the menu key where it stands now.
+        CMD2(s, Cmd2::MenuSelect)->touch();
+        ASSERT_EQ(s.path().currentPanel(), 3);
+        EXPECT_EQ(menuOpened, 2);
         CMD(s, Cmd::Card)->touch();
         ASSERT_EQ(s.path().currentPanel(), 4);
+        EXPECT_FALSE(CMD2(s, Cmd2::MenuSelect)->isVisible() && CMD2(s, Cmd2::MenuSelect)->parentWidget() != picFrameMenu(s))
+            << "no key of an entry panel over the completion";
         checkLayout(c.modes, "completion panel");
         // The visit ends: the next customer finds the design again.
         CMD3(s, Cmd3::Confirm)->touch();

@@ -98,6 +98,7 @@ void frmMain::Init_Form()
     }
     m_spokenNotice.clear();
     m_picFrame[kStartPanel]->show();
+    placeMenuKey();
     showNumbers();
     showNotice();
     m_lblCarNumberA->hide();
@@ -248,6 +249,25 @@ QString frmMain::panelIntro() const
     }
 }
 
+void frmMain::placeMenuKey()
+{
+    if (!m_places.orderPanelCovered)
+        return;
+    CaptionKey* key = m_cmd2[size_t(Cmd2::MenuSelect)];
+    const int panel = m_path.currentPanel();
+    const bool shown = panel > kStartPanel && panel < kCompletionPanel && m_picFrame[kCompletionPanel]->isHidden()
+        && !m_places.menuKey[size_t(panel)].isNull();
+    if (!shown) {
+        key->hide();
+        return;
+    }
+    if (key->parentWidget() != m_picFrame[size_t(panel)])
+        key->setParent(m_picFrame[size_t(panel)]);
+    key->setGeometry(m_places.menuKey[size_t(panel)]);
+    key->show();
+    key->raise();
+}
+
 void frmMain::announce()
 {
     if (m_keypad)
@@ -365,6 +385,7 @@ void frmMain::submission()
     QWidget* completion = m_picFrame[kCompletionPanel];
     completion->raise();
     completion->show();
+    placeMenuKey();
     ApplyTranslucency(completion);
     m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     QCoreApplication::processEvents();
@@ -383,6 +404,7 @@ void frmMain::submission()
         m_picFrame[size_t(i)]->setVisible(i == panel);
     showNumbers();
     showNotice();
+    placeMenuKey();
 }
 
 void frmMain::Timer_Closer_Timer()
@@ -403,6 +425,7 @@ void frmMain::Timer_Idle_Timer()
 void frmMain::act(const Reaction& reaction, KeyGroup group)
 {
     showAct(reaction, group);
+    placeMenuKey();
     if (CurrentLook().scale > 1.0)
         fitTexts();
 }

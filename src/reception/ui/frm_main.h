@@ -124,6 +124,8 @@ private:
     // What the panel in front is for, as voice guidance says it.
     QString panelIntro() const;
     void announce();
+    // With the order panel covered, its menu key stands on the entry panel in use.
+    void placeMenuKey();
     // A text larger than its element at twice the sizes gets the largest size that fits.
     void fitTexts();
     // A key of the group at its index: built, kept in the group's array and connected to its handlers.
@@ -179,6 +181,7 @@ private:
     QLabel* m_lblNotice = nullptr;
     QLabel* m_shopName = nullptr;
     QLabel* m_lblTotal = nullptr;
+    QLabel* m_lblPayTotal = nullptr;  // the total on the payment panel when the order panel is covered
     QLabel* m_pictureBox = nullptr;
     CaptionKey* m_lblConfig = nullptr;
     CaptionKey* m_lblTerminate = nullptr;

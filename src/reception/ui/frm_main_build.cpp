@@ -4,6 +4,7 @@
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
+#include "startup/trace_log.h"
 #include "access/modes.h"
 #include "presentation/look.h"
 
@@ -221,6 +222,10 @@ void frmMain::buildPaymentPanel()
                               Qt::AlignCenter, LabelFlag::Wrap);
     m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblPayTotal = nullptr;
+    if (!m_places.payTotal.isNull())
+        m_lblPayTotal = MakeLabel(panel, QStringLiteral("lblPayTotal"), m_places.payTotal, KeyFont(40), Colours().ink,
+                                  Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, m_places.cash);
     makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, m_places.card);
 }
@@ -341,16 +346,21 @@ void frmMain::fitTexts()
             else
                 high = mid - 1;
         }
+        WriteLog(QStringLiteral("  [frmMain] 크게 보기: %1 글자 %2px → %3px (자리에 맞춤)")
+                     .arg(w->objectName())
+                     .arg(w->font().pixelSize())
+                     .arg(low));
         font.setPixelSize(low);
         w->setFont(font);
     };
+    // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
-        if (!key->isInvisible())
+        if (!key->isInvisible() && key->isVisibleTo(this))
             fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
     }
     // Labels change their texts: each fit starts from the size it was built with.
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (!label->pixmap().isNull() || label->text().isEmpty()
+        if (!label->pixmap().isNull() || label->text().isEmpty() || !label->isVisibleTo(this)
             || label->property("fittedText").toString() == label->text())
             continue;
         label->setProperty("fittedText", label->text());

@@ -34,6 +34,8 @@ void frmMain::showOrderList()
     m_picList->showLayout(layout);
     ShowText(m_lblTotal, m_orderList.totalText());
     m_lblTotal->setAccessibleName(QStringLiteral("합계 ") + m_orderList.totalText());
+    if (m_lblPayTotal)
+        ShowText(m_lblPayTotal, QStringLiteral("합계 ") + m_orderList.totalText());
 }
 
 void frmMain::SetNum_Sub_Click(int row)

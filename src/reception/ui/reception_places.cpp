@@ -107,6 +107,7 @@ void Large(ReceptionPlaces& p, bool low)
     p.countNumber = QRect(20, 640, 200, 100);
     p.countText = QRect(230, 640, 774, 100);
     if (!low) {
+        p.menuKey = {QRect(), QRect(10, 10, 220, 140), QRect(10, 10, 220, 140), QRect(10, 10, 220, 140)};
         p.shopName = QRect(20, 30, 984, 170);
         p.eatIn = QRect(112, 215, 800, 165);
         p.takeout = QRect(112, 400, 800, 165);
@@ -118,19 +119,20 @@ void Large(ReceptionPlaces& p, bool low)
             p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 265 + (i / 2) * 135, 484, 120);
         p.modeStart = QRect(20, 545, 800, 140);
         p.modeClose = QRect(840, 545, 164, 140);
-        p.number = QRect(0, 5, 1024, 155);
-        p.keypad = ThreeColumns({10, 270, 530}, {165, 315, 465, 615}, QSize(250, 140));
-        p.close = QRect(800, 165, 214, 140);
-        p.numberChange = QRect(800, 315, 214, 140);
-        p.phoneOnCar = QRect(800, 465, 214, 60);
-        p.driveThru = QRect(800, 530, 214, 230);
-        p.payPhone = QRect(0, 20, 1024, 110);
-        p.payCar = QRect(0, 130, 1024, 110);
+        p.number = QRect(240, 5, 784, 155);
+        p.keypad = ThreeColumns({10, 220, 430}, {165, 315, 465, 615}, QSize(200, 140));
+        p.close = QRect(650, 165, 177, 140);
+        p.numberChange = QRect(837, 165, 177, 140);
+        p.phoneOnCar = QRect(650, 315, 364, 70);
+        p.driveThru = QRect(650, 395, 364, 365);
+        p.payPhone = QRect(240, 10, 774, 70);
+        p.payCar = QRect(240, 80, 774, 70);
+        p.payTotal = QRect(240, 150, 774, 100);
         p.cash = QRect(112, 260, 800, 150);
         p.card = QRect(112, 425, 800, 150);
         p.payNumberChange = QRect(112, 600, 390, 140);
         p.payClose = QRect(522, 600, 390, 140);
-        p.notice = {QRect(), QRect(0, 0, 1024, 160), QRect(0, 0, 1024, 160), QRect(0, 0, 1024, 250)};
+        p.notice = {QRect(), QRect(240, 0, 784, 160), QRect(240, 0, 784, 160), QRect(240, 0, 784, 250)};
         return;
     }
     p.shopName = QRect(20, 60, 984, 260);
@@ -147,7 +149,7 @@ void Large(ReceptionPlaces& p, bool low)
     p.number = QRect(0, 10, 1024, 150);
     p.phoneOnCar = QRect(20, 165, 984, 60);
     p.driveThru = QRect(20, 230, 984, 110);
-    // Five columns of three rows: 1-5, 6-0, then delete, next (two cells), X and number change.
+    // Five columns of three rows: 1-5, 6-0, then delete, next, the menu key, X and number change.
     const int columns[] = {10, 214, 418, 622, 826};
     const int rows[] = {350, 490, 630};
     const QSize cell(188, 130);
@@ -156,15 +158,18 @@ void Large(ReceptionPlaces& p, bool low)
         p.keypad[size_t(digit)] = QRect(QPoint(columns[at % 5], rows[at / 5]), cell);
     }
     p.keypad[size_t(Cmd2::Delete)] = QRect(QPoint(columns[0], rows[2]), cell);
-    p.keypad[size_t(Cmd2::Next)] = QRect(columns[1], rows[2], columns[2] - columns[1] + cell.width(), cell.height());
+    p.keypad[size_t(Cmd2::Next)] = QRect(QPoint(columns[1], rows[2]), cell);
+    const QRect menuCell(QPoint(columns[2], rows[2]), cell);
+    p.menuKey = {QRect(), menuCell, menuCell, QRect(352, 560, 320, 160)};
     p.close = QRect(QPoint(columns[3], rows[2]), cell);
     p.numberChange = QRect(QPoint(columns[4], rows[2]), cell);
-    p.payPhone = QRect(0, 60, 1024, 110);
-    p.payCar = QRect(0, 180, 1024, 110);
+    p.payPhone = QRect(0, 20, 1024, 90);
+    p.payCar = QRect(0, 110, 1024, 90);
+    p.payTotal = QRect(0, 210, 1024, 110);
     p.cash = QRect(20, 350, 484, 180);
     p.card = QRect(520, 350, 484, 180);
-    p.payNumberChange = QRect(20, 560, 484, 160);
-    p.payClose = QRect(520, 560, 484, 160);
+    p.payNumberChange = QRect(20, 560, 320, 160);
+    p.payClose = QRect(684, 560, 320, 160);
     p.notice = {QRect(), QRect(10, 165, 1004, 175), QRect(20, 165, 984, 175), QRect(10, 10, 1004, 150)};
 }
 

@@ -16,8 +16,11 @@ namespace sumbrel::reception {
 struct ReceptionPlaces {
     // The entry panels (start, phone, car, payment) and the mode panel, in the window.
     QRect entryPanel;
-    // True when the entry panels cover the order panel: it is not shown then.
+    // True when the entry panels cover the order panel: it is not shown then, and its menu key and
+    // total stand on the entry panels instead (by panel; empty where there is none).
     bool orderPanelCovered = false;
+    std::array<QRect, 4> menuKey{};
+    QRect payTotal;
 
     // Start panel.
     QRect shopName, eatIn, takeout, takeoutAlone, easyOrder, operatorBox;
