@@ -23,32 +23,6 @@ using namespace sumbrel::shots;
 
 namespace {
 
-// Once an item dialog is up: photographed, then its key touched (polled: the page lets events run
-// before the dialog exists).
-void shootDialog(const QString& folder, const QString& name, const QString& key, bool& ok)
-{
-    auto* poll = new QTimer(QCoreApplication::instance());
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, folder, name, key, &ok] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        const bool up = dialog && !dynamic_cast<frmMenuSelectMain*>(dialog) && dialog->isVisible();
-        if (!up && waited->elapsed() < 10000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!up) {
-            std::printf("no item dialog for %s\n", name.toUtf8().constData());
-            ok = false;
-            return;
-        }
-        ok = shoot(folder, name) && ok;
-        click(dialog, key);
-    });
-    poll->start(50);
-}
-
 void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& look, bool& ok)
 {
     QElapsedTimer wait;
@@ -57,9 +31,9 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& loo
         settle(100);
     ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
     // Each dialog photographed, then its line added.
-    shootDialog(folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
     page->picMenu_Click(2);
-    shootDialog(folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
     page->picMenu_Click(0);
     ok = shoot(folder, look + QStringLiteral("-menu-order.png")) && ok;
     click(page, QStringLiteral("CmdLabel_7"));

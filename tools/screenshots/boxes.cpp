@@ -46,17 +46,6 @@ bool shootBox(QWidget* root, const QString& key, const QString& folder, const QS
     return up && shot;
 }
 
-QString RowOf(const QString& title)
-{
-    const MenuCatalogue& table = menuCatalogue();
-    for (qsizetype r = 0; r < table.takenCount(); ++r) {
-        if (table.row(r).title().startsWith(title))
-            return QString::number(r);
-    }
-    std::printf("no menu %s\n", title.toUtf8().constData());
-    return QStringLiteral("0");
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -92,11 +81,7 @@ int main(int argc, char* argv[])
     {
         // A stand-in for the darkened menu page behind the dialog.
         QWidget page;
-        page.setWindowFlag(Qt::FramelessWindowHint);
-        page.setGeometry(0, 0, 1024, 768);
-        page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
-        page.show();
-        settle(200);
+        ShowStandInPage(page);
         frmMenuSelectSubB dialog(&page);
         dialog.m_메뉴IDX = RowOf(QStringLiteral("와플"));
         dialog.show();

@@ -18,17 +18,6 @@ using namespace sumbrel::shots;
 
 namespace {
 
-QString RowOf(const QString& title)
-{
-    const MenuCatalogue& table = menuCatalogue();
-    for (qsizetype r = 0; r < table.takenCount(); ++r) {
-        if (table.row(r).title().startsWith(title))
-            return QString::number(r);
-    }
-    std::printf("no menu %s\n", title.toUtf8().constData());
-    return QStringLiteral("0");
-}
-
 // The dialog of the item, shown over the page; the keys touched in turn, then photographed.
 template <typename Dialog>
 bool Shoot(QWidget& page, const QString& title, const QStringList& keys, const QString& folder, const QString& name)
@@ -56,11 +45,7 @@ int main(int argc, char* argv[])
 
     // A stand-in for the darkened menu page behind the dialog.
     QWidget page;
-    page.setWindowFlag(Qt::FramelessWindowHint);
-    page.setGeometry(0, 0, 1024, 768);
-    page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
-    page.show();
-    settle(200);
+    ShowStandInPage(page);
 
     bool ok = Shoot<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), {QStringLiteral("SetNum_Add_1")},
                                        outDir, QStringLiteral("dialog-single.png"));

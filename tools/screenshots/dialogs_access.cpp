@@ -21,17 +21,6 @@ using namespace sumbrel::shots;
 
 namespace {
 
-QString RowOf(const QString& title)
-{
-    const MenuCatalogue& table = menuCatalogue();
-    for (qsizetype r = 0; r < table.takenCount(); ++r) {
-        if (table.row(r).title().startsWith(title))
-            return QString::number(r);
-    }
-    std::printf("no menu %s\n", title.toUtf8().constData());
-    return QStringLiteral("0");
-}
-
 void Press(QWidget* window, int key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -67,11 +56,8 @@ int main(int argc, char* argv[])
     DownloadPictures();
 
     QWidget page;
-    page.setWindowFlag(Qt::FramelessWindowHint);
-    page.setGeometry(0, 0, 1024, 768);
-    page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
-    page.show();
-    settle(200);
+
+    ShowStandInPage(page);
 
     const struct {
         const char* name;

@@ -28,33 +28,6 @@ using namespace sumbrel::shots;
 
 namespace {
 
-// Once an item dialog is up: photographed, then its key touched. Polled without blocking, as the
-// page lets events run (darkening itself) before the dialog exists.
-void shootDialog(const QString& folder, const QString& name, const QString& key, bool& ok)
-{
-    auto* poll = new QTimer(QCoreApplication::instance());
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, folder, name, key, &ok] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        const bool up = dialog && !dynamic_cast<frmMenuSelectMain*>(dialog) && dialog->isVisible();
-        if (!up && waited->elapsed() < 10000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!up) {
-            std::printf("no item dialog for %s\n", name.toUtf8().constData());
-            ok = false;
-            return;
-        }
-        if (!folder.isEmpty())
-            ok = shoot(folder, name) && ok;
-        click(dialog, key);
-    });
-    poll->start(50);
-}
-
 // The customer on the menu page: both pages of the long category, an item of each dialog, confirm.
 // A later visit only orders (no pictures of the page again).
 void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool shots)
@@ -70,9 +43,9 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool sho
         ok = shoot(folder, QStringLiteral("menu-page2.png")) && ok;
         click(page, QStringLiteral("CmdLabel_2"));
     }
-    shootDialog(dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
     page->picMenu_Click(2);  // 아메리카노: size and extras
-    shootDialog(dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
     page->picMenu_Click(0);  // 에스프레소
     if (shots)
         ok = shoot(folder, QStringLiteral("menu-order.png")) && ok;

@@ -7,6 +7,7 @@
 #include "startup/global_state.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 namespace sumbrel::shots {
@@ -97,6 +99,52 @@ void ShopFault(const Walk& walk, const QString& path, const QString& kind, const
     if (!settings.isEmpty())
         body += u'&' + settings;
     PostForm(QStringLiteral("http://") + walk.host + QStringLiteral("/__control/fault"), body);
+}
+
+QString RowOf(const QString& title)
+{
+    const MenuCatalogue& table = menuCatalogue();
+    for (qsizetype r = 0; r < table.takenCount(); ++r) {
+        if (table.row(r).title().startsWith(title))
+            return QString::number(r);
+    }
+    std::printf("no menu %s\n", title.toUtf8().constData());
+    return QStringLiteral("0");
+}
+
+void ShowStandInPage(QWidget& page)
+{
+    page.setWindowFlag(Qt::FramelessWindowHint);
+    page.setGeometry(0, 0, 1024, 768);
+    page.setStyleSheet(QStringLiteral("background: rgb(58,58,62);"));
+    page.show();
+    settle(200);
+}
+
+void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QString& name, const QString& key,
+                      bool& ok)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, behind, folder, name, key, &ok] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool up = modal && modal != behind && modal->isVisible();
+        if (!up && waited->elapsed() < 10000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!up) {
+            std::printf("no window up for %s\n", name.toUtf8().constData());
+            ok = false;
+            return;
+        }
+        if (!folder.isEmpty())
+            ok = shoot(folder, name) && ok;
+        click(modal, key);
+    });
+    poll->start(50);
 }
 
 }  // namespace sumbrel::shots

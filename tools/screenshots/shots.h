@@ -29,6 +29,16 @@ void click(QWidget* root, const QString& name);
 // shop's menus read. Its program folder (with the folders menu_img and skin2 below it) is the walk's
 // home, or the temporary folder without one. False, said on stdout, when the menus do not load.
 bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary);
+// The catalogue row of the first menu whose title starts so, as the item dialogs take it ("0", said
+// on stdout, when there is none).
+QString RowOf(const QString& title);
+// A dark stand-in for the menu page behind an item dialog, over the whole screen.
+void ShowStandInPage(QWidget& page);
+// Once a modal window other than behind is up (within 10 s): photographed as folder/name (no picture
+// when folder is empty), then its key of that name touched. Polled without blocking, as the screen
+// behind lets events run before the window exists; ok becomes false when none came up.
+void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QString& name, const QString& key,
+                      bool& ok);
 // A fault of the walk's demo shop for the path: kind and its settings as its control page takes them.
 void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings = QString(),
                int count = 1);
