@@ -63,7 +63,7 @@ QString PaymentPanelIntro()
 
 QString KeyText(const QString& caption, bool enabled)
 {
-    return caption + QStringLiteral(", 버튼") + (enabled ? QString() : QStringLiteral(", 사용할 수 없음"));
+    return SpokenForm(caption) + QStringLiteral(", 버튼") + (enabled ? QString() : QStringLiteral(", 사용할 수 없음"));
 }
 
 QString ToggleText(const QString& name, bool on)
@@ -127,10 +127,23 @@ QString OutcomeText(const QString& title, const QString& message)
 
 QString SpokenForm(const QString& shown)
 {
+    // Key faces that are signs only: a voice would read the sign's name.
+    static const struct {
+        const char16_t* face;
+        const char16_t* said;
+    } kSigns[] = {{u"<-", u"지우기"}, {u"X", u"닫기"}, {u"x", u"삭제"}, {u"+", u"하나 더"}, {u"-", u"하나 빼기"}};
+    const QString whole = shown.trimmed();
+    for (const auto& sign : kSigns) {
+        if (whole == QString::fromUtf16(sign.face))
+            return QString::fromUtf16(sign.said);
+    }
     QString text = shown;
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(u'\n', u' ');
     text.replace(QStringLiteral("~"), QString());
+    // Arrows beside a word ("▶ 다음") say nothing the word does not.
+    for (const QChar arrow : {u'▲', u'▼', u'◀', u'▶'})
+        text.remove(arrow);
     return text.simplified();
 }
 

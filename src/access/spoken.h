@@ -35,7 +35,8 @@ QString DigitsText(const QString& shown);
 // What became of the order, as the completion panel or the entry panel tells it.
 QString OutcomeText(const QString& title, const QString& message);
 
-// The spoken form of a warning shown on the screen (line breaks become pauses).
+// The spoken form of a text shown on the screen: line breaks become pauses, arrows beside a word go,
+// and a key face that is a sign alone ("<-", "X", "+") becomes what the key does.
 QString SpokenForm(const QString& shown);
 
 }  // namespace sumbrel::access

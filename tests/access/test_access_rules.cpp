@@ -3,6 +3,7 @@
 #include "access/focus_order.h"
 #include "access/modes.h"
 #include "access/speech.h"
+#include "access/spoken.h"
 #include "support/sumbrel_test.h"
 
 using namespace sumbrel;
@@ -59,6 +60,21 @@ TEST_F(SumbrelTest, EverySpokenTextIsLoggedAndReachesTheEngine)
     Say(QStringLiteral("엔진 없이"));
     EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")).size(), 2) << "logged without an engine too";
     EXPECT_EQ(SpeechState(), QStringLiteral("음성 엔진 없음"));
+}
+
+TEST(Spoken, ScreenTextsAreSaidAsWordsNotSigns)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("<-"), QStringLiteral("지우기")},
+        {QStringLiteral(" X "), QStringLiteral("닫기")},
+        {QStringLiteral("▶\n다음"), QStringLiteral("다음")},
+        {QStringLiteral("▲ 위로"), QStringLiteral("위로")},
+        {QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"), QStringLiteral("감사합니다 잠시만 기다려 주세요")},
+        {QStringLiteral("X 닫기"), QStringLiteral("X 닫기")},
+    };
+    for (const auto& [shown, said] : cases)
+        EXPECT_EQ(SpokenForm(shown), said) << shown.toStdString();
+    EXPECT_EQ(KeyText(QStringLiteral("+"), false), QStringLiteral("하나 더, 버튼, 사용할 수 없음"));
 }
 
 TEST(FocusOrder, TheArrowsFollowTheScreen)
