@@ -25,19 +25,26 @@ SpeechEngine* speechEngine()
     return g_engine;
 }
 
-void Say(const QString& text)
+void Say(const QString& text, Logged logged)
 {
     if (text.isEmpty())
         return;
-    WriteLog(QStringLiteral("[음성] ") + text);
+    if (logged == Logged::Whole) {
+        WriteLog(QStringLiteral("[음성] ") + text);
+    } else {
+        qsizetype digits = 0;
+        for (QChar c : text)
+            digits += c.isDigit() ? 1 : 0;
+        WriteLog(QStringLiteral("[음성] (입력한 숫자 %1자리)").arg(digits));
+    }
     if (g_engine)
         g_engine->say(text);
 }
 
-void Guide(const QString& text)
+void Guide(const QString& text, Logged logged)
 {
     if (CurrentModes().voice)
-        Say(text);
+        Say(text, logged);
 }
 
 QString SpeechState()

@@ -21,10 +21,13 @@ public:
 void setSpeechEngine(SpeechEngine* engine);
 SpeechEngine* speechEngine();
 
+// How a spoken text goes to the log: whole, or (a customer's phone or car number read back) only
+// how many digits it holds.
+enum class Logged { Whole, DigitCount };
 // Logs the text and hands it to the engine.
-void Say(const QString& text);
+void Say(const QString& text, Logged logged = Logged::Whole);
 // Says the text when the customer at the counter has voice guidance on.
-void Guide(const QString& text);
+void Guide(const QString& text, Logged logged = Logged::Whole);
 
 // What the engine says about itself, logged once when guidance starts without one that works.
 QString SpeechState();

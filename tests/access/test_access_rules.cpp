@@ -56,9 +56,13 @@ TEST_F(SumbrelTest, EverySpokenTextIsLoggedAndReachesTheEngine)
     EXPECT_EQ(ChangeSpeechVolume(-kVolumeStep), 90);
     EXPECT_EQ(engine.volume, 90);
     ChangeSpeechVolume(start - 90);
+    // A customer's number is heard whole and logged as its length only.
+    Say(QStringLiteral("0 1 0 1 별 별 4 5 6 7 8"), Logged::DigitCount);
+    EXPECT_EQ(engine.said.last(), QStringLiteral("0 1 0 1 별 별 4 5 6 7 8"));
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")).last(), QStringLiteral("[음성] (입력한 숫자 9자리)"));
     setSpeechEngine(nullptr);
     Say(QStringLiteral("엔진 없이"));
-    EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")).size(), 2) << "logged without an engine too";
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[음성] ")).size(), 3) << "logged without an engine too";
     EXPECT_EQ(SpeechState(), QStringLiteral("음성 엔진 없음"));
 }
 

@@ -448,8 +448,10 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
     case Step::Numbers:
         showNumbers();
         showNotice();
+        // The customer hears the number; the log keeps only how long it is.
         access::Guide(access::DigitsText(m_path.currentPanel() == kCarPanel ? m_path.carNumber()
-                                                                            : m_path.phoneCaption()));
+                                                                            : m_path.phoneCaption()),
+                      access::Logged::DigitCount);
         return;
     case Step::Notice:
         showNotice();
