@@ -6,6 +6,8 @@
 
 #include "presentation/keypad_navigator.h"
 
+#include <QElapsedTimer>
+
 namespace sumbrel::testing {
 namespace {
 
@@ -59,7 +61,15 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
             if (wanted[i])
                 Key(s, QStringLiteral("cmdMode_%1").arg(i))->touch();
         }
+        // The shop stalls its settings: the new look comes at once all the same, from the settings
+        // the visit started with.
+        shop.addFault(QStringLiteral("/program/TOLoadProgram.php"), QStringLiteral("delay"),
+                      {{QStringLiteral("delay_ms"), QStringLiteral("1500")}}, 1);
+        QElapsedTimer started;
+        started.start();
         Key(s, QStringLiteral("cmdModeStart"))->touch();
+        EXPECT_LT(started.elapsed(), 1000);
+        shop.clearFaults();
         EXPECT_EQ(access::CurrentModes(), c.modes);
         EXPECT_EQ(Colours().panel, (c.modes.contrast ? HighContrastPalette() : Palette()).panel);
         checkLayout(c.modes, "start panel");

@@ -108,7 +108,14 @@ void frmMain::Init_Form()
 
 bool frmMain::Load_Setting()
 {
-    const ReceptionSettings settings = m_service.loadSettings();
+    m_settings = m_service.loadSettings();
+    showSettings();
+    return true;
+}
+
+void frmMain::showSettings()
+{
+    const ReceptionSettings& settings = m_settings;
     m_waiting.apply(settings.waiting);
     showWaiting();
     ShowText(m_lblCount, QString::number(CloseSeconds()));
@@ -123,7 +130,6 @@ bool frmMain::Load_Setting()
     m_cmd[size_t(Cmd::Takeout)]->setVisible(true);
     if (CurrentLook().scale > 1.0)
         fitTexts();
-    return true;
 }
 
 void frmMain::reset()
@@ -306,8 +312,9 @@ void frmMain::StartEasyOrder_Click()
     const bool rebuilt = m_builtLook != LookGeneration();
     rebuildForLook();
     if (rebuilt) {
+        // The settings of this visit's start: no exchange with the shop while the customer waits.
         Init_Form();
-        Load_Setting();
+        showSettings();
     } else {
         m_modePanel->hide();
         m_picFrame[kStartPanel]->show();

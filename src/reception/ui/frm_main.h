@@ -139,6 +139,8 @@ private:
     void showNotice();
     void showCompletion();
     void showWaiting();
+    // The settings last loaded (the last good ones when a load fails), shown on the panels.
+    void showSettings();
     void showOrderList();
     void setNextKeys();
     void submission();
@@ -149,6 +151,7 @@ private:
     reception::ReceptionService m_service;
     reception::OrderList m_orderList;
     reception::WaitingTexts m_waiting;
+    reception::ReceptionSettings m_settings;
     bool m_activated = false;
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     QPixmap m_background;
