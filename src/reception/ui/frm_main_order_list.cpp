@@ -1,4 +1,6 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
+#include "menu/cart.h"
+#include "presentation/caption_key.h"
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
@@ -20,12 +22,19 @@ bool frmMain::Draw_Order()
 void frmMain::showOrderList()
 {
     const OrderListLayout& layout = m_orderList.layout();
+    const cart::Parsed lines = cart::Parse(m_cart.selectedOrder);
     std::array<bool, kRowPanels> shown{};
     for (const RowPlace& place : layout.rows) {
         const OrderRow& row = m_rows.at(size_t(place.line));
         row.frame->move(kRowLeft, place.top);
         ShowText(row.quantity, place.quantity);
         row.quantity->setProperty("tag", place.unitPrice);
+        // A screen reader hears which line a row's keys and count belong to.
+        const QString name = place.line < lines.lines.size() ? lines.lines[place.line].main[cart::kName] : QString();
+        row.quantity->setAccessibleName(name + QStringLiteral(" 수량 ") + place.quantity);
+        row.sub->setAccessibleDescription(name + QStringLiteral(" 하나 빼기"));
+        row.add->setAccessibleDescription(name + QStringLiteral(" 하나 더"));
+        row.remove->setAccessibleDescription(name + QStringLiteral(" 삭제"));
         shown[size_t(place.line)] = true;
     }
     for (size_t i = 0; i < m_rows.size(); ++i)
