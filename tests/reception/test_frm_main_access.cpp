@@ -127,6 +127,23 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::EatIn)) << "the first key in reading order";
     Keypad(&s, Qt::Key_Down);
     EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::Takeout));
+    // The mode panel by keys: a toggle says its new state; X goes back without a change.
+    Keypad(&s, Qt::Key_Down);
+    EXPECT_EQ(s.keypad()->focused(), Key(s, QStringLiteral("cmdEasyOrder")));
+    Keypad(&s, Qt::Key_Return);
+    EXPECT_TRUE(voice.heard(QStringLiteral("쉬운 주문 설정입니다")));
+    // Right arrow until the focus is on the element (at most a screenful of presses).
+    auto focusOn = [&](QWidget* element) {
+        for (int i = 0; i < 30 && s.keypad()->focused() != element; ++i)
+            Keypad(&s, Qt::Key_Right);
+        return s.keypad()->focused() == element;
+    };
+    ASSERT_TRUE(focusOn(Key(s, QStringLiteral("cmdMode_1"))));
+    Keypad(&s, Qt::Key_Return);
+    EXPECT_TRUE(voice.heard(QStringLiteral("낮은 화면, 켜짐")));
+    Keypad(&s, Qt::Key_Escape);
+    EXPECT_FALSE(access::CurrentModes().low) << "chosen, not applied";
+    ASSERT_TRUE(focusOn(CMD(s, Cmd::Takeout)));
     voice.take();
     Keypad(&s, Qt::Key_Return);
     ASSERT_EQ(s.path().currentPanel(), 1);
@@ -137,17 +154,14 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     KeypadDigits(&s, QStringLiteral("8"));
     EXPECT_EQ(s.path().currentPanel(), 1) << "and never leaves the panel";
     // Enter on "다음", reached from the delete key beside it.
-    Keypad(&s, Qt::Key_Down);
-    while (s.keypad()->focused() != CMD2(s, Cmd2::Next))
-        Keypad(&s, Qt::Key_Right);
+    ASSERT_TRUE(focusOn(CMD2(s, Cmd2::Next)));
     Keypad(&s, Qt::Key_Enter);
     ASSERT_EQ(s.path().currentPanel(), 2);
     KeypadDigits(&s, QStringLiteral("4321"));
     EXPECT_TRUE(voice.heard(QStringLiteral("4 3 2 1")) || voice.heard(QStringLiteral("4321")));
     Keypad(&s, Qt::Key_Asterisk, QStringLiteral("*"));
     EXPECT_TRUE(voice.heard(QStringLiteral("차량 번호 네 자리")));
-    while (s.keypad()->focused() != CMD3(s, Cmd3::Next))
-        Keypad(&s, Qt::Key_Right);
+    ASSERT_TRUE(focusOn(CMD3(s, Cmd3::Next)));
     Keypad(&s, Qt::Key_Return);
     ASSERT_EQ(s.path().currentPanel(), 3);
     // Escape is the panel's "X": the visit ends, and the voice with it.

@@ -6,6 +6,8 @@
 #include "reception/ui/screen_parts.h"
 #include "startup/trace_log.h"
 #include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "presentation/look.h"
 
 #include <QFontMetrics>
@@ -310,9 +312,10 @@ void frmMain::buildModePanel()
         CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), QString::fromUtf8(kToggles[i]),
                                      m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
         toggle->setCheckable(true);
-        connect(toggle, &CaptionKey::toggled, this, [this, i](bool on) {
+        connect(toggle, &CaptionKey::toggled, this, [this, i, toggle](bool on) {
             bool* choice[] = {&m_chosen.voice, &m_chosen.low, &m_chosen.large, &m_chosen.contrast};
             *choice[i] = on;
+            access::Guide(access::ToggleText(toggle->caption(), on));
         });
         m_toggles[i] = toggle;
     }
