@@ -5,6 +5,7 @@
 #include "startup/global_state.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
@@ -59,6 +60,32 @@ void ShowText(QLabel* label, const QString& text)
     shown.remove(u'\r');
     label->setText(shown);
     label->setAccessibleName(shown);
+}
+
+int FittingPixelSize(const QFont& font, const QString& text, const QRect& room, bool wrap, int floor)
+{
+    auto fits = [&](int size) {
+        QFont f = font;
+        f.setPixelSize(size);
+        const QFontMetrics m(f);
+        const QRect need = wrap ? m.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text)
+                                : m.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
+        return need.width() <= room.width() && need.height() <= room.height();
+    };
+    const int own = font.pixelSize();
+    if (text.isEmpty() || own <= floor || fits(own))
+        return own;
+    // Halving between the floor and the own size; a size that fits makes every smaller one fit.
+    int low = floor;
+    int high = own - 1;
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (fits(mid))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low;
 }
 
 QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geometry, const QColor& fill)

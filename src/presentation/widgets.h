@@ -54,6 +54,11 @@ CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& c
 // Every plain panel: a frame filled with its colour.
 QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geometry, const QColor& fill);
 
+// The largest pixel size, from floor up to the font's own, at which the text fits the room as an
+// element lays it out (wrapped at the room's width, or on one line); floor when none does. For the
+// large view, where a text twice its size may not fit its place.
+int FittingPixelSize(const QFont& font, const QString& text, const QRect& room, bool wrap, int floor);
+
 // The widget's foreground colour (a label's text, a plain frame's lines), through its palette.
 void SetInk(QWidget* widget, const QColor& ink);
 // The widget fills its background with the colour, through its palette.

@@ -41,20 +41,11 @@ QString IdleWarningText(int seconds)
 void FitLarge(QLabel* label)
 {
     const double scale = CurrentLook().scale;
-    if (scale <= 1.0 || label->text().isEmpty())
+    if (scale <= 1.0)
         return;
     QFont font = label->font();
     const int floor = std::max(1, int(font.pixelSize() / scale));
-    const QRect room = label->contentsRect();
-    auto fits = [&](const QFont& f) {
-        const QFontMetrics m(f);
-        const QRect need = label->wordWrap()
-            ? m.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text())
-            : m.boundingRect(QRect(0, 0, 100000, 100000), 0, label->text());
-        return need.width() <= room.width() && need.height() <= room.height();
-    };
-    while (!fits(font) && font.pixelSize() - 2 >= floor)
-        font.setPixelSize(font.pixelSize() - 2);
+    font.setPixelSize(FittingPixelSize(font, label->text(), label->contentsRect(), label->wordWrap(), floor));
     label->setFont(font);
 }
 
