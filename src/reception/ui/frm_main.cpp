@@ -91,11 +91,7 @@ void frmMain::Init_Form()
     m_cart.clear();
     m_path.start();
     m_modePanel->hide();
-    m_chosen = access::CurrentModes();
-    for (size_t i = 0; i < m_toggles.size(); ++i) {
-        const bool on[] = {m_chosen.voice, m_chosen.low, m_chosen.large, m_chosen.contrast};
-        m_toggles[i]->setChecked(on[i]);
-    }
+    showChoices(access::CurrentModes());
     m_spokenNotice.clear();
     m_picFrame[kStartPanel]->show();
     placeMenuKey();
@@ -128,8 +124,7 @@ void frmMain::showSettings()
     m_cmd[size_t(Cmd::EatIn)]->setVisible(keys.eatInVisible);
     m_cmd[size_t(Cmd::Takeout)]->move((keys.takeoutAlone ? m_places.takeoutAlone : m_places.takeout).topLeft());
     m_cmd[size_t(Cmd::Takeout)]->setVisible(true);
-    if (CurrentLook().scale > 1.0)
-        fitTexts();
+    fitTexts();
 }
 
 void frmMain::reset()
@@ -142,184 +137,6 @@ void frmMain::reset()
     Load_Setting();
     if (m_keypad)
         m_keypad->focus(nullptr, false);
-}
-
-void frmMain::rebuildForLook()
-{
-    if (m_builtLook == LookGeneration())
-        return;
-    delete m_keypad;
-    m_keypad = nullptr;
-    // A key of the old panels may be the one whose touch brought us here: gone once it has returned.
-    for (QWidget* old : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        old->hide();
-        old->setParent(nullptr);
-        old->deleteLater();
-    }
-    buildPanels();
-    m_orderList = OrderList(ListMeasure(), kListWidth, m_places.listView.height());
-    buildNavigation();
-    ShowText(m_shopName, gs().shopName);
-    if (CurrentLook().scale > 1.0)
-        fitTexts();
-    update();
-}
-
-// ---- the keypad and the voice ------------------------------------------------------------------
-
-void frmMain::buildNavigation()
-{
-    m_keypad = new KeypadNavigator(this);
-    m_keypad->intercept = [this](int key) { return keypadIntercept(key); };
-    m_keypad->back = [this] { keypadBack(); };
-    m_keypad->erase = [this] { return keypadErase(); };
-    m_keypad->describe = [this] { return panelIntro(); };
-}
-
-bool frmMain::keypadIntercept(int key)
-{
-    const bool onStart = m_path.currentPanel() == kStartPanel && !m_modePanel->isVisible()
-        && !m_picFrame[kCompletionPanel]->isVisible();
-    const bool keypadKey = (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Return
-        || key == Qt::Key_Enter || (key >= Qt::Key_0 && key <= Qt::Key_9);
-    if (!onStart || !keypadKey || access::CurrentModes().voice)
-        return false;
-    // A customer who reaches for the keypad is guided by voice from here on.
-    access::Modes modes = access::CurrentModes();
-    modes.voice = true;
-    ApplyModes(modes);
-    m_chosen.voice = true;
-    m_toggles[0]->setChecked(true);
-    WriteLog(QStringLiteral("  [frmMain] 키패드 입력으로 음성 안내 시작 (") + access::SpeechState() + u')');
-    m_keypad->focusFirst(false);
-    access::Guide(panelIntro() + QStringLiteral(" ") + KeypadNavigator::Describe(m_keypad->focused()));
-    return true;
-}
-
-void frmMain::keypadBack()
-{
-    if (m_modePanel->isVisible()) {
-        CloseModePanel_Click();
-        return;
-    }
-    if (m_picFrame[kCompletionPanel]->isVisible())
-        return;
-    switch (m_path.currentPanel()) {
-    case kPhonePanel:
-        CMD_Click(Cmd::ClosePhone);
-        break;
-    case kCarPanel:
-        CMD_Click(Cmd::CloseCar);
-        break;
-    case kPaymentPanel:
-        CMD_Click(Cmd::ClosePayment);
-        break;
-    default:
-        break;
-    }
-}
-
-bool frmMain::keypadErase()
-{
-    // Where digits are typed BackSpace only ever deletes one: it never throws the order away.
-    if (m_modePanel->isVisible() || m_picFrame[kCompletionPanel]->isVisible())
-        return false;
-    if (m_path.currentPanel() == kPhonePanel) {
-        CMD2_Click(Cmd2::Delete);
-        return true;
-    }
-    if (m_path.currentPanel() == kCarPanel) {
-        CMD3_Click(Cmd3::Delete);
-        return true;
-    }
-    return false;
-}
-
-QString frmMain::panelIntro() const
-{
-    if (m_picFrame[kCompletionPanel]->isVisible()) {
-        const CompletionTexts texts = m_path.completion();
-        return access::OutcomeText(texts.title, texts.message);
-    }
-    if (m_modePanel->isVisible())
-        return access::ModePanelIntro();
-    switch (m_path.currentPanel()) {
-    case kPhonePanel:
-        return access::PhonePanelIntro(m_path.nextKeys().phoneKey == kSubmitCaption);
-    case kCarPanel:
-        return access::CarPanelIntro(m_lblDriveThruText->text(), m_path.nextKeys().carKey == kSubmitCaption);
-    case kPaymentPanel:
-        return access::PaymentPanelIntro();
-    default:
-        return access::StartPanelIntro(m_cmd[size_t(Cmd::EatIn)]->isVisible());
-    }
-}
-
-void frmMain::placeMenuKey()
-{
-    if (!m_places.orderPanelCovered)
-        return;
-    CaptionKey* key = m_cmd2[size_t(Cmd2::MenuSelect)];
-    const int panel = m_path.currentPanel();
-    const bool shown = panel > kStartPanel && panel < kCompletionPanel && m_picFrame[kCompletionPanel]->isHidden()
-        && !m_places.menuKey[size_t(panel)].isNull();
-    if (!shown) {
-        key->hide();
-        return;
-    }
-    if (key->parentWidget() != m_picFrame[size_t(panel)])
-        key->setParent(m_picFrame[size_t(panel)]);
-    key->setGeometry(m_places.menuKey[size_t(panel)]);
-    key->show();
-    key->raise();
-}
-
-void frmMain::announce()
-{
-    if (m_keypad)
-        m_keypad->refresh();
-    access::Guide(panelIntro());
-}
-
-void frmMain::EasyOrder_Click()
-{
-    if (m_path.submitting())
-        return;
-    m_chosen = access::CurrentModes();
-    m_picFrame[kStartPanel]->hide();
-    m_modePanel->show();
-    m_modePanel->raise();
-    announce();
-}
-
-void frmMain::CloseModePanel_Click()
-{
-    m_modePanel->hide();
-    m_picFrame[kStartPanel]->show();
-    announce();
-}
-
-void frmMain::StartEasyOrder_Click()
-{
-    WriteLog(QStringLiteral("  [frmMain] 쉬운 주문: 음성 %1, 낮은 화면 %2, 크게 보기 %3, 고대비 %4")
-                 .arg(int(m_chosen.voice))
-                 .arg(int(m_chosen.low))
-                 .arg(int(m_chosen.large))
-                 .arg(int(m_chosen.contrast)));
-    if (m_chosen.voice && !access::CurrentModes().voice)
-        WriteLog(QStringLiteral("  [frmMain] 음성 안내: ") + access::SpeechState());
-    ApplyModes(m_chosen);
-    const bool rebuilt = m_builtLook != LookGeneration();
-    rebuildForLook();
-    if (rebuilt) {
-        // The settings of this visit's start: no exchange with the shop while the customer waits.
-        Init_Form();
-        showSettings();
-    } else {
-        m_modePanel->hide();
-        m_picFrame[kStartPanel]->show();
-    }
-    announce();
 }
 
 // ---- waiting status ----------------------------------------------------------------------------
@@ -400,8 +217,7 @@ void frmMain::submission()
     m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     if (kept) {
         m_timerCloser->start(kCloserIntervalMs);
-        if (CurrentLook().scale > 1.0)
-            fitTexts();
+        fitTexts();
         announce();
         return;
     }
@@ -433,8 +249,7 @@ void frmMain::act(const Reaction& reaction, KeyGroup group)
 {
     showAct(reaction, group);
     placeMenuKey();
-    if (CurrentLook().scale > 1.0)
-        fitTexts();
+    fitTexts();
 }
 
 void frmMain::showAct(const Reaction& reaction, KeyGroup group)

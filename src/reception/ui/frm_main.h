@@ -114,8 +114,13 @@ private:
     void buildModePanel();
     void buildKeypad(reception::KeyGroup group, QWidget* panel);
     // Builds every panel again when the look changed since they were built (the customer's
-    // choices), and puts the keypad's navigation over them.
-    void rebuildForLook();
+    // choices), and puts the keypad's navigation over them; false when the look is the same.
+    bool rebuildForLook();
+    // Whether the completion panel or the mode panel is in front.
+    bool completionShown() const;
+    bool modePanelShown() const;
+    // The choices of the mode panel, and its toggles showing them.
+    void showChoices(const access::Modes& modes);
     void buildNavigation();
     // The keypad's keys that the screen itself answers.
     bool keypadIntercept(int key);
@@ -126,7 +131,7 @@ private:
     void announce();
     // With the order panel covered, its menu key stands on the entry panel in use.
     void placeMenuKey();
-    // A text larger than its element at twice the sizes gets the largest size that fits.
+    // In the large view: a text larger than its element gets the largest size that fits.
     void fitTexts();
     // A key of the group at its index: built, kept in the group's array and connected to its handlers.
     void makeKey(reception::KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry);

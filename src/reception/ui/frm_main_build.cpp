@@ -22,7 +22,6 @@ using namespace reception;
 namespace {
 
 const QString kDeleteCaption = QStringLiteral("<-");
-const QString kCloseCaption = QStringLiteral("X");
 const QString kNumberChangeCaption = QStringLiteral("번호변경");
 
 const KeyColours& ColoursFor(KeyGroup group, int index)
@@ -293,87 +292,8 @@ void frmMain::buildPanels()
                 label->hide();
         }
     }
-    if (CurrentLook().scale > 1.0)
-        fitTexts();
+    fitTexts();
     m_builtLook = LookGeneration();
-}
-
-void frmMain::buildModePanel()
-{
-    m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
-    m_modePanel->hide();
-    m_modePanel->setAccessibleName(QStringLiteral("쉬운 주문"));
-    MakeLabel(m_modePanel, QStringLiteral("lblModeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
-              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("쉬운 주문"));
-    MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
-              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("필요한 도움을 켜고 주문 시작을 누르세요."));
-    static const char* const kToggles[] = {"음성 안내", "낮은 화면", "크게 보기", "고대비"};
-    for (size_t i = 0; i < m_toggles.size(); ++i) {
-        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), QString::fromUtf8(kToggles[i]),
-                                     m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
-        toggle->setCheckable(true);
-        connect(toggle, &CaptionKey::toggled, this, [this, i, toggle](bool on) {
-            bool* choice[] = {&m_chosen.voice, &m_chosen.low, &m_chosen.large, &m_chosen.contrast};
-            *choice[i] = on;
-            access::Guide(access::ToggleText(toggle->caption(), on));
-        });
-        m_toggles[i] = toggle;
-    }
-    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), QStringLiteral("주문 시작"),
-                                m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().keyInk);
-    connect(start, &CaptionKey::clicked, this, [this] { StartEasyOrder_Click(); });
-    CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
-                                CloseKeyFont(36), Colours().plainKey, Colours().keyInk);
-    connect(close, &CaptionKey::clicked, this, [this] { CloseModePanel_Click(); });
-}
-
-void frmMain::fitTexts()
-{
-    auto fits = [](const QFont& font, const QRect& area, const QString& text, bool wrap) {
-        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, area.width(), 100000),
-                                                             Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0), text);
-        return needed.width() <= area.width() && needed.height() <= area.height();
-    };
-    // The largest size up to the built one that fits, found by halving.
-    auto fit = [&](QWidget* w, const QString& text, const QRect& area, bool wrap) {
-        QFont font = w->font();
-        if (text.isEmpty() || fits(font, area, text, wrap))
-            return;
-        int low = 8;
-        int high = font.pixelSize() - 1;
-        while (low < high) {
-            const int mid = (low + high + 1) / 2;
-            font.setPixelSize(mid);
-            if (fits(font, area, text, wrap))
-                low = mid;
-            else
-                high = mid - 1;
-        }
-        WriteLog(QStringLiteral("  [frmMain] 크게 보기: %1 글자 %2px → %3px (자리에 맞춤)")
-                     .arg(w->objectName())
-                     .arg(w->font().pixelSize())
-                     .arg(low));
-        font.setPixelSize(low);
-        w->setFont(font);
-    };
-    // Only what is shown: the rest is fitted when its panel shows.
-    for (CaptionKey* key : findChildren<CaptionKey*>()) {
-        if (!key->isInvisible() && key->isVisibleTo(this))
-            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
-    }
-    // Labels change their texts: each fit starts from the size it was built with.
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (!label->pixmap().isNull() || label->text().isEmpty() || !label->isVisibleTo(this)
-            || label->property("fittedText").toString() == label->text())
-            continue;
-        label->setProperty("fittedText", label->text());
-        const QVariant built = label->property("builtFont");
-        if (built.isValid())
-            label->setFont(built.value<QFont>());
-        else
-            label->setProperty("builtFont", label->font());
-        fit(label, label->text(), label->contentsRect(), label->wordWrap());
-    }
 }
 
 }  // namespace sumbrel

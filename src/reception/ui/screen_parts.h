@@ -16,6 +16,9 @@ namespace sumbrel::reception {
 inline constexpr int kRowLeft = 255;
 inline constexpr int kRowWidth = 205;
 
+// The caption of the panels' close keys.
+inline const QString kCloseCaption = QStringLiteral("X");
+
 // The operator keys' cursor: a small target ring, so the technician sees the hidden areas.
 QCursor OperatorCursor();
 

@@ -1,0 +1,291 @@
+// The reception screen in the barrier-free mode: the mode panel and its choices, the screen built
+// again for a new look, the keypad's navigation and the voice, and the texts fitted at twice the size.
+#include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
+#include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
+#include "presentation/look.h"
+#include "presentation/presentation.h"
+#include "presentation/widgets.h"
+#include "reception/ui/frm_main.h"
+#include "reception/ui/screen_parts.h"
+#include "startup/global_state.h"
+#include "startup/trace_log.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace sumbrel {
+
+using namespace reception;
+
+namespace {
+
+// No text of the large view is fitted below this size.
+constexpr int kSmallestFittedPx = 8;
+
+// The mode panel's toggles in their order, as the choices they set.
+constexpr bool access::Modes::*kToggleChoices[] = {&access::Modes::voice, &access::Modes::low,
+                                                    &access::Modes::large, &access::Modes::contrast};
+
+}  // namespace
+
+bool frmMain::completionShown() const
+{
+    return !m_picFrame[kCompletionPanel]->isHidden();
+}
+
+bool frmMain::modePanelShown() const
+{
+    return !m_modePanel->isHidden();
+}
+
+void frmMain::showChoices(const access::Modes& modes)
+{
+    m_chosen = modes;
+    for (size_t i = 0; i < m_toggles.size(); ++i)
+        m_toggles[i]->setChecked(m_chosen.*kToggleChoices[i]);
+}
+
+bool frmMain::rebuildForLook()
+{
+    if (m_builtLook == LookGeneration())
+        return false;
+    delete m_keypad;
+    m_keypad = nullptr;
+    // A key of the old panels may be the one whose touch brought us here: gone once it has returned.
+    for (QWidget* old : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        old->hide();
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
+    buildPanels();
+    m_orderList = OrderList(ListMeasure(), kListWidth, m_places.listView.height());
+    buildNavigation();
+    ShowText(m_shopName, gs().shopName);
+    fitTexts();
+    update();
+    return true;
+}
+
+// ---- the keypad and the voice ------------------------------------------------------------------
+
+void frmMain::buildNavigation()
+{
+    m_keypad = new KeypadNavigator(this);
+    m_keypad->intercept = [this](int key) { return keypadIntercept(key); };
+    m_keypad->back = [this] { keypadBack(); };
+    m_keypad->erase = [this] { return keypadErase(); };
+    m_keypad->describe = [this] { return panelIntro(); };
+}
+
+bool frmMain::keypadIntercept(int key)
+{
+    const bool onStart = m_path.currentPanel() == kStartPanel && !modePanelShown() && !completionShown();
+    const bool keypadKey = (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Return
+        || key == Qt::Key_Enter || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    if (!onStart || !keypadKey || access::CurrentModes().voice)
+        return false;
+    // A customer who reaches for the keypad is guided by voice from here on.
+    access::Modes modes = access::CurrentModes();
+    modes.voice = true;
+    ApplyModes(modes);
+    showChoices(modes);
+    WriteLog(QStringLiteral("  [frmMain] 키패드 입력으로 음성 안내 시작 (") + access::SpeechState() + u')');
+    m_keypad->focusFirst(false);
+    access::Guide(panelIntro() + QStringLiteral(" ") + KeypadNavigator::Describe(m_keypad->focused()));
+    return true;
+}
+
+void frmMain::keypadBack()
+{
+    if (modePanelShown()) {
+        CloseModePanel_Click();
+        return;
+    }
+    if (completionShown())
+        return;
+    switch (m_path.currentPanel()) {
+    case kPhonePanel:
+        CMD_Click(Cmd::ClosePhone);
+        break;
+    case kCarPanel:
+        CMD_Click(Cmd::CloseCar);
+        break;
+    case kPaymentPanel:
+        CMD_Click(Cmd::ClosePayment);
+        break;
+    default:
+        break;
+    }
+}
+
+bool frmMain::keypadErase()
+{
+    // Where digits are typed BackSpace only ever deletes one: it never throws the order away.
+    if (modePanelShown() || completionShown())
+        return false;
+    if (m_path.currentPanel() == kPhonePanel) {
+        CMD2_Click(Cmd2::Delete);
+        return true;
+    }
+    if (m_path.currentPanel() == kCarPanel) {
+        CMD3_Click(Cmd3::Delete);
+        return true;
+    }
+    return false;
+}
+
+QString frmMain::panelIntro() const
+{
+    if (completionShown()) {
+        const CompletionTexts texts = m_path.completion();
+        return access::OutcomeText(texts.title, texts.message);
+    }
+    if (modePanelShown())
+        return access::ModePanelIntro();
+    switch (m_path.currentPanel()) {
+    case kPhonePanel:
+        return access::PhonePanelIntro(m_path.nextKeys().phoneKey == kSubmitCaption);
+    case kCarPanel:
+        return access::CarPanelIntro(m_lblDriveThruText->text(), m_path.nextKeys().carKey == kSubmitCaption);
+    case kPaymentPanel:
+        return access::PaymentPanelIntro();
+    default:
+        return access::StartPanelIntro(m_cmd[size_t(Cmd::EatIn)]->isVisible());
+    }
+}
+
+void frmMain::placeMenuKey()
+{
+    if (!m_places.orderPanelCovered)
+        return;
+    CaptionKey* key = m_cmd2[size_t(Cmd2::MenuSelect)];
+    const int panel = m_path.currentPanel();
+    const bool shown = panel > kStartPanel && panel < kCompletionPanel && !completionShown()
+        && !m_places.menuKey[size_t(panel)].isNull();
+    if (!shown) {
+        key->hide();
+        return;
+    }
+    if (key->parentWidget() != m_picFrame[size_t(panel)])
+        key->setParent(m_picFrame[size_t(panel)]);
+    key->setGeometry(m_places.menuKey[size_t(panel)]);
+    key->show();
+    key->raise();
+}
+
+void frmMain::announce()
+{
+    if (m_keypad)
+        m_keypad->refresh();
+    access::Guide(panelIntro());
+}
+
+void frmMain::EasyOrder_Click()
+{
+    if (m_path.submitting())
+        return;
+    showChoices(access::CurrentModes());
+    m_picFrame[kStartPanel]->hide();
+    m_modePanel->show();
+    m_modePanel->raise();
+    announce();
+}
+
+void frmMain::CloseModePanel_Click()
+{
+    m_modePanel->hide();
+    m_picFrame[kStartPanel]->show();
+    announce();
+}
+
+void frmMain::StartEasyOrder_Click()
+{
+    WriteLog(QStringLiteral("  [frmMain] 쉬운 주문: 음성 %1, 낮은 화면 %2, 크게 보기 %3, 고대비 %4")
+                 .arg(int(m_chosen.voice))
+                 .arg(int(m_chosen.low))
+                 .arg(int(m_chosen.large))
+                 .arg(int(m_chosen.contrast)));
+    if (m_chosen.voice && !access::CurrentModes().voice)
+        WriteLog(QStringLiteral("  [frmMain] 음성 안내: ") + access::SpeechState());
+    ApplyModes(m_chosen);
+    if (rebuildForLook()) {
+        // The settings of this visit's start: no exchange with the shop while the customer waits.
+        Init_Form();
+        showSettings();
+    } else {
+        m_modePanel->hide();
+        m_picFrame[kStartPanel]->show();
+    }
+    announce();
+}
+
+
+void frmMain::buildModePanel()
+{
+    m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
+    m_modePanel->hide();
+    m_modePanel->setAccessibleName(QStringLiteral("쉬운 주문"));
+    MakeLabel(m_modePanel, QStringLiteral("lblModeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("쉬운 주문"));
+    MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
+              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("필요한 도움을 켜고 주문 시작을 누르세요."));
+    static const char* const kToggles[] = {"음성 안내", "낮은 화면", "크게 보기", "고대비"};
+    for (size_t i = 0; i < m_toggles.size(); ++i) {
+        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), QString::fromUtf8(kToggles[i]),
+                                     m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
+        toggle->setCheckable(true);
+        connect(toggle, &CaptionKey::toggled, this, [this, i, toggle](bool on) {
+            m_chosen.*kToggleChoices[i] = on;
+            access::Guide(access::ToggleText(toggle->caption(), on));
+        });
+        m_toggles[i] = toggle;
+    }
+    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), QStringLiteral("주문 시작"),
+                                m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().keyInk);
+    connect(start, &CaptionKey::clicked, this, [this] { StartEasyOrder_Click(); });
+    CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
+                                CloseKeyFont(36), Colours().plainKey, Colours().keyInk);
+    connect(close, &CaptionKey::clicked, this, [this] { CloseModePanel_Click(); });
+}
+
+void frmMain::fitTexts()
+{
+    if (CurrentLook().scale <= 1.0)
+        return;
+    // The largest size up to the built one that fits; the trace names each text made smaller.
+    auto fit = [](QWidget* w, const QString& text, const QRect& area, bool wrap) {
+        QFont font = w->font();
+        const int size = FittingPixelSize(font, text, area, wrap, kSmallestFittedPx);
+        if (size == font.pixelSize())
+            return;
+        WriteLog(QStringLiteral("  [frmMain] 크게 보기: %1 글자 %2px → %3px (자리에 맞춤)")
+                     .arg(w->objectName())
+                     .arg(font.pixelSize())
+                     .arg(size));
+        font.setPixelSize(size);
+        w->setFont(font);
+    };
+    // Only what is shown: the rest is fitted when its panel shows.
+    for (CaptionKey* key : findChildren<CaptionKey*>()) {
+        if (!key->isInvisible() && key->isVisibleTo(this))
+            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
+    }
+    // Labels change their texts: each fit starts from the size it was built with.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull() || label->text().isEmpty() || !label->isVisibleTo(this)
+            || label->property("fittedText").toString() == label->text())
+            continue;
+        label->setProperty("fittedText", label->text());
+        const QVariant built = label->property("builtFont");
+        if (built.isValid())
+            label->setFont(built.value<QFont>());
+        else
+            label->setProperty("builtFont", label->font());
+        fit(label, label->text(), label->contentsRect(), label->wordWrap());
+    }
+}
+
+}  // namespace sumbrel
