@@ -143,6 +143,9 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     EXPECT_TRUE(voice.heard(QStringLiteral("낮은 화면, 켜짐")));
     Keypad(&s, Qt::Key_Escape);
     EXPECT_FALSE(access::CurrentModes().low) << "chosen, not applied";
+    Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+    EXPECT_FALSE(Key(s, QStringLiteral("cmdMode_1"))->isChecked()) << "opened again: the choices in force";
+    Keypad(&s, Qt::Key_Escape);
     ASSERT_TRUE(focusOn(CMD(s, Cmd::Takeout)));
     voice.take();
     Keypad(&s, Qt::Key_Return);
