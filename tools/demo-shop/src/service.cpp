@@ -6,9 +6,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -36,14 +33,6 @@ constexpr size_t kJournalSize = 500;
 constexpr size_t kMaxBody = 16 * 1024 * 1024;
 constexpr const char* kTextType = "text/plain; charset=utf-8";
 constexpr const char* kHtmlType = "text/html; charset=utf-8";
-constexpr const char* kJsonType = "application/json; charset=utf-8";
-
-const std::vector<std::string>& settingsFields()
-{
-    static const std::vector<std::string> names = {"count",        "time",           "TakeOutPCText", "TOWhereYN",
-                                                   "TakeOutCarYN", "TakeOutCarText", "TOPayTypeS"};
-    return names;
-}
 
 struct ConnContext {
     ConnStream* stream = nullptr;
@@ -60,11 +49,6 @@ void printLine(const std::string& line)
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
-}
-
-QString q(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // Junk that holds none of the words or field brackets the terminal looks for.
@@ -88,6 +72,13 @@ std::string garbageBytes()
 }
 
 }  // namespace
+
+const std::vector<std::string>& settingsFields()
+{
+    static const std::vector<std::string> names = {"count",        "time",           "TakeOutPCText", "TOWhereYN",
+                                                   "TakeOutCarYN", "TakeOutCarText", "TOPayTypeS"};
+    return names;
+}
 
 class Service::HttpServer : public httplib::Server {
 public:
@@ -126,7 +117,7 @@ std::string Service::toCharset(const std::string& utf8) const
     if (options_.charset.empty())
         return utf8;
     QStringEncoder encoder(options_.charset.c_str());
-    const QByteArray bytes = encoder.encode(q(utf8));
+    const QByteArray bytes = encoder.encode(QString::fromStdString(utf8));
     return bytes.toStdString();
 }
 
@@ -506,132 +497,6 @@ void Service::orderPage(httplib::Response& res, const FormFields& form)
     if (db_->addOrder(o) == 0)
         return answerText(res, orderInvalidAnswer("저장 실패"), 500);
     answerText(res, orderAcceptedAnswer(o.id, db_->ordersSince(now - 60LL * 60 * 1000)));
-}
-
-void Service::handleControl(const httplib::Request& req, httplib::Response& res, const FormFields& form)
-{
-    const std::string& path = req.path;
-    if (path == "/__control/fault") {
-        std::string kind = form.value("kind");
-        if (kind == "clear") {
-            faults_.clear(form.value("path"));
-            return answerText(res, "ok\n");
-        }
-        std::string error;
-        auto fault = faultFromForm(form, &error);
-        if (!fault)
-            return answerText(res, error + "\n", 400);
-        faults_.add(*fault);
-        answerText(res, "ok\n");
-    } else if (path == "/__control/faults") {
-        res.status = 200;
-        res.set_content(faultsJson(), kJsonType);
-    } else if (path == "/__control/settings") {
-        std::lock_guard lock(settingsMutex_);
-        if (form.value("reset") == "1") {
-            settingsValues_.clear();
-            settingsOmitted_.clear();
-            settingsRaw_.reset();
-        }
-        for (const auto& name : settingsFields()) {
-            if (!form.has(name))
-                continue;
-            settingsValues_[name] = form.value(name);
-            settingsOmitted_.erase(name);
-        }
-        if (form.has("omit"))
-            for (const auto& name : split(form.value("omit"), ','))
-                if (!trim(name).empty())
-                    settingsOmitted_.insert(trim(name));
-        if (form.has("raw"))
-            settingsRaw_ = form.value("raw");
-        answerText(res, "ok\n");
-    } else if (path == "/__control/orders") {
-        if (form.value("clear") == "1")
-            db_->clearOrders();
-        res.status = 200;
-        res.set_content(ordersJson(), kJsonType);
-    } else if (path == "/__control/requests") {
-        if (form.value("clear") == "1") {
-            std::lock_guard lock(journalMutex_);
-            journal_.clear();
-        }
-        res.status = 200;
-        res.set_content(journalJson(), kJsonType);
-    } else if (path == "/__control/delete-picture") {
-        std::string file;
-        std::string num = form.value("num");
-        if (form.value("logo") == "1")
-            file = logoPath(options_.dataDir, kShopNumber);
-        else if (isDigits(num) && num.size() <= 9)
-            file = menuPicturePath(options_.dataDir, std::stoi(num));
-        else
-            return answerText(res, "num=N or logo=1 expected\n", 400);
-        std::error_code ec;
-        answerText(res, fs::remove(file, ec) ? "deleted\n" : "missing\n");
-    } else {
-        notFound(res, path);
-    }
-}
-
-std::string Service::ordersJson()
-{
-    QJsonArray arr;
-    for (const auto& o : db_->orders()) {
-        QJsonObject obj;
-        obj[QStringLiteral("id")] = static_cast<qint64>(o.id);
-        obj[QStringLiteral("phone")] = q(o.phone);
-        obj[QStringLiteral("where")] = q(o.where);
-        obj[QStringLiteral("pay")] = q(o.pay);
-        obj[QStringLiteral("taxi")] = q(o.taxi);
-        obj[QStringLiteral("memo")] = q(o.memo);
-        obj[QStringLiteral("menu")] = q(o.menu);
-        obj[QStringLiteral("menu_raw")] = q(o.menuRaw);
-        obj[QStringLiteral("created")] = q(o.created);
-        arr.append(obj);
-    }
-    return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
-}
-
-std::string Service::journalJson()
-{
-    QJsonArray arr;
-    std::lock_guard lock(journalMutex_);
-    for (const auto& e : journal_) {
-        QJsonObject fields, headers, obj;
-        for (const auto& [k, v] : e.fields)
-            fields[q(k)] = q(v);
-        for (const auto& [k, v] : e.headers)
-            headers[q(k)] = q(v);
-        obj[QStringLiteral("method")] = q(e.method);
-        obj[QStringLiteral("path")] = q(e.path);
-        obj[QStringLiteral("raw_body")] = q(e.rawBody);
-        obj[QStringLiteral("fields")] = fields;
-        obj[QStringLiteral("headers")] = headers;
-        obj[QStringLiteral("status")] = e.status;
-        obj[QStringLiteral("fault")] = q(e.fault);
-        obj[QStringLiteral("tls")] = e.tls;
-        obj[QStringLiteral("alpn")] = q(e.alpn);
-        arr.append(obj);
-    }
-    return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
-}
-
-std::string Service::faultsJson()
-{
-    QJsonArray arr;
-    for (const auto& f : faults_.list()) {
-        QJsonObject obj;
-        obj[QStringLiteral("path")] = q(f.path);
-        obj[QStringLiteral("kind")] = QString::fromLatin1(faultKindName(f.kind));
-        obj[QStringLiteral("status")] = f.status;
-        obj[QStringLiteral("delay_ms")] = f.delayMs;
-        obj[QStringLiteral("count")] = f.count;
-        if (f.body)
-            obj[QStringLiteral("body")] = q(*f.body);
-        arr.append(obj);
-    }
-    return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
 }
 
 }  // namespace demoshop

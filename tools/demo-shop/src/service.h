@@ -35,6 +35,9 @@ struct ServiceOptions {
     std::string tlsCert, tlsKey;  // both set: https and http on the one port
 };
 
+// The fields of the settings answer, in its order; the control page sets them by these names.
+const std::vector<std::string>& settingsFields();
+
 class Service {
 public:
     Service(ServiceOptions options, std::unique_ptr<ShopDb> db);
