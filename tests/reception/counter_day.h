@@ -7,6 +7,7 @@
 #include "menu/ui/frm_menu_select_main.h"
 #include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
+#include "support/find.h"
 #include "startup/clock.h"
 #include "support/log_entries.h"
 
@@ -27,27 +28,6 @@
 #include <unistd.h>
 
 namespace sumbrel::testing {
-
-// Presses the first shown element below root whose accessible name is name (or starts with it).
-inline bool PressNamed(QWidget* root, const QString& name, bool prefix = false)
-{
-    if (!root)
-        return false;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->isVisible())
-            continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        const QString shown = a ? a->text(QAccessible::Name) : QString();
-        if (!a || !a->actionInterface() || !(prefix ? shown.startsWith(name) : shown == name))
-            continue;
-        const QStringList actions = a->actionInterface()->actionNames();
-        if (actions.isEmpty())
-            continue;
-        a->actionInterface()->doAction(actions.front());
-        return true;
-    }
-    return false;
-}
 
 inline long ResidentKb()
 {

@@ -7,6 +7,7 @@
 #include "presentation/keypad_navigator.h"
 #include "reception/ui/frm_main.h"
 #include "support/barrier_free.h"
+#include "support/find.h"
 #include "support/shop_test.h"
 
 #include <QAccessible>
@@ -23,27 +24,6 @@ using namespace sumbrel;
 using namespace sumbrel::testing;
 
 namespace {
-
-// Presses the first shown element below root whose accessible name is name (or starts with it).
-bool Press(QWidget* root, const QString& name, bool prefix = false)
-{
-    if (!root)
-        return false;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->isVisible())
-            continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        const QString shown = a ? a->text(QAccessible::Name) : QString();
-        if (!a || !a->actionInterface() || !(prefix ? shown.startsWith(name) : shown == name))
-            continue;
-        const QStringList actions = a->actionInterface()->actionNames();
-        if (actions.isEmpty())
-            continue;
-        a->actionInterface()->doAction(actions.front());
-        return true;
-    }
-    return false;
-}
 
 // The screens block in their own modal loops; a polled script drives whatever is on top.
 class Script {
@@ -83,9 +63,9 @@ Script::Step On(QStringList names, bool prefix = false)
         if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated : page != nullptr))
             return false;
         for (qsizetype i = 0; i + 1 < names.size(); ++i)
-            if (!Press(screen, names[i], prefix))
+            if (!PressNamed(screen, names[i], prefix))
                 return false;
-        QTimer::singleShot(0, screen, [screen, last = names.last(), prefix] { Press(screen, last, prefix); });
+        QTimer::singleShot(0, screen, [screen, last = names.last(), prefix] { PressNamed(screen, last, prefix); });
         return true;
     };
 }
@@ -236,7 +216,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
                    On<frmMenuSelectMain>({QStringLiteral("에스프레소")}, true),
                    On<QDialog>({QStringLiteral("+"), QStringLiteral("주문 담기")}),
                    On<frmMenuSelectMain>({QStringLiteral("선택완료")})});
-    ASSERT_TRUE(Press(&reception, QStringLiteral("포장 주문")));
+    ASSERT_TRUE(PressNamed(&reception, QStringLiteral("포장 주문")));
     ASSERT_TRUE(script.done()) << script.left() << " steps left";
     ASSERT_TRUE(reception.cart().selectionConfirmed);
 
@@ -251,7 +231,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
     // The entry panels: the number, the car and the card.
     for (const char16_t* key :
          {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"다음", u"4", u"3", u"2", u"1", u"다음", u"카드결제"})
-        ASSERT_TRUE(Press(&reception, QString::fromUtf16(key))) << QString::fromUtf16(key).toStdString();
+        ASSERT_TRUE(PressNamed(&reception, QString::fromUtf16(key))) << QString::fromUtf16(key).toStdString();
     ASSERT_EQ(reception.path().currentPanel(), reception::kCompletionPanel);
 
     const QJsonArray orders = shop->orders();

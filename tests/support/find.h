@@ -1,6 +1,9 @@
 #pragma once
 // Finds a screen's widgets as a person or a screen reader would name them: by object name, or by
 // the accessible name (a key's caption). A missing widget fails the test where it is looked for.
+// Presses them as a screen reader does.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -33,6 +36,27 @@ T* FindByAccessibleName(const QObject* root, const QString& accessibleName)
     }
     ADD_FAILURE() << "nothing named " << accessibleName.toStdString();
     return nullptr;
+}
+
+// Presses the first shown element below root whose accessible name is name (or starts with it).
+inline bool PressNamed(QWidget* root, const QString& name, bool prefix = false)
+{
+    if (!root)
+        return false;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        const QString shown = a ? a->text(QAccessible::Name) : QString();
+        if (!a || !a->actionInterface() || !(prefix ? shown.startsWith(name) : shown == name))
+            continue;
+        const QStringList actions = a->actionInterface()->actionNames();
+        if (actions.isEmpty())
+            continue;
+        a->actionInterface()->doAction(actions.front());
+        return true;
+    }
+    return false;
 }
 
 }  // namespace sumbrel::testing
