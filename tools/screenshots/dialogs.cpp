@@ -16,21 +16,6 @@
 using namespace sumbrel;
 using namespace sumbrel::shots;
 
-namespace {
-
-// The dialog of the item, shown over the page; the keys touched in turn, then photographed.
-template <typename Dialog>
-bool Shoot(QWidget& page, const QString& title, const QStringList& keys, const QString& folder, const QString& name)
-{
-    Dialog dialog(&page);
-    dialog.m_메뉴IDX = RowOf(title);
-    dialog.show();
-    for (const QString& key : keys)
-        click(&dialog, key);
-    return shoot(folder, name);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -47,18 +32,20 @@ int main(int argc, char* argv[])
     QWidget page;
     ShowStandInPage(page);
 
-    bool ok = Shoot<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), {QStringLiteral("SetNum_Add_1")},
-                                       outDir, QStringLiteral("dialog-single.png"));
-    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아메리카노"),
-                                  {QStringLiteral("AddMenu_Option0_1"), QStringLiteral("AddMenu_Check1_2")}, outDir,
-                                  QStringLiteral("dialog-options.png"))
+    bool ok = ShootDialog<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), Touches({QStringLiteral("SetNum_Add_1")}),
+                                             outDir, QStringLiteral("dialog-single.png"));
+    ok = ShootDialog<frmMenuSelectSubB>(
+             page, QStringLiteral("아메리카노"),
+             Touches({QStringLiteral("AddMenu_Option0_1"), QStringLiteral("AddMenu_Check1_2")}), outDir,
+             QStringLiteral("dialog-options.png"))
         && ok;
-    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("와플"), {QStringLiteral("AddMenu_Check0_2")}, outDir,
-                                  QStringLiteral("dialog-options-minimum.png"))
+    ok = ShootDialog<frmMenuSelectSubB>(page, QStringLiteral("와플"), Touches({QStringLiteral("AddMenu_Check0_2")}),
+                                        outDir, QStringLiteral("dialog-options-minimum.png"))
         && ok;
-    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"),
-                                  {QStringLiteral("CmdLabel_2"), QStringLiteral("AddMenu_Option3_1")}, outDir,
-                                  QStringLiteral("dialog-options-page2.png"))
+    ok = ShootDialog<frmMenuSelectSubB>(
+             page, QStringLiteral("아이스 카페라떼"),
+             Touches({QStringLiteral("CmdLabel_2"), QStringLiteral("AddMenu_Option3_1")}), outDir,
+             QStringLiteral("dialog-options-page2.png"))
         && ok;
     // A group of nine options pages inside its panel: both pages, the second with a choice on it.
     MenuCatalogue& table = menuCatalogue();
@@ -74,12 +61,13 @@ int main(int argc, char* argv[])
     nine.col[kColAdd1] = toppings;
     nine.col[kColAdd1 + 1] = QStringLiteral("N◈사이즈◈1◈레귤러◈0◈라지◈1000");
     table.finish(1);
-    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("토핑 와플"), {QStringLiteral("AddMenu_Check0_1")}, outDir,
-                                  QStringLiteral("dialog-options-nine.png"))
+    ok = ShootDialog<frmMenuSelectSubB>(page, QStringLiteral("토핑 와플"), Touches({QStringLiteral("AddMenu_Check0_1")}),
+                                        outDir, QStringLiteral("dialog-options-nine.png"))
         && ok;
-    ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("토핑 와플"),
-                                  {QStringLiteral("AddMenu_Page0_1"), QStringLiteral("AddMenu_Check0_8")}, outDir,
-                                  QStringLiteral("dialog-options-nine-page2.png"))
+    ok = ShootDialog<frmMenuSelectSubB>(
+             page, QStringLiteral("토핑 와플"),
+             Touches({QStringLiteral("AddMenu_Page0_1"), QStringLiteral("AddMenu_Check0_8")}), outDir,
+             QStringLiteral("dialog-options-nine-page2.png"))
         && ok;
     return ok ? 0 : 1;
 }

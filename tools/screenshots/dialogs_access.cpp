@@ -12,37 +12,11 @@
 #include "shots.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <cstdio>
 
 using namespace sumbrel;
 using namespace sumbrel::shots;
-
-namespace {
-
-void Press(QWidget* window, int key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(window, &press);
-    QApplication::sendEvent(window, &release);
-}
-
-// The dialog of the item over the page, the keypad's arrows pressed in turn, then photographed.
-template <typename Dialog>
-bool Shoot(QWidget& page, const QString& title, const QList<int>& keys, const QString& folder, const QString& name)
-{
-    Dialog dialog(&page);
-    dialog.m_메뉴IDX = RowOf(title);
-    dialog.show();
-    settle(50);
-    for (int key : keys)
-        Press(&dialog, key);
-    return shoot(folder, name);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -73,14 +47,14 @@ int main(int argc, char* argv[])
     for (const auto& view : views) {
         ApplyModes(view.modes);
         const QString prefix = QStringLiteral("dialog-access-") + QString::fromLatin1(view.name);
-        ok = Shoot<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), {Qt::Key_Right}, outDir,
-                                      prefix + QStringLiteral("-single.png"))
+        ok = ShootDialog<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), KeypadKeys({Qt::Key_Right}), outDir,
+                                            prefix + QStringLiteral("-single.png"))
             && ok;
-        ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"), toSecondOption, outDir,
-                                      prefix + QStringLiteral("-options.png"))
+        ok = ShootDialog<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"), KeypadKeys(toSecondOption), outDir,
+                                            prefix + QStringLiteral("-options.png"))
             && ok;
-        ok = Shoot<frmMenuSelectSubB>(page, QStringLiteral("와플"), {Qt::Key_Right, Qt::Key_Return}, outDir,
-                                      prefix + QStringLiteral("-options-minimum.png"))
+        ok = ShootDialog<frmMenuSelectSubB>(page, QStringLiteral("와플"), KeypadKeys({Qt::Key_Right, Qt::Key_Return}),
+                                            outDir, prefix + QStringLiteral("-options-minimum.png"))
             && ok;
     }
     ApplyModes({});

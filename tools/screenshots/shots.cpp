@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -145,6 +146,30 @@ void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QStrin
         click(modal, key);
     });
     poll->start(50);
+}
+
+void pressKey(QWidget* window, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(window, &press);
+    QApplication::sendEvent(window, &release);
+}
+
+DialogSteps Touches(const QStringList& keys)
+{
+    return [keys](QWidget* dialog) {
+        for (const QString& key : keys)
+            click(dialog, key);
+    };
+}
+
+DialogSteps KeypadKeys(const QList<int>& keys)
+{
+    return [keys](QWidget* dialog) {
+        for (int key : keys)
+            pressKey(dialog, key);
+    };
 }
 
 }  // namespace sumbrel::shots

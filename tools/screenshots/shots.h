@@ -1,7 +1,10 @@
 #pragma once
 // What every screenshot walk does: let the screens settle, photograph the whole screen, touch a key
 // by its name, and point the terminal at a demo shop.
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QCoreApplication;
 class QTemporaryDir;
@@ -39,6 +42,26 @@ void ShowStandInPage(QWidget& page);
 // behind lets events run before the window exists; ok becomes false when none came up.
 void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QString& name, const QString& key,
                       bool& ok);
+// A keypad key pressed and released on the window.
+void pressKey(QWidget* window, int key);
+// What a walk does on an item dialog before its picture: keys touched by name, or keypad keys pressed.
+using DialogSteps = std::function<void(QWidget* dialog)>;
+DialogSteps Touches(const QStringList& keys);
+DialogSteps KeypadKeys(const QList<int>& keys);
+// The item dialog of the menu titled so, shown over the page; the steps run on it, then the screen
+// is photographed as folder/name.
+template <typename Dialog>
+bool ShootDialog(QWidget& page, const QString& title, const DialogSteps& steps, const QString& folder,
+                 const QString& name)
+{
+    Dialog dialog(&page);
+    dialog.m_메뉴IDX = RowOf(title);
+    dialog.show();
+    settle(50);
+    steps(&dialog);
+    return shoot(folder, name);
+}
+
 // A fault of the walk's demo shop for the path: kind and its settings as its control page takes them.
 void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings = QString(),
                int count = 1);
