@@ -13,6 +13,7 @@ void IdleDeadline::renew()
     // The barrier-free choices give three times as long.
     m_deadline = TickCount() + uint32_t(scaledMs(access::IdleMs(m_idleMs)));
     m_heldAtRenew = ScreenHold::heldMs();
+    m_warned = false;
 }
 
 int32_t IdleDeadline::remainingMs() const
@@ -25,6 +26,15 @@ int32_t IdleDeadline::remainingMs() const
 std::optional<QString> IdleDeadline::countdownText() const
 {
     return CountdownText(remainingMs());
+}
+
+std::optional<int> IdleDeadline::warningDue()
+{
+    const int32_t left = remainingMs();
+    if (left >= kIdleWarnMs || m_warned)
+        return std::nullopt;
+    m_warned = true;
+    return left / 1000 + 1;
 }
 
 std::optional<QString> CountdownText(int32_t remainingMs)

@@ -9,6 +9,8 @@ namespace sumbrel::menu {
 
 inline constexpr int kIdleMs = 30000;
 inline constexpr int kIdleTickMs = 500;  // Timer3
+// How long before the idle close the customer is told (voice guidance).
+inline constexpr int kIdleWarnMs = 10000;
 inline constexpr int kRepeatTickMs = 50;  // AutoIncrement
 inline constexpr int kRepeatFromTick = 5;  // a held key first repeats at the sixth tick
 // A hold whose release never comes (another window took the pointer) repeats no longer than this.
@@ -28,9 +30,13 @@ public:
     int32_t remainingMs() const;
     // The countdown text, or nullopt when the time is up (the screen closes then).
     std::optional<QString> countdownText() const;
+    // Once as the time comes within kIdleWarnMs of the close: the seconds left then; nullopt before
+    // and after. Renewing the deadline makes the warning due again.
+    std::optional<int> warningDue();
 
 private:
     int m_idleMs;
+    bool m_warned = false;
     uint32_t m_deadline = 0;
     int64_t m_heldAtRenew = 0;
 };

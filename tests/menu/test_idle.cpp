@@ -22,6 +22,21 @@ TEST(Idle, CountdownFromThirtyToOneSecondThenClosed)
     EXPECT_GT(deadline.remainingMs(), kIdleMs - 5000);
 }
 
+TEST(Idle, TheWarningIsDueOnceWithinTenSecondsOfTheCloseAndAgainAfterARenewal)
+{
+    IdleDeadline longer(kIdleMs);
+    longer.renew();
+    EXPECT_FALSE(longer.warningDue().has_value()) << "thirty seconds left";
+    IdleDeadline shorter(5000);
+    shorter.renew();
+    const std::optional<int> seconds = shorter.warningDue();
+    ASSERT_TRUE(seconds.has_value());
+    EXPECT_TRUE(*seconds == 6 || *seconds == 5) << *seconds << " (as the countdown shows it)";
+    EXPECT_FALSE(shorter.warningDue().has_value()) << "said once";
+    shorter.renew();
+    EXPECT_TRUE(shorter.warningDue().has_value()) << "due again after a renewal";
+}
+
 TEST(Idle, AHeldKeyRepeatsFromTheSixthTickUntilReleased)
 {
     HoldRepeat hold;

@@ -50,9 +50,6 @@ std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std:
     return dialog.addedLine();
 }
 
-// The spoken warning before the idle close, this long before it (nominal milliseconds).
-constexpr int kIdleWarnMs = 10000;
-
 QString IdleCloseWarning(int seconds)
 {
     return QString::number(seconds)
@@ -92,10 +89,7 @@ void frmMenuSelectMain::buildKeypad()
     m_keypad = new KeypadNavigator(this);
     m_keypad->back = [this] { CmdLabel_Click(int(PageKey::Close)); };
     m_keypad->describe = [this] { return intro(); };
-    m_keypad->anyKey = [this] {
-        m_model.deadline().renew();
-        m_idleWarned = false;
-    };
+    m_keypad->anyKey = [this] { m_model.deadline().renew(); };
     m_keypad->beyond = [this](access::Move move) { return turnPage(move == access::Move::Next ? +1 : -1); };
 }
 
@@ -176,7 +170,6 @@ void frmMenuSelectMain::Form_Activate()
     proc.run(__LINE__, [this] { Draw_Order(); });
     proc.run(__LINE__, [this] {
         m_model.deadline().renew();
-        m_idleWarned = false;
         m_timer3->start(kIdleTickMs);
         setEnabled(true);
     });
@@ -416,13 +409,8 @@ void frmMenuSelectMain::Timer3_Timer()
         return;
     }
     m_timerText->setText(*text);  // a label ignores the same text
-    const int32_t left = m_model.deadline().remainingMs();
-    if (left >= kIdleWarnMs) {
-        m_idleWarned = false;
-    } else if (!m_idleWarned) {
-        m_idleWarned = true;
-        access::Guide(IdleCloseWarning(left / 1000 + 1));
-    }
+    if (const std::optional<int> seconds = m_model.deadline().warningDue())
+        access::Guide(IdleCloseWarning(*seconds));
 }
 
 void frmMenuSelectMain::closePage()

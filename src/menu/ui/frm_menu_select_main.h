@@ -162,7 +162,6 @@ private:
     // The skin's pictures carry the keys of the design's layout: only that layout shows them.
     bool m_skinned = false;
     KeypadNavigator* m_keypad = nullptr;
-    bool m_idleWarned = false;
 
     QPixmap m_background;  // 0501.gif
     QPixmap m_tileBackground;  // 0502.gif

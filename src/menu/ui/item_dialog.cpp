@@ -27,9 +27,6 @@ using item_dialog::PaintPanel;
 
 namespace {
 
-// The spoken warning before the idle close, as long before it as the reception's.
-constexpr int kIdleWarnMs = 10000;
-
 QString IdleWarningText(int seconds)
 {
     return QString::number(seconds)
@@ -332,10 +329,8 @@ void ItemDialog::Timer3_Timer()
         return;
     }
     // Said once as the time runs short; a touch or a key renews the deadline and the warning with it.
-    const bool late = m_Deadline.remainingMs() < kIdleWarnMs;
-    if (late && !m_idleWarned)
-        access::Guide(IdleWarningText(m_Deadline.remainingMs() / 1000 + 1));
-    m_idleWarned = late;
+    if (const std::optional<int> seconds = m_Deadline.warningDue())
+        access::Guide(IdleWarningText(*seconds));
     ssp타이머->setText(*text);  // a label ignores the same text
 }
 

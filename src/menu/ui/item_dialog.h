@@ -147,7 +147,6 @@ protected:
     // In place: the content is there once the dialog shows, before anything queued behind exec().
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     bool m_closing = false;
-    bool m_idleWarned = false;
     // Deleted first of all: none of its callbacks may reach a dialog being torn down.
     KeypadNavigator* m_keypad = nullptr;
     // After the state event() reads: parenting a timer sends the dialog a ChildAdded event.
