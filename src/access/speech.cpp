@@ -5,6 +5,7 @@
 #include "startup/trace_log.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sumbrel::access {
 
@@ -12,6 +13,32 @@ namespace {
 SpeechEngine* g_engine = nullptr;
 int g_volume = 80;
 }  // namespace
+
+JoinedSpeech::JoinedSpeech(SpeechEngine& engine)
+    : m_engine(engine)
+{
+    QObject::connect(&m_moment, &ClockTimer::timeout, [this] { flush(); });
+}
+
+void JoinedSpeech::say(const QString& text)
+{
+    m_pending.append(text);
+    if (!m_moment.isActive())
+        m_moment.start(kMomentMs);
+}
+
+void JoinedSpeech::flush()
+{
+    m_moment.stop();
+    QString joined;
+    for (const QString& text : std::exchange(m_pending, {})) {
+        if (!joined.isEmpty())
+            joined += QStringView(u".!?").contains(joined.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
+        joined += text;
+    }
+    if (!joined.isEmpty())
+        m_engine.say(joined);
+}
 
 void setSpeechEngine(SpeechEngine* engine)
 {

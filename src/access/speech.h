@@ -1,7 +1,10 @@
 #pragma once
 // Spoken guidance goes through here: the engine speaks, tests record, and every text is also a line
 // "[음성] text" of the day's general log, so what a customer heard can be read back.
+#include "startup/clock.h"
+
 #include <QString>
+#include <QStringList>
 
 namespace sumbrel::access {
 
@@ -15,6 +18,25 @@ public:
     // False, with why, when nothing can be heard (no engine, no Korean voice).
     virtual bool works() const = 0;
     virtual QString why() const = 0;
+};
+
+// Texts said within one short moment (the handling of one key) reach the engine as one text, in
+// order: the engine cuts off what it is saying at each text, so a page turn or a line added followed
+// at once by the newly focused key would be heard as the key alone.
+class JoinedSpeech : public SpeechEngine {
+public:
+    static constexpr int kMomentMs = 60;
+    explicit JoinedSpeech(SpeechEngine& engine);
+    void say(const QString& text) override;
+    void setVolume(int volume) override { m_engine.setVolume(volume); }
+    bool works() const override { return m_engine.works(); }
+    QString why() const override { return m_engine.why(); }
+
+private:
+    void flush();
+    SpeechEngine& m_engine;
+    QStringList m_pending;
+    ClockTimer m_moment;
 };
 
 // The engine in use; nullptr: none (the texts still reach the log).

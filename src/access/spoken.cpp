@@ -87,6 +87,12 @@ QString QuantityText(int quantity)
     return QStringLiteral("수량 ") + QString::number(quantity);
 }
 
+QString PageText(const QString& what, int page, int pages)
+{
+    return (what.isEmpty() ? QString() : what + u' ') + QString::number(pages) + QStringLiteral("쪽 중 ")
+        + QString::number(page) + QStringLiteral("쪽");
+}
+
 QString OrderLineText(int number, const QString& name, int quantity, const QString& amountText)
 {
     return QString::number(number) + QStringLiteral("번, ") + name + QStringLiteral(", ") + QString::number(quantity)

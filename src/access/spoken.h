@@ -31,6 +31,8 @@ QString LineAddedText(const QString& name, int quantity, const QString& totalTex
 QString MinimumNotMetText(const QString& group, int minimum);
 QString TotalsText(int lines, const QString& totalText);
 QString DigitsText(const QString& shown);
+// A page turned: "옵션 2쪽 중 1쪽"; `what` names what turned, or is empty.
+QString PageText(const QString& what, int page, int pages);
 
 // What became of the order, as the completion panel or the entry panel tells it.
 QString OutcomeText(const QString& title, const QString& message);

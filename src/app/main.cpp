@@ -121,9 +121,11 @@ int main(int argc, char* argv[])
     // Voice guidance for the barrier-free mode: the engine finds its voice on its own thread while
     // the program starts. Unattended runs speak nothing (the texts still reach the log).
     std::unique_ptr<sumbrel::access::TtsEngine> speech;
+    std::unique_ptr<sumbrel::access::JoinedSpeech> joined;
     if (!qEnvironmentVariableIsSet("SUMBREL_UNATTENDED")) {
         speech = std::make_unique<sumbrel::access::TtsEngine>(0);
-        sumbrel::access::setSpeechEngine(speech.get());
+        joined = std::make_unique<sumbrel::access::JoinedSpeech>(*speech);
+        sumbrel::access::setSpeechEngine(joined.get());
     }
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<sumbrel::frmMain> reception;

@@ -66,6 +66,25 @@ TEST_F(SumbrelTest, EverySpokenTextIsLoggedAndReachesTheEngine)
     EXPECT_EQ(SpeechState(), QStringLiteral("음성 엔진 없음"));
 }
 
+TEST_F(SumbrelTest, TextsOfOneMomentAreSpokenAsOneInTheirOrder)
+{
+    ManualClock clock;
+    Recorder engine;
+    JoinedSpeech joined(engine);
+    joined.say(QStringLiteral("2쪽 중 2쪽"));
+    joined.say(QStringLiteral("아메리카노, 4,000원."));
+    joined.say(QStringLiteral("옵션이 있습니다"));
+    EXPECT_TRUE(engine.said.isEmpty()) << "nothing is cut off before the moment ends";
+    clock.advance(JoinedSpeech::kMomentMs);
+    EXPECT_EQ(engine.said, QStringList{QStringLiteral("2쪽 중 2쪽. 아메리카노, 4,000원. 옵션이 있습니다")});
+    // A key later is a new utterance, which cuts off the last as it should.
+    clock.advance(500);
+    joined.say(QStringLiteral("수량 2"));
+    clock.advance(JoinedSpeech::kMomentMs);
+    EXPECT_EQ(engine.said.size(), 2);
+    EXPECT_EQ(engine.said.last(), QStringLiteral("수량 2"));
+}
+
 TEST(Spoken, ScreenTextsAreSaidAsWordsNotSigns)
 {
     const std::pair<QString, QString> cases[] = {

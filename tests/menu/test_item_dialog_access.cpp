@@ -183,8 +183,11 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
 
     // Past the last element the toppings' rows turn to their next page.
     const int rowPage = model.rowPage(1);
+    voice.take();
     Keypad(d.get(), Qt::Key_Right);
     EXPECT_EQ(model.rowPage(1), rowPage + 1);
+    EXPECT_EQ(voice.said.value(0), access::PageText(u"Extra topping"_s, rowPage + 2, model.rowPages(1)))
+        << "the turn is told before the option in focus";
     auto* fifth = d->findChild<OptionRow*>(u"AddMenu_Check1_4"_s);
     ASSERT_TRUE(fifth->isVisible());
     EXPECT_EQ(d->keypad()->focused(), fifth);

@@ -105,8 +105,7 @@ bool frmMenuSelectMain::turnPage(int direction)
     if ((direction > 0 && page >= pages - 1) || (direction < 0 && page <= 0))
         return false;
     CmdLabel_Click(int(direction > 0 ? PageKey::NextPage : PageKey::PreviousPage));
-    access::Guide(QString::number(pages) + QStringLiteral("쪽 중 ") + QString::number(m_model.tiles().page + 1)
-                  + QStringLiteral("쪽"));
+    access::Guide(access::PageText(QString(), m_model.tiles().page + 1, pages));
     return true;
 }
 

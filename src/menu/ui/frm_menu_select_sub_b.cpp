@@ -375,6 +375,7 @@ bool frmMenuSelectSubB::turnPage(access::Move move)
         const int j = step > 0 ? first + i : first + per - 1 - i;
         if (j < kOptionGroups && m_model.turnRowPage(j, step)) {
             placeRows(j);
+            access::Guide(access::PageText(m_model.group(j)->name, m_model.rowPage(j) + 1, m_model.rowPages(j)));
             return true;
         }
     }
@@ -382,6 +383,7 @@ bool frmMenuSelectSubB::turnPage(access::Move move)
         return false;
     picBack->update();
     placePanels();
+    access::Guide(access::PageText(QStringLiteral("옵션"), m_model.groupPage() + 1, m_model.groupPages()));
     return true;
 }
 
