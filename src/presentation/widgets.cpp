@@ -3,6 +3,7 @@
 #include "presentation/caption_key.h"
 #include "startup/files.h"
 #include "startup/global_state.h"
+#include "startup/trace_log.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -86,6 +87,20 @@ int FittingPixelSize(const QFont& font, const QString& text, const QRect& room, 
             high = mid - 1;
     }
     return low;
+}
+
+void FitFont(QWidget* element, const QString& text, const QRect& room, bool wrap, int floor, const char* owner)
+{
+    QFont font = element->font();
+    const int size = FittingPixelSize(font, text, room, wrap, floor);
+    if (size == font.pixelSize())
+        return;
+    WriteLog(QStringLiteral("  [%1] 크게 보기: %2 글자 %3px → %4px (자리에 맞춤)")
+                 .arg(QLatin1String(owner), element->objectName())
+                 .arg(font.pixelSize())
+                 .arg(size));
+    font.setPixelSize(size);
+    element->setFont(font);
 }
 
 QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geometry, const QColor& fill)

@@ -58,6 +58,8 @@ QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geome
 // element lays it out (wrapped at the room's width, or on one line); floor when none does. For the
 // large view, where a text twice its size may not fit its place.
 int FittingPixelSize(const QFont& font, const QString& text, const QRect& room, bool wrap, int floor);
+// Sets the element's font to that size; the trace names each text made smaller, after `owner`.
+void FitFont(QWidget* element, const QString& text, const QRect& room, bool wrap, int floor, const char* owner);
 
 // The widget's foreground colour (a label's text, a plain frame's lines), through its palette.
 void SetInk(QWidget* widget, const QColor& ink);

@@ -109,7 +109,6 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
         break;
     case kCmdAdd:
         if (addToPage(m_model.AddedTo(QString()))) {
-            access::Guide(access::LineAddedText(item().name, quantity().value(), m_model.totalText()));
             closeDialog(Accepted);
         } else {
             closeDialog(Rejected);

@@ -434,7 +434,6 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
             break;
         }
         if (addToPage(m_model.AddedTo(QString()))) {
-            access::Guide(access::LineAddedText(item().name, quantity().value(), m_model.totalText()));
             key->setKeyEnabled(true);
             m_Deadline.renew();
             closeDialog(Accepted);

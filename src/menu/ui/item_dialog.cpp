@@ -40,10 +40,8 @@ void FitLarge(QLabel* label)
     const double scale = CurrentLook().scale;
     if (scale <= 1.0)
         return;
-    QFont font = label->font();
-    const int floor = std::max(1, int(font.pixelSize() / scale));
-    font.setPixelSize(FittingPixelSize(font, label->text(), label->contentsRect(), label->wordWrap(), floor));
-    label->setFont(font);
+    const int floor = std::max(1, int(label->font().pixelSize() / scale));
+    FitFont(label, label->text(), label->contentsRect(), label->wordWrap(), floor, "ItemDialog");
 }
 
 }  // namespace

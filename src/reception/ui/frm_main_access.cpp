@@ -255,18 +255,8 @@ void frmMain::fitTexts()
 {
     if (CurrentLook().scale <= 1.0)
         return;
-    // The largest size up to the built one that fits; the trace names each text made smaller.
     auto fit = [](QWidget* w, const QString& text, const QRect& area, bool wrap) {
-        QFont font = w->font();
-        const int size = FittingPixelSize(font, text, area, wrap, kSmallestFittedPx);
-        if (size == font.pixelSize())
-            return;
-        WriteLog(QStringLiteral("  [frmMain] 크게 보기: %1 글자 %2px → %3px (자리에 맞춤)")
-                     .arg(w->objectName())
-                     .arg(font.pixelSize())
-                     .arg(size));
-        font.setPixelSize(size);
-        w->setFont(font);
+        FitFont(w, text, area, wrap, kSmallestFittedPx, "frmMain");
     };
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {

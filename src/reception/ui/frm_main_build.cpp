@@ -204,9 +204,9 @@ void frmMain::buildCarPanel()
     makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, m_places.numberChange);
     m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32),
                               Colours().mutedInk, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.number, KeyFont(72),
+    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.carNumber, KeyFont(72),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.number, LabelFont(36),
+    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.carNumber, LabelFont(36),
                                 Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
                                 QStringLiteral("차량 번호를 입력하세요."));
     m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),

@@ -44,6 +44,7 @@ void Design(ReceptionPlaces& p)
     p.close = QRect(464, 1, 80, 60);
     p.numberChange = QRect(335, 0, 125, 60);
     p.number = QRect(0, 70, 546, 100);
+    p.carNumber = p.number;
     p.phoneOnCar = QRect(15, 15, 305, 45);
     p.driveThru = QRect(10, 175, 526, 101);
     p.keypad = ThreeColumns({25, 190, 355}, {280, 395, 510, 625}, QSize(165, 115));
@@ -107,7 +108,8 @@ void Large(ReceptionPlaces& p, bool low)
     p.countNumber = QRect(20, 640, 200, 100);
     p.countText = QRect(230, 640, 774, 100);
     if (!low) {
-        p.menuKey = {QRect(), QRect(10, 10, 220, 140), QRect(10, 10, 220, 140), QRect(10, 10, 220, 140)};
+        // The phone and car numbers over the whole width; the menu key beside the keypad there.
+        p.menuKey = {QRect(), QRect(550, 615, 464, 140), QRect(550, 615, 464, 140), QRect(10, 10, 220, 140)};
         p.shopName = QRect(20, 30, 984, 170);
         p.eatIn = QRect(112, 215, 800, 165);
         p.takeout = QRect(112, 400, 800, 165);
@@ -119,20 +121,22 @@ void Large(ReceptionPlaces& p, bool low)
             p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 265 + (i / 2) * 135, 484, 120);
         p.modeStart = QRect(20, 545, 800, 140);
         p.modeClose = QRect(840, 545, 164, 140);
-        p.number = QRect(240, 5, 784, 155);
-        p.keypad = ThreeColumns({10, 220, 430}, {165, 315, 465, 615}, QSize(200, 140));
-        p.close = QRect(650, 165, 177, 140);
-        p.numberChange = QRect(837, 165, 177, 140);
-        p.phoneOnCar = QRect(650, 315, 364, 70);
-        p.driveThru = QRect(650, 395, 364, 365);
-        p.payPhone = QRect(240, 10, 774, 70);
-        p.payCar = QRect(240, 80, 774, 70);
-        p.payTotal = QRect(240, 150, 774, 100);
+        p.number = QRect(0, 0, 1024, 162);
+        p.carNumber = p.number;
+        p.keypad = ThreeColumns({10, 190, 370}, {165, 315, 465, 615}, QSize(170, 140));
+        // A column beside the keypad as wide as the phone number at full size.
+        p.close = QRect(550, 165, 150, 110);
+        p.numberChange = QRect(710, 165, 304, 110);
+        p.phoneOnCar = QRect(544, 277, 476, 80);
+        p.driveThru = QRect(544, 357, 476, 257);
+        p.payPhone = QRect(240, 4, 774, 80);
+        p.payCar = QRect(240, 84, 774, 80);
+        p.payTotal = QRect(240, 164, 774, 92);
         p.cash = QRect(112, 260, 800, 150);
         p.card = QRect(112, 425, 800, 150);
         p.payNumberChange = QRect(112, 600, 390, 140);
         p.payClose = QRect(522, 600, 390, 140);
-        p.notice = {QRect(), QRect(240, 0, 784, 160), QRect(240, 0, 784, 160), QRect(240, 0, 784, 250)};
+        p.notice = {QRect(), QRect(0, 0, 1024, 160), QRect(0, 0, 1024, 160), QRect(240, 0, 784, 250)};
         return;
     }
     p.shopName = QRect(20, 60, 984, 260);
@@ -146,10 +150,13 @@ void Large(ReceptionPlaces& p, bool low)
         p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 350 + (i / 2) * 120, 484, 110);
     p.modeStart = QRect(20, 595, 800, 140);
     p.modeClose = QRect(840, 595, 164, 140);
-    p.number = QRect(0, 10, 1024, 150);
-    p.phoneOnCar = QRect(20, 165, 984, 60);
-    p.driveThru = QRect(20, 230, 984, 110);
-    // Five columns of three rows: 1-5, 6-0, then delete, next, the menu key, X and number change.
+    p.number = QRect(0, 10, 1024, 160);
+    // The car number with the phone number beside it, then the drive-through text on two lines.
+    p.carNumber = QRect(0, 0, 500, 166);
+    p.phoneOnCar = QRect(510, 45, 504, 80);
+    p.driveThru = QRect(20, 168, 984, 176);
+    // Five columns of three rows: 1-5, 6-0, then delete, next, the menu key, X and number change,
+    // each as wide as its caption needs at full size.
     const int columns[] = {10, 214, 418, 622, 826};
     const int rows[] = {350, 490, 630};
     const QSize cell(188, 130);
@@ -157,12 +164,12 @@ void Large(ReceptionPlaces& p, bool low)
         const int at = digit == 0 ? 9 : digit - 1;
         p.keypad[size_t(digit)] = QRect(QPoint(columns[at % 5], rows[at / 5]), cell);
     }
-    p.keypad[size_t(Cmd2::Delete)] = QRect(QPoint(columns[0], rows[2]), cell);
-    p.keypad[size_t(Cmd2::Next)] = QRect(QPoint(columns[1], rows[2]), cell);
-    const QRect menuCell(QPoint(columns[2], rows[2]), cell);
+    p.keypad[size_t(Cmd2::Delete)] = QRect(10, rows[2], 150, 130);
+    p.keypad[size_t(Cmd2::Next)] = QRect(168, rows[2], 170, 130);
+    const QRect menuCell(346, rows[2], 262, 130);
     p.menuKey = {QRect(), menuCell, menuCell, QRect(352, 560, 320, 160)};
-    p.close = QRect(QPoint(columns[3], rows[2]), cell);
-    p.numberChange = QRect(QPoint(columns[4], rows[2]), cell);
+    p.close = QRect(616, rows[2], 130, 130);
+    p.numberChange = QRect(754, rows[2], 260, 130);
     p.payPhone = QRect(0, 20, 1024, 90);
     p.payCar = QRect(0, 110, 1024, 90);
     p.payTotal = QRect(0, 210, 1024, 110);

@@ -27,8 +27,8 @@ struct ReceptionPlaces {
     // Mode panel.
     QRect modeTitle, modeHint, modeStart, modeClose;
     std::array<QRect, 4> toggles{};
-    // Phone and car panels.
-    QRect close, numberChange, number, phoneOnCar, driveThru;
+    // Phone and car panels: the number typed on each.
+    QRect close, numberChange, number, carNumber, phoneOnCar, driveThru;
     std::array<QRect, kKeypadKeys> keypad{};
     // Payment panel.
     QRect payClose, payNumberChange, payPhone, payCar, cash, card;
