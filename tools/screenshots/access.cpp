@@ -23,6 +23,23 @@ using namespace sumbrel::shots;
 
 namespace {
 
+// Opens the tile of that item, turning to its page first: how many tiles a page shows depends on
+// the look.
+void OpenTile(frmMenuSelectMain* page, const QString& name)
+{
+    for (int turns = 0; turns < 20; ++turns) {
+        for (int k = 0; k < page->model().shape().tilesPerPage; ++k) {
+            const menu::TileEntry* entry = page->model().tileEntry(k);
+            if (entry && entry->col[menu::kTileName] == name) {
+                page->picMenu_Click(k);
+                return;
+            }
+        }
+        page->CmdLabel_Click(int(menu::PageKey::NextPage));
+    }
+    std::printf("no tile %s\n", name.toUtf8().constData());
+}
+
 void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& look, bool& ok)
 {
     QElapsedTimer wait;
@@ -32,9 +49,9 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& loo
     ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
     // Each dialog photographed, then its line added.
     ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
-    page->picMenu_Click(2);
+    OpenTile(page, QStringLiteral("아메리카노"));
     ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
-    page->picMenu_Click(0);
+    OpenTile(page, QStringLiteral("에스프레소"));
     ok = shoot(folder, look + QStringLiteral("-menu-order.png")) && ok;
     click(page, QStringLiteral("CmdLabel_7"));
 }

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace sumbrel::shots {
 
@@ -128,10 +129,13 @@ void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QStrin
     auto* poll = new QTimer(QCoreApplication::instance());
     auto* waited = new QElapsedTimer;
     waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, behind, folder, name, key, &ok] {
+    // Up for a few polls in a row: a window just mapped may not be drawn on the screen yet.
+    auto upPolls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, upPolls, behind, folder, name, key, &ok] {
         QWidget* modal = QApplication::activeModalWidget();
         const bool up = modal && modal != behind && modal->isVisible();
-        if (!up && waited->elapsed() < 10000)
+        *upPolls = up ? *upPolls + 1 : 0;
+        if (*upPolls < 6 && waited->elapsed() < 10000)
             return;
         poll->stop();
         poll->deleteLater();
