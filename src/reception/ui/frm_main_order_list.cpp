@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -23,6 +24,15 @@ void frmMain::showOrderList()
 {
     const OrderListLayout& layout = m_orderList.layout();
     const cart::Parsed lines = cart::Parse(m_cart.selectedOrder);
+    // Each line's printed texts (those below the line's separator), so a screen reader meets the
+    // lines one by one, each on its row.
+    std::array<QStringList, kRowPanels> printed;
+    for (const PrintedText& t : layout.texts) {
+        const auto line = std::count_if(layout.separators.begin(), layout.separators.end(),
+                                        [&t](int separator) { return separator <= t.y; });
+        if (line < kRowPanels)
+            printed[size_t(line)] << t.text;
+    }
     std::array<bool, kRowPanels> shown{};
     for (const RowPlace& place : layout.rows) {
         const OrderRow& row = m_rows.at(size_t(place.line));
@@ -35,6 +45,7 @@ void frmMain::showOrderList()
         row.sub->setAccessibleDescription(name + QStringLiteral(" 하나 빼기"));
         row.add->setAccessibleDescription(name + QStringLiteral(" 하나 더"));
         row.remove->setAccessibleDescription(name + QStringLiteral(" 삭제"));
+        row.frame->setAccessibleName(printed[size_t(place.line)].join(QStringLiteral(", ")));
         shown[size_t(place.line)] = true;
     }
     for (size_t i = 0; i < m_rows.size(); ++i)
