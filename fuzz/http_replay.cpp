@@ -5,14 +5,13 @@
 // answer is no longer than what the server sent.
 #include "fuzz_support.h"
 #include "server/http_client.h"
+#include "support/loopback_socket.h"
 #include "startup/clock.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
-#include <arpa/inet.h>
 #include <atomic>
 #include <mutex>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
@@ -43,7 +42,7 @@ std::mutex g_lock;
 Script g_script;
 std::atomic<int> g_generation{0};
 int g_listener = -1;
-uint16_t g_port = 0;
+int g_port = 0;
 
 // Waits up to ms on the connection; false when the script changed or the client went away.
 bool Wait(int fd, int ms, int generation)
@@ -132,17 +131,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     limits.attempts = 2;
     setHttpLimits(limits);
 
-    g_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    int one = 1;
-    ::setsockopt(g_listener, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(g_listener, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(g_listener, 16);
-    socklen_t length = sizeof addr;
-    ::getsockname(g_listener, reinterpret_cast<sockaddr*>(&addr), &length);
-    g_port = ntohs(addr.sin_port);
+    g_listener = testing::LoopbackSocket(16, g_port);
     std::thread(Serve).detach();
     return 0;
 }

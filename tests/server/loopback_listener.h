@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "support/loopback_socket.h"
+
 #include <arpa/inet.h>
 #include <atomic>
 #include <mutex>
@@ -35,18 +37,7 @@ public:
         , m_keepAlive(keepAlive)
         , m_contentType(std::move(contentType))
     {
-        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        int one = 1;
-        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        addr.sin_port = 0;
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-        ::listen(m_fd, 16);
-        socklen_t len = sizeof addr;
-        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len);
-        m_port = ntohs(addr.sin_port);
+        m_fd = LoopbackSocket(16, m_port);
         m_thread = std::thread([this] { loop(); });
     }
     ~LoopbackListener()
