@@ -18,12 +18,6 @@ using namespace sumbrel::testing;
 
 namespace {
 
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void Write(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -91,7 +85,7 @@ TEST_F(DiskFaults, PicturesThatCannotBeStoredLeaveTheOldOnesAndAreCounted)
         refuseNothing();
         EXPECT_EQ(summary.failed, 2) << "the logo and the picture, both told on the settings screen";
         EXPECT_EQ(summary.stored, 0);
-        EXPECT_EQ(Read(picture), QByteArray("the old picture"));
+        EXPECT_EQ(ReadFile(picture), QByteArray("the old picture"));
         EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList{QStringLiteral("101.png")})
             << "no half-written file left behind";
     }
@@ -113,7 +107,7 @@ TEST_F(DiskFaults, SettingsThatCannotBeWrittenLeaveTheFileAndAreTold)
         EXPECT_FALSE(written.written);
         EXPECT_FALSE(written.error.isEmpty());
         EXPECT_FALSE(settings::SaveProblemText(written).isEmpty()) << "the settings screen says so";
-        EXPECT_EQ(Read(configFilePath()), before) << "byte for byte";
+        EXPECT_EQ(ReadFile(configFilePath()), before) << "byte for byte";
     }
 }
 
@@ -124,7 +118,7 @@ TEST_F(DiskFaults, ALoginWhoseOptionsCannotBeStoredStillLogsIn)
     for (const Disk& disk : disks()) {
         SCOPED_TRACE(disk.name);
         ASSERT_TRUE(WriteStoredLogin(QStringLiteral("True◈False◈old◈secret")));
-        const QByteArray before = Read(config);
+        const QByteArray before = ReadFile(config);
         refuse(disk);
         LoginModel model;
         const LoginOutcome outcome = model.Login(QString::fromLatin1(DemoShop::kId),
@@ -132,6 +126,6 @@ TEST_F(DiskFaults, ALoginWhoseOptionsCannotBeStoredStillLogsIn)
         refuseNothing();
         EXPECT_EQ(outcome, LoginOutcome::Success);
         EXPECT_TRUE(model.storeFailed()) << "the login screen tells the operator";
-        EXPECT_EQ(Read(config), before) << "the next start logs in as the last stored login says";
+        EXPECT_EQ(ReadFile(config), before) << "the next start logs in as the last stored login says";
     }
 }

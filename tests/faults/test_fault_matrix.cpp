@@ -337,10 +337,7 @@ TEST_F(FaultMatrix, NoPictureIsReplacedByABadOne)
     menuCatalogue() = ParseMenuAnswer(
         QStringLiteral("<menubrr>num[101]num title[에스프레소]title category[커피]category</menubrr>"));
     const QString file = gs().menuImageFolder + QStringLiteral("/101.png");
-    const QByteArray good = [&] {
-        QFile f(shop->dataDir() + QStringLiteral("/menuimag/101.png"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray good = ReadFile(shop->dataDir() + QStringLiteral("/menuimag/101.png"));
     ASSERT_FALSE(good.isEmpty());
     calls = 4;  // logo check and GET, menu check and GET
     const QStringList paths = {QStringLiteral("/menuimag/101.png")};

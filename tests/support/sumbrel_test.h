@@ -23,6 +23,20 @@
 
 namespace sumbrel::testing {
 
+// The file's bytes; empty when it cannot be read.
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
 class SumbrelTest : public ::testing::Test {
 protected:
     // Short enough that a dead service costs little, long enough for a loaded machine.
@@ -64,17 +78,8 @@ protected:
     HttpLimits limitsBeforeTheTest() const { return m_savedLimits; }
 
     QString path(const QString& name) const { return folder.path() + u'/' + name; }
-    QString read(const QString& name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QString read(const QString& name) const { return QString::fromUtf8(ReadFile(path(name))); }
+    void write(const QString& name, const QByteArray& bytes) const { WriteFile(path(name), bytes); }
     // The messages of today's log of the channel, one per WriteLog call; each must have closed
     // with CR LF.
     static QStringList logEntries(const QString& channel = QString())
