@@ -1,6 +1,5 @@
 #include "presentation/keypad_navigator.h"
 
-#include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
 #include "presentation/look.h"
@@ -53,6 +52,12 @@ QAccessibleInterface* Pressable(QWidget* w)
     return a;
 }
 
+access::Place PlaceIn(const QWidget* window, const QWidget* w)
+{
+    const QPoint at = w->mapTo(window, QPoint(0, 0));
+    return {at.x(), at.y(), w->width(), w->height()};
+}
+
 int DigitOfKey(int key)
 {
     return key >= Qt::Key_0 && key <= Qt::Key_9 ? key - Qt::Key_0 : -1;
@@ -82,9 +87,8 @@ QList<QWidget*> KeypadNavigator::elements() const
     for (QWidget* w : m_window->findChildren<QWidget*>()) {
         if (!w->isVisible() || !w->isEnabled() || w->window() != m_window || !Pressable(w))
             continue;
-        const QPoint at = w->mapTo(m_window, QPoint(0, 0));
         found.append(w);
-        places.append({at.x(), at.y(), w->width(), w->height()});
+        places.append(PlaceIn(m_window, w));
     }
     QList<QWidget*> ordered;
     for (int i : access::ReadingOrder(places))
@@ -129,8 +133,8 @@ void KeypadNavigator::focus(QWidget* element, bool speak)
 {
     m_focused = element;
     placeRing();
-    if (element && speak && access::CurrentModes().voice)
-        access::Say(Describe(element));
+    if (element && speak)
+        access::Guide(Describe(element));
 }
 
 void KeypadNavigator::focusFirst(bool speak)
@@ -185,10 +189,8 @@ void KeypadNavigator::move(access::Move move)
         return;
     }
     QList<access::Place> places;
-    for (QWidget* w : all) {
-        const QPoint p = w->mapTo(m_window, QPoint(0, 0));
-        places.append({p.x(), p.y(), w->width(), w->height()});
-    }
+    for (QWidget* w : all)
+        places.append(PlaceIn(m_window, w));
     focus(all[access::MoveFocus(places, int(at), move)]);
 }
 
@@ -200,9 +202,11 @@ bool KeypadNavigator::handle(int key, const QString& text)
         return true;
     switch (key) {
     case Qt::Key_Right:
+    case Qt::Key_Tab:
         move(access::Move::Next);
         return true;
     case Qt::Key_Left:
+    case Qt::Key_Backtab:
         move(access::Move::Previous);
         return true;
     case Qt::Key_Up:
@@ -210,12 +214,6 @@ bool KeypadNavigator::handle(int key, const QString& text)
         return true;
     case Qt::Key_Down:
         move(access::Move::Down);
-        return true;
-    case Qt::Key_Tab:
-        move(access::Move::Next);
-        return true;
-    case Qt::Key_Backtab:
-        move(access::Move::Previous);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -235,15 +233,12 @@ bool KeypadNavigator::handle(int key, const QString& text)
         return true;
     case Qt::Key_Asterisk:
     case Qt::Key_F1:
-        if (access::CurrentModes().voice) {
-            access::Say((describe ? describe() + QStringLiteral(" ") : QString()) + Describe(m_focused));
-        }
+        access::Guide((describe ? describe() + QStringLiteral(" ") : QString()) + Describe(m_focused));
         return true;
     case Qt::Key_Plus:
     case Qt::Key_Minus: {
         const int volume = access::ChangeSpeechVolume(key == Qt::Key_Plus ? access::kVolumeStep : -access::kVolumeStep);
-        if (access::CurrentModes().voice)
-            access::Say(QStringLiteral("음량 ") + QString::number(volume));
+        access::Guide(QStringLiteral("음량 ") + QString::number(volume));
         return true;
     }
     default:
