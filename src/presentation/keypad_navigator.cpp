@@ -143,6 +143,11 @@ void KeypadNavigator::focusFirst(bool speak)
     focus(all.isEmpty() ? nullptr : all.front(), speak);
 }
 
+void KeypadNavigator::sayScreen() const
+{
+    access::Guide((describe ? describe() + QStringLiteral(" ") : QString()) + Describe(m_focused));
+}
+
 void KeypadNavigator::refresh()
 {
     const QList<QWidget*> all = elements();
@@ -233,7 +238,7 @@ bool KeypadNavigator::handle(int key, const QString& text)
         return true;
     case Qt::Key_Asterisk:
     case Qt::Key_F1:
-        access::Guide((describe ? describe() + QStringLiteral(" ") : QString()) + Describe(m_focused));
+        sayScreen();
         return true;
     case Qt::Key_Plus:
     case Qt::Key_Minus: {

@@ -44,6 +44,8 @@ public:
     // Puts the focus there (nullptr: none, the ring goes); says it when voice guidance is on.
     void focus(QWidget* element, bool speak = true);
     void focusFirst(bool speak = true);
+    // In the voice mode, says what the screen is for (describe) and then the element in focus.
+    void sayScreen() const;
     // After the screen changed: the focus stays where it was while that element is still there,
     // else it goes to the first.
     void refresh();

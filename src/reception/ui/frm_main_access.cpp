@@ -94,7 +94,7 @@ bool frmMain::keypadIntercept(int key)
     showChoices(modes);
     WriteLog(QStringLiteral("  [frmMain] 키패드 입력으로 음성 안내 시작 (") + access::SpeechState() + u')');
     m_keypad->focusFirst(false);
-    access::Guide(panelIntro() + QStringLiteral(" ") + KeypadNavigator::Describe(m_keypad->focused()));
+    m_keypad->sayScreen();
     return true;
 }
 
@@ -211,17 +211,15 @@ void frmMain::StartEasyOrder_Click()
     if (m_chosen.voice && !access::CurrentModes().voice)
         WriteLog(QStringLiteral("  [frmMain] 음성 안내: ") + access::SpeechState());
     ApplyModes(m_chosen);
-    if (rebuildForLook()) {
-        // The settings of this visit's start: no exchange with the shop while the customer waits.
-        Init_Form();
-        showSettings();
-    } else {
-        m_modePanel->hide();
-        m_picFrame[kStartPanel]->show();
+    if (!rebuildForLook()) {
+        CloseModePanel_Click();
+        return;
     }
+    // The settings of this visit's start: no exchange with the shop while the customer waits.
+    Init_Form();
+    showSettings();
     announce();
 }
-
 
 void frmMain::buildModePanel()
 {
