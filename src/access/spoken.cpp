@@ -20,12 +20,11 @@ QString ModePanelIntro()
         + HowToMove();
 }
 
-QString MenuPageIntro(const QString& category, const QString& pageCounter, int items, int cartLines)
+QString MenuPageIntro(const QString& category, int page, int pages, int items, int cartLines)
 {
     QString text = QStringLiteral("메뉴 화면입니다. ") + category + QStringLiteral(" 분류");
-    if (!pageCounter.isEmpty())
-        text += QStringLiteral(", ") + pageCounter.section(u'/', 1) + QStringLiteral("쪽 중 ")
-            + pageCounter.section(u'/', 0, 0) + QStringLiteral("쪽");
+    if (pages > 1)
+        text += QStringLiteral(", ") + PageText(QString(), page, pages);
     text += QStringLiteral(", 메뉴 ") + QString::number(items) + QStringLiteral("개. ");
     if (cartLines > 0)
         text += QStringLiteral("담은 메뉴 ") + QString::number(cartLines) + QStringLiteral("개. ");

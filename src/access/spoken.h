@@ -12,7 +12,7 @@ QString HowToMove();
 // The screens and panels of the path.
 QString StartPanelIntro(bool eatInOffered);
 QString ModePanelIntro();
-QString MenuPageIntro(const QString& category, const QString& pageCounter, int items, int cartLines);
+QString MenuPageIntro(const QString& category, int page, int pages, int items, int cartLines);
 QString ItemDialogIntro(const QString& name, const QString& priceText, int optionGroups);
 QString PhonePanelIntro(bool submitsHere);
 QString CarPanelIntro(const QString& shopText, bool submitsHere);

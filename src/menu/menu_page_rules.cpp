@@ -86,6 +86,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
     result.page = current;
     result.first = start;
     result.count = last - start + 1;
+    result.pages = pages;
     const QString counter = QString::number(current + 1) + u'/' + QString::number(pages);
     if (counter != QStringLiteral("1/1"))
         result.counter = counter;

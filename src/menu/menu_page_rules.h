@@ -51,6 +51,7 @@ struct TilePage {
     int page = 0;  // m_Page after the move
     int first = -1;  // table index shown on tile 0; -1 when the category has no entry
     int count = 0;  // tiles filled (0..perPage); the rest are hidden (all stay as they were when first < 0)
+    int pages = 1;  // the category's pages
     QString counter;  // "2/3", or empty for a single page
     std::optional<MarkerSlot> marker;  // where img페이지 stands, or hidden
 };

@@ -97,15 +97,11 @@ void frmMenuSelectMain::buildKeypad()
 // the last page do not wrap around, so the arrows still reach every key.
 bool frmMenuSelectMain::turnPage(int direction)
 {
-    const QString counter = m_model.tiles().counter;
-    if (counter.isEmpty())
-        return false;
-    const int page = m_model.tiles().page;
-    const int pages = counter.section(u'/', 1).toInt();
-    if ((direction > 0 && page >= pages - 1) || (direction < 0 && page <= 0))
+    const TilePage& tiles = m_model.tiles();
+    if ((direction > 0 && tiles.page >= tiles.pages - 1) || (direction < 0 && tiles.page <= 0))
         return false;
     CmdLabel_Click(int(direction > 0 ? PageKey::NextPage : PageKey::PreviousPage));
-    access::Guide(access::PageText(QString(), m_model.tiles().page + 1, pages));
+    access::Guide(access::PageText(QString(), m_model.tiles().page + 1, m_model.tiles().pages));
     return true;
 }
 
@@ -113,7 +109,7 @@ QString frmMenuSelectMain::intro() const
 {
     const TabStrip& strip = m_model.tabs();
     const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.m_Category;
-    return access::MenuPageIntro(category, m_model.tiles().counter, m_model.tiles().count,
+    return access::MenuPageIntro(category, m_model.tiles().page + 1, m_model.tiles().pages, m_model.tiles().count,
                                  cart::LineCount(m_model.m_SELECTED));
 }
 
