@@ -125,6 +125,12 @@ QString DigitsText(const QString& shown)
     return spoken.trimmed();
 }
 
+QString IdleWarningText(int seconds, const QString& what)
+{
+    return QString::number(seconds) + QStringLiteral("초 후 ") + what
+        + QStringLiteral(". 계속하시려면 화면을 터치하거나 아무 키나 누르세요.");
+}
+
 QString OutcomeText(const QString& title, const QString& message)
 {
     return SpokenForm(title + QStringLiteral(". ") + message);

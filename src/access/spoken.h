@@ -34,6 +34,9 @@ QString DigitsText(const QString& shown);
 // A page turned: "옵션 2쪽 중 1쪽"; `what` names what turned, or is empty.
 QString PageText(const QString& what, int page, int pages);
 
+// The idle warning: in that many seconds, what happens; any touch or key extends.
+QString IdleWarningText(int seconds, const QString& what);
+
 // What became of the order, as the completion panel or the entry panel tells it.
 QString OutcomeText(const QString& title, const QString& message);
 

@@ -50,12 +50,6 @@ std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std:
     return dialog.addedLine();
 }
 
-QString IdleCloseWarning(int seconds)
-{
-    return QString::number(seconds)
-        + QStringLiteral("초 후 메뉴 선택이 취소됩니다. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.");
-}
-
 }  // namespace
 
 frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
@@ -405,7 +399,7 @@ void frmMenuSelectMain::Timer3_Timer()
     }
     m_timerText->setText(*text);  // a label ignores the same text
     if (const std::optional<int> seconds = m_model.deadline().warningDue())
-        access::Guide(IdleCloseWarning(*seconds));
+        access::Guide(access::IdleWarningText(*seconds, QStringLiteral("메뉴 선택이 취소됩니다")));
 }
 
 void frmMenuSelectMain::closePage()

@@ -27,12 +27,6 @@ using item_dialog::PaintPanel;
 
 namespace {
 
-QString IdleWarningText(int seconds)
-{
-    return QString::number(seconds)
-        + QStringLiteral("초 후 메뉴 화면으로 돌아갑니다. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.");
-}
-
 // In the large view a text longer than its place steps down in size, at most to the design's size,
 // rather than being cut.
 void FitLarge(QLabel* label)
@@ -328,7 +322,7 @@ void ItemDialog::Timer3_Timer()
     }
     // Said once as the time runs short; a touch or a key renews the deadline and the warning with it.
     if (const std::optional<int> seconds = m_Deadline.warningDue())
-        access::Guide(IdleWarningText(*seconds));
+        access::Guide(access::IdleWarningText(*seconds, QStringLiteral("메뉴 화면으로 돌아갑니다")));
     ssp타이머->setText(*text);  // a label ignores the same text
 }
 
