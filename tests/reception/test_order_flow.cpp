@@ -125,14 +125,21 @@ Script::Step Keys(QStringList names, QStringList& seen, bool& lost)
 
 }  // namespace
 
-class OrderFlowTest : public ShopTest { };
+class OrderFlowTest : public ShopTest {
+protected:
+    // Eat-in or takeout, the car number and the payment type: the whole path.
+    void shopAsksForEveryPanel()
+    {
+        shop->setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
+                           {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
+                           {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                           {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    }
+};
 
 TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
 {
-    shop->setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
-                       {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    shopAsksForEveryPanel();
     SpeechRecorder voice;
     frmMain reception;
     frmMenuSelectMain page(&reception);
@@ -201,10 +208,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
 
 TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasItOnce)
 {
-    shop->setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
-                       {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    shopAsksForEveryPanel();
     frmMain reception;
     frmMenuSelectMain page(&reception);
     reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
