@@ -58,6 +58,14 @@ access::Place PlaceIn(const QWidget* window, const QWidget* w)
     return {at.x(), at.y(), w->width(), w->height()};
 }
 
+// Whether a touch at the element's centre would reach it: a panel, box or backdrop raised over it
+// hides it from the keypad as it does from the finger.
+bool InFront(QWidget* window, QWidget* w)
+{
+    const QWidget* top = window->childAt(w->mapTo(window, w->rect().center()));
+    return top == w || (top && w->isAncestorOf(top));
+}
+
 int DigitOfKey(int key)
 {
     return key >= Qt::Key_0 && key <= Qt::Key_9 ? key - Qt::Key_0 : -1;
@@ -85,7 +93,7 @@ QList<QWidget*> KeypadNavigator::elements() const
     if (!m_window)
         return found;
     for (QWidget* w : m_window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || !w->isEnabled() || w->window() != m_window || !Pressable(w))
+        if (!w->isVisible() || !w->isEnabled() || w->window() != m_window || !Pressable(w) || !InFront(m_window, w))
             continue;
         found.append(w);
         places.append(PlaceIn(m_window, w));
@@ -131,7 +139,18 @@ bool KeypadNavigator::Press(QWidget* element)
 
 void KeypadNavigator::focus(QWidget* element, bool speak)
 {
+    if (m_focused && m_focused != element && m_focused->hasFocus())
+        m_focused->clearFocus();
     m_focused = element;
+    // The ring's element holds the keyboard focus too, so a screen reader or a braille display
+    // follows the keypad (setFocus sends the accessibility focus event). Tab focus only: a touch
+    // still gives no key the focus.
+    if (element) {
+        if (element->focusPolicy() == Qt::NoFocus)
+            element->setFocusPolicy(Qt::TabFocus);
+        if (!element->hasFocus())
+            element->setFocus(Qt::OtherFocusReason);
+    }
     placeRing();
     if (element && speak)
         access::Guide(Describe(element));
@@ -150,6 +169,12 @@ void KeypadNavigator::sayScreen() const
 
 void KeypadNavigator::refresh()
 {
+    // Under a dialog of another window the ring waits, hidden, on its element.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != m_window) {
+        m_ring->hide();
+        return;
+    }
     const QList<QWidget*> all = elements();
     if (m_focused && all.contains(m_focused.data())) {
         placeRing();
@@ -158,6 +183,12 @@ void KeypadNavigator::refresh()
     // A screen the keypad has not been used on shows no ring.
     if (!m_focused && !m_ring->isVisible())
         return;
+    // Covered by something without keys of its own: the ring waits under it and comes back with it.
+    if (all.isEmpty() && m_focused && m_focused->isVisible()) {
+        m_ring->hide();
+        return;
+    }
+    // Else the first element of what is in front now (a panel's key), or none.
     focus(all.isEmpty() ? nullptr : all.front(), false);
 }
 
@@ -263,11 +294,35 @@ bool KeypadNavigator::handle(int key, const QString& text)
     return false;
 }
 
+void KeypadNavigator::refreshSoon()
+{
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshQueued = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
+}
+
 bool KeypadNavigator::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !m_window || !watched->isWidgetType())
+    const QEvent::Type type = event->type();
+    if (!m_window || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
+    // Something shown, hidden or raised on the window may cover the focused element or uncover
+    // another: the ring follows what is in front once the screen has settled.
+    if ((type == QEvent::Show || type == QEvent::Hide || type == QEvent::ZOrderChange) && m_focused && widget != m_ring
+        && widget->window() == m_window) {
+        refreshSoon();
+        return false;
+    }
+    if (type != QEvent::KeyPress)
+        return false;
     if (widget != m_window && !m_window->isAncestorOf(widget))
         return false;
     // A text box of the screen (none on the customer's path) keeps its own keys.

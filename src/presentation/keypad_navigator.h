@@ -38,7 +38,8 @@ public:
     // and say so by returning true; the focus then goes to the first (or last) element of it.
     std::function<bool(access::Move move)> beyond;
 
-    // The elements that can take the focus now, in the screen's reading order.
+    // The elements that can take the focus now (shown, enabled, not covered by what is in front of
+    // them), in the screen's reading order.
     QList<QWidget*> elements() const;
     QWidget* focused() const { return m_focused; }
     // Puts the focus there (nullptr: none, the ring goes); says it when voice guidance is on.
@@ -61,10 +62,12 @@ private:
     bool handle(int key, const QString& text);
     void move(access::Move move);
     void placeRing();
+    void refreshSoon();
 
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_focused;
     FocusRing* m_ring = nullptr;
+    bool m_refreshQueued = false;
 };
 
 }  // namespace sumbrel

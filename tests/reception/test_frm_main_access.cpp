@@ -175,6 +175,47 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     EXPECT_TRUE(shop.orders().isEmpty());
 }
 
+// What assistive technology is told: the element of the ring holds the keyboard focus and reports
+// the focused state (what the accessibility bridge announces); a panel raised over it takes the
+// focus to its own key.
+TEST_F(ReceptionAccessTest, TheKeypadFocusIsTheAccessibleFocusAndFollowsThePanelInFront)
+{
+    SpeechRecorder voice;
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
+    s.show();
+    s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    auto focusedForAT = [](QWidget* element) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(element);
+        return QApplication::focusWidget() == element && a && a->state().focused && a->state().focusable;
+    };
+    EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no key holds the focus before the keypad is used";
+    Keypad(&s, Qt::Key_Down);
+    Keypad(&s, Qt::Key_Down);
+    EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::Takeout));
+    EXPECT_TRUE(focusedForAT(CMD(s, Cmd::Takeout)));
+    Keypad(&s, Qt::Key_Return);
+    ASSERT_EQ(s.path().currentPanel(), 1);
+    KeypadDigits(&s, QStringLiteral("12345678"));
+    for (int i = 0; i < 30 && s.keypad()->focused() != CMD2(s, Cmd2::Next); ++i)
+        Keypad(&s, Qt::Key_Right);
+    Keypad(&s, Qt::Key_Return);
+    ASSERT_EQ(s.path().currentPanel(), 3);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 30 && s.keypad()->focused() != CMD(s, Cmd::Card); ++i)
+        Keypad(&s, Qt::Key_Right);
+    ASSERT_TRUE(focusedForAT(CMD(s, Cmd::Card)));
+    Keypad(&s, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(shop.orders().size(), 1);
+    CaptionKey* confirm = CMD3(s, Cmd3::Confirm);
+    EXPECT_EQ(s.keypad()->focused(), confirm) << "the completion panel's key, not the covered card key";
+    EXPECT_TRUE(focusedForAT(confirm));
+    const QWidget* ring = s.findChild<QWidget*>(QStringLiteral("focusRing"));
+    ASSERT_NE(ring, nullptr);
+    EXPECT_TRUE(ring->isVisible() && ring->geometry().contains(QRect(confirm->mapTo(&s, QPoint()), confirm->size())));
+}
+
 TEST_F(ReceptionAccessTest, CountsAndTotalsAreNamedWithWhatTheyCount)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
