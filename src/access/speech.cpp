@@ -78,6 +78,8 @@ QString SpeechState()
 {
     if (!g_engine)
         return QStringLiteral("음성 엔진 없음");
+    if (g_engine->starting())
+        return QStringLiteral("음성 엔진 준비 중");
     return g_engine->works() ? QStringLiteral("음성 엔진 사용 가능") : g_engine->why();
 }
 

@@ -18,6 +18,8 @@ public:
     // False, with why, when nothing can be heard (no engine, no Korean voice).
     virtual bool works() const = 0;
     virtual QString why() const = 0;
+    // True while the engine has not yet answered whether it works (texts may still be heard).
+    virtual bool starting() const { return false; }
 };
 
 // Texts said within one short moment (the handling of one key) reach the engine as one text, in
@@ -31,6 +33,7 @@ public:
     void setVolume(int volume) override { m_engine.setVolume(volume); }
     bool works() const override { return m_engine.works(); }
     QString why() const override { return m_engine.why(); }
+    bool starting() const override { return m_engine.starting(); }
 
 private:
     void flush();

@@ -87,15 +87,9 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (parser.isSet(say)) {
-        sumbrel::access::TtsEngine engine;
-        const bool spoken = engine.sayAndWait(parser.value(say), 20000);
-        std::fputs((spoken ? QStringLiteral("spoken: ") + parser.value(say)
-                           : QStringLiteral("not spoken: ") + engine.why())
-                       .toUtf8()
-                       .constData(),
-                   stdout);
-        std::fputs("\n", stdout);
-        return spoken ? 0 : 1;
+        sumbrel::access::SpeakerCheck check(parser.value(say));
+        app.exec();
+        return check.report();
     }
 
     // Without anyone at the screen (tests, unattended runs) boxes are answered at once.
@@ -123,7 +117,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<sumbrel::access::TtsEngine> speech;
     std::unique_ptr<sumbrel::access::JoinedSpeech> joined;
     if (!qEnvironmentVariableIsSet("SUMBREL_UNATTENDED")) {
-        speech = std::make_unique<sumbrel::access::TtsEngine>(0);
+        speech = std::make_unique<sumbrel::access::TtsEngine>();
         joined = std::make_unique<sumbrel::access::JoinedSpeech>(*speech);
         sumbrel::access::setSpeechEngine(joined.get());
     }

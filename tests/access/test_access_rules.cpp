@@ -1,5 +1,6 @@
 // Barrier-free ordering without a screen: the contrast rule and the speech seam.
 #include "access/contrast.h"
+#include "access/engine_start.h"
 #include "access/focus_order.h"
 #include "access/modes.h"
 #include "access/speech.h"
@@ -129,4 +130,34 @@ TEST(FocusOrder, TheArrowsFollowTheScreen)
     for (const auto& m : moves)
         EXPECT_EQ(MoveFocus(places, m.from, m.move), m.to) << m.from << " " << int(m.move);
     EXPECT_EQ(MoveFocus({}, 0, Move::Next), -1);
+}
+
+// A voice engine is judged by its answers over time: a slow or failed first answer of a daemon that
+// is still starting is no verdict, a later answer still counts, and only what no retry changes ends it.
+TEST(EngineStart, ASlowOrFailedStartIsNotYetAVerdict)
+{
+    using State = EngineStart::State;
+    constexpr uint32_t t0 = 0xfffff000u;  // the tick count wraps during the start
+    EngineStart slow(t0);
+    EXPECT_EQ(slow.state(t0 + EngineStart::kAnswerMs - 1), State::Starting);
+    EXPECT_EQ(slow.why(t0 + 10), QStringLiteral("음성 엔진 준비 중"));
+    EXPECT_EQ(slow.state(t0 + EngineStart::kAnswerMs), State::Unusable);
+    EXPECT_EQ(slow.why(t0 + EngineStart::kAnswerMs), QStringLiteral("음성 엔진이 응답하지 않음"));
+    EXPECT_EQ(slow.answered(true, QString(), false, t0 + 40000), -1);
+    EXPECT_EQ(slow.state(t0 + 40000), State::Usable) << "an answer after the deadline still counts";
+
+    EngineStart failing(t0);
+    uint32_t now = t0;
+    for (int i = 1; i < EngineStart::kTries; ++i) {
+        now += 500;
+        EXPECT_EQ(failing.answered(false, QStringLiteral("연결 실패"), true, now), EngineStart::kRetryMs);
+        EXPECT_EQ(failing.state(now + EngineStart::kAnswerMs - 1), State::Starting) << "try " << i;
+    }
+    EXPECT_EQ(failing.answered(false, QStringLiteral("연결 실패"), true, now + 1), -1);
+    EXPECT_EQ(failing.state(now + 1), State::Unusable);
+    EXPECT_EQ(failing.why(now + 1), QStringLiteral("연결 실패"));
+
+    EngineStart absent(t0);
+    EXPECT_EQ(absent.answered(false, QStringLiteral("음성 엔진 없음"), false, t0 + 5), -1);
+    EXPECT_EQ(absent.state(t0 + 5), State::Unusable) << "no retry brings an engine that is not installed";
 }

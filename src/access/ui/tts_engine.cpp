@@ -1,45 +1,89 @@
 #include "access/ui/tts_engine.h"
 
+#include "access/engine_start.h"
+#include "startup/clock.h"
+#include "startup/trace_log.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTextToSpeech>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
 
 namespace sumbrel::access {
+
+// What the engine's thread and the screens' thread both read. Shared, so that a thread stuck in the
+// speech library past the engine's end never writes into freed memory.
+struct TtsShared {
+    std::mutex mutex;
+    EngineStart start{RealTickCount()};
+    bool logged = false;
+    std::atomic<bool> speaking{false};
+    std::atomic<bool> failed{false};
+    std::atomic<int> spoken{0};
+
+    void reportSpeaking(bool nowSpeaking, bool error)
+    {
+        if (nowSpeaking && !speaking.exchange(true))
+            ++spoken;
+        if (!nowSpeaking)
+            speaking = false;
+        if (error)
+            failed = true;
+    }
+};
+
+namespace {
+
+// The general log is written on the screens' thread.
+void LogFromEngine(const QString& line)
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [line] { WriteLog(line); }, Qt::QueuedConnection);
+}
+
+}  // namespace
 
 // Lives on the engine's thread: every call into the speech library is made there.
 class TtsWorker : public QObject {
 public:
-    explicit TtsWorker(TtsEngine* owner)
-        : m_owner(owner)
+    explicit TtsWorker(std::shared_ptr<TtsShared> shared)
+        : m_shared(std::move(shared))
     {
     }
     void start()
     {
         const QStringList engines = QTextToSpeech::availableEngines();
         if (engines.isEmpty()) {
-            m_owner->report(false, QStringLiteral("음성 엔진 없음 (Qt TextToSpeech에 엔진이 없음)"));
+            answer(false, QStringLiteral("음성 엔진 없음 (Qt TextToSpeech에 엔진이 없음)"), false);
             return;
         }
         m_tts = std::make_unique<QTextToSpeech>(engines.first());
         if (m_tts->state() == QTextToSpeech::Error) {
-            m_owner->report(false, QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral(" 오류: ")
-                                       + m_tts->errorString());
+            const QString why = QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral(" 오류: ") + m_tts->errorString();
+            m_tts.reset();
+            answer(false, why, true);
             return;
         }
         bool korean = false;
         for (const QLocale& locale : m_tts->availableLocales())
             korean = korean || locale.language() == QLocale::Korean;
         if (!korean) {
-            m_owner->report(false, QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral("에 한국어 음성 없음"));
+            // The daemon lists its voices once its output module has started.
+            m_tts.reset();
+            answer(false, QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral("에 한국어 음성 없음"), true);
             return;
         }
         m_tts->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+        m_tts->setVolume(m_volume);
         connect(m_tts.get(), &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-            m_owner->reportSpeaking(state == QTextToSpeech::Speaking, state == QTextToSpeech::Error);
+            m_shared->reportSpeaking(state == QTextToSpeech::Speaking, state == QTextToSpeech::Error);
         });
-        m_owner->report(true, QString());
+        answer(true, QString(), false);
     }
     void say(const QString& text)
     {
@@ -47,76 +91,85 @@ public:
             return;
         m_tts->stop();
         m_tts->say(text);
-        m_owner->reportSpeaking(m_tts->state() == QTextToSpeech::Speaking, m_tts->state() == QTextToSpeech::Error);
+        m_shared->reportSpeaking(m_tts->state() == QTextToSpeech::Speaking, m_tts->state() == QTextToSpeech::Error);
     }
     void setVolume(double volume)
     {
+        m_volume = volume;
         if (m_tts)
             m_tts->setVolume(volume);
     }
-    void stop() { m_tts.reset(); }
+    void stop()
+    {
+        m_stopped = true;
+        m_tts.reset();
+    }
 
 private:
-    TtsEngine* m_owner;
+    void answer(bool ok, const QString& why, bool retryable)
+    {
+        int retryMs = -1;
+        QString line;
+        {
+            std::lock_guard lock(m_shared->mutex);
+            const uint32_t now = RealTickCount();
+            retryMs = m_shared->start.answered(ok, why, retryable, now);
+            const EngineStart::State state = m_shared->start.state(now);
+            // Logged once each way: usable when it answers, else the reason it was given up on.
+            if (state == EngineStart::State::Usable) {
+                line = QStringLiteral("음성 엔진 사용 가능");
+                m_shared->logged = true;
+            } else if (state == EngineStart::State::Unusable && !m_shared->logged) {
+                line = QStringLiteral("음성 엔진 사용 불가: ") + why;
+                m_shared->logged = true;
+            }
+        }
+        if (!line.isEmpty())
+            LogFromEngine(line);
+        if (retryMs >= 0 && !m_stopped)
+            QTimer::singleShot(retryMs, this, [this] {
+                if (!m_stopped)
+                    start();
+            });
+    }
+
+    std::shared_ptr<TtsShared> m_shared;
     std::unique_ptr<QTextToSpeech> m_tts;
+    double m_volume = 0.8;
+    bool m_stopped = false;
 };
 
-TtsEngine::TtsEngine(int waitReadyMs)
+TtsEngine::TtsEngine()
+    : m_shared(std::make_shared<TtsShared>())
 {
-    m_thread.setObjectName(QStringLiteral("speech"));
-    m_worker = new TtsWorker(this);
-    m_worker->moveToThread(&m_thread);
-    QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start();
+    m_thread = new QThread;
+    m_thread->setObjectName(QStringLiteral("speech"));
+    m_worker = new TtsWorker(m_shared);
+    m_worker->moveToThread(m_thread);
+    QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->start(); }, Qt::QueuedConnection);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < waitReadyMs) {
-        {
-            std::lock_guard lock(m_mutex);
-            if (m_ready)
-                return;
-        }
-        QThread::msleep(10);
-    }
-    std::lock_guard lock(m_mutex);
-    if (!m_ready)
-        m_why = QStringLiteral("음성 엔진이 응답하지 않음");
 }
 
 TtsEngine::~TtsEngine()
 {
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
-    m_thread.quit();
-    // A daemon that never answers keeps the thread in its library: the program ends without it.
-    if (!m_thread.wait(2000)) {
-        m_thread.terminate();
-        m_thread.wait(1000);
+    m_thread->quit();
+    if (m_thread->wait(2000)) {
+        delete m_thread;
+        return;
     }
-}
-
-void TtsEngine::report(bool works, const QString& why)
-{
-    std::lock_guard lock(m_mutex);
-    m_ready = true;
-    m_works = works;
-    m_why = why;
-}
-
-void TtsEngine::reportSpeaking(bool speaking, bool failed)
-{
-    if (speaking && !m_speaking.exchange(true))
-        ++m_spoken;
-    if (!speaking)
-        m_speaking = false;
-    if (failed)
-        m_failed = true;
+    // A daemon that never answers keeps the thread in its library. Cancelling a thread there unwinds
+    // through Qt's event loop (an exception Qt reports and cannot handle): it is left to end with the
+    // process instead.
+    std::fputs("speech: the engine's thread did not end; left to the end of the process\n", stderr);
 }
 
 void TtsEngine::say(const QString& text)
 {
     if (!works())
         return;
+    // While the engine starts the text waits in its queue and is said once it can be.
     QMetaObject::invokeMethod(m_worker, [w = m_worker, text] { w->say(text); }, Qt::QueuedConnection);
 }
 
@@ -128,40 +181,86 @@ void TtsEngine::setVolume(int volume)
 
 bool TtsEngine::works() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_ready && m_works && !m_failed;
+    std::lock_guard lock(m_shared->mutex);
+    return m_shared->start.state(RealTickCount()) != EngineStart::State::Unusable && !m_shared->failed;
+}
+
+bool TtsEngine::starting() const
+{
+    std::lock_guard lock(m_shared->mutex);
+    return m_shared->start.state(RealTickCount()) == EngineStart::State::Starting;
 }
 
 QString TtsEngine::why() const
 {
-    std::lock_guard lock(m_mutex);
-    if (m_failed)
+    if (m_shared->failed)
         return QStringLiteral("음성 엔진 오류");
-    return m_why;
+    std::lock_guard lock(m_shared->mutex);
+    return m_shared->start.why(RealTickCount());
 }
 
-bool TtsEngine::sayAndWait(const QString& text, int timeoutMs)
+int TtsEngine::spoken() const
 {
-    if (!works())
-        return false;
-    const int before = m_spoken;
-    say(text);
-    QElapsedTimer waited;
-    waited.start();
-    qint64 spokeAt = -1;
-    // Without a sound card the engine may stay "speaking": the time a voice needs for the text is
-    // waited for then, at most.
-    const qint64 enough = std::min<qint64>(timeoutMs, 500 + 150 * text.size());
-    while (waited.elapsed() < timeoutMs && !m_failed) {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-        if (spokeAt < 0 && m_spoken > before)
-            spokeAt = waited.elapsed();
-        if (spokeAt >= 0 && (!m_speaking || waited.elapsed() - spokeAt > enough))
-            return true;
+    return m_shared->spoken;
+}
+
+bool TtsEngine::speaking() const
+{
+    return m_shared->speaking;
+}
+
+SpeakerCheck::SpeakerCheck(const QString& text)
+    : m_text(text)
+{
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &SpeakerCheck::poll);
+    timer->start(20);
+}
+
+void SpeakerCheck::poll()
+{
+    // The longest wait for the text once the engine took it; without a sound card the engine may
+    // stay "speaking": the time a voice needs for the text is waited for then, at most.
+    constexpr uint32_t kSayMs = 20000;
+    const uint32_t now = RealTickCount();
+    if (m_done)
+        return;
+    auto finish = [this](bool spoken) {
+        m_done = true;
+        m_spoken = spoken;
+        QCoreApplication::quit();
+    };
+    if (!m_said) {
+        if (m_engine.starting())
+            return;
+        if (!m_engine.works())
+            return finish(false);
+        m_spokenBefore = m_engine.spoken();
+        m_engine.say(m_text);
+        m_said = true;
+        m_saidAt = now;
+        return;
     }
-    return spokeAt >= 0 && !m_failed;
+    if (!m_engine.works())
+        return finish(false);
+    if (m_speakingSince == 0 && m_engine.spoken() > m_spokenBefore)
+        m_speakingSince = std::max<uint32_t>(now, 1);
+    const uint32_t enough = std::min<uint32_t>(kSayMs, 500 + 150 * uint32_t(m_text.size()));
+    if (m_speakingSince != 0 && (!m_engine.speaking() || now - m_speakingSince > enough))
+        return finish(true);
+    if (now - m_saidAt > kSayMs)
+        finish(false);
+}
+
+int SpeakerCheck::report() const
+{
+    QString why = m_engine.why();
+    if (why.isEmpty())
+        why = QStringLiteral("음성 엔진이 말하지 않음");
+    const QString line = m_spoken ? QStringLiteral("spoken: ") + m_text : QStringLiteral("not spoken: ") + why;
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputs("\n", stdout);
+    return m_spoken ? 0 : 1;
 }
 
 }  // namespace sumbrel::access

@@ -4,45 +4,58 @@
 // thread that asked: the engine lives on a thread of its own, so the screens never wait for it.
 #include "access/speech.h"
 
+#include <QObject>
 #include <QString>
-#include <QThread>
-#include <atomic>
+#include <cstdint>
 #include <memory>
-#include <mutex>
+
+class QThread;
 
 namespace sumbrel::access {
 
 class TtsWorker;
+struct TtsShared;
 
 class TtsEngine : public SpeechEngine {
 public:
     // Starts the engine's thread, which picks the first engine Qt offers ("speechd" on Debian) with a
-    // Korean voice. waitReadyMs: how long to wait for it to say whether it works.
-    explicit TtsEngine(int waitReadyMs = 5000);
+    // Korean voice, trying again while the daemon is still starting.
+    TtsEngine();
     ~TtsEngine() override;
 
     void say(const QString& text) override;
     void setVolume(int volume) override;
     bool works() const override;
     QString why() const override;
-    // Says the text and waits until it is said (or the time a voice needs for it has passed), at
-    // most timeoutMs; false when it was not said.
-    bool sayAndWait(const QString& text, int timeoutMs);
+    bool starting() const override;
+    // Texts spoken so far (the engine reported speaking), and whether it is speaking now.
+    int spoken() const;
+    bool speaking() const;
 
 private:
-    friend class TtsWorker;
-    void report(bool works, const QString& why);
-    void reportSpeaking(bool speaking, bool failed);
-
-    QThread m_thread;
+    QThread* m_thread = nullptr;
     TtsWorker* m_worker = nullptr;
-    mutable std::mutex m_mutex;
-    bool m_ready = false;
-    bool m_works = false;
-    QString m_why;
-    std::atomic<bool> m_speaking{false};
-    std::atomic<bool> m_failed{false};
-    std::atomic<int> m_spoken{0};
+    std::shared_ptr<TtsShared> m_shared;
+};
+
+// `--say TEXT`: waits for the engine to start, says the text and waits until it has been said,
+// then quits the application; report() tells stdout what became of it and gives the exit status.
+class SpeakerCheck : public QObject {
+public:
+    explicit SpeakerCheck(const QString& text);
+    int report() const;
+
+private:
+    void poll();
+
+    TtsEngine m_engine;
+    QString m_text;
+    uint32_t m_saidAt = 0;
+    int m_spokenBefore = 0;
+    uint32_t m_speakingSince = 0;
+    bool m_said = false;
+    bool m_done = false;
+    bool m_spoken = false;
 };
 
 }  // namespace sumbrel::access
