@@ -148,6 +148,9 @@ void KeypadNavigator::focus(QWidget* element, bool speak)
     if (element) {
         if (element->focusPolicy() == Qt::NoFocus)
             element->setFocusPolicy(Qt::TabFocus);
+        // Keys typed on a window make it the active one, where no window manager did.
+        if (!m_window->isActiveWindow())
+            m_window->activateWindow();
         if (!element->hasFocus())
             element->setFocus(Qt::OtherFocusReason);
     }
