@@ -135,8 +135,11 @@ void OnScreenKeyboard::build()
             QList<CaptionKey*> keys;
             for (int c = 0; c < rows[r].size(); ++c) {
                 const KeySpec& spec = rows[r][c];
-                CaptionKey* key = MakeKey(holder, KeyName(spec), osk::Caption(spec, false), QRect(), KeyFont(20),
-                                          FaceOf(spec), Colours().operatorScreens.ink);
+                // Signs in a Latin face: a Korean one draws the backslash as a won sign.
+                const bool sign = spec.kind == KeyKind::Character && !spec.character.isLetterOrNumber();
+                CaptionKey* key = MakeKey(holder, KeyName(spec), osk::Caption(spec, false), QRect(),
+                                          sign ? CloseKeyFont(20) : KeyFont(20), FaceOf(spec),
+                                          Colours().operatorScreens.ink);
                 connect(key, &CaptionKey::clicked, this, [this, page, r, c] { press(page, {r, c}); });
                 keys.append(key);
             }
