@@ -128,7 +128,8 @@ void OnScreenKeyboard::build()
 {
     for (const Page page : {Page::Letters, Page::Symbols}) {
         auto* holder = new QWidget(this);
-        holder->setObjectName(page == Page::Letters ? QStringLiteral("oskLetterPage") : QStringLiteral("oskSymbolPage"));
+        holder->setObjectName(page == Page::Letters ? QStringLiteral("oskLetterPage")
+                                                    : QStringLiteral("oskSymbolPage"));
         m_pages.at(Index(page)) = holder;
         const QList<osk::KeyRow>& rows = osk::Rows(page);
         for (int r = 0; r < rows.size(); ++r) {
@@ -167,7 +168,8 @@ void OnScreenKeyboard::open(QLineEdit* field)
         m_state.reset();
         m_ringCell = {};
         hideRing();
-        WriteLog(QStringLiteral("  [%1→OnScreenKeyboard] open for %2").arg(m_window->objectName(), field->objectName()));
+        WriteLog(
+            QStringLiteral("  [%1→OnScreenKeyboard] open for %2").arg(m_window->objectName(), field->objectName()));
     }
     m_open = true;
     place();

@@ -44,7 +44,8 @@ TEST(KeyboardRules, PagesHoldEveryCharacterOfAPasswordInFullRows)
             EXPECT_DOUBLE_EQ(units, kUnitsPerRow);
         }
         // Every key is told apart by its name; each page has its delete, enter, close and way back.
-        EXPECT_EQ(captions.size(), QSet<QString>(captions.begin(), captions.end()).size()) << captions.join(u' ').toStdString();
+        EXPECT_EQ(captions.size(), QSet<QString>(captions.begin(), captions.end()).size())
+            << captions.join(u' ').toStdString();
         for (const char* key : {"지우기", "입력", "닫기", "띄어쓰기"})
             EXPECT_TRUE(captions.contains(QString::fromUtf8(key))) << key;
         EXPECT_TRUE(captions.contains(page == Page::Letters ? QStringLiteral("!#%") : QStringLiteral("abc")));
@@ -97,9 +98,9 @@ TEST(KeyboardRules, KeyEventsAreThoseOfAPhysicalKeyboard)
         Qt::KeyboardModifiers modifiers;
     };
     const Case cases[] = {
-        {u'a', Qt::Key_A, Qt::NoModifier},  {u'A', Qt::Key_A, Qt::ShiftModifier},
-        {u'7', Qt::Key_7, Qt::NoModifier},  {u'&', Qt::Key_Ampersand, Qt::NoModifier},
-        {u'+', Qt::Key_Plus, Qt::NoModifier}, {u'%', Qt::Key_Percent, Qt::NoModifier},
+        {u'a', Qt::Key_A, Qt::NoModifier},     {u'A', Qt::Key_A, Qt::ShiftModifier},
+        {u'7', Qt::Key_7, Qt::NoModifier},     {u'&', Qt::Key_Ampersand, Qt::NoModifier},
+        {u'+', Qt::Key_Plus, Qt::NoModifier},  {u'%', Qt::Key_Percent, Qt::NoModifier},
         {u' ', Qt::Key_Space, Qt::NoModifier}, {u'\\', Qt::Key_Backslash, Qt::NoModifier},
     };
     for (const Case& c : cases) {
@@ -240,7 +241,8 @@ TEST_F(OnScreenKeyboardTest, TypesIntoTheTouchedFieldAsAKeyboardWould)
         touch(QString::fromUtf8(caption));
     EXPECT_EQ(text->text(), QStringLiteral("Ab+&% d"));
     // The "&" key shows "&" (no mnemonic) and is named so to a screen reader.
-    QAccessibleInterface* amp = QAccessible::queryAccessibleInterface(keyboard->findChild<CaptionKey*>(QStringLiteral("oskKey_26")));
+    QAccessibleInterface* amp = QAccessible::queryAccessibleInterface(
+        keyboard->findChild<CaptionKey*>(QStringLiteral("oskKey_26")));
     ASSERT_TRUE(amp);
     EXPECT_EQ(amp->text(QAccessible::Name), QStringLiteral("&"));
     EXPECT_EQ(amp->role(), QAccessible::Button);

@@ -1,8 +1,8 @@
 // Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
-// the login screen (also with its on-screen keyboard, letters and signs), the start panel, the menu page (both pages of the long category, both item
-// dialogs over the dimmed page, the composed order), the phone panel with the order list, the car
-// and payment panels, and the completion panel as accepted and as refused for a number already
-// registered.
+// the login screen (also with its on-screen keyboard, letters and signs), the start panel, the menu
+// page (both pages of the long category, both item dialogs over the dimmed page, the composed
+// order), the phone panel with the order list, the car and payment panels, and the completion
+// panel as accepted and as refused for a number already registered.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
