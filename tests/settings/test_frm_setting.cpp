@@ -1,7 +1,8 @@
 // The settings screen: what it shows at opening, what it writes while open and on closing, and
-// the call-display restart.
+// the call-display restart, and its text boxes typed on the on-screen keyboard.
 #include "presentation/caption_key.h"
 #include "presentation/dialog_handlers.h"
+#include "presentation/onscreen_keyboard.h"
 #include "settings/settings_screen_fixture.h"
 
 #include <QAccessible>
@@ -266,4 +267,49 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
         EXPECT_FALSE(s.isVisible());
         screen.reset();
     }
+}
+
+TEST_F(SettingsScreenTest, TheOnScreenKeyboardTypesAsKeysDoAndStaysBesideTheBox)
+{
+    frmSetting& s = open();
+    s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+    auto* keyboard = s.findChild<OnScreenKeyboard*>();
+    ASSERT_TRUE(keyboard);
+    auto touch = [&](const char* caption) {
+        for (CaptionKey* key : keyboard->findChildren<CaptionKey*>())
+            if (key->isVisible() && key->caption() == QString::fromUtf8(caption))
+                return QTest::mouseClick(key, Qt::LeftButton);
+        ADD_FAILURE() << "no key " << caption;
+    };
+    auto place = [&](QWidget* box) { return QRect(box->mapTo(&s, QPoint(0, 0)), box->size()); };
+
+    // Its keys are key presses to the screen: each stores the text before it, as a keyboard's do.
+    QTest::mouseClick(Text2(s), Qt::LeftButton);
+    ASSERT_TRUE(keyboard->isOpen());
+    EXPECT_FALSE(keyboard->geometry().intersects(place(Text2(s))));
+    touch("a");
+    EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
+    touch("b");
+    EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("a"));
+
+    // The PIN box lies in the screen's foot: the keyboard goes over the top; the box takes digits only.
+    QTest::mouseClick(txtOperatorPin(s), Qt::LeftButton);
+    EXPECT_EQ(keyboard->target(), txtOperatorPin(s));
+    EXPECT_EQ(keyboard->geometry().top(), 0);
+    EXPECT_FALSE(keyboard->geometry().intersects(place(txtOperatorPin(s))));
+    for (const char* caption : {"1", "2", "q", "3", "4"})
+        touch(caption);
+    EXPECT_EQ(txtOperatorPin(s)->text(), QStringLiteral("1234"));
+
+    // Escape closes the keyboard, not the screen; another element taking the focus closes it too.
+    QTest::keyClick(txtOperatorPin(s), Qt::Key_Escape);
+    EXPECT_FALSE(keyboard->isOpen());
+    EXPECT_TRUE(s.isVisible());
+    QTest::mouseClick(LeftO(s), Qt::LeftButton);
+    ASSERT_TRUE(keyboard->isOpen());
+    Combo1(s)->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(keyboard->isOpen());
+    s.close();
+    EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("ab"));
 }

@@ -1,8 +1,8 @@
 // Walks the terminal's screens on a real (virtual) display and saves what the screen shows:
-// the login screen, the start panel, the menu page (both pages of the long category, both item
-// dialogs over the dimmed page, the composed order), the phone panel with the order list, the car
-// and payment panels, and the completion panel as accepted and as refused for a number already
-// registered.
+// the login screen (also with its on-screen keyboard, letters and signs), the start panel, the menu
+// page (both pages of the long category, both item dialogs over the dimmed page, the composed
+// order), the phone panel with the order list, the car and payment panels, and the completion
+// panel as accepted and as refused for a number already registered.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
@@ -96,6 +96,17 @@ int main(int argc, char* argv[])
         return 1;
     settle(800);
     ok = shoot(outDir, QStringLiteral("login.png")) && ok;
+
+    // The operator of a kiosk without a keyboard touches ID: the on-screen keyboard opens below it.
+    touchField(login->findChild<QLineEdit*>(QStringLiteral("ID")));
+    for (const char* key : {"oskKey_d", "oskKey_e", "oskKey_m", "oskKey_o"})
+        click(login.get(), QString::fromLatin1(key));
+    ok = shoot(outDir, QStringLiteral("login-keyboard.png")) && ok;
+    touchField(login->findChild<QLineEdit*>(QStringLiteral("PW")));
+    for (const char* key : {"oskShift", "oskKey_p", "oskKey_w", "oskSymbols", "oskKey_2b", "oskKey_26", "oskKey_25"})
+        click(login.get(), QString::fromLatin1(key));
+    ok = shoot(outDir, QStringLiteral("login-keyboard-signs.png")) && ok;
+    click(login.get(), QStringLiteral("oskClose"));
 
     login->findChild<QLineEdit*>(QStringLiteral("ID"))->setText(QStringLiteral("demo"));
     login->findChild<QLineEdit*>(QStringLiteral("PW"))->setText(QStringLiteral("demo1234"));

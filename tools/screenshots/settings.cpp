@@ -1,5 +1,6 @@
 // Shows the settings screen against the demo shop and saves what the screen shows: the screen as it
-// opens, the picture download while it runs, and the screen after it.
+// opens, with the on-screen keyboard over its top for the PIN box, the picture download while it
+// runs, and the screen after it.
 //   sumbrel-settings-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "presentation/caption_key.h"
 #include "settings/ui/frm_setting.h"
@@ -9,6 +10,7 @@
 #include "shots.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 using namespace sumbrel;
@@ -38,6 +40,13 @@ int main(int argc, char* argv[])
     screen.show();
     settle(400);
     bool ok = shoot(outDir, QStringLiteral("settings.png"));
+    // The PIN box lies in the screen's foot: the keyboard opens over its top.
+    touchField(screen.findChild<QLineEdit*>(QStringLiteral("txtOperatorPin")));
+    for (const char* key : {"oskKey_1", "oskKey_2", "oskKey_3", "oskKey_4"})
+        click(&screen, QString::fromLatin1(key));
+    ok = shoot(outDir, QStringLiteral("settings-keyboard.png")) && ok;
+    screen.findChild<QLineEdit*>(QStringLiteral("txtOperatorPin"))->clear();
+    click(&screen, QStringLiteral("oskClose"));
 
     bool shot = false;
     screen.onDownloadProgress = [&](const settings::DownloadPanel& panel) {

@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -71,6 +73,22 @@ void click(QWidget* root, const QString& name)
         std::printf("no key %s\n", name.toUtf8().constData());
         return;
     }
+    settle(100);
+}
+
+void touchField(QLineEdit* field)
+{
+    if (!field) {
+        std::printf("no text box\n");
+        return;
+    }
+    const QPointF at(field->width() / 2.0, field->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, field->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, field->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(field, &press);
+    QApplication::sendEvent(field, &release);
     settle(100);
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QCoreApplication;
+class QLineEdit;
 class QTemporaryDir;
 class QWidget;
 
@@ -42,6 +43,9 @@ void ShowStandInPage(QWidget& page);
 // behind lets events run before the window exists; ok becomes false when none came up.
 void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QString& name, const QString& key,
                       bool& ok);
+// A touch of a text box as the touch screen reports it (a mouse press and release in it), then
+// settles briefly.
+void touchField(QLineEdit* field);
 // A keypad key pressed and released on the window.
 void pressKey(QWidget* window, int key);
 // What a walk does on an item dialog before its picture: keys touched by name, or keypad keys pressed.

@@ -1,6 +1,7 @@
 #include "login/ui/frm_login.h"
 
 #include "login/ui/login_widgets.h"
+#include "presentation/onscreen_keyboard.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
 #include "presentation/widgets.h"
@@ -131,6 +132,11 @@ void frmLogin::buildWidgets()
     m_picWait->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
     m_picWait->setAttribute(Qt::WA_StyledBackground);
     m_imgWait = MakeLabel(m_picWait, QStringLiteral("imgWait"), QRect(), LabelFont(20), Colours().inkOnDark);
+
+    // Over the foot of the window, below the two boxes; the wait panel is raised above it.
+    m_keyboard = new OnScreenKeyboard(this);
+    m_keyboard->attach(m_id);
+    m_keyboard->attach(m_pw);
 
     setTabOrder(m_id, m_pw);
     setTabOrder(m_pw, m_chk[0]);

@@ -15,6 +15,7 @@ class QLineEdit;
 namespace sumbrel {
 
 class ClickLabel;
+class OnScreenKeyboard;
 class ToggleBox;
 
 // What the login screen does after a success, and how it ends the program. Empty members do
@@ -84,6 +85,8 @@ private:
     ToggleBox* m_chk[2] = {nullptr, nullptr};
     QWidget* m_picWait = nullptr;
     QLabel* m_imgWait = nullptr;
+    // For a kiosk without a keyboard: opens when ID or PW is touched.
+    OnScreenKeyboard* m_keyboard = nullptr;
 };
 
 }  // namespace sumbrel

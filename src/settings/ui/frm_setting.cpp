@@ -3,6 +3,7 @@
 #include "catalogue/picture_download.h"
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
+#include "presentation/onscreen_keyboard.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "settings/operator_pin.h"
@@ -146,6 +147,10 @@ void frmSetting::connectElements()
     connect(m_cmdPinClear, &CaptionKey::clicked, this, [this] { cmdOperatorPinClear_Click(); });
     m_text2->installEventFilter(this);
     m_text3->installEventFilter(this);
+    // After the screen's own filters, so it sees the keys first: its arrows and Escape stay its own.
+    m_keyboard = new OnScreenKeyboard(this);
+    for (QLineEdit* box : {m_text3, m_text2, m_text1, m_leftO, m_topO, m_leftC, m_topC, m_txtPin})
+        m_keyboard->attach(box);
 }
 
 // ---- while open --------------------------------------------------------------------------------
@@ -308,6 +313,9 @@ void frmSetting::showWaitPanel(bool shown)
     m_waitShade->setVisible(shown);
     m_content->setEnabled(!shown);
     if (shown) {
+        // Nothing can be typed while the wait panel covers the screen.
+        if (m_keyboard)
+            m_keyboard->dismiss();
         m_waitShade->raise();
         if (m_waitMovie)
             m_waitMovie->start();

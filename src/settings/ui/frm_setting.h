@@ -23,6 +23,7 @@ class QSlider;
 namespace sumbrel {
 
 class CaptionKey;
+class OnScreenKeyboard;
 
 class frmSetting : public QDialog {
 public:
@@ -116,6 +117,8 @@ private:
     QProgressBar* m_barWait = nullptr;
     QLabel* m_lblWaitCount = nullptr;
     QLabel* m_lblWaitItem = nullptr;
+    // For a kiosk without a keyboard: opens when a text box is touched.
+    OnScreenKeyboard* m_keyboard = nullptr;
 };
 
 }  // namespace sumbrel
