@@ -5,6 +5,7 @@
 #include "server/fields.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
+#include "startup/ini.h"
 #include "startup/parse.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
@@ -13,7 +14,25 @@ namespace sumbrel {
 
 namespace {
 const QString kModule = QStringLiteral("frmLogin");
+// The hosts that once answered a login over https; they are never asked over http again, so an
+// attacker who blocks the https port cannot turn the login into plain text.
+const QString kHttpsHostsKey = QStringLiteral("ServiceTls");
+
+QString rememberedHttpsHosts()
+{
+    return ReadIni(QStringLiteral("Set"), kHttpsHostsKey, configFilePath());
 }
+
+void rememberHttpsHost(const QString& host)
+{
+    const QString remembered = rememberedHttpsHosts();
+    if (HostSpokeHttps(remembered, host))
+        return;
+    WriteIni(QStringLiteral("Set"), kHttpsHostsKey, RememberHttpsHost(remembered, host), configFilePath());
+    WriteLog(QStringLiteral("logins() ... https로 로그인함: 이 호스트에는 http를 다시 쓰지 않음 (ServiceTls: ") + host + u')',
+             QString::fromUtf16(endpoints::kChannelHttp));
+}
+}  // namespace
 
 void LoginModel::readStoredOptions()
 {
@@ -61,19 +80,29 @@ QString LoginModel::Request(const QString& id, const QString& password)
     m_answer.clear();
     m_result = {};
     m_untrusted = false;
-    gs().serviceBaseUrl = QStringLiteral("https://") + gs().serviceHost;
+    const QString host = gs().serviceHost;
+    gs().serviceBaseUrl = QStringLiteral("https://") + host;
     const bool sent = send(id, password);
     // From here on failures are ignored without trace.
     try {
         if (sent && m_answer.trimmed().isEmpty()) {
-            if (m_result.failure == NetFailure::Tls) {
-                // The shop speaks https with a certificate we cannot trust: falling back would send
-                // the ID and password in clear. --ca-file is the way on.
+            const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
+            // http only for a port that showed it speaks no TLS (or could not be reached at all):
+            // anything else would send the ID and password in clear to whoever blocks https.
+            if (m_result.failure == NetFailure::Tls && m_result.handshake != Handshake::NoCertificate) {
+                // The shop speaks https with a certificate we cannot trust. --ca-file is the way on.
                 m_untrusted = true;
                 WriteLog(QStringLiteral("logins() ... 매장 서버의 인증서를 신뢰할 수 없어 http로 바꾸지 않음 (--ca-file)"),
-                         QString::fromUtf16(endpoints::kChannelHttp));
+                         channel);
+            } else if (HostSpokeHttps(rememberedHttpsHosts(), host)) {
+                WriteLog(QStringLiteral("logins() ... https로 로그인한 적이 있는 호스트라 http로 바꾸지 않음 (ServiceTls: ")
+                             + host + u')',
+                         channel);
+            } else if (m_result.spokeTls && !m_result.answered()) {
+                WriteLog(QStringLiteral("logins() ... 매장 서버가 TLS로 답했으나 핸드셰이크가 실패하여 http로 바꾸지 않음"),
+                         channel);
             } else {
-                gs().serviceBaseUrl = QStringLiteral("http://") + gs().serviceHost;
+                gs().serviceBaseUrl = QStringLiteral("http://") + host;
                 send(id, password);
             }
         }
@@ -102,6 +131,11 @@ LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool 
         m_storeFailed = !stored.isEmpty() && !WriteStoredLogin(stored);
         if (m_storeFailed)
             WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] 로그인 정보를 저장하지 못함: ") + StoredLoginFile());
+    } catch (...) {
+    }
+    try {
+        if (gs().serviceBaseUrl.startsWith(QStringLiteral("https://")))
+            rememberHttpsHost(gs().serviceHost);
     } catch (...) {
     }
     try {

@@ -33,8 +33,10 @@ public:
     QString storedPassword() const { return m_stored.value(3); }
 
     // Sends the login to the https form of the service's address, and once more to the http form
-    // when https could not be reached at all (never after a certificate or handshake failure: the
-    // password would then travel in clear); serviceBaseUrl keeps the address that was asked last.
+    // when https could not be reached or its port ended the handshake without any TLS (closed,
+    // reset, a plain-text answer). Never after a certificate was presented or the peer answered in
+    // TLS, and never for a host that once logged in over https (the configuration's ServiceTls):
+    // the password would then travel in clear. serviceBaseUrl keeps the address that was asked last.
     // Both exchanges are logged on "_WinHttp"; the answer comes back with its doubled breaks
     // collapsed.
     QString Request(const QString& id, const QString& password);

@@ -1,5 +1,9 @@
 #include "login/login_rules.h"
 
+#include "startup/ini.h"
+
+#include <QStringList>
+
 namespace sumbrel {
 
 QString CollapseDoubledBreaks(QString answer)
@@ -26,6 +30,41 @@ QString BuildStoredLogin(bool remember, bool autoLogin, const QString& id, const
     else
         value += separator;  // no ID, and never the password, when nothing is to be remembered
     return value;
+}
+
+namespace {
+
+QStringList hostsOf(const QString& remembered)
+{
+    QStringList hosts;
+    for (const QString& part : remembered.split(u',')) {
+        const QString host = part.trimmed().toLower();
+        if (!host.isEmpty() && !hosts.contains(host))
+            hosts.append(host);
+    }
+    return hosts;
+}
+
+}  // namespace
+
+bool HostSpokeHttps(const QString& remembered, const QString& host)
+{
+    const QString wanted = host.trimmed().toLower();
+    return !wanted.isEmpty() && hostsOf(remembered).contains(wanted);
+}
+
+QString RememberHttpsHost(const QString& remembered, const QString& host)
+{
+    const QString added = host.trimmed().toLower();
+    QStringList hosts = hostsOf(remembered);
+    if (added.isEmpty() || added.contains(u',') || added.toUtf8().size() > kIniValueBytes)
+        return hosts.join(u',');
+    hosts.removeAll(added);
+    hosts.prepend(added);
+    // A longer value would be cut when it is read back, and with it the oldest host.
+    while (hosts.join(u',').toUtf8().size() > kIniValueBytes)
+        hosts.removeLast();
+    return hosts.join(u',');
 }
 
 }  // namespace sumbrel

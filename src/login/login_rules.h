@@ -13,4 +13,10 @@ bool IsLoginSuccess(const QString& answer);
 QString BuildStoredLogin(bool remember, bool autoLogin, const QString& id, const QString& password,
                          const QString& separator);
 
+// The hosts that have answered a login over https, as the configuration keeps them: joined by ",",
+// newest first, no more than one configuration value holds. Hosts compare without regard to case.
+bool HostSpokeHttps(const QString& remembered, const QString& host);
+// The list with the host added in front (once); the oldest hosts give way when it grows too long.
+QString RememberHttpsHost(const QString& remembered, const QString& host);
+
 }  // namespace sumbrel

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <curl/curl.h>
+#include <openssl/ssl.h>
 
 #include <algorithm>
 #include <memory>
@@ -83,7 +84,55 @@ struct Exchange {
     bool overdue = false;
     bool tooLarge = false;
     bool cancelled = false;
+    // The TLS handshake of an https address, as the peer answered it.
+    bool tlsBegun = false;  // connected, and the TLS library is watched for this connection
+    bool peerPlainText = false;  // the peer sent bytes that are no TLS record
+    bool peerTls = false;  // the peer sent a TLS record
+    bool certificate = false;  // the peer sent its certificate
 };
+
+Handshake handshakeOf(const Exchange& ex)
+{
+    if (ex.certificate)
+        return Handshake::Certificate;
+    if (ex.peerTls)
+        return Handshake::NoCertificate;
+    if (ex.peerPlainText)
+        return Handshake::PlainText;
+    return ex.tlsBegun ? Handshake::Silent : Handshake::None;
+}
+
+// Every record header and handshake message OpenSSL reads or writes on the connection. Only what
+// the peer sends back during the handshake is judged here: curl's error text cannot tell a port
+// that closes a handshake from a certificate refused, nor is it meant to be parsed.
+void onTlsMessage(int writing, int, int contentType, const void* data, size_t length, SSL*, void* user)
+{
+    auto* ex = static_cast<Exchange*>(user);
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    if (!ex || writing || length == 0)
+        return;
+    if (contentType == SSL3_RT_HEADER && length >= 2) {
+        // A TLS record opens with its type (change cipher spec 20 .. heartbeat 24) and major version 3;
+        // OpenSSL reports any five bytes it read as a header, "HTTP/" included.
+        if (bytes[0] >= SSL3_RT_CHANGE_CIPHER_SPEC && bytes[0] <= 24 && bytes[1] == 3)
+            ex->peerTls = true;
+        else
+            ex->peerPlainText = true;
+    } else if (contentType == SSL3_RT_HANDSHAKE && (bytes[0] == SSL3_MT_CERTIFICATE || bytes[0] == 25)) {
+        // 25: a compressed certificate (RFC 8879)
+        ex->certificate = true;
+    }
+}
+
+CURLcode onSslContext(CURL*, void* context, void* user)
+{
+    auto* ex = static_cast<Exchange*>(user);
+    // curl makes a context per connection, so the watch belongs to this exchange alone.
+    SSL_CTX_set_msg_callback(static_cast<SSL_CTX*>(context), onTlsMessage);
+    SSL_CTX_set_msg_callback_arg(static_cast<SSL_CTX*>(context), ex);
+    ex->tlsBegun = true;
+    return CURLE_OK;
+}
 
 size_t onBody(char* data, size_t size, size_t count, void* user)
 {
@@ -190,6 +239,9 @@ void commonOptions(CURL* h, const QByteArray& url, Exchange& ex, char* errorBuff
     // HTTP/1.1 only: over HTTP/2 the status line has no reason phrase, and the failure log of a
     // refused request would read "()".
     curl_easy_setopt(h, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    // Without an OpenSSL build of libcurl this is refused and only curl's error text is left.
+    curl_easy_setopt(h, CURLOPT_SSL_CTX_FUNCTION, onSslContext);
+    curl_easy_setopt(h, CURLOPT_SSL_CTX_DATA, &ex);
     if (!caBundle.isEmpty()) {
         curl_blob blob{const_cast<char*>(caBundle.constData()), size_t(caBundle.size()), CURL_BLOB_COPY};
         curl_easy_setopt(h, CURLOPT_CAINFO_BLOB, &blob);
@@ -288,6 +340,14 @@ NetFailure classify(CURLcode code, const char* errorBuffer, const Exchange& ex)
         return NetFailure::Overdue;
     if (ex.stalled)
         return NetFailure::Stalled;
+    // A handshake that ended early: what the peer sent back tells a port that speaks no TLS from an
+    // https one.
+    const bool handshakeEnded = code == CURLE_SSL_CONNECT_ERROR || code == CURLE_RECV_ERROR
+        || code == CURLE_SEND_ERROR || code == CURLE_GOT_NOTHING;
+    if (ex.tlsBegun && !ex.connected && handshakeEnded) {
+        const Handshake seen = handshakeOf(ex);
+        return seen == Handshake::Silent || seen == Handshake::PlainText ? NetFailure::NoTls : NetFailure::Tls;
+    }
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_RESOLVE_PROXY:
@@ -296,7 +356,7 @@ NetFailure classify(CURLcode code, const char* errorBuffer, const Exchange& ex)
     case CURLE_OPERATION_TIMEDOUT:
         return ex.connected ? NetFailure::Stalled : NetFailure::Unreachable;
     case CURLE_SSL_CONNECT_ERROR:
-        // A peer that answers a handshake in plain text is an http-only service, not a bad certificate.
+        // The handshake was not watched: only a plain-text answer is known by its text.
         if (QByteArray(errorBuffer).contains("wrong version number"))
             return NetFailure::NoTls;
         return NetFailure::Tls;
@@ -323,6 +383,35 @@ NetFailure classify(CURLcode code, const char* errorBuffer, const Exchange& ex)
 }
 
 const QString kCharsetTrace = QStringLiteral("GetWinHttp ... <charset> ");
+
+// Which case of a failed handshake it was, for the trace.
+QString handshakeTrace(const Exchange& ex, CURLcode code, NetFailure failure)
+{
+    QString what;
+    switch (handshakeOf(ex)) {
+    case Handshake::None:
+        what = QStringLiteral("핸드셰이크가 시작되지 않음");
+        break;
+    case Handshake::Silent:
+        what = QStringLiteral("인증서 전에 상대가 아무 답 없이 연결을 끝냄");
+        break;
+    case Handshake::PlainText:
+        what = QStringLiteral("상대가 TLS가 아닌 평문으로 답함");
+        break;
+    case Handshake::NoCertificate:
+        what = QStringLiteral("상대가 TLS로 답했으나 인증서 전에 핸드셰이크가 끝남");
+        break;
+    case Handshake::Certificate:
+        what = code == CURLE_PEER_FAILED_VERIFICATION ? QStringLiteral("인증서를 받았으나 검증에 실패함")
+                                                      : QStringLiteral("인증서를 받은 뒤 핸드셰이크가 실패함");
+        break;
+    }
+    if (failure == NetFailure::NoTls)
+        what += QStringLiteral(": TLS를 쓰지 않는 포트로 봄");
+    else if (ex.peerTls)
+        what += QStringLiteral(": TLS를 쓰는 포트");
+    return QStringLiteral("GetWinHttp ... <TLS> ") + what;
+}
 
 // The answer's text by the charset its Content-Type declares. Only a 200 answer whose charset writes
 // Hangul becomes the charset of the next form bodies: an error page of a proxy must not turn the
@@ -493,6 +582,8 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
             line = __LINE__;  // no handle to be had
         }
         if (code == CURLE_OK) {
+            result.handshake = handshakeOf(ex);
+            result.spokeTls = result.spokeTls || ex.peerTls;
             result.text = decodeAnswer(ex, status, &result.malformed);
             if (result.malformed)
                 WriteLog(kCharsetTrace + QStringLiteral("응답에 읽을 수 없는 바이트가 있음"), kChannel);
@@ -511,9 +602,13 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
         sentOnce = sentOnce || ex.connected;
         result.delivery = sentOnce ? Delivery::Unknown : Delivery::NotReached;
         result.failure = classify(code, errorBuffer, ex);
+        result.handshake = handshakeOf(ex);
+        result.spokeTls = result.spokeTls || ex.peerTls;
         WriteLog(ErrorTraceText(QStringLiteral("lib_misc"), QStringLiteral("GetWinHttp"), line,
                                 curlErrorNumber(code, ex), curlErrorText(code, errorBuffer, ex)),
                  kChannel);
+        if (ex.tlsBegun && !ex.connected && (result.failure == NetFailure::NoTls || result.failure == NetFailure::Tls))
+            WriteLog(handshakeTrace(ex, code, result.failure), kChannel);
         const uint32_t t1 = RealTickCount();
         WriteLog(QStringLiteral("GetWinHttp ... <실패2>: ") + QString::number(t1 - t0) + QStringLiteral("ms 걸림. ")
                      + requestText,

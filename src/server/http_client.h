@@ -45,12 +45,21 @@ enum class Delivery {
     Unknown,  // the request went out but no whole answer came back: the service may have handled it
 };
 
+// What the peer of an https address sent back to the TLS handshake, as far as it got.
+enum class Handshake {
+    None,  // no TLS handshake began (an http address, or no connection)
+    Silent,  // the peer sent nothing back to the hello (it closed, reset or waited)
+    PlainText,  // the peer answered with bytes that are no TLS record: a port that speaks plain http
+    NoCertificate,  // the peer answered in TLS (a hello or an alert) but presented no certificate
+    Certificate,  // the peer presented a certificate
+};
+
 // Why the last attempt failed, when it did.
 enum class NetFailure {
     None,
     Unreachable,  // lookup, refused, no route, connect limit
-    NoTls,  // the peer answered the handshake in plain text: an http-only service
-    Tls,  // handshake or certificate
+    NoTls,  // the peer ended the handshake before any TLS (closed, reset, plain text): an http-only port
+    Tls,  // the peer speaks TLS, but the handshake or its certificate failed
     Stalled,  // nothing moved for the stall limit
     Overdue,  // the attempt's or the call's overall limit
     Dropped,  // the connection ended before the answer was whole
@@ -73,6 +82,8 @@ struct PostResult {
     Delivery delivery = Delivery::NotReached;
     NetFailure failure = NetFailure::None;
     int attempts = 0;
+    Handshake handshake = Handshake::None;  // of the last attempt
+    bool spokeTls = false;  // some attempt's peer answered in TLS: the port is an https one
     bool malformed = false;  // the answer's bytes do not all read in its charset
     bool answered() const { return delivery == Delivery::Answered; }
     bool ok() const { return answered() && status == 200; }

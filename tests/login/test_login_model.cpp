@@ -1,6 +1,7 @@
 // The login without a screen: the answer's clean-up, the success test, the stored options, the
-// request sequence and the three-failure rule; and, end to end against the demo shop, a password
-// with form characters, a shop in EUC-KR and a shop on https.
+// remembered https hosts, the request sequence and the three-failure rule; and, end to end against
+// the demo shop, a password with form characters, a shop in EUC-KR, a shop on https and when http
+// may follow a failed https try.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "login/login_model.h"
@@ -10,6 +11,7 @@
 #include "server/fields.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
+#include "startup/ini.h"
 #include "startup/stored_login.h"
 #include "support/test_certificate.h"
 
@@ -71,6 +73,37 @@ TEST(LoginRules, StoredOptionsAlwaysHaveFourFieldsAndNoUnrememberedPassword)
     }
 }
 
+TEST(LoginRules, HttpsHostsAreRememberedOnceNewestFirstWithinOneValue)
+{
+    struct Case {
+        const char* what;
+        QString remembered, host, after;
+    };
+    const QString h30 = QStringLiteral("shop-0000000000000000000.kr:1");  // 30 bytes
+    QStringList full;  // eight of them: 247 bytes joined
+    for (int i = 1; i <= 8; ++i)
+        full << QString(h30).replace(u'0', QChar(u'0' + i));
+    const Case cases[] = {
+        {"first", QString(), QStringLiteral("Shop.Example:8443"), QStringLiteral("shop.example:8443")},
+        {"another in front", QStringLiteral("a.kr"), QStringLiteral("b.kr"), QStringLiteral("b.kr,a.kr")},
+        {"a known one moves to the front", QStringLiteral("a.kr,b.kr"), QStringLiteral(" B.KR "),
+         QStringLiteral("b.kr,a.kr")},
+        {"the oldest gives way", full.join(u','), h30, (QStringList{h30} + full.mid(0, 7)).join(u',')},
+        {"no host, no entry", QStringLiteral("a.kr"), QString(), QStringLiteral("a.kr")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString after = RememberHttpsHost(c.remembered, c.host);
+        EXPECT_EQ(after, c.after);
+        EXPECT_LE(after.toUtf8().size(), kIniValueBytes);
+        EXPECT_EQ(HostSpokeHttps(after, c.host), !c.host.isEmpty());
+    }
+    // The port belongs to the host: another port of the same machine is another service.
+    EXPECT_FALSE(HostSpokeHttps(QStringLiteral("a.kr:8443"), QStringLiteral("a.kr:84")));
+    EXPECT_FALSE(HostSpokeHttps(QStringLiteral("a.kr:8443"), QStringLiteral("a.kr")));
+    EXPECT_FALSE(HostSpokeHttps(QString(), QString()));
+}
+
 namespace {
 
 const QString kId = QString::fromLatin1(DemoShop::kId);
@@ -94,6 +127,11 @@ protected:
                                                   QStringLiteral("0"), QString(), ZulEncodeAA(menuText));
         return GetWinHttp(endpoints::Url(endpoints::kOrder), body);
     }
+    // The https hosts the configuration file remembers.
+    static QString httpsHosts()
+    {
+        return ReadIni(QStringLiteral("Set"), QStringLiteral("ServiceTls"), configFilePath());
+    }
     LoginModel model;
 };
 
@@ -110,6 +148,23 @@ TEST_F(LoginModelTest, ServiceOnlyOverHttpIsReachedOnTheSecondAddress)
     ASSERT_TRUE(http.contains(second));
     EXPECT_LT(http.indexOf(first), http.indexOf(second));
     EXPECT_EQ(loginRequests(), 1) << "only the http request reaches the service";
+    EXPECT_TRUE(httpsHosts().isEmpty()) << "an http login remembers nothing";
+}
+
+TEST_F(LoginModelTest, PlainHttpShopThatClosesTlsHandshakesLogsInOverHttp)
+{
+    // As PHP's built-in server: no answer at all to a TLS hello, so no certificate either.
+    useShop({QStringLiteral("--tls-close")});
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success)
+        << logText(QStringLiteral("_WinHttp")).toStdString();
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop->host());
+    EXPECT_EQ(shop->closedHandshakes(), 3);
+    EXPECT_EQ(loginRequests(), 1);
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    EXPECT_EQ(log.filter(QStringLiteral(", Eno:=35]")).size(), 3) << log.join(u'|').toStdString();
+    EXPECT_EQ(log.filter(QStringLiteral("logins() ... http://")).size(), 1);
+    EXPECT_TRUE(log.filter(QStringLiteral("매장 서버의 인증서를 신뢰할 수 없어")).isEmpty());
+    EXPECT_TRUE(httpsHosts().isEmpty());
 }
 
 TEST_F(LoginModelTest, AnswerIsLoggedWithSingleBreaksAndFieldsMayBeMissing)
@@ -239,9 +294,38 @@ TEST_F(LoginModelTest, ShopWithAnUntrustedCertificateIsNeverAskedOverHttp)
     EXPECT_EQ(log.filter(QStringLiteral(", Eno:=60]")).size(), 3) << log.join(u'|').toStdString();
     EXPECT_EQ(log.filter(QStringLiteral("logins() ... http://")).size(), 0);
     EXPECT_EQ(log.filter(QStringLiteral("--ca-file")).size(), 1);
+    EXPECT_TRUE(httpsHosts().isEmpty());
     // With the shop's authority trusted, the same shop logs in over https.
     setCaFile(certificate.cert);
     EXPECT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
+}
+
+TEST_F(LoginModelTest, HostThatLoggedInOverHttpsIsNeverAskedOverHttpAgain)
+{
+    const auto certificate = sumbrel::testing::MakeCertificate(folder.path());
+    ASSERT_TRUE(certificate.error.isEmpty()) << certificate.error.toStdString();
+    useShop({QStringLiteral("--tls"), certificate.cert, certificate.key});
+    setCaFile(certificate.cert);
+    ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
+    EXPECT_EQ(httpsHosts(), shop->host());
+
+    // Someone now closes every TLS handshake on the port, which still answers http.
+    shop->setTlsClose(true);
+    LoginModel later;
+    EXPECT_EQ(later.Login(kId, kPassword, false, false), LoginOutcome::Unreachable);
+    EXPECT_EQ(later.failures(), 0);
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("https://") + shop->host());
+    EXPECT_EQ(shop->closedHandshakes(), 3);
+    EXPECT_EQ(loginRequests(), 1) << "only the first login, over https";
+    const QStringList log = logEntries(QStringLiteral("_WinHttp"));
+    EXPECT_EQ(log.filter(QStringLiteral("logins() ... http://")).size(), 0) << log.join(u'|').toStdString();
+    EXPECT_EQ(log.filter(QStringLiteral("(ServiceTls: ") + shop->host() + u')').size(), 2);
+
+    // Another host name is another service: the same shop under it still logs in over http.
+    gs().serviceHost = QStringLiteral("localhost:") + QString::number(shop->port());
+    EXPECT_EQ(later.Login(kId, kPassword, false, false), LoginOutcome::Success);
+    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + gs().serviceHost);
+    EXPECT_EQ(httpsHosts(), shop->host());
 }
 
 }  // namespace

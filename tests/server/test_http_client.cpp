@@ -4,13 +4,16 @@
 #include "support/dead_ends.h"
 #include "startup/clock.h"
 #include "support/sumbrel_test.h"
+#include "support/test_certificate.h"
 
 #include <QStringEncoder>
 
 #include <QRegularExpression>
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <functional>
 #include <netinet/in.h>
+#include <openssl/ssl.h>
 #include <optional>
 #include <sys/socket.h>
 #include <thread>
@@ -480,6 +483,128 @@ TEST_F(HttpClientTest, ACancelEndsAnExchangeAtOnce)
     EXPECT_EQ(result.failure, NetFailure::Cancelled);
     EXPECT_EQ(server.connections(), 1);
     EXPECT_LT(RealTickCount() - t0, uint32_t(100 + kSlackMs));
+}
+
+// A loopback port that meets every connection its own way (after the client's first bytes), then
+// closes it: the ways in which a port can end a TLS handshake.
+class HandshakePeer {
+public:
+    explicit HandshakePeer(std::function<void(int)> meet)
+        : m_meet(std::move(meet))
+    {
+        m_fd = LoopbackSocket(8, m_port);
+        m_thread = std::thread([this] { loop(); });
+    }
+    ~HandshakePeer()
+    {
+        m_stop = true;
+        m_thread.join();
+        ::close(m_fd);
+    }
+    QString url() const { return QStringLiteral("https://127.0.0.1:") + QString::number(m_port) + QStringLiteral("/a.php"); }
+    int connections() const { return m_connections; }
+
+    // Reads what the client sent first (its hello), so that a close is an end and no reset.
+    static void readHello(int c)
+    {
+        pollfd p{c, POLLIN, 0};
+        char buf[4096];
+        if (::poll(&p, 1, 2000) > 0)
+            (void)::recv(c, buf, sizeof buf, 0);
+    }
+
+private:
+    void loop()
+    {
+        while (!m_stop) {
+            pollfd p{m_fd, POLLIN, 0};
+            if (::poll(&p, 1, 20) <= 0)
+                continue;
+            const int c = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+            if (c < 0)
+                continue;
+            ++m_connections;
+            m_meet(c);
+            ::close(c);
+        }
+    }
+
+    std::function<void(int)> m_meet;
+    int m_fd = -1;
+    int m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_connections{0};
+    std::thread m_thread;
+};
+
+// Whether an https address is an http-only port (the login may then try http) or an https one whose
+// handshake failed (it may not), from what the peer sent back; each attempt traces its case.
+TEST_F(HttpClientTest, AFailedHandshakeIsJudgedByWhatThePeerSentBack)
+{
+    const TestCertificate certificate = MakeCertificate(folder.path());
+    ASSERT_TRUE(certificate.error.isEmpty()) << certificate.error.toStdString();
+    std::unique_ptr<SSL_CTX, decltype(&SSL_CTX_free)> tls(SSL_CTX_new(TLS_server_method()), SSL_CTX_free);
+    ASSERT_EQ(SSL_CTX_use_certificate_file(tls.get(), certificate.cert.toLocal8Bit().constData(), SSL_FILETYPE_PEM), 1);
+    ASSERT_EQ(SSL_CTX_use_PrivateKey_file(tls.get(), certificate.key.toLocal8Bit().constData(), SSL_FILETYPE_PEM), 1);
+
+    struct Case {
+        const char* name;
+        std::function<void(int)> peer;
+        Handshake seen;
+        NetFailure failure;
+    };
+    const Case cases[] = {
+        {"closes after the hello (PHP's built-in server)", HandshakePeer::readHello, Handshake::Silent,
+         NetFailure::NoTls},
+        {"resets",
+         [](int c) {
+             HandshakePeer::readHello(c);
+             const linger reset{1, 0};
+             ::setsockopt(c, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+         },
+         Handshake::Silent, NetFailure::NoTls},
+        {"answers in plain http",
+         [](int c) {
+             HandshakePeer::readHello(c);
+             const char answer[] = "HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+             (void)::send(c, answer, sizeof answer - 1, MSG_NOSIGNAL);
+         },
+         Handshake::PlainText, NetFailure::NoTls},
+        {"answers with a TLS alert",
+         [](int c) {
+             HandshakePeer::readHello(c);
+             const unsigned char alert[] = {0x15, 0x03, 0x03, 0x00, 0x02, 0x02, 0x28};  // fatal handshake_failure
+             (void)::send(c, alert, sizeof alert, MSG_NOSIGNAL);
+         },
+         Handshake::NoCertificate, NetFailure::Tls},
+        {"presents a certificate nobody vouches for",
+         [ctx = tls.get()](int c) {
+             const timeval limit{2, 0};
+             ::setsockopt(c, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+             SSL* ssl = SSL_new(ctx);
+             SSL_set_fd(ssl, c);
+             (void)SSL_accept(ssl);
+             SSL_free(ssl);
+         },
+         Handshake::Certificate, NetFailure::Tls},
+    };
+    setHttpLimits(HttpLimits{2000, 2000, 3});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HandshakePeer peer(c.peer);
+        const qsizetype earlier = logEntries(QStringLiteral("_WinHttp")).size();
+        const PostResult result = PostForm(peer.url(), QStringLiteral("a=1"));
+        EXPECT_EQ(result.handshake, c.seen);
+        EXPECT_EQ(result.failure, c.failure);
+        EXPECT_EQ(result.delivery, Delivery::NotReached);
+        EXPECT_EQ(result.spokeTls, c.seen == Handshake::NoCertificate || c.seen == Handshake::Certificate);
+        EXPECT_EQ(peer.connections(), 3);
+        const QStringList log = logEntries(QStringLiteral("_WinHttp")).mid(earlier);
+        const QStringList traced = log.filter(QStringLiteral("GetWinHttp ... <TLS> "));
+        EXPECT_EQ(traced.size(), 3) << log.join(u'|').toStdString();
+        std::cout << c.name << ": " << log.value(0).section(u'\n', 1).trimmed().toStdString() << " / "
+                  << traced.value(0).toStdString() << "\n";
+    }
 }
 
 }  // namespace

@@ -352,6 +352,20 @@ void DemoShop::deletePicture(int menuNumber)
     d->post("/__control/delete-picture", {{QStringLiteral("num"), QString::number(menuNumber)}});
 }
 
+void DemoShop::setTlsClose(bool on)
+{
+    d->post("/__control/tls", {{QStringLiteral("close"), on ? QStringLiteral("1") : QStringLiteral("0")}});
+}
+
+int DemoShop::closedHandshakes() const
+{
+    const std::string text = d->call("GET", "/__control/tls", {});
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text));
+    if (!doc.isObject())
+        throw std::runtime_error("DemoShop: /__control/tls answered no JSON object: " + text.substr(0, 200));
+    return doc.object().value(QStringLiteral("closed")).toInt();
+}
+
 void DemoShop::deleteLogo()
 {
     d->post("/__control/delete-picture", {{QStringLiteral("logo"), QStringLiteral("1")}});

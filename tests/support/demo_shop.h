@@ -52,6 +52,11 @@ public:
     void clearRequests();
     void deletePicture(int menuNumber);
     void deleteLogo();
+    // From now on a connection that opens with a TLS handshake is closed unanswered (as --tls-close),
+    // or no longer.
+    void setTlsClose(bool on);
+    // The TLS handshakes closed so far.
+    int closedHandshakes() const;
 
     // Ends the service now (SIGTERM) and returns its exit code, or -1 when
     // it had to be killed. Later calls return the same code.

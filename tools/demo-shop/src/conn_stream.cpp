@@ -63,10 +63,11 @@ bool TlsContext::load(const std::string& certFile, const std::string& keyFile, s
     return true;
 }
 
-ConnStream::ConnStream(int sock, const TlsContext* tls)
+ConnStream::ConnStream(int sock, const TlsContext* tls, bool closeTls)
     : sock_(sock)
 {
-    if (!tls || !tls->get() || !waitFor(POLLIN, kReadTimeoutMs))
+    const bool serveTls = tls && tls->get();
+    if ((!serveTls && !closeTls) || !waitFor(POLLIN, kReadTimeoutMs))
         return;
     unsigned char first = 0;
     ssize_t n;
@@ -75,6 +76,17 @@ ConnStream::ConnStream(int sock, const TlsContext* tls)
     } while (n < 0 && errno == EINTR);
     if (n != 1 || first != kTlsHandshake)
         return;
+    if (closeTls) {
+        // The hello is read first, so that the close reaches the client as an end of the
+        // connection (FIN) and not as a reset for unread bytes.
+        char sink[4096];
+        do {
+            n = ::recv(sock_, sink, sizeof sink, MSG_DONTWAIT);
+        } while (n > 0 || (n < 0 && errno == EINTR));
+        ready_ = false;
+        closedHandshake_ = true;
+        return;
+    }
     // The handshake blocks; a client that stops half-way must not hold the thread for ever.
     timeval limit{kReadTimeoutMs / 1000, 0};
     ::setsockopt(sock_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);

@@ -30,13 +30,18 @@ private:
 // told to swallow everything written to it. With a TLS context, a
 // connection whose first byte opens a TLS handshake is served over TLS,
 // any other as plain HTTP, so one port answers both https:// and http://.
+// With closeTls, a connection that opens with a TLS handshake is closed
+// without a byte of answer instead, as PHP's built-in server and some
+// proxies do on their http port.
 class ConnStream : public httplib::Stream {
 public:
-    ConnStream(int sock, const TlsContext* tls);
+    ConnStream(int sock, const TlsContext* tls, bool closeTls = false);
     ~ConnStream() override;
 
-    // false when a TLS handshake was begun and failed.
+    // false when a TLS handshake was begun and failed, or was closed.
     bool ready() const { return ready_; }
+    // The connection opened with a TLS handshake and was closed (closeTls).
+    bool closedHandshake() const { return closedHandshake_; }
     bool isTls() const { return ssl_ != nullptr; }
     // The application protocols the client offered in its TLS handshake, comma-separated.
     const std::string& alpnOffered() const { return alpnOffered_; }
@@ -65,6 +70,7 @@ private:
     int sock_;
     SSL* ssl_ = nullptr;
     bool ready_ = true;
+    bool closedHandshake_ = false;
     std::string alpnOffered_;
     char buf_[4096];
     size_t off_ = 0;

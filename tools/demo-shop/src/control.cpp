@@ -43,6 +43,11 @@ void Service::handleControl(const httplib::Request& req, httplib::Response& res,
             return answerText(res, error + "\n", 400);
         faults_.add(*fault);
         answerText(res, "ok\n");
+    } else if (path == "/__control/tls") {
+        if (form.has("close"))
+            tlsClose_ = form.value("close") == "1";
+        res.status = 200;
+        res.set_content(tlsJson(), kJsonType);
     } else if (path == "/__control/faults") {
         res.status = 200;
         res.set_content(faultsJson(), kJsonType);
@@ -135,6 +140,14 @@ std::string Service::journalJson()
         arr.append(obj);
     }
     return QJsonDocument(arr).toJson(QJsonDocument::Compact).toStdString();
+}
+
+std::string Service::tlsJson()
+{
+    QJsonObject obj;
+    obj[QStringLiteral("close")] = tlsClose_.load();
+    obj[QStringLiteral("closed")] = static_cast<qint64>(tlsClosed_.load());
+    return QJsonDocument(obj).toJson(QJsonDocument::Compact).toStdString();
 }
 
 std::string Service::faultsJson()

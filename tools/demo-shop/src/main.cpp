@@ -1,5 +1,5 @@
 // demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--password TEXT]
-//           [--charset NAME] [--tls CERT KEY] [--watch-stdin]
+//           [--charset NAME] [--tls CERT KEY] [--tls-close] [--watch-stdin]
 // demo-shop --seed-only --data DIR
 // Both take --seed-size ITEMS,CATEGORIES for a generated menu when they seed.
 //
@@ -40,7 +40,7 @@ static void usage()
 {
     std::cerr
         << "usage: demo-shop --port N --data DIR [--repeat-window MINUTES] [--fault FAULT]... [--password TEXT]\n"
-           "                 [--charset NAME] [--tls CERT KEY] [--watch-stdin]\n"
+           "                 [--charset NAME] [--tls CERT KEY] [--tls-close] [--watch-stdin]\n"
            "       demo-shop --seed-only --data DIR\n"
            "  --port 0           pick a free port (printed as the first line)\n"
            "  --repeat-window M  refuse a phone number ordered within M minutes (default 30, 0 = never)\n"
@@ -48,6 +48,7 @@ static void usage()
            "  --password TEXT    the demo account's password (default demo1234)\n"
            "  --charset NAME     answer and read the shop's forms in NAME (e.g. EUC-KR) instead of UTF-8\n"
            "  --tls CERT KEY     also serve https (PEM files) on the same port; plain http stays\n"
+           "  --tls-close        close a connection that opens with a TLS handshake, unanswered (http stays)\n"
            "  --watch-stdin      end when standard input is closed (for test harnesses)\n"
            "  --seed-only        create the shop's data in DIR if missing, then exit\n"
            "  --seed-size I,C    when seeding: I generated items in C categories, each with a picture\n";
@@ -103,6 +104,8 @@ int main(int argc, char** argv)
         } else if (arg == "--tls") {
             options.tlsCert = next();
             options.tlsKey = next();
+        } else if (arg == "--tls-close") {
+            options.tlsClose = true;
         } else if (arg == "--seed-size") {
             const std::string value = next();
             const size_t comma = value.find(',');

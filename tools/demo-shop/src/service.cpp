@@ -82,7 +82,10 @@ const std::vector<std::string>& settingsFields()
 
 class Service::HttpServer : public httplib::Server {
 public:
-    HttpServer() = default;
+    explicit HttpServer(Service& service)
+        : service_(service)
+    {
+    }
     // With a certificate, connections that open with a TLS handshake are served over TLS.
     TlsContext tls;
     bool useTls = false;
@@ -94,7 +97,9 @@ private:
     {
         bool ok = false;
         {
-            ConnStream stream(sock, useTls ? &tls : nullptr);
+            ConnStream stream(sock, useTls ? &tls : nullptr, service_.tlsClose_);
+            if (stream.closedHandshake())
+                ++service_.tlsClosed_;
             if (stream.ready()) {
                 ConnContext ctx;
                 ctx.stream = &stream;
@@ -109,6 +114,8 @@ private:
         ::close(sock);
         return ok;
     }
+
+    Service& service_;
 };
 
 // The shop's pages in another charset than UTF-8: answers are written in it, forms read from it.
@@ -133,8 +140,9 @@ std::string Service::fromCharset(const std::string& bytes) const
 Service::Service(ServiceOptions options, std::unique_ptr<ShopDb> db)
     : options_(std::move(options))
     , db_(std::move(db))
-    , server_(std::make_unique<HttpServer>())
+    , server_(std::make_unique<HttpServer>(*this))
 {
+    tlsClose_ = options_.tlsClose;
     for (auto& f : options_.faults)
         faults_.add(f);
 

@@ -33,6 +33,7 @@ struct ServiceOptions {
     std::string password = "demo1234";  // of the shop account "demo"
     std::string charset;  // empty: UTF-8; else the pages answer and read their forms in it
     std::string tlsCert, tlsKey;  // both set: https and http on the one port
+    bool tlsClose = false;  // a connection that opens with a TLS handshake is closed unanswered
 };
 
 // The fields of the settings answer, in its order; the control page sets them by these names.
@@ -80,6 +81,7 @@ private:
     std::string ordersJson();
     std::string journalJson();
     std::string faultsJson();
+    std::string tlsJson();
     void sleepUnlessStopping(int ms);
 
     ServiceOptions options_;
@@ -94,6 +96,9 @@ private:
     std::condition_variable stopCv_;
 
     FaultTable faults_;
+
+    std::atomic<bool> tlsClose_{false};
+    std::atomic<long> tlsClosed_{0};  // handshakes closed so far
 
     std::mutex settingsMutex_;
     std::map<std::string, std::string> settingsValues_;
