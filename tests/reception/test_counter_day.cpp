@@ -112,7 +112,7 @@ TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
     EXPECT_EQ(orders("refused"), 1);
     EXPECT_GE(orders("unknown"), 1);
 
-    // Every poll of the day, each one exchange; the shop's stalls and garbage among the failed ones.
+    // Every poll of the day, each one exchange.
     const double succeeded = m.value(QStringLiteral("sumbrel_waiting_polls_total{result=\"succeeded\"}"));
     const double failed = m.value(QStringLiteral("sumbrel_waiting_polls_total{result=\"failed\"}"));
     EXPECT_EQ(succeeded + failed, f.polls);
