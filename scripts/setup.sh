@@ -15,6 +15,7 @@ PACKAGES=(
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
   espeak-ng
   clang libfuzzer-14-dev
+  prometheus  # its promtool checks the health metrics file against the text format
 )
 
 missing=()

@@ -2,10 +2,12 @@
 #include "access/ui/tts_engine.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
+#include "kiosk/health_file.h"
 #include "kiosk/kiosk_layout.h"
 #include "kiosk/ui/kiosk_session.h"
 #include "kiosk/ui/operator_guard.h"
 #include "kiosk/watchdog.h"
+#include "login/provisioning.h"
 #include "login/ui/frm_login.h"
 #include "menu/ui/frm_menu_select_main.h"
 #include "presentation/dialog_handlers.h"
@@ -41,7 +43,7 @@ bool answersWithoutScreen(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     // The kiosk's scale is an environment setting: it must be in place before the application exists.
-    const bool withoutScreen = answersWithoutScreen(argc, argv);
+    const bool withoutScreen = answersWithoutScreen(argc, argv) || sumbrel::ProvisioningRequested(argc, argv);
     const bool kiosk = !withoutScreen && sumbrel::kiosk::RequestedOnCommandLine(argc, argv);
     const sumbrel::kiosk::ScaleChoice scale = kiosk ? sumbrel::kiosk::PrepareScale(argc, argv)
                                                     : sumbrel::kiosk::ScaleChoice{};
@@ -60,6 +62,12 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Prints the version."));
     parser.addOption(version);
+    const sumbrel::ProvisioningOptions provisioning(parser);
+    QCommandLineOption metricsFile(QStringLiteral("metrics-file"),
+                                   QStringLiteral("Keeps health metrics in this file for node_exporter's textfile "
+                                                  "collector (else [Set] MetricsFile=)."),
+                                   QStringLiteral("PATH"));
+    parser.addOption(metricsFile);
     QCommandLineOption home(QStringLiteral("home"),
                             QStringLiteral("Program folder (configuration, logs, skin2, menu_img)."),
                             QStringLiteral("DIR"));
@@ -81,6 +89,8 @@ int main(int argc, char* argv[])
         QStringLiteral(
             "Full screen for a kiosk: the screens scaled to fill it, no pointer over the customer's screens.")));
     parser.process(app);
+    if (provisioning.requested(parser))
+        return sumbrel::RunProvisioning(provisioning.command(parser, parser.value(home)));
     if (parser.isSet(version)) {
         std::fputs(QCoreApplication::applicationVersion().toUtf8().constData(), stdout);
         std::fputs("\n", stdout);
@@ -161,6 +171,7 @@ int main(int argc, char* argv[])
     };
     if (sumbrel::Main(options, openLogin) == sumbrel::StartResult::AlreadyRunning)
         return 1;
+    const std::unique_ptr<sumbrel::kiosk::HealthFile> health = sumbrel::kiosk::StartHealthFile(parser.value(metricsFile));
     const int code = app.exec();
     menuPage.reset();
     reception.reset();

@@ -5,6 +5,7 @@
 #include "server/fields.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
+#include "startup/health_metrics.h"
 #include "startup/trace_log.h"
 
 namespace sumbrel::reception {
@@ -22,6 +23,23 @@ bool HoldsSettings(const QString& answer)
         if (Field(answer, name))
             return true;
     return false;
+}
+
+// What the customer was told, as the health metrics count it: an order never sent failed.
+health::Order Counted(SubmitOutcome outcome)
+{
+    switch (outcome) {
+    case SubmitOutcome::Accepted:
+        return health::Order::Accepted;
+    case SubmitOutcome::AlreadyRegistered:
+        return health::Order::Refused;
+    case SubmitOutcome::Unknown:
+        return health::Order::Unknown;
+    case SubmitOutcome::Failed:
+    case SubmitOutcome::NotSent:
+        break;
+    }
+    return health::Order::Failed;
 }
 }  // namespace
 
@@ -103,7 +121,9 @@ WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const P
             WriteLog(QStringLiteral("TOLoad() ... ResponseStr:\r\n") + endpoints::TraceAnswer(*tail), HttpChannel());
     }
     m_lastWaitAnswer = answer;
-    return result.malformed ? WaitingStatus{} : ParseWaitingStatus(answer);
+    const WaitingStatus status = result.malformed ? WaitingStatus{} : ParseWaitingStatus(answer);
+    health::CountPoll(result.good() && (status.teams || status.time));
+    return status;
 }
 
 WaitingStatus ReceptionService::poll()
@@ -119,6 +139,7 @@ SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString&
         // An order with an empty menu would reach the shop as an order of nothing.
         WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, kSubscriptOutOfRange,
                                 QStringLiteral("주문 내용을 만들 수 없어 보내지 않음. 장바구니: ") + cart));
+        health::CountOrder(Counted(SubmitOutcome::NotSent));
         return SubmitOutcome::NotSent;
     }
     const QString body = endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, ZulEncodeAA(xml));
@@ -131,6 +152,7 @@ SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString&
         WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, 0,
                                 QStringLiteral("주문을 보냈으나 답을 받지 못함: 매장에 전달되었을 수 있음 (")
                                     + QString::number(result.status) + u')'));
+    health::CountOrder(Counted(outcome));
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #include "server/http_client.h"
 
+#include "server/exchange_tally.h"
 #include "startup/clock.h"
 #include "startup/screen_hold.h"
 #include "startup/trace_log.h"
@@ -539,6 +540,7 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
     const HttpLimits limits = Limits();
     const QByteArray caBundle = CaBundle();
     PostResult result;
+    const ExchangeTally tally(address, result);  // counted for the health metrics as it returns
     const QByteArray url = address.toUtf8();
     // In the charset the service declared last; only an answer changes it, and an answer ends the
     // attempts, so every attempt sends the same bytes.
@@ -632,6 +634,7 @@ HttpGetResult HttpGet(const QString& url, qint64 maxBytes, const CancelFlag& can
     ScreenHold hold;
     const HttpLimits limits = Limits();
     HttpGetResult out;
+    const ExchangeTally tally(url, out);
     Easy h(curl_easy_init());
     if (!h) {
         out.error = QString::fromUtf8(curl_easy_strerror(CURLE_FAILED_INIT));

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QThread>
+#include <algorithm>
 #include <memory>
 
 namespace sumbrel {
@@ -13,6 +14,7 @@ namespace {
 
 int g_depth = 0;
 int64_t g_heldMs = 0;
+int64_t g_longestMs = 0;
 int64_t g_start = 0;  // of the outermost hold under way
 
 bool Inside(QObject* object, QObject* scope)
@@ -92,7 +94,9 @@ ScreenHold::~ScreenHold()
             InputDrop drop;
             QCoreApplication::processEvents();
         }
-        g_heldMs += ElapsedMs() - g_start;
+        const int64_t held = ElapsedMs() - g_start;
+        g_heldMs += held;
+        g_longestMs = std::max(g_longestMs, held);
     }
     --g_depth;
 }
@@ -100,6 +104,11 @@ ScreenHold::~ScreenHold()
 bool ScreenHold::active()
 {
     return g_depth > 0;
+}
+
+int64_t ScreenHold::longestMs()
+{
+    return g_longestMs;
 }
 
 int64_t ScreenHold::heldMs()

@@ -40,6 +40,8 @@ public:
     static bool active();
     // Real milliseconds the screen's thread has been held, over the whole run.
     static int64_t heldMs();
+    // The longest single hold that has ended, in milliseconds.
+    static int64_t longestMs();
 
 private:
     bool m_counts = false;

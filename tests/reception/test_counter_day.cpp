@@ -1,14 +1,34 @@
 // A short day at the counter through the real screens: every "접수 완료" is one stored order, no
 // failure or uncertain outcome stores one, and nothing leaks.
+#include "kiosk/health_file.h"
 #include "reception/counter_day.h"
+#include "startup/health_metrics.h"
 #include "support/shop_test.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <cstdio>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
 
 class CounterDayTest : public ShopTest { };
+
+namespace {
+
+// The samples of a metrics file by name and labels, as written.
+QMap<QString, double> Samples(const QByteArray& text)
+{
+    QMap<QString, double> samples;
+    for (const QByteArray& line : text.split('\n')) {
+        const qsizetype space = line.lastIndexOf(' ');
+        if (!line.isEmpty() && !line.startsWith('#') && space > 0)
+            samples.insert(QString::fromUtf8(line.left(space)), line.mid(space + 1).toDouble());
+    }
+    return samples;
+}
+
+}  // namespace
 
 TEST_F(CounterDayTest, EveryCompletionIsOneStoredOrderAndNothingElseIs)
 {
@@ -39,4 +59,80 @@ TEST_F(CounterDayTest, EveryCompletionIsOneStoredOrderAndNothingElseIs)
     EXPECT_EQ(f.fdsEnd.size(), f.fdsStart.size()) << f.fdsStart.join(u' ').toStdString() << "\n"
                                                   << f.fdsEnd.join(u' ').toStdString();
     reception.hide();
+}
+
+// The health file after a day at the counter holds what the shop's own journal shows: one line per
+// request it was sent, with its status, or "closed" where it dropped the connection.
+TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
+{
+    shop->setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+    setHttpLimits({1000, 300, 3, 1000, 2000});
+    health::Reset();
+    const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    const QString file = path(QStringLiteral("sumbrel.prom"));
+    kiosk::HealthFile healthFile(file);
+    frmMain reception;
+    frmMenuSelectMain page(&reception);
+    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    reception.show();
+    CounterDay day(*shop, reception);
+    const DayFigures f = day.run(25, 30, 0);
+    ASSERT_TRUE(healthFile.write());
+    reception.hide();
+
+    QMap<QString, int> journal;  // "path status" -> requests
+    for (const QString& line : shop->logLines()) {
+        const QStringList parts = line.split(u' ');
+        journal[parts.value(1) + u' ' + parts.value(2)] += 1;
+    }
+    const QString order = QStringLiteral("/program/TOorderProgram2.php");
+    const int stored = int(shop->orders().size());
+    const QMap<QString, double> m = Samples(ReadFile(file));
+    auto orders = [&](const char* outcome) {
+        return m.value(QStringLiteral("sumbrel_orders_total{outcome=\"%1\"}").arg(QLatin1String(outcome)), -1);
+    };
+    EXPECT_EQ(orders("accepted"), stored);
+    EXPECT_EQ(orders("refused"), journal.value(order + QStringLiteral(" 200")) - stored);
+    EXPECT_EQ(orders("failed"), journal.value(order + QStringLiteral(" 500")));
+    EXPECT_EQ(orders("unknown"), journal.value(order + QStringLiteral(" closed")));
+    EXPECT_EQ(m.value(QStringLiteral("sumbrel_exchange_failures_total{request=\"order\",kind=\"status\"}")),
+              journal.value(order + QStringLiteral(" 500")));
+    EXPECT_EQ(m.value(QStringLiteral("sumbrel_exchange_failures_total{request=\"menu_page\",kind=\"status\"}")),
+              journal.value(QStringLiteral("/shop/menuloading3.php 503")));
+    // What the customers were shown agrees with both.
+    EXPECT_EQ(orders("accepted"), f.accepted);
+    EXPECT_EQ(orders("refused"), f.refused);
+    EXPECT_EQ(orders("unknown"), f.unknown);
+    EXPECT_EQ(orders("failed"), f.failed + f.retriedAndAccepted);
+    // Each way of ending was met.
+    EXPECT_GE(orders("accepted"), 20);
+    EXPECT_GE(orders("failed"), 2);
+    EXPECT_EQ(orders("refused"), 1);
+    EXPECT_GE(orders("unknown"), 1);
+
+    // Every poll of the day, each one exchange.
+    const double succeeded = m.value(QStringLiteral("sumbrel_waiting_polls_total{result=\"succeeded\"}"));
+    const double failed = m.value(QStringLiteral("sumbrel_waiting_polls_total{result=\"failed\"}"));
+    EXPECT_EQ(succeeded + failed, f.polls);
+    EXPECT_EQ(m.value(QStringLiteral("sumbrel_exchanges_total{request=\"poll\"}")), f.polls);
+    EXPECT_GE(succeeded, 1);
+    const double lastPoll = m.value(QStringLiteral("sumbrel_last_successful_poll_timestamp_seconds"));
+    EXPECT_GE(lastPoll * 1000, started - 1);
+    EXPECT_LE(lastPoll * 1000, QDateTime::currentMSecsSinceEpoch() + 1);
+    std::printf("metrics: accepted %g, refused %g, failed %g, unknown %g; polls %g succeeded, %g failed\n",
+                orders("accepted"), orders("refused"), orders("failed"), orders("unknown"), succeeded, failed);
+
+    const QString promtool = QStandardPaths::findExecutable(QStringLiteral("promtool"));
+    if (promtool.isEmpty())
+        GTEST_SKIP() << "promtool is missing (Debian package prometheus, installed by scripts/setup.sh)";
+    QProcess check;
+    check.setStandardInputFile(file);
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(promtool, {QStringLiteral("check"), QStringLiteral("metrics")});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    const QByteArray said = check.readAll();
+    EXPECT_EQ(check.exitCode(), 0) << said.toStdString();
+    EXPECT_TRUE(said.trimmed().isEmpty()) << said.toStdString();
 }

@@ -1,6 +1,7 @@
 // The reception screen's exchanges with the web service, against the demo shop, without a screen.
 #include "menu/order_text.h"
 #include "reception/reception_service.h"
+#include "startup/health_metrics.h"
 #include "startup/trace_log.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
@@ -132,4 +133,74 @@ TEST_F(ServiceTest, ACartWithoutOrderTextIsNeverSent)
                       QStringLiteral("e)->Save_Input[Erl:=0, Eno:=9]\r\n   주문 내용을 만들 수 없어 보내지 않음.")),
               3);
     EXPECT_EQ(entries(QString(), QStringLiteral("장바구니: 커피◈1◈2")), 1);
+}
+
+class ReceptionHealth : public SumbrelTest { };
+
+// What the health metrics count of each poll and each order, whatever came back (a stand-in
+// transport gives it).
+TEST_F(ReceptionHealth, PollsAndOrdersAreCountedByWhatTheyGave)
+{
+    auto answered = [](long status, const char16_t* text, bool malformed = false) {
+        PostResult r;
+        r.delivery = Delivery::Answered;
+        r.status = status;
+        r.text = QString::fromUtf16(text);
+        r.malformed = malformed;
+        return r;
+    };
+    PostResult lost;
+    lost.delivery = Delivery::NotReached;
+    PostResult unknown;
+    unknown.delivery = Delivery::Unknown;
+    PostResult next;
+    ReceptionService service;
+    service.setTransport([&next](const QString&, const QString&, const CallOptions&) { return next; });
+
+    const struct {
+        const char* name;
+        PostResult result;
+        bool succeeded;
+    } polls[] = {
+        {"the waiting status", answered(200, u"count[3]count time[5분]time"), true},
+        {"only the time", answered(200, u"time[5분]time"), true},
+        {"a 200 without it", answered(200, u"<html>login</html>"), false},
+        {"bytes that do not read", answered(200, u"count[3]count", true), false},
+        {"an error page that holds it", answered(500, u"count[3]count"), false},
+        {"no answer", lost, false},
+    };
+    for (const auto& c : polls) {
+        health::Reset();
+        next = c.result;
+        service.poll();
+        const health::Reading r = health::Read();
+        EXPECT_EQ(r.pollsSucceeded, c.succeeded ? 1u : 0u) << c.name;
+        EXPECT_EQ(r.pollsFailed, c.succeeded ? 0u : 1u) << c.name;
+        EXPECT_EQ(r.lastGoodPollMs > 0, c.succeeded) << c.name;
+    }
+
+    const QString cart = QStringLiteral("아메리카노◈1◈1◈3000◈3000");
+    const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}};
+    const struct {
+        const char* name;
+        PostResult result;
+        QString cart;
+        health::Order counted;
+    } orders[] = {
+        {"accepted", answered(200, u"주문 접수 성공"), cart, health::Order::Accepted},
+        {"already registered", answered(200, u"이미 신청된 번호입니다."), cart, health::Order::Refused},
+        {"an error page", answered(500, u"<html>500</html>"), cart, health::Order::Failed},
+        {"a gateway that gave up", answered(504, u""), cart, health::Order::Unknown},
+        {"sent, no answer", unknown, cart, health::Order::Unknown},
+        {"never reached", lost, cart, health::Order::Failed},
+        {"no order text, nothing sent", answered(200, u"성공"), QStringLiteral("커피◈1◈2"), health::Order::Failed},
+    };
+    for (const auto& c : orders) {
+        health::Reset();
+        next = c.result;
+        service.submit(values, c.cart);
+        const health::Reading r = health::Read();
+        for (int o = 0; o < health::kOrders; ++o)
+            EXPECT_EQ(r.orders[o], o == int(c.counted) ? 1u : 0u) << c.name << ": " << health::Name(health::Order(o));
+    }
 }

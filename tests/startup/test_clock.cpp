@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
@@ -73,6 +74,18 @@ TEST(ManualClock, TickCountLocalTimeWaitsAndHoldsFollowIt)
         clock->advance(700);
     }
     EXPECT_EQ(ScreenHold::heldMs() - held, 700);
+    // The longest single hold, not the sum; a hold inside another is part of the outer one.
+    const int64_t longest = ScreenHold::longestMs();
+    {
+        ScreenHold outer;
+        clock->advance(300);
+        {
+            ScreenHold inner;
+            clock->advance(500);
+        }
+    }
+    EXPECT_EQ(ScreenHold::heldMs() - held, 1500);
+    EXPECT_EQ(ScreenHold::longestMs(), std::max<int64_t>(longest, 800));
     // Removed, the system's clock counts again and a running timer stops with its clock.
     ClockTimer timer;
     timer.start(10);

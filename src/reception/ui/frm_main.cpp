@@ -11,6 +11,7 @@
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
+#include "startup/health_metrics.h"
 #include "startup/screen_hold.h"
 #include "startup/trace_log.h"
 
@@ -153,6 +154,8 @@ bool frmMain::TOLoad()
     const ReceptionService::Transport transport = m_service.transport();
     m_poll.start(
         [request, transport](const CancelFlag& cancel) {
+            // Counted apart from the settings load, which asks the same address.
+            const health::RequestLabel label(health::Request::Poll);
             CallOptions options;
             options.cancel = cancel;
             return transport(request.url, request.body, options);
