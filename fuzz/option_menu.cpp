@@ -225,7 +225,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         } else {
             dialog.togglePage();
         }
-        dialog.금액합계();
+        dialog.computeTotal();
     }
     return 0;
 }

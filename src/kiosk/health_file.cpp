@@ -44,7 +44,7 @@ bool HealthFile::write()
     reading.longestHoldMs = ScreenHold::longestMs();
     reading.heldMs = ScreenHold::heldMs();
     const access::SpeechEngine* voice = access::speechEngine();
-    reading.voiceUsable = voice && voice->works();
+    reading.voiceUsable = voice && voice->works() && !voice->starting();
     reading.version = gs().versionText;
     QString why;
     const bool written = health::ReplaceFile(m_path, health::Render(reading), &why);

@@ -18,7 +18,7 @@ struct MenuItem {
     std::array<QString, kOptionGroups> groups;  // columns 9..13 as stored
 };
 
-// The row that m_메뉴IDX names (decimal text, read leniently); nullopt when there is no such row or
+// The row that m_menuIndex names (decimal text, read leniently); nullopt when there is no such row or
 // its price is not a plain whole number (ReadPrice), as such an item is not offered.
 std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText);
 

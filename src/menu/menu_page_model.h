@@ -21,7 +21,7 @@ struct TileTouch {
     Kind kind = Nothing;
     DialogKind dialog = DialogKind::Single;
     QString srl;  // the tile's menu number (m_SRL)
-    QString menuIndex;  // the catalogue row, as decimal text (m_메뉴IDX)
+    QString menuIndex;  // the catalogue row, as decimal text (m_menuIndex)
 };
 
 // How much one page shows: the design's, or fewer and larger tabs, tiles and rows (the large view).

@@ -132,7 +132,7 @@ OptionMenu::OptionMenu(MenuItem item, OptionPaging paging)
                                .arg(g->options.size());
         }
     }
-    금액합계();
+    computeTotal();
 }
 
 const OptionGroup* OptionMenu::group(int j) const
@@ -163,7 +163,7 @@ void OptionMenu::touch(int j, int k)
     }
 }
 
-bool OptionMenu::금액합계()
+bool OptionMenu::computeTotal()
 {
     m_valid = true;
     int64_t total = ParseAmount(m_item.priceText);

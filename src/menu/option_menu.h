@@ -91,7 +91,7 @@ public:
     const Quantity& quantity() const { return m_quantity; }
 
     // Recomputes validity, totals and the selection text from the choices and the quantity.
-    bool 금액합계();
+    bool computeTotal();
     // Every check-box group has at least its minimum ticked.
     bool valid() const { return m_valid; }
     const QString& selection() const { return m_selection; }

@@ -9,10 +9,10 @@ namespace sumbrel::menu {
 SingleMenu::SingleMenu(MenuItem item)
     : m_item(std::move(item))
 {
-    금액합계();
+    computeTotal();
 }
 
-bool SingleMenu::금액합계()
+bool SingleMenu::computeTotal()
 {
     const int64_t unit = ParseAmount(m_item.priceText);
     m_amount = MultiplyAmounts(unit, m_quantity.value());

@@ -18,7 +18,7 @@ public:
 
     // The line m_SELECTED (name◈1◈quantity◈unit price◈amount) and the amount, from the price as
     // shown (3,500 counts as 3500) and the quantity.
-    bool 금액합계();
+    bool computeTotal();
     const QString& line() const { return m_line; }
     int64_t amount() const { return m_amount; }
     QString totalText() const;  // "#,##0"

@@ -120,28 +120,28 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     EXPECT_GT(menuCatalogue().rowCount(), 0);
 
     // Seven categories: the first five on the tabs, the first one current.
-    EXPECT_EQ(대분류(*page, 0)->caption(), QStringLiteral("커피"));
-    EXPECT_EQ(대분류(*page, 4)->caption(), QStringLiteral("디저트"));
-    EXPECT_EQ(대분류(*page, 0)->background(), frmMenuSelectMain::tabColour(true));
-    EXPECT_EQ(대분류(*page, 1)->background(), frmMenuSelectMain::tabColour(false));
+    EXPECT_EQ(CategoryTab(*page, 0)->caption(), QStringLiteral("커피"));
+    EXPECT_EQ(CategoryTab(*page, 4)->caption(), QStringLiteral("디저트"));
+    EXPECT_EQ(CategoryTab(*page, 0)->background(), frmMenuSelectMain::tabColour(true));
+    EXPECT_EQ(CategoryTab(*page, 1)->background(), frmMenuSelectMain::tabColour(false));
     // 커피 has 24 items: a full first page.
     EXPECT_EQ(visibleTiles(), 20);
-    EXPECT_EQ(메뉴이름(*page, 0)->text(), QStringLiteral("에스프레소"));
-    EXPECT_EQ(가격(*page, 0)->text(), QStringLiteral("2,000원"));
-    EXPECT_EQ(페이지(*page)->text(), QStringLiteral("1/2"));
-    EXPECT_TRUE(img페이지(*page)->isVisibleTo(page.get()));
-    EXPECT_EQ(img페이지(*page)->y(), 372);
+    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("에스프레소"));
+    EXPECT_EQ(TilePriceLabel(*page, 0)->text(), QStringLiteral("2,000원"));
+    EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("1/2"));
+    EXPECT_TRUE(PageImage(*page)->isVisibleTo(page.get()));
+    EXPECT_EQ(PageImage(*page)->y(), 372);
     // 롱블랙 has no picture: the placeholder stands in.
-    EXPECT_EQ(메뉴이름(*page, 9)->text(), QStringLiteral("롱블랙"));
-    const QSize photo = 메뉴사진(*page, 9)->size();
-    EXPECT_EQ(메뉴사진(*page, 9)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
-    EXPECT_NE(메뉴사진(*page, 0)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    EXPECT_EQ(m_nameLabel(*page, 9)->text(), QStringLiteral("롱블랙"));
+    const QSize photo = m_photoLabel(*page, 9)->size();
+    EXPECT_EQ(m_photoLabel(*page, 9)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    EXPECT_NE(m_photoLabel(*page, 0)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
     // The cart handed over is drawn at once.
     EXPECT_EQ(visibleRows(), 1);
     EXPECT_EQ(SetMenuName(*page, 0)->text(), QStringLiteral("Coffee"));
     EXPECT_EQ(SetOptionMenu(*page, 0)->text(), QStringLiteral("Size:Large"));
-    EXPECT_EQ(주문수(*page)->text(), QStringLiteral("1"));
-    EXPECT_EQ(주문금액(*page)->text(), QStringLiteral("7,000"));
+    EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("1"));
+    EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("7,000"));
 
     // What a screen reader hears.
     QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(picMenu(*page, 0));
@@ -149,31 +149,31 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     EXPECT_EQ(tile->role(), QAccessible::Button);
     EXPECT_EQ(tile->text(QAccessible::Name), QStringLiteral("에스프레소"));
     EXPECT_EQ(tile->text(QAccessible::Description), QStringLiteral("에스프레소, 2,000원"));
-    EXPECT_EQ(AccessibleName(대분류(*page, 1)), QStringLiteral("라떼"));
+    EXPECT_EQ(AccessibleName(CategoryTab(*page, 1)), QStringLiteral("라떼"));
     EXPECT_EQ(AccessibleName(CmdLabel(*page, 7)), QStringLiteral("선택완료"));
     EXPECT_EQ(AccessibleName(SetNum_Add(*page, 0)), QStringLiteral("+"));
-    EXPECT_EQ(AccessibleName(메뉴이름(*page, 1)), QStringLiteral("도피오"));
-    EXPECT_EQ(AccessibleName(주문금액(*page)), QStringLiteral("합계 7,000원"));
-    EXPECT_EQ(AccessibleName(주문수(*page)), QStringLiteral("총 수량 1"));
+    EXPECT_EQ(AccessibleName(m_nameLabel(*page, 1)), QStringLiteral("도피오"));
+    EXPECT_EQ(AccessibleName(OrderTotalLabel(*page)), QStringLiteral("합계 7,000원"));
+    EXPECT_EQ(AccessibleName(OrderCountLabel(*page)), QStringLiteral("총 수량 1"));
 
     // Paging decodes no picture twice; a double tap moves two pages.
     const int decoded = PictureCache::shared().decodeCount();
     CmdLabel(*page, 3)->touch();
-    EXPECT_EQ(페이지(*page)->text(), QStringLiteral("2/2"));
-    EXPECT_EQ(img페이지(*page)->y(), 472);
+    EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("2/2"));
+    EXPECT_EQ(PageImage(*page)->y(), 472);
     EXPECT_EQ(visibleTiles(), 4);
-    EXPECT_EQ(메뉴이름(*page, 0)->text(), QStringLiteral("아인슈페너"));
+    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("아인슈페너"));
     CmdLabel(*page, 2)->touch();
-    EXPECT_EQ(메뉴이름(*page, 0)->text(), QStringLiteral("에스프레소"));
+    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("에스프레소"));
     CmdLabel(*page, 3)->doubleTouch();
-    EXPECT_EQ(페이지(*page)->text(), QStringLiteral("1/2"));
+    EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("1/2"));
     EXPECT_EQ(PictureCache::shared().decodeCount(), decoded + 3);  // page 2 once (크림 콜드브루 has no picture)
 
     // Another tab; an activation without the flag only traces.
-    대분류(*page, 1)->touch();
-    EXPECT_EQ(메뉴이름(*page, 0)->text(), QStringLiteral("카페라떼"));
-    EXPECT_TRUE(페이지(*page)->text().isEmpty());
-    EXPECT_FALSE(img페이지(*page)->isVisibleTo(page.get()));
+    CategoryTab(*page, 1)->touch();
+    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("카페라떼"));
+    EXPECT_TRUE(PageCounterLabel(*page)->text().isEmpty());
+    EXPECT_FALSE(PageImage(*page)->isVisibleTo(page.get()));
     page->Form_Activate();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate] Quit")).size(), 1);
 
@@ -209,7 +209,7 @@ TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
     EXPECT_EQ(visibleRows(), 5);
     EXPECT_EQ(picList(*page)->height(), 695);
     EXPECT_EQ(picList(*page)->y(), 415 - 695);
-    EXPECT_EQ(주문수(*page)->text(), QStringLiteral("5"));
+    EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("5"));
     CmdLabel(*page, 4)->touch();
     EXPECT_EQ(picList(*page)->y(), 0);
 }
@@ -254,7 +254,7 @@ TEST_F(MenuPageTest, RowKeysRewriteTheCart)
     EXPECT_EQ(page->m_SELECTED, kTea);
     EXPECT_EQ(SetSerial(*page, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(SetMenuName(*page, 0)->text(), QStringLiteral("Tea"));
-    EXPECT_EQ(주문금액(*page)->text(), QStringLiteral("3,000"));
+    EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("3,000"));
 
     // A name wider than 159 pixels in picList's font takes the upper place.
     page->m_SELECTED = QStringLiteral("아이스 디카페인 아메리카노 라지 사이즈◈1◈1◈3500◈3500");
@@ -264,10 +264,10 @@ TEST_F(MenuPageTest, RowKeysRewriteTheCart)
     // A line that cannot be read leaves the totals; the next drawing works again.
     page->m_SELECTED = QStringLiteral("Broken◈1");
     EXPECT_TRUE(page->Draw_Order());
-    EXPECT_EQ(주문수(*page)->text(), QStringLiteral("1"));
+    EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("1"));
     page->m_SELECTED = Lines(2);
     EXPECT_TRUE(page->Draw_Order());
-    EXPECT_EQ(주문수(*page)->text(), QStringLiteral("2"));
+    EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("2"));
 }
 
 TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
@@ -314,8 +314,8 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     open();
     QList<int> shown;  // the seconds the countdown showed, in order
     QObject::connect(Timer3(*page), &ClockTimer::timeout, [this, &shown] {
-        const int seconds = ssp타이머(*page)->text().chopped(1).toInt();
-        if (ssp타이머(*page)->text().endsWith(u'초') && (shown.isEmpty() || shown.last() != seconds))
+        const int seconds = m_idleCountdownLabel(*page)->text().chopped(1).toInt();
+        if (m_idleCountdownLabel(*page)->text().endsWith(u'초') && (shown.isEmpty() || shown.last() != seconds))
             shown << seconds;
     });
     clock->advance(29999);
@@ -359,7 +359,7 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
     EXPECT_EQ(page->m_SELECTED, QStringLiteral("에스프레소◈1◈1◈2000◈2000◈◈◈아메리카노◈1◈1◈2500◈2500◈◈사이즈◈레귤러◈0"));
     EXPECT_EQ(visibleRows(), 2);
     EXPECT_EQ(SetOptionMenu(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));
-    EXPECT_EQ(주문금액(*page)->text(), QStringLiteral("4,500"));
+    EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("4,500"));
     EXPECT_FALSE(picShadow(*page)->isVisible());
 }
 

@@ -57,7 +57,7 @@ protected:
     std::unique_ptr<Dialog> open()
     {
         auto d = std::make_unique<Dialog>(&page);
-        d->m_메뉴IDX = u"0"_s;
+        d->m_menuIndex = u"0"_s;
         d->show();
         return d;
     }

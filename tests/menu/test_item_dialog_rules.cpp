@@ -51,7 +51,7 @@ TEST(SingleMenu, LineAmountAndAppending)
     EXPECT_EQ(menu.line(), u"Tea◈1◈1◈3000◈3000"_s);  // opening: quantity 1, amount = price
     menu.quantity().step(+1);
     menu.quantity().step(+1);
-    menu.금액합계();
+    menu.computeTotal();
     EXPECT_EQ(menu.line(), u"Tea◈1◈3◈3000◈9000"_s);
     EXPECT_EQ(menu.totalText(), u"9,000"_s);
 
@@ -144,19 +144,19 @@ TEST(OptionMenu, MinimumSelectionTextAndTwoItemsInTheCart)
     menu.touch(0, 1);  // Large
     menu.touch(1, 0);  // Cheese
     menu.quantity().step(+1);
-    menu.금액합계();
+    menu.computeTotal();
     EXPECT_FALSE(menu.valid());
     EXPECT_TRUE(menu.isChosen(0, 1));
     EXPECT_FALSE(menu.isChosen(0, 0));  // single choice moved
     menu.touch(1, 2);  // Ham
-    menu.금액합계();
+    menu.computeTotal();
     EXPECT_TRUE(menu.valid());
     EXPECT_EQ(menu.unitTotal(), 3000 + 500 + 500 + 1000);
     EXPECT_EQ(menu.totalText(), u"10,000"_s);
     EXPECT_EQ(menu.selection(), u"Coffee◈1◈2◈5000◈10000◈◈Size◈Large◈500◈◈Topping◈Cheese◈500◈Ham◈1000"_s);
 
     menu.touch(1, 0);  // Cheese off again
-    menu.금액합계();
+    menu.computeTotal();
     EXPECT_FALSE(menu.valid());
     EXPECT_EQ(menu.selection(), u"Coffee◈1◈2◈4500◈9000◈◈Size◈Large◈500◈◈Topping◈Ham◈1000"_s);
 
@@ -166,7 +166,7 @@ TEST(OptionMenu, MinimumSelectionTextAndTwoItemsInTheCart)
     const QString first = tea.AddedTo(QString()).value_or(u"?"_s);
     EXPECT_EQ(first, u"Tea◈1◈1◈2000◈2000"_s);
     menu.touch(1, 1);
-    menu.금액합계();
+    menu.computeTotal();
     EXPECT_EQ(menu.AddedTo(first).value_or(u"?"_s),
               u"Tea◈1◈1◈2000◈2000◈◈◈Coffee◈1◈2◈4800◈9600◈◈Size◈Large◈500◈◈Topping◈Egg◈300◈Ham◈1000"_s);
 }
@@ -253,11 +253,11 @@ TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
         // Ticking the required number confirms; one fewer does not.
         for (int k = 0; k < c.required; ++k)
             menu.touch(0, k);
-        menu.금액합계();
+        menu.computeTotal();
         EXPECT_TRUE(menu.valid());
         if (c.required > 0) {
             menu.touch(0, 0);
-            menu.금액합계();
+            menu.computeTotal();
             EXPECT_FALSE(menu.valid());
         }
     }

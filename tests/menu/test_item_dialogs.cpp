@@ -78,7 +78,7 @@ protected:
     std::unique_ptr<Dialog> open(const QString& row)
     {
         auto dialog = std::make_unique<Dialog>(&page);
-        dialog->m_메뉴IDX = row;
+        dialog->m_menuIndex = row;
         // As the page does with the line a dialog added.
         QObject::connect(dialog.get(), &QDialog::finished, &page, [this, d = dialog.get()] { takeLine(*d); });
         dialog->show();
@@ -89,7 +89,7 @@ protected:
     int exec(const QString& row, std::function<void(Dialog&)> customer)
     {
         Dialog dialog(&page);
-        dialog.m_메뉴IDX = row;
+        dialog.m_menuIndex = row;
         QTimer::singleShot(0, &dialog, [&] { customer(dialog); });
         QTimer::singleShot(10000, &dialog, [&] { dialog.reject(); });  // never hang the suite
         const int result = dialog.exec();
@@ -286,7 +286,7 @@ void ClosesUnattended(QWidget& page)
 {
     ManualClock& clock = *ManualClock::installed();
     Dialog d(&page);
-    d.m_메뉴IDX = u"0"_s;
+    d.m_menuIndex = u"0"_s;
     QStringList shownTexts;
     const int64_t opened = clock.elapsedMs();
     // Nobody touches anything: the clock moves a tenth of a second at a time, the countdown read

@@ -77,10 +77,10 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
         ModesScope scope(c.modes);
         order.selectedOrder = kCoffee;
         open();
-        EXPECT_EQ(페이지(*page)->text(), c.counter);
+        EXPECT_EQ(PageCounterLabel(*page)->text(), c.counter);
         // Nothing of the page's information lies over a key (the page marker has no track there).
         if (c.modes.low || c.modes.large) {
-            EXPECT_FALSE(img페이지(*page)->isVisible());
+            EXPECT_FALSE(PageImage(*page)->isVisible());
         }
         if (c.modes.low) {
             EXPECT_EQ(KeysAboveLowPart(page.get()), QStringList());
@@ -97,7 +97,7 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
             if (k < shown) {
                 EXPECT_TRUE(picMenu(*page, k)->isVisible()) << k;
                 EXPECT_EQ(tile->text(QAccessible::Name), page->model().tileEntry(k)->col[kTileName]) << k;
-                EXPECT_TRUE(tile->text(QAccessible::Description).contains(메뉴이름(*page, k)->text())) << k;
+                EXPECT_TRUE(tile->text(QAccessible::Description).contains(m_nameLabel(*page, k)->text())) << k;
             } else {
                 EXPECT_FALSE(picMenu(*page, k)->isVisible() && tile->role() == QAccessible::Button) << k;
             }
@@ -122,9 +122,9 @@ TEST_F(MenuPageAccessTest, TheKeypadTurnsPagesAddsALineAndKeepsThePageOpenWhileK
 
     // Right past the page's last element turns to the next page of tiles.
     int presses = 0;
-    while (페이지(*page)->text() == QStringLiteral("1/2") && presses++ < 200)
+    while (PageCounterLabel(*page)->text() == QStringLiteral("1/2") && presses++ < 200)
         Keypad(page.get(), Qt::Key_Right);
-    EXPECT_EQ(페이지(*page)->text(), QStringLiteral("2/2"));
+    EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("2/2"));
     EXPECT_TRUE(speech.heard(QStringLiteral("2쪽 중 2쪽")));
 
     // On to the first tile of that page; Enter opens its item's dialog, whose line is announced.

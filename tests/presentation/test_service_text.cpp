@@ -103,10 +103,10 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->m_FirstActivated && s.page->isEnabled(); }, 10000));
     ASSERT_EQ(menuCatalogue().takenCount(), 2);
     s.single = std::make_unique<frmMenuSelectSubA>(s.page.get());
-    s.single->m_메뉴IDX = u"0"_s;
+    s.single->m_menuIndex = u"0"_s;
     s.single->show();
     s.options = std::make_unique<frmMenuSelectSubB>(s.page.get());
-    s.options->m_메뉴IDX = u"1"_s;
+    s.options->m_menuIndex = u"1"_s;
     s.options->show();
     s.settings = std::make_unique<frmSetting>();
 

@@ -221,8 +221,8 @@ TEST_F(ReceptionAccessTest, CountsAndTotalsAreNamedWithWhatTheyCount)
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     s.show();
     CMD(s, Cmd::Takeout)->touch();
-    EXPECT_EQ(lbl주문금액(s)->accessibleName(), QStringLiteral("합계 6,000원"));
-    EXPECT_TRUE(lbl현재대기팀수(s, 1)->accessibleName().startsWith(QStringLiteral("현재 대기 ")));
+    EXPECT_EQ(OrderAmountLabel(s)->accessibleName(), QStringLiteral("합계 6,000원"));
+    EXPECT_TRUE(WaitingTeamsLabel(s, 1)->accessibleName().startsWith(QStringLiteral("현재 대기 ")));
     // A row's count and keys say which line they belong to.
     EXPECT_EQ(SetNum(s, 0)->accessibleName(), QStringLiteral("아메리카노 수량 2"));
     EXPECT_EQ(KeypadNavigator::Describe(Set_Delete(s, 0)), QStringLiteral("삭제, 버튼. 아메리카노 삭제"));

@@ -65,7 +65,7 @@ TEST_F(CounterTest, APollAgainstAStallingOrTricklingShopNeverHoldsTheScreen)
         ASSERT_TRUE(QTest::qWaitFor([&] { return !s.polling(); }, 15000));
         EXPECT_GE(poll.elapsed(), 1000) << "the exchange itself took its time";
         EXPECT_LT(worst, 100) << "the screen answered all the while";
-        for (QLabel* label : {lbl현재대기팀수(s, 0), lbl예상대기시간(s, 1)})
+        for (QLabel* label : {WaitingTeamsLabel(s, 0), WaitingTimeLabel(s, 1)})
             EXPECT_EQ(caption(label), QString());
         shop.clearFaults();
     }

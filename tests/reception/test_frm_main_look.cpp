@@ -55,7 +55,7 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
     Save(s, "start");
     CMD(s, Cmd::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    lbl주문금액(s)->setText(QStringLiteral("128,500원"));  // the widest total the list would show
+    OrderAmountLabel(s)->setText(QStringLiteral("128,500원"));  // the widest total the list would show
     EXPECT_EQ(Clipped(s), QStringList()) << "phone";
     Save(s, "phone");
     CMD2(s, Cmd2::Next)->touch();

@@ -53,7 +53,7 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
         SetNum_Add(s, 1)->touch();
         const QString shown = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈 베이글◈1◈2◈4500◈9000");
         ASSERT_EQ(screen->cart().selectedOrder, shown);
-        EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("15,000원"));
+        EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("15,000원"));
         typePhone(QString::fromUtf16(c.phone));
         CMD2(s, Cmd2::Next)->touch();
         if (s.path().currentPanel() == kCarPanel) {
@@ -84,7 +84,7 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
     ASSERT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
     EXPECT_EQ(picBack(s)->geometry(), QRect(0, 0, 469, 531));
     EXPECT_EQ(picList(s)->parentWidget(), picBack(s));
-    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("10,500원"));
+    EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("10,500원"));
     for (int row : {0, 1}) {
         const RowPlace& place = s.orderList().layout().rows.at(row);
         EXPECT_EQ(SetNum_Frame(s, row)->geometry(), QRect(255, place.top, 205, 40));
@@ -96,16 +96,16 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
 
     SetNum_Sub(s, 0)->doubleTouch();  // 2 → 1, and no further
     EXPECT_EQ(SetNum(s, 0)->text(), QStringLiteral("1"));
-    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("7,500원"));
+    EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("7,500원"));
     Set_Delete(s, 0)->touch();
     EXPECT_EQ(screen->cart().selectedOrder, QStringLiteral("치즈 베이글◈1◈1◈4500◈4500"));
     EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
     EXPECT_FALSE(SetNum_Frame(s, 1)->isVisibleTo(&s));
-    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("4,500원"));
+    EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("4,500원"));
     Set_Delete(s, 0)->touch();
     EXPECT_FALSE(SetNum_Frame(s, 0)->isVisibleTo(&s));
     EXPECT_EQ(picList(s)->height(), 20);
-    EXPECT_EQ(lbl주문금액(s)->text(), QStringLiteral("0원"));
+    EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("0원"));
 }
 
 TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)

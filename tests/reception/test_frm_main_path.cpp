@@ -20,7 +20,7 @@ TEST_F(ReceptionTest, StartStateAfterLoad)
     for (int i = 1; i <= 4; ++i)
         EXPECT_FALSE(Shown(picFrame(s, i))) << i;
     EXPECT_FALSE(Shown(picFrameMenu(s)));
-    EXPECT_EQ(상호(s)->text(), QStringLiteral("오르빅 커피 본점"));
+    EXPECT_EQ(ShopNameLabel(s)->text(), QStringLiteral("오르빅 커피 본점"));
     EXPECT_EQ(caption(lblPhone(s, 0)), QStringLiteral("010-"));
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
     EXPECT_EQ(s.path().diningChoice(), QStringLiteral("포장"));

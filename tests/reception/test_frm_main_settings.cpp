@@ -12,10 +12,10 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
                        {QStringLiteral("TakeOutPCText"), QStringLiteral("픽업대")},
                        {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("y")}});
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QStringLiteral("3"));
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("3"));
-    EXPECT_EQ(caption(lbl예상대기시간(s, 0)), QStringLiteral("15분"));
-    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QStringLiteral("3"));
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QStringLiteral("3"));
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 0)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 1)), QStringLiteral("15분"));
     EXPECT_EQ(s.path().settings().TakeOutCarText, QStringLiteral("드라이브 스루\r\n네 자리"));
     EXPECT_EQ(lblDriveThruText(s)->text(), QStringLiteral("드라이브 스루\n네 자리"));
     EXPECT_EQ(s.path().settings().TakeOutPCText, QStringLiteral("픽업대"));
@@ -37,7 +37,7 @@ TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
     EXPECT_TRUE(CMD(s, Cmd::EatIn)->isHidden());
     EXPECT_EQ(CMD(s, Cmd::Takeout)->pos(), QPoint(70, 315));
     EXPECT_EQ(lblDriveThruText(s)->text(), QString());
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QString());
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QString());
     CMD(s, Cmd::Takeout)->touch();
     EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("접수"));
 }
@@ -46,9 +46,9 @@ TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
 {
     frmMain& s = open(
         {{QStringLiteral("count"), QStringLiteral("4")}, {QStringLiteral("omit"), QStringLiteral("time")}});
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("4"));
-    EXPECT_EQ(caption(lbl예상대기시간(s, 0)), QString());
-    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QString());
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QStringLiteral("4"));
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 0)), QString());
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 1)), QString());
 }
 
 TEST_F(ReceptionTest, PollFillsTheLabelsEveryTime)
@@ -57,30 +57,30 @@ TEST_F(ReceptionTest, PollFillsTheLabelsEveryTime)
     shop.setSettings(
         {{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
     poll(s);
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QStringLiteral("3"));
-    EXPECT_EQ(caption(lbl예상대기시간(s, 0)), QStringLiteral("15분"));
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("3"));
-    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QStringLiteral("3"));
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 0)), QStringLiteral("15분"));
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QStringLiteral("3"));
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 1)), QStringLiteral("15분"));
     poll(s);
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QStringLiteral("3")) << "the labels are filled again";
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QStringLiteral("3")) << "the labels are filled again";
     EXPECT_EQ(s.service().lastWaitAnswer().count(QStringLiteral("count[3분]count")), 1);
 }
 
 TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
 {
     frmMain& s = open({{QStringLiteral("count"), QStringLiteral("2")}});
-    ASSERT_EQ(caption(lbl현재대기팀수(s, 0)), QStringLiteral("2"));
+    ASSERT_EQ(caption(WaitingTeamsLabel(s, 0)), QStringLiteral("2"));
     shop.setSettings(
         {{QStringLiteral("omit"), QStringLiteral("count")}, {QStringLiteral("time"), QStringLiteral("9분")}});
     poll(s);
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 0)), QString());
-    EXPECT_EQ(caption(lbl현재대기팀수(s, 1)), QString());
-    EXPECT_EQ(caption(lbl예상대기시간(s, 1)), QStringLiteral("9분"));
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QString());
+    EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QString());
+    EXPECT_EQ(caption(WaitingTimeLabel(s, 1)), QStringLiteral("9분"));
     EXPECT_FALSE(logText(QStringLiteral("_WinHttp")).contains(QStringLiteral("TOLoad() ... ResponseStr:\r\n")))
         << "no answer line without count[";
     shop.stop();
     poll(s);
-    for (QLabel* label : {lbl현재대기팀수(s, 0), lbl현재대기팀수(s, 1), lbl예상대기시간(s, 0), lbl예상대기시간(s, 1)})
+    for (QLabel* label : {WaitingTeamsLabel(s, 0), WaitingTeamsLabel(s, 1), WaitingTimeLabel(s, 0), WaitingTimeLabel(s, 1)})
         EXPECT_EQ(caption(label), QString()) << label->objectName().toStdString();
 }
 
@@ -98,7 +98,7 @@ TEST_F(ReceptionTest, RefreshTimerStartsAtFirstShowAndPolls)
     clock->advance(1);
     QTRY_VERIFY_WITH_TIMEOUT(logText().contains(QStringLiteral("TOLoad() ... ")), 5000);
     // The labels empty at each poll's start and fill at its answer.
-    QTRY_COMPARE_WITH_TIMEOUT(caption(lbl현재대기팀수(s, 0)), QStringLiteral("6"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(caption(WaitingTeamsLabel(s, 0)), QStringLiteral("6"), 5000);
     s.hide();
 }
 

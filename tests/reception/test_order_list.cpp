@@ -175,12 +175,12 @@ TEST(Amounts, ALineOf2To31WonOrMoreCountsEverywhere)
     item.priceText = QStringLiteral("1,100,000,000");
     menu::SingleMenu single(item);
     single.quantity().step(+1);
-    single.금액합계();
+    single.computeTotal();
     item.priceText = QStringLiteral("2,000,000,000");
     item.groups[0] = QStringLiteral("N◈Size◈1◈Huge◈500000000");
     menu::OptionMenu options(item);
     options.quantity().step(+1);
-    options.금액합계();
+    options.computeTotal();
     OrderList list(Fixed());
     list.draw(cart);
     const menu::OrderRowsLayout rows = menu::LayOutOrderRows(cart, {});

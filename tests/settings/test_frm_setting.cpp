@@ -64,7 +64,7 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
         {TopO(s), u"TopO", u"접수부 좌표 (좌상) Y"},
         {LeftC(s), u"LeftC", u"호출부 좌표 (좌상) X"},
         {TopC(s), u"TopC", u"호출부 좌표 (좌상) Y"},
-        {cmd서버이미지_불러오기(s), u"cmd서버이미지_불러오기", u"서버 이미지 불러오기"},
+        {PictureDownloadKey(s), u"cmd서버이미지_불러오기", u"서버 이미지 불러오기"},
         {lblTerminate(s), u"lblTerminate", u"저장하고 닫기"},
     };
     for (const auto& e : elements) {
@@ -80,7 +80,7 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
             labels << other->text(QAccessible::Name);
         EXPECT_TRUE(labels.contains(label)) << name.toStdString() << ": " << labels.join(u'|').toStdString();
     }
-    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(cmd서버이미지_불러오기(s));
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(PictureDownloadKey(s));
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->role(), QAccessible::Button);
 }

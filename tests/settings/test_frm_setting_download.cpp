@@ -32,14 +32,14 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     };
     std::vector<Seen> seen;
     s.onDownloadProgress = [&](const settings::DownloadPanel& p) {
-        seen.push_back({p, picWait(s)->isVisible(), !cmd서버이미지_불러오기(s)->isEnabled(), barWait(s)->value(),
+        seen.push_back({p, picWait(s)->isVisible(), !PictureDownloadKey(s)->isEnabled(), barWait(s)->value(),
                         lblWaitCount(s)->text()});
         if (seen.size() == 2) {
             s.close();  // not while the pictures come down
             lblTerminate(s)->touch();
         }
     };
-    cmd서버이미지_불러오기(s)->touch();
+    PictureDownloadKey(s)->touch();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 60000));
 
     ASSERT_EQ(seen.size(), size_t(total + 1)) << "one report before each file and one at the end";
@@ -57,7 +57,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     EXPECT_TRUE(s.isVisible()) << "closing was refused during the download";
     EXPECT_FALSE(picWait(s)->isVisible());
     EXPECT_FALSE(s.isDownloading());
-    EXPECT_TRUE(cmd서버이미지_불러오기(s)->isEnabled());
+    EXPECT_TRUE(PictureDownloadKey(s)->isEnabled());
 
     // The demo shop serves a picture for all but four items, and the logo.
     const QStringList files = QDir(gs().menuImageFolder).entryList(QDir::Files);
@@ -91,7 +91,7 @@ TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
         if (++reports == 3)
             cmdStopDownload(s)->touch();
     };
-    cmd서버이미지_불러오기(s)->touch();
+    PictureDownloadKey(s)->touch();
     EXPECT_TRUE(s.isDownloading()) << "the screen's thread is free while the pictures come";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 10000));
     EXPECT_LE(reports, 5);

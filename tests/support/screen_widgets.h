@@ -104,11 +104,11 @@ inline QLabel* lblDriveThruText(const QObject& s)
 {
     return Label(s, QStringLiteral("lblDriveThruText"));
 }
-inline QLabel* lbl현재대기팀수(const QObject& s, int i)
+inline QLabel* WaitingTeamsLabel(const QObject& s, int i)
 {
     return Label(s, QStringLiteral("lbl현재대기팀수"), i);
 }
-inline QLabel* lbl예상대기시간(const QObject& s, int i)
+inline QLabel* WaitingTimeLabel(const QObject& s, int i)
 {
     return Label(s, QStringLiteral("lbl예상대기시간"), i);
 }
@@ -128,11 +128,11 @@ inline QLabel* lblNotice(const QObject& s)
 {
     return Label(s, QStringLiteral("lblNotice"));
 }
-inline QLabel* 상호(const QObject& s)
+inline QLabel* ShopNameLabel(const QObject& s)
 {
     return Label(s, QStringLiteral("상호"));
 }
-inline QLabel* lbl주문금액(const QObject& s)
+inline QLabel* OrderAmountLabel(const QObject& s)
 {
     return Label(s, QStringLiteral("lbl주문금액"));
 }
@@ -166,7 +166,7 @@ inline ClockTimer* Timer_Idle(const QObject& s)
 }
 
 // ---- the menu page ------------------------------------------------------------------------------
-inline CaptionKey* 대분류(const QObject& p, int t)
+inline CaptionKey* CategoryTab(const QObject& p, int t)
 {
     return Key(p, QStringLiteral("대분류"), t);
 }
@@ -174,15 +174,15 @@ inline menu::MenuTile* picMenu(const QObject& p, int k)
 {
     return Find<menu::MenuTile>(&p, QStringLiteral("picMenu"), k);
 }
-inline QLabel* 메뉴사진(const QObject& p, int k)
+inline QLabel* m_photoLabel(const QObject& p, int k)
 {
     return Label(p, QStringLiteral("메뉴사진"), k);
 }
-inline QLabel* 메뉴이름(const QObject& p, int k)
+inline QLabel* m_nameLabel(const QObject& p, int k)
 {
     return Label(p, QStringLiteral("메뉴이름"), k);
 }
-inline QLabel* 가격(const QObject& p, int k)
+inline QLabel* TilePriceLabel(const QObject& p, int k)
 {
     return Label(p, QStringLiteral("가격"), k);
 }
@@ -190,23 +190,23 @@ inline CaptionKey* CmdLabel(const QObject& p, int k)
 {
     return Key(p, QStringLiteral("CmdLabel"), k);
 }
-inline QLabel* 페이지(const QObject& p)
+inline QLabel* PageCounterLabel(const QObject& p)
 {
     return Label(p, QStringLiteral("페이지"));
 }
-inline QLabel* img페이지(const QObject& p)
+inline QLabel* PageImage(const QObject& p)
 {
     return Label(p, QStringLiteral("img페이지"));
 }
-inline QLabel* ssp타이머(const QObject& p)
+inline QLabel* m_idleCountdownLabel(const QObject& p)
 {
     return Label(p, QStringLiteral("ssp타이머"));
 }
-inline QLabel* 주문수(const QObject& p)
+inline QLabel* OrderCountLabel(const QObject& p)
 {
     return Label(p, QStringLiteral("주문수"));
 }
-inline QLabel* 주문금액(const QObject& p)
+inline QLabel* OrderTotalLabel(const QObject& p)
 {
     return Label(p, QStringLiteral("주문금액"));
 }
@@ -304,7 +304,7 @@ inline QCheckBox* chkUseDualMonitor(const QObject& s)
 {
     return Find<QCheckBox>(&s, QStringLiteral("chkUseDualMonitor"));
 }
-inline CaptionKey* cmd서버이미지_불러오기(const QObject& s)
+inline CaptionKey* PictureDownloadKey(const QObject& s)
 {
     return Key(s, QStringLiteral("cmd서버이미지_불러오기"));
 }

@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
         QWidget page;
         ShowStandInPage(page);
         frmMenuSelectSubB dialog(&page);
-        dialog.m_메뉴IDX = RowOf(QStringLiteral("와플"));
+        dialog.m_menuIndex = RowOf(QStringLiteral("와플"));
         dialog.show();
         click(&dialog, QStringLiteral("AddMenu_Check0_2"));
         settle(300);

@@ -59,7 +59,7 @@ bool ShootDialog(QWidget& page, const QString& title, const DialogSteps& steps, 
                  const QString& name)
 {
     Dialog dialog(&page);
-    dialog.m_메뉴IDX = RowOf(title);
+    dialog.m_menuIndex = RowOf(title);
     dialog.show();
     settle(50);
     steps(&dialog);

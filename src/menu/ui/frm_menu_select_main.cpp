@@ -44,7 +44,7 @@ std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std:
 {
     Dialog dialog(page);
     dialog.m_SRL = touch.srl;
-    dialog.m_메뉴IDX = touch.menuIndex;
+    dialog.m_menuIndex = touch.menuIndex;
     dialog.shown = std::move(shown);
     dialog.exec();
     return dialog.addedLine();
@@ -279,7 +279,7 @@ bool frmMenuSelectMain::Draw_Order()
 
 // ---- touches -----------------------------------------------------------------------------------
 
-void frmMenuSelectMain::대분류_Click(int tab)
+void frmMenuSelectMain::CategoryTab_Click(int tab)
 {
     if (!m_model.touchTab(tab))
         return;

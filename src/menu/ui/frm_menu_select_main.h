@@ -61,7 +61,7 @@ public:
     bool Draw_Order();
 
     // Event handlers, public so that a caller can drive the page by index.
-    void 대분류_Click(int tab);
+    void CategoryTab_Click(int tab);
     void picMenu_Click(int tile);
     void CmdLabel_Click(int key);
     void CmdLabel_DblClick(int key);

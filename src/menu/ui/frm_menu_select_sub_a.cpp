@@ -86,12 +86,12 @@ void frmMenuSelectSubA::Form_Activate()
     SUMBREL_STEP(proc, m_model = menu::SingleMenu(ReadItem()));
     if (!showItem(proc))
         return;
-    SUMBREL_STEP(proc, 금액합계());
+    SUMBREL_STEP(proc, computeTotal());
 }
 
-bool frmMenuSelectSubA::금액합계()
+bool frmMenuSelectSubA::computeTotal()
 {
-    m_model.금액합계();
+    m_model.computeTotal();
     m_SELECTED = m_model.line();
     showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);

@@ -17,7 +17,7 @@ public:
     static constexpr int kTopFromPage = 80;
 
     void Form_Activate() override;
-    bool 금액합계() override;
+    bool computeTotal() override;
     void CmdLabel_Click(int index) override;
 
     const menu::SingleMenu& model() const { return m_model; }

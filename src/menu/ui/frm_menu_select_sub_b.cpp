@@ -143,7 +143,7 @@ void frmMenuSelectSubB::buildWidgets()
         MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15),
                   Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
             ->setText(QStringLiteral("옵션 그룹"));
-        lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
+        m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
                                 Colours().itemDialogs.ink, Qt::AlignCenter, {});
         CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"),
                                          {276, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
@@ -160,9 +160,9 @@ void frmMenuSelectSubB::buildWidgets()
                    .unitSize = 21});
         makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
     }
-    lbl선택갯수->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
+    m_chosenCountLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
                                    .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
-                                   .arg(lbl선택갯수->height() / 2));
+                                   .arg(m_chosenCountLabel->height() / 2));
     for (int i : {kCmdPageBack, kCmdPageNext})
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
 
@@ -212,7 +212,7 @@ void frmMenuSelectSubB::buildFullScreen()
               Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
         ->setText(QStringLiteral("옵션 그룹"));
     const int badge = int(std::lround(36 * CurrentLook().scale));
-    lbl선택갯수 = MakeLabel(this, QStringLiteral("lbl선택갯수"), {900, info + (60 - badge) / 2, badge, badge},
+    m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), {900, info + (60 - badge) / 2, badge, badge},
                             KeyFont(15), Colours().itemDialogs.ink, Qt::AlignCenter, {});
     makeTotal({.caption = {200, info, 130, 60},
                .amount = {330, info, 230, 60},
@@ -244,7 +244,7 @@ void frmMenuSelectSubB::Form_Activate()
     });
     if (!showItem(proc))
         return;
-    SUMBREL_STEP(proc, lbl선택갯수->setText(QString::number(m_model.groupCount())));
+    SUMBREL_STEP(proc, m_chosenCountLabel->setText(QString::number(m_model.groupCount())));
     SUMBREL_STEP(proc, {
         // The page keys only where there is a second page.
         const bool paged = m_model.groupPages() > 1;
@@ -254,7 +254,7 @@ void frmMenuSelectSubB::Form_Activate()
     for (int j = 0; j < kOptionGroups; ++j)
         SUMBREL_STEP(proc, Disp_AddMenu(j));
     SUMBREL_STEP(proc, placePanels());
-    SUMBREL_STEP(proc, 금액합계());
+    SUMBREL_STEP(proc, computeTotal());
 }
 
 void frmMenuSelectSubB::Disp_AddMenu(int j)
@@ -397,9 +397,9 @@ void frmMenuSelectSubB::placePanels()
     keypad()->refresh();
 }
 
-bool frmMenuSelectSubB::금액합계()
+bool frmMenuSelectSubB::computeTotal()
 {
-    m_model.금액합계();
+    m_model.computeTotal();
     m_SELECTED = m_model.selection();
     showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
@@ -411,7 +411,7 @@ void frmMenuSelectSubB::AddMenu_Option_Click(int j, int k)
     // Choices alone do not renew the idle deadline.
     m_model.touch(j, k);
     showChoices(j);
-    금액합계();
+    computeTotal();
     if (j >= 0 && j < kOptionGroups && k >= 0 && size_t(k) < m_rows[j].size())
         access::Guide(m_rows[j][size_t(k)]->accessibleDescription());
 }

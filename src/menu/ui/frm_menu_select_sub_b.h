@@ -48,7 +48,7 @@ public:
 
     void Form_Activate() override;
     void Disp_AddMenu(int j);
-    bool 금액합계() override;
+    bool computeTotal() override;
     // An option row (single choice or check box) or its price panel touched.
     void AddMenu_Option_Click(int j, int k);
     void AddMenu_Price_Click(int j, int k);
@@ -79,7 +79,7 @@ private:
     const Places m_at;
     menu::OptionMenu m_model;
 
-    QLabel* lbl선택갯수 = nullptr;
+    QLabel* m_chosenCountLabel = nullptr;
     QWidget* picBack = nullptr;
     std::array<QWidget*, kOptionGroups> picList{};
     std::array<QLabel*, kOptionGroups> AddMenu_Title{};

@@ -138,7 +138,7 @@ bool ItemDialog::event(QEvent* event)
 
 menu::MenuItem ItemDialog::ReadItem() const
 {
-    std::optional<menu::MenuItem> read = menu::ReadMenuItem(menuCatalogue(), m_메뉴IDX);
+    std::optional<menu::MenuItem> read = menu::ReadMenuItem(menuCatalogue(), m_menuIndex);
     if (!read)
         throw Failure(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
     return std::move(*read);
@@ -147,18 +147,18 @@ menu::MenuItem ItemDialog::ReadItem() const
 bool ItemDialog::showItem(Procedure& proc)
 {
     SUMBREL_STEP_OR(proc, false, {
-        메뉴사진->setAccessibleName(item().name + QStringLiteral(" 사진"));
-        ShowMenuPhoto(메뉴사진, item().num);
+        m_photoLabel->setAccessibleName(item().name + QStringLiteral(" 사진"));
+        ShowMenuPhoto(m_photoLabel, item().num);
     });
     SUMBREL_STEP_OR(proc, false, {
         // A screen reader announces the dialog by the item.
         setWindowTitle(item().name);
         setAccessibleName(item().name);
-        메뉴이름->setText(item().name);
-        메뉴구성->setText(item().composition);
-        메뉴설명->setText(item().description);
-        메뉴가격->setText(item().priceText);
-        for (QLabel* label : {메뉴이름, 메뉴구성, 메뉴설명, 메뉴가격})
+        m_nameLabel->setText(item().name);
+        m_compositionLabel->setText(item().composition);
+        m_descriptionLabel->setText(item().description);
+        m_priceLabel->setText(item().priceText);
+        for (QLabel* label : {m_nameLabel, m_compositionLabel, m_descriptionLabel, m_priceLabel})
             FitLarge(label);
     });
     SUMBREL_STEP_OR(proc, false, showQuantity());
@@ -183,16 +183,16 @@ void ItemDialog::makeItemTexts(const ItemPlaces& at)
 {
     const Palette::ItemDialogs& c = Colours().itemDialogs;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    메뉴사진 = MakeLabel(this, QStringLiteral("메뉴사진"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
-    메뉴이름 = MakeLabel(this, QStringLiteral("메뉴이름"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
-    메뉴구성 = MakeLabel(this, QStringLiteral("메뉴구성"), at.composition, LabelFont(16), c.mutedInk,
+    m_photoLabel = MakeLabel(this, QStringLiteral("메뉴사진"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
+    m_nameLabel = MakeLabel(this, QStringLiteral("메뉴이름"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
+    m_compositionLabel = MakeLabel(this, QStringLiteral("메뉴구성"), at.composition, LabelFont(16), c.mutedInk,
                          at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
                          at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
-    메뉴설명 = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize), c.ink, left,
+    m_descriptionLabel = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize), c.ink, left,
                          LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
               QStringLiteral("가격"));
-    메뉴가격 = MakeLabel(this, QStringLiteral("메뉴가격"), at.price, KeyFont(at.priceSize), c.ink,
+    m_priceLabel = MakeLabel(this, QStringLiteral("메뉴가격"), at.price, KeyFont(at.priceSize), c.ink,
                          Qt::AlignRight | Qt::AlignVCenter);
     MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {}, QStringLiteral("원"));
 }
@@ -229,9 +229,9 @@ void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const Q
 
 void ItemDialog::makeCountdown(const QRect& geometry)
 {
-    ssp타이머 = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), Colours().itemDialogs.mutedInk,
+    m_idleCountdownLabel = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), Colours().itemDialogs.mutedInk,
                           Qt::AlignCenter, {});
-    ssp타이머->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
+    m_idleCountdownLabel->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
 }
 
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
@@ -250,7 +250,7 @@ void ItemDialog::SetNum_Add_Click(int index)
     m_Deadline.renew();
     quantity().step(index == kQuantityUp ? +1 : -1);
     showQuantity();
-    금액합계();
+    computeTotal();
     access::Guide(access::QuantityText(quantity().value()));
 }
 
@@ -323,7 +323,7 @@ void ItemDialog::Timer3_Timer()
     // Said once as the time runs short; a touch or a key renews the deadline and the warning with it.
     if (const std::optional<int> seconds = m_Deadline.warningDue())
         access::Guide(access::IdleWarningText(*seconds, QStringLiteral("메뉴 화면으로 돌아갑니다")));
-    ssp타이머->setText(*text);  // a label ignores the same text
+    m_idleCountdownLabel->setText(*text);  // a label ignores the same text
 }
 
 void ItemDialog::paintEvent(QPaintEvent*)

@@ -33,7 +33,7 @@ public:
     ~ItemDialog() override;
 
     QString m_SRL;  // menu number of the touched tile (kept, not used)
-    QString m_메뉴IDX;  // menuCatalogue() row, as decimal text
+    QString m_menuIndex;  // menuCatalogue() row, as decimal text
     QString m_SELECTED;  // the line being composed
     // exec() shows it modally; it closes itself (add, close, idle) and is then destroyed by its owner.
 
@@ -61,7 +61,7 @@ public:
     // The content from the catalogue row; runs once, at the first showing.
     virtual void Form_Activate() = 0;
     // Recomputes m_SELECTED, Total and the add key's colour.
-    virtual bool 금액합계() = 0;
+    virtual bool computeTotal() = 0;
     virtual void CmdLabel_Click(int index) = 0;
     void SetNum_Add_Click(int index);
     void SetNum_Add_MouseDown(int index);
@@ -90,7 +90,7 @@ protected:
 
     // Size, place, skin, rounded corners; the idle deadline starts.
     void Form_Load();
-    // The catalogue row m_메뉴IDX; throws when there is none.
+    // The catalogue row m_menuIndex; throws when there is none.
     menu::MenuItem ReadItem() const;
     // Photo, texts and quantity, each a step of the procedure; false when the procedure ends.
     bool showItem(Procedure& proc);
@@ -153,14 +153,14 @@ protected:
     ClockTimer Timer3{this};
     ClockTimer AutoIncrement{this};
 
-    QLabel* 메뉴사진 = nullptr;
-    QLabel* 메뉴이름 = nullptr;
-    QLabel* 메뉴구성 = nullptr;
-    QLabel* 메뉴설명 = nullptr;
-    QLabel* 메뉴가격 = nullptr;
+    QLabel* m_photoLabel = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_compositionLabel = nullptr;
+    QLabel* m_descriptionLabel = nullptr;
+    QLabel* m_priceLabel = nullptr;
     QLabel* SetNum = nullptr;
     QLabel* Total = nullptr;
-    QLabel* ssp타이머 = nullptr;
+    QLabel* m_idleCountdownLabel = nullptr;
     std::array<CaptionKey*, 2> SetNum_Add{};
     std::array<CaptionKey*, kCmdCount> CmdLabel{};
 };

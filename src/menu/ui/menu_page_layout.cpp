@@ -223,7 +223,7 @@ void frmMenuSelectMain::buildTabs()
         const QRect place = l.firstTab.translated(l.tabPitch * t, 0);
         CaptionKey* tab = MakeKey(this, QStringLiteral("대분류_%1").arg(t), QString(), place, KeyFont(l.tabFont),
                                   {tabColour(false), tabColour(false).darker(130)}, Colours().inkOnDark);
-        connect(tab, &CaptionKey::clicked, this, [this, t] { 대분류_Click(t); });
+        connect(tab, &CaptionKey::clicked, this, [this, t] { CategoryTab_Click(t); });
         tab->setVisible(t < l.tabsPerStrip);
         m_tabs[size_t(t)] = tab;
     }

@@ -140,7 +140,7 @@ void frmSetting::connectElements()
     connect(m_leftO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftO = t; });
     connect(m_topO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopO = t; });
     connect(m_command2, &CaptionKey::clicked, this, [this] { Command2_Click(); });
-    connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { cmd서버이미지_불러오기_Click(); });
+    connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { DownloadPictures_Click(); });
     connect(m_cmdStopDownload, &CaptionKey::clicked, this, [this] { stopDownload(); });
     connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
     connect(m_cmdPinSave, &CaptionKey::clicked, this, [this] { cmdOperatorPinSave_Click(); });
@@ -183,7 +183,7 @@ void frmSetting::Command2_Click()
     tellSaveProblem(settings::SaveProblemText(written));
 }
 
-void frmSetting::cmd서버이미지_불러오기_Click()
+void frmSetting::DownloadPictures_Click()
 {
     if (m_downloading)
         return;

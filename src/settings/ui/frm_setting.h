@@ -39,7 +39,7 @@ public:
     void Text2_KeyPress();
     void Text3_KeyPress();
     void Command2_Click();
-    void cmd서버이미지_불러오기_Click();
+    void DownloadPictures_Click();
     void lblTerminate_Click();
     // The operator PIN: stores the typed PIN as a salted hash, or removes it.
     void cmdOperatorPinSave_Click();
