@@ -3,6 +3,7 @@
 #include "kiosk/health_file.h"
 #include "reception/counter_day.h"
 #include "startup/health_metrics.h"
+#include "support/promtool.h"
 #include "support/shop_test.h"
 
 #include <QProcess>
@@ -124,15 +125,9 @@ TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
     std::printf("metrics: accepted %g, refused %g, failed %g, unknown %g; polls %g succeeded, %g failed\n",
                 orders("accepted"), orders("refused"), orders("failed"), orders("unknown"), succeeded, failed);
 
-    const QString promtool = QStandardPaths::findExecutable(QStringLiteral("promtool"));
-    if (promtool.isEmpty())
+    const PromtoolVerdict verdict = CheckWithPromtool(file);
+    if (!verdict.ran)
         GTEST_SKIP() << "promtool is missing (Debian package prometheus, installed by scripts/setup.sh)";
-    QProcess check;
-    check.setStandardInputFile(file);
-    check.setProcessChannelMode(QProcess::MergedChannels);
-    check.start(promtool, {QStringLiteral("check"), QStringLiteral("metrics")});
-    ASSERT_TRUE(check.waitForFinished(30000));
-    const QByteArray said = check.readAll();
-    EXPECT_EQ(check.exitCode(), 0) << said.toStdString();
-    EXPECT_TRUE(said.trimmed().isEmpty()) << said.toStdString();
+    EXPECT_EQ(verdict.exitCode, 0) << verdict.said.toStdString();
+    EXPECT_TRUE(verdict.said.isEmpty()) << verdict.said.toStdString();
 }

@@ -2,6 +2,8 @@
 // where it is installed) and the file replaced whole.
 #include "startup/health_metrics.h"
 
+#include "support/promtool.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,23 +132,17 @@ TEST(HealthMetrics, EscapesLabelValuesAsTheFormatSays)
 
 TEST(HealthMetrics, PromtoolAcceptsTheFile)
 {
-    const QString promtool = QStandardPaths::findExecutable(QStringLiteral("promtool"));
-    if (promtool.isEmpty())
-        GTEST_SKIP() << "promtool is missing (Debian package prometheus, installed by scripts/setup.sh)";
     QTemporaryDir dir;
     for (const Reading& reading : {Busy(), Reading{}}) {
         const QString file = dir.filePath(QStringLiteral("sumbrel.prom"));
         QString why;
         ASSERT_TRUE(ReplaceFile(file, Render(reading), &why)) << why.toStdString();
-        QProcess check;
-        check.setStandardInputFile(file);
-        check.setProcessChannelMode(QProcess::MergedChannels);
-        check.start(promtool, {QStringLiteral("check"), QStringLiteral("metrics")});
-        ASSERT_TRUE(check.waitForFinished(30000));
-        const QByteArray said = check.readAll();
+        const sumbrel::testing::PromtoolVerdict verdict = sumbrel::testing::CheckWithPromtool(file);
+        if (!verdict.ran)
+            GTEST_SKIP() << "promtool is missing (Debian package prometheus, installed by scripts/setup.sh)";
         // Exit 0 and no lint remark (names, units, HELP texts).
-        EXPECT_EQ(check.exitCode(), 0) << said.toStdString();
-        EXPECT_TRUE(said.trimmed().isEmpty()) << said.toStdString();
+        EXPECT_EQ(verdict.exitCode, 0) << verdict.said.toStdString();
+        EXPECT_TRUE(verdict.said.isEmpty()) << verdict.said.toStdString();
     }
 }
 
