@@ -8,6 +8,7 @@
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
@@ -36,6 +37,14 @@ public:
         , m_okBody(std::move(okBody))
         , m_keepAlive(keepAlive)
         , m_contentType(std::move(contentType))
+    {
+        m_fd = LoopbackSocket(16, m_port);
+        m_thread = std::thread([this] { loop(); });
+    }
+    // Meets every connection its own way (on the listener's thread), then closes it.
+    explicit LoopbackListener(std::function<void(int)> meet)
+        : m_mode(Mode::Close)
+        , m_meet(std::move(meet))
     {
         m_fd = LoopbackSocket(16, m_port);
         m_thread = std::thread([this] { loop(); });
@@ -75,6 +84,8 @@ private:
             if (c < 0)
                 continue;
             const int number = ++m_connections;
+            if (m_meet)
+                m_meet(c);
             if (m_mode == Mode::Close || (m_mode == Mode::CloseOnceThenOk && number == 1)) {
                 ::close(c);
                 continue;
@@ -166,6 +177,7 @@ private:
     }
 
     Mode m_mode;
+    std::function<void(int)> m_meet;
     QByteArray m_okBody;
     bool m_keepAlive = false;
     QByteArray m_contentType;

@@ -485,57 +485,14 @@ TEST_F(HttpClientTest, ACancelEndsAnExchangeAtOnce)
     EXPECT_LT(RealTickCount() - t0, uint32_t(100 + kSlackMs));
 }
 
-// A loopback port that meets every connection its own way (after the client's first bytes), then
-// closes it: the ways in which a port can end a TLS handshake.
-class HandshakePeer {
-public:
-    explicit HandshakePeer(std::function<void(int)> meet)
-        : m_meet(std::move(meet))
-    {
-        m_fd = LoopbackSocket(8, m_port);
-        m_thread = std::thread([this] { loop(); });
-    }
-    ~HandshakePeer()
-    {
-        m_stop = true;
-        m_thread.join();
-        ::close(m_fd);
-    }
-    QString url() const { return QStringLiteral("https://127.0.0.1:") + QString::number(m_port) + QStringLiteral("/a.php"); }
-    int connections() const { return m_connections; }
-
-    // Reads what the client sent first (its hello), so that a close is an end and no reset.
-    static void readHello(int c)
-    {
-        pollfd p{c, POLLIN, 0};
-        char buf[4096];
-        if (::poll(&p, 1, 2000) > 0)
-            (void)::recv(c, buf, sizeof buf, 0);
-    }
-
-private:
-    void loop()
-    {
-        while (!m_stop) {
-            pollfd p{m_fd, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0)
-                continue;
-            const int c = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
-            if (c < 0)
-                continue;
-            ++m_connections;
-            m_meet(c);
-            ::close(c);
-        }
-    }
-
-    std::function<void(int)> m_meet;
-    int m_fd = -1;
-    int m_port = 0;
-    std::atomic<bool> m_stop{false};
-    std::atomic<int> m_connections{0};
-    std::thread m_thread;
-};
+// Reads what the client sent first (its hello), so that a close is an end and no reset.
+void ReadHello(int c)
+{
+    pollfd p{c, POLLIN, 0};
+    char buf[4096];
+    if (::poll(&p, 1, 2000) > 0)
+        (void)::recv(c, buf, sizeof buf, 0);
+}
 
 // Whether an https address is an http-only port (the login may then try http) or an https one whose
 // handshake failed (it may not), from what the peer sent back; each attempt traces its case.
@@ -554,25 +511,25 @@ TEST_F(HttpClientTest, AFailedHandshakeIsJudgedByWhatThePeerSentBack)
         NetFailure failure;
     };
     const Case cases[] = {
-        {"closes after the hello (PHP's built-in server)", HandshakePeer::readHello, Handshake::Silent,
+        {"closes after the hello (PHP's built-in server)", ReadHello, Handshake::Silent,
          NetFailure::NoTls},
         {"resets",
          [](int c) {
-             HandshakePeer::readHello(c);
+             ReadHello(c);
              const linger reset{1, 0};
              ::setsockopt(c, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
          },
          Handshake::Silent, NetFailure::NoTls},
         {"answers in plain http",
          [](int c) {
-             HandshakePeer::readHello(c);
+             ReadHello(c);
              const char answer[] = "HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
              (void)::send(c, answer, sizeof answer - 1, MSG_NOSIGNAL);
          },
          Handshake::PlainText, NetFailure::NoTls},
         {"answers with a TLS alert",
          [](int c) {
-             HandshakePeer::readHello(c);
+             ReadHello(c);
              const unsigned char alert[] = {0x15, 0x03, 0x03, 0x00, 0x02, 0x02, 0x28};  // fatal handshake_failure
              (void)::send(c, alert, sizeof alert, MSG_NOSIGNAL);
          },
@@ -591,9 +548,10 @@ TEST_F(HttpClientTest, AFailedHandshakeIsJudgedByWhatThePeerSentBack)
     setHttpLimits(HttpLimits{2000, 2000, 3});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        HandshakePeer peer(c.peer);
+        LoopbackListener peer(c.peer);
+        const QString address = QStringLiteral("https://127.0.0.1:") + QString::number(peer.port()) + QStringLiteral("/a.php");
         const qsizetype earlier = logEntries(QStringLiteral("_WinHttp")).size();
-        const PostResult result = PostForm(peer.url(), QStringLiteral("a=1"));
+        const PostResult result = PostForm(address, QStringLiteral("a=1"));
         EXPECT_EQ(result.handshake, c.seen);
         EXPECT_EQ(result.failure, c.failure);
         EXPECT_EQ(result.delivery, Delivery::NotReached);
