@@ -42,7 +42,7 @@ struct OrderListBench {
             order.selectedOrder = carts[0];
             order.selectionConfirmed = true;
         };
-        screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::Cmd::Takeout)))->touch();
+        screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::PanelKey::Takeout)))->touch();
     }
     double sample()
     {

@@ -70,40 +70,40 @@ void CustomerPath::keyed()
     m_notice.clear();
 }
 
-Reaction CustomerPath::press(Cmd key)
+Reaction CustomerPath::press(PanelKey key)
 {
     if (m_submitting)
         return Just(Step::Dropped);
     keyed();
     switch (key) {
-    case Cmd::EatIn:
-    case Cmd::Takeout:
+    case PanelKey::EatIn:
+    case PanelKey::Takeout:
         m_menuOpenedBy = key;
         return Just(Step::OpenMenu);
-    case Cmd::ClosePhone:
-    case Cmd::CloseCar:
-    case Cmd::ClosePayment:
+    case PanelKey::ClosePhone:
+    case PanelKey::CloseCar:
+    case PanelKey::ClosePayment:
         return Just(Step::Reset);
-    case Cmd::Cash:
-    case Cmd::Card:
-        m_payType = key == Cmd::Cash ? kCash : kCard;
+    case PanelKey::Cash:
+    case PanelKey::Card:
+        m_payType = key == PanelKey::Cash ? kCash : kCard;
         return submitOrWarn();
-    case Cmd::NumberChange:
+    case PanelKey::NumberChange:
         return showPanel(PanelForNumberChange(m_settings.TakeOutCarYN));
     }
     return Just(Step::Nothing);
 }
 
-Reaction CustomerPath::press(Cmd2 key)
+Reaction CustomerPath::press(PhoneKey key)
 {
     if (m_submitting)
         return Just(Step::Dropped);
     keyed();
     if (const auto digit = DigitOf(key)) {
         m_phoneDigits = AppendDigit(m_phoneDigits, *digit, kMaxPhoneDigits);
-    } else if (key == Cmd2::Delete) {
+    } else if (key == PhoneKey::Delete) {
         m_phoneDigits = DeleteLastDigit(m_phoneDigits);
-    } else if (key == Cmd2::Next) {
+    } else if (key == PhoneKey::Next) {
         if (!IsMobileNumber(m_phoneDigits))
             return Stay(Step::Warn, m_panel, kNotMobileWarning);
         if (m_nextKeys.phoneKey == kSubmitCaption)
@@ -111,7 +111,7 @@ Reaction CustomerPath::press(Cmd2 key)
         m_phoneCopyDigits = m_phoneDigits;
         m_phoneCopyCaption = m_phoneCaption;
         return showPanel(PanelAfterPhone(m_settings.TakeOutCarYN, m_settings.TOPayTypeS));
-    } else if (key == Cmd2::MenuSelect) {
+    } else if (key == PhoneKey::MenuSelect) {
         m_menuOpenedBy.reset();
         return Just(Step::OpenMenu);
     } else {
@@ -122,31 +122,31 @@ Reaction CustomerPath::press(Cmd2 key)
     return Stay(Step::Numbers, m_panel);
 }
 
-Reaction CustomerPath::press(Cmd3 key)
+Reaction CustomerPath::press(CarKey key)
 {
     if (m_submitting)
         return Just(Step::Dropped);
     keyed();
-    if (key == Cmd3::Confirm && !m_confirmEnabled)
+    if (key == CarKey::Confirm && !m_confirmEnabled)
         return Just(Step::Disabled);
     if (const auto digit = DigitOf(key)) {
         m_carNumber = AppendDigit(m_carNumber, *digit, kCarDigits);
         return Stay(Step::Numbers, m_panel);
     }
     switch (key) {
-    case Cmd3::Delete:
+    case CarKey::Delete:
         m_carNumber = DeleteLastDigit(m_carNumber);
         return Stay(Step::Numbers, m_panel);
-    case Cmd3::Next:
+    case CarKey::Next:
         if (!IsCompleteCarNumber(m_carNumber))
             return Stay(Step::Warn, m_panel, kCarDigitsWarning);
         if (m_nextKeys.carKey == kSubmitCaption)
             return submitOrWarn();
         m_carCopy = m_carNumber;
         return showPanel(kPaymentPanel);
-    case Cmd3::NumberChange:
+    case CarKey::NumberChange:
         return showPanel(kPhonePanel);
-    case Cmd3::Confirm:
+    case CarKey::Confirm:
         return Just(Step::Reset);
     default:
         return Just(Step::Nothing);
@@ -155,7 +155,7 @@ Reaction CustomerPath::press(Cmd3 key)
 
 Reaction CustomerPath::menuClosed(bool confirmed)
 {
-    const std::optional<Cmd> opener = m_menuOpenedBy;
+    const std::optional<PanelKey> opener = m_menuOpenedBy;
     m_menuOpenedBy.reset();
     if (!opener)
         return Stay(Step::RedrawOrder, m_panel);
@@ -164,7 +164,7 @@ Reaction CustomerPath::menuClosed(bool confirmed)
     const int from = m_panel;
     m_panel = kPhonePanel;
     m_nextKeys = NextKeys(m_settings.TakeOutCarYN, m_settings.TOPayTypeS);
-    m_diningChoice = *opener == Cmd::EatIn ? kEatIn : kTakeout;
+    m_diningChoice = *opener == PanelKey::EatIn ? kEatIn : kTakeout;
     return {Step::OrderShown, kPhonePanel, from, QString()};
 }
 

@@ -78,9 +78,9 @@ public:
     void start();
     void applySettings(const ReceptionSettings& settings);
 
-    Reaction press(Cmd key);
-    Reaction press(Cmd2 key);
-    Reaction press(Cmd3 key);
+    Reaction press(PanelKey key);
+    Reaction press(PhoneKey key);
+    Reaction press(CarKey key);
     // After the menu page opened by OpenMenu has closed; confirmed: selectionConfirmed.
     Reaction menuClosed(bool confirmed);
 
@@ -149,7 +149,7 @@ private:
     QString m_payType;
     ReceptionSettings m_settings;
     NextKeyCaptions m_nextKeys{kSubmitCaption, kSubmitCaption};
-    std::optional<Cmd> m_menuOpenedBy;
+    std::optional<PanelKey> m_menuOpenedBy;
     bool m_submitting = false;
     bool m_confirmEnabled = true;
     int m_closeCountdown = 0;

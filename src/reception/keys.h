@@ -5,10 +5,11 @@
 
 namespace sumbrel::reception {
 
-enum class KeyGroup { CMD, CMD2, CMD3 };
+enum class KeyGroup { Panel, Phone, Car };
 
-// CMD: dining keys of the start panel, "X" of panels 1 to 3, payment keys, number change.
-enum class Cmd : int {
+// The panel keys (object name "CMD"): dining keys of the start panel, "X" of panels 1 to 3, payment
+// keys, number change.
+enum class PanelKey : int {
     EatIn = 0,
     Takeout = 1,
     ClosePhone = 2,
@@ -18,15 +19,17 @@ enum class Cmd : int {
     Card = 6,
     NumberChange = 7,
 };
-inline constexpr int kCmdCount = 8;
+inline constexpr int kPanelKeyCount = 8;
 
-// CMD2: the phone keypad and the order panel's menu key (there is no index 12).
-enum class Cmd2 : int { Digit0 = 0, Digit9 = 9, Delete = 10, Next = 11, MenuSelect = 13 };
-inline constexpr int kCmd2Count = 14;
+// The phone keys (object name "CMD2"): the phone keypad and the order panel's menu key (there is no
+// index 12).
+enum class PhoneKey : int { Digit0 = 0, Digit9 = 9, Delete = 10, Next = 11, MenuSelect = 13 };
+inline constexpr int kPhoneKeyCount = 14;
 
-// CMD3: the car keypad, its number change, and "확인" of the completion panel (there is no index 13).
-enum class Cmd3 : int { Digit0 = 0, Digit9 = 9, Delete = 10, Next = 11, NumberChange = 12, Confirm = 14 };
-inline constexpr int kCmd3Count = 15;
+// The car keys (object name "CMD3"): the car keypad, its number change, and "확인" of the completion
+// panel (there is no index 13).
+enum class CarKey : int { Digit0 = 0, Digit9 = 9, Delete = 10, Next = 11, NumberChange = 12, Confirm = 14 };
+inline constexpr int kCarKeyCount = 15;
 
 // The twelve keys of a keypad: the digits, delete and next.
 inline constexpr int kKeypadKeys = 12;

@@ -109,15 +109,15 @@ DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN)
 KeyLook LookOf(KeyGroup group, int index)
 {
     // The dining and close keys, the digits and delete are plain; the keys that move on are accented.
-    const bool plain = group == KeyGroup::CMD ? index < int(Cmd::Cash) : index < int(Cmd2::Next);
+    const bool plain = group == KeyGroup::Panel ? index < int(PanelKey::Cash) : index < int(PhoneKey::Next);
     return plain ? KeyLook::Plain : KeyLook::Accent;
 }
 
 QString KeyGroupName(KeyGroup group)
 {
-    return group == KeyGroup::CMD ? QStringLiteral("CMD")
-        : group == KeyGroup::CMD2 ? QStringLiteral("CMD2")
-                                  : QStringLiteral("CMD3");
+    return group == KeyGroup::Panel ? QStringLiteral("CMD")
+        : group == KeyGroup::Phone  ? QStringLiteral("CMD2")
+                                    : QStringLiteral("CMD3");
 }
 
 QString DisabledKeyLine(KeyGroup group)

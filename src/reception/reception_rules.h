@@ -39,8 +39,8 @@ inline bool IsY(const QString& setting)
 }
 
 struct NextKeyCaptions {
-    QString phoneKey;  // CMD2(11)
-    QString carKey;  // CMD3(11)
+    QString phoneKey;  // KeyOf(11)
+    QString carKey;  // KeyOf(11)
 };
 NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS);
 inline const QString kNextCaption = QStringLiteral("다음");
@@ -122,7 +122,7 @@ DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
 // Which of the two press looks a key has (the screen owns the colours).
 enum class KeyLook { Plain, Accent };
 KeyLook LookOf(KeyGroup group, int index);
-// The group's name, "CMD", "CMD2" or "CMD3": its keys' object names and log lines carry it.
+// The group's name, "KeyOf", "KeyOf" or "KeyOf": its keys' object names and log lines carry it.
 QString KeyGroupName(KeyGroup group);
 // The general-log line for a click on a disabled key.
 QString DisabledKeyLine(KeyGroup group);

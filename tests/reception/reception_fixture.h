@@ -66,18 +66,18 @@ protected:
     void typePhone(const QString& digits)
     {
         for (QChar c : digits)
-            CMD2(*screen, DigitKey<Cmd2>(c.digitValue()))->touch();
+            KeyOf(*screen, DigitKey<PhoneKey>(c.digitValue()))->touch();
     }
     void typeCar(const QString& digits)
     {
         for (QChar c : digits)
-            CMD3(*screen, DigitKey<Cmd3>(c.digitValue()))->touch();
+            KeyOf(*screen, DigitKey<CarKey>(c.digitValue()))->touch();
     }
     // Empties the phone number (the preset "010" too) and types the whole number.
     void enterPhone(const QString& digits)
     {
         while (!screen->path().phoneDigits().isEmpty())
-            CMD2(*screen, Cmd2::Delete)->touch();
+            KeyOf(*screen, PhoneKey::Delete)->touch();
         typePhone(digits);
     }
     // One waiting-status poll, through to its answer on the labels.

@@ -26,7 +26,7 @@ ReceptionSettings With(const QString& car, const QString& pay)
 class PathTest : public SumbrelTest {
 protected:
     // On the phone panel with a confirmed cart, as after the menu page.
-    void toPhonePanel(const ReceptionSettings& settings, Cmd dining = Cmd::Takeout)
+    void toPhonePanel(const ReceptionSettings& settings, PanelKey dining = PanelKey::Takeout)
     {
         path.applySettings(settings);
         ASSERT_EQ(path.press(dining).step, Step::OpenMenu);
@@ -38,12 +38,12 @@ protected:
     void type(const QString& digits)
     {
         for (QChar c : digits)
-            path.press(DigitKey<Cmd2>(c.digitValue()));
+            path.press(DigitKey<PhoneKey>(c.digitValue()));
     }
     void enter(const QString& digits)
     {
         while (!path.phoneDigits().isEmpty())
-            path.press(Cmd2::Delete);
+            path.press(PhoneKey::Delete);
         type(digits);
     }
 
@@ -57,21 +57,21 @@ TEST_F(PathTest, PhoneKeysMaskTheDisplayAndKeepTheDigits)
 {
     toPhonePanel({});
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(path.press(Cmd2::Delete).step, Step::Numbers);
+        EXPECT_EQ(path.press(PhoneKey::Delete).step, Step::Numbers);
     EXPECT_EQ(path.phoneDigits(), QString());
     EXPECT_EQ(path.phoneCaption(), QString());
     EXPECT_TRUE(path.phonePlaceholderShown());
-    path.press(Cmd2::Delete);  // nothing left to delete
+    path.press(PhoneKey::Delete);  // nothing left to delete
     EXPECT_EQ(path.phoneDigits(), QString());
     // A twelfth digit is not taken: the caption stays that of eleven.
     for (int i = 0; i < kPhoneDigits.size(); ++i) {
-        path.press(DigitKey<Cmd2>(kPhoneDigits.at(i).digitValue()));
+        path.press(DigitKey<PhoneKey>(kPhoneDigits.at(i).digitValue()));
         EXPECT_EQ(path.phoneCaption(), kMaskedPhone[std::min(i + 1, 11)]) << i + 1 << " digits";
         EXPECT_FALSE(path.phonePlaceholderShown());
     }
     EXPECT_EQ(path.phoneDigits(), QStringLiteral("01012345678"));
     for (int i = 0; i < 8; ++i)
-        path.press(Cmd2::Delete);
+        path.press(PhoneKey::Delete);
     EXPECT_EQ(path.phoneCaption(), QStringLiteral("010"));
 }
 
@@ -80,18 +80,18 @@ TEST_F(PathTest, PhoneCheckRefusesNonMobileNumbers)
     toPhonePanel(With(QStringLiteral("Y"), QStringLiteral("N")));
     type(QStringLiteral("123456"));  // 9 digits
     QStringList warnings;
-    Reaction r = path.press(Cmd2::Next);
+    Reaction r = path.press(PhoneKey::Next);
     EXPECT_EQ(r.step, Step::Warn);
     warnings << r.text;
     EXPECT_EQ(path.currentPanel(), kPhonePanel);
     enter(QStringLiteral("0212345678"));
-    r = path.press(Cmd2::Next);
+    r = path.press(PhoneKey::Next);
     warnings << r.text;
     EXPECT_EQ(path.currentPanel(), kPhonePanel);
     EXPECT_EQ(warnings, QStringList(2, QStringLiteral("휴대폰 번호가 아닙니다!")));
     EXPECT_EQ(path.phoneDigits(), QStringLiteral("0212345678")) << "the digits stay for correction";
     enter(QStringLiteral("0101234567"));  // 10 digits are a mobile number
-    r = path.press(Cmd2::Next);
+    r = path.press(PhoneKey::Next);
     EXPECT_EQ(r.step, Step::ShowPanel);
     EXPECT_EQ(r.from, kPhonePanel);
     EXPECT_EQ(path.currentPanel(), kCarPanel);
@@ -103,18 +103,18 @@ TEST_F(PathTest, NoKeyActsWhileASubmissionRuns)
 {
     toPhonePanel({});
     type(QStringLiteral("12345678"));
-    ASSERT_EQ(path.press(Cmd2::Next).step, Step::Submit);
+    ASSERT_EQ(path.press(PhoneKey::Next).step, Step::Submit);
     path.beginSubmission();
     EXPECT_EQ(path.currentPanel(), kCompletionPanel);
     EXPECT_FALSE(path.confirmEnabled());
     int dropped = 0;
-    for (int i = 0; i < kCmdCount; ++i)
-        dropped += path.press(Cmd(i)).step == Step::Dropped;
-    for (int i = 0; i < kCmd2Count; ++i)
-        dropped += path.press(Cmd2(i)).step == Step::Dropped;
-    for (int i = 0; i < kCmd3Count; ++i)
-        dropped += path.press(Cmd3(i)).step == Step::Dropped;
-    EXPECT_EQ(dropped, kCmdCount + kCmd2Count + kCmd3Count);
+    for (int i = 0; i < kPanelKeyCount; ++i)
+        dropped += path.press(PanelKey(i)).step == Step::Dropped;
+    for (int i = 0; i < kPhoneKeyCount; ++i)
+        dropped += path.press(PhoneKey(i)).step == Step::Dropped;
+    for (int i = 0; i < kCarKeyCount; ++i)
+        dropped += path.press(CarKey(i)).step == Step::Dropped;
+    EXPECT_EQ(dropped, kPanelKeyCount + kPhoneKeyCount + kCarKeyCount);
     EXPECT_EQ(path.phoneDigits(), QStringLiteral("01012345678"));
     EXPECT_EQ(path.payType(), QStringLiteral("0"));
 }
@@ -130,14 +130,14 @@ TEST_F(PathTest, AnEmptyCartIsNeverSubmitted)
         toPhonePanel(With(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
         type(QStringLiteral("12345678"));
         order.selectedOrder.clear();  // every line deleted on the order list
-        Reaction r = path.press(Cmd2::Next);
+        Reaction r = path.press(PhoneKey::Next);
         if (r.step == Step::ShowPanel && path.currentPanel() == kCarPanel) {
             for (int d : {1, 2, 3, 4})
-                path.press(DigitKey<Cmd3>(d));
-            r = path.press(Cmd3::Next);
+                path.press(DigitKey<CarKey>(d));
+            r = path.press(CarKey::Next);
         }
         if (r.step == Step::ShowPanel && path.currentPanel() == kPaymentPanel)
-            r = path.press(Cmd::Card);
+            r = path.press(PanelKey::Card);
         const int panel = path.currentPanel();
         EXPECT_EQ(r.step, Step::Warn);
         EXPECT_EQ(r.text, QStringLiteral("메뉴를 선택하세요!"));

@@ -78,35 +78,36 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         EXPECT_EQ(Key(s, QStringLiteral("cmdMode_1"))->isChecked(), c.modes.low);
         Key(s, QStringLiteral("cmdModeClose"))->touch();
         EXPECT_EQ(access::CurrentModes(), c.modes) << "closing the panel keeps the choices";
-        CMD(s, Cmd::Takeout)->touch();
+        KeyOf(s, PanelKey::Takeout)->touch();
         ASSERT_EQ(s.path().currentPanel(), 1);
         EXPECT_EQ(!picFrameMenu(s)->isHidden(), !c.modes.large) << "the full-window panels cover the order";
         // Its menu key stays within reach: on the entry panel when the order panel is covered.
-        EXPECT_TRUE(CMD2(s, Cmd2::MenuSelect)->isVisible());
+        EXPECT_TRUE(KeyOf(s, PhoneKey::MenuSelect)->isVisible());
         checkLayout(c.modes, "phone panel");
         typePhone(QStringLiteral("1234567") + QString::number(&c - cases));
         checkLayout(c.modes, "phone panel with a number");
-        CMD2(s, Cmd2::Next)->touch();
+        KeyOf(s, PhoneKey::Next)->touch();
         ASSERT_EQ(s.path().currentPanel(), 2);
         typeCar(QStringLiteral("1234"));
         checkLayout(c.modes, "car panel");
-        CMD3(s, Cmd3::Next)->touch();
+        KeyOf(s, CarKey::Next)->touch();
         ASSERT_EQ(s.path().currentPanel(), 3);
         checkLayout(c.modes, "payment panel");
         if (c.modes.large) {
             EXPECT_EQ(Label(s, QStringLiteral("lblPayTotal"))->text(), QStringLiteral("합계 6,000원"));
         }
         // Back to the menu page and again to the payment, by the menu key where it stands now.
-        CMD2(s, Cmd2::MenuSelect)->touch();
+        KeyOf(s, PhoneKey::MenuSelect)->touch();
         ASSERT_EQ(s.path().currentPanel(), 3);
         EXPECT_EQ(menuOpened, 2);
-        CMD(s, Cmd::Card)->touch();
+        KeyOf(s, PanelKey::Card)->touch();
         ASSERT_EQ(s.path().currentPanel(), 4);
-        EXPECT_FALSE(CMD2(s, Cmd2::MenuSelect)->isVisible() && CMD2(s, Cmd2::MenuSelect)->parentWidget() != picFrameMenu(s))
+        EXPECT_FALSE(KeyOf(s, PhoneKey::MenuSelect)->isVisible()
+                     && KeyOf(s, PhoneKey::MenuSelect)->parentWidget() != picFrameMenu(s))
             << "no key of an entry panel over the completion";
         checkLayout(c.modes, "completion panel");
         // The visit ends: the next customer finds the design again.
-        CMD3(s, Cmd3::Confirm)->touch();
+        KeyOf(s, CarKey::Confirm)->touch();
         QCoreApplication::processEvents();
         EXPECT_FALSE(access::CurrentModes().any());
         EXPECT_EQ(picFrame(s, 0)->geometry(), designPanel);
@@ -124,9 +125,9 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     Keypad(&s, Qt::Key_Down);
     ASSERT_TRUE(access::CurrentModes().voice) << "a keypad key on the start panel turns the voice on";
     EXPECT_TRUE(voice.heard(QStringLiteral("매장 식사 또는 포장 주문을 고르세요")));
-    EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::EatIn)) << "the first key in reading order";
+    EXPECT_EQ(s.keypad()->focused(), KeyOf(s, PanelKey::EatIn)) << "the first key in reading order";
     Keypad(&s, Qt::Key_Down);
-    EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::Takeout));
+    EXPECT_EQ(s.keypad()->focused(), KeyOf(s, PanelKey::Takeout));
     // The mode panel by keys: a toggle says its new state; X goes back without a change.
     Keypad(&s, Qt::Key_Down);
     EXPECT_EQ(s.keypad()->focused(), Key(s, QStringLiteral("cmdEasyOrder")));
@@ -146,7 +147,7 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     Key(s, QStringLiteral("cmdEasyOrder"))->touch();
     EXPECT_FALSE(Key(s, QStringLiteral("cmdMode_1"))->isChecked()) << "opened again: the choices in force";
     Keypad(&s, Qt::Key_Escape);
-    ASSERT_TRUE(focusOn(CMD(s, Cmd::Takeout)));
+    ASSERT_TRUE(focusOn(KeyOf(s, PanelKey::Takeout)));
     voice.take();
     Keypad(&s, Qt::Key_Return);
     ASSERT_EQ(s.path().currentPanel(), 1);
@@ -157,14 +158,14 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     KeypadDigits(&s, QStringLiteral("8"));
     EXPECT_EQ(s.path().currentPanel(), 1) << "and never leaves the panel";
     // Enter on "다음", reached from the delete key beside it.
-    ASSERT_TRUE(focusOn(CMD2(s, Cmd2::Next)));
+    ASSERT_TRUE(focusOn(KeyOf(s, PhoneKey::Next)));
     Keypad(&s, Qt::Key_Enter);
     ASSERT_EQ(s.path().currentPanel(), 2);
     KeypadDigits(&s, QStringLiteral("4321"));
     EXPECT_TRUE(voice.heard(QStringLiteral("4 3 2 1")) || voice.heard(QStringLiteral("4321")));
     Keypad(&s, Qt::Key_Asterisk, QStringLiteral("*"));
     EXPECT_TRUE(voice.heard(QStringLiteral("차량 번호 네 자리")));
-    ASSERT_TRUE(focusOn(CMD3(s, Cmd3::Next)));
+    ASSERT_TRUE(focusOn(KeyOf(s, CarKey::Next)));
     Keypad(&s, Qt::Key_Return);
     ASSERT_EQ(s.path().currentPanel(), 3);
     // Escape is the panel's "X": the visit ends, and the voice with it.
@@ -192,23 +193,23 @@ TEST_F(ReceptionAccessTest, TheKeypadFocusIsTheAccessibleFocusAndFollowsThePanel
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "no key holds the focus before the keypad is used";
     Keypad(&s, Qt::Key_Down);
     Keypad(&s, Qt::Key_Down);
-    EXPECT_EQ(s.keypad()->focused(), CMD(s, Cmd::Takeout));
-    EXPECT_TRUE(focusedForAT(CMD(s, Cmd::Takeout)));
+    EXPECT_EQ(s.keypad()->focused(), KeyOf(s, PanelKey::Takeout));
+    EXPECT_TRUE(focusedForAT(KeyOf(s, PanelKey::Takeout)));
     Keypad(&s, Qt::Key_Return);
     ASSERT_EQ(s.path().currentPanel(), 1);
     KeypadDigits(&s, QStringLiteral("12345678"));
-    for (int i = 0; i < 30 && s.keypad()->focused() != CMD2(s, Cmd2::Next); ++i)
+    for (int i = 0; i < 30 && s.keypad()->focused() != KeyOf(s, PhoneKey::Next); ++i)
         Keypad(&s, Qt::Key_Right);
     Keypad(&s, Qt::Key_Return);
     ASSERT_EQ(s.path().currentPanel(), 3);
     QCoreApplication::processEvents();
-    for (int i = 0; i < 30 && s.keypad()->focused() != CMD(s, Cmd::Card); ++i)
+    for (int i = 0; i < 30 && s.keypad()->focused() != KeyOf(s, PanelKey::Card); ++i)
         Keypad(&s, Qt::Key_Right);
-    ASSERT_TRUE(focusedForAT(CMD(s, Cmd::Card)));
+    ASSERT_TRUE(focusedForAT(KeyOf(s, PanelKey::Card)));
     Keypad(&s, Qt::Key_Return);
     QCoreApplication::processEvents();
     ASSERT_EQ(shop.orders().size(), 1);
-    CaptionKey* confirm = CMD3(s, Cmd3::Confirm);
+    CaptionKey* confirm = KeyOf(s, CarKey::Confirm);
     EXPECT_EQ(s.keypad()->focused(), confirm) << "the completion panel's key, not the covered card key";
     EXPECT_TRUE(focusedForAT(confirm));
     const QWidget* ring = s.findChild<QWidget*>(QStringLiteral("focusRing"));
@@ -220,7 +221,7 @@ TEST_F(ReceptionAccessTest, CountsAndTotalsAreNamedWithWhatTheyCount)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     s.show();
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(OrderAmountLabel(s)->accessibleName(), QStringLiteral("합계 6,000원"));
     EXPECT_TRUE(WaitingTeamsLabel(s, 1)->accessibleName().startsWith(QStringLiteral("현재 대기 ")));
     // A row's count and keys say which line they belong to.

@@ -19,11 +19,11 @@ protected:
 
     void toPaymentPanel(frmMain& s, const QString& phone)
     {
-        CMD(s, Cmd::Takeout)->touch();
+        KeyOf(s, PanelKey::Takeout)->touch();
         enterPhone(phone);
-        CMD2(s, Cmd2::Next)->touch();
+        KeyOf(s, PhoneKey::Next)->touch();
         typeCar(QStringLiteral("1234"));
-        CMD3(s, Cmd3::Next)->touch();
+        KeyOf(s, CarKey::Next)->touch();
         ASSERT_EQ(s.path().currentPanel(), kPaymentPanel);
     }
     int ordersOf(const QString& phone) const
@@ -114,7 +114,7 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
             titleWhileSending = caption(lblWaitTitle(s));
             return send(url, body, options);
         });
-        CMD(s, Cmd::Card)->touch();
+        KeyOf(s, PanelKey::Card)->touch();
         EXPECT_EQ(titleWhileSending, QStringLiteral("주문 전송 중"));
         EXPECT_EQ(s.path().currentPanel(), kPaymentPanel);
         EXPECT_TRUE(lblNotice(s)->isVisibleTo(&s));
@@ -127,13 +127,13 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         EXPECT_EQ(shop.requestCount(kOrderPath), 1) << "sent once";
         EXPECT_EQ(ordersOf(c.phone), c.stored);
         // The next key takes the notice away.
-        CMD(s, Cmd::ClosePayment)->touch();
+        KeyOf(s, PanelKey::ClosePayment)->touch();
         EXPECT_FALSE(lblNotice(s)->isVisibleTo(&s));
         s.service().setTransport({});
     }
     // Only "성공" thanks the customer.
     toPaymentPanel(s, QStringLiteral("01011110004"));
-    CMD(s, Cmd::Card)->touch();
+    KeyOf(s, PanelKey::Card)->touch();
     EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
     EXPECT_TRUE(lblCount(s)->isVisibleTo(&s));
 }
@@ -142,7 +142,7 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     s.show();
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("1234"));
     ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
     // The idle minute passes a tenth of a second at a time, the notice read after each step.
@@ -163,13 +163,13 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
     EXPECT_EQ(logEntries().filter(QStringLiteral("[frmMain→Timer_Idle] 60초 동안 입력이 없어")).size(), 1);
 
     // While the menu page is open, its own limit counts, not the panel's.
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     s.openMenuPage = [&](cart::OrderCart& order) {
         clock->advance(90000);
         order.selectedOrder = cart;
         order.selectionConfirmed = true;
     };
-    CMD2(s, Cmd2::MenuSelect)->touch();
+    KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
     EXPECT_EQ(s.cart().selectedOrder, cart);
     s.hide();
@@ -191,7 +191,7 @@ TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
         f.fault();
         s.reset();
         EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
-        EXPECT_TRUE(CMD(s, Cmd::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
+        EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
         EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
         EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("Y"));
     }

@@ -53,19 +53,19 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     EXPECT_EQ(Clipped(s), QStringList()) << "start";
     Save(s, "start");
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     OrderAmountLabel(s)->setText(QStringLiteral("128,500원"));  // the widest total the list would show
     EXPECT_EQ(Clipped(s), QStringList()) << "phone";
     Save(s, "phone");
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     typeCar(QStringLiteral("1234"));
     EXPECT_EQ(Clipped(s), QStringList()) << "car";
     Save(s, "car");
-    CMD3(s, Cmd3::Next)->touch();
+    KeyOf(s, CarKey::Next)->touch();
     EXPECT_EQ(Clipped(s), QStringList()) << "payment";
     Save(s, "payment");
-    CMD(s, Cmd::Card)->touch();
+    KeyOf(s, PanelKey::Card)->touch();
     ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(Clipped(s), QStringList()) << "completion";
     Save(s, "completion");
@@ -74,8 +74,8 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
 {
     frmMain& s = open();
-    for (QWidget* w : {static_cast<QWidget*>(CMD(s, Cmd::Takeout)), static_cast<QWidget*>(lblPhoneA(s)),
-                       static_cast<QWidget*>(lblWaitTitle(s)), static_cast<QWidget*>(CMD2(s, Cmd2::MenuSelect))}) {
+    for (QWidget* w : {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(lblPhoneA(s)),
+                       static_cast<QWidget*>(lblWaitTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
         const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
         EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접')))
             << w->objectName().toStdString() << " " << raw.familyName().toStdString();
@@ -95,14 +95,14 @@ void Send(QWidget* w, QEvent::Type type)
 TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     struct Case {
         CaptionKey* key;
         QColor rest, pressed;
     };
-    const Case cases[] = {{CMD2(s, DigitKey<Cmd2>(5)), QColor(231, 231, 231), QColor(192, 192, 192)},
-                          {CMD2(s, Cmd2::Next), QColor(255, 213, 0), QColor(205, 176, 32)},
-                          {CMD(s, Cmd::ClosePhone), QColor(231, 231, 231), QColor(192, 192, 192)}};
+    const Case cases[] = {{KeyOf(s, DigitKey<PhoneKey>(5)), QColor(231, 231, 231), QColor(192, 192, 192)},
+                          {KeyOf(s, PhoneKey::Next), QColor(255, 213, 0), QColor(205, 176, 32)},
+                          {KeyOf(s, PanelKey::ClosePhone), QColor(231, 231, 231), QColor(192, 192, 192)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key->objectName().toStdString());
         EXPECT_TRUE(c.key->isRaised());
@@ -117,14 +117,14 @@ TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
     // press, release, double click, release: a digit twice.
     for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                            QEvent::MouseButtonRelease})
-        Send(CMD2(s, DigitKey<Cmd2>(8)), t);
+        Send(KeyOf(s, DigitKey<PhoneKey>(8)), t);
     EXPECT_EQ(phoneTag(), QStringLiteral("01088"));
     // A disabled key keeps its look and only logs its click: "확인" after a failed submission.
     typePhone(QStringLiteral("123456"));
     shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 1);
-    CaptionKey* ok = CMD3(s, Cmd3::Confirm);
+    CaptionKey* ok = KeyOf(s, CarKey::Confirm);
     EXPECT_FALSE(ok->isKeyEnabled());
     Send(ok, QEvent::MouseButtonPress);
     EXPECT_TRUE(ok->isRaised());

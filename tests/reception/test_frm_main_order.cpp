@@ -32,22 +32,24 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
     struct Case {
         const char16_t* car;
         const char16_t* pay;
-        Cmd dining;
+        PanelKey dining;
         const char16_t* phone;
         QString where, payType, taxi;
     };
     const Case cases[] = {
-        {u"Y", u"Y", Cmd::EatIn, u"11112222", QStringLiteral("매장식사"), QStringLiteral("1"), QStringLiteral("4321")},
-        {u"Y", u"N", Cmd::Takeout, u"33334444", QStringLiteral("포장"), QStringLiteral("0"), QStringLiteral("4321")},
-        {u"N", u"Y", Cmd::Takeout, u"55556666", QStringLiteral("포장"), QStringLiteral("1"), QString()},
-        {u"N", u"N", Cmd::EatIn, u"77778888", QStringLiteral("매장식사"), QStringLiteral("0"), QString()},
+        {u"Y", u"Y", PanelKey::EatIn, u"11112222", QStringLiteral("매장식사"), QStringLiteral("1"),
+         QStringLiteral("4321")},
+        {u"Y", u"N", PanelKey::Takeout, u"33334444", QStringLiteral("포장"), QStringLiteral("0"),
+         QStringLiteral("4321")},
+        {u"N", u"Y", PanelKey::Takeout, u"55556666", QStringLiteral("포장"), QStringLiteral("1"), QString()},
+        {u"N", u"N", PanelKey::EatIn, u"77778888", QStringLiteral("매장식사"), QStringLiteral("0"), QString()},
     };
     cart = kTwoItems;
     int stored = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE((QString::fromUtf16(c.car) + u'/' + QString::fromUtf16(c.pay)).toStdString());
         frmMain& s = open(Settings(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
-        CMD(s, c.dining)->touch();
+        KeyOf(s, c.dining)->touch();
         ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
         // The customer takes a second bagel on the order list: the shop gets what the list shows.
         SetNum_Add(s, 1)->touch();
@@ -55,13 +57,13 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
         ASSERT_EQ(screen->cart().selectedOrder, shown);
         EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("15,000원"));
         typePhone(QString::fromUtf16(c.phone));
-        CMD2(s, Cmd2::Next)->touch();
+        KeyOf(s, PhoneKey::Next)->touch();
         if (s.path().currentPanel() == kCarPanel) {
             typeCar(QStringLiteral("4321"));
-            CMD3(s, Cmd3::Next)->touch();
+            KeyOf(s, CarKey::Next)->touch();
         }
         if (s.path().currentPanel() == kPaymentPanel)
-            CMD(s, c.payType == u"1" ? Cmd::Card : Cmd::Cash)->touch();
+            KeyOf(s, c.payType == u"1" ? PanelKey::Card : PanelKey::Cash)->touch();
         ASSERT_EQ(s.path().currentPanel(), kCompletionPanel);
         EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
         const QJsonArray orders = shop.orders();
@@ -80,7 +82,7 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
 {
     cart = kTwoItems;
     frmMain& s = open();
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     ASSERT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
     EXPECT_EQ(picBack(s)->geometry(), QRect(0, 0, 469, 531));
     EXPECT_EQ(picList(s)->parentWidget(), picBack(s));
@@ -115,7 +117,7 @@ TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)
         lines << QStringLiteral("라떼◈1◈1◈4000◈4000◈◈샷◈추가◈500");
     cart = lines.join(QStringLiteral("◈◈◈"));
     frmMain& s = open();
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     const int height = picList(s)->height();
     ASSERT_GT(height, 1000);
     Tap(picList(s), QPoint(20, 400));  // lower half of the viewport: later lines
@@ -137,12 +139,12 @@ TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)
 TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     Set_Delete(s, 0)->touch();
     ASSERT_TRUE(screen->cart().selectedOrder.isEmpty());
     shop.clearRequests();
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
     EXPECT_FALSE(picFrame(s, kCompletionPanel)->isVisibleTo(&s));
     ASSERT_EQ(dialogs->messages.size(), 1);
@@ -150,8 +152,8 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(shop.requestCount(kOrderPath), 0);
     // The menu key brings an order back, and then it goes.
-    CMD2(s, Cmd2::MenuSelect)->touch();
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::MenuSelect)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     EXPECT_EQ(s.path().currentPanel(), kCompletionPanel);
     EXPECT_EQ(shop.orders().size(), 1);
 }
@@ -159,24 +161,24 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
 TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("24682468"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), kPaymentPanel);
     // Queued before: a tap on "X" that the backdrop's event run would deliver mid-way.
-    Tap(CMD(s, Cmd::ClosePayment));
+    Tap(KeyOf(s, PanelKey::ClosePayment));
     // Queued while the request blocks: a second tap on "카드결제", where "확인" will stand.
     const auto send = s.service().transport();
     int sent = 0;
     s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
         if (url.endsWith(kOrderPath)) {
             ++sent;
-            Tap(CMD3(s, Cmd3::Confirm));
-            Tap(CMD(s, Cmd::Card));
+            Tap(KeyOf(s, CarKey::Confirm));
+            Tap(KeyOf(s, PanelKey::Card));
         }
         return send(url, body, options);
     });
-    CMD(s, Cmd::Card)->touch();
+    KeyOf(s, PanelKey::Card)->touch();
     QCoreApplication::processEvents();
     EXPECT_EQ(sent, 1);
     EXPECT_EQ(s.path().currentPanel(), kCompletionPanel) << "no tap reset the screen";
@@ -188,7 +190,7 @@ TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024682468"));
     EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(kCart));
     // Once the answer is in, "확인" works again.
-    Tap(CMD3(s, Cmd3::Confirm));
+    Tap(KeyOf(s, CarKey::Confirm));
     QCoreApplication::processEvents();
     EXPECT_EQ(s.path().currentPanel(), kStartPanel);
 }
@@ -197,7 +199,7 @@ TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
 {
     cart = kTwoItems;
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     int keys = 0;
     for (CaptionKey* key : s.findChildren<CaptionKey*>()) {
@@ -236,7 +238,8 @@ TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
     QAccessible::queryAccessibleInterface(SetNum_Add(s, 1))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(SetNum(s, 1))->text(QAccessible::Name), QStringLiteral("치즈 베이글 수량 2"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(SetNum(s, 1))->text(QAccessible::Name),
+              QStringLiteral("치즈 베이글 수량 2"));
     // Each line is an element of its own, named with what it prints.
     const QString second = QAccessible::queryAccessibleInterface(s.findChild<QFrame*>(QStringLiteral("SetNum_Frame_1")))
                                ->text(QAccessible::Name);

@@ -29,13 +29,13 @@ TEST_F(ReceptionTest, StartStateAfterLoad)
     EXPECT_EQ(picFrame(s, 4)->geometry(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(picFrame4(s)->geometry(), QRect(200, 70, 624, 618));
     EXPECT_EQ(picFrameMenu(s)->geometry(), QRect(5, 5, 469, 758));
-    EXPECT_EQ(CMD2(s, DigitKey<Cmd2>(1))->geometry(), QRect(25, 280, 165, 115));
-    EXPECT_EQ(CMD2(s, DigitKey<Cmd2>(0))->geometry(), QRect(190, 625, 165, 115));
-    EXPECT_EQ(CMD3(s, Cmd3::Next)->geometry(), QRect(355, 625, 165, 115));
-    EXPECT_EQ(CMD(s, Cmd::ClosePayment)->geometry(), QRect(464, 1, 80, 60));
-    EXPECT_EQ(CMD2(s, Cmd2::MenuSelect)->geometry(), QRect(340, 535, 130, 70));
+    EXPECT_EQ(KeyOf(s, DigitKey<PhoneKey>(1))->geometry(), QRect(25, 280, 165, 115));
+    EXPECT_EQ(KeyOf(s, DigitKey<PhoneKey>(0))->geometry(), QRect(190, 625, 165, 115));
+    EXPECT_EQ(KeyOf(s, CarKey::Next)->geometry(), QRect(355, 625, 165, 115));
+    EXPECT_EQ(KeyOf(s, PanelKey::ClosePayment)->geometry(), QRect(464, 1, 80, 60));
+    EXPECT_EQ(KeyOf(s, PhoneKey::MenuSelect)->geometry(), QRect(340, 535, 130, 70));
     EXPECT_EQ(lblConfig(s)->cursor().pixmap().cacheKey(), lblTerminate(s)->cursor().pixmap().cacheKey());
-    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), CMD2(s, Cmd2::Next));
+    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), KeyOf(s, PhoneKey::Next));
     EXPECT_NE(s.findChild<QLabel*>(QStringLiteral("lbl현재대기팀수_0")), nullptr);
 }
 
@@ -54,12 +54,12 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
         frmMain& s = open({{QStringLiteral("TOWhereYN"), c.where}});
         SCOPED_TRACE(c.where.toStdString());
         EXPECT_EQ(s.path().settings().TOWhereYN, c.where);
-        EXPECT_EQ(Shown(CMD(s, Cmd::EatIn)), c.eatIn);
+        EXPECT_EQ(Shown(KeyOf(s, PanelKey::EatIn)), c.eatIn);
         if (c.eatIn) {
-            EXPECT_EQ(CMD(s, Cmd::EatIn)->pos(), QPoint(70, 205));
+            EXPECT_EQ(KeyOf(s, PanelKey::EatIn)->pos(), QPoint(70, 205));
         }
-        EXPECT_TRUE(Shown(CMD(s, Cmd::Takeout)));
-        EXPECT_EQ(CMD(s, Cmd::Takeout)->pos(), QPoint(70, c.takeoutTop));
+        EXPECT_TRUE(Shown(KeyOf(s, PanelKey::Takeout)));
+        EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->pos(), QPoint(70, c.takeoutTop));
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(ReceptionTest, MenuNotConfirmedLeavesTheStartPanel)
 {
     confirmMenu = false;
     frmMain& s = open();
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(menuOpened, 1);
     EXPECT_EQ(s.path().currentPanel(), 0);
     EXPECT_FALSE(Shown(picFrameMenu(s)));
@@ -77,13 +77,13 @@ TEST_F(ReceptionTest, MenuNotConfirmedLeavesTheStartPanel)
 TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     ASSERT_EQ(s.path().currentPanel(), 1);
     EXPECT_TRUE(Shown(picFrameMenu(s)));
-    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("접수"));
-    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("12345678"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     EXPECT_EQ(s.path().currentPanel(), 4);
     EXPECT_TRUE(Shown(picFrame(s, 4)));
     EXPECT_TRUE(Shown(picFrame(s, 1))) << "the used panel stays under the completion panel";
@@ -102,29 +102,29 @@ TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    CMD(s, Cmd::EatIn)->touch();
+    KeyOf(s, PanelKey::EatIn)->touch();
     ASSERT_EQ(s.path().currentPanel(), 1);
     EXPECT_EQ(s.path().diningChoice(), QStringLiteral("매장식사"));
-    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("다음"));
-    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("접수"));
+    EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
+    EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("98765432"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(caption(lblPhone(s, 1)), QStringLiteral("010-9**6-5432"));
     typeCar(QStringLiteral("12"));
-    CMD3(s, Cmd3::NumberChange)->touch();  // 번호변경
+    KeyOf(s, CarKey::NumberChange)->touch();  // 번호변경
     EXPECT_EQ(s.path().currentPanel(), 1);
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("12"));
     typeCar(QStringLiteral("3"));
-    CMD3(s, Cmd3::Next)->touch();
+    KeyOf(s, CarKey::Next)->touch();
     EXPECT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
     EXPECT_EQ(dialogs->messages.value(0).icon, MessageIcon::Warning);
     typeCar(QStringLiteral("45"));  // the fifth digit is ignored
     EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("1234"));
-    CMD3(s, Cmd3::Next)->touch();
+    KeyOf(s, CarKey::Next)->touch();
     EXPECT_EQ(s.path().currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
@@ -137,22 +137,22 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    CMD(s, Cmd::Takeout)->touch();
-    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("다음"));
-    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("다음"));
+    KeyOf(s, PanelKey::Takeout)->touch();
+    EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
+    EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("11112222"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     typeCar(QStringLiteral("5678"));
-    CMD3(s, Cmd3::Next)->touch();
+    KeyOf(s, CarKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 3);
     EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-1**1-2222"));
     EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("5678"));
-    CMD(s, Cmd::NumberChange)->touch();  // 번호변경 goes back to the car panel
+    KeyOf(s, PanelKey::NumberChange)->touch();  // 번호변경 goes back to the car panel
     EXPECT_EQ(s.path().currentPanel(), 2);
     EXPECT_FALSE(Shown(picFrame(s, 3)));
-    CMD3(s, Cmd3::Next)->touch();
+    KeyOf(s, CarKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 3);
-    CMD(s, Cmd::Card)->touch();  // card
+    KeyOf(s, PanelKey::Card)->touch();  // card
     EXPECT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(s.path().payType(), QStringLiteral("1"));
     const QJsonArray orders = shop.orders();
@@ -165,16 +165,16 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
-    CMD(s, Cmd::Takeout)->touch();
-    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("다음"));
+    KeyOf(s, PanelKey::Takeout)->touch();
+    EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("55556666"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 3);
     EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-5**5-6666"));
-    CMD(s, Cmd::NumberChange)->touch();
+    KeyOf(s, PanelKey::NumberChange)->touch();
     EXPECT_EQ(s.path().currentPanel(), 1);
-    CMD2(s, Cmd2::Next)->touch();
-    CMD(s, Cmd::Cash)->touch();  // cash
+    KeyOf(s, PhoneKey::Next)->touch();
+    KeyOf(s, PanelKey::Cash)->touch();  // cash
     EXPECT_EQ(s.path().currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
@@ -185,18 +185,18 @@ TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    const Cmd closeKeys[] = {Cmd::ClosePhone, Cmd::CloseCar, Cmd::ClosePayment};
+    const PanelKey closeKeys[] = {PanelKey::ClosePhone, PanelKey::CloseCar, PanelKey::ClosePayment};
     for (int panel = 1; panel <= 3; ++panel) {
-        CMD(s, Cmd::Takeout)->touch();
+        KeyOf(s, PanelKey::Takeout)->touch();
         typePhone(QStringLiteral("12345678"));
         if (panel >= 2)
-            CMD2(s, Cmd2::Next)->touch();
+            KeyOf(s, PhoneKey::Next)->touch();
         if (panel == 3) {
             typeCar(QStringLiteral("1234"));
-            CMD3(s, Cmd3::Next)->touch();
+            KeyOf(s, CarKey::Next)->touch();
         }
         ASSERT_EQ(s.path().currentPanel(), panel);
-        CMD(s, closeKeys[panel - 1])->touch();
+        KeyOf(s, closeKeys[panel - 1])->touch();
         EXPECT_EQ(s.path().currentPanel(), 0) << panel;
         EXPECT_FALSE(Shown(picFrame(s, panel)));
         EXPECT_FALSE(Shown(picFrameMenu(s)));
@@ -210,33 +210,33 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
 TEST_F(ReceptionTest, DoubleTapEntersADigitTwiceButNextOnce)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    CMD(s, Cmd::Takeout)->touch();
-    CMD2(s, DigitKey<Cmd2>(7))->doubleTouch();
+    KeyOf(s, PanelKey::Takeout)->touch();
+    KeyOf(s, DigitKey<PhoneKey>(7))->doubleTouch();
     EXPECT_EQ(phoneTag(), QStringLiteral("01077"));
     typePhone(QStringLiteral("123456"));
-    CMD2(s, Cmd2::Next)->doubleTouch();
+    KeyOf(s, PhoneKey::Next)->doubleTouch();
     EXPECT_EQ(s.path().currentPanel(), 2);
-    CMD3(s, DigitKey<Cmd3>(3))->doubleTouch();
-    CMD3(s, Cmd3::Delete)->doubleTouch();
+    KeyOf(s, DigitKey<CarKey>(3))->doubleTouch();
+    KeyOf(s, CarKey::Delete)->doubleTouch();
     EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
-    CMD3(s, Cmd3::NumberChange)->doubleTouch();  // 번호변경 once
+    KeyOf(s, CarKey::NumberChange)->doubleTouch();  // 번호변경 once
     EXPECT_EQ(s.path().currentPanel(), 1);
 }
 
 TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 2);
     cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
     confirmMenu = false;
     s.openMenuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
-    CMD2(s, Cmd2::MenuSelect)->touch();
+    KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), 2);
     typeCar(QStringLiteral("4321"));
-    CMD3(s, Cmd3::Next)->touch();
+    KeyOf(s, CarKey::Next)->touch();
     ASSERT_EQ(shop.orders().size(), 1);
     EXPECT_TRUE(shop.orders()[0][QStringLiteral("menu")].toString().contains(QStringLiteral("라떼 ( x1 )")));
 }

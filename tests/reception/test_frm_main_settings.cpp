@@ -21,8 +21,8 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
     EXPECT_EQ(s.path().settings().TakeOutPCText, QStringLiteral("픽업대"));
     EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
     EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("y"));
-    CMD(s, Cmd::Takeout)->touch();
-    EXPECT_EQ(CMD3(s, Cmd3::Next)->caption(), QStringLiteral("접수")) << "\"y\" is not \"Y\"";
+    KeyOf(s, PanelKey::Takeout)->touch();
+    EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수")) << "\"y\" is not \"Y\"";
     const QString log = logText(QStringLiteral("_WinHttp"));
     EXPECT_TRUE(log.contains(QStringLiteral("Load_Setting() ... ") + shop.httpBase()
                              + QStringLiteral("/program/TOLoadProgram.php?ID=demo&PassWord=")));
@@ -34,12 +34,12 @@ TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
     frmMain& s = open({{QStringLiteral("raw"), QStringLiteral("<html>점검 중</html>")}});
     EXPECT_TRUE(s.path().settings().TOWhereYN.isEmpty() && s.path().settings().TakeOutCarYN.isEmpty()
                 && s.path().settings().TOPayTypeS.isEmpty());
-    EXPECT_TRUE(CMD(s, Cmd::EatIn)->isHidden());
-    EXPECT_EQ(CMD(s, Cmd::Takeout)->pos(), QPoint(70, 315));
+    EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isHidden());
+    EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->pos(), QPoint(70, 315));
     EXPECT_EQ(lblDriveThruText(s)->text(), QString());
     EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QString());
-    CMD(s, Cmd::Takeout)->touch();
-    EXPECT_EQ(CMD2(s, Cmd2::Next)->caption(), QStringLiteral("접수"));
+    KeyOf(s, PanelKey::Takeout)->touch();
+    EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("접수"));
 }
 
 TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
@@ -80,7 +80,8 @@ TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
         << "no answer line without count[";
     shop.stop();
     poll(s);
-    for (QLabel* label : {WaitingTeamsLabel(s, 0), WaitingTeamsLabel(s, 1), WaitingTimeLabel(s, 0), WaitingTimeLabel(s, 1)})
+    for (QLabel* label :
+         {WaitingTeamsLabel(s, 0), WaitingTeamsLabel(s, 1), WaitingTimeLabel(s, 0), WaitingTimeLabel(s, 1)})
         EXPECT_EQ(caption(label), QString()) << label->objectName().toStdString();
 }
 
@@ -115,7 +116,7 @@ TEST_F(ReceptionTest, OperatorKeysCallTheirHooksAndReset)
     lblConfig(s)->touch();
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(s.path().currentPanel(), 0);
-    EXPECT_TRUE(CMD(s, Cmd::EatIn)->isHidden()) << "the reset reloads the settings";
+    EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isHidden()) << "the reset reloads the settings";
     EXPECT_EQ(ended, 0);
     lblTerminate(s)->touch();
     EXPECT_EQ(ended, 1);

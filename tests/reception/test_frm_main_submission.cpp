@@ -12,11 +12,11 @@ class SubmissionTest : public ReceptionTest {
 public:
     void toPaymentPanel(const QString& phone, const QString& car)
     {
-        CMD(*screen, Cmd::Takeout)->touch();
+        KeyOf(*screen, PanelKey::Takeout)->touch();
         enterPhone(phone);
-        CMD2(*screen, Cmd2::Next)->touch();
+        KeyOf(*screen, PhoneKey::Next)->touch();
         typeCar(car);
-        CMD3(*screen, Cmd3::Next)->touch();
+        KeyOf(*screen, CarKey::Next)->touch();
     }
 };
 
@@ -24,11 +24,11 @@ TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     toPaymentPanel(QStringLiteral("01012345678"), QStringLiteral("1234"));
-    CMD(s, Cmd::Cash)->touch();
+    KeyOf(s, PanelKey::Cash)->touch();
     ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
     EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
-    EXPECT_TRUE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
+    EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
     EXPECT_TRUE(Timer_Closer(s)->isActive());
     EXPECT_EQ(Timer_Closer(s)->interval(), 1000);
     Timer_Closer(s)->stop();  // ticks by hand from here: exact counts
@@ -50,9 +50,9 @@ TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
 TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 4);
     clock->advance(9000);
     EXPECT_EQ(s.path().currentPanel(), 4);
@@ -60,13 +60,13 @@ TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
     EXPECT_EQ(s.path().currentPanel(), 0);
     EXPECT_FALSE(Timer_Closer(s)->isActive());
 
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("87654321"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 4);
     Timer_Closer(s)->stop();
     s.Timer_Closer_Timer();
-    CMD3(s, Cmd3::Confirm)->touch();  // 확인
+    KeyOf(s, CarKey::Confirm)->touch();  // 확인
     EXPECT_EQ(s.path().currentPanel(), 0);
     EXPECT_FALSE(Timer_Closer(s)->isActive());
     EXPECT_EQ(shop.orders().size(), 2);
@@ -79,7 +79,7 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         toPaymentPanel(QStringLiteral("01033334444"), QStringLiteral("9876"));
         ASSERT_EQ(s.path().currentPanel(), 3);
         shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
-        CMD(s, Cmd::Card)->touch();
+        KeyOf(s, PanelKey::Card)->touch();
         EXPECT_EQ(s.path().currentPanel(), 3);
         EXPECT_FALSE(picFrame(s, 4)->isVisibleTo(&s));
         EXPECT_TRUE(picFrame(s, 3)->isVisibleTo(&s));
@@ -88,15 +88,15 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("9876"));
         EXPECT_EQ(screen->cart().selectedOrder, kCart);
         EXPECT_TRUE(dialogs->messages.isEmpty());
-        EXPECT_FALSE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
+        EXPECT_FALSE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
         // The disabled key only leaves its line in the general log.
-        s.CMD3_Click(Cmd3::Confirm);
+        s.CarKey_Click(CarKey::Confirm);
         EXPECT_EQ(s.path().currentPanel(), 3);
         EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
         // The retry goes through.
-        CMD(s, Cmd::Card)->touch();
+        KeyOf(s, PanelKey::Card)->touch();
         EXPECT_EQ(s.path().currentPanel(), 4);
-        EXPECT_TRUE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
+        EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), 1);
         EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01033334444"));
@@ -108,11 +108,11 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
 {
     const QString kinds[] = {QStringLiteral("garbage"), QStringLiteral("close"), QStringLiteral("status")};
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("24681357"));
     for (const QString& kind : kinds) {
         shop.setFault(kOrderPath, kind, 1, 500);
-        CMD2(s, Cmd2::Next)->touch();
+        KeyOf(s, PhoneKey::Next)->touch();
         EXPECT_EQ(s.path().currentPanel(), 1) << kind.toStdString();
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
         EXPECT_TRUE(picFrame(s, 1)->isVisibleTo(&s));
@@ -123,7 +123,7 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
     }
     EXPECT_TRUE(shop.orders().isEmpty());
     // The service is back: the second try stores the order once.
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     EXPECT_EQ(s.path().currentPanel(), 4);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
@@ -135,23 +135,23 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     for (int customer = 0; customer < 2; ++customer) {
-        CMD(s, Cmd::Takeout)->touch();
+        KeyOf(s, PanelKey::Takeout)->touch();
         typePhone(QStringLiteral("13572468"));
-        CMD2(s, Cmd2::Next)->touch();
+        KeyOf(s, PhoneKey::Next)->touch();
         ASSERT_EQ(s.path().currentPanel(), 4);
         if (customer == 1) {
             EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 실패"));
             EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
             EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("이미 신청된 번호입니다."));
             EXPECT_TRUE(Timer_Closer(s)->isActive());
-            EXPECT_TRUE(CMD3(s, Cmd3::Confirm)->isKeyEnabled());
+            EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
         }
-        CMD3(s, Cmd3::Confirm)->touch();
+        KeyOf(s, CarKey::Confirm)->touch();
     }
     EXPECT_EQ(shop.orders().size(), 1);
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("99990000"));
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
     EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), Colours().reception.completionTitle);
@@ -162,10 +162,10 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
 TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     shop.clearRequests();
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     QString body;
     for (const QJsonValue& r : shop.requests())
         if (r[QStringLiteral("path")].toString() == kOrderPath)
@@ -185,10 +185,10 @@ TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
 {
     frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
-    CMD(s, Cmd::Takeout)->touch();
+    KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     const QImage before = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    CMD2(s, Cmd2::Next)->touch();
+    KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 4);
     auto* backdrop = picFrame(s, 4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
     ASSERT_NE(backdrop, nullptr);

@@ -129,13 +129,13 @@ TEST(KeyLook, PlainKeysGreyActionKeysYellow)
         int index;
         bool plain;
     };
-    const Case cases[] = {{KeyGroup::CMD, 0, true},    {KeyGroup::CMD, 4, true},   {KeyGroup::CMD, 5, false},
-                          {KeyGroup::CMD, 7, false},   {KeyGroup::CMD2, 10, true}, {KeyGroup::CMD2, 11, false},
-                          {KeyGroup::CMD2, 13, false}, {KeyGroup::CMD3, 0, true},  {KeyGroup::CMD3, 14, false}};
+    const Case cases[] = {{KeyGroup::Panel, 0, true},   {KeyGroup::Panel, 4, true},  {KeyGroup::Panel, 5, false},
+                          {KeyGroup::Panel, 7, false},  {KeyGroup::Phone, 10, true}, {KeyGroup::Phone, 11, false},
+                          {KeyGroup::Phone, 13, false}, {KeyGroup::Car, 0, true},    {KeyGroup::Car, 14, false}};
     for (const Case& c : cases) {
         EXPECT_EQ(LookOf(c.group, c.index), c.plain ? KeyLook::Plain : KeyLook::Accent) << c.index;
     }
-    EXPECT_EQ(DisabledKeyLine(KeyGroup::CMD3), QStringLiteral("→CMD3_Click Disabled ... Quit"));
+    EXPECT_EQ(DisabledKeyLine(KeyGroup::Car), QStringLiteral("→CMD3_Click Disabled ... Quit"));
 }
 
 TEST(PollTrace, TailFromTheFirstCount)

@@ -4,6 +4,7 @@
 // screen only as a person or a screen reader could.
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/caption_key.h"
+#include "reception/keys.h"
 #include "startup/clock.h"
 #include "support/find.h"
 
@@ -73,18 +74,16 @@ inline CaptionKey* lblTerminate(const QObject& root)
 }
 
 // ---- the reception screen -----------------------------------------------------------------------
-template <typename K>
-CaptionKey* CMD(const QObject& s, K k)
+// A key of the reception screen by its group's object name and its index.
+inline CaptionKey* KeyOf(const QObject& s, reception::PanelKey k)
 {
     return Key(s, QStringLiteral("CMD"), int(k));
 }
-template <typename K>
-CaptionKey* CMD2(const QObject& s, K k)
+inline CaptionKey* KeyOf(const QObject& s, reception::PhoneKey k)
 {
     return Key(s, QStringLiteral("CMD2"), int(k));
 }
-template <typename K>
-CaptionKey* CMD3(const QObject& s, K k)
+inline CaptionKey* KeyOf(const QObject& s, reception::CarKey k)
 {
     return Key(s, QStringLiteral("CMD3"), int(k));
 }

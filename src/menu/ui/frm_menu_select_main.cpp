@@ -63,9 +63,9 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
     setObjectName(QStringLiteral("frmMenuSelectMain"));
     setWindowTitle(ProgramTitle());
     setModal(true);
-    m_timer3 = new ClockTimer(this);
-    m_timer3->setObjectName(QStringLiteral("Timer3"));
-    connect(m_timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
+    m_idleTick = new ClockTimer(this);
+    m_idleTick->setObjectName(QStringLiteral("Timer3"));
+    connect(m_idleTick, &ClockTimer::timeout, this, [this] { IdleTick_Timer(); });
     openItemDialog = [this](const TileTouch& touch) {
         auto shown = [this] { m_tileDrop.reset(); };
         if (touch.dialog == menu::DialogKind::Single)
@@ -159,7 +159,7 @@ void frmMenuSelectMain::Form_Activate()
     proc.run(__LINE__, [this] { Draw_Order(); });
     proc.run(__LINE__, [this] {
         m_model.deadline().renew();
-        m_timer3->start(kIdleTickMs);
+        m_idleTick->start(kIdleTickMs);
         setEnabled(true);
     });
     proc.run(__LINE__, [this] {
@@ -310,7 +310,7 @@ void frmMenuSelectMain::picMenu_Click(int k)
     // From here every step goes on with the next when it fails.
     Procedure proc(kModule, QStringLiteral("picMenu_Click"));
     proc.run(__LINE__, [this] {
-        m_timer3->stop();
+        m_idleTick->stop();
         m_picShadow->show();
         m_picShadow->raise();
         m_picShadow->repaint();
@@ -324,7 +324,7 @@ void frmMenuSelectMain::picMenu_Click(int k)
     proc.run(__LINE__, [this, &added] {
         m_tileDrop.reset();
         m_model.afterDialog(added);
-        m_timer3->start(kIdleTickMs);
+        m_idleTick->start(kIdleTickMs);
         m_picShadow->hide();
         Draw_Order();
         m_model.scrollToEnd();
@@ -390,7 +390,7 @@ void frmMenuSelectMain::Set_Delete_Click(int row)
     Draw_Order();
 }
 
-void frmMenuSelectMain::Timer3_Timer()
+void frmMenuSelectMain::IdleTick_Timer()
 {
     const std::optional<QString> text = m_model.idleTick();
     if (!text) {
@@ -404,7 +404,7 @@ void frmMenuSelectMain::Timer3_Timer()
 
 void frmMenuSelectMain::closePage()
 {
-    m_timer3->stop();
+    m_idleTick->stop();
     hide();
 }
 

@@ -68,7 +68,7 @@ public:
     void SetNum_Sub_Click(int row);
     void SetNum_Add_Click(int row);
     void Set_Delete_Click(int row);
-    void Timer3_Timer();
+    void IdleTick_Timer();
 
     const menu::MenuPageModel& model() const { return m_model; }
     KeypadNavigator& keypad() { return *m_keypad; }
@@ -180,7 +180,7 @@ private:
     QLabel* m_orderTotal = nullptr;
     QWidget* m_picShadow = nullptr;
     QWidget* m_tabMark = nullptr;  // under the current tab, so it is told by more than its colour
-    ClockTimer* m_timer3 = nullptr;
+    ClockTimer* m_idleTick = nullptr;
 };
 
 }  // namespace sumbrel

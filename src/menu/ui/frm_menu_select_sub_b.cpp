@@ -144,7 +144,7 @@ void frmMenuSelectSubB::buildWidgets()
                   Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
             ->setText(QStringLiteral("옵션 그룹"));
         m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
-                                Colours().itemDialogs.ink, Qt::AlignCenter, {});
+                                       Colours().itemDialogs.ink, Qt::AlignCenter, {});
         CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"),
                                          {276, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
         CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"),
@@ -161,8 +161,8 @@ void frmMenuSelectSubB::buildWidgets()
         makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
     }
     m_chosenCountLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
-                                   .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
-                                   .arg(m_chosenCountLabel->height() / 2));
+                                          .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
+                                          .arg(m_chosenCountLabel->height() / 2));
     for (int i : {kCmdPageBack, kCmdPageNext})
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
 
@@ -213,7 +213,7 @@ void frmMenuSelectSubB::buildFullScreen()
         ->setText(QStringLiteral("옵션 그룹"));
     const int badge = int(std::lround(36 * CurrentLook().scale));
     m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), {900, info + (60 - badge) / 2, badge, badge},
-                            KeyFont(15), Colours().itemDialogs.ink, Qt::AlignCenter, {});
+                                   KeyFont(15), Colours().itemDialogs.ink, Qt::AlignCenter, {});
     makeTotal({.caption = {200, info, 130, 60},
                .amount = {330, info, 230, 60},
                .unit = {560, info, 70, 60},
@@ -453,7 +453,7 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
         m_model.togglePage();
         placePanels();
         break;
-    case kCmdCount:
+    case kPanelKeyCount:
         break;
     }
     key->setKeyEnabled(true);

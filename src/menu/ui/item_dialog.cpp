@@ -71,7 +71,7 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     setModal(true);
     Timer3.setObjectName(QStringLiteral("Timer3"));
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
-    connect(&Timer3, &ClockTimer::timeout, this, [this] { Timer3_Timer(); });
+    connect(&Timer3, &ClockTimer::timeout, this, [this] { IdleTick_Timer(); });
     connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
 
     m_keypad = new KeypadNavigator(this);
@@ -186,14 +186,14 @@ void ItemDialog::makeItemTexts(const ItemPlaces& at)
     m_photoLabel = MakeLabel(this, QStringLiteral("메뉴사진"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
     m_nameLabel = MakeLabel(this, QStringLiteral("메뉴이름"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
     m_compositionLabel = MakeLabel(this, QStringLiteral("메뉴구성"), at.composition, LabelFont(16), c.mutedInk,
-                         at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
-                         at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
-    m_descriptionLabel = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize), c.ink, left,
-                         LabelFlag::Wrap);
+                                   at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
+                                   at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
+    m_descriptionLabel = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize),
+                                   c.ink, left, LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
               QStringLiteral("가격"));
     m_priceLabel = MakeLabel(this, QStringLiteral("메뉴가격"), at.price, KeyFont(at.priceSize), c.ink,
-                         Qt::AlignRight | Qt::AlignVCenter);
+                             Qt::AlignRight | Qt::AlignVCenter);
     MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {}, QStringLiteral("원"));
 }
 
@@ -229,8 +229,8 @@ void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const Q
 
 void ItemDialog::makeCountdown(const QRect& geometry)
 {
-    m_idleCountdownLabel = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17), Colours().itemDialogs.mutedInk,
-                          Qt::AlignCenter, {});
+    m_idleCountdownLabel = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17),
+                                     Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
     m_idleCountdownLabel->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
 }
 
@@ -276,7 +276,7 @@ void ItemDialog::AutoIncrement_Timer()
 
 CaptionKey* ItemDialog::takeKey(int index)
 {
-    if (index < 0 || index >= kCmdCount || !CmdLabel[index])
+    if (index < 0 || index >= kPanelKeyCount || !CmdLabel[index])
         return nullptr;
     CaptionKey* key = CmdLabel[index];
     // A key works once; nothing acts while the dialog is closing.
@@ -311,7 +311,7 @@ void ItemDialog::done(int result)
     QDialog::done(result);
 }
 
-void ItemDialog::Timer3_Timer()
+void ItemDialog::IdleTick_Timer()
 {
     if (m_closing)
         return;

@@ -55,7 +55,7 @@ public:
     QString intro() const;
     KeypadNavigator* keypad() const { return m_keypad; }
     // CmdLabel(0..3); the page keys 1 and 2 only where there are option groups to page.
-    enum CmdIndex : int { kCmdClose = 0, kCmdPageBack = 1, kCmdPageNext = 2, kCmdAdd = 3, kCmdCount = 4 };
+    enum CmdIndex : int { kCmdClose = 0, kCmdPageBack = 1, kCmdPageNext = 2, kCmdAdd = 3, kPanelKeyCount = 4 };
     enum QuantityKey : int { kQuantityDown = 0, kQuantityUp = 1 };
 
     // The content from the catalogue row; runs once, at the first showing.
@@ -66,7 +66,7 @@ public:
     void SetNum_Add_Click(int index);
     void SetNum_Add_MouseDown(int index);
     void SetNum_Add_MouseUp(int index);
-    void Timer3_Timer();
+    void IdleTick_Timer();
     void AutoIncrement_Timer();
 
 protected:
@@ -162,7 +162,7 @@ protected:
     QLabel* Total = nullptr;
     QLabel* m_idleCountdownLabel = nullptr;
     std::array<CaptionKey*, 2> SetNum_Add{};
-    std::array<CaptionKey*, kCmdCount> CmdLabel{};
+    std::array<CaptionKey*, kPanelKeyCount> CmdLabel{};
 };
 
 }  // namespace sumbrel

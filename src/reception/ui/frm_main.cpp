@@ -121,10 +121,11 @@ void frmMain::showSettings()
     showCompletion();
     // The takeout key alone stands in the middle of the two keys' places.
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
-    m_cmd[size_t(Cmd::EatIn)]->move(m_places.eatIn.topLeft());
-    m_cmd[size_t(Cmd::EatIn)]->setVisible(keys.eatInVisible);
-    m_cmd[size_t(Cmd::Takeout)]->move((keys.takeoutAlone ? m_places.takeoutAlone : m_places.takeout).topLeft());
-    m_cmd[size_t(Cmd::Takeout)]->setVisible(true);
+    m_panelKeys[size_t(PanelKey::EatIn)]->move(m_places.eatIn.topLeft());
+    m_panelKeys[size_t(PanelKey::EatIn)]->setVisible(keys.eatInVisible);
+    m_panelKeys[size_t(PanelKey::Takeout)]->move(
+        (keys.takeoutAlone ? m_places.takeoutAlone : m_places.takeout).topLeft());
+    m_panelKeys[size_t(PanelKey::Takeout)]->setVisible(true);
     fitTexts();
 }
 
@@ -214,10 +215,10 @@ void frmMain::submission()
     completion->show();
     placeMenuKey();
     ApplyTranslucency(completion);
-    m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
+    m_carKeys[size_t(CarKey::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     QCoreApplication::processEvents();
     const bool kept = Save_Input();
-    m_cmd3[size_t(Cmd3::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
+    m_carKeys[size_t(CarKey::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     if (kept) {
         m_timerCloser->start(kCloserIntervalMs);
         fitTexts();
@@ -236,14 +237,14 @@ void frmMain::submission()
 void frmMain::Timer_Closer_Timer()
 {
     const Reaction reaction = m_path.tick();
-    act(reaction, KeyGroup::CMD3);
+    act(reaction, KeyGroup::Car);
     if (reaction.step == Step::Countdown)
         QCoreApplication::processEvents();
 }
 
 void frmMain::Timer_Idle_Timer()
 {
-    act(m_path.idleTick(), KeyGroup::CMD);
+    act(m_path.idleTick(), KeyGroup::Panel);
 }
 
 // ---- showing the model -------------------------------------------------------------------------
@@ -274,9 +275,9 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
         showNumbers();
         showNotice();
         // The customer hears the number; the log keeps only how long it is.
-        access::Guide(access::DigitsText(m_path.currentPanel() == kCarPanel ? m_path.carNumber()
-                                                                            : m_path.phoneCaption()),
-                      access::Logged::DigitCount);
+        access::Guide(
+            access::DigitsText(m_path.currentPanel() == kCarPanel ? m_path.carNumber() : m_path.phoneCaption()),
+            access::Logged::DigitCount);
         return;
     case Step::Notice:
         showNotice();
@@ -381,37 +382,37 @@ void frmMain::showWaiting()
 
 void frmMain::setNextKeys()
 {
-    m_cmd2[size_t(Cmd2::Next)]->setCaption(m_path.nextKeys().phoneKey);
-    m_cmd3[size_t(Cmd3::Next)]->setCaption(m_path.nextKeys().carKey);
+    m_phoneKeys[size_t(PhoneKey::Next)]->setCaption(m_path.nextKeys().phoneKey);
+    m_carKeys[size_t(CarKey::Next)]->setCaption(m_path.nextKeys().carKey);
 }
 
 // ---- keys --------------------------------------------------------------------------------------
 
-void frmMain::CMD_Click(Cmd key)
+void frmMain::PanelKey_Click(PanelKey key)
 {
-    act(m_path.press(key), KeyGroup::CMD);
+    act(m_path.press(key), KeyGroup::Panel);
 }
 
-void frmMain::CMD2_Click(Cmd2 key)
+void frmMain::PhoneKey_Click(PhoneKey key)
 {
-    act(m_path.press(key), KeyGroup::CMD2);
+    act(m_path.press(key), KeyGroup::Phone);
 }
 
-void frmMain::CMD3_Click(Cmd3 key)
+void frmMain::CarKey_Click(CarKey key)
 {
-    act(m_path.press(key), KeyGroup::CMD3);
+    act(m_path.press(key), KeyGroup::Car);
 }
 
-void frmMain::CMD2_DblClick(Cmd2 key)
+void frmMain::PhoneKey_DblClick(PhoneKey key)
 {
     if (RepeatsOnDoubleTap(key))
-        CMD2_Click(key);
+        PhoneKey_Click(key);
 }
 
-void frmMain::CMD3_DblClick(Cmd3 key)
+void frmMain::CarKey_DblClick(CarKey key)
 {
     if (RepeatsOnDoubleTap(key))
-        CMD3_Click(key);
+        CarKey_Click(key);
 }
 
 void frmMain::lblConfig_Click()
@@ -455,7 +456,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin || type == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && (widget == this || isAncestorOf(widget)))
-            act(m_path.touched(), KeyGroup::CMD);
+            act(m_path.touched(), KeyGroup::Panel);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -2,13 +2,13 @@
 // The reception screen that customers use: dining choice, phone and car number, payment type, the
 // order list, the submission and the completion panel. The customer's path, the exchanges with the
 // web service and the order list's layout live in widget-free classes; this screen only shows them.
+#include "access/modes.h"
 #include "presentation/widgets.h"
 #include "reception/customer_path.h"
 #include "reception/keys.h"
 #include "reception/order_list.h"
 #include "reception/reception_service.h"
 #include "reception/ui/reception_places.h"
-#include "access/modes.h"
 #include "server/background_exchange.h"
 #include "startup/clock.h"
 
@@ -57,11 +57,11 @@ public:
     void ScrollOrderList(reception::ScrollDirection direction);
 
     // Event handlers, public so that a caller can drive the flow by key.
-    void CMD_Click(reception::Cmd key);
-    void CMD2_Click(reception::Cmd2 key);
-    void CMD3_Click(reception::Cmd3 key);
-    void CMD2_DblClick(reception::Cmd2 key);
-    void CMD3_DblClick(reception::Cmd3 key);
+    void PanelKey_Click(reception::PanelKey key);
+    void PhoneKey_Click(reception::PhoneKey key);
+    void CarKey_Click(reception::CarKey key);
+    void PhoneKey_DblClick(reception::PhoneKey key);
+    void CarKey_DblClick(reception::CarKey key);
     void SetNum_Sub_Click(int row);
     void SetNum_Add_Click(int row);
     void Set_Delete_Click(int row);
@@ -170,9 +170,9 @@ private:
     CaptionKey* m_easyOrder = nullptr;
     QFrame* m_modePanel = nullptr;
     std::array<CaptionKey*, 4> m_toggles{};
-    std::array<CaptionKey*, reception::kCmdCount> m_cmd{};
-    std::array<CaptionKey*, reception::kCmd2Count> m_cmd2{};
-    std::array<CaptionKey*, reception::kCmd3Count> m_cmd3{};
+    std::array<CaptionKey*, reception::kPanelKeyCount> m_panelKeys{};
+    std::array<CaptionKey*, reception::kPhoneKeyCount> m_phoneKeys{};
+    std::array<CaptionKey*, reception::kCarKeyCount> m_carKeys{};
     std::array<QLabel*, 3> m_lblPhone{};
     std::array<QLabel*, 2> m_lblCarNumber{};
     std::array<QLabel*, 2> m_lblWaitTeams{};

@@ -26,8 +26,8 @@ namespace {
 constexpr int kSmallestFittedPx = 8;
 
 // The mode panel's toggles in their order, as the choices they set.
-constexpr bool access::Modes::*kToggleChoices[] = {&access::Modes::voice, &access::Modes::low,
-                                                    &access::Modes::large, &access::Modes::contrast};
+constexpr bool access::Modes::*kToggleChoices[] = {&access::Modes::voice, &access::Modes::low, &access::Modes::large,
+                                                   &access::Modes::contrast};
 
 }  // namespace
 
@@ -83,8 +83,8 @@ void frmMain::buildNavigation()
 bool frmMain::keypadIntercept(int key)
 {
     const bool onStart = m_path.currentPanel() == kStartPanel && !modePanelShown() && !completionShown();
-    const bool keypadKey = (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Return
-        || key == Qt::Key_Enter || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    const bool keypadKey = (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Return || key == Qt::Key_Enter
+        || (key >= Qt::Key_0 && key <= Qt::Key_9);
     if (!onStart || !keypadKey || access::CurrentModes().voice)
         return false;
     // A customer who reaches for the keypad is guided by voice from here on.
@@ -108,13 +108,13 @@ void frmMain::keypadBack()
         return;
     switch (m_path.currentPanel()) {
     case kPhonePanel:
-        CMD_Click(Cmd::ClosePhone);
+        PanelKey_Click(PanelKey::ClosePhone);
         break;
     case kCarPanel:
-        CMD_Click(Cmd::CloseCar);
+        PanelKey_Click(PanelKey::CloseCar);
         break;
     case kPaymentPanel:
-        CMD_Click(Cmd::ClosePayment);
+        PanelKey_Click(PanelKey::ClosePayment);
         break;
     default:
         break;
@@ -127,11 +127,11 @@ bool frmMain::keypadErase()
     if (modePanelShown() || completionShown())
         return false;
     if (m_path.currentPanel() == kPhonePanel) {
-        CMD2_Click(Cmd2::Delete);
+        PhoneKey_Click(PhoneKey::Delete);
         return true;
     }
     if (m_path.currentPanel() == kCarPanel) {
-        CMD3_Click(Cmd3::Delete);
+        CarKey_Click(CarKey::Delete);
         return true;
     }
     return false;
@@ -153,7 +153,7 @@ QString frmMain::panelIntro() const
     case kPaymentPanel:
         return access::PaymentPanelIntro();
     default:
-        return access::StartPanelIntro(m_cmd[size_t(Cmd::EatIn)]->isVisible());
+        return access::StartPanelIntro(m_panelKeys[size_t(PanelKey::EatIn)]->isVisible());
     }
 }
 
@@ -161,7 +161,7 @@ void frmMain::placeMenuKey()
 {
     if (!m_places.orderPanelCovered)
         return;
-    CaptionKey* key = m_cmd2[size_t(Cmd2::MenuSelect)];
+    CaptionKey* key = m_phoneKeys[size_t(PhoneKey::MenuSelect)];
     const int panel = m_path.currentPanel();
     const bool shown = panel > kStartPanel && panel < kCompletionPanel && !completionShown()
         && !m_places.menuKey[size_t(panel)].isNull();

@@ -1,14 +1,14 @@
 // The reception screen's widgets, panel by panel, where the design puts them.
+#include "access/modes.h"
+#include "access/speech.h"
+#include "access/spoken.h"
 #include "presentation/caption_key.h"
+#include "presentation/look.h"
 #include "presentation/presentation.h"
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
 #include "startup/trace_log.h"
-#include "access/modes.h"
-#include "access/speech.h"
-#include "access/spoken.h"
-#include "presentation/look.h"
 
 #include <QFontMetrics>
 
@@ -33,7 +33,7 @@ const KeyColours& ColoursFor(KeyGroup group, int index)
 
 void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
-    const bool digitKey = group != KeyGroup::CMD && DigitOf(Cmd2(index));
+    const bool digitKey = group != KeyGroup::Panel && DigitOf(PhoneKey(index));
     // The design's sizes: the look's scale makes them larger, not the larger keys of its layout.
     const int designHeight = int(geometry.height() / CurrentLook().scale);
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
@@ -41,19 +41,19 @@ void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget
     CaptionKey* key = MakeKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
                               ColoursFor(group, index), Colours().keyInk);
     switch (group) {
-    case KeyGroup::CMD:
-        m_cmd.at(size_t(index)) = key;
-        connect(key, &CaptionKey::clicked, this, [this, index] { CMD_Click(Cmd(index)); });
+    case KeyGroup::Panel:
+        m_panelKeys.at(size_t(index)) = key;
+        connect(key, &CaptionKey::clicked, this, [this, index] { PanelKey_Click(PanelKey(index)); });
         break;
-    case KeyGroup::CMD2:
-        m_cmd2.at(size_t(index)) = key;
-        connect(key, &CaptionKey::clicked, this, [this, index] { CMD2_Click(Cmd2(index)); });
-        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD2_DblClick(Cmd2(index)); });
+    case KeyGroup::Phone:
+        m_phoneKeys.at(size_t(index)) = key;
+        connect(key, &CaptionKey::clicked, this, [this, index] { PhoneKey_Click(PhoneKey(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { PhoneKey_DblClick(PhoneKey(index)); });
         break;
-    case KeyGroup::CMD3:
-        m_cmd3.at(size_t(index)) = key;
-        connect(key, &CaptionKey::clicked, this, [this, index] { CMD3_Click(Cmd3(index)); });
-        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CMD3_DblClick(Cmd3(index)); });
+    case KeyGroup::Car:
+        m_carKeys.at(size_t(index)) = key;
+        connect(key, &CaptionKey::clicked, this, [this, index] { CarKey_Click(CarKey(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CarKey_DblClick(CarKey(index)); });
         break;
     }
 }
@@ -61,10 +61,10 @@ void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget
 void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
 {
     for (int i = 0; i < kKeypadKeys; ++i) {
-        const std::optional<int> digit = DigitOf(Cmd2(i));
-        const QString caption = digit ? QString::number(*digit)
-            : i == int(Cmd2::Delete)  ? kDeleteCaption
-                                      : kSubmitCaption;
+        const std::optional<int> digit = DigitOf(PhoneKey(i));
+        const QString caption = digit    ? QString::number(*digit)
+            : i == int(PhoneKey::Delete) ? kDeleteCaption
+                                         : kSubmitCaption;
         makeKey(group, i, caption, panel, m_places.keypad[size_t(i)]);
     }
 }
@@ -95,9 +95,10 @@ void frmMain::buildMenuPanel()
     m_picList->setGeometry(0, 0, kListWidth, kEmptyListHeight);
     m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
     buildOrderRows();
-    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40),
-                           Colours().ink, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD2, int(Cmd2::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu, m_places.menuSelect);
+    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40), Colours().ink,
+                           Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
+            m_places.menuSelect);
     const int teams = m_places.waitTeamsTop;
     const int time = m_places.waitTimeTop;
     const QFont font = LabelFont(30);
@@ -155,10 +156,10 @@ void frmMain::buildStartPanel()
     QFrame* panel = m_picFrame[kStartPanel];
     m_shopName = MakeLabel(panel, QStringLiteral("상호"), m_places.shopName, LabelFont(44, true), Colours().ink,
                            Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD, int(Cmd::EatIn), QStringLiteral("매장 식사"), panel, m_places.eatIn);
-    makeKey(KeyGroup::CMD, int(Cmd::Takeout), QStringLiteral("포장 주문"), panel, m_places.takeout);
-    m_cmd[size_t(Cmd::EatIn)]->setFont(KeyFont(52));
-    m_cmd[size_t(Cmd::Takeout)]->setFont(KeyFont(52));
+    makeKey(KeyGroup::Panel, int(PanelKey::EatIn), QStringLiteral("매장 식사"), panel, m_places.eatIn);
+    makeKey(KeyGroup::Panel, int(PanelKey::Takeout), QStringLiteral("포장 주문"), panel, m_places.takeout);
+    m_panelKeys[size_t(PanelKey::EatIn)]->setFont(KeyFont(52));
+    m_panelKeys[size_t(PanelKey::Takeout)]->setFont(KeyFont(52));
     m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), QStringLiteral("쉬운 주문"), m_places.easyOrder,
                           KeyFont(40), Colours().plainKey, Colours().keyInk);
     connect(m_easyOrder, &CaptionKey::clicked, this, [this] { EasyOrder_Click(); });
@@ -188,22 +189,21 @@ void frmMain::buildStartPanel()
 void frmMain::buildPhonePanel()
 {
     QFrame* panel = m_picFrame[kPhonePanel];
-    makeKey(KeyGroup::CMD, int(Cmd::ClosePhone), kCloseCaption, panel, m_places.close);
+    makeKey(KeyGroup::Panel, int(PanelKey::ClosePhone), kCloseCaption, panel, m_places.close);
     m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), m_places.number, KeyFont(64), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36),
-                            Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
-                            QStringLiteral("휴대폰 번호를 입력하세요."));
-    buildKeypad(KeyGroup::CMD2, panel);
+    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36), Colours().mutedInk,
+                            Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("휴대폰 번호를 입력하세요."));
+    buildKeypad(KeyGroup::Phone, panel);
 }
 
 void frmMain::buildCarPanel()
 {
     QFrame* panel = m_picFrame[kCarPanel];
-    makeKey(KeyGroup::CMD, int(Cmd::CloseCar), kCloseCaption, panel, m_places.close);
-    makeKey(KeyGroup::CMD3, int(Cmd3::NumberChange), kNumberChangeCaption, panel, m_places.numberChange);
-    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32),
-                              Colours().mutedInk, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    makeKey(KeyGroup::Panel, int(PanelKey::CloseCar), kCloseCaption, panel, m_places.close);
+    makeKey(KeyGroup::Car, int(CarKey::NumberChange), kNumberChangeCaption, panel, m_places.numberChange);
+    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32), Colours().mutedInk,
+                              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
     m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.carNumber, KeyFont(72),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.carNumber, LabelFont(36),
@@ -211,24 +211,24 @@ void frmMain::buildCarPanel()
                                 QStringLiteral("차량 번호를 입력하세요."));
     m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),
                                    Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    buildKeypad(KeyGroup::CMD3, panel);
+    buildKeypad(KeyGroup::Car, panel);
 }
 
 void frmMain::buildPaymentPanel()
 {
     QFrame* panel = m_picFrame[kPaymentPanel];
-    makeKey(KeyGroup::CMD, int(Cmd::ClosePayment), kCloseCaption, panel, m_places.payClose);
-    makeKey(KeyGroup::CMD, int(Cmd::NumberChange), kNumberChangeCaption, panel, m_places.payNumberChange);
+    makeKey(KeyGroup::Panel, int(PanelKey::ClosePayment), kCloseCaption, panel, m_places.payClose);
+    makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), kNumberChangeCaption, panel, m_places.payNumberChange);
     m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34),
-                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34), Colours().ink,
+                                  Qt::AlignCenter, LabelFlag::Wrap);
     m_lblPayTotal = nullptr;
     if (!m_places.payTotal.isNull())
         m_lblPayTotal = MakeLabel(panel, QStringLiteral("lblPayTotal"), m_places.payTotal, KeyFont(40), Colours().ink,
                                   Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD, int(Cmd::Cash), QStringLiteral("현금결제"), panel, m_places.cash);
-    makeKey(KeyGroup::CMD, int(Cmd::Card), QStringLiteral("카드결제"), panel, m_places.card);
+    makeKey(KeyGroup::Panel, int(PanelKey::Cash), QStringLiteral("현금결제"), panel, m_places.cash);
+    makeKey(KeyGroup::Panel, int(PanelKey::Card), QStringLiteral("카드결제"), panel, m_places.card);
 }
 
 void frmMain::buildCompletionPanel()
@@ -243,11 +243,10 @@ void frmMain::buildCompletionPanel()
                                Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),
                              Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::CMD3, int(Cmd3::Confirm), QStringLiteral("확인"), m_picFrame4, m_places.completionConfirm);
-    m_cmd3[size_t(Cmd3::Confirm)]->setFont(KeyFont(48));
-    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40),
-                           Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
-                           QString::number(CloseSeconds()));
+    makeKey(KeyGroup::Car, int(CarKey::Confirm), QStringLiteral("확인"), m_picFrame4, m_places.completionConfirm);
+    m_carKeys[size_t(CarKey::Confirm)]->setFont(KeyFont(48));
+    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40), Colours().alert,
+                           Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap, QString::number(CloseSeconds()));
     m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), m_places.countText, LabelFont(30),
                                Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
                                QStringLiteral("초 후 자동 종료됩니다."));

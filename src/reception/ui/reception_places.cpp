@@ -16,9 +16,9 @@ std::array<QRect, kKeypadKeys> ThreeColumns(const int (&columns)[3], const int (
         if (key >= 1 && key <= 9) {
             row = (key - 1) / 3;
             column = (key - 1) % 3;
-        } else if (key == int(Cmd2::Digit0)) {
+        } else if (key == int(PhoneKey::Digit0)) {
             column = 1;
-        } else if (key == int(Cmd2::Next)) {
+        } else if (key == int(PhoneKey::Next)) {
             column = 2;
         }
         keys[size_t(key)] = QRect(QPoint(columns[column], rows[row]), cell);
@@ -164,8 +164,8 @@ void Large(ReceptionPlaces& p, bool low)
         const int at = digit == 0 ? 9 : digit - 1;
         p.keypad[size_t(digit)] = QRect(QPoint(columns[at % 5], rows[at / 5]), cell);
     }
-    p.keypad[size_t(Cmd2::Delete)] = QRect(10, rows[2], 150, 130);
-    p.keypad[size_t(Cmd2::Next)] = QRect(168, rows[2], 170, 130);
+    p.keypad[size_t(PhoneKey::Delete)] = QRect(10, rows[2], 150, 130);
+    p.keypad[size_t(PhoneKey::Next)] = QRect(168, rows[2], 170, 130);
     const QRect menuCell(346, rows[2], 262, 130);
     p.menuKey = {QRect(), menuCell, menuCell, QRect(352, 560, 320, 160)};
     p.close = QRect(616, rows[2], 130, 130);
