@@ -106,8 +106,13 @@ void WaitMs(int ms)
 }
 
 ManualClock::ManualClock()
+    : ManualClock(QDateTime::currentDateTime())
+{
+}
+
+ManualClock::ManualClock(const QDateTime& localStart)
     : m_startTick(RealTickCount())
-    , m_startTime(QDateTime::currentDateTime())
+    , m_startTime(localStart)
 {
     g_manual = this;
 }

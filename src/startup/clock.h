@@ -39,10 +39,12 @@ void setLocalTimeOffsetMs(int64_t offsetMs);
 int64_t localTimeOffsetMs();
 
 // A clock that only moves when told: installed while it lives (one at a time). It starts at the
-// system's TickCount and local time.
+// system's TickCount and local time, or at a given local time, so a test can run a day across
+// midnight whatever the hour it runs at.
 class ManualClock {
 public:
     ManualClock();
+    explicit ManualClock(const QDateTime& localStart);
     ~ManualClock();
     ManualClock(const ManualClock&) = delete;
     ManualClock& operator=(const ManualClock&) = delete;

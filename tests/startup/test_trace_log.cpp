@@ -19,10 +19,11 @@ using sumbrel::testing::SumbrelTest;
 
 class TraceLog : public SumbrelTest {
 protected:
-    // The day's file of a channel as the writer left it, for the tests of its line format.
+    // The day's file of a channel as the writer left it, for the tests of its line format: the day of
+    // the terminal's clock, which names the files.
     QString fileText(const QString& channel = QString()) const
     {
-        return read(LogFileName(QDateTime::currentDateTime(), channel));
+        return read(LogFileName(LocalNow(), channel));
     }
 };
 
@@ -208,6 +209,30 @@ TEST_F(Housekeeping, RunsAgainWhenTheDateChangesDuringARun)
     EXPECT_EQ(names(u"??????_WinHttp.log"_s).size(), 21);
     EXPECT_EQ(names(u"??????_WinHttp_1.log"_s).size(), 21);
     EXPECT_TRUE(QFileInfo::exists(path(LogFileName(LocalNow(), QString()))));
+}
+
+// Lines a few milliseconds apart across midnight on the terminal's clock: each lands in the file of
+// the day its time carries, and the two files hold every line once, in order.
+TEST_F(TraceLog, RollOverAtMidnightLosesAndDoublesNothing)
+{
+    clock.reset();
+    clock.emplace(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 950)));
+    QStringList written;
+    for (int i = 0; i < 40; ++i) {
+        written << u"line "_s + QString::number(i);
+        WriteLog(written.last(), u"_WinHttp"_s);
+        clock->advance(3);
+    }
+    const QStringList before = sumbrel::testing::LogFileEntries(path(u"261231_WinHttp.log"_s));
+    const QStringList after = sumbrel::testing::LogFileEntries(path(u"270101_WinHttp.log"_s));
+    EXPECT_EQ(before.size(), 17);  // 23:59:59.950 to .998
+    EXPECT_EQ(before + after, written);
+    EXPECT_EQ(logEntries(u"_WinHttp"_s), written);
+    for (const auto& [file, stamp] : {std::pair{u"261231_WinHttp.log"_s, u"[261231-235959."_s},
+                                      std::pair{u"270101_WinHttp.log"_s, u"[270101-000000."_s}}) {
+        const QStringList lines = read(file).split(u"\r\n"_s, Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.filter(stamp).size(), lines.size()) << file.toStdString();
+    }
 }
 
 TEST_F(Housekeeping, NamesWithoutADateSortByPlainTextAndGoFirst)
