@@ -79,7 +79,8 @@ int main(int argc, char** argv)
                 LocalNow().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toUtf8().constData());
     for (auto it = f.pollsByDay.begin(); it != f.pollsByDay.end(); ++it)
         std::printf(" %s %d", it.key().toString(QStringLiteral("yyMMdd")).toUtf8().constData(), it.value());
-    std::printf("\nlog lines in another day's file %d, poll lines doubled %d, request lines in one log only %d\n",
+    std::printf("\ncustomers who came before the clock's date changed %d of %d\n", f.customersOnFirstDay, f.customers);
+    std::printf("log lines in another day's file %d, poll lines doubled %d, request lines in one log only %d\n",
                 f.misfiledLines, f.doubledPollLines, f.unpairedPollLines);
     const bool ok = f.acceptedNotStoredOnce == 0 && f.storedWithoutAcceptance == 0 && f.fdsEnd.size() == f.fdsStart.size()
         && f.rssEndKb - f.rssStartKb < 5 * 1024 && f.polls >= polls && f.misfiledLines == 0 && f.doubledPollLines == 0
