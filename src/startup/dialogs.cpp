@@ -1,9 +1,9 @@
 #include "startup/dialogs.h"
 
+#include "startup/queued_call.h"
 #include "startup/screen_hold.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
 
 namespace sumbrel {
 
@@ -32,7 +32,7 @@ void MessageBox(const QString& text, MessageIcon icon)
     // shows once that thread is free.
     if (!OnScreenThread()) {
         if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(app, [text, icon] { MessageBox(text, icon); }, Qt::QueuedConnection);
+            QueueTo(app, [text, icon] { MessageBox(text, icon); });
         return;
     }
     if (g_handler)

@@ -265,7 +265,7 @@ TEST_F(TraceLog, LinesFromTwoThreadsAcrossMidnightArriveWholeOnceAndInOrder)
         for (qsizetype i = 0; i < lines.size(); ++i) {
             EXPECT_TRUE(lines[i].startsWith(day)) << lines[i].toStdString();
             if (i > 0) {
-                EXPECT_LE(lines[i - 1].left(19), lines[i].left(19)) << file.toStdString();
+                EXPECT_LE(lines[i - 1].left(19).toStdString(), lines[i].left(19).toStdString()) << file.toStdString();
             }
             entries << lines[i].mid(19);
         }
