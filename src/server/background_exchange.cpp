@@ -1,5 +1,7 @@
 #include "server/background_exchange.h"
 
+#include "startup/queued_call.h"
+
 #include <QMetaObject>
 
 namespace sumbrel {
@@ -46,16 +48,13 @@ bool BackgroundExchange::start(Work work, Done done)
         if (cancel->load())
             return;
         // Back on the owner's thread; dropped there when this object has gone meanwhile.
-        QMetaObject::invokeMethod(
-            owner,
-            [this, done, alive, result] {
-                const std::shared_ptr<bool> still = alive.lock();
-                if (!still || !*still)
-                    return;
-                finish();
-                done(result);
-            },
-            Qt::QueuedConnection);
+        QueueTo(owner, [this, done, alive, result] {
+            const std::shared_ptr<bool> still = alive.lock();
+            if (!still || !*still)
+                return;
+            finish();
+            done(result);
+        });
     });
     return true;
 }

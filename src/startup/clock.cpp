@@ -3,19 +3,23 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <ctime>
 
 namespace sumbrel {
 
+// The clock is read from any thread (an exchange's traces carry its time) and moved on the screens'
+// thread only: what is read is atomic. A manual clock is installed and removed while no other thread
+// runs.
 namespace {
-double g_scale = 1.0;
-int64_t g_offsetMs = 0;
-uint32_t g_advanced = 0;
+std::atomic<double> g_scale{1.0};
+std::atomic<int64_t> g_offsetMs{0};
+std::atomic<uint32_t> g_advanced{0};
 }  // namespace
 
 namespace {
-ManualClock* g_manual = nullptr;
+std::atomic<ManualClock*> g_manual{nullptr};
 
 int64_t MonotonicMs()
 {
@@ -27,8 +31,10 @@ int64_t MonotonicMs()
 
 QDateTime LocalNow()
 {
-    const QDateTime now = g_manual ? g_manual->m_startTime.addMSecs(g_manual->m_elapsed) : QDateTime::currentDateTime();
-    return g_offsetMs == 0 ? now : now.addMSecs(g_offsetMs);
+    const ManualClock* manual = g_manual.load();
+    const QDateTime now = manual ? manual->m_startTime.addMSecs(manual->m_elapsed.load()) : QDateTime::currentDateTime();
+    const int64_t offset = g_offsetMs.load();
+    return offset == 0 ? now : now.addMSecs(offset);
 }
 
 void setLocalTimeOffsetMs(int64_t offsetMs)
@@ -48,14 +54,15 @@ uint32_t RealTickCount()
 
 uint32_t TickCount()
 {
-    if (g_manual)
-        return g_manual->m_startTick + uint32_t(g_manual->m_elapsed) + g_advanced;
-    return RealTickCount() + g_advanced;
+    if (const ManualClock* manual = g_manual.load())
+        return manual->m_startTick + uint32_t(manual->m_elapsed.load()) + g_advanced.load();
+    return RealTickCount() + g_advanced.load();
 }
 
 int64_t ElapsedMs()
 {
-    return g_manual ? g_manual->m_elapsed : MonotonicMs();
+    const ManualClock* manual = g_manual.load();
+    return manual ? manual->m_elapsed.load() : MonotonicMs();
 }
 
 void advanceTickCount(uint32_t ms)
@@ -77,14 +84,14 @@ int scaledMs(int nominalMs)
 {
     if (nominalMs <= 0)
         return 0;
-    const double real = std::round(nominalMs * g_scale);
+    const double real = std::round(nominalMs * g_scale.load());
     return real < 1 ? 1 : int(real);
 }
 
 void WaitMs(int ms)
 {
-    if (g_manual) {
-        g_manual->advance(ms);
+    if (ManualClock* manual = g_manual.load()) {
+        manual->advance(ms);
         if (QCoreApplication::instance())
             QCoreApplication::processEvents();
         return;
@@ -106,8 +113,13 @@ void WaitMs(int ms)
 }
 
 ManualClock::ManualClock()
+    : ManualClock(QDateTime::currentDateTime())
+{
+}
+
+ManualClock::ManualClock(const QDateTime& localStart)
     : m_startTick(RealTickCount())
-    , m_startTime(QDateTime::currentDateTime())
+    , m_startTime(localStart)
 {
     g_manual = this;
 }
@@ -116,13 +128,13 @@ ManualClock::~ManualClock()
 {
     for (ClockTimer* timer : m_timers)
         timer->m_manual = nullptr;
-    if (g_manual == this)
-        g_manual = nullptr;
+    ManualClock* self = this;
+    g_manual.compare_exchange_strong(self, nullptr);
 }
 
 ManualClock* ManualClock::installed()
 {
-    return g_manual;
+    return g_manual.load();
 }
 
 void ManualClock::add(ClockTimer* timer)
@@ -138,7 +150,7 @@ void ManualClock::remove(ClockTimer* timer)
 
 void ManualClock::advance(int64_t ms)
 {
-    const int64_t target = m_elapsed + std::max<int64_t>(ms, 0);
+    const int64_t target = m_elapsed.load() + std::max<int64_t>(ms, 0);
     for (;;) {
         // The earliest due timer; of two due at once, the one that has waited longer.
         ClockTimer* next = nullptr;
@@ -148,14 +160,14 @@ void ManualClock::advance(int64_t ms)
         }
         if (!next)
             break;
-        m_elapsed = std::max(m_elapsed, next->m_due);
+        m_elapsed.store(std::max(m_elapsed.load(), next->m_due));
         // Due again one interval on; what the handler does to the timer (stop, start) decides.
         next->m_due += std::max(next->m_interval, 1);
         m_timers.removeAll(next);
         m_timers.append(next);
         Q_EMIT next->timeout();
     }
-    m_elapsed = target;
+    m_elapsed.store(target);
 }
 
 ClockTimer::ClockTimer(QObject* parent)
@@ -174,9 +186,9 @@ void ClockTimer::start(int nominalMs)
 {
     stop();
     m_interval = nominalMs;
-    if (g_manual) {
-        m_manual = g_manual;
-        m_due = m_manual->m_elapsed + std::max(nominalMs, 1);
+    if (ManualClock* manual = g_manual.load()) {
+        m_manual = manual;
+        m_due = m_manual->m_elapsed.load() + std::max(nominalMs, 1);
         m_manual->add(this);
         return;
     }

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QTimer>
+#include <atomic>
 #include <cstdint>
 
 namespace sumbrel {
@@ -39,10 +40,12 @@ void setLocalTimeOffsetMs(int64_t offsetMs);
 int64_t localTimeOffsetMs();
 
 // A clock that only moves when told: installed while it lives (one at a time). It starts at the
-// system's TickCount and local time.
+// system's TickCount and local time, or at a given local time, so a test can run a day across
+// midnight whatever the hour it runs at.
 class ManualClock {
 public:
     ManualClock();
+    explicit ManualClock(const QDateTime& localStart);
     ~ManualClock();
     ManualClock(const ManualClock&) = delete;
     ManualClock& operator=(const ManualClock&) = delete;
@@ -50,7 +53,7 @@ public:
     // Moves the clock forward; every ClockTimer that falls due meanwhile fires, in the order of its
     // due time, with the clock standing at that time.
     void advance(int64_t ms);
-    int64_t elapsedMs() const { return m_elapsed; }
+    int64_t elapsedMs() const { return m_elapsed.load(); }
 
     static ManualClock* installed();
 
@@ -62,9 +65,9 @@ private:
     void add(ClockTimer* timer);
     void remove(ClockTimer* timer);
 
-    uint32_t m_startTick;
-    QDateTime m_startTime;
-    int64_t m_elapsed = 0;
+    const uint32_t m_startTick;
+    const QDateTime m_startTime;
+    std::atomic<int64_t> m_elapsed{0};  // read from any thread, moved on the screens' thread
     QList<ClockTimer*> m_timers;
 };
 

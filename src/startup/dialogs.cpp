@@ -1,6 +1,9 @@
 #include "startup/dialogs.h"
 
+#include "startup/queued_call.h"
 #include "startup/screen_hold.h"
+
+#include <QCoreApplication>
 
 namespace sumbrel {
 
@@ -25,8 +28,14 @@ QString ProgramTitle()
 
 void MessageBox(const QString& text, MessageIcon icon)
 {
-    // A box belongs to the screens; work on another thread cannot show one.
-    if (g_handler && OnScreenThread())
+    // A box belongs to the screens: work on another thread hands it to the screens' thread, where it
+    // shows once that thread is free.
+    if (!OnScreenThread()) {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QueueTo(app, [text, icon] { MessageBox(text, icon); });
+        return;
+    }
+    if (g_handler)
         g_handler->message(ProgramTitle(), text, icon);
 }
 

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cerrno>
+#include <mutex>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,44 +105,56 @@ bool EndsWith(int fd, qint64 size, const QByteArray& tail)
     return ::pread(fd, last.data(), size_t(last.size()), off_t(size - tail.size())) == last.size() && last == tail;
 }
 
+// One writer at a time: an exchange traces from its own thread while the screens trace from theirs,
+// so the date check, the size check and the append of a line are one step. Recursive: the
+// housekeeping that a new date starts traces its own failures through here.
+std::recursive_mutex g_writing;
 // The date of the run's last line: a line of another date trims the old files first.
 QDate g_lastLogDate;
+
+// Appends the line; false when no descriptor could be had for the file.
+bool AppendLine(const QString& message, const QString& channel)
+{
+    const std::lock_guard<std::recursive_mutex> lock(g_writing);
+    // One reading of the clock for both the file's date and the line's time, under the lock, so
+    // each file's lines stand in the order of their times.
+    const QDateTime now = LocalNow();
+    if (now.date() != g_lastLogDate) {
+        const bool changed = g_lastLogDate.isValid();
+        g_lastLogDate = now.date();  // set first: the housekeeping's own traces come back here
+        if (changed)
+            TrimLogFiles();
+    }
+    const QString path = programPath(LogFileName(now, channel));
+    const QByteArray bytes = LogLine(now, RedactPasswords(message)).toUtf8();
+    const QByteArray closing = LogLine(now, QString::fromUtf16(kLogFullText)).toUtf8();
+    static const QByteArray fullTail = (QString::fromUtf16(kLogFullText) + QStringLiteral("\r\n")).toUtf8();
+    const QByteArray native = QFile::encodeName(path);
+    // Owner only: the lines name the shop's requests and answers. Read too, for the closing line.
+    const int fd = ::open(native.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno != EMFILE && errno != ENFILE;
+    struct stat st { };
+    const qint64 size = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : 0;
+    if (EndsWith(fd, size, fullTail)) {
+        // Full for today: the line is dropped.
+    } else if (size + bytes.size() + closing.size() > kLogFileLimit) {
+        WriteAll(fd, closing);  // every line before left room for it
+    } else {
+        WriteAll(fd, bytes);
+    }
+    ::close(fd);
+    return true;
+}
 
 }  // namespace
 
 void WriteLog(const QString& message, const QString& channel)
 {
     try {
-        // One reading of the clock for both the file's date and the line's time.
-        const QDateTime now = LocalNow();
-        if (now.date() != g_lastLogDate) {
-            const bool changed = g_lastLogDate.isValid();
-            g_lastLogDate = now.date();  // set first: the housekeeping's own traces come back here
-            if (changed)
-                TrimLogFiles();
-        }
-        const QString path = programPath(LogFileName(now, channel));
-        const QByteArray bytes = LogLine(now, RedactPasswords(message)).toUtf8();
-        const QByteArray native = QFile::encodeName(path);
-        // Owner only: the lines name the shop's requests and answers. Read too, for the closing line.
-        const int fd = ::open(native.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            if (errno == EMFILE || errno == ENFILE)
-                MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
-            return;
-        }
-        struct stat st { };
-        const qint64 size = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : 0;
-        static const QByteArray fullTail = (QString::fromUtf16(kLogFullText) + QStringLiteral("\r\n")).toUtf8();
-        const QByteArray closing = LogLine(now, QString::fromUtf16(kLogFullText)).toUtf8();
-        if (EndsWith(fd, size, fullTail)) {
-            // Full for today: the line is dropped.
-        } else if (size + bytes.size() + closing.size() > kLogFileLimit) {
-            WriteAll(fd, closing);  // every line before left room for it
-        } else {
-            WriteAll(fd, bytes);
-        }
-        ::close(fd);
+        // The box outside the lock: it waits for a person, and other threads' lines must not.
+        if (!AppendLine(message, channel))
+            MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
     } catch (...) {
         // The writer never reports on itself.
     }

@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimer>
@@ -81,6 +82,13 @@ struct DayFigures {
     QStringList threadsEnd;
     qint64 largestLogBytes = 0;
     double seconds = 0;
+    // The logs, by the dates of the screens' clock: polls traced per day, and what a roll-over at
+    // midnight could spoil.
+    QMap<QDate, int> pollsByDay;
+    int customersOnFirstDay = 0;  // who came before the screens' clock passed midnight
+    int misfiledLines = 0;  // a line whose time is not of the day that names its file
+    int doubledPollLines = 0;  // a poll's line found twice
+    int unpairedPollLines = 0;  // a poll's request line in the general log or the "_WinHttp" one only
 };
 
 class CounterDay {
@@ -99,6 +107,7 @@ public:
     DayFigures run(int customers, int polls, int warmUp, int stepMs = 100)
     {
         m_stepMs = stepMs;
+        m_firstDay = LocalNow().date();
         // Qt's own pooled threads (each with a descriptor) would otherwise linger 30 s after their work.
         QThreadPool::globalInstance()->setExpiryTimeout(0);
         QElapsedTimer clock;
@@ -111,6 +120,7 @@ public:
                 m_figures.fdsStart = OpenDescriptors();
                 m_figures.threadsStart = Threads();
             }
+            m_figures.customersOnFirstDay += LocalNow().date() == m_firstDay;
             serve();
         }
         // The rest of the day's polls: nobody at the counter any more, the clock runs a poll period
@@ -319,21 +329,80 @@ private:
             m_steps.pop_front();
     }
 
-    // Every poll leaves one line that opens "TOLoad() ... " without its answer: the short line of an
-    // answer as before, or the request line of a new one.
-    // Read line by line, so counting does not itself swell the memory it is to watch.
-    int pollsSoFar() const
+    // The days of the screens' clock since the day began: the terminal names its files by them.
+    QList<QDate> days() const
     {
-        QFile log(programPath(LogFileName(QDateTime::currentDateTime(), QStringLiteral("_WinHttp"))));
+        QList<QDate> all;
+        for (QDate day = m_firstDay; day <= LocalNow().date(); day = day.addDays(1))
+            all << day;
+        return all;
+    }
+
+    // Every poll leaves one line that opens "TOLoad() ... " without its answer: the short line of an
+    // answer as before, or the request line of a new one. The lines of the file, each whole with its
+    // time, go to `lines` when given.
+    // Read line by line, so counting does not itself swell the memory it is to watch.
+    static int pollLines(const QString& path, QList<QByteArray>* lines = nullptr)
+    {
+        QFile log(path);
         if (!log.open(QIODevice::ReadOnly))
             return 0;
         int n = 0;
         while (!log.atEnd()) {
             const QByteArray line = log.readLine(4096);
             const qsizetype at = line.indexOf("]TOLoad() ... ");
-            n += at > 0 && at < 24 && !line.endsWith("ResponseStr:\r\n");
+            if (at > 0 && at < 24 && !line.endsWith("ResponseStr:\r\n")) {
+                ++n;
+                if (lines)
+                    lines->append(line);
+            }
         }
         return n;
+    }
+
+    int pollsSoFar() const
+    {
+        int n = 0;
+        for (const QDate& day : days())
+            n += pollLines(programPath(LogFileName(day.startOfDay(), QStringLiteral("_WinHttp"))));
+        return n;
+    }
+
+    // Each day's files hold that day's lines only, and each poll's line is there once, in both the
+    // logs it goes to when it is a request line.
+    void tallyLogs()
+    {
+        static const QRegularExpression stamp(QStringLiteral("^\\[(\\d{6})-\\d{6}\\.\\d{3}\\]"));
+        QMap<QByteArray, int> general;  // request lines by their whole text, time included
+        QMap<QByteArray, int> http;
+        for (const QDate& day : days()) {
+            const QString date = day.toString(QStringLiteral("yyMMdd"));
+            for (const QString& channel : {QString(), QStringLiteral("_WinHttp"), QStringLiteral("_WinHttp_3")}) {
+                const QString path = programPath(LogFileName(day.startOfDay(), channel));
+                QFile log(path);
+                if (log.open(QIODevice::ReadOnly)) {
+                    while (!log.atEnd()) {
+                        const QRegularExpressionMatch m = stamp.match(QString::fromUtf8(log.readLine(256)));
+                        m_figures.misfiledLines += m.hasMatch() && m.captured(1) != date;
+                    }
+                }
+                if (channel == u"_WinHttp_3")
+                    continue;
+                QList<QByteArray> lines;
+                const int n = pollLines(path, &lines);
+                if (!channel.isEmpty() && n > 0)
+                    m_figures.pollsByDay[day] = n;
+                for (const QByteArray& line : lines) {
+                    const int seen = ++(channel.isEmpty() ? general : http)[line];
+                    m_figures.doubledPollLines += seen > 1;
+                }
+            }
+        }
+        for (auto it = http.begin(); it != http.end(); ++it)
+            if (!it.key().contains("ResponseStr:"))  // the short line of an unchanged answer has no pair
+                m_figures.unpairedPollLines += std::abs(it.value() - general.value(it.key()));
+        for (auto it = general.begin(); it != general.end(); ++it)
+            m_figures.unpairedPollLines += !http.contains(it.key());
     }
 
     void tally()
@@ -359,6 +428,7 @@ private:
         const QDir folder(QFileInfo(programPath(QStringLiteral("x"))).absolutePath());
         for (const QFileInfo& log : folder.entryInfoList({QStringLiteral("*.log")}, QDir::Files))
             m_figures.largestLogBytes = std::max(m_figures.largestLogBytes, log.size());
+        tallyLogs();
     }
 
     DemoShop& m_shop;
@@ -367,6 +437,7 @@ private:
     std::deque<Step> m_steps;
     int m_customer = 0;
     int64_t m_stepMs = 100;
+    QDate m_firstDay;
     DayFigures m_figures;
     QMap<QString, QStringList> m_shown;
     QStringList m_accepted;

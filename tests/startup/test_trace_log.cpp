@@ -5,13 +5,16 @@
 #include "support/sumbrel_test.h"
 #include "startup/utilities.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
@@ -19,10 +22,11 @@ using sumbrel::testing::SumbrelTest;
 
 class TraceLog : public SumbrelTest {
 protected:
-    // The day's file of a channel as the writer left it, for the tests of its line format.
+    // The day's file of a channel as the writer left it, for the tests of its line format: the day of
+    // the terminal's clock, which names the files.
     QString fileText(const QString& channel = QString()) const
     {
-        return read(LogFileName(QDateTime::currentDateTime(), channel));
+        return read(LogFileName(LocalNow(), channel));
     }
 };
 
@@ -208,6 +212,99 @@ TEST_F(Housekeeping, RunsAgainWhenTheDateChangesDuringARun)
     EXPECT_EQ(names(u"??????_WinHttp.log"_s).size(), 21);
     EXPECT_EQ(names(u"??????_WinHttp_1.log"_s).size(), 21);
     EXPECT_TRUE(QFileInfo::exists(path(LogFileName(LocalNow(), QString()))));
+}
+
+// Lines a few milliseconds apart across midnight on the terminal's clock: each lands in the file of
+// the day its time carries, and the two files hold every line once, in order.
+TEST_F(TraceLog, RollOverAtMidnightLosesAndDoublesNothing)
+{
+    clock.reset();
+    clock.emplace(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 950)));
+    QStringList written;
+    for (int i = 0; i < 40; ++i) {
+        written << u"line "_s + QString::number(i);
+        WriteLog(written.last(), u"_WinHttp"_s);
+        clock->advance(3);
+    }
+    const QStringList before = sumbrel::testing::LogFileEntries(path(u"261231_WinHttp.log"_s));
+    const QStringList after = sumbrel::testing::LogFileEntries(path(u"270101_WinHttp.log"_s));
+    EXPECT_EQ(before.size(), 17);  // 23:59:59.950 to .998
+    EXPECT_EQ(before + after, written);
+    EXPECT_EQ(logEntries(u"_WinHttp"_s), written);
+    for (const auto& [file, stamp] : {std::pair{u"261231_WinHttp.log"_s, u"[261231-235959."_s},
+                                      std::pair{u"270101_WinHttp.log"_s, u"[270101-000000."_s}}) {
+        const QStringList lines = read(file).split(u"\r\n"_s, Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.filter(stamp).size(), lines.size()) << file.toStdString();
+    }
+}
+
+// An exchange traces from its own thread while the screens trace from theirs and move the clock
+// past midnight: every line arrives whole and once, in the file of its own day, and each file's
+// lines stand in the order of their times.
+TEST_F(TraceLog, LinesFromTwoThreadsAcrossMidnightArriveWholeOnceAndInOrder)
+{
+    clock.reset();
+    clock.emplace(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 800)));
+    constexpr int kLines = 400;
+    const QString filler(60, u'x');
+    std::thread poll([&] {
+        for (int i = 0; i < kLines; ++i)
+            WriteLog(u"poll "_s + QString::number(i) + filler, u"_WinHttp"_s);
+    });
+    for (int i = 0; i < kLines; ++i) {
+        WriteLog(u"screen "_s + QString::number(i) + filler, u"_WinHttp"_s);
+        clock->advance(1);
+    }
+    poll.join();
+
+    QStringList entries;
+    for (const auto& [file, day] : {std::pair{u"261231_WinHttp.log"_s, u"[261231-"_s},
+                                    std::pair{u"270101_WinHttp.log"_s, u"[270101-"_s}}) {
+        const QStringList lines = read(file).split(u"\r\n"_s, Qt::SkipEmptyParts);
+        EXPECT_FALSE(lines.isEmpty()) << file.toStdString();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            EXPECT_TRUE(lines[i].startsWith(day)) << lines[i].toStdString();
+            if (i > 0) {
+                EXPECT_LE(lines[i - 1].left(19).toStdString(), lines[i].left(19).toStdString()) << file.toStdString();
+            }
+            entries << lines[i].mid(19);
+        }
+    }
+    EXPECT_EQ(entries.size(), 2 * kLines);
+    // Each thread's lines once and in its own order.
+    for (const QString& who : {u"poll "_s, u"screen "_s}) {
+        QStringList expected;
+        for (int i = 0; i < kLines; ++i)
+            expected << who + QString::number(i) + filler;
+        EXPECT_EQ(entries.filter(QRegularExpression(u"^"_s + who + u"\\d"_s)), expected) << who.toStdString();
+    }
+}
+
+// Out of descriptors, the writer's box is raised on the screens' thread, also for a line traced by
+// an exchange's thread: that one is handed over and shows once the screens' thread runs its events.
+TEST_F(TraceLog, TheOutOfDescriptorsBoxIsRaisedOnTheScreensThreadOnly)
+{
+    const QString text = u"파일을 열기 위한 번호를 취득할 수 없습니다."_s;
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    auto withoutDescriptors = [&](auto&& write) {
+        rlimit none = saved;
+        none.rlim_cur = 0;
+        ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+        write();
+        ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    };
+    withoutDescriptors([] { WriteLog(u"on the screens' thread"_s); });
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages[0].text, text);
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
+
+    withoutDescriptors([] { std::thread([] { WriteLog(u"from an exchange"_s, u"_WinHttp"_s); }).join(); });
+    EXPECT_EQ(dialogs->messages.size(), 1);  // not from that thread
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs->messages.size(), 2);
+    EXPECT_EQ(dialogs->messages[1].text, text);
+    EXPECT_TRUE(logText().isEmpty());
 }
 
 TEST_F(Housekeeping, NamesWithoutADateSortByPlainTextAndGoFirst)

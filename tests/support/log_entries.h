@@ -1,6 +1,7 @@
 #pragma once
-// The messages of the day's log file of a channel, one per WriteLog call, without their time
-// prefix and closing CR LF.
+// The messages of the log files of a channel, one per WriteLog call, without their time prefix and
+// closing CR LF.
+#include "startup/clock.h"
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
 
@@ -11,12 +12,26 @@
 
 namespace sumbrel::testing {
 
-// everyEnded, when given, tells whether every entry closed with CR LF.
-inline QStringList LogEntries(const QString& channel, bool* everyEnded = nullptr)
+// The dates the terminal's clock has shown: from the installed manual clock's start to now (only
+// today without one). Log files are named by this clock, never by the machine's date, so a test
+// that starts before midnight finds its lines in the files of both days.
+inline QList<QDate> ClockDates()
 {
-    if (everyEnded)
-        *everyEnded = true;
-    QFile file(programPath(LogFileName(QDateTime::currentDateTime(), channel)));
+    const QDateTime now = LocalNow();
+    QDate day = now.date();
+    if (const ManualClock* clock = ManualClock::installed())
+        day = now.addMSecs(-clock->elapsedMs()).date();
+    QList<QDate> dates;
+    for (; day <= now.date(); day = day.addDays(1))
+        dates << day;
+    return dates;
+}
+
+// The entries of one file, in the order written. everyEnded, when given, is cleared when an entry
+// did not close with CR LF.
+inline QStringList LogFileEntries(const QString& path, bool* everyEnded = nullptr)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QString text = QString::fromUtf8(file.readAll());
@@ -41,6 +56,18 @@ inline QStringList LogEntries(const QString& channel, bool* everyEnded = nullptr
         else if (everyEnded)
             *everyEnded = false;
     }
+    return entries;
+}
+
+// The channel's entries of every date of the clock, oldest file first. everyEnded, when given,
+// tells whether every entry closed with CR LF.
+inline QStringList LogEntries(const QString& channel, bool* everyEnded = nullptr)
+{
+    if (everyEnded)
+        *everyEnded = true;
+    QStringList entries;
+    for (const QDate& day : ClockDates())
+        entries += LogFileEntries(programPath(LogFileName(day.startOfDay(), channel)), everyEnded);
     return entries;
 }
 
