@@ -134,8 +134,8 @@ int main(int argc, char* argv[])
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<sumbrel::frmMain> reception;
     sumbrel::LoginHooks hooks;
-    hooks.loadCategories = [] { sumbrel::Read_대분류_전체(); };
-    hooks.loadCatalogue = [] { sumbrel::Read_메뉴(QStringLiteral("전체")); };
+    hooks.loadCategories = [] { sumbrel::LoadAllCategories(); };
+    hooks.loadCatalogue = [] { sumbrel::LoadMenuCatalogue(QStringLiteral("전체")); };
     // The menu page is created on first use and only hidden between uses; a visit with another look
     // (the barrier-free choices) gets a page built under it.
     std::unique_ptr<sumbrel::frmMenuSelectMain> menuPage;
@@ -171,7 +171,8 @@ int main(int argc, char* argv[])
     };
     if (sumbrel::Main(options, openLogin) == sumbrel::StartResult::AlreadyRunning)
         return 1;
-    const std::unique_ptr<sumbrel::kiosk::HealthFile> health = sumbrel::kiosk::StartHealthFile(parser.value(metricsFile));
+    const std::unique_ptr<sumbrel::kiosk::HealthFile> health = sumbrel::kiosk::StartHealthFile(
+        parser.value(metricsFile));
     const int code = app.exec();
     menuPage.reset();
     reception.reset();

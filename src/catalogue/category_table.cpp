@@ -85,7 +85,7 @@ std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post)
     return table;
 }
 
-bool Read_대분류_전체()
+bool LoadAllCategories()
 {
     if (std::optional<CategoryTable> table = FetchCategories())
         categoryTable() = std::move(*table);

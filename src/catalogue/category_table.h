@@ -51,6 +51,6 @@ CategoryTable ParseCategoryAnswer(QStringView answer);
 // Requests the categories: nullopt when no good answer came (no whole 200 answer holding records).
 std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post = {});
 // FetchCategories into categoryTable(), which a failed load leaves as it was.
-bool Read_대분류_전체();
+bool LoadAllCategories();
 
 }  // namespace sumbrel

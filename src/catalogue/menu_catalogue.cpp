@@ -481,7 +481,7 @@ std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const e
     return table;
 }
 
-bool Read_메뉴(const QString& category)
+bool LoadMenuCatalogue(const QString& category)
 {
     if (std::optional<MenuCatalogue> table = FetchMenuCatalogue(category))
         menuCatalogue() = std::move(*table);

@@ -93,6 +93,6 @@ const std::array<QStringView, kMenuTags>& MenuTagNames();
 // answer holding records): the caller keeps its last good table. The system passes "전체".
 std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const endpoints::Poster& post = {});
 // FetchMenuCatalogue into menuCatalogue(), which a failed load leaves as it was.
-bool Read_메뉴(const QString& category);
+bool LoadMenuCatalogue(const QString& category);
 
 }  // namespace sumbrel

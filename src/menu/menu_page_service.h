@@ -20,7 +20,7 @@ public:
     // PostForm unless replaced.
     void setTransport(Transport transport) { m_transport = std::move(transport); }
 
-    // Read_대분류_전체, Read_메뉴("전체") and menuloading3 with "checktypes" = caller. What did not
+    // LoadAllCategories, LoadMenuCatalogue("전체") and menuloading3 with "checktypes" = caller. What did not
     // come back good keeps its last good table; the trace says so.
     MenuLoad load(const QString& caller);
 

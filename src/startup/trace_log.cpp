@@ -10,8 +10,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cerrno>
-#include <mutex>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -227,10 +227,10 @@ void TrimLogFiles()
     for (const char16_t* pattern :
          {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log", u"??????_WinHttp_2.log",
           u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
-        로그_파일_삭제(QString::fromUtf16(pattern));
+        TrimLogPattern(QString::fromUtf16(pattern));
 }
 
-bool 로그_파일_삭제(const QString& pattern)
+bool TrimLogPattern(const QString& pattern)
 {
     Procedure proc(QStringLiteral("lib_misc"), QStringLiteral("로그_파일_삭제"));
     QStringList names;

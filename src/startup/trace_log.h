@@ -87,9 +87,9 @@ private:
     } while (false)
 
 // Keeps the newest 21 files of the pattern ("?" = one character) in the program folder.
-bool 로그_파일_삭제(const QString& pattern);
+bool TrimLogPattern(const QString& pattern);
 inline constexpr int kLogFilesKept = 21;
-// The housekeeping of every log file name, old channels' included: 로그_파일_삭제 for each pattern.
+// The housekeeping of every log file name, old channels' included: TrimLogPattern for each pattern.
 // Run at start-up and when the date changes during a run.
 void TrimLogFiles();
 

@@ -34,7 +34,7 @@ TEST_F(CatalogueDemo, LoadGivesTheShopsMenu)
     const qsizetype records = CountOf(served, u"<menubrr>");
     ASSERT_GT(records, 50);
 
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     const MenuCatalogue& t = menuCatalogue();
     EXPECT_EQ(t.rowCount(), records);
     // The two "분류없음" items of the shop leave two empty slots at the end.
@@ -106,7 +106,7 @@ TEST_F(CatalogueDemo, LoadGivesTheShopsMenu)
 
 TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
 {
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0],
@@ -115,9 +115,10 @@ TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
     // The catalogue is longer than a trace keeps: its start and its length.
     const QString served = servedCatalogue();
     ASSERT_GT(served.size(), endpoints::kTracedAnswerChars);
-    EXPECT_EQ(lines[1], QStringLiteral("Read_메뉴() ... ResponseStr:\r\n") + served.left(endpoints::kTracedAnswerChars)
-                            + QStringLiteral("\r\n... (응답 ") + QString::number(served.size())
-                            + QStringLiteral("자 중 앞 65536자만 기록)"));
+    EXPECT_EQ(lines[1],
+              QStringLiteral("Read_메뉴() ... ResponseStr:\r\n") + served.left(endpoints::kTracedAnswerChars)
+                  + QStringLiteral("\r\n... (응답 ") + QString::number(served.size())
+                  + QStringLiteral("자 중 앞 65536자만 기록)"));
     const QJsonObject request = shop->requests().first().toObject();
     EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(),
               QStringLiteral("ID=demo&PassWord=demo1234&category=전체"));
@@ -125,9 +126,9 @@ TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
 
 TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
 {
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     const qsizetype all = menuCatalogue().rowCount();
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("라떼")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("라떼")));
     EXPECT_EQ(menuCatalogue().rowCount(), 8);
     EXPECT_LT(menuCatalogue().rowCount(), all);
     EXPECT_EQ(menuCatalogue().FindMenu(101L), nullptr);
@@ -139,13 +140,14 @@ TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
         const char* what;
         std::function<void()> fault;
     } failures[] = {
-        {"500 page", [&] { shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("status"), 1, 500); }},
+        {"500 page",
+         [&] { shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("status"), 1, 500); }},
         {"dropped", [&] { shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("close"), 3); }},
         {"refused", [&] { gs().loginPassword = QStringLiteral("wrong"); }},
     };
     for (const auto& f : failures) {
         f.fault();
-        EXPECT_TRUE(Read_메뉴(QStringLiteral("전체"))) << f.what;
+        EXPECT_TRUE(LoadMenuCatalogue(QStringLiteral("전체"))) << f.what;
         EXPECT_EQ(menuCatalogue().rowCount(), 8) << f.what;
     }
     EXPECT_EQ(logEntries().filter(QStringLiteral("이전 메뉴를 유지함")).size(), 3);
@@ -153,7 +155,7 @@ TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
 
 TEST_F(CatalogueDemo, CategoriesOfTheShop)
 {
-    ASSERT_TRUE(Read_대분류_전체());
+    ASSERT_TRUE(LoadAllCategories());
     const CategoryTable& t = categoryTable();
     const QStringList names = {QStringLiteral("커피"),         QStringLiteral("라떼"),   QStringLiteral("티"),
                                QStringLiteral("에이드＆주스"), QStringLiteral("디저트"), QStringLiteral("베이커리"),
@@ -174,7 +176,7 @@ TEST_F(CatalogueDemo, CategoriesOfTheShop)
     EXPECT_TRUE(lines[1].contains(QStringLiteral("category[시즌 메뉴]category")));
 
     shop->setFault(QStringLiteral("/Admin/categoryloading.php"), QStringLiteral("close"), 3);
-    EXPECT_TRUE(Read_대분류_전체());
+    EXPECT_TRUE(LoadAllCategories());
     EXPECT_EQ(categoryTable().rowCount(), names.size()) << "the last good categories stay";
 }
 

@@ -47,7 +47,7 @@ protected:
 
 TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
 {
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     const MenuCatalogue& t = menuCatalogue();
     ASSERT_EQ(t.takenCount(), 57);
     shop->clearRequests();
@@ -166,10 +166,14 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
         {"500", "status", 500, {}},
         {"dropped connection", "close", 0, {}},
         // A proxy's page in place of the picture, and a picture larger than any menu needs.
-        {"html page", "garbage", 0,
+        {"html page",
+         "garbage",
+         0,
          {{QStringLiteral("body"), QStringLiteral("<html><body>Please log in to the Wi-Fi</body></html>")},
           {QStringLiteral("content_type"), QStringLiteral("text/html")}}},
-        {"6 MB", "huge", 0,
+        {"6 MB",
+         "huge",
+         0,
          {{QStringLiteral("size"), QString::number(6 * 1024 * 1024)},
           {QStringLiteral("content_type"), QStringLiteral("image/png")}}},
     };

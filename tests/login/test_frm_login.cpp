@@ -109,8 +109,8 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
 TEST_F(LoginScreen, CatalogueLoadersFetchCategoriesThenTheWholeCatalogue)
 {
     // As the program wires them.
-    hooks.loadCategories = [] { Read_대분류_전체(); };
-    hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
+    hooks.loadCategories = [] { LoadAllCategories(); };
+    hooks.loadCatalogue = [] { LoadMenuCatalogue(QStringLiteral("전체")); };
     open(kDefault);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
     QTest::mouseClick(key(), Qt::LeftButton);

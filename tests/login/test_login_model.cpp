@@ -121,8 +121,8 @@ protected:
     // The whole run after a login: the two loads and an order, as the reception submits it.
     QString loadAndOrder(const QString& menuText)
     {
-        Read_대분류_전체();
-        Read_메뉴(QStringLiteral("전체"));
+        LoadAllCategories();
+        LoadMenuCatalogue(QStringLiteral("전체"));
         const QString body = endpoints::OrderBody(QStringLiteral("01012345678"), QStringLiteral("포장"),
                                                   QStringLiteral("0"), QString(), ZulEncodeAA(menuText));
         return GetWinHttp(endpoints::Url(endpoints::kOrder), body);
@@ -227,7 +227,7 @@ TEST_F(LoginModelTest, PasswordWithFormCharactersLogsIn)
     EXPECT_EQ(request.value(QStringLiteral("fields")).toObject().value(QStringLiteral("PassWord")).toString(),
               password);
     // Every later body carries it the same way.
-    Read_메뉴(QStringLiteral("전체"));
+    LoadMenuCatalogue(QStringLiteral("전체"));
     EXPECT_GT(menuCatalogue().rowCount(), 50);
 }
 

@@ -47,7 +47,7 @@ protected:
     {
         shop = std::make_unique<DemoShop>();
         sumbrel::testing::LogInTo(*shop);
-        ASSERT_TRUE(Read_메뉴(u"전체"_s));
+        ASSERT_TRUE(LoadMenuCatalogue(u"전체"_s));
         ASSERT_GT(menuCatalogue().takenCount(), 40);
     }
     // One hand-made row: name, price, group texts.

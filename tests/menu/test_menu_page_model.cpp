@@ -1,7 +1,7 @@
 // The menu page's lists from menuloading3 and its model: keys, tiles, hand-over and idle close.
+#include "catalogue/category_table.h"
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
-#include "catalogue/category_table.h"
 #include "menu/menu_item.h"
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
@@ -248,7 +248,7 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
     // 41 items in two categories: 21 and 20.
     DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
     LogInTo(shop);
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     ASSERT_TRUE(Parsing(menuloading3(QString()).text));
     EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
     EXPECT_EQ(TileMenuTable().size(), 41u);
@@ -281,10 +281,8 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
         const char* kind;
         bool categoriesKept;
     } faults[] = {
-        {"/shop/menuloading3.php", "status", false},
-        {"/shop/menuloading3.php", "garbage", false},
-        {"/Admin/menuloading1.php", "close", false},
-        {"/Admin/menuloading1.php", "garbage", false},
+        {"/shop/menuloading3.php", "status", false},    {"/shop/menuloading3.php", "garbage", false},
+        {"/Admin/menuloading1.php", "close", false},    {"/Admin/menuloading1.php", "garbage", false},
         {"/Admin/categoryloading.php", "status", true},
     };
     for (const auto& f : faults) {

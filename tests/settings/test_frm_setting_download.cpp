@@ -17,7 +17,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
 {
     DemoShop shop;
     LogInTo(shop);
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     const qsizetype rows = menuCatalogue().takenCount();
     ASSERT_GT(rows, 10);
     const int total = 1 + int(rows);
@@ -80,7 +80,7 @@ TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
 {
     DemoShop shop;
     LogInTo(shop);
-    ASSERT_TRUE(Read_메뉴(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
     // Every picture takes its time: the stop comes while one is under way.
     for (int num : {101, 102, 103, 104, 105, 106})
         shop.addFault(QStringLiteral("/menuimag/%1.png").arg(num), QStringLiteral("delay"),

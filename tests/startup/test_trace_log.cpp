@@ -2,8 +2,8 @@
 #include "startup/global_state.h"
 #include "startup/stored_login.h"
 #include "startup/trace_log.h"
-#include "support/sumbrel_test.h"
 #include "startup/utilities.h"
+#include "support/sumbrel_test.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,10 +24,7 @@ class TraceLog : public SumbrelTest {
 protected:
     // The day's file of a channel as the writer left it, for the tests of its line format: the day of
     // the terminal's clock, which names the files.
-    QString fileText(const QString& channel = QString()) const
-    {
-        return read(LogFileName(LocalNow(), channel));
-    }
+    QString fileText(const QString& channel = QString()) const { return read(LogFileName(LocalNow(), channel)); }
 };
 
 TEST_F(TraceLog, LineFormatAndChannelFiles)
@@ -186,9 +183,9 @@ TEST_F(Housekeeping, KeepsTheNewest21PerPattern)
     make(22, u".log"_s);
     make(23, u"_WinHttp.log"_s);
     make(21, u"_WinHttp_3.log"_s);
-    EXPECT_TRUE(로그_파일_삭제(u"??????.log"_s));
-    EXPECT_TRUE(로그_파일_삭제(u"??????_WinHttp.log"_s));
-    EXPECT_TRUE(로그_파일_삭제(u"??????_WinHttp_3.log"_s));
+    EXPECT_TRUE(TrimLogPattern(u"??????.log"_s));
+    EXPECT_TRUE(TrimLogPattern(u"??????_WinHttp.log"_s));
+    EXPECT_TRUE(TrimLogPattern(u"??????_WinHttp_3.log"_s));
     const QStringList general = names(u"??????.log"_s);
     ASSERT_EQ(general.size(), 21);
     EXPECT_EQ(general.first(), u"221102.log"_s);  // the oldest one went
@@ -258,8 +255,8 @@ TEST_F(TraceLog, LinesFromTwoThreadsAcrossMidnightArriveWholeOnceAndInOrder)
     poll.join();
 
     QStringList entries;
-    for (const auto& [file, day] : {std::pair{u"261231_WinHttp.log"_s, u"[261231-"_s},
-                                    std::pair{u"270101_WinHttp.log"_s, u"[270101-"_s}}) {
+    for (const auto& [file, day] :
+         {std::pair{u"261231_WinHttp.log"_s, u"[261231-"_s}, std::pair{u"270101_WinHttp.log"_s, u"[270101-"_s}}) {
         const QStringList lines = read(file).split(u"\r\n"_s, Qt::SkipEmptyParts);
         EXPECT_FALSE(lines.isEmpty()) << file.toStdString();
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -313,7 +310,7 @@ TEST_F(Housekeeping, NamesWithoutADateSortByPlainTextAndGoFirst)
     write(u"0-copy.log"_s, "x");  // sorts before every date
     write(u"ABCDEF.log"_s, "x");  // sorts after every date
     write(u"notes-longer.log"_s, "x");  // does not match the pattern
-    EXPECT_TRUE(로그_파일_삭제(u"??????.log"_s));
+    EXPECT_TRUE(TrimLogPattern(u"??????.log"_s));
     EXPECT_FALSE(QFileInfo::exists(path(u"0-copy.log"_s)));
     EXPECT_FALSE(QFileInfo::exists(path(u"221101.log"_s)));
     EXPECT_TRUE(QFileInfo::exists(path(u"221102.log"_s)));
@@ -325,7 +322,7 @@ TEST_F(Housekeeping, ReadOnlyFilesAreDeletedToo)
 {
     make(22, u".log"_s);
     QFile::setPermissions(path(u"221101.log"_s), QFileDevice::ReadOwner);
-    EXPECT_TRUE(로그_파일_삭제(u"??????.log"_s));
+    EXPECT_TRUE(TrimLogPattern(u"??????.log"_s));
     EXPECT_FALSE(QFileInfo::exists(path(u"221101.log"_s)));
 }
 

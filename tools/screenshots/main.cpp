@@ -70,8 +70,8 @@ int main(int argc, char* argv[])
     LoginHooks hooks;
     bool ok = true;
     std::unique_ptr<frmMenuSelectMain> menuPage;
-    hooks.loadCategories = [] { Read_대분류_전체(); };
-    hooks.loadCatalogue = [] { Read_메뉴(QStringLiteral("전체")); };
+    hooks.loadCategories = [] { LoadAllCategories(); };
+    hooks.loadCatalogue = [] { LoadMenuCatalogue(QStringLiteral("전체")); };
     hooks.openReception = [&] {
         reception = std::make_unique<frmMain>();
         frmMain* screen = reception.get();

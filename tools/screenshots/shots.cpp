@@ -105,7 +105,7 @@ bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
     g.loginPassword = QStringLiteral("demo1234");
     g.shopNumber = QStringLiteral("12");
     QDir().mkpath(g.menuImageFolder);
-    if (!Read_메뉴(QStringLiteral("전체"))) {
+    if (!LoadMenuCatalogue(QStringLiteral("전체"))) {
         std::printf("catalogue did not load\n");
         return false;
     }
@@ -141,8 +141,7 @@ void ShowStandInPage(QWidget& page)
     settle(200);
 }
 
-void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QString& name, const QString& key,
-                      bool& ok)
+void ShootWhenModalUp(const QWidget* behind, const QString& folder, const QString& name, const QString& key, bool& ok)
 {
     auto* poll = new QTimer(QCoreApplication::instance());
     auto* waited = new QElapsedTimer;

@@ -22,8 +22,8 @@ class ToggleBox;
 // nothing, except endProgram: close + QCoreApplication::exit(0). The program wires the catalogue
 // loaders in.
 struct LoginHooks {
-    std::function<void()> loadCategories;  // Read_대분류_전체
-    std::function<void()> loadCatalogue;  // Read_메뉴("전체")
+    std::function<void()> loadCategories;  // LoadAllCategories
+    std::function<void()> loadCatalogue;  // LoadMenuCatalogue("전체")
     std::function<void()> openReception;
     std::function<void()> endProgram;
 };
