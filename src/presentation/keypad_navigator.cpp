@@ -2,45 +2,16 @@
 
 #include "access/speech.h"
 #include "access/spoken.h"
+#include "presentation/focus_ring.h"
 #include "presentation/look.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QWidget>
 
 namespace sumbrel {
-
-// Drawn over the focused element: a black band around a yellow one, so one of the two stands out
-// against any face (each has a contrast of more than 7:1 to the other, and one of them to any colour).
-class FocusRing : public QWidget {
-public:
-    explicit FocusRing(QWidget* parent)
-        : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("focusRing"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        hide();
-    }
-    static int Width() { return int(8 * CurrentLook().scale); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const int w = Width();
-        const QRectF outer = QRectF(rect()).adjusted(w / 4.0, w / 4.0, -w / 4.0, -w / 4.0);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0), w / 2.0));
-        p.drawRoundedRect(outer, w, w);
-        p.setPen(QPen(QColor(255, 224, 0), w / 4.0));
-        p.drawRoundedRect(outer.adjusted(w / 2.5, w / 2.5, -w / 2.5, -w / 2.5), w * 0.7, w * 0.7);
-    }
-};
 
 namespace {
 
@@ -77,7 +48,7 @@ KeypadNavigator::KeypadNavigator(QWidget* window)
     : QObject(window)
     , m_window(window)
 {
-    m_ring = new FocusRing(window);
+    m_ring = new FocusRing(window, QStringLiteral("focusRing"), int(8 * CurrentLook().scale));
     qApp->installEventFilter(this);
 }
 
@@ -201,12 +172,7 @@ void KeypadNavigator::placeRing()
         m_ring->hide();
         return;
     }
-    const int w = FocusRing::Width();
-    const QPoint at = m_focused->mapTo(m_window, QPoint(0, 0));
-    m_ring->setGeometry(QRect(at, m_focused->size()).adjusted(-w, -w, w, w));
-    m_ring->raise();
-    m_ring->show();
-    m_ring->update();
+    m_ring->surround(QRect(m_focused->mapTo(m_window, QPoint(0, 0)), m_focused->size()));
 }
 
 void KeypadNavigator::move(access::Move move)

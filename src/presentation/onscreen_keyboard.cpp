@@ -1,4 +1,5 @@
 #include "presentation/onscreen_keyboard.h"
+#include "presentation/focus_ring.h"
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <optional>
 
 namespace sumbrel {
@@ -62,35 +62,6 @@ KeyColours FaceOf(const KeySpec& key)
         return {c.card, c.groove};
     return Colours().plainKey;
 }
-
-// The keypad's ring around a key: a black band around a yellow one, so one of the two stands out
-// against any face.
-class KeyRing : public QWidget {
-public:
-    explicit KeyRing(QWidget* parent)
-        : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("oskRing"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        hide();
-    }
-    static constexpr int kWidth = 6;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF outer = QRectF(rect()).adjusted(kWidth / 4.0, kWidth / 4.0, -kWidth / 4.0, -kWidth / 4.0);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0), kWidth / 2.0));
-        p.drawRoundedRect(outer, kWidth, kWidth);
-        p.setPen(QPen(QColor(255, 224, 0), kWidth / 4.0));
-        p.drawRoundedRect(outer.adjusted(kWidth / 2.5, kWidth / 2.5, -kWidth / 2.5, -kWidth / 2.5), kWidth * 0.7,
-                          kWidth * 0.7);
-    }
-};
 
 std::optional<osk::Arrow> ArrowOf(int key)
 {
@@ -147,7 +118,7 @@ void OnScreenKeyboard::build()
             m_keys.at(Index(page)).append(keys);
         }
     }
-    m_ring = new KeyRing(this);
+    m_ring = new FocusRing(this, QStringLiteral("oskRing"), 6);
 }
 
 void OnScreenKeyboard::attach(QLineEdit* field)
@@ -314,10 +285,7 @@ void OnScreenKeyboard::showRing()
     if (!target)
         return;
     m_ringShown = true;
-    const int w = KeyRing::kWidth;
-    m_ring->setGeometry(target->geometry().adjusted(-w / 2, -w / 2, w / 2, w / 2));
-    m_ring->raise();
-    m_ring->show();
+    m_ring->surround(target->geometry());
 }
 
 void OnScreenKeyboard::hideRing()

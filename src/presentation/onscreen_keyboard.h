@@ -17,6 +17,7 @@
 namespace sumbrel {
 
 class CaptionKey;
+class FocusRing;
 
 class OnScreenKeyboard : public QWidget {
     Q_OBJECT
@@ -61,7 +62,7 @@ private:
     bool m_sending = false;  // the key events under way are the keyboard's own
     std::array<QWidget*, 2> m_pages{};
     std::array<QList<QList<CaptionKey*>>, 2> m_keys;
-    QWidget* m_ring = nullptr;
+    FocusRing* m_ring = nullptr;
     bool m_ringShown = false;
     osk::Cell m_ringCell;
 };

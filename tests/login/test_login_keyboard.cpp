@@ -6,6 +6,7 @@
 #include "presentation/onscreen_keyboard.h"
 #include "startup/global_state.h"
 #include "startup/stored_login.h"
+#include "support/find.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -74,13 +75,8 @@ protected:
     // A touch of the shown key with that caption.
     void touch(const QString& caption)
     {
-        for (CaptionKey* key : keyboard->findChildren<CaptionKey*>()) {
-            if (key->isVisible() && key->caption() == caption) {
-                QTest::mouseClick(key, Qt::LeftButton);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no key " << caption.toStdString();
+        if (!sumbrel::testing::TouchNamed(keyboard, caption))
+            ADD_FAILURE() << "no key " << caption.toStdString();
     }
     // Down to the key's row, right to the key, Enter, all from the keypad.
     void keypad(const QString& caption)

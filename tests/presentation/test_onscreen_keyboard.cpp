@@ -4,6 +4,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/keyboard_layout.h"
 #include "presentation/onscreen_keyboard.h"
+#include "support/find.h"
 #include "support/sumbrel_test.h"
 
 #include <QAccessible>
@@ -212,13 +213,8 @@ protected:
     // Touches the shown key with that caption.
     void touch(const QString& caption)
     {
-        for (CaptionKey* key : keyboard->findChildren<CaptionKey*>()) {
-            if (key->isVisible() && key->caption() == caption) {
-                QTest::mouseClick(key, Qt::LeftButton);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no key " << caption.toStdString();
+        if (!sumbrel::testing::TouchNamed(keyboard, caption))
+            ADD_FAILURE() << "no key " << caption.toStdString();
     }
 
     std::unique_ptr<QWidget> window;

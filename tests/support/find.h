@@ -6,6 +6,7 @@
 #include <QAccessibleActionInterface>
 #include <QList>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,20 @@ inline bool PressNamed(QWidget* root, const QString& name, bool prefix = false)
             continue;
         a->actionInterface()->doAction(actions.front());
         return true;
+    }
+    return false;
+}
+
+// Touches the first shown element below root whose accessible name is name, with the click a
+// finger's touch arrives as (not through the accessibility action).
+inline bool TouchNamed(QWidget* root, const QString& name)
+{
+    for (QWidget* w : root ? root->findChildren<QWidget*>() : QList<QWidget*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (w->isVisible() && a && a->text(QAccessible::Name) == name) {
+            QTest::mouseClick(w, Qt::LeftButton);
+            return true;
+        }
     }
     return false;
 }
