@@ -7,7 +7,7 @@ namespace sumbrel::osk {
 
 namespace {
 
-KeySpec Char(char c)
+KeyDef Char(char c)
 {
     return {KeyKind::Character, QChar::fromLatin1(c), 1.0};
 }
@@ -78,7 +78,7 @@ const QList<KeyRow>& Rows(Page page)
     return page == Page::Letters ? letters : symbols;
 }
 
-QString Caption(const KeySpec& key, bool upper)
+QString Caption(const KeyDef& key, bool upper)
 {
     switch (key.kind) {
     case KeyKind::Character:
@@ -103,7 +103,7 @@ QString Caption(const KeySpec& key, bool upper)
     return QString();
 }
 
-Action KeyboardState::press(const KeySpec& key)
+Action KeyboardState::press(const KeyDef& key)
 {
     switch (key.kind) {
     case KeyKind::Character: {

@@ -16,12 +16,12 @@ enum class Page { Letters, Symbols };
 
 enum class KeyKind { Character, Space, Shift, Caps, ToSymbols, ToLetters, Delete, Enter, Close };
 
-struct KeySpec {
+struct KeyDef {
     KeyKind kind;
     QChar character;  // a Character key's, in lower case for a letter
     double units;  // width in key units; every row is kUnitsPerRow wide
 };
-using KeyRow = QList<KeySpec>;
+using KeyRow = QList<KeyDef>;
 
 constexpr int kRows = 5;
 constexpr double kUnitsPerRow = 10.0;
@@ -30,7 +30,7 @@ constexpr double kUnitsPerRow = 10.0;
 const QList<KeyRow>& Rows(Page page);
 
 // What a key shows, which is also its name to a screen reader; letters in upper case when upper.
-QString Caption(const KeySpec& key, bool upper);
+QString Caption(const KeyDef& key, bool upper);
 
 // What a touch of a key asks of the field or of the keyboard.
 struct Action {
@@ -41,7 +41,7 @@ struct Action {
 // Shift (for the next letter), caps (until touched again) and the page shown.
 class KeyboardState {
 public:
-    Action press(const KeySpec& key);
+    Action press(const KeyDef& key);
     Page page() const { return m_page; }
     bool shift() const { return m_shift; }
     bool caps() const { return m_caps; }

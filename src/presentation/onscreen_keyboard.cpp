@@ -16,8 +16,8 @@ namespace sumbrel {
 namespace {
 
 using osk::Cell;
+using osk::KeyDef;
 using osk::KeyKind;
-using osk::KeySpec;
 using osk::Page;
 
 int Index(Page page)
@@ -26,7 +26,7 @@ int Index(Page page)
 }
 
 // A character key is named by its letter or digit, or by its code for a sign ("oskKey_26" for "&").
-QString KeyName(const KeySpec& key)
+QString KeyName(const KeyDef& key)
 {
     switch (key.kind) {
     case KeyKind::Character:
@@ -53,7 +53,7 @@ QString KeyName(const KeySpec& key)
     return QString();
 }
 
-KeyColours FaceOf(const KeySpec& key)
+KeyColours FaceOf(const KeyDef& key)
 {
     const Palette::Operator& c = Colours().operatorScreens;
     if (key.kind == KeyKind::Enter)
@@ -106,11 +106,11 @@ void OnScreenKeyboard::build()
         for (int r = 0; r < rows.size(); ++r) {
             QList<CaptionKey*> keys;
             for (int c = 0; c < rows[r].size(); ++c) {
-                const KeySpec& spec = rows[r][c];
+                const KeyDef& def = rows[r][c];
                 // Signs in a Latin face: a Korean one draws the backslash as a won sign.
-                const bool sign = spec.kind == KeyKind::Character && !spec.character.isLetterOrNumber();
-                CaptionKey* key = MakeKey(holder, KeyName(spec), osk::Caption(spec, false), QRect(),
-                                          sign ? CloseKeyFont(20) : KeyFont(20), FaceOf(spec),
+                const bool sign = def.kind == KeyKind::Character && !def.character.isLetterOrNumber();
+                CaptionKey* key = MakeKey(holder, KeyName(def), osk::Caption(def, false), QRect(),
+                                          sign ? CloseKeyFont(20) : KeyFont(20), FaceOf(def),
                                           Colours().operatorScreens.ink);
                 connect(key, &CaptionKey::clicked, this, [this, page, r, c] { press(page, {r, c}); });
                 keys.append(key);
@@ -211,13 +211,13 @@ void OnScreenKeyboard::showState()
     const QList<QList<CaptionKey*>>& keys = m_keys.at(Index(shown));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size(); ++c) {
-            const KeySpec& spec = rows[r][c];
+            const KeyDef& def = rows[r][c];
             CaptionKey* key = keys[r][c];
-            key->setCaption(osk::Caption(spec, m_state.upper()));
+            key->setCaption(osk::Caption(def, m_state.upper()));
             // A shift or caps in force shows in the key colour, and in the letters' case.
-            const bool on = (spec.kind == KeyKind::Shift && m_state.shift())
-                || (spec.kind == KeyKind::Caps && m_state.caps());
-            const KeyColours face = on ? Colours().accentKey : FaceOf(spec);
+            const bool on = (def.kind == KeyKind::Shift && m_state.shift())
+                || (def.kind == KeyKind::Caps && m_state.caps());
+            const KeyColours face = on ? Colours().accentKey : FaceOf(def);
             key->setColours(face.rest, face.pressed);
         }
     }

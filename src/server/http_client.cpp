@@ -1,13 +1,13 @@
 #include "server/http_client.h"
 
+#include "server/http_charset.h"
+
 #include "server/exchange_tally.h"
 #include "startup/clock.h"
 #include "startup/screen_hold.h"
 #include "startup/trace_log.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <curl/curl.h>
 #include <openssl/ssl.h>
 
@@ -24,7 +24,6 @@ std::mutex g_mutex;
 HttpLimits g_limits;
 QString g_caFile;
 QByteArray g_caBundle;  // the system's authorities followed by the extra file's, built once per file
-QByteArray g_formCharset;
 
 HttpLimits Limits()
 {
@@ -343,8 +342,8 @@ NetFailure classify(CURLcode code, const char* errorBuffer, const Exchange& ex)
         return NetFailure::Stalled;
     // A handshake that ended early: what the peer sent back tells a port that speaks no TLS from an
     // https one.
-    const bool handshakeEnded = code == CURLE_SSL_CONNECT_ERROR || code == CURLE_RECV_ERROR
-        || code == CURLE_SEND_ERROR || code == CURLE_GOT_NOTHING;
+    const bool handshakeEnded = code == CURLE_SSL_CONNECT_ERROR || code == CURLE_RECV_ERROR || code == CURLE_SEND_ERROR
+        || code == CURLE_GOT_NOTHING;
     if (ex.tlsBegun && !ex.connected && handshakeEnded) {
         const Handshake seen = handshakeOf(ex);
         return seen == Handshake::Silent || seen == Handshake::PlainText ? NetFailure::NoTls : NetFailure::Tls;
@@ -383,8 +382,6 @@ NetFailure classify(CURLcode code, const char* errorBuffer, const Exchange& ex)
     }
 }
 
-const QString kCharsetTrace = QStringLiteral("GetWinHttp ... <charset> ");
-
 // Which case of a failed handshake it was, for the trace.
 QString handshakeTrace(const Exchange& ex, CURLcode code, NetFailure failure)
 {
@@ -414,99 +411,7 @@ QString handshakeTrace(const Exchange& ex, CURLcode code, NetFailure failure)
     return QStringLiteral("GetWinHttp ... <TLS> ") + what;
 }
 
-// The answer's text by the charset its Content-Type declares. Only a 200 answer whose charset writes
-// Hangul becomes the charset of the next form bodies: an error page of a proxy must not turn the
-// shop's Korean texts into question marks.
-QString decodeUtf8(const QByteArray& body, bool* malformed)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(body);
-    *malformed = decoder.hasError();
-    return text;
-}
-
-QString decodeAnswer(const Exchange& ex, long status, bool* malformed)
-{
-    const QByteArray declared = CharsetOf(ex.contentType);
-    if (declared.isEmpty())
-        return decodeUtf8(ex.body, malformed);
-    QStringDecoder decoder(declared.constData());
-    if (!decoder.isValid()) {
-        WriteLog(kCharsetTrace + QString::fromLatin1(declared) + QStringLiteral(": 알 수 없어 UTF-8로 읽음"), kChannel);
-        return decodeUtf8(ex.body, malformed);
-    }
-    if (status == 200) {
-        if (CharsetWritesHangul(declared)) {
-            std::lock_guard lock(g_mutex);
-            g_formCharset = declared;
-        } else if (declared.compare(formCharset(), Qt::CaseInsensitive) != 0) {
-            WriteLog(kCharsetTrace + QString::fromLatin1(declared)
-                         + QStringLiteral(": 한글을 쓸 수 없어 폼에 쓰지 않음"),
-                     kChannel);
-        }
-    }
-    QString text = decoder.decode(ex.body);
-    *malformed = decoder.hasError();
-    return text;
-}
-
-QByteArray encodeBody(const QString& body)
-{
-    const QByteArray charset = formCharset();
-    if (charset.isEmpty())
-        return body.toUtf8();
-    QStringEncoder encoder(charset.constData());
-    if (!encoder.isValid())
-        return body.toUtf8();
-    QByteArray bytes = encoder.encode(body);
-    if (encoder.hasError()) {
-        WriteLog(kCharsetTrace + QString::fromLatin1(charset) + QStringLiteral(": 본문을 쓸 수 없어 UTF-8로 보냄"),
-                 kChannel);
-        return body.toUtf8();
-    }
-    return bytes;
-}
-
 }  // namespace
-
-QByteArray CharsetOf(QByteArrayView contentType)
-{
-    for (QByteArrayView part : QByteArray(contentType.toByteArray()).split(';')) {
-        part = part.trimmed();
-        if (part.size() > 8 && part.first(8).compare("charset=", Qt::CaseInsensitive) == 0) {
-            QByteArrayView value = part.sliced(8).trimmed();
-            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-                value = value.sliced(1, value.size() - 2);
-            return value.toByteArray();
-        }
-    }
-    return {};
-}
-
-bool CharsetWritesHangul(const QByteArray& charset)
-{
-    static const QString sample = QStringLiteral("한글 포장 매장식사 현장접수");
-    QStringEncoder encoder(charset.constData());
-    if (!encoder.isValid())
-        return false;
-    const QByteArray bytes = encoder.encode(sample);
-    if (encoder.hasError())
-        return false;
-    QStringDecoder decoder(charset.constData());
-    return decoder.isValid() && QString(decoder.decode(bytes)) == sample && !decoder.hasError();
-}
-
-QByteArray formCharset()
-{
-    std::lock_guard lock(g_mutex);
-    return g_formCharset;
-}
-
-void setFormCharset(const QByteArray& charset)
-{
-    std::lock_guard lock(g_mutex);
-    g_formCharset = charset;
-}
 
 void setCaFile(const QString& path)
 {
@@ -544,7 +449,7 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
     const QByteArray url = address.toUtf8();
     // In the charset the service declared last; only an answer changes it, and an answer ends the
     // attempts, so every attempt sends the same bytes.
-    const QByteArray payload = encodeBody(body);
+    const QByteArray payload = EncodeFormBody(body);
     const QString requestText = address + u'?' + body;
     const int attempts = limits.attempts > 0 ? limits.attempts : 1;
     const uint32_t callStart = RealTickCount();
@@ -586,9 +491,9 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
         if (code == CURLE_OK) {
             result.handshake = handshakeOf(ex);
             result.spokeTls = result.spokeTls || ex.peerTls;
-            result.text = decodeAnswer(ex, status, &result.malformed);
+            result.text = DecodeAnswer(ex.body, ex.contentType, status, &result.malformed);
             if (result.malformed)
-                WriteLog(kCharsetTrace + QStringLiteral("응답에 읽을 수 없는 바이트가 있음"), kChannel);
+                WriteLog(CharsetTrace() + QStringLiteral("응답에 읽을 수 없는 바이트가 있음"), kChannel);
             result.status = status;
             result.delivery = Delivery::Answered;
             result.failure = NetFailure::None;

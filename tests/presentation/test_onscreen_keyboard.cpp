@@ -28,7 +28,7 @@ TEST(KeyboardRules, PagesHoldEveryCharacterOfAPasswordInFullRows)
         bool found = false;
         for (const Page page : {Page::Letters, Page::Symbols})
             for (const KeyRow& row : Rows(page))
-                for (const KeySpec& key : row)
+                for (const KeyDef& key : row)
                     found = found || (key.kind == KeyKind::Character && key.character == c)
                         || (key.kind == KeyKind::Space && c == u' ');
         EXPECT_TRUE(found);
@@ -38,7 +38,7 @@ TEST(KeyboardRules, PagesHoldEveryCharacterOfAPasswordInFullRows)
         QStringList captions;
         for (const KeyRow& row : Rows(page)) {
             double units = 0;
-            for (const KeySpec& key : row) {
+            for (const KeyDef& key : row) {
                 units += key.units;
                 captions << Caption(key, false);
             }
@@ -77,9 +77,9 @@ TEST(KeyboardRules, ShiftHoldsForOneLetterCapsUntilTouchedAgain)
             const QString caption = QString::fromUtf8(key);
             // The key as the page in force shows it.
             const QList<KeyRow>& rows = Rows(state.page());
-            const KeySpec* touched = nullptr;
+            const KeyDef* touched = nullptr;
             for (const KeyRow& row : rows)
-                for (const KeySpec& key : row)
+                for (const KeyDef& key : row)
                     if (Caption(key, state.upper()) == caption)
                         touched = &key;
             ASSERT_TRUE(touched) << caption.toStdString();
