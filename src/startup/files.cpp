@@ -57,10 +57,12 @@ void MakeDirectory(QString& path)
     }
 }
 
-bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why)
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why,
+                 std::optional<QFileDevice::Permissions> permissions)
 {
     QSaveFile file(path);
-    bool whole = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    bool whole = file.open(QIODevice::WriteOnly) && (!permissions || file.setPermissions(*permissions))
+        && file.write(bytes) == bytes.size();
     // The write may only have filled the device's buffer; a failing flush is not seen by commit()
     // (it would put an empty file in the old one's place), so it is checked here.
     whole = whole && file.flush();

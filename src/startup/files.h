@@ -1,6 +1,8 @@
 #pragma once
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
+#include <optional>
 
 namespace sumbrel {
 
@@ -16,7 +18,8 @@ inline void MakeDirectory(QString&& path)
 
 // Replaces the file's whole content: written beside it and renamed over it, so the file is the old
 // one or the new one, never a part. False (the file as it was) with why, when the bytes could not
-// all be written (a full or read-only disk).
-bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+// all be written (a full or read-only disk). permissions: the new file's, when given.
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr,
+                 std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
 }  // namespace sumbrel

@@ -1,7 +1,8 @@
 #include "startup/health_metrics.h"
 
+#include "startup/files.h"
+
 #include <QDateTime>
-#include <QSaveFile>
 #include <atomic>
 #include <mutex>
 
@@ -211,7 +212,8 @@ QByteArray Render(const Reading& r)
              "When the last waiting-status poll succeeded, in seconds since the epoch; 0 before the first.");
     w.sample("sumbrel_last_successful_poll_timestamp_seconds", {}, Seconds(r.lastGoodPollMs));
 
-    w.family("sumbrel_exchanges_total", "counter", "Exchanges with the shop's web service since the start, by request.");
+    w.family("sumbrel_exchanges_total", "counter",
+             "Exchanges with the shop's web service since the start, by request.");
     for (int q = 0; q < kRequests; ++q)
         w.sample("sumbrel_exchanges_total", Label("request", Name(Request(q))), Count(r.exchanges[q]));
 
@@ -245,28 +247,9 @@ QByteArray Render(const Reading& r)
 
 bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why)
 {
-    // QSaveFile writes beside the target and renames over it: a reader sees the old file or the new
-    // one, never half of one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (why)
-            *why = file.errorString();
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
-    if (file.write(bytes) != bytes.size()) {
-        if (why)
-            *why = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (why)
-            *why = file.errorString();
-        return false;
-    }
-    return true;
+    return sumbrel::ReplaceFile(path, bytes, why,
+                                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                    | QFileDevice::ReadOther);
 }
 
 }  // namespace sumbrel::health
