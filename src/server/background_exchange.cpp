@@ -2,8 +2,6 @@
 
 #include "startup/queued_call.h"
 
-#include <QMetaObject>
-
 namespace sumbrel {
 
 BackgroundExchange::BackgroundExchange(QObject* owner)
@@ -28,7 +26,30 @@ void BackgroundExchange::finish()
     m_busy = false;
 }
 
+void BackgroundExchange::cancel()
+{
+    if (!m_busy)
+        return;
+    m_cancel->store(true);
+    // The thread is left to end on its own: a cancelled request ends within a progress tick, and the
+    // next start (or the destructor) joins it.
+    m_busy = false;
+}
+
 bool BackgroundExchange::start(Work work, Done done)
+{
+    return startJob([work = std::move(work), done = std::move(done)](const CancelFlag& cancel) {
+        PostResult result;
+        try {
+            result = work(cancel);
+        } catch (...) {
+            result = {};  // a failed exchange is no answer
+        }
+        return std::function<void()>([result, done] { done(result); });
+    });
+}
+
+bool BackgroundExchange::startJob(Job job)
 {
     if (m_busy || !m_owner)
         return false;
@@ -38,22 +59,24 @@ bool BackgroundExchange::start(Work work, Done done)
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     std::weak_ptr<bool> alive = m_alive;
     QObject* owner = m_owner;
-    m_thread = std::thread([this, work = std::move(work), done = std::move(done), cancel = m_cancel, alive, owner] {
-        PostResult result;
+    m_thread = std::thread([this, job = std::move(job), cancel = m_cancel, alive, owner] {
+        std::function<void()> done;
         try {
-            result = work(cancel);
+            done = job(cancel);
         } catch (...) {
-            result = {};  // a failed exchange is no answer
+            done = nullptr;  // work that throws reports nothing: its owner's deadline speaks
         }
         if (cancel->load())
             return;
-        // Back on the owner's thread; dropped there when this object has gone meanwhile.
-        QueueTo(owner, [this, done, alive, result] {
+        // Back on the owner's thread; dropped there when this object has gone, or the work was
+        // cancelled, meanwhile.
+        QueueTo(owner, [this, done, alive, cancel] {
             const std::shared_ptr<bool> still = alive.lock();
-            if (!still || !*still)
+            if (!still || !*still || cancel->load())
                 return;
             finish();
-            done(result);
+            if (done)
+                done();
         });
     });
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 // One exchange at a time on a thread of its own, so the screen's thread is never held by it; the
-// result is handed back on the owner's thread.
+// result is handed back on the owner's thread. Every exchange of the screens runs through this.
 #include "server/http_client.h"
 
 #include <QObject>
@@ -26,8 +26,22 @@ public:
     bool busy() const { return m_busy; }
     // Starts the work; false, and nothing started, while the last one is under way.
     bool start(Work work, Done done);
+    // Any result type: `work` runs off the screen's thread, `done` with its result on the owner's.
+    template <typename Result>
+    bool run(std::function<Result(const CancelFlag& cancel)> work, std::function<void(const Result&)> done)
+    {
+        return startJob([work = std::move(work), done = std::move(done)](const CancelFlag& cancel) {
+            auto result = std::make_shared<Result>(work(cancel));
+            return std::function<void()>([result, done] { done(*result); });
+        });
+    }
+    // Drops the exchange under way: its request is stopped and `done` never runs. At once free for
+    // the next one.
+    void cancel();
 
 private:
+    using Job = std::function<std::function<void()>(const CancelFlag& cancel)>;
+    bool startJob(Job job);
     void finish();
 
     QObject* m_owner;
