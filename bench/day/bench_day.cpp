@@ -5,6 +5,7 @@
 // --start it starts today at that time, e.g. 23:50 for a day that crosses midnight).
 // Prints the orders held against what the customers were shown, memory, descriptors, log sizes and
 // the polls traced per day of the screens' clock.
+#include "support/menu_link.h"
 #include "reception/counter_day.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
@@ -55,7 +56,7 @@ int main(int argc, char** argv)
     ManualClock clock(start);
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(shop, reception);
     const DayFigures f = day.run(customers, polls, 10);

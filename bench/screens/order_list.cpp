@@ -38,10 +38,12 @@ struct OrderListBench {
         gs().programFolder = folder.path();
         sumbrel::testing::LogInTo(shop);
         screen = std::make_unique<frmMain>();
-        screen->openMenuPage = [this](cart::OrderCart& order) {
-            order.selectedOrder = carts[0];
-            order.selectionConfirmed = true;
-        };
+        QObject::connect(screen.get(), &frmMain::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
+            cart::OrderCart result = order;
+            result.selectedOrder = carts[0];
+            result.selectionConfirmed = true;
+            screen->menuClosed(result);
+        });
         screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::PanelKey::Takeout)))->touch();
     }
     double sample()

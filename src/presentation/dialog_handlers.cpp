@@ -11,9 +11,19 @@ namespace sumbrel {
 
 void WidgetDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
 {
-    // Blocks as a modal box does: the callers go on only once it is closed.
-    MessagePanel panel(MessagePanel::Owner(), title, text, icon);
-    panel.exec();
+    messageThen(title, text, icon, {});
+}
+
+void WidgetDialogHandler::messageThen(const QString& title, const QString& text, MessageIcon icon,
+                                      std::function<void()> closed)
+{
+    // Modal to its window without a loop of its own: the caller goes on at once, the screens keep
+    // running, and the box goes when its key is touched.
+    auto* panel = new MessagePanel(MessagePanel::Owner(), title, text, icon);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    if (closed)
+        QObject::connect(panel, &QDialog::finished, panel, [closed](int) { closed(); });
+    panel->open();
 }
 
 QString FileDialogFilter(const QString& filter)

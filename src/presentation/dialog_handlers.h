@@ -22,6 +22,8 @@ QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QSt
 class WidgetDialogHandler : public DialogHandler {
 public:
     void message(const QString& title, const QString& text, MessageIcon icon) override;
+    void messageThen(const QString& title, const QString& text, MessageIcon icon,
+                     std::function<void()> closed) override;
     QString openFile(const QString& title, const QString& folder, const QString& filter) override;
 };
 

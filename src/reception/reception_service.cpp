@@ -26,39 +26,38 @@ bool HoldsSettings(const QString& answer)
 }
 
 // What the customer was told, as the health metrics count it: an order never sent failed.
-health::Order Counted(SubmitOutcome outcome)
+health::Order Counted(OrderState outcome)
 {
     switch (outcome) {
-    case SubmitOutcome::Accepted:
+    case OrderState::Accepted:
         return health::Order::Accepted;
-    case SubmitOutcome::AlreadyRegistered:
+    case OrderState::Refused:
         return health::Order::Refused;
-    case SubmitOutcome::Unknown:
+    case OrderState::Unknown:
         return health::Order::Unknown;
-    case SubmitOutcome::Failed:
-    case SubmitOutcome::NotSent:
+    default:
         break;
     }
     return health::Order::Failed;
 }
 }  // namespace
 
-SubmitOutcome JudgeOrderAnswer(const QString& answer)
+OrderState JudgeOrderAnswer(const QString& answer)
 {
     if (answer.contains(QStringLiteral("성공")))
-        return SubmitOutcome::Accepted;
+        return OrderState::Accepted;
     if (answer.contains(QStringLiteral("이미")))
-        return SubmitOutcome::AlreadyRegistered;
-    return SubmitOutcome::Failed;
+        return OrderState::Refused;
+    return OrderState::Failed;
 }
 
-SubmitOutcome JudgeOrderExchange(const PostResult& result)
+OrderState JudgeOrderExchange(const PostResult& result)
 {
     switch (result.delivery) {
     case Delivery::NotReached:
-        return SubmitOutcome::Failed;
+        return OrderState::Failed;
     case Delivery::Unknown:
-        return SubmitOutcome::Unknown;
+        return OrderState::Unknown;
     case Delivery::Answered:
         break;
     }
@@ -67,8 +66,8 @@ SubmitOutcome JudgeOrderExchange(const PostResult& result)
     // A gateway that gave up waiting for the shop, or got a broken answer from it: the shop may have
     // stored the order all the same.
     if (result.status == 502 || result.status == 504)
-        return SubmitOutcome::Unknown;
-    return SubmitOutcome::Failed;
+        return OrderState::Unknown;
+    return OrderState::Failed;
 }
 
 ReceptionService::ReceptionService()
@@ -81,11 +80,26 @@ void ReceptionService::setTransport(Transport transport)
     m_transport = transport ? std::move(transport) : Transport(PostForm);
 }
 
+ReceptionService::Request ReceptionService::settingsRequest() const
+{
+    return {endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody()};
+}
+
+PostResult ReceptionService::fetchSettings(const Request& request, const Transport& transport, const CancelFlag& cancel)
+{
+    CallOptions options;
+    options.cancel = cancel;
+    return endpoints::PostLogged(QStringLiteral("Load_Setting"), request.url, request.body, HttpChannel(), transport,
+                                 options);
+}
+
 ReceptionSettings ReceptionService::loadSettings()
 {
-    const PostResult answer =
-        endpoints::PostLogged(QStringLiteral("Load_Setting"), endpoints::Url(endpoints::kReceptionSettings),
-                              endpoints::CredentialsBody(), HttpChannel(), m_transport);
+    return settingsAnswered(fetchSettings(settingsRequest(), m_transport));
+}
+
+ReceptionSettings ReceptionService::settingsAnswered(const PostResult& answer)
+{
     ReceptionSettings settings = ParseReceptionSettings(answer.text);
     if (answer.good() && HoldsSettings(answer.text)) {
         m_lastGoodSettings = settings;
@@ -132,28 +146,47 @@ WaitingStatus ReceptionService::poll()
     return pollAnswered(request, m_transport(request.url, request.body, {}));
 }
 
-SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString& cart)
+std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(const OrderValues& values, const QString& cart) const
 {
     const QString xml = XML_Order(cart);
     if (xml.isEmpty()) {
         // An order with an empty menu would reach the shop as an order of nothing.
         WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, kSubscriptOutOfRange,
                                 QStringLiteral("주문 내용을 만들 수 없어 보내지 않음. 장바구니: ") + cart));
-        health::CountOrder(Counted(SubmitOutcome::NotSent));
-        return SubmitOutcome::NotSent;
+        health::CountOrder(Counted(OrderState::NotSent));
+        return std::nullopt;
     }
-    const QString body = endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, ZulEncodeAA(xml));
+    return OrderRequest{endpoints::Url(endpoints::kOrder),
+                        endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, ZulEncodeAA(xml))};
+}
+
+PostResult ReceptionService::sendOrder(const OrderRequest& request, const Transport& transport,
+                                       const CancelFlag& cancel)
+{
     CallOptions once;
     once.retryAfterSending = false;
-    const PostResult result = endpoints::PostLogged(QStringLiteral("Save_Input"), endpoints::Url(endpoints::kOrder),
-                                                    body, HttpChannel(), m_transport, once);
-    const SubmitOutcome outcome = JudgeOrderExchange(result);
-    if (outcome == SubmitOutcome::Unknown)
+    once.cancel = cancel;
+    return endpoints::PostLogged(QStringLiteral("Save_Input"), request.url, request.body, HttpChannel(), transport,
+                                 once);
+}
+
+OrderState ReceptionService::orderAnswered(const PostResult& result) const
+{
+    const OrderState outcome = JudgeOrderExchange(result);
+    if (outcome == OrderState::Unknown)
         WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, 0,
                                 QStringLiteral("주문을 보냈으나 답을 받지 못함: 매장에 전달되었을 수 있음 (")
                                     + QString::number(result.status) + u')'));
     health::CountOrder(Counted(outcome));
     return outcome;
+}
+
+OrderState ReceptionService::submit(const OrderValues& values, const QString& cart)
+{
+    const std::optional<OrderRequest> request = orderRequest(values, cart);
+    if (!request)
+        return OrderState::NotSent;
+    return orderAnswered(sendOrder(*request, m_transport));
 }
 
 }  // namespace sumbrel::reception

@@ -11,18 +11,17 @@
 
 namespace sumbrel::reception {
 
-enum class SubmitOutcome {
-    Accepted,  // a 200 answer holds "성공"
-    AlreadyRegistered,  // a 200 answer without "성공" but with "이미": the number has ordered already
-    Failed,  // the order did not reach the shop, or the shop answered without either marker
-    Unknown,  // the order went out but no answer came back: the shop may have it
-    NotSent,  // the cart gives no order text: nothing was sent
-};
+// The order's outcome is an OrderState (customer_path.h), from the answer to the screen:
+//   Accepted   a 200 answer holds "성공"
+//   Refused    a 200 answer without "성공" but with "이미": the number has ordered already
+//   Failed     the order did not reach the shop, or the shop answered without either marker
+//   Unknown    the order went out but no answer came back: the shop may have it
+//   NotSent    the cart gives no order text: nothing was sent
 // "성공" is looked for before "이미": an answer with both is a success.
-SubmitOutcome JudgeOrderAnswer(const QString& answer);
+OrderState JudgeOrderAnswer(const QString& answer);
 // The whole exchange: only a 200 answer can accept or refuse; a gateway's 502 or 504 and a request
 // that went out without an answer leave the outcome unknown.
-SubmitOutcome JudgeOrderExchange(const PostResult& result);
+OrderState JudgeOrderExchange(const PostResult& result);
 
 class ReceptionService {
 public:
@@ -33,8 +32,17 @@ public:
     void setTransport(Transport transport);
     const Transport& transport() const { return m_transport; }
 
-    // Load_Setting's exchange. An answer without any of the shop's settings (failed, empty,
-    // garbage) keeps the last good settings, traced; missing fields of a good answer are empty.
+    // Load_Setting's exchange, in halves as the order's: the request, sent off the screen's thread,
+    // and its answer. An answer without any of the shop's settings (failed, empty, garbage) keeps the
+    // last good settings, traced; missing fields of a good answer are empty.
+    struct Request {
+        QString url;
+        QString body;
+    };
+    Request settingsRequest() const;
+    static PostResult fetchSettings(const Request& request, const Transport& transport, const CancelFlag& cancel = {});
+    ReceptionSettings settingsAnswered(const PostResult& answer);
+    // Both halves at once, on this thread.
     ReceptionSettings loadSettings();
 
     // TOLoad's exchange, in two halves so that the request can run off the screen's thread: the
@@ -52,9 +60,15 @@ public:
     WaitingStatus poll();
     const QString& lastWaitAnswer() const { return m_lastWaitAnswer; }
 
-    // Save_Input's exchange for the cart. Sent once: never repeated once the request may have
-    // reached the shop. A cart without order text is never sent.
-    SubmitOutcome submit(const OrderValues& values, const QString& cart);
+    // Save_Input's exchange for the cart, in three steps so that the request runs off the screen's
+    // thread: the body (none, traced and counted as NotSent, for a cart without order text), the
+    // request, sent once and never repeated once it may have reached the shop, and the outcome.
+    using OrderRequest = Request;
+    std::optional<OrderRequest> orderRequest(const OrderValues& values, const QString& cart) const;
+    static PostResult sendOrder(const OrderRequest& request, const Transport& transport, const CancelFlag& cancel = {});
+    OrderState orderAnswered(const PostResult& result) const;
+    // All three at once, on this thread.
+    OrderState submit(const OrderValues& values, const QString& cart);
 
 private:
     Transport m_transport;

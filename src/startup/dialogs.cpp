@@ -39,6 +39,19 @@ void MessageBox(const QString& text, MessageIcon icon)
         g_handler->message(ProgramTitle(), text, icon);
 }
 
+void MessageBoxThen(const QString& text, MessageIcon icon, std::function<void()> closed)
+{
+    if (!OnScreenThread()) {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QueueTo(app, [text, icon, closed] { MessageBoxThen(text, icon, closed); });
+        return;
+    }
+    if (g_handler)
+        g_handler->messageThen(ProgramTitle(), text, icon, std::move(closed));
+    else if (closed)
+        closed();
+}
+
 QString OpenFileDialog(const QString& title, const QString& folder, const QString& filter)
 {
     return g_handler ? g_handler->openFile(title, folder, filter) : QString();

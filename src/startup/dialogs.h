@@ -1,6 +1,7 @@
 #pragma once
 // Every modal box and file dialog goes through here, so tests can answer and record them.
 #include <QString>
+#include <functional>
 
 namespace sumbrel {
 
@@ -9,7 +10,16 @@ enum class MessageIcon { None, Information, Warning, Critical };
 class DialogHandler {
 public:
     virtual ~DialogHandler() = default;
+    // Shows the box and returns at once: nothing waits for it to be closed.
     virtual void message(const QString& title, const QString& text, MessageIcon icon) = 0;
+    // As message; `closed` runs once the box has been closed. By default at once, for handlers that
+    // answer boxes themselves.
+    virtual void messageThen(const QString& title, const QString& text, MessageIcon icon, std::function<void()> closed)
+    {
+        message(title, text, icon);
+        if (closed)
+            closed();
+    }
     // Empty text: cancelled.
     virtual QString openFile(const QString& title, const QString& folder, const QString& filter) = 0;
 };
@@ -22,6 +32,9 @@ DialogHandler* dialogHandler();
 QString ProgramTitle();
 
 void MessageBox(const QString& text, MessageIcon icon = MessageIcon::None);
+// A box that must be read before the program goes on (it is about to end, say): `closed` runs once
+// it is closed, on the screens' thread. Without a handler, at once.
+void MessageBoxThen(const QString& text, MessageIcon icon, std::function<void()> closed);
 QString OpenFileDialog(const QString& title, const QString& folder, const QString& filter);
 
 }  // namespace sumbrel

@@ -191,19 +191,21 @@ protected:
 const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 const QString kSettingsPath = QStringLiteral("/program/TOLoadProgram.php");
 
-QString OutcomeName(SubmitOutcome o)
+QString OutcomeName(OrderState o)
 {
     switch (o) {
-    case SubmitOutcome::Accepted:
+    case OrderState::Accepted:
         return QStringLiteral("accepted");
-    case SubmitOutcome::AlreadyRegistered:
+    case OrderState::Refused:
         return QStringLiteral("refused (이미)");
-    case SubmitOutcome::Failed:
+    case OrderState::Failed:
         return QStringLiteral("failed, customer told to try again");
-    case SubmitOutcome::Unknown:
+    case OrderState::Unknown:
         return QStringLiteral("unknown, customer told to ask the staff");
-    case SubmitOutcome::NotSent:
+    case OrderState::NotSent:
         return QStringLiteral("not sent");
+    default:
+        break;
     }
     return {};
 }
@@ -220,7 +222,7 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
             continue;  // an order's answer is not shown
         const QString number = QStringLiteral("0101234") + QString::number(++phone);
         shop->clearRequests();
-        SubmitOutcome outcome = SubmitOutcome::NotSent;
+        OrderState outcome = OrderState::NotSent;
         cell("order", f, {kOrderPath}, QString(), [&] {
             outcome = service.submit({number, QStringLiteral("포장"), QStringLiteral("1"), {}}, cart);
             return OutcomeName(outcome);
@@ -236,19 +238,19 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
             sent += r[QStringLiteral("path")].toString() == kOrderPath
                 && r[QStringLiteral("fields")][QStringLiteral("phonet")].toString() == number;
         EXPECT_LE(sent, 1) << f.name << ": never sent twice";
-        if (outcome == SubmitOutcome::Accepted) {
+        if (outcome == OrderState::Accepted) {
             EXPECT_EQ(stored, 1) << f.name;
             EXPECT_EQ(sent, 1) << f.name;
         }
         if (stored == 1) {
-            EXPECT_NE(outcome, SubmitOutcome::Failed) << f.name << ": a stored order must not be told as failed";
+            EXPECT_NE(outcome, OrderState::Failed) << f.name << ": a stored order must not be told as failed";
         }
         const bool answeredWithSuccess = f.kind == F::InvalidUtf8;
-        EXPECT_EQ(outcome == SubmitOutcome::Accepted, answeredWithSuccess) << f.name;
+        EXPECT_EQ(outcome == OrderState::Accepted, answeredWithSuccess) << f.name;
     }
     // What a customer's Korean becomes after the proxy's latin-1 page: the shop reads it whole.
     EXPECT_EQ(service.submit({QStringLiteral("01099998888"), QStringLiteral("매장식사"), QStringLiteral("0"), {}}, cart),
-              SubmitOutcome::Accepted);
+              OrderState::Accepted);
     const QJsonObject last = shop->orders().last().toObject();
     EXPECT_EQ(last[QStringLiteral("where")].toString(), QStringLiteral("매장식사"));
     EXPECT_EQ(last[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));

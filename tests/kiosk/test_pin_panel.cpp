@@ -27,39 +27,46 @@ protected:
     frmMain& guarded()
     {
         frmMain& s = open();
-        s.openSettings = [this] { ++settingsOpened; };
-        s.terminateProgram = [this] { ++terminated; };
-        GuardOperatorAreas(s);
+        auto* guard = new OperatorGuard(s);
+        QObject::connect(guard, &OperatorGuard::settingsAllowed, &s, [this] { ++settingsOpened; });
+        QObject::connect(guard, &OperatorGuard::settingsRefused, &s, [this] { ++settingsRefused; });
+        QObject::connect(guard, &OperatorGuard::terminateAllowed, &s, [this] { ++terminated; });
         return s;
     }
     // The panel that the next touch opens gets these keys (digits, 'b' back, 'k' OK, 'x' cancel),
     // then inspect sees it before the panel is gone or cancelled.
     void onPanel(const QString& keys, std::function<void(PinPanel&)> inspect = {})
     {
-        // Polled: the panel takes its darkened backdrop (letting events run) before it is up.
-        auto* poll = new QTimer(screen.get());
-        QObject::connect(poll, &QTimer::timeout, screen.get(), [this, poll, keys, inspect] {
-            PinPanel* panel = screen->findChild<PinPanel*>();
-            if (!panel || panel->isHidden())
-                return;
-            poll->deleteLater();
-            poll->stop();
-            for (QChar c : keys) {
-                const int key = c == u'b' ? PinPanel::Back
-                    : c == u'k'           ? PinPanel::Ok
-                    : c == u'x'           ? PinPanel::Cancel
-                                          : c.digitValue();
-                PinKey(*panel, key)->touch();
-                if (panel->isFinished())
-                    break;
-            }
-            if (inspect)
-                inspect(*panel);
-            if (!panel->isFinished())
-                PinKey(*panel, PinPanel::Cancel)->touch();
-        });
-        poll->start(5);
+        m_keys = keys;
+        m_inspect = std::move(inspect);
     }
+    // Touches the area; the panel it opened (none without a PIN) gets the keys of onPanel.
+    void touchArea(CaptionKey* area)
+    {
+        area->touch();
+        PinPanel* panel = screen->findChild<PinPanel*>();
+        if (!panel || panel->isHidden())
+            return;
+        for (QChar c : std::exchange(m_keys, QString())) {
+            const int key = c == u'b' ? PinPanel::Back
+                : c == u'k'           ? PinPanel::Ok
+                : c == u'x'           ? PinPanel::Cancel
+                                      : c.digitValue();
+            PinKey(*panel, key)->touch();
+            if (panel->isFinished())
+                break;
+        }
+        if (auto inspect = std::exchange(m_inspect, nullptr))
+            inspect(*panel);
+        if (!panel->isFinished())
+            PinKey(*panel, PinPanel::Cancel)->touch();
+        // The finished panel is deleted once the events run.
+        QTest::qWait(0);
+    }
+
+    QString m_keys;
+    std::function<void(PinPanel&)> m_inspect;
+    int settingsRefused = 0;
 
     int settingsOpened = 0;
     int terminated = 0;
@@ -68,8 +75,8 @@ protected:
 TEST_F(OperatorPinTest, WithoutAPinTheAreasActAsBefore)
 {
     frmMain& s = guarded();
-    lblConfig(s)->touch();
-    lblTerminate(s)->touch();
+    touchArea(lblConfig(s));
+    touchArea(lblTerminate(s));
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(terminated, 1);
     EXPECT_EQ(s.findChild<PinPanel*>(), nullptr);
@@ -97,7 +104,7 @@ TEST_F(OperatorPinTest, TheRightPinOpensTheArea)
     };
     for (const auto& c : cases) {
         onPanel(c.keys);
-        c.area->touch();
+        touchArea(c.area);
         EXPECT_EQ(settingsOpened, c.settings) << c.name;
         EXPECT_EQ(terminated, c.terminate) << c.name;
         EXPECT_EQ(logEntries().last(), QString::fromUtf16(c.trace)) << c.name;
@@ -142,7 +149,7 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
             ->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(lblPinDigits(panel)->text(), QStringLiteral("●●●●"));
     });
-    lblConfig(s)->touch();
+    touchArea(lblConfig(s));
     EXPECT_EQ(settingsOpened, 0);
 }
 
@@ -154,20 +161,20 @@ TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
         EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("PIN이 틀렸습니다. 남은 횟수 2회"));
         EXPECT_TRUE(lblPinDigits(panel)->text().isEmpty()) << "a wrong PIN is cleared";
     });
-    lblConfig(s)->touch();
+    touchArea(lblConfig(s));
     onPanel(QStringLiteral("2222k3333k") + kPin + u'k', [](PinPanel& panel) {
         EXPECT_FALSE(panel.isFinished()) << "locked: even the right PIN does nothing";
         EXPECT_TRUE(lblPinMessage(panel)->text().startsWith(QStringLiteral("3회 틀려 잠겼습니다.")))
             << lblPinMessage(panel)->text().toStdString();
     });
-    lblTerminate(s)->touch();
+    touchArea(lblTerminate(s));
     // The other area is locked as well, and says so as it opens.
     advanceTickCount(10000);
     onPanel(kPin + u'k', [](PinPanel& panel) {
         EXPECT_FALSE(panel.isFinished());
         EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("잠겨 있습니다. 50초 후에 다시 시도하세요."));
     });
-    lblConfig(s)->touch();
+    touchArea(lblConfig(s));
     EXPECT_EQ(settingsOpened, 0);
     EXPECT_EQ(terminated, 0);
     const QStringList expected = {
@@ -188,7 +195,7 @@ TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
     // The rest of the minute passes on the clock: the right PIN opens again.
     advanceTickCount(50000);
     onPanel(kPin + u'k');
-    lblTerminate(s)->touch();
+    touchArea(lblTerminate(s));
     EXPECT_EQ(terminated, 1);
     EXPECT_FALSE(logText().contains(kPin));
 }
@@ -207,6 +214,6 @@ TEST_F(OperatorPinTest, ALockRunningOutWhileThePanelIsOpenFreesTheKeypad)
         for (QChar c : kPin + u'k')
             PinKey(panel, c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
     });
-    lblConfig(s)->touch();
+    touchArea(lblConfig(s));
     EXPECT_EQ(settingsOpened, 1);
 }

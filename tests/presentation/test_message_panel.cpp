@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -107,7 +108,7 @@ TEST_F(MessageBoxes, InTheLowLayoutTheBoxSitsLowAndItsTextIsSpoken)
     }
 }
 
-TEST_F(MessageBoxes, RealHandlerBlocksOverTheModalWindowUntilItsKeyIsPressed)
+TEST_F(MessageBoxes, RealHandlerShowsOverTheModalWindowWithoutWaitingAndTellsWhenItsKeyIsPressed)
 {
     // An item dialog's place: a modal window over the screen, off its centre.
     QDialog dialog(&window, Qt::Dialog | Qt::FramelessWindowHint);
@@ -116,36 +117,23 @@ TEST_F(MessageBoxes, RealHandlerBlocksOverTheModalWindowUntilItsKeyIsPressed)
     dialog.show();
     QCoreApplication::processEvents();
 
-    bool pressed = false;
-    QRect covered;
-    QPoint boxCentre;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* panel = qobject_cast<MessagePanel*>(modal);
-        EXPECT_TRUE(panel);
-        if (!panel) {
-            // Whatever is up goes, so the test ends.
-            if (modal)
-                modal->close();
-            return;
-        }
-        covered = panel->geometry();
-        boxCentre = panel->mapToGlobal(panel->box().center());
-        CaptionKey* key = FindByAccessibleName<CaptionKey>(panel, QStringLiteral("확인"));
-        QAccessibleInterface* reader = key ? QAccessible::queryAccessibleInterface(key) : nullptr;
-        if (!reader || !reader->actionInterface()) {
-            ADD_FAILURE() << "no key a reader can press";
-            panel->close();
-            return;
-        }
-        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        pressed = true;
-    });
-    WidgetDialogHandler().message(ProgramTitle(), QStringLiteral("휴대폰 번호가 아닙니다!"), MessageIcon::Warning);
-
-    EXPECT_TRUE(pressed);
-    EXPECT_EQ(covered, window.geometry());
-    EXPECT_LE((boxCentre - dialog.geometry().center()).manhattanLength(), 2);
+    int closed = 0;
+    WidgetDialogHandler().messageThen(ProgramTitle(), QStringLiteral("휴대폰 번호가 아닙니다!"), MessageIcon::Warning,
+                                      [&] { ++closed; });
+    // Back at once, with the box up.
+    auto* panel = qobject_cast<MessagePanel*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(closed, 0);
+    EXPECT_EQ(panel->geometry(), window.geometry());
+    EXPECT_LE((panel->mapToGlobal(panel->box().center()) - dialog.geometry().center()).manhattanLength(), 2);
+    CaptionKey* key = FindByAccessibleName<CaptionKey>(panel, QStringLiteral("확인"));
+    QAccessibleInterface* reader = key ? QAccessible::queryAccessibleInterface(key) : nullptr;
+    ASSERT_TRUE(reader && reader->actionInterface()) << "no key a reader can press";
+    QPointer<MessagePanel> gone = panel;
+    reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(closed, 1);
+    QTest::qWait(0);
+    EXPECT_TRUE(gone.isNull()) << "the box is deleted once closed";
 }
 
 }  // namespace

@@ -259,6 +259,8 @@ private:
             PressNamed(&m_reception, QString(d));
         PressNamed(&m_reception, QStringLiteral("다음"));
         PressNamed(&m_reception, m_customer % 2 ? QStringLiteral("카드결제") : QStringLiteral("현금결제"));
+        // The order runs off the screen's thread; its deadlines end it.
+        QTest::qWaitFor([this] { return !m_reception.sending(); }, 60000);
     }
 
     // What the screen shows once the submission is over.

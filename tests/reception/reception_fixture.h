@@ -1,6 +1,7 @@
 #pragma once
 // A reception screen against its own demo shop, in its own program folder, with fast timers. The
-// menu page is stood in for by the openMenuPage hook, which sets the cart as the page would.
+// menu page is stood in for by an answer to the screen's menuRequested, which sets the cart as the
+// page would.
 #include "presentation/caption_key.h"
 #include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
@@ -46,14 +47,24 @@ protected:
         values.insert(QStringLiteral("reset"), QStringLiteral("1"));
         shop.setSettings(values);
         screen = std::make_unique<frmMain>();
-        screen->openMenuPage = [this](cart::OrderCart& order) {
+        QObject::connect(screen.get(), &frmMain::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
             ++menuOpened;
-            if (confirmMenu) {
-                order.selectedOrder = cart;
-                order.selectionConfirmed = true;
+            cart::OrderCart result = order;
+            if (menuPage) {
+                menuPage(result);
+            } else if (confirmMenu) {
+                result.selectedOrder = cart;
+                result.selectionConfirmed = true;
             }
-        };
+            screen->menuClosed(result);
+        });
+        settled(*screen);
         return *screen;
+    }
+    // Once the settings' load and an order under way have answered.
+    static void settled(frmMain& s)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !s.settingsLoading() && !s.sending(); }, 20000));
     }
     static QMap<QString, QString> Settings(const QString& car, const QString& pay,
                                            const QString& where = QStringLiteral("Y"))
@@ -93,6 +104,8 @@ protected:
     std::unique_ptr<frmMain> screen;
     QString cart = kCart;
     bool confirmMenu = true;
+    // When set, the stand-in page does this instead.
+    std::function<void(cart::OrderCart&)> menuPage;
     int menuOpened = 0;
 };
 

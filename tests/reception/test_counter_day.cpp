@@ -1,6 +1,7 @@
 // A short day at the counter through the real screens: every "접수 완료" is one stored order, no
 // failure or uncertain outcome stores one, and nothing leaks; a day that crosses midnight keeps its
 // figures and its logs roll over to the new day's files; the health file counts what the shop saw.
+#include "support/menu_link.h"
 #include "kiosk/health_file.h"
 #include "reception/counter_day.h"
 #include "startup/health_metrics.h"
@@ -25,7 +26,7 @@ protected:
         setHttpLimits({1000, 300, 3, 1000, 2000});
         frmMain reception;
         frmMenuSelectMain page(&reception);
-        reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+        sumbrel::testing::LinkMenuPage(reception, page);
         reception.show();
         CounterDay day(*shop, reception);
         const DayFigures f = day.run(customers, polls, warmUp);
@@ -125,7 +126,7 @@ TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
     kiosk::HealthFile healthFile(file);
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(*shop, reception);
     const DayFigures f = day.run(25, 30, 0);

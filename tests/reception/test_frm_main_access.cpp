@@ -87,10 +87,12 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         typePhone(QStringLiteral("1234567") + QString::number(&c - cases));
         checkLayout(c.modes, "phone panel with a number");
         KeyOf(s, PhoneKey::Next)->touch();
+        settled(s);
         ASSERT_EQ(s.path().currentPanel(), 2);
         typeCar(QStringLiteral("1234"));
         checkLayout(c.modes, "car panel");
         KeyOf(s, CarKey::Next)->touch();
+        settled(s);
         ASSERT_EQ(s.path().currentPanel(), 3);
         checkLayout(c.modes, "payment panel");
         if (c.modes.large) {
@@ -101,6 +103,7 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         ASSERT_EQ(s.path().currentPanel(), 3);
         EXPECT_EQ(menuOpened, 2);
         KeyOf(s, PanelKey::Card)->touch();
+        settled(s);
         ASSERT_EQ(s.path().currentPanel(), 4);
         EXPECT_FALSE(KeyOf(s, PhoneKey::MenuSelect)->isVisible()
                      && KeyOf(s, PhoneKey::MenuSelect)->parentWidget() != picFrameMenu(s))
@@ -173,6 +176,7 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     QCoreApplication::processEvents();
     EXPECT_EQ(s.path().currentPanel(), 0);
     EXPECT_FALSE(access::CurrentModes().voice);
+    settled(*screen);
     EXPECT_TRUE(shop.orders().isEmpty());
 }
 
@@ -208,6 +212,7 @@ TEST_F(ReceptionAccessTest, TheKeypadFocusIsTheAccessibleFocusAndFollowsThePanel
     ASSERT_TRUE(focusedForAT(KeyOf(s, PanelKey::Card)));
     Keypad(&s, Qt::Key_Return);
     QCoreApplication::processEvents();
+    settled(*screen);
     ASSERT_EQ(shop.orders().size(), 1);
     CaptionKey* confirm = KeyOf(s, CarKey::Confirm);
     EXPECT_EQ(s.keypad()->focused(), confirm) << "the completion panel's key, not the covered card key";

@@ -22,13 +22,16 @@ protected:
         KeyOf(s, PanelKey::Takeout)->touch();
         enterPhone(phone);
         KeyOf(s, PhoneKey::Next)->touch();
+        settled(s);
         typeCar(QStringLiteral("1234"));
         KeyOf(s, CarKey::Next)->touch();
+        settled(s);
         ASSERT_EQ(s.path().currentPanel(), kPaymentPanel);
     }
     int ordersOf(const QString& phone) const
     {
         int n = 0;
+        settled(*screen);
         for (const QJsonValue& o : shop.orders())
             n += o[QStringLiteral("phone")].toString() == phone ? 1 : 0;
         return n;
@@ -108,14 +111,9 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         toPaymentPanel(s, c.phone);
         shop.addFault(kOrderPath, c.kind, c.settings);
         shop.clearRequests();
-        QString titleWhileSending;
-        const auto send = s.service().transport();
-        s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
-            titleWhileSending = caption(lblWaitTitle(s));
-            return send(url, body, options);
-        });
         KeyOf(s, PanelKey::Card)->touch();
-        EXPECT_EQ(titleWhileSending, QStringLiteral("주문 전송 중"));
+        EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("주문 전송 중"));
+        settled(s);
         EXPECT_EQ(s.path().currentPanel(), kPaymentPanel);
         EXPECT_TRUE(lblNotice(s)->isVisibleTo(&s));
         EXPECT_EQ(caption(lblNotice(s)), c.notice);
@@ -134,6 +132,7 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
     // Only "성공" thanks the customer.
     toPaymentPanel(s, QStringLiteral("01011110004"));
     KeyOf(s, PanelKey::Card)->touch();
+    settled(s);
     EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
     EXPECT_TRUE(lblCount(s)->isVisibleTo(&s));
 }
@@ -164,7 +163,7 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
 
     // While the menu page is open, its own limit counts, not the panel's.
     KeyOf(s, PanelKey::Takeout)->touch();
-    s.openMenuPage = [&](cart::OrderCart& order) {
+    menuPage = [&](cart::OrderCart& order) {
         clock->advance(90000);
         order.selectedOrder = cart;
         order.selectionConfirmed = true;
@@ -190,6 +189,7 @@ TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
         SCOPED_TRACE(f.what);
         f.fault();
         s.reset();
+        settled(s);
         EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
         EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
         EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
@@ -199,6 +199,7 @@ TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
     // A good answer that leaves a field out still means what it says.
     shop.setSettings({{QStringLiteral("omit"), QStringLiteral("TOPayTypeS")}});
     s.reset();
+    settled(s);
     EXPECT_EQ(s.path().settings().TOPayTypeS, QString());
     EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
 }

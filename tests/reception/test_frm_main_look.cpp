@@ -59,13 +59,16 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
     EXPECT_EQ(Clipped(s), QStringList()) << "phone";
     Save(s, "phone");
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     typeCar(QStringLiteral("1234"));
     EXPECT_EQ(Clipped(s), QStringList()) << "car";
     Save(s, "car");
     KeyOf(s, CarKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(Clipped(s), QStringList()) << "payment";
     Save(s, "payment");
     KeyOf(s, PanelKey::Card)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(Clipped(s), QStringList()) << "completion";
     Save(s, "completion");
@@ -123,6 +126,7 @@ TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
     typePhone(QStringLiteral("123456"));
     shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 1);
     CaptionKey* ok = KeyOf(s, CarKey::Confirm);
     EXPECT_FALSE(ok->isKeyEnabled());

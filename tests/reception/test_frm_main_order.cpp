@@ -58,14 +58,18 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
         EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("15,000원"));
         typePhone(QString::fromUtf16(c.phone));
         KeyOf(s, PhoneKey::Next)->touch();
+        settled(s);
         if (s.path().currentPanel() == kCarPanel) {
             typeCar(QStringLiteral("4321"));
             KeyOf(s, CarKey::Next)->touch();
+            settled(s);
         }
         if (s.path().currentPanel() == kPaymentPanel)
             KeyOf(s, c.payType == u"1" ? PanelKey::Card : PanelKey::Cash)->touch();
+        settled(s);
         ASSERT_EQ(s.path().currentPanel(), kCompletionPanel);
         EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
+        settled(*screen);
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), ++stored);
         const QJsonObject o = orders.last().toObject();
@@ -145,6 +149,7 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
     ASSERT_TRUE(screen->cart().selectedOrder.isEmpty());
     shop.clearRequests();
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
     EXPECT_FALSE(picFrame(s, kCompletionPanel)->isVisibleTo(&s));
     ASSERT_EQ(dialogs->messages.size(), 1);
@@ -154,7 +159,9 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
     // The menu key brings an order back, and then it goes.
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), kCompletionPanel);
+    settled(*screen);
     EXPECT_EQ(shop.orders().size(), 1);
 }
 
@@ -164,27 +171,25 @@ TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("24682468"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), kPaymentPanel);
-    // Queued before: a tap on "X" that the backdrop's event run would deliver mid-way.
-    Tap(KeyOf(s, PanelKey::ClosePayment));
-    // Queued while the request blocks: a second tap on "카드결제", where "확인" will stand.
-    const auto send = s.service().transport();
-    int sent = 0;
-    s.service().setTransport([&](const QString& url, const QString& body, const CallOptions& options) {
-        if (url.endsWith(kOrderPath)) {
-            ++sent;
-            Tap(KeyOf(s, CarKey::Confirm));
-            Tap(KeyOf(s, PanelKey::Card));
-        }
-        return send(url, body, options);
-    });
+    // The shop takes its time: the taps below land while the order is under way.
+    shop.addFault(kOrderPath, QStringLiteral("delay"), {{QStringLiteral("delay_ms"), QStringLiteral("300")}});
     KeyOf(s, PanelKey::Card)->touch();
+    // "X", then "확인" where it will stand, then a second "카드결제".
+    Tap(KeyOf(s, PanelKey::ClosePayment));
+    Tap(KeyOf(s, CarKey::Confirm));
+    Tap(KeyOf(s, PanelKey::Card));
     QCoreApplication::processEvents();
-    EXPECT_EQ(sent, 1);
+    EXPECT_TRUE(s.sending()) << "the screen took the taps while the order was under way";
+    EXPECT_EQ(s.path().currentPanel(), kCompletionPanel);
+    settled(s);
+    EXPECT_EQ(shop.requestCount(kOrderPath), 1);
     EXPECT_EQ(s.path().currentPanel(), kCompletionPanel) << "no tap reset the screen";
     EXPECT_TRUE(Timer_Closer(s)->isActive());
     EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
     EXPECT_EQ(phoneTag(), QStringLiteral("01024682468"));
+    settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024682468"));

@@ -84,9 +84,11 @@ TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
     EXPECT_TRUE(Shown(picFrame(s, 4)));
     EXPECT_TRUE(Shown(picFrame(s, 1))) << "the used panel stays under the completion panel";
+    settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     const QJsonObject o = orders[0].toObject();
@@ -109,23 +111,28 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("98765432"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(caption(lblPhone(s, 1)), QStringLiteral("010-9**6-5432"));
     typeCar(QStringLiteral("12"));
     KeyOf(s, CarKey::NumberChange)->touch();  // 번호변경
     EXPECT_EQ(s.path().currentPanel(), 1);
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("12"));
     typeCar(QStringLiteral("3"));
     KeyOf(s, CarKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), 2);
     EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
     EXPECT_EQ(dialogs->messages.value(0).icon, MessageIcon::Warning);
     typeCar(QStringLiteral("45"));  // the fifth digit is ignored
     EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("1234"));
     KeyOf(s, CarKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
+    settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01098765432"));
@@ -142,8 +149,10 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("11112222"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     typeCar(QStringLiteral("5678"));
     KeyOf(s, CarKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 3);
     EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-1**1-2222"));
     EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("5678"));
@@ -151,10 +160,13 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
     EXPECT_EQ(s.path().currentPanel(), 2);
     EXPECT_FALSE(Shown(picFrame(s, 3)));
     KeyOf(s, CarKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 3);
     KeyOf(s, PanelKey::Card)->touch();  // card
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(s.path().payType(), QStringLiteral("1"));
+    settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("where")].toString(), QStringLiteral("포장"));
@@ -169,13 +181,17 @@ TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
     EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("55556666"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 3);
     EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-5**5-6666"));
     KeyOf(s, PanelKey::NumberChange)->touch();
     EXPECT_EQ(s.path().currentPanel(), 1);
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     KeyOf(s, PanelKey::Cash)->touch();  // cash
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
+    settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("pay")].toString(), QStringLiteral("0"));
@@ -191,9 +207,11 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
         typePhone(QStringLiteral("12345678"));
         if (panel >= 2)
             KeyOf(s, PhoneKey::Next)->touch();
+            settled(s);
         if (panel == 3) {
             typeCar(QStringLiteral("1234"));
             KeyOf(s, CarKey::Next)->touch();
+            settled(s);
         }
         ASSERT_EQ(s.path().currentPanel(), panel);
         KeyOf(s, closeKeys[panel - 1])->touch();
@@ -204,6 +222,7 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
         EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
         EXPECT_TRUE(screen->cart().selectedOrder.isEmpty());
     }
+    settled(*screen);
     EXPECT_TRUE(shop.orders().isEmpty());
 }
 
@@ -229,14 +248,17 @@ TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 2);
     cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
     confirmMenu = false;
-    s.openMenuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
+    menuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), 2);
     typeCar(QStringLiteral("4321"));
     KeyOf(s, CarKey::Next)->touch();
+    settled(*screen);
     ASSERT_EQ(shop.orders().size(), 1);
+    settled(*screen);
     EXPECT_TRUE(shop.orders()[0][QStringLiteral("menu")].toString().contains(QStringLiteral("라떼 ( x1 )")));
 }

@@ -103,21 +103,23 @@ TEST_F(ReceptionTest, RefreshTimerStartsAtFirstShowAndPolls)
     s.hide();
 }
 
-TEST_F(ReceptionTest, OperatorKeysCallTheirHooksAndReset)
+TEST_F(ReceptionTest, OperatorKeysAskByTheirSignalsAndTheResetReloadsTheSettings)
 {
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-    int settingsOpened = 0;
-    int ended = 0;
-    s.openSettings = [&] {
-        ++settingsOpened;
+    int settingsAsked = 0;
+    int endAsked = 0;
+    QObject::connect(&s, &frmMain::settingsRequested, &s, [&] {
+        ++settingsAsked;
         shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")}});
-    };
-    s.terminateProgram = [&] { ++ended; };
+        s.reset();
+    });
+    QObject::connect(&s, &frmMain::terminateRequested, &s, [&] { ++endAsked; });
     lblConfig(s)->touch();
-    EXPECT_EQ(settingsOpened, 1);
+    EXPECT_EQ(settingsAsked, 1);
     EXPECT_EQ(s.path().currentPanel(), 0);
+    settled(s);
     EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isHidden()) << "the reset reloads the settings";
-    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(endAsked, 0);
     lblTerminate(s)->touch();
-    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(endAsked, 1);
 }

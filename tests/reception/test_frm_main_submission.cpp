@@ -15,8 +15,10 @@ public:
         KeyOf(*screen, PanelKey::Takeout)->touch();
         enterPhone(phone);
         KeyOf(*screen, PhoneKey::Next)->touch();
+        settled(*screen);
         typeCar(car);
         KeyOf(*screen, CarKey::Next)->touch();
+        settled(*screen);
     }
 };
 
@@ -25,6 +27,7 @@ TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
     frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     toPaymentPanel(QStringLiteral("01012345678"), QStringLiteral("1234"));
     KeyOf(s, PanelKey::Cash)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
     EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
@@ -53,6 +56,7 @@ TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
     clock->advance(9000);
     EXPECT_EQ(s.path().currentPanel(), 4);
@@ -63,12 +67,14 @@ TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("87654321"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
     Timer_Closer(s)->stop();
     s.Timer_Closer_Timer();
     KeyOf(s, CarKey::Confirm)->touch();  // 확인
     EXPECT_EQ(s.path().currentPanel(), 0);
     EXPECT_FALSE(Timer_Closer(s)->isActive());
+    settled(*screen);
     EXPECT_EQ(shop.orders().size(), 2);
 }
 
@@ -80,6 +86,7 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         ASSERT_EQ(s.path().currentPanel(), 3);
         shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
         KeyOf(s, PanelKey::Card)->touch();
+        settled(s);
         EXPECT_EQ(s.path().currentPanel(), 3);
         EXPECT_FALSE(picFrame(s, 4)->isVisibleTo(&s));
         EXPECT_TRUE(picFrame(s, 3)->isVisibleTo(&s));
@@ -95,8 +102,10 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
         // The retry goes through.
         KeyOf(s, PanelKey::Card)->touch();
+        settled(s);
         EXPECT_EQ(s.path().currentPanel(), 4);
         EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
+        settled(*screen);
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), 1);
         EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01033334444"));
@@ -113,6 +122,7 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
     for (const QString& kind : kinds) {
         shop.setFault(kOrderPath, kind, 1, 500);
         KeyOf(s, PhoneKey::Next)->touch();
+        settled(s);
         EXPECT_EQ(s.path().currentPanel(), 1) << kind.toStdString();
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
         EXPECT_TRUE(picFrame(s, 1)->isVisibleTo(&s));
@@ -121,10 +131,13 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
         EXPECT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
         EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
     }
+    settled(*screen);
     EXPECT_TRUE(shop.orders().isEmpty());
     // The service is back: the second try stores the order once.
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
+    settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024681357"));
@@ -138,6 +151,7 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
         KeyOf(s, PanelKey::Takeout)->touch();
         typePhone(QStringLiteral("13572468"));
         KeyOf(s, PhoneKey::Next)->touch();
+        settled(s);
         ASSERT_EQ(s.path().currentPanel(), 4);
         if (customer == 1) {
             EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 실패"));
@@ -148,14 +162,17 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
         }
         KeyOf(s, CarKey::Confirm)->touch();
     }
+    settled(*screen);
     EXPECT_EQ(shop.orders().size(), 1);
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("99990000"));
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
     EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
     EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), Colours().reception.completionTitle);
     EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    settled(*screen);
     EXPECT_EQ(shop.orders().size(), 2);
 }
 
@@ -166,6 +183,7 @@ TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
     typePhone(QStringLiteral("12345678"));
     shop.clearRequests();
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     QString body;
     for (const QJsonValue& r : shop.requests())
         if (r[QStringLiteral("path")].toString() == kOrderPath)
@@ -189,6 +207,7 @@ TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
     typePhone(QStringLiteral("12345678"));
     const QImage before = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
     KeyOf(s, PhoneKey::Next)->touch();
+    settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
     auto* backdrop = picFrame(s, 4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
     ASSERT_NE(backdrop, nullptr);

@@ -1,6 +1,7 @@
 // One customer from the start panel to the completion panel through the real screens (the menu
 // page, both item dialogs, the order list, the entry panels), every element found by its
 // accessible name and pressed as a screen reader presses it.
+#include "support/menu_link.h"
 #include "menu/cart.h"
 #include "menu/order_text.h"
 #include "menu/ui/frm_menu_select_main.h"
@@ -143,7 +144,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
     SpeechRecorder voice;
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
     // The start panel: any keypad key turns the voice on; the focus follows the screen downwards.
@@ -194,6 +195,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
     ASSERT_TRUE(MoveTo(&reception, QStringLiteral("카드결제"), seen));
     Keypad(&reception, Qt::Key_Return);
     ASSERT_EQ(reception.path().currentPanel(), reception::kCompletionPanel);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reception.sending(); }, 20000));
     EXPECT_TRUE(voice.heard(QStringLiteral("접수 완료")));
 
     const QJsonArray orders = shop->orders();
@@ -211,7 +213,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
     shopAsksForEveryPanel();
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
     // The page: 아메리카노 with the large size, then two espressos, then "선택완료".
@@ -237,6 +239,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
          {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"다음", u"4", u"3", u"2", u"1", u"다음", u"카드결제"})
         ASSERT_TRUE(PressNamed(&reception, QString::fromUtf16(key))) << QString::fromUtf16(key).toStdString();
     ASSERT_EQ(reception.path().currentPanel(), reception::kCompletionPanel);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reception.sending(); }, 20000));
 
     const QJsonArray orders = shop->orders();
     ASSERT_EQ(orders.size(), 1);

@@ -48,15 +48,15 @@ TEST(OrderAnswer, SuccessIsLookedForBeforeAlready)
 {
     struct Case {
         const char16_t* answer;
-        SubmitOutcome outcome;
+        OrderState outcome;
     };
     const Case cases[] = {
-        {u"주문 접수 성공", SubmitOutcome::Accepted},
-        {u"이미 신청된 번호입니다.", SubmitOutcome::AlreadyRegistered},
-        {u"이미 있던 주문에 추가 성공", SubmitOutcome::Accepted},
-        {u"<html>500 Internal Server Error</html>", SubmitOutcome::Failed},
-        {u"", SubmitOutcome::Failed},
-        {u"성 공", SubmitOutcome::Failed},
+        {u"주문 접수 성공", OrderState::Accepted},
+        {u"이미 신청된 번호입니다.", OrderState::Refused},
+        {u"이미 있던 주문에 추가 성공", OrderState::Accepted},
+        {u"<html>500 Internal Server Error</html>", OrderState::Failed},
+        {u"", OrderState::Failed},
+        {u"성 공", OrderState::Failed},
     };
     for (const Case& c : cases)
         EXPECT_EQ(JudgeOrderAnswer(QString::fromUtf16(c.answer)), c.outcome)
@@ -91,7 +91,7 @@ TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
         "치즈&베이컨 베이글◈1◈2◈4500◈9000◈◈소스◈핫+칠리◈500◈◈◈아메리카노◈1◈1◈3000◈3000");
     const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("매장식사"), QStringLiteral("1"),
                              QStringLiteral("1234")};
-    EXPECT_EQ(service.submit(values, cart), SubmitOutcome::Accepted);
+    EXPECT_EQ(service.submit(values, cart), OrderState::Accepted);
     const QJsonArray requests = orderRequests();
     ASSERT_EQ(requests.size(), 1);
     const QString body = requests[0][QStringLiteral("raw_body")].toString();
@@ -111,7 +111,7 @@ TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
               RedactPasswords(QStringLiteral("Save_Input() ... ") + shop.httpBase() + kOrderPath + u'?' + body));
     EXPECT_TRUE(http[1].startsWith(QStringLiteral("Save_Input() ... ResponseStr:\r\n")));
     // The same number again within the repeat window.
-    EXPECT_EQ(service.submit(values, cart), SubmitOutcome::AlreadyRegistered);
+    EXPECT_EQ(service.submit(values, cart), OrderState::Refused);
     EXPECT_EQ(shop.orders().size(), 1);
 }
 
@@ -125,7 +125,7 @@ TEST_F(ServiceTest, ACartWithoutOrderTextIsNeverSent)
     for (const QString& cart : carts)
         EXPECT_EQ(
             service.submit({QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}}, cart),
-            SubmitOutcome::NotSent)
+            OrderState::NotSent)
             << cart.toStdString();
     EXPECT_TRUE(orderRequests().isEmpty());
     EXPECT_TRUE(shop.orders().isEmpty());

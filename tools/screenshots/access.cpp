@@ -96,12 +96,14 @@ int main(int argc, char* argv[])
         ApplyModes(look.modes);
         frmMain screen;
         std::unique_ptr<frmMenuSelectMain> page;
-        screen.openMenuPage = [&](cart::OrderCart& order) {
+        QObject::connect(&screen, &frmMain::menuRequested, &screen, [&](const cart::OrderCart& order) {
             page = std::make_unique<frmMenuSelectMain>(&screen);
             frmMenuSelectMain* shown = page.get();
             QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });
-            shown->open(order);
-        };
+            cart::OrderCart visit = order;
+            shown->open(visit);
+            screen.menuClosed(visit);
+        });
         screen.move(0, 0);
         screen.show();
         settle(600);

@@ -66,10 +66,12 @@ int main(int argc, char* argv[])
         frmMain screen;
         screen.move(0, 0);
         // The menu page stands aside: the customer confirmed two americanos.
-        screen.openMenuPage = [](cart::OrderCart& order) {
-            order.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
-            order.selectionConfirmed = true;
-        };
+        QObject::connect(&screen, &frmMain::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
+            cart::OrderCart result = order;
+            result.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+            result.selectionConfirmed = true;
+            screen.menuClosed(result);
+        });
         screen.show();
         settle(600);
         click(&screen, QStringLiteral("CMD_1"));

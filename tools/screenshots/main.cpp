@@ -75,15 +75,17 @@ int main(int argc, char* argv[])
     hooks.openReception = [&] {
         reception = std::make_unique<frmMain>();
         frmMain* screen = reception.get();
-        reception->openMenuPage = [screen, &menuPage, &outDir, &ok](cart::OrderCart& order) {
+        QObject::connect(screen, &frmMain::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
             static int visits = 0;
             const bool shots = visits++ == 0;
             if (!menuPage)
                 menuPage = std::make_unique<frmMenuSelectMain>(screen);
             frmMenuSelectMain* page = menuPage.get();
             QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
-            page->open(order);
-        };
+            cart::OrderCart visit = order;
+            page->open(visit);
+            screen->menuClosed(visit);
+        });
         reception->show();
     };
     hooks.endProgram = [] {};

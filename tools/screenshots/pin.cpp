@@ -29,8 +29,7 @@ int main(int argc, char* argv[])
 
     frmMain screen;
     screen.move(0, 0);
-    screen.openSettings = [] {};
-    kiosk::GuardOperatorAreas(screen);
+    new kiosk::OperatorGuard(screen);
     screen.show();
     settle(600);
 
@@ -41,20 +40,17 @@ int main(int argc, char* argv[])
                 ->touch();
         settle(200);
     };
-    QTimer::singleShot(300, &screen, [&] {
-        auto* panel = screen.findChild<kiosk::PinPanel*>();
-        if (!panel) {
-            ok = false;
-            return;
-        }
-        type(panel, QStringLiteral("48"));
-        ok = shoot(walk.out, QStringLiteral("pin-panel.png")) && ok;
-        type(panel, QStringLiteral("11k"));
-        ok = shoot(walk.out, QStringLiteral("pin-wrong.png")) && ok;
-        type(panel, QStringLiteral("1111k2222k"));
-        ok = shoot(walk.out, QStringLiteral("pin-locked.png")) && ok;
-        panel->findChild<CaptionKey*>(QStringLiteral("cmdPinCancel"))->touch();
-    });
     screen.findChild<CaptionKey*>(QStringLiteral("lblConfig"))->touch();
+    settle(300);
+    auto* panel = screen.findChild<kiosk::PinPanel*>();
+    if (!panel)
+        return 1;
+    type(panel, QStringLiteral("48"));
+    ok = shoot(walk.out, QStringLiteral("pin-panel.png")) && ok;
+    type(panel, QStringLiteral("11k"));
+    ok = shoot(walk.out, QStringLiteral("pin-wrong.png")) && ok;
+    type(panel, QStringLiteral("1111k2222k"));
+    ok = shoot(walk.out, QStringLiteral("pin-locked.png")) && ok;
+    panel->findChild<CaptionKey*>(QStringLiteral("cmdPinCancel"))->touch();
     return ok ? 0 : 1;
 }

@@ -3,39 +3,45 @@
 #include "kiosk/ui/pin_panel.h"
 #include "reception/ui/frm_main.h"
 
-#include <QEventLoop>
-#include <QPointer>
-#include <memory>
-
 namespace sumbrel::kiosk {
 
-bool AskOperatorPin(QWidget* screen, pin::PinGate& gate, pin::Area area)
+OperatorGuard::OperatorGuard(frmMain& screen)
+    : QObject(&screen)
+    , m_screen(&screen)
 {
-    const QString stored = pin::ReadStoredPin();
-    if (!pin::IsPinSet(stored))
-        return true;
-    QPointer<PinPanel> panel = new PinPanel(screen, gate, area, stored);
-    QEventLoop loop;
-    panel->finished = [&loop](bool) { loop.quit(); };
-    panel->open();
-    if (!panel->isFinished())
-        loop.exec();
-    const bool accepted = panel && panel->accepted();
-    delete panel.data();
-    return accepted;
+    connect(&screen, &frmMain::settingsRequested, this, [this] { ask(pin::Area::Settings); });
+    connect(&screen, &frmMain::terminateRequested, this, [this] { ask(pin::Area::Terminate); });
 }
 
-void GuardOperatorAreas(frmMain& screen)
+void OperatorGuard::ask(pin::Area area)
 {
-    auto gate = std::make_shared<pin::PinGate>();
-    auto guarded = [&screen, gate](pin::Area area, std::function<void()> action) {
-        return [&screen, gate, area, action] {
-            if (AskOperatorPin(&screen, *gate, area) && action)
-                action();
-        };
-    };
-    screen.openSettings = guarded(pin::Area::Settings, screen.openSettings);
-    screen.terminateProgram = guarded(pin::Area::Terminate, screen.terminateProgram);
+    // One panel at a time: a second touch while it is up is the panel's to take.
+    if (m_panel)
+        return;
+    const QString stored = pin::ReadStoredPin();
+    if (!pin::IsPinSet(stored)) {
+        answered(area, true);
+        return;
+    }
+    m_panel = new PinPanel(m_screen, m_gate, area, stored);
+    connect(m_panel, &PinPanel::finished, this, [this, area](bool accepted) {
+        m_panel->deleteLater();
+        m_panel = nullptr;
+        answered(area, accepted);
+    });
+    m_panel->open();
+}
+
+void OperatorGuard::answered(pin::Area area, bool accepted)
+{
+    if (area == pin::Area::Terminate) {
+        if (accepted)
+            Q_EMIT terminateAllowed();
+    } else if (accepted) {
+        Q_EMIT settingsAllowed();
+    } else {
+        Q_EMIT settingsRefused();
+    }
 }
 
 }  // namespace sumbrel::kiosk

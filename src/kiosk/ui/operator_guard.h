@@ -3,6 +3,9 @@
 // PIN in the configuration file the areas act as they always did.
 #include "settings/operator_pin.h"
 
+#include <QObject>
+#include <QPointer>
+
 class QWidget;
 
 namespace sumbrel {
@@ -11,13 +14,29 @@ class frmMain;
 
 namespace kiosk {
 
-// Asks for the PIN on the keypad panel over the screen and waits for the answer (a modal panel, as
-// the settings screen is modal): true when no PIN is set or the right one was typed.
-bool AskOperatorPin(QWidget* screen, pin::PinGate& gate, pin::Area area);
+class PinPanel;
 
-// Wraps the screen's openSettings and terminateProgram (as set so far) behind AskOperatorPin, with one
-// gate for both areas.
-void GuardOperatorAreas(frmMain& screen);
+// Takes the screen's requests for the two areas and lets each through once the PIN is right (at
+// once when no PIN is set), one gate for both areas. The panel answers by signal; nothing waits.
+class OperatorGuard : public QObject {
+    Q_OBJECT
+public:
+    explicit OperatorGuard(frmMain& screen);
+
+Q_SIGNALS:
+    void settingsAllowed();
+    // The settings area was asked for and the PIN was not given.
+    void settingsRefused();
+    void terminateAllowed();
+
+private:
+    void ask(pin::Area area);
+    void answered(pin::Area area, bool accepted);
+
+    QWidget* m_screen;
+    pin::PinGate m_gate;
+    QPointer<PinPanel> m_panel;
+};
 
 }  // namespace kiosk
 }  // namespace sumbrel

@@ -184,8 +184,7 @@ void PinPanel::finish(bool accepted)
     m_accepted = accepted;
     m_lockTimer->stop();
     hide();
-    if (finished)
-        finished(accepted);
+    Q_EMIT finished(accepted);
 }
 
 }  // namespace sumbrel::kiosk

@@ -32,10 +32,12 @@ public:
     // One touch of a key, as the customer's keys take it.
     void press(int key);
 
-    // Told once: true for the right PIN, false when cancelled.
-    std::function<void(bool accepted)> finished;
     bool isFinished() const { return m_finished; }
     bool accepted() const { return m_accepted; }
+
+Q_SIGNALS:
+    // Told once: true for the right PIN, false when cancelled.
+    void finished(bool accepted);
 
 private:
     void build();

@@ -49,7 +49,6 @@ frmMain::frmMain(QWidget* parent)
     connect(m_timerIdle, &ClockTimer::timeout, this, [this] { Timer_Idle_Timer(); });
     // Every touch on the screen counts for the entry panels' idle limit.
     qApp->installEventFilter(this);
-    terminateProgram = [] { QCoreApplication::exit(0); };
     Form_Load();
 }
 
@@ -99,15 +98,24 @@ void frmMain::Init_Form()
     showNumbers();
     showNotice();
     m_lblCarNumberA->hide();
+    ShowText(m_lblCount, QString::number(CloseSeconds()));
     m_waiting = {};
     showWaiting();
 }
 
 bool frmMain::Load_Setting()
 {
-    m_settings = m_service.loadSettings();
-    showSettings();
-    return true;
+    // The last good settings stay on the panels until the answer comes.
+    const ReceptionService::Request request = m_service.settingsRequest();
+    const ReceptionService::Transport transport = m_service.transport();
+    return m_settingsLoad.start(
+        [request, transport](const CancelFlag& cancel) {
+            return ReceptionService::fetchSettings(request, transport, cancel);
+        },
+        [this](const PostResult& result) {
+            m_settings = m_service.settingsAnswered(result);
+            showSettings();
+        });
 }
 
 void frmMain::showSettings()
@@ -145,8 +153,8 @@ void frmMain::reset()
 
 bool frmMain::TOLoad()
 {
-    // Never two at once, and never beside an exchange that holds the screen.
-    if (m_poll.busy() || ScreenHold::active())
+    // Never two at once; the settings' answer carries the waiting status as well.
+    if (m_poll.busy() || m_settingsLoad.busy() || ScreenHold::active())
         return false;
     // The labels show empty while the request is under way.
     m_waiting = {};
@@ -179,35 +187,10 @@ void frmMain::Timer_Refresh_Timer()
 
 // ---- the submission ----------------------------------------------------------------------------
 
-bool frmMain::Save_Input()
-{
-    OrderState state = OrderState::Failed;
-    switch (m_service.submit(m_path.orderValues(), m_cart.selectedOrder)) {
-    case SubmitOutcome::Accepted:
-        state = OrderState::Accepted;
-        break;
-    case SubmitOutcome::AlreadyRegistered:
-        state = OrderState::Refused;
-        break;
-    case SubmitOutcome::Failed:
-        state = OrderState::Failed;
-        break;
-    case SubmitOutcome::Unknown:
-        state = OrderState::Unknown;
-        break;
-    case SubmitOutcome::NotSent:
-        state = OrderState::NotSent;
-        break;
-    }
-    const Reaction reaction = m_path.endSubmission(state);
-    showCompletion();
-    return reaction.step == Step::Countdown;
-}
-
 void frmMain::submission()
 {
-    // Taps are dropped while the order is under way: the path takes no key, and the exchange drops
-    // what was touched while it held the screen.
+    // Taps are dropped while the order is under way: the path takes no key, and the screen keeps
+    // painting and answering (the completion panel says the order is being sent).
     m_path.beginSubmission();
     showCompletion();
     QWidget* completion = m_picFrame[kCompletionPanel];
@@ -216,16 +199,33 @@ void frmMain::submission()
     placeMenuKey();
     ApplyTranslucency(completion);
     m_carKeys[size_t(CarKey::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
-    QCoreApplication::processEvents();
-    const bool kept = Save_Input();
+    const std::optional<ReceptionService::OrderRequest> request = m_service.orderRequest(m_path.orderValues(),
+                                                                                         m_cart.selectedOrder);
+    if (!request) {
+        submitted(OrderState::NotSent);
+        return;
+    }
+    const ReceptionService::Transport transport = m_service.transport();
+    // Never refused: no order is under way while the path is submitting, and it takes no key then.
+    m_orderExchange.start(
+        [request = *request, transport](const CancelFlag& cancel) {
+            return ReceptionService::sendOrder(request, transport, cancel);
+        },
+        [this](const PostResult& result) { submitted(m_service.orderAnswered(result)); });
+}
+
+void frmMain::submitted(OrderState outcome)
+{
+    const Reaction reaction = m_path.endSubmission(outcome);
+    showCompletion();
     m_carKeys[size_t(CarKey::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
-    if (kept) {
+    if (reaction.step == Step::Countdown) {
         m_timerCloser->start(kCloserIntervalMs);
         fitTexts();
         announce();
         return;
     }
-    completion->hide();
+    m_picFrame[kCompletionPanel]->hide();
     const int panel = m_path.currentPanel();
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
         m_picFrame[size_t(i)]->setVisible(i == panel);
@@ -236,10 +236,7 @@ void frmMain::submission()
 
 void frmMain::Timer_Closer_Timer()
 {
-    const Reaction reaction = m_path.tick();
-    act(reaction, KeyGroup::Car);
-    if (reaction.step == Step::Countdown)
-        QCoreApplication::processEvents();
+    act(m_path.tick(), KeyGroup::Car);
 }
 
 void frmMain::Timer_Idle_Timer()
@@ -284,12 +281,9 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
         return;
     case Step::OpenMenu:
         showNotice();
-        // The page keeps its own idle limit meanwhile.
+        // The page keeps its own idle limit meanwhile; it answers by menuClosed.
         m_path.setIdlePaused(true);
-        if (openMenuPage)
-            openMenuPage(m_cart);
-        m_path.setIdlePaused(false);
-        act(m_path.menuClosed(m_cart.selectionConfirmed), group);
+        Q_EMIT menuRequested(m_cart);
         return;
     case Step::Warn:
         MessageBox(reaction.text, MessageIcon::Warning);
@@ -415,21 +409,32 @@ void frmMain::CarKey_DblClick(CarKey key)
         CarKey_Click(key);
 }
 
+void frmMain::menuClosed(const cart::OrderCart& result)
+{
+    m_cart = result;
+    m_path.setIdlePaused(false);
+    act(m_path.menuClosed(m_cart.selectionConfirmed), KeyGroup::Panel);
+}
+
+void frmMain::menuLoadFailed(const QString& text)
+{
+    m_path.setIdlePaused(false);
+    // Nothing was chosen: the path stays where the customer opened the page.
+    act(m_path.menuClosed(m_cart.selectionConfirmed), KeyGroup::Panel);
+    MessageBox(text, MessageIcon::Warning);
+}
+
+// The operator areas: whoever owns the screen answers (the settings end with reset()).
 void frmMain::lblConfig_Click()
 {
-    if (m_path.submitting())
-        return;
-    if (openSettings)
-        openSettings();
-    reset();
+    if (!m_path.submitting())
+        Q_EMIT settingsRequested();
 }
 
 void frmMain::lblTerminate_Click()
 {
-    if (m_path.submitting())
-        return;
-    if (terminateProgram)
-        terminateProgram();
+    if (!m_path.submitting())
+        Q_EMIT terminateRequested();
 }
 
 // ---- window events -----------------------------------------------------------------------------
@@ -472,7 +477,6 @@ void frmMain::paintEvent(QPaintEvent*)
         shade.setColorAt(1, Colours().reception.backgroundFoot);
         p.fillRect(rect(), shade);
     }
-    Draw_Order();
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)

@@ -16,7 +16,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class QFrame;
 class QLabel;
@@ -31,27 +30,27 @@ class OrderListSurface;
 }
 
 class frmMain : public QWidget {
+    Q_OBJECT
 public:
     // Builds the screen and runs the window load (Init_Form, then Load_Setting against the web service).
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Shows the menu page modally for the customer's cart. Before it: the page's m_FirstActivated =
-    // true and m_SELECTED = the cart's selectedOrder; a confirmation there writes selectedOrder and
-    // sets selectionConfirmed.
-    std::function<void(cart::OrderCart&)> openMenuPage;
-    // Shows the settings screen modally; the screen resets after it. Absent: only the reset.
-    std::function<void()> openSettings;
-    // Ends the program (lblTerminate). Default: QCoreApplication::exit(0).
-    std::function<void()> terminateProgram;
+    // The menu page closed over the order it was opened with: the order as it stands now (written
+    // back only by "선택완료", which sets selectionConfirmed).
+    void menuClosed(const cart::OrderCart& result);
+    // The menu page could not load: the customer stays on the panel in use and reads why.
+    void menuLoadFailed(const QString& text);
 
     // Operations.
     void Init_Form();
+    // Starts the load of the shop's settings off the screen's thread; the panels show them when they
+    // arrive (the last good ones meanwhile). False when a load is under way already.
     bool Load_Setting();
+    bool settingsLoading() const { return m_settingsLoad.busy(); }
     // Starts the poll off the screen's thread; its answer fills the labels when it arrives. False
     // when it was skipped because an exchange is under way.
     bool TOLoad();
-    bool Save_Input();
     void reset();  // Init_Form, then Load_Setting
     bool Draw_Order();
     void ScrollOrderList(reception::ScrollDirection direction);
@@ -82,8 +81,17 @@ public:
     const reception::CustomerPath& path() const { return m_path; }
     // A poll's request is under way off the screen's thread.
     bool polling() const { return m_poll.busy(); }
+    // The order is under way off the screen's thread.
+    bool sending() const { return m_orderExchange.busy(); }
     reception::ReceptionService& service() { return m_service; }
     const reception::OrderList& orderList() const { return m_orderList; }
+
+Q_SIGNALS:
+    // The customer asked for the menu page over this order (a copy: the page answers by menuClosed).
+    void menuRequested(const sumbrel::cart::OrderCart& order);
+    // The hidden operator areas were touched.
+    void settingsRequested();
+    void terminateRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -149,6 +157,8 @@ private:
     void showOrderList();
     void setNextKeys();
     void submission();
+    // The order's exchange has ended with this outcome.
+    void submitted(reception::OrderState outcome);
     void firstActivation();
 
     cart::OrderCart m_cart;  // before m_path, which reads it
@@ -200,8 +210,10 @@ private:
     ClockTimer* m_timerCloser = nullptr;
     ClockTimer* m_timerRefresh = nullptr;
     ClockTimer* m_timerIdle = nullptr;
-    // Last: its destructor stops a poll under way before the screen it reports to goes.
+    // Last: their destructors stop an exchange under way before the screen it reports to goes.
     BackgroundExchange m_poll{this};
+    BackgroundExchange m_settingsLoad{this};
+    BackgroundExchange m_orderExchange{this};
 };
 
 }  // namespace sumbrel

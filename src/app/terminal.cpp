@@ -1,0 +1,135 @@
+#include "app/terminal.h"
+
+#include "access/ui/tts_engine.h"
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "kiosk/health_file.h"
+#include "kiosk/ui/kiosk_session.h"
+#include "kiosk/ui/operator_guard.h"
+#include "kiosk/watchdog.h"
+#include "login/ui/frm_login.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "presentation/dialog_handlers.h"
+#include "presentation/look.h"
+#include "presentation/screen_utils.h"
+#include "reception/ui/frm_main.h"
+#include "server/http_client.h"
+#include "settings/ui/frm_setting.h"
+#include "startup/dialogs.h"
+#include "startup/startup.h"
+
+#include <QApplication>
+
+namespace sumbrel {
+
+namespace {
+bool Unattended()
+{
+    return qEnvironmentVariableIsSet("SUMBREL_UNATTENDED");
+}
+}  // namespace
+
+Terminal::Terminal(const app::CommandLine& line, const app::Launch& launch)
+    : m_line(line)
+    , m_widgetDialogs(std::make_unique<WidgetDialogHandler>())
+    , m_unattendedDialogs(std::make_unique<UnattendedDialogHandler>())
+{
+    // Without anyone at the screen (tests, unattended runs) boxes are answered at once.
+    setDialogHandler(Unattended() ? static_cast<DialogHandler*>(m_unattendedDialogs.get()) : m_widgetDialogs.get());
+    setCaFile(line.caFile);
+    if (launch.kiosk)
+        m_session = std::make_unique<kiosk::KioskSession>(launch.scale);
+    // Pings a systemd watchdog when one watches.
+    m_watchdog = std::make_unique<kiosk::WatchdogNotifier>();
+    m_watchdog->start();
+    // Voice guidance for the barrier-free mode: the engine finds its voice on its own thread while
+    // the program starts. Unattended runs speak nothing (the texts still reach the log).
+    if (!Unattended()) {
+        m_speech = std::make_unique<access::TtsEngine>();
+        m_joinedSpeech = std::make_unique<access::JoinedSpeech>(*m_speech);
+        access::setSpeechEngine(m_joinedSpeech.get());
+    }
+}
+
+Terminal::~Terminal()
+{
+    m_menuPage.reset();
+    m_reception.reset();
+    access::setSpeechEngine(nullptr);
+    setDialogHandler(nullptr);
+}
+
+bool Terminal::start()
+{
+    StartOptions options;
+    options.programFolder = m_line.home;
+    options.serviceHost = m_line.serviceHost;
+    options.readTwipsPerPixel = ScreenTwipsPerPixel;
+    if (Main(options, [this] { openLogin(); }) == StartResult::AlreadyRunning)
+        return false;
+    m_health = kiosk::StartHealthFile(m_line.metricsFile);
+    return true;
+}
+
+int Terminal::EndAfterBoxes(int code)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            // The last window closed ends the loop.
+            QApplication::exec();
+            break;
+        }
+    }
+    return code;
+}
+
+void Terminal::openLogin()
+{
+    LoginHooks hooks;
+    hooks.loadCategories = [] { LoadAllCategories(); };
+    hooks.loadCatalogue = [] { LoadMenuCatalogue(QStringLiteral("전체")); };
+    hooks.openReception = [this] { openReception(); };
+    auto* login = new frmLogin(hooks);
+    if (m_session)
+        m_session->adopt(login);
+    login->setAttribute(Qt::WA_DeleteOnClose);
+    login->m_FirstActivated = true;
+    login->show();
+}
+
+void Terminal::openReception()
+{
+    m_reception = std::make_unique<frmMain>();
+    frmMain* screen = m_reception.get();
+    if (m_session)
+        m_session->adopt(screen);
+    connect(screen, &frmMain::menuRequested, this, &Terminal::openMenuPage);
+    auto* guard = new kiosk::OperatorGuard(*screen);
+    connect(guard, &kiosk::OperatorGuard::settingsAllowed, this, &Terminal::openSettings);
+    connect(guard, &kiosk::OperatorGuard::settingsRefused, screen, &frmMain::reset);
+    connect(guard, &kiosk::OperatorGuard::terminateAllowed, this, [] { QCoreApplication::exit(0); });
+    screen->show();
+}
+
+void Terminal::openMenuPage(const cart::OrderCart& order)
+{
+    if (!m_menuPage || m_menuPageLook != LookGeneration()) {
+        m_menuPage.reset();
+        m_menuPage = std::make_unique<frmMenuSelectMain>(m_reception.get());
+        m_menuPageLook = LookGeneration();
+    }
+    cart::OrderCart visit = order;
+    m_menuPage->open(visit);
+    m_reception->menuClosed(visit);
+}
+
+void Terminal::openSettings()
+{
+    {
+        frmSetting settings(m_reception.get());
+        settings.exec();
+    }
+    m_reception->reset();
+}
+
+}  // namespace sumbrel

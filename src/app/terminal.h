@@ -1,0 +1,66 @@
+#pragma once
+// The terminal as one object: it owns the screens and connects them. The login opens the reception
+// screen; the reception screen asks for the menu page, the settings and the end of the program by
+// signals, and the answers come back through here.
+#include "app/command_line.h"
+#include "menu/cart.h"
+
+#include <QObject>
+#include <memory>
+
+namespace sumbrel {
+
+class frmLogin;
+class frmMain;
+class frmMenuSelectMain;
+class WidgetDialogHandler;
+class UnattendedDialogHandler;
+
+namespace access {
+class TtsEngine;
+class JoinedSpeech;
+}  // namespace access
+
+namespace kiosk {
+class HealthFile;
+class KioskSession;
+class OperatorGuard;
+class WatchdogNotifier;
+}  // namespace kiosk
+
+class Terminal : public QObject {
+    Q_OBJECT
+public:
+    Terminal(const app::CommandLine& line, const app::Launch& launch);
+    ~Terminal() override;
+
+    // The start-up sequence, which opens the login; false when another terminal runs in the same
+    // program folder (a box says so).
+    bool start();
+    // Lets the boxes on the screen be read, then gives the code.
+    static int EndAfterBoxes(int code);
+
+private:
+    void openLogin();
+    void openReception();
+    void openMenuPage(const cart::OrderCart& order);
+    void openSettings();
+
+    app::CommandLine m_line;
+    std::unique_ptr<WidgetDialogHandler> m_widgetDialogs;
+    std::unique_ptr<UnattendedDialogHandler> m_unattendedDialogs;
+    // Before the screens, so it outlives them.
+    std::unique_ptr<kiosk::KioskSession> m_session;
+    std::unique_ptr<kiosk::WatchdogNotifier> m_watchdog;
+    std::unique_ptr<access::TtsEngine> m_speech;
+    std::unique_ptr<access::JoinedSpeech> m_joinedSpeech;
+    std::unique_ptr<kiosk::HealthFile> m_health;
+    // The reception screen lives for the rest of the run once the login opens it.
+    std::unique_ptr<frmMain> m_reception;
+    // Created on first use and only hidden between uses; a visit with another look (the barrier-free
+    // choices) gets a page built under it.
+    std::unique_ptr<frmMenuSelectMain> m_menuPage;
+    int m_menuPageLook = -1;
+};
+
+}  // namespace sumbrel
