@@ -43,6 +43,35 @@ health::Order Counted(SubmitOutcome outcome)
 }
 }  // namespace
 
+QString OrderText(const order::Order& order)
+{
+    const QString crLf = QStringLiteral("\r\n");
+    QString text;
+    for (const order::OrderLine& line : order.lines()) {
+        text += QStringLiteral("<menuliner>") + crLf;
+        text += QStringLiteral("<mnuname>") + line.name + QStringLiteral(" ( x1 )</mnuname>") + crLf;
+        text += QStringLiteral("<mnucount>") + QString::number(line.quantity) + QStringLiteral("</mnucount>") + crLf;
+        text += QStringLiteral("<mnuprice>") + QString::number(line.amount().won()) + QStringLiteral("</mnuprice>")
+            + crLf;
+        for (qsizetype k = 0; k < line.options.size(); ++k) {
+            const order::OrderOption& option = line.options[k];
+            // A group's options stand together: a new group opens a new block.
+            if (k == 0 || option.group != line.options[k - 1].group) {
+                if (k > 0)
+                    text += QStringLiteral("</menubrr>") + crLf;
+                text += QStringLiteral("<menubrr>") + crLf;
+                text += QStringLiteral("<field>") + option.group + QStringLiteral("</field>") + crLf;
+            }
+            text += QStringLiteral("<submenu>") + option.name + QStringLiteral("</submenu>") + crLf;
+            text += QStringLiteral("<subprice>+") + option.price.caption() + QStringLiteral("원</subprice>") + crLf;
+        }
+        if (!line.options.isEmpty())
+            text += QStringLiteral("</menubrr>") + crLf;
+        text += QStringLiteral("</menuliner>") + crLf;
+    }
+    return text;
+}
+
 SubmitOutcome JudgeOrderAnswer(const QString& answer)
 {
     if (answer.contains(QStringLiteral("성공")))

@@ -1,6 +1,7 @@
 #pragma once
 // The reception screen's exchanges with the web service: the shop settings before each customer,
 // the waiting-status poll and the order submission. No widgets: the screen shows what comes back.
+#include "menu/order.h"
 #include "reception/customer_path.h"
 #include "reception/reception_rules.h"
 #include "server/endpoints.h"
@@ -23,6 +24,12 @@ SubmitOutcome JudgeOrderAnswer(const QString& answer);
 // The whole exchange: only a 200 answer can accept or refuse; a gateway's 502 or 504 and a request
 // that went out without an answer leave the outcome unknown.
 SubmitOutcome JudgeOrderExchange(const PostResult& result);
+
+// The order as the shop takes it in "menu": one <menuliner> block per line (name with " ( x1 )",
+// quantity, line amount), one <menubrr> block per option group inside it, every element on a line
+// of its own ending in CR LF. Names are copied as they are; option prices as "+#,##0원". The empty
+// order gives the empty text.
+QString OrderText(const order::Order& order);
 
 class ReceptionService {
 public:
