@@ -1,6 +1,5 @@
 #include "reception/reception_service.h"
 
-#include "menu/order_text.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "server/http_client.h"
@@ -161,13 +160,13 @@ WaitingStatus ReceptionService::poll()
     return pollAnswered(request, m_transport(request.url, request.body, {}));
 }
 
-SubmitOutcome ReceptionService::submit(const OrderValues& values, const QString& cart)
+SubmitOutcome ReceptionService::submit(const OrderValues& values, const order::Order& order)
 {
-    const QString xml = XML_Order(cart);
+    const QString xml = OrderText(order);
     if (xml.isEmpty()) {
         // An order with an empty menu would reach the shop as an order of nothing.
         WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, kSubscriptOutOfRange,
-                                QStringLiteral("주문 내용을 만들 수 없어 보내지 않음. 장바구니: ") + cart));
+                                QStringLiteral("주문 내용이 없어 보내지 않음")));
         health::CountOrder(Counted(SubmitOutcome::NotSent));
         return SubmitOutcome::NotSent;
     }

@@ -17,7 +17,7 @@ enum class SubmitOutcome {
     AlreadyRegistered,  // a 200 answer without "성공" but with "이미": the number has ordered already
     Failed,  // the order did not reach the shop, or the shop answered without either marker
     Unknown,  // the order went out but no answer came back: the shop may have it
-    NotSent,  // the cart gives no order text: nothing was sent
+    NotSent,  // the order has no line: nothing was sent
 };
 // "성공" is looked for before "이미": an answer with both is a success.
 SubmitOutcome JudgeOrderAnswer(const QString& answer);
@@ -59,9 +59,9 @@ public:
     WaitingStatus poll();
     const QString& lastWaitAnswer() const { return m_lastWaitAnswer; }
 
-    // Save_Input's exchange for the cart. Sent once: never repeated once the request may have
-    // reached the shop. A cart without order text is never sent.
-    SubmitOutcome submit(const OrderValues& values, const QString& cart);
+    // Save_Input's exchange for the order. Sent once: never repeated once the request may have
+    // reached the shop. An order without lines is never sent.
+    SubmitOutcome submit(const OrderValues& values, const order::Order& order);
 
 private:
     Transport m_transport;

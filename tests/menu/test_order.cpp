@@ -1,11 +1,13 @@
 // The typed order: amounts, the quantity rule, adding, removing and the option summary.
 #include "menu/order.h"
+#include "startup/utilities.h"
 #include "support/orders.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 
 using namespace sumbrel::order;
+using sumbrel::FormatThousands;
 using namespace Qt::StringLiterals;
 
 TEST(Order, AmountsAndTotal)
@@ -80,4 +82,19 @@ TEST(Order, OptionSummaryByGroup)
     };
     for (const auto& c : cases)
         EXPECT_EQ(OptionSummary(c.line), QString::fromUtf16(c.summary));
+}
+
+// The "#,##0" that every caption of an amount uses.
+TEST(Order, PriceFormat)
+{
+    EXPECT_EQ(FormatThousands(QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_EQ(FormatThousands(QStringLiteral("999")), QStringLiteral("999"));
+    EXPECT_EQ(FormatThousands(QStringLiteral("1234567")), QStringLiteral("1,234,567"));
+    EXPECT_EQ(FormatThousands(QStringLiteral("-1500")), QStringLiteral("-1,500"));
+    EXPECT_EQ(FormatThousands(QStringLiteral("1500.5")), QStringLiteral("1,501"));
+    EXPECT_EQ(FormatThousands(QStringLiteral("무료")), QStringLiteral("무료"));
+    // A number gives the text its digits give, up to the largest formatted and beyond.
+    for (const int64_t n : {int64_t(0), int64_t(999), int64_t(-1500), int64_t(1234567), int64_t(-9'000'000'000'000'000),
+                            int64_t(9'000'000'000'000'001)})
+        EXPECT_EQ(FormatThousands(n), FormatThousands(QString::number(n))) << n;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // A reception screen against its own demo shop, in its own program folder, with fast timers. The
-// menu page is stood in for by the openMenuPage hook, which sets the cart as the page would.
+// menu page is stood in for by the openMenuPage hook, which sets the order as the page would.
 #include "presentation/caption_key.h"
 #include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/screen_widgets.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -20,7 +21,7 @@ namespace sumbrel::testing {
 
 using namespace sumbrel::reception;
 
-inline const QString kCart = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+inline const order::Order kCart = order::Of({order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}})});
 inline const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 
 class ReceptionTest : public SumbrelTest {
@@ -39,7 +40,7 @@ protected:
         SumbrelTest::TearDown();
     }
 
-    // The screen with these settings; the menu page "confirms" the cart unless told otherwise.
+    // The screen with these settings; the menu page "confirms" the order unless told otherwise.
     frmMain& open(const QMap<QString, QString>& settings = {})
     {
         QMap<QString, QString> values = settings;
@@ -49,7 +50,7 @@ protected:
         screen->openMenuPage = [this](cart::OrderCart& order) {
             ++menuOpened;
             if (confirmMenu) {
-                order.selectedOrder = cart;
+                order.order = cart;
                 order.selectionConfirmed = true;
             }
         };
@@ -91,7 +92,7 @@ protected:
 
     DemoShop shop;
     std::unique_ptr<frmMain> screen;
-    QString cart = kCart;
+    order::Order cart = kCart;
     bool confirmMenu = true;
     int menuOpened = 0;
 };

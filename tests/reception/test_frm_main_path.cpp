@@ -202,7 +202,7 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
         EXPECT_FALSE(Shown(picFrameMenu(s)));
         EXPECT_EQ(phoneTag(), QStringLiteral("010"));
         EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
-        EXPECT_TRUE(screen->cart().selectedOrder.isEmpty());
+        EXPECT_TRUE(screen->cart().order.isEmpty());
     }
     EXPECT_TRUE(shop.orders().isEmpty());
 }
@@ -230,9 +230,9 @@ TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();
     ASSERT_EQ(s.path().currentPanel(), 2);
-    cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
+    cart = order::Of({order::Line(QStringLiteral("라떼"), 4000)});
     confirmMenu = false;
-    s.openMenuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
+    s.openMenuPage = [this](cart::OrderCart& order) { order.order = cart; };  // edited, not confirmed
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), 2);
     typeCar(QStringLiteral("4321"));

@@ -35,6 +35,17 @@ inline Order Of(std::initializer_list<OrderLine> lines)
     return order;
 }
 
+// The order without its item numbers, for comparing with lines written without them.
+inline Order Unnumbered(const Order& order)
+{
+    Order out;
+    for (OrderLine line : order.lines()) {
+        line.itemNumber.clear();
+        out.add(line);
+    }
+    return out;
+}
+
 inline void PrintTo(const Money& m, std::ostream* os)
 {
     *os << m.won() << " won";

@@ -66,9 +66,10 @@ int main(int argc, char* argv[])
         frmMain screen;
         screen.move(0, 0);
         // The menu page stands aside: the customer confirmed two americanos.
-        screen.openMenuPage = [](cart::OrderCart& order) {
-            order.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
-            order.selectionConfirmed = true;
+        screen.openMenuPage = [](cart::OrderCart& cart) {
+            cart.order.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 2,
+                            {{QStringLiteral("사이즈"), QStringLiteral("라지"), order::Money::Won(500)}}});
+            cart.selectionConfirmed = true;
         };
         screen.show();
         settle(600);

@@ -182,7 +182,7 @@ void frmMain::Timer_Refresh_Timer()
 bool frmMain::Save_Input()
 {
     OrderState state = OrderState::Failed;
-    switch (m_service.submit(m_path.orderValues(), m_cart.selectedOrder)) {
+    switch (m_service.submit(m_path.orderValues(), m_cart.order)) {
     case SubmitOutcome::Accepted:
         state = OrderState::Accepted;
         break;

@@ -37,8 +37,8 @@ public:
     ~frmMain() override;
 
     // Shows the menu page modally for the customer's cart. Before it: the page's m_FirstActivated =
-    // true and m_SELECTED = the cart's selectedOrder; a confirmation there writes selectedOrder and
-    // sets selectionConfirmed.
+    // true and m_SELECTED = the cart's order; a confirmation there writes the order back and sets
+    // selectionConfirmed.
     std::function<void(cart::OrderCart&)> openMenuPage;
     // Shows the settings screen modally; the screen resets after it. Absent: only the reset.
     std::function<void()> openSettings;
