@@ -237,7 +237,7 @@ void frmMenuSelectSubB::Form_Activate()
     Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
     SUMBREL_STEP(proc, {
         m_model = OptionMenu(ReadItem(), m_at.paging);
-        // An empty name would break the cart text: what was left out is traced once, here.
+        // A group or option without a name is not offered: what was left out is traced once, here.
         for (const QString& note : m_model.notes())
             WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num
                      + QStringLiteral(" ") + note);
