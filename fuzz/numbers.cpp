@@ -6,7 +6,6 @@
 // - SplitPhoneNumber against its steps.
 #include "fuzz_support.h"
 #include "startup/utilities.h"
-#include "menu/order_text.h"
 #include "startup/parse.h"
 #include "startup/phone.h"
 

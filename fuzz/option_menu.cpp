@@ -1,19 +1,18 @@
 // The option dialog's model under random touches, from random option groups (unnamed options and
-// groups among them) and a cart it appends to. After every touch:
+// groups among them) and an order it adds to. After every touch:
 // - the groups shown are the named ones, compacted, with their options in order, and each price
 //   panel shows the stored price;
 // - single-choice groups have exactly one row chosen, check boxes follow their toggles;
 // - the unit total is the base price plus the chosen rows' shown prices, the line total that times the
 //   quantity, and the selection is valid exactly when every check-box group has its minimum;
-// - a valid selection confirmed gives a cart whose new last line reads back complete with the item's
-//   name, the quantity, both totals and the chosen options; the order text of that cart is not empty,
-//   and the menu page's rows show its total (for totals a 32-bit number holds).
+// - a valid selection confirmed gives an order whose new last line holds the item's name, the
+//   quantity, the unit price and the chosen options group by group; the order text of that order is
+//   not empty, and the menu page's rows show its total.
 #include "fuzz_support.h"
 #include "startup/utilities.h"
-#include "menu/cart.h"
 #include "menu/option_menu.h"
 #include "menu/order_rows.h"
-#include "menu/order_text.h"
+#include "reception/reception_service.h"
 #include "startup/parse.h"
 
 #include <cstdlib>
@@ -74,10 +73,12 @@ QString Minimum(FuzzedDataProvider& in)
 
 QString Describe(const OptionMenu& dialog)
 {
+    order::Order one;
+    one.add(dialog.selection());
     return QStringLiteral("selection: %1 unit %2 line %3 valid %4")
-        .arg(fuzz::Show(dialog.selection()))
-        .arg(dialog.unitTotal())
-        .arg(dialog.lineTotal())
+        .arg(fuzz::Show(reception::OrderText(one)))
+        .arg(dialog.unitTotal().won())
+        .arg(dialog.lineTotal().won())
         .arg(dialog.valid());
 }
 
@@ -89,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MenuItem item;
     item.name = Piece(in, 0, 10);
     const QString basePrice = Price(in);
-    item.priceText = FormatThousands(ParseLong(basePrice));
+    item.price = order::Money::Won(ParseLong(basePrice));
     std::vector<Slot> slots;
     for (int j = 0; j < kOptionGroups; ++j) {
         if (!in.ConsumeBool())
@@ -120,10 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             slot.chosen[0] = true;
         slots.push_back(slot);
     }
-    QString cart;
+    order::Order cart;
     const int lines = in.ConsumeIntegralInRange(0, 19);
     for (int i = 0; i < lines; ++i)
-        cart = cart::AppendLine(cart, cart::MainPart(QStringLiteral("Tea"), 1, 3000));
+        cart.add({QString(), QStringLiteral("Tea"), order::Money::Won(3000), 1, {}});
 
     OptionMenu dialog(item);
     FUZZ_CHECK(dialog.groupCount() == int(slots.size()), QStringLiteral("%1 groups").arg(dialog.groupCount()));
@@ -143,12 +144,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             for (qsizetype k = 0; k < shown->options.size(); ++k) {
                 const MenuOption& o = shown->options[k];
                 FUZZ_CHECK(o.name == slot.group->options[k].name
-                               && PriceFromCaption(o.priceCaption) == ParseAmount(slot.group->options[k].price)
+                               && o.price.won() == ParseAmount(slot.group->options[k].price)
                                && dialog.isChosen(j, int(k)) == slot.chosen[k],
-                           QStringLiteral("group %1 option %2: %3 %4").arg(j).arg(k).arg(o.name, o.priceCaption));
+                           QStringLiteral("group %1 option %2: %3 %4").arg(j).arg(k).arg(o.name, o.priceCaption()));
             }
         }
-        int64_t unit = ParseAmount(item.priceText);
+        int64_t unit = item.price.won();
         bool valid = true;
         for (const Slot& slot : slots) {
             if (!slot.group)
@@ -167,38 +168,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         FUZZ_CHECK(dialog.quantity().value() == quantity, Describe(dialog));
         const int64_t lineTotal = MultiplyAmounts(unit, quantity);
-        FUZZ_CHECK(dialog.unitTotal() == unit && dialog.lineTotal() == lineTotal && dialog.valid() == valid,
+        FUZZ_CHECK(dialog.unitTotal().won() == unit && dialog.lineTotal().won() == lineTotal && dialog.valid() == valid,
                    Describe(dialog) + QStringLiteral("\nwant unit %1 valid %2").arg(unit).arg(valid));
         FUZZ_CHECK(dialog.totalText() == FormatThousands(lineTotal), Describe(dialog));
 
         if (valid) {
-            const std::optional<QString> added = dialog.AddedTo(cart);
+            const std::optional<order::OrderLine> added = dialog.added();
             FUZZ_CHECK(added.has_value() == !item.name.isEmpty(), Describe(dialog));
             if (added) {
-                const cart::Parsed parsed = cart::Parse(*added);
-                FUZZ_CHECK(parsed.complete && parsed.lines.size() == lines + 1, fuzz::Show(*added));
-                const cart::Line& line = parsed.lines.last();
-                FUZZ_CHECK(line.main == (QStringList{item.name, QStringLiteral("1"), QString::number(quantity),
-                                                     QString::number(unit), QString::number(lineTotal)}),
-                           fuzz::Show(*added));
-                QList<QStringList> parts;
+                order::Order next = cart;
+                FUZZ_CHECK(next.add(*added), Describe(dialog));
+                const order::OrderLine& line = next.lines().last();
+                FUZZ_CHECK(line.name == item.name && line.quantity == quantity && line.unitPrice.won() == unit
+                               && line.amount().won() == lineTotal,
+                           Describe(dialog));
+                QList<order::OrderOption> chosen;
                 for (const Slot& slot : slots) {
                     if (!slot.group)
                         continue;
-                    QStringList part{slot.group->name};
                     for (qsizetype k = 0; k < slot.chosen.size(); ++k)
                         if (slot.chosen[k])
-                            part << slot.group->options[k].name << QString::number(ParseAmount(slot.group->options[k].price));
-                    if (part.size() > 1)
-                        parts << part;
+                            chosen.append({slot.group->name, slot.group->options[k].name,
+                                           order::Money::Won(ParseAmount(slot.group->options[k].price))});
                 }
-                FUZZ_CHECK(line.optionParts == parts, fuzz::Show(*added));
-                FUZZ_CHECK(!XML_Order(*added).isEmpty(), fuzz::Show(*added));
+                FUZZ_CHECK(line.options == chosen, Describe(dialog));
+                FUZZ_CHECK(!reception::OrderText(next).isEmpty(), Describe(dialog));
                 // The lists read amounts as the dialog writes them: 64-bit, whatever the prices.
-                const OrderRowsLayout rows = LayOutOrderRows(*added, {});
-                FUZZ_CHECK(rows.complete && rows.count == QString::number(lines + 1)
+                const OrderRowsLayout rows = LayOutOrderRows(next, {});
+                FUZZ_CHECK(rows.count == QString::number(lines + 1)
                                && rows.total == FormatThousands(AddAmounts(int64_t(lines) * 3000, lineTotal)),
-                           fuzz::Show(*added));
+                           Describe(dialog));
             }
         }
 

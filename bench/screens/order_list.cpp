@@ -1,11 +1,12 @@
 // order_list_draw_ms: Draw_Order of the reception screen's order list with twenty lines, every
-// third with two option groups, painted into a picture. Two carts that differ in one quantity take
+// third with two option groups, painted into a picture. Two orders that differ in one quantity take
 // turns, so every run lays out and paints anew.
 #include "presentation/caption_key.h"
 #include "reception/ui/frm_main.h"
 #include "screens/figure.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/shop_login.h"
 
 #include <QCoreApplication>
@@ -19,17 +20,19 @@ namespace {
 
 using namespace sumbrel;
 
-QString TwentyLines(int firstQuantity)
+order::Order TwentyLines(int firstQuantity)
 {
-    QStringList lines;
+    order::Order lines;
     for (int i = 0; i < 20; ++i) {
         const int quantity = i == 0 ? firstQuantity : 1 + i % 3;
-        QString line = QStringLiteral("아이스 카페 라떼 %1◈1◈%2◈5300◈%3").arg(i + 1).arg(quantity).arg(quantity * 5300);
+        const QString name = QStringLiteral("아이스 카페 라떼 %1").arg(i + 1);
         if (i % 3 == 0)
-            line += QStringLiteral("◈◈사이즈◈라지◈500◈◈토핑◈휘핑크림◈300◈시럽 추가◈500");
-        lines << line;
+            lines.add(order::Line(name, 5300, quantity,
+                                  {{u"사이즈", u"라지", 500}, {u"토핑", u"휘핑크림", 300}, {u"토핑", u"시럽 추가", 500}}));
+        else
+            lines.add(order::Line(name, 5300, quantity));
     }
-    return lines.join(QStringLiteral("◈◈◈"));
+    return lines;
 }
 
 struct OrderListBench {
@@ -40,7 +43,7 @@ struct OrderListBench {
         screen = std::make_unique<frmMain>();
         QObject::connect(screen.get(), &frmMain::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
             cart::OrderCart result = order;
-            result.selectedOrder = carts[0];
+            result.order = carts[0];
             result.selectionConfirmed = true;
             screen->menuClosed(result);
         });
@@ -48,7 +51,7 @@ struct OrderListBench {
     }
     double sample()
     {
-        screen->cart().selectedOrder = carts[++turn % 2];
+        screen->cart().order = carts[++turn % 2];
         QWidget* list = screen->findChild<QWidget*>(QStringLiteral("picList"));
         QImage picture(list->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
@@ -61,7 +64,7 @@ struct OrderListBench {
     QTemporaryDir folder;
     DemoShop shop;
     std::unique_ptr<frmMain> screen;
-    const QString carts[2] = {TwentyLines(2), TwentyLines(3)};
+    const order::Order carts[2] = {TwentyLines(2), TwentyLines(3)};
     int turn = 0;
 };
 

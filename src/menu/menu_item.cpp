@@ -1,10 +1,8 @@
 #include "menu/menu_item.h"
 
 #include "catalogue/picture_check.h"
-#include "menu/cart.h"
 #include "startup/global_state.h"
 #include "startup/parse.h"
-#include "startup/utilities.h"
 
 namespace sumbrel::menu {
 
@@ -22,17 +20,17 @@ std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& 
     item.name = rec.title();
     item.composition = rec.infotext1();
     item.description = rec.infotext2();
-    item.priceText = FormatThousands(*price);
+    item.price = order::Money::Won(*price);
     for (int j = 0; j < kOptionGroups; ++j)
         item.groups[size_t(j)] = rec.optionGroup(j);
     return item;
 }
 
-std::optional<QString> CartWithLine(const QString& cart, const MenuItem& item, const QString& line)
+std::optional<order::OrderLine> LineToAdd(const MenuItem& item, const order::OrderLine& line)
 {
-    if (!cart::IsFieldText(item.name))
+    if (item.name.isEmpty())
         return std::nullopt;
-    return cart::AppendLine(cart, line);
+    return line;
 }
 
 QString MenuPhotoPath(const QString& num)
@@ -48,7 +46,7 @@ QString MenuPhotoPath(const QString& num)
 
 bool Quantity::step(int delta)
 {
-    const int next = cart::StepQuantity(m_value, delta);
+    const int next = order::StepQuantity(m_value, delta);
     if (next == m_value)
         return false;
     m_value = next;

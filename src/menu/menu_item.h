@@ -1,7 +1,7 @@
 #pragma once
 // What the two item dialogs show of one catalogue row, and the rule of their quantity keys.
 #include "catalogue/menu_catalogue.h"
-#include "menu/cart.h"
+#include "menu/order.h"
 
 #include <QString>
 #include <array>
@@ -14,7 +14,7 @@ struct MenuItem {
     QString name;  // 메뉴이름: column 1
     QString composition;  // 메뉴구성: column 19
     QString description;  // 메뉴설명: column 20
-    QString priceText;  // 메뉴가격: column 2, a plain price, "#,##0"
+    order::Money price;  // 메뉴가격: column 2, read once
     std::array<QString, kOptionGroups> groups;  // columns 9..13 as stored
 };
 
@@ -22,9 +22,8 @@ struct MenuItem {
 // its price is not a plain whole number (ReadPrice), as such an item is not offered.
 std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText);
 
-// The page's cart with the item's line appended; nullopt when the item's name cannot stand in the
-// cart text (an empty name would read as a boundary).
-std::optional<QString> CartWithLine(const QString& cart, const MenuItem& item, const QString& line);
+// The line the dialog adds for the item: nullopt when the item has no name to show on the order.
+std::optional<order::OrderLine> LineToAdd(const MenuItem& item, const order::OrderLine& line);
 
 // menuImageFolder + "/" + num + ".png".
 QString MenuPhotoPath(const QString& num);
@@ -34,9 +33,9 @@ class Quantity {
 public:
     int value() const { return m_value; }
     QString text() const { return QString::number(m_value); }
-    QString minimumText() const { return QString::number(cart::kMinQuantity); }
+    QString minimumText() const { return QString::number(order::kMinQuantity); }
 
-    // One touch of a quantity key (-1 down, +1 up): taken only from 1 to 99, as on the cart's rows.
+    // One touch of a quantity key (-1 down, +1 up): taken only from 1 to 99, as on the order's rows.
     // True when the quantity changed.
     bool step(int delta);
 

@@ -61,7 +61,7 @@ bool ReadEntry(QStringView text, const QString& category, const MenuCatalogue& c
             return false;
         entry.col[size_t(m.column)] = m.decode ? ZulDecodeAA(*value) : *value;
     }
-    // The option groups that can reach the cart; the others are traced and not counted.
+    // The option groups the dialog offers; the others are traced and not counted.
     const MenuRecord* record = catalogue.FindMenu(QStringView(entry.col[kTileNum]));
     int count = 0;
     for (int j = 0; record && j < kOptionGroups; ++j) {

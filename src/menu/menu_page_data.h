@@ -49,9 +49,9 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
 // or in the catalogue is not a plain whole number (ReadPrice) is left out and traced.
 bool Parsing(QStringView answer);
 
-// One option group text (nooption◈field◈mincount◈name◈price...): can it stand in the cart? A group
-// whose name is not a field text, or which has no option with a field text, would break the cart
-// text: Parsing does not count it in the tile's option group count, and traces it.
+// One option group text (nooption◈field◈mincount◈name◈price...): does the option dialog offer it? A
+// group without a name, or without a named option, is not offered: Parsing does not count it in the
+// tile's option group count, and traces it.
 bool UsableOptionGroup(const QString& groupText);
 
 // Posts the page's request (with its "menuloading3() ... " trace lines on "_WinHttp").

@@ -1,7 +1,6 @@
 #include "menu/menu_page_model.h"
 
 #include "catalogue/menu_catalogue.h"
-#include "menu/cart.h"
 #include "startup/parse.h"
 
 namespace sumbrel::menu {
@@ -9,7 +8,7 @@ namespace sumbrel::menu {
 void MenuPageModel::open(cart::OrderCart& cart)
 {
     m_cart = &cart;
-    m_SELECTED = cart.selectedOrder;
+    m_SELECTED = cart.order;
 }
 
 void MenuPageModel::setShape(const PageShape& shape)
@@ -24,7 +23,7 @@ void MenuPageModel::setConfirmed(bool confirmed)
         return;
     m_cart->selectionConfirmed = confirmed;
     if (confirmed)
-        m_cart->selectedOrder = m_SELECTED;
+        m_cart->order = m_SELECTED;
 }
 
 void MenuPageModel::load()
@@ -110,7 +109,7 @@ KeyOutcome MenuPageModel::key(PageKey key)
 
 bool MenuPageModel::cartFull() const
 {
-    return cart::LineCount(m_SELECTED) >= cart::kMaxLines;
+    return m_SELECTED.full();
 }
 
 TileTouch MenuPageModel::touchTile(int k) const
@@ -138,10 +137,10 @@ TileTouch MenuPageModel::touchTile(int k) const
     return touch;
 }
 
-void MenuPageModel::afterDialog(const std::optional<QString>& added)
+void MenuPageModel::afterDialog(const std::optional<order::OrderLine>& added)
 {
     if (added)
-        m_SELECTED = cart::AppendLine(m_SELECTED, *added);
+        m_SELECTED.add(*added);
     m_deadline.renew();
 }
 
@@ -163,16 +162,12 @@ void MenuPageModel::scrollToEnd()
 
 bool MenuPageModel::stepRow(int row, int step)
 {
-    const std::optional<QString> next = StepRowQuantity(m_SELECTED, row, step);
-    if (!next)
-        return false;
-    m_SELECTED = *next;
-    return true;
+    return m_SELECTED.step(row, step);
 }
 
 void MenuPageModel::deleteRow(int row)
 {
-    m_SELECTED = cart::DeleteLine(m_SELECTED, row);
+    m_SELECTED.remove(row);
 }
 
 std::optional<QString> MenuPageModel::idleTick()

@@ -1,6 +1,6 @@
 #pragma once
 // The menu page's state and what its touches do, without widgets: the current category and page,
-// the cart text, the idle deadline and the order list's scroll position. The screen shows it.
+// the order, the idle deadline and the order list's scroll position. The screen shows it.
 #include "menu/cart.h"
 #include "menu/idle.h"
 #include "menu/menu_page_rules.h"
@@ -36,7 +36,7 @@ enum class KeyOutcome { Stay, Cancelled, Confirmed };
 
 class MenuPageModel {
 public:
-    QString m_SELECTED;  // the cart text
+    order::Order m_SELECTED;  // the order being composed
     QString m_Caller;  // sent as "checktypes"; the reception screen leaves it empty
     QString m_Category;
     int m_Page = 0;
@@ -45,7 +45,7 @@ public:
     void setShape(const PageShape& shape);
     const PageShape& shape() const { return m_shape; }
 
-    // The opener's cart: the page works on a copy (m_SELECTED) and writes it back on "선택완료".
+    // The opener's order: the page works on a copy (m_SELECTED) and writes it back on "선택완료".
     void open(cart::OrderCart& cart);
 
     // After Parsing: the first category, its tabs and its first page; the deadline renewed.
@@ -67,13 +67,13 @@ public:
     TileTouch touchTile(int k) const;
     // After an item dialog, with the line it added (none when it was closed): the deadline renewed;
     // call redraw() then scrollToEnd().
-    void afterDialog(const std::optional<QString>& added);
+    void afterDialog(const std::optional<order::OrderLine>& added);
 
-    // The order rows from the cart; the list's height and top follow.
+    // The order rows from the order; the list's height and top follow.
     OrderRowsLayout redraw(const TextWidth& width);
     void scrollToEnd();
     const ListGeometry& list() const { return m_list; }
-    // "-" / "+" of row i: true when the cart changed.
+    // "-" / "+" of row i: true when the order changed.
     bool stepRow(int row, int step);
     // Set_Delete of row i.
     void deleteRow(int row);

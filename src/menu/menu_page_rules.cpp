@@ -94,9 +94,14 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
     return result;
 }
 
+QString WonText(order::Money amount)
+{
+    return amount.caption() + QStringLiteral("원");
+}
+
 QString WonText(const QString& amount)
 {
-    return FormatThousands(ParseAmount(amount)) + QStringLiteral("원");
+    return WonText(order::Money::Won(ParseAmount(amount)));
 }
 
 DialogKind DialogFor(const QString& optionCount)

@@ -2,6 +2,7 @@
 // The menu page's rules without widgets: which categories the tabs show, which entries fill which
 // tiles on which page, where the page marker stands, how the order list scrolls, what each key does.
 #include "menu/menu_page_data.h"
+#include "menu/order.h"
 #include "startup/list_scroll.h"
 
 #include <QString>
@@ -64,6 +65,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
 std::optional<MarkerSlot> PageMarker(int page, int pages);
 
 // The price text of a tile or row: "#,##0" followed by "원".
+QString WonText(order::Money amount);
 QString WonText(const QString& amount);
 
 // The two dialogs of a tile.

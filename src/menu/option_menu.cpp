@@ -1,8 +1,6 @@
 #include "menu/option_menu.h"
 
-#include "menu/cart.h"
 #include "startup/parse.h"
-#include "startup/utilities.h"
 
 #include <algorithm>
 
@@ -11,6 +9,9 @@ namespace sumbrel::menu {
 namespace {
 
 enum GroupPart : int { kNoOption = 0, kGroupName, kMinimum, kFirstOption };
+
+// The catalogue's option group text joins its fields by this mark; no value holds it.
+const QString kGroupMark = QStringLiteral("◈");
 
 QString FieldAt(const QStringList& parts, qsizetype i)
 {
@@ -34,16 +35,16 @@ QString DropUnnamed(const QString& text, const QString& where, QStringList& note
 {
     if (text.isEmpty())
         return text;
-    const QStringList parts = text.split(cart::kFieldMark);
+    const QStringList parts = text.split(kGroupMark);
     if (parts.size() <= kFirstOption + 1)
         return text;  // shows no rows anyway
-    if (!cart::IsFieldText(parts[kGroupName])) {
+    if (parts[kGroupName].isEmpty()) {
         notes << where + QStringLiteral(": option group without a name, skipped");
         return QString();
     }
     QStringList kept = parts.mid(0, kFirstOption);
     for (qsizetype i = kFirstOption; i < parts.size(); i += 2) {
-        if (!cart::IsFieldText(parts[i])) {
+        if (parts[i].isEmpty()) {
             notes << where + QStringLiteral(": option %1 of ").arg((i - kFirstOption) / 2 + 1) + parts[kGroupName]
                     + QStringLiteral(" without a name, skipped");
             continue;
@@ -54,14 +55,14 @@ QString DropUnnamed(const QString& text, const QString& where, QStringList& note
         notes << where + QStringLiteral(": no named option in ") + parts[kGroupName] + QStringLiteral(", skipped");
         return QString();
     }
-    return kept.join(cart::kFieldMark);
+    return kept.join(kGroupMark);
 }
 
 std::optional<OptionGroup> ReadOptionGroup(const QString& text)
 {
     if (text.isEmpty())
         return std::nullopt;
-    const QStringList parts = text.split(cart::kFieldMark);
+    const QStringList parts = text.split(kGroupMark);
     if (parts.size() <= kFirstOption + 1)
         return std::nullopt;
     OptionGroup group;
@@ -69,7 +70,7 @@ std::optional<OptionGroup> ReadOptionGroup(const QString& text)
     group.minimum = parts[kMinimum];
     group.singleChoice = group.minimum == u"1";
     for (qsizetype i = kFirstOption; i < parts.size(); i += 2)
-        group.options.append({parts[i], PriceCaption(FieldAt(parts, i + 1))});
+        group.options.append({parts[i], order::Money::Won(ParseAmount(FieldAt(parts, i + 1)))});
     return group;
 }
 
@@ -93,17 +94,15 @@ QString OptionHeading(int j, const OptionGroup& group)
     return heading;
 }
 
-QString PriceCaption(const QString& price)
+QString PriceCaption(order::Money price)
 {
-    const int64_t value = ParseAmount(price);
-    const QString shown = FormatThousands(value);
-    return value < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
+    const QString shown = price.caption();
+    return price.won() < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
 }
 
-int64_t PriceFromCaption(const QString& caption)
+QString MenuOption::priceCaption() const
 {
-    // After the opening bracket: "+1,000)" reads as 1000, "-500)" as -500.
-    return ParseAmount(caption.mid(1));
+    return PriceCaption(price);
 }
 
 OptionMenu::OptionMenu(MenuItem item, OptionPaging paging)
@@ -166,8 +165,7 @@ void OptionMenu::touch(int j, int k)
 bool OptionMenu::computeTotal()
 {
     m_valid = true;
-    int64_t total = ParseAmount(m_item.priceText);
-    QString choices[kOptionGroups];
+    order::OrderLine line{m_item.num, m_item.name, m_item.price, m_quantity.value(), {}};
     for (int j = 0; j < kOptionGroups; ++j) {
         const OptionGroup* g = group(j);
         if (!g)
@@ -177,32 +175,25 @@ bool OptionMenu::computeTotal()
             if (!m_chosen[size_t(j)][k])
                 continue;
             const MenuOption& option = g->options[k];
-            const int64_t price = PriceFromCaption(option.priceCaption);
-            total = AddAmounts(total, price);
-            choices[j] += cart::kFieldMark + option.name + cart::kFieldMark + QString::number(price);
+            line.unitPrice += option.price;
+            line.options.append({g->name, option.name, option.price});
             ++ticked;
         }
         if (!g->singleChoice && ticked < g->required())
             m_valid = false;
     }
-    m_unitTotal = total;
-    m_lineTotal = MultiplyAmounts(total, m_quantity.value());
-    m_selection = cart::MainPart(m_item.name, m_quantity.value(), m_unitTotal);
-    for (int j = 0; j < kOptionGroups; ++j) {
-        if (!choices[j].isEmpty())
-            m_selection += cart::kPartMark + group(j)->name + choices[j];
-    }
+    m_selection = std::move(line);
     return true;
 }
 
 QString OptionMenu::totalText() const
 {
-    return FormatThousands(m_lineTotal);
+    return lineTotal().caption();
 }
 
-std::optional<QString> OptionMenu::AddedTo(const QString& cart) const
+std::optional<order::OrderLine> OptionMenu::added() const
 {
-    return CartWithLine(cart, m_item, m_selection);
+    return LineToAdd(m_item, m_selection);
 }
 
 int OptionMenu::groupPages() const

@@ -1,7 +1,8 @@
 #pragma once
 // The option-menu dialog's rules: the item's option groups (compacted), the customer's choices,
-// the minimum per group, the selection text and the paging of the groups.
+// the minimum per group, the order line composed and the paging of the groups.
 #include "menu/menu_item.h"
+#include "menu/order.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +15,8 @@ namespace sumbrel::menu {
 
 struct MenuOption {
     QString name;
-    QString priceCaption;  // "(+" price "#,##0" ")"
+    order::Money price;  // read once from the group text
+    QString priceCaption() const;  // "(+" price "#,##0" ")"
 };
 
 // One group as the dialog reads its text nooption◈field◈mincount◈name◈price◈name◈price...
@@ -44,10 +46,8 @@ std::optional<OptionGroup> ReadOptionGroup(const QString& text);
 // minimum names the number of options).
 QString OptionHeading(int j, const OptionGroup& group);
 
-// The price panel's caption from the stored price, and the price read back from a caption.
-// A negative price shows as "(-500)" (not "(+-500)", which would read back as 0).
-QString PriceCaption(const QString& price);
-int64_t PriceFromCaption(const QString& caption);
+// The price panel's caption: "(+500)", "(+1,000)"; a negative price shows as "(-500)".
+QString PriceCaption(order::Money price);
 
 // How much of the options one page of the dialog shows; the larger layouts show fewer.
 struct OptionPaging {
@@ -90,18 +90,18 @@ public:
     Quantity& quantity() { return m_quantity; }
     const Quantity& quantity() const { return m_quantity; }
 
-    // Recomputes validity, totals and the selection text from the choices and the quantity.
+    // Recomputes validity and the line from the choices and the quantity.
     bool computeTotal();
     // Every check-box group has at least its minimum ticked.
     bool valid() const { return m_valid; }
-    const QString& selection() const { return m_selection; }
-    int64_t unitTotal() const { return m_unitTotal; }
-    int64_t lineTotal() const { return m_lineTotal; }
+    // The item at its price with every chosen option, group by group, and the quantity.
+    const order::OrderLine& selection() const { return m_selection; }
+    order::Money unitTotal() const { return m_selection.unitPrice; }
+    order::Money lineTotal() const { return m_selection.amount(); }
     QString totalText() const;  // "#,##0"
 
-    // The page's cart with the selection appended; nullopt when the item's name cannot stand in
-    // the cart text.
-    std::optional<QString> AddedTo(const QString& cart) const;
+    // The line to add to the page's order; nullopt when the item has no name.
+    std::optional<order::OrderLine> added() const;
 
     // The page of groups shown: 0, or 1 for groups 4 and 5 (with three groups a page).
     int groupPage() const { return m_groupPage; }
@@ -132,9 +132,7 @@ private:
     QStringList m_notes;
     Quantity m_quantity;
     bool m_valid = true;
-    QString m_selection;
-    int64_t m_unitTotal = 0;
-    int64_t m_lineTotal = 0;
+    order::OrderLine m_selection;
     int m_groupPage = 0;
     std::array<int, kOptionGroups> m_rowPage{};
 };

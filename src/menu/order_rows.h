@@ -1,6 +1,8 @@
 #pragma once
 // The menu page's order rows as a layout: which row shows what at which top, the list's height and
-// the totals, computed from the cart text. The screen only puts the texts into its row widgets.
+// the totals, computed from the order. The screen only puts the texts into its row widgets.
+#include "menu/order.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -21,14 +23,11 @@ struct OrderRow {
     QString price;  // line amount, "#,##0원"
     int priceTop = 54;
     QString options;  // "Size:Large / Topping:Cheese,Egg", or empty
-    QString quantity;  // main part field 2, as written
-    QString unitPrice;  // main part field 3, as written
+    int quantity = order::kMinQuantity;
 };
 
 struct OrderRowsLayout {
     QList<OrderRow> rows;  // rows 0.. shown; the others hidden
-    // False when a line could not be read: the rows before it are shown, totals and height stay.
-    bool complete = true;
     std::optional<int> listHeight;  // picList's new height (140 × lines − 5); unchanged for no line
     QString count;  // 주문수
     QString total;  // 주문금액, "#,##0"
@@ -37,10 +36,6 @@ struct OrderRowsLayout {
 // Text width in pixels in picList's font.
 using TextWidth = std::function<int(const QString&)>;
 
-OrderRowsLayout LayOutOrderRows(const QString& cart, const TextWidth& width);
-
-// The cart after one "-" (step -1) or "+" (+1) on row i: nullopt when nothing changes (limits 1
-// and 99, or a line that cannot be read).
-std::optional<QString> StepRowQuantity(const QString& cart, int row, int step);
+OrderRowsLayout LayOutOrderRows(const order::Order& order, const TextWidth& width);
 
 }  // namespace sumbrel::menu

@@ -1,9 +1,5 @@
 #include "menu/single_menu.h"
 
-#include "menu/cart.h"
-#include "startup/parse.h"
-#include "startup/utilities.h"
-
 namespace sumbrel::menu {
 
 SingleMenu::SingleMenu(MenuItem item)
@@ -14,20 +10,18 @@ SingleMenu::SingleMenu(MenuItem item)
 
 bool SingleMenu::computeTotal()
 {
-    const int64_t unit = ParseAmount(m_item.priceText);
-    m_amount = MultiplyAmounts(unit, m_quantity.value());
-    m_line = cart::MainPart(m_item.name, m_quantity.value(), unit);
+    m_line = {m_item.num, m_item.name, m_item.price, m_quantity.value(), {}};
     return true;
 }
 
 QString SingleMenu::totalText() const
 {
-    return FormatThousands(m_amount);
+    return amount().caption();
 }
 
-std::optional<QString> SingleMenu::AddedTo(const QString& cart) const
+std::optional<order::OrderLine> SingleMenu::added() const
 {
-    return CartWithLine(cart, m_item, m_line);
+    return LineToAdd(m_item, m_line);
 }
 
 }  // namespace sumbrel::menu

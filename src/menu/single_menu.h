@@ -1,9 +1,9 @@
 #pragma once
-// The single-menu dialog's rules: one item, a quantity, one cart line.
+// The single-menu dialog's rules: one item, a quantity, one order line.
 #include "menu/menu_item.h"
+#include "menu/order.h"
 
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 namespace sumbrel::menu {
@@ -16,22 +16,19 @@ public:
     Quantity& quantity() { return m_quantity; }
     const Quantity& quantity() const { return m_quantity; }
 
-    // The line m_SELECTED (name◈1◈quantity◈unit price◈amount) and the amount, from the price as
-    // shown (3,500 counts as 3500) and the quantity.
+    // The line (the item at its price, the quantity) and its amount.
     bool computeTotal();
-    const QString& line() const { return m_line; }
-    int64_t amount() const { return m_amount; }
+    const order::OrderLine& line() const { return m_line; }
+    order::Money amount() const { return m_line.amount(); }
     QString totalText() const;  // "#,##0"
 
-    // The page's cart with the line appended; nullopt when the item's name cannot stand in the
-    // cart text (an empty name would read as a boundary).
-    std::optional<QString> AddedTo(const QString& cart) const;
+    // The line to add to the page's order; nullopt when the item has no name.
+    std::optional<order::OrderLine> added() const;
 
 private:
     MenuItem m_item;
     Quantity m_quantity;
-    QString m_line;
-    int64_t m_amount = 0;
+    order::OrderLine m_line;
 };
 
 }  // namespace sumbrel::menu

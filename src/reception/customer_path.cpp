@@ -58,7 +58,7 @@ Reaction CustomerPath::showPanel(int panel)
 Reaction CustomerPath::submitOrWarn() const
 {
     // A customer who deleted every line on the order list has nothing to send.
-    if (m_cart.selectedOrder.isEmpty())
+    if (m_cart.order.isEmpty())
         return Stay(Step::Warn, m_panel, kNoMenuWarning);
     return {Step::Submit, kCompletionPanel, m_panel, QString()};
 }
@@ -220,7 +220,7 @@ bool CustomerPath::idleWatched() const
 {
     if (m_submitting || m_idlePaused || m_panel == kCompletionPanel)
         return false;
-    return m_panel != kStartPanel || !m_cart.selectedOrder.isEmpty();
+    return m_panel != kStartPanel || !m_cart.order.isEmpty();
 }
 
 Reaction CustomerPath::touched()

@@ -37,7 +37,7 @@ enum class OrderState {
     Refused,  // "이미": the number has ordered already
     Failed,  // did not reach the shop: back to the entry panel, which says so
     Unknown,  // may have reached the shop: back to the entry panel, which says to ask the staff
-    NotSent,  // the cart gave no order text
+    NotSent,  // the order had no line
 };
 
 // The completion panel's title and message, whether the title is a warning, and whether its

@@ -1,17 +1,14 @@
 #include "reception/order_list.h"
 
-#include "menu/cart.h"
 #include "startup/list_scroll.h"
-#include "startup/parse.h"
-#include "startup/utilities.h"
 
 namespace sumbrel::reception {
 
 namespace {
 
-QString Won(const QString& amount)
+QString Won(order::Money amount)
 {
-    return FormatThousands(amount) + QStringLiteral("원");
+    return amount.caption() + QStringLiteral("원");
 }
 
 // Prints as the drawing surface does: at (x, y), then y moves one line of that size down.
@@ -36,61 +33,42 @@ private:
 
 }  // namespace
 
-OrderListLayout LayOutOrderList(const QString& cart, const TextMeasure& measure, int listWidth)
+OrderListLayout LayOutOrderList(const order::Order& order, const TextMeasure& measure, int listWidth)
 {
     OrderListLayout out;
     Printer printer(out, measure);
     int& y = printer.y;
-    int number = 1;
-    int64_t total = 0;
-    const QStringList lines = cart::SplitLines(cart);
-    for (int i = 0; i < lines.size(); ++i) {
-        const QStringList parts = lines[i].split(cart::kPartMark);
-        for (int j = 0; j < parts.size(); ++j) {
-            const QStringList f = parts[j].split(cart::kFieldMark);
-            if (f.size() < 2)
-                continue;
-            if (j == 0) {
-                if (i > 0) {
-                    y += 10;
-                    out.separators.append(y);
-                }
-                y += 10;
-                printer.print(TextRole::Title, 10, kTitlePt,
-                              QString::number(number) + QStringLiteral(") ") + f[cart::kName] + QStringLiteral(" (x")
-                                  + f[cart::kUnitCount] + u')');
-                // A short main part, or a line beyond the twenty row panels, ends the drawing here.
-                if (f.size() < cart::kMainFields || i >= kRowPanels) {
-                    out.complete = false;
-                    return out;
-                }
-                const int rowTop = y;
-                out.rows.append({i, rowTop, f[cart::kQuantity], f[cart::kUnitPrice]});
-                total = AddAmounts(total, ParseAmount(f[cart::kAmount]));
-                const QString price = Won(f[cart::kAmount]);
-                // Measured at the title's size, printed at the price's: the design's own right edge.
-                const int width = measure.width(price, kTitlePt);
-                y = rowTop + kRowHeight + 5;
-                printer.print(TextRole::Price, listWidth - width - 95, kPricePt, price);
-                ++number;
-                continue;
+    const int lines = int(qMin<qsizetype>(order.size(), kRowPanels));
+    for (int i = 0; i < lines; ++i) {
+        const order::OrderLine& line = order.line(i);
+        if (i > 0) {
+            y += 10;
+            out.separators.append(y);
+        }
+        y += 10;
+        printer.print(TextRole::Title, 10, kTitlePt,
+                      QString::number(i + 1) + QStringLiteral(") ") + line.name + QStringLiteral(" (x1)"));
+        const int rowTop = y;
+        out.rows.append({i, rowTop, line.quantity});
+        const QString price = Won(line.amount());
+        // Measured at the title's size, printed at the price's: the design's own right edge.
+        const int width = measure.width(price, kTitlePt);
+        y = rowTop + kRowHeight + 5;
+        printer.print(TextRole::Price, listWidth - width - 95, kPricePt, price);
+        for (qsizetype k = 0; k < line.options.size(); ++k) {
+            const order::OrderOption& option = line.options[k];
+            if (k == 0 || option.group != line.options[k - 1].group) {
+                if (k == 0)
+                    y -= 50;  // the option texts start beside the price
+                y += 5;
+                printer.print(TextRole::OptionTitle, 20, kOptionPt, option.group);
             }
-            if (j == 1)
-                y -= 50;  // the option texts start beside the price
-            y += 5;
-            printer.print(TextRole::OptionTitle, 20, kOptionPt, f[0]);
-            for (qsizetype k = 1; k < f.size(); k += 2) {
-                if (k + 1 >= f.size()) {
-                    out.complete = false;  // an option name without its price
-                    return out;
-                }
-                printer.print(TextRole::Option, 20, kOptionPt,
-                              f[k] + QStringLiteral(" ( + ") + Won(f[k + 1]) + QStringLiteral(" )"));
-            }
+            printer.print(TextRole::Option, 20, kOptionPt,
+                          option.name + QStringLiteral(" ( + ") + Won(option.price) + QStringLiteral(" )"));
         }
     }
     out.height = y + kEmptyListHeight;
-    out.total = total;
+    out.total = order.total();
     return out;
 }
 
@@ -112,13 +90,11 @@ OrderList::OrderList(TextMeasure measure, int listWidth, int viewHeight)
 {
 }
 
-const OrderListLayout& OrderList::draw(const QString& cart)
+const OrderListLayout& OrderList::draw(const order::Order& order)
 {
-    m_layout = LayOutOrderList(cart, m_measure, m_listWidth);
-    if (m_layout.complete) {
-        m_height = m_layout.height;
-        m_totalText = Won(QString::number(m_layout.total));
-    }
+    m_layout = LayOutOrderList(order, m_measure, m_listWidth);
+    m_height = m_layout.height;
+    m_totalText = Won(m_layout.total);
     // Lines deleted on the menu page meanwhile must not leave the list wholly above its view.
     m_top = ClampTop({m_top, m_height, m_viewHeight});
     return m_layout;
@@ -136,48 +112,18 @@ bool OrderList::touchReleased(int y)
     return scroll(TouchDirection(m_top, y, m_viewHeight));
 }
 
-qsizetype OrderList::placeOf(int row) const
+bool OrderList::stepQuantity(order::Order& order, int row, int step)
 {
-    for (qsizetype i = 0; i < m_layout.rows.size(); ++i)
-        if (m_layout.rows[i].line == row)
-            return i;
-    return -1;
-}
-
-bool OrderList::stepQuantity(QString& cart, int row, int step)
-{
-    const qsizetype at = placeOf(row);
-    if (at < 0)
+    if (!order.step(row, step))
         return false;
-    RowPlace& place = m_layout.rows[at];
-    const int quantity = ParseLong(place.quantity);
-    const int next = cart::StepQuantity(quantity, step);
-    if (next == quantity)
-        return false;
-    place.quantity = QString::number(next);
-    // A line that cannot be rewritten stays as it was; the list is drawn again all the same.
-    ReGen_Order(cart, row);
-    draw(cart);
+    draw(order);
     return true;
 }
 
-bool OrderList::ReGen_Order(QString& cart, int row) const
+void OrderList::deleteLine(order::Order& order, int row)
 {
-    const qsizetype at = placeOf(row);
-    if (at < 0)
-        return false;
-    const RowPlace& place = m_layout.rows.at(at);
-    const auto regenerated = cart::RegenLine(cart, row, place.quantity, place.unitPrice);
-    if (!regenerated)
-        return false;
-    cart = *regenerated;
-    return true;
-}
-
-void OrderList::deleteLine(QString& cart, int row)
-{
-    cart = cart::DeleteLine(cart, row);
-    draw(cart);
+    order.remove(row);
+    draw(order);
     if (m_height < m_viewHeight)
         m_top = 0;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The order list beside the entry panels, without widgets: where each printed text, separator and
 // row panel of picList goes, how high the list is, the total, the scrolling inside the viewport
-// picBack, and the "-", "+" and "x" keys on the cart text. Text sizes are measured by a function the
+// picBack, and the "-", "+" and "x" keys on the order. Text sizes are measured by a function the
 // screen passes in, so the rules run without painting.
+#include "menu/order.h"
+
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -41,10 +43,9 @@ struct PrintedText {
 };
 
 struct RowPlace {
-    int line;  // the cart line, and the row panel's index
+    int line;  // the order's line, and the row panel's index
     int top;
-    QString quantity;  // SetNum's caption
-    QString unitPrice;  // SetNum's tag
+    int quantity;  // SetNum's caption
     bool operator==(const RowPlace&) const = default;
 };
 
@@ -52,15 +53,13 @@ struct OrderListLayout {
     QList<PrintedText> texts;
     QList<int> separators;  // heights of the dotted lines from x 10 to the list width - 5
     QList<RowPlace> rows;
-    // False when a malformed line stopped the drawing: what came before it is drawn, but the
-    // list's height and the total keep their previous values.
-    bool complete = true;
     int height = kEmptyListHeight;
-    int64_t total = 0;
+    order::Money total;
     bool operator==(const OrderListLayout&) const = default;
 };
 
-OrderListLayout LayOutOrderList(const QString& cart, const TextMeasure& measure, int listWidth = kListWidth);
+// Lines beyond the twenty row panels are not drawn (the menu page never lets an order grow so long).
+OrderListLayout LayOutOrderList(const order::Order& order, const TextMeasure& measure, int listWidth = kListWidth);
 
 // ScrollOrderList's directions: 0 shows earlier lines, 1 later ones.
 enum class ScrollDirection { Earlier = 0, Later = 1 };
@@ -71,18 +70,18 @@ int ScrolledTop(int top, int listHeight, int viewHeight, ScrollDirection directi
 // A touch released at list height y scrolls towards the half of the viewport it lies in.
 ScrollDirection TouchDirection(int top, int y, int viewHeight);
 
-// The list's state beside the cart: the last drawing, its height and total, and the top.
+// The list's state beside the order: the last drawing, its height and total, and the top.
 class OrderList {
 public:
     explicit OrderList(TextMeasure measure, int listWidth = kListWidth, int viewHeight = kViewHeight);
 
-    // Draw_Order on the cart.
-    const OrderListLayout& draw(const QString& cart);
+    // Draw_Order on the order.
+    const OrderListLayout& draw(const order::Order& order);
     const OrderListLayout& layout() const { return m_layout; }
     int height() const { return m_height; }
     int viewHeight() const { return m_viewHeight; }
     int top() const { return m_top; }
-    // lbl주문금액: the total of the last complete drawing, "#,##0" and "원".
+    // lbl주문금액: the total of the last drawing, "#,##0" and "원".
     const QString& totalText() const { return m_totalText; }
 
     void toTop() { m_top = 0; }
@@ -91,20 +90,14 @@ public:
     // A touch released on the list at list height y; true when the top moved.
     bool touchReleased(int y);
 
-    // "-" (step -1) or "+" (step +1) of a row: the row's quantity, ReGen_Order, then Draw_Order.
-    // False at the limits 1 and 99, where nothing changes.
-    bool stepQuantity(QString& cart, int row, int step);
-    // The row's line of the cart rewritten from the row's quantity and unit price, its option parts
-    // kept; false (cart unchanged) when the row or its line cannot be read.
-    bool ReGen_Order(QString& cart, int row) const;
-    // "x" of a row: the line leaves the cart, the list is drawn again and, when it has become
+    // "-" (step -1) or "+" (step +1) of a row: the line's quantity, then Draw_Order. False at the
+    // limits 1 and 99, where nothing changes.
+    bool stepQuantity(order::Order& order, int row, int step);
+    // "x" of a row: the line leaves the order, the list is drawn again and, when it has become
     // shorter than the viewport, goes back to its top.
-    void deleteLine(QString& cart, int row);
+    void deleteLine(order::Order& order, int row);
 
 private:
-    // The index in the layout's rows of the row panel's place; -1 when the row shows no line.
-    qsizetype placeOf(int row) const;
-
     TextMeasure m_measure;
     int m_listWidth;
     int m_viewHeight;

@@ -1,6 +1,5 @@
 #include "reception/reception_service.h"
 
-#include "menu/order_text.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "server/http_client.h"
@@ -41,6 +40,35 @@ health::Order Counted(OrderState outcome)
     return health::Order::Failed;
 }
 }  // namespace
+
+QString OrderText(const order::Order& order)
+{
+    const QString crLf = QStringLiteral("\r\n");
+    QString text;
+    for (const order::OrderLine& line : order.lines()) {
+        text += QStringLiteral("<menuliner>") + crLf;
+        text += QStringLiteral("<mnuname>") + line.name + QStringLiteral(" ( x1 )</mnuname>") + crLf;
+        text += QStringLiteral("<mnucount>") + QString::number(line.quantity) + QStringLiteral("</mnucount>") + crLf;
+        text += QStringLiteral("<mnuprice>") + QString::number(line.amount().won()) + QStringLiteral("</mnuprice>")
+            + crLf;
+        for (qsizetype k = 0; k < line.options.size(); ++k) {
+            const order::OrderOption& option = line.options[k];
+            // A group's options stand together: a new group opens a new block.
+            if (k == 0 || option.group != line.options[k - 1].group) {
+                if (k > 0)
+                    text += QStringLiteral("</menubrr>") + crLf;
+                text += QStringLiteral("<menubrr>") + crLf;
+                text += QStringLiteral("<field>") + option.group + QStringLiteral("</field>") + crLf;
+            }
+            text += QStringLiteral("<submenu>") + option.name + QStringLiteral("</submenu>") + crLf;
+            text += QStringLiteral("<subprice>+") + option.price.caption() + QStringLiteral("원</subprice>") + crLf;
+        }
+        if (!line.options.isEmpty())
+            text += QStringLiteral("</menubrr>") + crLf;
+        text += QStringLiteral("</menuliner>") + crLf;
+    }
+    return text;
+}
 
 OrderState JudgeOrderAnswer(const QString& answer)
 {
@@ -146,13 +174,14 @@ WaitingStatus ReceptionService::poll()
     return pollAnswered(request, m_transport(request.url, request.body, {}));
 }
 
-std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(const OrderValues& values, const QString& cart) const
+std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(const OrderValues& values,
+                                                                                const order::Order& order) const
 {
-    const QString xml = XML_Order(cart);
+    const QString xml = OrderText(order);
     if (xml.isEmpty()) {
         // An order with an empty menu would reach the shop as an order of nothing.
         WriteLog(ErrorTraceText(QString(), QStringLiteral("Save_Input"), 0, kSubscriptOutOfRange,
-                                QStringLiteral("주문 내용을 만들 수 없어 보내지 않음. 장바구니: ") + cart));
+                                QStringLiteral("주문 내용이 없어 보내지 않음")));
         health::CountOrder(Counted(OrderState::NotSent));
         return std::nullopt;
     }
@@ -181,9 +210,9 @@ OrderState ReceptionService::orderAnswered(const PostResult& result) const
     return outcome;
 }
 
-OrderState ReceptionService::submit(const OrderValues& values, const QString& cart)
+OrderState ReceptionService::submit(const OrderValues& values, const order::Order& order)
 {
-    const std::optional<OrderRequest> request = orderRequest(values, cart);
+    const std::optional<OrderRequest> request = orderRequest(values, order);
     if (!request)
         return OrderState::NotSent;
     return orderAnswered(sendOrder(*request, m_transport));

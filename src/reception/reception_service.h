@@ -1,6 +1,7 @@
 #pragma once
 // The reception screen's exchanges with the web service: the shop settings before each customer,
 // the waiting-status poll and the order submission. No widgets: the screen shows what comes back.
+#include "menu/order.h"
 #include "reception/customer_path.h"
 #include "reception/reception_rules.h"
 #include "server/endpoints.h"
@@ -22,6 +23,12 @@ OrderState JudgeOrderAnswer(const QString& answer);
 // The whole exchange: only a 200 answer can accept or refuse; a gateway's 502 or 504 and a request
 // that went out without an answer leave the outcome unknown.
 OrderState JudgeOrderExchange(const PostResult& result);
+
+// The order as the shop takes it in "menu": one <menuliner> block per line (name with " ( x1 )",
+// quantity, line amount), one <menubrr> block per option group inside it, every element on a line
+// of its own ending in CR LF. Names are copied as they are; option prices as "+#,##0원". The empty
+// order gives the empty text.
+QString OrderText(const order::Order& order);
 
 class ReceptionService {
 public:
@@ -64,11 +71,11 @@ public:
     // thread: the body (none, traced and counted as NotSent, for a cart without order text), the
     // request, sent once and never repeated once it may have reached the shop, and the outcome.
     using OrderRequest = Request;
-    std::optional<OrderRequest> orderRequest(const OrderValues& values, const QString& cart) const;
+    std::optional<OrderRequest> orderRequest(const OrderValues& values, const order::Order& order) const;
     static PostResult sendOrder(const OrderRequest& request, const Transport& transport, const CancelFlag& cancel = {});
     OrderState orderAnswered(const PostResult& result) const;
     // All three at once, on this thread.
-    OrderState submit(const OrderValues& values, const QString& cart);
+    OrderState submit(const OrderValues& values, const order::Order& order);
 
 private:
     Transport m_transport;

@@ -8,7 +8,6 @@
 #include "login/login_model.h"
 #include "menu/menu_page_data.h"
 #include "menu/menu_page_service.h"
-#include "menu/order_text.h"
 #include "reception/reception_service.h"
 #include "server/fields.h"
 #include "startup/clock.h"
@@ -215,7 +214,8 @@ QString OutcomeName(OrderState o)
 TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
 {
     ReceptionService service;
-    const QString cart = QStringLiteral("아메리카노◈1◈1◈3000◈3000");
+    order::Order cart;
+    cart.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 1, {}});
     int phone = 1000;
     for (const Fault& f : kFaults) {
         if (f.kind == F::Markup)

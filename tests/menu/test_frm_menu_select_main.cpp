@@ -8,6 +8,7 @@
 #include "menu/ui/picture_cache.h"
 #include "presentation/caption_key.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/screen_widgets.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -27,15 +28,15 @@ using namespace sumbrel::testing;
 
 namespace {
 
-const QString kTea = QStringLiteral("Tea◈1◈1◈3000◈3000");
-const QString kCoffee = QStringLiteral("Coffee◈1◈2◈3500◈7000◈◈Size◈Large◈500");
+const order::OrderLine kTea = order::Line(QStringLiteral("Tea"), 3000);
+const order::OrderLine kCoffee = order::Line(QStringLiteral("Coffee"), 3500, 2, {{u"Size", u"Large", 500}});
 
-QString Lines(int n)
+order::Order Lines(int n)
 {
-    QStringList lines;
+    order::Order lines;
     for (int i = 0; i < n; ++i)
-        lines << kTea;
-    return lines.join(QStringLiteral("◈◈◈"));
+        lines.add(kTea);
+    return lines;
 }
 
 QString AccessibleName(QObject* widget)
@@ -54,12 +55,10 @@ protected:
         PictureCache::shared().clear();
         page = std::make_unique<frmMenuSelectMain>();
         realDialogs = page->openItemDialog;
-        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<QString> {
+        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
             touches.append(touch);
             shadowShown = picShadow(*page)->isVisible();
             behind = page->grab().toImage();
-            if (lineToAdd.isEmpty())
-                return std::nullopt;
             return lineToAdd;
         };
     }
@@ -96,8 +95,8 @@ protected:
     cart::OrderCart order;  // the reception screen's cart, as it hands it over
     std::unique_ptr<frmMenuSelectMain> page;
     QList<TileTouch> touches;
-    QString lineToAdd = kTea;
-    std::function<std::optional<QString>(const TileTouch&)> realDialogs;
+    std::optional<order::OrderLine> lineToAdd = kTea;
+    std::function<std::optional<order::OrderLine>(const TileTouch&)> realDialogs;
     bool shadowShown = false;
     QImage behind;
 };
@@ -106,7 +105,7 @@ protected:
 
 TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
 {
-    order.selectedOrder = kCoffee;
+    order.order = order::Of({kCoffee});
     open();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate]")),
               QStringList{QStringLiteral("  [MenuSelectMain→Form_Activate] Enter")});
@@ -186,7 +185,7 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
 
 TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
 {
-    order.selectedOrder = Lines(3);
+    order.order = Lines(3);
     open();
     picMenu(*page, 0)->touch();  // 에스프레소: no option group
     picMenu(*page, 2)->touch();  // 아메리카노: size and extras
@@ -216,7 +215,7 @@ TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
 
 TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
 {
-    order.selectedOrder = Lines(20);
+    order.order = Lines(20);
     open();
     picMenu(*page, 0)->touch();
     EXPECT_TRUE(touches.isEmpty());
@@ -238,12 +237,14 @@ TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
     EXPECT_TRUE(picMenu(*page, 1)->isEnabled());
 }
 
-TEST_F(MenuPageTest, RowKeysRewriteTheCart)
+TEST_F(MenuPageTest, RowKeysChangeTheOrder)
 {
-    order.selectedOrder = kCoffee + QStringLiteral("◈◈◈") + kTea;
+    order.order = order::Of({kCoffee, kTea});
     open();
     SetNum_Add(*page, 0)->touch();
-    EXPECT_EQ(page->m_SELECTED, QStringLiteral("Coffee◈1◈3◈3500◈10500◈◈Size◈Large◈500◈◈◈") + kTea);
+    order::OrderLine three = kCoffee;
+    three.quantity = 3;
+    EXPECT_EQ(page->m_SELECTED, order::Of({three, kTea}));
     EXPECT_EQ(SetNum(*page, 0)->text(), QStringLiteral("3"));
     EXPECT_EQ(SetPrice(*page, 0)->text(), QStringLiteral("10,500원"));
     SetNum_Sub(*page, 0)->doubleTouch();  // two steps
@@ -251,19 +252,16 @@ TEST_F(MenuPageTest, RowKeysRewriteTheCart)
     SetNum_Sub(*page, 0)->touch();  // stays at 1
     EXPECT_EQ(SetNum(*page, 0)->text(), QStringLiteral("1"));
     Set_Delete(*page, 0)->touch();
-    EXPECT_EQ(page->m_SELECTED, kTea);
+    EXPECT_EQ(page->m_SELECTED, order::Of({kTea}));
     EXPECT_EQ(SetSerial(*page, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(SetMenuName(*page, 0)->text(), QStringLiteral("Tea"));
     EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("3,000"));
 
     // A name wider than 159 pixels in picList's font takes the upper place.
-    page->m_SELECTED = QStringLiteral("아이스 디카페인 아메리카노 라지 사이즈◈1◈1◈3500◈3500");
+    page->m_SELECTED = order::Of({order::Line(QStringLiteral("아이스 디카페인 아메리카노 라지 사이즈"), 3500)});
     EXPECT_TRUE(page->Draw_Order());
     EXPECT_EQ(SetMenuName(*page, 0)->y(), 15);
     EXPECT_EQ(SetPrice(*page, 0)->y(), 59);
-    // A line that cannot be read leaves the totals; the next drawing works again.
-    page->m_SELECTED = QStringLiteral("Broken◈1");
-    EXPECT_TRUE(page->Draw_Order());
     EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("1"));
     page->m_SELECTED = Lines(2);
     EXPECT_TRUE(page->Draw_Order());
@@ -272,17 +270,17 @@ TEST_F(MenuPageTest, RowKeysRewriteTheCart)
 
 TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
 {
-    order.selectedOrder = kTea;
+    order.order = order::Of({kTea});
     open();
     picMenu(*page, 0)->touch();  // one more line in this visit
     CmdLabel(*page, 6)->touch();
     EXPECT_FALSE(page->isVisible());
     EXPECT_FALSE(order.selectionConfirmed);
-    EXPECT_EQ(order.selectedOrder, kTea);
+    EXPECT_EQ(order.order, order::Of({kTea}));
 
     // Reopened: the cart as it was before that visit. An empty cart is not confirmed.
     open();
-    EXPECT_EQ(page->m_SELECTED, kTea);
+    EXPECT_EQ(page->m_SELECTED, order::Of({kTea}));
     EXPECT_EQ(visibleRows(), 1);
     Set_Delete(*page, 0)->touch();
     CmdLabel(*page, 7)->touch();
@@ -290,7 +288,7 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
 
     // The modal opening as the reception screen uses it: a line added, then confirmed with a double tap.
     page->hide();
-    order.selectedOrder = kCoffee;
+    order.order = order::Of({kCoffee});
     QTimer driver;
     driver.setInterval(5);
     QObject::connect(&driver, &QTimer::timeout, [this, &driver] {
@@ -304,12 +302,12 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
     QTimer::singleShot(15000, page.get(), [this] { page->hide(); });  // never hang the suite
     page->open(order);
     EXPECT_TRUE(order.selectionConfirmed);
-    EXPECT_EQ(order.selectedOrder, kCoffee + QStringLiteral("◈◈◈") + kTea);
+    EXPECT_EQ(order.order, order::Of({kCoffee, kTea}));
 }
 
 TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
 {
-    order.selectedOrder = kTea;
+    order.order = order::Of({kTea});
     order.selectionConfirmed = true;  // from an earlier confirmation
     open();
     QList<int> shown;  // the seconds the countdown showed, in order
@@ -329,7 +327,7 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     for (int second = 30; second >= 1; --second)
         expected << second;
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(order.selectedOrder, kTea);
+    EXPECT_EQ(order.order, order::Of({kTea}));
 }
 
 TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
@@ -356,7 +354,12 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
     picMenu(*page, 2)->touch();  // 아메리카노, its first size preselected
     EXPECT_EQ(opened,
               (QStringList{QStringLiteral("frmMenuSelectSubA dimmed"), QStringLiteral("frmMenuSelectSubB dimmed")}));
-    EXPECT_EQ(page->m_SELECTED, QStringLiteral("에스프레소◈1◈1◈2000◈2000◈◈◈아메리카노◈1◈1◈2500◈2500◈◈사이즈◈레귤러◈0"));
+    ASSERT_EQ(page->m_SELECTED.size(), 2);
+    const order::OrderLine& espresso = page->m_SELECTED.line(0);
+    const order::OrderLine& americano = page->m_SELECTED.line(1);
+    EXPECT_EQ(espresso, order::Line(QStringLiteral("에스프레소"), 2000, 1, {}, QStringLiteral("101")));
+    EXPECT_EQ(americano, order::Line(QStringLiteral("아메리카노"), 2500, 1, {{u"사이즈", u"레귤러", 0}}, americano.itemNumber));
+    EXPECT_FALSE(americano.itemNumber.isEmpty());
     EXPECT_EQ(visibleRows(), 2);
     EXPECT_EQ(SetOptionMenu(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));
     EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("4,500"));

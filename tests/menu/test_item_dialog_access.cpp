@@ -10,6 +10,7 @@
 #include "support/barrier_free.h"
 #include "support/sumbrel_test.h"
 
+#include <algorithm>
 #include <QAccessible>
 #include <QLabel>
 #include <QSet>
@@ -215,7 +216,13 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
     // The menu page tells what was added, with the order's total: the dialog does not say it first.
     EXPECT_FALSE(voice.heard(u"담았습니다"_s)) << voice.said.join(u"\n"_s).toStdString();
     ASSERT_TRUE(d->addedLine());
-    EXPECT_TRUE(d->addedLine()->contains(u"Topping number 1◈300◈Topping number 5◈300"_s));
+    const QList<order::OrderOption>& chosen = d->addedLine()->options;
+    const auto has = [&chosen](const QString& name) {
+        return std::any_of(chosen.begin(), chosen.end(), [&name](const order::OrderOption& o) {
+            return o.group == u"Extra topping"_s && o.name == name && o.price == order::Money::Won(300);
+        });
+    };
+    EXPECT_TRUE(has(u"Topping number 1"_s) && has(u"Topping number 5"_s));
 
     // Back closes the single item dialog without adding.
     auto a = open<frmMenuSelectSubA>();

@@ -1,23 +1,26 @@
 // The item dialogs' rules without widgets: the single line, the option groups as the dialog reads
-// them, the minimum per group, the selection text, the empty-name rule and the paging.
+// them, the minimum per group, the line composed, the empty-name rule and the paging.
 #include "menu/option_menu.h"
 #include "menu/single_menu.h"
-#include "support/qstring_print.h"
+#include "support/orders.h"
 
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
+using sumbrel::order::Line;
+using sumbrel::order::Money;
+using sumbrel::order::OrderLine;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-MenuItem Item(const QString& name, const QString& price, std::array<QString, kOptionGroups> groups = {})
+MenuItem Item(const QString& name, int64_t price, std::array<QString, kOptionGroups> groups = {})
 {
     MenuItem item;
     item.num = u"7"_s;
     item.name = name;
-    item.priceText = price;
+    item.price = Money::Won(price);
     item.groups = groups;
     return item;
 }
@@ -28,7 +31,7 @@ const QString kExtra = u"N◈Extra◈0◈Shot◈500"_s;
 
 }  // namespace
 
-TEST(SingleMenu, LineAmountAndAppending)
+TEST(SingleMenu, LineAndAmount)
 {
     MenuCatalogue table;
     table.reset(1);
@@ -41,24 +44,24 @@ TEST(SingleMenu, LineAmountAndAppending)
     table.finish(1);
     const std::optional<MenuItem> item = ReadMenuItem(table, u"0"_s);
     ASSERT_TRUE(item);
-    EXPECT_EQ(item->priceText, u"3,000"_s);
+    EXPECT_EQ(item->price, Money::Won(3000));
     EXPECT_EQ(item->composition, u"Leaves"_s);
     EXPECT_EQ(item->description, u"Hot"_s);
     EXPECT_FALSE(ReadMenuItem(table, u"1"_s));
     EXPECT_FALSE(ReadMenuItem(table, u"-1"_s));
 
     SingleMenu menu(*item);
-    EXPECT_EQ(menu.line(), u"Tea◈1◈1◈3000◈3000"_s);  // opening: quantity 1, amount = price
+    EXPECT_EQ(menu.line(), Line(u"Tea"_s, 3000, 1, {}, u"31"_s));  // opening: quantity 1, amount = price
+    EXPECT_EQ(menu.amount(), Money::Won(3000));
     menu.quantity().step(+1);
     menu.quantity().step(+1);
     menu.computeTotal();
-    EXPECT_EQ(menu.line(), u"Tea◈1◈3◈3000◈9000"_s);
+    EXPECT_EQ(menu.line(), Line(u"Tea"_s, 3000, 3, {}, u"31"_s));
     EXPECT_EQ(menu.totalText(), u"9,000"_s);
 
-    EXPECT_EQ(menu.AddedTo(QString()).value_or(u"?"_s), menu.line());
-    EXPECT_EQ(menu.AddedTo(u"A◈1◈1◈100◈100"_s).value_or(u"?"_s), u"A◈1◈1◈100◈100◈◈◈Tea◈1◈3◈3000◈9000"_s);
-    // A nameless item would start the line with a mark.
-    EXPECT_FALSE(SingleMenu(Item(QString(), u"1,000"_s)).AddedTo(QString()));
+    EXPECT_EQ(menu.added().value_or(OrderLine()), menu.line());
+    // A nameless item would show an empty line on the order.
+    EXPECT_FALSE(SingleMenu(Item(QString(), 1000)).added());
 }
 
 TEST(SingleMenu, QuantityStaysWithinOneAndNinetyNine)
@@ -106,16 +109,20 @@ TEST(OptionMenu, GroupsAsTheDialogReadsThem)
         EXPECT_EQ(group->options.size(), c.options);
     }
 
+    // Prices are read once from the group text; captions are made from the numbers.
     const struct {
         const char16_t* price;
+        int64_t won;
         const char16_t* caption;
-        int32_t back;
-    } prices[] = {{u"0", u"(+0)", 0},           {u"500", u"(+500)", 500},
-                  {u"1000", u"(+1,000)", 1000}, {u"12500", u"(+12,500)", 12500},
-                  {u"-500", u"(-500)", -500},   {u"", u"(+0)", 0}};
+    } prices[] = {{u"0", 0, u"(+0)"},           {u"500", 500, u"(+500)"},       {u"1000", 1000, u"(+1,000)"},
+                  {u"12500", 12500, u"(+12,500)"}, {u"-500", -500, u"(-500)"}, {u"", 0, u"(+0)"},
+                  {u"1,500", 1500, u"(+1,500)"}};
     for (const auto& p : prices) {
-        EXPECT_EQ(PriceCaption(QString::fromUtf16(p.price)), QString::fromUtf16(p.caption));
-        EXPECT_EQ(PriceFromCaption(QString::fromUtf16(p.caption)), p.back);
+        const std::optional<OptionGroup> group =
+            ReadOptionGroup(u"N◈Size◈1◈Large◈"_s + QString::fromUtf16(p.price));
+        ASSERT_TRUE(group);
+        EXPECT_EQ(group->options[0].price, Money::Won(p.won)) << QString::fromUtf16(p.price).toStdString();
+        EXPECT_EQ(group->options[0].priceCaption(), QString::fromUtf16(p.caption));
     }
 }
 
@@ -123,7 +130,7 @@ TEST(OptionMenu, GroupsInAdd1AndAdd5AreShownFirstAndSecond)
 {
     const std::array<QString, kOptionGroups> stored{kSize, QString(), QString(), QString(), kExtra};
     EXPECT_EQ(CompactGroups(stored), (std::array<QString, kOptionGroups>{kSize, kExtra, {}, {}, {}}));
-    const OptionMenu menu(Item(u"Coffee"_s, u"3,000"_s, stored));
+    const OptionMenu menu(Item(u"Coffee"_s, 3000, stored));
     EXPECT_EQ(menu.groupCount(), 2);
     ASSERT_TRUE(menu.group(0) && menu.group(1));
     EXPECT_EQ(OptionHeading(0, *menu.group(0)), u"1) Size"_s);
@@ -135,11 +142,11 @@ TEST(OptionMenu, GroupsInAdd1AndAdd5AreShownFirstAndSecond)
     EXPECT_FALSE(menu.isChosen(1, 0));
 }
 
-TEST(OptionMenu, MinimumSelectionTextAndTwoItemsInTheCart)
+TEST(OptionMenu, MinimumAndTheLineComposed)
 {
-    OptionMenu menu(Item(u"Coffee"_s, u"3,000"_s, {kSize, kTopping}));
+    OptionMenu menu(Item(u"Coffee"_s, 3000, {kSize, kTopping}));
     EXPECT_FALSE(menu.valid());  // Topping needs two
-    EXPECT_EQ(menu.selection(), u"Coffee◈1◈1◈3000◈3000◈◈Size◈Small◈0"_s);
+    EXPECT_EQ(menu.selection(), Line(u"Coffee"_s, 3000, 1, {{u"Size", u"Small", 0}}, u"7"_s));
 
     menu.touch(0, 1);  // Large
     menu.touch(1, 0);  // Cheese
@@ -151,27 +158,31 @@ TEST(OptionMenu, MinimumSelectionTextAndTwoItemsInTheCart)
     menu.touch(1, 2);  // Ham
     menu.computeTotal();
     EXPECT_TRUE(menu.valid());
-    EXPECT_EQ(menu.unitTotal(), 3000 + 500 + 500 + 1000);
+    EXPECT_EQ(menu.unitTotal(), Money::Won(3000 + 500 + 500 + 1000));
     EXPECT_EQ(menu.totalText(), u"10,000"_s);
-    EXPECT_EQ(menu.selection(), u"Coffee◈1◈2◈5000◈10000◈◈Size◈Large◈500◈◈Topping◈Cheese◈500◈Ham◈1000"_s);
+    EXPECT_EQ(menu.selection(), Line(u"Coffee"_s, 5000, 2,
+                                     {{u"Size", u"Large", 500}, {u"Topping", u"Cheese", 500}, {u"Topping", u"Ham", 1000}},
+                                     u"7"_s));
 
     menu.touch(1, 0);  // Cheese off again
     menu.computeTotal();
     EXPECT_FALSE(menu.valid());
-    EXPECT_EQ(menu.selection(), u"Coffee◈1◈2◈4500◈9000◈◈Size◈Large◈500◈◈Topping◈Ham◈1000"_s);
+    EXPECT_EQ(menu.selection(),
+              Line(u"Coffee"_s, 4500, 2, {{u"Size", u"Large", 500}, {u"Topping", u"Ham", 1000}}, u"7"_s));
+    EXPECT_EQ(menu.lineTotal(), Money::Won(9000));
 
-    // A minimum of 0 never blocks; two confirmed items are joined by three marks.
-    OptionMenu tea(Item(u"Tea"_s, u"2,000"_s, {kExtra}));
+    // A minimum of 0 never blocks; the line added is the one composed.
+    OptionMenu tea(Item(u"Tea"_s, 2000, {kExtra}));
     EXPECT_TRUE(tea.valid());
-    const QString first = tea.AddedTo(QString()).value_or(u"?"_s);
-    EXPECT_EQ(first, u"Tea◈1◈1◈2000◈2000"_s);
+    EXPECT_EQ(tea.added().value_or(OrderLine()), Line(u"Tea"_s, 2000, 1, {}, u"7"_s));
     menu.touch(1, 1);
     menu.computeTotal();
-    EXPECT_EQ(menu.AddedTo(first).value_or(u"?"_s),
-              u"Tea◈1◈1◈2000◈2000◈◈◈Coffee◈1◈2◈4800◈9600◈◈Size◈Large◈500◈◈Topping◈Egg◈300◈Ham◈1000"_s);
+    EXPECT_EQ(menu.added().value_or(OrderLine()),
+              Line(u"Coffee"_s, 4800, 2, {{u"Size", u"Large", 500}, {u"Topping", u"Egg", 300}, {u"Topping", u"Ham", 1000}},
+                   u"7"_s));
 }
 
-TEST(OptionMenu, EmptyNamesNeverReachTheCart)
+TEST(OptionMenu, EmptyNamesNeverReachTheOrder)
 {
     const struct {
         const char16_t* text;
@@ -191,12 +202,12 @@ TEST(OptionMenu, EmptyNamesNeverReachTheCart)
     }
 
     // A dropped group leaves no gap: the next one is shown as group 1.
-    const OptionMenu menu(Item(u"Coffee"_s, u"3,000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s}));
+    const OptionMenu menu(Item(u"Coffee"_s, 3000, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s}));
     EXPECT_EQ(menu.groupCount(), 1);
     ASSERT_TRUE(menu.group(0));
     EXPECT_EQ(menu.group(0)->name, u"Size"_s);
     ASSERT_EQ(menu.group(0)->options.size(), 1);
-    EXPECT_EQ(menu.selection(), u"Coffee◈1◈1◈3500◈3500◈◈Size◈Large◈500"_s);
+    EXPECT_EQ(menu.selection(), Line(u"Coffee"_s, 3500, 1, {{u"Size", u"Large", 500}}, u"7"_s));
     EXPECT_EQ(menu.notes().size(), 2);
 }
 
@@ -223,7 +234,7 @@ TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
         QString text = u"N◈G◈"_s + QString::fromUtf16(c.minimum);
         for (int k = 0; k < c.options; ++k)
             text += u"◈O%1◈100"_s.arg(k);
-        OptionMenu menu(Item(u"A"_s, u"1000"_s, {text}));
+        OptionMenu menu(Item(u"A"_s, 1000, {text}));
         ASSERT_TRUE(menu.group(0));
         EXPECT_EQ(menu.rowPages(0), c.pages);
         // Page by page: each option on exactly one page, in one of the page's row slots.
@@ -265,11 +276,11 @@ TEST(OptionMenu, EveryOptionHasARowInsideItsPanelAndTheMinimumStaysReachable)
 
 TEST(OptionMenu, GroupsPageOnlyWithAFourthOrFifthGroup)
 {
-    OptionMenu three(Item(u"A"_s, u"1"_s, {kSize, kExtra, kTopping}));
+    OptionMenu three(Item(u"A"_s, 1, {kSize, kExtra, kTopping}));
     three.togglePage();
     EXPECT_EQ(three.groupPage(), 0);
 
-    OptionMenu four(Item(u"A"_s, u"1"_s, {kSize, QString(), kExtra, kTopping, kExtra}));
+    OptionMenu four(Item(u"A"_s, 1, {kSize, QString(), kExtra, kTopping, kExtra}));
     EXPECT_EQ(four.groupPage(), 0);
     four.togglePage();
     EXPECT_EQ(four.groupPage(), 1);

@@ -1,7 +1,7 @@
 // The two item dialogs as the customer uses them: placement, the line they add, hold-to-repeat,
 // the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
 #include "catalogue/menu_catalogue.h"
-#include "menu/cart.h"
+#include "menu/order.h"
 #include "menu/ui/frm_menu_select_sub_a.h"
 #include "menu/ui/frm_menu_select_sub_b.h"
 #include "menu/ui/menu_photo.h"
@@ -9,6 +9,7 @@
 #include "presentation/caption_key.h"
 #include "startup/clock.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
@@ -24,6 +25,9 @@
 
 using namespace sumbrel;
 using namespace Qt::StringLiterals;
+using sumbrel::order::Line;
+using sumbrel::order::Of;
+using sumbrel::order::Unnumbered;
 
 namespace {
 
@@ -99,7 +103,7 @@ protected:
     void takeLine(const ItemDialog& dialog)
     {
         if (dialog.addedLine())
-            cart = cart::AppendLine(cart, *dialog.addedLine());
+            cart.add(*dialog.addedLine());
     }
 
     template <typename T = QWidget>
@@ -134,7 +138,7 @@ protected:
     }
 
     QWidget page;
-    QString cart;
+    order::Order cart;
     std::unique_ptr<DemoShop> shop;
 };
 
@@ -167,17 +171,18 @@ TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
         touch(&d, u"CmdLabel_3"_s);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(cart, u"에스프레소◈1◈3◈2000◈6000"_s);
+    EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3)}));
+    EXPECT_EQ(cart.line(0).itemNumber, u"101"_s);
 
-    // Closed without adding: the cart stays; a second item is joined by three marks.
+    // Closed without adding: the cart stays; a second item follows the first.
     exec<frmMenuSelectSubA>(rowOf(u"도피오"_s), [&](frmMenuSelectSubA& d) { touch(&d, u"CmdLabel_0"_s); });
-    EXPECT_EQ(cart, u"에스프레소◈1◈3◈2000◈6000"_s);
+    EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3)}));
     exec<frmMenuSelectSubA>(rowOf(u"도피오"_s), [&](frmMenuSelectSubA& d) {
         // No picture file: the placeholder.
         EXPECT_EQ(shown(&d), MenuPhotoPlaceholder(QSize(245, 163)).toImage());
         touch(&d, u"CmdLabel_3"_s);
     });
-    EXPECT_EQ(cart, u"에스프레소◈1◈3◈2000◈6000◈◈◈도피오◈1◈1◈2500◈2500"_s);
+    EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3), Line(u"도피오"_s, 2500)}));
 }
 
 template <typename Dialog>
@@ -200,7 +205,7 @@ void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
         d->AutoIncrement_Timer();
     QTest::mouseRelease(plus, Qt::LeftButton);
     EXPECT_EQ(d->model().quantity().value(), 99);
-    EXPECT_TRUE(d->m_SELECTED.contains(u"◈99◈"_s)) << d->m_SELECTED.toStdString();
+    EXPECT_EQ(d->m_SELECTED.quantity, 99);
 }
 
 TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
@@ -361,7 +366,7 @@ TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(dialogs->messages.size(), 1);
-    EXPECT_EQ(cart, title(waffle) + u"◈1◈1◈7000◈7000◈◈토핑◈딸기◈500◈블루베리◈500"_s);
+    EXPECT_EQ(Unnumbered(cart), Of({Line(title(waffle), 7000, 1, {{u"토핑", u"딸기", 500}, {u"토핑", u"블루베리", 500}})}));
 }
 
 TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
@@ -456,7 +461,7 @@ TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
         touch(&d, u"CmdLabel_3"_s);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(cart, u"Tea◈1◈2◈3500◈7000◈◈Size◈Large◈500"_s);
+    EXPECT_EQ(Unnumbered(cart), Of({Line(u"Tea"_s, 3500, 2, {{u"Size", u"Large", 500}})}));
     const QStringList traced = logEntries().filter(u"frmMenuSelectSubB"_s);
     ASSERT_EQ(traced.size(), 2) << traced.join(u'\n').toStdString();
     EXPECT_TRUE(traced[0].contains(u"add1"_s) && traced[0].contains(u"without a name"_s));

@@ -6,6 +6,7 @@
 #include "presentation/keypad_navigator.h"
 #include "support/barrier_free.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/screen_widgets.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -20,7 +21,7 @@ using namespace sumbrel::testing;
 
 namespace {
 
-const QString kCoffee = QStringLiteral("Coffee◈1◈2◈3500◈7000◈◈Size◈Large◈500");
+const order::Order kCoffee = order::Of({order::Line(QStringLiteral("Coffee"), 3500, 2, {{u"Size", u"Large", 500}})});
 
 class MenuPageAccessTest : public SumbrelTest {
 protected:
@@ -40,9 +41,9 @@ protected:
     void open()
     {
         page = std::make_unique<frmMenuSelectMain>();
-        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<QString> {
+        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
             touches.append(touch);
-            return QStringLiteral("Tea◈1◈1◈3000◈3000");
+            return order::Line(QStringLiteral("Tea"), 3000);
         };
         page->prepare(order);
         page->show();
@@ -75,7 +76,7 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
     for (const Case& c : cases) {
         SCOPED_TRACE(c.look);
         ModesScope scope(c.modes);
-        order.selectedOrder = kCoffee;
+        order.order = kCoffee;
         open();
         EXPECT_EQ(PageCounterLabel(*page)->text(), c.counter);
         // Nothing of the page's information lies over a key (the page marker has no track there).

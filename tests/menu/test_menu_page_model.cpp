@@ -6,6 +6,7 @@
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
@@ -181,7 +182,7 @@ TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
         EXPECT_EQ(WonText(model.tileEntry(tile)->col[kTilePrice]), QString::fromUtf16(c.shown));
         EXPECT_EQ(model.touchTile(tile).kind, TileTouch::OpenDialog);
         ASSERT_TRUE(item.has_value());
-        EXPECT_EQ(item->priceText + QStringLiteral("원"), QString::fromUtf16(c.shown));
+        EXPECT_EQ(WonText(item->price), QString::fromUtf16(c.shown));
         ++tile;
     }
     EXPECT_FALSE(model.tileEntry(tile));
@@ -222,12 +223,10 @@ TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
     EXPECT_EQ(model.m_Category, QStringLiteral("C7"));
 }
 
-TEST_F(MenuPageModelTest, ListStaysInViewAfterTheCartShrinks)
+TEST_F(MenuPageModelTest, ListStaysInViewAfterTheOrderShrinks)
 {
-    QStringList lines;
     for (int i = 0; i < 5; ++i)
-        lines << QStringLiteral("Tea◈1◈1◈3000◈3000");
-    model.m_SELECTED = lines.join(QStringLiteral("◈◈◈"));
+        model.m_SELECTED.add(order::Line(QStringLiteral("Tea"), 3000));
     const auto width = [](const QString&) { return 10; };
     model.redraw(width);
     model.scrollToEnd();
@@ -236,7 +235,7 @@ TEST_F(MenuPageModelTest, ListStaysInViewAfterTheCartShrinks)
     model.m_SELECTED.clear();
     model.redraw(width);
     EXPECT_EQ(model.list().height, 695);
-    model.m_SELECTED = lines.front();
+    model.m_SELECTED.add(order::Line(QStringLiteral("Tea"), 3000));
     model.redraw(width);
     model.scrollToEnd();
     EXPECT_EQ(model.list().height, 135);

@@ -98,7 +98,7 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
     s.reception = std::make_unique<frmMain>();
     s.page = std::make_unique<frmMenuSelectMain>();
     s.page->m_FirstActivated = true;
-    s.page->m_SELECTED = markup + u"◈1◈1◈3500◈3500◈◈G◈"_s + markup + u"◈500"_s;
+    s.page->m_SELECTED.add({QString(), markup, order::Money::Won(3500), 1, {{u"G"_s, markup, order::Money::Won(500)}}});
     s.page->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->m_FirstActivated && s.page->isEnabled(); }, 10000));
     ASSERT_EQ(menuCatalogue().takenCount(), 2);

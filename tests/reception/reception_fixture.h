@@ -5,6 +5,7 @@
 #include "presentation/caption_key.h"
 #include "reception/ui/frm_main.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/screen_widgets.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -21,7 +22,7 @@ namespace sumbrel::testing {
 
 using namespace sumbrel::reception;
 
-inline const QString kCart = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+inline const order::Order kCart = order::Of({order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}})});
 inline const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 
 class ReceptionTest : public SumbrelTest {
@@ -40,7 +41,7 @@ protected:
         SumbrelTest::TearDown();
     }
 
-    // The screen with these settings; the menu page "confirms" the cart unless told otherwise.
+    // The screen with these settings; the menu page "confirms" the order unless told otherwise.
     frmMain& open(const QMap<QString, QString>& settings = {})
     {
         QMap<QString, QString> values = settings;
@@ -53,7 +54,7 @@ protected:
             if (menuPage) {
                 menuPage(result);
             } else if (confirmMenu) {
-                result.selectedOrder = cart;
+                result.order = cart;
                 result.selectionConfirmed = true;
             }
             screen->menuClosed(result);
@@ -102,7 +103,7 @@ protected:
 
     DemoShop shop;
     std::unique_ptr<frmMain> screen;
-    QString cart = kCart;
+    order::Order cart = kCart;
     bool confirmMenu = true;
     // When set, the stand-in page does this instead.
     std::function<void(cart::OrderCart&)> menuPage;

@@ -2,6 +2,7 @@
 #include "reception/customer_path.h"
 #include "reception/phone_captions.h"
 #include "startup/global_state.h"
+#include "support/orders.h"
 #include "support/sumbrel_test.h"
 
 #include <QStringList>
@@ -25,12 +26,12 @@ ReceptionSettings With(const QString& car, const QString& pay)
 
 class PathTest : public SumbrelTest {
 protected:
-    // On the phone panel with a confirmed cart, as after the menu page.
+    // On the phone panel with a confirmed order, as after the menu page.
     void toPhonePanel(const ReceptionSettings& settings, PanelKey dining = PanelKey::Takeout)
     {
         path.applySettings(settings);
         ASSERT_EQ(path.press(dining).step, Step::OpenMenu);
-        order.selectedOrder = QStringLiteral("라떼◈1◈1◈4000◈4000");
+        order.order = sumbrel::order::Of({sumbrel::order::Line(QStringLiteral("라떼"), 4000)});
         const Reaction shown = path.menuClosed(true);
         ASSERT_EQ(shown.step, Step::OrderShown);
         ASSERT_EQ(shown.panel, kPhonePanel);
@@ -129,7 +130,7 @@ TEST_F(PathTest, AnEmptyCartIsNeverSubmitted)
         path.start();
         toPhonePanel(With(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
         type(QStringLiteral("12345678"));
-        order.selectedOrder.clear();  // every line deleted on the order list
+        order.order.clear();  // every line deleted on the order list
         Reaction r = path.press(PhoneKey::Next);
         if (r.step == Step::ShowPanel && path.currentPanel() == kCarPanel) {
             for (int d : {1, 2, 3, 4})

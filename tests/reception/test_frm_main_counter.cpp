@@ -117,7 +117,7 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         EXPECT_EQ(s.path().currentPanel(), kPaymentPanel);
         EXPECT_TRUE(lblNotice(s)->isVisibleTo(&s));
         EXPECT_EQ(caption(lblNotice(s)), c.notice);
-        EXPECT_EQ(s.cart().selectedOrder, cart) << "the order is kept for another try";
+        EXPECT_EQ(s.cart().order, cart) << "the order is kept for another try";
         ASSERT_TRUE(QTest::qWaitFor([&] { return ordersOf(c.phone) == c.stored; }, 5000));
         // The shop journals a request once it has handled it.
         ASSERT_TRUE(QTest::qWaitFor([&] { return shop.requestCount(kOrderPath) > 0; }, 5000));
@@ -152,7 +152,7 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
             warnings << caption(lblNotice(s));
     }
     ASSERT_EQ(s.path().currentPanel(), kStartPanel);
-    EXPECT_TRUE(s.cart().selectedOrder.isEmpty());
+    EXPECT_TRUE(s.cart().order.isEmpty());
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
     EXPECT_FALSE(picFrameMenu(s)->isVisibleTo(&s));
     ASSERT_FALSE(warnings.isEmpty());
@@ -165,12 +165,12 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
     KeyOf(s, PanelKey::Takeout)->touch();
     menuPage = [&](cart::OrderCart& order) {
         clock->advance(90000);
-        order.selectedOrder = cart;
+        order.order = cart;
         order.selectionConfirmed = true;
     };
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
-    EXPECT_EQ(s.cart().selectedOrder, cart);
+    EXPECT_EQ(s.cart().order, cart);
     s.hide();
 }
 

@@ -1,7 +1,7 @@
 // The order on the reception screen: the list beside the entry panels, what reaches the shop, the
 // submission's guards, and what a screen reader finds.
-#include "menu/order_text.h"
 #include "reception/reception_fixture.h"
+#include "reception/reception_service.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -11,7 +11,9 @@ using namespace sumbrel::testing;
 
 namespace {
 
-const QString kTwoItems = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈 베이글◈1◈1◈4500◈4500");
+const order::OrderLine kAmericano = order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}});
+const order::OrderLine kBagel = order::Line(QStringLiteral("치즈 베이글"), 4500);
+const order::Order kTwoItems = order::Of({kAmericano, kBagel});
 
 void Tap(QWidget* w, QPoint at = QPoint(-1, -1))
 {
@@ -53,8 +55,8 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
         ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
         // The customer takes a second bagel on the order list: the shop gets what the list shows.
         SetNum_Add(s, 1)->touch();
-        const QString shown = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500◈◈◈치즈 베이글◈1◈2◈4500◈9000");
-        ASSERT_EQ(screen->cart().selectedOrder, shown);
+        const order::Order shown = order::Of({kAmericano, order::Line(QStringLiteral("치즈 베이글"), 4500, 2)});
+        ASSERT_EQ(screen->cart().order, shown);
         EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("15,000원"));
         typePhone(QString::fromUtf16(c.phone));
         KeyOf(s, PhoneKey::Next)->touch();
@@ -78,11 +80,11 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
         EXPECT_EQ(o[QStringLiteral("pay")].toString(), c.payType);
         EXPECT_EQ(o[QStringLiteral("taxi")].toString(), c.taxi);
         EXPECT_EQ(o[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));
-        EXPECT_EQ(o[QStringLiteral("menu")].toString(), XML_Order(shown));
+        EXPECT_EQ(o[QStringLiteral("menu")].toString(), reception::OrderText(shown));
     }
 }
 
-TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
+TEST_F(ReceptionTest, OrderListShowsTheOrderAndItsKeysEditIt)
 {
     cart = kTwoItems;
     frmMain& s = open();
@@ -104,7 +106,7 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
     EXPECT_EQ(SetNum(s, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("7,500원"));
     Set_Delete(s, 0)->touch();
-    EXPECT_EQ(screen->cart().selectedOrder, QStringLiteral("치즈 베이글◈1◈1◈4500◈4500"));
+    EXPECT_EQ(screen->cart().order, order::Of({kBagel}));
     EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
     EXPECT_FALSE(SetNum_Frame(s, 1)->isVisibleTo(&s));
     EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("4,500원"));
@@ -116,10 +118,9 @@ TEST_F(ReceptionTest, OrderListShowsTheCartAndItsKeysEditIt)
 
 TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)
 {
-    QStringList lines;
+    cart.clear();
     for (int i = 0; i < 12; ++i)
-        lines << QStringLiteral("라떼◈1◈1◈4000◈4000◈◈샷◈추가◈500");
-    cart = lines.join(QStringLiteral("◈◈◈"));
+        cart.add(order::Line(QStringLiteral("라떼"), 4000, 1, {{u"샷", u"추가", 500}}));
     frmMain& s = open();
     KeyOf(s, PanelKey::Takeout)->touch();
     const int height = picList(s)->height();
@@ -146,7 +147,7 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     Set_Delete(s, 0)->touch();
-    ASSERT_TRUE(screen->cart().selectedOrder.isEmpty());
+    ASSERT_TRUE(screen->cart().order.isEmpty());
     shop.clearRequests();
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
@@ -193,7 +194,7 @@ TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024682468"));
-    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(kCart));
+    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), reception::OrderText(kCart));
     // Once the answer is in, "확인" works again.
     Tap(KeyOf(s, CarKey::Confirm));
     QCoreApplication::processEvents();

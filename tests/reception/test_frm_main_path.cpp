@@ -220,7 +220,7 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
         EXPECT_FALSE(Shown(picFrameMenu(s)));
         EXPECT_EQ(phoneTag(), QStringLiteral("010"));
         EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
-        EXPECT_TRUE(screen->cart().selectedOrder.isEmpty());
+        EXPECT_TRUE(screen->cart().order.isEmpty());
     }
     settled(*screen);
     EXPECT_TRUE(shop.orders().isEmpty());
@@ -250,9 +250,9 @@ TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 2);
-    cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
+    cart = order::Of({order::Line(QStringLiteral("라떼"), 4000)});
     confirmMenu = false;
-    menuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
+    menuPage = [this](cart::OrderCart& order) { order.order = cart; };  // edited, not confirmed
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), 2);
     typeCar(QStringLiteral("4321"));

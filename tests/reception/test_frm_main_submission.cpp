@@ -1,7 +1,7 @@
 // The submission: completion panel, countdown, refusal, failure and the dimmed backdrop.
-#include "menu/order_text.h"
 #include "presentation/look.h"
 #include "reception/reception_fixture.h"
+#include "reception/reception_service.h"
 
 #include <QTest>
 
@@ -93,7 +93,7 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
         EXPECT_FALSE(Timer_Closer(s)->isActive());
         EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-3**3-4444"));
         EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("9876"));
-        EXPECT_EQ(screen->cart().selectedOrder, kCart);
+        EXPECT_EQ(screen->cart().order, kCart);
         EXPECT_TRUE(dialogs->messages.isEmpty());
         EXPECT_FALSE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
         // The disabled key only leaves its line in the general log.
@@ -127,7 +127,7 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
         EXPECT_TRUE(picFrame(s, 1)->isVisibleTo(&s));
         // The order stays, and so does its list.
-        EXPECT_EQ(screen->cart().selectedOrder, kCart);
+        EXPECT_EQ(screen->cart().order, kCart);
         EXPECT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
         EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
     }
@@ -141,7 +141,11 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024681357"));
-    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(kCart));
+    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), reception::OrderText(kCart));
+    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(),
+              QStringLiteral("<menuliner>\r\n<mnuname>아메리카노 ( x1 )</mnuname>\r\n<mnucount>2</mnucount>\r\n"
+                             "<mnuprice>6000</mnuprice>\r\n<menubrr>\r\n<field>사이즈</field>\r\n"
+                             "<submenu>라지</submenu>\r\n<subprice>+500원</subprice>\r\n</menubrr>\r\n</menuliner>\r\n"));
 }
 
 TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesCompletionAgain)

@@ -3,7 +3,7 @@
 // accessible name and pressed as a screen reader presses it.
 #include "support/menu_link.h"
 #include "menu/cart.h"
-#include "menu/order_text.h"
+#include "reception/reception_service.h"
 #include "menu/ui/frm_menu_select_main.h"
 #include "presentation/keypad_navigator.h"
 #include "reception/ui/frm_main.h"
@@ -175,10 +175,10 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
     ASSERT_GE(americano, 2);
     EXPECT_EQ(pageSeen.mid(americano - 2, 2), (QStringList{QStringLiteral("에스프레소"), QStringLiteral("도피오")}));
     ASSERT_TRUE(reception.cart().selectionConfirmed);
-    const cart::Parsed lines = cart::Parse(reception.cart().selectedOrder);
-    ASSERT_EQ(lines.lines.size(), 2);
-    EXPECT_EQ(cart::OptionSummary(lines.lines[0]).section(u':', 1), QStringLiteral("라지"));
-    EXPECT_EQ(lines.lines[1].main[cart::kQuantity], QStringLiteral("2"));
+    const order::Order& lines = reception.cart().order;
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(order::OptionSummary(lines.line(0)).section(u':', 1), QStringLiteral("라지"));
+    EXPECT_EQ(lines.line(1).quantity, 2);
 
     // The entry panels: digits where digits are asked, the focus moved to "다음" and the card.
     ASSERT_EQ(reception.path().currentPanel(), reception::kPhonePanel);
@@ -204,7 +204,7 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
     EXPECT_EQ(o[QStringLiteral("phone")].toString(), QStringLiteral("01012345678"));
     EXPECT_EQ(o[QStringLiteral("pay")].toString(), QStringLiteral("1"));
     EXPECT_EQ(o[QStringLiteral("taxi")].toString(), QStringLiteral("4321"));
-    EXPECT_EQ(o[QStringLiteral("menu")].toString(), XML_Order(reception.cart().selectedOrder));
+    EXPECT_EQ(o[QStringLiteral("menu")].toString(), reception::OrderText(reception.cart().order));
     ApplyModes({});
 }
 
@@ -226,13 +226,12 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
     ASSERT_TRUE(script.done()) << script.left() << " steps left";
     ASSERT_TRUE(reception.cart().selectionConfirmed);
 
-    const QString cart = reception.cart().selectedOrder;
-    const cart::Parsed lines = cart::Parse(cart);
-    ASSERT_EQ(lines.lines.size(), 2) << cart.toStdString();
-    EXPECT_EQ(lines.lines[0].main[cart::kName], QStringLiteral("아메리카노"));
-    EXPECT_EQ(cart::OptionSummary(lines.lines[0]).section(u':', 1), QStringLiteral("라지"));
-    EXPECT_EQ(lines.lines[1].main[cart::kName], QStringLiteral("에스프레소"));
-    EXPECT_EQ(lines.lines[1].main[cart::kQuantity], QStringLiteral("2"));
+    const order::Order lines = reception.cart().order;
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines.line(0).name, QStringLiteral("아메리카노"));
+    EXPECT_EQ(order::OptionSummary(lines.line(0)).section(u':', 1), QStringLiteral("라지"));
+    EXPECT_EQ(lines.line(1).name, QStringLiteral("에스프레소"));
+    EXPECT_EQ(lines.line(1).quantity, 2);
 
     // The entry panels: the number, the car and the card.
     for (const char16_t* key :
@@ -249,5 +248,6 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
     EXPECT_EQ(o[QStringLiteral("pay")].toString(), QStringLiteral("1"));
     EXPECT_EQ(o[QStringLiteral("taxi")].toString(), QStringLiteral("4321"));
     EXPECT_EQ(o[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));
-    EXPECT_EQ(o[QStringLiteral("menu")].toString(), XML_Order(cart));
+    EXPECT_EQ(o[QStringLiteral("menu")].toString(), reception::OrderText(lines));
+    EXPECT_TRUE(o[QStringLiteral("menu")].toString().contains(QStringLiteral("<mnucount>2</mnucount>")));
 }

@@ -1,14 +1,16 @@
 // The reception order list without painting: where its texts and rows go, its height and total,
-// the scroll steps and the "-", "+" and "x" keys on the cart text.
-#include "menu/cart.h"
+// the scroll steps and the "-", "+" and "x" keys on the order.
 #include "menu/option_menu.h"
 #include "menu/order_rows.h"
 #include "menu/single_menu.h"
 #include "reception/order_list.h"
+#include "reception/reception_service.h"
+#include "support/orders.h"
 
 #include <gtest/gtest.h>
 
 using namespace sumbrel::reception;
+using namespace sumbrel::order;
 
 namespace {
 
@@ -18,44 +20,44 @@ TextMeasure Fixed()
     return {[](const QString& text, int) { return int(text.size()) * 10; }, [](int sizePt) { return 2 * sizePt; }};
 }
 
-const QString kTea = QStringLiteral("Tea◈1◈1◈3000◈3000");
-const QString kCoffeeLarge = QStringLiteral("Coffee◈1◈2◈3500◈7000◈◈Size◈Large◈500");
+const OrderLine kTea = Line(QStringLiteral("Tea"), 3000);
+const OrderLine kCoffeeLarge = Line(QStringLiteral("Coffee"), 3500, 2, {{u"Size", u"Large", 500}});
 
-QString Lines(int count, const QString& line)
+Order Lines(int count, const OrderLine& line)
 {
-    QStringList lines;
+    Order order;
     for (int i = 0; i < count; ++i)
-        lines << line;
-    return lines.join(QStringLiteral("◈◈◈"));
+        order.add(line);
+    return order;
 }
 
 }  // namespace
 
-TEST(OrderListLayout, EmptyCartAndOneLine)
+TEST(OrderListLayout, EmptyOrderAndOneLine)
 {
-    const OrderListLayout empty = LayOutOrderList(QString(), Fixed());
-    EXPECT_TRUE(empty.complete);
+    const OrderListLayout empty = LayOutOrderList(Order(), Fixed());
     EXPECT_TRUE(empty.rows.isEmpty() && empty.texts.isEmpty());
     EXPECT_EQ(empty.height, 20);
-    EXPECT_EQ(empty.total, 0);
+    EXPECT_EQ(empty.total, Money());
 
-    const OrderListLayout tea = LayOutOrderList(kTea, Fixed());
+    const OrderListLayout tea = LayOutOrderList(Of({kTea}), Fixed());
     ASSERT_EQ(tea.texts.size(), 2);
     EXPECT_EQ(tea.texts[0], (PrintedText{TextRole::Title, 10, 10, 16, QStringLiteral("1) Tea (x1)")}));
     ASSERT_EQ(tea.rows.size(), 1);
-    EXPECT_EQ(tea.rows[0], (RowPlace{0, 10 + 32, QStringLiteral("1"), QStringLiteral("3000")}));
+    EXPECT_EQ(tea.rows[0], (RowPlace{0, 10 + 32, 1}));
     // "3,000원" is 6 characters: right-aligned 95 pixels from the list's edge, 5 below the row.
     EXPECT_EQ(tea.texts[1], (PrintedText{TextRole::Price, 469 - 60 - 95, 42 + 40 + 5, 20, QStringLiteral("3,000원")}));
     EXPECT_EQ(tea.height, 87 + 40 + 20);
-    EXPECT_EQ(tea.total, 3000);
+    EXPECT_EQ(tea.total, Money::Won(3000));
     EXPECT_TRUE(tea.separators.isEmpty());
 }
 
 TEST(OrderListLayout, OptionsBesideThePriceAndSeparatorsBetweenLines)
 {
-    const QString cart = kCoffeeLarge + QStringLiteral("◈◈Topping◈Cheese◈1500◈Egg◈300◈◈◈") + kTea;
-    const OrderListLayout l = LayOutOrderList(cart, Fixed());
-    ASSERT_TRUE(l.complete);
+    const Order order = Of({Line(QStringLiteral("Coffee"), 3500, 2,
+                                 {{u"Size", u"Large", 500}, {u"Topping", u"Cheese", 1500}, {u"Topping", u"Egg", 300}}),
+                            kTea});
+    const OrderListLayout l = LayOutOrderList(order, Fixed());
     QStringList texts;
     for (const PrintedText& t : l.texts)
         texts << t.text;
@@ -75,34 +77,18 @@ TEST(OrderListLayout, OptionsBesideThePriceAndSeparatorsBetweenLines)
     EXPECT_EQ(l.texts[7].y, lastOption + 20);
     ASSERT_EQ(l.rows.size(), 2);
     EXPECT_EQ(l.rows[1].top, lastOption + 20 + 32);
-    EXPECT_EQ(l.total, 10000) << "option prices are inside the line amounts";
+    EXPECT_EQ(l.total, Money::Won(10000)) << "option prices are inside the line amounts";
     EXPECT_EQ(l.height, l.texts[8].y + 40 + 20);
 }
 
-TEST(OrderListLayout, AMalformedLineStopsTheDrawingThere)
+TEST(OrderListLayout, TwentyRowPanelsAtMost)
 {
-    struct Case {
-        QString cart;
-        int rows;
-    };
-    const Case cases[] = {
-        {kTea + QStringLiteral("◈◈◈Cake◈1◈2"), 1},
-        {kTea + QStringLiteral("◈◈◈") + kCoffeeLarge + QStringLiteral("◈◈Sauce◈Hot"), 2},
-        {Lines(21, kTea), 20},  // twenty row panels
-    };
-    for (const Case& c : cases) {
-        const OrderListLayout l = LayOutOrderList(c.cart, Fixed());
-        EXPECT_FALSE(l.complete) << c.cart.toStdString();
-        EXPECT_EQ(l.rows.size(), c.rows) << c.cart.toStdString();
-    }
-    // The list keeps the height and total of its last complete drawing.
-    OrderList list(Fixed());
-    list.draw(kTea);
-    const int height = list.height();
-    list.draw(cases[0].cart);
-    EXPECT_EQ(list.height(), height);
-    EXPECT_EQ(list.totalText(), QStringLiteral("3,000원"));
-    EXPECT_EQ(list.layout().rows.size(), 1);
+    // The order itself never grows beyond twenty lines; the list draws no more than its panels.
+    Order order = Lines(20, kTea);
+    EXPECT_FALSE(order.add(kTea));
+    const OrderListLayout l = LayOutOrderList(order, Fixed());
+    EXPECT_EQ(l.rows.size(), 20);
+    EXPECT_EQ(l.total, Money::Won(20 * 3000));
 }
 
 TEST(OrderListScroll, StepsOfFiveHundredWithinTheList)
@@ -131,16 +117,17 @@ TEST(OrderListScroll, StepsOfFiveHundredWithinTheList)
 TEST(OrderListKeys, QuantityLimitsAndDeletingBackToAShortList)
 {
     OrderList list(Fixed());
-    QString cart = kCoffeeLarge;
+    Order cart = Of({kCoffeeLarge});
     list.draw(cart);
     EXPECT_TRUE(list.stepQuantity(cart, 0, +1));
-    EXPECT_EQ(cart, QStringLiteral("Coffee◈1◈3◈3500◈10500◈◈Size◈Large◈500"));
-    EXPECT_EQ(list.layout().rows[0].quantity, QStringLiteral("3"));
+    EXPECT_EQ(cart.line(0).quantity, 3);
+    EXPECT_EQ(cart.line(0).options, kCoffeeLarge.options);
+    EXPECT_EQ(list.layout().rows[0].quantity, 3);
     EXPECT_EQ(list.totalText(), QStringLiteral("10,500원"));
     for (const auto& [start, step] : {std::pair{1, -1}, std::pair{99, +1}}) {
-        cart = QStringLiteral("Tea◈1◈%1◈3000◈%2").arg(start).arg(start * 3000);
+        cart = Of({Line(QStringLiteral("Tea"), 3000, start)});
         list.draw(cart);
-        const QString before = cart;
+        const Order before = cart;
         EXPECT_FALSE(list.stepQuantity(cart, 0, step)) << start;
         EXPECT_EQ(cart, before);
     }
@@ -159,7 +146,7 @@ TEST(OrderListKeys, QuantityLimitsAndDeletingBackToAShortList)
     EXPECT_EQ(list.top(), 0);
     list.deleteLine(cart, 1);
     list.deleteLine(cart, 0);
-    EXPECT_EQ(cart, QString());
+    EXPECT_TRUE(cart.isEmpty());
     EXPECT_EQ(list.height(), 20);
     EXPECT_EQ(list.totalText(), QStringLiteral("0원"));
 }
@@ -167,40 +154,43 @@ TEST(OrderListKeys, QuantityLimitsAndDeletingBackToAShortList)
 TEST(Amounts, ALineOf2To31WonOrMoreCountsEverywhere)
 {
     using namespace sumbrel;
-    const QString big = QStringLiteral("Big◈1◈1◈2147483648◈2147483648");
-    const QString cart = big + QStringLiteral("◈◈◈") + kTea;
+    const Order order = Of({Line(QStringLiteral("Big"), 2147483648), kTea});
 
     menu::MenuItem item;
     item.name = QStringLiteral("Big");
-    item.priceText = QStringLiteral("1,100,000,000");
+    item.price = Money::Won(1'100'000'000);
     menu::SingleMenu single(item);
     single.quantity().step(+1);
     single.computeTotal();
-    item.priceText = QStringLiteral("2,000,000,000");
+    item.price = Money::Won(2'000'000'000);
     item.groups[0] = QStringLiteral("N◈Size◈1◈Huge◈500000000");
     menu::OptionMenu options(item);
     options.quantity().step(+1);
     options.computeTotal();
     OrderList list(Fixed());
-    list.draw(cart);
-    const menu::OrderRowsLayout rows = menu::LayOutOrderRows(cart, {});
+    list.draw(order);
+    const menu::OrderRowsLayout rows = menu::LayOutOrderRows(order, {});
+    Order stepped = Of({Line(QStringLiteral("Big"), 1'100'000'000, 2)});
+    stepped.step(0, +1);
 
-    // Where an amount is read, summed or written, and what it must come to.
+    // Where an amount is summed or shown, and what it must come to.
     const std::pair<const char*, std::pair<QString, QString>> places[] = {
-        {"cart total", {QString::number(cart::Total(cart::Parse(cart))), QStringLiteral("2147486648")}},
-        {"cart line rebuilt",
-         {cart::RegenLine(cart, 0, QStringLiteral("3"), QStringLiteral("1100000000")).value_or(QString()),
-          QStringLiteral("Big◈1◈3◈1100000000◈3300000000◈◈◈") + kTea}},
+        {"order total", {QString::number(order.total().won()), QStringLiteral("2147486648")}},
+        {"line stepped", {QString::number(stepped.line(0).amount().won()), QStringLiteral("3300000000")}},
         {"menu page row", {rows.rows.value(0).price, QStringLiteral("2,147,483,648원")}},
         {"menu page total", {rows.total, QStringLiteral("2,147,486,648")}},
-        {"reception list total", {QString::number(LayOutOrderList(cart, Fixed()).total), QStringLiteral("2147486648")}},
+        {"reception list total", {QString::number(LayOutOrderList(order, Fixed()).total.won()), QStringLiteral("2147486648")}},
         {"reception list shown", {list.totalText(), QStringLiteral("2,147,486,648원")}},
-        {"single dialog line", {single.line(), QStringLiteral("Big◈1◈2◈1100000000◈2200000000")}},
+        {"single dialog amount", {QString::number(single.amount().won()), QStringLiteral("2200000000")}},
         {"single dialog total", {single.totalText(), QStringLiteral("2,200,000,000")}},
-        {"option dialog line",
-         {options.selection(), QStringLiteral("Big◈1◈2◈2500000000◈5000000000◈◈Size◈Huge◈500000000")}},
+        {"option dialog unit", {QString::number(options.unitTotal().won()), QStringLiteral("2500000000")}},
         {"option dialog total", {options.totalText(), QStringLiteral("5,000,000,000")}},
-        {"option price shown", {menu::PriceCaption(QStringLiteral("3000000000")), QStringLiteral("(+3,000,000,000)")}},
+        {"option price shown", {menu::PriceCaption(Money::Won(3'000'000'000)), QStringLiteral("(+3,000,000,000)")}},
+        {"order text", {reception::OrderText(Of({Line(QStringLiteral("Big"), 2500000000, 2, {{u"Size", u"Huge", 3000000000}})})),
+                        QStringLiteral("<menuliner>\r\n<mnuname>Big ( x1 )</mnuname>\r\n<mnucount>2</mnucount>\r\n"
+                                       "<mnuprice>5000000000</mnuprice>\r\n<menubrr>\r\n<field>Size</field>\r\n"
+                                       "<submenu>Huge</submenu>\r\n<subprice>+3,000,000,000원</subprice>\r\n"
+                                       "</menubrr>\r\n</menuliner>\r\n")}},
     };
     for (const auto& [place, values] : places)
         EXPECT_EQ(values.first, values.second) << place;

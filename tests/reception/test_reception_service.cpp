@@ -1,9 +1,9 @@
 // The reception screen's exchanges with the web service, against the demo shop, without a screen.
-#include "menu/order_text.h"
 #include "reception/reception_service.h"
 #include "startup/health_metrics.h"
 #include "startup/trace_log.h"
 #include "support/demo_shop.h"
+#include "support/orders.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
@@ -87,8 +87,8 @@ TEST_F(ServiceTest, UnchangedPollAnswerCostsOneShortLine)
 
 TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
 {
-    const QString cart = QStringLiteral(
-        "치즈&베이컨 베이글◈1◈2◈4500◈9000◈◈소스◈핫+칠리◈500◈◈◈아메리카노◈1◈1◈3000◈3000");
+    const order::Order cart = order::Of({order::Line(QStringLiteral("치즈&베이컨 베이글"), 4500, 2, {{u"소스", u"핫+칠리", 500}}),
+                                         order::Line(QStringLiteral("아메리카노"), 3000)});
     const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("매장식사"), QStringLiteral("1"),
                              QStringLiteral("1234")};
     EXPECT_EQ(service.submit(values, cart), OrderState::Accepted);
@@ -103,7 +103,7 @@ TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
         EXPECT_FALSE(menu.contains(raw)) << "escaped: " << QString(raw).toStdString();
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
-    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), XML_Order(cart));
+    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), OrderText(cart));
     EXPECT_EQ(orders[0][QStringLiteral("taxi")].toString(), QStringLiteral("1234"));
     const QStringList http = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(http.size(), 2);
@@ -115,24 +115,14 @@ TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
     EXPECT_EQ(shop.orders().size(), 1);
 }
 
-TEST_F(ServiceTest, ACartWithoutOrderTextIsNeverSent)
+TEST_F(ServiceTest, AnOrderWithoutLinesIsNeverSent)
 {
-    const QString carts[] = {
-        QString(),
-        QStringLiteral("커피◈1◈2"),  // main part short of its amount
-        QStringLiteral("커피◈1◈1◈3000◈3000◈◈사이즈◈라지"),  // option name without its price
-    };
-    for (const QString& cart : carts)
-        EXPECT_EQ(
-            service.submit({QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}}, cart),
-            OrderState::NotSent)
-            << cart.toStdString();
+    EXPECT_EQ(service.submit({QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}},
+                             order::Order()),
+              OrderState::NotSent);
     EXPECT_TRUE(orderRequests().isEmpty());
     EXPECT_TRUE(shop.orders().isEmpty());
-    EXPECT_EQ(entries(QString(),
-                      QStringLiteral("e)->Save_Input[Erl:=0, Eno:=9]\r\n   주문 내용을 만들 수 없어 보내지 않음.")),
-              3);
-    EXPECT_EQ(entries(QString(), QStringLiteral("장바구니: 커피◈1◈2")), 1);
+    EXPECT_EQ(entries(QString(), QStringLiteral("e)->Save_Input[Erl:=0, Eno:=9]\r\n   주문 내용이 없어 보내지 않음")), 1);
 }
 
 class ReceptionHealth : public SumbrelTest { };
@@ -179,12 +169,12 @@ TEST_F(ReceptionHealth, PollsAndOrdersAreCountedByWhatTheyGave)
         EXPECT_EQ(r.lastGoodPollMs > 0, c.succeeded) << c.name;
     }
 
-    const QString cart = QStringLiteral("아메리카노◈1◈1◈3000◈3000");
+    const order::Order cart = order::Of({order::Line(QStringLiteral("아메리카노"), 3000)});
     const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}};
     const struct {
         const char* name;
         PostResult result;
-        QString cart;
+        order::Order cart;
         health::Order counted;
     } orders[] = {
         {"accepted", answered(200, u"주문 접수 성공"), cart, health::Order::Accepted},
@@ -193,7 +183,7 @@ TEST_F(ReceptionHealth, PollsAndOrdersAreCountedByWhatTheyGave)
         {"a gateway that gave up", answered(504, u""), cart, health::Order::Unknown},
         {"sent, no answer", unknown, cart, health::Order::Unknown},
         {"never reached", lost, cart, health::Order::Failed},
-        {"no order text, nothing sent", answered(200, u"성공"), QStringLiteral("커피◈1◈2"), health::Order::Failed},
+        {"no line, nothing sent", answered(200, u"성공"), order::Order(), health::Order::Failed},
     };
     for (const auto& c : orders) {
         health::Reset();

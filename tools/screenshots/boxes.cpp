@@ -68,7 +68,8 @@ int main(int argc, char* argv[])
         // The menu page stands aside: the customer confirmed two americanos.
         QObject::connect(&screen, &frmMain::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
             cart::OrderCart result = order;
-            result.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+            result.order.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 2,
+                              {{QStringLiteral("사이즈"), QStringLiteral("라지"), order::Money::Won(500)}}});
             result.selectionConfirmed = true;
             screen.menuClosed(result);
         });

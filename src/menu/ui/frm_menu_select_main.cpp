@@ -40,7 +40,7 @@ void ActivationLine(const QString& what)
 
 // The item dialog of the touched tile, shown modally over the page; the line it added, if any.
 template <typename Dialog>
-std::optional<QString> RunItemDialog(QWidget* page, const TileTouch& touch, std::function<void()> shown)
+std::optional<order::OrderLine> RunItemDialog(QWidget* page, const TileTouch& touch, std::function<void()> shown)
 {
     Dialog dialog(page);
     dialog.m_SRL = touch.srl;
@@ -104,14 +104,12 @@ QString frmMenuSelectMain::intro() const
     const TabStrip& strip = m_model.tabs();
     const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.m_Category;
     return access::MenuPageIntro(category, m_model.tiles().page + 1, m_model.tiles().pages, m_model.tiles().count,
-                                 cart::LineCount(m_model.m_SELECTED));
+                                 int(m_model.m_SELECTED.size()));
 }
 
-void frmMenuSelectMain::sayLineAdded(const QString& line)
+void frmMenuSelectMain::sayLineAdded(const order::OrderLine& line)
 {
-    const QStringList fields = line.split(cart::kFieldMark);
-    access::Guide(access::LineAddedText(fields.value(cart::kName), fields.value(cart::kQuantity).toInt(),
-                                        m_orderTotal->text() + QStringLiteral("원")));
+    access::Guide(access::LineAddedText(line.name, line.quantity, m_orderTotal->text() + QStringLiteral("원")));
 }
 
 void frmMenuSelectMain::prepare(cart::OrderCart& cart)
@@ -247,7 +245,7 @@ bool frmMenuSelectMain::Draw_Order()
     if (m_Drawing)
         return false;
     m_Drawing = true;
-    // Cleared on every way out, so a line that cannot be read never stops all later drawing.
+    // Cleared on every way out.
     const auto cleared = qScopeGuard([this] { m_Drawing = false; });
     const OrderRowsLayout layout = m_model.redraw([this](const QString& text) { return textWidth(text); });
     for (Row& row : m_rows)
@@ -261,16 +259,14 @@ bool frmMenuSelectMain::Draw_Order()
         row.price->setText(shown.price);
         row.price->move(row.price->x(), rowPx(shown.priceTop));
         row.options->setText(shown.options);
-        row.quantity->setText(shown.quantity);
+        row.quantity->setText(QString::number(shown.quantity));
         row.frame->show();
     }
-    if (layout.complete) {
-        m_orderCount->setText(layout.count);
-        m_orderTotal->setText(layout.total);
-        // The bare figures read alone mean nothing.
-        m_orderCount->setAccessibleName(QStringLiteral("총 수량 ") + layout.count);
-        m_orderTotal->setAccessibleName(QStringLiteral("합계 ") + layout.total + QStringLiteral("원"));
-    }
+    m_orderCount->setText(layout.count);
+    m_orderTotal->setText(layout.total);
+    // The bare figures read alone mean nothing.
+    m_orderCount->setAccessibleName(QStringLiteral("총 수량 ") + layout.count);
+    m_orderTotal->setAccessibleName(QStringLiteral("합계 ") + layout.total + QStringLiteral("원"));
     showList();
     if (m_keypad)
         m_keypad->refresh();
@@ -316,7 +312,7 @@ void frmMenuSelectMain::picMenu_Click(int k)
         m_picShadow->repaint();
         ApplyTranslucency(m_picShadow, Colours().menuPage.shadow);
     });
-    std::optional<QString> added;
+    std::optional<order::OrderLine> added;
     proc.run(__LINE__, [this, &touch, &added] {
         if (openItemDialog)
             added = openItemDialog(touch);

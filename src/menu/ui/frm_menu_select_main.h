@@ -39,8 +39,8 @@ public:
 
     // Set by the opener before each opening; the activation that finds it set loads the data.
     bool m_FirstActivated = false;
-    // The cart text and the "checktypes" value: the model's, named as the opener knows them.
-    QString& m_SELECTED;
+    // The order and the "checktypes" value: the model's, named as the opener knows them.
+    order::Order& m_SELECTED;
     QString& m_Caller;
 
     // Before an opening: m_FirstActivated set, and the opener's cart, of which m_SELECTED is a copy
@@ -52,7 +52,7 @@ public:
 
     // Opens the item dialog for a touched tile and returns, when it has closed, the line it added.
     // The default opens frmMenuSelectSubA or frmMenuSelectSubB; tests may put their own.
-    std::function<std::optional<QString>(const menu::TileTouch&)> openItemDialog;
+    std::function<std::optional<order::OrderLine>(const menu::TileTouch&)> openItemDialog;
 
     menu::MenuPageService& service() { return m_service; }
 
@@ -149,7 +149,7 @@ private:
     int rowPx(int designPixels) const;
     void buildKeypad();
     bool turnPage(int direction);
-    void sayLineAdded(const QString& line);
+    void sayLineAdded(const order::OrderLine& line);
 
     menu::MenuPageModel m_model;
     menu::MenuPageService m_service;

@@ -108,7 +108,7 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
         closeDialog(Rejected);
         break;
     case kCmdAdd:
-        if (addToPage(m_model.AddedTo(QString()))) {
+        if (addToPage(m_model.added())) {
             closeDialog(Accepted);
         } else {
             closeDialog(Rejected);

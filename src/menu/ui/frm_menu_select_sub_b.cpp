@@ -91,9 +91,9 @@ frmMenuSelectSubB::Places PlacesNow()
 }
 
 // "(+500)" as it is said.
-QString SpokenPrice(const QString& caption)
+QString SpokenPrice(order::Money money)
 {
-    const int64_t price = menu::PriceFromCaption(caption);
+    const int64_t price = money.won();
     if (price == 0)
         return QStringLiteral("추가 금액 없음");
     return QString::number(price < 0 ? -price : price)
@@ -237,7 +237,7 @@ void frmMenuSelectSubB::Form_Activate()
     Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
     SUMBREL_STEP(proc, {
         m_model = OptionMenu(ReadItem(), m_at.paging);
-        // An empty name would break the cart text: what was left out is traced once, here.
+        // A group or option without a name is not offered: what was left out is traced once, here.
         for (const QString& note : m_model.notes())
             WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num
                      + QStringLiteral(" ") + note);
@@ -287,7 +287,7 @@ void frmMenuSelectSubB::Disp_AddMenu(int j)
         connect(row, &QAbstractButton::clicked, this, [this, j, k] { AddMenu_Option_Click(j, k); });
         m_rows[j].push_back(row);
 
-        auto* price = new PricePanel(option.priceCaption, picList[j]);
+        auto* price = new PricePanel(option.priceCaption(), picList[j]);
         price->setObjectName(QStringLiteral("AddMenu_Price%1_%2").arg(j).arg(k));
         connect(price, &QAbstractButton::clicked, this, [this, j, k] { AddMenu_Price_Click(j, k); });
         AddMenu_Price[j].push_back(price);
@@ -340,7 +340,7 @@ void frmMenuSelectSubB::showChoices(int j)
         return;
     for (size_t k = 0; k < rows.size(); ++k) {
         const menu::MenuOption& option = group->options[qsizetype(k)];
-        const QString said = access::OptionText(group->name, option.name, SpokenPrice(option.priceCaption),
+        const QString said = access::OptionText(group->name, option.name, SpokenPrice(option.price),
                                                 m_model.isChosen(j, int(k)));
         rows[k]->setAccessibleDescription(said);
         AddMenu_Price[j][k]->setAccessibleDescription(said);
@@ -433,7 +433,7 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
             MessageBox(QStringLiteral("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
             break;
         }
-        if (addToPage(m_model.AddedTo(QString()))) {
+        if (addToPage(m_model.added())) {
             key->setKeyEnabled(true);
             m_Deadline.renew();
             closeDialog(Accepted);

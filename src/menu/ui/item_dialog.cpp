@@ -57,7 +57,7 @@ QString ItemDialog::SkinIn(const QString& skin)
 
 QString ItemDialog::intro() const
 {
-    return access::ItemDialogIntro(item().name, item().priceText, optionGroups()) + QStringLiteral(" ")
+    return access::ItemDialogIntro(item().name, item().price.caption(), optionGroups()) + QStringLiteral(" ")
         + access::HowToMove();
 }
 
@@ -157,7 +157,7 @@ bool ItemDialog::showItem(Procedure& proc)
         m_nameLabel->setText(item().name);
         m_compositionLabel->setText(item().composition);
         m_descriptionLabel->setText(item().description);
-        m_priceLabel->setText(item().priceText);
+        m_priceLabel->setText(item().price.caption());
         for (QLabel* label : {m_nameLabel, m_compositionLabel, m_descriptionLabel, m_priceLabel})
             FitLarge(label);
     });
@@ -286,7 +286,7 @@ CaptionKey* ItemDialog::takeKey(int index)
     return key;
 }
 
-bool ItemDialog::addToPage(const std::optional<QString>& line)
+bool ItemDialog::addToPage(const std::optional<order::OrderLine>& line)
 {
     if (!line) {
         WriteLog(QStringLiteral("  [") + m_frame.name + QStringLiteral("→CmdLabel_Click] menu ") + item().num

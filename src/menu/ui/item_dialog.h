@@ -5,6 +5,7 @@
 #include "access/focus_order.h"
 #include "menu/idle.h"
 #include "menu/menu_item.h"
+#include "menu/order.h"
 #include "presentation/widgets.h"
 #include "startup/clock.h"
 
@@ -34,13 +35,13 @@ public:
 
     QString m_SRL;  // menu number of the touched tile (kept, not used)
     QString m_menuIndex;  // menuCatalogue() row, as decimal text
-    QString m_SELECTED;  // the line being composed
+    order::OrderLine m_SELECTED;  // the line being composed
     // exec() shows it modally; it closes itself (add, close, idle) and is then destroyed by its owner.
 
     // Called once, when the dialog is first on the screen.
     std::function<void()> shown;
-    // The line "주문 담기" added, for the page to append to its cart; none when the dialog was closed.
-    const std::optional<QString>& addedLine() const { return m_added; }
+    // The line "주문 담기" added, for the page to add to its order; none when the dialog was closed.
+    const std::optional<order::OrderLine>& addedLine() const { return m_added; }
 
     static constexpr int kCorner = 20;
     // The low and the large layouts cover the whole 1024 x 768 screen: information above, every key
@@ -125,9 +126,8 @@ protected:
     // The touched command key, disabled for its action; nullptr when it cannot act (no such key,
     // still disabled, or the dialog closing).
     CaptionKey* takeKey(int index);
-    // Keeps the line for the page; an item whose name cannot stand in the cart text is traced and
-    // not added.
-    bool addToPage(const std::optional<QString>& line);
+    // Keeps the line for the page; an item without a name is traced and not added.
+    bool addToPage(const std::optional<order::OrderLine>& line);
     // After a short wait that keeps handling events.
     void closeDialog(int result);
 
@@ -138,7 +138,7 @@ protected:
     virtual void paintPanels(QPainter& p) = 0;
 
     const Frame m_frame;
-    std::optional<QString> m_added;
+    std::optional<order::OrderLine> m_added;
     QWidget* m_page;
     menu::IdleDeadline m_Deadline;
     menu::HoldRepeat m_hold;

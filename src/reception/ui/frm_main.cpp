@@ -200,7 +200,7 @@ void frmMain::submission()
     ApplyTranslucency(completion);
     m_carKeys[size_t(CarKey::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     const std::optional<ReceptionService::OrderRequest> request = m_service.orderRequest(m_path.orderValues(),
-                                                                                         m_cart.selectedOrder);
+                                                                                         m_cart.order);
     if (!request) {
         submitted(OrderState::NotSent);
         return;

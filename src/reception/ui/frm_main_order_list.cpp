@@ -15,7 +15,7 @@ using namespace reception;
 
 bool frmMain::Draw_Order()
 {
-    m_orderList.draw(m_cart.selectedOrder);
+    m_orderList.draw(m_cart.order);
     showOrderList();
     return true;
 }
@@ -23,7 +23,6 @@ bool frmMain::Draw_Order()
 void frmMain::showOrderList()
 {
     const OrderListLayout& layout = m_orderList.layout();
-    const cart::Parsed lines = cart::Parse(m_cart.selectedOrder);
     // Each line's printed texts (those below the line's separator), so a screen reader meets the
     // lines one by one, each on its row.
     std::array<QStringList, kRowPanels> printed;
@@ -37,11 +36,11 @@ void frmMain::showOrderList()
     for (const RowPlace& place : layout.rows) {
         const OrderRow& row = m_rows.at(size_t(place.line));
         row.frame->move(kRowLeft, place.top);
-        ShowText(row.quantity, place.quantity);
-        row.quantity->setProperty("tag", place.unitPrice);
+        const QString quantity = QString::number(place.quantity);
+        ShowText(row.quantity, quantity);
         // A screen reader hears which line a row's keys and count belong to.
-        const QString name = place.line < lines.lines.size() ? lines.lines[place.line].main[cart::kName] : QString();
-        row.quantity->setAccessibleName(name + QStringLiteral(" 수량 ") + place.quantity);
+        const QString name = place.line < m_cart.order.size() ? m_cart.order.line(place.line).name : QString();
+        row.quantity->setAccessibleName(name + QStringLiteral(" 수량 ") + quantity);
         row.sub->setAccessibleDescription(name + QStringLiteral(" 하나 빼기"));
         row.add->setAccessibleDescription(name + QStringLiteral(" 하나 더"));
         row.remove->setAccessibleDescription(name + QStringLiteral(" 삭제"));
@@ -62,7 +61,7 @@ void frmMain::SetNum_Sub_Click(int row)
 {
     if (m_path.submitting())
         return;
-    if (m_orderList.stepQuantity(m_cart.selectedOrder, row, -1))
+    if (m_orderList.stepQuantity(m_cart.order, row, -1))
         showOrderList();
 }
 
@@ -70,7 +69,7 @@ void frmMain::SetNum_Add_Click(int row)
 {
     if (m_path.submitting())
         return;
-    if (m_orderList.stepQuantity(m_cart.selectedOrder, row, +1))
+    if (m_orderList.stepQuantity(m_cart.order, row, +1))
         showOrderList();
 }
 
@@ -78,7 +77,7 @@ void frmMain::Set_Delete_Click(int row)
 {
     if (m_path.submitting())
         return;
-    m_orderList.deleteLine(m_cart.selectedOrder, row);
+    m_orderList.deleteLine(m_cart.order, row);
     showOrderList();
 }
 
