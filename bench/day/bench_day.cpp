@@ -55,7 +55,8 @@ int main(int argc, char** argv)
     ManualClock clock(start);
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    reception.openMenuPage = [&page](const cart::OrderCart& order) { page.open(order); };
+    QObject::connect(&page, &frmMenuSelectMain::closed, &reception, &frmMain::menuPageClosed);
     reception.show();
     CounterDay day(shop, reception);
     const DayFigures f = day.run(customers, polls, 10);

@@ -38,9 +38,11 @@ struct OrderListBench {
         gs().programFolder = folder.path();
         sumbrel::testing::LogInTo(shop);
         screen = std::make_unique<frmMain>();
-        screen->openMenuPage = [this](cart::OrderCart& order) {
-            order.selectedOrder = carts[0];
-            order.selectionConfirmed = true;
+        screen->openMenuPage = [this](const cart::OrderCart& order) {
+            cart::OrderCart result = order;
+            result.selectedOrder = carts[0];
+            result.selectionConfirmed = true;
+            screen->menuPageClosed(result, menu::MenuPageEnd::Confirmed);
         };
         screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::PanelKey::Takeout)))->touch();
     }

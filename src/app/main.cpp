@@ -145,11 +145,13 @@ int main(int argc, char* argv[])
         if (session)
             session->adopt(reception.get());
         sumbrel::frmMain* screen = reception.get();
-        reception->openMenuPage = [screen, &menuPage, &menuPageLook](sumbrel::cart::OrderCart& cart) {
+        reception->openMenuPage = [screen, &menuPage, &menuPageLook](const sumbrel::cart::OrderCart& cart) {
             if (!menuPage || menuPageLook != sumbrel::LookGeneration()) {
                 menuPage.reset();
                 menuPage = std::make_unique<sumbrel::frmMenuSelectMain>(screen);
                 menuPageLook = sumbrel::LookGeneration();
+                QObject::connect(menuPage.get(), &sumbrel::frmMenuSelectMain::closed, screen,
+                                 &sumbrel::frmMain::menuPageClosed);
             }
             menuPage->open(cart);
         };

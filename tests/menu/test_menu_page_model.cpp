@@ -298,5 +298,5 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
         for (const TileEntry& t : TileMenuTable())
             EXPECT_NE(menuCatalogue().FindMenu(QStringView(t.col[kTileNum])), nullptr);
     }
-    EXPECT_EQ(logEntries().filter(QStringLiteral("이전 메뉴로 보여 줌")).size(), 4);
+    EXPECT_EQ(logEntries().filter(QStringLiteral("지난 메뉴를 그대로 둠")).size(), 4);
 }

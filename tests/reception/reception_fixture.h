@@ -46,12 +46,13 @@ protected:
         values.insert(QStringLiteral("reset"), QStringLiteral("1"));
         shop.setSettings(values);
         screen = std::make_unique<frmMain>();
-        screen->openMenuPage = [this](cart::OrderCart& order) {
+        screen->openMenuPage = [this](const cart::OrderCart& order) {
             ++menuOpened;
-            if (confirmMenu) {
-                order.selectedOrder = cart;
-                order.selectionConfirmed = true;
-            }
+            cart::OrderCart result = order;
+            result.selectionConfirmed = confirmMenu;
+            if (confirmMenu)
+                result.selectedOrder = cart;
+            screen->menuPageClosed(result, confirmMenu ? menu::MenuPageEnd::Confirmed : menu::MenuPageEnd::Left);
         };
         return *screen;
     }

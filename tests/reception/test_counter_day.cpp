@@ -25,7 +25,8 @@ protected:
         setHttpLimits({1000, 300, 3, 1000, 2000});
         frmMain reception;
         frmMenuSelectMain page(&reception);
-        reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+        reception.openMenuPage = [&page](const cart::OrderCart& order) { page.open(order); };
+        QObject::connect(&page, &frmMenuSelectMain::closed, &reception, &frmMain::menuPageClosed);
         reception.show();
         CounterDay day(*shop, reception);
         const DayFigures f = day.run(customers, polls, warmUp);
@@ -44,6 +45,11 @@ protected:
         EXPECT_EQ(f.acceptedNotStoredOnce, 0);
         EXPECT_EQ(f.storedWithoutAcceptance, 0);
         EXPECT_EQ(f.storedOrders, f.accepted);
+        // Every twelfth customer from the fourth meets a failed menu answer, is told so on the start
+        // panel and starts again.
+        const int menuFailures = customers > 3 ? (customers - 4) / 12 + 1 : 0;
+        EXPECT_EQ(f.menuLoadsFailed, menuFailures);
+        EXPECT_EQ(dialogs->texts().count(menu::kMenuLoadFailedText), menuFailures);
         EXPECT_GE(f.polls, polls);
         EXPECT_EQ(f.fdsEnd.size(), f.fdsStart.size()) << f.fdsStart.join(u' ').toStdString() << "\n"
                                                       << f.fdsEnd.join(u' ').toStdString();
@@ -125,7 +131,8 @@ TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
     kiosk::HealthFile healthFile(file);
     frmMain reception;
     frmMenuSelectMain page(&reception);
-    reception.openMenuPage = [&page](cart::OrderCart& order) { page.open(order); };
+    reception.openMenuPage = [&page](const cart::OrderCart& order) { page.open(order); };
+    QObject::connect(&page, &frmMenuSelectMain::closed, &reception, &frmMain::menuPageClosed);
     reception.show();
     CounterDay day(*shop, reception);
     const DayFigures f = day.run(25, 30, 0);

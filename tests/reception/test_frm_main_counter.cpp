@@ -164,10 +164,12 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
 
     // While the menu page is open, its own limit counts, not the panel's.
     KeyOf(s, PanelKey::Takeout)->touch();
-    s.openMenuPage = [&](cart::OrderCart& order) {
+    s.openMenuPage = [&](const cart::OrderCart& order) {
         clock->advance(90000);
-        order.selectedOrder = cart;
-        order.selectionConfirmed = true;
+        cart::OrderCart result = order;
+        result.selectedOrder = cart;
+        result.selectionConfirmed = true;
+        s.menuPageClosed(result, menu::MenuPageEnd::Confirmed);
     };
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), kPhonePanel);

@@ -232,7 +232,12 @@ TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
     ASSERT_EQ(s.path().currentPanel(), 2);
     cart = QStringLiteral("라떼◈1◈1◈4000◈4000");
     confirmMenu = false;
-    s.openMenuPage = [this](cart::OrderCart& order) { order.selectedOrder = cart; };  // edited, not confirmed
+    s.openMenuPage = [this, &s](const cart::OrderCart& order) {
+        cart::OrderCart edited = order;
+        edited.selectedOrder = cart;
+        edited.selectionConfirmed = false;
+        s.menuPageClosed(edited, menu::MenuPageEnd::Left);  // edited, not confirmed
+    };
     KeyOf(s, PhoneKey::MenuSelect)->touch();
     EXPECT_EQ(s.path().currentPanel(), 2);
     typeCar(QStringLiteral("4321"));

@@ -66,9 +66,11 @@ int main(int argc, char* argv[])
         frmMain screen;
         screen.move(0, 0);
         // The menu page stands aside: the customer confirmed two americanos.
-        screen.openMenuPage = [](cart::OrderCart& order) {
-            order.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
-            order.selectionConfirmed = true;
+        screen.openMenuPage = [&screen](const cart::OrderCart& order) {
+            cart::OrderCart confirmed = order;
+            confirmed.selectedOrder = QStringLiteral("아메리카노◈1◈2◈3000◈6000◈◈사이즈◈라지◈500");
+            confirmed.selectionConfirmed = true;
+            screen.menuPageClosed(confirmed, menu::MenuPageEnd::Confirmed);
         };
         screen.show();
         settle(600);

@@ -286,10 +286,11 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
         showNotice();
         // The page keeps its own idle limit meanwhile.
         m_path.setIdlePaused(true);
+        m_menuOpenedFrom = group;
         if (openMenuPage)
             openMenuPage(m_cart);
-        m_path.setIdlePaused(false);
-        act(m_path.menuClosed(m_cart.selectionConfirmed), group);
+        else
+            menuPageClosed(m_cart, m_cart.selectionConfirmed ? menu::MenuPageEnd::Confirmed : menu::MenuPageEnd::Left);
         return;
     case Step::Warn:
         MessageBox(reaction.text, MessageIcon::Warning);
@@ -315,6 +316,15 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
         reset();
         return;
     }
+}
+
+void frmMain::menuPageClosed(const cart::OrderCart& result, menu::MenuPageEnd end)
+{
+    m_cart = result;
+    m_path.setIdlePaused(false);
+    if (end == menu::MenuPageEnd::LoadFailed)
+        MessageBox(menu::kMenuLoadFailedText, MessageIcon::Warning);
+    act(m_path.menuClosed(m_cart.selectionConfirmed), m_menuOpenedFrom);
 }
 
 void frmMain::switchPanel(int from, int to)

@@ -3,6 +3,7 @@
 // order list, the submission and the completion panel. The customer's path, the exchanges with the
 // web service and the order list's layout live in widget-free classes; this screen only shows them.
 #include "access/modes.h"
+#include "menu/menu_page_model.h"
 #include "presentation/widgets.h"
 #include "reception/customer_path.h"
 #include "reception/keys.h"
@@ -36,10 +37,12 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Shows the menu page modally for the customer's cart. Before it: the page's m_FirstActivated =
-    // true and m_SELECTED = the cart's selectedOrder; a confirmation there writes selectedOrder and
-    // sets selectionConfirmed.
-    std::function<void(cart::OrderCart&)> openMenuPage;
+    // Shows the menu page over this screen for a copy of the customer's cart and returns at once;
+    // the page's end comes back through menuPageClosed.
+    std::function<void(const cart::OrderCart&)> openMenuPage;
+    // The menu page has closed: its cart (a confirmation set selectedOrder and selectionConfirmed)
+    // and how the visit ended.
+    void menuPageClosed(const cart::OrderCart& result, menu::MenuPageEnd end);
     // Shows the settings screen modally; the screen resets after it. Absent: only the reset.
     std::function<void()> openSettings;
     // Ends the program (lblTerminate). Default: QCoreApplication::exit(0).
@@ -152,6 +155,7 @@ private:
     void firstActivation();
 
     cart::OrderCart m_cart;  // before m_path, which reads it
+    reception::KeyGroup m_menuOpenedFrom = reception::KeyGroup::Panel;
     reception::CustomerPath m_path;
     reception::ReceptionService m_service;
     reception::OrderList m_orderList;
