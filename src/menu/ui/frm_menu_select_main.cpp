@@ -134,8 +134,6 @@ void frmMenuSelectMain::open(const cart::OrderCart& cart)
     // The previous visit's tiles never show: the loading panel is up until the menu is there.
     showLoading(true);
     show();
-    raise();
-    activateWindow();
 }
 
 // ---- activation --------------------------------------------------------------------------------
@@ -182,6 +180,7 @@ void frmMenuSelectMain::startLoad()
     }
     m_loadLimitMs = httpLimits().callMs;
     m_loadDeadline->start(m_loadLimitMs);
+    access::Guide(kMenuLoadingText);
 }
 
 void frmMenuSelectMain::loadArrived(const MenuPageData& data)
