@@ -117,10 +117,9 @@ void Terminal::openMenuPage(const cart::OrderCart& order)
         m_menuPage.reset();
         m_menuPage = std::make_unique<frmMenuSelectMain>(m_reception.get());
         m_menuPageLook = LookGeneration();
+        connect(m_menuPage.get(), &frmMenuSelectMain::closed, m_reception.get(), &frmMain::menuClosed);
     }
-    cart::OrderCart visit = order;
-    m_menuPage->open(visit);
-    m_reception->menuClosed(visit);
+    m_menuPage->open(order);
 }
 
 void Terminal::openSettings()

@@ -5,10 +5,34 @@
 
 namespace sumbrel::menu {
 
-void MenuPageModel::open(cart::OrderCart& cart)
+void MenuPageModel::open(const cart::OrderCart& cart)
 {
-    m_cart = &cart;
+    m_cart = cart;
     m_SELECTED = cart.order;
+    m_loading = false;
+}
+
+void MenuPageModel::beginLoading()
+{
+    m_loading = true;
+}
+
+std::optional<MenuPageEnd> MenuPageModel::loadEnded(bool menuArrived)
+{
+    m_loading = false;
+    if (!menuArrived) {
+        setConfirmed(false);
+        return MenuPageEnd::LoadFailed;
+    }
+    load();
+    return std::nullopt;
+}
+
+MenuPageEnd MenuPageModel::cancelLoading()
+{
+    m_loading = false;
+    setConfirmed(false);
+    return MenuPageEnd::Left;
 }
 
 void MenuPageModel::setShape(const PageShape& shape)
@@ -19,11 +43,9 @@ void MenuPageModel::setShape(const PageShape& shape)
 
 void MenuPageModel::setConfirmed(bool confirmed)
 {
-    if (!m_cart)
-        return;
-    m_cart->selectionConfirmed = confirmed;
+    m_cart.selectionConfirmed = confirmed;
     if (confirmed)
-        m_cart->order = m_SELECTED;
+        m_cart.order = m_SELECTED;
 }
 
 void MenuPageModel::load()
@@ -56,7 +78,7 @@ const TileEntry* MenuPageModel::tileEntry(int k) const
 
 bool MenuPageModel::touchTab(int tab)
 {
-    if (tab < 0 || tab >= kTabCount || m_tabs.captions[size_t(tab)].isEmpty())
+    if (m_loading || tab < 0 || tab >= kTabCount || m_tabs.captions[size_t(tab)].isEmpty())
         return false;
     m_deadline.renew();
     m_Category = m_tabs.captions[size_t(tab)];
@@ -69,6 +91,8 @@ bool MenuPageModel::touchTab(int tab)
 KeyOutcome MenuPageModel::key(PageKey key)
 {
     KeyOutcome outcome = KeyOutcome::Stay;
+    if (m_loading)
+        return outcome;
     switch (key) {
     case PageKey::PreviousGroup:
     case PageKey::NextGroup: {
@@ -116,7 +140,7 @@ TileTouch MenuPageModel::touchTile(int k) const
 {
     TileTouch touch;
     const TileEntry* entry = tileEntry(k);
-    if (!entry || entry->col[kTileNum].isEmpty())
+    if (m_loading || !entry || entry->col[kTileNum].isEmpty())
         return touch;
     if (cartFull()) {
         touch.kind = TileTouch::CartFull;
@@ -162,11 +186,15 @@ void MenuPageModel::scrollToEnd()
 
 bool MenuPageModel::stepRow(int row, int step)
 {
+    if (m_loading)
+        return false;
     return m_SELECTED.step(row, step);
 }
 
 void MenuPageModel::deleteRow(int row)
 {
+    if (m_loading)
+        return;
     m_SELECTED.remove(row);
 }
 

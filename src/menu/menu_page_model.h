@@ -7,6 +7,7 @@
 #include "menu/order_rows.h"
 
 #include <QString>
+#include <optional>
 
 namespace sumbrel::menu {
 
@@ -34,6 +35,18 @@ struct PageShape {
 // What a key leaves the page in.
 enum class KeyOutcome { Stay, Cancelled, Confirmed };
 
+// How a visit of the page ended, as the page reports it to its opener.
+enum class MenuPageEnd {
+    Confirmed,  // "선택완료": the cart holds the order, selectionConfirmed set
+    Left,  // closed, idle, or cancelled while the menu was loading
+    LoadFailed,  // the menu did not arrive (a failed answer or the load's time limit)
+};
+
+// What the page shows while its menu loads, and what the opener tells the customer when it failed.
+inline const QString kMenuLoadingText = QStringLiteral("메뉴를 불러오는 중입니다");
+inline const QString kMenuLoadCancelCaption = QStringLiteral("취소");
+inline const QString kMenuLoadFailedText = QStringLiteral("메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.");
+
 class MenuPageModel {
 public:
     order::Order m_SELECTED;  // the order being composed
@@ -45,8 +58,20 @@ public:
     void setShape(const PageShape& shape);
     const PageShape& shape() const { return m_shape; }
 
-    // The opener's order: the page works on a copy (m_SELECTED) and writes it back on "선택완료".
-    void open(cart::OrderCart& cart);
+    // A copy of the opener's cart: the page works on m_SELECTED and writes it into the copy on
+    // "선택완료"; result() is what the page hands back when it closes.
+    void open(const cart::OrderCart& cart);
+    const cart::OrderCart& result() const { return m_cart; }
+
+    // While the menu loads, no touch of the page acts (tabs, tiles, keys, rows): only the cancel of
+    // the loading state, which leaves the page.
+    void beginLoading();
+    bool loading() const { return m_loading; }
+    // The load's outcome: a menu arrived (the first category's page is shown, nullopt), or it did not
+    // (LoadFailed: the page closes, the cart unconfirmed).
+    std::optional<MenuPageEnd> loadEnded(bool menuArrived);
+    // "취소" while loading, and the keypad's back key.
+    MenuPageEnd cancelLoading();
 
     // After Parsing: the first category, its tabs and its first page; the deadline renewed.
     void load();
@@ -85,7 +110,8 @@ public:
 private:
     void setConfirmed(bool confirmed);
 
-    cart::OrderCart* m_cart = nullptr;
+    cart::OrderCart m_cart;
+    bool m_loading = false;
     PageShape m_shape;
     TabStrip m_tabs;
     TilePage m_tiles;

@@ -1,36 +1,58 @@
 #include "menu/menu_page_service.h"
 
-#include "catalogue/category_table.h"
-#include "catalogue/menu_catalogue.h"
-#include "menu/menu_page_data.h"
 #include "startup/trace_log.h"
 
 namespace sumbrel::menu {
 
-MenuLoad MenuPageService::load(const QString& caller)
+MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& cancel) const
+{
+    const Transport transport = m_transport;
+    const endpoints::Poster post = [transport, cancel](const QString& url, const QString& body,
+                                                       const CallOptions& options) {
+        CallOptions cancellable = options;
+        cancellable.cancel = cancel;
+        if (cancel && cancel->load()) {
+            PostResult none;
+            none.failure = NetFailure::Cancelled;
+            return none;
+        }
+        return transport ? transport(url, body, cancellable) : PostForm(url, body, cancellable);
+    };
+    MenuPageData data;
+    data.categories = FetchCategories(post);
+    data.catalogue = FetchMenuCatalogue(QStringLiteral("전체"), post);
+    const PostResult page = menuloading3(caller, post);
+    data.pageStatus = page.status;
+    if (data.catalogue && page.good())
+        data.lists = ReadMenuPage(page.text, *data.catalogue);
+    return data;
+}
+
+MenuLoad MenuPageService::apply(MenuPageData data)
 {
     MenuLoad done;
-    if (std::optional<CategoryTable> categories = FetchCategories(m_transport)) {
-        categoryTable() = std::move(*categories);
+    if (data.categories) {
+        categoryTable() = std::move(*data.categories);
         done.categories = true;
     }
-    std::optional<MenuCatalogue> catalogue = FetchMenuCatalogue(QStringLiteral("전체"), m_transport);
-    const PostResult page = menuloading3(caller, m_transport);
-    std::optional<MenuPageLists> lists;
-    if (catalogue && page.good())
-        lists = ReadMenuPage(page.text, *catalogue);
-    if (!lists) {
+    if (!data.lists) {
         // Tiles that name items of another catalogue would open the wrong item or none.
-        WriteLog(QStringLiteral("menuloading3() ... 메뉴를 새로 받지 못해 이전 메뉴로 보여 줌 (")
-                 + (catalogue ? QStringLiteral("메뉴판 ") + QString::number(page.status) : QStringLiteral("메뉴"))
+        WriteLog(QStringLiteral("menuloading3() ... 메뉴를 새로 받지 못해 지난 메뉴를 그대로 둠 (")
+                 + (data.catalogue ? QStringLiteral("메뉴판 ") + QString::number(data.pageStatus)
+                                   : QStringLiteral("메뉴"))
                  + u')');
         return done;
     }
-    menuCatalogue() = std::move(*catalogue);
-    TabCategoryList() = std::move(lists->categories);
-    TileMenuTable() = std::move(lists->tiles);
+    menuCatalogue() = std::move(*data.catalogue);
+    TabCategoryList() = std::move(data.lists->categories);
+    TileMenuTable() = std::move(data.lists->tiles);
     done.menu = true;
     return done;
+}
+
+MenuLoad MenuPageService::load(const QString& caller)
+{
+    return apply(fetch(caller));
 }
 
 }  // namespace sumbrel::menu

@@ -2,15 +2,27 @@
 // The menu page's exchanges with the web service at each opening: the categories, the catalogue and
 // the page's own tile list. A load replaces the tables only with good answers, and the tiles and the
 // catalogue they open always come from the same load.
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/menu_page_data.h"
 #include "server/endpoints.h"
 
 #include <QString>
+#include <optional>
 
 namespace sumbrel::menu {
 
 struct MenuLoad {
     bool categories = false;  // categoryTable() replaced
     bool menu = false;  // menuCatalogue(), TabCategoryList() and TileMenuTable() replaced together
+};
+
+// What the three answers gave, read but not yet applied: each part only when its answer was good.
+struct MenuPageData {
+    std::optional<CategoryTable> categories;
+    std::optional<MenuCatalogue> catalogue;
+    std::optional<MenuPageLists> lists;  // read against `catalogue`
+    long pageStatus = 0;  // of the menuloading3 answer, for the trace
 };
 
 class MenuPageService {
@@ -20,8 +32,14 @@ public:
     // PostForm unless replaced.
     void setTransport(Transport transport) { m_transport = std::move(transport); }
 
-    // LoadAllCategories, LoadMenuCatalogue("전체") and menuloading3 with "checktypes" = caller. What did not
-    // come back good keeps its last good table; the trace says so.
+    // LoadAllCategories, LoadMenuCatalogue("전체") and menuloading3 with "checktypes" = caller, read
+    // and returned. Touches no table: safe on any thread (the trace log takes lines from any).
+    // cancel ends the exchange under way, and the ones after it never start.
+    MenuPageData fetch(const QString& caller, const CancelFlag& cancel = {}) const;
+    // The fetched tables into the global ones, on the screens' thread. What did not come back good
+    // keeps its last good table; the trace says so.
+    static MenuLoad apply(MenuPageData data);
+    // fetch, then apply.
     MenuLoad load(const QString& caller);
 
 private:

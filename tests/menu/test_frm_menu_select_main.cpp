@@ -1,5 +1,5 @@
-// The menu page against the demo shop: loading, paging, tiles, the dimmed page behind a dialog, the
-// order rows, the limits, confirm, cancel and the idle close.
+// The menu page against the demo shop: loading (and a shop that stalls or fails it), paging, tiles,
+// the dimmed page behind a dialog, the order rows, the limits, confirm, cancel and the idle close.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/frm_menu_select_main.h"
@@ -7,6 +7,9 @@
 #include "menu/ui/menu_photo.h"
 #include "menu/ui/picture_cache.h"
 #include "presentation/caption_key.h"
+#include "presentation/keypad_navigator.h"
+#include "startup/screen_hold.h"
+#include "support/barrier_free.h"
 #include "support/demo_shop.h"
 #include "support/orders.h"
 #include "support/screen_widgets.h"
@@ -17,9 +20,11 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 using namespace sumbrel;
@@ -45,6 +50,28 @@ QString AccessibleName(QObject* widget)
     return a ? a->text(QAccessible::Name) : QString();
 }
 
+// The page with its item dialogs replaced by a script, or the real ones.
+class ScriptedPage : public frmMenuSelectMain {
+public:
+    using frmMenuSelectMain::frmMenuSelectMain;
+    bool realDialogs = false;
+    std::function<std::optional<order::OrderLine>(const TileTouch&)> dialog;
+
+protected:
+    void openItemDialog(const TileTouch& touch) override
+    {
+        if (realDialogs)
+            frmMenuSelectMain::openItemDialog(touch);
+        else
+            itemDialogClosed(dialog(touch));
+    }
+};
+
+struct PageEnd {
+    cart::OrderCart cart;
+    MenuPageEnd end;
+};
+
 class MenuPageTest : public SumbrelTest {
 protected:
     void SetUp() override
@@ -53,14 +80,16 @@ protected:
         LogInTo(shop);
         CopyShopPictures(shop);
         PictureCache::shared().clear();
-        page = std::make_unique<frmMenuSelectMain>();
-        realDialogs = page->openItemDialog;
-        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
+        page = std::make_unique<ScriptedPage>();
+        page->dialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
             touches.append(touch);
             shadowShown = picShadow(*page)->isVisible();
             behind = page->grab().toImage();
             return lineToAdd;
         };
+        QObject::connect(page.get(), &frmMenuSelectMain::closed, [this](cart::OrderCart result, MenuPageEnd end) {
+            ends.append({result, end});
+        });
     }
     void TearDown() override
     {
@@ -68,14 +97,13 @@ protected:
         SumbrelTest::TearDown();
     }
 
-    // Opens the page as the reception screen does (without the modal loop) and waits for the load.
+    // Opens the page as the reception screen does and waits for the load.
     void open()
     {
-        page->prepare(order);
-        page->show();
+        page->open(order);
         ASSERT_TRUE(QTest::qWaitFor([this] { return loaded(); }, 10000));
     }
-    bool loaded() const { return !page->m_FirstActivated && page->isEnabled() && Timer3(*page)->isActive(); }
+    bool loaded() const { return !page->m_FirstActivated && !page->loading() && Timer3(*page)->isActive(); }
     int visibleTiles() const
     {
         int n = 0;
@@ -93,10 +121,10 @@ protected:
 
     DemoShop shop;
     cart::OrderCart order;  // the reception screen's cart, as it hands it over
-    std::unique_ptr<frmMenuSelectMain> page;
+    std::unique_ptr<ScriptedPage> page;
     QList<TileTouch> touches;
     std::optional<order::OrderLine> lineToAdd = kTea;
-    std::function<std::optional<order::OrderLine>(const TileTouch&)> realDialogs;
+    QList<PageEnd> ends;  // what closed() reported, in order
     bool shadowShown = false;
     QImage behind;
 };
@@ -275,8 +303,10 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
     picMenu(*page, 0)->touch();  // one more line in this visit
     CmdLabel(*page, 6)->touch();
     EXPECT_FALSE(page->isVisible());
-    EXPECT_FALSE(order.selectionConfirmed);
-    EXPECT_EQ(order.order, order::Of({kTea}));
+    ASSERT_EQ(ends.size(), 1);
+    EXPECT_EQ(ends[0].end, MenuPageEnd::Left);
+    EXPECT_FALSE(ends[0].cart.selectionConfirmed);
+    EXPECT_EQ(ends[0].cart.order, order::Of({kTea}));
 
     // Reopened: the cart as it was before that visit. An empty cart is not confirmed.
     open();
@@ -285,24 +315,19 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
     Set_Delete(*page, 0)->touch();
     CmdLabel(*page, 7)->touch();
     EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(ends.size(), 1);
 
-    // The modal opening as the reception screen uses it: a line added, then confirmed with a double tap.
+    // A line added, then confirmed with a double tap: the cart handed back holds both.
     page->hide();
     order.order = order::Of({kCoffee});
-    QTimer driver;
-    driver.setInterval(5);
-    QObject::connect(&driver, &QTimer::timeout, [this, &driver] {
-        if (!loaded())
-            return;
-        driver.stop();
-        picMenu(*page, 1)->touch();
-        CmdLabel(*page, 7)->doubleTouch();
-    });
-    driver.start();
-    QTimer::singleShot(15000, page.get(), [this] { page->hide(); });  // never hang the suite
-    page->open(order);
-    EXPECT_TRUE(order.selectionConfirmed);
-    EXPECT_EQ(order.order, order::Of({kCoffee, kTea}));
+    open();
+    picMenu(*page, 1)->touch();
+    CmdLabel(*page, 7)->doubleTouch();
+    ASSERT_EQ(ends.size(), 2);
+    EXPECT_EQ(ends[1].end, MenuPageEnd::Confirmed);
+    EXPECT_TRUE(ends[1].cart.selectionConfirmed);
+    EXPECT_EQ(ends[1].cart.order, order::Of({kCoffee, kTea}));
+    EXPECT_EQ(order.order, order::Of({kCoffee}));  // the opener's own cart is the opener's to change
 }
 
 TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
@@ -320,38 +345,43 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     EXPECT_TRUE(page->isVisible());
     clock->advance(501);
     EXPECT_FALSE(page->isVisible());
-    EXPECT_FALSE(order.selectionConfirmed);
+    ASSERT_EQ(ends.size(), 1);
+    EXPECT_EQ(ends[0].end, MenuPageEnd::Left);
+    EXPECT_FALSE(ends[0].cart.selectionConfirmed);
     EXPECT_FALSE(Timer3(*page)->isActive());
     // Counting down second by second from thirty.
     QList<int> expected;
     for (int second = 30; second >= 1; --second)
         expected << second;
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(order.order, order::Of({kTea}));
+    EXPECT_EQ(ends[0].cart.order, order::Of({kTea}));
 }
 
-TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
+TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsConfirmed)
 {
-    page->openItemDialog = realDialogs;
+    page->realDialogs = true;
     open();
     QStringList opened;
-    // The customer in the dialog: its add key, once it is up over the dimmed page.
-    QTimer customer;
-    customer.setInterval(5);
-    QObject::connect(&customer, &QTimer::timeout, [this, &opened] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == page.get() || !dialog->isVisible())
+    // The customer in each dialog: its add key, once it is up over the dimmed page; the dialog
+    // closes a moment later.
+    const auto addFrom = [&](int tile) {
+        picMenu(*page, tile)->touch();
+        QDialog* dialog = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            return dialog && dialog != page.get() && dialog->isVisible();
+        }));
+        if (!dialog || dialog == page.get())
             return;
         opened << dialog->objectName() + (picShadow(*page)->isVisible() ? QStringLiteral(" dimmed") : QString());
         dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
-    });
-    customer.start();
-    QTimer::singleShot(20000, [] {  // never hang the suite
-        if (QWidget* stuck = QApplication::activeModalWidget())
-            stuck->hide();
-    });
-    picMenu(*page, 0)->touch();  // 에스프레소
-    picMenu(*page, 2)->touch();  // 아메리카노, its first size preselected
+        // The page behind takes no touch while the dialog is up, closing or not.
+        EXPECT_TRUE(dialog->isVisible());
+        clock->advance(100);
+        EXPECT_FALSE(dialog->isVisible());
+    };
+    addFrom(0);  // 에스프레소
+    addFrom(2);  // 아메리카노, its first size preselected
     EXPECT_EQ(opened,
               (QStringList{QStringLiteral("frmMenuSelectSubA dimmed"), QStringLiteral("frmMenuSelectSubB dimmed")}));
     ASSERT_EQ(page->m_SELECTED.size(), 2);
@@ -364,6 +394,100 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPage)
     EXPECT_EQ(SetOptionMenu(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));
     EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("4,500"));
     EXPECT_FALSE(picShadow(*page)->isVisible());
+    EXPECT_TRUE(picMenu(*page, 2)->isEnabled());
+
+    CmdLabel(*page, 7)->touch();
+    ASSERT_EQ(ends.size(), 1);
+    EXPECT_EQ(ends[0].end, MenuPageEnd::Confirmed);
+    EXPECT_TRUE(ends[0].cart.selectionConfirmed);
+    EXPECT_EQ(ends[0].cart.order, page->m_SELECTED);
+}
+
+// While the shop keeps the menu's answers back the page stays on the screen with its loading panel
+// and answers every key at once; the screen's thread is never held. How each way out is reported.
+TEST_F(MenuPageTest, AStalledOrFailedLoadNeverHoldsThePageAndEndsAsTheCustomerOrTheLimitSays)
+{
+    // What happens during the load; None: the shop's answer ends it.
+    enum class Act { None, TouchCancel, BackKey, PassTheLimit };
+    const struct {
+        const char* name;
+        const char* path;
+        const char* fault;
+        const char* request;  // the request's trace line, written as it goes out
+        Act act;
+        MenuPageEnd end;
+        const char* traced;
+    } cases[] = {
+        {"취소 touched", "/Admin/categoryloading.php", "delay", "Read_대분류_전체() ... http", Act::TouchCancel,
+         MenuPageEnd::Left, "메뉴를 불러오는 중에 취소됨"},
+        {"back key of the keypad", "/Admin/menuloading1.php", "delay", "Read_메뉴() ... http", Act::BackKey,
+         MenuPageEnd::Left, "메뉴를 불러오는 중에 취소됨"},
+        {"the load's time limit", "/shop/menuloading3.php", "delay", "menuloading3() ... http", Act::PassTheLimit,
+         MenuPageEnd::LoadFailed, "초 안에 응답이 오지 않음"},
+        {"an error answer", "/shop/menuloading3.php", "status", "menuloading3() ... http", Act::None,
+         MenuPageEnd::LoadFailed, "응답이 없거나 올바르지 않음"},
+    };
+    // A stalled answer stays stalled: no stall limit or retry of the exchange ends it first.
+    setHttpLimits({2000, 120000, 1, 120000, 120000});
+    const auto requests = [](const char* line) {
+        const QString prefix = QString::fromUtf8(line);
+        return logEntries(QStringLiteral("_WinHttp")).filter(prefix).size()
+            + logEntries(QStringLiteral("_WinHttp_3")).filter(prefix).size();
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ends.clear();
+        shop.clearFaults();
+        shop.setFault(QString::fromLatin1(c.path), QString::fromLatin1(c.fault), 1, 0, 60000);
+        const int64_t held = ScreenHold::heldMs();
+        const qsizetype traced = logEntries().filter(QString::fromUtf8(c.traced)).size();
+        const qsizetype asked = requests(c.request);
+        order.order = order::Of({kTea});
+        order.selectionConfirmed = true;
+        page->open(order);
+        ASSERT_TRUE(page->isVisible());  // open() returned at once, the load under way
+        EXPECT_TRUE(page->loading());
+        if (c.act != Act::None) {
+            // The stalled answer has been asked for; the page shows its loading state, and the
+            // keypad reaches its one key.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return requests(c.request) > asked; }, 10000));
+            EXPECT_TRUE(page->loading());
+            EXPECT_TRUE(Find<QWidget>(page.get(), QStringLiteral("picLoading"))->isVisible());
+            QStringList reachable;
+            for (QWidget* element : page->keypad().elements())
+                reachable << AccessibleName(element);
+            EXPECT_EQ(reachable, QStringList{QStringLiteral("취소")});
+            picMenu(*page, 0)->touch();  // covered, and no tile acts while loading
+            CmdLabel(*page, 7)->touch();
+            EXPECT_TRUE(touches.isEmpty());
+            EXPECT_TRUE(ends.isEmpty());
+            if (c.act == Act::TouchCancel)
+                Find<CaptionKey>(page.get(), QStringLiteral("cmdCancelLoad"))->touch();
+            else if (c.act == Act::BackKey)
+                Keypad(page.get(), Qt::Key_Escape);
+            else
+                clock->advance(page->loadLimitMs());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !ends.isEmpty(); }, 10000));
+        EXPECT_EQ(ScreenHold::heldMs(), held);
+        ASSERT_EQ(ends.size(), 1);
+        EXPECT_EQ(ends[0].end, c.end);
+        EXPECT_FALSE(ends[0].cart.selectionConfirmed);
+        EXPECT_EQ(ends[0].cart.order, order::Of({kTea}));
+        EXPECT_FALSE(page->isVisible());
+        EXPECT_FALSE(page->loading());
+        EXPECT_FALSE(Timer3(*page)->isActive());
+        EXPECT_EQ(logEntries().filter(QString::fromUtf8(c.traced)).size(), traced + 1);
+        // A late answer changes nothing: the visit is over.
+        clock->advance(60000);
+        QTest::qWait(20);
+        EXPECT_EQ(ends.size(), 1);
+    }
+    // The next visit, with the shop answering again, loads as always.
+    shop.clearFaults();
+    ends.clear();
+    open();
+    EXPECT_EQ(visibleTiles(), 20);
 }
 
 TEST(MenuPictureCache, DecodesOncePerFileSizeAndTime)

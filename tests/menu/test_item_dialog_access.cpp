@@ -227,6 +227,7 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
     // Back closes the single item dialog without adding.
     auto a = open<frmMenuSelectSubA>();
     Keypad(a.get(), Qt::Key_Escape);
+    clock->advance(ItemDialog::kCloseDelayMs);
     EXPECT_EQ(a->result(), QDialog::Rejected);
     EXPECT_FALSE(a->isVisible());
     EXPECT_FALSE(a->addedLine());

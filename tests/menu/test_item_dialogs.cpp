@@ -88,17 +88,24 @@ protected:
         dialog->show();
         return dialog;
     }
-    // exec() as the page calls it, with the customer's actions queued before it blocks.
+    // Opened as the page opens it; the customer acts, the dialog closes a moment after its key and
+    // reports once. The result, or -1 when it did not close.
     template <typename Dialog>
     int exec(const QString& row, std::function<void(Dialog&)> customer)
     {
         Dialog dialog(&page);
         dialog.m_menuIndex = row;
-        QTimer::singleShot(0, &dialog, [&] { customer(dialog); });
-        QTimer::singleShot(10000, &dialog, [&] { dialog.reject(); });  // never hang the suite
-        const int result = dialog.exec();
+        int reports = 0;
+        QObject::connect(&dialog, &ItemDialog::closedWith, [&](const std::optional<order::OrderLine>& line) {
+            ++reports;
+            EXPECT_EQ(line, dialog.addedLine());
+        });
+        dialog.open();
+        customer(dialog);
+        clock->advance(ItemDialog::kCloseDelayMs);
+        EXPECT_EQ(reports, 1);
         takeLine(dialog);
-        return result;
+        return dialog.isVisible() ? -1 : dialog.result();
     }
     void takeLine(const ItemDialog& dialog)
     {

@@ -21,6 +21,19 @@ using namespace sumbrel::testing;
 
 namespace {
 
+// Every item dialog adds one line of tea at once.
+class TeaPage : public frmMenuSelectMain {
+public:
+    QList<TileTouch> touches;
+
+protected:
+    void openItemDialog(const TileTouch& touch) override
+    {
+        touches.append(touch);
+        itemDialogClosed(order::Line(QStringLiteral("Tea"), 3000));
+    }
+};
+
 const order::Order kCoffee = order::Of({order::Line(QStringLiteral("Coffee"), 3500, 2, {{u"Size", u"Large", 500}})});
 
 class MenuPageAccessTest : public SumbrelTest {
@@ -40,21 +53,17 @@ protected:
     // Built under the modes in force, as the opener builds it after a change of look.
     void open()
     {
-        page = std::make_unique<frmMenuSelectMain>();
-        page->openItemDialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
-            touches.append(touch);
-            return order::Line(QStringLiteral("Tea"), 3000);
-        };
-        page->prepare(order);
-        page->show();
+        page = std::make_unique<TeaPage>();
+        QObject::connect(page.get(), &frmMenuSelectMain::closed,
+                         [this](cart::OrderCart result, MenuPageEnd) { order = result; });
+        page->open(order);
         ASSERT_TRUE(QTest::qWaitFor(
-            [this] { return !page->m_FirstActivated && page->isEnabled() && Timer3(*page)->isActive(); }, 10000));
+            [this] { return !page->m_FirstActivated && !page->loading() && Timer3(*page)->isActive(); }, 10000));
     }
 
     DemoShop shop;
     cart::OrderCart order;
-    std::unique_ptr<frmMenuSelectMain> page;
-    QList<TileTouch> touches;
+    std::unique_ptr<TeaPage> page;
 };
 
 }  // namespace
@@ -136,8 +145,8 @@ TEST_F(MenuPageAccessTest, TheKeypadTurnsPagesAddsALineAndKeepsThePageOpenWhileK
     EXPECT_TRUE(speech.heard(page->model().tileEntry(0)->col[kTileName] + QStringLiteral(", 버튼")));
     speech.take();
     Keypad(page.get(), Qt::Key_Return);
-    ASSERT_EQ(touches.size(), 1);
-    EXPECT_EQ(touches[0].srl, page->model().tileEntry(0)->col[kTileNum]);
+    ASSERT_EQ(page->touches.size(), 1);
+    EXPECT_EQ(page->touches[0].srl, page->model().tileEntry(0)->col[kTileNum]);
     EXPECT_EQ(speech.take(), QStringList{QStringLiteral("Tea 1개를 담았습니다. 합계 3,000원")});
 
     // Ten seconds before the (three times longer) limit a warning; a key starts the limit again.

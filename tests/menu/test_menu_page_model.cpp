@@ -297,5 +297,50 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
         for (const TileEntry& t : TileMenuTable())
             EXPECT_NE(menuCatalogue().FindMenu(QStringView(t.col[kTileNum])), nullptr);
     }
-    EXPECT_EQ(logEntries().filter(QStringLiteral("이전 메뉴로 보여 줌")).size(), 4);
+    EXPECT_EQ(logEntries().filter(QStringLiteral("지난 메뉴를 그대로 둠")).size(), 4);
+}
+
+// While the menu loads no touch acts; the load's outcome, or the cancel, ends the loading state, and
+// the cart handed back is confirmed only by "선택완료".
+TEST_F(MenuPageModelTest, WhileTheMenuLoadsOnlyTheCancelActsAndEachEndHandsBackTheCart)
+{
+    Fill(2, 25);
+    const order::Order tea = order::Of({order::Line(QStringLiteral("Tea"), 3000)});
+    const cart::OrderCart handed{tea, true};  // confirmed at an earlier visit
+    const struct {
+        const char* name;
+        std::optional<bool> menuArrived;  // nullopt: cancelled while loading
+        std::optional<MenuPageEnd> end;  // nullopt: the page stays, on its first page
+    } cases[] = {
+        {"menu arrived", true, std::nullopt},
+        {"menu failed", false, MenuPageEnd::LoadFailed},
+        {"cancelled", std::nullopt, MenuPageEnd::Left},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        model.open(handed);
+        model.beginLoading();
+        ASSERT_TRUE(model.loading());
+        for (PageKey key : {PageKey::NextPage, PageKey::NextGroup, PageKey::ScrollOn, PageKey::Close, PageKey::Confirm})
+            EXPECT_EQ(model.key(key), KeyOutcome::Stay) << int(key);
+        EXPECT_FALSE(model.touchTab(1));
+        EXPECT_EQ(model.touchTile(0).kind, TileTouch::Nothing);
+        EXPECT_FALSE(model.stepRow(0, +1));
+        model.deleteRow(0);
+        EXPECT_EQ(model.m_SELECTED, tea);
+
+        const std::optional<MenuPageEnd> end =
+            c.menuArrived ? model.loadEnded(*c.menuArrived) : std::optional(model.cancelLoading());
+        EXPECT_FALSE(model.loading());
+        EXPECT_EQ(end, c.end);
+        if (end) {
+            EXPECT_FALSE(model.result().selectionConfirmed);
+            EXPECT_EQ(model.result().order, tea);
+            continue;
+        }
+        EXPECT_EQ(model.tiles().counter, QStringLiteral("1/2"));
+        EXPECT_EQ(model.touchTile(0).kind, TileTouch::OpenDialog);
+        EXPECT_EQ(model.key(PageKey::Confirm), KeyOutcome::Confirmed);
+        EXPECT_TRUE(model.result().selectionConfirmed);
+    }
 }

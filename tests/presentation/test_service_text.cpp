@@ -97,10 +97,10 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
     Screens s;
     s.reception = std::make_unique<frmMain>();
     s.page = std::make_unique<frmMenuSelectMain>();
-    s.page->m_FirstActivated = true;
-    s.page->m_SELECTED.add({QString(), markup, order::Money::Won(3500), 1, {{u"G"_s, markup, order::Money::Won(500)}}});
-    s.page->show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->m_FirstActivated && s.page->isEnabled(); }, 10000));
+    cart::OrderCart order;
+    order.order.add({QString(), markup, order::Money::Won(3500), 1, {{u"G"_s, markup, order::Money::Won(500)}}});
+    s.page->open(order);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->m_FirstActivated && !s.page->loading(); }, 10000));
     ASSERT_EQ(menuCatalogue().takenCount(), 2);
     s.single = std::make_unique<frmMenuSelectSubA>(s.page.get());
     s.single->m_menuIndex = u"0"_s;

@@ -45,6 +45,11 @@ protected:
         EXPECT_EQ(f.acceptedNotStoredOnce, 0);
         EXPECT_EQ(f.storedWithoutAcceptance, 0);
         EXPECT_EQ(f.storedOrders, f.accepted);
+        // Every twelfth customer from the fourth meets a failed menu answer, is told so on the start
+        // panel and starts again.
+        const int menuFailures = customers > 3 ? (customers - 4) / 12 + 1 : 0;
+        EXPECT_EQ(f.menuLoadsFailed, menuFailures);
+        EXPECT_EQ(dialogs->texts().count(menu::kMenuLoadFailedText), menuFailures);
         EXPECT_GE(f.polls, polls);
         EXPECT_EQ(f.fdsEnd.size(), f.fdsStart.size()) << f.fdsStart.join(u' ').toStdString() << "\n"
                                                       << f.fdsEnd.join(u' ').toStdString();

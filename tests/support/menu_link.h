@@ -7,11 +7,8 @@ namespace sumbrel::testing {
 
 inline void LinkMenuPage(frmMain& reception, frmMenuSelectMain& page)
 {
-    QObject::connect(&reception, &frmMain::menuRequested, &page, [&reception, &page](const cart::OrderCart& order) {
-        cart::OrderCart visit = order;
-        page.open(visit);
-        reception.menuClosed(visit);
-    });
+    QObject::connect(&reception, &frmMain::menuRequested, &page, [&page](const cart::OrderCart& order) { page.open(order); });
+    QObject::connect(&page, &frmMenuSelectMain::closed, &reception, &frmMain::menuClosed);
 }
 
 }  // namespace sumbrel::testing

@@ -23,6 +23,15 @@ using namespace sumbrel::shots;
 
 namespace {
 
+// Until the item dialog over the page has closed (at most 15 s).
+void AwaitDialogClosed(const frmMenuSelectMain* page)
+{
+    QElapsedTimer wait;
+    wait.start();
+    while (QApplication::activeModalWidget() && QApplication::activeModalWidget() != page && wait.elapsed() < 15000)
+        settle(50);
+}
+
 // Opens the tile of that item, turning to its page first: how many tiles a page shows depends on
 // the look.
 void OpenTile(frmMenuSelectMain* page, const QString& name)
@@ -44,14 +53,16 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& loo
 {
     QElapsedTimer wait;
     wait.start();
-    while ((page->m_FirstActivated || !page->isEnabled()) && wait.elapsed() < 20000)
+    while ((page->m_FirstActivated || page->loading() || !page->isEnabled()) && wait.elapsed() < 20000)
         settle(100);
     ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
     // Each dialog photographed, then its line added.
     ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
     OpenTile(page, QStringLiteral("아메리카노"));
+    AwaitDialogClosed(page);
     ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
     OpenTile(page, QStringLiteral("에스프레소"));
+    AwaitDialogClosed(page);
     ok = shoot(folder, look + QStringLiteral("-menu-order.png")) && ok;
     click(page, QStringLiteral("CmdLabel_7"));
 }
@@ -99,10 +110,9 @@ int main(int argc, char* argv[])
         QObject::connect(&screen, &frmMain::menuRequested, &screen, [&](const cart::OrderCart& order) {
             page = std::make_unique<frmMenuSelectMain>(&screen);
             frmMenuSelectMain* shown = page.get();
+            QObject::connect(shown, &frmMenuSelectMain::closed, &screen, &frmMain::menuClosed);
             QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });
-            cart::OrderCart visit = order;
-            shown->open(visit);
-            screen.menuClosed(visit);
+            shown->open(order);
         });
         screen.move(0, 0);
         screen.show();

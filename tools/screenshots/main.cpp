@@ -28,13 +28,22 @@ using namespace sumbrel::shots;
 
 namespace {
 
+// Until the item dialog over the page has closed (at most 15 s).
+void AwaitDialogClosed(const frmMenuSelectMain* page)
+{
+    QElapsedTimer wait;
+    wait.start();
+    while (QApplication::activeModalWidget() && QApplication::activeModalWidget() != page && wait.elapsed() < 15000)
+        settle(50);
+}
+
 // The customer on the menu page: both pages of the long category, an item of each dialog, confirm.
 // A later visit only orders (no pictures of the page again).
 void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool shots)
 {
     QElapsedTimer wait;
     wait.start();
-    while ((page->m_FirstActivated || !page->isEnabled()) && wait.elapsed() < 20000)
+    while ((page->m_FirstActivated || page->loading() || !page->isEnabled()) && wait.elapsed() < 20000)
         settle(100);
     const QString dir = shots ? folder : QString();
     if (shots) {
@@ -45,8 +54,10 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool sho
     }
     ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
     page->picMenu_Click(2);  // 아메리카노: size and extras
+    AwaitDialogClosed(page);
     ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
     page->picMenu_Click(0);  // 에스프레소
+    AwaitDialogClosed(page);
     if (shots)
         ok = shoot(folder, QStringLiteral("menu-order.png")) && ok;
     click(page, QStringLiteral("CmdLabel_7"));
@@ -78,13 +89,13 @@ int main(int argc, char* argv[])
         QObject::connect(screen, &frmMain::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
             static int visits = 0;
             const bool shots = visits++ == 0;
-            if (!menuPage)
+            if (!menuPage) {
                 menuPage = std::make_unique<frmMenuSelectMain>(screen);
+                QObject::connect(menuPage.get(), &frmMenuSelectMain::closed, screen, &frmMain::menuClosed);
+            }
             frmMenuSelectMain* page = menuPage.get();
             QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
-            cart::OrderCart visit = order;
-            page->open(visit);
-            screen->menuClosed(visit);
+            page->open(order);
         });
         reception->show();
     };

@@ -13,6 +13,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
+#include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/global_state.h"
@@ -38,16 +39,20 @@ void ActivationLine(const QString& what)
     WriteLog(QStringLiteral("  [MenuSelectMain→Form_Activate] ") + what);
 }
 
-// The item dialog of the touched tile, shown modally over the page; the line it added, if any.
-template <typename Dialog>
-std::optional<order::OrderLine> RunItemDialog(QWidget* page, const TileTouch& touch, std::function<void()> shown)
+void LoadLine(const QString& what)
 {
-    Dialog dialog(page);
-    dialog.m_SRL = touch.srl;
-    dialog.m_menuIndex = touch.menuIndex;
-    dialog.shown = std::move(shown);
-    dialog.exec();
-    return dialog.addedLine();
+    WriteLog(QStringLiteral("  [MenuSelectMain→Load] ") + what);
+}
+
+// The item dialog of the touched tile, over the page (which takes no touch meanwhile); deleted once
+// it has reported.
+template <typename Dialog>
+ItemDialog* MakeItemDialog(QWidget* page, const TileTouch& touch)
+{
+    auto* dialog = new Dialog(page);
+    dialog->m_SRL = touch.srl;
+    dialog->m_menuIndex = touch.menuIndex;
+    return dialog;
 }
 
 }  // namespace
@@ -62,16 +67,14 @@ frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
 {
     setObjectName(QStringLiteral("frmMenuSelectMain"));
     setWindowTitle(ProgramTitle());
+    // Over the reception screen, which takes no touch while the page is up; shown, never exec()'d.
     setModal(true);
     m_idleTick = new ClockTimer(this);
     m_idleTick->setObjectName(QStringLiteral("Timer3"));
     connect(m_idleTick, &ClockTimer::timeout, this, [this] { IdleTick_Timer(); });
-    openItemDialog = [this](const TileTouch& touch) {
-        auto shown = [this] { m_tileDrop.reset(); };
-        if (touch.dialog == menu::DialogKind::Single)
-            return RunItemDialog<frmMenuSelectSubA>(this, touch, shown);
-        return RunItemDialog<frmMenuSelectSubB>(this, touch, shown);
-    };
+    m_loadDeadline = new ClockTimer(this);
+    m_loadDeadline->setObjectName(QStringLiteral("LoadDeadline"));
+    connect(m_loadDeadline, &ClockTimer::timeout, this, [this] { loadOverdue(); });
     Form_Load();
     buildKeypad();
 }
@@ -81,7 +84,12 @@ frmMenuSelectMain::~frmMenuSelectMain() = default;
 void frmMenuSelectMain::buildKeypad()
 {
     m_keypad = new KeypadNavigator(this);
-    m_keypad->back = [this] { CmdLabel_Click(int(PageKey::Close)); };
+    m_keypad->back = [this] {
+        if (loading())
+            cancelLoad();
+        else
+            CmdLabel_Click(int(PageKey::Close));
+    };
     m_keypad->describe = [this] { return intro(); };
     m_keypad->anyKey = [this] { m_model.deadline().renew(); };
     m_keypad->beyond = [this](access::Move move) { return turnPage(move == access::Move::Next ? +1 : -1); };
@@ -101,6 +109,8 @@ bool frmMenuSelectMain::turnPage(int direction)
 
 QString frmMenuSelectMain::intro() const
 {
+    if (loading())
+        return kMenuLoadingText;
     const TabStrip& strip = m_model.tabs();
     const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.m_Category;
     return access::MenuPageIntro(category, m_model.tiles().page + 1, m_model.tiles().pages, m_model.tiles().count,
@@ -112,18 +122,16 @@ void frmMenuSelectMain::sayLineAdded(const order::OrderLine& line)
     access::Guide(access::LineAddedText(line.name, line.quantity, m_orderTotal->text() + QStringLiteral("원")));
 }
 
-void frmMenuSelectMain::prepare(cart::OrderCart& cart)
+void frmMenuSelectMain::open(const cart::OrderCart& cart)
 {
     m_FirstActivated = true;
     m_model.open(cart);
-}
-
-void frmMenuSelectMain::open(cart::OrderCart& cart)
-{
-    prepare(cart);
+    m_model.beginLoading();
     if (m_reception)
         move(m_reception->pos());
-    exec();
+    // The previous visit's tiles never show: the loading panel is up until the menu is there.
+    showLoading(true);
+    show();
 }
 
 // ---- activation --------------------------------------------------------------------------------
@@ -146,24 +154,94 @@ void frmMenuSelectMain::Form_Activate()
     proc.run(__LINE__, [this] {
         ActivationLine(QStringLiteral("Enter"));
         m_FirstActivated = false;
-        setEnabled(false);
     });
-    proc.run(__LINE__, [this] { m_service.load(m_Caller); });
+    proc.run(__LINE__, [this] { startLoad(); });
+}
+
+// The three answers are fetched and read on a thread of their own; the page keeps answering touches
+// meanwhile (its model lets only the cancel act) and the whole load has one time limit.
+void frmMenuSelectMain::startLoad()
+{
+    m_idleTick->stop();
+    m_model.beginLoading();
+    showLoading(true);
+    m_loads.cancel();
+    const MenuPageService service = m_service;
+    const QString caller = m_Caller;
+    const bool started = m_loads.run<MenuPageData>(
+        [service, caller](const CancelFlag& cancel) { return service.fetch(caller, cancel); },
+        [this](const MenuPageData& data) { loadArrived(data); });
+    if (!started) {
+        LoadLine(QStringLiteral("메뉴를 불러오지 못함: 요청을 시작하지 못함"));
+        closePage(*m_model.loadEnded(false));
+        return;
+    }
+    m_loadLimitMs = httpLimits().callMs;
+    m_loadDeadline->start(m_loadLimitMs);
+    access::Guide(kMenuLoadingText);
+}
+
+void frmMenuSelectMain::loadArrived(const MenuPageData& data)
+{
+    m_loadDeadline->stop();
+    if (!loading())
+        return;
+    // Every step goes on with the next when it fails, as the activation's own.
+    Procedure proc(kModule, QStringLiteral("Form_Activate"));
+    MenuLoad applied;
+    proc.run(__LINE__, [&applied, &data] { applied = MenuPageService::apply(data); });
+    const std::optional<MenuPageEnd> end = m_model.loadEnded(applied.menu);
+    if (end) {
+        LoadLine(QStringLiteral("메뉴를 불러오지 못함: 응답이 없거나 올바르지 않음"));
+        closePage(*end);
+        return;
+    }
     proc.run(__LINE__, [this] {
-        m_model.load();
         showTabs();
         showTiles();
     });
     proc.run(__LINE__, [this] { Draw_Order(); });
     proc.run(__LINE__, [this] {
+        showLoading(false);
         m_model.deadline().renew();
         m_idleTick->start(kIdleTickMs);
-        setEnabled(true);
     });
     proc.run(__LINE__, [this] {
         m_keypad->refresh();
         access::Guide(intro());
     });
+}
+
+void frmMenuSelectMain::loadOverdue()
+{
+    m_loadDeadline->stop();
+    if (!loading())
+        return;
+    m_loads.cancel();
+    LoadLine(QStringLiteral("메뉴를 불러오지 못함: ") + QString::number(m_loadLimitMs / 1000)
+             + QStringLiteral("초 안에 응답이 오지 않음"));
+    closePage(*m_model.loadEnded(false));
+}
+
+void frmMenuSelectMain::cancelLoad()
+{
+    if (!loading())
+        return;
+    m_loadDeadline->stop();
+    m_loads.cancel();
+    LoadLine(QStringLiteral("메뉴를 불러오는 중에 취소됨"));
+    closePage(m_model.cancelLoading());
+}
+
+void frmMenuSelectMain::showLoading(bool on)
+{
+    if (!m_loadingPanel)
+        return;
+    m_loadingPanel->setVisible(on);
+    if (on)
+        m_loadingPanel->raise();
+    if (m_keypad)
+        m_keypad->refresh();
 }
 
 // ---- showing the model -------------------------------------------------------------------------
@@ -285,6 +363,9 @@ void frmMenuSelectMain::CategoryTab_Click(int tab)
 
 void frmMenuSelectMain::picMenu_Click(int k)
 {
+    // One dialog at a time.
+    if (m_dialogTile >= 0)
+        return;
     const TileTouch touch = m_model.touchTile(k);
     if (touch.kind == TileTouch::Nothing)
         return;
@@ -292,17 +373,15 @@ void frmMenuSelectMain::picMenu_Click(int k)
         MessageBox(QStringLiteral("메뉴 갯수 한계만큼 주문되었습니다!"), MessageIcon::Critical);
         return;
     }
-    MenuTile* tile = m_tiles[size_t(k)].frame;
-    tile->setEnabled(false);
-    // Touches queued behind this one would land on the page while it darkens; none acts until the
-    // dialog is up.
-    m_tileDrop.emplace(this);
-    const auto endDrop = qScopeGuard([this] { m_tileDrop.reset(); });
-    const auto enableTile = qScopeGuard([tile] { tile->setEnabled(true); });
     if (touch.kind == TileTouch::MenuError) {
         MessageBox(QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"), MessageIcon::Critical);
         return;
     }
+    m_tiles[size_t(k)].frame->setEnabled(false);
+    m_dialogTile = k;
+    // Touches queued behind this one would land on the page while it darkens; none acts until the
+    // dialog is up.
+    m_tileDrop.emplace(this);
     // From here every step goes on with the next when it fails.
     Procedure proc(kModule, QStringLiteral("picMenu_Click"));
     proc.run(__LINE__, [this] {
@@ -312,16 +391,43 @@ void frmMenuSelectMain::picMenu_Click(int k)
         m_picShadow->repaint();
         ApplyTranslucency(m_picShadow, Colours().menuPage.shadow);
     });
-    std::optional<order::OrderLine> added;
-    proc.run(__LINE__, [this, &touch, &added] {
-        if (openItemDialog)
-            added = openItemDialog(touch);
+    bool opened = false;
+    proc.run(__LINE__, [this, &touch, &opened] {
+        openItemDialog(touch);
+        opened = true;
     });
+    if (!opened && m_dialogTile == k)
+        itemDialogClosed(std::nullopt);
+}
+
+void frmMenuSelectMain::openItemDialog(const TileTouch& touch)
+{
+    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<frmMenuSelectSubA>(this, touch)
+                                                                  : MakeItemDialog<frmMenuSelectSubB>(this, touch);
+    connect(dialog, &ItemDialog::shown, this, [this] { m_tileDrop.reset(); });
+    connect(dialog, &ItemDialog::closedWith, this, [this, dialog](const std::optional<order::OrderLine>& added) {
+        dialog->deleteLater();
+        itemDialogClosed(added);
+    });
+    dialog->open();
+}
+
+void frmMenuSelectMain::itemDialogClosed(const std::optional<order::OrderLine>& added)
+{
+    if (m_dialogTile < 0)
+        return;
+    m_tiles[size_t(m_dialogTile)].frame->setEnabled(true);
+    m_dialogTile = -1;
+    // Every step goes on with the next when it fails.
+    Procedure proc(kModule, QStringLiteral("picMenu_Click"));
     proc.run(__LINE__, [this, &added] {
         m_tileDrop.reset();
         m_model.afterDialog(added);
-        m_idleTick->start(kIdleTickMs);
         m_picShadow->hide();
+        // The page may have closed meanwhile (it never does while a dialog is up, but a caller may
+        // close it): no idle limit then.
+        if (isVisible())
+            m_idleTick->start(kIdleTickMs);
         Draw_Order();
         m_model.scrollToEnd();
         showList();
@@ -359,7 +465,7 @@ void frmMenuSelectMain::CmdLabel_Click(int index)
     }
     key->setKeyEnabled(true);
     if (outcome != KeyOutcome::Stay)
-        closePage();
+        closePage(outcome == KeyOutcome::Confirmed ? MenuPageEnd::Confirmed : MenuPageEnd::Left);
 }
 
 void frmMenuSelectMain::CmdLabel_DblClick(int index)
@@ -390,7 +496,7 @@ void frmMenuSelectMain::IdleTick_Timer()
 {
     const std::optional<QString> text = m_model.idleTick();
     if (!text) {
-        closePage();
+        closePage(MenuPageEnd::Left);
         return;
     }
     m_timerText->setText(*text);  // a label ignores the same text
@@ -398,15 +504,21 @@ void frmMenuSelectMain::IdleTick_Timer()
         access::Guide(access::IdleWarningText(*seconds, QStringLiteral("메뉴 선택이 취소됩니다")));
 }
 
-void frmMenuSelectMain::closePage()
+void frmMenuSelectMain::closePage(MenuPageEnd end)
 {
     m_idleTick->stop();
+    m_loadDeadline->stop();
+    m_loads.cancel();
     hide();
+    Q_EMIT closed(m_model.result(), end);
 }
 
 void frmMenuSelectMain::reject()
 {
-    CmdLabel_Click(int(PageKey::Close));
+    if (loading())
+        cancelLoad();
+    else
+        CmdLabel_Click(int(PageKey::Close));
 }
 
 }  // namespace sumbrel

@@ -1,12 +1,14 @@
 #pragma once
 // The menu page on which a customer composes the order: category tabs, twenty menu tiles per page,
-// the order rows with their totals, and the keys. Created once, hidden between uses and opened
-// modally by the reception screen; built again when the look changes (the barrier-free choices lay
-// it out larger or low, with fewer tiles per page). The rules live in menu_page_model.h; this class
-// shows them. A keypad drives it as well as touch.
+// the order rows with their totals, and the keys. Created once, hidden between uses; open() shows it
+// over the reception screen (which takes no touch meanwhile) and returns at once, and closed() tells
+// how the visit ended. Built again when the look changes (the barrier-free choices lay it out larger
+// or low, with fewer tiles per page). The rules live in menu_page_model.h; this class shows them. A
+// keypad drives it as well as touch.
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
 #include "presentation/widgets.h"
+#include "server/background_exchange.h"
 #include "startup/clock.h"
 #include "startup/screen_hold.h"
 
@@ -16,7 +18,6 @@
 #include <QRect>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 class QFrame;
@@ -32,6 +33,7 @@ class MenuTile;
 }
 
 class frmMenuSelectMain : public QDialog {
+    Q_OBJECT
 public:
     // reception: the screen the page is placed over (its left and top).
     explicit frmMenuSelectMain(QWidget* reception = nullptr);
@@ -43,16 +45,14 @@ public:
     order::Order& m_SELECTED;
     QString& m_Caller;
 
-    // Before an opening: m_FirstActivated set, and the opener's cart, of which m_SELECTED is a copy
-    // until "선택완료" writes it back.
-    void prepare(cart::OrderCart& cart);
-    // prepare, then shows the page modally at the reception screen's place; returns when the page
-    // hides itself.
-    void open(cart::OrderCart& cart);
-
-    // Opens the item dialog for a touched tile and returns, when it has closed, the line it added.
-    // The default opens frmMenuSelectSubA or frmMenuSelectSubB; tests may put their own.
-    std::function<std::optional<order::OrderLine>(const menu::TileTouch&)> openItemDialog;
+    // Takes a copy of the opener's cart (m_SELECTED is its text), sets m_FirstActivated and shows the
+    // page at the reception screen's place; returns at once. The activation loads the menu off the
+    // screen's thread; closed() reports the end of the visit with the cart as it then stands.
+    void open(const cart::OrderCart& cart);
+    // The menu is being loaded: the loading panel with its "취소" key is up.
+    bool loading() const { return m_model.loading(); }
+    // How long the whole load (all three answers) may take before the visit ends as LoadFailed.
+    int loadLimitMs() const { return m_loadLimitMs; }
 
     menu::MenuPageService& service() { return m_service; }
 
@@ -75,6 +75,12 @@ public:
     // What the page is for, where it stands and how to move on it (spoken on opening and by "*").
     QString intro() const;
 
+Q_SIGNALS:
+    // Once per visit, the page hidden: the cart (selectionConfirmed and the order set on Confirmed,
+    // otherwise the opener's cart as it was handed over, unconfirmed) and how the visit ended.
+    void closed(sumbrel::cart::OrderCart result, sumbrel::menu::MenuPageEnd end);
+
+public:
     // Design colours of the tabs (the current one and the others).
     static QColor tabColour(bool current);
     // The page marker's top for its slot, and tile k's place on the page.
@@ -82,6 +88,12 @@ public:
     static QPoint TilePlace(int k);
 
 protected:
+    // Opens the item dialog for a touched tile (frmMenuSelectSubA or frmMenuSelectSubB over the
+    // page) and returns at once; its end reaches itemDialogClosed. A test may put its own dialog.
+    virtual void openItemDialog(const menu::TileTouch& touch);
+    // The item dialog has closed, with the line it added (none when it was closed without one).
+    void itemDialogClosed(const std::optional<order::OrderLine>& added);
+
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // Escape or the window's close: as the close key.
@@ -138,13 +150,21 @@ private:
     void buildKeys();
     void buildOrderList();
     void buildShadow();
+    void buildLoadingPanel();
     void loadSkin();
+
+    // The menu's three answers, fetched off the screen's thread.
+    void startLoad();
+    void loadArrived(const menu::MenuPageData& data);
+    void loadOverdue();
+    void cancelLoad();
+    void showLoading(bool on);
 
     // Showing the model.
     void showTabs();
     void showTiles();
     void showList();
-    void closePage();
+    void closePage(menu::MenuPageEnd end);
     int textWidth(const QString& text) const;
     int rowPx(int designPixels) const;
     void buildKeypad();
@@ -155,6 +175,8 @@ private:
     menu::MenuPageService m_service;
     // From the touch of a tile until its dialog is up, the page takes no touch.
     std::optional<InputDrop> m_tileDrop;
+    // The tile whose dialog is open, disabled until it closes.
+    int m_dialogTile = -1;
     bool m_Drawing = false;
     ScreenActivation m_activation;
     QWidget* m_reception = nullptr;
@@ -181,6 +203,12 @@ private:
     QWidget* m_picShadow = nullptr;
     QWidget* m_tabMark = nullptr;  // under the current tab, so it is told by more than its colour
     ClockTimer* m_idleTick = nullptr;
+    QFrame* m_loadingPanel = nullptr;  // over the whole page while the menu loads
+    CaptionKey* m_cancelLoadKey = nullptr;
+    ClockTimer* m_loadDeadline = nullptr;
+    int m_loadLimitMs = 0;
+    // Last, so that it is stopped (and its thread joined) before anything its result would reach.
+    BackgroundExchange m_loads{this};
 };
 
 }  // namespace sumbrel

@@ -73,6 +73,8 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
     connect(&Timer3, &ClockTimer::timeout, this, [this] { IdleTick_Timer(); });
     connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
+    m_closeDelay.setObjectName(QStringLiteral("CloseDelay"));
+    connect(&m_closeDelay, &ClockTimer::timeout, this, [this] { done(m_closeResult); });
 
     m_keypad = new KeypadNavigator(this);
     m_keypad->back = [this] { CmdLabel_Click(kCmdClose); };
@@ -130,8 +132,7 @@ bool ItemDialog::event(QEvent* event)
         m_activated = true;
         Form_Activate();
         access::Guide(intro());
-        if (shown)
-            shown();
+        Q_EMIT shown();
     });
     return handled;
 }
@@ -299,16 +300,26 @@ bool ItemDialog::addToPage(const std::optional<order::OrderLine>& line)
 
 void ItemDialog::closeDialog(int result)
 {
+    if (m_closing)
+        return;
     m_closing = true;
-    WaitMs(100);
-    done(result);
+    Timer3.stop();
+    AutoIncrement.stop();
+    m_closeResult = result;
+    m_closeDelay.start(kCloseDelayMs);
 }
 
 void ItemDialog::done(int result)
 {
+    m_closing = true;
     Timer3.stop();
     AutoIncrement.stop();
+    m_closeDelay.stop();
     QDialog::done(result);
+    if (m_reported)
+        return;
+    m_reported = true;
+    Q_EMIT closedWith(m_added);
 }
 
 void ItemDialog::IdleTick_Timer()

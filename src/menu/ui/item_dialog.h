@@ -16,7 +16,6 @@
 #include <QSize>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -36,14 +35,14 @@ public:
     QString m_SRL;  // menu number of the touched tile (kept, not used)
     QString m_menuIndex;  // menuCatalogue() row, as decimal text
     order::OrderLine m_SELECTED;  // the line being composed
-    // exec() shows it modally; it closes itself (add, close, idle) and is then destroyed by its owner.
+    // open() shows it over the page, which takes no touch meanwhile; it closes itself (add, close,
+    // idle), reports closedWith once, and is then deleted by its owner.
 
-    // Called once, when the dialog is first on the screen.
-    std::function<void()> shown;
     // The line "주문 담기" added, for the page to add to its order; none when the dialog was closed.
     const std::optional<order::OrderLine>& addedLine() const { return m_added; }
 
     static constexpr int kCorner = 20;
+    static constexpr int kCloseDelayMs = 100;
     // The low and the large layouts cover the whole 1024 x 768 screen: information above, every key
     // in the lower part.
     static bool FullScreen();
@@ -69,6 +68,12 @@ public:
     void SetNum_Add_MouseUp(int index);
     void IdleTick_Timer();
     void AutoIncrement_Timer();
+
+Q_SIGNALS:
+    // Once, when the dialog is first on the screen.
+    void shown();
+    // Once, as the dialog closes: the line it added, none when it was closed without one.
+    void closedWith(std::optional<sumbrel::order::OrderLine> line);
 
 protected:
     // The window: its name (also the trace's module), title, size, place from the page's top-left
@@ -128,7 +133,8 @@ protected:
     CaptionKey* takeKey(int index);
     // Keeps the line for the page; an item without a name is traced and not added.
     bool addToPage(const std::optional<order::OrderLine>& line);
-    // After a short wait that keeps handling events.
+    // After a short wait (kCloseDelayMs, a timer), during which the dialog stays up and no key acts:
+    // the rest of a double touch lands on the dialog, not on the page behind it.
     void closeDialog(int result);
 
     bool event(QEvent* event) override;
@@ -147,11 +153,14 @@ protected:
     // In place: the content is there once the dialog shows, before anything queued behind exec().
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     bool m_closing = false;
+    bool m_reported = false;
     // Deleted first of all: none of its callbacks may reach a dialog being torn down.
     KeypadNavigator* m_keypad = nullptr;
     // After the state event() reads: parenting a timer sends the dialog a ChildAdded event.
     ClockTimer Timer3{this};
     ClockTimer AutoIncrement{this};
+    ClockTimer m_closeDelay{this};
+    int m_closeResult = Rejected;
 
     QLabel* m_photoLabel = nullptr;
     QLabel* m_nameLabel = nullptr;

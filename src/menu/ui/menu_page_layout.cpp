@@ -202,6 +202,7 @@ void frmMenuSelectMain::Form_Load()
     buildKeys();
     buildOrderList();
     buildShadow();
+    buildLoadingPanel();
 }
 
 void frmMenuSelectMain::loadSkin()
@@ -384,6 +385,20 @@ void frmMenuSelectMain::buildShadow()
     m_picShadow->setGeometry(0, 0, width(), height());
     m_picShadow->setMask(ShadowRegion(size()));
     m_picShadow->hide();
+}
+
+// Over the whole page while the menu loads: what is happening and the one key that acts meanwhile.
+// Its key stands in the lower part of the screen, as the low view asks of every key.
+void frmMenuSelectMain::buildLoadingPanel()
+{
+    m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), rect(), Colours().menuPage.page);
+    MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), QRect(62, 250, 900, 90), KeyFont(30), Colours().ink,
+              Qt::AlignCenter, LabelFlag::Wrap, kMenuLoadingText);
+    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), kMenuLoadCancelCaption,
+                              QRect(392, 470, 240, 100), KeyFont(30), Colours().menuPage.bandKey, Colours().inkOnDark);
+    m_cancelLoadKey->setCursor(Qt::PointingHandCursor);
+    connect(m_cancelLoadKey, &CaptionKey::clicked, this, [this] { cancelLoad(); });
+    m_loadingPanel->hide();
 }
 
 void frmMenuSelectMain::paintEvent(QPaintEvent*)

@@ -283,6 +283,7 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
         showNotice();
         // The page keeps its own idle limit meanwhile; it answers by menuClosed.
         m_path.setIdlePaused(true);
+        m_menuOpenedFrom = group;
         Q_EMIT menuRequested(m_cart);
         return;
     case Step::Warn:
@@ -409,19 +410,13 @@ void frmMain::CarKey_DblClick(CarKey key)
         CarKey_Click(key);
 }
 
-void frmMain::menuClosed(const cart::OrderCart& result)
+void frmMain::menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end)
 {
     m_cart = result;
     m_path.setIdlePaused(false);
-    act(m_path.menuClosed(m_cart.selectionConfirmed), KeyGroup::Panel);
-}
-
-void frmMain::menuLoadFailed(const QString& text)
-{
-    m_path.setIdlePaused(false);
-    // Nothing was chosen: the path stays where the customer opened the page.
-    act(m_path.menuClosed(m_cart.selectionConfirmed), KeyGroup::Panel);
-    MessageBox(text, MessageIcon::Warning);
+    act(m_path.menuClosed(m_cart.selectionConfirmed), m_menuOpenedFrom);
+    if (end == menu::MenuPageEnd::LoadFailed)
+        MessageBox(menu::kMenuLoadFailedText, MessageIcon::Warning);
 }
 
 // The operator areas: whoever owns the screen answers (the settings end with reset()).

@@ -3,6 +3,7 @@
 // order list, the submission and the completion panel. The customer's path, the exchanges with the
 // web service and the order list's layout live in widget-free classes; this screen only shows them.
 #include "access/modes.h"
+#include "menu/menu_page_model.h"
 #include "presentation/widgets.h"
 #include "reception/customer_path.h"
 #include "reception/keys.h"
@@ -37,10 +38,9 @@ public:
     ~frmMain() override;
 
     // The menu page closed over the order it was opened with: the order as it stands now (written
-    // back only by "선택완료", which sets selectionConfirmed).
-    void menuClosed(const cart::OrderCart& result);
-    // The menu page could not load: the customer stays on the panel in use and reads why.
-    void menuLoadFailed(const QString& text);
+    // back only by "선택완료", which sets selectionConfirmed), and how the visit ended. A page that
+    // could not load leaves the customer on the panel in use, told why.
+    void menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end = menu::MenuPageEnd::Left);
 
     // Operations.
     void Init_Form();
@@ -162,6 +162,7 @@ private:
     void firstActivation();
 
     cart::OrderCart m_cart;  // before m_path, which reads it
+    reception::KeyGroup m_menuOpenedFrom = reception::KeyGroup::Panel;
     reception::CustomerPath m_path;
     reception::ReceptionService m_service;
     reception::OrderList m_orderList;
