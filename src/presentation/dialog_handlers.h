@@ -22,14 +22,15 @@ QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QSt
 class WidgetDialogHandler : public DialogHandler {
 public:
     void message(const QString& title, const QString& text, MessageIcon icon) override;
-    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+    // Qt's dialog opened with open(): it reports by its finished signal.
+    void openFile(const QString& title, const QString& folder, const QString& filter, FileChosen chosen) override;
 };
 
 // Answers at once and writes the box to stderr: for runs without anyone at the screen.
 class UnattendedDialogHandler : public DialogHandler {
 public:
     void message(const QString& title, const QString& text, MessageIcon icon) override;
-    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+    void openFile(const QString& title, const QString& folder, const QString& filter, FileChosen chosen) override;
 };
 
 }  // namespace sumbrel

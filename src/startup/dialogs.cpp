@@ -39,9 +39,12 @@ void MessageBox(const QString& text, MessageIcon icon)
         g_handler->message(ProgramTitle(), text, icon);
 }
 
-QString OpenFileDialog(const QString& title, const QString& folder, const QString& filter)
+void OpenFileDialog(const QString& title, const QString& folder, const QString& filter, FileChosen chosen)
 {
-    return g_handler ? g_handler->openFile(title, folder, filter) : QString();
+    if (g_handler)
+        g_handler->openFile(title, folder, filter, std::move(chosen));
+    else if (chosen)
+        chosen(QString());
 }
 
 }  // namespace sumbrel
