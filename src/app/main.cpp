@@ -1,7 +1,5 @@
 // The terminal's executable: command line, dialog seam, then the start-up sequence.
 #include "access/ui/tts_engine.h"
-#include "catalogue/category_table.h"
-#include "catalogue/menu_catalogue.h"
 #include "kiosk/health_file.h"
 #include "kiosk/kiosk_layout.h"
 #include "kiosk/ui/kiosk_session.h"
@@ -133,14 +131,11 @@ int main(int argc, char* argv[])
     }
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<sumbrel::frmMain> reception;
-    sumbrel::LoginHooks hooks;
-    hooks.loadCategories = [] { sumbrel::LoadAllCategories(); };
-    hooks.loadCatalogue = [] { sumbrel::LoadMenuCatalogue(QStringLiteral("전체")); };
     // The menu page is created on first use and only hidden between uses; a visit with another look
     // (the barrier-free choices) gets a page built under it.
     std::unique_ptr<sumbrel::frmMenuSelectMain> menuPage;
     int menuPageLook = -1;
-    hooks.openReception = [&reception, &menuPage, &menuPageLook, &session] {
+    auto openReception = [&reception, &menuPage, &menuPageLook, &session] {
         reception = std::make_unique<sumbrel::frmMain>();
         if (session)
             session->adopt(reception.get());
@@ -153,20 +148,24 @@ int main(int argc, char* argv[])
             }
             menuPage->open(cart);
         };
-        // A new settings screen at each opening, gone when it closes; the reception screen resets after it.
+        // A new settings screen at each opening, gone when it closes; the reception screen resets
+        // once more after it, to show what was set there.
         reception->openSettings = [screen] {
-            sumbrel::frmSetting settings(screen);
-            settings.exec();
+            auto* settings = new sumbrel::frmSetting(screen);
+            settings->setAttribute(Qt::WA_DeleteOnClose);
+            QObject::connect(settings, &sumbrel::frmSetting::closed, screen, [screen] { screen->reset(); });
+            settings->open();
         };
         sumbrel::kiosk::GuardOperatorAreas(*reception);
         reception->show();
     };
-    auto openLogin = [&hooks, &session] {
-        auto* login = new sumbrel::frmLogin(hooks);
+    auto openLogin = [&openReception, &session] {
+        auto* login = new sumbrel::frmLogin;
         if (session)
             session->adopt(login);
         login->setAttribute(Qt::WA_DeleteOnClose);
-        login->m_FirstActivated = true;
+        QObject::connect(login, &sumbrel::frmLogin::loggedIn, login, openReception);
+        QObject::connect(login, &sumbrel::frmLogin::endRequested, login, [] { QCoreApplication::exit(0); });
         login->show();
     };
     if (sumbrel::Main(options, openLogin) == sumbrel::StartResult::AlreadyRunning)
