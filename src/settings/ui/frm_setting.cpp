@@ -208,7 +208,8 @@ void frmSetting::DownloadPictures_Click()
     };
     // The panel keeps painting and the stop key keeps working. The reports come back through the
     // event queue, before the summary; the panel's text is made there, on the screen's thread.
-    // The screen outlives the work: its destructor stops the download and m_download's waits for it.
+    // The screen outlives the work: its destructor stops the download, and m_download's destructor
+    // waits for the thread before the screen is gone.
     const bool started = m_download.run<DownloadSummary>(
         [this, options](const CancelFlag&) {
             DownloadSummary summary;
