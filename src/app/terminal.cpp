@@ -1,8 +1,6 @@
 #include "app/terminal.h"
 
 #include "access/ui/tts_engine.h"
-#include "catalogue/category_table.h"
-#include "catalogue/menu_catalogue.h"
 #include "kiosk/health_file.h"
 #include "kiosk/ui/kiosk_session.h"
 #include "kiosk/ui/operator_guard.h"
@@ -85,15 +83,13 @@ int Terminal::EndAfterBoxes(int code)
 
 void Terminal::openLogin()
 {
-    LoginHooks hooks;
-    hooks.loadCategories = [] { LoadAllCategories(); };
-    hooks.loadCatalogue = [] { LoadMenuCatalogue(QStringLiteral("전체")); };
-    hooks.openReception = [this] { openReception(); };
-    auto* login = new frmLogin(hooks);
+    // The login closes itself once it has reported.
+    auto* login = new frmLogin();
     if (m_session)
         m_session->adopt(login);
     login->setAttribute(Qt::WA_DeleteOnClose);
-    login->m_FirstActivated = true;
+    connect(login, &frmLogin::loggedIn, this, &Terminal::openReception);
+    connect(login, &frmLogin::endRequested, this, [] { QCoreApplication::exit(0); });
     login->show();
 }
 
@@ -124,11 +120,12 @@ void Terminal::openMenuPage(const cart::OrderCart& order)
 
 void Terminal::openSettings()
 {
-    {
-        frmSetting settings(m_reception.get());
-        settings.exec();
-    }
-    m_reception->reset();
+    // A new settings screen at each opening, gone when it closes; the reception screen then resets to
+    // show what was set there.
+    auto* settings = new frmSetting(m_reception.get());
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    connect(settings, &frmSetting::closed, m_reception.get(), &frmMain::reset);
+    settings->open();
 }
 
 }  // namespace sumbrel

@@ -68,12 +68,17 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
 
 std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post)
 {
+    return FetchCategoriesAt(endpoints::Url(endpoints::kCategories), endpoints::CredentialsBody(), post);
+}
+
+std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString& body, const endpoints::Poster& post,
+                                               const CallOptions& options)
+{
     Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_대분류_전체"));
     PostResult answer;
     SUMBREL_STEP_OR(proc, std::nullopt, {
-        answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), endpoints::Url(endpoints::kCategories),
-                                       endpoints::CredentialsBody(), QString::fromUtf16(endpoints::kChannelCatalogue),
-                                       post);
+        answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), url, body,
+                                       QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
     });
     if (!answer.good() || !answer.text.contains(QStringLiteral("<menubrr>"))) {
         WriteLog(QStringLiteral("Read_대분류_전체() ... 분류 응답이 없거나 올바르지 않아 이전 분류를 유지함 (")

@@ -463,12 +463,17 @@ MenuCatalogue ParseMenuAnswer(QStringView answer)
 
 std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const endpoints::Poster& post)
 {
+    return FetchMenuCatalogueAt(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(category), post);
+}
+
+std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
+                                                  const endpoints::Poster& post, const CallOptions& options)
+{
     Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_메뉴"));
     PostResult answer;
     SUMBREL_STEP_OR(proc, std::nullopt, {
-        answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), endpoints::Url(endpoints::kCatalogue),
-                                       endpoints::CatalogueBody(category),
-                                       QString::fromUtf16(endpoints::kChannelCatalogue), post);
+        answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), url, body,
+                                       QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
     });
     // An error page, a cut answer or none at all is no menu: the last good one stays.
     if (!answer.good() || !answer.text.contains(kOpen)) {

@@ -49,25 +49,32 @@ bool LoginModel::storedAutoLogin() const
     return ParseBool(m_stored.value(1));
 }
 
-bool LoginModel::send(const QString& id, const QString& password)
+namespace {
+
+// One login request to baseUrl, logged as the trace always shows it.
+bool Send(const QString& baseUrl, const LoginRequest& request, const CancelFlag& cancel, LoginReply& reply)
 {
     Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
     QString url;
     QString body;
     SUMBREL_STEP_OR(proc, false, {
-        url = endpoints::Url(endpoints::kLogin);
-        body = endpoints::LoginBody(id, password);
+        url = baseUrl + QString::fromUtf16(endpoints::kLogin);
+        body = endpoints::LoginBody(request.id, request.password);
     });
     const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
     SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ") + url + u'?' + body, channel));
     SUMBREL_STEP_OR(proc, false, {
-        m_result = PostForm(url, body);
-        m_answer = m_result.text;
+        CallOptions options;
+        options.cancel = cancel;
+        reply.result = PostForm(url, body, options);
+        reply.answer = reply.result.text;
     });
-    SUMBREL_STEP_OR(proc, false, m_answer = CollapseDoubledBreaks(m_answer));
-    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + endpoints::TraceAnswer(m_answer), channel));
+    SUMBREL_STEP_OR(proc, false, reply.answer = CollapseDoubledBreaks(reply.answer));
+    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + endpoints::TraceAnswer(reply.answer), channel));
     return true;
 }
+
+}  // namespace
 
 int AutoLoginRetrySeconds(int retry)
 {
@@ -75,57 +82,73 @@ int AutoLoginRetrySeconds(int retry)
     return retry >= 1 && retry <= 4 ? kFirst[retry - 1] : 60;
 }
 
-QString LoginModel::Request(const QString& id, const QString& password)
+LoginRequest LoginModel::Prepare(const QString& id, const QString& password)
 {
-    m_answer.clear();
-    m_result = {};
-    m_untrusted = false;
-    const QString host = gs().serviceHost;
-    gs().serviceBaseUrl = QStringLiteral("https://") + host;
-    const bool sent = send(id, password);
+    LoginRequest request;
+    request.host = gs().serviceHost;
+    try {
+        request.httpsHosts = rememberedHttpsHosts();
+    } catch (...) {
+    }
+    request.id = id;
+    request.password = password;
+    return request;
+}
+
+LoginReply LoginModel::Exchange(const LoginRequest& request, const CancelFlag& cancel)
+{
+    LoginReply reply;
+    const QString& host = request.host;
+    reply.baseUrl = QStringLiteral("https://") + host;
+    const bool sent = Send(reply.baseUrl, request, cancel, reply);
     // From here on failures are ignored without trace.
     try {
-        if (sent && m_answer.trimmed().isEmpty()) {
+        if (sent && reply.answer.trimmed().isEmpty() && !(cancel && cancel->load())) {
             const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
+            const PostResult& result = reply.result;
             // http only for a port that showed it speaks no TLS (or could not be reached at all):
             // anything else would send the ID and password in clear to whoever blocks https.
-            if (m_result.failure == NetFailure::Tls && m_result.handshake != Handshake::NoCertificate) {
+            if (result.failure == NetFailure::Tls && result.handshake != Handshake::NoCertificate) {
                 // The shop speaks https with a certificate we cannot trust. --ca-file is the way on.
-                m_untrusted = true;
+                reply.untrusted = true;
                 WriteLog(QStringLiteral("logins() ... 매장 서버의 인증서를 신뢰할 수 없어 http로 바꾸지 않음 (--ca-file)"),
                          channel);
-            } else if (HostSpokeHttps(rememberedHttpsHosts(), host)) {
+            } else if (HostSpokeHttps(request.httpsHosts, host)) {
                 WriteLog(QStringLiteral("logins() ... https로 로그인한 적이 있는 호스트라 http로 바꾸지 않음 (ServiceTls: ")
                              + host + u')',
                          channel);
-            } else if (m_result.spokeTls && !m_result.answered()) {
+            } else if (result.spokeTls && !result.answered()) {
                 WriteLog(QStringLiteral("logins() ... 매장 서버가 TLS로 답했으나 핸드셰이크가 실패하여 http로 바꾸지 않음"),
                          channel);
             } else {
-                gs().serviceBaseUrl = QStringLiteral("http://") + host;
-                send(id, password);
+                reply.baseUrl = QStringLiteral("http://") + host;
+                Send(reply.baseUrl, request, cancel, reply);
             }
         }
     } catch (...) {
     }
-    return m_answer;
+    return reply;
 }
 
-LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool remember, bool autoLogin)
+LoginOutcome LoginModel::Apply(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin)
 {
     m_storeFailed = false;
-    const QString answer = Request(id, password);
-    if (m_untrusted)
+    m_answer = reply.answer;
+    gs().serviceBaseUrl = reply.baseUrl;
+    if (reply.untrusted)
         return LoginOutcome::Untrusted;
+    const QString& answer = reply.answer;
     // No answer, an error page or bytes that do not read instead of the shop's own: the service is
     // not there, which says nothing about the password.
-    const bool success = IsLoginSuccess(answer) && !m_result.malformed;
-    if (!success && !m_result.good())
+    const bool success = IsLoginSuccess(answer) && !reply.result.malformed;
+    if (!success && !reply.result.good())
         return LoginOutcome::Unreachable;
     if (!success) {
         ++m_failures;
         return m_failures > kFailuresAllowed ? LoginOutcome::TooManyFailures : LoginOutcome::Failed;
     }
+    const QString& id = request.id;
+    const QString& password = request.password;
     try {
         const QString stored = BuildStoredLogin(remember, autoLogin, id, password, gs().loginFieldSeparator);
         m_storeFailed = !stored.isEmpty() && !WriteStoredLogin(stored);
@@ -134,8 +157,8 @@ LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool 
     } catch (...) {
     }
     try {
-        if (gs().serviceBaseUrl.startsWith(QStringLiteral("https://")))
-            rememberHttpsHost(gs().serviceHost);
+        if (reply.baseUrl.startsWith(QStringLiteral("https://")))
+            rememberHttpsHost(request.host);
     } catch (...) {
     }
     try {
@@ -146,6 +169,12 @@ LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool 
     } catch (...) {
     }
     return LoginOutcome::Success;
+}
+
+LoginOutcome LoginModel::Login(const QString& id, const QString& password, bool remember, bool autoLogin)
+{
+    const LoginRequest request = Prepare(id, password);
+    return Apply(request, Exchange(request), remember, autoLogin);
 }
 
 }  // namespace sumbrel

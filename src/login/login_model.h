@@ -20,6 +20,23 @@ enum class LoginOutcome {
 // 60 s. retry counts from 1.
 int AutoLoginRetrySeconds(int retry);
 
+// One login exchange as the screen's thread hands it over: everything it needs is read here, so the
+// exchange itself reads and writes nothing of the global state.
+struct LoginRequest {
+    QString host;  // the service's host, asked over https and maybe http
+    QString httpsHosts;  // the hosts that once logged in over https (ServiceTls)
+    QString id;
+    QString password;
+};
+
+// What the exchange brought back, applied on the screen's thread.
+struct LoginReply {
+    QString baseUrl;  // the address asked last
+    QString answer;  // with its doubled breaks collapsed
+    PostResult result;
+    bool untrusted = false;  // a certificate that is not trusted: no http after it
+};
+
 class LoginModel {
 public:
     static constexpr int kFailuresAllowed = 2;
@@ -36,13 +53,19 @@ public:
     // when https could not be reached or its port ended the handshake without any TLS (closed,
     // reset, a plain-text answer). Never after a certificate was presented or the peer answered in
     // TLS, and never for a host that once logged in over https (the configuration's ServiceTls):
-    // the password would then travel in clear. serviceBaseUrl keeps the address that was asked last.
+    // the password would then travel in clear. The reply keeps the address that was asked last.
     // Both exchanges are logged on "_WinHttp"; the answer comes back with its doubled breaks
-    // collapsed.
-    QString Request(const QString& id, const QString& password);
+    // collapsed. Runs off the screen's thread: it only sends and logs.
+    static LoginReply Exchange(const LoginRequest& request, const CancelFlag& cancel = {});
+    // On the screen's thread, before the exchange: reads the host and the remembered https hosts.
+    static LoginRequest Prepare(const QString& id, const QString& password);
 
-    // One attempt: the request, the success test and the failure count. On success the shop's
-    // number and name and the login values go into the global state and the options are stored.
+    // On the screen's thread, after the exchange: the success test and the failure count. On
+    // success the shop's number and name and the login values go into the global state and the
+    // options are stored. serviceBaseUrl becomes the address asked last.
+    LoginOutcome Apply(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin);
+
+    // One attempt on the caller's thread: Prepare, Exchange and Apply.
     LoginOutcome Login(const QString& id, const QString& password, bool remember, bool autoLogin);
 
     int failures() const { return m_failures; }
@@ -51,13 +74,9 @@ public:
     const QString& lastAnswer() const { return m_answer; }
 
 private:
-    bool send(const QString& id, const QString& password);
-
     QStringList m_stored;
     int m_failures = 0;
     QString m_answer;
-    PostResult m_result;
-    bool m_untrusted = false;
     bool m_storeFailed = false;
 };
 

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <cstdio>
-#include <memory>
 
 namespace sumbrel {
 
@@ -50,12 +49,19 @@ QFileDialog* MakeOpenFileDialog(QWidget* parent, const QString& title, const QSt
     return dialog;
 }
 
-QString WidgetDialogHandler::openFile(const QString& title, const QString& folder, const QString& filter)
+void WidgetDialogHandler::openFile(const QString& title, const QString& folder, const QString& filter,
+                                   FileChosen chosen)
 {
-    const std::unique_ptr<QFileDialog> dialog(MakeOpenFileDialog(QApplication::activeWindow(), title, folder, filter));
-    if (dialog->exec() != QDialog::Accepted)
-        return QString();
-    return dialog->selectedFiles().value(0);
+    QFileDialog* dialog = MakeOpenFileDialog(QApplication::activeWindow(), title, folder, filter);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal over its window, without a loop of its own.
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, chosen = std::move(chosen)](int result) {
+        const QString path = result == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+        if (chosen)
+            chosen(path);
+    });
+    dialog->open();
 }
 
 void UnattendedDialogHandler::message(const QString& title, const QString& text, MessageIcon icon)
@@ -65,9 +71,10 @@ void UnattendedDialogHandler::message(const QString& title, const QString& text,
     std::fflush(stderr);
 }
 
-QString UnattendedDialogHandler::openFile(const QString&, const QString&, const QString&)
+void UnattendedDialogHandler::openFile(const QString&, const QString&, const QString&, FileChosen chosen)
 {
-    return QString();
+    if (chosen)
+        chosen(QString());
 }
 
 }  // namespace sumbrel

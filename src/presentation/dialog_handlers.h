@@ -24,14 +24,15 @@ public:
     void message(const QString& title, const QString& text, MessageIcon icon) override;
     void messageThen(const QString& title, const QString& text, MessageIcon icon,
                      std::function<void()> closed) override;
-    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+    // Qt's dialog opened with open(): it reports by its finished signal.
+    void openFile(const QString& title, const QString& folder, const QString& filter, FileChosen chosen) override;
 };
 
 // Answers at once and writes the box to stderr: for runs without anyone at the screen.
 class UnattendedDialogHandler : public DialogHandler {
 public:
     void message(const QString& title, const QString& text, MessageIcon icon) override;
-    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+    void openFile(const QString& title, const QString& folder, const QString& filter, FileChosen chosen) override;
 };
 
 }  // namespace sumbrel

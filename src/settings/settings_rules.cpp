@@ -174,16 +174,17 @@ IniWriteResult WriteCallText(const QString& text)
     return result;
 }
 
-QString ChooseImageFile(IniWriteResult* written)
+void ChooseImageFile(ImageFileChosen chosen)
 {
-    QString path;
-    Step([&] { path = OpenFileDialog(QStringLiteral("이미지 선택"), QString(), QString::fromUtf16(kImageFilter)); });
     Step([&] {
-        const IniWriteResult result = Write(QStringLiteral("imagefile"), path);
-        if (written)
-            *written = result;
+        OpenFileDialog(QStringLiteral("이미지 선택"), QString(), QString::fromUtf16(kImageFilter),
+                       [chosen = std::move(chosen)](const QString& path) {
+                           IniWriteResult written;
+                           Step([&] { written = Write(QStringLiteral("imagefile"), path); });
+                           if (chosen)
+                               chosen(path, written);
+                       });
     });
-    return path;
 }
 
 QString SaveProblemText(const IniWriteResult& result)

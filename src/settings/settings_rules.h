@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -65,9 +66,10 @@ OpeningValues ReadOpeningValues();
 IniWriteResult WriteVolume(int value);
 IniWriteResult WriteBottomText(const QString& text);
 IniWriteResult WriteCallText(const QString& text);
-// The image file dialog ("이미지파일|*.bmp;*.png;*.jpg"); the chosen path, empty when cancelled, is
-// stored at once and returned for Text1.
-QString ChooseImageFile(IniWriteResult* written = nullptr);
+// Opens the image file dialog ("이미지파일|*.bmp;*.png;*.jpg") and returns; once the operator has
+// chosen, the path (empty when cancelled) is stored and reported for Text1 with the write's result.
+using ImageFileChosen = std::function<void(const QString& path, const IniWriteResult& written)>;
+void ChooseImageFile(ImageFileChosen chosen);
 
 // What the screen tells of a write that did not store everything; empty when it did.
 QString SaveProblemText(const IniWriteResult& result);

@@ -52,9 +52,12 @@ void MessageBoxThen(const QString& text, MessageIcon icon, std::function<void()>
         closed();
 }
 
-QString OpenFileDialog(const QString& title, const QString& folder, const QString& filter)
+void OpenFileDialog(const QString& title, const QString& folder, const QString& filter, FileChosen chosen)
 {
-    return g_handler ? g_handler->openFile(title, folder, filter) : QString();
+    if (g_handler)
+        g_handler->openFile(title, folder, filter, std::move(chosen));
+    else if (chosen)
+        chosen(QString());
 }
 
 }  // namespace sumbrel

@@ -7,6 +7,8 @@ namespace sumbrel {
 
 enum class MessageIcon { None, Information, Warning, Critical };
 
+using FileChosen = std::function<void(const QString& path)>;
+
 class DialogHandler {
 public:
     virtual ~DialogHandler() = default;
@@ -20,8 +22,9 @@ public:
         if (closed)
             closed();
     }
-    // Empty text: cancelled.
-    virtual QString openFile(const QString& title, const QString& folder, const QString& filter) = 0;
+    // Reports the chosen path through `chosen` once the operator has chosen (empty: cancelled); the
+    // dialog never holds the caller, which returns at once. A handler may answer before returning.
+    virtual void openFile(const QString& title, const QString& folder, const QString& filter, FileChosen chosen) = 0;
 };
 
 // The handler in use; nullptr restores the one installed at start (or none).
@@ -35,6 +38,7 @@ void MessageBox(const QString& text, MessageIcon icon = MessageIcon::None);
 // A box that must be read before the program goes on (it is about to end, say): `closed` runs once
 // it is closed, on the screens' thread. Without a handler, at once.
 void MessageBoxThen(const QString& text, MessageIcon icon, std::function<void()> closed);
-QString OpenFileDialog(const QString& title, const QString& folder, const QString& filter);
+// Without a handler: cancelled at once.
+void OpenFileDialog(const QString& title, const QString& folder, const QString& filter, FileChosen chosen);
 
 }  // namespace sumbrel

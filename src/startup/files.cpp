@@ -2,7 +2,6 @@
 
 #include <QSaveFile>
 
-#include "startup/clock.h"
 #include "startup/trace_log.h"
 
 #include <QDir>
@@ -45,12 +44,11 @@ void MakeDirectory(QString& path)
         const QString folder = path.left(slash);
         if (!folder.isEmpty() && !FolderExists(folder)) {
             const QByteArray native = QFile::encodeName(folder);
+            // mkdir returns once the folder is there: the next level can be made at once, no wait.
             if (::mkdir(native.constData(), 0755) != 0) {
                 trace(__LINE__, errno);
             } else if (++created >= kMaxCreated) {
                 return;
-            } else {
-                WaitMs(500);
             }
         }
         pos = slash + 1;

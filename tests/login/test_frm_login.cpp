@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -40,10 +41,6 @@ protected:
     {
         LoginTest::SetUp();
         ASSERT_TRUE(StoredLoginFile().startsWith(folder.path())) << StoredLoginFile().toStdString();
-        hooks.loadCategories = [this] { calls << QStringLiteral("categories"); };
-        hooks.loadCatalogue = [this] { calls << QStringLiteral("catalogue"); };
-        hooks.openReception = [this] { calls << QStringLiteral("reception"); };
-        hooks.endProgram = [this] { calls << QStringLiteral("end"); };
     }
     void TearDown() override
     {
@@ -55,14 +52,35 @@ protected:
     frmLogin* open(const QString& stored)
     {
         WriteStoredLogin(stored);
-        screen = std::make_unique<frmLogin>(hooks);
-        screen->m_FirstActivated = true;
+        make();
         screen->show();
-        // The first showing starts the first activation; an automatic login may close the window
-        // before it is ever active.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
+        // The first showing starts the first activation.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen->firstActivationDone(); }, 5000));
         QCoreApplication::processEvents();
         return screen.get();
+    }
+    void make()
+    {
+        screen = std::make_unique<frmLogin>();
+        QObject::connect(screen.get(), &frmLogin::loggedIn, [this] { calls << QStringLiteral("reception"); });
+        QObject::connect(screen.get(), &frmLogin::endRequested, [this] { calls << QStringLiteral("end"); });
+    }
+    // Until the login and the loads after it have ended (real exchanges with the demo shop).
+    void settle()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->busy(); }, 15000));
+        QCoreApplication::processEvents();
+    }
+    void login()
+    {
+        QTest::mouseClick(key(), Qt::LeftButton);
+        settle();
+    }
+    // The automatic login starts a moment after the first activation.
+    void letAutomaticLoginStart()
+    {
+        clock->advance(100);
+        QCoreApplication::processEvents();
     }
     QLineEdit* box(const char* name) { return screen->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("lblLogin")); }
@@ -78,7 +96,6 @@ protected:
         box("PW")->setText(pw);
     }
 
-    LoginHooks hooks;
     QStringList calls;
     std::unique_ptr<frmLogin> screen;
 };
@@ -86,9 +103,10 @@ protected:
 TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
 {
     open(QStringLiteral("True◈True◈demo◈demo1234"));
+    EXPECT_FALSE(screen->busy()) << "the screen shows before the automatic login starts";
+    letAutomaticLoginStart();
     ASSERT_TRUE(QTest::qWaitFor([&] { return calls.contains(QStringLiteral("reception")); }, 10000));
-    EXPECT_EQ(calls,
-              (QStringList{QStringLiteral("categories"), QStringLiteral("catalogue"), QStringLiteral("reception")}));
+    EXPECT_EQ(calls, QStringList{QStringLiteral("reception")});
     EXPECT_TRUE(dialogs->messages.isEmpty());
     EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
     EXPECT_FALSE(box("ID")->isEnabled());
@@ -106,15 +124,18 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
     EXPECT_EQ(loginRequests(), 1);
 }
 
-TEST_F(LoginScreen, CatalogueLoadersFetchCategoriesThenTheWholeCatalogue)
+TEST_F(LoginScreen, LoginFetchesCategoriesThenTheWholeCatalogueBeforeItReports)
 {
-    // As the program wires them.
-    hooks.loadCategories = [] { LoadAllCategories(); };
-    hooks.loadCatalogue = [] { LoadMenuCatalogue(QStringLiteral("전체")); };
     open(kDefault);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-    QTest::mouseClick(key(), Qt::LeftButton);
+    QObject::connect(screen.get(), &frmLogin::loggedIn, [&] {
+        // The tables are filled by the time the next screen opens.
+        EXPECT_GT(categoryTable().rowCount(), 3);
+        EXPECT_GT(menuCatalogue().rowCount(), 50);
+    });
+    login();
     ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
+    EXPECT_FALSE(screen->isVisible());
     QStringList paths;
     QString catalogueBody;
     for (const auto& r : shop->requests()) {
@@ -161,7 +182,7 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
         for (int attempt = 1; attempt <= 3; ++attempt) {
             const bool right = thirdIsRight && attempt == 3;
             type(QStringLiteral("demo"), right ? QStringLiteral("demo1234") : QStringLiteral("wrong%1").arg(attempt));
-            QTest::mouseClick(key(), Qt::LeftButton);
+            login();
             if (attempt < 3) {
                 EXPECT_EQ(screen->model().failures(), attempt);
                 EXPECT_TRUE(box("ID")->isEnabled() && box("PW")->isEnabled() && key()->isEnabled());
@@ -191,7 +212,7 @@ TEST_F(LoginScreen, AServiceThatCannotBeReachedIsToldAndNotCounted)
     open(kDefault);
     shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 0);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-    QTest::mouseClick(key(), Qt::LeftButton);
+    login();
     EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("서버에 연결할 수 없습니다.")});
     EXPECT_EQ(screen->model().failures(), 0);
     EXPECT_FALSE(retrying()) << "no retries for the operator's own login";
@@ -210,13 +231,16 @@ TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
     open(QStringLiteral("True◈True◈demo◈demo1234"));
     auto* status = screen->findChild<QLabel*>(QStringLiteral("lblStatus"));
     ASSERT_NE(status, nullptr);
-    // The retries' seconds pass one at a time.
+    letAutomaticLoginStart();
+    // The retries' seconds pass one at a time, each once the try under way has ended.
     for (int second = 0; second < 60 && !calls.contains(QStringLiteral("reception")); ++second) {
+        settle();
         if (!status->text().isEmpty() && (shown.isEmpty() || shown.last() != status->text()))
             shown << status->text();
         clock->advance(1000);
         QCoreApplication::processEvents();
     }
+    settle();
     ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
     EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->texts().join(u'|').toStdString();
     EXPECT_EQ(screen->model().failures(), 0);
@@ -229,6 +253,8 @@ TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
     calls.clear();
     shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 0);
     open(QStringLiteral("True◈True◈demo◈demo1234"));
+    letAutomaticLoginStart();
+    settle();
     ASSERT_TRUE(retrying());
     QTest::keyClick(box("ID"), Qt::Key_A);
     EXPECT_FALSE(retrying());
@@ -251,6 +277,7 @@ TEST_F(LoginScreen, EnterMovesTheFocusExceptInThePasswordBox)
     EXPECT_TRUE(dialogs->messages.isEmpty());
     // Enter in the password box logs in.
     QTest::keyClick(box("PW"), Qt::Key_Enter);
+    settle();
     EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
     EXPECT_EQ(loginRequests(), 1);
 }
@@ -307,7 +334,7 @@ TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
         if (c.clickAuto)
             QTest::mouseClick(check(1), Qt::LeftButton);
         type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-        QTest::mouseClick(key(), Qt::LeftButton);
+        login();
         ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
         EXPECT_EQ(ReadStoredLogin(), c.stored);
         QFile file(StoredLoginFile());
@@ -319,18 +346,64 @@ TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
     }
 }
 
+TEST_F(LoginScreen, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureUntilItsAnswer)
+{
+    const struct {
+        const char* what;
+        QString password;
+        QStringList told;
+        QStringList reported;
+    } cases[] = {
+        {"right password", QStringLiteral("demo1234"), {}, {QStringLiteral("reception")}},
+        {"wrong password", QStringLiteral("wrong"), {QStringLiteral("로그인에 실패했습니다.")}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        calls.clear();
+        dialogs->messages.clear();
+        shop->clearRequests();
+        open(kDefault);
+        auto* picWait = screen->findChild<QWidget*>(QStringLiteral("picWait"));
+        ASSERT_NE(picWait, nullptr);
+        // The shop holds its answer for a second and a half.
+        shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("delay"), 1, 0, 1500);
+        type(QStringLiteral("demo"), c.password);
+        QElapsedTimer held;
+        held.start();
+        QTest::mouseClick(key(), Qt::LeftButton);
+        EXPECT_LT(held.elapsed(), 500) << "the click returned only with the answer";
+        EXPECT_TRUE(screen->busy());
+        EXPECT_TRUE(picWait->isVisible());
+        EXPECT_FALSE(key()->isEnabled());
+        // Typing still reaches the boxes; a second login meanwhile is not sent.
+        QTest::keyClick(box("ID"), Qt::Key_X);
+        EXPECT_EQ(box("ID")->text(), QStringLiteral("demox"));
+        QTest::keyClick(box("PW"), Qt::Key_Enter);
+        screen->lblLogin_Click();
+        EXPECT_TRUE(calls.isEmpty());
+        settle();
+        EXPECT_GE(held.elapsed(), 1500);
+        EXPECT_FALSE(picWait->isVisible());
+        EXPECT_EQ(calls, c.reported);
+        EXPECT_EQ(dialogs->texts(), c.told);
+        EXPECT_EQ(loginRequests(), 1);
+        // The login as typed at the click.
+        EXPECT_EQ(gs().loginId, c.reported.isEmpty() ? QString() : QStringLiteral("demo"));
+        gs().loginId.clear();
+    }
+}
+
 }  // namespace
 
 TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
 {
     // Without a window manager nothing activates the window: the showing alone must ready it.
     WriteStoredLogin(QStringLiteral("True◈False◈demo◈demo1234"));
-    screen = std::make_unique<frmLogin>(hooks);
-    screen->m_FirstActivated = true;
+    make();
     QShowEvent shown;
     QCoreApplication::sendEvent(screen.get(), &shown);
     QCoreApplication::sendEvent(screen.get(), &shown);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->firstActivationDone(); }, 5000));
     QTest::qWait(50);
     EXPECT_TRUE(key()->isEnabled());
     EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
@@ -342,12 +415,12 @@ TEST_F(LoginScreen, KeysAndLabelsSpeakTheirTextAndThePasswordStaysHidden)
 {
     open(QStringLiteral("True◈False◈demo◈demo1234"));
     // The login key: a push button named by its caption that a reader can press.
-    QAccessibleInterface* login = QAccessible::queryAccessibleInterface(key());
-    ASSERT_NE(login, nullptr);
-    EXPECT_EQ(login->role(), QAccessible::Button);
-    EXPECT_EQ(login->text(QAccessible::Name), key()->text());
-    ASSERT_NE(login->actionInterface(), nullptr);
-    EXPECT_TRUE(login->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QAccessibleInterface* loginKey = QAccessible::queryAccessibleInterface(key());
+    ASSERT_NE(loginKey, nullptr);
+    EXPECT_EQ(loginKey->role(), QAccessible::Button);
+    EXPECT_EQ(loginKey->text(QAccessible::Name), key()->text());
+    ASSERT_NE(loginKey->actionInterface(), nullptr);
+    EXPECT_TRUE(loginKey->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     // Every label says what it shows.
     for (QLabel* label : screen->findChildren<QLabel*>()) {
         if (label == key() || label->text().isEmpty())
@@ -370,6 +443,7 @@ TEST_F(LoginScreen, KeysAndLabelsSpeakTheirTextAndThePasswordStaysHidden)
         EXPECT_FALSE(text->text(0, text->characterCount()).contains(QStringLiteral("demo1234")));
     }
     // Pressing through the reader logs in as a click does.
-    login->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    loginKey->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    settle();
     EXPECT_TRUE(calls.contains(QStringLiteral("reception")));
 }

@@ -35,15 +35,11 @@ protected:
     void SetUp() override
     {
         LoginTest::SetUp();
-        hooks.loadCategories = [this] { calls << QStringLiteral("categories"); };
-        hooks.loadCatalogue = [this] { calls << QStringLiteral("catalogue"); };
-        hooks.openReception = [this] { calls << QStringLiteral("reception"); };
-        hooks.endProgram = [this] { calls << QStringLiteral("end"); };
         WriteStoredLogin(QString::fromUtf16(kDefaultStoredLogin));
-        screen = std::make_unique<frmLogin>(hooks);
-        screen->m_FirstActivated = true;
+        screen = std::make_unique<frmLogin>();
+        QObject::connect(screen.get(), &frmLogin::loggedIn, [this] { calls << QStringLiteral("reception"); });
         screen->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->m_FirstActivated; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen->firstActivationDone(); }, 5000));
         QCoreApplication::processEvents();
         keyboard = screen->findChild<OnScreenKeyboard*>();
         ASSERT_TRUE(keyboard);
@@ -65,7 +61,8 @@ protected:
     void expectLoggedIn()
     {
         EXPECT_EQ(box("ID")->text(), QStringLiteral("demo"));
-        EXPECT_TRUE(calls.contains(QStringLiteral("reception"))) << calls.join(u' ').toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return calls.contains(QStringLiteral("reception")); }, 10000))
+            << calls.join(u' ').toStdString();
         EXPECT_TRUE(dialogs->messages.isEmpty());
         EXPECT_EQ(gs().loginId, QStringLiteral("demo"));
         EXPECT_EQ(gs().loginPassword, kPassword);
@@ -103,7 +100,6 @@ protected:
         QTest::keyClick(keyboard->target(), Qt::Key_Enter, Qt::KeypadModifier);
     }
 
-    LoginHooks hooks;
     QStringList calls;
     std::unique_ptr<frmLogin> screen;
     OnScreenKeyboard* keyboard = nullptr;

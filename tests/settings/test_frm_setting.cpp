@@ -8,7 +8,10 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QPointer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,6 +180,53 @@ TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
     EXPECT_EQ(FileDialogFilter(QStringLiteral("그림|*.png|모든 파일|*.*")),
               QStringLiteral("그림 (*.png);;모든 파일 (*.*)"));
     EXPECT_EQ(FileDialogFilter(QStringLiteral("Images (*.png)")), QStringLiteral("Images (*.png)"));
+}
+
+TEST_F(SettingsScreenTest, OpensWithoutHoldingItsCallerAndReportsItsClosingBySignal)
+{
+    // As the reception screen opens it, with Qt's file dialog behind the seam.
+    WidgetDialogHandler widgets;
+    setDialogHandler(&widgets);
+    write(QStringLiteral("call.png"), "x");
+    reception.show();
+    auto* s = new frmSetting(&reception);
+    s->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<frmSetting> alive(s);
+    int closed = 0;
+    QObject::connect(s, &frmSetting::closed, [&] { ++closed; });
+    s->open();
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_TRUE(s->isModal());
+
+    // The file dialog opens and the key returns; the choice arrives when the dialog is accepted.
+    auto shownDialog = [] {
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible())
+                return d;
+        return static_cast<QFileDialog*>(nullptr);
+    };
+    Command2(*s)->touch();
+    QFileDialog* dialog = shownDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Text1(*s)->text().isEmpty());
+    dialog->setDirectory(folder.path());
+    dialog->selectFile(path(QStringLiteral("call.png")));
+    static_cast<QDialog*>(dialog)->accept();  // as its open key does
+    EXPECT_EQ(Text1(*s)->text(), path(QStringLiteral("call.png")));
+    EXPECT_EQ(stored(QStringLiteral("imagefile")), path(QStringLiteral("call.png")));
+    // Cancelled: empty, as the recording handler's tests show.
+    Command2(*s)->touch();
+    dialog = shownDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->reject();
+    EXPECT_TRUE(Text1(*s)->text().isEmpty());
+
+    EXPECT_EQ(closed, 0);
+    lblTerminate(*s)->touch();
+    EXPECT_EQ(closed, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000)) << "gone once closed";
+    setDialogHandler(dialogs.get());
 }
 
 TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay)

@@ -31,14 +31,14 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
         QString count;
     };
     std::vector<Seen> seen;
-    s.onDownloadProgress = [&](const settings::DownloadPanel& p) {
+    QObject::connect(&s, &frmSetting::downloadProgress, [&](const settings::DownloadPanel& p) {
         seen.push_back({p, picWait(s)->isVisible(), !PictureDownloadKey(s)->isEnabled(), barWait(s)->value(),
                         lblWaitCount(s)->text()});
         if (seen.size() == 2) {
             s.close();  // not while the pictures come down
             lblTerminate(s)->touch();
         }
-    };
+    });
     PictureDownloadKey(s)->touch();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 60000));
 
@@ -87,10 +87,10 @@ TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
                       {{QStringLiteral("delay_ms"), QStringLiteral("400")}});
     frmSetting& s = open();
     int reports = 0;
-    s.onDownloadProgress = [&](const settings::DownloadPanel&) {
+    QObject::connect(&s, &frmSetting::downloadProgress, [&](const settings::DownloadPanel&) {
         if (++reports == 3)
             cmdStopDownload(s)->touch();
-    };
+    });
     PictureDownloadKey(s)->touch();
     EXPECT_TRUE(s.isDownloading()) << "the screen's thread is free while the pictures come";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.isDownloading(); }, 10000));

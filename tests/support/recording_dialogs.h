@@ -26,10 +26,12 @@ public:
         if (onMessage)
             onMessage(messages.last());
     }
-    QString openFile(const QString& title, const QString&, const QString&) override
+    void openFile(const QString& title, const QString&, const QString&, FileChosen chosen) override
     {
         fileDialogTitles.append(title);
-        return nextFiles.isEmpty() ? QString() : nextFiles.takeFirst();
+        const QString path = nextFiles.isEmpty() ? QString() : nextFiles.takeFirst();
+        if (chosen)
+            chosen(path);
     }
     QStringList texts() const
     {

@@ -78,12 +78,9 @@ int main(int argc, char* argv[])
 
     std::unique_ptr<frmMain> reception;
     std::unique_ptr<frmLogin> login;
-    LoginHooks hooks;
     bool ok = true;
     std::unique_ptr<frmMenuSelectMain> menuPage;
-    hooks.loadCategories = [] { LoadAllCategories(); };
-    hooks.loadCatalogue = [] { LoadMenuCatalogue(QStringLiteral("전체")); };
-    hooks.openReception = [&] {
+    auto openReception = [&] {
         reception = std::make_unique<frmMain>();
         frmMain* screen = reception.get();
         QObject::connect(screen, &frmMain::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
@@ -99,10 +96,9 @@ int main(int argc, char* argv[])
         });
         reception->show();
     };
-    hooks.endProgram = [] {};
     Main(options, [&] {
-        login = std::make_unique<frmLogin>(hooks);
-        login->m_FirstActivated = true;
+        login = std::make_unique<frmLogin>();
+        QObject::connect(login.get(), &frmLogin::loggedIn, login.get(), openReception);
         login->show();
     });
     if (!login)
@@ -126,10 +122,13 @@ int main(int argc, char* argv[])
     // First while the shop cannot be reached: the screen says so and counts no failure.
     ShopFault(walk, QStringLiteral("/program/logins.php"), QStringLiteral("close"), QString(), 3);
     login->lblLogin_Click();
-    ok = shoot(outDir, QStringLiteral("login-unreachable.png")) && ok;
-    login->lblLogin_Click();
     QElapsedTimer wait;
     wait.start();
+    while (login->busy() && wait.elapsed() < 20000)
+        settle(100);
+    ok = shoot(outDir, QStringLiteral("login-unreachable.png")) && ok;
+    login->lblLogin_Click();
+    wait.restart();
     while (!reception && wait.elapsed() < 20000)
         settle(100);
     if (!reception) {

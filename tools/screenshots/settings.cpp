@@ -10,6 +10,7 @@
 #include "shots.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -49,13 +50,17 @@ int main(int argc, char* argv[])
     click(&screen, QStringLiteral("oskClose"));
 
     bool shot = false;
-    screen.onDownloadProgress = [&](const settings::DownloadPanel& panel) {
+    QObject::connect(&screen, &frmSetting::downloadProgress, &screen, [&](const settings::DownloadPanel& panel) {
         if (!shot && panel.value == 11) {
             shot = true;
             ok = shoot(outDir, QStringLiteral("settings-download.png")) && ok;
         }
-    };
+    });
     screen.findChild<CaptionKey*>(QStringLiteral("cmd서버이미지_불러오기"))->touch();
+    QElapsedTimer wait;
+    wait.start();
+    while (screen.isDownloading() && wait.elapsed() < 60000)
+        settle(100);
     ok = shoot(outDir, QStringLiteral("settings-after-download.png")) && ok;
     return ok && shot ? 0 : 1;
 }

@@ -1,15 +1,19 @@
 #include "login/ui/frm_login.h"
 
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
 #include "login/ui/login_widgets.h"
 #include "presentation/onscreen_keyboard.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
 #include "presentation/widgets.h"
+#include "server/endpoints.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +22,8 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 namespace sumbrel {
 
@@ -34,20 +40,13 @@ void ActivationLine(const QString& what)
 
 }  // namespace
 
-frmLogin::frmLogin(LoginHooks hooks, QWidget* parent)
+frmLogin::frmLogin(QWidget* parent)
     : QWidget(parent)
-    , m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setAccessibleName(QStringLiteral("로그인"));
     setWindowTitle(QStringLiteral("로그인"));
     setWindowFlag(Qt::FramelessWindowHint);
-    if (!m_hooks.endProgram) {
-        m_hooks.endProgram = [this] {
-            close();
-            QCoreApplication::exit(0);
-        };
-    }
     buildWidgets();
     Form_Load();
 }
@@ -115,6 +114,8 @@ void frmLogin::buildWidgets()
             .arg(CssColour(Colours().accentKey.rest), CssColour(c.ink), CssColour(c.keyEdge), CssColour(c.disabledKey),
                  CssColour(c.disabledKeyInk), CssColour(c.disabledKeyEdge)));
     connect(m_lblLogin, &ClickLabel::clicked, this, [this] {
+        if (busy())
+            return;
         // The operator's own login: a failure to reach the service is told, not retried.
         m_automatic = false;
         lblLogin_Click();
@@ -126,6 +127,12 @@ void frmLogin::buildWidgets()
     m_retryTimer = new ClockTimer(this);
     m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
     connect(m_retryTimer, &ClockTimer::timeout, this, [this] { retryTick(); });
+    m_autoLoginDelay = new ClockTimer(this);
+    m_autoLoginDelay->setObjectName(QStringLiteral("Timer_AutoLogin"));
+    connect(m_autoLoginDelay, &ClockTimer::timeout, this, [this] {
+        m_autoLoginDelay->stop();
+        lblLogin_Click();
+    });
 
     m_picWait = new QWidget(this);
     m_picWait->setObjectName(QStringLiteral("picWait"));
@@ -194,8 +201,8 @@ void frmLogin::Form_Load()
 
 bool frmLogin::event(QEvent* e)
 {
-    // Queued: the automatic login blocks and may close this window.
-    if (m_activation.onEvent(this, e, m_FirstActivated, [this] { Form_Activate(); }) && e->type() == QEvent::Show) {
+    // Queued: out of the showing's event.
+    if (m_activation.onEvent(this, e, m_firstActivation, [this] { Form_Activate(); }) && e->type() == QEvent::Show) {
         raise();
         activateWindow();
     }
@@ -205,12 +212,12 @@ bool frmLogin::event(QEvent* e)
 void frmLogin::Form_Activate()
 {
     Procedure proc(kModule, QStringLiteral("Form_Activate"));
-    if (!m_FirstActivated) {
+    if (!m_firstActivation) {
         SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Quit")));
         return;
     }
     SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Enter")));
-    m_FirstActivated = false;
+    m_firstActivation = false;
     SUMBREL_STEP(proc, {
         if (m_model.storedRemember()) {
             m_id->setText(m_model.storedId());
@@ -223,10 +230,9 @@ void frmLogin::Form_Activate()
         SUMBREL_STEP(proc, {
             m_id->setEnabled(false);
             m_pw->setEnabled(false);
-            WaitMs(100);
+            m_autoLoginDelay->start(100);
         });
         m_automatic = true;
-        lblLogin_Click();
     } else {
         SUMBREL_STEP(proc, enableLoginKey());
     }
@@ -315,39 +321,57 @@ void frmLogin::chkLoadValue_Click(int index)
     });
 }
 
+void frmLogin::showWait(bool shown)
+{
+    if (shown)
+        m_picWait->raise();
+    m_picWait->setVisible(shown);
+}
+
 void frmLogin::lblLogin_Click()
 {
     // One request at a time, whatever the operator presses meanwhile.
-    if (m_busy)
+    if (busy())
         return;
-    m_busy = true;
-    struct Release {
-        bool& busy;
-        ~Release() { busy = false; }
-    } release{m_busy};
-
     m_retryTimer->stop();
     m_retryLeft = 0;
     Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
     SUMBREL_STEP(proc, {
         showStatus(QString());
         m_lblLogin->setEnabled(false);
-        m_picWait->raise();
-        m_picWait->show();
-        repaint();
-        QCoreApplication::processEvents();
+        showWait(true);
     });
-    const LoginOutcome outcome = m_model.Login(m_id->text(), m_pw->text(), m_chk[0]->isChecked(),
-                                               m_chk[1]->isChecked());
-    try {
-        m_picWait->hide();
-    } catch (...) {
-    }
+    const LoginRequest request = LoginModel::Prepare(m_id->text(), m_pw->text());
+    const bool remember = m_chk[0]->isChecked();
+    const bool autoLogin = m_chk[1]->isChecked();
+    m_exchange.run<LoginReply>(
+        [request](const CancelFlag& cancel) {
+            try {
+                return LoginModel::Exchange(request, cancel);
+            } catch (...) {
+                return LoginReply{};  // no answer: the service could not be reached
+            }
+        },
+        [this, request, remember, autoLogin](const LoginReply& reply) {
+            loginAnswered(request, reply, remember, autoLogin);
+        });
+}
+
+void frmLogin::loginAnswered(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin)
+{
+    const LoginOutcome outcome = m_model.Apply(request, reply, remember, autoLogin);
+    if (outcome != LoginOutcome::Success)
+        showWait(false);
     switch (outcome) {
     case LoginOutcome::TooManyFailures:
-        MessageBox(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical);
-        if (m_hooks.endProgram)
-            m_hooks.endProgram();
+        // The program ends once the box has been read.
+        MessageBoxThen(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical,
+                       [screen = QPointer<frmLogin>(this)] {
+                           if (!screen)
+                               return;
+                           Q_EMIT screen->endRequested();
+                           screen->close();
+                       });
         return;
     case LoginOutcome::Failed:
         m_automatic = false;
@@ -378,14 +402,51 @@ void frmLogin::lblLogin_Click()
                        MessageIcon::Warning);
         break;
     }
-    for (const auto& step : {m_hooks.loadCategories, m_hooks.loadCatalogue, m_hooks.openReception}) {
-        try {
-            if (step)
-                step();
-        } catch (...) {
-        }
-    }
-    close();
+    loadCatalogue();
+}
+
+namespace {
+
+struct CatalogueLoad {
+    std::optional<CategoryTable> categories;
+    std::optional<MenuCatalogue> catalogue;
+};
+
+}  // namespace
+
+void frmLogin::loadCatalogue()
+{
+    // Read here: the exchange reads nothing of the global state.
+    const QString categoriesUrl = endpoints::Url(endpoints::kCategories);
+    const QString categoriesBody = endpoints::CredentialsBody();
+    const QString catalogueUrl = endpoints::Url(endpoints::kCatalogue);
+    const QString catalogueBody = endpoints::CatalogueBody(QStringLiteral("전체"));
+    m_exchange.run<std::shared_ptr<CatalogueLoad>>(
+        [categoriesUrl, categoriesBody, catalogueUrl, catalogueBody](const CancelFlag& cancel) {
+            auto load = std::make_shared<CatalogueLoad>();
+            CallOptions options;
+            options.cancel = cancel;
+            // Each load on its own: a failed one keeps its last good table.
+            try {
+                load->categories = FetchCategoriesAt(categoriesUrl, categoriesBody, {}, options);
+            } catch (...) {
+            }
+            try {
+                if (!(cancel && cancel->load()))
+                    load->catalogue = FetchMenuCatalogueAt(catalogueUrl, catalogueBody, {}, options);
+            } catch (...) {
+            }
+            return load;
+        },
+        [this](const std::shared_ptr<CatalogueLoad>& load) {
+            if (load->categories)
+                categoryTable() = std::move(*load->categories);
+            if (load->catalogue)
+                menuCatalogue() = std::move(*load->catalogue);
+            showWait(false);
+            Q_EMIT loggedIn();
+            close();
+        });
 }
 
 void frmLogin::paintEvent(QPaintEvent*)

@@ -2,12 +2,12 @@
 // The first screen: the shop's ID and password, remembered options, the login request.
 #include "login/login_model.h"
 #include "presentation/widgets.h"
+#include "server/background_exchange.h"
 #include "startup/clock.h"
 
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -18,35 +18,36 @@ class ClickLabel;
 class OnScreenKeyboard;
 class ToggleBox;
 
-// What the login screen does after a success, and how it ends the program. Empty members do
-// nothing, except endProgram: close + QCoreApplication::exit(0). The program wires the catalogue
-// loaders in.
-struct LoginHooks {
-    std::function<void()> loadCategories;  // LoadAllCategories
-    std::function<void()> loadCatalogue;  // LoadMenuCatalogue("전체")
-    std::function<void()> openReception;
-    std::function<void()> endProgram;
-};
-
+// The first screen. Its login and the category and catalogue loads after it run off the screen's
+// thread; meanwhile the wait picture shows and the screen keeps answering. It reports by signal.
 class frmLogin : public QWidget {
     Q_OBJECT
 public:
-    explicit frmLogin(LoginHooks hooks = {}, QWidget* parent = nullptr);
+    explicit frmLogin(QWidget* parent = nullptr);
     ~frmLogin() override;
 
-    // Set by the start-up before the first showing; cleared at the first activation.
-    bool m_FirstActivated = false;
-
-    // The login, as by the key, Enter in PW or the automatic login.
+    // The login, as by the key, Enter in PW or the automatic login: starts the exchange and returns.
+    // Nothing while one is under way.
     void lblLogin_Click();
-    // Runs once per activation of the window (queued from the activation event).
+    // Runs once per activation of the window (queued from the activation event). Only the first one
+    // (the first showing) fills the boxes and starts an automatic login.
     void Form_Activate();
+    bool firstActivationDone() const { return !m_firstActivation; }
+    // The login or the loads after it are under way.
+    bool busy() const { return m_exchange.busy(); }
 
     // The login's state: the failures so far and the stored options as read at load.
     const LoginModel& model() const { return m_model; }
 
     static constexpr int kWidth = 450;
     static constexpr int kHeight = 515;
+
+Q_SIGNALS:
+    // The login and the loads after it are done; the screen closes itself right after.
+    void loggedIn();
+    // The third failed login, told to the operator: the program is to end. The screen closes itself
+    // right after.
+    void endRequested();
 
 protected:
     bool event(QEvent* e) override;
@@ -60,19 +61,25 @@ private:
     void enableLoginKey();
     void enableEntry();
     void showStatus(const QString& text);
+    void loginAnswered(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin);
+    // The category table and the whole catalogue for the screens after the login.
+    void loadCatalogue();
+    void showWait(bool shown);
     // The automatic login could not reach the service: the next try after the schedule's wait.
     void scheduleRetry();
     void retryTick();
     // The operator took over: no more tries by itself.
     void stopRetries();
 
-    LoginHooks m_hooks;
     LoginModel m_model;
-    bool m_busy = false;
+    // Set until the first activation has run: the first showing is the first activation.
+    bool m_firstActivation = true;
     bool m_automatic = false;  // the login under way (or due) is the automatic one
     int m_retries = 0;
     int m_retryLeft = 0;
     ClockTimer* m_retryTimer = nullptr;
+    // The short pause before an automatic login, so the screen is seen before it starts.
+    ClockTimer* m_autoLoginDelay = nullptr;
     QLabel* m_lblStatus = nullptr;
     ScreenActivation m_activation;
 
@@ -87,6 +94,8 @@ private:
     QLabel* m_imgWait = nullptr;
     // For a kiosk without a keyboard: opens when ID or PW is touched.
     OnScreenKeyboard* m_keyboard = nullptr;
+    // Last: gone first, so no answer arrives at a screen being taken apart.
+    BackgroundExchange m_exchange{this};
 };
 
 }  // namespace sumbrel

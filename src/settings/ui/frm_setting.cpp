@@ -9,6 +9,7 @@
 #include "settings/operator_pin.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
+#include "startup/queued_call.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMovie>
 #include <QPainter>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSlider>
@@ -61,10 +63,9 @@ frmSetting::frmSetting(QWidget* reception)
 
 frmSetting::~frmSetting()
 {
+    // The download watches this flag, not the exchange's own: stopped here, its thread ends quickly.
     if (m_downloadCancel)
         m_downloadCancel->store(true);
-    if (m_download.joinable())
-        m_download.join();
 }
 
 void frmSetting::Form_Load()
@@ -177,10 +178,12 @@ void frmSetting::Command2_Click()
 {
     if (m_downloading)
         return;
-    IniWriteResult written;
-    const QString path = settings::ChooseImageFile(&written);
-    Step([&] { m_text1->setText(path); });
-    tellSaveProblem(settings::SaveProblemText(written));
+    settings::ChooseImageFile([screen = QPointer<frmSetting>(this)](const QString& path, const IniWriteResult& written) {
+        if (!screen)
+            return;
+        Step([&] { screen->m_text1->setText(path); });
+        screen->tellSaveProblem(settings::SaveProblemText(written));
+    });
 }
 
 void frmSetting::DownloadPictures_Click()
@@ -197,32 +200,35 @@ void frmSetting::DownloadPictures_Click()
         m_cmdStopDownload->setKeyEnabled(true);
         showWaitPanel(true);
     });
-    if (m_download.joinable())
-        m_download.join();
     m_downloadCancel = std::make_shared<std::atomic<bool>>(false);
     DownloadOptions options;
     options.cancel = m_downloadCancel;
     options.decode = [](const QByteArray& bytes, QString* why) {
         return DecodesAsPicture(bytes, kMaxPictureSide, why);
     };
-    // Off the screen's thread: the panel keeps painting and the stop key keeps working. The reports
-    // come back through the event queue; the destructor stops and waits for the thread.
-    m_download = std::thread([this, options] {
-        DownloadSummary summary;
-        try {
-            summary = DownloadPictures(
-                [this](int done, int total, const QString& current) {
-                    const settings::DownloadPanel panel = settings::DownloadPanelFor(done, total, current);
-                    QMetaObject::invokeMethod(
-                        this, [this, panel] { Step([&] { showProgress(panel); }); }, Qt::QueuedConnection);
-                },
-                options);
-        } catch (...) {
-            summary.failed = -1;
-        }
-        QMetaObject::invokeMethod(
-            this, [this, summary] { downloadFinished(summary); }, Qt::QueuedConnection);
-    });
+    // The panel keeps painting and the stop key keeps working. The reports come back through the
+    // event queue, before the summary; the panel's text is made there, on the screen's thread.
+    // The screen outlives the work: its destructor stops the download, and m_download's destructor
+    // waits for the thread before the screen is gone.
+    const bool started = m_download.run<DownloadSummary>(
+        [this, options](const CancelFlag&) {
+            DownloadSummary summary;
+            try {
+                summary = DownloadPictures(
+                    [this](int done, int total, const QString& current) {
+                        QueueTo(this, [this, done, total, current] {
+                            Step([&] { showProgress(settings::DownloadPanelFor(done, total, current)); });
+                        });
+                    },
+                    options);
+            } catch (...) {
+                summary.failed = -1;
+            }
+            return summary;
+        },
+        [this](const DownloadSummary& summary) { downloadFinished(summary); });
+    if (!started)
+        downloadFinished(DownloadSummary{0, -1, 0, false});
 }
 
 void frmSetting::stopDownload()
@@ -238,8 +244,6 @@ void frmSetting::stopDownload()
 
 void frmSetting::downloadFinished(const DownloadSummary& summary)
 {
-    if (m_download.joinable())
-        m_download.join();
     showWaitPanel(false);
     m_downloading = false;
     const QString result = settings::DownloadSummaryText(summary);
@@ -293,8 +297,7 @@ void frmSetting::showProgress(const settings::DownloadPanel& panel)
     m_lblWaitItem->setText(
         m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - 80));
     m_lblWaitItem->setAccessibleName(panel.item);
-    if (onDownloadProgress)
-        onDownloadProgress(panel);
+    Q_EMIT downloadProgress(panel);
 }
 
 void frmSetting::tellSaveProblem(const QString& problem)
@@ -346,6 +349,9 @@ void frmSetting::closeEvent(QCloseEvent* event)
                 owner->window()->show();
         });
         QDialog::done(QDialog::Accepted);
+        event->accept();
+        Q_EMIT closed();
+        return;
     }
     event->accept();
 }

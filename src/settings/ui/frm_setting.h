@@ -2,15 +2,14 @@
 // The operator's settings screen: the call display's keys of the configuration file, the dual-monitor
 // placement, and the picture download. The rules live in settings_rules.h; this class only shows them.
 #include "presentation/widgets.h"
+#include "server/background_exchange.h"
 #include "server/http_client.h"
 #include "settings/download_progress.h"
 #include "settings/settings_rules.h"
 
 #include <QDialog>
 #include <array>
-#include <functional>
 #include <memory>
-#include <thread>
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +24,9 @@ namespace sumbrel {
 class CaptionKey;
 class OnScreenKeyboard;
 
+// Opened with open() (or show()) by its caller; it reports its closing by `closed`.
 class frmSetting : public QDialog {
+    Q_OBJECT
 public:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 768;
@@ -46,8 +47,12 @@ public:
     void cmdOperatorPinClear_Click();
 
     bool isDownloading() const { return m_downloading; }
-    // Told after the wait panel has shown each progress report of a download.
-    std::function<void(const settings::DownloadPanel&)> onDownloadProgress;
+
+Q_SIGNALS:
+    // The closing routine has stored the values and the screen has closed.
+    void closed();
+    // After the wait panel has shown each progress report of a download.
+    void downloadProgress(const sumbrel::settings::DownloadPanel& panel);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,8 +83,7 @@ private:
     // What the elements hold, kept as they change, written by the closing routine.
     settings::ClosingValues m_entry;
     bool m_downloading = false;
-    // The download runs on a thread of its own, so the stop key can be touched meanwhile.
-    std::thread m_download;
+    // The stop key's flag; the download ends after the file under way and reports what it did.
     CancelFlag m_downloadCancel;
     bool m_closed = false;
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
@@ -119,6 +123,9 @@ private:
     QLabel* m_lblWaitItem = nullptr;
     // For a kiosk without a keyboard: opens when a text box is touched.
     OnScreenKeyboard* m_keyboard = nullptr;
+    // The download runs off the screen's thread, so the stop key can be touched meanwhile. Last:
+    // gone first, so no report arrives at a screen being taken apart.
+    BackgroundExchange m_download{this};
 };
 
 }  // namespace sumbrel
