@@ -1,7 +1,6 @@
 #include "startup/clock.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -86,30 +85,6 @@ int scaledMs(int nominalMs)
         return 0;
     const double real = std::round(nominalMs * g_scale.load());
     return real < 1 ? 1 : int(real);
-}
-
-void WaitMs(int ms)
-{
-    if (ManualClock* manual = g_manual.load()) {
-        manual->advance(ms);
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
-        return;
-    }
-    // Nanosecond reading, so a wait never ends before the full time has passed.
-    auto now = [] {
-        timespec ts{};
-        clock_gettime(CLOCK_MONOTONIC, &ts);
-        return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-    };
-    const int64_t end = now() + int64_t(scaledMs(ms)) * 1000000;
-    while (now() < end) {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        // Yield the core between rounds instead of spinning on it.
-        const timespec nap{0, 500000};
-        nanosleep(&nap, nullptr);
-    }
 }
 
 ManualClock::ManualClock()

@@ -29,9 +29,6 @@ double timeScale();
 // A nominal interval in ms as real ms under the current scale (at least 1 for a positive interval).
 int scaledMs(int nominalMs);
 
-// Waits the nominal ms (scaled) while the screens keep handling their events; with a manual clock,
-// advances it by ms and handles the events once.
-void WaitMs(int ms);
 
 // The local date and time, moved by the offset (0 in production), so that a test can let a date
 // change during a run.

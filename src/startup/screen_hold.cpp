@@ -89,11 +89,6 @@ ScreenHold::~ScreenHold()
     if (!m_counts)
         return;
     if (g_depth == 1) {
-        // The window system has queued what was touched meanwhile: take it in now and drop it.
-        {
-            InputDrop drop;
-            QCoreApplication::processEvents();
-        }
         const int64_t held = ElapsedMs() - g_start;
         g_heldMs += held;
         g_longestMs = std::max(g_longestMs, held);

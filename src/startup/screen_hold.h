@@ -1,7 +1,7 @@
 #pragma once
-// The screen's thread held by a blocking exchange. Touches made meanwhile are dropped when the hold
-// ends (never replayed on a screen that changed), and the time held is counted so that idle
-// deadlines do not run down while the customer could not touch anything.
+// The screen's thread held by a blocking exchange, counted: the screens run every exchange off their
+// thread, so the health figures show any hold that is left (none is expected), and idle deadlines
+// do not run down while the customer could not touch anything.
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
@@ -31,7 +31,6 @@ class ScreenHold {
 public:
     // Nothing happens off the screen's thread or without an application.
     ScreenHold();
-    // Lets the input that queued up meanwhile arrive and drops it.
     ~ScreenHold();
     ScreenHold(const ScreenHold&) = delete;
     ScreenHold& operator=(const ScreenHold&) = delete;

@@ -221,6 +221,7 @@ private:
         if (seen == u"failed") {
             m_shop.clearFaults();
             PressNamed(&m_reception, c % 2 ? QStringLiteral("카드결제") : QStringLiteral("현금결제"));
+            sent();
             seen = outcome();
             if (seen == u"accepted")
                 ++m_figures.retriedAndAccepted;
@@ -266,7 +267,11 @@ private:
             PressNamed(&m_reception, QString(d));
         PressNamed(&m_reception, QStringLiteral("다음"));
         PressNamed(&m_reception, m_customer % 2 ? QStringLiteral("카드결제") : QStringLiteral("현금결제"));
-        // The order runs off the screen's thread; its deadlines end it.
+        sent();
+    }
+    // The order runs off the screen's thread; its deadlines end it.
+    void sent()
+    {
         QTest::qWaitFor([this] { return !m_reception.sending(); }, 60000);
     }
 

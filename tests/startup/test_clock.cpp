@@ -2,6 +2,7 @@
 // the local time follow it, waits advance it, and a removed clock gives the system's back.
 #include "startup/clock.h"
 #include "startup/screen_hold.h"
+#include "support/wait.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
+using sumbrel::testing::WaitMs;
 
 // Of two due at once, the one that has waited longer fires first.
 TEST(ManualClock, TimersFireInTheOrderTheyFallDueWithTheClockAtThatTime)

@@ -6,6 +6,7 @@
 #include "startup/startup.h"
 #include "support/call_display.h"
 #include "support/sumbrel_test.h"
+#include "support/wait.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,6 +26,7 @@ using namespace Qt::StringLiterals;
 using sumbrel::testing::EndCallDisplays;
 using sumbrel::testing::SumbrelTest;
 using sumbrel::testing::WriteCallDisplay;
+using sumbrel::testing::WaitMs;
 
 namespace {
 
