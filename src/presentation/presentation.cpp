@@ -76,9 +76,9 @@ void ApplyTranslucency(QWidget* panel, QColor colour)
             backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
             backdrop->setScaledContents(false);
         }
-        // The window without the panel, as the customer saw it a moment ago (grab renders the
-        // widgets at once; a hidden one is left out).
+        // The window without the panel, as the customer saw it a moment ago.
         panel->hide();
+        QCoreApplication::processEvents();
         QImage behind;
         if (window == panel) {
             behind = QImage(panel->size(), QImage::Format_RGB32);
