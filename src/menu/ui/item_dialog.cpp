@@ -123,6 +123,9 @@ void ItemDialog::Form_Load()
 
 bool ItemDialog::event(QEvent* event)
 {
+    // The page deletes a dialog that has reported with deleteLater: this event ends it.
+    if (event->type() == QEvent::DeferredDelete)
+        return QDialog::event(event);
     const bool handled = QDialog::event(event);
     // Once per opening: coming back to the dialog (from a message box too) never resets the
     // customer's quantity or choices.
