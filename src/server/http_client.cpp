@@ -112,7 +112,7 @@ void onTlsMessage(int writing, int, int contentType, const void* data, size_t le
     if (!ex || writing || length == 0)
         return;
     if (contentType == SSL3_RT_HEADER && length >= 2) {
-        // A TLS record opens with its type (change cipher spec 20 .. heartbeat 24) and major version 3;
+        // A TLS record opens with its content type (20 .. 24, the cipher change to the heartbeat) and major version 3;
         // OpenSSL reports any five bytes it read as a header, "HTTP/" included.
         if (bytes[0] >= SSL3_RT_CHANGE_CIPHER_SPEC && bytes[0] <= 24 && bytes[1] == 3)
             ex->peerTls = true;
