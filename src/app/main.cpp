@@ -31,7 +31,11 @@ int main(int argc, char* argv[])
         return check.report();
     }
     sumbrel::Terminal terminal(line, launch);
-    if (!terminal.start())
-        return sumbrel::Terminal::EndAfterBoxes(1);
+    if (!terminal.start()) {
+        // The boxes that say why are read first; the last one closed ends the loop.
+        if (sumbrel::Terminal::WindowsOpen())
+            app->exec();
+        return 1;
+    }
     return app->exec();
 }

@@ -16,6 +16,7 @@
 #include "startup/dialogs.h"
 #include "startup/startup.h"
 
+#include <algorithm>
 #include <QApplication>
 
 namespace sumbrel {
@@ -69,16 +70,10 @@ bool Terminal::start()
     return true;
 }
 
-int Terminal::EndAfterBoxes(int code)
+bool Terminal::WindowsOpen()
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            // The last window closed ends the loop.
-            QApplication::exec();
-            break;
-        }
-    }
-    return code;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
 }
 
 void Terminal::openLogin()

@@ -37,8 +37,8 @@ public:
     // The start-up sequence, which opens the login; false when another terminal runs in the same
     // program folder (a box says so).
     bool start();
-    // Lets the boxes on the screen be read, then gives the code.
-    static int EndAfterBoxes(int code);
+    // Whether a window (a box saying why the start failed) is still there to be read.
+    static bool WindowsOpen();
 
 private:
     void openLogin();

@@ -176,7 +176,7 @@ bool OptionMenu::computeTotal()
                 continue;
             const MenuOption& option = g->options[k];
             line.unitPrice += option.price;
-            line.options.append({g->name, option.name, option.price});
+            line.options.append({g->name, option.name, option.price, j});
             ++ticked;
         }
         if (!g->singleChoice && ticked < g->required())

@@ -30,12 +30,21 @@ int StepQuantity(int quantity, int step)
     return quantity;
 }
 
+bool OpensGroup(const OrderLine& line, qsizetype k)
+{
+    if (k == 0)
+        return true;
+    const OrderOption& option = line.options[k];
+    const OrderOption& before = line.options[k - 1];
+    return option.groupIndex != before.groupIndex || option.group != before.group;
+}
+
 QString OptionSummary(const OrderLine& line)
 {
     QString text;
     for (qsizetype k = 0; k < line.options.size(); ++k) {
         const OrderOption& option = line.options[k];
-        if (k > 0 && option.group == line.options[k - 1].group)
+        if (!OpensGroup(line, k))
             text += u',' + option.name;
         else
             text += QStringLiteral(" / ") + option.group + u':' + option.name;

@@ -40,6 +40,8 @@ struct OrderOption {
     QString group;  // the option group's name
     QString name;
     Money price;
+    // The group's place among the item's option groups: two groups of one name stay two.
+    int groupIndex = 0;
     bool operator==(const OrderOption&) const = default;
 };
 
@@ -62,6 +64,9 @@ struct OrderLine {
 
 // The quantity after one step of a "-" (-1) or "+" (+1) key: "-" acts above 1, "+" below 99.
 int StepQuantity(int quantity, int step);
+
+// Whether the line's option k opens a group: the first, or one of another group than the one before.
+bool OpensGroup(const OrderLine& line, qsizetype k);
 
 // The options of a line by group, in order: "Size:Large / Topping:Cheese,Egg" as the menu page's
 // rows show them.

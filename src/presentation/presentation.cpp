@@ -78,7 +78,6 @@ void ApplyTranslucency(QWidget* panel, QColor colour)
         }
         // The window without the panel, as the customer saw it a moment ago.
         panel->hide();
-        QCoreApplication::processEvents();
         QImage behind;
         if (window == panel) {
             behind = QImage(panel->size(), QImage::Format_RGB32);

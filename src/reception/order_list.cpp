@@ -57,7 +57,7 @@ OrderListLayout LayOutOrderList(const order::Order& order, const TextMeasure& me
         printer.print(TextRole::Price, listWidth - width - 95, kPricePt, price);
         for (qsizetype k = 0; k < line.options.size(); ++k) {
             const order::OrderOption& option = line.options[k];
-            if (k == 0 || option.group != line.options[k - 1].group) {
+            if (order::OpensGroup(line, k)) {
                 if (k == 0)
                     y -= 50;  // the option texts start beside the price
                 y += 5;

@@ -54,7 +54,7 @@ QString OrderText(const order::Order& order)
         for (qsizetype k = 0; k < line.options.size(); ++k) {
             const order::OrderOption& option = line.options[k];
             // A group's options stand together: a new group opens a new block.
-            if (k == 0 || option.group != line.options[k - 1].group) {
+            if (order::OpensGroup(line, k)) {
                 if (k > 0)
                     text += QStringLiteral("</menubrr>") + crLf;
                 text += QStringLiteral("<menubrr>") + crLf;

@@ -272,7 +272,8 @@ private:
     // The order runs off the screen's thread; its deadlines end it.
     void sent()
     {
-        QTest::qWaitFor([this] { return !m_reception.sending(); }, 60000);
+        if (!QTest::qWaitFor([this] { return !m_reception.sending(); }, 60000))
+            ADD_FAILURE() << "the order was still under way after 60 s";
     }
 
     // What the screen shows once the submission is over.

@@ -205,9 +205,10 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
     for (int panel = 1; panel <= 3; ++panel) {
         KeyOf(s, PanelKey::Takeout)->touch();
         typePhone(QStringLiteral("12345678"));
-        if (panel >= 2)
+        if (panel >= 2) {
             KeyOf(s, PhoneKey::Next)->touch();
             settled(s);
+        }
         if (panel == 3) {
             typeCar(QStringLiteral("1234"));
             KeyOf(s, CarKey::Next)->touch();

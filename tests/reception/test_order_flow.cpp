@@ -99,17 +99,26 @@ QString FocusedName(QWidget* window)
     QAccessibleInterface* a = focused ? QAccessible::queryAccessibleInterface(focused) : nullptr;
     return a ? a->text(QAccessible::Name) : QString();
 }
-// Right arrow until the focus is on the element named so (at most a screenful of presses); every
-// name passed on the way is added to seen.
+// The focus moved by arrows until it is on the element named so (its name, or its name before a
+// comma): Right first, Left once Right stops moving it; every name passed is added to seen.
 bool MoveTo(QWidget* window, const QString& name, QStringList& seen)
 {
-    for (int i = 0; i < 80; ++i) {
-        if (FocusedName(window).startsWith(name))
-            return true;
-        Keypad(window, Qt::Key_Right);
-        seen.append(FocusedName(window));
+    const auto there = [&] {
+        const QString f = FocusedName(window);
+        return f == name || f.startsWith(name + u',');
+    };
+    for (const Qt::Key direction : {Qt::Key_Right, Qt::Key_Left}) {
+        for (int i = 0; i < 80; ++i) {
+            if (there())
+                return true;
+            const QString before = FocusedName(window);
+            Keypad(window, direction);
+            seen.append(FocusedName(window));
+            if (seen.last() == before)
+                break;
+        }
     }
-    return false;
+    return there();
 }
 
 // A step of keys on the top screen once it is of type T: the focus moved to each name and Enter

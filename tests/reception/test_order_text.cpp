@@ -64,6 +64,12 @@ TEST(OrderText, TypedOrderGivesTheShopsText)
          Lines({u"<menuliner>", u"<mnuname>세트 ( x1 )</mnuname>", u"<mnucount>99</mnucount>",
                 u"<mnuprice>122215500</mnuprice>", u"<menubrr>", u"<field>할인</field>", u"<submenu>쿠폰</submenu>",
                 u"<subprice>+-500원</subprice>", u"</menubrr>", u"</menuliner>"})},
+        {"two groups of one name, side by side",
+         Of({Line(u"빵"_s, 2000, 1, {{u"소스", u"잼", 0, 0}, {u"소스", u"버터", 0, 1}})}),
+         Lines({u"<menuliner>", u"<mnuname>빵 ( x1 )</mnuname>", u"<mnucount>1</mnucount>",
+                u"<mnuprice>2000</mnuprice>", u"<menubrr>", u"<field>소스</field>", u"<submenu>잼</submenu>",
+                u"<subprice>+0원</subprice>", u"</menubrr>", u"<menubrr>", u"<field>소스</field>",
+                u"<submenu>버터</submenu>", u"<subprice>+0원</subprice>", u"</menubrr>", u"</menuliner>"})},
     };
     for (const Case& c : cases)
         EXPECT_EQ(reception::OrderText(c.order), c.expected) << c.name;

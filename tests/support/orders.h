@@ -12,6 +12,7 @@ struct OptionSpec {
     const char16_t* group;
     const char16_t* name;
     int64_t price;
+    int groupIndex = 0;
 };
 
 inline OrderLine Line(const QString& name, int64_t unitPrice, int quantity = 1,
@@ -23,7 +24,7 @@ inline OrderLine Line(const QString& name, int64_t unitPrice, int quantity = 1,
     line.unitPrice = Money::Won(unitPrice);
     line.quantity = quantity;
     for (const OptionSpec& o : options)
-        line.options.append({QString::fromUtf16(o.group), QString::fromUtf16(o.name), Money::Won(o.price)});
+        line.options.append({QString::fromUtf16(o.group), QString::fromUtf16(o.name), Money::Won(o.price), o.groupIndex});
     return line;
 }
 

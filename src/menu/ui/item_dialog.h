@@ -150,7 +150,7 @@ protected:
     menu::HoldRepeat m_hold;
     QPixmap m_background;
     bool m_activated = false;
-    // In place: the content is there once the dialog shows, before anything queued behind exec().
+    // In place: the content is there once the dialog shows, before anything queued behind open().
     ScreenActivation m_activation{ScreenActivation::Run::InPlace};
     bool m_closing = false;
     bool m_reported = false;
