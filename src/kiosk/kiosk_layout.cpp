@@ -16,22 +16,11 @@ bool RequestedOnCommandLine(int argc, const char* const* argv)
     return false;
 }
 
-double FitScale(QSize screenPixels, QSize design)
+double FitScale(QSize screen, QSize design)
 {
-    if (screenPixels.isEmpty() || design.isEmpty())
+    if (screen.isEmpty() || design.isEmpty())
         return 1.0;
-    return std::min(double(screenPixels.width()) / design.width(), double(screenPixels.height()) / design.height());
-}
-
-double QtScaleFactor(QSize screenPixels, double platformRatio, QSize design)
-{
-    const double ratio = platformRatio > 0 ? platformRatio : 1.0;
-    return FitScale(screenPixels, design) / ratio;
-}
-
-QString ScaleFactorText(double factor)
-{
-    return QString::number(factor, 'g', 10);
+    return std::min(double(screen.width()) / design.width(), double(screen.height()) / design.height());
 }
 
 QRect Centred(QSize window, const QRect& screen)
@@ -58,7 +47,7 @@ QString WindowLine(const QString& name, QSize windowPixels, QSize screenPixels, 
         .arg(windowPixels.height())
         .arg(screenPixels.width())
         .arg(screenPixels.height())
-        .arg(ScaleFactorText(factor));
+        .arg(QString::number(factor, 'g', 10));
 }
 
 }  // namespace sumbrel::kiosk

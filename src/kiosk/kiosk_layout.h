@@ -13,14 +13,9 @@ inline constexpr QSize kDesignSize{1024, 768};
 // The command line asks for the kiosk ("--kiosk"); read before the application exists.
 bool RequestedOnCommandLine(int argc, const char* const* argv);
 
-// The largest uniform factor at which the design fits into a screen of that many device pixels;
-// 1 for an empty screen.
-double FitScale(QSize screenPixels, QSize design = kDesignSize);
-// The value for QT_SCALE_FACTOR: the fit divided by the ratio the platform applies on its own
-// (2 on a high-density screen), so the two together give the fit.
-double QtScaleFactor(QSize screenPixels, double platformRatio, QSize design = kDesignSize);
-// QT_SCALE_FACTOR's text: enough digits that the design fills the screen to the pixel.
-QString ScaleFactorText(double factor);
+// The largest uniform factor at which the design fits into a screen of that size (in the pixels the
+// screens are laid out in); 1 for an empty screen.
+double FitScale(QSize screen, QSize design = kDesignSize);
 
 // A window of that size centred on the screen area (both in the same units).
 QRect Centred(QSize window, const QRect& screen);

@@ -32,9 +32,10 @@ public:
     // PostForm unless replaced.
     void setTransport(Transport transport) { m_transport = std::move(transport); }
 
-    // LoadAllCategories, LoadMenuCatalogue("전체") and menuloading3 with "checktypes" = caller, read
-    // and returned. Touches no table: safe on any thread (the trace log takes lines from any).
-    // cancel ends the exchange under way, and the ones after it never start.
+    // LoadAllCategories, LoadMenuCatalogue("전체") and menuloading3 with "checktypes" = caller, at
+    // once on threads of their own, read and returned. Touches no table: safe on any thread (the
+    // trace log takes lines from any); the transport is called from three threads at once.
+    // cancel ends the exchanges under way, and those not yet started never start.
     MenuPageData fetch(const QString& caller, const CancelFlag& cancel = {}) const;
     // The fetched tables into the global ones, on the screens' thread. What did not come back good
     // keeps its last good table; the trace says so.

@@ -1,6 +1,7 @@
 #include "presentation/presentation.h"
 
 #include "presentation/look.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
@@ -33,7 +34,7 @@ QFont ScreenFont(const QStringList& families, int pixelSize, QFont::Weight weigh
     QFont font;
     font.setFamilies(families);
     const int designSize = pixelSize > 0 ? pixelSize : 12;
-    font.setPixelSize(std::max(1, int(std::lround(designSize * CurrentLook().scale))));
+    font.setPixelSize(std::max(1, int(std::lround(designSize * CurrentLook().scale * StageScale()))));
     font.setWeight(weight);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -27,7 +27,8 @@ void LoadPngPicture(const QString& path, QLabel* element);
 // library's own reading, safe on any thread); why not, when they do not.
 bool DecodesAsPicture(const QByteArray& bytes, int maxSide, QString* why);
 
-// Screen fonts at the design's pixel sizes times the look's scale: the design's families first, the
+// Screen fonts at the design's pixel sizes times the look's scale and the stage scale: the design's
+// families first, the
 // Nanum fonts behind them so Korean never shows as boxes.
 QFont LabelFont(int pixelSize, bool bold = false);  // "Mapo당인리발전소"
 QFont KeyFont(int pixelSize, bool bold = true);  // "여기어때 잘난체"

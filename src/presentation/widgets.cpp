@@ -1,6 +1,7 @@
 #include "presentation/widgets.h"
 
 #include "presentation/caption_key.h"
+#include "presentation/stage_scale.h"
 #include "startup/files.h"
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
@@ -42,7 +43,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geome
 {
     QLabel* label = TextLabel(parent, objectName);
     if (!geometry.isNull())
-        label->setGeometry(geometry);
+        label->setGeometry(Px(geometry));
     label->setFont(font);
     label->setAlignment(alignment);
     label->setWordWrap(flags.testFlag(LabelFlag::Wrap));
@@ -108,7 +109,7 @@ QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geome
     auto* panel = new QFrame(parent);
     panel->setObjectName(objectName);
     if (!geometry.isNull())
-        panel->setGeometry(geometry);
+        panel->setGeometry(Px(geometry));
     panel->setFrameShape(QFrame::NoFrame);
     SetFill(panel, fill);
     return panel;
@@ -135,7 +136,7 @@ CaptionKey* MakeKey(QWidget* parent, const QString& objectName, const QString& c
     auto* key = new CaptionKey(caption, parent);
     key->setObjectName(objectName);
     if (!geometry.isNull())
-        key->setGeometry(geometry);
+        key->setGeometry(Px(geometry));
     key->setFont(font);
     key->setColours(colours.rest, colours.pressed);
     key->setForeground(ink);

@@ -37,6 +37,9 @@ enum class LabelFlag {
 Q_DECLARE_FLAGS(LabelFlags, LabelFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(LabelFlags)
 
+// Places given to the factories below are in the design's pixels; they are put on the screen times
+// the stage scale (presentation/stage_scale.h).
+
 // Every label of every screen: its name, place (a null rectangle for one a layout places), font, ink,
 // alignment and the text it shows first.
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,

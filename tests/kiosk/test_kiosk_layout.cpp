@@ -11,27 +11,18 @@ TEST(KioskLayout, ScaleFitsTheDesignIntoTheScreen)
 {
     const struct {
         QSize screen;
-        double platformRatio;
         double fit;
-        double qtFactor;
     } cases[] = {
-        {{1024, 768}, 1, 1.0, 1.0},
-        {{1920, 1080}, 1, 1.40625, 1.40625},
-        {{1280, 720}, 1, 0.9375, 0.9375},
-        {{1280, 1024}, 1, 1.25, 1.25},
-        {{800, 600}, 1, 0.78125, 0.78125},
-        {{3840, 2160}, 2, 2.8125, 1.40625},
-        {{1080, 1920}, 1, 1.0546875, 1.0546875} /* portrait */,
-        {{0, 0}, 1, 1.0, 1.0},
-        {{2560, 1600}, 0, 2.0833333333, 2.0833333333} /* no ratio reported counts as 1 */,
+        {{1024, 768}, 1.0},   {{1920, 1080}, 1.40625},   {{1280, 720}, 0.9375},
+        {{1280, 1024}, 1.25}, {{800, 600}, 0.78125},     {{3840, 2160}, 2.8125},
+        {{0, 0}, 1.0},        {{1080, 1920}, 1.0546875} /* portrait */,
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(FitScale(c.screen), c.fit, 1e-9) << c.screen.width() << "x" << c.screen.height();
-        EXPECT_NEAR(QtScaleFactor(c.screen, c.platformRatio), c.qtFactor, 1e-9);
         if (c.screen.isEmpty())
             continue;
         // The scaled design stays inside the screen and fills one side of it to the pixel.
-        const double f = ScaleFactorText(c.fit).toDouble();
+        const double f = FitScale(c.screen);
         const double w = kDesignSize.width() * f;
         const double h = kDesignSize.height() * f;
         EXPECT_LE(w, c.screen.width() + 1e-6);

@@ -161,14 +161,14 @@ TEST(OptionMenu, MinimumAndTheLineComposed)
     EXPECT_EQ(menu.unitTotal(), Money::Won(3000 + 500 + 500 + 1000));
     EXPECT_EQ(menu.totalText(), u"10,000"_s);
     EXPECT_EQ(menu.selection(), Line(u"Coffee"_s, 5000, 2,
-                                     {{u"Size", u"Large", 500}, {u"Topping", u"Cheese", 500}, {u"Topping", u"Ham", 1000}},
+                                     {{u"Size", u"Large", 500}, {u"Topping", u"Cheese", 500, 1}, {u"Topping", u"Ham", 1000, 1}},
                                      u"7"_s));
 
     menu.touch(1, 0);  // Cheese off again
     menu.computeTotal();
     EXPECT_FALSE(menu.valid());
     EXPECT_EQ(menu.selection(),
-              Line(u"Coffee"_s, 4500, 2, {{u"Size", u"Large", 500}, {u"Topping", u"Ham", 1000}}, u"7"_s));
+              Line(u"Coffee"_s, 4500, 2, {{u"Size", u"Large", 500}, {u"Topping", u"Ham", 1000, 1}}, u"7"_s));
     EXPECT_EQ(menu.lineTotal(), Money::Won(9000));
 
     // A minimum of 0 never blocks; the line added is the one composed.
@@ -178,7 +178,7 @@ TEST(OptionMenu, MinimumAndTheLineComposed)
     menu.touch(1, 1);
     menu.computeTotal();
     EXPECT_EQ(menu.added().value_or(OrderLine()),
-              Line(u"Coffee"_s, 4800, 2, {{u"Size", u"Large", 500}, {u"Topping", u"Egg", 300}, {u"Topping", u"Ham", 1000}},
+              Line(u"Coffee"_s, 4800, 2, {{u"Size", u"Large", 500}, {u"Topping", u"Egg", 300, 1}, {u"Topping", u"Ham", 1000, 1}},
                    u"7"_s));
 }
 

@@ -56,7 +56,7 @@ inline void PrintTo(const OrderLine& l, std::ostream* os)
 {
     *os << l.name.toStdString() << " " << l.quantity << " x " << l.unitPrice.won();
     for (const OrderOption& o : l.options)
-        *os << " [" << o.group.toStdString() << ":" << o.name.toStdString() << " " << o.price.won() << "]";
+        *os << " [" << o.group.toStdString() << ":" << o.name.toStdString() << " " << o.price.won() << " #" << o.groupIndex << "]";
 }
 
 }  // namespace sumbrel::order

@@ -1,6 +1,7 @@
 #include "kiosk/ui/kiosk_session.h"
 
 #include "kiosk/kiosk_layout.h"
+#include "presentation/stage_scale.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -55,10 +56,11 @@ QSize DevicePixels(const QScreen* screen)
 
 ScaleChoice PrepareScale(int argc, char** argv)
 {
-    // The probe must see the screen as the platform gives it, without a factor of ours.
+    // A fractional factor of Qt's own clips texts and keys below 1 and tells screen readers the
+    // unscaled places: the screens scale themselves instead, in the screen's own pixels.
     qunsetenv("QT_SCALE_FACTOR");
     ScaleChoice choice;
-    double ratio = 1.0;
+    QSize logical;
     {
         // QGuiApplication takes Qt's own arguments out of the array: give it a copy.
         std::vector<char*> args(argv, argv + argc);
@@ -66,12 +68,13 @@ ScaleChoice PrepareScale(int argc, char** argv)
         int probeArgc = argc;
         QGuiApplication probe(probeArgc, args.data());
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            ratio = screen->devicePixelRatio();
+            logical = screen->geometry().size();
             choice.screenPixels = DevicePixels(screen);
         }
     }
-    choice.factor = QtScaleFactor(choice.screenPixels, ratio);
-    qputenv("QT_SCALE_FACTOR", ScaleFactorText(choice.factor).toLatin1());
+    // A high-density screen's whole ratio (2) stays the platform's; the rest is the stage scale.
+    choice.factor = FitScale(logical);
+    SetStageScale(choice.factor);
     qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     return choice;
 }
@@ -106,8 +109,6 @@ KioskSession::KioskSession(const ScaleChoice& scale)
     , m_stage(new Stage)
 {
     lastScreenClosed = [] { QCoreApplication::quit(); };
-    // Read by the application already; the call display, started from here, finds its own scale.
-    qunsetenv("QT_SCALE_FACTOR");
     m_clipMasks = QGuiApplication::platformName() == u"wayland";
     qApp->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

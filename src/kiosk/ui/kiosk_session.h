@@ -1,5 +1,6 @@
 #pragma once
-// The terminal as a kiosk: the 1024 x 768 screens scaled uniformly to the whole screen, centred on a
+// The terminal as a kiosk: the 1024 x 768 screens scaled uniformly (the stage scale) to the whole
+// screen, centred on a
 // full-screen stage in the background colour, without decorations, and the pointer hidden over the
 // customer's screens. The rules live in kiosk_layout.h; this only applies them.
 #include <QList>
@@ -14,11 +15,12 @@ namespace sumbrel::kiosk {
 // What the scale was computed from.
 struct ScaleChoice {
     QSize screenPixels;  // the primary screen in device pixels; empty when none was found
-    double factor = 1.0;  // QT_SCALE_FACTOR as set
+    double factor = 1.0;  // the stage scale as set
 };
 
 // Before the QApplication exists: looks at the primary screen through a short-lived application,
-// sets QT_SCALE_FACTOR so the design fills it, and turns client-side decorations off on Wayland.
+// sets the stage scale so the design fills it, and turns client-side decorations off on Wayland.
+// QT_SCALE_FACTOR is taken out of the environment: the screens scale themselves.
 ScaleChoice PrepareScale(int argc, char** argv);
 
 // The full-screen window behind the screens: the background colour where the design leaves bands.

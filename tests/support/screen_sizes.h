@@ -1,0 +1,79 @@
+#pragma once
+// The screens shops buy, and the checks every screen must pass on each: no text larger than its
+// element, every key whole on the screen, no two keys on top of each other.
+#include "kiosk/kiosk_layout.h"
+#include "presentation/stage_scale.h"
+#include "support/barrier_free.h"
+
+#include <QSize>
+#include <QStringList>
+#include <array>
+
+namespace sumbrel::testing {
+
+inline constexpr std::array<QSize, 8> kScreenSizes{{{800, 600},
+                                                    {1024, 768},
+                                                    {1280, 720},
+                                                    {1366, 768},
+                                                    {1920, 1080},
+                                                    {2560, 1440},
+                                                    {768, 1024},
+                                                    {1080, 1920}}};
+
+inline QString SizeName(QSize s)
+{
+    return QString::number(s.width()) + u'x' + QString::number(s.height());
+}
+
+// The stage scale a kiosk of that screen would take, for one case; 1 again after it.
+class StageScope {
+public:
+    explicit StageScope(QSize screen, QSize design = kiosk::kDesignSize)
+    {
+        SetStageScale(kiosk::FitScale(screen, design));
+    }
+    ~StageScope() { SetStageScale(1.0); }
+    StageScope(const StageScope&) = delete;
+    StageScope& operator=(const StageScope&) = delete;
+};
+
+// The window larger than the screen, or a key that its panels or the window cut.
+inline QStringList CutKeys(QWidget* window, QSize screen)
+{
+    QStringList cut;
+    if (window->width() > screen.width() || window->height() > screen.height())
+        cut << QStringLiteral("the window, %1 on a screen of %2").arg(SizeName(window->size()), SizeName(screen));
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window)
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a || (a->role() != QAccessible::Button && a->role() != QAccessible::CheckBox))
+            continue;
+        const QRect whole(w->mapTo(window, QPoint(0, 0)), w->size());
+        const QRect seen = VisibleRect(w);
+        if (!seen.isEmpty() && seen != whole)
+            cut << QStringLiteral("%1(%2): %3 of %4 seen")
+                       .arg(a->text(QAccessible::Name), w->objectName(), SizeName(seen.size()), SizeName(whole.size()));
+    }
+    return cut;
+}
+
+// Pairs of visible keys that cover one another.
+inline QStringList OverlappingKeys(QWidget* window)
+{
+    const QList<std::pair<QString, QRect>> keys = VisibleKeys(window);
+    QStringList overlaps;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        for (qsizetype j = i + 1; j < keys.size(); ++j)
+            if (keys[i].second.intersects(keys[j].second))
+                overlaps << keys[i].first + QStringLiteral(" and ") + keys[j].first;
+    return overlaps;
+}
+
+// Everything the checks found on the window, one line each; empty when it passes.
+inline QStringList LayoutFaults(QWidget* window, QSize screen)
+{
+    return ClippedTexts(window) + CutKeys(window, screen) + OverlappingKeys(window);
+}
+
+}  // namespace sumbrel::testing
