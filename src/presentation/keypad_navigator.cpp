@@ -4,12 +4,14 @@
 #include "access/spoken.h"
 #include "presentation/focus_ring.h"
 #include "presentation/look.h"
+#include "presentation/stage_scale.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -48,7 +50,7 @@ KeypadNavigator::KeypadNavigator(QWidget* window)
     : QObject(window)
     , m_window(window)
 {
-    m_ring = new FocusRing(window, QStringLiteral("focusRing"), int(8 * CurrentLook().scale));
+    m_ring = new FocusRing(window, QStringLiteral("focusRing"), std::max(2, Px(int(8 * CurrentLook().scale))));
     qApp->installEventFilter(this);
 }
 

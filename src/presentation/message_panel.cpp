@@ -6,6 +6,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 
 #include <QAccessible>
@@ -25,9 +26,9 @@ namespace sumbrel {
 
 namespace {
 
-// Touch targets below this are missed by fingers.
+// Touch targets below this (in the design's pixels) are missed by fingers.
 constexpr int kMinKeyHeight = 60;
-// Space kept free around the box, unscaled, so a large look still fits the window.
+// Space kept free around the box, not grown by the look, so a large look still fits the window.
 constexpr int kMargin = 16;
 
 QAccessibleInterface* PanelFactory(const QString& className, QObject* object)
@@ -152,7 +153,7 @@ MessagePanel::MessagePanel(QWidget* owner, const QString& title, const QString& 
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_icon(icon)
     , m_colours(Colours())
-    , m_scale(CurrentLook().scale)
+    , m_scale(CurrentLook().scale * StageScale())
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(PanelFactory);
@@ -198,7 +199,7 @@ void MessagePanel::layOut(QWidget* owner)
 {
     const QList<QWidget*> chain = WindowChain(owner);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    QRect area(0, 0, 1024, 768);
+    QRect area(QPoint(0, 0), Px(QSize(1024, 768)));
     if (!chain.isEmpty())
         area = QRect(chain.first()->mapToGlobal(QPoint(0, 0)), chain.first()->size());
     else if (screen)
@@ -212,24 +213,25 @@ void MessagePanel::layOut(QWidget* owner)
     }
 
     auto px = [this](int design) { return std::max(1, int(std::lround(design * m_scale))); };
-    const int width = std::max(1, std::min(px(600), area.width() - 2 * kMargin));
+    const int margin = Px(kMargin);
+    const int width = std::max(1, std::min(px(600), area.width() - 2 * margin));
     const int pad = std::min(px(32), width / 8);
     const int inner = std::max(1, width - 2 * pad);
     const int iconSide = m_icon == MessageIcon::None ? 0 : px(76);
     const int iconGap = iconSide ? px(18) : 0;
-    const int keyHeight = std::max(kMinKeyHeight, px(80));
+    const int keyHeight = std::max(Px(kMinKeyHeight), px(80));
     const int keyWidth = std::min(px(260), inner);
     const int keyGap = px(28);
     const int fixed = pad + iconSide + iconGap + keyGap + keyHeight + pad;
-    const int textHeight = std::max(0, std::min(m_text->heightForWidth(inner), area.height() - 2 * kMargin - fixed));
+    const int textHeight = std::max(0, std::min(m_text->heightForWidth(inner), area.height() - 2 * margin - fixed));
     const int height = fixed + textHeight;
 
     // Over the middle of the owner's window, kept inside the panel; at its foot in the low layout,
     // where the key is within reach.
     const QPoint centre = owner ? owner->mapToGlobal(owner->rect().center()) - area.topLeft() : rect().center();
-    const int left = qBound(kMargin, centre.x() - width / 2, area.width() - kMargin - width);
-    const int lowest = std::max(kMargin, area.height() - kMargin - height);
-    const int top = access::CurrentModes().low ? lowest : qBound(kMargin, centre.y() - height / 2, lowest);
+    const int left = qBound(margin, centre.x() - width / 2, area.width() - margin - width);
+    const int lowest = std::max(margin, area.height() - margin - height);
+    const int top = access::CurrentModes().low ? lowest : qBound(margin, centre.y() - height / 2, lowest);
     m_box = QRect(left, top, width, height);
     m_iconArea = QRect(left + (width - iconSide) / 2, top + pad, iconSide, iconSide);
     m_text->setGeometry(left + pad, top + pad + iconSide + iconGap, inner, textHeight);

@@ -40,7 +40,8 @@ private:
     void layOut(QWidget* owner);
 
     MessageIcon m_icon;
-    // The look as it was when the box was made: a box already up keeps it.
+    // The look as it was when the box was made: a box already up keeps it. The scale is the look's
+    // times the stage's.
     Palette m_colours;
     double m_scale = 1.0;
     QPixmap m_backdrop;

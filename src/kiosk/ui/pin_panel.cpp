@@ -1,38 +1,74 @@
 #include "kiosk/ui/pin_panel.h"
 
 #include "presentation/caption_key.h"
+#include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "startup/clock.h"
 #include "startup/trace_log.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <algorithm>
 
 namespace sumbrel::kiosk {
 
 namespace {
 
-constexpr QSize kBoxSize{560, 720};
-constexpr int kKeyWidth = 165;
-constexpr int kKeyHeight = 115;
-constexpr int kKeypadLeft = 32;
-constexpr int kKeypadTop = 235;
+// Where the box and its parts stand, in the design's pixels (the parts in the box's).
+struct PinPlaces {
+    QSize box;
+    QRect title, digits, message;
+    std::array<QRect, PinPanel::KeyCount> keys{};
+};
 
 // "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" "확인", as the reception screen's keypads.
-QRect KeyCell(int key)
+PinPlaces Design()
 {
-    int row = 3;
-    int column = 0;
-    if (key >= 1 && key <= 9) {
-        row = (key - 1) / 3;
-        column = (key - 1) % 3;
-    } else if (key == 0) {
-        column = 1;
-    } else if (key == PinPanel::Ok) {
-        column = 2;
+    PinPlaces p;
+    p.box = QSize(560, 720);
+    p.title = QRect(20, 24, 440, 50);
+    p.digits = QRect(20, 84, 520, 76);
+    p.message = QRect(20, 160, 520, 66);
+    constexpr int kKeyWidth = 165;
+    constexpr int kKeyHeight = 115;
+    for (int key = 0; key < PinPanel::Cancel; ++key) {
+        int row = 3;
+        int column = 0;
+        if (key >= 1 && key <= 9) {
+            row = (key - 1) / 3;
+            column = (key - 1) % 3;
+        } else if (key == 0) {
+            column = 1;
+        } else if (key == PinPanel::Ok) {
+            column = 2;
+        }
+        p.keys[size_t(key)] = QRect(32 + column * kKeyWidth, 235 + row * kKeyHeight, kKeyWidth, kKeyHeight);
     }
-    return QRect(kKeypadLeft + column * kKeyWidth, kKeypadTop + row * kKeyHeight, kKeyWidth, kKeyHeight);
+    p.keys[PinPanel::Cancel] = QRect(p.box.width() - 84, 4, 80, 60);
+    return p;
+}
+
+// Twice the type: the box over the whole window, the PIN across it, the keys in rows of five:
+// "1" to "5" / "6" to "0" / "<-" "확인".
+PinPlaces Large()
+{
+    PinPlaces p;
+    p.box = QSize(1024, 768);
+    p.title = QRect(20, 10, 870, 100);
+    p.keys[PinPanel::Cancel] = QRect(904, 10, 110, 100);
+    p.digits = QRect(0, 110, 1024, 140);
+    p.message = QRect(20, 250, 984, 122);
+    constexpr int kRows[] = {374, 505, 636};
+    constexpr int kKeyHeight = 130;
+    for (int digit = 0; digit <= 9; ++digit) {
+        const int at = digit == 0 ? 9 : digit - 1;
+        p.keys[size_t(digit)] = QRect(10 + (at % 5) * 202, kRows[at / 5], 194, kKeyHeight);
+    }
+    p.keys[PinPanel::Back] = QRect(10, kRows[2], 396, kKeyHeight);
+    p.keys[PinPanel::Ok] = QRect(414, kRows[2], 600, kKeyHeight);
+    return p;
 }
 
 }  // namespace
@@ -55,20 +91,22 @@ PinPanel::~PinPanel() = default;
 
 void PinPanel::build()
 {
-    setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), QSize(1024, 768)));
-    m_box = MakePanel(this, QStringLiteral("picPinBox"),
-                      QRect(QPoint((width() - kBoxSize.width()) / 2, (height() - kBoxSize.height()) / 2), kBoxSize),
-                      Colours().panel);
+    setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), Px(QSize(1024, 768))));
+    const PinPlaces places = CurrentLook().scale > 1.0 ? Large() : Design();
+    // Centred on the screen's pixels; its contents are placed in the design's.
+    const QSize box = Px(places.box);
+    m_box = MakePanel(this, QStringLiteral("picPinBox"), QRect(), Colours().panel);
+    m_box->setGeometry(QRect(QPoint((width() - box.width()) / 2, (height() - box.height()) / 2), box));
     m_box->setFrameShape(QFrame::Box);
-    m_box->setLineWidth(2);
+    m_box->setLineWidth(std::max(1, Px(2)));
 
-    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), QRect(20, 24, 440, 50), KeyFont(34), Colours().ink,
+    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), places.title, KeyFont(34), Colours().ink,
                         Qt::AlignCenter, LabelFlag::Wrap);
     ShowText(m_title, pin::PanelTitle(m_area));
-    m_digits = MakeLabel(m_box, QStringLiteral("lblPinDigits"), QRect(20, 84, 520, 76), KeyFont(60), Colours().ink,
+    m_digits = MakeLabel(m_box, QStringLiteral("lblPinDigits"), places.digits, KeyFont(60), Colours().ink,
                          Qt::AlignCenter, LabelFlag::Wrap);
-    m_message = MakeLabel(m_box, QStringLiteral("lblPinMessage"), QRect(20, 160, 520, 66), LabelFont(26),
-                          Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap);
+    m_message = MakeLabel(m_box, QStringLiteral("lblPinMessage"), places.message, LabelFont(26), Colours().mutedInk,
+                          Qt::AlignCenter, LabelFlag::Wrap);
 
     for (int i = 0; i < KeyCount; ++i) {
         const bool digit = i <= 9;
@@ -77,13 +115,12 @@ void PinPanel::build()
             : i == Ok                 ? QStringLiteral("확인")
                                       : QStringLiteral("X");
         const KeyColours& colours = i == Ok ? Colours().accentKey : Colours().plainKey;
-        const QRect cell = i == Cancel ? QRect(kBoxSize.width() - 84, 4, 80, 60) : KeyCell(i);
         const QFont font = i == Cancel ? CloseKeyFont(36) : KeyFont(digit ? 54 : 40);
         const QString name = digit ? QStringLiteral("cmdPin_%1").arg(i)
             : i == Back            ? QStringLiteral("cmdPinBack")
             : i == Ok              ? QStringLiteral("cmdPinOk")
                                    : QStringLiteral("cmdPinCancel");
-        m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, cell, font, colours, Colours().ink);
+        m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, places.keys.at(size_t(i)), font, colours, Colours().ink);
         connect(m_keys.at(size_t(i)), &CaptionKey::clicked, this, [this, i] { press(i); });
     }
 }

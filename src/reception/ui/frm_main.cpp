@@ -6,6 +6,7 @@
 #include "presentation/keypad_navigator.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "reception/ui/screen_parts.h"
 #include "startup/clock.h"
@@ -63,7 +64,7 @@ void frmMain::Form_Load()
 {
     Procedure proc(QString(), QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
-        setFixedSize(1024, 768);
+        setFixedSize(Px(QSize(1024, 768)));
         if (gs().useDualMonitor) {
             move(gs().LeftO, gs().TopO);
         } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -129,10 +130,10 @@ void frmMain::showSettings()
     showCompletion();
     // The takeout key alone stands in the middle of the two keys' places.
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
-    m_panelKeys[size_t(PanelKey::EatIn)]->move(m_places.eatIn.topLeft());
+    m_panelKeys[size_t(PanelKey::EatIn)]->move(Px(m_places.eatIn.topLeft()));
     m_panelKeys[size_t(PanelKey::EatIn)]->setVisible(keys.eatInVisible);
     m_panelKeys[size_t(PanelKey::Takeout)]->move(
-        (keys.takeoutAlone ? m_places.takeoutAlone : m_places.takeout).topLeft());
+        Px((keys.takeoutAlone ? m_places.takeoutAlone : m_places.takeout).topLeft()));
     m_panelKeys[size_t(PanelKey::Takeout)]->setVisible(true);
     fitTexts();
 }
@@ -338,7 +339,7 @@ void frmMain::showNotice()
     const int panel = m_path.currentPanel();
     const bool shown = !m_path.notice().isEmpty() && panel > kStartPanel && panel < kCompletionPanel;
     if (shown) {
-        m_lblNotice->setGeometry(m_places.notice[size_t(panel)].translated(m_picFrame[size_t(panel)]->pos()));
+        m_lblNotice->setGeometry(Px(m_places.notice[size_t(panel)]).translated(m_picFrame[size_t(panel)]->pos()));
         ShowText(m_lblNotice, m_path.notice());
         m_lblNotice->raise();
         if (m_path.notice() != m_spokenNotice)

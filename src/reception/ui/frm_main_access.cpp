@@ -7,6 +7,7 @@
 #include "presentation/keypad_navigator.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
@@ -171,7 +172,7 @@ void frmMain::placeMenuKey()
     }
     if (key->parentWidget() != m_picFrame[size_t(panel)])
         key->setParent(m_picFrame[size_t(panel)]);
-    key->setGeometry(m_places.menuKey[size_t(panel)]);
+    key->setGeometry(Px(m_places.menuKey[size_t(panel)]));
     key->show();
     key->raise();
 }
@@ -259,7 +260,7 @@ void frmMain::fitTexts()
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
         if (!key->isInvisible() && key->isVisibleTo(this))
-            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
+            fit(key, key->caption(), key->rect().adjusted(Px(4), Px(4), -Px(4), -Px(4)), true);
     }
     // Labels change their texts: each fit starts from the size it was built with.
     for (QLabel* label : findChildren<QLabel*>()) {

@@ -5,6 +5,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
@@ -14,6 +15,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -23,6 +25,9 @@ namespace {
 
 const QString kDeleteCaption = QStringLiteral("<-");
 const QString kNumberChangeCaption = QStringLiteral("번호변경");
+
+// The order panel's place in the window.
+const QRect kOrderPanel(5, 5, 469, 758);
 
 const KeyColours& ColoursFor(KeyGroup group, int index)
 {
@@ -88,17 +93,22 @@ void frmMain::buildWaitingStatus()
 
 void frmMain::buildMenuPanel()
 {
-    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), QRect(5, 5, 469, 758),
+    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), kOrderPanel,
                                Colours().reception.orderPanel);
     m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), m_places.listView, Colours().panel);
     m_picList = new OrderListSurface(m_picBack);
-    m_picList->setGeometry(0, 0, kListWidth, kEmptyListHeight);
+    m_picList->setGeometry(Px(QRect(0, 0, kListWidth, kEmptyListHeight)));
     m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
     buildOrderRows();
     m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40), Colours().ink,
                            Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
             m_places.menuSelect);
+    // Its right edge, a pixel past the panel's in the design, rounded as the panel's own: then the
+    // panel cuts no more of it on any screen than that pixel.
+    const QPoint origin = kOrderPanel.topLeft();
+    m_phoneKeys[size_t(PhoneKey::MenuSelect)]->setGeometry(
+        Px(m_places.menuSelect.translated(origin)).translated(-Px(origin)));
     const int teams = m_places.waitTeamsTop;
     const int time = m_places.waitTimeTop;
     const QFont font = LabelFont(30);
@@ -126,13 +136,13 @@ void frmMain::buildOrderRows()
         const QString index = QStringLiteral("_%1").arg(i);
         row.frame = new QFrame(m_picList);
         row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
-        row.frame->setGeometry(kRowLeft, 0, kRowWidth, kRowHeight);
+        row.frame->setGeometry(Px(QRect(kRowLeft, 0, kRowWidth, kRowHeight)));
         row.frame->hide();
         auto* border = new QFrame(row.frame);
         border->setObjectName(QStringLiteral("SetNum_Border") + index);
-        border->setGeometry(43, 0, 52, 39);
+        border->setGeometry(Px(QRect(43, 0, 52, 39)));
         border->setFrameStyle(QFrame::Box | QFrame::Plain);
-        border->setLineWidth(2);
+        border->setLineWidth(std::max(1, Px(2)));
         SetInk(border, colours.quantityRim);
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26),
                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
@@ -165,11 +175,13 @@ void frmMain::buildStartPanel()
     connect(m_easyOrder, &CaptionKey::clicked, this, [this] { EasyOrder_Click(); });
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
-    m_pictureBox->setGeometry(m_places.operatorBox);
+    m_pictureBox->setGeometry(Px(m_places.operatorBox));
     SetFill(m_pictureBox, Colours().panel);
     const QPixmap picture = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0102.gif"));
     if (!picture.isNull())
-        m_pictureBox->setPixmap(picture);
+        m_pictureBox->setPixmap(StageScale() == 1.0 ? picture
+                                                    : picture.scaled(Px(picture.size()), Qt::IgnoreAspectRatio,
+                                                                     Qt::SmoothTransformation));
 
     // Two invisible touch areas for the operator, side by side.
     auto operatorArea = [this](const QString& name, int left) {
@@ -177,7 +189,7 @@ void frmMain::buildStartPanel()
         area->setObjectName(name);
         area->setAccessibleName(name);
         area->setInvisible(true);
-        area->setGeometry(left, 0, 70, 60);
+        area->setGeometry(Px(QRect(left, 0, 70, 60)));
         return area;
     };
     m_lblConfig = operatorArea(QStringLiteral("lblConfig"), 0);
@@ -238,7 +250,7 @@ void frmMain::buildCompletionPanel()
     m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), m_places.completionBox,
                             Colours().panel);
     m_picFrame4->setFrameShape(QFrame::Box);
-    m_picFrame4->setLineWidth(2);
+    m_picFrame4->setLineWidth(std::max(1, Px(2)));
     m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), m_places.completionTitle, KeyFont(48),
                                Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),

@@ -1,6 +1,7 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
 #include "menu/cart.h"
 #include "presentation/caption_key.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "reception/ui/frm_main.h"
 #include "reception/ui/screen_parts.h"
@@ -35,7 +36,7 @@ void frmMain::showOrderList()
     std::array<bool, kRowPanels> shown{};
     for (const RowPlace& place : layout.rows) {
         const OrderRow& row = m_rows.at(size_t(place.line));
-        row.frame->move(kRowLeft, place.top);
+        row.frame->move(Px(QPoint(kRowLeft, place.top)));
         const QString quantity = QString::number(place.quantity);
         ShowText(row.quantity, quantity);
         // A screen reader hears which line a row's keys and count belong to.
@@ -49,7 +50,7 @@ void frmMain::showOrderList()
     }
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i].frame->setVisible(shown[i]);
-    m_picList->setGeometry(0, m_orderList.top(), kListWidth, m_orderList.height());
+    m_picList->setGeometry(Px(QRect(0, m_orderList.top(), kListWidth, m_orderList.height())));
     m_picList->showLayout(layout);
     ShowText(m_lblTotal, m_orderList.totalText());
     m_lblTotal->setAccessibleName(QStringLiteral("합계 ") + m_orderList.totalText());
@@ -91,7 +92,8 @@ void frmMain::picList_MouseUp(int y)
 {
     if (m_path.submitting())
         return;
-    if (m_orderList.touchReleased(y))
+    // The list's rules count in the design's pixels.
+    if (m_orderList.touchReleased(int(y / StageScale())))
         Draw_Order();
 }
 

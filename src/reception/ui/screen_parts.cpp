@@ -1,6 +1,7 @@
 #include "reception/ui/screen_parts.h"
 
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace sumbrel::reception {
 
@@ -47,9 +49,14 @@ TextMeasure ListMeasure()
             return sizePt == kTitlePt ? title : sizePt == kPricePt ? price : option;
         }
     };
+    // The fonts are the screen's, the list's rules count in the design's pixels: widths rounded up,
+    // so a price never reaches past its place.
     auto sizes = std::make_shared<Sizes>();
-    return {[sizes](const QString& text, int sizePt) { return sizes->at(sizePt).horizontalAdvance(text); },
-            [sizes](int sizePt) { return sizes->at(sizePt).height(); }};
+    const double scale = StageScale();
+    return {[sizes, scale](const QString& text, int sizePt) {
+                return int(std::ceil(sizes->at(sizePt).horizontalAdvance(text) / scale));
+            },
+            [sizes, scale](int sizePt) { return int(std::lround(sizes->at(sizePt).height() / scale)); }};
 }
 
 namespace {
@@ -99,13 +106,14 @@ const QFont& OrderListSurface::fontOf(int sizePt) const
 void OrderListSurface::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
+    // The layout's places are the design's; the fonts are already the screen's.
     p.setPen(QPen(Colours().reception.listRule, 1, Qt::DotLine));
     for (int y : m_layout.separators)
-        p.drawLine(10, y, width() - 5, y);
+        p.drawLine(Px(10), Px(y), width() - Px(5), Px(y));
     const QRect dirty = event->rect();
     for (const PrintedText& t : m_layout.texts) {
         const QFont& font = fontOf(t.sizePt);
-        const QRect place(t.x, t.y, width() - t.x, QFontMetrics(font).height());
+        const QRect place(Px(t.x), Px(t.y), width() - Px(t.x), QFontMetrics(font).height());
         if (!dirty.intersects(place))
             continue;
         p.setFont(font);

@@ -1,0 +1,135 @@
+// The reception screen, its PIN keypad and a message box on every screen size shops buy, in each
+// look: the window is the design times the screen's scale, no text is clipped, every key is whole
+// and no two keys overlap, on every panel of the path.
+#include "kiosk/ui/pin_panel.h"
+#include "presentation/message_panel.h"
+#include "reception/reception_fixture.h"
+#include "settings/operator_pin.h"
+#include "support/screen_sizes.h"
+
+#include <cmath>
+
+namespace sumbrel::testing {
+namespace {
+
+struct LookCase {
+    const char* name;
+    access::Modes modes;
+};
+const LookCase kLooks[] = {
+    {"design", {}},
+    {"low", {false, true, false, false}},
+    {"large", {false, false, true, false}},
+    {"low and large", {false, true, true, false}},
+    {"contrast", {false, false, false, true}},
+};
+
+// Two lines, the longer one with an option: rows, prices and option texts on the list.
+const order::Order kTwoLines = order::Of({order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}}),
+                                          order::Line(QStringLiteral("딸기 요거트 스무디"), 5500, 1, {})});
+
+class ScreenSizesTest : public ReceptionTest {
+protected:
+    void SetUp() override
+    {
+        ReceptionTest::SetUp();
+        cart = kTwoLines;
+    }
+    void TearDown() override
+    {
+        ApplyModes({});
+        SetStageScale(1.0);
+        ReceptionTest::TearDown();
+    }
+    // The faults of the window as it is now, one line each, for the case and the step.
+    void check(QWidget* window, QSize size, const char* look, const char* step)
+    {
+        const QStringList faults = LayoutFaults(window, size);
+        EXPECT_TRUE(faults.isEmpty()) << SizeName(size).toStdString() << ' ' << look << ' ' << step << ":\n"
+                                      << faults.join(u'\n').toStdString();
+    }
+    static bool designTimesScale(QWidget* window)
+    {
+        const double scale = StageScale();
+        return std::abs(window->width() - 1024 * scale) <= 1 && std::abs(window->height() - 768 * scale) <= 1;
+    }
+};
+
+TEST_F(ScreenSizesTest, TheReceptionPathFitsEveryScreenInEveryLook)
+{
+    for (const QSize size : kScreenSizes) {
+        for (const LookCase& look : kLooks) {
+            StageScope stage(size);
+            ModesScope modes(look.modes);
+            frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+            s.show();
+            EXPECT_TRUE(designTimesScale(&s)) << SizeName(size).toStdString() << ' ' << look.name << ": "
+                                              << SizeName(s.size()).toStdString();
+            check(&s, size, look.name, "start");
+            Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+            check(&s, size, look.name, "mode panel");
+            Key(s, QStringLiteral("cmdModeClose"))->touch();
+            KeyOf(s, PanelKey::Takeout)->touch();
+            ASSERT_EQ(s.path().currentPanel(), 1);
+            typePhone(QStringLiteral("12345678"));
+            check(&s, size, look.name, "phone");
+            KeyOf(s, PhoneKey::Next)->touch();
+            settled(s);
+            ASSERT_EQ(s.path().currentPanel(), 2);
+            typeCar(QStringLiteral("1234"));
+            check(&s, size, look.name, "car");
+            KeyOf(s, CarKey::Next)->touch();
+            settled(s);
+            ASSERT_EQ(s.path().currentPanel(), 3);
+            check(&s, size, look.name, "payment");
+            // A failed submission: back on the payment panel, its notice over the panel.
+            shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
+            KeyOf(s, PanelKey::Card)->touch();
+            settled(s);
+            ASSERT_EQ(s.path().currentPanel(), 3);
+            check(&s, size, look.name, "payment with its notice");
+            shop.clearFaults();
+            KeyOf(s, PanelKey::Card)->touch();
+            settled(s);
+            ASSERT_EQ(s.path().currentPanel(), 4);
+            check(&s, size, look.name, "completion");
+            screen.reset();
+        }
+    }
+}
+
+TEST_F(ScreenSizesTest, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook)
+{
+    const QString stored = pin::HashPin(QStringLiteral("4821"));
+    for (const QSize size : kScreenSizes) {
+        for (const LookCase& look : kLooks) {
+            StageScope stage(size);
+            ModesScope modes(look.modes);
+            frmMain& s = open();
+            s.show();
+            pin::PinGate gate;
+            auto* panel = new kiosk::PinPanel(&s, gate, pin::Area::Settings, stored);
+            panel->open();
+            EXPECT_EQ(panel->geometry(), s.rect());
+            check(&s, size, look.name, "PIN keypad");
+            // A wrong PIN, then the lock: the longest messages of the panel.
+            for (const char* typed : {"1111", "2222", "3333"}) {
+                for (const char digit : std::string_view(typed))
+                    panel->press(digit - '0');
+                panel->press(kiosk::PinPanel::Ok);
+                check(&s, size, look.name, typed);
+            }
+            panel->press(kiosk::PinPanel::Cancel);
+
+            MessagePanel box(&s, ProgramTitle(), kNotMobileWarning, MessageIcon::Warning);
+            box.show();
+            EXPECT_EQ(box.geometry(), s.geometry()) << SizeName(size).toStdString() << ' ' << look.name;
+            check(&box, size, look.name, "message box");
+            box.accept();
+            screen.reset();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sumbrel::testing
