@@ -1,6 +1,7 @@
 // The reception screen, its PIN keypad and a message box on every screen size shops buy, in each
 // look: the window is the design times the screen's scale, no text is clipped, every key is whole
 // and no two keys overlap, on every panel of the path.
+// SUMBREL_SCREENSHOT_DIR=<folder> also saves each step as a PNG file for a look by eye.
 #include "kiosk/ui/pin_panel.h"
 #include "presentation/message_panel.h"
 #include "reception/reception_fixture.h"
@@ -44,6 +45,12 @@ protected:
     // The faults of the window as it is now, one line each, for the case and the step.
     void check(QWidget* window, QSize size, const char* look, const char* step)
     {
+        const QByteArray folder = qgetenv("SUMBREL_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            window->grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                                    .arg(QString::fromLocal8Bit(folder), SizeName(size), QString::fromUtf8(look),
+                                         QString::fromUtf8(step))
+                                    .replace(u' ', u'_'));
         const QStringList faults = LayoutFaults(window, size);
         EXPECT_TRUE(faults.isEmpty()) << SizeName(size).toStdString() << ' ' << look << ' ' << step << ":\n"
                                       << faults.join(u'\n').toStdString();
@@ -57,6 +64,7 @@ protected:
 
 TEST_F(ScreenSizesTest, TheReceptionPathFitsEveryScreenInEveryLook)
 {
+    int customer = 0;
     for (const QSize size : kScreenSizes) {
         for (const LookCase& look : kLooks) {
             StageScope stage(size);
@@ -71,7 +79,8 @@ TEST_F(ScreenSizesTest, TheReceptionPathFitsEveryScreenInEveryLook)
             Key(s, QStringLiteral("cmdModeClose"))->touch();
             KeyOf(s, PanelKey::Takeout)->touch();
             ASSERT_EQ(s.path().currentPanel(), 1);
-            typePhone(QStringLiteral("12345678"));
+            // A new number each time: the shop accepts each order.
+            typePhone(QStringLiteral("1234%1").arg(++customer, 4, 10, QChar(u'0')));
             check(&s, size, look.name, "phone");
             KeyOf(s, PhoneKey::Next)->touch();
             settled(s);
@@ -92,6 +101,7 @@ TEST_F(ScreenSizesTest, TheReceptionPathFitsEveryScreenInEveryLook)
             KeyOf(s, PanelKey::Card)->touch();
             settled(s);
             ASSERT_EQ(s.path().currentPanel(), 4);
+            EXPECT_EQ(lblWaitTitle(s)->text(), QStringLiteral("접수 완료"));
             check(&s, size, look.name, "completion");
             screen.reset();
         }
