@@ -117,9 +117,10 @@ void KioskSession::setLayout(LayoutChoice choice)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize logical = screen ? screen->geometry().size() : QSize();
     m_orientation = ChooseOrientation(choice, logical);
-    m_scale.factor = FitScale(logical, DesignSize(m_orientation));
+    // The customer's screens have no portrait design yet: every screen takes the landscape one,
+    // fitted to the screen.
+    m_scale.factor = FitScale(logical, kDesignSize);
     SetStageScale(m_scale.factor);
-    SetPortraitStage(m_orientation == Orientation::Portrait);
 }
 
 void KioskSession::adopt(QWidget* screen)
