@@ -1,7 +1,7 @@
 // The operator's screens on every screen size shops buy: the login (alone, with the on-screen keyboard
 // up for a field, with its wait picture) and the settings screen (with the keyboard at its foot and
-// at its top, with the download's wait panel) stay whole centred panels of the design's proportions,
-// with no clipped text, no key cut off and no two keys on top of each other.
+// at its top, with the download's wait panel) stay whole panels of the design's proportions, with no
+// clipped text, no key cut off and no two keys on top of each other.
 #include "login/ui/frm_login.h"
 #include "presentation/caption_key.h"
 #include "presentation/onscreen_keyboard.h"
@@ -14,7 +14,6 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <utility>
 
 using namespace sumbrel;
@@ -31,7 +30,8 @@ QStringList FaultsUnder(QWidget* window, QSize screen, const OnScreenKeyboard* k
     QList<std::pair<const QWidget*, QRect>> keys;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (!w->isVisible() || !a || (a->role() != QAccessible::Button && a->role() != QAccessible::CheckBox))
+        if (!w->isVisible() || w->window() != window || !a
+            || (a->role() != QAccessible::Button && a->role() != QAccessible::CheckBox))
             continue;
         const QRect seen = VisibleRect(w);
         if (!seen.isEmpty())
