@@ -101,7 +101,7 @@ protected:
 
 }  // namespace
 
-// Loading, the first and the next page of tiles with the cart's row, then with a second row.
+// Loading, the first page of tiles with the cart's row, then the next tabs and tiles with a second row.
 TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     const QSize design(1024, 768);
@@ -124,11 +124,14 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
             faults = Faults(&page, design, screen);
             EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
 
+            // The next strip of tabs (longer names), its next page of tiles, and a second row.
             CmdLabel(page, 1)->touch();
+            CmdLabel(page, 3)->touch();
             picMenu(page, 0)->touch();
             EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
             faults = Faults(&page, design, screen);
-            EXPECT_TRUE(faults.isEmpty()) << where << "next page, two rows\n" << faults.join(u'\n').toStdString();
+            EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n"
+                                          << faults.join(u'\n').toStdString();
         }
     }
 }
@@ -150,17 +153,17 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
             auto single = std::make_unique<frmMenuSelectSubA>(&page);
             single->m_menuIndex = u"0"_s;
             single->show();
-            QStringList faults = Faults(single.get(),
-                                        full ? ItemDialog::kScreen
-                                             : QSize(frmMenuSelectSubA::kWidth, frmMenuSelectSubA::kHeight),
-                                        screen);
+            QStringList faults = Faults(
+                single.get(), full ? ItemDialog::kScreen : QSize(frmMenuSelectSubA::kWidth, frmMenuSelectSubA::kHeight),
+                screen);
             EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
             single.reset();
 
             auto options = std::make_unique<frmMenuSelectSubB>(&page);
             options->m_menuIndex = u"0"_s;
             options->show();
-            const QSize design = full ? ItemDialog::kScreen : QSize(frmMenuSelectSubB::kWidth, frmMenuSelectSubB::kHeight);
+            const QSize design = full ? ItemDialog::kScreen
+                                      : QSize(frmMenuSelectSubB::kWidth, frmMenuSelectSubB::kHeight);
             const auto check = [&](const char* state) {
                 const QStringList found = Faults(options.get(), design, screen);
                 EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();

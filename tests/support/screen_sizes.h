@@ -90,9 +90,9 @@ inline QStringList OverlappingKeys(QWidget* window)
         if (!w->isVisible() || w->window() != window || !IsKey(w) || UnderPanel(window, w))
             continue;
         if (const QRect seen = VisibleRect(w); !seen.isEmpty())
-            keys.append({QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) + u'(' + w->objectName()
-                             + u')',
-                         seen});
+            keys.append(
+                {QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) + u'(' + w->objectName() + u')',
+                 seen});
     }
     QStringList overlaps;
     for (qsizetype i = 0; i < keys.size(); ++i)
