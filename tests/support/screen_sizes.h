@@ -58,10 +58,42 @@ inline QStringList CutKeys(QWidget* window, QSize screen)
     return cut;
 }
 
+// A key, to a screen reader and to a touch.
+inline bool IsKey(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a && (a->role() == QAccessible::Button || a->role() == QAccessible::CheckBox) && a->actionInterface()
+        && !a->actionInterface()->actionNames().isEmpty();
+}
+
+// Under a panel in front of it (one over the whole page while it loads, with keys of its own): not a
+// key the customer sees. A key under another key of its own panel still counts, as an overlap.
+inline bool UnderPanel(QWidget* window, QWidget* key)
+{
+    QWidget* top = window->childAt(key->mapTo(window, key->rect().center()));
+    if (!top)
+        return false;
+    for (; top && top != window; top = top->parentWidget()) {
+        if (top == key || key->isAncestorOf(top))
+            return false;
+        if (!IsKey(top) && !top->isAncestorOf(key))
+            return true;
+    }
+    return false;
+}
+
 // Pairs of visible keys that cover one another.
 inline QStringList OverlappingKeys(QWidget* window)
 {
-    const QList<std::pair<QString, QRect>> keys = VisibleKeys(window);
+    QList<std::pair<QString, QRect>> keys;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window || !IsKey(w) || UnderPanel(window, w))
+            continue;
+        if (const QRect seen = VisibleRect(w); !seen.isEmpty())
+            keys.append(
+                {QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) + u'(' + w->objectName() + u')',
+                 seen});
+    }
     QStringList overlaps;
     for (qsizetype i = 0; i < keys.size(); ++i)
         for (qsizetype j = i + 1; j < keys.size(); ++j)
