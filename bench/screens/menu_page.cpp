@@ -47,18 +47,27 @@ struct MenuBench {
             && page->findChild<ClockTimer*>(QStringLiteral("Timer3"))->isActive();
     }
     // Opens the page as the reception screen does (open() returns at once, the menu loads off the
-    // screen's thread) until its tiles are shown and painted.
-    double open()
+    // screen's thread): the time until the page is on the screen and answers (its loading panel
+    // painted), and until its tiles are painted.
+    struct Opening {
+        double shownMs = 0;
+        double loadedMs = 0;
+    };
+    Opening open()
     {
         page->hide();
         QCoreApplication::processEvents();
         QElapsedTimer t;
         t.start();
+        Opening o;
         page->open(cart::OrderCart{});
+        page->repaint();
+        o.shownMs = t.nsecsElapsed() / 1e6;
         while (!loaded())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         page->repaint();
-        return t.nsecsElapsed() / 1e6;
+        o.loadedMs = t.nsecsElapsed() / 1e6;
+        return o;
     }
 };
 
@@ -68,12 +77,16 @@ MenuBench& bench()
     return b;
 }
 
-const bench::RegisterFigure kOpen({QStringLiteral("menu_open_ms"), 150, [] { return bench().open(); }});
+// A touch to the page on the screen, answering (its three loads under way off the screen's thread).
+const bench::RegisterFigure kOpen({QStringLiteral("menu_open_ms"), 33, [] { return bench().open().shownMs; }});
+// A touch to the tiles painted: the slowest of the three answers (the demo shop's catalogue of 500
+// items) plus reading them and building the page.
+const bench::RegisterFigure kLoaded({QStringLiteral("menu_loaded_ms"), 150, [] { return bench().open().loadedMs; }});
 
 // The same with no picture decoded yet, as the first opening after a start.
-const bench::RegisterFigure kOpenCold({QStringLiteral("menu_open_cold_ms"), 150, [] {
+const bench::RegisterFigure kOpenCold({QStringLiteral("menu_loaded_cold_ms"), 150, [] {
                                            menu::PictureCache::shared().clear();
-                                           return bench().open();
+                                           return bench().open().loadedMs;
                                        }});
 
 const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {

@@ -28,7 +28,7 @@ Launch PrepareLaunch(int argc, char* argv[])
     launch.withoutScreen = AnswersWithoutScreen(argc, argv) || ProvisioningRequested(argc, argv);
     launch.kiosk = !launch.withoutScreen && kiosk::RequestedOnCommandLine(argc, argv);
     if (launch.kiosk)
-        launch.scale = kiosk::PrepareScale(argc, argv);
+        kiosk::PrepareEnvironment();
     return launch;
 }
 
@@ -61,7 +61,12 @@ CommandLine ParseCommandLine(const QCoreApplication& app)
     const QCommandLineOption kioskOption(
         QStringLiteral("kiosk"),
         QStringLiteral("Full screen for a kiosk: the screens scaled to fill it, no pointer over the customer's screens."));
-    for (const QCommandLineOption* option : {&metricsFile, &home, &host, &caFile, &say, &kioskOption})
+    const QCommandLineOption layout(
+        QStringLiteral("layout"),
+        QStringLiteral("The customer's screens for a tall screen (portrait), a wide one (landscape) or by the "
+                       "screen's shape (auto, the default; else [Set] Layout=)."),
+        QStringLiteral("auto|landscape|portrait"));
+    for (const QCommandLineOption* option : {&metricsFile, &home, &host, &caFile, &say, &kioskOption, &layout})
         parser.addOption(*option);
     parser.process(app);
 
@@ -71,6 +76,11 @@ CommandLine ParseCommandLine(const QCoreApplication& app)
     line.caFile = parser.value(caFile);
     line.metricsFile = parser.value(metricsFile);
     line.version = parser.isSet(version);
+    if (parser.isSet(layout)) {
+        line.layout = kiosk::ParseLayoutChoice(parser.value(layout));
+        if (!line.layout)
+            parser.showHelp(2);
+    }
     if (parser.isSet(say))
         line.say = parser.value(say);
     if (provisioning.requested(parser))

@@ -11,11 +11,10 @@ class QCoreApplication;
 namespace sumbrel::app {
 
 // What must be known before the application object exists: whether a display is needed at all,
-// and the kiosk's scale (an environment setting Qt reads as it starts).
+// and whether the kiosk's environment is to be prepared.
 struct Launch {
     bool withoutScreen = false;
     bool kiosk = false;
-    kiosk::ScaleChoice scale;
 };
 Launch PrepareLaunch(int argc, char* argv[]);
 
@@ -24,6 +23,8 @@ struct CommandLine {
     QString serviceHost;
     QString caFile;
     QString metricsFile;
+    // --layout; else [Set] Layout= of the configuration, else auto.
+    std::optional<kiosk::LayoutChoice> layout;
     std::optional<QString> say;
     std::optional<ProvisioningCommand> provisioning;
     bool version = false;

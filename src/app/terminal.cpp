@@ -9,6 +9,7 @@
 #include "menu/ui/frm_menu_select_main.h"
 #include "presentation/dialog_handlers.h"
 #include "presentation/look.h"
+#include "presentation/stage_scale.h"
 #include "presentation/screen_utils.h"
 #include "reception/ui/frm_main.h"
 #include "server/http_client.h"
@@ -37,7 +38,7 @@ Terminal::Terminal(const app::CommandLine& line, const app::Launch& launch)
     setDialogHandler(Unattended() ? static_cast<DialogHandler*>(m_unattendedDialogs.get()) : m_widgetDialogs.get());
     setCaFile(line.caFile);
     if (launch.kiosk)
-        m_session = std::make_unique<kiosk::KioskSession>(launch.scale);
+        m_session = std::make_unique<kiosk::KioskSession>();
     // Pings a systemd watchdog when one watches.
     m_watchdog = std::make_unique<kiosk::WatchdogNotifier>();
     m_watchdog->start();
@@ -76,8 +77,19 @@ bool Terminal::WindowsOpen()
     return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
 }
 
+void Terminal::applyLayout()
+{
+    // The program folder (and its configuration) is known from here on; no screen is built yet.
+    const kiosk::LayoutChoice choice = kiosk::ConfiguredLayout(m_line.layout);
+    if (m_session)
+        m_session->setLayout(choice);
+    else
+        SetPortraitStage(choice == kiosk::LayoutChoice::Portrait);
+}
+
 void Terminal::openLogin()
 {
+    applyLayout();
     // The login closes itself once it has reported.
     auto* login = new frmLogin();
     if (m_session)

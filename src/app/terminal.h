@@ -41,6 +41,7 @@ public:
     static bool WindowsOpen();
 
 private:
+    void applyLayout();
     void openLogin();
     void openReception();
     void openMenuPage(const cart::OrderCart& order);

@@ -1,5 +1,9 @@
 #include "kiosk/kiosk_layout.h"
 
+#include "startup/global_state.h"
+#include "startup/ini.h"
+#include "startup/trace_log.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,6 +18,49 @@ bool RequestedOnCommandLine(int argc, const char* const* argv)
             return true;
     }
     return false;
+}
+
+std::optional<LayoutChoice> ParseLayoutChoice(const QString& text)
+{
+    const QString word = text.trimmed().toLower();
+    if (word == u"auto")
+        return LayoutChoice::Auto;
+    if (word == u"landscape")
+        return LayoutChoice::Landscape;
+    if (word == u"portrait")
+        return LayoutChoice::Portrait;
+    return std::nullopt;
+}
+
+LayoutChoice ConfiguredLayout(const std::optional<LayoutChoice>& commandLine)
+{
+    if (commandLine)
+        return *commandLine;
+    const QString set = ReadIni(QStringLiteral("Set"), QStringLiteral("Layout"), configFilePath());
+    if (set.trimmed().isEmpty())
+        return LayoutChoice::Auto;
+    if (const std::optional<LayoutChoice> choice = ParseLayoutChoice(set))
+        return *choice;
+    WriteLog(QStringLiteral("Kiosk: [Set] Layout=") + set + QStringLiteral(" is not auto, landscape or portrait: auto"));
+    return LayoutChoice::Auto;
+}
+
+Orientation ChooseOrientation(LayoutChoice choice, QSize screen)
+{
+    switch (choice) {
+    case LayoutChoice::Landscape:
+        return Orientation::Landscape;
+    case LayoutChoice::Portrait:
+        return Orientation::Portrait;
+    case LayoutChoice::Auto:
+        break;
+    }
+    return screen.height() > screen.width() ? Orientation::Portrait : Orientation::Landscape;
+}
+
+QSize DesignSize(Orientation orientation)
+{
+    return orientation == Orientation::Portrait ? kPortraitDesignSize : kDesignSize;
 }
 
 double FitScale(QSize screen, QSize design)

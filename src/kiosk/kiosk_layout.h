@@ -5,10 +5,25 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace sumbrel::kiosk {
 
 inline constexpr QSize kDesignSize{1024, 768};
+// The customer's screens of a standing kiosk are drawn for a tall screen of their own.
+inline constexpr QSize kPortraitDesignSize{1080, 1920};
+
+enum class Orientation { Landscape, Portrait };
+// What the operator asks for ("--layout", "[Set] Layout="): "auto" (by the screen's shape),
+// "landscape" or "portrait", in any case; nothing for another word.
+enum class LayoutChoice { Auto, Landscape, Portrait };
+std::optional<LayoutChoice> ParseLayoutChoice(const QString& text);
+// The command line's choice, else the configuration's "[Set] Layout=" (a word it does not know is
+// traced and counts as auto), else auto.
+LayoutChoice ConfiguredLayout(const std::optional<LayoutChoice>& commandLine);
+// Auto: portrait when the screen is taller than it is wide.
+Orientation ChooseOrientation(LayoutChoice choice, QSize screen);
+QSize DesignSize(Orientation orientation);
 
 // The command line asks for the kiosk ("--kiosk"); read before the application exists.
 bool RequestedOnCommandLine(int argc, const char* const* argv);

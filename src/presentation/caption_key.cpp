@@ -1,7 +1,6 @@
 #include "presentation/caption_key.h"
 
 #include "presentation/accessible_key.h"
-#include "presentation/stage_scale.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -148,8 +147,7 @@ void CaptionKey::paintEvent(QPaintEvent*)
     }
     p.setFont(font());
     p.setPen(m_keyEnabled ? m_foreground : Colours().disabledKeyInk);
-    const int pad = Px(4);
-    QRect textArea = r.adjusted(pad, pad, -pad, -pad).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
+    QRect textArea = r.adjusted(4, 4, -4, -4).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
     if (m_checkable) {
         // The state told by a mark, not by colour alone.
         const int side = std::min(textArea.height(), QFontMetrics(font()).height());

@@ -3,6 +3,7 @@
 
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
@@ -118,7 +119,7 @@ void OnScreenKeyboard::build()
             m_keys.at(Index(page)).append(keys);
         }
     }
-    m_ring = new FocusRing(this, QStringLiteral("oskRing"), 6);
+    m_ring = new FocusRing(this, QStringLiteral("oskRing"), Px(6));
 }
 
 void OnScreenKeyboard::attach(QLineEdit* field)
@@ -181,8 +182,8 @@ void OnScreenKeyboard::place()
     const QRect field(m_target->mapTo(m_window, QPoint(0, 0)), m_target->size());
     setGeometry(osk::KeyboardPlace(m_window->size(), field));
     // Margins that keep the corner keys inside a rounded window (the login's 85 px corners).
-    const int margin = std::max(14, width() / 64);
-    const int gap = std::max(4, width() / 150);
+    const int margin = std::max(Px(14), width() / 64);
+    const int gap = std::max(Px(4), width() / 150);
     for (const Page page : {Page::Letters, Page::Symbols}) {
         m_pages.at(Index(page))->setGeometry(rect());
         const QList<QList<CaptionKey*>>& keys = m_keys.at(Index(page));
@@ -193,9 +194,10 @@ void OnScreenKeyboard::place()
                 key->setGeometry(cell);
                 // The type as large as the key's height allows, smaller where a caption would not fit.
                 QFont font = key->font();
-                font.setPixelSize(std::max(10, cell.height() * 9 / 20));
-                const QRect room(0, 0, cell.width() - 10, cell.height() - 8);
-                font.setPixelSize(FittingPixelSize(font, osk::Caption(osk::Rows(page)[r][c], true), room, false, 9));
+                font.setPixelSize(std::max(Px(10), cell.height() * 9 / 20));
+                const QRect room(0, 0, cell.width() - Px(10), cell.height() - Px(8));
+                font.setPixelSize(
+                    FittingPixelSize(font, osk::Caption(osk::Rows(page)[r][c], true), room, false, Px(9)));
                 key->setFont(font);
             }
         }

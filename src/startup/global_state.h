@@ -21,7 +21,6 @@ struct GlobalState {
     QString shopName;
     QString shopNumber;
     QString loginFieldSeparator = QStringLiteral("◈");
-    QString orderFieldSeparator = QStringLiteral("◈");
     QString serviceBaseUrl;
 
     // Deployment: where the program lives and which host the web service is on.

@@ -53,7 +53,6 @@ StartResult Main(const StartOptions& options, const std::function<void()>& openL
         SUMBREL_STEP_OR(proc, StartResult::Started, options.readTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY));
 
     g.loginFieldSeparator = QStringLiteral("◈");
-    g.orderFieldSeparator = QStringLiteral("◈");
 
     g.skinFolder = programPath(QStringLiteral("skin2"));
     g.menuImageFolder = programPath(QStringLiteral("menu_img"));

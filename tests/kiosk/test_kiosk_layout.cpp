@@ -1,5 +1,9 @@
 // The kiosk's rules: the scale that fits the design to the screen, centring, and the pointer.
 #include "kiosk/kiosk_layout.h"
+#include "startup/global_state.h"
+#include "startup/ini.h"
+
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -87,4 +91,49 @@ TEST(KioskLayout, ShownWindowsAreReportedInDevicePixels)
 {
     EXPECT_EQ(WindowLine(QStringLiteral("frmMain"), {1440, 1080}, {1920, 1080}, 1.40625),
               QStringLiteral("Kiosk: frmMain shown, 1440x1080 px on a screen of 1920x1080 px (scale 1.40625)"));
+}
+
+// The operator's word, the configuration's, or the screen's shape chooses the customer's design.
+TEST(KioskLayout, TheLayoutComesFromTheCommandLineTheConfigurationOrTheScreen)
+{
+    EXPECT_EQ(ParseLayoutChoice(QStringLiteral(" Portrait")), LayoutChoice::Portrait);
+    EXPECT_EQ(ParseLayoutChoice(QStringLiteral("LANDSCAPE")), LayoutChoice::Landscape);
+    EXPECT_EQ(ParseLayoutChoice(QStringLiteral("auto")), LayoutChoice::Auto);
+    EXPECT_FALSE(ParseLayoutChoice(QStringLiteral("upright")));
+
+    const struct {
+        LayoutChoice choice;
+        QSize screen;
+        Orientation orientation;
+    } shapes[] = {
+        {LayoutChoice::Auto, {1080, 1920}, Orientation::Portrait},
+        {LayoutChoice::Auto, {1920, 1080}, Orientation::Landscape},
+        {LayoutChoice::Auto, {1024, 1024}, Orientation::Landscape},
+        {LayoutChoice::Auto, {}, Orientation::Landscape},
+        {LayoutChoice::Landscape, {768, 1024}, Orientation::Landscape},
+        {LayoutChoice::Portrait, {1280, 720}, Orientation::Portrait},
+    };
+    for (const auto& c : shapes)
+        EXPECT_EQ(ChooseOrientation(c.choice, c.screen), c.orientation) << c.screen.width() << "x" << c.screen.height();
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const sumbrel::GlobalState saved = sumbrel::gs();
+    sumbrel::gs().programFolder = folder.path();
+    EXPECT_EQ(ConfiguredLayout(std::nullopt), LayoutChoice::Auto) << "no configuration";
+    const struct {
+        const char* set;
+        std::optional<LayoutChoice> commandLine;
+        LayoutChoice chosen;
+    } sources[] = {
+        {"portrait", std::nullopt, LayoutChoice::Portrait},
+        {"portrait", LayoutChoice::Landscape, LayoutChoice::Landscape},
+        {"sideways", std::nullopt, LayoutChoice::Auto},
+    };
+    for (const auto& c : sources) {
+        sumbrel::WriteIni(QStringLiteral("Set"), QStringLiteral("Layout"), QString::fromLatin1(c.set),
+                          sumbrel::configFilePath());
+        EXPECT_EQ(ConfiguredLayout(c.commandLine), c.chosen) << c.set;
+    }
+    sumbrel::gs() = saved;
 }

@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        session = std::make_unique<KioskSession>(ScaleChoice{QSize(1920, 1080), 1.40625});
+        session = std::make_unique<KioskSession>();
         session->lastScreenClosed = [this] { ++lastClosed; };
     }
     void TearDown() override
@@ -72,9 +72,10 @@ TEST_F(KioskSessionTest, TheStageCoversTheScreenBehindFramelessScreens)
     settle();
     const QSize screen = QGuiApplication::primaryScreen()->size();
     EXPECT_TRUE(
-        logText().contains(QStringLiteral("Kiosk: frmLogin shown, 1024x768 px on a screen of %1x%2 px (scale 1.40625)")
+        logText().contains(QStringLiteral("Kiosk: frmLogin shown, 1024x768 px on a screen of %1x%2 px (scale %3)")
                                .arg(screen.width())
-                               .arg(screen.height())))
+                               .arg(screen.height())
+                               .arg(FitScale(screen))))
         << logText().toStdString();
 }
 

@@ -102,7 +102,7 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
     g.resumeAfterError = false;
     g.versionText = u"x"_s;
     g.twipsPerPixelX = g.twipsPerPixelY = 99;
-    g.loginFieldSeparator = g.orderFieldSeparator = u"x"_s;
+    g.loginFieldSeparator = u"x"_s;
     g.skinFolder = g.menuImageFolder = u"/nowhere"_s;
     StartOptions o = options();
     o.readTwipsPerPixel = [](int& x, int& y) { x = y = 15; };  // a 96-dpi screen
@@ -117,7 +117,6 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
     EXPECT_EQ(gs().twipsPerPixelX, 15);
     EXPECT_EQ(gs().twipsPerPixelY, 15);
     EXPECT_EQ(gs().loginFieldSeparator, u"◈"_s);
-    EXPECT_EQ(gs().orderFieldSeparator, u"◈"_s);
     EXPECT_TRUE(FolderExists(path(u"menu_img"_s)));
     EXPECT_FALSE(FolderExists(path(u"skin2"_s)));
     EXPECT_EQ(gs().skinFolder, path(u"skin2"_s));

@@ -6,7 +6,6 @@
 #include "access/speech.h"
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
-#include "presentation/stage_scale.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -108,8 +107,9 @@ inline QStringList KeysAboveLowPart(QWidget* window)
 }
 
 // The texts of the window larger than the element that shows them, by their fonts' metrics: a
-// label's text within its contents, a key's caption within its face (4 design pixels in from each
-// side).
+// label's text within its contents, a key's caption within its face (4 pixels in from each side,
+// where it wraps) and within the key's height (the key centres its lines and does not cut them at
+// the face: a line whose leading reaches past the face is still seen whole).
 inline QStringList ClippedTexts(QWidget* window)
 {
     QStringList clipped;
@@ -135,7 +135,7 @@ inline QStringList ClippedTexts(QWidget* window)
                 check(label, label->text(), label->contentsRect(), label->wordWrap());
         } else if (auto* key = qobject_cast<CaptionKey*>(w)) {
             if (!key->isInvisible())
-                check(key, key->caption(), key->rect().adjusted(Px(4), Px(4), -Px(4), -Px(4)), true);
+                check(key, key->caption(), key->rect().adjusted(4, 0, -4, 0), true);
         }
     }
     return clipped;

@@ -38,67 +38,66 @@ public:
     StageScope& operator=(const StageScope&) = delete;
 };
 
+// A key, to a screen reader and to a touch.
 inline bool IsKey(QWidget* w)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    return a && (a->role() == QAccessible::Button || a->role() == QAccessible::CheckBox);
+    return a && (a->role() == QAccessible::Button || a->role() == QAccessible::CheckBox) && a->actionInterface()
+        && !a->actionInterface()->actionNames().isEmpty();
 }
 
-// Whether the key is not under a panel, box or backdrop raised over the whole of it (a widget that
-// is no key, stacked above the key or one of its panels). A key under one is not seen, and neither
-// cut nor overlapped; a key over a key is an overlap.
-inline bool InFront(QWidget* window, QWidget* key)
+// Under a panel in front of it (one over the whole page while it loads, with keys of its own): not a
+// key the customer sees. A key under another key of its own panel still counts, as an overlap.
+inline bool UnderPanel(QWidget* window, QWidget* key)
 {
-    const QRect seen = VisibleRect(key);
-    for (QWidget* w = key; w && w != window; w = w->parentWidget()) {
-        const QObjectList& siblings = w->parentWidget()->children();
-        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
-            auto* above = qobject_cast<QWidget*>(siblings[i]);
-            if (above && above->isVisible() && !above->isWindow() && !IsKey(above)
-                && QRect(above->mapTo(window, QPoint(0, 0)), above->size()).contains(seen))
-                return false;
-        }
+    QWidget* top = window->childAt(key->mapTo(window, key->rect().center()));
+    if (!top)
+        return false;
+    for (; top && top != window; top = top->parentWidget()) {
+        if (top == key || key->isAncestorOf(top))
+            return false;
+        if (!IsKey(top) && !top->isAncestorOf(key))
+            return true;
     }
-    return true;
+    return false;
 }
 
-// The window larger than the screen, or a key that its panels or the window cut by more than one
-// design pixel (what rounding may take from an edge, or an edge a pixel past its panel in the design).
+// The window larger than the screen, or a key in front that its panels or the window cut by more
+// than a design pixel (what rounding may take from an edge, or an edge a pixel past its panel in the
+// design, as the order panel's menu key).
 inline QStringList CutKeys(QWidget* window, QSize screen)
 {
     QStringList cut;
     if (window->width() > screen.width() || window->height() > screen.height())
         cut << QStringLiteral("the window, %1 on a screen of %2").arg(SizeName(window->size()), SizeName(screen));
+    const int spare = int(std::ceil(StageScale()));
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->window() != window)
             continue;
-        if (!IsKey(w))
-            continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a || (a->role() != QAccessible::Button && a->role() != QAccessible::CheckBox))
+            continue;
         const QRect whole(w->mapTo(window, QPoint(0, 0)), w->size());
         const QRect seen = VisibleRect(w);
-        const int spare = int(std::ceil(StageScale()));
         const bool shortened = seen.width() < whole.width() - spare || seen.height() < whole.height() - spare;
-        if (!seen.isEmpty() && shortened && InFront(window, w))
+        if (!seen.isEmpty() && shortened && !UnderPanel(window, w))
             cut << QStringLiteral("%1(%2): %3 of %4 seen")
                        .arg(a->text(QAccessible::Name), w->objectName(), SizeName(seen.size()), SizeName(whole.size()));
     }
     return cut;
 }
 
-// Pairs of keys in front that cover one another.
+// Pairs of visible keys that cover one another.
 inline QStringList OverlappingKeys(QWidget* window)
 {
     QList<std::pair<QString, QRect>> keys;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->window() != window || !InFront(window, w))
+        if (!w->isVisible() || w->window() != window || !IsKey(w) || UnderPanel(window, w))
             continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (!IsKey(w) || !a->actionInterface() || a->actionInterface()->actionNames().isEmpty())
-            continue;
-        const QRect seen = VisibleRect(w);
-        if (!seen.isEmpty())
-            keys.append({a->text(QAccessible::Name) + u'(' + w->objectName() + u')', seen});
+        if (const QRect seen = VisibleRect(w); !seen.isEmpty())
+            keys.append(
+                {QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) + u'(' + w->objectName() + u')',
+                 seen});
     }
     QStringList overlaps;
     for (qsizetype i = 0; i < keys.size(); ++i)

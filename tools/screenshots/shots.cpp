@@ -1,8 +1,10 @@
 #include "shots.h"
 
 #include "catalogue/menu_catalogue.h"
+#include "kiosk/kiosk_layout.h"
 #include "presentation/caption_key.h"
 #include "presentation/dialog_handlers.h"
+#include "presentation/stage_scale.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
 
@@ -41,6 +43,9 @@ Walk StartWalk(const QCoreApplication& app)
     QDir().mkpath(walk.out);
     static UnattendedDialogHandler dialogs;
     setDialogHandler(&dialogs);
+    // The screens as a kiosk of this display would scale them.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        SetStageScale(kiosk::FitScale(screen->geometry().size()));
     return walk;
 }
 

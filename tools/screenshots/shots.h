@@ -20,7 +20,8 @@ struct Walk {
     QString host;
     QString out;
 };
-// Reads the command line; from then on message boxes are answered at once and written to stderr.
+// Reads the command line; from then on message boxes are answered at once and written to stderr,
+// and the screens are scaled to the display as the kiosk scales them.
 Walk StartWalk(const QCoreApplication& app);
 
 // Handles events for the time given, so the screens draw what they were told to.

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <vector>
 
 namespace sumbrel::kiosk {
 
@@ -54,29 +53,13 @@ QSize DevicePixels(const QScreen* screen)
 
 }  // namespace
 
-ScaleChoice PrepareScale(int argc, char** argv)
+void PrepareEnvironment()
 {
     // A fractional factor of Qt's own clips texts and keys below 1 and tells screen readers the
-    // unscaled places: the screens scale themselves instead, in the screen's own pixels.
+    // unscaled places: the screens scale themselves instead (the stage scale), in the screen's own
+    // pixels. A high-density screen's whole ratio stays the platform's.
     qunsetenv("QT_SCALE_FACTOR");
-    ScaleChoice choice;
-    QSize logical;
-    {
-        // QGuiApplication takes Qt's own arguments out of the array: give it a copy.
-        std::vector<char*> args(argv, argv + argc);
-        args.push_back(nullptr);
-        int probeArgc = argc;
-        QGuiApplication probe(probeArgc, args.data());
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            logical = screen->geometry().size();
-            choice.screenPixels = DevicePixels(screen);
-        }
-    }
-    // A high-density screen's whole ratio (2) stays the platform's; the rest is the stage scale.
-    choice.factor = FitScale(logical);
-    SetStageScale(choice.factor);
     qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-    return choice;
 }
 
 Stage::Stage()
@@ -104,25 +87,40 @@ void Stage::paintEvent(QPaintEvent*)
     p.fillRect(rect(), shade);
 }
 
-KioskSession::KioskSession(const ScaleChoice& scale)
-    : m_scale(scale)
-    , m_stage(new Stage)
+KioskSession::KioskSession()
+    : m_stage(new Stage)
 {
     lastScreenClosed = [] { QCoreApplication::quit(); };
     m_clipMasks = QGuiApplication::platformName() == u"wayland";
     qApp->installEventFilter(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         m_stage->setGeometry(screen->geometry());
+        m_scale.screenPixels = DevicePixels(screen);
+    }
+    setLayout(LayoutChoice::Auto);
     m_stage->showFullScreen();
     updatePointer();
 }
 
 KioskSession::~KioskSession()
 {
+    SetStageScale(1.0);
+    SetPortraitStage(false);
     qApp->removeEventFilter(this);
     if (m_pointerHidden)
         QGuiApplication::restoreOverrideCursor();
     delete m_stage;
+}
+
+void KioskSession::setLayout(LayoutChoice choice)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize logical = screen ? screen->geometry().size() : QSize();
+    m_orientation = ChooseOrientation(choice, logical);
+    // The customer's screens have no portrait design yet: every screen takes the landscape one,
+    // fitted to the screen.
+    m_scale.factor = FitScale(logical, kDesignSize);
+    SetStageScale(m_scale.factor);
 }
 
 void KioskSession::adopt(QWidget* screen)

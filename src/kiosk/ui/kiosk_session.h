@@ -3,6 +3,8 @@
 // screen, centred on a
 // full-screen stage in the background colour, without decorations, and the pointer hidden over the
 // customer's screens. The rules live in kiosk_layout.h; this only applies them.
+#include "kiosk/kiosk_layout.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -18,10 +20,9 @@ struct ScaleChoice {
     double factor = 1.0;  // the stage scale as set
 };
 
-// Before the QApplication exists: looks at the primary screen through a short-lived application,
-// sets the stage scale so the design fills it, and turns client-side decorations off on Wayland.
-// QT_SCALE_FACTOR is taken out of the environment: the screens scale themselves.
-ScaleChoice PrepareScale(int argc, char** argv);
+// Before the QApplication exists: QT_SCALE_FACTOR out of the environment (the screens scale
+// themselves), client-side decorations off on Wayland.
+void PrepareEnvironment();
 
 // The full-screen window behind the screens: the background colour where the design leaves bands.
 class Stage : public QWidget {
@@ -35,10 +36,16 @@ protected:
 
 class KioskSession : public QObject {
 public:
-    explicit KioskSession(const ScaleChoice& scale);
+    // The stage over the primary screen; the scale for the screen's own shape until setLayout.
+    KioskSession();
     ~KioskSession() override;
 
     QWidget* stage() const { return m_stage; }
+    // The design the customer's screens take (portrait or landscape, by the choice and the screen's
+    // shape) and the stage scale that fits it to the screen; before the screens are built.
+    void setLayout(LayoutChoice choice);
+    Orientation orientation() const { return m_orientation; }
+    const ScaleChoice& scale() const { return m_scale; }
     // Makes a screen a frameless window over the stage (transient for it), so a kiosk compositor
     // centres it and keeps it above. Call before the screen is first shown.
     void adopt(QWidget* screen);
@@ -59,6 +66,7 @@ private:
     void logShown(QWidget* window) const;
 
     ScaleChoice m_scale;
+    Orientation m_orientation = Orientation::Landscape;
     Stage* m_stage = nullptr;
     QList<QPointer<QWidget>> m_screens;
     bool m_pointerHidden = false;

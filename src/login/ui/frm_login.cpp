@@ -6,6 +6,7 @@
 #include "presentation/onscreen_keyboard.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "server/endpoints.h"
 #include "startup/clock.h"
@@ -22,6 +23,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -32,6 +34,12 @@ namespace {
 const QString kModule = QStringLiteral("frmLogin");
 const QString kUnreachable = QStringLiteral("서버에 연결할 수 없습니다.");
 const QString kUntrusted = QStringLiteral("매장 서버의 인증서를 신뢰할 수 없습니다.");
+
+// A style sheet length: a design length in the screen's pixels.
+QString CssPx(int designPixels)
+{
+    return QString::number(Px(designPixels)) + QStringLiteral("px");
+}
 
 void ActivationLine(const QString& what)
 {
@@ -65,12 +73,14 @@ void frmLogin::buildWidgets()
                            Qt::AlignCenter, {}, QStringLiteral("무인 주문 접수기 · 매장 로그인"));
 
     const QString boxStyle
-        = QStringLiteral("QLineEdit { background: %1; color: %2; border: 2px solid %3; border-radius: 14px;"
-                         " padding: 0 18px; selection-background-color: %4; selection-color: %2; }"
-                         "QLineEdit:focus { border: 2px solid %5; }"
+        = QStringLiteral("QLineEdit { background: %1; color: %2; border: %8 solid %3; border-radius: %9;"
+                         " padding: 0 %10; selection-background-color: %4; selection-color: %2; }"
+                         "QLineEdit:focus { border: %8 solid %5; }"
                          "QLineEdit:disabled { background: %6; color: %7; }")
               .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim), CssColour(Colours().accentKey.rest),
-                   CssColour(c.focusRim), CssColour(c.disabledField), CssColour(c.disabledFieldInk));
+                   CssColour(c.focusRim), CssColour(c.disabledField), CssColour(c.disabledFieldInk), CssPx(2),
+                   CssPx(14))
+              .arg(CssPx(18));
     m_id = new QLineEdit(this);
     m_id->setObjectName(QStringLiteral("ID"));
     m_id->setAccessibleName(QStringLiteral("아이디"));
@@ -84,7 +94,7 @@ void frmLogin::buildWidgets()
     for (QLineEdit* box : {m_id, m_pw}) {
         box->setFont(LabelFont(21));
         box->setStyleSheet(boxStyle);
-        box->setGeometry(left, top, inner, 58);
+        box->setGeometry(Px(QRect(left, top, inner, 58)));
         box->installEventFilter(this);
         top += 70;
     }
@@ -96,7 +106,7 @@ void frmLogin::buildWidgets()
         box->setObjectName(QStringLiteral("chkLoadValue_%1").arg(i));
         box->setAccessibleName(box->text());
         box->setFont(LabelFont(17));
-        box->setGeometry(left + 4, 318 + i * 40, inner - 4, 34);
+        box->setGeometry(Px(QRect(left + 4, 318 + i * 40, inner - 4, 34)));
         box->installEventFilter(this);
         connect(box, &QAbstractButton::clicked, this, [this, i] { chkLoadValue_Click(i); });
     }
@@ -106,13 +116,13 @@ void frmLogin::buildWidgets()
     m_lblLogin->setAccessibleName(QStringLiteral("로그인"));
     m_lblLogin->setAlignment(Qt::AlignCenter);
     m_lblLogin->setFont(KeyFont(26));
-    m_lblLogin->setGeometry(left, 408, inner, 66);
+    m_lblLogin->setGeometry(Px(QRect(left, 408, inner, 66)));
     m_lblLogin->setCursor(Qt::PointingHandCursor);
     m_lblLogin->setStyleSheet(
-        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 16px; border-bottom: 4px solid %3; }"
-                       "QLabel:disabled { background: %4; color: %5; border-bottom: 4px solid %6; }")
+        QStringLiteral("QLabel { background: %1; color: %2; border-radius: %7; border-bottom: %8 solid %3; }"
+                       "QLabel:disabled { background: %4; color: %5; border-bottom: %8 solid %6; }")
             .arg(CssColour(Colours().accentKey.rest), CssColour(c.ink), CssColour(c.keyEdge), CssColour(c.disabledKey),
-                 CssColour(c.disabledKeyInk), CssColour(c.disabledKeyEdge)));
+                 CssColour(c.disabledKeyInk), CssColour(c.disabledKeyEdge), CssPx(16), CssPx(4)));
     connect(m_lblLogin, &ClickLabel::clicked, this, [this] {
         if (busy())
             return;
@@ -154,10 +164,11 @@ void frmLogin::Form_Load()
 {
     Procedure proc(kModule, QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
-        resize(kWidth, kHeight);
-        setFixedSize(kWidth, kHeight);
+        const QSize size = Px(QSize(kWidth, kHeight));
+        resize(size);
+        setFixedSize(size);
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+            move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
     });
     SUMBREL_STEP(proc, {
         const QPixmap picture = SkinPicture(QStringLiteral("0001.gif"));
@@ -171,20 +182,24 @@ void frmLogin::Form_Load()
     SUMBREL_STEP(proc, {
         const QPixmap picture = SkinPicture(QStringLiteral("0106.gif"));
         if (!picture.isNull()) {
-            m_imgWait->setPixmap(picture);
-            m_picWait->resize(picture.size());
+            // The shop's picture is drawn for the design's size.
+            const QSize shown = Px(picture.size());
+            m_imgWait->setPixmap(shown == picture.size()
+                                     ? picture
+                                     : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_picWait->resize(shown);
             m_picWait->setStyleSheet(QString());
         } else {
             ShowText(m_imgWait, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
-            m_picWait->resize(300, 130);
-            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: 22px; }")
-                                         .arg(CssColour(Colours().operatorScreens.loginWait)));
+            m_picWait->resize(Px(QSize(300, 130)));
+            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
+                                         .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
         }
         m_imgWait->setGeometry(m_picWait->rect());
-        m_picWait->move((kWidth - m_picWait->width()) / 2, (kHeight - m_picWait->height()) / 2);
+        m_picWait->move((width() - m_picWait->width()) / 2, (height() - m_picWait->height()) / 2);
         m_picWait->hide();
     });
-    SUMBREL_STEP(proc, FormRound(this, 85));
+    SUMBREL_STEP(proc, FormRound(this, Px(85)));
     SUMBREL_STEP(proc, {
         m_lblLogin->setEnabled(false);
         m_id->clear();
@@ -463,20 +478,22 @@ void frmLogin::paintEvent(QPaintEvent*)
     paper.setColorAt(0.0, c.paperTop);
     paper.setColorAt(1.0, c.paperFoot);
     p.fillRect(rect(), paper);
+    const double s = StageScale();
     QPainterPath band;
     band.moveTo(0, 0);
     band.lineTo(width(), 0);
-    band.lineTo(width(), 128);
-    band.cubicTo(width() * 0.7, 170, width() * 0.3, 120, 0, 150);
+    band.lineTo(width(), 128 * s);
+    band.cubicTo(width() * 0.7, 170 * s, width() * 0.3, 120 * s, 0, 150 * s);
     band.closeSubpath();
-    QLinearGradient yellow(0, 0, width(), 160);
+    QLinearGradient yellow(0, 0, width(), 160 * s);
     yellow.setColorAt(0.0, c.bandTop);
     yellow.setColorAt(1.0, Colours().accentKey.rest);
     p.fillPath(band, yellow);
     // Thin outline along the rounded edge, so the window reads on any desktop.
-    p.setPen(QPen(c.paperRim, 2));
+    const double rim = std::max(1.0, 2 * s);
+    p.setPen(QPen(c.paperRim, rim));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 42.5, 42.5);
+    p.drawRoundedRect(QRectF(rim / 2, rim / 2, width() - rim, height() - rim), Px(85) / 2.0, Px(85) / 2.0);
 }
 
 }  // namespace sumbrel

@@ -2,6 +2,7 @@
 
 #include "presentation/accessible_key.h"
 #include "presentation/look.h"
+#include "presentation/stage_scale.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -65,36 +66,39 @@ ToggleBox::ToggleBox(const QString& text, QWidget* parent)
 QSize ToggleBox::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return QSize(56 + 12 + fm.horizontalAdvance(text()) + 4, std::max(32, fm.height() + 8));
+    return QSize(Px(56 + 12) + fm.horizontalAdvance(text()) + Px(4), std::max(Px(32), fm.height() + Px(8)));
 }
 
 void ToggleBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const int trackH = 28;
-    const QRectF track(1, (height() - trackH) / 2.0, 52, trackH);
+    const int trackH = Px(28);
+    const int inset = Px(3);
+    const QRectF track(Px(1), (height() - trackH) / 2.0, Px(52), trackH);
     const bool on = isChecked();
     const Palette::Operator& c = Colours().operatorScreens;
     const QColor trackColour = !isEnabled() ? c.switchDisabled : on ? c.switchOn : c.switchOff;
     p.setPen(Qt::NoPen);
     p.setBrush(trackColour);
     p.drawRoundedRect(track, trackH / 2.0, trackH / 2.0);
-    const double knob = trackH - 6;
-    const double kx = on ? track.right() - 3 - knob : track.left() + 3;
+    const double knob = trackH - 2 * inset;
+    const double kx = on ? track.right() - inset - knob : track.left() + inset;
     p.setBrush(on ? Colours().accentKey.rest : c.card);
-    p.drawEllipse(QRectF(kx, track.top() + 3, knob, knob));
+    p.drawEllipse(QRectF(kx, track.top() + inset, knob, knob));
     if (hasFocus()) {
         QColor ring = c.switchOn;
         ring.setAlpha(110);
-        p.setPen(QPen(ring, 2));
+        const int band = Px(2);
+        p.setPen(QPen(ring, band));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(track.adjusted(-2, -2, 2, 2), trackH / 2.0 + 2, trackH / 2.0 + 2);
+        p.drawRoundedRect(track.adjusted(-band, -band, band, band), trackH / 2.0 + band, trackH / 2.0 + band);
     }
     p.setPen(isEnabled() ? c.switchInk : c.switchDisabledInk);
     p.setFont(font());
-    p.drawText(QRectF(track.right() + 12, 0, width() - track.right() - 12, height()), Qt::AlignVCenter | Qt::AlignLeft,
-               text());
+    const int gap = Px(12);
+    p.drawText(QRectF(track.right() + gap, 0, width() - track.right() - gap, height()),
+               Qt::AlignVCenter | Qt::AlignLeft, text());
 }
 
 }  // namespace sumbrel

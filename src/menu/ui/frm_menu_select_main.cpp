@@ -13,6 +13,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/dialogs.h"
@@ -253,6 +254,7 @@ void frmMenuSelectMain::showTabs()
         CaptionKey* tab = m_tabs[size_t(t)];
         const bool current = t == strip.current;
         tab->setCaption(strip.captions[size_t(t)]);
+        fitTabCaption(tab);
         tab->setColours(tabColour(current), tabColour(current).darker(130));
         tab->setForeground(current ? Colours().menuPage.currentTabInk : Colours().inkOnDark);
         // An unused slot is no key, to the eye or to a screen reader.
@@ -263,12 +265,30 @@ void frmMenuSelectMain::showTabs()
         const bool marked = strip.current >= 0 && strip.current < m_layout.tabsPerStrip;
         if (marked) {
             const QRect tab = m_tabs[size_t(strip.current)]->geometry();
-            const int bar = qMax(4, int(std::lround(5 * CurrentLook().scale)));
+            const int bar = qMax(Px(4), int(std::lround(5 * CurrentLook().scale * StageScale())));
             m_tabMark->setGeometry(tab.left(), tab.bottom() + 1, tab.width(), bar);
             m_tabMark->raise();
         }
         m_tabMark->setVisible(marked);
     }
+}
+
+// A category's name steps down in size where it does not fit its tab (a long name at twice the size,
+// or lines that round up on a small screen), to two thirds of its size at most.
+void frmMenuSelectMain::fitTabCaption(CaptionKey* tab) const
+{
+    const QFont full = KeyFont(m_layout.tabFont);
+    const QRect room = tab->rect().adjusted(4, 4, -4, -4);
+    const int floor = std::max(1, full.pixelSize() * 2 / 3);
+    tab->setFont(full);
+    if (CurrentLook().scale > 1.0) {
+        // The large view tells what it made smaller.
+        FitFont(tab, tab->caption(), room, true, floor, "frmMenuSelectMain");
+        return;
+    }
+    QFont fitted = full;
+    fitted.setPixelSize(FittingPixelSize(full, tab->caption(), room, true, floor));
+    tab->setFont(fitted);
 }
 
 void frmMenuSelectMain::showTiles()
@@ -278,7 +298,7 @@ void frmMenuSelectMain::showTiles()
     // The other layouts have no track for it; their counter tells the page.
     m_pageMarker->setVisible(page.marker.has_value() && m_layout.marker);
     if (page.marker && m_layout.marker)
-        m_pageMarker->move(m_pageMarker->x(), MarkerTop(*page.marker));
+        m_pageMarker->move(m_pageMarker->x(), Px(MarkerTop(*page.marker)));
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
         const TileEntry* entry = m_model.tileEntry(k);
@@ -315,7 +335,7 @@ void frmMenuSelectMain::showList()
 // In the design's pixels, as the rows' rules measure.
 int frmMenuSelectMain::textWidth(const QString& text) const
 {
-    return int(QFontMetrics(m_picList->font()).horizontalAdvance(text) / m_layout.rowScale);
+    return int(QFontMetrics(m_picList->font()).horizontalAdvance(text) / (m_layout.rowScale * StageScale()));
 }
 
 bool frmMenuSelectMain::Draw_Order()

@@ -162,6 +162,7 @@ private:
 
     // Showing the model.
     void showTabs();
+    void fitTabCaption(CaptionKey* tab) const;
     void showTiles();
     void showList();
     void closePage(menu::MenuPageEnd end);

@@ -5,11 +5,13 @@
 #include "menu/ui/item_dialog_look.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -123,13 +125,13 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
 void frmMenuSelectSubA::paintPanels(QPainter& p)
 {
     if (FullScreen()) {
-        p.setPen(QPen(Colours().itemDialogs.footRule, 1));
-        p.drawLine(20, LowTop(), kScreen.width() - 20, LowTop());
+        p.setPen(QPen(Colours().itemDialogs.footRule, std::max(1, Px(1))));
+        p.drawLine(Px(20), Px(LowTop()), Px(kScreen.width() - 20), Px(LowTop()));
         return;
     }
     PaintPanel(p, {100, 216, 516, 132}, Colours().itemDialogs.band);
-    p.setPen(QPen(Colours().itemDialogs.footRule, 1));
-    p.drawLine(20, 428, kWidth - 20, 428);
+    p.setPen(QPen(Colours().itemDialogs.footRule, std::max(1, Px(1))));
+    p.drawLine(Px(20), Px(428), Px(kWidth - 20), Px(428));
 }
 
 }  // namespace sumbrel

@@ -8,6 +8,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "startup/dialogs.h"
 #include "startup/trace_log.h"
@@ -173,7 +174,7 @@ void frmMenuSelectSubB::buildWidgets()
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(picList[j]);
         m_rules[j]->setObjectName(QStringLiteral("AddMenu_Rule_%1").arg(j));
-        m_rules[j]->setGeometry(0, 12, 1, m_at.back.height() - 24);
+        m_rules[j]->setGeometry(0, Px(12), std::max(1, Px(1)), Px(m_at.back.height() - 24));
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
         AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), m_at.title,
@@ -302,8 +303,9 @@ void frmMenuSelectSubB::placeRows(int j)
     for (size_t k = 0; k < m_rows[j].size(); ++k) {
         const int slot = m_model.rowSlot(j, int(k));
         const QRect row = rowPlace(std::max(slot, 0));
-        m_rows[j][k]->setGeometry(row);
-        AddMenu_Price[j][k]->setGeometry(row.left() + m_at.priceOffset, row.top(), m_at.priceWidth, row.height());
+        m_rows[j][k]->setGeometry(Px(row));
+        AddMenu_Price[j][k]->setGeometry(
+            Px(QRect(row.left() + m_at.priceOffset, row.top(), m_at.priceWidth, row.height())));
         m_rows[j][k]->setVisible(slot >= 0);
         AddMenu_Price[j][k]->setVisible(slot >= 0);
     }
@@ -390,7 +392,7 @@ bool frmMenuSelectSubB::turnPage(access::Move move)
 void frmMenuSelectSubB::placePanels()
 {
     for (int j = 0; j < kOptionGroups; ++j) {
-        picList[j]->move(panelLeft(j, m_model.groupPage()), 0);
+        picList[j]->move(Px(panelLeft(j, m_model.groupPage())), 0);
         // Off the page, a group's rows are no keys to the keypad or a screen reader.
         picList[j]->setVisible(j / m_at.paging.groupsPerPage == m_model.groupPage());
     }
@@ -465,9 +467,10 @@ void frmMenuSelectSubB::paintPanels(QPainter& p)
     if (!FullScreen())
         PaintPanel(p, {57, 172, 689, 80}, Colours().itemDialogs.band);
     // A rim around the options area.
-    p.setPen(QPen(Colours().itemDialogs.optionsRim, 1));
+    const double s = StageScale();
+    p.setPen(QPen(Colours().itemDialogs.optionsRim, std::max(1.0, s)));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(m_at.back).adjusted(-4.5, -4.5, 4.5, 4.5), 8, 8);
+    p.drawRoundedRect(QRectF(Px(m_at.back)).adjusted(-4.5 * s, -4.5 * s, 4.5 * s, 4.5 * s), 8 * s, 8 * s);
 }
 
 }  // namespace sumbrel

@@ -10,6 +10,7 @@
 #include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "startup/clock.h"
 #include "startup/trace_log.h"
@@ -97,15 +98,15 @@ void ItemDialog::Form_Load()
 {
     Procedure proc(m_frame.name, QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
-        setFixedSize(m_frame.size);
+        setFixedSize(Px(m_frame.size));
         if (m_page)
-            move(m_page->mapToGlobal(QPoint(0, 0)) + m_frame.fromPage);
+            move(m_page->mapToGlobal(QPoint(0, 0)) + Px(m_frame.fromPage));
     });
     SUMBREL_STEP(proc, {
         if (!m_frame.skin.isEmpty())
             m_background = SkinPicture(m_frame.skin);
     });
-    SUMBREL_STEP(proc, FormRound(this, kCorner));
+    SUMBREL_STEP(proc, FormRound(this, Px(kCorner)));
     for (CaptionKey* key : findChildren<CaptionKey*>())
         key->setCursor(Qt::PointingHandCursor);
     // Whatever style the page behind gives its widgets never reaches the dialog's: labels stay clear,

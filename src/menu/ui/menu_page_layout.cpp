@@ -5,6 +5,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
 #include "presentation/screen_utils.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 
 #include <QFontMetrics>
@@ -39,6 +40,8 @@ QColor PlainKeyInk()
     return access::CurrentModes().any() ? Colours().keyInk : Colours().ink;
 }
 
+// A row's place at the look's row scale, still in design pixels: the factories (and Px) put it on
+// the screen.
 QRect Scaled(const QRect& r, double s)
 {
     return QRect(int(r.x() * s), int(r.y() * s), int(r.width() * s), int(r.height() * s));
@@ -46,13 +49,14 @@ QRect Scaled(const QRect& r, double s)
 
 QPixmap MarkerPicture()
 {
-    QPixmap picture(20, 20);
+    const double s = StageScale();
+    QPixmap picture(Px(QSize(20, 20)));
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Colours().banner, 2));
+    p.setPen(QPen(Colours().banner, 2 * s));
     p.setBrush(Colours().accentKey.rest);
-    p.drawEllipse(QRectF(2, 2, 16, 16));
+    p.drawEllipse(QRectF(2 * s, 2 * s, 16 * s, 16 * s));
     return picture;
 }
 
@@ -180,7 +184,7 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::LayoutFor(bool low, bool large)
 
 int frmMenuSelectMain::rowPx(int designPixels) const
 {
-    return int(std::lround(designPixels * m_layout.rowScale));
+    return Px(int(std::lround(designPixels * m_layout.rowScale)));
 }
 
 QColor frmMenuSelectMain::tabColour(bool current)
@@ -190,7 +194,7 @@ QColor frmMenuSelectMain::tabColour(bool current)
 
 void frmMenuSelectMain::Form_Load()
 {
-    setFixedSize(1024, 768);
+    setFixedSize(Px(QSize(1024, 768)));
     const access::Modes& modes = access::CurrentModes();
     m_layout = LayoutFor(modes.low, modes.large);
     m_model.setShape({m_layout.tabsPerStrip, m_layout.tilesPerPage, int(m_layout.list.height() / m_layout.rowScale)});
@@ -249,8 +253,10 @@ void frmMenuSelectMain::buildTiles()
     const int w = l.tileSize.width();
     const int h = l.tileSize.height();
     // Larger tiles: the price's line at the foot, two lines of name above it, the photo the rest.
-    const int priceHeight = QFontMetrics(priceFont).height() + 6;
-    const int nameHeight = 2 * QFontMetrics(nameFont).lineSpacing() + 4;
+    // The fonts are in the screen's pixels; the tile's places are the design's.
+    const double stage = StageScale();
+    const int priceHeight = int(std::ceil(QFontMetrics(priceFont).height() / stage)) + 6;
+    const int nameHeight = int(std::ceil(2 * QFontMetrics(nameFont).lineSpacing() / stage)) + 4;
     const int photoHeight = h - priceHeight - nameHeight - 6;
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
@@ -258,10 +264,10 @@ void frmMenuSelectMain::buildTiles()
         tile.frame->setObjectName(QStringLiteral("picMenu_%1").arg(k));
         const QPoint at = l.tileOrigin
             + QPoint(l.tilePitch.width() * (k % l.tileColumns), l.tilePitch.height() * (k / l.tileColumns));
-        tile.frame->setGeometry(QRect(at, l.tileSize));
+        tile.frame->setGeometry(Px(QRect(at, l.tileSize)));
         if (!m_tileBackground.isNull())
             tile.frame->setBackground(m_tileBackground);
-        FormRound(tile.frame, 20);
+        FormRound(tile.frame, Px(20));
         tile.photo = MakeLabel(tile.frame, QStringLiteral("메뉴사진_%1").arg(k),
                                design ? QRect(0, 0, 132, 70) : QRect(4, 4, w - 8, photoHeight), LabelFont(12),
                                Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
@@ -320,11 +326,12 @@ void frmMenuSelectMain::buildOrderList()
     const PageLayout& l = m_layout;
     m_picBack = new QFrame(this);
     m_picBack->setObjectName(QStringLiteral("picBack"));
-    m_picBack->setGeometry(l.list);
+    // Its size is the rows' width on the screen, so that no row is cut by a pixel of rounding.
+    m_picBack->setGeometry(QRect(Px(l.list.topLeft()), Px(l.list.size())));
     m_picBack->setFrameShape(QFrame::NoFrame);
     m_picList = new QFrame(m_picBack);
     m_picList->setObjectName(QStringLiteral("picList"));
-    m_picList->setGeometry(0, 0, l.list.width(), l.list.height());
+    m_picList->setGeometry(QRect(QPoint(0, 0), m_picBack->size()));
     m_picList->setFrameShape(QFrame::NoFrame);
     m_picList->setFont(LabelFont(15, true));
 
@@ -334,11 +341,11 @@ void frmMenuSelectMain::buildOrderList()
         Row& row = m_rows[size_t(i)];
         row.frame = new QFrame(m_picList);
         row.frame->setObjectName(QStringLiteral("SetNum_Frame_%1").arg(i));
-        row.frame->setGeometry(Scaled(QRect(0, kRowPitch * i, 189, kRowHeight), s));
+        row.frame->setGeometry(Px(Scaled(QRect(0, kRowPitch * i, 189, kRowHeight), s)));
         row.frame->setAutoFillBackground(true);
         QPalette pal = row.frame->palette();
         if (!m_rowBackground.isNull())
-            pal.setBrush(QPalette::Window, m_rowBackground.scaled(189, kRowHeight));
+            pal.setBrush(QPalette::Window, m_rowBackground.scaled(row.frame->size()));
         else
             pal.setColor(QPalette::Window, Colours().menuPage.row);
         row.frame->setPalette(pal);
@@ -391,7 +398,7 @@ void frmMenuSelectMain::buildShadow()
 // Its key stands in the lower part of the screen, as the low view asks of every key.
 void frmMenuSelectMain::buildLoadingPanel()
 {
-    m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), rect(), Colours().menuPage.page);
+    m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), QRect(0, 0, 1024, 768), Colours().menuPage.page);
     MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), QRect(62, 250, 900, 90), KeyFont(30), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, kMenuLoadingText);
     m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), kMenuLoadCancelCaption,
@@ -409,37 +416,39 @@ void frmMenuSelectMain::paintEvent(QPaintEvent*)
         return;
     }
     const PageLayout& l = m_layout;
+    const double s = StageScale();
+    const int band = Px(l.band);
     p.fillRect(rect(), Colours().menuPage.page);
-    QLinearGradient band(0, 0, 0, l.band);
-    band.setColorAt(0, Colours().banner.lighter(115));
-    band.setColorAt(1, Colours().banner);
-    p.fillRect(QRect(0, 0, width(), l.band), band);
+    QLinearGradient bandFill(0, 0, 0, band);
+    bandFill.setColorAt(0, Colours().banner.lighter(115));
+    bandFill.setColorAt(1, Colours().banner);
+    p.fillRect(QRect(0, 0, width(), band), bandFill);
     if (l.low) {
         // The upper part shows what the page is for; its keys are all below.
         p.setPen(Colours().inkOnDark);
         p.setFont(KeyFont(28));
-        p.drawText(QRect(20, 0, width() - 40, l.band), Qt::AlignCenter, QStringLiteral("메뉴 선택"));
+        p.drawText(QRect(Px(20), 0, width() - Px(40), band), Qt::AlignCenter, QStringLiteral("메뉴 선택"));
     }
 
     p.setRenderHint(QPainter::Antialiasing);
     // The order list's card, its heading and the words around the totals.
     QPainterPath card;
-    card.addRoundedRect(QRectF(l.card).adjusted(0.5, 5, -1.5, -3), 10, 10);
+    card.addRoundedRect(QRectF(Px(l.card)).adjusted(0.5 * s, 5 * s, -1.5 * s, -3 * s), 10 * s, 10 * s);
     p.fillPath(card, Colours().panel);
-    p.setPen(QPen(Colours().menuPage.cardRim, 1.5));
+    p.setPen(QPen(Colours().menuPage.cardRim, 1.5 * s));
     p.drawPath(card);
     p.setPen(Colours().ink);
     p.setFont(KeyFont(20));
-    p.drawText(l.heading, Qt::AlignCenter, QStringLiteral("주문 내역"));
+    p.drawText(Px(l.heading), Qt::AlignCenter, QStringLiteral("주문 내역"));
     p.setFont(LabelFont(16, true));
     p.setPen(Colours().menuPage.mutedInk);
-    p.drawText(l.totalWord, Qt::AlignCenter, QStringLiteral("총"));
-    p.drawText(l.wonWord, Qt::AlignCenter, QStringLiteral("원"));
+    p.drawText(Px(l.totalWord), Qt::AlignCenter, QStringLiteral("총"));
+    p.drawText(Px(l.wonWord), Qt::AlignCenter, QStringLiteral("원"));
 
     // The page marker's track between the page keys.
     if (l.marker) {
-        p.setPen(QPen(Colours().menuPage.markerTrack, 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(764, 382), QPointF(764, 482));
+        p.setPen(QPen(Colours().menuPage.markerTrack, 4 * s, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(764 * s, 382 * s), QPointF(764 * s, 482 * s));
     }
 }
 

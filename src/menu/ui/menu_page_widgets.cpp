@@ -3,6 +3,7 @@
 #include "presentation/accessible_key.h"
 #include "presentation/look.h"
 #include "presentation/screen_utils.h"
+#include "presentation/stage_scale.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -62,10 +63,11 @@ void MenuTile::paintEvent(QPaintEvent*)
         p.drawPixmap(rect(), m_background);
         return;
     }
+    const double s = StageScale();
     p.fillRect(rect(), Colours().panel);
-    p.setPen(QPen(Colours().menuPage.cardRim, 2));
+    p.setPen(QPen(Colours().menuPage.cardRim, 2 * s));
     p.setRenderHint(QPainter::Antialiasing);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 10, 10);
+    p.drawRoundedRect(QRectF(rect()).adjusted(s, s, -s, -s), 10 * s, 10 * s);
 }
 
 void MenuTile::mousePressEvent(QMouseEvent* event)
@@ -86,7 +88,7 @@ void MenuTile::mouseReleaseEvent(QMouseEvent* event)
 QRegion ShadowRegion(QSize page)
 {
     const QRegion whole(0, 0, page.width() + 1, page.height() + 1);
-    return whole.subtracted(RoundedRegion(QRectF(kOrderArea), 20));
+    return whole.subtracted(RoundedRegion(QRectF(Px(kOrderArea)), 20 * StageScale()));
 }
 
 }  // namespace sumbrel::menu

@@ -4,6 +4,7 @@
 #include "menu/ui/picture_cache.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "startup/files.h"
 #include "startup/trace_log.h"
 
@@ -11,7 +12,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace sumbrel {
@@ -26,10 +29,14 @@ QPixmap DrawPlaceholder(QSize size)
     p.setRenderHint(QPainter::Antialiasing);
     const int w = size.width();
     const int h = size.height();
+    // The room for the words and their size are the design's: the size is in the screen's pixels.
+    const double stage = StageScale();
+    const int designW = int(std::lround(w / stage));
+    const int designH = int(std::lround(h / stage));
     const int unit = std::max(4, std::min(w, h) / 8);
     const QColor ink = Colours().menuPage.photoInk;
     // A cup on a saucer, above the words when there is room for them.
-    const bool words = h >= 90 && w >= 110;
+    const bool words = designH >= 90 && designW >= 110;
     const QPointF centre(w / 2.0, words ? h * 0.42 : h / 2.0);
     p.setPen(QPen(ink, std::max(2, unit / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -46,7 +53,7 @@ QPixmap DrawPlaceholder(QSize size)
                QPointF(body.right() + 0.6 * unit, body.bottom() + 0.45 * unit));
     if (words) {
         p.setPen(Colours().menuPage.photoRim);
-        p.setFont(LabelFont(std::clamp(h / 11, 11, 20)));
+        p.setFont(LabelFont(std::clamp(designH / 11, 11, 20)));
         p.drawText(QRectF(0, body.bottom() + 0.7 * unit, w, h - body.bottom() - 0.7 * unit),
                    Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("사진 준비 중"));
     }
@@ -59,9 +66,12 @@ QPixmap MenuPhotoPlaceholder(QSize size)
 {
     if (size.isEmpty())
         return QPixmap();
-    // The page's twenty tiles and every dialog of a size share one drawing.
-    static std::map<std::pair<int, int>, QPixmap> drawn;
-    QPixmap& picture = drawn[{size.width(), size.height()}];
+    // The page's twenty tiles and every dialog of a size share one drawing, per palette and type size
+    // (a look or a stage drawn before must not lend its colours or words).
+    static std::map<std::tuple<int, int, QRgb, QRgb, QRgb, int>, QPixmap> drawn;
+    const Palette::MenuPage& c = Colours().menuPage;
+    QPixmap& picture = drawn[{size.width(), size.height(), c.photoFill.rgba(), c.photoInk.rgba(), c.photoRim.rgba(),
+                              LabelFont(20).pixelSize()}];
     if (picture.isNull())
         picture = DrawPlaceholder(size);
     return picture;

@@ -2,11 +2,13 @@
 
 #include "presentation/look.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace sumbrel {
 
@@ -91,15 +93,17 @@ void OptionRow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const double scale = CurrentLook().scale;
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    // The look's size and the stage's: the row is drawn in the screen's pixels.
+    const double stage = StageScale();
+    const double scale = CurrentLook().scale * stage;
+    const QRectF r = QRectF(rect()).adjusted(stage, stage, -stage, -stage);
     const bool on = isChecked();
     const Palette& colours = Colours();
     // On the chosen fill and the accent mark the key ink reads; the dialog's ink on a plain row.
     const QColor ink = on ? colours.keyInk : colours.itemDialogs.ink;
     const QColor accentDark = colours.itemDialogs.chosenRim;
     // A chosen row differs by more than its fill: a heavier rim, the mark and a bold name.
-    p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, on ? 3 * scale : 1.5));
+    p.setPen(QPen(on ? accentDark : colours.itemDialogs.rowRim, on ? 3 * scale : 1.5 * stage));
     p.setBrush(on ? colours.itemDialogs.chosenFill : colours.panel);
     p.drawRoundedRect(r, 8 * scale, 8 * scale);
 
@@ -130,7 +134,7 @@ void OptionRow::paintEvent(QPaintEvent*)
     // The name on one line when it fits, else on two in a smaller size, smaller still where two
     // lines of it would not fit the row.
     const int textLeft = int(mark.right() + 7 * scale);
-    const QRect textArea(textLeft, 1, width() - textLeft - 4, height() - 2);
+    const QRect textArea(textLeft, Px(1), width() - textLeft - Px(4), height() - Px(2));
     QFont font = LabelFont(16, on);
     if (QFontMetrics(font).horizontalAdvance(text()) > textArea.width()) {
         font = LabelFont(14, on);
@@ -140,7 +144,8 @@ void OptionRow::paintEvent(QPaintEvent*)
                        .height()
                 > textArea.height();
         };
-        while (font.pixelSize() > 10 && tall())
+        const int floor = std::max(1, Px(10));
+        while (font.pixelSize() > floor && tall())
             font.setPixelSize(font.pixelSize() - 1);
     }
     p.setFont(font);
@@ -162,7 +167,7 @@ void PricePanel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setFont(LabelFont(14));
     p.setPen(Colours().itemDialogs.priceInk);
-    p.drawText(rect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, text());
+    p.drawText(rect().adjusted(0, 0, -Px(2), 0), Qt::AlignRight | Qt::AlignVCenter, text());
 }
 
 }  // namespace sumbrel

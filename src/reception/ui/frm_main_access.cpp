@@ -260,7 +260,7 @@ void frmMain::fitTexts()
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
         if (!key->isInvisible() && key->isVisibleTo(this))
-            fit(key, key->caption(), key->rect().adjusted(Px(4), Px(4), -Px(4), -Px(4)), true);
+            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
     }
     // Labels change their texts: each fit starts from the size it was built with.
     for (QLabel* label : findChildren<QLabel*>()) {

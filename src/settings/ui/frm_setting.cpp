@@ -5,6 +5,7 @@
 #include "presentation/look.h"
 #include "presentation/onscreen_keyboard.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "settings/operator_pin.h"
 #include "startup/dialogs.h"
@@ -54,7 +55,7 @@ frmSetting::frmSetting(QWidget* reception)
     setAccessibleName(QStringLiteral("환경 설정"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setModal(true);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(Px(QSize(kWidth, kHeight)));
     buildWidgets();
     Form_Load();
     // Connected once filled: filling the elements is no change by the operator, nothing is written for it.
@@ -295,7 +296,7 @@ void frmSetting::showProgress(const settings::DownloadPanel& panel)
     m_barWait->setValue(panel.value);
     m_lblWaitCount->setText(panel.count);
     m_lblWaitItem->setText(
-        m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - 80));
+        m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - Px(80)));
     m_lblWaitItem->setAccessibleName(panel.item);
     Q_EMIT downloadProgress(panel);
 }

@@ -1,6 +1,7 @@
 // The settings screen's look: five groups in two columns, large type for reading at arm's length.
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
+#include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "settings/operator_pin.h"
 #include "settings/ui/frm_setting.h"
@@ -30,38 +31,48 @@ constexpr int kFieldHeight = 50;
 constexpr int kLabelSize = 19;
 constexpr int kFieldSize = 19;
 
-// The screen's style, in the look's colours.
+// A style sheet length: a design length in the screen's pixels.
+QString CssPx(int designPixels)
+{
+    return QString::number(Px(designPixels)) + QStringLiteral("px");
+}
+
+// The screen's style, in the look's colours, its lengths in the screen's pixels.
 QString Style()
 {
     const Palette::Operator& c = Colours().operatorScreens;
     const QString accent = CssColour(Colours().accentKey.rest);
-    return QStringLiteral(
-               "QFrame#card { background: %1; border: 1px solid %2; border-radius: 16px; }"
-               "QLabel { color: %3; background: transparent; }"
-               "QLabel[role=\"title\"] { color: %4; }"
-               "QLabel[role=\"hint\"] { color: %5; }"
-               "QLabel[role=\"problem\"] { color: %6; }"
-               "QLineEdit, QComboBox { background: %7; color: %3; border: 2px solid %8;"
-               " border-radius: 10px; padding: 0 12px; selection-background-color: %9;"
-               " selection-color: %3; }"
-               "QLineEdit:focus, QComboBox:focus { border: 2px solid %10; }"
-               "QLineEdit:disabled, QComboBox:disabled { color: %11; }"
-               "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right; width: 40px;"
-               " border: none; }"
-               "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
-               "QComboBox QAbstractItemView::item { min-height: 44px; padding: 0 12px; }"
-               "QComboBox QAbstractItemView { background: %1; color: %3; selection-background-color: %9;"
-               " selection-color: %3; }"
-               "QSlider::groove:horizontal { height: 12px; border-radius: 6px; background: %12; }"
-               "QSlider::sub-page:horizontal { border-radius: 6px; background: %9; }"
-               "QSlider::handle:horizontal { width: 34px; margin: -12px 0; border-radius: 17px; background: %1;"
-               " border: 3px solid %13; }"
-               "QProgressBar { border: 2px solid %8; border-radius: 10px; background: %14; height: 26px; }"
-               "QProgressBar::chunk { border-radius: 8px; background: %9; }")
-        .arg(CssColour(c.card), CssColour(c.cardRim), CssColour(c.ink), CssColour(c.title), CssColour(c.hint),
-             CssColour(c.problem), CssColour(c.field), CssColour(c.fieldRim), accent)
-        .arg(CssColour(c.focusRim), CssColour(c.disabledInk), CssColour(c.groove),
-             CssColour(Colours().accentKey.pressed), CssColour(c.track));
+    QString style = QStringLiteral(
+                        "QFrame#card { background: %1; border: 1px solid %2; border-radius: {16}; }"
+                        "QLabel { color: %3; background: transparent; }"
+                        "QLabel[role=\"title\"] { color: %4; }"
+                        "QLabel[role=\"hint\"] { color: %5; }"
+                        "QLabel[role=\"problem\"] { color: %6; }"
+                        "QLineEdit, QComboBox { background: %7; color: %3; border: {2} solid %8;"
+                        " border-radius: {10}; padding: 0 {12}; selection-background-color: %9;"
+                        " selection-color: %3; }"
+                        "QLineEdit:focus, QComboBox:focus { border: {2} solid %10; }"
+                        "QLineEdit:disabled, QComboBox:disabled { color: %11; }"
+                        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center right;"
+                        " width: {40}; border: none; }"
+                        "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
+                        "QComboBox QAbstractItemView::item { min-height: {44}; padding: 0 {12}; }"
+                        "QComboBox QAbstractItemView { background: %1; color: %3; selection-background-color: %9;"
+                        " selection-color: %3; }"
+                        "QSlider::groove:horizontal { height: {12}; border-radius: {6}; background: %12; }"
+                        "QSlider::sub-page:horizontal { border-radius: {6}; background: %9; }"
+                        "QSlider::handle:horizontal { width: {34}; margin: -{12} 0; border-radius: {17};"
+                        " background: %1; border: {3} solid %13; }"
+                        "QProgressBar { border: {2} solid %8; border-radius: {10}; background: %14; height: {26}; }"
+                        "QProgressBar::chunk { border-radius: {8}; background: %9; }")
+                        .arg(CssColour(c.card), CssColour(c.cardRim), CssColour(c.ink), CssColour(c.title),
+                             CssColour(c.hint), CssColour(c.problem), CssColour(c.field), CssColour(c.fieldRim), accent)
+                        .arg(CssColour(c.focusRim), CssColour(c.disabledInk), CssColour(c.groove),
+                             CssColour(Colours().accentKey.pressed), CssColour(c.track));
+    // Each {n} is a design length.
+    for (const int n : {2, 3, 6, 8, 10, 12, 16, 17, 26, 34, 40, 44})
+        style.replace(QStringLiteral("{%1}").arg(n), CssPx(n));
+    return style;
 }
 
 // A label that the card's layout places; its colour comes from the style by its role.
@@ -76,27 +87,27 @@ QGridLayout* Card(QWidget* card, const QString& title)
 {
     card->setObjectName(QStringLiteral("card"));
     auto* outer = new QVBoxLayout(card);
-    outer->setContentsMargins(22, title.isEmpty() ? 16 : 14, 22, title.isEmpty() ? 16 : 18);
-    outer->setSpacing(10);
+    outer->setContentsMargins(Px(22), Px(title.isEmpty() ? 16 : 14), Px(22), Px(title.isEmpty() ? 16 : 18));
+    outer->setSpacing(Px(10));
     if (!title.isEmpty()) {
         QLabel* heading = Label(title, card, 22);
         heading->setProperty("role", QStringLiteral("title"));
         outer->addWidget(heading);
     }
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(14);
-    grid->setVerticalSpacing(12);
+    grid->setHorizontalSpacing(Px(14));
+    grid->setVerticalSpacing(Px(12));
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
     return grid;
 }
 
-// A row of elements side by side inside one cell of a card.
+// A row of elements side by side inside one cell of a card; spacing in design pixels.
 QHBoxLayout* InlineRow(QWidget* holder, int spacing)
 {
     auto* row = new QHBoxLayout(holder);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(spacing);
+    row->setSpacing(Px(spacing));
     return row;
 }
 
@@ -106,7 +117,7 @@ QLabel* Caption(QGridLayout* grid, const QString& label, QWidget* field)
     QLabel* caption = Label(label, grid->parentWidget());
     caption->setBuddy(field);
     field->setAccessibleName(label);
-    field->setMinimumHeight(kFieldHeight);
+    field->setMinimumHeight(Px(kFieldHeight));
     return caption;
 }
 
@@ -134,7 +145,8 @@ public:
     using QCheckBox::QCheckBox;
     QSize sizeHint() const override
     {
-        return {kBox + kGap + fontMetrics().horizontalAdvance(text()) + 8, std::max(kBox + 4, fontMetrics().height())};
+        return {Px(kBox + kGap) + fontMetrics().horizontalAdvance(text()) + Px(8),
+                std::max(Px(kBox + 4), fontMetrics().height())};
     }
 
 protected:
@@ -143,29 +155,32 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF box(2, (height() - kBox) / 2.0, kBox, kBox);
+        const int side = Px(kBox);
+        const int gap = Px(kGap);
+        const QRectF box(Px(2), (height() - side) / 2.0, side, side);
         const bool on = isChecked();
         const Palette::Operator& c = Colours().operatorScreens;
-        p.setPen(QPen(on ? Colours().accentKey.pressed : c.boxOff, 2));
+        p.setPen(QPen(on ? Colours().accentKey.pressed : c.boxOff, Px(2)));
         p.setBrush(on ? Colours().accentKey.rest : c.card);
-        p.drawRoundedRect(box, 8, 8);
+        p.drawRoundedRect(box, Px(8), Px(8));
         if (on) {
-            QPen tick(c.ink, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            QPen tick(c.ink, Px(4), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
             p.setPen(tick);
             p.setBrush(Qt::NoBrush);
-            const QPointF points[] = {box.topLeft() + QPointF(kBox * 0.24, kBox * 0.52),
-                                      box.topLeft() + QPointF(kBox * 0.43, kBox * 0.72),
-                                      box.topLeft() + QPointF(kBox * 0.77, kBox * 0.30)};
+            const QPointF points[] = {box.topLeft() + QPointF(side * 0.24, side * 0.52),
+                                      box.topLeft() + QPointF(side * 0.43, side * 0.72),
+                                      box.topLeft() + QPointF(side * 0.77, side * 0.30)};
             p.drawPolyline(points, 3);
         }
         if (hasFocus()) {
-            p.setPen(QPen(c.focusRim, 2));
+            const int ring = Px(3);
+            p.setPen(QPen(c.focusRim, Px(2)));
             p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(box.adjusted(-3, -3, 3, 3), 10, 10);
+            p.drawRoundedRect(box.adjusted(-ring, -ring, ring, ring), Px(10), Px(10));
         }
         p.setPen(isEnabled() ? c.ink : c.disabledInk);
         p.setFont(font());
-        p.drawText(QRectF(box.right() + kGap, 0, width() - box.right() - kGap, height()),
+        p.drawText(QRectF(box.right() + gap, 0, width() - box.right() - gap, height()),
                    Qt::AlignVCenter | Qt::AlignLeft, text());
     }
 
@@ -186,9 +201,10 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const Palette::Operator& c = Colours().operatorScreens;
-        p.setPen(QPen(isEnabled() ? c.title : c.boxOff, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const QPointF centre(width() - 24, height() / 2.0);
-        const QPointF points[] = {centre + QPointF(-7, -3), centre + QPointF(0, 4), centre + QPointF(7, -3)};
+        p.setPen(QPen(isEnabled() ? c.title : c.boxOff, Px(3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF centre(width() - Px(24), height() / 2.0);
+        const QPointF points[] = {centre + QPointF(-Px(7), -Px(3)), centre + QPointF(0, Px(4)),
+                                  centre + QPointF(Px(7), -Px(3))};
         p.drawPolyline(points, 3);
     }
 };
@@ -230,7 +246,7 @@ QWidget* Coordinates(const QString& label, QLineEdit*& x, QLineEdit*& y, const Q
         axisLabel->setProperty("role", QStringLiteral("hint"));
         axisLabel->setBuddy(box);
         box->setAccessibleName(label + u' ' + axis);
-        box->setMinimumHeight(kFieldHeight);
+        box->setMinimumHeight(Px(kFieldHeight));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row->addWidget(axisLabel);
         row->addWidget(box, 1);
@@ -246,35 +262,35 @@ void frmSetting::buildWidgets()
     setStyleSheet(Style());
     m_content = new QWidget(this);
     m_content->setObjectName(QStringLiteral("content"));
-    m_content->setGeometry(0, 0, kWidth, kHeight);
+    m_content->setGeometry(QRect(QPoint(0, 0), Px(QSize(kWidth, kHeight))));
 
     QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
     title->setObjectName(QStringLiteral("lblTitle"));
-    title->setGeometry(kMargin + 8, 18, 420, 52);
+    title->setGeometry(Px(QRect(kMargin + 8, 18, 420, 52)));
     m_lblHint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
     m_lblHint->setObjectName(QStringLiteral("lblHint"));
     m_lblHint->setProperty("role", QStringLiteral("hint"));
-    m_lblHint->setGeometry(kMargin + 230, 32, 470, 30);
+    m_lblHint->setGeometry(Px(QRect(kMargin + 230, 32, 470, 30)));
     m_lblSaveResult = Label(QString(), m_content, 15);
     m_lblSaveResult->setObjectName(QStringLiteral("lblSaveResult"));
     m_lblSaveResult->setProperty("role", QStringLiteral("problem"));
     m_lblSaveResult->setWordWrap(true);
-    m_lblSaveResult->setGeometry(kMargin + 230, 12, 490, 64);
+    m_lblSaveResult->setGeometry(Px(QRect(kMargin + 230, 12, 490, 64)));
     m_lblSaveResult->hide();
 
     m_lblTerminate = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
-    m_lblTerminate->setGeometry(kWidth - kMargin - 220, 16, 220, 56);
+    m_lblTerminate->setGeometry(Px(QRect(kWidth - kMargin - 220, 16, 220, 56)));
 
     const int top = kHeaderHeight + 8;
     auto* left = new QWidget(m_content);
-    left->setGeometry(kMargin, top, kColumnWidth, kHeight - top - kMargin);
+    left->setGeometry(Px(QRect(kMargin, top, kColumnWidth, kHeight - top - kMargin)));
     auto* right = new QWidget(m_content);
-    right->setGeometry(2 * kMargin + kColumnWidth, top, kColumnWidth, kHeight - top - kMargin);
+    right->setGeometry(Px(QRect(2 * kMargin + kColumnWidth, top, kColumnWidth, kHeight - top - kMargin)));
     auto* leftColumn = new QVBoxLayout(left);
     auto* rightColumn = new QVBoxLayout(right);
     for (QVBoxLayout* column : {leftColumn, rightColumn}) {
         column->setContentsMargins(0, 0, 0, 0);
-        column->setSpacing(16);
+        column->setSpacing(Px(16));
     }
     auto addCard = [](QVBoxLayout* column, QWidget* parent) {
         auto* card = new QFrame(parent);
@@ -310,10 +326,10 @@ void frmSetting::buildCallDisplayGroup(QWidget* group)
     auto* row = InlineRow(image, 8);
     m_text1 = TextBox(QStringLiteral("Text1"), image);
     m_text1->setAccessibleName(QStringLiteral("이미지"));
-    m_text1->setMinimumHeight(kFieldHeight);
+    m_text1->setMinimumHeight(Px(kFieldHeight));
     m_command2 = Key(QStringLiteral("Command2"), QStringLiteral("..."), image, 22);
     m_command2->setAccessibleDescription(QStringLiteral("이미지 파일 선택"));
-    m_command2->setFixedSize(64, kFieldHeight);
+    m_command2->setFixedSize(Px(QSize(64, kFieldHeight)));
     row->addWidget(m_text1, 1);
     row->addWidget(m_command2);
     Row(grid, QStringLiteral("이미지"), image);
@@ -332,11 +348,11 @@ void frmSetting::buildAlarmGroup(QWidget* group)
     m_slider->setRange(settings::kVolumeMin, settings::kVolumeMax);
     m_slider->setPageStep(10);
     m_slider->setValue(settings::kSliderStart);
-    m_slider->setMinimumHeight(kFieldHeight);
+    m_slider->setMinimumHeight(Px(kFieldHeight));
     m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
     m_lblVolume = Label(QString::number(settings::kSliderStart), volume, 22);
     m_lblVolume->setObjectName(QStringLiteral("lblVolume"));
-    m_lblVolume->setFixedWidth(52);
+    m_lblVolume->setFixedWidth(Px(52));
     m_lblVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_slider, 1);
     row->addWidget(m_lblVolume);
@@ -367,12 +383,12 @@ void frmSetting::buildOperatorPinGroup(QWidget* group)
     m_txtPin->setMaxLength(pin::kMaxDigits);
     m_txtPin->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_txtPin));
     m_txtPin->setPlaceholderText(QStringLiteral("%1~%2자리").arg(pin::kMinDigits).arg(pin::kMaxDigits));
-    m_txtPin->setMinimumHeight(kFieldHeight);
+    m_txtPin->setMinimumHeight(Px(kFieldHeight));
     m_txtPin->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
     m_cmdPinSave = Key(QStringLiteral("cmdOperatorPinSave"), QStringLiteral("저장"), entry, 20);
     m_cmdPinClear = Key(QStringLiteral("cmdOperatorPinClear"), QStringLiteral("해제"), entry, 20);
     for (CaptionKey* key : {m_cmdPinSave, m_cmdPinClear}) {
-        key->setFixedSize(76, kFieldHeight);
+        key->setFixedSize(Px(QSize(76, kFieldHeight)));
         key->setAccessibleDescription(QStringLiteral("운영자 PIN ") + key->caption());
     }
     row->addWidget(m_txtPin, 1);
@@ -399,7 +415,7 @@ void frmSetting::buildPlacementGroup(QWidget* group)
     m_chkDual->setObjectName(QStringLiteral("chkUseDualMonitor"));
     m_chkDual->setAccessibleName(m_chkDual->text());
     m_chkDual->setFont(SettingsFont(kLabelSize));
-    m_chkDual->setMinimumHeight(kFieldHeight);
+    m_chkDual->setMinimumHeight(Px(kFieldHeight));
     grid->addWidget(m_chkDual, grid->rowCount(), 0, 1, 2);
     const QString reception = QStringLiteral("접수부 좌표 (좌상)");
     const QString callDisplay = QStringLiteral("호출부 좌표 (좌상)");
@@ -413,7 +429,7 @@ void frmSetting::buildPicturesGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("메뉴 사진"));
     m_cmdDownload = Key(QStringLiteral("cmd서버이미지_불러오기"), QStringLiteral("서버 이미지 불러오기"), group, 21);
-    m_cmdDownload->setMinimumHeight(56);
+    m_cmdDownload->setMinimumHeight(Px(56));
     grid->addWidget(m_cmdDownload, grid->rowCount(), 0, 1, 2);
     m_lblDownloadResult = Label(QString(), group, 16);
     m_lblDownloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
@@ -430,22 +446,23 @@ void frmSetting::buildWaitPanel()
     m_waitShade->setAttribute(Qt::WA_StyledBackground);
     m_waitShade->setStyleSheet(
         QStringLiteral("QWidget#waitShade { background: %1; }").arg(CssColour(Colours().operatorScreens.waitShade)));
-    m_waitShade->setGeometry(0, 0, kWidth, kHeight);
+    m_waitShade->setGeometry(QRect(QPoint(0, 0), Px(QSize(kWidth, kHeight))));
 
     const QSize size(620, 380);
     auto* panel = new QFrame(m_waitShade);
     panel->setObjectName(QStringLiteral("picWait"));
-    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: %1; border-radius: 20px; }")
-                             .arg(CssColour(Colours().operatorScreens.card)));
-    panel->setGeometry((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height());
+    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: %1; border-radius: %2; }")
+                             .arg(CssColour(Colours().operatorScreens.card), CssPx(20)));
+    panel->setGeometry(
+        Px(QRect((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height())));
     m_picWait = panel;
     auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(40, 28, 40, 30);
-    column->setSpacing(14);
+    column->setContentsMargins(Px(40), Px(28), Px(40), Px(30));
+    column->setSpacing(Px(14));
     auto* head = new QHBoxLayout;
-    head->setSpacing(16);
+    head->setSpacing(Px(16));
     m_imgWait = TextLabel(panel, QStringLiteral("imgWait"));
-    m_imgWait->setFixedSize(64, 64);
+    m_imgWait->setFixedSize(Px(QSize(64, 64)));
     m_imgWait->setScaledContents(true);
     m_imgWait->hide();
     QLabel* title = Label(QStringLiteral("서버 이미지 불러오는 중"), panel, 26);
@@ -457,7 +474,7 @@ void frmSetting::buildWaitPanel()
     m_barWait->setObjectName(QStringLiteral("barWait"));
     m_barWait->setAccessibleName(QStringLiteral("진행"));
     m_barWait->setTextVisible(false);
-    m_barWait->setFixedHeight(28);
+    m_barWait->setFixedHeight(Px(28));
     column->addWidget(m_barWait);
     m_lblWaitCount = Label(QString(), panel, 30);
     m_lblWaitCount->setObjectName(QStringLiteral("lblWaitCount"));
@@ -469,7 +486,7 @@ void frmSetting::buildWaitPanel()
     m_lblWaitItem->setAlignment(Qt::AlignCenter);
     column->addWidget(m_lblWaitItem);
     m_cmdStopDownload = Key(QStringLiteral("cmdStopDownload"), QStringLiteral("중지"), panel, 24);
-    m_cmdStopDownload->setFixedSize(200, 60);
+    m_cmdStopDownload->setFixedSize(Px(QSize(200, 60)));
     column->addWidget(m_cmdStopDownload, 0, Qt::AlignHCenter);
     m_waitShade->hide();
 }

@@ -1,0 +1,198 @@
+// The menu page and the item dialogs on every screen size shops buy, in every look: no text cut, every
+// key whole on the screen, no two keys on top of each other, the window the design's size times the
+// stage scale.
+#include "access/modes.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/menu_page_widgets.h"
+#include "menu/ui/option_buttons.h"
+#include "presentation/caption_key.h"
+#include "support/barrier_free.h"
+#include "support/demo_shop.h"
+#include "support/orders.h"
+#include "support/screen_sizes.h"
+#include "support/screen_widgets.h"
+#include "support/shop_login.h"
+#include "support/sumbrel_test.h"
+
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+using namespace sumbrel;
+using namespace sumbrel::menu;
+using namespace sumbrel::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const struct {
+    const char* name;
+    access::Modes modes;
+} kLooks[] = {
+    {"plain", {}},
+    {"low", {.low = true}},
+    {"large", {.large = true}},
+    {"contrast", {.contrast = true}},
+    {"low and large", {.low = true, .large = true}},
+};
+
+// The layout checks, and the window's size against the design's at the stage scale.
+QStringList Faults(QWidget* window, QSize design, QSize screen)
+{
+    QStringList faults = LayoutFaults(window, screen);
+    const QSize want(int(std::lround(design.width() * StageScale())), int(std::lround(design.height() * StageScale())));
+    if (std::abs(window->width() - want.width()) > 1 || std::abs(window->height() - want.height()) > 1)
+        faults << u"the window is "_s + SizeName(window->size()) + u", not "_s + SizeName(want);
+    return faults;
+}
+
+// Every item dialog adds one line at once: the page's rows grow without a dialog.
+class TeaPage : public frmMenuSelectMain {
+protected:
+    void openItemDialog(const TileTouch&) override { itemDialogClosed(order::Line(u"Tea"_s, 3000)); }
+};
+
+class MenuPageSizesTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        LogInTo(shop);
+        CopyShopPictures(shop);
+    }
+    DemoShop shop;
+};
+
+class ItemDialogSizesTest : public SumbrelTest {
+protected:
+    void SetUp() override
+    {
+        SumbrelTest::SetUp();
+        // Four groups (a second page of groups in the design's layout), one of nine options, and texts
+        // long enough for two lines.
+        QString toppings = u"N◈Extra topping◈2"_s;
+        for (int k = 0; k < 9; ++k)
+            toppings += u"◈Topping number %1◈300"_s.arg(k + 1);
+        MenuCatalogue& table = menuCatalogue();
+        table.reset(1);
+        MenuRecord& rec = table.nextRow();
+        rec.col[kColNum] = u"901"_s;
+        rec.col[kColTitle] = u"Iced caramel latte"_s;
+        rec.col[kColPrice] = u"4500"_s;
+        rec.col[kColInfotext1] = u"원두: 에티오피아 예가체프 ＆ 브라질 산토스 블렌드"_s;
+        rec.col[kColInfotext2]
+            = u"에스프레소에 부드러운 우유와 카라멜 시럽을 더하고 얼음을 가득 채운 여름 음료입니다. 달콤한 맛을 원하시면 시럽을 추가하시고, 더 진한 맛을 원하시면 샷을 추가하세요."_s;
+        const QString groups[] = {u"N◈Size◈1◈Regular◈0◈Large◈500"_s, toppings, u"N◈Milk◈0◈Oat milk◈600"_s,
+                                  u"N◈Ice◈1◈Less ice◈0◈More ice◈0"_s};
+        for (int j = 0; j < 4; ++j)
+            rec.col[kColAdd1 + j] = groups[j];
+        table.finish(1);
+    }
+    void TearDown() override
+    {
+        menuCatalogue().clear();
+        SumbrelTest::TearDown();
+    }
+};
+
+}  // namespace
+
+// Loading, the first page of tiles with the cart's row, then the next tabs and tiles with a second row.
+TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
+{
+    const QSize design(1024, 768);
+    for (const auto& look : kLooks) {
+        ModesScope modes(look.modes);
+        for (const QSize screen : kScreenSizes) {
+            StageScope stage(screen);
+            const std::string where = SizeName(screen).toStdString() + " " + look.name + ": ";
+            cart::OrderCart cart;
+            cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
+            TeaPage page;
+            page.open(cart);
+            QStringList faults = Faults(&page, design, screen);
+            EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
+
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
+                << where;
+            ASSERT_GT(page.model().tiles().count, 0) << where;
+            faults = Faults(&page, design, screen);
+            EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
+
+            // The next strip of tabs (longer names), its next page of tiles, and a second row.
+            CmdLabel(page, 1)->touch();
+            CmdLabel(page, 3)->touch();
+            picMenu(page, 0)->touch();
+            EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
+            faults = Faults(&page, design, screen);
+            EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n"
+                                          << faults.join(u'\n').toStdString();
+        }
+    }
+}
+
+// Each dialog as it opens; the option dialog also with a choice made and every page of groups and of
+// rows turned to.
+TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
+{
+    for (const auto& look : kLooks) {
+        ModesScope modes(look.modes);
+        const bool full = look.modes.low || look.modes.large;
+        for (const QSize screen : kScreenSizes) {
+            StageScope stage(screen);
+            const std::string where = SizeName(screen).toStdString() + " " + look.name + ": ";
+            QWidget page;
+            page.setGeometry(QRect(QPoint(0, 0), Px(QSize(1024, 768))));
+            page.show();
+
+            auto single = std::make_unique<frmMenuSelectSubA>(&page);
+            single->m_menuIndex = u"0"_s;
+            single->show();
+            QStringList faults = Faults(
+                single.get(), full ? ItemDialog::kScreen : QSize(frmMenuSelectSubA::kWidth, frmMenuSelectSubA::kHeight),
+                screen);
+            EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
+            single.reset();
+
+            auto options = std::make_unique<frmMenuSelectSubB>(&page);
+            options->m_menuIndex = u"0"_s;
+            options->show();
+            const QSize design = full ? ItemDialog::kScreen
+                                      : QSize(frmMenuSelectSubB::kWidth, frmMenuSelectSubB::kHeight);
+            const auto check = [&](const char* state) {
+                const QStringList found = Faults(options.get(), design, screen);
+                EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
+            };
+            check("options");
+            const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
+            ASSERT_FALSE(rows.isEmpty()) << where;
+            for (OptionRow* row : rows) {
+                if (row->isVisible()) {
+                    row->click();
+                    break;
+                }
+            }
+            check("an option chosen");
+            // Every group page, and on each every group's next page of rows.
+            for (int groupPage = 0; groupPage < 4; ++groupPage) {
+                for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
+                    if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
+                        && key->objectName().endsWith(u"_1"_s)) {
+                        key->touch();
+                        check("rows paged");
+                    }
+                }
+                CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+                if (!next || !next->isVisible())
+                    break;
+                next->touch();
+                check("groups paged");
+            }
+        }
+    }
+}
