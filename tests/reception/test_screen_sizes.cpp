@@ -29,7 +29,7 @@ const LookCase kLooks[] = {
 const order::Order kTwoLines = order::Of({order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}}),
                                           order::Line(QStringLiteral("딸기 요거트 스무디"), 5500, 1, {})});
 
-class ScreenSizesTest : public ReceptionTest {
+class ReceptionScreenSizes : public ReceptionTest {
 protected:
     void SetUp() override
     {
@@ -62,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(ScreenSizesTest, TheReceptionPathFitsEveryScreenInEveryLook)
+TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLook)
 {
     int customer = 0;
     for (const QSize size : kScreenSizes) {
@@ -108,7 +108,7 @@ TEST_F(ScreenSizesTest, TheReceptionPathFitsEveryScreenInEveryLook)
     }
 }
 
-TEST_F(ScreenSizesTest, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook)
+TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook)
 {
     const QString stored = pin::HashPin(QStringLiteral("4821"));
     for (const QSize size : kScreenSizes) {
