@@ -183,13 +183,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                && line.amount().won() == lineTotal,
                            Describe(dialog));
                 QList<order::OrderOption> chosen;
-                for (const Slot& slot : slots) {
+                for (size_t j = 0; j < slots.size(); ++j) {
+                    const Slot& slot = slots[j];
                     if (!slot.group)
                         continue;
                     for (qsizetype k = 0; k < slot.chosen.size(); ++k)
                         if (slot.chosen[k])
                             chosen.append({slot.group->name, slot.group->options[k].name,
-                                           order::Money::Won(ParseAmount(slot.group->options[k].price))});
+                                           order::Money::Won(ParseAmount(slot.group->options[k].price)), int(j)});
                 }
                 FUZZ_CHECK(line.options == chosen, Describe(dialog));
                 FUZZ_CHECK(!reception::OrderText(next).isEmpty(), Describe(dialog));
