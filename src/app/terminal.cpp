@@ -9,7 +9,6 @@
 #include "menu/ui/frm_menu_select_main.h"
 #include "presentation/dialog_handlers.h"
 #include "presentation/look.h"
-#include "presentation/stage_scale.h"
 #include "presentation/screen_utils.h"
 #include "reception/ui/frm_main.h"
 #include "server/http_client.h"
@@ -80,11 +79,8 @@ bool Terminal::WindowsOpen()
 void Terminal::applyLayout()
 {
     // The program folder (and its configuration) is known from here on; no screen is built yet.
-    const kiosk::LayoutChoice choice = kiosk::ConfiguredLayout(m_line.layout);
     if (m_session)
-        m_session->setLayout(choice);
-    else
-        SetPortraitStage(choice == kiosk::LayoutChoice::Portrait);
+        m_session->setLayout(kiosk::ConfiguredLayout(m_line.layout));
 }
 
 void Terminal::openLogin()

@@ -7,7 +7,6 @@ namespace sumbrel {
 
 namespace {
 std::atomic<double> g_scale{1.0};
-std::atomic<bool> g_portrait{false};
 
 int Round(double v)
 {
@@ -23,16 +22,6 @@ double StageScale()
 void SetStageScale(double scale)
 {
     g_scale.store(scale > 0 ? scale : 1.0, std::memory_order_relaxed);
-}
-
-bool PortraitStage()
-{
-    return g_portrait.load(std::memory_order_relaxed);
-}
-
-void SetPortraitStage(bool portrait)
-{
-    g_portrait.store(portrait, std::memory_order_relaxed);
 }
 
 int Px(int designPixels)

@@ -13,10 +13,6 @@ namespace sumbrel {
 double StageScale();
 void SetStageScale(double scale);
 
-// Whether the customer's screens take their portrait design (a standing kiosk's tall screen).
-bool PortraitStage();
-void SetPortraitStage(bool portrait);
-
 // A design length in the screen's pixels, rounded.
 int Px(int designPixels);
 QPoint Px(QPoint designPoint);

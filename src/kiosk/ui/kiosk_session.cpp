@@ -105,7 +105,6 @@ KioskSession::KioskSession()
 KioskSession::~KioskSession()
 {
     SetStageScale(1.0);
-    SetPortraitStage(false);
     qApp->removeEventFilter(this);
     if (m_pointerHidden)
         QGuiApplication::restoreOverrideCursor();
