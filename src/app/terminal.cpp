@@ -98,6 +98,8 @@ void Terminal::openLogin()
 
 void Terminal::openReception()
 {
+    if (m_session)
+        m_session->setAudience(kiosk::Audience::Customer);
     m_reception = std::make_unique<frmMain>();
     frmMain* screen = m_reception.get();
     if (m_session)
@@ -125,8 +127,14 @@ void Terminal::openSettings()
 {
     // A new settings screen at each opening, gone when it closes; the reception screen then resets to
     // show what was set there.
+    if (m_session)
+        m_session->setAudience(kiosk::Audience::Operator);
     auto* settings = new frmSetting(m_reception.get());
     settings->setAttribute(Qt::WA_DeleteOnClose);
+    connect(settings, &frmSetting::closed, this, [this] {
+        if (m_session)
+            m_session->setAudience(kiosk::Audience::Customer);
+    });
     connect(settings, &frmSetting::closed, m_reception.get(), &frmMain::reset);
     settings->open();
 }

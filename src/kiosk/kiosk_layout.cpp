@@ -63,6 +63,16 @@ QSize DesignSize(Orientation orientation)
     return orientation == Orientation::Portrait ? kPortraitDesignSize : kDesignSize;
 }
 
+bool PortraitStage(Orientation orientation, Audience audience)
+{
+    return orientation == Orientation::Portrait && audience == Audience::Customer;
+}
+
+double StageFit(QSize screen, Orientation orientation, Audience audience)
+{
+    return FitScale(screen, DesignSize(PortraitStage(orientation, audience) ? orientation : Orientation::Landscape));
+}
+
 double FitScale(QSize screen, QSize design)
 {
     if (screen.isEmpty() || design.isEmpty())

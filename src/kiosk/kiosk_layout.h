@@ -24,6 +24,10 @@ LayoutChoice ConfiguredLayout(const std::optional<LayoutChoice>& commandLine);
 // Auto: portrait when the screen is taller than it is wide.
 Orientation ChooseOrientation(LayoutChoice choice, QSize screen);
 QSize DesignSize(Orientation orientation);
+// Who the screens being built are for: the customer's take the chosen design; the operator's (login,
+// settings) stay landscape panels, fitted on their own so they stay readable on a tall screen.
+enum class Audience { Customer, Operator };
+bool PortraitStage(Orientation orientation, Audience audience);
 
 // The command line asks for the kiosk ("--kiosk"); read before the application exists.
 bool RequestedOnCommandLine(int argc, const char* const* argv);
@@ -31,6 +35,8 @@ bool RequestedOnCommandLine(int argc, const char* const* argv);
 // The largest uniform factor at which the design fits into a screen of that size (in the pixels the
 // screens are laid out in); 1 for an empty screen.
 double FitScale(QSize screen, QSize design = kDesignSize);
+// The stage scale for that audience's screens.
+double StageFit(QSize screen, Orientation orientation, Audience audience);
 
 // A window of that size centred on the screen area (both in the same units).
 QRect Centred(QSize window, const QRect& screen);

@@ -199,7 +199,7 @@ void MessagePanel::layOut(QWidget* owner)
 {
     const QList<QWidget*> chain = WindowChain(owner);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    QRect area(QPoint(0, 0), Px(QSize(1024, 768)));
+    QRect area(QPoint(0, 0), Px(StageDesign()));
     if (!chain.isEmpty())
         area = QRect(chain.first()->mapToGlobal(QPoint(0, 0)), chain.first()->size());
     else if (screen)

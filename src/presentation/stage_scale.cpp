@@ -1,5 +1,7 @@
 #include "presentation/stage_scale.h"
 
+#include "kiosk/kiosk_layout.h"
+
 #include <atomic>
 #include <cmath>
 
@@ -7,6 +9,7 @@ namespace sumbrel {
 
 namespace {
 std::atomic<double> g_scale{1.0};
+std::atomic<bool> g_portrait{false};
 
 int Round(double v)
 {
@@ -22,6 +25,21 @@ double StageScale()
 void SetStageScale(double scale)
 {
     g_scale.store(scale > 0 ? scale : 1.0, std::memory_order_relaxed);
+}
+
+bool StagePortrait()
+{
+    return g_portrait.load(std::memory_order_relaxed);
+}
+
+void SetStagePortrait(bool portrait)
+{
+    g_portrait.store(portrait, std::memory_order_relaxed);
+}
+
+QSize StageDesign()
+{
+    return StagePortrait() ? kiosk::kPortraitDesignSize : kiosk::kDesignSize;
 }
 
 int Px(int designPixels)

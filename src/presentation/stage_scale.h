@@ -13,6 +13,13 @@ namespace sumbrel {
 double StageScale();
 void SetStageScale(double scale);
 
+// A standing kiosk's screen is taller than it is wide: the customer's screens then take their
+// portrait design (1080 x 1920), fitted by the same stage scale. Set with the scale.
+bool StagePortrait();
+void SetStagePortrait(bool portrait);
+// The size the customer's screens are drawn in, in design pixels.
+QSize StageDesign();
+
 // A design length in the screen's pixels, rounded.
 int Px(int designPixels);
 QPoint Px(QPoint designPoint);

@@ -116,6 +116,27 @@ TEST(KioskLayout, TheLayoutComesFromTheCommandLineTheConfigurationOrTheScreen)
     for (const auto& c : shapes)
         EXPECT_EQ(ChooseOrientation(c.choice, c.screen), c.orientation) << c.screen.width() << "x" << c.screen.height();
 
+    // On a tall screen the customer's screens fill it with the portrait design; the operator's
+    // stay the landscape design fitted to the width, not shrunk to the portrait design's.
+    const struct {
+        QSize screen;
+        Orientation orientation;
+        Audience audience;
+        bool portrait;
+        double scale;
+    } stages[] = {
+        {{1080, 1920}, Orientation::Portrait, Audience::Customer, true, 1.0},
+        {{768, 1024}, Orientation::Portrait, Audience::Customer, true, 1024.0 / 1920},
+        {{768, 1024}, Orientation::Portrait, Audience::Operator, false, 0.75},
+        {{1280, 720}, Orientation::Portrait, Audience::Customer, true, 0.375},
+        {{1920, 1080}, Orientation::Landscape, Audience::Customer, false, 1.40625},
+    };
+    for (const auto& c : stages) {
+        EXPECT_EQ(PortraitStage(c.orientation, c.audience), c.portrait) << c.screen.width() << "x" << c.screen.height();
+        EXPECT_NEAR(StageFit(c.screen, c.orientation, c.audience), c.scale, 1e-9)
+            << c.screen.width() << "x" << c.screen.height();
+    }
+
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const sumbrel::GlobalState saved = sumbrel::gs();

@@ -48,7 +48,7 @@ protected:
 TEST_F(ScreenSizes, LoginFitsEveryScreen)
 {
     for (const QSize& screen : kScreenSizes) {
-        const StageScope stage(screen);
+        const StageScope stage(screen, kiosk::Audience::Operator);
         frmLogin login;
         login.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&login));
@@ -79,7 +79,7 @@ TEST_F(ScreenSizes, LoginFitsEveryScreen)
 TEST_F(ScreenSizes, SettingsFitEveryScreen)
 {
     for (const QSize& screen : kScreenSizes) {
-        const StageScope stage(screen);
+        const StageScope stage(screen, kiosk::Audience::Operator);
         frmSetting settings;
         settings.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&settings));

@@ -87,7 +87,6 @@ protected:
 // Loading, the first page of tiles with the cart's row, then the next tabs and tiles with a second row.
 TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
-    const QSize design(1024, 768);
     for (const auto& look : kLooks) {
         ModesScope modes(look.modes);
         for (const QSize screen : kScreenSizes) {
@@ -97,14 +96,14 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
             cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
             TeaPage page;
             page.open(cart);
-            QStringList faults = Faults(&page, design, screen);
+            QStringList faults = Faults(&page, StageDesign(), screen);
             EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
 
             ASSERT_TRUE(QTest::qWaitFor(
                 [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
                 << where;
             ASSERT_GT(page.model().tiles().count, 0) << where;
-            faults = Faults(&page, design, screen);
+            faults = Faults(&page, StageDesign(), screen);
             EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
 
             // The next strip of tabs (longer names), its next page of tiles, and a second row.
@@ -112,7 +111,7 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
             CmdLabel(page, 3)->touch();
             picMenu(page, 0)->touch();
             EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
-            faults = Faults(&page, design, screen);
+            faults = Faults(&page, StageDesign(), screen);
             EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n"
                                           << faults.join(u'\n').toStdString();
         }

@@ -58,7 +58,8 @@ protected:
     static bool designTimesScale(QWidget* window)
     {
         const double scale = StageScale();
-        return std::abs(window->width() - 1024 * scale) <= 1 && std::abs(window->height() - 768 * scale) <= 1;
+        const QSize design = StageDesign();
+        return std::abs(window->width() - design.width() * scale) <= 1 && std::abs(window->height() - design.height() * scale) <= 1;
     }
 };
 

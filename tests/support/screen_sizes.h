@@ -26,14 +26,21 @@ inline QString SizeName(QSize s)
     return QString::number(s.width()) + u'x' + QString::number(s.height());
 }
 
-// The stage scale a kiosk of that screen would take, for one case; 1 again after it.
+// The stage a kiosk of that screen would take by its shape (its design and scale), for one case;
+// the landscape design at 1 again after it.
 class StageScope {
 public:
-    explicit StageScope(QSize screen, QSize design = kiosk::kDesignSize)
+    explicit StageScope(QSize screen, kiosk::Audience audience = kiosk::Audience::Customer)
     {
-        SetStageScale(kiosk::FitScale(screen, design));
+        const kiosk::Orientation o = kiosk::ChooseOrientation(kiosk::LayoutChoice::Auto, screen);
+        SetStagePortrait(kiosk::PortraitStage(o, audience));
+        SetStageScale(kiosk::StageFit(screen, o, audience));
     }
-    ~StageScope() { SetStageScale(1.0); }
+    ~StageScope()
+    {
+        SetStageScale(1.0);
+        SetStagePortrait(false);
+    }
     StageScope(const StageScope&) = delete;
     StageScope& operator=(const StageScope&) = delete;
 };

@@ -105,6 +105,7 @@ KioskSession::KioskSession()
 KioskSession::~KioskSession()
 {
     SetStageScale(1.0);
+    SetStagePortrait(false);
     qApp->removeEventFilter(this);
     if (m_pointerHidden)
         QGuiApplication::restoreOverrideCursor();
@@ -116,10 +117,16 @@ void KioskSession::setLayout(LayoutChoice choice)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize logical = screen ? screen->geometry().size() : QSize();
     m_orientation = ChooseOrientation(choice, logical);
-    // The customer's screens have no portrait design yet: every screen takes the landscape one,
-    // fitted to the screen.
-    m_scale.factor = FitScale(logical, kDesignSize);
+    m_screen = logical;
+    setAudience(m_audience);
+}
+
+void KioskSession::setAudience(Audience audience)
+{
+    m_audience = audience;
+    m_scale.factor = StageFit(m_screen, m_orientation, audience);
     SetStageScale(m_scale.factor);
+    SetStagePortrait(PortraitStage(m_orientation, audience));
 }
 
 void KioskSession::adopt(QWidget* screen)

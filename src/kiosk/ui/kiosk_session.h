@@ -45,6 +45,8 @@ public:
     // shape) and the stage scale that fits it to the screen; before the screens are built.
     void setLayout(LayoutChoice choice);
     Orientation orientation() const { return m_orientation; }
+    // The stage for the screens built from here on (the login first, so the operator's).
+    void setAudience(Audience audience);
     const ScaleChoice& scale() const { return m_scale; }
     // Makes a screen a frameless window over the stage (transient for it), so a kiosk compositor
     // centres it and keeps it above. Call before the screen is first shown.
@@ -67,6 +69,8 @@ private:
 
     ScaleChoice m_scale;
     Orientation m_orientation = Orientation::Landscape;
+    Audience m_audience = Audience::Operator;
+    QSize m_screen;
     Stage* m_stage = nullptr;
     QList<QPointer<QWidget>> m_screens;
     bool m_pointerHidden = false;

@@ -91,7 +91,7 @@ PinPanel::~PinPanel() = default;
 
 void PinPanel::build()
 {
-    setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), Px(QSize(1024, 768))));
+    setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), Px(StageDesign())));
     const PinPlaces places = CurrentLook().scale > 1.0 ? Large() : Design();
     // Centred on the screen's pixels; its contents are placed in the design's.
     const QSize box = Px(places.box);

@@ -194,7 +194,7 @@ QColor frmMenuSelectMain::tabColour(bool current)
 
 void frmMenuSelectMain::Form_Load()
 {
-    setFixedSize(Px(QSize(1024, 768)));
+    setFixedSize(Px(StageDesign()));
     const access::Modes& modes = access::CurrentModes();
     m_layout = LayoutFor(modes.low, modes.large);
     m_model.setShape({m_layout.tabsPerStrip, m_layout.tilesPerPage, int(m_layout.list.height() / m_layout.rowScale)});

@@ -64,7 +64,7 @@ void frmMain::Form_Load()
 {
     Procedure proc(QString(), QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
-        setFixedSize(Px(QSize(1024, 768)));
+        setFixedSize(Px(StageDesign()));
         if (gs().useDualMonitor) {
             move(gs().LeftO, gs().TopO);
         } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
