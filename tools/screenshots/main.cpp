@@ -81,6 +81,7 @@ int main(int argc, char* argv[])
     bool ok = true;
     std::unique_ptr<frmMenuSelectMain> menuPage;
     auto openReception = [&] {
+        UseStage(kiosk::Audience::Customer);
         reception = std::make_unique<frmMain>();
         frmMain* screen = reception.get();
         QObject::connect(screen, &frmMain::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
@@ -97,6 +98,7 @@ int main(int argc, char* argv[])
         reception->show();
     };
     Main(options, [&] {
+        UseStage(kiosk::Audience::Operator);
         login = std::make_unique<frmLogin>();
         QObject::connect(login.get(), &frmLogin::loggedIn, login.get(), openReception);
         login->show();

@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
+    UseStage(kiosk::Audience::Operator);
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;

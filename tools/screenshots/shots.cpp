@@ -43,10 +43,17 @@ Walk StartWalk(const QCoreApplication& app)
     QDir().mkpath(walk.out);
     static UnattendedDialogHandler dialogs;
     setDialogHandler(&dialogs);
-    // The screens as a kiosk of this display would scale them.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        SetStageScale(kiosk::FitScale(screen->geometry().size()));
+    UseStage(kiosk::Audience::Customer);
     return walk;
+}
+
+void UseStage(kiosk::Audience audience)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize();
+    const kiosk::Orientation o = kiosk::ChooseOrientation(kiosk::LayoutChoice::Auto, size);
+    SetStageScale(kiosk::StageFit(size, o, audience));
+    SetStagePortrait(kiosk::PortraitStage(o, audience));
 }
 
 void settle(int ms)

@@ -1,6 +1,8 @@
 #pragma once
 // What every screenshot walk does: let the screens settle, photograph the whole screen, touch a key
 // by its name, and point the terminal at a demo shop.
+#include "kiosk/kiosk_layout.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,9 @@ struct Walk {
 // Reads the command line; from then on message boxes are answered at once and written to stderr,
 // and the screens are scaled to the display as the kiosk scales them.
 Walk StartWalk(const QCoreApplication& app);
+// The stage for the screens built next, as the kiosk sets it for their audience on this display
+// (the customer's by default: portrait on a tall display).
+void UseStage(kiosk::Audience audience);
 
 // Handles events for the time given, so the screens draw what they were told to.
 void settle(int ms);
