@@ -8,6 +8,8 @@ PACKAGES=(
   libcurl4-openssl-dev libcpp-httplib-dev libssl-dev openssl libsqlite3-dev libsimdjson-dev util-linux
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-nanum fonts-nanum-extra fontconfig
+  fonts-wqy-microhei fonts-vlgothic  # the Chinese and Japanese customer texts
+  qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease for the translations
   xvfb xauth x11-utils imagemagick
   libsystemd-dev systemd
   cage xwayland qt6-wayland grim

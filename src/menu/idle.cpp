@@ -1,5 +1,6 @@
 #include "menu/idle.h"
 
+#include "access/language.h"
 #include "access/modes.h"
 #include "startup/clock.h"
 #include "startup/screen_hold.h"
@@ -41,7 +42,7 @@ std::optional<QString> CountdownText(int32_t remainingMs)
 {
     if (remainingMs < 0)
         return std::nullopt;
-    return QString::number(remainingMs / 1000 + 1) + QStringLiteral("초");
+    return access::Tr("%1초").arg(remainingMs / 1000 + 1);
 }
 
 void HoldRepeat::press(int keyIndex)

@@ -1,5 +1,6 @@
 #include "menu/menu_page_rules.h"
 
+#include "access/language.h"
 #include "menu/order_rows.h"
 #include "startup/parse.h"
 #include "startup/utilities.h"
@@ -49,8 +50,7 @@ std::optional<MarkerSlot> PageMarker(int page, int pages)
     return MarkerSlot::Middle;
 }
 
-TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
-                   int perPage)
+TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction, int perPage)
 {
     perPage = std::clamp(perPage, 1, kTileCount);
     TilePage result;
@@ -96,7 +96,7 @@ TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category,
 
 QString WonText(order::Money amount)
 {
-    return amount.caption() + QStringLiteral("원");
+    return access::Tr("%1원").arg(amount.caption());
 }
 
 QString WonText(const QString& amount)

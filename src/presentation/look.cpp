@@ -1,5 +1,6 @@
 #include "presentation/look.h"
 
+#include "access/language.h"
 #include "access/modes.h"
 
 #include <QString>
@@ -110,6 +111,16 @@ void ApplyModes(const access::Modes& modes)
     // The low layout is a look of its own too: the screens place their keys from it.
     if (lookChanges)
         SetLook(LookFor(modes.contrast, modes.large));
+}
+
+bool ApplyLanguage(access::Language language)
+{
+    if (language == access::VisitLanguage())
+        return true;
+    const bool loaded = access::SetVisitLanguage(language);
+    // Texts and type change with it: the screens are built again as for a new look.
+    SetLook(CurrentLook());
+    return loaded;
 }
 
 Look LookFor(bool highContrast, bool large)

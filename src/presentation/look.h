@@ -7,6 +7,7 @@
 
 namespace sumbrel::access {
 struct Modes;
+enum class Language;
 }
 
 namespace sumbrel {
@@ -144,6 +145,9 @@ Look LookFor(bool highContrast, bool large);
 // The customer's barrier-free choices for the visit, and the look they ask for; the screens built
 // from now on take both (those built before are built again).
 void ApplyModes(const access::Modes& modes);
+// The customer's language for the visit: the screens built from now on show its texts and type
+// (those built before are built again); false when its translations could not be loaded.
+bool ApplyLanguage(access::Language language);
 
 // A text or face and what lies behind it, as the screens pair them.
 struct ColourPair {

@@ -1,5 +1,6 @@
 #include "presentation/presentation.h"
 
+#include "access/language.h"
 #include "presentation/look.h"
 #include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
@@ -40,9 +41,22 @@ QFont ScreenFont(const QStringList& families, int pixelSize, QFont::Weight weigh
     return font;
 }
 
-// Installed Korean families behind every design family.
+// Installed Korean families behind every design family; in a Chinese or Japanese visit that
+// language's own family first, so its characters take their own shapes (the shop's Korean names
+// still find the Korean families).
 QStringList WithKoreanFallbacks(QStringList families)
 {
+    switch (access::VisitLanguage()) {
+    case access::Language::Chinese:
+        families.prepend(QStringLiteral("WenQuanYi Micro Hei"));
+        break;
+    case access::Language::Japanese:
+        families.prepend(QStringLiteral("VL Gothic"));
+        break;
+    case access::Language::Korean:
+    case access::Language::English:
+        break;
+    }
     families << QStringLiteral("NanumSquareRound") << QStringLiteral("NanumSquare")
              << QStringLiteral("NanumBarunGothic") << QStringLiteral("NanumGothic")
              << QStringLiteral("Noto Sans CJK KR") << QStringLiteral("Noto Sans KR");

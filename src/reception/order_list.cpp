@@ -1,5 +1,6 @@
 #include "reception/order_list.h"
 
+#include "access/language.h"
 #include "startup/list_scroll.h"
 
 namespace sumbrel::reception {
@@ -8,7 +9,7 @@ namespace {
 
 QString Won(order::Money amount)
 {
-    return amount.caption() + QStringLiteral("원");
+    return access::Tr("%1원").arg(amount.caption());
 }
 
 // Prints as the drawing surface does: at (x, y), then y moves one line of that size down.

@@ -1,5 +1,6 @@
 #include "reception/reception_rules.h"
 
+#include "access/language.h"
 #include "access/modes.h"
 #include "server/fields.h"
 #include "startup/phone.h"
@@ -141,10 +142,9 @@ int CloseSeconds()
 QString IdleWarning(int seconds)
 {
     // With the keypad in use a key also counts.
-    return QString::number(seconds)
-        + (access::CurrentModes().any()
-               ? QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치하거나 아무 키나 누르세요.")
-               : QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요."));
+    return access::Tr("%1초 후 처음 화면으로 돌아갑니다.").arg(seconds) + QStringLiteral("\r\n")
+        + (access::CurrentModes().any() ? access::Tr("계속하시려면 화면을 터치하거나 아무 키나 누르세요.")
+                                        : access::Tr("계속하시려면 화면을 터치해 주세요."));
 }
 
 }  // namespace sumbrel::reception

@@ -1,0 +1,171 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="화살표 키로 이동하고 확인 키로 누르세요. 뒤로 키는 이전 화면, 별표 키는 다시 듣기입니다.">
+        <source></source>
+        <translation>Move with the arrow keys and press with the OK key. The back key goes to the previous screen, the star key repeats.</translation>
+    </message>
+    <message id="주문을 시작합니다. 매장 식사 또는 포장 주문을 고르세요.">
+        <source></source>
+        <translation>Let&apos;s start your order. Choose eat in or takeout.</translation>
+    </message>
+    <message id="주문을 시작합니다. 포장 주문을 누르세요.">
+        <source></source>
+        <translation>Let&apos;s start your order. Press takeout.</translation>
+    </message>
+    <message id="쉬운 주문 설정입니다. 음성 안내, 낮은 화면, 크게 보기, 고대비를 켜거나 끄고 주문 시작을 누르세요.">
+        <source></source>
+        <translation>Easy order settings. Turn voice guide, low layout, large view and high contrast on or off, then press start order.</translation>
+    </message>
+    <message id="메뉴 화면입니다. %1 분류">
+        <source></source>
+        <translation>Menu. Category %1</translation>
+    </message>
+    <message id=", 메뉴 %1개.">
+        <source></source>
+        <translation>, %1 items.</translation>
+    </message>
+    <message id="담은 메뉴 %1개.">
+        <source></source>
+        <translation>%1 items in your order.</translation>
+    </message>
+    <message id="메뉴를 고르면 수량과 옵션을 정할 수 있습니다. 다 고르면 선택완료를 누르세요.">
+        <source></source>
+        <translation>Choose an item to set its quantity and options. When you are finished, press done.</translation>
+    </message>
+    <message id="%1, %2원.">
+        <source></source>
+        <translation>%1, ₩%2.</translation>
+    </message>
+    <message id="옵션 %1가지를 고를 수 있습니다.">
+        <source></source>
+        <translation>You can choose %1 options.</translation>
+    </message>
+    <message id="수량을 정하고 주문 담기를 누르세요. 뒤로 키는 담지 않고 닫습니다.">
+        <source></source>
+        <translation>Set the quantity and press add to order. The back key closes without adding.</translation>
+    </message>
+    <message id="휴대폰 번호를 숫자 키로 입력하고 접수을 누르세요. 뒤로 키는 한 자리를 지웁니다.">
+        <source></source>
+        <translation>Enter your mobile number with the number keys and press submit. The back key deletes one digit.</translation>
+    </message>
+    <message id="휴대폰 번호를 숫자 키로 입력하고 다음을 누르세요. 뒤로 키는 한 자리를 지웁니다.">
+        <source></source>
+        <translation>Enter your mobile number with the number keys and press next. The back key deletes one digit.</translation>
+    </message>
+    <message id="차량 번호 네 자리를 숫자 키로 입력하고 접수을 누르세요.">
+        <source></source>
+        <translation>Enter the four digits of your car number and press submit.</translation>
+    </message>
+    <message id="차량 번호 네 자리를 숫자 키로 입력하고 다음을 누르세요.">
+        <source></source>
+        <translation>Enter the four digits of your car number and press next.</translation>
+    </message>
+    <message id="결제 방법을 고르세요. 현금결제 또는 카드결제입니다.">
+        <source></source>
+        <translation>Choose how to pay: by cash or by card.</translation>
+    </message>
+    <message id=", 버튼">
+        <source></source>
+        <translation>, button</translation>
+    </message>
+    <message id=", 사용할 수 없음">
+        <source></source>
+        <translation>, not available</translation>
+    </message>
+    <message id=", 켜짐">
+        <source></source>
+        <translation>, on</translation>
+    </message>
+    <message id=", 꺼짐">
+        <source></source>
+        <translation>, off</translation>
+    </message>
+    <message id=", 옵션 있음">
+        <source></source>
+        <translation>, with options</translation>
+    </message>
+    <message id=", 선택됨">
+        <source></source>
+        <translation>, selected</translation>
+    </message>
+    <message id=", 선택 안 됨">
+        <source></source>
+        <translation>, not selected</translation>
+    </message>
+    <message id="수량 %1">
+        <source></source>
+        <translation>Quantity %1</translation>
+    </message>
+    <message id="%1쪽 중 %2쪽">
+        <source></source>
+        <translation>page %2 of %1</translation>
+    </message>
+    <message id="%1번, %2, %3개, %4">
+        <source></source>
+        <translation>Number %1, %2, %3, %4</translation>
+    </message>
+    <message id="%1 %2개를 담았습니다. 합계 %3">
+        <source></source>
+        <translation>Added %1, quantity %2. Total %3</translation>
+    </message>
+    <message id="%1에서 %2개 이상 고르세요.">
+        <source></source>
+        <translation>Choose at least %2 in %1.</translation>
+    </message>
+    <message id="총 수량 %1, 합계 %2">
+        <source></source>
+        <translation>%1 items, total %2</translation>
+    </message>
+    <message id="별">
+        <source></source>
+        <translation>star</translation>
+    </message>
+    <message id="%1초 후 %2. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.">
+        <source></source>
+        <translation>In %1 seconds: %2. To continue, touch the screen or press any key.</translation>
+    </message>
+    <message id="지우기">
+        <source></source>
+        <translation>Delete</translation>
+    </message>
+    <message id="닫기">
+        <source></source>
+        <translation>Close</translation>
+    </message>
+    <message id="삭제">
+        <source></source>
+        <translation>Remove</translation>
+    </message>
+    <message id="하나 더">
+        <source></source>
+        <translation>One more</translation>
+    </message>
+    <message id="하나 빼기">
+        <source></source>
+        <translation>One less</translation>
+    </message>
+    <message id="%1초">
+        <source></source>
+        <translation>%1 s</translation>
+    </message>
+    <message id="%1원">
+        <source></source>
+        <translation>₩%1</translation>
+    </message>
+    <message id="%1초 후 처음 화면으로 돌아갑니다.">
+        <source></source>
+        <translation>Returning to the start in %1 seconds.</translation>
+    </message>
+    <message id="계속하시려면 화면을 터치하거나 아무 키나 누르세요.">
+        <source></source>
+        <translation>To continue, touch the screen or press any key.</translation>
+    </message>
+    <message id="계속하시려면 화면을 터치해 주세요.">
+        <source></source>
+        <translation>To continue, touch the screen.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,171 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name></name>
+    <message id="화살표 키로 이동하고 확인 키로 누르세요. 뒤로 키는 이전 화면, 별표 키는 다시 듣기입니다.">
+        <source></source>
+        <translation>用方向键移动，按确认键选择。返回键回到上一个画面，星号键重听。</translation>
+    </message>
+    <message id="주문을 시작합니다. 매장 식사 또는 포장 주문을 고르세요.">
+        <source></source>
+        <translation>开始点餐。请选择堂食或外带。</translation>
+    </message>
+    <message id="주문을 시작합니다. 포장 주문을 누르세요.">
+        <source></source>
+        <translation>开始点餐。请按外带。</translation>
+    </message>
+    <message id="쉬운 주문 설정입니다. 음성 안내, 낮은 화면, 크게 보기, 고대비를 켜거나 끄고 주문 시작을 누르세요.">
+        <source></source>
+        <translation>简易点餐设置。可开启或关闭语音引导、低位显示、放大显示和高对比度，然后按开始点餐。</translation>
+    </message>
+    <message id="메뉴 화면입니다. %1 분류">
+        <source></source>
+        <translation>菜单画面。类别：%1</translation>
+    </message>
+    <message id=", 메뉴 %1개.">
+        <source></source>
+        <translation>，共%1个菜品。</translation>
+    </message>
+    <message id="담은 메뉴 %1개.">
+        <source></source>
+        <translation>已选%1个菜品。</translation>
+    </message>
+    <message id="메뉴를 고르면 수량과 옵션을 정할 수 있습니다. 다 고르면 선택완료를 누르세요.">
+        <source></source>
+        <translation>选择菜品后可设定数量和选项。选好后请按选好了。</translation>
+    </message>
+    <message id="%1, %2원.">
+        <source></source>
+        <translation>%1，%2韩元。</translation>
+    </message>
+    <message id="옵션 %1가지를 고를 수 있습니다.">
+        <source></source>
+        <translation>可选择%1项选项。</translation>
+    </message>
+    <message id="수량을 정하고 주문 담기를 누르세요. 뒤로 키는 담지 않고 닫습니다.">
+        <source></source>
+        <translation>请设定数量后按加入订单。返回键不加入直接关闭。</translation>
+    </message>
+    <message id="휴대폰 번호를 숫자 키로 입력하고 접수을 누르세요. 뒤로 키는 한 자리를 지웁니다.">
+        <source></source>
+        <translation>请用数字键输入手机号码后按提交。返回键删除一位。</translation>
+    </message>
+    <message id="휴대폰 번호를 숫자 키로 입력하고 다음을 누르세요. 뒤로 키는 한 자리를 지웁니다.">
+        <source></source>
+        <translation>请用数字键输入手机号码后按下一步。返回键删除一位。</translation>
+    </message>
+    <message id="차량 번호 네 자리를 숫자 키로 입력하고 접수을 누르세요.">
+        <source></source>
+        <translation>请用数字键输入车牌号的四位数字后按提交。</translation>
+    </message>
+    <message id="차량 번호 네 자리를 숫자 키로 입력하고 다음을 누르세요.">
+        <source></source>
+        <translation>请用数字键输入车牌号的四位数字后按下一步。</translation>
+    </message>
+    <message id="결제 방법을 고르세요. 현금결제 또는 카드결제입니다.">
+        <source></source>
+        <translation>请选择支付方式：现金支付或刷卡支付。</translation>
+    </message>
+    <message id=", 버튼">
+        <source></source>
+        <translation>，按钮</translation>
+    </message>
+    <message id=", 사용할 수 없음">
+        <source></source>
+        <translation>，不可用</translation>
+    </message>
+    <message id=", 켜짐">
+        <source></source>
+        <translation>，已开启</translation>
+    </message>
+    <message id=", 꺼짐">
+        <source></source>
+        <translation>，已关闭</translation>
+    </message>
+    <message id=", 옵션 있음">
+        <source></source>
+        <translation>，有选项</translation>
+    </message>
+    <message id=", 선택됨">
+        <source></source>
+        <translation>，已选择</translation>
+    </message>
+    <message id=", 선택 안 됨">
+        <source></source>
+        <translation>，未选择</translation>
+    </message>
+    <message id="수량 %1">
+        <source></source>
+        <translation>数量%1</translation>
+    </message>
+    <message id="%1쪽 중 %2쪽">
+        <source></source>
+        <translation>第%2页，共%1页</translation>
+    </message>
+    <message id="%1번, %2, %3개, %4">
+        <source></source>
+        <translation>第%1项，%2，%3个，%4</translation>
+    </message>
+    <message id="%1 %2개를 담았습니다. 합계 %3">
+        <source></source>
+        <translation>已加入%1 %2个。合计%3</translation>
+    </message>
+    <message id="%1에서 %2개 이상 고르세요.">
+        <source></source>
+        <translation>请在%1中至少选择%2项。</translation>
+    </message>
+    <message id="총 수량 %1, 합계 %2">
+        <source></source>
+        <translation>共%1项，合计%2</translation>
+    </message>
+    <message id="별">
+        <source></source>
+        <translation>星</translation>
+    </message>
+    <message id="%1초 후 %2. 계속하시려면 화면을 터치하거나 아무 키나 누르세요.">
+        <source></source>
+        <translation>%1秒后%2。如需继续，请触摸屏幕或按任意键。</translation>
+    </message>
+    <message id="지우기">
+        <source></source>
+        <translation>删除</translation>
+    </message>
+    <message id="닫기">
+        <source></source>
+        <translation>关闭</translation>
+    </message>
+    <message id="삭제">
+        <source></source>
+        <translation>移除</translation>
+    </message>
+    <message id="하나 더">
+        <source></source>
+        <translation>加一个</translation>
+    </message>
+    <message id="하나 빼기">
+        <source></source>
+        <translation>减一个</translation>
+    </message>
+    <message id="%1초">
+        <source></source>
+        <translation>%1秒</translation>
+    </message>
+    <message id="%1원">
+        <source></source>
+        <translation>%1韩元</translation>
+    </message>
+    <message id="%1초 후 처음 화면으로 돌아갑니다.">
+        <source></source>
+        <translation>%1秒后返回首页。</translation>
+    </message>
+    <message id="계속하시려면 화면을 터치하거나 아무 키나 누르세요.">
+        <source></source>
+        <translation>如需继续，请触摸屏幕或按任意键。</translation>
+    </message>
+    <message id="계속하시려면 화면을 터치해 주세요.">
+        <source></source>
+        <translation>如需继续，请触摸屏幕。</translation>
+    </message>
+</context>
+</TS>
