@@ -228,7 +228,10 @@ void MessagePanel::layOut(QWidget* owner)
 
     // Over the middle of the owner's window, kept inside the panel; at its foot in the low layout,
     // where the key is within reach.
-    const QPoint centre = owner ? owner->mapToGlobal(owner->rect().center()) - area.topLeft() : rect().center();
+    QPoint centre = owner ? owner->mapToGlobal(owner->rect().center()) - area.topLeft() : rect().center();
+    // A tall window has it lower, within a standing customer's reach.
+    if (owner && StagePortrait())
+        centre.setY(owner->mapToGlobal(QPoint(0, owner->height() * 3 / 5)).y() - area.top());
     const int left = qBound(margin, centre.x() - width / 2, area.width() - margin - width);
     const int lowest = std::max(margin, area.height() - margin - height);
     const int top = access::CurrentModes().low ? lowest : qBound(margin, centre.y() - height / 2, lowest);

@@ -1,5 +1,6 @@
 #include "kiosk/ui/pin_panel.h"
 
+#include "access/modes.h"
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
@@ -15,6 +16,9 @@
 namespace sumbrel::kiosk {
 
 namespace {
+
+// The box's distance from the foot of a tall window, in the design's pixels.
+constexpr int kPortraitMargin = 30;
 
 // Where the box and its parts stand, in the design's pixels (the parts in the box's).
 struct PinPlaces {
@@ -71,6 +75,51 @@ PinPlaces Large()
     return p;
 }
 
+// A tall screen: larger keys in a taller box, set in the lower middle of the window.
+PinPlaces PortraitDesign()
+{
+    PinPlaces p;
+    p.box = QSize(700, 920);
+    p.title = QRect(20, 30, 550, 70);
+    p.keys[PinPanel::Cancel] = QRect(p.box.width() - 124, 10, 114, 100);
+    p.digits = QRect(20, 115, 660, 90);
+    p.message = QRect(20, 205, 660, 76);
+    constexpr int kKeyWidth = 210;
+    constexpr int kKeyHeight = 150;
+    for (int key = 0; key < PinPanel::Cancel; ++key) {
+        const int at = key == 0 ? 10 : key == PinPanel::Back ? 9 : key == PinPanel::Ok ? 11 : key - 1;
+        p.keys[size_t(key)] = QRect(35 + (at % 3) * kKeyWidth, 290 + (at / 3) * kKeyHeight, kKeyWidth, kKeyHeight);
+    }
+    return p;
+}
+
+// Twice the type on a tall screen: the box over the whole window, the title, the PIN and the message
+// in the upper part, every key in the lower part.
+PinPlaces PortraitLarge()
+{
+    PinPlaces p;
+    p.box = QSize(1080, 1920);
+    p.title = QRect(20, 120, 1040, 200);
+    p.digits = QRect(0, 340, 1080, 220);
+    p.message = QRect(20, 570, 1040, 280);
+    p.keys[PinPanel::Cancel] = QRect(720, 880, 340, 150);
+    constexpr int kKeyWidth = 340;
+    constexpr int kKeyHeight = 200;
+    for (int key = 0; key < PinPanel::Cancel; ++key) {
+        const int at = key == 0 ? 10 : key == PinPanel::Back ? 9 : key == PinPanel::Ok ? 11 : key - 1;
+        p.keys[size_t(key)] =
+            QRect(20 + (at % 3) * (kKeyWidth + 10), 1050 + (at / 3) * (kKeyHeight + 10), kKeyWidth, kKeyHeight);
+    }
+    return p;
+}
+
+PinPlaces PlacesFor(bool large, bool portrait)
+{
+    if (portrait)
+        return large ? PortraitLarge() : PortraitDesign();
+    return large ? Large() : Design();
+}
+
 }  // namespace
 
 PinPanel::PinPanel(QWidget* screen, pin::PinGate& gate, pin::Area area, QString stored)
@@ -92,11 +141,17 @@ PinPanel::~PinPanel() = default;
 void PinPanel::build()
 {
     setGeometry(parentWidget() ? parentWidget()->rect() : QRect(QPoint(0, 0), Px(StageDesign())));
-    const PinPlaces places = CurrentLook().scale > 1.0 ? Large() : Design();
-    // Centred on the screen's pixels; its contents are placed in the design's.
+    const PinPlaces places = PlacesFor(CurrentLook().scale > 1.0, StagePortrait());
+    // Centred on the screen's pixels; its contents are placed in the design's. A tall screen has it
+    // lower, in reach, and the low layout at its foot.
     const QSize box = Px(places.box);
+    int top = (height() - box.height()) / 2;
+    if (StagePortrait()) {
+        const int lowest = std::max(0, height() - Px(kPortraitMargin) - box.height());
+        top = access::CurrentModes().low ? lowest : std::clamp(height() * 3 / 5 - box.height() / 2, 0, lowest);
+    }
     m_box = MakePanel(this, QStringLiteral("picPinBox"), QRect(), Colours().panel);
-    m_box->setGeometry(QRect(QPoint((width() - box.width()) / 2, (height() - box.height()) / 2), box));
+    m_box->setGeometry(QRect(QPoint((width() - box.width()) / 2, top), box));
     m_box->setFrameShape(QFrame::Box);
     m_box->setLineWidth(std::max(1, Px(2)));
 

@@ -62,7 +62,6 @@ bool frmMain::rebuildForLook()
         old->deleteLater();
     }
     buildPanels();
-    m_orderList = OrderList(ListMeasure(), kListWidth, m_places.listView.height());
     buildNavigation();
     ShowText(m_shopName, gs().shopName);
     fitTexts();

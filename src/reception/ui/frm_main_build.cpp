@@ -26,9 +26,6 @@ namespace {
 const QString kDeleteCaption = QStringLiteral("<-");
 const QString kNumberChangeCaption = QStringLiteral("번호변경");
 
-// The order panel's place in the window.
-const QRect kOrderPanel(5, 5, 469, 758);
-
 const KeyColours& ColoursFor(KeyGroup group, int index)
 {
     return LookOf(group, index) == KeyLook::Plain ? Colours().plainKey : Colours().accentKey;
@@ -76,28 +73,29 @@ void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
 
 void frmMain::buildWaitingStatus()
 {
-    // Index 0 of the waiting labels stands on the window itself, left of the panels, where the
-    // order panel later covers it with its own copies.
+    // Index 0 of the waiting labels stands on the window itself, beside or above the panels, where
+    // the order panel later covers it with its own copies.
+    const WaitingPlaces& at = m_places.waiting;
     const QColor light = Colours().reception.waitingCaption;
-    MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), QRect(30, 220, 414, 56), LabelFont(40), light,
-              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
-    m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), QRect(30, 280, 270, 130), KeyFont(110),
+    MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), at.teamsCaption, LabelFont(40), light, Qt::AlignCenter,
+              LabelFlag::Wrap, QStringLiteral("현재 대기"));
+    m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), at.teams, KeyFont(110),
                                   Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), QRect(310, 280, 134, 130), LabelFont(52), light,
+    MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), at.teamsUnit, LabelFont(52), light,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
-    MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), QRect(30, 450, 414, 56), LabelFont(40), light,
-              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
-    m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), QRect(30, 510, 414, 110), KeyFont(80),
+    MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), at.timeCaption, LabelFont(40), light, Qt::AlignCenter,
+              LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
+    m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), at.time, KeyFont(80),
                                  Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
 }
 
 void frmMain::buildMenuPanel()
 {
-    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), kOrderPanel,
+    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), m_places.orderPanel,
                                Colours().reception.orderPanel);
     m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), m_places.listView, Colours().panel);
     m_picList = new OrderListSurface(m_picBack);
-    m_picList->setGeometry(Px(QRect(0, 0, kListWidth, kEmptyListHeight)));
+    m_picList->setGeometry(Px(QRect(0, 0, m_places.listView.width(), kEmptyListHeight)));
     m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
     buildOrderRows();
     m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40), Colours().ink,
@@ -106,22 +104,21 @@ void frmMain::buildMenuPanel()
             m_places.menuSelect);
     // Its right edge, a pixel past the panel's in the design, rounded as the panel's own: then the
     // panel cuts no more of it on any screen than that pixel.
-    const QPoint origin = kOrderPanel.topLeft();
+    const QPoint origin = m_places.orderPanel.topLeft();
     m_phoneKeys[size_t(PhoneKey::MenuSelect)]->setGeometry(
         Px(m_places.menuSelect.translated(origin)).translated(-Px(origin)));
-    const int teams = m_places.waitTeamsTop;
-    const int time = m_places.waitTimeTop;
+    const WaitingPlaces& at = m_places.orderWaiting;
     const QFont font = LabelFont(30);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), QRect(15, teams, 150, 50), font, Colours().ink,
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), at.teamsCaption, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
-    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), QRect(165, teams, 110, 50),
-                                  KeyFont(36), Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), QRect(285, teams, 60, 50), font, Colours().ink,
+    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), at.teams, KeyFont(36),
+                                  Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), at.teamsUnit, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), QRect(15, time, 210, 50), font, Colours().ink,
+    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), at.timeCaption, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
-    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), QRect(225, time, 230, 50),
-                                 KeyFont(36), Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), at.time, KeyFont(36),
+                                 Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 }
 
 void frmMain::buildOrderRows()
@@ -136,7 +133,7 @@ void frmMain::buildOrderRows()
         const QString index = QStringLiteral("_%1").arg(i);
         row.frame = new QFrame(m_picList);
         row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
-        row.frame->setGeometry(Px(QRect(kRowLeft, 0, kRowWidth, kRowHeight)));
+        row.frame->setGeometry(Px(QRect(RowLeft(m_places.listView.width()), 0, kRowWidth, kRowHeight)));
         row.frame->hide();
         auto* border = new QFrame(row.frame);
         border->setObjectName(QStringLiteral("SetNum_Border") + index);
@@ -245,7 +242,7 @@ void frmMain::buildPaymentPanel()
 
 void frmMain::buildCompletionPanel()
 {
-    m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(0, 0, 1024, 768),
+    m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(QPoint(0, 0), StageDesign()),
                                              Colours().dimming);
     m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), m_places.completionBox,
                             Colours().panel);
@@ -267,7 +264,8 @@ void frmMain::buildCompletionPanel()
 
 void frmMain::buildPanels()
 {
-    m_places = PlacesFor(access::CurrentModes());
+    m_places = PlacesFor(access::CurrentModes(), StagePortrait());
+    m_orderList = OrderList(ListMeasure(), m_places.listView.width(), m_places.listView.height());
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
         m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), m_places.entryPanel,
                                           Colours().panel);

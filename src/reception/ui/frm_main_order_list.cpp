@@ -36,7 +36,7 @@ void frmMain::showOrderList()
     std::array<bool, kRowPanels> shown{};
     for (const RowPlace& place : layout.rows) {
         const OrderRow& row = m_rows.at(size_t(place.line));
-        row.frame->move(Px(QPoint(kRowLeft, place.top)));
+        row.frame->move(Px(QPoint(RowLeft(m_places.listView.width()), place.top)));
         const QString quantity = QString::number(place.quantity);
         ShowText(row.quantity, quantity);
         // A screen reader hears which line a row's keys and count belong to.
@@ -50,7 +50,7 @@ void frmMain::showOrderList()
     }
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i].frame->setVisible(shown[i]);
-    m_picList->setGeometry(Px(QRect(0, m_orderList.top(), kListWidth, m_orderList.height())));
+    m_picList->setGeometry(Px(QRect(0, m_orderList.top(), m_places.listView.width(), m_orderList.height())));
     m_picList->showLayout(layout);
     ShowText(m_lblTotal, m_orderList.totalText());
     m_lblTotal->setAccessibleName(QStringLiteral("합계 ") + m_orderList.totalText());

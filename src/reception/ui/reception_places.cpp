@@ -26,6 +26,13 @@ std::array<QRect, kKeypadKeys> ThreeColumns(const int (&columns)[3], const int (
     return keys;
 }
 
+// The order panel's waiting rows, one line each, from the panel's left.
+WaitingPlaces OrderWaitingRows(int teamsTop, int timeTop)
+{
+    return {QRect(15, teamsTop, 150, 50), QRect(165, teamsTop, 110, 50), QRect(285, teamsTop, 60, 50),
+            QRect(15, timeTop, 210, 50), QRect(225, timeTop, 230, 50)};
+}
+
 void Design(ReceptionPlaces& p)
 {
     p.entryPanel = QRect(474, 4, 546, 760);
@@ -55,9 +62,13 @@ void Design(ReceptionPlaces& p)
     p.cash = QRect(115, 270, 335, 115);
     p.card = QRect(115, 430, 335, 115);
     p.notice = {QRect(), QRect(10, 178, 526, 96), QRect(10, 175, 526, 101), QRect(10, 565, 526, 120)};
+    p.waiting = {QRect(30, 220, 414, 56), QRect(30, 280, 270, 130), QRect(310, 280, 134, 130), QRect(30, 450, 414, 56),
+                 QRect(30, 510, 414, 110)};
+    p.orderPanel = QRect(5, 5, 469, 758);
     p.listView = QRect(0, 0, 469, 531);
     p.total = QRect(10, 535, 320, 70);
     p.menuSelect = QRect(340, 535, 130, 70);
+    p.orderWaiting = OrderWaitingRows(625, 690);
     p.completionBox = QRect(200, 70, 624, 618);
     p.completionTitle = QRect(0, 90, 624, 55);
     p.completionMessage = QRect(50, 155, 524, 241);
@@ -88,8 +99,7 @@ void Low(ReceptionPlaces& p)
     p.payNumberChange = QRect(30, 620, 230, 90);
     p.payClose = QRect(286, 620, 230, 90);
     p.notice[3] = QRect(10, 230, 526, 110);
-    p.waitTeamsTop = 15;
-    p.waitTimeTop = 75;
+    p.orderWaiting = OrderWaitingRows(15, 75);
     p.total = QRect(10, 140, 450, 80);
     p.listView = QRect(0, 341, 469, 340);
     p.menuSelect = QRect(340, 686, 125, 66);
@@ -180,12 +190,157 @@ void Large(ReceptionPlaces& p, bool low)
     p.notice = {QRect(), QRect(10, 165, 1004, 175), QRect(20, 165, 984, 175), QRect(10, 10, 1004, 150)};
 }
 
+
+// ---- a tall screen (1080 x 1920) ----------------------------------------------------------------
+
+// The order across the top, the entry panels below it with their keys in the lower part.
+void PortraitDesign(ReceptionPlaces& p)
+{
+    p.entryPanel = QRect(30, 840, 1020, 1050);
+    // The start panel: the waiting status large in the top part, the shop's name above the keys.
+    p.waiting = {QRect(140, 170, 800, 70), QRect(140, 250, 500, 150), QRect(650, 250, 290, 150),
+                 QRect(140, 450, 800, 70), QRect(140, 530, 800, 130)};
+    p.operatorBox = QRect(870, 10, 140, 70);
+    p.shopName = QRect(20, 95, 980, 140);
+    p.eatIn = QRect(105, 280, 810, 190);
+    p.takeout = QRect(105, 500, 810, 190);
+    p.takeoutAlone = QRect(105, 390, 810, 190);
+    p.easyOrder = QRect(105, 760, 810, 130);
+    p.modeTitle = QRect(0, 30, 1020, 90);
+    p.modeHint = QRect(20, 130, 980, 90);
+    for (int i = 0; i < 4; ++i)
+        p.toggles[size_t(i)] = QRect(75 + (i % 2) * 445, 260 + (i / 2) * 180, 425, 160);
+    p.modeStart = QRect(75, 660, 650, 160);
+    p.modeClose = QRect(745, 660, 200, 160);
+    // The number over the width, the keypad below it.
+    p.close = QRect(900, 10, 110, 100);
+    p.numberChange = QRect(640, 10, 250, 100);
+    p.phoneOnCar = QRect(20, 20, 600, 80);
+    p.number = QRect(0, 115, 1020, 110);
+    p.carNumber = p.number;
+    p.driveThru = QRect(20, 225, 980, 80);
+    p.keypad = ThreeColumns({45, 360, 675}, {315, 485, 655, 825}, QSize(300, 160));
+    p.payClose = p.close;
+    p.payNumberChange = p.numberChange;
+    p.payPhone = QRect(60, 150, 900, 70);
+    p.payCar = QRect(60, 225, 900, 70);
+    p.cash = QRect(105, 340, 810, 180);
+    p.card = QRect(105, 560, 810, 180);
+    p.notice = {QRect(), QRect(10, 228, 1000, 82), QRect(10, 225, 1000, 85), QRect(10, 790, 1000, 130)};
+    // The list on the left of the order panel; the waiting rows, the total and the menu key beside it.
+    p.orderPanel = QRect(30, 30, 1020, 790);
+    p.listView = QRect(0, 0, 620, 790);
+    p.orderWaiting = {QRect(650, 40, 190, 60), QRect(840, 40, 110, 60), QRect(955, 40, 60, 60),
+                      QRect(650, 120, 360, 60), QRect(650, 180, 360, 60)};
+    p.total = QRect(640, 480, 370, 90);
+    p.menuSelect = QRect(650, 610, 370, 150);
+    // In the lower middle of the window.
+    p.completionBox = QRect(120, 792, 840, 720);
+    p.completionTitle = QRect(0, 90, 840, 60);
+    p.completionMessage = QRect(60, 165, 720, 260);
+    p.completionConfirm = QRect(170, 450, 500, 130);
+    p.countNumber = QRect(60, 620, 150, 60);
+    p.countText = QRect(220, 620, 580, 60);
+}
+
+// Keys from 864 pixels down (the lower 55 % of 1920): the order on the left and the entry panel on
+// the right, each over the whole height, information at their tops.
+void PortraitLow(ReceptionPlaces& p)
+{
+    p.orderPanel = QRect(27, 30, 469, 1860);
+    p.entryPanel = QRect(506, 30, 546, 1860);
+    p.waiting = {QRect(40, 300, 440, 70), QRect(40, 380, 300, 150), QRect(350, 380, 130, 150),
+                 QRect(40, 600, 440, 70), QRect(40, 680, 440, 130)};
+    p.orderWaiting = OrderWaitingRows(60, 130);
+    p.total = QRect(10, 300, 450, 100);
+    p.listView = QRect(0, 840, 469, 840);
+    p.menuSelect = QRect(160, 1700, 309, 140);
+    p.operatorBox = QRect(396, 10, 140, 70);
+    p.shopName = QRect(20, 250, 506, 400);
+    p.eatIn = QRect(30, 880, 486, 200);
+    p.takeout = QRect(30, 1110, 486, 200);
+    p.takeoutAlone = QRect(30, 995, 486, 200);
+    p.easyOrder = QRect(30, 1420, 486, 140);
+    p.modeTitle = QRect(0, 250, 546, 90);
+    p.modeHint = QRect(20, 350, 506, 200);
+    for (int i = 0; i < 4; ++i)
+        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 258, 880 + (i / 2) * 180, 248, 160);
+    p.modeStart = QRect(20, 1260, 350, 160);
+    p.modeClose = QRect(380, 1260, 146, 160);
+    p.phoneOnCar = QRect(15, 290, 516, 80);
+    p.number = QRect(0, 400, 546, 130);
+    p.carNumber = p.number;
+    p.driveThru = QRect(10, 540, 526, 200);
+    p.keypad = ThreeColumns({10, 188, 366}, {880, 1050, 1220, 1390}, QSize(170, 160));
+    p.numberChange = QRect(10, 1570, 300, 140);
+    p.close = QRect(320, 1570, 216, 140);
+    p.payPhone = QRect(20, 300, 506, 70);
+    p.payCar = QRect(20, 380, 506, 70);
+    p.cash = QRect(30, 880, 486, 180);
+    p.card = QRect(30, 1090, 486, 180);
+    p.payNumberChange = QRect(10, 1300, 260, 140);
+    p.payClose = QRect(280, 1300, 256, 140);
+    p.notice = {QRect(), QRect(10, 560, 526, 150), QRect(10, 540, 526, 200), QRect(10, 480, 526, 200)};
+}
+
+// Twice the sizes: the entry panels over the whole window, information in the upper part and every
+// key in the lower part, so one set serves the large view with or without the low layout.
+void PortraitLarge(ReceptionPlaces& p)
+{
+    p.entryPanel = QRect(0, 0, 1080, 1920);
+    p.orderPanelCovered = true;
+    p.operatorBox = QRect(930, 10, 140, 70);
+    p.completionBox = QRect(0, 0, 1080, 1920);
+    p.completionTitle = QRect(0, 200, 1080, 200);
+    p.completionMessage = QRect(20, 420, 1040, 400);
+    p.completionConfirm = QRect(140, 1000, 800, 220);
+    p.countNumber = QRect(20, 1300, 300, 140);
+    p.countText = QRect(330, 1300, 730, 140);
+    p.shopName = QRect(20, 200, 1040, 500);
+    p.eatIn = QRect(90, 900, 900, 260);
+    p.takeout = QRect(90, 1200, 900, 260);
+    p.takeoutAlone = QRect(90, 1050, 900, 260);
+    p.easyOrder = QRect(90, 1560, 900, 220);
+    p.modeTitle = QRect(0, 200, 1080, 150);
+    p.modeHint = QRect(20, 360, 1040, 300);
+    for (int i = 0; i < 4; ++i)
+        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 530, 900 + (i / 2) * 230, 510, 210);
+    p.modeStart = QRect(20, 1400, 760, 220);
+    p.modeClose = QRect(800, 1400, 260, 220);
+    p.number = QRect(0, 250, 1080, 200);
+    p.carNumber = p.number;
+    p.phoneOnCar = QRect(20, 460, 1040, 100);
+    p.driveThru = QRect(20, 570, 1040, 280);
+    p.keypad = ThreeColumns({20, 370, 720}, {870, 1075, 1280, 1485}, QSize(340, 195));
+    // Below the keypad: the menu key, number change and X.
+    const QRect menuCell(20, 1700, 380, 200);
+    p.numberChange = QRect(410, 1700, 360, 200);
+    p.close = QRect(780, 1700, 280, 200);
+    p.payPhone = QRect(0, 200, 1080, 110);
+    p.payCar = QRect(0, 310, 1080, 110);
+    p.payTotal = QRect(0, 430, 1080, 140);
+    p.cash = QRect(90, 900, 900, 240);
+    p.card = QRect(90, 1160, 900, 240);
+    p.payNumberChange = QRect(20, 1420, 510, 200);
+    p.payClose = QRect(550, 1420, 510, 200);
+    p.menuKey = {QRect(), menuCell, menuCell, QRect(290, 1660, 500, 200)};
+    p.notice = {QRect(), QRect(10, 470, 1060, 380), QRect(20, 570, 1040, 280), QRect(10, 600, 1060, 280)};
+}
+
 }  // namespace
 
-ReceptionPlaces PlacesFor(const access::Modes& modes)
+ReceptionPlaces PlacesFor(const access::Modes& modes, bool portrait)
 {
     ReceptionPlaces p;
     Design(p);
+    if (portrait) {
+        PortraitDesign(p);
+        if (modes.large)
+            PortraitLarge(p);
+        else if (modes.low)
+            PortraitLow(p);
+        return p;
+    }
     if (modes.large)
         Large(p, modes.low);
     else if (modes.low)

@@ -1,7 +1,8 @@
 #pragma once
 // Where the reception screen puts its parts, for the customer's barrier-free choices: the design's
 // places; the low layout (every key in the lower part, information above); the large view (the entry
-// panels over the whole window, everything at twice the size); and both together.
+// panels over the whole window, everything at twice the size); and both together. A tall screen has
+// its own set of each: information at the top, keys from the middle down.
 #include "reception/keys.h"
 
 #include <QRect>
@@ -12,6 +13,11 @@ struct Modes;
 }
 
 namespace sumbrel::reception {
+
+// The waiting teams and the expected waiting time: caption, number and unit; caption and time.
+struct WaitingPlaces {
+    QRect teamsCaption, teams, teamsUnit, timeCaption, time;
+};
 
 struct ReceptionPlaces {
     // The entry panels (start, phone, car, payment) and the mode panel, in the window.
@@ -34,15 +40,18 @@ struct ReceptionPlaces {
     QRect payClose, payNumberChange, payPhone, payCar, cash, card;
     // The notice over the entry panel in use, by panel (start panel: none).
     std::array<QRect, 4> notice{};
-    // Order panel, in its own coordinates: the list's viewport, the total and the menu key; the
-    // waiting status rows.
+    // The waiting status on the window itself, seen while no order covers it.
+    WaitingPlaces waiting;
+    // The order panel in the window; in its own coordinates the list's viewport, the total and the
+    // menu key, and its copy of the waiting status. The list is as wide as its viewport.
+    QRect orderPanel;
     QRect listView, total, menuSelect;
-    int waitTeamsTop = 625;
-    int waitTimeTop = 690;
+    WaitingPlaces orderWaiting;
     // Completion panel (in the dimmed backdrop).
     QRect completionBox, completionTitle, completionMessage, completionConfirm, countNumber, countText;
 };
 
-ReceptionPlaces PlacesFor(const access::Modes& modes);
+// The places for the choices, on a tall screen when portrait.
+ReceptionPlaces PlacesFor(const access::Modes& modes, bool portrait = false);
 
 }  // namespace sumbrel::reception

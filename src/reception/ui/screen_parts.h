@@ -15,6 +15,11 @@ namespace sumbrel::reception {
 // The "-", number, "+" and "x" panel of a list row, at the right of its line.
 inline constexpr int kRowLeft = 255;
 inline constexpr int kRowWidth = 205;
+// The row panel's left on a list of that width: at the list's right however wide it is.
+inline constexpr int RowLeft(int listWidth)
+{
+    return listWidth - kListWidth + kRowLeft;
+}
 
 // The caption of the panels' close keys.
 inline const QString kCloseCaption = QStringLiteral("X");
