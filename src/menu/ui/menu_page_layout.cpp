@@ -279,18 +279,19 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, boo
     }
     // Low and large: the heading, the totals and the time above; two tabs, one row of two tiles, the
     // page keys, the list of one row and the close and confirm keys below.
-    l.keys = {QRect(30, 870, 90, 120),     QRect(958, 870, 92, 120),   QRect(30, 1310, 200, 120),
-              QRect(850, 1310, 200, 120),  QRect(440, 1450, 600, 130), QRect(440, 1590, 600, 130),
+    l.keys = {QRect(30, 870, 90, 120),     QRect(958, 870, 92, 120),   QRect(30, 1320, 200, 120),
+              QRect(850, 1320, 200, 120),  QRect(440, 1460, 600, 130), QRect(440, 1600, 600, 130),
               QRect(30, 1790, 300, 115),   QRect(650, 1790, 400, 115)};
     l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 22};
     l.firstTab = QRect(126, 870, 410, 120);
     l.tabPitch = 416;
     l.tabsPerStrip = 2;
-    l.tileOrigin = QPoint(30, 1000);
+    // Clear of the bar that marks the current tab.
+    l.tileOrigin = QPoint(30, 1010);
     l.tileSize = QSize(504, 300);
     l.tilePitch = QSize(516, 310);
     l.tilesPerPage = 2;
-    l.pageLabel = QRect(240, 1310, 600, 120);
+    l.pageLabel = QRect(240, 1320, 600, 120);
     l.summary = QRect(30, 560, 1020, 290);
     l.heading = QRect(40, 570, 1000, 70);
     l.totalWord = QRect(330, 660, 50, 60);
@@ -298,8 +299,8 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, boo
     l.total = QRect(464, 660, 180, 60);
     l.wonWord = QRect(646, 660, 44, 60);
     l.timer = QRect(340, 750, 400, 80);
-    l.card = QRect(30, 1440, 1020, 310);
-    l.list = QRect(45, 1450, int(189 * kLargeScale), int(kRowHeight * kLargeScale));
+    l.card = QRect(30, 1450, 1020, 300);
+    l.list = QRect(45, 1460, int(189 * kLargeScale), int(kRowHeight * kLargeScale));
     l.orderArea = l.card;
     return l;
 }
