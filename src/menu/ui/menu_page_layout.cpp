@@ -225,9 +225,9 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, boo
     if (!large) {
         // Low: the heading and the totals above; the tab row, three by three tiles with the page keys
         // below them, the list of three rows beside them, the close and confirm keys at the foot.
-        l.keys = {QRect(30, 870, 80, 100),     QRect(976, 870, 74, 100),   QRect(30, 1610, 150, 100),
-                  QRect(500, 1610, 150, 100),  QRect(680, 1420, 175, 100), QRect(865, 1420, 175, 100),
-                  QRect(30, 1740, 300, 160),   QRect(670, 1740, 380, 160)};
+        l.keys = {QRect(30, 870, 80, 100),    QRect(976, 870, 74, 100),   QRect(30, 1610, 150, 100),
+                  QRect(500, 1610, 150, 100), QRect(680, 1420, 175, 100), QRect(865, 1420, 175, 100),
+                  QRect(30, 1740, 300, 160),  QRect(670, 1740, 380, 160)};
         l.firstTab = QRect(116, 870, 166, 100);
         l.tabPitch = 172;
         l.tileColumns = 3;
@@ -255,9 +255,9 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, boo
         // Large: three tabs, two by three tiles; below them the list of one row with its keys beside
         // it, the page keys and the confirm key at the right.
         l.band = 160;
-        l.keys = {QRect(166, 20, 80, 120),     QRect(970, 20, 80, 120),    QRect(650, 1275, 195, 140),
-                  QRect(855, 1275, 195, 140),  QRect(436, 1345, 184, 130), QRect(436, 1485, 184, 130),
-                  QRect(30, 20, 130, 120),     QRect(650, 1600, 400, 300)};
+        l.keys = {QRect(166, 20, 80, 120),    QRect(970, 20, 80, 120),    QRect(650, 1275, 195, 140),
+                  QRect(855, 1275, 195, 140), QRect(436, 1345, 184, 130), QRect(436, 1485, 184, 130),
+                  QRect(30, 20, 130, 120),    QRect(650, 1600, 400, 300)};
         l.firstTab = QRect(252, 20, 232, 120);
         l.tabPitch = 238;
         l.tabsPerStrip = 3;
@@ -279,9 +279,9 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, boo
     }
     // Low and large: the heading, the totals and the time above; two tabs, one row of two tiles, the
     // page keys, the list of one row and the close and confirm keys below.
-    l.keys = {QRect(30, 870, 90, 120),     QRect(958, 870, 92, 120),   QRect(30, 1320, 200, 120),
-              QRect(850, 1320, 200, 120),  QRect(440, 1460, 600, 130), QRect(440, 1600, 600, 130),
-              QRect(30, 1790, 300, 115),   QRect(650, 1790, 400, 115)};
+    l.keys = {QRect(30, 870, 90, 120),    QRect(958, 870, 92, 120),   QRect(30, 1320, 200, 120),
+              QRect(850, 1320, 200, 120), QRect(440, 1460, 600, 130), QRect(440, 1600, 600, 130),
+              QRect(30, 1790, 300, 115),  QRect(650, 1790, 400, 115)};
     l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 22};
     l.firstTab = QRect(126, 870, 410, 120);
     l.tabPitch = 416;
