@@ -298,7 +298,7 @@ void frmMenuSelectMain::showTiles()
     // The other layouts have no track for it; their counter tells the page.
     m_pageMarker->setVisible(page.marker.has_value() && m_layout.marker);
     if (page.marker && m_layout.marker)
-        m_pageMarker->move(m_pageMarker->x(), Px(MarkerTop(*page.marker)));
+        m_pageMarker->move(Px(markerPlace(*page.marker)));
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
         const TileEntry* entry = m_model.tileEntry(k);

@@ -83,9 +83,9 @@ Q_SIGNALS:
 public:
     // Design colours of the tabs (the current one and the others).
     static QColor tabColour(bool current);
-    // The page marker's top for its slot, and tile k's place on the page.
-    static int MarkerTop(menu::MarkerSlot slot);
-    static QPoint TilePlace(int k);
+    // Where the page marker stands for its slot, and tile k's place on the page, in design pixels.
+    QPoint markerPlace(menu::MarkerSlot slot) const;
+    QPoint tilePlace(int k) const;
 
 protected:
     // Opens the item dialog for a touched tile (frmMenuSelectSubA or frmMenuSelectSubB over the
@@ -101,7 +101,8 @@ protected:
 
 private:
     // Where everything stands: the design's layout, or the large or low one of the barrier-free
-    // choices. rowScale sizes the order rows (and the tiles' texts follow the fonts).
+    // choices, each for a wide screen or a tall one. rowScale sizes the order rows (and the tiles'
+    // texts follow the fonts).
     struct PageLayout {
         bool low = false;
         double rowScale = 1.0;
@@ -118,12 +119,22 @@ private:
         int tilesPerPage = menu::kTileCount;
         QRect pageLabel;
         bool marker = true;
+        // The marker's places on the first page, between the first and the last, and on the last;
+        // its track joins the first and the last.
+        std::array<QPoint, 3> markerAt{{{754, 372}, {754, 424}, {754, 472}}};
         QRect timer;
         int band = 99;  // the dark band across the top
         QRect card, heading, list;
         QRect totalWord, count, total, wonWord;
+        // A second card behind the heading and the totals where they stand apart from the rows.
+        QRect summary;
+        // What stays bright while an item dialog is open.
+        QRect orderArea;
+        QRect loadingText{62, 250, 900, 90};
+        QRect loadingKey{392, 470, 240, 100};
     };
     static PageLayout LayoutFor(bool low, bool large);
+    static PageLayout PortraitLayoutFor(bool low, bool large);
 
     struct Tile {
         menu::MenuTile* frame = nullptr;

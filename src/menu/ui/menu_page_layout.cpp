@@ -62,31 +62,34 @@ QPixmap MarkerPicture()
 
 }  // namespace
 
-int frmMenuSelectMain::MarkerTop(MarkerSlot slot)
+QPoint frmMenuSelectMain::markerPlace(MarkerSlot slot) const
 {
     switch (slot) {
     case MarkerSlot::First:
-        return 372;
+        return m_layout.markerAt[0];
     case MarkerSlot::Middle:
-        return 424;
+        return m_layout.markerAt[1];
     case MarkerSlot::Last:
         break;
     }
-    return 472;
+    return m_layout.markerAt[2];
 }
 
-QPoint frmMenuSelectMain::TilePlace(int k)
+QPoint frmMenuSelectMain::tilePlace(int k) const
 {
-    const TileCell cell = TileCellOf(k);
-    return {21 + 144 * cell.column, 105 + 153 * cell.row};
+    const PageLayout& l = m_layout;
+    return l.tileOrigin + QPoint(l.tilePitch.width() * (k % l.tileColumns), l.tilePitch.height() * (k / l.tileColumns));
 }
 
 // The low layouts keep every key below 768 × (1 − 0.55) = 346, the large ones show fewer and larger
 // tabs, tiles and rows. The order list keeps the right-hand column in all of them.
 frmMenuSelectMain::PageLayout frmMenuSelectMain::LayoutFor(bool low, bool large)
 {
+    if (StagePortrait())
+        return PortraitLayoutFor(low, large);
     PageLayout l;
     l.low = low;
+    l.orderArea = kOrderArea;
     if (!low && !large) {
         l.keys = {QRect(90, 0, 54, 94),    QRect(960, 0, 64, 94),    QRect(735, 141, 60, 136), QRect(735, 581, 60, 136),
                   QRect(800, 575, 111, 46), QRect(913, 575, 111, 46), QRect(0, 0, 86, 94),      QRect(830, 700, 161, 54)};
@@ -182,6 +185,126 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::LayoutFor(bool low, bool large)
     return l;
 }
 
+// The tall screen's tables (1080 x 1920): the tabs across the top, the tiles across the whole width
+// below them, the order list, the totals and the confirm key in the lower part, within a standing
+// customer's reach. The low ones keep every key in the lower 55 % (from 864 down), with the heading
+// and the totals on a card of their own above; the large ones show fewer and larger tabs and tiles.
+frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, bool large)
+{
+    PageLayout l;
+    l.low = low;
+    l.band = 130;
+    l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 26};
+    l.tileColumns = 4;
+    l.loadingText = QRect(90, 760, 900, 90);
+    l.loadingKey = QRect(420, 1150, 240, 100);
+    if (!low && !large) {
+        l.keys = {QRect(136, 15, 70, 100),    QRect(974, 15, 76, 100),    QRect(470, 1385, 150, 110),
+                  QRect(900, 1385, 150, 110), QRect(244, 1442, 196, 200), QRect(244, 1652, 196, 200),
+                  QRect(30, 15, 100, 100),    QRect(470, 1660, 580, 220)};
+        l.firstTab = QRect(212, 15, 146, 100);
+        l.tabPitch = 152;
+        l.tileOrigin = QPoint(30, 145);
+        l.tileSize = QSize(246, 238);
+        l.tilePitch = QSize(258, 248);
+        // The page keys side by side, the counter and the marker's track between them.
+        l.pageLabel = QRect(630, 1390, 260, 44);
+        l.markerAt = {QPoint(650, 1452), QPoint(750, 1452), QPoint(850, 1452)};
+        l.timer = QRect(470, 1540, 580, 60);
+        l.card = QRect(30, 1385, 420, 525);
+        l.heading = QRect(40, 1392, 400, 44);
+        l.list = QRect(45, 1442, 189, kListViewHeight);
+        l.totalWord = QRect(40, 1862, 30, 30);
+        l.count = QRect(71, 1862, 60, 30);
+        l.total = QRect(135, 1862, 262, 30);
+        l.wonWord = QRect(400, 1862, 40, 30);
+        l.orderArea = l.card;
+        return l;
+    }
+    l.marker = false;
+    if (!large) {
+        // Low: the heading and the totals above; the tab row, three by three tiles with the page keys
+        // below them, the list of three rows beside them, the close and confirm keys at the foot.
+        l.keys = {QRect(30, 870, 80, 100),    QRect(976, 870, 74, 100),   QRect(30, 1610, 150, 100),
+                  QRect(500, 1610, 150, 100), QRect(680, 1420, 175, 100), QRect(865, 1420, 175, 100),
+                  QRect(30, 1740, 300, 160),  QRect(670, 1740, 380, 160)};
+        l.firstTab = QRect(116, 870, 166, 100);
+        l.tabPitch = 172;
+        l.tileColumns = 3;
+        l.tileOrigin = QPoint(30, 985);
+        l.tileSize = QSize(200, 200);
+        l.tilePitch = QSize(206, 206);
+        l.tilesPerPage = 9;
+        l.pageLabel = QRect(190, 1610, 300, 100);
+        l.summary = QRect(30, 600, 1020, 250);
+        l.heading = QRect(40, 615, 1000, 60);
+        l.totalWord = QRect(380, 690, 30, 40);
+        l.count = QRect(415, 690, 80, 40);
+        l.total = QRect(500, 690, 170, 40);
+        l.wonWord = QRect(675, 690, 30, 40);
+        l.timer = QRect(390, 760, 300, 60);
+        l.card = QRect(670, 980, 380, 560);
+        l.list = QRect(765, 995, 189, kListViewHeight);
+        l.orderArea = l.card;
+        return l;
+    }
+    using access::kLargeScale;
+    l.rowScale = kLargeScale;
+    l.tileColumns = 2;
+    if (!low) {
+        // Large: three tabs, two by three tiles; below them the list of one row with its keys beside
+        // it, the page keys and the confirm key at the right.
+        l.band = 160;
+        l.keys = {QRect(166, 20, 80, 120),    QRect(970, 20, 80, 120),    QRect(650, 1275, 195, 140),
+                  QRect(855, 1275, 195, 140), QRect(436, 1345, 184, 130), QRect(436, 1485, 184, 130),
+                  QRect(30, 20, 130, 120),    QRect(650, 1600, 400, 300)};
+        l.firstTab = QRect(252, 20, 232, 120);
+        l.tabPitch = 238;
+        l.tabsPerStrip = 3;
+        l.tileOrigin = QPoint(30, 175);
+        l.tileSize = QSize(504, 355);
+        l.tilePitch = QSize(516, 365);
+        l.tilesPerPage = 6;
+        l.pageLabel = QRect(650, 1425, 400, 70);
+        l.card = QRect(30, 1275, 600, 440);
+        l.heading = QRect(40, 1285, 580, 56);
+        l.list = QRect(45, 1345, int(189 * kLargeScale), int(kRowHeight * kLargeScale));
+        l.totalWord = QRect(40, 1630, 50, 60);
+        l.count = QRect(92, 1630, 80, 60);
+        l.total = QRect(174, 1630, 200, 60);
+        l.wonWord = QRect(376, 1630, 44, 60);
+        l.timer = QRect(30, 1740, 600, 90);
+        l.orderArea = l.card;
+        return l;
+    }
+    // Low and large: the heading, the totals and the time above; two tabs, one row of two tiles, the
+    // page keys, the list of one row and the close and confirm keys below.
+    l.keys = {QRect(30, 870, 90, 120),    QRect(958, 870, 92, 120),   QRect(30, 1320, 200, 120),
+              QRect(850, 1320, 200, 120), QRect(440, 1460, 600, 130), QRect(440, 1600, 600, 130),
+              QRect(30, 1790, 300, 115),  QRect(650, 1790, 400, 115)};
+    l.keyFonts = {16, 16, 17, 17, 17, 17, 22, 22};
+    l.firstTab = QRect(126, 870, 410, 120);
+    l.tabPitch = 416;
+    l.tabsPerStrip = 2;
+    // Clear of the bar that marks the current tab.
+    l.tileOrigin = QPoint(30, 1010);
+    l.tileSize = QSize(504, 300);
+    l.tilePitch = QSize(516, 310);
+    l.tilesPerPage = 2;
+    l.pageLabel = QRect(240, 1320, 600, 120);
+    l.summary = QRect(30, 560, 1020, 290);
+    l.heading = QRect(40, 570, 1000, 70);
+    l.totalWord = QRect(330, 660, 50, 60);
+    l.count = QRect(382, 660, 80, 60);
+    l.total = QRect(464, 660, 180, 60);
+    l.wonWord = QRect(646, 660, 44, 60);
+    l.timer = QRect(340, 750, 400, 80);
+    l.card = QRect(30, 1450, 1020, 300);
+    l.list = QRect(45, 1460, int(189 * kLargeScale), int(kRowHeight * kLargeScale));
+    l.orderArea = l.card;
+    return l;
+}
+
 int frmMenuSelectMain::rowPx(int designPixels) const
 {
     return Px(int(std::lround(designPixels * m_layout.rowScale)));
@@ -215,9 +338,12 @@ void frmMenuSelectMain::loadSkin()
     // layouts or in high contrast, where plain faces are drawn instead.
     if (access::CurrentModes().any())
         return;
-    m_background = SkinPicture(QStringLiteral("0501.gif"));
     m_tileBackground = SkinPicture(QStringLiteral("0502.gif"));
     m_rowBackground = SkinPicture(QStringLiteral("0503.gif"));
+    // The page's picture is the wide screen's, keys and all; a tall page draws its own.
+    if (StagePortrait())
+        return;
+    m_background = SkinPicture(QStringLiteral("0501.gif"));
     m_skinned = !m_background.isNull();
 }
 
@@ -262,9 +388,7 @@ void frmMenuSelectMain::buildTiles()
         Tile& tile = m_tiles[size_t(k)];
         tile.frame = new MenuTile(this);
         tile.frame->setObjectName(QStringLiteral("picMenu_%1").arg(k));
-        const QPoint at = l.tileOrigin
-            + QPoint(l.tilePitch.width() * (k % l.tileColumns), l.tilePitch.height() * (k / l.tileColumns));
-        tile.frame->setGeometry(Px(QRect(at, l.tileSize)));
+        tile.frame->setGeometry(Px(QRect(tilePlace(k), l.tileSize)));
         if (!m_tileBackground.isNull())
             tile.frame->setBackground(m_tileBackground);
         FormRound(tile.frame, Px(20));
@@ -310,7 +434,7 @@ void frmMenuSelectMain::buildKeys()
     }
     m_page = MakeLabel(this, QStringLiteral("페이지"), l.pageLabel, KeyFont(18), Colours().ink, Qt::AlignCenter,
                        LabelFlag::PassTouches);
-    m_pageMarker = MakeLabel(this, QStringLiteral("img페이지"), QRect(754, 372, 20, 20), LabelFont(10), Colours().ink,
+    m_pageMarker = MakeLabel(this, QStringLiteral("img페이지"), QRect(l.markerAt[0], QSize(20, 20)), LabelFont(10), Colours().ink,
                              Qt::AlignCenter, LabelFlag::PassTouches);
     m_pageMarker->setPixmap(MarkerPicture());
     m_pageMarker->setAccessibleName(QStringLiteral("img페이지"));
@@ -390,7 +514,7 @@ void frmMenuSelectMain::buildShadow()
     m_picShadow = new QWidget(this);
     m_picShadow->setObjectName(QStringLiteral("picShadow"));
     m_picShadow->setGeometry(0, 0, width(), height());
-    m_picShadow->setMask(ShadowRegion(size()));
+    m_picShadow->setMask(ShadowRegion(size(), m_layout.orderArea));
     m_picShadow->hide();
 }
 
@@ -398,11 +522,13 @@ void frmMenuSelectMain::buildShadow()
 // Its key stands in the lower part of the screen, as the low view asks of every key.
 void frmMenuSelectMain::buildLoadingPanel()
 {
-    m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), QRect(0, 0, 1024, 768), Colours().menuPage.page);
-    MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), QRect(62, 250, 900, 90), KeyFont(30), Colours().ink,
+    const PageLayout& l = m_layout;
+    m_loadingPanel =
+        MakePanel(this, QStringLiteral("picLoading"), QRect(QPoint(0, 0), StageDesign()), Colours().menuPage.page);
+    MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), l.loadingText, KeyFont(30), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, kMenuLoadingText);
-    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), kMenuLoadCancelCaption,
-                              QRect(392, 470, 240, 100), KeyFont(30), Colours().menuPage.bandKey, Colours().inkOnDark);
+    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), kMenuLoadCancelCaption, l.loadingKey,
+                              KeyFont(30), Colours().menuPage.bandKey, Colours().inkOnDark);
     m_cancelLoadKey->setCursor(Qt::PointingHandCursor);
     connect(m_cancelLoadKey, &CaptionKey::clicked, this, [this] { cancelLoad(); });
     m_loadingPanel->hide();
@@ -431,12 +557,17 @@ void frmMenuSelectMain::paintEvent(QPaintEvent*)
     }
 
     p.setRenderHint(QPainter::Antialiasing);
-    // The order list's card, its heading and the words around the totals.
-    QPainterPath card;
-    card.addRoundedRect(QRectF(Px(l.card)).adjusted(0.5 * s, 5 * s, -1.5 * s, -3 * s), 10 * s, 10 * s);
-    p.fillPath(card, Colours().panel);
-    p.setPen(QPen(Colours().menuPage.cardRim, 1.5 * s));
-    p.drawPath(card);
+    // The order list's card (and the totals' own where they stand apart), its heading and the words
+    // around the totals.
+    for (const QRect& place : {l.card, l.summary}) {
+        if (place.isNull())
+            continue;
+        QPainterPath card;
+        card.addRoundedRect(QRectF(Px(place)).adjusted(0.5 * s, 5 * s, -1.5 * s, -3 * s), 10 * s, 10 * s);
+        p.fillPath(card, Colours().panel);
+        p.setPen(QPen(Colours().menuPage.cardRim, 1.5 * s));
+        p.drawPath(card);
+    }
     p.setPen(Colours().ink);
     p.setFont(KeyFont(20));
     p.drawText(Px(l.heading), Qt::AlignCenter, QStringLiteral("주문 내역"));
@@ -448,7 +579,8 @@ void frmMenuSelectMain::paintEvent(QPaintEvent*)
     // The page marker's track between the page keys.
     if (l.marker) {
         p.setPen(QPen(Colours().menuPage.markerTrack, 4 * s, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(764 * s, 382 * s), QPointF(764 * s, 482 * s));
+        const QPointF centre(10, 10);
+        p.drawLine((QPointF(l.markerAt[0]) + centre) * s, (QPointF(l.markerAt[2]) + centre) * s);
     }
 }
 

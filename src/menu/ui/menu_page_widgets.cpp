@@ -85,10 +85,10 @@ void MenuTile::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
-QRegion ShadowRegion(QSize page)
+QRegion ShadowRegion(QSize page, const QRect& orderArea)
 {
     const QRegion whole(0, 0, page.width() + 1, page.height() + 1);
-    return whole.subtracted(RoundedRegion(QRectF(Px(kOrderArea)), 20 * StageScale()));
+    return whole.subtracted(RoundedRegion(QRectF(Px(orderArea)), 20 * StageScale()));
 }
 
 }  // namespace sumbrel::menu

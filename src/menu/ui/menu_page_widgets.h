@@ -42,6 +42,6 @@ private:
 inline constexpr QRect kOrderArea{800, 95, 225, 585};
 
 // The dimmed panel covers the page except the order list's area, cut out with rounded corners.
-QRegion ShadowRegion(QSize page);
+QRegion ShadowRegion(QSize page, const QRect& orderArea);
 
 }  // namespace sumbrel::menu
