@@ -83,8 +83,9 @@ QString SpokenReading(Language language, const QString& text)
     for (const auto& [from, length] : runs)
         lines << text.mid(from, length);
     QProcess kakasi;
-    kakasi.start(QStringLiteral("kakasi"), {QStringLiteral("-JH"), QStringLiteral("-i"), QStringLiteral("utf8"),
-                                            QStringLiteral("-o"), QStringLiteral("utf8")});
+    kakasi.start(QStringLiteral("kakasi"),
+                 {QStringLiteral("-JH"), QStringLiteral("-i"), QStringLiteral("utf8"), QStringLiteral("-o"),
+                  QStringLiteral("utf8")});
     if (!kakasi.waitForStarted(2000)) {
         WriteLog(QStringLiteral("Language: kakasi did not start (%1); the Japanese text is read as it is")
                      .arg(kakasi.errorString()));

@@ -45,7 +45,8 @@ namespace {
 void LogFromEngine(const QString& line)
 {
     if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [line] { WriteLog(line); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [line] { WriteLog(line); }, Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -66,7 +67,8 @@ public:
         }
         m_tts = std::make_unique<QTextToSpeech>(engines.first());
         if (m_tts->state() == QTextToSpeech::Error) {
-            const QString why = QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral(" 오류: ") + m_tts->errorString();
+            const QString why = QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral(" 오류: ")
+                + m_tts->errorString();
             m_tts.reset();
             answer(false, why, true);
             return;
@@ -180,12 +182,14 @@ TtsEngine::TtsEngine()
     m_worker->moveToThread(m_thread);
     QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread->start();
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->start(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->start(); }, Qt::QueuedConnection);
 }
 
 TtsEngine::~TtsEngine()
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
     m_thread->quit();
     if (m_thread->wait(2000)) {
         delete m_thread;
@@ -209,8 +213,8 @@ void TtsEngine::say(const QString& text)
 
 void TtsEngine::setVolume(int volume)
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, volume] { w->setVolume(volume / 100.0); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, volume] { w->setVolume(volume / 100.0); }, Qt::QueuedConnection);
 }
 
 bool TtsEngine::works() const
