@@ -123,7 +123,8 @@ namespace {
 
 // The item dialog's faults: the layout checks, its size (the whole window in the low and large
 // views, else the dialog's own in the screen's orientation), inside the page (in its lower middle on a
-// standing screen), and in the low layout no key or option above the lower part. SUMBREL_SCREENSHOT_DIR=<folder> also saves it over the page.
+// standing screen), and in the low layout no key or option above the lower part.
+// SUMBREL_SCREENSHOT_DIR=<folder> also saves it over the page.
 QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen, bool low, const QString& shot)
 {
     const bool full = ItemDialog::FullScreen();
@@ -131,7 +132,7 @@ QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen
     const QRect onPage(dialog->pos() - page->mapToGlobal(QPoint(0, 0)), dialog->size());
     if (!page->rect().contains(onPage))
         faults << u"the dialog at "_s + SizeName(onPage.size()) + u"+%1+%2"_s.arg(onPage.x()).arg(onPage.y())
-                    + u" is not inside the page"_s;
+                + u" is not inside the page"_s;
     // Standing, the dialog over the page sits in its lower middle, below the customer's eyes.
     const double middle = double(onPage.center().y()) / page->height();
     if (StagePortrait() && !full && (middle < 0.5 || middle > 0.7))
@@ -181,9 +182,8 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
             options->show();
             int shots = 0;
             const auto check = [&](const char* state) {
-                const QStringList found
-                    = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen, look.modes.low,
-                                   shot + u"-options-%1"_s.arg(shots++));
+                const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen,
+                                                       look.modes.low, shot + u"-options-%1"_s.arg(shots++));
                 EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
             };
             check("options");

@@ -144,8 +144,9 @@ frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
 }
 
 frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page, const Places& at)
-    : ItemDialog(page, {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), at.size, at.fromPage,
-                        SkinIn(QStringLiteral("0504.gif"))})
+    : ItemDialog(page,
+                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), at.size, at.fromPage,
+                  SkinIn(QStringLiteral("0504.gif"))})
     , m_at(at)
 {
     buildWidgets();

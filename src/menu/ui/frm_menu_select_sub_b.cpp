@@ -306,8 +306,9 @@ frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
 }
 
 frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page, const Layout& layout)
-    : ItemDialog(page, {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), layout.size, layout.fromPage,
-                        SkinIn(QStringLiteral("0505.gif"))})
+    : ItemDialog(page,
+                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), layout.size, layout.fromPage,
+                  SkinIn(QStringLiteral("0505.gif"))})
     , m_layout(layout)
 {
     buildWidgets();

@@ -1,10 +1,10 @@
 #include "menu/ui/picture_cache.h"
 
 #include "presentation/presentation.h"
+#include "startup/queued_call.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QThread>
 
 namespace sumbrel::menu {
 
@@ -28,16 +28,18 @@ PictureCache& PictureCache::shared()
 PictureCache::PictureCache(int maxKilobytes)
 {
     m_cache.setMaxCost(maxKilobytes);
-    // One picture at a time, below the screen's thread: on a machine of two cores the page's own
-    // drawing comes first.
-    m_workers.setMaxThreadCount(1);
-    m_workers.setThreadPriority(QThread::LowPriority);
 }
 
 PictureCache::~PictureCache()
 {
-    m_workers.clear();
-    m_workers.waitForDone();
+    {
+        const std::lock_guard<std::mutex> lock(m_jobsLock);
+        m_stopping = true;
+        m_jobs.clear();
+    }
+    m_jobsWaiting.notify_all();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 QString PictureCache::keyOf(const QString& path, QSize size)
@@ -46,8 +48,8 @@ QString PictureCache::keyOf(const QString& path, QSize size)
     if (!info.isFile() || size.isEmpty())
         return QString();
     // The file's identity on disk: a rewritten picture changes its time or its length.
-    return info.absoluteFilePath() + u'|' + QString::number(size.width()) + u'x' + QString::number(size.height())
-        + u'|' + QString::number(info.lastModified().toMSecsSinceEpoch()) + u'|' + QString::number(info.size());
+    return info.absoluteFilePath() + u'|' + QString::number(size.width()) + u'x' + QString::number(size.height()) + u'|'
+        + QString::number(info.lastModified().toMSecsSinceEpoch()) + u'|' + QString::number(info.size());
 }
 
 void PictureCache::keep(const QString& key, const QPixmap& picture)
@@ -93,22 +95,39 @@ void PictureCache::queue(const QString& key, const Wanted& wanted)
 {
     m_underWay.insert(key);
     const int round = m_round;
-    m_workers.start([this, key, wanted, round, current = m_currentRound] {
+    if (!m_worker.joinable()) {
+        m_worker = std::thread([this] {
+            // One picture at a time: on a machine of two cores the other stays the screen's.
+            for (;;) {
+                std::function<void()> job;
+                {
+                    std::unique_lock<std::mutex> lock(m_jobsLock);
+                    m_jobsWaiting.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+                    if (m_stopping)
+                        return;
+                    job = std::move(m_jobs.front());
+                    m_jobs.pop_front();
+                }
+                job();
+            }
+        });
+    }
+    const std::lock_guard<std::mutex> lock(m_jobsLock);
+    m_jobs.push_back([this, key, wanted, round, current = m_currentRound] {
         // The customer has gone elsewhere since: the worker is free for the pages now wanted.
         const bool stale = current->load() != round;
         QImage image;
         if (!stale) {
             try {
-                image = LoadImageScaled(wanted.first, wanted.second.width(), wanted.second.height(),
-                                        kPictureBackground, false);
+                image = LoadImageScaled(wanted.first, wanted.second.width(), wanted.second.height(), kPictureBackground,
+                                        false);
             } catch (...) {
                 // Kept as undecodable, as scaled() keeps it.
             }
         }
-        QMetaObject::invokeMethod(
-            &m_receiver, [this, key, round, image, stale] { arrived(key, round, image, !stale); },
-            Qt::QueuedConnection);
+        QueueTo(&m_receiver, [this, key, round, image, stale] { arrived(key, round, image, !stale); });
     });
+    m_jobsWaiting.notify_one();
 }
 
 void PictureCache::arrived(const QString& key, int round, const QImage& image, bool decoded)

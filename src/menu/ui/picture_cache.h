@@ -11,9 +11,13 @@
 #include <QSet>
 #include <QSize>
 #include <QString>
-#include <QThreadPool>
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace sumbrel::menu {
@@ -65,10 +69,15 @@ private:
     int m_round = 0;
     int m_clearedRound = 0;  // pictures asked for before the last clear() are not kept
     std::shared_ptr<std::atomic<int>> m_currentRound = std::make_shared<std::atomic<int>>(0);
-    // The screen's thread's receiver of the worker's pictures; the pool ends (and is waited for)
-    // before it.
+    // The screen's thread's receiver of the worker's pictures; the worker ends (and is waited for)
+    // before it goes.
     QObject m_receiver;
-    QThreadPool m_workers;
+    // One worker thread, started at the first prefetch, taking the jobs in order.
+    std::mutex m_jobsLock;
+    std::condition_variable m_jobsWaiting;
+    std::deque<std::function<void()>> m_jobs;
+    bool m_stopping = false;
+    std::thread m_worker;
 };
 
 }  // namespace sumbrel::menu
