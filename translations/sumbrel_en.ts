@@ -261,7 +261,7 @@
     </message>
     <message id="예상 대기 시간 %1">
         <source></source>
-        <translation>Estimated wait: %1</translation>
+        <translation>Wait time: %1</translation>
     </message>
     <message id="쉬운 주문">
         <source></source>
@@ -305,7 +305,7 @@
     </message>
     <message id="예상 대기 시간">
         <source></source>
-        <translation>Estimated wait</translation>
+        <translation>Wait time</translation>
     </message>
     <message id="메뉴선택">
         <source></source>

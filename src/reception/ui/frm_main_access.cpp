@@ -15,6 +15,7 @@
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 
@@ -283,8 +284,14 @@ void frmMain::fitTexts()
     };
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
-        if (!key->isInvisible() && key->isVisibleTo(this))
-            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
+        if (key->isInvisible() || !key->isVisibleTo(this))
+            continue;
+        // A toggle's mark takes about one and a half lines' height at the left of its caption.
+        QRect room = key->rect().adjusted(4, 4, -4, -4);
+        if (key->isCheckable())
+            room.setLeft(room.left() + QFontMetrics(key->font()).height() * 3 / 2);
+        // A caption of one word stays on one line (Chinese and Japanese would break it anywhere).
+        fit(key, key->caption(), room, key->caption().contains(u' ') || key->caption().contains(u'\n'));
     }
     // Labels change their texts: each fit starts from the size it was built with.
     for (QLabel* label : findChildren<QLabel*>()) {
