@@ -1,5 +1,6 @@
 #include "reception/customer_path.h"
 
+#include "access/language.h"
 #include "startup/trace_log.h"
 
 namespace sumbrel::reception {
@@ -220,7 +221,8 @@ bool CustomerPath::idleWatched() const
 {
     if (m_submitting || m_idlePaused || m_panel == kCompletionPanel)
         return false;
-    return m_panel != kStartPanel || !m_cart.order.isEmpty();
+    // A language chosen by a customer who left ends like any visit.
+    return m_panel != kStartPanel || !m_cart.order.isEmpty() || access::VisitLanguage() != access::Language::Korean;
 }
 
 Reaction CustomerPath::touched()

@@ -253,4 +253,12 @@ TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
     EXPECT_FALSE(access::CurrentModes().any());
     EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->caption(), koreanTakeout);
     EXPECT_EQ(LanguageKeys(s), NamesBut(access::Language::Korean));
+
+    // A customer who chose a language and left: the idle limit ends the visit on the start panel too.
+    Key(s, QStringLiteral("cmdLanguage_en"))->touch();
+    ASSERT_EQ(access::VisitLanguage(), access::Language::English);
+    for (int ms = 0; ms <= kEntryIdleMs + 1000 && access::VisitLanguage() != access::Language::Korean; ms += 500)
+        clock->advance(500);
+    EXPECT_EQ(access::VisitLanguage(), access::Language::Korean);
+    EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->caption(), koreanTakeout);
 }

@@ -152,7 +152,7 @@ TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLookAndLangua
     }
 }
 
-TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook)
+TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLookAndLanguage)
 {
     const QString stored = pin::HashPin(QStringLiteral("4821"));
     for (const QSize size : kScreenSizes) {
@@ -175,11 +175,18 @@ TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook
             }
             panel->press(kiosk::PinPanel::Cancel);
 
-            MessagePanel box(&s, ProgramTitle(), access::Tr(kNotMobileWarning), MessageIcon::Warning);
-            box.show();
-            EXPECT_EQ(box.geometry(), s.geometry()) << SizeName(size).toStdString() << ' ' << look.name;
-            check(&box, size, look.name, "message box");
-            box.accept();
+            // The customer's box in each language.
+            for (const access::LanguageInfo& language : access::kLanguages) {
+                if (!SizeForLanguage(size, language.language))
+                    continue;
+                ApplyLanguage(language.language);
+                MessagePanel box(&s, ProgramTitle(), access::Tr(kNotMobileWarning), MessageIcon::Warning);
+                box.show();
+                EXPECT_EQ(box.geometry(), s.geometry()) << SizeName(size).toStdString() << ' ' << look.name;
+                check(&box, size, look.name, "message box");
+                box.accept();
+            }
+            ApplyLanguage(access::Language::Korean);
             screen.reset();
         }
     }
