@@ -48,10 +48,10 @@ void Design(ReceptionPlaces& p)
     p.eatIn = QRect(70, 205, 410, 150);
     p.takeout = QRect(70, 430, 410, 150);
     p.takeoutAlone = QRect(70, 315, 410, 150);
-    p.easyOrder = QRect(70, 596, 410, 84);
+    p.easyOrder = QRect(70, 594, 410, 70);
     p.operatorBox = QRect(394, 10, 140, 70);
-    // Last in the keypad's order: the customer meets the dining keys first.
-    p.languages = InARow(20, 690, 506, 62, 8);
+    // Last in the keypad's order: the customer meets the dining keys first. The panel's foot stays free.
+    p.languages = InARow(20, 672, 506, 58, 8);
     p.modeTitle = QRect(0, 20, 546, 80);
     p.modeHint = QRect(20, 100, 506, 80);
     for (int i = 0; i < 4; ++i)
