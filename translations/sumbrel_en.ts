@@ -167,5 +167,217 @@
         <source></source>
         <translation>To continue, touch the screen.</translation>
     </message>
+    <message id="음량 %1">
+        <source></source>
+        <translation>Volume %1</translation>
+    </message>
+    <message id="알림">
+        <source></source>
+        <translation>Notice</translation>
+    </message>
+    <message id="경고">
+        <source></source>
+        <translation>Warning</translation>
+    </message>
+    <message id="오류">
+        <source></source>
+        <translation>Error</translation>
+    </message>
+    <message id="확인">
+        <source></source>
+        <translation>OK</translation>
+    </message>
+    <message id="%1. 확인 키를 누르면 닫힙니다.">
+        <source></source>
+        <translation>%1. Press the OK key to close.</translation>
+    </message>
+    <message id="감사합니다">
+        <source></source>
+        <translation>Thank you</translation>
+    </message>
+    <message id="잠시만 기다려 주세요 ~">
+        <source></source>
+        <translation>Please wait a moment ~</translation>
+    </message>
+    <message id="주문이 매장에 전달되었을 수 있습니다.">
+        <source></source>
+        <translation>The shop may have received your order.</translation>
+    </message>
+    <message id="다시 주문하기 전에 직원에게 확인해 주세요.">
+        <source></source>
+        <translation>Please ask a staff member before ordering again.</translation>
+    </message>
+    <message id="다음">
+        <source></source>
+        <translation>Next</translation>
+    </message>
+    <message id="접수">
+        <source></source>
+        <translation>Submit</translation>
+    </message>
+    <message id="접수 완료">
+        <source></source>
+        <translation>Order received</translation>
+    </message>
+    <message id="접수 실패">
+        <source></source>
+        <translation>Not received</translation>
+    </message>
+    <message id="이미 신청된 번호입니다.">
+        <source></source>
+        <translation>This number has already ordered.</translation>
+    </message>
+    <message id="주문 전송 중">
+        <source></source>
+        <translation>Sending your order</translation>
+    </message>
+    <message id="잠시만 기다려 주세요">
+        <source></source>
+        <translation>Please wait a moment</translation>
+    </message>
+    <message id="주문을 전송하지 못했습니다. 다시 시도해 주세요.">
+        <source></source>
+        <translation>Your order could not be sent. Please try again.</translation>
+    </message>
+    <message id="주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.">
+        <source></source>
+        <translation>Your order could not be prepared. Please choose your items again.</translation>
+    </message>
+    <message id="휴대폰 번호가 아닙니다!">
+        <source></source>
+        <translation>That is not a mobile number!</translation>
+    </message>
+    <message id="4자리를 입력하세요!">
+        <source></source>
+        <translation>Enter 4 digits!</translation>
+    </message>
+    <message id="메뉴를 선택하세요!">
+        <source></source>
+        <translation>Please choose an item!</translation>
+    </message>
+    <message id="현재 대기 %1명">
+        <source></source>
+        <translation>Now waiting: %1 people</translation>
+    </message>
+    <message id="예상 대기 시간 %1">
+        <source></source>
+        <translation>Wait time: %1</translation>
+    </message>
+    <message id="쉬운 주문">
+        <source></source>
+        <translation>Easy order</translation>
+    </message>
+    <message id="필요한 도움을 켜고 주문 시작을 누르세요.">
+        <source></source>
+        <translation>Turn on the help you need, then press Start order.</translation>
+    </message>
+    <message id="음성 안내">
+        <source></source>
+        <translation>Voice guide</translation>
+    </message>
+    <message id="낮은 화면">
+        <source></source>
+        <translation>Low layout</translation>
+    </message>
+    <message id="크게 보기">
+        <source></source>
+        <translation>Large view</translation>
+    </message>
+    <message id="고대비">
+        <source></source>
+        <translation>High contrast</translation>
+    </message>
+    <message id="주문 시작">
+        <source></source>
+        <translation>Start order</translation>
+    </message>
+    <message id="번호변경">
+        <source></source>
+        <translation>Change number</translation>
+    </message>
+    <message id="현재 대기">
+        <source></source>
+        <translation>Now waiting</translation>
+    </message>
+    <message id="명">
+        <source></source>
+        <translation>people</translation>
+    </message>
+    <message id="예상 대기 시간">
+        <source></source>
+        <translation>Wait time</translation>
+    </message>
+    <message id="메뉴선택">
+        <source></source>
+        <translation>Menu</translation>
+    </message>
+    <message id="매장 식사">
+        <source></source>
+        <translation>Eat in</translation>
+    </message>
+    <message id="포장 주문">
+        <source></source>
+        <translation>Takeout</translation>
+    </message>
+    <message id="휴대폰 번호를 입력하세요.">
+        <source></source>
+        <translation>Enter your mobile number.</translation>
+    </message>
+    <message id="차량 번호를 입력하세요.">
+        <source></source>
+        <translation>Enter your car number.</translation>
+    </message>
+    <message id="현금결제">
+        <source></source>
+        <translation>Pay by cash</translation>
+    </message>
+    <message id="카드결제">
+        <source></source>
+        <translation>Pay by card</translation>
+    </message>
+    <message id="초 후 자동 종료됩니다.">
+        <source></source>
+        <translation>seconds, then this screen closes.</translation>
+    </message>
+    <message id="처음 화면">
+        <source></source>
+        <translation>Start screen</translation>
+    </message>
+    <message id="휴대폰 번호 입력">
+        <source></source>
+        <translation>Mobile number</translation>
+    </message>
+    <message id="차량 번호 입력">
+        <source></source>
+        <translation>Car number</translation>
+    </message>
+    <message id="결제 방법 선택">
+        <source></source>
+        <translation>Payment method</translation>
+    </message>
+    <message id="주문 내역">
+        <source></source>
+        <translation>Your order</translation>
+    </message>
+    <message id="%1 수량 %2">
+        <source></source>
+        <translation>%1, quantity %2</translation>
+    </message>
+    <message id="%1 하나 빼기">
+        <source></source>
+        <translation>One less %1</translation>
+    </message>
+    <message id="%1 하나 더">
+        <source></source>
+        <translation>One more %1</translation>
+    </message>
+    <message id="%1 삭제">
+        <source></source>
+        <translation>Remove %1</translation>
+    </message>
+    <message id="합계 %1">
+        <source></source>
+        <translation>Total %1</translation>
+    </message>
 </context>
 </TS>

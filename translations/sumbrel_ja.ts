@@ -167,5 +167,217 @@
         <source></source>
         <translation>続けるには画面に触れてください。</translation>
     </message>
+    <message id="음량 %1">
+        <source></source>
+        <translation>音量%1</translation>
+    </message>
+    <message id="알림">
+        <source></source>
+        <translation>お知らせ</translation>
+    </message>
+    <message id="경고">
+        <source></source>
+        <translation>警告</translation>
+    </message>
+    <message id="오류">
+        <source></source>
+        <translation>エラー</translation>
+    </message>
+    <message id="확인">
+        <source></source>
+        <translation>OK</translation>
+    </message>
+    <message id="%1. 확인 키를 누르면 닫힙니다.">
+        <source></source>
+        <translation>%1。決定キーで閉じます。</translation>
+    </message>
+    <message id="감사합니다">
+        <source></source>
+        <translation>ありがとうございます</translation>
+    </message>
+    <message id="잠시만 기다려 주세요 ~">
+        <source></source>
+        <translation>少々お待ちください ~</translation>
+    </message>
+    <message id="주문이 매장에 전달되었을 수 있습니다.">
+        <source></source>
+        <translation>注文が店舗に届いている可能性があります。</translation>
+    </message>
+    <message id="다시 주문하기 전에 직원에게 확인해 주세요.">
+        <source></source>
+        <translation>もう一度注文する前に、スタッフに確認してください。</translation>
+    </message>
+    <message id="다음">
+        <source></source>
+        <translation>次へ</translation>
+    </message>
+    <message id="접수">
+        <source></source>
+        <translation>確定</translation>
+    </message>
+    <message id="접수 완료">
+        <source></source>
+        <translation>受付完了</translation>
+    </message>
+    <message id="접수 실패">
+        <source></source>
+        <translation>受付できませんでした</translation>
+    </message>
+    <message id="이미 신청된 번호입니다.">
+        <source></source>
+        <translation>この番号はすでに注文済みです。</translation>
+    </message>
+    <message id="주문 전송 중">
+        <source></source>
+        <translation>注文を送信中</translation>
+    </message>
+    <message id="잠시만 기다려 주세요">
+        <source></source>
+        <translation>少々お待ちください</translation>
+    </message>
+    <message id="주문을 전송하지 못했습니다. 다시 시도해 주세요.">
+        <source></source>
+        <translation>注文を送信できませんでした。もう一度お試しください。</translation>
+    </message>
+    <message id="주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.">
+        <source></source>
+        <translation>注文内容を作成できません。メニューを選び直してください。</translation>
+    </message>
+    <message id="휴대폰 번호가 아닙니다!">
+        <source></source>
+        <translation>携帯電話番号ではありません！</translation>
+    </message>
+    <message id="4자리를 입력하세요!">
+        <source></source>
+        <translation>4桁を入力してください！</translation>
+    </message>
+    <message id="메뉴를 선택하세요!">
+        <source></source>
+        <translation>メニューを選んでください！</translation>
+    </message>
+    <message id="현재 대기 %1명">
+        <source></source>
+        <translation>現在の待ち%1人</translation>
+    </message>
+    <message id="예상 대기 시간 %1">
+        <source></source>
+        <translation>予想待ち時間%1</translation>
+    </message>
+    <message id="쉬운 주문">
+        <source></source>
+        <translation>かんたん注文</translation>
+    </message>
+    <message id="필요한 도움을 켜고 주문 시작을 누르세요.">
+        <source></source>
+        <translation>必要な機能をオンにして、注文開始を押してください。</translation>
+    </message>
+    <message id="음성 안내">
+        <source></source>
+        <translation>音声案内</translation>
+    </message>
+    <message id="낮은 화면">
+        <source></source>
+        <translation>低い画面</translation>
+    </message>
+    <message id="크게 보기">
+        <source></source>
+        <translation>大きく表示</translation>
+    </message>
+    <message id="고대비">
+        <source></source>
+        <translation>ハイコントラスト</translation>
+    </message>
+    <message id="주문 시작">
+        <source></source>
+        <translation>注文開始</translation>
+    </message>
+    <message id="번호변경">
+        <source></source>
+        <translation>番号変更</translation>
+    </message>
+    <message id="현재 대기">
+        <source></source>
+        <translation>現在の待ち</translation>
+    </message>
+    <message id="명">
+        <source></source>
+        <translation>人</translation>
+    </message>
+    <message id="예상 대기 시간">
+        <source></source>
+        <translation>予想待ち時間</translation>
+    </message>
+    <message id="메뉴선택">
+        <source></source>
+        <translation>メニュー</translation>
+    </message>
+    <message id="매장 식사">
+        <source></source>
+        <translation>店内で食べる</translation>
+    </message>
+    <message id="포장 주문">
+        <source></source>
+        <translation>お持ち帰り</translation>
+    </message>
+    <message id="휴대폰 번호를 입력하세요.">
+        <source></source>
+        <translation>携帯電話番号を入力してください。</translation>
+    </message>
+    <message id="차량 번호를 입력하세요.">
+        <source></source>
+        <translation>車のナンバーを入力してください。</translation>
+    </message>
+    <message id="현금결제">
+        <source></source>
+        <translation>現金で支払う</translation>
+    </message>
+    <message id="카드결제">
+        <source></source>
+        <translation>カードで支払う</translation>
+    </message>
+    <message id="초 후 자동 종료됩니다.">
+        <source></source>
+        <translation>秒後に自動で終了します。</translation>
+    </message>
+    <message id="처음 화면">
+        <source></source>
+        <translation>最初の画面</translation>
+    </message>
+    <message id="휴대폰 번호 입력">
+        <source></source>
+        <translation>携帯電話番号の入力</translation>
+    </message>
+    <message id="차량 번호 입력">
+        <source></source>
+        <translation>車のナンバーの入力</translation>
+    </message>
+    <message id="결제 방법 선택">
+        <source></source>
+        <translation>お支払い方法の選択</translation>
+    </message>
+    <message id="주문 내역">
+        <source></source>
+        <translation>ご注文内容</translation>
+    </message>
+    <message id="%1 수량 %2">
+        <source></source>
+        <translation>%1、数量%2</translation>
+    </message>
+    <message id="%1 하나 빼기">
+        <source></source>
+        <translation>%1を1つ減らす</translation>
+    </message>
+    <message id="%1 하나 더">
+        <source></source>
+        <translation>%1を1つ追加</translation>
+    </message>
+    <message id="%1 삭제">
+        <source></source>
+        <translation>%1を取り消し</translation>
+    </message>
+    <message id="합계 %1">
+        <source></source>
+        <translation>合計%1</translation>
+    </message>
 </context>
 </TS>

@@ -167,5 +167,217 @@
         <source></source>
         <translation>如需继续，请触摸屏幕。</translation>
     </message>
+    <message id="음량 %1">
+        <source></source>
+        <translation>音量%1</translation>
+    </message>
+    <message id="알림">
+        <source></source>
+        <translation>提示</translation>
+    </message>
+    <message id="경고">
+        <source></source>
+        <translation>警告</translation>
+    </message>
+    <message id="오류">
+        <source></source>
+        <translation>错误</translation>
+    </message>
+    <message id="확인">
+        <source></source>
+        <translation>确定</translation>
+    </message>
+    <message id="%1. 확인 키를 누르면 닫힙니다.">
+        <source></source>
+        <translation>%1。按确认键关闭。</translation>
+    </message>
+    <message id="감사합니다">
+        <source></source>
+        <translation>谢谢</translation>
+    </message>
+    <message id="잠시만 기다려 주세요 ~">
+        <source></source>
+        <translation>请稍候 ~</translation>
+    </message>
+    <message id="주문이 매장에 전달되었을 수 있습니다.">
+        <source></source>
+        <translation>订单可能已送达店铺。</translation>
+    </message>
+    <message id="다시 주문하기 전에 직원에게 확인해 주세요.">
+        <source></source>
+        <translation>再次下单前，请先向店员确认。</translation>
+    </message>
+    <message id="다음">
+        <source></source>
+        <translation>下一步</translation>
+    </message>
+    <message id="접수">
+        <source></source>
+        <translation>提交</translation>
+    </message>
+    <message id="접수 완료">
+        <source></source>
+        <translation>下单成功</translation>
+    </message>
+    <message id="접수 실패">
+        <source></source>
+        <translation>提交失败</translation>
+    </message>
+    <message id="이미 신청된 번호입니다.">
+        <source></source>
+        <translation>该号码已经下过单。</translation>
+    </message>
+    <message id="주문 전송 중">
+        <source></source>
+        <translation>正在发送订单</translation>
+    </message>
+    <message id="잠시만 기다려 주세요">
+        <source></source>
+        <translation>请稍候</translation>
+    </message>
+    <message id="주문을 전송하지 못했습니다. 다시 시도해 주세요.">
+        <source></source>
+        <translation>订单未能发送，请重试。</translation>
+    </message>
+    <message id="주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.">
+        <source></source>
+        <translation>无法生成订单，请重新选择菜品。</translation>
+    </message>
+    <message id="휴대폰 번호가 아닙니다!">
+        <source></source>
+        <translation>这不是手机号码！</translation>
+    </message>
+    <message id="4자리를 입력하세요!">
+        <source></source>
+        <translation>请输入4位数字！</translation>
+    </message>
+    <message id="메뉴를 선택하세요!">
+        <source></source>
+        <translation>请选择菜品！</translation>
+    </message>
+    <message id="현재 대기 %1명">
+        <source></source>
+        <translation>当前等候%1人</translation>
+    </message>
+    <message id="예상 대기 시간 %1">
+        <source></source>
+        <translation>预计等候时间%1</translation>
+    </message>
+    <message id="쉬운 주문">
+        <source></source>
+        <translation>简易点餐</translation>
+    </message>
+    <message id="필요한 도움을 켜고 주문 시작을 누르세요.">
+        <source></source>
+        <translation>请开启所需的帮助，然后按开始点餐。</translation>
+    </message>
+    <message id="음성 안내">
+        <source></source>
+        <translation>语音引导</translation>
+    </message>
+    <message id="낮은 화면">
+        <source></source>
+        <translation>低位显示</translation>
+    </message>
+    <message id="크게 보기">
+        <source></source>
+        <translation>放大显示</translation>
+    </message>
+    <message id="고대비">
+        <source></source>
+        <translation>高对比度</translation>
+    </message>
+    <message id="주문 시작">
+        <source></source>
+        <translation>开始点餐</translation>
+    </message>
+    <message id="번호변경">
+        <source></source>
+        <translation>更改号码</translation>
+    </message>
+    <message id="현재 대기">
+        <source></source>
+        <translation>当前等候</translation>
+    </message>
+    <message id="명">
+        <source></source>
+        <translation>人</translation>
+    </message>
+    <message id="예상 대기 시간">
+        <source></source>
+        <translation>预计等候时间</translation>
+    </message>
+    <message id="메뉴선택">
+        <source></source>
+        <translation>选菜品</translation>
+    </message>
+    <message id="매장 식사">
+        <source></source>
+        <translation>堂食</translation>
+    </message>
+    <message id="포장 주문">
+        <source></source>
+        <translation>外带</translation>
+    </message>
+    <message id="휴대폰 번호를 입력하세요.">
+        <source></source>
+        <translation>请输入手机号码。</translation>
+    </message>
+    <message id="차량 번호를 입력하세요.">
+        <source></source>
+        <translation>请输入车牌号。</translation>
+    </message>
+    <message id="현금결제">
+        <source></source>
+        <translation>现金支付</translation>
+    </message>
+    <message id="카드결제">
+        <source></source>
+        <translation>刷卡支付</translation>
+    </message>
+    <message id="초 후 자동 종료됩니다.">
+        <source></source>
+        <translation>秒后自动关闭。</translation>
+    </message>
+    <message id="처음 화면">
+        <source></source>
+        <translation>首页</translation>
+    </message>
+    <message id="휴대폰 번호 입력">
+        <source></source>
+        <translation>输入手机号码</translation>
+    </message>
+    <message id="차량 번호 입력">
+        <source></source>
+        <translation>输入车牌号</translation>
+    </message>
+    <message id="결제 방법 선택">
+        <source></source>
+        <translation>选择支付方式</translation>
+    </message>
+    <message id="주문 내역">
+        <source></source>
+        <translation>订单明细</translation>
+    </message>
+    <message id="%1 수량 %2">
+        <source></source>
+        <translation>%1，数量%2</translation>
+    </message>
+    <message id="%1 하나 빼기">
+        <source></source>
+        <translation>%1减一个</translation>
+    </message>
+    <message id="%1 하나 더">
+        <source></source>
+        <translation>%1加一个</translation>
+    </message>
+    <message id="%1 삭제">
+        <source></source>
+        <translation>移除%1</translation>
+    </message>
+    <message id="합계 %1">
+        <source></source>
+        <translation>合计%1</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "presentation/keypad_navigator.h"
 
+#include "access/language.h"
 #include "access/speech.h"
 #include "access/spoken.h"
 #include "presentation/focus_ring.h"
@@ -93,7 +94,7 @@ QString KeypadNavigator::Describe(QWidget* element)
     default:
         text = access::KeyText(name, !a->state().disabled);
         if (a->state().checkable)
-            text += a->state().checked ? QStringLiteral(", 선택됨") : QStringLiteral(", 선택 안 됨");
+            text += a->state().checked ? access::Tr(", 선택됨") : access::Tr(", 선택 안 됨");
         break;
     }
     if (!description.isEmpty() && description != name)
@@ -245,7 +246,7 @@ bool KeypadNavigator::handle(int key, const QString& text)
     case Qt::Key_Plus:
     case Qt::Key_Minus: {
         const int volume = access::ChangeSpeechVolume(key == Qt::Key_Plus ? access::kVolumeStep : -access::kVolumeStep);
-        access::Guide(QStringLiteral("음량 ") + QString::number(volume));
+        access::Guide(access::Tr("음량 %1").arg(volume));
         return true;
     }
     default:

@@ -1,5 +1,6 @@
 #include "presentation/message_panel.h"
 
+#include "access/language.h"
 #include "access/modes.h"
 #include "access/speech.h"
 
@@ -43,11 +44,11 @@ QString IconWord(MessageIcon icon)
 {
     switch (icon) {
     case MessageIcon::Information:
-        return QStringLiteral("알림");
+        return access::Tr("알림");
     case MessageIcon::Warning:
-        return QStringLiteral("경고");
+        return access::Tr("경고");
     case MessageIcon::Critical:
-        return QStringLiteral("오류");
+        return access::Tr("오류");
     case MessageIcon::None:
         break;
     }
@@ -165,7 +166,7 @@ MessagePanel::MessagePanel(QWidget* owner, const QString& title, const QString& 
     setModal(true);
     m_text = MakeLabel(this, QStringLiteral("lblMessage"), QRect(), LabelFont(30), m_colours.ink, Qt::AlignCenter,
                        LabelFlag::Wrap, text);
-    m_key = MakeKey(this, QStringLiteral("cmdMessageOk"), QStringLiteral("확인"), QRect(), KeyFont(34),
+    m_key = MakeKey(this, QStringLiteral("cmdMessageOk"), access::Tr("확인"), QRect(), KeyFont(34),
                     m_colours.accentKey, m_colours.keyInk);
     // The one key takes the keyboard, so Enter or Space acts on what has the focus.
     m_key->setFocusPolicy(Qt::StrongFocus);
@@ -281,7 +282,7 @@ void MessagePanel::showEvent(QShowEvent* event)
     m_key->setFocus();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-    access::Guide(m_text->text() + QStringLiteral(". 확인 키를 누르면 닫힙니다."));
+    access::Guide(access::Tr("%1. 확인 키를 누르면 닫힙니다.").arg(m_text->text()));
 }
 
 }  // namespace sumbrel

@@ -1,5 +1,6 @@
 #include "reception/customer_path.h"
 
+#include "access/language.h"
 #include "startup/trace_log.h"
 
 namespace sumbrel::reception {
@@ -59,7 +60,7 @@ Reaction CustomerPath::submitOrWarn() const
 {
     // A customer who deleted every line on the order list has nothing to send.
     if (m_cart.order.isEmpty())
-        return Stay(Step::Warn, m_panel, kNoMenuWarning);
+        return Stay(Step::Warn, m_panel, access::Tr(kNoMenuWarning));
     return {Step::Submit, kCompletionPanel, m_panel, QString()};
 }
 
@@ -105,8 +106,8 @@ Reaction CustomerPath::press(PhoneKey key)
         m_phoneDigits = DeleteLastDigit(m_phoneDigits);
     } else if (key == PhoneKey::Next) {
         if (!IsMobileNumber(m_phoneDigits))
-            return Stay(Step::Warn, m_panel, kNotMobileWarning);
-        if (m_nextKeys.phoneKey == kSubmitCaption)
+            return Stay(Step::Warn, m_panel, access::Tr(kNotMobileWarning));
+        if (m_nextKeys.phoneKey == access::Tr(kSubmitCaption))
             return submitOrWarn();
         m_phoneCopyDigits = m_phoneDigits;
         m_phoneCopyCaption = m_phoneCaption;
@@ -139,8 +140,8 @@ Reaction CustomerPath::press(CarKey key)
         return Stay(Step::Numbers, m_panel);
     case CarKey::Next:
         if (!IsCompleteCarNumber(m_carNumber))
-            return Stay(Step::Warn, m_panel, kCarDigitsWarning);
-        if (m_nextKeys.carKey == kSubmitCaption)
+            return Stay(Step::Warn, m_panel, access::Tr(kCarDigitsWarning));
+        if (m_nextKeys.carKey == access::Tr(kSubmitCaption))
             return submitOrWarn();
         m_carCopy = m_carNumber;
         return showPanel(kPaymentPanel);
@@ -190,13 +191,13 @@ Reaction CustomerPath::endSubmission(OrderState outcome)
     }
     switch (outcome) {
     case OrderState::Unknown:
-        m_notice = kUnknownNotice;
+        m_notice = UnknownNotice();
         break;
     case OrderState::NotSent:
-        m_notice = kNotSentNotice;
+        m_notice = access::Tr(kNotSentNotice);
         break;
     default:
-        m_notice = kFailedNotice;
+        m_notice = access::Tr(kFailedNotice);
         break;
     }
     // "확인" stays disabled until a submission succeeds.
@@ -207,12 +208,12 @@ CompletionTexts CustomerPath::completion() const
 {
     switch (m_order) {
     case OrderState::Accepted:
-        return {kCompletedTitle, kThanksMessage, false, true};
+        return {access::Tr(kCompletedTitle), ThanksMessage(), false, true};
     case OrderState::Refused:
-        return {kRefusedTitle, kRefusedMessage, true, true};
+        return {access::Tr(kRefusedTitle), access::Tr(kRefusedMessage), true, true};
     default:
         // Sending, and whatever shows while nothing was sent: never the thanks.
-        return {kSendingTitle, kSendingMessage, false, false};
+        return {access::Tr(kSendingTitle), access::Tr(kSendingMessage), false, false};
     }
 }
 
@@ -220,7 +221,8 @@ bool CustomerPath::idleWatched() const
 {
     if (m_submitting || m_idlePaused || m_panel == kCompletionPanel)
         return false;
-    return m_panel != kStartPanel || !m_cart.order.isEmpty();
+    // A language chosen by a customer who left ends like any visit.
+    return m_panel != kStartPanel || !m_cart.order.isEmpty() || access::VisitLanguage() != access::Language::Korean;
 }
 
 Reaction CustomerPath::touched()

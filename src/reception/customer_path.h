@@ -148,7 +148,7 @@ private:
     QString m_diningChoice;
     QString m_payType;
     ReceptionSettings m_settings;
-    NextKeyCaptions m_nextKeys{kSubmitCaption, kSubmitCaption};
+    NextKeyCaptions m_nextKeys = NextKeys(QString(), QString());
     std::optional<PanelKey> m_menuOpenedBy;
     bool m_submitting = false;
     bool m_confirmEnabled = true;

@@ -45,8 +45,19 @@ bool IsCompleteCarNumber(const QString& carNumber)
 
 NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS)
 {
-    return {IsY(takeOutCarYN) || IsY(toPayTypeS) ? kNextCaption : kSubmitCaption,
-            IsY(toPayTypeS) ? kNextCaption : kSubmitCaption};
+    return {access::Tr(IsY(takeOutCarYN) || IsY(toPayTypeS) ? kNextCaption : kSubmitCaption),
+            access::Tr(IsY(toPayTypeS) ? kNextCaption : kSubmitCaption)};
+}
+
+QString ThanksMessage()
+{
+    return access::Tr("감사합니다") + QStringLiteral("\r\n") + access::Tr("잠시만 기다려 주세요 ~");
+}
+
+QString UnknownNotice()
+{
+    return access::Tr("주문이 매장에 전달되었을 수 있습니다.") + QStringLiteral("\r\n")
+        + access::Tr("다시 주문하기 전에 직원에게 확인해 주세요.");
 }
 
 int PanelAfterPhone(const QString& takeOutCarYN, const QString& toPayTypeS)

@@ -1,6 +1,7 @@
 #pragma once
 // The reception screen's rules that need no widget: number entry, masking, the customer's path,
 // the settings answer and the key placement.
+#include "access/language.h"
 #include "reception/keys.h"
 
 #include <QString>
@@ -38,35 +39,39 @@ inline bool IsY(const QString& setting)
     return setting == QStringLiteral("Y");
 }
 
+// The customer's texts below are Korean, shown through access::Tr in the visit's language.
+
+// The captions of the two keys, in the visit's language.
 struct NextKeyCaptions {
     QString phoneKey;  // KeyOf(11)
     QString carKey;  // KeyOf(11)
 };
 NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS);
-inline const QString kNextCaption = QStringLiteral("다음");
-inline const QString kSubmitCaption = QStringLiteral("접수");
+inline constexpr const char* kNextCaption = TrNoop("다음");
+inline constexpr const char* kSubmitCaption = TrNoop("접수");
 
 // The completion panel's texts: as Load_Setting sets them, and as a refusal replaces them.
-inline const QString kCompletedTitle = QStringLiteral("접수 완료");
-inline const QString kThanksMessage = QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~");
-inline const QString kRefusedTitle = QStringLiteral("접수 실패");
-inline const QString kRefusedMessage = QStringLiteral("이미 신청된 번호입니다.");
+inline constexpr const char* kCompletedTitle = TrNoop("접수 완료");
+// Two lines, each a text of its own.
+QString ThanksMessage();
+inline constexpr const char* kRefusedTitle = TrNoop("접수 실패");
+inline constexpr const char* kRefusedMessage = TrNoop("이미 신청된 번호입니다.");
 // While the order is under way; the thanks come only with the shop's "성공".
-inline const QString kSendingTitle = QStringLiteral("주문 전송 중");
-inline const QString kSendingMessage = QStringLiteral("잠시만 기다려 주세요");
+inline constexpr const char* kSendingTitle = TrNoop("주문 전송 중");
+inline constexpr const char* kSendingMessage = TrNoop("잠시만 기다려 주세요");
 
 // What the entry panel a submission returns to tells the customer.
-inline const QString kFailedNotice = QStringLiteral("주문을 전송하지 못했습니다. 다시 시도해 주세요.");
-inline const QString kUnknownNotice = QStringLiteral(
-    "주문이 매장에 전달되었을 수 있습니다.\r\n다시 주문하기 전에 직원에게 확인해 주세요.");
-inline const QString kNotSentNotice = QStringLiteral("주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.");
+inline constexpr const char* kFailedNotice = TrNoop("주문을 전송하지 못했습니다. 다시 시도해 주세요.");
+// Two lines, each a text of its own.
+QString UnknownNotice();
+inline constexpr const char* kNotSentNotice = TrNoop("주문 내용을 만들 수 없습니다. 메뉴를 다시 선택해 주세요.");
 // The idle warning over the last seconds of an entry panel.
 QString IdleWarning(int seconds);
 
 // The warnings of the entry panels.
-inline const QString kNotMobileWarning = QStringLiteral("휴대폰 번호가 아닙니다!");
-inline const QString kCarDigitsWarning = QStringLiteral("4자리를 입력하세요!");
-inline const QString kNoMenuWarning = QStringLiteral("메뉴를 선택하세요!");
+inline constexpr const char* kNotMobileWarning = TrNoop("휴대폰 번호가 아닙니다!");
+inline constexpr const char* kCarDigitsWarning = TrNoop("4자리를 입력하세요!");
+inline constexpr const char* kNoMenuWarning = TrNoop("메뉴를 선택하세요!");
 
 // Where "다음" of the phone panel leads: the car panel when car numbers are asked, else the payment
 // panel (no car number to type when the shop asks for none).

@@ -92,19 +92,19 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
          QStringLiteral("delay"),
          {{QStringLiteral("delay_ms"), QStringLiteral("1500")}},
          1,
-         kUnknownNotice},
+         UnknownNotice()},
         {"handled, then dropped",
          QStringLiteral("01011110002"),
          QStringLiteral("process-close"),
          {},
          1,
-         kUnknownNotice},
+         UnknownNotice()},
         {"refused with an error page",
          QStringLiteral("01011110003"),
          QStringLiteral("status"),
          {{QStringLiteral("status"), QStringLiteral("503")}},
          0,
-         kFailedNotice},
+         access::Tr(kFailedNotice)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,9 +1,15 @@
 // What the customer sees: every text fits its place, in a font that has the Korean glyphs.
 // SUMBREL_SCREENSHOT_DIR=<folder> also saves the screens as PNG files for a look by eye.
+#include "access/language.h"
+#include "access/spoken.h"
+#include "presentation/look.h"
 #include "reception/reception_fixture.h"
+#include "support/barrier_free.h"
 
 #include <QFontMetrics>
 #include <QRawFont>
+#include <algorithm>
+#include <cstdlib>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
@@ -145,4 +151,114 @@ TEST_F(ReceptionTest, DualMonitorPlacesTheWindowAtTheOtherScreensCorner)
     frmMain& s = open();
     EXPECT_EQ(s.pos(), QPoint(1280, 16));
     EXPECT_TRUE(s.windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+namespace {
+// Whether the key's caption left ink on its face: a type without the script's characters draws
+// nothing for them.
+bool InkOnFace(CaptionKey* key)
+{
+    const QImage face = key->grab().toImage();
+    const QColor ground = key->background();
+    for (int y = 6; y < face.height() - 6; ++y) {
+        for (int x = 6; x < face.width() - 6; ++x) {
+            const QColor c = face.pixelColor(x, y);
+            if (std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) + std::abs(c.blue() - ground.blue()) > 96)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The captions of the start panel's language keys in view, left to right.
+QStringList LanguageKeys(frmMain& s)
+{
+    QList<CaptionKey*> keys;
+    for (CaptionKey* key : s.findChildren<CaptionKey*>()) {
+        if (key->objectName().startsWith(QStringLiteral("cmdLanguage_")) && key->isVisibleTo(&s))
+            keys << key;
+    }
+    std::sort(keys.begin(), keys.end(), [](CaptionKey* a, CaptionKey* b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (CaptionKey* key : keys) {
+        captions << key->caption();
+        // Each name in a type that has its characters, whatever the visit's language.
+        EXPECT_TRUE(InkOnFace(key)) << key->caption().toStdString();
+    }
+    return captions;
+}
+QStringList NamesBut(access::Language language)
+{
+    QStringList names;
+    for (const access::LanguageInfo& info : access::kLanguages) {
+        if (info.language != language)
+            names << QString::fromUtf16(info.name);
+    }
+    return names;
+}
+}  // namespace
+
+// A language key shows the screen in that language on the start panel, and the intro again when the
+// voice is on; the barrier-free choices and the language are kept across each other; the visit's end
+// returns to Korean without the choices.
+TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
+{
+    SpeechRecorder voice;
+    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    s.show();
+    EXPECT_EQ(LanguageKeys(s), NamesBut(access::Language::Korean));
+    const QString koreanTakeout = KeyOf(s, PanelKey::Takeout)->caption();
+
+    struct Step {
+        const char* what;
+        access::Language language;  // the key touched; Korean: the choices of the mode panel instead
+        access::Modes expected;
+    };
+    const access::Modes voiceAndContrast{true, false, false, true};
+    const Step steps[] = {
+        {"English first", access::Language::English, {}},
+        {"then voice and contrast", access::Language::Korean, voiceAndContrast},
+        {"then Japanese", access::Language::Japanese, voiceAndContrast},
+        {"then Chinese", access::Language::Chinese, voiceAndContrast},
+    };
+    access::Language now = access::Language::Korean;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        voice.take();
+        if (step.language != access::Language::Korean) {
+            Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(access::InfoOf(step.language).code))->touch();
+            now = step.language;
+        } else {
+            Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+            Key(s, QStringLiteral("cmdMode_0"))->touch();
+            Key(s, QStringLiteral("cmdMode_3"))->touch();
+            Key(s, QStringLiteral("cmdModeStart"))->touch();
+        }
+        EXPECT_EQ(access::VisitLanguage(), now);
+        EXPECT_EQ(access::CurrentModes(), step.expected);
+        EXPECT_EQ(s.path().currentPanel(), kStartPanel);
+        EXPECT_EQ(LanguageKeys(s), NamesBut(now));
+        EXPECT_NE(KeyOf(s, PanelKey::Takeout)->caption(), koreanTakeout);
+        // With the voice on, the start panel is introduced again in the language now shown.
+        if (step.expected.voice)
+            EXPECT_TRUE(voice.heard(access::StartPanelIntro(KeyOf(s, PanelKey::EatIn)->isVisibleTo(&s))))
+                << voice.said.join(u'\n').toStdString();
+    }
+
+    // "X" on the phone panel ends the visit.
+    KeyOf(s, PanelKey::Takeout)->touch();
+    ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
+    KeyOf(s, PanelKey::ClosePhone)->touch();
+    EXPECT_EQ(access::VisitLanguage(), access::Language::Korean);
+    EXPECT_FALSE(access::CurrentModes().any());
+    EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->caption(), koreanTakeout);
+    EXPECT_EQ(LanguageKeys(s), NamesBut(access::Language::Korean));
+
+    // A customer who chose a language and left: the idle limit ends the visit on the start panel too.
+    Key(s, QStringLiteral("cmdLanguage_en"))->touch();
+    ASSERT_EQ(access::VisitLanguage(), access::Language::English);
+    for (int ms = 0; ms <= kEntryIdleMs + 1000 && access::VisitLanguage() != access::Language::Korean; ms += 500)
+        clock->advance(500);
+    EXPECT_EQ(access::VisitLanguage(), access::Language::Korean);
+    EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->caption(), koreanTakeout);
 }

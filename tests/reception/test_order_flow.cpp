@@ -1,6 +1,9 @@
 // One customer from the start panel to the completion panel through the real screens (the menu
 // page, both item dialogs, the order list, the entry panels), every element found by its
-// accessible name and pressed as a screen reader presses it.
+// accessible name and pressed as a screen reader presses it; and the same order in another language.
+#include "access/language.h"
+#include "access/spoken.h"
+#include "presentation/look.h"
 #include "support/menu_link.h"
 #include "menu/cart.h"
 #include "reception/reception_service.h"
@@ -15,8 +18,10 @@
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <type_traits>
@@ -79,6 +84,36 @@ Script::Step On(QStringList names, bool prefix = false)
             if (!PressNamed(screen, names[i], prefix))
                 return false;
         QTimer::singleShot(0, screen, [screen, last = names.last(), prefix] { PressNamed(screen, last, prefix); });
+        return true;
+    };
+}
+
+// A step that touches elements on the top screen once it is of type T, as On does: each named by the
+// start of its accessible name (the shop's own names) or, after '#', by its object name (the
+// screens' own keys, whatever language their captions are in).
+template <typename T>
+Script::Step Touch(QStringList names)
+{
+    return [names](QWidget* top) {
+        auto* screen = dynamic_cast<T*>(top);
+        auto* page = dynamic_cast<frmMenuSelectMain*>(top);
+        if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated || page->loading() : page != nullptr))
+            return false;
+        const auto touch = [screen](const QString& name) {
+            if (!name.startsWith(u'#'))
+                return PressNamed(screen, name, true);
+            for (QWidget* w : screen->template findChildren<QWidget*>(name.mid(1))) {
+                if (w->isVisible()) {
+                    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+                    return true;
+                }
+            }
+            return false;
+        };
+        for (qsizetype i = 0; i + 1 < names.size(); ++i)
+            if (!touch(names[i]))
+                return false;
+        QTimer::singleShot(0, screen, [touch, last = names.last()] { touch(last); });
         return true;
     };
 }
@@ -271,4 +306,130 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
     EXPECT_EQ(o[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));
     EXPECT_EQ(o[QStringLiteral("menu")].toString(), reception::OrderText(lines));
     EXPECT_TRUE(o[QStringLiteral("menu")].toString().contains(QStringLiteral("<mnucount>2</mnucount>")));
+}
+
+// The shop's number of the same customer twice in a row: both orders are taken.
+class OrderInLanguagesTest : public OrderFlowTest {
+protected:
+    QStringList shopArgs() const override { return {QStringLiteral("--repeat-window"), QStringLiteral("0")}; }
+
+    struct Visit {
+        QJsonObject stored;  // the shop's row of the order, without its number and time
+        QString body;  // the order's request as the shop received it
+        QStringList spoken;  // on the reception screen
+        QStringList spokenOnPage;
+        QString pageIntro;  // how the page's spoken introduction starts in the visit's language
+        QStringList shopTexts;  // what the shop wrote: its name, the items' and options' names, its notes
+    };
+
+    // One order, the same keys in every language: the start panel by keypad (which turns the voice
+    // on), the page and its dialogs by touch, the phone number by keypad, the car number and the
+    // payment by touch, then "확인", which ends the visit.
+    void orderIn(access::Language language, Visit& visit)
+    {
+        SpeechRecorder voice;
+        frmMain reception;
+        reception.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !reception.settingsLoading(); }, 20000));
+        if (language != access::Language::Korean) {
+            ASSERT_TRUE(TouchNamed(&reception, QString::fromUtf16(access::InfoOf(language).name)));
+            ASSERT_EQ(access::VisitLanguage(), language);
+            ASSERT_EQ(reception.path().currentPanel(), reception::kStartPanel);
+        }
+        visit.pageIntro = access::Tr("메뉴 화면입니다. %1 분류").section(QStringLiteral("%1"), 0, 0);
+        // Built in the visit's language, as the terminal builds it after a new look.
+        frmMenuSelectMain page(&reception);
+        sumbrel::testing::LinkMenuPage(reception, page);
+
+        Keypad(&reception, Qt::Key_Down);
+        ASSERT_TRUE(access::CurrentModes().voice);
+        QStringList seen;
+        ASSERT_TRUE(MoveTo(&reception, access::Tr("포장 주문"), seen));
+        Script script({Touch<frmMenuSelectMain>({QStringLiteral("아메리카노")}),
+                       Touch<QDialog>({QStringLiteral("라지"), QStringLiteral("#CmdLabel_3")}),
+                       Touch<frmMenuSelectMain>({QStringLiteral("에스프레소")}),
+                       Touch<QDialog>({QStringLiteral("#SetNum_Add_1"), QStringLiteral("#CmdLabel_3")}),
+                       Touch<frmMenuSelectMain>({QStringLiteral("#CmdLabel_7")})});
+        Keypad(&reception, Qt::Key_Return);
+        visit.spoken = voice.take();
+        ASSERT_TRUE(script.runUntilClosed(page)) << script.left() << " steps left";
+        visit.spokenOnPage = voice.take();
+        ASSERT_EQ(reception.path().currentPanel(), reception::kPhonePanel);
+
+        KeypadDigits(&reception, QStringLiteral("12345678"));
+        ASSERT_TRUE(MoveTo(&reception, access::Tr("다음"), seen));
+        Keypad(&reception, Qt::Key_Return);
+        ASSERT_EQ(reception.path().currentPanel(), reception::kCarPanel);
+        for (const QString& key : {QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1"),
+                                   access::Tr("다음"), access::Tr("카드결제")})
+            ASSERT_TRUE(TouchNamed(&reception, key)) << key.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !reception.sending(); }, 20000));
+        ASSERT_EQ(reception.path().currentPanel(), reception::kCompletionPanel);
+        // The shop's note on the car panel as it is spoken.
+        visit.shopTexts = QStringList{
+            access::SpokenForm(reception::LineBreakConversion(reception.path().settings().TakeOutCarText)),
+            gs().shopName};
+        for (const order::OrderLine& line : reception.cart().order.lines()) {
+            visit.shopTexts << line.name;
+            for (const order::OrderOption& option : line.options)
+                visit.shopTexts << option.group << option.name;
+        }
+        ASSERT_TRUE(TouchNamed(&reception, access::Tr("확인")));
+        visit.spoken += voice.take();
+        // The visit's end returns to Korean.
+        EXPECT_EQ(access::VisitLanguage(), access::Language::Korean);
+
+        const QJsonArray orders = shop->orders();
+        ASSERT_FALSE(orders.isEmpty());
+        visit.stored = orders.last().toObject();
+        visit.stored.remove(QStringLiteral("id"));
+        visit.stored.remove(QStringLiteral("created"));
+        for (const QJsonValue r : shop->requests()) {
+            if (r[QStringLiteral("path")].toString() == QStringLiteral("/program/TOorderProgram2.php"))
+                visit.body = r[QStringLiteral("raw_body")].toString();
+        }
+        ApplyModes({});
+    }
+};
+
+// What a customer of the shop's own names may hear in Korean: every Hangul text left once they go.
+QStringList KoreanBeyond(const QStringList& spoken, const QStringList& shopTexts)
+{
+    static const QRegularExpression hangul(QStringLiteral("[\\x{1100}-\\x{11FF}\\x{3130}-\\x{318F}\\x{AC00}-\\x{D7A3}]"));
+    QStringList left;
+    for (QString text : spoken) {
+        for (const QString& shopText : shopTexts)
+            text.remove(shopText);
+        if (text.contains(hangul))
+            left << text;
+    }
+    return left;
+}
+
+TEST_F(OrderInLanguagesTest, AnOrderInEnglishStoresExactlyWhatTheSameOrderInKoreanStores)
+{
+    shopAsksForEveryPanel();
+    Visit korean, english;
+    orderIn(access::Language::Korean, korean);
+    ASSERT_FALSE(HasFatalFailure());
+    orderIn(access::Language::English, english);
+    ASSERT_FALSE(HasFatalFailure());
+
+    ASSERT_EQ(shop->orders().size(), 2);
+    EXPECT_EQ(english.stored, korean.stored);
+    EXPECT_FALSE(english.body.isEmpty());
+    EXPECT_EQ(english.body, korean.body);
+
+    // Heard on the reception screen: the same steps, in English but for what the shop wrote.
+    EXPECT_EQ(english.shopTexts, korean.shopTexts);
+    EXPECT_FALSE(KoreanBeyond(korean.spoken, korean.shopTexts).isEmpty());
+    EXPECT_EQ(english.spoken.size(), korean.spoken.size())
+        << korean.spoken.join(u'\n').toStdString() << "\n--\n" << english.spoken.join(u'\n').toStdString();
+    EXPECT_EQ(KoreanBeyond(english.spoken, english.shopTexts), QStringList());
+    // The page speaks its introduction in the visit's language too.
+    EXPECT_NE(english.pageIntro, korean.pageIntro);
+    for (const Visit* visit : {&korean, &english})
+        EXPECT_TRUE(std::any_of(visit->spokenOnPage.begin(), visit->spokenOnPage.end(),
+                                [&](const QString& t) { return t.startsWith(visit->pageIntro); }))
+            << visit->spokenOnPage.join(u'\n').toStdString();
 }

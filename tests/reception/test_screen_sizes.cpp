@@ -1,9 +1,11 @@
 // The reception screen, its PIN keypad and a message box on every screen size shops buy, in each
-// look: the window is the design times the screen's scale, no text is clipped, every key is whole
-// and no two keys overlap, on every panel of the path; on a tall screen the low layout keeps every
-// key in the lower part.
+// look and each language: the window is the design times the screen's scale, no text is clipped,
+// every key is whole and no two keys overlap, on every panel of the path; on a tall screen the low
+// layout keeps every key in the lower part.
 // SUMBREL_SCREENSHOT_DIR=<folder> also saves each step as a PNG file for a look by eye.
+#include "access/language.h"
 #include "kiosk/ui/pin_panel.h"
+#include "presentation/look.h"
 #include "presentation/message_panel.h"
 #include "reception/reception_fixture.h"
 #include "settings/operator_pin.h"
@@ -54,6 +56,7 @@ protected:
     }
     void TearDown() override
     {
+        ApplyLanguage(access::Language::Korean);
         ApplyModes({});
         SetStageScale(1.0);
         ReceptionTest::TearDown();
@@ -61,17 +64,19 @@ protected:
     // The faults of the window as it is now, one line each, for the case and the step.
     void check(QWidget* window, QSize size, const char* look, const char* step)
     {
+        const char* language = access::InfoOf(access::VisitLanguage()).code;
         const QByteArray folder = qgetenv("SUMBREL_SCREENSHOT_DIR");
         if (!folder.isEmpty())
-            window->grab().save(QStringLiteral("%1/%2-%3-%4.png")
-                                    .arg(QString::fromLocal8Bit(folder), SizeName(size), QString::fromUtf8(look),
-                                         QString::fromUtf8(step))
+            window->grab().save(QStringLiteral("%1/%2-%3-%4-%5.png")
+                                    .arg(QString::fromLocal8Bit(folder), QLatin1String(language), SizeName(size),
+                                         QString::fromUtf8(look), QString::fromUtf8(step))
                                     .replace(u' ', u'_'));
         QStringList faults = LayoutFaults(window, size) + KeysUnderTexts(window);
         // A tall screen keeps the low layout's keys in the lower part on every step, boxes included.
         if (StagePortrait() && access::CurrentModes().low)
             faults << KeysAboveLowPart(window);
-        EXPECT_TRUE(faults.isEmpty()) << SizeName(size).toStdString() << ' ' << look << ' ' << step << ":\n"
+        EXPECT_TRUE(faults.isEmpty()) << language << ' ' << SizeName(size).toStdString() << ' ' << look << ' ' << step
+                                      << ":\n"
                                       << faults.join(u'\n').toStdString();
     }
     static bool designTimesScale(QWidget* window)
@@ -82,15 +87,32 @@ protected:
     }
 };
 
-TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLook)
+// The other languages on the sizes of both shapes that stand for the rest: the smallest, the design's
+// and the tall one (every size in every language takes too long for one run).
+bool SizeForLanguage(QSize size, access::Language language)
+{
+    return language == access::Language::Korean || size == QSize(800, 600) || size == QSize(1024, 768)
+        || size == QSize(1080, 1920);
+}
+
+TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLookAndLanguage)
 {
     int customer = 0;
+    for (const access::LanguageInfo& language : access::kLanguages) {
     for (const QSize size : kScreenSizes) {
+        if (!SizeForLanguage(size, language.language))
+            continue;
         for (const LookCase& look : kLooks) {
             StageScope stage(size);
             ModesScope modes(look.modes);
             frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
             s.show();
+            if (language.language != access::Language::Korean) {
+                // The customer's own key on the start panel: the screen again in that language.
+                Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(language.code))->touch();
+                ASSERT_EQ(access::VisitLanguage(), language.language);
+                ASSERT_EQ(s.path().currentPanel(), 0);
+            }
             EXPECT_TRUE(designTimesScale(&s)) << SizeName(size).toStdString() << ' ' << look.name << ": "
                                               << SizeName(s.size()).toStdString();
             check(&s, size, look.name, "start");
@@ -121,14 +143,16 @@ TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLook)
             KeyOf(s, PanelKey::Card)->touch();
             settled(s);
             ASSERT_EQ(s.path().currentPanel(), 4);
-            EXPECT_EQ(lblWaitTitle(s)->text(), QStringLiteral("접수 완료"));
+            EXPECT_EQ(lblWaitTitle(s)->text(), access::Tr(kCompletedTitle));
             check(&s, size, look.name, "completion");
             screen.reset();
+            ApplyLanguage(access::Language::Korean);
         }
+    }
     }
 }
 
-TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook)
+TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLookAndLanguage)
 {
     const QString stored = pin::HashPin(QStringLiteral("4821"));
     for (const QSize size : kScreenSizes) {
@@ -151,11 +175,18 @@ TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook
             }
             panel->press(kiosk::PinPanel::Cancel);
 
-            MessagePanel box(&s, ProgramTitle(), kNotMobileWarning, MessageIcon::Warning);
-            box.show();
-            EXPECT_EQ(box.geometry(), s.geometry()) << SizeName(size).toStdString() << ' ' << look.name;
-            check(&box, size, look.name, "message box");
-            box.accept();
+            // The customer's box in each language.
+            for (const access::LanguageInfo& language : access::kLanguages) {
+                if (!SizeForLanguage(size, language.language))
+                    continue;
+                ApplyLanguage(language.language);
+                MessagePanel box(&s, ProgramTitle(), access::Tr(kNotMobileWarning), MessageIcon::Warning);
+                box.show();
+                EXPECT_EQ(box.geometry(), s.geometry()) << SizeName(size).toStdString() << ' ' << look.name;
+                check(&box, size, look.name, "message box");
+                box.accept();
+            }
+            ApplyLanguage(access::Language::Korean);
             screen.reset();
         }
     }

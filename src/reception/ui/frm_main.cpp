@@ -1,5 +1,6 @@
 #include "reception/ui/frm_main.h"
 
+#include "access/language.h"
 #include "access/speech.h"
 #include "access/spoken.h"
 #include "presentation/caption_key.h"
@@ -140,9 +141,10 @@ void frmMain::showSettings()
 
 void frmMain::reset()
 {
-    // The customer's choices end with the visit.
+    // The customer's choices and language end with the visit.
     if (access::CurrentModes().any())
         ApplyModes({});
+    ApplyLanguage(access::Language::Korean);
     rebuildForLook();
     Init_Form();
     Load_Setting();
@@ -368,11 +370,11 @@ void frmMain::showWaiting()
     // A screen reader hears what the numbers count.
     for (QLabel* label : m_lblWaitTeams) {
         ShowText(label, m_waiting.teams);
-        label->setAccessibleName(QStringLiteral("현재 대기 ") + m_waiting.teams + QStringLiteral("명"));
+        label->setAccessibleName(access::Tr("현재 대기 %1명").arg(m_waiting.teams));
     }
     for (QLabel* label : m_lblWaitTime) {
         ShowText(label, m_waiting.time);
-        label->setAccessibleName(QStringLiteral("예상 대기 시간 ") + m_waiting.time);
+        label->setAccessibleName(access::Tr("예상 대기 시간 %1").arg(m_waiting.time));
     }
 }
 

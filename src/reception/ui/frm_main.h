@@ -2,6 +2,7 @@
 // The reception screen that customers use: dining choice, phone and car number, payment type, the
 // order list, the submission and the completion panel. The customer's path, the exchanges with the
 // web service and the order list's layout live in widget-free classes; this screen only shows them.
+#include "access/language.h"
 #include "access/modes.h"
 #include "menu/menu_page_model.h"
 #include "presentation/widgets.h"
@@ -69,6 +70,8 @@ public:
     void EasyOrder_Click();
     void StartEasyOrder_Click();
     void CloseModePanel_Click();
+    // A language key of the start panel: the screen again in that language, on the start panel.
+    void Language_Click(access::Language language);
     KeypadNavigator* keypad() const { return m_keypad; }
     void lblConfig_Click();
     void lblTerminate_Click();

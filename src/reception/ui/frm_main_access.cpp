@@ -1,5 +1,6 @@
 // The reception screen in the barrier-free mode: the mode panel and its choices, the screen built
 // again for a new look, the keypad's navigation and the voice, and the texts fitted at twice the size.
+#include "access/language.h"
 #include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
@@ -14,6 +15,7 @@
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 
@@ -147,9 +149,9 @@ QString frmMain::panelIntro() const
         return access::ModePanelIntro();
     switch (m_path.currentPanel()) {
     case kPhonePanel:
-        return access::PhonePanelIntro(m_path.nextKeys().phoneKey == kSubmitCaption);
+        return access::PhonePanelIntro(m_path.nextKeys().phoneKey == access::Tr(kSubmitCaption));
     case kCarPanel:
-        return access::CarPanelIntro(m_lblDriveThruText->text(), m_path.nextKeys().carKey == kSubmitCaption);
+        return access::CarPanelIntro(m_lblDriveThruText->text(), m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
     case kPaymentPanel:
         return access::PaymentPanelIntro();
     default:
@@ -191,6 +193,7 @@ void frmMain::EasyOrder_Click()
     m_picFrame[kStartPanel]->hide();
     m_modePanel->show();
     m_modePanel->raise();
+    fitTexts();
     announce();
 }
 
@@ -198,6 +201,20 @@ void frmMain::CloseModePanel_Click()
 {
     m_modePanel->hide();
     m_picFrame[kStartPanel]->show();
+    announce();
+}
+
+void frmMain::Language_Click(access::Language language)
+{
+    if (m_path.submitting() || m_path.currentPanel() != kStartPanel)
+        return;
+    WriteLog(QStringLiteral("  [frmMain] 언어: ") + QLatin1String(access::InfoOf(language).code));
+    ApplyLanguage(language);
+    // The visit's choices stay as they are; only the texts and their type change.
+    if (rebuildForLook()) {
+        Init_Form();
+        showSettings();
+    }
     announce();
 }
 
@@ -225,14 +242,14 @@ void frmMain::buildModePanel()
 {
     m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
     m_modePanel->hide();
-    m_modePanel->setAccessibleName(QStringLiteral("쉬운 주문"));
+    m_modePanel->setAccessibleName(access::Tr("쉬운 주문"));
     MakeLabel(m_modePanel, QStringLiteral("lblModeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
-              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("쉬운 주문"));
+              Qt::AlignCenter, LabelFlag::Wrap, access::Tr("쉬운 주문"));
     MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
-              Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("필요한 도움을 켜고 주문 시작을 누르세요."));
-    static const char* const kToggles[] = {"음성 안내", "낮은 화면", "크게 보기", "고대비"};
+              Qt::AlignCenter, LabelFlag::Wrap, access::Tr("필요한 도움을 켜고 주문 시작을 누르세요."));
+    static const char* const kToggles[] = {TrNoop("음성 안내"), TrNoop("낮은 화면"), TrNoop("크게 보기"), TrNoop("고대비")};
     for (size_t i = 0; i < m_toggles.size(); ++i) {
-        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), QString::fromUtf8(kToggles[i]),
+        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), access::Tr(kToggles[i]),
                                      m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
         toggle->setCheckable(true);
         connect(toggle, &CaptionKey::toggled, this, [this, i, toggle](bool on) {
@@ -241,7 +258,7 @@ void frmMain::buildModePanel()
         });
         m_toggles[i] = toggle;
     }
-    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), QStringLiteral("주문 시작"),
+    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), access::Tr("주문 시작"),
                                 m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().keyInk);
     connect(start, &CaptionKey::clicked, this, [this] { StartEasyOrder_Click(); });
     CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
@@ -251,15 +268,30 @@ void frmMain::buildModePanel()
 
 void frmMain::fitTexts()
 {
-    if (CurrentLook().scale <= 1.0)
-        return;
-    auto fit = [](QWidget* w, const QString& text, const QRect& area, bool wrap) {
-        FitFont(w, text, area, wrap, kSmallestFittedPx, "frmMain");
+    const bool large = CurrentLook().scale > 1.0;
+    auto fit = [large](QWidget* w, const QString& text, const QRect& area, bool wrap) {
+        if (large) {
+            FitFont(w, text, area, wrap, kSmallestFittedPx, "frmMain");
+            return;
+        }
+        // At the design's size a translated text may be longer than its place: down to two thirds.
+        QFont font = w->font();
+        const int size = FittingPixelSize(font, text, area, wrap, std::max(1, font.pixelSize() * 2 / 3));
+        if (size != font.pixelSize()) {
+            font.setPixelSize(size);
+            w->setFont(font);
+        }
     };
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
-        if (!key->isInvisible() && key->isVisibleTo(this))
-            fit(key, key->caption(), key->rect().adjusted(4, 4, -4, -4), true);
+        if (key->isInvisible() || !key->isVisibleTo(this))
+            continue;
+        // A toggle's mark takes about one and a half lines' height at the left of its caption.
+        QRect room = key->rect().adjusted(4, 4, -4, -4);
+        if (key->isCheckable())
+            room.setLeft(room.left() + QFontMetrics(key->font()).height() * 3 / 2);
+        // A caption of one word stays on one line (Chinese and Japanese would break it anywhere).
+        fit(key, key->caption(), room, key->caption().contains(u' ') || key->caption().contains(u'\n'));
     }
     // Labels change their texts: each fit starts from the size it was built with.
     for (QLabel* label : findChildren<QLabel*>()) {

@@ -1,4 +1,5 @@
 // The reception screen's widgets, panel by panel, where the design puts them.
+#include "access/language.h"
 #include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
@@ -24,7 +25,21 @@ using namespace reception;
 namespace {
 
 const QString kDeleteCaption = QStringLiteral("<-");
-const QString kNumberChangeCaption = QStringLiteral("번호변경");
+constexpr const char* kNumberChangeCaption = TrNoop("번호변경");
+
+// A language's key in a type that has its script, whatever the visit's language (the Korean
+// families lack some of the Chinese and Japanese characters of their names).
+QFont LanguageKeyFont(access::Language language)
+{
+    QFont font = KeyFont(28);
+    QStringList families = font.families();
+    if (language == access::Language::Chinese)
+        families.prepend(QStringLiteral("WenQuanYi Micro Hei"));
+    else if (language == access::Language::Japanese)
+        families.prepend(QStringLiteral("VL Gothic"));
+    font.setFamilies(families);
+    return font;
+}
 
 const KeyColours& ColoursFor(KeyGroup group, int index)
 {
@@ -66,7 +81,7 @@ void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
         const std::optional<int> digit = DigitOf(PhoneKey(i));
         const QString caption = digit    ? QString::number(*digit)
             : i == int(PhoneKey::Delete) ? kDeleteCaption
-                                         : kSubmitCaption;
+                                         : access::Tr(kSubmitCaption);
         makeKey(group, i, caption, panel, m_places.keypad[size_t(i)]);
     }
 }
@@ -78,15 +93,18 @@ void frmMain::buildWaitingStatus()
     const WaitingPlaces& at = m_places.waiting;
     const QColor light = Colours().reception.waitingCaption;
     MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), at.teamsCaption, LabelFont(40), light, Qt::AlignCenter,
-              LabelFlag::Wrap, QStringLiteral("현재 대기"));
+              LabelFlag::Wrap, access::Tr("현재 대기"));
     m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), at.teams, KeyFont(110),
                                   Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), at.teamsUnit, LabelFont(52), light,
-              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("명"));
     MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), at.timeCaption, LabelFont(40), light, Qt::AlignCenter,
-              LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
+              LabelFlag::Wrap, access::Tr("예상 대기 시간"));
     m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), at.time, KeyFont(80),
                                  Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
+    // Built again over a window already shown (a new look or language), they show only when told.
+    for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        label->show();
 }
 
 void frmMain::buildMenuPanel()
@@ -100,7 +118,7 @@ void frmMain::buildMenuPanel()
     buildOrderRows();
     m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40), Colours().ink,
                            Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), QStringLiteral("메뉴선택"), m_picFrameMenu,
+    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), access::Tr("메뉴선택"), m_picFrameMenu,
             m_places.menuSelect);
     // Its right edge, a pixel past the panel's in the design, rounded as the panel's own: then the
     // panel cuts no more of it on any screen than that pixel.
@@ -110,13 +128,13 @@ void frmMain::buildMenuPanel()
     const WaitingPlaces& at = m_places.orderWaiting;
     const QFont font = LabelFont(30);
     MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), at.teamsCaption, font, Colours().ink,
-              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("현재 대기"));
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("현재 대기"));
     m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), at.teams, KeyFont(36),
                                   Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), at.teamsUnit, font, Colours().ink,
-              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("명"));
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("명"));
     MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), at.timeCaption, font, Colours().ink,
-              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, QStringLiteral("예상 대기 시간"));
+              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("예상 대기 시간"));
     m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), at.time, KeyFont(36),
                                  Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 }
@@ -163,13 +181,24 @@ void frmMain::buildStartPanel()
     QFrame* panel = m_picFrame[kStartPanel];
     m_shopName = MakeLabel(panel, QStringLiteral("상호"), m_places.shopName, LabelFont(44, true), Colours().ink,
                            Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Panel, int(PanelKey::EatIn), QStringLiteral("매장 식사"), panel, m_places.eatIn);
-    makeKey(KeyGroup::Panel, int(PanelKey::Takeout), QStringLiteral("포장 주문"), panel, m_places.takeout);
+    makeKey(KeyGroup::Panel, int(PanelKey::EatIn), access::Tr("매장 식사"), panel, m_places.eatIn);
+    makeKey(KeyGroup::Panel, int(PanelKey::Takeout), access::Tr("포장 주문"), panel, m_places.takeout);
     m_panelKeys[size_t(PanelKey::EatIn)]->setFont(KeyFont(52));
     m_panelKeys[size_t(PanelKey::Takeout)]->setFont(KeyFont(52));
-    m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), QStringLiteral("쉬운 주문"), m_places.easyOrder,
+    m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), access::Tr("쉬운 주문"), m_places.easyOrder,
                           KeyFont(40), Colours().plainKey, Colours().keyInk);
     connect(m_easyOrder, &CaptionKey::clicked, this, [this] { EasyOrder_Click(); });
+    // The other languages, each named in its own script (never translated).
+    size_t slot = 0;
+    for (const access::LanguageInfo& info : access::kLanguages) {
+        if (info.language == access::VisitLanguage())
+            continue;
+        CaptionKey* key = MakeKey(panel, QStringLiteral("cmdLanguage_") + QLatin1String(info.code),
+                                  QString::fromUtf16(info.name), m_places.languages.at(slot++),
+                                  LanguageKeyFont(info.language),
+                                  Colours().plainKey, Colours().keyInk);
+        connect(key, &CaptionKey::clicked, this, [this, language = info.language] { Language_Click(language); });
+    }
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
     m_pictureBox->setGeometry(Px(m_places.operatorBox));
@@ -202,7 +231,7 @@ void frmMain::buildPhonePanel()
     m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), m_places.number, KeyFont(64), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
     m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36), Colours().mutedInk,
-                            Qt::AlignCenter, LabelFlag::Wrap, QStringLiteral("휴대폰 번호를 입력하세요."));
+                            Qt::AlignCenter, LabelFlag::Wrap, access::Tr("휴대폰 번호를 입력하세요."));
     buildKeypad(KeyGroup::Phone, panel);
 }
 
@@ -210,14 +239,14 @@ void frmMain::buildCarPanel()
 {
     QFrame* panel = m_picFrame[kCarPanel];
     makeKey(KeyGroup::Panel, int(PanelKey::CloseCar), kCloseCaption, panel, m_places.close);
-    makeKey(KeyGroup::Car, int(CarKey::NumberChange), kNumberChangeCaption, panel, m_places.numberChange);
+    makeKey(KeyGroup::Car, int(CarKey::NumberChange), access::Tr(kNumberChangeCaption), panel, m_places.numberChange);
     m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32), Colours().mutedInk,
                               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
     m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.carNumber, KeyFont(72),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.carNumber, LabelFont(36),
                                 Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
-                                QStringLiteral("차량 번호를 입력하세요."));
+                                access::Tr("차량 번호를 입력하세요."));
     m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),
                                    Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     buildKeypad(KeyGroup::Car, panel);
@@ -227,7 +256,7 @@ void frmMain::buildPaymentPanel()
 {
     QFrame* panel = m_picFrame[kPaymentPanel];
     makeKey(KeyGroup::Panel, int(PanelKey::ClosePayment), kCloseCaption, panel, m_places.payClose);
-    makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), kNumberChangeCaption, panel, m_places.payNumberChange);
+    makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), access::Tr(kNumberChangeCaption), panel, m_places.payNumberChange);
     m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
     m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34), Colours().ink,
@@ -236,8 +265,8 @@ void frmMain::buildPaymentPanel()
     if (!m_places.payTotal.isNull())
         m_lblPayTotal = MakeLabel(panel, QStringLiteral("lblPayTotal"), m_places.payTotal, KeyFont(40), Colours().ink,
                                   Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Panel, int(PanelKey::Cash), QStringLiteral("현금결제"), panel, m_places.cash);
-    makeKey(KeyGroup::Panel, int(PanelKey::Card), QStringLiteral("카드결제"), panel, m_places.card);
+    makeKey(KeyGroup::Panel, int(PanelKey::Cash), access::Tr("현금결제"), panel, m_places.cash);
+    makeKey(KeyGroup::Panel, int(PanelKey::Card), access::Tr("카드결제"), panel, m_places.card);
 }
 
 void frmMain::buildCompletionPanel()
@@ -252,13 +281,13 @@ void frmMain::buildCompletionPanel()
                                Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
     m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),
                              Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Car, int(CarKey::Confirm), QStringLiteral("확인"), m_picFrame4, m_places.completionConfirm);
+    makeKey(KeyGroup::Car, int(CarKey::Confirm), access::Tr("확인"), m_picFrame4, m_places.completionConfirm);
     m_carKeys[size_t(CarKey::Confirm)]->setFont(KeyFont(48));
     m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40), Colours().alert,
                            Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap, QString::number(CloseSeconds()));
     m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), m_places.countText, LabelFont(30),
                                Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
-                               QStringLiteral("초 후 자동 종료됩니다."));
+                               access::Tr("초 후 자동 종료됩니다."));
     m_picFrame[kCompletionPanel]->raise();
 }
 
@@ -270,12 +299,13 @@ void frmMain::buildPanels()
         m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), m_places.entryPanel,
                                           Colours().panel);
     // What each panel is, as a screen reader announces it.
-    static const char* const kPanelNames[] = {"처음 화면", "휴대폰 번호 입력", "차량 번호 입력", "결제 방법 선택"};
+    static const char* const kPanelNames[] = {TrNoop("처음 화면"), TrNoop("휴대폰 번호 입력"), TrNoop("차량 번호 입력"),
+                                               TrNoop("결제 방법 선택")};
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_picFrame[size_t(i)]->setAccessibleName(QString::fromUtf8(kPanelNames[i]));
+        m_picFrame[size_t(i)]->setAccessibleName(access::Tr(kPanelNames[i]));
     buildWaitingStatus();
     buildMenuPanel();
-    m_picFrameMenu->setAccessibleName(QStringLiteral("주문 내역"));
+    m_picFrameMenu->setAccessibleName(access::Tr("주문 내역"));
     buildStartPanel();
     buildPhonePanel();
     buildCarPanel();

@@ -1,4 +1,5 @@
 // The order list on the order panel: drawing, the "-", "+" and "x" keys of its rows, scrolling.
+#include "access/language.h"
 #include "menu/cart.h"
 #include "presentation/caption_key.h"
 #include "presentation/stage_scale.h"
@@ -41,10 +42,10 @@ void frmMain::showOrderList()
         ShowText(row.quantity, quantity);
         // A screen reader hears which line a row's keys and count belong to.
         const QString name = place.line < m_cart.order.size() ? m_cart.order.line(place.line).name : QString();
-        row.quantity->setAccessibleName(name + QStringLiteral(" 수량 ") + quantity);
-        row.sub->setAccessibleDescription(name + QStringLiteral(" 하나 빼기"));
-        row.add->setAccessibleDescription(name + QStringLiteral(" 하나 더"));
-        row.remove->setAccessibleDescription(name + QStringLiteral(" 삭제"));
+        row.quantity->setAccessibleName(access::Tr("%1 수량 %2").arg(name, quantity));
+        row.sub->setAccessibleDescription(access::Tr("%1 하나 빼기").arg(name));
+        row.add->setAccessibleDescription(access::Tr("%1 하나 더").arg(name));
+        row.remove->setAccessibleDescription(access::Tr("%1 삭제").arg(name));
         row.frame->setAccessibleName(printed[size_t(place.line)].join(QStringLiteral(", ")));
         shown[size_t(place.line)] = true;
     }
@@ -53,9 +54,9 @@ void frmMain::showOrderList()
     m_picList->setGeometry(Px(QRect(0, m_orderList.top(), m_places.listView.width(), m_orderList.height())));
     m_picList->showLayout(layout);
     ShowText(m_lblTotal, m_orderList.totalText());
-    m_lblTotal->setAccessibleName(QStringLiteral("합계 ") + m_orderList.totalText());
+    m_lblTotal->setAccessibleName(access::Tr("합계 %1").arg(m_orderList.totalText()));
     if (m_lblPayTotal)
-        ShowText(m_lblPayTotal, QStringLiteral("합계 ") + m_orderList.totalText());
+        ShowText(m_lblPayTotal, access::Tr("합계 %1").arg(m_orderList.totalText()));
 }
 
 void frmMain::SetNum_Sub_Click(int row)

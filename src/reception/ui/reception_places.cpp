@@ -26,10 +26,18 @@ std::array<QRect, kKeypadKeys> ThreeColumns(const int (&columns)[3], const int (
     return keys;
 }
 
+// Three keys side by side from the left, as wide as the room allows with the gap between them.
+std::array<QRect, 3> InARow(int left, int top, int width, int height, int gap)
+{
+    const int key = (width - 2 * gap) / 3;
+    return {QRect(left, top, key, height), QRect(left + key + gap, top, key, height),
+            QRect(left + 2 * (key + gap), top, key, height)};
+}
+
 // The order panel's waiting rows, one line each, from the panel's left.
 WaitingPlaces OrderWaitingRows(int teamsTop, int timeTop)
 {
-    return {QRect(15, teamsTop, 150, 50), QRect(165, teamsTop, 110, 50), QRect(285, teamsTop, 60, 50),
+    return {QRect(15, teamsTop, 150, 50), QRect(165, teamsTop, 110, 50), QRect(285, teamsTop, 150, 50),
             QRect(15, timeTop, 210, 50), QRect(225, timeTop, 230, 50)};
 }
 
@@ -40,8 +48,10 @@ void Design(ReceptionPlaces& p)
     p.eatIn = QRect(70, 205, 410, 150);
     p.takeout = QRect(70, 430, 410, 150);
     p.takeoutAlone = QRect(70, 315, 410, 150);
-    p.easyOrder = QRect(70, 610, 410, 100);
+    p.easyOrder = QRect(70, 594, 410, 70);
     p.operatorBox = QRect(394, 10, 140, 70);
+    // Last in the keypad's order: the customer meets the dining keys first. The panel's foot stays free.
+    p.languages = InARow(20, 672, 506, 58, 8);
     p.modeTitle = QRect(0, 20, 546, 80);
     p.modeHint = QRect(20, 100, 506, 80);
     for (int i = 0; i < 4; ++i)
@@ -81,10 +91,11 @@ void Design(ReceptionPlaces& p)
 void Low(ReceptionPlaces& p)
 {
     p.shopName = QRect(20, 95, 506, 200);
-    p.eatIn = QRect(70, 350, 410, 120);
-    p.takeout = QRect(70, 485, 410, 120);
-    p.takeoutAlone = QRect(70, 415, 410, 120);
-    p.easyOrder = QRect(70, 630, 410, 100);
+    p.eatIn = QRect(70, 350, 410, 105);
+    p.takeout = QRect(70, 465, 410, 105);
+    p.takeoutAlone = QRect(70, 408, 410, 105);
+    p.easyOrder = QRect(70, 582, 410, 82);
+    p.languages = InARow(20, 676, 506, 76, 10);
     p.modeTitle = QRect(0, 40, 546, 80);
     p.modeHint = QRect(20, 130, 506, 150);
     for (int i = 0; i < 4; ++i)
@@ -124,7 +135,8 @@ void Large(ReceptionPlaces& p, bool low)
         p.eatIn = QRect(112, 215, 800, 165);
         p.takeout = QRect(112, 400, 800, 165);
         p.takeoutAlone = QRect(112, 300, 800, 165);
-        p.easyOrder = QRect(112, 600, 800, 140);
+        p.easyOrder = QRect(20, 600, 470, 140);
+        p.languages = InARow(510, 600, 494, 140, 10);
         p.modeTitle = QRect(0, 10, 1024, 110);
         p.modeHint = QRect(20, 120, 984, 130);
         for (int i = 0; i < 4; ++i)
@@ -153,7 +165,8 @@ void Large(ReceptionPlaces& p, bool low)
     p.eatIn = QRect(112, 350, 800, 125);
     p.takeout = QRect(112, 490, 800, 125);
     p.takeoutAlone = QRect(112, 420, 800, 125);
-    p.easyOrder = QRect(112, 630, 800, 120);
+    p.easyOrder = QRect(20, 630, 470, 120);
+    p.languages = InARow(510, 630, 494, 120, 10);
     p.modeTitle = QRect(0, 20, 1024, 110);
     p.modeHint = QRect(20, 135, 984, 190);
     for (int i = 0; i < 4; ++i)
@@ -206,6 +219,7 @@ void PortraitDesign(ReceptionPlaces& p)
     p.takeout = QRect(105, 500, 810, 190);
     p.takeoutAlone = QRect(105, 390, 810, 190);
     p.easyOrder = QRect(105, 760, 810, 130);
+    p.languages = InARow(105, 910, 810, 110, 15);
     p.modeTitle = QRect(0, 30, 1020, 90);
     p.modeHint = QRect(20, 130, 980, 90);
     for (int i = 0; i < 4; ++i)
@@ -230,7 +244,7 @@ void PortraitDesign(ReceptionPlaces& p)
     // The list on the left of the order panel; the waiting rows, the total and the menu key beside it.
     p.orderPanel = QRect(30, 30, 1020, 790);
     p.listView = QRect(0, 0, 620, 790);
-    p.orderWaiting = {QRect(650, 40, 190, 60), QRect(840, 40, 110, 60), QRect(955, 40, 60, 60),
+    p.orderWaiting = {QRect(650, 40, 170, 60), QRect(820, 40, 100, 60), QRect(925, 40, 90, 60),
                       QRect(650, 120, 360, 60), QRect(650, 180, 360, 60)};
     p.total = QRect(640, 480, 370, 90);
     p.menuSelect = QRect(650, 610, 370, 150);
@@ -261,6 +275,7 @@ void PortraitLow(ReceptionPlaces& p)
     p.takeout = QRect(30, 1110, 486, 200);
     p.takeoutAlone = QRect(30, 995, 486, 200);
     p.easyOrder = QRect(30, 1420, 486, 140);
+    p.languages = InARow(30, 1590, 486, 140, 12);
     p.modeTitle = QRect(0, 250, 546, 90);
     p.modeHint = QRect(20, 350, 506, 200);
     for (int i = 0; i < 4; ++i)
@@ -300,7 +315,8 @@ void PortraitLarge(ReceptionPlaces& p)
     p.eatIn = QRect(90, 900, 900, 260);
     p.takeout = QRect(90, 1200, 900, 260);
     p.takeoutAlone = QRect(90, 1050, 900, 260);
-    p.easyOrder = QRect(90, 1560, 900, 220);
+    p.easyOrder = QRect(90, 1500, 900, 200);
+    p.languages = InARow(90, 1720, 900, 180, 15);
     p.modeTitle = QRect(0, 200, 1080, 150);
     p.modeHint = QRect(20, 360, 1040, 300);
     for (int i = 0; i < 4; ++i)

@@ -30,6 +30,8 @@ struct ReceptionPlaces {
 
     // Start panel.
     QRect shopName, eatIn, takeout, takeoutAlone, easyOrder, operatorBox;
+    // The keys of the other three languages, in their order.
+    std::array<QRect, 3> languages{};
     // Mode panel.
     QRect modeTitle, modeHint, modeStart, modeClose;
     std::array<QRect, 4> toggles{};
