@@ -240,9 +240,10 @@ TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
         EXPECT_EQ(LanguageKeys(s), NamesBut(now));
         EXPECT_NE(KeyOf(s, PanelKey::Takeout)->caption(), koreanTakeout);
         // With the voice on, the start panel is introduced again in the language now shown.
-        if (step.expected.voice)
+        if (step.expected.voice) {
             EXPECT_TRUE(voice.heard(access::StartPanelIntro(KeyOf(s, PanelKey::EatIn)->isVisibleTo(&s))))
                 << voice.said.join(u'\n').toStdString();
+        }
     }
 
     // "X" on the phone panel ends the visit.
