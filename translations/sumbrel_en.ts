@@ -167,5 +167,77 @@
         <source></source>
         <translation>To continue, touch the screen.</translation>
     </message>
+    <message id="메뉴를 불러오는 중입니다">
+        <source></source>
+        <translation>Loading the menu</translation>
+    </message>
+    <message id="취소">
+        <source></source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.">
+        <source></source>
+        <translation>The menu could not be loaded. Please try again in a moment.</translation>
+    </message>
+    <message id="현재 분류">
+        <source></source>
+        <translation>current category</translation>
+    </message>
+    <message id="총 수량 %1">
+        <source></source>
+        <translation>%1 items</translation>
+    </message>
+    <message id="합계 %1">
+        <source></source>
+        <translation>Total %1</translation>
+    </message>
+    <message id="메뉴 갯수 한계만큼 주문되었습니다!">
+        <source></source>
+        <translation>Your order has reached the item limit.</translation>
+    </message>
+    <message id="메뉴 오류입니다!">
+        <source></source>
+        <translation>Menu error.</translation>
+    </message>
+    <message id="프로그램 종료 후 다시 시작하세요">
+        <source></source>
+        <translation>Please close the program and start it again.</translation>
+    </message>
+    <message id="메뉴 선택이 취소됩니다">
+        <source></source>
+        <translation>your choices will be cancelled</translation>
+    </message>
+    <message id="이전">
+        <source></source>
+        <translation>Prev</translation>
+    </message>
+    <message id="다음">
+        <source></source>
+        <translation>Next</translation>
+    </message>
+    <message id="위로">
+        <source></source>
+        <translation>Up</translation>
+    </message>
+    <message id="아래로">
+        <source></source>
+        <translation>Down</translation>
+    </message>
+    <message id="선택완료">
+        <source></source>
+        <translation>Done</translation>
+    </message>
+    <message id="메뉴 선택">
+        <source></source>
+        <translation>Choose items</translation>
+    </message>
+    <message id="주문 내역">
+        <source></source>
+        <translation>Your order</translation>
+    </message>
+    <message id="총">
+        <source></source>
+        <translation>Qty</translation>
+    </message>
 </context>
 </TS>
