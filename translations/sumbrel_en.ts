@@ -239,5 +239,29 @@
         <source></source>
         <translation>Qty</translation>
     </message>
+    <message id="%1 (최소: %2개 선택)">
+        <source></source>
+        <translation>%1 (choose at least %2)</translation>
+    </message>
+    <message id="%1 사진">
+        <source></source>
+        <translation>Photo of %1</translation>
+    </message>
+    <message id="가격">
+        <source></source>
+        <translation>Price</translation>
+    </message>
+    <message id="주문 담기">
+        <source></source>
+        <translation>Add to order</translation>
+    </message>
+    <message id="메뉴 화면으로 돌아갑니다">
+        <source></source>
+        <translation>back to the menu</translation>
+    </message>
+    <message id="사진 준비 중">
+        <source></source>
+        <translation>Photo coming soon</translation>
+    </message>
 </context>
 </TS>

@@ -239,5 +239,29 @@
         <source></source>
         <translation>計</translation>
     </message>
+    <message id="%1 (최소: %2개 선택)">
+        <source></source>
+        <translation>%1（%2個以上選択）</translation>
+    </message>
+    <message id="%1 사진">
+        <source></source>
+        <translation>%1の写真</translation>
+    </message>
+    <message id="가격">
+        <source></source>
+        <translation>価格</translation>
+    </message>
+    <message id="주문 담기">
+        <source></source>
+        <translation>注文に追加</translation>
+    </message>
+    <message id="메뉴 화면으로 돌아갑니다">
+        <source></source>
+        <translation>メニュー画面に戻ります</translation>
+    </message>
+    <message id="사진 준비 중">
+        <source></source>
+        <translation>写真準備中</translation>
+    </message>
 </context>
 </TS>

@@ -239,5 +239,29 @@
         <source></source>
         <translation>共</translation>
     </message>
+    <message id="%1 (최소: %2개 선택)">
+        <source></source>
+        <translation>%1（至少选%2项）</translation>
+    </message>
+    <message id="%1 사진">
+        <source></source>
+        <translation>%1的图片</translation>
+    </message>
+    <message id="가격">
+        <source></source>
+        <translation>价格</translation>
+    </message>
+    <message id="주문 담기">
+        <source></source>
+        <translation>加入订单</translation>
+    </message>
+    <message id="메뉴 화면으로 돌아갑니다">
+        <source></source>
+        <translation>将返回菜单画面</translation>
+    </message>
+    <message id="사진 준비 중">
+        <source></source>
+        <translation>图片准备中</translation>
+    </message>
 </context>
 </TS>

@@ -34,8 +34,6 @@ using namespace menu;
 namespace {
 
 const QString kModule = QStringLiteral("frmMenuSelectMain");
-// An element's own pixel size, kept before a long text first makes it smaller.
-constexpr const char* kOwnSize = "ownPixelSize";
 
 void ActivationLine(const QString& what)
 {
@@ -293,40 +291,14 @@ void frmMenuSelectMain::fitTabCaption(CaptionKey* tab) const
     tab->setFont(fitted);
 }
 
-bool frmMenuSelectMain::UnitWordApart()
-{
-    return access::Tr("%1원") == u"%1원";
-}
-
-// A key's caption or a label's text that does not fit its place (a translation longer than the Korean)
-// steps down the same way, to two thirds of the element's own size at most.
 void frmMenuSelectMain::fitCaption(CaptionKey* key)
 {
-    const int own = key->property(kOwnSize).toInt();
-    if (own <= 0)
-        key->setProperty(kOwnSize, key->font().pixelSize());
-    QFont full = key->font();
-    full.setPixelSize(key->property(kOwnSize).toInt());
-    key->setFont(full);
-    // A word broken across lines (Chinese breaks between any two signs) reads worse than a smaller one.
-    const QRect room = key->rect().adjusted(4, 4, -4, -4);
-    const int floor = std::max(1, full.pixelSize() * 2 / 3);
-    QFont smallest = full;
-    smallest.setPixelSize(floor);
-    const QRect need = QFontMetrics(smallest).boundingRect(QRect(0, 0, 100000, 100000), 0, key->caption());
-    const bool wrap = need.width() > room.width() || need.height() > room.height();
-    FitFont(key, key->caption(), room, wrap, floor, "frmMenuSelectMain");
+    FitKeyCaption(key, "frmMenuSelectMain");
 }
 
 void frmMenuSelectMain::fitText(QLabel* label)
 {
-    if (label->property(kOwnSize).toInt() <= 0)
-        label->setProperty(kOwnSize, label->font().pixelSize());
-    QFont full = label->font();
-    full.setPixelSize(label->property(kOwnSize).toInt());
-    label->setFont(full);
-    FitFont(label, label->text(), label->contentsRect(), label->wordWrap(), std::max(1, full.pixelSize() * 2 / 3),
-            "frmMenuSelectMain");
+    FitLabelText(label, "frmMenuSelectMain");
 }
 
 void frmMenuSelectMain::showTiles()
@@ -401,8 +373,6 @@ bool frmMenuSelectMain::Draw_Order()
         row.frame->show();
     }
     m_orderCount->setText(layout.count);
-    // Korean writes the unit after the figure as a word of its own; other languages write the whole
-    // amount their way in the figure's place.
     const QString amount = WonText(m_model.m_SELECTED.total());
     m_orderTotal->setText(UnitWordApart() ? layout.total : amount);
     fitText(m_orderTotal);

@@ -177,8 +177,6 @@ private:
     static void fitCaption(CaptionKey* key);
     static void fitText(QLabel* label);
     static void widenLeftward(CaptionKey* key, int leftmost);
-    // Whether the amount's unit stands as a word of its own after the figure (the Korean "원").
-    static bool UnitWordApart();
     void showTiles();
     void showList();
     void closePage(menu::MenuPageEnd end);

@@ -522,7 +522,7 @@ void frmMenuSelectMain::buildOrderList()
     }
     m_orderCount = MakeLabel(this, QStringLiteral("주문수"), l.count, KeyFont(20, true), Colours().ink, Qt::AlignCenter,
                              LabelFlag::PassTouches);
-    // Where the unit is no word of its own, the amount takes the unit's place too.
+    // Where the unit is no word of its own, the amount takes its place too.
     m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), UnitWordApart() ? l.total : l.total | l.wonWord,
                              KeyFont(20, true), Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter,
                              LabelFlag::PassTouches);
