@@ -17,6 +17,7 @@ PACKAGES=(
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
   espeak-ng
   clang libfuzzer-14-dev
+  kakasi  # the Japanese voice reads kana: kanji are given to it in kana
   prometheus  # its promtool checks the health metrics file against the text format
 )
 

@@ -14,15 +14,17 @@ struct LanguageInfo {
     Language language;
     const char* code;  // the translation file's suffix and the locale ("zh_CN")
     const char16_t* name;  // the language's name in its own script, on its key
-    const char* voice;  // the speech engine's voice for it (espeak-ng's names)
+    // espeak-ng's voice for it, as speech-dispatcher names it (ko, en-us, cmn-Latn-pinyin, ja). Not
+    // "cmn": its Chinese characters come out as pinyin spelled in English ("ni three").
+    const char* voice;
 };
 
 // In the order of the keys on the start panel.
 inline constexpr std::array<LanguageInfo, 4> kLanguages{{
-    {Language::Korean, "ko", u"한국어", "ko"},
-    {Language::English, "en", u"English", "en-us"},
-    {Language::Chinese, "zh_CN", u"中文", "cmn"},
-    {Language::Japanese, "ja", u"日本語", "ja"},
+    {Language::Korean, "ko", u"한국어", "Korean"},
+    {Language::English, "en", u"English", "English (America)"},
+    {Language::Chinese, "zh_CN", u"中文", "Chinese (Mandarin, latin as Pinyin)"},
+    {Language::Japanese, "ja", u"日本語", "Japanese"},
 }};
 const LanguageInfo& InfoOf(Language language);
 
@@ -31,6 +33,11 @@ Language VisitLanguage();
 // Loads the language's translations in place of the last ones; false (and Korean) when they cannot
 // be loaded, which is traced.
 bool SetVisitLanguage(Language language);
+
+// The text as the language's voice reads it: espeak-ng's Japanese voice reads kana only (a kanji
+// comes out as "Chinese letter"), so Japanese is given in kana (kakasi); the text itself when that
+// fails, which is traced. Runs a process: call it off the screens' thread.
+QString SpokenReading(Language language, const QString& text);
 
 // A customer text in the visit's language; the Korean text itself when it has no translation.
 // lupdate finds the calls by this name (scripts/update-translations).

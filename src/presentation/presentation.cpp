@@ -67,13 +67,18 @@ QStringList WithKoreanFallbacks(QStringList families)
 
 QImage MaskedCopy(const QImage& source, QColor colour)
 {
+    // Each channel scaled by the colour's: a bitwise AND with a grey such as 100 (binary 1100100)
+    // drops bits unevenly and turned the page's orange cups green behind a dialog.
     const QColor mask = MaskColour(colour);
+    const int factors[3] = {mask.red(), mask.green(), mask.blue()};
+    auto darken = [](int channel, int factor) { return (channel * factor + 127) / 255; };
     QImage out = source.convertToFormat(QImage::Format_RGB32);
-    const QRgb andBits = qRgb(mask.red(), mask.green(), mask.blue());
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            line[x] = line[x] & andBits;  // alpha bits of the mask are 0xff: stays opaque
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = line[x];
+            line[x] = qRgb(darken(qRed(c), factors[0]), darken(qGreen(c), factors[1]), darken(qBlue(c), factors[2]));
+        }
     }
     return out;
 }

@@ -10,9 +10,8 @@ class QWidget;
 
 namespace sumbrel {
 
-// Shows the panel as a darkened copy of what the window shows at its place: every pixel is the
-// bitwise AND of the window's pixel and the colour (none: the look's dimming). A colour of 0 counts
-// as missing (grey 128).
+// Shows the panel as a darkened copy of what the window shows at its place: each channel of every
+// pixel scaled by the colour's (none: the look's dimming). A colour of 0 counts as missing (grey 128).
 void ApplyTranslucency(QWidget* panel, QColor colour = QColor());
 // The pixel rule on its own, for a picture already taken.
 QImage MaskedCopy(const QImage& source, QColor colour);

@@ -75,3 +75,21 @@ TEST(Language, TheVisitsLanguageShowsItsTextsAndKoreanComesBack)
         EXPECT_EQ(Tr("번역되지 않은 글"), QStringLiteral("번역되지 않은 글"));
     }
 }
+
+// espeak-ng's Japanese voice reads kana only: kanji are given in kana, and what is not Japanese (a
+// Korean name from the shop, the won sign) reaches the voice untouched.
+TEST(Language, JapaneseIsReadInKanaAndTheRestAsItStands)
+{
+    const struct {
+        Language language;
+        const char* text;
+        const char* reading;
+    } cases[] = {
+        {Language::Japanese, "注文に追加", "ちゅうもんについか"},
+        {Language::Japanese, "아메리카노を2個追加しました。₩4,500", "아메리카노を2こついかしました。₩4,500"},
+        {Language::Japanese, "Americano, 4,500", "Americano, 4,500"},
+        {Language::English, "注文に追加", "注文に追加"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SpokenReading(c.language, QString::fromUtf8(c.text)), QString::fromUtf8(c.reading)) << c.text;
+}

@@ -1,7 +1,7 @@
 // The dimmed backdrop over a real widget tree, scaled picture loading and the screen fonts.
 #include "access/contrast.h"
-#include "presentation/look.h"
 #include "presentation/caption_key.h"
+#include "presentation/look.h"
 #include "presentation/presentation.h"
 #include "startup/trace_log.h"
 #include "support/sumbrel_test.h"
@@ -62,11 +62,11 @@ TEST_F(Presentation, BackdropIsWindowAndColourPixelByPixel)
         QColor white, black, orange;
     };
     const Case cases[] = {
-        {"grey 128", QColor(128, 128, 128), QColor(128, 128, 128), QColor(0, 0, 0), QColor(128, 0, 0)},
-        {"colour 0 means grey", QColor(0, 0, 0), QColor(128, 128, 128), QColor(0, 0, 0), QColor(128, 0, 0)},
-        {"invalid means grey", QColor(), QColor(128, 128, 128), QColor(0, 0, 0), QColor(128, 0, 0)},
+        {"grey 128", QColor(128, 128, 128), QColor(128, 128, 128), QColor(0, 0, 0), QColor(100, 50, 25)},
+        {"colour 0 means grey", QColor(0, 0, 0), QColor(128, 128, 128), QColor(0, 0, 0), QColor(100, 50, 25)},
+        {"invalid means grey", QColor(), QColor(128, 128, 128), QColor(0, 0, 0), QColor(100, 50, 25)},
         {"grey 100 of the menu page", QColor(100, 100, 100), QColor(100, 100, 100), QColor(0, 0, 0),
-         QColor(64, 100, 32)},
+         QColor(78, 39, 20)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,16 +100,18 @@ TEST_F(Presentation, BackdropTakesTheWindowAsItIsNow)
     EXPECT_EQ(s.panel->findChildren<QLabel*>().size(), 1) << "one backdrop, reused";
 }
 
-TEST(MaskedCopyRule, BitwiseAndPerChannel)
+// Darker, not another colour: white becomes the colour, an orange stays orange (a bitwise AND with
+// grey 100 made it green).
+TEST(MaskedCopyRule, EachChannelScaledByTheColours)
 {
     QImage src(3, 1, QImage::Format_ARGB32);
     src.setPixelColor(0, 0, QColor(255, 255, 255));
-    src.setPixelColor(1, 0, QColor(0x0f, 0xf0, 0xaa));
+    src.setPixelColor(1, 0, QColor(0xc8, 0x6e, 0x32));
     src.setPixelColor(2, 0, QColor(1, 2, 3));
-    const QImage out = MaskedCopy(src, QColor(0x3c, 0x3c, 0x3c));
-    EXPECT_EQ(out.pixelColor(0, 0), QColor(0x3c, 0x3c, 0x3c));
-    EXPECT_EQ(out.pixelColor(1, 0), QColor(0x0c, 0x30, 0x28));
-    EXPECT_EQ(out.pixelColor(2, 0), QColor(0, 0, 0));
+    const QImage out = MaskedCopy(src, QColor(100, 100, 100));
+    EXPECT_EQ(out.pixelColor(0, 0), QColor(100, 100, 100));
+    EXPECT_EQ(out.pixelColor(1, 0), QColor(78, 43, 20));
+    EXPECT_EQ(out.pixelColor(2, 0), QColor(0, 1, 1));
 }
 
 class Pictures : public Presentation {
@@ -301,6 +303,7 @@ TEST(HighContrast, EveryTextAndKeyFaceStandsSevenToOneFromWhatLiesBehind)
     // The design's own palette is not held to it: that is what the mode is for.
     int below = 0;
     for (const ColourPair& pair : ColourPairs(Palette{}))
-        below += access::ContrastRatio(pair.front.rgb() & 0xffffff, pair.back.rgb() & 0xffffff) < access::kHighContrastRatio;
+        below += access::ContrastRatio(pair.front.rgb() & 0xffffff, pair.back.rgb() & 0xffffff)
+            < access::kHighContrastRatio;
     EXPECT_GT(below, 0);
 }

@@ -142,10 +142,11 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
     ASSERT_EQ(orders.size(), 1);
     EXPECT_EQ(orders[0][QStringLiteral("phone")].toString(), QStringLiteral("01024681357"));
     EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(), reception::OrderText(kCart));
-    EXPECT_EQ(orders[0][QStringLiteral("menu")].toString(),
-              QStringLiteral("<menuliner>\r\n<mnuname>아메리카노 ( x1 )</mnuname>\r\n<mnucount>2</mnucount>\r\n"
-                             "<mnuprice>6000</mnuprice>\r\n<menubrr>\r\n<field>사이즈</field>\r\n"
-                             "<submenu>라지</submenu>\r\n<subprice>+500원</subprice>\r\n</menubrr>\r\n</menuliner>\r\n"));
+    EXPECT_EQ(
+        orders[0][QStringLiteral("menu")].toString(),
+        QStringLiteral("<menuliner>\r\n<mnuname>아메리카노 ( x1 )</mnuname>\r\n<mnucount>2</mnucount>\r\n"
+                       "<mnuprice>6000</mnuprice>\r\n<menubrr>\r\n<field>사이즈</field>\r\n"
+                       "<submenu>라지</submenu>\r\n<subprice>+500원</subprice>\r\n</menubrr>\r\n</menuliner>\r\n"));
 }
 
 TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesCompletionAgain)
@@ -217,19 +218,22 @@ TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
     ASSERT_NE(backdrop, nullptr);
     const QImage dimmed = backdrop->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(dimmed.size(), before.size());
-    // Every pixel is the screen's pixel AND grey 128.
+    // Every pixel is the screen's pixel at half its light (grey 128).
+    auto half = [](int channel) { return (channel * 128 + 127) / 255; };
     int differing = 0;
     for (int y = 0; y < before.height(); y += 7)
         for (int x = 0; x < before.width(); x += 7) {
             const QRgb b = before.pixel(x, y);
-            const QRgb expected = qRgb(qRed(b) & 128, qGreen(b) & 128, qBlue(b) & 128);
+            const QRgb expected = qRgb(half(qRed(b)), half(qGreen(b)), half(qBlue(b)));
             if (dimmed.pixel(x, y) != expected)
                 ++differing;
         }
     EXPECT_EQ(differing, 0);
     // White panel and the yellow next key, as the customer sees them darkened.
     EXPECT_EQ(QColor(dimmed.pixel(474 + 16, 4 + 240)), QColor(128, 128, 128));
-    EXPECT_EQ(QColor(dimmed.pixel(474 + 355 + 8, 4 + 625 + 8)), QColor(128, 128, 0));
+    const QColor key(before.pixel(474 + 355 + 8, 4 + 625 + 8));
+    EXPECT_EQ(QColor(dimmed.pixel(474 + 355 + 8, 4 + 625 + 8)),
+              QColor(half(key.red()), half(key.green()), half(key.blue())));
     // The box itself stays in front of the backdrop.
     EXPECT_TRUE(picFrame4(s)->isVisibleTo(&s));
     const QObjectList stack = picFrame(s, 4)->children();

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -67,9 +68,13 @@ void settle(int ms)
 bool shoot(const QString& folder, const QString& name)
 {
     settle(400);
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
     const QString path = folder + u'/' + name;
-    const bool ok = shot.save(path);
+    bool ok = false;
+    // Under a Wayland compositor (cage) no client may read the screen: the compositor's own picture.
+    if (QGuiApplication::platformName() == u"wayland")
+        ok = QProcess::execute(QStringLiteral("grim"), {path}) == 0;
+    else
+        ok = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     std::printf("%s %s\n", ok ? "saved" : "FAILED", path.toUtf8().constData());
     std::fflush(stdout);
     return ok;

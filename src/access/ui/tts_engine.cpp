@@ -1,10 +1,12 @@
 #include "access/ui/tts_engine.h"
 
 #include "access/engine_start.h"
+#include "access/language.h"
 #include "startup/clock.h"
 #include "startup/trace_log.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <QTextToSpeech>
 #include <QThread>
@@ -43,7 +45,8 @@ namespace {
 void LogFromEngine(const QString& line)
 {
     if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [line] { WriteLog(line); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [line] { WriteLog(line); }, Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -64,7 +67,8 @@ public:
         }
         m_tts = std::make_unique<QTextToSpeech>(engines.first());
         if (m_tts->state() == QTextToSpeech::Error) {
-            const QString why = QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral(" 오류: ") + m_tts->errorString();
+            const QString why = QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral(" 오류: ")
+                + m_tts->errorString();
             m_tts.reset();
             answer(false, why, true);
             return;
@@ -78,19 +82,28 @@ public:
             answer(false, QStringLiteral("음성 엔진 ") + engines.first() + QStringLiteral("에 한국어 음성 없음"), true);
             return;
         }
+        // Every voice by its name, for the visit's language; Korean until one is asked for.
+        m_voices.clear();
+        for (const QLocale& locale : m_tts->availableLocales()) {
+            m_tts->setLocale(locale);
+            for (const QVoice& voice : m_tts->availableVoices())
+                m_voices.insert(voice.name(), {locale, voice});
+        }
         m_tts->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+        m_language = Language::Korean;
         m_tts->setVolume(m_volume);
         connect(m_tts.get(), &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             m_shared->reportSpeaking(state == QTextToSpeech::Speaking, state == QTextToSpeech::Error);
         });
         answer(true, QString(), false);
     }
-    void say(const QString& text)
+    void say(const QString& text, Language language)
     {
         if (!m_tts)
             return;
         m_tts->stop();
-        m_tts->say(text);
+        useVoiceOf(language);
+        m_tts->say(SpokenReading(m_language, text));
         m_shared->reportSpeaking(m_tts->state() == QTextToSpeech::Speaking, m_tts->state() == QTextToSpeech::Error);
     }
     void setVolume(double volume)
@@ -106,6 +119,25 @@ public:
     }
 
 private:
+    // The language's voice; a language whose voice is not installed is read by the Korean one
+    // (traced): a Korean voice reads no foreign text well, but says the names and numbers.
+    void useVoiceOf(Language language)
+    {
+        if (language == m_language)
+            return;
+        const auto found = m_voices.constFind(QString::fromLatin1(InfoOf(language).voice));
+        if (found == m_voices.constEnd()) {
+            LogFromEngine(QStringLiteral("음성 엔진에 %1 음성 없음: 한국어 음성으로 읽음")
+                              .arg(QLatin1String(InfoOf(language).voice)));
+            language = Language::Korean;
+            m_tts->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+        } else {
+            m_tts->setLocale(found->first);
+            m_tts->setVoice(found->second);
+        }
+        m_language = language;
+    }
+
     void answer(bool ok, const QString& why, bool retryable)
     {
         int retryMs = -1;
@@ -135,6 +167,8 @@ private:
 
     std::shared_ptr<TtsShared> m_shared;
     std::unique_ptr<QTextToSpeech> m_tts;
+    QHash<QString, std::pair<QLocale, QVoice>> m_voices;
+    Language m_language = Language::Korean;
     double m_volume = 0.8;
     bool m_stopped = false;
 };
@@ -148,12 +182,14 @@ TtsEngine::TtsEngine()
     m_worker->moveToThread(m_thread);
     QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread->start();
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->start(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->start(); }, Qt::QueuedConnection);
 }
 
 TtsEngine::~TtsEngine()
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
     m_thread->quit();
     if (m_thread->wait(2000)) {
         delete m_thread;
@@ -170,13 +206,15 @@ void TtsEngine::say(const QString& text)
     if (!works())
         return;
     // While the engine starts the text waits in its queue and is said once it can be.
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, text] { w->say(text); }, Qt::QueuedConnection);
+    // The language of the moment the text was given, not of the moment it is said.
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, text, language = VisitLanguage()] { w->say(text, language); }, Qt::QueuedConnection);
 }
 
 void TtsEngine::setVolume(int volume)
 {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker, volume] { w->setVolume(volume / 100.0); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, volume] { w->setVolume(volume / 100.0); }, Qt::QueuedConnection);
 }
 
 bool TtsEngine::works() const
