@@ -126,6 +126,12 @@ void ApplyTranslucency(QWidget* panel, QColor colour)
 
 QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor background, bool keepProportions)
 {
+    const QImage image = LoadImageScaled(path, width, height, background, keepProportions);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+QImage LoadImageScaled(const QString& path, int width, int height, QColor background, bool keepProportions)
+{
     QImageReader reader(path);
     reader.setAutoTransform(true);
     QImage image = reader.read();
@@ -136,7 +142,7 @@ QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor bac
         height = image.height();
     }
     if (width <= 0 || height <= 0)
-        return QPixmap();
+        return QImage();
 
     QImage canvas(width, height, QImage::Format_RGB32);
     canvas.fill(background.isValid() ? background : QColor(Qt::white));
@@ -154,7 +160,7 @@ QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor bac
         painter.drawImage(QPoint(left, top), image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     painter.end();
-    return QPixmap::fromImage(canvas);
+    return canvas;
 }
 
 void LoadPngPicture(const QString& path, QLabel* element)

@@ -19,6 +19,8 @@ QImage MaskedCopy(const QImage& source, QColor colour);
 // Loads and scales a picture; throws Failure(999, "Error loading picture " + path) when it cannot.
 // width or height -1: the image's own size.
 QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor background, bool keepProportions);
+// The same as an image: safe on any thread (a pixmap is made on the screen's thread only).
+QImage LoadImageScaled(const QString& path, int width, int height, QColor background, bool keepProportions);
 // Loads into the element at its current size, white background, stretched; throws as above and
 // leaves the element's picture unchanged then.
 void LoadPngPicture(const QString& path, QLabel* element);

@@ -9,12 +9,13 @@
 #include "presentation/keypad_navigator.h"
 #include "support/barrier_free.h"
 #include "support/long_option_item.h"
+#include "support/screen_sizes.h"
 #include "support/sumbrel_test.h"
 
-#include <algorithm>
 #include <QAccessible>
 #include <QLabel>
 #include <QSet>
+#include <algorithm>
 #include <memory>
 
 using namespace sumbrel;
@@ -102,37 +103,47 @@ TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptio
         {"low and large", {.low = true, .large = true}},
         {"everything", {.voice = true, .low = true, .large = true, .contrast = true}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ModesScope scope(c.modes);
-        const bool full = c.modes.low || c.modes.large;
+    // Lying and standing: the window the page covers, and the single dialog over it.
+    const struct {
+        QSize screen;
+        QSize single;
+    } stages[] = {{{1024, 768}, {645, 596}}, {{1080, 1920}, {1000, 850}}};
+    for (const auto& stage : stages) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(SizeName(stage.screen).toStdString() + " " + c.name);
+            StageScope standing(stage.screen);
+            page.setGeometry(QRect(QPoint(0, 0), stage.screen));
+            ModesScope scope(c.modes);
+            const bool full = c.modes.low || c.modes.large;
 
-        auto a = open<frmMenuSelectSubA>();
-        EXPECT_EQ(a->size(), full ? QSize(1024, 768) : QSize(645, 596));
-        EXPECT_EQ(Faults(*a, c.modes), QStringList());
-        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(a.get());
-        EXPECT_EQ(dialog->text(QAccessible::Name), u"Iced caramel latte"_s);
-        a->findChild<CaptionKey*>(u"SetNum_Add_1"_s)->touch();
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(a->findChild<QLabel*>(u"SetNum"_s))->text(QAccessible::Name),
-                  u"수량 2"_s);
-        EXPECT_EQ(a->findChild<QLabel*>(u"Total"_s)->accessibleDescription(), u"합계 9,000원"_s);
-        a.reset();
+            auto a = open<frmMenuSelectSubA>();
+            EXPECT_EQ(a->size(), full ? stage.screen : stage.single);
+            EXPECT_EQ(Faults(*a, c.modes), QStringList());
+            QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(a.get());
+            EXPECT_EQ(dialog->text(QAccessible::Name), u"Iced caramel latte"_s);
+            a->findChild<CaptionKey*>(u"SetNum_Add_1"_s)->touch();
+            EXPECT_EQ(
+                QAccessible::queryAccessibleInterface(a->findChild<QLabel*>(u"SetNum"_s))->text(QAccessible::Name),
+                u"수량 2"_s);
+            EXPECT_EQ(a->findChild<QLabel*>(u"Total"_s)->accessibleDescription(), u"합계 9,000원"_s);
+            a.reset();
 
-        // The keypad alone, from the first element on, turning every page the walk runs past.
-        auto b = open<frmMenuSelectSubB>();
-        QSet<QString> reached;
-        Keypad(b.get(), Qt::Key_Right);
-        for (int step = 0; step < 120; ++step) {
-            if (const QStringList faults = Faults(*b, c.modes); !faults.isEmpty()) {
-                ADD_FAILURE() << "step " << step << ": " << faults.join(u"; "_s).toStdString();
-                break;
-            }
-            if (auto* row = qobject_cast<OptionRow*>(b->keypad()->focused()))
-                reached << row->text();
+            // The keypad alone, from the first element on, turning every page the walk runs past.
+            auto b = open<frmMenuSelectSubB>();
+            QSet<QString> reached;
             Keypad(b.get(), Qt::Key_Right);
+            for (int step = 0; step < 120; ++step) {
+                if (const QStringList faults = Faults(*b, c.modes); !faults.isEmpty()) {
+                    ADD_FAILURE() << "step " << step << ": " << faults.join(u"; "_s).toStdString();
+                    break;
+                }
+                if (auto* row = qobject_cast<OptionRow*>(b->keypad()->focused()))
+                    reached << row->text();
+                Keypad(b.get(), Qt::Key_Right);
+            }
+            EXPECT_EQ(reached.size(), 2 + 9 + 1 + 2)
+                << QStringList(reached.begin(), reached.end()).join(u", "_s).toStdString();
         }
-        EXPECT_EQ(reached.size(), 2 + 9 + 1 + 2)
-            << QStringList(reached.begin(), reached.end()).join(u", "_s).toStdString();
     }
 }
 

@@ -20,6 +20,7 @@
 #include "support/sumbrel_test.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -185,36 +186,71 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
     }
 }
 
+namespace {
+
+// The item dialog's faults: the layout checks, its size (the whole window in the low and large
+// views, else the dialog's own in the screen's orientation), inside the page (in its lower middle on a
+// standing screen), and in the low layout no key or option above the lower part.
+// SUMBREL_SCREENSHOT_DIR=<folder> also saves it over the page.
+QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen, bool low, const QString& shot)
+{
+    const bool full = ItemDialog::FullScreen();
+    QStringList faults = Faults(dialog, full ? StageDesign() : own, screen);
+    const QRect onPage(dialog->pos() - page->mapToGlobal(QPoint(0, 0)), dialog->size());
+    if (!page->rect().contains(onPage))
+        faults << u"the dialog at "_s + SizeName(onPage.size()) + u"+%1+%2"_s.arg(onPage.x()).arg(onPage.y())
+                + u" is not inside the page"_s;
+    // Standing, the dialog over the page sits in its lower middle, below the customer's eyes.
+    const double middle = double(onPage.center().y()) / page->height();
+    if (StagePortrait() && !full && (middle < 0.5 || middle > 0.7))
+        faults << u"the dialog's middle at %1 of the page's height"_s.arg(middle);
+    if (low) {
+        faults << KeysAboveLowPart(dialog);
+        const int top = dialog->height() - int(dialog->height() * access::kLowShare);
+        for (OptionRow* row : dialog->findChildren<OptionRow*>())
+            if (row->isVisible() && !VisibleRect(row).isEmpty() && VisibleRect(row).top() < top)
+                faults << u"option "_s + row->objectName() + u" above the lower part"_s;
+    }
+    if (const QByteArray folder = qgetenv("SUMBREL_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        QPixmap over(page->size());
+        over.fill(Qt::darkGray);
+        QPainter(&over).drawPixmap(onPage.topLeft(), dialog->grab());
+        over.save(QString::fromLocal8Bit(folder) + u'/' + SizeName(screen) + u'-' + shot + u".png"_s);
+    }
+    return faults;
+}
+
+}  // namespace
+
 // Each dialog as it opens; the option dialog also with a choice made and every page of groups and of
 // rows turned to.
 TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     for (const auto& look : kLooks) {
         ModesScope modes(look.modes);
-        const bool full = look.modes.low || look.modes.large;
         for (const QSize screen : kScreenSizes) {
             StageScope stage(screen);
             const std::string where = SizeName(screen).toStdString() + " " + look.name + ": ";
+            const QString shot = QString::fromUtf8(look.name).replace(u' ', u'_');
             QWidget page;
-            page.setGeometry(QRect(QPoint(0, 0), Px(QSize(1024, 768))));
+            page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
             page.show();
 
             auto single = std::make_unique<frmMenuSelectSubA>(&page);
             single->m_menuIndex = u"0"_s;
             single->show();
-            QStringList faults = Faults(
-                single.get(), full ? ItemDialog::kScreen : QSize(frmMenuSelectSubA::kWidth, frmMenuSelectSubA::kHeight),
-                screen);
+            QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen,
+                                              look.modes.low, shot + u"-single"_s);
             EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
             single.reset();
 
             auto options = std::make_unique<frmMenuSelectSubB>(&page);
             options->m_menuIndex = u"0"_s;
             options->show();
-            const QSize design = full ? ItemDialog::kScreen
-                                      : QSize(frmMenuSelectSubB::kWidth, frmMenuSelectSubB::kHeight);
+            int shots = 0;
             const auto check = [&](const char* state) {
-                const QStringList found = Faults(options.get(), design, screen);
+                const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen,
+                                                       look.modes.low, shot + u"-options-%1"_s.arg(shots++));
                 EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
             };
             check("options");

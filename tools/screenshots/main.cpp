@@ -138,6 +138,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     settle(800);
+    // A foreign customer's first touch: the language key on the start panel.
+    if (!walk.language.isEmpty()) {
+        click(reception.get(), QStringLiteral("cmdLanguage_") + walk.language);
+        settle(400);
+    }
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
     // The operator's picture download of the settings screen, so the tiles show the shop's pictures.
     DownloadPictures();

@@ -35,10 +35,12 @@ Walk StartWalk(const QCoreApplication& app)
     QCommandLineOption host(QStringLiteral("service-host"), QStringLiteral("Web service host."),
                             QStringLiteral("HOST"));
     QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("DIR"));
-    parser.addOptions({home, host, out});
+    QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The customer's language (en, zh_CN, ja)."),
+                                QStringLiteral("CODE"));
+    parser.addOptions({home, host, out, language});
     parser.addHelpOption();
     parser.process(app);
-    Walk walk{parser.value(home), parser.value(host), parser.value(out)};
+    Walk walk{parser.value(home), parser.value(host), parser.value(out), parser.value(language)};
     if (walk.out.isEmpty())
         walk.out = QStringLiteral(".");
     QDir().mkpath(walk.out);

@@ -21,6 +21,7 @@ struct Walk {
     QString home;
     QString host;
     QString out;
+    QString language;  // --language CODE: the customer touches that language's key first ("en")
 };
 // Reads the command line; from then on message boxes are answered at once and written to stderr,
 // and the screens are scaled to the display as the kiosk scales them.

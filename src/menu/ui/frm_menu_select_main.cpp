@@ -10,6 +10,7 @@
 #include "menu/ui/frm_menu_select_sub_b.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/menu_photo.h"
+#include "menu/ui/page_prefetch.h"
 #include "presentation/caption_key.h"
 #include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
@@ -334,6 +335,11 @@ void frmMenuSelectMain::showTiles()
         SetMenuPhoto(tile.photo, entry->col[kTileNum]);
         tile.frame->show();
     }
+    // The pages a flip shows next, decoded while the customer reads this one.
+    QList<QSize> photoSizes;
+    for (const Tile& tile : m_tiles)
+        photoSizes.append(tile.photo->size());
+    PrefetchNeighbourPages(m_model, photoSizes);
     if (m_keypad)
         m_keypad->refresh();
 }

@@ -15,6 +15,11 @@ public:
     static constexpr int kHeight = 596;
     static constexpr int kLeftFromPage = 78;
     static constexpr int kTopFromPage = 80;
+    // On a standing screen: wider, with a larger photo and keys, in the lower middle of the page.
+    static constexpr QSize kPortraitSize{1000, 850};
+
+    // The dialog's size in the design's pixels where it does not cover the window.
+    static QSize DesignSize();
 
     void Form_Activate() override;
     bool computeTotal() override;
@@ -28,9 +33,27 @@ protected:
     void paintPanels(QPainter& p) override;
 
 private:
-    void buildWidgets();
-    void buildFullScreen();
+    // Where everything stands, in the design's pixels: the dialog's layout or the whole screen's, lying
+    // or standing.
+    struct Places {
+        QSize size;
+        QPoint fromPage;
+        ItemPlaces item;
+        QRect down, shown, up;
+        int quantitySize = 28;
+        QRect countdown;
+        TotalPlaces total;
+        QRect close, add;
+        int commandSize = 24;
+        QRect band{};  // the soft panel behind the description; none on the whole screen
+        int rule = 0;  // the rule above the foot
+    };
+    static Places PlacesNow();
 
+    frmMenuSelectSubA(QWidget* page, const Places& at);
+    void buildWidgets();
+
+    const Places m_at;
     menu::SingleMenu m_model;
 };
 

@@ -86,9 +86,66 @@ frmMenuSelectSubB::Places FullScreenPlaces(bool large)
             .paging = {.groupsPerPage = 3, .rowsFitting = 5, .rowsPaged = 4}};
 }
 
-frmMenuSelectSubB::Places PlacesNow()
+// The standing screen's: three groups a page of ten rows (nine and the page keys when paged).
+const frmMenuSelectSubB::Places kPortrait{.back = {41, 376, 918, 560},
+                                          .panelWidth = 306,
+                                          .title = {10, 6, 288, 48},
+                                          .columns = 1,
+                                          .cellWidth = 0,
+                                          .rowWidth = 206,
+                                          .priceOffset = 208,
+                                          .priceWidth = 84,
+                                          .firstRowTop = 60,
+                                          .rowHeight = 44,
+                                          .rowStep = 50,
+                                          .pageBack = {8, 508, 96, 46},
+                                          .pageText = {104, 508, 92, 46},
+                                          .pageNext = {196, 508, 96, 46},
+                                          .paging = {.groupsPerPage = 3, .rowsFitting = 10, .rowsPaged = 9}};
+
+// The whole standing screen, the options in the lower 55 %: in the large view one group a page in two
+// columns of up to six rows, else three groups of ten rows (nine and the page keys when paged).
+frmMenuSelectSubB::Places FullPortraitPlaces(bool large)
 {
-    return ItemDialog::FullScreen() ? FullScreenPlaces(access::CurrentModes().large) : kDesign;
+    const QRect back{30, ItemDialog::LowTop() + 4, 1020, 620};
+    if (large)
+        return {.back = back,
+                .panelWidth = 1020,
+                .title = {12, 2, 996, 64},
+                .columns = 2,
+                .cellWidth = 505,
+                .rowWidth = 350,
+                .priceOffset = 354,
+                .priceWidth = 140,
+                .firstRowTop = 72,
+                .rowHeight = 70,
+                .rowStep = 80,
+                .pageBack = {12, 546, 200, 68},
+                .pageText = {212, 546, 140, 68},
+                .pageNext = {352, 546, 200, 68},
+                .paging = {.groupsPerPage = 1, .rowsFitting = 12, .rowsPaged = 10}};
+    return {.back = back,
+            .panelWidth = 340,
+            .title = {10, 4, 320, 52},
+            .columns = 1,
+            .cellWidth = 0,
+            .rowWidth = 240,
+            .priceOffset = 242,
+            .priceWidth = 90,
+            .firstRowTop = 60,
+            .rowHeight = 48,
+            .rowStep = 54,
+            .pageBack = {8, 560, 110, 54},
+            .pageText = {118, 560, 104, 54},
+            .pageNext = {222, 560, 110, 54},
+            .paging = {.groupsPerPage = 3, .rowsFitting = 10, .rowsPaged = 9}};
+}
+
+// The group count's round badge, at the look's size, centred in a line of that height.
+QRect Badge(int left, int top, int lineHeight, int designSide)
+{
+    const int side = int(std::lround(designSide * CurrentLook().scale));
+    return {left, top + (lineHeight - side) / 2, side, side};
 }
 
 // "(+500)" as it is said.
@@ -103,12 +160,156 @@ QString SpokenPrice(order::Money money)
 
 }  // namespace
 
+QSize frmMenuSelectSubB::DesignSize()
+{
+    return StagePortrait() ? kPortraitSize : QSize(kWidth, kHeight);
+}
+
+frmMenuSelectSubB::Layout frmMenuSelectSubB::LayoutNow()
+{
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const bool large = access::CurrentModes().large;
+    if (FullScreen() && StagePortrait()) {
+        // The item, the total and the counts in the upper part; the options and every key below.
+        const Places options = FullPortraitPlaces(large);
+        const int keys = options.back.bottom() + 13;
+        const int commands = keys + 130;
+        return {.size = Screen(),
+                .fromPage = {0, 0},
+                .item = {.photo = {30, 30, 400, 270},
+                         .name = {460, 30, 590, 110},
+                         .composition = {460, 230, 590, 80},
+                         .description = {30, 330, 1020, 210},
+                         .priceCaption = {460, 150, 100, 70},
+                         .price = {560, 150, 240, 70},
+                         .priceUnit = {802, 150, 70, 70},
+                         .compositionWraps = true,
+                         .priceSize = 22},
+                .countdown = {30, 690, 250, 80},
+                .groupCaption = {600, 690, 340, 80},
+                .chosenCount = Badge(960, 690, 80, 36),
+                .pageBack = {30, keys, 230, 110},
+                .pageNext = {270, keys, 230, 110},
+                .down = {600, keys, 150, 110},
+                .shown = {750, keys, 150, 110},
+                .up = {900, keys, 150, 110},
+                .quantitySize = 24,
+                .total = {.caption = {30, 570, 200, 90},
+                          .amount = {230, 570, 400, 90},
+                          .unit = {630, 570, 90, 90},
+                          .captionText = QStringLiteral("합계"),
+                          .captionAlignment = right,
+                          .amountSize = 24},
+                .close = {30, commands, 495, Screen().height() - commands - 30},
+                .add = {555, commands, 495, Screen().height() - commands - 30},
+                .commandSize = 26,
+                .options = options};
+    }
+    if (FullScreen()) {
+        // The item and the totals above the lower part; the options and every key within it.
+        const Places options = FullScreenPlaces(large);
+        const int info = 280;
+        const int keys = options.back.bottom() + 8;
+        const int commands = keys + 80;
+        return {.size = Screen(),
+                .fromPage = {0, 0},
+                .item = {.photo = {24, 20, 220, 150},
+                         .name = {264, 14, 736, 72},
+                         .composition = {264, 148, 736, 40},
+                         .description = {24, 190, 976, 84},
+                         .priceCaption = {264, 88, 90, 58},
+                         .price = {354, 88, 190, 58},
+                         .priceUnit = {546, 88, 60, 58},
+                         .priceSize = 22},
+                .countdown = {24, info, 170, 60},
+                .groupCaption = {640, info, 250, 60},
+                .chosenCount = Badge(900, info, 60, 36),
+                .pageBack = {24, keys, 200, 72},
+                .pageNext = {232, keys, 200, 72},
+                .down = {640, keys, 110, 72},
+                .shown = {750, keys, 140, 72},
+                .up = {890, keys, 110, 72},
+                .quantitySize = 24,
+                .total = {.caption = {200, info, 130, 60},
+                          .amount = {330, info, 230, 60},
+                          .unit = {560, info, 70, 60},
+                          .captionText = QStringLiteral("합계"),
+                          .captionAlignment = right,
+                          .amountSize = 24},
+                .close = {24, commands, 470, Screen().height() - commands - 6},
+                .add = {530, commands, 470, Screen().height() - commands - 6},
+                .commandSize = 22,
+                .options = options};
+    }
+    // The dialog over the page: the total's caption on the left, in a larger type.
+    const auto foot = [](QRect caption, QRect amount, QRect unit) {
+        return TotalPlaces{.caption = caption,
+                           .amount = amount,
+                           .unit = unit,
+                           .captionText = QStringLiteral("합계 금액"),
+                           .captionAlignment = Qt::AlignLeft | Qt::AlignVCenter,
+                           .captionSize = 19,
+                           .amountSize = 34,
+                           .unitSize = 21};
+    };
+    if (StagePortrait())
+        return {.size = kPortraitSize,
+                .fromPage = LowerMiddle(kPortraitSize),
+                .item = {.photo = {40, 30, 300, 200},
+                         .name = {370, 24, 590, 88},
+                         .composition = {370, 172, 590, 58},
+                         .description = {56, 250, 888, 100},
+                         .priceCaption = {370, 116, 60, 52},
+                         .price = {430, 116, 160, 52},
+                         .priceUnit = {592, 116, 30, 52},
+                         .compositionWraps = true},
+                .countdown = {40, 976, 100, 56},
+                .groupCaption = {140, 976, 100, 56},
+                .chosenCount = {244, 990, 28, 28},
+                .pageBack = {290, 956, 150, 96},
+                .pageNext = {450, 956, 150, 96},
+                .down = {650, 956, 96, 96},
+                .shown = {746, 956, 118, 96},
+                .up = {864, 956, 96, 96},
+                .total = foot({40, 1072, 180, 64}, {540, 1072, 370, 64}, {913, 1072, 47, 64}),
+                .close = {40, 1160, 440, 106},
+                .add = {520, 1160, 440, 106},
+                .band = {40, 244, 920, 112},
+                .options = kPortrait};
+    return {.size = {kWidth, kHeight},
+            .fromPage = {0, kTopFromPage},
+            .item = {.photo = {57, 24, 210, 140},
+                     .name = {287, 18, 459, 74},
+                     .composition = {287, 92, 459, 30},
+                     .description = {73, 176, 657, 72},
+                     .priceCaption = {287, 122, 50, 44},
+                     .price = {337, 122, 110, 44},
+                     .priceUnit = {449, 122, 26, 44}},
+            .countdown = {57, 568, 84, 44},
+            .groupCaption = {150, 568, 72, 44},
+            .chosenCount = {226, 576, 28, 28},
+            .pageBack = {276, 568, 104, 44},
+            .pageNext = {386, 568, 104, 44},
+            .down = {566, 570, 40, 40},
+            .shown = {608, 570, 96, 40},
+            .up = {706, 570, 40, 40},
+            .total = foot({57, 620, 120, 48}, {400, 620, 310, 48}, {713, 620, 33, 48}),
+            .close = {57, 676, 330, 60},
+            .add = {416, 676, 330, 60},
+            .band = {57, 172, 689, 80},
+            .options = kDesign};
+}
+
 frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
+    : frmMenuSelectSubB(page, LayoutNow())
+{
+}
+
+frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page, const Layout& layout)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"),
-                  FullScreen() ? kScreen : QSize(kWidth, kHeight), QPoint(0, FullScreen() ? 0 : kTopFromPage),
+                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), layout.size, layout.fromPage,
                   SkinIn(QStringLiteral("0505.gif"))})
-    , m_at(PlacesNow())
+    , m_layout(layout)
 {
     buildWidgets();
     Form_Load();
@@ -130,37 +331,25 @@ QRect frmMenuSelectSubB::rowPlace(int slot) const
 
 void frmMenuSelectSubB::buildWidgets()
 {
-    if (FullScreen()) {
-        buildFullScreen();
-    } else {
-        makeItemTexts({.photo = {57, 24, 210, 140},
-                       .name = {287, 18, 459, 74},
-                       .composition = {287, 92, 459, 30},
-                       .description = {73, 176, 657, 72},
-                       .priceCaption = {287, 122, 50, 44},
-                       .price = {337, 122, 110, 44},
-                       .priceUnit = {449, 122, 26, 44}});
-        makeCountdown({57, 568, 84, 44});
-        MakeLabel(this, QStringLiteral("lblGroupCaption"), {150, 568, 72, 44}, LabelFont(15),
-                  Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
-            ->setText(QStringLiteral("옵션 그룹"));
-        m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), {226, 576, 28, 28}, KeyFont(15),
-                                       Colours().itemDialogs.ink, Qt::AlignCenter, {});
-        CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"),
-                                         {276, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
-        CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"),
-                                         {386, 568, 104, 44}, KeyFont(18), Colours().plainKey, Colours().keyInk);
-        makeQuantityKeys({566, 570, 40, 40}, {608, 570, 96, 40}, {706, 570, 40, 40});
-        makeTotal({.caption = {57, 620, 120, 48},
-                   .amount = {400, 620, 310, 48},
-                   .unit = {713, 620, 33, 48},
-                   .captionText = QStringLiteral("합계 금액"),
-                   .captionAlignment = Qt::AlignLeft | Qt::AlignVCenter,
-                   .captionSize = 19,
-                   .amountSize = 34,
-                   .unitSize = 21});
-        makeCommandKeys({57, 676, 330, 60}, {416, 676, 330, 60});
-    }
+    const Layout& at = m_layout;
+    makeItemTexts(at.item);
+    makeCountdown(at.countdown);
+    MakeLabel(this, QStringLiteral("lblGroupCaption"), at.groupCaption, LabelFont(15), Colours().itemDialogs.mutedInk,
+              Qt::AlignRight | Qt::AlignVCenter, {})
+        ->setText(QStringLiteral("옵션 그룹"));
+    m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), at.chosenCount, KeyFont(15),
+                                   Colours().itemDialogs.ink, Qt::AlignCenter, {});
+    // In the order each layout has always been built in: the drawn text follows it to the pixel.
+    if (FullScreen())
+        makeTotal(at.total);
+    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), at.pageBack,
+                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
+    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), at.pageNext,
+                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
+    makeQuantityKeys(at.down, at.shown, at.up, at.quantitySize);
+    if (!FullScreen())
+        makeTotal(at.total);
+    makeCommandKeys(at.close, at.add, at.commandSize);
     m_chosenCountLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
                                           .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
                                           .arg(m_chosenCountLabel->height() / 2));
@@ -194,43 +383,6 @@ void frmMenuSelectSubB::buildWidgets()
                                         KeyFont(kPageKeySize), Colours().itemDialogs.ink, Qt::AlignCenter, {});
         AddMenu_PageText[j]->hide();
     }
-}
-
-void frmMenuSelectSubB::buildFullScreen()
-{
-    // The item and the totals above the lower part; the options and every key within it.
-    makeItemTexts({.photo = {24, 20, 220, 150},
-                   .name = {264, 14, 736, 72},
-                   .composition = {264, 148, 736, 40},
-                   .description = {24, 190, 976, 84},
-                   .priceCaption = {264, 88, 90, 58},
-                   .price = {354, 88, 190, 58},
-                   .priceUnit = {546, 88, 60, 58},
-                   .priceSize = 22});
-    const int info = 280;
-    makeCountdown({24, info, 170, 60});
-    MakeLabel(this, QStringLiteral("lblGroupCaption"), {640, info, 250, 60}, LabelFont(15),
-              Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("옵션 그룹"));
-    const int badge = int(std::lround(36 * CurrentLook().scale));
-    m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), {900, info + (60 - badge) / 2, badge, badge},
-                                   KeyFont(15), Colours().itemDialogs.ink, Qt::AlignCenter, {});
-    makeTotal({.caption = {200, info, 130, 60},
-               .amount = {330, info, 230, 60},
-               .unit = {560, info, 70, 60},
-               .captionText = QStringLiteral("합계"),
-               .captionAlignment = Qt::AlignRight | Qt::AlignVCenter,
-               .amountSize = 24});
-
-    const int keys = m_at.back.bottom() + 8;
-    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), {24, keys, 200, 72},
-                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
-    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), {232, keys, 200, 72},
-                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
-    makeQuantityKeys({640, keys, 110, 72}, {750, keys, 140, 72}, {890, keys, 110, 72}, 24);
-    const int commands = keys + 80;
-    makeCommandKeys({24, commands, 470, kScreen.height() - commands - 6},
-                    {530, commands, 470, kScreen.height() - commands - 6}, 22);
 }
 
 void frmMenuSelectSubB::Form_Activate()
@@ -464,8 +616,8 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
 
 void frmMenuSelectSubB::paintPanels(QPainter& p)
 {
-    if (!FullScreen())
-        PaintPanel(p, {57, 172, 689, 80}, Colours().itemDialogs.band);
+    if (!m_layout.band.isNull())
+        PaintPanel(p, m_layout.band, Colours().itemDialogs.band);
     // A rim around the options area.
     const double s = StageScale();
     p.setPen(QPen(Colours().itemDialogs.optionsRim, std::max(1.0, s)));

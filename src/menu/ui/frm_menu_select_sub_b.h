@@ -46,6 +46,31 @@ public:
         menu::OptionPaging paging;
     };
 
+    // On a standing screen: wider and taller, more rows of each group in view, larger keys, in the
+    // lower middle of the page.
+    static constexpr QSize kPortraitSize{1000, 1290};
+
+    // The dialog's size in the design's pixels where it does not cover the window.
+    static QSize DesignSize();
+
+    // Everything else: the window, the item, the foot with its keys, and the options area.
+    struct Layout {
+        QSize size;
+        QPoint fromPage;
+        ItemPlaces item;
+        QRect countdown, groupCaption, chosenCount;
+        QRect pageBack, pageNext;
+        QRect down, shown, up;
+        int quantitySize = 28;
+        TotalPlaces total;
+        QRect close, add;
+        int commandSize = 24;
+        QRect band{};  // the soft panel behind the description; none on the whole screen
+        Places options;
+    };
+    // The layout of the look and the screen's orientation.
+    static Layout LayoutNow();
+
     void Form_Activate() override;
     void Disp_AddMenu(int j);
     bool computeTotal() override;
@@ -66,8 +91,8 @@ protected:
     void paintPanels(QPainter& p) override;
 
 private:
+    frmMenuSelectSubB(QWidget* page, const Layout& layout);
     void buildWidgets();
-    void buildFullScreen();
     int panelLeft(int j, int groupPage) const;
     QRect rowPlace(int slot) const;
     void showChoices(int j);
@@ -76,7 +101,8 @@ private:
     // The first group short of its minimum, said.
     void guideMinimum();
 
-    const Places m_at;
+    const Layout m_layout;
+    const Places& m_at = m_layout.options;
     menu::OptionMenu m_model;
 
     QLabel* m_chosenCountLabel = nullptr;

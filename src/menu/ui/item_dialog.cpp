@@ -56,14 +56,25 @@ bool ItemDialog::FullScreen()
     return access::CurrentModes().low || access::CurrentModes().large;
 }
 
+QSize ItemDialog::Screen()
+{
+    return StageDesign();
+}
+
 int ItemDialog::LowTop()
 {
-    return kScreen.height() - int(kScreen.height() * access::kLowShare);
+    return Screen().height() - int(Screen().height() * access::kLowShare);
+}
+
+QPoint ItemDialog::LowerMiddle(QSize size)
+{
+    const QSize screen = Screen();
+    return {(screen.width() - size.width()) / 2, screen.height() * 3 / 5 - size.height() / 2};
 }
 
 QString ItemDialog::SkinIn(const QString& skin)
 {
-    return FullScreen() || access::CurrentModes().contrast ? QString() : skin;
+    return FullScreen() || access::CurrentModes().contrast || StagePortrait() ? QString() : skin;
 }
 
 QString ItemDialog::intro() const

@@ -43,13 +43,17 @@ public:
 
     static constexpr int kCorner = 20;
     static constexpr int kCloseDelayMs = 100;
-    // The low and the large layouts cover the whole 1024 x 768 screen: information above, every key
-    // in the lower part.
+    // The low and the large layouts cover the whole screen (the design's 1024 x 768, or 1080 x 1920
+    // standing): information above, every key in the lower part.
     static bool FullScreen();
-    static constexpr QSize kScreen{1024, 768};
+    static QSize Screen();
     // Where the lower part starts on the screen.
     static int LowTop();
-    // Skin pictures only in the design's layout and palette: in high contrast every face is plain.
+    // A standing screen's dialog of that size: centred across, its middle at three fifths of the
+    // height, where a standing customer reads and reaches it above the page's own keys.
+    static QPoint LowerMiddle(QSize size);
+    // Skin pictures only in the design's layout and palette, drawn for the lying screen: in high
+    // contrast and on a standing screen every face is plain.
     static QString SkinIn(const QString& skin);
     // What the dialog says when it shows and again on "*".
     QString intro() const;
