@@ -263,5 +263,41 @@
         <source></source>
         <translation>Photo coming soon</translation>
     </message>
+    <message id="합계">
+        <source></source>
+        <translation>Total</translation>
+    </message>
+    <message id="추가 금액 없음">
+        <source></source>
+        <translation>no extra charge</translation>
+    </message>
+    <message id="%1원 할인">
+        <source></source>
+        <translation>₩%1 off</translation>
+    </message>
+    <message id="%1원 추가">
+        <source></source>
+        <translation>₩%1 extra</translation>
+    </message>
+    <message id="옵션 선택">
+        <source></source>
+        <translation>Choose options</translation>
+    </message>
+    <message id="옵션 그룹">
+        <source></source>
+        <translation>Option group</translation>
+    </message>
+    <message id="옵션">
+        <source></source>
+        <translation>Options</translation>
+    </message>
+    <message id="최소 선택 갯수를 확인하세요!">
+        <source></source>
+        <translation>Please choose at least the number of options shown.</translation>
+    </message>
+    <message id="합계 금액">
+        <source></source>
+        <translation>Total</translation>
+    </message>
 </context>
 </TS>

@@ -263,5 +263,41 @@
         <source></source>
         <translation>写真準備中</translation>
     </message>
+    <message id="합계">
+        <source></source>
+        <translation>合計</translation>
+    </message>
+    <message id="추가 금액 없음">
+        <source></source>
+        <translation>追加料金なし</translation>
+    </message>
+    <message id="%1원 할인">
+        <source></source>
+        <translation>%1ウォン引き</translation>
+    </message>
+    <message id="%1원 추가">
+        <source></source>
+        <translation>%1ウォン追加</translation>
+    </message>
+    <message id="옵션 선택">
+        <source></source>
+        <translation>オプション選択</translation>
+    </message>
+    <message id="옵션 그룹">
+        <source></source>
+        <translation>オプション</translation>
+    </message>
+    <message id="옵션">
+        <source></source>
+        <translation>オプション</translation>
+    </message>
+    <message id="최소 선택 갯수를 확인하세요!">
+        <source></source>
+        <translation>最低選択数を確認してください。</translation>
+    </message>
+    <message id="합계 금액">
+        <source></source>
+        <translation>合計金額</translation>
+    </message>
 </context>
 </TS>

@@ -263,5 +263,41 @@
         <source></source>
         <translation>图片准备中</translation>
     </message>
+    <message id="합계">
+        <source></source>
+        <translation>合计</translation>
+    </message>
+    <message id="추가 금액 없음">
+        <source></source>
+        <translation>不加价</translation>
+    </message>
+    <message id="%1원 할인">
+        <source></source>
+        <translation>减%1韩元</translation>
+    </message>
+    <message id="%1원 추가">
+        <source></source>
+        <translation>加%1韩元</translation>
+    </message>
+    <message id="옵션 선택">
+        <source></source>
+        <translation>选择选项</translation>
+    </message>
+    <message id="옵션 그룹">
+        <source></source>
+        <translation>选项组</translation>
+    </message>
+    <message id="옵션">
+        <source></source>
+        <translation>选项</translation>
+    </message>
+    <message id="최소 선택 갯수를 확인하세요!">
+        <source></source>
+        <translation>请按最少数量选择选项。</translation>
+    </message>
+    <message id="합계 금액">
+        <source></source>
+        <translation>合计金额</translation>
+    </message>
 </context>
 </TS>

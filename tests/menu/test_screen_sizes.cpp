@@ -226,57 +226,67 @@ QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen
 // rows turned to.
 TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
-    for (const auto& look : kLooks) {
-        ModesScope modes(look.modes);
-        for (const QSize screen : kScreenSizes) {
-            StageScope stage(screen);
-            const std::string where = SizeName(screen).toStdString() + " " + look.name + ": ";
-            const QString shot = QString::fromUtf8(look.name).replace(u' ', u'_');
-            QWidget page;
-            page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
-            page.show();
+    // The shop's item, its photo's name and its option groups' and options' names.
+    const QStringList shopOwned{u"메뉴이름"_s, u"메뉴구성"_s,       u"메뉴설명"_s,
+                                u"메뉴사진"_s, u"AddMenu_Title_"_s, u"AddMenu_Option"_s};
+    for (const access::LanguageInfo& language : access::kLanguages) {
+        LanguageScope spoken(language.language);
+        for (const auto& look : kLooks) {
+            ModesScope modes(look.modes);
+            for (const QSize screen : kScreenSizes) {
+                StageScope stage(screen);
+                const std::string where = std::string(language.code) + " " + SizeName(screen).toStdString() + " "
+                    + look.name + ": ";
+                const QString shot = QString::fromUtf8(language.code) + u'-'
+                    + QString::fromUtf8(look.name).replace(u' ', u'_');
+                QWidget page;
+                page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
+                page.show();
 
-            auto single = std::make_unique<frmMenuSelectSubA>(&page);
-            single->m_menuIndex = u"0"_s;
-            single->show();
-            QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen,
-                                              look.modes.low, shot + u"-single"_s);
-            EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
-            single.reset();
+                auto single = std::make_unique<frmMenuSelectSubA>(&page);
+                single->m_menuIndex = u"0"_s;
+                single->show();
+                QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen,
+                                                  look.modes.low, shot + u"-single"_s)
+                    + KoreanLeft(single.get(), shopOwned);
+                EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
+                single.reset();
 
-            auto options = std::make_unique<frmMenuSelectSubB>(&page);
-            options->m_menuIndex = u"0"_s;
-            options->show();
-            int shots = 0;
-            const auto check = [&](const char* state) {
-                const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen,
-                                                       look.modes.low, shot + u"-options-%1"_s.arg(shots++));
-                EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
-            };
-            check("options");
-            const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
-            ASSERT_FALSE(rows.isEmpty()) << where;
-            for (OptionRow* row : rows) {
-                if (row->isVisible()) {
-                    row->click();
-                    break;
-                }
-            }
-            check("an option chosen");
-            // Every group page, and on each every group's next page of rows.
-            for (int groupPage = 0; groupPage < 4; ++groupPage) {
-                for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
-                    if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
-                        && key->objectName().endsWith(u"_1"_s)) {
-                        key->touch();
-                        check("rows paged");
+                auto options = std::make_unique<frmMenuSelectSubB>(&page);
+                options->m_menuIndex = u"0"_s;
+                options->show();
+                int shots = 0;
+                const auto check = [&](const char* state) {
+                    const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(),
+                                                           screen, look.modes.low, shot + u"-options-%1"_s.arg(shots++))
+                        + KoreanLeft(options.get(), shopOwned);
+                    EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
+                };
+                check("options");
+                const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
+                ASSERT_FALSE(rows.isEmpty()) << where;
+                for (OptionRow* row : rows) {
+                    if (row->isVisible()) {
+                        row->click();
+                        break;
                     }
                 }
-                CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
-                if (!next || !next->isVisible())
-                    break;
-                next->touch();
-                check("groups paged");
+                check("an option chosen");
+                // Every group page, and on each every group's next page of rows.
+                for (int groupPage = 0; groupPage < 4; ++groupPage) {
+                    for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
+                        if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
+                            && key->objectName().endsWith(u"_1"_s)) {
+                            key->touch();
+                            check("rows paged");
+                        }
+                    }
+                    CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+                    if (!next || !next->isVisible())
+                        break;
+                    next->touch();
+                    check("groups paged");
+                }
             }
         }
     }

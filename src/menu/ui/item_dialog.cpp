@@ -31,22 +31,11 @@ using item_dialog::PaintPanel;
 
 namespace {
 
-// A text longer than its place steps down in size rather than being cut: in the large view at most
-// to the design's size, otherwise (a translation longer than the Korean) to two thirds of its own.
+// How far a text may step down: in the large view to the design's size, otherwise to two thirds.
 double Lowest()
 {
     const double scale = CurrentLook().scale;
     return scale > 1.0 ? 1.0 / scale : 2.0 / 3;
-}
-
-void FitToPlace(QLabel* label)
-{
-    menu::FitLabelText(label, "ItemDialog", Lowest());
-}
-
-void FitToPlace(CaptionKey* key)
-{
-    menu::FitKeyCaption(key, "ItemDialog", Lowest());
 }
 
 }  // namespace
@@ -74,7 +63,20 @@ QPoint ItemDialog::LowerMiddle(QSize size)
 
 QString ItemDialog::SkinIn(const QString& skin)
 {
-    return FullScreen() || access::CurrentModes().contrast || StagePortrait() ? QString() : skin;
+    return FullScreen() || access::CurrentModes().contrast || StagePortrait()
+            || access::VisitLanguage() != access::Language::Korean
+        ? QString()
+        : skin;
+}
+
+void ItemDialog::FitToPlace(QLabel* label)
+{
+    menu::FitLabelText(label, "ItemDialog", Lowest());
+}
+
+void ItemDialog::FitToPlace(CaptionKey* key)
+{
+    menu::FitKeyCaption(key, "ItemDialog", Lowest());
 }
 
 QString ItemDialog::intro() const
