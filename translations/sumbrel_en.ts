@@ -379,5 +379,125 @@
         <source></source>
         <translation>Total %1</translation>
     </message>
+    <message id="메뉴를 불러오는 중입니다">
+        <source></source>
+        <translation>Loading the menu</translation>
+    </message>
+    <message id="취소">
+        <source></source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.">
+        <source></source>
+        <translation>The menu could not be loaded. Please try again in a moment.</translation>
+    </message>
+    <message id="%1 (최소: %2개 선택)">
+        <source></source>
+        <translation>%1 (choose at least %2)</translation>
+    </message>
+    <message id="현재 분류">
+        <source></source>
+        <translation>current category</translation>
+    </message>
+    <message id="총 수량 %1">
+        <source></source>
+        <translation>%1 items</translation>
+    </message>
+    <message id="메뉴 갯수 한계만큼 주문되었습니다!">
+        <source></source>
+        <translation>Your order has reached the item limit.</translation>
+    </message>
+    <message id="메뉴 오류입니다!">
+        <source></source>
+        <translation>Menu error.</translation>
+    </message>
+    <message id="프로그램 종료 후 다시 시작하세요">
+        <source></source>
+        <translation>Please close the program and start it again.</translation>
+    </message>
+    <message id="메뉴 선택이 취소됩니다">
+        <source></source>
+        <translation>your choices will be cancelled</translation>
+    </message>
+    <message id="합계">
+        <source></source>
+        <translation>Total</translation>
+    </message>
+    <message id="메뉴 선택">
+        <source></source>
+        <translation>Choose items</translation>
+    </message>
+    <message id="추가 금액 없음">
+        <source></source>
+        <translation>no extra charge</translation>
+    </message>
+    <message id="%1원 할인">
+        <source></source>
+        <translation>₩%1 off</translation>
+    </message>
+    <message id="%1원 추가">
+        <source></source>
+        <translation>₩%1 extra</translation>
+    </message>
+    <message id="합계 금액">
+        <source></source>
+        <translation>Total</translation>
+    </message>
+    <message id="옵션 선택">
+        <source></source>
+        <translation>Choose options</translation>
+    </message>
+    <message id="옵션 그룹">
+        <source></source>
+        <translation>Option group</translation>
+    </message>
+    <message id="이전">
+        <source></source>
+        <translation>Prev</translation>
+    </message>
+    <message id="옵션">
+        <source></source>
+        <translation>Options</translation>
+    </message>
+    <message id="최소 선택 갯수를 확인하세요!">
+        <source></source>
+        <translation>Please choose at least the number of options shown.</translation>
+    </message>
+    <message id="%1 사진">
+        <source></source>
+        <translation>Photo of %1</translation>
+    </message>
+    <message id="가격">
+        <source></source>
+        <translation>Price</translation>
+    </message>
+    <message id="주문 담기">
+        <source></source>
+        <translation>Add to order</translation>
+    </message>
+    <message id="메뉴 화면으로 돌아갑니다">
+        <source></source>
+        <translation>back to the menu</translation>
+    </message>
+    <message id="위로">
+        <source></source>
+        <translation>Up</translation>
+    </message>
+    <message id="아래로">
+        <source></source>
+        <translation>Down</translation>
+    </message>
+    <message id="선택완료">
+        <source></source>
+        <translation>Done</translation>
+    </message>
+    <message id="총">
+        <source></source>
+        <translation>Qty</translation>
+    </message>
+    <message id="사진 준비 중">
+        <source></source>
+        <translation>Photo coming soon</translation>
+    </message>
 </context>
 </TS>

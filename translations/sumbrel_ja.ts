@@ -379,5 +379,125 @@
         <source></source>
         <translation>合計%1</translation>
     </message>
+    <message id="메뉴를 불러오는 중입니다">
+        <source></source>
+        <translation>メニューを読み込んでいます</translation>
+    </message>
+    <message id="취소">
+        <source></source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.">
+        <source></source>
+        <translation>メニューを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message id="%1 (최소: %2개 선택)">
+        <source></source>
+        <translation>%1（%2個以上選択）</translation>
+    </message>
+    <message id="현재 분류">
+        <source></source>
+        <translation>現在のカテゴリ</translation>
+    </message>
+    <message id="총 수량 %1">
+        <source></source>
+        <translation>合計数量%1</translation>
+    </message>
+    <message id="메뉴 갯수 한계만큼 주문되었습니다!">
+        <source></source>
+        <translation>注文できるメニュー数の上限に達しました。</translation>
+    </message>
+    <message id="메뉴 오류입니다!">
+        <source></source>
+        <translation>メニューのエラーです。</translation>
+    </message>
+    <message id="프로그램 종료 후 다시 시작하세요">
+        <source></source>
+        <translation>プログラムを終了して、もう一度起動してください。</translation>
+    </message>
+    <message id="메뉴 선택이 취소됩니다">
+        <source></source>
+        <translation>メニューの選択が取り消されます</translation>
+    </message>
+    <message id="합계">
+        <source></source>
+        <translation>合計</translation>
+    </message>
+    <message id="메뉴 선택">
+        <source></source>
+        <translation>メニュー選択</translation>
+    </message>
+    <message id="추가 금액 없음">
+        <source></source>
+        <translation>追加料金なし</translation>
+    </message>
+    <message id="%1원 할인">
+        <source></source>
+        <translation>%1ウォン引き</translation>
+    </message>
+    <message id="%1원 추가">
+        <source></source>
+        <translation>%1ウォン追加</translation>
+    </message>
+    <message id="합계 금액">
+        <source></source>
+        <translation>合計金額</translation>
+    </message>
+    <message id="옵션 선택">
+        <source></source>
+        <translation>オプション選択</translation>
+    </message>
+    <message id="옵션 그룹">
+        <source></source>
+        <translation>オプション</translation>
+    </message>
+    <message id="이전">
+        <source></source>
+        <translation>前へ</translation>
+    </message>
+    <message id="옵션">
+        <source></source>
+        <translation>オプション</translation>
+    </message>
+    <message id="최소 선택 갯수를 확인하세요!">
+        <source></source>
+        <translation>最低選択数を確認してください。</translation>
+    </message>
+    <message id="%1 사진">
+        <source></source>
+        <translation>%1の写真</translation>
+    </message>
+    <message id="가격">
+        <source></source>
+        <translation>価格</translation>
+    </message>
+    <message id="주문 담기">
+        <source></source>
+        <translation>注文に追加</translation>
+    </message>
+    <message id="메뉴 화면으로 돌아갑니다">
+        <source></source>
+        <translation>メニュー画面に戻ります</translation>
+    </message>
+    <message id="위로">
+        <source></source>
+        <translation>上へ</translation>
+    </message>
+    <message id="아래로">
+        <source></source>
+        <translation>下へ</translation>
+    </message>
+    <message id="선택완료">
+        <source></source>
+        <translation>選択完了</translation>
+    </message>
+    <message id="총">
+        <source></source>
+        <translation>計</translation>
+    </message>
+    <message id="사진 준비 중">
+        <source></source>
+        <translation>写真準備中</translation>
+    </message>
 </context>
 </TS>

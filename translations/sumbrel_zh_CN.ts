@@ -379,5 +379,125 @@
         <source></source>
         <translation>合计%1</translation>
     </message>
+    <message id="메뉴를 불러오는 중입니다">
+        <source></source>
+        <translation>正在加载菜单</translation>
+    </message>
+    <message id="취소">
+        <source></source>
+        <translation>取消</translation>
+    </message>
+    <message id="메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.">
+        <source></source>
+        <translation>菜单加载失败。请稍后再试。</translation>
+    </message>
+    <message id="%1 (최소: %2개 선택)">
+        <source></source>
+        <translation>%1（至少选%2项）</translation>
+    </message>
+    <message id="현재 분류">
+        <source></source>
+        <translation>当前类别</translation>
+    </message>
+    <message id="총 수량 %1">
+        <source></source>
+        <translation>共%1项</translation>
+    </message>
+    <message id="메뉴 갯수 한계만큼 주문되었습니다!">
+        <source></source>
+        <translation>订单菜品数量已达上限。</translation>
+    </message>
+    <message id="메뉴 오류입니다!">
+        <source></source>
+        <translation>菜单出错。</translation>
+    </message>
+    <message id="프로그램 종료 후 다시 시작하세요">
+        <source></source>
+        <translation>请关闭程序后重新启动。</translation>
+    </message>
+    <message id="메뉴 선택이 취소됩니다">
+        <source></source>
+        <translation>菜品选择将被取消</translation>
+    </message>
+    <message id="합계">
+        <source></source>
+        <translation>合计</translation>
+    </message>
+    <message id="메뉴 선택">
+        <source></source>
+        <translation>选择菜品</translation>
+    </message>
+    <message id="추가 금액 없음">
+        <source></source>
+        <translation>不加价</translation>
+    </message>
+    <message id="%1원 할인">
+        <source></source>
+        <translation>减%1韩元</translation>
+    </message>
+    <message id="%1원 추가">
+        <source></source>
+        <translation>加%1韩元</translation>
+    </message>
+    <message id="합계 금액">
+        <source></source>
+        <translation>合计金额</translation>
+    </message>
+    <message id="옵션 선택">
+        <source></source>
+        <translation>选择选项</translation>
+    </message>
+    <message id="옵션 그룹">
+        <source></source>
+        <translation>选项组</translation>
+    </message>
+    <message id="이전">
+        <source></source>
+        <translation>上一步</translation>
+    </message>
+    <message id="옵션">
+        <source></source>
+        <translation>选项</translation>
+    </message>
+    <message id="최소 선택 갯수를 확인하세요!">
+        <source></source>
+        <translation>请按最少数量选择选项。</translation>
+    </message>
+    <message id="%1 사진">
+        <source></source>
+        <translation>%1的图片</translation>
+    </message>
+    <message id="가격">
+        <source></source>
+        <translation>价格</translation>
+    </message>
+    <message id="주문 담기">
+        <source></source>
+        <translation>加入订单</translation>
+    </message>
+    <message id="메뉴 화면으로 돌아갑니다">
+        <source></source>
+        <translation>将返回菜单画面</translation>
+    </message>
+    <message id="위로">
+        <source></source>
+        <translation>向上</translation>
+    </message>
+    <message id="아래로">
+        <source></source>
+        <translation>向下</translation>
+    </message>
+    <message id="선택완료">
+        <source></source>
+        <translation>选好了</translation>
+    </message>
+    <message id="총">
+        <source></source>
+        <translation>共</translation>
+    </message>
+    <message id="사진 준비 중">
+        <source></source>
+        <translation>图片准备中</translation>
+    </message>
 </context>
 </TS>

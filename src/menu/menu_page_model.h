@@ -1,6 +1,7 @@
 #pragma once
 // The menu page's state and what its touches do, without widgets: the current category and page,
 // the order, the idle deadline and the order list's scroll position. The screen shows it.
+#include "access/language.h"
 #include "menu/cart.h"
 #include "menu/idle.h"
 #include "menu/menu_page_rules.h"
@@ -43,9 +44,10 @@ enum class MenuPageEnd {
 };
 
 // What the page shows while its menu loads, and what the opener tells the customer when it failed.
-inline const QString kMenuLoadingText = QStringLiteral("메뉴를 불러오는 중입니다");
-inline const QString kMenuLoadCancelCaption = QStringLiteral("취소");
-inline const QString kMenuLoadFailedText = QStringLiteral("메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.");
+// Korean texts, shown through access::Tr in the visit's language.
+inline constexpr const char* kMenuLoadingText = TrNoop("메뉴를 불러오는 중입니다");
+inline constexpr const char* kMenuLoadCancelCaption = TrNoop("취소");
+inline constexpr const char* kMenuLoadFailedText = TrNoop("메뉴를 불러오지 못했습니다. 잠시 후 다시 시도해 주세요.");
 
 class MenuPageModel {
 public:

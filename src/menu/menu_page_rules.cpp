@@ -104,6 +104,11 @@ QString WonText(const QString& amount)
     return WonText(order::Money::Won(ParseAmount(amount)));
 }
 
+bool UnitWordApart()
+{
+    return access::Tr("%1원") == u"%1원";
+}
+
 DialogKind DialogFor(const QString& optionCount)
 {
     return ParseLong(optionCount) == 0 ? DialogKind::Single : DialogKind::Options;

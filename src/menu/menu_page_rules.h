@@ -67,6 +67,9 @@ std::optional<MarkerSlot> PageMarker(int page, int pages);
 // The price text of a tile or row: "#,##0" followed by "원".
 QString WonText(order::Money amount);
 QString WonText(const QString& amount);
+// Whether the amount's unit stands as a word of its own after the figure, as the Korean "원" does in
+// the design's places for it; other languages write the whole amount in the figure's place.
+bool UnitWordApart();
 
 // The two dialogs of a tile.
 enum class DialogKind { Single, Options };

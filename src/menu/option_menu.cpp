@@ -1,5 +1,6 @@
 #include "menu/option_menu.h"
 
+#include "access/language.h"
 #include "startup/parse.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ QString OptionHeading(int j, const OptionGroup& group)
     QString heading = QString::number(j + 1) + QStringLiteral(") ") + group.name;
     if (group.required() >= 2) {
         const QString shown = group.minimumCapped() ? QString::number(group.required()) : group.minimum;
-        heading += QStringLiteral(" (최소: ") + shown + QStringLiteral("개 선택)");
+        heading = access::Tr("%1 (최소: %2개 선택)").arg(heading, shown);
     }
     return heading;
 }

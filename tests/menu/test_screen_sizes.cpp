@@ -1,6 +1,7 @@
 // The menu page and the item dialogs on every screen size shops buy, in every look: no text cut, every
 // key whole on the screen, no two keys on top of each other, the window the design's size times the
-// stage scale.
+// stage scale; in every language, with no text of the terminal's own left in Korean.
+#include "access/language.h"
 #include "access/modes.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/frm_menu_select_main.h"
@@ -10,16 +11,18 @@
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
 #include "support/barrier_free.h"
-#include "support/long_option_item.h"
 #include "support/demo_shop.h"
+#include "support/long_option_item.h"
 #include "support/orders.h"
 #include "support/screen_sizes.h"
 #include "support/screen_widgets.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -41,6 +44,44 @@ const struct {
     {"contrast", {.contrast = true}},
     {"low and large", {.low = true, .large = true}},
 };
+
+// The visit's language for one case; Korean again after it.
+class LanguageScope {
+public:
+    explicit LanguageScope(access::Language language) { ApplyLanguage(language); }
+    ~LanguageScope() { ApplyLanguage(access::Language::Korean); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+// In another language, the keys' captions and the labels' texts that still hold Korean, apart from
+// the shop's own names (widgets whose name starts with one of `shopOwned`).
+QStringList KoreanLeft(QWidget* window, const QStringList& shopOwned)
+{
+    if (access::VisitLanguage() == access::Language::Korean)
+        return {};
+    const auto korean = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(),
+                           [](QChar c) { return c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3; });
+    };
+    QStringList left;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window
+            || std::any_of(shopOwned.begin(), shopOwned.end(),
+                           [w](const QString& p) { return w->objectName().startsWith(p); }))
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w))
+            text = label->text();
+        else if (auto* key = qobject_cast<CaptionKey*>(w))
+            text = key->caption();
+        // A picture named by its control's name tells no text.
+        const QString name = w->accessibleName() == w->objectName() ? QString() : w->accessibleName();
+        if (korean(text) || korean(name) || korean(w->accessibleDescription()))
+            left << w->objectName() + u" \""_s + text + u"\" / "_s + w->accessibleName();
+    }
+    return left;
+}
 
 // The layout checks, and the window's size against the design's at the stage scale.
 QStringList Faults(QWidget* window, QSize design, QSize screen)
@@ -106,33 +147,41 @@ protected:
 // tall screen also how far down the page the tiles and keys reach.
 TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
-    for (const auto& look : kLooks) {
-        ModesScope modes(look.modes);
-        for (const QSize screen : kScreenSizes) {
-            StageScope stage(screen);
-            const std::string where = SizeName(screen).toStdString() + " " + look.name + ": ";
-            cart::OrderCart cart;
-            cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
-            TeaPage page;
-            page.open(cart);
-            QStringList faults = Faults(&page, StageDesign(), screen);
-            EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
+    // The shop's category and item names, and the lines' names and options.
+    const QStringList shopOwned{u"대분류_"_s, u"picMenu_"_s, u"메뉴이름_"_s, u"SetMenuName_"_s, u"SetOptionMenu_"_s};
+    for (const access::LanguageInfo& language : access::kLanguages) {
+        LanguageScope spoken(language.language);
+        for (const auto& look : kLooks) {
+            ModesScope modes(look.modes);
+            for (const QSize screen : kScreenSizes) {
+                StageScope stage(screen);
+                const std::string where = std::string(language.code) + " " + SizeName(screen).toStdString() + " "
+                    + look.name + ": ";
+                cart::OrderCart cart;
+                cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
+                TeaPage page;
+                page.open(cart);
+                QStringList faults = Faults(&page, StageDesign(), screen) + KoreanLeft(&page, shopOwned);
+                EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
 
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
-                << where;
-            ASSERT_GT(page.model().tiles().count, 0) << where;
-            faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes);
-            EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
+                ASSERT_TRUE(QTest::qWaitFor(
+                    [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
+                    << where;
+                ASSERT_GT(page.model().tiles().count, 0) << where;
+                faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes)
+                    + KoreanLeft(&page, shopOwned);
+                EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
 
-            // The next strip of tabs (longer names), its next page of tiles, and a second row.
-            CmdLabel(page, 1)->touch();
-            CmdLabel(page, 3)->touch();
-            picMenu(page, 0)->touch();
-            EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
-            faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes);
-            EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n"
-                                          << faults.join(u'\n').toStdString();
+                // The next strip of tabs (longer names), its next page of tiles, and a second row.
+                CmdLabel(page, 1)->touch();
+                CmdLabel(page, 3)->touch();
+                picMenu(page, 0)->touch();
+                EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
+                faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes)
+                    + KoreanLeft(&page, shopOwned);
+                EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n"
+                                              << faults.join(u'\n').toStdString();
+            }
         }
     }
 }
@@ -177,57 +226,67 @@ QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen
 // rows turned to.
 TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
-    for (const auto& look : kLooks) {
-        ModesScope modes(look.modes);
-        for (const QSize screen : kScreenSizes) {
-            StageScope stage(screen);
-            const std::string where = SizeName(screen).toStdString() + " " + look.name + ": ";
-            const QString shot = QString::fromUtf8(look.name).replace(u' ', u'_');
-            QWidget page;
-            page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
-            page.show();
+    // The shop's item, its photo's name and its option groups' and options' names.
+    const QStringList shopOwned{u"메뉴이름"_s, u"메뉴구성"_s,       u"메뉴설명"_s,
+                                u"메뉴사진"_s, u"AddMenu_Title_"_s, u"AddMenu_Option"_s};
+    for (const access::LanguageInfo& language : access::kLanguages) {
+        LanguageScope spoken(language.language);
+        for (const auto& look : kLooks) {
+            ModesScope modes(look.modes);
+            for (const QSize screen : kScreenSizes) {
+                StageScope stage(screen);
+                const std::string where = std::string(language.code) + " " + SizeName(screen).toStdString() + " "
+                    + look.name + ": ";
+                const QString shot = QString::fromUtf8(language.code) + u'-'
+                    + QString::fromUtf8(look.name).replace(u' ', u'_');
+                QWidget page;
+                page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
+                page.show();
 
-            auto single = std::make_unique<frmMenuSelectSubA>(&page);
-            single->m_menuIndex = u"0"_s;
-            single->show();
-            QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen,
-                                              look.modes.low, shot + u"-single"_s);
-            EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
-            single.reset();
+                auto single = std::make_unique<frmMenuSelectSubA>(&page);
+                single->m_menuIndex = u"0"_s;
+                single->show();
+                QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen,
+                                                  look.modes.low, shot + u"-single"_s)
+                    + KoreanLeft(single.get(), shopOwned);
+                EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
+                single.reset();
 
-            auto options = std::make_unique<frmMenuSelectSubB>(&page);
-            options->m_menuIndex = u"0"_s;
-            options->show();
-            int shots = 0;
-            const auto check = [&](const char* state) {
-                const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen,
-                                                       look.modes.low, shot + u"-options-%1"_s.arg(shots++));
-                EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
-            };
-            check("options");
-            const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
-            ASSERT_FALSE(rows.isEmpty()) << where;
-            for (OptionRow* row : rows) {
-                if (row->isVisible()) {
-                    row->click();
-                    break;
-                }
-            }
-            check("an option chosen");
-            // Every group page, and on each every group's next page of rows.
-            for (int groupPage = 0; groupPage < 4; ++groupPage) {
-                for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
-                    if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
-                        && key->objectName().endsWith(u"_1"_s)) {
-                        key->touch();
-                        check("rows paged");
+                auto options = std::make_unique<frmMenuSelectSubB>(&page);
+                options->m_menuIndex = u"0"_s;
+                options->show();
+                int shots = 0;
+                const auto check = [&](const char* state) {
+                    const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(),
+                                                           screen, look.modes.low, shot + u"-options-%1"_s.arg(shots++))
+                        + KoreanLeft(options.get(), shopOwned);
+                    EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
+                };
+                check("options");
+                const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
+                ASSERT_FALSE(rows.isEmpty()) << where;
+                for (OptionRow* row : rows) {
+                    if (row->isVisible()) {
+                        row->click();
+                        break;
                     }
                 }
-                CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
-                if (!next || !next->isVisible())
-                    break;
-                next->touch();
-                check("groups paged");
+                check("an option chosen");
+                // Every group page, and on each every group's next page of rows.
+                for (int groupPage = 0; groupPage < 4; ++groupPage) {
+                    for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
+                        if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
+                            && key->objectName().endsWith(u"_1"_s)) {
+                            key->touch();
+                            check("rows paged");
+                        }
+                    }
+                    CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+                    if (!next || !next->isVisible())
+                        break;
+                    next->touch();
+                    check("groups paged");
+                }
             }
         }
     }

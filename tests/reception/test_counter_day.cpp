@@ -49,7 +49,7 @@ protected:
         // panel and starts again.
         const int menuFailures = customers > 3 ? (customers - 4) / 12 + 1 : 0;
         EXPECT_EQ(f.menuLoadsFailed, menuFailures);
-        EXPECT_EQ(dialogs->texts().count(menu::kMenuLoadFailedText), menuFailures);
+        EXPECT_EQ(dialogs->texts().count(QString::fromUtf8(menu::kMenuLoadFailedText)), menuFailures);
         EXPECT_GE(f.polls, polls);
         EXPECT_EQ(f.fdsEnd.size(), f.fdsStart.size()) << f.fdsStart.join(u' ').toStdString() << "\n"
                                                       << f.fdsEnd.join(u' ').toStdString();

@@ -112,7 +112,7 @@ bool frmMenuSelectMain::turnPage(int direction)
 QString frmMenuSelectMain::intro() const
 {
     if (loading())
-        return kMenuLoadingText;
+        return access::Tr(kMenuLoadingText);
     const TabStrip& strip = m_model.tabs();
     const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.m_Category;
     return access::MenuPageIntro(category, m_model.tiles().page + 1, m_model.tiles().pages, m_model.tiles().count,
@@ -121,7 +121,7 @@ QString frmMenuSelectMain::intro() const
 
 void frmMenuSelectMain::sayLineAdded(const order::OrderLine& line)
 {
-    access::Guide(access::LineAddedText(line.name, line.quantity, m_orderTotal->text() + QStringLiteral("원")));
+    access::Guide(access::LineAddedText(line.name, line.quantity, WonText(m_model.m_SELECTED.total())));
 }
 
 void frmMenuSelectMain::open(const cart::OrderCart& cart)
@@ -180,7 +180,7 @@ void frmMenuSelectMain::startLoad()
     }
     m_loadLimitMs = httpLimits().callMs;
     m_loadDeadline->start(m_loadLimitMs);
-    access::Guide(kMenuLoadingText);
+    access::Guide(access::Tr(kMenuLoadingText));
 }
 
 void frmMenuSelectMain::loadArrived(const MenuPageData& data)
@@ -260,7 +260,7 @@ void frmMenuSelectMain::showTabs()
         tab->setForeground(current ? Colours().menuPage.currentTabInk : Colours().inkOnDark);
         // An unused slot is no key, to the eye or to a screen reader.
         tab->setVisible(t < m_layout.tabsPerStrip && !strip.captions[size_t(t)].isEmpty());
-        tab->setAccessibleDescription(current ? QStringLiteral("현재 분류") : QString());
+        tab->setAccessibleDescription(current ? access::Tr("현재 분류") : QString());
     }
     if (m_tabMark) {
         const bool marked = strip.current >= 0 && strip.current < m_layout.tabsPerStrip;
@@ -292,6 +292,16 @@ void frmMenuSelectMain::fitTabCaption(CaptionKey* tab) const
     tab->setFont(fitted);
 }
 
+void frmMenuSelectMain::fitCaption(CaptionKey* key)
+{
+    FitKeyCaption(key, "frmMenuSelectMain");
+}
+
+void frmMenuSelectMain::fitText(QLabel* label)
+{
+    FitLabelText(label, "frmMenuSelectMain");
+}
+
 void frmMenuSelectMain::showTiles()
 {
     const TilePage& page = m_model.tiles();
@@ -316,6 +326,8 @@ void frmMenuSelectMain::showTiles()
         const QString name = entry->col[kTileName];
         const QString price = WonText(entry->col[kTilePrice]);
         tile.name->setText(name);
+        // The Chinese and Japanese type sets a Korean name a little taller.
+        fitText(tile.name);
         tile.price->setText(price);
         tile.frame->setItem(
             name, access::TileText(name, price, DialogFor(entry->col[kTileOptionCount]) == DialogKind::Options));
@@ -367,10 +379,12 @@ bool frmMenuSelectMain::Draw_Order()
         row.frame->show();
     }
     m_orderCount->setText(layout.count);
-    m_orderTotal->setText(layout.total);
+    const QString amount = WonText(m_model.m_SELECTED.total());
+    m_orderTotal->setText(UnitWordApart() ? layout.total : amount);
+    fitText(m_orderTotal);
     // The bare figures read alone mean nothing.
-    m_orderCount->setAccessibleName(QStringLiteral("총 수량 ") + layout.count);
-    m_orderTotal->setAccessibleName(QStringLiteral("합계 ") + layout.total + QStringLiteral("원"));
+    m_orderCount->setAccessibleName(access::Tr("총 수량 %1").arg(layout.count));
+    m_orderTotal->setAccessibleName(access::Tr("합계 %1").arg(amount));
     showList();
     if (m_keypad)
         m_keypad->refresh();
@@ -396,11 +410,13 @@ void frmMenuSelectMain::picMenu_Click(int k)
     if (touch.kind == TileTouch::Nothing)
         return;
     if (touch.kind == TileTouch::CartFull) {
-        MessageBox(QStringLiteral("메뉴 갯수 한계만큼 주문되었습니다!"), MessageIcon::Critical);
+        MessageBox(access::Tr("메뉴 갯수 한계만큼 주문되었습니다!"), MessageIcon::Critical);
         return;
     }
     if (touch.kind == TileTouch::MenuError) {
-        MessageBox(QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"), MessageIcon::Critical);
+        MessageBox(access::Tr("메뉴 오류입니다!") + QStringLiteral("\r\n\r\n")
+                       + access::Tr("프로그램 종료 후 다시 시작하세요"),
+                   MessageIcon::Critical);
         return;
     }
     m_tiles[size_t(k)].frame->setEnabled(false);
@@ -525,9 +541,12 @@ void frmMenuSelectMain::IdleTick_Timer()
         closePage(MenuPageEnd::Left);
         return;
     }
-    m_timerText->setText(*text);  // a label ignores the same text
+    if (m_timerText->text() != *text) {  // a label ignores the same text; fitting it each tick would not
+        m_timerText->setText(*text);
+        fitText(m_timerText);
+    }
     if (const std::optional<int> seconds = m_model.deadline().warningDue())
-        access::Guide(access::IdleWarningText(*seconds, QStringLiteral("메뉴 선택이 취소됩니다")));
+        access::Guide(access::IdleWarningText(*seconds, access::Tr("메뉴 선택이 취소됩니다")));
 }
 
 void frmMenuSelectMain::closePage(MenuPageEnd end)

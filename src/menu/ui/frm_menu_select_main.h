@@ -174,6 +174,9 @@ private:
     // Showing the model.
     void showTabs();
     void fitTabCaption(CaptionKey* tab) const;
+    static void fitCaption(CaptionKey* key);
+    static void fitText(QLabel* label);
+    static void widenLeftward(CaptionKey* key, int leftmost);
     void showTiles();
     void showList();
     void closePage(menu::MenuPageEnd end);

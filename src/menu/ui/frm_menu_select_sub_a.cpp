@@ -1,5 +1,6 @@
 #include "menu/ui/frm_menu_select_sub_a.h"
 
+#include "access/language.h"
 #include "access/speech.h"
 #include "access/spoken.h"
 #include "menu/ui/item_dialog_look.h"
@@ -49,7 +50,7 @@ frmMenuSelectSubA::Places frmMenuSelectSubA::PlacesNow()
                 .total = {.caption = {200, top + 246, 250, 140},
                           .amount = {450, top + 246, 450, 140},
                           .unit = {900, top + 246, 150, 140},
-                          .captionText = QStringLiteral("합계"),
+                          .captionText = access::Tr("합계"),
                           .captionAlignment = right},
                 .close = {30, 1440, 495, 420},
                 .add = {555, 1440, 495, 420},
@@ -78,7 +79,7 @@ frmMenuSelectSubA::Places frmMenuSelectSubA::PlacesNow()
                 .total = {.caption = {440, top, 120, 100},
                           .amount = {560, top, 340, 100},
                           .unit = {900, top, 100, 100},
-                          .captionText = QStringLiteral("합계"),
+                          .captionText = access::Tr("합계"),
                           .captionAlignment = right},
                 .close = {24, top + 190, 470, 180},
                 .add = {530, top + 190, 470, 180},
@@ -104,7 +105,7 @@ frmMenuSelectSubA::Places frmMenuSelectSubA::PlacesNow()
                 .total = {.caption = {420, 620, 120, 70},
                           .amount = {540, 620, 330, 70},
                           .unit = {873, 620, 40, 70},
-                          .captionText = QStringLiteral("합계"),
+                          .captionText = access::Tr("합계"),
                           .captionAlignment = right},
                 .close = {40, 714, 440, 110},
                 .add = {520, 714, 440, 110},
@@ -130,7 +131,7 @@ frmMenuSelectSubA::Places frmMenuSelectSubA::PlacesNow()
             .total = {.caption = {150, 440, 90, 40},
                       .amount = {245, 440, 205, 40},
                       .unit = {453, 440, 30, 40},
-                      .captionText = QStringLiteral("합계"),
+                      .captionText = access::Tr("합계"),
                       .captionAlignment = right},
             .close = {58, 511, 248, 63},
             .add = {338, 511, 247, 63},
@@ -145,7 +146,7 @@ frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
 
 frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page, const Places& at)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubA"), QStringLiteral("메뉴 선택"), at.size, at.fromPage,
+                 {QStringLiteral("frmMenuSelectSubA"), access::Tr("메뉴 선택"), at.size, at.fromPage,
                   SkinIn(QStringLiteral("0504.gif"))})
     , m_at(at)
 {

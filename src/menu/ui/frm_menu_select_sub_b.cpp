@@ -1,5 +1,6 @@
 #include "menu/ui/frm_menu_select_sub_b.h"
 
+#include "access/language.h"
 #include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
@@ -153,9 +154,8 @@ QString SpokenPrice(order::Money money)
 {
     const int64_t price = money.won();
     if (price == 0)
-        return QStringLiteral("추가 금액 없음");
-    return QString::number(price < 0 ? -price : price)
-        + (price < 0 ? QStringLiteral("원 할인") : QStringLiteral("원 추가"));
+        return access::Tr("추가 금액 없음");
+    return (price < 0 ? access::Tr("%1원 할인") : access::Tr("%1원 추가")).arg(price < 0 ? -price : price);
 }
 
 }  // namespace
@@ -197,7 +197,7 @@ frmMenuSelectSubB::Layout frmMenuSelectSubB::LayoutNow()
                 .total = {.caption = {30, 570, 200, 90},
                           .amount = {230, 570, 400, 90},
                           .unit = {630, 570, 90, 90},
-                          .captionText = QStringLiteral("합계"),
+                          .captionText = access::Tr("합계"),
                           .captionAlignment = right,
                           .amountSize = 24},
                 .close = {30, commands, 495, Screen().height() - commands - 30},
@@ -233,7 +233,7 @@ frmMenuSelectSubB::Layout frmMenuSelectSubB::LayoutNow()
                 .total = {.caption = {200, info, 130, 60},
                           .amount = {330, info, 230, 60},
                           .unit = {560, info, 70, 60},
-                          .captionText = QStringLiteral("합계"),
+                          .captionText = access::Tr("합계"),
                           .captionAlignment = right,
                           .amountSize = 24},
                 .close = {24, commands, 470, Screen().height() - commands - 6},
@@ -246,7 +246,7 @@ frmMenuSelectSubB::Layout frmMenuSelectSubB::LayoutNow()
         return TotalPlaces{.caption = caption,
                            .amount = amount,
                            .unit = unit,
-                           .captionText = QStringLiteral("합계 금액"),
+                           .captionText = access::Tr("합계 금액"),
                            .captionAlignment = Qt::AlignLeft | Qt::AlignVCenter,
                            .captionSize = 19,
                            .amountSize = 34,
@@ -307,7 +307,7 @@ frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
 
 frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page, const Layout& layout)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubB"), QStringLiteral("옵션 선택"), layout.size, layout.fromPage,
+                 {QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"), layout.size, layout.fromPage,
                   SkinIn(QStringLiteral("0505.gif"))})
     , m_layout(layout)
 {
@@ -334,18 +334,19 @@ void frmMenuSelectSubB::buildWidgets()
     const Layout& at = m_layout;
     makeItemTexts(at.item);
     makeCountdown(at.countdown);
-    MakeLabel(this, QStringLiteral("lblGroupCaption"), at.groupCaption, LabelFont(15), Colours().itemDialogs.mutedInk,
-              Qt::AlignRight | Qt::AlignVCenter, {})
-        ->setText(QStringLiteral("옵션 그룹"));
+    QLabel* groupCaption = MakeLabel(this, QStringLiteral("lblGroupCaption"), at.groupCaption, LabelFont(15),
+                                     Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {});
+    groupCaption->setText(access::Tr("옵션 그룹"));
+    FitToPlace(groupCaption);
     m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), at.chosenCount, KeyFont(15),
                                    Colours().itemDialogs.ink, Qt::AlignCenter, {});
     // In the order each layout has always been built in: the drawn text follows it to the pixel.
     if (FullScreen())
         makeTotal(at.total);
-    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ 이전"), at.pageBack,
-                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
-    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), QStringLiteral("다음 ▶"), at.pageNext,
-                                     KeyFont(18), Colours().plainKey, Colours().keyInk);
+    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ ") + access::Tr("이전"),
+                                     at.pageBack, KeyFont(18), Colours().plainKey, Colours().keyInk);
+    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), access::Tr("다음") + QStringLiteral(" ▶"),
+                                     at.pageNext, KeyFont(18), Colours().plainKey, Colours().keyInk);
     makeQuantityKeys(at.down, at.shown, at.up, at.quantitySize);
     if (!FullScreen())
         makeTotal(at.total);
@@ -353,8 +354,10 @@ void frmMenuSelectSubB::buildWidgets()
     m_chosenCountLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: %3px;")
                                           .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
                                           .arg(m_chosenCountLabel->height() / 2));
-    for (int i : {kCmdPageBack, kCmdPageNext})
+    for (int i : {kCmdPageBack, kCmdPageNext}) {
+        FitToPlace(CmdLabel[i]);
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+    }
 
     picBack = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
@@ -370,11 +373,12 @@ void frmMenuSelectSubB::buildWidgets()
                                      KeyFont(kTitleSize), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
                                      LabelFlag::Wrap);
         AddMenu_Title[j]->hide();
-        const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ 이전"), m_at.pageBack},
-                                                  {QStringLiteral("▼ 다음"), m_at.pageNext}};
+        const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ ") + access::Tr("이전"), m_at.pageBack},
+                                                  {QStringLiteral("▼ ") + access::Tr("다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
             CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
                                       keys[i].second, KeyFont(kPageKeySize), Colours().plainKey, Colours().keyInk);
+            FitToPlace(key);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
             key->hide();
             AddMenu_Page[j][size_t(i)] = key;
@@ -537,7 +541,7 @@ bool frmMenuSelectSubB::turnPage(access::Move move)
         return false;
     picBack->update();
     placePanels();
-    access::Guide(access::PageText(QStringLiteral("옵션"), m_model.groupPage() + 1, m_model.groupPages()));
+    access::Guide(access::PageText(access::Tr("옵션"), m_model.groupPage() + 1, m_model.groupPages()));
     return true;
 }
 
@@ -584,7 +588,7 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
     case kCmdAdd:
         if (!m_model.valid()) {
             guideMinimum();
-            MessageBox(QStringLiteral("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
+            MessageBox(access::Tr("최소 선택 갯수를 확인하세요!"), MessageIcon::Information);
             break;
         }
         if (addToPage(m_model.added())) {

@@ -1,10 +1,13 @@
 #include "menu/ui/item_dialog.h"
 
+#include "access/language.h"
 #include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
 #include "catalogue/menu_catalogue.h"
+#include "menu/menu_page_rules.h"
 #include "menu/ui/item_dialog_look.h"
+#include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/menu_photo.h"
 #include "presentation/caption_key.h"
 #include "presentation/keypad_navigator.h"
@@ -28,15 +31,11 @@ using item_dialog::PaintPanel;
 
 namespace {
 
-// In the large view a text longer than its place steps down in size, at most to the design's size,
-// rather than being cut.
-void FitLarge(QLabel* label)
+// How far a text may step down: in the large view to the design's size, otherwise to two thirds.
+double Lowest()
 {
     const double scale = CurrentLook().scale;
-    if (scale <= 1.0)
-        return;
-    const int floor = std::max(1, int(label->font().pixelSize() / scale));
-    FitFont(label, label->text(), label->contentsRect(), label->wordWrap(), floor, "ItemDialog");
+    return scale > 1.0 ? 1.0 / scale : 2.0 / 3;
 }
 
 }  // namespace
@@ -64,7 +63,20 @@ QPoint ItemDialog::LowerMiddle(QSize size)
 
 QString ItemDialog::SkinIn(const QString& skin)
 {
-    return FullScreen() || access::CurrentModes().contrast || StagePortrait() ? QString() : skin;
+    return FullScreen() || access::CurrentModes().contrast || StagePortrait()
+            || access::VisitLanguage() != access::Language::Korean
+        ? QString()
+        : skin;
+}
+
+void ItemDialog::FitToPlace(QLabel* label)
+{
+    menu::FitLabelText(label, "ItemDialog", Lowest());
+}
+
+void ItemDialog::FitToPlace(CaptionKey* key)
+{
+    menu::FitKeyCaption(key, "ItemDialog", Lowest());
 }
 
 QString ItemDialog::intro() const
@@ -163,7 +175,7 @@ menu::MenuItem ItemDialog::ReadItem() const
 bool ItemDialog::showItem(Procedure& proc)
 {
     SUMBREL_STEP_OR(proc, false, {
-        m_photoLabel->setAccessibleName(item().name + QStringLiteral(" 사진"));
+        m_photoLabel->setAccessibleName(access::Tr("%1 사진").arg(item().name));
         ShowMenuPhoto(m_photoLabel, item().num);
     });
     SUMBREL_STEP_OR(proc, false, {
@@ -173,9 +185,9 @@ bool ItemDialog::showItem(Procedure& proc)
         m_nameLabel->setText(item().name);
         m_compositionLabel->setText(item().composition);
         m_descriptionLabel->setText(item().description);
-        m_priceLabel->setText(item().price.caption());
+        m_priceLabel->setText(menu::UnitWordApart() ? item().price.caption() : menu::WonText(item().price));
         for (QLabel* label : {m_nameLabel, m_compositionLabel, m_descriptionLabel, m_priceLabel})
-            FitLarge(label);
+            FitToPlace(label);
     });
     SUMBREL_STEP_OR(proc, false, showQuantity());
     return true;
@@ -190,8 +202,9 @@ void ItemDialog::showQuantity()
 void ItemDialog::showTotal(const QString& totalText)
 {
     // A screen reader hears what the amount is.
-    Total->setText(totalText);
-    Total->setAccessibleName(QStringLiteral("합계 ") + totalText + QStringLiteral("원"));
+    Total->setText(menu::UnitWordApart() ? totalText : access::Tr("%1원").arg(totalText));
+    FitToPlace(Total);
+    Total->setAccessibleName(access::Tr("합계 %1").arg(access::Tr("%1원").arg(totalText)));
     Total->setAccessibleDescription(Total->accessibleName());
 }
 
@@ -207,21 +220,24 @@ void ItemDialog::makeItemTexts(const ItemPlaces& at)
     m_descriptionLabel = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize),
                                    c.ink, left, LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
-              QStringLiteral("가격"));
-    m_priceLabel = MakeLabel(this, QStringLiteral("메뉴가격"), at.price, KeyFont(at.priceSize), c.ink,
+              access::Tr("가격"));
+    // Where the unit is no word of its own, the amount takes its place too.
+    m_priceLabel = MakeLabel(this, QStringLiteral("메뉴가격"),
+                             menu::UnitWordApart() ? at.price : at.price | at.priceUnit, KeyFont(at.priceSize), c.ink,
                              Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {}, QStringLiteral("원"));
+    MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {},
+              menu::UnitWordApart() ? QStringLiteral("원") : QString());
 }
 
 void ItemDialog::makeTotal(const TotalPlaces& at)
 {
     const Palette::ItemDialogs& c = Colours().itemDialogs;
-    MakeLabel(this, QStringLiteral("lblTotalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
-              at.captionAlignment, {}, at.captionText);
-    Total = MakeLabel(this, QStringLiteral("Total"), at.amount, KeyFont(at.amountSize), c.navy,
-                      Qt::AlignRight | Qt::AlignVCenter);
+    FitToPlace(MakeLabel(this, QStringLiteral("lblTotalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
+                         at.captionAlignment, {}, at.captionText));
+    Total = MakeLabel(this, QStringLiteral("Total"), menu::UnitWordApart() ? at.amount : at.amount | at.unit,
+                      KeyFont(at.amountSize), c.navy, Qt::AlignRight | Qt::AlignVCenter);
     MakeLabel(this, QStringLiteral("lblTotalUnit"), at.unit, LabelFont(at.unitSize), c.navy,
-              Qt::AlignLeft | Qt::AlignVCenter, {}, QStringLiteral("원"));
+              Qt::AlignLeft | Qt::AlignVCenter, {}, menu::UnitWordApart() ? QStringLiteral("원") : QString());
 }
 
 void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize)
@@ -247,18 +263,20 @@ void ItemDialog::makeCountdown(const QRect& geometry)
 {
     m_idleCountdownLabel = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17),
                                      Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
-    m_idleCountdownLabel->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
+    m_idleCountdownLabel->setText(access::Tr("%1초").arg(access::IdleMs(menu::kIdleMs) / 1000));
 }
 
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
 {
-    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), QStringLiteral("닫기"), close, KeyFont(fontSize),
+    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), access::Tr("닫기"), close, KeyFont(fontSize),
                                   Colours().plainKey, Colours().keyInk);
-    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), QStringLiteral("주문 담기"), add, KeyFont(fontSize),
+    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), access::Tr("주문 담기"), add, KeyFont(fontSize),
                                 {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
                                 Colours().inkOnDark);
-    for (int i : {kCmdClose, kCmdAdd})
+    for (int i : {kCmdClose, kCmdAdd}) {
+        FitToPlace(CmdLabel[i]);
         connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+    }
 }
 
 void ItemDialog::SetNum_Add_Click(int index)
@@ -348,7 +366,7 @@ void ItemDialog::IdleTick_Timer()
     }
     // Said once as the time runs short; a touch or a key renews the deadline and the warning with it.
     if (const std::optional<int> seconds = m_Deadline.warningDue())
-        access::Guide(access::IdleWarningText(*seconds, QStringLiteral("메뉴 화면으로 돌아갑니다")));
+        access::Guide(access::IdleWarningText(*seconds, access::Tr("메뉴 화면으로 돌아갑니다")));
     m_idleCountdownLabel->setText(*text);  // a label ignores the same text
 }
 

@@ -52,9 +52,13 @@ public:
     // A standing screen's dialog of that size: centred across, its middle at three fifths of the
     // height, where a standing customer reads and reaches it above the page's own keys.
     static QPoint LowerMiddle(QSize size);
-    // Skin pictures only in the design's layout and palette, drawn for the lying screen: in high
-    // contrast and on a standing screen every face is plain.
+    // Skin pictures only in the design's layout and palette, drawn for the lying screen with their
+    // Korean words: in high contrast, on a standing screen and in other languages every face is plain.
     static QString SkinIn(const QString& skin);
+    // A text longer than its place steps down in size rather than being cut: in the large view at most
+    // to the design's size, otherwise (a translation longer than the Korean) to two thirds of its own.
+    static void FitToPlace(QLabel* label);
+    static void FitToPlace(CaptionKey* key);
     // What the dialog says when it shows and again on "*".
     QString intro() const;
     KeypadNavigator* keypad() const { return m_keypad; }

@@ -23,15 +23,26 @@ using namespace menu;
 namespace {
 
 struct KeyDesign {
-    const char16_t* caption;
+    const char16_t* sign;  // the arrow before the word, in every language
+    const char* word;  // Korean, shown through access::Tr
     enum { Band, Plain, Accent } look;
 };
 // CmdLabel(0..7), in key order.
 constexpr KeyDesign kKeys[kPageKeyCount] = {
-    {u"◀\n이전", KeyDesign::Band},  {u"▶\n다음", KeyDesign::Band},   {u"▲\n이전", KeyDesign::Plain},
-    {u"▼\n다음", KeyDesign::Plain}, {u"▲ 위로", KeyDesign::Plain},   {u"▼ 아래로", KeyDesign::Plain},
-    {u"닫기", KeyDesign::Band},      {u"선택완료", KeyDesign::Accent},
+    {u"◀\n", TrNoop("이전"), KeyDesign::Band},  {u"▶\n", TrNoop("다음"), KeyDesign::Band},
+    {u"▲\n", TrNoop("이전"), KeyDesign::Plain}, {u"▼\n", TrNoop("다음"), KeyDesign::Plain},
+    {u"▲ ", TrNoop("위로"), KeyDesign::Plain},  {u"▼ ", TrNoop("아래로"), KeyDesign::Plain},
+    {u"", TrNoop("닫기"), KeyDesign::Band},     {u"", TrNoop("선택완료"), KeyDesign::Accent},
 };
+
+// A painted word set smaller where a translation does not fit its place, to two thirds at most.
+void DrawFitted(QPainter& p, const QRect& place, const QString& text, const QFont& font)
+{
+    QFont fitted = font;
+    fitted.setPixelSize(FittingPixelSize(font, text, place, true, std::max(1, font.pixelSize() * 2 / 3)));
+    p.setFont(fitted);
+    p.drawText(place, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
 
 // The design's plain keys carry the page's ink; in the other palettes that ink may be the faces'
 // own colour, so they take the key ink made for them.
@@ -340,8 +351,9 @@ void frmMenuSelectMain::loadSkin()
         return;
     m_tileBackground = SkinPicture(QStringLiteral("0502.gif"));
     m_rowBackground = SkinPicture(QStringLiteral("0503.gif"));
-    // The page's picture is the wide screen's, keys and all; a tall page draws its own.
-    if (StagePortrait())
+    // The page's picture is the wide screen's, keys and all, with their Korean words; a tall page, or
+    // a visit in another language, draws its own.
+    if (StagePortrait() || access::VisitLanguage() != access::Language::Korean)
         return;
     m_background = SkinPicture(QStringLiteral("0501.gif"));
     m_skinned = !m_background.isNull();
@@ -423,8 +435,10 @@ void frmMenuSelectMain::buildKeys()
         }
         if (colours.rest == Colours().plainKey.rest)
             ink = PlainKeyInk();
-        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i), QString::fromUtf16(d.caption),
-                                  l.keys[size_t(i)], KeyFont(l.keyFonts[size_t(i)]), colours, ink);
+        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i),
+                                  QString::fromUtf16(d.sign) + access::Tr(d.word), l.keys[size_t(i)],
+                                  KeyFont(l.keyFonts[size_t(i)]), colours, ink);
+        fitCaption(key);
         // The skin's background carries the pictures of the keys; the confirm key keeps its caption.
         if (m_skinned && PageKey(i) != PageKey::Confirm)
             key->setInvisible(true);
@@ -442,7 +456,8 @@ void frmMenuSelectMain::buildKeys()
     // Below the next-page key rather than across its lower edge.
     m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), l.timer, KeyFont(22), Colours().menuPage.priceInk,
                             Qt::AlignCenter, LabelFlag::PassTouches);
-    m_timerText->setText(QString::number(access::IdleMs(menu::kIdleMs) / 1000) + QStringLiteral("초"));
+    m_timerText->setText(access::Tr("%1초").arg(access::IdleMs(menu::kIdleMs) / 1000));
+    fitText(m_timerText);
 }
 
 void frmMenuSelectMain::buildOrderList()
@@ -493,20 +508,35 @@ void frmMenuSelectMain::buildOrderList()
         row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
                           Scaled(QRect(146, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
                           PlainKeyInk());
-        row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), QStringLiteral("삭제"),
+        row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), access::Tr("삭제"),
                              Scaled(QRect(149, 0, 40, 36), s), KeyFont(13), Colours().menuPage.removeKey,
                              Colours().menuPage.removeInk);
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
         connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
         connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+        widenLeftward(row.remove, Px(Scaled(QRect(99, 0, 90, 36), s)).left());
+        fitCaption(row.remove);
         connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
         row.frame->hide();
     }
-    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), l.count, KeyFont(20, true), Colours().ink,
-                             Qt::AlignCenter, LabelFlag::PassTouches);
-    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), l.total, KeyFont(20, true), Colours().menuPage.priceInk,
-                             Qt::AlignRight | Qt::AlignVCenter, LabelFlag::PassTouches);
+    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), l.count, KeyFont(20, true), Colours().ink, Qt::AlignCenter,
+                             LabelFlag::PassTouches);
+    // Where the unit is no word of its own, the amount takes its place too.
+    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), UnitWordApart() ? l.total : l.total | l.wonWord,
+                             KeyFont(20, true), Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter,
+                             LabelFlag::PassTouches);
+}
+
+// A caption wider than its key (a translation longer than the Korean) takes the free room on the key's
+// left, up to `leftmost`, before it is set smaller.
+void frmMenuSelectMain::widenLeftward(CaptionKey* key, int leftmost)
+{
+    const int need = QFontMetrics(key->font()).horizontalAdvance(key->caption()) + 12;
+    if (need <= key->width())
+        return;
+    const int left = std::max(leftmost, key->geometry().right() + 1 - need);
+    key->setGeometry(QRect(QPoint(left, key->y()), QPoint(key->geometry().right(), key->geometry().bottom())));
 }
 
 void frmMenuSelectMain::buildShadow()
@@ -523,12 +553,13 @@ void frmMenuSelectMain::buildShadow()
 void frmMenuSelectMain::buildLoadingPanel()
 {
     const PageLayout& l = m_layout;
-    m_loadingPanel =
-        MakePanel(this, QStringLiteral("picLoading"), QRect(QPoint(0, 0), StageDesign()), Colours().menuPage.page);
-    MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), l.loadingText, KeyFont(30), Colours().ink,
-              Qt::AlignCenter, LabelFlag::Wrap, kMenuLoadingText);
-    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), kMenuLoadCancelCaption, l.loadingKey,
-                              KeyFont(30), Colours().menuPage.bandKey, Colours().inkOnDark);
+    m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), QRect(QPoint(0, 0), StageDesign()),
+                               Colours().menuPage.page);
+    fitText(MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), l.loadingText, KeyFont(30), Colours().ink,
+                      Qt::AlignCenter, LabelFlag::Wrap, access::Tr(kMenuLoadingText)));
+    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), access::Tr(kMenuLoadCancelCaption),
+                              l.loadingKey, KeyFont(30), Colours().menuPage.bandKey, Colours().inkOnDark);
+    fitCaption(m_cancelLoadKey);
     m_cancelLoadKey->setCursor(Qt::PointingHandCursor);
     connect(m_cancelLoadKey, &CaptionKey::clicked, this, [this] { cancelLoad(); });
     m_loadingPanel->hide();
@@ -552,8 +583,7 @@ void frmMenuSelectMain::paintEvent(QPaintEvent*)
     if (l.low) {
         // The upper part shows what the page is for; its keys are all below.
         p.setPen(Colours().inkOnDark);
-        p.setFont(KeyFont(28));
-        p.drawText(QRect(Px(20), 0, width() - Px(40), band), Qt::AlignCenter, QStringLiteral("메뉴 선택"));
+        DrawFitted(p, QRect(Px(20), 0, width() - Px(40), band), access::Tr("메뉴 선택"), KeyFont(28));
     }
 
     p.setRenderHint(QPainter::Antialiasing);
@@ -569,12 +599,13 @@ void frmMenuSelectMain::paintEvent(QPaintEvent*)
         p.drawPath(card);
     }
     p.setPen(Colours().ink);
-    p.setFont(KeyFont(20));
-    p.drawText(Px(l.heading), Qt::AlignCenter, QStringLiteral("주문 내역"));
-    p.setFont(LabelFont(16, true));
+    DrawFitted(p, Px(l.heading), access::Tr("주문 내역"), KeyFont(20));
     p.setPen(Colours().menuPage.mutedInk);
-    p.drawText(Px(l.totalWord), Qt::AlignCenter, QStringLiteral("총"));
-    p.drawText(Px(l.wonWord), Qt::AlignCenter, QStringLiteral("원"));
+    DrawFitted(p, Px(l.totalWord), access::Tr("총"), LabelFont(16, true));
+    if (UnitWordApart()) {
+        p.setFont(LabelFont(16, true));
+        p.drawText(Px(l.wonWord), Qt::AlignCenter, QStringLiteral("원"));
+    }
 
     // The page marker's track between the page keys.
     if (l.marker) {

@@ -1,17 +1,36 @@
 #include "menu/ui/menu_page_widgets.h"
 
 #include "presentation/accessible_key.h"
+#include "presentation/caption_key.h"
 #include "presentation/look.h"
 #include "presentation/screen_utils.h"
 #include "presentation/stage_scale.h"
+#include "presentation/widgets.h"
 
 #include <QAccessible>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace sumbrel::menu {
 
 namespace {
+
+// An element's own pixel size, kept before a long text first makes it smaller.
+constexpr const char* kOwnSize = "ownPixelSize";
+
+// The element's font at its own size; the smallest size it may step down to.
+int OwnSize(QWidget* element, double lowest)
+{
+    if (element->property(kOwnSize).toInt() <= 0)
+        element->setProperty(kOwnSize, element->font().pixelSize());
+    QFont own = element->font();
+    own.setPixelSize(element->property(kOwnSize).toInt());
+    element->setFont(own);
+    return std::max(1, int(own.pixelSize() * lowest));
+}
 
 // A push button named by the item it shows, pressed as by a touch; while it shows none, no key.
 QAccessibleInterface* TileFactory(const QString& className, QObject* object)
@@ -26,6 +45,24 @@ QAccessibleInterface* TileFactory(const QString& className, QObject* object)
 }
 
 }  // namespace
+
+void FitKeyCaption(CaptionKey* key, const char* owner, double lowest)
+{
+    const int floor = OwnSize(key, lowest);
+    // A word broken across lines (Chinese breaks between any two signs) reads worse than a smaller one.
+    const QRect room = key->rect().adjusted(4, 4, -4, -4);
+    QFont smallest = key->font();
+    smallest.setPixelSize(floor);
+    const QRect need = QFontMetrics(smallest).boundingRect(QRect(0, 0, 100000, 100000), 0, key->caption());
+    const bool wrap = need.width() > room.width() || need.height() > room.height();
+    FitFont(key, key->caption(), room, wrap, floor, owner);
+}
+
+void FitLabelText(QLabel* label, const char* owner, double lowest)
+{
+    const int floor = OwnSize(label, lowest);
+    FitFont(label, label->text(), label->contentsRect(), label->wordWrap(), floor, owner);
+}
 
 MenuTile::MenuTile(QWidget* parent)
     : QWidget(parent)

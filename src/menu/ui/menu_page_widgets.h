@@ -7,6 +7,12 @@
 #include <QSize>
 #include <QWidget>
 
+class QLabel;
+
+namespace sumbrel {
+class CaptionKey;
+}
+
 namespace sumbrel::menu {
 
 // A rounded tile that reports a touch anywhere on it (its photo, name and price let touches through).
@@ -37,6 +43,14 @@ private:
     QPixmap m_background;
     bool m_down = false;
 };
+
+// A key's caption or a label's text that does not fit its place (a translation longer than the
+// Korean, a name in a taller type) steps down in size rather than being cut: from the element's own
+// size (kept at the first call, so that each new text starts from it again) down to `lowest` of it.
+// A caption breaks inside its lines only where it does not fit on them even at the smallest size.
+// The trace names each text made smaller, after `owner`.
+void FitKeyCaption(CaptionKey* key, const char* owner, double lowest = 2.0 / 3);
+void FitLabelText(QLabel* label, const char* owner, double lowest = 2.0 / 3);
 
 // The order list's area (800, 95)-(1025, 680): it stays bright while a dialog is open.
 inline constexpr QRect kOrderArea{800, 95, 225, 585};

@@ -1,10 +1,12 @@
 #include "menu/ui/menu_photo.h"
 
+#include "access/language.h"
 #include "menu/menu_item.h"
 #include "menu/ui/picture_cache.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
 #include "presentation/stage_scale.h"
+#include "presentation/widgets.h"
 #include "startup/files.h"
 #include "startup/trace_log.h"
 
@@ -53,9 +55,13 @@ QPixmap DrawPlaceholder(QSize size)
                QPointF(body.right() + 0.6 * unit, body.bottom() + 0.45 * unit));
     if (words) {
         p.setPen(Colours().menuPage.photoRim);
-        p.setFont(LabelFont(std::clamp(designH / 11, 11, 20)));
-        p.drawText(QRectF(0, body.bottom() + 0.7 * unit, w, h - body.bottom() - 0.7 * unit),
-                   Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("사진 준비 중"));
+        const QString caption = access::Tr("사진 준비 중");
+        const QRectF room(0, body.bottom() + 0.7 * unit, w, h - body.bottom() - 0.7 * unit);
+        QFont font = LabelFont(std::clamp(designH / 11, 11, 20));
+        font.setPixelSize(
+            FittingPixelSize(font, caption, room.toRect(), true, std::max(1, font.pixelSize() * 2 / 3)));
+        p.setFont(font);
+        p.drawText(room, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
     }
     return picture;
 }
@@ -67,11 +73,11 @@ QPixmap MenuPhotoPlaceholder(QSize size)
     if (size.isEmpty())
         return QPixmap();
     // The page's twenty tiles and every dialog of a size share one drawing, per palette and type size
-    // (a look or a stage drawn before must not lend its colours or words).
-    static std::map<std::tuple<int, int, QRgb, QRgb, QRgb, int>, QPixmap> drawn;
+    // and language (a look, a stage or a language drawn before must not lend its colours or words).
+    static std::map<std::tuple<int, int, QRgb, QRgb, QRgb, int, QString>, QPixmap> drawn;
     const Palette::MenuPage& c = Colours().menuPage;
     QPixmap& picture = drawn[{size.width(), size.height(), c.photoFill.rgba(), c.photoInk.rgba(), c.photoRim.rgba(),
-                              LabelFont(20).pixelSize()}];
+                              LabelFont(20).pixelSize(), access::Tr("사진 준비 중")}];
     if (picture.isNull())
         picture = DrawPlaceholder(size);
     return picture;

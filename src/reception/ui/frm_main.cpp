@@ -419,7 +419,7 @@ void frmMain::menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end)
     m_path.setIdlePaused(false);
     act(m_path.menuClosed(m_cart.selectionConfirmed), m_menuOpenedFrom);
     if (end == menu::MenuPageEnd::LoadFailed)
-        MessageBox(menu::kMenuLoadFailedText, MessageIcon::Warning);
+        MessageBox(access::Tr(menu::kMenuLoadFailedText), MessageIcon::Warning);
 }
 
 // The operator areas: whoever owns the screen answers (the settings end with reset()).
