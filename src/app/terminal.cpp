@@ -1,5 +1,6 @@
 #include "app/terminal.h"
 
+#include "access/language.h"
 #include "access/ui/tts_engine.h"
 #include "kiosk/health_file.h"
 #include "kiosk/ui/kiosk_session.h"
@@ -129,6 +130,8 @@ void Terminal::openSettings()
     // show what was set there.
     if (m_session)
         m_session->setAudience(kiosk::Audience::Operator);
+    // The operator's screens and their boxes are Korean, whatever a customer chose last.
+    ApplyLanguage(access::Language::Korean);
     auto* settings = new frmSetting(m_reception.get());
     settings->setAttribute(Qt::WA_DeleteOnClose);
     connect(settings, &frmSetting::closed, this, [this] {
