@@ -10,15 +10,15 @@
 
 namespace sumbrel {
 
-inline std::mutex& QueuedCallLock()
+// Recursive: the copies a call makes of itself while it is posted go under the poster's lock.
+inline std::recursive_mutex& QueuedCallLock()
 {
-    static std::mutex lock;
+    static std::recursive_mutex lock;
     return lock;
 }
 
-// What a queued call carries. Its last owner takes the lock before the call goes, also when the
-// call is dropped unrun (its receiver gone, the program ending), so that end is seen as well; the
-// moved-from copies made while posting (under the lock) take nothing.
+// What a queued call carries. Whoever ends it takes the lock before it goes, also when the call is
+// dropped unrun (its receiver gone, the program ending), so that end is seen as well.
 template <typename F>
 class QueuedCarriage {
 public:
@@ -26,30 +26,20 @@ public:
         : m_call(std::move(call))
     {
     }
-    QueuedCarriage(QueuedCarriage&& other) noexcept
-        : m_call(std::move(other.m_call))
-        , m_armed(std::exchange(other.m_armed, false))
-    {
-    }
+    QueuedCarriage(QueuedCarriage&&) = default;
     QueuedCarriage(const QueuedCarriage&) = delete;
     QueuedCarriage& operator=(const QueuedCarriage&) = delete;
     QueuedCarriage& operator=(QueuedCarriage&&) = delete;
-    ~QueuedCarriage()
-    {
-        if (m_armed) {
-            const std::lock_guard<std::mutex> ending(QueuedCallLock());
-        }
-    }
+    ~QueuedCarriage() { const std::lock_guard<std::recursive_mutex> ending(QueuedCallLock()); }
     void operator()()
     {
         // Taken before anything the call carries is read: the poster held it until posted.
-        { const std::lock_guard<std::mutex> posted(QueuedCallLock()); }
+        { const std::lock_guard<std::recursive_mutex> posted(QueuedCallLock()); }
         m_call();
     }
 
 private:
     F m_call;
-    bool m_armed = true;
 };
 
 // Runs call() on receiver's thread once its events run; dropped when receiver goes first.
@@ -58,9 +48,9 @@ void QueueTo(QObject* receiver, F&& call)
 {
     if (!receiver)
         return;
-    QueuedCarriage<std::decay_t<F>> carriage(std::decay_t<F>(std::forward<F>(call)));
-    const std::lock_guard<std::mutex> posting(QueuedCallLock());
-    QMetaObject::invokeMethod(receiver, std::move(carriage), Qt::QueuedConnection);
+    const std::lock_guard<std::recursive_mutex> posting(QueuedCallLock());
+    QMetaObject::invokeMethod(receiver, QueuedCarriage<std::decay_t<F>>(std::decay_t<F>(std::forward<F>(call))),
+                              Qt::QueuedConnection);
 }
 
 }  // namespace sumbrel
