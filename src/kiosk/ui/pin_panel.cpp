@@ -27,7 +27,17 @@ struct PinPlaces {
     std::array<QRect, PinPanel::KeyCount> keys{};
 };
 
-// "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" "확인", as the reception screen's keypads.
+// Every key but "X" in three columns: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" "확인", as the
+// reception screen's keypads; from origin, keys of that size, gap apart.
+void PlaceGrid(PinPlaces& p, QPoint origin, QSize key, int gap)
+{
+    for (int k = 0; k < PinPanel::Cancel; ++k) {
+        const int at = k == 0 ? 10 : k == PinPanel::Back ? 9 : k == PinPanel::Ok ? 11 : k - 1;
+        p.keys[size_t(k)] = QRect(origin + QPoint((at % 3) * (key.width() + gap), (at / 3) * (key.height() + gap)),
+                                  key);
+    }
+}
+
 PinPlaces Design()
 {
     PinPlaces p;
@@ -35,21 +45,7 @@ PinPlaces Design()
     p.title = QRect(20, 24, 440, 50);
     p.digits = QRect(20, 84, 520, 76);
     p.message = QRect(20, 160, 520, 66);
-    constexpr int kKeyWidth = 165;
-    constexpr int kKeyHeight = 115;
-    for (int key = 0; key < PinPanel::Cancel; ++key) {
-        int row = 3;
-        int column = 0;
-        if (key >= 1 && key <= 9) {
-            row = (key - 1) / 3;
-            column = (key - 1) % 3;
-        } else if (key == 0) {
-            column = 1;
-        } else if (key == PinPanel::Ok) {
-            column = 2;
-        }
-        p.keys[size_t(key)] = QRect(32 + column * kKeyWidth, 235 + row * kKeyHeight, kKeyWidth, kKeyHeight);
-    }
+    PlaceGrid(p, {32, 235}, {165, 115}, 0);
     p.keys[PinPanel::Cancel] = QRect(p.box.width() - 84, 4, 80, 60);
     return p;
 }
@@ -84,12 +80,7 @@ PinPlaces PortraitDesign()
     p.keys[PinPanel::Cancel] = QRect(p.box.width() - 124, 10, 114, 100);
     p.digits = QRect(20, 115, 660, 90);
     p.message = QRect(20, 205, 660, 76);
-    constexpr int kKeyWidth = 210;
-    constexpr int kKeyHeight = 150;
-    for (int key = 0; key < PinPanel::Cancel; ++key) {
-        const int at = key == 0 ? 10 : key == PinPanel::Back ? 9 : key == PinPanel::Ok ? 11 : key - 1;
-        p.keys[size_t(key)] = QRect(35 + (at % 3) * kKeyWidth, 290 + (at / 3) * kKeyHeight, kKeyWidth, kKeyHeight);
-    }
+    PlaceGrid(p, {35, 290}, {210, 150}, 0);
     return p;
 }
 
@@ -103,13 +94,7 @@ PinPlaces PortraitLarge()
     p.digits = QRect(0, 340, 1080, 220);
     p.message = QRect(20, 570, 1040, 280);
     p.keys[PinPanel::Cancel] = QRect(720, 880, 340, 150);
-    constexpr int kKeyWidth = 340;
-    constexpr int kKeyHeight = 200;
-    for (int key = 0; key < PinPanel::Cancel; ++key) {
-        const int at = key == 0 ? 10 : key == PinPanel::Back ? 9 : key == PinPanel::Ok ? 11 : key - 1;
-        p.keys[size_t(key)] =
-            QRect(20 + (at % 3) * (kKeyWidth + 10), 1050 + (at / 3) * (kKeyHeight + 10), kKeyWidth, kKeyHeight);
-    }
+    PlaceGrid(p, {20, 1050}, {340, 200}, 10);
     return p;
 }
 
@@ -155,8 +140,8 @@ void PinPanel::build()
     m_box->setFrameShape(QFrame::Box);
     m_box->setLineWidth(std::max(1, Px(2)));
 
-    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), places.title, KeyFont(34), Colours().ink,
-                        Qt::AlignCenter, LabelFlag::Wrap);
+    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), places.title, KeyFont(34), Colours().ink, Qt::AlignCenter,
+                        LabelFlag::Wrap);
     ShowText(m_title, pin::PanelTitle(m_area));
     m_digits = MakeLabel(m_box, QStringLiteral("lblPinDigits"), places.digits, KeyFont(60), Colours().ink,
                          Qt::AlignCenter, LabelFlag::Wrap);
