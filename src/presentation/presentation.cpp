@@ -41,22 +41,28 @@ QFont ScreenFont(const QStringList& families, int pixelSize, QFont::Weight weigh
     return font;
 }
 
+// The installed family with the language's own characters; none where the Korean ones have them.
+QString ScriptFamily(access::Language language)
+{
+    switch (language) {
+    case access::Language::Chinese:
+        return QStringLiteral("WenQuanYi Micro Hei");
+    case access::Language::Japanese:
+        return QStringLiteral("VL Gothic");
+    case access::Language::Korean:
+    case access::Language::English:
+        break;
+    }
+    return QString();
+}
+
 // Installed Korean families behind every design family; in a Chinese or Japanese visit that
 // language's own family first, so its characters take their own shapes (the shop's Korean names
 // still find the Korean families).
 QStringList WithKoreanFallbacks(QStringList families)
 {
-    switch (access::VisitLanguage()) {
-    case access::Language::Chinese:
-        families.prepend(QStringLiteral("WenQuanYi Micro Hei"));
-        break;
-    case access::Language::Japanese:
-        families.prepend(QStringLiteral("VL Gothic"));
-        break;
-    case access::Language::Korean:
-    case access::Language::English:
-        break;
-    }
+    if (const QString own = ScriptFamily(access::VisitLanguage()); !own.isEmpty())
+        families.prepend(own);
     families << QStringLiteral("NanumSquareRound") << QStringLiteral("NanumSquare")
              << QStringLiteral("NanumBarunGothic") << QStringLiteral("NanumGothic")
              << QStringLiteral("Noto Sans CJK KR") << QStringLiteral("Noto Sans KR");
@@ -188,6 +194,16 @@ QFont SettingsFont(int pixelSize)
     QStringList families{QStringLiteral("나눔고딕 ExtraBold"), QStringLiteral("NanumGothic ExtraBold"),
                          QStringLiteral("NanumGothic")};
     return ScreenFont(WithKoreanFallbacks(families), pixelSize, QFont::ExtraBold);
+}
+
+QFont InScriptOf(QFont font, access::Language language)
+{
+    if (const QString own = ScriptFamily(language); !own.isEmpty()) {
+        QStringList families = font.families();
+        families.prepend(own);
+        font.setFamilies(families);
+    }
+    return font;
 }
 
 QFont CloseKeyFont(int pixelSize)

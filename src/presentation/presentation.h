@@ -8,6 +8,10 @@
 class QLabel;
 class QWidget;
 
+namespace sumbrel::access {
+enum class Language;
+}
+
 namespace sumbrel {
 
 // Shows the panel as a darkened copy of what the window shows at its place: each channel of every
@@ -29,11 +33,13 @@ void LoadPngPicture(const QString& path, QLabel* element);
 bool DecodesAsPicture(const QByteArray& bytes, int maxSide, QString* why);
 
 // Screen fonts at the design's pixel sizes times the look's scale and the stage scale: the design's
-// families first, the
-// Nanum fonts behind them so Korean never shows as boxes.
+// families first, the Nanum fonts behind them so Korean never shows as boxes.
 QFont LabelFont(int pixelSize, bool bold = false);  // "Mapo당인리발전소"
 QFont KeyFont(int pixelSize, bool bold = true);  // "여기어때 잘난체"
 QFont SettingsFont(int pixelSize);  // "나눔고딕 ExtraBold"
 QFont CloseKeyFont(int pixelSize);  // "Arial"
+// The font with the family that has the language's own characters first (Chinese, Japanese; the
+// others as it is). The fonts above take the visit's language's by themselves.
+QFont InScriptOf(QFont font, access::Language language);
 
 }  // namespace sumbrel

@@ -27,20 +27,6 @@ namespace {
 const QString kDeleteCaption = QStringLiteral("<-");
 constexpr const char* kNumberChangeCaption = TrNoop("번호변경");
 
-// A language's key in a type that has its script, whatever the visit's language (the Korean
-// families lack some of the Chinese and Japanese characters of their names).
-QFont LanguageKeyFont(access::Language language)
-{
-    QFont font = KeyFont(28);
-    QStringList families = font.families();
-    if (language == access::Language::Chinese)
-        families.prepend(QStringLiteral("WenQuanYi Micro Hei"));
-    else if (language == access::Language::Japanese)
-        families.prepend(QStringLiteral("VL Gothic"));
-    font.setFamilies(families);
-    return font;
-}
-
 const KeyColours& ColoursFor(KeyGroup group, int index)
 {
     return LookOf(group, index) == KeyLook::Plain ? Colours().plainKey : Colours().accentKey;
@@ -118,8 +104,7 @@ void frmMain::buildMenuPanel()
     buildOrderRows();
     m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40), Colours().ink,
                            Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), access::Tr("메뉴선택"), m_picFrameMenu,
-            m_places.menuSelect);
+    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), access::Tr("메뉴선택"), m_picFrameMenu, m_places.menuSelect);
     // Its right edge, a pixel past the panel's in the design, rounded as the panel's own: then the
     // panel cuts no more of it on any screen than that pixel.
     const QPoint origin = m_places.orderPanel.topLeft();
@@ -195,8 +180,7 @@ void frmMain::buildStartPanel()
             continue;
         CaptionKey* key = MakeKey(panel, QStringLiteral("cmdLanguage_") + QLatin1String(info.code),
                                   QString::fromUtf16(info.name), m_places.languages.at(slot++),
-                                  LanguageKeyFont(info.language),
-                                  Colours().plainKey, Colours().keyInk);
+                                  InScriptOf(KeyFont(28), info.language), Colours().plainKey, Colours().keyInk);
         connect(key, &CaptionKey::clicked, this, [this, language = info.language] { Language_Click(language); });
     }
 
@@ -205,9 +189,9 @@ void frmMain::buildStartPanel()
     SetFill(m_pictureBox, Colours().panel);
     const QPixmap picture = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0102.gif"));
     if (!picture.isNull())
-        m_pictureBox->setPixmap(StageScale() == 1.0 ? picture
-                                                    : picture.scaled(Px(picture.size()), Qt::IgnoreAspectRatio,
-                                                                     Qt::SmoothTransformation));
+        m_pictureBox->setPixmap(
+            StageScale() == 1.0 ? picture
+                                : picture.scaled(Px(picture.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
     // Two invisible touch areas for the operator, side by side.
     auto operatorArea = [this](const QString& name, int left) {
@@ -256,7 +240,8 @@ void frmMain::buildPaymentPanel()
 {
     QFrame* panel = m_picFrame[kPaymentPanel];
     makeKey(KeyGroup::Panel, int(PanelKey::ClosePayment), kCloseCaption, panel, m_places.payClose);
-    makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), access::Tr(kNumberChangeCaption), panel, m_places.payNumberChange);
+    makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), access::Tr(kNumberChangeCaption), panel,
+            m_places.payNumberChange);
     m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
     m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34), Colours().ink,
@@ -300,7 +285,7 @@ void frmMain::buildPanels()
                                           Colours().panel);
     // What each panel is, as a screen reader announces it.
     static const char* const kPanelNames[] = {TrNoop("처음 화면"), TrNoop("휴대폰 번호 입력"), TrNoop("차량 번호 입력"),
-                                               TrNoop("결제 방법 선택")};
+                                              TrNoop("결제 방법 선택")};
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
         m_picFrame[size_t(i)]->setAccessibleName(access::Tr(kPanelNames[i]));
     buildWaitingStatus();

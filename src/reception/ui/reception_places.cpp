@@ -203,7 +203,6 @@ void Large(ReceptionPlaces& p, bool low)
     p.notice = {QRect(), QRect(10, 165, 1004, 175), QRect(20, 165, 984, 175), QRect(10, 10, 1004, 150)};
 }
 
-
 // ---- a tall screen (1080 x 1920) ----------------------------------------------------------------
 
 // The order across the top, the entry panels below it with their keys in the lower part.
@@ -263,8 +262,8 @@ void PortraitLow(ReceptionPlaces& p)
 {
     p.orderPanel = QRect(27, 30, 469, 1860);
     p.entryPanel = QRect(506, 30, 546, 1860);
-    p.waiting = {QRect(40, 300, 440, 70), QRect(40, 380, 300, 150), QRect(350, 380, 130, 150),
-                 QRect(40, 600, 440, 70), QRect(40, 680, 440, 130)};
+    p.waiting = {QRect(40, 300, 440, 70), QRect(40, 380, 300, 150), QRect(350, 380, 130, 150), QRect(40, 600, 440, 70),
+                 QRect(40, 680, 440, 130)};
     p.orderWaiting = OrderWaitingRows(60, 130);
     p.total = QRect(10, 300, 450, 100);
     p.listView = QRect(0, 840, 469, 840);
