@@ -34,26 +34,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const struct {
-    const char* name;
-    access::Modes modes;
-} kLooks[] = {
-    {"plain", {}},
-    {"low", {.low = true}},
-    {"large", {.large = true}},
-    {"contrast", {.contrast = true}},
-    {"low and large", {.low = true, .large = true}},
-};
-
-// The visit's language for one case; Korean again after it.
-class LanguageScope {
-public:
-    explicit LanguageScope(access::Language language) { ApplyLanguage(language); }
-    ~LanguageScope() { ApplyLanguage(access::Language::Korean); }
-    LanguageScope(const LanguageScope&) = delete;
-    LanguageScope& operator=(const LanguageScope&) = delete;
-};
-
 // In another language, the keys' captions and the labels' texts that still hold Korean, apart from
 // the shop's own names (widgets whose name starts with one of `shopOwned`).
 QStringList KoreanLeft(QWidget* window, const QStringList& shopOwned)
@@ -149,41 +129,32 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's category and item names, and the lines' names and options.
     const QStringList shopOwned{u"대분류_"_s, u"picMenu_"_s, u"메뉴이름_"_s, u"SetMenuName_"_s, u"SetOptionMenu_"_s};
-    for (const access::LanguageInfo& language : access::kLanguages) {
-        LanguageScope spoken(language.language);
-        for (const auto& look : kLooks) {
-            ModesScope modes(look.modes);
-            for (const QSize screen : kScreenSizes) {
-                StageScope stage(screen);
-                const std::string where = std::string(language.code) + " " + SizeName(screen).toStdString() + " "
-                    + look.name + ": ";
-                cart::OrderCart cart;
-                cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
-                TeaPage page;
-                page.open(cart);
-                QStringList faults = Faults(&page, StageDesign(), screen) + KoreanLeft(&page, shopOwned);
-                EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
+    ForEveryStage([&](const StageCase& stage) {
+        const QSize screen = stage.screen;
+        const LookCase& look = stage.look;
+        const std::string& where = stage.where;
+        cart::OrderCart cart;
+        cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
+        TeaPage page;
+        page.open(cart);
+        QStringList faults = Faults(&page, StageDesign(), screen) + KoreanLeft(&page, shopOwned);
+        EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
 
-                ASSERT_TRUE(QTest::qWaitFor(
-                    [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
-                    << where;
-                ASSERT_GT(page.model().tiles().count, 0) << where;
-                faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes)
-                    + KoreanLeft(&page, shopOwned);
-                EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
+            << where;
+        ASSERT_GT(page.model().tiles().count, 0) << where;
+        faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes) + KoreanLeft(&page, shopOwned);
+        EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
 
-                // The next strip of tabs (longer names), its next page of tiles, and a second row.
-                CmdLabel(page, 1)->touch();
-                CmdLabel(page, 3)->touch();
-                picMenu(page, 0)->touch();
-                EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
-                faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes)
-                    + KoreanLeft(&page, shopOwned);
-                EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n"
-                                              << faults.join(u'\n').toStdString();
-            }
-        }
-    }
+        // The next strip of tabs (longer names), its next page of tiles, and a second row.
+        CmdLabel(page, 1)->touch();
+        CmdLabel(page, 3)->touch();
+        picMenu(page, 0)->touch();
+        EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
+        faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes) + KoreanLeft(&page, shopOwned);
+        EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n" << faults.join(u'\n').toStdString();
+    });
 }
 
 namespace {
@@ -229,65 +200,59 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
     // The shop's item, its photo's name and its option groups' and options' names.
     const QStringList shopOwned{u"메뉴이름"_s, u"메뉴구성"_s,       u"메뉴설명"_s,
                                 u"메뉴사진"_s, u"AddMenu_Title_"_s, u"AddMenu_Option"_s};
-    for (const access::LanguageInfo& language : access::kLanguages) {
-        LanguageScope spoken(language.language);
-        for (const auto& look : kLooks) {
-            ModesScope modes(look.modes);
-            for (const QSize screen : kScreenSizes) {
-                StageScope stage(screen);
-                const std::string where = std::string(language.code) + " " + SizeName(screen).toStdString() + " "
-                    + look.name + ": ";
-                const QString shot = QString::fromUtf8(language.code) + u'-'
-                    + QString::fromUtf8(look.name).replace(u' ', u'_');
-                QWidget page;
-                page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
-                page.show();
+    ForEveryStage([&](const StageCase& stage) {
+        const QSize screen = stage.screen;
+        const LookCase& look = stage.look;
+        const access::LanguageInfo& language = stage.language;
+        const std::string& where = stage.where;
+        const QString shot = QString::fromUtf8(language.code) + u'-' + QString::fromUtf8(look.name).replace(u' ', u'_');
+        QWidget page;
+        page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
+        page.show();
 
-                auto single = std::make_unique<frmMenuSelectSubA>(&page);
-                single->m_menuIndex = u"0"_s;
-                single->show();
-                QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen,
-                                                  look.modes.low, shot + u"-single"_s)
-                    + KoreanLeft(single.get(), shopOwned);
-                EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
-                single.reset();
+        auto single = std::make_unique<frmMenuSelectSubA>(&page);
+        single->m_menuIndex = u"0"_s;
+        single->show();
+        QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen, look.modes.low,
+                                          shot + u"-single"_s)
+            + KoreanLeft(single.get(), shopOwned);
+        EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
+        single.reset();
 
-                auto options = std::make_unique<frmMenuSelectSubB>(&page);
-                options->m_menuIndex = u"0"_s;
-                options->show();
-                int shots = 0;
-                const auto check = [&](const char* state) {
-                    const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(),
-                                                           screen, look.modes.low, shot + u"-options-%1"_s.arg(shots++))
-                        + KoreanLeft(options.get(), shopOwned);
-                    EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
-                };
-                check("options");
-                const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
-                ASSERT_FALSE(rows.isEmpty()) << where;
-                for (OptionRow* row : rows) {
-                    if (row->isVisible()) {
-                        row->click();
-                        break;
-                    }
-                }
-                check("an option chosen");
-                // Every group page, and on each every group's next page of rows.
-                for (int groupPage = 0; groupPage < 4; ++groupPage) {
-                    for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
-                        if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
-                            && key->objectName().endsWith(u"_1"_s)) {
-                            key->touch();
-                            check("rows paged");
-                        }
-                    }
-                    CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
-                    if (!next || !next->isVisible())
-                        break;
-                    next->touch();
-                    check("groups paged");
-                }
+        auto options = std::make_unique<frmMenuSelectSubB>(&page);
+        options->m_menuIndex = u"0"_s;
+        options->show();
+        int shots = 0;
+        const auto check = [&](const char* state) {
+            const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen,
+                                                   look.modes.low, shot + u"-options-%1"_s.arg(shots++))
+                + KoreanLeft(options.get(), shopOwned);
+            EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();
+        };
+        check("options");
+        const QList<OptionRow*> rows = options->findChildren<OptionRow*>();
+        ASSERT_FALSE(rows.isEmpty()) << where;
+        for (OptionRow* row : rows) {
+            if (row->isVisible()) {
+                row->click();
+                break;
             }
         }
-    }
+        check("an option chosen");
+        // Every group page, and on each every group's next page of rows.
+        for (int groupPage = 0; groupPage < 4; ++groupPage) {
+            for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
+                if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
+                    && key->objectName().endsWith(u"_1"_s)) {
+                    key->touch();
+                    check("rows paged");
+                }
+            }
+            CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+            if (!next || !next->isVisible())
+                break;
+            next->touch();
+            check("groups paged");
+        }
+    });
 }

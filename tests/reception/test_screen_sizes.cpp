@@ -16,21 +16,10 @@
 namespace sumbrel::testing {
 namespace {
 
-struct LookCase {
-    const char* name;
-    access::Modes modes;
-};
-const LookCase kLooks[] = {
-    {"design", {}},
-    {"low", {false, true, false, false}},
-    {"large", {false, false, true, false}},
-    {"low and large", {false, true, true, false}},
-    {"contrast", {false, false, false, true}},
-};
-
 // Two lines, the longer one with an option: rows, prices and option texts on the list.
-const order::Order kTwoLines = order::Of({order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}}),
-                                          order::Line(QStringLiteral("딸기 요거트 스무디"), 5500, 1, {})});
+const order::Order kTwoLines = order::Of(
+    {order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}}),
+     order::Line(QStringLiteral("딸기 요거트 스무디"), 5500, 1, {})});
 
 // Keys in view whose middle a text of their own panel (or of a panel around it) lies over: neither a
 // finger nor the keypad reaches them there. A box in front with its texts hides them as a whole.
@@ -83,7 +72,8 @@ protected:
     {
         const double scale = StageScale();
         const QSize design = StageDesign();
-        return std::abs(window->width() - design.width() * scale) <= 1 && std::abs(window->height() - design.height() * scale) <= 1;
+        return std::abs(window->width() - design.width() * scale) <= 1
+            && std::abs(window->height() - design.height() * scale) <= 1;
     }
 };
 
@@ -99,56 +89,56 @@ TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLookAndLangua
 {
     int customer = 0;
     for (const access::LanguageInfo& language : access::kLanguages) {
-    for (const QSize size : kScreenSizes) {
-        if (!SizeForLanguage(size, language.language))
-            continue;
-        for (const LookCase& look : kLooks) {
-            StageScope stage(size);
-            ModesScope modes(look.modes);
-            frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
-            s.show();
-            if (language.language != access::Language::Korean) {
-                // The customer's own key on the start panel: the screen again in that language.
-                Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(language.code))->touch();
-                ASSERT_EQ(access::VisitLanguage(), language.language);
-                ASSERT_EQ(s.path().currentPanel(), 0);
+        for (const QSize size : kScreenSizes) {
+            if (!SizeForLanguage(size, language.language))
+                continue;
+            for (const LookCase& look : kLooks) {
+                StageScope stage(size);
+                ModesScope modes(look.modes);
+                frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+                s.show();
+                if (language.language != access::Language::Korean) {
+                    // The customer's own key on the start panel: the screen again in that language.
+                    Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(language.code))->touch();
+                    ASSERT_EQ(access::VisitLanguage(), language.language);
+                    ASSERT_EQ(s.path().currentPanel(), 0);
+                }
+                EXPECT_TRUE(designTimesScale(&s))
+                    << SizeName(size).toStdString() << ' ' << look.name << ": " << SizeName(s.size()).toStdString();
+                check(&s, size, look.name, "start");
+                Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+                check(&s, size, look.name, "mode panel");
+                Key(s, QStringLiteral("cmdModeClose"))->touch();
+                KeyOf(s, PanelKey::Takeout)->touch();
+                ASSERT_EQ(s.path().currentPanel(), 1);
+                // A new number each time: the shop accepts each order.
+                typePhone(QStringLiteral("1234%1").arg(++customer, 4, 10, QChar(u'0')));
+                check(&s, size, look.name, "phone");
+                KeyOf(s, PhoneKey::Next)->touch();
+                settled(s);
+                ASSERT_EQ(s.path().currentPanel(), 2);
+                typeCar(QStringLiteral("1234"));
+                check(&s, size, look.name, "car");
+                KeyOf(s, CarKey::Next)->touch();
+                settled(s);
+                ASSERT_EQ(s.path().currentPanel(), 3);
+                check(&s, size, look.name, "payment");
+                // A failed submission: back on the payment panel, its notice over the panel.
+                shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
+                KeyOf(s, PanelKey::Card)->touch();
+                settled(s);
+                ASSERT_EQ(s.path().currentPanel(), 3);
+                check(&s, size, look.name, "payment with its notice");
+                shop.clearFaults();
+                KeyOf(s, PanelKey::Card)->touch();
+                settled(s);
+                ASSERT_EQ(s.path().currentPanel(), 4);
+                EXPECT_EQ(lblWaitTitle(s)->text(), access::Tr(kCompletedTitle));
+                check(&s, size, look.name, "completion");
+                screen.reset();
+                ApplyLanguage(access::Language::Korean);
             }
-            EXPECT_TRUE(designTimesScale(&s)) << SizeName(size).toStdString() << ' ' << look.name << ": "
-                                              << SizeName(s.size()).toStdString();
-            check(&s, size, look.name, "start");
-            Key(s, QStringLiteral("cmdEasyOrder"))->touch();
-            check(&s, size, look.name, "mode panel");
-            Key(s, QStringLiteral("cmdModeClose"))->touch();
-            KeyOf(s, PanelKey::Takeout)->touch();
-            ASSERT_EQ(s.path().currentPanel(), 1);
-            // A new number each time: the shop accepts each order.
-            typePhone(QStringLiteral("1234%1").arg(++customer, 4, 10, QChar(u'0')));
-            check(&s, size, look.name, "phone");
-            KeyOf(s, PhoneKey::Next)->touch();
-            settled(s);
-            ASSERT_EQ(s.path().currentPanel(), 2);
-            typeCar(QStringLiteral("1234"));
-            check(&s, size, look.name, "car");
-            KeyOf(s, CarKey::Next)->touch();
-            settled(s);
-            ASSERT_EQ(s.path().currentPanel(), 3);
-            check(&s, size, look.name, "payment");
-            // A failed submission: back on the payment panel, its notice over the panel.
-            shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
-            KeyOf(s, PanelKey::Card)->touch();
-            settled(s);
-            ASSERT_EQ(s.path().currentPanel(), 3);
-            check(&s, size, look.name, "payment with its notice");
-            shop.clearFaults();
-            KeyOf(s, PanelKey::Card)->touch();
-            settled(s);
-            ASSERT_EQ(s.path().currentPanel(), 4);
-            EXPECT_EQ(lblWaitTitle(s)->text(), access::Tr(kCompletedTitle));
-            check(&s, size, look.name, "completion");
-            screen.reset();
-            ApplyLanguage(access::Language::Korean);
         }
-    }
     }
 }
 

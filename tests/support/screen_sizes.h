@@ -1,6 +1,7 @@
 #pragma once
 // The screens shops buy, and the checks every screen must pass on each: no text larger than its
 // element, every key whole on the screen, no two keys on top of each other.
+#include "access/language.h"
 #include "kiosk/kiosk_layout.h"
 #include "presentation/stage_scale.h"
 #include "support/barrier_free.h"
@@ -9,17 +10,12 @@
 #include <QStringList>
 #include <array>
 #include <cmath>
+#include <string>
 
 namespace sumbrel::testing {
 
-inline constexpr std::array<QSize, 8> kScreenSizes{{{800, 600},
-                                                    {1024, 768},
-                                                    {1280, 720},
-                                                    {1366, 768},
-                                                    {1920, 1080},
-                                                    {2560, 1440},
-                                                    {768, 1024},
-                                                    {1080, 1920}}};
+inline constexpr std::array<QSize, 8> kScreenSizes{
+    {{800, 600}, {1024, 768}, {1280, 720}, {1366, 768}, {1920, 1080}, {2560, 1440}, {768, 1024}, {1080, 1920}}};
 
 inline QString SizeName(QSize s)
 {
@@ -44,6 +40,53 @@ public:
     StageScope(const StageScope&) = delete;
     StageScope& operator=(const StageScope&) = delete;
 };
+
+// The looks every screen is drawn in: the design's and each barrier-free one.
+struct LookCase {
+    const char* name;
+    access::Modes modes;
+};
+inline const LookCase kLooks[] = {
+    {"design", {}},
+    {"low", {.low = true}},
+    {"large", {.large = true}},
+    {"low and large", {.low = true, .large = true}},
+    {"contrast", {.contrast = true}},
+};
+
+// The visit's language for one case; Korean again after it.
+class LanguageScope {
+public:
+    explicit LanguageScope(access::Language language) { ApplyLanguage(language); }
+    ~LanguageScope() { ApplyLanguage(access::Language::Korean); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+// One case of ForEveryStage, and its name for a failure ("en 800x600 low: ").
+struct StageCase {
+    const access::LanguageInfo& language;
+    const LookCase& look;
+    QSize screen;
+    std::string where;
+};
+// Each language, look and screen in turn, each set as a kiosk sets it while check(StageCase) runs.
+template <typename Check>
+void ForEveryStage(Check&& check)
+{
+    for (const access::LanguageInfo& language : access::kLanguages) {
+        const LanguageScope spoken(language.language);
+        for (const LookCase& look : kLooks) {
+            const ModesScope modes(look.modes);
+            for (const QSize screen : kScreenSizes) {
+                const StageScope stage(screen);
+                check(StageCase{language, look, screen,
+                                std::string(language.code) + " " + SizeName(screen).toStdString() + " " + look.name
+                                    + ": "});
+            }
+        }
+    }
+}
 
 // A key, to a screen reader and to a touch.
 inline bool IsKey(QWidget* w)
