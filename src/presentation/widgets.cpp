@@ -1,6 +1,7 @@
 #include "presentation/widgets.h"
 
 #include "presentation/caption_key.h"
+#include "presentation/look.h"
 #include "presentation/stage_scale.h"
 #include "startup/files.h"
 #include "startup/global_state.h"
@@ -96,10 +97,11 @@ void FitFont(QWidget* element, const QString& text, const QRect& room, bool wrap
     const int size = FittingPixelSize(font, text, room, wrap, floor);
     if (size == font.pixelSize())
         return;
-    WriteLog(QStringLiteral("  [%1] 크게 보기: %2 글자 %3px → %4px (자리에 맞춤)")
-                 .arg(QLatin1String(owner), element->objectName())
-                 .arg(font.pixelSize())
-                 .arg(size));
+    if (CurrentLook().scale > 1.0)
+        WriteLog(QStringLiteral("  [%1] 크게 보기: %2 글자 %3px → %4px (자리에 맞춤)")
+                     .arg(QLatin1String(owner), element->objectName())
+                     .arg(font.pixelSize())
+                     .arg(size));
     font.setPixelSize(size);
     element->setFont(font);
 }

@@ -59,9 +59,11 @@ QFrame* MakePanel(QWidget* parent, const QString& objectName, const QRect& geome
 
 // The largest pixel size, from floor up to the font's own, at which the text fits the room as an
 // element lays it out (wrapped at the room's width, or on one line); floor when none does. For the
-// large view, where a text twice its size may not fit its place.
+// large view, where a text twice its size may not fit its place, and for a translation longer than
+// the Korean it stands for.
 int FittingPixelSize(const QFont& font, const QString& text, const QRect& room, bool wrap, int floor);
-// Sets the element's font to that size; the trace names each text made smaller, after `owner`.
+// Sets the element's font to that size. In the large view the trace names each text made smaller,
+// after `owner`: there the customer chose the size.
 void FitFont(QWidget* element, const QString& text, const QRect& room, bool wrap, int floor, const char* owner);
 
 // The widget's foreground colour (a label's text, a plain frame's lines), through its palette.

@@ -282,14 +282,7 @@ void frmMenuSelectMain::fitTabCaption(CaptionKey* tab) const
     const QRect room = tab->rect().adjusted(4, 4, -4, -4);
     const int floor = std::max(1, full.pixelSize() * 2 / 3);
     tab->setFont(full);
-    if (CurrentLook().scale > 1.0) {
-        // The large view tells what it made smaller.
-        FitFont(tab, tab->caption(), room, true, floor, "frmMenuSelectMain");
-        return;
-    }
-    QFont fitted = full;
-    fitted.setPixelSize(FittingPixelSize(full, tab->caption(), room, true, floor));
-    tab->setFont(fitted);
+    FitFont(tab, tab->caption(), room, true, floor, "frmMenuSelectMain");
 }
 
 void frmMenuSelectMain::fitCaption(CaptionKey* key)

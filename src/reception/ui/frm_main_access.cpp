@@ -269,18 +269,10 @@ void frmMain::buildModePanel()
 void frmMain::fitTexts()
 {
     const bool large = CurrentLook().scale > 1.0;
+    // At the design's size a translated text may be longer than its place: down to two thirds.
     auto fit = [large](QWidget* w, const QString& text, const QRect& area, bool wrap) {
-        if (large) {
-            FitFont(w, text, area, wrap, kSmallestFittedPx, "frmMain");
-            return;
-        }
-        // At the design's size a translated text may be longer than its place: down to two thirds.
-        QFont font = w->font();
-        const int size = FittingPixelSize(font, text, area, wrap, std::max(1, font.pixelSize() * 2 / 3));
-        if (size != font.pixelSize()) {
-            font.setPixelSize(size);
-            w->setFont(font);
-        }
+        FitFont(w, text, area, wrap, large ? kSmallestFittedPx : std::max(1, w->font().pixelSize() * 2 / 3),
+                "frmMain");
     };
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
