@@ -14,6 +14,7 @@ PACKAGES=(
   libsystemd-dev systemd
   cage xwayland qt6-wayland grim
   dpkg-dev file
+  ccache  # rebuilds of an unchanged file come from the cache
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
   espeak-ng
   clang libfuzzer-14-dev

@@ -113,6 +113,11 @@ void ApplyModes(const access::Modes& modes)
         SetLook(LookFor(modes.contrast, modes.large));
 }
 
+QColor KeyCaptionInk()
+{
+    return access::CurrentModes().any() ? Colours().keyInk : Colours().ink;
+}
+
 bool ApplyLanguage(access::Language language)
 {
     if (language == access::VisitLanguage())

@@ -161,6 +161,11 @@ inline const Palette& Colours()
     return CurrentLook().palette;
 }
 
+// The caption of a key on its face: the design's keys carry the screen's ink; in the barrier-free
+// palettes that ink may be the faces' own colour (white on white in high contrast), so they take the
+// key ink made for them.
+QColor KeyCaptionInk();
+
 // A colour as a style sheet writes it ("rgba(r,g,b,a)").
 QString CssColour(const QColor& colour);
 

@@ -65,14 +65,7 @@ QStringList Faults(ItemDialog& d, const access::Modes& modes)
         faults << KeysAboveLowPart(&d);
     if (modes.large)
         faults << ClippedTexts(&d);
-    if (modes.contrast) {
-        for (CaptionKey* key : d.findChildren<CaptionKey*>()) {
-            if (key->isVisible() && !key->caption().isEmpty()
-                && access::ContrastRatio(key->foreground().rgb() & 0xffffff, key->background().rgb() & 0xffffff)
-                    < access::kHighContrastRatio)
-                faults << u"caption of "_s + key->objectName() + u" too faint"_s;
-        }
-    }
+    faults << FaintCaptions(&d);
     for (OptionRow* row : d.findChildren<OptionRow*>()) {
         if (!row->isVisible())
             continue;

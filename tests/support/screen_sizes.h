@@ -1,6 +1,7 @@
 #pragma once
 // The screens shops buy, and the checks every screen must pass on each: no text larger than its
 // element, every key whole on the screen, no two keys on top of each other.
+#include "access/contrast.h"
 #include "access/language.h"
 #include "kiosk/kiosk_layout.h"
 #include "presentation/stage_scale.h"
@@ -155,6 +156,21 @@ inline QStringList OverlappingKeys(QWidget* window)
             if (keys[i].second.intersects(keys[j].second))
                 overlaps << keys[i].first + QStringLiteral(" and ") + keys[j].first;
     return overlaps;
+}
+
+// In high contrast, the shown keys whose caption stands less than 7:1 from their face.
+inline QStringList FaintCaptions(QWidget* window)
+{
+    QStringList faint;
+    if (!access::CurrentModes().contrast)
+        return faint;
+    for (CaptionKey* key : window->findChildren<CaptionKey*>()) {
+        if (key->isVisible() && !key->caption().isEmpty()
+            && access::ContrastRatio(key->foreground().rgb() & 0xffffff, key->background().rgb() & 0xffffff)
+                < access::kHighContrastRatio)
+            faint << QStringLiteral("caption of ") + key->objectName() + QStringLiteral(" too faint");
+    }
+    return faint;
 }
 
 // Everything the checks found on the window, one line each; empty when it passes.

@@ -160,7 +160,7 @@ void PinPanel::build()
             : i == Back            ? QStringLiteral("cmdPinBack")
             : i == Ok              ? QStringLiteral("cmdPinOk")
                                    : QStringLiteral("cmdPinCancel");
-        m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, places.keys.at(size_t(i)), font, colours, Colours().ink);
+        m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, places.keys.at(size_t(i)), font, colours, KeyCaptionInk());
         connect(m_keys.at(size_t(i)), &CaptionKey::clicked, this, [this, i] { press(i); });
     }
 }

@@ -44,13 +44,6 @@ void DrawFitted(QPainter& p, const QRect& place, const QString& text, const QFon
     p.drawText(place, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
-// The design's plain keys carry the page's ink; in the other palettes that ink may be the faces'
-// own colour, so they take the key ink made for them.
-QColor PlainKeyInk()
-{
-    return access::CurrentModes().any() ? Colours().keyInk : Colours().ink;
-}
-
 // A row's place at the look's row scale, still in design pixels: the factories (and Px) put it on
 // the screen.
 QRect Scaled(const QRect& r, double s)
@@ -209,8 +202,8 @@ void frmMenuSelectMain::buildKeys()
         } else if (d.look == KeyDesign::Accent) {
             colours = Colours().accentKey;
         }
-        if (colours.rest == Colours().plainKey.rest)
-            ink = PlainKeyInk();
+        if (colours.rest == Colours().plainKey.rest || d.look == KeyDesign::Accent)
+            ink = KeyCaptionInk();
         CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i),
                                   QString::fromUtf16(d.sign) + access::Tr(d.word), l.keys[size_t(i)],
                                   KeyFont(l.keyFonts[size_t(i)]), colours, ink);
@@ -277,12 +270,12 @@ void frmMenuSelectMain::buildOrderList()
                                 LabelFlag::PassTouches);
         row.options->setWordWrap(true);
         row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"),
-                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey, PlainKeyInk());
+                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey, KeyCaptionInk());
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), Scaled(QRect(43, 100, 101, 28), s),
                                  KeyFont(18), Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
                           Scaled(QRect(146, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
-                          PlainKeyInk());
+                          KeyCaptionInk());
         row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), access::Tr("삭제"),
                              Scaled(QRect(149, 0, 40, 36), s), KeyFont(13), Colours().menuPage.removeKey,
                              Colours().menuPage.removeInk);
