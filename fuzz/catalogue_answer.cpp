@@ -59,7 +59,7 @@ QString OptionGroup(const QString& raw)
         const QString name = pieces[p].split(QStringLiteral("</subtitle>")).front();
         // A piece without "<subprice>" has an empty price.
         const QString price = Cut(pieces[p], QStringLiteral("<subprice>"), QStringLiteral("</subprice>")).value_or(QString());
-        list += kMark + ZulDecodeAA(name) + kMark + price;
+        list += kMark + UnescapeField(name) + kMark + price;
     }
     list = list.mid(1);
     if (list.isEmpty())
@@ -91,7 +91,7 @@ Reference Read(const QString& answer)
         if (row[32].split(u';').size() != 3)
             row[32] = QStringLiteral(";;");
         for (int c : {1, 3, 19, 20})
-            row[size_t(c)] = ZulDecodeAA(row[size_t(c)]);
+            row[size_t(c)] = UnescapeField(row[size_t(c)]);
         if (row[3] == u"분류없음")
             continue;
         for (int c = 9; c <= 13; ++c)

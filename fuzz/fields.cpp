@@ -2,7 +2,7 @@
 // - Field/FieldOr against the splitting rule: the second piece of the answer split at N + "[", cut at
 //   the first "]" + N; a missing N + "[" gives nothing (FieldOr: the fallback).
 // - The waiting status and the reception settings against their readings of the same fields.
-// - ZulEncodeAA/ZulDecodeAA against the five replacements in turn; and decoding an encoded text gives
+// - EscapeField/UnescapeField against the five replacements in turn; and decoding an encoded text gives
 //   the text back with "&" as "＆" and a lone LF as CR LF, for texts that hold no piece of an escape
 //   form themselves: "!", "플", "ccdd", "123" or "줄". (With them, one form's closing "!" and the text
 //   after it can spell another: "\n\n123\n" goes out as "!줄!!줄!123!줄!", whose middle reads "!123!".)
@@ -119,14 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckSetting(settings.TakeOutCarText, answer, "TakeOutCarText", true);
     CheckSetting(settings.TOPayTypeS, answer, "TOPayTypeS", false);
 
-    const QString encoded = ZulEncodeAA(input);
+    const QString encoded = EscapeField(input);
     FUZZ_CHECK(encoded == EncodeRef(input), ShowPair(encoded, EncodeRef(input)));
-    const QString decoded = ZulDecodeAA(input);
+    const QString decoded = UnescapeField(input);
     FUZZ_CHECK(decoded == DecodeRef(input), ShowPair(decoded, DecodeRef(input)));
     static const QStringList kPieces{QStringLiteral("!"), QStringLiteral("플"), QStringLiteral("ccdd"),
                                      QStringLiteral("123"), QStringLiteral("줄")};
     if (std::none_of(kPieces.begin(), kPieces.end(), [&](const QString& p) { return input.contains(p); })) {
-        const QString back = ZulDecodeAA(encoded);
+        const QString back = UnescapeField(encoded);
         FUZZ_CHECK(back == Normalised(input), ShowPair(back, Normalised(input)));
     }
     return 0;

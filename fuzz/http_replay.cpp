@@ -1,4 +1,4 @@
-// HTTP answers replayed from a loopback socket into GetWinHttp: status lines, headers, charsets,
+// HTTP answers replayed from a loopback socket into PostText: status lines, headers, charsets,
 // chunking, lengths that lie, early close, a connection held open. The input is a flag byte and the
 // bytes the server sends for each connection, in pieces (split at two NUL bytes) with a short pause
 // between them. Every call returns within what the client's limits allow for that script, and the
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const qint64 deadline = CallDeadline(httpLimits(), qint64(script.pieces.size() - 1) * kPauseMs);
     QElapsedTimer timer;
     timer.start();
-    const QString answer = GetWinHttp(QStringLiteral("http://127.0.0.1:%1/program/TOLoadProgram.php").arg(g_port),
+    const QString answer = PostText(QStringLiteral("http://127.0.0.1:%1/program/TOLoadProgram.php").arg(g_port),
                                       QStringLiteral("ID=demo&PassWord=demo1234"));
     const qint64 elapsed = timer.elapsed();
     FUZZ_CHECK(elapsed <= deadline, QStringLiteral("%1 ms, deadline %2 ms").arg(elapsed).arg(deadline));

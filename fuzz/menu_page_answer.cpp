@@ -1,4 +1,4 @@
-// The menu page's answer: Parsing against a plain reading of it, with a catalogue read from the
+// The menu page's answer: ReadMenuPageAnswer against a plain reading of it, with a catalogue read from the
 // first part of the input (up to a NUL byte) for the option group counts. Either both lists are
 // replaced by what the reading gives, or (no frame, no category, an entry short of a marker) both
 // stay exactly as they were.
@@ -76,7 +76,7 @@ std::optional<Lists> Read(const QString& answer)
     Lists out;
     const QStringList sections = body.mid(first + 14).split(QStringLiteral("<mainmenuname>"));
     for (const QString& section : sections) {
-        const QString name = ZulDecodeAA(section.split(QStringLiteral("</mainmenuname>")).front().trimmed());
+        const QString name = UnescapeField(section.split(QStringLiteral("</mainmenuname>")).front().trimmed());
         out.categories << name;
         const qsizetype end = section.indexOf(QStringLiteral("</mainmenuname>"));
         if (end < 0)
@@ -94,7 +94,7 @@ std::optional<Lists> Read(const QString& answer)
             if (!c1 || !c2 || !c3 || !c4 || !c6 || !c7 || !c8)
                 return std::nullopt;
             TileEntry t;
-            t.col = {name, ZulDecodeAA(*c1), *c2, *c3, *c4, OptionCount(*c4), ZulDecodeAA(*c6), ZulDecodeAA(*c7), *c8};
+            t.col = {name, UnescapeField(*c1), *c2, *c3, *c4, OptionCount(*c4), UnescapeField(*c6), UnescapeField(*c7), *c8};
             // An item whose price on the tile or in the catalogue is no plain number is not offered.
             const std::optional<QString> listed = CataloguePrice(*c4);
             if (!ReadPrice(*c2) || (listed && !ReadPrice(*listed)))
@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TabCategoryList() = QStringList{QStringLiteral("earlier")};
     TileMenuTable() = {earlier};
 
-    Parsing(answer);
+    ReadMenuPageAnswer(answer);
     const std::optional<Lists> ref = Read(answer);
     const QStringList wantCategories = ref ? ref->categories : QStringList{QStringLiteral("earlier")};
     const std::vector<TileEntry> wantTiles = ref ? ref->tiles : std::vector<TileEntry>{earlier};

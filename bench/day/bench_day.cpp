@@ -54,8 +54,8 @@ int main(int argc, char** argv)
     setHttpLimits({1000, 300, 3, 1000, 2000});
     // The screens' timers and deadlines run from a clock the day moves on itself.
     ManualClock clock(start);
-    frmMain reception;
-    frmMenuSelectMain page(&reception);
+    ReceptionScreen reception;
+    MenuPage page(&reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(shop, reception);

@@ -3,7 +3,7 @@
 // a standing screen), and a tile touch to its option dialog.
 #include "screens/figure.h"
 
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/picture_cache.h"
 #include "presentation/caption_key.h"
@@ -30,7 +30,7 @@ using namespace sumbrel;
 struct MenuBench {
     QTemporaryDir home;
     DemoShop shop{{QStringLiteral("--seed-size"), QStringLiteral("500,8")}};
-    std::unique_ptr<frmMenuSelectMain> page;
+    std::unique_ptr<MenuPage> page;
 
     MenuBench()
     {
@@ -39,7 +39,7 @@ struct MenuBench {
         gs().skinFolder = home.path() + QStringLiteral("/skin2");
         sumbrel::testing::LogInTo(shop);
         sumbrel::testing::CopyShopPictures(shop);
-        page = std::make_unique<frmMenuSelectMain>();
+        page = std::make_unique<MenuPage>();
         page->move(0, 0);
     }
     // Statics end after main's application object: widgets cannot be destroyed any more then, and
@@ -47,8 +47,8 @@ struct MenuBench {
     ~MenuBench() { (void)page.release(); }
     bool loaded() const
     {
-        return !page->m_FirstActivated && !page->loading()
-            && page->findChild<ClockTimer*>(QStringLiteral("Timer3"))->isActive();
+        return !page->loadPending() && !page->loading()
+            && page->findChild<ClockTimer*>(QStringLiteral("idleTick"))->isActive();
     }
     // Opens the page as the reception screen does (open() returns at once, the menu loads off the
     // screen's thread): the time until the page is on the screen and answers (its loading panel
@@ -118,19 +118,19 @@ public:
     StandingStage& operator=(const StandingStage&) = delete;
 };
 
-frmMenuSelectMain& standingPage()
+MenuPage& standingPage()
 {
     // Goes with the process, as the lying page: widgets cannot be destroyed after the application.
-    static frmMenuSelectMain* const page = [] {
+    static MenuPage* const page = [] {
         bench();  // the shop, the folder and the pictures
-        auto* built = new frmMenuSelectMain();
+        auto* built = new MenuPage();
         built->move(0, 0);
         return built;
     }();
     if (!page->isVisible()) {
         page->open(cart::OrderCart{});
-        while (page->m_FirstActivated || page->loading()
-               || !page->findChild<ClockTimer*>(QStringLiteral("Timer3"))->isActive())
+        while (page->loadPending() || page->loading()
+               || !page->findChild<ClockTimer*>(QStringLiteral("idleTick"))->isActive())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     }
     return *page;
@@ -151,7 +151,7 @@ void readFor(int ms)
 const bench::RegisterFigure
     kFlipMax({QStringLiteral("page_flip_max_ms"), 16, [] {
                   StandingStage standing;
-                  frmMenuSelectMain& page = standingPage();
+                  MenuPage& page = standingPage();
                   menu::PictureCache::shared().clear();
                   constexpr int kFlips = 20;
                   constexpr int kReadMs = 250;
@@ -162,7 +162,7 @@ const bench::RegisterFigure
                       for (int tab = 0; tab < menu::kTabCount && flips < kFlips; ++tab) {
                           if (page.model().tabs().captions[size_t(tab)].isEmpty())
                               continue;
-                          page.CategoryTab_Click(tab);
+                          page.categoryTabClicked(tab);
                           page.repaint();
                           readFor(kReadMs);
                           for (int p = 1; p < page.model().tiles().pages && flips < kFlips; ++p, ++flips) {

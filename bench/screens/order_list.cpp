@@ -1,8 +1,8 @@
-// order_list_draw_ms: Draw_Order of the reception screen's order list with twenty lines, every
+// order_list_draw_ms: drawOrder of the reception screen's order list with twenty lines, every
 // third with two option groups, painted into a picture. Two orders that differ in one quantity take
 // turns, so every run lays out and paints anew.
 #include "presentation/caption_key.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "screens/figure.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
@@ -40,14 +40,14 @@ struct OrderListBench {
     {
         gs().programFolder = folder.path();
         sumbrel::testing::LogInTo(shop);
-        screen = std::make_unique<frmMain>();
-        QObject::connect(screen.get(), &frmMain::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
+        screen = std::make_unique<ReceptionScreen>();
+        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
             cart::OrderCart result = order;
             result.order = carts[0];
             result.selectionConfirmed = true;
             screen->menuClosed(result);
         });
-        screen->findChild<CaptionKey*>(QStringLiteral("CMD_%1").arg(int(reception::PanelKey::Takeout)))->touch();
+        screen->findChild<CaptionKey*>(QStringLiteral("panelKey_%1").arg(int(reception::PanelKey::Takeout)))->touch();
     }
     double sample()
     {
@@ -56,14 +56,14 @@ struct OrderListBench {
         QImage picture(list->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
         timer.start();
-        screen->Draw_Order();
+        screen->drawOrder();
         list->render(&picture);
         return double(timer.nsecsElapsed()) / 1e6;
     }
 
     QTemporaryDir folder;
     DemoShop shop;
-    std::unique_ptr<frmMain> screen;
+    std::unique_ptr<ReceptionScreen> screen;
     const order::Order carts[2] = {TwentyLines(2), TwentyLines(3)};
     int turn = 0;
 };

@@ -5,9 +5,9 @@
 // runs for each case.
 //   bench_ui_stall [--seconds S] [--runs N]      (defaults: 60 s, 3 runs)
 // Prints each case's median, then "ui_stall_max_ms: N" (the largest of them) last.
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "server/endpoints.h"
 #include "server/http_client.h"
 #include "startup/global_state.h"
@@ -36,7 +36,7 @@ namespace {
 const QMap<QString, QString> kStall{{QStringLiteral("delay_ms"), QStringLiteral("60000")}};
 
 // What the customer does once a second; it counts what it started (a menu opening, an order).
-using Customer = std::function<void(frmMain&, frmMenuSelectMain&, int& started)>;
+using Customer = std::function<void(ReceptionScreen&, MenuPage&, int& started)>;
 
 struct Case {
     const char* name;
@@ -45,7 +45,7 @@ struct Case {
     bool realMenu = false;  // the menu page opens; otherwise a stand-in gives a cart at once
 };
 
-void TypePhone(frmMain& s)
+void TypePhone(ReceptionScreen& s)
 {
     for (const int d : {1, 2, 3, 4, 5, 6, 7, 8})
         sumbrel::testing::KeyOf(s, DigitKey<PhoneKey>(d))->touch();
@@ -53,7 +53,7 @@ void TypePhone(frmMain& s)
 
 // On the start panel a takeout; on the menu page (loading or not) a touch of a tile and of the
 // page's own keys, which the loading page drops.
-void OpensTheMenu(frmMain& s, frmMenuSelectMain& page, int& started)
+void OpensTheMenu(ReceptionScreen& s, MenuPage& page, int& started)
 {
     if (page.isVisible()) {
         if (auto* tile = page.findChild<menu::MenuTile*>(QStringLiteral("picMenu_0")))
@@ -69,7 +69,7 @@ void OpensTheMenu(frmMain& s, frmMenuSelectMain& page, int& started)
 
 // From the start panel to a card payment with the stand-in page's cart; while the order is under
 // way, the completion panel's and the payment panel's keys.
-void Orders(frmMain& s, frmMenuSelectMain&, int& started)
+void Orders(ReceptionScreen& s, MenuPage&, int& started)
 {
     switch (s.path().currentPanel()) {
     case kStartPanel:
@@ -99,13 +99,13 @@ std::pair<qint64, int> Run(const Case& c, int seconds)
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("N")},
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     sumbrel::testing::LogInTo(shop);
-    frmMain screen;
-    frmMenuSelectMain page(&screen);
+    ReceptionScreen screen;
+    MenuPage page(&screen);
     if (c.realMenu) {
         sumbrel::testing::LinkMenuPage(screen, page);
     } else {
         // The order case's menu: a confirmed cart at once.
-        QObject::connect(&screen, &frmMain::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
+        QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
             cart::OrderCart result = order;
             result.order.add({QStringLiteral("1"), QStringLiteral("아메리카노"), order::Money::Won(3000), 1, {}});
             result.selectionConfirmed = true;
@@ -116,7 +116,7 @@ std::pair<qint64, int> Run(const Case& c, int seconds)
     for (const QString& path : c.stalled)
         shop.addFault(path, QStringLiteral("delay"), kStall, 0);
     screen.show();
-    screen.TOLoad();
+    screen.pollWaitingStatus();
 
     qint64 worst = 0;
     QElapsedTimer sinceTick;

@@ -6,14 +6,14 @@
 #include "kiosk/ui/kiosk_session.h"
 #include "kiosk/ui/operator_guard.h"
 #include "kiosk/watchdog.h"
-#include "login/ui/frm_login.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "login/ui/login_screen.h"
+#include "menu/ui/menu_page.h"
 #include "presentation/dialog_handlers.h"
 #include "presentation/look.h"
 #include "presentation/screen_utils.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "server/http_client.h"
-#include "settings/ui/frm_setting.h"
+#include "settings/ui/settings_screen.h"
 #include "startup/dialogs.h"
 #include "startup/startup.h"
 
@@ -65,7 +65,7 @@ bool Terminal::start()
     options.programFolder = m_line.home;
     options.serviceHost = m_line.serviceHost;
     options.readTwipsPerPixel = ScreenTwipsPerPixel;
-    if (Main(options, [this] { openLogin(); }) == StartResult::AlreadyRunning)
+    if (RunStartup(options, [this] { openLogin(); }) == StartResult::AlreadyRunning)
         return false;
     m_health = kiosk::StartHealthFile(m_line.metricsFile);
     return true;
@@ -88,12 +88,12 @@ void Terminal::openLogin()
 {
     applyLayout();
     // The login closes itself once it has reported.
-    auto* login = new frmLogin();
+    auto* login = new LoginScreen();
     if (m_session)
         m_session->adopt(login);
     login->setAttribute(Qt::WA_DeleteOnClose);
-    connect(login, &frmLogin::loggedIn, this, &Terminal::openReception);
-    connect(login, &frmLogin::endRequested, this, [] { QCoreApplication::exit(0); });
+    connect(login, &LoginScreen::loggedIn, this, &Terminal::openReception);
+    connect(login, &LoginScreen::endRequested, this, [] { QCoreApplication::exit(0); });
     login->show();
 }
 
@@ -101,14 +101,14 @@ void Terminal::openReception()
 {
     if (m_session)
         m_session->setAudience(kiosk::Audience::Customer);
-    m_reception = std::make_unique<frmMain>();
-    frmMain* screen = m_reception.get();
+    m_reception = std::make_unique<ReceptionScreen>();
+    ReceptionScreen* screen = m_reception.get();
     if (m_session)
         m_session->adopt(screen);
-    connect(screen, &frmMain::menuRequested, this, &Terminal::openMenuPage);
+    connect(screen, &ReceptionScreen::menuRequested, this, &Terminal::openMenuPage);
     auto* guard = new kiosk::OperatorGuard(*screen);
     connect(guard, &kiosk::OperatorGuard::settingsAllowed, this, &Terminal::openSettings);
-    connect(guard, &kiosk::OperatorGuard::settingsRefused, screen, &frmMain::reset);
+    connect(guard, &kiosk::OperatorGuard::settingsRefused, screen, &ReceptionScreen::reset);
     connect(guard, &kiosk::OperatorGuard::terminateAllowed, this, [] { QCoreApplication::exit(0); });
     screen->show();
 }
@@ -117,9 +117,9 @@ void Terminal::openMenuPage(const cart::OrderCart& order)
 {
     if (!m_menuPage || m_menuPageLook != LookGeneration()) {
         m_menuPage.reset();
-        m_menuPage = std::make_unique<frmMenuSelectMain>(m_reception.get());
+        m_menuPage = std::make_unique<MenuPage>(m_reception.get());
         m_menuPageLook = LookGeneration();
-        connect(m_menuPage.get(), &frmMenuSelectMain::closed, m_reception.get(), &frmMain::menuClosed);
+        connect(m_menuPage.get(), &MenuPage::closed, m_reception.get(), &ReceptionScreen::menuClosed);
     }
     m_menuPage->open(order);
 }
@@ -132,13 +132,13 @@ void Terminal::openSettings()
         m_session->setAudience(kiosk::Audience::Operator);
     // The operator's screens and their boxes are Korean, whatever a customer chose last.
     ApplyLanguage(access::Language::Korean);
-    auto* settings = new frmSetting(m_reception.get());
+    auto* settings = new SettingsScreen(m_reception.get());
     settings->setAttribute(Qt::WA_DeleteOnClose);
-    connect(settings, &frmSetting::closed, this, [this] {
+    connect(settings, &SettingsScreen::closed, this, [this] {
         if (m_session)
             m_session->setAudience(kiosk::Audience::Customer);
     });
-    connect(settings, &frmSetting::closed, m_reception.get(), &frmMain::reset);
+    connect(settings, &SettingsScreen::closed, m_reception.get(), &ReceptionScreen::reset);
     settings->open();
 }
 

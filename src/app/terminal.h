@@ -10,9 +10,9 @@
 
 namespace sumbrel {
 
-class frmLogin;
-class frmMain;
-class frmMenuSelectMain;
+class LoginScreen;
+class ReceptionScreen;
+class MenuPage;
 class WidgetDialogHandler;
 class UnattendedDialogHandler;
 
@@ -57,10 +57,10 @@ private:
     std::unique_ptr<access::JoinedSpeech> m_joinedSpeech;
     std::unique_ptr<kiosk::HealthFile> m_health;
     // The reception screen lives for the rest of the run once the login opens it.
-    std::unique_ptr<frmMain> m_reception;
+    std::unique_ptr<ReceptionScreen> m_reception;
     // Created on first use and only hidden between uses; a visit with another look (the barrier-free
     // choices) gets a page built under it.
-    std::unique_ptr<frmMenuSelectMain> m_menuPage;
+    std::unique_ptr<MenuPage> m_menuPage;
     int m_menuPageLook = -1;
 };
 

@@ -56,7 +56,7 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
             continue;
         CategoryRecord row;
         row.col[kCatNum] = num;
-        row.col[kCatCategory] = ZulDecodeAA(category);
+        row.col[kCatCategory] = UnescapeField(category);
         row.col[kCatDiscount] = discount;
         row.col[kCatSaving] = saving;
         row.col[kCatYN] = yn;

@@ -350,7 +350,7 @@ QString ReplaceFieldMark(QString value)
 
 QString DecodeText(const QString& value)
 {
-    return needsDecoding(value) ? ZulDecodeAA(value) : value;
+    return needsDecoding(value) ? UnescapeField(value) : value;
 }
 
 QString NormalisePrintText(QStringView value)
@@ -413,7 +413,7 @@ QString BuildUnmarkedOptionGroup(QStringView raw)
         }
         out += kMark;
         if (needsDecoding(name))
-            out += ZulDecodeAA(name.toString());
+            out += UnescapeField(name.toString());
         else
             out += name;
         out += kMark;

@@ -75,7 +75,7 @@ MenuCatalogue ParseMenuAnswer(QStringView answer);
 QString BuildOptionGroup(QStringView raw);
 // A printtext value stays only when it has exactly three ";"-parts; else ";;".
 QString NormalisePrintText(QStringView value);
-// ZulDecodeAA, skipped for texts that hold no escape form.
+// UnescapeField, skipped for texts that hold no escape form.
 QString DecodeText(const QString& value);
 // Every "◈" turned into "◇".
 QString ReplaceFieldMark(QString value);

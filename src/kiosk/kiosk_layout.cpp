@@ -88,7 +88,7 @@ QRect Centred(QSize window, const QRect& screen)
 
 bool KeepsPointer(const QString& windowName)
 {
-    return windowName == u"frmLogin" || windowName == u"frmSetting";
+    return windowName == u"loginScreen" || windowName == u"settingsScreen";
 }
 
 bool PointerShown(const QStringList& visibleWindowNames)

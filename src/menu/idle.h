@@ -8,7 +8,7 @@
 namespace sumbrel::menu {
 
 inline constexpr int kIdleMs = 30000;
-inline constexpr int kIdleTickMs = 500;  // Timer3
+inline constexpr int kIdleTickMs = 500;  // m_idleTick
 // How long before the idle close the customer is told (voice guidance).
 inline constexpr int kIdleWarnMs = 10000;
 inline constexpr int kRepeatTickMs = 50;  // AutoIncrement
@@ -16,7 +16,7 @@ inline constexpr int kRepeatFromTick = 5;  // a held key first repeats at the si
 // A hold whose release never comes (another window took the pointer) repeats no longer than this.
 inline constexpr int kMaxHoldMs = 10000;
 
-// The deadline m_Deadline: renewed to now + 30 s; the countdown shown as (left div 1000 + 1) + "초".
+// The deadline m_idleDeadline: renewed to now + 30 s; the countdown shown as (left div 1000 + 1) + "초".
 // Time in which the screen was held by an exchange does not count: nobody could touch anything.
 class IdleDeadline {
 public:

@@ -59,7 +59,7 @@ bool ReadEntry(QStringView text, const QString& category, const MenuCatalogue& c
         std::optional<QString> value = Between(text, QStringView(m.open), QStringView(m.close));
         if (!value)
             return false;
-        entry.col[size_t(m.column)] = m.decode ? ZulDecodeAA(*value) : *value;
+        entry.col[size_t(m.column)] = m.decode ? UnescapeField(*value) : *value;
     }
     // The option groups the dialog offers; the others are traced and not counted.
     const MenuRecord* record = catalogue.FindMenu(QStringView(entry.col[kTileNum]));
@@ -125,7 +125,7 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
         if (lists.categories.size() >= kMaxCategoryRecords)
             break;
         const qsizetype nameEnd = section.indexOf(kCategoryClose);
-        const QString name = ZulDecodeAA(section.left(nameEnd < 0 ? section.size() : nameEnd).trimmed().toString());
+        const QString name = UnescapeField(section.left(nameEnd < 0 ? section.size() : nameEnd).trimmed().toString());
         lists.categories.append(name);
         if (nameEnd < 0)
             continue;
@@ -150,7 +150,7 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
     return lists;
 }
 
-bool Parsing(QStringView answer)
+bool ReadMenuPageAnswer(QStringView answer)
 {
     bool badEntry = false;
     std::optional<MenuPageLists> lists = ReadMenuPage(answer, menuCatalogue(), &badEntry);
@@ -161,7 +161,7 @@ bool Parsing(QStringView answer)
     return true;
 }
 
-PostResult menuloading3(const QString& caller, const endpoints::Poster& post)
+PostResult PostMenuPageRequest(const QString& caller, const endpoints::Poster& post)
 {
     return endpoints::PostLogged(QStringLiteral("menuloading3"), endpoints::Url(endpoints::kMenuPage),
                                  endpoints::MenuPageBody(caller), QString::fromUtf16(endpoints::kChannelHttp), post);

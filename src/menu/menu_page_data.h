@@ -1,5 +1,5 @@
 #pragma once
-// The menu page's own lists from "/shop/menuloading3.php": the category tabs and the tile entries.
+// The menu page's own lists from "/shop/PostMenuPageRequest.php": the category tabs and the tile entries.
 // Both are global and survive between openings of the page; a load replaces them in one step.
 #include "catalogue/menu_catalogue.h"
 #include "server/endpoints.h"
@@ -38,23 +38,23 @@ struct MenuPageLists {
     QStringList categories;
     std::vector<TileEntry> tiles;
 };
-// The menuloading3 answer read against the catalogue its tiles will open. nullopt for an answer
+// The PostMenuPageRequest answer read against the catalogue its tiles will open. nullopt for an answer
 // without "<menubrr>" ... "</menubrr>" or "<mainmenuname>", or (badEntry) with an entry that
 // lacks a marker.
 std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry = nullptr);
 
-// The menuloading3 answer into the two lists. An answer without "<menubrr>" ... "</menubrr>" or
+// The PostMenuPageRequest answer into the two lists. An answer without "<menubrr>" ... "</menubrr>" or
 // without "<mainmenuname>" changes nothing (true); an entry that lacks a marker changes nothing
 // either (false). Otherwise both lists are replaced at once (true). An entry whose price on the tile
 // or in the catalogue is not a plain whole number (ReadPrice) is left out and traced.
-bool Parsing(QStringView answer);
+bool ReadMenuPageAnswer(QStringView answer);
 
 // One option group text (nooption◈field◈mincount◈name◈price...): does the option dialog offer it? A
-// group without a name, or without a named option, is not offered: Parsing does not count it in the
+// group without a name, or without a named option, is not offered: ReadMenuPageAnswer does not count it in the
 // tile's option group count, and traces it.
 bool UsableOptionGroup(const QString& groupText);
 
-// Posts the page's request (with its "menuloading3() ... " trace lines on "_WinHttp").
-PostResult menuloading3(const QString& caller, const endpoints::Poster& post = {});
+// Posts the page's request (with its "PostMenuPageRequest() ... " trace lines on "_WinHttp").
+PostResult PostMenuPageRequest(const QString& caller, const endpoints::Poster& post = {});
 
 }  // namespace sumbrel::menu

@@ -8,7 +8,7 @@ namespace sumbrel::menu {
 void MenuPageModel::open(const cart::OrderCart& cart)
 {
     m_cart = cart;
-    m_SELECTED = cart.order;
+    composed = cart.order;
     m_loading = false;
 }
 
@@ -45,27 +45,27 @@ void MenuPageModel::setConfirmed(bool confirmed)
 {
     m_cart.selectionConfirmed = confirmed;
     if (confirmed)
-        m_cart.order = m_SELECTED;
+        m_cart.order = composed;
 }
 
 void MenuPageModel::load()
 {
-    m_Category = TabCategoryList().value(0);
-    Show_MainMenu(0);
-    m_Page = 0;
-    Show_Menu(0);
+    category = TabCategoryList().value(0);
+    showTabStrip(0);
+    page = 0;
+    showTilePage(0);
     m_deadline.renew();
 }
 
-void MenuPageModel::Show_MainMenu(int direction)
+void MenuPageModel::showTabStrip(int direction)
 {
-    m_tabs = menu::Show_MainMenu(TabCategoryList(), m_Category, direction, m_shape.tabsPerStrip);
+    m_tabs = menu::showTabStrip(TabCategoryList(), category, direction, m_shape.tabsPerStrip);
 }
 
-void MenuPageModel::Show_Menu(int direction)
+void MenuPageModel::showTilePage(int direction)
 {
-    m_tiles = menu::Show_Menu(TileMenuTable(), m_Category, m_Page, direction, m_shape.tilesPerPage);
-    m_Page = m_tiles.page;
+    m_tiles = menu::showTilePage(TileMenuTable(), category, page, direction, m_shape.tilesPerPage);
+    page = m_tiles.page;
 }
 
 const TileEntry* MenuPageModel::tileEntry(int k) const
@@ -81,10 +81,10 @@ bool MenuPageModel::touchTab(int tab)
     if (m_loading || tab < 0 || tab >= kTabCount || m_tabs.captions[size_t(tab)].isEmpty())
         return false;
     m_deadline.renew();
-    m_Category = m_tabs.captions[size_t(tab)];
-    Show_MainMenu(0);
-    m_Page = 0;
-    Show_Menu(0);
+    category = m_tabs.captions[size_t(tab)];
+    showTabStrip(0);
+    page = 0;
+    showTilePage(0);
     return true;
 }
 
@@ -97,18 +97,18 @@ KeyOutcome MenuPageModel::key(PageKey key)
     case PageKey::PreviousGroup:
     case PageKey::NextGroup: {
         const QString before = m_tabs.captions[0];
-        Show_MainMenu(key == PageKey::PreviousGroup ? -1 : +1);
+        showTabStrip(key == PageKey::PreviousGroup ? -1 : +1);
         if (m_tabs.captions[0] != before)
             touchTab(0);
-        m_Page = 0;
-        Show_Menu(0);
+        page = 0;
+        showTilePage(0);
         break;
     }
     case PageKey::PreviousPage:
-        Show_Menu(-1);
+        showTilePage(-1);
         break;
     case PageKey::NextPage:
-        Show_Menu(+1);
+        showTilePage(+1);
         break;
     case PageKey::ScrollBack:
         m_list.top = ScrollBack(m_list);
@@ -121,7 +121,7 @@ KeyOutcome MenuPageModel::key(PageKey key)
         outcome = KeyOutcome::Cancelled;
         break;
     case PageKey::Confirm:
-        if (!m_SELECTED.isEmpty()) {
+        if (!composed.isEmpty()) {
             setConfirmed(true);
             outcome = KeyOutcome::Confirmed;
         }
@@ -133,7 +133,7 @@ KeyOutcome MenuPageModel::key(PageKey key)
 
 bool MenuPageModel::cartFull() const
 {
-    return m_SELECTED.full();
+    return composed.full();
 }
 
 TileTouch MenuPageModel::touchTile(int k) const
@@ -151,12 +151,12 @@ TileTouch MenuPageModel::touchTile(int k) const
         touch.kind = TileTouch::MenuError;
         return touch;
     }
-    // Never a dialog for an item without a plain price (Parsing leaves such tiles out already).
+    // Never a dialog for an item without a plain price (ReadMenuPageAnswer leaves such tiles out already).
     if (!ReadPrice(menuCatalogue().row(row).price()))
         return touch;
     touch.kind = TileTouch::OpenDialog;
     touch.dialog = DialogFor(entry->col[kTileOptionCount]);
-    touch.srl = entry->col[kTileNum];
+    touch.tileNumber = entry->col[kTileNum];
     touch.menuIndex = QString::number(row);
     return touch;
 }
@@ -164,13 +164,13 @@ TileTouch MenuPageModel::touchTile(int k) const
 void MenuPageModel::afterDialog(const std::optional<order::OrderLine>& added)
 {
     if (added)
-        m_SELECTED.add(*added);
+        composed.add(*added);
     m_deadline.renew();
 }
 
 OrderRowsLayout MenuPageModel::redraw(const TextWidth& width)
 {
-    OrderRowsLayout layout = LayOutOrderRows(m_SELECTED, width);
+    OrderRowsLayout layout = LayOutOrderRows(composed, width);
     if (layout.listHeight)
         m_list.height = *layout.listHeight;
     // A list that fits stands at its top; a longer one never shows space below its last row (a
@@ -188,14 +188,14 @@ bool MenuPageModel::stepRow(int row, int step)
 {
     if (m_loading)
         return false;
-    return m_SELECTED.step(row, step);
+    return composed.step(row, step);
 }
 
 void MenuPageModel::deleteRow(int row)
 {
     if (m_loading)
         return;
-    m_SELECTED.remove(row);
+    composed.remove(row);
 }
 
 std::optional<QString> MenuPageModel::idleTick()

@@ -22,7 +22,7 @@ struct TileTouch {
     };
     Kind kind = Nothing;
     DialogKind dialog = DialogKind::Single;
-    QString srl;  // the tile's menu number (m_SRL)
+    QString tileNumber;
     QString menuIndex;  // the catalogue row, as decimal text (m_menuIndex)
 };
 
@@ -51,16 +51,16 @@ inline constexpr const char* kMenuLoadFailedText = TrNoop("메뉴를 불러오�
 
 class MenuPageModel {
 public:
-    order::Order m_SELECTED;  // the order being composed
-    QString m_Caller;  // sent as "checktypes"; the reception screen leaves it empty
-    QString m_Category;
-    int m_Page = 0;
+    order::Order composed;  // the order being composed
+    QString checkTypes;  // sent as "checktypes"; the reception screen leaves it empty
+    QString category;
+    int page = 0;
 
     // Before load(): how much a page shows.
     void setShape(const PageShape& shape);
     const PageShape& shape() const { return m_shape; }
 
-    // A copy of the opener's cart: the page works on m_SELECTED and writes it into the copy on
+    // A copy of the opener's cart: the page works on composed and writes it into the copy on
     // "선택완료"; result() is what the page hands back when it closes.
     void open(const cart::OrderCart& cart);
     const cart::OrderCart& result() const { return m_cart; }
@@ -75,10 +75,10 @@ public:
     // "취소" while loading, and the keypad's back key.
     MenuPageEnd cancelLoading();
 
-    // After Parsing: the first category, its tabs and its first page; the deadline renewed.
+    // After ReadMenuPageAnswer: the first category, its tabs and its first page; the deadline renewed.
     void load();
-    void Show_MainMenu(int direction);
-    void Show_Menu(int direction);
+    void showTabStrip(int direction);
+    void showTilePage(int direction);
 
     const TabStrip& tabs() const { return m_tabs; }
     const TilePage& tiles() const { return m_tiles; }
@@ -105,7 +105,7 @@ public:
     // Set_Delete of row i.
     void deleteRow(int row);
 
-    // Timer3: the countdown text, or nullopt when the time is up (the page closes unconfirmed).
+    // m_idleTick: the countdown text, or nullopt when the time is up (the page closes unconfirmed).
     std::optional<QString> idleTick();
     IdleDeadline& deadline() { return m_deadline; }
 

@@ -14,7 +14,7 @@ bool ActsOnDoubleTouch(PageKey key)
     return key != PageKey::Close && key != PageKey::Confirm;
 }
 
-TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction, int perStrip)
+TabStrip showTabStrip(const QStringList& categories, const QString& category, int direction, int perStrip)
 {
     perStrip = std::clamp(perStrip, 1, kTabCount);
     TabStrip strip;
@@ -50,7 +50,7 @@ std::optional<MarkerSlot> PageMarker(int page, int pages)
     return MarkerSlot::Middle;
 }
 
-TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction, int perPage)
+TilePage showTilePage(const std::vector<TileEntry>& table, const QString& category, int page, int direction, int perPage)
 {
     perPage = std::clamp(perPage, 1, kTileCount);
     TilePage result;

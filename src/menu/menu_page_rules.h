@@ -38,27 +38,27 @@ struct TabStrip {
     std::array<QString, kTabCount> captions;
     int current = -1;  // tab showing the current category, or -1
 };
-// Show_MainMenu: the group of five (or of perStrip, fewer for larger tabs) that holds `category`,
+// showTabStrip: the group of five (or of perStrip, fewer for larger tabs) that holds `category`,
 // moved by direction -1/0/+1, wrapping.
-TabStrip Show_MainMenu(const QStringList& categories, const QString& category, int direction,
+TabStrip showTabStrip(const QStringList& categories, const QString& category, int direction,
                        int perStrip = kTabCount);
 
 // img페이지 between the page keys: at the top on the first page, at the bottom on the last, in the
 // middle between them.
 enum class MarkerSlot { First, Middle, Last };
 
-// Show_Menu's result: the page index after the move and which table entries fill tiles 0, 1, ...
+// showTilePage's result: the page index after the move and which table entries fill tiles 0, 1, ...
 struct TilePage {
-    int page = 0;  // m_Page after the move
+    int page = 0;  // page after the move
     int first = -1;  // table index shown on tile 0; -1 when the category has no entry
     int count = 0;  // tiles filled (0..perPage); the rest are hidden (all stay as they were when first < 0)
     int pages = 1;  // the category's pages
     QString counter;  // "2/3", or empty for a single page
     std::optional<MarkerSlot> marker;  // where img페이지 stands, or hidden
 };
-// Show_Menu: moves `page` by direction -1/0/+1 within the category's pages of perPage tiles (fewer
+// showTilePage: moves `page` by direction -1/0/+1 within the category's pages of perPage tiles (fewer
 // for larger tiles), wrapping both ways.
-TilePage Show_Menu(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
+TilePage showTilePage(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
                    int perPage = kTileCount);
 
 // Where img페이지 stands on page (0-based) of pages; nullopt when there is one page only.
@@ -83,10 +83,10 @@ struct TileCell {
 };
 TileCell TileCellOf(int k);
 
-// The order list's scrolling inside its viewport (picBack), by the rows the viewport shows: 420
+// The order list's scrolling inside its viewport (m_optionsArea), by the rows the viewport shows: 420
 // pixels (three rows) for the design's viewport, at least one row for a smaller one.
 inline constexpr int kScrollStep = 420;
-inline constexpr int kListViewHeight = 415;  // picBack's height
+inline constexpr int kListViewHeight = 415;  // m_optionsArea's height
 // Key 4 and key 5: the new top.
 int ScrollBack(const ListGeometry& list);
 int ScrollOn(const ListGeometry& list);

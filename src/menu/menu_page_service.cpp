@@ -22,7 +22,7 @@ MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& can
     };
     // The three ask the shop at once: the page waits for the slowest answer, not for their sum.
     auto categories = std::async(std::launch::async, [&post] { return FetchCategories(post); });
-    auto pageAnswer = std::async(std::launch::async, [&post, &caller] { return menuloading3(caller, post); });
+    auto pageAnswer = std::async(std::launch::async, [&post, &caller] { return PostMenuPageRequest(caller, post); });
     MenuPageData data;
     data.catalogue = FetchMenuCatalogue(QStringLiteral("전체"), post);
     data.categories = categories.get();

@@ -22,7 +22,7 @@ struct MenuPageData {
     std::optional<CategoryTable> categories;
     std::optional<MenuCatalogue> catalogue;
     std::optional<MenuPageLists> lists;  // read against `catalogue`
-    long pageStatus = 0;  // of the menuloading3 answer, for the trace
+    long pageStatus = 0;  // of the PostMenuPageRequest answer, for the trace
 };
 
 class MenuPageService {
@@ -32,7 +32,7 @@ public:
     // PostForm unless replaced.
     void setTransport(Transport transport) { m_transport = std::move(transport); }
 
-    // LoadAllCategories, LoadMenuCatalogue("전체") and menuloading3 with "checktypes" = caller, at
+    // LoadAllCategories, LoadMenuCatalogue("전체") and PostMenuPageRequest with "checktypes" = caller, at
     // once on threads of their own, read and returned. Touches no table: safe on any thread (the
     // trace log takes lines from any); the transport is called from three threads at once.
     // cancel ends the exchanges under way, and those not yet started never start.

@@ -39,7 +39,7 @@ std::array<QString, kOptionGroups> CompactGroups(const std::array<QString, kOpti
 // or no named option is left. Each dropped option or group adds a note (for the trace).
 QString DropUnnamed(const QString& text, const QString& where, QStringList& notes);
 
-// Disp_AddMenu's reading: nullopt for an empty text or one of four parts or fewer (no rows).
+// showOptionGroup's reading: nullopt for an empty text or one of four parts or fewer (no rows).
 std::optional<OptionGroup> ReadOptionGroup(const QString& text);
 
 // "1) Size", or "2) Topping (최소: 2개 선택)" when the minimum read as a number is 2 or more (a capped
@@ -65,7 +65,7 @@ public:
     static constexpr int kRowsFitting = 6;
     static constexpr int kRowsPaged = 5;
 
-    // Form_Activate's content: groups dropped of unnamed options, compacted, read; the first option
+    // activate's content: groups dropped of unnamed options, compacted, read; the first option
     // of every single-choice group chosen, no check box ticked, quantity 1.
     explicit OptionMenu(MenuItem item = {}, OptionPaging paging = {});
 

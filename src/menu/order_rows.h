@@ -13,7 +13,7 @@ namespace sumbrel::menu {
 inline constexpr int kOrderRows = 20;
 inline constexpr int kRowPitch = 140;  // row i stands at top 140 × i
 inline constexpr int kRowHeight = 135;
-// A menu name wider than this (in picList's font) takes two lines.
+// A menu name wider than this (in m_groupPanels's font) takes two lines.
 inline constexpr int kLongNameWidth = 159;
 
 struct OrderRow {
@@ -28,12 +28,12 @@ struct OrderRow {
 
 struct OrderRowsLayout {
     QList<OrderRow> rows;  // rows 0.. shown; the others hidden
-    std::optional<int> listHeight;  // picList's new height (140 × lines − 5); unchanged for no line
+    std::optional<int> listHeight;  // m_groupPanels's new height (140 × lines − 5); unchanged for no line
     QString count;  // 주문수
     QString total;  // 주문금액, "#,##0"
 };
 
-// Text width in pixels in picList's font.
+// Text width in pixels in m_groupPanels's font.
 using TextWidth = std::function<int(const QString&)>;
 
 OrderRowsLayout LayOutOrderRows(const order::Order& order, const TextWidth& width);

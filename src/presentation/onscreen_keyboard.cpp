@@ -141,7 +141,7 @@ void OnScreenKeyboard::open(QLineEdit* field)
         m_ringCell = {};
         hideRing();
         WriteLog(
-            QStringLiteral("  [%1→OnScreenKeyboard] open for %2").arg(m_window->objectName(), field->objectName()));
+            QStringLiteral("  [%1→OnScreenKeyboard] open for %2").arg(TraceName(m_window), field->objectName()));
     }
     m_open = true;
     place();
@@ -159,7 +159,7 @@ void OnScreenKeyboard::dismiss()
     m_open = false;
     hideRing();
     hide();
-    WriteLog(QStringLiteral("  [%1→OnScreenKeyboard] closed").arg(m_window->objectName()));
+    WriteLog(QStringLiteral("  [%1→OnScreenKeyboard] closed").arg(TraceName(m_window)));
 }
 
 CaptionKey* OnScreenKeyboard::key(Cell cell) const

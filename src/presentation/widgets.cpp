@@ -91,6 +91,17 @@ int FittingPixelSize(const QFont& font, const QString& text, const QRect& room, 
     return low;
 }
 
+void SetTraceName(QObject* window, const QString& name)
+{
+    window->setProperty("traceName", name);
+}
+
+QString TraceName(const QObject* window)
+{
+    const QVariant name = window->property("traceName");
+    return name.isValid() ? name.toString() : window->objectName();
+}
+
 void FitFont(QWidget* element, const QString& text, const QRect& room, bool wrap, int floor, const char* owner)
 {
     QFont font = element->font();

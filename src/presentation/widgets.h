@@ -68,6 +68,11 @@ void FitFont(QWidget* element, const QString& text, const QRect& room, bool wrap
 
 // The widget's foreground colour (a label's text, a plain frame's lines), through its palette.
 void SetInk(QWidget* widget, const QColor& ink);
+
+// The name a window goes by in the trace lines ("frmMain"), which the shop's support has always read;
+// TraceName gives the object name of a window that has none.
+void SetTraceName(QObject* window, const QString& name);
+QString TraceName(const QObject* window);
 // The widget fills its background with the colour, through its palette.
 void SetFill(QWidget* widget, const QColor& colour);
 

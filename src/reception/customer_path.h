@@ -21,7 +21,7 @@ enum class Step {
     ShowPanel,  // hide panel `from`, show panel `panel` (the number displays may have changed too)
     Warn,  // a warning box with `text`; the panel stays
     Submit,  // run the submission
-    Reset,  // back to the start: Init_Form, then Load_Setting
+    Reset,  // back to the start: showStartState, then loadSettings
     OpenMenu,  // open the menu page modally, then report menuClosed()
     OrderShown,  // the first confirmed menu: panel 1, the next keys, the order panel and its list
     RedrawOrder,  // the menu page may have changed the order: redraw the list
@@ -73,7 +73,7 @@ public:
         start();
     }
 
-    // Init_Form's data: start panel, phone "010" shown as "010-", no car number, takeout, cash, no
+    // showStartState's data: start panel, phone "010" shown as "010-", no car number, takeout, cash, no
     // countdown. The shop settings stay until the next applySettings.
     void start();
     void applySettings(const ReceptionSettings& settings);

@@ -7,7 +7,7 @@ namespace sumbrel::reception {
 
 enum class KeyGroup { Panel, Phone, Car };
 
-// The panel keys (object name "CMD"): dining keys of the start panel, "X" of panels 1 to 3, payment
+// The panel keys ("panelKey_N"): dining keys of the start panel, "X" of panels 1 to 3, payment
 // keys, number change.
 enum class PanelKey : int {
     EatIn = 0,
@@ -21,12 +21,12 @@ enum class PanelKey : int {
 };
 inline constexpr int kPanelKeyCount = 8;
 
-// The phone keys (object name "CMD2"): the phone keypad and the order panel's menu key (there is no
+// The phone keys ("phoneKey_N"): the phone keypad and the order panel's menu key (there is no
 // index 12).
 enum class PhoneKey : int { Digit0 = 0, Digit9 = 9, Delete = 10, Next = 11, MenuSelect = 13 };
 inline constexpr int kPhoneKeyCount = 14;
 
-// The car keys (object name "CMD3"): the car keypad, its number change, and "확인" of the completion
+// The car keys ("carKey_N"): the car keypad, its number change, and "확인" of the completion
 // panel (there is no index 13).
 enum class CarKey : int { Digit0 = 0, Digit9 = 9, Delete = 10, Next = 11, NumberChange = 12, Confirm = 14 };
 inline constexpr int kCarKeyCount = 15;

@@ -61,7 +61,7 @@ struct OrderListLayout {
 // Lines beyond the twenty row panels are not drawn (the menu page never lets an order grow so long).
 OrderListLayout LayOutOrderList(const order::Order& order, const TextMeasure& measure, int listWidth = kListWidth);
 
-// ScrollOrderList's directions: 0 shows earlier lines, 1 later ones.
+// scrollOrderList's directions: 0 shows earlier lines, 1 later ones.
 enum class ScrollDirection { Earlier = 0, Later = 1 };
 
 // The list's top after one step: never above 0, never leaving space under the list's end, 500
@@ -75,7 +75,7 @@ class OrderList {
 public:
     explicit OrderList(TextMeasure measure, int listWidth = kListWidth, int viewHeight = kViewHeight);
 
-    // Draw_Order on the order.
+    // drawOrder on the order.
     const OrderListLayout& draw(const order::Order& order);
     const OrderListLayout& layout() const { return m_layout; }
     int height() const { return m_height; }
@@ -85,12 +85,12 @@ public:
     const QString& totalText() const { return m_totalText; }
 
     void toTop() { m_top = 0; }
-    // ScrollOrderList; true when the top moved.
+    // scrollOrderList; true when the top moved.
     bool scroll(ScrollDirection direction);
     // A touch released on the list at list height y; true when the top moved.
     bool touchReleased(int y);
 
-    // "-" (step -1) or "+" (step +1) of a row: the line's quantity, then Draw_Order. False at the
+    // "-" (step -1) or "+" (step +1) of a row: the line's quantity, then drawOrder. False at the
     // limits 1 and 99, where nothing changes.
     bool stepQuantity(order::Order& order, int row, int step);
     // "x" of a row: the line leaves the order, the list is drawn again and, when it has become

@@ -125,16 +125,20 @@ KeyLook LookOf(KeyGroup group, int index)
     return plain ? KeyLook::Plain : KeyLook::Accent;
 }
 
-QString KeyGroupName(KeyGroup group)
+QString KeyObjectName(KeyGroup group)
 {
-    return group == KeyGroup::Panel ? QStringLiteral("CMD")
-        : group == KeyGroup::Phone  ? QStringLiteral("CMD2")
-                                    : QStringLiteral("CMD3");
+    return group == KeyGroup::Panel ? QStringLiteral("panelKey")
+        : group == KeyGroup::Phone  ? QStringLiteral("phoneKey")
+                                    : QStringLiteral("carKey");
 }
 
 QString DisabledKeyLine(KeyGroup group)
 {
-    return QStringLiteral("→") + KeyGroupName(group) + QStringLiteral("_Click Disabled ... Quit");
+    // The trace names the group as the shop's support has always read it.
+    const QString traced = group == KeyGroup::Panel ? QStringLiteral("CMD")
+        : group == KeyGroup::Phone                  ? QStringLiteral("CMD2")
+                                                    : QStringLiteral("CMD3");
+    return QStringLiteral("→") + traced + QStringLiteral("_Click Disabled ... Quit");
 }
 
 std::optional<QString> PollAnswerTail(const QString& answer)

@@ -50,7 +50,7 @@ NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS)
 inline constexpr const char* kNextCaption = TrNoop("다음");
 inline constexpr const char* kSubmitCaption = TrNoop("접수");
 
-// The completion panel's texts: as Load_Setting sets them, and as a refusal replaces them.
+// The completion panel's texts: as loadSettings sets them, and as a refusal replaces them.
 inline constexpr const char* kCompletedTitle = TrNoop("접수 완료");
 // Two lines, each a text of its own.
 QString ThanksMessage();
@@ -127,8 +127,8 @@ DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
 // Which of the two press looks a key has (the screen owns the colours).
 enum class KeyLook { Plain, Accent };
 KeyLook LookOf(KeyGroup group, int index);
-// The group's name, "KeyOf", "KeyOf" or "KeyOf": its keys' object names and log lines carry it.
-QString KeyGroupName(KeyGroup group);
+// The object name its keys carry, with their index: "panelKey_3".
+QString KeyObjectName(KeyGroup group);
 // The general-log line for a click on a disabled key.
 QString DisabledKeyLine(KeyGroup group);
 // The poll's short answer trace: "... " + the answer from the first "count["; nullopt without one.

@@ -186,7 +186,7 @@ std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(con
         return std::nullopt;
     }
     return OrderRequest{endpoints::Url(endpoints::kOrder),
-                        endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, ZulEncodeAA(xml))};
+                        endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, EscapeField(xml))};
 }
 
 PostResult ReceptionService::sendOrder(const OrderRequest& request, const Transport& transport,

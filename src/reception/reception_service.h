@@ -39,7 +39,7 @@ public:
     void setTransport(Transport transport);
     const Transport& transport() const { return m_transport; }
 
-    // Load_Setting's exchange, in halves as the order's: the request, sent off the screen's thread,
+    // loadSettings's exchange, in halves as the order's: the request, sent off the screen's thread,
     // and its answer. An answer without any of the shop's settings (failed, empty, garbage) keeps the
     // last good settings, traced; missing fields of a good answer are empty.
     struct Request {
@@ -52,7 +52,7 @@ public:
     // Both halves at once, on this thread.
     ReceptionSettings loadSettings();
 
-    // TOLoad's exchange, in two halves so that the request can run off the screen's thread: the
+    // pollWaitingStatus's exchange, in two halves so that the request can run off the screen's thread: the
     // request (url and body, taken from the logged-in state on the screen's thread), then the answer's
     // traces (an answer equal to the previous poll's costs one short line) and its fields.
     struct PollRequest {

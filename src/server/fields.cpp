@@ -75,7 +75,7 @@ QString CountOccurrences(QStringView text, QStringView delimiter)
     return QString::number(CountOf(text, delimiter));
 }
 
-QString ZulEncodeAA(const QString& text)
+QString EscapeField(const QString& text)
 {
     // One pass is the same as the five replacements in turn: no replacement produces a later target.
     Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("ZulEncodeAA"));
@@ -102,7 +102,7 @@ QString ZulEncodeAA(const QString& text)
     return out;
 }
 
-QString ZulDecodeAA(const QString& text)
+QString UnescapeField(const QString& text)
 {
     // In turn, as overlapping markers must resolve in this order ("ccdd!!123!" loses its "!123!").
     Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("ZulDecodeAA"));

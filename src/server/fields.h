@@ -18,7 +18,7 @@ QString FieldOrThrow(QStringView answer, QStringView name);
 QString CountOccurrences(QStringView text, QStringView delimiter);
 qsizetype CountOf(QStringView text, QStringView delimiter);
 
-QString ZulEncodeAA(const QString& text);
-QString ZulDecodeAA(const QString& text);
+QString EscapeField(const QString& text);
+QString UnescapeField(const QString& text);
 
 }  // namespace sumbrel

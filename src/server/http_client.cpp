@@ -528,7 +528,7 @@ PostResult PostForm(const QString& address, const QString& body, const CallOptio
     }
 }
 
-QString GetWinHttp(const QString& address, const QString& body)
+QString PostText(const QString& address, const QString& body)
 {
     return PostForm(address, body).text;
 }

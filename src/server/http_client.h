@@ -98,7 +98,7 @@ struct PostResult {
 PostResult PostForm(const QString& address, const QString& body, const CallOptions& options = {});
 
 // PostForm's answer text: empty when every attempt failed.
-QString GetWinHttp(const QString& address, const QString& body);
+QString PostText(const QString& address, const QString& body);
 
 struct HttpGetResult {
     bool completed = false;  // a whole answer arrived

@@ -61,7 +61,7 @@ QStringList namesOf(const QString& pidDir)
 
 }  // namespace
 
-long IsProcessExist(const QString& exeName)
+long FindProcess(const QString& exeName)
 {
     const int line = __LINE__;
     try {
@@ -124,7 +124,7 @@ void RestartCallDisplay()
     const QString path = programPath(name);
     if (!FileExists(path))
         return;
-    const long pid = IsProcessExist(name + QStringLiteral(".exe"));
+    const long pid = FindProcess(name + QStringLiteral(".exe"));
     if (pid > 0) {
         KillProcess(pid);
         WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid)

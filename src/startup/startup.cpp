@@ -33,7 +33,7 @@ void ReadPlacement()
     g.TopO = ParseLong(ReadIni(set, QStringLiteral("TopO"), cfg));
 }
 
-StartResult Main(const StartOptions& options, const std::function<void()>& openLogin)
+StartResult RunStartup(const StartOptions& options, const std::function<void()>& openLogin)
 {
     GlobalState& g = gs();
     g.resumeAfterError = true;

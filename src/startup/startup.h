@@ -17,7 +17,7 @@ struct StartOptions {
 enum class StartResult { Started, AlreadyRunning };
 
 // Steps up to the log housekeeping; then calls openLogin (the login screen) when given.
-StartResult Main(const StartOptions& options, const std::function<void()>& openLogin = {});
+StartResult RunStartup(const StartOptions& options, const std::function<void()>& openLogin = {});
 
 // Reads the placement keys of the configuration file into the global state.
 void ReadPlacement();

@@ -24,7 +24,7 @@ protected:
     // The catalogue as the service serves it, fetched apart from the loader.
     QString servedCatalogue() const
     {
-        return GetWinHttp(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(QStringLiteral("전체")));
+        return PostText(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(QStringLiteral("전체")));
     }
 };
 

@@ -51,12 +51,12 @@ std::optional<std::string> cut(const std::string& answer, const std::string& nam
 
 std::string terminalEncode(const std::string& s)
 {
-    return sumbrel::ZulEncodeAA(QString::fromStdString(s)).toStdString();
+    return sumbrel::EscapeField(QString::fromStdString(s)).toStdString();
 }
 
 std::string terminalDecode(const std::string& s)
 {
-    return sumbrel::ZulDecodeAA(QString::fromStdString(s)).toStdString();
+    return sumbrel::UnescapeField(QString::fromStdString(s)).toStdString();
 }
 
 using demoshop::replaceAll;
@@ -123,7 +123,7 @@ struct Tile {
     std::string category, name, price, number;
 };
 
-// The menu page's reading of menuloading3, step by step as the terminal
+// The menu page's reading of PostMenuPageRequest, step by step as the terminal
 // does it. Returns nullopt where the terminal would give up.
 std::optional<std::pair<std::vector<std::string>, std::vector<Tile>>> parseMenuPage(const std::string& answer)
 {

@@ -59,12 +59,12 @@ TEST(KioskLayout, OnlyTheLoginAndSettingsScreensKeepThePointer)
     } cases[] = {
         {{}, false},
         {{QStringLiteral("kioskStage")}, false},
-        {{QStringLiteral("kioskStage"), QStringLiteral("frmLogin")}, true},
-        {{QStringLiteral("kioskStage"), QStringLiteral("frmMain")}, false},
-        {{QStringLiteral("frmMain"), QStringLiteral("frmMenuSelectMain"), QStringLiteral("frmMenuSelectSubB")}, false},
-        {{QStringLiteral("frmMain"), QStringLiteral("frmSetting")}, true},
-        {{QStringLiteral("frmMain"), QStringLiteral("frmSetting"), QStringLiteral("QFileDialog")}, true},
-        {{QStringLiteral("frmMain"), QStringLiteral("qt_msgbox")}, false},
+        {{QStringLiteral("kioskStage"), QStringLiteral("loginScreen")}, true},
+        {{QStringLiteral("kioskStage"), QStringLiteral("receptionScreen")}, false},
+        {{QStringLiteral("receptionScreen"), QStringLiteral("menuPage"), QStringLiteral("optionItemDialog")}, false},
+        {{QStringLiteral("receptionScreen"), QStringLiteral("settingsScreen")}, true},
+        {{QStringLiteral("receptionScreen"), QStringLiteral("settingsScreen"), QStringLiteral("QFileDialog")}, true},
+        {{QStringLiteral("receptionScreen"), QStringLiteral("qt_msgbox")}, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PointerShown(c.visible), c.shown) << c.visible.join(u',').toStdString();

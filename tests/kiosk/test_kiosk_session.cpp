@@ -1,6 +1,7 @@
 // The kiosk session: the full-screen stage behind the screens, and the pointer that only the
 // login and settings screens keep.
 #include "kiosk/ui/kiosk_session.h"
+#include "presentation/widgets.h"
 #include "support/sumbrel_test.h"
 
 #include <QApplication>
@@ -61,7 +62,8 @@ TEST_F(KioskSessionTest, TheStageCoversTheScreenBehindFramelessScreens)
     EXPECT_EQ(stage->geometry(), QGuiApplication::primaryScreen()->geometry());
     EXPECT_TRUE(stage->windowFlags() & Qt::FramelessWindowHint);
 
-    QWidget* login = screen(QStringLiteral("frmLogin"));
+    QWidget* login = screen(QStringLiteral("loginScreen"));
+    SetTraceName(login, QStringLiteral("frmLogin"));
     session->adopt(login);
     login->show();
     EXPECT_TRUE(login->isWindow());
@@ -98,12 +100,12 @@ TEST_F(KioskSessionTest, PointerOnlyOverTheLoginAndSettingsScreens)
     settle();
     EXPECT_TRUE(PointerBlank()) << "the bare stage is the customer's";
 
-    QWidget* login = screen(QStringLiteral("frmLogin"));
-    QWidget* reception = screen(QStringLiteral("frmMain"));
+    QWidget* login = screen(QStringLiteral("loginScreen"));
+    QWidget* reception = screen(QStringLiteral("receptionScreen"));
     session->adopt(login);
     session->adopt(reception);
     QWidget* menu = screen(QStringLiteral("frmMenuSelectMain"), reception);
-    QWidget* settings = screen(QStringLiteral("frmSetting"), reception);
+    QWidget* settings = screen(QStringLiteral("settingsScreen"), reception);
     const struct {
         const char* step;
         QWidget* widget;
@@ -125,7 +127,7 @@ TEST_F(KioskSessionTest, PointerOnlyOverTheLoginAndSettingsScreens)
 
 TEST_F(KioskSessionTest, TheProgramEndsWhenItsLastScreenCloses)
 {
-    QWidget* login = screen(QStringLiteral("frmLogin"));
+    QWidget* login = screen(QStringLiteral("loginScreen"));
     session->adopt(login);
     login->show();
     settle();
@@ -152,10 +154,10 @@ TEST_F(KioskSessionTest, RoundedWindowsAreSeeThroughOutsideTheirMaskWhereNothing
         void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(255, 213, 0)); }
     };
     QWidget* rounded = new Filled;
-    rounded->setObjectName(QStringLiteral("frmLogin"));
+    rounded->setObjectName(QStringLiteral("loginScreen"));
     rounded->resize(200, 200);
     rounded->setMask(QRegion(QRect(20, 20, 160, 160), QRegion::Ellipse));
-    QWidget* square = screen(QStringLiteral("frmMain"));
+    QWidget* square = screen(QStringLiteral("receptionScreen"));
     session->adopt(rounded);
     session->adopt(square);
     rounded->show();

@@ -24,9 +24,9 @@ const QString kPin = QStringLiteral("4821");
 
 class OperatorPinTest : public ReceptionTest {
 protected:
-    frmMain& guarded()
+    ReceptionScreen& guarded()
     {
-        frmMain& s = open();
+        ReceptionScreen& s = open();
         auto* guard = new OperatorGuard(s);
         QObject::connect(guard, &OperatorGuard::settingsAllowed, &s, [this] { ++settingsOpened; });
         QObject::connect(guard, &OperatorGuard::settingsRefused, &s, [this] { ++settingsRefused; });
@@ -74,9 +74,9 @@ protected:
 
 TEST_F(OperatorPinTest, WithoutAPinTheAreasActAsBefore)
 {
-    frmMain& s = guarded();
-    touchArea(lblConfig(s));
-    touchArea(lblTerminate(s));
+    ReceptionScreen& s = guarded();
+    touchArea(SettingsKey(s));
+    touchArea(TerminateKey(s));
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(terminated, 1);
     EXPECT_EQ(s.findChild<PinPanel*>(), nullptr);
@@ -86,7 +86,7 @@ TEST_F(OperatorPinTest, WithoutAPinTheAreasActAsBefore)
 TEST_F(OperatorPinTest, TheRightPinOpensTheArea)
 {
     pin::WriteStoredPin(pin::HashPin(kPin));
-    frmMain& s = guarded();
+    ReceptionScreen& s = guarded();
     struct {
         const char* name;
         CaptionKey* area;
@@ -95,11 +95,11 @@ TEST_F(OperatorPinTest, TheRightPinOpensTheArea)
         int terminate;
         const char16_t* trace;
     } cases[] = {
-        {"settings, right", lblConfig(s), kPin + u'k', 1, 0, u"Operator PIN (settings): accepted"},
-        {"terminate, right after a correction", lblTerminate(s), QStringLiteral("48299bbb21k"), 1, 1,
+        {"settings, right", SettingsKey(s), kPin + u'k', 1, 0, u"Operator PIN (settings): accepted"},
+        {"terminate, right after a correction", TerminateKey(s), QStringLiteral("48299bbb21k"), 1, 1,
          u"Operator PIN (terminate): accepted"},
-        {"settings, cancelled", lblConfig(s), QStringLiteral("48x"), 1, 1, u"Operator PIN (settings): cancelled"},
-        {"terminate, too short is no try", lblTerminate(s), QStringLiteral("482k"), 1, 1,
+        {"settings, cancelled", SettingsKey(s), QStringLiteral("48x"), 1, 1, u"Operator PIN (settings): cancelled"},
+        {"terminate, too short is no try", TerminateKey(s), QStringLiteral("482k"), 1, 1,
          u"Operator PIN (terminate): cancelled"},
     };
     for (const auto& c : cases) {
@@ -116,11 +116,11 @@ TEST_F(OperatorPinTest, TheRightPinOpensTheArea)
 TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
 {
     pin::WriteStoredPin(pin::HashPin(kPin));
-    frmMain& s = guarded();
+    ReceptionScreen& s = guarded();
     onPanel(QStringLiteral("482"), [](PinPanel& panel) {
-        EXPECT_EQ(lblPinTitle(panel)->text(), QStringLiteral("운영자 PIN · 환경 설정"));
-        EXPECT_EQ(lblPinDigits(panel)->text(), QStringLiteral("●●●"));
-        EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("PIN을 입력하세요."));
+        EXPECT_EQ(PinTitle(panel)->text(), QStringLiteral("운영자 PIN · 환경 설정"));
+        EXPECT_EQ(PinDigits(panel)->text(), QStringLiteral("●●●"));
+        EXPECT_EQ(PinMessage(panel)->text(), QStringLiteral("PIN을 입력하세요."));
         EXPECT_EQ(panel.geometry(), panel.parentWidget()->rect()) << "the panel covers the screen";
         const QStringList captions = {
             QStringLiteral("0"),  QStringLiteral("1"),    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
@@ -133,13 +133,13 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
             EXPECT_EQ(key->role(), QAccessible::Button) << i;
             EXPECT_EQ(key->text(QAccessible::Name), captions[i]);
             const QRect cell = PinKey(panel, i)->geometry();
-            EXPECT_TRUE(picPinBox(panel)->rect().contains(cell)) << i << ": inside the box";
+            EXPECT_TRUE(PinBox(panel)->rect().contains(cell)) << i << ": inside the box";
             EXPECT_GE(cell.height(), 60) << i;
             for (const QRect& other : cells)
                 EXPECT_FALSE(cell.intersects(other)) << i << ": keys never overlap";
             cells << cell;
         }
-        for (QLabel* label : {lblPinTitle(panel), lblPinDigits(panel), lblPinMessage(panel)}) {
+        for (QLabel* label : {PinTitle(panel), PinDigits(panel), PinMessage(panel)}) {
             QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(label);
             EXPECT_EQ(shown->text(QAccessible::Name), label->text());
         }
@@ -147,34 +147,34 @@ TEST_F(OperatorPinTest, KeypadShowsDotsAndEveryKeyIsAnAccessibleButton)
         QAccessible::queryAccessibleInterface(PinKey(panel, 7))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_EQ(lblPinDigits(panel)->text(), QStringLiteral("●●●●"));
+        EXPECT_EQ(PinDigits(panel)->text(), QStringLiteral("●●●●"));
     });
-    touchArea(lblConfig(s));
+    touchArea(SettingsKey(s));
     EXPECT_EQ(settingsOpened, 0);
 }
 
 TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
 {
     pin::WriteStoredPin(pin::HashPin(kPin));
-    frmMain& s = guarded();
+    ReceptionScreen& s = guarded();
     onPanel(QStringLiteral("1111k"), [](PinPanel& panel) {
-        EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("PIN이 틀렸습니다. 남은 횟수 2회"));
-        EXPECT_TRUE(lblPinDigits(panel)->text().isEmpty()) << "a wrong PIN is cleared";
+        EXPECT_EQ(PinMessage(panel)->text(), QStringLiteral("PIN이 틀렸습니다. 남은 횟수 2회"));
+        EXPECT_TRUE(PinDigits(panel)->text().isEmpty()) << "a wrong PIN is cleared";
     });
-    touchArea(lblConfig(s));
+    touchArea(SettingsKey(s));
     onPanel(QStringLiteral("2222k3333k") + kPin + u'k', [](PinPanel& panel) {
         EXPECT_FALSE(panel.isFinished()) << "locked: even the right PIN does nothing";
-        EXPECT_TRUE(lblPinMessage(panel)->text().startsWith(QStringLiteral("3회 틀려 잠겼습니다.")))
-            << lblPinMessage(panel)->text().toStdString();
+        EXPECT_TRUE(PinMessage(panel)->text().startsWith(QStringLiteral("3회 틀려 잠겼습니다.")))
+            << PinMessage(panel)->text().toStdString();
     });
-    touchArea(lblTerminate(s));
+    touchArea(TerminateKey(s));
     // The other area is locked as well, and says so as it opens.
     advanceTickCount(10000);
     onPanel(kPin + u'k', [](PinPanel& panel) {
         EXPECT_FALSE(panel.isFinished());
-        EXPECT_EQ(lblPinMessage(panel)->text(), QStringLiteral("잠겨 있습니다. 50초 후에 다시 시도하세요."));
+        EXPECT_EQ(PinMessage(panel)->text(), QStringLiteral("잠겨 있습니다. 50초 후에 다시 시도하세요."));
     });
-    touchArea(lblConfig(s));
+    touchArea(SettingsKey(s));
     EXPECT_EQ(settingsOpened, 0);
     EXPECT_EQ(terminated, 0);
     const QStringList expected = {
@@ -195,7 +195,7 @@ TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
     // The rest of the minute passes on the clock: the right PIN opens again.
     advanceTickCount(50000);
     onPanel(kPin + u'k');
-    touchArea(lblTerminate(s));
+    touchArea(TerminateKey(s));
     EXPECT_EQ(terminated, 1);
     EXPECT_FALSE(logText().contains(kPin));
 }
@@ -203,17 +203,17 @@ TEST_F(OperatorPinTest, ThreeWrongPinsLockBothAreasForAMinute)
 TEST_F(OperatorPinTest, ALockRunningOutWhileThePanelIsOpenFreesTheKeypad)
 {
     pin::WriteStoredPin(pin::HashPin(kPin));
-    frmMain& s = guarded();
+    ReceptionScreen& s = guarded();
     onPanel(QStringLiteral("0000k0000k0000k"), [](PinPanel& panel) {
-        ASSERT_TRUE(lblPinMessage(panel)->text().startsWith(QStringLiteral("3회")));
+        ASSERT_TRUE(PinMessage(panel)->text().startsWith(QStringLiteral("3회")));
         // The panel's countdown, once a second, sees the lock run out with the minute.
         ManualClock::installed()->advance(pin::kLockMs - 1000);
-        EXPECT_NE(lblPinMessage(panel)->text(), pin::PromptText());
+        EXPECT_NE(PinMessage(panel)->text(), pin::PromptText());
         ManualClock::installed()->advance(1000);
-        EXPECT_EQ(lblPinMessage(panel)->text(), pin::PromptText());
+        EXPECT_EQ(PinMessage(panel)->text(), pin::PromptText());
         for (QChar c : kPin + u'k')
             PinKey(panel, c == u'k' ? PinPanel::Ok : c.digitValue())->touch();
     });
-    touchArea(lblConfig(s));
+    touchArea(SettingsKey(s));
     EXPECT_EQ(settingsOpened, 1);
 }

@@ -20,9 +20,9 @@ using SettingsPinTest = SettingsScreenTest;
 
 TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
 {
-    frmSetting& s = open();
-    EXPECT_EQ(lblOperatorPinState(s)->text(), QStringLiteral("사용 안 함"));
-    EXPECT_EQ(txtOperatorPin(s)->echoMode(), QLineEdit::Password);
+    SettingsScreen& s = open();
+    EXPECT_EQ(PinStateLabel(s)->text(), QStringLiteral("사용 안 함"));
+    EXPECT_EQ(OperatorPinBox(s)->echoMode(), QLineEdit::Password);
     const struct {
         const char* typed;
         const char16_t* field;  // what the field takes of the typing
@@ -35,11 +35,11 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
     };
     QString before = pin::ReadStoredPin();
     for (const auto& c : cases) {
-        QTest::keyClicks(txtOperatorPin(s), QString::fromLatin1(c.typed));
-        EXPECT_EQ(txtOperatorPin(s)->text(), QString::fromUtf16(c.field)) << c.typed;
+        QTest::keyClicks(OperatorPinBox(s), QString::fromLatin1(c.typed));
+        EXPECT_EQ(OperatorPinBox(s)->text(), QString::fromUtf16(c.field)) << c.typed;
         const qsizetype shown = dialogs->messages.size();
-        cmdOperatorPinSave(s)->touch();
-        EXPECT_TRUE(txtOperatorPin(s)->text().isEmpty()) << "the digits never stay on the screen";
+        SavePinKey(s)->touch();
+        EXPECT_TRUE(OperatorPinBox(s)->text().isEmpty()) << "the digits never stay on the screen";
         ASSERT_EQ(dialogs->messages.size(), shown + 1);
         EXPECT_EQ(dialogs->messages.last().icon, c.saved ? MessageIcon::Information : MessageIcon::Warning);
         const QString after = pin::ReadStoredPin();
@@ -48,12 +48,12 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
             EXPECT_EQ(after, before) << "a refused PIN leaves the stored one";
         }
         EXPECT_TRUE(after.isEmpty() || pin::IsWellFormed(after)) << "never the PIN in clear: " << after.toStdString();
-        EXPECT_EQ(lblOperatorPinState(s)->text(), QString::fromUtf16(c.state));
+        EXPECT_EQ(PinStateLabel(s)->text(), QString::fromUtf16(c.state));
         before = after;
     }
-    cmdOperatorPinClear(s)->touch();
+    ClearPinKey(s)->touch();
     EXPECT_FALSE(pin::IsPinSet(pin::ReadStoredPin()));
-    EXPECT_EQ(lblOperatorPinState(s)->text(), QStringLiteral("사용 안 함"));
+    EXPECT_EQ(PinStateLabel(s)->text(), QStringLiteral("사용 안 함"));
     EXPECT_EQ(dialogs->texts().last(), QStringLiteral("운영자 PIN을 해제했습니다."));
     const QString log = logText();
     EXPECT_TRUE(log.contains(QStringLiteral("Operator PIN set in the settings screen")));
@@ -63,17 +63,17 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
 
 TEST_F(SettingsPinTest, ThePinRowFitsOnTheScreen)
 {
-    frmSetting& s = open();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtOperatorPin(s), cmdOperatorPinSave(s), cmdOperatorPinClear(s),
-                                                      lblOperatorPinState(s)}) {
+    SettingsScreen& s = open();
+    for (QWidget* w : std::initializer_list<QWidget*>{OperatorPinBox(s), SavePinKey(s), ClearPinKey(s),
+                                                      PinStateLabel(s)}) {
         const QRect at(w->mapTo(&s, QPoint(0, 0)), w->size());
         EXPECT_TRUE(s.rect().contains(at)) << w->objectName().toStdString();
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     }
-    EXPECT_GE(txtOperatorPin(s)->width(), 100);
+    EXPECT_GE(OperatorPinBox(s)->width(), 100);
     EXPECT_FALSE(
-        QRect(cmdOperatorPinSave(s)->mapTo(&s, QPoint(0, 0)), cmdOperatorPinSave(s)->size())
-            .intersects(QRect(cmdOperatorPinClear(s)->mapTo(&s, QPoint(0, 0)), cmdOperatorPinClear(s)->size())));
+        QRect(SavePinKey(s)->mapTo(&s, QPoint(0, 0)), SavePinKey(s)->size())
+            .intersects(QRect(ClearPinKey(s)->mapTo(&s, QPoint(0, 0)), ClearPinKey(s)->size())));
 }
 
 TEST_F(SettingsPinTest, TheRealFileDialogCannotRenameDeleteOrCreate)

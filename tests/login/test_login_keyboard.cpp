@@ -1,7 +1,7 @@
 // The login on a kiosk without a keyboard: the ID and a password with "+", "&" and "%" typed on the
 // on-screen keyboard, once by touch and once by keypad, against a demo shop with that password.
 #include "login/login_test.h"
-#include "login/ui/frm_login.h"
+#include "login/ui/login_screen.h"
 #include "presentation/caption_key.h"
 #include "presentation/onscreen_keyboard.h"
 #include "startup/global_state.h"
@@ -36,8 +36,8 @@ protected:
     {
         LoginTest::SetUp();
         WriteStoredLogin(QString::fromUtf16(kDefaultStoredLogin));
-        screen = std::make_unique<frmLogin>();
-        QObject::connect(screen.get(), &frmLogin::loggedIn, [this] { calls << QStringLiteral("reception"); });
+        screen = std::make_unique<LoginScreen>();
+        QObject::connect(screen.get(), &LoginScreen::loggedIn, [this] { calls << QStringLiteral("reception"); });
         screen->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return screen->firstActivationDone(); }, 5000));
         QCoreApplication::processEvents();
@@ -101,7 +101,7 @@ protected:
     }
 
     QStringList calls;
-    std::unique_ptr<frmLogin> screen;
+    std::unique_ptr<LoginScreen> screen;
     OnScreenKeyboard* keyboard = nullptr;
 };
 
@@ -113,7 +113,7 @@ TEST_F(LoginKeyboard, TouchTypesTheIdAndThePasswordAndItsEnterLogsIn)
     // Over the foot of the window, below both boxes.
     for (const char* name : {"ID", "PW"})
         EXPECT_FALSE(keyboard->geometry().intersects(box(name)->geometry())) << name;
-    EXPECT_EQ(keyboard->geometry().bottom(), frmLogin::kHeight - 1);
+    EXPECT_EQ(keyboard->geometry().bottom(), LoginScreen::kHeight - 1);
     for (const QString& key : kIdKeys)
         touch(key);
     waitForPasswordBox();

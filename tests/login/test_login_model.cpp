@@ -124,8 +124,8 @@ protected:
         LoadAllCategories();
         LoadMenuCatalogue(QStringLiteral("전체"));
         const QString body = endpoints::OrderBody(QStringLiteral("01012345678"), QStringLiteral("포장"),
-                                                  QStringLiteral("0"), QString(), ZulEncodeAA(menuText));
-        return GetWinHttp(endpoints::Url(endpoints::kOrder), body);
+                                                  QStringLiteral("0"), QString(), EscapeField(menuText));
+        return PostText(endpoints::Url(endpoints::kOrder), body);
     }
     // The https hosts the configuration file remembers.
     static QString httpsHosts()

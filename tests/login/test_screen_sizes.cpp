@@ -2,10 +2,10 @@
 // up for a field, with its wait picture) and the settings screen (with the keyboard at its foot and
 // at its top, with the download's wait panel) stay whole panels of the design's proportions, with no
 // clipped text, no key cut off and no two keys on top of each other.
-#include "login/ui/frm_login.h"
+#include "login/ui/login_screen.h"
 #include "presentation/caption_key.h"
 #include "presentation/onscreen_keyboard.h"
-#include "settings/ui/frm_setting.h"
+#include "settings/ui/settings_screen.h"
 #include "support/screen_sizes.h"
 #include "support/sumbrel_test.h"
 
@@ -49,10 +49,10 @@ TEST_F(ScreenSizes, LoginFitsEveryScreen)
 {
     for (const QSize& screen : kScreenSizes) {
         const StageScope stage(screen, kiosk::Audience::Operator);
-        frmLogin login;
+        LoginScreen login;
         login.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&login));
-        ExpectScaledSize(login, {frmLogin::kWidth, frmLogin::kHeight}, screen);
+        ExpectScaledSize(login, {LoginScreen::kWidth, LoginScreen::kHeight}, screen);
         auto* keyboard = login.findChild<OnScreenKeyboard*>();
         auto* wait = login.findChild<QWidget*>(QStringLiteral("picWait"));
         ASSERT_TRUE(keyboard && wait);
@@ -80,17 +80,17 @@ TEST_F(ScreenSizes, SettingsFitEveryScreen)
 {
     for (const QSize& screen : kScreenSizes) {
         const StageScope stage(screen, kiosk::Audience::Operator);
-        frmSetting settings;
+        SettingsScreen settings;
         settings.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&settings));
-        ExpectScaledSize(settings, {frmSetting::kWidth, frmSetting::kHeight}, screen);
+        ExpectScaledSize(settings, {SettingsScreen::kWidth, SettingsScreen::kHeight}, screen);
         auto* keyboard = settings.findChild<OnScreenKeyboard*>();
         auto* shade = settings.findChild<QWidget*>(QStringLiteral("waitShade"));
         ASSERT_TRUE(keyboard && shade);
         const auto field = [&](const char* name) { return settings.findChild<QLineEdit*>(QString::fromLatin1(name)); };
         ExpectEveryStateWhole(settings, screen,
                               {{"settings", [] {}},
-                               {"keyboard at the foot", [&] { keyboard->open(field("Text3")); }},
+                               {"keyboard at the foot", [&] { keyboard->open(field("callTextBox")); }},
                                {"keyboard at the top", [&] { keyboard->open(field("txtOperatorPin")); }},
                                {"download's wait panel", [&] {
                                     keyboard->dismiss();

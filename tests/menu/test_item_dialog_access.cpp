@@ -3,8 +3,8 @@
 #include "access/contrast.h"
 #include "access/spoken.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/frm_menu_select_sub_a.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/single_item_dialog.h"
+#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/option_buttons.h"
 #include "presentation/keypad_navigator.h"
 #include "support/barrier_free.h"
@@ -109,7 +109,7 @@ TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptio
             ModesScope scope(c.modes);
             const bool full = c.modes.low || c.modes.large;
 
-            auto a = open<frmMenuSelectSubA>();
+            auto a = open<SingleItemDialog>();
             EXPECT_EQ(a->size(), full ? stage.screen : stage.single);
             EXPECT_EQ(Faults(*a, c.modes), QStringList());
             QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(a.get());
@@ -122,7 +122,7 @@ TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptio
             a.reset();
 
             // The keypad alone, from the first element on, turning every page the walk runs past.
-            auto b = open<frmMenuSelectSubB>();
+            auto b = open<OptionItemDialog>();
             QSet<QString> reached;
             Keypad(b.get(), Qt::Key_Right);
             for (int step = 0; step < 120; ++step) {
@@ -144,7 +144,7 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
 {
     ModesScope scope({.voice = true, .low = true, .large = true});
     SpeechRecorder voice;
-    auto d = open<frmMenuSelectSubB>();
+    auto d = open<OptionItemDialog>();
     EXPECT_TRUE(voice.heard(access::ItemDialogIntro(u"Iced caramel latte"_s, u"4,500"_s, 4)))
         << voice.said.join(u"\n"_s).toStdString();
     const menu::OptionMenu& model = d->model();
@@ -212,7 +212,7 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
     EXPECT_TRUE(has(u"Topping number 1"_s) && has(u"Topping number 5"_s));
 
     // Back closes the single item dialog without adding.
-    auto a = open<frmMenuSelectSubA>();
+    auto a = open<SingleItemDialog>();
     Keypad(a.get(), Qt::Key_Escape);
     clock->advance(ItemDialog::kCloseDelayMs);
     EXPECT_EQ(a->result(), QDialog::Rejected);

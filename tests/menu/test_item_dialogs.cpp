@@ -2,8 +2,8 @@
 // the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
 #include "catalogue/menu_catalogue.h"
 #include "menu/order.h"
-#include "menu/ui/frm_menu_select_sub_a.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/single_item_dialog.h"
+#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_photo.h"
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
@@ -140,7 +140,7 @@ protected:
     }
     static QImage shown(QWidget* root)
     {
-        QLabel* photo = find<QLabel>(root, u"메뉴사진"_s);
+        QLabel* photo = find<QLabel>(root, u"itemPhoto"_s);
         return photo ? photo->pixmap().toImage() : QImage();
     }
 
@@ -158,11 +158,11 @@ TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(gs().menuImageFolder + u'/' + menuCatalogue().row(espresso.toInt()).num() + u".png"_s));
 
-    const int result = exec<frmMenuSelectSubA>(espresso, [&](frmMenuSelectSubA& d) {
+    const int result = exec<SingleItemDialog>(espresso, [&](SingleItemDialog& d) {
         EXPECT_EQ(d.pos(), page.mapToGlobal(QPoint(78, 80)));
         EXPECT_EQ(d.size(), QSize(645, 596));
-        EXPECT_EQ(text(&d, u"메뉴이름"_s), u"에스프레소"_s);
-        EXPECT_EQ(text(&d, u"메뉴가격"_s), u"2,000"_s);
+        EXPECT_EQ(text(&d, u"itemName"_s), u"에스프레소"_s);
+        EXPECT_EQ(text(&d, u"itemPrice"_s), u"2,000"_s);
         EXPECT_EQ(shown(&d).pixelColor(122, 81), QColor(Qt::red));  // the photo, stretched to 245 x 163
         EXPECT_EQ(text(&d, u"SetNum"_s), u"1"_s);
         EXPECT_EQ(text(&d, u"Total"_s), u"2,000"_s);
@@ -182,9 +182,9 @@ TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
     EXPECT_EQ(cart.line(0).itemNumber, u"101"_s);
 
     // Closed without adding: the cart stays; a second item follows the first.
-    exec<frmMenuSelectSubA>(rowOf(u"도피오"_s), [&](frmMenuSelectSubA& d) { touch(&d, u"CmdLabel_0"_s); });
+    exec<SingleItemDialog>(rowOf(u"도피오"_s), [&](SingleItemDialog& d) { touch(&d, u"CmdLabel_0"_s); });
     EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3)}));
-    exec<frmMenuSelectSubA>(rowOf(u"도피오"_s), [&](frmMenuSelectSubA& d) {
+    exec<SingleItemDialog>(rowOf(u"도피오"_s), [&](SingleItemDialog& d) {
         // No picture file: the placeholder.
         EXPECT_EQ(shown(&d), MenuPhotoPlaceholder(QSize(245, 163)).toImage());
         touch(&d, u"CmdLabel_3"_s);
@@ -201,7 +201,7 @@ void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
     QTest::mousePress(plus, Qt::LeftButton);
     EXPECT_TRUE(repeat->isActive());
     for (int tick = 0; tick < 20; ++tick)  // one second of 50 ms ticks
-        d->AutoIncrement_Timer();
+        d->autoRepeatTick();
     EXPECT_EQ(d->model().quantity().value(), 1 + 15);
     QTest::mouseRelease(plus, Qt::LeftButton);
     EXPECT_FALSE(repeat->isActive());
@@ -209,17 +209,17 @@ void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
     // Held long enough, it stops at 99.
     QTest::mousePress(plus, Qt::LeftButton);
     for (int tick = 0; tick < 120; ++tick)
-        d->AutoIncrement_Timer();
+        d->autoRepeatTick();
     QTest::mouseRelease(plus, Qt::LeftButton);
     EXPECT_EQ(d->model().quantity().value(), 99);
-    EXPECT_EQ(d->m_SELECTED.quantity, 99);
+    EXPECT_EQ(d->m_line.quantity, 99);
 }
 
 TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Size◈1◈Small◈0◈Large◈500"_s});
-    HoldPlusForOneSecond(open<frmMenuSelectSubA>(u"0"_s));
-    HoldPlusForOneSecond(open<frmMenuSelectSubB>(u"0"_s));
+    HoldPlusForOneSecond(open<SingleItemDialog>(u"0"_s));
+    HoldPlusForOneSecond(open<OptionItemDialog>(u"0"_s));
 }
 
 // A hold ends without its release: the repeat stops at once and for good, and the key stands up.
@@ -232,14 +232,14 @@ void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<vo
     ASSERT_TRUE(plus && repeat);
     QTest::mousePress(plus, Qt::LeftButton);
     for (int tick = 0; tick < 8; ++tick)  // repeats from the sixth
-        d->AutoIncrement_Timer();
+        d->autoRepeatTick();
     const int reached = d->model().quantity().value();
     EXPECT_EQ(reached, 1 + 3);
     end(*d, plus);
     // Held on until the end, the key kept repeating (from the timer itself) and still looks held.
     const int ended = d->model().quantity().value();
     for (int tick = 0; tick < 40; ++tick)
-        d->AutoIncrement_Timer();
+        d->autoRepeatTick();
     EXPECT_FALSE(repeat->isActive());
     EXPECT_EQ(d->model().quantity().value(), ended);
     if (heldToTheEnd) {
@@ -284,11 +284,11 @@ TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSec
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        HoldEndsWithoutItsRelease<frmMenuSelectSubA>(
-            open<frmMenuSelectSubA>(u"0"_s), [&](frmMenuSelectSubA& d, CaptionKey* key) { c.end(d, key); },
+        HoldEndsWithoutItsRelease<SingleItemDialog>(
+            open<SingleItemDialog>(u"0"_s), [&](SingleItemDialog& d, CaptionKey* key) { c.end(d, key); },
             c.heldToTheEnd);
-        HoldEndsWithoutItsRelease<frmMenuSelectSubB>(
-            open<frmMenuSelectSubB>(u"0"_s), [&](frmMenuSelectSubB& d, CaptionKey* key) { c.end(d, key); },
+        HoldEndsWithoutItsRelease<OptionItemDialog>(
+            open<OptionItemDialog>(u"0"_s), [&](OptionItemDialog& d, CaptionKey* key) { c.end(d, key); },
             c.heldToTheEnd);
     }
 }
@@ -305,7 +305,7 @@ void ClosesUnattended(QWidget& page)
     // after each step.
     QTimer::singleShot(0, &d, [&] {
         for (int ms = 0; ms < 40000 && d.isVisible(); ms += 100) {
-            const QString t = d.template findChild<QLabel*>(u"ssp타이머"_s)->text();
+            const QString t = d.template findChild<QLabel*>(u"idleCountdown"_s)->text();
             if (shownTexts.isEmpty() || shownTexts.last() != t)
                 shownTexts << t;
             clock.advance(100);
@@ -325,15 +325,15 @@ void ClosesUnattended(QWidget& page)
 TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Extra◈0◈Shot◈500◈Syrup◈300"_s});
-    ClosesUnattended<frmMenuSelectSubA>(page);
-    ClosesUnattended<frmMenuSelectSubB>(page);
+    ClosesUnattended<SingleItemDialog>(page);
+    ClosesUnattended<OptionItemDialog>(page);
 
     // Touching options alone does not put the option dialog's close off; the quantity keys do.
     // The countdown as the next half-second tick shows it.
-    auto d = open<frmMenuSelectSubB>(u"0"_s);
+    auto d = open<OptionItemDialog>(u"0"_s);
     const auto countdown = [&] {
         clock->advance(500);
-        return text(d.get(), u"ssp타이머"_s);
+        return text(d.get(), u"idleCountdown"_s);
     };
     clock->advance(5500);
     EXPECT_EQ(countdown(), u"25초"_s);
@@ -349,7 +349,7 @@ TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
 {
     loadFromShop();
     const QString waffle = rowOf(u"와플"_s);
-    const int result = exec<frmMenuSelectSubB>(waffle, [&](frmMenuSelectSubB& d) {
+    const int result = exec<OptionItemDialog>(waffle, [&](OptionItemDialog& d) {
         EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) 토핑 (최소: 2개 선택)"_s);
         EXPECT_EQ(text(&d, u"AddMenu_Title_1"_s), u"2) 세트 변경"_s);
         EXPECT_FALSE(d.findChild<OptionRow*>(u"AddMenu_Option0_0"_s));
@@ -379,12 +379,12 @@ TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
 TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
 {
     loadFromShop();
-    auto d = open<frmMenuSelectSubB>(rowOf(u"아이스 카페라떼"_s));
+    auto d = open<OptionItemDialog>(rowOf(u"아이스 카페라떼"_s));
     EXPECT_EQ(d->pos(), page.mapToGlobal(QPoint(0, 10)));
     EXPECT_EQ(d->size(), QSize(805, 748));
     EXPECT_EQ(find(d.get(), u"picBack"_s)->geometry(), QRect(57, 260, 689, 295));
     EXPECT_EQ(shown(d.get()), MenuPhotoPlaceholder(QSize(210, 140)).toImage());
-    EXPECT_EQ(text(d.get(), u"lbl선택갯수"_s), u"4"_s);
+    EXPECT_EQ(text(d.get(), u"chosenGroupCount"_s), u"4"_s);
     const QStringList headings{u"1) 사이즈"_s, u"2) 우유 변경"_s, u"3) 추가 선택"_s, u"4) 얼음 양"_s};
     for (int j = 0; j < 4; ++j)
         EXPECT_EQ(text(d.get(), u"AddMenu_Title_%1"_s.arg(j)), headings[j]);
@@ -421,7 +421,7 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
     for (int k = 0; k < 9; ++k)
         nine += u"◈T%1◈100"_s.arg(k);
     oneRow(u"Tea"_s, u"3000"_s, {nine, u"N◈Size◈1◈Small◈0◈Large◈500"_s});
-    auto d = open<frmMenuSelectSubB>(u"0"_s);
+    auto d = open<OptionItemDialog>(u"0"_s);
     QWidget* panel = find(d.get(), u"picList_0"_s);
     EXPECT_FALSE(find(d.get(), u"AddMenu_Page1_1"_s)->isVisibleTo(d.get()));  // two options: no keys
     auto* next = find<CaptionKey>(d.get(), u"AddMenu_Page0_1"_s);
@@ -459,7 +459,7 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
 TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s});
-    const int result = exec<frmMenuSelectSubB>(u"0"_s, [&](frmMenuSelectSubB& d) {
+    const int result = exec<OptionItemDialog>(u"0"_s, [&](OptionItemDialog& d) {
         EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) Size"_s);
         EXPECT_FALSE(find<QLabel>(&d, u"AddMenu_Title_1"_s)->isVisibleTo(&d));
         EXPECT_EQ(find<OptionRow>(&d, u"AddMenu_Option0_0"_s)->text(), u"Large"_s);

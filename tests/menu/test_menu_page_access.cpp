@@ -1,7 +1,7 @@
 // The menu page in the barrier-free looks (large, low, high contrast) and from the keypad with voice
 // guidance, against the demo shop.
 #include "access/modes.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/keypad_navigator.h"
 #include "support/barrier_free.h"
@@ -22,7 +22,7 @@ using namespace sumbrel::testing;
 namespace {
 
 // Every item dialog adds one line of tea at once.
-class TeaPage : public frmMenuSelectMain {
+class TeaPage : public MenuPage {
 public:
     QList<TileTouch> touches;
 
@@ -54,11 +54,11 @@ protected:
     void open()
     {
         page = std::make_unique<TeaPage>();
-        QObject::connect(page.get(), &frmMenuSelectMain::closed,
+        QObject::connect(page.get(), &MenuPage::closed,
                          [this](cart::OrderCart result, MenuPageEnd) { order = result; });
         page->open(order);
         ASSERT_TRUE(QTest::qWaitFor(
-            [this] { return !page->m_FirstActivated && !page->loading() && Timer3(*page)->isActive(); }, 10000));
+            [this] { return !page->loadPending() && !page->loading() && IdleTick(*page)->isActive(); }, 10000));
     }
 
     DemoShop shop;
@@ -102,18 +102,18 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
         // Every tile shown is a key named by its item; the empty ones are none.
         const int shown = page->model().tiles().count;
         for (int k = 0; k < kTileCount; ++k) {
-            QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(picMenu(*page, k));
+            QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(Tile(*page, k));
             ASSERT_NE(tile, nullptr);
             if (k < shown) {
-                EXPECT_TRUE(picMenu(*page, k)->isVisible()) << k;
+                EXPECT_TRUE(Tile(*page, k)->isVisible()) << k;
                 EXPECT_EQ(tile->text(QAccessible::Name), page->model().tileEntry(k)->col[kTileName]) << k;
-                EXPECT_TRUE(tile->text(QAccessible::Description).contains(m_nameLabel(*page, k)->text())) << k;
+                EXPECT_TRUE(tile->text(QAccessible::Description).contains(TileName(*page, k)->text())) << k;
             } else {
-                EXPECT_FALSE(picMenu(*page, k)->isVisible() && tile->role() == QAccessible::Button) << k;
+                EXPECT_FALSE(Tile(*page, k)->isVisible() && tile->role() == QAccessible::Button) << k;
             }
         }
         // The last group of tabs leaves slots unused: none of them is a key without a name.
-        CmdLabel(*page, 0)->touch();
+        CommandKey(*page, 0)->touch();
         for (const auto& [name, seen] : VisibleKeys(page.get()))
             EXPECT_FALSE(name.startsWith(u'(')) << name.toStdString();
         if (c.modes.low) {
@@ -139,14 +139,14 @@ TEST_F(MenuPageAccessTest, TheKeypadTurnsPagesAddsALineAndKeepsThePageOpenWhileK
 
     // On to the first tile of that page; Enter opens its item's dialog, whose line is announced.
     presses = 0;
-    while (page->keypad().focused() != picMenu(*page, 0) && presses++ < 100)
+    while (page->keypad().focused() != Tile(*page, 0) && presses++ < 100)
         Keypad(page.get(), Qt::Key_Right);
-    ASSERT_EQ(page->keypad().focused(), picMenu(*page, 0));
+    ASSERT_EQ(page->keypad().focused(), Tile(*page, 0));
     EXPECT_TRUE(speech.heard(page->model().tileEntry(0)->col[kTileName] + QStringLiteral(", 버튼")));
     speech.take();
     Keypad(page.get(), Qt::Key_Return);
     ASSERT_EQ(page->touches.size(), 1);
-    EXPECT_EQ(page->touches[0].srl, page->model().tileEntry(0)->col[kTileNum]);
+    EXPECT_EQ(page->touches[0].tileNumber, page->model().tileEntry(0)->col[kTileNum]);
     EXPECT_EQ(speech.take(), QStringList{QStringLiteral("Tea 1개를 담았습니다. 합계 3,000원")});
 
     // Ten seconds before the (three times longer) limit a warning; a key starts the limit again.

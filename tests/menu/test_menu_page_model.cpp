@@ -1,4 +1,4 @@
-// The menu page's lists from menuloading3 and its model: keys, tiles, hand-over and idle close.
+// The menu page's lists from PostMenuPageRequest and its model: keys, tiles, hand-over and idle close.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
@@ -78,7 +78,7 @@ protected:
             sections += Section(QStringLiteral("C%1").arg(c), entries);
         }
         SetCatalogue(catalogue);
-        ASSERT_TRUE(Parsing(Answer(sections)));
+        ASSERT_TRUE(ReadMenuPageAnswer(Answer(sections)));
     }
     MenuPageModel model;
 };
@@ -95,7 +95,7 @@ TEST_F(MenuPageModelTest, ParsingReplacesBothListsOnlyFromAWholeAnswer)
                     + Entry(QStringLiteral("라떼"), QStringLiteral("3000"), QStringLiteral("102"))
                     + Entry(QStringLiteral("없는 메뉴"), QStringLiteral("1"), QStringLiteral("999")))
         + Section(QStringLiteral("빈 분류"), QString()));
-    ASSERT_TRUE(Parsing(good));
+    ASSERT_TRUE(ReadMenuPageAnswer(good));
     EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피＆차"), QStringLiteral("빈 분류")}));
     ASSERT_EQ(TileMenuTable().size(), 3u);
     const TileEntry& first = TileMenuTable()[0];
@@ -115,12 +115,12 @@ TEST_F(MenuPageModelTest, ParsingReplacesBothListsOnlyFromAWholeAnswer)
 
     // Answers that change nothing.
     const auto before = TileMenuTable();
-    EXPECT_TRUE(Parsing(QString()));
-    EXPECT_TRUE(Parsing(QStringLiteral("<menubrr>nothing</menubrr>")));
-    EXPECT_TRUE(Parsing(QStringLiteral("fault <mainmenuname>A</mainmenuname>")));
+    EXPECT_TRUE(ReadMenuPageAnswer(QString()));
+    EXPECT_TRUE(ReadMenuPageAnswer(QStringLiteral("<menubrr>nothing</menubrr>")));
+    EXPECT_TRUE(ReadMenuPageAnswer(QStringLiteral("fault <mainmenuname>A</mainmenuname>")));
     QString broken = Entry(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("5"));
     broken.remove(QStringLiteral(" !4!!!N@4@@@"));
-    EXPECT_FALSE(Parsing(Answer(Section(QStringLiteral("A"), broken))));
+    EXPECT_FALSE(ReadMenuPageAnswer(Answer(Section(QStringLiteral("A"), broken))));
     EXPECT_EQ(TileMenuTable(), before);
     EXPECT_EQ(TabCategoryList().size(), 2);
 }
@@ -160,7 +160,7 @@ TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
     menuCatalogue() = ParseMenuAnswer(catalogue);
     // Two loads: each refusal is traced once per load.
     for (int load = 0; load < 2; ++load)
-        ASSERT_TRUE(Parsing(Answer(Section(QStringLiteral("C"), entries))));
+        ASSERT_TRUE(ReadMenuPageAnswer(Answer(Section(QStringLiteral("C"), entries))));
     model.load();
     num = 500;
     int tile = 0;
@@ -200,10 +200,10 @@ TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
     // Five categories: the tabs stay, page 1 of the current category again.
     EXPECT_EQ(model.key(PageKey::NextGroup), KeyOutcome::Stay);
     EXPECT_EQ(model.tabs().captions[4], QStringLiteral("C5"));
-    EXPECT_EQ(model.m_Category, QStringLiteral("C1"));
+    EXPECT_EQ(model.category, QStringLiteral("C1"));
     EXPECT_EQ(model.tiles().counter, QStringLiteral("1/3"));
     model.key(PageKey::PreviousGroup);
-    EXPECT_EQ(model.m_Category, QStringLiteral("C1"));
+    EXPECT_EQ(model.category, QStringLiteral("C1"));
 
     Fill(7, 3);
     model.load();
@@ -211,31 +211,31 @@ TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
     EXPECT_EQ(model.tabs().captions[0], QStringLiteral("C6"));
     EXPECT_EQ(model.tabs().captions[1], QStringLiteral("C7"));
     EXPECT_TRUE(model.tabs().captions[2].isEmpty());
-    EXPECT_EQ(model.m_Category, QStringLiteral("C6"));
+    EXPECT_EQ(model.category, QStringLiteral("C6"));
     EXPECT_EQ(model.tabs().current, 0);
     EXPECT_EQ(model.tileEntry(0)->col[kTileCategory], QStringLiteral("C6"));
     model.key(PageKey::NextGroup);
-    EXPECT_EQ(model.m_Category, QStringLiteral("C1"));
+    EXPECT_EQ(model.category, QStringLiteral("C1"));
     model.key(PageKey::PreviousGroup);
-    EXPECT_EQ(model.m_Category, QStringLiteral("C6"));
+    EXPECT_EQ(model.category, QStringLiteral("C6"));
     EXPECT_FALSE(model.touchTab(3));  // an empty tab
     EXPECT_TRUE(model.touchTab(1));
-    EXPECT_EQ(model.m_Category, QStringLiteral("C7"));
+    EXPECT_EQ(model.category, QStringLiteral("C7"));
 }
 
 TEST_F(MenuPageModelTest, ListStaysInViewAfterTheOrderShrinks)
 {
     for (int i = 0; i < 5; ++i)
-        model.m_SELECTED.add(order::Line(QStringLiteral("Tea"), 3000));
+        model.composed.add(order::Line(QStringLiteral("Tea"), 3000));
     const auto width = [](const QString&) { return 10; };
     model.redraw(width);
     model.scrollToEnd();
     EXPECT_EQ(model.list().top, 415 - 695);
     // The next customer starts empty (the height stays) and adds one line: it shows at the top.
-    model.m_SELECTED.clear();
+    model.composed.clear();
     model.redraw(width);
     EXPECT_EQ(model.list().height, 695);
-    model.m_SELECTED.add(order::Line(QStringLiteral("Tea"), 3000));
+    model.composed.add(order::Line(QStringLiteral("Tea"), 3000));
     model.redraw(width);
     model.scrollToEnd();
     EXPECT_EQ(model.list().height, 135);
@@ -248,7 +248,7 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
     DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
     LogInTo(shop);
     ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
-    ASSERT_TRUE(Parsing(menuloading3(QString()).text));
+    ASSERT_TRUE(ReadMenuPageAnswer(PostMenuPageRequest(QString()).text));
     EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
     EXPECT_EQ(TileMenuTable().size(), 41u);
     model.load();
@@ -327,7 +327,7 @@ TEST_F(MenuPageModelTest, WhileTheMenuLoadsOnlyTheCancelActsAndEachEndHandsBackT
         EXPECT_EQ(model.touchTile(0).kind, TileTouch::Nothing);
         EXPECT_FALSE(model.stepRow(0, +1));
         model.deleteRow(0);
-        EXPECT_EQ(model.m_SELECTED, tea);
+        EXPECT_EQ(model.composed, tea);
 
         const std::optional<MenuPageEnd> end =
             c.menuArrived ? model.loadEnded(*c.menuArrived) : std::optional(model.cancelLoading());

@@ -56,7 +56,7 @@ TEST(MenuPageRules, PagesOfTwentyWrapBothWaysWithCounterAndMarker)
     for (const auto& c : cases) {
         // Other categories before and after: the pages never reach into them.
         const auto table = Table({{QStringLiteral("X"), 3}, {QStringLiteral("A"), c.items}, {QStringLiteral("B"), 30}});
-        const TilePage p = Show_Menu(table, QStringLiteral("A"), c.page, c.direction);
+        const TilePage p = showTilePage(table, QStringLiteral("A"), c.page, c.direction);
         SCOPED_TRACE(testing::Message() << c.items << " items, page " << c.page << " dir " << c.direction);
         EXPECT_EQ(p.page, c.wantPage);
         EXPECT_EQ(p.counter, QString::fromLatin1(c.counter));
@@ -65,12 +65,12 @@ TEST(MenuPageRules, PagesOfTwentyWrapBothWaysWithCounterAndMarker)
         EXPECT_EQ(p.first, 3 + c.wantPage * kTileCount);
     }
     // A category without entries, and an empty table: nothing to fill.
-    const TilePage none = Show_Menu(Table({{QStringLiteral("A"), 2}}), QStringLiteral("Z"), 0, 0);
+    const TilePage none = showTilePage(Table({{QStringLiteral("A"), 2}}), QStringLiteral("Z"), 0, 0);
     EXPECT_EQ(none.first, -1);
     EXPECT_EQ(none.count, 0);
-    EXPECT_EQ(Show_Menu({}, QStringLiteral("A"), 0, 1).first, -1);
+    EXPECT_EQ(showTilePage({}, QStringLiteral("A"), 0, 1).first, -1);
     // The last category ends with the table.
-    const TilePage tail = Show_Menu(Table({{QStringLiteral("A"), 25}}), QStringLiteral("A"), 0, +1);
+    const TilePage tail = showTilePage(Table({{QStringLiteral("A"), 25}}), QStringLiteral("A"), 0, +1);
     EXPECT_EQ(tail.count, 5);
 }
 
@@ -90,7 +90,7 @@ TEST(MenuPageRules, TabGroupsOfFiveWrapToTheFirstAndLastGroup)
         {7, "nowhere", 0, "C1", 5, -1},
     };
     for (const auto& c : cases) {
-        const TabStrip strip = Show_MainMenu(Categories(c.categories), QString::fromLatin1(c.current), c.direction);
+        const TabStrip strip = showTabStrip(Categories(c.categories), QString::fromLatin1(c.current), c.direction);
         SCOPED_TRACE(testing::Message() << c.categories << " " << c.current << " dir " << c.direction);
         EXPECT_EQ(strip.captions[0], QString::fromLatin1(c.tab0));
         int filled = 0;
@@ -99,7 +99,7 @@ TEST(MenuPageRules, TabGroupsOfFiveWrapToTheFirstAndLastGroup)
         EXPECT_EQ(filled, c.filled);
         EXPECT_EQ(strip.current, c.highlighted);
     }
-    EXPECT_EQ(Show_MainMenu({}, QStringLiteral("C1"), 1).captions[0], QString());
+    EXPECT_EQ(showTabStrip({}, QStringLiteral("C1"), 1).captions[0], QString());
 }
 
 TEST(MenuPageRules, OrderListScrollsByThreeRowsWithinItsEnds)

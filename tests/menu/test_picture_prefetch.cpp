@@ -141,16 +141,16 @@ TEST_F(MenuPicturePrefetch, AsksForTheNeighbouringPages)
         PictureCache::shared().clear();
         const int before = PictureCache::shared().prefetchedCount();
         MenuPageModel model;
-        model.m_Category = c.category;
-        model.m_Page = c.page;
-        model.Show_Menu(0);
+        model.category = c.category;
+        model.page = c.page;
+        model.showTilePage(0);
         PrefetchNeighbourPages(model, sizes);
         ASSERT_TRUE(Settled(PictureCache::shared()));
         EXPECT_EQ(PictureCache::shared().prefetchedCount() - before, c.prefetched);
         // Shown now, the neighbours cost the screen's thread nothing.
         const int decoded = PictureCache::shared().decodeCount();
         for (const int direction : {+1, -1}) {
-            const TilePage next = Show_Menu(table, c.category, c.page, direction);
+            const TilePage next = showTilePage(table, c.category, c.page, direction);
             for (int k = 0; k < next.count && next.page != c.page; ++k)
                 PictureCache::shared().scaled(MenuPhotoPath(table[size_t(next.first + k)].col[kTileNum]), kTile);
         }

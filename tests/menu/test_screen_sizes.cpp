@@ -4,9 +4,9 @@
 #include "access/language.h"
 #include "access/modes.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/frm_menu_select_main.h"
-#include "menu/ui/frm_menu_select_sub_a.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/menu_page.h"
+#include "menu/ui/single_item_dialog.h"
+#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/option_buttons.h"
 #include "presentation/caption_key.h"
@@ -91,7 +91,7 @@ QStringList ReachFaults(QWidget* page, const access::Modes& modes)
 }
 
 // Every item dialog adds one line at once: the page's rows grow without a dialog.
-class TeaPage : public frmMenuSelectMain {
+class TeaPage : public MenuPage {
 protected:
     void openItemDialog(const TileTouch&) override { itemDialogClosed(order::Line(u"Tea"_s, 3000)); }
 };
@@ -128,7 +128,7 @@ protected:
 TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's category and item names, and the lines' names and options.
-    const QStringList shopOwned{u"대분류_"_s, u"picMenu_"_s, u"메뉴이름_"_s, u"SetMenuName_"_s, u"SetOptionMenu_"_s};
+    const QStringList shopOwned{u"categoryTab_"_s, u"picMenu_"_s, u"tileName_"_s, u"SetMenuName_"_s, u"SetOptionMenu_"_s};
     ForEveryStage([&](const StageCase& stage) {
         const QSize screen = stage.screen;
         const LookCase& look = stage.look;
@@ -141,17 +141,17 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
         EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
 
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return !page.m_FirstActivated && !page.loading() && Timer3(page)->isActive(); }, 10000))
+            [&] { return !page.loadPending() && !page.loading() && IdleTick(page)->isActive(); }, 10000))
             << where;
         ASSERT_GT(page.model().tiles().count, 0) << where;
         faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes) + KoreanLeft(&page, shopOwned);
         EXPECT_TRUE(faults.isEmpty()) << where << "tiles\n" << faults.join(u'\n').toStdString();
 
         // The next strip of tabs (longer names), its next page of tiles, and a second row.
-        CmdLabel(page, 1)->touch();
-        CmdLabel(page, 3)->touch();
-        picMenu(page, 0)->touch();
-        EXPECT_EQ(page.model().m_SELECTED.size(), 2) << where;
+        CommandKey(page, 1)->touch();
+        CommandKey(page, 3)->touch();
+        Tile(page, 0)->touch();
+        EXPECT_EQ(page.model().composed.size(), 2) << where;
         faults = Faults(&page, StageDesign(), screen) + ReachFaults(&page, look.modes) + KoreanLeft(&page, shopOwned);
         EXPECT_TRUE(faults.isEmpty()) << where << "next tabs and tiles, two rows\n" << faults.join(u'\n').toStdString();
     });
@@ -198,8 +198,8 @@ QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen
 TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's item, its photo's name and its option groups' and options' names.
-    const QStringList shopOwned{u"메뉴이름"_s, u"메뉴구성"_s,       u"메뉴설명"_s,
-                                u"메뉴사진"_s, u"AddMenu_Title_"_s, u"AddMenu_Option"_s};
+    const QStringList shopOwned{u"itemName"_s, u"itemComposition"_s,       u"itemDescription"_s,
+                                u"itemPhoto"_s, u"AddMenu_Title_"_s, u"AddMenu_Option"_s};
     ForEveryStage([&](const StageCase& stage) {
         const QSize screen = stage.screen;
         const LookCase& look = stage.look;
@@ -210,21 +210,21 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
         page.setGeometry(QRect(QPoint(0, 0), Px(StageDesign())));
         page.show();
 
-        auto single = std::make_unique<frmMenuSelectSubA>(&page);
+        auto single = std::make_unique<SingleItemDialog>(&page);
         single->m_menuIndex = u"0"_s;
         single->show();
-        QStringList faults = DialogFaults(single.get(), &page, frmMenuSelectSubA::DesignSize(), screen, look.modes.low,
+        QStringList faults = DialogFaults(single.get(), &page, SingleItemDialog::DesignSize(), screen, look.modes.low,
                                           shot + u"-single"_s)
             + KoreanLeft(single.get(), shopOwned);
         EXPECT_TRUE(faults.isEmpty()) << where << "single\n" << faults.join(u'\n').toStdString();
         single.reset();
 
-        auto options = std::make_unique<frmMenuSelectSubB>(&page);
+        auto options = std::make_unique<OptionItemDialog>(&page);
         options->m_menuIndex = u"0"_s;
         options->show();
         int shots = 0;
         const auto check = [&](const char* state) {
-            const QStringList found = DialogFaults(options.get(), &page, frmMenuSelectSubB::DesignSize(), screen,
+            const QStringList found = DialogFaults(options.get(), &page, OptionItemDialog::DesignSize(), screen,
                                                    look.modes.low, shot + u"-options-%1"_s.arg(shots++))
                 + KoreanLeft(options.get(), shopOwned);
             EXPECT_TRUE(found.isEmpty()) << where << state << "\n" << found.join(u'\n').toStdString();

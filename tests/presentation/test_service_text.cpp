@@ -2,11 +2,11 @@
 // label of any screen reads its text as markup.
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/frm_menu_select_main.h"
-#include "menu/ui/frm_menu_select_sub_a.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
-#include "reception/ui/frm_main.h"
-#include "settings/ui/frm_setting.h"
+#include "menu/ui/menu_page.h"
+#include "menu/ui/single_item_dialog.h"
+#include "menu/ui/option_item_dialog.h"
+#include "reception/ui/reception_screen.h"
+#include "settings/ui/settings_screen.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 #include "support/sumbrel_test.h"
@@ -75,11 +75,11 @@ protected:
 
 // Every screen that can show the service's texts, each with the markup fed in.
 struct Screens {
-    std::unique_ptr<frmMain> reception;
-    std::unique_ptr<frmMenuSelectMain> page;
-    std::unique_ptr<frmMenuSelectSubA> single;
-    std::unique_ptr<frmMenuSelectSubB> options;
-    std::unique_ptr<frmSetting> settings;
+    std::unique_ptr<ReceptionScreen> reception;
+    std::unique_ptr<MenuPage> page;
+    std::unique_ptr<SingleItemDialog> single;
+    std::unique_ptr<OptionItemDialog> options;
+    std::unique_ptr<SettingsScreen> settings;
 
     QWidget* byName(const QString& name) const
     {
@@ -95,20 +95,20 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
 {
     feedMarkup();
     Screens s;
-    s.reception = std::make_unique<frmMain>();
-    s.page = std::make_unique<frmMenuSelectMain>();
+    s.reception = std::make_unique<ReceptionScreen>();
+    s.page = std::make_unique<MenuPage>();
     cart::OrderCart order;
     order.order.add({QString(), markup, order::Money::Won(3500), 1, {{u"G"_s, markup, order::Money::Won(500)}}});
     s.page->open(order);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->m_FirstActivated && !s.page->loading(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->loadPending() && !s.page->loading(); }, 10000));
     ASSERT_EQ(menuCatalogue().takenCount(), 2);
-    s.single = std::make_unique<frmMenuSelectSubA>(s.page.get());
+    s.single = std::make_unique<SingleItemDialog>(s.page.get());
     s.single->m_menuIndex = u"0"_s;
     s.single->show();
-    s.options = std::make_unique<frmMenuSelectSubB>(s.page.get());
+    s.options = std::make_unique<OptionItemDialog>(s.page.get());
     s.options->m_menuIndex = u"1"_s;
     s.options->show();
-    s.settings = std::make_unique<frmSetting>();
+    s.settings = std::make_unique<SettingsScreen>();
 
     struct Case {
         const char* screen;
@@ -116,22 +116,22 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
         QString shown;
     };
     const Case cases[] = {
-        {"frmMain", "상호", markup},
-        {"frmMain", "lbl현재대기팀수_0", markup},
-        {"frmMain", "lbl현재대기팀수_1", markup},
-        {"frmMain", "lbl예상대기시간_0", markup},
-        {"frmMain", "lbl예상대기시간_1", markup},
-        {"frmMain", "lblDriveThruText", markup},
-        {"frmMenuSelectMain", "메뉴이름_0", markup},
-        {"frmMenuSelectMain", "SetMenuName_0", markup},
-        {"frmMenuSelectMain", "SetOptionMenu_0", u"G:"_s + markup},
-        {"frmMenuSelectSubA", "메뉴이름", markup},
-        {"frmMenuSelectSubA", "메뉴구성", markup},
-        {"frmMenuSelectSubA", "메뉴설명", markup},
-        {"frmMenuSelectSubB", "메뉴이름", markup},
-        {"frmMenuSelectSubB", "메뉴구성", markup},
-        {"frmMenuSelectSubB", "메뉴설명", markup},
-        {"frmMenuSelectSubB", "AddMenu_Title_0", u"1) "_s + markup},
+        {"receptionScreen", "shopNameLabel", markup},
+        {"receptionScreen", "waitingTeamsLabel_0", markup},
+        {"receptionScreen", "waitingTeamsLabel_1", markup},
+        {"receptionScreen", "waitingTimeLabel_0", markup},
+        {"receptionScreen", "waitingTimeLabel_1", markup},
+        {"receptionScreen", "lblDriveThruText", markup},
+        {"menuPage", "tileName_0", markup},
+        {"menuPage", "SetMenuName_0", markup},
+        {"menuPage", "SetOptionMenu_0", u"G:"_s + markup},
+        {"singleItemDialog", "itemName", markup},
+        {"singleItemDialog", "itemComposition", markup},
+        {"singleItemDialog", "itemDescription", markup},
+        {"optionItemDialog", "itemName", markup},
+        {"optionItemDialog", "itemComposition", markup},
+        {"optionItemDialog", "itemDescription", markup},
+        {"optionItemDialog", "AddMenu_Title_0", u"1) "_s + markup},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + c.label);
@@ -144,7 +144,7 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
     }
 
     // No label anywhere is left to guess: whatever a label may come to show, it shows as text.
-    for (const char* name : {"frmMain", "frmMenuSelectMain", "frmMenuSelectSubA", "frmMenuSelectSubB", "frmSetting"}) {
+    for (const char* name : {"receptionScreen", "menuPage", "singleItemDialog", "optionItemDialog", "settingsScreen"}) {
         QWidget* screen = s.byName(QString::fromUtf8(name));
         ASSERT_TRUE(screen) << name;
         const QList<QLabel*> labels = screen->findChildren<QLabel*>();

@@ -4,8 +4,8 @@
 // registered), while the waiting status is polled and the shop now and then fails, stalls and
 // recovers. Every element is found by its accessible name and pressed as a screen reader presses it.
 // What each customer was shown is kept, to be held against what the shop stored.
-#include "menu/ui/frm_menu_select_main.h"
-#include "reception/ui/frm_main.h"
+#include "menu/ui/menu_page.h"
+#include "reception/ui/reception_screen.h"
 #include "support/demo_shop.h"
 #include "support/find.h"
 #include "startup/clock.h"
@@ -95,7 +95,7 @@ struct DayFigures {
 
 class CounterDay {
 public:
-    CounterDay(DemoShop& shop, frmMain& reception)
+    CounterDay(DemoShop& shop, ReceptionScreen& reception)
         : m_shop(shop)
         , m_reception(reception)
     {
@@ -300,8 +300,8 @@ private:
     Step onPage(const QString& name, bool prefix, bool queued = true)
     {
         return [name, prefix, queued] {
-            auto* page = dynamic_cast<frmMenuSelectMain*>(QApplication::activeModalWidget());
-            if (!page || page->m_FirstActivated || page->loading() || !page->isEnabled())
+            auto* page = dynamic_cast<MenuPage*>(QApplication::activeModalWidget());
+            if (!page || page->loadPending() || page->loading() || !page->isEnabled())
                 return false;
             if (queued)
                 QTimer::singleShot(0, page, [page, name, prefix] { PressNamed(page, name, prefix); });
@@ -314,7 +314,7 @@ private:
     {
         auto opened = std::make_shared<bool>(false);
         return [this, opened, dining] {
-            if (dynamic_cast<frmMenuSelectMain*>(QApplication::activeModalWidget())) {
+            if (dynamic_cast<MenuPage*>(QApplication::activeModalWidget())) {
                 *opened = true;
                 return false;
             }
@@ -329,7 +329,7 @@ private:
     {
         return [keys] {
             QWidget* top = QApplication::activeModalWidget();
-            if (!top || dynamic_cast<frmMenuSelectMain*>(top) || !top->isVisible())
+            if (!top || dynamic_cast<MenuPage*>(top) || !top->isVisible())
                 return false;
             for (qsizetype i = 0; i + 1 < keys.size(); ++i)
                 PressNamed(top, keys[i]);
@@ -355,7 +355,7 @@ private:
     {
         // A menu page waits for its menu in real time: its load's limit is a real exchange's, which a
         // day run fast on its own clock would let pass before the shop could answer.
-        auto* page = dynamic_cast<frmMenuSelectMain*>(QApplication::activeModalWidget());
+        auto* page = dynamic_cast<MenuPage*>(QApplication::activeModalWidget());
         ManualClock* clock = ManualClock::installed();
         if (clock && !(page && page->loading()))
             clock->advance(m_stepMs);
@@ -372,7 +372,7 @@ private:
         return all;
     }
 
-    // Every poll leaves one line that opens "TOLoad() ... " without its answer: the short line of an
+    // Every poll leaves one line that opens "pollWaitingStatus() ... " without its answer: the short line of an
     // answer as before, or the request line of a new one. The lines of the file, each whole with its
     // time, go to `lines` when given.
     // Read line by line, so counting does not itself swell the memory it is to watch.
@@ -466,7 +466,7 @@ private:
     }
 
     DemoShop& m_shop;
-    frmMain& m_reception;
+    ReceptionScreen& m_reception;
     QTimer m_timer;
     std::deque<Step> m_steps;
     int m_customer = 0;

@@ -3,7 +3,7 @@
 // menu page is stood in for by an answer to the screen's menuRequested, which sets the cart as the
 // page would.
 #include "presentation/caption_key.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "support/demo_shop.h"
 #include "support/orders.h"
 #include "support/screen_widgets.h"
@@ -42,13 +42,13 @@ protected:
     }
 
     // The screen with these settings; the menu page "confirms" the order unless told otherwise.
-    frmMain& open(const QMap<QString, QString>& settings = {})
+    ReceptionScreen& open(const QMap<QString, QString>& settings = {})
     {
         QMap<QString, QString> values = settings;
         values.insert(QStringLiteral("reset"), QStringLiteral("1"));
         shop.setSettings(values);
-        screen = std::make_unique<frmMain>();
-        QObject::connect(screen.get(), &frmMain::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
+        screen = std::make_unique<ReceptionScreen>();
+        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
             ++menuOpened;
             cart::OrderCart result = order;
             if (menuPage) {
@@ -63,7 +63,7 @@ protected:
         return *screen;
     }
     // Once the settings' load and an order under way have answered.
-    static void settled(frmMain& s)
+    static void settled(ReceptionScreen& s)
     {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !s.settingsLoading() && !s.sending(); }, 20000));
     }
@@ -93,16 +93,16 @@ protected:
         typePhone(digits);
     }
     // One waiting-status poll, through to its answer on the labels.
-    void poll(frmMain& s)
+    void poll(ReceptionScreen& s)
     {
-        ASSERT_TRUE(s.TOLoad());
+        ASSERT_TRUE(s.pollWaitingStatus());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !s.polling(); }, 10000));
     }
-    QString phoneTag() const { return lblPhone(*screen, 0)->property("tag").toString(); }
+    QString phoneTag() const { return PhoneNumberLabel(*screen, 0)->property("tag").toString(); }
     static QString caption(QLabel* label) { return label->property("caption").toString(); }
 
     DemoShop shop;
-    std::unique_ptr<frmMain> screen;
+    std::unique_ptr<ReceptionScreen> screen;
     order::Order cart = kCart;
     bool confirmMenu = true;
     // When set, the stand-in page does this instead.

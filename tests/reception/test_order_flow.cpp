@@ -7,9 +7,9 @@
 #include "support/menu_link.h"
 #include "menu/cart.h"
 #include "reception/reception_service.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "presentation/keypad_navigator.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "support/barrier_free.h"
 #include "support/find.h"
 #include "support/shop_test.h"
@@ -76,9 +76,9 @@ Script::Step On(QStringList names, bool prefix = false)
 {
     return [names, prefix](QWidget* top) {
         auto* screen = dynamic_cast<T*>(top);
-        auto* page = dynamic_cast<frmMenuSelectMain*>(top);
+        auto* page = dynamic_cast<MenuPage*>(top);
         // The page is a dialog too: dialog steps wait for the item dialog on top of it.
-        if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated || page->loading() : page != nullptr))
+        if (!screen || (std::is_same_v<T, MenuPage> ? page->loadPending() || page->loading() : page != nullptr))
             return false;
         for (qsizetype i = 0; i + 1 < names.size(); ++i)
             if (!PressNamed(screen, names[i], prefix))
@@ -96,8 +96,8 @@ Script::Step Touch(QStringList names)
 {
     return [names](QWidget* top) {
         auto* screen = dynamic_cast<T*>(top);
-        auto* page = dynamic_cast<frmMenuSelectMain*>(top);
-        if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated || page->loading() : page != nullptr))
+        auto* page = dynamic_cast<MenuPage*>(top);
+        if (!screen || (std::is_same_v<T, MenuPage> ? page->loadPending() || page->loading() : page != nullptr))
             return false;
         const auto touch = [screen](const QString& name) {
             if (!name.startsWith(u'#'))
@@ -163,8 +163,8 @@ Script::Step Keys(QStringList names, QStringList& seen, bool& lost)
 {
     return [names, &seen, &lost](QWidget* top) {
         auto* screen = dynamic_cast<T*>(top);
-        auto* page = dynamic_cast<frmMenuSelectMain*>(top);
-        if (!screen || (std::is_same_v<T, frmMenuSelectMain> ? page->m_FirstActivated || page->loading() : page != nullptr))
+        auto* page = dynamic_cast<MenuPage*>(top);
+        if (!screen || (std::is_same_v<T, MenuPage> ? page->loadPending() || page->loading() : page != nullptr))
             return false;
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (!MoveTo(screen, names[i], seen)) {
@@ -198,8 +198,8 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
 {
     shopAsksForEveryPanel();
     SpeechRecorder voice;
-    frmMain reception;
-    frmMenuSelectMain page(&reception);
+    ReceptionScreen reception;
+    MenuPage page(&reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
@@ -214,11 +214,11 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
     // The page and its dialogs by arrows and Enter: 아메리카노 with the large size, two espressos.
     QStringList pageSeen, optionsSeen, singleSeen, closeSeen;
     bool lost = false;
-    Script script({Keys<frmMenuSelectMain>({QStringLiteral("아메리카노")}, pageSeen, lost),
+    Script script({Keys<MenuPage>({QStringLiteral("아메리카노")}, pageSeen, lost),
                    Keys<QDialog>({QStringLiteral("라지"), QStringLiteral("주문 담기")}, optionsSeen, lost),
-                   Keys<frmMenuSelectMain>({QStringLiteral("에스프레소")}, pageSeen, lost),
+                   Keys<MenuPage>({QStringLiteral("에스프레소")}, pageSeen, lost),
                    Keys<QDialog>({QStringLiteral("+"), QStringLiteral("주문 담기")}, singleSeen, lost),
-                   Keys<frmMenuSelectMain>({QStringLiteral("선택완료")}, closeSeen, lost)});
+                   Keys<MenuPage>({QStringLiteral("선택완료")}, closeSeen, lost)});
     Keypad(&reception, Qt::Key_Return);
     ASSERT_TRUE(script.runUntilClosed(page)) << script.left() << " steps left";
     ASSERT_FALSE(lost);
@@ -267,17 +267,17 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
 TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasItOnce)
 {
     shopAsksForEveryPanel();
-    frmMain reception;
-    frmMenuSelectMain page(&reception);
+    ReceptionScreen reception;
+    MenuPage page(&reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
     // The page: 아메리카노 with the large size, then two espressos, then "선택완료".
-    Script script({On<frmMenuSelectMain>({QStringLiteral("아메리카노")}, true),
+    Script script({On<MenuPage>({QStringLiteral("아메리카노")}, true),
                    On<QDialog>({QStringLiteral("라지"), QStringLiteral("주문 담기")}),
-                   On<frmMenuSelectMain>({QStringLiteral("에스프레소")}, true),
+                   On<MenuPage>({QStringLiteral("에스프레소")}, true),
                    On<QDialog>({QStringLiteral("+"), QStringLiteral("주문 담기")}),
-                   On<frmMenuSelectMain>({QStringLiteral("선택완료")})});
+                   On<MenuPage>({QStringLiteral("선택완료")})});
     ASSERT_TRUE(PressNamed(&reception, QStringLiteral("포장 주문")));
     ASSERT_TRUE(script.runUntilClosed(page)) << script.left() << " steps left";
     ASSERT_TRUE(reception.cart().selectionConfirmed);
@@ -328,7 +328,7 @@ protected:
     void orderIn(access::Language language, Visit& visit)
     {
         SpeechRecorder voice;
-        frmMain reception;
+        ReceptionScreen reception;
         reception.show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !reception.settingsLoading(); }, 20000));
         if (language != access::Language::Korean) {
@@ -338,18 +338,18 @@ protected:
         }
         visit.pageIntro = access::Tr("메뉴 화면입니다. %1 분류").section(QStringLiteral("%1"), 0, 0);
         // Built in the visit's language, as the terminal builds it after a new look.
-        frmMenuSelectMain page(&reception);
+        MenuPage page(&reception);
         sumbrel::testing::LinkMenuPage(reception, page);
 
         Keypad(&reception, Qt::Key_Down);
         ASSERT_TRUE(access::CurrentModes().voice);
         QStringList seen;
         ASSERT_TRUE(MoveTo(&reception, access::Tr("포장 주문"), seen));
-        Script script({Touch<frmMenuSelectMain>({QStringLiteral("아메리카노")}),
+        Script script({Touch<MenuPage>({QStringLiteral("아메리카노")}),
                        Touch<QDialog>({QStringLiteral("라지"), QStringLiteral("#CmdLabel_3")}),
-                       Touch<frmMenuSelectMain>({QStringLiteral("에스프레소")}),
+                       Touch<MenuPage>({QStringLiteral("에스프레소")}),
                        Touch<QDialog>({QStringLiteral("#SetNum_Add_1"), QStringLiteral("#CmdLabel_3")}),
-                       Touch<frmMenuSelectMain>({QStringLiteral("#CmdLabel_7")})});
+                       Touch<MenuPage>({QStringLiteral("#CmdLabel_7")})});
         Keypad(&reception, Qt::Key_Return);
         visit.spoken = voice.take();
         ASSERT_TRUE(script.runUntilClosed(page)) << script.left() << " steps left";

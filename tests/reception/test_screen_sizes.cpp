@@ -95,7 +95,7 @@ TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLookAndLangua
             for (const LookCase& look : kLooks) {
                 StageScope stage(size);
                 ModesScope modes(look.modes);
-                frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+                ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
                 s.show();
                 if (language.language != access::Language::Korean) {
                     // The customer's own key on the start panel: the screen again in that language.
@@ -133,7 +133,7 @@ TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLookAndLangua
                 KeyOf(s, PanelKey::Card)->touch();
                 settled(s);
                 ASSERT_EQ(s.path().currentPanel(), 4);
-                EXPECT_EQ(lblWaitTitle(s)->text(), access::Tr(kCompletedTitle));
+                EXPECT_EQ(CompletionTitle(s)->text(), access::Tr(kCompletedTitle));
                 check(&s, size, look.name, "completion");
                 screen.reset();
                 ApplyLanguage(access::Language::Korean);
@@ -149,7 +149,7 @@ TEST_F(ReceptionScreenSizes, ThePinKeypadAndAMessageBoxFitEveryScreenInEveryLook
         for (const LookCase& look : kLooks) {
             StageScope stage(size);
             ModesScope modes(look.modes);
-            frmMain& s = open();
+            ReceptionScreen& s = open();
             s.show();
             pin::PinGate gate;
             auto* panel = new kiosk::PinPanel(&s, gate, pin::Area::Settings, stored);

@@ -44,7 +44,7 @@ TEST_F(EndpointsTest, BodiesAndAddresses)
                               QStringLiteral("<a>1</a>")),
          QStringLiteral("ID=가게1&PassWord=pw&phonet=01012345678&where=포장&pay=0&taxi=&memo=현장접수&menu=<a>1</a>")},
         {endpoints::OrderBody(QStringLiteral("0101234567"), QStringLiteral("매장식사"), QStringLiteral("1"),
-                              QStringLiteral("1234"), ZulEncodeAA(QStringLiteral("50% + %41"))),
+                              QStringLiteral("1234"), EscapeField(QStringLiteral("50% + %41"))),
          QStringLiteral("ID=가게1&PassWord=pw&phonet=0101234567&where=매장식사&pay=1&taxi=1234&memo=현장접수"
                         "&menu=50%25 플랏뚜ㅋ %2541")},
     };

@@ -101,7 +101,7 @@ class EncodeTest : public ::testing::TestWithParam<EscapeCase> { };
 
 TEST_P(EncodeTest, Encodes)
 {
-    EXPECT_EQ(ZulEncodeAA(GetParam().plain), GetParam().encoded);
+    EXPECT_EQ(EscapeField(GetParam().plain), GetParam().encoded);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,7 +122,7 @@ class DecodeTest : public ::testing::TestWithParam<EscapeCase> { };
 
 TEST_P(DecodeTest, Decodes)
 {
-    EXPECT_EQ(ZulDecodeAA(GetParam().encoded), GetParam().plain);
+    EXPECT_EQ(UnescapeField(GetParam().encoded), GetParam().plain);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EscapeRoundTrip, PlusAmpersandAndLineBreaks)
 {
     const QString plain = QStringLiteral("김밥 + 라면 & 콜라\r\n둘째 줄\n셋째");
-    EXPECT_EQ(ZulDecodeAA(ZulEncodeAA(plain)), QStringLiteral("김밥 + 라면 ＆ 콜라\r\n둘째 줄\r\n셋째"));
+    EXPECT_EQ(UnescapeField(EscapeField(plain)), QStringLiteral("김밥 + 라면 ＆ 콜라\r\n둘째 줄\r\n셋째"));
 }
 
 TEST(EscapeScaling, LongTextsStayLinear)
@@ -149,10 +149,10 @@ TEST(EscapeScaling, LongTextsStayLinear)
     QString plain;
     for (int i = 0; i < 100000; ++i)
         plain += QStringLiteral("a+b&c\r\nd\ne");
-    const QString encoded = ZulEncodeAA(plain);
+    const QString encoded = EscapeField(plain);
     EXPECT_EQ(CountOf(encoded, u"!줄바꿈!"), 100000);
     EXPECT_EQ(CountOf(encoded, u"!줄!"), 100000);
-    const QString decoded = ZulDecodeAA(encoded);
+    const QString decoded = UnescapeField(encoded);
     EXPECT_EQ(CountOf(decoded, u"\r\n"), 200000);
     EXPECT_EQ(CountOf(decoded, u"＆"), 100000);
 }

@@ -96,7 +96,7 @@ TEST_F(HttpClientTest, NonOkStatusIsLoggedOnceWithReasonAndItsPageReturned)
     LoopbackListener server(Mode::Status500);
     const QString url = server.url(QStringLiteral("/program/logins.php"));
     const QString body = QStringLiteral("ID=shop&PassWord=secret");
-    const QString answer = GetWinHttp(url, body);
+    const QString answer = PostText(url, body);
 
     EXPECT_EQ(answer, QString::fromUtf8(LoopbackListener::kErrorPage));
     EXPECT_EQ(server.connections(), 1);  // a status is an answer: no retry
@@ -130,7 +130,7 @@ TEST_P(HttpFailureTest, ThreeAttemptsEachTracedThenEmpty)
     const QString url = server.url(QStringLiteral("/program/TOLoadProgram.php"));
     const QString body = QStringLiteral("ID=shop&PassWord=pw&x=가나");
     const uint32_t t0 = RealTickCount();
-    const QString answer = GetWinHttp(url, body);
+    const QString answer = PostText(url, body);
     const uint32_t total = RealTickCount() - t0;
 
     EXPECT_TRUE(answer.isEmpty());
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HttpClientTest, RefusedConnectionIsTriedThreeTimes)
 {
     const QString url = QStringLiteral("http://127.0.0.1:") + QString::number(closedPort()) + QStringLiteral("/a.php");
-    EXPECT_TRUE(GetWinHttp(url, QStringLiteral("x=1")).isEmpty());
+    EXPECT_TRUE(PostText(url, QStringLiteral("x=1")).isEmpty());
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(log.size(), 8);
     EXPECT_TRUE(log[0].startsWith(QStringLiteral("e)lib_misc->GetWinHttp[Erl:="))) << log[0].toStdString();
@@ -188,7 +188,7 @@ TEST_F(HttpClientTest, ConnectLimitEndsAHangingHandshake)
     FullBacklog target;
     setHttpLimits(HttpLimits{200, 5000, 2});  // the stall limit must not be what ends it
     const QString url = QStringLiteral("http://127.0.0.1:") + QString::number(target.port) + QStringLiteral("/a.php");
-    EXPECT_TRUE(GetWinHttp(url, QStringLiteral("x=1")).isEmpty());
+    EXPECT_TRUE(PostText(url, QStringLiteral("x=1")).isEmpty());
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(log.size(), 5) << log.join(u'|').toStdString();  // two attempts as the limits say
     for (int i : {1, 4}) {
@@ -207,7 +207,7 @@ TEST_F(HttpClientTest, SlowButMovingAnswerIsNoStall)
     // Five header lines and six body bytes 100 ms apart: beyond the 300 ms limit in total, never 300 ms still.
     LoopbackListener server(Mode::Trickle, QByteArray("성공"));
     const uint32_t t0 = RealTickCount();
-    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")), QStringLiteral("성공"));
+    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=1")), QStringLiteral("성공"));
     EXPECT_GT(RealTickCount() - t0, uint32_t(3 * kShortMs));
     EXPECT_EQ(server.connections(), 1);
     EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
@@ -218,7 +218,7 @@ TEST_F(HttpClientTest, PostCarriesExactlyTheTwoHeadersAndTheBodyUnchanged)
     LoopbackListener server(Mode::Ok, QByteArray("성공 번호[12]번호"));
     // Long enough that curl would otherwise ask "Expect: 100-continue".
     const QString body = QStringLiteral("ID=가게&PassWord=p+w&menu=") + QString(3000, u'가') + QStringLiteral("%41 &x");
-    const QString answer = GetWinHttp(server.url(QStringLiteral("/program/TOorderProgram2.php")), body);
+    const QString answer = PostText(server.url(QStringLiteral("/program/TOorderProgram2.php")), body);
     EXPECT_EQ(answer, QStringLiteral("성공 번호[12]번호"));  // answer read as UTF-8
 
     ASSERT_EQ(server.requests().size(), 1);
@@ -236,7 +236,7 @@ TEST_F(HttpClientTest, PostCarriesExactlyTheTwoHeadersAndTheBodyUnchanged)
 TEST_F(HttpClientTest, EmptyBodyIsAnEmptyPostWithBothHeaders)
 {
     LoopbackListener server(Mode::Ok);
-    EXPECT_EQ(GetWinHttp(server.url(), QString()), QStringLiteral("ok"));
+    EXPECT_EQ(PostText(server.url(), QString()), QStringLiteral("ok"));
     ASSERT_EQ(server.requests().size(), 1);
     const RawRequest r = parse(server.requests()[0]);
     EXPECT_TRUE(r.requestLine.startsWith("POST "));
@@ -251,8 +251,8 @@ TEST_F(HttpClientTest, EveryAttemptOpensItsOwnConnection)
     // The listener keeps each connection open for more and sets a cookie with every answer: a client
     // that reused a connection or sent a cookie back would show it here.
     LoopbackListener server(Mode::Ok, "ok", true);
-    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")), QStringLiteral("ok"));
-    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=2")), QStringLiteral("ok"));
+    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=1")), QStringLiteral("ok"));
+    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=2")), QStringLiteral("ok"));
     EXPECT_EQ(server.connections(), 2);
     ASSERT_EQ(server.requests().size(), 2);
     for (const QByteArray& raw : server.requests())
@@ -273,7 +273,7 @@ TEST_F(HttpClientTest, TheProgramRunsWithTenSecondLimitsAndThreeAttempts)
 TEST_F(HttpClientTest, AFailureThenAnAnswerGivesTheAnswerWithOneRetry)
 {
     LoopbackListener server(Mode::CloseOnceThenOk, QByteArray("성공 번호[12]번호"));
-    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")), QStringLiteral("성공 번호[12]번호"));
+    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=1")), QStringLiteral("성공 번호[12]번호"));
     EXPECT_EQ(server.connections(), 2);
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     ASSERT_EQ(log.size(), 3) << log.join(u'|').toStdString();
@@ -287,18 +287,18 @@ TEST_F(HttpClientTest, AnswersAreReadAndFormsSentInTheDeclaredCharset)
     QStringEncoder euckr("EUC-KR");
     const QByteArray korean = euckr.encode(QStringLiteral("로그인 성공 storename[오르빅]storename"));
     LoopbackListener server(Mode::Ok, korean, false, "text/plain; charset=EUC-KR");
-    EXPECT_EQ(GetWinHttp(server.url(), QStringLiteral("a=1")),
+    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=1")),
               QStringLiteral("로그인 성공 storename[오르빅]storename"));
     EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
     // The next form goes in the service's charset, as a browser submits a page's form.
-    GetWinHttp(server.url(), QStringLiteral("where=포장"));
+    PostText(server.url(), QStringLiteral("where=포장"));
     ASSERT_EQ(server.requests().size(), 2);
     EXPECT_EQ(parse(server.requests()[1]).body, QByteArray("where=") + euckr.encode(QStringLiteral("포장")));
     EXPECT_TRUE(logEntries(QStringLiteral("_WinHttp")).isEmpty());
 
     // A charset nobody knows is traced, the answer read as UTF-8, and the form charset kept.
     LoopbackListener odd(Mode::Ok, QByteArray("성공"), false, "text/plain; charset=\"x-no-such\"");
-    EXPECT_EQ(GetWinHttp(odd.url(), QString()), QStringLiteral("성공"));
+    EXPECT_EQ(PostText(odd.url(), QString()), QStringLiteral("성공"));
     EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
     EXPECT_EQ(logEntries(QStringLiteral("_WinHttp")),
               QStringList{QStringLiteral("GetWinHttp ... <charset> x-no-such: 알 수 없어 UTF-8로 읽음")});
@@ -321,13 +321,13 @@ TEST_F(HttpClientTest, OnlyAShopPageThatWritesHangulSetsTheFormCharset)
     };
     for (const auto& c : cases) {
         LoopbackListener server(c.mode, QByteArray("ok"), false, c.contentType);
-        GetWinHttp(server.url(), QStringLiteral("a=1"));
+        PostText(server.url(), QStringLiteral("a=1"));
         EXPECT_EQ(formCharset(), c.charsetAfter) << c.name;
     }
     // A form charset that cannot write the body sends it in UTF-8, traced.
     setFormCharset("ISO-8859-1");
     LoopbackListener server(Mode::Ok);
-    GetWinHttp(server.url(), QStringLiteral("where=포장"));
+    PostText(server.url(), QStringLiteral("where=포장"));
     ASSERT_EQ(server.requests().size(), 1);
     EXPECT_EQ(parse(server.requests()[0]).body, QStringLiteral("where=포장").toUtf8());
     EXPECT_EQ(logEntries(QStringLiteral("_WinHttp")).filter(QStringLiteral("본문을 쓸 수 없어 UTF-8로 보냄")).size(),

@@ -1,6 +1,6 @@
 #pragma once
 // A settings screen in its own program folder; the call displays a test starts end with it.
-#include "settings/ui/frm_setting.h"
+#include "settings/ui/settings_screen.h"
 #include "startup/clock.h"
 #include "startup/ini.h"
 #include "startup/processes.h"
@@ -25,9 +25,9 @@ protected:
         SumbrelTest::TearDown();
     }
 
-    frmSetting& open(QWidget* reception = nullptr)
+    SettingsScreen& open(QWidget* reception = nullptr)
     {
-        screen = std::make_unique<frmSetting>(reception);
+        screen = std::make_unique<SettingsScreen>(reception);
         screen->show();
         return *screen;
     }
@@ -40,11 +40,11 @@ protected:
         running.start(path(QStringLiteral("Dorvane")), {});
         ASSERT_TRUE(running.waitForStarted());
         pid = long(running.processId());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(QStringLiteral("Dorvane.exe")) == pid; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return FindProcess(QStringLiteral("Dorvane.exe")) == pid; }));
     }
 
     QWidget reception;  // an owner for the screen, when a test gives it one
-    std::unique_ptr<frmSetting> screen;
+    std::unique_ptr<SettingsScreen> screen;
 };
 
 }  // namespace sumbrel::testing

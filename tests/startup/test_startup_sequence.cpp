@@ -95,7 +95,7 @@ protected:
 TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
 {
     write(u"Mirdal.cfg"_s, "[Other]\nLeftC=5\n");
-    // Every value Main must set starts out wrong, so each check below sees Main's own work.
+    // Every value RunStartup must set starts out wrong, so each check below sees RunStartup's own work.
     GlobalState& g = gs();
     g.useDualMonitor = true;
     g.LeftC = g.TopC = g.LeftO = g.TopO = 7;
@@ -106,7 +106,7 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
     g.skinFolder = g.menuImageFolder = u"/nowhere"_s;
     StartOptions o = options();
     o.readTwipsPerPixel = [](int& x, int& y) { x = y = 15; };  // a 96-dpi screen
-    EXPECT_EQ(Main(o), StartResult::Started);
+    EXPECT_EQ(RunStartup(o), StartResult::Started);
     EXPECT_FALSE(gs().useDualMonitor);
     EXPECT_EQ(gs().LeftC, 1024);
     EXPECT_EQ(gs().TopC, 0);
@@ -137,7 +137,7 @@ TEST_F(StartUp, PlacementKeysAndServiceHost)
               QByteArray("[Set]\nUseDualMonitor=") + c.dual
                   + "\nLeftC=1,280\nTopC=abc\nLeftO=-5\nTopO=12\nServiceHost=shop.example:8080\n");
         ReleaseInstanceLock();
-        Main(options(u"Other"_s));
+        RunStartup(options(u"Other"_s));
         EXPECT_EQ(gs().useDualMonitor, c.on) << c.dual;
         EXPECT_EQ(gs().LeftC, 1280);
         EXPECT_EQ(gs().TopC, 0);
@@ -148,7 +148,7 @@ TEST_F(StartUp, PlacementKeysAndServiceHost)
     ReleaseInstanceLock();
     StartOptions o = options();
     o.serviceHost = u"127.0.0.1:9"_s;
-    Main(o);
+    RunStartup(o);
     EXPECT_EQ(gs().serviceHost, u"127.0.0.1:9"_s);  // the command line wins
 }
 
@@ -160,15 +160,15 @@ TEST_F(StartUp, RestartsARunningCallDisplayInDualMonitorMode)
     first.start(path(u"Dorvane"_s), {});
     ASSERT_TRUE(first.waitForStarted());
     const long oldPid = long(first.processId());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(u"DORVANE.EXE"_s) == oldPid; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FindProcess(u"DORVANE.EXE"_s) == oldPid; }));
 
-    EXPECT_EQ(Main(options()), StartResult::Started);
+    EXPECT_EQ(RunStartup(options()), StartResult::Started);
     EXPECT_TRUE(first.waitForFinished(5000));
     EXPECT_TRUE(logEntries().contains(u"Prepare ... kill Dorvane.exe (PID "_s + QString::number(oldPid) + u")"_s))
         << logText().toStdString();
     long newPid = 0;
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        newPid = IsProcessExist(u"Dorvane"_s);
+        newPid = FindProcess(u"Dorvane"_s);
         return newPid > 0 && newPid != oldPid;
     }));
 }
@@ -177,9 +177,9 @@ TEST_F(StartUp, StartsTheCallDisplayWhenItIsNotRunning)
 {
     WriteCallDisplay(folder.path());
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
-    ASSERT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
-    Main(options());
-    EXPECT_TRUE(QTest::qWaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));
+    ASSERT_EQ(FindProcess(u"Dorvane.exe"_s), 0);
+    RunStartup(options());
+    EXPECT_TRUE(QTest::qWaitFor([] { return FindProcess(u"Dorvane.exe"_s) > 0; }));
     EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s));
 }
 
@@ -187,29 +187,29 @@ TEST_F(StartUp, LeavesTheCallDisplayAloneOtherwise)
 {
     // Dual-monitor mode without the program: nothing is started or logged.
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=1\n");
-    Main(options());
+    RunStartup(options());
     EXPECT_FALSE(logText().contains(u"Dorvane"_s));
 
     // Another executable name never touches it, whatever the configuration says.
     ReleaseInstanceLock();
     WriteCallDisplay(folder.path());
-    Main(options(u"Sumbrel-test"_s));
+    RunStartup(options(u"Sumbrel-test"_s));
     QTest::qWait(300);
-    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+    EXPECT_EQ(FindProcess(u"Dorvane.exe"_s), 0);
 
     // Not in dual-monitor mode: not started either.
     ReleaseInstanceLock();
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=0\n");
-    Main(options());
+    RunStartup(options());
     QTest::qWait(300);
-    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+    EXPECT_EQ(FindProcess(u"Dorvane.exe"_s), 0);
 }
 
 TEST_F(StartUp, HousekeepingRunsAtStart)
 {
     for (int i = 0; i < 25; ++i)
         write(QDate(2020, 1, 1).addDays(i).toString(u"yyMMdd"_s) + u"_WinHttp_4.log"_s, "x");
-    Main(options(u"Other"_s));
+    RunStartup(options(u"Other"_s));
     EXPECT_EQ(QDir(folder.path()).entryList({u"??????_WinHttp_4.log"_s}, QDir::Files).size(), 21);
 }
 
@@ -251,7 +251,7 @@ TEST_F(StartUp, AlreadyRunningInTheSameFolderIsRefusedInProcessToo)
     StartOptions o = options(u"Other"_s);
     auto held = std::make_unique<QLockFile>(path(u"Sumbrel.lock"_s));
     ASSERT_TRUE(held->tryLock(0));
-    EXPECT_EQ(Main(o), StartResult::AlreadyRunning);
+    EXPECT_EQ(RunStartup(o), StartResult::AlreadyRunning);
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0].text, u"이미 실행중이어서 종료합니다!"_s);
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
@@ -311,13 +311,13 @@ TEST(Processes, KillEndsAProcessAndIgnoresTheGone)
     QProcess p;
     p.start(tmp.path() + u"/Dorvane"_s, {});
     ASSERT_TRUE(p.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return IsProcessExist(u"dorvane.EXE"_s) == long(p.processId()); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FindProcess(u"dorvane.EXE"_s) == long(p.processId()); }));
     KillProcess(long(p.processId()));
     EXPECT_TRUE(p.waitForFinished(3000));
-    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
+    EXPECT_EQ(FindProcess(u"Dorvane.exe"_s), 0);
     KillProcess(long(p.processId()));  // already gone: nothing happens
     KillProcess(0);
-    EXPECT_EQ(IsProcessExist(u"no-such-program.exe"_s), 0);
+    EXPECT_EQ(FindProcess(u"no-such-program.exe"_s), 0);
 }
 
 TEST(Clock, WaitKeepsTheScreensResponsiveAndHonoursTheScale)
@@ -378,11 +378,11 @@ TEST_F(StartUp, AnUnrelatedProcessNamingTheCallDisplayInItsArgumentsSurvives)
     reader.start(u"cat"_s, {path(u"Dorvane.exe"_s), u"-"_s});
     ASSERT_TRUE(reader.waitForStarted());
     ASSERT_TRUE(QTest::qWaitFor([&] { return reader.readAllStandardOutput().contains("not a program"); }));
-    EXPECT_EQ(IsProcessExist(u"Dorvane.exe"_s), 0);
-    EXPECT_EQ(Main(options()), StartResult::Started);
+    EXPECT_EQ(FindProcess(u"Dorvane.exe"_s), 0);
+    EXPECT_EQ(RunStartup(options()), StartResult::Started);
     EXPECT_FALSE(reader.waitForFinished(300)) << "the reader was taken for the call display";
     EXPECT_FALSE(logText().contains(u"Prepare ... kill"_s)) << logText().toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([] { return IsProcessExist(u"Dorvane.exe"_s) > 0; }));  // the real one started
+    EXPECT_TRUE(QTest::qWaitFor([] { return FindProcess(u"Dorvane.exe"_s) > 0; }));  // the real one started
     reader.closeWriteChannel();
     EXPECT_TRUE(reader.waitForFinished(3000));
 }
@@ -396,7 +396,7 @@ TEST_F(StartUp, AFolderThatCannotHoldTheLockHasItInTheRuntimeFolder)
     EnvGuard runtimeDir("XDG_RUNTIME_DIR", runtime);
     StartOptions o = options(u"Other"_s);
     o.programFolder = path(u"not-a-folder"_s);
-    EXPECT_EQ(Main(o), StartResult::Started);
+    EXPECT_EQ(RunStartup(o), StartResult::Started);
     EXPECT_TRUE(dialogs->messages.isEmpty());
     const QString lock = RuntimeLockPath(o.programFolder);
     EXPECT_TRUE(lock.startsWith(runtime + u"/Sumbrel-"_s)) << lock.toStdString();

@@ -22,7 +22,7 @@ inline void WriteCallDisplay(const QString& folder)
 inline void EndCallDisplays()
 {
     for (int i = 0; i < 5; ++i) {
-        const long pid = IsProcessExist(QStringLiteral("Dorvane.exe"));
+        const long pid = FindProcess(QStringLiteral("Dorvane.exe"));
         if (pid <= 0)
             break;
         KillProcess(pid);

@@ -5,6 +5,7 @@
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/caption_key.h"
 #include "reception/keys.h"
+#include "reception/reception_rules.h"
 #include "startup/clock.h"
 #include "support/find.h"
 
@@ -40,35 +41,35 @@ inline ClockTimer* Timer(const QObject& root, const QString& name)
     return Find<ClockTimer>(&root, name);
 }
 
-inline QWidget* picBack(const QObject& root)
+inline QWidget* OrderListClip(const QObject& root)
 {
     return Find(&root, QStringLiteral("picBack"));
 }
-inline QWidget* picList(const QObject& root)
+inline QWidget* OrderListArea(const QObject& root)
 {
     return Find(&root, QStringLiteral("picList"));
 }
-inline QFrame* SetNum_Frame(const QObject& root, int i)
+inline QFrame* RowFrame(const QObject& root, int i)
 {
     return Find<QFrame>(&root, QStringLiteral("SetNum_Frame"), i);
 }
-inline QLabel* SetNum(const QObject& root, int i)
+inline QLabel* RowQuantity(const QObject& root, int i)
 {
     return Label(root, QStringLiteral("SetNum"), i);
 }
-inline CaptionKey* SetNum_Sub(const QObject& root, int i)
+inline CaptionKey* RowQuantityDown(const QObject& root, int i)
 {
     return Key(root, QStringLiteral("SetNum_Sub"), i);
 }
-inline CaptionKey* SetNum_Add(const QObject& root, int i)
+inline CaptionKey* RowQuantityUp(const QObject& root, int i)
 {
     return Key(root, QStringLiteral("SetNum_Add"), i);
 }
-inline CaptionKey* Set_Delete(const QObject& root, int i)
+inline CaptionKey* RowRemove(const QObject& root, int i)
 {
     return Key(root, QStringLiteral("Set_Delete"), i);
 }
-inline CaptionKey* lblTerminate(const QObject& root)
+inline CaptionKey* TerminateKey(const QObject& root)
 {
     return Key(root, QStringLiteral("lblTerminate"));
 }
@@ -77,277 +78,273 @@ inline CaptionKey* lblTerminate(const QObject& root)
 // A key of the reception screen by its group's object name and its index.
 inline CaptionKey* KeyOf(const QObject& s, reception::PanelKey k)
 {
-    return Key(s, QStringLiteral("CMD"), int(k));
+    return Key(s, reception::KeyObjectName(reception::KeyGroup::Panel), int(k));
 }
 inline CaptionKey* KeyOf(const QObject& s, reception::PhoneKey k)
 {
-    return Key(s, QStringLiteral("CMD2"), int(k));
+    return Key(s, reception::KeyObjectName(reception::KeyGroup::Phone), int(k));
 }
 inline CaptionKey* KeyOf(const QObject& s, reception::CarKey k)
 {
-    return Key(s, QStringLiteral("CMD3"), int(k));
+    return Key(s, reception::KeyObjectName(reception::KeyGroup::Car), int(k));
 }
-inline QLabel* lblPhone(const QObject& s, int i)
+inline QLabel* PhoneNumberLabel(const QObject& s, int i)
 {
     return Label(s, QStringLiteral("lblPhone"), i);
 }
-inline QLabel* lblPhoneA(const QObject& s)
+inline QLabel* PhonePlaceholder(const QObject& s)
 {
     return Label(s, QStringLiteral("lblPhoneA_0"));
 }
-inline QLabel* lblCarNumber(const QObject& s, int i)
+inline QLabel* CarNumberLabel(const QObject& s, int i)
 {
     return Label(s, QStringLiteral("lblCarNumber"), i);
 }
-inline QLabel* lblDriveThruText(const QObject& s)
+inline QLabel* DriveThroughText(const QObject& s)
 {
     return Label(s, QStringLiteral("lblDriveThruText"));
 }
 inline QLabel* WaitingTeamsLabel(const QObject& s, int i)
 {
-    return Label(s, QStringLiteral("lbl현재대기팀수"), i);
+    return Label(s, QStringLiteral("waitingTeamsLabel"), i);
 }
 inline QLabel* WaitingTimeLabel(const QObject& s, int i)
 {
-    return Label(s, QStringLiteral("lbl예상대기시간"), i);
+    return Label(s, QStringLiteral("waitingTimeLabel"), i);
 }
-inline QLabel* lblWaitTitle(const QObject& s)
+inline QLabel* CompletionTitle(const QObject& s)
 {
     return Label(s, QStringLiteral("lblWaitTitle"));
 }
-inline QLabel* lblWaitSCM(const QObject& s)
+inline QLabel* CompletionMessage(const QObject& s)
 {
     return Label(s, QStringLiteral("lblWaitSCM"));
 }
-inline QLabel* lblCount(const QObject& s)
+inline QLabel* CountdownLabel(const QObject& s)
 {
     return Label(s, QStringLiteral("lblCount"));
 }
-inline QLabel* lblNotice(const QObject& s)
+inline QLabel* NoticeLabel(const QObject& s)
 {
     return Label(s, QStringLiteral("lblNotice"));
 }
 inline QLabel* ShopNameLabel(const QObject& s)
 {
-    return Label(s, QStringLiteral("상호"));
+    return Label(s, QStringLiteral("shopNameLabel"));
 }
 inline QLabel* OrderAmountLabel(const QObject& s)
 {
-    return Label(s, QStringLiteral("lbl주문금액"));
+    return Label(s, QStringLiteral("orderTotalLabel"));
 }
-inline CaptionKey* lblConfig(const QObject& s)
+inline CaptionKey* SettingsKey(const QObject& s)
 {
     return Key(s, QStringLiteral("lblConfig"));
 }
-inline QFrame* picFrame(const QObject& s, int i)
+inline QFrame* EntryPanel(const QObject& s, int i)
 {
-    return Find<QFrame>(&s, QStringLiteral("picFrame"), i);
+    return Find<QFrame>(&s, QStringLiteral("panel"), i);
 }
-inline QFrame* picFrame4(const QObject& s)
+inline QFrame* CompletionBox(const QObject& s)
 {
-    return Find<QFrame>(&s, QStringLiteral("picFrame4"));
+    return Find<QFrame>(&s, QStringLiteral("completionBox"));
 }
-inline QFrame* picFrameMenu(const QObject& s)
+inline QFrame* OrderPanel(const QObject& s)
 {
-    return Find<QFrame>(&s, QStringLiteral("picFrameMenu"));
+    return Find<QFrame>(&s, QStringLiteral("orderPanel"));
 }
-inline ClockTimer* Timer_Closer(const QObject& s)
+inline ClockTimer* CountdownTimer(const QObject& s)
 {
-    return Timer(s, QStringLiteral("Timer_Closer"));
+    return Timer(s, QStringLiteral("countdownTimer"));
 }
-inline ClockTimer* Timer_Refresh(const QObject& s)
+inline ClockTimer* PollTimer(const QObject& s)
 {
-    return Timer(s, QStringLiteral("Timer_Refresh"));
+    return Timer(s, QStringLiteral("pollTimer"));
 }
-inline ClockTimer* Timer_Idle(const QObject& s)
+inline ClockTimer* IdleTimer(const QObject& s)
 {
-    return Timer(s, QStringLiteral("Timer_Idle"));
+    return Timer(s, QStringLiteral("idleTimer"));
 }
 
 // ---- the menu page ------------------------------------------------------------------------------
 inline CaptionKey* CategoryTab(const QObject& p, int t)
 {
-    return Key(p, QStringLiteral("대분류"), t);
+    return Key(p, QStringLiteral("categoryTab"), t);
 }
-inline menu::MenuTile* picMenu(const QObject& p, int k)
+inline menu::MenuTile* Tile(const QObject& p, int k)
 {
     return Find<menu::MenuTile>(&p, QStringLiteral("picMenu"), k);
 }
-inline QLabel* m_photoLabel(const QObject& p, int k)
+inline QLabel* TilePhoto(const QObject& p, int k)
 {
-    return Label(p, QStringLiteral("메뉴사진"), k);
+    return Label(p, QStringLiteral("tilePhoto"), k);
 }
-inline QLabel* m_nameLabel(const QObject& p, int k)
+inline QLabel* TileName(const QObject& p, int k)
 {
-    return Label(p, QStringLiteral("메뉴이름"), k);
+    return Label(p, QStringLiteral("tileName"), k);
 }
 inline QLabel* TilePriceLabel(const QObject& p, int k)
 {
-    return Label(p, QStringLiteral("가격"), k);
+    return Label(p, QStringLiteral("tilePrice"), k);
 }
-inline CaptionKey* CmdLabel(const QObject& p, int k)
+inline CaptionKey* CommandKey(const QObject& p, int k)
 {
     return Key(p, QStringLiteral("CmdLabel"), k);
 }
 inline QLabel* PageCounterLabel(const QObject& p)
 {
-    return Label(p, QStringLiteral("페이지"));
+    return Label(p, QStringLiteral("pageCounter"));
 }
 inline QLabel* PageImage(const QObject& p)
 {
-    return Label(p, QStringLiteral("img페이지"));
+    return Label(p, QStringLiteral("pageMarker"));
 }
-inline QLabel* m_idleCountdownLabel(const QObject& p)
+inline QLabel* IdleCountdown(const QObject& p)
 {
-    return Label(p, QStringLiteral("ssp타이머"));
+    return Label(p, QStringLiteral("idleCountdown"));
 }
 inline QLabel* OrderCountLabel(const QObject& p)
 {
-    return Label(p, QStringLiteral("주문수"));
+    return Label(p, QStringLiteral("orderCount"));
 }
 inline QLabel* OrderTotalLabel(const QObject& p)
 {
-    return Label(p, QStringLiteral("주문금액"));
+    return Label(p, QStringLiteral("orderTotal"));
 }
-inline QWidget* picShadow(const QObject& p)
+inline QWidget* Backdrop(const QObject& p)
 {
     return Find(&p, QStringLiteral("picShadow"));
 }
-inline ClockTimer* Timer3(const QObject& p)
+inline ClockTimer* IdleTick(const QObject& p)
 {
-    return Timer(p, QStringLiteral("Timer3"));
+    return Timer(p, QStringLiteral("idleTick"));
 }
-inline QLabel* SetSerial(const QObject& p, int i)
+inline QLabel* RowSerial(const QObject& p, int i)
 {
     return Label(p, QStringLiteral("SetSerial"), i);
 }
-inline QLabel* SetMenuName(const QObject& p, int i)
+inline QLabel* RowName(const QObject& p, int i)
 {
     return Label(p, QStringLiteral("SetMenuName"), i);
 }
-inline QLabel* SetPrice(const QObject& p, int i)
+inline QLabel* RowPrice(const QObject& p, int i)
 {
     return Label(p, QStringLiteral("SetPrice"), i);
 }
-inline QLabel* SetOptionMenu(const QObject& p, int i)
+inline QLabel* RowOptions(const QObject& p, int i)
 {
     return Label(p, QStringLiteral("SetOptionMenu"), i);
 }
 
 // ---- the settings screen ------------------------------------------------------------------------
-inline QComboBox* Combo(const QObject& s, int n)
+inline QComboBox* CalledCustomerBox(const QObject& s)
 {
-    return Find<QComboBox>(&s, QStringLiteral("Combo%1").arg(n));
+    return Find<QComboBox>(&s, QStringLiteral("calledCustomerBox"));
 }
-inline QComboBox* Combo1(const QObject& s)
+inline QComboBox* CallTimeBox(const QObject& s)
 {
-    return Combo(s, 1);
+    return Find<QComboBox>(&s, QStringLiteral("callTimeBox"));
 }
-inline QComboBox* Combo2(const QObject& s)
+inline QComboBox* PreparingCustomerBox(const QObject& s)
 {
-    return Combo(s, 2);
+    return Find<QComboBox>(&s, QStringLiteral("preparingCustomerBox"));
 }
-inline QComboBox* Combo3(const QObject& s)
+inline QComboBox* AlarmKindBox(const QObject& s)
 {
-    return Combo(s, 3);
+    return Find<QComboBox>(&s, QStringLiteral("alarmKindBox"));
 }
-inline QComboBox* Combo4(const QObject& s)
+inline QSlider* VolumeSlider(const QObject& s)
 {
-    return Combo(s, 4);
-}
-inline QSlider* Slider1(const QObject& s)
-{
-    return Find<QSlider>(&s, QStringLiteral("Slider1"));
+    return Find<QSlider>(&s, QStringLiteral("volumeSlider"));
 }
 inline QLineEdit* Box(const QObject& s, const QString& name)
 {
     return Find<QLineEdit>(&s, name);
 }
-inline QLineEdit* Text1(const QObject& s)
+inline QLineEdit* ImageFileBox(const QObject& s)
 {
-    return Box(s, QStringLiteral("Text1"));
+    return Box(s, QStringLiteral("imageFileBox"));
 }
-inline QLineEdit* Text2(const QObject& s)
+inline QLineEdit* BottomTextBox(const QObject& s)
 {
-    return Box(s, QStringLiteral("Text2"));
+    return Box(s, QStringLiteral("bottomTextBox"));
 }
-inline QLineEdit* Text3(const QObject& s)
+inline QLineEdit* CallTextBox(const QObject& s)
 {
-    return Box(s, QStringLiteral("Text3"));
+    return Box(s, QStringLiteral("callTextBox"));
 }
-inline QLineEdit* LeftO(const QObject& s)
+inline QLineEdit* OrderLeftBox(const QObject& s)
 {
     return Box(s, QStringLiteral("LeftO"));
 }
-inline QLineEdit* TopO(const QObject& s)
+inline QLineEdit* OrderTopBox(const QObject& s)
 {
     return Box(s, QStringLiteral("TopO"));
 }
-inline QLineEdit* LeftC(const QObject& s)
+inline QLineEdit* CallLeftBox(const QObject& s)
 {
     return Box(s, QStringLiteral("LeftC"));
 }
-inline QLineEdit* TopC(const QObject& s)
+inline QLineEdit* CallTopBox(const QObject& s)
 {
     return Box(s, QStringLiteral("TopC"));
 }
-inline QLineEdit* txtOperatorPin(const QObject& s)
+inline QLineEdit* OperatorPinBox(const QObject& s)
 {
     return Box(s, QStringLiteral("txtOperatorPin"));
 }
-inline CaptionKey* Command2(const QObject& s)
+inline CaptionKey* ChooseImageKey(const QObject& s)
 {
-    return Key(s, QStringLiteral("Command2"));
+    return Key(s, QStringLiteral("chooseImageKey"));
 }
-inline QCheckBox* chkUseDualMonitor(const QObject& s)
+inline QCheckBox* DualMonitorBox(const QObject& s)
 {
     return Find<QCheckBox>(&s, QStringLiteral("chkUseDualMonitor"));
 }
 inline CaptionKey* PictureDownloadKey(const QObject& s)
 {
-    return Key(s, QStringLiteral("cmd서버이미지_불러오기"));
+    return Key(s, QStringLiteral("downloadPicturesKey"));
 }
-inline CaptionKey* cmdStopDownload(const QObject& s)
+inline CaptionKey* StopDownloadKey(const QObject& s)
 {
     return Key(s, QStringLiteral("cmdStopDownload"));
 }
-inline CaptionKey* cmdOperatorPinSave(const QObject& s)
+inline CaptionKey* SavePinKey(const QObject& s)
 {
     return Key(s, QStringLiteral("cmdOperatorPinSave"));
 }
-inline CaptionKey* cmdOperatorPinClear(const QObject& s)
+inline CaptionKey* ClearPinKey(const QObject& s)
 {
     return Key(s, QStringLiteral("cmdOperatorPinClear"));
 }
-inline QLabel* lblOperatorPinState(const QObject& s)
+inline QLabel* PinStateLabel(const QObject& s)
 {
     return Label(s, QStringLiteral("lblOperatorPinState"));
 }
-inline QWidget* picWait(const QObject& s)
+inline QWidget* WaitPanel(const QObject& s)
 {
     return Find(&s, QStringLiteral("picWait"));
 }
-inline QLabel* imgWait(const QObject& s)
+inline QLabel* WaitPicture(const QObject& s)
 {
     return Label(s, QStringLiteral("imgWait"));
 }
-inline QProgressBar* barWait(const QObject& s)
+inline QProgressBar* WaitProgress(const QObject& s)
 {
     return Find<QProgressBar>(&s, QStringLiteral("barWait"));
 }
-inline QLabel* lblWaitCount(const QObject& s)
+inline QLabel* WaitCount(const QObject& s)
 {
     return Label(s, QStringLiteral("lblWaitCount"));
 }
-inline QLabel* lblWaitItem(const QObject& s)
+inline QLabel* WaitItem(const QObject& s)
 {
     return Label(s, QStringLiteral("lblWaitItem"));
 }
-inline QLabel* lblDownloadResult(const QObject& s)
+inline QLabel* DownloadResult(const QObject& s)
 {
     return Label(s, QStringLiteral("lblDownloadResult"));
 }
-inline QLabel* lblSaveResult(const QObject& s)
+inline QLabel* SaveResult(const QObject& s)
 {
     return Label(s, QStringLiteral("lblSaveResult"));
 }
@@ -359,19 +356,19 @@ inline CaptionKey* PinKey(const QObject& panel, int i)
     static const char* const named[] = {"cmdPinBack", "cmdPinOk", "cmdPinCancel"};
     return i <= 9 ? Key(panel, QStringLiteral("cmdPin"), i) : Key(panel, QString::fromLatin1(named[i - 10]));
 }
-inline QLabel* lblPinTitle(const QObject& p)
+inline QLabel* PinTitle(const QObject& p)
 {
     return Label(p, QStringLiteral("lblPinTitle"));
 }
-inline QLabel* lblPinDigits(const QObject& p)
+inline QLabel* PinDigits(const QObject& p)
 {
     return Label(p, QStringLiteral("lblPinDigits"));
 }
-inline QLabel* lblPinMessage(const QObject& p)
+inline QLabel* PinMessage(const QObject& p)
 {
     return Label(p, QStringLiteral("lblPinMessage"));
 }
-inline QFrame* picPinBox(const QObject& p)
+inline QFrame* PinBox(const QObject& p)
 {
     return Find<QFrame>(&p, QStringLiteral("picPinBox"));
 }

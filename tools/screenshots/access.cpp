@@ -4,9 +4,9 @@
 //   sumbrel-access-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "access/modes.h"
 #include "catalogue/picture_download.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "presentation/look.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "startup/global_state.h"
 
 #include "shots.h"
@@ -24,7 +24,7 @@ using namespace sumbrel::shots;
 namespace {
 
 // Until the item dialog over the page has closed (at most 15 s).
-void AwaitDialogClosed(const frmMenuSelectMain* page)
+void AwaitDialogClosed(const MenuPage* page)
 {
     QElapsedTimer wait;
     wait.start();
@@ -34,26 +34,26 @@ void AwaitDialogClosed(const frmMenuSelectMain* page)
 
 // Opens the tile of that item, turning to its page first: how many tiles a page shows depends on
 // the look.
-void OpenTile(frmMenuSelectMain* page, const QString& name)
+void OpenTile(MenuPage* page, const QString& name)
 {
     for (int turns = 0; turns < 20; ++turns) {
         for (int k = 0; k < page->model().shape().tilesPerPage; ++k) {
             const menu::TileEntry* entry = page->model().tileEntry(k);
             if (entry && entry->col[menu::kTileName] == name) {
-                page->picMenu_Click(k);
+                page->tileClicked(k);
                 return;
             }
         }
-        page->CmdLabel_Click(int(menu::PageKey::NextPage));
+        page->commandKeyClicked(int(menu::PageKey::NextPage));
     }
     std::printf("no tile %s\n", name.toUtf8().constData());
 }
 
-void menuWalk(frmMenuSelectMain* page, const QString& folder, const QString& look, bool& ok)
+void menuWalk(MenuPage* page, const QString& folder, const QString& look, bool& ok)
 {
     QElapsedTimer wait;
     wait.start();
-    while ((page->m_FirstActivated || page->loading() || !page->isEnabled()) && wait.elapsed() < 20000)
+    while ((page->loadPending() || page->loading() || !page->isEnabled()) && wait.elapsed() < 20000)
         settle(100);
     ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
     // Each dialog photographed, then its line added.
@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
     bool ok = true;
 
     {
-        frmMain screen;
+        ReceptionScreen screen;
         screen.move(0, 0);
         screen.show();
         settle(600);
@@ -105,12 +105,12 @@ int main(int argc, char* argv[])
     for (const Look& look : looks) {
         const QString name = QString::fromLatin1(look.name);
         ApplyModes(look.modes);
-        frmMain screen;
-        std::unique_ptr<frmMenuSelectMain> page;
-        QObject::connect(&screen, &frmMain::menuRequested, &screen, [&](const cart::OrderCart& order) {
-            page = std::make_unique<frmMenuSelectMain>(&screen);
-            frmMenuSelectMain* shown = page.get();
-            QObject::connect(shown, &frmMenuSelectMain::closed, &screen, &frmMain::menuClosed);
+        ReceptionScreen screen;
+        std::unique_ptr<MenuPage> page;
+        QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&](const cart::OrderCart& order) {
+            page = std::make_unique<MenuPage>(&screen);
+            MenuPage* shown = page.get();
+            QObject::connect(shown, &MenuPage::closed, &screen, &ReceptionScreen::menuClosed);
             QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });
             shown->open(order);
         });
@@ -118,20 +118,20 @@ int main(int argc, char* argv[])
         screen.show();
         settle(600);
         ok = shoot(walk.out, name + QStringLiteral("-start.png")) && ok;
-        click(&screen, QStringLiteral("CMD_1"));
+        click(&screen, QStringLiteral("panelKey_1"));
         // A number of its own for each look: the shop refuses a number again within its window.
         for (const QString& digit : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                      QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
                                      QStringLiteral("7"), QString::number(visit++)})
-            click(&screen, QStringLiteral("CMD2_") + digit);
+            click(&screen, QStringLiteral("phoneKey_") + digit);
         ok = shoot(walk.out, name + QStringLiteral("-phone.png")) && ok;
-        click(&screen, QStringLiteral("CMD2_11"));
-        for (const char* digit : {"CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4"})
+        click(&screen, QStringLiteral("phoneKey_11"));
+        for (const char* digit : {"carKey_1", "carKey_2", "carKey_3", "carKey_4"})
             click(&screen, QString::fromLatin1(digit));
         ok = shoot(walk.out, name + QStringLiteral("-car.png")) && ok;
-        click(&screen, QStringLiteral("CMD3_11"));
+        click(&screen, QStringLiteral("carKey_11"));
         ok = shoot(walk.out, name + QStringLiteral("-payment.png")) && ok;
-        click(&screen, QStringLiteral("CMD_6"));
+        click(&screen, QStringLiteral("panelKey_6"));
         settle(600);
         ok = shoot(walk.out, name + QStringLiteral("-completion.png")) && ok;
         page.reset();

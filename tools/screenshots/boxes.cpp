@@ -4,11 +4,11 @@
 //   sumbrel-box-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/option_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "presentation/dialog_handlers.h"
 #include "presentation/message_panel.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "startup/global_state.h"
 
 #include "shots.h"
@@ -63,10 +63,10 @@ int main(int argc, char* argv[])
     bool ok = true;
 
     {
-        frmMain screen;
+        ReceptionScreen screen;
         screen.move(0, 0);
         // The menu page stands aside: the customer confirmed two americanos.
-        QObject::connect(&screen, &frmMain::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
+        QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
             cart::OrderCart result = order;
             result.order.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 2,
                               {{QStringLiteral("사이즈"), QStringLiteral("라지"), order::Money::Won(500)}}});
@@ -75,17 +75,17 @@ int main(int argc, char* argv[])
         });
         screen.show();
         settle(600);
-        click(&screen, QStringLiteral("CMD_1"));
-        for (const char* digit : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4"})
+        click(&screen, QStringLiteral("panelKey_1"));
+        for (const char* digit : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4"})
             click(&screen, QString::fromLatin1(digit));
-        ok = shootBox(&screen, QStringLiteral("CMD2_11"), walk.out, QStringLiteral("message-box.png")) && ok;
+        ok = shootBox(&screen, QStringLiteral("phoneKey_11"), walk.out, QStringLiteral("message-box.png")) && ok;
     }
 
     {
         // A stand-in for the darkened menu page behind the dialog.
         QWidget page;
         ShowStandInPage(page);
-        frmMenuSelectSubB dialog(&page);
+        OptionItemDialog dialog(&page);
         dialog.m_menuIndex = RowOf(QStringLiteral("와플"));
         dialog.show();
         click(&dialog, QStringLiteral("AddMenu_Check0_2"));

@@ -5,8 +5,8 @@
 #include "access/modes.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
-#include "menu/ui/frm_menu_select_sub_a.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/single_item_dialog.h"
+#include "menu/ui/option_item_dialog.h"
 #include "presentation/look.h"
 
 #include "shots.h"
@@ -47,13 +47,13 @@ int main(int argc, char* argv[])
     for (const auto& view : views) {
         ApplyModes(view.modes);
         const QString prefix = QStringLiteral("dialog-access-") + QString::fromLatin1(view.name);
-        ok = ShootDialog<frmMenuSelectSubA>(page, QStringLiteral("에스프레소"), KeypadKeys({Qt::Key_Right}), outDir,
+        ok = ShootDialog<SingleItemDialog>(page, QStringLiteral("에스프레소"), KeypadKeys({Qt::Key_Right}), outDir,
                                             prefix + QStringLiteral("-single.png"))
             && ok;
-        ok = ShootDialog<frmMenuSelectSubB>(page, QStringLiteral("아이스 카페라떼"), KeypadKeys(toSecondOption), outDir,
+        ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("아이스 카페라떼"), KeypadKeys(toSecondOption), outDir,
                                             prefix + QStringLiteral("-options.png"))
             && ok;
-        ok = ShootDialog<frmMenuSelectSubB>(page, QStringLiteral("와플"), KeypadKeys({Qt::Key_Right, Qt::Key_Return}),
+        ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("와플"), KeypadKeys({Qt::Key_Right, Qt::Key_Return}),
                                             outDir, prefix + QStringLiteral("-options-minimum.png"))
             && ok;
     }

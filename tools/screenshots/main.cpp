@@ -6,10 +6,10 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_download.h"
-#include "login/ui/frm_login.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "login/ui/login_screen.h"
+#include "menu/ui/menu_page.h"
 #include "presentation/caption_key.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "startup/global_state.h"
 #include "startup/startup.h"
 
@@ -29,7 +29,7 @@ using namespace sumbrel::shots;
 namespace {
 
 // Until the item dialog over the page has closed (at most 15 s).
-void AwaitDialogClosed(const frmMenuSelectMain* page)
+void AwaitDialogClosed(const MenuPage* page)
 {
     QElapsedTimer wait;
     wait.start();
@@ -39,11 +39,11 @@ void AwaitDialogClosed(const frmMenuSelectMain* page)
 
 // The customer on the menu page: both pages of the long category, an item of each dialog, confirm.
 // A later visit only orders (no pictures of the page again).
-void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool shots)
+void menuWalk(MenuPage* page, const QString& folder, bool& ok, bool shots)
 {
     QElapsedTimer wait;
     wait.start();
-    while ((page->m_FirstActivated || page->loading() || !page->isEnabled()) && wait.elapsed() < 20000)
+    while ((page->loadPending() || page->loading() || !page->isEnabled()) && wait.elapsed() < 20000)
         settle(100);
     const QString dir = shots ? folder : QString();
     if (shots) {
@@ -53,10 +53,10 @@ void menuWalk(frmMenuSelectMain* page, const QString& folder, bool& ok, bool sho
         click(page, QStringLiteral("CmdLabel_2"));
     }
     ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
-    page->picMenu_Click(2);  // 아메리카노: size and extras
+    page->tileClicked(2);  // 아메리카노: size and extras
     AwaitDialogClosed(page);
     ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
-    page->picMenu_Click(0);  // 에스프레소
+    page->tileClicked(0);  // 에스프레소
     AwaitDialogClosed(page);
     if (shots)
         ok = shoot(folder, QStringLiteral("menu-order.png")) && ok;
@@ -76,31 +76,31 @@ int main(int argc, char* argv[])
     options.serviceHost = walk.host;
     options.executableName = QStringLiteral("sumbrel-screenshots");
 
-    std::unique_ptr<frmMain> reception;
-    std::unique_ptr<frmLogin> login;
+    std::unique_ptr<ReceptionScreen> reception;
+    std::unique_ptr<LoginScreen> login;
     bool ok = true;
-    std::unique_ptr<frmMenuSelectMain> menuPage;
+    std::unique_ptr<MenuPage> menuPage;
     auto openReception = [&] {
         UseStage(kiosk::Audience::Customer);
-        reception = std::make_unique<frmMain>();
-        frmMain* screen = reception.get();
-        QObject::connect(screen, &frmMain::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
+        reception = std::make_unique<ReceptionScreen>();
+        ReceptionScreen* screen = reception.get();
+        QObject::connect(screen, &ReceptionScreen::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
             static int visits = 0;
             const bool shots = visits++ == 0;
             if (!menuPage) {
-                menuPage = std::make_unique<frmMenuSelectMain>(screen);
-                QObject::connect(menuPage.get(), &frmMenuSelectMain::closed, screen, &frmMain::menuClosed);
+                menuPage = std::make_unique<MenuPage>(screen);
+                QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
             }
-            frmMenuSelectMain* page = menuPage.get();
+            MenuPage* page = menuPage.get();
             QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
             page->open(order);
         });
         reception->show();
     };
-    Main(options, [&] {
+    RunStartup(options, [&] {
         UseStage(kiosk::Audience::Operator);
-        login = std::make_unique<frmLogin>();
-        QObject::connect(login.get(), &frmLogin::loggedIn, login.get(), openReception);
+        login = std::make_unique<LoginScreen>();
+        QObject::connect(login.get(), &LoginScreen::loggedIn, login.get(), openReception);
         login->show();
     });
     if (!login)
@@ -123,13 +123,13 @@ int main(int argc, char* argv[])
     login->findChild<QLineEdit*>(QStringLiteral("PW"))->setText(QStringLiteral("demo1234"));
     // First while the shop cannot be reached: the screen says so and counts no failure.
     ShopFault(walk, QStringLiteral("/program/logins.php"), QStringLiteral("close"), QString(), 3);
-    login->lblLogin_Click();
+    login->loginClicked();
     QElapsedTimer wait;
     wait.start();
     while (login->busy() && wait.elapsed() < 20000)
         settle(100);
     ok = shoot(outDir, QStringLiteral("login-unreachable.png")) && ok;
-    login->lblLogin_Click();
+    login->loginClicked();
     wait.restart();
     while (!reception && wait.elapsed() < 20000)
         settle(100);
@@ -147,39 +147,39 @@ int main(int argc, char* argv[])
     // The operator's picture download of the settings screen, so the tiles show the shop's pictures.
     DownloadPictures();
 
-    click(reception.get(), QStringLiteral("CMD_1"));
+    click(reception.get(), QStringLiteral("panelKey_1"));
     ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;
-    for (const char* digit : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4", "CMD2_5", "CMD2_6", "CMD2_7", "CMD2_8"})
+    for (const char* digit : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7", "phoneKey_8"})
         click(reception.get(), QString::fromLatin1(digit));
     ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
     // The customer takes a second espresso on the order list.
     click(reception.get(), QStringLiteral("SetNum_Add_1"));
     ok = shoot(outDir, QStringLiteral("order-list-phone.png")) && ok;
-    click(reception.get(), QStringLiteral("CMD2_11"));
+    click(reception.get(), QStringLiteral("phoneKey_11"));
     ok = shoot(outDir, QStringLiteral("car.png")) && ok;
-    for (const char* digit : {"CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4"})
+    for (const char* digit : {"carKey_1", "carKey_2", "carKey_3", "carKey_4"})
         click(reception.get(), QString::fromLatin1(digit));
-    click(reception.get(), QStringLiteral("CMD3_11"));
+    click(reception.get(), QStringLiteral("carKey_11"));
     ok = shoot(outDir, QStringLiteral("payment.png")) && ok;
-    click(reception.get(), QStringLiteral("CMD_6"));
+    click(reception.get(), QStringLiteral("panelKey_6"));
     settle(600);
     ok = shoot(outDir, QStringLiteral("completion.png")) && ok;
 
     // The same number again, within the shop's repeat window: refused on the completion panel.
-    click(reception.get(), QStringLiteral("CMD3_14"));
-    click(reception.get(), QStringLiteral("CMD_1"));
-    for (const char* key : {"CMD2_1", "CMD2_2", "CMD2_3", "CMD2_4", "CMD2_5", "CMD2_6", "CMD2_7", "CMD2_8", "CMD2_11",
-                            "CMD3_1", "CMD3_2", "CMD3_3", "CMD3_4", "CMD3_11", "CMD_6"})
+    click(reception.get(), QStringLiteral("carKey_14"));
+    click(reception.get(), QStringLiteral("panelKey_1"));
+    for (const char* key : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7", "phoneKey_8", "phoneKey_11",
+                            "carKey_1", "carKey_2", "carKey_3", "carKey_4", "carKey_11", "panelKey_6"})
         click(reception.get(), QString::fromLatin1(key));
     settle(600);
     ok = shoot(outDir, QStringLiteral("completion-refused.png")) && ok;
 
     // A shop that handles the order and drops the connection: the completion panel says it is sending
     // while the order is under way, and the payment panel then says the order may have reached the shop.
-    click(reception.get(), QStringLiteral("CMD3_14"));
-    click(reception.get(), QStringLiteral("CMD_1"));
-    for (const char* key : {"CMD2_8", "CMD2_7", "CMD2_6", "CMD2_5", "CMD2_4", "CMD2_3", "CMD2_2", "CMD2_1", "CMD2_11",
-                            "CMD3_5", "CMD3_6", "CMD3_7", "CMD3_8", "CMD3_11"})
+    click(reception.get(), QStringLiteral("carKey_14"));
+    click(reception.get(), QStringLiteral("panelKey_1"));
+    for (const char* key : {"phoneKey_8", "phoneKey_7", "phoneKey_6", "phoneKey_5", "phoneKey_4", "phoneKey_3", "phoneKey_2", "phoneKey_1", "phoneKey_11",
+                            "carKey_5", "carKey_6", "carKey_7", "carKey_8", "carKey_11"})
         click(reception.get(), QString::fromLatin1(key));
     ShopFault(walk, QStringLiteral("/program/TOorderProgram2.php"), QStringLiteral("process-close"));
     const auto send = reception->service().transport();
@@ -187,7 +187,7 @@ int main(int argc, char* argv[])
         ok = shoot(outDir, QStringLiteral("completion-sending.png")) && ok;
         return send(url, body, options);
     });
-    click(reception.get(), QStringLiteral("CMD_6"));
+    click(reception.get(), QStringLiteral("panelKey_6"));
     reception->service().setTransport({});
     ok = shoot(outDir, QStringLiteral("payment-unknown.png")) && ok;
     return ok ? 0 : 1;

@@ -4,7 +4,7 @@
 #include "kiosk/ui/operator_guard.h"
 #include "kiosk/ui/pin_panel.h"
 #include "presentation/caption_key.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "settings/operator_pin.h"
 #include "startup/global_state.h"
 
@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     gs().shopName = QStringLiteral("오르빅 커피 본점");
     pin::WriteStoredPin(pin::HashPin(QStringLiteral("4821")));
 
-    frmMain screen;
+    ReceptionScreen screen;
     screen.move(0, 0);
     new kiosk::OperatorGuard(screen);
     screen.show();

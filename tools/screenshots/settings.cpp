@@ -3,7 +3,7 @@
 // runs, and the screen after it.
 //   sumbrel-settings-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "presentation/caption_key.h"
-#include "settings/ui/frm_setting.h"
+#include "settings/ui/settings_screen.h"
 #include "startup/global_state.h"
 #include "startup/ini.h"
 
@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
     WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),
              configFilePath());
 
-    frmSetting screen;
+    SettingsScreen screen;
     screen.move(0, 0);
     screen.show();
     settle(400);
@@ -51,13 +51,13 @@ int main(int argc, char* argv[])
     click(&screen, QStringLiteral("oskClose"));
 
     bool shot = false;
-    QObject::connect(&screen, &frmSetting::downloadProgress, &screen, [&](const settings::DownloadPanel& panel) {
+    QObject::connect(&screen, &SettingsScreen::downloadProgress, &screen, [&](const settings::DownloadPanel& panel) {
         if (!shot && panel.value == 11) {
             shot = true;
             ok = shoot(outDir, QStringLiteral("settings-download.png")) && ok;
         }
     });
-    screen.findChild<CaptionKey*>(QStringLiteral("cmd서버이미지_불러오기"))->touch();
+    screen.findChild<CaptionKey*>(QStringLiteral("downloadPicturesKey"))->touch();
     QElapsedTimer wait;
     wait.start();
     while (screen.isDownloading() && wait.elapsed() < 60000)

@@ -2,6 +2,7 @@
 
 #include "kiosk/kiosk_layout.h"
 #include "presentation/stage_scale.h"
+#include "presentation/widgets.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -208,7 +209,7 @@ void KioskSession::logShown(QWidget* window) const
     if (window->objectName().isEmpty())
         return;
     const QSize pixels = (QSizeF(window->size()) * window->devicePixelRatioF()).toSize();
-    WriteLog(WindowLine(window->objectName(), pixels, DevicePixels(window->screen()), m_scale.factor));
+    WriteLog(WindowLine(TraceName(window), pixels, DevicePixels(window->screen()), m_scale.factor));
 }
 
 }  // namespace sumbrel::kiosk

@@ -1,16 +1,16 @@
 #include "kiosk/ui/operator_guard.h"
 
 #include "kiosk/ui/pin_panel.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 
 namespace sumbrel::kiosk {
 
-OperatorGuard::OperatorGuard(frmMain& screen)
+OperatorGuard::OperatorGuard(ReceptionScreen& screen)
     : QObject(&screen)
     , m_screen(&screen)
 {
-    connect(&screen, &frmMain::settingsRequested, this, [this] { ask(pin::Area::Settings); });
-    connect(&screen, &frmMain::terminateRequested, this, [this] { ask(pin::Area::Terminate); });
+    connect(&screen, &ReceptionScreen::settingsRequested, this, [this] { ask(pin::Area::Settings); });
+    connect(&screen, &ReceptionScreen::terminateRequested, this, [this] { ask(pin::Area::Terminate); });
 }
 
 void OperatorGuard::ask(pin::Area area)

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace sumbrel {
 
-class frmMain;
+class ReceptionScreen;
 
 namespace kiosk {
 
@@ -21,7 +21,7 @@ class PinPanel;
 class OperatorGuard : public QObject {
     Q_OBJECT
 public:
-    explicit OperatorGuard(frmMain& screen);
+    explicit OperatorGuard(ReceptionScreen& screen);
 
 Q_SIGNALS:
     void settingsAllowed();

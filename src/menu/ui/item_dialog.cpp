@@ -90,20 +90,21 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     , m_frame(std::move(frame))
     , m_page(page)
 {
-    setObjectName(m_frame.name);
+    setObjectName(m_frame.objectName);
+    SetTraceName(this, m_frame.name);
     setWindowTitle(m_frame.title);
     setModal(true);
-    Timer3.setObjectName(QStringLiteral("Timer3"));
+    m_idleTick.setObjectName(QStringLiteral("idleTick"));
     AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
-    connect(&Timer3, &ClockTimer::timeout, this, [this] { IdleTick_Timer(); });
-    connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { AutoIncrement_Timer(); });
+    connect(&m_idleTick, &ClockTimer::timeout, this, [this] { idleTick(); });
+    connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { autoRepeatTick(); });
     m_closeDelay.setObjectName(QStringLiteral("CloseDelay"));
     connect(&m_closeDelay, &ClockTimer::timeout, this, [this] { done(m_closeResult); });
 
     m_keypad = new KeypadNavigator(this);
-    m_keypad->back = [this] { CmdLabel_Click(kCmdClose); };
+    m_keypad->back = [this] { commandKeyClicked(kCmdClose); };
     m_keypad->describe = [this] { return intro(); };
-    m_keypad->anyKey = [this] { m_Deadline.renew(); };
+    m_keypad->anyKey = [this] { m_idleDeadline.renew(); };
     m_keypad->beyond = [this](access::Move move) { return turnPage(move); };
 }
 
@@ -117,7 +118,7 @@ ItemDialog::~ItemDialog()
         disconnect(child, nullptr, this, nullptr);
 }
 
-void ItemDialog::Form_Load()
+void ItemDialog::build()
 {
     Procedure proc(m_frame.name, QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
@@ -141,8 +142,8 @@ void ItemDialog::Form_Load()
                          .arg(panel->objectName(), CssColour(panel->palette().color(QPalette::Window)));
     }
     setStyleSheet(style);
-    m_Deadline.renew();
-    Timer3.start(menu::kIdleTickMs);
+    m_idleDeadline.renew();
+    m_idleTick.start(menu::kIdleTickMs);
 }
 
 bool ItemDialog::event(QEvent* event)
@@ -157,7 +158,7 @@ bool ItemDialog::event(QEvent* event)
         if (m_activated)
             return;
         m_activated = true;
-        Form_Activate();
+        activate();
         access::Guide(intro());
         Q_EMIT shown();
     });
@@ -212,17 +213,17 @@ void ItemDialog::makeItemTexts(const ItemPlaces& at)
 {
     const Palette::ItemDialogs& c = Colours().itemDialogs;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    m_photoLabel = MakeLabel(this, QStringLiteral("메뉴사진"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
-    m_nameLabel = MakeLabel(this, QStringLiteral("메뉴이름"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
-    m_compositionLabel = MakeLabel(this, QStringLiteral("메뉴구성"), at.composition, LabelFont(16), c.mutedInk,
+    m_photoLabel = MakeLabel(this, QStringLiteral("itemPhoto"), at.photo, LabelFont(14), c.mutedInk, Qt::AlignCenter);
+    m_nameLabel = MakeLabel(this, QStringLiteral("itemName"), at.name, KeyFont(30), c.navy, left, LabelFlag::Wrap);
+    m_compositionLabel = MakeLabel(this, QStringLiteral("itemComposition"), at.composition, LabelFont(16), c.mutedInk,
                                    at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
                                    at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
-    m_descriptionLabel = MakeLabel(this, QStringLiteral("메뉴설명"), at.description, LabelFont(at.descriptionSize),
+    m_descriptionLabel = MakeLabel(this, QStringLiteral("itemDescription"), at.description, LabelFont(at.descriptionSize),
                                    c.ink, left, LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
               access::Tr("가격"));
     // Where the unit is no word of its own, the amount takes its place too.
-    m_priceLabel = MakeLabel(this, QStringLiteral("메뉴가격"),
+    m_priceLabel = MakeLabel(this, QStringLiteral("itemPrice"),
                              menu::UnitWordApart() ? at.price : at.price | at.priceUnit, KeyFont(at.priceSize), c.ink,
                              Qt::AlignRight | Qt::AlignVCenter);
     MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {},
@@ -251,17 +252,17 @@ void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const Q
                                       colours.menuPage.quantityKey, colours.keyInk);
     for (int i : {kQuantityDown, kQuantityUp}) {
         CaptionKey* key = SetNum_Add[i];
-        connect(key, &CaptionKey::pressed, this, [this, i] { SetNum_Add_MouseDown(i); });
-        connect(key, &CaptionKey::released, this, [this, i] { SetNum_Add_MouseUp(i); });
-        connect(key, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(key, &CaptionKey::pressed, this, [this, i] { quantityKeyPressed(i); });
+        connect(key, &CaptionKey::released, this, [this, i] { quantityKeyReleased(i); });
+        connect(key, &CaptionKey::clicked, this, [this, i] { quantityKeyClicked(i); });
         // The second touch of a double tap is one more step.
-        connect(key, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, i] { quantityKeyClicked(i); });
     }
 }
 
 void ItemDialog::makeCountdown(const QRect& geometry)
 {
-    m_idleCountdownLabel = MakeLabel(this, QStringLiteral("ssp타이머"), geometry, LabelFont(17),
+    m_idleCountdownLabel = MakeLabel(this, QStringLiteral("idleCountdown"), geometry, LabelFont(17),
                                      Colours().itemDialogs.mutedInk, Qt::AlignCenter, {});
     m_idleCountdownLabel->setText(access::Tr("%1초").arg(access::IdleMs(menu::kIdleMs) / 1000));
 }
@@ -275,35 +276,35 @@ void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontS
                                 Colours().inkOnDark);
     for (int i : {kCmdClose, kCmdAdd}) {
         FitToPlace(CmdLabel[i]);
-        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
     }
 }
 
-void ItemDialog::SetNum_Add_Click(int index)
+void ItemDialog::quantityKeyClicked(int index)
 {
-    m_Deadline.renew();
+    m_idleDeadline.renew();
     quantity().step(index == kQuantityUp ? +1 : -1);
     showQuantity();
     computeTotal();
     access::Guide(access::QuantityText(quantity().value()));
 }
 
-void ItemDialog::SetNum_Add_MouseDown(int index)
+void ItemDialog::quantityKeyPressed(int index)
 {
     m_hold.press(index);
     AutoIncrement.start(menu::kRepeatTickMs);
 }
 
-void ItemDialog::SetNum_Add_MouseUp(int)
+void ItemDialog::quantityKeyReleased(int)
 {
     AutoIncrement.stop();
     m_hold.release();
 }
 
-void ItemDialog::AutoIncrement_Timer()
+void ItemDialog::autoRepeatTick()
 {
     if (const std::optional<int> key = m_hold.tick())
-        SetNum_Add_Click(*key);
+        quantityKeyClicked(*key);
     else if (!m_hold.held())
         AutoIncrement.stop();  // the hold ran out without a release
 }
@@ -336,7 +337,7 @@ void ItemDialog::closeDialog(int result)
     if (m_closing)
         return;
     m_closing = true;
-    Timer3.stop();
+    m_idleTick.stop();
     AutoIncrement.stop();
     m_closeResult = result;
     m_closeDelay.start(kCloseDelayMs);
@@ -345,7 +346,7 @@ void ItemDialog::closeDialog(int result)
 void ItemDialog::done(int result)
 {
     m_closing = true;
-    Timer3.stop();
+    m_idleTick.stop();
     AutoIncrement.stop();
     m_closeDelay.stop();
     QDialog::done(result);
@@ -355,17 +356,17 @@ void ItemDialog::done(int result)
     Q_EMIT closedWith(m_added);
 }
 
-void ItemDialog::IdleTick_Timer()
+void ItemDialog::idleTick()
 {
     if (m_closing)
         return;
-    const std::optional<QString> text = m_Deadline.countdownText();
+    const std::optional<QString> text = m_idleDeadline.countdownText();
     if (!text) {
         done(Rejected);
         return;
     }
     // Said once as the time runs short; a touch or a key renews the deadline and the warning with it.
-    if (const std::optional<int> seconds = m_Deadline.warningDue())
+    if (const std::optional<int> seconds = m_idleDeadline.warningDue())
         access::Guide(access::IdleWarningText(*seconds, access::Tr("메뉴 화면으로 돌아갑니다")));
     m_idleCountdownLabel->setText(*text);  // a label ignores the same text
 }

@@ -32,9 +32,8 @@ class ItemDialog : public QDialog {
 public:
     ~ItemDialog() override;
 
-    QString m_SRL;  // menu number of the touched tile (kept, not used)
     QString m_menuIndex;  // menuCatalogue() row, as decimal text
-    order::OrderLine m_SELECTED;  // the line being composed
+    order::OrderLine m_line;  // the line being composed
     // open() shows it over the page, which takes no touch meanwhile; it closes itself (add, close,
     // idle), reports closedWith once, and is then deleted by its owner.
 
@@ -67,15 +66,15 @@ public:
     enum QuantityKey : int { kQuantityDown = 0, kQuantityUp = 1 };
 
     // The content from the catalogue row; runs once, at the first showing.
-    virtual void Form_Activate() = 0;
-    // Recomputes m_SELECTED, Total and the add key's colour.
+    virtual void activate() = 0;
+    // Recomputes m_line, Total and the add key's colour.
     virtual bool computeTotal() = 0;
-    virtual void CmdLabel_Click(int index) = 0;
-    void SetNum_Add_Click(int index);
-    void SetNum_Add_MouseDown(int index);
-    void SetNum_Add_MouseUp(int index);
-    void IdleTick_Timer();
-    void AutoIncrement_Timer();
+    virtual void commandKeyClicked(int index) = 0;
+    void quantityKeyClicked(int index);
+    void quantityKeyPressed(int index);
+    void quantityKeyReleased(int index);
+    void idleTick();
+    void autoRepeatTick();
 
 Q_SIGNALS:
     // Once, when the dialog is first on the screen.
@@ -84,9 +83,10 @@ Q_SIGNALS:
     void closedWith(std::optional<sumbrel::order::OrderLine> line);
 
 protected:
-    // The window: its name (also the trace's module), title, size, place from the page's top-left
+    // The window: its object name, its name in the trace (also the trace's module), title, size, place from the page's top-left
     // corner and skin picture.
     struct Frame {
+        QString objectName;
         QString name;
         QString title;
         QSize size;
@@ -103,7 +103,7 @@ protected:
     virtual bool turnPage(access::Move) { return false; }
 
     // Size, place, skin, rounded corners; the idle deadline starts.
-    void Form_Load();
+    void build();
     // The catalogue row m_menuIndex; throws when there is none.
     menu::MenuItem ReadItem() const;
     // Photo, texts and quantity, each a step of the procedure; false when the procedure ends.
@@ -154,7 +154,7 @@ protected:
     const Frame m_frame;
     std::optional<order::OrderLine> m_added;
     QWidget* m_page;
-    menu::IdleDeadline m_Deadline;
+    menu::IdleDeadline m_idleDeadline;
     menu::HoldRepeat m_hold;
     QPixmap m_background;
     bool m_activated = false;
@@ -165,7 +165,7 @@ protected:
     // Deleted first of all: none of its callbacks may reach a dialog being torn down.
     KeypadNavigator* m_keypad = nullptr;
     // After the state event() reads: parenting a timer sends the dialog a ChildAdded event.
-    ClockTimer Timer3{this};
+    ClockTimer m_idleTick{this};
     ClockTimer AutoIncrement{this};
     ClockTimer m_closeDelay{this};
     int m_closeResult = Rejected;

@@ -1,6 +1,6 @@
 // The menu page's layout, built once when the page is created, and its painted background.
 #include "access/modes.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/caption_key.h"
 #include "presentation/presentation.h"
@@ -66,7 +66,7 @@ QPixmap MarkerPicture()
 
 }  // namespace
 
-QPoint frmMenuSelectMain::markerPlace(MarkerSlot slot) const
+QPoint MenuPage::markerPlace(MarkerSlot slot) const
 {
     switch (slot) {
     case MarkerSlot::First:
@@ -79,23 +79,23 @@ QPoint frmMenuSelectMain::markerPlace(MarkerSlot slot) const
     return m_layout.markerAt[2];
 }
 
-QPoint frmMenuSelectMain::tilePlace(int k) const
+QPoint MenuPage::tilePlace(int k) const
 {
     const PageLayout& l = m_layout;
     return l.tileOrigin + QPoint(l.tilePitch.width() * (k % l.tileColumns), l.tilePitch.height() * (k / l.tileColumns));
 }
 
-int frmMenuSelectMain::rowPx(int designPixels) const
+int MenuPage::rowPx(int designPixels) const
 {
     return Px(int(std::lround(designPixels * m_layout.rowScale)));
 }
 
-QColor frmMenuSelectMain::tabColour(bool current)
+QColor MenuPage::tabColour(bool current)
 {
     return current ? Colours().accentKey.rest : Colours().menuPage.bandKey.rest;
 }
 
-void frmMenuSelectMain::Form_Load()
+void MenuPage::build()
 {
     setFixedSize(Px(StageDesign()));
     const access::Modes& modes = access::CurrentModes();
@@ -112,7 +112,7 @@ void frmMenuSelectMain::Form_Load()
     buildLoadingPanel();
 }
 
-void frmMenuSelectMain::loadSkin()
+void MenuPage::loadSkin()
 {
     // The skin draws the design's keys and its pale faces behind texts: neither holds in the other
     // layouts or in high contrast, where plain faces are drawn instead.
@@ -128,20 +128,20 @@ void frmMenuSelectMain::loadSkin()
     m_skinned = !m_background.isNull();
 }
 
-void frmMenuSelectMain::buildTabs()
+void MenuPage::buildTabs()
 {
     const PageLayout& l = m_layout;
     for (int t = 0; t < kTabCount; ++t) {
         const QRect place = l.firstTab.translated(l.tabPitch * t, 0);
-        CaptionKey* tab = MakeKey(this, QStringLiteral("대분류_%1").arg(t), QString(), place, KeyFont(l.tabFont),
+        CaptionKey* tab = MakeKey(this, QStringLiteral("categoryTab_%1").arg(t), QString(), place, KeyFont(l.tabFont),
                                   {tabColour(false), tabColour(false).darker(130)}, Colours().inkOnDark);
-        connect(tab, &CaptionKey::clicked, this, [this, t] { CategoryTab_Click(t); });
+        connect(tab, &CaptionKey::clicked, this, [this, t] { categoryTabClicked(t); });
         tab->setVisible(t < l.tabsPerStrip);
         m_tabs[size_t(t)] = tab;
     }
     if (access::CurrentModes().any()) {
         m_tabMark = new QWidget(this);
-        m_tabMark->setObjectName(QStringLiteral("현재분류"));
+        m_tabMark->setObjectName(QStringLiteral("currentTabMark"));
         m_tabMark->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_tabMark->setAutoFillBackground(true);
         QPalette pal = m_tabMark->palette();
@@ -151,7 +151,7 @@ void frmMenuSelectMain::buildTabs()
     }
 }
 
-void frmMenuSelectMain::buildTiles()
+void MenuPage::buildTiles()
 {
     const PageLayout& l = m_layout;
     const bool design = l.tileSize == QSize(132, 141);
@@ -173,22 +173,22 @@ void frmMenuSelectMain::buildTiles()
         if (!m_tileBackground.isNull())
             tile.frame->setBackground(m_tileBackground);
         FormRound(tile.frame, Px(20));
-        tile.photo = MakeLabel(tile.frame, QStringLiteral("메뉴사진_%1").arg(k),
+        tile.photo = MakeLabel(tile.frame, QStringLiteral("tilePhoto_%1").arg(k),
                                design ? QRect(0, 0, 132, 70) : QRect(4, 4, w - 8, photoHeight), LabelFont(12),
                                Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
-        tile.name = MakeLabel(tile.frame, QStringLiteral("메뉴이름_%1").arg(k),
+        tile.name = MakeLabel(tile.frame, QStringLiteral("tileName_%1").arg(k),
                               design ? QRect(1, 75, 130, 38) : QRect(4, 4 + photoHeight, w - 8, nameHeight), nameFont,
                               Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         tile.name->setWordWrap(true);
-        tile.price = MakeLabel(tile.frame, QStringLiteral("가격_%1").arg(k),
+        tile.price = MakeLabel(tile.frame, QStringLiteral("tilePrice_%1").arg(k),
                                design ? QRect(0, 114, 132, 24) : QRect(0, h - priceHeight - 2, w, priceHeight),
                                priceFont, Colours().menuPage.priceInk, Qt::AlignCenter, LabelFlag::PassTouches);
-        connect(tile.frame, &MenuTile::clicked, this, [this, k] { picMenu_Click(k); });
+        connect(tile.frame, &MenuTile::clicked, this, [this, k] { tileClicked(k); });
         tile.frame->hide();
     }
 }
 
-void frmMenuSelectMain::buildKeys()
+void MenuPage::buildKeys()
 {
     const PageLayout& l = m_layout;
     for (int i = 0; i < kPageKeyCount; ++i) {
@@ -211,43 +211,43 @@ void frmMenuSelectMain::buildKeys()
         // The skin's background carries the pictures of the keys; the confirm key keeps its caption.
         if (m_skinned && PageKey(i) != PageKey::Confirm)
             key->setInvisible(true);
-        connect(key, &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
-        connect(key, &CaptionKey::doubleClicked, this, [this, i] { CmdLabel_DblClick(i); });
+        connect(key, &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, i] { commandKeyDoubleClicked(i); });
         m_keys[size_t(i)] = key;
     }
-    m_page = MakeLabel(this, QStringLiteral("페이지"), l.pageLabel, KeyFont(18), Colours().ink, Qt::AlignCenter,
+    m_page = MakeLabel(this, QStringLiteral("pageCounter"), l.pageLabel, KeyFont(18), Colours().ink, Qt::AlignCenter,
                        LabelFlag::PassTouches);
-    m_pageMarker = MakeLabel(this, QStringLiteral("img페이지"), QRect(l.markerAt[0], QSize(20, 20)), LabelFont(10),
+    m_pageMarker = MakeLabel(this, QStringLiteral("pageMarker"), QRect(l.markerAt[0], QSize(20, 20)), LabelFont(10),
                              Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
     m_pageMarker->setPixmap(MarkerPicture());
-    m_pageMarker->setAccessibleName(QStringLiteral("img페이지"));
+    m_pageMarker->setAccessibleName(QStringLiteral("pageMarker"));
     m_pageMarker->hide();
     // Below the next-page key rather than across its lower edge.
-    m_timerText = MakeLabel(this, QStringLiteral("ssp타이머"), l.timer, KeyFont(22), Colours().menuPage.priceInk,
+    m_timerText = MakeLabel(this, QStringLiteral("idleCountdown"), l.timer, KeyFont(22), Colours().menuPage.priceInk,
                             Qt::AlignCenter, LabelFlag::PassTouches);
     m_timerText->setText(access::Tr("%1초").arg(access::IdleMs(menu::kIdleMs) / 1000));
     fitText(m_timerText);
 }
 
-void frmMenuSelectMain::buildOrderList()
+void MenuPage::buildOrderList()
 {
     const PageLayout& l = m_layout;
-    m_picBack = new QFrame(this);
-    m_picBack->setObjectName(QStringLiteral("picBack"));
+    m_orderCard = new QFrame(this);
+    m_orderCard->setObjectName(QStringLiteral("picBack"));
     // Its size is the rows' width on the screen, so that no row is cut by a pixel of rounding.
-    m_picBack->setGeometry(QRect(Px(l.list.topLeft()), Px(l.list.size())));
-    m_picBack->setFrameShape(QFrame::NoFrame);
-    m_picList = new QFrame(m_picBack);
-    m_picList->setObjectName(QStringLiteral("picList"));
-    m_picList->setGeometry(QRect(QPoint(0, 0), m_picBack->size()));
-    m_picList->setFrameShape(QFrame::NoFrame);
-    m_picList->setFont(LabelFont(15, true));
+    m_orderCard->setGeometry(QRect(Px(l.list.topLeft()), Px(l.list.size())));
+    m_orderCard->setFrameShape(QFrame::NoFrame);
+    m_orderRowsArea = new QFrame(m_orderCard);
+    m_orderRowsArea->setObjectName(QStringLiteral("picList"));
+    m_orderRowsArea->setGeometry(QRect(QPoint(0, 0), m_orderCard->size()));
+    m_orderRowsArea->setFrameShape(QFrame::NoFrame);
+    m_orderRowsArea->setFont(LabelFont(15, true));
 
     // The rows are the design's, at rowScale (their fonts grow with the look's scale).
     const double s = l.rowScale;
     for (int i = 0; i < kOrderRows; ++i) {
         Row& row = m_rows[size_t(i)];
-        row.frame = new QFrame(m_picList);
+        row.frame = new QFrame(m_orderRowsArea);
         row.frame->setObjectName(QStringLiteral("SetNum_Frame_%1").arg(i));
         row.frame->setGeometry(Px(Scaled(QRect(0, kRowPitch * i, 189, kRowHeight), s)));
         row.frame->setAutoFillBackground(true);
@@ -260,7 +260,7 @@ void frmMenuSelectMain::buildOrderList()
         row.serial = MakeLabel(row.frame, QStringLiteral("SetSerial_%1").arg(i), Scaled(QRect(0, 2, 20, 19), s),
                                KeyFont(12), Colours().menuPage.mutedInk, Qt::AlignCenter, LabelFlag::PassTouches);
         row.name = MakeLabel(row.frame, QStringLiteral("SetMenuName_%1").arg(i), Scaled(QRect(15, 25, 160, 39), s),
-                             m_picList->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
+                             m_orderRowsArea->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
         row.name->setWordWrap(true);
         row.price = MakeLabel(row.frame, QStringLiteral("SetPrice_%1").arg(i), Scaled(QRect(10, 54, 170, 20), s),
                               KeyFont(15, true), Colours().menuPage.priceInk, Qt::AlignLeft | Qt::AlignVCenter,
@@ -279,26 +279,26 @@ void frmMenuSelectMain::buildOrderList()
         row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), access::Tr("삭제"),
                              Scaled(QRect(149, 0, 40, 36), s), KeyFont(13), Colours().menuPage.removeKey,
                              Colours().menuPage.removeInk);
-        connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
-        connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
-        connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
-        connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
+        connect(row.sub, &CaptionKey::clicked, this, [this, i] { quantityDownClicked(i); });
+        connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { quantityDownClicked(i); });
+        connect(row.add, &CaptionKey::clicked, this, [this, i] { quantityUpClicked(i); });
+        connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { quantityUpClicked(i); });
         widenLeftward(row.remove, Px(Scaled(QRect(99, 0, 90, 36), s)).left());
         fitCaption(row.remove);
-        connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
+        connect(row.remove, &CaptionKey::clicked, this, [this, i] { removeClicked(i); });
         row.frame->hide();
     }
-    m_orderCount = MakeLabel(this, QStringLiteral("주문수"), l.count, KeyFont(20, true), Colours().ink, Qt::AlignCenter,
+    m_orderCount = MakeLabel(this, QStringLiteral("orderCount"), l.count, KeyFont(20, true), Colours().ink, Qt::AlignCenter,
                              LabelFlag::PassTouches);
     // Where the unit is no word of its own, the amount takes its place too.
-    m_orderTotal = MakeLabel(this, QStringLiteral("주문금액"), UnitWordApart() ? l.total : l.total | l.wonWord,
+    m_orderTotal = MakeLabel(this, QStringLiteral("orderTotal"), UnitWordApart() ? l.total : l.total | l.wonWord,
                              KeyFont(20, true), Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter,
                              LabelFlag::PassTouches);
 }
 
 // A caption wider than its key (a translation longer than the Korean) takes the free room on the key's
 // left, up to `leftmost`, before it is set smaller.
-void frmMenuSelectMain::widenLeftward(CaptionKey* key, int leftmost)
+void MenuPage::widenLeftward(CaptionKey* key, int leftmost)
 {
     const int need = QFontMetrics(key->font()).horizontalAdvance(key->caption()) + 12;
     if (need <= key->width())
@@ -307,18 +307,18 @@ void frmMenuSelectMain::widenLeftward(CaptionKey* key, int leftmost)
     key->setGeometry(QRect(QPoint(left, key->y()), QPoint(key->geometry().right(), key->geometry().bottom())));
 }
 
-void frmMenuSelectMain::buildShadow()
+void MenuPage::buildShadow()
 {
-    m_picShadow = new QWidget(this);
-    m_picShadow->setObjectName(QStringLiteral("picShadow"));
-    m_picShadow->setGeometry(0, 0, width(), height());
-    m_picShadow->setMask(ShadowRegion(size(), m_layout.orderArea));
-    m_picShadow->hide();
+    m_backdrop = new QWidget(this);
+    m_backdrop->setObjectName(QStringLiteral("picShadow"));
+    m_backdrop->setGeometry(0, 0, width(), height());
+    m_backdrop->setMask(ShadowRegion(size(), m_layout.orderArea));
+    m_backdrop->hide();
 }
 
 // Over the whole page while the menu loads: what is happening and the one key that acts meanwhile.
 // Its key stands in the lower part of the screen, as the low view asks of every key.
-void frmMenuSelectMain::buildLoadingPanel()
+void MenuPage::buildLoadingPanel()
 {
     const PageLayout& l = m_layout;
     m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), QRect(QPoint(0, 0), StageDesign()),
@@ -333,7 +333,7 @@ void frmMenuSelectMain::buildLoadingPanel()
     m_loadingPanel->hide();
 }
 
-void frmMenuSelectMain::paintEvent(QPaintEvent*)
+void MenuPage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (m_skinned) {

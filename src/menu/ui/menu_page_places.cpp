@@ -1,6 +1,6 @@
 // The menu page's places in each look, landscape and standing: data the page is built from.
 #include "access/modes.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/stage_scale.h"
 
@@ -10,7 +10,7 @@ using namespace menu;
 
 // The low layouts keep every key below 768 × (1 − 0.55) = 346, the large ones show fewer and larger
 // tabs, tiles and rows. The order list keeps the right-hand column in all of them.
-frmMenuSelectMain::PageLayout frmMenuSelectMain::LayoutFor(bool low, bool large)
+MenuPage::PageLayout MenuPage::LayoutFor(bool low, bool large)
 {
     if (StagePortrait())
         return PortraitLayoutFor(low, large);
@@ -119,7 +119,7 @@ frmMenuSelectMain::PageLayout frmMenuSelectMain::LayoutFor(bool low, bool large)
 // below them, the order list, the totals and the confirm key in the lower part, within a standing
 // customer's reach. The low ones keep every key in the lower 55 % (from 864 down), with the heading
 // and the totals on a card of their own above; the large ones show fewer and larger tabs and tiles.
-frmMenuSelectMain::PageLayout frmMenuSelectMain::PortraitLayoutFor(bool low, bool large)
+MenuPage::PageLayout MenuPage::PortraitLayoutFor(bool low, bool large)
 {
     PageLayout l;
     l.low = low;

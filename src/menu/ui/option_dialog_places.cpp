@@ -2,7 +2,7 @@
 // standing: data the dialog is built from.
 #include "access/language.h"
 #include "access/modes.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/option_item_dialog.h"
 #include "presentation/look.h"
 #include "presentation/stage_scale.h"
 
@@ -13,8 +13,8 @@ namespace sumbrel {
 namespace {
 
 // The design's layout: three groups a page, six rows (five and the group's page keys when paged).
-const frmMenuSelectSubB::Places kDesign{.back = frmMenuSelectSubB::kBackArea,
-                                        .panelWidth = frmMenuSelectSubB::kPanelWidth,
+const OptionItemDialog::Places kDesign{.back = OptionItemDialog::kBackArea,
+                                        .panelWidth = OptionItemDialog::kPanelWidth,
                                         .title = {10, 6, 212, 44},
                                         .columns = 1,
                                         .cellWidth = 0,
@@ -31,7 +31,7 @@ const frmMenuSelectSubB::Places kDesign{.back = frmMenuSelectSubB::kBackArea,
 
 // The whole screen, the options in the lower part: in the large view one group a page in two
 // columns of two rows, else three groups of five rows (four and the page keys when paged).
-frmMenuSelectSubB::Places FullScreenPlaces(bool large)
+OptionItemDialog::Places FullScreenPlaces(bool large)
 {
     const QRect back{24, ItemDialog::LowTop() + 4, 976, 262};
     if (large)
@@ -68,7 +68,7 @@ frmMenuSelectSubB::Places FullScreenPlaces(bool large)
 }
 
 // The standing screen's: three groups a page of ten rows (nine and the page keys when paged).
-const frmMenuSelectSubB::Places kPortrait{.back = {41, 376, 918, 560},
+const OptionItemDialog::Places kPortrait{.back = {41, 376, 918, 560},
                                           .panelWidth = 306,
                                           .title = {10, 6, 288, 48},
                                           .columns = 1,
@@ -86,7 +86,7 @@ const frmMenuSelectSubB::Places kPortrait{.back = {41, 376, 918, 560},
 
 // The whole standing screen, the options in the lower 55 %: in the large view one group a page in two
 // columns of up to six rows, else three groups of ten rows (nine and the page keys when paged).
-frmMenuSelectSubB::Places FullPortraitPlaces(bool large)
+OptionItemDialog::Places FullPortraitPlaces(bool large)
 {
     const QRect back{30, ItemDialog::LowTop() + 4, 1020, 620};
     if (large)
@@ -131,12 +131,12 @@ QRect Badge(int left, int top, int lineHeight, int designSide)
 
 }  // namespace
 
-QSize frmMenuSelectSubB::DesignSize()
+QSize OptionItemDialog::DesignSize()
 {
     return StagePortrait() ? kPortraitSize : QSize(kWidth, kHeight);
 }
 
-frmMenuSelectSubB::Layout frmMenuSelectSubB::LayoutNow()
+OptionItemDialog::Layout OptionItemDialog::LayoutNow()
 {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     const bool large = access::CurrentModes().large;

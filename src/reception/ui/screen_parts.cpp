@@ -79,7 +79,7 @@ OrderListSurface::OrderListSurface(QWidget* parent)
     : QWidget(parent)
     , m_title(ListFont(kTitlePt))
     , m_price(ListFont(kPricePt))
-    , m_option(ListFont(kOptionPt))
+    , m_optionFont(ListFont(kOptionPt))
 {
     setObjectName(QStringLiteral("picList"));
     SetFill(this, Colours().panel);
@@ -100,7 +100,7 @@ void OrderListSurface::showLayout(const OrderListLayout& layout)
 
 const QFont& OrderListSurface::fontOf(int sizePt) const
 {
-    return sizePt == kTitlePt ? m_title : sizePt == kPricePt ? m_price : m_option;
+    return sizePt == kTitlePt ? m_title : sizePt == kPricePt ? m_price : m_optionFont;
 }
 
 void OrderListSurface::paintEvent(QPaintEvent* event)

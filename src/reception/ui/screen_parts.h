@@ -50,7 +50,7 @@ private:
     OrderListLayout m_layout;
     QFont m_title;
     QFont m_price;
-    QFont m_option;
+    QFont m_optionFont;
 };
 
 }  // namespace sumbrel::reception

@@ -1,4 +1,4 @@
-#include "login/ui/frm_login.h"
+#include "login/ui/login_screen.h"
 
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
@@ -48,20 +48,21 @@ void ActivationLine(const QString& what)
 
 }  // namespace
 
-frmLogin::frmLogin(QWidget* parent)
+LoginScreen::LoginScreen(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmLogin"));
+    setObjectName(QStringLiteral("loginScreen"));
+    SetTraceName(this, kModule);
     setAccessibleName(QStringLiteral("로그인"));
     setWindowTitle(QStringLiteral("로그인"));
     setWindowFlag(Qt::FramelessWindowHint);
     buildWidgets();
-    Form_Load();
+    build();
 }
 
-frmLogin::~frmLogin() = default;
+LoginScreen::~LoginScreen() = default;
 
-void frmLogin::buildWidgets()
+void LoginScreen::buildWidgets()
 {
     const int left = 60;
     const int inner = kWidth - 2 * left;
@@ -99,39 +100,39 @@ void frmLogin::buildWidgets()
         top += 70;
     }
 
-    m_chk[0] = new ToggleBox(QStringLiteral("아이디 · 비밀번호 저장"), this);
-    m_chk[1] = new ToggleBox(QStringLiteral("자동 로그인"), this);
+    m_storeToggles[0] = new ToggleBox(QStringLiteral("아이디 · 비밀번호 저장"), this);
+    m_storeToggles[1] = new ToggleBox(QStringLiteral("자동 로그인"), this);
     for (int i = 0; i < 2; ++i) {
-        ToggleBox* box = m_chk[i];
+        ToggleBox* box = m_storeToggles[i];
         box->setObjectName(QStringLiteral("chkLoadValue_%1").arg(i));
         box->setAccessibleName(box->text());
         box->setFont(LabelFont(17));
         box->setGeometry(Px(QRect(left + 4, 318 + i * 40, inner - 4, 34)));
         box->installEventFilter(this);
-        connect(box, &QAbstractButton::clicked, this, [this, i] { chkLoadValue_Click(i); });
+        connect(box, &QAbstractButton::clicked, this, [this, i] { storeOptionClicked(i); });
     }
 
-    m_lblLogin = new ClickLabel(QStringLiteral("로그인"), this);
-    m_lblLogin->setObjectName(QStringLiteral("lblLogin"));
-    m_lblLogin->setAccessibleName(QStringLiteral("로그인"));
-    m_lblLogin->setAlignment(Qt::AlignCenter);
-    m_lblLogin->setFont(KeyFont(26));
-    m_lblLogin->setGeometry(Px(QRect(left, 408, inner, 66)));
-    m_lblLogin->setCursor(Qt::PointingHandCursor);
-    m_lblLogin->setStyleSheet(
+    m_loginKey = new ClickLabel(QStringLiteral("로그인"), this);
+    m_loginKey->setObjectName(QStringLiteral("lblLogin"));
+    m_loginKey->setAccessibleName(QStringLiteral("로그인"));
+    m_loginKey->setAlignment(Qt::AlignCenter);
+    m_loginKey->setFont(KeyFont(26));
+    m_loginKey->setGeometry(Px(QRect(left, 408, inner, 66)));
+    m_loginKey->setCursor(Qt::PointingHandCursor);
+    m_loginKey->setStyleSheet(
         QStringLiteral("QLabel { background: %1; color: %2; border-radius: %7; border-bottom: %8 solid %3; }"
                        "QLabel:disabled { background: %4; color: %5; border-bottom: %8 solid %6; }")
             .arg(CssColour(Colours().accentKey.rest), CssColour(c.ink), CssColour(c.keyEdge), CssColour(c.disabledKey),
                  CssColour(c.disabledKeyInk), CssColour(c.disabledKeyEdge), CssPx(16), CssPx(4)));
-    connect(m_lblLogin, &ClickLabel::clicked, this, [this] {
+    connect(m_loginKey, &ClickLabel::clicked, this, [this] {
         if (busy())
             return;
         // The operator's own login: a failure to reach the service is told, not retried.
         m_automatic = false;
-        lblLogin_Click();
+        loginClicked();
     });
 
-    m_lblStatus = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
+    m_statusLabel = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
                             c.status, Qt::AlignCenter, LabelFlag::Wrap);
 
     m_retryTimer = new ClockTimer(this);
@@ -141,14 +142,14 @@ void frmLogin::buildWidgets()
     m_autoLoginDelay->setObjectName(QStringLiteral("Timer_AutoLogin"));
     connect(m_autoLoginDelay, &ClockTimer::timeout, this, [this] {
         m_autoLoginDelay->stop();
-        lblLogin_Click();
+        loginClicked();
     });
 
-    m_picWait = new QWidget(this);
-    m_picWait->setObjectName(QStringLiteral("picWait"));
-    m_picWait->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
-    m_picWait->setAttribute(Qt::WA_StyledBackground);
-    m_imgWait = MakeLabel(m_picWait, QStringLiteral("imgWait"), QRect(), LabelFont(20), Colours().inkOnDark);
+    m_waitPanel = new QWidget(this);
+    m_waitPanel->setObjectName(QStringLiteral("picWait"));
+    m_waitPanel->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
+    m_waitPanel->setAttribute(Qt::WA_StyledBackground);
+    m_waitPicture = MakeLabel(m_waitPanel, QStringLiteral("imgWait"), QRect(), LabelFont(20), Colours().inkOnDark);
 
     // Over the foot of the window, below the two boxes; the wait panel is raised above it.
     m_keyboard = new OnScreenKeyboard(this);
@@ -156,11 +157,11 @@ void frmLogin::buildWidgets()
     m_keyboard->attach(m_pw);
 
     setTabOrder(m_id, m_pw);
-    setTabOrder(m_pw, m_chk[0]);
-    setTabOrder(m_chk[0], m_chk[1]);
+    setTabOrder(m_pw, m_storeToggles[0]);
+    setTabOrder(m_storeToggles[0], m_storeToggles[1]);
 }
 
-void frmLogin::Form_Load()
+void LoginScreen::build()
 {
     Procedure proc(kModule, QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
@@ -184,47 +185,47 @@ void frmLogin::Form_Load()
         if (!picture.isNull()) {
             // The shop's picture is drawn for the design's size.
             const QSize shown = Px(picture.size());
-            m_imgWait->setPixmap(shown == picture.size()
+            m_waitPicture->setPixmap(shown == picture.size()
                                      ? picture
                                      : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            m_picWait->resize(shown);
-            m_picWait->setStyleSheet(QString());
+            m_waitPanel->resize(shown);
+            m_waitPanel->setStyleSheet(QString());
         } else {
-            ShowText(m_imgWait, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
-            m_picWait->resize(Px(QSize(300, 130)));
-            m_picWait->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
+            ShowText(m_waitPicture, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
+            m_waitPanel->resize(Px(QSize(300, 130)));
+            m_waitPanel->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
                                          .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
         }
-        m_imgWait->setGeometry(m_picWait->rect());
-        m_picWait->move((width() - m_picWait->width()) / 2, (height() - m_picWait->height()) / 2);
-        m_picWait->hide();
+        m_waitPicture->setGeometry(m_waitPanel->rect());
+        m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
+        m_waitPanel->hide();
     });
     SUMBREL_STEP(proc, FormRound(this, Px(85)));
     SUMBREL_STEP(proc, {
-        m_lblLogin->setEnabled(false);
+        m_loginKey->setEnabled(false);
         m_id->clear();
         m_pw->clear();
-        m_chk[0]->setChecked(false);
-        m_chk[1]->setChecked(false);
+        m_storeToggles[0]->setChecked(false);
+        m_storeToggles[1]->setChecked(false);
     });
     SUMBREL_STEP(proc, {
         m_model.readStoredOptions();
-        m_chk[0]->setChecked(m_model.storedRemember());
-        m_chk[1]->setChecked(m_model.storedAutoLogin());
+        m_storeToggles[0]->setChecked(m_model.storedRemember());
+        m_storeToggles[1]->setChecked(m_model.storedAutoLogin());
     });
 }
 
-bool frmLogin::event(QEvent* e)
+bool LoginScreen::event(QEvent* e)
 {
     // Queued: out of the showing's event.
-    if (m_activation.onEvent(this, e, m_firstActivation, [this] { Form_Activate(); }) && e->type() == QEvent::Show) {
+    if (m_activation.onEvent(this, e, m_firstActivation, [this] { activate(); }) && e->type() == QEvent::Show) {
         raise();
         activateWindow();
     }
     return QWidget::event(e);
 }
 
-void frmLogin::Form_Activate()
+void LoginScreen::activate()
 {
     Procedure proc(kModule, QStringLiteral("Form_Activate"));
     if (!m_firstActivation) {
@@ -253,12 +254,12 @@ void frmLogin::Form_Activate()
     }
 }
 
-void frmLogin::enableLoginKey()
+void LoginScreen::enableLoginKey()
 {
-    m_lblLogin->setEnabled(true);
+    m_loginKey->setEnabled(true);
 }
 
-bool frmLogin::eventFilter(QObject* watched, QEvent* e)
+bool LoginScreen::eventFilter(QObject* watched, QEvent* e)
 {
     // The operator at the keyboard or the boxes takes over from the automatic retries.
     if ((e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) && m_retryLeft > 0)
@@ -269,8 +270,8 @@ bool frmLogin::eventFilter(QObject* watched, QEvent* e)
             Procedure proc(kModule, QStringLiteral("Form_KeyPress"));
             proc.run(__LINE__, [&] {
                 if (watched == m_pw) {
-                    if (m_lblLogin->isEnabled())
-                        lblLogin_Click();
+                    if (m_loginKey->isEnabled())
+                        loginClicked();
                 } else {
                     SendKeysToScreen(QStringLiteral("{TAB}"));
                 }
@@ -281,19 +282,19 @@ bool frmLogin::eventFilter(QObject* watched, QEvent* e)
     return QWidget::eventFilter(watched, e);
 }
 
-void frmLogin::enableEntry()
+void LoginScreen::enableEntry()
 {
     m_id->setEnabled(true);
     m_pw->setEnabled(true);
     enableLoginKey();
 }
 
-void frmLogin::showStatus(const QString& text)
+void LoginScreen::showStatus(const QString& text)
 {
-    ShowText(m_lblStatus, text);
+    ShowText(m_statusLabel, text);
 }
 
-void frmLogin::scheduleRetry()
+void LoginScreen::scheduleRetry()
 {
     // The operator may type meanwhile, which stops the retries.
     enableEntry();
@@ -305,7 +306,7 @@ void frmLogin::scheduleRetry()
     m_retryTimer->start(1000);
 }
 
-void frmLogin::retryTick()
+void LoginScreen::retryTick()
 {
     if (--m_retryLeft > 0) {
         showStatus(kUnreachable + QStringLiteral(" ") + QString::number(m_retryLeft)
@@ -314,10 +315,10 @@ void frmLogin::retryTick()
     }
     m_retryTimer->stop();
     m_retryLeft = 0;
-    lblLogin_Click();
+    loginClicked();
 }
 
-void frmLogin::stopRetries()
+void LoginScreen::stopRetries()
 {
     m_retryTimer->stop();
     m_retryLeft = 0;
@@ -326,24 +327,24 @@ void frmLogin::stopRetries()
     enableEntry();
 }
 
-void frmLogin::chkLoadValue_Click(int index)
+void LoginScreen::storeOptionClicked(int index)
 {
     Procedure proc(kModule, QStringLiteral("chkLoadValue_Click"));
     // Logging in by itself needs the remembered values.
     SUMBREL_STEP(proc, {
         if (index == 1)
-            m_chk[0]->setChecked(true);
+            m_storeToggles[0]->setChecked(true);
     });
 }
 
-void frmLogin::showWait(bool shown)
+void LoginScreen::showWait(bool shown)
 {
     if (shown)
-        m_picWait->raise();
-    m_picWait->setVisible(shown);
+        m_waitPanel->raise();
+    m_waitPanel->setVisible(shown);
 }
 
-void frmLogin::lblLogin_Click()
+void LoginScreen::loginClicked()
 {
     // One request at a time, whatever the operator presses meanwhile.
     if (busy())
@@ -353,12 +354,12 @@ void frmLogin::lblLogin_Click()
     Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
     SUMBREL_STEP(proc, {
         showStatus(QString());
-        m_lblLogin->setEnabled(false);
+        m_loginKey->setEnabled(false);
         showWait(true);
     });
     const LoginRequest request = LoginModel::Prepare(m_id->text(), m_pw->text());
-    const bool remember = m_chk[0]->isChecked();
-    const bool autoLogin = m_chk[1]->isChecked();
+    const bool remember = m_storeToggles[0]->isChecked();
+    const bool autoLogin = m_storeToggles[1]->isChecked();
     m_exchange.run<LoginReply>(
         [request](const CancelFlag& cancel) {
             try {
@@ -372,7 +373,7 @@ void frmLogin::lblLogin_Click()
         });
 }
 
-void frmLogin::loginAnswered(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin)
+void LoginScreen::loginAnswered(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin)
 {
     const LoginOutcome outcome = m_model.Apply(request, reply, remember, autoLogin);
     if (outcome != LoginOutcome::Success)
@@ -381,7 +382,7 @@ void frmLogin::loginAnswered(const LoginRequest& request, const LoginReply& repl
     case LoginOutcome::TooManyFailures:
         // The program ends once the box has been read.
         MessageBoxThen(QStringLiteral("로그인에 3번 실패하여 종료합니다."), MessageIcon::Critical,
-                       [screen = QPointer<frmLogin>(this)] {
+                       [screen = QPointer<LoginScreen>(this)] {
                            if (!screen)
                                return;
                            Q_EMIT screen->endRequested();
@@ -429,7 +430,7 @@ struct CatalogueLoad {
 
 }  // namespace
 
-void frmLogin::loadCatalogue()
+void LoginScreen::loadCatalogue()
 {
     // Read here: the exchange reads nothing of the global state.
     const QString categoriesUrl = endpoints::Url(endpoints::kCategories);
@@ -464,7 +465,7 @@ void frmLogin::loadCatalogue()
         });
 }
 
-void frmLogin::paintEvent(QPaintEvent*)
+void LoginScreen::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

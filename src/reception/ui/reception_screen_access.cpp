@@ -10,7 +10,7 @@
 #include "presentation/presentation.h"
 #include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "reception/ui/screen_parts.h"
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
@@ -34,24 +34,24 @@ constexpr bool access::Modes::*kToggleChoices[] = {&access::Modes::voice, &acces
 
 }  // namespace
 
-bool frmMain::completionShown() const
+bool ReceptionScreen::completionShown() const
 {
-    return !m_picFrame[kCompletionPanel]->isHidden();
+    return !m_panels[kCompletionPanel]->isHidden();
 }
 
-bool frmMain::modePanelShown() const
+bool ReceptionScreen::modePanelShown() const
 {
     return !m_modePanel->isHidden();
 }
 
-void frmMain::showChoices(const access::Modes& modes)
+void ReceptionScreen::showChoices(const access::Modes& modes)
 {
     m_chosen = modes;
     for (size_t i = 0; i < m_toggles.size(); ++i)
         m_toggles[i]->setChecked(m_chosen.*kToggleChoices[i]);
 }
 
-bool frmMain::rebuildForLook()
+bool ReceptionScreen::rebuildForLook()
 {
     if (m_builtLook == LookGeneration())
         return false;
@@ -73,7 +73,7 @@ bool frmMain::rebuildForLook()
 
 // ---- the keypad and the voice ------------------------------------------------------------------
 
-void frmMain::buildNavigation()
+void ReceptionScreen::buildNavigation()
 {
     m_keypad = new KeypadNavigator(this);
     m_keypad->intercept = [this](int key) { return keypadIntercept(key); };
@@ -82,7 +82,7 @@ void frmMain::buildNavigation()
     m_keypad->describe = [this] { return panelIntro(); };
 }
 
-bool frmMain::keypadIntercept(int key)
+bool ReceptionScreen::keypadIntercept(int key)
 {
     const bool onStart = m_path.currentPanel() == kStartPanel && !modePanelShown() && !completionShown();
     const bool keypadKey = (key >= Qt::Key_Left && key <= Qt::Key_Down) || key == Qt::Key_Return || key == Qt::Key_Enter
@@ -100,46 +100,46 @@ bool frmMain::keypadIntercept(int key)
     return true;
 }
 
-void frmMain::keypadBack()
+void ReceptionScreen::keypadBack()
 {
     if (modePanelShown()) {
-        CloseModePanel_Click();
+        closeModePanelClicked();
         return;
     }
     if (completionShown())
         return;
     switch (m_path.currentPanel()) {
     case kPhonePanel:
-        PanelKey_Click(PanelKey::ClosePhone);
+        panelKeyClicked(PanelKey::ClosePhone);
         break;
     case kCarPanel:
-        PanelKey_Click(PanelKey::CloseCar);
+        panelKeyClicked(PanelKey::CloseCar);
         break;
     case kPaymentPanel:
-        PanelKey_Click(PanelKey::ClosePayment);
+        panelKeyClicked(PanelKey::ClosePayment);
         break;
     default:
         break;
     }
 }
 
-bool frmMain::keypadErase()
+bool ReceptionScreen::keypadErase()
 {
     // Where digits are typed BackSpace only ever deletes one: it never throws the order away.
     if (modePanelShown() || completionShown())
         return false;
     if (m_path.currentPanel() == kPhonePanel) {
-        PhoneKey_Click(PhoneKey::Delete);
+        phoneKeyClicked(PhoneKey::Delete);
         return true;
     }
     if (m_path.currentPanel() == kCarPanel) {
-        CarKey_Click(CarKey::Delete);
+        carKeyClicked(CarKey::Delete);
         return true;
     }
     return false;
 }
 
-QString frmMain::panelIntro() const
+QString ReceptionScreen::panelIntro() const
 {
     if (completionShown()) {
         const CompletionTexts texts = m_path.completion();
@@ -151,7 +151,7 @@ QString frmMain::panelIntro() const
     case kPhonePanel:
         return access::PhonePanelIntro(m_path.nextKeys().phoneKey == access::Tr(kSubmitCaption));
     case kCarPanel:
-        return access::CarPanelIntro(m_lblDriveThruText->text(), m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
+        return access::CarPanelIntro(m_driveThroughText->text(), m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
     case kPaymentPanel:
         return access::PaymentPanelIntro();
     default:
@@ -159,7 +159,7 @@ QString frmMain::panelIntro() const
     }
 }
 
-void frmMain::placeMenuKey()
+void ReceptionScreen::placeMenuKey()
 {
     if (!m_places.orderPanelCovered)
         return;
@@ -171,40 +171,40 @@ void frmMain::placeMenuKey()
         key->hide();
         return;
     }
-    if (key->parentWidget() != m_picFrame[size_t(panel)])
-        key->setParent(m_picFrame[size_t(panel)]);
+    if (key->parentWidget() != m_panels[size_t(panel)])
+        key->setParent(m_panels[size_t(panel)]);
     key->setGeometry(Px(m_places.menuKey[size_t(panel)]));
     key->show();
     key->raise();
 }
 
-void frmMain::announce()
+void ReceptionScreen::announce()
 {
     if (m_keypad)
         m_keypad->refresh();
     access::Guide(panelIntro());
 }
 
-void frmMain::EasyOrder_Click()
+void ReceptionScreen::easyOrderClicked()
 {
     if (m_path.submitting())
         return;
     showChoices(access::CurrentModes());
-    m_picFrame[kStartPanel]->hide();
+    m_panels[kStartPanel]->hide();
     m_modePanel->show();
     m_modePanel->raise();
     fitTexts();
     announce();
 }
 
-void frmMain::CloseModePanel_Click()
+void ReceptionScreen::closeModePanelClicked()
 {
     m_modePanel->hide();
-    m_picFrame[kStartPanel]->show();
+    m_panels[kStartPanel]->show();
     announce();
 }
 
-void frmMain::Language_Click(access::Language language)
+void ReceptionScreen::languageClicked(access::Language language)
 {
     if (m_path.submitting() || m_path.currentPanel() != kStartPanel)
         return;
@@ -212,13 +212,13 @@ void frmMain::Language_Click(access::Language language)
     ApplyLanguage(language);
     // The visit's choices stay as they are; only the texts and their type change.
     if (rebuildForLook()) {
-        Init_Form();
+        showStartState();
         showSettings();
     }
     announce();
 }
 
-void frmMain::StartEasyOrder_Click()
+void ReceptionScreen::startEasyOrderClicked()
 {
     WriteLog(QStringLiteral("  [frmMain] 쉬운 주문: 음성 %1, 낮은 화면 %2, 크게 보기 %3, 고대비 %4")
                  .arg(int(m_chosen.voice))
@@ -229,16 +229,16 @@ void frmMain::StartEasyOrder_Click()
         WriteLog(QStringLiteral("  [frmMain] 음성 안내: ") + access::SpeechState());
     ApplyModes(m_chosen);
     if (!rebuildForLook()) {
-        CloseModePanel_Click();
+        closeModePanelClicked();
         return;
     }
     // The settings of this visit's start: no exchange with the shop while the customer waits.
-    Init_Form();
+    showStartState();
     showSettings();
     announce();
 }
 
-void frmMain::buildModePanel()
+void ReceptionScreen::buildModePanel()
 {
     m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
     m_modePanel->hide();
@@ -260,13 +260,13 @@ void frmMain::buildModePanel()
     }
     CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), access::Tr("주문 시작"),
                                 m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().keyInk);
-    connect(start, &CaptionKey::clicked, this, [this] { StartEasyOrder_Click(); });
+    connect(start, &CaptionKey::clicked, this, [this] { startEasyOrderClicked(); });
     CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
                                 CloseKeyFont(36), Colours().plainKey, Colours().keyInk);
-    connect(close, &CaptionKey::clicked, this, [this] { CloseModePanel_Click(); });
+    connect(close, &CaptionKey::clicked, this, [this] { closeModePanelClicked(); });
 }
 
-void frmMain::fitTexts()
+void ReceptionScreen::fitTexts()
 {
     const bool large = CurrentLook().scale > 1.0;
     // At the design's size a translated text may be longer than its place: down to two thirds.

@@ -32,21 +32,20 @@ namespace menu {
 class MenuTile;
 }
 
-class frmMenuSelectMain : public QDialog {
+class MenuPage : public QDialog {
     Q_OBJECT
 public:
     // reception: the screen the page is placed over (its left and top).
-    explicit frmMenuSelectMain(QWidget* reception = nullptr);
-    ~frmMenuSelectMain() override;
+    explicit MenuPage(QWidget* reception = nullptr);
+    ~MenuPage() override;
 
-    // Set by the opener before each opening; the activation that finds it set loads the data.
-    bool m_FirstActivated = false;
-    // The order and the "checktypes" value: the model's, named as the opener knows them.
-    order::Order& m_SELECTED;
-    QString& m_Caller;
+    // The order being composed on the page.
+    order::Order& composed() { return m_model.composed; }
+    // Opened and not yet activated: the activation that finds it so loads the menu.
+    bool loadPending() const { return m_loadPending; }
 
-    // Takes a copy of the opener's cart (m_SELECTED is its text), sets m_FirstActivated and shows the
-    // page at the reception screen's place; returns at once. The activation loads the menu off the
+    // Takes a copy of the opener's cart and shows the page at the reception screen's place; returns
+    // at once. The activation loads the menu off the
     // screen's thread; closed() reports the end of the visit with the cart as it then stands.
     void open(const cart::OrderCart& cart);
     // The menu is being loaded: the loading panel with its "취소" key is up.
@@ -57,18 +56,18 @@ public:
     menu::MenuPageService& service() { return m_service; }
 
     // Operations.
-    void Form_Activate();
-    bool Draw_Order();
+    void activate();
+    bool drawOrder();
 
     // Event handlers, public so that a caller can drive the page by index.
-    void CategoryTab_Click(int tab);
-    void picMenu_Click(int tile);
-    void CmdLabel_Click(int key);
-    void CmdLabel_DblClick(int key);
-    void SetNum_Sub_Click(int row);
-    void SetNum_Add_Click(int row);
-    void Set_Delete_Click(int row);
-    void IdleTick_Timer();
+    void categoryTabClicked(int tab);
+    void tileClicked(int tile);
+    void commandKeyClicked(int key);
+    void commandKeyDoubleClicked(int key);
+    void quantityDownClicked(int row);
+    void quantityUpClicked(int row);
+    void removeClicked(int row);
+    void idleTick();
 
     const menu::MenuPageModel& model() const { return m_model; }
     KeypadNavigator& keypad() { return *m_keypad; }
@@ -88,7 +87,7 @@ public:
     QPoint tilePlace(int k) const;
 
 protected:
-    // Opens the item dialog for a touched tile (frmMenuSelectSubA or frmMenuSelectSubB over the
+    // Opens the item dialog for a touched tile (SingleItemDialog or OptionItemDialog over the
     // page) and returns at once; its end reaches itemDialogClosed. A test may put its own dialog.
     virtual void openItemDialog(const menu::TileTouch& touch);
     // The item dialog has closed, with the line it added (none when it was closed without one).
@@ -155,7 +154,7 @@ private:
     };
 
     // Layout, once.
-    void Form_Load();
+    void build();
     void buildTabs();
     void buildTiles();
     void buildKeys();
@@ -192,7 +191,8 @@ private:
     std::optional<InputDrop> m_tileDrop;
     // The tile whose dialog is open, disabled until it closes.
     int m_dialogTile = -1;
-    bool m_Drawing = false;
+    bool m_drawing = false;
+    bool m_loadPending = false;
     ScreenActivation m_activation;
     QWidget* m_reception = nullptr;
     PageLayout m_layout;
@@ -211,11 +211,11 @@ private:
     QLabel* m_page = nullptr;
     QLabel* m_pageMarker = nullptr;
     QLabel* m_timerText = nullptr;
-    QFrame* m_picBack = nullptr;
-    QFrame* m_picList = nullptr;
+    QFrame* m_orderCard = nullptr;
+    QFrame* m_orderRowsArea = nullptr;
     QLabel* m_orderCount = nullptr;
     QLabel* m_orderTotal = nullptr;
-    QWidget* m_picShadow = nullptr;
+    QWidget* m_backdrop = nullptr;
     QWidget* m_tabMark = nullptr;  // under the current tab, so it is told by more than its colour
     ClockTimer* m_idleTick = nullptr;
     QFrame* m_loadingPanel = nullptr;  // over the whole page while the menu loads

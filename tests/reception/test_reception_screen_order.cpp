@@ -50,11 +50,11 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
     int stored = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE((QString::fromUtf16(c.car) + u'/' + QString::fromUtf16(c.pay)).toStdString());
-        frmMain& s = open(Settings(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
+        ReceptionScreen& s = open(Settings(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
         KeyOf(s, c.dining)->touch();
         ASSERT_EQ(s.path().currentPanel(), kPhonePanel);
         // The customer takes a second bagel on the order list: the shop gets what the list shows.
-        SetNum_Add(s, 1)->touch();
+        RowQuantityUp(s, 1)->touch();
         const order::Order shown = order::Of({kAmericano, order::Line(QStringLiteral("치즈 베이글"), 4500, 2)});
         ASSERT_EQ(screen->cart().order, shown);
         EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("15,000원"));
@@ -70,7 +70,7 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
             KeyOf(s, c.payType == u"1" ? PanelKey::Card : PanelKey::Cash)->touch();
         settled(s);
         ASSERT_EQ(s.path().currentPanel(), kCompletionPanel);
-        EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
+        EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 완료"));
         settled(*screen);
         const QJsonArray orders = shop.orders();
         ASSERT_EQ(orders.size(), ++stored);
@@ -87,32 +87,32 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
 TEST_F(ReceptionTest, OrderListShowsTheOrderAndItsKeysEditIt)
 {
     cart = kTwoItems;
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     KeyOf(s, PanelKey::Takeout)->touch();
-    ASSERT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
-    EXPECT_EQ(picBack(s)->geometry(), QRect(0, 0, 469, 531));
-    EXPECT_EQ(picList(s)->parentWidget(), picBack(s));
+    ASSERT_TRUE(OrderPanel(s)->isVisibleTo(&s));
+    EXPECT_EQ(OrderListClip(s)->geometry(), QRect(0, 0, 469, 531));
+    EXPECT_EQ(OrderListArea(s)->parentWidget(), OrderListClip(s));
     EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("10,500원"));
     for (int row : {0, 1}) {
         const RowPlace& place = s.orderList().layout().rows.at(row);
-        EXPECT_EQ(SetNum_Frame(s, row)->geometry(), QRect(255, place.top, 205, 40));
-        EXPECT_TRUE(SetNum_Frame(s, row)->isVisibleTo(&s));
+        EXPECT_EQ(RowFrame(s, row)->geometry(), QRect(255, place.top, 205, 40));
+        EXPECT_TRUE(RowFrame(s, row)->isVisibleTo(&s));
     }
-    EXPECT_FALSE(SetNum_Frame(s, 2)->isVisibleTo(&s));
-    EXPECT_EQ(SetNum(s, 0)->text(), QStringLiteral("2"));
-    EXPECT_EQ(picList(s)->height(), s.orderList().height());
+    EXPECT_FALSE(RowFrame(s, 2)->isVisibleTo(&s));
+    EXPECT_EQ(RowQuantity(s, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(OrderListArea(s)->height(), s.orderList().height());
 
-    SetNum_Sub(s, 0)->doubleTouch();  // 2 → 1, and no further
-    EXPECT_EQ(SetNum(s, 0)->text(), QStringLiteral("1"));
+    RowQuantityDown(s, 0)->doubleTouch();  // 2 → 1, and no further
+    EXPECT_EQ(RowQuantity(s, 0)->text(), QStringLiteral("1"));
     EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("7,500원"));
-    Set_Delete(s, 0)->touch();
+    RowRemove(s, 0)->touch();
     EXPECT_EQ(screen->cart().order, order::Of({kBagel}));
-    EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
-    EXPECT_FALSE(SetNum_Frame(s, 1)->isVisibleTo(&s));
+    EXPECT_TRUE(RowFrame(s, 0)->isVisibleTo(&s));
+    EXPECT_FALSE(RowFrame(s, 1)->isVisibleTo(&s));
     EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("4,500원"));
-    Set_Delete(s, 0)->touch();
-    EXPECT_FALSE(SetNum_Frame(s, 0)->isVisibleTo(&s));
-    EXPECT_EQ(picList(s)->height(), 20);
+    RowRemove(s, 0)->touch();
+    EXPECT_FALSE(RowFrame(s, 0)->isVisibleTo(&s));
+    EXPECT_EQ(OrderListArea(s)->height(), 20);
     EXPECT_EQ(OrderAmountLabel(s)->text(), QStringLiteral("0원"));
 }
 
@@ -121,38 +121,38 @@ TEST_F(ReceptionTest, ATouchOnTheListScrollsItAndDeletingBringsItBack)
     cart.clear();
     for (int i = 0; i < 12; ++i)
         cart.add(order::Line(QStringLiteral("라떼"), 4000, 1, {{u"샷", u"추가", 500}}));
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     KeyOf(s, PanelKey::Takeout)->touch();
-    const int height = picList(s)->height();
+    const int height = OrderListArea(s)->height();
     ASSERT_GT(height, 1000);
-    Tap(picList(s), QPoint(20, 400));  // lower half of the viewport: later lines
+    Tap(OrderListArea(s), QPoint(20, 400));  // lower half of the viewport: later lines
     QCoreApplication::processEvents();
-    EXPECT_EQ(picList(s)->y(), -500);
-    Tap(picList(s), QPoint(20, 500 + 100));  // upper half: earlier lines
+    EXPECT_EQ(OrderListArea(s)->y(), -500);
+    Tap(OrderListArea(s), QPoint(20, 500 + 100));  // upper half: earlier lines
     QCoreApplication::processEvents();
-    EXPECT_EQ(picList(s)->y(), 0);
-    s.ScrollOrderList(ScrollDirection::Later);
-    s.ScrollOrderList(ScrollDirection::Later);
-    s.ScrollOrderList(ScrollDirection::Later);
-    EXPECT_EQ(picList(s)->y(), 531 - height) << "the list's end stays at the viewport's bottom";
+    EXPECT_EQ(OrderListArea(s)->y(), 0);
+    s.scrollOrderList(ScrollDirection::Later);
+    s.scrollOrderList(ScrollDirection::Later);
+    s.scrollOrderList(ScrollDirection::Later);
+    EXPECT_EQ(OrderListArea(s)->y(), 531 - height) << "the list's end stays at the viewport's bottom";
     for (int i = 0; i < 10; ++i)
-        Set_Delete(s, 0)->touch();
-    EXPECT_EQ(picList(s)->y(), 0);
-    EXPECT_LT(picList(s)->height(), 531);
+        RowRemove(s, 0)->touch();
+    EXPECT_EQ(OrderListArea(s)->y(), 0);
+    EXPECT_LT(OrderListArea(s)->height(), 531);
 }
 
 TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
-    Set_Delete(s, 0)->touch();
+    RowRemove(s, 0)->touch();
     ASSERT_TRUE(screen->cart().order.isEmpty());
     shop.clearRequests();
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     EXPECT_EQ(s.path().currentPanel(), kPhonePanel);
-    EXPECT_FALSE(picFrame(s, kCompletionPanel)->isVisibleTo(&s));
+    EXPECT_FALSE(EntryPanel(s, kCompletionPanel)->isVisibleTo(&s));
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("메뉴를 선택하세요!"));
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Warning);
@@ -168,7 +168,7 @@ TEST_F(ReceptionTest, AnOrderEmptiedOnTheListIsNotSent)
 
 TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("24682468"));
     KeyOf(s, PhoneKey::Next)->touch();
@@ -187,8 +187,8 @@ TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
     settled(s);
     EXPECT_EQ(shop.requestCount(kOrderPath), 1);
     EXPECT_EQ(s.path().currentPanel(), kCompletionPanel) << "no tap reset the screen";
-    EXPECT_TRUE(Timer_Closer(s)->isActive());
-    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
+    EXPECT_TRUE(CountdownTimer(s)->isActive());
+    EXPECT_EQ(caption(CountdownLabel(s)), QStringLiteral("10"));
     EXPECT_EQ(phoneTag(), QStringLiteral("01024682468"));
     settled(*screen);
     const QJsonArray orders = shop.orders();
@@ -204,7 +204,7 @@ TEST_F(ReceptionTest, TapsDuringASubmissionAreDroppedNotReplayed)
 TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
 {
     cart = kTwoItems;
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     int keys = 0;
@@ -236,15 +236,15 @@ TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
         ++labels;
     }
     EXPECT_GT(labels, 10);
-    const QString phone = QAccessible::queryAccessibleInterface(lblPhone(s, 0))->text(QAccessible::Name);
+    const QString phone = QAccessible::queryAccessibleInterface(PhoneNumberLabel(s, 0))->text(QAccessible::Name);
     EXPECT_EQ(phone, QStringLiteral("010-1**4-5678"));
     EXPECT_FALSE(phone.contains(QStringLiteral("12345678")));
-    EXPECT_TRUE(picList(s)->accessibleDescription().contains(QStringLiteral("2) 치즈 베이글 (x1)")));
+    EXPECT_TRUE(OrderListArea(s)->accessibleDescription().contains(QStringLiteral("2) 치즈 베이글 (x1)")));
     // A press through the reader is a touch.
-    QAccessible::queryAccessibleInterface(SetNum_Add(s, 1))
+    QAccessible::queryAccessibleInterface(RowQuantityUp(s, 1))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(SetNum(s, 1))->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(RowQuantity(s, 1))->text(QAccessible::Name),
               QStringLiteral("치즈 베이글 수량 2"));
     // Each line is an element of its own, named with what it prints.
     const QString second = QAccessible::queryAccessibleInterface(s.findChild<QFrame*>(QStringLiteral("SetNum_Frame_1")))

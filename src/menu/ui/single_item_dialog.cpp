@@ -1,4 +1,4 @@
-#include "menu/ui/frm_menu_select_sub_a.h"
+#include "menu/ui/single_item_dialog.h"
 
 #include "access/language.h"
 #include "access/speech.h"
@@ -19,12 +19,12 @@ namespace sumbrel {
 using item_dialog::PaintBackground;
 using item_dialog::PaintPanel;
 
-QSize frmMenuSelectSubA::DesignSize()
+QSize SingleItemDialog::DesignSize()
 {
     return StagePortrait() ? kPortraitSize : QSize(kWidth, kHeight);
 }
 
-frmMenuSelectSubA::Places frmMenuSelectSubA::PlacesNow()
+SingleItemDialog::Places SingleItemDialog::PlacesNow()
 {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     if (FullScreen() && StagePortrait()) {
@@ -139,24 +139,24 @@ frmMenuSelectSubA::Places frmMenuSelectSubA::PlacesNow()
             .rule = 428};
 }
 
-frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page)
-    : frmMenuSelectSubA(page, PlacesNow())
+SingleItemDialog::SingleItemDialog(QWidget* page)
+    : SingleItemDialog(page, PlacesNow())
 {
 }
 
-frmMenuSelectSubA::frmMenuSelectSubA(QWidget* page, const Places& at)
+SingleItemDialog::SingleItemDialog(QWidget* page, const Places& at)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubA"), access::Tr("메뉴 선택"), at.size, at.fromPage,
+                 {QStringLiteral("singleItemDialog"), QStringLiteral("frmMenuSelectSubA"), access::Tr("메뉴 선택"), at.size, at.fromPage,
                   SkinIn(QStringLiteral("0504.gif"))})
     , m_at(at)
 {
     buildWidgets();
-    Form_Load();
+    build();
 }
 
-frmMenuSelectSubA::~frmMenuSelectSubA() = default;
+SingleItemDialog::~SingleItemDialog() = default;
 
-void frmMenuSelectSubA::buildWidgets()
+void SingleItemDialog::buildWidgets()
 {
     makeItemTexts(m_at.item);
     makeQuantityKeys(m_at.down, m_at.shown, m_at.up, m_at.quantitySize);
@@ -171,7 +171,7 @@ void frmMenuSelectSubA::buildWidgets()
     makeCommandKeys(m_at.close, m_at.add, m_at.commandSize);
 }
 
-void frmMenuSelectSubA::Form_Activate()
+void SingleItemDialog::activate()
 {
     Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
     SUMBREL_STEP(proc, m_model = menu::SingleMenu(ReadItem()));
@@ -180,16 +180,16 @@ void frmMenuSelectSubA::Form_Activate()
     SUMBREL_STEP(proc, computeTotal());
 }
 
-bool frmMenuSelectSubA::computeTotal()
+bool SingleItemDialog::computeTotal()
 {
     m_model.computeTotal();
-    m_SELECTED = m_model.line();
+    m_line = m_model.line();
     showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);
     return true;
 }
 
-void frmMenuSelectSubA::CmdLabel_Click(int index)
+void SingleItemDialog::commandKeyClicked(int index)
 {
     CaptionKey* key = takeKey(index);
     if (!key)
@@ -211,7 +211,7 @@ void frmMenuSelectSubA::CmdLabel_Click(int index)
     key->setKeyEnabled(true);
 }
 
-void frmMenuSelectSubA::paintPanels(QPainter& p)
+void SingleItemDialog::paintPanels(QPainter& p)
 {
     p.setPen(QPen(Colours().itemDialogs.footRule, std::max(1, Px(1))));
     if (FullScreen()) {

@@ -17,7 +17,7 @@ protected:
     // attempts within 3 s.
     static constexpr HttpLimits kLimits{2000, 1000, 3, 1500, 3000};
 
-    void toPaymentPanel(frmMain& s, const QString& phone)
+    void toPaymentPanel(ReceptionScreen& s, const QString& phone)
     {
         KeyOf(s, PanelKey::Takeout)->touch();
         enterPhone(phone);
@@ -42,7 +42,7 @@ protected:
 
 TEST_F(CounterTest, APollAgainstAStallingOrTricklingShopNeverHoldsTheScreen)
 {
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     setHttpLimits(kLimits);
     const struct {
         const char* kind;
@@ -54,8 +54,8 @@ TEST_F(CounterTest, APollAgainstAStallingOrTricklingShopNeverHoldsTheScreen)
     for (const auto& f : faults) {
         SCOPED_TRACE(f.kind);
         shop.addFault(QStringLiteral("/program/TOLoadProgram.php"), QString::fromLatin1(f.kind), f.settings, 0);
-        ASSERT_TRUE(s.TOLoad());
-        EXPECT_FALSE(s.TOLoad()) << "never two polls at once";
+        ASSERT_TRUE(s.pollWaitingStatus());
+        EXPECT_FALSE(s.pollWaitingStatus()) << "never two polls at once";
         // The screen's thread measured while the exchange hangs: a 10 ms timer's worst lateness.
         QElapsedTimer sinceTick;
         sinceTick.start();
@@ -76,7 +76,7 @@ TEST_F(CounterTest, APollAgainstAStallingOrTricklingShopNeverHoldsTheScreen)
 
 TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     setHttpLimits(kLimits);
     const struct {
         const char* what;
@@ -112,11 +112,11 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         shop.addFault(kOrderPath, c.kind, c.settings);
         shop.clearRequests();
         KeyOf(s, PanelKey::Card)->touch();
-        EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("주문 전송 중"));
+        EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("주문 전송 중"));
         settled(s);
         EXPECT_EQ(s.path().currentPanel(), kPaymentPanel);
-        EXPECT_TRUE(lblNotice(s)->isVisibleTo(&s));
-        EXPECT_EQ(caption(lblNotice(s)), c.notice);
+        EXPECT_TRUE(NoticeLabel(s)->isVisibleTo(&s));
+        EXPECT_EQ(caption(NoticeLabel(s)), c.notice);
         EXPECT_EQ(s.cart().order, cart) << "the order is kept for another try";
         ASSERT_TRUE(QTest::qWaitFor([&] { return ordersOf(c.phone) == c.stored; }, 5000));
         // The shop journals a request once it has handled it.
@@ -126,20 +126,20 @@ TEST_F(CounterTest, AnOrderWhoseAnswerIsLostIsStoredOnceAndToldAsUncertain)
         EXPECT_EQ(ordersOf(c.phone), c.stored);
         // The next key takes the notice away.
         KeyOf(s, PanelKey::ClosePayment)->touch();
-        EXPECT_FALSE(lblNotice(s)->isVisibleTo(&s));
+        EXPECT_FALSE(NoticeLabel(s)->isVisibleTo(&s));
         s.service().setTransport({});
     }
     // Only "성공" thanks the customer.
     toPaymentPanel(s, QStringLiteral("01011110004"));
     KeyOf(s, PanelKey::Card)->touch();
     settled(s);
-    EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
-    EXPECT_TRUE(lblCount(s)->isVisibleTo(&s));
+    EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 완료"));
+    EXPECT_TRUE(CountdownLabel(s)->isVisibleTo(&s));
 }
 
 TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     s.show();
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("1234"));
@@ -148,13 +148,13 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
     QStringList warnings;
     for (int ms = 0; ms < 120000 && s.path().currentPanel() != kStartPanel; ms += 100) {
         clock->advance(100);
-        if (lblNotice(s)->isVisible() && (warnings.isEmpty() || warnings.last() != caption(lblNotice(s))))
-            warnings << caption(lblNotice(s));
+        if (NoticeLabel(s)->isVisible() && (warnings.isEmpty() || warnings.last() != caption(NoticeLabel(s))))
+            warnings << caption(NoticeLabel(s));
     }
     ASSERT_EQ(s.path().currentPanel(), kStartPanel);
     EXPECT_TRUE(s.cart().order.isEmpty());
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
-    EXPECT_FALSE(picFrameMenu(s)->isVisibleTo(&s));
+    EXPECT_FALSE(OrderPanel(s)->isVisibleTo(&s));
     ASSERT_FALSE(warnings.isEmpty());
     EXPECT_TRUE(warnings.first().endsWith(
         QStringLiteral("초 후 처음 화면으로 돌아갑니다.\r\n계속하시려면 화면을 터치해 주세요.")))
@@ -176,7 +176,7 @@ TEST_F(CounterTest, ACustomerWhoWalksAwayLeavesNothingForTheNext)
 
 TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     const struct {
         const char* what;
         std::function<void()> fault;

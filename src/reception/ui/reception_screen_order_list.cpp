@@ -4,7 +4,7 @@
 #include "presentation/caption_key.h"
 #include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "reception/ui/screen_parts.h"
 
 #include <QFrame>
@@ -15,14 +15,14 @@ namespace sumbrel {
 
 using namespace reception;
 
-bool frmMain::Draw_Order()
+bool ReceptionScreen::drawOrder()
 {
     m_orderList.draw(m_cart.order);
     showOrderList();
     return true;
 }
 
-void frmMain::showOrderList()
+void ReceptionScreen::showOrderList()
 {
     const OrderListLayout& layout = m_orderList.layout();
     // Each line's printed texts (those below the line's separator), so a screen reader meets the
@@ -51,15 +51,15 @@ void frmMain::showOrderList()
     }
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i].frame->setVisible(shown[i]);
-    m_picList->setGeometry(Px(QRect(0, m_orderList.top(), m_places.listView.width(), m_orderList.height())));
-    m_picList->showLayout(layout);
-    ShowText(m_lblTotal, m_orderList.totalText());
-    m_lblTotal->setAccessibleName(access::Tr("합계 %1").arg(m_orderList.totalText()));
-    if (m_lblPayTotal)
-        ShowText(m_lblPayTotal, access::Tr("합계 %1").arg(m_orderList.totalText()));
+    m_orderListSurface->setGeometry(Px(QRect(0, m_orderList.top(), m_places.listView.width(), m_orderList.height())));
+    m_orderListSurface->showLayout(layout);
+    ShowText(m_orderTotalLabel, m_orderList.totalText());
+    m_orderTotalLabel->setAccessibleName(access::Tr("합계 %1").arg(m_orderList.totalText()));
+    if (m_paymentTotalLabel)
+        ShowText(m_paymentTotalLabel, access::Tr("합계 %1").arg(m_orderList.totalText()));
 }
 
-void frmMain::SetNum_Sub_Click(int row)
+void ReceptionScreen::quantityDownClicked(int row)
 {
     if (m_path.submitting())
         return;
@@ -67,7 +67,7 @@ void frmMain::SetNum_Sub_Click(int row)
         showOrderList();
 }
 
-void frmMain::SetNum_Add_Click(int row)
+void ReceptionScreen::quantityUpClicked(int row)
 {
     if (m_path.submitting())
         return;
@@ -75,7 +75,7 @@ void frmMain::SetNum_Add_Click(int row)
         showOrderList();
 }
 
-void frmMain::Set_Delete_Click(int row)
+void ReceptionScreen::removeClicked(int row)
 {
     if (m_path.submitting())
         return;
@@ -83,19 +83,19 @@ void frmMain::Set_Delete_Click(int row)
     showOrderList();
 }
 
-void frmMain::ScrollOrderList(ScrollDirection direction)
+void ReceptionScreen::scrollOrderList(ScrollDirection direction)
 {
     if (m_orderList.scroll(direction))
-        Draw_Order();
+        drawOrder();
 }
 
-void frmMain::picList_MouseUp(int y)
+void ReceptionScreen::orderListReleased(int y)
 {
     if (m_path.submitting())
         return;
     // The list's rules count in the design's pixels.
     if (m_orderList.touchReleased(int(y / StageScale())))
-        Draw_Order();
+        drawOrder();
 }
 
 }  // namespace sumbrel

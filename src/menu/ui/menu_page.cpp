@@ -1,4 +1,4 @@
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 
 #include "access/focus_order.h"
 #include "access/modes.h"
@@ -6,8 +6,8 @@
 #include "access/spoken.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/frm_menu_select_sub_a.h"
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/single_item_dialog.h"
+#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/menu_photo.h"
 #include "menu/ui/page_prefetch.h"
@@ -52,45 +52,43 @@ template <typename Dialog>
 ItemDialog* MakeItemDialog(QWidget* page, const TileTouch& touch)
 {
     auto* dialog = new Dialog(page);
-    dialog->m_SRL = touch.srl;
     dialog->m_menuIndex = touch.menuIndex;
     return dialog;
 }
 
 }  // namespace
 
-frmMenuSelectMain::frmMenuSelectMain(QWidget* reception)
+MenuPage::MenuPage(QWidget* reception)
     // A window of its own rather than the reception screen's child, so the two screens' like-named
     // widgets (the order rows) are never found in each other.
     : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_SELECTED(m_model.m_SELECTED)
-    , m_Caller(m_model.m_Caller)
     , m_reception(reception)
 {
-    setObjectName(QStringLiteral("frmMenuSelectMain"));
+    setObjectName(QStringLiteral("menuPage"));
+    SetTraceName(this, kModule);
     setWindowTitle(ProgramTitle());
     // Over the reception screen, which takes no touch while the page is up; shown, never exec()'d.
     setModal(true);
     m_idleTick = new ClockTimer(this);
-    m_idleTick->setObjectName(QStringLiteral("Timer3"));
-    connect(m_idleTick, &ClockTimer::timeout, this, [this] { IdleTick_Timer(); });
+    m_idleTick->setObjectName(QStringLiteral("idleTick"));
+    connect(m_idleTick, &ClockTimer::timeout, this, [this] { idleTick(); });
     m_loadDeadline = new ClockTimer(this);
     m_loadDeadline->setObjectName(QStringLiteral("LoadDeadline"));
     connect(m_loadDeadline, &ClockTimer::timeout, this, [this] { loadOverdue(); });
-    Form_Load();
+    build();
     buildKeypad();
 }
 
-frmMenuSelectMain::~frmMenuSelectMain() = default;
+MenuPage::~MenuPage() = default;
 
-void frmMenuSelectMain::buildKeypad()
+void MenuPage::buildKeypad()
 {
     m_keypad = new KeypadNavigator(this);
     m_keypad->back = [this] {
         if (loading())
             cancelLoad();
         else
-            CmdLabel_Click(int(PageKey::Close));
+            commandKeyClicked(int(PageKey::Close));
     };
     m_keypad->describe = [this] { return intro(); };
     m_keypad->anyKey = [this] { m_model.deadline().renew(); };
@@ -99,34 +97,34 @@ void frmMenuSelectMain::buildKeypad()
 
 // Past the last element the next page of tiles, before the first the previous one; the first and
 // the last page do not wrap around, so the arrows still reach every key.
-bool frmMenuSelectMain::turnPage(int direction)
+bool MenuPage::turnPage(int direction)
 {
     const TilePage& tiles = m_model.tiles();
     if ((direction > 0 && tiles.page >= tiles.pages - 1) || (direction < 0 && tiles.page <= 0))
         return false;
-    CmdLabel_Click(int(direction > 0 ? PageKey::NextPage : PageKey::PreviousPage));
+    commandKeyClicked(int(direction > 0 ? PageKey::NextPage : PageKey::PreviousPage));
     access::Guide(access::PageText(QString(), m_model.tiles().page + 1, m_model.tiles().pages));
     return true;
 }
 
-QString frmMenuSelectMain::intro() const
+QString MenuPage::intro() const
 {
     if (loading())
         return access::Tr(kMenuLoadingText);
     const TabStrip& strip = m_model.tabs();
-    const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.m_Category;
+    const QString category = strip.current >= 0 ? strip.captions[size_t(strip.current)] : m_model.category;
     return access::MenuPageIntro(category, m_model.tiles().page + 1, m_model.tiles().pages, m_model.tiles().count,
-                                 int(m_model.m_SELECTED.size()));
+                                 int(m_model.composed.size()));
 }
 
-void frmMenuSelectMain::sayLineAdded(const order::OrderLine& line)
+void MenuPage::sayLineAdded(const order::OrderLine& line)
 {
-    access::Guide(access::LineAddedText(line.name, line.quantity, WonText(m_model.m_SELECTED.total())));
+    access::Guide(access::LineAddedText(line.name, line.quantity, WonText(m_model.composed.total())));
 }
 
-void frmMenuSelectMain::open(const cart::OrderCart& cart)
+void MenuPage::open(const cart::OrderCart& cart)
 {
-    m_FirstActivated = true;
+    m_loadPending = true;
     m_model.open(cart);
     m_model.beginLoading();
     if (m_reception)
@@ -138,38 +136,38 @@ void frmMenuSelectMain::open(const cart::OrderCart& cart)
 
 // ---- activation --------------------------------------------------------------------------------
 
-bool frmMenuSelectMain::event(QEvent* e)
+bool MenuPage::event(QEvent* e)
 {
     // Queued, so that the page is on the screen first.
-    m_activation.onEvent(this, e, m_FirstActivated, [this] { Form_Activate(); });
+    m_activation.onEvent(this, e, m_loadPending, [this] { activate(); });
     return QDialog::event(e);
 }
 
-void frmMenuSelectMain::Form_Activate()
+void MenuPage::activate()
 {
     // Every step goes on with the next when it fails.
     Procedure proc(kModule, QStringLiteral("Form_Activate"));
-    if (!m_FirstActivated) {
+    if (!m_loadPending) {
         proc.run(__LINE__, [] { ActivationLine(QStringLiteral("Quit")); });
         return;
     }
     proc.run(__LINE__, [this] {
         ActivationLine(QStringLiteral("Enter"));
-        m_FirstActivated = false;
+        m_loadPending = false;
     });
     proc.run(__LINE__, [this] { startLoad(); });
 }
 
 // The three answers are fetched and read on a thread of their own; the page keeps answering touches
 // meanwhile (its model lets only the cancel act) and the whole load has one time limit.
-void frmMenuSelectMain::startLoad()
+void MenuPage::startLoad()
 {
     m_idleTick->stop();
     m_model.beginLoading();
     showLoading(true);
     m_loads.cancel();
     const MenuPageService service = m_service;
-    const QString caller = m_Caller;
+    const QString caller = m_model.checkTypes;
     const bool started = m_loads.run<MenuPageData>(
         [service, caller](const CancelFlag& cancel) { return service.fetch(caller, cancel); },
         [this](const MenuPageData& data) { loadArrived(data); });
@@ -183,7 +181,7 @@ void frmMenuSelectMain::startLoad()
     access::Guide(access::Tr(kMenuLoadingText));
 }
 
-void frmMenuSelectMain::loadArrived(const MenuPageData& data)
+void MenuPage::loadArrived(const MenuPageData& data)
 {
     m_loadDeadline->stop();
     if (!loading())
@@ -202,7 +200,7 @@ void frmMenuSelectMain::loadArrived(const MenuPageData& data)
         showTabs();
         showTiles();
     });
-    proc.run(__LINE__, [this] { Draw_Order(); });
+    proc.run(__LINE__, [this] { drawOrder(); });
     proc.run(__LINE__, [this] {
         showLoading(false);
         m_model.deadline().renew();
@@ -214,7 +212,7 @@ void frmMenuSelectMain::loadArrived(const MenuPageData& data)
     });
 }
 
-void frmMenuSelectMain::loadOverdue()
+void MenuPage::loadOverdue()
 {
     m_loadDeadline->stop();
     if (!loading())
@@ -225,7 +223,7 @@ void frmMenuSelectMain::loadOverdue()
     closePage(*m_model.loadEnded(false));
 }
 
-void frmMenuSelectMain::cancelLoad()
+void MenuPage::cancelLoad()
 {
     if (!loading())
         return;
@@ -235,7 +233,7 @@ void frmMenuSelectMain::cancelLoad()
     closePage(m_model.cancelLoading());
 }
 
-void frmMenuSelectMain::showLoading(bool on)
+void MenuPage::showLoading(bool on)
 {
     if (!m_loadingPanel)
         return;
@@ -248,7 +246,7 @@ void frmMenuSelectMain::showLoading(bool on)
 
 // ---- showing the model -------------------------------------------------------------------------
 
-void frmMenuSelectMain::showTabs()
+void MenuPage::showTabs()
 {
     const TabStrip& strip = m_model.tabs();
     for (int t = 0; t < kTabCount; ++t) {
@@ -276,7 +274,7 @@ void frmMenuSelectMain::showTabs()
 
 // A category's name steps down in size where it does not fit its tab (a long name at twice the size,
 // or lines that round up on a small screen), to two thirds of its size at most.
-void frmMenuSelectMain::fitTabCaption(CaptionKey* tab) const
+void MenuPage::fitTabCaption(CaptionKey* tab) const
 {
     const QFont full = KeyFont(m_layout.tabFont);
     const QRect room = tab->rect().adjusted(4, 4, -4, -4);
@@ -285,17 +283,17 @@ void frmMenuSelectMain::fitTabCaption(CaptionKey* tab) const
     FitFont(tab, tab->caption(), room, true, floor, "frmMenuSelectMain");
 }
 
-void frmMenuSelectMain::fitCaption(CaptionKey* key)
+void MenuPage::fitCaption(CaptionKey* key)
 {
     FitKeyCaption(key, "frmMenuSelectMain");
 }
 
-void frmMenuSelectMain::fitText(QLabel* label)
+void MenuPage::fitText(QLabel* label)
 {
     FitLabelText(label, "frmMenuSelectMain");
 }
 
-void frmMenuSelectMain::showTiles()
+void MenuPage::showTiles()
 {
     const TilePage& page = m_model.tiles();
     m_page->setText(page.counter);
@@ -337,25 +335,25 @@ void frmMenuSelectMain::showTiles()
         m_keypad->refresh();
 }
 
-void frmMenuSelectMain::showList()
+void MenuPage::showList()
 {
     const ListGeometry& list = m_model.list();
-    m_picList->setGeometry(0, rowPx(list.top), m_picList->width(), qMax(rowPx(list.height), 1));
+    m_orderRowsArea->setGeometry(0, rowPx(list.top), m_orderRowsArea->width(), qMax(rowPx(list.height), 1));
 }
 
 // In the design's pixels, as the rows' rules measure.
-int frmMenuSelectMain::textWidth(const QString& text) const
+int MenuPage::textWidth(const QString& text) const
 {
-    return int(QFontMetrics(m_picList->font()).horizontalAdvance(text) / (m_layout.rowScale * StageScale()));
+    return int(QFontMetrics(m_orderRowsArea->font()).horizontalAdvance(text) / (m_layout.rowScale * StageScale()));
 }
 
-bool frmMenuSelectMain::Draw_Order()
+bool MenuPage::drawOrder()
 {
-    if (m_Drawing)
+    if (m_drawing)
         return false;
-    m_Drawing = true;
+    m_drawing = true;
     // Cleared on every way out.
-    const auto cleared = qScopeGuard([this] { m_Drawing = false; });
+    const auto cleared = qScopeGuard([this] { m_drawing = false; });
     const OrderRowsLayout layout = m_model.redraw([this](const QString& text) { return textWidth(text); });
     for (Row& row : m_rows)
         row.frame->hide();
@@ -372,7 +370,7 @@ bool frmMenuSelectMain::Draw_Order()
         row.frame->show();
     }
     m_orderCount->setText(layout.count);
-    const QString amount = WonText(m_model.m_SELECTED.total());
+    const QString amount = WonText(m_model.composed.total());
     m_orderTotal->setText(UnitWordApart() ? layout.total : amount);
     fitText(m_orderTotal);
     // The bare figures read alone mean nothing.
@@ -386,7 +384,7 @@ bool frmMenuSelectMain::Draw_Order()
 
 // ---- touches -----------------------------------------------------------------------------------
 
-void frmMenuSelectMain::CategoryTab_Click(int tab)
+void MenuPage::categoryTabClicked(int tab)
 {
     if (!m_model.touchTab(tab))
         return;
@@ -394,7 +392,7 @@ void frmMenuSelectMain::CategoryTab_Click(int tab)
     showTiles();
 }
 
-void frmMenuSelectMain::picMenu_Click(int k)
+void MenuPage::tileClicked(int k)
 {
     // One dialog at a time.
     if (m_dialogTile >= 0)
@@ -421,10 +419,10 @@ void frmMenuSelectMain::picMenu_Click(int k)
     Procedure proc(kModule, QStringLiteral("picMenu_Click"));
     proc.run(__LINE__, [this] {
         m_idleTick->stop();
-        m_picShadow->show();
-        m_picShadow->raise();
-        m_picShadow->repaint();
-        ApplyTranslucency(m_picShadow, Colours().menuPage.shadow);
+        m_backdrop->show();
+        m_backdrop->raise();
+        m_backdrop->repaint();
+        ApplyTranslucency(m_backdrop, Colours().menuPage.shadow);
     });
     bool opened = false;
     proc.run(__LINE__, [this, &touch, &opened] {
@@ -435,10 +433,10 @@ void frmMenuSelectMain::picMenu_Click(int k)
         itemDialogClosed(std::nullopt);
 }
 
-void frmMenuSelectMain::openItemDialog(const TileTouch& touch)
+void MenuPage::openItemDialog(const TileTouch& touch)
 {
-    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<frmMenuSelectSubA>(this, touch)
-                                                                  : MakeItemDialog<frmMenuSelectSubB>(this, touch);
+    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<SingleItemDialog>(this, touch)
+                                                                  : MakeItemDialog<OptionItemDialog>(this, touch);
     connect(dialog, &ItemDialog::shown, this, [this] { m_tileDrop.reset(); });
     connect(dialog, &ItemDialog::closedWith, this, [this, dialog](const std::optional<order::OrderLine>& added) {
         dialog->deleteLater();
@@ -447,7 +445,7 @@ void frmMenuSelectMain::openItemDialog(const TileTouch& touch)
     dialog->open();
 }
 
-void frmMenuSelectMain::itemDialogClosed(const std::optional<order::OrderLine>& added)
+void MenuPage::itemDialogClosed(const std::optional<order::OrderLine>& added)
 {
     if (m_dialogTile < 0)
         return;
@@ -458,12 +456,12 @@ void frmMenuSelectMain::itemDialogClosed(const std::optional<order::OrderLine>& 
     proc.run(__LINE__, [this, &added] {
         m_tileDrop.reset();
         m_model.afterDialog(added);
-        m_picShadow->hide();
+        m_backdrop->hide();
         // The page may have closed meanwhile (it never does while a dialog is up, but a caller may
         // close it): no idle limit then.
         if (isVisible())
             m_idleTick->start(kIdleTickMs);
-        Draw_Order();
+        drawOrder();
         m_model.scrollToEnd();
         showList();
         m_keypad->refresh();
@@ -472,7 +470,7 @@ void frmMenuSelectMain::itemDialogClosed(const std::optional<order::OrderLine>& 
     });
 }
 
-void frmMenuSelectMain::CmdLabel_Click(int index)
+void MenuPage::commandKeyClicked(int index)
 {
     CaptionKey* key = index >= 0 && index < kPageKeyCount ? m_keys[size_t(index)] : nullptr;
     if (!key || !key->isKeyEnabled())
@@ -503,31 +501,31 @@ void frmMenuSelectMain::CmdLabel_Click(int index)
         closePage(outcome == KeyOutcome::Confirmed ? MenuPageEnd::Confirmed : MenuPageEnd::Left);
 }
 
-void frmMenuSelectMain::CmdLabel_DblClick(int index)
+void MenuPage::commandKeyDoubleClicked(int index)
 {
     if (index >= 0 && index < kPageKeyCount && ActsOnDoubleTouch(PageKey(index)))
-        CmdLabel_Click(index);
+        commandKeyClicked(index);
 }
 
-void frmMenuSelectMain::SetNum_Sub_Click(int row)
+void MenuPage::quantityDownClicked(int row)
 {
     if (m_model.stepRow(row, -1))
-        Draw_Order();
+        drawOrder();
 }
 
-void frmMenuSelectMain::SetNum_Add_Click(int row)
+void MenuPage::quantityUpClicked(int row)
 {
     if (m_model.stepRow(row, +1))
-        Draw_Order();
+        drawOrder();
 }
 
-void frmMenuSelectMain::Set_Delete_Click(int row)
+void MenuPage::removeClicked(int row)
 {
     m_model.deleteRow(row);
-    Draw_Order();
+    drawOrder();
 }
 
-void frmMenuSelectMain::IdleTick_Timer()
+void MenuPage::idleTick()
 {
     const std::optional<QString> text = m_model.idleTick();
     if (!text) {
@@ -542,7 +540,7 @@ void frmMenuSelectMain::IdleTick_Timer()
         access::Guide(access::IdleWarningText(*seconds, access::Tr("메뉴 선택이 취소됩니다")));
 }
 
-void frmMenuSelectMain::closePage(MenuPageEnd end)
+void MenuPage::closePage(MenuPageEnd end)
 {
     m_idleTick->stop();
     m_loadDeadline->stop();
@@ -551,12 +549,12 @@ void frmMenuSelectMain::closePage(MenuPageEnd end)
     Q_EMIT closed(m_model.result(), end);
 }
 
-void frmMenuSelectMain::reject()
+void MenuPage::reject()
 {
     if (loading())
         cancelLoad();
     else
-        CmdLabel_Click(int(PageKey::Close));
+        commandKeyClicked(int(PageKey::Close));
 }
 
 }  // namespace sumbrel

@@ -13,23 +13,23 @@ namespace sumbrel {
 class OptionRow;
 class PricePanel;
 
-class frmMenuSelectSubB : public ItemDialog {
+class OptionItemDialog : public ItemDialog {
     Q_OBJECT
 public:
-    explicit frmMenuSelectSubB(QWidget* page);
-    ~frmMenuSelectSubB() override;
+    explicit OptionItemDialog(QWidget* page);
+    ~OptionItemDialog() override;
 
     static constexpr int kWidth = 805;
     static constexpr int kHeight = 748;
     static constexpr int kTopFromPage = 10;
-    // The options area (picBack): group panels side by side, three a page, rows 40 px apart.
+    // The options area (m_optionsArea): group panels side by side, three a page, rows 40 px apart.
     static constexpr int kPanelWidth = 230;
     static constexpr int kPanelHeight = 295;
-    static constexpr QRect kBackArea{57, 260, 689, kPanelHeight};  // picBack
+    static constexpr QRect kBackArea{57, 260, 689, kPanelHeight};  // m_optionsArea
 
     // Where the option panels and their rows stand, and how many a page shows.
     struct Places {
-        QRect back;  // picBack, in the dialog
+        QRect back;  // m_optionsArea, in the dialog
         int panelWidth = 0;
         QRect title;  // in a panel
         int columns = 1;  // rows side by side in a panel
@@ -71,15 +71,15 @@ public:
     // The layout of the look and the screen's orientation.
     static Layout LayoutNow();
 
-    void Form_Activate() override;
-    void Disp_AddMenu(int j);
+    void activate() override;
+    void showOptionGroup(int j);
     bool computeTotal() override;
     // An option row (single choice or check box) or its price panel touched.
-    void AddMenu_Option_Click(int j, int k);
-    void AddMenu_Price_Click(int j, int k);
+    void optionClicked(int j, int k);
+    void optionPriceClicked(int j, int k);
     // A group's own page keys, when its rows take more than one page: back (-1) or on (+1).
-    void AddMenu_Page_Click(int j, int step);
-    void CmdLabel_Click(int index) override;
+    void groupPageClicked(int j, int step);
+    void commandKeyClicked(int index) override;
 
     const menu::OptionMenu& model() const { return m_model; }
 
@@ -91,7 +91,7 @@ protected:
     void paintPanels(QPainter& p) override;
 
 private:
-    frmMenuSelectSubB(QWidget* page, const Layout& layout);
+    OptionItemDialog(QWidget* page, const Layout& layout);
     void buildWidgets();
     int panelLeft(int j, int groupPage) const;
     QRect rowPlace(int slot) const;
@@ -106,16 +106,16 @@ private:
     menu::OptionMenu m_model;
 
     QLabel* m_chosenCountLabel = nullptr;
-    QWidget* picBack = nullptr;
-    std::array<QWidget*, kOptionGroups> picList{};
-    std::array<QLabel*, kOptionGroups> AddMenu_Title{};
+    QWidget* m_optionsArea = nullptr;
+    std::array<QWidget*, kOptionGroups> m_groupPanels{};
+    std::array<QLabel*, kOptionGroups> m_groupTitles{};
     std::array<QWidget*, kOptionGroups> m_rules{};
     // Rows of group j: single-choice rows (AddMenu_Option j) or check boxes (AddMenu_Check j).
     std::array<std::vector<OptionRow*>, kOptionGroups> m_rows;
-    std::array<std::vector<PricePanel*>, kOptionGroups> AddMenu_Price;
+    std::array<std::vector<PricePanel*>, kOptionGroups> m_pricePanels;
     // Group j's page keys and its "1/2", shown only for a group of more than six options.
-    std::array<std::array<CaptionKey*, 2>, kOptionGroups> AddMenu_Page{};
-    std::array<QLabel*, kOptionGroups> AddMenu_PageText{};
+    std::array<std::array<CaptionKey*, 2>, kOptionGroups> m_groupPageKeys{};
+    std::array<QLabel*, kOptionGroups> m_groupPageTexts{};
 };
 
 }  // namespace sumbrel

@@ -8,7 +8,7 @@
 #include "presentation/presentation.h"
 #include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 #include "reception/ui/screen_parts.h"
 #include "startup/trace_log.h"
 
@@ -34,34 +34,34 @@ const KeyColours& ColoursFor(KeyGroup group, int index)
 
 }  // namespace
 
-void frmMain::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
+void ReceptionScreen::makeKey(KeyGroup group, int index, const QString& caption, QWidget* parent, const QRect& geometry)
 {
     const bool digitKey = group != KeyGroup::Panel && DigitOf(PhoneKey(index));
     // The design's sizes: the look's scale makes them larger, not the larger keys of its layout.
     const int designHeight = int(geometry.height() / CurrentLook().scale);
     const QFont font = caption == kCloseCaption ? CloseKeyFont(36)
                                                 : KeyFont(digitKey ? 54 : (designHeight >= 100 ? 40 : 28));
-    CaptionKey* key = MakeKey(parent, KeyGroupName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
+    CaptionKey* key = MakeKey(parent, KeyObjectName(group) + QStringLiteral("_%1").arg(index), caption, geometry, font,
                               ColoursFor(group, index), Colours().keyInk);
     switch (group) {
     case KeyGroup::Panel:
         m_panelKeys.at(size_t(index)) = key;
-        connect(key, &CaptionKey::clicked, this, [this, index] { PanelKey_Click(PanelKey(index)); });
+        connect(key, &CaptionKey::clicked, this, [this, index] { panelKeyClicked(PanelKey(index)); });
         break;
     case KeyGroup::Phone:
         m_phoneKeys.at(size_t(index)) = key;
-        connect(key, &CaptionKey::clicked, this, [this, index] { PhoneKey_Click(PhoneKey(index)); });
-        connect(key, &CaptionKey::doubleClicked, this, [this, index] { PhoneKey_DblClick(PhoneKey(index)); });
+        connect(key, &CaptionKey::clicked, this, [this, index] { phoneKeyClicked(PhoneKey(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { phoneKeyDoubleClicked(PhoneKey(index)); });
         break;
     case KeyGroup::Car:
         m_carKeys.at(size_t(index)) = key;
-        connect(key, &CaptionKey::clicked, this, [this, index] { CarKey_Click(CarKey(index)); });
-        connect(key, &CaptionKey::doubleClicked, this, [this, index] { CarKey_DblClick(CarKey(index)); });
+        connect(key, &CaptionKey::clicked, this, [this, index] { carKeyClicked(CarKey(index)); });
+        connect(key, &CaptionKey::doubleClicked, this, [this, index] { carKeyDoubleClicked(CarKey(index)); });
         break;
     }
 }
 
-void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
+void ReceptionScreen::buildKeypad(KeyGroup group, QWidget* panel)
 {
     for (int i = 0; i < kKeypadKeys; ++i) {
         const std::optional<int> digit = DigitOf(PhoneKey(i));
@@ -72,7 +72,7 @@ void frmMain::buildKeypad(KeyGroup group, QWidget* panel)
     }
 }
 
-void frmMain::buildWaitingStatus()
+void ReceptionScreen::buildWaitingStatus()
 {
     // Index 0 of the waiting labels stands on the window itself, beside or above the panels, where
     // the order panel later covers it with its own copies.
@@ -80,31 +80,31 @@ void frmMain::buildWaitingStatus()
     const QColor light = Colours().reception.waitingCaption;
     MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), at.teamsCaption, LabelFont(40), light, Qt::AlignCenter,
               LabelFlag::Wrap, access::Tr("현재 대기"));
-    m_lblWaitTeams[0] = MakeLabel(this, QStringLiteral("lbl현재대기팀수_0"), at.teams, KeyFont(110),
+    m_waitingTeamsLabels[0] = MakeLabel(this, QStringLiteral("waitingTeamsLabel_0"), at.teams, KeyFont(110),
                                   Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), at.teamsUnit, LabelFont(52), light,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("명"));
     MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), at.timeCaption, LabelFont(40), light, Qt::AlignCenter,
               LabelFlag::Wrap, access::Tr("예상 대기 시간"));
-    m_lblWaitTime[0] = MakeLabel(this, QStringLiteral("lbl예상대기시간_0"), at.time, KeyFont(80),
+    m_waitingTimeLabels[0] = MakeLabel(this, QStringLiteral("waitingTimeLabel_0"), at.time, KeyFont(80),
                                  Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
     // Built again over a window already shown (a new look or language), they show only when told.
     for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
         label->show();
 }
 
-void frmMain::buildMenuPanel()
+void ReceptionScreen::buildMenuPanel()
 {
-    m_picFrameMenu = MakePanel(this, QStringLiteral("picFrameMenu"), m_places.orderPanel,
+    m_orderPanel = MakePanel(this, QStringLiteral("orderPanel"), m_places.orderPanel,
                                Colours().reception.orderPanel);
-    m_picBack = MakePanel(m_picFrameMenu, QStringLiteral("picBack"), m_places.listView, Colours().panel);
-    m_picList = new OrderListSurface(m_picBack);
-    m_picList->setGeometry(Px(QRect(0, 0, m_places.listView.width(), kEmptyListHeight)));
-    m_picList->touchReleased = [this](int y) { picList_MouseUp(y); };
+    m_orderListClip = MakePanel(m_orderPanel, QStringLiteral("picBack"), m_places.listView, Colours().panel);
+    m_orderListSurface = new OrderListSurface(m_orderListClip);
+    m_orderListSurface->setGeometry(Px(QRect(0, 0, m_places.listView.width(), kEmptyListHeight)));
+    m_orderListSurface->touchReleased = [this](int y) { orderListReleased(y); };
     buildOrderRows();
-    m_lblTotal = MakeLabel(m_picFrameMenu, QStringLiteral("lbl주문금액"), m_places.total, KeyFont(40), Colours().ink,
+    m_orderTotalLabel = MakeLabel(m_orderPanel, QStringLiteral("orderTotalLabel"), m_places.total, KeyFont(40), Colours().ink,
                            Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), access::Tr("메뉴선택"), m_picFrameMenu, m_places.menuSelect);
+    makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), access::Tr("메뉴선택"), m_orderPanel, m_places.menuSelect);
     // Its right edge, a pixel past the panel's in the design, rounded as the panel's own: then the
     // panel cuts no more of it on any screen than that pixel.
     const QPoint origin = m_places.orderPanel.topLeft();
@@ -112,19 +112,19 @@ void frmMain::buildMenuPanel()
         Px(m_places.menuSelect.translated(origin)).translated(-Px(origin)));
     const WaitingPlaces& at = m_places.orderWaiting;
     const QFont font = LabelFont(30);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsCaption_1"), at.teamsCaption, font, Colours().ink,
+    MakeLabel(m_orderPanel, QStringLiteral("lblWaitTeamsCaption_1"), at.teamsCaption, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("현재 대기"));
-    m_lblWaitTeams[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl현재대기팀수_1"), at.teams, KeyFont(36),
+    m_waitingTeamsLabels[1] = MakeLabel(m_orderPanel, QStringLiteral("waitingTeamsLabel_1"), at.teams, KeyFont(36),
                                   Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTeamsUnit_1"), at.teamsUnit, font, Colours().ink,
+    MakeLabel(m_orderPanel, QStringLiteral("lblWaitTeamsUnit_1"), at.teamsUnit, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("명"));
-    MakeLabel(m_picFrameMenu, QStringLiteral("lblWaitTimeCaption_1"), at.timeCaption, font, Colours().ink,
+    MakeLabel(m_orderPanel, QStringLiteral("lblWaitTimeCaption_1"), at.timeCaption, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("예상 대기 시간"));
-    m_lblWaitTime[1] = MakeLabel(m_picFrameMenu, QStringLiteral("lbl예상대기시간_1"), at.time, KeyFont(36),
+    m_waitingTimeLabels[1] = MakeLabel(m_orderPanel, QStringLiteral("waitingTimeLabel_1"), at.time, KeyFont(36),
                                  Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 }
 
-void frmMain::buildOrderRows()
+void ReceptionScreen::buildOrderRows()
 {
     const Palette::Reception& colours = Colours().reception;
     auto rowKey = [](QWidget* row, const QString& name, const QString& caption, const QRect& geometry,
@@ -134,7 +134,7 @@ void frmMain::buildOrderRows()
     for (int i = 0; i < kRowPanels; ++i) {
         OrderRow& row = m_rows[size_t(i)];
         const QString index = QStringLiteral("_%1").arg(i);
-        row.frame = new QFrame(m_picList);
+        row.frame = new QFrame(m_orderListSurface);
         row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
         row.frame->setGeometry(Px(QRect(RowLeft(m_places.listView.width()), 0, kRowWidth, kRowHeight)));
         row.frame->hide();
@@ -153,18 +153,18 @@ void frmMain::buildOrderRows()
                          colours.stepKey);
         row.remove = rowKey(row.frame, QStringLiteral("Set_Delete") + index, QStringLiteral("x"), QRect(160, 0, 45, 40),
                             colours.deleteKey);
-        connect(row.sub, &CaptionKey::clicked, this, [this, i] { SetNum_Sub_Click(i); });
-        connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Sub_Click(i); });
-        connect(row.add, &CaptionKey::clicked, this, [this, i] { SetNum_Add_Click(i); });
-        connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { SetNum_Add_Click(i); });
-        connect(row.remove, &CaptionKey::clicked, this, [this, i] { Set_Delete_Click(i); });
+        connect(row.sub, &CaptionKey::clicked, this, [this, i] { quantityDownClicked(i); });
+        connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { quantityDownClicked(i); });
+        connect(row.add, &CaptionKey::clicked, this, [this, i] { quantityUpClicked(i); });
+        connect(row.add, &CaptionKey::doubleClicked, this, [this, i] { quantityUpClicked(i); });
+        connect(row.remove, &CaptionKey::clicked, this, [this, i] { removeClicked(i); });
     }
 }
 
-void frmMain::buildStartPanel()
+void ReceptionScreen::buildStartPanel()
 {
-    QFrame* panel = m_picFrame[kStartPanel];
-    m_shopName = MakeLabel(panel, QStringLiteral("상호"), m_places.shopName, LabelFont(44, true), Colours().ink,
+    QFrame* panel = m_panels[kStartPanel];
+    m_shopName = MakeLabel(panel, QStringLiteral("shopNameLabel"), m_places.shopName, LabelFont(44, true), Colours().ink,
                            Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Panel, int(PanelKey::EatIn), access::Tr("매장 식사"), panel, m_places.eatIn);
     makeKey(KeyGroup::Panel, int(PanelKey::Takeout), access::Tr("포장 주문"), panel, m_places.takeout);
@@ -172,7 +172,7 @@ void frmMain::buildStartPanel()
     m_panelKeys[size_t(PanelKey::Takeout)]->setFont(KeyFont(52));
     m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), access::Tr("쉬운 주문"), m_places.easyOrder,
                           KeyFont(40), Colours().plainKey, Colours().keyInk);
-    connect(m_easyOrder, &CaptionKey::clicked, this, [this] { EasyOrder_Click(); });
+    connect(m_easyOrder, &CaptionKey::clicked, this, [this] { easyOrderClicked(); });
     // The other languages, each named in its own script (never translated).
     size_t slot = 0;
     for (const access::LanguageInfo& info : access::kLanguages) {
@@ -181,7 +181,7 @@ void frmMain::buildStartPanel()
         CaptionKey* key = MakeKey(panel, QStringLiteral("cmdLanguage_") + QLatin1String(info.code),
                                   QString::fromUtf16(info.name), m_places.languages.at(slot++),
                                   InScriptOf(KeyFont(28), info.language), Colours().plainKey, Colours().keyInk);
-        connect(key, &CaptionKey::clicked, this, [this, language = info.language] { Language_Click(language); });
+        connect(key, &CaptionKey::clicked, this, [this, language = info.language] { languageClicked(language); });
     }
 
     m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
@@ -202,115 +202,115 @@ void frmMain::buildStartPanel()
         area->setGeometry(Px(QRect(left, 0, 70, 60)));
         return area;
     };
-    m_lblConfig = operatorArea(QStringLiteral("lblConfig"), 0);
-    connect(m_lblConfig, &CaptionKey::clicked, this, [this] { lblConfig_Click(); });
-    m_lblTerminate = operatorArea(QStringLiteral("lblTerminate"), 70);
-    connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
+    m_settingsKey = operatorArea(QStringLiteral("lblConfig"), 0);
+    connect(m_settingsKey, &CaptionKey::clicked, this, [this] { settingsKeyClicked(); });
+    m_terminateKey = operatorArea(QStringLiteral("lblTerminate"), 70);
+    connect(m_terminateKey, &CaptionKey::clicked, this, [this] { terminateKeyClicked(); });
 }
 
-void frmMain::buildPhonePanel()
+void ReceptionScreen::buildPhonePanel()
 {
-    QFrame* panel = m_picFrame[kPhonePanel];
+    QFrame* panel = m_panels[kPhonePanel];
     makeKey(KeyGroup::Panel, int(PanelKey::ClosePhone), kCloseCaption, panel, m_places.close);
-    m_lblPhone[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), m_places.number, KeyFont(64), Colours().ink,
+    m_phoneLabels[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), m_places.number, KeyFont(64), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblPhoneA = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36), Colours().mutedInk,
+    m_phonePlaceholder = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36), Colours().mutedInk,
                             Qt::AlignCenter, LabelFlag::Wrap, access::Tr("휴대폰 번호를 입력하세요."));
     buildKeypad(KeyGroup::Phone, panel);
 }
 
-void frmMain::buildCarPanel()
+void ReceptionScreen::buildCarPanel()
 {
-    QFrame* panel = m_picFrame[kCarPanel];
+    QFrame* panel = m_panels[kCarPanel];
     makeKey(KeyGroup::Panel, int(PanelKey::CloseCar), kCloseCaption, panel, m_places.close);
     makeKey(KeyGroup::Car, int(CarKey::NumberChange), access::Tr(kNumberChangeCaption), panel, m_places.numberChange);
-    m_lblPhone[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32), Colours().mutedInk,
+    m_phoneLabels[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32), Colours().mutedInk,
                               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    m_lblCarNumber[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.carNumber, KeyFont(72),
+    m_carNumberLabels[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.carNumber, KeyFont(72),
                                   Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblCarNumberA = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.carNumber, LabelFont(36),
+    m_carPlaceholder = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.carNumber, LabelFont(36),
                                 Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
                                 access::Tr("차량 번호를 입력하세요."));
-    m_lblDriveThruText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),
+    m_driveThroughText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),
                                    Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     buildKeypad(KeyGroup::Car, panel);
 }
 
-void frmMain::buildPaymentPanel()
+void ReceptionScreen::buildPaymentPanel()
 {
-    QFrame* panel = m_picFrame[kPaymentPanel];
+    QFrame* panel = m_panels[kPaymentPanel];
     makeKey(KeyGroup::Panel, int(PanelKey::ClosePayment), kCloseCaption, panel, m_places.payClose);
     makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), access::Tr(kNumberChangeCaption), panel,
             m_places.payNumberChange);
-    m_lblPhone[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
+    m_phoneLabels[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
                               Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblCarNumber[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34), Colours().ink,
+    m_carNumberLabels[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34), Colours().ink,
                                   Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblPayTotal = nullptr;
+    m_paymentTotalLabel = nullptr;
     if (!m_places.payTotal.isNull())
-        m_lblPayTotal = MakeLabel(panel, QStringLiteral("lblPayTotal"), m_places.payTotal, KeyFont(40), Colours().ink,
+        m_paymentTotalLabel = MakeLabel(panel, QStringLiteral("lblPayTotal"), m_places.payTotal, KeyFont(40), Colours().ink,
                                   Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Panel, int(PanelKey::Cash), access::Tr("현금결제"), panel, m_places.cash);
     makeKey(KeyGroup::Panel, int(PanelKey::Card), access::Tr("카드결제"), panel, m_places.card);
 }
 
-void frmMain::buildCompletionPanel()
+void ReceptionScreen::buildCompletionPanel()
 {
-    m_picFrame[kCompletionPanel] = MakePanel(this, QStringLiteral("picFrame_4"), QRect(QPoint(0, 0), StageDesign()),
+    m_panels[kCompletionPanel] = MakePanel(this, QStringLiteral("panel_4"), QRect(QPoint(0, 0), StageDesign()),
                                              Colours().dimming);
-    m_picFrame4 = MakePanel(m_picFrame[kCompletionPanel], QStringLiteral("picFrame4"), m_places.completionBox,
+    m_completionBox = MakePanel(m_panels[kCompletionPanel], QStringLiteral("completionBox"), m_places.completionBox,
                             Colours().panel);
-    m_picFrame4->setFrameShape(QFrame::Box);
-    m_picFrame4->setLineWidth(std::max(1, Px(2)));
-    m_lblWaitTitle = MakeLabel(m_picFrame4, QStringLiteral("lblWaitTitle"), m_places.completionTitle, KeyFont(48),
+    m_completionBox->setFrameShape(QFrame::Box);
+    m_completionBox->setLineWidth(std::max(1, Px(2)));
+    m_completionTitle = MakeLabel(m_completionBox, QStringLiteral("lblWaitTitle"), m_places.completionTitle, KeyFont(48),
                                Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblWaitSCM = MakeLabel(m_picFrame4, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),
+    m_completionMessage = MakeLabel(m_completionBox, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),
                              Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    makeKey(KeyGroup::Car, int(CarKey::Confirm), access::Tr("확인"), m_picFrame4, m_places.completionConfirm);
+    makeKey(KeyGroup::Car, int(CarKey::Confirm), access::Tr("확인"), m_completionBox, m_places.completionConfirm);
     m_carKeys[size_t(CarKey::Confirm)]->setFont(KeyFont(48));
-    m_lblCount = MakeLabel(m_picFrame4, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40), Colours().alert,
+    m_countdownLabel = MakeLabel(m_completionBox, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40), Colours().alert,
                            Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap, QString::number(CloseSeconds()));
-    m_lblCountText = MakeLabel(m_picFrame4, QStringLiteral("lblCountText"), m_places.countText, LabelFont(30),
+    m_countdownCaption = MakeLabel(m_completionBox, QStringLiteral("lblCountText"), m_places.countText, LabelFont(30),
                                Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
                                access::Tr("초 후 자동 종료됩니다."));
-    m_picFrame[kCompletionPanel]->raise();
+    m_panels[kCompletionPanel]->raise();
 }
 
-void frmMain::buildPanels()
+void ReceptionScreen::buildPanels()
 {
     m_places = PlacesFor(access::CurrentModes(), StagePortrait());
     m_orderList = OrderList(ListMeasure(), m_places.listView.width(), m_places.listView.height());
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_picFrame[size_t(i)] = MakePanel(this, QStringLiteral("picFrame_%1").arg(i), m_places.entryPanel,
+        m_panels[size_t(i)] = MakePanel(this, QStringLiteral("panel_%1").arg(i), m_places.entryPanel,
                                           Colours().panel);
     // What each panel is, as a screen reader announces it.
     static const char* const kPanelNames[] = {TrNoop("처음 화면"), TrNoop("휴대폰 번호 입력"), TrNoop("차량 번호 입력"),
                                               TrNoop("결제 방법 선택")};
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_picFrame[size_t(i)]->setAccessibleName(access::Tr(kPanelNames[i]));
+        m_panels[size_t(i)]->setAccessibleName(access::Tr(kPanelNames[i]));
     buildWaitingStatus();
     buildMenuPanel();
-    m_picFrameMenu->setAccessibleName(access::Tr("주문 내역"));
+    m_orderPanel->setAccessibleName(access::Tr("주문 내역"));
     buildStartPanel();
     buildPhonePanel();
     buildCarPanel();
     buildPaymentPanel();
     buildModePanel();
     // What became of a submission, or the idle warning, over the entry panel in use.
-    m_lblNotice = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true),
+    m_noticeLabel = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true),
                             Colours().reception.noticeInk, Qt::AlignCenter, LabelFlag::Wrap);
-    m_lblNotice->setAutoFillBackground(true);
-    SetFill(m_lblNotice, Colours().reception.noticeFill);
-    m_lblNotice->hide();
+    m_noticeLabel->setAutoFillBackground(true);
+    SetFill(m_noticeLabel, Colours().reception.noticeFill);
+    m_noticeLabel->hide();
     buildCompletionPanel();
     const QCursor cursor = OperatorCursor();
-    m_lblConfig->setCursor(cursor);
-    m_lblTerminate->setCursor(cursor);
+    m_settingsKey->setCursor(cursor);
+    m_terminateKey->setCursor(cursor);
     // High contrast: plain faces only, no picture behind texts.
     m_background = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0101.gif"));
     if (m_places.orderPanelCovered) {
         // Under the full-window panels: neither seen nor read out.
-        m_picFrameMenu->hide();
+        m_orderPanel->hide();
         for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (label->objectName().endsWith(QStringLiteral("_0")))
                 label->hide();

@@ -6,7 +6,7 @@ using namespace sumbrel::testing;
 
 TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
 {
-    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("3분")},
+    ReceptionScreen& s = open({{QStringLiteral("count"), QStringLiteral("3분")},
                        {QStringLiteral("time"), QStringLiteral("15분")},
                        {QStringLiteral("TakeOutCarText"), QStringLiteral("드라이브 스루!줄바꿈!네 자리")},
                        {QStringLiteral("TakeOutPCText"), QStringLiteral("픽업대")},
@@ -17,7 +17,7 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
     EXPECT_EQ(caption(WaitingTimeLabel(s, 0)), QStringLiteral("15분"));
     EXPECT_EQ(caption(WaitingTimeLabel(s, 1)), QStringLiteral("15분"));
     EXPECT_EQ(s.path().settings().TakeOutCarText, QStringLiteral("드라이브 스루\r\n네 자리"));
-    EXPECT_EQ(lblDriveThruText(s)->text(), QStringLiteral("드라이브 스루\n네 자리"));
+    EXPECT_EQ(DriveThroughText(s)->text(), QStringLiteral("드라이브 스루\n네 자리"));
     EXPECT_EQ(s.path().settings().TakeOutPCText, QStringLiteral("픽업대"));
     EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
     EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("y"));
@@ -31,12 +31,12 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
 
 TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
 {
-    frmMain& s = open({{QStringLiteral("raw"), QStringLiteral("<html>점검 중</html>")}});
+    ReceptionScreen& s = open({{QStringLiteral("raw"), QStringLiteral("<html>점검 중</html>")}});
     EXPECT_TRUE(s.path().settings().TOWhereYN.isEmpty() && s.path().settings().TakeOutCarYN.isEmpty()
                 && s.path().settings().TOPayTypeS.isEmpty());
     EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isHidden());
     EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->pos(), QPoint(70, 315));
-    EXPECT_EQ(lblDriveThruText(s)->text(), QString());
+    EXPECT_EQ(DriveThroughText(s)->text(), QString());
     EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QString());
     KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("접수"));
@@ -44,7 +44,7 @@ TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
 
 TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
 {
-    frmMain& s = open(
+    ReceptionScreen& s = open(
         {{QStringLiteral("count"), QStringLiteral("4")}, {QStringLiteral("omit"), QStringLiteral("time")}});
     EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QStringLiteral("4"));
     EXPECT_EQ(caption(WaitingTimeLabel(s, 0)), QString());
@@ -53,7 +53,7 @@ TEST_F(ReceptionTest, CountWithoutTimeLeavesTheTimeLabelsEmpty)
 
 TEST_F(ReceptionTest, PollFillsTheLabelsEveryTime)
 {
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     shop.setSettings(
         {{QStringLiteral("count"), QStringLiteral("3분")}, {QStringLiteral("time"), QStringLiteral("15분")}});
     poll(s);
@@ -68,7 +68,7 @@ TEST_F(ReceptionTest, PollFillsTheLabelsEveryTime)
 
 TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
 {
-    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("2")}});
+    ReceptionScreen& s = open({{QStringLiteral("count"), QStringLiteral("2")}});
     ASSERT_EQ(caption(WaitingTeamsLabel(s, 0)), QStringLiteral("2"));
     shop.setSettings(
         {{QStringLiteral("omit"), QStringLiteral("count")}, {QStringLiteral("time"), QStringLiteral("9분")}});
@@ -87,13 +87,13 @@ TEST_F(ReceptionTest, PollWithoutCountEmptiesTheTeamLabels)
 
 TEST_F(ReceptionTest, RefreshTimerStartsAtFirstShowAndPolls)
 {
-    frmMain& s = open();
-    EXPECT_FALSE(Timer_Refresh(s)->isActive());
+    ReceptionScreen& s = open();
+    EXPECT_FALSE(PollTimer(s)->isActive());
     shop.setSettings({{QStringLiteral("count"), QStringLiteral("6")}});
     shop.clearRequests();
     s.show();
-    EXPECT_TRUE(Timer_Refresh(s)->isActive());
-    EXPECT_EQ(Timer_Refresh(s)->interval(), 15000);
+    EXPECT_TRUE(PollTimer(s)->isActive());
+    EXPECT_EQ(PollTimer(s)->interval(), 15000);
     clock->advance(14999);
     EXPECT_FALSE(logText().contains(QStringLiteral("TOLoad() ... ")));
     clock->advance(1);
@@ -105,21 +105,21 @@ TEST_F(ReceptionTest, RefreshTimerStartsAtFirstShowAndPolls)
 
 TEST_F(ReceptionTest, OperatorKeysAskByTheirSignalsAndTheResetReloadsTheSettings)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     int settingsAsked = 0;
     int endAsked = 0;
-    QObject::connect(&s, &frmMain::settingsRequested, &s, [&] {
+    QObject::connect(&s, &ReceptionScreen::settingsRequested, &s, [&] {
         ++settingsAsked;
         shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")}});
         s.reset();
     });
-    QObject::connect(&s, &frmMain::terminateRequested, &s, [&] { ++endAsked; });
-    lblConfig(s)->touch();
+    QObject::connect(&s, &ReceptionScreen::terminateRequested, &s, [&] { ++endAsked; });
+    SettingsKey(s)->touch();
     EXPECT_EQ(settingsAsked, 1);
     EXPECT_EQ(s.path().currentPanel(), 0);
     settled(s);
     EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isHidden()) << "the reset reloads the settings";
     EXPECT_EQ(endAsked, 0);
-    lblTerminate(s)->touch();
+    TerminateKey(s)->touch();
     EXPECT_EQ(endAsked, 1);
 }

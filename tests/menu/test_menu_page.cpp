@@ -2,7 +2,7 @@
 // the dimmed page behind a dialog, the order rows, the limits, confirm, cancel and the idle close.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/frm_menu_select_main.h"
+#include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/menu_photo.h"
 #include "menu/ui/picture_cache.h"
@@ -51,9 +51,9 @@ QString AccessibleName(QObject* widget)
 }
 
 // The page with its item dialogs replaced by a script, or the real ones.
-class ScriptedPage : public frmMenuSelectMain {
+class ScriptedPage : public MenuPage {
 public:
-    using frmMenuSelectMain::frmMenuSelectMain;
+    using MenuPage::MenuPage;
     bool realDialogs = false;
     std::function<std::optional<order::OrderLine>(const TileTouch&)> dialog;
 
@@ -61,7 +61,7 @@ protected:
     void openItemDialog(const TileTouch& touch) override
     {
         if (realDialogs)
-            frmMenuSelectMain::openItemDialog(touch);
+            MenuPage::openItemDialog(touch);
         else
             itemDialogClosed(dialog(touch));
     }
@@ -83,11 +83,11 @@ protected:
         page = std::make_unique<ScriptedPage>();
         page->dialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
             touches.append(touch);
-            shadowShown = picShadow(*page)->isVisible();
+            shadowShown = Backdrop(*page)->isVisible();
             behind = page->grab().toImage();
             return lineToAdd;
         };
-        QObject::connect(page.get(), &frmMenuSelectMain::closed, [this](cart::OrderCart result, MenuPageEnd end) {
+        QObject::connect(page.get(), &MenuPage::closed, [this](cart::OrderCart result, MenuPageEnd end) {
             ends.append({result, end});
         });
     }
@@ -103,19 +103,19 @@ protected:
         page->open(order);
         ASSERT_TRUE(QTest::qWaitFor([this] { return loaded(); }, 10000));
     }
-    bool loaded() const { return !page->m_FirstActivated && !page->loading() && Timer3(*page)->isActive(); }
+    bool loaded() const { return !page->loadPending() && !page->loading() && IdleTick(*page)->isActive(); }
     int visibleTiles() const
     {
         int n = 0;
         for (int k = 0; k < kTileCount; ++k)
-            n += picMenu(*page, k)->isVisibleTo(page.get()) ? 1 : 0;
+            n += Tile(*page, k)->isVisibleTo(page.get()) ? 1 : 0;
         return n;
     }
     int visibleRows() const
     {
         int n = 0;
         for (int i = 0; i < kOrderRows; ++i)
-            n += SetNum_Frame(*page, i)->isVisibleTo(page.get()) ? 1 : 0;
+            n += RowFrame(*page, i)->isVisibleTo(page.get()) ? 1 : 0;
         return n;
     }
 
@@ -149,37 +149,37 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     // Seven categories: the first five on the tabs, the first one current.
     EXPECT_EQ(CategoryTab(*page, 0)->caption(), QStringLiteral("커피"));
     EXPECT_EQ(CategoryTab(*page, 4)->caption(), QStringLiteral("디저트"));
-    EXPECT_EQ(CategoryTab(*page, 0)->background(), frmMenuSelectMain::tabColour(true));
-    EXPECT_EQ(CategoryTab(*page, 1)->background(), frmMenuSelectMain::tabColour(false));
+    EXPECT_EQ(CategoryTab(*page, 0)->background(), MenuPage::tabColour(true));
+    EXPECT_EQ(CategoryTab(*page, 1)->background(), MenuPage::tabColour(false));
     // 커피 has 24 items: a full first page.
     EXPECT_EQ(visibleTiles(), 20);
-    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("에스프레소"));
+    EXPECT_EQ(TileName(*page, 0)->text(), QStringLiteral("에스프레소"));
     EXPECT_EQ(TilePriceLabel(*page, 0)->text(), QStringLiteral("2,000원"));
     EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("1/2"));
     EXPECT_TRUE(PageImage(*page)->isVisibleTo(page.get()));
     EXPECT_EQ(PageImage(*page)->y(), 372);
     // 롱블랙 has no picture: the placeholder stands in.
-    EXPECT_EQ(m_nameLabel(*page, 9)->text(), QStringLiteral("롱블랙"));
-    const QSize photo = m_photoLabel(*page, 9)->size();
-    EXPECT_EQ(m_photoLabel(*page, 9)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
-    EXPECT_NE(m_photoLabel(*page, 0)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    EXPECT_EQ(TileName(*page, 9)->text(), QStringLiteral("롱블랙"));
+    const QSize photo = TilePhoto(*page, 9)->size();
+    EXPECT_EQ(TilePhoto(*page, 9)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
+    EXPECT_NE(TilePhoto(*page, 0)->pixmap().toImage(), MenuPhotoPlaceholder(photo).toImage());
     // The cart handed over is drawn at once.
     EXPECT_EQ(visibleRows(), 1);
-    EXPECT_EQ(SetMenuName(*page, 0)->text(), QStringLiteral("Coffee"));
-    EXPECT_EQ(SetOptionMenu(*page, 0)->text(), QStringLiteral("Size:Large"));
+    EXPECT_EQ(RowName(*page, 0)->text(), QStringLiteral("Coffee"));
+    EXPECT_EQ(RowOptions(*page, 0)->text(), QStringLiteral("Size:Large"));
     EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("1"));
     EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("7,000"));
 
     // What a screen reader hears.
-    QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(picMenu(*page, 0));
+    QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(Tile(*page, 0));
     ASSERT_NE(tile, nullptr);
     EXPECT_EQ(tile->role(), QAccessible::Button);
     EXPECT_EQ(tile->text(QAccessible::Name), QStringLiteral("에스프레소"));
     EXPECT_EQ(tile->text(QAccessible::Description), QStringLiteral("에스프레소, 2,000원"));
     EXPECT_EQ(AccessibleName(CategoryTab(*page, 1)), QStringLiteral("라떼"));
-    EXPECT_EQ(AccessibleName(CmdLabel(*page, 7)), QStringLiteral("선택완료"));
-    EXPECT_EQ(AccessibleName(SetNum_Add(*page, 0)), QStringLiteral("+"));
-    EXPECT_EQ(AccessibleName(m_nameLabel(*page, 1)), QStringLiteral("도피오"));
+    EXPECT_EQ(AccessibleName(CommandKey(*page, 7)), QStringLiteral("선택완료"));
+    EXPECT_EQ(AccessibleName(RowQuantityUp(*page, 0)), QStringLiteral("+"));
+    EXPECT_EQ(AccessibleName(TileName(*page, 1)), QStringLiteral("도피오"));
     EXPECT_EQ(AccessibleName(OrderTotalLabel(*page)), QStringLiteral("합계 7,000원"));
     EXPECT_EQ(AccessibleName(OrderCountLabel(*page)), QStringLiteral("총 수량 1"));
 
@@ -187,41 +187,41 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     // this one showed. A double tap moves two pages.
     ASSERT_TRUE(QTest::qWaitFor([] { return !PictureCache::shared().prefetching(); }, 10000));
     const int decoded = PictureCache::shared().decodeCount();
-    CmdLabel(*page, 3)->touch();
+    CommandKey(*page, 3)->touch();
     EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("2/2"));
     EXPECT_EQ(PageImage(*page)->y(), 472);
     EXPECT_EQ(visibleTiles(), 4);
-    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("아인슈페너"));
-    CmdLabel(*page, 2)->touch();
-    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("에스프레소"));
-    CmdLabel(*page, 3)->doubleTouch();
+    EXPECT_EQ(TileName(*page, 0)->text(), QStringLiteral("아인슈페너"));
+    CommandKey(*page, 2)->touch();
+    EXPECT_EQ(TileName(*page, 0)->text(), QStringLiteral("에스프레소"));
+    CommandKey(*page, 3)->doubleTouch();
     EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("1/2"));
     EXPECT_EQ(PictureCache::shared().decodeCount(), decoded);
 
     // Another tab; an activation without the flag only traces.
     CategoryTab(*page, 1)->touch();
-    EXPECT_EQ(m_nameLabel(*page, 0)->text(), QStringLiteral("카페라떼"));
+    EXPECT_EQ(TileName(*page, 0)->text(), QStringLiteral("카페라떼"));
     EXPECT_TRUE(PageCounterLabel(*page)->text().isEmpty());
     EXPECT_FALSE(PageImage(*page)->isVisibleTo(page.get()));
-    page->Form_Activate();
+    page->activate();
     EXPECT_EQ(logEntries().filter(QStringLiteral("[MenuSelectMain→Form_Activate] Quit")).size(), 1);
 
     // A screen reader's press is a touch of the tile.
     ASSERT_NE(tile->actionInterface(), nullptr);
     tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_EQ(touches.size(), 1);
-    EXPECT_EQ(touches[0].srl, page->model().tileEntry(0)->col[kTileNum]);
+    EXPECT_EQ(touches[0].tileNumber, page->model().tileEntry(0)->col[kTileNum]);
 }
 
 TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
 {
     order.order = Lines(3);
     open();
-    picMenu(*page, 0)->touch();  // 에스프레소: no option group
-    picMenu(*page, 2)->touch();  // 아메리카노: size and extras
+    Tile(*page, 0)->touch();  // 에스프레소: no option group
+    Tile(*page, 2)->touch();  // 아메리카노: size and extras
     ASSERT_EQ(touches.size(), 2);
     EXPECT_EQ(touches[0].dialog, DialogKind::Single);
-    EXPECT_EQ(touches[0].srl, QStringLiteral("101"));
+    EXPECT_EQ(touches[0].tileNumber, QStringLiteral("101"));
     EXPECT_EQ(menuCatalogue().at(touches[0].menuIndex.toInt(), kColNum), QStringLiteral("101"));
     EXPECT_EQ(touches[1].dialog, DialogKind::Options);
 
@@ -231,70 +231,70 @@ TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
     EXPECT_LE(qRed(tile), 100);
     EXPECT_LE(qBlue(tile), 100);
     EXPECT_EQ(behind.pixel(820, 115), qRgb(255, 255, 255));  // the order list's card
-    EXPECT_FALSE(picShadow(*page)->isVisible());
-    EXPECT_TRUE(picMenu(*page, 2)->isEnabled());
+    EXPECT_FALSE(Backdrop(*page)->isVisible());
+    EXPECT_TRUE(Tile(*page, 2)->isEnabled());
 
     // Five lines now: the newest is in view at the list's end.
     EXPECT_EQ(visibleRows(), 5);
-    EXPECT_EQ(picList(*page)->height(), 695);
-    EXPECT_EQ(picList(*page)->y(), 415 - 695);
+    EXPECT_EQ(OrderListArea(*page)->height(), 695);
+    EXPECT_EQ(OrderListArea(*page)->y(), 415 - 695);
     EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("5"));
-    CmdLabel(*page, 4)->touch();
-    EXPECT_EQ(picList(*page)->y(), 0);
+    CommandKey(*page, 4)->touch();
+    EXPECT_EQ(OrderListArea(*page)->y(), 0);
 }
 
 TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
 {
     order.order = Lines(20);
     open();
-    picMenu(*page, 0)->touch();
+    Tile(*page, 0)->touch();
     EXPECT_TRUE(touches.isEmpty());
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("메뉴 갯수 한계만큼 주문되었습니다!"));
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
 
-    Set_Delete(*page, 19)->touch();
+    RowRemove(*page, 19)->touch();
     EXPECT_EQ(visibleRows(), 19);
-    picMenu(*page, 0)->touch();
+    Tile(*page, 0)->touch();
     EXPECT_EQ(touches.size(), 1);
 
-    Set_Delete(*page, 0)->touch();
+    RowRemove(*page, 0)->touch();
     menuCatalogue().clear();
-    picMenu(*page, 1)->touch();
+    Tile(*page, 1)->touch();
     EXPECT_EQ(touches.size(), 1);
     ASSERT_EQ(dialogs->messages.size(), 2);
     EXPECT_EQ(dialogs->messages[1].text, QStringLiteral("메뉴 오류입니다!\r\n\r\n프로그램 종료 후 다시 시작하세요"));
-    EXPECT_TRUE(picMenu(*page, 1)->isEnabled());
+    EXPECT_TRUE(Tile(*page, 1)->isEnabled());
 }
 
 TEST_F(MenuPageTest, RowKeysChangeTheOrder)
 {
     order.order = order::Of({kCoffee, kTea});
     open();
-    SetNum_Add(*page, 0)->touch();
+    RowQuantityUp(*page, 0)->touch();
     order::OrderLine three = kCoffee;
     three.quantity = 3;
-    EXPECT_EQ(page->m_SELECTED, order::Of({three, kTea}));
-    EXPECT_EQ(SetNum(*page, 0)->text(), QStringLiteral("3"));
-    EXPECT_EQ(SetPrice(*page, 0)->text(), QStringLiteral("10,500원"));
-    SetNum_Sub(*page, 0)->doubleTouch();  // two steps
-    EXPECT_EQ(SetNum(*page, 0)->text(), QStringLiteral("1"));
-    SetNum_Sub(*page, 0)->touch();  // stays at 1
-    EXPECT_EQ(SetNum(*page, 0)->text(), QStringLiteral("1"));
-    Set_Delete(*page, 0)->touch();
-    EXPECT_EQ(page->m_SELECTED, order::Of({kTea}));
-    EXPECT_EQ(SetSerial(*page, 0)->text(), QStringLiteral("1"));
-    EXPECT_EQ(SetMenuName(*page, 0)->text(), QStringLiteral("Tea"));
+    EXPECT_EQ(page->composed(), order::Of({three, kTea}));
+    EXPECT_EQ(RowQuantity(*page, 0)->text(), QStringLiteral("3"));
+    EXPECT_EQ(RowPrice(*page, 0)->text(), QStringLiteral("10,500원"));
+    RowQuantityDown(*page, 0)->doubleTouch();  // two steps
+    EXPECT_EQ(RowQuantity(*page, 0)->text(), QStringLiteral("1"));
+    RowQuantityDown(*page, 0)->touch();  // stays at 1
+    EXPECT_EQ(RowQuantity(*page, 0)->text(), QStringLiteral("1"));
+    RowRemove(*page, 0)->touch();
+    EXPECT_EQ(page->composed(), order::Of({kTea}));
+    EXPECT_EQ(RowSerial(*page, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(RowName(*page, 0)->text(), QStringLiteral("Tea"));
     EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("3,000"));
 
-    // A name wider than 159 pixels in picList's font takes the upper place.
-    page->m_SELECTED = order::Of({order::Line(QStringLiteral("아이스 디카페인 아메리카노 라지 사이즈"), 3500)});
-    EXPECT_TRUE(page->Draw_Order());
-    EXPECT_EQ(SetMenuName(*page, 0)->y(), 15);
-    EXPECT_EQ(SetPrice(*page, 0)->y(), 59);
+    // A name wider than 159 pixels in the order rows' font takes the upper place.
+    page->composed() = order::Of({order::Line(QStringLiteral("아이스 디카페인 아메리카노 라지 사이즈"), 3500)});
+    EXPECT_TRUE(page->drawOrder());
+    EXPECT_EQ(RowName(*page, 0)->y(), 15);
+    EXPECT_EQ(RowPrice(*page, 0)->y(), 59);
     EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("1"));
-    page->m_SELECTED = Lines(2);
-    EXPECT_TRUE(page->Draw_Order());
+    page->composed() = Lines(2);
+    EXPECT_TRUE(page->drawOrder());
     EXPECT_EQ(OrderCountLabel(*page)->text(), QStringLiteral("2"));
 }
 
@@ -302,8 +302,8 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
 {
     order.order = order::Of({kTea});
     open();
-    picMenu(*page, 0)->touch();  // one more line in this visit
-    CmdLabel(*page, 6)->touch();
+    Tile(*page, 0)->touch();  // one more line in this visit
+    CommandKey(*page, 6)->touch();
     EXPECT_FALSE(page->isVisible());
     ASSERT_EQ(ends.size(), 1);
     EXPECT_EQ(ends[0].end, MenuPageEnd::Left);
@@ -312,10 +312,10 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
 
     // Reopened: the cart as it was before that visit. An empty cart is not confirmed.
     open();
-    EXPECT_EQ(page->m_SELECTED, order::Of({kTea}));
+    EXPECT_EQ(page->composed(), order::Of({kTea}));
     EXPECT_EQ(visibleRows(), 1);
-    Set_Delete(*page, 0)->touch();
-    CmdLabel(*page, 7)->touch();
+    RowRemove(*page, 0)->touch();
+    CommandKey(*page, 7)->touch();
     EXPECT_TRUE(page->isVisible());
     EXPECT_EQ(ends.size(), 1);
 
@@ -323,8 +323,8 @@ TEST_F(MenuPageTest, ConfirmTakesTheCartCancelDropsTheVisit)
     page->hide();
     order.order = order::Of({kCoffee});
     open();
-    picMenu(*page, 1)->touch();
-    CmdLabel(*page, 7)->doubleTouch();
+    Tile(*page, 1)->touch();
+    CommandKey(*page, 7)->doubleTouch();
     ASSERT_EQ(ends.size(), 2);
     EXPECT_EQ(ends[1].end, MenuPageEnd::Confirmed);
     EXPECT_TRUE(ends[1].cart.selectionConfirmed);
@@ -338,9 +338,9 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     order.selectionConfirmed = true;  // from an earlier confirmation
     open();
     QList<int> shown;  // the seconds the countdown showed, in order
-    QObject::connect(Timer3(*page), &ClockTimer::timeout, [this, &shown] {
-        const int seconds = m_idleCountdownLabel(*page)->text().chopped(1).toInt();
-        if (m_idleCountdownLabel(*page)->text().endsWith(u'초') && (shown.isEmpty() || shown.last() != seconds))
+    QObject::connect(IdleTick(*page), &ClockTimer::timeout, [this, &shown] {
+        const int seconds = IdleCountdown(*page)->text().chopped(1).toInt();
+        if (IdleCountdown(*page)->text().endsWith(u'초') && (shown.isEmpty() || shown.last() != seconds))
             shown << seconds;
     });
     clock->advance(29999);
@@ -350,7 +350,7 @@ TEST_F(MenuPageTest, IdlePageClosesUnconfirmedAfterThirtySeconds)
     ASSERT_EQ(ends.size(), 1);
     EXPECT_EQ(ends[0].end, MenuPageEnd::Left);
     EXPECT_FALSE(ends[0].cart.selectionConfirmed);
-    EXPECT_FALSE(Timer3(*page)->isActive());
+    EXPECT_FALSE(IdleTick(*page)->isActive());
     // Counting down second by second from thirty.
     QList<int> expected;
     for (int second = 30; second >= 1; --second)
@@ -367,7 +367,7 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsCo
     // The customer in each dialog: its add key, once it is up over the dimmed page; the dialog
     // closes a moment later.
     const auto addFrom = [&](int tile) {
-        picMenu(*page, tile)->touch();
+        Tile(*page, tile)->touch();
         QDialog* dialog = nullptr;
         EXPECT_TRUE(QTest::qWaitFor([&] {
             dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -375,7 +375,7 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsCo
         }));
         if (!dialog || dialog == page.get())
             return;
-        opened << dialog->objectName() + (picShadow(*page)->isVisible() ? QStringLiteral(" dimmed") : QString());
+        opened << dialog->objectName() + (Backdrop(*page)->isVisible() ? QStringLiteral(" dimmed") : QString());
         dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
         // The page behind takes no touch while the dialog is up, closing or not.
         EXPECT_TRUE(dialog->isVisible());
@@ -385,24 +385,24 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsCo
     addFrom(0);  // 에스프레소
     addFrom(2);  // 아메리카노, its first size preselected
     EXPECT_EQ(opened,
-              (QStringList{QStringLiteral("frmMenuSelectSubA dimmed"), QStringLiteral("frmMenuSelectSubB dimmed")}));
-    ASSERT_EQ(page->m_SELECTED.size(), 2);
-    const order::OrderLine& espresso = page->m_SELECTED.line(0);
-    const order::OrderLine& americano = page->m_SELECTED.line(1);
+              (QStringList{QStringLiteral("singleItemDialog dimmed"), QStringLiteral("optionItemDialog dimmed")}));
+    ASSERT_EQ(page->composed().size(), 2);
+    const order::OrderLine& espresso = page->composed().line(0);
+    const order::OrderLine& americano = page->composed().line(1);
     EXPECT_EQ(espresso, order::Line(QStringLiteral("에스프레소"), 2000, 1, {}, QStringLiteral("101")));
     EXPECT_EQ(americano, order::Line(QStringLiteral("아메리카노"), 2500, 1, {{u"사이즈", u"레귤러", 0}}, americano.itemNumber));
     EXPECT_FALSE(americano.itemNumber.isEmpty());
     EXPECT_EQ(visibleRows(), 2);
-    EXPECT_EQ(SetOptionMenu(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));
+    EXPECT_EQ(RowOptions(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));
     EXPECT_EQ(OrderTotalLabel(*page)->text(), QStringLiteral("4,500"));
-    EXPECT_FALSE(picShadow(*page)->isVisible());
-    EXPECT_TRUE(picMenu(*page, 2)->isEnabled());
+    EXPECT_FALSE(Backdrop(*page)->isVisible());
+    EXPECT_TRUE(Tile(*page, 2)->isEnabled());
 
-    CmdLabel(*page, 7)->touch();
+    CommandKey(*page, 7)->touch();
     ASSERT_EQ(ends.size(), 1);
     EXPECT_EQ(ends[0].end, MenuPageEnd::Confirmed);
     EXPECT_TRUE(ends[0].cart.selectionConfirmed);
-    EXPECT_EQ(ends[0].cart.order, page->m_SELECTED);
+    EXPECT_EQ(ends[0].cart.order, page->composed());
 }
 
 // While the shop keeps the menu's answers back the page stays on the screen with its loading panel
@@ -459,8 +459,8 @@ TEST_F(MenuPageTest, AStalledOrFailedLoadNeverHoldsThePageAndEndsAsTheCustomerOr
             for (QWidget* element : page->keypad().elements())
                 reachable << AccessibleName(element);
             EXPECT_EQ(reachable, QStringList{QStringLiteral("취소")});
-            picMenu(*page, 0)->touch();  // covered, and no tile acts while loading
-            CmdLabel(*page, 7)->touch();
+            Tile(*page, 0)->touch();  // covered, and no tile acts while loading
+            CommandKey(*page, 7)->touch();
             EXPECT_TRUE(touches.isEmpty());
             EXPECT_TRUE(ends.isEmpty());
             if (c.act == Act::TouchCancel)
@@ -478,7 +478,7 @@ TEST_F(MenuPageTest, AStalledOrFailedLoadNeverHoldsThePageAndEndsAsTheCustomerOr
         EXPECT_EQ(ends[0].cart.order, order::Of({kTea}));
         EXPECT_FALSE(page->isVisible());
         EXPECT_FALSE(page->loading());
-        EXPECT_FALSE(Timer3(*page)->isActive());
+        EXPECT_FALSE(IdleTick(*page)->isActive());
         EXPECT_EQ(logEntries().filter(QString::fromUtf8(c.traced)).size(), traced + 1);
         // A late answer changes nothing: the visit is over.
         clock->advance(60000);

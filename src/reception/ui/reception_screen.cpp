@@ -1,4 +1,4 @@
-#include "reception/ui/frm_main.h"
+#include "reception/ui/reception_screen.h"
 
 #include "access/language.h"
 #include "access/speech.h"
@@ -32,36 +32,37 @@ namespace sumbrel {
 
 using namespace reception;
 
-frmMain::frmMain(QWidget* parent)
+ReceptionScreen::ReceptionScreen(QWidget* parent)
     : QWidget(parent)
     , m_path(m_cart)
     , m_orderList(ListMeasure())
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("receptionScreen"));
+    SetTraceName(this, QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    m_timerCloser = new ClockTimer(this);
-    m_timerCloser->setObjectName(QStringLiteral("Timer_Closer"));
-    connect(m_timerCloser, &ClockTimer::timeout, this, [this] { Timer_Closer_Timer(); });
-    m_timerRefresh = new ClockTimer(this);
-    m_timerRefresh->setObjectName(QStringLiteral("Timer_Refresh"));
-    connect(m_timerRefresh, &ClockTimer::timeout, this, [this] { Timer_Refresh_Timer(); });
-    m_timerIdle = new ClockTimer(this);
-    m_timerIdle->setObjectName(QStringLiteral("Timer_Idle"));
-    connect(m_timerIdle, &ClockTimer::timeout, this, [this] { Timer_Idle_Timer(); });
+    m_countdownTimer = new ClockTimer(this);
+    m_countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
+    connect(m_countdownTimer, &ClockTimer::timeout, this, [this] { countdownTick(); });
+    m_pollTimer = new ClockTimer(this);
+    m_pollTimer->setObjectName(QStringLiteral("pollTimer"));
+    connect(m_pollTimer, &ClockTimer::timeout, this, [this] { pollTick(); });
+    m_idleTimer = new ClockTimer(this);
+    m_idleTimer->setObjectName(QStringLiteral("idleTimer"));
+    connect(m_idleTimer, &ClockTimer::timeout, this, [this] { idleLimitTick(); });
     // Every touch on the screen counts for the entry panels' idle limit.
     qApp->installEventFilter(this);
-    Form_Load();
+    build();
 }
 
-frmMain::~frmMain()
+ReceptionScreen::~ReceptionScreen()
 {
     qApp->removeEventFilter(this);
 }
 
 // ---- window load -------------------------------------------------------------------------------
 
-void frmMain::Form_Load()
+void ReceptionScreen::build()
 {
     Procedure proc(QString(), QStringLiteral("Form_Load"));
     SUMBREL_STEP(proc, {
@@ -75,37 +76,37 @@ void frmMain::Form_Load()
     });
     SUMBREL_STEP(proc, buildPanels());
     SUMBREL_STEP(proc, buildNavigation());
-    SUMBREL_STEP(proc, Init_Form());
-    SUMBREL_STEP(proc, Load_Setting());
+    SUMBREL_STEP(proc, showStartState());
+    SUMBREL_STEP(proc, loadSettings());
     SUMBREL_STEP(proc, ShowText(m_shopName, gs().shopName));
 }
 
 // ---- the start state ---------------------------------------------------------------------------
 
-void frmMain::Init_Form()
+void ReceptionScreen::showStartState()
 {
-    m_timerCloser->stop();
-    for (QFrame* panel : m_picFrame)
+    m_countdownTimer->stop();
+    for (QFrame* panel : m_panels)
         panel->hide();
-    m_picFrameMenu->hide();
+    m_orderPanel->hide();
     m_orderList.toTop();
-    m_picList->move(0, 0);
+    m_orderListSurface->move(0, 0);
     m_cart.clear();
     m_path.start();
     m_modePanel->hide();
     showChoices(access::CurrentModes());
     m_spokenNotice.clear();
-    m_picFrame[kStartPanel]->show();
+    m_panels[kStartPanel]->show();
     placeMenuKey();
     showNumbers();
     showNotice();
-    m_lblCarNumberA->hide();
-    ShowText(m_lblCount, QString::number(CloseSeconds()));
+    m_carPlaceholder->hide();
+    ShowText(m_countdownLabel, QString::number(CloseSeconds()));
     m_waiting = {};
     showWaiting();
 }
 
-bool frmMain::Load_Setting()
+bool ReceptionScreen::loadSettings()
 {
     // The last good settings stay on the panels until the answer comes.
     const ReceptionService::Request request = m_service.settingsRequest();
@@ -120,14 +121,14 @@ bool frmMain::Load_Setting()
         });
 }
 
-void frmMain::showSettings()
+void ReceptionScreen::showSettings()
 {
     const ReceptionSettings& settings = m_settings;
     m_waiting.apply(settings.waiting);
     showWaiting();
-    ShowText(m_lblCount, QString::number(CloseSeconds()));
+    ShowText(m_countdownLabel, QString::number(CloseSeconds()));
     m_path.applySettings(settings);
-    ShowText(m_lblDriveThruText, settings.TakeOutCarText);
+    ShowText(m_driveThroughText, settings.TakeOutCarText);
     showCompletion();
     // The takeout key alone stands in the middle of the two keys' places.
     const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
@@ -139,22 +140,22 @@ void frmMain::showSettings()
     fitTexts();
 }
 
-void frmMain::reset()
+void ReceptionScreen::reset()
 {
     // The customer's choices and language end with the visit.
     if (access::CurrentModes().any())
         ApplyModes({});
     ApplyLanguage(access::Language::Korean);
     rebuildForLook();
-    Init_Form();
-    Load_Setting();
+    showStartState();
+    loadSettings();
     if (m_keypad)
         m_keypad->focus(nullptr, false);
 }
 
 // ---- waiting status ----------------------------------------------------------------------------
 
-bool frmMain::TOLoad()
+bool ReceptionScreen::pollWaitingStatus()
 {
     // Never two at once; the settings' answer carries the waiting status as well.
     if (m_poll.busy() || m_settingsLoad.busy() || ScreenHold::active())
@@ -179,10 +180,10 @@ bool frmMain::TOLoad()
     return true;
 }
 
-void frmMain::Timer_Refresh_Timer()
+void ReceptionScreen::pollTick()
 {
     try {
-        TOLoad();
+        pollWaitingStatus();
     } catch (...) {
         // The poll's failures never reach the timer.
     }
@@ -190,13 +191,13 @@ void frmMain::Timer_Refresh_Timer()
 
 // ---- the submission ----------------------------------------------------------------------------
 
-void frmMain::submission()
+void ReceptionScreen::submission()
 {
     // Taps are dropped while the order is under way: the path takes no key, and the screen keeps
     // painting and answering (the completion panel says the order is being sent).
     m_path.beginSubmission();
     showCompletion();
-    QWidget* completion = m_picFrame[kCompletionPanel];
+    QWidget* completion = m_panels[kCompletionPanel];
     completion->raise();
     completion->show();
     placeMenuKey();
@@ -217,46 +218,46 @@ void frmMain::submission()
         [this](const PostResult& result) { submitted(m_service.orderAnswered(result)); });
 }
 
-void frmMain::submitted(OrderState outcome)
+void ReceptionScreen::submitted(OrderState outcome)
 {
     const Reaction reaction = m_path.endSubmission(outcome);
     showCompletion();
     m_carKeys[size_t(CarKey::Confirm)]->setKeyEnabled(m_path.confirmEnabled());
     if (reaction.step == Step::Countdown) {
-        m_timerCloser->start(kCloserIntervalMs);
+        m_countdownTimer->start(kCloserIntervalMs);
         fitTexts();
         announce();
         return;
     }
-    m_picFrame[kCompletionPanel]->hide();
+    m_panels[kCompletionPanel]->hide();
     const int panel = m_path.currentPanel();
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_picFrame[size_t(i)]->setVisible(i == panel);
+        m_panels[size_t(i)]->setVisible(i == panel);
     showNumbers();
     showNotice();
     placeMenuKey();
 }
 
-void frmMain::Timer_Closer_Timer()
+void ReceptionScreen::countdownTick()
 {
     act(m_path.tick(), KeyGroup::Car);
 }
 
-void frmMain::Timer_Idle_Timer()
+void ReceptionScreen::idleLimitTick()
 {
     act(m_path.idleTick(), KeyGroup::Panel);
 }
 
 // ---- showing the model -------------------------------------------------------------------------
 
-void frmMain::act(const Reaction& reaction, KeyGroup group)
+void ReceptionScreen::act(const Reaction& reaction, KeyGroup group)
 {
     showAct(reaction, group);
     placeMenuKey();
     fitTexts();
 }
 
-void frmMain::showAct(const Reaction& reaction, KeyGroup group)
+void ReceptionScreen::showAct(const Reaction& reaction, KeyGroup group)
 {
     switch (reaction.step) {
     case Step::Nothing:
@@ -296,18 +297,18 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
         switchPanel(reaction.from, reaction.panel);
         showNotice();
         setNextKeys();
-        m_picFrameMenu->setVisible(!m_places.orderPanelCovered);
-        Draw_Order();
+        m_orderPanel->setVisible(!m_places.orderPanelCovered);
+        drawOrder();
         announce();
         return;
     case Step::RedrawOrder:
-        Draw_Order();
+        drawOrder();
         return;
     case Step::Submit:
         submission();
         return;
     case Step::Countdown:
-        ShowText(m_lblCount, reaction.text);
+        ShowText(m_countdownLabel, reaction.text);
         return;
     case Step::Reset:
         reset();
@@ -315,70 +316,70 @@ void frmMain::showAct(const Reaction& reaction, KeyGroup group)
     }
 }
 
-void frmMain::switchPanel(int from, int to)
+void ReceptionScreen::switchPanel(int from, int to)
 {
-    m_picFrame.at(size_t(from))->hide();
-    m_picFrame.at(size_t(to))->show();
+    m_panels.at(size_t(from))->hide();
+    m_panels.at(size_t(to))->show();
 }
 
-void frmMain::showNumbers()
+void ReceptionScreen::showNumbers()
 {
-    ShowText(m_lblPhone[0], m_path.phoneCaption());
-    m_lblPhone[0]->setProperty("tag", m_path.phoneDigits());
-    m_lblPhoneA->setVisible(m_path.phonePlaceholderShown());
-    for (size_t i = 1; i < m_lblPhone.size(); ++i) {
-        ShowText(m_lblPhone[i], m_path.phoneCopyCaption());
-        m_lblPhone[i]->setProperty("tag", m_path.phoneCopyDigits());
+    ShowText(m_phoneLabels[0], m_path.phoneCaption());
+    m_phoneLabels[0]->setProperty("tag", m_path.phoneDigits());
+    m_phonePlaceholder->setVisible(m_path.phonePlaceholderShown());
+    for (size_t i = 1; i < m_phoneLabels.size(); ++i) {
+        ShowText(m_phoneLabels[i], m_path.phoneCopyCaption());
+        m_phoneLabels[i]->setProperty("tag", m_path.phoneCopyDigits());
     }
-    ShowText(m_lblCarNumber[0], m_path.carNumber());
-    ShowText(m_lblCarNumber[1], m_path.carCopy());
+    ShowText(m_carNumberLabels[0], m_path.carNumber());
+    ShowText(m_carNumberLabels[1], m_path.carCopy());
 }
 
-void frmMain::showNotice()
+void ReceptionScreen::showNotice()
 {
     // Over the free part of the entry panel in use: below the number on the phone panel, over the
     // drive-through text on the car panel, below the payment keys.
     const int panel = m_path.currentPanel();
     const bool shown = !m_path.notice().isEmpty() && panel > kStartPanel && panel < kCompletionPanel;
     if (shown) {
-        m_lblNotice->setGeometry(Px(m_places.notice[size_t(panel)]).translated(m_picFrame[size_t(panel)]->pos()));
-        ShowText(m_lblNotice, m_path.notice());
-        m_lblNotice->raise();
+        m_noticeLabel->setGeometry(Px(m_places.notice[size_t(panel)]).translated(m_panels[size_t(panel)]->pos()));
+        ShowText(m_noticeLabel, m_path.notice());
+        m_noticeLabel->raise();
         if (m_path.notice() != m_spokenNotice)
             access::Guide(m_path.notice());
         m_spokenNotice = m_path.notice();
     } else {
-        ShowText(m_lblNotice, QString());
+        ShowText(m_noticeLabel, QString());
         m_spokenNotice.clear();
     }
-    m_lblNotice->setVisible(shown);
+    m_noticeLabel->setVisible(shown);
 }
 
-void frmMain::showCompletion()
+void ReceptionScreen::showCompletion()
 {
     const CompletionTexts texts = m_path.completion();
-    ShowText(m_lblWaitTitle, texts.title);
-    m_picFrame4->setAccessibleName(texts.title);
-    SetInk(m_lblWaitTitle, texts.alert ? Colours().reception.refusal : Colours().reception.completionTitle);
-    ShowText(m_lblWaitSCM, texts.message);
-    m_lblCount->setVisible(texts.countdown);
-    m_lblCountText->setVisible(texts.countdown);
+    ShowText(m_completionTitle, texts.title);
+    m_completionBox->setAccessibleName(texts.title);
+    SetInk(m_completionTitle, texts.alert ? Colours().reception.refusal : Colours().reception.completionTitle);
+    ShowText(m_completionMessage, texts.message);
+    m_countdownLabel->setVisible(texts.countdown);
+    m_countdownCaption->setVisible(texts.countdown);
 }
 
-void frmMain::showWaiting()
+void ReceptionScreen::showWaiting()
 {
     // A screen reader hears what the numbers count.
-    for (QLabel* label : m_lblWaitTeams) {
+    for (QLabel* label : m_waitingTeamsLabels) {
         ShowText(label, m_waiting.teams);
         label->setAccessibleName(access::Tr("현재 대기 %1명").arg(m_waiting.teams));
     }
-    for (QLabel* label : m_lblWaitTime) {
+    for (QLabel* label : m_waitingTimeLabels) {
         ShowText(label, m_waiting.time);
         label->setAccessibleName(access::Tr("예상 대기 시간 %1").arg(m_waiting.time));
     }
 }
 
-void frmMain::setNextKeys()
+void ReceptionScreen::setNextKeys()
 {
     m_phoneKeys[size_t(PhoneKey::Next)]->setCaption(m_path.nextKeys().phoneKey);
     m_carKeys[size_t(CarKey::Next)]->setCaption(m_path.nextKeys().carKey);
@@ -386,34 +387,34 @@ void frmMain::setNextKeys()
 
 // ---- keys --------------------------------------------------------------------------------------
 
-void frmMain::PanelKey_Click(PanelKey key)
+void ReceptionScreen::panelKeyClicked(PanelKey key)
 {
     act(m_path.press(key), KeyGroup::Panel);
 }
 
-void frmMain::PhoneKey_Click(PhoneKey key)
+void ReceptionScreen::phoneKeyClicked(PhoneKey key)
 {
     act(m_path.press(key), KeyGroup::Phone);
 }
 
-void frmMain::CarKey_Click(CarKey key)
+void ReceptionScreen::carKeyClicked(CarKey key)
 {
     act(m_path.press(key), KeyGroup::Car);
 }
 
-void frmMain::PhoneKey_DblClick(PhoneKey key)
+void ReceptionScreen::phoneKeyDoubleClicked(PhoneKey key)
 {
     if (RepeatsOnDoubleTap(key))
-        PhoneKey_Click(key);
+        phoneKeyClicked(key);
 }
 
-void frmMain::CarKey_DblClick(CarKey key)
+void ReceptionScreen::carKeyDoubleClicked(CarKey key)
 {
     if (RepeatsOnDoubleTap(key))
-        CarKey_Click(key);
+        carKeyClicked(key);
 }
 
-void frmMain::menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end)
+void ReceptionScreen::menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end)
 {
     m_cart = result;
     m_path.setIdlePaused(false);
@@ -423,13 +424,13 @@ void frmMain::menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end)
 }
 
 // The operator areas: whoever owns the screen answers (the settings end with reset()).
-void frmMain::lblConfig_Click()
+void ReceptionScreen::settingsKeyClicked()
 {
     if (!m_path.submitting())
         Q_EMIT settingsRequested();
 }
 
-void frmMain::lblTerminate_Click()
+void ReceptionScreen::terminateKeyClicked()
 {
     if (!m_path.submitting())
         Q_EMIT terminateRequested();
@@ -437,23 +438,23 @@ void frmMain::lblTerminate_Click()
 
 // ---- window events -----------------------------------------------------------------------------
 
-void frmMain::firstActivation()
+void ReceptionScreen::firstActivation()
 {
     if (m_activated)
         return;
     m_activated = true;
     update();
-    m_timerRefresh->start(kRefreshIntervalMs);
-    m_timerIdle->start(kEntryIdleTickMs);
+    m_pollTimer->start(kRefreshIntervalMs);
+    m_idleTimer->start(kEntryIdleTickMs);
 }
 
-bool frmMain::event(QEvent* event)
+bool ReceptionScreen::event(QEvent* event)
 {
     m_activation.onEvent(this, event, !m_activated, [this] { firstActivation(); });
     return QWidget::event(event);
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
+bool ReceptionScreen::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin || type == QEvent::KeyPress) {
@@ -464,7 +465,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::paintEvent(QPaintEvent*)
+void ReceptionScreen::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (!m_background.isNull()) {
@@ -477,7 +478,7 @@ void frmMain::paintEvent(QPaintEvent*)
     }
 }
 
-void frmMain::mousePressEvent(QMouseEvent* event)
+void ReceptionScreen::mousePressEvent(QMouseEvent* event)
 {
     // Only the window's own background moves the window.
     if (childAt(event->position().toPoint()) == nullptr && windowHandle())

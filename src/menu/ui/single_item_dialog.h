@@ -5,11 +5,11 @@
 
 namespace sumbrel {
 
-class frmMenuSelectSubA : public ItemDialog {
+class SingleItemDialog : public ItemDialog {
     Q_OBJECT
 public:
-    explicit frmMenuSelectSubA(QWidget* page);
-    ~frmMenuSelectSubA() override;
+    explicit SingleItemDialog(QWidget* page);
+    ~SingleItemDialog() override;
 
     static constexpr int kWidth = 645;
     static constexpr int kHeight = 596;
@@ -21,9 +21,9 @@ public:
     // The dialog's size in the design's pixels where it does not cover the window.
     static QSize DesignSize();
 
-    void Form_Activate() override;
+    void activate() override;
     bool computeTotal() override;
-    void CmdLabel_Click(int index) override;
+    void commandKeyClicked(int index) override;
 
     const menu::SingleMenu& model() const { return m_model; }
 
@@ -50,7 +50,7 @@ private:
     };
     static Places PlacesNow();
 
-    frmMenuSelectSubA(QWidget* page, const Places& at);
+    SingleItemDialog(QWidget* page, const Places& at);
     void buildWidgets();
 
     const Places m_at;

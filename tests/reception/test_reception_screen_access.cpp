@@ -52,9 +52,9 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         menuOpened = 0;
-        frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+        ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
         s.show();
-        ASSERT_EQ(picFrame(s, 0)->geometry(), designPanel);
+        ASSERT_EQ(EntryPanel(s, 0)->geometry(), designPanel);
         Key(s, QStringLiteral("cmdEasyOrder"))->touch();
         const bool wanted[] = {c.modes.voice, c.modes.low, c.modes.large, c.modes.contrast};
         for (int i = 0; i < 4; ++i) {
@@ -80,7 +80,7 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         EXPECT_EQ(access::CurrentModes(), c.modes) << "closing the panel keeps the choices";
         KeyOf(s, PanelKey::Takeout)->touch();
         ASSERT_EQ(s.path().currentPanel(), 1);
-        EXPECT_EQ(!picFrameMenu(s)->isHidden(), !c.modes.large) << "the full-window panels cover the order";
+        EXPECT_EQ(!OrderPanel(s)->isHidden(), !c.modes.large) << "the full-window panels cover the order";
         // Its menu key stays within reach: on the entry panel when the order panel is covered.
         EXPECT_TRUE(KeyOf(s, PhoneKey::MenuSelect)->isVisible());
         checkLayout(c.modes, "phone panel");
@@ -106,14 +106,14 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         settled(s);
         ASSERT_EQ(s.path().currentPanel(), 4);
         EXPECT_FALSE(KeyOf(s, PhoneKey::MenuSelect)->isVisible()
-                     && KeyOf(s, PhoneKey::MenuSelect)->parentWidget() != picFrameMenu(s))
+                     && KeyOf(s, PhoneKey::MenuSelect)->parentWidget() != OrderPanel(s))
             << "no key of an entry panel over the completion";
         checkLayout(c.modes, "completion panel");
         // The visit ends: the next customer finds the design again.
         KeyOf(s, CarKey::Confirm)->touch();
         QCoreApplication::processEvents();
         EXPECT_FALSE(access::CurrentModes().any());
-        EXPECT_EQ(picFrame(s, 0)->geometry(), designPanel);
+        EXPECT_EQ(EntryPanel(s, 0)->geometry(), designPanel);
         EXPECT_EQ(Colours().panel, Palette().panel);
         screen.reset();
     }
@@ -123,7 +123,7 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
 TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrderToThePayment)
 {
     SpeechRecorder voice;
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     s.show();
     Keypad(&s, Qt::Key_Down);
     ASSERT_TRUE(access::CurrentModes().voice) << "a keypad key on the start panel turns the voice on";
@@ -186,7 +186,7 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
 TEST_F(ReceptionAccessTest, TheKeypadFocusIsTheAccessibleFocusAndFollowsThePanelInFront)
 {
     SpeechRecorder voice;
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
     s.show();
     s.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
@@ -224,14 +224,14 @@ TEST_F(ReceptionAccessTest, TheKeypadFocusIsTheAccessibleFocusAndFollowsThePanel
 
 TEST_F(ReceptionAccessTest, CountsAndTotalsAreNamedWithWhatTheyCount)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     s.show();
     KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(OrderAmountLabel(s)->accessibleName(), QStringLiteral("합계 6,000원"));
     EXPECT_TRUE(WaitingTeamsLabel(s, 1)->accessibleName().startsWith(QStringLiteral("현재 대기 ")));
     // A row's count and keys say which line they belong to.
-    EXPECT_EQ(SetNum(s, 0)->accessibleName(), QStringLiteral("아메리카노 수량 2"));
-    EXPECT_EQ(KeypadNavigator::Describe(Set_Delete(s, 0)), QStringLiteral("삭제, 버튼. 아메리카노 삭제"));
+    EXPECT_EQ(RowQuantity(s, 0)->accessibleName(), QStringLiteral("아메리카노 수량 2"));
+    EXPECT_EQ(KeypadNavigator::Describe(RowRemove(s, 0)), QStringLiteral("삭제, 버튼. 아메리카노 삭제"));
     for (const auto& [name, seen] : VisibleKeys(&s))
         EXPECT_FALSE(name.startsWith(QStringLiteral("lbl"))) << name.toStdString();
 }

@@ -31,12 +31,12 @@ namespace reception {
 class OrderListSurface;
 }
 
-class frmMain : public QWidget {
+class ReceptionScreen : public QWidget {
     Q_OBJECT
 public:
-    // Builds the screen and runs the window load (Init_Form, then Load_Setting against the web service).
-    explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
+    // Builds the screen and runs the window load (showStartState, then loadSettings against the web service).
+    explicit ReceptionScreen(QWidget* parent = nullptr);
+    ~ReceptionScreen() override;
 
     // The menu page closed over the order it was opened with: the order as it stands now (written
     // back only by "선택완료", which sets selectionConfirmed), and how the visit ended. A page that
@@ -44,40 +44,40 @@ public:
     void menuClosed(const cart::OrderCart& result, menu::MenuPageEnd end = menu::MenuPageEnd::Left);
 
     // Operations.
-    void Init_Form();
+    void showStartState();
     // Starts the load of the shop's settings off the screen's thread; the panels show them when they
     // arrive (the last good ones meanwhile). False when a load is under way already.
-    bool Load_Setting();
+    bool loadSettings();
     bool settingsLoading() const { return m_settingsLoad.busy(); }
     // Starts the poll off the screen's thread; its answer fills the labels when it arrives. False
     // when it was skipped because an exchange is under way.
-    bool TOLoad();
-    void reset();  // Init_Form, then Load_Setting
-    bool Draw_Order();
-    void ScrollOrderList(reception::ScrollDirection direction);
+    bool pollWaitingStatus();
+    void reset();  // showStartState, then loadSettings
+    bool drawOrder();
+    void scrollOrderList(reception::ScrollDirection direction);
 
     // Event handlers, public so that a caller can drive the flow by key.
-    void PanelKey_Click(reception::PanelKey key);
-    void PhoneKey_Click(reception::PhoneKey key);
-    void CarKey_Click(reception::CarKey key);
-    void PhoneKey_DblClick(reception::PhoneKey key);
-    void CarKey_DblClick(reception::CarKey key);
-    void SetNum_Sub_Click(int row);
-    void SetNum_Add_Click(int row);
-    void Set_Delete_Click(int row);
-    void picList_MouseUp(int y);
+    void panelKeyClicked(reception::PanelKey key);
+    void phoneKeyClicked(reception::PhoneKey key);
+    void carKeyClicked(reception::CarKey key);
+    void phoneKeyDoubleClicked(reception::PhoneKey key);
+    void carKeyDoubleClicked(reception::CarKey key);
+    void quantityDownClicked(int row);
+    void quantityUpClicked(int row);
+    void removeClicked(int row);
+    void orderListReleased(int y);
     // "쉬운 주문": the panel of the barrier-free choices, and its "주문 시작".
-    void EasyOrder_Click();
-    void StartEasyOrder_Click();
-    void CloseModePanel_Click();
+    void easyOrderClicked();
+    void startEasyOrderClicked();
+    void closeModePanelClicked();
     // A language key of the start panel: the screen again in that language, on the start panel.
-    void Language_Click(access::Language language);
+    void languageClicked(access::Language language);
     KeypadNavigator* keypad() const { return m_keypad; }
-    void lblConfig_Click();
-    void lblTerminate_Click();
-    void Timer_Closer_Timer();
-    void Timer_Refresh_Timer();
-    void Timer_Idle_Timer();
+    void settingsKeyClicked();
+    void terminateKeyClicked();
+    void countdownTick();
+    void pollTick();
+    void idleLimitTick();
 
     // State.
     cart::OrderCart& cart() { return m_cart; }
@@ -111,7 +111,7 @@ private:
         CaptionKey* remove = nullptr;
     };
 
-    void Form_Load();
+    void build();
     // Building, by panel.
     void buildPanels();
     void buildStartPanel();
@@ -187,33 +187,33 @@ private:
     std::array<CaptionKey*, reception::kPanelKeyCount> m_panelKeys{};
     std::array<CaptionKey*, reception::kPhoneKeyCount> m_phoneKeys{};
     std::array<CaptionKey*, reception::kCarKeyCount> m_carKeys{};
-    std::array<QLabel*, 3> m_lblPhone{};
-    std::array<QLabel*, 2> m_lblCarNumber{};
-    std::array<QLabel*, 2> m_lblWaitTeams{};
-    std::array<QLabel*, 2> m_lblWaitTime{};
-    std::array<QFrame*, 5> m_picFrame{};
+    std::array<QLabel*, 3> m_phoneLabels{};
+    std::array<QLabel*, 2> m_carNumberLabels{};
+    std::array<QLabel*, 2> m_waitingTeamsLabels{};
+    std::array<QLabel*, 2> m_waitingTimeLabels{};
+    std::array<QFrame*, 5> m_panels{};
     std::array<OrderRow, reception::kRowPanels> m_rows{};
-    QLabel* m_lblPhoneA = nullptr;
-    QLabel* m_lblCarNumberA = nullptr;
-    QLabel* m_lblDriveThruText = nullptr;
-    QLabel* m_lblWaitTitle = nullptr;
-    QLabel* m_lblWaitSCM = nullptr;
-    QLabel* m_lblCount = nullptr;
-    QLabel* m_lblCountText = nullptr;
-    QLabel* m_lblNotice = nullptr;
+    QLabel* m_phonePlaceholder = nullptr;
+    QLabel* m_carPlaceholder = nullptr;
+    QLabel* m_driveThroughText = nullptr;
+    QLabel* m_completionTitle = nullptr;
+    QLabel* m_completionMessage = nullptr;
+    QLabel* m_countdownLabel = nullptr;
+    QLabel* m_countdownCaption = nullptr;
+    QLabel* m_noticeLabel = nullptr;
     QLabel* m_shopName = nullptr;
-    QLabel* m_lblTotal = nullptr;
-    QLabel* m_lblPayTotal = nullptr;  // the total on the payment panel when the order panel is covered
+    QLabel* m_orderTotalLabel = nullptr;
+    QLabel* m_paymentTotalLabel = nullptr;  // the total on the payment panel when the order panel is covered
     QLabel* m_pictureBox = nullptr;
-    CaptionKey* m_lblConfig = nullptr;
-    CaptionKey* m_lblTerminate = nullptr;
-    QFrame* m_picFrame4 = nullptr;
-    QFrame* m_picFrameMenu = nullptr;
-    QFrame* m_picBack = nullptr;
-    reception::OrderListSurface* m_picList = nullptr;
-    ClockTimer* m_timerCloser = nullptr;
-    ClockTimer* m_timerRefresh = nullptr;
-    ClockTimer* m_timerIdle = nullptr;
+    CaptionKey* m_settingsKey = nullptr;
+    CaptionKey* m_terminateKey = nullptr;
+    QFrame* m_completionBox = nullptr;
+    QFrame* m_orderPanel = nullptr;
+    QFrame* m_orderListClip = nullptr;
+    reception::OrderListSurface* m_orderListSurface = nullptr;
+    ClockTimer* m_countdownTimer = nullptr;
+    ClockTimer* m_pollTimer = nullptr;
+    ClockTimer* m_idleTimer = nullptr;
     // Last: their destructors stop an exchange under way before the screen it reports to goes.
     BackgroundExchange m_poll{this};
     BackgroundExchange m_settingsLoad{this};

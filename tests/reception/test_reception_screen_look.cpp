@@ -53,7 +53,7 @@ void Save(QWidget& window, const char* name)
 
 TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 {
-    frmMain& s = open({{QStringLiteral("count"), QStringLiteral("12")},
+    ReceptionScreen& s = open({{QStringLiteral("count"), QStringLiteral("12")},
                        {QStringLiteral("time"), QStringLiteral("35분")},
                        {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
@@ -82,9 +82,9 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 
 TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
 {
-    frmMain& s = open();
-    for (QWidget* w : {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(lblPhoneA(s)),
-                       static_cast<QWidget*>(lblWaitTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
+    ReceptionScreen& s = open();
+    for (QWidget* w : {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(PhonePlaceholder(s)),
+                       static_cast<QWidget*>(CompletionTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
         const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
         EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접')))
             << w->objectName().toStdString() << " " << raw.familyName().toStdString();
@@ -103,7 +103,7 @@ void Send(QWidget* w, QEvent::Type type)
 
 TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     struct Case {
         CaptionKey* key;
@@ -148,7 +148,7 @@ TEST_F(ReceptionTest, DualMonitorPlacesTheWindowAtTheOtherScreensCorner)
     gs().useDualMonitor = true;
     gs().LeftO = 1280;
     gs().TopO = 16;
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     EXPECT_EQ(s.pos(), QPoint(1280, 16));
     EXPECT_TRUE(s.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
@@ -171,7 +171,7 @@ bool InkOnFace(CaptionKey* key)
 }
 
 // The captions of the start panel's language keys in view, left to right.
-QStringList LanguageKeys(frmMain& s)
+QStringList LanguageKeys(ReceptionScreen& s)
 {
     QList<CaptionKey*> keys;
     for (CaptionKey* key : s.findChildren<CaptionKey*>()) {
@@ -204,7 +204,7 @@ QStringList NamesBut(access::Language language)
 TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
 {
     SpeechRecorder voice;
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     s.show();
     EXPECT_EQ(LanguageKeys(s), NamesBut(access::Language::Korean));
     const QString koreanTakeout = KeyOf(s, PanelKey::Takeout)->caption();

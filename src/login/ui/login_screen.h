@@ -20,18 +20,18 @@ class ToggleBox;
 
 // The first screen. Its login and the category and catalogue loads after it run off the screen's
 // thread; meanwhile the wait picture shows and the screen keeps answering. It reports by signal.
-class frmLogin : public QWidget {
+class LoginScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit frmLogin(QWidget* parent = nullptr);
-    ~frmLogin() override;
+    explicit LoginScreen(QWidget* parent = nullptr);
+    ~LoginScreen() override;
 
     // The login, as by the key, Enter in PW or the automatic login: starts the exchange and returns.
     // Nothing while one is under way.
-    void lblLogin_Click();
+    void loginClicked();
     // Runs once per activation of the window (queued from the activation event). Only the first one
     // (the first showing) fills the boxes and starts an automatic login.
-    void Form_Activate();
+    void activate();
     bool firstActivationDone() const { return !m_firstActivation; }
     // The login or the loads after it are under way.
     bool busy() const { return m_exchange.busy(); }
@@ -55,9 +55,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void Form_Load();
+    void build();
     void buildWidgets();
-    void chkLoadValue_Click(int index);
+    void storeOptionClicked(int index);
     void enableLoginKey();
     void enableEntry();
     void showStatus(const QString& text);
@@ -80,7 +80,7 @@ private:
     ClockTimer* m_retryTimer = nullptr;
     // The short pause before an automatic login, so the screen is seen before it starts.
     ClockTimer* m_autoLoginDelay = nullptr;
-    QLabel* m_lblStatus = nullptr;
+    QLabel* m_statusLabel = nullptr;
     ScreenActivation m_activation;
 
     QPixmap m_background;  // the shop's own picture from the skin folder, when there is one
@@ -88,10 +88,10 @@ private:
     QLabel* m_subtitle = nullptr;
     QLineEdit* m_id = nullptr;
     QLineEdit* m_pw = nullptr;
-    ClickLabel* m_lblLogin = nullptr;
-    ToggleBox* m_chk[2] = {nullptr, nullptr};
-    QWidget* m_picWait = nullptr;
-    QLabel* m_imgWait = nullptr;
+    ClickLabel* m_loginKey = nullptr;
+    ToggleBox* m_storeToggles[2] = {nullptr, nullptr};
+    QWidget* m_waitPanel = nullptr;
+    QLabel* m_waitPicture = nullptr;
     // For a kiosk without a keyboard: opens when ID or PW is touched.
     OnScreenKeyboard* m_keyboard = nullptr;
     // Last: gone first, so no answer arrives at a screen being taken apart.

@@ -1,4 +1,4 @@
-#include "settings/ui/frm_setting.h"
+#include "settings/ui/settings_screen.h"
 
 #include "catalogue/picture_download.h"
 #include "presentation/caption_key.h"
@@ -47,29 +47,30 @@ bool IsTypedKey(const QEvent* event)
 
 }  // namespace
 
-frmSetting::frmSetting(QWidget* reception)
+SettingsScreen::SettingsScreen(QWidget* reception)
     : QDialog(reception)
 {
-    setObjectName(QStringLiteral("frmSetting"));
+    setObjectName(QStringLiteral("settingsScreen"));
+    SetTraceName(this, QStringLiteral("frmSetting"));
     setWindowTitle(QStringLiteral("환경 설정"));
     setAccessibleName(QStringLiteral("환경 설정"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setModal(true);
     setFixedSize(Px(QSize(kWidth, kHeight)));
     buildWidgets();
-    Form_Load();
+    build();
     // Connected once filled: filling the elements is no change by the operator, nothing is written for it.
     connectElements();
 }
 
-frmSetting::~frmSetting()
+SettingsScreen::~SettingsScreen()
 {
     // The download watches this flag, not the exchange's own: stopped here, its thread ends quickly.
     if (m_downloadCancel)
         m_downloadCancel->store(true);
 }
 
-void frmSetting::Form_Load()
+void SettingsScreen::build()
 {
     // Placement: over the reception screen, or centred where there is none.
     Step([&] {
@@ -84,8 +85,8 @@ void frmSetting::Form_Load()
         const QString wait = SkinFile(QStringLiteral("0106.gif"));
         if (FileExists(wait)) {
             m_waitMovie = std::make_unique<QMovie>(wait);
-            m_imgWait->setMovie(m_waitMovie.get());
-            m_imgWait->show();
+            m_waitPicture->setMovie(m_waitMovie.get());
+            m_waitPicture->show();
         }
     });
     showWaitPanel(false);
@@ -93,11 +94,11 @@ void frmSetting::Form_Load()
     const settings::OpeningValues opened = settings::ReadOpeningValues();
     m_entry = settings::EntryAtOpening(opened);
     tellSaveProblem(opened.saveProblem);
-    Step([&] { m_text1->setText(opened.imagefile); });
+    Step([&] { m_imageFileBox->setText(opened.imagefile); });
     Step([&] {
         if (opened.alramsound)
-            m_slider->setValue(*opened.alramsound);
-        m_lblVolume->setText(QString::number(m_entry.alramsound));
+            m_volumeSlider->setValue(*opened.alramsound);
+        m_volumeLabel->setText(QString::number(m_entry.alramsound));
     });
     Step([&] {
         m_combo[3]->clear();
@@ -115,90 +116,90 @@ void frmSetting::Form_Load()
         }
         m_combo[1]->setCurrentIndex(index);
     });
-    Step([&] { m_text3->setText(opened.calltext); });
-    Step([&] { m_text2->setText(opened.bottomtext); });
+    Step([&] { m_callTextBox->setText(opened.calltext); });
+    Step([&] { m_bottomTextBox->setText(opened.bottomtext); });
     Step([&] {
-        m_chkDual->setChecked(opened.useDualMonitor);
-        m_leftC->setText(m_entry.LeftC);
-        m_topC->setText(m_entry.TopC);
-        m_leftO->setText(m_entry.LeftO);
-        m_topO->setText(m_entry.TopO);
+        m_dualMonitorBox->setChecked(opened.useDualMonitor);
+        m_callLeftBox->setText(m_entry.LeftC);
+        m_callTopBox->setText(m_entry.TopC);
+        m_orderLeftBox->setText(m_entry.LeftO);
+        m_orderTopBox->setText(m_entry.TopO);
     });
     showPinState();
 }
 
-void frmSetting::connectElements()
+void SettingsScreen::connectElements()
 {
     connect(m_combo[0], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb1 = i; });
     connect(m_combo[1], &QComboBox::currentTextChanged, this, [this](const QString& t) { m_entry.calltime = t; });
     connect(m_combo[2], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb2 = i; });
     connect(m_combo[3], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.alramkind = i; });
-    connect(m_slider, &QSlider::valueChanged, this, [this](int v) { Slider1_Change(v); });
-    connect(m_text2, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.bottomtext = t; });
-    connect(m_text3, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.calltext = t; });
-    connect(m_chkDual, &QCheckBox::toggled, this, [this](bool on) { m_entry.useDualMonitor = on; });
-    connect(m_leftC, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftC = t; });
-    connect(m_topC, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopC = t; });
-    connect(m_leftO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftO = t; });
-    connect(m_topO, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopO = t; });
-    connect(m_command2, &CaptionKey::clicked, this, [this] { Command2_Click(); });
-    connect(m_cmdDownload, &CaptionKey::clicked, this, [this] { DownloadPictures_Click(); });
-    connect(m_cmdStopDownload, &CaptionKey::clicked, this, [this] { stopDownload(); });
-    connect(m_lblTerminate, &CaptionKey::clicked, this, [this] { lblTerminate_Click(); });
-    connect(m_cmdPinSave, &CaptionKey::clicked, this, [this] { cmdOperatorPinSave_Click(); });
-    connect(m_cmdPinClear, &CaptionKey::clicked, this, [this] { cmdOperatorPinClear_Click(); });
-    m_text2->installEventFilter(this);
-    m_text3->installEventFilter(this);
+    connect(m_volumeSlider, &QSlider::valueChanged, this, [this](int v) { volumeChanged(v); });
+    connect(m_bottomTextBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.bottomtext = t; });
+    connect(m_callTextBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.calltext = t; });
+    connect(m_dualMonitorBox, &QCheckBox::toggled, this, [this](bool on) { m_entry.useDualMonitor = on; });
+    connect(m_callLeftBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftC = t; });
+    connect(m_callTopBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopC = t; });
+    connect(m_orderLeftBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.LeftO = t; });
+    connect(m_orderTopBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.TopO = t; });
+    connect(m_chooseImageKey, &CaptionKey::clicked, this, [this] { chooseImageFileClicked(); });
+    connect(m_downloadKey, &CaptionKey::clicked, this, [this] { downloadPicturesClicked(); });
+    connect(m_stopDownloadKey, &CaptionKey::clicked, this, [this] { stopDownload(); });
+    connect(m_terminateKey, &CaptionKey::clicked, this, [this] { terminateKeyClicked(); });
+    connect(m_savePinKey, &CaptionKey::clicked, this, [this] { saveOperatorPinClicked(); });
+    connect(m_clearPinKey, &CaptionKey::clicked, this, [this] { clearOperatorPinClicked(); });
+    m_bottomTextBox->installEventFilter(this);
+    m_callTextBox->installEventFilter(this);
     // After the screen's own filters, so it sees the keys first: its arrows and Escape stay its own.
     m_keyboard = new OnScreenKeyboard(this);
-    for (QLineEdit* box : {m_text3, m_text2, m_text1, m_leftO, m_topO, m_leftC, m_topC, m_txtPin})
+    for (QLineEdit* box : {m_callTextBox, m_bottomTextBox, m_imageFileBox, m_orderLeftBox, m_orderTopBox, m_callLeftBox, m_callTopBox, m_pinBox})
         m_keyboard->attach(box);
 }
 
 // ---- while open --------------------------------------------------------------------------------
 
-void frmSetting::Slider1_Change(int value)
+void SettingsScreen::volumeChanged(int value)
 {
     m_entry.alramsound = value;
-    Step([&] { m_lblVolume->setText(QString::number(value)); });
+    Step([&] { m_volumeLabel->setText(QString::number(value)); });
     tellSaveProblem(settings::SaveProblemText(settings::WriteVolume(value)));
 }
 
-void frmSetting::Text2_KeyPress()
+void SettingsScreen::bottomTextKeyPressed()
 {
     // The box still holds the text before the key; the closing routine writes the whole text.
     tellSaveProblem(settings::SaveProblemText(settings::WriteBottomText(m_entry.bottomtext)));
 }
 
-void frmSetting::Text3_KeyPress()
+void SettingsScreen::callTextKeyPressed()
 {
     tellSaveProblem(settings::SaveProblemText(settings::WriteCallText(m_entry.calltext)));
 }
 
-void frmSetting::Command2_Click()
+void SettingsScreen::chooseImageFileClicked()
 {
     if (m_downloading)
         return;
-    settings::ChooseImageFile([screen = QPointer<frmSetting>(this)](const QString& path, const IniWriteResult& written) {
+    settings::ChooseImageFile([screen = QPointer<SettingsScreen>(this)](const QString& path, const IniWriteResult& written) {
         if (!screen)
             return;
-        Step([&] { screen->m_text1->setText(path); });
+        Step([&] { screen->m_imageFileBox->setText(path); });
         screen->tellSaveProblem(settings::SaveProblemText(written));
     });
 }
 
-void frmSetting::DownloadPictures_Click()
+void SettingsScreen::downloadPicturesClicked()
 {
     if (m_downloading)
         return;
     m_downloading = true;
     Step([&] {
         // Until the first report the bar only shows that something runs.
-        m_barWait->setRange(0, 0);
-        m_lblWaitCount->clear();
-        m_lblWaitItem->clear();
-        m_cmdStopDownload->setCaption(QStringLiteral("중지"));
-        m_cmdStopDownload->setKeyEnabled(true);
+        m_waitProgress->setRange(0, 0);
+        m_waitCount->clear();
+        m_waitItem->clear();
+        m_stopDownloadKey->setCaption(QStringLiteral("중지"));
+        m_stopDownloadKey->setKeyEnabled(true);
         showWaitPanel(true);
     });
     m_downloadCancel = std::make_shared<std::atomic<bool>>(false);
@@ -232,23 +233,23 @@ void frmSetting::DownloadPictures_Click()
         downloadFinished(DownloadSummary{0, -1, 0, false});
 }
 
-void frmSetting::stopDownload()
+void SettingsScreen::stopDownload()
 {
     if (!m_downloading || !m_downloadCancel)
         return;
     m_downloadCancel->store(true);
     Step([&] {
-        m_cmdStopDownload->setCaption(QStringLiteral("중지하는 중"));
-        m_cmdStopDownload->setKeyEnabled(false);
+        m_stopDownloadKey->setCaption(QStringLiteral("중지하는 중"));
+        m_stopDownloadKey->setKeyEnabled(false);
     });
 }
 
-void frmSetting::downloadFinished(const DownloadSummary& summary)
+void SettingsScreen::downloadFinished(const DownloadSummary& summary)
 {
     showWaitPanel(false);
     m_downloading = false;
     const QString result = settings::DownloadSummaryText(summary);
-    Step([&] { m_lblDownloadResult->setText(result); });
+    Step([&] { m_downloadResult->setText(result); });
     Step([&] {
         const QString head = summary.stopped ? QStringLiteral("서버 이미지 불러오기를 중지했습니다.\n")
                                              : QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n");
@@ -256,16 +257,16 @@ void frmSetting::downloadFinished(const DownloadSummary& summary)
     });
 }
 
-void frmSetting::lblTerminate_Click()
+void SettingsScreen::terminateKeyClicked()
 {
     close();
 }
 
-void frmSetting::cmdOperatorPinSave_Click()
+void SettingsScreen::saveOperatorPinClicked()
 {
-    const pin::SaveOutcome outcome = pin::SaveFromSettings(m_txtPin->text());
+    const pin::SaveOutcome outcome = pin::SaveFromSettings(m_pinBox->text());
     // The typed digits never stay on the screen.
-    m_txtPin->clear();
+    m_pinBox->clear();
     if (outcome.saved) {
         pin::WriteStoredPin(outcome.stored);
         WriteLog(QStringLiteral("Operator PIN set in the settings screen"));
@@ -274,45 +275,45 @@ void frmSetting::cmdOperatorPinSave_Click()
     MessageBox(outcome.message, outcome.saved ? MessageIcon::Information : MessageIcon::Warning);
 }
 
-void frmSetting::cmdOperatorPinClear_Click()
+void SettingsScreen::clearOperatorPinClicked()
 {
-    m_txtPin->clear();
+    m_pinBox->clear();
     pin::WriteStoredPin(QString());
     WriteLog(QStringLiteral("Operator PIN removed in the settings screen"));
     showPinState();
     MessageBox(pin::ClearedMessage(), MessageIcon::Information);
 }
 
-void frmSetting::showPinState()
+void SettingsScreen::showPinState()
 {
     const QString state = pin::StateText(pin::ReadStoredPin());
-    m_lblPinState->setText(state);
-    m_lblPinState->setAccessibleName(state);
+    m_pinState->setText(state);
+    m_pinState->setAccessibleName(state);
 }
 
-void frmSetting::showProgress(const settings::DownloadPanel& panel)
+void SettingsScreen::showProgress(const settings::DownloadPanel& panel)
 {
-    m_barWait->setRange(0, std::max(panel.maximum, 1));
-    m_barWait->setValue(panel.value);
-    m_lblWaitCount->setText(panel.count);
-    m_lblWaitItem->setText(
-        m_lblWaitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_picWait->width() - Px(80)));
-    m_lblWaitItem->setAccessibleName(panel.item);
+    m_waitProgress->setRange(0, std::max(panel.maximum, 1));
+    m_waitProgress->setValue(panel.value);
+    m_waitCount->setText(panel.count);
+    m_waitItem->setText(
+        m_waitItem->fontMetrics().elidedText(panel.item, Qt::ElideRight, m_waitPanel->width() - Px(80)));
+    m_waitItem->setAccessibleName(panel.item);
     Q_EMIT downloadProgress(panel);
 }
 
-void frmSetting::tellSaveProblem(const QString& problem)
+void SettingsScreen::tellSaveProblem(const QString& problem)
 {
     if (problem.isEmpty())
         return;  // an earlier problem stays told until the screen closes
     Step([&] {
-        m_lblSaveResult->setText(problem);
-        m_lblSaveResult->show();
-        m_lblHint->hide();
+        m_saveResult->setText(problem);
+        m_saveResult->show();
+        m_hint->hide();
     });
 }
 
-void frmSetting::showWaitPanel(bool shown)
+void SettingsScreen::showWaitPanel(bool shown)
 {
     m_waitShade->setVisible(shown);
     m_content->setEnabled(!shown);
@@ -330,7 +331,7 @@ void frmSetting::showWaitPanel(bool shown)
 
 // ---- closing -----------------------------------------------------------------------------------
 
-void frmSetting::closeEvent(QCloseEvent* event)
+void SettingsScreen::closeEvent(QCloseEvent* event)
 {
     // The download reports to this screen: it must end (or be stopped) before the screen can go.
     if (m_downloading) {
@@ -357,31 +358,31 @@ void frmSetting::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmSetting::reject()
+void SettingsScreen::reject()
 {
     // Escape and the window manager close through the closing routine as well.
     close();
 }
 
-bool frmSetting::event(QEvent* event)
+bool SettingsScreen::event(QEvent* event)
 {
     // Every activation repaints the screen; there is no first one to wait for.
     m_activation.onEvent(this, event, false, [this] { update(); });
     return QDialog::event(event);
 }
 
-bool frmSetting::eventFilter(QObject* watched, QEvent* event)
+bool SettingsScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsTypedKey(event)) {
-        if (watched == m_text2)
-            Text2_KeyPress();
-        else if (watched == m_text3)
-            Text3_KeyPress();
+        if (watched == m_bottomTextBox)
+            bottomTextKeyPressed();
+        else if (watched == m_callTextBox)
+            callTextKeyPressed();
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void frmSetting::paintEvent(QPaintEvent*)
+void SettingsScreen::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (!m_background.isNull())

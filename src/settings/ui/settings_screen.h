@@ -25,26 +25,26 @@ class CaptionKey;
 class OnScreenKeyboard;
 
 // Opened with open() (or show()) by its caller; it reports its closing by `closed`.
-class frmSetting : public QDialog {
+class SettingsScreen : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 768;
 
     // Opens at the reception screen's position (centred on the screen without one) and reads every key.
-    explicit frmSetting(QWidget* reception = nullptr);
-    ~frmSetting() override;
+    explicit SettingsScreen(QWidget* reception = nullptr);
+    ~SettingsScreen() override;
 
     // Event handlers, public so that a caller can drive the screen.
-    void Slider1_Change(int value);
-    void Text2_KeyPress();
-    void Text3_KeyPress();
-    void Command2_Click();
-    void DownloadPictures_Click();
-    void lblTerminate_Click();
+    void volumeChanged(int value);
+    void bottomTextKeyPressed();
+    void callTextKeyPressed();
+    void chooseImageFileClicked();
+    void downloadPicturesClicked();
+    void terminateKeyClicked();
     // The operator PIN: stores the typed PIN as a salted hash, or removes it.
-    void cmdOperatorPinSave_Click();
-    void cmdOperatorPinClear_Click();
+    void saveOperatorPinClicked();
+    void clearOperatorPinClicked();
 
     bool isDownloading() const { return m_downloading; }
 
@@ -72,7 +72,7 @@ private:
     void showPinState();
     void buildWaitPanel();
     void connectElements();
-    void Form_Load();
+    void build();
     void showProgress(const settings::DownloadPanel& panel);
     void downloadFinished(const DownloadSummary& summary);
     void stopDownload();
@@ -94,33 +94,33 @@ private:
 
     QWidget* m_content = nullptr;
     std::array<QComboBox*, 4> m_combo{};
-    QSlider* m_slider = nullptr;
-    QLabel* m_lblVolume = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QLineEdit* m_text3 = nullptr;
-    CaptionKey* m_command2 = nullptr;
-    QCheckBox* m_chkDual = nullptr;
-    QLineEdit* m_leftO = nullptr;
-    QLineEdit* m_topO = nullptr;
-    QLineEdit* m_leftC = nullptr;
-    QLineEdit* m_topC = nullptr;
-    CaptionKey* m_cmdDownload = nullptr;
-    CaptionKey* m_cmdStopDownload = nullptr;
-    QLabel* m_lblDownloadResult = nullptr;
-    QLabel* m_lblHint = nullptr;
-    QLabel* m_lblSaveResult = nullptr;
-    CaptionKey* m_lblTerminate = nullptr;
-    QLineEdit* m_txtPin = nullptr;
-    CaptionKey* m_cmdPinSave = nullptr;
-    CaptionKey* m_cmdPinClear = nullptr;
-    QLabel* m_lblPinState = nullptr;
+    QSlider* m_volumeSlider = nullptr;
+    QLabel* m_volumeLabel = nullptr;
+    QLineEdit* m_imageFileBox = nullptr;
+    QLineEdit* m_bottomTextBox = nullptr;
+    QLineEdit* m_callTextBox = nullptr;
+    CaptionKey* m_chooseImageKey = nullptr;
+    QCheckBox* m_dualMonitorBox = nullptr;
+    QLineEdit* m_orderLeftBox = nullptr;
+    QLineEdit* m_orderTopBox = nullptr;
+    QLineEdit* m_callLeftBox = nullptr;
+    QLineEdit* m_callTopBox = nullptr;
+    CaptionKey* m_downloadKey = nullptr;
+    CaptionKey* m_stopDownloadKey = nullptr;
+    QLabel* m_downloadResult = nullptr;
+    QLabel* m_hint = nullptr;
+    QLabel* m_saveResult = nullptr;
+    CaptionKey* m_terminateKey = nullptr;
+    QLineEdit* m_pinBox = nullptr;
+    CaptionKey* m_savePinKey = nullptr;
+    CaptionKey* m_clearPinKey = nullptr;
+    QLabel* m_pinState = nullptr;
     QWidget* m_waitShade = nullptr;
-    QWidget* m_picWait = nullptr;
-    QLabel* m_imgWait = nullptr;
-    QProgressBar* m_barWait = nullptr;
-    QLabel* m_lblWaitCount = nullptr;
-    QLabel* m_lblWaitItem = nullptr;
+    QWidget* m_waitPanel = nullptr;
+    QLabel* m_waitPicture = nullptr;
+    QProgressBar* m_waitProgress = nullptr;
+    QLabel* m_waitCount = nullptr;
+    QLabel* m_waitItem = nullptr;
     // For a kiosk without a keyboard: opens when a text box is touched.
     OnScreenKeyboard* m_keyboard = nullptr;
     // The download runs off the screen's thread, so the stop key can be touched meanwhile. Last:

@@ -4,7 +4,7 @@
 #include "presentation/stage_scale.h"
 #include "presentation/widgets.h"
 #include "settings/operator_pin.h"
-#include "settings/ui/frm_setting.h"
+#include "settings/ui/settings_screen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kMargin = 24;
 constexpr int kHeaderHeight = 84;
-constexpr int kColumnWidth = (frmSetting::kWidth - 3 * kMargin) / 2;
+constexpr int kColumnWidth = (SettingsScreen::kWidth - 3 * kMargin) / 2;
 constexpr int kFieldHeight = 50;
 constexpr int kLabelSize = 19;
 constexpr int kFieldSize = 19;
@@ -257,7 +257,7 @@ QWidget* Coordinates(const QString& label, QLineEdit*& x, QLineEdit*& y, const Q
 
 }  // namespace
 
-void frmSetting::buildWidgets()
+void SettingsScreen::buildWidgets()
 {
     setStyleSheet(Style());
     m_content = new QWidget(this);
@@ -267,19 +267,19 @@ void frmSetting::buildWidgets()
     QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setGeometry(Px(QRect(kMargin + 8, 18, 420, 52)));
-    m_lblHint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
-    m_lblHint->setObjectName(QStringLiteral("lblHint"));
-    m_lblHint->setProperty("role", QStringLiteral("hint"));
-    m_lblHint->setGeometry(Px(QRect(kMargin + 230, 32, 470, 30)));
-    m_lblSaveResult = Label(QString(), m_content, 15);
-    m_lblSaveResult->setObjectName(QStringLiteral("lblSaveResult"));
-    m_lblSaveResult->setProperty("role", QStringLiteral("problem"));
-    m_lblSaveResult->setWordWrap(true);
-    m_lblSaveResult->setGeometry(Px(QRect(kMargin + 230, 12, 490, 64)));
-    m_lblSaveResult->hide();
+    m_hint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
+    m_hint->setObjectName(QStringLiteral("lblHint"));
+    m_hint->setProperty("role", QStringLiteral("hint"));
+    m_hint->setGeometry(Px(QRect(kMargin + 230, 32, 470, 30)));
+    m_saveResult = Label(QString(), m_content, 15);
+    m_saveResult->setObjectName(QStringLiteral("lblSaveResult"));
+    m_saveResult->setProperty("role", QStringLiteral("problem"));
+    m_saveResult->setWordWrap(true);
+    m_saveResult->setGeometry(Px(QRect(kMargin + 230, 12, 490, 64)));
+    m_saveResult->hide();
 
-    m_lblTerminate = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
-    m_lblTerminate->setGeometry(Px(QRect(kWidth - kMargin - 220, 16, 220, 56)));
+    m_terminateKey = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
+    m_terminateKey->setGeometry(Px(QRect(kWidth - kMargin - 220, 16, 220, 56)));
 
     const int top = kHeaderHeight + 8;
     auto* left = new QWidget(m_content);
@@ -309,57 +309,57 @@ void frmSetting::buildWidgets()
     buildWaitPanel();
 }
 
-void frmSetting::buildCallDisplayGroup(QWidget* group)
+void SettingsScreen::buildCallDisplayGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("호출 화면"));
-    m_combo[0] = Combo(QStringLiteral("Combo1"), group);
+    m_combo[0] = Combo(QStringLiteral("calledCustomerBox"), group);
     m_combo[0]->addItems(settings::CalledCustomerTexts());
     Row(grid, QStringLiteral("호출고객"), m_combo[0]);
-    m_combo[2] = Combo(QStringLiteral("Combo3"), group);
+    m_combo[2] = Combo(QStringLiteral("preparingCustomerBox"), group);
     m_combo[2]->addItems(settings::PreparingCustomerTexts());
     Row(grid, QStringLiteral("준비중고객"), m_combo[2]);
-    m_combo[1] = Combo(QStringLiteral("Combo2"), group);
+    m_combo[1] = Combo(QStringLiteral("callTimeBox"), group);
     m_combo[1]->addItems(settings::CallTimeTexts());
     Row(grid, QStringLiteral("호출 표시 시간"), m_combo[1]);
 
     auto* image = new QWidget(group);
     auto* row = InlineRow(image, 8);
-    m_text1 = TextBox(QStringLiteral("Text1"), image);
-    m_text1->setAccessibleName(QStringLiteral("이미지"));
-    m_text1->setMinimumHeight(Px(kFieldHeight));
-    m_command2 = Key(QStringLiteral("Command2"), QStringLiteral("..."), image, 22);
-    m_command2->setAccessibleDescription(QStringLiteral("이미지 파일 선택"));
-    m_command2->setFixedSize(Px(QSize(64, kFieldHeight)));
-    row->addWidget(m_text1, 1);
-    row->addWidget(m_command2);
+    m_imageFileBox = TextBox(QStringLiteral("imageFileBox"), image);
+    m_imageFileBox->setAccessibleName(QStringLiteral("이미지"));
+    m_imageFileBox->setMinimumHeight(Px(kFieldHeight));
+    m_chooseImageKey = Key(QStringLiteral("chooseImageKey"), QStringLiteral("..."), image, 22);
+    m_chooseImageKey->setAccessibleDescription(QStringLiteral("이미지 파일 선택"));
+    m_chooseImageKey->setFixedSize(Px(QSize(64, kFieldHeight)));
+    row->addWidget(m_imageFileBox, 1);
+    row->addWidget(m_chooseImageKey);
     Row(grid, QStringLiteral("이미지"), image);
 }
 
-void frmSetting::buildAlarmGroup(QWidget* group)
+void SettingsScreen::buildAlarmGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("알림"));
-    m_combo[3] = Combo(QStringLiteral("Combo4"), group);
+    m_combo[3] = Combo(QStringLiteral("alarmKindBox"), group);
     StackedRow(grid, QStringLiteral("알림 종류"), m_combo[3]);
 
     auto* volume = new QWidget(group);
     auto* row = InlineRow(volume, 12);
-    m_slider = new QSlider(Qt::Horizontal, volume);
-    m_slider->setObjectName(QStringLiteral("Slider1"));
-    m_slider->setRange(settings::kVolumeMin, settings::kVolumeMax);
-    m_slider->setPageStep(10);
-    m_slider->setValue(settings::kSliderStart);
-    m_slider->setMinimumHeight(Px(kFieldHeight));
-    m_slider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
-    m_lblVolume = Label(QString::number(settings::kSliderStart), volume, 22);
-    m_lblVolume->setObjectName(QStringLiteral("lblVolume"));
-    m_lblVolume->setFixedWidth(Px(52));
-    m_lblVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row->addWidget(m_slider, 1);
-    row->addWidget(m_lblVolume);
+    m_volumeSlider = new QSlider(Qt::Horizontal, volume);
+    m_volumeSlider->setObjectName(QStringLiteral("volumeSlider"));
+    m_volumeSlider->setRange(settings::kVolumeMin, settings::kVolumeMax);
+    m_volumeSlider->setPageStep(10);
+    m_volumeSlider->setValue(settings::kSliderStart);
+    m_volumeSlider->setMinimumHeight(Px(kFieldHeight));
+    m_volumeSlider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
+    m_volumeLabel = Label(QString::number(settings::kSliderStart), volume, 22);
+    m_volumeLabel->setObjectName(QStringLiteral("lblVolume"));
+    m_volumeLabel->setFixedWidth(Px(52));
+    m_volumeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_volumeSlider, 1);
+    row->addWidget(m_volumeLabel);
     Row(grid, QStringLiteral("알림 볼륨설정"), volume);
 }
 
-void frmSetting::buildOperatorPinGroup(QWidget* group)
+void SettingsScreen::buildOperatorPinGroup(QWidget* group)
 {
     // One row without a title: the caption names the PIN and says whether one is in use.
     QGridLayout* grid = Card(group, QString());
@@ -369,76 +369,76 @@ void frmSetting::buildOperatorPinGroup(QWidget* group)
     lines->setSpacing(0);
     QLabel* name = Label(QStringLiteral("운영자 PIN"), caption);
     name->setProperty("role", QStringLiteral("title"));
-    m_lblPinState = Label(QString(), caption, 15);
-    m_lblPinState->setObjectName(QStringLiteral("lblOperatorPinState"));
-    m_lblPinState->setProperty("role", QStringLiteral("hint"));
+    m_pinState = Label(QString(), caption, 15);
+    m_pinState->setObjectName(QStringLiteral("lblOperatorPinState"));
+    m_pinState->setProperty("role", QStringLiteral("hint"));
     lines->addWidget(name);
-    lines->addWidget(m_lblPinState);
+    lines->addWidget(m_pinState);
 
     auto* entry = new QWidget(group);
     auto* row = InlineRow(entry, 8);
-    m_txtPin = TextBox(QStringLiteral("txtOperatorPin"), entry);
-    m_txtPin->setAccessibleName(QStringLiteral("운영자 PIN"));
-    m_txtPin->setEchoMode(QLineEdit::Password);
-    m_txtPin->setMaxLength(pin::kMaxDigits);
-    m_txtPin->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_txtPin));
-    m_txtPin->setPlaceholderText(QStringLiteral("%1~%2자리").arg(pin::kMinDigits).arg(pin::kMaxDigits));
-    m_txtPin->setMinimumHeight(Px(kFieldHeight));
-    m_txtPin->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
-    m_cmdPinSave = Key(QStringLiteral("cmdOperatorPinSave"), QStringLiteral("저장"), entry, 20);
-    m_cmdPinClear = Key(QStringLiteral("cmdOperatorPinClear"), QStringLiteral("해제"), entry, 20);
-    for (CaptionKey* key : {m_cmdPinSave, m_cmdPinClear}) {
+    m_pinBox = TextBox(QStringLiteral("txtOperatorPin"), entry);
+    m_pinBox->setAccessibleName(QStringLiteral("운영자 PIN"));
+    m_pinBox->setEchoMode(QLineEdit::Password);
+    m_pinBox->setMaxLength(pin::kMaxDigits);
+    m_pinBox->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_pinBox));
+    m_pinBox->setPlaceholderText(QStringLiteral("%1~%2자리").arg(pin::kMinDigits).arg(pin::kMaxDigits));
+    m_pinBox->setMinimumHeight(Px(kFieldHeight));
+    m_pinBox->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
+    m_savePinKey = Key(QStringLiteral("cmdOperatorPinSave"), QStringLiteral("저장"), entry, 20);
+    m_clearPinKey = Key(QStringLiteral("cmdOperatorPinClear"), QStringLiteral("해제"), entry, 20);
+    for (CaptionKey* key : {m_savePinKey, m_clearPinKey}) {
         key->setFixedSize(Px(QSize(76, kFieldHeight)));
         key->setAccessibleDescription(QStringLiteral("운영자 PIN ") + key->caption());
     }
-    row->addWidget(m_txtPin, 1);
-    row->addWidget(m_cmdPinSave);
-    row->addWidget(m_cmdPinClear);
+    row->addWidget(m_pinBox, 1);
+    row->addWidget(m_savePinKey);
+    row->addWidget(m_clearPinKey);
     const int at = grid->rowCount();
     grid->addWidget(caption, at, 0);
     grid->addWidget(entry, at, 1);
 }
 
-void frmSetting::buildTextsGroup(QWidget* group)
+void SettingsScreen::buildTextsGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("안내 문구"));
-    m_text3 = TextBox(QStringLiteral("Text3"), group);
-    Row(grid, QStringLiteral("호출멘트"), m_text3);
-    m_text2 = TextBox(QStringLiteral("Text2"), group);
-    Row(grid, QStringLiteral("하단멘트"), m_text2);
+    m_callTextBox = TextBox(QStringLiteral("callTextBox"), group);
+    Row(grid, QStringLiteral("호출멘트"), m_callTextBox);
+    m_bottomTextBox = TextBox(QStringLiteral("bottomTextBox"), group);
+    Row(grid, QStringLiteral("하단멘트"), m_bottomTextBox);
 }
 
-void frmSetting::buildPlacementGroup(QWidget* group)
+void SettingsScreen::buildPlacementGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("화면 배치"));
-    m_chkDual = new TickBox(QStringLiteral("듀얼모니터 사용"), group);
-    m_chkDual->setObjectName(QStringLiteral("chkUseDualMonitor"));
-    m_chkDual->setAccessibleName(m_chkDual->text());
-    m_chkDual->setFont(SettingsFont(kLabelSize));
-    m_chkDual->setMinimumHeight(Px(kFieldHeight));
-    grid->addWidget(m_chkDual, grid->rowCount(), 0, 1, 2);
+    m_dualMonitorBox = new TickBox(QStringLiteral("듀얼모니터 사용"), group);
+    m_dualMonitorBox->setObjectName(QStringLiteral("chkUseDualMonitor"));
+    m_dualMonitorBox->setAccessibleName(m_dualMonitorBox->text());
+    m_dualMonitorBox->setFont(SettingsFont(kLabelSize));
+    m_dualMonitorBox->setMinimumHeight(Px(kFieldHeight));
+    grid->addWidget(m_dualMonitorBox, grid->rowCount(), 0, 1, 2);
     const QString reception = QStringLiteral("접수부 좌표 (좌상)");
     const QString callDisplay = QStringLiteral("호출부 좌표 (좌상)");
     Row(grid, reception,
-        Coordinates(reception, m_leftO, m_topO, QStringLiteral("LeftO"), QStringLiteral("TopO"), group));
+        Coordinates(reception, m_orderLeftBox, m_orderTopBox, QStringLiteral("LeftO"), QStringLiteral("TopO"), group));
     Row(grid, callDisplay,
-        Coordinates(callDisplay, m_leftC, m_topC, QStringLiteral("LeftC"), QStringLiteral("TopC"), group));
+        Coordinates(callDisplay, m_callLeftBox, m_callTopBox, QStringLiteral("LeftC"), QStringLiteral("TopC"), group));
 }
 
-void frmSetting::buildPicturesGroup(QWidget* group)
+void SettingsScreen::buildPicturesGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("메뉴 사진"));
-    m_cmdDownload = Key(QStringLiteral("cmd서버이미지_불러오기"), QStringLiteral("서버 이미지 불러오기"), group, 21);
-    m_cmdDownload->setMinimumHeight(Px(56));
-    grid->addWidget(m_cmdDownload, grid->rowCount(), 0, 1, 2);
-    m_lblDownloadResult = Label(QString(), group, 16);
-    m_lblDownloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
-    m_lblDownloadResult->setProperty("role", QStringLiteral("hint"));
-    m_lblDownloadResult->setWordWrap(true);
-    grid->addWidget(m_lblDownloadResult, grid->rowCount(), 0, 1, 2);
+    m_downloadKey = Key(QStringLiteral("downloadPicturesKey"), QStringLiteral("서버 이미지 불러오기"), group, 21);
+    m_downloadKey->setMinimumHeight(Px(56));
+    grid->addWidget(m_downloadKey, grid->rowCount(), 0, 1, 2);
+    m_downloadResult = Label(QString(), group, 16);
+    m_downloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
+    m_downloadResult->setProperty("role", QStringLiteral("hint"));
+    m_downloadResult->setWordWrap(true);
+    grid->addWidget(m_downloadResult, grid->rowCount(), 0, 1, 2);
 }
 
-void frmSetting::buildWaitPanel()
+void SettingsScreen::buildWaitPanel()
 {
     // A shade over the whole screen keeps every element out of reach while the pictures come down.
     m_waitShade = new QWidget(this);
@@ -455,39 +455,39 @@ void frmSetting::buildWaitPanel()
                              .arg(CssColour(Colours().operatorScreens.card), CssPx(20)));
     panel->setGeometry(
         Px(QRect((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height())));
-    m_picWait = panel;
+    m_waitPanel = panel;
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(Px(40), Px(28), Px(40), Px(30));
     column->setSpacing(Px(14));
     auto* head = new QHBoxLayout;
     head->setSpacing(Px(16));
-    m_imgWait = TextLabel(panel, QStringLiteral("imgWait"));
-    m_imgWait->setFixedSize(Px(QSize(64, 64)));
-    m_imgWait->setScaledContents(true);
-    m_imgWait->hide();
+    m_waitPicture = TextLabel(panel, QStringLiteral("imgWait"));
+    m_waitPicture->setFixedSize(Px(QSize(64, 64)));
+    m_waitPicture->setScaledContents(true);
+    m_waitPicture->hide();
     QLabel* title = Label(QStringLiteral("서버 이미지 불러오는 중"), panel, 26);
     title->setObjectName(QStringLiteral("lblWaitTitle"));
-    head->addWidget(m_imgWait);
+    head->addWidget(m_waitPicture);
     head->addWidget(title, 1);
     column->addLayout(head);
-    m_barWait = new QProgressBar(panel);
-    m_barWait->setObjectName(QStringLiteral("barWait"));
-    m_barWait->setAccessibleName(QStringLiteral("진행"));
-    m_barWait->setTextVisible(false);
-    m_barWait->setFixedHeight(Px(28));
-    column->addWidget(m_barWait);
-    m_lblWaitCount = Label(QString(), panel, 30);
-    m_lblWaitCount->setObjectName(QStringLiteral("lblWaitCount"));
-    m_lblWaitCount->setAlignment(Qt::AlignCenter);
-    column->addWidget(m_lblWaitCount);
-    m_lblWaitItem = Label(QString(), panel, 20);
-    m_lblWaitItem->setObjectName(QStringLiteral("lblWaitItem"));
-    m_lblWaitItem->setProperty("role", QStringLiteral("hint"));
-    m_lblWaitItem->setAlignment(Qt::AlignCenter);
-    column->addWidget(m_lblWaitItem);
-    m_cmdStopDownload = Key(QStringLiteral("cmdStopDownload"), QStringLiteral("중지"), panel, 24);
-    m_cmdStopDownload->setFixedSize(Px(QSize(200, 60)));
-    column->addWidget(m_cmdStopDownload, 0, Qt::AlignHCenter);
+    m_waitProgress = new QProgressBar(panel);
+    m_waitProgress->setObjectName(QStringLiteral("barWait"));
+    m_waitProgress->setAccessibleName(QStringLiteral("진행"));
+    m_waitProgress->setTextVisible(false);
+    m_waitProgress->setFixedHeight(Px(28));
+    column->addWidget(m_waitProgress);
+    m_waitCount = Label(QString(), panel, 30);
+    m_waitCount->setObjectName(QStringLiteral("lblWaitCount"));
+    m_waitCount->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_waitCount);
+    m_waitItem = Label(QString(), panel, 20);
+    m_waitItem->setObjectName(QStringLiteral("lblWaitItem"));
+    m_waitItem->setProperty("role", QStringLiteral("hint"));
+    m_waitItem->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_waitItem);
+    m_stopDownloadKey = Key(QStringLiteral("cmdStopDownload"), QStringLiteral("중지"), panel, 24);
+    m_stopDownloadKey->setFixedSize(Px(QSize(200, 60)));
+    column->addWidget(m_stopDownloadKey, 0, Qt::AlignHCenter);
     m_waitShade->hide();
 }
 

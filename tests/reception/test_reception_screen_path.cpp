@@ -13,30 +13,30 @@ bool Shown(QWidget* w)
 
 TEST_F(ReceptionTest, StartStateAfterLoad)
 {
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     EXPECT_EQ(s.size(), QSize(1024, 768));
     EXPECT_EQ(s.path().currentPanel(), 0);
-    EXPECT_TRUE(Shown(picFrame(s, 0)));
+    EXPECT_TRUE(Shown(EntryPanel(s, 0)));
     for (int i = 1; i <= 4; ++i)
-        EXPECT_FALSE(Shown(picFrame(s, i))) << i;
-    EXPECT_FALSE(Shown(picFrameMenu(s)));
+        EXPECT_FALSE(Shown(EntryPanel(s, i))) << i;
+    EXPECT_FALSE(Shown(OrderPanel(s)));
     EXPECT_EQ(ShopNameLabel(s)->text(), QStringLiteral("오르빅 커피 본점"));
-    EXPECT_EQ(caption(lblPhone(s, 0)), QStringLiteral("010-"));
+    EXPECT_EQ(caption(PhoneNumberLabel(s, 0)), QStringLiteral("010-"));
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
     EXPECT_EQ(s.path().diningChoice(), QStringLiteral("포장"));
     EXPECT_EQ(s.path().payType(), QStringLiteral("0"));
-    EXPECT_EQ(picFrame(s, 1)->geometry(), QRect(474, 4, 546, 760));
-    EXPECT_EQ(picFrame(s, 4)->geometry(), QRect(0, 0, 1024, 768));
-    EXPECT_EQ(picFrame4(s)->geometry(), QRect(200, 70, 624, 618));
-    EXPECT_EQ(picFrameMenu(s)->geometry(), QRect(5, 5, 469, 758));
+    EXPECT_EQ(EntryPanel(s, 1)->geometry(), QRect(474, 4, 546, 760));
+    EXPECT_EQ(EntryPanel(s, 4)->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(CompletionBox(s)->geometry(), QRect(200, 70, 624, 618));
+    EXPECT_EQ(OrderPanel(s)->geometry(), QRect(5, 5, 469, 758));
     EXPECT_EQ(KeyOf(s, DigitKey<PhoneKey>(1))->geometry(), QRect(25, 280, 165, 115));
     EXPECT_EQ(KeyOf(s, DigitKey<PhoneKey>(0))->geometry(), QRect(190, 625, 165, 115));
     EXPECT_EQ(KeyOf(s, CarKey::Next)->geometry(), QRect(355, 625, 165, 115));
     EXPECT_EQ(KeyOf(s, PanelKey::ClosePayment)->geometry(), QRect(464, 1, 80, 60));
     EXPECT_EQ(KeyOf(s, PhoneKey::MenuSelect)->geometry(), QRect(340, 535, 130, 70));
-    EXPECT_EQ(lblConfig(s)->cursor().pixmap().cacheKey(), lblTerminate(s)->cursor().pixmap().cacheKey());
-    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("CMD2_11")), KeyOf(s, PhoneKey::Next));
-    EXPECT_NE(s.findChild<QLabel*>(QStringLiteral("lbl현재대기팀수_0")), nullptr);
+    EXPECT_EQ(SettingsKey(s)->cursor().pixmap().cacheKey(), TerminateKey(s)->cursor().pixmap().cacheKey());
+    EXPECT_EQ(s.findChild<CaptionKey*>(QStringLiteral("phoneKey_11")), KeyOf(s, PhoneKey::Next));
+    EXPECT_NE(s.findChild<QLabel*>(QStringLiteral("waitingTeamsLabel_0")), nullptr);
 }
 
 TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
@@ -51,7 +51,7 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
                           {QStringLiteral("y"), false, 315},
                           {QString(), false, 315}};
     for (const Case& c : cases) {
-        frmMain& s = open({{QStringLiteral("TOWhereYN"), c.where}});
+        ReceptionScreen& s = open({{QStringLiteral("TOWhereYN"), c.where}});
         SCOPED_TRACE(c.where.toStdString());
         EXPECT_EQ(s.path().settings().TOWhereYN, c.where);
         EXPECT_EQ(Shown(KeyOf(s, PanelKey::EatIn)), c.eatIn);
@@ -66,28 +66,28 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
 TEST_F(ReceptionTest, MenuNotConfirmedLeavesTheStartPanel)
 {
     confirmMenu = false;
-    frmMain& s = open();
+    ReceptionScreen& s = open();
     KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(menuOpened, 1);
     EXPECT_EQ(s.path().currentPanel(), 0);
-    EXPECT_FALSE(Shown(picFrameMenu(s)));
-    EXPECT_FALSE(Shown(picFrame(s, 1)));
+    EXPECT_FALSE(Shown(OrderPanel(s)));
+    EXPECT_FALSE(Shown(EntryPanel(s, 1)));
 }
 
 TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     ASSERT_EQ(s.path().currentPanel(), 1);
-    EXPECT_TRUE(Shown(picFrameMenu(s)));
+    EXPECT_TRUE(Shown(OrderPanel(s)));
     EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("접수"));
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
-    EXPECT_TRUE(Shown(picFrame(s, 4)));
-    EXPECT_TRUE(Shown(picFrame(s, 1))) << "the used panel stays under the completion panel";
+    EXPECT_TRUE(Shown(EntryPanel(s, 4)));
+    EXPECT_TRUE(Shown(EntryPanel(s, 1))) << "the used panel stays under the completion panel";
     settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);
@@ -103,7 +103,7 @@ TEST_F(ReceptionTest, DirectSubmissionFromThePhonePanel)
 
 TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
     KeyOf(s, PanelKey::EatIn)->touch();
     ASSERT_EQ(s.path().currentPanel(), 1);
     EXPECT_EQ(s.path().diningChoice(), QStringLiteral("매장식사"));
@@ -113,14 +113,14 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 2);
-    EXPECT_EQ(caption(lblPhone(s, 1)), QStringLiteral("010-9**6-5432"));
+    EXPECT_EQ(caption(PhoneNumberLabel(s, 1)), QStringLiteral("010-9**6-5432"));
     typeCar(QStringLiteral("12"));
     KeyOf(s, CarKey::NumberChange)->touch();  // 번호변경
     EXPECT_EQ(s.path().currentPanel(), 1);
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 2);
-    EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("12"));
+    EXPECT_EQ(caption(CarNumberLabel(s, 0)), QStringLiteral("12"));
     typeCar(QStringLiteral("3"));
     KeyOf(s, CarKey::Next)->touch();
     settled(s);
@@ -128,7 +128,7 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
     EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("4자리를 입력하세요!")});
     EXPECT_EQ(dialogs->messages.value(0).icon, MessageIcon::Warning);
     typeCar(QStringLiteral("45"));  // the fifth digit is ignored
-    EXPECT_EQ(caption(lblCarNumber(s, 0)), QStringLiteral("1234"));
+    EXPECT_EQ(caption(CarNumberLabel(s, 0)), QStringLiteral("1234"));
     KeyOf(s, CarKey::Next)->touch();
     settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
@@ -143,7 +143,7 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
 
 TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("다음"));
@@ -154,11 +154,11 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
     KeyOf(s, CarKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 3);
-    EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-1**1-2222"));
-    EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("5678"));
+    EXPECT_EQ(caption(PhoneNumberLabel(s, 2)), QStringLiteral("010-1**1-2222"));
+    EXPECT_EQ(caption(CarNumberLabel(s, 1)), QStringLiteral("5678"));
     KeyOf(s, PanelKey::NumberChange)->touch();  // 번호변경 goes back to the car panel
     EXPECT_EQ(s.path().currentPanel(), 2);
-    EXPECT_FALSE(Shown(picFrame(s, 3)));
+    EXPECT_FALSE(Shown(EntryPanel(s, 3)));
     KeyOf(s, CarKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 3);
@@ -176,14 +176,14 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
 
 TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("Y")));
     KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
     typePhone(QStringLiteral("55556666"));
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 3);
-    EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-5**5-6666"));
+    EXPECT_EQ(caption(PhoneNumberLabel(s, 2)), QStringLiteral("010-5**5-6666"));
     KeyOf(s, PanelKey::NumberChange)->touch();
     EXPECT_EQ(s.path().currentPanel(), 1);
     KeyOf(s, PhoneKey::Next)->touch();
@@ -200,7 +200,7 @@ TEST_F(ReceptionTest, PaymentWithoutCarNumberSkipsTheCarPanel)
 
 TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     const PanelKey closeKeys[] = {PanelKey::ClosePhone, PanelKey::CloseCar, PanelKey::ClosePayment};
     for (int panel = 1; panel <= 3; ++panel) {
         KeyOf(s, PanelKey::Takeout)->touch();
@@ -217,10 +217,10 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
         ASSERT_EQ(s.path().currentPanel(), panel);
         KeyOf(s, closeKeys[panel - 1])->touch();
         EXPECT_EQ(s.path().currentPanel(), 0) << panel;
-        EXPECT_FALSE(Shown(picFrame(s, panel)));
-        EXPECT_FALSE(Shown(picFrameMenu(s)));
+        EXPECT_FALSE(Shown(EntryPanel(s, panel)));
+        EXPECT_FALSE(Shown(OrderPanel(s)));
         EXPECT_EQ(phoneTag(), QStringLiteral("010"));
-        EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
+        EXPECT_EQ(caption(CarNumberLabel(s, 0)), QString());
         EXPECT_TRUE(screen->cart().order.isEmpty());
     }
     settled(*screen);
@@ -229,7 +229,7 @@ TEST_F(ReceptionTest, EachCloseKeyResetsToTheStart)
 
 TEST_F(ReceptionTest, DoubleTapEntersADigitTwiceButNextOnce)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     KeyOf(s, PanelKey::Takeout)->touch();
     KeyOf(s, DigitKey<PhoneKey>(7))->doubleTouch();
     EXPECT_EQ(phoneTag(), QStringLiteral("01077"));
@@ -238,14 +238,14 @@ TEST_F(ReceptionTest, DoubleTapEntersADigitTwiceButNextOnce)
     EXPECT_EQ(s.path().currentPanel(), 2);
     KeyOf(s, DigitKey<CarKey>(3))->doubleTouch();
     KeyOf(s, CarKey::Delete)->doubleTouch();
-    EXPECT_EQ(caption(lblCarNumber(s, 0)), QString());
+    EXPECT_EQ(caption(CarNumberLabel(s, 0)), QString());
     KeyOf(s, CarKey::NumberChange)->doubleTouch();  // 번호변경 once
     EXPECT_EQ(s.path().currentPanel(), 1);
 }
 
 TEST_F(ReceptionTest, MenuKeyChangesTheOrderOnly)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();

@@ -22,7 +22,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     ASSERT_GT(rows, 10);
     const int total = 1 + int(rows);
 
-    frmSetting& s = open();
+    SettingsScreen& s = open();
     struct Seen {
         settings::DownloadPanel panel;
         bool panelShown;
@@ -31,12 +31,12 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
         QString count;
     };
     std::vector<Seen> seen;
-    QObject::connect(&s, &frmSetting::downloadProgress, [&](const settings::DownloadPanel& p) {
-        seen.push_back({p, picWait(s)->isVisible(), !PictureDownloadKey(s)->isEnabled(), barWait(s)->value(),
-                        lblWaitCount(s)->text()});
+    QObject::connect(&s, &SettingsScreen::downloadProgress, [&](const settings::DownloadPanel& p) {
+        seen.push_back({p, WaitPanel(s)->isVisible(), !PictureDownloadKey(s)->isEnabled(), WaitProgress(s)->value(),
+                        WaitCount(s)->text()});
         if (seen.size() == 2) {
             s.close();  // not while the pictures come down
-            lblTerminate(s)->touch();
+            TerminateKey(s)->touch();
         }
     });
     PictureDownloadKey(s)->touch();
@@ -55,7 +55,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     EXPECT_EQ(seen.back().panel.item, QStringLiteral("완료"));
 
     EXPECT_TRUE(s.isVisible()) << "closing was refused during the download";
-    EXPECT_FALSE(picWait(s)->isVisible());
+    EXPECT_FALSE(WaitPanel(s)->isVisible());
     EXPECT_FALSE(s.isDownloading());
     EXPECT_TRUE(PictureDownloadKey(s)->isEnabled());
 
@@ -69,7 +69,7 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].text.contains(counts)) << dialogs->messages[0].text.toStdString();
     EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Information);
-    EXPECT_TRUE(lblDownloadResult(s)->text().contains(counts));
+    EXPECT_TRUE(DownloadResult(s)->text().contains(counts));
 
     s.close();
     EXPECT_FALSE(s.isVisible());
@@ -85,11 +85,11 @@ TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
     for (int num : {101, 102, 103, 104, 105, 106})
         shop.addFault(QStringLiteral("/menuimag/%1.png").arg(num), QStringLiteral("delay"),
                       {{QStringLiteral("delay_ms"), QStringLiteral("400")}});
-    frmSetting& s = open();
+    SettingsScreen& s = open();
     int reports = 0;
-    QObject::connect(&s, &frmSetting::downloadProgress, [&](const settings::DownloadPanel&) {
+    QObject::connect(&s, &SettingsScreen::downloadProgress, [&](const settings::DownloadPanel&) {
         if (++reports == 3)
-            cmdStopDownload(s)->touch();
+            StopDownloadKey(s)->touch();
     });
     PictureDownloadKey(s)->touch();
     EXPECT_TRUE(s.isDownloading()) << "the screen's thread is free while the pictures come";

@@ -24,35 +24,35 @@ public:
 
 TEST_F(SubmissionTest, CountdownShowsNineAfterOneTickAndResetsAfterTen)
 {
-    frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
     toPaymentPanel(QStringLiteral("01012345678"), QStringLiteral("1234"));
     KeyOf(s, PanelKey::Cash)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
-    EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
-    EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 완료"));
+    EXPECT_EQ(caption(CompletionMessage(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
     EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
-    EXPECT_TRUE(Timer_Closer(s)->isActive());
-    EXPECT_EQ(Timer_Closer(s)->interval(), 1000);
-    Timer_Closer(s)->stop();  // ticks by hand from here: exact counts
-    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
-    s.Timer_Closer_Timer();
-    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("9"));
+    EXPECT_TRUE(CountdownTimer(s)->isActive());
+    EXPECT_EQ(CountdownTimer(s)->interval(), 1000);
+    CountdownTimer(s)->stop();  // ticks by hand from here: exact counts
+    EXPECT_EQ(caption(CountdownLabel(s)), QStringLiteral("10"));
+    s.countdownTick();
+    EXPECT_EQ(caption(CountdownLabel(s)), QStringLiteral("9"));
     for (int tick = 2; tick <= 9; ++tick)
-        s.Timer_Closer_Timer();
-    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("1"));
+        s.countdownTick();
+    EXPECT_EQ(caption(CountdownLabel(s)), QStringLiteral("1"));
     EXPECT_EQ(s.path().currentPanel(), 4);
-    s.Timer_Closer_Timer();
+    s.countdownTick();
     EXPECT_EQ(s.path().currentPanel(), 0);
-    EXPECT_FALSE(picFrame(s, 4)->isVisibleTo(&s));
-    EXPECT_FALSE(picFrame(s, 3)->isVisibleTo(&s));
-    EXPECT_EQ(caption(lblCount(s)), QStringLiteral("10"));
+    EXPECT_FALSE(EntryPanel(s, 4)->isVisibleTo(&s));
+    EXPECT_FALSE(EntryPanel(s, 3)->isVisibleTo(&s));
+    EXPECT_EQ(caption(CountdownLabel(s)), QStringLiteral("10"));
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
 }
 
 TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     KeyOf(s, PhoneKey::Next)->touch();
@@ -62,18 +62,18 @@ TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
     EXPECT_EQ(s.path().currentPanel(), 4);
     clock->advance(1000);
     EXPECT_EQ(s.path().currentPanel(), 0);
-    EXPECT_FALSE(Timer_Closer(s)->isActive());
+    EXPECT_FALSE(CountdownTimer(s)->isActive());
 
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("87654321"));
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
-    Timer_Closer(s)->stop();
-    s.Timer_Closer_Timer();
+    CountdownTimer(s)->stop();
+    s.countdownTick();
     KeyOf(s, CarKey::Confirm)->touch();  // 확인
     EXPECT_EQ(s.path().currentPanel(), 0);
-    EXPECT_FALSE(Timer_Closer(s)->isActive());
+    EXPECT_FALSE(CountdownTimer(s)->isActive());
     settled(*screen);
     EXPECT_EQ(shop.orders().size(), 2);
 }
@@ -81,23 +81,23 @@ TEST_F(SubmissionTest, RunningTimerBringsTheScreenBackAndOkResetsAtOnce)
 TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingKept)
 {
     {
-        frmMain& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+        ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
         toPaymentPanel(QStringLiteral("01033334444"), QStringLiteral("9876"));
         ASSERT_EQ(s.path().currentPanel(), 3);
         shop.setFault(kOrderPath, QStringLiteral("status"), 1, 500);
         KeyOf(s, PanelKey::Card)->touch();
         settled(s);
         EXPECT_EQ(s.path().currentPanel(), 3);
-        EXPECT_FALSE(picFrame(s, 4)->isVisibleTo(&s));
-        EXPECT_TRUE(picFrame(s, 3)->isVisibleTo(&s));
-        EXPECT_FALSE(Timer_Closer(s)->isActive());
-        EXPECT_EQ(caption(lblPhone(s, 2)), QStringLiteral("010-3**3-4444"));
-        EXPECT_EQ(caption(lblCarNumber(s, 1)), QStringLiteral("9876"));
+        EXPECT_FALSE(EntryPanel(s, 4)->isVisibleTo(&s));
+        EXPECT_TRUE(EntryPanel(s, 3)->isVisibleTo(&s));
+        EXPECT_FALSE(CountdownTimer(s)->isActive());
+        EXPECT_EQ(caption(PhoneNumberLabel(s, 2)), QStringLiteral("010-3**3-4444"));
+        EXPECT_EQ(caption(CarNumberLabel(s, 1)), QStringLiteral("9876"));
         EXPECT_EQ(screen->cart().order, kCart);
         EXPECT_TRUE(dialogs->messages.isEmpty());
         EXPECT_FALSE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
         // The disabled key only leaves its line in the general log.
-        s.CarKey_Click(CarKey::Confirm);
+        s.carKeyClicked(CarKey::Confirm);
         EXPECT_EQ(s.path().currentPanel(), 3);
         EXPECT_TRUE(logText().contains(QStringLiteral("→CMD3_Click Disabled ... Quit")));
         // The retry goes through.
@@ -116,7 +116,7 @@ TEST_F(SubmissionTest, FailedSubmissionReturnsToTheLastEntryPanelWithEverythingK
 TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
 {
     const QString kinds[] = {QStringLiteral("garbage"), QStringLiteral("close"), QStringLiteral("status")};
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("24681357"));
     for (const QString& kind : kinds) {
@@ -125,11 +125,11 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
         settled(s);
         EXPECT_EQ(s.path().currentPanel(), 1) << kind.toStdString();
         EXPECT_EQ(phoneTag(), QStringLiteral("01024681357"));
-        EXPECT_TRUE(picFrame(s, 1)->isVisibleTo(&s));
+        EXPECT_TRUE(EntryPanel(s, 1)->isVisibleTo(&s));
         // The order stays, and so does its list.
         EXPECT_EQ(screen->cart().order, kCart);
-        EXPECT_TRUE(picFrameMenu(s)->isVisibleTo(&s));
-        EXPECT_TRUE(SetNum_Frame(s, 0)->isVisibleTo(&s));
+        EXPECT_TRUE(OrderPanel(s)->isVisibleTo(&s));
+        EXPECT_TRUE(RowFrame(s, 0)->isVisibleTo(&s));
     }
     settled(*screen);
     EXPECT_TRUE(shop.orders().isEmpty());
@@ -151,7 +151,7 @@ TEST_F(SubmissionTest, EachFaultKindCountsAsFailure)
 
 TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesCompletionAgain)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     for (int customer = 0; customer < 2; ++customer) {
         KeyOf(s, PanelKey::Takeout)->touch();
         typePhone(QStringLiteral("13572468"));
@@ -159,10 +159,10 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
         settled(s);
         ASSERT_EQ(s.path().currentPanel(), 4);
         if (customer == 1) {
-            EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 실패"));
-            EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-            EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("이미 신청된 번호입니다."));
-            EXPECT_TRUE(Timer_Closer(s)->isActive());
+            EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 실패"));
+            EXPECT_EQ(CompletionTitle(s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            EXPECT_EQ(caption(CompletionMessage(s)), QStringLiteral("이미 신청된 번호입니다."));
+            EXPECT_TRUE(CountdownTimer(s)->isActive());
             EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
         }
         KeyOf(s, CarKey::Confirm)->touch();
@@ -174,16 +174,16 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
-    EXPECT_EQ(caption(lblWaitTitle(s)), QStringLiteral("접수 완료"));
-    EXPECT_EQ(lblWaitTitle(s)->palette().color(QPalette::WindowText), Colours().reception.completionTitle);
-    EXPECT_EQ(caption(lblWaitSCM(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
+    EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 완료"));
+    EXPECT_EQ(CompletionTitle(s)->palette().color(QPalette::WindowText), Colours().reception.completionTitle);
+    EXPECT_EQ(caption(CompletionMessage(s)), QStringLiteral("감사합니다\r\n잠시만 기다려 주세요 ~"));
     settled(*screen);
     EXPECT_EQ(shop.orders().size(), 2);
 }
 
 TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     shop.clearRequests();
@@ -207,14 +207,14 @@ TEST_F(SubmissionTest, OrderBodyCarriesTheFullNumberAndTheEscapedOrderText)
 
 TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
 {
-    frmMain& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
+    ReceptionScreen& s = open(Settings(QStringLiteral("N"), QStringLiteral("N")));
     KeyOf(s, PanelKey::Takeout)->touch();
     typePhone(QStringLiteral("12345678"));
     const QImage before = s.grab().toImage().convertToFormat(QImage::Format_RGB32);
     KeyOf(s, PhoneKey::Next)->touch();
     settled(s);
     ASSERT_EQ(s.path().currentPanel(), 4);
-    auto* backdrop = picFrame(s, 4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
+    auto* backdrop = EntryPanel(s, 4)->findChild<QLabel*>(QStringLiteral("lib_Transparent_backdrop"));
     ASSERT_NE(backdrop, nullptr);
     const QImage dimmed = backdrop->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(dimmed.size(), before.size());
@@ -235,7 +235,7 @@ TEST_F(SubmissionTest, CompletionPanelDimsTheScreenBehindIt)
     EXPECT_EQ(QColor(dimmed.pixel(474 + 355 + 8, 4 + 625 + 8)),
               QColor(half(key.red()), half(key.green()), half(key.blue())));
     // The box itself stays in front of the backdrop.
-    EXPECT_TRUE(picFrame4(s)->isVisibleTo(&s));
-    const QObjectList stack = picFrame(s, 4)->children();
-    EXPECT_LT(stack.indexOf(backdrop), stack.indexOf(picFrame4(s)));
+    EXPECT_TRUE(CompletionBox(s)->isVisibleTo(&s));
+    const QObjectList stack = EntryPanel(s, 4)->children();
+    EXPECT_LT(stack.indexOf(backdrop), stack.indexOf(CompletionBox(s)));
 }

@@ -25,22 +25,22 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
 {
     reception.setGeometry(40, 30, 1024, 768);
     reception.show();
-    frmSetting& s = open(&reception);
+    SettingsScreen& s = open(&reception);
     EXPECT_EQ(
         read(QStringLiteral("Mirdal.cfg")),
         QStringLiteral("[Set]\nalramsound=100\nvisiblesb1=0\nvisiblesb2=1\ncalltime=5초\ncalltext=호출되었습니다.\n"));
-    EXPECT_EQ(Slider1(s)->value(), 100);
-    EXPECT_EQ(Combo1(s)->currentText(), QStringLiteral("5팀"));
-    EXPECT_EQ(Combo3(s)->currentText(), QStringLiteral("5팀"));
-    EXPECT_EQ(Combo3(s)->currentIndex(), 1);
-    EXPECT_EQ(Combo2(s)->currentText(), QStringLiteral("5초"));
-    EXPECT_EQ(Combo4(s)->currentText(), QStringLiteral("0.고객님 입장하세요."));
-    EXPECT_EQ(Combo4(s)->count(), 5);
-    EXPECT_EQ(Text3(s)->text(), QStringLiteral("호출되었습니다."));
-    EXPECT_TRUE(Text1(s)->text().isEmpty() && Text2(s)->text().isEmpty());
-    EXPECT_FALSE(chkUseDualMonitor(s)->isChecked());
-    EXPECT_EQ(LeftC(s)->text(), QStringLiteral("0"));
-    EXPECT_FALSE(picWait(s)->isVisible());
+    EXPECT_EQ(VolumeSlider(s)->value(), 100);
+    EXPECT_EQ(CalledCustomerBox(s)->currentText(), QStringLiteral("5팀"));
+    EXPECT_EQ(PreparingCustomerBox(s)->currentText(), QStringLiteral("5팀"));
+    EXPECT_EQ(PreparingCustomerBox(s)->currentIndex(), 1);
+    EXPECT_EQ(CallTimeBox(s)->currentText(), QStringLiteral("5초"));
+    EXPECT_EQ(AlarmKindBox(s)->currentText(), QStringLiteral("0.고객님 입장하세요."));
+    EXPECT_EQ(AlarmKindBox(s)->count(), 5);
+    EXPECT_EQ(CallTextBox(s)->text(), QStringLiteral("호출되었습니다."));
+    EXPECT_TRUE(ImageFileBox(s)->text().isEmpty() && BottomTextBox(s)->text().isEmpty());
+    EXPECT_FALSE(DualMonitorBox(s)->isChecked());
+    EXPECT_EQ(CallLeftBox(s)->text(), QStringLiteral("0"));
+    EXPECT_FALSE(WaitPanel(s)->isVisible());
 
     EXPECT_EQ(s.size(), QSize(1024, 768));
     EXPECT_EQ(s.pos(), reception.pos());
@@ -53,22 +53,22 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
         const char16_t* objectName;
         const char16_t* accessibleName;
     } elements[] = {
-        {Combo1(s), u"Combo1", u"호출고객"},
-        {Combo2(s), u"Combo2", u"호출 표시 시간"},
-        {Combo3(s), u"Combo3", u"준비중고객"},
-        {Combo4(s), u"Combo4", u"알림 종류"},
-        {Slider1(s), u"Slider1", u"알림 볼륨설정"},
-        {Text3(s), u"Text3", u"호출멘트"},
-        {Text2(s), u"Text2", u"하단멘트"},
-        {Text1(s), u"Text1", u"이미지"},
-        {Command2(s), u"Command2", u"..."},
-        {chkUseDualMonitor(s), u"chkUseDualMonitor", u"듀얼모니터 사용"},
-        {LeftO(s), u"LeftO", u"접수부 좌표 (좌상) X"},
-        {TopO(s), u"TopO", u"접수부 좌표 (좌상) Y"},
-        {LeftC(s), u"LeftC", u"호출부 좌표 (좌상) X"},
-        {TopC(s), u"TopC", u"호출부 좌표 (좌상) Y"},
-        {PictureDownloadKey(s), u"cmd서버이미지_불러오기", u"서버 이미지 불러오기"},
-        {lblTerminate(s), u"lblTerminate", u"저장하고 닫기"},
+        {CalledCustomerBox(s), u"calledCustomerBox", u"호출고객"},
+        {CallTimeBox(s), u"callTimeBox", u"호출 표시 시간"},
+        {PreparingCustomerBox(s), u"preparingCustomerBox", u"준비중고객"},
+        {AlarmKindBox(s), u"alarmKindBox", u"알림 종류"},
+        {VolumeSlider(s), u"volumeSlider", u"알림 볼륨설정"},
+        {CallTextBox(s), u"callTextBox", u"호출멘트"},
+        {BottomTextBox(s), u"bottomTextBox", u"하단멘트"},
+        {ImageFileBox(s), u"imageFileBox", u"이미지"},
+        {ChooseImageKey(s), u"chooseImageKey", u"..."},
+        {DualMonitorBox(s), u"chkUseDualMonitor", u"듀얼모니터 사용"},
+        {OrderLeftBox(s), u"LeftO", u"접수부 좌표 (좌상) X"},
+        {OrderTopBox(s), u"TopO", u"접수부 좌표 (좌상) Y"},
+        {CallLeftBox(s), u"LeftC", u"호출부 좌표 (좌상) X"},
+        {CallTopBox(s), u"TopC", u"호출부 좌표 (좌상) Y"},
+        {PictureDownloadKey(s), u"downloadPicturesKey", u"서버 이미지 불러오기"},
+        {TerminateKey(s), u"lblTerminate", u"저장하고 닫기"},
     };
     for (const auto& e : elements) {
         const QString name = QString::fromUtf16(e.objectName);
@@ -91,11 +91,11 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
 TEST_F(SettingsScreenTest, AlarmKindOutOfTheListIsNoSelectionAndClosesAsMinusOne)
 {
     write(QStringLiteral("Mirdal.cfg"), "[Set]\nalramkind=-3\nvisiblesb1=x\nvisiblesb2=3\nalramsound=250\n");
-    frmSetting& first = open();
-    EXPECT_EQ(Combo4(first)->currentIndex(), 0);
-    EXPECT_EQ(Combo1(first)->currentIndex(), -1);
-    EXPECT_EQ(Combo3(first)->currentIndex(), -1);
-    EXPECT_EQ(Slider1(first)->value(), 100) << "a volume out of range leaves the slider";
+    SettingsScreen& first = open();
+    EXPECT_EQ(AlarmKindBox(first)->currentIndex(), 0);
+    EXPECT_EQ(CalledCustomerBox(first)->currentIndex(), -1);
+    EXPECT_EQ(PreparingCustomerBox(first)->currentIndex(), -1);
+    EXPECT_EQ(VolumeSlider(first)->value(), 100) << "a volume out of range leaves the slider";
     first.close();
     EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("-1"));
@@ -103,9 +103,9 @@ TEST_F(SettingsScreenTest, AlarmKindOutOfTheListIsNoSelectionAndClosesAsMinusOne
     EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("100"));
 
     WriteIni(QStringLiteral("Set"), QStringLiteral("alramkind"), QStringLiteral("9"), configFilePath());
-    frmSetting& second = open();
-    EXPECT_EQ(Combo4(second)->currentIndex(), -1);
-    lblTerminate(second)->touch();
+    SettingsScreen& second = open();
+    EXPECT_EQ(AlarmKindBox(second)->currentIndex(), -1);
+    TerminateKey(second)->touch();
     EXPECT_FALSE(second.isVisible());
     EXPECT_EQ(stored(QStringLiteral("alramkind")), QStringLiteral("-1"));
 }
@@ -113,35 +113,35 @@ TEST_F(SettingsScreenTest, AlarmKindOutOfTheListIsNoSelectionAndClosesAsMinusOne
 TEST_F(SettingsScreenTest, WritesWhileOpenAndTheWholeTextsOnClosing)
 {
     write(QStringLiteral("Mirdal.cfg"), "[Set]\ncalltime=8초\n");
-    frmSetting& s = open();
-    EXPECT_EQ(Combo2(s)->currentText(), QStringLiteral("8초")) << "a stored time outside the list is shown";
+    SettingsScreen& s = open();
+    EXPECT_EQ(CallTimeBox(s)->currentText(), QStringLiteral("8초")) << "a stored time outside the list is shown";
 
     // Each key press stores the text before it; closing stores the whole text.
-    QTest::keyClick(Text2(s), Qt::Key_A);
+    QTest::keyClick(BottomTextBox(s), Qt::Key_A);
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
-    QTest::keyClick(Text2(s), Qt::Key_B);
+    QTest::keyClick(BottomTextBox(s), Qt::Key_B);
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("a"));
-    QTest::keyClick(Text3(s), Qt::Key_Backspace);
-    QTest::keyClick(Text3(s), Qt::Key_Left);  // no character: nothing written
-    QTest::keyClick(Text3(s), Qt::Key_Z);
+    QTest::keyClick(CallTextBox(s), Qt::Key_Backspace);
+    QTest::keyClick(CallTextBox(s), Qt::Key_Left);  // no character: nothing written
+    QTest::keyClick(CallTextBox(s), Qt::Key_Z);
     EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("호출되었습니다"));
-    Text3(s)->setText(QStringLiteral("번호를 확인하세요"));  // no key press: written on closing
+    CallTextBox(s)->setText(QStringLiteral("번호를 확인하세요"));  // no key press: written on closing
     EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("호출되었습니다"));
 
-    Slider1(s)->setValue(40);
+    VolumeSlider(s)->setValue(40);
     EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("40"));
-    QTest::keyClick(Slider1(s), Qt::Key_Right);
+    QTest::keyClick(VolumeSlider(s), Qt::Key_Right);
     EXPECT_EQ(stored(QStringLiteral("alramsound")), QStringLiteral("41"));
 
-    Combo1(s)->setCurrentIndex(2);
-    Combo4(s)->setCurrentIndex(3);
+    CalledCustomerBox(s)->setCurrentIndex(2);
+    AlarmKindBox(s)->setCurrentIndex(3);
     EXPECT_EQ(stored(QStringLiteral("visiblesb1")), QStringLiteral("0")) << "lists are written on closing";
 
     // A coordinate box holding letters is stored as 0.
-    LeftO(s)->setText(QStringLiteral("왼쪽"));
-    TopO(s)->setText(QStringLiteral("1,024"));
-    LeftC(s)->setText(QStringLiteral("abc"));
-    TopC(s)->setText(QStringLiteral("12px"));
+    OrderLeftBox(s)->setText(QStringLiteral("왼쪽"));
+    OrderTopBox(s)->setText(QStringLiteral("1,024"));
+    CallLeftBox(s)->setText(QStringLiteral("abc"));
+    CallTopBox(s)->setText(QStringLiteral("12px"));
     gs().LeftO = 77;
     s.close();
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("ab"));
@@ -162,15 +162,15 @@ TEST_F(SettingsScreenTest, WritesWhileOpenAndTheWholeTextsOnClosing)
 TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
 {
     write(QStringLiteral("Mirdal.cfg"), "[Set]\nimagefile=/old/call.png\n");
-    frmSetting& s = open();
-    EXPECT_EQ(Text1(s)->text(), QStringLiteral("/old/call.png"));
+    SettingsScreen& s = open();
+    EXPECT_EQ(ImageFileBox(s)->text(), QStringLiteral("/old/call.png"));
     dialogs->nextFiles << QStringLiteral("/pictures/호출.jpg");
-    Command2(s)->touch();
-    EXPECT_EQ(Text1(s)->text(), QStringLiteral("/pictures/호출.jpg"));
+    ChooseImageKey(s)->touch();
+    EXPECT_EQ(ImageFileBox(s)->text(), QStringLiteral("/pictures/호출.jpg"));
     EXPECT_EQ(stored(QStringLiteral("imagefile")), QStringLiteral("/pictures/호출.jpg"));
-    Command2(s)->touch();  // cancelled
+    ChooseImageKey(s)->touch();  // cancelled
     EXPECT_EQ(dialogs->fileDialogTitles.size(), 2);
-    EXPECT_TRUE(Text1(s)->text().isEmpty());
+    EXPECT_TRUE(ImageFileBox(s)->text().isEmpty());
     EXPECT_EQ(stored(QStringLiteral("imagefile")), QString());
     EXPECT_TRUE(read(QStringLiteral("Mirdal.cfg")).contains(QStringLiteral("\nimagefile=\n")));
 
@@ -189,11 +189,11 @@ TEST_F(SettingsScreenTest, OpensWithoutHoldingItsCallerAndReportsItsClosingBySig
     setDialogHandler(&widgets);
     write(QStringLiteral("call.png"), "x");
     reception.show();
-    auto* s = new frmSetting(&reception);
+    auto* s = new SettingsScreen(&reception);
     s->setAttribute(Qt::WA_DeleteOnClose);
-    const QPointer<frmSetting> alive(s);
+    const QPointer<SettingsScreen> alive(s);
     int closed = 0;
-    QObject::connect(s, &frmSetting::closed, [&] { ++closed; });
+    QObject::connect(s, &SettingsScreen::closed, [&] { ++closed; });
     s->open();
     EXPECT_TRUE(s->isVisible());
     EXPECT_TRUE(s->isModal());
@@ -205,25 +205,25 @@ TEST_F(SettingsScreenTest, OpensWithoutHoldingItsCallerAndReportsItsClosingBySig
                 return d;
         return static_cast<QFileDialog*>(nullptr);
     };
-    Command2(*s)->touch();
+    ChooseImageKey(*s)->touch();
     QFileDialog* dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(Text1(*s)->text().isEmpty());
+    EXPECT_TRUE(ImageFileBox(*s)->text().isEmpty());
     dialog->setDirectory(folder.path());
     dialog->selectFile(path(QStringLiteral("call.png")));
     static_cast<QDialog*>(dialog)->accept();  // as its open key does
-    EXPECT_EQ(Text1(*s)->text(), path(QStringLiteral("call.png")));
+    EXPECT_EQ(ImageFileBox(*s)->text(), path(QStringLiteral("call.png")));
     EXPECT_EQ(stored(QStringLiteral("imagefile")), path(QStringLiteral("call.png")));
     // Cancelled: empty, as the recording handler's tests show.
-    Command2(*s)->touch();
+    ChooseImageKey(*s)->touch();
     dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->reject();
-    EXPECT_TRUE(Text1(*s)->text().isEmpty());
+    EXPECT_TRUE(ImageFileBox(*s)->text().isEmpty());
 
     EXPECT_EQ(closed, 0);
-    lblTerminate(*s)->touch();
+    TerminateKey(*s)->touch();
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000)) << "gone once closed";
     setDialogHandler(dialogs.get());
@@ -237,17 +237,17 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
     long pid = 0;
     ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, pid));
 
-    frmSetting& s = open();
-    EXPECT_TRUE(chkUseDualMonitor(s)->isChecked());
-    EXPECT_EQ(LeftO(s)->text(), QStringLiteral("1920"));
-    chkUseDualMonitor(s)->click();
+    SettingsScreen& s = open();
+    EXPECT_TRUE(DualMonitorBox(s)->isChecked());
+    EXPECT_EQ(OrderLeftBox(s)->text(), QStringLiteral("1920"));
+    DualMonitorBox(s)->click();
     s.close();
     EXPECT_FALSE(gs().useDualMonitor);
     EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("LeftO")), QStringLiteral("1920"));
     QTest::qWait(300);
     EXPECT_EQ(running.state(), QProcess::Running);
-    EXPECT_EQ(IsProcessExist(QStringLiteral("Dorvane.exe")), pid);
+    EXPECT_EQ(FindProcess(QStringLiteral("Dorvane.exe")), pid);
     EXPECT_FALSE(logText().contains(QStringLiteral("Dorvane")));
 }
 
@@ -257,10 +257,10 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
     long oldPid = 0;
     ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, oldPid));
 
-    frmSetting& s = open();
-    EXPECT_FALSE(chkUseDualMonitor(s)->isChecked());
-    chkUseDualMonitor(s)->click();
-    lblTerminate(s)->touch();
+    SettingsScreen& s = open();
+    EXPECT_FALSE(DualMonitorBox(s)->isChecked());
+    DualMonitorBox(s)->click();
+    TerminateKey(s)->touch();
     EXPECT_TRUE(gs().useDualMonitor);
     EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("1"));
     EXPECT_TRUE(running.waitForFinished(5000)) << "the running call display is ended";
@@ -269,7 +269,7 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
         << logText().toStdString();
     long newPid = 0;
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        newPid = IsProcessExist(QStringLiteral("Dorvane.exe"));
+        newPid = FindProcess(QStringLiteral("Dorvane.exe"));
         return newPid > 0 && newPid != oldPid;
     })) << "and started again";
 }
@@ -292,14 +292,14 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
         if (c.fileIsAFolder) {
             ASSERT_TRUE(QDir().mkpath(configFilePath()));
         }
-        frmSetting& s = open();
-        QLabel* told = lblSaveResult(s);
+        SettingsScreen& s = open();
+        QLabel* told = SaveResult(s);
         auto* hint = s.findChild<QLabel*>(QStringLiteral("lblHint"));
         ASSERT_TRUE(told && hint);
         // The defaults of a fresh folder are written at opening: what fails shows at once.
         EXPECT_EQ(told->isVisible(), c.fileIsAFolder);
-        Text2(s)->setText(QString::fromUtf8(c.typed));
-        lblTerminate(s)->touch();
+        BottomTextBox(s)->setText(QString::fromUtf8(c.typed));
+        TerminateKey(s)->touch();
         EXPECT_TRUE(s.isVisible());
         EXPECT_TRUE(told->isVisible());
         EXPECT_FALSE(hint->isVisible());
@@ -313,7 +313,7 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
             EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
         }
         // A second closing goes.
-        lblTerminate(s)->touch();
+        TerminateKey(s)->touch();
         EXPECT_FALSE(s.isVisible());
         screen.reset();
     }
@@ -321,7 +321,7 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
 
 TEST_F(SettingsScreenTest, TheOnScreenKeyboardTypesAsKeysDoAndStaysBesideTheBox)
 {
-    frmSetting& s = open();
+    SettingsScreen& s = open();
     s.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
     auto* keyboard = s.findChild<OnScreenKeyboard*>();
@@ -335,30 +335,30 @@ TEST_F(SettingsScreenTest, TheOnScreenKeyboardTypesAsKeysDoAndStaysBesideTheBox)
     auto place = [&](QWidget* box) { return QRect(box->mapTo(&s, QPoint(0, 0)), box->size()); };
 
     // Its keys are key presses to the screen: each stores the text before it, as a keyboard's do.
-    QTest::mouseClick(Text2(s), Qt::LeftButton);
+    QTest::mouseClick(BottomTextBox(s), Qt::LeftButton);
     ASSERT_TRUE(keyboard->isOpen());
-    EXPECT_FALSE(keyboard->geometry().intersects(place(Text2(s))));
+    EXPECT_FALSE(keyboard->geometry().intersects(place(BottomTextBox(s))));
     touch("a");
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QString());
     touch("b");
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("a"));
 
     // The PIN box lies in the screen's foot: the keyboard goes over the top; the box takes digits only.
-    QTest::mouseClick(txtOperatorPin(s), Qt::LeftButton);
-    EXPECT_EQ(keyboard->target(), txtOperatorPin(s));
+    QTest::mouseClick(OperatorPinBox(s), Qt::LeftButton);
+    EXPECT_EQ(keyboard->target(), OperatorPinBox(s));
     EXPECT_EQ(keyboard->geometry().top(), 0);
-    EXPECT_FALSE(keyboard->geometry().intersects(place(txtOperatorPin(s))));
+    EXPECT_FALSE(keyboard->geometry().intersects(place(OperatorPinBox(s))));
     for (const char* caption : {"1", "2", "q", "3", "4"})
         touch(caption);
-    EXPECT_EQ(txtOperatorPin(s)->text(), QStringLiteral("1234"));
+    EXPECT_EQ(OperatorPinBox(s)->text(), QStringLiteral("1234"));
 
     // Escape closes the keyboard, not the screen; another element taking the focus closes it too.
-    QTest::keyClick(txtOperatorPin(s), Qt::Key_Escape);
+    QTest::keyClick(OperatorPinBox(s), Qt::Key_Escape);
     EXPECT_FALSE(keyboard->isOpen());
     EXPECT_TRUE(s.isVisible());
-    QTest::mouseClick(LeftO(s), Qt::LeftButton);
+    QTest::mouseClick(OrderLeftBox(s), Qt::LeftButton);
     ASSERT_TRUE(keyboard->isOpen());
-    Combo1(s)->setFocus(Qt::MouseFocusReason);
+    CalledCustomerBox(s)->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(keyboard->isOpen());
     s.close();
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("ab"));

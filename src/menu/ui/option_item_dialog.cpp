@@ -1,4 +1,4 @@
-#include "menu/ui/frm_menu_select_sub_b.h"
+#include "menu/ui/option_item_dialog.h"
 
 #include "access/language.h"
 #include "access/modes.h"
@@ -43,36 +43,36 @@ QString SpokenPrice(order::Money money)
 
 }  // namespace
 
-frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page)
-    : frmMenuSelectSubB(page, LayoutNow())
+OptionItemDialog::OptionItemDialog(QWidget* page)
+    : OptionItemDialog(page, LayoutNow())
 {
 }
 
-frmMenuSelectSubB::frmMenuSelectSubB(QWidget* page, const Layout& layout)
+OptionItemDialog::OptionItemDialog(QWidget* page, const Layout& layout)
     : ItemDialog(page,
-                 {QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"), layout.size, layout.fromPage,
+                 {QStringLiteral("optionItemDialog"), QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"), layout.size, layout.fromPage,
                   SkinIn(QStringLiteral("0505.gif"))})
     , m_layout(layout)
 {
     buildWidgets();
-    Form_Load();
+    build();
 }
 
-frmMenuSelectSubB::~frmMenuSelectSubB() = default;
+OptionItemDialog::~OptionItemDialog() = default;
 
-int frmMenuSelectSubB::panelLeft(int j, int groupPage) const
+int OptionItemDialog::panelLeft(int j, int groupPage) const
 {
     return (j - groupPage * m_at.paging.groupsPerPage) * m_at.panelWidth;
 }
 
-QRect frmMenuSelectSubB::rowPlace(int slot) const
+QRect OptionItemDialog::rowPlace(int slot) const
 {
     const int column = slot % m_at.columns;
     const int line = slot / m_at.columns;
     return {column * m_at.cellWidth + kRowLeft, m_at.firstRowTop + line * m_at.rowStep, m_at.rowWidth, m_at.rowHeight};
 }
 
-void frmMenuSelectSubB::buildWidgets()
+void OptionItemDialog::buildWidgets()
 {
     const Layout& at = m_layout;
     makeItemTexts(at.item);
@@ -81,7 +81,7 @@ void frmMenuSelectSubB::buildWidgets()
                                      Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {});
     groupCaption->setText(access::Tr("옵션 그룹"));
     FitToPlace(groupCaption);
-    m_chosenCountLabel = MakeLabel(this, QStringLiteral("lbl선택갯수"), at.chosenCount, KeyFont(15),
+    m_chosenCountLabel = MakeLabel(this, QStringLiteral("chosenGroupCount"), at.chosenCount, KeyFont(15),
                                    Colours().itemDialogs.ink, Qt::AlignCenter, {});
     // In the order each layout has always been built in: the drawn text follows it to the pixel.
     if (FullScreen())
@@ -99,40 +99,40 @@ void frmMenuSelectSubB::buildWidgets()
                                           .arg(m_chosenCountLabel->height() / 2));
     for (int i : {kCmdPageBack, kCmdPageNext}) {
         FitToPlace(CmdLabel[i]);
-        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { CmdLabel_Click(i); });
+        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
     }
 
-    picBack = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
+    m_optionsArea = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
-        picList[j] = MakePanel(picBack, QStringLiteral("picList_%1").arg(j),
+        m_groupPanels[j] = MakePanel(m_optionsArea, QStringLiteral("picList_%1").arg(j),
                                {panelLeft(j, 0), 0, m_at.panelWidth, m_at.back.height()}, Colours().panel);
         // A rule between neighbouring groups, shown with the group.
-        m_rules[j] = new QFrame(picList[j]);
+        m_rules[j] = new QFrame(m_groupPanels[j]);
         m_rules[j]->setObjectName(QStringLiteral("AddMenu_Rule_%1").arg(j));
         m_rules[j]->setGeometry(0, Px(12), std::max(1, Px(1)), Px(m_at.back.height() - 24));
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
-        AddMenu_Title[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_Title_%1").arg(j), m_at.title,
+        m_groupTitles[j] = MakeLabel(m_groupPanels[j], QStringLiteral("AddMenu_Title_%1").arg(j), m_at.title,
                                      KeyFont(kTitleSize), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
                                      LabelFlag::Wrap);
-        AddMenu_Title[j]->hide();
+        m_groupTitles[j]->hide();
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ ") + access::Tr("이전"), m_at.pageBack},
                                                   {QStringLiteral("▼ ") + access::Tr("다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
-            CaptionKey* key = MakeKey(picList[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
+            CaptionKey* key = MakeKey(m_groupPanels[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
                                       keys[i].second, KeyFont(kPageKeySize), Colours().plainKey, Colours().keyInk);
             FitToPlace(key);
-            connect(key, &CaptionKey::clicked, this, [this, j, i] { AddMenu_Page_Click(j, i == 0 ? -1 : +1); });
+            connect(key, &CaptionKey::clicked, this, [this, j, i] { groupPageClicked(j, i == 0 ? -1 : +1); });
             key->hide();
-            AddMenu_Page[j][size_t(i)] = key;
+            m_groupPageKeys[j][size_t(i)] = key;
         }
-        AddMenu_PageText[j] = MakeLabel(picList[j], QStringLiteral("AddMenu_PageText_%1").arg(j), m_at.pageText,
+        m_groupPageTexts[j] = MakeLabel(m_groupPanels[j], QStringLiteral("AddMenu_PageText_%1").arg(j), m_at.pageText,
                                         KeyFont(kPageKeySize), Colours().itemDialogs.ink, Qt::AlignCenter, {});
-        AddMenu_PageText[j]->hide();
+        m_groupPageTexts[j]->hide();
     }
 }
 
-void frmMenuSelectSubB::Form_Activate()
+void OptionItemDialog::activate()
 {
     Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
     SUMBREL_STEP(proc, {
@@ -152,79 +152,79 @@ void frmMenuSelectSubB::Form_Activate()
         CmdLabel[kCmdPageNext]->setVisible(paged);
     });
     for (int j = 0; j < kOptionGroups; ++j)
-        SUMBREL_STEP(proc, Disp_AddMenu(j));
+        SUMBREL_STEP(proc, showOptionGroup(j));
     SUMBREL_STEP(proc, placePanels());
     SUMBREL_STEP(proc, computeTotal());
 }
 
-void frmMenuSelectSubB::Disp_AddMenu(int j)
+void OptionItemDialog::showOptionGroup(int j)
 {
     if (j < 0 || j >= kOptionGroups)
         return;
     // Rows of an earlier layout go first.
     for (OptionRow* row : m_rows[j])
         delete row;
-    for (PricePanel* panel : AddMenu_Price[j])
+    for (PricePanel* panel : m_pricePanels[j])
         delete panel;
     m_rows[j].clear();
-    AddMenu_Price[j].clear();
+    m_pricePanels[j].clear();
 
     const menu::OptionGroup* group = m_model.group(j);
     m_rules[j]->setVisible(group && j % m_at.paging.groupsPerPage != 0);
     if (!group) {
-        AddMenu_Title[j]->hide();
+        m_groupTitles[j]->hide();
         placeRows(j);
         return;
     }
-    AddMenu_Title[j]->setText(menu::OptionHeading(j, *group));
-    AddMenu_Title[j]->show();
+    m_groupTitles[j]->setText(menu::OptionHeading(j, *group));
+    m_groupTitles[j]->show();
     const QString rowName = group->singleChoice ? QStringLiteral("AddMenu_Option%1_%2")
                                                 : QStringLiteral("AddMenu_Check%1_%2");
     for (int k = 0; k < group->options.size(); ++k) {
         const menu::MenuOption& option = group->options[k];
-        auto* row = new OptionRow(option.name, group->singleChoice, picList[j]);
+        auto* row = new OptionRow(option.name, group->singleChoice, m_groupPanels[j]);
         row->setObjectName(rowName.arg(j).arg(k));
-        connect(row, &QAbstractButton::clicked, this, [this, j, k] { AddMenu_Option_Click(j, k); });
+        connect(row, &QAbstractButton::clicked, this, [this, j, k] { optionClicked(j, k); });
         m_rows[j].push_back(row);
 
-        auto* price = new PricePanel(option.priceCaption(), picList[j]);
+        auto* price = new PricePanel(option.priceCaption(), m_groupPanels[j]);
         price->setObjectName(QStringLiteral("AddMenu_Price%1_%2").arg(j).arg(k));
-        connect(price, &QAbstractButton::clicked, this, [this, j, k] { AddMenu_Price_Click(j, k); });
-        AddMenu_Price[j].push_back(price);
+        connect(price, &QAbstractButton::clicked, this, [this, j, k] { optionPriceClicked(j, k); });
+        m_pricePanels[j].push_back(price);
     }
     placeRows(j);
     showChoices(j);
 }
 
-void frmMenuSelectSubB::placeRows(int j)
+void OptionItemDialog::placeRows(int j)
 {
     // The rows of the group's current page at their slots; the others hidden until paged to.
     for (size_t k = 0; k < m_rows[j].size(); ++k) {
         const int slot = m_model.rowSlot(j, int(k));
         const QRect row = rowPlace(std::max(slot, 0));
         m_rows[j][k]->setGeometry(Px(row));
-        AddMenu_Price[j][k]->setGeometry(
+        m_pricePanels[j][k]->setGeometry(
             Px(QRect(row.left() + m_at.priceOffset, row.top(), m_at.priceWidth, row.height())));
         m_rows[j][k]->setVisible(slot >= 0);
-        AddMenu_Price[j][k]->setVisible(slot >= 0);
+        m_pricePanels[j][k]->setVisible(slot >= 0);
     }
     const bool paged = m_model.rowPages(j) > 1;
-    for (CaptionKey* key : AddMenu_Page[j])
+    for (CaptionKey* key : m_groupPageKeys[j])
         key->setVisible(paged);
-    AddMenu_PageText[j]->setText(m_model.rowPageText(j));
-    AddMenu_PageText[j]->setVisible(paged);
+    m_groupPageTexts[j]->setText(m_model.rowPageText(j));
+    m_groupPageTexts[j]->setVisible(paged);
     // The keypad's ring leaves a row paged away.
     keypad()->refresh();
 }
 
-void frmMenuSelectSubB::AddMenu_Page_Click(int j, int step)
+void OptionItemDialog::groupPageClicked(int j, int step)
 {
-    m_Deadline.renew();
+    m_idleDeadline.renew();
     m_model.stepRowPage(j, step);
     placeRows(j);
 }
 
-void frmMenuSelectSubB::showChoices(int j)
+void OptionItemDialog::showChoices(int j)
 {
     // The chosen rows first: a single-choice row gives way to the newly chosen one by itself.
     const std::vector<OptionRow*>& rows = m_rows[j];
@@ -244,11 +244,11 @@ void frmMenuSelectSubB::showChoices(int j)
         const QString said = access::OptionText(group->name, option.name, SpokenPrice(option.price),
                                                 m_model.isChosen(j, int(k)));
         rows[k]->setAccessibleDescription(said);
-        AddMenu_Price[j][k]->setAccessibleDescription(said);
+        m_pricePanels[j][k]->setAccessibleDescription(said);
     }
 }
 
-void frmMenuSelectSubB::guideMinimum()
+void OptionItemDialog::guideMinimum()
 {
     for (int j = 0; j < kOptionGroups; ++j) {
         const menu::OptionGroup* group = m_model.group(j);
@@ -264,7 +264,7 @@ void frmMenuSelectSubB::guideMinimum()
     }
 }
 
-bool frmMenuSelectSubB::turnPage(access::Move move)
+bool OptionItemDialog::turnPage(access::Move move)
 {
     const int step = move == access::Move::Next ? +1 : move == access::Move::Previous ? -1 : 0;
     if (step == 0)
@@ -282,32 +282,32 @@ bool frmMenuSelectSubB::turnPage(access::Move move)
     }
     if (!m_model.turnGroupPage(step))
         return false;
-    picBack->update();
+    m_optionsArea->update();
     placePanels();
     access::Guide(access::PageText(access::Tr("옵션"), m_model.groupPage() + 1, m_model.groupPages()));
     return true;
 }
 
-void frmMenuSelectSubB::placePanels()
+void OptionItemDialog::placePanels()
 {
     for (int j = 0; j < kOptionGroups; ++j) {
-        picList[j]->move(Px(panelLeft(j, m_model.groupPage())), 0);
+        m_groupPanels[j]->move(Px(panelLeft(j, m_model.groupPage())), 0);
         // Off the page, a group's rows are no keys to the keypad or a screen reader.
-        picList[j]->setVisible(j / m_at.paging.groupsPerPage == m_model.groupPage());
+        m_groupPanels[j]->setVisible(j / m_at.paging.groupsPerPage == m_model.groupPage());
     }
     keypad()->refresh();
 }
 
-bool frmMenuSelectSubB::computeTotal()
+bool OptionItemDialog::computeTotal()
 {
     m_model.computeTotal();
-    m_SELECTED = m_model.selection();
+    m_line = m_model.selection();
     showTotal(m_model.totalText());
     CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
     return true;
 }
 
-void frmMenuSelectSubB::AddMenu_Option_Click(int j, int k)
+void OptionItemDialog::optionClicked(int j, int k)
 {
     // Choices alone do not renew the idle deadline.
     m_model.touch(j, k);
@@ -317,12 +317,12 @@ void frmMenuSelectSubB::AddMenu_Option_Click(int j, int k)
         access::Guide(m_rows[j][size_t(k)]->accessibleDescription());
 }
 
-void frmMenuSelectSubB::AddMenu_Price_Click(int j, int k)
+void OptionItemDialog::optionPriceClicked(int j, int k)
 {
-    AddMenu_Option_Click(j, k);
+    optionClicked(j, k);
 }
 
-void frmMenuSelectSubB::CmdLabel_Click(int index)
+void OptionItemDialog::commandKeyClicked(int index)
 {
     CaptionKey* key = takeKey(index);
     if (!key)
@@ -336,7 +336,7 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
         }
         if (addToPage(m_model.added())) {
             key->setKeyEnabled(true);
-            m_Deadline.renew();
+            m_idleDeadline.renew();
             closeDialog(Accepted);
         } else {
             key->setKeyEnabled(true);
@@ -345,12 +345,12 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
         return;
     case kCmdClose:
         key->setKeyEnabled(true);
-        m_Deadline.renew();
+        m_idleDeadline.renew();
         closeDialog(Rejected);
         return;
     case kCmdPageBack:
     case kCmdPageNext:
-        picBack->update();
+        m_optionsArea->update();
         m_model.togglePage();
         placePanels();
         break;
@@ -358,10 +358,10 @@ void frmMenuSelectSubB::CmdLabel_Click(int index)
         break;
     }
     key->setKeyEnabled(true);
-    m_Deadline.renew();
+    m_idleDeadline.renew();
 }
 
-void frmMenuSelectSubB::paintPanels(QPainter& p)
+void OptionItemDialog::paintPanels(QPainter& p)
 {
     if (!m_layout.band.isNull())
         PaintPanel(p, m_layout.band, Colours().itemDialogs.band);

@@ -3,7 +3,7 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "login/login_test.h"
-#include "login/ui/frm_login.h"
+#include "login/ui/login_screen.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
@@ -35,7 +35,7 @@ namespace {
 
 const QString kDefault = QString::fromUtf16(kDefaultStoredLogin);
 
-class LoginScreen : public LoginTest {
+class LoginScreenTest : public LoginTest {
 protected:
     void SetUp() override
     {
@@ -49,7 +49,7 @@ protected:
     }
 
     // Shows the screen as the start-up does and lets the first activation run.
-    frmLogin* open(const QString& stored)
+    LoginScreen* open(const QString& stored)
     {
         WriteStoredLogin(stored);
         make();
@@ -61,9 +61,9 @@ protected:
     }
     void make()
     {
-        screen = std::make_unique<frmLogin>();
-        QObject::connect(screen.get(), &frmLogin::loggedIn, [this] { calls << QStringLiteral("reception"); });
-        QObject::connect(screen.get(), &frmLogin::endRequested, [this] { calls << QStringLiteral("end"); });
+        screen = std::make_unique<LoginScreen>();
+        QObject::connect(screen.get(), &LoginScreen::loggedIn, [this] { calls << QStringLiteral("reception"); });
+        QObject::connect(screen.get(), &LoginScreen::endRequested, [this] { calls << QStringLiteral("end"); });
     }
     // Until the login and the loads after it have ended (real exchanges with the demo shop).
     void settle()
@@ -97,10 +97,10 @@ protected:
     }
 
     QStringList calls;
-    std::unique_ptr<frmLogin> screen;
+    std::unique_ptr<LoginScreen> screen;
 };
 
-TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
+TEST_F(LoginScreenTest, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
 {
     open(QStringLiteral("True◈True◈demo◈demo1234"));
     EXPECT_FALSE(screen->busy()) << "the screen shows before the automatic login starts";
@@ -119,16 +119,16 @@ TEST_F(LoginScreen, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
     EXPECT_EQ(ReadStoredLogin(), QStringLiteral("True◈True◈demo◈demo1234"));
     EXPECT_TRUE(logEntries().contains(QStringLiteral("  [frmLogin→Form_Activate] Enter")));
     // A later activation does nothing but say so.
-    screen->Form_Activate();
+    screen->activate();
     EXPECT_TRUE(logEntries().contains(QStringLiteral("  [frmLogin→Form_Activate] Quit")));
     EXPECT_EQ(loginRequests(), 1);
 }
 
-TEST_F(LoginScreen, LoginFetchesCategoriesThenTheWholeCatalogueBeforeItReports)
+TEST_F(LoginScreenTest, LoginFetchesCategoriesThenTheWholeCatalogueBeforeItReports)
 {
     open(kDefault);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-    QObject::connect(screen.get(), &frmLogin::loggedIn, [&] {
+    QObject::connect(screen.get(), &LoginScreen::loggedIn, [&] {
         // The tables are filled by the time the next screen opens.
         EXPECT_GT(categoryTable().rowCount(), 3);
         EXPECT_GT(menuCatalogue().rowCount(), 50);
@@ -150,27 +150,27 @@ TEST_F(LoginScreen, LoginFetchesCategoriesThenTheWholeCatalogueBeforeItReports)
     EXPECT_TRUE(catalogueBody.contains(QStringLiteral("category=전체"))) << catalogueBody.toStdString();
 }
 
-TEST_F(LoginScreen, SkinPicturesAreUsedWhenPresent)
+TEST_F(LoginScreenTest, SkinPicturesAreUsedWhenPresent)
 {
     ASSERT_TRUE(QDir().mkpath(gs().skinFolder));
-    QImage back(frmLogin::kWidth, frmLogin::kHeight, QImage::Format_RGB32);
+    QImage back(LoginScreen::kWidth, LoginScreen::kHeight, QImage::Format_RGB32);
     back.fill(QColor(10, 20, 30));
     ASSERT_TRUE(back.save(gs().skinFolder + QStringLiteral("/0001.gif"), "PNG"));
     QImage wait(120, 80, QImage::Format_RGB32);
     wait.fill(QColor(200, 0, 0));
     ASSERT_TRUE(wait.save(gs().skinFolder + QStringLiteral("/0106.gif"), "PNG"));
     open(kDefault);
-    EXPECT_EQ(screen->size(), QSize(frmLogin::kWidth, frmLogin::kHeight));
+    EXPECT_EQ(screen->size(), QSize(LoginScreen::kWidth, LoginScreen::kHeight));
     EXPECT_EQ(screen->grab().toImage().pixelColor(225, 5), QColor(10, 20, 30));
     auto* picWait = screen->findChild<QWidget*>(QStringLiteral("picWait"));
     auto* imgWait = screen->findChild<QLabel*>(QStringLiteral("imgWait"));
     ASSERT_TRUE(picWait && imgWait);
     EXPECT_FALSE(picWait->isVisible());
     EXPECT_EQ(imgWait->pixmap().size(), QSize(120, 80));
-    EXPECT_EQ(picWait->geometry(), QRect((frmLogin::kWidth - 120) / 2, (frmLogin::kHeight - 80) / 2, 120, 80));
+    EXPECT_EQ(picWait->geometry(), QRect((LoginScreen::kWidth - 120) / 2, (LoginScreen::kHeight - 80) / 2, 120, 80));
 }
 
-TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
+TEST_F(LoginScreenTest, ThirdFailureEndsTheProgramTwoFailuresDoNot)
 {
     for (const bool thirdIsRight : {false, true}) {
         SCOPED_TRACE(thirdIsRight ? "two failures, then success" : "three failures");
@@ -206,7 +206,7 @@ TEST_F(LoginScreen, ThirdFailureEndsTheProgramTwoFailuresDoNot)
     }
 }
 
-TEST_F(LoginScreen, AServiceThatCannotBeReachedIsToldAndNotCounted)
+TEST_F(LoginScreenTest, AServiceThatCannotBeReachedIsToldAndNotCounted)
 {
     // The operator's own login: told at once, not counted, the screen ready for the next try.
     open(kDefault);
@@ -220,7 +220,7 @@ TEST_F(LoginScreen, AServiceThatCannotBeReachedIsToldAndNotCounted)
     EXPECT_TRUE(key()->isEnabled());
 }
 
-TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
+TEST_F(LoginScreenTest, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
 {
     EXPECT_EQ((QList<int>{AutoLoginRetrySeconds(1), AutoLoginRetrySeconds(2), AutoLoginRetrySeconds(3),
                           AutoLoginRetrySeconds(4), AutoLoginRetrySeconds(5), AutoLoginRetrySeconds(9)}),
@@ -264,7 +264,7 @@ TEST_F(LoginScreen, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
     EXPECT_TRUE(key()->isEnabled());
 }
 
-TEST_F(LoginScreen, EnterMovesTheFocusExceptInThePasswordBox)
+TEST_F(LoginScreenTest, EnterMovesTheFocusExceptInThePasswordBox)
 {
     open(kDefault);
     box("ID")->setFocus();
@@ -282,7 +282,7 @@ TEST_F(LoginScreen, EnterMovesTheFocusExceptInThePasswordBox)
     EXPECT_EQ(loginRequests(), 1);
 }
 
-TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
+TEST_F(LoginScreenTest, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
 {
     struct Case {
         QString stored;
@@ -312,7 +312,7 @@ TEST_F(LoginScreen, StoredOptionsOfOtherFieldCountsFallBackToTheDefault)
     EXPECT_EQ(loginRequests(), 0);
 }
 
-TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
+TEST_F(LoginScreenTest, WhatIsStoredAfterSuccessStaysPrivate)
 {
     struct Case {
         bool clickRemember, clickAuto;
@@ -346,7 +346,7 @@ TEST_F(LoginScreen, WhatIsStoredAfterSuccessStaysPrivate)
     }
 }
 
-TEST_F(LoginScreen, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureUntilItsAnswer)
+TEST_F(LoginScreenTest, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureUntilItsAnswer)
 {
     const struct {
         const char* what;
@@ -379,7 +379,7 @@ TEST_F(LoginScreen, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureUntil
         QTest::keyClick(box("ID"), Qt::Key_X);
         EXPECT_EQ(box("ID")->text(), QStringLiteral("demox"));
         QTest::keyClick(box("PW"), Qt::Key_Enter);
-        screen->lblLogin_Click();
+        screen->loginClicked();
         EXPECT_TRUE(calls.isEmpty());
         settle();
         EXPECT_GE(held.elapsed(), 1500);
@@ -395,7 +395,7 @@ TEST_F(LoginScreen, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureUntil
 
 }  // namespace
 
-TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
+TEST_F(LoginScreenTest, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
 {
     // Without a window manager nothing activates the window: the showing alone must ready it.
     WriteStoredLogin(QStringLiteral("True◈False◈demo◈demo1234"));
@@ -411,7 +411,7 @@ TEST_F(LoginScreen, FirstShowingActsAsTheFirstActivationWithoutAWindowManager)
     EXPECT_FALSE(logText().contains(QStringLiteral("[frmLogin→Form_Activate] Quit")));
 }
 
-TEST_F(LoginScreen, KeysAndLabelsSpeakTheirTextAndThePasswordStaysHidden)
+TEST_F(LoginScreenTest, KeysAndLabelsSpeakTheirTextAndThePasswordStaysHidden)
 {
     open(QStringLiteral("True◈False◈demo◈demo1234"));
     // The login key: a push button named by its caption that a reader can press.
