@@ -74,20 +74,14 @@ std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post)
 std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString& body, const endpoints::Poster& post,
                                                const CallOptions& options)
 {
-    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_대분류_전체"));
-    PostResult answer;
-    SUMBREL_STEP_OR(proc, std::nullopt, {
-        answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), url, body,
-                                       QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
-    });
+    const PostResult answer = endpoints::PostLogged(QStringLiteral("Read_대분류_전체"), url, body,
+                                                    QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
     if (!answer.good() || !answer.text.contains(QStringLiteral("<menubrr>"))) {
         WriteLog(QStringLiteral("Read_대분류_전체() ... 분류 응답이 없거나 올바르지 않아 이전 분류를 유지함 (")
                  + QString::number(answer.status) + u')');
         return std::nullopt;
     }
-    std::optional<CategoryTable> table;
-    SUMBREL_STEP_OR(proc, std::nullopt, table = ParseCategoryAnswer(answer.text));
-    return table;
+    return ParseCategoryAnswer(answer.text);
 }
 
 bool LoadAllCategories()

@@ -469,21 +469,15 @@ std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const e
 std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
                                                   const endpoints::Poster& post, const CallOptions& options)
 {
-    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("Read_메뉴"));
-    PostResult answer;
-    SUMBREL_STEP_OR(proc, std::nullopt, {
-        answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), url, body,
-                                       QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
-    });
+    const PostResult answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), url, body,
+                                                    QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
     // An error page, a cut answer or none at all is no menu: the last good one stays.
     if (!answer.good() || !answer.text.contains(kOpen)) {
         WriteLog(QStringLiteral("Read_메뉴() ... 메뉴 응답이 없거나 올바르지 않아 이전 메뉴를 유지함 (")
                  + QString::number(answer.status) + u')');
         return std::nullopt;
     }
-    std::optional<MenuCatalogue> table;
-    SUMBREL_STEP_OR(proc, std::nullopt, table = ParseMenuAnswer(answer.text));
-    return table;
+    return ParseMenuAnswer(answer.text);
 }
 
 bool LoadMenuCatalogue(const QString& category)

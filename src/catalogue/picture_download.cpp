@@ -9,6 +9,7 @@
 #include "startup/trace_log.h"
 
 #include <QDir>
+#include <optional>
 
 namespace sumbrel {
 
@@ -18,16 +19,10 @@ const QString kModule = QStringLiteral("lib_MenuAdd");
 
 bool existCheck(const QString& procedure, const QString& url, const QString& body, const CancelFlag& cancel)
 {
-    Procedure proc(kModule, procedure);
-    QString answer;
     CallOptions options;
     options.cancel = cancel;
-    SUMBREL_STEP_OR(proc, false, {
-        answer = endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue), {},
-                                       options)
-                     .text;
-    });
-    return answer.contains(u"있음");
+    return endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue), {}, options)
+        .text.contains(u"있음");
 }
 
 }  // namespace
@@ -51,34 +46,42 @@ QString PictureFileName(const QString& url)
     return name;
 }
 
+namespace {
+
+// Fetches, checks and stores one picture; what went wrong, if anything. A refused or cut answer
+// never replaces a good picture.
+std::optional<Fault> StorePicture(const QString& url, bool isLogo, const DownloadOptions& options)
+{
+    const HttpGetResult got = HttpGet(url, kMaxPictureBytes, options.cancel);
+    if (!got.completed)
+        return Fault{0, got.error.isEmpty() ? QStringLiteral("download failed") : got.error};
+    if (got.status != 200)
+        return Fault{got.status, QStringLiteral("HTTP status ") + QString::number(got.status)};
+    if (got.body.isEmpty())
+        return Fault{0, QStringLiteral("empty picture")};
+    const PictureVerdict verdict = CheckPng(got.body);
+    if (!verdict.ok)
+        return Fault{kPictureLoad, QStringLiteral("not a picture to store: ") + verdict.why};
+    QString why;
+    if (options.decode && !options.decode(got.body, &why))
+        return Fault{kPictureLoad, QStringLiteral("picture does not decode: ") + why};
+    const QString name = isLogo ? QStringLiteral("logo.png") : PictureFileName(url);
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return Fault{kPathNotFound, QStringLiteral("no file name in ") + url};
+    QString notStored;
+    if (!ReplaceFile(gs().menuImageFolder + u'/' + name, got.body, &notStored))
+        return Fault{kPathNotFound, notStored};
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool LoadURLMenuImage(const QString& url, bool isLogo, const DownloadOptions& options)
 {
-    Procedure proc(kModule, QStringLiteral("LoadURLMenuImage"));
-    // A refused or cut answer must not replace a good picture: every failure below ends here.
-    bool written = false;
-    proc.run(__LINE__, [&] {
-        const HttpGetResult got = HttpGet(url, kMaxPictureBytes, options.cancel);
-        if (!got.completed)
-            throw Failure(0, got.error.isEmpty() ? QStringLiteral("download failed") : got.error);
-        if (got.status != 200)
-            throw Failure(got.status, QStringLiteral("HTTP status ") + QString::number(got.status));
-        if (got.body.isEmpty())
-            throw Failure(0, QStringLiteral("empty picture"));
-        const PictureVerdict verdict = CheckPng(got.body);
-        if (!verdict.ok)
-            throw Failure(kPictureLoad, QStringLiteral("not a picture to store: ") + verdict.why);
-        QString why;
-        if (options.decode && !options.decode(got.body, &why))
-            throw Failure(kPictureLoad, QStringLiteral("picture does not decode: ") + why);
-        const QString name = isLogo ? QStringLiteral("logo.png") : PictureFileName(url);
-        if (name.isEmpty() || name == u"." || name == u"..")
-            throw Failure(kPathNotFound, QStringLiteral("no file name in ") + url);
-        QString notStored;
-        if (!ReplaceFile(gs().menuImageFolder + u'/' + name, got.body, &notStored))
-            throw Failure(kPathNotFound, notStored);
-        written = true;
-    });
-    return written;
+    const std::optional<Fault> fault = StorePicture(url, isLogo, options);
+    if (fault)
+        TraceFault(kModule, QStringLiteral("LoadURLMenuImage"), __LINE__, *fault);
+    return !fault;
 }
 
 DownloadSummary DownloadPictures(const DownloadProgress& progress, const DownloadOptions& options)

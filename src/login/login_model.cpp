@@ -13,7 +13,6 @@
 namespace sumbrel {
 
 namespace {
-const QString kModule = QStringLiteral("frmLogin");
 // The hosts that once answered a login over https; they are never asked over http again, so an
 // attacker who blocks the https port cannot turn the login into plain text.
 const QString kHttpsHostsKey = QStringLiteral("ServiceTls");
@@ -52,26 +51,17 @@ bool LoginModel::storedAutoLogin() const
 namespace {
 
 // One login request to baseUrl, logged as the trace always shows it.
-bool Send(const QString& baseUrl, const LoginRequest& request, const CancelFlag& cancel, LoginReply& reply)
+void Send(const QString& baseUrl, const LoginRequest& request, const CancelFlag& cancel, LoginReply& reply)
 {
-    Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
-    QString url;
-    QString body;
-    SUMBREL_STEP_OR(proc, false, {
-        url = baseUrl + QString::fromUtf16(endpoints::kLogin);
-        body = endpoints::LoginBody(request.id, request.password);
-    });
+    const QString url = baseUrl + QString::fromUtf16(endpoints::kLogin);
+    const QString body = endpoints::LoginBody(request.id, request.password);
     const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
-    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ") + url + u'?' + body, channel));
-    SUMBREL_STEP_OR(proc, false, {
-        CallOptions options;
-        options.cancel = cancel;
-        reply.result = PostForm(url, body, options);
-        reply.answer = reply.result.text;
-    });
-    SUMBREL_STEP_OR(proc, false, reply.answer = CollapseDoubledBreaks(reply.answer));
-    SUMBREL_STEP_OR(proc, false, WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + endpoints::TraceAnswer(reply.answer), channel));
-    return true;
+    WriteLog(QStringLiteral("logins() ... ") + url + u'?' + body, channel);
+    CallOptions options;
+    options.cancel = cancel;
+    reply.result = PostForm(url, body, options);
+    reply.answer = CollapseDoubledBreaks(reply.result.text);
+    WriteLog(QStringLiteral("logins() ... ResponseStr:\r\n") + endpoints::TraceAnswer(reply.answer), channel);
 }
 
 }  // namespace
@@ -86,10 +76,7 @@ LoginRequest LoginModel::Prepare(const QString& id, const QString& password)
 {
     LoginRequest request;
     request.host = gs().serviceHost;
-    try {
-        request.httpsHosts = rememberedHttpsHosts();
-    } catch (...) {
-    }
+    request.httpsHosts = rememberedHttpsHosts();
     request.id = id;
     request.password = password;
     return request;
@@ -100,32 +87,28 @@ LoginReply LoginModel::Exchange(const LoginRequest& request, const CancelFlag& c
     LoginReply reply;
     const QString& host = request.host;
     reply.baseUrl = QStringLiteral("https://") + host;
-    const bool sent = Send(reply.baseUrl, request, cancel, reply);
-    // From here on failures are ignored without trace.
-    try {
-        if (sent && reply.answer.trimmed().isEmpty() && !(cancel && cancel->load())) {
-            const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
-            const PostResult& result = reply.result;
-            // http only for a port that showed it speaks no TLS (or could not be reached at all):
-            // anything else would send the ID and password in clear to whoever blocks https.
-            if (result.failure == NetFailure::Tls && result.handshake != Handshake::NoCertificate) {
-                // The shop speaks https with a certificate we cannot trust. --ca-file is the way on.
-                reply.untrusted = true;
-                WriteLog(QStringLiteral("logins() ... 매장 서버의 인증서를 신뢰할 수 없어 http로 바꾸지 않음 (--ca-file)"),
-                         channel);
-            } else if (HostSpokeHttps(request.httpsHosts, host)) {
-                WriteLog(QStringLiteral("logins() ... https로 로그인한 적이 있는 호스트라 http로 바꾸지 않음 (ServiceTls: ")
-                             + host + u')',
-                         channel);
-            } else if (result.spokeTls && !result.answered()) {
-                WriteLog(QStringLiteral("logins() ... 매장 서버가 TLS로 답했으나 핸드셰이크가 실패하여 http로 바꾸지 않음"),
-                         channel);
-            } else {
-                reply.baseUrl = QStringLiteral("http://") + host;
-                Send(reply.baseUrl, request, cancel, reply);
-            }
+    Send(reply.baseUrl, request, cancel, reply);
+    if (reply.answer.trimmed().isEmpty() && !(cancel && cancel->load())) {
+        const QString channel = QString::fromUtf16(endpoints::kChannelHttp);
+        const PostResult& result = reply.result;
+        // http only for a port that showed it speaks no TLS (or could not be reached at all):
+        // anything else would send the ID and password in clear to whoever blocks https.
+        if (result.failure == NetFailure::Tls && result.handshake != Handshake::NoCertificate) {
+            // The shop speaks https with a certificate we cannot trust. --ca-file is the way on.
+            reply.untrusted = true;
+            WriteLog(QStringLiteral("logins() ... 매장 서버의 인증서를 신뢰할 수 없어 http로 바꾸지 않음 (--ca-file)"),
+                     channel);
+        } else if (HostSpokeHttps(request.httpsHosts, host)) {
+            WriteLog(QStringLiteral("logins() ... https로 로그인한 적이 있는 호스트라 http로 바꾸지 않음 (ServiceTls: ")
+                         + host + u')',
+                     channel);
+        } else if (result.spokeTls && !result.answered()) {
+            WriteLog(QStringLiteral("logins() ... 매장 서버가 TLS로 답했으나 핸드셰이크가 실패하여 http로 바꾸지 않음"),
+                     channel);
+        } else {
+            reply.baseUrl = QStringLiteral("http://") + host;
+            Send(reply.baseUrl, request, cancel, reply);
         }
-    } catch (...) {
     }
     return reply;
 }
@@ -149,25 +132,16 @@ LoginOutcome LoginModel::Apply(const LoginRequest& request, const LoginReply& re
     }
     const QString& id = request.id;
     const QString& password = request.password;
-    try {
-        const QString stored = BuildStoredLogin(remember, autoLogin, id, password, gs().loginFieldSeparator);
-        m_storeFailed = !stored.isEmpty() && !WriteStoredLogin(stored);
-        if (m_storeFailed)
-            WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] 로그인 정보를 저장하지 못함: ") + StoredLoginFile());
-    } catch (...) {
-    }
-    try {
-        if (reply.baseUrl.startsWith(QStringLiteral("https://")))
-            rememberHttpsHost(request.host);
-    } catch (...) {
-    }
-    try {
-        gs().shopNumber = FieldOr(answer, u"번호");
-        gs().shopName = FieldOr(answer, u"storename");
-        gs().loginId = id;
-        gs().loginPassword = password;
-    } catch (...) {
-    }
+    const QString stored = BuildStoredLogin(remember, autoLogin, id, password, gs().loginFieldSeparator);
+    m_storeFailed = !stored.isEmpty() && !WriteStoredLogin(stored);
+    if (m_storeFailed)
+        WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] 로그인 정보를 저장하지 못함: ") + StoredLoginFile());
+    if (reply.baseUrl.startsWith(QStringLiteral("https://")))
+        rememberHttpsHost(request.host);
+    gs().shopNumber = FieldOr(answer, u"번호");
+    gs().shopName = FieldOr(answer, u"storename");
+    gs().loginId = id;
+    gs().loginPassword = password;
     return LoginOutcome::Success;
 }
 

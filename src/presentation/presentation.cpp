@@ -91,58 +91,56 @@ QImage MaskedCopy(const QImage& source, QColor colour)
 
 void ApplyTranslucency(QWidget* panel, QColor colour)
 {
-    try {
-        if (!panel)
-            return;
-        QWidget* window = panel->window();
-        QLabel* backdrop = panel->findChild<QLabel*>(QString::fromLatin1(kBackdropName), Qt::FindDirectChildrenOnly);
-        if (!backdrop) {
-            backdrop = TextLabel(panel, QString::fromLatin1(kBackdropName));
-            backdrop->setAccessibleName(QStringLiteral("dimmed backdrop"));
-            backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
-            backdrop->setScaledContents(false);
-        }
-        // The window without the panel, as the customer saw it a moment ago.
-        panel->hide();
-        QImage behind;
-        if (window == panel) {
-            behind = QImage(panel->size(), QImage::Format_RGB32);
-            behind.fill(Qt::white);
-        } else {
-            const QRect area(panel->mapTo(window, QPoint(0, 0)), panel->size());
-            QPixmap shot = window->grab(area);
-            behind = shot.toImage();
-            behind.setDevicePixelRatio(1.0);
-            if (behind.size() != panel->size() * shot.devicePixelRatio())
-                behind = behind.scaled(panel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        }
-        QPixmap dimmed = QPixmap::fromImage(MaskedCopy(behind, colour.isValid() ? colour : Colours().dimming));
-        dimmed.setDevicePixelRatio(double(behind.width()) / qMax(1, panel->width()));
-        backdrop->setGeometry(panel->rect());
-        backdrop->setPixmap(dimmed);
-        backdrop->lower();
-        backdrop->show();
-        panel->show();
-    } catch (...) {
-        // A backdrop is decoration: a failure leaves the panel as it was.
-        if (panel)
-            panel->show();
+    if (!panel)
+        return;
+    QWidget* window = panel->window();
+    QLabel* backdrop = panel->findChild<QLabel*>(QString::fromLatin1(kBackdropName), Qt::FindDirectChildrenOnly);
+    if (!backdrop) {
+        backdrop = TextLabel(panel, QString::fromLatin1(kBackdropName));
+        backdrop->setAccessibleName(QStringLiteral("dimmed backdrop"));
+        backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
+        backdrop->setScaledContents(false);
     }
+    // The window without the panel, as the customer saw it a moment ago.
+    panel->hide();
+    QImage behind;
+    if (window == panel) {
+        behind = QImage(panel->size(), QImage::Format_RGB32);
+        behind.fill(Qt::white);
+    } else {
+        const QRect area(panel->mapTo(window, QPoint(0, 0)), panel->size());
+        QPixmap shot = window->grab(area);
+        behind = shot.toImage();
+        behind.setDevicePixelRatio(1.0);
+        if (behind.size() != panel->size() * shot.devicePixelRatio())
+            behind = behind.scaled(panel->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    QPixmap dimmed = QPixmap::fromImage(MaskedCopy(behind, colour.isValid() ? colour : Colours().dimming));
+    dimmed.setDevicePixelRatio(double(behind.width()) / qMax(1, panel->width()));
+    backdrop->setGeometry(panel->rect());
+    backdrop->setPixmap(dimmed);
+    backdrop->lower();
+    backdrop->show();
+    panel->show();
 }
 
-QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor background, bool keepProportions)
+std::optional<QPixmap> LoadPictureScaled(const QString& path, int width, int height, QColor background,
+                                         bool keepProportions)
 {
-    const QImage image = LoadImageScaled(path, width, height, background, keepProportions);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    const std::optional<QImage> image = LoadImageScaled(path, width, height, background, keepProportions);
+    if (!image)
+        return std::nullopt;
+    return image->isNull() ? QPixmap() : QPixmap::fromImage(*image);
 }
 
-QImage LoadImageScaled(const QString& path, int width, int height, QColor background, bool keepProportions)
+std::optional<QImage> LoadImageScaled(const QString& path, int width, int height, QColor background,
+                                      bool keepProportions)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull())
-        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + path);
+        return std::nullopt;
     if (width == -1 || height == -1) {
         width = image.width();
         height = image.height();
@@ -167,14 +165,6 @@ QImage LoadImageScaled(const QString& path, int width, int height, QColor backgr
     }
     painter.end();
     return canvas;
-}
-
-void LoadPngPicture(const QString& path, QLabel* element)
-{
-    if (!element)
-        throw Failure(91, QStringLiteral("Object variable not set"));
-    QPixmap picture = LoadPictureScaled(path, element->width(), element->height(), QColor(255, 255, 255), false);
-    element->setPixmap(picture);
 }
 
 QFont LabelFont(int pixelSize, bool bold)

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QString>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -20,14 +21,13 @@ void ApplyTranslucency(QWidget* panel, QColor colour = QColor());
 // The pixel rule on its own, for a picture already taken.
 QImage MaskedCopy(const QImage& source, QColor colour);
 
-// Loads and scales a picture; throws Failure(999, "Error loading picture " + path) when it cannot.
-// width or height -1: the image's own size.
-QPixmap LoadPictureScaled(const QString& path, int width, int height, QColor background, bool keepProportions);
+// Loads and scales a picture; nullopt when the file cannot be read as one. width or height -1: the
+// image's own size.
+std::optional<QPixmap> LoadPictureScaled(const QString& path, int width, int height, QColor background,
+                                         bool keepProportions);
 // The same as an image: safe on any thread (a pixmap is made on the screen's thread only).
-QImage LoadImageScaled(const QString& path, int width, int height, QColor background, bool keepProportions);
-// Loads into the element at its current size, white background, stretched; throws as above and
-// leaves the element's picture unchanged then.
-void LoadPngPicture(const QString& path, QLabel* element);
+std::optional<QImage> LoadImageScaled(const QString& path, int width, int height, QColor background,
+                                      bool keepProportions);
 // Whether downloaded bytes decode as a PNG picture of at most maxSide pixels a side (the image
 // library's own reading, safe on any thread); why not, when they do not.
 bool DecodesAsPicture(const QByteArray& bytes, int maxSide, QString* why);

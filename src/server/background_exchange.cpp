@@ -1,6 +1,7 @@
 #include "server/background_exchange.h"
 
 #include "startup/queued_call.h"
+#include "startup/trace_log.h"
 
 namespace sumbrel {
 
@@ -43,7 +44,10 @@ bool BackgroundExchange::start(Work work, Done done)
         try {
             result = work(cancel);
         } catch (...) {
-            result = {};  // a failed exchange is no answer
+            // The thread's edge: a failed exchange is no answer, and the trace says why.
+            TraceFault(QStringLiteral("BackgroundExchange"), QStringLiteral("start"), __LINE__,
+                       FaultOf(std::current_exception()));
+            result = {};
         }
         return std::function<void()>([result, done] { done(result); });
     });
@@ -64,7 +68,11 @@ bool BackgroundExchange::startJob(Job job)
         try {
             done = job(cancel);
         } catch (...) {
-            done = nullptr;  // work that throws reports nothing: its owner's deadline speaks
+            // The thread's edge: work that throws reports nothing (its owner's deadline speaks), and the
+            // trace says why.
+            TraceFault(QStringLiteral("BackgroundExchange"), QStringLiteral("run"), __LINE__,
+                       FaultOf(std::current_exception()));
+            done = nullptr;
         }
         if (cancel->load())
             return;

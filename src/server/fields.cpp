@@ -49,14 +49,6 @@ QString FieldOr(QStringView answer, QStringView name, const QString& fallback)
     return value ? *value : fallback;
 }
 
-QString FieldOrThrow(QStringView answer, QStringView name)
-{
-    auto value = Field(answer, name);
-    if (!value)
-        throw Failure(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    return *value;
-}
-
 qsizetype CountOf(QStringView text, QStringView delimiter)
 {
     if (text.isEmpty() || delimiter.isEmpty())
@@ -78,41 +70,35 @@ QString CountOccurrences(QStringView text, QStringView delimiter)
 QString EscapeField(const QString& text)
 {
     // One pass is the same as the five replacements in turn: no replacement produces a later target.
-    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("ZulEncodeAA"));
     QString out;
-    proc.run(__LINE__, [&] {
-        out.reserve(text.size() + text.size() / 8);
-        const qsizetype n = text.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const QChar c = text[i];
-            if (c == u'+') {
-                out += u"플랏뚜ㅋ";
-            } else if (c == u'&' || c == QChar(0xFF06)) {
-                out += u"!123!";
-            } else if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
-                out += u"!줄바꿈!";
-                ++i;
-            } else if (c == u'\n') {
-                out += u"!줄!";
-            } else {
-                out += c;
-            }
+    out.reserve(text.size() + text.size() / 8);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'+') {
+            out += u"플랏뚜ㅋ";
+        } else if (c == u'&' || c == QChar(0xFF06)) {
+            out += u"!123!";
+        } else if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
+            out += u"!줄바꿈!";
+            ++i;
+        } else if (c == u'\n') {
+            out += u"!줄!";
+        } else {
+            out += c;
         }
-    });
+    }
     return out;
 }
 
 QString UnescapeField(const QString& text)
 {
     // In turn, as overlapping markers must resolve in this order ("ccdd!!123!" loses its "!123!").
-    Procedure proc(QStringLiteral("lib_MenuAdd"), QStringLiteral("ZulDecodeAA"));
-    QString out = text;
-    proc.run(__LINE__, [&] { out = replaceAll(out, u"ccdd!!", u"+"); });
-    proc.run(__LINE__, [&] { out = replaceAll(out, u"플랏뚜ㅋ", u"+"); });
-    proc.run(__LINE__, [&] { out = replaceAll(out, u"!123!", u"＆"); });
-    proc.run(__LINE__, [&] { out = replaceAll(out, u"!줄바꿈!", u"\r\n"); });
-    proc.run(__LINE__, [&] { out = replaceAll(out, u"!줄!", u"\r\n"); });
-    return out;
+    QString out = replaceAll(text, u"ccdd!!", u"+");
+    out = replaceAll(out, u"플랏뚜ㅋ", u"+");
+    out = replaceAll(out, u"!123!", u"＆");
+    out = replaceAll(out, u"!줄바꿈!", u"\r\n");
+    return replaceAll(out, u"!줄!", u"\r\n");
 }
 
 }  // namespace sumbrel

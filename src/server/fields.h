@@ -11,8 +11,6 @@ namespace sumbrel {
 std::optional<QString> Field(QStringView answer, QStringView name);
 // The field, or the fallback when it is missing.
 QString FieldOr(QStringView answer, QStringView name, const QString& fallback = QString());
-// The field, or a thrown Failure (subscript out of range) for callers under a failure handler.
-QString FieldOrThrow(QStringView answer, QStringView name);
 
 // Number of non-overlapping occurrences, as text ("0" for an empty text).
 QString CountOccurrences(QStringView text, QStringView delimiter);

@@ -12,6 +12,7 @@
 #include <openssl/ssl.h>
 
 #include <algorithm>
+#include <new>
 #include <memory>
 #include <mutex>
 
@@ -143,10 +144,10 @@ size_t onBody(char* data, size_t size, size_t count, void* user)
         ex->tooLarge = true;
         return 0;  // ends the transfer
     }
-    // Nothing may be thrown through curl's C frames.
+    // Nothing may be thrown through curl's C frames: an answer we cannot hold is one too large.
     try {
         ex->body.append(data, qsizetype(n));
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         ex->tooLarge = true;
         return 0;
     }
@@ -161,6 +162,7 @@ size_t onHeader(char* data, size_t size, size_t count, void* user)
     ex->lastMove = RealTickCount();
     if (n > 16384)
         return n;  // no header we read is that long
+    // Nothing may be thrown through curl's C frames.
     try {
         const QByteArray line = QByteArray(data, qsizetype(n)).trimmed();
         // "HTTP/1.1 500 Internal Server Error": the text after the code is the status text.
@@ -172,7 +174,8 @@ size_t onHeader(char* data, size_t size, size_t count, void* user)
         } else if (line.size() > 13 && line.left(13).compare("content-type:", Qt::CaseInsensitive) == 0) {
             ex->contentType = line.mid(13, 200).trimmed();
         }
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
+        return 0;
     }
     return n;
 }

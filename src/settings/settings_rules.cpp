@@ -123,27 +123,19 @@ std::optional<int> StrictVolume(const QString& stored)
 OpeningValues ReadOpeningValues()
 {
     OpeningValues v;
-    Step([&] { v.imagefile = Read(QStringLiteral("imagefile")); });
-    Step([&] {
-        v.alramsound = StrictVolume(
-            ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem));
-    });
-    Step([&] { v.alramkind = AlarmKindIndex(Read(QStringLiteral("alramkind"))); });
-    Step([&] {
-        v.visiblesb1 = StrictListIndex(
-            ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
-            int(CalledCustomerTexts().size()));
-    });
-    Step([&] {
-        v.visiblesb2 = StrictListIndex(
-            ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
-            int(PreparingCustomerTexts().size()));
-    });
-    Step([&] { v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초"), v.saveProblem); });
-    Step([&] {
-        v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem);
-    });
-    Step([&] { v.bottomtext = Read(QStringLiteral("bottomtext")); });
+    v.imagefile = Read(QStringLiteral("imagefile"));
+    v.alramsound = StrictVolume(
+        ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem));
+    v.alramkind = AlarmKindIndex(Read(QStringLiteral("alramkind")));
+    v.visiblesb1 = StrictListIndex(
+        ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
+        int(CalledCustomerTexts().size()));
+    v.visiblesb2 = StrictListIndex(
+        ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
+        int(PreparingCustomerTexts().size()));
+    v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초"), v.saveProblem);
+    v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem);
+    v.bottomtext = Read(QStringLiteral("bottomtext"));
     const GlobalState& g = gs();
     v.useDualMonitor = g.useDualMonitor;
     v.LeftC = g.LeftC;
@@ -155,36 +147,27 @@ OpeningValues ReadOpeningValues()
 
 IniWriteResult WriteVolume(int value)
 {
-    IniWriteResult result;
-    Step([&] { result = Write(QStringLiteral("alramsound"), QString::number(value)); });
-    return result;
+    return Write(QStringLiteral("alramsound"), QString::number(value));
 }
 
 IniWriteResult WriteBottomText(const QString& text)
 {
-    IniWriteResult result;
-    Step([&] { result = Write(QStringLiteral("bottomtext"), text); });
-    return result;
+    return Write(QStringLiteral("bottomtext"), text);
 }
 
 IniWriteResult WriteCallText(const QString& text)
 {
-    IniWriteResult result;
-    Step([&] { result = Write(QStringLiteral("calltext"), text); });
-    return result;
+    return Write(QStringLiteral("calltext"), text);
 }
 
 void ChooseImageFile(ImageFileChosen chosen)
 {
-    Step([&] {
-        OpenFileDialog(QStringLiteral("이미지 선택"), QString(), QString::fromUtf16(kImageFilter),
-                       [chosen = std::move(chosen)](const QString& path) {
-                           IniWriteResult written;
-                           Step([&] { written = Write(QStringLiteral("imagefile"), path); });
-                           if (chosen)
-                               chosen(path, written);
-                       });
-    });
+    OpenFileDialog(QStringLiteral("이미지 선택"), QString(), QString::fromUtf16(kImageFilter),
+                   [chosen = std::move(chosen)](const QString& path) {
+                       const IniWriteResult written = Write(QStringLiteral("imagefile"), path);
+                       if (chosen)
+                           chosen(path, written);
+                   });
 }
 
 QString SaveProblemText(const IniWriteResult& result)
@@ -227,15 +210,14 @@ IniWriteResult WriteClosingValues(const ClosingValues& values)
 {
     GlobalState& g = gs();
     g.useDualMonitor = values.useDualMonitor;
-    Step([&] { g.LeftC = ParseLong(values.LeftC); });
-    Step([&] { g.TopC = ParseLong(values.TopC); });
-    Step([&] { g.LeftO = ParseLong(values.LeftO); });
-    Step([&] { g.TopO = ParseLong(values.TopO); });
-    IniWriteResult result;
-    Step([&] { result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(), configFilePath()); });
+    g.LeftC = ParseLong(values.LeftC);
+    g.TopC = ParseLong(values.TopC);
+    g.LeftO = ParseLong(values.LeftO);
+    g.TopO = ParseLong(values.TopO);
+    const IniWriteResult result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(), configFilePath());
     // The call display would only read the old file again.
     if (result.written)
-        Step([] { RestartCallDisplayInDualMode(); });
+        RestartCallDisplayInDualMode();
     return result;
 }
 

@@ -13,13 +13,6 @@
 
 namespace sumbrel::settings {
 
-// Every statement of the screen's procedures: a failure skips it, nothing is traced.
-template <typename F>
-void Step(F&& statement)
-{
-    Procedure::silent().run(__LINE__, std::forward<F>(statement));
-}
-
 inline constexpr int kNoSelection = -1;
 inline constexpr int kVolumeMin = 0;
 inline constexpr int kVolumeMax = 100;

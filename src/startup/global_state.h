@@ -6,7 +6,6 @@ namespace sumbrel {
 
 struct GlobalState {
     QString versionText;
-    bool resumeAfterError = true;
     QString skinFolder;
     QString menuImageFolder;
     int twipsPerPixelX = 15;

@@ -94,24 +94,21 @@ QByteArrayList splitLines(const QByteArray& text)
 
 QString ReadIni(const QString& section, const QString& key, const QString& path)
 {
-    try {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return QString();
-        bool inSection = false;
-        for (QByteArray line : splitLines(file.readAll())) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-            const QByteArray name = sectionName(line);
-            if (!name.isNull()) {
-                inSection = sameName(name, section);
-                continue;
-            }
-            QByteArray k, v;
-            if (inSection && keyOf(line, k, v) && sameName(k, key))
-                return decodeCut(stripQuotes(v), kIniValueBytes);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    bool inSection = false;
+    for (QByteArray line : splitLines(file.readAll())) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QByteArray name = sectionName(line);
+        if (!name.isNull()) {
+            inSection = sameName(name, section);
+            continue;
         }
-    } catch (...) {
+        QByteArray k, v;
+        if (inSection && keyOf(line, k, v) && sameName(k, key))
+            return decodeCut(stripQuotes(v), kIniValueBytes);
     }
     return QString();
 }
@@ -180,32 +177,26 @@ QByteArray WithValue(const QByteArray& text, const QString& section, const QStri
 IniWriteResult WriteIniKeys(const QString& section, const QList<IniEntry>& entries, const QString& path)
 {
     IniWriteResult result;
-    try {
-        QByteArray text;
-        {
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly))
-                text = file.readAll();
-        }
-        for (const IniEntry& e : entries) {
-            // A line break would end the line early and write the rest as keys of their own.
-            if (e.value.contains(u'\r') || e.value.contains(u'\n')) {
-                result.refused << e.key;
-                WriteLog(QStringLiteral("WriteIni: ") + e.key
-                         + QStringLiteral(" not written: its value holds a line break; the old value stays"));
-                continue;
-            }
-            text = WithValue(text, section, e.key, e.value);
-        }
-        if (result.refused.size() == entries.size())
-            return result;
-        // Written whole beside the file and renamed over it: the file is the old one or the new one.
-        result.written = ReplaceFile(path, text, &result.error);
-    } catch (const std::exception& x) {
-        result.error = QString::fromUtf8(x.what());
-    } catch (...) {
-        result.error = QStringLiteral("unknown failure");
+    QByteArray text;
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            text = file.readAll();
     }
+    for (const IniEntry& e : entries) {
+        // A line break would end the line early and write the rest as keys of their own.
+        if (e.value.contains(u'\r') || e.value.contains(u'\n')) {
+            result.refused << e.key;
+            WriteLog(QStringLiteral("WriteIni: ") + e.key
+                     + QStringLiteral(" not written: its value holds a line break; the old value stays"));
+            continue;
+        }
+        text = WithValue(text, section, e.key, e.value);
+    }
+    if (result.refused.size() == entries.size())
+        return result;
+    // Written whole beside the file and renamed over it: the file is the old one or the new one.
+    result.written = ReplaceFile(path, text, &result.error);
     if (!result.written && !result.error.isEmpty())
         WriteLog(QStringLiteral("WriteIni: ") + path + QStringLiteral(" not written: ") + result.error);
     return result;

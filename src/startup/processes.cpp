@@ -63,37 +63,26 @@ QStringList namesOf(const QString& pidDir)
 
 long FindProcess(const QString& exeName)
 {
-    const int line = __LINE__;
-    try {
-        const QString wanted = programName(exeName);
-        const QDir proc(QStringLiteral("/proc"));
-        const QStringList entries = proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-        long best = 0;
-        for (const QString& e : entries) {
-            bool ok = false;
-            const long pid = e.toLong(&ok);
-            if (!ok || pid <= 0 || pid == long(::getpid()))
-                continue;
-            const QString dir = QStringLiteral("/proc/") + e;
-            if (isZombie(dir))
-                continue;
-            for (const QString& n : namesOf(dir)) {
-                if (programName(n) == wanted) {
-                    if (best == 0 || pid < best)
-                        best = pid;
-                    break;
-                }
+    const QString wanted = programName(exeName);
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    long best = 0;
+    for (const QString& e : entries) {
+        bool ok = false;
+        const long pid = e.toLong(&ok);
+        if (!ok || pid <= 0 || pid == long(::getpid()))
+            continue;
+        const QString dir = QStringLiteral("/proc/") + e;
+        if (isZombie(dir))
+            continue;
+        for (const QString& n : namesOf(dir)) {
+            if (programName(n) == wanted) {
+                if (best == 0 || pid < best)
+                    best = pid;
+                break;
             }
         }
-        return best;
-    } catch (...) {
-        long number = 0;
-        QString description;
-        DescribeException(std::current_exception(), number, description);
-        WriteLog(QStringLiteral("E)lib_misc->IsProcessExist(sExeName:=") + exeName + QStringLiteral(")[Erl:=")
-                 + QString::number(line) + QStringLiteral("](Eno:=") + QString::number(number) + u')' + description);
     }
-    return 0;
+    return best;
 }
 
 void KillProcess(long pid)
@@ -117,29 +106,29 @@ bool StartProgram(const QString& path)
     return QProcess::startDetached(path, {});
 }
 
-void RestartCallDisplay()
+bool RestartCallDisplay()
 {
-    Procedure proc(QStringLiteral("StartUp"), QStringLiteral("Main"));
     const QString name = QString::fromUtf16(kCallDisplayName);
     const QString path = programPath(name);
     if (!FileExists(path))
-        return;
+        return false;
     const long pid = FindProcess(name + QStringLiteral(".exe"));
     if (pid > 0) {
         KillProcess(pid);
         WriteLog(QStringLiteral("Prepare ... kill ") + name + QStringLiteral(".exe (PID ") + QString::number(pid)
                  + u')');
     }
-    SUMBREL_STEP(proc, {
-        if (!StartProgram(path))
-            throw Failure(53, QStringLiteral("Cannot start ") + path);
-    });
+    if (StartProgram(path))
+        return true;
+    TraceFault(QStringLiteral("StartUp"), QStringLiteral("Main"), __LINE__,
+               {kFileNotFound, QStringLiteral("Cannot start ") + path});
+    return false;
 }
 
-void RestartCallDisplayInDualMode()
+bool RestartCallDisplayInDualMode()
 {
-    if (gs().executableName == QString::fromUtf16(kOwnProgramName) && gs().useDualMonitor)
-        RestartCallDisplay();
+    return gs().executableName == QString::fromUtf16(kOwnProgramName) && gs().useDualMonitor
+        && RestartCallDisplay();
 }
 
 }  // namespace sumbrel

@@ -15,10 +15,11 @@ bool StartProgram(const QString& path);
 inline constexpr auto kCallDisplayName = u"Dorvane";
 inline constexpr auto kOwnProgramName = u"Sumbrel";
 
-// Ends a running call display and starts the one in the program folder, when that file is present.
-void RestartCallDisplay();
+// Ends a running call display and starts the one in the program folder, when that file is present;
+// whether it was started.
+bool RestartCallDisplay();
 // The same, only when this program runs as "Sumbrel" in dual-monitor mode (at start and after the
 // settings screen).
-void RestartCallDisplayInDualMode();
+bool RestartCallDisplayInDualMode();
 
 }  // namespace sumbrel

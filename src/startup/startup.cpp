@@ -36,8 +36,6 @@ void ReadPlacement()
 StartResult RunStartup(const StartOptions& options, const std::function<void()>& openLogin)
 {
     GlobalState& g = gs();
-    g.resumeAfterError = true;
-    Procedure proc(QStringLiteral("StartUp"), QStringLiteral("Main"));
 
     g.programFolder = options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                       : QDir(options.programFolder).absolutePath();
@@ -50,7 +48,7 @@ StartResult RunStartup(const StartOptions& options, const std::function<void()>&
     }
 
     if (options.readTwipsPerPixel)
-        SUMBREL_STEP_OR(proc, StartResult::Started, options.readTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY));
+        options.readTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY);
 
     g.loginFieldSeparator = QStringLiteral("◈");
 
@@ -80,7 +78,7 @@ StartResult RunStartup(const StartOptions& options, const std::function<void()>&
     TrimLogFiles();
 
     if (openLogin)
-        SUMBREL_STEP_OR(proc, StartResult::Started, openLogin());
+        openLogin();
     return StartResult::Started;
 }
 

@@ -17,12 +17,6 @@
 
 namespace sumbrel {
 
-Failure::Failure(long number, const QString& description)
-    : std::runtime_error(description.toStdString())
-    , m_number(number)
-{
-}
-
 QString LogFileName(const QDateTime& at, const QString& channel)
 {
     return at.toString(QStringLiteral("yyMMdd")) + channel + QStringLiteral(".log");
@@ -151,13 +145,9 @@ bool AppendLine(const QString& message, const QString& channel)
 
 void WriteLog(const QString& message, const QString& channel)
 {
-    try {
-        // The box outside the lock: it waits for a person, and other threads' lines must not.
-        if (!AppendLine(message, channel))
-            MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
-    } catch (...) {
-        // The writer never reports on itself.
-    }
+    // The box outside the lock: it waits for a person, and other threads' lines must not.
+    if (!AppendLine(message, channel))
+        MessageBox(QStringLiteral("파일을 열기 위한 번호를 취득할 수 없습니다."), MessageIcon::Critical);
 }
 
 QString ErrorTraceText(const QString& module, const QString& procedure, int line, long number,
@@ -168,58 +158,24 @@ QString ErrorTraceText(const QString& module, const QString& procedure, int line
         + description;
 }
 
-void DescribeException(std::exception_ptr e, long& number, QString& description)
+void TraceFault(const QString& module, const QString& procedure, int line, const Fault& fault, const QString& channel)
 {
-    number = 0;
-    description.clear();
+    WriteLog(ErrorTraceText(module, procedure, line, fault.number, fault.description), channel);
+}
+
+Fault FaultOf(std::exception_ptr e)
+{
     try {
         std::rethrow_exception(e);
-    } catch (const Failure& f) {
-        number = f.number();
-        description = f.description();
     } catch (const std::bad_alloc&) {
-        number = 7;
-        description = QStringLiteral("Out of memory");
+        return {7, QStringLiteral("Out of memory")};
     } catch (const std::out_of_range& x) {
-        number = kSubscriptOutOfRange;
-        description = QStringLiteral("Subscript out of range (") + QString::fromUtf8(x.what()) + u')';
+        return {kSubscriptOutOfRange, QStringLiteral("Subscript out of range (") + QString::fromUtf8(x.what()) + u')'};
     } catch (const std::exception& x) {
-        number = 5;
-        description = QString::fromUtf8(x.what());
+        return {5, QString::fromUtf8(x.what())};
     } catch (...) {
-        number = 5;
-        description = QStringLiteral("Unknown failure");
+        return {5, QStringLiteral("Unknown failure")};
     }
-}
-
-Procedure::Procedure(QString module, QString procedure, QString channel)
-    : m_module(std::move(module))
-    , m_procedure(std::move(procedure))
-    , m_channel(std::move(channel))
-{
-}
-
-Procedure Procedure::silent()
-{
-    Procedure p{QString(), QString()};
-    p.m_silent = true;
-    return p;
-}
-
-bool Procedure::caught(int line, std::exception_ptr e)
-{
-    m_failed = true;
-    try {
-        if (!m_silent) {
-            long number = 0;
-            QString description;
-            DescribeException(e, number, description);
-            WriteLog(ErrorTraceText(m_module, m_procedure, line, number, description), m_channel);
-        }
-    } catch (...) {
-        // Failures inside the handler are ignored.
-    }
-    return m_silent || gs().resumeAfterError;
 }
 
 void TrimLogFiles()
@@ -232,24 +188,21 @@ void TrimLogFiles()
 
 bool TrimLogPattern(const QString& pattern)
 {
-    Procedure proc(QStringLiteral("lib_misc"), QStringLiteral("로그_파일_삭제"));
-    QStringList names;
-    SUMBREL_STEP_OR(proc, true, {
-        QDir dir(gs().programFolder);
-        names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive, QDir::NoSort);
-    });
+    const QString module = QStringLiteral("lib_misc");
+    const QString procedure = QStringLiteral("로그_파일_삭제");
+    QStringList names = QDir(gs().programFolder)
+                            .entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive,
+                                       QDir::NoSort);
     if (names.size() <= kLogFilesKept)
         return true;
     QuickSort(names);
     const qsizetype excess = names.size() - kLogFilesKept;
     for (qsizetype i = 0; i < excess; ++i) {
         const QString path = programPath(names[i]);
-        proc.run(__LINE__, [&] {
-            QFile file(path);
-            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-            if (!file.remove())
-                throw Failure(70, QStringLiteral("Permission denied: ") + path);
-        });
+        QFile file(path);
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+        if (!file.remove())
+            TraceFault(module, procedure, __LINE__, {kPermissionDenied, QStringLiteral("Permission denied: ") + path});
     }
     return true;
 }

@@ -3,25 +3,21 @@
 #include <QDateTime>
 #include <QString>
 #include <exception>
-#include <stdexcept>
 
 namespace sumbrel {
 
-// A failure with the number and text that the trace shows.
-class Failure : public std::runtime_error {
-public:
-    Failure(long number, const QString& description);
-    long number() const { return m_number; }
-    QString description() const { return QString::fromUtf8(what()); }
-
-private:
-    long m_number;
+// What went wrong in an operation that can fail, as its trace line tells it: a number and a text.
+struct Fault {
+    long number = 0;
+    QString description;
 };
 
-// Common failure numbers.
-enum FailureNo : long {
+// Common fault numbers.
+enum FaultNo : long {
+    kObjectNotSet = 91,
     kSubscriptOutOfRange = 9,
     kFileNotFound = 53,
+    kPermissionDenied = 70,
     kPathNotFound = 76,
     kPictureLoad = 999,
 };
@@ -40,51 +36,15 @@ QString LogFileName(const QDateTime& at, const QString& channel);
 // (the first 3 and last 4 digits kept: "phonet=010****5678").
 QString RedactPasswords(const QString& message);
 
+// A failure's trace line: "e)" + module + "->" + procedure + "[Erl:=" line ", Eno:=" number "]" CR LF
+// "   " + description. The module and procedure are the names the shop's support reads in the logs.
 QString ErrorTraceText(const QString& module, const QString& procedure, int line, long number,
                        const QString& description);
-
-// number/description of any caught exception.
-void DescribeException(std::exception_ptr e, long& number, QString& description);
-
-// A procedure's failure handler. A step that throws is traced (unless silent) and skipped;
-// run() tells the caller whether to continue (resumeAfterError) or to leave the procedure.
-class Procedure {
-public:
-    Procedure(QString module, QString procedure, QString channel = QString());
-    static Procedure silent();
-
-    template <typename F>
-    bool run(int line, F&& step)
-    {
-        try {
-            step();
-            return true;
-        } catch (...) {
-            return caught(line, std::current_exception());
-        }
-    }
-    bool caught(int line, std::exception_ptr e);
-    bool failed() const { return m_failed; }
-
-private:
-    QString m_module;
-    QString m_procedure;
-    QString m_channel;
-    bool m_silent = false;
-    bool m_failed = false;
-};
-
-// Runs one statement under the procedure's handler; leaves the procedure when it must.
-#define SUMBREL_STEP(proc, ...) \
-    do { \
-        if (!(proc).run(__LINE__, [&]() { __VA_ARGS__; })) \
-            return; \
-    } while (false)
-#define SUMBREL_STEP_OR(proc, result, ...) \
-    do { \
-        if (!(proc).run(__LINE__, [&]() { __VA_ARGS__; })) \
-            return (result); \
-    } while (false)
+// Writes that line on the channel.
+void TraceFault(const QString& module, const QString& procedure, int line, const Fault& fault,
+                const QString& channel = QString());
+// What an exception caught at a thread's or the event loop's edge was.
+Fault FaultOf(std::exception_ptr e);
 
 // Keeps the newest 21 files of the pattern ("?" = one character) in the program folder.
 bool TrimLogPattern(const QString& pattern);

@@ -58,14 +58,14 @@ enum class F {
     Untrusted,
 };
 
-struct Fault {
+struct ShopFault {
     F kind;
     const char* name;
     const char* shopKind;  // the demo shop's fault kind, or nullptr where the network plays it
     QMap<QString, QString> settings;
 };
 
-const Fault kFaults[] = {
+const ShopFault kFaults[] = {
     {F::Refused, "refused", nullptr, {}},
     {F::BlackHole, "connect black hole", nullptr, {}},
     {F::Hang, "hang", "delay", {{QStringLiteral("delay_ms"), QStringLiteral("1500")}}},
@@ -126,7 +126,7 @@ protected:
 
     // Puts the fault in place for the paths; runs the cell; takes it away again. The cell's call is
     // timed: no call may hold its caller beyond the call's limit.
-    void cell(const char* family, const Fault& f, const QStringList& paths, const QString& body,
+    void cell(const char* family, const ShopFault& f, const QStringList& paths, const QString& body,
               const std::function<QString()> run)
     {
         SCOPED_TRACE(std::string(family) + " / " + f.name);
@@ -217,7 +217,7 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
     order::Order cart;
     cart.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 1, {}});
     int phone = 1000;
-    for (const Fault& f : kFaults) {
+    for (const ShopFault& f : kFaults) {
         if (f.kind == F::Markup)
             continue;  // an order's answer is not shown
         const QString number = QStringLiteral("0101234") + QString::number(++phone);
@@ -265,8 +265,8 @@ TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     ASSERT_EQ(service.loadSettings().TOWhereYN, QStringLiteral("Y"));
     calls = 2;
-    for (const Fault& listed : kFaults) {
-        Fault f = listed;
+    for (const ShopFault& listed : kFaults) {
+        ShopFault f = listed;
         ReceptionSettings loaded;
         if (f.kind == F::Markup) {
             f.shopKind = nullptr;  // the shop's own answer, set up here
@@ -311,7 +311,7 @@ TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
     calls = 3;
     const QStringList paths = {QStringLiteral("/Admin/categoryloading.php"), QStringLiteral("/Admin/menuloading1.php"),
                                QStringLiteral("/shop/menuloading3.php")};
-    for (const Fault& f : kFaults) {
+    for (const ShopFault& f : kFaults) {
         if (f.kind == F::Markup)
             continue;  // below, on the menu page's answer alone
         menu::MenuLoad load;
@@ -350,7 +350,7 @@ TEST_F(FaultMatrix, NoPictureIsReplacedByABadOne)
     ASSERT_FALSE(good.isEmpty());
     calls = 4;  // logo check and GET, menu check and GET
     const QStringList paths = {QStringLiteral("/menuimag/101.png")};
-    for (const Fault& f : kFaults) {
+    for (const ShopFault& f : kFaults) {
         QFile::remove(file);
         QFile old(file);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -382,7 +382,7 @@ TEST_F(FaultMatrix, ALoginThatCannotReachTheShopIsNeverCountedAsARefusal)
     const QString id = QString::fromLatin1(DemoShop::kId);
     const QString password = QString::fromLatin1(DemoShop::kPassword);
     calls = 2;  // https, then http
-    for (const Fault& f : kFaults) {
+    for (const ShopFault& f : kFaults) {
         LoginModel model;
         const QString host = gs().serviceHost;
         switch (f.kind) {

@@ -322,6 +322,21 @@ void ClosesUnattended(QWidget& page)
         EXPECT_LT(shownTexts[i].chopped(1).toInt(), shownTexts[i - 1].chopped(1).toInt());
 }
 
+TEST_F(ItemDialogTest, ADialogForAnItemTheCatalogueLacksClosesAtOnceWithoutALineAndIsTraced)
+{
+    // The page's catalogue was replaced under a tile: the dialog must not offer an empty item.
+    oneRow(u"Tea"_s, u"3000"_s, {u"N◈Extra◈0◈Shot◈500"_s});
+    const auto closesUnread = [this](ItemDialog& d, const QString& module) {
+        clock->advance(ItemDialog::kCloseDelayMs);
+        EXPECT_FALSE(d.isVisible()) << module.toStdString();
+        EXPECT_FALSE(d.addedLine());
+        EXPECT_EQ(logEntries().filter(u"e)"_s + module + u"->Form_Activate[Erl:="_s).filter(u", Eno:=9]"_s).size(), 1)
+            << logText().toStdString();
+    };
+    closesUnread(*open<SingleItemDialog>(u"1"_s), u"frmMenuSelectSubA"_s);
+    closesUnread(*open<OptionItemDialog>(u"1"_s), u"frmMenuSelectSubB"_s);
+}
+
 TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Extra◈0◈Shot◈500◈Syrup◈300"_s});

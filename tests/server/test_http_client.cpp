@@ -473,8 +473,11 @@ TEST_F(HttpClientTest, ACancelEndsAnExchangeAtOnce)
     setHttpLimits(HttpLimits{5000, 5000, 3});
     CallOptions options;
     options.cancel = std::make_shared<std::atomic<bool>>(false);
-    std::thread stopper([flag = options.cancel] {
-        ::usleep(100000);
+    // Cancelled once the server holds the request: the exchange is under way then.
+    std::thread stopper([flag = options.cancel, &server] {
+        const uint32_t start = RealTickCount();
+        while (server.connections() < 1 && RealTickCount() - start < 5000)
+            std::this_thread::yield();
         flag->store(true);
     });
     const uint32_t t0 = RealTickCount();

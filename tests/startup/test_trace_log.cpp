@@ -15,6 +15,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <atomic>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
 using namespace sumbrel;
@@ -132,38 +134,20 @@ TEST_F(TraceLog, ErrorTraceForms)
               u"e)frmLogin->Form_Load[Erl:=120, Eno:=53]\r\n   File not found"_s);
     EXPECT_EQ(ErrorTraceText(QString(), u"Form_Load"_s, 0, 5, u"x"_s), u"e)->Form_Load[Erl:=0, Eno:=5]\r\n   x"_s);
 
-    // A failing step is traced with its line and skipped; the procedure goes on.
-    Procedure proc(u"lib_misc"_s, u"FormRound"_s);
-    int after = 0;
-    const int line = __LINE__ + 1;
-    const bool goOn = proc.run(__LINE__, [] { throw Failure(91, u"Object variable not set"_s); });
-    after = 1;
-    EXPECT_TRUE(goOn);
-    EXPECT_EQ(after, 1);
-    EXPECT_TRUE(fileText().endsWith(u"]e)lib_misc->FormRound[Erl:="_s + QString::number(line)
-                                    + u", Eno:=91]\r\n   Object variable not set\r\n"_s))
-        << fileText().toStdString();
-
-    // With resumeAfterError off the procedure leaves at the failing step.
-    gs().resumeAfterError = false;
-    auto body = [](int& reached) -> bool {
-        Procedure p(u"m"_s, u"p"_s, u"_WinHttp"_s);
-        SUMBREL_STEP_OR(p, false, throw std::out_of_range("index"));
-        reached = 1;
-        return true;
+    // TraceFault writes that line on its channel; FaultOf tells what an exception at an edge was.
+    TraceFault(u"m"_s, u"p"_s, 7, {91, u"Object variable not set"_s}, u"_WinHttp"_s);
+    EXPECT_TRUE(fileText(u"_WinHttp"_s).endsWith(u"]e)m->p[Erl:=7, Eno:=91]\r\n   Object variable not set\r\n"_s));
+    const struct {
+        std::exception_ptr caught;
+        long number;
+    } edges[] = {
+        {std::make_exception_ptr(std::bad_alloc()), 7},
+        {std::make_exception_ptr(std::out_of_range("index")), kSubscriptOutOfRange},
+        {std::make_exception_ptr(std::runtime_error("x")), 5},
+        {std::make_exception_ptr(42), 5},
     };
-    int reached = 0;
-    EXPECT_FALSE(body(reached));
-    EXPECT_EQ(reached, 0);
-    EXPECT_TRUE(fileText(u"_WinHttp"_s).contains(u"e)m->p[Erl:="_s));
-    EXPECT_TRUE(fileText(u"_WinHttp"_s).contains(u", Eno:=9]"_s));
-
-    // A silent procedure writes nothing at all.
-    gs().resumeAfterError = true;
-    const QString beforeSilent = fileText();
-    Procedure quiet = Procedure::silent();
-    EXPECT_TRUE(quiet.run(__LINE__, [] { throw Failure(1, u"x"_s); }));
-    EXPECT_EQ(fileText(), beforeSilent);
+    for (const auto& e : edges)
+        EXPECT_EQ(FaultOf(e.caught).number, e.number);
 }
 
 class Housekeeping : public SumbrelTest {

@@ -1,33 +1,18 @@
 #pragma once
-// A test's wait: the nominal ms (scaled by the time scale) while events keep being handled; with a
-// manual clock, the clock advances by ms and the events are handled once.
+// A test's wait: the manual clock advances by ms and the events are handled once.
 #include "startup/clock.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <ctime>
+#include <gtest/gtest.h>
 
 namespace sumbrel::testing {
 
 inline void WaitMs(int ms)
 {
-    if (ManualClock* manual = ManualClock::installed()) {
-        manual->advance(ms);
-        QCoreApplication::processEvents();
-        return;
-    }
-    // Nanosecond reading, so a wait never ends before the full time has passed.
-    auto now = [] {
-        timespec ts{};
-        clock_gettime(CLOCK_MONOTONIC, &ts);
-        return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-    };
-    const int64_t end = now() + int64_t(scaledMs(ms)) * 1000000;
-    while (now() < end) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const timespec nap{0, 500000};
-        nanosleep(&nap, nullptr);
-    }
+    ManualClock* manual = ManualClock::installed();
+    ASSERT_TRUE(manual) << "a test waits on the manual clock, never in real time";
+    manual->advance(ms);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace sumbrel::testing

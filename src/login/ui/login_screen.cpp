@@ -163,56 +163,45 @@ void LoginScreen::buildWidgets()
 
 void LoginScreen::build()
 {
-    Procedure proc(kModule, QStringLiteral("Form_Load"));
-    SUMBREL_STEP(proc, {
-        const QSize size = Px(QSize(kWidth, kHeight));
-        resize(size);
-        setFixedSize(size);
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
-    });
-    SUMBREL_STEP(proc, {
-        const QPixmap picture = SkinPicture(QStringLiteral("0001.gif"));
-        if (!picture.isNull()) {
-            m_background = picture;
-            // The shop's own picture carries its own title.
-            m_title->hide();
-            m_subtitle->hide();
-        }
-    });
-    SUMBREL_STEP(proc, {
-        const QPixmap picture = SkinPicture(QStringLiteral("0106.gif"));
-        if (!picture.isNull()) {
-            // The shop's picture is drawn for the design's size.
-            const QSize shown = Px(picture.size());
-            m_waitPicture->setPixmap(shown == picture.size()
-                                     ? picture
-                                     : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            m_waitPanel->resize(shown);
-            m_waitPanel->setStyleSheet(QString());
-        } else {
-            ShowText(m_waitPicture, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
-            m_waitPanel->resize(Px(QSize(300, 130)));
-            m_waitPanel->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
-                                         .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
-        }
-        m_waitPicture->setGeometry(m_waitPanel->rect());
-        m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
-        m_waitPanel->hide();
-    });
-    SUMBREL_STEP(proc, FormRound(this, Px(85)));
-    SUMBREL_STEP(proc, {
-        m_loginKey->setEnabled(false);
-        m_id->clear();
-        m_pw->clear();
-        m_storeToggles[0]->setChecked(false);
-        m_storeToggles[1]->setChecked(false);
-    });
-    SUMBREL_STEP(proc, {
-        m_model.readStoredOptions();
-        m_storeToggles[0]->setChecked(m_model.storedRemember());
-        m_storeToggles[1]->setChecked(m_model.storedAutoLogin());
-    });
+    const QSize size = Px(QSize(kWidth, kHeight));
+    resize(size);
+    setFixedSize(size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    const QPixmap background = SkinPicture(QStringLiteral("0001.gif"));
+    if (!background.isNull()) {
+        m_background = background;
+        // The shop's own picture carries its own title.
+        m_title->hide();
+        m_subtitle->hide();
+    }
+    const QPixmap picture = SkinPicture(QStringLiteral("0106.gif"));
+    if (!picture.isNull()) {
+        // The shop's picture is drawn for the design's size.
+        const QSize shown = Px(picture.size());
+        m_waitPicture->setPixmap(shown == picture.size()
+                                 ? picture
+                                 : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_waitPanel->resize(shown);
+        m_waitPanel->setStyleSheet(QString());
+    } else {
+        ShowText(m_waitPicture, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
+        m_waitPanel->resize(Px(QSize(300, 130)));
+        m_waitPanel->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
+                                     .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
+    }
+    m_waitPicture->setGeometry(m_waitPanel->rect());
+    m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
+    m_waitPanel->hide();
+    FormRound(this, Px(85));
+    m_loginKey->setEnabled(false);
+    m_id->clear();
+    m_pw->clear();
+    m_storeToggles[0]->setChecked(false);
+    m_storeToggles[1]->setChecked(false);
+    m_model.readStoredOptions();
+    m_storeToggles[0]->setChecked(m_model.storedRemember());
+    m_storeToggles[1]->setChecked(m_model.storedAutoLogin());
 }
 
 bool LoginScreen::event(QEvent* e)
@@ -227,30 +216,23 @@ bool LoginScreen::event(QEvent* e)
 
 void LoginScreen::activate()
 {
-    Procedure proc(kModule, QStringLiteral("Form_Activate"));
     if (!m_firstActivation) {
-        SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Quit")));
+        ActivationLine(QStringLiteral("Quit"));
         return;
     }
-    SUMBREL_STEP(proc, ActivationLine(QStringLiteral("Enter")));
+    ActivationLine(QStringLiteral("Enter"));
     m_firstActivation = false;
-    SUMBREL_STEP(proc, {
-        if (m_model.storedRemember()) {
-            m_id->setText(m_model.storedId());
-            m_pw->setText(m_model.storedPassword());
-        }
-    });
-    bool autoLogin = false;
-    SUMBREL_STEP(proc, autoLogin = m_model.storedAutoLogin());
-    if (autoLogin) {
-        SUMBREL_STEP(proc, {
-            m_id->setEnabled(false);
-            m_pw->setEnabled(false);
-            m_autoLoginDelay->start(100);
-        });
+    if (m_model.storedRemember()) {
+        m_id->setText(m_model.storedId());
+        m_pw->setText(m_model.storedPassword());
+    }
+    if (m_model.storedAutoLogin()) {
+        m_id->setEnabled(false);
+        m_pw->setEnabled(false);
+        m_autoLoginDelay->start(100);
         m_automatic = true;
     } else {
-        SUMBREL_STEP(proc, enableLoginKey());
+        enableLoginKey();
     }
 }
 
@@ -267,15 +249,12 @@ bool LoginScreen::eventFilter(QObject* watched, QEvent* e)
     if (e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            Procedure proc(kModule, QStringLiteral("Form_KeyPress"));
-            proc.run(__LINE__, [&] {
-                if (watched == m_pw) {
-                    if (m_loginKey->isEnabled())
-                        loginClicked();
-                } else {
-                    SendKeysToScreen(QStringLiteral("{TAB}"));
-                }
-            });
+            if (watched == m_pw) {
+                if (m_loginKey->isEnabled())
+                    loginClicked();
+            } else {
+                SendKeysToScreen(QStringLiteral("{TAB}"));
+            }
             return true;
         }
     }
@@ -329,12 +308,9 @@ void LoginScreen::stopRetries()
 
 void LoginScreen::storeOptionClicked(int index)
 {
-    Procedure proc(kModule, QStringLiteral("chkLoadValue_Click"));
     // Logging in by itself needs the remembered values.
-    SUMBREL_STEP(proc, {
-        if (index == 1)
-            m_storeToggles[0]->setChecked(true);
-    });
+    if (index == 1)
+        m_storeToggles[0]->setChecked(true);
 }
 
 void LoginScreen::showWait(bool shown)
@@ -351,23 +327,14 @@ void LoginScreen::loginClicked()
         return;
     m_retryTimer->stop();
     m_retryLeft = 0;
-    Procedure proc(kModule, QStringLiteral("lblLogin_Click"));
-    SUMBREL_STEP(proc, {
-        showStatus(QString());
-        m_loginKey->setEnabled(false);
-        showWait(true);
-    });
+    showStatus(QString());
+    m_loginKey->setEnabled(false);
+    showWait(true);
     const LoginRequest request = LoginModel::Prepare(m_id->text(), m_pw->text());
     const bool remember = m_storeToggles[0]->isChecked();
     const bool autoLogin = m_storeToggles[1]->isChecked();
     m_exchange.run<LoginReply>(
-        [request](const CancelFlag& cancel) {
-            try {
-                return LoginModel::Exchange(request, cancel);
-            } catch (...) {
-                return LoginReply{};  // no answer: the service could not be reached
-            }
-        },
+        [request](const CancelFlag& cancel) { return LoginModel::Exchange(request, cancel); },
         [this, request, remember, autoLogin](const LoginReply& reply) {
             loginAnswered(request, reply, remember, autoLogin);
         });
@@ -443,15 +410,9 @@ void LoginScreen::loadCatalogue()
             CallOptions options;
             options.cancel = cancel;
             // Each load on its own: a failed one keeps its last good table.
-            try {
-                load->categories = FetchCategoriesAt(categoriesUrl, categoriesBody, {}, options);
-            } catch (...) {
-            }
-            try {
-                if (!(cancel && cancel->load()))
-                    load->catalogue = FetchMenuCatalogueAt(catalogueUrl, catalogueBody, {}, options);
-            } catch (...) {
-            }
+            load->categories = FetchCategoriesAt(categoriesUrl, categoriesBody, {}, options);
+            if (!(cancel && cancel->load()))
+                load->catalogue = FetchMenuCatalogueAt(catalogueUrl, catalogueBody, {}, options);
             return load;
         },
         [this](const std::shared_ptr<CatalogueLoad>& load) {

@@ -95,9 +95,9 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     setWindowTitle(m_frame.title);
     setModal(true);
     m_idleTick.setObjectName(QStringLiteral("idleTick"));
-    AutoIncrement.setObjectName(QStringLiteral("AutoIncrement"));
+    m_autoRepeat.setObjectName(QStringLiteral("AutoIncrement"));
     connect(&m_idleTick, &ClockTimer::timeout, this, [this] { idleTick(); });
-    connect(&AutoIncrement, &ClockTimer::timeout, this, [this] { autoRepeatTick(); });
+    connect(&m_autoRepeat, &ClockTimer::timeout, this, [this] { autoRepeatTick(); });
     m_closeDelay.setObjectName(QStringLiteral("CloseDelay"));
     connect(&m_closeDelay, &ClockTimer::timeout, this, [this] { done(m_closeResult); });
 
@@ -120,17 +120,12 @@ ItemDialog::~ItemDialog()
 
 void ItemDialog::build()
 {
-    Procedure proc(m_frame.name, QStringLiteral("Form_Load"));
-    SUMBREL_STEP(proc, {
-        setFixedSize(Px(m_frame.size));
-        if (m_page)
-            move(m_page->mapToGlobal(QPoint(0, 0)) + Px(m_frame.fromPage));
-    });
-    SUMBREL_STEP(proc, {
-        if (!m_frame.skin.isEmpty())
-            m_background = SkinPicture(m_frame.skin);
-    });
-    SUMBREL_STEP(proc, FormRound(this, Px(kCorner)));
+    setFixedSize(Px(m_frame.size));
+    if (m_page)
+        move(m_page->mapToGlobal(QPoint(0, 0)) + Px(m_frame.fromPage));
+    if (!m_frame.skin.isEmpty())
+        m_background = SkinPicture(m_frame.skin);
+    FormRound(this, Px(kCorner));
     for (CaptionKey* key : findChildren<CaptionKey*>())
         key->setCursor(Qt::PointingHandCursor);
     // Whatever style the page behind gives its widgets never reaches the dialog's: labels stay clear,
@@ -165,48 +160,45 @@ bool ItemDialog::event(QEvent* event)
     return handled;
 }
 
-menu::MenuItem ItemDialog::ReadItem() const
+std::optional<menu::MenuItem> ItemDialog::readItem() const
 {
     std::optional<menu::MenuItem> read = menu::ReadMenuItem(menuCatalogue(), m_menuIndex);
     if (!read)
-        throw Failure(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    return std::move(*read);
+        TraceFault(m_frame.name, QStringLiteral("Form_Activate"), __LINE__,
+                   {kSubscriptOutOfRange, QStringLiteral("Subscript out of range")});
+    return read;
 }
 
-bool ItemDialog::showItem(Procedure& proc)
+void ItemDialog::showItem()
 {
-    SUMBREL_STEP_OR(proc, false, {
-        m_photoLabel->setAccessibleName(access::Tr("%1 사진").arg(item().name));
-        ShowMenuPhoto(m_photoLabel, item().num);
-    });
-    SUMBREL_STEP_OR(proc, false, {
-        // A screen reader announces the dialog by the item.
-        setWindowTitle(item().name);
-        setAccessibleName(item().name);
-        m_nameLabel->setText(item().name);
-        m_compositionLabel->setText(item().composition);
-        m_descriptionLabel->setText(item().description);
-        m_priceLabel->setText(menu::UnitWordApart() ? item().price.caption() : menu::WonText(item().price));
-        for (QLabel* label : {m_nameLabel, m_compositionLabel, m_descriptionLabel, m_priceLabel})
-            FitToPlace(label);
-    });
-    SUMBREL_STEP_OR(proc, false, showQuantity());
-    return true;
+    m_photoLabel->setAccessibleName(access::Tr("%1 사진").arg(item().name));
+    if (const std::optional<Fault> fault = ShowMenuPhoto(m_photoLabel, item().num))
+        TraceFault(m_frame.name, QStringLiteral("Form_Activate"), __LINE__, *fault);
+    // A screen reader announces the dialog by the item.
+    setWindowTitle(item().name);
+    setAccessibleName(item().name);
+    m_nameLabel->setText(item().name);
+    m_compositionLabel->setText(item().composition);
+    m_descriptionLabel->setText(item().description);
+    m_priceLabel->setText(menu::UnitWordApart() ? item().price.caption() : menu::WonText(item().price));
+    for (QLabel* label : {m_nameLabel, m_compositionLabel, m_descriptionLabel, m_priceLabel})
+        FitToPlace(label);
+    showQuantity();
 }
 
 void ItemDialog::showQuantity()
 {
-    SetNum->setText(quantity().text());
-    SetNum->setAccessibleName(access::QuantityText(quantity().value()));
+    m_quantityLabel->setText(quantity().text());
+    m_quantityLabel->setAccessibleName(access::QuantityText(quantity().value()));
 }
 
 void ItemDialog::showTotal(const QString& totalText)
 {
     // A screen reader hears what the amount is.
-    Total->setText(menu::UnitWordApart() ? totalText : access::Tr("%1원").arg(totalText));
-    FitToPlace(Total);
-    Total->setAccessibleName(access::Tr("합계 %1").arg(access::Tr("%1원").arg(totalText)));
-    Total->setAccessibleDescription(Total->accessibleName());
+    m_totalLabel->setText(menu::UnitWordApart() ? totalText : access::Tr("%1원").arg(totalText));
+    FitToPlace(m_totalLabel);
+    m_totalLabel->setAccessibleName(access::Tr("합계 %1").arg(access::Tr("%1원").arg(totalText)));
+    m_totalLabel->setAccessibleDescription(m_totalLabel->accessibleName());
 }
 
 void ItemDialog::makeItemTexts(const ItemPlaces& at)
@@ -235,7 +227,7 @@ void ItemDialog::makeTotal(const TotalPlaces& at)
     const Palette::ItemDialogs& c = Colours().itemDialogs;
     FitToPlace(MakeLabel(this, QStringLiteral("lblTotalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
                          at.captionAlignment, {}, at.captionText));
-    Total = MakeLabel(this, QStringLiteral("Total"), menu::UnitWordApart() ? at.amount : at.amount | at.unit,
+    m_totalLabel = MakeLabel(this, QStringLiteral("Total"), menu::UnitWordApart() ? at.amount : at.amount | at.unit,
                       KeyFont(at.amountSize), c.navy, Qt::AlignRight | Qt::AlignVCenter);
     MakeLabel(this, QStringLiteral("lblTotalUnit"), at.unit, LabelFont(at.unitSize), c.navy,
               Qt::AlignLeft | Qt::AlignVCenter, {}, menu::UnitWordApart() ? QStringLiteral("원") : QString());
@@ -244,14 +236,14 @@ void ItemDialog::makeTotal(const TotalPlaces& at)
 void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize)
 {
     const Palette& colours = Colours();
-    SetNum_Add[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down,
+    m_quantityKeys[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down,
                                         KeyFont(fontSize), colours.menuPage.quantityKey, colours.keyInk);
-    SetNum = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
+    m_quantityLabel = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
                        Qt::AlignCenter, {});
-    SetNum_Add[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(fontSize),
+    m_quantityKeys[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(fontSize),
                                       colours.menuPage.quantityKey, colours.keyInk);
     for (int i : {kQuantityDown, kQuantityUp}) {
-        CaptionKey* key = SetNum_Add[i];
+        CaptionKey* key = m_quantityKeys[i];
         connect(key, &CaptionKey::pressed, this, [this, i] { quantityKeyPressed(i); });
         connect(key, &CaptionKey::released, this, [this, i] { quantityKeyReleased(i); });
         connect(key, &CaptionKey::clicked, this, [this, i] { quantityKeyClicked(i); });
@@ -269,14 +261,14 @@ void ItemDialog::makeCountdown(const QRect& geometry)
 
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
 {
-    CmdLabel[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), access::Tr("닫기"), close, KeyFont(fontSize),
+    m_commandKeys[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), access::Tr("닫기"), close, KeyFont(fontSize),
                                   Colours().plainKey, Colours().keyInk);
-    CmdLabel[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), access::Tr("주문 담기"), add, KeyFont(fontSize),
+    m_commandKeys[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), access::Tr("주문 담기"), add, KeyFont(fontSize),
                                 {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
                                 Colours().inkOnDark);
     for (int i : {kCmdClose, kCmdAdd}) {
-        FitToPlace(CmdLabel[i]);
-        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
+        FitToPlace(m_commandKeys[i]);
+        connect(m_commandKeys[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
     }
 }
 
@@ -292,12 +284,12 @@ void ItemDialog::quantityKeyClicked(int index)
 void ItemDialog::quantityKeyPressed(int index)
 {
     m_hold.press(index);
-    AutoIncrement.start(menu::kRepeatTickMs);
+    m_autoRepeat.start(menu::kRepeatTickMs);
 }
 
 void ItemDialog::quantityKeyReleased(int)
 {
-    AutoIncrement.stop();
+    m_autoRepeat.stop();
     m_hold.release();
 }
 
@@ -306,14 +298,14 @@ void ItemDialog::autoRepeatTick()
     if (const std::optional<int> key = m_hold.tick())
         quantityKeyClicked(*key);
     else if (!m_hold.held())
-        AutoIncrement.stop();  // the hold ran out without a release
+        m_autoRepeat.stop();  // the hold ran out without a release
 }
 
 CaptionKey* ItemDialog::takeKey(int index)
 {
-    if (index < 0 || index >= kPanelKeyCount || !CmdLabel[index])
+    if (index < 0 || index >= kPanelKeyCount || !m_commandKeys[index])
         return nullptr;
-    CaptionKey* key = CmdLabel[index];
+    CaptionKey* key = m_commandKeys[index];
     // A key works once; nothing acts while the dialog is closing.
     if (!key->isKeyEnabled() || m_closing)
         return nullptr;
@@ -338,7 +330,7 @@ void ItemDialog::closeDialog(int result)
         return;
     m_closing = true;
     m_idleTick.stop();
-    AutoIncrement.stop();
+    m_autoRepeat.stop();
     m_closeResult = result;
     m_closeDelay.start(kCloseDelayMs);
 }
@@ -347,7 +339,7 @@ void ItemDialog::done(int result)
 {
     m_closing = true;
     m_idleTick.stop();
-    AutoIncrement.stop();
+    m_autoRepeat.stop();
     m_closeDelay.stop();
     QDialog::done(result);
     if (m_reported)

@@ -25,7 +25,6 @@ namespace sumbrel {
 
 class CaptionKey;
 class KeypadNavigator;
-class Procedure;
 
 class ItemDialog : public QDialog {
     Q_OBJECT
@@ -61,13 +60,13 @@ public:
     // What the dialog says when it shows and again on "*".
     QString intro() const;
     KeypadNavigator* keypad() const { return m_keypad; }
-    // CmdLabel(0..3); the page keys 1 and 2 only where there are option groups to page.
+    // m_commandKeys(0..3); the page keys 1 and 2 only where there are option groups to page.
     enum CmdIndex : int { kCmdClose = 0, kCmdPageBack = 1, kCmdPageNext = 2, kCmdAdd = 3, kPanelKeyCount = 4 };
     enum QuantityKey : int { kQuantityDown = 0, kQuantityUp = 1 };
 
     // The content from the catalogue row; runs once, at the first showing.
     virtual void activate() = 0;
-    // Recomputes m_line, Total and the add key's colour.
+    // Recomputes m_line, m_totalLabel and the add key's colour.
     virtual bool computeTotal() = 0;
     virtual void commandKeyClicked(int index) = 0;
     void quantityKeyClicked(int index);
@@ -104,10 +103,10 @@ protected:
 
     // Size, place, skin, rounded corners; the idle deadline starts.
     void build();
-    // The catalogue row m_menuIndex; throws when there is none.
-    menu::MenuItem ReadItem() const;
-    // Photo, texts and quantity, each a step of the procedure; false when the procedure ends.
-    bool showItem(Procedure& proc);
+    // The catalogue row m_menuIndex; none (traced) when the catalogue has no such row.
+    std::optional<menu::MenuItem> readItem() const;
+    // Photo, texts and quantity; a photo that cannot be read is traced and its placeholder shown.
+    void showItem();
 
     // Where the item's photo and texts stand, and their sizes where the two dialogs differ.
     struct ItemPlaces {
@@ -127,12 +126,12 @@ protected:
         int unitSize = 20;
     };
     void makeTotal(const TotalPlaces& at);
-    // SetNum between its two keys, wired for touch, double touch and hold.
+    // m_quantityLabel between its two keys, wired for touch, double touch and hold.
     void makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize = 28);
     void makeCountdown(const QRect& geometry);
-    // CmdLabel(0) closes, CmdLabel(3) adds; both wired.
+    // m_commandKeys(0) closes, m_commandKeys(3) adds; both wired.
     void makeCommandKeys(const QRect& close, const QRect& add, int fontSize = 24);
-    // SetNum and Total, with what a screen reader says of them.
+    // m_quantityLabel and m_totalLabel, with what a screen reader says of them.
     void showQuantity();
     void showTotal(const QString& totalText);
 
@@ -166,7 +165,7 @@ protected:
     KeypadNavigator* m_keypad = nullptr;
     // After the state event() reads: parenting a timer sends the dialog a ChildAdded event.
     ClockTimer m_idleTick{this};
-    ClockTimer AutoIncrement{this};
+    ClockTimer m_autoRepeat{this};
     ClockTimer m_closeDelay{this};
     int m_closeResult = Rejected;
 
@@ -175,11 +174,11 @@ protected:
     QLabel* m_compositionLabel = nullptr;
     QLabel* m_descriptionLabel = nullptr;
     QLabel* m_priceLabel = nullptr;
-    QLabel* SetNum = nullptr;
-    QLabel* Total = nullptr;
+    QLabel* m_quantityLabel = nullptr;
+    QLabel* m_totalLabel = nullptr;
     QLabel* m_idleCountdownLabel = nullptr;
-    std::array<CaptionKey*, 2> SetNum_Add{};
-    std::array<CaptionKey*, kPanelKeyCount> CmdLabel{};
+    std::array<CaptionKey*, 2> m_quantityKeys{};
+    std::array<CaptionKey*, kPanelKeyCount> m_commandKeys{};
 };
 
 }  // namespace sumbrel

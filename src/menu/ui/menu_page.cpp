@@ -145,17 +145,13 @@ bool MenuPage::event(QEvent* e)
 
 void MenuPage::activate()
 {
-    // Every step goes on with the next when it fails.
-    Procedure proc(kModule, QStringLiteral("Form_Activate"));
     if (!m_loadPending) {
-        proc.run(__LINE__, [] { ActivationLine(QStringLiteral("Quit")); });
+        ActivationLine(QStringLiteral("Quit"));
         return;
     }
-    proc.run(__LINE__, [this] {
-        ActivationLine(QStringLiteral("Enter"));
-        m_loadPending = false;
-    });
-    proc.run(__LINE__, [this] { startLoad(); });
+    ActivationLine(QStringLiteral("Enter"));
+    m_loadPending = false;
+    startLoad();
 }
 
 // The three answers are fetched and read on a thread of their own; the page keeps answering touches
@@ -186,30 +182,21 @@ void MenuPage::loadArrived(const MenuPageData& data)
     m_loadDeadline->stop();
     if (!loading())
         return;
-    // Every step goes on with the next when it fails, as the activation's own.
-    Procedure proc(kModule, QStringLiteral("Form_Activate"));
-    MenuLoad applied;
-    proc.run(__LINE__, [&applied, &data] { applied = MenuPageService::apply(data); });
+    const MenuLoad applied = MenuPageService::apply(data);
     const std::optional<MenuPageEnd> end = m_model.loadEnded(applied.menu);
     if (end) {
         LoadLine(QStringLiteral("메뉴를 불러오지 못함: 응답이 없거나 올바르지 않음"));
         closePage(*end);
         return;
     }
-    proc.run(__LINE__, [this] {
-        showTabs();
-        showTiles();
-    });
-    proc.run(__LINE__, [this] { drawOrder(); });
-    proc.run(__LINE__, [this] {
-        showLoading(false);
-        m_model.deadline().renew();
-        m_idleTick->start(kIdleTickMs);
-    });
-    proc.run(__LINE__, [this] {
-        m_keypad->refresh();
-        access::Guide(intro());
-    });
+    showTabs();
+    showTiles();
+    drawOrder();
+    showLoading(false);
+    m_model.deadline().renew();
+    m_idleTick->start(kIdleTickMs);
+    m_keypad->refresh();
+    access::Guide(intro());
 }
 
 void MenuPage::loadOverdue()
@@ -415,22 +402,12 @@ void MenuPage::tileClicked(int k)
     // Touches queued behind this one would land on the page while it darkens; none acts until the
     // dialog is up.
     m_tileDrop.emplace(this);
-    // From here every step goes on with the next when it fails.
-    Procedure proc(kModule, QStringLiteral("picMenu_Click"));
-    proc.run(__LINE__, [this] {
-        m_idleTick->stop();
-        m_backdrop->show();
-        m_backdrop->raise();
-        m_backdrop->repaint();
-        ApplyTranslucency(m_backdrop, Colours().menuPage.shadow);
-    });
-    bool opened = false;
-    proc.run(__LINE__, [this, &touch, &opened] {
-        openItemDialog(touch);
-        opened = true;
-    });
-    if (!opened && m_dialogTile == k)
-        itemDialogClosed(std::nullopt);
+    m_idleTick->stop();
+    m_backdrop->show();
+    m_backdrop->raise();
+    m_backdrop->repaint();
+    ApplyTranslucency(m_backdrop, Colours().menuPage.shadow);
+    openItemDialog(touch);
 }
 
 void MenuPage::openItemDialog(const TileTouch& touch)
@@ -451,23 +428,19 @@ void MenuPage::itemDialogClosed(const std::optional<order::OrderLine>& added)
         return;
     m_tiles[size_t(m_dialogTile)].frame->setEnabled(true);
     m_dialogTile = -1;
-    // Every step goes on with the next when it fails.
-    Procedure proc(kModule, QStringLiteral("picMenu_Click"));
-    proc.run(__LINE__, [this, &added] {
-        m_tileDrop.reset();
-        m_model.afterDialog(added);
-        m_backdrop->hide();
-        // The page may have closed meanwhile (it never does while a dialog is up, but a caller may
-        // close it): no idle limit then.
-        if (isVisible())
-            m_idleTick->start(kIdleTickMs);
-        drawOrder();
-        m_model.scrollToEnd();
-        showList();
-        m_keypad->refresh();
-        if (added)
-            sayLineAdded(*added);
-    });
+    m_tileDrop.reset();
+    m_model.afterDialog(added);
+    m_backdrop->hide();
+    // The page may have closed meanwhile (it never does while a dialog is up, but a caller may
+    // close it): no idle limit then.
+    if (isVisible())
+        m_idleTick->start(kIdleTickMs);
+    drawOrder();
+    m_model.scrollToEnd();
+    showList();
+    m_keypad->refresh();
+    if (added)
+        sayLineAdded(*added);
 }
 
 void MenuPage::commandKeyClicked(int index)

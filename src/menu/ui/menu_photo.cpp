@@ -96,10 +96,11 @@ bool SetMenuPhoto(QLabel* photo, const QString& num)
     return !FileExists(path);
 }
 
-void ShowMenuPhoto(QLabel* photo, const QString& num)
+std::optional<Fault> ShowMenuPhoto(QLabel* photo, const QString& num)
 {
-    if (!SetMenuPhoto(photo, num))
-        throw Failure(kPictureLoad, QStringLiteral("Error loading picture ") + menu::MenuPhotoPath(num));
+    if (SetMenuPhoto(photo, num))
+        return std::nullopt;
+    return Fault{kPictureLoad, QStringLiteral("Error loading picture ") + menu::MenuPhotoPath(num)};
 }
 
 }  // namespace sumbrel

@@ -3,6 +3,9 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <optional>
+
+#include "startup/trace_log.h"
 
 class QLabel;
 
@@ -14,7 +17,7 @@ QPixmap MenuPhotoPlaceholder(QSize size);
 // menuImageFolder + "/" + num + ".png" drawn to the label's size on white, else the placeholder.
 // False when the file exists but cannot be read (the placeholder shows then).
 bool SetMenuPhoto(QLabel* photo, const QString& num);
-// As SetMenuPhoto; a file that exists but cannot be read goes on to the caller as a failure.
-void ShowMenuPhoto(QLabel* photo, const QString& num);
+// As SetMenuPhoto; a file that exists but cannot be read is the fault returned, for the caller's trace.
+std::optional<Fault> ShowMenuPhoto(QLabel* photo, const QString& num);
 
 }  // namespace sumbrel

@@ -86,9 +86,9 @@ void OptionItemDialog::buildWidgets()
     // In the order each layout has always been built in: the drawn text follows it to the pixel.
     if (FullScreen())
         makeTotal(at.total);
-    CmdLabel[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ ") + access::Tr("이전"),
+    m_commandKeys[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ ") + access::Tr("이전"),
                                      at.pageBack, KeyFont(18), Colours().plainKey, Colours().keyInk);
-    CmdLabel[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), access::Tr("다음") + QStringLiteral(" ▶"),
+    m_commandKeys[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), access::Tr("다음") + QStringLiteral(" ▶"),
                                      at.pageNext, KeyFont(18), Colours().plainKey, Colours().keyInk);
     makeQuantityKeys(at.down, at.shown, at.up, at.quantitySize);
     if (!FullScreen())
@@ -98,8 +98,8 @@ void OptionItemDialog::buildWidgets()
                                           .arg(CssColour(Colours().accentKey.rest), CssColour(Colours().keyInk))
                                           .arg(m_chosenCountLabel->height() / 2));
     for (int i : {kCmdPageBack, kCmdPageNext}) {
-        FitToPlace(CmdLabel[i]);
-        connect(CmdLabel[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
+        FitToPlace(m_commandKeys[i]);
+        connect(m_commandKeys[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
     }
 
     m_optionsArea = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
@@ -134,27 +134,27 @@ void OptionItemDialog::buildWidgets()
 
 void OptionItemDialog::activate()
 {
-    Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
-    SUMBREL_STEP(proc, {
-        m_model = OptionMenu(ReadItem(), m_at.paging);
-        // A group or option without a name is not offered: what was left out is traced once, here.
-        for (const QString& note : m_model.notes())
-            WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num
-                     + QStringLiteral(" ") + note);
-    });
-    if (!showItem(proc))
+    std::optional<menu::MenuItem> read = readItem();
+    // No such item in the catalogue: nothing to offer, and nothing the customer could add.
+    if (!read) {
+        closeDialog(Rejected);
         return;
-    SUMBREL_STEP(proc, m_chosenCountLabel->setText(QString::number(m_model.groupCount())));
-    SUMBREL_STEP(proc, {
-        // The page keys only where there is a second page.
-        const bool paged = m_model.groupPages() > 1;
-        CmdLabel[kCmdPageBack]->setVisible(paged);
-        CmdLabel[kCmdPageNext]->setVisible(paged);
-    });
+    }
+    m_model = OptionMenu(std::move(*read), m_at.paging);
+    // A group or option without a name is not offered: what was left out is traced once, here.
+    for (const QString& note : m_model.notes())
+        WriteLog(QStringLiteral("  [frmMenuSelectSubB→Form_Activate] menu ") + m_model.item().num + QStringLiteral(" ")
+                 + note);
+    showItem();
+    m_chosenCountLabel->setText(QString::number(m_model.groupCount()));
+    // The page keys only where there is a second page.
+    const bool paged = m_model.groupPages() > 1;
+    m_commandKeys[kCmdPageBack]->setVisible(paged);
+    m_commandKeys[kCmdPageNext]->setVisible(paged);
     for (int j = 0; j < kOptionGroups; ++j)
-        SUMBREL_STEP(proc, showOptionGroup(j));
-    SUMBREL_STEP(proc, placePanels());
-    SUMBREL_STEP(proc, computeTotal());
+        showOptionGroup(j);
+    placePanels();
+    computeTotal();
 }
 
 void OptionItemDialog::showOptionGroup(int j)
@@ -303,7 +303,7 @@ bool OptionItemDialog::computeTotal()
     m_model.computeTotal();
     m_line = m_model.selection();
     showTotal(m_model.totalText());
-    CmdLabel[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
+    m_commandKeys[kCmdAdd]->setForeground(m_model.valid() ? Colours().inkOnDark : Colours().itemDialogs.invalidAddInk);
     return true;
 }
 

@@ -65,12 +65,9 @@ QPixmap PictureCache::scaled(const QString& path, QSize size)
     if (const QPixmap* hit = m_cache.object(key))
         return *hit;
     ++m_decodes;
-    QPixmap picture;
-    try {
-        picture = LoadPictureScaled(path, size.width(), size.height(), kPictureBackground, false);
-    } catch (...) {
-        // An undecodable file is remembered as such until it changes.
-    }
+    // An undecodable file is remembered as such (a null picture) until it changes.
+    const QPixmap picture =
+        LoadPictureScaled(path, size.width(), size.height(), kPictureBackground, false).value_or(QPixmap());
     keep(key, picture);
     return picture;
 }
@@ -117,14 +114,11 @@ void PictureCache::queue(const QString& key, const Wanted& wanted)
         // The customer has gone elsewhere since: the worker is free for the pages now wanted.
         const bool stale = current->load() != round;
         QImage image;
-        if (!stale) {
-            try {
-                image = LoadImageScaled(wanted.first, wanted.second.width(), wanted.second.height(), kPictureBackground,
-                                        false);
-            } catch (...) {
-                // Kept as undecodable, as scaled() keeps it.
-            }
-        }
+        // An undecodable file is kept as a null image, as scaled() keeps it.
+        if (!stale)
+            image = LoadImageScaled(wanted.first, wanted.second.width(), wanted.second.height(), kPictureBackground,
+                                    false)
+                        .value_or(QImage());
         QueueTo(&m_receiver, [this, key, round, image, stale] { arrived(key, round, image, !stale); });
     });
     m_jobsWaiting.notify_one();

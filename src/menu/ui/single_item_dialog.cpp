@@ -173,11 +173,15 @@ void SingleItemDialog::buildWidgets()
 
 void SingleItemDialog::activate()
 {
-    Procedure proc(m_frame.name, QStringLiteral("Form_Activate"));
-    SUMBREL_STEP(proc, m_model = menu::SingleMenu(ReadItem()));
-    if (!showItem(proc))
+    std::optional<menu::MenuItem> read = readItem();
+    // No such item in the catalogue: nothing to offer, and nothing the customer could add.
+    if (!read) {
+        closeDialog(Rejected);
         return;
-    SUMBREL_STEP(proc, computeTotal());
+    }
+    m_model = menu::SingleMenu(std::move(*read));
+    showItem();
+    computeTotal();
 }
 
 bool SingleItemDialog::computeTotal()
@@ -185,7 +189,7 @@ bool SingleItemDialog::computeTotal()
     m_model.computeTotal();
     m_line = m_model.line();
     showTotal(m_model.totalText());
-    CmdLabel[kCmdAdd]->setForeground(Colours().inkOnDark);
+    m_commandKeys[kCmdAdd]->setForeground(Colours().inkOnDark);
     return true;
 }
 

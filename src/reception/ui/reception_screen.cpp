@@ -64,21 +64,18 @@ ReceptionScreen::~ReceptionScreen()
 
 void ReceptionScreen::build()
 {
-    Procedure proc(QString(), QStringLiteral("Form_Load"));
-    SUMBREL_STEP(proc, {
-        setFixedSize(Px(StageDesign()));
-        if (gs().useDualMonitor) {
-            move(gs().LeftO, gs().TopO);
-        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-        }
-    });
-    SUMBREL_STEP(proc, buildPanels());
-    SUMBREL_STEP(proc, buildNavigation());
-    SUMBREL_STEP(proc, showStartState());
-    SUMBREL_STEP(proc, loadSettings());
-    SUMBREL_STEP(proc, ShowText(m_shopName, gs().shopName));
+    setFixedSize(Px(StageDesign()));
+    if (gs().useDualMonitor) {
+        move(gs().LeftO, gs().TopO);
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+    buildPanels();
+    buildNavigation();
+    showStartState();
+    loadSettings();
+    ShowText(m_shopName, gs().shopName);
 }
 
 // ---- the start state ---------------------------------------------------------------------------
@@ -182,11 +179,7 @@ bool ReceptionScreen::pollWaitingStatus()
 
 void ReceptionScreen::pollTick()
 {
-    try {
-        pollWaitingStatus();
-    } catch (...) {
-        // The poll's failures never reach the timer.
-    }
+    pollWaitingStatus();
 }
 
 // ---- the submission ----------------------------------------------------------------------------

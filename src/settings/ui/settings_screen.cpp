@@ -32,8 +32,6 @@ namespace sumbrel {
 
 namespace {
 
-using settings::Step;
-
 // A key press as the text box reports it before applying it: a character, backspace, enter, or a
 // composed character from the input method.
 bool IsTypedKey(const QEvent* event)
@@ -73,67 +71,55 @@ SettingsScreen::~SettingsScreen()
 void SettingsScreen::build()
 {
     // Placement: over the reception screen, or centred where there is none.
-    Step([&] {
-        if (QWidget* owner = parentWidget()) {
-            move(owner->window()->pos());
-        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            move(screen->geometry().center() - rect().center());
-        }
-    });
-    Step([&] { m_background = SkinPicture(QStringLiteral("0201.gif")); });
-    Step([&] {
-        const QString wait = SkinFile(QStringLiteral("0106.gif"));
-        if (FileExists(wait)) {
-            m_waitMovie = std::make_unique<QMovie>(wait);
-            m_waitPicture->setMovie(m_waitMovie.get());
-            m_waitPicture->show();
-        }
-    });
+    if (QWidget* owner = parentWidget()) {
+        move(owner->window()->pos());
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+    m_background = SkinPicture(QStringLiteral("0201.gif"));
+    const QString wait = SkinFile(QStringLiteral("0106.gif"));
+    if (FileExists(wait)) {
+        m_waitMovie = std::make_unique<QMovie>(wait);
+        m_waitPicture->setMovie(m_waitMovie.get());
+        m_waitPicture->show();
+    }
     showWaitPanel(false);
 
     const settings::OpeningValues opened = settings::ReadOpeningValues();
     m_entry = settings::EntryAtOpening(opened);
     tellSaveProblem(opened.saveProblem);
-    Step([&] { m_imageFileBox->setText(opened.imagefile); });
-    Step([&] {
-        if (opened.alramsound)
-            m_volumeSlider->setValue(*opened.alramsound);
-        m_volumeLabel->setText(QString::number(m_entry.alramsound));
-    });
-    Step([&] {
-        m_combo[3]->clear();
-        m_combo[3]->addItems(settings::AlarmTexts());
-        m_combo[3]->setCurrentIndex(opened.alramkind);
-    });
-    Step([&] { m_combo[0]->setCurrentIndex(opened.visiblesb1); });
-    Step([&] { m_combo[2]->setCurrentIndex(opened.visiblesb2); });
-    Step([&] {
-        // A stored time outside the list is still shown, and kept when the screen closes.
-        int index = m_combo[1]->findText(opened.calltime);
-        if (index < 0) {
-            m_combo[1]->addItem(opened.calltime);
-            index = m_combo[1]->count() - 1;
-        }
-        m_combo[1]->setCurrentIndex(index);
-    });
-    Step([&] { m_callTextBox->setText(opened.calltext); });
-    Step([&] { m_bottomTextBox->setText(opened.bottomtext); });
-    Step([&] {
-        m_dualMonitorBox->setChecked(opened.useDualMonitor);
-        m_callLeftBox->setText(m_entry.LeftC);
-        m_callTopBox->setText(m_entry.TopC);
-        m_orderLeftBox->setText(m_entry.LeftO);
-        m_orderTopBox->setText(m_entry.TopO);
-    });
+    m_imageFileBox->setText(opened.imagefile);
+    if (opened.alramsound)
+        m_volumeSlider->setValue(*opened.alramsound);
+    m_volumeLabel->setText(QString::number(m_entry.alramsound));
+    m_alarmKindBox->clear();
+    m_alarmKindBox->addItems(settings::AlarmTexts());
+    m_alarmKindBox->setCurrentIndex(opened.alramkind);
+    m_calledCustomerBox->setCurrentIndex(opened.visiblesb1);
+    m_preparingCustomerBox->setCurrentIndex(opened.visiblesb2);
+    // A stored time outside the list is still shown, and kept when the screen closes.
+    int index = m_callTimeBox->findText(opened.calltime);
+    if (index < 0) {
+        m_callTimeBox->addItem(opened.calltime);
+        index = m_callTimeBox->count() - 1;
+    }
+    m_callTimeBox->setCurrentIndex(index);
+    m_callTextBox->setText(opened.calltext);
+    m_bottomTextBox->setText(opened.bottomtext);
+    m_dualMonitorBox->setChecked(opened.useDualMonitor);
+    m_callLeftBox->setText(m_entry.LeftC);
+    m_callTopBox->setText(m_entry.TopC);
+    m_orderLeftBox->setText(m_entry.LeftO);
+    m_orderTopBox->setText(m_entry.TopO);
     showPinState();
 }
 
 void SettingsScreen::connectElements()
 {
-    connect(m_combo[0], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb1 = i; });
-    connect(m_combo[1], &QComboBox::currentTextChanged, this, [this](const QString& t) { m_entry.calltime = t; });
-    connect(m_combo[2], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb2 = i; });
-    connect(m_combo[3], &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.alramkind = i; });
+    connect(m_calledCustomerBox, &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb1 = i; });
+    connect(m_callTimeBox, &QComboBox::currentTextChanged, this, [this](const QString& t) { m_entry.calltime = t; });
+    connect(m_preparingCustomerBox, &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.visiblesb2 = i; });
+    connect(m_alarmKindBox, &QComboBox::currentIndexChanged, this, [this](int i) { m_entry.alramkind = i; });
     connect(m_volumeSlider, &QSlider::valueChanged, this, [this](int v) { volumeChanged(v); });
     connect(m_bottomTextBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.bottomtext = t; });
     connect(m_callTextBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_entry.calltext = t; });
@@ -161,7 +147,7 @@ void SettingsScreen::connectElements()
 void SettingsScreen::volumeChanged(int value)
 {
     m_entry.alramsound = value;
-    Step([&] { m_volumeLabel->setText(QString::number(value)); });
+    m_volumeLabel->setText(QString::number(value));
     tellSaveProblem(settings::SaveProblemText(settings::WriteVolume(value)));
 }
 
@@ -183,7 +169,7 @@ void SettingsScreen::chooseImageFileClicked()
     settings::ChooseImageFile([screen = QPointer<SettingsScreen>(this)](const QString& path, const IniWriteResult& written) {
         if (!screen)
             return;
-        Step([&] { screen->m_imageFileBox->setText(path); });
+        screen->m_imageFileBox->setText(path);
         screen->tellSaveProblem(settings::SaveProblemText(written));
     });
 }
@@ -193,15 +179,13 @@ void SettingsScreen::downloadPicturesClicked()
     if (m_downloading)
         return;
     m_downloading = true;
-    Step([&] {
-        // Until the first report the bar only shows that something runs.
-        m_waitProgress->setRange(0, 0);
-        m_waitCount->clear();
-        m_waitItem->clear();
-        m_stopDownloadKey->setCaption(QStringLiteral("중지"));
-        m_stopDownloadKey->setKeyEnabled(true);
-        showWaitPanel(true);
-    });
+    // Until the first report the bar only shows that something runs.
+    m_waitProgress->setRange(0, 0);
+    m_waitCount->clear();
+    m_waitItem->clear();
+    m_stopDownloadKey->setCaption(QStringLiteral("중지"));
+    m_stopDownloadKey->setKeyEnabled(true);
+    showWaitPanel(true);
     m_downloadCancel = std::make_shared<std::atomic<bool>>(false);
     DownloadOptions options;
     options.cancel = m_downloadCancel;
@@ -214,19 +198,13 @@ void SettingsScreen::downloadPicturesClicked()
     // waits for the thread before the screen is gone.
     const bool started = m_download.run<DownloadSummary>(
         [this, options](const CancelFlag&) {
-            DownloadSummary summary;
-            try {
-                summary = DownloadPictures(
-                    [this](int done, int total, const QString& current) {
-                        QueueTo(this, [this, done, total, current] {
-                            Step([&] { showProgress(settings::DownloadPanelFor(done, total, current)); });
-                        });
-                    },
-                    options);
-            } catch (...) {
-                summary.failed = -1;
-            }
-            return summary;
+            return DownloadPictures(
+                [this](int done, int total, const QString& current) {
+                    QueueTo(this, [this, done, total, current] {
+                        showProgress(settings::DownloadPanelFor(done, total, current));
+                    });
+                },
+                options);
         },
         [this](const DownloadSummary& summary) { downloadFinished(summary); });
     if (!started)
@@ -238,10 +216,8 @@ void SettingsScreen::stopDownload()
     if (!m_downloading || !m_downloadCancel)
         return;
     m_downloadCancel->store(true);
-    Step([&] {
-        m_stopDownloadKey->setCaption(QStringLiteral("중지하는 중"));
-        m_stopDownloadKey->setKeyEnabled(false);
-    });
+    m_stopDownloadKey->setCaption(QStringLiteral("중지하는 중"));
+    m_stopDownloadKey->setKeyEnabled(false);
 }
 
 void SettingsScreen::downloadFinished(const DownloadSummary& summary)
@@ -249,12 +225,10 @@ void SettingsScreen::downloadFinished(const DownloadSummary& summary)
     showWaitPanel(false);
     m_downloading = false;
     const QString result = settings::DownloadSummaryText(summary);
-    Step([&] { m_downloadResult->setText(result); });
-    Step([&] {
-        const QString head = summary.stopped ? QStringLiteral("서버 이미지 불러오기를 중지했습니다.\n")
-                                             : QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n");
-        MessageBox(head + result, summary.failed != 0 ? MessageIcon::Warning : MessageIcon::Information);
-    });
+    m_downloadResult->setText(result);
+    const QString head = summary.stopped ? QStringLiteral("서버 이미지 불러오기를 중지했습니다.\n")
+                                         : QStringLiteral("서버 이미지 불러오기를 마쳤습니다.\n");
+    MessageBox(head + result, summary.failed != 0 ? MessageIcon::Warning : MessageIcon::Information);
 }
 
 void SettingsScreen::terminateKeyClicked()
@@ -306,11 +280,9 @@ void SettingsScreen::tellSaveProblem(const QString& problem)
 {
     if (problem.isEmpty())
         return;  // an earlier problem stays told until the screen closes
-    Step([&] {
-        m_saveResult->setText(problem);
-        m_saveResult->show();
-        m_hint->hide();
-    });
+    m_saveResult->setText(problem);
+    m_saveResult->show();
+    m_hint->hide();
 }
 
 void SettingsScreen::showWaitPanel(bool shown)
@@ -346,10 +318,8 @@ void SettingsScreen::closeEvent(QCloseEvent* event)
             return;
         }
         m_closed = true;
-        Step([&] {
-            if (QWidget* owner = parentWidget())
-                owner->window()->show();
-        });
+        if (QWidget* owner = parentWidget())
+            owner->window()->show();
         QDialog::done(QDialog::Accepted);
         event->accept();
         Q_EMIT closed();

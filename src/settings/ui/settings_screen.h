@@ -93,7 +93,10 @@ private:
     std::unique_ptr<QMovie> m_waitMovie;
 
     QWidget* m_content = nullptr;
-    std::array<QComboBox*, 4> m_combo{};
+    QComboBox* m_calledCustomerBox = nullptr;
+    QComboBox* m_callTimeBox = nullptr;
+    QComboBox* m_preparingCustomerBox = nullptr;
+    QComboBox* m_alarmKindBox = nullptr;
     QSlider* m_volumeSlider = nullptr;
     QLabel* m_volumeLabel = nullptr;
     QLineEdit* m_imageFileBox = nullptr;

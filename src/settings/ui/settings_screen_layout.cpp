@@ -312,15 +312,15 @@ void SettingsScreen::buildWidgets()
 void SettingsScreen::buildCallDisplayGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("호출 화면"));
-    m_combo[0] = Combo(QStringLiteral("calledCustomerBox"), group);
-    m_combo[0]->addItems(settings::CalledCustomerTexts());
-    Row(grid, QStringLiteral("호출고객"), m_combo[0]);
-    m_combo[2] = Combo(QStringLiteral("preparingCustomerBox"), group);
-    m_combo[2]->addItems(settings::PreparingCustomerTexts());
-    Row(grid, QStringLiteral("준비중고객"), m_combo[2]);
-    m_combo[1] = Combo(QStringLiteral("callTimeBox"), group);
-    m_combo[1]->addItems(settings::CallTimeTexts());
-    Row(grid, QStringLiteral("호출 표시 시간"), m_combo[1]);
+    m_calledCustomerBox = Combo(QStringLiteral("calledCustomerBox"), group);
+    m_calledCustomerBox->addItems(settings::CalledCustomerTexts());
+    Row(grid, QStringLiteral("호출고객"), m_calledCustomerBox);
+    m_preparingCustomerBox = Combo(QStringLiteral("preparingCustomerBox"), group);
+    m_preparingCustomerBox->addItems(settings::PreparingCustomerTexts());
+    Row(grid, QStringLiteral("준비중고객"), m_preparingCustomerBox);
+    m_callTimeBox = Combo(QStringLiteral("callTimeBox"), group);
+    m_callTimeBox->addItems(settings::CallTimeTexts());
+    Row(grid, QStringLiteral("호출 표시 시간"), m_callTimeBox);
 
     auto* image = new QWidget(group);
     auto* row = InlineRow(image, 8);
@@ -338,8 +338,8 @@ void SettingsScreen::buildCallDisplayGroup(QWidget* group)
 void SettingsScreen::buildAlarmGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("알림"));
-    m_combo[3] = Combo(QStringLiteral("alarmKindBox"), group);
-    StackedRow(grid, QStringLiteral("알림 종류"), m_combo[3]);
+    m_alarmKindBox = Combo(QStringLiteral("alarmKindBox"), group);
+    StackedRow(grid, QStringLiteral("알림 종류"), m_alarmKindBox);
 
     auto* volume = new QWidget(group);
     auto* row = InlineRow(volume, 12);
