@@ -27,13 +27,13 @@ bool existCheck(const QString& procedure, const QString& url, const QString& bod
 
 }  // namespace
 
-bool LogoExistCheck(long logoNumber, const CancelFlag& cancel)
+bool LogoPictureExists(long logoNumber, const CancelFlag& cancel)
 {
     return existCheck(QStringLiteral("LogoExistCheck"), endpoints::Url(endpoints::kLogoCheck),
                       endpoints::LogoCheckBody(logoNumber), cancel);
 }
 
-bool MenuExistCheck(long menuNumber, const CancelFlag& cancel)
+bool MenuPictureExists(long menuNumber, const CancelFlag& cancel)
 {
     return existCheck(QStringLiteral("MenuExistCheck"), endpoints::Url(endpoints::kMenuPictureCheck),
                       endpoints::MenuPictureCheckBody(menuNumber), cancel);
@@ -76,7 +76,7 @@ std::optional<Fault> StorePicture(const QString& url, bool isLogo, const Downloa
 
 }  // namespace
 
-bool LoadURLMenuImage(const QString& url, bool isLogo, const DownloadOptions& options)
+bool DownloadPicture(const QString& url, bool isLogo, const DownloadOptions& options)
 {
     const std::optional<Fault> fault = StorePicture(url, isLogo, options);
     if (fault)
@@ -116,15 +116,15 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress, const Downloa
             ++summary.failed;
             return;
         }
-        const bool exists = isLogo ? LogoExistCheck(ParseLong(number), options.cancel)
-                                   : MenuExistCheck(ParseLong(number), options.cancel);
+        const bool exists = isLogo ? LogoPictureExists(ParseLong(number), options.cancel)
+                                   : MenuPictureExists(ParseLong(number), options.cancel);
         const QString url = isLogo ? endpoints::LogoPictureUrl(number) : endpoints::MenuPictureUrl(number);
         if (stopped())
             return;
         if (!exists) {
             WriteLog(QStringLiteral("서버에 ") + what + QStringLiteral(" 없음: ") + number);
             ++summary.absent;
-        } else if (LoadURLMenuImage(url, isLogo, options)) {
+        } else if (DownloadPicture(url, isLogo, options)) {
             WriteLog(QStringLiteral("서버에서 ") + what + QStringLiteral(" 다운로드 성공: ") + url);
             ++summary.stored;
         } else {

@@ -9,8 +9,8 @@
 namespace sumbrel {
 
 // Ask the web service whether the logo / the menu picture exists ("있음" anywhere in the answer).
-bool LogoExistCheck(long logoNumber, const CancelFlag& cancel = {});
-bool MenuExistCheck(long menuNumber, const CancelFlag& cancel = {});
+bool LogoPictureExists(long logoNumber, const CancelFlag& cancel = {});
+bool MenuPictureExists(long menuNumber, const CancelFlag& cancel = {});
 
 // The stored file name of a download URL: the part after the last "/", every "?" removed.
 QString PictureFileName(const QString& url);
@@ -27,7 +27,7 @@ struct DownloadOptions {
 // Only a whole answer with status 200 whose body is a PNG within the limits (kMaxPictureBytes,
 // kMaxPictureSide; decoded when a decoder is given) is stored, through a temporary file renamed
 // over the target, so a failed download leaves the old picture as it was. True when written.
-bool LoadURLMenuImage(const QString& url, bool isLogo, const DownloadOptions& options = {});
+bool DownloadPicture(const QString& url, bool isLogo, const DownloadOptions& options = {});
 
 struct DownloadSummary {
     int stored = 0;

@@ -111,10 +111,10 @@ TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
 TEST_F(PictureDownload, ExistenceChecksSendTheirBodiesAndLookForTheWord)
 {
     shop->clearRequests();
-    EXPECT_TRUE(LogoExistCheck(12));
-    EXPECT_FALSE(LogoExistCheck(13));
-    EXPECT_TRUE(MenuExistCheck(103));
-    EXPECT_FALSE(MenuExistCheck(110));
+    EXPECT_TRUE(LogoPictureExists(12));
+    EXPECT_FALSE(LogoPictureExists(13));
+    EXPECT_TRUE(MenuPictureExists(103));
+    EXPECT_FALSE(MenuPictureExists(110));
     const QJsonArray requests = shop->requests();
     ASSERT_EQ(requests.size(), 4);
     EXPECT_EQ(requests[0].toObject().value(QStringLiteral("raw_body")).toString(),
@@ -130,11 +130,11 @@ TEST_F(PictureDownload, ExistenceChecksSendTheirBodiesAndLookForTheWord)
     // "있음" inside a longer answer counts; other texts and a failed exchange do not.
     shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("status"), 1, 200, 0,
                    QStringLiteral("<p>파일 있음 (200)</p>"));
-    EXPECT_TRUE(MenuExistCheck(110));
+    EXPECT_TRUE(MenuPictureExists(110));
     shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("status"), 1, 200, 0, QStringLiteral("없 음"));
-    EXPECT_FALSE(MenuExistCheck(103));
+    EXPECT_FALSE(MenuPictureExists(103));
     shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("close"), 3);
-    EXPECT_FALSE(MenuExistCheck(103));
+    EXPECT_FALSE(MenuPictureExists(103));
 }
 
 TEST_F(PictureDownload, FileNameOfAUrl)
@@ -183,13 +183,13 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
         if (f.status)
             settings.insert(QStringLiteral("status"), QString::number(f.status));
         shop->addFault(QStringLiteral("/menuimag/103.png"), QString::fromLatin1(f.kind), settings);
-        EXPECT_FALSE(LoadURLMenuImage(url, false)) << f.name;
+        EXPECT_FALSE(DownloadPicture(url, false)) << f.name;
         EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old) << f.name;
         EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList{QStringLiteral("103.png")}) << f.name;
     }
     // A refused picture that was not there before is not created either.
     shop->setFault(QStringLiteral("/menuimag/104.png"), QStringLiteral("status"), 1, 404);
-    EXPECT_FALSE(LoadURLMenuImage(endpoints::MenuPictureUrl(QStringLiteral("104")), false));
+    EXPECT_FALSE(DownloadPicture(endpoints::MenuPictureUrl(QStringLiteral("104")), false));
     EXPECT_FALSE(QFile::exists(local(QStringLiteral("104.png"))));
     // The failure is traced under the procedure's name.
     bool traced = false;
@@ -198,7 +198,7 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
     EXPECT_TRUE(traced);
 
     // Without a fault the same call replaces it with the service's picture.
-    EXPECT_TRUE(LoadURLMenuImage(url, false));
+    EXPECT_TRUE(DownloadPicture(url, false));
     EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
 }
 
@@ -325,10 +325,10 @@ TEST_F(PictureDownload, ANumberThatIsNotDigitsNamesNoUrlAndNoFile)
 TEST_F(PictureDownload, SmallerPictureOverALargerFileLeavesExactlyTheNewBytes)
 {
     WriteFile(local(QStringLiteral("103.png")), QByteArray(served(103).size() * 3 + 1000, 'x'));
-    ASSERT_TRUE(LoadURLMenuImage(endpoints::MenuPictureUrl(QStringLiteral("103")), false));
+    ASSERT_TRUE(DownloadPicture(endpoints::MenuPictureUrl(QStringLiteral("103")), false));
     EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
     // The logo goes to logo.png whatever the URL's file name is.
-    ASSERT_TRUE(LoadURLMenuImage(endpoints::LogoPictureUrl(QStringLiteral("12")), true));
+    ASSERT_TRUE(DownloadPicture(endpoints::LogoPictureUrl(QStringLiteral("12")), true));
     EXPECT_EQ(ReadFile(local(QStringLiteral("logo.png"))), servedLogo());
     EXPECT_FALSE(QFile::exists(local(QStringLiteral("logo12_1.png"))));
     // No leftovers of the temporary files.
