@@ -27,8 +27,9 @@ order::Order TwentyLines(int firstQuantity)
         const int quantity = i == 0 ? firstQuantity : 1 + i % 3;
         const QString name = QStringLiteral("아이스 카페 라떼 %1").arg(i + 1);
         if (i % 3 == 0)
-            lines.add(order::Line(name, 5300, quantity,
-                                  {{u"사이즈", u"라지", 500}, {u"토핑", u"휘핑크림", 300}, {u"토핑", u"시럽 추가", 500}}));
+            lines.add(
+                order::Line(name, 5300, quantity,
+                            {{u"사이즈", u"라지", 500}, {u"토핑", u"휘핑크림", 300}, {u"토핑", u"시럽 추가", 500}}));
         else
             lines.add(order::Line(name, 5300, quantity));
     }
@@ -41,12 +42,13 @@ struct OrderListBench {
         gs().programFolder = folder.path();
         sumbrel::testing::LogInTo(shop);
         screen = std::make_unique<ReceptionScreen>();
-        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
-            cart::OrderCart result = order;
-            result.order = carts[0];
-            result.selectionConfirmed = true;
-            screen->menuClosed(result);
-        });
+        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(),
+                         [this](const cart::OrderCart& order) {
+                             cart::OrderCart result = order;
+                             result.order = carts[0];
+                             result.selectionConfirmed = true;
+                             screen->menuClosed(result);
+                         });
         screen->findChild<CaptionKey*>(QStringLiteral("panelKey_%1").arg(int(reception::PanelKey::Takeout)))->touch();
     }
     double sample()

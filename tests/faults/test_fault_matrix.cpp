@@ -249,8 +249,9 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
         EXPECT_EQ(outcome == OrderState::Accepted, answeredWithSuccess) << f.name;
     }
     // What a customer's Korean becomes after the proxy's latin-1 page: the shop reads it whole.
-    EXPECT_EQ(service.submit({QStringLiteral("01099998888"), QStringLiteral("매장식사"), QStringLiteral("0"), {}}, cart),
-              OrderState::Accepted);
+    EXPECT_EQ(
+        service.submit({QStringLiteral("01099998888"), QStringLiteral("매장식사"), QStringLiteral("0"), {}}, cart),
+        OrderState::Accepted);
     const QJsonObject last = shop->orders().last().toObject();
     EXPECT_EQ(last[QStringLiteral("where")].toString(), QStringLiteral("매장식사"));
     EXPECT_EQ(last[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));
@@ -327,12 +328,13 @@ TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
         EXPECT_TRUE(menu::TileMenuTable() == tiles);
     }
     // A page whose names carry markup is the shop's own page: taken, its names kept as text.
-    const QString page = QStringLiteral("<menubrr><mainmenuname>") + kMarkup
-        + QStringLiteral("</mainmenuname><submenuname>") + kMarkup
-        + QStringLiteral(" !!!!1000@@@@ !1!!!x@1@@@ !2!!!101@2@@@ !3!!!@3@@@ !5!!!@5@@@ !4!!!@4@@@</submenuname></menubrr>");
+    const QString page
+        = QStringLiteral("<menubrr><mainmenuname>") + kMarkup + QStringLiteral("</mainmenuname><submenuname>") + kMarkup
+        + QStringLiteral(
+              " !!!!1000@@@@ !1!!!x@1@@@ !2!!!101@2@@@ !3!!!@3@@@ !5!!!@5@@@ !4!!!@4@@@</submenuname></menubrr>");
     cell("menu load", kFaults[int(F::Markup)], {QStringLiteral("/shop/menuloading3.php")}, page, [&] {
         return service.load(QString()).menu ? QStringLiteral("menu replaced, names as text")
-                                             : QStringLiteral("menu kept");
+                                            : QStringLiteral("menu kept");
     });
     ASSERT_EQ(menu::TileMenuTable().size(), 1u);
     EXPECT_EQ(menu::TileMenuTable()[0].col[menu::kTileName], kMarkup);
@@ -360,7 +362,10 @@ TEST_F(FaultMatrix, NoPictureIsReplacedByABadOne)
         const QString body = f.kind == F::Markup ? QStringLiteral("<html><img src=\"/dev/zero\"></html>") : QString();
         cell("pictures", f, paths, body, [&] {
             summary = DownloadPictures();
-            return QStringLiteral("stored %1, failed %2, absent %3").arg(summary.stored).arg(summary.failed).arg(summary.absent);
+            return QStringLiteral("stored %1, failed %2, absent %3")
+                .arg(summary.stored)
+                .arg(summary.failed)
+                .arg(summary.absent);
         });
         QFile kept(file);
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
@@ -400,9 +405,9 @@ TEST_F(FaultMatrix, ALoginThatCannotReachTheShopIsNeverCountedAsARefusal)
             blackHole = std::make_unique<FullBacklog>();
             gs().serviceHost = QStringLiteral("127.0.0.1:") + QString::number(blackHole->port);
         }
-        const QString body = f.kind == F::Markup ? QStringLiteral("로그인 성공 번호[12]번호 storename[") + kMarkup
-                + QStringLiteral("]storename")
-                                                 : QString();
+        const QString body = f.kind == F::Markup
+            ? QStringLiteral("로그인 성공 번호[12]번호 storename[") + kMarkup + QStringLiteral("]storename")
+            : QString();
         LoginOutcome outcome = LoginOutcome::Failed;
         // The login asks serviceHost itself: the dead ends above stand in its place.
         cell("login", f, {QStringLiteral("/program/logins.php")}, body, [&] {

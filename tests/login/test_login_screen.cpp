@@ -14,8 +14,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonObject>

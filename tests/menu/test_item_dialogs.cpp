@@ -2,10 +2,10 @@
 // the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
 #include "catalogue/menu_catalogue.h"
 #include "menu/order.h"
-#include "menu/ui/single_item_dialog.h"
-#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_photo.h"
 #include "menu/ui/option_buttons.h"
+#include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "startup/clock.h"
 #include "support/demo_shop.h"
@@ -388,7 +388,8 @@ TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(dialogs->messages.size(), 1);
-    EXPECT_EQ(Unnumbered(cart), Of({Line(title(waffle), 7000, 1, {{u"토핑", u"딸기", 500}, {u"토핑", u"블루베리", 500}})}));
+    EXPECT_EQ(Unnumbered(cart),
+              Of({Line(title(waffle), 7000, 1, {{u"토핑", u"딸기", 500}, {u"토핑", u"블루베리", 500}})}));
 }
 
 TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)

@@ -390,7 +390,8 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsCo
     const order::OrderLine& espresso = page->composed().line(0);
     const order::OrderLine& americano = page->composed().line(1);
     EXPECT_EQ(espresso, order::Line(QStringLiteral("에스프레소"), 2000, 1, {}, QStringLiteral("101")));
-    EXPECT_EQ(americano, order::Line(QStringLiteral("아메리카노"), 2500, 1, {{u"사이즈", u"레귤러", 0}}, americano.itemNumber));
+    EXPECT_EQ(americano,
+              order::Line(QStringLiteral("아메리카노"), 2500, 1, {{u"사이즈", u"레귤러", 0}}, americano.itemNumber));
     EXPECT_FALSE(americano.itemNumber.isEmpty());
     EXPECT_EQ(visibleRows(), 2);
     EXPECT_EQ(RowOptions(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));

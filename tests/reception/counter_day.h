@@ -6,9 +6,9 @@
 // What each customer was shown is kept, to be held against what the shop stored.
 #include "menu/ui/menu_page.h"
 #include "reception/ui/reception_screen.h"
+#include "startup/clock.h"
 #include "support/demo_shop.h"
 #include "support/find.h"
-#include "startup/clock.h"
 #include "support/log_entries.h"
 
 #include <QAccessible>

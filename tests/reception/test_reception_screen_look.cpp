@@ -54,9 +54,9 @@ void Save(QWidget& window, const char* name)
 TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 {
     ReceptionScreen& s = open({{QStringLiteral("count"), QStringLiteral("12")},
-                       {QStringLiteral("time"), QStringLiteral("35분")},
-                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+                               {QStringLiteral("time"), QStringLiteral("35분")},
+                               {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                               {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     EXPECT_EQ(Clipped(s), QStringList()) << "start";
     Save(s, "start");
     KeyOf(s, PanelKey::Takeout)->touch();
@@ -83,8 +83,9 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
 {
     ReceptionScreen& s = open();
-    for (QWidget* w : {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(PhonePlaceholder(s)),
-                       static_cast<QWidget*>(CompletionTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(PhonePlaceholder(s)),
+          static_cast<QWidget*>(CompletionTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
         const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
         EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접')))
             << w->objectName().toStdString() << " " << raw.familyName().toStdString();
@@ -163,7 +164,9 @@ bool InkOnFace(CaptionKey* key)
     for (int y = 6; y < face.height() - 6; ++y) {
         for (int x = 6; x < face.width() - 6; ++x) {
             const QColor c = face.pixelColor(x, y);
-            if (std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) + std::abs(c.blue() - ground.blue()) > 96)
+            if (std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
+                    + std::abs(c.blue() - ground.blue())
+                > 96)
                 return true;
         }
     }

@@ -142,7 +142,7 @@ TEST_F(DemoShopExchange, ServiceErrorStatusIsLoggedWithItsReason)
 TEST_F(DemoShopExchange, PictureChecksAndDownloads)
 {
     const QString logoCheck = PostText(endpoints::Url(endpoints::kLogoCheck),
-                                         endpoints::LogoCheckBody(DemoShop::kShopNumber));
+                                       endpoints::LogoCheckBody(DemoShop::kShopNumber));
     EXPECT_TRUE(logoCheck.contains(QStringLiteral("있음"))) << logoCheck.toStdString();
     HttpGetResult logo = HttpGet(endpoints::LogoPictureUrl(QString::number(DemoShop::kShopNumber)));
     EXPECT_TRUE(logo.completed);
@@ -154,8 +154,7 @@ TEST_F(DemoShopExchange, PictureChecksAndDownloads)
     ASSERT_FALSE(pictures.isEmpty());
     const long num = QString(pictures.first()).remove(QStringLiteral(".png")).toLong();
     EXPECT_EQ(endpoints::MenuPictureCheckBody(num), QStringLiteral("&menunum=") + QString::number(num));
-    const QString check = PostText(endpoints::Url(endpoints::kMenuPictureCheck),
-                                     endpoints::MenuPictureCheckBody(num));
+    const QString check = PostText(endpoints::Url(endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(num));
     EXPECT_TRUE(check.contains(QStringLiteral("있음"))) << check.toStdString();
     EXPECT_FALSE(PostText(endpoints::Url(endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(999999))
                      .contains(QStringLiteral("있음")));

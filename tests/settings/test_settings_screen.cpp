@@ -6,15 +6,15 @@
 #include "settings/settings_screen_fixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QPointer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QSlider>
 

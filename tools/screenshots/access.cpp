@@ -120,9 +120,9 @@ int main(int argc, char* argv[])
         ok = shoot(walk.out, name + QStringLiteral("-start.png")) && ok;
         click(&screen, QStringLiteral("panelKey_1"));
         // A number of its own for each look: the shop refuses a number again within its window.
-        for (const QString& digit : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
-                                     QStringLiteral("7"), QString::number(visit++)})
+        for (const QString& digit :
+             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+              QStringLiteral("6"), QStringLiteral("7"), QString::number(visit++)})
             click(&screen, QStringLiteral("phoneKey_") + digit);
         ok = shoot(walk.out, name + QStringLiteral("-phone.png")) && ok;
         click(&screen, QStringLiteral("phoneKey_11"));

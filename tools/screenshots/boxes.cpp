@@ -68,7 +68,10 @@ int main(int argc, char* argv[])
         // The menu page stands aside: the customer confirmed two americanos.
         QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
             cart::OrderCart result = order;
-            result.order.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 2,
+            result.order.add({QString(),
+                              QStringLiteral("아메리카노"),
+                              order::Money::Won(3000),
+                              2,
                               {{QStringLiteral("사이즈"), QStringLiteral("라지"), order::Money::Won(500)}}});
             result.selectionConfirmed = true;
             screen.menuClosed(result);

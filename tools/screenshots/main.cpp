@@ -84,17 +84,19 @@ int main(int argc, char* argv[])
         UseStage(kiosk::Audience::Customer);
         reception = std::make_unique<ReceptionScreen>();
         ReceptionScreen* screen = reception.get();
-        QObject::connect(screen, &ReceptionScreen::menuRequested, screen, [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
-            static int visits = 0;
-            const bool shots = visits++ == 0;
-            if (!menuPage) {
-                menuPage = std::make_unique<MenuPage>(screen);
-                QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
-            }
-            MenuPage* page = menuPage.get();
-            QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
-            page->open(order);
-        });
+        QObject::connect(
+            screen, &ReceptionScreen::menuRequested, screen,
+            [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
+                static int visits = 0;
+                const bool shots = visits++ == 0;
+                if (!menuPage) {
+                    menuPage = std::make_unique<MenuPage>(screen);
+                    QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
+                }
+                MenuPage* page = menuPage.get();
+                QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
+                page->open(order);
+            });
         reception->show();
     };
     RunStartup(options, [&] {
@@ -149,7 +151,8 @@ int main(int argc, char* argv[])
 
     click(reception.get(), QStringLiteral("panelKey_1"));
     ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;
-    for (const char* digit : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7", "phoneKey_8"})
+    for (const char* digit : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6",
+                              "phoneKey_7", "phoneKey_8"})
         click(reception.get(), QString::fromLatin1(digit));
     ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
     // The customer takes a second espresso on the order list.
@@ -168,8 +171,9 @@ int main(int argc, char* argv[])
     // The same number again, within the shop's repeat window: refused on the completion panel.
     click(reception.get(), QStringLiteral("carKey_14"));
     click(reception.get(), QStringLiteral("panelKey_1"));
-    for (const char* key : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7", "phoneKey_8", "phoneKey_11",
-                            "carKey_1", "carKey_2", "carKey_3", "carKey_4", "carKey_11", "panelKey_6"})
+    for (const char* key :
+         {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7",
+          "phoneKey_8", "phoneKey_11", "carKey_1", "carKey_2", "carKey_3", "carKey_4", "carKey_11", "panelKey_6"})
         click(reception.get(), QString::fromLatin1(key));
     settle(600);
     ok = shoot(outDir, QStringLiteral("completion-refused.png")) && ok;
@@ -178,8 +182,9 @@ int main(int argc, char* argv[])
     // while the order is under way, and the payment panel then says the order may have reached the shop.
     click(reception.get(), QStringLiteral("carKey_14"));
     click(reception.get(), QStringLiteral("panelKey_1"));
-    for (const char* key : {"phoneKey_8", "phoneKey_7", "phoneKey_6", "phoneKey_5", "phoneKey_4", "phoneKey_3", "phoneKey_2", "phoneKey_1", "phoneKey_11",
-                            "carKey_5", "carKey_6", "carKey_7", "carKey_8", "carKey_11"})
+    for (const char* key :
+         {"phoneKey_8", "phoneKey_7", "phoneKey_6", "phoneKey_5", "phoneKey_4", "phoneKey_3", "phoneKey_2",
+          "phoneKey_1", "phoneKey_11", "carKey_5", "carKey_6", "carKey_7", "carKey_8", "carKey_11"})
         click(reception.get(), QString::fromLatin1(key));
     ShopFault(walk, QStringLiteral("/program/TOorderProgram2.php"), QStringLiteral("process-close"));
     const auto send = reception->service().transport();

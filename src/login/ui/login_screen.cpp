@@ -14,13 +14,13 @@
 #include "startup/trace_log.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -73,15 +73,15 @@ void LoginScreen::buildWidgets()
     m_subtitle = MakeLabel(this, QStringLiteral("lblSubtitle"), QRect(left, 116, inner, 28), LabelFont(17), c.hint,
                            Qt::AlignCenter, {}, QStringLiteral("무인 주문 접수기 · 매장 로그인"));
 
-    const QString boxStyle
-        = QStringLiteral("QLineEdit { background: %1; color: %2; border: %8 solid %3; border-radius: %9;"
-                         " padding: 0 %10; selection-background-color: %4; selection-color: %2; }"
-                         "QLineEdit:focus { border: %8 solid %5; }"
-                         "QLineEdit:disabled { background: %6; color: %7; }")
-              .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim), CssColour(Colours().accentKey.rest),
-                   CssColour(c.focusRim), CssColour(c.disabledField), CssColour(c.disabledFieldInk), CssPx(2),
-                   CssPx(14))
-              .arg(CssPx(18));
+    const QString boxStyle = QStringLiteral(
+                                 "QLineEdit { background: %1; color: %2; border: %8 solid %3; border-radius: %9;"
+                                 " padding: 0 %10; selection-background-color: %4; selection-color: %2; }"
+                                 "QLineEdit:focus { border: %8 solid %5; }"
+                                 "QLineEdit:disabled { background: %6; color: %7; }")
+                                 .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim),
+                                      CssColour(Colours().accentKey.rest), CssColour(c.focusRim),
+                                      CssColour(c.disabledField), CssColour(c.disabledFieldInk), CssPx(2), CssPx(14))
+                                 .arg(CssPx(18));
     m_id = new QLineEdit(this);
     m_id->setObjectName(QStringLiteral("ID"));
     m_id->setAccessibleName(QStringLiteral("아이디"));
@@ -133,7 +133,7 @@ void LoginScreen::buildWidgets()
     });
 
     m_statusLabel = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
-                            c.status, Qt::AlignCenter, LabelFlag::Wrap);
+                              c.status, Qt::AlignCenter, LabelFlag::Wrap);
 
     m_retryTimer = new ClockTimer(this);
     m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
@@ -179,16 +179,15 @@ void LoginScreen::build()
     if (!picture.isNull()) {
         // The shop's picture is drawn for the design's size.
         const QSize shown = Px(picture.size());
-        m_waitPicture->setPixmap(shown == picture.size()
-                                 ? picture
-                                 : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_waitPicture->setPixmap(
+            shown == picture.size() ? picture : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         m_waitPanel->resize(shown);
         m_waitPanel->setStyleSheet(QString());
     } else {
         ShowText(m_waitPicture, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
         m_waitPanel->resize(Px(QSize(300, 130)));
         m_waitPanel->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
-                                     .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
+                                       .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
     }
     m_waitPicture->setGeometry(m_waitPanel->rect());
     m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
@@ -333,11 +332,10 @@ void LoginScreen::loginClicked()
     const LoginRequest request = LoginModel::Prepare(m_id->text(), m_pw->text());
     const bool remember = m_storeToggles[0]->isChecked();
     const bool autoLogin = m_storeToggles[1]->isChecked();
-    m_exchange.run<LoginReply>(
-        [request](const CancelFlag& cancel) { return LoginModel::Exchange(request, cancel); },
-        [this, request, remember, autoLogin](const LoginReply& reply) {
-            loginAnswered(request, reply, remember, autoLogin);
-        });
+    m_exchange.run<LoginReply>([request](const CancelFlag& cancel) { return LoginModel::Exchange(request, cancel); },
+                               [this, request, remember, autoLogin](const LoginReply& reply) {
+                                   loginAnswered(request, reply, remember, autoLogin);
+                               });
 }
 
 void LoginScreen::loginAnswered(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin)
@@ -381,7 +379,8 @@ void LoginScreen::loginAnswered(const LoginRequest& request, const LoginReply& r
         // An operator at the keyboard hears that the next start will not log in by itself; a kiosk
         // logging in unattended only traces it.
         if (m_model.storeFailed() && !m_automatic)
-            MessageBox(QStringLiteral("로그인 정보를 저장하지 못했습니다.\r\n다음 시작 때 자동 로그인이 되지 않을 수 있습니다."),
+            MessageBox(QStringLiteral(
+                           "로그인 정보를 저장하지 못했습니다.\r\n다음 시작 때 자동 로그인이 되지 않을 수 있습니다."),
                        MessageIcon::Warning);
         break;
     }

@@ -27,7 +27,7 @@ struct KeyDesign {
     const char* word;  // Korean, shown through access::Tr
     enum { Band, Plain, Accent } look;
 };
-// CmdLabel(0..7), in key order.
+// The page's keys, in key order.
 constexpr KeyDesign kKeys[kPageKeyCount] = {
     {u"◀\n", TrNoop("이전"), KeyDesign::Band},  {u"▶\n", TrNoop("다음"), KeyDesign::Band},
     {u"▲\n", TrNoop("이전"), KeyDesign::Plain}, {u"▼\n", TrNoop("다음"), KeyDesign::Plain},
@@ -260,7 +260,8 @@ void MenuPage::buildOrderList()
         row.serial = MakeLabel(row.frame, QStringLiteral("SetSerial_%1").arg(i), Scaled(QRect(0, 2, 20, 19), s),
                                KeyFont(12), Colours().menuPage.mutedInk, Qt::AlignCenter, LabelFlag::PassTouches);
         row.name = MakeLabel(row.frame, QStringLiteral("SetMenuName_%1").arg(i), Scaled(QRect(15, 25, 160, 39), s),
-                             m_orderRowsArea->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
+                             m_orderRowsArea->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop,
+                             LabelFlag::PassTouches);
         row.name->setWordWrap(true);
         row.price = MakeLabel(row.frame, QStringLiteral("SetPrice_%1").arg(i), Scaled(QRect(10, 54, 170, 20), s),
                               KeyFont(15, true), Colours().menuPage.priceInk, Qt::AlignLeft | Qt::AlignVCenter,
@@ -270,7 +271,8 @@ void MenuPage::buildOrderList()
                                 LabelFlag::PassTouches);
         row.options->setWordWrap(true);
         row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"),
-                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey, KeyCaptionInk());
+                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
+                          KeyCaptionInk());
         row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), Scaled(QRect(43, 100, 101, 28), s),
                                  KeyFont(18), Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
         row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
@@ -288,8 +290,8 @@ void MenuPage::buildOrderList()
         connect(row.remove, &CaptionKey::clicked, this, [this, i] { removeClicked(i); });
         row.frame->hide();
     }
-    m_orderCount = MakeLabel(this, QStringLiteral("orderCount"), l.count, KeyFont(20, true), Colours().ink, Qt::AlignCenter,
-                             LabelFlag::PassTouches);
+    m_orderCount = MakeLabel(this, QStringLiteral("orderCount"), l.count, KeyFont(20, true), Colours().ink,
+                             Qt::AlignCenter, LabelFlag::PassTouches);
     // Where the unit is no word of its own, the amount takes its place too.
     m_orderTotal = MakeLabel(this, QStringLiteral("orderTotal"), UnitWordApart() ? l.total : l.total | l.wonWord,
                              KeyFont(20, true), Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter,

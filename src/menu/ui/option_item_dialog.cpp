@@ -50,8 +50,8 @@ OptionItemDialog::OptionItemDialog(QWidget* page)
 
 OptionItemDialog::OptionItemDialog(QWidget* page, const Layout& layout)
     : ItemDialog(page,
-                 {QStringLiteral("optionItemDialog"), QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"), layout.size, layout.fromPage,
-                  SkinIn(QStringLiteral("0505.gif"))})
+                 {QStringLiteral("optionItemDialog"), QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"),
+                  layout.size, layout.fromPage, SkinIn(QStringLiteral("0505.gif"))})
     , m_layout(layout)
 {
     buildWidgets();
@@ -87,9 +87,9 @@ void OptionItemDialog::buildWidgets()
     if (FullScreen())
         makeTotal(at.total);
     m_commandKeys[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ ") + access::Tr("이전"),
-                                     at.pageBack, KeyFont(18), Colours().plainKey, Colours().keyInk);
+                                          at.pageBack, KeyFont(18), Colours().plainKey, Colours().keyInk);
     m_commandKeys[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), access::Tr("다음") + QStringLiteral(" ▶"),
-                                     at.pageNext, KeyFont(18), Colours().plainKey, Colours().keyInk);
+                                          at.pageNext, KeyFont(18), Colours().plainKey, Colours().keyInk);
     makeQuantityKeys(at.down, at.shown, at.up, at.quantitySize);
     if (!FullScreen())
         makeTotal(at.total);
@@ -105,7 +105,7 @@ void OptionItemDialog::buildWidgets()
     m_optionsArea = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
         m_groupPanels[j] = MakePanel(m_optionsArea, QStringLiteral("picList_%1").arg(j),
-                               {panelLeft(j, 0), 0, m_at.panelWidth, m_at.back.height()}, Colours().panel);
+                                     {panelLeft(j, 0), 0, m_at.panelWidth, m_at.back.height()}, Colours().panel);
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(m_groupPanels[j]);
         m_rules[j]->setObjectName(QStringLiteral("AddMenu_Rule_%1").arg(j));
@@ -119,8 +119,9 @@ void OptionItemDialog::buildWidgets()
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ ") + access::Tr("이전"), m_at.pageBack},
                                                   {QStringLiteral("▼ ") + access::Tr("다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
-            CaptionKey* key = MakeKey(m_groupPanels[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
-                                      keys[i].second, KeyFont(kPageKeySize), Colours().plainKey, Colours().keyInk);
+            CaptionKey* key = MakeKey(m_groupPanels[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i),
+                                      keys[i].first, keys[i].second, KeyFont(kPageKeySize), Colours().plainKey,
+                                      Colours().keyInk);
             FitToPlace(key);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { groupPageClicked(j, i == 0 ? -1 : +1); });
             key->hide();

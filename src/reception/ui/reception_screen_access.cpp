@@ -151,7 +151,8 @@ QString ReceptionScreen::panelIntro() const
     case kPhonePanel:
         return access::PhonePanelIntro(m_path.nextKeys().phoneKey == access::Tr(kSubmitCaption));
     case kCarPanel:
-        return access::CarPanelIntro(m_driveThroughText->text(), m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
+        return access::CarPanelIntro(m_driveThroughText->text(),
+                                     m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
     case kPaymentPanel:
         return access::PaymentPanelIntro();
     default:
@@ -247,7 +248,8 @@ void ReceptionScreen::buildModePanel()
               Qt::AlignCenter, LabelFlag::Wrap, access::Tr("쉬운 주문"));
     MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, access::Tr("필요한 도움을 켜고 주문 시작을 누르세요."));
-    static const char* const kToggles[] = {TrNoop("음성 안내"), TrNoop("낮은 화면"), TrNoop("크게 보기"), TrNoop("고대비")};
+    static const char* const kToggles[] = {TrNoop("음성 안내"), TrNoop("낮은 화면"), TrNoop("크게 보기"),
+                                           TrNoop("고대비")};
     for (size_t i = 0; i < m_toggles.size(); ++i) {
         CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), access::Tr(kToggles[i]),
                                      m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
@@ -271,8 +273,7 @@ void ReceptionScreen::fitTexts()
     const bool large = CurrentLook().scale > 1.0;
     // At the design's size a translated text may be longer than its place: down to two thirds.
     auto fit = [large](QWidget* w, const QString& text, const QRect& area, bool wrap) {
-        FitFont(w, text, area, wrap, large ? kSmallestFittedPx : std::max(1, w->font().pixelSize() * 2 / 3),
-                "frmMain");
+        FitFont(w, text, area, wrap, large ? kSmallestFittedPx : std::max(1, w->font().pixelSize() * 2 / 3), "frmMain");
     };
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {
