@@ -54,7 +54,7 @@ struct OrderListBench {
     double sample()
     {
         screen->cart().order = carts[++turn % 2];
-        QWidget* list = screen->findChild<QWidget*>(QStringLiteral("picList"));
+        QWidget* list = screen->findChild<QWidget*>(QStringLiteral("listSurface"));
         QImage picture(list->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
         timer.start();

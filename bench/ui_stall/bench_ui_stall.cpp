@@ -56,7 +56,7 @@ void TypePhone(ReceptionScreen& s)
 void OpensTheMenu(ReceptionScreen& s, MenuPage& page, int& started)
 {
     if (page.isVisible()) {
-        if (auto* tile = page.findChild<menu::MenuTile*>(QStringLiteral("picMenu_0")))
+        if (auto* tile = page.findChild<menu::MenuTile*>(QStringLiteral("tile_0")))
             tile->touch();
         sumbrel::testing::PressNamed(&page, QStringLiteral("선택완료"));
         return;

@@ -128,8 +128,8 @@ protected:
 TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's category and item names, and the lines' names and options.
-    const QStringList shopOwned{u"categoryTab_"_s, u"picMenu_"_s, u"tileName_"_s, u"SetMenuName_"_s,
-                                u"SetOptionMenu_"_s};
+    const QStringList shopOwned{u"categoryTab_"_s, u"tile_"_s, u"tileName_"_s, u"rowName_"_s,
+                                u"rowOptions_"_s};
     ForEveryStage([&](const StageCase& stage) {
         const QSize screen = stage.screen;
         const LookCase& look = stage.look;
@@ -200,7 +200,7 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's item, its photo's name and its option groups' and options' names.
     const QStringList shopOwned{u"itemName"_s,  u"itemComposition"_s, u"itemDescription"_s,
-                                u"itemPhoto"_s, u"AddMenu_Title_"_s,  u"AddMenu_Option"_s};
+                                u"itemPhoto"_s, u"groupTitle_"_s,  u"optionChoice"_s};
     ForEveryStage([&](const StageCase& stage) {
         const QSize screen = stage.screen;
         const LookCase& look = stage.look;
@@ -243,13 +243,13 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
         // Every group page, and on each every group's next page of rows.
         for (int groupPage = 0; groupPage < 4; ++groupPage) {
             for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
-                if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
+                if (key->isVisible() && key->objectName().startsWith(u"groupPageKey"_s)
                     && key->objectName().endsWith(u"_1"_s)) {
                     key->touch();
                     check("rows paged");
                 }
             }
-            CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+            CaptionKey* next = options->findChild<CaptionKey*>(u"commandKey_2"_s);
             if (!next || !next->isVisible())
                 break;
             next->touch();

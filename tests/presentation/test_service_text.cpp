@@ -121,17 +121,17 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
         {"receptionScreen", "waitingTeamsLabel_1", markup},
         {"receptionScreen", "waitingTimeLabel_0", markup},
         {"receptionScreen", "waitingTimeLabel_1", markup},
-        {"receptionScreen", "lblDriveThruText", markup},
+        {"receptionScreen", "driveThroughText", markup},
         {"menuPage", "tileName_0", markup},
-        {"menuPage", "SetMenuName_0", markup},
-        {"menuPage", "SetOptionMenu_0", u"G:"_s + markup},
+        {"menuPage", "rowName_0", markup},
+        {"menuPage", "rowOptions_0", u"G:"_s + markup},
         {"singleItemDialog", "itemName", markup},
         {"singleItemDialog", "itemComposition", markup},
         {"singleItemDialog", "itemDescription", markup},
         {"optionItemDialog", "itemName", markup},
         {"optionItemDialog", "itemComposition", markup},
         {"optionItemDialog", "itemDescription", markup},
-        {"optionItemDialog", "AddMenu_Title_0", u"1) "_s + markup},
+        {"optionItemDialog", "groupTitle_0", u"1) "_s + markup},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + c.label);

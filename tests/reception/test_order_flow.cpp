@@ -346,10 +346,10 @@ protected:
         QStringList seen;
         ASSERT_TRUE(MoveTo(&reception, access::Tr("포장 주문"), seen));
         Script script({Touch<MenuPage>({QStringLiteral("아메리카노")}),
-                       Touch<QDialog>({QStringLiteral("라지"), QStringLiteral("#CmdLabel_3")}),
+                       Touch<QDialog>({QStringLiteral("라지"), QStringLiteral("#commandKey_3")}),
                        Touch<MenuPage>({QStringLiteral("에스프레소")}),
-                       Touch<QDialog>({QStringLiteral("#SetNum_Add_1"), QStringLiteral("#CmdLabel_3")}),
-                       Touch<MenuPage>({QStringLiteral("#CmdLabel_7")})});
+                       Touch<QDialog>({QStringLiteral("#quantityUp_1"), QStringLiteral("#commandKey_3")}),
+                       Touch<MenuPage>({QStringLiteral("#commandKey_7")})});
         Keypad(&reception, Qt::Key_Return);
         visit.spoken = voice.take();
         ASSERT_TRUE(script.runUntilClosed(page)) << script.left() << " steps left";

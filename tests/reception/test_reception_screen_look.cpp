@@ -178,7 +178,7 @@ QStringList LanguageKeys(ReceptionScreen& s)
 {
     QList<CaptionKey*> keys;
     for (CaptionKey* key : s.findChildren<CaptionKey*>()) {
-        if (key->objectName().startsWith(QStringLiteral("cmdLanguage_")) && key->isVisibleTo(&s))
+        if (key->objectName().startsWith(QStringLiteral("languageKey_")) && key->isVisibleTo(&s))
             keys << key;
     }
     std::sort(keys.begin(), keys.end(), [](CaptionKey* a, CaptionKey* b) { return a->x() < b->x(); });
@@ -229,13 +229,13 @@ TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
         SCOPED_TRACE(step.what);
         voice.take();
         if (step.language != access::Language::Korean) {
-            Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(access::InfoOf(step.language).code))->touch();
+            Key(s, QStringLiteral("languageKey_") + QLatin1String(access::InfoOf(step.language).code))->touch();
             now = step.language;
         } else {
-            Key(s, QStringLiteral("cmdEasyOrder"))->touch();
-            Key(s, QStringLiteral("cmdMode_0"))->touch();
-            Key(s, QStringLiteral("cmdMode_3"))->touch();
-            Key(s, QStringLiteral("cmdModeStart"))->touch();
+            Key(s, QStringLiteral("easyOrderKey"))->touch();
+            Key(s, QStringLiteral("modeToggle_0"))->touch();
+            Key(s, QStringLiteral("modeToggle_3"))->touch();
+            Key(s, QStringLiteral("modeStartKey"))->touch();
         }
         EXPECT_EQ(access::VisitLanguage(), now);
         EXPECT_EQ(access::CurrentModes(), step.expected);
@@ -259,7 +259,7 @@ TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
     EXPECT_EQ(LanguageKeys(s), NamesBut(access::Language::Korean));
 
     // A customer who chose a language and left: the idle limit ends the visit on the start panel too.
-    Key(s, QStringLiteral("cmdLanguage_en"))->touch();
+    Key(s, QStringLiteral("languageKey_en"))->touch();
     ASSERT_EQ(access::VisitLanguage(), access::Language::English);
     for (int ms = 0; ms <= kEntryIdleMs + 1000 && access::VisitLanguage() != access::Language::Korean; ms += 500)
         clock->advance(500);

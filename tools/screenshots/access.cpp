@@ -57,14 +57,14 @@ void menuWalk(MenuPage* page, const QString& folder, const QString& look, bool& 
         settle(100);
     ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
     // Each dialog photographed, then its line added.
-    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("commandKey_3"), ok);
     OpenTile(page, QStringLiteral("아메리카노"));
     AwaitDialogClosed(page);
-    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("commandKey_3"), ok);
     OpenTile(page, QStringLiteral("에스프레소"));
     AwaitDialogClosed(page);
     ok = shoot(folder, look + QStringLiteral("-menu-order.png")) && ok;
-    click(page, QStringLiteral("CmdLabel_7"));
+    click(page, QStringLiteral("commandKey_7"));
 }
 
 }  // namespace
@@ -85,9 +85,9 @@ int main(int argc, char* argv[])
         screen.move(0, 0);
         screen.show();
         settle(600);
-        click(&screen, QStringLiteral("cmdEasyOrder"));
-        click(&screen, QStringLiteral("cmdMode_0"));
-        click(&screen, QStringLiteral("cmdMode_2"));
+        click(&screen, QStringLiteral("easyOrderKey"));
+        click(&screen, QStringLiteral("modeToggle_0"));
+        click(&screen, QStringLiteral("modeToggle_2"));
         ok = shoot(walk.out, QStringLiteral("access-mode-panel.png")) && ok;
     }
 

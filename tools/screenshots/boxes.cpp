@@ -91,9 +91,9 @@ int main(int argc, char* argv[])
         OptionItemDialog dialog(&page);
         dialog.m_menuIndex = RowOf(QStringLiteral("와플"));
         dialog.show();
-        click(&dialog, QStringLiteral("AddMenu_Check0_2"));
+        click(&dialog, QStringLiteral("optionCheck0_2"));
         settle(300);
-        ok = shootBox(&dialog, QStringLiteral("CmdLabel_3"), walk.out, QStringLiteral("message-box-dialog.png")) && ok;
+        ok = shootBox(&dialog, QStringLiteral("commandKey_3"), walk.out, QStringLiteral("message-box-dialog.png")) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -48,19 +48,19 @@ void menuWalk(MenuPage* page, const QString& folder, bool& ok, bool shots)
     const QString dir = shots ? folder : QString();
     if (shots) {
         ok = shoot(folder, QStringLiteral("menu-page1.png")) && ok;
-        click(page, QStringLiteral("CmdLabel_3"));
+        click(page, QStringLiteral("commandKey_3"));
         ok = shoot(folder, QStringLiteral("menu-page2.png")) && ok;
-        click(page, QStringLiteral("CmdLabel_2"));
+        click(page, QStringLiteral("commandKey_2"));
     }
-    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("commandKey_3"), ok);
     page->tileClicked(2);  // 아메리카노: size and extras
     AwaitDialogClosed(page);
-    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("commandKey_3"), ok);
     page->tileClicked(0);  // 에스프레소
     AwaitDialogClosed(page);
     if (shots)
         ok = shoot(folder, QStringLiteral("menu-order.png")) && ok;
-    click(page, QStringLiteral("CmdLabel_7"));
+    click(page, QStringLiteral("commandKey_7"));
 }
 
 }  // namespace
@@ -142,7 +142,7 @@ int main(int argc, char* argv[])
     settle(800);
     // A foreign customer's first touch: the language key on the start panel.
     if (!walk.language.isEmpty()) {
-        click(reception.get(), QStringLiteral("cmdLanguage_") + walk.language);
+        click(reception.get(), QStringLiteral("languageKey_") + walk.language);
         settle(400);
     }
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
@@ -156,7 +156,7 @@ int main(int argc, char* argv[])
         click(reception.get(), QString::fromLatin1(digit));
     ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
     // The customer takes a second espresso on the order list.
-    click(reception.get(), QStringLiteral("SetNum_Add_1"));
+    click(reception.get(), QStringLiteral("quantityUp_1"));
     ok = shoot(outDir, QStringLiteral("order-list-phone.png")) && ok;
     click(reception.get(), QStringLiteral("phoneKey_11"));
     ok = shoot(outDir, QStringLiteral("car.png")) && ok;

@@ -73,7 +73,7 @@ MenuPage::MenuPage(QWidget* reception)
     m_idleTick->setObjectName(QStringLiteral("idleTick"));
     connect(m_idleTick, &ClockTimer::timeout, this, [this] { idleTick(); });
     m_loadDeadline = new ClockTimer(this);
-    m_loadDeadline->setObjectName(QStringLiteral("LoadDeadline"));
+    m_loadDeadline->setObjectName(QStringLiteral("loadDeadline"));
     connect(m_loadDeadline, &ClockTimer::timeout, this, [this] { loadOverdue(); });
     build();
     buildKeypad();
