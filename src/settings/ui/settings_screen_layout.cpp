@@ -219,10 +219,13 @@ QComboBox* Combo(const QString& name, QWidget* parent)
     return combo;
 }
 
-QLineEdit* TextBox(const QString& name, QWidget* parent)
+// traceName: the box as the on-screen keyboard's trace lines name it.
+QLineEdit* TextBox(const QString& name, QWidget* parent, const QString& traceName = QString())
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
+    if (!traceName.isEmpty())
+        SetTraceName(box, traceName);
     box->setFont(SettingsFont(kFieldSize));
     return box;
 }
@@ -324,7 +327,7 @@ void SettingsScreen::buildCallDisplayGroup(QWidget* group)
 
     auto* image = new QWidget(group);
     auto* row = InlineRow(image, 8);
-    m_imageFileBox = TextBox(QStringLiteral("imageFileBox"), image);
+    m_imageFileBox = TextBox(QStringLiteral("imageFileBox"), image, QStringLiteral("Text1"));
     m_imageFileBox->setAccessibleName(QStringLiteral("이미지"));
     m_imageFileBox->setMinimumHeight(Px(kFieldHeight));
     m_chooseImageKey = Key(QStringLiteral("chooseImageKey"), QStringLiteral("..."), image, 22);
@@ -377,7 +380,7 @@ void SettingsScreen::buildOperatorPinGroup(QWidget* group)
 
     auto* entry = new QWidget(group);
     auto* row = InlineRow(entry, 8);
-    m_pinBox = TextBox(QStringLiteral("operatorPinBox"), entry);
+    m_pinBox = TextBox(QStringLiteral("operatorPinBox"), entry, QStringLiteral("txtOperatorPin"));
     m_pinBox->setAccessibleName(QStringLiteral("운영자 PIN"));
     m_pinBox->setEchoMode(QLineEdit::Password);
     m_pinBox->setMaxLength(pin::kMaxDigits);
@@ -402,9 +405,9 @@ void SettingsScreen::buildOperatorPinGroup(QWidget* group)
 void SettingsScreen::buildTextsGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("안내 문구"));
-    m_callTextBox = TextBox(QStringLiteral("callTextBox"), group);
+    m_callTextBox = TextBox(QStringLiteral("callTextBox"), group, QStringLiteral("Text3"));
     Row(grid, QStringLiteral("호출멘트"), m_callTextBox);
-    m_bottomTextBox = TextBox(QStringLiteral("bottomTextBox"), group);
+    m_bottomTextBox = TextBox(QStringLiteral("bottomTextBox"), group, QStringLiteral("Text2"));
     Row(grid, QStringLiteral("하단멘트"), m_bottomTextBox);
 }
 
