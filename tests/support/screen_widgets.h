@@ -160,10 +160,6 @@ inline ClockTimer* PollTimer(const QObject& s)
 {
     return Timer(s, QStringLiteral("pollTimer"));
 }
-inline ClockTimer* IdleTimer(const QObject& s)
-{
-    return Timer(s, QStringLiteral("idleTimer"));
-}
 
 // ---- the menu page ------------------------------------------------------------------------------
 inline CaptionKey* CategoryTab(const QObject& p, int t)
@@ -324,10 +320,6 @@ inline QWidget* WaitPanel(const QObject& s)
 {
     return Find(&s, QStringLiteral("waitPanel"));
 }
-inline QLabel* WaitPicture(const QObject& s)
-{
-    return Label(s, QStringLiteral("waitPicture"));
-}
 inline QProgressBar* WaitProgress(const QObject& s)
 {
     return Find<QProgressBar>(&s, QStringLiteral("waitProgress"));
@@ -335,10 +327,6 @@ inline QProgressBar* WaitProgress(const QObject& s)
 inline QLabel* WaitCount(const QObject& s)
 {
     return Label(s, QStringLiteral("waitCount"));
-}
-inline QLabel* WaitItem(const QObject& s)
-{
-    return Label(s, QStringLiteral("waitItem"));
 }
 inline QLabel* DownloadResult(const QObject& s)
 {
