@@ -91,6 +91,7 @@ struct DayFigures {
     int doubledPollLines = 0;  // a poll's line found twice
     int menuLoadsFailed = 0;  // visits of the menu page ended by a failed load, then started again
     int unpairedPollLines = 0;  // a poll's request line in the general log or the "_WinHttp" one only
+    QStringList stuck;  // waits given up, each with what the screen showed then
 };
 
 class CounterDay {
@@ -100,14 +101,28 @@ public:
         , m_reception(reception)
     {
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        // A failed load counted as it ends, not by watching for the page, which may come and go
+        // between two of the day's steps.
+        // The page is a window of its own.
+        MenuPage* page = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            page = page ? page : dynamic_cast<MenuPage*>(w);
+        if (!page)
+            ADD_FAILURE() << "no menu page";
+        else
+            QObject::connect(page, &MenuPage::closed, &m_timer, [this](const cart::OrderCart&, menu::MenuPageEnd end) {
+                m_loadFailures += end == menu::MenuPageEnd::LoadFailed;
+            });
     }
 
     // customers through the screens, then the polls until there were `polls` of them in all. The
     // screens' clock is a manual one that the day moves on: stepMs at every step of a customer (less
     // than any idle limit, so nobody is timed out), a poll period at a time afterwards. The figures of
-    // memory and descriptors are taken after the first `warmUp` customers.
+    // memory and descriptors are taken after the first `warmUp` customers. Called again, the next day
+    // goes on with the next customers; its logs are those of its own dates, the orders all so far.
     DayFigures run(int customers, int polls, int warmUp, int stepMs = 100)
     {
+        m_figures = {};
         m_stepMs = stepMs;
         m_firstDay = LocalNow().date();
         // Qt's own pooled threads (each with a descriptor) would otherwise linger 30 s after their work.
@@ -115,8 +130,9 @@ public:
         QElapsedTimer clock;
         clock.start();
         m_timer.start(2);
-        for (m_customer = 0; m_customer < customers; ++m_customer) {
-            if (m_customer == warmUp) {
+        const int first = m_customer;
+        for (; m_customer < first + customers; ++m_customer) {
+            if (m_customer - first == warmUp) {
                 quiet();
                 m_figures.rssStartKb = ResidentKb();
                 m_figures.fdsStart = OpenDescriptors();
@@ -132,6 +148,8 @@ public:
         waiting.start();
         while (pollsSoFar() < polls && waiting.elapsed() < 600000)
             QTest::qWait(500);
+        if (pollsSoFar() < polls)
+            giveUp(QStringLiteral("%1 of %2 polls after 600 s").arg(pollsSoFar()).arg(polls));
         m_timer.stop();
         m_shop.clearFaults();
         quiet();
@@ -160,6 +178,31 @@ public:
     // What each customer saw, by number: "accepted", "refused", "failed", "unknown".
     const QMap<QString, QStringList>& shown() const { return m_shown; }
 
+    // The night between two days: the clock runs on to `opening` ten minutes at a time while nobody
+    // comes (the polls go on).
+    void night(const QDateTime& opening)
+    {
+        ManualClock* clock = ManualClock::installed();
+        while (clock && LocalNow() < opening) {
+            clock->advance(std::min<int64_t>(600000, LocalNow().msecsTo(opening)));
+            quiet();
+        }
+    }
+
+    // What the screen shows: the panel, the digits typed, and the window in front.
+    QString screenState() const
+    {
+        const QWidget* front = QApplication::activeModalWidget();
+        if (!front)
+            front = QApplication::activeWindow();
+        return QStringLiteral("panel %1, digits \"%2\", %3, in front: %4 %5")
+            .arg(m_reception.path().currentPanel())
+            .arg(m_reception.path().phoneDigits(),
+                 m_reception.sending() ? QStringLiteral("sending") : QStringLiteral("not sending"),
+                 front ? QString::fromUtf8(front->metaObject()->className()) : QStringLiteral("none"),
+                 front ? front->objectName() : QString());
+    }
+
 private:
     using Step = std::function<bool()>;
 
@@ -182,6 +225,7 @@ private:
             {u"아이스 아메리카노", {QStringLiteral("적게")}},
         };
         const int lines = 1 + c % 3;
+        m_loadFailuresBefore = m_loadFailures;
         std::deque<Step> steps;
         const QString dining = c % 2 ? QStringLiteral("포장 주문") : QStringLiteral("매장 식사");
         steps.push_back(press(nullptr, dining));
@@ -256,10 +300,21 @@ private:
 
     static QString number(int c) { return QStringLiteral("010") + QString::number(20000000 + c); }
 
+    // Gives up on a wait: the day goes on with the next step, the screen's state kept.
+    void giveUp(const QString& what)
+    {
+        const QString line = QStringLiteral("customer %1: %2; %3").arg(m_customer).arg(what, screenState());
+        m_figures.stuck << line;
+        ADD_FAILURE() << line.toStdString();
+    }
+
     void enterAndSubmit(const QString& phone)
     {
-        while (m_reception.path().phoneDigits().size() > 0)
-            PressNamed(&m_reception, QStringLiteral("<-"));
+        // "010" stands there already; a key that is not shown or does not delete ends the clearing.
+        for (int presses = 0; !m_reception.path().phoneDigits().isEmpty(); ++presses) {
+            if (presses > phone.size() || !PressNamed(&m_reception, QStringLiteral("<-")))
+                return giveUp(QStringLiteral("the phone number could not be cleared"));
+        }
         for (QChar d : phone)
             PressNamed(&m_reception, QString(d));
         PressNamed(&m_reception, QStringLiteral("다음"));
@@ -273,7 +328,7 @@ private:
     void sent()
     {
         if (!QTest::qWaitFor([this] { return !m_reception.sending(); }, 60000))
-            ADD_FAILURE() << "the order was still under way after 60 s";
+            giveUp(QStringLiteral("the order was still under way after 60 s"));
     }
 
     // What the screen shows once the submission is over.
@@ -312,13 +367,9 @@ private:
     }
     Step againAfterTheMenuFailed(const QString& dining)
     {
-        auto opened = std::make_shared<bool>(false);
-        return [this, opened, dining] {
-            if (dynamic_cast<MenuPage*>(QApplication::activeModalWidget())) {
-                *opened = true;
-                return false;
-            }
-            if (!*opened || m_reception.path().currentPanel() != reception::kStartPanel)
+        return [this, dining] {
+            if (m_loadFailures == m_loadFailuresBefore || QApplication::activeModalWidget()
+                || m_reception.path().currentPanel() != reception::kStartPanel)
                 return false;
             ++m_figures.menuLoadsFailed;
             QTimer::singleShot(0, &m_reception, [this, dining] { PressNamed(&m_reception, dining); });
@@ -345,10 +396,14 @@ private:
         waited.start();
         while (!m_steps.empty() && waited.elapsed() < 20000)
             QTest::qWait(2);
+        if (!m_steps.empty())
+            giveUp(QStringLiteral("%1 steps of the visit not taken after 20 s").arg(m_steps.size()));
         m_steps.clear();
         // Back on the reception screen, whatever became of the visit.
         while (QApplication::activeModalWidget() && waited.elapsed() < 25000)
             QTest::qWait(2);
+        if (QApplication::activeModalWidget())
+            giveUp(QStringLiteral("the menu page still open after 25 s"));
     }
 
     void poll()
@@ -470,6 +525,8 @@ private:
     QTimer m_timer;
     std::deque<Step> m_steps;
     int m_customer = 0;
+    int m_loadFailures = 0;  // menu page visits ended by a failed load
+    int m_loadFailuresBefore = 0;  // as the customer at the counter came
     int64_t m_stepMs = 100;
     QDate m_firstDay;
     DayFigures m_figures;
