@@ -12,6 +12,7 @@
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
+#include "startup/startup.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 
@@ -47,10 +48,10 @@ bool PrintDay(const DayFigures& f, const QDateTime& start, int polls, long rssBa
     std::printf("stored orders %d; 접수 완료 not stored exactly once %d; stored without 접수 완료 %d\n", f.storedOrders,
                 f.acceptedNotStoredOnce, f.storedWithoutAcceptance);
     const long growthKb = f.rssEndKb - rssBaseKb;
-    std::printf("resident memory after warm-up %.1f MB, at the end %.1f MB (growth %.2f MB over %d customers, "
-                "allowed %.2f MB)\n",
+    std::printf("anonymous resident memory after warm-up %.1f MB, at the end %.1f MB (growth %.2f MB over %d "
+                "customers, allowed %.2f MB); of files this day %.1f -> %.1f MB\n",
                 rssBaseKb / 1024.0, f.rssEndKb / 1024.0, growthKb / 1024.0, customersAfterWarmUp,
-                AllowedGrowthKb(customersAfterWarmUp) / 1024.0);
+                AllowedGrowthKb(customersAfterWarmUp) / 1024.0, f.fileRssStartKb / 1024.0, f.fileRssEndKb / 1024.0);
     std::printf("open descriptors at the start %lld, at the end %lld\n", static_cast<long long>(f.fdsStart.size()),
                 static_cast<long long>(f.fdsEnd.size()));
     std::printf("threads at the start: %s; at the end: %s\n", Text(f.threadsStart).constData(),
@@ -78,6 +79,8 @@ bool PrintDay(const DayFigures& f, const QDateTime& start, int polls, long rssBa
 
 int main(int argc, char** argv)
 {
+    // As the terminal's own main does.
+    LimitMallocArenas();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -146,7 +149,8 @@ int main(int argc, char** argv)
         weekOk = weekOk && ok;
         day.night(QDateTime(start.date().addDays(1), opening));
     }
-    std::printf("week: %d customers in %.0f s, resident memory %.1f MB after warm-up, %.1f MB at the end\n", served,
+    std::printf("week: %d customers in %.0f s, anonymous resident memory %.1f MB after warm-up, %.1f MB at the end\n",
+                served,
                 seconds, rssBaseKb / 1024.0, ResidentKb() / 1024.0);
     std::printf("%s\n", weekOk ? "week: ok" : "week: NOT OK");
     return weekOk ? 0 : 1;
