@@ -10,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    sumbrel::LimitMallocArenas();
     // The kiosk's scale is an environment setting: it must be in place before the application exists.
     const sumbrel::app::Launch launch = sumbrel::app::PrepareLaunch(argc, argv);
     const std::unique_ptr<QCoreApplication> app = launch.withoutScreen

@@ -2,7 +2,12 @@
 
 #include "server/http_client.h"
 #include "startup/global_state.h"
+#include "startup/clock.h"
 #include "startup/trace_log.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <mutex>
 
 namespace sumbrel::endpoints {
 
@@ -80,12 +85,54 @@ QString TraceAnswer(const QString& answer)
         + QStringLiteral("자 중 앞 ") + QString::number(kTracedAnswerChars) + QStringLiteral("자만 기록)");
 }
 
+namespace {
+
+// The last answer to each request, as a digest: a day of menu openings repeats the same 40 KB answers,
+// which traced in full would fill the day's file by noon. Bounded: past kRememberedAnswers requests
+// the memory starts afresh (the next answers are traced in full once more).
+constexpr qsizetype kRememberedAnswers = 1024;
+std::mutex g_answersLock;
+QHash<QByteArray, QByteArray> g_lastAnswers;
+
+QByteArray Digest(const QString& text)
+{
+    return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1);
+}
+
+// Whether the answer is the one the same request had last; remembers it either way. A failed
+// exchange is remembered as none, so the next answer is traced in full.
+bool SameAsLast(const QString& procedure, const QString& url, const QString& body, const PostResult& result)
+{
+    // Of this log folder: its files hold what went before.
+    const QByteArray request = Digest(gs().programFolder + u'\n' + procedure + u'\n' + url + u'?' + body);
+    const QByteArray answer = result.answered() ? Digest(QString::number(result.status) + u'|' + result.text) : QByteArray();
+    const std::lock_guard<std::mutex> lock(g_answersLock);
+    const bool same = !answer.isEmpty() && g_lastAnswers.value(request) == answer;
+    if (answer.isEmpty()) {
+        g_lastAnswers.remove(request);
+    } else {
+        if (g_lastAnswers.size() >= kRememberedAnswers && !g_lastAnswers.contains(request))
+            g_lastAnswers.clear();
+        g_lastAnswers.insert(request, answer);
+    }
+    return same;
+}
+
+}  // namespace
+
 PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
                       const Poster& post, const CallOptions& options)
 {
     WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, channel);
+    const uint32_t t0 = TickCount();
     PostResult result = post ? post(url, body, options) : PostForm(url, body, options);
-    WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + TraceAnswer(result.text), channel);
+    if (SameAsLast(procedure, url, body, result))
+        WriteLog(procedure + QStringLiteral("() ... ResponseStr: 직전과 동일. ") + QString::number(TickCount() - t0)
+                     + QStringLiteral("ms 걸림."),
+                 channel);
+    else
+        WriteLog(procedure + QStringLiteral("() ... ResponseStr:") + QStringLiteral("\r\n") + TraceAnswer(result.text),
+                 channel);
     return result;
 }
 

@@ -42,7 +42,8 @@ QString MenuPictureCheckBody(long menuNumber);
 using Poster = std::function<PostResult(const QString& url, const QString& body, const CallOptions& options)>;
 
 // Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns what
-// came back.
+// came back. An answer identical to the last one to the same request is logged as one short line,
+// "<proc>() ... ResponseStr: 직전과 동일. <n>ms 걸림.", as the waiting-status poll does.
 PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
                       const Poster& post = {}, const CallOptions& options = {});
 

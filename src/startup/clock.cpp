@@ -31,7 +31,8 @@ int64_t MonotonicMs()
 QDateTime LocalNow()
 {
     const ManualClock* manual = g_manual.load();
-    const QDateTime now = manual ? manual->m_startTime.addMSecs(manual->m_elapsed.load()) : QDateTime::currentDateTime();
+    const QDateTime now = manual ? manual->m_startTime.addMSecs(manual->m_elapsed.load() + manual->m_wallStep.load())
+                                       : QDateTime::currentDateTime();
     const int64_t offset = g_offsetMs.load();
     return offset == 0 ? now : now.addMSecs(offset);
 }

@@ -51,6 +51,9 @@ public:
     // due time, with the clock standing at that time.
     void advance(int64_t ms);
     int64_t elapsedMs() const { return m_elapsed.load(); }
+    // Steps the wall clock (LocalNow) by ms, back or forward, as NTP corrects a wrong clock: the
+    // monotonic time (TickCount, ElapsedMs, the timers) does not move.
+    void stepWall(int64_t ms) { m_wallStep += ms; }
 
     static ManualClock* installed();
 
@@ -65,6 +68,7 @@ private:
     const uint32_t m_startTick;
     const QDateTime m_startTime;
     std::atomic<int64_t> m_elapsed{0};  // read from any thread, moved on the screens' thread
+    std::atomic<int64_t> m_wallStep{0};
     QList<ClockTimer*> m_timers;
 };
 

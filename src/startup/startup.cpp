@@ -9,6 +9,7 @@
 #include "startup/trace_log.h"
 
 #include <QCoreApplication>
+#include <malloc.h>
 #include <QDir>
 #include <QFileInfo>
 
@@ -80,6 +81,11 @@ StartResult RunStartup(const StartOptions& options, const std::function<void()>&
     if (openLogin)
         openLogin();
     return StartResult::Started;
+}
+
+void LimitMallocArenas()
+{
+    mallopt(M_ARENA_MAX, 1);
 }
 
 }  // namespace sumbrel

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cerrno>
@@ -178,32 +180,69 @@ Fault FaultOf(std::exception_ptr e)
     }
 }
 
+namespace {
+
+constexpr const char16_t* kLogPatterns[] = {u"??????.log",           u"??????_XmlHttp.log",   u"??????_WinHttp.log",
+                                            u"??????_WinHttp_1.log", u"??????_WinHttp_2.log", u"??????_WinHttp_3.log",
+                                            u"??????_WinHttp_4.log"};
+
+QStringList LogNames(const QStringList& patterns)
+{
+    return QDir(gs().programFolder)
+        .entryList(patterns, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive, QDir::NoSort);
+}
+
+void RemoveLog(const QString& name)
+{
+    const QString path = programPath(name);
+    QFile file(path);
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    if (!file.remove())
+        TraceFault(QStringLiteral("lib_misc"), QStringLiteral("로그_파일_삭제"), __LINE__,
+                   {kPermissionDenied, QStringLiteral("Permission denied: ") + path});
+}
+
+// Whole days go, the oldest first, while the files together exceed the folder's bound.
+void TrimLogFolder()
+{
+    QStringList patterns;
+    for (const char16_t* pattern : kLogPatterns)
+        patterns << QString::fromUtf16(pattern);
+    QMap<QString, QStringList> byDate;  // yyMMdd, ascending
+    QMap<QString, qint64> bytesOfDate;
+    qint64 total = 0;
+    for (const QString& name : LogNames(patterns)) {
+        const qint64 size = QFileInfo(programPath(name)).size();
+        byDate[name.left(6)] << name;
+        bytesOfDate[name.left(6)] += size;
+        total += size;
+    }
+    for (auto day = byDate.cbegin(); total > kLogFolderLimit && std::next(day) != byDate.cend(); ++day) {
+        for (const QString& name : day.value())
+            RemoveLog(name);
+        total -= bytesOfDate.value(day.key());
+    }
+}
+
+}  // namespace
+
 void TrimLogFiles()
 {
-    for (const char16_t* pattern :
-         {u"??????.log", u"??????_XmlHttp.log", u"??????_WinHttp.log", u"??????_WinHttp_1.log", u"??????_WinHttp_2.log",
-          u"??????_WinHttp_3.log", u"??????_WinHttp_4.log"})
+    for (const char16_t* pattern : kLogPatterns)
         TrimLogPattern(QString::fromUtf16(pattern));
+    TrimLogFolder();
 }
 
 bool TrimLogPattern(const QString& pattern)
 {
-    const QString module = QStringLiteral("lib_misc");
-    const QString procedure = QStringLiteral("로그_파일_삭제");
-    QStringList names = QDir(gs().programFolder)
-                            .entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive,
-                                       QDir::NoSort);
+    QStringList names = LogNames({pattern});
     if (names.size() <= kLogFilesKept)
         return true;
+    // By the date in the name, not by when the file was last written.
     QuickSort(names);
     const qsizetype excess = names.size() - kLogFilesKept;
-    for (qsizetype i = 0; i < excess; ++i) {
-        const QString path = programPath(names[i]);
-        QFile file(path);
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-        if (!file.remove())
-            TraceFault(module, procedure, __LINE__, {kPermissionDenied, QStringLiteral("Permission denied: ") + path});
-    }
+    for (qsizetype i = 0; i < excess; ++i)
+        RemoveLog(names[i]);
     return true;
 }
 

@@ -49,8 +49,12 @@ Fault FaultOf(std::exception_ptr e);
 // Keeps the newest 21 files of the pattern ("?" = one character) in the program folder.
 bool TrimLogPattern(const QString& pattern);
 inline constexpr int kLogFilesKept = 21;
-// The housekeeping of every log file name, old channels' included: TrimLogPattern for each pattern.
-// Run at start-up and when the date changes during a run.
+// The housekeeping of every log file name, old channels' included: TrimLogPattern for each pattern,
+// then whole days, the oldest date first, until the log files together take at most kLogFolderLimit
+// (the newest date is never removed). Dates are those of the names, whatever order the files were
+// written in: a clock set back writes an older day's file last. Run at start-up and when the date
+// changes during a run.
 void TrimLogFiles();
+inline constexpr qint64 kLogFolderLimit = 256LL * 1024 * 1024;
 
 }  // namespace sumbrel

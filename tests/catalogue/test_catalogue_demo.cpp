@@ -6,6 +6,7 @@
 #include "support/shop_test.h"
 
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <functional>
 
 using namespace sumbrel;
@@ -122,6 +123,40 @@ TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
     const QJsonObject request = shop->requests().first().toObject();
     EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(),
               QStringLiteral("ID=demo&PassWord=demo1234&category=전체"));
+}
+
+// A day of menu openings asks for the same catalogue again and again: an answer as the last one is
+// one short line, a changed one in full, and every request is traced.
+TEST_F(CatalogueDemo, AnUnchangedAnswerIsOneShortLineAChangedOneIsTracedInFull)
+{
+    const QString catalogue = QStringLiteral("/Admin/menuloading1.php");
+    const QString changed = servedCatalogue().replace(QStringLiteral("카페라떼"), QStringLiteral("카페 라떼"));
+    const QRegularExpression same(QStringLiteral("^Read_메뉴\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\. \\d+ms 걸림\\.$"));
+    const struct {
+        const char* what;
+        std::function<void()> before;
+        bool full;
+    } loads[] = {
+        {"first", {}, true},
+        {"unchanged", {}, false},
+        {"changed", [&] { shop->setFault(catalogue, QStringLiteral("status"), 1, 200, 0, changed); }, true},
+        {"back as it was", {}, true},
+        {"unchanged again", {}, false},
+        {"dropped", [&] { shop->setFault(catalogue, QStringLiteral("close"), 3); }, true},
+        {"after the drop", {}, true},
+    };
+    qsizetype traced = 0;
+    for (const auto& load : loads) {
+        if (load.before)
+            load.before();
+        LoadMenuCatalogue(QStringLiteral("전체"));
+        const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
+        ASSERT_EQ(lines.size(), traced + 2) << load.what;
+        traced = lines.size();
+        EXPECT_TRUE(lines[traced - 2].startsWith(QStringLiteral("Read_메뉴() ... http"))) << load.what;
+        EXPECT_EQ(lines[traced - 1].startsWith(QStringLiteral("Read_메뉴() ... ResponseStr:\r\n")), load.full) << load.what;
+        EXPECT_EQ(same.match(lines[traced - 1]).hasMatch(), !load.full) << load.what;
+    }
 }
 
 TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)

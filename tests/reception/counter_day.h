@@ -23,23 +23,31 @@
 #include <QTest>
 #include <QThreadPool>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <string>
+#include <unordered_map>
 #include <malloc.h>
 #include <memory>
 #include <unistd.h>
 
 namespace sumbrel::testing {
 
-inline long ResidentKb()
+// Resident memory of one kind from /proc/self/status: "RssAnon:" is the program's own; "RssFile:"
+// the pages of its libraries and fonts, read in as new paths first run (bounded by their size).
+inline long ResidentKb(const char* kind = "RssAnon:")
 {
     // Freed memory the allocator still holds is not the program's: handed back before measuring.
     malloc_trim(0);
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
         return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(kind))
+            return line.mid(qstrlen(kind)).trimmed().split(' ').first().toLong();
+    }
+    return 0;
 }
 
 // The open descriptors, each as what it points to.
@@ -75,8 +83,10 @@ struct DayFigures {
     int storedOrders = 0;
     int acceptedNotStoredOnce = 0;  // "접수 완료" shown, yet the shop has the number not exactly once
     int storedWithoutAcceptance = 0;  // the shop has a number for which no "접수 완료" was shown
-    long rssStartKb = 0;
+    long rssStartKb = 0;  // anonymous resident memory
     long rssEndKb = 0;
+    long fileRssStartKb = 0;  // resident pages of files (code, fonts)
+    long fileRssEndKb = 0;
     QStringList fdsStart;
     QStringList fdsEnd;
     QStringList threadsStart;
@@ -91,6 +101,7 @@ struct DayFigures {
     int doubledPollLines = 0;  // a poll's line found twice
     int menuLoadsFailed = 0;  // visits of the menu page ended by a failed load, then started again
     int unpairedPollLines = 0;  // a poll's request line in the general log or the "_WinHttp" one only
+    QStringList stuck;  // waits given up, each with what the screen showed then
 };
 
 class CounterDay {
@@ -100,14 +111,28 @@ public:
         , m_reception(reception)
     {
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        // A failed load counted as it ends, not by watching for the page, which may come and go
+        // between two of the day's steps.
+        // The page is a window of its own.
+        MenuPage* page = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            page = page ? page : dynamic_cast<MenuPage*>(w);
+        if (!page)
+            ADD_FAILURE() << "no menu page";
+        else
+            QObject::connect(page, &MenuPage::closed, &m_timer, [this](const cart::OrderCart&, menu::MenuPageEnd end) {
+                m_loadFailures += end == menu::MenuPageEnd::LoadFailed;
+            });
     }
 
     // customers through the screens, then the polls until there were `polls` of them in all. The
     // screens' clock is a manual one that the day moves on: stepMs at every step of a customer (less
     // than any idle limit, so nobody is timed out), a poll period at a time afterwards. The figures of
-    // memory and descriptors are taken after the first `warmUp` customers.
+    // memory and descriptors are taken after the first `warmUp` customers. Called again, the next day
+    // goes on with the next customers; its logs are those of its own dates, the orders all so far.
     DayFigures run(int customers, int polls, int warmUp, int stepMs = 100)
     {
+        m_figures = {};
         m_stepMs = stepMs;
         m_firstDay = LocalNow().date();
         // Qt's own pooled threads (each with a descriptor) would otherwise linger 30 s after their work.
@@ -115,10 +140,12 @@ public:
         QElapsedTimer clock;
         clock.start();
         m_timer.start(2);
-        for (m_customer = 0; m_customer < customers; ++m_customer) {
-            if (m_customer == warmUp) {
+        const int first = m_customer;
+        for (; m_customer < first + customers; ++m_customer) {
+            if (m_customer - first == warmUp) {
                 quiet();
                 m_figures.rssStartKb = ResidentKb();
+                m_figures.fileRssStartKb = ResidentKb("RssFile:");
                 m_figures.fdsStart = OpenDescriptors();
                 m_figures.threadsStart = Threads();
             }
@@ -132,12 +159,15 @@ public:
         waiting.start();
         while (pollsSoFar() < polls && waiting.elapsed() < 600000)
             QTest::qWait(500);
+        if (pollsSoFar() < polls)
+            giveUp(QStringLiteral("%1 of %2 polls after 600 s").arg(pollsSoFar()).arg(polls));
         m_timer.stop();
         m_shop.clearFaults();
         quiet();
         m_figures.customers = customers;
         m_figures.polls = pollsSoFar();
         m_figures.rssEndKb = ResidentKb();
+        m_figures.fileRssEndKb = ResidentKb("RssFile:");
         m_figures.fdsEnd = OpenDescriptors();
         m_figures.threadsEnd = Threads();
         m_figures.seconds = clock.elapsed() / 1000.0;
@@ -157,8 +187,30 @@ public:
         QTest::qWait(300);
     }
 
-    // What each customer saw, by number: "accepted", "refused", "failed", "unknown".
-    const QMap<QString, QStringList>& shown() const { return m_shown; }
+    // The night between two days: the clock runs on to `opening` ten minutes at a time while nobody
+    // comes (the polls go on).
+    void night(const QDateTime& opening)
+    {
+        ManualClock* clock = ManualClock::installed();
+        while (clock && LocalNow() < opening) {
+            clock->advance(std::min<int64_t>(600000, LocalNow().msecsTo(opening)));
+            quiet();
+        }
+    }
+
+    // What the screen shows: the panel, the digits typed, and the window in front.
+    QString screenState() const
+    {
+        const QWidget* front = QApplication::activeModalWidget();
+        if (!front)
+            front = QApplication::activeWindow();
+        return QStringLiteral("panel %1, digits \"%2\", %3, in front: %4 %5")
+            .arg(m_reception.path().currentPanel())
+            .arg(m_reception.path().phoneDigits(),
+                 m_reception.sending() ? QStringLiteral("sending") : QStringLiteral("not sending"),
+                 front ? QString::fromUtf8(front->metaObject()->className()) : QStringLiteral("none"),
+                 front ? front->objectName() : QString());
+    }
 
 private:
     using Step = std::function<bool()>;
@@ -182,6 +234,7 @@ private:
             {u"아이스 아메리카노", {QStringLiteral("적게")}},
         };
         const int lines = 1 + c % 3;
+        m_loadFailuresBefore = m_loadFailures;
         std::deque<Step> steps;
         const QString dining = c % 2 ? QStringLiteral("포장 주문") : QStringLiteral("매장 식사");
         steps.push_back(press(nullptr, dining));
@@ -213,8 +266,8 @@ private:
             PressNamed(&m_reception, QStringLiteral("-"));
         QString phone = number(c);
         // Now and then a number that has ordered already: the shop refuses it.
-        if (c % 25 == 24 && !m_accepted.isEmpty())
-            phone = m_accepted.first();
+        if (c % 25 == 24 && !m_firstAccepted.isEmpty())
+            phone = m_firstAccepted;
         enterAndSubmit(phone);
         QString seen = outcome();
         // A failure is tried once more, as the panel asks.
@@ -228,9 +281,9 @@ private:
             else
                 seen = QStringLiteral("failed");
         }
-        m_shown[phone] << seen;
-        if (seen == u"accepted")
-            m_accepted << phone;
+        m_shown[phone.toLongLong()] += seen.front().toLatin1();
+        if (seen == u"accepted" && m_firstAccepted.isEmpty())
+            m_firstAccepted = phone;
         // The customer leaves the panel as the screen tells: "확인", or "X" after a failure.
         if (!PressNamed(&m_reception, QStringLiteral("확인")))
             PressNamed(&m_reception, QStringLiteral("X"));
@@ -256,10 +309,21 @@ private:
 
     static QString number(int c) { return QStringLiteral("010") + QString::number(20000000 + c); }
 
+    // Gives up on a wait: the day goes on with the next step, the screen's state kept.
+    void giveUp(const QString& what)
+    {
+        const QString line = QStringLiteral("customer %1: %2; %3").arg(m_customer).arg(what, screenState());
+        m_figures.stuck << line;
+        ADD_FAILURE() << line.toStdString();
+    }
+
     void enterAndSubmit(const QString& phone)
     {
-        while (m_reception.path().phoneDigits().size() > 0)
-            PressNamed(&m_reception, QStringLiteral("<-"));
+        // "010" stands there already; a key that is not shown or does not delete ends the clearing.
+        for (int presses = 0; !m_reception.path().phoneDigits().isEmpty(); ++presses) {
+            if (presses > phone.size() || !PressNamed(&m_reception, QStringLiteral("<-")))
+                return giveUp(QStringLiteral("the phone number could not be cleared"));
+        }
         for (QChar d : phone)
             PressNamed(&m_reception, QString(d));
         PressNamed(&m_reception, QStringLiteral("다음"));
@@ -273,7 +337,7 @@ private:
     void sent()
     {
         if (!QTest::qWaitFor([this] { return !m_reception.sending(); }, 60000))
-            ADD_FAILURE() << "the order was still under way after 60 s";
+            giveUp(QStringLiteral("the order was still under way after 60 s"));
     }
 
     // What the screen shows once the submission is over.
@@ -312,13 +376,9 @@ private:
     }
     Step againAfterTheMenuFailed(const QString& dining)
     {
-        auto opened = std::make_shared<bool>(false);
-        return [this, opened, dining] {
-            if (dynamic_cast<MenuPage*>(QApplication::activeModalWidget())) {
-                *opened = true;
-                return false;
-            }
-            if (!*opened || m_reception.path().currentPanel() != reception::kStartPanel)
+        return [this, dining] {
+            if (m_loadFailures == m_loadFailuresBefore || QApplication::activeModalWidget()
+                || m_reception.path().currentPanel() != reception::kStartPanel)
                 return false;
             ++m_figures.menuLoadsFailed;
             QTimer::singleShot(0, &m_reception, [this, dining] { PressNamed(&m_reception, dining); });
@@ -345,10 +405,14 @@ private:
         waited.start();
         while (!m_steps.empty() && waited.elapsed() < 20000)
             QTest::qWait(2);
+        if (!m_steps.empty())
+            giveUp(QStringLiteral("%1 steps of the visit not taken after 20 s").arg(m_steps.size()));
         m_steps.clear();
         // Back on the reception screen, whatever became of the visit.
         while (QApplication::activeModalWidget() && waited.elapsed() < 25000)
             QTest::qWait(2);
+        if (QApplication::activeModalWidget())
+            giveUp(QStringLiteral("the menu page still open after 25 s"));
     }
 
     void poll()
@@ -441,24 +505,24 @@ private:
 
     void tally()
     {
-        QMap<QString, int> stored;
+        QMap<qint64, int> stored;
         const QJsonArray orders = m_shop.orders();
         for (const QJsonValue& o : orders)
-            ++stored[o[QStringLiteral("phone")].toString()];
+            ++stored[o[QStringLiteral("phone")].toString().toLongLong()];
         m_figures.storedOrders = int(orders.size());
-        for (auto it = m_shown.begin(); it != m_shown.end(); ++it) {
-            for (const QString& s : it.value()) {
-                m_figures.accepted += s == u"accepted";
-                m_figures.refused += s == u"refused";
-                m_figures.failed += s == u"failed";
-                m_figures.unknown += s == u"unknown";
-            }
-            if (it.value().contains(QStringLiteral("accepted")) && stored.value(it.key()) != 1)
+        for (const auto& [phone, seen] : m_shown) {
+            m_figures.accepted += int(std::count(seen.begin(), seen.end(), 'a'));
+            m_figures.refused += int(std::count(seen.begin(), seen.end(), 'r'));
+            m_figures.failed += int(std::count(seen.begin(), seen.end(), 'f'));
+            m_figures.unknown += int(std::count(seen.begin(), seen.end(), 'u'));
+            if (seen.find('a') != std::string::npos && stored.value(phone) != 1)
                 ++m_figures.acceptedNotStoredOnce;
         }
-        for (auto it = stored.begin(); it != stored.end(); ++it)
-            if (!m_shown.value(it.key()).contains(QStringLiteral("accepted")))
+        for (auto it = stored.begin(); it != stored.end(); ++it) {
+            const auto seen = m_shown.find(it.key());
+            if (seen == m_shown.end() || seen->second.find('a') == std::string::npos)
                 m_figures.storedWithoutAcceptance += it.value();
+        }
         const QDir folder(QFileInfo(programPath(QStringLiteral("x"))).absolutePath());
         for (const QFileInfo& log : folder.entryInfoList({QStringLiteral("*.log")}, QDir::Files))
             m_figures.largestLogBytes = std::max(m_figures.largestLogBytes, log.size());
@@ -470,11 +534,15 @@ private:
     QTimer m_timer;
     std::deque<Step> m_steps;
     int m_customer = 0;
+    int m_loadFailures = 0;  // menu page visits ended by a failed load
+    int m_loadFailuresBefore = 0;  // as the customer at the counter came
     int64_t m_stepMs = 100;
     QDate m_firstDay;
     DayFigures m_figures;
-    QMap<QString, QStringList> m_shown;
-    QStringList m_accepted;
+    // What each customer saw, by number, a letter an outcome: "a"ccepted, "r"efused, "f"ailed,
+    // "u"nknown. Small, as it is measured with the terminal's memory.
+    std::unordered_map<qint64, std::string> m_shown;
+    QString m_firstAccepted;
 };
 
 }  // namespace sumbrel::testing

@@ -180,6 +180,40 @@ TEST_F(Housekeeping, KeepsTheNewest21PerPattern)
     EXPECT_EQ(names(u"??????_WinHttp_3.log"_s).size(), 21);  // exactly 21: nothing deleted
 }
 
+// A clock set back writes an older day's file last: the newest dates stay all the same. Past the
+// folder's bound whole days go, the oldest first, and the newest day never.
+TEST_F(Housekeeping, KeepsTheNewestDatesAndBoundsTheWholeFolder)
+{
+    make(23, u".log"_s);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 0; i < 23; ++i) {
+        QFile file(path(QDate(2022, 11, 1).addDays(i).toString(u"yyMMdd"_s) + u".log"_s));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(now.addSecs(-3600 * i), QFileDevice::FileModificationTime));
+    }
+    EXPECT_TRUE(TrimLogPattern(u"??????.log"_s));
+    EXPECT_EQ(names(u"??????.log"_s).first(), u"221103.log"_s);
+
+    // Three days of 100 MB (sparse files: no disk is used) after the 21 small ones.
+    const qint64 day = 100LL * 1024 * 1024;
+    for (const QString& date : {u"230101"_s, u"230102"_s, u"230103"_s}) {
+        QFile file(path(date + u"_WinHttp_3.log"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(day));
+        write(date + u".log"_s, "x");
+    }
+    ASSERT_GT(3 * day, kLogFolderLimit);
+    ASSERT_LE(2 * day, kLogFolderLimit);
+    TrimLogFiles();
+    EXPECT_EQ(names(u"*.log"_s), (QStringList{u"230102.log"_s, u"230102_WinHttp_3.log"_s, u"230103.log"_s,
+                                              u"230103_WinHttp_3.log"_s}));
+    // A single day over the bound stays: it is the newest.
+    QFile::remove(path(u"230102_WinHttp_3.log"_s));
+    QFile newest(path(u"230103_WinHttp_3.log"_s));
+    ASSERT_TRUE(newest.resize(kLogFolderLimit + 1));
+    TrimLogFiles();
+    EXPECT_EQ(names(u"*.log"_s), (QStringList{u"230103.log"_s, u"230103_WinHttp_3.log"_s}));
+}
+
 TEST_F(Housekeeping, RunsAgainWhenTheDateChangesDuringARun)
 {
     WriteLog(u"today"_s);
