@@ -19,13 +19,49 @@ const QString kMark = QStringLiteral("◈");
 const QString kSafe = QStringLiteral("◇");
 
 // The columns and the tag that fills each.
-const char* const kColumnTags[43] = {
-    "num", "title", "price", "category", "type", "menumin", "discountt", "saving", "round",
-    "add1", "add2", "add3", "add4", "add5", "maxYN", "maxCount", "soldoutYN", "SOregdate1",
-    "SOregdate2", "infotext1", "infotext2", "soldoutYN", "soldoutTO", "soldoutZZim", "soldoutWait",
-    "soldoutDelivery", "SOregdate1", "SOregdate1num", "SOregdate1num2", "SOregdate2", "SOregdate2num",
-    "SOregdate2num2", "printtext", "hallcheck", "TOMenuYN", "ZZimMenuYN", "WaitMenuYN", "DeliveryMenuYN",
-    "taxcheck", "poscategorynumber", "positemnumber", "QRMenuYN", "soldoutQR"};
+const char* const kColumnTags[43] = {"num",
+                                     "title",
+                                     "price",
+                                     "category",
+                                     "type",
+                                     "menumin",
+                                     "discountt",
+                                     "saving",
+                                     "round",
+                                     "add1",
+                                     "add2",
+                                     "add3",
+                                     "add4",
+                                     "add5",
+                                     "maxYN",
+                                     "maxCount",
+                                     "soldoutYN",
+                                     "SOregdate1",
+                                     "SOregdate2",
+                                     "infotext1",
+                                     "infotext2",
+                                     "soldoutYN",
+                                     "soldoutTO",
+                                     "soldoutZZim",
+                                     "soldoutWait",
+                                     "soldoutDelivery",
+                                     "SOregdate1",
+                                     "SOregdate1num",
+                                     "SOregdate1num2",
+                                     "SOregdate2",
+                                     "SOregdate2num",
+                                     "SOregdate2num2",
+                                     "printtext",
+                                     "hallcheck",
+                                     "TOMenuYN",
+                                     "ZZimMenuYN",
+                                     "WaitMenuYN",
+                                     "DeliveryMenuYN",
+                                     "taxcheck",
+                                     "poscategorynumber",
+                                     "positemnumber",
+                                     "QRMenuYN",
+                                     "soldoutQR"};
 
 // The text after the first `open`, up to the first `close` after it or the end; nullopt without `open`.
 std::optional<QString> Cut(const QString& text, const QString& open, const QString& close)
@@ -58,7 +94,8 @@ QString OptionGroup(const QString& raw)
     for (qsizetype p = 1; p < pieces.size(); ++p) {
         const QString name = pieces[p].split(QStringLiteral("</subtitle>")).front();
         // A piece without "<subprice>" has an empty price.
-        const QString price = Cut(pieces[p], QStringLiteral("<subprice>"), QStringLiteral("</subprice>")).value_or(QString());
+        const QString price
+            = Cut(pieces[p], QStringLiteral("<subprice>"), QStringLiteral("</subprice>")).value_or(QString());
         list += kMark + UnescapeField(name) + kMark + price;
     }
     list = list.mid(1);
@@ -128,11 +165,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const size_t bound = 256 * size_t(answer.size()) + 64 * 1024;
     FUZZ_CHECK(held <= bound, QStringLiteral("%1 bytes held for %2 chars").arg(held).arg(answer.size()));
 
-    FUZZ_CHECK(table.rowCount() == CountOf(answer, u"<menubrr>"),
-               QStringLiteral("%1 rows").arg(table.rowCount()));
+    FUZZ_CHECK(table.rowCount() == CountOf(answer, u"<menubrr>"), QStringLiteral("%1 rows").arg(table.rowCount()));
     const Reference ref = Read(answer);
     FUZZ_CHECK(table.rowCount() == qsizetype(ref.rows.size()), QStringLiteral("%1 rows").arg(table.rowCount()));
-    FUZZ_CHECK(table.takenCount() == ref.taken, QStringLiteral("%1 taken, want %2").arg(table.takenCount()).arg(ref.taken));
+    FUZZ_CHECK(table.takenCount() == ref.taken,
+               QStringLiteral("%1 taken, want %2").arg(table.takenCount()).arg(ref.taken));
     for (qsizetype r = 0; r < table.rowCount(); ++r)
         for (int c = 0; c < 43; ++c)
             FUZZ_CHECK(table.at(r, c) == ref.rows[size_t(r)][size_t(c)],
@@ -145,10 +182,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         qsizetype first = 0;
         while (ref.rows[size_t(first)][0] != num)
             ++first;
-        FUZZ_CHECK(table.FindRow(num) == first, QStringLiteral("num %1 found at %2, first at %3")
-                                                    .arg(num)
-                                                    .arg(table.FindRow(num))
-                                                    .arg(first));
+        FUZZ_CHECK(table.FindRow(num) == first,
+                   QStringLiteral("num %1 found at %2, first at %3").arg(num).arg(table.FindRow(num)).arg(first));
     }
     return 0;
 }

@@ -38,8 +38,8 @@ std::vector<std::array<QString, 6>> Read(const QString& answer)
         Cut(record, QStringLiteral("foldYN["), QStringLiteral("]foldYN"), fold);
         if (category == u"분류없음")
             continue;
-        rows.push_back({num, UnescapeField(category), discount, saving, yn,
-                        fold == u"Y" ? QString() : QStringLiteral("O")});
+        rows.push_back(
+            {num, UnescapeField(category), discount, saving, yn, fold == u"Y" ? QString() : QStringLiteral("O")});
     }
     return rows;
 }

@@ -6,9 +6,9 @@
 //   the text back with "&" as "＆" and a lone LF as CR LF, for texts that hold no piece of an escape
 //   form themselves: "!", "플", "ccdd", "123" or "줄". (With them, one form's closing "!" and the text
 //   after it can spell another: "\n\n123\n" goes out as "!줄!!줄!123!줄!", whose middle reads "!123!".)
+#include "server/fields.h"
 #include "fuzz_support.h"
 #include "reception/reception_rules.h"
-#include "server/fields.h"
 
 #include <algorithm>
 #include <optional>
@@ -112,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(waiting.time == FieldRef(answer, QStringLiteral("time")), QStringLiteral("time"));
 
     const reception::ReceptionSettings settings = reception::ParseReceptionSettings(answer);
-    FUZZ_CHECK(settings.waiting.teams == waiting.teams && settings.waiting.time == waiting.time, QStringLiteral("waiting"));
+    FUZZ_CHECK(settings.waiting.teams == waiting.teams && settings.waiting.time == waiting.time,
+               QStringLiteral("waiting"));
     CheckSetting(settings.TakeOutPCText, answer, "TakeOutPCText", true);
     CheckSetting(settings.TOWhereYN, answer, "TOWhereYN", false);
     CheckSetting(settings.TakeOutCarYN, answer, "TakeOutCarYN", false);

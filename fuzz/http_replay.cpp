@@ -5,8 +5,8 @@
 // answer is no longer than what the server sent.
 #include "fuzz_support.h"
 #include "server/http_client.h"
-#include "support/loopback_socket.h"
 #include "startup/clock.h"
+#include "support/loopback_socket.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -98,8 +98,7 @@ void Serve()
                 going = ::send(fd, script.pieces[i].constData(), size_t(script.pieces[i].size()), MSG_NOSIGNAL) >= 0;
         }
         if (going && (script.flags & kHold))
-            while (Wait(fd, 1000, generation)) {
-            }
+            while (Wait(fd, 1000, generation)) { }
         ::close(fd);
     }
 }
@@ -163,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QElapsedTimer timer;
     timer.start();
     const QString answer = PostText(QStringLiteral("http://127.0.0.1:%1/program/TOLoadProgram.php").arg(g_port),
-                                      QStringLiteral("ID=demo&PassWord=demo1234"));
+                                    QStringLiteral("ID=demo&PassWord=demo1234"));
     const qint64 elapsed = timer.elapsed();
     FUZZ_CHECK(elapsed <= deadline, QStringLiteral("%1 ms, deadline %2 ms").arg(elapsed).arg(deadline));
     FUZZ_CHECK(answer.size() <= script.bytes(),

@@ -94,7 +94,8 @@ std::optional<Lists> Read(const QString& answer)
             if (!c1 || !c2 || !c3 || !c4 || !c6 || !c7 || !c8)
                 return std::nullopt;
             TileEntry t;
-            t.col = {name, UnescapeField(*c1), *c2, *c3, *c4, OptionCount(*c4), UnescapeField(*c6), UnescapeField(*c7), *c8};
+            t.col = {name, UnescapeField(*c1), *c2, *c3, *c4, OptionCount(*c4), UnescapeField(*c6), UnescapeField(*c7),
+                     *c8};
             // An item whose price on the tile or in the catalogue is no plain number is not offered.
             const std::optional<QString> listed = CataloguePrice(*c4);
             if (!ReadPrice(*c2) || (listed && !ReadPrice(*listed)))
@@ -144,9 +145,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(TileMenuTable().size() == wantTiles.size(),
                QStringLiteral("%1 tiles, want %2").arg(TileMenuTable().size()).arg(wantTiles.size()));
     for (size_t i = 0; i < wantTiles.size(); ++i) {
-        FUZZ_CHECK(TileMenuTable()[i] == wantTiles[i], QStringLiteral("entry %1\n got: %2\nwant: %3")
-                                            .arg(i)
-                                            .arg(ShowEntry(TileMenuTable()[i]), ShowEntry(wantTiles[i])));
+        FUZZ_CHECK(TileMenuTable()[i] == wantTiles[i],
+                   QStringLiteral("entry %1\n got: %2\nwant: %3")
+                       .arg(i)
+                       .arg(ShowEntry(TileMenuTable()[i]), ShowEntry(wantTiles[i])));
     }
     return 0;
 }

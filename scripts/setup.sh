@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease for the translations
   xvfb xauth x11-utils imagemagick
   libsystemd-dev systemd
+  mmdebstrap debian-archive-keyring  # the Debian 12 root that scripts/test --system runs systemd in
   cage xwayland qt6-wayland grim
   dpkg-dev file
   ccache  # rebuilds of an unchanged file come from the cache

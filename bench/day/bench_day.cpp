@@ -5,12 +5,12 @@
 // --start it starts today at that time, e.g. 23:50 for a day that crosses midnight).
 // Prints the orders held against what the customers were shown, memory, descriptors, log sizes and
 // the polls traced per day of the screens' clock.
-#include "support/menu_link.h"
 #include "reception/counter_day.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
+#include "support/menu_link.h"
 #include "support/shop_login.h"
 
 #include <QApplication>
@@ -83,9 +83,9 @@ int main(int argc, char** argv)
     std::printf("\ncustomers who came before the clock's date changed %d of %d\n", f.customersOnFirstDay, f.customers);
     std::printf("log lines in another day's file %d, poll lines doubled %d, request lines in one log only %d\n",
                 f.misfiledLines, f.doubledPollLines, f.unpairedPollLines);
-    const bool ok = f.acceptedNotStoredOnce == 0 && f.storedWithoutAcceptance == 0 && f.fdsEnd.size() == f.fdsStart.size()
-        && f.rssEndKb - f.rssStartKb < 5 * 1024 && f.polls >= polls && f.misfiledLines == 0 && f.doubledPollLines == 0
-        && f.unpairedPollLines == 0;
+    const bool ok = f.acceptedNotStoredOnce == 0 && f.storedWithoutAcceptance == 0
+        && f.fdsEnd.size() == f.fdsStart.size() && f.rssEndKb - f.rssStartKb < 5 * 1024 && f.polls >= polls
+        && f.misfiledLines == 0 && f.doubledPollLines == 0 && f.unpairedPollLines == 0;
     std::printf("%s\n", ok ? "day: ok" : "day: NOT OK");
     return ok ? 0 : 1;
 }

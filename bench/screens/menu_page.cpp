@@ -100,7 +100,7 @@ const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {
                                            b.open();
                                        QElapsedTimer t;
                                        t.start();
-                                       b.page->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
+                                       b.page->findChild<CaptionKey*>(QStringLiteral("commandKey_3"))->touch();
                                        b.page->repaint();
                                        return t.nsecsElapsed() / 1e6;
                                    }});
@@ -170,14 +170,14 @@ const bench::RegisterFigure
                               const int decodes = page.pictures().decodeCount();
                               QElapsedTimer t;
                               t.start();
-                              page.findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
+                              page.findChild<CaptionKey*>(QStringLiteral("commandKey_3"))->touch();
                               page.repaint();
                               slowest = std::max(slowest, t.nsecsElapsed() / 1e6);
                               onScreen += page.pictures().decodeCount() - decodes;
                               readFor(kReadMs);
                           }
                       }
-                      page.findChild<CaptionKey*>(QStringLiteral("CmdLabel_1"))->touch();
+                      page.findChild<CaptionKey*>(QStringLiteral("commandKey_1"))->touch();
                   }
                   if (onScreen > 0)
                       std::fprintf(stderr, "page_flip_max_ms: %d pictures decoded by the flips\n", onScreen);
@@ -201,13 +201,13 @@ const bench::RegisterFigure
                // The dialog is shown (and set up) within the touch; it is painted, then closed unseen.
                QElapsedTimer t;
                t.start();
-               b.page->findChild<menu::MenuTile*>(QStringLiteral("picMenu_%1").arg(tile))->touch();
+               b.page->findChild<menu::MenuTile*>(QStringLiteral("tile_%1").arg(tile))->touch();
                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                if (!dialog || dialog == b.page.get() || !dialog->isVisible())
                    return -1.0;
                dialog->repaint();
                const double ms = t.nsecsElapsed() / 1e6;
-               dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_0"))->touch();
+               dialog->findChild<CaptionKey*>(QStringLiteral("commandKey_0"))->touch();
                while (QApplication::activeModalWidget() != b.page.get())
                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
                return ms;

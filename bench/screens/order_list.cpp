@@ -27,8 +27,9 @@ order::Order TwentyLines(int firstQuantity)
         const int quantity = i == 0 ? firstQuantity : 1 + i % 3;
         const QString name = QStringLiteral("아이스 카페 라떼 %1").arg(i + 1);
         if (i % 3 == 0)
-            lines.add(order::Line(name, 5300, quantity,
-                                  {{u"사이즈", u"라지", 500}, {u"토핑", u"휘핑크림", 300}, {u"토핑", u"시럽 추가", 500}}));
+            lines.add(
+                order::Line(name, 5300, quantity,
+                            {{u"사이즈", u"라지", 500}, {u"토핑", u"휘핑크림", 300}, {u"토핑", u"시럽 추가", 500}}));
         else
             lines.add(order::Line(name, 5300, quantity));
     }
@@ -40,18 +41,19 @@ struct OrderListBench {
     {
         gs().programFolder = folder.path();
         screen = std::make_unique<ReceptionScreen>(sumbrel::testing::LogInTo(shop));
-        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
-            cart::OrderCart result = order;
-            result.order = carts[0];
-            result.selectionConfirmed = true;
-            screen->menuClosed(result);
-        });
+        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(),
+                         [this](const cart::OrderCart& order) {
+                             cart::OrderCart result = order;
+                             result.order = carts[0];
+                             result.selectionConfirmed = true;
+                             screen->menuClosed(result);
+                         });
         screen->findChild<CaptionKey*>(QStringLiteral("panelKey_%1").arg(int(reception::PanelKey::Takeout)))->touch();
     }
     double sample()
     {
         screen->cart().order = carts[++turn % 2];
-        QWidget* list = screen->findChild<QWidget*>(QStringLiteral("picList"));
+        QWidget* list = screen->findChild<QWidget*>(QStringLiteral("listSurface"));
         QImage picture(list->size().expandedTo(QSize(469, 2000)), QImage::Format_RGB32);
         QElapsedTimer timer;
         timer.start();

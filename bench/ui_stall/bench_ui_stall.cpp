@@ -56,7 +56,7 @@ void TypePhone(ReceptionScreen& s)
 void OpensTheMenu(ReceptionScreen& s, MenuPage& page, int& started)
 {
     if (page.isVisible()) {
-        if (auto* tile = page.findChild<menu::MenuTile*>(QStringLiteral("picMenu_0")))
+        if (auto* tile = page.findChild<menu::MenuTile*>(QStringLiteral("tile_0")))
             tile->touch();
         sumbrel::testing::PressNamed(&page, QStringLiteral("선택완료"));
         return;
@@ -161,7 +161,9 @@ int main(int argc, char** argv)
     const auto path = [](const char16_t* p) { return QString::fromUtf16(p); };
     const Case cases[] = {
         {"poll", {path(endpoints::kReceptionSettings)}, {}, false},
-        {"menu", {path(endpoints::kCategories), path(endpoints::kCatalogue), path(endpoints::kMenuPage)}, OpensTheMenu,
+        {"menu",
+         {path(endpoints::kCategories), path(endpoints::kCatalogue), path(endpoints::kMenuPage)},
+         OpensTheMenu,
          true},
         {"order", {path(endpoints::kOrder)}, Orders, false},
     };
@@ -171,8 +173,8 @@ int main(int argc, char** argv)
         for (int r = 0; r < runs; ++r) {
             const auto [ms, started] = Run(c, seconds);
             worst.push_back(ms);
-            std::printf("%s run %d: %d s, worst lateness %lld ms, %d menu openings or orders started\n", c.name,
-                        r + 1, seconds, static_cast<long long>(ms), started);
+            std::printf("%s run %d: %d s, worst lateness %lld ms, %d menu openings or orders started\n", c.name, r + 1,
+                        seconds, static_cast<long long>(ms), started);
             std::fflush(stdout);
         }
         std::sort(worst.begin(), worst.end());

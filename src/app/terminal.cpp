@@ -16,8 +16,8 @@
 #include "startup/dialogs.h"
 #include "startup/startup.h"
 
-#include <algorithm>
 #include <QApplication>
+#include <algorithm>
 
 namespace sumbrel {
 

@@ -41,7 +41,8 @@ LayoutChoice ConfiguredLayout(const std::optional<LayoutChoice>& commandLine)
         return LayoutChoice::Auto;
     if (const std::optional<LayoutChoice> choice = ParseLayoutChoice(set))
         return *choice;
-    WriteLog(QStringLiteral("Kiosk: [Set] Layout=") + set + QStringLiteral(" is not auto, landscape or portrait: auto"));
+    WriteLog(QStringLiteral("Kiosk: [Set] Layout=") + set
+             + QStringLiteral(" is not auto, landscape or portrait: auto"));
     return LayoutChoice::Auto;
 }
 

@@ -28,7 +28,8 @@ void rememberHttpsHost(const QString& host)
     if (HostSpokeHttps(remembered, host))
         return;
     WriteIni(QStringLiteral("Set"), kHttpsHostsKey, RememberHttpsHost(remembered, host), configFilePath());
-    WriteLog(QStringLiteral("logins() ... https로 로그인함: 이 호스트에는 http를 다시 쓰지 않음 (ServiceTls: ") + host + u')',
+    WriteLog(QStringLiteral("logins() ... https로 로그인함: 이 호스트에는 http를 다시 쓰지 않음 (ServiceTls: ") + host
+                 + u')',
              QString::fromUtf16(endpoints::kChannelHttp));
 }
 }  // namespace

@@ -28,7 +28,7 @@ std::optional<order::OrderLine> LineToAdd(const MenuItem& item, const order::Ord
 // menuImageFolder + "/" + num + ".png".
 QString MenuPhotoPath(const QString& num);
 
-// SetNum: the quantity, with its tag holding the minimum.
+// The quantity, with the minimum it may not go below.
 class Quantity {
 public:
     int value() const { return m_value; }

@@ -50,7 +50,8 @@ std::optional<MarkerSlot> PageMarker(int page, int pages)
     return MarkerSlot::Middle;
 }
 
-TilePage showTilePage(const std::vector<TileEntry>& table, const QString& category, int page, int direction, int perPage)
+TilePage showTilePage(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
+                      int perPage)
 {
     perPage = std::clamp(perPage, 1, kTileCount);
     TilePage result;

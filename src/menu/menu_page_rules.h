@@ -17,7 +17,7 @@ inline constexpr int kTabCount = 5;
 inline constexpr int kTileCount = 20;
 inline constexpr int kTileColumnsPerRow = 5;
 
-// The keys CmdLabel(0..7).
+// The page's eight keys.
 enum class PageKey : int {
     PreviousGroup = 0,
     NextGroup = 1,
@@ -40,8 +40,7 @@ struct TabStrip {
 };
 // showTabStrip: the group of five (or of perStrip, fewer for larger tabs) that holds `category`,
 // moved by direction -1/0/+1, wrapping.
-TabStrip showTabStrip(const QStringList& categories, const QString& category, int direction,
-                       int perStrip = kTabCount);
+TabStrip showTabStrip(const QStringList& categories, const QString& category, int direction, int perStrip = kTabCount);
 
 // img페이지 between the page keys: at the top on the first page, at the bottom on the last, in the
 // middle between them.
@@ -59,7 +58,7 @@ struct TilePage {
 // showTilePage: moves `page` by direction -1/0/+1 within the category's pages of perPage tiles (fewer
 // for larger tiles), wrapping both ways.
 TilePage showTilePage(const std::vector<TileEntry>& table, const QString& category, int page, int direction,
-                   int perPage = kTileCount);
+                      int perPage = kTileCount);
 
 // Where img페이지 stands on page (0-based) of pages; nullopt when there is one page only.
 std::optional<MarkerSlot> PageMarker(int page, int pages);

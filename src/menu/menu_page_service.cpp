@@ -44,10 +44,10 @@ MenuLoad MenuPageService::apply(MenuPageData data)
     }
     if (!data.lists) {
         // Tiles that name items of another catalogue would open the wrong item or none.
-        WriteLog(QStringLiteral("menuloading3() ... 메뉴를 새로 받지 못해 지난 메뉴를 그대로 둠 (")
-                 + (data.catalogue ? QStringLiteral("메뉴판 ") + QString::number(data.pageStatus)
-                                   : QStringLiteral("메뉴"))
-                 + u')');
+        WriteLog(
+            QStringLiteral("menuloading3() ... 메뉴를 새로 받지 못해 지난 메뉴를 그대로 둠 (")
+            + (data.catalogue ? QStringLiteral("메뉴판 ") + QString::number(data.pageStatus) : QStringLiteral("메뉴"))
+            + u')');
         return done;
     }
     menuCatalogue() = std::move(*data.catalogue);

@@ -161,12 +161,12 @@ MessagePanel::MessagePanel(QWidget* owner, const QString& title, const QString& 
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setObjectName(QStringLiteral("picMessage"));
+    setObjectName(QStringLiteral("messagePanel"));
     setWindowTitle(title);
     setModal(true);
-    m_text = MakeLabel(this, QStringLiteral("lblMessage"), QRect(), LabelFont(30), m_colours.ink, Qt::AlignCenter,
+    m_text = MakeLabel(this, QStringLiteral("message"), QRect(), LabelFont(30), m_colours.ink, Qt::AlignCenter,
                        LabelFlag::Wrap, text);
-    m_key = MakeKey(this, QStringLiteral("cmdMessageOk"), access::Tr("확인"), QRect(), KeyFont(34),
+    m_key = MakeKey(this, QStringLiteral("messageOkKey"), access::Tr("확인"), QRect(), KeyFont(34),
                     m_colours.accentKey, m_colours.keyInk);
     // The one key takes the keyboard, so Enter or Space acts on what has the focus.
     m_key->setFocusPolicy(Qt::StrongFocus);

@@ -140,8 +140,7 @@ void OnScreenKeyboard::open(QLineEdit* field)
         m_state.reset();
         m_ringCell = {};
         hideRing();
-        WriteLog(
-            QStringLiteral("  [%1→OnScreenKeyboard] open for %2").arg(TraceName(m_window), field->objectName()));
+        WriteLog(QStringLiteral("  [%1→OnScreenKeyboard] open for %2").arg(TraceName(m_window), TraceName(field)));
     }
     m_open = true;
     place();

@@ -117,14 +117,15 @@ public:
     // The next keys' captions, as set when the menu was confirmed.
     const NextKeyCaptions& nextKeys() const { return m_nextKeys; }
 
-    // lblPhone(0): the digits behind it and what it shows; lblPhoneA(0) while no digit is there.
+    // The phone panel's number: the digits behind it and what it shows; its placeholder while no digit
+    // is there.
     const QString& phoneDigits() const { return m_phoneDigits; }
     const QString& phoneCaption() const { return m_phoneCaption; }
     bool phonePlaceholderShown() const { return m_phoneDigits.isEmpty(); }
-    // lblPhone(1) and (2): the copy taken by "다음" of the phone panel.
+    // The number on the car and payment panels: the copy taken by "다음" of the phone panel.
     const QString& phoneCopyDigits() const { return m_phoneCopyDigits; }
     const QString& phoneCopyCaption() const { return m_phoneCopyCaption; }
-    // lblCarNumber(0) and its copy lblCarNumber(1).
+    // The car number and its copy on the payment panel.
     const QString& carNumber() const { return m_carNumber; }
     const QString& carCopy() const { return m_carCopy; }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The order list beside the entry panels, without widgets: where each printed text, separator and
-// row panel of picList goes, how high the list is, the total, the scrolling inside the viewport
-// picBack, and the "-", "+" and "x" keys on the order. Text sizes are measured by a function the
+// row panel of the list's surface goes, how high the list is, the total, the scrolling inside its
+// viewport, and the "-", "+" and "x" keys on the order. Text sizes are measured by a function the
 // screen passes in, so the rules run without painting.
 #include "menu/order.h"
 
@@ -12,9 +12,9 @@
 
 namespace sumbrel::reception {
 
-inline constexpr int kListWidth = 469;  // picList
-inline constexpr int kViewHeight = 531;  // picBack
-inline constexpr int kRowPanels = 20;  // SetNum_Frame(0..19)
+inline constexpr int kListWidth = 469;  // the list's surface
+inline constexpr int kViewHeight = 531;  // its viewport
+inline constexpr int kRowPanels = 20;  // the rows' key panels
 inline constexpr int kRowHeight = 40;
 inline constexpr int kScrollStep = 500;
 inline constexpr int kEmptyListHeight = 20;
@@ -45,7 +45,7 @@ struct PrintedText {
 struct RowPlace {
     int line;  // the order's line, and the row panel's index
     int top;
-    int quantity;  // SetNum's caption
+    int quantity;  // shown between the row's "-" and "+"
     bool operator==(const RowPlace&) const = default;
 };
 

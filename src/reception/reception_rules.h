@@ -24,7 +24,7 @@ inline constexpr int kEntryIdleTickMs = 500;
 
 enum Panel : int { kStartPanel = 0, kPhonePanel = 1, kCarPanel = 2, kPaymentPanel = 3, kCompletionPanel = 4 };
 
-// What lblPhone(0) shows for the digit string (positions 5 and 6 masked); empty for no digits.
+// What the phone panel's number shows for the digit string (positions 5 and 6 masked); empty for no digits.
 QString PhoneDisplay(const QString& digits);
 // Appends the digit while the text is shorter than maxLength.
 QString AppendDigit(const QString& text, int digit, int maxLength);
@@ -43,8 +43,8 @@ inline bool IsY(const QString& setting)
 
 // The captions of the two keys, in the visit's language.
 struct NextKeyCaptions {
-    QString phoneKey;  // KeyOf(11)
-    QString carKey;  // KeyOf(11)
+    QString phoneKey;  // the phone panel's "다음" key (index 11)
+    QString carKey;  // the car panel's "다음" key (index 11)
 };
 NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS);
 inline constexpr const char* kNextCaption = TrNoop("다음");

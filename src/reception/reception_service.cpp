@@ -177,7 +177,7 @@ WaitingStatus ReceptionService::poll()
 }
 
 std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(const OrderValues& values,
-                                                                                const order::Order& order) const
+                                                                             const order::Order& order) const
 {
     const QString xml = OrderText(order);
     if (xml.isEmpty()) {

@@ -69,7 +69,7 @@ public:
     WaitingStatus poll();
     const QString& lastWaitAnswer() const { return m_lastWaitAnswer; }
 
-    // Save_Input's exchange for the cart, in three steps so that the request runs off the screen's
+    // The order's exchange for the cart, in three steps so that the request runs off the screen's
     // thread: the body (none, traced and counted as NotSent, for a cart without order text), the
     // request, sent once and never repeated once it may have reached the shop, and the outcome.
     using OrderRequest = Request;

@@ -12,9 +12,9 @@
 #include <openssl/ssl.h>
 
 #include <algorithm>
-#include <new>
 #include <memory>
 #include <mutex>
+#include <new>
 
 namespace sumbrel {
 

@@ -124,15 +124,12 @@ OpeningValues ReadOpeningValues()
 {
     OpeningValues v;
     v.imagefile = Read(QStringLiteral("imagefile"));
-    v.alramsound = StrictVolume(
-        ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem));
+    v.alramsound = StrictVolume(ReadOrWriteDefault(QStringLiteral("alramsound"), QStringLiteral("100"), v.saveProblem));
     v.alramkind = AlarmKindIndex(Read(QStringLiteral("alramkind")));
-    v.visiblesb1 = StrictListIndex(
-        ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
-        int(CalledCustomerTexts().size()));
-    v.visiblesb2 = StrictListIndex(
-        ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
-        int(PreparingCustomerTexts().size()));
+    v.visiblesb1 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb1"), QStringLiteral("0"), v.saveProblem),
+                                   int(CalledCustomerTexts().size()));
+    v.visiblesb2 = StrictListIndex(ReadOrWriteDefault(QStringLiteral("visiblesb2"), QStringLiteral("1"), v.saveProblem),
+                                   int(PreparingCustomerTexts().size()));
     v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초"), v.saveProblem);
     v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem);
     v.bottomtext = Read(QStringLiteral("bottomtext"));
@@ -214,7 +211,8 @@ IniWriteResult WriteClosingValues(const ClosingValues& values)
     g.TopC = ParseLong(values.TopC);
     g.LeftO = ParseLong(values.LeftO);
     g.TopO = ParseLong(values.TopO);
-    const IniWriteResult result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(), configFilePath());
+    const IniWriteResult result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(),
+                                               configFilePath());
     // The call display would only read the old file again.
     if (result.written)
         RestartCallDisplayInDualMode();

@@ -21,10 +21,10 @@ inline constexpr int kVolumeMax = 100;
 inline constexpr int kSliderStart = 100;
 
 // The drop-down lists, in list order; the stored index counts into these.
-const QStringList& CalledCustomerTexts();  // Combo1, visiblesb1
-const QStringList& CallTimeTexts();  // Combo2, calltime (the text itself is stored)
-const QStringList& PreparingCustomerTexts();  // Combo3, visiblesb2
-const QStringList& AlarmTexts();  // Combo4, alramkind
+const QStringList& CalledCustomerTexts();  // stored as visiblesb1
+const QStringList& CallTimeTexts();  // calltime (the text itself is stored)
+const QStringList& PreparingCustomerTexts();  // visiblesb2
+const QStringList& AlarmTexts();  // alramkind
 
 // alramkind: read leniently; a negative number is the first text, one past the list is no selection.
 int AlarmKindIndex(const QString& stored);
@@ -35,14 +35,14 @@ std::optional<int> StrictVolume(const QString& stored);
 
 // What the screen shows when it opens.
 struct OpeningValues {
-    QString imagefile;  // Text1
-    std::optional<int> alramsound;  // Slider1; empty: leave it
-    int alramkind = kNoSelection;  // Combo4
-    int visiblesb1 = kNoSelection;  // Combo1
-    int visiblesb2 = kNoSelection;  // Combo3
-    QString calltime;  // Combo2's text
-    QString calltext;  // Text3
-    QString bottomtext;  // Text2
+    QString imagefile;
+    std::optional<int> alramsound;  // empty: leave the volume where it is
+    int alramkind = kNoSelection;
+    int visiblesb1 = kNoSelection;
+    int visiblesb2 = kNoSelection;
+    QString calltime;  // the list's text
+    QString calltext;
+    QString bottomtext;
     bool useDualMonitor = false;  // chkUseDualMonitor
     int LeftC = 0;
     int TopC = 0;
@@ -60,7 +60,7 @@ IniWriteResult WriteVolume(int value);
 IniWriteResult WriteBottomText(const QString& text);
 IniWriteResult WriteCallText(const QString& text);
 // Opens the image file dialog ("이미지파일|*.bmp;*.png;*.jpg") and returns; once the operator has
-// chosen, the path (empty when cancelled) is stored and reported for Text1 with the write's result.
+// chosen, the path (empty when cancelled) is stored and reported for the image file box with the write's result.
 using ImageFileChosen = std::function<void(const QString& path, const IniWriteResult& written)>;
 void ChooseImageFile(ImageFileChosen chosen);
 
@@ -79,13 +79,13 @@ inline constexpr auto kImageFilter = u"이미지파일|*.bmp;*.png;*.jpg";
 
 // What the screen's elements hold when it closes.
 struct ClosingValues {
-    QString bottomtext;  // Text2
-    QString calltext;  // Text3
-    int alramsound = kSliderStart;  // Slider1
-    int alramkind = kNoSelection;  // Combo4 index
-    int visiblesb1 = kNoSelection;  // Combo1 index
-    QString calltime;  // Combo2 text
-    int visiblesb2 = kNoSelection;  // Combo3 index
+    QString bottomtext;
+    QString calltext;
+    int alramsound = kSliderStart;
+    int alramkind = kNoSelection;  // list index
+    int visiblesb1 = kNoSelection;  // list index
+    QString calltime;  // list text
+    int visiblesb2 = kNoSelection;  // list index
     bool useDualMonitor = false;  // chkUseDualMonitor
     QString LeftC;  // the coordinate boxes as typed
     QString TopC;

@@ -64,7 +64,8 @@ QStringList namesOf(const QString& pidDir)
 long FindProcess(const QString& exeName)
 {
     const QString wanted = programName(exeName);
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QStringList entries
+        = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
     long best = 0;
     for (const QString& e : entries) {
         bool ok = false;
@@ -127,8 +128,7 @@ bool RestartCallDisplay()
 
 bool RestartCallDisplayInDualMode()
 {
-    return gs().executableName == QString::fromUtf16(kOwnProgramName) && gs().useDualMonitor
-        && RestartCallDisplay();
+    return gs().executableName == QString::fromUtf16(kOwnProgramName) && gs().useDualMonitor && RestartCallDisplay();
 }
 
 }  // namespace sumbrel

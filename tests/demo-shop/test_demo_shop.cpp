@@ -847,8 +847,8 @@ TEST_F(DemoShopTest, TrickleFaultSendsTheWholeAnswerByteByByte)
     shop->addFault(qs("/program/logins.php"), qs("trickle"), {{qs("interval_ms"), qs("2")}});
     const auto start = std::chrono::steady_clock::now();
     const std::string answer = rawExchange(shop->port(), formRequest("/program/logins.php", kLogin));
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    const auto ms
+        = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(answer.substr(0, 15), "HTTP/1.1 200 OK");
     EXPECT_NE(answer.find("성공"), std::string::npos);
     // Two milliseconds a byte: at least one a byte, however the pauses round.

@@ -410,9 +410,9 @@ TEST_F(FaultMatrix, ALoginThatCannotReachTheShopIsNeverCountedAsARefusal)
             blackHole = std::make_unique<FullBacklog>();
             gs().serviceHost = QStringLiteral("127.0.0.1:") + QString::number(blackHole->port);
         }
-        const QString body = f.kind == F::Markup ? QStringLiteral("로그인 성공 번호[12]번호 storename[") + kMarkup
-                + QStringLiteral("]storename")
-                                                 : QString();
+        const QString body = f.kind == F::Markup
+            ? QStringLiteral("로그인 성공 번호[12]번호 storename[") + kMarkup + QStringLiteral("]storename")
+            : QString();
         LoginOutcome outcome = LoginOutcome::Failed;
         // The login asks serviceHost itself: the dead ends above stand in its place.
         cell("login", f, {QStringLiteral("/program/logins.php")}, body, [&](const Session&) {

@@ -64,16 +64,15 @@ TEST_F(SettingsPinTest, SavesThePinAsASaltedHashOrRefusesIt)
 TEST_F(SettingsPinTest, ThePinRowFitsOnTheScreen)
 {
     SettingsScreen& s = open();
-    for (QWidget* w : std::initializer_list<QWidget*>{OperatorPinBox(s), SavePinKey(s), ClearPinKey(s),
-                                                      PinStateLabel(s)}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{OperatorPinBox(s), SavePinKey(s), ClearPinKey(s), PinStateLabel(s)}) {
         const QRect at(w->mapTo(&s, QPoint(0, 0)), w->size());
         EXPECT_TRUE(s.rect().contains(at)) << w->objectName().toStdString();
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     }
     EXPECT_GE(OperatorPinBox(s)->width(), 100);
-    EXPECT_FALSE(
-        QRect(SavePinKey(s)->mapTo(&s, QPoint(0, 0)), SavePinKey(s)->size())
-            .intersects(QRect(ClearPinKey(s)->mapTo(&s, QPoint(0, 0)), ClearPinKey(s)->size())));
+    EXPECT_FALSE(QRect(SavePinKey(s)->mapTo(&s, QPoint(0, 0)), SavePinKey(s)->size())
+                     .intersects(QRect(ClearPinKey(s)->mapTo(&s, QPoint(0, 0)), ClearPinKey(s)->size())));
 }
 
 TEST_F(SettingsPinTest, TheRealFileDialogCannotRenameDeleteOrCreate)

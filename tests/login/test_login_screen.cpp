@@ -14,8 +14,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonObject>
@@ -86,12 +86,12 @@ protected:
         QCoreApplication::processEvents();
     }
     QLineEdit* box(const char* name) { return screen->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("lblLogin")); }
+    QLabel* key() { return screen->findChild<QLabel*>(QStringLiteral("loginKey")); }
     // The automatic login waits to try again.
-    bool retrying() const { return screen->findChild<ClockTimer*>(QStringLiteral("Timer_Retry"))->isActive(); }
+    bool retrying() const { return screen->findChild<ClockTimer*>(QStringLiteral("retryTimer"))->isActive(); }
     QAbstractButton* check(int i)
     {
-        return screen->findChild<QAbstractButton*>(QStringLiteral("chkLoadValue_%1").arg(i));
+        return screen->findChild<QAbstractButton*>(QStringLiteral("storeToggle_%1").arg(i));
     }
     void type(const QString& id, const QString& pw)
     {
@@ -165,8 +165,8 @@ TEST_F(LoginScreenTest, SkinPicturesAreUsedWhenPresent)
     open(kDefault);
     EXPECT_EQ(screen->size(), QSize(LoginScreen::kWidth, LoginScreen::kHeight));
     EXPECT_EQ(screen->grab().toImage().pixelColor(225, 5), QColor(10, 20, 30));
-    auto* picWait = screen->findChild<QWidget*>(QStringLiteral("picWait"));
-    auto* imgWait = screen->findChild<QLabel*>(QStringLiteral("imgWait"));
+    auto* picWait = screen->findChild<QWidget*>(QStringLiteral("waitPanel"));
+    auto* imgWait = screen->findChild<QLabel*>(QStringLiteral("waitPicture"));
     ASSERT_TRUE(picWait && imgWait);
     EXPECT_FALSE(picWait->isVisible());
     EXPECT_EQ(imgWait->pixmap().size(), QSize(120, 80));
@@ -189,7 +189,7 @@ TEST_F(LoginScreenTest, ThirdFailureEndsTheProgramTwoFailuresDoNot)
             if (attempt < 3) {
                 EXPECT_EQ(screen->model().failures(), attempt);
                 EXPECT_TRUE(box("ID")->isEnabled() && box("PW")->isEnabled() && key()->isEnabled());
-                EXPECT_FALSE(screen->findChild<QWidget*>(QStringLiteral("picWait"))->isVisible());
+                EXPECT_FALSE(screen->findChild<QWidget*>(QStringLiteral("waitPanel"))->isVisible());
             }
         }
         const QString failed = QStringLiteral("로그인에 실패했습니다.");
@@ -232,7 +232,7 @@ TEST_F(LoginScreenTest, AnAutomaticLoginRetriesByItselfUntilTheServiceIsBack)
     shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("close"), 2 * httpLimits().attempts);
     QStringList shown;
     open(QStringLiteral("True◈True◈demo◈demo1234"));
-    auto* status = screen->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    auto* status = screen->findChild<QLabel*>(QStringLiteral("status"));
     ASSERT_NE(status, nullptr);
     letAutomaticLoginStart();
     // The retries' seconds pass one at a time, each once the try under way has ended.
@@ -366,7 +366,7 @@ TEST_F(LoginScreenTest, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureU
         dialogs->messages.clear();
         shop->clearRequests();
         open(kDefault);
-        auto* picWait = screen->findChild<QWidget*>(QStringLiteral("picWait"));
+        auto* picWait = screen->findChild<QWidget*>(QStringLiteral("waitPanel"));
         ASSERT_NE(picWait, nullptr);
         // The shop holds its answer for a second and a half.
         shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("delay"), 1, 0, 1500);

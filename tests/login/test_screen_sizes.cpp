@@ -54,7 +54,7 @@ TEST_F(ScreenSizes, LoginFitsEveryScreen)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&login));
         ExpectScaledSize(login, {LoginScreen::kWidth, LoginScreen::kHeight}, screen);
         auto* keyboard = login.findChild<OnScreenKeyboard*>();
-        auto* wait = login.findChild<QWidget*>(QStringLiteral("picWait"));
+        auto* wait = login.findChild<QWidget*>(QStringLiteral("waitPanel"));
         ASSERT_TRUE(keyboard && wait);
         ExpectEveryStateWhole(
             login, screen,
@@ -91,7 +91,7 @@ TEST_F(ScreenSizes, SettingsFitEveryScreen)
         ExpectEveryStateWhole(settings, screen,
                               {{"settings", [] {}},
                                {"keyboard at the foot", [&] { keyboard->open(field("callTextBox")); }},
-                               {"keyboard at the top", [&] { keyboard->open(field("txtOperatorPin")); }},
+                               {"keyboard at the top", [&] { keyboard->open(field("operatorPinBox")); }},
                                {"download's wait panel", [&] {
                                     keyboard->dismiss();
                                     shade->raise();

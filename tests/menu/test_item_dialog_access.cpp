@@ -3,9 +3,9 @@
 #include "access/contrast.h"
 #include "access/spoken.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/single_item_dialog.h"
-#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/option_buttons.h"
+#include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 #include "presentation/keypad_navigator.h"
 #include "support/barrier_free.h"
 #include "support/long_option_item.h"
@@ -114,11 +114,11 @@ TEST_F(ItemDialogAccessTest, EveryModeKeepsKeysLowTextsWholeAndReachesEveryOptio
             EXPECT_EQ(Faults(*a, c.modes), QStringList());
             QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(a.get());
             EXPECT_EQ(dialog->text(QAccessible::Name), u"Iced caramel latte"_s);
-            a->findChild<CaptionKey*>(u"SetNum_Add_1"_s)->touch();
+            a->findChild<CaptionKey*>(u"quantityUp_1"_s)->touch();
             EXPECT_EQ(
-                QAccessible::queryAccessibleInterface(a->findChild<QLabel*>(u"SetNum"_s))->text(QAccessible::Name),
+                QAccessible::queryAccessibleInterface(a->findChild<QLabel*>(u"quantity"_s))->text(QAccessible::Name),
                 u"수량 2"_s);
-            EXPECT_EQ(a->findChild<QLabel*>(u"Total"_s)->accessibleDescription(), u"합계 9,000원"_s);
+            EXPECT_EQ(a->findChild<QLabel*>(u"totalAmount"_s)->accessibleDescription(), u"합계 9,000원"_s);
             a.reset();
 
             // The keypad alone, from the first element on, turning every page the walk runs past.
@@ -150,8 +150,8 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
     const menu::OptionMenu& model = d->model();
 
     // Enter on a topping ticks it, and says so.
-    auto* first = d->findChild<OptionRow*>(u"AddMenu_Check1_0"_s);
-    auto* pageTurn = d->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+    auto* first = d->findChild<OptionRow*>(u"optionCheck1_0"_s);
+    auto* pageTurn = d->findChild<CaptionKey*>(u"commandKey_2"_s);
     ASSERT_TRUE(walkTo(*d, pageTurn));  // past the first page of groups: the toppings' page
     Keypad(d.get(), Qt::Key_Return);
     ASSERT_TRUE(walkTo(*d, first, Qt::Key_Left));
@@ -162,7 +162,7 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
         << voice.said.join(u"\n"_s).toStdString();
 
     // One short of the minimum: the confirm key says what is missing and adds nothing.
-    auto* confirm = d->findChild<CaptionKey*>(u"CmdLabel_3"_s);
+    auto* confirm = d->findChild<CaptionKey*>(u"commandKey_3"_s);
     ASSERT_TRUE(walkTo(*d, confirm));
     Keypad(d.get(), Qt::Key_Return);
     EXPECT_TRUE(voice.heard(access::MinimumNotMetText(u"Extra topping"_s, 2)));
@@ -176,13 +176,13 @@ TEST_F(ItemDialogAccessTest, OptionDialogByKeypadAndVoiceTogglesPagesCountsAndAd
     EXPECT_EQ(model.rowPage(1), rowPage + 1);
     EXPECT_EQ(voice.said.value(0), access::PageText(u"Extra topping"_s, rowPage + 2, model.rowPages(1)))
         << "the turn is told before the option in focus";
-    auto* fifth = d->findChild<OptionRow*>(u"AddMenu_Check1_4"_s);
+    auto* fifth = d->findChild<OptionRow*>(u"optionCheck1_4"_s);
     ASSERT_TRUE(fifth->isVisible());
     EXPECT_EQ(d->keypad()->focused(), fifth);
     Keypad(d.get(), Qt::Key_Return);
     EXPECT_TRUE(model.isChosen(1, 4));
 
-    ASSERT_TRUE(walkTo(*d, d->findChild<CaptionKey*>(u"SetNum_Add_1"_s)));
+    ASSERT_TRUE(walkTo(*d, d->findChild<CaptionKey*>(u"quantityUp_1"_s)));
     voice.take();
     Keypad(d.get(), Qt::Key_Return);
     EXPECT_EQ(model.quantity().value(), 2);

@@ -2,10 +2,10 @@
 // the idle close, the minimum per group and its message, rows and paging, the empty-name rule.
 #include "catalogue/menu_catalogue.h"
 #include "menu/order.h"
-#include "menu/ui/single_item_dialog.h"
-#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_photo.h"
 #include "menu/ui/option_buttons.h"
+#include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "startup/clock.h"
 #include "support/demo_shop.h"
@@ -163,30 +163,30 @@ TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
         EXPECT_EQ(text(&d, u"itemName"_s), u"에스프레소"_s);
         EXPECT_EQ(text(&d, u"itemPrice"_s), u"2,000"_s);
         EXPECT_EQ(shown(&d).pixelColor(122, 81), QColor(Qt::red));  // the photo, stretched to 245 x 163
-        EXPECT_EQ(text(&d, u"SetNum"_s), u"1"_s);
-        EXPECT_EQ(text(&d, u"Total"_s), u"2,000"_s);
-        touch(&d, u"SetNum_Add_0"_s);  // stays at 1
-        EXPECT_EQ(text(&d, u"SetNum"_s), u"1"_s);
-        touch(&d, u"SetNum_Add_1"_s);
-        touch(&d, u"SetNum_Add_1"_s);
-        EXPECT_EQ(text(&d, u"SetNum"_s), u"3"_s);
-        EXPECT_EQ(text(&d, u"Total"_s), u"6,000"_s);
-        EXPECT_EQ(spoken(find(&d, u"SetNum_Add_1"_s)), std::pair(QAccessible::Button, u"+"_s));
-        EXPECT_EQ(spoken(find(&d, u"CmdLabel_3"_s)), std::pair(QAccessible::Button, u"주문 담기"_s));
-        EXPECT_EQ(spoken(find(&d, u"Total"_s)), std::pair(QAccessible::StaticText, u"합계 6,000원"_s));
-        touch(&d, u"CmdLabel_3"_s);
+        EXPECT_EQ(text(&d, u"quantity"_s), u"1"_s);
+        EXPECT_EQ(text(&d, u"totalAmount"_s), u"2,000"_s);
+        touch(&d, u"quantityUp_0"_s);  // stays at 1
+        EXPECT_EQ(text(&d, u"quantity"_s), u"1"_s);
+        touch(&d, u"quantityUp_1"_s);
+        touch(&d, u"quantityUp_1"_s);
+        EXPECT_EQ(text(&d, u"quantity"_s), u"3"_s);
+        EXPECT_EQ(text(&d, u"totalAmount"_s), u"6,000"_s);
+        EXPECT_EQ(spoken(find(&d, u"quantityUp_1"_s)), std::pair(QAccessible::Button, u"+"_s));
+        EXPECT_EQ(spoken(find(&d, u"commandKey_3"_s)), std::pair(QAccessible::Button, u"주문 담기"_s));
+        EXPECT_EQ(spoken(find(&d, u"totalAmount"_s)), std::pair(QAccessible::StaticText, u"합계 6,000원"_s));
+        touch(&d, u"commandKey_3"_s);
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3)}));
     EXPECT_EQ(cart.line(0).itemNumber, u"101"_s);
 
     // Closed without adding: the cart stays; a second item follows the first.
-    exec<SingleItemDialog>(rowOf(u"도피오"_s), [&](SingleItemDialog& d) { touch(&d, u"CmdLabel_0"_s); });
+    exec<SingleItemDialog>(rowOf(u"도피오"_s), [&](SingleItemDialog& d) { touch(&d, u"commandKey_0"_s); });
     EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3)}));
     exec<SingleItemDialog>(rowOf(u"도피오"_s), [&](SingleItemDialog& d) {
         // No picture file: the placeholder.
         EXPECT_EQ(shown(&d), MenuPhotoPlaceholder(QSize(245, 163)).toImage());
-        touch(&d, u"CmdLabel_3"_s);
+        touch(&d, u"commandKey_3"_s);
     });
     EXPECT_EQ(Unnumbered(cart), Of({Line(u"에스프레소"_s, 2000, 3), Line(u"도피오"_s, 2500)}));
 }
@@ -194,8 +194,8 @@ TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
 template <typename Dialog>
 void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
 {
-    auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
-    auto* repeat = d->template findChild<ClockTimer*>(u"AutoIncrement"_s);
+    auto* plus = d->template findChild<CaptionKey*>(u"quantityUp_1"_s);
+    auto* repeat = d->template findChild<ClockTimer*>(u"autoRepeat"_s);
     ASSERT_TRUE(plus && repeat);
     QTest::mousePress(plus, Qt::LeftButton);
     EXPECT_TRUE(repeat->isActive());
@@ -226,8 +226,8 @@ template <typename Dialog>
 void HoldEndsWithoutItsRelease(std::unique_ptr<Dialog> d, const std::function<void(Dialog&, CaptionKey*)>& end,
                                bool heldToTheEnd)
 {
-    auto* plus = d->template findChild<CaptionKey*>(u"SetNum_Add_1"_s);
-    auto* repeat = d->template findChild<ClockTimer*>(u"AutoIncrement"_s);
+    auto* plus = d->template findChild<CaptionKey*>(u"quantityUp_1"_s);
+    auto* repeat = d->template findChild<ClockTimer*>(u"autoRepeat"_s);
     ASSERT_TRUE(plus && repeat);
     QTest::mousePress(plus, Qt::LeftButton);
     for (int tick = 0; tick < 8; ++tick)  // repeats from the sixth
@@ -351,11 +351,11 @@ TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
     };
     clock->advance(5500);
     EXPECT_EQ(countdown(), u"25초"_s);
-    touch(d.get(), u"AddMenu_Check0_0"_s);
-    touch(d.get(), u"AddMenu_Price0_1"_s);
+    touch(d.get(), u"optionCheck0_0"_s);
+    touch(d.get(), u"optionPrice0_1"_s);
     EXPECT_TRUE(d->model().isChosen(0, 0) && d->model().isChosen(0, 1));
     EXPECT_EQ(countdown(), u"24초"_s);
-    touch(d.get(), u"SetNum_Add_1"_s);
+    touch(d.get(), u"quantityUp_1"_s);
     EXPECT_EQ(countdown(), u"30초"_s);
 }
 
@@ -364,10 +364,10 @@ TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
     loadFromShop();
     const QString waffle = rowOf(u"와플"_s);
     const int result = exec<OptionItemDialog>(waffle, [&](OptionItemDialog& d) {
-        EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) 토핑 (최소: 2개 선택)"_s);
-        EXPECT_EQ(text(&d, u"AddMenu_Title_1"_s), u"2) 세트 변경"_s);
-        EXPECT_FALSE(d.findChild<OptionRow*>(u"AddMenu_Option0_0"_s));
-        auto* confirm = find<CaptionKey>(&d, u"CmdLabel_3"_s);
+        EXPECT_EQ(text(&d, u"groupTitle_0"_s), u"1) 토핑 (최소: 2개 선택)"_s);
+        EXPECT_EQ(text(&d, u"groupTitle_1"_s), u"2) 세트 변경"_s);
+        EXPECT_FALSE(d.findChild<OptionRow*>(u"optionChoice0_0"_s));
+        auto* confirm = find<CaptionKey>(&d, u"commandKey_3"_s);
         EXPECT_EQ(confirm->foreground(), QColor(192, 192, 192));
         confirm->touch();
         EXPECT_EQ(dialogs->texts(), QStringList{u"최소 선택 갯수를 확인하세요!"_s});
@@ -375,19 +375,20 @@ TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(cart.isEmpty());
 
-        touch(&d, u"AddMenu_Check0_2"_s);  // 딸기
+        touch(&d, u"optionCheck0_2"_s);  // 딸기
         EXPECT_EQ(confirm->foreground(), QColor(192, 192, 192));
-        touch(&d, u"AddMenu_Price0_3"_s);  // 블루베리, by its price
+        touch(&d, u"optionPrice0_3"_s);  // 블루베리, by its price
         EXPECT_EQ(confirm->foreground(), QColor(255, 255, 255));
-        auto* blueberry = find<OptionRow>(&d, u"AddMenu_Check0_3"_s);
+        auto* blueberry = find<OptionRow>(&d, u"optionCheck0_3"_s);
         EXPECT_TRUE(blueberry->isChecked());
         EXPECT_EQ(spoken(blueberry), std::pair(QAccessible::CheckBox, u"블루베리"_s));
-        EXPECT_EQ(text(&d, u"Total"_s), u"7,000"_s);
+        EXPECT_EQ(text(&d, u"totalAmount"_s), u"7,000"_s);
         confirm->touch();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(dialogs->messages.size(), 1);
-    EXPECT_EQ(Unnumbered(cart), Of({Line(title(waffle), 7000, 1, {{u"토핑", u"딸기", 500}, {u"토핑", u"블루베리", 500}})}));
+    EXPECT_EQ(Unnumbered(cart),
+              Of({Line(title(waffle), 7000, 1, {{u"토핑", u"딸기", 500}, {u"토핑", u"블루베리", 500}})}));
 }
 
 TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
@@ -396,36 +397,36 @@ TEST_F(ItemDialogTest, OptionDialogShowsGroupsRowsAndPagesToTheFourthGroup)
     auto d = open<OptionItemDialog>(rowOf(u"아이스 카페라떼"_s));
     EXPECT_EQ(d->pos(), page.mapToGlobal(QPoint(0, 10)));
     EXPECT_EQ(d->size(), QSize(805, 748));
-    EXPECT_EQ(find(d.get(), u"picBack"_s)->geometry(), QRect(57, 260, 689, 295));
+    EXPECT_EQ(find(d.get(), u"listArea"_s)->geometry(), QRect(57, 260, 689, 295));
     EXPECT_EQ(shown(d.get()), MenuPhotoPlaceholder(QSize(210, 140)).toImage());
     EXPECT_EQ(text(d.get(), u"chosenGroupCount"_s), u"4"_s);
     const QStringList headings{u"1) 사이즈"_s, u"2) 우유 변경"_s, u"3) 추가 선택"_s, u"4) 얼음 양"_s};
     for (int j = 0; j < 4; ++j)
-        EXPECT_EQ(text(d.get(), u"AddMenu_Title_%1"_s.arg(j)), headings[j]);
-    EXPECT_FALSE(find<QLabel>(d.get(), u"AddMenu_Title_4"_s)->isVisibleTo(d.get()));
+        EXPECT_EQ(text(d.get(), u"groupTitle_%1"_s.arg(j)), headings[j]);
+    EXPECT_FALSE(find<QLabel>(d.get(), u"groupTitle_4"_s)->isVisibleTo(d.get()));
 
     // Size: single choice, the first chosen; milk: check boxes, none ticked; rows 40 px apart.
-    auto* regular = find<OptionRow>(d.get(), u"AddMenu_Option0_0"_s);
-    auto* large = find<OptionRow>(d.get(), u"AddMenu_Option0_1"_s);
-    auto* oat = find<OptionRow>(d.get(), u"AddMenu_Check1_0"_s);
+    auto* regular = find<OptionRow>(d.get(), u"optionChoice0_0"_s);
+    auto* large = find<OptionRow>(d.get(), u"optionChoice0_1"_s);
+    auto* oat = find<OptionRow>(d.get(), u"optionCheck1_0"_s);
     EXPECT_TRUE(regular->isChecked());
     EXPECT_FALSE(large->isChecked() || oat->isChecked());
     EXPECT_EQ(large->y() - regular->y(), 40);
     EXPECT_EQ(spoken(large), std::pair(QAccessible::RadioButton, u"라지"_s));
     EXPECT_EQ(spoken(oat), std::pair(QAccessible::CheckBox, u"오트 우유"_s));
-    EXPECT_EQ(spoken(find(d.get(), u"AddMenu_Price0_1"_s)), std::pair(QAccessible::Button, u"(+500)"_s));
-    touch(d.get(), u"AddMenu_Option0_1"_s);
+    EXPECT_EQ(spoken(find(d.get(), u"optionPrice0_1"_s)), std::pair(QAccessible::Button, u"(+500)"_s));
+    touch(d.get(), u"optionChoice0_1"_s);
     EXPECT_TRUE(large->isChecked());
     EXPECT_FALSE(regular->isChecked());
-    EXPECT_EQ(text(d.get(), u"Total"_s), u"4,500"_s);
+    EXPECT_EQ(text(d.get(), u"totalAmount"_s), u"4,500"_s);
 
-    QWidget* first = find(d.get(), u"picList_0"_s);
-    QWidget* fourth = find(d.get(), u"picList_3"_s);
+    QWidget* first = find(d.get(), u"groupPanel_0"_s);
+    QWidget* fourth = find(d.get(), u"groupPanel_3"_s);
     EXPECT_EQ(fourth->x(), 690);
-    touch(d.get(), u"CmdLabel_2"_s);
+    touch(d.get(), u"commandKey_2"_s);
     EXPECT_EQ(first->x(), -690);
     EXPECT_EQ(fourth->x(), 0);
-    touch(d.get(), u"CmdLabel_1"_s);
+    touch(d.get(), u"commandKey_1"_s);
     EXPECT_EQ(first->x(), 0);
 }
 
@@ -436,15 +437,15 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
         nine += u"◈T%1◈100"_s.arg(k);
     oneRow(u"Tea"_s, u"3000"_s, {nine, u"N◈Size◈1◈Small◈0◈Large◈500"_s});
     auto d = open<OptionItemDialog>(u"0"_s);
-    QWidget* panel = find(d.get(), u"picList_0"_s);
-    EXPECT_FALSE(find(d.get(), u"AddMenu_Page1_1"_s)->isVisibleTo(d.get()));  // two options: no keys
-    auto* next = find<CaptionKey>(d.get(), u"AddMenu_Page0_1"_s);
+    QWidget* panel = find(d.get(), u"groupPanel_0"_s);
+    EXPECT_FALSE(find(d.get(), u"groupPageKey1_1"_s)->isVisibleTo(d.get()));  // two options: no keys
+    auto* next = find<CaptionKey>(d.get(), u"groupPageKey0_1"_s);
     EXPECT_EQ(spoken(next), std::pair(QAccessible::Button, u"▼ 다음"_s));
-    EXPECT_EQ(spoken(find(d.get(), u"AddMenu_Page0_0"_s)), std::pair(QAccessible::Button, u"▲ 이전"_s));
+    EXPECT_EQ(spoken(find(d.get(), u"groupPageKey0_0"_s)), std::pair(QAccessible::Button, u"▲ 이전"_s));
     QList<int> seen(9, 0);
     for (int page = 0; page < 2; ++page) {
         SCOPED_TRACE(page);
-        EXPECT_EQ(text(d.get(), u"AddMenu_PageText_0"_s), u"%1/2"_s.arg(page + 1));
+        EXPECT_EQ(text(d.get(), u"groupPageText_0"_s), u"%1/2"_s.arg(page + 1));
         // What the panel shows: inside it, and nothing over anything else.
         QList<QRect> shown;
         for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -456,30 +457,30 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
             shown << w->geometry();
         }
         for (int k = 0; k < 9; ++k)
-            seen[k] += find(d.get(), u"AddMenu_Check0_%1"_s.arg(k))->isVisibleTo(d.get()) ? 1 : 0;
+            seen[k] += find(d.get(), u"optionCheck0_%1"_s.arg(k))->isVisibleTo(d.get()) ? 1 : 0;
         if (page == 1) {
-            touch(d.get(), u"AddMenu_Check0_8"_s);
-            touch(d.get(), u"AddMenu_Price0_7"_s);
+            touch(d.get(), u"optionCheck0_8"_s);
+            touch(d.get(), u"optionPrice0_7"_s);
         }
         next->touch();
     }
     EXPECT_EQ(seen, QList<int>(9, 1));
-    EXPECT_EQ(text(d.get(), u"AddMenu_PageText_0"_s), u"1/2"_s);  // round again
+    EXPECT_EQ(text(d.get(), u"groupPageText_0"_s), u"1/2"_s);  // round again
     EXPECT_TRUE(d->model().isChosen(0, 8) && d->model().isChosen(0, 7));
     EXPECT_TRUE(d->model().valid());
-    EXPECT_EQ(text(d.get(), u"Total"_s), u"3,200"_s);
+    EXPECT_EQ(text(d.get(), u"totalAmount"_s), u"3,200"_s);
 }
 
 TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s});
     const int result = exec<OptionItemDialog>(u"0"_s, [&](OptionItemDialog& d) {
-        EXPECT_EQ(text(&d, u"AddMenu_Title_0"_s), u"1) Size"_s);
-        EXPECT_FALSE(find<QLabel>(&d, u"AddMenu_Title_1"_s)->isVisibleTo(&d));
-        EXPECT_EQ(find<OptionRow>(&d, u"AddMenu_Option0_0"_s)->text(), u"Large"_s);
-        EXPECT_FALSE(d.findChild<OptionRow*>(u"AddMenu_Option0_1"_s));
-        touch(&d, u"SetNum_Add_1"_s);
-        touch(&d, u"CmdLabel_3"_s);
+        EXPECT_EQ(text(&d, u"groupTitle_0"_s), u"1) Size"_s);
+        EXPECT_FALSE(find<QLabel>(&d, u"groupTitle_1"_s)->isVisibleTo(&d));
+        EXPECT_EQ(find<OptionRow>(&d, u"optionChoice0_0"_s)->text(), u"Large"_s);
+        EXPECT_FALSE(d.findChild<OptionRow*>(u"optionChoice0_1"_s));
+        touch(&d, u"quantityUp_1"_s);
+        touch(&d, u"commandKey_3"_s);
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(Unnumbered(cart), Of({Line(u"Tea"_s, 3500, 2, {{u"Size", u"Large", 500}})}));

@@ -376,7 +376,7 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsCo
         if (!dialog || dialog == page.get())
             return;
         opened << dialog->objectName() + (Backdrop(*page)->isVisible() ? QStringLiteral(" dimmed") : QString());
-        dialog->findChild<CaptionKey*>(QStringLiteral("CmdLabel_3"))->touch();
+        dialog->findChild<CaptionKey*>(QStringLiteral("commandKey_3"))->touch();
         // The page behind takes no touch while the dialog is up, closing or not.
         EXPECT_TRUE(dialog->isVisible());
         clock->advance(100);
@@ -390,7 +390,8 @@ TEST_F(MenuPageTest, TheRealDialogsAddTheirLinesOverTheDimmedPageAndTheOrderIsCo
     const order::OrderLine& espresso = page->composed().line(0);
     const order::OrderLine& americano = page->composed().line(1);
     EXPECT_EQ(espresso, order::Line(QStringLiteral("에스프레소"), 2000, 1, {}, QStringLiteral("101")));
-    EXPECT_EQ(americano, order::Line(QStringLiteral("아메리카노"), 2500, 1, {{u"사이즈", u"레귤러", 0}}, americano.itemNumber));
+    EXPECT_EQ(americano,
+              order::Line(QStringLiteral("아메리카노"), 2500, 1, {{u"사이즈", u"레귤러", 0}}, americano.itemNumber));
     EXPECT_FALSE(americano.itemNumber.isEmpty());
     EXPECT_EQ(visibleRows(), 2);
     EXPECT_EQ(RowOptions(*page, 1)->text(), QStringLiteral("사이즈:레귤러"));
@@ -454,7 +455,7 @@ TEST_F(MenuPageTest, AStalledOrFailedLoadNeverHoldsThePageAndEndsAsTheCustomerOr
             // keypad reaches its one key.
             ASSERT_TRUE(QTest::qWaitFor([&] { return requests(c.request) > asked; }, 10000));
             EXPECT_TRUE(page->loading());
-            EXPECT_TRUE(Find<QWidget>(page.get(), QStringLiteral("picLoading"))->isVisible());
+            EXPECT_TRUE(Find<QWidget>(page.get(), QStringLiteral("loadingPanel"))->isVisible());
             QStringList reachable;
             for (QWidget* element : page->keypad().elements())
                 reachable << AccessibleName(element);
@@ -464,7 +465,7 @@ TEST_F(MenuPageTest, AStalledOrFailedLoadNeverHoldsThePageAndEndsAsTheCustomerOr
             EXPECT_TRUE(touches.isEmpty());
             EXPECT_TRUE(ends.isEmpty());
             if (c.act == Act::TouchCancel)
-                Find<CaptionKey>(page.get(), QStringLiteral("cmdCancelLoad"))->touch();
+                Find<CaptionKey>(page.get(), QStringLiteral("cancelLoadKey"))->touch();
             else if (c.act == Act::BackKey)
                 Keypad(page.get(), Qt::Key_Escape);
             else

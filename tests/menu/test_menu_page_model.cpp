@@ -328,8 +328,8 @@ TEST_F(MenuPageModelTest, WhileTheMenuLoadsOnlyTheCancelActsAndEachEndHandsBackT
         model.deleteRow(0);
         EXPECT_EQ(model.composed, tea);
 
-        const std::optional<MenuPageEnd> end =
-            c.menuArrived ? model.loadEnded(*c.menuArrived) : std::optional(model.cancelLoading());
+        const std::optional<MenuPageEnd> end = c.menuArrived ? model.loadEnded(*c.menuArrived)
+                                                             : std::optional(model.cancelLoading());
         EXPECT_FALSE(model.loading());
         EXPECT_EQ(end, c.end);
         if (end) {

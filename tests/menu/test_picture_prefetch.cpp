@@ -97,7 +97,9 @@ TEST_F(MenuPicturePrefetch, APageAskedForAheadDecodesNothingOnTheScreensThread)
         for (const auto& [path, size] : page) {
             const QImage shown = cache.scaled(path, size).toImage();
             // The very picture the screen's thread would have drawn.
-            EXPECT_EQ(shown, LoadPictureScaled(path, size.width(), size.height(), Qt::white, false).value_or(QPixmap()).toImage())
+            EXPECT_EQ(
+                shown,
+                LoadPictureScaled(path, size.width(), size.height(), Qt::white, false).value_or(QPixmap()).toImage())
                 << path.toStdString();
         }
         EXPECT_EQ(cache.decodeCount(), c.decodedOnScreen);

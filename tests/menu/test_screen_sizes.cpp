@@ -5,10 +5,10 @@
 #include "access/modes.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/menu_page.h"
-#include "menu/ui/single_item_dialog.h"
-#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/option_buttons.h"
+#include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "support/barrier_free.h"
 #include "support/demo_shop.h"
@@ -132,7 +132,8 @@ protected:
 TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's category and item names, and the lines' names and options.
-    const QStringList shopOwned{u"categoryTab_"_s, u"picMenu_"_s, u"tileName_"_s, u"SetMenuName_"_s, u"SetOptionMenu_"_s};
+    const QStringList shopOwned{u"categoryTab_"_s, u"tile_"_s, u"tileName_"_s, u"rowName_"_s,
+                                u"rowOptions_"_s};
     ForEveryStage([&](const StageCase& stage) {
         const QSize screen = stage.screen;
         const LookCase& look = stage.look;
@@ -202,8 +203,8 @@ QStringList DialogFaults(QWidget* dialog, QWidget* page, QSize own, QSize screen
 TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
 {
     // The shop's item, its photo's name and its option groups' and options' names.
-    const QStringList shopOwned{u"itemName"_s, u"itemComposition"_s,       u"itemDescription"_s,
-                                u"itemPhoto"_s, u"AddMenu_Title_"_s, u"AddMenu_Option"_s};
+    const QStringList shopOwned{u"itemName"_s,  u"itemComposition"_s, u"itemDescription"_s,
+                                u"itemPhoto"_s, u"groupTitle_"_s,  u"optionChoice"_s};
     ForEveryStage([&](const StageCase& stage) {
         const QSize screen = stage.screen;
         const LookCase& look = stage.look;
@@ -246,13 +247,13 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
         // Every group page, and on each every group's next page of rows.
         for (int groupPage = 0; groupPage < 4; ++groupPage) {
             for (CaptionKey* key : options->findChildren<CaptionKey*>()) {
-                if (key->isVisible() && key->objectName().startsWith(u"AddMenu_Page"_s)
+                if (key->isVisible() && key->objectName().startsWith(u"groupPageKey"_s)
                     && key->objectName().endsWith(u"_1"_s)) {
                     key->touch();
                     check("rows paged");
                 }
             }
-            CaptionKey* next = options->findChild<CaptionKey*>(u"CmdLabel_2"_s);
+            CaptionKey* next = options->findChild<CaptionKey*>(u"commandKey_2"_s);
             if (!next || !next->isVisible())
                 break;
             next->touch();

@@ -168,7 +168,8 @@ TEST_F(Pictures, KeepProportionsCentresWithEqualBands)
     };
     for (const Case& c : cases) {
         const QString path = write(QStringLiteral("p.png"), c.image, QColor(255, 0, 0));
-        const QImage img = LoadPictureScaled(path, c.target.width(), c.target.height(), blue, true).value_or(QPixmap()).toImage();
+        const QImage img
+            = LoadPictureScaled(path, c.target.width(), c.target.height(), blue, true).value_or(QPixmap()).toImage();
         ASSERT_EQ(img.size(), c.target);
         const auto [lead, trail] = Bands(img, c.vertical, blue);
         EXPECT_EQ(lead, trail);

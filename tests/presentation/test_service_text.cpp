@@ -3,8 +3,8 @@
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/ui/menu_page.h"
-#include "menu/ui/single_item_dialog.h"
 #include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 #include "reception/ui/reception_screen.h"
 #include "settings/ui/settings_screen.h"
 #include "support/demo_shop.h"
@@ -122,17 +122,17 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
         {"receptionScreen", "waitingTeamsLabel_1", markup},
         {"receptionScreen", "waitingTimeLabel_0", markup},
         {"receptionScreen", "waitingTimeLabel_1", markup},
-        {"receptionScreen", "lblDriveThruText", markup},
+        {"receptionScreen", "driveThroughText", markup},
         {"menuPage", "tileName_0", markup},
-        {"menuPage", "SetMenuName_0", markup},
-        {"menuPage", "SetOptionMenu_0", u"G:"_s + markup},
+        {"menuPage", "rowName_0", markup},
+        {"menuPage", "rowOptions_0", u"G:"_s + markup},
         {"singleItemDialog", "itemName", markup},
         {"singleItemDialog", "itemComposition", markup},
         {"singleItemDialog", "itemDescription", markup},
         {"optionItemDialog", "itemName", markup},
         {"optionItemDialog", "itemComposition", markup},
         {"optionItemDialog", "itemDescription", markup},
-        {"optionItemDialog", "AddMenu_Title_0", u"1) "_s + markup},
+        {"optionItemDialog", "groupTitle_0", u"1) "_s + markup},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + c.label);

@@ -6,9 +6,9 @@
 // What each customer was shown is kept, to be held against what the shop stored.
 #include "menu/ui/menu_page.h"
 #include "reception/ui/reception_screen.h"
+#include "startup/clock.h"
 #include "support/demo_shop.h"
 #include "support/find.h"
-#include "startup/clock.h"
 #include "support/log_entries.h"
 
 #include <QAccessible>
@@ -279,8 +279,8 @@ private:
     // What the screen shows once the submission is over.
     QString outcome() const
     {
-        const auto* title = m_reception.findChild<QLabel*>(QStringLiteral("lblWaitTitle"));
-        const auto* notice = m_reception.findChild<QLabel*>(QStringLiteral("lblNotice"));
+        const auto* title = m_reception.findChild<QLabel*>(QStringLiteral("waitTitle"));
+        const auto* notice = m_reception.findChild<QLabel*>(QStringLiteral("notice"));
         if (m_reception.path().currentPanel() == reception::kCompletionPanel && title)
             return title->text() == u"접수 완료" ? QStringLiteral("accepted") : QStringLiteral("refused");
         if (notice && notice->isVisible() && notice->text().startsWith(QStringLiteral("주문이 매장에 전달되었을")))

@@ -22,7 +22,8 @@ namespace sumbrel::testing {
 
 using namespace sumbrel::reception;
 
-inline const order::Order kCart = order::Of({order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}})});
+inline const order::Order kCart = order::Of(
+    {order::Line(QStringLiteral("아메리카노"), 3000, 2, {{u"사이즈", u"라지", 500}})});
 inline const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 
 class ReceptionTest : public SumbrelTest {
@@ -48,17 +49,18 @@ protected:
         values.insert(QStringLiteral("reset"), QStringLiteral("1"));
         shop.setSettings(values);
         screen = std::make_unique<ReceptionScreen>(session);
-        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(), [this](const cart::OrderCart& order) {
-            ++menuOpened;
-            cart::OrderCart result = order;
-            if (menuPage) {
-                menuPage(result);
-            } else if (confirmMenu) {
-                result.order = cart;
-                result.selectionConfirmed = true;
-            }
-            screen->menuClosed(result);
-        });
+        QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(),
+                         [this](const cart::OrderCart& order) {
+                             ++menuOpened;
+                             cart::OrderCart result = order;
+                             if (menuPage) {
+                                 menuPage(result);
+                             } else if (confirmMenu) {
+                                 result.order = cart;
+                                 result.selectionConfirmed = true;
+                             }
+                             screen->menuClosed(result);
+                         });
         settled(*screen);
         return *screen;
     }

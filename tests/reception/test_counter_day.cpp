@@ -1,10 +1,10 @@
 // A short day at the counter through the real screens: every "접수 완료" is one stored order, no
 // failure or uncertain outcome stores one, and nothing leaks; a day that crosses midnight keeps its
 // figures and its logs roll over to the new day's files; the health file counts what the shop saw.
-#include "support/menu_link.h"
 #include "kiosk/health_file.h"
 #include "reception/counter_day.h"
 #include "startup/health_metrics.h"
+#include "support/menu_link.h"
 #include "support/promtool.h"
 #include "support/shop_test.h"
 
@@ -40,7 +40,8 @@ protected:
                     f.accepted, f.retriedAndAccepted, f.refused, f.failed, f.unknown, f.storedOrders, f.polls,
                     byDay.join(QStringLiteral(", ")).toUtf8().constData(), f.rssStartKb, f.rssEndKb,
                     static_cast<long long>(f.fdsStart.size()), static_cast<long long>(f.fdsEnd.size()),
-                    f.customersOnFirstDay, LocalNow().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8().constData());
+                    f.customersOnFirstDay,
+                    LocalNow().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8().constData());
         // What every day must keep, whatever the hour it starts at.
         EXPECT_EQ(f.acceptedNotStoredOnce, 0);
         EXPECT_EQ(f.storedWithoutAcceptance, 0);

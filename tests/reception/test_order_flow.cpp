@@ -3,15 +3,15 @@
 // accessible name and pressed as a screen reader presses it; and the same order in another language.
 #include "access/language.h"
 #include "access/spoken.h"
-#include "presentation/look.h"
-#include "support/menu_link.h"
 #include "menu/cart.h"
-#include "reception/reception_service.h"
 #include "menu/ui/menu_page.h"
 #include "presentation/keypad_navigator.h"
+#include "presentation/look.h"
+#include "reception/reception_service.h"
 #include "reception/ui/reception_screen.h"
 #include "support/barrier_free.h"
 #include "support/find.h"
+#include "support/menu_link.h"
 #include "support/shop_test.h"
 
 #include <QAccessible>
@@ -346,10 +346,10 @@ protected:
         QStringList seen;
         ASSERT_TRUE(MoveTo(&reception, access::Tr("포장 주문"), seen));
         Script script({Touch<MenuPage>({QStringLiteral("아메리카노")}),
-                       Touch<QDialog>({QStringLiteral("라지"), QStringLiteral("#CmdLabel_3")}),
+                       Touch<QDialog>({QStringLiteral("라지"), QStringLiteral("#commandKey_3")}),
                        Touch<MenuPage>({QStringLiteral("에스프레소")}),
-                       Touch<QDialog>({QStringLiteral("#SetNum_Add_1"), QStringLiteral("#CmdLabel_3")}),
-                       Touch<MenuPage>({QStringLiteral("#CmdLabel_7")})});
+                       Touch<QDialog>({QStringLiteral("#quantityUp_1"), QStringLiteral("#commandKey_3")}),
+                       Touch<MenuPage>({QStringLiteral("#commandKey_7")})});
         Keypad(&reception, Qt::Key_Return);
         visit.spoken = voice.take();
         ASSERT_TRUE(script.runUntilClosed(page)) << script.left() << " steps left";
@@ -395,7 +395,8 @@ protected:
 // What a customer of the shop's own names may hear in Korean: every Hangul text left once they go.
 QStringList KoreanBeyond(const QStringList& spoken, const QStringList& shopTexts)
 {
-    static const QRegularExpression hangul(QStringLiteral("[\\x{1100}-\\x{11FF}\\x{3130}-\\x{318F}\\x{AC00}-\\x{D7A3}]"));
+    static const QRegularExpression hangul(
+        QStringLiteral("[\\x{1100}-\\x{11FF}\\x{3130}-\\x{318F}\\x{AC00}-\\x{D7A3}]"));
     QStringList left;
     for (QString text : spoken) {
         for (const QString& shopText : shopTexts)
@@ -423,13 +424,13 @@ TEST_F(OrderInLanguagesTest, AnOrderInEnglishStoresExactlyWhatTheSameOrderInKore
     // Heard on the reception screen: the same steps, in English but for what the shop wrote.
     EXPECT_EQ(english.shopTexts, korean.shopTexts);
     EXPECT_FALSE(KoreanBeyond(korean.spoken, korean.shopTexts).isEmpty());
-    EXPECT_EQ(english.spoken.size(), korean.spoken.size())
-        << korean.spoken.join(u'\n').toStdString() << "\n--\n" << english.spoken.join(u'\n').toStdString();
+    EXPECT_EQ(english.spoken.size(), korean.spoken.size()) << korean.spoken.join(u'\n').toStdString() << "\n--\n"
+                                                           << english.spoken.join(u'\n').toStdString();
     EXPECT_EQ(KoreanBeyond(english.spoken, english.shopTexts), QStringList());
     // The page speaks its introduction in the visit's language too.
     EXPECT_NE(english.pageIntro, korean.pageIntro);
     for (const Visit* visit : {&korean, &english})
-        EXPECT_TRUE(std::any_of(visit->spokenOnPage.begin(), visit->spokenOnPage.end(),
-                                [&](const QString& t) { return t.startsWith(visit->pageIntro); }))
-            << visit->spokenOnPage.join(u'\n').toStdString();
+        EXPECT_TRUE(std::any_of(visit->spokenOnPage.begin(), visit->spokenOnPage.end(), [&](const QString& t) {
+            return t.startsWith(visit->pageIntro);
+        })) << visit->spokenOnPage.join(u'\n').toStdString();
 }

@@ -55,11 +55,11 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
         s.show();
         ASSERT_EQ(EntryPanel(s, 0)->geometry(), designPanel);
-        Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+        Key(s, QStringLiteral("easyOrderKey"))->touch();
         const bool wanted[] = {c.modes.voice, c.modes.low, c.modes.large, c.modes.contrast};
         for (int i = 0; i < 4; ++i) {
             if (wanted[i])
-                Key(s, QStringLiteral("cmdMode_%1").arg(i))->touch();
+                Key(s, QStringLiteral("modeToggle_%1").arg(i))->touch();
         }
         // The shop stalls its settings: the new look comes at once all the same, from the settings
         // the visit started with.
@@ -67,16 +67,16 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
                       {{QStringLiteral("delay_ms"), QStringLiteral("1500")}}, 1);
         QElapsedTimer started;
         started.start();
-        Key(s, QStringLiteral("cmdModeStart"))->touch();
+        Key(s, QStringLiteral("modeStartKey"))->touch();
         EXPECT_LT(started.elapsed(), 1000);
         shop.clearFaults();
         EXPECT_EQ(access::CurrentModes(), c.modes);
         EXPECT_EQ(Colours().panel, (c.modes.contrast ? HighContrastPalette() : Palette()).panel);
         checkLayout(c.modes, "start panel");
-        Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+        Key(s, QStringLiteral("easyOrderKey"))->touch();
         checkLayout(c.modes, "mode panel, opened again");
-        EXPECT_EQ(Key(s, QStringLiteral("cmdMode_1"))->isChecked(), c.modes.low);
-        Key(s, QStringLiteral("cmdModeClose"))->touch();
+        EXPECT_EQ(Key(s, QStringLiteral("modeToggle_1"))->isChecked(), c.modes.low);
+        Key(s, QStringLiteral("modeCloseKey"))->touch();
         EXPECT_EQ(access::CurrentModes(), c.modes) << "closing the panel keeps the choices";
         KeyOf(s, PanelKey::Takeout)->touch();
         ASSERT_EQ(s.path().currentPanel(), 1);
@@ -96,7 +96,7 @@ TEST_F(ReceptionAccessTest, EveryPanelOfThePathKeepsTheRulesOfTheChosenLook)
         ASSERT_EQ(s.path().currentPanel(), 3);
         checkLayout(c.modes, "payment panel");
         if (c.modes.large) {
-            EXPECT_EQ(Label(s, QStringLiteral("lblPayTotal"))->text(), QStringLiteral("합계 6,000원"));
+            EXPECT_EQ(Label(s, QStringLiteral("paymentTotal"))->text(), QStringLiteral("합계 6,000원"));
         }
         // Back to the menu page and again to the payment, by the menu key where it stands now.
         KeyOf(s, PhoneKey::MenuSelect)->touch();
@@ -133,7 +133,7 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     EXPECT_EQ(s.keypad()->focused(), KeyOf(s, PanelKey::Takeout));
     // The mode panel by keys: a toggle says its new state; X goes back without a change.
     Keypad(&s, Qt::Key_Down);
-    EXPECT_EQ(s.keypad()->focused(), Key(s, QStringLiteral("cmdEasyOrder")));
+    EXPECT_EQ(s.keypad()->focused(), Key(s, QStringLiteral("easyOrderKey")));
     Keypad(&s, Qt::Key_Return);
     EXPECT_TRUE(voice.heard(QStringLiteral("쉬운 주문 설정입니다")));
     // Right arrow until the focus is on the element (at most a screenful of presses).
@@ -142,13 +142,13 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
             Keypad(&s, Qt::Key_Right);
         return s.keypad()->focused() == element;
     };
-    ASSERT_TRUE(focusOn(Key(s, QStringLiteral("cmdMode_1"))));
+    ASSERT_TRUE(focusOn(Key(s, QStringLiteral("modeToggle_1"))));
     Keypad(&s, Qt::Key_Return);
     EXPECT_TRUE(voice.heard(QStringLiteral("낮은 화면, 켜짐")));
     Keypad(&s, Qt::Key_Escape);
     EXPECT_FALSE(access::CurrentModes().low) << "chosen, not applied";
-    Key(s, QStringLiteral("cmdEasyOrder"))->touch();
-    EXPECT_FALSE(Key(s, QStringLiteral("cmdMode_1"))->isChecked()) << "opened again: the choices in force";
+    Key(s, QStringLiteral("easyOrderKey"))->touch();
+    EXPECT_FALSE(Key(s, QStringLiteral("modeToggle_1"))->isChecked()) << "opened again: the choices in force";
     Keypad(&s, Qt::Key_Escape);
     ASSERT_TRUE(focusOn(KeyOf(s, PanelKey::Takeout)));
     voice.take();

@@ -54,9 +54,9 @@ void Save(QWidget& window, const char* name)
 TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 {
     ReceptionScreen& s = open({{QStringLiteral("count"), QStringLiteral("12")},
-                       {QStringLiteral("time"), QStringLiteral("35분")},
-                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
+                               {QStringLiteral("time"), QStringLiteral("35분")},
+                               {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                               {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     EXPECT_EQ(Clipped(s), QStringList()) << "start";
     Save(s, "start");
     KeyOf(s, PanelKey::Takeout)->touch();
@@ -83,8 +83,9 @@ TEST_F(ReceptionTest, EveryScreenShowsItsTextsWhole)
 TEST_F(ReceptionTest, KeyAndLabelFontsHaveKoreanGlyphs)
 {
     ReceptionScreen& s = open();
-    for (QWidget* w : {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(PhonePlaceholder(s)),
-                       static_cast<QWidget*>(CompletionTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(KeyOf(s, PanelKey::Takeout)), static_cast<QWidget*>(PhonePlaceholder(s)),
+          static_cast<QWidget*>(CompletionTitle(s)), static_cast<QWidget*>(KeyOf(s, PhoneKey::MenuSelect))}) {
         const QRawFont raw = QRawFont::fromFont(w->font(), QFontDatabase::Korean);
         EXPECT_TRUE(raw.isValid() && raw.supportsCharacter(QChar(u'접')))
             << w->objectName().toStdString() << " " << raw.familyName().toStdString();
@@ -163,7 +164,9 @@ bool InkOnFace(CaptionKey* key)
     for (int y = 6; y < face.height() - 6; ++y) {
         for (int x = 6; x < face.width() - 6; ++x) {
             const QColor c = face.pixelColor(x, y);
-            if (std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) + std::abs(c.blue() - ground.blue()) > 96)
+            if (std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
+                    + std::abs(c.blue() - ground.blue())
+                > 96)
                 return true;
         }
     }
@@ -175,7 +178,7 @@ QStringList LanguageKeys(ReceptionScreen& s)
 {
     QList<CaptionKey*> keys;
     for (CaptionKey* key : s.findChildren<CaptionKey*>()) {
-        if (key->objectName().startsWith(QStringLiteral("cmdLanguage_")) && key->isVisibleTo(&s))
+        if (key->objectName().startsWith(QStringLiteral("languageKey_")) && key->isVisibleTo(&s))
             keys << key;
     }
     std::sort(keys.begin(), keys.end(), [](CaptionKey* a, CaptionKey* b) { return a->x() < b->x(); });
@@ -226,13 +229,13 @@ TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
         SCOPED_TRACE(step.what);
         voice.take();
         if (step.language != access::Language::Korean) {
-            Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(access::InfoOf(step.language).code))->touch();
+            Key(s, QStringLiteral("languageKey_") + QLatin1String(access::InfoOf(step.language).code))->touch();
             now = step.language;
         } else {
-            Key(s, QStringLiteral("cmdEasyOrder"))->touch();
-            Key(s, QStringLiteral("cmdMode_0"))->touch();
-            Key(s, QStringLiteral("cmdMode_3"))->touch();
-            Key(s, QStringLiteral("cmdModeStart"))->touch();
+            Key(s, QStringLiteral("easyOrderKey"))->touch();
+            Key(s, QStringLiteral("modeToggle_0"))->touch();
+            Key(s, QStringLiteral("modeToggle_3"))->touch();
+            Key(s, QStringLiteral("modeStartKey"))->touch();
         }
         EXPECT_EQ(access::VisitLanguage(), now);
         EXPECT_EQ(access::CurrentModes(), step.expected);
@@ -256,7 +259,7 @@ TEST_F(ReceptionTest, LanguageKeysCombineWithTheChoicesUntilTheVisitEnds)
     EXPECT_EQ(LanguageKeys(s), NamesBut(access::Language::Korean));
 
     // A customer who chose a language and left: the idle limit ends the visit on the start panel too.
-    Key(s, QStringLiteral("cmdLanguage_en"))->touch();
+    Key(s, QStringLiteral("languageKey_en"))->touch();
     ASSERT_EQ(access::VisitLanguage(), access::Language::English);
     for (int ms = 0; ms <= kEntryIdleMs + 1000 && access::VisitLanguage() != access::Language::Korean; ms += 500)
         clock->advance(500);

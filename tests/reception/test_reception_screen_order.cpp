@@ -247,7 +247,7 @@ TEST_F(ReceptionTest, ScreenReadersGetEveryKeyAndEveryShownText)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(RowQuantity(s, 1))->text(QAccessible::Name),
               QStringLiteral("치즈 베이글 수량 2"));
     // Each line is an element of its own, named with what it prints.
-    const QString second = QAccessible::queryAccessibleInterface(s.findChild<QFrame*>(QStringLiteral("SetNum_Frame_1")))
+    const QString second = QAccessible::queryAccessibleInterface(s.findChild<QFrame*>(QStringLiteral("rowFrame_1")))
                                ->text(QAccessible::Name);
     EXPECT_EQ(second, QStringLiteral("2) 치즈 베이글 (x1), 9,000원"));
 }

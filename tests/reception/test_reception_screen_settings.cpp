@@ -7,11 +7,11 @@ using namespace sumbrel::testing;
 TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
 {
     ReceptionScreen& s = open({{QStringLiteral("count"), QStringLiteral("3분")},
-                       {QStringLiteral("time"), QStringLiteral("15분")},
-                       {QStringLiteral("TakeOutCarText"), QStringLiteral("드라이브 스루!줄바꿈!네 자리")},
-                       {QStringLiteral("TakeOutPCText"), QStringLiteral("픽업대")},
-                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
-                       {QStringLiteral("TOPayTypeS"), QStringLiteral("y")}});
+                               {QStringLiteral("time"), QStringLiteral("15분")},
+                               {QStringLiteral("TakeOutCarText"), QStringLiteral("드라이브 스루!줄바꿈!네 자리")},
+                               {QStringLiteral("TakeOutPCText"), QStringLiteral("픽업대")},
+                               {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
+                               {QStringLiteral("TOPayTypeS"), QStringLiteral("y")}});
     EXPECT_EQ(caption(WaitingTeamsLabel(s, 0)), QStringLiteral("3"));
     EXPECT_EQ(caption(WaitingTeamsLabel(s, 1)), QStringLiteral("3"));
     EXPECT_EQ(caption(WaitingTimeLabel(s, 0)), QStringLiteral("15분"));

@@ -99,16 +99,16 @@ TEST_F(ReceptionScreenSizes, TheReceptionPathFitsEveryScreenInEveryLookAndLangua
                 s.show();
                 if (language.language != access::Language::Korean) {
                     // The customer's own key on the start panel: the screen again in that language.
-                    Key(s, QStringLiteral("cmdLanguage_") + QLatin1String(language.code))->touch();
+                    Key(s, QStringLiteral("languageKey_") + QLatin1String(language.code))->touch();
                     ASSERT_EQ(access::VisitLanguage(), language.language);
                     ASSERT_EQ(s.path().currentPanel(), 0);
                 }
                 EXPECT_TRUE(designTimesScale(&s))
                     << SizeName(size).toStdString() << ' ' << look.name << ": " << SizeName(s.size()).toStdString();
                 check(&s, size, look.name, "start");
-                Key(s, QStringLiteral("cmdEasyOrder"))->touch();
+                Key(s, QStringLiteral("easyOrderKey"))->touch();
                 check(&s, size, look.name, "mode panel");
-                Key(s, QStringLiteral("cmdModeClose"))->touch();
+                Key(s, QStringLiteral("modeCloseKey"))->touch();
                 KeyOf(s, PanelKey::Takeout)->touch();
                 ASSERT_EQ(s.path().currentPanel(), 1);
                 // A new number each time: the shop accepts each order.

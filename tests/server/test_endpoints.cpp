@@ -54,7 +54,8 @@ TEST(TraceAnswer, LongAnswersAreCutWithTheirLength)
     const QString traced = endpoints::TraceAnswer(longer);
     EXPECT_TRUE(traced.startsWith(exact));
     EXPECT_FALSE(traced.contains(u'b'));
-    EXPECT_TRUE(traced.endsWith(QStringLiteral("(응답 65538자 중 앞 65536자만 기록)"))) << traced.right(40).toStdString();
+    EXPECT_TRUE(traced.endsWith(QStringLiteral("(응답 65538자 중 앞 65536자만 기록)")))
+        << traced.right(40).toStdString();
 }
 
 }  // namespace

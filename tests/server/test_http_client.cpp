@@ -1,8 +1,8 @@
 // The POST towards the web service: headers on the wire, attempts, failure log texts, time limits.
 #include "server/http_client.h"
 #include "server/loopback_listener.h"
-#include "support/dead_ends.h"
 #include "startup/clock.h"
+#include "support/dead_ends.h"
 #include "support/sumbrel_test.h"
 #include "support/test_certificate.h"
 
@@ -287,8 +287,7 @@ TEST_F(HttpClientTest, AnswersAreReadAndFormsSentInTheDeclaredCharset)
     QStringEncoder euckr("EUC-KR");
     const QByteArray korean = euckr.encode(QStringLiteral("로그인 성공 storename[오르빅]storename"));
     LoopbackListener server(Mode::Ok, korean, false, "text/plain; charset=EUC-KR");
-    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=1")),
-              QStringLiteral("로그인 성공 storename[오르빅]storename"));
+    EXPECT_EQ(PostText(server.url(), QStringLiteral("a=1")), QStringLiteral("로그인 성공 storename[오르빅]storename"));
     EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
     // The next form goes in the service's charset, as a browser submits a page's form.
     PostText(server.url(), QStringLiteral("where=포장"));
@@ -514,8 +513,7 @@ TEST_F(HttpClientTest, AFailedHandshakeIsJudgedByWhatThePeerSentBack)
         NetFailure failure;
     };
     const Case cases[] = {
-        {"closes after the hello (PHP's built-in server)", ReadHello, Handshake::Silent,
-         NetFailure::NoTls},
+        {"closes after the hello (PHP's built-in server)", ReadHello, Handshake::Silent, NetFailure::NoTls},
         {"resets",
          [](int c) {
              ReadHello(c);
@@ -552,7 +550,8 @@ TEST_F(HttpClientTest, AFailedHandshakeIsJudgedByWhatThePeerSentBack)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LoopbackListener peer(c.peer);
-        const QString address = QStringLiteral("https://127.0.0.1:") + QString::number(peer.port()) + QStringLiteral("/a.php");
+        const QString address = QStringLiteral("https://127.0.0.1:") + QString::number(peer.port())
+            + QStringLiteral("/a.php");
         const qsizetype earlier = logEntries(QStringLiteral("_WinHttp")).size();
         const PostResult result = PostForm(address, QStringLiteral("a=1"));
         EXPECT_EQ(result.handshake, c.seen);

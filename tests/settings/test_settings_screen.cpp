@@ -6,15 +6,15 @@
 #include "settings/settings_screen_fixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QPointer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QSlider>
 
@@ -62,13 +62,13 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
         {BottomTextBox(s), u"bottomTextBox", u"하단멘트"},
         {ImageFileBox(s), u"imageFileBox", u"이미지"},
         {ChooseImageKey(s), u"chooseImageKey", u"..."},
-        {DualMonitorBox(s), u"chkUseDualMonitor", u"듀얼모니터 사용"},
+        {DualMonitorBox(s), u"dualMonitorBox", u"듀얼모니터 사용"},
         {OrderLeftBox(s), u"LeftO", u"접수부 좌표 (좌상) X"},
         {OrderTopBox(s), u"TopO", u"접수부 좌표 (좌상) Y"},
         {CallLeftBox(s), u"LeftC", u"호출부 좌표 (좌상) X"},
         {CallTopBox(s), u"TopC", u"호출부 좌표 (좌상) Y"},
         {PictureDownloadKey(s), u"downloadPicturesKey", u"서버 이미지 불러오기"},
-        {TerminateKey(s), u"lblTerminate", u"저장하고 닫기"},
+        {TerminateKey(s), u"terminateKey", u"저장하고 닫기"},
     };
     for (const auto& e : elements) {
         const QString name = QString::fromUtf16(e.objectName);
@@ -293,7 +293,7 @@ TEST_F(SettingsScreenTest, WhatCouldNotBeStoredIsToldOnTheScreenWhichStaysOpenOn
         }
         SettingsScreen& s = open();
         QLabel* told = SaveResult(s);
-        auto* hint = s.findChild<QLabel*>(QStringLiteral("lblHint"));
+        auto* hint = s.findChild<QLabel*>(QStringLiteral("hint"));
         ASSERT_TRUE(told && hint);
         // The defaults of a fresh folder are written at opening: what fails shows at once.
         EXPECT_EQ(told->isVisible(), c.fileIsAFolder);

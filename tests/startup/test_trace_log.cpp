@@ -11,12 +11,12 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
-#include <random>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <atomic>
 #include <new>
+#include <random>
 #include <stdexcept>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace sumbrel;

@@ -20,7 +20,7 @@ T* Find(const QObject* root, const QString& objectName)
     return found;
 }
 
-// name_index, as the screens name the members of an indexed set ("phoneKey_11", "picMenu_3").
+// name_index, as the screens name the members of an indexed set ("phoneKey_11", "tile_3").
 template <class T = QWidget>
 T* Find(const QObject* root, const QString& name, int index)
 {

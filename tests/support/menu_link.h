@@ -7,7 +7,8 @@ namespace sumbrel::testing {
 
 inline void LinkMenuPage(ReceptionScreen& reception, MenuPage& page)
 {
-    QObject::connect(&reception, &ReceptionScreen::menuRequested, &page, [&page](const cart::OrderCart& order) { page.open(order); });
+    QObject::connect(&reception, &ReceptionScreen::menuRequested, &page,
+                     [&page](const cart::OrderCart& order) { page.open(order); });
     QObject::connect(&page, &MenuPage::closed, &reception, &ReceptionScreen::menuClosed);
 }
 

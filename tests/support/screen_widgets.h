@@ -43,35 +43,35 @@ inline ClockTimer* Timer(const QObject& root, const QString& name)
 
 inline QWidget* OrderListClip(const QObject& root)
 {
-    return Find(&root, QStringLiteral("picBack"));
+    return Find(&root, QStringLiteral("listArea"));
 }
 inline QWidget* OrderListArea(const QObject& root)
 {
-    return Find(&root, QStringLiteral("picList"));
+    return Find(&root, QStringLiteral("listSurface"));
 }
 inline QFrame* RowFrame(const QObject& root, int i)
 {
-    return Find<QFrame>(&root, QStringLiteral("SetNum_Frame"), i);
+    return Find<QFrame>(&root, QStringLiteral("rowFrame"), i);
 }
 inline QLabel* RowQuantity(const QObject& root, int i)
 {
-    return Label(root, QStringLiteral("SetNum"), i);
+    return Label(root, QStringLiteral("quantity"), i);
 }
 inline CaptionKey* RowQuantityDown(const QObject& root, int i)
 {
-    return Key(root, QStringLiteral("SetNum_Sub"), i);
+    return Key(root, QStringLiteral("rowQuantityDown"), i);
 }
 inline CaptionKey* RowQuantityUp(const QObject& root, int i)
 {
-    return Key(root, QStringLiteral("SetNum_Add"), i);
+    return Key(root, QStringLiteral("quantityUp"), i);
 }
 inline CaptionKey* RowRemove(const QObject& root, int i)
 {
-    return Key(root, QStringLiteral("Set_Delete"), i);
+    return Key(root, QStringLiteral("rowRemove"), i);
 }
 inline CaptionKey* TerminateKey(const QObject& root)
 {
-    return Key(root, QStringLiteral("lblTerminate"));
+    return Key(root, QStringLiteral("terminateKey"));
 }
 
 // ---- the reception screen -----------------------------------------------------------------------
@@ -90,19 +90,19 @@ inline CaptionKey* KeyOf(const QObject& s, reception::CarKey k)
 }
 inline QLabel* PhoneNumberLabel(const QObject& s, int i)
 {
-    return Label(s, QStringLiteral("lblPhone"), i);
+    return Label(s, QStringLiteral("phoneNumber"), i);
 }
 inline QLabel* PhonePlaceholder(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblPhoneA_0"));
+    return Label(s, QStringLiteral("phonePlaceholder_0"));
 }
 inline QLabel* CarNumberLabel(const QObject& s, int i)
 {
-    return Label(s, QStringLiteral("lblCarNumber"), i);
+    return Label(s, QStringLiteral("carNumber"), i);
 }
 inline QLabel* DriveThroughText(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblDriveThruText"));
+    return Label(s, QStringLiteral("driveThroughText"));
 }
 inline QLabel* WaitingTeamsLabel(const QObject& s, int i)
 {
@@ -114,19 +114,19 @@ inline QLabel* WaitingTimeLabel(const QObject& s, int i)
 }
 inline QLabel* CompletionTitle(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblWaitTitle"));
+    return Label(s, QStringLiteral("waitTitle"));
 }
 inline QLabel* CompletionMessage(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblWaitSCM"));
+    return Label(s, QStringLiteral("completionMessage"));
 }
 inline QLabel* CountdownLabel(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblCount"));
+    return Label(s, QStringLiteral("countdown"));
 }
 inline QLabel* NoticeLabel(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblNotice"));
+    return Label(s, QStringLiteral("notice"));
 }
 inline QLabel* ShopNameLabel(const QObject& s)
 {
@@ -138,7 +138,7 @@ inline QLabel* OrderAmountLabel(const QObject& s)
 }
 inline CaptionKey* SettingsKey(const QObject& s)
 {
-    return Key(s, QStringLiteral("lblConfig"));
+    return Key(s, QStringLiteral("settingsKey"));
 }
 inline QFrame* EntryPanel(const QObject& s, int i)
 {
@@ -172,7 +172,7 @@ inline CaptionKey* CategoryTab(const QObject& p, int t)
 }
 inline menu::MenuTile* Tile(const QObject& p, int k)
 {
-    return Find<menu::MenuTile>(&p, QStringLiteral("picMenu"), k);
+    return Find<menu::MenuTile>(&p, QStringLiteral("tile"), k);
 }
 inline QLabel* TilePhoto(const QObject& p, int k)
 {
@@ -188,7 +188,7 @@ inline QLabel* TilePriceLabel(const QObject& p, int k)
 }
 inline CaptionKey* CommandKey(const QObject& p, int k)
 {
-    return Key(p, QStringLiteral("CmdLabel"), k);
+    return Key(p, QStringLiteral("commandKey"), k);
 }
 inline QLabel* PageCounterLabel(const QObject& p)
 {
@@ -212,7 +212,7 @@ inline QLabel* OrderTotalLabel(const QObject& p)
 }
 inline QWidget* Backdrop(const QObject& p)
 {
-    return Find(&p, QStringLiteral("picShadow"));
+    return Find(&p, QStringLiteral("backdrop"));
 }
 inline ClockTimer* IdleTick(const QObject& p)
 {
@@ -220,19 +220,19 @@ inline ClockTimer* IdleTick(const QObject& p)
 }
 inline QLabel* RowSerial(const QObject& p, int i)
 {
-    return Label(p, QStringLiteral("SetSerial"), i);
+    return Label(p, QStringLiteral("rowSerial"), i);
 }
 inline QLabel* RowName(const QObject& p, int i)
 {
-    return Label(p, QStringLiteral("SetMenuName"), i);
+    return Label(p, QStringLiteral("rowName"), i);
 }
 inline QLabel* RowPrice(const QObject& p, int i)
 {
-    return Label(p, QStringLiteral("SetPrice"), i);
+    return Label(p, QStringLiteral("rowPrice"), i);
 }
 inline QLabel* RowOptions(const QObject& p, int i)
 {
-    return Label(p, QStringLiteral("SetOptionMenu"), i);
+    return Label(p, QStringLiteral("rowOptions"), i);
 }
 
 // ---- the settings screen ------------------------------------------------------------------------
@@ -290,7 +290,7 @@ inline QLineEdit* CallTopBox(const QObject& s)
 }
 inline QLineEdit* OperatorPinBox(const QObject& s)
 {
-    return Box(s, QStringLiteral("txtOperatorPin"));
+    return Box(s, QStringLiteral("operatorPinBox"));
 }
 inline CaptionKey* ChooseImageKey(const QObject& s)
 {
@@ -298,7 +298,7 @@ inline CaptionKey* ChooseImageKey(const QObject& s)
 }
 inline QCheckBox* DualMonitorBox(const QObject& s)
 {
-    return Find<QCheckBox>(&s, QStringLiteral("chkUseDualMonitor"));
+    return Find<QCheckBox>(&s, QStringLiteral("dualMonitorBox"));
 }
 inline CaptionKey* PictureDownloadKey(const QObject& s)
 {
@@ -306,71 +306,71 @@ inline CaptionKey* PictureDownloadKey(const QObject& s)
 }
 inline CaptionKey* StopDownloadKey(const QObject& s)
 {
-    return Key(s, QStringLiteral("cmdStopDownload"));
+    return Key(s, QStringLiteral("stopDownloadKey"));
 }
 inline CaptionKey* SavePinKey(const QObject& s)
 {
-    return Key(s, QStringLiteral("cmdOperatorPinSave"));
+    return Key(s, QStringLiteral("savePinKey"));
 }
 inline CaptionKey* ClearPinKey(const QObject& s)
 {
-    return Key(s, QStringLiteral("cmdOperatorPinClear"));
+    return Key(s, QStringLiteral("clearPinKey"));
 }
 inline QLabel* PinStateLabel(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblOperatorPinState"));
+    return Label(s, QStringLiteral("pinState"));
 }
 inline QWidget* WaitPanel(const QObject& s)
 {
-    return Find(&s, QStringLiteral("picWait"));
+    return Find(&s, QStringLiteral("waitPanel"));
 }
 inline QLabel* WaitPicture(const QObject& s)
 {
-    return Label(s, QStringLiteral("imgWait"));
+    return Label(s, QStringLiteral("waitPicture"));
 }
 inline QProgressBar* WaitProgress(const QObject& s)
 {
-    return Find<QProgressBar>(&s, QStringLiteral("barWait"));
+    return Find<QProgressBar>(&s, QStringLiteral("waitProgress"));
 }
 inline QLabel* WaitCount(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblWaitCount"));
+    return Label(s, QStringLiteral("waitCount"));
 }
 inline QLabel* WaitItem(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblWaitItem"));
+    return Label(s, QStringLiteral("waitItem"));
 }
 inline QLabel* DownloadResult(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblDownloadResult"));
+    return Label(s, QStringLiteral("downloadResult"));
 }
 inline QLabel* SaveResult(const QObject& s)
 {
-    return Label(s, QStringLiteral("lblSaveResult"));
+    return Label(s, QStringLiteral("saveResult"));
 }
 
 // ---- the operator PIN panel ---------------------------------------------------------------------
 // Keys by the panel's index: 0-9 the digits, 10 back, 11 OK, 12 cancel.
 inline CaptionKey* PinKey(const QObject& panel, int i)
 {
-    static const char* const named[] = {"cmdPinBack", "cmdPinOk", "cmdPinCancel"};
-    return i <= 9 ? Key(panel, QStringLiteral("cmdPin"), i) : Key(panel, QString::fromLatin1(named[i - 10]));
+    static const char* const named[] = {"pinBackKey", "pinOkKey", "pinCancelKey"};
+    return i <= 9 ? Key(panel, QStringLiteral("pinKey"), i) : Key(panel, QString::fromLatin1(named[i - 10]));
 }
 inline QLabel* PinTitle(const QObject& p)
 {
-    return Label(p, QStringLiteral("lblPinTitle"));
+    return Label(p, QStringLiteral("pinTitle"));
 }
 inline QLabel* PinDigits(const QObject& p)
 {
-    return Label(p, QStringLiteral("lblPinDigits"));
+    return Label(p, QStringLiteral("pinDigits"));
 }
 inline QLabel* PinMessage(const QObject& p)
 {
-    return Label(p, QStringLiteral("lblPinMessage"));
+    return Label(p, QStringLiteral("pinMessage"));
 }
 inline QFrame* PinBox(const QObject& p)
 {
-    return Find<QFrame>(&p, QStringLiteral("picPinBox"));
+    return Find<QFrame>(&p, QStringLiteral("pinBox"));
 }
 
 }  // namespace sumbrel::testing

@@ -56,14 +56,14 @@ void menuWalk(MenuPage* page, const QString& folder, const QString& look, bool& 
         settle(100);
     ok = shoot(folder, look + QStringLiteral("-menu.png")) && ok;
     // Each dialog photographed, then its line added.
-    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-options.png"), QStringLiteral("commandKey_3"), ok);
     OpenTile(page, QStringLiteral("아메리카노"));
     AwaitDialogClosed(page);
-    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, folder, look + QStringLiteral("-dialog-single.png"), QStringLiteral("commandKey_3"), ok);
     OpenTile(page, QStringLiteral("에스프레소"));
     AwaitDialogClosed(page);
     ok = shoot(folder, look + QStringLiteral("-menu-order.png")) && ok;
-    click(page, QStringLiteral("CmdLabel_7"));
+    click(page, QStringLiteral("commandKey_7"));
 }
 
 }  // namespace
@@ -85,9 +85,9 @@ int main(int argc, char* argv[])
         screen.move(0, 0);
         screen.show();
         settle(600);
-        click(&screen, QStringLiteral("cmdEasyOrder"));
-        click(&screen, QStringLiteral("cmdMode_0"));
-        click(&screen, QStringLiteral("cmdMode_2"));
+        click(&screen, QStringLiteral("easyOrderKey"));
+        click(&screen, QStringLiteral("modeToggle_0"));
+        click(&screen, QStringLiteral("modeToggle_2"));
         ok = shoot(walk.out, QStringLiteral("access-mode-panel.png")) && ok;
     }
 
@@ -120,9 +120,9 @@ int main(int argc, char* argv[])
         ok = shoot(walk.out, name + QStringLiteral("-start.png")) && ok;
         click(&screen, QStringLiteral("panelKey_1"));
         // A number of its own for each look: the shop refuses a number again within its window.
-        for (const QString& digit : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
-                                     QStringLiteral("7"), QString::number(visit++)})
+        for (const QString& digit :
+             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+              QStringLiteral("6"), QStringLiteral("7"), QString::number(visit++)})
             click(&screen, QStringLiteral("phoneKey_") + digit);
         ok = shoot(walk.out, name + QStringLiteral("-phone.png")) && ok;
         click(&screen, QStringLiteral("phoneKey_11"));

@@ -68,7 +68,10 @@ int main(int argc, char* argv[])
         // The menu page stands aside: the customer confirmed two americanos.
         QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&screen](const cart::OrderCart& order) {
             cart::OrderCart result = order;
-            result.order.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 2,
+            result.order.add({QString(),
+                              QStringLiteral("아메리카노"),
+                              order::Money::Won(3000),
+                              2,
                               {{QStringLiteral("사이즈"), QStringLiteral("라지"), order::Money::Won(500)}}});
             result.selectionConfirmed = true;
             screen.menuClosed(result);
@@ -88,9 +91,9 @@ int main(int argc, char* argv[])
         OptionItemDialog dialog(&page);
         dialog.m_menuIndex = RowOf(QStringLiteral("와플"));
         dialog.show();
-        click(&dialog, QStringLiteral("AddMenu_Check0_2"));
+        click(&dialog, QStringLiteral("optionCheck0_2"));
         settle(300);
-        ok = shootBox(&dialog, QStringLiteral("CmdLabel_3"), walk.out, QStringLiteral("message-box-dialog.png")) && ok;
+        ok = shootBox(&dialog, QStringLiteral("commandKey_3"), walk.out, QStringLiteral("message-box-dialog.png")) && ok;
     }
     return ok ? 0 : 1;
 }

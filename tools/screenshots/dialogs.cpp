@@ -3,8 +3,8 @@
 // on its second page of groups, and a group of nine options on both of its pages.
 //   sumbrel-dialog-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/single_item_dialog.h"
 #include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 
 #include "shots.h"
 
@@ -14,7 +14,6 @@
 
 using namespace sumbrel;
 using namespace sumbrel::shots;
-
 
 int main(int argc, char* argv[])
 {
@@ -32,20 +31,20 @@ int main(int argc, char* argv[])
     QWidget page;
     ShowStandInPage(page);
 
-    bool ok = ShootDialog<SingleItemDialog>(page, QStringLiteral("에스프레소"), Touches({QStringLiteral("SetNum_Add_1")}),
-                                             outDir, QStringLiteral("dialog-single.png"));
+    bool ok = ShootDialog<SingleItemDialog>(page, QStringLiteral("에스프레소"),
+                                            Touches({QStringLiteral("quantityUp_1")}), outDir,
+                                            QStringLiteral("dialog-single.png"));
     ok = ShootDialog<OptionItemDialog>(
              page, QStringLiteral("아메리카노"),
-             Touches({QStringLiteral("AddMenu_Option0_1"), QStringLiteral("AddMenu_Check1_2")}), outDir,
+             Touches({QStringLiteral("optionChoice0_1"), QStringLiteral("optionCheck1_2")}), outDir,
              QStringLiteral("dialog-options.png"))
         && ok;
-    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("와플"), Touches({QStringLiteral("AddMenu_Check0_2")}),
-                                        outDir, QStringLiteral("dialog-options-minimum.png"))
+    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("와플"), Touches({QStringLiteral("optionCheck0_2")}),
+                                       outDir, QStringLiteral("dialog-options-minimum.png"))
         && ok;
-    ok = ShootDialog<OptionItemDialog>(
-             page, QStringLiteral("아이스 카페라떼"),
-             Touches({QStringLiteral("CmdLabel_2"), QStringLiteral("AddMenu_Option3_1")}), outDir,
-             QStringLiteral("dialog-options-page2.png"))
+    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("아이스 카페라떼"),
+                                       Touches({QStringLiteral("commandKey_2"), QStringLiteral("optionChoice3_1")}),
+                                       outDir, QStringLiteral("dialog-options-page2.png"))
         && ok;
     // A group of nine options pages inside its panel: both pages, the second with a choice on it.
     MenuCatalogue& table = menuCatalogue();
@@ -61,13 +60,12 @@ int main(int argc, char* argv[])
     nine.col[kColAdd1] = toppings;
     nine.col[kColAdd1 + 1] = QStringLiteral("N◈사이즈◈1◈레귤러◈0◈라지◈1000");
     table.finish(1);
-    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("토핑 와플"), Touches({QStringLiteral("AddMenu_Check0_1")}),
-                                        outDir, QStringLiteral("dialog-options-nine.png"))
+    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("토핑 와플"), Touches({QStringLiteral("optionCheck0_1")}),
+                                       outDir, QStringLiteral("dialog-options-nine.png"))
         && ok;
-    ok = ShootDialog<OptionItemDialog>(
-             page, QStringLiteral("토핑 와플"),
-             Touches({QStringLiteral("AddMenu_Page0_1"), QStringLiteral("AddMenu_Check0_8")}), outDir,
-             QStringLiteral("dialog-options-nine-page2.png"))
+    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("토핑 와플"),
+                                       Touches({QStringLiteral("groupPageKey0_1"), QStringLiteral("optionCheck0_8")}),
+                                       outDir, QStringLiteral("dialog-options-nine-page2.png"))
         && ok;
     return ok ? 0 : 1;
 }

@@ -4,8 +4,8 @@
 //   sumbrel-dialog-access-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "access/modes.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/single_item_dialog.h"
 #include "menu/ui/option_item_dialog.h"
+#include "menu/ui/single_item_dialog.h"
 #include "presentation/look.h"
 
 #include "shots.h"
@@ -48,13 +48,13 @@ int main(int argc, char* argv[])
         ApplyModes(view.modes);
         const QString prefix = QStringLiteral("dialog-access-") + QString::fromLatin1(view.name);
         ok = ShootDialog<SingleItemDialog>(page, QStringLiteral("에스프레소"), KeypadKeys({Qt::Key_Right}), outDir,
-                                            prefix + QStringLiteral("-single.png"))
+                                           prefix + QStringLiteral("-single.png"))
             && ok;
         ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("아이스 카페라떼"), KeypadKeys(toSecondOption), outDir,
-                                            prefix + QStringLiteral("-options.png"))
+                                           prefix + QStringLiteral("-options.png"))
             && ok;
         ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("와플"), KeypadKeys({Qt::Key_Right, Qt::Key_Return}),
-                                            outDir, prefix + QStringLiteral("-options-minimum.png"))
+                                           outDir, prefix + QStringLiteral("-options-minimum.png"))
             && ok;
     }
     ApplyModes({});

@@ -47,19 +47,19 @@ void menuWalk(MenuPage* page, const QString& folder, bool& ok, bool shots)
     const QString dir = shots ? folder : QString();
     if (shots) {
         ok = shoot(folder, QStringLiteral("menu-page1.png")) && ok;
-        click(page, QStringLiteral("CmdLabel_3"));
+        click(page, QStringLiteral("commandKey_3"));
         ok = shoot(folder, QStringLiteral("menu-page2.png")) && ok;
-        click(page, QStringLiteral("CmdLabel_2"));
+        click(page, QStringLiteral("commandKey_2"));
     }
-    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-options.png"), QStringLiteral("commandKey_3"), ok);
     page->tileClicked(2);  // 아메리카노: size and extras
     AwaitDialogClosed(page);
-    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("CmdLabel_3"), ok);
+    ShootWhenModalUp(page, dir, QStringLiteral("menu-dialog-single.png"), QStringLiteral("commandKey_3"), ok);
     page->tileClicked(0);  // 에스프레소
     AwaitDialogClosed(page);
     if (shots)
         ok = shoot(folder, QStringLiteral("menu-order.png")) && ok;
-    click(page, QStringLiteral("CmdLabel_7"));
+    click(page, QStringLiteral("commandKey_7"));
 }
 
 }  // namespace
@@ -85,17 +85,19 @@ int main(int argc, char* argv[])
         UseStage(kiosk::Audience::Customer);
         reception = std::make_unique<ReceptionScreen>(session);
         ReceptionScreen* screen = reception.get();
-        QObject::connect(screen, &ReceptionScreen::menuRequested, screen, [screen, session, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
-            static int visits = 0;
-            const bool shots = visits++ == 0;
-            if (!menuPage) {
-                menuPage = std::make_unique<MenuPage>(session, screen);
-                QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
-            }
-            MenuPage* page = menuPage.get();
-            QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
-            page->open(order);
-        });
+        QObject::connect(
+            screen, &ReceptionScreen::menuRequested, screen,
+            [screen, session, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
+                static int visits = 0;
+                const bool shots = visits++ == 0;
+                if (!menuPage) {
+                    menuPage = std::make_unique<MenuPage>(session, screen);
+                    QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
+                }
+                MenuPage* page = menuPage.get();
+                QTimer::singleShot(0, page, [page, &outDir, &ok, shots] { menuWalk(page, outDir, ok, shots); });
+                page->open(order);
+            });
         reception->show();
     };
     RunStartup(options, [&] {
@@ -141,7 +143,7 @@ int main(int argc, char* argv[])
     settle(800);
     // A foreign customer's first touch: the language key on the start panel.
     if (!walk.language.isEmpty()) {
-        click(reception.get(), QStringLiteral("cmdLanguage_") + walk.language);
+        click(reception.get(), QStringLiteral("languageKey_") + walk.language);
         settle(400);
     }
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
@@ -150,11 +152,12 @@ int main(int argc, char* argv[])
 
     click(reception.get(), QStringLiteral("panelKey_1"));
     ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;
-    for (const char* digit : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7", "phoneKey_8"})
+    for (const char* digit : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6",
+                              "phoneKey_7", "phoneKey_8"})
         click(reception.get(), QString::fromLatin1(digit));
     ok = shoot(outDir, QStringLiteral("phone.png")) && ok;
     // The customer takes a second espresso on the order list.
-    click(reception.get(), QStringLiteral("SetNum_Add_1"));
+    click(reception.get(), QStringLiteral("quantityUp_1"));
     ok = shoot(outDir, QStringLiteral("order-list-phone.png")) && ok;
     click(reception.get(), QStringLiteral("phoneKey_11"));
     ok = shoot(outDir, QStringLiteral("car.png")) && ok;
@@ -169,8 +172,9 @@ int main(int argc, char* argv[])
     // The same number again, within the shop's repeat window: refused on the completion panel.
     click(reception.get(), QStringLiteral("carKey_14"));
     click(reception.get(), QStringLiteral("panelKey_1"));
-    for (const char* key : {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7", "phoneKey_8", "phoneKey_11",
-                            "carKey_1", "carKey_2", "carKey_3", "carKey_4", "carKey_11", "panelKey_6"})
+    for (const char* key :
+         {"phoneKey_1", "phoneKey_2", "phoneKey_3", "phoneKey_4", "phoneKey_5", "phoneKey_6", "phoneKey_7",
+          "phoneKey_8", "phoneKey_11", "carKey_1", "carKey_2", "carKey_3", "carKey_4", "carKey_11", "panelKey_6"})
         click(reception.get(), QString::fromLatin1(key));
     settle(600);
     ok = shoot(outDir, QStringLiteral("completion-refused.png")) && ok;
@@ -179,8 +183,9 @@ int main(int argc, char* argv[])
     // while the order is under way, and the payment panel then says the order may have reached the shop.
     click(reception.get(), QStringLiteral("carKey_14"));
     click(reception.get(), QStringLiteral("panelKey_1"));
-    for (const char* key : {"phoneKey_8", "phoneKey_7", "phoneKey_6", "phoneKey_5", "phoneKey_4", "phoneKey_3", "phoneKey_2", "phoneKey_1", "phoneKey_11",
-                            "carKey_5", "carKey_6", "carKey_7", "carKey_8", "carKey_11"})
+    for (const char* key :
+         {"phoneKey_8", "phoneKey_7", "phoneKey_6", "phoneKey_5", "phoneKey_4", "phoneKey_3", "phoneKey_2",
+          "phoneKey_1", "phoneKey_11", "carKey_5", "carKey_6", "carKey_7", "carKey_8", "carKey_11"})
         click(reception.get(), QString::fromLatin1(key));
     ShopFault(walk, QStringLiteral("/program/TOorderProgram2.php"), QStringLiteral("process-close"));
     const auto send = reception->service().transport();

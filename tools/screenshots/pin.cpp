@@ -37,11 +37,11 @@ int main(int argc, char* argv[])
     bool ok = true;
     auto type = [](kiosk::PinPanel* panel, const QString& keys) {
         for (QChar c : keys)
-            panel->findChild<CaptionKey*>(c == u'k' ? QStringLiteral("cmdPinOk") : QStringLiteral("cmdPin_") + c)
+            panel->findChild<CaptionKey*>(c == u'k' ? QStringLiteral("pinOkKey") : QStringLiteral("pinKey_") + c)
                 ->touch();
         settle(200);
     };
-    screen.findChild<CaptionKey*>(QStringLiteral("lblConfig"))->touch();
+    screen.findChild<CaptionKey*>(QStringLiteral("settingsKey"))->touch();
     settle(300);
     auto* panel = screen.findChild<kiosk::PinPanel*>();
     if (!panel)
@@ -52,6 +52,6 @@ int main(int argc, char* argv[])
     ok = shoot(walk.out, QStringLiteral("pin-wrong.png")) && ok;
     type(panel, QStringLiteral("1111k2222k"));
     ok = shoot(walk.out, QStringLiteral("pin-locked.png")) && ok;
-    panel->findChild<CaptionKey*>(QStringLiteral("cmdPinCancel"))->touch();
+    panel->findChild<CaptionKey*>(QStringLiteral("pinCancelKey"))->touch();
     return ok ? 0 : 1;
 }

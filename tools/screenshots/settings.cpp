@@ -44,11 +44,11 @@ int main(int argc, char* argv[])
     settle(400);
     bool ok = shoot(outDir, QStringLiteral("settings.png"));
     // The PIN box lies in the screen's foot: the keyboard opens over its top.
-    touchField(screen.findChild<QLineEdit*>(QStringLiteral("txtOperatorPin")));
+    touchField(screen.findChild<QLineEdit*>(QStringLiteral("operatorPinBox")));
     for (const char* key : {"oskKey_1", "oskKey_2", "oskKey_3", "oskKey_4"})
         click(&screen, QString::fromLatin1(key));
     ok = shoot(outDir, QStringLiteral("settings-keyboard.png")) && ok;
-    screen.findChild<QLineEdit*>(QStringLiteral("txtOperatorPin"))->clear();
+    screen.findChild<QLineEdit*>(QStringLiteral("operatorPinBox"))->clear();
     click(&screen, QStringLiteral("oskClose"));
 
     bool shot = false;

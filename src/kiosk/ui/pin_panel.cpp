@@ -113,7 +113,7 @@ PinPanel::PinPanel(QWidget* screen, pin::PinGate& gate, pin::Area area, QString 
     , m_area(area)
     , m_stored(std::move(stored))
 {
-    setObjectName(QStringLiteral("picPin"));
+    setObjectName(QStringLiteral("pinPanel"));
     setAccessibleName(pin::PanelTitle(area));
     m_lockTimer = new ClockTimer(this);
     connect(m_lockTimer, &ClockTimer::timeout, this, [this] { lockTick(); });
@@ -135,17 +135,17 @@ void PinPanel::build()
         const int lowest = std::max(0, height() - Px(kPortraitMargin) - box.height());
         top = access::CurrentModes().low ? lowest : std::clamp(height() * 3 / 5 - box.height() / 2, 0, lowest);
     }
-    m_box = MakePanel(this, QStringLiteral("picPinBox"), QRect(), Colours().panel);
+    m_box = MakePanel(this, QStringLiteral("pinBox"), QRect(), Colours().panel);
     m_box->setGeometry(QRect(QPoint((width() - box.width()) / 2, top), box));
     m_box->setFrameShape(QFrame::Box);
     m_box->setLineWidth(std::max(1, Px(2)));
 
-    m_title = MakeLabel(m_box, QStringLiteral("lblPinTitle"), places.title, KeyFont(34), Colours().ink, Qt::AlignCenter,
+    m_title = MakeLabel(m_box, QStringLiteral("pinTitle"), places.title, KeyFont(34), Colours().ink, Qt::AlignCenter,
                         LabelFlag::Wrap);
     ShowText(m_title, pin::PanelTitle(m_area));
-    m_digits = MakeLabel(m_box, QStringLiteral("lblPinDigits"), places.digits, KeyFont(60), Colours().ink,
+    m_digits = MakeLabel(m_box, QStringLiteral("pinDigits"), places.digits, KeyFont(60), Colours().ink,
                          Qt::AlignCenter, LabelFlag::Wrap);
-    m_message = MakeLabel(m_box, QStringLiteral("lblPinMessage"), places.message, LabelFont(26), Colours().mutedInk,
+    m_message = MakeLabel(m_box, QStringLiteral("pinMessage"), places.message, LabelFont(26), Colours().mutedInk,
                           Qt::AlignCenter, LabelFlag::Wrap);
 
     for (int i = 0; i < KeyCount; ++i) {
@@ -156,10 +156,10 @@ void PinPanel::build()
                                       : QStringLiteral("X");
         const KeyColours& colours = i == Ok ? Colours().accentKey : Colours().plainKey;
         const QFont font = i == Cancel ? CloseKeyFont(36) : KeyFont(digit ? 54 : 40);
-        const QString name = digit ? QStringLiteral("cmdPin_%1").arg(i)
-            : i == Back            ? QStringLiteral("cmdPinBack")
-            : i == Ok              ? QStringLiteral("cmdPinOk")
-                                   : QStringLiteral("cmdPinCancel");
+        const QString name = digit ? QStringLiteral("pinKey_%1").arg(i)
+            : i == Back            ? QStringLiteral("pinBackKey")
+            : i == Ok              ? QStringLiteral("pinOkKey")
+                                   : QStringLiteral("pinCancelKey");
         m_keys.at(size_t(i)) = MakeKey(m_box, name, caption, places.keys.at(size_t(i)), font, colours, KeyCaptionInk());
         connect(m_keys.at(size_t(i)), &CaptionKey::clicked, this, [this, i] { press(i); });
     }

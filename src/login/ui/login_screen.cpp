@@ -14,13 +14,13 @@
 #include "startup/trace_log.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -68,20 +68,20 @@ void LoginScreen::buildWidgets()
     const int inner = kWidth - 2 * left;
 
     const Palette::Operator& c = Colours().operatorScreens;
-    m_title = MakeLabel(this, QStringLiteral("lblTitle"), QRect(left, 58, inner, 56), KeyFont(40), c.ink,
+    m_title = MakeLabel(this, QStringLiteral("title"), QRect(left, 58, inner, 56), KeyFont(40), c.ink,
                         Qt::AlignCenter, {}, QStringLiteral("Sumbrel"));
-    m_subtitle = MakeLabel(this, QStringLiteral("lblSubtitle"), QRect(left, 116, inner, 28), LabelFont(17), c.hint,
+    m_subtitle = MakeLabel(this, QStringLiteral("subtitle"), QRect(left, 116, inner, 28), LabelFont(17), c.hint,
                            Qt::AlignCenter, {}, QStringLiteral("무인 주문 접수기 · 매장 로그인"));
 
-    const QString boxStyle
-        = QStringLiteral("QLineEdit { background: %1; color: %2; border: %8 solid %3; border-radius: %9;"
-                         " padding: 0 %10; selection-background-color: %4; selection-color: %2; }"
-                         "QLineEdit:focus { border: %8 solid %5; }"
-                         "QLineEdit:disabled { background: %6; color: %7; }")
-              .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim), CssColour(Colours().accentKey.rest),
-                   CssColour(c.focusRim), CssColour(c.disabledField), CssColour(c.disabledFieldInk), CssPx(2),
-                   CssPx(14))
-              .arg(CssPx(18));
+    const QString boxStyle = QStringLiteral(
+                                 "QLineEdit { background: %1; color: %2; border: %8 solid %3; border-radius: %9;"
+                                 " padding: 0 %10; selection-background-color: %4; selection-color: %2; }"
+                                 "QLineEdit:focus { border: %8 solid %5; }"
+                                 "QLineEdit:disabled { background: %6; color: %7; }")
+                                 .arg(CssColour(c.card), CssColour(c.ink), CssColour(c.fieldRim),
+                                      CssColour(Colours().accentKey.rest), CssColour(c.focusRim),
+                                      CssColour(c.disabledField), CssColour(c.disabledFieldInk), CssPx(2), CssPx(14))
+                                 .arg(CssPx(18));
     m_id = new QLineEdit(this);
     m_id->setObjectName(QStringLiteral("ID"));
     m_id->setAccessibleName(QStringLiteral("아이디"));
@@ -104,7 +104,7 @@ void LoginScreen::buildWidgets()
     m_storeToggles[1] = new ToggleBox(QStringLiteral("자동 로그인"), this);
     for (int i = 0; i < 2; ++i) {
         ToggleBox* box = m_storeToggles[i];
-        box->setObjectName(QStringLiteral("chkLoadValue_%1").arg(i));
+        box->setObjectName(QStringLiteral("storeToggle_%1").arg(i));
         box->setAccessibleName(box->text());
         box->setFont(LabelFont(17));
         box->setGeometry(Px(QRect(left + 4, 318 + i * 40, inner - 4, 34)));
@@ -113,7 +113,7 @@ void LoginScreen::buildWidgets()
     }
 
     m_loginKey = new ClickLabel(QStringLiteral("로그인"), this);
-    m_loginKey->setObjectName(QStringLiteral("lblLogin"));
+    m_loginKey->setObjectName(QStringLiteral("loginKey"));
     m_loginKey->setAccessibleName(QStringLiteral("로그인"));
     m_loginKey->setAlignment(Qt::AlignCenter);
     m_loginKey->setFont(KeyFont(26));
@@ -132,24 +132,24 @@ void LoginScreen::buildWidgets()
         loginClicked();
     });
 
-    m_statusLabel = MakeLabel(this, QStringLiteral("lblStatus"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
-                            c.status, Qt::AlignCenter, LabelFlag::Wrap);
+    m_statusLabel = MakeLabel(this, QStringLiteral("status"), QRect(left - 20, 476, inner + 40, 36), LabelFont(15),
+                              c.status, Qt::AlignCenter, LabelFlag::Wrap);
 
     m_retryTimer = new ClockTimer(this);
-    m_retryTimer->setObjectName(QStringLiteral("Timer_Retry"));
+    m_retryTimer->setObjectName(QStringLiteral("retryTimer"));
     connect(m_retryTimer, &ClockTimer::timeout, this, [this] { retryTick(); });
     m_autoLoginDelay = new ClockTimer(this);
-    m_autoLoginDelay->setObjectName(QStringLiteral("Timer_AutoLogin"));
+    m_autoLoginDelay->setObjectName(QStringLiteral("autoLoginDelay"));
     connect(m_autoLoginDelay, &ClockTimer::timeout, this, [this] {
         m_autoLoginDelay->stop();
         loginClicked();
     });
 
     m_waitPanel = new QWidget(this);
-    m_waitPanel->setObjectName(QStringLiteral("picWait"));
+    m_waitPanel->setObjectName(QStringLiteral("waitPanel"));
     m_waitPanel->setAccessibleName(QStringLiteral("잠시만 기다려 주세요"));
     m_waitPanel->setAttribute(Qt::WA_StyledBackground);
-    m_waitPicture = MakeLabel(m_waitPanel, QStringLiteral("imgWait"), QRect(), LabelFont(20), Colours().inkOnDark);
+    m_waitPicture = MakeLabel(m_waitPanel, QStringLiteral("waitPicture"), QRect(), LabelFont(20), Colours().inkOnDark);
 
     // Over the foot of the window, below the two boxes; the wait panel is raised above it.
     m_keyboard = new OnScreenKeyboard(this);
@@ -179,16 +179,15 @@ void LoginScreen::build()
     if (!picture.isNull()) {
         // The shop's picture is drawn for the design's size.
         const QSize shown = Px(picture.size());
-        m_waitPicture->setPixmap(shown == picture.size()
-                                 ? picture
-                                 : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_waitPicture->setPixmap(
+            shown == picture.size() ? picture : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         m_waitPanel->resize(shown);
         m_waitPanel->setStyleSheet(QString());
     } else {
         ShowText(m_waitPicture, QStringLiteral("로그인 중입니다\n잠시만 기다려 주세요"));
         m_waitPanel->resize(Px(QSize(300, 130)));
-        m_waitPanel->setStyleSheet(QStringLiteral("QWidget#picWait { background: %1; border-radius: %2; }")
-                                     .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
+        m_waitPanel->setStyleSheet(QStringLiteral("QWidget#waitPanel { background: %1; border-radius: %2; }")
+                                       .arg(CssColour(Colours().operatorScreens.loginWait), CssPx(22)));
     }
     m_waitPicture->setGeometry(m_waitPanel->rect());
     m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
@@ -333,11 +332,10 @@ void LoginScreen::loginClicked()
     const LoginRequest request = LoginModel::Prepare(m_id->text(), m_pw->text());
     const bool remember = m_storeToggles[0]->isChecked();
     const bool autoLogin = m_storeToggles[1]->isChecked();
-    m_exchange.run<LoginReply>(
-        [request](const CancelFlag& cancel) { return LoginModel::Exchange(request, cancel); },
-        [this, request, remember, autoLogin](const LoginReply& reply) {
-            loginAnswered(request, reply, remember, autoLogin);
-        });
+    m_exchange.run<LoginReply>([request](const CancelFlag& cancel) { return LoginModel::Exchange(request, cancel); },
+                               [this, request, remember, autoLogin](const LoginReply& reply) {
+                                   loginAnswered(request, reply, remember, autoLogin);
+                               });
 }
 
 void LoginScreen::loginAnswered(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin)
@@ -381,7 +379,8 @@ void LoginScreen::loginAnswered(const LoginRequest& request, const LoginReply& r
         // An operator at the keyboard hears that the next start will not log in by itself; a kiosk
         // logging in unattended only traces it.
         if (m_model.storeFailed() && !m_automatic)
-            MessageBox(QStringLiteral("로그인 정보를 저장하지 못했습니다.\r\n다음 시작 때 자동 로그인이 되지 않을 수 있습니다."),
+            MessageBox(QStringLiteral(
+                           "로그인 정보를 저장하지 못했습니다.\r\n다음 시작 때 자동 로그인이 되지 않을 수 있습니다."),
                        MessageIcon::Warning);
         break;
     }

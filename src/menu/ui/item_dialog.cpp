@@ -95,10 +95,10 @@ ItemDialog::ItemDialog(QWidget* page, Frame frame)
     setWindowTitle(m_frame.title);
     setModal(true);
     m_idleTick.setObjectName(QStringLiteral("idleTick"));
-    m_autoRepeat.setObjectName(QStringLiteral("AutoIncrement"));
+    m_autoRepeat.setObjectName(QStringLiteral("autoRepeat"));
     connect(&m_idleTick, &ClockTimer::timeout, this, [this] { idleTick(); });
     connect(&m_autoRepeat, &ClockTimer::timeout, this, [this] { autoRepeatTick(); });
-    m_closeDelay.setObjectName(QStringLiteral("CloseDelay"));
+    m_closeDelay.setObjectName(QStringLiteral("closeDelay"));
     connect(&m_closeDelay, &ClockTimer::timeout, this, [this] { done(m_closeResult); });
 
     m_keypad = new KeypadNavigator(this);
@@ -210,38 +210,38 @@ void ItemDialog::makeItemTexts(const ItemPlaces& at)
     m_compositionLabel = MakeLabel(this, QStringLiteral("itemComposition"), at.composition, LabelFont(16), c.mutedInk,
                                    at.compositionWraps ? Qt::AlignLeft | Qt::AlignTop : left,
                                    at.compositionWraps ? LabelFlags(LabelFlag::Wrap) : LabelFlags());
-    m_descriptionLabel = MakeLabel(this, QStringLiteral("itemDescription"), at.description, LabelFont(at.descriptionSize),
-                                   c.ink, left, LabelFlag::Wrap);
-    MakeLabel(this, QStringLiteral("lblPriceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
+    m_descriptionLabel = MakeLabel(this, QStringLiteral("itemDescription"), at.description,
+                                   LabelFont(at.descriptionSize), c.ink, left, LabelFlag::Wrap);
+    MakeLabel(this, QStringLiteral("priceCaption"), at.priceCaption, LabelFont(17), c.mutedInk, left, {},
               access::Tr("가격"));
     // Where the unit is no word of its own, the amount takes its place too.
     m_priceLabel = MakeLabel(this, QStringLiteral("itemPrice"),
                              menu::UnitWordApart() ? at.price : at.price | at.priceUnit, KeyFont(at.priceSize), c.ink,
                              Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblPriceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {},
+    MakeLabel(this, QStringLiteral("priceUnit"), at.priceUnit, LabelFont(17), c.ink, left, {},
               menu::UnitWordApart() ? QStringLiteral("원") : QString());
 }
 
 void ItemDialog::makeTotal(const TotalPlaces& at)
 {
     const Palette::ItemDialogs& c = Colours().itemDialogs;
-    FitToPlace(MakeLabel(this, QStringLiteral("lblTotalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
+    FitToPlace(MakeLabel(this, QStringLiteral("totalCaption"), at.caption, LabelFont(at.captionSize), c.ink,
                          at.captionAlignment, {}, at.captionText));
-    m_totalLabel = MakeLabel(this, QStringLiteral("Total"), menu::UnitWordApart() ? at.amount : at.amount | at.unit,
-                      KeyFont(at.amountSize), c.navy, Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, QStringLiteral("lblTotalUnit"), at.unit, LabelFont(at.unitSize), c.navy,
+    m_totalLabel = MakeLabel(this, QStringLiteral("totalAmount"), menu::UnitWordApart() ? at.amount : at.amount | at.unit,
+                             KeyFont(at.amountSize), c.navy, Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(this, QStringLiteral("totalUnit"), at.unit, LabelFont(at.unitSize), c.navy,
               Qt::AlignLeft | Qt::AlignVCenter, {}, menu::UnitWordApart() ? QStringLiteral("원") : QString());
 }
 
 void ItemDialog::makeQuantityKeys(const QRect& down, const QRect& shown, const QRect& up, int fontSize)
 {
     const Palette& colours = Colours();
-    m_quantityKeys[kQuantityDown] = MakeKey(this, QStringLiteral("SetNum_Add_0"), QStringLiteral("-"), down,
-                                        KeyFont(fontSize), colours.menuPage.quantityKey, colours.keyInk);
-    m_quantityLabel = MakeLabel(this, QStringLiteral("SetNum"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
-                       Qt::AlignCenter, {});
-    m_quantityKeys[kQuantityUp] = MakeKey(this, QStringLiteral("SetNum_Add_1"), QStringLiteral("+"), up, KeyFont(fontSize),
-                                      colours.menuPage.quantityKey, colours.keyInk);
+    m_quantityKeys[kQuantityDown] = MakeKey(this, QStringLiteral("quantityUp_0"), QStringLiteral("-"), down,
+                                            KeyFont(fontSize), colours.menuPage.quantityKey, colours.keyInk);
+    m_quantityLabel = MakeLabel(this, QStringLiteral("quantity"), shown, KeyFont(fontSize - 4), Colours().itemDialogs.ink,
+                                Qt::AlignCenter, {});
+    m_quantityKeys[kQuantityUp] = MakeKey(this, QStringLiteral("quantityUp_1"), QStringLiteral("+"), up,
+                                          KeyFont(fontSize), colours.menuPage.quantityKey, colours.keyInk);
     for (int i : {kQuantityDown, kQuantityUp}) {
         CaptionKey* key = m_quantityKeys[i];
         connect(key, &CaptionKey::pressed, this, [this, i] { quantityKeyPressed(i); });
@@ -261,11 +261,11 @@ void ItemDialog::makeCountdown(const QRect& geometry)
 
 void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
 {
-    m_commandKeys[kCmdClose] = MakeKey(this, QStringLiteral("CmdLabel_0"), access::Tr("닫기"), close, KeyFont(fontSize),
-                                  Colours().plainKey, Colours().keyInk);
-    m_commandKeys[kCmdAdd] = MakeKey(this, QStringLiteral("CmdLabel_3"), access::Tr("주문 담기"), add, KeyFont(fontSize),
-                                {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)},
-                                Colours().inkOnDark);
+    m_commandKeys[kCmdClose] = MakeKey(this, QStringLiteral("commandKey_0"), access::Tr("닫기"), close, KeyFont(fontSize),
+                                       Colours().plainKey, Colours().keyInk);
+    m_commandKeys[kCmdAdd] = MakeKey(
+        this, QStringLiteral("commandKey_3"), access::Tr("주문 담기"), add, KeyFont(fontSize),
+        {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)}, Colours().inkOnDark);
     for (int i : {kCmdClose, kCmdAdd}) {
         FitToPlace(m_commandKeys[i]);
         connect(m_commandKeys[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });

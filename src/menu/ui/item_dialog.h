@@ -87,8 +87,8 @@ Q_SIGNALS:
     void closedWith(std::optional<sumbrel::order::OrderLine> line);
 
 protected:
-    // The window: its object name, its name in the trace (also the trace's module), title, size, place from the page's top-left
-    // corner and skin picture.
+    // The window: its object name, its name in the trace (also the trace's module), title, size, place from the page's
+    // top-left corner and skin picture.
     struct Frame {
         QString objectName;
         QString name;

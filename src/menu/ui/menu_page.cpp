@@ -6,11 +6,11 @@
 #include "access/spoken.h"
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/ui/single_item_dialog.h"
-#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "menu/ui/menu_photo.h"
+#include "menu/ui/option_item_dialog.h"
 #include "menu/ui/page_prefetch.h"
+#include "menu/ui/single_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "presentation/keypad_navigator.h"
 #include "presentation/presentation.h"
@@ -75,7 +75,7 @@ MenuPage::MenuPage(Session session, QWidget* reception)
     m_idleTick->setObjectName(QStringLiteral("idleTick"));
     connect(m_idleTick, &ClockTimer::timeout, this, [this] { idleTick(); });
     m_loadDeadline = new ClockTimer(this);
-    m_loadDeadline->setObjectName(QStringLiteral("LoadDeadline"));
+    m_loadDeadline->setObjectName(QStringLiteral("loadDeadline"));
     connect(m_loadDeadline, &ClockTimer::timeout, this, [this] { loadOverdue(); });
     build();
     buildKeypad();

@@ -27,7 +27,7 @@ struct KeyDesign {
     const char* word;  // Korean, shown through access::Tr
     enum { Band, Plain, Accent } look;
 };
-// CmdLabel(0..7), in key order.
+// The page's keys, in key order.
 constexpr KeyDesign kKeys[kPageKeyCount] = {
     {u"◀\n", TrNoop("이전"), KeyDesign::Band},  {u"▶\n", TrNoop("다음"), KeyDesign::Band},
     {u"▲\n", TrNoop("이전"), KeyDesign::Plain}, {u"▼\n", TrNoop("다음"), KeyDesign::Plain},
@@ -168,7 +168,7 @@ void MenuPage::buildTiles()
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];
         tile.frame = new MenuTile(this);
-        tile.frame->setObjectName(QStringLiteral("picMenu_%1").arg(k));
+        tile.frame->setObjectName(QStringLiteral("tile_%1").arg(k));
         tile.frame->setGeometry(Px(QRect(tilePlace(k), l.tileSize)));
         if (!m_tileBackground.isNull())
             tile.frame->setBackground(m_tileBackground);
@@ -204,7 +204,7 @@ void MenuPage::buildKeys()
         }
         if (colours.rest == Colours().plainKey.rest || d.look == KeyDesign::Accent)
             ink = KeyCaptionInk();
-        CaptionKey* key = MakeKey(this, QStringLiteral("CmdLabel_%1").arg(i),
+        CaptionKey* key = MakeKey(this, QStringLiteral("commandKey_%1").arg(i),
                                   QString::fromUtf16(d.sign) + access::Tr(d.word), l.keys[size_t(i)],
                                   KeyFont(l.keyFonts[size_t(i)]), colours, ink);
         fitCaption(key);
@@ -233,12 +233,12 @@ void MenuPage::buildOrderList()
 {
     const PageLayout& l = m_layout;
     m_orderCard = new QFrame(this);
-    m_orderCard->setObjectName(QStringLiteral("picBack"));
+    m_orderCard->setObjectName(QStringLiteral("listArea"));
     // Its size is the rows' width on the screen, so that no row is cut by a pixel of rounding.
     m_orderCard->setGeometry(QRect(Px(l.list.topLeft()), Px(l.list.size())));
     m_orderCard->setFrameShape(QFrame::NoFrame);
     m_orderRowsArea = new QFrame(m_orderCard);
-    m_orderRowsArea->setObjectName(QStringLiteral("picList"));
+    m_orderRowsArea->setObjectName(QStringLiteral("listSurface"));
     m_orderRowsArea->setGeometry(QRect(QPoint(0, 0), m_orderCard->size()));
     m_orderRowsArea->setFrameShape(QFrame::NoFrame);
     m_orderRowsArea->setFont(LabelFont(15, true));
@@ -248,7 +248,7 @@ void MenuPage::buildOrderList()
     for (int i = 0; i < kOrderRows; ++i) {
         Row& row = m_rows[size_t(i)];
         row.frame = new QFrame(m_orderRowsArea);
-        row.frame->setObjectName(QStringLiteral("SetNum_Frame_%1").arg(i));
+        row.frame->setObjectName(QStringLiteral("rowFrame_%1").arg(i));
         row.frame->setGeometry(Px(Scaled(QRect(0, kRowPitch * i, 189, kRowHeight), s)));
         row.frame->setAutoFillBackground(true);
         QPalette pal = row.frame->palette();
@@ -257,26 +257,28 @@ void MenuPage::buildOrderList()
         else
             pal.setColor(QPalette::Window, Colours().menuPage.row);
         row.frame->setPalette(pal);
-        row.serial = MakeLabel(row.frame, QStringLiteral("SetSerial_%1").arg(i), Scaled(QRect(0, 2, 20, 19), s),
+        row.serial = MakeLabel(row.frame, QStringLiteral("rowSerial_%1").arg(i), Scaled(QRect(0, 2, 20, 19), s),
                                KeyFont(12), Colours().menuPage.mutedInk, Qt::AlignCenter, LabelFlag::PassTouches);
-        row.name = MakeLabel(row.frame, QStringLiteral("SetMenuName_%1").arg(i), Scaled(QRect(15, 25, 160, 39), s),
-                             m_orderRowsArea->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop, LabelFlag::PassTouches);
+        row.name = MakeLabel(row.frame, QStringLiteral("rowName_%1").arg(i), Scaled(QRect(15, 25, 160, 39), s),
+                             m_orderRowsArea->font(), Colours().ink, Qt::AlignLeft | Qt::AlignTop,
+                             LabelFlag::PassTouches);
         row.name->setWordWrap(true);
-        row.price = MakeLabel(row.frame, QStringLiteral("SetPrice_%1").arg(i), Scaled(QRect(10, 54, 170, 20), s),
+        row.price = MakeLabel(row.frame, QStringLiteral("rowPrice_%1").arg(i), Scaled(QRect(10, 54, 170, 20), s),
                               KeyFont(15, true), Colours().menuPage.priceInk, Qt::AlignLeft | Qt::AlignVCenter,
                               LabelFlag::PassTouches);
-        row.options = MakeLabel(row.frame, QStringLiteral("SetOptionMenu_%1").arg(i), Scaled(QRect(10, 66, 170, 43), s),
+        row.options = MakeLabel(row.frame, QStringLiteral("rowOptions_%1").arg(i), Scaled(QRect(10, 66, 170, 43), s),
                                 LabelFont(12), Colours().menuPage.mutedInk, Qt::AlignLeft | Qt::AlignTop,
                                 LabelFlag::PassTouches);
         row.options->setWordWrap(true);
-        row.sub = MakeKey(row.frame, QStringLiteral("SetNum_Sub_%1").arg(i), QStringLiteral("-"),
-                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey, KeyCaptionInk());
-        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum_%1").arg(i), Scaled(QRect(43, 100, 101, 28), s),
+        row.sub = MakeKey(row.frame, QStringLiteral("rowQuantityDown_%1").arg(i), QStringLiteral("-"),
+                          Scaled(QRect(11, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
+                          KeyCaptionInk());
+        row.quantity = MakeLabel(row.frame, QStringLiteral("quantity_%1").arg(i), Scaled(QRect(43, 100, 101, 28), s),
                                  KeyFont(18), Colours().ink, Qt::AlignCenter, LabelFlag::PassTouches);
-        row.add = MakeKey(row.frame, QStringLiteral("SetNum_Add_%1").arg(i), QStringLiteral("+"),
+        row.add = MakeKey(row.frame, QStringLiteral("quantityUp_%1").arg(i), QStringLiteral("+"),
                           Scaled(QRect(146, 99, 32, 30), s), KeyFont(20), Colours().menuPage.quantityKey,
                           KeyCaptionInk());
-        row.remove = MakeKey(row.frame, QStringLiteral("Set_Delete_%1").arg(i), access::Tr("삭제"),
+        row.remove = MakeKey(row.frame, QStringLiteral("rowRemove_%1").arg(i), access::Tr("삭제"),
                              Scaled(QRect(149, 0, 40, 36), s), KeyFont(13), Colours().menuPage.removeKey,
                              Colours().menuPage.removeInk);
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { quantityDownClicked(i); });
@@ -288,8 +290,8 @@ void MenuPage::buildOrderList()
         connect(row.remove, &CaptionKey::clicked, this, [this, i] { removeClicked(i); });
         row.frame->hide();
     }
-    m_orderCount = MakeLabel(this, QStringLiteral("orderCount"), l.count, KeyFont(20, true), Colours().ink, Qt::AlignCenter,
-                             LabelFlag::PassTouches);
+    m_orderCount = MakeLabel(this, QStringLiteral("orderCount"), l.count, KeyFont(20, true), Colours().ink,
+                             Qt::AlignCenter, LabelFlag::PassTouches);
     // Where the unit is no word of its own, the amount takes its place too.
     m_orderTotal = MakeLabel(this, QStringLiteral("orderTotal"), UnitWordApart() ? l.total : l.total | l.wonWord,
                              KeyFont(20, true), Colours().menuPage.priceInk, Qt::AlignRight | Qt::AlignVCenter,
@@ -310,7 +312,7 @@ void MenuPage::widenLeftward(CaptionKey* key, int leftmost)
 void MenuPage::buildShadow()
 {
     m_backdrop = new QWidget(this);
-    m_backdrop->setObjectName(QStringLiteral("picShadow"));
+    m_backdrop->setObjectName(QStringLiteral("backdrop"));
     m_backdrop->setGeometry(0, 0, width(), height());
     m_backdrop->setMask(ShadowRegion(size(), m_layout.orderArea));
     m_backdrop->hide();
@@ -321,11 +323,11 @@ void MenuPage::buildShadow()
 void MenuPage::buildLoadingPanel()
 {
     const PageLayout& l = m_layout;
-    m_loadingPanel = MakePanel(this, QStringLiteral("picLoading"), QRect(QPoint(0, 0), StageDesign()),
+    m_loadingPanel = MakePanel(this, QStringLiteral("loadingPanel"), QRect(QPoint(0, 0), StageDesign()),
                                Colours().menuPage.page);
-    fitText(MakeLabel(m_loadingPanel, QStringLiteral("lblLoading"), l.loadingText, KeyFont(30), Colours().ink,
+    fitText(MakeLabel(m_loadingPanel, QStringLiteral("loadingText"), l.loadingText, KeyFont(30), Colours().ink,
                       Qt::AlignCenter, LabelFlag::Wrap, access::Tr(kMenuLoadingText)));
-    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cmdCancelLoad"), access::Tr(kMenuLoadCancelCaption),
+    m_cancelLoadKey = MakeKey(m_loadingPanel, QStringLiteral("cancelLoadKey"), access::Tr(kMenuLoadCancelCaption),
                               l.loadingKey, KeyFont(30), Colours().menuPage.bandKey, Colours().inkOnDark);
     fitCaption(m_cancelLoadKey);
     m_cancelLoadKey->setCursor(Qt::PointingHandCursor);

@@ -58,8 +58,7 @@ QPixmap DrawPlaceholder(QSize size)
         const QString caption = access::Tr("사진 준비 중");
         const QRectF room(0, body.bottom() + 0.7 * unit, w, h - body.bottom() - 0.7 * unit);
         QFont font = LabelFont(std::clamp(designH / 11, 11, 20));
-        font.setPixelSize(
-            FittingPixelSize(font, caption, room.toRect(), true, std::max(1, font.pixelSize() * 2 / 3)));
+        font.setPixelSize(FittingPixelSize(font, caption, room.toRect(), true, std::max(1, font.pixelSize() * 2 / 3)));
         p.setFont(font);
         p.drawText(room, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
     }

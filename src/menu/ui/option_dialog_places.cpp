@@ -14,20 +14,20 @@ namespace {
 
 // The design's layout: three groups a page, six rows (five and the group's page keys when paged).
 const OptionItemDialog::Places kDesign{.back = OptionItemDialog::kBackArea,
-                                        .panelWidth = OptionItemDialog::kPanelWidth,
-                                        .title = {10, 6, 212, 44},
-                                        .columns = 1,
-                                        .cellWidth = 0,
-                                        .rowWidth = 154,
-                                        .priceOffset = 154,
-                                        .priceWidth = 64,
-                                        .firstRowTop = 54,
-                                        .rowHeight = 36,
-                                        .rowStep = 40,
-                                        .pageBack = {8, 256, 78, 34},
-                                        .pageText = {86, 256, 58, 34},
-                                        .pageNext = {144, 256, 78, 34},
-                                        .paging = {}};
+                                       .panelWidth = OptionItemDialog::kPanelWidth,
+                                       .title = {10, 6, 212, 44},
+                                       .columns = 1,
+                                       .cellWidth = 0,
+                                       .rowWidth = 154,
+                                       .priceOffset = 154,
+                                       .priceWidth = 64,
+                                       .firstRowTop = 54,
+                                       .rowHeight = 36,
+                                       .rowStep = 40,
+                                       .pageBack = {8, 256, 78, 34},
+                                       .pageText = {86, 256, 58, 34},
+                                       .pageNext = {144, 256, 78, 34},
+                                       .paging = {}};
 
 // The whole screen, the options in the lower part: in the large view one group a page in two
 // columns of two rows, else three groups of five rows (four and the page keys when paged).
@@ -69,20 +69,20 @@ OptionItemDialog::Places FullScreenPlaces(bool large)
 
 // The standing screen's: three groups a page of ten rows (nine and the page keys when paged).
 const OptionItemDialog::Places kPortrait{.back = {41, 376, 918, 560},
-                                          .panelWidth = 306,
-                                          .title = {10, 6, 288, 48},
-                                          .columns = 1,
-                                          .cellWidth = 0,
-                                          .rowWidth = 206,
-                                          .priceOffset = 208,
-                                          .priceWidth = 84,
-                                          .firstRowTop = 60,
-                                          .rowHeight = 44,
-                                          .rowStep = 50,
-                                          .pageBack = {8, 508, 96, 46},
-                                          .pageText = {104, 508, 92, 46},
-                                          .pageNext = {196, 508, 96, 46},
-                                          .paging = {.groupsPerPage = 3, .rowsFitting = 10, .rowsPaged = 9}};
+                                         .panelWidth = 306,
+                                         .title = {10, 6, 288, 48},
+                                         .columns = 1,
+                                         .cellWidth = 0,
+                                         .rowWidth = 206,
+                                         .priceOffset = 208,
+                                         .priceWidth = 84,
+                                         .firstRowTop = 60,
+                                         .rowHeight = 44,
+                                         .rowStep = 50,
+                                         .pageBack = {8, 508, 96, 46},
+                                         .pageText = {104, 508, 92, 46},
+                                         .pageNext = {196, 508, 96, 46},
+                                         .paging = {.groupsPerPage = 3, .rowsFitting = 10, .rowsPaged = 9}};
 
 // The whole standing screen, the options in the lower 55 %: in the large view one group a page in two
 // columns of up to six rows, else three groups of ten rows (nine and the page keys when paged).

@@ -50,8 +50,8 @@ OptionItemDialog::OptionItemDialog(QWidget* page)
 
 OptionItemDialog::OptionItemDialog(QWidget* page, const Layout& layout)
     : ItemDialog(page,
-                 {QStringLiteral("optionItemDialog"), QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"), layout.size, layout.fromPage,
-                  SkinIn(QStringLiteral("0505.gif"))})
+                 {QStringLiteral("optionItemDialog"), QStringLiteral("frmMenuSelectSubB"), access::Tr("옵션 선택"),
+                  layout.size, layout.fromPage, SkinIn(QStringLiteral("0505.gif"))})
     , m_layout(layout)
 {
     buildWidgets();
@@ -77,7 +77,7 @@ void OptionItemDialog::buildWidgets()
     const Layout& at = m_layout;
     makeItemTexts(at.item);
     makeCountdown(at.countdown);
-    QLabel* groupCaption = MakeLabel(this, QStringLiteral("lblGroupCaption"), at.groupCaption, LabelFont(15),
+    QLabel* groupCaption = MakeLabel(this, QStringLiteral("groupCaption"), at.groupCaption, LabelFont(15),
                                      Colours().itemDialogs.mutedInk, Qt::AlignRight | Qt::AlignVCenter, {});
     groupCaption->setText(access::Tr("옵션 그룹"));
     FitToPlace(groupCaption);
@@ -86,10 +86,10 @@ void OptionItemDialog::buildWidgets()
     // In the order each layout has always been built in: the drawn text follows it to the pixel.
     if (FullScreen())
         makeTotal(at.total);
-    m_commandKeys[kCmdPageBack] = MakeKey(this, QStringLiteral("CmdLabel_1"), QStringLiteral("◀ ") + access::Tr("이전"),
-                                     at.pageBack, KeyFont(18), Colours().plainKey, Colours().keyInk);
-    m_commandKeys[kCmdPageNext] = MakeKey(this, QStringLiteral("CmdLabel_2"), access::Tr("다음") + QStringLiteral(" ▶"),
-                                     at.pageNext, KeyFont(18), Colours().plainKey, Colours().keyInk);
+    m_commandKeys[kCmdPageBack] = MakeKey(this, QStringLiteral("commandKey_1"), QStringLiteral("◀ ") + access::Tr("이전"),
+                                          at.pageBack, KeyFont(18), Colours().plainKey, Colours().keyInk);
+    m_commandKeys[kCmdPageNext] = MakeKey(this, QStringLiteral("commandKey_2"), access::Tr("다음") + QStringLiteral(" ▶"),
+                                          at.pageNext, KeyFont(18), Colours().plainKey, Colours().keyInk);
     makeQuantityKeys(at.down, at.shown, at.up, at.quantitySize);
     if (!FullScreen())
         makeTotal(at.total);
@@ -102,31 +102,32 @@ void OptionItemDialog::buildWidgets()
         connect(m_commandKeys[i], &CaptionKey::clicked, this, [this, i] { commandKeyClicked(i); });
     }
 
-    m_optionsArea = MakePanel(this, QStringLiteral("picBack"), m_at.back, Colours().panel);
+    m_optionsArea = MakePanel(this, QStringLiteral("listArea"), m_at.back, Colours().panel);
     for (int j = 0; j < kOptionGroups; ++j) {
-        m_groupPanels[j] = MakePanel(m_optionsArea, QStringLiteral("picList_%1").arg(j),
-                               {panelLeft(j, 0), 0, m_at.panelWidth, m_at.back.height()}, Colours().panel);
+        m_groupPanels[j] = MakePanel(m_optionsArea, QStringLiteral("groupPanel_%1").arg(j),
+                                     {panelLeft(j, 0), 0, m_at.panelWidth, m_at.back.height()}, Colours().panel);
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(m_groupPanels[j]);
-        m_rules[j]->setObjectName(QStringLiteral("AddMenu_Rule_%1").arg(j));
+        m_rules[j]->setObjectName(QStringLiteral("groupRule_%1").arg(j));
         m_rules[j]->setGeometry(0, Px(12), std::max(1, Px(1)), Px(m_at.back.height() - 24));
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
-        m_groupTitles[j] = MakeLabel(m_groupPanels[j], QStringLiteral("AddMenu_Title_%1").arg(j), m_at.title,
+        m_groupTitles[j] = MakeLabel(m_groupPanels[j], QStringLiteral("groupTitle_%1").arg(j), m_at.title,
                                      KeyFont(kTitleSize), Colours().itemDialogs.navy, Qt::AlignLeft | Qt::AlignVCenter,
                                      LabelFlag::Wrap);
         m_groupTitles[j]->hide();
         const std::pair<QString, QRect> keys[] = {{QStringLiteral("▲ ") + access::Tr("이전"), m_at.pageBack},
                                                   {QStringLiteral("▼ ") + access::Tr("다음"), m_at.pageNext}};
         for (int i = 0; i < 2; ++i) {
-            CaptionKey* key = MakeKey(m_groupPanels[j], QStringLiteral("AddMenu_Page%1_%2").arg(j).arg(i), keys[i].first,
-                                      keys[i].second, KeyFont(kPageKeySize), Colours().plainKey, Colours().keyInk);
+            CaptionKey* key = MakeKey(m_groupPanels[j], QStringLiteral("groupPageKey%1_%2").arg(j).arg(i),
+                                      keys[i].first, keys[i].second, KeyFont(kPageKeySize), Colours().plainKey,
+                                      Colours().keyInk);
             FitToPlace(key);
             connect(key, &CaptionKey::clicked, this, [this, j, i] { groupPageClicked(j, i == 0 ? -1 : +1); });
             key->hide();
             m_groupPageKeys[j][size_t(i)] = key;
         }
-        m_groupPageTexts[j] = MakeLabel(m_groupPanels[j], QStringLiteral("AddMenu_PageText_%1").arg(j), m_at.pageText,
+        m_groupPageTexts[j] = MakeLabel(m_groupPanels[j], QStringLiteral("groupPageText_%1").arg(j), m_at.pageText,
                                         KeyFont(kPageKeySize), Colours().itemDialogs.ink, Qt::AlignCenter, {});
         m_groupPageTexts[j]->hide();
     }
@@ -178,8 +179,8 @@ void OptionItemDialog::showOptionGroup(int j)
     }
     m_groupTitles[j]->setText(menu::OptionHeading(j, *group));
     m_groupTitles[j]->show();
-    const QString rowName = group->singleChoice ? QStringLiteral("AddMenu_Option%1_%2")
-                                                : QStringLiteral("AddMenu_Check%1_%2");
+    const QString rowName = group->singleChoice ? QStringLiteral("optionChoice%1_%2")
+                                                : QStringLiteral("optionCheck%1_%2");
     for (int k = 0; k < group->options.size(); ++k) {
         const menu::MenuOption& option = group->options[k];
         auto* row = new OptionRow(option.name, group->singleChoice, m_groupPanels[j]);
@@ -188,7 +189,7 @@ void OptionItemDialog::showOptionGroup(int j)
         m_rows[j].push_back(row);
 
         auto* price = new PricePanel(option.priceCaption(), m_groupPanels[j]);
-        price->setObjectName(QStringLiteral("AddMenu_Price%1_%2").arg(j).arg(k));
+        price->setObjectName(QStringLiteral("optionPrice%1_%2").arg(j).arg(k));
         connect(price, &QAbstractButton::clicked, this, [this, j, k] { optionPriceClicked(j, k); });
         m_pricePanels[j].push_back(price);
     }

@@ -110,7 +110,7 @@ private:
     std::array<QWidget*, kOptionGroups> m_groupPanels{};
     std::array<QLabel*, kOptionGroups> m_groupTitles{};
     std::array<QWidget*, kOptionGroups> m_rules{};
-    // Rows of group j: single-choice rows (AddMenu_Option j) or check boxes (AddMenu_Check j).
+    // Rows of group j: single-choice rows or check boxes.
     std::array<std::vector<OptionRow*>, kOptionGroups> m_rows;
     std::array<std::vector<PricePanel*>, kOptionGroups> m_pricePanels;
     // Group j's page keys and its "1/2", shown only for a group of more than six options.

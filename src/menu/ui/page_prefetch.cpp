@@ -13,7 +13,8 @@ void PrefetchNeighbourPages(PictureCache& pictures, const MenuPageModel& model, 
     if (shown.first >= 0 && shown.pages > 1) {
         // The next page first: more customers go on than back.
         for (const int direction : {+1, -1}) {
-            const TilePage page = showTilePage(table, model.category, shown.page, direction, model.shape().tilesPerPage);
+            const TilePage page = showTilePage(table, model.category, shown.page, direction,
+                                               model.shape().tilesPerPage);
             if (page.first < 0 || page.page == shown.page)
                 continue;
             for (int k = 0; k < page.count && k < photoSizes.size(); ++k) {

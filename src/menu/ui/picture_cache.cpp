@@ -60,8 +60,8 @@ QPixmap PictureCache::scaled(const QString& path, QSize size)
         return *hit;
     ++m_decodes;
     // An undecodable file is remembered as such (a null picture) until it changes.
-    const QPixmap picture =
-        LoadPictureScaled(path, size.width(), size.height(), kPictureBackground, false).value_or(QPixmap());
+    const QPixmap picture
+        = LoadPictureScaled(path, size.width(), size.height(), kPictureBackground, false).value_or(QPixmap());
     keep(key, picture);
     return picture;
 }

@@ -146,8 +146,8 @@ SingleItemDialog::SingleItemDialog(QWidget* page)
 
 SingleItemDialog::SingleItemDialog(QWidget* page, const Places& at)
     : ItemDialog(page,
-                 {QStringLiteral("singleItemDialog"), QStringLiteral("frmMenuSelectSubA"), access::Tr("메뉴 선택"), at.size, at.fromPage,
-                  SkinIn(QStringLiteral("0504.gif"))})
+                 {QStringLiteral("singleItemDialog"), QStringLiteral("frmMenuSelectSubA"), access::Tr("메뉴 선택"),
+                  at.size, at.fromPage, SkinIn(QStringLiteral("0504.gif"))})
     , m_at(at)
 {
     buildWidgets();

@@ -151,7 +151,8 @@ QString ReceptionScreen::panelIntro() const
     case kPhonePanel:
         return access::PhonePanelIntro(m_path.nextKeys().phoneKey == access::Tr(kSubmitCaption));
     case kCarPanel:
-        return access::CarPanelIntro(m_driveThroughText->text(), m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
+        return access::CarPanelIntro(m_driveThroughText->text(),
+                                     m_path.nextKeys().carKey == access::Tr(kSubmitCaption));
     case kPaymentPanel:
         return access::PaymentPanelIntro();
     default:
@@ -240,16 +241,17 @@ void ReceptionScreen::startEasyOrderClicked()
 
 void ReceptionScreen::buildModePanel()
 {
-    m_modePanel = MakePanel(this, QStringLiteral("picFrameMode"), m_places.entryPanel, Colours().panel);
+    m_modePanel = MakePanel(this, QStringLiteral("modePanel"), m_places.entryPanel, Colours().panel);
     m_modePanel->hide();
     m_modePanel->setAccessibleName(access::Tr("쉬운 주문"));
-    MakeLabel(m_modePanel, QStringLiteral("lblModeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
+    MakeLabel(m_modePanel, QStringLiteral("modeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, access::Tr("쉬운 주문"));
-    MakeLabel(m_modePanel, QStringLiteral("lblModeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
+    MakeLabel(m_modePanel, QStringLiteral("modeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, access::Tr("필요한 도움을 켜고 주문 시작을 누르세요."));
-    static const char* const kToggles[] = {TrNoop("음성 안내"), TrNoop("낮은 화면"), TrNoop("크게 보기"), TrNoop("고대비")};
+    static const char* const kToggles[] = {TrNoop("음성 안내"), TrNoop("낮은 화면"), TrNoop("크게 보기"),
+                                           TrNoop("고대비")};
     for (size_t i = 0; i < m_toggles.size(); ++i) {
-        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("cmdMode_%1").arg(i), access::Tr(kToggles[i]),
+        CaptionKey* toggle = MakeKey(m_modePanel, QStringLiteral("modeToggle_%1").arg(i), access::Tr(kToggles[i]),
                                      m_places.toggles[i], KeyFont(32), Colours().plainKey, Colours().keyInk);
         toggle->setCheckable(true);
         connect(toggle, &CaptionKey::toggled, this, [this, i, toggle](bool on) {
@@ -258,10 +260,10 @@ void ReceptionScreen::buildModePanel()
         });
         m_toggles[i] = toggle;
     }
-    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("cmdModeStart"), access::Tr("주문 시작"),
+    CaptionKey* start = MakeKey(m_modePanel, QStringLiteral("modeStartKey"), access::Tr("주문 시작"),
                                 m_places.modeStart, KeyFont(40), Colours().accentKey, Colours().keyInk);
     connect(start, &CaptionKey::clicked, this, [this] { startEasyOrderClicked(); });
-    CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("cmdModeClose"), kCloseCaption, m_places.modeClose,
+    CaptionKey* close = MakeKey(m_modePanel, QStringLiteral("modeCloseKey"), kCloseCaption, m_places.modeClose,
                                 CloseKeyFont(36), Colours().plainKey, Colours().keyInk);
     connect(close, &CaptionKey::clicked, this, [this] { closeModePanelClicked(); });
 }
@@ -271,8 +273,7 @@ void ReceptionScreen::fitTexts()
     const bool large = CurrentLook().scale > 1.0;
     // At the design's size a translated text may be longer than its place: down to two thirds.
     auto fit = [large](QWidget* w, const QString& text, const QRect& area, bool wrap) {
-        FitFont(w, text, area, wrap, large ? kSmallestFittedPx : std::max(1, w->font().pixelSize() * 2 / 3),
-                "frmMain");
+        FitFont(w, text, area, wrap, large ? kSmallestFittedPx : std::max(1, w->font().pixelSize() * 2 / 3), "frmMain");
     };
     // Only what is shown: the rest is fitted when its panel shows.
     for (CaptionKey* key : findChildren<CaptionKey*>()) {

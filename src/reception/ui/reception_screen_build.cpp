@@ -78,16 +78,16 @@ void ReceptionScreen::buildWaitingStatus()
     // the order panel later covers it with its own copies.
     const WaitingPlaces& at = m_places.waiting;
     const QColor light = Colours().reception.waitingCaption;
-    MakeLabel(this, QStringLiteral("lblWaitTeamsCaption_0"), at.teamsCaption, LabelFont(40), light, Qt::AlignCenter,
+    MakeLabel(this, QStringLiteral("waitingTeamsCaption_0"), at.teamsCaption, LabelFont(40), light, Qt::AlignCenter,
               LabelFlag::Wrap, access::Tr("현재 대기"));
     m_waitingTeamsLabels[0] = MakeLabel(this, QStringLiteral("waitingTeamsLabel_0"), at.teams, KeyFont(110),
-                                  Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(this, QStringLiteral("lblWaitTeamsUnit_0"), at.teamsUnit, LabelFont(52), light,
+                                        Colours().accentKey.rest, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(this, QStringLiteral("waitingTeamsUnit_0"), at.teamsUnit, LabelFont(52), light,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("명"));
-    MakeLabel(this, QStringLiteral("lblWaitTimeCaption_0"), at.timeCaption, LabelFont(40), light, Qt::AlignCenter,
+    MakeLabel(this, QStringLiteral("waitingTimeCaption_0"), at.timeCaption, LabelFont(40), light, Qt::AlignCenter,
               LabelFlag::Wrap, access::Tr("예상 대기 시간"));
     m_waitingTimeLabels[0] = MakeLabel(this, QStringLiteral("waitingTimeLabel_0"), at.time, KeyFont(80),
-                                 Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
+                                       Colours().accentKey.rest, Qt::AlignCenter, LabelFlag::Wrap);
     // Built again over a window already shown (a new look or language), they show only when told.
     for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
         label->show();
@@ -95,15 +95,14 @@ void ReceptionScreen::buildWaitingStatus()
 
 void ReceptionScreen::buildMenuPanel()
 {
-    m_orderPanel = MakePanel(this, QStringLiteral("orderPanel"), m_places.orderPanel,
-                               Colours().reception.orderPanel);
-    m_orderListClip = MakePanel(m_orderPanel, QStringLiteral("picBack"), m_places.listView, Colours().panel);
+    m_orderPanel = MakePanel(this, QStringLiteral("orderPanel"), m_places.orderPanel, Colours().reception.orderPanel);
+    m_orderListClip = MakePanel(m_orderPanel, QStringLiteral("listArea"), m_places.listView, Colours().panel);
     m_orderListSurface = new OrderListSurface(m_orderListClip);
     m_orderListSurface->setGeometry(Px(QRect(0, 0, m_places.listView.width(), kEmptyListHeight)));
     m_orderListSurface->touchReleased = [this](int y) { orderListReleased(y); };
     buildOrderRows();
-    m_orderTotalLabel = MakeLabel(m_orderPanel, QStringLiteral("orderTotalLabel"), m_places.total, KeyFont(40), Colours().ink,
-                           Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    m_orderTotalLabel = MakeLabel(m_orderPanel, QStringLiteral("orderTotalLabel"), m_places.total, KeyFont(40),
+                                  Colours().ink, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Phone, int(PhoneKey::MenuSelect), access::Tr("메뉴선택"), m_orderPanel, m_places.menuSelect);
     // Its right edge, a pixel past the panel's in the design, rounded as the panel's own: then the
     // panel cuts no more of it on any screen than that pixel.
@@ -112,16 +111,16 @@ void ReceptionScreen::buildMenuPanel()
         Px(m_places.menuSelect.translated(origin)).translated(-Px(origin)));
     const WaitingPlaces& at = m_places.orderWaiting;
     const QFont font = LabelFont(30);
-    MakeLabel(m_orderPanel, QStringLiteral("lblWaitTeamsCaption_1"), at.teamsCaption, font, Colours().ink,
+    MakeLabel(m_orderPanel, QStringLiteral("waitingTeamsCaption_1"), at.teamsCaption, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("현재 대기"));
     m_waitingTeamsLabels[1] = MakeLabel(m_orderPanel, QStringLiteral("waitingTeamsLabel_1"), at.teams, KeyFont(36),
-                                  Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
-    MakeLabel(m_orderPanel, QStringLiteral("lblWaitTeamsUnit_1"), at.teamsUnit, font, Colours().ink,
+                                        Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap);
+    MakeLabel(m_orderPanel, QStringLiteral("waitingTeamsUnit_1"), at.teamsUnit, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("명"));
-    MakeLabel(m_orderPanel, QStringLiteral("lblWaitTimeCaption_1"), at.timeCaption, font, Colours().ink,
+    MakeLabel(m_orderPanel, QStringLiteral("waitingTimeCaption_1"), at.timeCaption, font, Colours().ink,
               Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap, access::Tr("예상 대기 시간"));
     m_waitingTimeLabels[1] = MakeLabel(m_orderPanel, QStringLiteral("waitingTimeLabel_1"), at.time, KeyFont(36),
-                                 Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+                                       Colours().alert, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
 }
 
 void ReceptionScreen::buildOrderRows()
@@ -135,23 +134,23 @@ void ReceptionScreen::buildOrderRows()
         OrderRow& row = m_rows[size_t(i)];
         const QString index = QStringLiteral("_%1").arg(i);
         row.frame = new QFrame(m_orderListSurface);
-        row.frame->setObjectName(QStringLiteral("SetNum_Frame") + index);
+        row.frame->setObjectName(QStringLiteral("rowFrame") + index);
         row.frame->setGeometry(Px(QRect(RowLeft(m_places.listView.width()), 0, kRowWidth, kRowHeight)));
         row.frame->hide();
         auto* border = new QFrame(row.frame);
-        border->setObjectName(QStringLiteral("SetNum_Border") + index);
+        border->setObjectName(QStringLiteral("rowBorder") + index);
         border->setGeometry(Px(QRect(43, 0, 52, 39)));
         border->setFrameStyle(QFrame::Box | QFrame::Plain);
         border->setLineWidth(std::max(1, Px(2)));
         SetInk(border, colours.quantityRim);
-        row.quantity = MakeLabel(row.frame, QStringLiteral("SetNum") + index, QRect(44, 0, 50, 34), KeyFont(26),
+        row.quantity = MakeLabel(row.frame, QStringLiteral("quantity") + index, QRect(44, 0, 50, 34), KeyFont(26),
                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
         row.quantity->setWordWrap(false);  // a number: no text layout on every paint
-        row.sub = rowKey(row.frame, QStringLiteral("SetNum_Sub") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
+        row.sub = rowKey(row.frame, QStringLiteral("rowQuantityDown") + index, QStringLiteral("-"), QRect(0, 0, 45, 39),
                          colours.stepKey);
-        row.add = rowKey(row.frame, QStringLiteral("SetNum_Add") + index, QStringLiteral("+"), QRect(94, 0, 45, 39),
+        row.add = rowKey(row.frame, QStringLiteral("quantityUp") + index, QStringLiteral("+"), QRect(94, 0, 45, 39),
                          colours.stepKey);
-        row.remove = rowKey(row.frame, QStringLiteral("Set_Delete") + index, QStringLiteral("x"), QRect(160, 0, 45, 40),
+        row.remove = rowKey(row.frame, QStringLiteral("rowRemove") + index, QStringLiteral("x"), QRect(160, 0, 45, 40),
                             colours.deleteKey);
         connect(row.sub, &CaptionKey::clicked, this, [this, i] { quantityDownClicked(i); });
         connect(row.sub, &CaptionKey::doubleClicked, this, [this, i] { quantityDownClicked(i); });
@@ -164,13 +163,13 @@ void ReceptionScreen::buildOrderRows()
 void ReceptionScreen::buildStartPanel()
 {
     QFrame* panel = m_panels[kStartPanel];
-    m_shopName = MakeLabel(panel, QStringLiteral("shopNameLabel"), m_places.shopName, LabelFont(44, true), Colours().ink,
-                           Qt::AlignCenter, LabelFlag::Wrap);
+    m_shopName = MakeLabel(panel, QStringLiteral("shopNameLabel"), m_places.shopName, LabelFont(44, true),
+                           Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Panel, int(PanelKey::EatIn), access::Tr("매장 식사"), panel, m_places.eatIn);
     makeKey(KeyGroup::Panel, int(PanelKey::Takeout), access::Tr("포장 주문"), panel, m_places.takeout);
     m_panelKeys[size_t(PanelKey::EatIn)]->setFont(KeyFont(52));
     m_panelKeys[size_t(PanelKey::Takeout)]->setFont(KeyFont(52));
-    m_easyOrder = MakeKey(panel, QStringLiteral("cmdEasyOrder"), access::Tr("쉬운 주문"), m_places.easyOrder,
+    m_easyOrder = MakeKey(panel, QStringLiteral("easyOrderKey"), access::Tr("쉬운 주문"), m_places.easyOrder,
                           KeyFont(40), Colours().plainKey, Colours().keyInk);
     connect(m_easyOrder, &CaptionKey::clicked, this, [this] { easyOrderClicked(); });
     // The other languages, each named in its own script (never translated).
@@ -178,13 +177,13 @@ void ReceptionScreen::buildStartPanel()
     for (const access::LanguageInfo& info : access::kLanguages) {
         if (info.language == access::VisitLanguage())
             continue;
-        CaptionKey* key = MakeKey(panel, QStringLiteral("cmdLanguage_") + QLatin1String(info.code),
+        CaptionKey* key = MakeKey(panel, QStringLiteral("languageKey_") + QLatin1String(info.code),
                                   QString::fromUtf16(info.name), m_places.languages.at(slot++),
                                   InScriptOf(KeyFont(28), info.language), Colours().plainKey, Colours().keyInk);
         connect(key, &CaptionKey::clicked, this, [this, language = info.language] { languageClicked(language); });
     }
 
-    m_pictureBox = TextLabel(panel, QStringLiteral("picOperator"));
+    m_pictureBox = TextLabel(panel, QStringLiteral("operatorPicture"));
     m_pictureBox->setGeometry(Px(m_places.operatorBox));
     SetFill(m_pictureBox, Colours().panel);
     const QPixmap picture = access::CurrentModes().contrast ? QPixmap() : SkinPicture(QStringLiteral("0102.gif"));
@@ -202,9 +201,9 @@ void ReceptionScreen::buildStartPanel()
         area->setGeometry(Px(QRect(left, 0, 70, 60)));
         return area;
     };
-    m_settingsKey = operatorArea(QStringLiteral("lblConfig"), 0);
+    m_settingsKey = operatorArea(QStringLiteral("settingsKey"), 0);
     connect(m_settingsKey, &CaptionKey::clicked, this, [this] { settingsKeyClicked(); });
-    m_terminateKey = operatorArea(QStringLiteral("lblTerminate"), 70);
+    m_terminateKey = operatorArea(QStringLiteral("terminateKey"), 70);
     connect(m_terminateKey, &CaptionKey::clicked, this, [this] { terminateKeyClicked(); });
 }
 
@@ -212,10 +211,11 @@ void ReceptionScreen::buildPhonePanel()
 {
     QFrame* panel = m_panels[kPhonePanel];
     makeKey(KeyGroup::Panel, int(PanelKey::ClosePhone), kCloseCaption, panel, m_places.close);
-    m_phoneLabels[0] = MakeLabel(panel, QStringLiteral("lblPhone_0"), m_places.number, KeyFont(64), Colours().ink,
-                              Qt::AlignCenter, LabelFlag::Wrap);
-    m_phonePlaceholder = MakeLabel(panel, QStringLiteral("lblPhoneA_0"), m_places.number, LabelFont(36), Colours().mutedInk,
-                            Qt::AlignCenter, LabelFlag::Wrap, access::Tr("휴대폰 번호를 입력하세요."));
+    m_phoneLabels[0] = MakeLabel(panel, QStringLiteral("phoneNumber_0"), m_places.number, KeyFont(64), Colours().ink,
+                                 Qt::AlignCenter, LabelFlag::Wrap);
+    m_phonePlaceholder = MakeLabel(panel, QStringLiteral("phonePlaceholder_0"), m_places.number, LabelFont(36),
+                                   Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
+                                   access::Tr("휴대폰 번호를 입력하세요."));
     buildKeypad(KeyGroup::Phone, panel);
 }
 
@@ -224,14 +224,14 @@ void ReceptionScreen::buildCarPanel()
     QFrame* panel = m_panels[kCarPanel];
     makeKey(KeyGroup::Panel, int(PanelKey::CloseCar), kCloseCaption, panel, m_places.close);
     makeKey(KeyGroup::Car, int(CarKey::NumberChange), access::Tr(kNumberChangeCaption), panel, m_places.numberChange);
-    m_phoneLabels[1] = MakeLabel(panel, QStringLiteral("lblPhone_1"), m_places.phoneOnCar, KeyFont(32), Colours().mutedInk,
-                              Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
-    m_carNumberLabels[0] = MakeLabel(panel, QStringLiteral("lblCarNumber_0"), m_places.carNumber, KeyFont(72),
-                                  Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
-    m_carPlaceholder = MakeLabel(panel, QStringLiteral("lblCarNumberA_0"), m_places.carNumber, LabelFont(36),
-                                Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
-                                access::Tr("차량 번호를 입력하세요."));
-    m_driveThroughText = MakeLabel(panel, QStringLiteral("lblDriveThruText"), m_places.driveThru, LabelFont(28),
+    m_phoneLabels[1] = MakeLabel(panel, QStringLiteral("phoneNumber_1"), m_places.phoneOnCar, KeyFont(32),
+                                 Colours().mutedInk, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap);
+    m_carNumberLabels[0] = MakeLabel(panel, QStringLiteral("carNumber_0"), m_places.carNumber, KeyFont(72),
+                                     Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    m_carPlaceholder = MakeLabel(panel, QStringLiteral("carPlaceholder_0"), m_places.carNumber, LabelFont(36),
+                                 Colours().mutedInk, Qt::AlignCenter, LabelFlag::Wrap,
+                                 access::Tr("차량 번호를 입력하세요."));
+    m_driveThroughText = MakeLabel(panel, QStringLiteral("driveThroughText"), m_places.driveThru, LabelFont(28),
                                    Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     buildKeypad(KeyGroup::Car, panel);
 }
@@ -242,14 +242,14 @@ void ReceptionScreen::buildPaymentPanel()
     makeKey(KeyGroup::Panel, int(PanelKey::ClosePayment), kCloseCaption, panel, m_places.payClose);
     makeKey(KeyGroup::Panel, int(PanelKey::NumberChange), access::Tr(kNumberChangeCaption), panel,
             m_places.payNumberChange);
-    m_phoneLabels[2] = MakeLabel(panel, QStringLiteral("lblPhone_2"), m_places.payPhone, KeyFont(34), Colours().ink,
-                              Qt::AlignCenter, LabelFlag::Wrap);
-    m_carNumberLabels[1] = MakeLabel(panel, QStringLiteral("lblCarNumber_1"), m_places.payCar, KeyFont(34), Colours().ink,
-                                  Qt::AlignCenter, LabelFlag::Wrap);
+    m_phoneLabels[2] = MakeLabel(panel, QStringLiteral("phoneNumber_2"), m_places.payPhone, KeyFont(34), Colours().ink,
+                                 Qt::AlignCenter, LabelFlag::Wrap);
+    m_carNumberLabels[1] = MakeLabel(panel, QStringLiteral("carNumber_1"), m_places.payCar, KeyFont(34),
+                                     Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     m_paymentTotalLabel = nullptr;
     if (!m_places.payTotal.isNull())
-        m_paymentTotalLabel = MakeLabel(panel, QStringLiteral("lblPayTotal"), m_places.payTotal, KeyFont(40), Colours().ink,
-                                  Qt::AlignCenter, LabelFlag::Wrap);
+        m_paymentTotalLabel = MakeLabel(panel, QStringLiteral("paymentTotal"), m_places.payTotal, KeyFont(40),
+                                        Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Panel, int(PanelKey::Cash), access::Tr("현금결제"), panel, m_places.cash);
     makeKey(KeyGroup::Panel, int(PanelKey::Card), access::Tr("카드결제"), panel, m_places.card);
 }
@@ -257,22 +257,23 @@ void ReceptionScreen::buildPaymentPanel()
 void ReceptionScreen::buildCompletionPanel()
 {
     m_panels[kCompletionPanel] = MakePanel(this, QStringLiteral("panel_4"), QRect(QPoint(0, 0), StageDesign()),
-                                             Colours().dimming);
+                                           Colours().dimming);
     m_completionBox = MakePanel(m_panels[kCompletionPanel], QStringLiteral("completionBox"), m_places.completionBox,
-                            Colours().panel);
+                                Colours().panel);
     m_completionBox->setFrameShape(QFrame::Box);
     m_completionBox->setLineWidth(std::max(1, Px(2)));
-    m_completionTitle = MakeLabel(m_completionBox, QStringLiteral("lblWaitTitle"), m_places.completionTitle, KeyFont(48),
-                               Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
-    m_completionMessage = MakeLabel(m_completionBox, QStringLiteral("lblWaitSCM"), m_places.completionMessage, LabelFont(40),
-                             Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
+    m_completionTitle = MakeLabel(m_completionBox, QStringLiteral("waitTitle"), m_places.completionTitle,
+                                  KeyFont(48), Colours().reception.completionTitle, Qt::AlignCenter, LabelFlag::Wrap);
+    m_completionMessage = MakeLabel(m_completionBox, QStringLiteral("completionMessage"), m_places.completionMessage,
+                                    LabelFont(40), Colours().ink, Qt::AlignCenter, LabelFlag::Wrap);
     makeKey(KeyGroup::Car, int(CarKey::Confirm), access::Tr("확인"), m_completionBox, m_places.completionConfirm);
     m_carKeys[size_t(CarKey::Confirm)]->setFont(KeyFont(48));
-    m_countdownLabel = MakeLabel(m_completionBox, QStringLiteral("lblCount"), m_places.countNumber, KeyFont(40), Colours().alert,
-                           Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap, QString::number(CloseSeconds()));
-    m_countdownCaption = MakeLabel(m_completionBox, QStringLiteral("lblCountText"), m_places.countText, LabelFont(30),
-                               Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
-                               access::Tr("초 후 자동 종료됩니다."));
+    m_countdownLabel = MakeLabel(m_completionBox, QStringLiteral("countdown"), m_places.countNumber, KeyFont(40),
+                                 Colours().alert, Qt::AlignRight | Qt::AlignVCenter, LabelFlag::Wrap,
+                                 QString::number(CloseSeconds()));
+    m_countdownCaption = MakeLabel(m_completionBox, QStringLiteral("countdownCaption"), m_places.countText, LabelFont(30),
+                                   Colours().ink, Qt::AlignLeft | Qt::AlignVCenter, LabelFlag::Wrap,
+                                   access::Tr("초 후 자동 종료됩니다."));
     m_panels[kCompletionPanel]->raise();
 }
 
@@ -281,8 +282,7 @@ void ReceptionScreen::buildPanels()
     m_places = PlacesFor(access::CurrentModes(), StagePortrait());
     m_orderList = OrderList(ListMeasure(), m_places.listView.width(), m_places.listView.height());
     for (int i = kStartPanel; i < kCompletionPanel; ++i)
-        m_panels[size_t(i)] = MakePanel(this, QStringLiteral("panel_%1").arg(i), m_places.entryPanel,
-                                          Colours().panel);
+        m_panels[size_t(i)] = MakePanel(this, QStringLiteral("panel_%1").arg(i), m_places.entryPanel, Colours().panel);
     // What each panel is, as a screen reader announces it.
     static const char* const kPanelNames[] = {TrNoop("처음 화면"), TrNoop("휴대폰 번호 입력"), TrNoop("차량 번호 입력"),
                                               TrNoop("결제 방법 선택")};
@@ -297,8 +297,8 @@ void ReceptionScreen::buildPanels()
     buildPaymentPanel();
     buildModePanel();
     // What became of a submission, or the idle warning, over the entry panel in use.
-    m_noticeLabel = MakeLabel(this, QStringLiteral("lblNotice"), QRect(), LabelFont(26, true),
-                            Colours().reception.noticeInk, Qt::AlignCenter, LabelFlag::Wrap);
+    m_noticeLabel = MakeLabel(this, QStringLiteral("notice"), QRect(), LabelFont(26, true),
+                              Colours().reception.noticeInk, Qt::AlignCenter, LabelFlag::Wrap);
     m_noticeLabel->setAutoFillBackground(true);
     SetFill(m_noticeLabel, Colours().reception.noticeFill);
     m_noticeLabel->hide();

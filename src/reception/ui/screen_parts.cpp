@@ -81,7 +81,7 @@ OrderListSurface::OrderListSurface(QWidget* parent)
     , m_price(ListFont(kPricePt))
     , m_optionFont(ListFont(kOptionPt))
 {
-    setObjectName(QStringLiteral("picList"));
+    setObjectName(QStringLiteral("listSurface"));
     SetFill(this, Colours().panel);
 }
 

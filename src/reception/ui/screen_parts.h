@@ -31,7 +31,7 @@ QCursor OperatorCursor();
 QFont ListFont(int sizePt);
 TextMeasure ListMeasure();
 
-// picList: paints the printed texts and dotted separators of the order list's layout; a released
+// The order list's surface: paints the printed texts and dotted separators of the order list's layout; a released
 // touch reports its height on the list.
 class OrderListSurface : public QWidget {
 public:

@@ -140,7 +140,8 @@ void SettingsScreen::connectElements()
     m_callTextBox->installEventFilter(this);
     // After the screen's own filters, so it sees the keys first: its arrows and Escape stay its own.
     m_keyboard = new OnScreenKeyboard(this);
-    for (QLineEdit* box : {m_callTextBox, m_bottomTextBox, m_imageFileBox, m_orderLeftBox, m_orderTopBox, m_callLeftBox, m_callTopBox, m_pinBox})
+    for (QLineEdit* box : {m_callTextBox, m_bottomTextBox, m_imageFileBox, m_orderLeftBox, m_orderTopBox, m_callLeftBox,
+                           m_callTopBox, m_pinBox})
         m_keyboard->attach(box);
 }
 
@@ -168,12 +169,13 @@ void SettingsScreen::chooseImageFileClicked()
 {
     if (m_downloading)
         return;
-    settings::ChooseImageFile([screen = QPointer<SettingsScreen>(this)](const QString& path, const IniWriteResult& written) {
-        if (!screen)
-            return;
-        screen->m_imageFileBox->setText(path);
-        screen->tellSaveProblem(settings::SaveProblemText(written));
-    });
+    settings::ChooseImageFile(
+        [screen = QPointer<SettingsScreen>(this)](const QString& path, const IniWriteResult& written) {
+            if (!screen)
+                return;
+            screen->m_imageFileBox->setText(path);
+            screen->tellSaveProblem(settings::SaveProblemText(written));
+        });
 }
 
 void SettingsScreen::downloadPicturesClicked()

@@ -219,10 +219,13 @@ QComboBox* Combo(const QString& name, QWidget* parent)
     return combo;
 }
 
-QLineEdit* TextBox(const QString& name, QWidget* parent)
+// traceName: the box as the on-screen keyboard's trace lines name it.
+QLineEdit* TextBox(const QString& name, QWidget* parent, const QString& traceName = QString())
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
+    if (!traceName.isEmpty())
+        SetTraceName(box, traceName);
     box->setFont(SettingsFont(kFieldSize));
     return box;
 }
@@ -265,20 +268,20 @@ void SettingsScreen::buildWidgets()
     m_content->setGeometry(QRect(QPoint(0, 0), Px(QSize(kWidth, kHeight))));
 
     QLabel* title = Label(QStringLiteral("환경 설정"), m_content, 34);
-    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setObjectName(QStringLiteral("title"));
     title->setGeometry(Px(QRect(kMargin + 8, 18, 420, 52)));
     m_hint = Label(QStringLiteral("설정은 닫을 때 저장됩니다."), m_content, 17);
-    m_hint->setObjectName(QStringLiteral("lblHint"));
+    m_hint->setObjectName(QStringLiteral("hint"));
     m_hint->setProperty("role", QStringLiteral("hint"));
     m_hint->setGeometry(Px(QRect(kMargin + 230, 32, 470, 30)));
     m_saveResult = Label(QString(), m_content, 15);
-    m_saveResult->setObjectName(QStringLiteral("lblSaveResult"));
+    m_saveResult->setObjectName(QStringLiteral("saveResult"));
     m_saveResult->setProperty("role", QStringLiteral("problem"));
     m_saveResult->setWordWrap(true);
     m_saveResult->setGeometry(Px(QRect(kMargin + 230, 12, 490, 64)));
     m_saveResult->hide();
 
-    m_terminateKey = Key(QStringLiteral("lblTerminate"), QStringLiteral("저장하고 닫기"), m_content, 22);
+    m_terminateKey = Key(QStringLiteral("terminateKey"), QStringLiteral("저장하고 닫기"), m_content, 22);
     m_terminateKey->setGeometry(Px(QRect(kWidth - kMargin - 220, 16, 220, 56)));
 
     const int top = kHeaderHeight + 8;
@@ -324,7 +327,7 @@ void SettingsScreen::buildCallDisplayGroup(QWidget* group)
 
     auto* image = new QWidget(group);
     auto* row = InlineRow(image, 8);
-    m_imageFileBox = TextBox(QStringLiteral("imageFileBox"), image);
+    m_imageFileBox = TextBox(QStringLiteral("imageFileBox"), image, QStringLiteral("Text1"));
     m_imageFileBox->setAccessibleName(QStringLiteral("이미지"));
     m_imageFileBox->setMinimumHeight(Px(kFieldHeight));
     m_chooseImageKey = Key(QStringLiteral("chooseImageKey"), QStringLiteral("..."), image, 22);
@@ -351,7 +354,7 @@ void SettingsScreen::buildAlarmGroup(QWidget* group)
     m_volumeSlider->setMinimumHeight(Px(kFieldHeight));
     m_volumeSlider->setAccessibleName(QStringLiteral("알림 볼륨설정"));
     m_volumeLabel = Label(QString::number(settings::kSliderStart), volume, 22);
-    m_volumeLabel->setObjectName(QStringLiteral("lblVolume"));
+    m_volumeLabel->setObjectName(QStringLiteral("volume"));
     m_volumeLabel->setFixedWidth(Px(52));
     m_volumeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_volumeSlider, 1);
@@ -370,14 +373,14 @@ void SettingsScreen::buildOperatorPinGroup(QWidget* group)
     QLabel* name = Label(QStringLiteral("운영자 PIN"), caption);
     name->setProperty("role", QStringLiteral("title"));
     m_pinState = Label(QString(), caption, 15);
-    m_pinState->setObjectName(QStringLiteral("lblOperatorPinState"));
+    m_pinState->setObjectName(QStringLiteral("pinState"));
     m_pinState->setProperty("role", QStringLiteral("hint"));
     lines->addWidget(name);
     lines->addWidget(m_pinState);
 
     auto* entry = new QWidget(group);
     auto* row = InlineRow(entry, 8);
-    m_pinBox = TextBox(QStringLiteral("txtOperatorPin"), entry);
+    m_pinBox = TextBox(QStringLiteral("operatorPinBox"), entry, QStringLiteral("txtOperatorPin"));
     m_pinBox->setAccessibleName(QStringLiteral("운영자 PIN"));
     m_pinBox->setEchoMode(QLineEdit::Password);
     m_pinBox->setMaxLength(pin::kMaxDigits);
@@ -385,8 +388,8 @@ void SettingsScreen::buildOperatorPinGroup(QWidget* group)
     m_pinBox->setPlaceholderText(QStringLiteral("%1~%2자리").arg(pin::kMinDigits).arg(pin::kMaxDigits));
     m_pinBox->setMinimumHeight(Px(kFieldHeight));
     m_pinBox->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
-    m_savePinKey = Key(QStringLiteral("cmdOperatorPinSave"), QStringLiteral("저장"), entry, 20);
-    m_clearPinKey = Key(QStringLiteral("cmdOperatorPinClear"), QStringLiteral("해제"), entry, 20);
+    m_savePinKey = Key(QStringLiteral("savePinKey"), QStringLiteral("저장"), entry, 20);
+    m_clearPinKey = Key(QStringLiteral("clearPinKey"), QStringLiteral("해제"), entry, 20);
     for (CaptionKey* key : {m_savePinKey, m_clearPinKey}) {
         key->setFixedSize(Px(QSize(76, kFieldHeight)));
         key->setAccessibleDescription(QStringLiteral("운영자 PIN ") + key->caption());
@@ -402,9 +405,9 @@ void SettingsScreen::buildOperatorPinGroup(QWidget* group)
 void SettingsScreen::buildTextsGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("안내 문구"));
-    m_callTextBox = TextBox(QStringLiteral("callTextBox"), group);
+    m_callTextBox = TextBox(QStringLiteral("callTextBox"), group, QStringLiteral("Text3"));
     Row(grid, QStringLiteral("호출멘트"), m_callTextBox);
-    m_bottomTextBox = TextBox(QStringLiteral("bottomTextBox"), group);
+    m_bottomTextBox = TextBox(QStringLiteral("bottomTextBox"), group, QStringLiteral("Text2"));
     Row(grid, QStringLiteral("하단멘트"), m_bottomTextBox);
 }
 
@@ -412,7 +415,7 @@ void SettingsScreen::buildPlacementGroup(QWidget* group)
 {
     QGridLayout* grid = Card(group, QStringLiteral("화면 배치"));
     m_dualMonitorBox = new TickBox(QStringLiteral("듀얼모니터 사용"), group);
-    m_dualMonitorBox->setObjectName(QStringLiteral("chkUseDualMonitor"));
+    m_dualMonitorBox->setObjectName(QStringLiteral("dualMonitorBox"));
     m_dualMonitorBox->setAccessibleName(m_dualMonitorBox->text());
     m_dualMonitorBox->setFont(SettingsFont(kLabelSize));
     m_dualMonitorBox->setMinimumHeight(Px(kFieldHeight));
@@ -432,7 +435,7 @@ void SettingsScreen::buildPicturesGroup(QWidget* group)
     m_downloadKey->setMinimumHeight(Px(56));
     grid->addWidget(m_downloadKey, grid->rowCount(), 0, 1, 2);
     m_downloadResult = Label(QString(), group, 16);
-    m_downloadResult->setObjectName(QStringLiteral("lblDownloadResult"));
+    m_downloadResult->setObjectName(QStringLiteral("downloadResult"));
     m_downloadResult->setProperty("role", QStringLiteral("hint"));
     m_downloadResult->setWordWrap(true);
     grid->addWidget(m_downloadResult, grid->rowCount(), 0, 1, 2);
@@ -450,8 +453,8 @@ void SettingsScreen::buildWaitPanel()
 
     const QSize size(620, 380);
     auto* panel = new QFrame(m_waitShade);
-    panel->setObjectName(QStringLiteral("picWait"));
-    panel->setStyleSheet(QStringLiteral("QFrame#picWait { background: %1; border-radius: %2; }")
+    panel->setObjectName(QStringLiteral("waitPanel"));
+    panel->setStyleSheet(QStringLiteral("QFrame#waitPanel { background: %1; border-radius: %2; }")
                              .arg(CssColour(Colours().operatorScreens.card), CssPx(20)));
     panel->setGeometry(
         Px(QRect((kWidth - size.width()) / 2, (kHeight - size.height()) / 2, size.width(), size.height())));
@@ -461,31 +464,31 @@ void SettingsScreen::buildWaitPanel()
     column->setSpacing(Px(14));
     auto* head = new QHBoxLayout;
     head->setSpacing(Px(16));
-    m_waitPicture = TextLabel(panel, QStringLiteral("imgWait"));
+    m_waitPicture = TextLabel(panel, QStringLiteral("waitPicture"));
     m_waitPicture->setFixedSize(Px(QSize(64, 64)));
     m_waitPicture->setScaledContents(true);
     m_waitPicture->hide();
     QLabel* title = Label(QStringLiteral("서버 이미지 불러오는 중"), panel, 26);
-    title->setObjectName(QStringLiteral("lblWaitTitle"));
+    title->setObjectName(QStringLiteral("waitTitle"));
     head->addWidget(m_waitPicture);
     head->addWidget(title, 1);
     column->addLayout(head);
     m_waitProgress = new QProgressBar(panel);
-    m_waitProgress->setObjectName(QStringLiteral("barWait"));
+    m_waitProgress->setObjectName(QStringLiteral("waitProgress"));
     m_waitProgress->setAccessibleName(QStringLiteral("진행"));
     m_waitProgress->setTextVisible(false);
     m_waitProgress->setFixedHeight(Px(28));
     column->addWidget(m_waitProgress);
     m_waitCount = Label(QString(), panel, 30);
-    m_waitCount->setObjectName(QStringLiteral("lblWaitCount"));
+    m_waitCount->setObjectName(QStringLiteral("waitCount"));
     m_waitCount->setAlignment(Qt::AlignCenter);
     column->addWidget(m_waitCount);
     m_waitItem = Label(QString(), panel, 20);
-    m_waitItem->setObjectName(QStringLiteral("lblWaitItem"));
+    m_waitItem->setObjectName(QStringLiteral("waitItem"));
     m_waitItem->setProperty("role", QStringLiteral("hint"));
     m_waitItem->setAlignment(Qt::AlignCenter);
     column->addWidget(m_waitItem);
-    m_stopDownloadKey = Key(QStringLiteral("cmdStopDownload"), QStringLiteral("중지"), panel, 24);
+    m_stopDownloadKey = Key(QStringLiteral("stopDownloadKey"), QStringLiteral("중지"), panel, 24);
     m_stopDownloadKey->setFixedSize(Px(QSize(200, 60)));
     column->addWidget(m_stopDownloadKey, 0, Qt::AlignHCenter);
     m_waitShade->hide();
