@@ -111,15 +111,15 @@ int main(int argc, char** argv)
     gs().programFolder = folder.path();
     gs().menuImageFolder = folder.path() + QStringLiteral("/menu_img");
     DemoShop shop;
-    LogInTo(shop);
+    const Session session = LogInTo(shop);
     shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     setHttpLimits({1000, 300, 3, 1000, 2000});
     // The screens' timers and deadlines run from a clock the day moves on itself.
     ManualClock clock(opening.isValid() ? QDateTime(QDate::currentDate(), opening) : QDateTime::currentDateTime());
-    ReceptionScreen reception;
-    MenuPage page(&reception);
+    ReceptionScreen reception(session);
+    MenuPage page(session, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(shop, reception);

@@ -49,11 +49,11 @@ int main(int argc, char** argv)
                     static_cast<long long>(table.rowCount()));
     } else {
         DemoShop shop;
-        testing::LogInTo(shop);
+        const Session session = testing::LogInTo(shop);
         shop.addFault(
             QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("huge"),
             {{QStringLiteral("size"), QString::number(kAnswerBytes)}, {QStringLiteral("body"), kEmptyRecord}});
-        LoadMenuCatalogue(QStringLiteral("전체"));
+        LoadMenuCatalogue(session, QStringLiteral("전체"));
         std::printf("row slots after the load: %lld\n", static_cast<long long>(menuCatalogue().rowCount()));
     }
     std::printf("peak_rss_mb: %.1f\n", PeakMb());

@@ -30,6 +30,7 @@ using namespace sumbrel;
 struct MenuBench {
     QTemporaryDir home;
     DemoShop shop{{QStringLiteral("--seed-size"), QStringLiteral("500,8")}};
+    Session session;
     std::unique_ptr<MenuPage> page;
 
     MenuBench()
@@ -37,9 +38,9 @@ struct MenuBench {
         gs().programFolder = home.path();
         gs().menuImageFolder = home.path() + QStringLiteral("/menu_img");
         gs().skinFolder = home.path() + QStringLiteral("/skin2");
-        sumbrel::testing::LogInTo(shop);
+        session = sumbrel::testing::LogInTo(shop);
         sumbrel::testing::CopyShopPictures(shop);
-        page = std::make_unique<MenuPage>();
+        page = std::make_unique<MenuPage>(session);
         page->move(0, 0);
     }
     // Statics end after main's application object: widgets cannot be destroyed any more then, and
@@ -89,7 +90,7 @@ const bench::RegisterFigure kLoaded({QStringLiteral("menu_loaded_ms"), 150, [] {
 
 // The same with no picture decoded yet, as the first opening after a start.
 const bench::RegisterFigure kOpenCold({QStringLiteral("menu_loaded_cold_ms"), 150, [] {
-                                           menu::PictureCache::shared().clear();
+                                           bench().page->pictures().clear();
                                            return bench().open().loadedMs;
                                        }});
 
@@ -123,7 +124,7 @@ MenuPage& standingPage()
     // Goes with the process, as the lying page: widgets cannot be destroyed after the application.
     static MenuPage* const page = [] {
         bench();  // the shop, the folder and the pictures
-        auto* built = new MenuPage();
+        auto* built = new MenuPage(bench().session);
         built->move(0, 0);
         return built;
     }();
@@ -152,7 +153,7 @@ const bench::RegisterFigure
     kFlipMax({QStringLiteral("page_flip_max_ms"), 16, [] {
                   StandingStage standing;
                   MenuPage& page = standingPage();
-                  menu::PictureCache::shared().clear();
+                  page.pictures().clear();
                   constexpr int kFlips = 20;
                   constexpr int kReadMs = 250;
                   int flips = 0;
@@ -166,13 +167,13 @@ const bench::RegisterFigure
                           page.repaint();
                           readFor(kReadMs);
                           for (int p = 1; p < page.model().tiles().pages && flips < kFlips; ++p, ++flips) {
-                              const int decodes = menu::PictureCache::shared().decodeCount();
+                              const int decodes = page.pictures().decodeCount();
                               QElapsedTimer t;
                               t.start();
                               page.findChild<CaptionKey*>(QStringLiteral("commandKey_3"))->touch();
                               page.repaint();
                               slowest = std::max(slowest, t.nsecsElapsed() / 1e6);
-                              onScreen += menu::PictureCache::shared().decodeCount() - decodes;
+                              onScreen += page.pictures().decodeCount() - decodes;
                               readFor(kReadMs);
                           }
                       }

@@ -40,8 +40,7 @@ struct OrderListBench {
     OrderListBench()
     {
         gs().programFolder = folder.path();
-        sumbrel::testing::LogInTo(shop);
-        screen = std::make_unique<ReceptionScreen>();
+        screen = std::make_unique<ReceptionScreen>(sumbrel::testing::LogInTo(shop));
         QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(),
                          [this](const cart::OrderCart& order) {
                              cart::OrderCart result = order;

@@ -98,9 +98,9 @@ std::pair<qint64, int> Run(const Case& c, int seconds)
     shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")},
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("N")},
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
-    sumbrel::testing::LogInTo(shop);
-    ReceptionScreen screen;
-    MenuPage page(&screen);
+    const Session session = sumbrel::testing::LogInTo(shop);
+    ReceptionScreen screen(session);
+    MenuPage page(session, &screen);
     if (c.realMenu) {
         sumbrel::testing::LinkMenuPage(screen, page);
     } else {

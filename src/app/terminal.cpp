@@ -10,7 +10,6 @@
 #include "menu/ui/menu_page.h"
 #include "presentation/dialog_handlers.h"
 #include "presentation/look.h"
-#include "presentation/screen_utils.h"
 #include "reception/ui/reception_screen.h"
 #include "server/http_client.h"
 #include "settings/ui/settings_screen.h"
@@ -64,7 +63,6 @@ bool Terminal::start()
     StartOptions options;
     options.programFolder = m_line.home;
     options.serviceHost = m_line.serviceHost;
-    options.readTwipsPerPixel = ScreenTwipsPerPixel;
     if (RunStartup(options, [this] { openLogin(); }) == StartResult::AlreadyRunning)
         return false;
     m_health = kiosk::StartHealthFile(m_line.metricsFile);
@@ -97,11 +95,12 @@ void Terminal::openLogin()
     login->show();
 }
 
-void Terminal::openReception()
+void Terminal::openReception(const Session& session)
 {
+    m_shop = session;
     if (m_session)
         m_session->setAudience(kiosk::Audience::Customer);
-    m_reception = std::make_unique<ReceptionScreen>();
+    m_reception = std::make_unique<ReceptionScreen>(m_shop);
     ReceptionScreen* screen = m_reception.get();
     if (m_session)
         m_session->adopt(screen);
@@ -117,7 +116,7 @@ void Terminal::openMenuPage(const cart::OrderCart& order)
 {
     if (!m_menuPage || m_menuPageLook != LookGeneration()) {
         m_menuPage.reset();
-        m_menuPage = std::make_unique<MenuPage>(m_reception.get());
+        m_menuPage = std::make_unique<MenuPage>(m_shop, m_reception.get());
         m_menuPageLook = LookGeneration();
         connect(m_menuPage.get(), &MenuPage::closed, m_reception.get(), &ReceptionScreen::menuClosed);
     }
@@ -132,7 +131,7 @@ void Terminal::openSettings()
         m_session->setAudience(kiosk::Audience::Operator);
     // The operator's screens and their boxes are Korean, whatever a customer chose last.
     ApplyLanguage(access::Language::Korean);
-    auto* settings = new SettingsScreen(m_reception.get());
+    auto* settings = new SettingsScreen(m_shop, m_reception.get());
     settings->setAttribute(Qt::WA_DeleteOnClose);
     connect(settings, &SettingsScreen::closed, this, [this] {
         if (m_session)

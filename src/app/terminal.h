@@ -4,6 +4,7 @@
 // signals, and the answers come back through here.
 #include "app/command_line.h"
 #include "menu/cart.h"
+#include "server/session.h"
 
 #include <QObject>
 #include <memory>
@@ -43,7 +44,7 @@ public:
 private:
     void applyLayout();
     void openLogin();
-    void openReception();
+    void openReception(const Session& session);
     void openMenuPage(const cart::OrderCart& order);
     void openSettings();
 
@@ -56,6 +57,8 @@ private:
     std::unique_ptr<access::TtsEngine> m_speech;
     std::unique_ptr<access::JoinedSpeech> m_joinedSpeech;
     std::unique_ptr<kiosk::HealthFile> m_health;
+    // What the login gave, fixed for the rest of the run; every screen that asks the shop gets a copy.
+    Session m_shop;
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<ReceptionScreen> m_reception;
     // Created on first use and only hidden between uses; a visit with another look (the barrier-free

@@ -66,9 +66,9 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
     return table;
 }
 
-std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post)
+std::optional<CategoryTable> FetchCategories(const Session& session, const endpoints::Poster& post)
 {
-    return FetchCategoriesAt(endpoints::Url(endpoints::kCategories), endpoints::CredentialsBody(), post);
+    return FetchCategoriesAt(endpoints::Url(session, endpoints::kCategories), endpoints::CredentialsBody(session), post);
 }
 
 std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString& body, const endpoints::Poster& post,
@@ -84,9 +84,9 @@ std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString
     return ParseCategoryAnswer(answer.text);
 }
 
-bool LoadAllCategories()
+bool LoadAllCategories(const Session& session)
 {
-    if (std::optional<CategoryTable> table = FetchCategories())
+    if (std::optional<CategoryTable> table = FetchCategories(session))
         categoryTable() = std::move(*table);
     return true;
 }

@@ -49,12 +49,11 @@ CategoryTable& categoryTable();
 CategoryTable ParseCategoryAnswer(QStringView answer);
 
 // Requests the categories: nullopt when no good answer came (no whole 200 answer holding records).
-std::optional<CategoryTable> FetchCategories(const endpoints::Poster& post = {});
-// The same with the address and body read beforehand, for a request off the screen's thread that
-// must not read the global state.
+std::optional<CategoryTable> FetchCategories(const Session& session, const endpoints::Poster& post = {});
+// The same with the address and body made beforehand, and the call's options (its cancel flag).
 std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString& body,
                                                const endpoints::Poster& post = {}, const CallOptions& options = {});
 // FetchCategories into categoryTable(), which a failed load leaves as it was.
-bool LoadAllCategories();
+bool LoadAllCategories(const Session& session);
 
 }  // namespace sumbrel

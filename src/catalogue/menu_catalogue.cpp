@@ -461,9 +461,11 @@ MenuCatalogue ParseMenuAnswer(QStringView answer)
     return table;
 }
 
-std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const endpoints::Poster& post)
+std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QString& category,
+                                                const endpoints::Poster& post)
 {
-    return FetchMenuCatalogueAt(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(category), post);
+    return FetchMenuCatalogueAt(endpoints::Url(session, endpoints::kCatalogue), endpoints::CatalogueBody(session, category),
+                                post);
 }
 
 std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
@@ -480,9 +482,9 @@ std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QStr
     return ParseMenuAnswer(answer.text);
 }
 
-bool LoadMenuCatalogue(const QString& category)
+bool LoadMenuCatalogue(const Session& session, const QString& category)
 {
-    if (std::optional<MenuCatalogue> table = FetchMenuCatalogue(category))
+    if (std::optional<MenuCatalogue> table = FetchMenuCatalogue(session, category))
         menuCatalogue() = std::move(*table);
     return true;
 }

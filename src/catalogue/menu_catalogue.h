@@ -91,12 +91,12 @@ const std::array<QStringView, kMenuTags>& MenuTagNames();
 
 // Requests the catalogue for the category text. nullopt when no good answer came (no whole 200
 // answer holding records): the caller keeps its last good table. The system passes "전체".
-std::optional<MenuCatalogue> FetchMenuCatalogue(const QString& category, const endpoints::Poster& post = {});
-// The same with the address and body read beforehand, for a request off the screen's thread that
-// must not read the global state.
+std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QString& category,
+                                                const endpoints::Poster& post = {});
+// The same with the address and body made beforehand, and the call's options (its cancel flag).
 std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
                                                   const endpoints::Poster& post = {}, const CallOptions& options = {});
 // FetchMenuCatalogue into menuCatalogue(), which a failed load leaves as it was.
-bool LoadMenuCatalogue(const QString& category);
+bool LoadMenuCatalogue(const Session& session, const QString& category);
 
 }  // namespace sumbrel

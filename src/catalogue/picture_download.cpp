@@ -4,7 +4,6 @@
 #include "server/endpoints.h"
 #include "server/http_client.h"
 #include "startup/files.h"
-#include "startup/global_state.h"
 #include "startup/parse.h"
 #include "startup/trace_log.h"
 
@@ -27,15 +26,15 @@ bool existCheck(const QString& procedure, const QString& url, const QString& bod
 
 }  // namespace
 
-bool LogoPictureExists(long logoNumber, const CancelFlag& cancel)
+bool LogoPictureExists(const Session& session, long logoNumber, const CancelFlag& cancel)
 {
-    return existCheck(QStringLiteral("LogoExistCheck"), endpoints::Url(endpoints::kLogoCheck),
-                      endpoints::LogoCheckBody(logoNumber), cancel);
+    return existCheck(QStringLiteral("LogoExistCheck"), endpoints::Url(session, endpoints::kLogoCheck),
+                      endpoints::LogoCheckBody(session, logoNumber), cancel);
 }
 
-bool MenuPictureExists(long menuNumber, const CancelFlag& cancel)
+bool MenuPictureExists(const Session& session, long menuNumber, const CancelFlag& cancel)
 {
-    return existCheck(QStringLiteral("MenuExistCheck"), endpoints::Url(endpoints::kMenuPictureCheck),
+    return existCheck(QStringLiteral("MenuExistCheck"), endpoints::Url(session, endpoints::kMenuPictureCheck),
                       endpoints::MenuPictureCheckBody(menuNumber), cancel);
 }
 
@@ -50,7 +49,8 @@ namespace {
 
 // Fetches, checks and stores one picture; what went wrong, if anything. A refused or cut answer
 // never replaces a good picture.
-std::optional<Fault> StorePicture(const QString& url, bool isLogo, const DownloadOptions& options)
+std::optional<Fault> StorePicture(const QString& url, const QString& folder, bool isLogo,
+                                  const DownloadOptions& options)
 {
     const HttpGetResult got = HttpGet(url, kMaxPictureBytes, options.cancel);
     if (!got.completed)
@@ -69,41 +69,44 @@ std::optional<Fault> StorePicture(const QString& url, bool isLogo, const Downloa
     if (name.isEmpty() || name == u"." || name == u"..")
         return Fault{kPathNotFound, QStringLiteral("no file name in ") + url};
     QString notStored;
-    if (!ReplaceFile(gs().menuImageFolder + u'/' + name, got.body, &notStored))
+    if (!ReplaceFile(folder + u'/' + name, got.body, &notStored))
         return Fault{kPathNotFound, notStored};
     return std::nullopt;
 }
 
 }  // namespace
 
-bool DownloadPicture(const QString& url, bool isLogo, const DownloadOptions& options)
+bool DownloadPicture(const QString& url, const QString& folder, bool isLogo, const DownloadOptions& options)
 {
-    const std::optional<Fault> fault = StorePicture(url, isLogo, options);
+    const std::optional<Fault> fault = StorePicture(url, folder, isLogo, options);
     if (fault)
         TraceFault(kModule, QStringLiteral("LoadURLMenuImage"), __LINE__, *fault);
     return !fault;
 }
 
-DownloadSummary DownloadPictures(const DownloadProgress& progress, const DownloadOptions& options)
+DownloadSummary DownloadPictures(const PictureSource& source, const DownloadProgress& progress,
+                                 const DownloadOptions& options)
 {
     DownloadSummary summary;
-    // A copy of the rows taken from records (the empty slots at the end would only ask for number 0),
-    // so a reload of the catalogue while the run lets events through cannot pull rows away from it.
+    const Session& session = source.session;
+    // The rows taken from records: the empty slots at the end would only ask for number 0.
     struct Item {
         QString num, category, title;
     };
     std::vector<Item> rows;
-    const MenuCatalogue& table = menuCatalogue();
-    for (qsizetype r = 0; r < table.takenCount(); ++r)
-        if (table.at(r, kColCategory) != u"분류없음")
-            rows.push_back({table.at(r, kColNum), table.at(r, kColCategory), table.at(r, kColTitle)});
+    if (source.catalogue) {
+        const MenuCatalogue& table = *source.catalogue;
+        for (qsizetype r = 0; r < table.takenCount(); ++r)
+            if (table.at(r, kColCategory) != u"분류없음")
+                rows.push_back({table.at(r, kColNum), table.at(r, kColCategory), table.at(r, kColTitle)});
+    }
     const int total = 1 + int(rows.size());
     int done = 0;
     auto report = [&](const QString& current) {
         if (progress)
             progress(done, total, current);
     };
-    QDir().mkpath(gs().menuImageFolder);
+    QDir().mkpath(source.folder);
 
     auto stopped = [&] { return options.cancel && options.cancel->load(); };
     // One picture: ask whether it exists, fetch it, log and count the outcome. A number that is not
@@ -116,15 +119,16 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress, const Downloa
             ++summary.failed;
             return;
         }
-        const bool exists = isLogo ? LogoPictureExists(ParseLong(number), options.cancel)
-                                   : MenuPictureExists(ParseLong(number), options.cancel);
-        const QString url = isLogo ? endpoints::LogoPictureUrl(number) : endpoints::MenuPictureUrl(number);
+        const bool exists = isLogo ? LogoPictureExists(session, ParseLong(number), options.cancel)
+                                   : MenuPictureExists(session, ParseLong(number), options.cancel);
+        const QString url =
+            isLogo ? endpoints::LogoPictureUrl(session, number) : endpoints::MenuPictureUrl(session, number);
         if (stopped())
             return;
         if (!exists) {
             WriteLog(QStringLiteral("서버에 ") + what + QStringLiteral(" 없음: ") + number);
             ++summary.absent;
-        } else if (DownloadPicture(url, isLogo, options)) {
+        } else if (DownloadPicture(url, source.folder, isLogo, options)) {
             WriteLog(QStringLiteral("서버에서 ") + what + QStringLiteral(" 다운로드 성공: ") + url);
             ++summary.stored;
         } else {
@@ -133,7 +137,7 @@ DownloadSummary DownloadPictures(const DownloadProgress& progress, const Downloa
         }
     };
 
-    const QString shop = gs().shopNumber;
+    const QString shop = session.shopNumber;
     report(QStringLiteral("logo"));
     fetch(shop, true);
     ++done;

@@ -1,16 +1,19 @@
 #pragma once
-// Fetching the menu pictures and the shop logo from the web service into menuImageFolder.
+// Fetching the menu pictures and the shop logo from the web service into the picture folder.
+#include "catalogue/menu_catalogue.h"
 #include "catalogue/picture_check.h"
 #include "server/http_client.h"
+#include "server/session.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace sumbrel {
 
 // Ask the web service whether the logo / the menu picture exists ("있음" anywhere in the answer).
-bool LogoPictureExists(long logoNumber, const CancelFlag& cancel = {});
-bool MenuPictureExists(long menuNumber, const CancelFlag& cancel = {});
+bool LogoPictureExists(const Session& session, long logoNumber, const CancelFlag& cancel = {});
+bool MenuPictureExists(const Session& session, long menuNumber, const CancelFlag& cancel = {});
 
 // The stored file name of a download URL: the part after the last "/", every "?" removed.
 QString PictureFileName(const QString& url);
@@ -23,11 +26,18 @@ struct DownloadOptions {
     PictureDecoder decode;
 };
 
-// GETs the URL and stores the body as menuImageFolder/<file name> (the logo as menuImageFolder/logo.png).
+// GETs the URL and stores the body as folder/<file name> (the logo as folder/logo.png).
 // Only a whole answer with status 200 whose body is a PNG within the limits (kMaxPictureBytes,
 // kMaxPictureSide; decoded when a decoder is given) is stored, through a temporary file renamed
 // over the target, so a failed download leaves the old picture as it was. True when written.
-bool DownloadPicture(const QString& url, bool isLogo, const DownloadOptions& options = {});
+bool DownloadPicture(const QString& url, const QString& folder, bool isLogo, const DownloadOptions& options = {});
+
+// What a run works from, all of it its own: nothing the screens change meanwhile is read.
+struct PictureSource {
+    Session session;
+    QString folder;  // where the pictures are stored
+    std::shared_ptr<const MenuCatalogue> catalogue;  // the rows whose pictures are fetched
+};
 
 struct DownloadSummary {
     int stored = 0;
@@ -42,6 +52,7 @@ struct DownloadSummary {
 // progress(done, total, current) before each file and once more at the end (current empty). Safe
 // to run off the screens' thread.
 using DownloadProgress = std::function<void(int done, int total, const QString& current)>;
-DownloadSummary DownloadPictures(const DownloadProgress& progress = {}, const DownloadOptions& options = {});
+DownloadSummary DownloadPictures(const PictureSource& source, const DownloadProgress& progress = {},
+                                 const DownloadOptions& options = {});
 
 }  // namespace sumbrel

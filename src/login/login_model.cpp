@@ -118,7 +118,7 @@ LoginOutcome LoginModel::Apply(const LoginRequest& request, const LoginReply& re
 {
     m_storeFailed = false;
     m_answer = reply.answer;
-    gs().serviceBaseUrl = reply.baseUrl;
+    m_session.serviceBaseUrl = reply.baseUrl;
     if (reply.untrusted)
         return LoginOutcome::Untrusted;
     const QString& answer = reply.answer;
@@ -139,10 +139,10 @@ LoginOutcome LoginModel::Apply(const LoginRequest& request, const LoginReply& re
         WriteLog(QStringLiteral("  [frmLogin→lblLogin_Click] 로그인 정보를 저장하지 못함: ") + StoredLoginFile());
     if (reply.baseUrl.startsWith(QStringLiteral("https://")))
         rememberHttpsHost(request.host);
-    gs().shopNumber = FieldOr(answer, u"번호");
-    gs().shopName = FieldOr(answer, u"storename");
-    gs().loginId = id;
-    gs().loginPassword = password;
+    m_session.shopNumber = FieldOr(answer, u"번호");
+    m_session.shopName = FieldOr(answer, u"storename");
+    m_session.loginId = id;
+    m_session.loginPassword = password;
     return LoginOutcome::Success;
 }
 

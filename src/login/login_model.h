@@ -2,6 +2,7 @@
 // The login without a screen: the stored options, the request sequence (https, then http with the
 // same host when the answer is empty), the success test and the three-failure rule.
 #include "server/http_client.h"
+#include "server/session.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,7 @@
 namespace sumbrel {
 
 enum class LoginOutcome {
-    Success,  // the login data are in the global state and the options are stored
+    Success,  // the model holds the session and the options are stored
     Failed,  // the first or second failure: the screen lets the operator try again
     TooManyFailures,  // the third failure: the program ends
     Unreachable,  // no answer from the service at all (or an error page): not counted as a failure
@@ -21,7 +22,7 @@ enum class LoginOutcome {
 int AutoLoginRetrySeconds(int retry);
 
 // One login exchange as the screen's thread hands it over: everything it needs is read here, so the
-// exchange itself reads and writes nothing of the global state.
+// exchange itself reads and writes nothing of the screens'.
 struct LoginRequest {
     QString host;  // the service's host, asked over https and maybe http
     QString httpsHosts;  // the hosts that once logged in over https (ServiceTls)
@@ -61,8 +62,8 @@ public:
     static LoginRequest Prepare(const QString& id, const QString& password);
 
     // On the screen's thread, after the exchange: the success test and the failure count. On
-    // success the shop's number and name and the login values go into the global state and the
-    // options are stored. serviceBaseUrl becomes the address asked last.
+    // success session() holds the login values and the shop's number and name, and the options are
+    // stored. Its serviceBaseUrl becomes the address asked last.
     LoginOutcome Apply(const LoginRequest& request, const LoginReply& reply, bool remember, bool autoLogin);
 
     // One attempt on the caller's thread: Prepare, Exchange and Apply.
@@ -72,12 +73,15 @@ public:
     // The last successful login could not store its options (a full or read-only disk).
     bool storeFailed() const { return m_storeFailed; }
     const QString& lastAnswer() const { return m_answer; }
+    // What the last successful login gave.
+    const Session& session() const { return m_session; }
 
 private:
     QStringList m_stored;
     int m_failures = 0;
     QString m_answer;
     bool m_storeFailed = false;
+    Session m_session;
 };
 
 }  // namespace sumbrel

@@ -161,10 +161,10 @@ bool ReadMenuPageAnswer(QStringView answer)
     return true;
 }
 
-PostResult PostMenuPageRequest(const QString& caller, const endpoints::Poster& post)
+PostResult PostMenuPageRequest(const Session& session, const QString& caller, const endpoints::Poster& post)
 {
-    return endpoints::PostLogged(QStringLiteral("menuloading3"), endpoints::Url(endpoints::kMenuPage),
-                                 endpoints::MenuPageBody(caller), QString::fromUtf16(endpoints::kChannelHttp), post);
+    return endpoints::PostLogged(QStringLiteral("menuloading3"), endpoints::Url(session, endpoints::kMenuPage),
+                                 endpoints::MenuPageBody(session, caller), QString::fromUtf16(endpoints::kChannelHttp), post);
 }
 
 }  // namespace sumbrel::menu

@@ -55,6 +55,6 @@ bool ReadMenuPageAnswer(QStringView answer);
 bool UsableOptionGroup(const QString& groupText);
 
 // Posts the page's request (with its "PostMenuPageRequest() ... " trace lines on "_WinHttp").
-PostResult PostMenuPageRequest(const QString& caller, const endpoints::Poster& post = {});
+PostResult PostMenuPageRequest(const Session& session, const QString& caller, const endpoints::Poster& post = {});
 
 }  // namespace sumbrel::menu

@@ -9,6 +9,7 @@ namespace sumbrel::menu {
 MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& cancel) const
 {
     const Transport transport = m_transport;
+    const Session session = m_session;
     const endpoints::Poster post = [transport, cancel](const QString& url, const QString& body,
                                                        const CallOptions& options) {
         CallOptions cancellable = options;
@@ -21,10 +22,11 @@ MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& can
         return transport ? transport(url, body, cancellable) : PostForm(url, body, cancellable);
     };
     // The three ask the shop at once: the page waits for the slowest answer, not for their sum.
-    auto categories = std::async(std::launch::async, [&post] { return FetchCategories(post); });
-    auto pageAnswer = std::async(std::launch::async, [&post, &caller] { return PostMenuPageRequest(caller, post); });
+    auto categories = std::async(std::launch::async, [&post, &session] { return FetchCategories(session, post); });
+    auto pageAnswer = std::async(std::launch::async,
+                                 [&post, &session, &caller] { return PostMenuPageRequest(session, caller, post); });
     MenuPageData data;
-    data.catalogue = FetchMenuCatalogue(QStringLiteral("전체"), post);
+    data.catalogue = FetchMenuCatalogue(session, QStringLiteral("전체"), post);
     data.categories = categories.get();
     const PostResult page = pageAnswer.get();
     data.pageStatus = page.status;

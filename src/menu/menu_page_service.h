@@ -29,6 +29,12 @@ class MenuPageService {
 public:
     using Transport = endpoints::Poster;
 
+    // The requests carry the session's address and account; fetch works on a copy of it.
+    explicit MenuPageService(Session session)
+        : m_session(std::move(session))
+    {
+    }
+
     // PostForm unless replaced.
     void setTransport(Transport transport) { m_transport = std::move(transport); }
 
@@ -45,6 +51,7 @@ public:
 
 private:
     Transport m_transport;
+    Session m_session;
 };
 
 }  // namespace sumbrel::menu

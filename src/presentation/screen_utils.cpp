@@ -7,9 +7,7 @@
 #include <QKeyEvent>
 #include <QPainterPath>
 #include <QRegion>
-#include <QScreen>
 #include <QWidget>
-#include <cmath>
 
 namespace sumbrel {
 
@@ -69,13 +67,5 @@ void SendKeysToScreen(const QString& keys, bool wait)
     }
 }
 
-void ScreenTwipsPerPixel(int& x, int& y)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
-    x = int(std::lround(1440.0 / (dpiX > 0 ? dpiX : 96.0)));
-    y = int(std::lround(1440.0 / (dpiY > 0 ? dpiY : 96.0)));
-}
 
 }  // namespace sumbrel

@@ -14,7 +14,5 @@ void FormRound(QWidget* window, int corner);
 QRegion RoundedRegion(const QRectF& area, double corner);
 // Types keys ("{TAB}", "{ENTER}", plain characters) into the focused widget of the active window.
 void SendKeysToScreen(const QString& keys, bool wait = false);
-// Twips per pixel of the primary screen, as whole numbers (15 at 96 dpi).
-void ScreenTwipsPerPixel(int& x, int& y);
 
 }  // namespace sumbrel

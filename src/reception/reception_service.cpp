@@ -98,8 +98,9 @@ OrderState JudgeOrderExchange(const PostResult& result)
     return OrderState::Failed;
 }
 
-ReceptionService::ReceptionService()
+ReceptionService::ReceptionService(Session session)
     : m_transport(PostForm)
+    , m_session(std::move(session))
 {
 }
 
@@ -110,7 +111,7 @@ void ReceptionService::setTransport(Transport transport)
 
 ReceptionService::Request ReceptionService::settingsRequest() const
 {
-    return {endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody()};
+    return {endpoints::Url(m_session, endpoints::kReceptionSettings), endpoints::CredentialsBody(m_session)};
 }
 
 PostResult ReceptionService::fetchSettings(const Request& request, const Transport& transport, const CancelFlag& cancel)
@@ -145,7 +146,8 @@ ReceptionSettings ReceptionService::settingsAnswered(const PostResult& answer)
 
 ReceptionService::PollRequest ReceptionService::pollRequest() const
 {
-    return {endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody(), TickCount()};
+    return {endpoints::Url(m_session, endpoints::kReceptionSettings), endpoints::CredentialsBody(m_session),
+            TickCount()};
 }
 
 WaitingStatus ReceptionService::pollAnswered(const PollRequest& request, const PostResult& result)
@@ -185,8 +187,8 @@ std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(con
         health::CountOrder(Counted(OrderState::NotSent));
         return std::nullopt;
     }
-    return OrderRequest{endpoints::Url(endpoints::kOrder),
-                        endpoints::OrderBody(values.phone, values.where, values.pay, values.taxi, EscapeField(xml))};
+    return OrderRequest{endpoints::Url(m_session, endpoints::kOrder),
+                        endpoints::OrderBody(m_session, values.phone, values.where, values.pay, values.taxi, EscapeField(xml))};
 }
 
 PostResult ReceptionService::sendOrder(const OrderRequest& request, const Transport& transport,

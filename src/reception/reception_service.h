@@ -34,7 +34,9 @@ class ReceptionService {
 public:
     using Transport = endpoints::Poster;
 
-    ReceptionService();
+    // Every request carries the session's address and account.
+    explicit ReceptionService(Session session);
+    const Session& session() const { return m_session; }
     // PostForm unless replaced.
     void setTransport(Transport transport);
     const Transport& transport() const { return m_transport; }
@@ -53,7 +55,7 @@ public:
     ReceptionSettings loadSettings();
 
     // pollWaitingStatus's exchange, in two halves so that the request can run off the screen's thread: the
-    // request (url and body, taken from the logged-in state on the screen's thread), then the answer's
+    // request (url and body, taken from the session on the screen's thread), then the answer's
     // traces (an answer equal to the previous poll's costs one short line) and its fields.
     struct PollRequest {
         QString url;
@@ -79,6 +81,7 @@ public:
 
 private:
     Transport m_transport;
+    Session m_session;
     QString m_lastWaitAnswer;
     std::optional<ReceptionSettings> m_lastGoodSettings;
 };

@@ -1,8 +1,8 @@
 #include "server/endpoints.h"
 
 #include "server/http_client.h"
-#include "startup/global_state.h"
 #include "startup/clock.h"
+#include "startup/global_state.h"
 #include "startup/trace_log.h"
 
 #include <QCryptographicHash>
@@ -11,19 +11,19 @@
 
 namespace sumbrel::endpoints {
 
-QString Url(const char16_t* path)
+QString Url(const Session& session, const char16_t* path)
 {
-    return gs().serviceBaseUrl + QString::fromUtf16(path);
+    return session.serviceBaseUrl + QString::fromUtf16(path);
 }
 
-QString LogoPictureUrl(const QString& shopNumber)
+QString LogoPictureUrl(const Session& session, const QString& shopNumber)
 {
-    return gs().serviceBaseUrl + QStringLiteral("/logoimag/logo") + shopNumber + QStringLiteral("_1.png");
+    return session.serviceBaseUrl + QStringLiteral("/logoimag/logo") + shopNumber + QStringLiteral("_1.png");
 }
 
-QString MenuPictureUrl(const QString& menuNumber)
+QString MenuPictureUrl(const Session& session, const QString& menuNumber)
 {
-    return gs().serviceBaseUrl + QStringLiteral("/menuimag/") + menuNumber + QStringLiteral(".png");
+    return session.serviceBaseUrl + QStringLiteral("/menuimag/") + menuNumber + QStringLiteral(".png");
 }
 
 QString FormValue(QString value)
@@ -40,34 +40,34 @@ QString LoginBody(const QString& id, const QString& password)
     return QStringLiteral("ID=") + FormValue(id) + QStringLiteral("&PassWord=") + FormValue(password);
 }
 
-QString CredentialsBody()
+QString CredentialsBody(const Session& session)
 {
-    return LoginBody(gs().loginId, gs().loginPassword);
+    return LoginBody(session.loginId, session.loginPassword);
 }
 
-QString OrderBody(const QString& phone, const QString& where, const QString& pay, const QString& taxi,
+QString OrderBody(const Session& session, const QString& phone, const QString& where, const QString& pay, const QString& taxi,
                   const QString& escapedMenu)
 {
     // The service percent-decodes the body: the customer's entries and the menu travel through
     // FormValue (the menu's "+" and "&" are already marker words) so they arrive unchanged.
-    return CredentialsBody() + QStringLiteral("&phonet=") + FormValue(phone) + QStringLiteral("&where=") + where
+    return CredentialsBody(session) + QStringLiteral("&phonet=") + FormValue(phone) + QStringLiteral("&where=") + where
         + QStringLiteral("&pay=") + pay + QStringLiteral("&taxi=") + FormValue(taxi)
         + QStringLiteral("&memo=현장접수&menu=") + FormValue(escapedMenu);
 }
 
-QString MenuPageBody(const QString& checktypes)
+QString MenuPageBody(const Session& session, const QString& checktypes)
 {
-    return CredentialsBody() + QStringLiteral("&checktypes=") + checktypes;
+    return CredentialsBody(session) + QStringLiteral("&checktypes=") + checktypes;
 }
 
-QString CatalogueBody(const QString& category)
+QString CatalogueBody(const Session& session, const QString& category)
 {
-    return CredentialsBody() + QStringLiteral("&category=") + category;
+    return CredentialsBody(session) + QStringLiteral("&category=") + category;
 }
 
-QString LogoCheckBody(long logoNumber)
+QString LogoCheckBody(const Session& session, long logoNumber)
 {
-    return CredentialsBody() + QStringLiteral("&logonum=") + QString::number(logoNumber);
+    return CredentialsBody(session) + QStringLiteral("&logonum=") + QString::number(logoNumber);
 }
 
 QString MenuPictureCheckBody(long menuNumber)

@@ -1,6 +1,7 @@
 #pragma once
 // The web service's paths and the form bodies the terminal sends to them.
 #include "server/http_client.h"
+#include "server/session.h"
 
 #include <QString>
 #include <functional>
@@ -16,10 +17,10 @@ inline constexpr auto kCategories = u"/Admin/categoryloading.php";
 inline constexpr auto kLogoCheck = u"/logoexistCheck.php";
 inline constexpr auto kMenuPictureCheck = u"/menuexistCheck.php";
 
-// serviceBaseUrl + path.
-QString Url(const char16_t* path);
-QString LogoPictureUrl(const QString& shopNumber);
-QString MenuPictureUrl(const QString& menuNumber);
+// The session's serviceBaseUrl + path.
+QString Url(const Session& session, const char16_t* path);
+QString LogoPictureUrl(const Session& session, const QString& shopNumber);
+QString MenuPictureUrl(const Session& session, const QString& menuNumber);
 
 // A value typed by a person, made safe for a form body: "%", "&" and "+" become "%25", "%26" and
 // "%2B" (the service decodes its forms, and would read "+" as a blank, "&" as the next field and
@@ -28,13 +29,13 @@ QString FormValue(QString value);
 
 // "ID=" + id + "&PassWord=" + password, the two values through FormValue.
 QString LoginBody(const QString& id, const QString& password);
-// The same with the logged-in values of the global state.
-QString CredentialsBody();
-QString OrderBody(const QString& phone, const QString& where, const QString& pay, const QString& taxi,
+// The same with the session's ID and password.
+QString CredentialsBody(const Session& session);
+QString OrderBody(const Session& session, const QString& phone, const QString& where, const QString& pay, const QString& taxi,
                   const QString& escapedMenu);
-QString MenuPageBody(const QString& checktypes);
-QString CatalogueBody(const QString& category);
-QString LogoCheckBody(long logoNumber);
+QString MenuPageBody(const Session& session, const QString& checktypes);
+QString CatalogueBody(const Session& session, const QString& category);
+QString LogoCheckBody(const Session& session, long logoNumber);
 QString MenuPictureCheckBody(long menuNumber);
 
 // One form POST: url and body in, what came back out. PostForm unless a caller (or its test)

@@ -1,5 +1,7 @@
 #pragma once
-// The one process-wide record. Plain data on purpose: screens read it, start-up and login fill it.
+// What start-up fixes once: the folders, the version, the placement of the two screens (which the
+// settings screen may change, on the screens' thread) and the deployment. The login's outcome is a
+// Session, owned by the application object.
 #include <QString>
 
 namespace sumbrel {
@@ -8,19 +10,12 @@ struct GlobalState {
     QString versionText;
     QString skinFolder;
     QString menuImageFolder;
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
     bool useDualMonitor = false;
     int LeftC = 0;
     int TopC = 0;
     int LeftO = 0;
     int TopO = 0;
-    QString loginId;
-    QString loginPassword;
-    QString shopName;
-    QString shopNumber;
     QString loginFieldSeparator = QStringLiteral("◈");
-    QString serviceBaseUrl;
 
     // Deployment: where the program lives and which host the web service is on.
     QString programFolder;

@@ -48,9 +48,6 @@ StartResult RunStartup(const StartOptions& options, const std::function<void()>&
         return StartResult::AlreadyRunning;
     }
 
-    if (options.readTwipsPerPixel)
-        options.readTwipsPerPixel(g.twipsPerPixelX, g.twipsPerPixelY);
-
     g.loginFieldSeparator = QStringLiteral("◈");
 
     g.skinFolder = programPath(QStringLiteral("skin2"));

@@ -10,8 +10,6 @@ struct StartOptions {
     QString programFolder;  // empty: the executable's folder
     QString serviceHost;  // empty: the ServiceHost key of the configuration file
     QString executableName;  // empty: the running executable's name
-    // Reads the screen's twips per pixel; absent: the 96-dpi value 15 stays.
-    std::function<void(int& x, int& y)> readTwipsPerPixel;
 };
 
 enum class StartResult { Started, AlreadyRunning };

@@ -25,7 +25,7 @@ protected:
     // The catalogue as the service serves it, fetched apart from the loader.
     QString servedCatalogue() const
     {
-        return PostText(endpoints::Url(endpoints::kCatalogue), endpoints::CatalogueBody(QStringLiteral("전체")));
+        return PostText(endpoints::Url(session, endpoints::kCatalogue), endpoints::CatalogueBody(session, QStringLiteral("전체")));
     }
 };
 
@@ -35,7 +35,7 @@ TEST_F(CatalogueDemo, LoadGivesTheShopsMenu)
     const qsizetype records = CountOf(served, u"<menubrr>");
     ASSERT_GT(records, 50);
 
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
     const MenuCatalogue& t = menuCatalogue();
     EXPECT_EQ(t.rowCount(), records);
     // The two "분류없음" items of the shop leave two empty slots at the end.
@@ -107,7 +107,7 @@ TEST_F(CatalogueDemo, LoadGivesTheShopsMenu)
 
 TEST_F(CatalogueDemo, LoadLogsRequestAndAnswerOnTheCatalogueChannel)
 {
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
     const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0],
@@ -161,9 +161,9 @@ TEST_F(CatalogueDemo, AnUnchangedAnswerIsOneShortLineAChangedOneIsTracedInFull)
 
 TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
 {
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
     const qsizetype all = menuCatalogue().rowCount();
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("라떼")));
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("라떼")));
     EXPECT_EQ(menuCatalogue().rowCount(), 8);
     EXPECT_LT(menuCatalogue().rowCount(), all);
     EXPECT_EQ(menuCatalogue().FindMenu(101L), nullptr);
@@ -178,11 +178,11 @@ TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
         {"500 page",
          [&] { shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("status"), 1, 500); }},
         {"dropped", [&] { shop->setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("close"), 3); }},
-        {"refused", [&] { gs().loginPassword = QStringLiteral("wrong"); }},
+        {"refused", [&] { session.loginPassword = QStringLiteral("wrong"); }},
     };
     for (const auto& f : failures) {
         f.fault();
-        EXPECT_TRUE(LoadMenuCatalogue(QStringLiteral("전체"))) << f.what;
+        EXPECT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체"))) << f.what;
         EXPECT_EQ(menuCatalogue().rowCount(), 8) << f.what;
     }
     EXPECT_EQ(logEntries().filter(QStringLiteral("이전 메뉴를 유지함")).size(), 3);
@@ -190,7 +190,7 @@ TEST_F(CatalogueDemo, EachLoadReplacesTheWholeTable)
 
 TEST_F(CatalogueDemo, CategoriesOfTheShop)
 {
-    ASSERT_TRUE(LoadAllCategories());
+    ASSERT_TRUE(LoadAllCategories(session));
     const CategoryTable& t = categoryTable();
     const QStringList names = {QStringLiteral("커피"),         QStringLiteral("라떼"),   QStringLiteral("티"),
                                QStringLiteral("에이드＆주스"), QStringLiteral("디저트"), QStringLiteral("베이커리"),
@@ -211,7 +211,7 @@ TEST_F(CatalogueDemo, CategoriesOfTheShop)
     EXPECT_TRUE(lines[1].contains(QStringLiteral("category[시즌 메뉴]category")));
 
     shop->setFault(QStringLiteral("/Admin/categoryloading.php"), QStringLiteral("close"), 3);
-    EXPECT_TRUE(LoadAllCategories());
+    EXPECT_TRUE(LoadAllCategories(session));
     EXPECT_EQ(categoryTable().rowCount(), names.size()) << "the last good categories stay";
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QJsonObject>
+#include <future>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
@@ -20,19 +21,16 @@ protected:
         ShopTest::SetUp();
         ASSERT_TRUE(QDir().mkpath(gs().menuImageFolder));
     }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        ShopTest::TearDown();
-    }
     QString local(const QString& name) const { return gs().menuImageFolder + u'/' + name; }
     QByteArray served(int num) const
     {
         return ReadFile(shop->dataDir() + QStringLiteral("/menuimag/") + QString::number(num) + QStringLiteral(".png"));
     }
     QByteArray servedLogo() const { return ReadFile(shop->dataDir() + QStringLiteral("/logoimag/logo12_1.png")); }
+    // What a run works from: the session, the picture folder and the catalogue of the test.
+    PictureSource source() const { return {session, gs().menuImageFolder, catalogue}; }
     // A catalogue of the given rows (no HTTP): num + category + title per row.
-    static void useCatalogue(const QList<int>& nums, int emptySlots = 0)
+    void useCatalogue(const QList<int>& nums, int emptySlots = 0)
     {
         QString answer;
         for (int n : nums)
@@ -40,20 +38,25 @@ protected:
                 + QString::number(n) + QStringLiteral("]title category[커피]category</menubrr>");
         for (int i = 0; i < emptySlots; ++i)
             answer += QStringLiteral("<menubrr>num[0]num category[분류없음]category</menubrr>");
-        menuCatalogue() = ParseMenuAnswer(answer);
+        catalogue = std::make_shared<const MenuCatalogue>(ParseMenuAnswer(answer));
     }
     QStringList generalLog() const { return logEntries(QString()); }
+
+    std::shared_ptr<const MenuCatalogue> catalogue;
 };
 
 TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
 {
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
-    const MenuCatalogue& t = menuCatalogue();
+    std::optional<MenuCatalogue> fetched = FetchMenuCatalogue(session, QStringLiteral("전체"));
+    ASSERT_TRUE(fetched);
+    catalogue = std::make_shared<const MenuCatalogue>(std::move(*fetched));
+    const MenuCatalogue& t = *catalogue;
     ASSERT_EQ(t.takenCount(), 57);
     shop->clearRequests();
 
     std::vector<std::tuple<int, int, QString>> calls;
     const DownloadSummary summary = DownloadPictures(
+        source(),
         [&](int done, int total, const QString& current) { calls.emplace_back(done, total, current); });
 
     // The four items that have no picture at the service, and none of the dropped "분류없음" items.
@@ -111,10 +114,10 @@ TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
 TEST_F(PictureDownload, ExistenceChecksSendTheirBodiesAndLookForTheWord)
 {
     shop->clearRequests();
-    EXPECT_TRUE(LogoPictureExists(12));
-    EXPECT_FALSE(LogoPictureExists(13));
-    EXPECT_TRUE(MenuPictureExists(103));
-    EXPECT_FALSE(MenuPictureExists(110));
+    EXPECT_TRUE(LogoPictureExists(session, 12));
+    EXPECT_FALSE(LogoPictureExists(session, 13));
+    EXPECT_TRUE(MenuPictureExists(session, 103));
+    EXPECT_FALSE(MenuPictureExists(session, 110));
     const QJsonArray requests = shop->requests();
     ASSERT_EQ(requests.size(), 4);
     EXPECT_EQ(requests[0].toObject().value(QStringLiteral("raw_body")).toString(),
@@ -130,11 +133,11 @@ TEST_F(PictureDownload, ExistenceChecksSendTheirBodiesAndLookForTheWord)
     // "있음" inside a longer answer counts; other texts and a failed exchange do not.
     shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("status"), 1, 200, 0,
                    QStringLiteral("<p>파일 있음 (200)</p>"));
-    EXPECT_TRUE(MenuPictureExists(110));
+    EXPECT_TRUE(MenuPictureExists(session, 110));
     shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("status"), 1, 200, 0, QStringLiteral("없 음"));
-    EXPECT_FALSE(MenuPictureExists(103));
+    EXPECT_FALSE(MenuPictureExists(session, 103));
     shop->setFault(QStringLiteral("/menuexistCheck.php"), QStringLiteral("close"), 3);
-    EXPECT_FALSE(MenuPictureExists(103));
+    EXPECT_FALSE(MenuPictureExists(session, 103));
 }
 
 TEST_F(PictureDownload, FileNameOfAUrl)
@@ -155,7 +158,7 @@ TEST_F(PictureDownload, FileNameOfAUrl)
 TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
 {
     const QByteArray old = QByteArray("old picture bytes\0\x01\x02", 20);
-    const QString url = endpoints::MenuPictureUrl(QStringLiteral("103"));
+    const QString url = endpoints::MenuPictureUrl(session, QStringLiteral("103"));
     const struct {
         const char* name;
         const char* kind;
@@ -183,13 +186,13 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
         if (f.status)
             settings.insert(QStringLiteral("status"), QString::number(f.status));
         shop->addFault(QStringLiteral("/menuimag/103.png"), QString::fromLatin1(f.kind), settings);
-        EXPECT_FALSE(DownloadPicture(url, false)) << f.name;
+        EXPECT_FALSE(DownloadPicture(url, gs().menuImageFolder, false)) << f.name;
         EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old) << f.name;
         EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files), QStringList{QStringLiteral("103.png")}) << f.name;
     }
     // A refused picture that was not there before is not created either.
     shop->setFault(QStringLiteral("/menuimag/104.png"), QStringLiteral("status"), 1, 404);
-    EXPECT_FALSE(DownloadPicture(endpoints::MenuPictureUrl(QStringLiteral("104")), false));
+    EXPECT_FALSE(DownloadPicture(endpoints::MenuPictureUrl(session, QStringLiteral("104")), gs().menuImageFolder, false));
     EXPECT_FALSE(QFile::exists(local(QStringLiteral("104.png"))));
     // The failure is traced under the procedure's name.
     bool traced = false;
@@ -198,7 +201,7 @@ TEST_F(PictureDownload, RefusedOrCutDownloadLeavesTheOldPicture)
     EXPECT_TRUE(traced);
 
     // Without a fault the same call replaces it with the service's picture.
-    EXPECT_TRUE(DownloadPicture(url, false));
+    EXPECT_TRUE(DownloadPicture(url, gs().menuImageFolder, false));
     EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
 }
 
@@ -266,7 +269,7 @@ TEST_F(PictureDownload, RunLogsFailureAndKeepsPicturesOnRefusal)
     shop->setFault(QStringLiteral("/logoimag/logo12_1.png"), QStringLiteral("close"), 1);
     shop->setFault(QStringLiteral("/menuimag/105.png"), QStringLiteral("close"), 1);
 
-    const DownloadSummary summary = DownloadPictures();
+    const DownloadSummary summary = DownloadPictures(source());
     EXPECT_EQ(summary.failed, 3);
     EXPECT_EQ(summary.stored, 1);
     EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), old103);
@@ -290,11 +293,11 @@ TEST_F(PictureDownload, RunLogsFailureAndKeepsPicturesOnRefusal)
 TEST_F(PictureDownload, MissingLogoAndPicturesAreLoggedAsAbsent)
 {
     useCatalogue({103}, 2);
-    ASSERT_EQ(menuCatalogue().rowCount(), 3);
+    ASSERT_EQ(catalogue->rowCount(), 3);
     shop->deleteLogo();
     shop->deletePicture(103);
     shop->clearRequests();
-    const DownloadSummary summary = DownloadPictures();
+    const DownloadSummary summary = DownloadPictures(source());
     EXPECT_EQ(summary.absent, 2);
     EXPECT_EQ(summary.stored + summary.failed, 0);
     const QStringList log = generalLog();
@@ -306,12 +309,12 @@ TEST_F(PictureDownload, MissingLogoAndPicturesAreLoggedAsAbsent)
 
 TEST_F(PictureDownload, ANumberThatIsNotDigitsNamesNoUrlAndNoFile)
 {
-    menuCatalogue() = ParseMenuAnswer(
+    catalogue = std::make_shared<const MenuCatalogue>(ParseMenuAnswer(
         QStringLiteral("<menubrr>num[../../escape]num title[x]title category[커피]category</menubrr>"
-                       "<menubrr>num[103]num title[y]title category[커피]category</menubrr>"));
-    gs().shopNumber = QStringLiteral("12/../..");
+                       "<menubrr>num[103]num title[y]title category[커피]category</menubrr>")));
+    session.shopNumber = QStringLiteral("12/../..");
     shop->clearRequests();
-    const DownloadSummary summary = DownloadPictures();
+    const DownloadSummary summary = DownloadPictures(source());
     EXPECT_EQ(summary.failed, 2);
     EXPECT_EQ(summary.stored, 1);
     QStringList paths;
@@ -325,14 +328,30 @@ TEST_F(PictureDownload, ANumberThatIsNotDigitsNamesNoUrlAndNoFile)
 TEST_F(PictureDownload, SmallerPictureOverALargerFileLeavesExactlyTheNewBytes)
 {
     WriteFile(local(QStringLiteral("103.png")), QByteArray(served(103).size() * 3 + 1000, 'x'));
-    ASSERT_TRUE(DownloadPicture(endpoints::MenuPictureUrl(QStringLiteral("103")), false));
+    ASSERT_TRUE(DownloadPicture(endpoints::MenuPictureUrl(session, QStringLiteral("103")), gs().menuImageFolder, false));
     EXPECT_EQ(ReadFile(local(QStringLiteral("103.png"))), served(103));
     // The logo goes to logo.png whatever the URL's file name is.
-    ASSERT_TRUE(DownloadPicture(endpoints::LogoPictureUrl(QStringLiteral("12")), true));
+    ASSERT_TRUE(DownloadPicture(endpoints::LogoPictureUrl(session, QStringLiteral("12")), gs().menuImageFolder, true));
     EXPECT_EQ(ReadFile(local(QStringLiteral("logo.png"))), servedLogo());
     EXPECT_FALSE(QFile::exists(local(QStringLiteral("logo12_1.png"))));
     // No leftovers of the temporary files.
     EXPECT_EQ(QDir(gs().menuImageFolder).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(PictureDownload, ARunOnAThreadOfItsOwnKeepsToItsCopiesWhileTheScreensChangeTheirs)
+{
+    useCatalogue({103, 104});
+    auto run = std::async(std::launch::async, [from = source()] { return DownloadPictures(from); });
+    // Meanwhile a reload replaces the catalogue and the session is another: the run asked with neither.
+    useCatalogue({105});
+    menuCatalogue() = *catalogue;
+    session.serviceBaseUrl = QStringLiteral("http://127.0.0.1:1");
+    const DownloadSummary summary = run.get();
+    menuCatalogue().clear();
+    EXPECT_EQ(summary.stored, 3) << "the logo, 103 and 104";
+    EXPECT_EQ(summary.failed, 0);
+    EXPECT_EQ(ReadFile(local(QStringLiteral("104.png"))), served(104));
+    EXPECT_FALSE(QFile::exists(local(QStringLiteral("105.png"))));
 }
 
 }  // namespace

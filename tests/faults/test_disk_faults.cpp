@@ -73,15 +73,16 @@ protected:
 TEST_F(DiskFaults, PicturesThatCannotBeStoredLeaveTheOldOnesAndAreCounted)
 {
     const QString picture = gs().menuImageFolder + QStringLiteral("/101.png");
-    menuCatalogue() = ParseMenuAnswer(
-        QStringLiteral("<menubrr>num[101]num title[에스프레소]title category[커피]category</menubrr>"));
+    const PictureSource source{session, gs().menuImageFolder,
+                               std::make_shared<const MenuCatalogue>(ParseMenuAnswer(QStringLiteral(
+                                   "<menubrr>num[101]num title[에스프레소]title category[커피]category</menubrr>")))};
     for (const Disk& disk : disks(gs().menuImageFolder)) {
         SCOPED_TRACE(disk.name);
         Write(picture, "the old picture");
         QFile::remove(gs().menuImageFolder + QStringLiteral("/logo.png"));
         expectThePlayedDisk(disk);
         refuse(disk);
-        const DownloadSummary summary = DownloadPictures();
+        const DownloadSummary summary = DownloadPictures(source);
         refuseNothing();
         EXPECT_EQ(summary.failed, 2) << "the logo and the picture, both told on the settings screen";
         EXPECT_EQ(summary.stored, 0);

@@ -107,7 +107,7 @@ protected:
     {
         SumbrelTest::SetUp();
         shop = std::make_unique<DemoShop>(QStringList{QStringLiteral("--repeat-window"), QStringLiteral("0")});
-        LogInTo(*shop);
+        session = LogInTo(*shop);
         const TestCertificate certificate = MakeCertificate(folder.path());
         ASSERT_TRUE(certificate.error.isEmpty()) << certificate.error.toStdString();
         tlsShop = std::make_unique<DemoShop>(QStringList{QStringLiteral("--tls"), certificate.cert, certificate.key});
@@ -124,24 +124,25 @@ protected:
         SumbrelTest::TearDown();
     }
 
-    // Puts the fault in place for the paths; runs the cell; takes it away again. The cell's call is
-    // timed: no call may hold its caller beyond the call's limit.
+    // Puts the fault in place for the paths; runs the cell with the session it is to ask with (one
+    // whose address is the dead end, for the faults of the way there); takes it away again. The
+    // cell's call is timed: no call may hold its caller beyond the call's limit.
     void cell(const char* family, const ShopFault& f, const QStringList& paths, const QString& body,
-              const std::function<QString()> run)
+              const std::function<QString(const Session& at)> run)
     {
         SCOPED_TRACE(std::string(family) + " / " + f.name);
-        const QString base = gs().serviceBaseUrl;
+        Session at = session;
         std::unique_ptr<FullBacklog> blackHole;
         switch (f.kind) {
         case F::Refused:
-            gs().serviceBaseUrl = QStringLiteral("http://127.0.0.1:") + QString::number(closedPort());
+            at.serviceBaseUrl = QStringLiteral("http://127.0.0.1:") + QString::number(closedPort());
             break;
         case F::BlackHole:
             blackHole = std::make_unique<FullBacklog>();
-            gs().serviceBaseUrl = QStringLiteral("http://127.0.0.1:") + QString::number(blackHole->port);
+            at.serviceBaseUrl = QStringLiteral("http://127.0.0.1:") + QString::number(blackHole->port);
             break;
         case F::Untrusted:
-            gs().serviceBaseUrl = QStringLiteral("https://") + tlsShop->host();
+            at.serviceBaseUrl = QStringLiteral("https://") + tlsShop->host();
             break;
         default:
             // No kind: the caller has set the shop's answer up itself.
@@ -155,10 +156,9 @@ protected:
         }
         const double peakBefore = PeakMb();
         const uint32_t t0 = RealTickCount();
-        const QString outcome = run();
+        const QString outcome = run(at);
         const int ms = int(RealTickCount() - t0);
         shop->clearFaults();
-        gs().serviceBaseUrl = base;
         // A call per step of the family: each within its limit.
         EXPECT_LE(ms, calls * (kLimits.callMs + kSlackMs)) << ms << " ms for " << calls << " calls";
         EXPECT_LT(PeakMb() - peakBefore, kPeakSlackMb) << "memory bounded";
@@ -167,6 +167,11 @@ protected:
                          .arg(QString::fromLatin1(f.name), -28)
                          .arg(outcome)
                          .arg(ms));
+    }
+    // A picture download of the catalogue as it stands, asking with the session.
+    static PictureSource pictures(const Session& at)
+    {
+        return {at, gs().menuImageFolder, std::make_shared<const MenuCatalogue>(menuCatalogue())};
     }
     void printTable() const
     {
@@ -183,6 +188,7 @@ protected:
 
     std::unique_ptr<DemoShop> shop;
     std::unique_ptr<DemoShop> tlsShop;
+    Session session;
     int calls = 1;
     QStringList table;
 };
@@ -213,7 +219,6 @@ QString OutcomeName(OrderState o)
 
 TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
 {
-    ReceptionService service;
     order::Order cart;
     cart.add({QString(), QStringLiteral("아메리카노"), order::Money::Won(3000), 1, {}});
     int phone = 1000;
@@ -223,8 +228,8 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
         const QString number = QStringLiteral("0101234") + QString::number(++phone);
         shop->clearRequests();
         OrderState outcome = OrderState::NotSent;
-        cell("order", f, {kOrderPath}, QString(), [&] {
-            outcome = service.submit({number, QStringLiteral("포장"), QStringLiteral("1"), {}}, cart);
+        cell("order", f, {kOrderPath}, QString(), [&](const Session& at) {
+            outcome = ReceptionService(at).submit({number, QStringLiteral("포장"), QStringLiteral("1"), {}}, cart);
             return OutcomeName(outcome);
         });
         // The shop may still be handling a request that the terminal gave up on.
@@ -249,9 +254,8 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
         EXPECT_EQ(outcome == OrderState::Accepted, answeredWithSuccess) << f.name;
     }
     // What a customer's Korean becomes after the proxy's latin-1 page: the shop reads it whole.
-    EXPECT_EQ(
-        service.submit({QStringLiteral("01099998888"), QStringLiteral("매장식사"), QStringLiteral("0"), {}}, cart),
-        OrderState::Accepted);
+    EXPECT_EQ(ReceptionService(session).submit({QStringLiteral("01099998888"), QStringLiteral("매장식사"), QStringLiteral("0"), {}}, cart),
+              OrderState::Accepted);
     const QJsonObject last = shop->orders().last().toObject();
     EXPECT_EQ(last[QStringLiteral("where")].toString(), QStringLiteral("매장식사"));
     EXPECT_EQ(last[QStringLiteral("memo")].toString(), QStringLiteral("현장접수"));
@@ -260,7 +264,7 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
 
 TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
 {
-    ReceptionService service;
+    ReceptionService service(session);
     shop->setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
                        {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
@@ -275,9 +279,15 @@ TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
                                 QStringLiteral("count[") + kMarkup + QStringLiteral("]count time[5분]time TOWhereYN[Y")
                                     + kMarkup + QStringLiteral("]TOWhereYN TakeOutCarYN[Y]TakeOutCarYN")}});
         }
-        cell("settings and poll", f, {kSettingsPath}, QString(), [&] {
-            loaded = service.loadSettings();
-            const WaitingStatus polled = service.poll();
+        // The screen's halves, the requests sent where the cell says: the last good settings are the
+        // service's own.
+        cell("settings and poll", f, {kSettingsPath}, QString(), [&](const Session& at) {
+            ReceptionService::Request settings = service.settingsRequest();
+            settings.url = endpoints::Url(at, endpoints::kReceptionSettings);
+            loaded = service.settingsAnswered(ReceptionService::fetchSettings(settings, PostForm));
+            ReceptionService::PollRequest poll = service.pollRequest();
+            poll.url = settings.url;
+            const WaitingStatus polled = service.pollAnswered(poll, PostForm(poll.url, poll.body, {}));
             return QStringLiteral("settings TOWhereYN \"%1\", poll count \"%2\"")
                 .arg(loaded.TOWhereYN, polled.teams.value_or(QStringLiteral("-")));
         });
@@ -305,8 +315,7 @@ TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
 
 TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
 {
-    menu::MenuPageService service;
-    ASSERT_TRUE(service.load(QString()).menu);
+    ASSERT_TRUE(menu::MenuPageService(session).load(QString()).menu);
     const MenuCatalogue catalogue = menuCatalogue();
     const std::vector<menu::TileEntry> tiles = menu::TileMenuTable();
     calls = 3;
@@ -316,8 +325,8 @@ TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
         if (f.kind == F::Markup)
             continue;  // below, on the menu page's answer alone
         menu::MenuLoad load;
-        cell("menu load", f, paths, QString(), [&] {
-            load = service.load(QString());
+        cell("menu load", f, paths, QString(), [&](const Session& at) {
+            load = menu::MenuPageService(at).load(QString());
             return QStringLiteral("menu %1, categories %2")
                 .arg(load.menu ? QStringLiteral("replaced") : QStringLiteral("kept"),
                      load.categories ? QStringLiteral("replaced") : QStringLiteral("kept"));
@@ -328,13 +337,12 @@ TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
         EXPECT_TRUE(menu::TileMenuTable() == tiles);
     }
     // A page whose names carry markup is the shop's own page: taken, its names kept as text.
-    const QString page
-        = QStringLiteral("<menubrr><mainmenuname>") + kMarkup + QStringLiteral("</mainmenuname><submenuname>") + kMarkup
-        + QStringLiteral(
-              " !!!!1000@@@@ !1!!!x@1@@@ !2!!!101@2@@@ !3!!!@3@@@ !5!!!@5@@@ !4!!!@4@@@</submenuname></menubrr>");
-    cell("menu load", kFaults[int(F::Markup)], {QStringLiteral("/shop/menuloading3.php")}, page, [&] {
-        return service.load(QString()).menu ? QStringLiteral("menu replaced, names as text")
-                                            : QStringLiteral("menu kept");
+    const QString page = QStringLiteral("<menubrr><mainmenuname>") + kMarkup
+        + QStringLiteral("</mainmenuname><submenuname>") + kMarkup
+        + QStringLiteral(" !!!!1000@@@@ !1!!!x@1@@@ !2!!!101@2@@@ !3!!!@3@@@ !5!!!@5@@@ !4!!!@4@@@</submenuname></menubrr>");
+    cell("menu load", kFaults[int(F::Markup)], {QStringLiteral("/shop/menuloading3.php")}, page, [&](const Session& at) {
+        return menu::MenuPageService(at).load(QString()).menu ? QStringLiteral("menu replaced, names as text")
+                                             : QStringLiteral("menu kept");
     });
     ASSERT_EQ(menu::TileMenuTable().size(), 1u);
     EXPECT_EQ(menu::TileMenuTable()[0].col[menu::kTileName], kMarkup);
@@ -360,12 +368,9 @@ TEST_F(FaultMatrix, NoPictureIsReplacedByABadOne)
         old.close();
         DownloadSummary summary;
         const QString body = f.kind == F::Markup ? QStringLiteral("<html><img src=\"/dev/zero\"></html>") : QString();
-        cell("pictures", f, paths, body, [&] {
-            summary = DownloadPictures();
-            return QStringLiteral("stored %1, failed %2, absent %3")
-                .arg(summary.stored)
-                .arg(summary.failed)
-                .arg(summary.absent);
+        cell("pictures", f, paths, body, [&](const Session& at) {
+            summary = DownloadPictures(pictures(at));
+            return QStringLiteral("stored %1, failed %2, absent %3").arg(summary.stored).arg(summary.failed).arg(summary.absent);
         });
         QFile kept(file);
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
@@ -375,7 +380,7 @@ TEST_F(FaultMatrix, NoPictureIsReplacedByABadOne)
             << "the logo, fetched as always";
     }
     // Once the service answers as it should, its picture takes the place.
-    EXPECT_EQ(DownloadPictures().stored, 2);
+    EXPECT_EQ(DownloadPictures(pictures(session)).stored, 2);
     QFile replaced(file);
     ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
     EXPECT_EQ(replaced.readAll(), good);
@@ -410,7 +415,7 @@ TEST_F(FaultMatrix, ALoginThatCannotReachTheShopIsNeverCountedAsARefusal)
             : QString();
         LoginOutcome outcome = LoginOutcome::Failed;
         // The login asks serviceHost itself: the dead ends above stand in its place.
-        cell("login", f, {QStringLiteral("/program/logins.php")}, body, [&] {
+        cell("login", f, {QStringLiteral("/program/logins.php")}, body, [&](const Session&) {
             outcome = model.Login(id, password, false, false);
             static const char* names[] = {"success", "refused (counted)", "third refusal", "unreachable (not counted)",
                                           "untrusted certificate (not counted)"};
@@ -420,7 +425,7 @@ TEST_F(FaultMatrix, ALoginThatCannotReachTheShopIsNeverCountedAsARefusal)
         switch (f.kind) {
         case F::Markup:
             EXPECT_EQ(outcome, LoginOutcome::Success);
-            EXPECT_EQ(gs().shopName, kMarkup) << "the shop's name is kept as text";
+            EXPECT_EQ(model.session().shopName, kMarkup) << "the shop's name is kept as text";
             break;
         case F::Untrusted:
             EXPECT_EQ(outcome, LoginOutcome::Untrusted);

@@ -1,5 +1,5 @@
 #pragma once
-// ShopTest as before the login: the shop's host is known, nothing the login sets is there yet.
+// ShopTest as before the login: the shop's host is known, no session yet.
 // The catalogue a test loads is dropped after it.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
@@ -13,12 +13,7 @@ protected:
     void SetUp() override
     {
         ShopTest::SetUp();
-        GlobalState& g = gs();
-        g.serviceBaseUrl.clear();
-        g.loginId.clear();
-        g.loginPassword.clear();
-        g.shopNumber.clear();
-        g.shopName.clear();
+        session = Session{};
     }
     void TearDown() override
     {

@@ -37,7 +37,10 @@ protected:
         LoginTest::SetUp();
         WriteStoredLogin(QString::fromUtf16(kDefaultStoredLogin));
         screen = std::make_unique<LoginScreen>();
-        QObject::connect(screen.get(), &LoginScreen::loggedIn, [this] { calls << QStringLiteral("reception"); });
+        QObject::connect(screen.get(), &LoginScreen::loggedIn, [this](const Session& reported) {
+            calls << QStringLiteral("reception");
+            session = reported;
+        });
         screen->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return screen->firstActivationDone(); }, 5000));
         QCoreApplication::processEvents();
@@ -64,8 +67,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return calls.contains(QStringLiteral("reception")); }, 10000))
             << calls.join(u' ').toStdString();
         EXPECT_TRUE(dialogs->messages.isEmpty());
-        EXPECT_EQ(gs().loginId, QStringLiteral("demo"));
-        EXPECT_EQ(gs().loginPassword, kPassword);
+        EXPECT_EQ(session.loginId, QStringLiteral("demo"));
+        EXPECT_EQ(session.loginPassword, kPassword);
         EXPECT_EQ(loginRequests(), 1);
     }
 

@@ -121,11 +121,12 @@ protected:
     // The whole run after a login: the two loads and an order, as the reception submits it.
     QString loadAndOrder(const QString& menuText)
     {
-        LoadAllCategories();
-        LoadMenuCatalogue(QStringLiteral("전체"));
-        const QString body = endpoints::OrderBody(QStringLiteral("01012345678"), QStringLiteral("포장"),
+        const Session& session = model.session();
+        LoadAllCategories(session);
+        LoadMenuCatalogue(session, QStringLiteral("전체"));
+        const QString body = endpoints::OrderBody(session, QStringLiteral("01012345678"), QStringLiteral("포장"),
                                                   QStringLiteral("0"), QString(), EscapeField(menuText));
-        return PostText(endpoints::Url(endpoints::kOrder), body);
+        return PostText(endpoints::Url(session, endpoints::kOrder), body);
     }
     // The https hosts the configuration file remembers.
     static QString httpsHosts()
@@ -138,7 +139,7 @@ protected:
 TEST_F(LoginModelTest, ServiceOnlyOverHttpIsReachedOnTheSecondAddress)
 {
     ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop->host());
+    EXPECT_EQ(model.session().serviceBaseUrl, QStringLiteral("http://") + shop->host());
     const QString http = logText(QStringLiteral("_WinHttp"));
     const QString first = QStringLiteral("logins() ... https://") + shop->host()
         + QStringLiteral("/program/logins.php?ID=demo&PassWord=");
@@ -157,7 +158,7 @@ TEST_F(LoginModelTest, PlainHttpShopThatClosesTlsHandshakesLogsInOverHttp)
     useShop({QStringLiteral("--tls-close")});
     ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success)
         << logText(QStringLiteral("_WinHttp")).toStdString();
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + shop->host());
+    EXPECT_EQ(model.session().serviceBaseUrl, QStringLiteral("http://") + shop->host());
     EXPECT_EQ(shop->closedHandshakes(), 3);
     EXPECT_EQ(loginRequests(), 1);
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
@@ -172,12 +173,11 @@ TEST_F(LoginModelTest, AnswerIsLoggedWithSingleBreaksAndFieldsMayBeMissing)
     // "성공" inside a longer message, doubled breaks, no shop number or name.
     shop->setFault(QStringLiteral("/program/logins.php"), QStringLiteral("garbage"), 0, 0, 0,
                    QStringLiteral("\n\n\n로그인성공입니다\r\r\r\n\n끝"));
-    gs().shopNumber = QStringLiteral("99");
     ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success);
     EXPECT_TRUE(logText(QStringLiteral("_WinHttp"))
                     .contains(QStringLiteral("logins() ... ResponseStr:\r\n\n로그인성공입니다\r\n끝")));
-    EXPECT_TRUE(gs().shopNumber.isEmpty());
-    EXPECT_TRUE(gs().shopName.isEmpty());
+    EXPECT_TRUE(model.session().shopNumber.isEmpty());
+    EXPECT_TRUE(model.session().shopName.isEmpty());
 }
 
 TEST_F(LoginModelTest, ThirdFailureEndsTwoFailuresThenSuccessDoNot)
@@ -199,14 +199,13 @@ TEST_F(LoginModelTest, ThirdFailureEndsTwoFailuresThenSuccessDoNot)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         LoginModel fresh;
-        gs().loginId.clear();
         QList<O> got;
         for (const QString& pw : c.passwords)
             got << fresh.Login(kId, pw, true, false);
         EXPECT_EQ(got, c.outcomes);
         // Only a success keeps anything: the values and the stored options.
         const bool succeeded = got.last() == O::Success;
-        EXPECT_EQ(gs().loginId, succeeded ? kId : QString());
+        EXPECT_EQ(fresh.session().loginId, succeeded ? kId : QString());
         EXPECT_EQ(ReadStoredLogin(), succeeded ? QStringLiteral("True◈False◈demo◈demo1234") : QString());
         EXPECT_EQ(fresh.failures(), int(c.passwords.size()) - (succeeded ? 1 : 0));
         WriteStoredLogin(QString());
@@ -220,14 +219,14 @@ TEST_F(LoginModelTest, PasswordWithFormCharactersLogsIn)
     const QString password = QStringLiteral("a+b&c%41 1");
     useShop({QStringLiteral("--password"), password});
     ASSERT_EQ(model.Login(kId, password, false, false), LoginOutcome::Success) << model.lastAnswer().toStdString();
-    EXPECT_EQ(gs().loginPassword, password);
+    EXPECT_EQ(model.session().loginPassword, password);
     const QJsonObject request = shop->requests().last().toObject();
     EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(),
               QStringLiteral("ID=demo&PassWord=a%2Bb%26c%2541 1"));
     EXPECT_EQ(request.value(QStringLiteral("fields")).toObject().value(QStringLiteral("PassWord")).toString(),
               password);
     // Every later body carries it the same way.
-    LoadMenuCatalogue(QStringLiteral("전체"));
+    LoadMenuCatalogue(model.session(), QStringLiteral("전체"));
     EXPECT_GT(menuCatalogue().rowCount(), 50);
 }
 
@@ -235,7 +234,7 @@ TEST_F(LoginModelTest, ShopInEucKrLogsInLoadsTheCatalogueAndTakesAnOrder)
 {
     useShop({QStringLiteral("--charset"), QStringLiteral("EUC-KR")});
     ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success) << model.lastAnswer().toStdString();
-    EXPECT_EQ(gs().shopName, QStringLiteral("오르빅 커피 본점"));
+    EXPECT_EQ(model.session().shopName, QStringLiteral("오르빅 커피 본점"));
     EXPECT_EQ(formCharset(), QByteArray("EUC-KR"));
 
     const QString menuText = QStringLiteral("<menuliner><mnuname>아이스티 + 샷</mnuname><mnucount>2</mnucount>"
@@ -266,7 +265,7 @@ TEST_F(LoginModelTest, ShopOnHttpsIsUsedForTheWholeRun)
     setCaFile(certificate.cert);
     ASSERT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Success)
         << logText(QStringLiteral("_WinHttp")).toStdString();
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("https://") + shop->host());
+    EXPECT_EQ(model.session().serviceBaseUrl, QStringLiteral("https://") + shop->host());
     EXPECT_TRUE(loadAndOrder(QStringLiteral("<menuliner>커피</menuliner>")).contains(QStringLiteral("성공")));
     const QJsonArray requests = shop->requests();
     ASSERT_EQ(requests.size(), 4);  // login, categories, catalogue, order
@@ -288,7 +287,7 @@ TEST_F(LoginModelTest, ShopWithAnUntrustedCertificateIsNeverAskedOverHttp)
     // The ID and password must not go out in clear because a certificate is not trusted.
     EXPECT_EQ(model.Login(kId, kPassword, false, false), LoginOutcome::Untrusted);
     EXPECT_EQ(model.failures(), 0);
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("https://") + shop->host());
+    EXPECT_EQ(model.session().serviceBaseUrl, QStringLiteral("https://") + shop->host());
     EXPECT_TRUE(shop->requests().isEmpty());
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
     EXPECT_EQ(log.filter(QStringLiteral(", Eno:=60]")).size(), 3) << log.join(u'|').toStdString();
@@ -314,7 +313,7 @@ TEST_F(LoginModelTest, HostThatLoggedInOverHttpsIsNeverAskedOverHttpAgain)
     LoginModel later;
     EXPECT_EQ(later.Login(kId, kPassword, false, false), LoginOutcome::Unreachable);
     EXPECT_EQ(later.failures(), 0);
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("https://") + shop->host());
+    EXPECT_EQ(later.session().serviceBaseUrl, QStringLiteral("https://") + shop->host());
     EXPECT_EQ(shop->closedHandshakes(), 3);
     EXPECT_EQ(loginRequests(), 1) << "only the first login, over https";
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
@@ -324,7 +323,7 @@ TEST_F(LoginModelTest, HostThatLoggedInOverHttpsIsNeverAskedOverHttpAgain)
     // Another host name is another service: the same shop under it still logs in over http.
     gs().serviceHost = QStringLiteral("localhost:") + QString::number(shop->port());
     EXPECT_EQ(later.Login(kId, kPassword, false, false), LoginOutcome::Success);
-    EXPECT_EQ(gs().serviceBaseUrl, QStringLiteral("http://") + gs().serviceHost);
+    EXPECT_EQ(later.session().serviceBaseUrl, QStringLiteral("http://") + gs().serviceHost);
     EXPECT_EQ(httpsHosts(), shop->host());
 }
 

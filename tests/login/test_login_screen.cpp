@@ -62,7 +62,10 @@ protected:
     void make()
     {
         screen = std::make_unique<LoginScreen>();
-        QObject::connect(screen.get(), &LoginScreen::loggedIn, [this] { calls << QStringLiteral("reception"); });
+        QObject::connect(screen.get(), &LoginScreen::loggedIn, [this](const Session& reported) {
+            calls << QStringLiteral("reception");
+            session = reported;
+        });
         QObject::connect(screen.get(), &LoginScreen::endRequested, [this] { calls << QStringLiteral("end"); });
     }
     // Until the login and the loads after it have ended (real exchanges with the demo shop).
@@ -112,10 +115,10 @@ TEST_F(LoginScreenTest, RememberedAutomaticLoginOpensTheReceptionWithoutInput)
     EXPECT_FALSE(box("ID")->isEnabled());
     EXPECT_FALSE(box("PW")->isEnabled());
     EXPECT_FALSE(screen->isVisible()) << "closed after opening the reception screen";
-    EXPECT_EQ(gs().shopNumber, QStringLiteral("12"));
-    EXPECT_EQ(gs().shopName, QStringLiteral("오르빅 커피 본점"));
-    EXPECT_EQ(gs().loginId, QStringLiteral("demo"));
-    EXPECT_EQ(gs().loginPassword, QStringLiteral("demo1234"));
+    EXPECT_EQ(session.shopNumber, QStringLiteral("12"));
+    EXPECT_EQ(session.shopName, QStringLiteral("오르빅 커피 본점"));
+    EXPECT_EQ(session.loginId, QStringLiteral("demo"));
+    EXPECT_EQ(session.loginPassword, QStringLiteral("demo1234"));
     EXPECT_EQ(ReadStoredLogin(), QStringLiteral("True◈True◈demo◈demo1234"));
     EXPECT_TRUE(logEntries().contains(QStringLiteral("  [frmLogin→Form_Activate] Enter")));
     // A later activation does nothing but say so.
@@ -201,7 +204,7 @@ TEST_F(LoginScreenTest, ThirdFailureEndsTheProgramTwoFailuresDoNot)
             EXPECT_EQ(dialogs->messages[1].icon, MessageIcon::None);
             EXPECT_EQ(dialogs->messages[2].icon, MessageIcon::Critical);
             EXPECT_EQ(calls, QStringList{QStringLiteral("end")});
-            EXPECT_TRUE(gs().loginId.isEmpty()) << "nothing of a failed login is kept";
+            EXPECT_TRUE(session.loginId.isEmpty()) << "nothing of a failed login is kept";
         }
     }
 }
@@ -388,8 +391,8 @@ TEST_F(LoginScreenTest, AStalledLoginLeavesTheScreenAnsweringWithTheWaitPictureU
         EXPECT_EQ(dialogs->texts(), c.told);
         EXPECT_EQ(loginRequests(), 1);
         // The login as typed at the click.
-        EXPECT_EQ(gs().loginId, c.reported.isEmpty() ? QString() : QStringLiteral("demo"));
-        gs().loginId.clear();
+        EXPECT_EQ(session.loginId, c.reported.isEmpty() ? QString() : QStringLiteral("demo"));
+        session = Session{};
     }
 }
 

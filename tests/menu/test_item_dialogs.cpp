@@ -50,8 +50,7 @@ protected:
     void loadFromShop()
     {
         shop = std::make_unique<DemoShop>();
-        sumbrel::testing::LogInTo(*shop);
-        ASSERT_TRUE(LoadMenuCatalogue(u"전체"_s));
+        ASSERT_TRUE(LoadMenuCatalogue(sumbrel::testing::ShopSession(*shop), u"전체"_s));
         ASSERT_GT(menuCatalogue().takenCount(), 40);
     }
     // One hand-made row: name, price, group texts.

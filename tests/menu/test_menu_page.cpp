@@ -77,10 +77,9 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        LogInTo(shop);
+        session = LogInTo(shop);
         CopyShopPictures(shop);
-        PictureCache::shared().clear();
-        page = std::make_unique<ScriptedPage>();
+        page = std::make_unique<ScriptedPage>(session);
         page->dialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
             touches.append(touch);
             shadowShown = Backdrop(*page)->isVisible();
@@ -120,6 +119,7 @@ protected:
     }
 
     DemoShop shop;
+    Session session;
     cart::OrderCart order;  // the reception screen's cart, as it hands it over
     std::unique_ptr<ScriptedPage> page;
     QList<TileTouch> touches;
@@ -185,8 +185,8 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
 
     // Paging decodes no picture on the screen's thread: the next page's were decoded ahead while
     // this one showed. A double tap moves two pages.
-    ASSERT_TRUE(QTest::qWaitFor([] { return !PictureCache::shared().prefetching(); }, 10000));
-    const int decoded = PictureCache::shared().decodeCount();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->pictures().prefetching(); }, 10000));
+    const int decoded = page->pictures().decodeCount();
     CommandKey(*page, 3)->touch();
     EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("2/2"));
     EXPECT_EQ(PageImage(*page)->y(), 472);
@@ -196,7 +196,7 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     EXPECT_EQ(TileName(*page, 0)->text(), QStringLiteral("에스프레소"));
     CommandKey(*page, 3)->doubleTouch();
     EXPECT_EQ(PageCounterLabel(*page)->text(), QStringLiteral("1/2"));
-    EXPECT_EQ(PictureCache::shared().decodeCount(), decoded);
+    EXPECT_EQ(page->pictures().decodeCount(), decoded);
 
     // Another tab; an activation without the flag only traces.
     CategoryTab(*page, 1)->touch();

@@ -24,6 +24,7 @@ namespace {
 // Every item dialog adds one line of tea at once.
 class TeaPage : public MenuPage {
 public:
+    using MenuPage::MenuPage;
     QList<TileTouch> touches;
 
 protected:
@@ -41,7 +42,7 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        LogInTo(shop);
+        session = LogInTo(shop);
         CopyShopPictures(shop);
     }
     void TearDown() override
@@ -53,7 +54,7 @@ protected:
     // Built under the modes in force, as the opener builds it after a change of look.
     void open()
     {
-        page = std::make_unique<TeaPage>();
+        page = std::make_unique<TeaPage>(session);
         QObject::connect(page.get(), &MenuPage::closed,
                          [this](cart::OrderCart result, MenuPageEnd) { order = result; });
         page->open(order);
@@ -62,6 +63,7 @@ protected:
     }
 
     DemoShop shop;
+    Session session;
     cart::OrderCart order;
     std::unique_ptr<TeaPage> page;
 };

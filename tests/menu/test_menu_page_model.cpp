@@ -246,9 +246,9 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
 {
     // 41 items in two categories: 21 and 20.
     DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
-    LogInTo(shop);
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
-    ASSERT_TRUE(ReadMenuPageAnswer(PostMenuPageRequest(QString()).text));
+    const Session session = ShopSession(shop);
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
+    ASSERT_TRUE(ReadMenuPageAnswer(PostMenuPageRequest(session, QString()).text));
     EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
     EXPECT_EQ(TileMenuTable().size(), 41u);
     model.load();
@@ -264,8 +264,7 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
 TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
 {
     DemoShop shop;
-    LogInTo(shop);
-    MenuPageService service;
+    MenuPageService service(ShopSession(shop));
     const MenuLoad first = service.load(QString());
     ASSERT_TRUE(first.menu && first.categories);
     const MenuCatalogue catalogue = menuCatalogue();

@@ -47,9 +47,9 @@ protected:
     void TearDown() override
     {
         TileMenuTable().clear();
-        PictureCache::shared().clear();
         SumbrelTest::TearDown();
     }
+    PictureCache pictures;
 };
 
 }  // namespace
@@ -140,22 +140,22 @@ TEST_F(MenuPicturePrefetch, AsksForTheNeighbouringPages)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        PictureCache::shared().clear();
-        const int before = PictureCache::shared().prefetchedCount();
+        pictures.clear();
+        const int before = pictures.prefetchedCount();
         MenuPageModel model;
         model.category = c.category;
         model.page = c.page;
         model.showTilePage(0);
-        PrefetchNeighbourPages(model, sizes);
-        ASSERT_TRUE(Settled(PictureCache::shared()));
-        EXPECT_EQ(PictureCache::shared().prefetchedCount() - before, c.prefetched);
+        PrefetchNeighbourPages(pictures, model, sizes);
+        ASSERT_TRUE(Settled(pictures));
+        EXPECT_EQ(pictures.prefetchedCount() - before, c.prefetched);
         // Shown now, the neighbours cost the screen's thread nothing.
-        const int decoded = PictureCache::shared().decodeCount();
+        const int decoded = pictures.decodeCount();
         for (const int direction : {+1, -1}) {
             const TilePage next = showTilePage(table, c.category, c.page, direction);
             for (int k = 0; k < next.count && next.page != c.page; ++k)
-                PictureCache::shared().scaled(MenuPhotoPath(table[size_t(next.first + k)].col[kTileNum]), kTile);
+                pictures.scaled(MenuPhotoPath(table[size_t(next.first + k)].col[kTileNum]), kTile);
         }
-        EXPECT_EQ(PictureCache::shared().decodeCount(), decoded);
+        EXPECT_EQ(pictures.decodeCount(), decoded);
     }
 }

@@ -92,6 +92,9 @@ QStringList ReachFaults(QWidget* page, const access::Modes& modes)
 
 // Every item dialog adds one line at once: the page's rows grow without a dialog.
 class TeaPage : public MenuPage {
+public:
+    using MenuPage::MenuPage;
+
 protected:
     void openItemDialog(const TileTouch&) override { itemDialogClosed(order::Line(u"Tea"_s, 3000)); }
 };
@@ -101,10 +104,11 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        LogInTo(shop);
+        session = LogInTo(shop);
         CopyShopPictures(shop);
     }
     DemoShop shop;
+    Session session;
 };
 
 class ItemDialogSizesTest : public SumbrelTest {
@@ -136,7 +140,7 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
         const std::string& where = stage.where;
         cart::OrderCart cart;
         cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
-        TeaPage page;
+        TeaPage page(session);
         page.open(cart);
         QStringList faults = Faults(&page, StageDesign(), screen) + KoreanLeft(&page, shopOwned);
         EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();

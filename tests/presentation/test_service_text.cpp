@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        LogInTo(shop);
+        session = LogInTo(shop);
         // A picture the markup names: an <img> rendered by a label would read it.
         QImage dot(4, 4, QImage::Format_RGB32);
         dot.fill(Qt::red);
@@ -49,7 +49,7 @@ protected:
                           {u"time"_s, markup},
                           {u"TakeOutCarYN"_s, u"Y"_s},
                           {u"TakeOutCarText"_s, markup}});
-        gs().shopName = markup;  // the login answer's shop name
+        session.shopName = markup;  // the login answer's shop name
         const QString catalogue = MenuRecordText({{u"num"_s, u"901"_s},
                                                   {u"title"_s, markup},
                                                   {u"price"_s, u"3000"_s},
@@ -70,6 +70,7 @@ protected:
     }
 
     DemoShop shop;
+    Session session;
     QString markup;
 };
 
@@ -95,8 +96,8 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
 {
     feedMarkup();
     Screens s;
-    s.reception = std::make_unique<ReceptionScreen>();
-    s.page = std::make_unique<MenuPage>();
+    s.reception = std::make_unique<ReceptionScreen>(session);
+    s.page = std::make_unique<MenuPage>(session);
     cart::OrderCart order;
     order.order.add({QString(), markup, order::Money::Won(3500), 1, {{u"G"_s, markup, order::Money::Won(500)}}});
     s.page->open(order);
@@ -108,7 +109,7 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
     s.options = std::make_unique<OptionItemDialog>(s.page.get());
     s.options->m_menuIndex = u"1"_s;
     s.options->show();
-    s.settings = std::make_unique<SettingsScreen>();
+    s.settings = std::make_unique<SettingsScreen>(session);
 
     struct Case {
         const char* screen;

@@ -31,8 +31,8 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        LogInTo(shop);
-        gs().shopName = QStringLiteral("오르빅 커피 본점");
+        session = LogInTo(shop);
+        session.shopName = QStringLiteral("오르빅 커피 본점");
         // One attempt: a fault of count 1 is a failed submission, not a retried one.
         setHttpLimits({2000, 2000, 1});
     }
@@ -48,7 +48,7 @@ protected:
         QMap<QString, QString> values = settings;
         values.insert(QStringLiteral("reset"), QStringLiteral("1"));
         shop.setSettings(values);
-        screen = std::make_unique<ReceptionScreen>();
+        screen = std::make_unique<ReceptionScreen>(session);
         QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(),
                          [this](const cart::OrderCart& order) {
                              ++menuOpened;
@@ -104,6 +104,7 @@ protected:
     static QString caption(QLabel* label) { return label->property("caption").toString(); }
 
     DemoShop shop;
+    Session session;
     std::unique_ptr<ReceptionScreen> screen;
     order::Order cart = kCart;
     bool confirmMenu = true;

@@ -24,8 +24,8 @@ protected:
                            {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                            {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
         setHttpLimits({1000, 300, 3, 1000, 2000});
-        ReceptionScreen reception;
-        MenuPage page(&reception);
+        ReceptionScreen reception(session);
+        MenuPage page(session, &reception);
         sumbrel::testing::LinkMenuPage(reception, page);
         reception.show();
         CounterDay day(*shop, reception);
@@ -130,8 +130,8 @@ TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
     const qint64 started = QDateTime::currentMSecsSinceEpoch();
     const QString file = path(QStringLiteral("sumbrel.prom"));
     kiosk::HealthFile healthFile(file);
-    ReceptionScreen reception;
-    MenuPage page(&reception);
+    ReceptionScreen reception(session);
+    MenuPage page(session, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(*shop, reception);

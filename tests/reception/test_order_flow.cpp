@@ -198,8 +198,8 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
 {
     shopAsksForEveryPanel();
     SpeechRecorder voice;
-    ReceptionScreen reception;
-    MenuPage page(&reception);
+    ReceptionScreen reception(session);
+    MenuPage page(session, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
@@ -267,8 +267,8 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
 TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasItOnce)
 {
     shopAsksForEveryPanel();
-    ReceptionScreen reception;
-    MenuPage page(&reception);
+    ReceptionScreen reception(session);
+    MenuPage page(session, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
@@ -328,7 +328,7 @@ protected:
     void orderIn(access::Language language, Visit& visit)
     {
         SpeechRecorder voice;
-        ReceptionScreen reception;
+        ReceptionScreen reception(session);
         reception.show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !reception.settingsLoading(); }, 20000));
         if (language != access::Language::Korean) {
@@ -338,7 +338,7 @@ protected:
         }
         visit.pageIntro = access::Tr("메뉴 화면입니다. %1 분류").section(QStringLiteral("%1"), 0, 0);
         // Built in the visit's language, as the terminal builds it after a new look.
-        MenuPage page(&reception);
+        MenuPage page(session, &reception);
         sumbrel::testing::LinkMenuPage(reception, page);
 
         Keypad(&reception, Qt::Key_Down);
@@ -368,7 +368,7 @@ protected:
         // The shop's note on the car panel as it is spoken.
         visit.shopTexts = QStringList{
             access::SpokenForm(reception::LineBreakConversion(reception.path().settings().TakeOutCarText)),
-            gs().shopName};
+            session.shopName};
         for (const order::OrderLine& line : reception.cart().order.lines()) {
             visit.shopTexts << line.name;
             for (const order::OrderOption& option : line.options)

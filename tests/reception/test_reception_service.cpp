@@ -20,11 +20,6 @@ const QString kOrderPath = QStringLiteral("/program/TOorderProgram2.php");
 
 class ServiceTest : public SumbrelTest {
 protected:
-    void SetUp() override
-    {
-        SumbrelTest::SetUp();
-        sumbrel::testing::LogInTo(shop);
-    }
     QJsonArray orderRequests() const
     {
         QJsonArray out;
@@ -39,7 +34,7 @@ protected:
     }
 
     DemoShop shop;
-    ReceptionService service;
+    ReceptionService service{sumbrel::testing::ShopSession(shop)};
 };
 
 }  // namespace
@@ -144,7 +139,8 @@ TEST_F(ReceptionHealth, PollsAndOrdersAreCountedByWhatTheyGave)
     PostResult unknown;
     unknown.delivery = Delivery::Unknown;
     PostResult next;
-    ReceptionService service;
+    // The transport answers whatever the address.
+    ReceptionService service{Session{}};
     service.setTransport([&next](const QString&, const QString&, const CallOptions&) { return next; });
 
     const struct {

@@ -24,11 +24,11 @@ protected:
 
 TEST_F(DemoShopExchange, HeadersAsReceivedAreTheTwoOfTheTerminal)
 {
-    const QString answer = PostText(endpoints::Url(endpoints::kLogin), endpoints::CredentialsBody());
+    const QString answer = PostText(endpoints::Url(session, endpoints::kLogin), endpoints::CredentialsBody(session));
     EXPECT_TRUE(answer.contains(QStringLiteral("성공"))) << answer.toStdString();
     EXPECT_EQ(FieldOr(answer, u"번호"), QString::number(DemoShop::kShopNumber));
     // The service opened a session with its answer (as PHP does); the next request must not carry it.
-    PostText(endpoints::Url(endpoints::kReceptionSettings), endpoints::CredentialsBody());
+    PostText(endpoints::Url(session, endpoints::kReceptionSettings), endpoints::CredentialsBody(session));
     ASSERT_EQ(shop->requests().size(), 2);
     const QJsonObject headers = lastRequest().value(QStringLiteral("headers")).toObject();
     QStringList names;
@@ -55,7 +55,7 @@ TEST_F(DemoShopExchange, HeadersAsReceivedAreTheTwoOfTheTerminal)
 TEST_F(DemoShopExchange, AmpersandInsideAValueArrivesAsAnExtraField)
 {
     const QString body = QStringLiteral("ID=demo&PassWord=demo1234&memo=김밥&라면=2");
-    PostText(endpoints::Url(endpoints::kLogin), body);
+    PostText(endpoints::Url(session, endpoints::kLogin), body);
     const QJsonObject request = lastRequest();
     EXPECT_EQ(request.value(QStringLiteral("method")).toString(), QStringLiteral("POST"));
     EXPECT_EQ(request.value(QStringLiteral("raw_body")).toString(), body);
@@ -66,7 +66,7 @@ TEST_F(DemoShopExchange, AmpersandInsideAValueArrivesAsAnExtraField)
 
 TEST_F(DemoShopExchange, EmptyBodyIsPostedAndAnswered)
 {
-    const QString answer = PostText(endpoints::Url(endpoints::kLogin), QString());
+    const QString answer = PostText(endpoints::Url(session, endpoints::kLogin), QString());
     EXPECT_FALSE(answer.contains(QStringLiteral("성공")));
     const QJsonObject request = lastRequest();
     EXPECT_EQ(request.value(QStringLiteral("method")).toString(), QStringLiteral("POST"));
@@ -90,9 +90,9 @@ TEST_F(DemoShopExchange, OrderTextArrivesExactlyAsWritten)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const QString phoneNumber = QStringLiteral("0101234") + QString::number(5670 + phone++);
-        const QString body = endpoints::OrderBody(phoneNumber, QStringLiteral("포장"), QStringLiteral("0"), QString(),
+        const QString body = endpoints::OrderBody(session, phoneNumber, QStringLiteral("포장"), QStringLiteral("0"), QString(),
                                                   EscapeField(c.text));
-        const QString answer = PostText(endpoints::Url(endpoints::kOrder), body);
+        const QString answer = PostText(endpoints::Url(session, endpoints::kOrder), body);
         EXPECT_TRUE(answer.contains(QStringLiteral("성공"))) << answer.toStdString();
         const QJsonArray orders = shop->orders();
         ASSERT_FALSE(orders.isEmpty());
@@ -110,8 +110,8 @@ TEST_F(DemoShopExchange, OrderTextArrivesExactlyAsWritten)
 
 TEST_F(DemoShopExchange, PostLoggedWritesRequestAndAnswerToTheChannel)
 {
-    const QString url = endpoints::Url(endpoints::kLogin);
-    const QString answer = endpoints::PostLogged(QStringLiteral("logins"), url, endpoints::CredentialsBody(),
+    const QString url = endpoints::Url(session, endpoints::kLogin);
+    const QString answer = endpoints::PostLogged(QStringLiteral("logins"), url, endpoints::CredentialsBody(session),
                                                  QStringLiteral("_WinHttp"))
                                .text;
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
@@ -125,8 +125,8 @@ TEST_F(DemoShopExchange, ServiceErrorStatusIsLoggedWithItsReason)
 {
     shop->setFault(QString::fromUtf16(endpoints::kReceptionSettings), QStringLiteral("status"), 1, 500, 0,
                    QStringLiteral("오류 페이지"));
-    const QString url = endpoints::Url(endpoints::kReceptionSettings);
-    const QString answer = PostText(url, endpoints::CredentialsBody());
+    const QString url = endpoints::Url(session, endpoints::kReceptionSettings);
+    const QString answer = PostText(url, endpoints::CredentialsBody(session));
     EXPECT_TRUE(answer.contains(QStringLiteral("오류 페이지"))) << answer.toStdString();
     EXPECT_FALSE(Field(answer, u"count").has_value());
     const QStringList log = logEntries(QStringLiteral("_WinHttp"));
@@ -136,15 +136,15 @@ TEST_F(DemoShopExchange, ServiceErrorStatusIsLoggedWithItsReason)
                                 + QStringLiteral("?ID=demo&PassWord=***")))
         << log[0].toStdString();
     // The next exchange is served normally.
-    EXPECT_TRUE(PostText(url, endpoints::CredentialsBody()).contains(QStringLiteral("count[")));
+    EXPECT_TRUE(PostText(url, endpoints::CredentialsBody(session)).contains(QStringLiteral("count[")));
 }
 
 TEST_F(DemoShopExchange, PictureChecksAndDownloads)
 {
-    const QString logoCheck = PostText(endpoints::Url(endpoints::kLogoCheck),
-                                       endpoints::LogoCheckBody(DemoShop::kShopNumber));
+    const QString logoCheck = PostText(endpoints::Url(session, endpoints::kLogoCheck),
+                                         endpoints::LogoCheckBody(session, DemoShop::kShopNumber));
     EXPECT_TRUE(logoCheck.contains(QStringLiteral("있음"))) << logoCheck.toStdString();
-    HttpGetResult logo = HttpGet(endpoints::LogoPictureUrl(QString::number(DemoShop::kShopNumber)));
+    HttpGetResult logo = HttpGet(endpoints::LogoPictureUrl(session, QString::number(DemoShop::kShopNumber)));
     EXPECT_TRUE(logo.completed);
     EXPECT_EQ(logo.status, 200);
     EXPECT_TRUE(logo.body.startsWith("\x89PNG"));
@@ -154,14 +154,15 @@ TEST_F(DemoShopExchange, PictureChecksAndDownloads)
     ASSERT_FALSE(pictures.isEmpty());
     const long num = QString(pictures.first()).remove(QStringLiteral(".png")).toLong();
     EXPECT_EQ(endpoints::MenuPictureCheckBody(num), QStringLiteral("&menunum=") + QString::number(num));
-    const QString check = PostText(endpoints::Url(endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(num));
+    const QString check = PostText(endpoints::Url(session, endpoints::kMenuPictureCheck),
+                                     endpoints::MenuPictureCheckBody(num));
     EXPECT_TRUE(check.contains(QStringLiteral("있음"))) << check.toStdString();
-    EXPECT_FALSE(PostText(endpoints::Url(endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(999999))
+    EXPECT_FALSE(PostText(endpoints::Url(session, endpoints::kMenuPictureCheck), endpoints::MenuPictureCheckBody(999999))
                      .contains(QStringLiteral("있음")));
-    const HttpGetResult picture = HttpGet(endpoints::MenuPictureUrl(QString::number(num)));
+    const HttpGetResult picture = HttpGet(endpoints::MenuPictureUrl(session, QString::number(num)));
     EXPECT_EQ(picture.status, 200);
     EXPECT_TRUE(picture.body.startsWith("\x89PNG"));
-    const HttpGetResult missing = HttpGet(endpoints::MenuPictureUrl(QStringLiteral("999999")));
+    const HttpGetResult missing = HttpGet(endpoints::MenuPictureUrl(session, QStringLiteral("999999")));
     EXPECT_TRUE(missing.completed);
     EXPECT_NE(missing.status, 200);
 }

@@ -27,7 +27,7 @@ protected:
 
     SettingsScreen& open(QWidget* reception = nullptr)
     {
-        screen = std::make_unique<SettingsScreen>(reception);
+        screen = std::make_unique<SettingsScreen>(session, reception);
         screen->show();
         return *screen;
     }
@@ -44,6 +44,8 @@ protected:
     }
 
     QWidget reception;  // an owner for the screen, when a test gives it one
+    // The login the screen's picture download asks with; a test with a shop sets it.
+    Session session;
     std::unique_ptr<SettingsScreen> screen;
 };
 

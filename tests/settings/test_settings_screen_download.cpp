@@ -16,8 +16,8 @@ using namespace sumbrel::testing;
 TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
 {
     DemoShop shop;
-    LogInTo(shop);
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
+    session = LogInTo(shop);
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
     const qsizetype rows = menuCatalogue().takenCount();
     ASSERT_GT(rows, 10);
     const int total = 1 + int(rows);
@@ -79,8 +79,8 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
 TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
 {
     DemoShop shop;
-    LogInTo(shop);
-    ASSERT_TRUE(LoadMenuCatalogue(QStringLiteral("전체")));
+    session = LogInTo(shop);
+    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
     // Every picture takes its time: the stop comes while one is under way.
     for (int num : {101, 102, 103, 104, 105, 106})
         shop.addFault(QStringLiteral("/menuimag/%1.png").arg(num), QStringLiteral("delay"),

@@ -99,20 +99,15 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
     g.useDualMonitor = true;
     g.LeftC = g.TopC = g.LeftO = g.TopO = 7;
     g.versionText = u"x"_s;
-    g.twipsPerPixelX = g.twipsPerPixelY = 99;
     g.loginFieldSeparator = u"x"_s;
     g.skinFolder = g.menuImageFolder = u"/nowhere"_s;
-    StartOptions o = options();
-    o.readTwipsPerPixel = [](int& x, int& y) { x = y = 15; };  // a 96-dpi screen
-    EXPECT_EQ(RunStartup(o), StartResult::Started);
+    EXPECT_EQ(RunStartup(options()), StartResult::Started);
     EXPECT_FALSE(gs().useDualMonitor);
     EXPECT_EQ(gs().LeftC, 1024);
     EXPECT_EQ(gs().TopC, 0);
     EXPECT_EQ(gs().LeftO, 0);
     EXPECT_EQ(gs().TopO, 0);
     EXPECT_EQ(gs().versionText, u"1.0.0.0 #4"_s);
-    EXPECT_EQ(gs().twipsPerPixelX, 15);
-    EXPECT_EQ(gs().twipsPerPixelY, 15);
     EXPECT_EQ(gs().loginFieldSeparator, u"◈"_s);
     EXPECT_TRUE(FolderExists(path(u"menu_img"_s)));
     EXPECT_FALSE(FolderExists(path(u"skin2"_s)));

@@ -1,5 +1,6 @@
 #pragma once
 // The terminal as after its login to a demo shop, for fixtures and benchmarks that hold a shop.
+#include "server/session.h"
 #include "startup/global_state.h"
 #include "support/demo_shop.h"
 
@@ -9,14 +10,22 @@
 
 namespace sumbrel::testing {
 
-// The shop's address, the seeded account and the shop's number in the global state.
-inline void LogInTo(const DemoShop& shop)
+// The session of the shop's seeded account, as its login over http gives it (without the shop's name).
+inline Session ShopSession(const DemoShop& shop)
+{
+    Session session;
+    session.serviceBaseUrl = shop.httpBase();
+    session.loginId = QString::fromLatin1(DemoShop::kId);
+    session.loginPassword = QString::fromLatin1(DemoShop::kPassword);
+    session.shopNumber = QString::number(DemoShop::kShopNumber);
+    return session;
+}
+
+// The shop's host as start-up would have configured it, and the shop's session.
+inline Session LogInTo(const DemoShop& shop)
 {
     gs().serviceHost = shop.host();
-    gs().serviceBaseUrl = shop.httpBase();
-    gs().loginId = QString::fromLatin1(DemoShop::kId);
-    gs().loginPassword = QString::fromLatin1(DemoShop::kPassword);
-    gs().shopNumber = QString::number(DemoShop::kShopNumber);
+    return ShopSession(shop);
 }
 
 // The shop's menu pictures in menuImageFolder, as the settings screen would have fetched them.

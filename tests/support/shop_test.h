@@ -18,7 +18,7 @@ protected:
     {
         SumbrelTest::SetUp();
         shop = std::make_unique<DemoShop>(shopArgs());
-        LogInTo(*shop);
+        session = LogInTo(*shop);
     }
     void TearDown() override
     {
@@ -27,6 +27,7 @@ protected:
     }
 
     std::unique_ptr<DemoShop> shop;
+    Session session;
 };
 
 }  // namespace sumbrel::testing

@@ -3,7 +3,6 @@
 // both item dialogs, the phone, car and payment panels and the completion panel.
 //   sumbrel-access-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "access/modes.h"
-#include "catalogue/picture_download.h"
 #include "menu/ui/menu_page.h"
 #include "presentation/look.h"
 #include "reception/ui/reception_screen.h"
@@ -74,14 +73,15 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
     QTemporaryDir temporary;
-    if (!UseDemoShop(walk, temporary))
+    std::optional<Session> session = UseDemoShop(walk, temporary);
+    if (!session)
         return 1;
-    DownloadPictures();
-    gs().shopName = QStringLiteral("오르빅 커피 본점");
+    FetchShopPictures(*session);
+    session->shopName = QStringLiteral("오르빅 커피 본점");
     bool ok = true;
 
     {
-        ReceptionScreen screen;
+        ReceptionScreen screen(*session);
         screen.move(0, 0);
         screen.show();
         settle(600);
@@ -105,10 +105,10 @@ int main(int argc, char* argv[])
     for (const Look& look : looks) {
         const QString name = QString::fromLatin1(look.name);
         ApplyModes(look.modes);
-        ReceptionScreen screen;
+        ReceptionScreen screen(*session);
         std::unique_ptr<MenuPage> page;
         QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&](const cart::OrderCart& order) {
-            page = std::make_unique<MenuPage>(&screen);
+            page = std::make_unique<MenuPage>(*session, &screen);
             MenuPage* shown = page.get();
             QObject::connect(shown, &MenuPage::closed, &screen, &ReceptionScreen::menuClosed);
             QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });

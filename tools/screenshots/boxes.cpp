@@ -3,7 +3,6 @@
 // and over the option dialog (a group below its minimum).
 //   sumbrel-box-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
-#include "catalogue/picture_download.h"
 #include "menu/ui/option_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "presentation/dialog_handlers.h"
@@ -53,17 +52,18 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
     QTemporaryDir temporary;
-    if (!UseDemoShop(walk, temporary))
+    std::optional<Session> session = UseDemoShop(walk, temporary);
+    if (!session)
         return 1;
-    DownloadPictures();
-    gs().shopName = QStringLiteral("오르빅 커피 본점");
+    FetchShopPictures(*session);
+    session->shopName = QStringLiteral("오르빅 커피 본점");
     // The boxes as the terminal shows them, not answered at once.
     static WidgetDialogHandler boxes;
     setDialogHandler(&boxes);
     bool ok = true;
 
     {
-        ReceptionScreen screen;
+        ReceptionScreen screen(*session);
         screen.move(0, 0);
         // The menu page stands aside: the customer confirmed two americanos.
         QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&screen](const cart::OrderCart& order) {

@@ -3,7 +3,6 @@
 // on its second page of groups, and a group of nine options on both of its pages.
 //   sumbrel-dialog-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "catalogue/menu_catalogue.h"
-#include "catalogue/picture_download.h"
 #include "menu/ui/option_item_dialog.h"
 #include "menu/ui/single_item_dialog.h"
 
@@ -23,9 +22,10 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    if (!UseDemoShop(walk, temporary))
+    std::optional<Session> session = UseDemoShop(walk, temporary);
+    if (!session)
         return 1;
-    DownloadPictures();
+    FetchShopPictures(*session);
 
     // A stand-in for the darkened menu page behind the dialog.
     QWidget page;

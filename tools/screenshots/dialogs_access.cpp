@@ -4,7 +4,6 @@
 //   sumbrel-dialog-access-screenshots --service-host 127.0.0.1:PORT [--home DIR] [--out DIR]
 #include "access/modes.h"
 #include "catalogue/menu_catalogue.h"
-#include "catalogue/picture_download.h"
 #include "menu/ui/option_item_dialog.h"
 #include "menu/ui/single_item_dialog.h"
 #include "presentation/look.h"
@@ -25,9 +24,10 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    if (!UseDemoShop(walk, temporary))
+    std::optional<Session> session = UseDemoShop(walk, temporary);
+    if (!session)
         return 1;
-    DownloadPictures();
+    FetchShopPictures(*session);
 
     QWidget page;
 

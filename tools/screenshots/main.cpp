@@ -5,7 +5,6 @@
 // panel as accepted and as refused for a number already registered.
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "catalogue/picture_download.h"
 #include "login/ui/login_screen.h"
 #include "menu/ui/menu_page.h"
 #include "presentation/caption_key.h"
@@ -80,17 +79,19 @@ int main(int argc, char* argv[])
     std::unique_ptr<LoginScreen> login;
     bool ok = true;
     std::unique_ptr<MenuPage> menuPage;
-    auto openReception = [&] {
+    Session loggedIn;
+    auto openReception = [&](const Session& session) {
+        loggedIn = session;
         UseStage(kiosk::Audience::Customer);
-        reception = std::make_unique<ReceptionScreen>();
+        reception = std::make_unique<ReceptionScreen>(session);
         ReceptionScreen* screen = reception.get();
         QObject::connect(
             screen, &ReceptionScreen::menuRequested, screen,
-            [screen, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
+            [screen, session, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
                 static int visits = 0;
                 const bool shots = visits++ == 0;
                 if (!menuPage) {
-                    menuPage = std::make_unique<MenuPage>(screen);
+                    menuPage = std::make_unique<MenuPage>(session, screen);
                     QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
                 }
                 MenuPage* page = menuPage.get();
@@ -147,7 +148,7 @@ int main(int argc, char* argv[])
     }
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
     // The operator's picture download of the settings screen, so the tiles show the shop's pictures.
-    DownloadPictures();
+    FetchShopPictures(loggedIn);
 
     click(reception.get(), QStringLiteral("panelKey_1"));
     ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;

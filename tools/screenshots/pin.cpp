@@ -22,12 +22,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
     QTemporaryDir temporary;
-    if (!UseDemoShop(walk, temporary))
+    std::optional<Session> session = UseDemoShop(walk, temporary);
+    if (!session)
         return 1;
-    gs().shopName = QStringLiteral("오르빅 커피 본점");
+    session->shopName = QStringLiteral("오르빅 커피 본점");
     pin::WriteStoredPin(pin::HashPin(QStringLiteral("4821")));
 
-    ReceptionScreen screen;
+    ReceptionScreen screen(*session);
     screen.move(0, 0);
     new kiosk::OperatorGuard(screen);
     screen.show();

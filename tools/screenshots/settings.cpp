@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    if (!UseDemoShop(walk, temporary))
+    std::optional<Session> session = UseDemoShop(walk, temporary);
+    if (!session)
         return 1;
     GlobalState& g = gs();
     g.executableName = QStringLiteral("sumbrel-settings-screenshots");
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
     WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),
              configFilePath());
 
-    SettingsScreen screen;
+    SettingsScreen screen(*session);
     screen.move(0, 0);
     screen.show();
     settle(400);

@@ -1,6 +1,7 @@
 #include "shots.h"
 
 #include "catalogue/menu_catalogue.h"
+#include "catalogue/picture_download.h"
 #include "kiosk/kiosk_layout.h"
 #include "presentation/caption_key.h"
 #include "presentation/dialog_handlers.h"
@@ -111,7 +112,7 @@ void touchField(QLineEdit* field)
     settle(100);
 }
 
-bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
+std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
 {
     const QString home = walk.home.isEmpty() ? temporary.path() : walk.home;
     GlobalState& g = gs();
@@ -119,16 +120,22 @@ bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
     g.menuImageFolder = home + QStringLiteral("/menu_img");
     g.skinFolder = home + QStringLiteral("/skin2");
     g.serviceHost = walk.host;
-    g.serviceBaseUrl = QStringLiteral("http://") + walk.host;
-    g.loginId = QStringLiteral("demo");
-    g.loginPassword = QStringLiteral("demo1234");
-    g.shopNumber = QStringLiteral("12");
+    Session session;
+    session.serviceBaseUrl = QStringLiteral("http://") + walk.host;
+    session.loginId = QStringLiteral("demo");
+    session.loginPassword = QStringLiteral("demo1234");
+    session.shopNumber = QStringLiteral("12");
     QDir().mkpath(g.menuImageFolder);
-    if (!LoadMenuCatalogue(QStringLiteral("전체"))) {
+    if (!LoadMenuCatalogue(session, QStringLiteral("전체"))) {
         std::printf("catalogue did not load\n");
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return session;
+}
+
+void FetchShopPictures(const Session& session)
+{
+    DownloadPictures({session, gs().menuImageFolder, std::make_shared<const MenuCatalogue>(menuCatalogue())});
 }
 
 void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings, int count)

@@ -3,10 +3,13 @@
 // by its name, and point the terminal at a demo shop.
 #include "kiosk/kiosk_layout.h"
 
+#include "server/session.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QCoreApplication;
 class QLineEdit;
@@ -38,8 +41,11 @@ bool shoot(const QString& folder, const QString& name);
 void click(QWidget* root, const QString& name);
 // A terminal logged in to the walk's demo shop ("127.0.0.1:PORT") with its seeded account, and the
 // shop's menus read. Its program folder (with the folders menu_img and skin2 below it) is the walk's
-// home, or the temporary folder without one. False, said on stdout, when the menus do not load.
-bool UseDemoShop(const Walk& walk, const QTemporaryDir& temporary);
+// home, or the temporary folder without one. Its session; none, said on stdout, when the menus do
+// not load.
+std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& temporary);
+// The settings screen's picture download of the catalogue read, asking with the session.
+void FetchShopPictures(const Session& session);
 // The catalogue row of the first menu whose title starts so, as the item dialogs take it ("0", said
 // on stdout, when there is none).
 QString RowOf(const QString& title);

@@ -398,20 +398,20 @@ struct CatalogueLoad {
 
 void LoginScreen::loadCatalogue()
 {
-    // Read here: the exchange reads nothing of the global state.
-    const QString categoriesUrl = endpoints::Url(endpoints::kCategories);
-    const QString categoriesBody = endpoints::CredentialsBody();
-    const QString catalogueUrl = endpoints::Url(endpoints::kCatalogue);
-    const QString catalogueBody = endpoints::CatalogueBody(QStringLiteral("전체"));
+    // The exchange's own copy of the session.
+    const Session session = m_model.session();
     m_exchange.run<std::shared_ptr<CatalogueLoad>>(
-        [categoriesUrl, categoriesBody, catalogueUrl, catalogueBody](const CancelFlag& cancel) {
+        [session](const CancelFlag& cancel) {
             auto load = std::make_shared<CatalogueLoad>();
             CallOptions options;
             options.cancel = cancel;
             // Each load on its own: a failed one keeps its last good table.
-            load->categories = FetchCategoriesAt(categoriesUrl, categoriesBody, {}, options);
+            load->categories = FetchCategoriesAt(endpoints::Url(session, endpoints::kCategories),
+                                                 endpoints::CredentialsBody(session), {}, options);
             if (!(cancel && cancel->load()))
-                load->catalogue = FetchMenuCatalogueAt(catalogueUrl, catalogueBody, {}, options);
+                load->catalogue = FetchMenuCatalogueAt(endpoints::Url(session, endpoints::kCatalogue),
+                                                       endpoints::CatalogueBody(session, QStringLiteral("전체")), {},
+                                                       options);
             return load;
         },
         [this](const std::shared_ptr<CatalogueLoad>& load) {
@@ -420,7 +420,7 @@ void LoginScreen::loadCatalogue()
             if (load->catalogue)
                 menuCatalogue() = std::move(*load->catalogue);
             showWait(false);
-            Q_EMIT loggedIn();
+            Q_EMIT loggedIn(m_model.session());
             close();
         });
 }

@@ -43,8 +43,9 @@ public:
     static constexpr int kHeight = 515;
 
 Q_SIGNALS:
-    // The login and the loads after it are done; the screen closes itself right after.
-    void loggedIn();
+    // The login and the loads after it are done, with what the login gave; the screen closes itself
+    // right after.
+    void loggedIn(const sumbrel::Session& session);
     // The third failed login, told to the operator: the program is to end. The screen closes itself
     // right after.
     void endRequested();

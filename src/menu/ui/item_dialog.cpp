@@ -172,7 +172,7 @@ std::optional<menu::MenuItem> ItemDialog::readItem() const
 void ItemDialog::showItem()
 {
     m_photoLabel->setAccessibleName(access::Tr("%1 사진").arg(item().name));
-    if (const std::optional<Fault> fault = ShowMenuPhoto(m_photoLabel, item().num))
+    if (const std::optional<Fault> fault = ShowMenuPhoto(m_pictures, m_photoLabel, item().num))
         TraceFault(m_frame.name, QStringLiteral("Form_Activate"), __LINE__, *fault);
     // A screen reader announces the dialog by the item.
     setWindowTitle(item().name);

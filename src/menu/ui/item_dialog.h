@@ -18,6 +18,10 @@
 #include <array>
 #include <optional>
 
+namespace sumbrel::menu {
+class PictureCache;
+}
+
 class QLabel;
 class QPainter;
 
@@ -32,6 +36,7 @@ public:
     ~ItemDialog() override;
 
     QString m_menuIndex;  // menuCatalogue() row, as decimal text
+    menu::PictureCache* m_pictures = nullptr;  // the page's, when a page opened it
     order::OrderLine m_line;  // the line being composed
     // open() shows it over the page, which takes no touch meanwhile; it closes itself (add, close,
     // idle), reports closedWith once, and is then deleted by its owner.

@@ -49,19 +49,21 @@ void LoadLine(const QString& what)
 // The item dialog of the touched tile, over the page (which takes no touch meanwhile); deleted once
 // it has reported.
 template <typename Dialog>
-ItemDialog* MakeItemDialog(QWidget* page, const TileTouch& touch)
+ItemDialog* MakeItemDialog(QWidget* page, PictureCache& pictures, const TileTouch& touch)
 {
     auto* dialog = new Dialog(page);
     dialog->m_menuIndex = touch.menuIndex;
+    dialog->m_pictures = &pictures;
     return dialog;
 }
 
 }  // namespace
 
-MenuPage::MenuPage(QWidget* reception)
+MenuPage::MenuPage(Session session, QWidget* reception)
     // A window of its own rather than the reception screen's child, so the two screens' like-named
     // widgets (the order rows) are never found in each other.
     : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_service(std::move(session))
     , m_reception(reception)
 {
     setObjectName(QStringLiteral("menuPage"));
@@ -310,14 +312,14 @@ void MenuPage::showTiles()
         tile.frame->setItem(
             name, access::TileText(name, price, DialogFor(entry->col[kTileOptionCount]) == DialogKind::Options));
         // A file that is missing or cannot be read shows the placeholder; the page goes on.
-        SetMenuPhoto(tile.photo, entry->col[kTileNum]);
+        SetMenuPhoto(&m_pictures, tile.photo, entry->col[kTileNum]);
         tile.frame->show();
     }
     // The pages a flip shows next, decoded while the customer reads this one.
     QList<QSize> photoSizes;
     for (const Tile& tile : m_tiles)
         photoSizes.append(tile.photo->size());
-    PrefetchNeighbourPages(m_model, photoSizes);
+    PrefetchNeighbourPages(m_pictures, m_model, photoSizes);
     if (m_keypad)
         m_keypad->refresh();
 }
@@ -412,8 +414,8 @@ void MenuPage::tileClicked(int k)
 
 void MenuPage::openItemDialog(const TileTouch& touch)
 {
-    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<SingleItemDialog>(this, touch)
-                                                                  : MakeItemDialog<OptionItemDialog>(this, touch);
+    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<SingleItemDialog>(this, m_pictures, touch)
+                                                                  : MakeItemDialog<OptionItemDialog>(this, m_pictures, touch);
     connect(dialog, &ItemDialog::shown, this, [this] { m_tileDrop.reset(); });
     connect(dialog, &ItemDialog::closedWith, this, [this, dialog](const std::optional<order::OrderLine>& added) {
         dialog->deleteLater();

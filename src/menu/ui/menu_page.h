@@ -7,6 +7,7 @@
 // keypad drives it as well as touch.
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
+#include "menu/ui/picture_cache.h"
 #include "presentation/widgets.h"
 #include "server/background_exchange.h"
 #include "startup/clock.h"
@@ -36,7 +37,8 @@ class MenuPage : public QDialog {
     Q_OBJECT
 public:
     // reception: the screen the page is placed over (its left and top).
-    explicit MenuPage(QWidget* reception = nullptr);
+    // The page's loads ask the shop of the session.
+    explicit MenuPage(Session session, QWidget* reception = nullptr);
     ~MenuPage() override;
 
     // The order being composed on the page.
@@ -54,6 +56,8 @@ public:
     int loadLimitMs() const { return m_loadLimitMs; }
 
     menu::MenuPageService& service() { return m_service; }
+    // The page's decoded pictures, shared with the item dialogs it opens; they go with the page.
+    menu::PictureCache& pictures() { return m_pictures; }
 
     // Operations.
     void activate();
@@ -187,6 +191,7 @@ private:
 
     menu::MenuPageModel m_model;
     menu::MenuPageService m_service;
+    menu::PictureCache m_pictures;
     // From the touch of a tile until its dialog is up, the page takes no touch.
     std::optional<InputDrop> m_tileDrop;
     // The tile whose dialog is open, disabled until it closes.

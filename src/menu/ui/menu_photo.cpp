@@ -82,11 +82,14 @@ QPixmap MenuPhotoPlaceholder(QSize size)
     return picture;
 }
 
-bool SetMenuPhoto(QLabel* photo, const QString& num)
+bool SetMenuPhoto(menu::PictureCache* pictures, QLabel* photo, const QString& num)
 {
     const QString path = menu::MenuPhotoPath(num);
+    std::optional<menu::PictureCache> once;
+    if (!pictures)
+        pictures = &once.emplace(1);
     // Decoded once per file, size and modification time; null for a missing or unreadable file.
-    const QPixmap picture = menu::PictureCache::shared().scaled(path, photo->size());
+    const QPixmap picture = pictures->scaled(path, photo->size());
     if (!picture.isNull()) {
         photo->setPixmap(picture);
         return true;
@@ -95,9 +98,9 @@ bool SetMenuPhoto(QLabel* photo, const QString& num)
     return !FileExists(path);
 }
 
-std::optional<Fault> ShowMenuPhoto(QLabel* photo, const QString& num)
+std::optional<Fault> ShowMenuPhoto(menu::PictureCache* pictures, QLabel* photo, const QString& num)
 {
-    if (SetMenuPhoto(photo, num))
+    if (SetMenuPhoto(pictures, photo, num))
         return std::nullopt;
     return Fault{kPictureLoad, QStringLiteral("Error loading picture ") + menu::MenuPhotoPath(num)};
 }

@@ -11,13 +11,18 @@ class QLabel;
 
 namespace sumbrel {
 
+namespace menu {
+class PictureCache;
+}
+
 // The placeholder for an item without a photo, drawn at the given size (once per size).
 QPixmap MenuPhotoPlaceholder(QSize size);
 
-// menuImageFolder + "/" + num + ".png" drawn to the label's size on white, else the placeholder.
+// menuImageFolder + "/" + num + ".png" drawn to the label's size on white, else the placeholder;
+// kept in the page's cache of pictures, or decoded for this showing only without one.
 // False when the file exists but cannot be read (the placeholder shows then).
-bool SetMenuPhoto(QLabel* photo, const QString& num);
+bool SetMenuPhoto(menu::PictureCache* pictures, QLabel* photo, const QString& num);
 // As SetMenuPhoto; a file that exists but cannot be read is the fault returned, for the caller's trace.
-std::optional<Fault> ShowMenuPhoto(QLabel* photo, const QString& num);
+std::optional<Fault> ShowMenuPhoto(menu::PictureCache* pictures, QLabel* photo, const QString& num);
 
 }  // namespace sumbrel

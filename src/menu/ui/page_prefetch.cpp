@@ -5,7 +5,7 @@
 
 namespace sumbrel::menu {
 
-void PrefetchNeighbourPages(const MenuPageModel& model, const QList<QSize>& photoSizes)
+void PrefetchNeighbourPages(PictureCache& pictures, const MenuPageModel& model, const QList<QSize>& photoSizes)
 {
     QList<PictureCache::Wanted> wanted;
     const TilePage& shown = model.tiles();
@@ -24,7 +24,7 @@ void PrefetchNeighbourPages(const MenuPageModel& model, const QList<QSize>& phot
             }
         }
     }
-    PictureCache::shared().prefetch(wanted);
+    pictures.prefetch(wanted);
 }
 
 }  // namespace sumbrel::menu

@@ -19,12 +19,6 @@ int KilobytesOf(const QPixmap& picture)
 
 }  // namespace
 
-PictureCache& PictureCache::shared()
-{
-    static PictureCache cache;
-    return cache;
-}
-
 PictureCache::PictureCache(int maxKilobytes)
 {
     m_cache.setMaxCost(maxKilobytes);

@@ -24,9 +24,6 @@ namespace sumbrel::menu {
 
 class PictureCache {
 public:
-    // The one cache of the running terminal.
-    static PictureCache& shared();
-
     explicit PictureCache(int maxKilobytes = 64 * 1024);
     ~PictureCache();
     PictureCache(const PictureCache&) = delete;

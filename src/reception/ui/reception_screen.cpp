@@ -32,9 +32,10 @@ namespace sumbrel {
 
 using namespace reception;
 
-ReceptionScreen::ReceptionScreen(QWidget* parent)
+ReceptionScreen::ReceptionScreen(Session session, QWidget* parent)
     : QWidget(parent)
     , m_path(m_cart)
+    , m_service(std::move(session))
     , m_orderList(ListMeasure())
 {
     setObjectName(QStringLiteral("receptionScreen"));
@@ -75,7 +76,7 @@ void ReceptionScreen::build()
     buildNavigation();
     showStartState();
     loadSettings();
-    ShowText(m_shopName, gs().shopName);
+    ShowText(m_shopName, m_service.session().shopName);
 }
 
 // ---- the start state ---------------------------------------------------------------------------

@@ -35,7 +35,8 @@ class ReceptionScreen : public QWidget {
     Q_OBJECT
 public:
     // Builds the screen and runs the window load (showStartState, then loadSettings against the web service).
-    explicit ReceptionScreen(QWidget* parent = nullptr);
+    // Its exchanges and the shop's name shown come from the session.
+    explicit ReceptionScreen(Session session, QWidget* parent = nullptr);
     ~ReceptionScreen() override;
 
     // The menu page closed over the order it was opened with: the order as it stands now (written

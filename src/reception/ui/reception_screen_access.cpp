@@ -65,7 +65,7 @@ bool ReceptionScreen::rebuildForLook()
     }
     buildPanels();
     buildNavigation();
-    ShowText(m_shopName, gs().shopName);
+    ShowText(m_shopName, m_service.session().shopName);
     fitTexts();
     update();
     return true;

@@ -10,6 +10,7 @@
 #include "settings/operator_pin.h"
 #include "startup/dialogs.h"
 #include "startup/files.h"
+#include "startup/global_state.h"
 #include "startup/queued_call.h"
 #include "startup/trace_log.h"
 
@@ -45,8 +46,9 @@ bool IsTypedKey(const QEvent* event)
 
 }  // namespace
 
-SettingsScreen::SettingsScreen(QWidget* reception)
+SettingsScreen::SettingsScreen(Session session, QWidget* reception)
     : QDialog(reception)
+    , m_session(std::move(session))
 {
     setObjectName(QStringLiteral("settingsScreen"));
     SetTraceName(this, QStringLiteral("frmSetting"));
@@ -198,9 +200,12 @@ void SettingsScreen::downloadPicturesClicked()
     // event queue, before the summary; the panel's text is made there, on the screen's thread.
     // The screen outlives the work: its destructor stops the download, and m_download's destructor
     // waits for the thread before the screen is gone.
+    // The run's own copies: a reload of the catalogue meanwhile changes nothing of what it fetches.
+    const PictureSource source{m_session, gs().menuImageFolder, std::make_shared<const MenuCatalogue>(menuCatalogue())};
     const bool started = m_download.run<DownloadSummary>(
-        [this, options](const CancelFlag&) {
+        [this, source, options](const CancelFlag&) {
             return DownloadPictures(
+                source,
                 [this](int done, int total, const QString& current) {
                     QueueTo(this, [this, done, total, current] {
                         showProgress(settings::DownloadPanelFor(done, total, current));

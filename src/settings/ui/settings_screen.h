@@ -4,6 +4,7 @@
 #include "presentation/widgets.h"
 #include "server/background_exchange.h"
 #include "server/http_client.h"
+#include "server/session.h"
 #include "settings/download_progress.h"
 #include "settings/settings_rules.h"
 
@@ -32,7 +33,8 @@ public:
     static constexpr int kHeight = 768;
 
     // Opens at the reception screen's position (centred on the screen without one) and reads every key.
-    explicit SettingsScreen(QWidget* reception = nullptr);
+    // The picture download asks the shop of the session.
+    explicit SettingsScreen(Session session, QWidget* reception = nullptr);
     ~SettingsScreen() override;
 
     // Event handlers, public so that a caller can drive the screen.
@@ -126,6 +128,8 @@ private:
     QLabel* m_waitItem = nullptr;
     // For a kiosk without a keyboard: opens when a text box is touched.
     OnScreenKeyboard* m_keyboard = nullptr;
+    // What the picture download asks with; the run gets a copy.
+    Session m_session;
     // The download runs off the screen's thread, so the stop key can be touched meanwhile. Last:
     // gone first, so no report arrives at a screen being taken apart.
     BackgroundExchange m_download{this};
