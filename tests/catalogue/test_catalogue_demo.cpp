@@ -149,7 +149,7 @@ TEST_F(CatalogueDemo, AnUnchangedAnswerIsOneShortLineAChangedOneIsTracedInFull)
     for (const auto& load : loads) {
         if (load.before)
             load.before();
-        LoadMenuCatalogue(QStringLiteral("전체"));
+        LoadMenuCatalogue(session, QStringLiteral("전체"));
         const QStringList lines = logEntries(QStringLiteral("_WinHttp_3"));
         ASSERT_EQ(lines.size(), traced + 2) << load.what;
         traced = lines.size();
