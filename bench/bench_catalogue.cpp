@@ -1,5 +1,5 @@
 // The catalogue loader's parse on a 5,000-item answer, against the same catalogue written as JSON
-// and read with simdjson into the same table (same decoding, mark replacement and option group text).
+// and read with simdjson into the same table (same decoding, mark replacement and typed option groups).
 #include "catalogue/menu_catalogue.h"
 #include "server/fields.h"
 
@@ -184,15 +184,22 @@ inline QString Text(std::string_view v)
     return ReplaceFieldMark(QString::fromUtf8(v.data(), qsizetype(v.size())));
 }
 
-// The JSON form of one option group into the same text as the tagged form gives.
-QString JsonGroup(simdjson::ondemand::object group)
+// The JSON form of one option group into the same group as the tagged form gives.
+OptionGroupSlot JsonGroup(simdjson::ondemand::object group, int slot)
 {
-    QString yn, nooption, field, mincount, list;
+    // The writer puts the options last: the group is built as they come.
+    QString yn, nooption, field, mincount;
+    std::optional<OptionGroupBuilder> built;
+    int options = 0;
     for (auto f : group) {
         const std::string_view key = f.unescaped_key();
         if (key == "options") {
+            if (yn.isEmpty())
+                continue;
+            built.emplace(slot, nooption, field, mincount);
             for (auto o : f.value().get_array()) {
-                QString name, price;
+                QString name;
+                QString price;
                 for (auto of : o.get_object()) {
                     const std::string_view k = of.unescaped_key();
                     if (k == "subtitle")
@@ -200,10 +207,8 @@ QString JsonGroup(simdjson::ondemand::object group)
                     else if (k == "subprice")
                         price = Text(of.value().get_string());
                 }
-                list += QChar(0x25C8);
-                list += name;
-                list += QChar(0x25C8);
-                list += price;
+                built->add(std::move(name), price);
+                ++options;
             }
             continue;
         }
@@ -217,9 +222,7 @@ QString JsonGroup(simdjson::ondemand::object group)
         else if (key == "mincount")
             mincount = std::move(v);
     }
-    if (yn.isEmpty() || list.isEmpty())
-        return {};
-    return nooption + QChar(0x25C8) + field + QChar(0x25C8) + mincount + list;
+    return built && options ? built->finish() : OptionGroupSlot{};
 }
 
 MenuCatalogue ParseMenuJson(simdjson::ondemand::parser& parser, const simdjson::padded_string& json)
@@ -236,7 +239,7 @@ MenuCatalogue ParseMenuJson(simdjson::ondemand::parser& parser, const simdjson::
     table.reset(qsizetype(records.count_elements().value()));
     for (auto element : records) {
         std::array<QString, kMenuTags> values;
-        std::array<QString, kOptionGroups> groups;
+        std::array<OptionGroupSlot, kOptionGroups> groups;
         int hint = 0;
         for (auto f : element.get_object()) {
             const std::string_view key = f.unescaped_key();
@@ -252,7 +255,7 @@ MenuCatalogue ParseMenuJson(simdjson::ondemand::parser& parser, const simdjson::
             if (name.size() == 4 && name.substr(0, 3) == "add") {
                 simdjson::ondemand::value v = f.value();
                 if (v.type() == simdjson::ondemand::json_type::object)
-                    groups[size_t(name[3] - '1')] = JsonGroup(v.get_object());
+                    groups[size_t(name[3] - '1')] = JsonGroup(v.get_object(), name[3] - '1');
                 continue;
             }
             if (name == "printtext") {

@@ -119,7 +119,8 @@ int main(int argc, char** argv)
     // The screens' timers and deadlines run from a clock the day moves on itself.
     ManualClock clock(opening.isValid() ? QDateTime(QDate::currentDate(), opening) : QDateTime::currentDateTime());
     ReceptionScreen reception(session);
-    MenuPage page(session, &reception);
+    menu::MenuTables tables;
+    MenuPage page(session, tables, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(shop, reception);

@@ -1,6 +1,6 @@
 // Peak resident memory after reading a 10 MB catalogue answer of empty records, the shape that costs
 // the most per byte (a row of 43 texts per 19 bytes).
-//   bench_hostile_catalogue load    the whole way: the demo shop sends it, LoadMenuCatalogue takes it
+//   bench_hostile_catalogue load    the whole way: the demo shop sends it, the catalogue load takes it
 //   bench_hostile_catalogue parse   the answer text handed to the reader directly
 // Each mode in a process of its own, so one peak does not hide the other.
 #include "catalogue/menu_catalogue.h"
@@ -53,8 +53,8 @@ int main(int argc, char** argv)
         shop.addFault(
             QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("huge"),
             {{QStringLiteral("size"), QString::number(kAnswerBytes)}, {QStringLiteral("body"), kEmptyRecord}});
-        LoadMenuCatalogue(session, QStringLiteral("전체"));
-        std::printf("row slots after the load: %lld\n", static_cast<long long>(menuCatalogue().rowCount()));
+        const MenuCatalogue table = FetchMenuCatalogue(session, QStringLiteral("전체")).value_or(MenuCatalogue());
+        std::printf("row slots after the load: %lld\n", static_cast<long long>(table.rowCount()));
     }
     std::printf("peak_rss_mb: %.1f\n", PeakMb());
     return 0;

@@ -31,6 +31,7 @@ struct MenuBench {
     QTemporaryDir home;
     DemoShop shop{{QStringLiteral("--seed-size"), QStringLiteral("500,8")}};
     Session session;
+    menu::MenuTables tables;
     std::unique_ptr<MenuPage> page;
 
     MenuBench()
@@ -40,7 +41,7 @@ struct MenuBench {
         gs().skinFolder = home.path() + QStringLiteral("/skin2");
         session = sumbrel::testing::LogInTo(shop);
         sumbrel::testing::CopyShopPictures(shop);
-        page = std::make_unique<MenuPage>(session);
+        page = std::make_unique<MenuPage>(session, tables);
         page->move(0, 0);
     }
     // Statics end after main's application object: widgets cannot be destroyed any more then, and
@@ -124,7 +125,7 @@ MenuPage& standingPage()
     // Goes with the process, as the lying page: widgets cannot be destroyed after the application.
     static MenuPage* const page = [] {
         bench();  // the shop, the folder and the pictures
-        auto* built = new MenuPage(bench().session);
+        auto* built = new MenuPage(bench().session, bench().tables);
         built->move(0, 0);
         return built;
     }();
@@ -196,7 +197,7 @@ const bench::RegisterFigure
                int tile = 0;
                while (tile + 1 < menu::kTileCount
                       && (!b.page->model().tileEntry(tile)
-                          || b.page->model().tileEntry(tile)->col[menu::kTileOptionCount] != u"3"))
+                          || b.page->model().tileEntry(tile)->optionGroups != 3))
                    ++tile;
                // The dialog is shown (and set up) within the touch; it is painted, then closed unseen.
                QElapsedTimer t;

@@ -100,7 +100,8 @@ std::pair<qint64, int> Run(const Case& c, int seconds)
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
     const Session session = sumbrel::testing::LogInTo(shop);
     ReceptionScreen screen(session);
-    MenuPage page(session, &screen);
+    menu::MenuTables tables;
+    MenuPage page(session, tables, &screen);
     if (c.realMenu) {
         sumbrel::testing::LinkMenuPage(screen, page);
     } else {

@@ -90,6 +90,12 @@ void Terminal::openLogin()
     if (m_session)
         m_session->adopt(login);
     login->setAttribute(Qt::WA_DeleteOnClose);
+    connect(login, &LoginScreen::menuLoaded, this, [this](const LoginMenuLoad& load) {
+        if (load.categories)
+            m_menu.setCategories(*load.categories);
+        if (load.catalogue)
+            m_menu.setCatalogue(*load.catalogue);
+    });
     connect(login, &LoginScreen::loggedIn, this, &Terminal::openReception);
     connect(login, &LoginScreen::endRequested, this, [] { QCoreApplication::exit(0); });
     login->show();
@@ -116,7 +122,7 @@ void Terminal::openMenuPage(const cart::OrderCart& order)
 {
     if (!m_menuPage || m_menuPageLook != LookGeneration()) {
         m_menuPage.reset();
-        m_menuPage = std::make_unique<MenuPage>(m_shop, m_reception.get());
+        m_menuPage = std::make_unique<MenuPage>(m_shop, m_menu, m_reception.get());
         m_menuPageLook = LookGeneration();
         connect(m_menuPage.get(), &MenuPage::closed, m_reception.get(), &ReceptionScreen::menuClosed);
     }
@@ -131,7 +137,7 @@ void Terminal::openSettings()
         m_session->setAudience(kiosk::Audience::Operator);
     // The operator's screens and their boxes are Korean, whatever a customer chose last.
     ApplyLanguage(access::Language::Korean);
-    auto* settings = new SettingsScreen(m_shop, m_reception.get());
+    auto* settings = new SettingsScreen(m_shop, m_menu.catalogueSnapshot(), m_reception.get());
     settings->setAttribute(Qt::WA_DeleteOnClose);
     connect(settings, &SettingsScreen::closed, this, [this] {
         if (m_session)

@@ -4,6 +4,7 @@
 // signals, and the answers come back through here.
 #include "app/command_line.h"
 #include "menu/cart.h"
+#include "menu/menu_tables.h"
 #include "server/session.h"
 
 #include <QObject>
@@ -59,6 +60,8 @@ private:
     std::unique_ptr<kiosk::HealthFile> m_health;
     // What the login gave, fixed for the rest of the run; every screen that asks the shop gets a copy.
     Session m_shop;
+    // The shop's menu as the last good loads gave it: the login's, then each opening of the menu page's.
+    menu::MenuTables m_menu;
     // The reception screen lives for the rest of the run once the login opens it.
     std::unique_ptr<ReceptionScreen> m_reception;
     // Created on first use and only hidden between uses; a visit with another look (the barrier-free

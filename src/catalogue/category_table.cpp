@@ -22,12 +22,6 @@ void cut(QStringView rec, QStringView open, QStringView close, QString& value)
 
 }  // namespace
 
-CategoryTable& categoryTable()
-{
-    static CategoryTable table;
-    return table;
-}
-
 CategoryTable ParseCategoryAnswer(QStringView answer)
 {
     CategoryTable table;
@@ -54,14 +48,7 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
         cut(rec, u"foldYN[", u"]foldYN", fold);
         if (category == u"분류없음")
             continue;
-        CategoryRecord row;
-        row.col[kCatNum] = num;
-        row.col[kCatCategory] = UnescapeField(category);
-        row.col[kCatDiscount] = discount;
-        row.col[kCatSaving] = saving;
-        row.col[kCatYN] = yn;
-        row.col[kCatFold] = fold == u"Y" ? QString() : QStringLiteral("O");
-        table.append(std::move(row));
+        table.append({num, UnescapeField(category), discount, saving, yn, fold == u"Y"});
     }
     return table;
 }
@@ -82,13 +69,6 @@ std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString
         return std::nullopt;
     }
     return ParseCategoryAnswer(answer.text);
-}
-
-bool LoadAllCategories(const Session& session)
-{
-    if (std::optional<CategoryTable> table = FetchCategories(session))
-        categoryTable() = std::move(*table);
-    return true;
 }
 
 }  // namespace sumbrel

@@ -1,5 +1,5 @@
 #pragma once
-// The shop's categories: six text columns per row, only the categories that the terminal shows.
+// The shop's categories, only those that the terminal shows.
 #include "server/endpoints.h"
 
 #include <QString>
@@ -10,18 +10,14 @@
 
 namespace sumbrel {
 
-enum CategoryColumn : int {
-    kCatNum = 0,
-    kCatCategory,  // decoded
-    kCatDiscount,
-    kCatSaving,
-    kCatYN,
-    kCatFold,  // "" when foldYN is exactly "Y", else "O"
-    kCategoryColumns
-};
-
+// One category; no rule reads the discount, saving and YN values: they are carried as they came.
 struct CategoryRecord {
-    std::array<QString, kCategoryColumns> col;
+    QString num;
+    QString name;  // decoded
+    QString discount;
+    QString saving;
+    QString yn;
+    bool folded = false;  // foldYN is exactly "Y"
     bool operator==(const CategoryRecord&) const = default;
 };
 
@@ -32,16 +28,13 @@ class CategoryTable {
 public:
     qsizetype rowCount() const { return qsizetype(m_rows.size()); }
     const CategoryRecord& row(qsizetype r) const { return m_rows[size_t(r)]; }
-    const QString& at(qsizetype r, int column) const { return m_rows[size_t(r)].col[size_t(column)]; }
     void clear() { m_rows.clear(); }
     void append(CategoryRecord record) { m_rows.push_back(std::move(record)); }
+    bool operator==(const CategoryTable&) const = default;
 
 private:
     std::vector<CategoryRecord> m_rows;
 };
-
-// The global table, refilled as a whole by each load.
-CategoryTable& categoryTable();
 
 // Cuts the category answer into the table. A tag missing from a record keeps the previous record's
 // value (empty for the first); the YN field is found only as " YN[" (with the blank, as "foldYN["
@@ -53,7 +46,4 @@ std::optional<CategoryTable> FetchCategories(const Session& session, const endpo
 // The same with the address and body made beforehand, and the call's options (its cancel flag).
 std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString& body,
                                                const endpoints::Poster& post = {}, const CallOptions& options = {});
-// FetchCategories into categoryTable(), which a failed load leaves as it was.
-bool LoadAllCategories(const Session& session);
-
 }  // namespace sumbrel

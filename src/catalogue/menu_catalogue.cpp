@@ -2,7 +2,8 @@
 
 #include "server/endpoints.h"
 #include "server/fields.h"
-#include "startup/global_state.h"
+#include <algorithm>
+#include "startup/parse.h"
 #include "startup/trace_log.h"
 
 #if defined(__SSE2__)
@@ -17,7 +18,9 @@ constexpr QChar kMark = QChar(0x25C8);  // ◈
 constexpr QChar kMarkSafe = QChar(0x25C7);  // ◇
 
 constexpr int kTagCount = kMenuTags;
+constexpr int kTagNum = MenuTagIndex("num");
 constexpr int kTagTitle = MenuTagIndex("title");
+constexpr int kTagPrice = MenuTagIndex("price");
 constexpr int kTagCategory = MenuTagIndex("category");
 constexpr int kTagInfotext1 = MenuTagIndex("infotext1");
 constexpr int kTagInfotext2 = MenuTagIndex("infotext2");
@@ -25,6 +28,21 @@ constexpr int kTagAdd1 = MenuTagIndex("add1");
 constexpr int kTagAdd5 = MenuTagIndex("add5");
 constexpr int kTagPrinttext = MenuTagIndex("printtext");
 static_assert(kTagAdd5 - kTagAdd1 == kOptionGroups - 1, "add1..add5 stand together");
+
+constexpr bool IsTyped(int t)
+{
+    return t == kTagNum || t == kTagTitle || t == kTagPrice || t == kTagCategory || t == kTagInfotext1
+        || t == kTagInfotext2 || (t >= kTagAdd1 && t <= kTagAdd5);
+}
+// Where each tag's value stands among the carried ones, -1 for a typed tag.
+constexpr std::array<int, kTagCount> kCarriedSlot = [] {
+    std::array<int, kTagCount> slots{};
+    int next = 0;
+    for (int t = 0; t < kTagCount; ++t)
+        slots[size_t(t)] = IsTyped(t) ? -1 : next++;
+    return slots;
+}();
+static_assert(kCarriedSlot[kTagCount - 1] == CarriedValues::kCount - 1 || IsTyped(kTagCount - 1));
 
 constexpr qsizetype longestTag()
 {
@@ -181,9 +199,6 @@ QStringView valueAt(QStringView rec, qsizetype start, int tag)
     return end < 0 ? rec.mid(start) : rec.mid(start, end - start);
 }
 
-// BuildOptionGroup for a value known to hold no "◈".
-QString BuildUnmarkedOptionGroup(QStringView raw);
-
 constexpr QStringView kOpen = u"<menubrr>";
 constexpr QStringView kClose = u"</menubrr>";
 
@@ -237,20 +252,26 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
     // One look for the mark in the whole record spares a look in each of its values.
     const bool marked = findChar(rec, kMark.unicode(), 0) >= 0;
 
-    std::array<QString, kTagCount> values;
-    std::array<QString, kOptionGroups> groups;
+    // The values stay views into the answer; only a marked record needs texts of its own.
+    std::array<QStringView, kTagCount> values;
+    std::array<QString, kTagCount> replaced;
+    std::array<OptionGroupSlot, kOptionGroups> groups;
+    QString printtext;
     for (int t = 0; t < kTagCount; ++t) {
         const qsizetype s = start[size_t(t)];
         if (t >= kTagAdd1 && t <= kTagAdd5) {
             if (s >= 0)
-                groups[size_t(t - kTagAdd1)] = marked ? BuildOptionGroup(valueAt(rec, s, t))
-                                                      : BuildUnmarkedOptionGroup(valueAt(rec, s, t));
+                groups[size_t(t - kTagAdd1)] = ReadOptionGroupValue(valueAt(rec, s, t), t - kTagAdd1);
         } else if (t == kTagPrinttext) {
             // A missing tag stores empty text; printtext then holds its empty form ";;".
-            values[size_t(t)] = NormalisePrintText(s < 0 ? QStringView() : valueAt(rec, s, t));
+            printtext = NormalisePrintText(s < 0 ? QStringView() : valueAt(rec, s, t));
+            values[size_t(t)] = printtext;
         } else if (s >= 0) {
-            QString value = valueAt(rec, s, t).toString();
-            values[size_t(t)] = marked ? ReplaceFieldMark(std::move(value)) : std::move(value);
+            values[size_t(t)] = valueAt(rec, s, t);
+            if (marked && values[size_t(t)].contains(kMark)) {
+                replaced[size_t(t)] = ReplaceFieldMark(values[size_t(t)].toString());
+                values[size_t(t)] = replaced[size_t(t)];
+            }
         }
     }
     StoreMenuRecord(table, values, groups);
@@ -267,17 +288,59 @@ const std::array<QStringView, kMenuTags>& MenuTagNames()
 int MenuRecord::optionGroupCount() const
 {
     int n = 0;
-    for (int j = 0; j < kOptionGroups; ++j)
-        n += col[size_t(kColAdd1 + j)].isEmpty() ? 0 : 1;
+    for (const OptionGroupSlot& g : groups)
+        n += g.given ? 1 : 0;
     return n;
 }
 
-bool MenuRecord::isEmpty() const
+QString MenuRecord::value(std::string_view tag) const
 {
-    for (const QString& c : col)
-        if (!c.isEmpty())
-            return false;
-    return true;
+    const int t = MenuTagIndex(tag);
+    if (t < 0 || (t >= kTagAdd1 && t <= kTagAdd5))
+        return QString();
+    if (kCarriedSlot[size_t(t)] >= 0)
+        return carried.at(kCarriedSlot[size_t(t)]).toString();
+    if (t == kTagNum)
+        return num;
+    if (t == kTagTitle)
+        return title;
+    if (t == kTagPrice)
+        return priceText;
+    if (t == kTagCategory)
+        return category;
+    return t == kTagInfotext1 ? composition : description;
+}
+
+QStringView CarriedValues::at(int i) const
+{
+    if (i < 0 || i >= kCount)
+        return {};
+    const quint32 from = i == 0 ? 0 : m_ends[size_t(i - 1)];
+    return QStringView(m_text).mid(from, m_ends[size_t(i)] - from);
+}
+
+void CarriedValues::assign(const std::array<QStringView, kCount>& values)
+{
+    // One block for all: most values are a letter or two, and a text each would cost an allocation each.
+    qsizetype size = 0;
+    for (QStringView v : values)
+        size += v.size();
+    m_text.clear();
+    m_text.reserve(size);
+    for (int i = 0; i < kCount; ++i) {
+        m_text += values[size_t(i)];
+        m_ends[size_t(i)] = quint32(m_text.size());
+    }
+}
+
+int OptionGroup::required() const
+{
+    return std::clamp(minimum, 0, int(options.size()));
+}
+
+bool OptionGroup::minimumCapped() const
+{
+    return !singleChoice && minimum > options.size();
 }
 
 const MenuRecord* MenuCatalogue::FindMenu(QStringView num) const
@@ -329,16 +392,11 @@ void MenuCatalogue::finish(qsizetype slots)
     m_rows.resize(size_t(std::max(slots, m_taken)));
     m_index.clear();
     m_index.reserve(m_taken);
-    // The first row of a number wins, as a search from the top would find it.
-    for (qsizetype r = 0; r < m_taken; ++r)
-        if (!m_rows[size_t(r)].num().isEmpty() && !m_index.contains(m_rows[size_t(r)].num()))
-            m_index.insert(m_rows[size_t(r)].num(), r);
-}
-
-MenuCatalogue& menuCatalogue()
-{
-    static MenuCatalogue table;
-    return table;
+    // The first row of a number wins, as a search from the top would find it: from the bottom up,
+    // each row replaces a later one of its number.
+    for (qsizetype r = m_taken - 1; r >= 0; --r)
+        if (!m_rows[size_t(r)].num.isEmpty())
+            m_index.insert(m_rows[size_t(r)].num, r);
 }
 
 QString ReplaceFieldMark(QString value)
@@ -360,17 +418,73 @@ QString NormalisePrintText(QStringView value)
     return QStringLiteral(";;");
 }
 
-QString BuildOptionGroup(QStringView raw)
-{
-    if (!raw.contains(kMark))
-        return BuildUnmarkedOptionGroup(raw);
-    return BuildUnmarkedOptionGroup(ReplaceFieldMark(raw.toString()));
-}
-
 namespace {
 
-QString BuildUnmarkedOptionGroup(QStringView raw)
+// Most short values are one of a few letters or digits: one shared text each, no allocation.
+QString Shared(QStringView value)
 {
+    static const std::array<QString, 128> kSingles = [] {
+        std::array<QString, 128> singles;
+        for (char16_t c = 0; c < 128; ++c)
+            singles[c] = QString(QChar(c));
+        return singles;
+    }();
+    if (value.isEmpty())
+        return QString();
+    if (value.size() == 1 && value[0].unicode() < 128)
+        return kSingles[value[0].unicode()];
+    return value.toString();
+}
+
+}  // namespace
+
+OptionGroupBuilder::OptionGroupBuilder(int slot, QStringView noOption, QStringView field, QStringView minimum)
+    : m_slotIndex(slot)
+{
+    m_slot.given = true;
+    m_slot.noOption = Shared(noOption);
+    m_group.name = field.toString();
+    m_group.minimumText = Shared(minimum);
+    m_group.minimum = ParseLong(m_group.minimumText);
+    m_group.singleChoice = m_group.minimumText == u"1";
+}
+
+void OptionGroupBuilder::add(QString name, QStringView price)
+{
+    ++m_ordinal;
+    if (!name.isEmpty()) {
+        m_group.options.append({std::move(name), order::Money::Won(ParseAmount(price.toString()))});
+        return;
+    }
+    if (!m_group.name.isEmpty())
+        m_slot.notes << where() + QStringLiteral(": option %1 of ").arg(m_ordinal) + m_group.name
+                            + QStringLiteral(" without a name, skipped");
+}
+
+QString OptionGroupBuilder::where() const
+{
+    return QStringLiteral("add") + QString::number(m_slotIndex + 1);
+}
+
+OptionGroupSlot OptionGroupBuilder::finish()
+{
+    if (m_group.name.isEmpty())
+        m_slot.notes = {where() + QStringLiteral(": option group without a name, skipped")};
+    else if (m_group.options.isEmpty())
+        m_slot.notes << where() + QStringLiteral(": no named option in ") + m_group.name + QStringLiteral(", skipped");
+    else
+        m_slot.offered = std::move(m_group);
+    return std::move(m_slot);
+}
+
+OptionGroupSlot ReadOptionGroupValue(QStringView value, int slot)
+{
+    QString unmarked;
+    QStringView raw = value;
+    if (raw.contains(kMark)) {
+        unmarked = ReplaceFieldMark(raw.toString());
+        raw = unmarked;
+    }
     const QStringView yn = inner(raw, u"<yn>", u"</yn>");
     if (yn.isEmpty())
         return {};
@@ -381,26 +495,17 @@ QString BuildUnmarkedOptionGroup(QStringView raw)
     const qsizetype first = find(raw, kSubtitle);
     if (first < 0)
         return {};
-    const qsizetype last = raw.lastIndexOf(kSubpriceEnd);
     // The options run up to the last "</subprice>"; the last price keeps what follows its "<subprice>".
+    const qsizetype last = raw.lastIndexOf(kSubpriceEnd);
     const QStringView options = last > first ? raw.mid(first, last - first) : raw.mid(first);
-
-    const QStringView nooption = inner(raw, u"<nooption>", u"</nooption>");
-    const QStringView field = inner(raw, u"<field>", u"</field>");
-    const QStringView mincount = inner(raw, u"<mincount>", u"</mincount>");
-    QString out;
-    out.reserve(raw.size());
-    out += nooption;
-    out += kMark;
-    out += field;
-    out += kMark;
-    out += mincount;
-
+    OptionGroupBuilder group(slot, inner(raw, u"<nooption>", u"</nooption>"), inner(raw, u"<field>", u"</field>"),
+                             inner(raw, u"<mincount>", u"</mincount>"));
     qsizetype at = 0;  // options begins with "<subtitle>"
     while (at >= 0) {
         const qsizetype s = at + kSubtitle.size();
         const qsizetype next = find(options, kSubtitle, s);
         const QStringView piece = next < 0 ? options.mid(s) : options.mid(s, next - s);
+        at = next;
         const qsizetype nameEnd = find(piece, kSubtitleEnd);
         const QStringView name = nameEnd < 0 ? piece : piece.left(nameEnd);
         QStringView price;
@@ -411,35 +516,60 @@ QString BuildUnmarkedOptionGroup(QStringView raw)
             if (pe >= 0)
                 price = price.left(pe);
         }
-        out += kMark;
-        if (needsDecoding(name))
-            out += UnescapeField(name.toString());
-        else
-            out += name;
-        out += kMark;
-        out += price;
-        at = next;
+        group.add(needsDecoding(name) ? UnescapeField(name.toString()) : name.toString(), price);
     }
-    return out;
+    return group.finish();
+}
+
+namespace {
+
+// The typed values of a record, from views (copied) or from texts of their own (moved).
+QString Taken(QStringView value)
+{
+    return value.toString();
+}
+QString Taken(QString& value)
+{
+    return std::move(value);
+}
+
+template <typename Values>
+void StoreTyped(MenuCatalogue& table, Values& values, std::array<OptionGroupSlot, kOptionGroups>& groups)
+{
+    QString category = DecodeText(Taken(values[kTagCategory]));
+    if (category == u"분류없음")
+        return;
+    MenuRecord& row = table.nextRow();
+    row.num = Taken(values[kTagNum]);
+    row.title = DecodeText(Taken(values[kTagTitle]));
+    row.priceText = Taken(values[kTagPrice]);
+    if (const std::optional<int64_t> won = ReadPrice(row.priceText))
+        row.price = order::Money::Won(*won);
+    else
+        row.price.reset();
+    row.category = std::move(category);
+    row.composition = DecodeText(Taken(values[kTagInfotext1]));
+    row.description = DecodeText(Taken(values[kTagInfotext2]));
+    row.groups = std::move(groups);
+    std::array<QStringView, CarriedValues::kCount> carried;
+    for (int t = 0; t < kTagCount; ++t)
+        if (kCarriedSlot[size_t(t)] >= 0)
+            carried[size_t(kCarriedSlot[size_t(t)])] = values[size_t(t)];
+    row.carried.assign(carried);
 }
 
 }  // namespace
 
-void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& values,
-                     std::array<QString, kOptionGroups>& groups)
+void StoreMenuRecord(MenuCatalogue& table, const std::array<QStringView, kMenuTags>& values,
+                     std::array<OptionGroupSlot, kOptionGroups>& groups)
 {
-    for (int t : {kTagTitle, kTagCategory, kTagInfotext1, kTagInfotext2})
-        values[size_t(t)] = DecodeText(values[size_t(t)]);
-    if (values[kTagCategory] == u"분류없음")
-        return;
-    MenuRecord& row = table.nextRow();
-    for (int t = 0; t < kTagCount; ++t)
-        row.col[size_t(kMenuTagList[size_t(t)].column)] = std::move(values[size_t(t)]);
-    for (int j = 0; j < kOptionGroups; ++j)
-        row.col[size_t(kColAdd1 + j)] = std::move(groups[size_t(j)]);
-    row.col[kColSoldoutYN2] = row.col[kColSoldoutYN];
-    row.col[kColSOregdate1b] = row.col[kColSOregdate1];
-    row.col[kColSOregdate2b] = row.col[kColSOregdate2];
+    StoreTyped(table, values, groups);
+}
+
+void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& values,
+                     std::array<OptionGroupSlot, kOptionGroups>& groups)
+{
+    StoreTyped(table, values, groups);
 }
 
 MenuCatalogue ParseMenuAnswer(QStringView answer)
@@ -451,8 +581,7 @@ MenuCatalogue ParseMenuAnswer(QStringView answer)
     qsizetype at = find(answer, kOpen);
     for (; at >= 0 && slots < kMaxMenuRecords; ++slots)
         at = ReadRecord(answer, at + kOpen.size(), table);
-    // Every slot costs a row of 43 texts however short its record: an answer of empty records
-    // must not cost a thousand times its size.
+    // An answer of empty records must not cost a thousand times its size.
     if (at >= 0)
         WriteLog(QStringLiteral("Read_메뉴() ... 메뉴가 ") + QString::number(kMaxMenuRecords)
                  + QStringLiteral("개를 넘어 나머지는 읽지 않음"));
@@ -480,13 +609,6 @@ std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QStr
         return std::nullopt;
     }
     return ParseMenuAnswer(answer.text);
-}
-
-bool LoadMenuCatalogue(const Session& session, const QString& category)
-{
-    if (std::optional<MenuCatalogue> table = FetchMenuCatalogue(session, category))
-        menuCatalogue() = std::move(*table);
-    return true;
 }
 
 }  // namespace sumbrel

@@ -1,10 +1,14 @@
 #pragma once
-// The shop's menu catalogue as the web service delivers it: one row per record slot, 43 text columns.
+// The shop's menu catalogue, read once from the web service's answer into typed records: what the
+// rules read as numbers, money and option groups; every other tag's value carried as it came.
 #include "catalogue/menu_tags.h"
+#include "catalogue/money.h"
 #include "server/endpoints.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <optional>
@@ -16,21 +20,68 @@ inline constexpr int kOptionGroups = 5;
 // The most records a catalogue answer is read for; a shop's menu has a few hundred.
 inline constexpr qsizetype kMaxMenuRecords = 5000;
 
+struct MenuOption {
+    QString name;  // decoded
+    order::Money price;
+    bool operator==(const MenuOption&) const = default;
+};
+
+// An option group as the dialog offers it: the options without a name left out.
+struct OptionGroup {
+    QString name;  // "field": the heading's name
+    QString minimumText;  // "mincount" as it came: the heading shows it
+    int minimum = 0;  // read leniently, as a number
+    bool singleChoice = false;  // the minimum is exactly "1": one option chosen, radio style
+    QList<MenuOption> options;
+
+    // The check boxes to tick: the minimum, capped at the number of options, since a group asking
+    // for more than it offers could never be confirmed.
+    int required() const;
+    bool minimumCapped() const;
+    bool operator==(const OptionGroup&) const = default;
+};
+
+// One of a record's add1..add5 values.
+struct OptionGroupSlot {
+    bool given = false;  // the answer holds a group here (a "yn" and at least one "subtitle")
+    QString noOption;  // "nooption", carried
+    // What the dialog offers: nullopt when the group or all of its options lack a name.
+    std::optional<OptionGroup> offered;
+    // Each option or group left out for a missing name ("add2: option 1 of Size without a name, skipped").
+    QStringList notes;
+    bool operator==(const OptionGroupSlot&) const = default;
+};
+
+// The values of the tags that no rule reads, as they came, in one block of text.
+class CarriedValues {
+public:
+    // The tags in kMenuTagList order, the typed ones left out.
+    static constexpr int kCount = kMenuTags - 6 - kOptionGroups;
+    QStringView at(int i) const;
+    void assign(const std::array<QStringView, kCount>& values);
+    bool operator==(const CarriedValues&) const = default;
+
+private:
+    QString m_text;
+    std::array<quint32, kCount> m_ends{};
+};
+
 struct MenuRecord {
-    std::array<QString, kMenuColumns> col;
+    QString num;  // the key, and the picture's file name
+    QString title;  // decoded
+    QString priceText;  // as it came
+    std::optional<order::Money> price;  // nullopt: not a plain whole number, the item is not offered
+    QString category;  // decoded
+    QString composition;  // infotext1, decoded
+    QString description;  // infotext2, decoded
+    std::array<OptionGroupSlot, kOptionGroups> groups;
+    CarriedValues carried;
 
-    const QString& num() const { return col[kColNum]; }
-    const QString& title() const { return col[kColTitle]; }
-    const QString& price() const { return col[kColPrice]; }
-    const QString& category() const { return col[kColCategory]; }
-    const QString& infotext1() const { return col[kColInfotext1]; }
-    const QString& infotext2() const { return col[kColInfotext2]; }
-    const QString& printtext() const { return col[kColPrinttext]; }
-    // Option group j (0..4): nooption◈field◈mincount◈name◈price..., or empty.
-    const QString& optionGroup(int j) const { return col[kColAdd1 + j]; }
-    int optionGroupCount() const;
-    bool isEmpty() const;
-
+    // The value of any tag as the record holds it: the typed ones as text again (num, title, price,
+    // category, infotext1, infotext2; empty for add1..add5).
+    QString value(std::string_view tag) const;
+    int optionGroupCount() const;  // the groups given
+    bool isEmpty() const { return num.isEmpty() && title.isEmpty() && priceText.isEmpty() && category.isEmpty(); }
     bool operator==(const MenuRecord&) const = default;
 };
 
@@ -41,7 +92,6 @@ public:
     // Rows filled from records (0 .. takenCount()-1); the rest are empty slots.
     qsizetype takenCount() const { return m_taken; }
     const MenuRecord& row(qsizetype r) const { return m_rows[size_t(r)]; }
-    const QString& at(qsizetype r, int column) const { return m_rows[size_t(r)].col[size_t(column)]; }
 
     // The row of the menu number, or nullptr.
     const MenuRecord* FindMenu(QStringView num) const;
@@ -65,14 +115,29 @@ private:
     QHash<QString, qsizetype> m_index;
 };
 
-// The global table, refilled as a whole by each load.
-MenuCatalogue& menuCatalogue();
-
 // Cuts the catalogue answer into the table. A tag missing from a record gives empty text.
 MenuCatalogue ParseMenuAnswer(QStringView answer);
 
-// The option group text of one add1..add5 value (the "◈" already replaced), or empty.
-QString BuildOptionGroup(QStringView raw);
+// A group put together option by option, by every way of reading a catalogue.
+class OptionGroupBuilder {
+public:
+    // slot 0..4 (add1..add5); the values as they came, trimmed.
+    OptionGroupBuilder(int slot, QStringView noOption, QStringView field, QStringView minimum);
+    // The next option: its decoded name and its price text.
+    void add(QString name, QStringView price);
+    OptionGroupSlot finish();
+
+private:
+    QString where() const;
+
+    int m_slotIndex;
+    OptionGroupSlot m_slot;
+    OptionGroup m_group;
+    int m_ordinal = 0;
+};
+
+// One add1..add5 value (slot 0..4) read into its group.
+OptionGroupSlot ReadOptionGroupValue(QStringView raw, int slot);
 // A printtext value stays only when it has exactly three ";"-parts; else ";;".
 QString NormalisePrintText(QStringView value);
 // UnescapeField, skipped for texts that hold no escape form.
@@ -80,12 +145,14 @@ QString DecodeText(const QString& value);
 // Every "◈" turned into "◇".
 QString ReplaceFieldMark(QString value);
 
-// The shared tail of every way of reading a record: decodes, drops "분류없음", stores the row.
+// The shared tail of every way of reading a record: types, decodes, drops "분류없음", stores the row.
 // values: the kMenuTags tag values in tag order (see MenuTagNames), "◈" already replaced, printtext
-// normalised;
-// groups: the finished option group texts.
+// normalised; add1..add5 are taken from groups.
+void StoreMenuRecord(MenuCatalogue& table, const std::array<QStringView, kMenuTags>& values,
+                     std::array<OptionGroupSlot, kOptionGroups>& groups);
+// The same with texts of their own, which the record takes over.
 void StoreMenuRecord(MenuCatalogue& table, std::array<QString, kMenuTags>& values,
-                     std::array<QString, kOptionGroups>& groups);
+                     std::array<OptionGroupSlot, kOptionGroups>& groups);
 // The tag names in the order of StoreMenuRecord's values.
 const std::array<QStringView, kMenuTags>& MenuTagNames();
 
@@ -96,7 +163,4 @@ std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QS
 // The same with the address and body made beforehand, and the call's options (its cancel flag).
 std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
                                                   const endpoints::Poster& post = {}, const CallOptions& options = {});
-// FetchMenuCatalogue into menuCatalogue(), which a failed load leaves as it was.
-bool LoadMenuCatalogue(const Session& session, const QString& category);
-
 }  // namespace sumbrel

@@ -97,8 +97,8 @@ DownloadSummary DownloadPictures(const PictureSource& source, const DownloadProg
     if (source.catalogue) {
         const MenuCatalogue& table = *source.catalogue;
         for (qsizetype r = 0; r < table.takenCount(); ++r)
-            if (table.at(r, kColCategory) != u"분류없음")
-                rows.push_back({table.at(r, kColNum), table.at(r, kColCategory), table.at(r, kColTitle)});
+            if (const MenuRecord& row = table.row(r); row.category != u"분류없음")
+                rows.push_back({row.num, row.category, row.title});
     }
     const int total = 1 + int(rows.size());
     int done = 0;

@@ -2,28 +2,17 @@
 
 #include "catalogue/picture_check.h"
 #include "startup/global_state.h"
-#include "startup/parse.h"
 
 namespace sumbrel::menu {
 
-std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText)
+std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, qsizetype row)
 {
-    const int32_t row = ParseLong(rowText);
     if (row < 0 || row >= table.rowCount())
         return std::nullopt;
     const MenuRecord& rec = table.row(row);
-    const std::optional<int64_t> price = ReadPrice(rec.price());
-    if (!price)
+    if (!rec.price)
         return std::nullopt;  // not offered: no dialog sells it for nothing
-    MenuItem item;
-    item.num = rec.num();
-    item.name = rec.title();
-    item.composition = rec.infotext1();
-    item.description = rec.infotext2();
-    item.price = order::Money::Won(*price);
-    for (int j = 0; j < kOptionGroups; ++j)
-        item.groups[size_t(j)] = rec.optionGroup(j);
-    return item;
+    return MenuItem{rec.num, rec.title, rec.composition, rec.description, *rec.price, rec.groups};
 }
 
 std::optional<order::OrderLine> LineToAdd(const MenuItem& item, const order::OrderLine& line)

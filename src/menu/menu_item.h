@@ -10,17 +10,17 @@
 namespace sumbrel::menu {
 
 struct MenuItem {
-    QString num;  // column 0: the photo's file name
-    QString name;  // 메뉴이름: column 1
-    QString composition;  // 메뉴구성: column 19
-    QString description;  // 메뉴설명: column 20
-    order::Money price;  // 메뉴가격: column 2, read once
-    std::array<QString, kOptionGroups> groups;  // columns 9..13 as stored
+    QString num;  // the photo's file name
+    QString name;  // 메뉴이름
+    QString composition;  // 메뉴구성
+    QString description;  // 메뉴설명
+    order::Money price;  // 메뉴가격
+    std::array<OptionGroupSlot, kOptionGroups> groups;
 };
 
-// The row that m_menuIndex names (decimal text, read leniently); nullopt when there is no such row or
-// its price is not a plain whole number (ReadPrice), as such an item is not offered.
-std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, const QString& rowText);
+// The catalogue's row; nullopt when there is no such row or its price is not a plain whole number,
+// as such an item is not offered.
+std::optional<MenuItem> ReadMenuItem(const MenuCatalogue& table, qsizetype row);
 
 // The line the dialog adds for the item: nullopt when the item has no name to show on the order.
 std::optional<order::OrderLine> LineToAdd(const MenuItem& item, const order::OrderLine& line);

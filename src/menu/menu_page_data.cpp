@@ -2,7 +2,6 @@
 
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
-#include "menu/option_menu.h"
 #include "server/endpoints.h"
 #include "server/fields.h"
 #include "startup/parse.h"
@@ -30,75 +29,58 @@ std::optional<QString> Between(QStringView entry, QStringView open, QStringView 
 
 // Why the entry is not offered, or empty: its price on the tile or in the catalogue is not a plain
 // whole number (one that does not read would sell the item for nothing, a negative one pays out).
-QString PriceRefusal(const TileEntry& entry, const MenuCatalogue& catalogue)
+QString PriceRefusal(const QString& tilePrice, const MenuRecord* record)
 {
-    if (!ReadPrice(entry.col[kTilePrice]))
-        return QStringLiteral("tile price \"") + entry.col[kTilePrice] + u'"';
-    const MenuRecord* record = catalogue.FindMenu(QStringView(entry.col[kTileNum]));
-    if (record && !ReadPrice(record->price()))
-        return QStringLiteral("catalogue price \"") + record->price() + u'"';
+    if (!ReadPrice(tilePrice))
+        return QStringLiteral("tile price \"") + tilePrice + u'"';
+    if (record && !record->price)
+        return QStringLiteral("catalogue price \"") + record->priceText + u'"';
     return QString();
 }
 
-bool ReadEntry(QStringView text, const QString& category, const MenuCatalogue& catalogue, TileEntry& entry)
+// One entry into `entry`; false when a marker is missing. `price`: the tile's price as it came.
+bool ReadEntry(QStringView text, const QString& category, TileEntry& entry, QString& price)
 {
     struct Marker {
-        int column;
+        QString* value;
         const char16_t* open;
         const char16_t* close;
         bool decode;
     };
-    static constexpr Marker kMarkers[] = {
-        {kTileName, u"<submenuname>", u" !!!!", true}, {kTilePrice, u" !!!!", u"@@@@", false},
-        {kTileNameTag, u" !1!!!", u"@1@@@", false},    {kTileNum, u" !2!!!", u"@2@@@", false},
-        {kTileText3, u" !3!!!", u"@3@@@", true},       {kTileText5, u" !5!!!", u"@5@@@", true},
-        {kTileText4, u" !4!!!", u"@4@@@", false},
+    const Marker markers[] = {
+        {&entry.name, u"<submenuname>", u" !!!!", true}, {&price, u" !!!!", u"@@@@", false},
+        {&entry.nameTag, u" !1!!!", u"@1@@@", false},    {&entry.num, u" !2!!!", u"@2@@@", false},
+        {&entry.text3, u" !3!!!", u"@3@@@", true},       {&entry.text5, u" !5!!!", u"@5@@@", true},
+        {&entry.text4, u" !4!!!", u"@4@@@", false},
     };
-    entry.col[kTileCategory] = category;
-    for (const Marker& m : kMarkers) {
+    entry.category = category;
+    for (const Marker& m : markers) {
         std::optional<QString> value = Between(text, QStringView(m.open), QStringView(m.close));
         if (!value)
             return false;
-        entry.col[size_t(m.column)] = m.decode ? UnescapeField(*value) : *value;
+        *m.value = m.decode ? UnescapeField(*value) : *value;
     }
-    // The option groups the dialog offers; the others are traced and not counted.
-    const MenuRecord* record = catalogue.FindMenu(QStringView(entry.col[kTileNum]));
-    int count = 0;
-    for (int j = 0; record && j < kOptionGroups; ++j) {
-        const QString& group = record->optionGroup(j);
-        if (group.isEmpty())
-            continue;
-        if (UsableOptionGroup(group))
-            ++count;
-        else
-            WriteLog(QStringLiteral("Parsing: menu ") + record->num() + QStringLiteral(" option group ")
-                     + QString::number(j + 1) + QStringLiteral(" skipped (empty group or option name)"));
-    }
-    entry.col[kTileOptionCount] = QString::number(count);
     return true;
 }
 
+// The option groups the item's dialog offers; the others are traced and not counted.
+int OfferedGroups(const MenuRecord* record)
+{
+    int count = 0;
+    for (int j = 0; record && j < kOptionGroups; ++j) {
+        const OptionGroupSlot& group = record->groups[size_t(j)];
+        if (!group.given)
+            continue;
+        if (group.offered)
+            ++count;
+        else
+            WriteLog(QStringLiteral("Parsing: menu ") + record->num + QStringLiteral(" option group ")
+                     + QString::number(j + 1) + QStringLiteral(" skipped (empty group or option name)"));
+    }
+    return count;
+}
+
 }  // namespace
-
-QStringList& TabCategoryList()
-{
-    static QStringList list;
-    return list;
-}
-
-std::vector<TileEntry>& TileMenuTable()
-{
-    static std::vector<TileEntry> table;
-    return table;
-}
-
-bool UsableOptionGroup(const QString& groupText)
-{
-    // The option dialog's own reading: what it drops shows no row there.
-    QStringList notes;
-    const QString kept = DropUnnamed(groupText, QString(), notes);
-    return !kept.isEmpty() && ReadOptionGroup(kept).has_value();
-}
 
 std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry)
 {
@@ -132,33 +114,26 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
         const QList<QStringView> pieces = section.mid(nameEnd + kCategoryClose.size()).split(kEntryClose);
         for (qsizetype p = 0; p + 1 < pieces.size() && qsizetype(lists.tiles.size()) < kMaxMenuRecords; ++p) {
             TileEntry entry;
-            if (!ReadEntry(pieces[p], name, catalogue, entry)) {
+            QString price;
+            if (!ReadEntry(pieces[p], name, entry, price)) {
                 if (badEntry)
                     *badEntry = true;
                 return std::nullopt;
             }
+            const MenuRecord* record = catalogue.FindMenu(QStringView(entry.num));
+            entry.optionGroups = OfferedGroups(record);
             // Traced here, once per load; the tile is not shown.
-            const QString refusal = PriceRefusal(entry, catalogue);
+            const QString refusal = PriceRefusal(price, record);
             if (!refusal.isEmpty()) {
-                WriteLog(QStringLiteral("Parsing: menu ") + entry.col[kTileNum] + QStringLiteral(" not offered: ")
-                         + refusal + QStringLiteral(" is not a plain whole number"));
+                WriteLog(QStringLiteral("Parsing: menu ") + entry.num + QStringLiteral(" not offered: ") + refusal
+                         + QStringLiteral(" is not a plain whole number"));
                 continue;
             }
+            entry.price = order::Money::Won(*ReadPrice(price));
             lists.tiles.push_back(std::move(entry));
         }
     }
     return lists;
-}
-
-bool ReadMenuPageAnswer(QStringView answer)
-{
-    bool badEntry = false;
-    std::optional<MenuPageLists> lists = ReadMenuPage(answer, menuCatalogue(), &badEntry);
-    if (!lists)
-        return !badEntry;
-    TabCategoryList() = std::move(lists->categories);
-    TileMenuTable() = std::move(lists->tiles);
-    return true;
 }
 
 PostResult PostMenuPageRequest(const Session& session, const QString& caller, const endpoints::Poster& post)

@@ -1,7 +1,5 @@
 #include "menu/menu_page_model.h"
 
-#include "catalogue/menu_catalogue.h"
-#include "startup/parse.h"
 
 namespace sumbrel::menu {
 
@@ -50,7 +48,7 @@ void MenuPageModel::setConfirmed(bool confirmed)
 
 void MenuPageModel::load()
 {
-    category = TabCategoryList().value(0);
+    category = m_tables->tabs().value(0);
     showTabStrip(0);
     page = 0;
     showTilePage(0);
@@ -59,12 +57,12 @@ void MenuPageModel::load()
 
 void MenuPageModel::showTabStrip(int direction)
 {
-    m_tabs = menu::showTabStrip(TabCategoryList(), category, direction, m_shape.tabsPerStrip);
+    m_tabs = menu::showTabStrip(m_tables->tabs(), category, direction, m_shape.tabsPerStrip);
 }
 
 void MenuPageModel::showTilePage(int direction)
 {
-    m_tiles = menu::showTilePage(TileMenuTable(), category, page, direction, m_shape.tilesPerPage);
+    m_tiles = menu::showTilePage(m_tables->tiles(), category, page, direction, m_shape.tilesPerPage);
     page = m_tiles.page;
 }
 
@@ -73,7 +71,7 @@ const TileEntry* MenuPageModel::tileEntry(int k) const
     if (m_tiles.first < 0 || k < 0 || k >= m_tiles.count)
         return nullptr;
     const size_t r = size_t(m_tiles.first + k);
-    return r < TileMenuTable().size() ? &TileMenuTable()[r] : nullptr;
+    return r < m_tables->tiles().size() ? &m_tables->tiles()[r] : nullptr;
 }
 
 bool MenuPageModel::touchTab(int tab)
@@ -140,24 +138,24 @@ TileTouch MenuPageModel::touchTile(int k) const
 {
     TileTouch touch;
     const TileEntry* entry = tileEntry(k);
-    if (m_loading || !entry || entry->col[kTileNum].isEmpty())
+    if (m_loading || !entry || entry->num.isEmpty())
         return touch;
     if (cartFull()) {
         touch.kind = TileTouch::CartFull;
         return touch;
     }
-    const qsizetype row = menuCatalogue().FindRow(QStringView(entry->col[kTileNum]));
+    const qsizetype row = m_tables->catalogue().FindRow(QStringView(entry->num));
     if (row < 0) {
         touch.kind = TileTouch::MenuError;
         return touch;
     }
-    // Never a dialog for an item without a plain price (ReadMenuPageAnswer leaves such tiles out already).
-    if (!ReadPrice(menuCatalogue().row(row).price()))
+    // Never a dialog for an item without a plain price (ReadMenuPage leaves such tiles out already).
+    if (!m_tables->catalogue().row(row).price)
         return touch;
     touch.kind = TileTouch::OpenDialog;
-    touch.dialog = DialogFor(entry->col[kTileOptionCount]);
-    touch.tileNumber = entry->col[kTileNum];
-    touch.menuIndex = QString::number(row);
+    touch.dialog = DialogFor(entry->optionGroups);
+    touch.tileNumber = entry->num;
+    touch.row = row;
     return touch;
 }
 

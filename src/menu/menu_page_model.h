@@ -5,6 +5,7 @@
 #include "menu/cart.h"
 #include "menu/idle.h"
 #include "menu/menu_page_rules.h"
+#include "menu/menu_tables.h"
 #include "menu/order_rows.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ struct TileTouch {
     Kind kind = Nothing;
     DialogKind dialog = DialogKind::Single;
     QString tileNumber;
-    QString menuIndex;  // the catalogue row, as decimal text (m_menuIndex)
+    qsizetype row = -1;  // the item's catalogue row
 };
 
 // How much one page shows: the design's, or fewer and larger tabs, tiles and rows (the large view).
@@ -51,6 +52,13 @@ inline constexpr const char* kMenuLoadFailedText = TrNoop("메뉴를 불러오�
 
 class MenuPageModel {
 public:
+    // The tables the page shows; they outlive the model.
+    explicit MenuPageModel(const MenuTables& tables)
+        : m_tables(&tables)
+    {
+    }
+    const MenuTables& tables() const { return *m_tables; }
+
     order::Order composed;  // the order being composed
     QString checkTypes;  // sent as "checktypes"; the reception screen leaves it empty
     QString category;
@@ -75,7 +83,7 @@ public:
     // "취소" while loading, and the keypad's back key.
     MenuPageEnd cancelLoading();
 
-    // After ReadMenuPageAnswer: the first category, its tabs and its first page; the deadline renewed.
+    // After the tables were loaded: the first category, its tabs and its first page; the deadline renewed.
     void load();
     void showTabStrip(int direction);
     void showTilePage(int direction);
@@ -112,6 +120,7 @@ public:
 private:
     void setConfirmed(bool confirmed);
 
+    const MenuTables* m_tables;
     cart::OrderCart m_cart;
     bool m_loading = false;
     PageShape m_shape;

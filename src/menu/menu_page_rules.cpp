@@ -59,7 +59,7 @@ TilePage showTilePage(const std::vector<TileEntry>& table, const QString& catego
     const int size = int(table.size());
     int first = -1;
     for (int r = 0; r < size; ++r) {
-        if (table[size_t(r)].col[kTileCategory] == category) {
+        if (table[size_t(r)].category == category) {
             first = r;
             break;
         }
@@ -67,7 +67,7 @@ TilePage showTilePage(const std::vector<TileEntry>& table, const QString& catego
     if (first < 0)
         return result;
     int count = 0;
-    while (first + count < size && table[size_t(first + count)].col[kTileCategory] == category)
+    while (first + count < size && table[size_t(first + count)].category == category)
         ++count;
     const int pages = (count - 1) / perPage + 1;
 
@@ -110,9 +110,9 @@ bool UnitWordApart()
     return access::Tr("%1원") == u"%1원";
 }
 
-DialogKind DialogFor(const QString& optionCount)
+DialogKind DialogFor(int optionGroups)
 {
-    return ParseLong(optionCount) == 0 ? DialogKind::Single : DialogKind::Options;
+    return optionGroups == 0 ? DialogKind::Single : DialogKind::Options;
 }
 
 TileCell TileCellOf(int k)

@@ -73,7 +73,7 @@ bool UnitWordApart();
 // The two dialogs of a tile.
 enum class DialogKind { Single, Options };
 // By the tile's option group count (ParseLong): 0 the single-menu dialog, else the option dialog.
-DialogKind DialogFor(const QString& optionCount);
+DialogKind DialogFor(int optionGroups);
 
 // Tile k's row and column in the page's grid of five columns.
 struct TileCell {

@@ -35,11 +35,11 @@ MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& can
     return data;
 }
 
-MenuLoad MenuPageService::apply(MenuPageData data)
+MenuLoad MenuPageService::apply(MenuPageData data, MenuTables& tables)
 {
     MenuLoad done;
     if (data.categories) {
-        categoryTable() = std::move(*data.categories);
+        tables.setCategories(std::move(*data.categories));
         done.categories = true;
     }
     if (!data.lists) {
@@ -50,16 +50,14 @@ MenuLoad MenuPageService::apply(MenuPageData data)
             + u')');
         return done;
     }
-    menuCatalogue() = std::move(*data.catalogue);
-    TabCategoryList() = std::move(data.lists->categories);
-    TileMenuTable() = std::move(data.lists->tiles);
+    tables.setMenu(std::move(*data.catalogue), std::move(*data.lists));
     done.menu = true;
     return done;
 }
 
-MenuLoad MenuPageService::load(const QString& caller)
+MenuLoad MenuPageService::load(const QString& caller, MenuTables& tables)
 {
-    return apply(fetch(caller));
+    return apply(fetch(caller), tables);
 }
 
 }  // namespace sumbrel::menu

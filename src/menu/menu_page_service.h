@@ -5,6 +5,7 @@
 #include "catalogue/category_table.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/menu_page_data.h"
+#include "menu/menu_tables.h"
 #include "server/endpoints.h"
 
 #include <QString>
@@ -13,8 +14,8 @@
 namespace sumbrel::menu {
 
 struct MenuLoad {
-    bool categories = false;  // categoryTable() replaced
-    bool menu = false;  // menuCatalogue(), TabCategoryList() and TileMenuTable() replaced together
+    bool categories = false;  // the categories replaced
+    bool menu = false;  // the catalogue, the tabs and the tiles replaced together
 };
 
 // What the three answers gave, read but not yet applied: each part only when its answer was good.
@@ -38,16 +39,16 @@ public:
     // PostForm unless replaced.
     void setTransport(Transport transport) { m_transport = std::move(transport); }
 
-    // LoadAllCategories, LoadMenuCatalogue("전체") and PostMenuPageRequest with "checktypes" = caller, at
+    // The categories, the catalogue of "전체" and PostMenuPageRequest with "checktypes" = caller, at
     // once on threads of their own, read and returned. Touches no table: safe on any thread (the
     // trace log takes lines from any); the transport is called from three threads at once.
     // cancel ends the exchanges under way, and those not yet started never start.
     MenuPageData fetch(const QString& caller, const CancelFlag& cancel = {}) const;
-    // The fetched tables into the global ones, on the screens' thread. What did not come back good
+    // The fetched tables into the terminal's, on the screens' thread. What did not come back good
     // keeps its last good table; the trace says so.
-    static MenuLoad apply(MenuPageData data);
+    static MenuLoad apply(MenuPageData data, MenuTables& tables);
     // fetch, then apply.
-    MenuLoad load(const QString& caller);
+    MenuLoad load(const QString& caller, MenuTables& tables);
 
 private:
     Transport m_transport;

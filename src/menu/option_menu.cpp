@@ -7,89 +7,11 @@
 
 namespace sumbrel::menu {
 
-namespace {
-
-enum GroupPart : int { kNoOption = 0, kGroupName, kMinimum, kFirstOption };
-
-// The catalogue's option group text joins its fields by this mark; no value holds it.
-const QString kGroupMark = QStringLiteral("◈");
-
-QString FieldAt(const QStringList& parts, qsizetype i)
-{
-    return i < parts.size() ? parts[i] : QString();
-}
-
-}  // namespace
-
-std::array<QString, kOptionGroups> CompactGroups(const std::array<QString, kOptionGroups>& texts)
-{
-    std::array<QString, kOptionGroups> out;
-    size_t next = 0;
-    for (const QString& text : texts) {
-        if (!text.isEmpty())
-            out[next++] = text;
-    }
-    return out;
-}
-
-QString DropUnnamed(const QString& text, const QString& where, QStringList& notes)
-{
-    if (text.isEmpty())
-        return text;
-    const QStringList parts = text.split(kGroupMark);
-    if (parts.size() <= kFirstOption + 1)
-        return text;  // shows no rows anyway
-    if (parts[kGroupName].isEmpty()) {
-        notes << where + QStringLiteral(": option group without a name, skipped");
-        return QString();
-    }
-    QStringList kept = parts.mid(0, kFirstOption);
-    for (qsizetype i = kFirstOption; i < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) {
-            notes << where + QStringLiteral(": option %1 of ").arg((i - kFirstOption) / 2 + 1) + parts[kGroupName]
-                    + QStringLiteral(" without a name, skipped");
-            continue;
-        }
-        kept << parts[i] << FieldAt(parts, i + 1);
-    }
-    if (kept.size() == kFirstOption) {
-        notes << where + QStringLiteral(": no named option in ") + parts[kGroupName] + QStringLiteral(", skipped");
-        return QString();
-    }
-    return kept.join(kGroupMark);
-}
-
-std::optional<OptionGroup> ReadOptionGroup(const QString& text)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    const QStringList parts = text.split(kGroupMark);
-    if (parts.size() <= kFirstOption + 1)
-        return std::nullopt;
-    OptionGroup group;
-    group.name = parts[kGroupName];
-    group.minimum = parts[kMinimum];
-    group.singleChoice = group.minimum == u"1";
-    for (qsizetype i = kFirstOption; i < parts.size(); i += 2)
-        group.options.append({parts[i], order::Money::Won(ParseAmount(FieldAt(parts, i + 1)))});
-    return group;
-}
-
-int OptionGroup::required() const
-{
-    return std::clamp(int(ParseLong(minimum)), 0, int(options.size()));
-}
-
-bool OptionGroup::minimumCapped() const
-{
-    return !singleChoice && ParseLong(minimum) > options.size();
-}
-
 QString OptionHeading(int j, const OptionGroup& group)
 {
     QString heading = QString::number(j + 1) + QStringLiteral(") ") + group.name;
     if (group.required() >= 2) {
-        const QString shown = group.minimumCapped() ? QString::number(group.required()) : group.minimum;
+        const QString shown = group.minimumCapped() ? QString::number(group.required()) : group.minimumText;
         heading = access::Tr("%1 (최소: %2개 선택)").arg(heading, shown);
     }
     return heading;
@@ -101,11 +23,6 @@ QString PriceCaption(order::Money price)
     return price.won() < 0 ? u'(' + shown + u')' : QStringLiteral("(+") + shown + u')';
 }
 
-QString MenuOption::priceCaption() const
-{
-    return PriceCaption(price);
-}
-
 OptionMenu::OptionMenu(MenuItem item, OptionPaging paging)
     : m_item(std::move(item))
     , m_paging(paging)
@@ -113,33 +30,31 @@ OptionMenu::OptionMenu(MenuItem item, OptionPaging paging)
     m_paging.groupsPerPage = std::max(1, m_paging.groupsPerPage);
     m_paging.rowsFitting = std::max(1, m_paging.rowsFitting);
     m_paging.rowsPaged = std::clamp(m_paging.rowsPaged, 1, m_paging.rowsFitting);
-    std::array<QString, kOptionGroups> texts;
-    for (int j = 0; j < kOptionGroups; ++j)
-        texts[size_t(j)] = DropUnnamed(m_item.groups[size_t(j)], QStringLiteral("add%1").arg(j + 1), m_notes);
-    texts = CompactGroups(texts);
-    for (int j = 0; j < kOptionGroups; ++j) {
-        if (!texts[size_t(j)].isEmpty())
-            ++m_groupCount;
-        m_groups[size_t(j)] = ReadOptionGroup(texts[size_t(j)]);
-        if (const OptionGroup* g = group(j)) {
-            QList<bool>& chosen = m_chosen[size_t(j)];
-            chosen.fill(false, g->options.size());
-            if (g->singleChoice)
-                chosen[0] = true;
-            if (g->minimumCapped())
-                m_notes << QStringLiteral("minimum %1 of %2 exceeds its %3 options, capped")
-                               .arg(g->minimum, g->name)
-                               .arg(g->options.size());
-        }
+    for (const OptionGroupSlot& given : m_item.groups)
+        m_notes << given.notes;
+    for (int from = 0; from < kOptionGroups; ++from) {
+        const OptionGroup* g = m_item.groups[size_t(from)].offered ? &*m_item.groups[size_t(from)].offered : nullptr;
+        if (!g)
+            continue;
+        const int j = m_groupCount++;
+        m_slotOf[size_t(j)] = from;
+        QList<bool>& chosen = m_chosen[size_t(j)];
+        chosen.fill(false, g->options.size());
+        if (g->singleChoice)
+            chosen[0] = true;
+        if (g->minimumCapped())
+            m_notes << QStringLiteral("minimum %1 of %2 exceeds its %3 options, capped")
+                           .arg(g->minimumText, g->name)
+                           .arg(g->options.size());
     }
     computeTotal();
 }
 
 const OptionGroup* OptionMenu::group(int j) const
 {
-    if (j < 0 || j >= kOptionGroups || !m_groups[size_t(j)])
+    if (j < 0 || j >= kOptionGroups || m_slotOf[size_t(j)] < 0)
         return nullptr;
-    return &*m_groups[size_t(j)];
+    return &*m_item.groups[size_t(m_slotOf[size_t(j)])].offered;
 }
 
 bool OptionMenu::isChosen(int j, int k) const

@@ -13,41 +13,16 @@
 
 namespace sumbrel::menu {
 
-struct MenuOption {
-    QString name;
-    order::Money price;  // read once from the group text
-    QString priceCaption() const;  // "(+" price "#,##0" ")"
-};
-
-// One group as the dialog reads its text nooption◈field◈mincount◈name◈price◈name◈price...
-struct OptionGroup {
-    QString name;  // the bare group name (the heading keeps it)
-    QString minimum;  // the heading's tag
-    bool singleChoice = false;  // the minimum is exactly "1"
-    QList<MenuOption> options;
-
-    // The check boxes to tick: the minimum, capped at the number of options, since a group asking
-    // for more than it offers could never be confirmed.
-    int required() const;
-    bool minimumCapped() const;
-};
-
-// The non-empty group texts moved to the front in their stored order; empty slots after them.
-std::array<QString, kOptionGroups> CompactGroups(const std::array<QString, kOptionGroups>& texts);
-
-// The group text without the options whose name is empty; empty when the group's name is empty
-// or no named option is left. Each dropped option or group adds a note (for the trace).
-QString DropUnnamed(const QString& text, const QString& where, QStringList& notes);
-
-// showOptionGroup's reading: nullopt for an empty text or one of four parts or fewer (no rows).
-std::optional<OptionGroup> ReadOptionGroup(const QString& text);
-
 // "1) Size", or "2) Topping (최소: 2개 선택)" when the minimum read as a number is 2 or more (a capped
 // minimum names the number of options).
 QString OptionHeading(int j, const OptionGroup& group);
 
 // The price panel's caption: "(+500)", "(+1,000)"; a negative price shows as "(-500)".
 QString PriceCaption(order::Money price);
+inline QString PriceCaption(const MenuOption& option)
+{
+    return PriceCaption(option.price);
+}
 
 // How much of the options one page of the dialog shows; the larger layouts show fewer.
 struct OptionPaging {
@@ -65,8 +40,8 @@ public:
     static constexpr int kRowsFitting = 6;
     static constexpr int kRowsPaged = 5;
 
-    // activate's content: groups dropped of unnamed options, compacted, read; the first option
-    // of every single-choice group chosen, no check box ticked, quantity 1.
+    // activate's content: the offered groups moved to the front in their stored order; the first
+    // option of every single-choice group chosen, no check box ticked, quantity 1.
     explicit OptionMenu(MenuItem item = {}, OptionPaging paging = {});
 
     const OptionPaging& paging() const { return m_paging; }
@@ -76,7 +51,7 @@ public:
     }
 
     const MenuItem& item() const { return m_item; }
-    // lbl선택갯수: the number of non-empty group texts.
+    // lbl선택갯수: the number of groups offered.
     int groupCount() const { return m_groupCount; }
     // The group shown in slot j (0..4), or nullptr when slot j shows nothing.
     const OptionGroup* group(int j) const;
@@ -126,7 +101,8 @@ public:
 private:
     MenuItem m_item;
     OptionPaging m_paging;
-    std::array<std::optional<OptionGroup>, kOptionGroups> m_groups;
+    // Slot j shows the item's group m_slotOf[j], or nothing (-1).
+    std::array<int, kOptionGroups> m_slotOf{-1, -1, -1, -1, -1};
     std::array<QList<bool>, kOptionGroups> m_chosen;
     int m_groupCount = 0;
     QStringList m_notes;

@@ -5,21 +5,6 @@
 
 namespace sumbrel::order {
 
-Money Money::operator+(Money other) const
-{
-    return Won(AddAmounts(m_won, other.m_won));
-}
-
-Money Money::times(int64_t count) const
-{
-    return Won(MultiplyAmounts(m_won, count));
-}
-
-QString Money::caption() const
-{
-    return FormatThousands(m_won);
-}
-
 int StepQuantity(int quantity, int step)
 {
     // "-" acts above 1 and "+" below 99 whatever the quantity held, without stepping past either end.

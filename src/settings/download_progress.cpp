@@ -4,7 +4,7 @@
 
 namespace sumbrel::settings {
 
-DownloadPanel DownloadPanelFor(int done, int total, const QString& current)
+DownloadPanel DownloadPanelFor(int done, int total, const QString& current, const MenuCatalogue* catalogue)
 {
     DownloadPanel panel;
     panel.maximum = std::max(total, 0);
@@ -18,8 +18,8 @@ DownloadPanel DownloadPanelFor(int done, int total, const QString& current)
     } else if (current == u"logo") {
         panel.item = QStringLiteral("로고");
     } else {
-        const MenuRecord* menu = menuCatalogue().FindMenu(QStringView(current));
-        panel.item = menu && !menu->title().isEmpty() ? current + u' ' + menu->title() : current;
+        const MenuRecord* menu = catalogue ? catalogue->FindMenu(QStringView(current)) : nullptr;
+        panel.item = menu && !menu->title.isEmpty() ? current + u' ' + menu->title : current;
     }
     return panel;
 }

@@ -14,7 +14,8 @@ struct DownloadPanel {
 };
 
 // The panel for a progress report of DownloadPictures; current is "logo", a menu number, or empty at the end.
-DownloadPanel DownloadPanelFor(int done, int total, const QString& current);
+// catalogue: where the item's title is looked up (none: the number alone).
+DownloadPanel DownloadPanelFor(int done, int total, const QString& current, const MenuCatalogue* catalogue);
 
 // "저장 85개 · 실패 2개 · 서버에 없음 1개"
 QString DownloadSummaryText(const DownloadSummary& summary);

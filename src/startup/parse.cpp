@@ -44,6 +44,23 @@ double readDecimal(const QString& run)
     return std::strtod(text.c_str(), nullptr);
 }
 
+// Plain digits (no sign, blank or comma), at most maxDigits of them, read without the general path's
+// copies: most values in an answer are such.
+bool PlainDigits(const QString& value, qsizetype maxDigits, int64_t& out)
+{
+    const qsizetype n = value.size();
+    if (n == 0 || n > maxDigits)
+        return false;
+    int64_t v = 0;
+    for (const QChar c : value) {
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 + (c.unicode() - u'0');
+    }
+    out = v;
+    return true;
+}
+
 }  // namespace
 
 int32_t ParseLong(double value)
@@ -64,6 +81,8 @@ int32_t ParseLong(bool value)
 
 int32_t ParseLong(const QString& value)
 {
+    if (int64_t plain = 0; PlainDigits(value, 9, plain))
+        return int32_t(plain);
     const QString lower = value.toLower();
     if (lower == u"true")
         return -1;
@@ -80,6 +99,8 @@ int32_t ParseLong(const QString& value)
 
 int64_t ParseAmount(const QString& value)
 {
+    if (int64_t plain = 0; PlainDigits(value, 18, plain))
+        return plain;
     const QString lower = value.toLower();
     if (lower == u"true")
         return -1;

@@ -32,31 +32,31 @@ TEST(CategoryParse, UncategorisedInTheMiddleIsLeftOutWithoutASlot)
                                                 + Cat(QStringLiteral("2"), QStringLiteral("분류없음"))
                                                 + Cat(QStringLiteral("3"), QStringLiteral("에이드!123!주스")));
     ASSERT_EQ(t.rowCount(), 2);
-    EXPECT_EQ(t.at(0, kCatNum), QStringLiteral("1"));
-    EXPECT_EQ(t.at(0, kCatCategory), QStringLiteral("커피"));
-    EXPECT_EQ(t.at(0, kCatDiscount), QStringLiteral("0"));
-    EXPECT_EQ(t.at(0, kCatSaving), QStringLiteral("1"));
-    EXPECT_EQ(t.at(0, kCatYN), QStringLiteral("Y"));
-    EXPECT_EQ(t.at(1, kCatNum), QStringLiteral("3"));
-    EXPECT_EQ(t.at(1, kCatCategory), QStringLiteral("에이드＆주스"));
+    EXPECT_EQ(t.row(0).num, QStringLiteral("1"));
+    EXPECT_EQ(t.row(0).name, QStringLiteral("커피"));
+    EXPECT_EQ(t.row(0).discount, QStringLiteral("0"));
+    EXPECT_EQ(t.row(0).saving, QStringLiteral("1"));
+    EXPECT_EQ(t.row(0).yn, QStringLiteral("Y"));
+    EXPECT_EQ(t.row(1).num, QStringLiteral("3"));
+    EXPECT_EQ(t.row(1).name, QStringLiteral("에이드＆주스"));
 }
 
-TEST(CategoryParse, FoldColumnIsEmptyOnlyForExactY)
+TEST(CategoryParse, FoldedOnlyForExactY)
 {
     const struct {
         const char16_t* fold;
-        const char16_t* stored;
-    } cases[] = {{u"Y", u""}, {u"N", u"O"}, {u"y", u"O"}, {u"", u"O"}, {u" Y", u"O"}, {u"YES", u"O"}};
+        bool folded;
+    } cases[] = {{u"Y", true}, {u"N", false}, {u"y", false}, {u"", false}, {u" Y", false}, {u"YES", false}};
     for (const auto& c : cases) {
         const CategoryTable t = ParseCategoryAnswer(
             Cat(QStringLiteral("1"), QStringLiteral("커피"), QString::fromUtf16(c.fold)));
         ASSERT_EQ(t.rowCount(), 1);
-        EXPECT_EQ(t.at(0, kCatFold), QString::fromUtf16(c.stored)) << QString::fromUtf16(c.fold).toStdString();
+        EXPECT_EQ(t.row(0).folded, c.folded) << QString::fromUtf16(c.fold).toStdString();
     }
     const CategoryTable missing = ParseCategoryAnswer(
         QStringLiteral("<menubrr>num[1]num category[a]category</menubrr>"));
     ASSERT_EQ(missing.rowCount(), 1);
-    EXPECT_EQ(missing.at(0, kCatFold), QStringLiteral("O"));
+    EXPECT_FALSE(missing.row(0).folded);
 }
 
 TEST(CategoryParse, YNNeedsTheBlankBeforeIt)
@@ -67,11 +67,11 @@ TEST(CategoryParse, YNNeedsTheBlankBeforeIt)
         + QStringLiteral("<menubrr>num[2]num category[라떼]categoryYN[Q]YN foldYN[Y]foldYN</menubrr>")
         + QStringLiteral("<menubrr>num[3]num category[티]category foldYN[Y]foldYN</menubrr>"));
     ASSERT_EQ(t.rowCount(), 3);
-    EXPECT_EQ(t.at(0, kCatYN), QStringLiteral("Q"));
+    EXPECT_EQ(t.row(0).yn, QStringLiteral("Q"));
     // Missing (no blank before it): the value stays as the previous record left it.
-    EXPECT_EQ(t.at(1, kCatYN), QStringLiteral("Q"));
-    EXPECT_EQ(t.at(2, kCatYN), QStringLiteral("Q"));
-    EXPECT_EQ(t.at(1, kCatFold), QString());
+    EXPECT_EQ(t.row(1).yn, QStringLiteral("Q"));
+    EXPECT_EQ(t.row(2).yn, QStringLiteral("Q"));
+    EXPECT_TRUE(t.row(1).folded);
 }
 
 TEST(CategoryParse, AMissingTagKeepsThePreviousRecordsValue)
@@ -80,25 +80,22 @@ TEST(CategoryParse, AMissingTagKeepsThePreviousRecordsValue)
                                                 + QStringLiteral("<menubrr>num[2]num category[차]category</menubrr>")
                                                 + QStringLiteral("<menubrr>num[3]num</menubrr>"));
     ASSERT_EQ(t.rowCount(), 3);
-    const QStringList second = {t.at(1, kCatNum),    t.at(1, kCatCategory), t.at(1, kCatDiscount),
-                                t.at(1, kCatSaving), t.at(1, kCatYN),       t.at(1, kCatFold)};
-    EXPECT_EQ(second,
-              (QStringList{QStringLiteral("2"), QStringLiteral("차"), QStringLiteral("0"), QStringLiteral("1"),
-                           QStringLiteral("Y"), QString()}));
-    EXPECT_EQ(t.at(2, kCatNum), QStringLiteral("3"));
-    EXPECT_EQ(t.at(2, kCatCategory), QStringLiteral("차"));
-    // The first record has no previous one: empty, and its fold mark "O".
+    EXPECT_EQ(t.row(1), (CategoryRecord{QStringLiteral("2"), QStringLiteral("차"), QStringLiteral("0"),
+                                        QStringLiteral("1"), QStringLiteral("Y"), true}));
+    EXPECT_EQ(t.row(2).num, QStringLiteral("3"));
+    EXPECT_EQ(t.row(2).name, QStringLiteral("차"));
+    // The first record has no previous one: empty, and not folded.
     const CategoryTable first = ParseCategoryAnswer(QStringLiteral("<menubrr>num[1]num category[a]category</menubrr>"));
     ASSERT_EQ(first.rowCount(), 1);
-    EXPECT_EQ(first.at(0, kCatYN), QString());
-    EXPECT_EQ(first.at(0, kCatFold), QStringLiteral("O"));
+    EXPECT_EQ(first.row(0).yn, QString());
+    EXPECT_FALSE(first.row(0).folded);
 }
 
 TEST(CategoryParse, MarkIsNotReplacedAndEmptyAnswersGiveNoRows)
 {
     const CategoryTable t = ParseCategoryAnswer(Cat(QStringLiteral("1"), QStringLiteral("A◈B")));
     ASSERT_EQ(t.rowCount(), 1);
-    EXPECT_EQ(t.at(0, kCatCategory), QStringLiteral("A◈B"));
+    EXPECT_EQ(t.row(0).name, QStringLiteral("A◈B"));
     for (const QString& answer : {QString(), QStringLiteral("로그인 실패\r\n"), QStringLiteral("num[1]num</menubrr>")})
         EXPECT_EQ(ParseCategoryAnswer(answer).rowCount(), 0);
 }

@@ -3,6 +3,7 @@
 
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
+#include "support/option_groups.h"
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
@@ -10,7 +11,12 @@ using namespace sumbrel::testing;
 
 namespace {
 
-const QString M = QStringLiteral("◈");
+// The value of the tag in row r, as the record holds it.
+QString V(const MenuCatalogue& t, qsizetype r, const std::string& tag)
+{
+    return t.row(r).value(tag);
+}
+
 
 QString Rec(const QString& num, QMap<QString, QString> values = {}, const QStringList& omit = {})
 {
@@ -22,30 +28,17 @@ const QString kSizeGroup = GroupMarkup(
     QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
     {{QStringLiteral("Small"), QStringLiteral("0")}, {QStringLiteral("Large"), QStringLiteral("500")}});
 
-TEST(MenuParse, EveryTagLandsInItsColumnAndTheCopiesRepeatTheirValues)
+TEST(MenuParse, EveryTagKeepsItsValue)
 {
     const MenuCatalogue t = ParseMenuAnswer(kHead + Rec(QStringLiteral("7")));
     ASSERT_EQ(t.rowCount(), 1);
-    const MenuRecord& r = t.row(0);
-    // Column -> tag: each tag's own column, and the three columns that repeat a value.
-    QStringList columns(kMenuColumns);
-    for (const MenuTag& t : kMenuTagList)
-        columns[t.column] = QString::fromLatin1(t.name.data(), qsizetype(t.name.size()));
-    columns[kColSoldoutYN2] = columns[kColSoldoutYN];
-    columns[kColSOregdate1b] = columns[kColSOregdate1];
-    columns[kColSOregdate2b] = columns[kColSOregdate2];
-    ASSERT_EQ(columns.size(), kMenuColumns);
-    ASSERT_FALSE(columns.contains(QString())) << "a column no tag fills";
-    // Where the table puts the tags the service writes elsewhere or twice.
-    EXPECT_EQ(columns[kColHallcheck], QStringLiteral("hallcheck"));
-    EXPECT_EQ(kColHallcheck, 33);
-    EXPECT_EQ(kColSoldoutQR, 42);
-    EXPECT_EQ(kColSoldoutYN2, 21);
-    EXPECT_EQ(kColSOregdate2b, 29);
-    for (int c = 0; c < kMenuColumns; ++c) {
-        const QString expected = columns[c] == u"num" ? QStringLiteral("7") : DefaultValue(columns[c]);
-        EXPECT_EQ(r.col[size_t(c)], expected) << "column " << c << " (" << columns[c].toStdString() << ")";
+    for (const QString& tag : ServiceTagOrder()) {
+        if (tag.startsWith(u"add"))
+            continue;
+        const QString expected = tag == u"num" ? QStringLiteral("7") : DefaultValue(tag);
+        EXPECT_EQ(V(t, 0, tag.toStdString()), expected) << tag.toStdString();
     }
+    EXPECT_FALSE(t.row(0).price.has_value()) << "vprice is no price";
 }
 
 TEST(MenuParse, UncategorisedRecordLeavesAnEmptySlotAtTheEnd)
@@ -56,14 +49,14 @@ TEST(MenuParse, UncategorisedRecordLeavesAnEmptySlotAtTheEnd)
     const MenuCatalogue t = ParseMenuAnswer(answer);
     ASSERT_EQ(t.rowCount(), 3);
     EXPECT_EQ(t.takenCount(), 2);
-    EXPECT_EQ(t.at(0, kColNum), QStringLiteral("1"));
-    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("첫째"));
-    EXPECT_EQ(t.at(1, kColNum), QStringLiteral("3"));
-    EXPECT_EQ(t.at(1, kColTitle), QStringLiteral("셋째"));
+    EXPECT_EQ(V(t, 0, "num"), QStringLiteral("1"));
+    EXPECT_EQ(V(t, 0, "title"), QStringLiteral("첫째"));
+    EXPECT_EQ(V(t, 1, "num"), QStringLiteral("3"));
+    EXPECT_EQ(V(t, 1, "title"), QStringLiteral("셋째"));
     EXPECT_TRUE(t.row(2).isEmpty());
     EXPECT_EQ(t.FindMenu(u"2"), nullptr);
     ASSERT_NE(t.FindMenu(3L), nullptr);
-    EXPECT_EQ(t.FindMenu(3L)->title(), QStringLiteral("셋째"));
+    EXPECT_EQ(t.FindMenu(3L)->title, QStringLiteral("셋째"));
     EXPECT_EQ(t.FindMenu(u""), nullptr);  // the empty slot is no menu
 }
 
@@ -74,8 +67,8 @@ TEST(MenuParse, UncategorisedIsComparedAfterDecoding)
         Rec(QStringLiteral("1"), {{QStringLiteral("category"), QStringLiteral("분류없음 ")}})
         + Rec(QStringLiteral("2"), {{QStringLiteral("category"), QStringLiteral("음료!123!디저트")}}));
     ASSERT_EQ(t.takenCount(), 2);
-    EXPECT_EQ(t.at(0, kColCategory), QStringLiteral("분류없음 "));
-    EXPECT_EQ(t.at(1, kColCategory), QStringLiteral("음료＆디저트"));
+    EXPECT_EQ(V(t, 0, "category"), QStringLiteral("분류없음 "));
+    EXPECT_EQ(V(t, 1, "category"), QStringLiteral("음료＆디저트"));
 }
 
 TEST(MenuParse, PrintTextKeepsOnlyThreeParts)
@@ -91,7 +84,7 @@ TEST(MenuParse, PrintTextKeepsOnlyThreeParts)
         const MenuCatalogue t = ParseMenuAnswer(
             Rec(QStringLiteral("1"), {{QStringLiteral("printtext"), QString::fromUtf16(c.sent)}}));
         ASSERT_EQ(t.rowCount(), 1);
-        EXPECT_EQ(t.at(0, kColPrinttext), QString::fromUtf16(c.stored)) << QString::fromUtf16(c.sent).toStdString();
+        EXPECT_EQ(V(t, 0, "printtext"), QString::fromUtf16(c.stored)) << QString::fromUtf16(c.sent).toStdString();
     }
 }
 
@@ -107,21 +100,17 @@ TEST(MenuParse, FieldMarkBecomesTheHollowMarkEverywhere)
                                                  {QStringLiteral("printtext"), QStringLiteral("1;음◈료;7")},
                                                  {QStringLiteral("add1"), group}}));
     ASSERT_EQ(t.rowCount(), 1);
-    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("라떼◇아트"));
-    EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("◇3000"));
-    EXPECT_EQ(t.at(0, kColInfotext2), QStringLiteral("a◇b◇"));
-    EXPECT_EQ(t.at(0, kColPrinttext), QStringLiteral("1;음◇료;7"));
-    // The group keeps exactly its own marks as separators: 3 header fields + 2 per option.
-    EXPECT_EQ(t.at(0, kColAdd1), QStringLiteral("N◇◈크기◇◈1◈작은◇컵◈0◈큰컵◈5◇00"));
-    EXPECT_EQ(t.at(0, kColAdd1).split(M).size(), 7);
-    for (const QString& c : t.row(0).col) {
-        if (&c != &t.at(0, kColAdd1)) {
-            EXPECT_FALSE(c.contains(M)) << c.toStdString();
-        }
-    }
+    EXPECT_EQ(V(t, 0, "title"), QStringLiteral("라떼◇아트"));
+    EXPECT_EQ(V(t, 0, "price"), QStringLiteral("◇3000"));
+    EXPECT_EQ(V(t, 0, "infotext2"), QStringLiteral("a◇b◇"));
+    EXPECT_EQ(V(t, 0, "printtext"), QStringLiteral("1;음◇료;7"));
+    // The group's texts too; a price reads up to the mark.
+    EXPECT_EQ(GroupText(t.row(0).groups[0]), QStringLiteral("N◇|크기◇|1|작은◇컵=0|큰컵=5"));
+    for (int tag = 0; tag < kMenuTags; ++tag)
+        EXPECT_FALSE(V(t, 0, MenuTagNames()[size_t(tag)].toString().toStdString()).contains(u'◈')) << tag;
 }
 
-// add3 value -> stored column 11.
+// An add3 value -> its group (noOption|name|minimum|offered options).
 TEST(MenuParse, OptionGroupTexts)
 {
     const struct {
@@ -129,11 +118,11 @@ TEST(MenuParse, OptionGroupTexts)
         QString add3;
         QString stored;
     } cases[] = {
-        {"the Size example", kSizeGroup, QStringLiteral("N◈Size◈1◈Small◈0◈Large◈500")},
+        {"the Size example", kSizeGroup, QStringLiteral("N|Size|1|Small=0|Large=500")},
         {"yn N still takes the group",
          GroupMarkup(QStringLiteral("N"), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
                      {{QStringLiteral("Small"), QStringLiteral("0")}}),
-         QStringLiteral("N◈Size◈1◈Small◈0")},
+         QStringLiteral("N|Size|1|Small=0")},
         {"empty yn",
          GroupMarkup(QString(), QStringLiteral("N"), QStringLiteral("Size"), QStringLiteral("1"),
                      {{QStringLiteral("Small"), QStringLiteral("0")}}),
@@ -152,30 +141,30 @@ TEST(MenuParse, OptionGroupTexts)
         {"header values trimmed, option texts not",
          GroupMarkup(QStringLiteral(" Y "), QStringLiteral(" N "), QStringLiteral("  Size "), QStringLiteral(" 2 "),
                      {{QStringLiteral(" Small "), QStringLiteral(" 0")}}),
-         QStringLiteral("N◈Size◈2◈ Small ◈ 0")},
-        {"option names decoded, prices and group name as sent",
+         QStringLiteral("N|Size|2| Small =0")},
+        {"option names decoded, group name as sent, prices read leniently",
          GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("샷!123!시럽"), QStringLiteral("0"),
                      {{QStringLiteral("헤이즐넛!123!카라멜"), QStringLiteral("500")},
                       {QStringLiteral("휘핑 플랏뚜ㅋ 드리즐"), QStringLiteral("7!123!0")}}),
-         QStringLiteral("N◈샷!123!시럽◈0◈헤이즐넛＆카라멜◈500◈휘핑 + 드리즐◈7!123!0")},
+         QStringLiteral("N|샷!123!시럽|0|헤이즐넛＆카라멜=500|휘핑 + 드리즐=7")},
         {"text after the last price is not part of it", kSizeGroup + QStringLiteral("<extra>x</extra>"),
-         QStringLiteral("N◈Size◈1◈Small◈0◈Large◈500")},
-        {"empty name and price still count as an option",
+         QStringLiteral("N|Size|1|Small=0|Large=500")},
+        {"a group whose only option has no name is given but not offered",
          GroupMarkup(QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("F"), QStringLiteral("1"),
                      {{QString(), QString()}}),
-         QStringLiteral("N◈F◈1◈◈")},
+         QStringLiteral("N")},
         {"option without a price",
          QStringLiteral("<yn>Y</yn><nooption>N</nooption><field>F</field>"
                         "<mincount>1</mincount><subtitle>A</subtitle>"
                         "<subtitle>B</subtitle><subprice>9</subprice>"),
-         QStringLiteral("N◈F◈1◈A◈◈B◈9")},
+         QStringLiteral("N|F|1|A=0|B=9")},
     };
     for (const auto& c : cases) {
         const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"), {{QStringLiteral("add3"), c.add3}}));
         ASSERT_EQ(t.rowCount(), 1) << c.name;
-        EXPECT_EQ(t.at(0, kColAdd3), c.stored) << c.name;
-        for (int col : {kColAdd1, kColAdd2, kColAdd4, kColAdd5})
-            EXPECT_TRUE(t.at(0, col).isEmpty()) << c.name;
+        EXPECT_EQ(GroupText(t.row(0).groups[2]), c.stored) << c.name;
+        for (int j : {0, 1, 3, 4})
+            EXPECT_FALSE(t.row(0).groups[size_t(j)].given) << c.name;
     }
 }
 
@@ -187,11 +176,11 @@ TEST(MenuParse, GroupsAreNotCompacted)
                                                  {QStringLiteral("add5"), kSizeGroup}}));
     ASSERT_EQ(t.rowCount(), 1);
     EXPECT_EQ(t.row(0).optionGroupCount(), 3);
-    EXPECT_FALSE(t.at(0, kColAdd1).isEmpty());
-    EXPECT_TRUE(t.at(0, kColAdd2).isEmpty());
-    EXPECT_FALSE(t.at(0, kColAdd3).isEmpty());
-    EXPECT_TRUE(t.at(0, kColAdd4).isEmpty());
-    EXPECT_EQ(t.at(0, kColAdd5), t.at(0, kColAdd1));
+    EXPECT_FALSE(GroupText(t.row(0).groups[0]).isEmpty());
+    EXPECT_TRUE(GroupText(t.row(0).groups[1]).isEmpty());
+    EXPECT_FALSE(GroupText(t.row(0).groups[2]).isEmpty());
+    EXPECT_TRUE(GroupText(t.row(0).groups[3]).isEmpty());
+    EXPECT_EQ(GroupText(t.row(0).groups[4]), GroupText(t.row(0).groups[0]));
 }
 
 TEST(MenuParse, AnswersWithoutRecordsLeaveNoRows)
@@ -210,10 +199,10 @@ TEST(MenuParse, NumWrittenFirstIsNotTakenFromTheDateNumbers)
                                                 {{QStringLiteral("SOregdate1num"), QStringLiteral("5")},
                                                  {QStringLiteral("SOregdate2num"), QStringLiteral("6")}}));
     ASSERT_EQ(t.rowCount(), 1);
-    EXPECT_EQ(t.at(0, kColNum), QStringLiteral("42"));
-    EXPECT_EQ(t.at(0, kColSOregdate1num), QStringLiteral("5"));
-    EXPECT_EQ(t.at(0, kColSOregdate2num), QStringLiteral("6"));
-    EXPECT_EQ(t.at(0, kColSOregdate1num2), QStringLiteral("vSOregdate1num2"));
+    EXPECT_EQ(V(t, 0, "num"), QStringLiteral("42"));
+    EXPECT_EQ(V(t, 0, "SOregdate1num"), QStringLiteral("5"));
+    EXPECT_EQ(V(t, 0, "SOregdate2num"), QStringLiteral("6"));
+    EXPECT_EQ(V(t, 0, "SOregdate1num2"), QStringLiteral("vSOregdate1num2"));
 }
 
 TEST(MenuParse, NumAfterTheDateNumbersIsCutFromTheFirstNumOpening)
@@ -227,9 +216,9 @@ TEST(MenuParse, NumAfterTheDateNumbersIsCutFromTheFirstNumOpening)
         {{QStringLiteral("num"), QStringLiteral("42")}, {QStringLiteral("SOregdate1num"), QStringLiteral("5")}}, {},
         QStringLiteral("|"), order));
     ASSERT_EQ(t.rowCount(), 1);
-    EXPECT_TRUE(t.at(0, kColNum).startsWith(QStringLiteral("5]SOregdate1num|"))) << t.at(0, kColNum).toStdString();
-    EXPECT_TRUE(t.at(0, kColNum).endsWith(QStringLiteral("|num[42"))) << t.at(0, kColNum).toStdString();
-    EXPECT_EQ(t.at(0, kColSOregdate1num), QStringLiteral("5"));
+    EXPECT_TRUE(V(t, 0, "num").startsWith(QStringLiteral("5]SOregdate1num|"))) << V(t, 0, "num").toStdString();
+    EXPECT_TRUE(V(t, 0, "num").endsWith(QStringLiteral("|num[42"))) << V(t, 0, "num").toStdString();
+    EXPECT_EQ(V(t, 0, "SOregdate1num"), QStringLiteral("5"));
 }
 
 TEST(MenuParse, MissingTagStoresEmptyTextNotThePreviousRecordsValue)
@@ -242,17 +231,16 @@ TEST(MenuParse, MissingTagStoresEmptyTextNotThePreviousRecordsValue)
                QStringLiteral("soldoutYN"), QStringLiteral("title")})
         + Rec(QStringLiteral("3"), {}, {QStringLiteral("category")}));
     ASSERT_EQ(t.rowCount(), 3);
-    EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("1000"));
-    EXPECT_EQ(t.at(1, kColPrice), QString());
-    EXPECT_EQ(t.at(1, kColTitle), QString());
-    EXPECT_EQ(t.at(1, kColAdd1), QString());
-    EXPECT_EQ(t.at(1, kColSoldoutYN), QString());
-    EXPECT_EQ(t.at(1, kColSoldoutYN2), QString());
-    EXPECT_EQ(t.at(1, kColPrinttext), QStringLiteral(";;"));  // an empty printtext is not three parts
-    EXPECT_EQ(t.at(1, kColType), QStringLiteral("vtype"));
+    EXPECT_EQ(V(t, 0, "price"), QStringLiteral("1000"));
+    EXPECT_EQ(V(t, 1, "price"), QString());
+    EXPECT_EQ(V(t, 1, "title"), QString());
+    EXPECT_EQ(GroupText(t.row(1).groups[0]), QString());
+    EXPECT_EQ(V(t, 1, "soldoutYN"), QString());
+    EXPECT_EQ(V(t, 1, "printtext"), QStringLiteral(";;"));  // an empty printtext is not three parts
+    EXPECT_EQ(V(t, 1, "type"), QStringLiteral("vtype"));
     // A record without category is no "분류없음" record: it is kept.
-    EXPECT_EQ(t.at(2, kColNum), QStringLiteral("3"));
-    EXPECT_EQ(t.at(2, kColCategory), QString());
+    EXPECT_EQ(V(t, 2, "num"), QStringLiteral("3"));
+    EXPECT_EQ(V(t, 2, "category"), QString());
 }
 
 TEST(MenuParse, RecordFramingAndLooseWriting)
@@ -265,14 +253,14 @@ TEST(MenuParse, RecordFramingAndLooseWriting)
         + QStringLiteral("<menubrr>num[3]num price[300]price title[끝");
     const MenuCatalogue t = ParseMenuAnswer(answer);
     ASSERT_EQ(t.rowCount(), 3);
-    EXPECT_EQ(t.at(0, kColNum), QStringLiteral("1"));
-    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("a[b]c"));
-    EXPECT_EQ(t.at(0, kColCategory), QStringLiteral("커피"));
-    EXPECT_EQ(t.at(1, kColNum), QStringLiteral("2"));
-    EXPECT_EQ(t.at(1, kColInfotext1), QStringLiteral("x"));
-    EXPECT_EQ(t.at(1, kColPrice), QString());  // after "</menubrr>": not part of the record
-    EXPECT_EQ(t.at(2, kColPrice), QStringLiteral("300"));
-    EXPECT_EQ(t.at(2, kColTitle), QStringLiteral("끝"));
+    EXPECT_EQ(V(t, 0, "num"), QStringLiteral("1"));
+    EXPECT_EQ(V(t, 0, "title"), QStringLiteral("a[b]c"));
+    EXPECT_EQ(V(t, 0, "category"), QStringLiteral("커피"));
+    EXPECT_EQ(V(t, 1, "num"), QStringLiteral("2"));
+    EXPECT_EQ(V(t, 1, "infotext1"), QStringLiteral("x"));
+    EXPECT_EQ(V(t, 1, "price"), QString());  // after "</menubrr>": not part of the record
+    EXPECT_EQ(V(t, 2, "price"), QStringLiteral("300"));
+    EXPECT_EQ(V(t, 2, "title"), QStringLiteral("끝"));
 }
 
 TEST(MenuParse, FreeTextsAreDecodedTheRestAsSent)
@@ -284,11 +272,11 @@ TEST(MenuParse, FreeTextsAreDecodedTheRestAsSent)
                                                  {QStringLiteral("price"), QStringLiteral("1!123!0")},
                                                  {QStringLiteral("positemnumber"), QStringLiteral("P플랏뚜ㅋ")}}));
     ASSERT_EQ(t.rowCount(), 1);
-    EXPECT_EQ(t.at(0, kColTitle), QStringLiteral("A+B"));
-    EXPECT_EQ(t.at(0, kColInfotext1), QStringLiteral("x＆y"));
-    EXPECT_EQ(t.at(0, kColInfotext2), QStringLiteral("줄1\r\n줄2"));
-    EXPECT_EQ(t.at(0, kColPrice), QStringLiteral("1!123!0"));
-    EXPECT_EQ(t.at(0, kColPositemnumber), QStringLiteral("P플랏뚜ㅋ"));
+    EXPECT_EQ(V(t, 0, "title"), QStringLiteral("A+B"));
+    EXPECT_EQ(V(t, 0, "infotext1"), QStringLiteral("x＆y"));
+    EXPECT_EQ(V(t, 0, "infotext2"), QStringLiteral("줄1\r\n줄2"));
+    EXPECT_EQ(V(t, 0, "price"), QStringLiteral("1!123!0"));
+    EXPECT_EQ(V(t, 0, "positemnumber"), QStringLiteral("P플랏뚜ㅋ"));
 }
 
 TEST(MenuParse, FirstRowOfADuplicatedNumberIsFound)
@@ -298,7 +286,7 @@ TEST(MenuParse, FirstRowOfADuplicatedNumberIsFound)
         + Rec(QStringLiteral("5"), {{QStringLiteral("title"), QStringLiteral("뒤")}}));
     ASSERT_EQ(t.rowCount(), 2);
     EXPECT_EQ(t.FindRow(u"5"), 0);
-    EXPECT_EQ(t.FindMenu(5L)->title(), QStringLiteral("앞"));
+    EXPECT_EQ(t.FindMenu(5L)->title, QStringLiteral("앞"));
 }
 
 }  // namespace

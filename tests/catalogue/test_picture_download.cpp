@@ -67,7 +67,7 @@ TEST_F(PictureDownload, RunFillsTheFolderWithTheServicesPictures)
     EXPECT_EQ(ReadFile(local(QStringLiteral("logo.png"))), servedLogo());
     EXPECT_FALSE(servedLogo().isEmpty());
     for (qsizetype r = 0; r < t.takenCount(); ++r) {
-        const int num = t.at(r, kColNum).toInt();
+        const int num = t.row(r).num.toInt();
         const QString file = local(QString::number(num) + QStringLiteral(".png"));
         if (without.contains(num)) {
             EXPECT_FALSE(QFile::exists(file)) << num;
@@ -344,10 +344,8 @@ TEST_F(PictureDownload, ARunOnAThreadOfItsOwnKeepsToItsCopiesWhileTheScreensChan
     auto run = std::async(std::launch::async, [from = source()] { return DownloadPictures(from); });
     // Meanwhile a reload replaces the catalogue and the session is another: the run asked with neither.
     useCatalogue({105});
-    menuCatalogue() = *catalogue;
     session.serviceBaseUrl = QStringLiteral("http://127.0.0.1:1");
     const DownloadSummary summary = run.get();
-    menuCatalogue().clear();
     EXPECT_EQ(summary.stored, 3) << "the logo, 103 and 104";
     EXPECT_EQ(summary.failed, 0);
     EXPECT_EQ(ReadFile(local(QStringLiteral("104.png"))), served(104));

@@ -644,7 +644,7 @@ TEST_F(DemoShopTest, CategoriesHaveTheBlankBeforeYn)
     const sumbrel::CategoryTable table = sumbrel::ParseCategoryAnswer(QString::fromStdString(a));
     ASSERT_EQ(table.rowCount(), 7);  // the "분류없음" record is left out
     for (qsizetype i = 0; i < table.rowCount(); ++i)
-        EXPECT_EQ(table.at(i, sumbrel::kCatYN), QStringLiteral("Y"));
+        EXPECT_EQ(table.row(i).yn, QStringLiteral("Y"));
     EXPECT_EQ(names.front(), "커피");
     EXPECT_EQ(names[3], "에이드＆주스");
     EXPECT_EQ(names.back(), "분류없음");

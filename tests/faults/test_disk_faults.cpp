@@ -31,7 +31,6 @@ protected:
     void TearDown() override
     {
         refuseNothing();
-        menuCatalogue().clear();
         ShopTest::TearDown();
     }
 

@@ -115,10 +115,6 @@ protected:
     }
     void TearDown() override
     {
-        menuCatalogue().clear();
-        categoryTable().clear();
-        menu::TabCategoryList().clear();
-        menu::TileMenuTable().clear();
         tlsShop.reset();
         shop.reset();
         SumbrelTest::TearDown();
@@ -168,11 +164,9 @@ protected:
                          .arg(outcome)
                          .arg(ms));
     }
-    // A picture download of the catalogue as it stands, asking with the session.
-    static PictureSource pictures(const Session& at)
-    {
-        return {at, gs().menuImageFolder, std::make_shared<const MenuCatalogue>(menuCatalogue())};
-    }
+    // A picture download of the terminal's catalogue, asking with the session.
+    PictureSource pictures(const Session& at) const { return {at, gs().menuImageFolder, tables.catalogueSnapshot()}; }
+    menu::MenuTables tables;
     void printTable() const
     {
         for (const QString& row : table)
@@ -315,9 +309,9 @@ TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
 
 TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
 {
-    ASSERT_TRUE(menu::MenuPageService(session).load(QString()).menu);
-    const MenuCatalogue catalogue = menuCatalogue();
-    const std::vector<menu::TileEntry> tiles = menu::TileMenuTable();
+    ASSERT_TRUE(menu::MenuPageService(session).load(QString(), tables).menu);
+    const MenuCatalogue catalogue = tables.catalogue();
+    const std::vector<menu::TileEntry> tiles = tables.tiles();
     calls = 3;
     const QStringList paths = {QStringLiteral("/Admin/categoryloading.php"), QStringLiteral("/Admin/menuloading1.php"),
                                QStringLiteral("/shop/menuloading3.php")};
@@ -326,35 +320,35 @@ TEST_F(FaultMatrix, TheMenuAndItsCatalogueStayTogetherAndGood)
             continue;  // below, on the menu page's answer alone
         menu::MenuLoad load;
         cell("menu load", f, paths, QString(), [&](const Session& at) {
-            load = menu::MenuPageService(at).load(QString());
+            load = menu::MenuPageService(at).load(QString(), tables);
             return QStringLiteral("menu %1, categories %2")
                 .arg(load.menu ? QStringLiteral("replaced") : QStringLiteral("kept"),
                      load.categories ? QStringLiteral("replaced") : QStringLiteral("kept"));
         });
         EXPECT_FALSE(load.menu);
         EXPECT_FALSE(load.categories);
-        EXPECT_TRUE(menuCatalogue() == catalogue);
-        EXPECT_TRUE(menu::TileMenuTable() == tiles);
+        EXPECT_TRUE(tables.catalogue() == catalogue);
+        EXPECT_TRUE(tables.tiles() == tiles);
     }
     // A page whose names carry markup is the shop's own page: taken, its names kept as text.
     const QString page = QStringLiteral("<menubrr><mainmenuname>") + kMarkup
         + QStringLiteral("</mainmenuname><submenuname>") + kMarkup
         + QStringLiteral(" !!!!1000@@@@ !1!!!x@1@@@ !2!!!101@2@@@ !3!!!@3@@@ !5!!!@5@@@ !4!!!@4@@@</submenuname></menubrr>");
     cell("menu load", kFaults[int(F::Markup)], {QStringLiteral("/shop/menuloading3.php")}, page, [&](const Session& at) {
-        return menu::MenuPageService(at).load(QString()).menu ? QStringLiteral("menu replaced, names as text")
+        return menu::MenuPageService(at).load(QString(), tables).menu ? QStringLiteral("menu replaced, names as text")
                                              : QStringLiteral("menu kept");
     });
-    ASSERT_EQ(menu::TileMenuTable().size(), 1u);
-    EXPECT_EQ(menu::TileMenuTable()[0].col[menu::kTileName], kMarkup);
-    EXPECT_EQ(menu::TabCategoryList(), QStringList{kMarkup});
+    ASSERT_EQ(tables.tiles().size(), 1u);
+    EXPECT_EQ(tables.tiles()[0].name, kMarkup);
+    EXPECT_EQ(tables.tabs(), QStringList{kMarkup});
     printTable();
 }
 
 TEST_F(FaultMatrix, NoPictureIsReplacedByABadOne)
 {
     ASSERT_TRUE(QDir().mkpath(gs().menuImageFolder));
-    menuCatalogue() = ParseMenuAnswer(
-        QStringLiteral("<menubrr>num[101]num title[에스프레소]title category[커피]category</menubrr>"));
+    tables.setCatalogue(ParseMenuAnswer(
+        QStringLiteral("<menubrr>num[101]num title[에스프레소]title category[커피]category</menubrr>")));
     const QString file = gs().menuImageFolder + QStringLiteral("/101.png");
     const QByteArray good = ReadFile(shop->dataDir() + QStringLiteral("/menuimag/101.png"));
     ASSERT_FALSE(good.isEmpty());

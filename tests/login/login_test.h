@@ -1,8 +1,5 @@
 #pragma once
 // ShopTest as before the login: the shop's host is known, no session yet.
-// The catalogue a test loads is dropped after it.
-#include "catalogue/category_table.h"
-#include "catalogue/menu_catalogue.h"
 #include "startup/global_state.h"
 #include "support/shop_test.h"
 
@@ -14,12 +11,6 @@ protected:
     {
         ShopTest::SetUp();
         session = Session{};
-    }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        categoryTable().clear();
-        ShopTest::TearDown();
     }
     // The login requests that reached the shop.
     int loginRequests() const { return shop->requestCount(QStringLiteral("/program/logins.php")); }

@@ -13,12 +13,14 @@
 #include "startup/global_state.h"
 #include "startup/ini.h"
 #include "startup/stored_login.h"
+#include "support/catalogue.h"
 #include "support/test_certificate.h"
 
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
+using namespace sumbrel::testing;
 using sumbrel::testing::LoginTest;
 
 TEST(LoginRules, DoubledBreaksCollapseInElevenRounds)
@@ -122,12 +124,14 @@ protected:
     QString loadAndOrder(const QString& menuText)
     {
         const Session& session = model.session();
-        LoadAllCategories(session);
-        LoadMenuCatalogue(session, QStringLiteral("전체"));
+        categories = FetchCategories(session).value_or(CategoryTable());
+        catalogue = FetchedCatalogue(session);
         const QString body = endpoints::OrderBody(session, QStringLiteral("01012345678"), QStringLiteral("포장"),
                                                   QStringLiteral("0"), QString(), EscapeField(menuText));
         return PostText(endpoints::Url(session, endpoints::kOrder), body);
     }
+    CategoryTable categories;
+    MenuCatalogue catalogue;
     // The https hosts the configuration file remembers.
     static QString httpsHosts()
     {
@@ -226,8 +230,7 @@ TEST_F(LoginModelTest, PasswordWithFormCharactersLogsIn)
     EXPECT_EQ(request.value(QStringLiteral("fields")).toObject().value(QStringLiteral("PassWord")).toString(),
               password);
     // Every later body carries it the same way.
-    LoadMenuCatalogue(model.session(), QStringLiteral("전체"));
-    EXPECT_GT(menuCatalogue().rowCount(), 50);
+    EXPECT_GT(FetchedCatalogue(model.session()).rowCount(), 50);
 }
 
 TEST_F(LoginModelTest, ShopInEucKrLogsInLoadsTheCatalogueAndTakesAnOrder)
@@ -242,12 +245,12 @@ TEST_F(LoginModelTest, ShopInEucKrLogsInLoadsTheCatalogueAndTakesAnOrder)
     const QString answer = loadAndOrder(menuText);
     EXPECT_TRUE(answer.contains(QStringLiteral("성공"))) << answer.toStdString();
     // The catalogue of "전체" (asked for in EUC-KR) with its Korean names whole.
-    ASSERT_EQ(menuCatalogue().rowCount(), 59);
-    EXPECT_GT(categoryTable().rowCount(), 3);
+    ASSERT_EQ(catalogue.rowCount(), 59);
+    EXPECT_GT(categories.rowCount(), 3);
     bool foundTitle = false;
-    for (qsizetype r = 0; r < menuCatalogue().takenCount(); ++r) {
-        EXPECT_FALSE(menuCatalogue().at(r, kColTitle).contains(QChar::ReplacementCharacter));
-        foundTitle = foundTitle || menuCatalogue().at(r, kColTitle) == u"아이스티 + 샷";
+    for (qsizetype r = 0; r < catalogue.takenCount(); ++r) {
+        EXPECT_FALSE(catalogue.row(r).title.contains(QChar::ReplacementCharacter));
+        foundTitle = foundTitle || catalogue.row(r).title == u"아이스티 + 샷";
     }
     EXPECT_TRUE(foundTitle);
     const QJsonObject order = shop->orders().last().toObject();

@@ -131,13 +131,16 @@ TEST_F(LoginScreenTest, LoginFetchesCategoriesThenTheWholeCatalogueBeforeItRepor
 {
     open(kDefault);
     type(QStringLiteral("demo"), QStringLiteral("demo1234"));
-    QObject::connect(screen.get(), &LoginScreen::loggedIn, [&] {
-        // The tables are filled by the time the next screen opens.
-        EXPECT_GT(categoryTable().rowCount(), 3);
-        EXPECT_GT(menuCatalogue().rowCount(), 50);
+    int loaded = 0;
+    QObject::connect(screen.get(), &LoginScreen::menuLoaded, [&](const LoginMenuLoad& load) {
+        ++loaded;
+        EXPECT_TRUE(calls.isEmpty()) << "the tables come before the next screen opens";
+        EXPECT_GT(load.categories.value_or(CategoryTable()).rowCount(), 3);
+        EXPECT_GT(load.catalogue.value_or(MenuCatalogue()).rowCount(), 50);
     });
     login();
     ASSERT_TRUE(calls.contains(QStringLiteral("reception")));
+    EXPECT_EQ(loaded, 1);
     EXPECT_FALSE(screen->isVisible());
     QStringList paths;
     QString catalogueBody;

@@ -80,7 +80,7 @@ TEST_F(ScreenSizes, SettingsFitEveryScreen)
 {
     for (const QSize& screen : kScreenSizes) {
         const StageScope stage(screen, kiosk::Audience::Operator);
-        SettingsScreen settings{Session{}};
+        SettingsScreen settings{Session{}, std::make_shared<const MenuCatalogue>()};
         settings.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&settings));
         ExpectScaledSize(settings, {SettingsScreen::kWidth, SettingsScreen::kHeight}, screen);

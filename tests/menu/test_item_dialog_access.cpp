@@ -31,18 +31,13 @@ protected:
         SumbrelTest::SetUp();
         page.setGeometry(0, 0, 1024, 768);
         page.show();
-        sumbrel::testing::UseLongOptionItem();
-    }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        SumbrelTest::TearDown();
     }
     template <typename Dialog>
     std::unique_ptr<Dialog> open()
     {
         auto d = std::make_unique<Dialog>(&page);
-        d->m_menuIndex = u"0"_s;
+        d->m_catalogue = sumbrel::testing::LongOptionCatalogue();
+        d->m_row = 0;
         d->show();
         return d;
     }

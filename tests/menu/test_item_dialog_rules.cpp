@@ -2,12 +2,14 @@
 // them, the minimum per group, the line composed, the empty-name rule and the paging.
 #include "menu/option_menu.h"
 #include "menu/single_menu.h"
+#include "support/option_groups.h"
 #include "support/orders.h"
 
 #include <gtest/gtest.h>
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
+using namespace sumbrel::testing;
 using sumbrel::order::Line;
 using sumbrel::order::Money;
 using sumbrel::order::OrderLine;
@@ -21,7 +23,7 @@ MenuItem Item(const QString& name, int64_t price, std::array<QString, kOptionGro
     item.num = u"7"_s;
     item.name = name;
     item.price = Money::Won(price);
-    item.groups = groups;
+    item.groups = Groups(groups);
     return item;
 }
 
@@ -34,21 +36,23 @@ const QString kExtra = u"N◈Extra◈0◈Shot◈500"_s;
 TEST(SingleMenu, LineAndAmount)
 {
     MenuCatalogue table;
-    table.reset(1);
+    table.reset(2);
     MenuRecord& rec = table.nextRow();
-    rec.col[kColNum] = u"31"_s;
-    rec.col[kColTitle] = u"Tea"_s;
-    rec.col[kColPrice] = u"3000"_s;
-    rec.col[kColInfotext1] = u"Leaves"_s;
-    rec.col[kColInfotext2] = u"Hot"_s;
-    table.finish(1);
-    const std::optional<MenuItem> item = ReadMenuItem(table, u"0"_s);
+    rec.num = u"31"_s;
+    rec.title = u"Tea"_s;
+    rec.price = Money::Won(3000);
+    rec.composition = u"Leaves"_s;
+    rec.description = u"Hot"_s;
+    table.nextRow().num = u"32"_s;  // no plain price: not offered
+    table.finish(2);
+    const std::optional<MenuItem> item = ReadMenuItem(table, 0);
     ASSERT_TRUE(item);
     EXPECT_EQ(item->price, Money::Won(3000));
     EXPECT_EQ(item->composition, u"Leaves"_s);
     EXPECT_EQ(item->description, u"Hot"_s);
-    EXPECT_FALSE(ReadMenuItem(table, u"1"_s));
-    EXPECT_FALSE(ReadMenuItem(table, u"-1"_s));
+    EXPECT_FALSE(ReadMenuItem(table, 1));
+    EXPECT_FALSE(ReadMenuItem(table, 2));
+    EXPECT_FALSE(ReadMenuItem(table, -1));
 
     SingleMenu menu(*item);
     EXPECT_EQ(menu.line(), Line(u"Tea"_s, 3000, 1, {}, u"31"_s));  // opening: quantity 1, amount = price
@@ -95,12 +99,12 @@ TEST(OptionMenu, GroupsAsTheDialogReadsThem)
         {u"N◈Milk◈0◈Oat◈600", true, false, u"2) Milk", 1},
         {u"N◈Milk◈◈Oat◈600", true, false, u"2) Milk", 1},
         {u"N◈Topping◈2◈Cheese◈500◈Egg◈300", true, false, u"2) Topping (최소: 2개 선택)", 2},
-        {u"N◈Size◈1◈Small", false, false, u"", 0},  // four parts: no rows
+        {u"N◈◈1◈Small◈0", false, false, u"", 0},
         {u"", false, false, u"", 0},
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf16(c.text);
-        const std::optional<OptionGroup> group = ReadOptionGroup(text);
+        const std::optional<OptionGroup> group = Group(text).offered;
         ASSERT_EQ(group.has_value(), c.shown) << text.toStdString();
         if (!group)
             continue;
@@ -118,18 +122,16 @@ TEST(OptionMenu, GroupsAsTheDialogReadsThem)
                   {u"12500", 12500, u"(+12,500)"}, {u"-500", -500, u"(-500)"}, {u"", 0, u"(+0)"},
                   {u"1,500", 1500, u"(+1,500)"}};
     for (const auto& p : prices) {
-        const std::optional<OptionGroup> group =
-            ReadOptionGroup(u"N◈Size◈1◈Large◈"_s + QString::fromUtf16(p.price));
+        const std::optional<OptionGroup> group = Group(u"N◈Size◈1◈Large◈"_s + QString::fromUtf16(p.price)).offered;
         ASSERT_TRUE(group);
         EXPECT_EQ(group->options[0].price, Money::Won(p.won)) << QString::fromUtf16(p.price).toStdString();
-        EXPECT_EQ(group->options[0].priceCaption(), QString::fromUtf16(p.caption));
+        EXPECT_EQ(PriceCaption(group->options[0]), QString::fromUtf16(p.caption));
     }
 }
 
 TEST(OptionMenu, GroupsInAdd1AndAdd5AreShownFirstAndSecond)
 {
     const std::array<QString, kOptionGroups> stored{kSize, QString(), QString(), QString(), kExtra};
-    EXPECT_EQ(CompactGroups(stored), (std::array<QString, kOptionGroups>{kSize, kExtra, {}, {}, {}}));
     const OptionMenu menu(Item(u"Coffee"_s, 3000, stored));
     EXPECT_EQ(menu.groupCount(), 2);
     ASSERT_TRUE(menu.group(0) && menu.group(1));
@@ -193,12 +195,15 @@ TEST(OptionMenu, EmptyNamesNeverReachTheOrder)
         {u"N◈◈1◈Small◈0◈Large◈500", u"", 1},  // no group name: the whole group
         {u"N◈Size◈1◈◈0◈Large◈500", u"N◈Size◈1◈Large◈500", 1},  // no option name: that option
         {u"N◈Size◈1◈◈0◈◈500", u"", 3},  // no named option left
-        {u"N◈Size◈1◈Small", u"N◈Size◈1◈Small", 0},  // shows no rows anyway
     };
     for (const auto& c : cases) {
-        QStringList notes;
-        EXPECT_EQ(DropUnnamed(QString::fromUtf16(c.text), u"add2"_s, notes), QString::fromUtf16(c.kept));
-        EXPECT_EQ(notes.size(), c.notes) << notes.join(u" | "_s).toStdString();
+        const OptionGroupSlot group = Group(QString::fromUtf16(c.text), 1);
+        EXPECT_TRUE(group.given);
+        const OptionGroupSlot kept = Group(QString::fromUtf16(c.kept), 1);
+        EXPECT_EQ(group.offered, kept.offered) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(group.notes.size(), c.notes) << group.notes.join(u" | "_s).toStdString();
+        for (const QString& note : group.notes)
+            EXPECT_TRUE(note.startsWith(u"add2: "_s)) << note.toStdString();
     }
 
     // A dropped group leaves no gap: the next one is shown as group 1.

@@ -8,6 +8,7 @@
 #include "menu/ui/single_item_dialog.h"
 #include "presentation/caption_key.h"
 #include "startup/clock.h"
+#include "support/catalogue.h"
 #include "support/demo_shop.h"
 #include "support/orders.h"
 #include "support/shop_login.h"
@@ -28,6 +29,7 @@ using namespace Qt::StringLiterals;
 using sumbrel::order::Line;
 using sumbrel::order::Of;
 using sumbrel::order::Unnumbered;
+using namespace sumbrel::testing;
 
 namespace {
 
@@ -36,52 +38,38 @@ protected:
     void SetUp() override
     {
         SumbrelTest::SetUp();
-        menuCatalogue().clear();
         page.setGeometry(40, 30, 1024, 768);
         page.show();
     }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        SumbrelTest::TearDown();
-    }
-
     // The catalogue as the demo shop serves it.
     void loadFromShop()
     {
         shop = std::make_unique<DemoShop>();
-        ASSERT_TRUE(LoadMenuCatalogue(sumbrel::testing::ShopSession(*shop), u"전체"_s));
-        ASSERT_GT(menuCatalogue().takenCount(), 40);
+        catalogue = std::make_shared<const MenuCatalogue>(FetchedCatalogue(sumbrel::testing::ShopSession(*shop)));
+        ASSERT_GT(catalogue->takenCount(), 40);
     }
     // One hand-made row: name, price, group texts.
     void oneRow(const QString& name, const QString& price, std::array<QString, kOptionGroups> groups = {})
     {
-        MenuCatalogue& table = menuCatalogue();
-        table.reset(1);
-        MenuRecord& rec = table.nextRow();
-        rec.col[kColNum] = u"901"_s;
-        rec.col[kColTitle] = name;
-        rec.col[kColPrice] = price;
-        for (int j = 0; j < kOptionGroups; ++j)
-            rec.col[kColAdd1 + j] = groups[size_t(j)];
-        table.finish(1);
+        catalogue = CatalogueOf(HandMadeRecord(name, price, groups));
     }
-    QString rowOf(const QString& title) const
+    qsizetype rowOf(const QString& title) const
     {
-        for (qsizetype r = 0; r < menuCatalogue().takenCount(); ++r) {
-            if (menuCatalogue().row(r).title().startsWith(title))
-                return QString::number(r);
+        for (qsizetype r = 0; r < catalogue->takenCount(); ++r) {
+            if (catalogue->row(r).title.startsWith(title))
+                return r;
         }
         ADD_FAILURE() << "no menu " << title.toStdString();
-        return QString();
+        return -1;
     }
-    const QString& title(const QString& row) const { return menuCatalogue().row(row.toInt()).title(); }
+    const QString& title(qsizetype row) const { return catalogue->row(row).title; }
 
     template <typename Dialog>
-    std::unique_ptr<Dialog> open(const QString& row)
+    std::unique_ptr<Dialog> open(qsizetype row)
     {
         auto dialog = std::make_unique<Dialog>(&page);
-        dialog->m_menuIndex = row;
+        dialog->m_catalogue = catalogue;
+        dialog->m_row = row;
         // As the page does with the line a dialog added.
         QObject::connect(dialog.get(), &QDialog::finished, &page, [this, d = dialog.get()] { takeLine(*d); });
         dialog->show();
@@ -90,10 +78,11 @@ protected:
     // Opened as the page opens it; the customer acts, the dialog closes a moment after its key and
     // reports once. The result, or -1 when it did not close.
     template <typename Dialog>
-    int exec(const QString& row, std::function<void(Dialog&)> customer)
+    int exec(qsizetype row, std::function<void(Dialog&)> customer)
     {
         Dialog dialog(&page);
-        dialog.m_menuIndex = row;
+        dialog.m_catalogue = catalogue;
+        dialog.m_row = row;
         int reports = 0;
         QObject::connect(&dialog, &ItemDialog::closedWith, [&](const std::optional<order::OrderLine>& line) {
             ++reports;
@@ -146,16 +135,17 @@ protected:
     QWidget page;
     order::Order cart;
     std::unique_ptr<DemoShop> shop;
+    std::shared_ptr<const MenuCatalogue> catalogue = std::make_shared<const MenuCatalogue>();
 };
 
 TEST_F(ItemDialogTest, SingleDialogAddsItsLineAndTwoItemsAreJoinedByThreeMarks)
 {
     loadFromShop();
-    const QString espresso = rowOf(u"에스프레소"_s);
+    const qsizetype espresso = rowOf(u"에스프레소"_s);
     QDir().mkpath(gs().menuImageFolder);
     QImage red(40, 30, QImage::Format_RGB32);
     red.fill(Qt::red);
-    ASSERT_TRUE(red.save(gs().menuImageFolder + u'/' + menuCatalogue().row(espresso.toInt()).num() + u".png"_s));
+    ASSERT_TRUE(red.save(gs().menuImageFolder + u'/' + catalogue->row(espresso).num + u".png"_s));
 
     const int result = exec<SingleItemDialog>(espresso, [&](SingleItemDialog& d) {
         EXPECT_EQ(d.pos(), page.mapToGlobal(QPoint(78, 80)));
@@ -217,8 +207,8 @@ void HoldPlusForOneSecond(std::unique_ptr<Dialog> d)
 TEST_F(ItemDialogTest, AHeldQuantityKeyRepeatsFromTheSixthTickInBothDialogs)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Size◈1◈Small◈0◈Large◈500"_s});
-    HoldPlusForOneSecond(open<SingleItemDialog>(u"0"_s));
-    HoldPlusForOneSecond(open<OptionItemDialog>(u"0"_s));
+    HoldPlusForOneSecond(open<SingleItemDialog>(0));
+    HoldPlusForOneSecond(open<OptionItemDialog>(0));
 }
 
 // A hold ends without its release: the repeat stops at once and for good, and the key stands up.
@@ -284,20 +274,21 @@ TEST_F(ItemDialogTest, AHoldStopsWhenTheDialogHidesTheKeyLosesThePointerOrTenSec
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HoldEndsWithoutItsRelease<SingleItemDialog>(
-            open<SingleItemDialog>(u"0"_s), [&](SingleItemDialog& d, CaptionKey* key) { c.end(d, key); },
+            open<SingleItemDialog>(0), [&](SingleItemDialog& d, CaptionKey* key) { c.end(d, key); },
             c.heldToTheEnd);
         HoldEndsWithoutItsRelease<OptionItemDialog>(
-            open<OptionItemDialog>(u"0"_s), [&](OptionItemDialog& d, CaptionKey* key) { c.end(d, key); },
+            open<OptionItemDialog>(0), [&](OptionItemDialog& d, CaptionKey* key) { c.end(d, key); },
             c.heldToTheEnd);
     }
 }
 
 template <typename Dialog>
-void ClosesUnattended(QWidget& page)
+void ClosesUnattended(QWidget& page, std::shared_ptr<const MenuCatalogue> catalogue)
 {
     ManualClock& clock = *ManualClock::installed();
     Dialog d(&page);
-    d.m_menuIndex = u"0"_s;
+    d.m_catalogue = std::move(catalogue);
+    d.m_row = 0;
     QStringList shownTexts;
     const int64_t opened = clock.elapsedMs();
     // Nobody touches anything: the clock moves a tenth of a second at a time, the countdown read
@@ -332,19 +323,19 @@ TEST_F(ItemDialogTest, ADialogForAnItemTheCatalogueLacksClosesAtOnceWithoutALine
         EXPECT_EQ(logEntries().filter(u"e)"_s + module + u"->Form_Activate[Erl:="_s).filter(u", Eno:=9]"_s).size(), 1)
             << logText().toStdString();
     };
-    closesUnread(*open<SingleItemDialog>(u"1"_s), u"frmMenuSelectSubA"_s);
-    closesUnread(*open<OptionItemDialog>(u"1"_s), u"frmMenuSelectSubB"_s);
+    closesUnread(*open<SingleItemDialog>(1), u"frmMenuSelectSubA"_s);
+    closesUnread(*open<OptionItemDialog>(1), u"frmMenuSelectSubB"_s);
 }
 
 TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈Extra◈0◈Shot◈500◈Syrup◈300"_s});
-    ClosesUnattended<SingleItemDialog>(page);
-    ClosesUnattended<OptionItemDialog>(page);
+    ClosesUnattended<SingleItemDialog>(page, catalogue);
+    ClosesUnattended<OptionItemDialog>(page, catalogue);
 
     // Touching options alone does not put the option dialog's close off; the quantity keys do.
     // The countdown as the next half-second tick shows it.
-    auto d = open<OptionItemDialog>(u"0"_s);
+    auto d = open<OptionItemDialog>(0);
     const auto countdown = [&] {
         clock->advance(500);
         return text(d.get(), u"idleCountdown"_s);
@@ -362,7 +353,7 @@ TEST_F(ItemDialogTest, BothDialogsCloseThemselvesAfterThirtyIdleSeconds)
 TEST_F(ItemDialogTest, MinimumOfTwoBlocksConfirmationUntilTwoAreTicked)
 {
     loadFromShop();
-    const QString waffle = rowOf(u"와플"_s);
+    const qsizetype waffle = rowOf(u"와플"_s);
     const int result = exec<OptionItemDialog>(waffle, [&](OptionItemDialog& d) {
         EXPECT_EQ(text(&d, u"groupTitle_0"_s), u"1) 토핑 (최소: 2개 선택)"_s);
         EXPECT_EQ(text(&d, u"groupTitle_1"_s), u"2) 세트 변경"_s);
@@ -436,7 +427,7 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
     for (int k = 0; k < 9; ++k)
         nine += u"◈T%1◈100"_s.arg(k);
     oneRow(u"Tea"_s, u"3000"_s, {nine, u"N◈Size◈1◈Small◈0◈Large◈500"_s});
-    auto d = open<OptionItemDialog>(u"0"_s);
+    auto d = open<OptionItemDialog>(0);
     QWidget* panel = find(d.get(), u"groupPanel_0"_s);
     EXPECT_FALSE(find(d.get(), u"groupPageKey1_1"_s)->isVisibleTo(d.get()));  // two options: no keys
     auto* next = find<CaptionKey>(d.get(), u"groupPageKey0_1"_s);
@@ -474,7 +465,7 @@ TEST_F(ItemDialogTest, NineOptionsOfAGroupCanAllBeSeenAndTouchedPageByPage)
 TEST_F(ItemDialogTest, EmptyGroupAndOptionNamesAreSkippedAndTracedOnce)
 {
     oneRow(u"Tea"_s, u"3000"_s, {u"N◈◈1◈A◈0"_s, u"N◈Size◈1◈◈0◈Large◈500"_s});
-    const int result = exec<OptionItemDialog>(u"0"_s, [&](OptionItemDialog& d) {
+    const int result = exec<OptionItemDialog>(0, [&](OptionItemDialog& d) {
         EXPECT_EQ(text(&d, u"groupTitle_0"_s), u"1) Size"_s);
         EXPECT_FALSE(find<QLabel>(&d, u"groupTitle_1"_s)->isVisibleTo(&d));
         EXPECT_EQ(find<OptionRow>(&d, u"optionChoice0_0"_s)->text(), u"Large"_s);

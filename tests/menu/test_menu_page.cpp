@@ -79,7 +79,7 @@ protected:
         SumbrelTest::SetUp();
         session = LogInTo(shop);
         CopyShopPictures(shop);
-        page = std::make_unique<ScriptedPage>(session);
+        page = std::make_unique<ScriptedPage>(session, tables);
         page->dialog = [this](const TileTouch& touch) -> std::optional<order::OrderLine> {
             touches.append(touch);
             shadowShown = Backdrop(*page)->isVisible();
@@ -121,6 +121,7 @@ protected:
     DemoShop shop;
     Session session;
     cart::OrderCart order;  // the reception screen's cart, as it hands it over
+    menu::MenuTables tables;
     std::unique_ptr<ScriptedPage> page;
     QList<TileTouch> touches;
     std::optional<order::OrderLine> lineToAdd = kTea;
@@ -143,8 +144,8 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
               QStringLiteral("menuloading3() ... ") + shop.httpBase()
                   + QStringLiteral("/shop/menuloading3.php?ID=demo&PassWord=***&checktypes="));
     EXPECT_TRUE(http[1].startsWith(QStringLiteral("menuloading3() ... ResponseStr:\r\n")));
-    EXPECT_GT(categoryTable().rowCount(), 0);
-    EXPECT_GT(menuCatalogue().rowCount(), 0);
+    EXPECT_GT(tables.categories().rowCount(), 0);
+    EXPECT_GT(tables.catalogue().rowCount(), 0);
 
     // Seven categories: the first five on the tabs, the first one current.
     EXPECT_EQ(CategoryTab(*page, 0)->caption(), QStringLiteral("커피"));
@@ -210,7 +211,7 @@ TEST_F(MenuPageTest, OpensWithTabsTilesPicturesAndTheOpenersCart)
     ASSERT_NE(tile->actionInterface(), nullptr);
     tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_EQ(touches.size(), 1);
-    EXPECT_EQ(touches[0].tileNumber, page->model().tileEntry(0)->col[kTileNum]);
+    EXPECT_EQ(touches[0].tileNumber, page->model().tileEntry(0)->num);
 }
 
 TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
@@ -222,7 +223,7 @@ TEST_F(MenuPageTest, ATileOpensItsDialogOverTheDimmedPageAndTheNewLineShows)
     ASSERT_EQ(touches.size(), 2);
     EXPECT_EQ(touches[0].dialog, DialogKind::Single);
     EXPECT_EQ(touches[0].tileNumber, QStringLiteral("101"));
-    EXPECT_EQ(menuCatalogue().at(touches[0].menuIndex.toInt(), kColNum), QStringLiteral("101"));
+    EXPECT_EQ(tables.catalogue().row(touches[0].row).num, QStringLiteral("101"));
     EXPECT_EQ(touches[1].dialog, DialogKind::Options);
 
     // Behind the dialog: the page darkened (AND 100) except the order list.
@@ -259,7 +260,7 @@ TEST_F(MenuPageTest, TwentyLinesAndUnknownMenusOpenNoDialog)
     EXPECT_EQ(touches.size(), 1);
 
     RowRemove(*page, 0)->touch();
-    menuCatalogue().clear();
+    tables.setCatalogue(MenuCatalogue());
     Tile(*page, 1)->touch();
     EXPECT_EQ(touches.size(), 1);
     ASSERT_EQ(dialogs->messages.size(), 2);

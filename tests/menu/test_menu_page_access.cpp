@@ -54,7 +54,7 @@ protected:
     // Built under the modes in force, as the opener builds it after a change of look.
     void open()
     {
-        page = std::make_unique<TeaPage>(session);
+        page = std::make_unique<TeaPage>(session, tables);
         QObject::connect(page.get(), &MenuPage::closed,
                          [this](cart::OrderCart result, MenuPageEnd) { order = result; });
         page->open(order);
@@ -65,6 +65,7 @@ protected:
     DemoShop shop;
     Session session;
     cart::OrderCart order;
+    menu::MenuTables tables;
     std::unique_ptr<TeaPage> page;
 };
 
@@ -108,7 +109,7 @@ TEST_F(MenuPageAccessTest, EveryLookKeepsItsKeysLowItsTextsWholeAndItsTilesNamed
             ASSERT_NE(tile, nullptr);
             if (k < shown) {
                 EXPECT_TRUE(Tile(*page, k)->isVisible()) << k;
-                EXPECT_EQ(tile->text(QAccessible::Name), page->model().tileEntry(k)->col[kTileName]) << k;
+                EXPECT_EQ(tile->text(QAccessible::Name), page->model().tileEntry(k)->name) << k;
                 EXPECT_TRUE(tile->text(QAccessible::Description).contains(TileName(*page, k)->text())) << k;
             } else {
                 EXPECT_FALSE(Tile(*page, k)->isVisible() && tile->role() == QAccessible::Button) << k;
@@ -144,11 +145,11 @@ TEST_F(MenuPageAccessTest, TheKeypadTurnsPagesAddsALineAndKeepsThePageOpenWhileK
     while (page->keypad().focused() != Tile(*page, 0) && presses++ < 100)
         Keypad(page.get(), Qt::Key_Right);
     ASSERT_EQ(page->keypad().focused(), Tile(*page, 0));
-    EXPECT_TRUE(speech.heard(page->model().tileEntry(0)->col[kTileName] + QStringLiteral(", 버튼")));
+    EXPECT_TRUE(speech.heard(page->model().tileEntry(0)->name + QStringLiteral(", 버튼")));
     speech.take();
     Keypad(page.get(), Qt::Key_Return);
     ASSERT_EQ(page->touches.size(), 1);
-    EXPECT_EQ(page->touches[0].tileNumber, page->model().tileEntry(0)->col[kTileNum]);
+    EXPECT_EQ(page->touches[0].tileNumber, page->model().tileEntry(0)->num);
     EXPECT_EQ(speech.take(), QStringList{QStringLiteral("Tea 1개를 담았습니다. 합계 3,000원")});
 
     // Ten seconds before the (three times longer) limit a warning; a key starts the limit again.

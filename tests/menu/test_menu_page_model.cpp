@@ -35,8 +35,8 @@ QString Answer(const QString& sections)
     return QStringLiteral("<html>\r\n<menubrr>\r\n") + sections + QStringLiteral("</menubrr>\r\n");
 }
 
-// A catalogue of the numbers with the given option group texts (empty: none).
-void SetCatalogue(const QList<QPair<QString, QStringList>>& items)
+// A catalogue of the numbers with the given option group markups (empty: none).
+void SetCatalogue(MenuTables& tables, const QList<QPair<QString, QStringList>>& items)
 {
     QString answer;
     for (const auto& [num, groups] : items) {
@@ -45,7 +45,7 @@ void SetCatalogue(const QList<QPair<QString, QStringList>>& items)
             values.insert(QStringLiteral("add%1").arg(j + 1), groups[j]);
         answer += MenuRecordText(values);
     }
-    menuCatalogue() = ParseMenuAnswer(answer);
+    tables.setCatalogue(ParseMenuAnswer(answer));
 }
 
 QString Size(const QString& field = QStringLiteral("사이즈"), const QString& option = QStringLiteral("라지"))
@@ -56,12 +56,15 @@ QString Size(const QString& field = QStringLiteral("사이즈"), const QString& 
 
 class MenuPageModelTest : public SumbrelTest {
 protected:
-    void SetUp() override
+    // The page's answer read against the catalogue in the tables, as a load applies it: false for an
+    // entry without a marker; an answer without lists changes nothing.
+    bool read(QStringView answer)
     {
-        SumbrelTest::SetUp();
-        TabCategoryList().clear();
-        TileMenuTable().clear();
-        menuCatalogue().clear();
+        bool badEntry = false;
+        std::optional<MenuPageLists> lists = ReadMenuPage(answer, tables.catalogue(), &badEntry);
+        if (lists)
+            tables.setMenu(tables.catalogue(), std::move(*lists));
+        return !badEntry;
     }
     // Categories C1..Cn, each with `items` entries numbered from 100.
     void Fill(int categories, int items)
@@ -77,17 +80,18 @@ protected:
             }
             sections += Section(QStringLiteral("C%1").arg(c), entries);
         }
-        SetCatalogue(catalogue);
-        ASSERT_TRUE(ReadMenuPageAnswer(Answer(sections)));
+        SetCatalogue(tables, catalogue);
+        ASSERT_TRUE(read(Answer(sections)));
     }
-    MenuPageModel model;
+    MenuTables tables;
+    MenuPageModel model{tables};
 };
 
 }  // namespace
 
 TEST_F(MenuPageModelTest, ParsingReplacesBothListsOnlyFromAWholeAnswer)
 {
-    SetCatalogue({{QStringLiteral("101"), {Size(), QString(), Size(QStringLiteral("온도"))}},
+    SetCatalogue(tables, {{QStringLiteral("101"), {Size(), QString(), Size(QStringLiteral("온도"))}},
                   {QStringLiteral("102"), {Size(QString()), Size(QStringLiteral("샷"), QString())}}});
     const QString good = Answer(
         Section(QStringLiteral("커피!123!차"),
@@ -95,34 +99,29 @@ TEST_F(MenuPageModelTest, ParsingReplacesBothListsOnlyFromAWholeAnswer)
                     + Entry(QStringLiteral("라떼"), QStringLiteral("3000"), QStringLiteral("102"))
                     + Entry(QStringLiteral("없는 메뉴"), QStringLiteral("1"), QStringLiteral("999")))
         + Section(QStringLiteral("빈 분류"), QString()));
-    ASSERT_TRUE(ReadMenuPageAnswer(good));
-    EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피＆차"), QStringLiteral("빈 분류")}));
-    ASSERT_EQ(TileMenuTable().size(), 3u);
-    const TileEntry& first = TileMenuTable()[0];
-    EXPECT_EQ(first.col[kTileCategory], QStringLiteral("커피＆차"));
-    EXPECT_EQ(first.col[kTileName], QStringLiteral("아메리카노"));
-    EXPECT_EQ(first.col[kTilePrice], QStringLiteral("2500"));
-    EXPECT_EQ(first.col[kTileNameTag], QStringLiteral("7"));
-    EXPECT_EQ(first.col[kTileNum], QStringLiteral("101"));
-    EXPECT_EQ(first.col[kTileText3], QStringLiteral("a＆b"));
-    EXPECT_EQ(first.col[kTileText5], QStringLiteral("five"));
-    EXPECT_EQ(first.col[kTileText4], QStringLiteral("N"));
-    // Groups that can reach the cart: two for 101; none for 102 (empty group name, empty option name).
-    EXPECT_EQ(first.col[kTileOptionCount], QStringLiteral("2"));
-    EXPECT_EQ(TileMenuTable()[1].col[kTileOptionCount], QStringLiteral("0"));
-    EXPECT_EQ(TileMenuTable()[2].col[kTileOptionCount], QStringLiteral("0"));
+    ASSERT_TRUE(read(good));
+    EXPECT_EQ(tables.tabs(), (QStringList{QStringLiteral("커피＆차"), QStringLiteral("빈 분류")}));
+    ASSERT_EQ(tables.tiles().size(), 3u);
+    const TileEntry& first = tables.tiles()[0];
+    EXPECT_EQ(first, (TileEntry{QStringLiteral("커피＆차"), QStringLiteral("아메리카노"), order::Money::Won(2500),
+                                QStringLiteral("7"), QStringLiteral("101"), 2, QStringLiteral("a＆b"),
+                                QStringLiteral("five"), QStringLiteral("N")}))
+        << "groups that can reach the cart: two for 101";
+    // None for 102 (empty group name, empty option name), none for an item the catalogue lacks.
+    EXPECT_EQ(tables.tiles()[1].optionGroups, 0);
+    EXPECT_EQ(tables.tiles()[2].optionGroups, 0);
     EXPECT_EQ(logEntries().filter(QStringLiteral("menu 102 option group")).size(), 2);
 
     // Answers that change nothing.
-    const auto before = TileMenuTable();
-    EXPECT_TRUE(ReadMenuPageAnswer(QString()));
-    EXPECT_TRUE(ReadMenuPageAnswer(QStringLiteral("<menubrr>nothing</menubrr>")));
-    EXPECT_TRUE(ReadMenuPageAnswer(QStringLiteral("fault <mainmenuname>A</mainmenuname>")));
+    const auto before = tables.tiles();
+    EXPECT_TRUE(read(QString()));
+    EXPECT_TRUE(read(QStringLiteral("<menubrr>nothing</menubrr>")));
+    EXPECT_TRUE(read(QStringLiteral("fault <mainmenuname>A</mainmenuname>")));
     QString broken = Entry(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("5"));
     broken.remove(QStringLiteral(" !4!!!N@4@@@"));
-    EXPECT_FALSE(ReadMenuPageAnswer(Answer(Section(QStringLiteral("A"), broken))));
-    EXPECT_EQ(TileMenuTable(), before);
-    EXPECT_EQ(TabCategoryList().size(), 2);
+    EXPECT_FALSE(read(Answer(Section(QStringLiteral("A"), broken))));
+    EXPECT_EQ(tables.tiles(), before);
+    EXPECT_EQ(tables.tabs().size(), 2);
 }
 
 TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
@@ -157,10 +156,10 @@ TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
                                      {QStringLiteral("price"), QString::fromUtf16(c.catalogue)}});
         ++num;
     }
-    menuCatalogue() = ParseMenuAnswer(catalogue);
+    tables.setCatalogue(ParseMenuAnswer(catalogue));
     // Two loads: each refusal is traced once per load.
     for (int load = 0; load < 2; ++load)
-        ASSERT_TRUE(ReadMenuPageAnswer(Answer(Section(QStringLiteral("C"), entries))));
+        ASSERT_TRUE(read(Answer(Section(QStringLiteral("C"), entries))));
     model.load();
     num = 500;
     int tile = 0;
@@ -169,17 +168,17 @@ TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
         SCOPED_TRACE(number.toStdString());
         const QStringList traced = logEntries().filter(QStringLiteral("menu ") + number
                                                        + QStringLiteral(" not offered"));
-        const auto item = ReadMenuItem(menuCatalogue(), QString::number(menuCatalogue().FindRow(number)));
+        const auto item = ReadMenuItem(tables.catalogue(), tables.catalogue().FindRow(number));
         if (!c.shown) {
             EXPECT_EQ(traced.size(), 2);
-            EXPECT_TRUE(std::none_of(TileMenuTable().begin(), TileMenuTable().end(),
-                                     [&](const TileEntry& e) { return e.col[kTileNum] == number; }));
+            EXPECT_TRUE(std::none_of(tables.tiles().begin(), tables.tiles().end(),
+                                     [&](const TileEntry& e) { return e.num == number; }));
             continue;
         }
         EXPECT_TRUE(traced.isEmpty());
         ASSERT_TRUE(model.tileEntry(tile));
-        EXPECT_EQ(model.tileEntry(tile)->col[kTileNum], number);
-        EXPECT_EQ(WonText(model.tileEntry(tile)->col[kTilePrice]), QString::fromUtf16(c.shown));
+        EXPECT_EQ(model.tileEntry(tile)->num, number);
+        EXPECT_EQ(WonText(model.tileEntry(tile)->price), QString::fromUtf16(c.shown));
         EXPECT_EQ(model.touchTile(tile).kind, TileTouch::OpenDialog);
         ASSERT_TRUE(item.has_value());
         EXPECT_EQ(WonText(item->price), QString::fromUtf16(c.shown));
@@ -187,7 +186,7 @@ TEST_F(MenuPageModelTest, OnlyPlainPricesAreOfferedAndTracedOncePerLoad)
     }
     EXPECT_FALSE(model.tileEntry(tile));
     // A catalogue row without a plain price opens no dialog, whatever the tile says.
-    EXPECT_FALSE(ReadMenuItem(menuCatalogue(), QString::number(menuCatalogue().FindRow(u"512"))).has_value());
+    EXPECT_FALSE(ReadMenuItem(tables.catalogue(), tables.catalogue().FindRow(u"512")).has_value());
 }
 
 TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
@@ -213,7 +212,7 @@ TEST_F(MenuPageModelTest, CategoryKeysWithFiveAndSevenCategories)
     EXPECT_TRUE(model.tabs().captions[2].isEmpty());
     EXPECT_EQ(model.category, QStringLiteral("C6"));
     EXPECT_EQ(model.tabs().current, 0);
-    EXPECT_EQ(model.tileEntry(0)->col[kTileCategory], QStringLiteral("C6"));
+    EXPECT_EQ(model.tileEntry(0)->category, QStringLiteral("C6"));
     model.key(PageKey::NextGroup);
     EXPECT_EQ(model.category, QStringLiteral("C1"));
     model.key(PageKey::PreviousGroup);
@@ -247,15 +246,17 @@ TEST_F(MenuPageModelTest, GeneratedMenuPagesEndToEnd)
     // 41 items in two categories: 21 and 20.
     DemoShop shop({QStringLiteral("--seed-size"), QStringLiteral("41,2")});
     const Session session = ShopSession(shop);
-    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
-    ASSERT_TRUE(ReadMenuPageAnswer(PostMenuPageRequest(session, QString()).text));
-    EXPECT_EQ(TabCategoryList(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
-    EXPECT_EQ(TileMenuTable().size(), 41u);
+    std::optional<MenuCatalogue> catalogue = FetchMenuCatalogue(session, QStringLiteral("전체"));
+    ASSERT_TRUE(catalogue);
+    tables.setCatalogue(std::move(*catalogue));
+    ASSERT_TRUE(read(PostMenuPageRequest(session, QString()).text));
+    EXPECT_EQ(tables.tabs(), (QStringList{QStringLiteral("커피"), QStringLiteral("라떼")}));
+    EXPECT_EQ(tables.tiles().size(), 41u);
     model.load();
     EXPECT_EQ(model.tiles().counter, QStringLiteral("1/2"));
     model.key(PageKey::NextPage);
     EXPECT_EQ(model.tiles().count, 1);
-    EXPECT_EQ(model.tileEntry(0)->col[kTileName], QStringLiteral("커피 메뉴 21"));
+    EXPECT_EQ(model.tileEntry(0)->name, QStringLiteral("커피 메뉴 21"));
     EXPECT_TRUE(model.touchTab(1));
     EXPECT_EQ(model.tiles().count, 20);
     EXPECT_TRUE(model.tiles().counter.isEmpty());
@@ -265,12 +266,12 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
 {
     DemoShop shop;
     MenuPageService service(ShopSession(shop));
-    const MenuLoad first = service.load(QString());
+    const MenuLoad first = service.load(QString(), tables);
     ASSERT_TRUE(first.menu && first.categories);
-    const MenuCatalogue catalogue = menuCatalogue();
-    const QStringList tabs = TabCategoryList();
-    const std::vector<TileEntry> tiles = TileMenuTable();
-    const qsizetype categories = categoryTable().rowCount();
+    const MenuCatalogue catalogue = tables.catalogue();
+    const QStringList tabs = tables.tabs();
+    const std::vector<TileEntry> tiles = tables.tiles();
+    const qsizetype categories = tables.categories().rowCount();
     ASSERT_FALSE(tiles.empty());
 
     // Whichever of the three answers fails, the tiles and the catalogue they open stay one pair.
@@ -286,15 +287,15 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
     for (const auto& f : faults) {
         SCOPED_TRACE(std::string(f.path) + " " + f.kind);
         shop.setFault(QString::fromLatin1(f.path), QString::fromLatin1(f.kind), f.kind == std::string("close") ? 3 : 1);
-        const MenuLoad load = service.load(QString());
+        const MenuLoad load = service.load(QString(), tables);
         EXPECT_EQ(load.categories, !f.categoriesKept);
         EXPECT_EQ(load.menu, f.categoriesKept) << "only a categories fault lets the menu through";
-        EXPECT_TRUE(menuCatalogue() == catalogue);
-        EXPECT_EQ(TabCategoryList(), tabs);
-        EXPECT_TRUE(TileMenuTable() == tiles);
-        EXPECT_EQ(categoryTable().rowCount(), categories);
-        for (const TileEntry& t : TileMenuTable())
-            EXPECT_NE(menuCatalogue().FindMenu(QStringView(t.col[kTileNum])), nullptr);
+        EXPECT_TRUE(tables.catalogue() == catalogue);
+        EXPECT_EQ(tables.tabs(), tabs);
+        EXPECT_TRUE(tables.tiles() == tiles);
+        EXPECT_EQ(tables.categories().rowCount(), categories);
+        for (const TileEntry& t : tables.tiles())
+            EXPECT_NE(tables.catalogue().FindMenu(QStringView(t.num)), nullptr);
     }
     EXPECT_EQ(logEntries().filter(QStringLiteral("지난 메뉴를 그대로 둠")).size(), 4);
 }

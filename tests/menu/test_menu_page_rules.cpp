@@ -18,8 +18,8 @@ std::vector<TileEntry> Table(const std::vector<std::pair<QString, int>>& categor
     for (const auto& [name, count] : categories) {
         for (int i = 0; i < count; ++i) {
             TileEntry e;
-            e.col[kTileCategory] = name;
-            e.col[kTileNum] = QString::number(num++);
+            e.category = name;
+            e.num = QString::number(num++);
             table.push_back(e);
         }
     }
@@ -137,10 +137,9 @@ TEST(MenuPageRules, KeysDialogsAndTilePlaces)
 {
     for (int k = 0; k < kPageKeyCount; ++k)
         EXPECT_EQ(ActsOnDoubleTouch(PageKey(k)), k <= 5) << k;
-    EXPECT_EQ(DialogFor(QStringLiteral("0")), DialogKind::Single);
-    EXPECT_EQ(DialogFor(QString()), DialogKind::Single);
-    for (const char* n : {"1", "2", "5"})
-        EXPECT_EQ(DialogFor(QString::fromLatin1(n)), DialogKind::Options) << n;
+    EXPECT_EQ(DialogFor(0), DialogKind::Single);
+    for (int n : {1, 2, 5})
+        EXPECT_EQ(DialogFor(n), DialogKind::Options) << n;
     EXPECT_EQ(TileCellOf(0).row, 0);
     EXPECT_EQ(TileCellOf(0).column, 0);
     EXPECT_EQ(TileCellOf(7).row, 1);

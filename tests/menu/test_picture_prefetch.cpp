@@ -44,11 +44,6 @@ bool Settled(const PictureCache& cache)
 
 class MenuPicturePrefetch : public SumbrelTest {
 protected:
-    void TearDown() override
-    {
-        TileMenuTable().clear();
-        SumbrelTest::TearDown();
-    }
     PictureCache pictures;
 };
 
@@ -112,19 +107,21 @@ TEST_F(MenuPicturePrefetch, AsksForTheNeighbouringPages)
 {
     QTemporaryDir dir;
     gs().menuImageFolder = dir.path();
-    std::vector<TileEntry>& table = TileMenuTable();
-    table.clear();
+    MenuPageLists lists;
+    std::vector<TileEntry>& table = lists.tiles;
     const auto add = [&](const QString& category, int num) {
         TileEntry entry;
-        entry.col[kTileCategory] = category;
-        entry.col[kTileNum] = QString::number(num);
-        entry.col[kTileName] = u"item %1"_s.arg(num);
+        entry.category = category;
+        entry.num = QString::number(num);
+        entry.name = u"item %1"_s.arg(num);
         table.push_back(entry);
-        WritePicture(MenuPhotoPath(entry.col[kTileNum]), num);
+        WritePicture(MenuPhotoPath(entry.num), num);
     };
     for (int n = 0; n < 50; ++n)
         add(u"coffee"_s, n);
     add(u"tea"_s, 100);
+    MenuTables tables;
+    tables.setMenu(MenuCatalogue(), lists);
 
     const QList<QSize> sizes(kTileCount, kTile);
     const struct {
@@ -142,7 +139,7 @@ TEST_F(MenuPicturePrefetch, AsksForTheNeighbouringPages)
         SCOPED_TRACE(c.name);
         pictures.clear();
         const int before = pictures.prefetchedCount();
-        MenuPageModel model;
+        MenuPageModel model(tables);
         model.category = c.category;
         model.page = c.page;
         model.showTilePage(0);
@@ -154,7 +151,7 @@ TEST_F(MenuPicturePrefetch, AsksForTheNeighbouringPages)
         for (const int direction : {+1, -1}) {
             const TilePage next = showTilePage(table, c.category, c.page, direction);
             for (int k = 0; k < next.count && next.page != c.page; ++k)
-                pictures.scaled(MenuPhotoPath(table[size_t(next.first + k)].col[kTileNum]), kTile);
+                pictures.scaled(MenuPhotoPath(table[size_t(next.first + k)].num), kTile);
         }
         EXPECT_EQ(pictures.decodeCount(), decoded);
     }

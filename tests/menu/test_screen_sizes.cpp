@@ -111,19 +111,7 @@ protected:
     Session session;
 };
 
-class ItemDialogSizesTest : public SumbrelTest {
-protected:
-    void SetUp() override
-    {
-        SumbrelTest::SetUp();
-        sumbrel::testing::UseLongOptionItem();
-    }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        SumbrelTest::TearDown();
-    }
-};
+class ItemDialogSizesTest : public SumbrelTest {};
 
 }  // namespace
 
@@ -140,7 +128,8 @@ TEST_F(MenuPageSizesTest, EveryStateFitsEveryScreenInEveryLook)
         const std::string& where = stage.where;
         cart::OrderCart cart;
         cart.order = order::Of({order::Line(u"Coffee"_s, 3500, 2, {{u"Size", u"Large", 500}})});
-        TeaPage page(session);
+        menu::MenuTables tables;
+        TeaPage page(session, tables);
         page.open(cart);
         QStringList faults = Faults(&page, StageDesign(), screen) + KoreanLeft(&page, shopOwned);
         EXPECT_TRUE(faults.isEmpty()) << where << "loading\n" << faults.join(u'\n').toStdString();
@@ -216,7 +205,8 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
         page.show();
 
         auto single = std::make_unique<SingleItemDialog>(&page);
-        single->m_menuIndex = u"0"_s;
+        single->m_catalogue = sumbrel::testing::LongOptionCatalogue();
+        single->m_row = 0;
         single->show();
         QStringList faults = DialogFaults(single.get(), &page, SingleItemDialog::DesignSize(), screen, look.modes.low,
                                           shot + u"-single"_s)
@@ -225,7 +215,8 @@ TEST_F(ItemDialogSizesTest, EveryStateFitsEveryScreenInEveryLook)
         single.reset();
 
         auto options = std::make_unique<OptionItemDialog>(&page);
-        options->m_menuIndex = u"0"_s;
+        options->m_catalogue = sumbrel::testing::LongOptionCatalogue();
+        options->m_row = 0;
         options->show();
         int shots = 0;
         const auto check = [&](const char* state) {

@@ -35,11 +35,6 @@ protected:
         ASSERT_TRUE(dot.save(path(u"dot.png"_s)));
         markup = u"<b>3</b><img src=\"%1\">"_s.arg(path(u"dot.png"_s));
     }
-    void TearDown() override
-    {
-        menuCatalogue().clear();
-        SumbrelTest::TearDown();
-    }
 
     // The shop answers with the markup wherever a text of its own stands.
     void feedMarkup()
@@ -76,6 +71,7 @@ protected:
 
 // Every screen that can show the service's texts, each with the markup fed in.
 struct Screens {
+    menu::MenuTables tables;
     std::unique_ptr<ReceptionScreen> reception;
     std::unique_ptr<MenuPage> page;
     std::unique_ptr<SingleItemDialog> single;
@@ -97,19 +93,21 @@ TEST_F(ServiceText, MarkupFromTheServiceShowsAsTextOnEveryScreen)
     feedMarkup();
     Screens s;
     s.reception = std::make_unique<ReceptionScreen>(session);
-    s.page = std::make_unique<MenuPage>(session);
+    s.page = std::make_unique<MenuPage>(session, s.tables);
     cart::OrderCart order;
     order.order.add({QString(), markup, order::Money::Won(3500), 1, {{u"G"_s, markup, order::Money::Won(500)}}});
     s.page->open(order);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !s.page->loadPending() && !s.page->loading(); }, 10000));
-    ASSERT_EQ(menuCatalogue().takenCount(), 2);
+    ASSERT_EQ(s.tables.catalogue().takenCount(), 2);
     s.single = std::make_unique<SingleItemDialog>(s.page.get());
-    s.single->m_menuIndex = u"0"_s;
+    s.single->m_catalogue = s.tables.catalogueSnapshot();
+    s.single->m_row = 0;
     s.single->show();
     s.options = std::make_unique<OptionItemDialog>(s.page.get());
-    s.options->m_menuIndex = u"1"_s;
+    s.options->m_catalogue = s.tables.catalogueSnapshot();
+    s.options->m_row = 1;
     s.options->show();
-    s.settings = std::make_unique<SettingsScreen>(session);
+    s.settings = std::make_unique<SettingsScreen>(session, s.tables.catalogueSnapshot());
 
     struct Case {
         const char* screen;

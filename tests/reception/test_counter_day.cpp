@@ -25,7 +25,8 @@ protected:
                            {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
         setHttpLimits({1000, 300, 3, 1000, 2000});
         ReceptionScreen reception(session);
-        MenuPage page(session, &reception);
+        menu::MenuTables tables;
+        MenuPage page(session, tables, &reception);
         sumbrel::testing::LinkMenuPage(reception, page);
         reception.show();
         CounterDay day(*shop, reception);
@@ -131,7 +132,8 @@ TEST_F(CounterDayTest, TheHealthFileCountsWhatTheShopJournaled)
     const QString file = path(QStringLiteral("sumbrel.prom"));
     kiosk::HealthFile healthFile(file);
     ReceptionScreen reception(session);
-    MenuPage page(session, &reception);
+    menu::MenuTables tables;
+    MenuPage page(session, tables, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
     CounterDay day(*shop, reception);

@@ -199,7 +199,8 @@ TEST_F(OrderFlowTest, ACustomerOrdersWithTheKeypadAloneGuidedByVoice)
     shopAsksForEveryPanel();
     SpeechRecorder voice;
     ReceptionScreen reception(session);
-    MenuPage page(session, &reception);
+    menu::MenuTables tables;
+    MenuPage page(session, tables, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
@@ -268,7 +269,8 @@ TEST_F(OrderFlowTest, ACustomerOrdersTwoItemsThroughTheRealScreensAndTheShopHasI
 {
     shopAsksForEveryPanel();
     ReceptionScreen reception(session);
-    MenuPage page(session, &reception);
+    menu::MenuTables tables;
+    MenuPage page(session, tables, &reception);
     sumbrel::testing::LinkMenuPage(reception, page);
     reception.show();
 
@@ -338,7 +340,8 @@ protected:
         }
         visit.pageIntro = access::Tr("메뉴 화면입니다. %1 분류").section(QStringLiteral("%1"), 0, 0);
         // Built in the visit's language, as the terminal builds it after a new look.
-        MenuPage page(session, &reception);
+        menu::MenuTables tables;
+        MenuPage page(session, tables, &reception);
         sumbrel::testing::LinkMenuPage(reception, page);
 
         Keypad(&reception, Qt::Key_Down);

@@ -5,6 +5,7 @@
 #include "menu/single_menu.h"
 #include "reception/order_list.h"
 #include "reception/reception_service.h"
+#include "support/option_groups.h"
 #include "support/orders.h"
 
 #include <gtest/gtest.h>
@@ -163,7 +164,7 @@ TEST(Amounts, ALineOf2To31WonOrMoreCountsEverywhere)
     single.quantity().step(+1);
     single.computeTotal();
     item.price = Money::Won(2'000'000'000);
-    item.groups[0] = QStringLiteral("N◈Size◈1◈Huge◈500000000");
+    item.groups[0] = sumbrel::testing::Group(QStringLiteral("N◈Size◈1◈Huge◈500000000"));
     menu::OptionMenu options(item);
     options.quantity().step(+1);
     options.computeTotal();

@@ -27,10 +27,12 @@ protected:
 
     SettingsScreen& open(QWidget* reception = nullptr)
     {
-        screen = std::make_unique<SettingsScreen>(session, reception);
+        screen = std::make_unique<SettingsScreen>(session, catalogue, reception);
         screen->show();
         return *screen;
     }
+    // The menu the screen opens with, as the terminal hands it over.
+    std::shared_ptr<const MenuCatalogue> catalogue = std::make_shared<const MenuCatalogue>();
     QString stored(const QString& key) const { return ReadIni(QStringLiteral("Set"), key, configFilePath()); }
     // The stand-in call display of the program folder, started and seen running; pid is its process id.
     void startCallDisplay(QProcess& running, long& pid)

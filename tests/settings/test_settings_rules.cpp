@@ -133,7 +133,7 @@ TEST_F(SettingsRules, ClosingWritesEveryKeyInItsOrderAndThePlacement)
 
 TEST_F(SettingsRules, DownloadPanelNamesTheFileOnItsWay)
 {
-    menuCatalogue() = ParseMenuAnswer(
+    const MenuCatalogue catalogue = ParseMenuAnswer(
         QStringLiteral("<menubrr>num[305]num title[아이스 아메리카노]title category[커피]category</menubrr>"
                        "<menubrr>num[306]num title[]title category[커피]category</menubrr>"));
     const struct {
@@ -148,12 +148,12 @@ TEST_F(SettingsRules, DownloadPanelNamesTheFileOnItsWay)
         {3, 3, u"", 3, 3, u"3 / 3", u"완료"},     {5, 3, u"", 3, 3, u"3 / 3", u"완료"},
     };
     for (const auto& c : cases) {
-        const DownloadPanel p = DownloadPanelFor(c.done, c.total, QString::fromUtf16(c.current));
+        const DownloadPanel p = DownloadPanelFor(c.done, c.total, QString::fromUtf16(c.current), &catalogue);
         EXPECT_EQ(p.value, c.value);
         EXPECT_EQ(p.maximum, c.maximum);
         EXPECT_EQ(p.count, QString::fromUtf16(c.count));
         EXPECT_EQ(p.item, QString::fromUtf16(c.item));
     }
-    menuCatalogue().clear();
+    EXPECT_EQ(DownloadPanelFor(1, 3, QStringLiteral("305"), nullptr).item, QStringLiteral("305"));
     EXPECT_EQ(DownloadSummaryText({85, 2, 1}), QStringLiteral("저장 85개 · 실패 2개 · 서버에 없음 1개"));
 }

@@ -189,7 +189,7 @@ TEST_F(SettingsScreenTest, OpensWithoutHoldingItsCallerAndReportsItsClosingBySig
     setDialogHandler(&widgets);
     write(QStringLiteral("call.png"), "x");
     reception.show();
-    auto* s = new SettingsScreen(session, &reception);
+    auto* s = new SettingsScreen(session, catalogue, &reception);
     s->setAttribute(Qt::WA_DeleteOnClose);
     const QPointer<SettingsScreen> alive(s);
     int closed = 0;

@@ -2,6 +2,7 @@
 #include "catalogue/menu_catalogue.h"
 #include "presentation/caption_key.h"
 #include "settings/settings_screen_fixture.h"
+#include "support/catalogue.h"
 #include "support/demo_shop.h"
 #include "support/shop_login.h"
 
@@ -17,8 +18,8 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
 {
     DemoShop shop;
     session = LogInTo(shop);
-    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
-    const qsizetype rows = menuCatalogue().takenCount();
+    catalogue = std::make_shared<const MenuCatalogue>(FetchedCatalogue(session));
+    const qsizetype rows = catalogue->takenCount();
     ASSERT_GT(rows, 10);
     const int total = 1 + int(rows);
 
@@ -73,14 +74,14 @@ TEST_F(SettingsScreenTest, DownloadFillsThePictureFolderWithVisibleProgress)
 
     s.close();
     EXPECT_FALSE(s.isVisible());
-    menuCatalogue().clear();
 }
 
 TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
 {
     DemoShop shop;
     session = LogInTo(shop);
-    ASSERT_TRUE(LoadMenuCatalogue(session, QStringLiteral("전체")));
+    catalogue = std::make_shared<const MenuCatalogue>(FetchedCatalogue(session));
+    ASSERT_GT(catalogue->takenCount(), 6);
     // Every picture takes its time: the stop comes while one is under way.
     for (int num : {101, 102, 103, 104, 105, 106})
         shop.addFault(QStringLiteral("/menuimag/%1.png").arg(num), QStringLiteral("delay"),
@@ -100,5 +101,4 @@ TEST_F(SettingsScreenTest, TheStopKeyEndsADownloadAndTheScreenCanCloseThen)
     EXPECT_LE(QDir(gs().menuImageFolder).entryList(QDir::Files).size(), 3);
     s.close();
     EXPECT_FALSE(s.isVisible());
-    menuCatalogue().clear();
 }

@@ -38,7 +38,7 @@ void OpenTile(MenuPage* page, const QString& name)
     for (int turns = 0; turns < 20; ++turns) {
         for (int k = 0; k < page->model().shape().tilesPerPage; ++k) {
             const menu::TileEntry* entry = page->model().tileEntry(k);
-            if (entry && entry->col[menu::kTileName] == name) {
+            if (entry && entry->name == name) {
                 page->tileClicked(k);
                 return;
             }
@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
         ReceptionScreen screen(*session);
         std::unique_ptr<MenuPage> page;
         QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&](const cart::OrderCart& order) {
-            page = std::make_unique<MenuPage>(*session, &screen);
+            page = std::make_unique<MenuPage>(*session, ShopMenu(), &screen);
             MenuPage* shown = page.get();
             QObject::connect(shown, &MenuPage::closed, &screen, &ReceptionScreen::menuClosed);
             QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });

@@ -89,7 +89,8 @@ int main(int argc, char* argv[])
         QWidget page;
         ShowStandInPage(page);
         OptionItemDialog dialog(&page);
-        dialog.m_menuIndex = RowOf(QStringLiteral("와플"));
+        dialog.m_catalogue = ShopMenu().catalogueSnapshot();
+        dialog.m_row = RowOf(QStringLiteral("와플"));
         dialog.show();
         click(&dialog, QStringLiteral("optionCheck0_2"));
         settle(300);

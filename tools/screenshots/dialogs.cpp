@@ -47,19 +47,23 @@ int main(int argc, char* argv[])
                                        outDir, QStringLiteral("dialog-options-page2.png"))
         && ok;
     // A group of nine options pages inside its panel: both pages, the second with a choice on it.
-    MenuCatalogue& table = menuCatalogue();
-    table.reset(1);
+    MenuCatalogue table;
     MenuRecord& nine = table.nextRow();
-    nine.col[kColNum] = QStringLiteral("990");
-    nine.col[kColTitle] = QStringLiteral("토핑 와플");
-    nine.col[kColPrice] = QStringLiteral("4500");
-    QString toppings = QStringLiteral("N◈토핑◈2");
+    nine.num = QStringLiteral("990");
+    nine.title = QStringLiteral("토핑 와플");
+    nine.priceText = QStringLiteral("4500");
+    nine.price = order::Money::Won(4500);
+    OptionGroupBuilder toppings(0, u"N", u"토핑", u"2");
     for (const char16_t* name :
          {u"딸기", u"블루베리", u"바나나", u"초코칩", u"아몬드", u"시나몬", u"카라멜", u"크림치즈", u"메이플 시럽"})
-        toppings += QStringLiteral("◈") + QString::fromUtf16(name) + QStringLiteral("◈500");
-    nine.col[kColAdd1] = toppings;
-    nine.col[kColAdd1 + 1] = QStringLiteral("N◈사이즈◈1◈레귤러◈0◈라지◈1000");
+        toppings.add(QString::fromUtf16(name), u"500");
+    nine.groups[0] = toppings.finish();
+    OptionGroupBuilder size(1, u"N", u"사이즈", u"1");
+    size.add(QStringLiteral("레귤러"), u"0");
+    size.add(QStringLiteral("라지"), u"1000");
+    nine.groups[1] = size.finish();
     table.finish(1);
+    ShopMenu().setCatalogue(std::move(table));
     ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("토핑 와플"), Touches({QStringLiteral("optionCheck0_1")}),
                                        outDir, QStringLiteral("dialog-options-nine.png"))
         && ok;

@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
                 static int visits = 0;
                 const bool shots = visits++ == 0;
                 if (!menuPage) {
-                    menuPage = std::make_unique<MenuPage>(session, screen);
+                    menuPage = std::make_unique<MenuPage>(session, ShopMenu(), screen);
                     QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
                 }
                 MenuPage* page = menuPage.get();

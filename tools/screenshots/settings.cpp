@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),
              configFilePath());
 
-    SettingsScreen screen(*session);
+    SettingsScreen screen(*session, ShopMenu().catalogueSnapshot());
     screen.move(0, 0);
     screen.show();
     settle(400);

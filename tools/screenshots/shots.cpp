@@ -126,16 +126,18 @@ std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& tempor
     session.loginPassword = QStringLiteral("demo1234");
     session.shopNumber = QStringLiteral("12");
     QDir().mkpath(g.menuImageFolder);
-    if (!LoadMenuCatalogue(session, QStringLiteral("전체"))) {
+    std::optional<MenuCatalogue> catalogue = FetchMenuCatalogue(session, QStringLiteral("전체"));
+    if (!catalogue) {
         std::printf("catalogue did not load\n");
         return std::nullopt;
     }
+    ShopMenu().setCatalogue(std::move(*catalogue));
     return session;
 }
 
 void FetchShopPictures(const Session& session)
 {
-    DownloadPictures({session, gs().menuImageFolder, std::make_shared<const MenuCatalogue>(menuCatalogue())});
+    DownloadPictures({session, gs().menuImageFolder, ShopMenu().catalogueSnapshot()});
 }
 
 void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings, int count)
@@ -147,15 +149,21 @@ void ShopFault(const Walk& walk, const QString& path, const QString& kind, const
     PostForm(QStringLiteral("http://") + walk.host + QStringLiteral("/__control/fault"), body);
 }
 
-QString RowOf(const QString& title)
+menu::MenuTables& ShopMenu()
 {
-    const MenuCatalogue& table = menuCatalogue();
+    static menu::MenuTables tables;
+    return tables;
+}
+
+qsizetype RowOf(const QString& title)
+{
+    const MenuCatalogue& table = ShopMenu().catalogue();
     for (qsizetype r = 0; r < table.takenCount(); ++r) {
-        if (table.row(r).title().startsWith(title))
-            return QString::number(r);
+        if (table.row(r).title.startsWith(title))
+            return r;
     }
     std::printf("no menu %s\n", title.toUtf8().constData());
-    return QStringLiteral("0");
+    return 0;
 }
 
 void ShowStandInPage(QWidget& page)

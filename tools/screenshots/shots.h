@@ -2,6 +2,7 @@
 // What every screenshot walk does: let the screens settle, photograph the whole screen, touch a key
 // by its name, and point the terminal at a demo shop.
 #include "kiosk/kiosk_layout.h"
+#include "menu/menu_tables.h"
 
 #include "server/session.h"
 
@@ -48,7 +49,10 @@ std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& tempor
 void FetchShopPictures(const Session& session);
 // The catalogue row of the first menu whose title starts so, as the item dialogs take it ("0", said
 // on stdout, when there is none).
-QString RowOf(const QString& title);
+// The walk's menu as its login loaded it; the menu pages of the walk load into it again.
+menu::MenuTables& ShopMenu();
+// The catalogue row of the menu titled so (row 0 when there is none).
+qsizetype RowOf(const QString& title);
 // A dark stand-in for the menu page behind an item dialog, over the whole screen.
 void ShowStandInPage(QWidget& page);
 // Once a modal window other than behind is up (within 10 s): photographed as folder/name (no picture
@@ -72,7 +76,8 @@ bool ShootDialog(QWidget& page, const QString& title, const DialogSteps& steps, 
                  const QString& name)
 {
     Dialog dialog(&page);
-    dialog.m_menuIndex = RowOf(title);
+    dialog.m_catalogue = ShopMenu().catalogueSnapshot();
+    dialog.m_row = RowOf(title);
     dialog.show();
     settle(50);
     steps(&dialog);

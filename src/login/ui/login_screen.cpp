@@ -387,22 +387,13 @@ void LoginScreen::loginAnswered(const LoginRequest& request, const LoginReply& r
     loadCatalogue();
 }
 
-namespace {
-
-struct CatalogueLoad {
-    std::optional<CategoryTable> categories;
-    std::optional<MenuCatalogue> catalogue;
-};
-
-}  // namespace
-
 void LoginScreen::loadCatalogue()
 {
     // The exchange's own copy of the session.
     const Session session = m_model.session();
-    m_exchange.run<std::shared_ptr<CatalogueLoad>>(
+    m_exchange.run<std::shared_ptr<LoginMenuLoad>>(
         [session](const CancelFlag& cancel) {
-            auto load = std::make_shared<CatalogueLoad>();
+            auto load = std::make_shared<LoginMenuLoad>();
             CallOptions options;
             options.cancel = cancel;
             // Each load on its own: a failed one keeps its last good table.
@@ -414,11 +405,8 @@ void LoginScreen::loadCatalogue()
                                                        options);
             return load;
         },
-        [this](const std::shared_ptr<CatalogueLoad>& load) {
-            if (load->categories)
-                categoryTable() = std::move(*load->categories);
-            if (load->catalogue)
-                menuCatalogue() = std::move(*load->catalogue);
+        [this](const std::shared_ptr<LoginMenuLoad>& load) {
+            Q_EMIT menuLoaded(*load);
             showWait(false);
             Q_EMIT loggedIn(m_model.session());
             close();

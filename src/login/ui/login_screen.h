@@ -1,5 +1,7 @@
 #pragma once
 // The first screen: the shop's ID and password, remembered options, the login request.
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
 #include "login/login_model.h"
 #include "presentation/widgets.h"
 #include "server/background_exchange.h"
@@ -8,6 +10,7 @@
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +20,12 @@ namespace sumbrel {
 class ClickLabel;
 class OnScreenKeyboard;
 class ToggleBox;
+
+// What the loads after the login gave: each table only when its answer was good.
+struct LoginMenuLoad {
+    std::optional<CategoryTable> categories;
+    std::optional<MenuCatalogue> catalogue;
+};
 
 // The first screen. Its login and the category and catalogue loads after it run off the screen's
 // thread; meanwhile the wait picture shows and the screen keeps answering. It reports by signal.
@@ -43,6 +52,8 @@ public:
     static constexpr int kHeight = 515;
 
 Q_SIGNALS:
+    // The loads after the login came back, just before loggedIn.
+    void menuLoaded(const sumbrel::LoginMenuLoad& load);
     // The login and the loads after it are done, with what the login gave; the screen closes itself
     // right after.
     void loggedIn(const sumbrel::Session& session);

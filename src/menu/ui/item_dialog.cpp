@@ -162,7 +162,7 @@ bool ItemDialog::event(QEvent* event)
 
 std::optional<menu::MenuItem> ItemDialog::readItem() const
 {
-    std::optional<menu::MenuItem> read = menu::ReadMenuItem(menuCatalogue(), m_menuIndex);
+    std::optional<menu::MenuItem> read = m_catalogue ? menu::ReadMenuItem(*m_catalogue, m_row) : std::nullopt;
     if (!read)
         TraceFault(m_frame.name, QStringLiteral("Form_Activate"), __LINE__,
                    {kSubscriptOutOfRange, QStringLiteral("Subscript out of range")});

@@ -35,7 +35,9 @@ class ItemDialog : public QDialog {
 public:
     ~ItemDialog() override;
 
-    QString m_menuIndex;  // menuCatalogue() row, as decimal text
+    // The item: a row of the catalogue the page showed when the tile was touched.
+    std::shared_ptr<const MenuCatalogue> m_catalogue;
+    qsizetype m_row = -1;
     menu::PictureCache* m_pictures = nullptr;  // the page's, when a page opened it
     order::OrderLine m_line;  // the line being composed
     // open() shows it over the page, which takes no touch meanwhile; it closes itself (add, close,
@@ -108,7 +110,7 @@ protected:
 
     // Size, place, skin, rounded corners; the idle deadline starts.
     void build();
-    // The catalogue row m_menuIndex; none (traced) when the catalogue has no such row.
+    // The catalogue row m_row; none (traced) when the catalogue has no such row.
     std::optional<menu::MenuItem> readItem() const;
     // Photo, texts and quantity; a photo that cannot be read is traced and its placeholder shown.
     void showItem();

@@ -49,20 +49,23 @@ void LoadLine(const QString& what)
 // The item dialog of the touched tile, over the page (which takes no touch meanwhile); deleted once
 // it has reported.
 template <typename Dialog>
-ItemDialog* MakeItemDialog(QWidget* page, PictureCache& pictures, const TileTouch& touch)
+ItemDialog* MakeItemDialog(QWidget* page, PictureCache& pictures, const MenuTables& tables, const TileTouch& touch)
 {
     auto* dialog = new Dialog(page);
-    dialog->m_menuIndex = touch.menuIndex;
+    dialog->m_catalogue = tables.catalogueSnapshot();
+    dialog->m_row = touch.row;
     dialog->m_pictures = &pictures;
     return dialog;
 }
 
 }  // namespace
 
-MenuPage::MenuPage(Session session, QWidget* reception)
+MenuPage::MenuPage(Session session, MenuTables& tables, QWidget* reception)
     // A window of its own rather than the reception screen's child, so the two screens' like-named
     // widgets (the order rows) are never found in each other.
     : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_tables(tables)
+    , m_model(tables)
     , m_service(std::move(session))
     , m_reception(reception)
 {
@@ -184,7 +187,7 @@ void MenuPage::loadArrived(const MenuPageData& data)
     m_loadDeadline->stop();
     if (!loading())
         return;
-    const MenuLoad applied = MenuPageService::apply(data);
+    const MenuLoad applied = MenuPageService::apply(data, m_tables);
     const std::optional<MenuPageEnd> end = m_model.loadEnded(applied.menu);
     if (end) {
         LoadLine(QStringLiteral("메뉴를 불러오지 못함: 응답이 없거나 올바르지 않음"));
@@ -303,16 +306,16 @@ void MenuPage::showTiles()
                 tile.frame->hide();
             continue;
         }
-        const QString name = entry->col[kTileName];
-        const QString price = WonText(entry->col[kTilePrice]);
+        const QString name = entry->name;
+        const QString price = WonText(entry->price);
         tile.name->setText(name);
         // The Chinese and Japanese type sets a Korean name a little taller.
         fitText(tile.name);
         tile.price->setText(price);
         tile.frame->setItem(
-            name, access::TileText(name, price, DialogFor(entry->col[kTileOptionCount]) == DialogKind::Options));
+            name, access::TileText(name, price, DialogFor(entry->optionGroups) == DialogKind::Options));
         // A file that is missing or cannot be read shows the placeholder; the page goes on.
-        SetMenuPhoto(&m_pictures, tile.photo, entry->col[kTileNum]);
+        SetMenuPhoto(&m_pictures, tile.photo, entry->num);
         tile.frame->show();
     }
     // The pages a flip shows next, decoded while the customer reads this one.
@@ -414,8 +417,8 @@ void MenuPage::tileClicked(int k)
 
 void MenuPage::openItemDialog(const TileTouch& touch)
 {
-    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<SingleItemDialog>(this, m_pictures, touch)
-                                                                  : MakeItemDialog<OptionItemDialog>(this, m_pictures, touch);
+    ItemDialog* dialog = touch.dialog == menu::DialogKind::Single ? MakeItemDialog<SingleItemDialog>(this, m_pictures, m_tables, touch)
+                                                                  : MakeItemDialog<OptionItemDialog>(this, m_pictures, m_tables, touch);
     connect(dialog, &ItemDialog::shown, this, [this] { m_tileDrop.reset(); });
     connect(dialog, &ItemDialog::closedWith, this, [this, dialog](const std::optional<order::OrderLine>& added) {
         dialog->deleteLater();

@@ -38,7 +38,8 @@ class MenuPage : public QDialog {
 public:
     // reception: the screen the page is placed over (its left and top).
     // The page's loads ask the shop of the session.
-    explicit MenuPage(Session session, QWidget* reception = nullptr);
+    // tables: the terminal's menu, which the page's loads replace; it outlives the page.
+    MenuPage(Session session, menu::MenuTables& tables, QWidget* reception = nullptr);
     ~MenuPage() override;
 
     // The order being composed on the page.
@@ -189,6 +190,7 @@ private:
     bool turnPage(int direction);
     void sayLineAdded(const order::OrderLine& line);
 
+    menu::MenuTables& m_tables;
     menu::MenuPageModel m_model;
     menu::MenuPageService m_service;
     menu::PictureCache m_pictures;

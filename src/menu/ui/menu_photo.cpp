@@ -69,17 +69,7 @@ QPixmap DrawPlaceholder(QSize size)
 
 QPixmap MenuPhotoPlaceholder(QSize size)
 {
-    if (size.isEmpty())
-        return QPixmap();
-    // The page's twenty tiles and every dialog of a size share one drawing, per palette and type size
-    // and language (a look, a stage or a language drawn before must not lend its colours or words).
-    static std::map<std::tuple<int, int, QRgb, QRgb, QRgb, int, QString>, QPixmap> drawn;
-    const Palette::MenuPage& c = Colours().menuPage;
-    QPixmap& picture = drawn[{size.width(), size.height(), c.photoFill.rgba(), c.photoInk.rgba(), c.photoRim.rgba(),
-                              LabelFont(20).pixelSize(), access::Tr("사진 준비 중")}];
-    if (picture.isNull())
-        picture = DrawPlaceholder(size);
-    return picture;
+    return size.isEmpty() ? QPixmap() : DrawPlaceholder(size);
 }
 
 bool SetMenuPhoto(menu::PictureCache* pictures, QLabel* photo, const QString& num)
@@ -94,7 +84,19 @@ bool SetMenuPhoto(menu::PictureCache* pictures, QLabel* photo, const QString& nu
         photo->setPixmap(picture);
         return true;
     }
-    photo->setPixmap(MenuPhotoPlaceholder(photo->size()));
+    // The page's twenty tiles and every dialog of a size share one drawing, per palette and type size
+    // and language (a look, a stage or a language drawn before must not lend its colours or words).
+    const QSize size = photo->size();
+    const Palette::MenuPage& c = Colours().menuPage;
+    const QString key = QStringLiteral("%1x%2 %3 %4 %5 %6 ")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(c.photoFill.rgba())
+                            .arg(c.photoInk.rgba())
+                            .arg(c.photoRim.rgba())
+                            .arg(LabelFont(20).pixelSize())
+        + access::Tr("사진 준비 중");
+    photo->setPixmap(pictures->drawn(key, [size] { return MenuPhotoPlaceholder(size); }));
     return !FileExists(path);
 }
 

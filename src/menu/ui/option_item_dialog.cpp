@@ -170,7 +170,7 @@ void OptionItemDialog::showOptionGroup(int j)
     m_rows[j].clear();
     m_pricePanels[j].clear();
 
-    const menu::OptionGroup* group = m_model.group(j);
+    const OptionGroup* group = m_model.group(j);
     m_rules[j]->setVisible(group && j % m_at.paging.groupsPerPage != 0);
     if (!group) {
         m_groupTitles[j]->hide();
@@ -182,13 +182,13 @@ void OptionItemDialog::showOptionGroup(int j)
     const QString rowName = group->singleChoice ? QStringLiteral("optionChoice%1_%2")
                                                 : QStringLiteral("optionCheck%1_%2");
     for (int k = 0; k < group->options.size(); ++k) {
-        const menu::MenuOption& option = group->options[k];
+        const MenuOption& option = group->options[k];
         auto* row = new OptionRow(option.name, group->singleChoice, m_groupPanels[j]);
         row->setObjectName(rowName.arg(j).arg(k));
         connect(row, &QAbstractButton::clicked, this, [this, j, k] { optionClicked(j, k); });
         m_rows[j].push_back(row);
 
-        auto* price = new PricePanel(option.priceCaption(), m_groupPanels[j]);
+        auto* price = new PricePanel(menu::PriceCaption(option), m_groupPanels[j]);
         price->setObjectName(QStringLiteral("optionPrice%1_%2").arg(j).arg(k));
         connect(price, &QAbstractButton::clicked, this, [this, j, k] { optionPriceClicked(j, k); });
         m_pricePanels[j].push_back(price);
@@ -237,11 +237,11 @@ void OptionItemDialog::showChoices(int j)
         if (!m_model.isChosen(j, int(k)))
             rows[k]->setChecked(false);
     }
-    const menu::OptionGroup* group = m_model.group(j);
+    const OptionGroup* group = m_model.group(j);
     if (!group)
         return;
     for (size_t k = 0; k < rows.size(); ++k) {
-        const menu::MenuOption& option = group->options[qsizetype(k)];
+        const MenuOption& option = group->options[qsizetype(k)];
         const QString said = access::OptionText(group->name, option.name, SpokenPrice(option.price),
                                                 m_model.isChosen(j, int(k)));
         rows[k]->setAccessibleDescription(said);
@@ -252,7 +252,7 @@ void OptionItemDialog::showChoices(int j)
 void OptionItemDialog::guideMinimum()
 {
     for (int j = 0; j < kOptionGroups; ++j) {
-        const menu::OptionGroup* group = m_model.group(j);
+        const OptionGroup* group = m_model.group(j);
         if (!group || group->singleChoice)
             continue;
         int ticked = 0;

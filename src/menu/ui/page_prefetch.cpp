@@ -9,7 +9,7 @@ void PrefetchNeighbourPages(PictureCache& pictures, const MenuPageModel& model, 
 {
     QList<PictureCache::Wanted> wanted;
     const TilePage& shown = model.tiles();
-    const std::vector<TileEntry>& table = TileMenuTable();
+    const std::vector<TileEntry>& table = model.tables().tiles();
     if (shown.first >= 0 && shown.pages > 1) {
         // The next page first: more customers go on than back.
         for (const int direction : {+1, -1}) {
@@ -20,7 +20,7 @@ void PrefetchNeighbourPages(PictureCache& pictures, const MenuPageModel& model, 
             for (int k = 0; k < page.count && k < photoSizes.size(); ++k) {
                 const size_t row = size_t(page.first + k);
                 if (row < table.size())
-                    wanted.append({MenuPhotoPath(table[row].col[kTileNum]), photoSizes[k]});
+                    wanted.append({MenuPhotoPath(table[row].num), photoSizes[k]});
             }
         }
     }

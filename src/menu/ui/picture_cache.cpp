@@ -132,6 +132,14 @@ void PictureCache::arrived(const QString& key, int round, const QImage& image, b
     keep(key, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 }
 
+QPixmap PictureCache::drawn(const QString& key, const std::function<QPixmap()>& draw)
+{
+    QPixmap& picture = m_drawn[key];
+    if (picture.isNull())
+        picture = draw();
+    return picture;
+}
+
 void PictureCache::clear()
 {
     m_cache.clear();

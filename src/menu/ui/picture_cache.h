@@ -33,6 +33,9 @@ public:
     // file is missing or cannot be decoded (the caller shows the placeholder then).
     QPixmap scaled(const QString& path, QSize size);
 
+    // A drawing kept under its key while the cache lasts (a placeholder of one size and look).
+    QPixmap drawn(const QString& key, const std::function<QPixmap()>& draw);
+
     // A picture file at the size it will be shown in.
     using Wanted = std::pair<QString, QSize>;
     // Decodes these ahead on a worker thread, one at a time, and keeps them for scaled(). Replaces
@@ -57,6 +60,7 @@ private:
     void arrived(const QString& key, int round, const QImage& image, bool decoded);
 
     QCache<QString, QPixmap> m_cache;
+    QHash<QString, QPixmap> m_drawn;
     int m_decodes = 0;
     int m_prefetched = 0;
     // Keys asked for ahead and not yet back; the round of the latest prefetch() (work of an earlier

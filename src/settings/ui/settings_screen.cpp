@@ -46,9 +46,10 @@ bool IsTypedKey(const QEvent* event)
 
 }  // namespace
 
-SettingsScreen::SettingsScreen(Session session, QWidget* reception)
+SettingsScreen::SettingsScreen(Session session, std::shared_ptr<const MenuCatalogue> catalogue, QWidget* reception)
     : QDialog(reception)
     , m_session(std::move(session))
+    , m_catalogue(std::move(catalogue))
 {
     setObjectName(QStringLiteral("settingsScreen"));
     SetTraceName(this, QStringLiteral("frmSetting"));
@@ -201,14 +202,14 @@ void SettingsScreen::downloadPicturesClicked()
     // The screen outlives the work: its destructor stops the download, and m_download's destructor
     // waits for the thread before the screen is gone.
     // The run's own copies: a reload of the catalogue meanwhile changes nothing of what it fetches.
-    const PictureSource source{m_session, gs().menuImageFolder, std::make_shared<const MenuCatalogue>(menuCatalogue())};
+    const PictureSource source{m_session, gs().menuImageFolder, m_catalogue};
     const bool started = m_download.run<DownloadSummary>(
         [this, source, options](const CancelFlag&) {
             return DownloadPictures(
                 source,
                 [this](int done, int total, const QString& current) {
                     QueueTo(this, [this, done, total, current] {
-                        showProgress(settings::DownloadPanelFor(done, total, current));
+                        showProgress(settings::DownloadPanelFor(done, total, current, m_catalogue.get()));
                     });
                 },
                 options);

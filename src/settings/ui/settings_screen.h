@@ -34,7 +34,8 @@ public:
 
     // Opens at the reception screen's position (centred on the screen without one) and reads every key.
     // The picture download asks the shop of the session.
-    explicit SettingsScreen(Session session, QWidget* reception = nullptr);
+    // catalogue: the menu as the screen opened, whose pictures the download fetches.
+    SettingsScreen(Session session, std::shared_ptr<const MenuCatalogue> catalogue, QWidget* reception = nullptr);
     ~SettingsScreen() override;
 
     // Event handlers, public so that a caller can drive the screen.
@@ -130,6 +131,7 @@ private:
     OnScreenKeyboard* m_keyboard = nullptr;
     // What the picture download asks with; the run gets a copy.
     Session m_session;
+    std::shared_ptr<const MenuCatalogue> m_catalogue;
     // The download runs off the screen's thread, so the stop key can be touched meanwhile. Last:
     // gone first, so no report arrives at a screen being taken apart.
     BackgroundExchange m_download{this};

@@ -1,0 +1,37 @@
+#pragma once
+// The shop's menu as the last good loads gave it: the categories, the catalogue and the menu page's
+// tabs and tiles. The application object owns it; the screens read and replace it on their thread,
+// and work on another thread gets a snapshot of the catalogue, never a reference into this.
+#include "catalogue/category_table.h"
+#include "catalogue/menu_catalogue.h"
+#include "menu/menu_page_data.h"
+
+#include <memory>
+
+namespace sumbrel::menu {
+
+class MenuTables {
+public:
+    const CategoryTable& categories() const { return m_categories; }
+    const MenuCatalogue& catalogue() const { return *m_catalogue; }
+    std::shared_ptr<const MenuCatalogue> catalogueSnapshot() const { return m_catalogue; }
+    const QStringList& tabs() const { return m_lists.categories; }
+    const std::vector<TileEntry>& tiles() const { return m_lists.tiles; }
+
+    void setCategories(CategoryTable categories) { m_categories = std::move(categories); }
+    // The catalogue alone (the login's load): the tiles stay.
+    void setCatalogue(MenuCatalogue catalogue) { m_catalogue = std::make_shared<const MenuCatalogue>(std::move(catalogue)); }
+    // The tiles always with the catalogue they were read against.
+    void setMenu(MenuCatalogue catalogue, MenuPageLists lists)
+    {
+        setCatalogue(std::move(catalogue));
+        m_lists = std::move(lists);
+    }
+
+private:
+    CategoryTable m_categories;
+    std::shared_ptr<const MenuCatalogue> m_catalogue = std::make_shared<const MenuCatalogue>();
+    MenuPageLists m_lists;
+};
+
+}  // namespace sumbrel::menu
