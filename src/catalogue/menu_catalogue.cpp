@@ -364,6 +364,8 @@ qsizetype MenuCatalogue::FindRow(QStringView num) const
 
 void MenuCatalogue::clear()
 {
+    m_answerKey.clear();
+    m_cut = false;
     m_rows.clear();
     m_taken = 0;
     m_index.clear();
@@ -582,12 +584,18 @@ MenuCatalogue ParseMenuAnswer(QStringView answer)
     for (; at >= 0 && slots < kMaxMenuRecords; ++slots)
         at = ReadRecord(answer, at + kOpen.size(), table);
     // An answer of empty records must not cost a thousand times its size.
-    if (at >= 0)
-        WriteLog(QStringLiteral("Read_메뉴() ... 메뉴가 ") + QString::number(kMaxMenuRecords)
-                 + QStringLiteral("개를 넘어 나머지는 읽지 않음"));
+    table.m_cut = at >= 0;
+    table.traceCut();
     // One slot per record; the dropped ones leave theirs empty at the end.
     table.finish(slots);
     return table;
+}
+
+void MenuCatalogue::traceCut() const
+{
+    if (m_cut)
+        WriteLog(QStringLiteral("Read_메뉴() ... 메뉴가 ") + QString::number(kMaxMenuRecords)
+                 + QStringLiteral("개를 넘어 나머지는 읽지 않음"));
 }
 
 std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QString& category,
@@ -597,18 +605,51 @@ std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QS
                                 post);
 }
 
-std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
-                                                  const endpoints::Poster& post, const CallOptions& options)
+namespace {
+
+// The answer's text when it holds a menu; else nullopt, traced: an error page, a cut answer or none
+// at all is no menu, and the last good one stays.
+std::optional<QString> MenuAnswerText(const QString& url, const QString& body, const endpoints::Poster& post,
+                                      const CallOptions& options)
 {
-    const PostResult answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), url, body,
-                                                    QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
-    // An error page, a cut answer or none at all is no menu: the last good one stays.
+    PostResult answer = endpoints::PostLogged(QStringLiteral("Read_메뉴"), url, body,
+                                              QString::fromUtf16(endpoints::kChannelCatalogue), post, options);
     if (!answer.good() || !answer.text.contains(kOpen)) {
         WriteLog(QStringLiteral("Read_메뉴() ... 메뉴 응답이 없거나 올바르지 않아 이전 메뉴를 유지함 (")
                  + QString::number(answer.status) + u')');
         return std::nullopt;
     }
-    return ParseMenuAnswer(answer.text);
+    return std::move(answer.text);
+}
+
+}  // namespace
+
+std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
+                                                  const endpoints::Poster& post, const CallOptions& options)
+{
+    const std::optional<QString> text = MenuAnswerText(url, body, post, options);
+    if (!text)
+        return std::nullopt;
+    return ParseMenuAnswer(*text);
+}
+
+std::shared_ptr<const MenuCatalogue> FetchMenuCatalogueAgain(const Session& session, const QString& category,
+                                                             std::shared_ptr<const MenuCatalogue> last,
+                                                             const endpoints::Poster& post)
+{
+    const std::optional<QString> text = MenuAnswerText(endpoints::Url(session, endpoints::kCatalogue),
+                                                       endpoints::CatalogueBody(session, category), post, {});
+    if (!text)
+        return nullptr;
+    // The same text gives the same table; the reading's own trace is written again.
+    QByteArray key = endpoints::AnswerKey(*text);
+    if (last && last->answerKey() == key) {
+        last->traceCut();
+        return last;
+    }
+    MenuCatalogue table = ParseMenuAnswer(*text);
+    table.m_answerKey = std::move(key);
+    return std::make_shared<const MenuCatalogue>(std::move(table));
 }
 
 }  // namespace sumbrel

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -109,7 +110,19 @@ public:
 
     bool operator==(const MenuCatalogue& other) const { return m_taken == other.m_taken && m_rows == other.m_rows; }
 
+    // What the table was read from: a key of the answer's text (empty for a table made otherwise).
+    const QByteArray& answerKey() const { return m_answerKey; }
+    // The reading's trace when the answer held more records than are read.
+    void traceCut() const;
+
 private:
+    friend MenuCatalogue ParseMenuAnswer(QStringView answer);
+    friend std::shared_ptr<const MenuCatalogue> FetchMenuCatalogueAgain(const Session&, const QString&,
+                                                                        std::shared_ptr<const MenuCatalogue>,
+                                                                        const endpoints::Poster&);
+
+    QByteArray m_answerKey;
+    bool m_cut = false;
     std::vector<MenuRecord> m_rows;
     qsizetype m_taken = 0;
     QHash<QString, qsizetype> m_index;
@@ -160,6 +173,10 @@ const std::array<QStringView, kMenuTags>& MenuTagNames();
 // answer holding records): the caller keeps its last good table. The system passes "전체".
 std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QString& category,
                                                 const endpoints::Poster& post = {});
+// The same as a shared table: `last` itself when the answer is the text it was read from.
+std::shared_ptr<const MenuCatalogue> FetchMenuCatalogueAgain(const Session& session, const QString& category,
+                                                             std::shared_ptr<const MenuCatalogue> last,
+                                                             const endpoints::Poster& post = {});
 // The same with the address and body made beforehand, and the call's options (its cancel flag).
 std::optional<MenuCatalogue> FetchMenuCatalogueAt(const QString& url, const QString& body,
                                                   const endpoints::Poster& post = {}, const CallOptions& options = {});

@@ -6,7 +6,8 @@
 
 namespace sumbrel::menu {
 
-MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& cancel) const
+MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& cancel,
+                                    std::shared_ptr<const MenuCatalogue> last) const
 {
     const Transport transport = m_transport;
     const Session session = m_session;
@@ -26,7 +27,7 @@ MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& can
     auto pageAnswer = std::async(std::launch::async,
                                  [&post, &session, &caller] { return PostMenuPageRequest(session, caller, post); });
     MenuPageData data;
-    data.catalogue = FetchMenuCatalogue(session, QStringLiteral("전체"), post);
+    data.catalogue = FetchMenuCatalogueAgain(session, QStringLiteral("전체"), std::move(last), post);
     data.categories = categories.get();
     const PostResult page = pageAnswer.get();
     data.pageStatus = page.status;
@@ -50,14 +51,14 @@ MenuLoad MenuPageService::apply(MenuPageData data, MenuTables& tables)
             + u')');
         return done;
     }
-    tables.setMenu(std::move(*data.catalogue), std::move(*data.lists));
+    tables.setMenu(std::move(data.catalogue), std::move(*data.lists));
     done.menu = true;
     return done;
 }
 
 MenuLoad MenuPageService::load(const QString& caller, MenuTables& tables)
 {
-    return apply(fetch(caller), tables);
+    return apply(fetch(caller, {}, tables.catalogueSnapshot()), tables);
 }
 
 }  // namespace sumbrel::menu

@@ -21,7 +21,7 @@ struct MenuLoad {
 // What the three answers gave, read but not yet applied: each part only when its answer was good.
 struct MenuPageData {
     std::optional<CategoryTable> categories;
-    std::optional<MenuCatalogue> catalogue;
+    std::shared_ptr<const MenuCatalogue> catalogue;  // none when its answer was not good
     std::optional<MenuPageLists> lists;  // read against `catalogue`
     long pageStatus = 0;  // of the PostMenuPageRequest answer, for the trace
 };
@@ -43,7 +43,9 @@ public:
     // once on threads of their own, read and returned. Touches no table: safe on any thread (the
     // trace log takes lines from any); the transport is called from three threads at once.
     // cancel ends the exchanges under way, and those not yet started never start.
-    MenuPageData fetch(const QString& caller, const CancelFlag& cancel = {}) const;
+    // last: the catalogue shown now, taken again when the answer is the text it was read from.
+    MenuPageData fetch(const QString& caller, const CancelFlag& cancel = {},
+                       std::shared_ptr<const MenuCatalogue> last = {}) const;
     // The fetched tables into the terminal's, on the screens' thread. What did not come back good
     // keeps its last good table; the trace says so.
     static MenuLoad apply(MenuPageData data, MenuTables& tables);

@@ -22,10 +22,14 @@ public:
     // The catalogue alone (the login's load): the tiles stay.
     void setCatalogue(MenuCatalogue catalogue) { m_catalogue = std::make_shared<const MenuCatalogue>(std::move(catalogue)); }
     // The tiles always with the catalogue they were read against.
+    void setMenu(std::shared_ptr<const MenuCatalogue> catalogue, MenuPageLists lists)
+    {
+        m_catalogue = catalogue ? std::move(catalogue) : std::make_shared<const MenuCatalogue>();
+        m_lists = std::move(lists);
+    }
     void setMenu(MenuCatalogue catalogue, MenuPageLists lists)
     {
-        setCatalogue(std::move(catalogue));
-        m_lists = std::move(lists);
+        setMenu(std::make_shared<const MenuCatalogue>(std::move(catalogue)), std::move(lists));
     }
 
 private:

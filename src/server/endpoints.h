@@ -42,6 +42,9 @@ QString MenuPictureCheckBody(long menuNumber);
 // sends another way.
 using Poster = std::function<PostResult(const QString& url, const QString& body, const CallOptions& options)>;
 
+// A key of the text, the same for the same text (128 bits of two seeded hashes; not secret).
+QByteArray AnswerKey(QStringView text);
+
 // Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns what
 // came back. An answer identical to the last one to the same request is logged as one short line,
 // "<proc>() ... ResponseStr: 직전과 동일. <n>ms 걸림.", as the waiting-status poll does.

@@ -5,6 +5,7 @@
 #include "menu/menu_item.h"
 #include "menu/menu_page_model.h"
 #include "menu/menu_page_service.h"
+#include "server/http_client.h"
 #include "support/demo_shop.h"
 #include "support/orders.h"
 #include "support/shop_login.h"
@@ -273,6 +274,18 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
     const std::vector<TileEntry> tiles = tables.tiles();
     const qsizetype categories = tables.categories().rowCount();
     ASSERT_FALSE(tiles.empty());
+    // The same answer again is not read again: the same table; a changed one is read.
+    const std::shared_ptr<const MenuCatalogue> shown = tables.catalogueSnapshot();
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    EXPECT_EQ(tables.catalogueSnapshot(), shown);
+    const QString changed = PostText(endpoints::Url(ShopSession(shop), endpoints::kCatalogue),
+                                     endpoints::CatalogueBody(ShopSession(shop), QStringLiteral("전체")))
+                                .replace(QStringLiteral("카페라떼"), QStringLiteral("카페 라떼"));
+    shop.setFault(QStringLiteral("/Admin/menuloading1.php"), QStringLiteral("status"), 1, 200, 0, changed);
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    EXPECT_NE(tables.catalogueSnapshot(), shown);
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    EXPECT_TRUE(tables.catalogue() == catalogue) << "back as it was";
 
     // Whichever of the three answers fails, the tiles and the catalogue they open stay one pair.
     const struct {

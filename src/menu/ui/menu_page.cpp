@@ -169,8 +169,10 @@ void MenuPage::startLoad()
     m_loads.cancel();
     const MenuPageService service = m_service;
     const QString caller = m_model.checkTypes;
+    // The worker's own snapshot of what is shown, never the live tables.
+    const std::shared_ptr<const MenuCatalogue> shown = m_tables.catalogueSnapshot();
     const bool started = m_loads.run<MenuPageData>(
-        [service, caller](const CancelFlag& cancel) { return service.fetch(caller, cancel); },
+        [service, caller, shown](const CancelFlag& cancel) { return service.fetch(caller, cancel, shown); },
         [this](const MenuPageData& data) { loadArrived(data); });
     if (!started) {
         LoadLine(QStringLiteral("메뉴를 불러오지 못함: 요청을 시작하지 못함"));
