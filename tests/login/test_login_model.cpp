@@ -124,8 +124,8 @@ protected:
         const Session& session = model.session();
         LoadAllCategories(session);
         LoadMenuCatalogue(session, QStringLiteral("전체"));
-        const QString body = endpoints::OrderBody(session, QStringLiteral("01012345678"), QStringLiteral("포장"),
-                                                  QStringLiteral("0"), QString(), EscapeField(menuText));
+        const QString body = endpoints::OrderBody(session, QStringLiteral("01012345678"), Dining::Takeout,
+                                                  Payment::Cash, QString(), EscapeField(menuText));
         return PostText(endpoints::Url(session, endpoints::kOrder), body);
     }
     // The https hosts the configuration file remembers.
