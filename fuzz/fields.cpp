@@ -75,11 +75,17 @@ QString ShowPair(const QString& got, const QString& want)
     return QStringLiteral(" got: %1\nwant: %2").arg(fuzz::Show(got), fuzz::Show(want));
 }
 
-void CheckSetting(const QString& got, const QString& answer, const char* name, bool lineBreaks)
+void CheckText(const QString& got, const QString& answer, const char* name)
 {
-    const QString raw = FieldRef(answer, QString::fromLatin1(name)).value_or(QString());
-    const QString want = lineBreaks ? LineBreaks(raw) : raw;
+    const QString want = LineBreaks(FieldRef(answer, QString::fromLatin1(name)).value_or(QString()));
     FUZZ_CHECK(got == want, QString::fromLatin1(name) + u'\n' + ShowPair(got, want));
+}
+
+// A choice is on for exactly "Y", whatever surrounds it.
+void CheckChoice(bool got, const QString& answer, const char* name)
+{
+    const bool want = FieldRef(answer, QString::fromLatin1(name)) == QStringLiteral("Y");
+    FUZZ_CHECK(got == want, QString::fromLatin1(name) + (got ? QStringLiteral(" on") : QStringLiteral(" off")));
 }
 
 }  // namespace
@@ -114,11 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const reception::ReceptionSettings settings = reception::ParseReceptionSettings(answer);
     FUZZ_CHECK(settings.waiting.teams == waiting.teams && settings.waiting.time == waiting.time,
                QStringLiteral("waiting"));
-    CheckSetting(settings.TakeOutPCText, answer, "TakeOutPCText", true);
-    CheckSetting(settings.TOWhereYN, answer, "TOWhereYN", false);
-    CheckSetting(settings.TakeOutCarYN, answer, "TakeOutCarYN", false);
-    CheckSetting(settings.TakeOutCarText, answer, "TakeOutCarText", true);
-    CheckSetting(settings.TOPayTypeS, answer, "TOPayTypeS", false);
+    CheckText(settings.TakeOutPCText, answer, "TakeOutPCText");
+    CheckChoice(settings.eatInOffered, answer, "TOWhereYN");
+    CheckChoice(settings.carNumberAsked, answer, "TakeOutCarYN");
+    CheckText(settings.TakeOutCarText, answer, "TakeOutCarText");
+    CheckChoice(settings.paymentAsked, answer, "TOPayTypeS");
 
     const QString encoded = EscapeField(input);
     FUZZ_CHECK(encoded == EncodeRef(input), ShowPair(encoded, EncodeRef(input)));

@@ -6,11 +6,6 @@
 namespace sumbrel::reception {
 
 namespace {
-const QString kTakeout = QStringLiteral("포장");
-const QString kEatIn = QStringLiteral("매장식사");
-const QString kCash = QStringLiteral("0");
-const QString kCard = QStringLiteral("1");
-
 Reaction Just(Step step)
 {
     Reaction reaction;
@@ -34,8 +29,8 @@ void CustomerPath::start()
     m_phoneCopyCaption.clear();
     m_carNumber.clear();
     m_carCopy.clear();
-    m_diningChoice = kTakeout;
-    m_payType = kCash;
+    m_dining = Dining::Takeout;
+    m_payment = Payment::Cash;
     m_menuOpenedBy.reset();
     m_closeCountdown = 0;
     m_order = OrderState::Composing;
@@ -87,10 +82,10 @@ Reaction CustomerPath::press(PanelKey key)
         return Just(Step::Reset);
     case PanelKey::Cash:
     case PanelKey::Card:
-        m_payType = key == PanelKey::Cash ? kCash : kCard;
+        m_payment = key == PanelKey::Cash ? Payment::Cash : Payment::Card;
         return submitOrWarn();
     case PanelKey::NumberChange:
-        return showPanel(PanelForNumberChange(m_settings.TakeOutCarYN));
+        return showPanel(PanelForNumberChange(m_settings));
     }
     return Just(Step::Nothing);
 }
@@ -111,7 +106,7 @@ Reaction CustomerPath::press(PhoneKey key)
             return submitOrWarn();
         m_phoneCopyDigits = m_phoneDigits;
         m_phoneCopyCaption = m_phoneCaption;
-        return showPanel(PanelAfterPhone(m_settings.TakeOutCarYN, m_settings.TOPayTypeS));
+        return showPanel(PanelAfterPhone(m_settings));
     } else if (key == PhoneKey::MenuSelect) {
         m_menuOpenedBy.reset();
         return Just(Step::OpenMenu);
@@ -164,8 +159,8 @@ Reaction CustomerPath::menuClosed(bool confirmed)
         return Just(Step::Nothing);
     const int from = m_panel;
     m_panel = kPhonePanel;
-    m_nextKeys = NextKeys(m_settings.TakeOutCarYN, m_settings.TOPayTypeS);
-    m_diningChoice = *opener == PanelKey::EatIn ? kEatIn : kTakeout;
+    m_nextKeys = NextKeys(m_settings);
+    m_dining = *opener == PanelKey::EatIn ? Dining::EatIn : Dining::Takeout;
     return {Step::OrderShown, kPhonePanel, from, QString()};
 }
 
@@ -201,7 +196,7 @@ Reaction CustomerPath::endSubmission(OrderState outcome)
         break;
     }
     // "확인" stays disabled until a submission succeeds.
-    return showPanel(LastEntryPanel(m_settings.TakeOutCarYN, m_settings.TOPayTypeS));
+    return showPanel(LastEntryPanel(m_settings));
 }
 
 CompletionTexts CustomerPath::completion() const
@@ -274,7 +269,7 @@ Reaction CustomerPath::tick()
 
 OrderValues CustomerPath::orderValues() const
 {
-    return {m_phoneDigits, m_diningChoice, m_payType, m_carNumber};
+    return {m_phoneDigits, m_dining, m_payment, m_carNumber};
 }
 
 }  // namespace sumbrel::reception

@@ -7,6 +7,7 @@
 #include "menu/idle.h"
 #include "reception/keys.h"
 #include "reception/reception_rules.h"
+#include "server/order_choices.h"
 
 #include <QString>
 #include <optional>
@@ -59,8 +60,8 @@ struct Reaction {
 // The values an order carries besides the cart.
 struct OrderValues {
     QString phone;  // the full digit string
-    QString where;  // "포장" or "매장식사"
-    QString pay;  // "0" cash, "1" card
+    Dining dining = Dining::Takeout;
+    Payment payment = Payment::Cash;
     QString taxi;  // the car number, empty when none was asked
 };
 
@@ -111,8 +112,8 @@ public:
     bool submitting() const { return m_submitting; }
     bool confirmEnabled() const { return m_confirmEnabled; }
     int closeCountdown() const { return m_closeCountdown; }
-    const QString& diningChoice() const { return m_diningChoice; }
-    const QString& payType() const { return m_payType; }
+    Dining dining() const { return m_dining; }
+    Payment payment() const { return m_payment; }
     const ReceptionSettings& settings() const { return m_settings; }
     // The next keys' captions, as set when the menu was confirmed.
     const NextKeyCaptions& nextKeys() const { return m_nextKeys; }
@@ -146,10 +147,10 @@ private:
     QString m_phoneCopyCaption;
     QString m_carNumber;
     QString m_carCopy;
-    QString m_diningChoice;
-    QString m_payType;
+    Dining m_dining = Dining::Takeout;
+    Payment m_payment = Payment::Cash;
     ReceptionSettings m_settings;
-    NextKeyCaptions m_nextKeys = NextKeys(QString(), QString());
+    NextKeyCaptions m_nextKeys = NextKeys(ReceptionSettings{});
     std::optional<PanelKey> m_menuOpenedBy;
     bool m_submitting = false;
     bool m_confirmEnabled = true;

@@ -7,6 +7,14 @@
 
 namespace sumbrel::reception {
 
+namespace {
+// A choice is on only for a field that is exactly "Y".
+bool IsY(QStringView answer, const char16_t* name)
+{
+    return Field(answer, name) == QStringLiteral("Y");
+}
+}  // namespace
+
 QString PhoneDisplay(const QString& t)
 {
     const qsizetype n = t.size();
@@ -43,10 +51,10 @@ bool IsCompleteCarNumber(const QString& carNumber)
     return carNumber.size() >= kCarDigits;
 }
 
-NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS)
+NextKeyCaptions NextKeys(const ReceptionSettings& settings)
 {
-    return {access::Tr(IsY(takeOutCarYN) || IsY(toPayTypeS) ? kNextCaption : kSubmitCaption),
-            access::Tr(IsY(toPayTypeS) ? kNextCaption : kSubmitCaption)};
+    return {access::Tr(settings.carNumberAsked || settings.paymentAsked ? kNextCaption : kSubmitCaption),
+            access::Tr(settings.paymentAsked ? kNextCaption : kSubmitCaption)};
 }
 
 QString ThanksMessage()
@@ -60,23 +68,23 @@ QString UnknownNotice()
         + access::Tr("다시 주문하기 전에 직원에게 확인해 주세요.");
 }
 
-int PanelAfterPhone(const QString& takeOutCarYN, const QString& toPayTypeS)
+int PanelAfterPhone(const ReceptionSettings& settings)
 {
-    if (IsY(takeOutCarYN))
+    if (settings.carNumberAsked)
         return kCarPanel;
-    return IsY(toPayTypeS) ? kPaymentPanel : kCompletionPanel;
+    return settings.paymentAsked ? kPaymentPanel : kCompletionPanel;
 }
 
-int PanelForNumberChange(const QString& takeOutCarYN)
+int PanelForNumberChange(const ReceptionSettings& settings)
 {
-    return IsY(takeOutCarYN) ? kCarPanel : kPhonePanel;
+    return settings.carNumberAsked ? kCarPanel : kPhonePanel;
 }
 
-int LastEntryPanel(const QString& takeOutCarYN, const QString& toPayTypeS)
+int LastEntryPanel(const ReceptionSettings& settings)
 {
-    if (IsY(toPayTypeS))
+    if (settings.paymentAsked)
         return kPaymentPanel;
-    return IsY(takeOutCarYN) ? kCarPanel : kPhonePanel;
+    return settings.carNumberAsked ? kCarPanel : kPhonePanel;
 }
 
 QString LineBreakConversion(QString value)
@@ -105,16 +113,16 @@ ReceptionSettings ParseReceptionSettings(QStringView answer)
     ReceptionSettings s;
     s.waiting = ParseWaitingStatus(answer);
     s.TakeOutPCText = LineBreakConversion(FieldOr(answer, u"TakeOutPCText"));
-    s.TOWhereYN = FieldOr(answer, u"TOWhereYN");
-    s.TakeOutCarYN = FieldOr(answer, u"TakeOutCarYN");
+    s.eatInOffered = IsY(answer, u"TOWhereYN");
+    s.carNumberAsked = IsY(answer, u"TakeOutCarYN");
     s.TakeOutCarText = LineBreakConversion(FieldOr(answer, u"TakeOutCarText"));
-    s.TOPayTypeS = FieldOr(answer, u"TOPayTypeS");
+    s.paymentAsked = IsY(answer, u"TOPayTypeS");
     return s;
 }
 
-DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN)
+DiningKeyPlacement PlaceDiningKeys(const ReceptionSettings& settings)
 {
-    const bool both = IsY(toWhereYN);
+    const bool both = settings.eatInOffered;
     return {both, !both};
 }
 

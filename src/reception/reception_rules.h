@@ -34,11 +34,6 @@ QString DeleteLastDigit(const QString& text);
 bool IsMobileNumber(const QString& digits);
 bool IsCompleteCarNumber(const QString& carNumber);
 
-inline bool IsY(const QString& setting)
-{
-    return setting == QStringLiteral("Y");
-}
-
 // The customer's texts below are Korean, shown through access::Tr in the visit's language.
 
 // The captions of the two keys, in the visit's language.
@@ -46,7 +41,8 @@ struct NextKeyCaptions {
     QString phoneKey;  // the phone panel's "다음" key (index 11)
     QString carKey;  // the car panel's "다음" key (index 11)
 };
-NextKeyCaptions NextKeys(const QString& takeOutCarYN, const QString& toPayTypeS);
+struct ReceptionSettings;
+NextKeyCaptions NextKeys(const ReceptionSettings& settings);
 inline constexpr const char* kNextCaption = TrNoop("다음");
 inline constexpr const char* kSubmitCaption = TrNoop("접수");
 
@@ -75,11 +71,11 @@ inline constexpr const char* kNoMenuWarning = TrNoop("메뉴를 선택하세요!
 
 // Where "다음" of the phone panel leads: the car panel when car numbers are asked, else the payment
 // panel (no car number to type when the shop asks for none).
-int PanelAfterPhone(const QString& takeOutCarYN, const QString& toPayTypeS);
+int PanelAfterPhone(const ReceptionSettings& settings);
 // Where "번호변경" of the payment panel leads.
-int PanelForNumberChange(const QString& takeOutCarYN);
+int PanelForNumberChange(const ReceptionSettings& settings);
 // The panel a failed submission returns to.
-int LastEntryPanel(const QString& takeOutCarYN, const QString& toPayTypeS);
+int LastEntryPanel(const ReceptionSettings& settings);
 
 // Every CR removed, then "!줄바꿈!" becomes CR LF.
 QString LineBreakConversion(QString value);
@@ -106,15 +102,17 @@ struct WaitingTexts {
     }
 };
 
+// The shop's choices for the reception. Each choice holds only for a field that is exactly "Y": a
+// missing field, "y" or " Y" leave it off.
 struct ReceptionSettings {
     WaitingStatus waiting;
     QString TakeOutPCText;
-    QString TOWhereYN;
-    QString TakeOutCarYN;
+    bool eatInOffered = false;  // TOWhereYN: the eat-in key beside the takeout key
+    bool carNumberAsked = false;  // TakeOutCarYN: the car panel after the phone panel
     QString TakeOutCarText;
-    QString TOPayTypeS;
+    bool paymentAsked = false;  // TOPayTypeS: the payment panel before the submission
 };
-// Missing fields give empty settings.
+// Missing fields give empty texts and every choice off.
 ReceptionSettings ParseReceptionSettings(QStringView answer);
 
 // Both dining keys one above the other, or the takeout key alone in their middle.
@@ -122,7 +120,7 @@ struct DiningKeyPlacement {
     bool eatInVisible = false;
     bool takeoutAlone = true;
 };
-DiningKeyPlacement PlaceDiningKeys(const QString& toWhereYN);
+DiningKeyPlacement PlaceDiningKeys(const ReceptionSettings& settings);
 
 // Which of the two press looks a key has (the screen owns the colours).
 enum class KeyLook { Plain, Accent };

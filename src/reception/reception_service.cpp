@@ -188,7 +188,8 @@ std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(con
         return std::nullopt;
     }
     return OrderRequest{endpoints::Url(m_session, endpoints::kOrder),
-                        endpoints::OrderBody(m_session, values.phone, values.where, values.pay, values.taxi, EscapeField(xml))};
+                        endpoints::OrderBody(m_session, values.phone, values.dining, values.payment, values.taxi,
+                                             EscapeField(xml))};
 }
 
 PostResult ReceptionService::sendOrder(const OrderRequest& request, const Transport& transport,

@@ -44,9 +44,11 @@ QString CredentialsBody(const Session& session)
     return LoginBody(session.loginId, session.loginPassword);
 }
 
-QString OrderBody(const Session& session, const QString& phone, const QString& where, const QString& pay, const QString& taxi,
+QString OrderBody(const Session& session, const QString& phone, Dining dining, Payment payment, const QString& taxi,
                   const QString& escapedMenu)
 {
+    const QString where = dining == Dining::EatIn ? QStringLiteral("매장식사") : QStringLiteral("포장");
+    const QString pay = payment == Payment::Card ? QStringLiteral("1") : QStringLiteral("0");
     // The service percent-decodes the body: the customer's entries and the menu travel through
     // FormValue (the menu's "+" and "&" are already marker words) so they arrive unchanged.
     return CredentialsBody(session) + QStringLiteral("&phonet=") + FormValue(phone) + QStringLiteral("&where=") + where

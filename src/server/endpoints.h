@@ -1,6 +1,7 @@
 #pragma once
 // The web service's paths and the form bodies the terminal sends to them.
 #include "server/http_client.h"
+#include "server/order_choices.h"
 #include "server/session.h"
 
 #include <QString>
@@ -31,7 +32,8 @@ QString FormValue(QString value);
 QString LoginBody(const QString& id, const QString& password);
 // The same with the session's ID and password.
 QString CredentialsBody(const Session& session);
-QString OrderBody(const Session& session, const QString& phone, const QString& where, const QString& pay, const QString& taxi,
+// The order: where as "포장" or "매장식사", pay as "0" (cash) or "1" (card).
+QString OrderBody(const Session& session, const QString& phone, Dining dining, Payment payment, const QString& taxi,
                   const QString& escapedMenu);
 QString MenuPageBody(const Session& session, const QString& checktypes);
 QString CatalogueBody(const Session& session, const QString& category);

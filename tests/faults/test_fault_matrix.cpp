@@ -223,7 +223,7 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
         shop->clearRequests();
         OrderState outcome = OrderState::NotSent;
         cell("order", f, {kOrderPath}, QString(), [&](const Session& at) {
-            outcome = ReceptionService(at).submit({number, QStringLiteral("포장"), QStringLiteral("1"), {}}, cart);
+            outcome = ReceptionService(at).submit({number, Dining::Takeout, Payment::Card, {}}, cart);
             return OutcomeName(outcome);
         });
         // The shop may still be handling a request that the terminal gave up on.
@@ -248,7 +248,7 @@ TEST_F(FaultMatrix, OrdersAreStoredAtMostOnceAndAcceptedOnlyOnSuccess)
         EXPECT_EQ(outcome == OrderState::Accepted, answeredWithSuccess) << f.name;
     }
     // What a customer's Korean becomes after the proxy's latin-1 page: the shop reads it whole.
-    EXPECT_EQ(ReceptionService(session).submit({QStringLiteral("01099998888"), QStringLiteral("매장식사"), QStringLiteral("0"), {}}, cart),
+    EXPECT_EQ(ReceptionService(session).submit({QStringLiteral("01099998888"), Dining::EatIn, Payment::Cash, {}}, cart),
               OrderState::Accepted);
     const QJsonObject last = shop->orders().last().toObject();
     EXPECT_EQ(last[QStringLiteral("where")].toString(), QStringLiteral("매장식사"));
@@ -262,7 +262,7 @@ TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
     shop->setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
                        {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                        {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
-    ASSERT_EQ(service.loadSettings().TOWhereYN, QStringLiteral("Y"));
+    ASSERT_TRUE(service.loadSettings().eatInOffered);
     calls = 2;
     for (const ShopFault& listed : kFaults) {
         ShopFault f = listed;
@@ -282,23 +282,22 @@ TEST_F(FaultMatrix, SettingsAndWaitingStatusKeepTheLastGoodAndShowTextAsText)
             ReceptionService::PollRequest poll = service.pollRequest();
             poll.url = settings.url;
             const WaitingStatus polled = service.pollAnswered(poll, PostForm(poll.url, poll.body, {}));
-            return QStringLiteral("settings TOWhereYN \"%1\", poll count \"%2\"")
-                .arg(loaded.TOWhereYN, polled.teams.value_or(QStringLiteral("-")));
+            return QStringLiteral("settings eat-in %1, poll count \"%2\"")
+                .arg(loaded.eatInOffered ? QStringLiteral("offered") : QStringLiteral("not offered"),
+                     polled.teams.value_or(QStringLiteral("-")));
         });
         if (f.kind == F::Markup) {
             // The shop's own answer, hostile as it is: its values are carried as text, never as "Y".
-            EXPECT_EQ(loaded.TOWhereYN, QStringLiteral("Y") + kMarkup);
-            EXPECT_FALSE(IsY(loaded.TOWhereYN));
+            EXPECT_FALSE(loaded.eatInOffered);
             EXPECT_EQ(loaded.waiting.teams.value_or(QString()), kMarkup);
             shop->setSettings({{QStringLiteral("reset"), QStringLiteral("1")},
                                {QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
                                {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                                {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
-            ASSERT_EQ(service.loadSettings().TOWhereYN, QStringLiteral("Y"));
+            ASSERT_TRUE(service.loadSettings().eatInOffered);
         } else {
-            EXPECT_EQ(loaded.TOWhereYN, QStringLiteral("Y")) << "the last good settings stay";
-            EXPECT_EQ(loaded.TakeOutCarYN, QStringLiteral("Y"));
-            EXPECT_EQ(loaded.TOPayTypeS, QStringLiteral("Y"));
+            EXPECT_TRUE(loaded.eatInOffered && loaded.carNumberAsked && loaded.paymentAsked)
+                << "the last good settings stay";
         }
         // An error page in another charset never becomes the charset of the customer's order.
         EXPECT_TRUE(formCharset().isEmpty() || formCharset().compare("utf-8", Qt::CaseInsensitive) == 0)

@@ -126,8 +126,8 @@ protected:
         const Session& session = model.session();
         categories = FetchCategories(session).value_or(CategoryTable());
         catalogue = FetchedCatalogue(session);
-        const QString body = endpoints::OrderBody(session, QStringLiteral("01012345678"), QStringLiteral("포장"),
-                                                  QStringLiteral("0"), QString(), EscapeField(menuText));
+        const QString body = endpoints::OrderBody(session, QStringLiteral("01012345678"), Dining::Takeout,
+                                                  Payment::Cash, QString(), EscapeField(menuText));
         return PostText(endpoints::Url(session, endpoints::kOrder), body);
     }
     CategoryTable categories;

@@ -16,11 +16,11 @@ using sumbrel::testing::SumbrelTest;
 
 namespace {
 
-ReceptionSettings With(const QString& car, const QString& pay)
+ReceptionSettings With(bool carNumberAsked, bool paymentAsked)
 {
     ReceptionSettings s;
-    s.TakeOutCarYN = car;
-    s.TOPayTypeS = pay;
+    s.carNumberAsked = carNumberAsked;
+    s.paymentAsked = paymentAsked;
     return s;
 }
 
@@ -78,7 +78,7 @@ TEST_F(PathTest, PhoneKeysMaskTheDisplayAndKeepTheDigits)
 
 TEST_F(PathTest, PhoneCheckRefusesNonMobileNumbers)
 {
-    toPhonePanel(With(QStringLiteral("Y"), QStringLiteral("N")));
+    toPhonePanel(With(true, false));
     type(QStringLiteral("123456"));  // 9 digits
     QStringList warnings;
     Reaction r = path.press(PhoneKey::Next);
@@ -117,18 +117,17 @@ TEST_F(PathTest, NoKeyActsWhileASubmissionRuns)
         dropped += path.press(CarKey(i)).step == Step::Dropped;
     EXPECT_EQ(dropped, kPanelKeyCount + kPhoneKeyCount + kCarKeyCount);
     EXPECT_EQ(path.phoneDigits(), QStringLiteral("01012345678"));
-    EXPECT_EQ(path.payType(), QStringLiteral("0"));
+    EXPECT_EQ(path.payment(), Payment::Cash);
 }
 
 TEST_F(PathTest, AnEmptyCartIsNeverSubmitted)
 {
     struct Case {
-        const char16_t* car;
-        const char16_t* pay;
+        bool car, pay;
     };
-    for (const Case c : {Case{u"", u""}, Case{u"Y", u""}, Case{u"", u"Y"}}) {
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
         path.start();
-        toPhonePanel(With(QString::fromUtf16(c.car), QString::fromUtf16(c.pay)));
+        toPhonePanel(With(c.car, c.pay));
         type(QStringLiteral("12345678"));
         order.order.clear();  // every line deleted on the order list
         Reaction r = path.press(PhoneKey::Next);

@@ -50,33 +50,32 @@ TEST(NumberChecks, MobileNumbersAndCompleteCarNumbers)
     EXPECT_FALSE(IsCompleteCarNumber(QStringLiteral("123")));
 }
 
-TEST(CustomerPath, NextKeysAndPanelsFollowTheExactSettings)
+TEST(CustomerPath, NextKeysAndPanelsFollowTheSettings)
 {
     struct Case {
-        const char16_t* car;
-        const char16_t* pay;
+        bool car, pay;
         QString phoneKey, carKey;
         int afterPhone, lastEntry, numberChange;
     };
     const QString next = QStringLiteral("다음");
     const QString submit = QStringLiteral("접수");
     const Case cases[] = {
-        {u"Y", u"Y", next, next, kCarPanel, kPaymentPanel, kCarPanel},
-        {u"Y", u"N", next, submit, kCarPanel, kCarPanel, kCarPanel},
-        {u"N", u"Y", next, next, kPaymentPanel, kPaymentPanel, kPhonePanel},
-        {u"", u"", submit, submit, kCompletionPanel, kPhonePanel, kPhonePanel},
-        {u"y", u"Y ", submit, submit, kCompletionPanel, kPhonePanel, kPhonePanel},
+        {true, true, next, next, kCarPanel, kPaymentPanel, kCarPanel},
+        {true, false, next, submit, kCarPanel, kCarPanel, kCarPanel},
+        {false, true, next, next, kPaymentPanel, kPaymentPanel, kPhonePanel},
+        {false, false, submit, submit, kCompletionPanel, kPhonePanel, kPhonePanel},
     };
     for (const Case& c : cases) {
-        const QString car = QString::fromUtf16(c.car);
-        const QString pay = QString::fromUtf16(c.pay);
-        const NextKeyCaptions keys = NextKeys(car, pay);
-        SCOPED_TRACE((car + u'/' + pay).toStdString());
+        ReceptionSettings settings;
+        settings.carNumberAsked = c.car;
+        settings.paymentAsked = c.pay;
+        const NextKeyCaptions keys = NextKeys(settings);
+        SCOPED_TRACE(::testing::Message() << "car " << c.car << ", pay " << c.pay);
         EXPECT_EQ(keys.phoneKey, c.phoneKey);
         EXPECT_EQ(keys.carKey, c.carKey);
-        EXPECT_EQ(PanelAfterPhone(car, pay), c.afterPhone);
-        EXPECT_EQ(LastEntryPanel(car, pay), c.lastEntry);
-        EXPECT_EQ(PanelForNumberChange(car), c.numberChange);
+        EXPECT_EQ(PanelAfterPhone(settings), c.afterPhone);
+        EXPECT_EQ(LastEntryPanel(settings), c.lastEntry);
+        EXPECT_EQ(PanelForNumberChange(settings), c.numberChange);
     }
 }
 
@@ -91,10 +90,38 @@ TEST(ReceptionSettings, ParsesTheSevenFieldsWithConversions)
     ASSERT_TRUE(s.waiting.time.has_value());
     EXPECT_EQ(*s.waiting.time, QStringLiteral("15분"));
     EXPECT_EQ(s.TakeOutPCText, QStringLiteral("가나\r\n다"));
-    EXPECT_EQ(s.TOWhereYN, QStringLiteral("Y"));
-    EXPECT_EQ(s.TakeOutCarYN, QStringLiteral("N"));
+    EXPECT_TRUE(s.eatInOffered);
+    EXPECT_FALSE(s.carNumberAsked);
     EXPECT_EQ(s.TakeOutCarText, QStringLiteral("차량\r\n번호\n끝"));  // a lone LF stays
-    EXPECT_EQ(s.TOPayTypeS, QStringLiteral("Y"));
+    EXPECT_TRUE(s.paymentAsked);
+}
+
+TEST(ReceptionSettings, EachChoiceIsOnOnlyForExactlyY)
+{
+    struct Case {
+        const char* name;
+        QString field;  // the three fields' text; "-": missing
+        bool on;
+    };
+    const Case cases[] = {
+        {"Y", QStringLiteral("Y"), true},
+        {"N", QStringLiteral("N"), false},
+        {"lower case", QStringLiteral("y"), false},
+        {"leading blank", QStringLiteral(" Y"), false},
+        {"trailing blank", QStringLiteral("Y "), false},
+        {"empty", QString(), false},
+        {"missing", QStringLiteral("-"), false},
+    };
+    for (const Case& c : cases) {
+        QString answer = QStringLiteral("count[1]count");
+        if (c.field != u"-")
+            for (const char16_t* name : {u"TOWhereYN", u"TakeOutCarYN", u"TOPayTypeS"})
+                answer += QString::fromUtf16(name) + u'[' + c.field + u']' + QString::fromUtf16(name);
+        const ReceptionSettings s = ParseReceptionSettings(answer);
+        EXPECT_EQ(s.eatInOffered, c.on) << c.name;
+        EXPECT_EQ(s.carNumberAsked, c.on) << c.name;
+        EXPECT_EQ(s.paymentAsked, c.on) << c.name;
+    }
 }
 
 TEST(ReceptionSettings, MissingFieldsGiveEmptySettingsAndNoWaitingValues)
@@ -102,24 +129,25 @@ TEST(ReceptionSettings, MissingFieldsGiveEmptySettingsAndNoWaitingValues)
     for (const QString& answer : {QString(), QStringLiteral("로그인 실패"), QStringLiteral("time[7]time")}) {
         const ReceptionSettings s = ParseReceptionSettings(answer);
         EXPECT_FALSE(s.waiting.teams.has_value());
-        EXPECT_TRUE(s.TakeOutPCText.isEmpty() && s.TOWhereYN.isEmpty() && s.TakeOutCarYN.isEmpty()
-                    && s.TakeOutCarText.isEmpty() && s.TOPayTypeS.isEmpty());
+        EXPECT_TRUE(s.TakeOutPCText.isEmpty() && s.TakeOutCarText.isEmpty());
+        EXPECT_FALSE(s.eatInOffered || s.carNumberAsked || s.paymentAsked);
     }
     EXPECT_EQ(ParseReceptionSettings(QStringLiteral("time[7]time")).waiting.time.value_or(QString()),
               QStringLiteral("7"));
     EXPECT_EQ(WaitingTeamsText(QStringLiteral("분1분2분")), QStringLiteral("12"));
 }
 
-TEST(DiningKeys, TwoKeysOnlyForExactlyY)
+TEST(DiningKeys, TwoKeysOnlyWhenEatInIsOffered)
 {
-    const DiningKeyPlacement both = PlaceDiningKeys(QStringLiteral("Y"));
+    ReceptionSettings settings;
+    settings.eatInOffered = true;
+    const DiningKeyPlacement both = PlaceDiningKeys(settings);
     EXPECT_TRUE(both.eatInVisible);
     EXPECT_FALSE(both.takeoutAlone);
-    for (const QString& other : {QStringLiteral("N"), QStringLiteral("y"), QString(), QStringLiteral("Y ")}) {
-        const DiningKeyPlacement one = PlaceDiningKeys(other);
-        EXPECT_FALSE(one.eatInVisible) << other.toStdString();
-        EXPECT_TRUE(one.takeoutAlone) << other.toStdString();
-    }
+    settings.eatInOffered = false;
+    const DiningKeyPlacement one = PlaceDiningKeys(settings);
+    EXPECT_FALSE(one.eatInVisible);
+    EXPECT_TRUE(one.takeoutAlone);
 }
 
 TEST(KeyLook, PlainKeysGreyActionKeysYellow)

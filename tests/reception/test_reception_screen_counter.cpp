@@ -190,16 +190,16 @@ TEST_F(CounterTest, AFailedSettingsLoadKeepsTheLastGoodSettings)
         f.fault();
         s.reset();
         settled(s);
-        EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
+        EXPECT_TRUE(s.path().settings().eatInOffered);
         EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isVisibleTo(&s)) << "eat-in still offered";
-        EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
-        EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("Y"));
+        EXPECT_TRUE(s.path().settings().carNumberAsked);
+        EXPECT_TRUE(s.path().settings().paymentAsked);
     }
     EXPECT_EQ(logEntries().filter(QStringLiteral("이전 설정을 유지함")).size(), 3);
     // A good answer that leaves a field out still means what it says.
     shop.setSettings({{QStringLiteral("omit"), QStringLiteral("TOPayTypeS")}});
     s.reset();
     settled(s);
-    EXPECT_EQ(s.path().settings().TOPayTypeS, QString());
-    EXPECT_EQ(s.path().settings().TOWhereYN, QStringLiteral("Y"));
+    EXPECT_FALSE(s.path().settings().paymentAsked);
+    EXPECT_TRUE(s.path().settings().eatInOffered);
 }

@@ -34,17 +34,17 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
     struct Case {
         const char16_t* car;
         const char16_t* pay;
-        PanelKey dining;
+        PanelKey dining, payKey;
         const char16_t* phone;
         QString where, payType, taxi;
     };
     const Case cases[] = {
-        {u"Y", u"Y", PanelKey::EatIn, u"11112222", QStringLiteral("매장식사"), QStringLiteral("1"),
+        {u"Y", u"Y", PanelKey::EatIn, PanelKey::Card, u"11112222", QStringLiteral("매장식사"), QStringLiteral("1"),
          QStringLiteral("4321")},
-        {u"Y", u"N", PanelKey::Takeout, u"33334444", QStringLiteral("포장"), QStringLiteral("0"),
+        {u"Y", u"N", PanelKey::Takeout, PanelKey::Cash, u"33334444", QStringLiteral("포장"), QStringLiteral("0"),
          QStringLiteral("4321")},
-        {u"N", u"Y", PanelKey::Takeout, u"55556666", QStringLiteral("포장"), QStringLiteral("1"), QString()},
-        {u"N", u"N", PanelKey::EatIn, u"77778888", QStringLiteral("매장식사"), QStringLiteral("0"), QString()},
+        {u"N", u"Y", PanelKey::Takeout, PanelKey::Card, u"55556666", QStringLiteral("포장"), QStringLiteral("1"), QString()},
+        {u"N", u"N", PanelKey::EatIn, PanelKey::Cash, u"77778888", QStringLiteral("매장식사"), QStringLiteral("0"), QString()},
     };
     cart = kTwoItems;
     int stored = 0;
@@ -67,7 +67,7 @@ TEST_F(ReceptionTest, TwoItemsReachTheShopOnceWhicheverPanelsTheShopAsksFor)
             settled(s);
         }
         if (s.path().currentPanel() == kPaymentPanel)
-            KeyOf(s, c.payType == u"1" ? PanelKey::Card : PanelKey::Cash)->touch();
+            KeyOf(s, c.payKey)->touch();
         settled(s);
         ASSERT_EQ(s.path().currentPanel(), kCompletionPanel);
         EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 완료"));

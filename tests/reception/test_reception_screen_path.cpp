@@ -23,8 +23,8 @@ TEST_F(ReceptionTest, StartStateAfterLoad)
     EXPECT_EQ(ShopNameLabel(s)->text(), QStringLiteral("오르빅 커피 본점"));
     EXPECT_EQ(caption(PhoneNumberLabel(s, 0)), QStringLiteral("010-"));
     EXPECT_EQ(phoneTag(), QStringLiteral("010"));
-    EXPECT_EQ(s.path().diningChoice(), QStringLiteral("포장"));
-    EXPECT_EQ(s.path().payType(), QStringLiteral("0"));
+    EXPECT_EQ(s.path().dining(), Dining::Takeout);
+    EXPECT_EQ(s.path().payment(), Payment::Cash);
     EXPECT_EQ(EntryPanel(s, 1)->geometry(), QRect(474, 4, 546, 760));
     EXPECT_EQ(EntryPanel(s, 4)->geometry(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(CompletionBox(s)->geometry(), QRect(200, 70, 624, 618));
@@ -53,7 +53,7 @@ TEST_F(ReceptionTest, DiningKeyPlacementFollowsTOWhereYN)
     for (const Case& c : cases) {
         ReceptionScreen& s = open({{QStringLiteral("TOWhereYN"), c.where}});
         SCOPED_TRACE(c.where.toStdString());
-        EXPECT_EQ(s.path().settings().TOWhereYN, c.where);
+        EXPECT_EQ(s.path().settings().eatInOffered, c.eatIn);
         EXPECT_EQ(Shown(KeyOf(s, PanelKey::EatIn)), c.eatIn);
         if (c.eatIn) {
             EXPECT_EQ(KeyOf(s, PanelKey::EatIn)->pos(), QPoint(70, 205));
@@ -106,7 +106,7 @@ TEST_F(ReceptionTest, CarNumberSubmitsWithoutPaymentPanel)
     ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("N")));
     KeyOf(s, PanelKey::EatIn)->touch();
     ASSERT_EQ(s.path().currentPanel(), 1);
-    EXPECT_EQ(s.path().diningChoice(), QStringLiteral("매장식사"));
+    EXPECT_EQ(s.path().dining(), Dining::EatIn);
     EXPECT_EQ(KeyOf(s, PhoneKey::Next)->caption(), QStringLiteral("다음"));
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수"));
     typePhone(QStringLiteral("98765432"));
@@ -165,7 +165,7 @@ TEST_F(ReceptionTest, FullPathWithCarAndPayment)
     KeyOf(s, PanelKey::Card)->touch();  // card
     settled(s);
     EXPECT_EQ(s.path().currentPanel(), 4);
-    EXPECT_EQ(s.path().payType(), QStringLiteral("1"));
+    EXPECT_EQ(s.path().payment(), Payment::Card);
     settled(*screen);
     const QJsonArray orders = shop.orders();
     ASSERT_EQ(orders.size(), 1);

@@ -19,8 +19,8 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
     EXPECT_EQ(s.path().settings().TakeOutCarText, QStringLiteral("드라이브 스루\r\n네 자리"));
     EXPECT_EQ(DriveThroughText(s)->text(), QStringLiteral("드라이브 스루\n네 자리"));
     EXPECT_EQ(s.path().settings().TakeOutPCText, QStringLiteral("픽업대"));
-    EXPECT_EQ(s.path().settings().TakeOutCarYN, QStringLiteral("Y"));
-    EXPECT_EQ(s.path().settings().TOPayTypeS, QStringLiteral("y"));
+    EXPECT_TRUE(s.path().settings().carNumberAsked);
+    EXPECT_FALSE(s.path().settings().paymentAsked);
     KeyOf(s, PanelKey::Takeout)->touch();
     EXPECT_EQ(KeyOf(s, CarKey::Next)->caption(), QStringLiteral("접수")) << "\"y\" is not \"Y\"";
     const QString log = logText(QStringLiteral("_WinHttp"));
@@ -32,8 +32,8 @@ TEST_F(ReceptionTest, SettingsLoadShapesTheScreen)
 TEST_F(ReceptionTest, SettingsMissingLeaveOnlyTheTakeoutKeyAndEmptyLabels)
 {
     ReceptionScreen& s = open({{QStringLiteral("raw"), QStringLiteral("<html>점검 중</html>")}});
-    EXPECT_TRUE(s.path().settings().TOWhereYN.isEmpty() && s.path().settings().TakeOutCarYN.isEmpty()
-                && s.path().settings().TOPayTypeS.isEmpty());
+    EXPECT_FALSE(s.path().settings().eatInOffered || s.path().settings().carNumberAsked
+                 || s.path().settings().paymentAsked);
     EXPECT_TRUE(KeyOf(s, PanelKey::EatIn)->isHidden());
     EXPECT_EQ(KeyOf(s, PanelKey::Takeout)->pos(), QPoint(70, 315));
     EXPECT_EQ(DriveThroughText(s)->text(), QString());

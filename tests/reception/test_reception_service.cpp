@@ -84,8 +84,7 @@ TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
 {
     const order::Order cart = order::Of({order::Line(QStringLiteral("치즈&베이컨 베이글"), 4500, 2, {{u"소스", u"핫+칠리", 500}}),
                                          order::Line(QStringLiteral("아메리카노"), 3000)});
-    const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("매장식사"), QStringLiteral("1"),
-                             QStringLiteral("1234")};
+    const OrderValues values{QStringLiteral("01012345678"), Dining::EatIn, Payment::Card, QStringLiteral("1234")};
     EXPECT_EQ(service.submit(values, cart), OrderState::Accepted);
     const QJsonArray requests = orderRequests();
     ASSERT_EQ(requests.size(), 1);
@@ -112,7 +111,7 @@ TEST_F(ServiceTest, OrderTravelsFieldByFieldWithOnlyTheMenuEscaped)
 
 TEST_F(ServiceTest, AnOrderWithoutLinesIsNeverSent)
 {
-    EXPECT_EQ(service.submit({QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}},
+    EXPECT_EQ(service.submit({QStringLiteral("01012345678"), Dining::Takeout, Payment::Cash, {}},
                              order::Order()),
               OrderState::NotSent);
     EXPECT_TRUE(orderRequests().isEmpty());
@@ -166,7 +165,7 @@ TEST_F(ReceptionHealth, PollsAndOrdersAreCountedByWhatTheyGave)
     }
 
     const order::Order cart = order::Of({order::Line(QStringLiteral("아메리카노"), 3000)});
-    const OrderValues values{QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), {}};
+    const OrderValues values{QStringLiteral("01012345678"), Dining::Takeout, Payment::Cash, {}};
     const struct {
         const char* name;
         PostResult result;

@@ -90,7 +90,7 @@ TEST_F(DemoShopExchange, OrderTextArrivesExactlyAsWritten)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const QString phoneNumber = QStringLiteral("0101234") + QString::number(5670 + phone++);
-        const QString body = endpoints::OrderBody(session, phoneNumber, QStringLiteral("포장"), QStringLiteral("0"), QString(),
+        const QString body = endpoints::OrderBody(session, phoneNumber, Dining::Takeout, Payment::Cash, QString(),
                                                   EscapeField(c.text));
         const QString answer = PostText(endpoints::Url(session, endpoints::kOrder), body);
         EXPECT_TRUE(answer.contains(QStringLiteral("성공"))) << answer.toStdString();

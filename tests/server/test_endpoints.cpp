@@ -34,11 +34,11 @@ TEST(Endpoints, BodiesAndAddresses)
         {endpoints::LogoCheckBody(s, 12), QStringLiteral("ID=가게1&PassWord=pw&logonum=12")},
         {endpoints::MenuPictureCheckBody(305), QStringLiteral("&menunum=305")},
         // A takeout without drive-through: "&taxi=" runs straight into the memo.
-        {endpoints::OrderBody(s, QStringLiteral("01012345678"), QStringLiteral("포장"), QStringLiteral("0"), QString(),
+        {endpoints::OrderBody(s, QStringLiteral("01012345678"), Dining::Takeout, Payment::Cash, QString(),
                               QStringLiteral("<a>1</a>")),
          QStringLiteral("ID=가게1&PassWord=pw&phonet=01012345678&where=포장&pay=0&taxi=&memo=현장접수&menu=<a>1</a>")},
-        {endpoints::OrderBody(s, QStringLiteral("0101234567"), QStringLiteral("매장식사"), QStringLiteral("1"),
-                              QStringLiteral("1234"), EscapeField(QStringLiteral("50% + %41"))),
+        {endpoints::OrderBody(s, QStringLiteral("0101234567"), Dining::EatIn, Payment::Card, QStringLiteral("1234"),
+                              EscapeField(QStringLiteral("50% + %41"))),
          QStringLiteral("ID=가게1&PassWord=pw&phonet=0101234567&where=매장식사&pay=1&taxi=1234&memo=현장접수"
                         "&menu=50%25 플랏뚜ㅋ %2541")},
     };

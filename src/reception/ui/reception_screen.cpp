@@ -129,7 +129,7 @@ void ReceptionScreen::showSettings()
     ShowText(m_driveThroughText, settings.TakeOutCarText);
     showCompletion();
     // The takeout key alone stands in the middle of the two keys' places.
-    const DiningKeyPlacement keys = PlaceDiningKeys(settings.TOWhereYN);
+    const DiningKeyPlacement keys = PlaceDiningKeys(settings);
     m_panelKeys[size_t(PanelKey::EatIn)]->move(Px(m_places.eatIn.topLeft()));
     m_panelKeys[size_t(PanelKey::EatIn)]->setVisible(keys.eatInVisible);
     m_panelKeys[size_t(PanelKey::Takeout)]->move(
