@@ -1,9 +1,10 @@
 // The catalogue answer: ParseMenuAnswer against a plain reading of the answer, record by record and
-// tag by tag as the loader's rules tell it; one row slot per "<menubrr>"; the memory the table holds
-// grows with the answer's size, no faster.
+// tag by tag as the loader's rules tell it, option groups and prices typed; one row slot per "<menubrr>"; the memory
+// the table holds grows with the answer's size, no faster.
 #include "catalogue/menu_catalogue.h"
 #include "fuzz_support.h"
 #include "server/fields.h"
+#include "startup/parse.h"
 
 #include <array>
 #include <optional>
@@ -79,7 +80,8 @@ QString Inner(const QString& raw, const QString& tag)
     return Cut(raw, u'<' + tag + u'>', QStringLiteral("</") + tag + u'>').value_or(QString()).trimmed();
 }
 
-QString OptionGroup(const QString& raw)
+// An add1..add5 value as the dialog's group: the plain cutting here, the naming rules the builder's.
+OptionGroupSlot OptionGroup(const QString& raw, int slot)
 {
     if (Inner(raw, QStringLiteral("yn")).isEmpty())
         return {};
@@ -90,23 +92,32 @@ QString OptionGroup(const QString& raw)
     // No closing price after the first option: the options run to the end.
     const QString options = last > first ? raw.mid(first, last - first) : raw.mid(first);
     const QStringList pieces = options.split(QStringLiteral("<subtitle>"));
-    QString list;
+    OptionGroupBuilder group(slot, Inner(raw, QStringLiteral("nooption")), Inner(raw, QStringLiteral("field")),
+                             Inner(raw, QStringLiteral("mincount")));
     for (qsizetype p = 1; p < pieces.size(); ++p) {
         const QString name = pieces[p].split(QStringLiteral("</subtitle>")).front();
         // A piece without "<subprice>" has an empty price.
         const QString price
             = Cut(pieces[p], QStringLiteral("<subprice>"), QStringLiteral("</subprice>")).value_or(QString());
-        list += kMark + UnescapeField(name) + kMark + price;
+        group.add(UnescapeField(name), price);
     }
-    list = list.mid(1);
-    if (list.isEmpty())
-        return {};
-    return Inner(raw, QStringLiteral("nooption")) + kMark + Inner(raw, QStringLiteral("field")) + kMark
-        + Inner(raw, QStringLiteral("mincount")) + kMark + list;
+    return group.finish();
+}
+
+// Digits alone, as many as a price may have.
+bool PlainWholeNumber(const QString& text)
+{
+    if (text.isEmpty() || text.size() > kPriceDigits)
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
 }
 
 struct Reference {
     std::vector<Row> rows;  // every slot
+    std::vector<std::array<OptionGroupSlot, kOptionGroups>> groups;
     qsizetype taken = 0;
 };
 
@@ -115,6 +126,7 @@ Reference Read(const QString& answer)
     Reference ref;
     const QStringList pieces = answer.split(QStringLiteral("<menubrr>"));
     ref.rows.resize(size_t(pieces.size() - 1));
+    ref.groups.resize(ref.rows.size());
     for (qsizetype r = 1; r < pieces.size(); ++r) {
         const QString record = pieces[r].split(QStringLiteral("</menubrr>")).front();
         Row row;
@@ -132,7 +144,7 @@ Reference Read(const QString& answer)
         if (row[3] == u"분류없음")
             continue;
         for (int c = 9; c <= 13; ++c)
-            row[size_t(c)] = OptionGroup(row[size_t(c)]);
+            ref.groups[size_t(ref.taken)][size_t(c - 9)] = OptionGroup(row[size_t(c)], c - 9);
         ref.rows[size_t(ref.taken++)] = row;
     }
     return ref;
@@ -170,10 +182,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(table.rowCount() == qsizetype(ref.rows.size()), QStringLiteral("%1 rows").arg(table.rowCount()));
     FUZZ_CHECK(table.takenCount() == ref.taken,
                QStringLiteral("%1 taken, want %2").arg(table.takenCount()).arg(ref.taken));
-    for (qsizetype r = 0; r < table.rowCount(); ++r)
-        for (int c = 0; c < 43; ++c)
-            FUZZ_CHECK(table.at(r, c) == ref.rows[size_t(r)][size_t(c)],
-                       Describe(r, c, table.at(r, c), ref.rows[size_t(r)][size_t(c)]));
+    for (qsizetype r = 0; r < table.rowCount(); ++r) {
+        const MenuRecord& record = table.row(r);
+        for (int c = 0; c < 43; ++c) {
+            if (c >= 9 && c <= 13)
+                continue;
+            const QString got = record.value(kColumnTags[c]);
+            FUZZ_CHECK(got == ref.rows[size_t(r)][size_t(c)], Describe(r, c, got, ref.rows[size_t(r)][size_t(c)]));
+        }
+        for (int g = 0; g < kOptionGroups; ++g)
+            FUZZ_CHECK(record.groups[size_t(g)] == ref.groups[size_t(r)][size_t(g)],
+                       QStringLiteral("row %1 add%2 differs").arg(r).arg(g + 1));
+        // A price of digits alone is money; money is the text's digits.
+        const QString& price = ref.rows[size_t(r)][2];
+        FUZZ_CHECK(record.price.has_value() || !PlainWholeNumber(price),
+                   QStringLiteral("row %1 price %2 not read").arg(r).arg(fuzz::Show(price)));
+        if (record.price) {
+            QString digits = price;
+            digits.remove(u',');
+            FUZZ_CHECK(
+                record.price->won() == digits.trimmed().toLongLong(),
+                QStringLiteral("row %1 price %2 read as %3").arg(r).arg(fuzz::Show(price)).arg(record.price->won()));
+        }
+    }
     // A number finds the first row that holds it.
     for (qsizetype r = 0; r < ref.taken; ++r) {
         const QString& num = ref.rows[size_t(r)][0];

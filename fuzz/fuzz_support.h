@@ -26,7 +26,7 @@ inline QString Text(const uint8_t* data, size_t size)
 
 inline void NoLogFiles()
 {
-    gs().programFolder = QStringLiteral("/nonexistent/sumbrel-fuzz");
+    SetProgramFolder(QStringLiteral("/nonexistent/sumbrel-fuzz"));
 }
 
 // Readable form of a text for the failure report: the marks stay, control characters show as \xNN.

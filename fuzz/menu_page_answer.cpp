@@ -1,7 +1,6 @@
-// The menu page's answer: ReadMenuPageAnswer against a plain reading of it, with a catalogue read from the
-// first part of the input (up to a NUL byte) for the option group counts. Either both lists are
-// replaced by what the reading gives, or (no frame, no category, an entry short of a marker) both
-// stay exactly as they were.
+// The menu page's answer: ReadMenuPage against a plain reading of it, with a catalogue read from the
+// first part of the input (up to a NUL byte) for the option group counts and prices. Either both
+// lists come as the reading gives them, or (no frame, no category, an entry short of a marker) none.
 #include "catalogue/menu_catalogue.h"
 #include "fuzz_support.h"
 #include "menu/menu_page_data.h"
@@ -15,11 +14,6 @@ namespace {
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
-
-struct Lists {
-    QStringList categories;
-    std::vector<TileEntry> tiles;
-};
 
 // The trimmed text between the first a and the next b after it; nullopt when either is missing.
 std::optional<QString> T(const QString& entry, const QString& a, const QString& b)
@@ -35,35 +29,25 @@ std::optional<QString> T(const QString& entry, const QString& a, const QString& 
 
 // The first catalogue row of that number. A tile without a number belongs to no row, even when
 // the catalogue has rows without one: such a tile takes no touch.
-std::optional<qsizetype> FirstRow(const QString& num)
+const MenuRecord* FirstRow(const MenuCatalogue& table, const QString& num)
 {
-    const MenuCatalogue& table = menuCatalogue();
     for (qsizetype r = 0; !num.isEmpty() && r < table.rowCount(); ++r)
-        if (table.at(r, kColNum) == num)
-            return r;
-    return std::nullopt;
-}
-
-std::optional<QString> CataloguePrice(const QString& num)
-{
-    const std::optional<qsizetype> r = FirstRow(num);
-    return r ? std::optional<QString>(menuCatalogue().at(*r, kColPrice)) : std::nullopt;
+        if (table.row(r).num == num)
+            return &table.row(r);
+    return nullptr;
 }
 
 // The groups of the row that can reach the cart.
-QString OptionCount(const QString& num)
+int OptionCount(const MenuRecord* record)
 {
-    const std::optional<qsizetype> r = FirstRow(num);
     int count = 0;
-    for (int j = 0; r && j < kOptionGroups; ++j) {
-        const QString& group = menuCatalogue().row(*r).optionGroup(j);
-        count += !group.isEmpty() && UsableOptionGroup(group);
-    }
-    return QString::number(count);
+    for (int j = 0; record && j < kOptionGroups; ++j)
+        count += record->groups[size_t(j)].given && record->groups[size_t(j)].offered;
+    return count;
 }
 
 // nullopt: the lists stay as they were.
-std::optional<Lists> Read(const QString& answer)
+std::optional<MenuPageLists> Read(const QString& answer, const MenuCatalogue& catalogue)
 {
     const qsizetype open = answer.indexOf(QStringLiteral("<menubrr>"));
     const qsizetype close = answer.lastIndexOf(QStringLiteral("</menubrr>"));
@@ -73,7 +57,7 @@ std::optional<Lists> Read(const QString& answer)
     const qsizetype first = body.indexOf(QStringLiteral("<mainmenuname>"));
     if (first < 0)
         return std::nullopt;
-    Lists out;
+    MenuPageLists out;
     const QStringList sections = body.mid(first + 14).split(QStringLiteral("<mainmenuname>"));
     for (const QString& section : sections) {
         const QString name = UnescapeField(section.split(QStringLiteral("</mainmenuname>")).front().trimmed());
@@ -93,14 +77,13 @@ std::optional<Lists> Read(const QString& answer)
             const auto c8 = T(e, QStringLiteral(" !4!!!"), QStringLiteral("@4@@@"));
             if (!c1 || !c2 || !c3 || !c4 || !c6 || !c7 || !c8)
                 return std::nullopt;
-            TileEntry t;
-            t.col = {name, UnescapeField(*c1), *c2, *c3, *c4, OptionCount(*c4), UnescapeField(*c6), UnescapeField(*c7),
-                     *c8};
+            const MenuRecord* record = FirstRow(catalogue, *c4);
             // An item whose price on the tile or in the catalogue is no plain number is not offered.
-            const std::optional<QString> listed = CataloguePrice(*c4);
-            if (!ReadPrice(*c2) || (listed && !ReadPrice(*listed)))
+            const std::optional<int64_t> price = ReadPrice(*c2);
+            if (!price || (record && !ReadPrice(record->priceText)))
                 continue;
-            out.tiles.push_back(t);
+            out.tiles.push_back({name, UnescapeField(*c1), order::Money::Won(*price), *c3, *c4, OptionCount(record),
+                                 UnescapeField(*c6), UnescapeField(*c7), *c8});
         }
     }
     return out;
@@ -108,10 +91,10 @@ std::optional<Lists> Read(const QString& answer)
 
 QString ShowEntry(const TileEntry& e)
 {
-    QStringList cols;
-    for (const QString& c : e.col)
-        cols << fuzz::Show(c);
-    return cols.join(QStringLiteral(" | "));
+    return QStringList{fuzz::Show(e.category), fuzz::Show(e.name),  QString::number(e.price.won()),
+                       fuzz::Show(e.nameTag),  fuzz::Show(e.num),   QString::number(e.optionGroups),
+                       fuzz::Show(e.text3),    fuzz::Show(e.text5), fuzz::Show(e.text4)}
+        .join(QStringLiteral(" | "));
 }
 
 }  // namespace
@@ -126,29 +109,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const uint8_t* nul = static_cast<const uint8_t*>(memchr(data, 0, size));
     const size_t split = nul ? size_t(nul - data) : 0;
-    menuCatalogue() = ParseMenuAnswer(fuzz::Text(data, split));
+    const MenuCatalogue catalogue = ParseMenuAnswer(fuzz::Text(data, split));
     const QString answer = nul ? fuzz::Text(nul + 1, size - split - 1) : fuzz::Text(data, size);
 
-    // What an earlier load left.
-    TileEntry earlier;
-    earlier.col.fill(QStringLiteral("earlier"));
-    TabCategoryList() = QStringList{QStringLiteral("earlier")};
-    TileMenuTable() = {earlier};
-
-    ReadMenuPageAnswer(answer);
-    const std::optional<Lists> ref = Read(answer);
-    const QStringList wantCategories = ref ? ref->categories : QStringList{QStringLiteral("earlier")};
-    const std::vector<TileEntry> wantTiles = ref ? ref->tiles : std::vector<TileEntry>{earlier};
-    FUZZ_CHECK(TabCategoryList() == wantCategories,
+    bool badEntry = false;
+    const std::optional<MenuPageLists> got = ReadMenuPage(answer, catalogue, &badEntry);
+    const std::optional<MenuPageLists> ref = Read(answer, catalogue);
+    FUZZ_CHECK(got.has_value() == ref.has_value(),
+               QStringLiteral("read: %1, want %2").arg(got.has_value()).arg(ref.has_value()));
+    if (!got)
+        return 0;
+    FUZZ_CHECK(!badEntry, QStringLiteral("an answer read whole told of a bad entry"));
+    FUZZ_CHECK(got->categories == ref->categories,
                QStringLiteral(" got: %1\nwant: %2")
-                   .arg(fuzz::Show(TabCategoryList().join(u'|')), fuzz::Show(wantCategories.join(u'|'))));
-    FUZZ_CHECK(TileMenuTable().size() == wantTiles.size(),
-               QStringLiteral("%1 tiles, want %2").arg(TileMenuTable().size()).arg(wantTiles.size()));
-    for (size_t i = 0; i < wantTiles.size(); ++i) {
-        FUZZ_CHECK(TileMenuTable()[i] == wantTiles[i],
+                   .arg(fuzz::Show(got->categories.join(u'|')), fuzz::Show(ref->categories.join(u'|'))));
+    FUZZ_CHECK(got->tiles.size() == ref->tiles.size(),
+               QStringLiteral("%1 tiles, want %2").arg(got->tiles.size()).arg(ref->tiles.size()));
+    for (size_t i = 0; i < ref->tiles.size(); ++i)
+        FUZZ_CHECK(got->tiles[i] == ref->tiles[i],
                    QStringLiteral("entry %1\n got: %2\nwant: %3")
                        .arg(i)
-                       .arg(ShowEntry(TileMenuTable()[i]), ShowEntry(wantTiles[i])));
-    }
+                       .arg(ShowEntry(got->tiles[i]), ShowEntry(ref->tiles[i])));
     return 0;
 }

@@ -1,6 +1,6 @@
 // The option dialog's model under random touches, from random option groups (unnamed options and
 // groups among them) and an order it adds to. After every touch:
-// - the groups shown are the named ones, compacted, with their options in order, and each price
+// - the groups shown are the named ones with a named option, compacted, with their options in order, and each price
 //   panel shows the stored price;
 // - single-choice groups have exactly one row chosen, check boxes follow their toggles;
 // - the unit total is the base price plus the chosen rows' shown prices, the line total that times the
@@ -8,12 +8,12 @@
 // - a valid selection confirmed gives an order whose new last line holds the item's name, the
 //   quantity, the unit price and the chosen options group by group; the order text of that order is
 //   not empty, and the menu page's rows show its total.
-#include "fuzz_support.h"
-#include "startup/utilities.h"
 #include "menu/option_menu.h"
+#include "fuzz_support.h"
 #include "menu/order_rows.h"
 #include "reception/reception_service.h"
 #include "startup/parse.h"
+#include "startup/utilities.h"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -24,7 +24,6 @@ namespace {
 
 using namespace sumbrel;
 using namespace sumbrel::menu;
-const QString M = QStringLiteral("◈");
 
 struct Option {
     QString name;
@@ -35,7 +34,7 @@ struct Group {
     QString minimum;
     QList<Option> options;
 };
-// One slot of the dialog after compacting: a text that shows rows, or one that shows none.
+// One slot of the dialog after compacting.
 struct Slot {
     std::optional<Group> group;
     QList<bool> chosen;
@@ -99,16 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const int options = in.ConsumeIntegralInRange(0, 6);
         for (int k = 0; k < options; ++k)
             g.options.append({Piece(in, 0, 6), Price(in)});
-        QString text = Piece(in, 0, 2) + M + g.name + M + g.minimum;
+        OptionGroupBuilder built(j, Piece(in, 0, 2), g.name, g.minimum);
         for (const Option& o : g.options)
-            text += M + o.name + M + o.price;
-        item.groups[size_t(j)] = text;
-        // What the dialog keeps: the named options of a named group; a group without options
-        // counts but shows no rows.
-        if (g.options.isEmpty()) {
-            slots.push_back({});
-            continue;
-        }
+            built.add(o.name, o.price);
+        item.groups[size_t(j)] = built.finish();
+        // What the dialog keeps: the named options of a named group.
         QList<Option> named;
         for (const Option& o : g.options)
             if (!o.name.isEmpty())
@@ -137,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (!shown)
                 continue;
             const Slot& slot = slots[size_t(j)];
-            FUZZ_CHECK(shown->name == slot.group->name && shown->minimum == slot.group->minimum
+            FUZZ_CHECK(shown->name == slot.group->name && shown->minimumText == slot.group->minimum
                            && shown->singleChoice == (slot.group->minimum == u"1")
                            && shown->options.size() == slot.group->options.size(),
                        QStringLiteral("group %1").arg(j));
@@ -146,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 FUZZ_CHECK(o.name == slot.group->options[k].name
                                && o.price.won() == ParseAmount(slot.group->options[k].price)
                                && dialog.isChosen(j, int(k)) == slot.chosen[k],
-                           QStringLiteral("group %1 option %2: %3 %4").arg(j).arg(k).arg(o.name, o.priceCaption()));
+                           QStringLiteral("group %1 option %2: %3 %4").arg(j).arg(k).arg(o.name).arg(o.price.won()));
             }
         }
         int64_t unit = item.price.won();
