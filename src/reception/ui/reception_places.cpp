@@ -1,10 +1,13 @@
 #include "reception/ui/reception_places.h"
 
 #include "access/modes.h"
+#include "presentation/place_rules.h"
 
 namespace sumbrel::reception {
 
 namespace {
+
+using namespace places;
 
 // The keypad's keys in a grid: "1" "2" "3" / "4" "5" "6" / "7" "8" "9" / "<-" "0" next.
 std::array<QRect, kKeypadKeys> ThreeColumns(const int (&columns)[3], const int (&rows)[4], QSize cell)
@@ -30,89 +33,131 @@ std::array<QRect, kKeypadKeys> ThreeColumns(const int (&columns)[3], const int (
 std::array<QRect, 3> InARow(int left, int top, int width, int height, int gap)
 {
     const int key = (width - 2 * gap) / 3;
-    return {QRect(left, top, key, height), QRect(left + key + gap, top, key, height),
-            QRect(left + 2 * (key + gap), top, key, height)};
+    return Row(QPoint(left, top), height, {key, key, key}, gap);
+}
+
+// The waiting status in a column: each caption over the width with its value under it, the teams'
+// unit beside their number up to the caption's right.
+WaitingPlaces WaitingColumn(const QRect& teamsCaption, int gap, int teamsWidth, int numberHeight, int timeTop,
+                            int timeHeight)
+{
+    WaitingPlaces w;
+    w.teamsCaption = teamsCaption;
+    w.teams = Under(teamsCaption, gap, numberHeight);
+    w.teams.setWidth(teamsWidth);
+    w.teamsUnit = Beside(w.teams, 10, teamsCaption.right() - w.teams.right() - 10);
+    w.timeCaption = teamsCaption.translated(0, timeTop - teamsCaption.top());
+    w.time = Under(w.timeCaption, gap, timeHeight);
+    return w;
+}
+
+// The waiting status in two lines, each caption with its value on its right.
+WaitingPlaces WaitingLines(const QRect& teamsCaption, int teamsWidth, int unitGap, int unitWidth,
+                           const QRect& timeCaption, int timeWidth)
+{
+    WaitingPlaces w;
+    w.teamsCaption = teamsCaption;
+    w.teams = Beside(teamsCaption, 0, teamsWidth);
+    w.teamsUnit = Beside(w.teams, unitGap, unitWidth);
+    w.timeCaption = timeCaption;
+    w.time = Beside(timeCaption, 0, timeWidth);
+    return w;
 }
 
 // The order panel's waiting rows, one line each, from the panel's left.
 WaitingPlaces OrderWaitingRows(int teamsTop, int timeTop)
 {
-    return {QRect(15, teamsTop, 150, 50), QRect(165, teamsTop, 110, 50), QRect(285, teamsTop, 150, 50),
-            QRect(15, timeTop, 210, 50), QRect(225, timeTop, 230, 50)};
+    return WaitingLines(QRect(15, teamsTop, 150, 50), 110, 10, 150, QRect(15, timeTop, 210, 50), 230);
+}
+
+// The dining keys: take-out a gap under eat-in, and the same key alone between them when there is
+// no eating in.
+void DiningKeys(ReceptionPlaces& p, const QRect& eatIn, int gap)
+{
+    p.eatIn = eatIn;
+    p.takeout = Below(eatIn, gap);
+    p.takeoutAlone = Between(p.eatIn, p.takeout);
+}
+
+// The completion box's parts in its own coordinates: the title across it, the message inset, the
+// confirm key centred, and the countdown's number with its text on its right.
+void CompletionParts(ReceptionPlaces& p, int titleTop, int titleHeight, const QRect& message, int confirmTop,
+                     QSize confirm, const QRect& countNumber, int countGap, int countWidth)
+{
+    const int width = p.completionBox.width();
+    p.completionTitle = Across(width, titleTop, titleHeight);
+    p.completionMessage = message;
+    p.completionConfirm = Centred(width, confirmTop, confirm);
+    p.countNumber = countNumber;
+    p.countText = Beside(countNumber, countGap, countWidth);
 }
 
 void Design(ReceptionPlaces& p)
 {
     p.entryPanel = QRect(474, 4, 546, 760);
-    p.shopName = QRect(20, 95, 506, 100);
-    p.eatIn = QRect(70, 205, 410, 150);
-    p.takeout = QRect(70, 430, 410, 150);
-    p.takeoutAlone = QRect(70, 315, 410, 150);
-    p.easyOrder = QRect(70, 594, 410, 70);
+    const int w = p.entryPanel.width();
+    p.shopName = Inset(w, 20, 95, 100);
+    DiningKeys(p, QRect(70, 205, 410, 150), 75);
+    p.easyOrder = Under(p.takeout, 14, 70);
+    // Nearer eat-in than halfway in the design.
+    p.takeoutAlone = p.eatIn.translated(0, 110);
     p.operatorBox = QRect(394, 10, 140, 70);
     // Last in the keypad's order: the customer meets the dining keys first. The panel's foot stays free.
     p.languages = InARow(20, 672, 506, 58, 8);
-    p.modeTitle = QRect(0, 20, 546, 80);
-    p.modeHint = QRect(20, 100, 506, 80);
-    for (int i = 0; i < 4; ++i)
-        p.toggles[size_t(i)] = QRect(70, 190 + i * 100, 410, 88);
-    p.modeStart = QRect(70, 600, 410, 100);
-    p.modeClose = QRect(464, 1, 80, 60);
+    p.modeTitle = Across(w, 20, 80);
+    p.modeHint = Inset(w, 20, 100, 80);
+    p.toggles = Grid<4>(QRect(70, 190, 410, 88), 1, QSize(0, 100));
+    p.modeStart = Under(p.toggles[3], 22, 100);
     p.close = QRect(464, 1, 80, 60);
+    p.modeClose = p.close;
     p.numberChange = QRect(335, 0, 125, 60);
-    p.number = QRect(0, 70, 546, 100);
+    p.number = Across(w, 70, 100);
     p.carNumber = p.number;
     p.phoneOnCar = QRect(15, 15, 305, 45);
-    p.driveThru = QRect(10, 175, 526, 101);
+    p.driveThru = Inset(w, 10, 175, 101);
     p.keypad = ThreeColumns({25, 190, 355}, {280, 395, 510, 625}, QSize(165, 115));
     p.payClose = p.close;
     p.payNumberChange = p.numberChange;
     p.payPhone = QRect(129, 100, 305, 45);
     p.payCar = QRect(130, 145, 305, 45);
     p.cash = QRect(115, 270, 335, 115);
-    p.card = QRect(115, 430, 335, 115);
-    p.notice = {QRect(), QRect(10, 178, 526, 96), QRect(10, 175, 526, 101), QRect(10, 565, 526, 120)};
-    p.waiting = {QRect(30, 220, 414, 56), QRect(30, 280, 270, 130), QRect(310, 280, 134, 130), QRect(30, 450, 414, 56),
-                 QRect(30, 510, 414, 110)};
+    p.card = Below(p.cash, 45);
+    p.notice = {QRect(), Inset(w, 10, 178, 96), p.driveThru, Inset(w, 10, 565, 120)};
+    p.waiting = WaitingColumn(QRect(30, 220, 414, 56), 4, 270, 130, 450, 110);
     p.orderPanel = QRect(5, 5, 469, 758);
-    p.listView = QRect(0, 0, 469, 531);
+    p.listView = Across(p.orderPanel.width(), 0, 531);
     p.total = QRect(10, 535, 320, 70);
-    p.menuSelect = QRect(340, 535, 130, 70);
+    p.menuSelect = Beside(p.total, 10, 130);
     p.orderWaiting = OrderWaitingRows(625, 690);
     p.completionBox = QRect(200, 70, 624, 618);
-    p.completionTitle = QRect(0, 90, 624, 55);
-    p.completionMessage = QRect(50, 155, 524, 241);
-    p.completionConfirm = QRect(100, 405, 424, 100);
-    p.countNumber = QRect(20, 530, 90, 50);
-    p.countText = QRect(115, 530, 490, 50);
+    CompletionParts(p, 90, 55, Inset(p.completionBox.width(), 50, 155, 241), 405, QSize(424, 100),
+                    QRect(20, 530, 90, 50), 5, 490);
 }
 
 // Keys from 346 pixels down (the lower 55 % of 768), information above.
 void Low(ReceptionPlaces& p)
 {
-    p.shopName = QRect(20, 95, 506, 200);
-    p.eatIn = QRect(70, 350, 410, 105);
-    p.takeout = QRect(70, 465, 410, 105);
-    p.takeoutAlone = QRect(70, 408, 410, 105);
-    p.easyOrder = QRect(70, 582, 410, 82);
+    const int w = p.entryPanel.width();
+    p.shopName = Inset(w, 20, 95, 200);
+    DiningKeys(p, QRect(70, 350, 410, 105), 10);
+    p.easyOrder = Under(p.takeout, 12, 82);
     p.languages = InARow(20, 676, 506, 76, 10);
-    p.modeTitle = QRect(0, 40, 546, 80);
-    p.modeHint = QRect(20, 130, 506, 150);
-    for (int i = 0; i < 4; ++i)
-        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 256, 350 + (i / 2) * 110, 250, 100);
+    p.modeTitle = Across(w, 40, 80);
+    p.modeHint = Inset(w, 20, 130, 150);
+    p.toggles = Grid<4>(QRect(20, 350, 250, 100), 2, QSize(256, 110));
     p.modeStart = QRect(20, 580, 400, 110);
-    p.modeClose = QRect(426, 580, 100, 110);
+    p.modeClose = Beside(p.modeStart, 6, 100);
     p.keypad = ThreeColumns({10, 136, 262}, {350, 452, 554, 656}, QSize(120, 96));
     p.close = QRect(400, 350, 136, 96);
-    p.numberChange = QRect(400, 452, 136, 96);
+    p.numberChange = Below(p.close, 6);
     p.cash = QRect(115, 350, 335, 110);
-    p.card = QRect(115, 480, 335, 110);
+    p.card = Below(p.cash, 20);
     p.payNumberChange = QRect(30, 620, 230, 90);
-    p.payClose = QRect(286, 620, 230, 90);
-    p.notice[3] = QRect(10, 230, 526, 110);
+    p.payClose = Next(p.payNumberChange, 26);
+    p.notice[3] = Inset(w, 10, 230, 110);
     p.orderWaiting = OrderWaitingRows(15, 75);
     p.total = QRect(10, 140, 450, 80);
-    p.listView = QRect(0, 341, 469, 340);
+    p.listView = Across(p.orderPanel.width(), 341, 340);
     p.menuSelect = QRect(340, 686, 125, 66);
 }
 
@@ -120,87 +165,77 @@ void Low(ReceptionPlaces& p)
 void Large(ReceptionPlaces& p, bool low)
 {
     p.entryPanel = QRect(0, 0, 1024, 768);
+    const int w = p.entryPanel.width();
     p.orderPanelCovered = true;
-    p.operatorBox = QRect(874, 10, 140, 70);
-    p.completionBox = QRect(0, 0, 1024, 768);
-    p.completionTitle = QRect(0, 20, 1024, 130);
-    p.completionMessage = QRect(20, 150, 984, 300);
-    p.completionConfirm = QRect(212, 470, 600, 150);
-    p.countNumber = QRect(20, 640, 200, 100);
-    p.countText = QRect(230, 640, 774, 100);
+    p.operatorBox.moveLeft(874);
+    p.completionBox = p.entryPanel;
+    CompletionParts(p, 20, 130, Inset(w, 20, 150, 300), 470, QSize(600, 150), QRect(20, 640, 200, 100), 10, 774);
     if (!low) {
         // The phone and car numbers over the whole width; the menu key beside the keypad there.
-        p.menuKey = {QRect(), QRect(550, 615, 464, 140), QRect(550, 615, 464, 140), QRect(10, 10, 220, 140)};
-        p.shopName = QRect(20, 30, 984, 170);
-        p.eatIn = QRect(112, 215, 800, 165);
-        p.takeout = QRect(112, 400, 800, 165);
-        p.takeoutAlone = QRect(112, 300, 800, 165);
+        const auto besideKeypad = QRect(550, 615, 464, 140);
+        p.menuKey = {QRect(), besideKeypad, besideKeypad, QRect(10, 10, 220, 140)};
+        p.shopName = Inset(w, 20, 30, 170);
+        DiningKeys(p, Centred(w, 215, QSize(800, 165)), 20);
+        p.takeoutAlone = p.eatIn.translated(0, 85);
         p.easyOrder = QRect(20, 600, 470, 140);
         p.languages = InARow(510, 600, 494, 140, 10);
-        p.modeTitle = QRect(0, 10, 1024, 110);
-        p.modeHint = QRect(20, 120, 984, 130);
-        for (int i = 0; i < 4; ++i)
-            p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 265 + (i / 2) * 135, 484, 120);
+        p.modeTitle = Across(w, 10, 110);
+        p.modeHint = Inset(w, 20, 120, 130);
+        p.toggles = Grid<4>(QRect(20, 265, 484, 120), 2, QSize(500, 135));
         p.modeStart = QRect(20, 545, 800, 140);
-        p.modeClose = QRect(840, 545, 164, 140);
-        p.number = QRect(0, 0, 1024, 162);
+        p.modeClose = Beside(p.modeStart, 20, 164);
+        p.number = Across(w, 0, 162);
         p.carNumber = p.number;
         p.keypad = ThreeColumns({10, 190, 370}, {165, 315, 465, 615}, QSize(170, 140));
         // A column beside the keypad as wide as the phone number at full size.
         p.close = QRect(550, 165, 150, 110);
-        p.numberChange = QRect(710, 165, 304, 110);
+        p.numberChange = Beside(p.close, 10, 304);
         p.phoneOnCar = QRect(544, 277, 476, 80);
-        p.driveThru = QRect(544, 357, 476, 257);
+        p.driveThru = Under(p.phoneOnCar, 0, 257);
         p.payPhone = QRect(240, 4, 774, 80);
-        p.payCar = QRect(240, 84, 774, 80);
-        p.payTotal = QRect(240, 164, 774, 92);
-        p.cash = QRect(112, 260, 800, 150);
-        p.card = QRect(112, 425, 800, 150);
+        p.payCar = Below(p.payPhone, 0);
+        p.payTotal = Under(p.payCar, 0, 92);
+        p.cash = Centred(w, 260, QSize(800, 150));
+        p.card = Below(p.cash, 15);
         p.payNumberChange = QRect(112, 600, 390, 140);
-        p.payClose = QRect(522, 600, 390, 140);
-        p.notice = {QRect(), QRect(0, 0, 1024, 160), QRect(0, 0, 1024, 160), QRect(240, 0, 784, 250)};
+        p.payClose = Next(p.payNumberChange, 20);
+        p.notice = {QRect(), Across(w, 0, 160), Across(w, 0, 160), QRect(240, 0, 784, 250)};
         return;
     }
-    p.shopName = QRect(20, 60, 984, 260);
-    p.eatIn = QRect(112, 350, 800, 125);
-    p.takeout = QRect(112, 490, 800, 125);
-    p.takeoutAlone = QRect(112, 420, 800, 125);
+    p.shopName = Inset(w, 20, 60, 260);
+    DiningKeys(p, Centred(w, 350, QSize(800, 125)), 15);
     p.easyOrder = QRect(20, 630, 470, 120);
     p.languages = InARow(510, 630, 494, 120, 10);
-    p.modeTitle = QRect(0, 20, 1024, 110);
-    p.modeHint = QRect(20, 135, 984, 190);
-    for (int i = 0; i < 4; ++i)
-        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 500, 350 + (i / 2) * 120, 484, 110);
+    p.modeTitle = Across(w, 20, 110);
+    p.modeHint = Inset(w, 20, 135, 190);
+    p.toggles = Grid<4>(QRect(20, 350, 484, 110), 2, QSize(500, 120));
     p.modeStart = QRect(20, 595, 800, 140);
-    p.modeClose = QRect(840, 595, 164, 140);
-    p.number = QRect(0, 10, 1024, 160);
+    p.modeClose = Beside(p.modeStart, 20, 164);
+    p.number = Across(w, 10, 160);
     // The car number with the phone number beside it, then the drive-through text on two lines.
     p.carNumber = QRect(0, 0, 500, 166);
     p.phoneOnCar = QRect(510, 45, 504, 80);
-    p.driveThru = QRect(20, 168, 984, 176);
+    p.driveThru = Inset(w, 20, 168, 176);
     // Five columns of three rows: 1-5, 6-0, then delete, next, the menu key, X and number change,
     // each as wide as its caption needs at full size.
-    const int columns[] = {10, 214, 418, 622, 826};
-    const int rows[] = {350, 490, 630};
-    const QSize cell(188, 130);
-    for (int digit = 0; digit <= 9; ++digit) {
-        const int at = digit == 0 ? 9 : digit - 1;
-        p.keypad[size_t(digit)] = QRect(QPoint(columns[at % 5], rows[at / 5]), cell);
-    }
-    p.keypad[size_t(PhoneKey::Delete)] = QRect(10, rows[2], 150, 130);
-    p.keypad[size_t(PhoneKey::Next)] = QRect(168, rows[2], 170, 130);
-    const QRect menuCell(346, rows[2], 262, 130);
-    p.menuKey = {QRect(), menuCell, menuCell, QRect(352, 560, 320, 160)};
-    p.close = QRect(616, rows[2], 130, 130);
-    p.numberChange = QRect(754, rows[2], 260, 130);
-    p.payPhone = QRect(0, 20, 1024, 90);
-    p.payCar = QRect(0, 110, 1024, 90);
-    p.payTotal = QRect(0, 210, 1024, 110);
+    const auto digits = Grid<10>(QRect(10, 350, 188, 130), 5, QSize(204, 140));
+    for (int digit = 0; digit <= 9; ++digit)
+        p.keypad[size_t(digit)] = digits[size_t(digit == 0 ? 9 : digit - 1)];
+    const auto foot = Row(Below(digits[5], 10).topLeft(), 130, {150, 170, 262, 130, 260}, 8);
+    p.keypad[size_t(PhoneKey::Delete)] = foot[0];
+    p.keypad[size_t(PhoneKey::Next)] = foot[1];
+    p.close = foot[3];
+    p.numberChange = foot[4];
+    p.payPhone = Across(w, 20, 90);
+    p.payCar = Below(p.payPhone, 0);
+    p.payTotal = Under(p.payCar, 10, 110);
     p.cash = QRect(20, 350, 484, 180);
-    p.card = QRect(520, 350, 484, 180);
+    p.card = Next(p.cash, 16);
     p.payNumberChange = QRect(20, 560, 320, 160);
-    p.payClose = QRect(684, 560, 320, 160);
-    p.notice = {QRect(), QRect(10, 165, 1004, 175), QRect(20, 165, 984, 175), QRect(10, 10, 1004, 150)};
+    p.payClose = Next(p.payNumberChange, 344);
+    // Between the payment panel's two keys.
+    p.menuKey = {QRect(), foot[2], foot[2], Next(p.payNumberChange, 12)};
+    p.notice = {QRect(), Inset(w, 10, 165, 175), Inset(w, 20, 165, 175), Inset(w, 10, 10, 150)};
 }
 
 // ---- a tall screen (1080 x 1920) ----------------------------------------------------------------
@@ -209,51 +244,46 @@ void Large(ReceptionPlaces& p, bool low)
 void PortraitDesign(ReceptionPlaces& p)
 {
     p.entryPanel = QRect(30, 840, 1020, 1050);
+    const int w = p.entryPanel.width();
     // The start panel: the waiting status large in the top part, the shop's name above the keys.
-    p.waiting = {QRect(140, 170, 800, 70), QRect(140, 250, 500, 150), QRect(650, 250, 290, 150),
-                 QRect(140, 450, 800, 70), QRect(140, 530, 800, 130)};
-    p.operatorBox = QRect(870, 10, 140, 70);
-    p.shopName = QRect(20, 95, 980, 140);
-    p.eatIn = QRect(105, 280, 810, 190);
-    p.takeout = QRect(105, 500, 810, 190);
-    p.takeoutAlone = QRect(105, 390, 810, 190);
-    p.easyOrder = QRect(105, 760, 810, 130);
+    p.waiting = WaitingColumn(QRect(140, 170, 800, 70), 10, 500, 150, 450, 130);
+    p.operatorBox.moveLeft(870);
+    p.shopName = Inset(w, 20, 95, 140);
+    DiningKeys(p, Centred(w, 280, QSize(810, 190)), 30);
+    p.easyOrder = Under(p.takeout, 70, 130);
     p.languages = InARow(105, 910, 810, 110, 15);
-    p.modeTitle = QRect(0, 30, 1020, 90);
-    p.modeHint = QRect(20, 130, 980, 90);
-    for (int i = 0; i < 4; ++i)
-        p.toggles[size_t(i)] = QRect(75 + (i % 2) * 445, 260 + (i / 2) * 180, 425, 160);
+    p.modeTitle = Across(w, 30, 90);
+    p.modeHint = Inset(w, 20, 130, 90);
+    p.toggles = Grid<4>(QRect(75, 260, 425, 160), 2, QSize(445, 180));
     p.modeStart = QRect(75, 660, 650, 160);
-    p.modeClose = QRect(745, 660, 200, 160);
+    p.modeClose = Beside(p.modeStart, 20, 200);
     // The number over the width, the keypad below it.
-    p.close = QRect(900, 10, 110, 100);
     p.numberChange = QRect(640, 10, 250, 100);
+    p.close = Beside(p.numberChange, 10, 110);
     p.phoneOnCar = QRect(20, 20, 600, 80);
-    p.number = QRect(0, 115, 1020, 110);
+    p.number = Across(w, 115, 110);
     p.carNumber = p.number;
-    p.driveThru = QRect(20, 225, 980, 80);
+    p.driveThru = Inset(w, 20, 225, 80);
     p.keypad = ThreeColumns({45, 360, 675}, {315, 485, 655, 825}, QSize(300, 160));
     p.payClose = p.close;
     p.payNumberChange = p.numberChange;
-    p.payPhone = QRect(60, 150, 900, 70);
-    p.payCar = QRect(60, 225, 900, 70);
-    p.cash = QRect(105, 340, 810, 180);
-    p.card = QRect(105, 560, 810, 180);
-    p.notice = {QRect(), QRect(10, 228, 1000, 82), QRect(10, 225, 1000, 85), QRect(10, 790, 1000, 130)};
+    p.payPhone = Centred(w, 150, QSize(900, 70));
+    p.payCar = Below(p.payPhone, 5);
+    p.cash = Centred(w, 340, QSize(810, 180));
+    p.card = Below(p.cash, 40);
+    p.notice = {QRect(), Inset(w, 10, 228, 82), Inset(w, 10, 225, 85), Inset(w, 10, 790, 130)};
     // The list on the left of the order panel; the waiting rows, the total and the menu key beside it.
     p.orderPanel = QRect(30, 30, 1020, 790);
     p.listView = QRect(0, 0, 620, 790);
-    p.orderWaiting = {QRect(650, 40, 170, 60), QRect(820, 40, 100, 60), QRect(925, 40, 90, 60),
-                      QRect(650, 120, 360, 60), QRect(650, 180, 360, 60)};
+    p.orderWaiting = WaitingLines(QRect(650, 40, 170, 60), 100, 5, 90, QRect(650, 120, 360, 60), 0);
+    // Here the time stands under its caption, as wide.
+    p.orderWaiting.time = Below(p.orderWaiting.timeCaption, 0);
     p.total = QRect(640, 480, 370, 90);
     p.menuSelect = QRect(650, 610, 370, 150);
     // In the lower middle of the window.
     p.completionBox = QRect(120, 792, 840, 720);
-    p.completionTitle = QRect(0, 90, 840, 60);
-    p.completionMessage = QRect(60, 165, 720, 260);
-    p.completionConfirm = QRect(170, 450, 500, 130);
-    p.countNumber = QRect(60, 620, 150, 60);
-    p.countText = QRect(220, 620, 580, 60);
+    CompletionParts(p, 90, 60, Inset(p.completionBox.width(), 60, 165, 260), 450, QSize(500, 130),
+                    QRect(60, 620, 150, 60), 10, 580);
 }
 
 // Keys from 864 pixels down (the lower 55 % of 1920): the order on the left and the entry panel on
@@ -261,40 +291,37 @@ void PortraitDesign(ReceptionPlaces& p)
 void PortraitLow(ReceptionPlaces& p)
 {
     p.orderPanel = QRect(27, 30, 469, 1860);
-    p.entryPanel = QRect(506, 30, 546, 1860);
-    p.waiting = {QRect(40, 300, 440, 70), QRect(40, 380, 300, 150), QRect(350, 380, 130, 150), QRect(40, 600, 440, 70),
-                 QRect(40, 680, 440, 130)};
+    p.entryPanel = Beside(p.orderPanel, 10, 546);
+    const int w = p.entryPanel.width();
+    p.waiting = WaitingColumn(QRect(40, 300, 440, 70), 10, 300, 150, 600, 130);
     p.orderWaiting = OrderWaitingRows(60, 130);
     p.total = QRect(10, 300, 450, 100);
-    p.listView = QRect(0, 840, 469, 840);
+    p.listView = Across(p.orderPanel.width(), 840, 840);
     p.menuSelect = QRect(160, 1700, 309, 140);
-    p.operatorBox = QRect(396, 10, 140, 70);
-    p.shopName = QRect(20, 250, 506, 400);
-    p.eatIn = QRect(30, 880, 486, 200);
-    p.takeout = QRect(30, 1110, 486, 200);
-    p.takeoutAlone = QRect(30, 995, 486, 200);
-    p.easyOrder = QRect(30, 1420, 486, 140);
+    p.operatorBox.moveLeft(396);
+    p.shopName = Inset(w, 20, 250, 400);
+    DiningKeys(p, Centred(w, 880, QSize(486, 200)), 30);
+    p.easyOrder = Under(p.takeout, 110, 140);
     p.languages = InARow(30, 1590, 486, 140, 12);
-    p.modeTitle = QRect(0, 250, 546, 90);
-    p.modeHint = QRect(20, 350, 506, 200);
-    for (int i = 0; i < 4; ++i)
-        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 258, 880 + (i / 2) * 180, 248, 160);
+    p.modeTitle = Across(w, 250, 90);
+    p.modeHint = Inset(w, 20, 350, 200);
+    p.toggles = Grid<4>(QRect(20, 880, 248, 160), 2, QSize(258, 180));
     p.modeStart = QRect(20, 1260, 350, 160);
-    p.modeClose = QRect(380, 1260, 146, 160);
-    p.phoneOnCar = QRect(15, 290, 516, 80);
-    p.number = QRect(0, 400, 546, 130);
+    p.modeClose = Beside(p.modeStart, 10, 146);
+    p.phoneOnCar = Inset(w, 15, 290, 80);
+    p.number = Across(w, 400, 130);
     p.carNumber = p.number;
-    p.driveThru = QRect(10, 540, 526, 200);
+    p.driveThru = Inset(w, 10, 540, 200);
     p.keypad = ThreeColumns({10, 188, 366}, {880, 1050, 1220, 1390}, QSize(170, 160));
     p.numberChange = QRect(10, 1570, 300, 140);
-    p.close = QRect(320, 1570, 216, 140);
-    p.payPhone = QRect(20, 300, 506, 70);
-    p.payCar = QRect(20, 380, 506, 70);
-    p.cash = QRect(30, 880, 486, 180);
-    p.card = QRect(30, 1090, 486, 180);
+    p.close = Beside(p.numberChange, 10, 216);
+    p.payPhone = Inset(w, 20, 300, 70);
+    p.payCar = Below(p.payPhone, 10);
+    p.cash = Centred(w, 880, QSize(486, 180));
+    p.card = Below(p.cash, 30);
     p.payNumberChange = QRect(10, 1300, 260, 140);
-    p.payClose = QRect(280, 1300, 256, 140);
-    p.notice = {QRect(), QRect(10, 560, 526, 150), QRect(10, 540, 526, 200), QRect(10, 480, 526, 200)};
+    p.payClose = Beside(p.payNumberChange, 10, 256);
+    p.notice = {QRect(), Inset(w, 10, 560, 150), p.driveThru, Inset(w, 10, 480, 200)};
 }
 
 // Twice the sizes: the entry panels over the whole window, information in the upper part and every
@@ -302,44 +329,38 @@ void PortraitLow(ReceptionPlaces& p)
 void PortraitLarge(ReceptionPlaces& p)
 {
     p.entryPanel = QRect(0, 0, 1080, 1920);
+    const int w = p.entryPanel.width();
     p.orderPanelCovered = true;
-    p.operatorBox = QRect(930, 10, 140, 70);
-    p.completionBox = QRect(0, 0, 1080, 1920);
-    p.completionTitle = QRect(0, 200, 1080, 200);
-    p.completionMessage = QRect(20, 420, 1040, 400);
-    p.completionConfirm = QRect(140, 1000, 800, 220);
-    p.countNumber = QRect(20, 1300, 300, 140);
-    p.countText = QRect(330, 1300, 730, 140);
-    p.shopName = QRect(20, 200, 1040, 500);
-    p.eatIn = QRect(90, 900, 900, 260);
-    p.takeout = QRect(90, 1200, 900, 260);
-    p.takeoutAlone = QRect(90, 1050, 900, 260);
-    p.easyOrder = QRect(90, 1500, 900, 200);
+    p.operatorBox.moveLeft(930);
+    p.completionBox = p.entryPanel;
+    CompletionParts(p, 200, 200, Inset(w, 20, 420, 400), 1000, QSize(800, 220), QRect(20, 1300, 300, 140), 10, 730);
+    p.shopName = Inset(w, 20, 200, 500);
+    DiningKeys(p, Centred(w, 900, QSize(900, 260)), 40);
+    p.easyOrder = Under(p.takeout, 40, 200);
     p.languages = InARow(90, 1720, 900, 180, 15);
-    p.modeTitle = QRect(0, 200, 1080, 150);
-    p.modeHint = QRect(20, 360, 1040, 300);
-    for (int i = 0; i < 4; ++i)
-        p.toggles[size_t(i)] = QRect(20 + (i % 2) * 530, 900 + (i / 2) * 230, 510, 210);
+    p.modeTitle = Across(w, 200, 150);
+    p.modeHint = Inset(w, 20, 360, 300);
+    p.toggles = Grid<4>(QRect(20, 900, 510, 210), 2, QSize(530, 230));
     p.modeStart = QRect(20, 1400, 760, 220);
-    p.modeClose = QRect(800, 1400, 260, 220);
-    p.number = QRect(0, 250, 1080, 200);
+    p.modeClose = Beside(p.modeStart, 20, 260);
+    p.number = Across(w, 250, 200);
     p.carNumber = p.number;
-    p.phoneOnCar = QRect(20, 460, 1040, 100);
-    p.driveThru = QRect(20, 570, 1040, 280);
+    p.phoneOnCar = Inset(w, 20, 460, 100);
+    p.driveThru = Inset(w, 20, 570, 280);
     p.keypad = ThreeColumns({20, 370, 720}, {870, 1075, 1280, 1485}, QSize(340, 195));
     // Below the keypad: the menu key, number change and X.
-    const QRect menuCell(20, 1700, 380, 200);
-    p.numberChange = QRect(410, 1700, 360, 200);
-    p.close = QRect(780, 1700, 280, 200);
-    p.payPhone = QRect(0, 200, 1080, 110);
-    p.payCar = QRect(0, 310, 1080, 110);
-    p.payTotal = QRect(0, 430, 1080, 140);
-    p.cash = QRect(90, 900, 900, 240);
-    p.card = QRect(90, 1160, 900, 240);
+    const auto foot = Row(QPoint(20, 1700), 200, {380, 360, 280}, 10);
+    p.numberChange = foot[1];
+    p.close = foot[2];
+    p.payPhone = Across(w, 200, 110);
+    p.payCar = Below(p.payPhone, 0);
+    p.payTotal = Under(p.payCar, 10, 140);
+    p.cash = Centred(w, 900, QSize(900, 240));
+    p.card = Below(p.cash, 20);
     p.payNumberChange = QRect(20, 1420, 510, 200);
-    p.payClose = QRect(550, 1420, 510, 200);
-    p.menuKey = {QRect(), menuCell, menuCell, QRect(290, 1660, 500, 200)};
-    p.notice = {QRect(), QRect(10, 470, 1060, 380), QRect(20, 570, 1040, 280), QRect(10, 600, 1060, 280)};
+    p.payClose = Next(p.payNumberChange, 20);
+    p.menuKey = {QRect(), foot[0], foot[0], Centred(w, 1660, QSize(500, 200))};
+    p.notice = {QRect(), Inset(w, 10, 470, 380), p.driveThru, Inset(w, 10, 600, 280)};
 }
 
 }  // namespace
