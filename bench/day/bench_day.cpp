@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     if (days > 0 && !opening.isValid())
         opening = QTime(8, 0);
     QTemporaryDir folder;
-    gs().programFolder = folder.path();
+    SetProgramFolder(folder.path());
     gs().menuImageFolder = folder.path() + QStringLiteral("/menu_img");
     DemoShop shop;
     const Session session = LogInTo(shop);

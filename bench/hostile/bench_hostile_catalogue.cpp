@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const bool parse = argc > 1 && std::strcmp(argv[1], "parse") == 0;
     QTemporaryDir folder;
-    gs().programFolder = folder.path();
+    SetProgramFolder(folder.path());
     std::printf("peak_rss_mb at start: %.1f\n", PeakMb());
     if (parse) {
         QString answer;

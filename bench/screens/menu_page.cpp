@@ -36,7 +36,7 @@ struct MenuBench {
 
     MenuBench()
     {
-        gs().programFolder = home.path();
+        SetProgramFolder(home.path());
         gs().menuImageFolder = home.path() + QStringLiteral("/menu_img");
         gs().skinFolder = home.path() + QStringLiteral("/skin2");
         session = sumbrel::testing::LogInTo(shop);
@@ -189,29 +189,29 @@ const bench::RegisterFigure
 
 // A touch of a tile with three option groups until its dialog is shown (and painted) over the
 // dimmed page; the dialog is then closed unseen.
-const bench::RegisterFigure
-    kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
-               MenuBench& b = bench();
-               if (!b.page->isVisible())
-                   b.open();
-               int tile = 0;
-               while (tile + 1 < menu::kTileCount
-                      && (!b.page->model().tileEntry(tile)
-                          || b.page->model().tileEntry(tile)->optionGroups != 3))
-                   ++tile;
-               // The dialog is shown (and set up) within the touch; it is painted, then closed unseen.
-               QElapsedTimer t;
-               t.start();
-               b.page->findChild<menu::MenuTile*>(QStringLiteral("tile_%1").arg(tile))->touch();
-               auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-               if (!dialog || dialog == b.page.get() || !dialog->isVisible())
-                   return -1.0;
-               dialog->repaint();
-               const double ms = t.nsecsElapsed() / 1e6;
-               dialog->findChild<CaptionKey*>(QStringLiteral("commandKey_0"))->touch();
-               while (QApplication::activeModalWidget() != b.page.get())
-                   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-               return ms;
-           }});
+const bench::RegisterFigure kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
+                                       MenuBench& b = bench();
+                                       if (!b.page->isVisible())
+                                           b.open();
+                                       int tile = 0;
+                                       while (tile + 1 < menu::kTileCount
+                                              && (!b.page->model().tileEntry(tile)
+                                                  || b.page->model().tileEntry(tile)->optionGroups != 3))
+                                           ++tile;
+                                       // The dialog is shown (and set up) within the touch; it is painted, then closed
+                                       // unseen.
+                                       QElapsedTimer t;
+                                       t.start();
+                                       b.page->findChild<menu::MenuTile*>(QStringLiteral("tile_%1").arg(tile))->touch();
+                                       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                                       if (!dialog || dialog == b.page.get() || !dialog->isVisible())
+                                           return -1.0;
+                                       dialog->repaint();
+                                       const double ms = t.nsecsElapsed() / 1e6;
+                                       dialog->findChild<CaptionKey*>(QStringLiteral("commandKey_0"))->touch();
+                                       while (QApplication::activeModalWidget() != b.page.get())
+                                           QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+                                       return ms;
+                                   }});
 
 }  // namespace

@@ -39,7 +39,7 @@ order::Order TwentyLines(int firstQuantity)
 struct OrderListBench {
     OrderListBench()
     {
-        gs().programFolder = folder.path();
+        SetProgramFolder(folder.path());
         screen = std::make_unique<ReceptionScreen>(sumbrel::testing::LogInTo(shop));
         QObject::connect(screen.get(), &ReceptionScreen::menuRequested, screen.get(),
                          [this](const cart::OrderCart& order) {

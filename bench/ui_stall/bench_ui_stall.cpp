@@ -93,7 +93,7 @@ std::pair<qint64, int> Run(const Case& c, int seconds)
 {
     QTemporaryDir folder;
     gs() = GlobalState{};
-    gs().programFolder = folder.path();
+    SetProgramFolder(folder.path());
     DemoShop shop;
     shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")},
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("N")},

@@ -19,7 +19,7 @@ QString MetricsFilePath(const QString& commandLine)
         path = ReadIni(QStringLiteral("Set"), QStringLiteral("MetricsFile"), configFilePath()).trimmed();
     if (path.isEmpty())
         return {};
-    return QDir(gs().programFolder).absoluteFilePath(path);
+    return QDir(ProgramFolder()).absoluteFilePath(path);
 }
 
 HealthFile::HealthFile(QString path, QObject* parent)
@@ -28,7 +28,10 @@ HealthFile::HealthFile(QString path, QObject* parent)
 {
     connect(&m_timer, &ClockTimer::timeout, this, [this] { write(); });
     // Counted on whichever thread ended the order; written on this one.
-    health::SetOrderListener([this] { QMetaObject::invokeMethod(this, [this] { write(); }, Qt::QueuedConnection); });
+    health::SetOrderListener([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { write(); }, Qt::QueuedConnection);
+    });
     write();
     m_timer.start(kPeriodMs);
 }
@@ -50,7 +53,8 @@ bool HealthFile::write()
     const bool written = health::ReplaceFile(m_path, health::Render(reading), &why);
     // Once per run of failures: a full disk must not fill the log as well.
     if (!written && !m_failing)
-        WriteLog(QStringLiteral("Metrics ... 상태 지표 파일을 쓰지 못함: ") + m_path + QStringLiteral(" (") + why + u')');
+        WriteLog(QStringLiteral("Metrics ... 상태 지표 파일을 쓰지 못함: ") + m_path + QStringLiteral(" (") + why
+                 + u')');
     else if (written && m_failing)
         WriteLog(QStringLiteral("Metrics ... 상태 지표 파일을 다시 씀: ") + m_path);
     m_failing = !written;

@@ -163,7 +163,7 @@ int RunProvisioning(const ProvisioningCommand& command)
                 << UserName(folder.ownerId()) << " -- Sumbrel ...\n";
             return kRefused;
         }
-        gs().programFolder = folder.absoluteFilePath();
+        SetProgramFolder(folder.absoluteFilePath());
     }
     int code = kRefused;
     QString id;
@@ -182,7 +182,7 @@ int RunProvisioning(const ProvisioningCommand& command)
     }
     if (logged && code == kProvisioned)
         WriteLog(command.store ? QStringLiteral("로그인 정보를 셸에서 저장함: ID ") + id
-                                     + (command.autoLogin ? QStringLiteral(", 자동 로그인") : QString())
+                         + (command.autoLogin ? QStringLiteral(", 자동 로그인") : QString())
                                : QStringLiteral("저장된 로그인 정보를 셸에서 지움"));
     return code;
 }

@@ -114,8 +114,9 @@ QByteArray Digest(const QString& text)
 bool SameAsLast(const QString& procedure, const QString& url, const QString& body, const PostResult& result)
 {
     // Of this log folder: its files hold what went before.
-    const QByteArray request = Digest(gs().programFolder + u'\n' + procedure + u'\n' + url + u'?' + body);
-    const QByteArray answer = result.answered() ? Digest(QString::number(result.status) + u'|' + result.text) : QByteArray();
+    const QByteArray request = Digest(ProgramFolder() + u'\n' + procedure + u'\n' + url + u'?' + body);
+    const QByteArray answer = result.answered() ? Digest(QString::number(result.status) + u'|' + result.text)
+                                                : QByteArray();
     const std::lock_guard<std::mutex> lock(g_answersLock);
     const bool same = !answer.isEmpty() && g_lastAnswers.value(request) == answer;
     if (answer.isEmpty()) {

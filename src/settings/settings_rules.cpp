@@ -5,6 +5,7 @@
 #include "startup/ini.h"
 #include "startup/parse.h"
 #include "startup/processes.h"
+#include "startup/startup.h"
 
 #include <QList>
 
@@ -62,16 +63,15 @@ QList<IniEntry> ClosingTextWrites(const ClosingValues& v)
     };
 }
 
-// The dual-monitor placement as held in the global state, in the order it is written.
-QList<IniEntry> PlacementWrites()
+// The dual-monitor placement as entered, the coordinates read as numbers, in the order it is written.
+QList<IniEntry> PlacementWrites(const ClosingValues& v)
 {
-    const GlobalState& g = gs();
     return {
-        {QStringLiteral("UseDualMonitor"), g.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
-        {QStringLiteral("LeftC"), QString::number(g.LeftC)},
-        {QStringLiteral("TopC"), QString::number(g.TopC)},
-        {QStringLiteral("LeftO"), QString::number(g.LeftO)},
-        {QStringLiteral("TopO"), QString::number(g.TopO)},
+        {QStringLiteral("UseDualMonitor"), v.useDualMonitor ? QStringLiteral("1") : QStringLiteral("0")},
+        {QStringLiteral("LeftC"), QString::number(ParseLong(v.LeftC))},
+        {QStringLiteral("TopC"), QString::number(ParseLong(v.TopC))},
+        {QStringLiteral("LeftO"), QString::number(ParseLong(v.LeftO))},
+        {QStringLiteral("TopO"), QString::number(ParseLong(v.TopO))},
     };
 }
 
@@ -133,12 +133,12 @@ OpeningValues ReadOpeningValues()
     v.calltime = ReadOrWriteDefault(QStringLiteral("calltime"), QStringLiteral("5초"), v.saveProblem);
     v.calltext = ReadOrWriteDefault(QStringLiteral("calltext"), QStringLiteral("호출되었습니다."), v.saveProblem);
     v.bottomtext = Read(QStringLiteral("bottomtext"));
-    const GlobalState& g = gs();
-    v.useDualMonitor = g.useDualMonitor;
-    v.LeftC = g.LeftC;
-    v.TopC = g.TopC;
-    v.LeftO = g.LeftO;
-    v.TopO = g.TopO;
+    const Placement placement = ReadPlacement();
+    v.useDualMonitor = placement.useDualMonitor;
+    v.LeftC = placement.LeftC;
+    v.TopC = placement.TopC;
+    v.LeftO = placement.LeftO;
+    v.TopO = placement.TopO;
     return v;
 }
 
@@ -205,17 +205,11 @@ bool ClosesAfter(const IniWriteResult& closingWrites, bool& stayedOpenOnce)
 
 IniWriteResult WriteClosingValues(const ClosingValues& values)
 {
-    GlobalState& g = gs();
-    g.useDualMonitor = values.useDualMonitor;
-    g.LeftC = ParseLong(values.LeftC);
-    g.TopC = ParseLong(values.TopC);
-    g.LeftO = ParseLong(values.LeftO);
-    g.TopO = ParseLong(values.TopO);
-    const IniWriteResult result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(),
+    const IniWriteResult result = WriteIniKeys(kSection, ClosingTextWrites(values) + PlacementWrites(values),
                                                configFilePath());
     // The call display would only read the old file again.
     if (result.written)
-        RestartCallDisplayInDualMode();
+        RestartCallDisplayInDualMode(values.useDualMonitor);
     return result;
 }
 

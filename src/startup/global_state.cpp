@@ -1,6 +1,27 @@
 #include "startup/global_state.h"
 
+#include <mutex>
+
 namespace sumbrel {
+
+namespace {
+
+std::mutex g_folderLock;
+QString g_programFolder;
+
+}  // namespace
+
+QString ProgramFolder()
+{
+    const std::lock_guard<std::mutex> lock(g_folderLock);
+    return g_programFolder;
+}
+
+void SetProgramFolder(const QString& folder)
+{
+    const std::lock_guard<std::mutex> lock(g_folderLock);
+    g_programFolder = folder;
+}
 
 GlobalState& gs()
 {
@@ -10,7 +31,7 @@ GlobalState& gs()
 
 QString programPath(const QString& name)
 {
-    return gs().programFolder + u'/' + name;
+    return ProgramFolder() + u'/' + name;
 }
 
 QString configFilePath()

@@ -126,9 +126,9 @@ bool RestartCallDisplay()
     return false;
 }
 
-bool RestartCallDisplayInDualMode()
+bool RestartCallDisplayInDualMode(bool useDualMonitor)
 {
-    return gs().executableName == QString::fromUtf16(kOwnProgramName) && gs().useDualMonitor && RestartCallDisplay();
+    return useDualMonitor && gs().executableName == QString::fromUtf16(kOwnProgramName) && RestartCallDisplay();
 }
 
 }  // namespace sumbrel

@@ -20,6 +20,6 @@ inline constexpr auto kOwnProgramName = u"Sumbrel";
 bool RestartCallDisplay();
 // The same, only when this program runs as "Sumbrel" in dual-monitor mode (at start and after the
 // settings screen).
-bool RestartCallDisplayInDualMode();
+bool RestartCallDisplayInDualMode(bool useDualMonitor);
 
 }  // namespace sumbrel

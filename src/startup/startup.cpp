@@ -9,9 +9,9 @@
 #include "startup/trace_log.h"
 
 #include <QCoreApplication>
-#include <malloc.h>
 #include <QDir>
 #include <QFileInfo>
+#include <malloc.h>
 
 namespace sumbrel {
 
@@ -21,27 +21,29 @@ QString VersionText(int major, int minor, int revision)
         + QStringLiteral(" #4");
 }
 
-void ReadPlacement()
+Placement ReadPlacement()
 {
     const QString cfg = configFilePath();
     const QString set = QStringLiteral("Set");
-    GlobalState& g = gs();
-    g.useDualMonitor = ParseLong(ReadIni(set, QStringLiteral("UseDualMonitor"), cfg)) == 1;
+    Placement p;
+    p.useDualMonitor = ParseLong(ReadIni(set, QStringLiteral("UseDualMonitor"), cfg)) == 1;
     const QString leftC = ReadIni(set, QStringLiteral("LeftC"), cfg);
-    g.LeftC = leftC.isEmpty() ? 1024 : ParseLong(leftC);
-    g.TopC = ParseLong(ReadIni(set, QStringLiteral("TopC"), cfg));
-    g.LeftO = ParseLong(ReadIni(set, QStringLiteral("LeftO"), cfg));
-    g.TopO = ParseLong(ReadIni(set, QStringLiteral("TopO"), cfg));
+    if (!leftC.isEmpty())
+        p.LeftC = ParseLong(leftC);
+    p.TopC = ParseLong(ReadIni(set, QStringLiteral("TopC"), cfg));
+    p.LeftO = ParseLong(ReadIni(set, QStringLiteral("LeftO"), cfg));
+    p.TopO = ParseLong(ReadIni(set, QStringLiteral("TopO"), cfg));
+    return p;
 }
 
 StartResult RunStartup(const StartOptions& options, const std::function<void()>& openLogin)
 {
     GlobalState& g = gs();
 
-    g.programFolder = options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                      : QDir(options.programFolder).absolutePath();
+    SetProgramFolder(options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                     : QDir(options.programFolder).absolutePath());
 
-    if (!AcquireInstanceLock(g.programFolder)) {
+    if (!AcquireInstanceLock(ProgramFolder())) {
         const QString text = QStringLiteral("이미 실행중이어서 종료합니다!");
         MessageBox(text, MessageIcon::Critical);
         WriteLog(text);
@@ -62,7 +64,6 @@ StartResult RunStartup(const StartOptions& options, const std::function<void()>&
     WriteLog(QString(40, u'='));
     WriteLog(QStringLiteral("Version: ") + g.versionText);
 
-    ReadPlacement();
     const QString configuredHost = ReadIni(QStringLiteral("Set"), QStringLiteral("ServiceHost"), configFilePath());
     g.serviceHost = !options.serviceHost.isEmpty()
         ? options.serviceHost
@@ -71,7 +72,7 @@ StartResult RunStartup(const StartOptions& options, const std::function<void()>&
     g.executableName = options.executableName.isEmpty()
         ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
         : options.executableName;
-    RestartCallDisplayInDualMode();
+    RestartCallDisplayInDualMode(ReadPlacement().useDualMonitor);
 
     TrimLogFiles();
 

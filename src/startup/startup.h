@@ -1,6 +1,6 @@
 #pragma once
-// The entry procedure: fills the global state, refuses a second copy, reads the placement keys,
-// restarts the call display in dual-monitor mode and trims old logs.
+// The entry procedure: fixes the start-up values, refuses a second copy, restarts the call display
+// in dual-monitor mode and trims old logs.
 #include <QString>
 #include <functional>
 
@@ -17,8 +17,16 @@ enum class StartResult { Started, AlreadyRunning };
 // Steps up to the log housekeeping; then calls openLogin (the login screen) when given.
 StartResult RunStartup(const StartOptions& options, const std::function<void()>& openLogin = {});
 
-// Reads the placement keys of the configuration file into the global state.
-void ReadPlacement();
+// Where the two screens go with two monitors, as the configuration file holds it: the settings
+// screen writes it and the call display reads it, so it is read from there when needed.
+struct Placement {
+    bool useDualMonitor = false;
+    int LeftC = 1024;  // the call display
+    int TopC = 0;
+    int LeftO = 0;  // the order screen
+    int TopO = 0;
+};
+Placement ReadPlacement();
 
 QString VersionText(int major, int minor, int revision);
 

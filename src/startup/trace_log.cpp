@@ -188,7 +188,7 @@ constexpr const char16_t* kLogPatterns[] = {u"??????.log",           u"??????_Xm
 
 QStringList LogNames(const QStringList& patterns)
 {
-    return QDir(gs().programFolder)
+    return QDir(ProgramFolder())
         .entryList(patterns, QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive, QDir::NoSort);
 }
 

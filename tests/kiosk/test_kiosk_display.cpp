@@ -111,7 +111,7 @@ protected:
             for (const QString& dir : {home, runtime, shots, path(QStringLiteral("config"))})
                 ASSERT_EQ(ChownTree(dir), 0) << dir.toStdString();
         }
-        gs().programFolder = home;  // this test reads the program's log
+        SetProgramFolder(home);  // this test reads the program's log
     }
     void TearDown() override
     {
@@ -292,7 +292,7 @@ TEST(KioskProgram, ScalesToTheScreenItFinds)
                    QStringLiteral("127.0.0.1:9")});
     ASSERT_TRUE(program.waitForStarted());
     GlobalState saved = gs();
-    gs().programFolder = dir.path();
+    SetProgramFolder(dir.path());
     const QString line = QStringLiteral("Kiosk: frmLogin shown, 352x402 px on a screen of 800x800 px (scale 0.78125)");
     const bool seen = QTest::qWaitFor([&] { return LogEntries(QString()).contains(line); }, 30000);
     EXPECT_TRUE(seen) << LogEntries(QString()).join(u'\n').toStdString();

@@ -139,7 +139,7 @@ TEST(KioskLayout, TheLayoutComesFromTheCommandLineTheConfigurationOrTheScreen)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const sumbrel::GlobalState saved = sumbrel::gs();
-    sumbrel::gs().programFolder = folder.path();
+    sumbrel::SetProgramFolder(folder.path());
     EXPECT_EQ(ConfiguredLayout(std::nullopt), LayoutChoice::Auto) << "no configuration";
     const struct {
         const char* set;

@@ -146,9 +146,7 @@ TEST_F(ReceptionTest, PressLookAndDoubleTapThroughMouseEvents)
 
 TEST_F(ReceptionTest, DualMonitorPlacesTheWindowAtTheOtherScreensCorner)
 {
-    gs().useDualMonitor = true;
-    gs().LeftO = 1280;
-    gs().TopO = 16;
+    write(QStringLiteral("Mirdal.cfg"), "[Set]\nUseDualMonitor=1\nLeftO=1280\nTopO=16\n");
     ReceptionScreen& s = open();
     EXPECT_EQ(s.pos(), QPoint(1280, 16));
     EXPECT_TRUE(s.windowFlags().testFlag(Qt::FramelessWindowHint));

@@ -57,9 +57,6 @@ TEST(SettingsIndexRules, StoredTextsToSelections)
 
 TEST_F(SettingsRules, OpeningAFreshFolderWritesTheFiveDefaults)
 {
-    gs().useDualMonitor = true;
-    gs().LeftC = 1024;
-    gs().TopO = -20;
     const OpeningValues v = ReadOpeningValues();
     EXPECT_EQ(
         read(QStringLiteral("Mirdal.cfg")),
@@ -71,9 +68,9 @@ TEST_F(SettingsRules, OpeningAFreshFolderWritesTheFiveDefaults)
     EXPECT_EQ(v.calltime, QStringLiteral("5초"));
     EXPECT_EQ(v.calltext, QStringLiteral("호출되었습니다."));
     EXPECT_TRUE(v.imagefile.isEmpty() && v.bottomtext.isEmpty());
-    EXPECT_TRUE(v.useDualMonitor);
+    EXPECT_FALSE(v.useDualMonitor);
     EXPECT_EQ(v.LeftC, 1024);
-    EXPECT_EQ(v.TopO, -20);
+    EXPECT_EQ(v.TopO, 0);
 }
 
 TEST_F(SettingsRules, StoredValuesThatAreNoNumbersAreKeptAndShowNothing)
@@ -110,17 +107,18 @@ TEST_F(SettingsRules, ClosingWritesEveryKeyInItsOrderAndThePlacement)
     c.TopC = QStringLiteral("abc");
     c.LeftO = QStringLiteral("-5");
     c.TopO = QStringLiteral("7.5");
-    gs().useDualMonitor = true;
     WriteClosingValues(c);
-
-    EXPECT_FALSE(gs().useDualMonitor);
-    EXPECT_EQ(gs().LeftC, 1280);
-    EXPECT_EQ(gs().TopC, 0);
-    EXPECT_EQ(gs().LeftO, -5);
-    EXPECT_EQ(gs().TopO, 8);
     EXPECT_EQ(read(QStringLiteral("Mirdal.cfg")),
               QStringLiteral("[Set]\nbottomtext=하단\ncalltext=호출\nalramsound=35\nalramkind=-1\nvisiblesb1=2\n"
                              "calltime=20초\nvisiblesb2=0\nUseDualMonitor=0\nLeftC=1280\nTopC=0\nLeftO=-5\nTopO=8\n"));
+
+    // The next opening shows what was written.
+    const OpeningValues next = ReadOpeningValues();
+    EXPECT_FALSE(next.useDualMonitor);
+    EXPECT_EQ(next.LeftC, 1280);
+    EXPECT_EQ(next.TopC, 0);
+    EXPECT_EQ(next.LeftO, -5);
+    EXPECT_EQ(next.TopO, 8);
 
     // The while-open writes change their one key.
     WriteVolume(60);

@@ -39,7 +39,7 @@ TEST_F(SettingsScreenTest, FreshFolderGetsTheDefaultsWrittenAndShown)
     EXPECT_EQ(CallTextBox(s)->text(), QStringLiteral("호출되었습니다."));
     EXPECT_TRUE(ImageFileBox(s)->text().isEmpty() && BottomTextBox(s)->text().isEmpty());
     EXPECT_FALSE(DualMonitorBox(s)->isChecked());
-    EXPECT_EQ(CallLeftBox(s)->text(), QStringLiteral("0"));
+    EXPECT_EQ(CallLeftBox(s)->text(), QStringLiteral("1024"));  // the call display beside the order screen
     EXPECT_FALSE(WaitPanel(s)->isVisible());
 
     EXPECT_EQ(s.size(), QSize(1024, 768));
@@ -142,7 +142,6 @@ TEST_F(SettingsScreenTest, WritesWhileOpenAndTheWholeTextsOnClosing)
     OrderTopBox(s)->setText(QStringLiteral("1,024"));
     CallLeftBox(s)->setText(QStringLiteral("abc"));
     CallTopBox(s)->setText(QStringLiteral("12px"));
-    gs().LeftO = 77;
     s.close();
     EXPECT_EQ(stored(QStringLiteral("bottomtext")), QStringLiteral("ab"));
     EXPECT_EQ(stored(QStringLiteral("calltext")), QStringLiteral("번호를 확인하세요"));
@@ -154,9 +153,6 @@ TEST_F(SettingsScreenTest, WritesWhileOpenAndTheWholeTextsOnClosing)
     EXPECT_EQ(stored(QStringLiteral("TopO")), QStringLiteral("1024"));
     EXPECT_EQ(stored(QStringLiteral("LeftC")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("TopC")), QStringLiteral("12"));
-    EXPECT_EQ(gs().LeftO, 0);
-    EXPECT_EQ(gs().TopO, 1024);
-    EXPECT_EQ(gs().TopC, 12);
 }
 
 TEST_F(SettingsScreenTest, ImageFileFromTheDialogAndEmptyWhenCancelled)
@@ -231,8 +227,7 @@ TEST_F(SettingsScreenTest, OpensWithoutHoldingItsCallerAndReportsItsClosingBySig
 
 TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay)
 {
-    gs().useDualMonitor = true;
-    gs().LeftO = 1920;
+    write(QStringLiteral("Mirdal.cfg"), "[Set]\nUseDualMonitor=1\nLeftO=1920\n");
     QProcess running;
     long pid = 0;
     ASSERT_NO_FATAL_FAILURE(startCallDisplay(running, pid));
@@ -242,7 +237,6 @@ TEST_F(SettingsScreenTest, UntickingDualMonitorWritesZeroAndLeavesTheCallDisplay
     EXPECT_EQ(OrderLeftBox(s)->text(), QStringLiteral("1920"));
     DualMonitorBox(s)->click();
     s.close();
-    EXPECT_FALSE(gs().useDualMonitor);
     EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("LeftO")), QStringLiteral("1920"));
     // A restart ends the running one before the screen has closed.
@@ -260,7 +254,6 @@ TEST_F(SettingsScreenTest, TickingDualMonitorRestartsTheCallDisplay)
     EXPECT_FALSE(DualMonitorBox(s)->isChecked());
     DualMonitorBox(s)->click();
     TerminateKey(s)->touch();
-    EXPECT_TRUE(gs().useDualMonitor);
     EXPECT_EQ(stored(QStringLiteral("UseDualMonitor")), QStringLiteral("1"));
     EXPECT_TRUE(running.waitForFinished(5000)) << "the running call display is ended";
     EXPECT_TRUE(

@@ -96,17 +96,16 @@ TEST_F(StartUp, DefaultsWithoutConfigurationAndFolders)
     write(u"Mirdal.cfg"_s, "[Other]\nLeftC=5\n");
     // Every value RunStartup must set starts out wrong, so each check below sees RunStartup's own work.
     GlobalState& g = gs();
-    g.useDualMonitor = true;
-    g.LeftC = g.TopC = g.LeftO = g.TopO = 7;
     g.versionText = u"x"_s;
     g.loginFieldSeparator = u"x"_s;
     g.skinFolder = g.menuImageFolder = u"/nowhere"_s;
     EXPECT_EQ(RunStartup(options()), StartResult::Started);
-    EXPECT_FALSE(gs().useDualMonitor);
-    EXPECT_EQ(gs().LeftC, 1024);
-    EXPECT_EQ(gs().TopC, 0);
-    EXPECT_EQ(gs().LeftO, 0);
-    EXPECT_EQ(gs().TopO, 0);
+    const Placement placement = ReadPlacement();
+    EXPECT_FALSE(placement.useDualMonitor);
+    EXPECT_EQ(placement.LeftC, 1024);
+    EXPECT_EQ(placement.TopC, 0);
+    EXPECT_EQ(placement.LeftO, 0);
+    EXPECT_EQ(placement.TopO, 0);
     EXPECT_EQ(gs().versionText, u"1.0.0.0 #4"_s);
     EXPECT_EQ(gs().loginFieldSeparator, u"◈"_s);
     EXPECT_TRUE(FolderExists(path(u"menu_img"_s)));
@@ -130,11 +129,12 @@ TEST_F(StartUp, PlacementKeysAndServiceHost)
                   + "\nLeftC=1,280\nTopC=abc\nLeftO=-5\nTopO=12\nServiceHost=shop.example:8080\n");
         ReleaseInstanceLock();
         RunStartup(options(u"Other"_s));
-        EXPECT_EQ(gs().useDualMonitor, c.on) << c.dual;
-        EXPECT_EQ(gs().LeftC, 1280);
-        EXPECT_EQ(gs().TopC, 0);
-        EXPECT_EQ(gs().LeftO, -5);
-        EXPECT_EQ(gs().TopO, 12);
+        const Placement placement = ReadPlacement();
+        EXPECT_EQ(placement.useDualMonitor, c.on) << c.dual;
+        EXPECT_EQ(placement.LeftC, 1280);
+        EXPECT_EQ(placement.TopC, 0);
+        EXPECT_EQ(placement.LeftO, -5);
+        EXPECT_EQ(placement.TopO, 12);
         EXPECT_EQ(gs().serviceHost, u"shop.example:8080"_s);
     }
     ReleaseInstanceLock();
@@ -186,13 +186,13 @@ TEST_F(StartUp, LeavesTheCallDisplayAloneOtherwise)
     ReleaseInstanceLock();
     WriteCallDisplay(folder.path());
     RunStartup(options(u"Sumbrel-test"_s));
-    EXPECT_FALSE(RestartCallDisplayInDualMode());
+    EXPECT_FALSE(RestartCallDisplayInDualMode(true));
 
     // Not in dual-monitor mode: not started either.
     ReleaseInstanceLock();
     write(u"Mirdal.cfg"_s, "[Set]\nUseDualMonitor=0\n");
     RunStartup(options());
-    EXPECT_FALSE(RestartCallDisplayInDualMode());
+    EXPECT_FALSE(RestartCallDisplayInDualMode(ReadPlacement().useDualMonitor));
     EXPECT_EQ(FindProcess(u"Dorvane.exe"_s), 0);
 }
 

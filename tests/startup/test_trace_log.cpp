@@ -123,7 +123,7 @@ TEST_F(TraceLog, FilesAreTheOwnersAndStopAt32MBWithOneClosingLine)
 
 TEST_F(TraceLog, UnwritableFolderIsSilent)
 {
-    gs().programFolder = path(u"missing/deeper"_s);
+    SetProgramFolder(path(u"missing/deeper"_s));
     WriteLog(u"dropped"_s);
     EXPECT_FALSE(QFileInfo::exists(path(u"missing"_s)));
 }
@@ -204,8 +204,8 @@ TEST_F(Housekeeping, KeepsTheNewestDatesAndBoundsTheWholeFolder)
     ASSERT_GT(3 * day, kLogFolderLimit);
     ASSERT_LE(2 * day, kLogFolderLimit);
     TrimLogFiles();
-    EXPECT_EQ(names(u"*.log"_s), (QStringList{u"230102.log"_s, u"230102_WinHttp_3.log"_s, u"230103.log"_s,
-                                              u"230103_WinHttp_3.log"_s}));
+    EXPECT_EQ(names(u"*.log"_s),
+              (QStringList{u"230102.log"_s, u"230102_WinHttp_3.log"_s, u"230103.log"_s, u"230103_WinHttp_3.log"_s}));
     // A single day over the bound stays: it is the newest.
     QFile::remove(path(u"230102_WinHttp_3.log"_s));
     QFile newest(path(u"230103_WinHttp_3.log"_s));

@@ -1,9 +1,8 @@
 #pragma once
-// The one fixture for the process-wide state: a fresh temporary program folder, a fresh GlobalState
-// pointing into it, short HTTP limits, the form charset and trusted authorities of the HTTP client,
-// a per-test store of the remembered login, a manual clock the test advances (every screen timer
-// runs from it) and a recording dialog seam. Everything is restored after the test, so no test sees
-// another's state.
+// The one fixture for what start-up fixes in a program: a fresh temporary program folder and start-up
+// values pointing into it, short HTTP limits, the HTTP client's defaults otherwise, a per-test store
+// of the remembered login, a manual clock the test advances (every screen timer runs from it) and a
+// recording dialog seam. Each test starts from these, whatever ran before it.
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
@@ -45,19 +44,15 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        m_savedState = gs();
-        m_savedLimits = httpLimits();
-        m_savedScale = timeScale();
-        m_savedCharset = formCharset();
-        m_savedCaFile = caFile();
         gs() = GlobalState{};
-        gs().programFolder = folder.path();
+        SetProgramFolder(folder.path());
         gs().skinFolder = path(QStringLiteral("skin2"));
         gs().menuImageFolder = path(QStringLiteral("menu_img"));
         gs().executableName = QStringLiteral("test");
         setHttpLimits(kTestLimits);
         setFormCharset({});
         setCaFile({});
+        setTimeScale(1.0);
         // The remembered login of this test only, never the machine's.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path(QStringLiteral("config")));
         dialogs = std::make_unique<RecordingDialogs>();
@@ -67,15 +62,7 @@ protected:
     {
         clock.reset();
         dialogs.reset();
-        setCaFile(m_savedCaFile);
-        setFormCharset(m_savedCharset);
-        setTimeScale(m_savedScale);
-        setHttpLimits(m_savedLimits);
-        gs() = m_savedState;
     }
-
-    // The HTTP limits in force before this test shortened them: the program's own.
-    HttpLimits limitsBeforeTheTest() const { return m_savedLimits; }
 
     QString path(const QString& name) const { return folder.path() + u'/' + name; }
     QString read(const QString& name) const { return QString::fromUtf8(ReadFile(path(name))); }
@@ -99,13 +86,6 @@ protected:
     std::unique_ptr<RecordingDialogs> dialogs;
     // The clock of the screens' timers and deadlines; reset() it for a test of the system's clock.
     std::optional<ManualClock> clock;
-
-private:
-    GlobalState m_savedState;
-    HttpLimits m_savedLimits;
-    double m_savedScale = 1.0;
-    QByteArray m_savedCharset;
-    QString m_savedCaFile;
 };
 
 }  // namespace sumbrel::testing

@@ -30,9 +30,8 @@ int main(int argc, char* argv[])
         return 1;
     GlobalState& g = gs();
     g.executableName = QStringLiteral("sumbrel-settings-screenshots");
-    g.useDualMonitor = true;
-    g.LeftC = 1024;
-    g.LeftO = 0;
+    for (const auto& [key, value] : {std::pair{"UseDualMonitor", "1"}, {"LeftC", "1024"}, {"LeftO", "0"}})
+        WriteIni(QStringLiteral("Set"), QString::fromLatin1(key), QString::fromLatin1(value), configFilePath());
     WriteIni(QStringLiteral("Set"), QStringLiteral("imagefile"), QStringLiteral("/home/kiosk/skin2/call_back.png"),
              configFilePath());
     WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),

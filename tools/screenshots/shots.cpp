@@ -116,7 +116,7 @@ std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& tempor
 {
     const QString home = walk.home.isEmpty() ? temporary.path() : walk.home;
     GlobalState& g = gs();
-    g.programFolder = home;
+    SetProgramFolder(home);
     g.menuImageFolder = home + QStringLiteral("/menu_img");
     g.skinFolder = home + QStringLiteral("/skin2");
     g.serviceHost = walk.host;

@@ -15,6 +15,7 @@
 #include "startup/global_state.h"
 #include "startup/health_metrics.h"
 #include "startup/screen_hold.h"
+#include "startup/startup.h"
 #include "startup/trace_log.h"
 
 #include <QApplication>
@@ -66,8 +67,8 @@ ReceptionScreen::~ReceptionScreen()
 void ReceptionScreen::build()
 {
     setFixedSize(Px(StageDesign()));
-    if (gs().useDualMonitor) {
-        move(gs().LeftO, gs().TopO);
+    if (const Placement placement = ReadPlacement(); placement.useDualMonitor) {
+        move(placement.LeftO, placement.TopO);
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
