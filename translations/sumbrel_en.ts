@@ -119,6 +119,10 @@
         <source></source>
         <translation>%1 items, total %2</translation>
     </message>
+    <message id="%1자리">
+        <source></source>
+        <translation>%1 digits</translation>
+    </message>
     <message id="별">
         <source></source>
         <translation>star</translation>

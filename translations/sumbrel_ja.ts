@@ -119,6 +119,10 @@
         <source></source>
         <translation>合計数量%1、合計%2</translation>
     </message>
+    <message id="%1자리">
+        <source></source>
+        <translation>%1桁</translation>
+    </message>
     <message id="별">
         <source></source>
         <translation>星</translation>

@@ -119,6 +119,10 @@
         <source></source>
         <translation>共%1项，合计%2</translation>
     </message>
+    <message id="%1자리">
+        <source></source>
+        <translation>%1位</translation>
+    </message>
     <message id="별">
         <source></source>
         <translation>星</translation>

@@ -2,6 +2,8 @@
 
 #include "access/language.h"
 
+#include <algorithm>
+
 namespace sumbrel::access {
 
 namespace {
@@ -131,6 +133,12 @@ QString DigitsText(const QString& shown)
             spoken += Tr("별") + u' ';
     }
     return spoken.trimmed();
+}
+
+QString DigitCountText(const QString& shown)
+{
+    const auto typed = std::count_if(shown.begin(), shown.end(), [](QChar c) { return c.isDigit() || c == u'*'; });
+    return Tr("%1자리").arg(Number(int(typed)));
 }
 
 QString IdleWarningText(int seconds, const QString& what)

@@ -31,6 +31,8 @@ QString LineAddedText(const QString& name, int quantity, const QString& totalTex
 QString MinimumNotMetText(const QString& group, int minimum);
 QString TotalsText(int lines, const QString& totalText);
 QString DigitsText(const QString& shown);
+// The same as others may hear it on the kiosk's speaker: how many digits, not which.
+QString DigitCountText(const QString& shown);
 // A page turned: "옵션 2쪽 중 1쪽"; `what` names what turned, or is empty.
 QString PageText(const QString& what, int page, int pages);
 

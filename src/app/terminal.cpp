@@ -1,5 +1,6 @@
 #include "app/terminal.h"
 
+#include "access/headphones.h"
 #include "access/language.h"
 #include "access/ui/tts_engine.h"
 #include "kiosk/health_file.h"
@@ -15,6 +16,7 @@
 #include "settings/ui/settings_screen.h"
 #include "startup/dialogs.h"
 #include "startup/startup.h"
+#include "startup/trace_log.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -111,6 +113,14 @@ void Terminal::openReception(const Session& session)
     if (m_session)
         m_session->adopt(screen);
     connect(screen, &ReceptionScreen::menuRequested, this, &Terminal::openMenuPage);
+    if (!m_headphones) {
+        m_headphones = std::make_unique<access::KernelHeadphoneSwitch>();
+        WriteLog(QStringLiteral("  [frmMain] 이어폰 스위치: ") + QString::number(m_headphones->devices())
+                 + QStringLiteral("개 (연결 ") + QString::number(int(m_headphones->inserted())) + u')');
+    }
+    // Headphones already in at the start are no customer plugging them in.
+    screen->headphonesFound(m_headphones->inserted());
+    connect(m_headphones.get(), &access::HeadphoneSwitch::changed, screen, &ReceptionScreen::headphonesChanged);
     auto* guard = new kiosk::OperatorGuard(*screen);
     connect(guard, &kiosk::OperatorGuard::settingsAllowed, this, &Terminal::openSettings);
     connect(guard, &kiosk::OperatorGuard::settingsRefused, screen, &ReceptionScreen::reset);

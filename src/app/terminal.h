@@ -21,6 +21,7 @@ class UnattendedDialogHandler;
 namespace access {
 class TtsEngine;
 class JoinedSpeech;
+class KernelHeadphoneSwitch;
 }  // namespace access
 
 namespace kiosk {
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<access::TtsEngine> m_speech;
     std::unique_ptr<access::JoinedSpeech> m_joinedSpeech;
     std::unique_ptr<kiosk::HealthFile> m_health;
+    std::unique_ptr<access::KernelHeadphoneSwitch> m_headphones;
     // What the login gave, fixed for the rest of the run; every screen that asks the shop gets a copy.
     Session m_shop;
     // The shop's menu as the last good loads gave it: the login's, then each opening of the menu page's.

@@ -4,7 +4,12 @@
 #include "reception_fixture.h"
 #include "support/barrier_free.h"
 
+#include "access/headphones.h"
 #include "presentation/keypad_navigator.h"
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 
@@ -165,7 +170,9 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     Keypad(&s, Qt::Key_Enter);
     ASSERT_EQ(s.path().currentPanel(), 2);
     KeypadDigits(&s, QStringLiteral("4321"));
-    EXPECT_TRUE(voice.heard(QStringLiteral("4 3 2 1")) || voice.heard(QStringLiteral("4321")));
+    // On the speaker, others hear how long the number is, not the number.
+    EXPECT_TRUE(voice.heard(QStringLiteral("4자리")));
+    EXPECT_FALSE(voice.heard(QStringLiteral("4 3 2 1")) || voice.heard(QStringLiteral("4321")));
     Keypad(&s, Qt::Key_Asterisk, QStringLiteral("*"));
     EXPECT_TRUE(voice.heard(QStringLiteral("차량 번호 네 자리")));
     ASSERT_TRUE(focusOn(KeyOf(s, CarKey::Next)));
@@ -178,6 +185,37 @@ TEST_F(ReceptionAccessTest, AKeypadKeyStartsVoiceGuidanceAndTheKeypadTakesTheOrd
     EXPECT_FALSE(access::CurrentModes().voice);
     settled(*screen);
     EXPECT_TRUE(shop.orders().isEmpty());
+}
+
+// Headphones plugged in start the voice for the visit and read the numbers in the customer's ear;
+// out again, the voice stays on and the digits go back to a count.
+TEST_F(ReceptionAccessTest, HeadphonesStartTheVoiceAndAloneHearTheDigits)
+{
+    SpeechRecorder voice;
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    s.show();
+    int source[2];
+    ASSERT_EQ(::pipe2(source, O_NONBLOCK | O_CLOEXEC), 0);
+    access::KernelHeadphoneSwitch jack({source[0]}, false);
+    QObject::connect(&jack, &access::HeadphoneSwitch::changed, &s, &ReceptionScreen::headphonesChanged);
+    auto flip = [&](int value) {
+        // What the kernel writes: a switch event, then the report's end.
+        const input_event events[] = {{{}, EV_SW, SW_HEADPHONE_INSERT, value}, {{}, EV_SYN, SYN_REPORT, 0}};
+        ASSERT_EQ(::write(source[1], events, sizeof(events)), ssize_t(sizeof(events)));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return jack.inserted() == (value != 0); }, 2000));
+    };
+    flip(1);
+    EXPECT_TRUE(access::CurrentModes().voice);
+    EXPECT_TRUE(voice.heard(QStringLiteral("매장 식사 또는 포장 주문을 고르세요")));
+    KeyOf(s, PanelKey::Takeout)->touch();
+    KeypadDigits(&s, QStringLiteral("1234"));
+    EXPECT_TRUE(voice.heard(QStringLiteral("0 1 0 1 별 별 4"))) << voice.take().join(u'|').toStdString();
+    flip(0);
+    EXPECT_TRUE(access::CurrentModes().voice) << "the visit keeps its voice";
+    voice.take();
+    KeypadDigits(&s, QStringLiteral("5"));
+    EXPECT_TRUE(voice.heard(QStringLiteral("8자리"))) << voice.take().join(u'|').toStdString();
+    ::close(source[1]);
 }
 
 // What assistive technology is told: the element of the ring holds the keyboard focus and reports

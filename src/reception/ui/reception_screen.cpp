@@ -267,14 +267,15 @@ void ReceptionScreen::showAct(const Reaction& reaction, KeyGroup group)
         showNotice();
         announce();
         return;
-    case Step::Numbers:
+    case Step::Numbers: {
         showNumbers();
         showNotice();
-        // The customer hears the number; the log keeps only how long it is.
-        access::Guide(
-            access::DigitsText(m_path.currentPanel() == kCarPanel ? m_path.carNumber() : m_path.phoneCaption()),
-            access::Logged::DigitCount);
+        // Only in the customer's own ear is the number read; the speaker and the log say how long it is.
+        const QString number = m_path.currentPanel() == kCarPanel ? m_path.carNumber() : m_path.phoneCaption();
+        access::Guide(m_headphones ? access::DigitsText(number) : access::DigitCountText(number),
+                      access::Logged::DigitCount);
         return;
+    }
     case Step::Notice:
         showNotice();
         return;

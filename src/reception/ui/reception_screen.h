@@ -74,6 +74,10 @@ public:
     // A language key of the start panel: the screen again in that language, on the start panel.
     void languageClicked(access::Language language);
     KeypadNavigator* keypad() const { return m_keypad; }
+    // Headphones plugged in or out. Plugging in starts the voice guidance for the visit (unplugging
+    // leaves it on); while they are in, the typed numbers are read digit by digit.
+    void headphonesChanged(bool inserted);
+    void headphonesFound(bool inserted) { m_headphones = inserted; }
     void settingsKeyClicked();
     void terminateKeyClicked();
     void countdownTick();
@@ -180,6 +184,7 @@ private:
     int m_builtLook = -1;
     // The choices of the mode panel, applied by "주문 시작".
     access::Modes m_chosen;
+    bool m_headphones = false;
     QString m_spokenNotice;
     KeypadNavigator* m_keypad = nullptr;
     CaptionKey* m_easyOrder = nullptr;

@@ -82,6 +82,20 @@ void ReceptionScreen::buildNavigation()
     m_keypad->describe = [this] { return panelIntro(); };
 }
 
+void ReceptionScreen::headphonesChanged(bool inserted)
+{
+    m_headphones = inserted;
+    if (!inserted || access::CurrentModes().voice)
+        return;
+    access::Modes modes = access::CurrentModes();
+    modes.voice = true;
+    ApplyModes(modes);
+    showChoices(modes);
+    WriteLog(QStringLiteral("  [frmMain] 이어폰으로 음성 안내 시작 (") + access::SpeechState() + u')');
+    if (m_keypad && isVisible())
+        m_keypad->sayScreen();
+}
+
 bool ReceptionScreen::keypadIntercept(int key)
 {
     const bool onStart = m_path.currentPanel() == kStartPanel && !modePanelShown() && !completionShown();
@@ -246,8 +260,8 @@ void ReceptionScreen::buildModePanel()
     m_modePanel->setAccessibleName(access::Tr("쉬운 주문"));
     MakeLabel(m_modePanel, QStringLiteral("modeTitle"), m_places.modeTitle, LabelFont(44, true), Colours().ink,
               Qt::AlignCenter, LabelFlag::Wrap, access::Tr("쉬운 주문"));
-    MakeLabel(m_modePanel, QStringLiteral("modeHint"), m_places.modeHint, LabelFont(26), Colours().ink,
-              Qt::AlignCenter, LabelFlag::Wrap, access::Tr("필요한 도움을 켜고 주문 시작을 누르세요."));
+    MakeLabel(m_modePanel, QStringLiteral("modeHint"), m_places.modeHint, LabelFont(26), Colours().ink, Qt::AlignCenter,
+              LabelFlag::Wrap, access::Tr("필요한 도움을 켜고 주문 시작을 누르세요."));
     static const char* const kToggles[] = {TrNoop("음성 안내"), TrNoop("낮은 화면"), TrNoop("크게 보기"),
                                            TrNoop("고대비")};
     for (size_t i = 0; i < m_toggles.size(); ++i) {
