@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
@@ -119,6 +120,46 @@ TEST_F(DemoShopExchange, PostLoggedWritesRequestAndAnswerToTheChannel)
     EXPECT_EQ(log[0], QStringLiteral("logins() ... ") + url + QStringLiteral("?ID=demo&PassWord=***"));
     EXPECT_EQ(log[1], QStringLiteral("logins() ... ResponseStr:\r\n") + answer);
     EXPECT_TRUE(answer.contains(QStringLiteral("성공")));
+}
+
+// The last answer of each request is remembered within a bound: repeated, it is traced as one short
+// line; a failed exchange forgets its request and no other; past the bound the memory starts afresh.
+TEST_F(DemoShopExchange, RepeatedAnswersAreTracedShortWhileTheirRequestIsRemembered)
+{
+    int failing = -1;
+    const endpoints::Poster post = [&failing](const QString&, const QString& body, const CallOptions&) {
+        PostResult r;
+        if (body.toInt() != failing) {
+            r.delivery = Delivery::Answered;
+            r.status = 200;
+            r.text = QStringLiteral("answer ") + body;
+        }
+        return r;
+    };
+    const auto send = [&post](int request) {
+        endpoints::PostLogged(QStringLiteral("Echo"), QStringLiteral("http://shop/echo"), QString::number(request),
+                              QString(), post);
+    };
+    static const QRegularExpression same(QStringLiteral("^Echo\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\."));
+    const auto shortLines = [] { return logEntries().filter(same).size(); };
+    // Up to the bound: every request its own, each remembered.
+    constexpr int kBound = 1024;
+    for (int request = 0; request < kBound; ++request)
+        send(request);
+    EXPECT_EQ(shortLines(), 0);
+    failing = 500;
+    send(500);
+    failing = -1;
+    for (int request = 0; request < kBound; ++request)
+        send(request);
+    EXPECT_EQ(shortLines(), kBound - 1);  // all but the one that failed
+    send(500);
+    EXPECT_EQ(shortLines(), kBound);
+    // One more request starts afresh: the earlier ones are traced in full once again.
+    send(kBound);
+    send(0);
+    send(0);
+    EXPECT_EQ(shortLines(), kBound + 1);
 }
 
 TEST_F(DemoShopExchange, ServiceErrorStatusIsLoggedWithItsReason)
