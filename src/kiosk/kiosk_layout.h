@@ -3,6 +3,7 @@
 // screens keep the pointer. No widgets: the kiosk session only applies these.
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -37,6 +38,28 @@ bool RequestedOnCommandLine(int argc, const char* const* argv);
 double FitScale(QSize screen, QSize design = kDesignSize);
 // The stage scale for that audience's screens.
 double StageFit(QSize screen, Orientation orientation, Audience audience);
+
+// How much further than the stage scale a customer's screen is stretched along each way so that it
+// takes the whole screen (at least 1 each; the shorter way of the fit stays 1); the operator's screens
+// keep their shape.
+QSizeF StageStretch(QSize screen, Orientation orientation, Audience audience);
+
+// The panel's glass in millimetres, as the sizes the criteria ask for are measured on it.
+struct PanelSize {
+    QSizeF mm;  // empty: unknown
+    enum class Source { Unknown, Screen, Configuration } source = Source::Unknown;
+    // Millimetres a pixel of a screen of that size spans (the mean of the two ways); 0 when unknown.
+    double pitch(QSize pixels) const;
+};
+// "476x268" (or with a comma for the decimals' point, spaces around): the lengths, each 30 to 3000 mm.
+std::optional<QSizeF> ParseMillimetres(const QString& text);
+// "[Set] ScreenMm=" when it reads as lengths (a text it cannot read is traced and left), else what
+// the screen reports when it is plausible for its pixels (both ways 30 to 3000 mm, square pixels
+// within a fifth), else unknown.
+PanelSize ChoosePanelSize(QSizeF reported, QSize pixels, const QString& configured);
+PanelSize ConfiguredPanelSize(QSizeF reported, QSize pixels);
+// The line traced at start: the panel, where its size came from, and the scale chosen.
+QString PanelLine(const PanelSize& panel, QSize pixels, double scale, QSizeF stretch);
 
 // A window of that size centred on the screen area (both in the same units).
 QRect Centred(QSize window, const QRect& screen);

@@ -6,6 +6,12 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
+
+namespace sumbrel::kiosk {
+enum class Orientation;
+enum class Audience;
+}
 
 namespace sumbrel {
 
@@ -20,8 +26,28 @@ void SetStagePortrait(bool portrait);
 // The size the customer's screens are drawn in, in design pixels.
 QSize StageDesign();
 
-// A design length in the screen's pixels, rounded.
+// A customer's screen whose shape is not its design's is stretched further along the longer way, so
+// it fills the glass instead of standing between bands: places (points, sizes and rectangles) grow by
+// the stretch, while lengths and type sizes keep the uniform scale, so that no text grows past what
+// the shorter way has room for. (1, 1): the design's shape. Set with the scale.
+QSizeF StageStretch();
+void SetStageStretch(QSizeF stretch);
+// The size the customer's screens take on the screen, in its pixels.
+QSize StagePixels();
+
+// The scale, stretch and design a kiosk of that screen takes for that audience's screens, by the
+// screen's shape or the operator's choice.
+void FitStage(QSize screen, kiosk::Orientation orientation, kiosk::Audience audience);
+void FitStage(QSize screen, kiosk::Audience audience);
+
+// A design length in the screen's pixels, rounded: at the uniform scale (a line, a radius, a
+// margin), or along one way with its stretch (a place's coordinate).
 int Px(int designPixels);
+int PxX(int designX);
+int PxY(int designY);
+// A length on the screen back in design pixels along each way.
+double DesignX(double screenX);
+double DesignY(double screenY);
 QPoint Px(QPoint designPoint);
 QSize Px(QSize designSize);
 // The rectangle's edges each rounded on their own, so that rectangles which meet in the design meet

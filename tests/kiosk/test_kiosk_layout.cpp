@@ -123,17 +123,23 @@ TEST(KioskLayout, TheLayoutComesFromTheCommandLineTheConfigurationOrTheScreen)
         Audience audience;
         bool portrait;
         double scale;
+        QSizeF stretch;  // the customer's fill the screen; the operator's and a strange shape keep bands
     } stages[] = {
-        {{1080, 1920}, Orientation::Portrait, Audience::Customer, true, 1.0},
-        {{768, 1024}, Orientation::Portrait, Audience::Customer, true, 1024.0 / 1920},
-        {{768, 1024}, Orientation::Portrait, Audience::Operator, false, 0.75},
-        {{1280, 720}, Orientation::Portrait, Audience::Customer, true, 0.375},
-        {{1920, 1080}, Orientation::Landscape, Audience::Customer, false, 1.40625},
+        {{1080, 1920}, Orientation::Portrait, Audience::Customer, true, 1.0, {1, 1}},
+        {{768, 1024}, Orientation::Portrait, Audience::Customer, true, 1024.0 / 1920, {768 / (1080 * 1024.0 / 1920), 1}},
+        {{768, 1024}, Orientation::Portrait, Audience::Operator, false, 0.75, {1, 1}},
+        {{1280, 720}, Orientation::Portrait, Audience::Customer, true, 0.375, {1.5, 1}},
+        {{1920, 1080}, Orientation::Landscape, Audience::Customer, false, 1.40625, {1920 / 1440.0, 1}},
+        {{1920, 1080}, Orientation::Landscape, Audience::Operator, false, 1.40625, {1, 1}},
+        {{1280, 1024}, Orientation::Landscape, Audience::Customer, false, 1.25, {1, 1024 / 960.0}},
     };
     for (const auto& c : stages) {
-        EXPECT_EQ(PortraitStage(c.orientation, c.audience), c.portrait) << c.screen.width() << "x" << c.screen.height();
-        EXPECT_NEAR(StageFit(c.screen, c.orientation, c.audience), c.scale, 1e-9)
-            << c.screen.width() << "x" << c.screen.height();
+        const std::string where = std::to_string(c.screen.width()) + "x" + std::to_string(c.screen.height());
+        EXPECT_EQ(PortraitStage(c.orientation, c.audience), c.portrait) << where;
+        EXPECT_NEAR(StageFit(c.screen, c.orientation, c.audience), c.scale, 1e-9) << where;
+        const QSizeF stretch = StageStretch(c.screen, c.orientation, c.audience);
+        EXPECT_NEAR(stretch.width(), c.stretch.width(), 1e-9) << where;
+        EXPECT_NEAR(stretch.height(), c.stretch.height(), 1e-9) << where;
     }
 
     QTemporaryDir folder;
@@ -156,4 +162,34 @@ TEST(KioskLayout, TheLayoutComesFromTheCommandLineTheConfigurationOrTheScreen)
         EXPECT_EQ(ConfiguredLayout(c.commandLine), c.chosen) << c.set;
     }
     sumbrel::gs() = saved;
+}
+
+// The panel's millimetres: the configuration's when it reads, else the screen's when plausible.
+TEST(KioskLayout, PanelSizeFromTheConfigurationOrAPlausibleScreen)
+{
+    using Source = PanelSize::Source;
+    const struct {
+        QSizeF reported;
+        QSize pixels;
+        const char* configured;
+        QSizeF mm;
+        Source source;
+    } cases[] = {
+        {{478, 269}, {1920, 1080}, "", {478, 269}, Source::Screen},
+        {{478, 269}, {1920, 1080}, " 476 x 268,5 ", {476, 268.5}, Source::Configuration},
+        {{478, 269}, {1920, 1080}, "476 by 268", {478, 269}, Source::Screen},  // unread: the screen's
+        {{0, 0}, {1920, 1080}, "", {}, Source::Unknown},
+        {{10, 8}, {1024, 768}, "", {}, Source::Unknown},  // a panel no kiosk has
+        {{478, 100}, {1920, 1080}, "", {}, Source::Unknown},  // pixels far from square
+        {{0, 0}, {800, 600}, "211x158", {211, 158}, Source::Configuration},
+        {{0, 0}, {800, 600}, "9000x158", {}, Source::Unknown},
+    };
+    for (const auto& c : cases) {
+        const PanelSize panel = ChoosePanelSize(c.reported, c.pixels, QString::fromUtf8(c.configured));
+        EXPECT_EQ(panel.mm, c.mm) << c.configured << ' ' << c.reported.width();
+        EXPECT_EQ(panel.source, c.source) << c.configured << ' ' << c.reported.width();
+    }
+    const PanelSize glass{{478, 269}};
+    EXPECT_NEAR(glass.pitch({1920, 1080}), 0.24902, 1e-4);
+    EXPECT_EQ(PanelSize().pitch({1920, 1080}), 0);
 }

@@ -63,14 +63,10 @@ QStringList KoreanLeft(QWidget* window, const QStringList& shopOwned)
     return left;
 }
 
-// The layout checks, and the window's size against the design's at the stage scale.
+// The layout checks, and the window's size against the design's on the stage.
 QStringList Faults(QWidget* window, QSize design, QSize screen)
 {
-    QStringList faults = LayoutFaults(window, screen);
-    const QSize want(int(std::lround(design.width() * StageScale())), int(std::lround(design.height() * StageScale())));
-    if (std::abs(window->width() - want.width()) > 1 || std::abs(window->height() - want.height()) > 1)
-        faults << u"the window is "_s + SizeName(window->size()) + u", not "_s + SizeName(want);
-    return faults;
+    return LayoutFaults(window, screen) + SizeFaults(window, design, screen);
 }
 
 // On a tall screen the customer reaches down the whole page: its tiles and keys together span at least

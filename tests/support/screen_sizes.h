@@ -15,8 +15,9 @@
 
 namespace sumbrel::testing {
 
+// Each shape: 4:3, 16:9, 16:10 and 5:4 lying, 3:4 and 9:16 standing.
 inline constexpr std::array<QSize, 8> kScreenSizes{
-    {{800, 600}, {1024, 768}, {1280, 720}, {1366, 768}, {1920, 1080}, {2560, 1440}, {768, 1024}, {1080, 1920}}};
+    {{800, 600}, {1024, 768}, {1280, 720}, {1920, 1080}, {1280, 800}, {1280, 1024}, {768, 1024}, {1080, 1920}}};
 
 inline QString SizeName(QSize s)
 {
@@ -29,13 +30,12 @@ class StageScope {
 public:
     explicit StageScope(QSize screen, kiosk::Audience audience = kiosk::Audience::Customer)
     {
-        const kiosk::Orientation o = kiosk::ChooseOrientation(kiosk::LayoutChoice::Auto, screen);
-        SetStagePortrait(kiosk::PortraitStage(o, audience));
-        SetStageScale(kiosk::StageFit(screen, o, audience));
+        FitStage(screen, audience);
     }
     ~StageScope()
     {
         SetStageScale(1.0);
+        SetStageStretch({1.0, 1.0});
         SetStagePortrait(false);
     }
     StageScope(const StageScope&) = delete;
@@ -171,6 +171,20 @@ inline QStringList FaintCaptions(QWidget* window)
             faint << QStringLiteral("caption of ") + key->objectName() + QStringLiteral(" too faint");
     }
     return faint;
+}
+
+// The window against the design at the stage's scale and stretch, within a pixel of rounding; the
+// customer's whole-screen windows also take at least 90 % of the screen each way, as margins at most.
+inline QStringList SizeFaults(QWidget* window, QSize design, QSize screen)
+{
+    QStringList faults;
+    const QSize want = Px(design);
+    if (std::abs(window->width() - want.width()) > 1 || std::abs(window->height() - want.height()) > 1)
+        faults << QStringLiteral("the window is %1, not %2").arg(SizeName(window->size()), SizeName(want));
+    if (design == StageDesign() && (window->width() < 0.9 * screen.width() || window->height() < 0.9 * screen.height()))
+        faults << QStringLiteral("the window %1 leaves bands wider than a tenth of the screen %2")
+                      .arg(SizeName(window->size()), SizeName(screen));
+    return faults;
 }
 
 // Everything the checks found on the window, one line each; empty when it passes.

@@ -55,9 +55,7 @@ void UseStage(kiosk::Audience audience)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize();
-    const kiosk::Orientation o = kiosk::ChooseOrientation(kiosk::LayoutChoice::Auto, size);
-    SetStageScale(kiosk::StageFit(size, o, audience));
-    SetStagePortrait(kiosk::PortraitStage(o, audience));
+    FitStage(size, audience);
 }
 
 void settle(int ms)

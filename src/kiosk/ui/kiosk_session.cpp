@@ -106,6 +106,7 @@ KioskSession::KioskSession()
 KioskSession::~KioskSession()
 {
     SetStageScale(1.0);
+    SetStageStretch({1.0, 1.0});
     SetStagePortrait(false);
     qApp->removeEventFilter(this);
     if (m_pointerHidden)
@@ -119,15 +120,17 @@ void KioskSession::setLayout(LayoutChoice choice)
     const QSize logical = screen ? screen->geometry().size() : QSize();
     m_orientation = ChooseOrientation(choice, logical);
     m_screen = logical;
+    m_panel = screen ? ConfiguredPanelSize(screen->physicalSize(), logical) : PanelSize{};
+    WriteLog(PanelLine(m_panel, logical, StageFit(logical, m_orientation, Audience::Customer),
+                       StageStretch(logical, m_orientation, Audience::Customer)));
     setAudience(m_audience);
 }
 
 void KioskSession::setAudience(Audience audience)
 {
     m_audience = audience;
-    m_scale.factor = StageFit(m_screen, m_orientation, audience);
-    SetStageScale(m_scale.factor);
-    SetStagePortrait(PortraitStage(m_orientation, audience));
+    FitStage(m_screen, m_orientation, audience);
+    m_scale.factor = StageScale();
 }
 
 void KioskSession::adopt(QWidget* screen)

@@ -1,8 +1,7 @@
 #pragma once
-// The terminal as a kiosk: the 1024 x 768 screens scaled uniformly (the stage scale) to the whole
-// screen, centred on a
-// full-screen stage in the background colour, without decorations, and the pointer hidden over the
-// customer's screens. The rules live in kiosk_layout.h; this only applies them.
+// The terminal as a kiosk: the 1024 x 768 screens scaled (the stage scale) to the whole screen, the
+// customer's stretched to fill it, the operator's centred, on a full-screen stage in the background
+// colour, without decorations, and the pointer hidden over the customer's screens. The rules live in kiosk_layout.h; this only applies them.
 #include "kiosk/kiosk_layout.h"
 
 #include <QList>
@@ -45,6 +44,8 @@ public:
     // shape) and the stage scale that fits it to the screen; before the screens are built.
     void setLayout(LayoutChoice choice);
     Orientation orientation() const { return m_orientation; }
+    // The panel's glass, as read at setLayout.
+    const PanelSize& panel() const { return m_panel; }
     // The stage for the screens built from here on (the login first, so the operator's).
     void setAudience(Audience audience);
     const ScaleChoice& scale() const { return m_scale; }
@@ -69,6 +70,7 @@ private:
 
     ScaleChoice m_scale;
     Orientation m_orientation = Orientation::Landscape;
+    PanelSize m_panel;
     Audience m_audience = Audience::Operator;
     QSize m_screen;
     Stage* m_stage = nullptr;

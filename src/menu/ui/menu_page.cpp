@@ -338,7 +338,7 @@ void MenuPage::showList()
 // In the design's pixels, as the rows' rules measure.
 int MenuPage::textWidth(const QString& text) const
 {
-    return int(QFontMetrics(m_orderRowsArea->font()).horizontalAdvance(text) / (m_layout.rowScale * StageScale()));
+    return int(DesignX(QFontMetrics(m_orderRowsArea->font()).horizontalAdvance(text)) / m_layout.rowScale);
 }
 
 bool MenuPage::drawOrder()

@@ -87,7 +87,7 @@ QPoint MenuPage::tilePlace(int k) const
 
 int MenuPage::rowPx(int designPixels) const
 {
-    return Px(int(std::lround(designPixels * m_layout.rowScale)));
+    return PxY(int(std::lround(designPixels * m_layout.rowScale)));
 }
 
 QColor MenuPage::tabColour(bool current)
@@ -139,16 +139,15 @@ void MenuPage::buildTabs()
         tab->setVisible(t < l.tabsPerStrip);
         m_tabs[size_t(t)] = tab;
     }
-    if (access::CurrentModes().any()) {
-        m_tabMark = new QWidget(this);
-        m_tabMark->setObjectName(QStringLiteral("currentTabMark"));
-        m_tabMark->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_tabMark->setAutoFillBackground(true);
-        QPalette pal = m_tabMark->palette();
-        pal.setColor(QPalette::Window, Colours().accentKey.rest);
-        m_tabMark->setPalette(pal);
-        m_tabMark->hide();
-    }
+    // The current tab differs in shape too (a bar under it), not by its colour alone.
+    m_tabMark = new QWidget(this);
+    m_tabMark->setObjectName(QStringLiteral("currentTabMark"));
+    m_tabMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_tabMark->setAutoFillBackground(true);
+    QPalette pal = m_tabMark->palette();
+    pal.setColor(QPalette::Window, Colours().accentKey.rest);
+    m_tabMark->setPalette(pal);
+    m_tabMark->hide();
 }
 
 void MenuPage::buildTiles()
@@ -161,9 +160,8 @@ void MenuPage::buildTiles()
     const int h = l.tileSize.height();
     // Larger tiles: the price's line at the foot, two lines of name above it, the photo the rest.
     // The fonts are in the screen's pixels; the tile's places are the design's.
-    const double stage = StageScale();
-    const int priceHeight = int(std::ceil(QFontMetrics(priceFont).height() / stage)) + 6;
-    const int nameHeight = int(std::ceil(2 * QFontMetrics(nameFont).lineSpacing() / stage)) + 4;
+    const int priceHeight = int(std::ceil(DesignY(QFontMetrics(priceFont).height()))) + 6;
+    const int nameHeight = int(std::ceil(DesignY(2 * QFontMetrics(nameFont).lineSpacing()))) + 4;
     const int photoHeight = h - priceHeight - nameHeight - 6;
     for (int k = 0; k < kTileCount; ++k) {
         Tile& tile = m_tiles[size_t(k)];

@@ -32,9 +32,8 @@ QPixmap DrawPlaceholder(QSize size)
     const int w = size.width();
     const int h = size.height();
     // The room for the words and their size are the design's: the size is in the screen's pixels.
-    const double stage = StageScale();
-    const int designW = int(std::lround(w / stage));
-    const int designH = int(std::lround(h / stage));
+    const int designW = int(std::lround(DesignX(w)));
+    const int designH = int(std::lround(DesignY(h)));
     const int unit = std::max(4, std::min(w, h) / 8);
     const QColor ink = Colours().menuPage.photoInk;
     // A cup on a saucer, above the words when there is room for them.

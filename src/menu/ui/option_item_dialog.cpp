@@ -109,7 +109,7 @@ void OptionItemDialog::buildWidgets()
         // A rule between neighbouring groups, shown with the group.
         m_rules[j] = new QFrame(m_groupPanels[j]);
         m_rules[j]->setObjectName(QStringLiteral("groupRule_%1").arg(j));
-        m_rules[j]->setGeometry(0, Px(12), std::max(1, Px(1)), Px(m_at.back.height() - 24));
+        m_rules[j]->setGeometry(0, PxY(12), std::max(1, Px(1)), PxY(m_at.back.height() - 24));
         SetFill(m_rules[j], Colours().itemDialogs.groupRule);
         m_rules[j]->hide();
         m_groupTitles[j] = MakeLabel(m_groupPanels[j], QStringLiteral("groupTitle_%1").arg(j), m_at.title,
@@ -292,7 +292,7 @@ bool OptionItemDialog::turnPage(access::Move move)
 void OptionItemDialog::placePanels()
 {
     for (int j = 0; j < kOptionGroups; ++j) {
-        m_groupPanels[j]->move(Px(panelLeft(j, m_model.groupPage())), 0);
+        m_groupPanels[j]->move(PxX(panelLeft(j, m_model.groupPage())), 0);
         // Off the page, a group's rows are no keys to the keypad or a screen reader.
         m_groupPanels[j]->setVisible(j / m_at.paging.groupsPerPage == m_model.groupPage());
     }

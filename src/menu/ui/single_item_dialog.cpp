@@ -219,7 +219,7 @@ void SingleItemDialog::paintPanels(QPainter& p)
 {
     p.setPen(QPen(Colours().itemDialogs.footRule, std::max(1, Px(1))));
     if (FullScreen()) {
-        p.drawLine(Px(20), Px(LowTop()), Px(Screen().width() - 20), Px(LowTop()));
+        p.drawLine(PxX(20), PxY(LowTop()), PxX(Screen().width() - 20), PxY(LowTop()));
         return;
     }
     PaintPanel(p, m_at.band, Colours().itemDialogs.band);

@@ -94,7 +94,7 @@ void ReceptionScreen::orderListReleased(int y)
     if (m_path.submitting())
         return;
     // The list's rules count in the design's pixels.
-    if (m_orderList.touchReleased(int(y / StageScale())))
+    if (m_orderList.touchReleased(int(DesignY(y))))
         drawOrder();
 }
 

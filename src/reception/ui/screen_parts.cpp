@@ -52,11 +52,10 @@ TextMeasure ListMeasure()
     // The fonts are the screen's, the list's rules count in the design's pixels: widths rounded up,
     // so a price never reaches past its place.
     auto sizes = std::make_shared<Sizes>();
-    const double scale = StageScale();
-    return {[sizes, scale](const QString& text, int sizePt) {
-                return int(std::ceil(sizes->at(sizePt).horizontalAdvance(text) / scale));
+    return {[sizes](const QString& text, int sizePt) {
+                return int(std::ceil(DesignX(sizes->at(sizePt).horizontalAdvance(text))));
             },
-            [sizes, scale](int sizePt) { return int(std::lround(sizes->at(sizePt).height() / scale)); }};
+            [sizes](int sizePt) { return int(std::lround(DesignY(sizes->at(sizePt).height()))); }};
 }
 
 namespace {
@@ -109,11 +108,11 @@ void OrderListSurface::paintEvent(QPaintEvent* event)
     // The layout's places are the design's; the fonts are already the screen's.
     p.setPen(QPen(Colours().reception.listRule, 1, Qt::DotLine));
     for (int y : m_layout.separators)
-        p.drawLine(Px(10), Px(y), width() - Px(5), Px(y));
+        p.drawLine(Px(10), PxY(y), width() - Px(5), PxY(y));
     const QRect dirty = event->rect();
     for (const PrintedText& t : m_layout.texts) {
         const QFont& font = fontOf(t.sizePt);
-        const QRect place(Px(t.x), Px(t.y), width() - Px(t.x), QFontMetrics(font).height());
+        const QRect place(PxX(t.x), PxY(t.y), width() - PxX(t.x), QFontMetrics(font).height());
         if (!dirty.intersects(place))
             continue;
         p.setFont(font);
