@@ -393,10 +393,10 @@ void PortraitLarge(ReceptionPlaces& p)
     p.driveThru = Inset(w, 20, 570, 280);
     p.keypad = ThreeColumns({20, 370, 720}, {870, 1050, 1230, 1410}, QSize(340, 170));
     // Below the keypad: the menu key, number change and X; the staff call key under them.
-    const auto foot = Row(QPoint(20, 1595), 140, {380, 360, 280}, 10);
+    const auto foot = Row(QPoint(20, 1590), 200, {380, 360, 280}, 10);
     p.numberChange = foot[1];
     p.close = foot[2];
-    p.staffCall[1] = Centred(w, 1750, QSize(600, 150));
+    p.staffCall[1] = Centred(w, 1800, QSize(600, 110));
     p.staffCall[2] = p.staffCall[1];
     p.payPhone = Across(w, 200, 110);
     p.payCar = Below(p.payPhone, 0);
