@@ -9,9 +9,13 @@ namespace sumbrel::access {
 void SpeakerBell::ring()
 {
     QApplication::beep();
-    // Straight to the engine: a sound, not guidance, so no "[음성]" line (the call has its own).
-    if (SpeechEngine* engine = speechEngine())
+    // Straight to the engine: a sound, not guidance, so no "[음성]" line (the call has its own). It
+    // ends a held voice as any new text does.
+    if (SpeechEngine* engine = speechEngine()) {
+        if (SpeechPaused())
+            ToggleSpeechPause();
         engine->say(QStringLiteral("딩동, 딩동."));
+    }
 }
 
 }  // namespace sumbrel::access
