@@ -109,10 +109,6 @@ int ChangeSpeechVolume(int delta)
     return g_volume;
 }
 
-}  // namespace sumbrel::access
-
-namespace sumbrel::access {
-
 int SpeechRateStep()
 {
     return g_rateStep;
