@@ -503,5 +503,17 @@
         <source></source>
         <translation>Photo coming soon</translation>
     </message>
+    <message id="직원을 불렀습니다. 잠시만 기다려 주세요.">
+        <source></source>
+        <translation>A staff member has been called. Please wait a moment.</translation>
+    </message>
+    <message id="직원 호출">
+        <source></source>
+        <translation>Call staff</translation>
+    </message>
+    <message id="말하기 속도 %1단계">
+        <source></source>
+        <translation>Speech rate %1</translation>
+    </message>
 </context>
 </TS>

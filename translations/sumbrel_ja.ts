@@ -503,5 +503,17 @@
         <source></source>
         <translation>写真準備中</translation>
     </message>
+    <message id="직원을 불렀습니다. 잠시만 기다려 주세요.">
+        <source></source>
+        <translation>スタッフを呼びました。少々お待ちください。</translation>
+    </message>
+    <message id="직원 호출">
+        <source></source>
+        <translation>スタッフ呼出</translation>
+    </message>
+    <message id="말하기 속도 %1단계">
+        <source></source>
+        <translation>読み上げ速度%1</translation>
+    </message>
 </context>
 </TS>

@@ -503,5 +503,17 @@
         <source></source>
         <translation>图片准备中</translation>
     </message>
+    <message id="직원을 불렀습니다. 잠시만 기다려 주세요.">
+        <source></source>
+        <translation>已呼叫店员，请稍候。</translation>
+    </message>
+    <message id="직원 호출">
+        <source></source>
+        <translation>呼叫店员</translation>
+    </message>
+    <message id="말하기 속도 %1단계">
+        <source></source>
+        <translation>语速%1级</translation>
+    </message>
 </context>
 </TS>

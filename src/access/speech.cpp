@@ -11,7 +11,9 @@ namespace sumbrel::access {
 
 namespace {
 SpeechEngine* g_engine = nullptr;
-int g_volume = 80;
+int g_volume = kDefaultVolume;
+int g_rateStep = kDefaultRateStep;
+bool g_paused = false;
 }  // namespace
 
 JoinedSpeech::JoinedSpeech(SpeechEngine& engine)
@@ -40,11 +42,21 @@ void JoinedSpeech::flush()
         m_engine.say(joined);
 }
 
+void JoinedSpeech::pause()
+{
+    // Texts of this moment not yet handed over would end the pause at once.
+    flush();
+    m_engine.pause();
+}
+
 void setSpeechEngine(SpeechEngine* engine)
 {
     g_engine = engine;
-    if (g_engine)
+    g_paused = false;
+    if (g_engine) {
         g_engine->setVolume(g_volume);
+        g_engine->setRate(RateOfStep(g_rateStep));
+    }
 }
 
 SpeechEngine* speechEngine()
@@ -64,6 +76,7 @@ void Say(const QString& text, Logged logged)
             digits += c.isDigit() ? 1 : 0;
         WriteLog(QStringLiteral("[음성] (입력한 숫자 %1자리)").arg(digits));
     }
+    g_paused = false;
     if (g_engine)
         g_engine->say(text);
 }
@@ -94,6 +107,49 @@ int ChangeSpeechVolume(int delta)
     if (g_engine)
         g_engine->setVolume(g_volume);
     return g_volume;
+}
+
+int SpeechRateStep()
+{
+    return g_rateStep;
+}
+
+double RateOfStep(int step)
+{
+    return double(step - kDefaultRateStep) / (kRateSteps - 1);
+}
+
+int ChangeSpeechRate(int delta)
+{
+    g_rateStep = std::clamp(g_rateStep + delta, 1, kRateSteps);
+    if (g_engine)
+        g_engine->setRate(RateOfStep(g_rateStep));
+    return g_rateStep;
+}
+
+bool ToggleSpeechPause()
+{
+    g_paused = !g_paused;
+    if (g_engine) {
+        if (g_paused)
+            g_engine->pause();
+        else
+            g_engine->resume();
+    }
+    return g_paused;
+}
+
+bool SpeechPaused()
+{
+    return g_paused;
+}
+
+void RestoreSpeechDefaults()
+{
+    if (g_paused)
+        ToggleSpeechPause();
+    ChangeSpeechVolume(kDefaultVolume - g_volume);
+    ChangeSpeechRate(kDefaultRateStep - g_rateStep);
 }
 
 }  // namespace sumbrel::access

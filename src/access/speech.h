@@ -15,6 +15,11 @@ public:
     virtual void say(const QString& text) = 0;
     // 0 to 100.
     virtual void setVolume(int volume) = 0;
+    // -1 (slowest) to 1 (fastest), 0 the voice's own pace.
+    virtual void setRate(double rate) { (void)rate; }
+    // Holds what is being said where it is, and goes on from there.
+    virtual void pause() {}
+    virtual void resume() {}
     // False, with why, when nothing can be heard (no engine, no Korean voice).
     virtual bool works() const = 0;
     virtual QString why() const = 0;
@@ -31,6 +36,9 @@ public:
     explicit JoinedSpeech(SpeechEngine& engine);
     void say(const QString& text) override;
     void setVolume(int volume) override { m_engine.setVolume(volume); }
+    void setRate(double rate) override { m_engine.setRate(rate); }
+    void pause() override;
+    void resume() override { m_engine.resume(); }
     bool works() const override { return m_engine.works(); }
     QString why() const override { return m_engine.why(); }
     bool starting() const override { return m_engine.starting(); }
@@ -59,7 +67,25 @@ QString SpeechState();
 
 // Volume steps of the volume keys.
 inline constexpr int kVolumeStep = 10;
+inline constexpr int kDefaultVolume = 80;
 int SpeechVolume();
 int ChangeSpeechVolume(int delta);
+
+// The speech rate keys' steps, 1 (slowest) to kRateSteps (fastest); the middle one is the voice's
+// own pace, each step a quarter of the way from it to the engine's slowest or fastest.
+inline constexpr int kRateSteps = 5;
+inline constexpr int kDefaultRateStep = 3;
+int SpeechRateStep();
+int ChangeSpeechRate(int delta);
+// The engine's rate (-1 to 1) of a step.
+double RateOfStep(int step);
+
+// The pause key: holds the text being said, or goes on with it; true when it is held now. A new
+// text ends the pause (the engine says it at once).
+bool ToggleSpeechPause();
+bool SpeechPaused();
+
+// The visit ended: the volume and the rate of the next customer are the defaults, nothing held.
+void RestoreSpeechDefaults();
 
 }  // namespace sumbrel::access

@@ -2,6 +2,7 @@
 
 #include "access/headphones.h"
 #include "access/language.h"
+#include "access/ui/speaker_bell.h"
 #include "access/ui/tts_engine.h"
 #include "kiosk/health_file.h"
 #include "kiosk/ui/kiosk_session.h"
@@ -50,12 +51,16 @@ Terminal::Terminal(const app::CommandLine& line, const app::Launch& launch)
         m_joinedSpeech = std::make_unique<access::JoinedSpeech>(*m_speech);
         access::setSpeechEngine(m_joinedSpeech.get());
     }
+    // The staff call's bell: a beep, and a chime through the voice's engine where there is one.
+    m_staffBell = std::make_unique<access::SpeakerBell>();
+    access::setStaffBell(m_staffBell.get());
 }
 
 Terminal::~Terminal()
 {
     m_menuPage.reset();
     m_reception.reset();
+    access::setStaffBell(nullptr);
     access::setSpeechEngine(nullptr);
     setDialogHandler(nullptr);
 }

@@ -22,6 +22,7 @@ namespace access {
 class TtsEngine;
 class JoinedSpeech;
 class KernelHeadphoneSwitch;
+class SpeakerBell;
 }  // namespace access
 
 namespace kiosk {
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<kiosk::WatchdogNotifier> m_watchdog;
     std::unique_ptr<access::TtsEngine> m_speech;
     std::unique_ptr<access::JoinedSpeech> m_joinedSpeech;
+    std::unique_ptr<access::SpeakerBell> m_staffBell;
     std::unique_ptr<kiosk::HealthFile> m_health;
     std::unique_ptr<access::KernelHeadphoneSwitch> m_headphones;
     // What the login gave, fixed for the rest of the run; every screen that asks the shop gets a copy.

@@ -249,6 +249,17 @@ bool KeypadNavigator::handle(int key, const QString& text)
         access::Guide(access::Tr("음량 %1").arg(volume));
         return true;
     }
+    // Page Down and Page Up: the numeric keypad's 3 and 9 with Num Lock off, or keys of their own.
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp: {
+        const int step = access::ChangeSpeechRate(key == Qt::Key_PageUp ? 1 : -1);
+        access::Guide(access::Tr("말하기 속도 %1단계").arg(step));
+        return true;
+    }
+    // Beside "*" on the numeric keypad.
+    case Qt::Key_Slash:
+        access::ToggleSpeechPause();
+        return true;
     default:
         break;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The whole order from a keypad, on any screen: the arrows move a focus over the screen's keys (and
 // everything else that can be pressed) in the order the screen shows them, Enter presses, Escape and
-// BackSpace go back, digits type where digits are asked, "*" says the screen again and "+"/"-" change
-// the voice's volume. The focused element carries a thick ring. Touch keeps working beside it.
+// BackSpace go back, digits type where digits are asked, "*" says the screen again, "+"/"-" change
+// the voice's volume, Page Up/Page Down its rate and "/" holds or resumes it. The focused element
+// carries a thick ring. Touch keeps working beside it.
 #include "access/focus_order.h"
 
 #include <QObject>

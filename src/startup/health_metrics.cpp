@@ -17,6 +17,7 @@ struct Counters {
     std::atomic<int64_t> lastGoodPollMs{0};
     std::array<std::atomic<uint64_t>, kRequests> exchanges{};
     std::array<std::array<std::atomic<uint64_t>, kFailures>, kRequests> failures{};
+    std::atomic<uint64_t> staffCalls{0};
     std::atomic<int64_t> startMs{QDateTime::currentMSecsSinceEpoch()};
 };
 
@@ -123,6 +124,11 @@ void CountExchange(Request request, std::optional<Failure> failure)
         ++counters().failures[int(request)][int(*failure)];
 }
 
+void CountStaffCall()
+{
+    ++counters().staffCalls;
+}
+
 RequestLabel::RequestLabel(Request request)
     : m_saved(t_label)
 {
@@ -159,6 +165,7 @@ Reading Read()
         for (int f = 0; f < kFailures; ++f)
             r.failures[q][f] = c.failures[q][f];
     }
+    r.staffCalls = c.staffCalls;
     r.startMs = c.startMs;
     return r;
 }
@@ -176,6 +183,7 @@ void Reset()
         for (auto& n : c.failures[q])
             n = 0;
     }
+    c.staffCalls = 0;
     c.startMs = QDateTime::currentMSecsSinceEpoch();
 }
 
@@ -233,6 +241,10 @@ QByteArray Render(const Reading& r)
     w.family("sumbrel_screen_held_seconds_total", "counter",
              "The time the screen could not be touched because exchanges held it, since the start.");
     w.sample("sumbrel_screen_held_seconds_total", {}, Seconds(r.heldMs));
+
+    w.family("sumbrel_staff_calls_total", "counter",
+             "Touches of the staff call key by customers since the start.");
+    w.sample("sumbrel_staff_calls_total", {}, Count(r.staffCalls));
 
     w.family("sumbrel_voice_usable", "gauge", "1 when the voice guidance's engine can speak, 0 when not.");
     w.sample("sumbrel_voice_usable", {}, r.voiceUsable ? "1" : "0");

@@ -32,6 +32,8 @@ void CountOrder(Order outcome);
 void CountPoll(bool succeeded);
 // One exchange ended; failure empty when it was answered as it should be.
 void CountExchange(Request request, std::optional<Failure> failure);
+// A customer touched "직원 호출" (each touch, whether the bell rang or not).
+void CountStaffCall();
 
 // While it lives, the exchanges this thread makes count under the label instead of the one their
 // address gives (the waiting poll and the settings load share one address).
@@ -57,6 +59,7 @@ struct Reading {
     int64_t lastGoodPollMs = 0;  // since the epoch; 0: none yet
     std::array<uint64_t, kRequests> exchanges{};
     std::array<std::array<uint64_t, kFailures>, kRequests> failures{};
+    uint64_t staffCalls = 0;
     int64_t startMs = 0;  // since the epoch
     // Filled by whoever writes the file: the screen's thread knows these.
     int64_t longestHoldMs = 0;

@@ -5,6 +5,10 @@
 #include "support/barrier_free.h"
 
 #include "access/headphones.h"
+#include "access/staff_call.h"
+#include "presentation/dialog_handlers.h"
+#include "presentation/message_panel.h"
+#include "startup/health_metrics.h"
 #include "presentation/keypad_navigator.h"
 
 #include <fcntl.h>
@@ -258,6 +262,88 @@ TEST_F(ReceptionAccessTest, TheKeypadFocusIsTheAccessibleFocusAndFollowsThePanel
     const QWidget* ring = s.findChild<QWidget*>(QStringLiteral("focusRing"));
     ASSERT_NE(ring, nullptr);
     EXPECT_TRUE(ring->isVisible() && ring->geometry().contains(QRect(confirm->mapTo(&s, QPoint()), confirm->size())));
+}
+
+// The bell as a test hears it.
+class CountingBell : public access::StaffBell {
+public:
+    CountingBell() { access::setStaffBell(this); }
+    ~CountingBell() override { access::setStaffBell(nullptr); }
+    void ring() override { ++rung; }
+    int rung = 0;
+};
+
+// From the keypad: the staff call, the voice's rate, pause and volume; the visit's end gives the next
+// customer the defaults again.
+TEST_F(ReceptionAccessTest, TheKeypadCallsStaffAndSetsTheVoiceUntilTheVisitEnds)
+{
+    SpeechRecorder voice;
+    CountingBell bell;
+    health::Reset();
+    ReceptionScreen& s = open(Settings(QStringLiteral("Y"), QStringLiteral("Y")));
+    s.show();
+    Keypad(&s, Qt::Key_Down);
+    ASSERT_TRUE(access::CurrentModes().voice);
+    CaptionKey* call = Key(s, QStringLiteral("staffCallKey_0"));
+    for (int i = 0; i < 30 && s.keypad()->focused() != call; ++i)
+        Keypad(&s, Qt::Key_Right);
+    ASSERT_EQ(s.keypad()->focused(), call) << "in the keypad's order";
+    EXPECT_TRUE(voice.heard(QStringLiteral("직원 호출, 버튼")));
+    Keypad(&s, Qt::Key_Return);
+    const QString told = QStringLiteral("직원을 불렀습니다. 잠시만 기다려 주세요.");
+    EXPECT_EQ(dialogs->texts(), QStringList{told});
+    EXPECT_EQ(bell.rung, 1);
+    EXPECT_EQ(health::Read().staffCalls, 1u);
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[frmMain] 직원 호출 (벨 울림)")).size(), 1);
+    // Touched again a moment later, on the phone panel: counted and told, the bell left quiet. The
+    // terminal's own box shows it over the screen and says it.
+    KeyOf(s, PanelKey::Takeout)->touch();
+    ASSERT_EQ(s.path().currentPanel(), 1);
+    clock->advance(2000);
+    WidgetDialogHandler boxes;
+    setDialogHandler(&boxes);
+    Key(s, QStringLiteral("staffCallKey_1"))->touch();
+    setDialogHandler(dialogs.get());
+    auto* box = qobject_cast<MessagePanel*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textLabel()->text(), told);
+    EXPECT_TRUE(voice.heard(told));
+    box->accept();
+    EXPECT_EQ(bell.rung, 1);
+    EXPECT_TRUE(health::Render(health::Read()).contains("\nsumbrel_staff_calls_total 2\n"));
+    EXPECT_EQ(logEntries().filter(QStringLiteral("[frmMain] 직원 호출 (벨은 2초 전에 울림)")).size(), 1);
+
+    // The rate, step by step, held at both ends.
+    const struct {
+        int key;
+        int step;
+    } rates[] = {{Qt::Key_PageDown, 2}, {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 1}, {Qt::Key_PageUp, 2},
+                 {Qt::Key_PageUp, 3},   {Qt::Key_PageUp, 4},   {Qt::Key_PageUp, 5},   {Qt::Key_PageUp, 5}};
+    for (const auto& r : rates) {
+        voice.take();
+        Keypad(&s, r.key);
+        EXPECT_EQ(access::SpeechRateStep(), r.step);
+        EXPECT_DOUBLE_EQ(voice.rates.last(), access::RateOfStep(r.step));
+        EXPECT_TRUE(voice.heard(QStringLiteral("말하기 속도 %1단계").arg(r.step)));
+    }
+    EXPECT_DOUBLE_EQ(access::RateOfStep(1), -0.5);
+    EXPECT_DOUBLE_EQ(access::RateOfStep(5), 0.5);
+    Keypad(&s, Qt::Key_Plus, QStringLiteral("+"));
+    const int louder = voice.volume;
+    EXPECT_NE(louder, access::kDefaultVolume);
+    // "/" holds the voice and lets it go on; held again, the visit's end lets it go.
+    Keypad(&s, Qt::Key_Slash, QStringLiteral("/"));
+    Keypad(&s, Qt::Key_Slash, QStringLiteral("/"));
+    EXPECT_EQ(voice.held, QList<bool>({true, false}));
+    Keypad(&s, Qt::Key_Slash, QStringLiteral("/"));
+    ASSERT_TRUE(access::SpeechPaused());
+    Keypad(&s, Qt::Key_Escape);
+    ASSERT_EQ(s.path().currentPanel(), 0);
+    EXPECT_EQ(voice.held, QList<bool>({true, false, true, false}));
+    EXPECT_FALSE(access::SpeechPaused());
+    EXPECT_EQ(voice.volume, access::kDefaultVolume);
+    EXPECT_DOUBLE_EQ(voice.rates.last(), 0.0);
+    EXPECT_EQ(access::SpeechRateStep(), access::kDefaultRateStep);
 }
 
 TEST_F(ReceptionAccessTest, CountsAndTotalsAreNamedWithWhatTheyCount)

@@ -37,6 +37,7 @@ Reading Busy()
     r.longestHoldMs = 2345;
     r.heldMs = 9876;
     r.voiceUsable = true;
+    r.staffCalls = 5;
     r.version = QStringLiteral("1.0.0.0 #4 \"test\" \\ line\nnext");
     return r;
 }
@@ -103,6 +104,7 @@ TEST(HealthMetrics, RendersEachFigureOnceWithFixedLabels)
         QStringLiteral("sumbrel_screen_longest_hold_seconds 2.345"),
         QStringLiteral("sumbrel_screen_held_seconds_total 9.876"),
         QStringLiteral("sumbrel_voice_usable 1"),
+        QStringLiteral("sumbrel_staff_calls_total 5"),
         QStringLiteral("sumbrel_start_time_seconds 1765290000.000"),
         QStringLiteral("sumbrel_build_info{version=\"1.0.0.0 #4 \\\"test\\\" \\\\ line\\nnext\"} 1"),
     };

@@ -35,6 +35,9 @@ public:
     ~SpeechRecorder() override { access::setSpeechEngine(nullptr); }
     void say(const QString& text) override { said.append(text); }
     void setVolume(int volume) override { this->volume = volume; }
+    void setRate(double rate) override { rates.append(rate); }
+    void pause() override { held.append(true); }
+    void resume() override { held.append(false); }
     bool works() const override { return true; }
     QString why() const override { return QString(); }
     // Whether a text holding the part was said since the last take().
@@ -49,6 +52,9 @@ public:
 
     QStringList said;
     int volume = -1;
+    // Every rate set, and every pause (true) and resume (false), in order.
+    QList<double> rates;
+    QList<bool> held;
 };
 
 // One key of the keypad, pressed and released on the window (as the keyboard driver would deliver

@@ -92,6 +92,7 @@ public:
         m_tts->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
         m_language = Language::Korean;
         m_tts->setVolume(m_volume);
+        m_tts->setRate(m_rate);
         connect(m_tts.get(), &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             m_shared->reportSpeaking(state == QTextToSpeech::Speaking, state == QTextToSpeech::Error);
         });
@@ -101,6 +102,9 @@ public:
     {
         if (!m_tts)
             return;
+        // A held text gives way to the new one; the daemon would otherwise queue it behind the pause.
+        if (m_tts->state() == QTextToSpeech::Paused)
+            m_tts->resume();
         m_tts->stop();
         useVoiceOf(language);
         m_tts->say(SpokenReading(m_language, text));
@@ -111,6 +115,22 @@ public:
         m_volume = volume;
         if (m_tts)
             m_tts->setVolume(volume);
+    }
+    void setRate(double rate)
+    {
+        m_rate = rate;
+        if (m_tts)
+            m_tts->setRate(rate);
+    }
+    void pause()
+    {
+        if (m_tts && m_tts->state() == QTextToSpeech::Speaking)
+            m_tts->pause();
+    }
+    void resume()
+    {
+        if (m_tts && m_tts->state() == QTextToSpeech::Paused)
+            m_tts->resume();
     }
     void stop()
     {
@@ -170,6 +190,7 @@ private:
     QHash<QString, std::pair<QLocale, QVoice>> m_voices;
     Language m_language = Language::Korean;
     double m_volume = 0.8;
+    double m_rate = 0.0;
     bool m_stopped = false;
 };
 
@@ -215,6 +236,24 @@ void TtsEngine::setVolume(int volume)
 {
     QMetaObject::invokeMethod(
         m_worker, [w = m_worker, volume] { w->setVolume(volume / 100.0); }, Qt::QueuedConnection);
+}
+
+void TtsEngine::setRate(double rate)
+{
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker, rate] { w->setRate(rate); }, Qt::QueuedConnection);
+}
+
+void TtsEngine::pause()
+{
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->pause(); }, Qt::QueuedConnection);
+}
+
+void TtsEngine::resume()
+{
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->resume(); }, Qt::QueuedConnection);
 }
 
 bool TtsEngine::works() const

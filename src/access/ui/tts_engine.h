@@ -25,6 +25,9 @@ public:
 
     void say(const QString& text) override;
     void setVolume(int volume) override;
+    void setRate(double rate) override;
+    void pause() override;
+    void resume() override;
     bool works() const override;
     QString why() const override;
     bool starting() const override;

@@ -4,6 +4,7 @@
 #include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
+#include "access/staff_call.h"
 #include "catalogue/menu_catalogue.h"
 #include "menu/menu_page_rules.h"
 #include "menu/ui/item_dialog_look.h"
@@ -259,10 +260,23 @@ void ItemDialog::makeCountdown(const QRect& geometry)
     m_idleCountdownLabel->setText(access::Tr("%1초").arg(access::IdleMs(menu::kIdleMs) / 1000));
 }
 
-void ItemDialog::makeCommandKeys(const QRect& close, const QRect& add, int fontSize)
+void ItemDialog::makeCommandKeys(const QRect& closePlace, const QRect& add, int fontSize)
 {
+    // The dialog covers the page's staff call key: its own takes the larger, right part of the close
+    // key's place.
+    constexpr int kGap = 8;
+    QRect close = closePlace;
+    close.setWidth((closePlace.width() - kGap) * 2 / 5);
+    const QRect staff(close.right() + 1 + kGap, close.top(), closePlace.right() - close.right() - kGap, close.height());
     m_commandKeys[kCmdClose] = MakeKey(this, QStringLiteral("commandKey_0"), access::Tr("닫기"), close, KeyFont(fontSize),
                                        Colours().plainKey, Colours().keyInk);
+    CaptionKey* call = MakeKey(this, QStringLiteral("staffCallKey"), access::Tr(access::kStaffCallCaption), staff,
+                               KeyFont(fontSize), Colours().plainKey, Colours().keyInk);
+    FitToPlace(call);
+    connect(call, &CaptionKey::clicked, this, [this] {
+        m_idleDeadline.renew();
+        access::CallStaff(TraceName(this));
+    });
     m_commandKeys[kCmdAdd] = MakeKey(
         this, QStringLiteral("commandKey_3"), access::Tr("주문 담기"), add, KeyFont(fontSize),
         {Colours().itemDialogs.navy, Colours().itemDialogs.navy.darker(140)}, Colours().inkOnDark);

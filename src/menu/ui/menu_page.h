@@ -127,6 +127,8 @@ private:
         // its track joins the first and the last.
         std::array<QPoint, 3> markerAt{{{754, 372}, {754, 424}, {754, 472}}};
         QRect timer;
+        // "직원 호출": under the tiles, or beside the confirm key.
+        QRect staffCall;
         int band = 99;  // the dark band across the top
         QRect card, heading, list;
         QRect totalWord, count, total, wonWord;
@@ -227,6 +229,7 @@ private:
     ClockTimer* m_idleTick = nullptr;
     QFrame* m_loadingPanel = nullptr;  // over the whole page while the menu loads
     CaptionKey* m_cancelLoadKey = nullptr;
+    CaptionKey* m_staffCallKey = nullptr;
     ClockTimer* m_loadDeadline = nullptr;
     int m_loadLimitMs = 0;
     // Last, so that it is stopped (and its thread joined) before anything its result would reach.

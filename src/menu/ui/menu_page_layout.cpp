@@ -1,5 +1,7 @@
 // The menu page's layout, built once when the page is created, and its painted background.
+#include "access/language.h"
 #include "access/modes.h"
+#include "access/staff_call.h"
 #include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "presentation/caption_key.h"
@@ -225,6 +227,11 @@ void MenuPage::buildKeys()
                             Qt::AlignCenter, LabelFlag::PassTouches);
     m_timerText->setText(access::Tr("%1초").arg(access::IdleMs(menu::kIdleMs) / 1000));
     fitText(m_timerText);
+    // Drawn as a key of its own in every layout: the skin has no picture of it.
+    m_staffCallKey = MakeKey(this, QStringLiteral("staffCallKey"), access::Tr(access::kStaffCallCaption), l.staffCall,
+                             KeyFont(22), Colours().plainKey, KeyCaptionInk());
+    fitCaption(m_staffCallKey);
+    connect(m_staffCallKey, &CaptionKey::clicked, this, [this] { access::CallStaff(TraceName(this)); });
 }
 
 void MenuPage::buildOrderList()

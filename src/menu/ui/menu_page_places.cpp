@@ -69,6 +69,7 @@ MenuPage::PageLayout MenuPage::LayoutFor(bool low, bool large)
         l.tilePitch = QSize(144, 153);
         l.pageLabel = QRect(734, 530, 60, 41);
         l.timer = timer;
+        l.staffCall = QRect(21, 712, 220, 50);
         l.card = kOrderArea;
         l.heading = QRect(815, 104, 189, 44);
         l.list = Under(l.heading, 5, kListViewHeight);
@@ -92,6 +93,7 @@ MenuPage::PageLayout MenuPage::LayoutFor(bool low, bool large)
         l.tilesPerPage = 10;
         l.pageLabel = pageColumn[1];
         l.timer = timer;
+        l.staffCall = QRect(21, 714, 220, 50);
         l.card = QRect(800, 200, 225, 566);
         l.heading = QRect(815, 206, 189, 44);
         l.list = Under(l.heading, 102, 2 * kRowPitch - (kRowPitch - kRowHeight));
@@ -129,6 +131,7 @@ MenuPage::PageLayout MenuPage::LayoutFor(bool low, bool large)
         l.tabsPerStrip = 3;
         l.pageLabel = QRect(546, 370, 84, 70);
         l.timer = QRect(8, 706, 262, 56);
+        l.staffCall = QRect(280, 706, 260, 58);
         l.band = 106;
         SetTotals(l, places::Row(QPoint(640, 540), 60, kLargeTotalWidths, 2));
         return l;
@@ -148,6 +151,7 @@ MenuPage::PageLayout MenuPage::LayoutFor(bool low, bool large)
     l.tabsPerStrip = 2;
     l.pageLabel = pageColumn[1];
     l.timer = QRect(160, 704, 200, 60);
+    l.staffCall = QRect(370, 708, 260, 58);
     l.list.moveTop(350);
     l.keys[4].moveTop(l.list.bottom() + 6);
     l.keys[5].moveTop(l.list.bottom() + 6);
@@ -184,6 +188,10 @@ MenuPage::PageLayout MenuPage::PortraitLayoutFor(bool low, bool large)
                   Below(scrollBack, 10),
                   Along(previousGroup, 30, 100),
                   Under(l.timer, 60, 220)};
+        // The confirm key's right half; the staff call key on its left.
+        l.staffCall = l.keys[7];
+        l.staffCall.setWidth(280);
+        l.keys[7].setLeft(l.staffCall.right() + 11);
         l.firstTab = Beside(previousGroup, 6, 146);
         l.tabPitch = 152;
         l.tileOrigin = QPoint(30, 145);
@@ -217,6 +225,8 @@ MenuPage::PageLayout MenuPage::PortraitLayoutFor(bool low, bool large)
         l.tilePitch = QSize(206, 206);
         l.tilesPerPage = 9;
         l.pageLabel = pageRow[1];
+        // Between the close and the confirm key.
+        l.staffCall = QRect(340, 1740, 320, 160);
         l.summary = QRect(30, 600, 1020, 250);
         l.heading = HeadingOn(l.summary, 15, 60);
         SetTotals(l, places::Row(QPoint(380, 690), 40, {30, 80, 170, 30}, 5));
@@ -254,6 +264,8 @@ MenuPage::PageLayout MenuPage::PortraitLayoutFor(bool low, bool large)
         l.tilesPerPage = 6;
         // Under both page keys.
         l.pageLabel = Under(l.keys[2] | l.keys[3], 10, 70);
+        // Between the page counter and the confirm key.
+        l.staffCall = Under(l.pageLabel, 10, 85);
         l.card = QRect(30, 1275, 600, 440);
         l.heading = HeadingOn(l.card, 10, 56);
         l.list = QRect(QPoint(45, scrollBack.top()), oneRow);
@@ -280,6 +292,8 @@ MenuPage::PageLayout MenuPage::PortraitLayoutFor(bool low, bool large)
     l.tilePitch = QSize(516, 310);
     l.tilesPerPage = 2;
     l.pageLabel = pageRow[1];
+    // Between the close and the confirm key.
+    l.staffCall = QRect(340, 1790, 300, 115);
     l.summary = QRect(30, 560, 1020, 290);
     l.heading = HeadingOn(l.summary, 10, 70);
     SetTotals(l, places::Row(QPoint(330, 660), 60, {50, 80, 180, 44}, 2));

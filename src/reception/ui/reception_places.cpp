@@ -92,6 +92,15 @@ void CompletionParts(ReceptionPlaces& p, int titleTop, int titleHeight, const QR
     p.countText = Beside(countNumber, countGap, countWidth);
 }
 
+// "쉬운 주문" and the staff call key share the row the first had to itself, halves apart by the gap:
+// the two keys of help side by side, after the dining keys in the keypad's order.
+void HelpKeys(ReceptionPlaces& p, int gap)
+{
+    const QRect row = p.easyOrder;
+    p.easyOrder.setWidth((row.width() - gap + 1) / 2);
+    p.staffCall[0] = QRect(p.easyOrder.right() + 1 + gap, row.top(), row.right() - p.easyOrder.right() - gap, row.height());
+}
+
 void Design(ReceptionPlaces& p)
 {
     p.entryPanel = QRect(474, 4, 546, 760);
@@ -123,6 +132,13 @@ void Design(ReceptionPlaces& p)
     p.cash = QRect(115, 270, 335, 115);
     p.card = Below(p.cash, 45);
     p.notice = {QRect(), Inset(w, 10, 178, 96), p.driveThru, Inset(w, 10, 565, 120)};
+    HelpKeys(p, 10);
+    // The top left of the phone and payment panels; on the car panel, where the phone number stands
+    // there, beside the car number (a few characters, which leave the room).
+    p.carNumber.setWidth(370);
+    p.staffCall[1] = QRect(15, 5, 200, 60);
+    p.staffCall[2] = QRect(380, 85, 156, 70);
+    p.staffCall[3] = p.staffCall[1];
     p.waiting = WaitingColumn(QRect(30, 220, 414, 56), 4, 270, 130, 450, 110);
     p.orderPanel = QRect(5, 5, 469, 758);
     p.listView = Across(p.orderPanel.width(), 0, 531);
@@ -148,17 +164,26 @@ void Low(ReceptionPlaces& p)
     p.modeStart = QRect(20, 580, 400, 110);
     p.modeClose = Beside(p.modeStart, 6, 100);
     p.keypad = ThreeColumns({10, 136, 262}, {350, 452, 554, 656}, QSize(120, 96));
+    // The design's staff call key beside it is below here.
+    p.carNumber = p.number;
     p.close = QRect(400, 350, 136, 96);
     p.numberChange = Below(p.close, 6);
     p.cash = QRect(115, 350, 335, 110);
     p.card = Below(p.cash, 20);
-    p.payNumberChange = QRect(30, 620, 230, 90);
-    p.payClose = Next(p.payNumberChange, 26);
+    // Under the X (and number change) beside the keypad; between number change and X below the
+    // payment keys.
+    p.staffCall[1] = QRect(400, 554, 136, 96);
+    p.staffCall[2] = p.staffCall[1];
+    const auto payFoot = Row(QPoint(20, 620), 90, {180, 170, 136}, 10);
+    p.payNumberChange = payFoot[0];
+    p.staffCall[3] = payFoot[1];
+    p.payClose = payFoot[2];
     p.notice[3] = Inset(w, 10, 230, 110);
     p.orderWaiting = OrderWaitingRows(15, 75);
     p.total = QRect(10, 140, 450, 80);
     p.listView = Across(p.orderPanel.width(), 341, 340);
     p.menuSelect = QRect(340, 686, 125, 66);
+    HelpKeys(p, 10);
 }
 
 // Twice the sizes: the entry panels over the whole window, the completion box too.
@@ -172,8 +197,11 @@ void Large(ReceptionPlaces& p, bool low)
     CompletionParts(p, 20, 130, Inset(w, 20, 150, 300), 470, QSize(600, 150), QRect(20, 640, 200, 100), 10, 774);
     if (!low) {
         // The phone and car numbers over the whole width; the menu key beside the keypad there.
-        const auto besideKeypad = QRect(550, 615, 464, 140);
+        // The menu key and the staff call key share the row beside the keypad's foot.
+        const auto besideKeypad = QRect(550, 615, 240, 140);
         p.menuKey = {QRect(), besideKeypad, besideKeypad, QRect(10, 10, 220, 140)};
+        p.staffCall[1] = Beside(besideKeypad, 10, 214);
+        p.staffCall[2] = p.staffCall[1];
         p.shopName = Inset(w, 20, 30, 170);
         DiningKeys(p, Centred(w, 215, QSize(800, 165)), 20);
         p.takeoutAlone = p.eatIn.translated(0, 85);
@@ -197,9 +225,13 @@ void Large(ReceptionPlaces& p, bool low)
         p.payTotal = Under(p.payCar, 0, 92);
         p.cash = Centred(w, 260, QSize(800, 150));
         p.card = Below(p.cash, 15);
-        p.payNumberChange = QRect(112, 600, 390, 140);
-        p.payClose = Next(p.payNumberChange, 20);
+        // Number change, the staff call key and X across the foot.
+        const auto payFoot = Row(QPoint(20, 600), 140, {390, 370, 204}, 10);
+        p.payNumberChange = payFoot[0];
+        p.staffCall[3] = payFoot[1];
+        p.payClose = payFoot[2];
         p.notice = {QRect(), Across(w, 0, 160), Across(w, 0, 160), QRect(240, 0, 784, 250)};
+        HelpKeys(p, 10);
         return;
     }
     p.shopName = Inset(w, 20, 60, 260);
@@ -217,8 +249,10 @@ void Large(ReceptionPlaces& p, bool low)
     p.phoneOnCar = QRect(510, 45, 504, 80);
     p.driveThru = Inset(w, 20, 168, 176);
     // Five columns of three rows: 1-5, 6-0, then delete, next, the menu key, X and number change,
-    // each as wide as its caption needs at full size.
-    const auto digits = Grid<10>(QRect(10, 350, 188, 130), 5, QSize(204, 140));
+    // each as wide as its caption needs at full size; the staff call key at the end of the first row.
+    const auto digits = Grid<10>(QRect(10, 350, 160, 130), 5, QSize(170, 140));
+    p.staffCall[1] = Beside(digits[4], 10, 154);
+    p.staffCall[2] = p.staffCall[1];
     for (int digit = 0; digit <= 9; ++digit)
         p.keypad[size_t(digit)] = digits[size_t(digit == 0 ? 9 : digit - 1)];
     const auto foot = Row(Below(digits[5], 10).topLeft(), 130, {150, 170, 262, 130, 260}, 8);
@@ -231,11 +265,14 @@ void Large(ReceptionPlaces& p, bool low)
     p.payTotal = Under(p.payCar, 10, 110);
     p.cash = QRect(20, 350, 484, 180);
     p.card = Next(p.cash, 16);
-    p.payNumberChange = QRect(20, 560, 320, 160);
-    p.payClose = Next(p.payNumberChange, 344);
-    // Between the payment panel's two keys.
-    p.menuKey = {QRect(), foot[2], foot[2], Next(p.payNumberChange, 12)};
+    // Number change, the menu key, the staff call key and X under the payment keys.
+    const auto payFoot = Row(QPoint(20, 560), 160, {240, 240, 240, 240}, 8);
+    p.payNumberChange = payFoot[0];
+    p.staffCall[3] = payFoot[2];
+    p.payClose = payFoot[3];
+    p.menuKey = {QRect(), foot[2], foot[2], payFoot[1]};
     p.notice = {QRect(), Inset(w, 10, 165, 175), Inset(w, 20, 165, 175), Inset(w, 10, 10, 150)};
+    HelpKeys(p, 10);
 }
 
 // ---- a tall screen (1080 x 1920) ----------------------------------------------------------------
@@ -272,6 +309,10 @@ void PortraitDesign(ReceptionPlaces& p)
     p.cash = Centred(w, 340, QSize(810, 180));
     p.card = Below(p.cash, 40);
     p.notice = {QRect(), Inset(w, 10, 228, 82), Inset(w, 10, 225, 85), Inset(w, 10, 790, 130)};
+    // At the top left of each entry panel; the car panel's phone number beside it.
+    p.staffCall = {QRect(), QRect(20, 10, 300, 100), QRect(20, 10, 300, 100), QRect(20, 10, 300, 100)};
+    p.phoneOnCar = QRect(330, 20, 300, 80);
+    HelpKeys(p, 20);
     // The list on the left of the order panel; the waiting rows, the total and the menu key beside it.
     p.orderPanel = QRect(30, 30, 1020, 790);
     p.listView = QRect(0, 0, 620, 790);
@@ -322,6 +363,9 @@ void PortraitLow(ReceptionPlaces& p)
     p.payNumberChange = QRect(10, 1300, 260, 140);
     p.payClose = Beside(p.payNumberChange, 10, 256);
     p.notice = {QRect(), Inset(w, 10, 560, 150), p.driveThru, Inset(w, 10, 480, 200)};
+    // At the panels' foot, below number change and X.
+    p.staffCall = {QRect(), QRect(10, 1720, 526, 130), QRect(10, 1720, 526, 130), QRect(10, 1720, 526, 130)};
+    HelpKeys(p, 12);
 }
 
 // Twice the sizes: the entry panels over the whole window, information in the upper part and every
@@ -347,11 +391,13 @@ void PortraitLarge(ReceptionPlaces& p)
     p.carNumber = p.number;
     p.phoneOnCar = Inset(w, 20, 460, 100);
     p.driveThru = Inset(w, 20, 570, 280);
-    p.keypad = ThreeColumns({20, 370, 720}, {870, 1075, 1280, 1485}, QSize(340, 195));
-    // Below the keypad: the menu key, number change and X.
-    const auto foot = Row(QPoint(20, 1700), 200, {380, 360, 280}, 10);
+    p.keypad = ThreeColumns({20, 370, 720}, {870, 1050, 1230, 1410}, QSize(340, 170));
+    // Below the keypad: the menu key, number change and X; the staff call key under them.
+    const auto foot = Row(QPoint(20, 1590), 200, {380, 360, 280}, 10);
     p.numberChange = foot[1];
     p.close = foot[2];
+    p.staffCall[1] = Centred(w, 1800, QSize(600, 110));
+    p.staffCall[2] = p.staffCall[1];
     p.payPhone = Across(w, 200, 110);
     p.payCar = Below(p.payPhone, 0);
     p.payTotal = Under(p.payCar, 10, 140);
@@ -359,8 +405,11 @@ void PortraitLarge(ReceptionPlaces& p)
     p.card = Below(p.cash, 20);
     p.payNumberChange = QRect(20, 1420, 510, 200);
     p.payClose = Next(p.payNumberChange, 20);
-    p.menuKey = {QRect(), foot[0], foot[0], Centred(w, 1660, QSize(500, 200))};
+    // The menu key and the staff call key under the payment panel's two keys, as wide.
+    p.menuKey = {QRect(), foot[0], foot[0], Under(p.payNumberChange, 40, 200)};
+    p.staffCall[3] = Under(p.payClose, 40, 200);
     p.notice = {QRect(), Inset(w, 10, 470, 380), p.driveThru, Inset(w, 10, 600, 280)};
+    HelpKeys(p, 20);
 }
 
 }  // namespace

@@ -42,6 +42,9 @@ struct ReceptionPlaces {
     QRect payClose, payNumberChange, payPhone, payCar, cash, card;
     // The notice over the entry panel in use, by panel (start panel: none).
     std::array<QRect, 4> notice{};
+    // The staff call key of each entry panel; on the start panel the right part of the row that
+    // "쉬운 주문" had to itself.
+    std::array<QRect, 4> staffCall{};
     // The waiting status on the window itself, seen while no order covers it.
     WaitingPlaces waiting;
     // The order panel in the window; in its own coordinates the list's viewport, the total and the

@@ -145,6 +145,8 @@ void ReceptionScreen::reset()
     if (access::CurrentModes().any())
         ApplyModes({});
     ApplyLanguage(access::Language::Korean);
+    // And the voice as a customer set it by the keypad: the next one hears the defaults.
+    access::RestoreSpeechDefaults();
     rebuildForLook();
     showStartState();
     loadSettings();

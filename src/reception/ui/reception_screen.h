@@ -78,6 +78,8 @@ public:
     // leaves it on); while they are in, the typed numbers are read digit by digit.
     void headphonesChanged(bool inserted);
     void headphonesFound(bool inserted) { m_headphones = inserted; }
+    // "직원 호출" on any entry panel.
+    void staffCallClicked();
     void settingsKeyClicked();
     void terminateKeyClicked();
     void countdownTick();
@@ -123,6 +125,7 @@ private:
     void buildPhonePanel();
     void buildCarPanel();
     void buildPaymentPanel();
+    void buildStaffCallKeys();
     void buildCompletionPanel();
     void buildMenuPanel();
     void buildOrderRows();

@@ -3,6 +3,7 @@
 #include "access/modes.h"
 #include "access/speech.h"
 #include "access/spoken.h"
+#include "access/staff_call.h"
 #include "presentation/caption_key.h"
 #include "presentation/look.h"
 #include "presentation/presentation.h"
@@ -254,6 +255,24 @@ void ReceptionScreen::buildPaymentPanel()
     makeKey(KeyGroup::Panel, int(PanelKey::Card), access::Tr("카드결제"), panel, m_places.card);
 }
 
+void ReceptionScreen::buildStaffCallKeys()
+{
+    for (int i = kStartPanel; i < kCompletionPanel; ++i) {
+        const QRect& place = m_places.staffCall[size_t(i)];
+        CaptionKey* key = MakeKey(m_panels[size_t(i)], QStringLiteral("staffCallKey_%1").arg(i),
+                                  access::Tr(access::kStaffCallCaption), place,
+                                  KeyFont(int(place.height() / CurrentLook().scale) >= 100 ? 40 : 28),
+                                  Colours().plainKey, Colours().keyInk);
+        connect(key, &CaptionKey::clicked, this, [this] { staffCallClicked(); });
+    }
+}
+
+void ReceptionScreen::staffCallClicked()
+{
+    // Covered by the completion panel while an order is under way, so never then.
+    access::CallStaff(TraceName(this));
+}
+
 void ReceptionScreen::buildCompletionPanel()
 {
     m_panels[kCompletionPanel] = MakePanel(this, QStringLiteral("panel_4"), QRect(QPoint(0, 0), StageDesign()),
@@ -295,6 +314,7 @@ void ReceptionScreen::buildPanels()
     buildPhonePanel();
     buildCarPanel();
     buildPaymentPanel();
+    buildStaffCallKeys();
     buildModePanel();
     // What became of a submission, or the idle warning, over the entry panel in use.
     m_noticeLabel = MakeLabel(this, QStringLiteral("notice"), QRect(), LabelFont(26, true),
