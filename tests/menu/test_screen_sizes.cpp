@@ -66,6 +66,7 @@ QStringList KoreanLeft(QWidget* window, const QStringList& shopOwned)
 // The layout checks, and the window's size against the design's on the stage.
 QStringList Faults(QWidget* window, QSize design, QSize screen)
 {
+    AddSizeFigures(window, screen);
     return LayoutFaults(window, screen) + SizeFaults(window, design, screen);
 }
 

@@ -59,6 +59,7 @@ protected:
                                     .arg(QString::fromLocal8Bit(folder), QLatin1String(language), SizeName(size),
                                          QString::fromUtf8(look), QString::fromUtf8(step))
                                     .replace(u' ', u'_'));
+        AddSizeFigures(window, size);
         QStringList faults = LayoutFaults(window, size) + KeysUnderTexts(window);
         // A tall screen keeps the low layout's keys in the lower part on every step, boxes included.
         if (StagePortrait() && access::CurrentModes().low)

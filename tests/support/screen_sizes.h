@@ -7,10 +7,15 @@
 #include "presentation/stage_scale.h"
 #include "support/barrier_free.h"
 
+#include <QFontInfo>
+#include <QLabel>
 #include <QSize>
 #include <QStringList>
 #include <array>
+#include <climits>
 #include <cmath>
+#include <iostream>
+#include <map>
 #include <string>
 
 namespace sumbrel::testing {
@@ -185,6 +190,56 @@ inline QStringList SizeFaults(QWidget* window, QSize design, QSize screen)
         faults << QStringLiteral("the window %1 leaves bands wider than a tenth of the screen %2")
                       .arg(SizeName(window->size()), SizeName(screen));
     return faults;
+}
+
+// The smallest customer text and key side on the screen, in its pixels, and the narrowest gap
+// between two keys side by side: what a panel's millimetres turn into the sizes the barrier-free
+// criteria ask for. Gathered per screen and look over every state checked, printed as figures when
+// the tests end.
+struct SmallestSizes {
+    int text = INT_MAX;
+    int keySide = INT_MAX;
+    int keyGap = INT_MAX;
+    void add(QWidget* window)
+    {
+        QList<QRect> keys;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != window || VisibleRect(w).isEmpty())
+                continue;
+            const auto* label = qobject_cast<QLabel*>(w);
+            const auto* key = qobject_cast<CaptionKey*>(w);
+            if ((label && !label->text().trimmed().isEmpty()) || (key && !key->caption().trimmed().isEmpty()))
+                text = std::min(text, QFontInfo(w->font()).pixelSize());
+            if (IsKey(w) && !UnderPanel(window, w)) {
+                keys << VisibleRect(w);
+                keySide = std::min({keySide, keys.back().width(), keys.back().height()});
+            }
+        }
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            for (qsizetype j = i + 1; j < keys.size(); ++j) {
+                const QRect &a = keys[i], &b = keys[j];
+                const int across = std::max(a.left(), b.left()) - std::min(a.right(), b.right()) - 1;
+                const int down = std::max(a.top(), b.top()) - std::min(a.bottom(), b.bottom()) - 1;
+                if ((across >= 0) != (down >= 0))  // side by side or one over the other
+                    keyGap = std::min(keyGap, std::max(across, down));
+            }
+    }
+};
+inline void AddSizeFigures(QWidget* window, QSize screen)
+{
+    static struct Report {
+        std::map<std::string, SmallestSizes> figures;
+        ~Report()
+        {
+            for (const auto& [where, f] : figures)
+                std::cout << "[ figure ] " << where << ": smallest text " << f.text << " px, key side " << f.keySide
+                          << " px, gap between keys " << f.keyGap << " px" << std::endl;
+        }
+    } report;
+    const access::Modes& m = access::CurrentModes();
+    const char* look = m.low && m.large ? "low and large" : m.low ? "low" : m.large ? "large" : "design";
+    if (!m.contrast && access::VisitLanguage() == access::Language::Korean)
+        report.figures[SizeName(screen).toStdString() + ' ' + look].add(window);
 }
 
 // Everything the checks found on the window, one line each; empty when it passes.
