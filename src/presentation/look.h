@@ -21,7 +21,7 @@ struct KeyColours {
 struct Palette {
     // The roles every customer screen shares.
     QColor ink{28, 36, 48};
-    QColor mutedInk{120, 128, 140};
+    QColor mutedInk{96, 103, 114};
     QColor inkOnDark{255, 255, 255};
     QColor alert{200, 40, 40};
     QColor panel{255, 255, 255};
@@ -38,15 +38,15 @@ struct Palette {
         QColor waitingCaption{235, 240, 248};
         QColor orderPanel{248, 248, 246};
         QColor completionTitle{20, 70, 140};
-        QColor refusal{255, 0, 0};
+        QColor refusal{204, 0, 0};
         QColor noticeInk{120, 40, 0};
         QColor noticeFill{255, 240, 200};
-        KeyColours stepKey{{83, 175, 148}, {70, 136, 117}};
+        KeyColours stepKey{{31, 122, 96}, {24, 96, 76}};
         KeyColours deleteKey{{192, 0, 0}, QColor(192, 0, 0).darker(130)};
         QColor quantityRim{128, 128, 255};
         QColor listRule{192, 192, 255};
         QColor listInk{0, 0, 0};
-        QColor optionTitleInk{230, 147, 75};
+        QColor optionTitleInk{170, 92, 24};
         QColor optionInk{94, 94, 157};
     } reception;
 
@@ -82,7 +82,7 @@ struct Palette {
         QColor chosenFill{255, 246, 204};
         QColor chosenRim{214, 170, 0};
         QColor rowRim{218, 218, 218};
-        QColor markOff{170, 170, 170};
+        QColor markOff{128, 128, 128};
         QColor priceInk{110, 104, 92};
     } itemDialogs;
 

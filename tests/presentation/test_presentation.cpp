@@ -277,10 +277,19 @@ TEST(HighContrast, EveryTextAndKeyFaceStandsSevenToOneFromWhatLiesBehind)
         EXPECT_GE(ratio, access::kHighContrastRatio)
             << pair.what << ": " << pair.front.name().toStdString() << " on " << pair.back.name().toStdString();
     }
-    // The design's own palette is not held to it: that is what the mode is for.
+    // The design's own palette holds its texts to 4.5:1 and its marks to 3:1, the criteria's floors
+    // (a key's face is told by its rim, a disabled caption by being faint); 7:1 is what the mode is for.
     int below = 0;
-    for (const ColourPair& pair : ColourPairs(Palette{}))
-        below += access::ContrastRatio(pair.front.rgb() & 0xffffff, pair.back.rgb() & 0xffffff)
-            < access::kHighContrastRatio;
+    for (const ColourPair& pair : ColourPairs(Palette{})) {
+        const std::string what = pair.what;
+        const double ratio = access::ContrastRatio(pair.front.rgb() & 0xffffff, pair.back.rgb() & 0xffffff);
+        below += ratio < access::kHighContrastRatio;
+        const bool face = what.find(" on ") != std::string::npos && what.find("key") != std::string::npos;
+        const bool exempt = face || what.find("disabled") != std::string::npos || what.find("incomplete") != std::string::npos
+            || what.find("on the band") != std::string::npos || what == "notice on the panel";
+        if (!exempt)
+            EXPECT_GE(ratio, what.find("mark") != std::string::npos ? 3.0 : 4.5)
+                << what << ": " << pair.front.name().toStdString() << " on " << pair.back.name().toStdString();
+    }
     EXPECT_GT(below, 0);
 }
