@@ -267,7 +267,9 @@ TEST_P(KioskDisplay, TheStartPanelCoversTheScreenAfterTheAutomaticLogin)
         30000);
     if (!shot.isNull())
         shot.save(QStringLiteral("%1/kiosk-%2.png").arg(QDir::tempPath(), QString::fromLatin1(GetParam().name)));
-    EXPECT_TRUE(problem.isEmpty()) << problem.toStdString() << "\noutput:\n" << program.readAll().toStdString();
+    EXPECT_TRUE(problem.isEmpty()) << problem.toStdString() << "\nlog:\n"
+                                   << LogEntries(QString()).join(u'\n').toStdString() << "\noutput:\n"
+                                   << program.readAll().toStdString();
     EXPECT_EQ(program.state(), QProcess::Running) << "the kiosk keeps running";
 }
 

@@ -160,7 +160,7 @@ TEST_F(SubmissionTest, RepeatedNumberShowsTheRefusalAndTheNextCustomerSeesComple
         ASSERT_EQ(s.path().currentPanel(), 4);
         if (customer == 1) {
             EXPECT_EQ(caption(CompletionTitle(s)), QStringLiteral("접수 실패"));
-            EXPECT_EQ(CompletionTitle(s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            EXPECT_EQ(CompletionTitle(s)->palette().color(QPalette::WindowText), Colours().reception.refusal);
             EXPECT_EQ(caption(CompletionMessage(s)), QStringLiteral("이미 신청된 번호입니다."));
             EXPECT_TRUE(CountdownTimer(s)->isActive());
             EXPECT_TRUE(KeyOf(s, CarKey::Confirm)->isKeyEnabled());
