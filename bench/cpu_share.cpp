@@ -210,8 +210,8 @@ CpuShare::CpuShare(double share)
     std::snprintf(g_parentProcs, sizeof g_parentProcs, "%s/cgroup.procs", m_parent.c_str());
     std::snprintf(g_group, sizeof g_group, "%s", m_group.c_str());
     std::snprintf(g_pid, sizeof g_pid, "%d", int(::getpid()));
-    ::signal(SIGINT, LeaveOnSignal);
-    ::signal(SIGTERM, LeaveOnSignal);
+    for (const int signal : {SIGINT, SIGTERM, SIGSEGV, SIGABRT})
+        ::signal(signal, LeaveOnSignal);
     std::printf("cpu_share %g\n", share);
     std::fflush(stdout);
 }
@@ -221,8 +221,8 @@ CpuShare::~CpuShare()
     if (m_group.empty())
         return;
     leave();
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGTERM, SIG_DFL);
+    for (const int signal : {SIGINT, SIGTERM, SIGSEGV, SIGABRT})
+        ::signal(signal, SIG_DFL);
     if (::rmdir(m_group.c_str()) != 0)
         std::fprintf(stderr, "cpu_share: %s not removed: %s\n", m_group.c_str(), std::strerror(errno));
 }

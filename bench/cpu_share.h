@@ -32,7 +32,8 @@ public:
     CpuShare(const CpuShare&) = delete;
     CpuShare& operator=(const CpuShare&) = delete;
 
-    bool limited() const { return m_inside; }
+    // The group is in place (this process inside it, unless it has left for a while).
+    bool limited() const { return !m_group.empty(); }
     double share() const { return m_share; }
     // Out of the group and in again, for a child process started between (a demo shop per run) that
     // must not inherit the share.

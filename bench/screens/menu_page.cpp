@@ -21,10 +21,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 
 using namespace sumbrel;
+
+struct MenuBench;
+MenuBench& bench();
 
 // One demo shop and one page per process, as in the running terminal.
 struct MenuBench {
@@ -43,10 +47,10 @@ struct MenuBench {
         sumbrel::testing::CopyShopPictures(shop);
         page = std::make_unique<MenuPage>(session, tables);
         page->move(0, 0);
+        // Statics end after main's application object, when widgets cannot be destroyed any more:
+        // the page goes with the application, its picture worker ended before the images' world.
+        qAddPostRoutine([] { bench().page.reset(); });
     }
-    // Statics end after main's application object: widgets cannot be destroyed any more then, and
-    // go with the process instead. The demo shop and the folder are ended and removed as usual.
-    ~MenuBench() { (void)page.release(); }
     bool loaded() const
     {
         return !page->loadPending() && !page->loading()
@@ -127,11 +131,12 @@ public:
 
 MenuPage& standingPage()
 {
-    // Goes with the process, as the lying page: widgets cannot be destroyed after the application.
-    static MenuPage* const page = [] {
+    // Goes with the application, as the lying page.
+    static MenuPage* page = [] {
         bench();  // the shop, the folder and the pictures
         auto* built = new MenuPage(bench().session, bench().tables);
         built->move(0, 0);
+        qAddPostRoutine([] { delete std::exchange(page, nullptr); });
         return built;
     }();
     if (!page->isVisible()) {
