@@ -1,12 +1,16 @@
 // Timings of the screens, headless against the demo shop: every registered figure is run 20 times
 // (after one warm-up), and one line per figure with its median is printed at the end.
-//   bench_screens [--runs N] [--only NAME]
+//   bench_screens [--runs N] [--only NAME] [--cpu-share F]
+// --cpu-share F: the demo shops are started first, then the bench takes F of one core (0.25: a
+// quarter), as a slow kiosk's processor; its lines say the share.
+#include "cpu_share.h"
 #include "screens/figure.h"
 
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace bench {
 std::vector<Figure>& figures()
@@ -29,6 +33,15 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--only") == 0)
             only = QString::fromLocal8Bit(argv[++i]);
     }
+    const std::optional<double> share = bench::CpuShareArgument(argc, argv);
+    const auto chosen = [&only](const bench::Figure& figure) { return only.isEmpty() || figure.name == only; };
+    std::unique_ptr<bench::CpuShare> slowed;
+    if (share) {
+        for (const bench::Figure& figure : bench::figures())
+            if (chosen(figure) && figure.prepare)
+                figure.prepare();
+        slowed = std::make_unique<bench::CpuShare>(*share);
+    }
     struct Result {
         QString name;
         double median;
@@ -38,7 +51,7 @@ int main(int argc, char** argv)
     };
     std::vector<Result> results;
     for (const bench::Figure& figure : bench::figures()) {
-        if (!only.isEmpty() && figure.name != only)
+        if (!chosen(figure))
             continue;
         figure.sampleMs();  // warm-up: first decode, first font use
         std::vector<double> samples;
@@ -50,8 +63,11 @@ int main(int argc, char** argv)
         results.push_back({figure.name, median, figure.targetMs, samples.front(), samples.back()});
         std::fprintf(stderr, "%s: %zu runs done\n", figure.name.toUtf8().constData(), n);
     }
+    char shareText[48] = "";
+    if (slowed && slowed->limited())
+        std::snprintf(shareText, sizeof shareText, "; cpu share %g", slowed->share());
     for (const Result& r : results)
-        std::printf("%s %.2f (target %.0f ms; min %.2f, max %.2f; median of %d)\n", r.name.toUtf8().constData(),
-                    r.median, r.target, r.min, r.max, runs);
+        std::printf("%s %.2f (target %.0f ms; min %.2f, max %.2f; median of %d%s)\n", r.name.toUtf8().constData(),
+                    r.median, r.target, r.min, r.max, runs, shareText);
     return 0;
 }

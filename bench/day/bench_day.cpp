@@ -1,12 +1,14 @@
 // A day at the counter against the demo shop, with the clock's time scale: customers through the real
 // screens while the waiting status is polled and the shop fails, stalls and recovers now and then.
-//   bench_day [--customers N] [--polls N] [--start HH:MM] [--days N]
+//   bench_day [--customers N] [--polls N] [--start HH:MM] [--days N] [--cpu-share F]
 // (defaults: 300 customers, 2000 polls, the screens' clock starting at the present time; with
 // --start it starts today at that time, e.g. 23:50 for a day that crosses midnight). With --days,
 // each day has 1,000 customers unless --customers says otherwise, and the night between two days
 // passes on the screens' clock up to the next day's opening (08:00 unless --start says).
+// --cpu-share F: the screens' side on F of one core once the demo shop runs (see cpu_share.h).
 // Prints the orders held against what the customers were shown, memory, descriptors, log sizes and
 // the polls traced per day of the screens' clock; with --days each day's figures and the week's.
+#include "cpu_share.h"
 #include "reception/counter_day.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
@@ -20,6 +22,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 using namespace sumbrel;
 using namespace sumbrel::testing;
@@ -112,6 +115,9 @@ int main(int argc, char** argv)
     gs().menuImageFolder = folder.path() + QStringLiteral("/menu_img");
     DemoShop shop;
     const Session session = LogInTo(shop);
+    std::unique_ptr<bench::CpuShare> slowed;
+    if (const std::optional<double> share = bench::CpuShareArgument(argc, argv))
+        slowed = std::make_unique<bench::CpuShare>(*share);
     shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("Y")},
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("Y")},
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});

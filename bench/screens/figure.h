@@ -12,6 +12,9 @@ struct Figure {
     double targetMs;  // what the figure should stay under
     // One timed run in milliseconds; called `runs` times after one warm-up call.
     std::function<double()> sampleMs;
+    // What the runs need set up beforehand (the demo shop started), run before the bench takes its
+    // share of the processor (--cpu-share), so that the shop does not inherit it.
+    std::function<void()> prepare;
 };
 
 std::vector<Figure>& figures();

@@ -21,10 +21,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 
 using namespace sumbrel;
+
+struct MenuBench;
+MenuBench& bench();
 
 // One demo shop and one page per process, as in the running terminal.
 struct MenuBench {
@@ -43,10 +47,10 @@ struct MenuBench {
         sumbrel::testing::CopyShopPictures(shop);
         page = std::make_unique<MenuPage>(session, tables);
         page->move(0, 0);
+        // Statics end after main's application object, when widgets cannot be destroyed any more:
+        // the page goes with the application, its picture worker ended before the images' world.
+        qAddPostRoutine([] { bench().page.reset(); });
     }
-    // Statics end after main's application object: widgets cannot be destroyed any more then, and
-    // go with the process instead. The demo shop and the folder are ended and removed as usual.
-    ~MenuBench() { (void)page.release(); }
     bool loaded() const
     {
         return !page->loadPending() && !page->loading()
@@ -83,17 +87,22 @@ MenuBench& bench()
     return b;
 }
 
+void PrepareShop()
+{
+    bench();
+}
+
 // A touch to the page on the screen, answering (its three loads under way off the screen's thread).
-const bench::RegisterFigure kOpen({QStringLiteral("menu_open_ms"), 33, [] { return bench().open().shownMs; }});
+const bench::RegisterFigure kOpen({QStringLiteral("menu_open_ms"), 33, [] { return bench().open().shownMs; }, PrepareShop});
 // A touch to the tiles painted: the slowest of the three answers (the demo shop's catalogue of 500
 // items) plus reading them and building the page.
-const bench::RegisterFigure kLoaded({QStringLiteral("menu_loaded_ms"), 150, [] { return bench().open().loadedMs; }});
+const bench::RegisterFigure kLoaded({QStringLiteral("menu_loaded_ms"), 150, [] { return bench().open().loadedMs; }, PrepareShop});
 
 // The same with no picture decoded yet, as the first opening after a start.
 const bench::RegisterFigure kOpenCold({QStringLiteral("menu_loaded_cold_ms"), 150, [] {
                                            bench().page->pictures().clear();
                                            return bench().open().loadedMs;
-                                       }});
+                                       }, PrepareShop});
 
 const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {
                                        MenuBench& b = bench();
@@ -104,7 +113,7 @@ const bench::RegisterFigure kFlip({QStringLiteral("page_flip_ms"), 16, [] {
                                        b.page->findChild<CaptionKey*>(QStringLiteral("commandKey_3"))->touch();
                                        b.page->repaint();
                                        return t.nsecsElapsed() / 1e6;
-                                   }});
+                                   }, PrepareShop});
 
 // The standing screen's page (1080 x 1920 at scale 1), beside the lying one: the stage is portrait
 // while it is built and used, and lying again after.
@@ -122,11 +131,12 @@ public:
 
 MenuPage& standingPage()
 {
-    // Goes with the process, as the lying page: widgets cannot be destroyed after the application.
-    static MenuPage* const page = [] {
+    // Goes with the application, as the lying page.
+    static MenuPage* page = [] {
         bench();  // the shop, the folder and the pictures
         auto* built = new MenuPage(bench().session, bench().tables);
         built->move(0, 0);
+        qAddPostRoutine([] { delete std::exchange(page, nullptr); });
         return built;
     }();
     if (!page->isVisible()) {
@@ -185,7 +195,7 @@ const bench::RegisterFigure
                   // Off the screen again: the other figures find the lying page the modal one.
                   page.hide();
                   return flips == kFlips ? slowest : -1.0;
-              }});
+              }, PrepareShop});
 
 // A touch of a tile with three option groups until its dialog is shown (and painted) over the
 // dimmed page; the dialog is then closed unseen.
@@ -212,6 +222,6 @@ const bench::RegisterFigure kTile({QStringLiteral("tile_to_dialog_ms"), 50, [] {
                                        while (QApplication::activeModalWidget() != b.page.get())
                                            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
                                        return ms;
-                                   }});
+                                   }, PrepareShop});
 
 }  // namespace

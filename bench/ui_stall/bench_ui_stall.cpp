@@ -3,8 +3,10 @@
 // opening it and touching it; the order while the customer touches the completion panel and starts
 // again. The worst lateness of a 10 ms timer on the screen's thread, per run, and the median of the
 // runs for each case.
-//   bench_ui_stall [--seconds S] [--runs N]      (defaults: 60 s, 3 runs)
+//   bench_ui_stall [--seconds S] [--runs N] [--cpu-share F]      (defaults: 60 s, 3 runs)
+// --cpu-share F: the screens' side on F of one core, each run's demo shop started outside the share.
 // Prints each case's median, then "ui_stall_max_ms: N" (the largest of them) last.
+#include "cpu_share.h"
 #include "menu/ui/menu_page.h"
 #include "menu/ui/menu_page_widgets.h"
 #include "reception/ui/reception_screen.h"
@@ -26,6 +28,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 using namespace sumbrel;
@@ -89,12 +92,17 @@ void Orders(ReceptionScreen& s, MenuPage&, int& started)
 }
 
 // One run: the worst lateness in ms, and how many menu openings or orders the customer started.
-std::pair<qint64, int> Run(const Case& c, int seconds)
+std::pair<qint64, int> Run(const Case& c, int seconds, bench::CpuShare* slowed)
 {
     QTemporaryDir folder;
     gs() = GlobalState{};
     SetProgramFolder(folder.path());
+    // The shop keeps the machine's full speed: it is started outside the share.
+    if (slowed)
+        slowed->leave();
     DemoShop shop;
+    if (slowed)
+        slowed->enter();
     shop.setSettings({{QStringLiteral("TOWhereYN"), QStringLiteral("N")},
                       {QStringLiteral("TakeOutCarYN"), QStringLiteral("N")},
                       {QStringLiteral("TOPayTypeS"), QStringLiteral("Y")}});
@@ -156,6 +164,9 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[++i]));
     }
+    std::unique_ptr<bench::CpuShare> slowed;
+    if (const std::optional<double> share = bench::CpuShareArgument(argc, argv))
+        slowed = std::make_unique<bench::CpuShare>(*share);
     const HttpLimits limits = httpLimits();
     std::printf("limits: connect %d ms, stall %d ms, %d attempts, attempt %d ms, call %d ms; poll every 15 s\n",
                 limits.connectMs, limits.stallMs, limits.attempts, limits.attemptMs, limits.callMs);
@@ -172,7 +183,7 @@ int main(int argc, char** argv)
     for (const Case& c : cases) {
         std::vector<qint64> worst;
         for (int r = 0; r < runs; ++r) {
-            const auto [ms, started] = Run(c, seconds);
+            const auto [ms, started] = Run(c, seconds, slowed.get());
             worst.push_back(ms);
             std::printf("%s run %d: %d s, worst lateness %lld ms, %d menu openings or orders started\n", c.name, r + 1,
                         seconds, static_cast<long long>(ms), started);

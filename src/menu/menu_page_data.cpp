@@ -7,6 +7,7 @@
 #include "startup/parse.h"
 #include "startup/trace_log.h"
 
+#include <functional>
 #include <optional>
 
 namespace sumbrel::menu {
@@ -64,7 +65,7 @@ bool ReadEntry(QStringView text, const QString& category, TileEntry& entry, QStr
 }
 
 // The option groups the item's dialog offers; the others are traced and not counted.
-int OfferedGroups(const MenuRecord* record)
+int OfferedGroups(const MenuRecord* record, const std::function<void(const QString&)>& note)
 {
     int count = 0;
     for (int j = 0; record && j < kOptionGroups; ++j) {
@@ -74,7 +75,7 @@ int OfferedGroups(const MenuRecord* record)
         if (group.offered)
             ++count;
         else
-            WriteLog(QStringLiteral("Parsing: menu ") + record->num + QStringLiteral(" option group ")
+            note(QStringLiteral("Parsing: menu ") + record->num + QStringLiteral(" option group ")
                      + QString::number(j + 1) + QStringLiteral(" skipped (empty group or option name)"));
     }
     return count;
@@ -82,8 +83,15 @@ int OfferedGroups(const MenuRecord* record)
 
 }  // namespace
 
-std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry)
+std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry,
+                                          QStringList* notes)
 {
+    const std::function<void(const QString&)> note = [notes](const QString& line) {
+        if (notes)
+            notes->append(line);
+        else
+            WriteLog(line);
+    };
     static const QString kOpen = QStringLiteral("<menubrr>");
     static const QString kClose = QStringLiteral("</menubrr>");
     static const QString kCategoryOpen = QStringLiteral("<mainmenuname>");
@@ -121,11 +129,11 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
                 return std::nullopt;
             }
             const MenuRecord* record = catalogue.FindMenu(QStringView(entry.num));
-            entry.optionGroups = OfferedGroups(record);
+            entry.optionGroups = OfferedGroups(record, note);
             // Traced here, once per load; the tile is not shown.
             const QString refusal = PriceRefusal(price, record);
             if (!refusal.isEmpty()) {
-                WriteLog(QStringLiteral("Parsing: menu ") + entry.num + QStringLiteral(" not offered: ") + refusal
+                note(QStringLiteral("Parsing: menu ") + entry.num + QStringLiteral(" not offered: ") + refusal
                          + QStringLiteral(" is not a plain whole number"));
                 continue;
             }

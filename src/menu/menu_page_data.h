@@ -33,8 +33,10 @@ struct MenuPageLists {
 };
 // The PostMenuPageRequest answer read against the catalogue its tiles will open. nullopt for an answer
 // without "<menubrr>" ... "</menubrr>" or "<mainmenuname>", or (badEntry) with an entry that
-// lacks a marker.
-std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry = nullptr);
+// lacks a marker. The reading's trace lines are written, or with `notes` kept there instead (for the
+// caller to write, and again when the same answer comes back).
+std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogue& catalogue, bool* badEntry = nullptr,
+                                          QStringList* notes = nullptr);
 
 // Posts the page's request (with its "PostMenuPageRequest() ... " trace lines on "_WinHttp").
 PostResult PostMenuPageRequest(const Session& session, const QString& caller, const endpoints::Poster& post = {});

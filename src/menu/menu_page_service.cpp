@@ -7,7 +7,7 @@
 namespace sumbrel::menu {
 
 MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& cancel,
-                                    std::shared_ptr<const MenuCatalogue> last) const
+                                    std::shared_ptr<const MenuCatalogue> last, const ShownTiles& shown) const
 {
     const Transport transport = m_transport;
     const Session session = m_session;
@@ -27,12 +27,24 @@ MenuPageData MenuPageService::fetch(const QString& caller, const CancelFlag& can
     auto pageAnswer = std::async(std::launch::async,
                                  [&post, &session, &caller] { return PostMenuPageRequest(session, caller, post); });
     MenuPageData data;
+    const MenuCatalogue* const lastTable = last.get();
     data.catalogue = FetchMenuCatalogueAgain(session, QStringLiteral("전체"), std::move(last), post);
     data.categories = categories.get();
     const PostResult page = pageAnswer.get();
     data.pageStatus = page.status;
-    if (data.catalogue && page.good())
-        data.lists = ReadMenuPage(page.text, *data.catalogue);
+    if (!data.catalogue || !page.good())
+        return data;
+    data.pageKey = endpoints::AnswerKey(page.text);
+    if (!shown.key.isEmpty() && shown.key == data.pageKey && data.catalogue.get() == lastTable) {
+        // The same text against the same table gives the same tiles; the reading's trace is written again.
+        data.sameTiles = true;
+        data.pageText = page.text;
+        data.pageNotes = shown.notes;
+    } else {
+        data.lists = ReadMenuPage(page.text, *data.catalogue, nullptr, &data.pageNotes);
+    }
+    for (const QString& note : data.pageNotes)
+        WriteLog(note);
     return data;
 }
 
@@ -43,6 +55,15 @@ MenuLoad MenuPageService::apply(MenuPageData data, MenuTables& tables)
         tables.setCategories(std::move(*data.categories));
         done.categories = true;
     }
+    if (data.sameTiles) {
+        if (tables.tilesKey() == data.pageKey && tables.catalogueSnapshot() == data.catalogue) {
+            done.menu = true;
+            return done;
+        }
+        // The tables changed meanwhile: read the text for them after all (its trace is written).
+        data.pageNotes.clear();
+        data.lists = ReadMenuPage(data.pageText, *data.catalogue, nullptr, &data.pageNotes);
+    }
     if (!data.lists) {
         // Tiles that name items of another catalogue would open the wrong item or none.
         WriteLog(
@@ -51,14 +72,15 @@ MenuLoad MenuPageService::apply(MenuPageData data, MenuTables& tables)
             + u')');
         return done;
     }
-    tables.setMenu(std::move(data.catalogue), std::move(*data.lists));
+    tables.setMenu(std::move(data.catalogue), std::move(*data.lists), std::move(data.pageKey),
+                   std::move(data.pageNotes));
     done.menu = true;
     return done;
 }
 
 MenuLoad MenuPageService::load(const QString& caller, MenuTables& tables)
 {
-    return apply(fetch(caller, {}, tables.catalogueSnapshot()), tables);
+    return apply(fetch(caller, {}, tables.catalogueSnapshot(), {tables.tilesKey(), tables.tilesNotes()}), tables);
 }
 
 }  // namespace sumbrel::menu

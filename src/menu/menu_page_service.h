@@ -24,6 +24,18 @@ struct MenuPageData {
     std::shared_ptr<const MenuCatalogue> catalogue;  // none when its answer was not good
     std::optional<MenuPageLists> lists;  // read against `catalogue`
     long pageStatus = 0;  // of the PostMenuPageRequest answer, for the trace
+    // The page answer was the text the shown tiles were read from, against the same catalogue: they
+    // stay, unread again (lists is empty then; the text is kept for tables changed meanwhile).
+    bool sameTiles = false;
+    QString pageText;
+    QByteArray pageKey;
+    QStringList pageNotes;  // the reading's trace lines, written already
+};
+
+// The tiles on show, for an opening to tell whether its answer brings anything new.
+struct ShownTiles {
+    QByteArray key;
+    QStringList notes;
 };
 
 class MenuPageService {
@@ -44,8 +56,9 @@ public:
     // trace log takes lines from any); the transport is called from three threads at once.
     // cancel ends the exchanges under way, and those not yet started never start.
     // last: the catalogue shown now, taken again when the answer is the text it was read from.
+    // shown: the tiles read with `last`; a page answer of the same text against it is not read again.
     MenuPageData fetch(const QString& caller, const CancelFlag& cancel = {},
-                       std::shared_ptr<const MenuCatalogue> last = {}) const;
+                       std::shared_ptr<const MenuCatalogue> last = {}, const ShownTiles& shown = {}) const;
     // The fetched tables into the terminal's, on the screens' thread. What did not come back good
     // keeps its last good table; the trace says so.
     static MenuLoad apply(MenuPageData data, MenuTables& tables);

@@ -17,15 +17,26 @@ public:
     std::shared_ptr<const MenuCatalogue> catalogueSnapshot() const { return m_catalogue; }
     const QStringList& tabs() const { return m_lists.categories; }
     const std::vector<TileEntry>& tiles() const { return m_lists.tiles; }
+    // What the tabs and tiles were read from: a key of the page answer's text (empty when not known)
+    // and the trace lines the reading wrote.
+    const QByteArray& tilesKey() const { return m_tilesKey; }
+    const QStringList& tilesNotes() const { return m_tilesNotes; }
 
     void setCategories(CategoryTable categories) { m_categories = std::move(categories); }
     // The catalogue alone (the login's load): the tiles stay.
-    void setCatalogue(MenuCatalogue catalogue) { m_catalogue = std::make_shared<const MenuCatalogue>(std::move(catalogue)); }
+    void setCatalogue(MenuCatalogue catalogue)
+    {
+        m_catalogue = std::make_shared<const MenuCatalogue>(std::move(catalogue));
+        m_tilesKey.clear();  // the tiles were read against the catalogue before
+    }
     // The tiles always with the catalogue they were read against.
-    void setMenu(std::shared_ptr<const MenuCatalogue> catalogue, MenuPageLists lists)
+    void setMenu(std::shared_ptr<const MenuCatalogue> catalogue, MenuPageLists lists, QByteArray tilesKey = {},
+                 QStringList tilesNotes = {})
     {
         m_catalogue = catalogue ? std::move(catalogue) : std::make_shared<const MenuCatalogue>();
         m_lists = std::move(lists);
+        m_tilesKey = std::move(tilesKey);
+        m_tilesNotes = std::move(tilesNotes);
     }
     void setMenu(MenuCatalogue catalogue, MenuPageLists lists)
     {
@@ -36,6 +47,8 @@ private:
     CategoryTable m_categories;
     std::shared_ptr<const MenuCatalogue> m_catalogue = std::make_shared<const MenuCatalogue>();
     MenuPageLists m_lists;
+    QByteArray m_tilesKey;
+    QStringList m_tilesNotes;
 };
 
 }  // namespace sumbrel::menu

@@ -313,6 +313,42 @@ TEST_F(MenuPageModelTest, AFailedReloadKeepsTheLastGoodMenuWithItsOwnCatalogue)
     EXPECT_EQ(logEntries().filter(QStringLiteral("지난 메뉴를 그대로 둠")).size(), 4);
 }
 
+TEST_F(MenuPageModelTest, TheSameTileAnswerKeepsItsTilesAndTracesItsReadingAgain)
+{
+    DemoShop shop;
+    MenuPageService service(ShopSession(shop));
+    const Session session = ShopSession(shop);
+    // The shop's page with one entry more, whose price is refused: its reading traces a line.
+    QString page = PostText(endpoints::Url(session, endpoints::kMenuPage), endpoints::MenuPageBody(session, QString()));
+    const qsizetype end = page.lastIndexOf(QStringLiteral("</menubrr>"));
+    ASSERT_GT(end, 0);
+    page.insert(end, Section(QStringLiteral("C9"), Entry(QStringLiteral("X"), QStringLiteral("abc"), QStringLiteral("999"))));
+    shop.setFault(QStringLiteral("/shop/menuloading3.php"), QStringLiteral("status"), 0, 200, 0, page);
+    const auto refusals = [this] { return logEntries().filter(QStringLiteral("menu 999 not offered")).size(); };
+
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    const TileEntry* read = tables.tiles().data();
+    const std::vector<TileEntry> tiles = tables.tiles();
+    ASSERT_FALSE(tiles.empty());
+    EXPECT_EQ(refusals(), 1);
+    // The same texts: the same tiles, not read again, and the same trace.
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    EXPECT_EQ(tables.tiles().data(), read);
+    EXPECT_EQ(refusals(), 2);
+    // A catalogue put in meanwhile (the login's load): the tiles are read against it.
+    tables.setCatalogue(MenuCatalogue(tables.catalogue()));
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    EXPECT_NE(tables.tiles().data(), read);
+    EXPECT_TRUE(tables.tiles() == tiles);
+    EXPECT_EQ(refusals(), 3);
+    // Another page answer is read.
+    shop.clearFaults();
+    ASSERT_TRUE(service.load(QString(), tables).menu);
+    EXPECT_EQ(refusals(), 3);
+    EXPECT_FALSE(tables.tabs().contains(QStringLiteral("C9")));
+    EXPECT_TRUE(tables.tiles() == tiles) << "the refused entry was no tile";
+}
+
 // While the menu loads no touch acts; the load's outcome, or the cancel, ends the loading state, and
 // the cart handed back is confirmed only by "선택완료".
 TEST_F(MenuPageModelTest, WhileTheMenuLoadsOnlyTheCancelActsAndEachEndHandsBackTheCart)

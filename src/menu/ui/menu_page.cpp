@@ -171,8 +171,9 @@ void MenuPage::startLoad()
     const QString caller = m_model.checkTypes;
     // The worker's own snapshot of what is shown, never the live tables.
     const std::shared_ptr<const MenuCatalogue> shown = m_tables.catalogueSnapshot();
+    const ShownTiles tiles{m_tables.tilesKey(), m_tables.tilesNotes()};
     const bool started = m_loads.run<MenuPageData>(
-        [service, caller, shown](const CancelFlag& cancel) { return service.fetch(caller, cancel, shown); },
+        [service, caller, shown, tiles](const CancelFlag& cancel) { return service.fetch(caller, cancel, shown, tiles); },
         [this](const MenuPageData& data) { loadArrived(data); });
     if (!started) {
         LoadLine(QStringLiteral("메뉴를 불러오지 못함: 요청을 시작하지 못함"));
