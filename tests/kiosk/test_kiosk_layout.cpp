@@ -123,15 +123,16 @@ TEST(KioskLayout, TheLayoutComesFromTheCommandLineTheConfigurationOrTheScreen)
         Audience audience;
         bool portrait;
         double scale;
-        QSizeF stretch;  // the customer's fill the screen; the operator's and a strange shape keep bands
+        QSizeF stretch;  // the customer's take 90 % of the screen; the operator's and a strange shape keep bands
     } stages[] = {
         {{1080, 1920}, Orientation::Portrait, Audience::Customer, true, 1.0, {1, 1}},
-        {{768, 1024}, Orientation::Portrait, Audience::Customer, true, 1024.0 / 1920, {768 / (1080 * 1024.0 / 1920), 1}},
+        {{768, 1024}, Orientation::Portrait, Audience::Customer, true, 1024.0 / 1920, {0.9 * 768 / (1080 * 1024.0 / 1920), 1}},
         {{768, 1024}, Orientation::Portrait, Audience::Operator, false, 0.75, {1, 1}},
         {{1280, 720}, Orientation::Portrait, Audience::Customer, true, 0.375, {1.5, 1}},
-        {{1920, 1080}, Orientation::Landscape, Audience::Customer, false, 1.40625, {1920 / 1440.0, 1}},
+        {{1920, 1080}, Orientation::Landscape, Audience::Customer, false, 1.40625, {0.9 * 1920 / 1440.0, 1}},
+        {{1280, 800}, Orientation::Landscape, Audience::Customer, false, 800 / 768.0, {0.9 * 1280 / (1024 * 800 / 768.0), 1}},
         {{1920, 1080}, Orientation::Landscape, Audience::Operator, false, 1.40625, {1, 1}},
-        {{1280, 1024}, Orientation::Landscape, Audience::Customer, false, 1.25, {1, 1024 / 960.0}},
+        {{1280, 1024}, Orientation::Landscape, Audience::Customer, false, 1.25, {1, 1}},  // 960 of 1024 already
     };
     for (const auto& c : stages) {
         const std::string where = std::to_string(c.screen.width()) + "x" + std::to_string(c.screen.height());

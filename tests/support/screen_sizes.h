@@ -179,14 +179,16 @@ inline QStringList FaintCaptions(QWidget* window)
 }
 
 // The window against the design at the stage's scale and stretch, within a pixel of rounding; the
-// customer's whole-screen windows also take at least 90 % of the screen each way, as margins at most.
+// customer's whole-screen windows also take at least 90 % of the screen each way (within that pixel),
+// leaving margins at most.
 inline QStringList SizeFaults(QWidget* window, QSize design, QSize screen)
 {
     QStringList faults;
     const QSize want = Px(design);
     if (std::abs(window->width() - want.width()) > 1 || std::abs(window->height() - want.height()) > 1)
         faults << QStringLiteral("the window is %1, not %2").arg(SizeName(window->size()), SizeName(want));
-    if (design == StageDesign() && (window->width() < 0.9 * screen.width() || window->height() < 0.9 * screen.height()))
+    if (design == StageDesign()
+        && (window->width() < 0.9 * screen.width() - 1 || window->height() < 0.9 * screen.height() - 1))
         faults << QStringLiteral("the window %1 leaves bands wider than a tenth of the screen %2")
                       .arg(SizeName(window->size()), SizeName(screen));
     return faults;
