@@ -62,11 +62,6 @@ void FitStage(QSize screen, kiosk::Audience audience)
     FitStage(screen, kiosk::ChooseOrientation(kiosk::LayoutChoice::Auto, screen), audience);
 }
 
-QSize StagePixels()
-{
-    return Px(StageDesign());
-}
-
 QSize StageDesign()
 {
     return StagePortrait() ? kiosk::kPortraitDesignSize : kiosk::kDesignSize;

@@ -32,8 +32,6 @@ QSize StageDesign();
 // the shorter way has room for. (1, 1): the design's shape. Set with the scale.
 QSizeF StageStretch();
 void SetStageStretch(QSizeF stretch);
-// The size the customer's screens take on the screen, in its pixels.
-QSize StagePixels();
 
 // The scale, stretch and design a kiosk of that screen takes for that audience's screens, by the
 // screen's shape or the operator's choice.

@@ -120,8 +120,8 @@ void KioskSession::setLayout(LayoutChoice choice)
     const QSize logical = screen ? screen->geometry().size() : QSize();
     m_orientation = ChooseOrientation(choice, logical);
     m_screen = logical;
-    m_panel = screen ? ConfiguredPanelSize(screen->physicalSize(), logical) : PanelSize{};
-    WriteLog(PanelLine(m_panel, logical, StageFit(logical, m_orientation, Audience::Customer),
+    const PanelSize panel = screen ? ConfiguredPanelSize(screen->physicalSize(), logical) : PanelSize{};
+    WriteLog(PanelLine(panel, logical, StageFit(logical, m_orientation, Audience::Customer),
                        StageStretch(logical, m_orientation, Audience::Customer)));
     setAudience(m_audience);
 }

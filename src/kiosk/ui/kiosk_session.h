@@ -44,8 +44,6 @@ public:
     // shape) and the stage scale that fits it to the screen; before the screens are built.
     void setLayout(LayoutChoice choice);
     Orientation orientation() const { return m_orientation; }
-    // The panel's glass, as read at setLayout.
-    const PanelSize& panel() const { return m_panel; }
     // The stage for the screens built from here on (the login first, so the operator's).
     void setAudience(Audience audience);
     const ScaleChoice& scale() const { return m_scale; }
@@ -70,7 +68,6 @@ private:
 
     ScaleChoice m_scale;
     Orientation m_orientation = Orientation::Landscape;
-    PanelSize m_panel;
     Audience m_audience = Audience::Operator;
     QSize m_screen;
     Stage* m_stage = nullptr;
