@@ -73,10 +73,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
     QTemporaryDir temporary;
-    std::optional<Session> session = UseDemoShop(walk, temporary);
+    menu::MenuTables menu;
+    std::optional<Session> session = UseDemoShop(walk, temporary, menu);
     if (!session)
         return 1;
-    FetchShopPictures(*session);
+    FetchShopPictures(*session, menu);
     session->shopName = QStringLiteral("오르빅 커피 본점");
     bool ok = true;
 
@@ -108,7 +109,7 @@ int main(int argc, char* argv[])
         ReceptionScreen screen(*session);
         std::unique_ptr<MenuPage> page;
         QObject::connect(&screen, &ReceptionScreen::menuRequested, &screen, [&](const cart::OrderCart& order) {
-            page = std::make_unique<MenuPage>(*session, ShopMenu(), &screen);
+            page = std::make_unique<MenuPage>(*session, menu, &screen);
             MenuPage* shown = page.get();
             QObject::connect(shown, &MenuPage::closed, &screen, &ReceptionScreen::menuClosed);
             QTimer::singleShot(0, shown, [shown, &walk, &name, &ok] { menuWalk(shown, walk.out, name, ok); });

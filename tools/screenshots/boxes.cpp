@@ -52,10 +52,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
     QTemporaryDir temporary;
-    std::optional<Session> session = UseDemoShop(walk, temporary);
+    menu::MenuTables menu;
+    std::optional<Session> session = UseDemoShop(walk, temporary, menu);
     if (!session)
         return 1;
-    FetchShopPictures(*session);
+    FetchShopPictures(*session, menu);
     session->shopName = QStringLiteral("오르빅 커피 본점");
     // The boxes as the terminal shows them, not answered at once.
     static WidgetDialogHandler boxes;
@@ -89,8 +90,8 @@ int main(int argc, char* argv[])
         QWidget page;
         ShowStandInPage(page);
         OptionItemDialog dialog(&page);
-        dialog.m_catalogue = ShopMenu().catalogueSnapshot();
-        dialog.m_row = RowOf(QStringLiteral("와플"));
+        dialog.m_catalogue = menu.catalogueSnapshot();
+        dialog.m_row = RowOf(menu, QStringLiteral("와플"));
         dialog.show();
         click(&dialog, QStringLiteral("optionCheck0_2"));
         settle(300);

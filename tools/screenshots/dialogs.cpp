@@ -22,27 +22,28 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    std::optional<Session> session = UseDemoShop(walk, temporary);
+    menu::MenuTables menu;
+    std::optional<Session> session = UseDemoShop(walk, temporary, menu);
     if (!session)
         return 1;
-    FetchShopPictures(*session);
+    FetchShopPictures(*session, menu);
 
     // A stand-in for the darkened menu page behind the dialog.
     QWidget page;
     ShowStandInPage(page);
 
-    bool ok = ShootDialog<SingleItemDialog>(page, QStringLiteral("에스프레소"),
+    bool ok = ShootDialog<SingleItemDialog>(menu, page, QStringLiteral("에스프레소"),
                                             Touches({QStringLiteral("quantityUp_1")}), outDir,
                                             QStringLiteral("dialog-single.png"));
     ok = ShootDialog<OptionItemDialog>(
-             page, QStringLiteral("아메리카노"),
+             menu, page, QStringLiteral("아메리카노"),
              Touches({QStringLiteral("optionChoice0_1"), QStringLiteral("optionCheck1_2")}), outDir,
              QStringLiteral("dialog-options.png"))
         && ok;
-    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("와플"), Touches({QStringLiteral("optionCheck0_2")}),
+    ok = ShootDialog<OptionItemDialog>(menu, page, QStringLiteral("와플"), Touches({QStringLiteral("optionCheck0_2")}),
                                        outDir, QStringLiteral("dialog-options-minimum.png"))
         && ok;
-    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("아이스 카페라떼"),
+    ok = ShootDialog<OptionItemDialog>(menu, page, QStringLiteral("아이스 카페라떼"),
                                        Touches({QStringLiteral("commandKey_2"), QStringLiteral("optionChoice3_1")}),
                                        outDir, QStringLiteral("dialog-options-page2.png"))
         && ok;
@@ -63,11 +64,11 @@ int main(int argc, char* argv[])
     size.add(QStringLiteral("라지"), u"1000");
     nine.groups[1] = size.finish();
     table.finish(1);
-    ShopMenu().setCatalogue(std::move(table));
-    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("토핑 와플"), Touches({QStringLiteral("optionCheck0_1")}),
+    menu.setCatalogue(std::move(table));
+    ok = ShootDialog<OptionItemDialog>(menu, page, QStringLiteral("토핑 와플"), Touches({QStringLiteral("optionCheck0_1")}),
                                        outDir, QStringLiteral("dialog-options-nine.png"))
         && ok;
-    ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("토핑 와플"),
+    ok = ShootDialog<OptionItemDialog>(menu, page, QStringLiteral("토핑 와플"),
                                        Touches({QStringLiteral("groupPageKey0_1"), QStringLiteral("optionCheck0_8")}),
                                        outDir, QStringLiteral("dialog-options-nine-page2.png"))
         && ok;

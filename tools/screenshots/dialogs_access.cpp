@@ -24,10 +24,11 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    std::optional<Session> session = UseDemoShop(walk, temporary);
+    menu::MenuTables menu;
+    std::optional<Session> session = UseDemoShop(walk, temporary, menu);
     if (!session)
         return 1;
-    FetchShopPictures(*session);
+    FetchShopPictures(*session, menu);
 
     QWidget page;
 
@@ -47,13 +48,13 @@ int main(int argc, char* argv[])
     for (const auto& view : views) {
         ApplyModes(view.modes);
         const QString prefix = QStringLiteral("dialog-access-") + QString::fromLatin1(view.name);
-        ok = ShootDialog<SingleItemDialog>(page, QStringLiteral("에스프레소"), KeypadKeys({Qt::Key_Right}), outDir,
+        ok = ShootDialog<SingleItemDialog>(menu, page, QStringLiteral("에스프레소"), KeypadKeys({Qt::Key_Right}), outDir,
                                            prefix + QStringLiteral("-single.png"))
             && ok;
-        ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("아이스 카페라떼"), KeypadKeys(toSecondOption), outDir,
+        ok = ShootDialog<OptionItemDialog>(menu, page, QStringLiteral("아이스 카페라떼"), KeypadKeys(toSecondOption), outDir,
                                            prefix + QStringLiteral("-options.png"))
             && ok;
-        ok = ShootDialog<OptionItemDialog>(page, QStringLiteral("와플"), KeypadKeys({Qt::Key_Right, Qt::Key_Return}),
+        ok = ShootDialog<OptionItemDialog>(menu, page, QStringLiteral("와플"), KeypadKeys({Qt::Key_Right, Qt::Key_Return}),
                                            outDir, prefix + QStringLiteral("-options-minimum.png"))
             && ok;
     }

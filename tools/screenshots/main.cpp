@@ -80,6 +80,7 @@ int main(int argc, char* argv[])
     bool ok = true;
     std::unique_ptr<MenuPage> menuPage;
     Session loggedIn;
+    menu::MenuTables menu;
     auto openReception = [&](const Session& session) {
         loggedIn = session;
         UseStage(kiosk::Audience::Customer);
@@ -87,11 +88,11 @@ int main(int argc, char* argv[])
         ReceptionScreen* screen = reception.get();
         QObject::connect(
             screen, &ReceptionScreen::menuRequested, screen,
-            [screen, session, &menuPage, &outDir, &ok](const cart::OrderCart& order) {
+            [screen, session, &menuPage, &menu, &outDir, &ok](const cart::OrderCart& order) {
                 static int visits = 0;
                 const bool shots = visits++ == 0;
                 if (!menuPage) {
-                    menuPage = std::make_unique<MenuPage>(session, ShopMenu(), screen);
+                    menuPage = std::make_unique<MenuPage>(session, menu, screen);
                     QObject::connect(menuPage.get(), &MenuPage::closed, screen, &ReceptionScreen::menuClosed);
                 }
                 MenuPage* page = menuPage.get();
@@ -148,7 +149,7 @@ int main(int argc, char* argv[])
     }
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
     // The operator's picture download of the settings screen, so the tiles show the shop's pictures.
-    FetchShopPictures(loggedIn);
+    FetchShopPictures(loggedIn, menu);
 
     click(reception.get(), QStringLiteral("panelKey_1"));
     ok = shoot(outDir, QStringLiteral("phone-empty.png")) && ok;

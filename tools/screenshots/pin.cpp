@@ -22,7 +22,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const Walk walk = StartWalk(app);
     QTemporaryDir temporary;
-    std::optional<Session> session = UseDemoShop(walk, temporary);
+    menu::MenuTables menu;
+    std::optional<Session> session = UseDemoShop(walk, temporary, menu);
     if (!session)
         return 1;
     session->shopName = QStringLiteral("오르빅 커피 본점");

@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
     const QString& outDir = walk.out;
 
     QTemporaryDir temporary;
-    std::optional<Session> session = UseDemoShop(walk, temporary);
+    menu::MenuTables menu;
+    std::optional<Session> session = UseDemoShop(walk, temporary, menu);
     if (!session)
         return 1;
     GlobalState& g = gs();
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
     WriteIni(QStringLiteral("Set"), QStringLiteral("bottomtext"), QStringLiteral("오늘도 찾아주셔서 감사합니다"),
              configFilePath());
 
-    SettingsScreen screen(*session, ShopMenu().catalogueSnapshot());
+    SettingsScreen screen(*session, menu.catalogueSnapshot());
     screen.move(0, 0);
     screen.show();
     settle(400);

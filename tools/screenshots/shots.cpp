@@ -110,7 +110,7 @@ void touchField(QLineEdit* field)
     settle(100);
 }
 
-std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& temporary)
+std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& temporary, menu::MenuTables& menu)
 {
     const QString home = walk.home.isEmpty() ? temporary.path() : walk.home;
     GlobalState& g = gs();
@@ -129,13 +129,13 @@ std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& tempor
         std::printf("catalogue did not load\n");
         return std::nullopt;
     }
-    ShopMenu().setCatalogue(std::move(*catalogue));
+    menu.setCatalogue(std::move(*catalogue));
     return session;
 }
 
-void FetchShopPictures(const Session& session)
+void FetchShopPictures(const Session& session, const menu::MenuTables& menu)
 {
-    DownloadPictures({session, gs().menuImageFolder, ShopMenu().catalogueSnapshot()});
+    DownloadPictures({session, gs().menuImageFolder, menu.catalogueSnapshot()});
 }
 
 void ShopFault(const Walk& walk, const QString& path, const QString& kind, const QString& settings, int count)
@@ -147,15 +147,9 @@ void ShopFault(const Walk& walk, const QString& path, const QString& kind, const
     PostForm(QStringLiteral("http://") + walk.host + QStringLiteral("/__control/fault"), body);
 }
 
-menu::MenuTables& ShopMenu()
+qsizetype RowOf(const menu::MenuTables& menu, const QString& title)
 {
-    static menu::MenuTables tables;
-    return tables;
-}
-
-qsizetype RowOf(const QString& title)
-{
-    const MenuCatalogue& table = ShopMenu().catalogue();
+    const MenuCatalogue& table = menu.catalogue();
     for (qsizetype r = 0; r < table.takenCount(); ++r) {
         if (table.row(r).title.startsWith(title))
             return r;

@@ -43,16 +43,12 @@ void click(QWidget* root, const QString& name);
 // A terminal logged in to the walk's demo shop ("127.0.0.1:PORT") with its seeded account, and the
 // shop's menus read. Its program folder (with the folders menu_img and skin2 below it) is the walk's
 // home, or the temporary folder without one. Its session; none, said on stdout, when the menus do
-// not load.
-std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& temporary);
-// The settings screen's picture download of the catalogue read, asking with the session.
-void FetchShopPictures(const Session& session);
-// The catalogue row of the first menu whose title starts so, as the item dialogs take it ("0", said
-// on stdout, when there is none).
-// The walk's menu as its login loaded it; the menu pages of the walk load into it again.
-menu::MenuTables& ShopMenu();
-// The catalogue row of the menu titled so (row 0 when there is none).
-qsizetype RowOf(const QString& title);
+// not load. The catalogue goes into the walk's menu, which its menu pages load into again.
+std::optional<Session> UseDemoShop(const Walk& walk, const QTemporaryDir& temporary, menu::MenuTables& menu);
+// The settings screen's picture download of the menu's catalogue, asking with the session.
+void FetchShopPictures(const Session& session, const menu::MenuTables& menu);
+// The catalogue row of the first menu whose title starts so (row 0, said on stdout, when there is none).
+qsizetype RowOf(const menu::MenuTables& menu, const QString& title);
 // A dark stand-in for the menu page behind an item dialog, over the whole screen.
 void ShowStandInPage(QWidget& page);
 // Once a modal window other than behind is up (within 10 s): photographed as folder/name (no picture
@@ -72,12 +68,12 @@ DialogSteps KeypadKeys(const QList<int>& keys);
 // The item dialog of the menu titled so, shown over the page; the steps run on it, then the screen
 // is photographed as folder/name.
 template <typename Dialog>
-bool ShootDialog(QWidget& page, const QString& title, const DialogSteps& steps, const QString& folder,
-                 const QString& name)
+bool ShootDialog(const menu::MenuTables& menu, QWidget& page, const QString& title, const DialogSteps& steps,
+                 const QString& folder, const QString& name)
 {
     Dialog dialog(&page);
-    dialog.m_catalogue = ShopMenu().catalogueSnapshot();
-    dialog.m_row = RowOf(title);
+    dialog.m_catalogue = menu.catalogueSnapshot();
+    dialog.m_row = RowOf(menu, title);
     dialog.show();
     settle(50);
     steps(&dialog);
