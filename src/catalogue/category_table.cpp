@@ -55,7 +55,8 @@ CategoryTable ParseCategoryAnswer(QStringView answer)
 
 std::optional<CategoryTable> FetchCategories(const Session& session, const endpoints::Poster& post)
 {
-    return FetchCategoriesAt(endpoints::Url(session, endpoints::kCategories), endpoints::CredentialsBody(session), post);
+    return FetchCategoriesAt(endpoints::Url(session, endpoints::kCategories), endpoints::CredentialsBody(session), post,
+                             endpoints::SessionCall(session));
 }
 
 std::optional<CategoryTable> FetchCategoriesAt(const QString& url, const QString& body, const endpoints::Poster& post,

@@ -602,7 +602,7 @@ std::optional<MenuCatalogue> FetchMenuCatalogue(const Session& session, const QS
                                                 const endpoints::Poster& post)
 {
     return FetchMenuCatalogueAt(endpoints::Url(session, endpoints::kCatalogue), endpoints::CatalogueBody(session, category),
-                                post);
+                                post, endpoints::SessionCall(session));
 }
 
 namespace {
@@ -638,7 +638,8 @@ std::shared_ptr<const MenuCatalogue> FetchMenuCatalogueAgain(const Session& sess
                                                              const endpoints::Poster& post)
 {
     const std::optional<QString> text = MenuAnswerText(endpoints::Url(session, endpoints::kCatalogue),
-                                                       endpoints::CatalogueBody(session, category), post, {});
+                                                       endpoints::CatalogueBody(session, category), post,
+                                                       endpoints::SessionCall(session));
     if (!text)
         return nullptr;
     // The same text gives the same table; the reading's own trace is written again.

@@ -16,10 +16,12 @@ namespace {
 
 const QString kModule = QStringLiteral("lib_MenuAdd");
 
-bool existCheck(const QString& procedure, const QString& url, const QString& body, const CancelFlag& cancel)
+bool existCheck(const Session& session, const QString& procedure, const QString& url, const QString& body,
+                const CancelFlag& cancel)
 {
     CallOptions options;
     options.cancel = cancel;
+    options.answers = session.answers;
     return endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue), {}, options)
         .text.contains(u"있음");
 }
@@ -28,13 +30,13 @@ bool existCheck(const QString& procedure, const QString& url, const QString& bod
 
 bool LogoPictureExists(const Session& session, long logoNumber, const CancelFlag& cancel)
 {
-    return existCheck(QStringLiteral("LogoExistCheck"), endpoints::Url(session, endpoints::kLogoCheck),
+    return existCheck(session, QStringLiteral("LogoExistCheck"), endpoints::Url(session, endpoints::kLogoCheck),
                       endpoints::LogoCheckBody(session, logoNumber), cancel);
 }
 
 bool MenuPictureExists(const Session& session, long menuNumber, const CancelFlag& cancel)
 {
-    return existCheck(QStringLiteral("MenuExistCheck"), endpoints::Url(session, endpoints::kMenuPictureCheck),
+    return existCheck(session, QStringLiteral("MenuExistCheck"), endpoints::Url(session, endpoints::kMenuPictureCheck),
                       endpoints::MenuPictureCheckBody(menuNumber), cancel);
 }
 

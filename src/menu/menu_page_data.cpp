@@ -147,7 +147,8 @@ std::optional<MenuPageLists> ReadMenuPage(QStringView answer, const MenuCatalogu
 PostResult PostMenuPageRequest(const Session& session, const QString& caller, const endpoints::Poster& post)
 {
     return endpoints::PostLogged(QStringLiteral("menuloading3"), endpoints::Url(session, endpoints::kMenuPage),
-                                 endpoints::MenuPageBody(session, caller), QString::fromUtf16(endpoints::kChannelHttp), post);
+                                 endpoints::MenuPageBody(session, caller), QString::fromUtf16(endpoints::kChannelHttp), post,
+                                 endpoints::SessionCall(session));
 }
 
 }  // namespace sumbrel::menu

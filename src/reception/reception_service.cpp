@@ -111,13 +111,15 @@ void ReceptionService::setTransport(Transport transport)
 
 ReceptionService::Request ReceptionService::settingsRequest() const
 {
-    return {endpoints::Url(m_session, endpoints::kReceptionSettings), endpoints::CredentialsBody(m_session)};
+    return {endpoints::Url(m_session, endpoints::kReceptionSettings), endpoints::CredentialsBody(m_session),
+            m_session.answers};
 }
 
 PostResult ReceptionService::fetchSettings(const Request& request, const Transport& transport, const CancelFlag& cancel)
 {
     CallOptions options;
     options.cancel = cancel;
+    options.answers = request.answers;
     return endpoints::PostLogged(QStringLiteral("Load_Setting"), request.url, request.body, HttpChannel(), transport,
                                  options);
 }
@@ -189,7 +191,8 @@ std::optional<ReceptionService::OrderRequest> ReceptionService::orderRequest(con
     }
     return OrderRequest{endpoints::Url(m_session, endpoints::kOrder),
                         endpoints::OrderBody(m_session, values.phone, values.dining, values.payment, values.taxi,
-                                             EscapeField(xml))};
+                                             EscapeField(xml)),
+                        m_session.answers};
 }
 
 PostResult ReceptionService::sendOrder(const OrderRequest& request, const Transport& transport,
@@ -198,6 +201,7 @@ PostResult ReceptionService::sendOrder(const OrderRequest& request, const Transp
     CallOptions once;
     once.retryAfterSending = false;
     once.cancel = cancel;
+    once.answers = request.answers;
     return endpoints::PostLogged(QStringLiteral("Save_Input"), request.url, request.body, HttpChannel(), transport,
                                  once);
 }

@@ -47,6 +47,7 @@ public:
     struct Request {
         QString url;
         QString body;
+        std::shared_ptr<endpoints::AnswerMemory> answers;  // the session's, for the trace
     };
     Request settingsRequest() const;
     static PostResult fetchSettings(const Request& request, const Transport& transport, const CancelFlag& cancel = {});

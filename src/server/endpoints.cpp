@@ -1,13 +1,11 @@
 #include "server/endpoints.h"
 
+#include "server/answer_memory.h"
 #include "server/http_client.h"
 #include "startup/clock.h"
 #include "startup/global_state.h"
 #include "startup/trace_log.h"
 
-#include <QHash>
-#include <array>
-#include <mutex>
 #include <optional>
 
 namespace sumbrel::endpoints {
@@ -88,20 +86,6 @@ QString TraceAnswer(const QString& answer)
         + QStringLiteral("자 중 앞 ") + QString::number(kTracedAnswerChars) + QStringLiteral("자만 기록)");
 }
 
-namespace {
-
-// Two seeded hashes of the text as it stands: a menu answer is 1.6 MB of UTF-16 at every opening,
-// and a cryptographic digest of its UTF-8 cost a millisecond and a half of each.
-using Digest = std::array<size_t, 2>;
-
-Digest DigestOf(QStringView text)
-{
-    const size_t bytes = size_t(text.size()) * sizeof(QChar);
-    return {qHashBits(text.data(), bytes, 0x9e3779b9U), qHashBits(text.data(), bytes, 0x85ebca6bU)};
-}
-
-}  // namespace
-
 QByteArray AnswerKey(QStringView text)
 {
     const Digest halves = DigestOf(text);
@@ -110,101 +94,27 @@ QByteArray AnswerKey(QStringView text)
 
 namespace {
 
-// The last answer to each request, as a digest: a day of menu openings repeats the same 40 KB answers,
-// which traced in full would fill the day's file by noon. Bounded: past kRememberedAnswers requests
-// the memory starts afresh (the next answers are traced in full once more). Every order is a request
-// of its own, so the table is one block of slots taken once, not an allocation per request: the
-// day's memory does not follow its customers.
-class LastAnswers {
-public:
-    // The answer last remembered for the request; nullptr when none.
-    const Digest* find(const Digest& request) const
-    {
-        const size_t at = slotOf(request);
-        return m_slots[at].used ? &m_slots[at].answer : nullptr;
-    }
-    void insert(const Digest& request, const Digest& answer)
-    {
-        size_t at = slotOf(request);
-        if (!m_slots[at].used) {
-            if (m_count >= kRememberedAnswers) {
-                clear();
-                at = slotOf(request);
-            }
-            ++m_count;
-        }
-        m_slots[at] = {request, answer, true};
-    }
-    void remove(const Digest& request)
-    {
-        size_t hole = slotOf(request);
-        if (!m_slots[hole].used)
-            return;
-        --m_count;
-        // Linear probing: the later slots of the run move back, so no lookup stops at the hole.
-        for (size_t next = step(hole); m_slots[next].used; next = step(next)) {
-            const size_t home = m_slots[next].request[0] & kMask;
-            if (((next - home) & kMask) >= ((next - hole) & kMask)) {
-                m_slots[hole] = m_slots[next];
-                hole = next;
-            }
-        }
-        m_slots[hole].used = false;
-    }
-    void clear()
-    {
-        for (Slot& slot : m_slots)
-            slot.used = false;
-        m_count = 0;
-    }
-
-private:
-    static constexpr qsizetype kRememberedAnswers = 1024;
-    // Twice the bound: the runs of linear probing stay short.
-    static constexpr size_t kSlots = 2 * kRememberedAnswers;
-    static constexpr size_t kMask = kSlots - 1;
-    struct Slot {
-        Digest request{};
-        Digest answer{};
-        bool used = false;
-    };
-    static size_t step(size_t at) { return (at + 1) & kMask; }
-    // The request's slot, or the free one where it would go.
-    size_t slotOf(const Digest& request) const
-    {
-        size_t at = request[0] & kMask;
-        while (m_slots[at].used && m_slots[at].request != request)
-            at = step(at);
-        return at;
-    }
-
-    std::array<Slot, kSlots> m_slots{};
-    qsizetype m_count = 0;
-};
-
-std::mutex g_answersLock;
-LastAnswers g_lastAnswers;
-
-// Whether the answer is the one the same request had last; remembers it either way. A failed
-// exchange is remembered as none, so the next answer is traced in full.
-bool SameAsLast(const QString& procedure, const QString& url, const QString& body, const PostResult& result)
+// Whether the answer is the one the same request had last, by the session's memory; none: never.
+bool SameAsLast(const QString& procedure, const QString& url, const QString& body, const PostResult& result,
+                AnswerMemory* memory)
 {
+    if (!memory)
+        return false;
     // Of this log folder: its files hold what went before.
     const Digest request = DigestOf(ProgramFolder() + u'\n' + procedure + u'\n' + url + u'?' + body);
     const std::optional<Digest> answer =
         result.answered() ? std::optional(DigestOf(QString::number(result.status) + u'|' + result.text)) : std::nullopt;
-    const std::lock_guard<std::mutex> lock(g_answersLock);
-    if (!answer) {
-        g_lastAnswers.remove(request);
-        return false;
-    }
-    const Digest* last = g_lastAnswers.find(request);
-    const bool same = last && *last == *answer;
-    g_lastAnswers.insert(request, *answer);
-    return same;
+    return memory->sameAsLast(request, answer);
 }
 
 }  // namespace
+
+CallOptions SessionCall(const Session& session)
+{
+    CallOptions options;
+    options.answers = session.answers;
+    return options;
+}
 
 PostResult PostLogged(const QString& procedure, const QString& url, const QString& body, const QString& channel,
                       const Poster& post, const CallOptions& options)
@@ -212,7 +122,7 @@ PostResult PostLogged(const QString& procedure, const QString& url, const QStrin
     WriteLog(procedure + QStringLiteral("() ... ") + url + u'?' + body, channel);
     const uint32_t t0 = TickCount();
     PostResult result = post ? post(url, body, options) : PostForm(url, body, options);
-    if (SameAsLast(procedure, url, body, result))
+    if (SameAsLast(procedure, url, body, result, options.answers.get()))
         WriteLog(procedure + QStringLiteral("() ... ResponseStr: 직전과 동일. ") + QString::number(TickCount() - t0)
                      + QStringLiteral("ms 걸림."),
                  channel);

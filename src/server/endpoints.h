@@ -47,6 +47,9 @@ using Poster = std::function<PostResult(const QString& url, const QString& body,
 // A key of the text, the same for the same text (128 bits of two seeded hashes; not secret).
 QByteArray AnswerKey(QStringView text);
 
+// The options of an exchange of the session: its memory of answers for the trace, the rest the defaults.
+CallOptions SessionCall(const Session& session);
+
 // Logs "<proc>() ... url?body", posts, logs "<proc>() ... ResponseStr:" CR LF answer; returns what
 // came back. An answer identical to the last one to the same request is logged as one short line,
 // "<proc>() ... ResponseStr: 직전과 동일. <n>ms 걸림.", as the waiting-status poll does.

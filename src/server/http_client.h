@@ -5,6 +5,10 @@
 #include <atomic>
 #include <memory>
 
+namespace sumbrel::endpoints {
+class AnswerMemory;
+}
+
 namespace sumbrel {
 
 struct HttpLimits {
@@ -74,6 +78,8 @@ struct CallOptions {
     bool retryAfterSending = true;
     qint64 maxBytes = kMaxAnswerBytes;
     CancelFlag cancel;
+    // The session's memory of answers, for the trace: an answer repeated is traced short. None: in full.
+    std::shared_ptr<endpoints::AnswerMemory> answers;
 };
 
 struct PostResult {

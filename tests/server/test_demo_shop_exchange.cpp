@@ -136,9 +136,10 @@ TEST_F(DemoShopExchange, RepeatedAnswersAreTracedShortWhileTheirRequestIsRemembe
         }
         return r;
     };
-    const auto send = [&post](int request) {
+    const CallOptions options = endpoints::SessionCall(session);
+    const auto send = [&post, &options](int request) {
         endpoints::PostLogged(QStringLiteral("Echo"), QStringLiteral("http://shop/echo"), QString::number(request),
-                              QString(), post);
+                              QString(), post, options);
     };
     static const QRegularExpression same(QStringLiteral("^Echo\\(\\) \\.\\.\\. ResponseStr: 직전과 동일\\."));
     const auto shortLines = [] { return logEntries().filter(same).size(); };
@@ -159,6 +160,12 @@ TEST_F(DemoShopExchange, RepeatedAnswersAreTracedShortWhileTheirRequestIsRemembe
     send(kBound);
     send(0);
     send(0);
+    EXPECT_EQ(shortLines(), kBound + 1);
+    // The memory is the session's: another login's session has heard nothing yet, and none at all
+    // traces every answer in full.
+    for (const CallOptions& other : {endpoints::SessionCall(Session{}), CallOptions{}})
+        endpoints::PostLogged(QStringLiteral("Echo"), QStringLiteral("http://shop/echo"), QStringLiteral("0"),
+                              QString(), post, other);
     EXPECT_EQ(shortLines(), kBound + 1);
 }
 

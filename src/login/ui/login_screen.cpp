@@ -396,6 +396,7 @@ void LoginScreen::loadCatalogue()
             auto load = std::make_shared<LoginMenuLoad>();
             CallOptions options;
             options.cancel = cancel;
+            options.answers = session.answers;
             // Each load on its own: a failed one keeps its last good table.
             load->categories = FetchCategoriesAt(endpoints::Url(session, endpoints::kCategories),
                                                  endpoints::CredentialsBody(session), {}, options);
