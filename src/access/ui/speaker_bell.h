@@ -8,7 +8,7 @@
 namespace sumbrel::access {
 
 class SpeakerBell : public StaffBell {
-public:
+protected:
     void ring() override;
 };
 
