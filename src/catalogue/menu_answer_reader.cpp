@@ -172,11 +172,8 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
         const qsizetype s = start[size_t(t)];
         const QStringView name = tags.names[size_t(t)];
         if (t >= kTagAdd1 && t <= kTagAdd5) {
-            if (s >= 0) {
-                const QStringView raw = valueAt(rec, s, name);
-                groups[size_t(t - kTagAdd1)] = marked ? ReadOptionGroupValue(raw, t - kTagAdd1)
-                                                      : ReadUnmarkedOptionGroup(raw, t - kTagAdd1);
-            }
+            if (s >= 0)
+                groups[size_t(t - kTagAdd1)] = ReadOptionGroup(valueAt(rec, s, name), t - kTagAdd1, marked);
         } else if (t == kTagPrinttext) {
             // A missing tag stores empty text; printtext then holds its empty form ";;".
             printtext = NormalisePrintText(s < 0 ? QStringView() : valueAt(rec, s, name));

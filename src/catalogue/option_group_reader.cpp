@@ -50,6 +50,23 @@ int64_t Amount(QStringView price)
     return v;
 }
 
+// A piece of the group with its "◈" turned into "◇", where the group holds one. The markup's
+// tags are ASCII and the two marks one char each, so the pieces are cut where they would be after
+// replacing in the whole value, without its copy.
+struct Unmarked {
+    QString own;
+    QStringView view;  // into own when it holds the text: not to be copied
+    Unmarked(const Unmarked&) = delete;
+    Unmarked(QStringView piece, bool marked)
+        : view(piece)
+    {
+        if (marked && findChar(piece, kMark) >= 0) {
+            own = ReplaceFieldMark(piece.toString());
+            view = own;
+        }
+    }
+};
+
 }  // namespace
 
 int OptionGroup::required() const
@@ -103,13 +120,10 @@ OptionGroupSlot OptionGroupBuilder::finish()
 
 OptionGroupSlot ReadOptionGroupValue(QStringView value, int slot)
 {
-    if (findChar(value, kMark) < 0)
-        return ReadUnmarkedOptionGroup(value, slot);
-    const QString unmarked = ReplaceFieldMark(value.toString());
-    return ReadUnmarkedOptionGroup(unmarked, slot);
+    return ReadOptionGroup(value, slot, findChar(value, kMark) >= 0);
 }
 
-OptionGroupSlot reading::ReadUnmarkedOptionGroup(QStringView raw, int slot)
+OptionGroupSlot reading::ReadOptionGroup(QStringView raw, int slot, bool marked)
 {
     const QStringView yn = inner(raw, u"<yn>", u"</yn>");
     if (yn.isEmpty())
@@ -124,8 +138,10 @@ OptionGroupSlot reading::ReadUnmarkedOptionGroup(QStringView raw, int slot)
     // The options run up to the last "</subprice>"; the last price keeps what follows its "<subprice>".
     const qsizetype last = raw.lastIndexOf(kSubpriceEnd);
     const QStringView options = last > first ? raw.mid(first, last - first) : raw.mid(first);
-    OptionGroupBuilder group(slot, inner(raw, u"<nooption>", u"</nooption>"), inner(raw, u"<field>", u"</field>"),
-                             inner(raw, u"<mincount>", u"</mincount>"));
+    const Unmarked noOption(inner(raw, u"<nooption>", u"</nooption>"), marked);
+    const Unmarked field(inner(raw, u"<field>", u"</field>"), marked);
+    const Unmarked minimum(inner(raw, u"<mincount>", u"</mincount>"), marked);
+    OptionGroupBuilder group(slot, noOption.view, field.view, minimum.view);
     qsizetype at = 0;  // options begins with "<subtitle>"
     while (at >= 0) {
         const qsizetype s = at + kSubtitle.size();
@@ -142,7 +158,7 @@ OptionGroupSlot reading::ReadUnmarkedOptionGroup(QStringView raw, int slot)
             if (pe >= 0)
                 price = price.left(pe);
         }
-        group.add(DecodeView(name), price);
+        group.add(DecodeView(Unmarked(name, marked).view), Unmarked(price, marked).view);
     }
     return group.finish();
 }
