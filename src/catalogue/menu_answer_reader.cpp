@@ -134,7 +134,9 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
     const qsizetype n = answer.size();
     qsizetype end = n;
     qsizetype next = -1;
-    bool marked = false;
+    // The first and last "◈": a value outside them needs no look for one.
+    qsizetype firstMark = -1;
+    qsizetype lastMark = -1;
     int expected = 0;
     for (qsizetype i = from; (i = scanFor(p, i, n, u'[', u'<', kMark)) < n; ++i) {
         if (p[i] == u'[') {
@@ -148,7 +150,9 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
             for (int u : tags.endingTags[size_t(t)])
                 found(u, i + 1 - from);
         } else if (p[i] == kMark) {
-            marked = true;
+            if (firstMark < 0)
+                firstMark = i;
+            lastMark = i;
         } else {
             if (i + kClose.size() <= n && sameChars(p + i, kClose)) {
                 end = i;
@@ -162,8 +166,13 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
         }
     }
     const QStringView rec = answer.mid(from, end - from);
+    const bool marked = firstMark >= 0;
+    auto mayHoldMark = [&](QStringView v) {
+        const qsizetype at = v.utf16() - p;
+        return marked && at <= lastMark && at + v.size() > firstMark;
+    };
 
-    // The values stay views into the answer; only a marked record needs texts of its own.
+    // The values stay views into the answer; only a marked value needs a text of its own.
     std::array<QStringView, kMenuTags> values;
     std::array<QString, kMenuTags> replaced;
     std::array<OptionGroupSlot, kOptionGroups> groups;
@@ -172,15 +181,17 @@ qsizetype ReadRecord(QStringView answer, qsizetype from, MenuCatalogue& table)
         const qsizetype s = start[size_t(t)];
         const QStringView name = tags.names[size_t(t)];
         if (t >= kTagAdd1 && t <= kTagAdd5) {
-            if (s >= 0)
-                groups[size_t(t - kTagAdd1)] = ReadOptionGroup(valueAt(rec, s, name), t - kTagAdd1, marked);
+            if (s >= 0) {
+                const QStringView raw = valueAt(rec, s, name);
+                groups[size_t(t - kTagAdd1)] = ReadOptionGroup(raw, t - kTagAdd1, mayHoldMark(raw));
+            }
         } else if (t == kTagPrinttext) {
             // A missing tag stores empty text; printtext then holds its empty form ";;".
             printtext = NormalisePrintText(s < 0 ? QStringView() : valueAt(rec, s, name));
             values[size_t(t)] = printtext;
         } else if (s >= 0) {
             values[size_t(t)] = valueAt(rec, s, name);
-            if (marked && findChar(values[size_t(t)], kMark) >= 0) {
+            if (mayHoldMark(values[size_t(t)]) && findChar(values[size_t(t)], kMark) >= 0) {
                 replaced[size_t(t)] = ReplaceFieldMark(values[size_t(t)].toString());
                 values[size_t(t)] = replaced[size_t(t)];
             }
