@@ -3,6 +3,7 @@
 
 #include "catalogue/menu_answer_builder.h"
 #include "catalogue/menu_catalogue.h"
+#include "server/fields.h"
 #include "support/option_groups.h"
 #include <gtest/gtest.h>
 
@@ -290,3 +291,16 @@ TEST(MenuParse, FirstRowOfADuplicatedNumberIsFound)
 }
 
 }  // namespace
+
+TEST(MenuParse, DecodingResolvesOverlappingFormsAsUnescapeField)
+{
+    // The reader decodes in place; overlapping forms must still resolve in UnescapeField's order.
+    for (const char16_t* sent : {u"!줄바꿈!123!", u"ccdd!!123!", u"!123!줄바꿈!", u"플랏뚜ㅋ!줄!!줄!", u"a!줄!123!b",
+                                 u"ccdd!!!줄!", u"!!123!!", u"끝 플랏뚜", u"!줄바꿈", u"plain"}) {
+        const QString text = QString::fromUtf16(sent);
+        EXPECT_EQ(DecodeText(text), UnescapeField(text)) << text.toStdString();
+        const MenuCatalogue t = ParseMenuAnswer(Rec(QStringLiteral("1"), {{QStringLiteral("title"), text}}));
+        ASSERT_EQ(t.takenCount(), 1);
+        EXPECT_EQ(t.row(0).title, UnescapeField(text)) << text.toStdString();
+    }
+}
