@@ -127,6 +127,28 @@ void CaptionKey::paintEvent(QPaintEvent*)
     if (m_invisible)
         return;
     QPainter p(this);
+    // A see-through key blends with what lies under it: drawn each time.
+    if (m_background.alpha() < 255) {
+        drawFace(p, font());
+        return;
+    }
+    // The face is laid out and drawn once per look and blitted after: a screen repaints its keys
+    // far more often than their caption, size or colours change.
+    const FaceLook look{size(), devicePixelRatioF(), m_caption, font(), m_background,
+                        m_keyEnabled ? m_foreground : Colours().disabledKeyInk, m_raised, m_checkable, m_checked};
+    if (m_face.isNull() || !(look == m_faceLook)) {
+        m_face = QPixmap(look.size * look.ratio);
+        m_face.setDevicePixelRatio(look.ratio);
+        m_face.fill(m_background);
+        QPainter face(&m_face);
+        drawFace(face, QFont(font(), &m_face));
+        m_faceLook = look;
+    }
+    p.drawPixmap(0, 0, m_face);
+}
+
+void CaptionKey::drawFace(QPainter& p, const QFont& captionFont) const
+{
     const QRect r = rect();
     p.fillRect(r, m_background);
     if (m_raised) {
@@ -145,7 +167,7 @@ void CaptionKey::paintEvent(QPaintEvent*)
         p.setPen(m_background.darker(150));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    p.setFont(font());
+    p.setFont(captionFont);
     p.setPen(m_keyEnabled ? m_foreground : Colours().disabledKeyInk);
     QRect textArea = r.adjusted(4, 4, -4, -4).translated(m_raised ? 0 : 1, m_raised ? 0 : 1);
     if (m_checkable) {

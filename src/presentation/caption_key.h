@@ -3,7 +3,13 @@
 #include "presentation/look.h"
 
 #include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
 #include <QWidget>
+
+class QPainter;
 
 namespace sumbrel {
 
@@ -70,6 +76,21 @@ protected:
 private:
     // Raised at rest, flat in the pressed colour while down.
     void showLook(bool raised);
+    // Background, bevel or frame, mark and caption over the whole key.
+    void drawFace(QPainter& p, const QFont& captionFont) const;
+    // What the face drawn last was drawn from.
+    struct FaceLook {
+        QSize size;
+        qreal ratio = 0;
+        QString caption;
+        QFont font;
+        QColor background;
+        QColor ink;
+        bool raised = false;
+        bool checkable = false;
+        bool checked = false;
+        bool operator==(const FaceLook&) const = default;
+    };
     // A mouse press: the key goes down and says so.
     void pressDown(QMouseEvent* event, bool secondOfDouble);
     // The press is lost: up, released, no click.
@@ -87,6 +108,8 @@ private:
     bool m_checked = false;
     bool m_down = false;
     bool m_afterDouble = false;
+    FaceLook m_faceLook;
+    QPixmap m_face;
 };
 
 }  // namespace sumbrel

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace sumbrel {
@@ -77,13 +78,18 @@ QImage MaskedCopy(const QImage& source, QColor colour)
     // drops bits unevenly and turned the page's orange cups green behind a dialog.
     const QColor mask = MaskColour(colour);
     const int factors[3] = {mask.red(), mask.green(), mask.blue()};
-    auto darken = [](int channel, int factor) { return (channel * factor + 127) / 255; };
+    // Each channel's 256 answers worked out once: a screen's worth of pixels is darkened while
+    // the customer waits for the dialog.
+    std::array<std::array<quint8, 256>, 3> darkened{};
+    for (size_t c = 0; c < 3; ++c)
+        for (int v = 0; v < 256; ++v)
+            darkened[c][size_t(v)] = quint8((v * factors[c] + 127) / 255);
     QImage out = source.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
             const QRgb c = line[x];
-            line[x] = qRgb(darken(qRed(c), factors[0]), darken(qGreen(c), factors[1]), darken(qBlue(c), factors[2]));
+            line[x] = qRgb(darkened[0][size_t(qRed(c))], darkened[1][size_t(qGreen(c))], darkened[2][size_t(qBlue(c))]);
         }
     }
     return out;

@@ -13,7 +13,10 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace sumbrel;
 
@@ -292,4 +295,32 @@ TEST(HighContrast, EveryTextAndKeyFaceStandsSevenToOneFromWhatLiesBehind)
                 << what << ": " << pair.front.name().toStdString() << " on " << pair.back.name().toStdString();
     }
     EXPECT_GT(below, 0);
+}
+
+// A key keeps its drawn face between paints: every change of what it shows must draw it anew,
+// as a key made in the new state from the start draws it.
+TEST(CaptionKeyFace, EveryChangeShowsAsOnAKeyMadeThatWay)
+{
+    const std::vector<std::pair<const char*, std::function<void(CaptionKey&)>>> changes = {
+        {"caption", [](CaptionKey& k) { k.setCaption(QStringLiteral("취소")); }},
+        {"disabled", [](CaptionKey& k) { k.setKeyEnabled(false); }},
+        {"checked", [](CaptionKey& k) { k.setCheckable(true); k.setChecked(true); }},
+        {"colours", [](CaptionKey& k) { k.setColours(Qt::darkGreen, Qt::darkBlue); }},
+        {"ink", [](CaptionKey& k) { k.setForeground(Qt::red); }},
+        {"pressed", [](CaptionKey& k) { k.showPressed(); }},
+        {"font", [](CaptionKey& k) { QFont f = k.font(); f.setPixelSize(30); k.setFont(f); }},
+        {"size", [](CaptionKey& k) { k.resize(150, 70); }},
+    };
+    for (const auto& [what, change] : changes) {
+        CaptionKey shown(QStringLiteral("다음"));
+        shown.resize(120, 60);
+        const QImage before = shown.grab().toImage();
+        change(shown);
+        CaptionKey made(QStringLiteral("다음"));
+        made.resize(120, 60);
+        change(made);
+        const QImage after = shown.grab().toImage();
+        EXPECT_NE(after, before) << what;
+        EXPECT_EQ(after, made.grab().toImage()) << what;
+    }
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -52,8 +53,17 @@ TextMeasure ListMeasure()
     // The fonts are the screen's, the list's rules count in the design's pixels: widths rounded up,
     // so a price never reaches past its place.
     auto sizes = std::make_shared<Sizes>();
-    return {[sizes](const QString& text, int sizePt) {
-                return int(std::ceil(DesignX(sizes->at(sizePt).horizontalAdvance(text))));
+    // A width once measured is remembered: every drawing measures the same names and prices again.
+    auto widths = std::make_shared<QHash<std::pair<int, QString>, int>>();
+    return {[sizes, widths](const QString& text, int sizePt) {
+                const std::pair<int, QString> key{sizePt, text};
+                if (const auto known = widths->constFind(key); known != widths->constEnd())
+                    return *known;
+                if (widths->size() > 4096)
+                    widths->clear();
+                const int width = int(std::ceil(DesignX(sizes->at(sizePt).horizontalAdvance(text))));
+                widths->insert(key, width);
+                return width;
             },
             [sizes](int sizePt) { return int(std::lround(DesignY(sizes->at(sizePt).height()))); }};
 }
@@ -79,6 +89,9 @@ OrderListSurface::OrderListSurface(QWidget* parent)
     , m_title(ListFont(kTitlePt))
     , m_price(ListFont(kPricePt))
     , m_optionFont(ListFont(kOptionPt))
+    , m_titleHeight(QFontMetrics(m_title).height())
+    , m_priceHeight(QFontMetrics(m_price).height())
+    , m_optionHeight(QFontMetrics(m_optionFont).height())
 {
     setObjectName(QStringLiteral("listSurface"));
     SetFill(this, Colours().panel);
@@ -89,10 +102,25 @@ void OrderListSurface::showLayout(const OrderListLayout& layout)
     if (layout == m_layout)
         return;
     m_layout = layout;
-    // A screen reader reads the list as it is printed.
+    // Each text laid out once and kept while it is printed: a quantity step changes one line's
+    // texts, the others are drawn as they were.
+    QHash<TextKey, QStaticText> kept;
+    m_printed.clear();
     QStringList texts;
-    for (const PrintedText& t : m_layout.texts)
+    for (const PrintedText& t : m_layout.texts) {
+        const TextKey key{t.sizePt, t.text};
+        QStaticText printed = kept.value(key, m_laidOut.value(key));
+        if (printed.text().isNull()) {
+            printed.setText(t.text);
+            printed.setTextFormat(Qt::PlainText);
+            printed.prepare(QTransform(), fontOf(t.sizePt));
+        }
+        kept.insert(key, printed);
+        m_printed.append(printed);
+        // A screen reader reads the list as it is printed.
         texts << t.text;
+    }
+    m_laidOut = std::move(kept);
     setAccessibleDescription(texts.join(u'\n'));
     update();
 }
@@ -100,6 +128,11 @@ void OrderListSurface::showLayout(const OrderListLayout& layout)
 const QFont& OrderListSurface::fontOf(int sizePt) const
 {
     return sizePt == kTitlePt ? m_title : sizePt == kPricePt ? m_price : m_optionFont;
+}
+
+int OrderListSurface::heightOf(int sizePt) const
+{
+    return sizePt == kTitlePt ? m_titleHeight : sizePt == kPricePt ? m_priceHeight : m_optionHeight;
 }
 
 void OrderListSurface::paintEvent(QPaintEvent* event)
@@ -110,14 +143,14 @@ void OrderListSurface::paintEvent(QPaintEvent* event)
     for (int y : m_layout.separators)
         p.drawLine(Px(10), PxY(y), width() - Px(5), PxY(y));
     const QRect dirty = event->rect();
-    for (const PrintedText& t : m_layout.texts) {
-        const QFont& font = fontOf(t.sizePt);
-        const QRect place(PxX(t.x), PxY(t.y), width() - PxX(t.x), QFontMetrics(font).height());
+    for (qsizetype i = 0; i < m_layout.texts.size() && i < m_printed.size(); ++i) {
+        const PrintedText& t = m_layout.texts.at(i);
+        const QRect place(PxX(t.x), PxY(t.y), width() - PxX(t.x), heightOf(t.sizePt));
         if (!dirty.intersects(place))
             continue;
-        p.setFont(font);
+        p.setFont(fontOf(t.sizePt));
         p.setPen(InkOf(t.role));
-        p.drawText(place, Qt::AlignLeft | Qt::AlignTop, t.text);
+        p.drawStaticText(place.topLeft(), m_printed.at(i));
     }
 }
 

@@ -5,10 +5,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QList>
+#include <QStaticText>
 #include <QObject>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 namespace sumbrel::reception {
 
@@ -46,11 +50,19 @@ protected:
 
 private:
     const QFont& fontOf(int sizePt) const;
+    int heightOf(int sizePt) const;
+    using TextKey = std::pair<int, QString>;  // size in points, text
 
     OrderListLayout m_layout;
     QFont m_title;
     QFont m_price;
     QFont m_optionFont;
+    int m_titleHeight;
+    int m_priceHeight;
+    int m_optionHeight;
+    // The layout's texts laid out, one for each of m_layout.texts, and by size and text.
+    QList<QStaticText> m_printed;
+    QHash<TextKey, QStaticText> m_laidOut;
 };
 
 }  // namespace sumbrel::reception
