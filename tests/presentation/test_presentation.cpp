@@ -290,9 +290,10 @@ TEST(HighContrast, EveryTextAndKeyFaceStandsSevenToOneFromWhatLiesBehind)
         const bool face = what.find(" on ") != std::string::npos && what.find("key") != std::string::npos;
         const bool exempt = face || what.find("disabled") != std::string::npos || what.find("incomplete") != std::string::npos
             || what.find("on the band") != std::string::npos || what == "notice on the panel";
-        if (!exempt)
+        if (!exempt) {
             EXPECT_GE(ratio, what.find("mark") != std::string::npos ? 3.0 : 4.5)
                 << what << ": " << pair.front.name().toStdString() << " on " << pair.back.name().toStdString();
+        }
     }
     EXPECT_GT(below, 0);
 }
