@@ -148,7 +148,10 @@ int main(int argc, char* argv[])
         settle(400);
     }
     ok = shoot(outDir, QStringLiteral("start.png")) && ok;
-    // The operator's picture download of the settings screen, so the tiles show the shop's pictures.
+    // The operator's picture download of the settings screen, so the tiles show the shop's pictures:
+    // it asks for the menus of the catalogue, which the menu page has not read yet.
+    if (std::optional<MenuCatalogue> catalogue = FetchMenuCatalogue(loggedIn, QStringLiteral("전체")))
+        menu.setCatalogue(std::move(*catalogue));
     FetchShopPictures(loggedIn, menu);
 
     click(reception.get(), QStringLiteral("panelKey_1"));
