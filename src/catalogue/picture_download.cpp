@@ -19,9 +19,8 @@ const QString kModule = QStringLiteral("lib_MenuAdd");
 bool existCheck(const Session& session, const QString& procedure, const QString& url, const QString& body,
                 const CancelFlag& cancel)
 {
-    CallOptions options;
+    CallOptions options = endpoints::SessionCall(session);
     options.cancel = cancel;
-    options.answers = session.answers;
     return endpoints::PostLogged(procedure, url, body, QString::fromUtf16(endpoints::kChannelCatalogue), {}, options)
         .text.contains(u"있음");
 }

@@ -394,9 +394,8 @@ void LoginScreen::loadCatalogue()
     m_exchange.run<std::shared_ptr<LoginMenuLoad>>(
         [session](const CancelFlag& cancel) {
             auto load = std::make_shared<LoginMenuLoad>();
-            CallOptions options;
+            CallOptions options = endpoints::SessionCall(session);
             options.cancel = cancel;
-            options.answers = session.answers;
             // Each load on its own: a failed one keeps its last good table.
             load->categories = FetchCategoriesAt(endpoints::Url(session, endpoints::kCategories),
                                                  endpoints::CredentialsBody(session), {}, options);
